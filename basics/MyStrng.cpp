@@ -1,0 +1,459 @@
+#include "basics/MyStrng.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "pf/archive.h"
+
+using pf::Object;
+PF_IMPLEMENT_SERIAL(MyStrng, Object, 1)
+
+namespace {
+
+// Character classes of the C locale, independent of the process locale.
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAlnum(char c) { return IsLetter(c) || IsDigit(c); }
+bool IsSeparator(char c) { return c == ' ' || c == '=' || c == ','; }
+bool IsTokenChar(char c) { return IsAlnum(c) || c == '.' || c == '-' || c == '+' || c == '_'; }
+
+int64_t TextLength(const char* text) { return text ? static_cast<int64_t>(std::strlen(text)) : 0; }
+
+}  // namespace
+
+int32_t MyStrng::CapacityFor(int64_t len) {
+  const int64_t cap = 16 * ((std::max<int64_t>(len, 0) + 1) / 16 + 1);
+  return static_cast<int32_t>(std::min<int64_t>(cap, INT32_MAX - 15));
+}
+
+void MyStrng::Reset(const char* text, int64_t len, int32_t capacity) {
+  capacity = std::max<int32_t>(capacity, 1);
+  char* fresh = new char[static_cast<size_t>(capacity)]();
+  const int64_t n = std::min<int64_t>(len, capacity - 1);
+  if (n > 0) std::memcpy(fresh, text, static_cast<size_t>(n));
+  delete[] buffer_;  // after the copy: text may point into the old buffer
+  buffer_ = fresh;
+  capacity_ = capacity;
+}
+
+MyStrng::MyStrng() { Reset("", 0, 16); }
+
+MyStrng::MyStrng(const char* text) {
+  const int64_t len = TextLength(text);
+  Reset(text, len, CapacityFor(len));
+}
+
+MyStrng::MyStrng(int value) {
+  char digits[16];
+  const int len = std::snprintf(digits, sizeof digits, "%d", value);
+  Reset(digits, len, 16);
+}
+
+MyStrng::MyStrng(float value, int digits) {
+  static const char* const kFormats[] = {"%10.2g", "%10.3g", "%10.4g", "%10.5g",
+                                         "%10.6g", "%10.7g", "%10.8g"};
+  const char* format = (digits >= 1 && digits <= 7) ? kFormats[digits - 1] : "%10.5g";
+  char text[64];
+  const int len = std::snprintf(text, sizeof text, format, static_cast<double>(value));
+  Reset(text, std::min(len, 15), 16);
+}
+
+MyStrng::MyStrng(const std::string& platformText) {
+  const int64_t len = TextLength(platformText.c_str());
+  Reset(platformText.c_str(), len, static_cast<int32_t>(std::min<int64_t>(len + 1, INT32_MAX)));
+}
+
+MyStrng::MyStrng(const MyStrng& other) {
+  buffer_ = new char[static_cast<size_t>(other.capacity_)];
+  std::memcpy(buffer_, other.buffer_, static_cast<size_t>(other.capacity_));
+  capacity_ = other.capacity_;
+}
+
+MyStrng::~MyStrng() {
+  delete[] buffer_;
+  buffer_ = nullptr;
+  capacity_ = 0;
+}
+
+MyStrng& MyStrng::operator=(const MyStrng& other) {
+  Assign(other.buffer_);
+  return *this;
+}
+
+MyStrng& MyStrng::operator=(const char* text) {
+  Assign(text);
+  return *this;
+}
+
+void MyStrng::Assign(const char* text) {
+  const int64_t len = TextLength(text);
+  Reset(text, len, CapacityFor(len));
+}
+
+int32_t MyStrng::GetLength() const {
+  return static_cast<int32_t>(strnlen(buffer_, static_cast<size_t>(capacity_)));
+}
+
+char MyStrng::GetAt(int32_t index) const {
+  return (index >= 0 && index <= GetLength()) ? buffer_[index] : '\0';
+}
+
+void MyStrng::SetAt(int32_t index, char c) {
+  if (index >= 0 && index < capacity_ - 1) buffer_[index] = c;
+}
+
+void MyStrng::CopyTo(char* dest, int32_t size) const {
+  if (dest == nullptr || size <= 0) return;
+  const int32_t n = std::min(GetLength(), size - 1);
+  std::memcpy(dest, buffer_, static_cast<size_t>(n));
+  std::memset(dest + n, 0, static_cast<size_t>(size - n));
+}
+
+void MyStrng::AllocBuffer(int32_t size) { Reset("", 0, size); }
+
+void MyStrng::Clear() { std::memset(buffer_, 0, static_cast<size_t>(capacity_)); }
+
+void MyStrng::ClearTail() {
+  const int32_t len = GetLength();
+  std::memset(buffer_ + len, 0, static_cast<size_t>(capacity_ - len));
+}
+
+MyStrng& MyStrng::operator+=(const char* text) {
+  if (text == nullptr) return *this;
+  const int64_t len1 = GetLength();
+  const int64_t len2 = TextLength(text);
+  const int32_t capacity = CapacityFor(len1 + len2);
+  std::vector<char> joined(buffer_, buffer_ + len1);
+  joined.insert(joined.end(), text, text + len2);
+  Reset(joined.data(), static_cast<int64_t>(joined.size()), capacity);
+  return *this;
+}
+
+MyStrng& MyStrng::operator+=(const MyStrng& other) { return *this += other.buffer_; }
+
+MyStrng MyStrng::operator+(const MyStrng& other) const {
+  MyStrng result(*this);
+  result += other;
+  return result;
+}
+
+MyStrng MyStrng::operator+(const char* text) const {
+  MyStrng result(*this);
+  result += text;
+  return result;
+}
+
+bool MyStrng::operator==(const MyStrng& other) const {
+  return std::strcmp(buffer_, other.buffer_) == 0;
+}
+
+bool MyStrng::operator==(const char* text) const {
+  return std::strcmp(buffer_, text ? text : "") == 0;
+}
+
+bool MyStrng::operator<(const MyStrng& other) const {
+  return std::strcmp(buffer_, other.buffer_) < 0;  // strcmp compares unsigned bytes
+}
+
+int32_t MyStrng::Find(const char* pattern) const {
+  if (pattern == nullptr || *pattern == '\0') return 0;
+  const char* hit = std::strstr(buffer_, pattern);
+  return hit ? static_cast<int32_t>(hit - buffer_) + 1 : 0;
+}
+
+int32_t MyStrng::Find(const MyStrng& pattern) const { return Find(pattern.buffer_); }
+
+MyStrng MyStrng::Mid(int32_t start, int32_t count) const {
+  MyStrng result;
+  const int32_t len = GetLength();
+  if (count <= 0 || start < 1 || start > len) return result;
+  count = std::min(count, len - start + 1);
+  result.Reset(buffer_ + start - 1, count, count >= 16 ? count + 1 : 16);
+  return result;
+}
+
+MyStrng MyStrng::LeftOf(const char* text) const { return Mid(1, Find(text) - 1); }
+
+void MyStrng::Delete(int32_t pos, int32_t count) {
+  const int32_t len = GetLength();
+  if (pos < 1 || pos > len || count <= 0) return;
+  const int64_t tail = static_cast<int64_t>(pos) - 1 + count;
+  std::string rest(buffer_, static_cast<size_t>(pos - 1));
+  if (tail < len) rest.append(buffer_ + tail);
+  Assign(rest.c_str());
+}
+
+namespace {
+// Index where the file name of a path begins.
+int32_t NameStart(const char* path) {
+  int32_t start = 0;
+  for (int32_t i = 0; path[i] != '\0'; ++i) {
+    if (path[i] == '/' || path[i] == '\\') start = i + 1;
+  }
+  return start;
+}
+}  // namespace
+
+void MyStrng::RemoveExtension() {
+  char* name = buffer_ + NameStart(buffer_);
+  if (char* dot = std::strchr(name, '.')) {
+    std::memset(dot, 0, static_cast<size_t>(buffer_ + capacity_ - dot));
+  }
+}
+
+bool MyStrng::HasExtension(const char* ext) const {
+  const MyStrng name(buffer_ + NameStart(buffer_));
+  const int32_t at = name.Find(ext);
+  const int32_t dot = name.Find(".");
+  return at != 0 && dot != 0 && at == dot + 1;
+}
+
+void MyStrng::PadRight(int32_t n) {
+  n = std::clamp(n, 0, capacity_ - 1);
+  const int32_t len = GetLength();
+  if (len < n) {
+    std::memset(buffer_ + len, ' ', static_cast<size_t>(n - len));
+  } else {
+    std::memset(buffer_ + n, 0, static_cast<size_t>(capacity_ - n));
+  }
+}
+
+void MyStrng::TrimLeft() {
+  int32_t skip = 0;
+  while (buffer_[skip] == ' ' || buffer_[skip] == '\t') ++skip;
+  if (skip == 0) return;
+  const int32_t len = GetLength();
+  std::memmove(buffer_, buffer_ + skip, static_cast<size_t>(len - skip));
+  std::memset(buffer_ + len - skip, 0, static_cast<size_t>(capacity_ - (len - skip)));
+}
+
+MyStrng MyStrng::TrimmedLeft() const {
+  MyStrng copy(*this);
+  copy.TrimLeft();
+  copy.ClearTail();
+  return copy;
+}
+
+void MyStrng::TrimRight() {
+  int32_t len = GetLength();
+  while (len > 1 && buffer_[len - 1] == ' ') buffer_[--len] = '\0';
+}
+
+int32_t MyStrng::TrailingWordStart() {
+  TrimRight();
+  int32_t start = GetLength();
+  while (start > 1 && IsAlnum(buffer_[start - 1])) --start;
+  return start;
+}
+
+MyStrng MyStrng::GetTrailingWord() {
+  const int32_t start = TrailingWordStart();
+  return MyStrng(buffer_ + start);
+}
+
+void MyStrng::RemoveTrailingWord() {
+  const int32_t start = TrailingWordStart();
+  std::memset(buffer_ + start, 0, static_cast<size_t>(capacity_ - start));
+}
+
+MyStrng MyStrng::GetFirstWord() const {
+  const char* blank = std::strchr(buffer_, ' ');
+  const int32_t n = blank ? static_cast<int32_t>(blank - buffer_) : GetLength();
+  return Mid(1, n);
+}
+
+bool MyStrng::StartsWithLetter() {
+  TrimLeft();
+  return IsLetter(buffer_[0]);
+}
+
+bool MyStrng::IsZero() const {
+  for (const char* p = buffer_; *p; ++p) {
+    if (*p != '0') return false;
+  }
+  return true;
+}
+
+int32_t MyStrng::SkipSeparators() const {
+  int32_t i = 0;
+  while (IsSeparator(buffer_[i])) ++i;
+  return i;
+}
+
+int32_t MyStrng::TokenEnd(int32_t from) const {
+  while (IsTokenChar(buffer_[from])) ++from;
+  return from;
+}
+
+MyStrng MyStrng::GetNextToken() const {
+  const int32_t start = SkipSeparators();
+  const int32_t end = TokenEnd(start);
+  MyStrng token;
+  token.Reset(buffer_ + start, end - start, capacity_);
+  return token;
+}
+
+MyStrng MyStrng::RemoveNextToken() {
+  const int32_t start = SkipSeparators();
+  const int32_t end = TokenEnd(start);
+  if (end > start) Delete(1, end);
+  return TrimmedLeft();
+}
+
+int MyStrng::CountTokens() const {
+  MyStrng rest(*this);
+  int count = 0;
+  while (!rest.IsEmpty()) {
+    const int32_t start = rest.SkipSeparators();
+    if (rest.TokenEnd(start) == start) {
+      // Only separators or a character that is neither: step over it, count nothing.
+      rest.Delete(1, std::max(start, 1));
+      continue;
+    }
+    rest = rest.RemoveNextToken();
+    ++count;
+  }
+  return count;
+}
+
+bool MyStrng::ContainsToken(const char* text) const {
+  MyStrng rest(*this);
+  while (!rest.IsEmpty()) {
+    if (rest.GetNextToken() == text) return true;
+    rest.TrimLeft();
+    const int32_t before = rest.GetLength();
+    rest.RemoveNextToken();
+    if (rest.GetLength() == before) rest.Delete(1, 1);
+  }
+  return false;
+}
+
+MyStrng MyStrng::GetNumberPart() const {
+  int32_t end = 0;
+  while (buffer_[end] != '\0' && !IsLetter(buffer_[end])) ++end;
+  MyStrng part;
+  part.Reset(buffer_, end, capacity_);
+  return part;
+}
+
+int MyStrng::CheckNumberFormat() const {
+  if (IsEmpty()) return 1;
+  int offending = 0;
+  int points = 0;
+  int before = 0;
+  int after = 0;
+  for (int32_t i = 0; buffer_[i] != '\0'; ++i) {
+    const char c = buffer_[i];
+    if (IsDigit(c)) {
+      ++(points == 0 ? before : after);
+    } else if (c == '.') {
+      ++points;
+    } else if (c == '-' && i == 0) {
+      // a sign is allowed in front only
+    } else {
+      offending = 1;
+      break;
+    }
+  }
+  return offending + (points >= 2) + (before >= 11) + (after >= 11);
+}
+
+float MyStrng::ToFloat() const { return static_cast<float>(std::atof(buffer_)); }
+
+int32_t MyStrng::ToInt() const {
+  // Saturates like a 32-bit atol instead of wrapping.
+  const long long v = std::strtoll(buffer_, nullptr, 10);
+  return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+}
+
+void MyStrng::MakeUpper() {
+  for (char* p = buffer_; *p; ++p) {
+    if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
+  }
+}
+
+void MyStrng::MakeLower() {
+  for (char* p = buffer_; *p; ++p) {
+    if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
+  }
+}
+
+MyStrng MyStrng::ToUpper() {
+  MakeUpper();
+  return *this;
+}
+
+void MyStrng::EscapeForTeX() {
+  // Doubling is bounded so that repeated escaping cannot overflow the capacity.
+  const int64_t outCap = std::min<int64_t>(2 * static_cast<int64_t>(capacity_), 1 << 30);
+  std::vector<char> out(static_cast<size_t>(outCap), '\0');
+  int64_t o = 0;
+  for (const char* p = buffer_; *p; ++p) {
+    const char c = *p;
+    if (c == '_') continue;
+    if ((c == '>' || c == '<' || c == '=' || c == '/') && o < outCap - 3) {
+      out[o++] = '$';
+      out[o++] = c;
+      out[o++] = '$';
+    } else if (o < outCap - 1) {
+      out[o++] = c;
+    }
+  }
+  Reset(out.data(), o, static_cast<int32_t>(outCap));
+}
+
+void MyStrng::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring()) {
+    // The text, then zeros: the bytes behind the NUL never depend on the string's history.
+    const int32_t len = GetLength();
+    ar << capacity_;
+    ar.Write(buffer_, static_cast<size_t>(len));
+    const std::vector<char> zeros(static_cast<size_t>(capacity_ - len), '\0');
+    ar.Write(zeros.data(), zeros.size());
+    return;
+  }
+  int32_t count = 0;
+  ar >> count;
+  if (count == 0) return;
+  ar.CheckCount(count, kMaxArchivedCapacity);
+  std::vector<char> bytes(static_cast<size_t>(count));
+  ar.Read(bytes.data(), bytes.size());
+  if (std::find(bytes.begin(), bytes.end(), '\0') == bytes.end()) bytes.back() = '\0';
+  if (count <= capacity_) {
+    std::memcpy(buffer_, bytes.data(), bytes.size());
+    ClearTail();
+  } else {
+    Reset(bytes.data(), static_cast<int64_t>(std::strlen(bytes.data())), count);
+  }
+}
+
+void MyStrng::WriteLine(std::ostream& os) const { os << buffer_ << '\n'; }
+
+std::ostream& operator<<(std::ostream& os, const MyStrng& s) {
+  return os << '(' << s.GetLength() << ',' << s.buffer_ << ')';
+}
+
+std::istream& operator>>(std::istream& is, MyStrng& s) {
+  char open = 0;
+  char comma = 0;
+  char close = 0;
+  int length = -1;
+  is >> open >> length >> comma;
+  if (!is || length < 0 || length >= MyStrng::kMaxArchivedCapacity) {
+    is.setstate(std::ios::failbit);
+    return is;
+  }
+  s.AllocBuffer(length + 1);
+  for (int i = 0; i < length; ++i) {
+    char c = 0;
+    if (!(is >> c)) return is;
+    s.SetAt(i, c);
+  }
+  return is >> close;
+}

@@ -1,0 +1,112 @@
+#pragma once
+// The system's heap string: a NUL-terminated byte buffer with an explicit capacity.
+// The capacity is part of the archive form, so every operation sizes it by a fixed rule.
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "pf/object.h"
+
+class MyStrng : public pf::Object {
+  PF_DECLARE_RUNTIME(MyStrng)
+
+ public:
+  // Capacity for a text of len characters: 16 * ((len + 1) / 16 + 1).
+  static int32_t CapacityFor(int64_t len);
+  // Largest capacity an archive may ask for; larger counts are refused as corrupt.
+  static constexpr int32_t kMaxArchivedCapacity = 1 << 24;
+
+  MyStrng();
+  MyStrng(const char* text);  // NOLINT: implicit like any C text
+  explicit MyStrng(int value);
+  MyStrng(float value, int digits);
+  explicit MyStrng(const std::string& platformText);
+  MyStrng(const MyStrng& other);
+  ~MyStrng() override;
+
+  // Assignment sizes by the rule; it never takes over the source's capacity.
+  MyStrng& operator=(const MyStrng& other);
+  MyStrng& operator=(const char* text);
+  void Assign(const char* text);
+
+  // Access and buffer
+  const char* GetBuffer() const { return buffer_; }
+  int32_t GetCapacity() const { return capacity_; }
+  int32_t GetLength() const;
+  bool IsEmpty() const { return buffer_[0] == '\0'; }
+  char GetAt(int32_t index) const;
+  // The last byte of the buffer stays NUL; a NUL stored inside ends the text there.
+  void SetAt(int32_t index, char c);
+  void CopyTo(char* dest, int32_t size) const;
+  void AllocBuffer(int32_t size);
+  void Clear();
+  void ClearTail();
+
+  MyStrng& operator+=(const MyStrng& other);
+  MyStrng& operator+=(const char* text);
+  MyStrng operator+(const MyStrng& other) const;
+  MyStrng operator+(const char* text) const;
+  bool operator==(const MyStrng& other) const;
+  bool operator==(const char* text) const;
+  bool operator<(const MyStrng& other) const;
+  std::string ToCString() const { return std::string(buffer_); }
+
+  // Search and edit; positions are 1-based, 0 means not found.
+  int32_t Find(const MyStrng& pattern) const;
+  int32_t Find(const char* pattern) const;
+  MyStrng Mid(int32_t start, int32_t count) const;
+  MyStrng LeftOf(const char* text) const;
+  void Delete(int32_t pos, int32_t count);
+  void DeleteLeft(int32_t count) { Delete(1, count); }
+  // Both act on the file-name part of a path only.
+  void RemoveExtension();
+  bool HasExtension(const char* ext) const;
+  void PadRight(int32_t n);
+
+  // Trims and words
+  void TrimLeft();
+  MyStrng TrimmedLeft() const;
+  void TrimRight();
+  MyStrng GetTrailingWord();
+  void RemoveTrailingWord();
+  MyStrng GetFirstWord() const;
+  bool StartsWithLetter();
+  bool IsZero() const;
+
+  // Token scanner: separators are ' ', '=' and ','; tokens are letters, digits and ".-+_".
+  MyStrng GetNextToken() const;
+  MyStrng RemoveNextToken();
+  int CountTokens() const;
+  bool ContainsToken(const char* text) const;
+
+  // Numbers
+  MyStrng GetNumberPart() const;
+  int CheckNumberFormat() const;
+  float ToFloat() const;
+  int32_t ToInt() const;
+
+  void MakeUpper();
+  void MakeLower();
+  MyStrng ToUpper();
+
+  void EscapeForTeX();
+
+  void Serialize(pf::Archive& ar) override;
+  void WriteLine(std::ostream& os) const;
+  friend std::ostream& operator<<(std::ostream& os, const MyStrng& s);
+  friend std::istream& operator>>(std::istream& is, MyStrng& s);
+
+ private:
+  // Replaces the buffer by a zeroed one of the given capacity holding text.
+  void Reset(const char* text, int64_t len, int32_t capacity);
+  int32_t SkipSeparators() const;
+  int32_t TokenEnd(int32_t from) const;
+  int32_t TrailingWordStart();
+
+  char* buffer_ = nullptr;
+  int32_t capacity_ = 0;
+};
+
+inline bool operator!=(const MyStrng& a, const MyStrng& b) { return !(a == b); }
+inline bool operator!=(const MyStrng& a, const char* b) { return !(a == b); }

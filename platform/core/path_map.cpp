@@ -1,0 +1,52 @@
+#include "pf/path_map.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace pf {
+namespace {
+
+std::optional<std::string>& Root() {
+  static std::optional<std::string> root;
+  return root;
+}
+
+std::string DefaultRoot() {
+  if (const char* r = std::getenv("VOSTRANE_DRIVE_ROOT"); r && *r) return r;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') {
+    return std::string(xdg) + "/vostrane";
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return std::string(home) + "/.local/share/vostrane";
+  }
+  return ".";
+}
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+}  // namespace
+
+const std::string& DriveRoot() {
+  if (!Root()) Root() = DefaultRoot();
+  return *Root();
+}
+
+void SetDriveRoot(std::string root) {
+  while (root.size() > 1 && root.back() == '/') root.pop_back();
+  Root() = std::move(root);
+}
+
+std::string MapWindowsPath(std::string_view path) {
+  std::string p(path);
+  std::replace(p.begin(), p.end(), '\\', '/');
+  if (p.size() >= 2 && IsDriveLetter(p[0]) && p[1] == ':') {
+    std::string rest = p.substr(2);
+    if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
+    const std::string& root = DriveRoot();
+    return (root == "/" ? std::string() : root) + rest;
+  }
+  return p;
+}
+
+}  // namespace pf

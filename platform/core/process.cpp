@@ -1,0 +1,127 @@
+#include "pf/process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace pf {
+namespace {
+
+// Runs in the forked child: only async-signal-safe calls until exec.
+[[noreturn]] void RunChild(char* const argv[], const char* dir, int reportFd) {
+  int err = 0;
+  if (chdir(dir) != 0) {
+    err = errno;
+  } else {
+    const int devNull = open("/dev/null", O_RDWR);
+    if (devNull >= 0) {
+      dup2(devNull, 0);
+      dup2(devNull, 1);
+      dup2(devNull, 2);
+      if (devNull > 2) close(devNull);
+    }
+    execvp(argv[0], argv);
+    err = errno;
+  }
+  ssize_t ignored = write(reportFd, &err, sizeof err);
+  (void)ignored;
+  _exit(127);
+}
+
+}  // namespace
+
+Process::~Process() {
+  if (state_ == State::Running) Kill();
+}
+
+bool Process::Start(const std::vector<std::string>& argv, const std::string& workingDirectory) {
+  if (state_ == State::Running) Kill();
+  state_ = State::Failed;
+  exitCode_ = 0;
+  error_.clear();
+  if (argv.empty() || argv[0].empty()) {
+    error_ = "no program given";
+    return false;
+  }
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+
+  // The child reports a failed chdir or exec through a pipe that exec closes.
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) {
+    error_ = std::strerror(errno);
+    return false;
+  }
+  const pid_t pid = fork();
+  if (pid < 0) {
+    error_ = std::strerror(errno);
+    close(report[0]);
+    close(report[1]);
+    return false;
+  }
+  if (pid == 0) {
+    close(report[0]);
+    RunChild(args.data(), workingDirectory.c_str(), report[1]);
+  }
+  close(report[1]);
+  int childErrno = 0;
+  ssize_t got;
+  do {
+    got = read(report[0], &childErrno, sizeof childErrno);
+  } while (got < 0 && errno == EINTR);
+  close(report[0]);
+  pid_ = pid;
+  if (got == static_cast<ssize_t>(sizeof childErrno)) {
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    error_ = std::strerror(childErrno);
+    return false;
+  }
+  state_ = State::Running;
+  return true;
+}
+
+void Process::Reaped(int status) {
+  pid_ = -1;
+  state_ = State::Exited;
+  exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+Process::State Process::Poll() {
+  if (state_ != State::Running) return state_;
+  int status = 0;
+  const pid_t r = waitpid(pid_, &status, WNOHANG);
+  if (r == pid_) {
+    Reaped(status);
+  } else if (r < 0 && errno != EINTR) {
+    // Someone else reaped it; its status is lost.
+    pid_ = -1;
+    state_ = State::Failed;
+    error_ = std::strerror(errno);
+  }
+  return state_;
+}
+
+void Process::Kill() {
+  if (state_ != State::Running) return;
+  kill(pid_, SIGKILL);
+  int status = 0;
+  pid_t r;
+  do {
+    r = waitpid(pid_, &status, 0);
+  } while (r < 0 && errno == EINTR);
+  if (r == pid_) {
+    Reaped(status);
+  } else {
+    pid_ = -1;
+    state_ = State::Failed;
+  }
+}
+
+}  // namespace pf

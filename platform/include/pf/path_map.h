@@ -1,0 +1,17 @@
+#pragma once
+// Windows-style paths found in files and settings, mapped where they cross into the file system.
+
+#include <string>
+#include <string_view>
+
+namespace pf {
+
+// "C:\dir\file" and "C:/dir/file" become DriveRoot() + "/dir/file" for any drive letter;
+// every '\' becomes '/'. Other paths keep their form apart from the separators.
+std::string MapWindowsPath(std::string_view path);
+
+// Defaults to $VOSTRANE_DRIVE_ROOT, else $XDG_DATA_HOME/vostrane (or ~/.local/share/vostrane).
+const std::string& DriveRoot();
+void SetDriveRoot(std::string root);
+
+}  // namespace pf
