@@ -1,0 +1,172 @@
+#include "basics/LineFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "pf/archive.h"
+#include "pf/clipboard.h"
+#include "pf/path_map.h"
+
+namespace {
+
+int32_t Saturated(int64_t n) { return static_cast<int32_t>(std::min<int64_t>(n, INT32_MAX)); }
+
+// One line without its '\n' and without a '\r' in front of it. Characters beyond the length
+// bound are skipped up to the line end, so the next line starts at its beginning.
+bool ReadLine(std::streambuf& in, std::string& line) {
+  using Traits = std::streambuf::traits_type;
+  line.clear();
+  auto c = in.sbumpc();
+  if (Traits::eq_int_type(c, Traits::eof())) return false;
+  bool cut = false;
+  for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = in.sbumpc()) {
+    if (line.size() <= static_cast<size_t>(LineFile::kMaxLineLength)) {
+      line.push_back(Traits::to_char_type(c));
+    } else {
+      cut = true;
+    }
+  }
+  if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+  if (line.size() > static_cast<size_t>(LineFile::kMaxLineLength)) {
+    line.resize(LineFile::kMaxLineLength);
+  }
+  return true;
+}
+
+}  // namespace
+
+LineFile::LineFile() : fileName("NoName.txt") { extraText.AllocBuffer(80); }
+
+LineFile::LineFile(const LineFile& other)
+    : List<MyStrng>(), fileName(other.fileName), extraText(other.extraText) {
+  AppendLines(other);
+}
+
+LineFile& LineFile::operator=(const LineFile& other) {
+  if (this == &other) return *this;
+  fileName = other.fileName;
+  extraText = other.extraText;
+  AppendLines(other);
+  return *this;
+}
+
+MyStrng LineFile::GetFileNameWithoutPath() const {
+  MyStrng name(fileName);
+  name.Delete(1, directory.GetLength());
+  name.TrimLeft();
+  return name;
+}
+
+LineFile& LineFile::AddLine(const MyStrng& line) {
+  Append(line);
+  return *this;
+}
+
+void LineFile::AppendLines(const LineFile& other) {
+  other.ForEach([this](const MyStrng& line) { Append(line); });
+}
+
+int LineFile::ReadFile(const MyStrng& path) {
+  const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
+  std::error_code ec;
+  if (std::filesystem::is_directory(mapped, ec)) return 0;
+  std::ifstream in(mapped, std::ios::binary);
+  if (!in) return 0;
+
+  // Collected first, so a refused file leaves the list as it was.
+  std::vector<MyStrng> lines;
+  int64_t chars = 0;
+  std::string raw;
+  while (ReadLine(*in.rdbuf(), raw)) {
+    MyStrng line(raw.c_str());
+    line.TrimLeft();
+    line.TrimRight();
+    if (line.IsEmpty()) continue;
+    chars += line.GetLength();
+    if (lines.size() >= static_cast<size_t>(kMaxLines) || chars > kMaxChars) {
+      VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
+      return 0;
+    }
+    lines.push_back(line);
+  }
+  for (const MyStrng& line : lines) Append(line);
+  return 1;
+}
+
+bool LineFile::WriteFile() const {
+  std::ofstream out(pf::MapWindowsPath(fileName.GetBuffer()), std::ios::out | std::ios::trunc);
+  if (!out) return false;
+  WriteLines(out);
+  out.close();
+  return !out.fail();
+}
+
+void LineFile::WriteLines(std::ostream& os) const {
+  ForEach([&os](const MyStrng& line) { line.WriteLine(os); });
+}
+
+void LineFile::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring()) {
+    fileName.Serialize(ar);
+    ar << count;
+    // A copy keeps the capacity, so it stores the same bytes as the line itself.
+    ForEach([&ar](const MyStrng& line) { MyStrng(line).Serialize(ar); });
+    return;
+  }
+  fileName.Serialize(ar);
+  RemoveAll();
+  int32_t n = 0;
+  ar >> n;
+  ar.CheckCount(n, kMaxLines, sizeof(int32_t));
+  for (int32_t i = 0; i < n; ++i) {
+    MyStrng line;
+    line.Serialize(ar);
+    Append(line);
+  }
+  Reset();
+}
+
+int32_t LineFile::GetCharCount() const {
+  int64_t sum = 0;
+  ForEach([&sum](const MyStrng& line) { sum += line.GetLength(); });
+  return Saturated(sum);
+}
+
+int32_t LineFile::GetTextSize() const {
+  return Saturated(int64_t{GetCharCount()} + 2 * int64_t{count} + 1);
+}
+
+void LineFile::CopyToClipboard(pf::Window* window) { BuildClipboardText(window, GetTextSize()); }
+
+void LineFile::CopyToClipboardLimited(pf::Window* window, int32_t limit) {
+  BuildClipboardText(window, std::min(GetTextSize(), std::max(limit, 0)));
+}
+
+void LineFile::PutClipboardLine(const MyStrng& line) {
+  const int32_t len = line.GetLength();
+  if (clipWritePos == nullptr || clipBytesLeft < len + 2) return;
+  std::memcpy(clipWritePos, line.GetBuffer(), static_cast<size_t>(len));
+  clipWritePos[len] = '\r';
+  clipWritePos[len + 1] = '\n';
+  clipWritePos += len + 2;
+  clipBytesLeft -= len + 2;
+}
+
+void LineFile::BuildClipboardText(pf::Window* window, int32_t budget) {
+  // One byte beyond the budget: the NUL still fits when the lines fill all of it.
+  std::string block(static_cast<size_t>(budget) + 1, '\0');
+  clipBytesLeft = budget;
+  clipWritePos = block.data();
+  ForEach([this](const MyStrng& line) { PutClipboardLine(line); });
+  *clipWritePos = '\0';
+  block.resize(static_cast<size_t>(clipWritePos - block.data()) + 1);
+  clipBytesLeft = 0;
+  clipWritePos = nullptr;
+  if (window != nullptr) pf::TheClipboard().SetText(std::move(block));
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A named list of text lines: read from and written to text files, kept inside documents
+// through the archive, and put on the clipboard as CR LF separated text.
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "basics/List.h"
+#include "basics/MyStrng.h"
+
+namespace pf {
+class Archive;
+class Window;
+}  // namespace pf
+
+class LineFile : public List<MyStrng> {
+ public:
+  // Files are untrusted: longer lines are cut, larger files are refused.
+  static constexpr int32_t kMaxLineLength = 1021;
+  static constexpr int32_t kMaxLines = 1000000;
+  static constexpr int64_t kMaxChars = int64_t{64} << 20;
+
+  LineFile();
+  // Copies take the name and the lines; the directory stays empty.
+  LineFile(const LineFile& other);
+  // Appends the other file's lines behind the ones held; clear first for a replacement.
+  LineFile& operator=(const LineFile& other);
+
+  MyStrng GetFileName() const { return fileName; }
+  MyStrng GetFileNameWithoutPath() const;
+  LineFile& AddLine(const MyStrng& line);
+  void AppendLines(const LineFile& other);
+
+  // Appends the file's lines, trimmed, without empty ones. 0 when the file cannot be read.
+  int ReadFile(const MyStrng& path);
+  // False when the file could not be written completely; the caller reports it.
+  bool WriteFile() const;
+  void WriteLines(std::ostream& os) const;
+  void Serialize(pf::Archive& ar);
+
+  int32_t GetCharCount() const;
+  // Bytes of the clipboard text: every line with CR LF, then the NUL.
+  int32_t GetTextSize() const;
+  // The clipboard is only touched when a window is given.
+  void CopyToClipboard(pf::Window* window);
+  // Lines that do not fit into limit bytes are skipped; the NUL may take byte limit + 1.
+  void CopyToClipboardLimited(pf::Window* window, int32_t limit);
+  void PutClipboardLine(const MyStrng& line);
+
+  MyStrng fileName;   // the file that WriteFile writes
+  MyStrng directory;  // the directory part at the front of fileName
+  MyStrng extraText;  // for the derived file classes
+
+ private:
+  void BuildClipboardText(pf::Window* window, int32_t budget);
+
+  // Only set while a clipboard text is being built.
+  int32_t clipBytesLeft = 0;
+  char* clipWritePos = nullptr;
+};

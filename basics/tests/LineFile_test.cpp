@@ -1,0 +1,222 @@
+#include "basics/LineFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "pf/archive.h"
+#include "pf/clipboard.h"
+#include "pf/path_map.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+Lines Texts(LineFile& file) {
+  Lines texts;
+  file.Reset();
+  for (int32_t i = 0; i < file.GetCount(); ++i) texts.push_back(file.GetNext().GetBuffer());
+  return texts;
+}
+
+LineFile Make(const Lines& lines) {
+  LineFile file;
+  for (const std::string& line : lines) file.AddLine(line.c_str());
+  return file;
+}
+
+// Only the presence of a window matters to the clipboard copy.
+pf::Window* AnyWindow() {
+  static char window;
+  return reinterpret_cast<pf::Window*>(&window);
+}
+
+std::string Contents(const std::string& path) {
+  std::ostringstream os;
+  os << std::ifstream(path, std::ios::binary).rdbuf();
+  return os.str();
+}
+
+class LineFileOnDisk : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("linefile_" + std::to_string(getpid()) + "_" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(LineFileOnDisk, ReadTrimsAndDropsEmptyLines) {
+  const std::string longLine(1500, 'x');
+  struct Case {
+    std::string bytes;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"  a  \n\n\tb\nc", {"a", "b", "c"}},
+      {"a\r\nb \r\n\r\n", {"a", "b"}},
+      {" \n\t\n  \t \n", {}},
+      {"", {}},
+      {"a\t\n", {"a\t"}},
+      {std::string("a\0b\nc", 5), {"a", "c"}},
+      {longLine + "\nnext\n", {longLine.substr(0, LineFile::kMaxLineLength), "next"}},
+      {longLine.substr(0, 1021) + "\r\n", {longLine.substr(0, 1021)}},
+  };
+  for (const Case& c : cases) {
+    LineFile file;
+    EXPECT_EQ(file.ReadFile(Write("in.txt", c.bytes).c_str()), 1);
+    EXPECT_EQ(Texts(file), c.expected) << c.bytes.substr(0, 20);
+  }
+}
+
+TEST_F(LineFileOnDisk, ReadAppendsOrLeavesTheLinesAlone) {
+  LineFile file = Make({"old"});
+  EXPECT_EQ(file.ReadFile(Write("in.txt", "new\n").c_str()), 1);
+  EXPECT_EQ(file.GetFileName(), "NoName.txt");
+  EXPECT_EQ(file.ReadFile((dir_ / "missing.txt").c_str()), 0);
+  EXPECT_EQ(file.ReadFile(dir_.c_str()), 0);
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+
+  std::string tooMany;
+  for (int32_t i = 0; i <= LineFile::kMaxLines; ++i) tooMany += "a\n";
+  EXPECT_EQ(file.ReadFile(Write("big.txt", tooMany).c_str()), 0);
+  EXPECT_EQ(VS_Error::MessageCount(), 1);
+  EXPECT_EQ(Texts(file), (Lines{"old", "new"}));
+}
+
+TEST_F(LineFileOnDisk, WindowsPathsAreMapped) {
+  const std::string root = pf::DriveRoot();
+  pf::SetDriveRoot(dir_.string());
+  fs::create_directories(dir_ / "sub");
+  Write("sub/f.txt", "a\n");
+  LineFile file;
+  file.ReadFile("C:\\sub\\f.txt");
+  file.fileName = "C:\\sub\\out.txt";
+  EXPECT_TRUE(file.WriteFile());
+  pf::SetDriveRoot(root);
+  EXPECT_EQ(Contents((dir_ / "sub/out.txt").string()), "a\n");
+}
+
+TEST_F(LineFileOnDisk, WriteReplacesTheFileAndReportsFailure) {
+  LineFile file = Make({"a", "b c"});
+  file.fileName = Write("out.txt", "a much longer old content\n").c_str();
+  EXPECT_TRUE(file.WriteFile());
+  EXPECT_EQ(Contents(file.fileName.GetBuffer()), "a\nb c\n");
+
+  file.fileName = (dir_ / "no/such/dir.txt").c_str();
+  EXPECT_FALSE(file.WriteFile());
+}
+
+TEST(LineFile, DefaultsAndSizes) {
+  LineFile empty;
+  EXPECT_EQ(empty.GetFileName(), "NoName.txt");
+  EXPECT_EQ(empty.directory, "");
+  EXPECT_EQ(empty.extraText.GetCapacity(), 80);
+  EXPECT_EQ(empty.GetTextSize(), 1);
+  LineFile two = Make({"ab", "c"});
+  EXPECT_EQ(two.GetCharCount(), 3);
+  EXPECT_EQ(two.GetTextSize(), 8);
+}
+
+TEST(LineFile, ClipboardTextEndsEachLineWithCrLf) {
+  constexpr int32_t kNoLimit = -1000;
+  struct Case {
+    Lines lines;
+    int32_t limit;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"ab", "c"}, kNoLimit, std::string("ab\r\nc\r\n\0", 8)},
+      {{}, kNoLimit, std::string(1, '\0')},
+      {{"abcd", "x"}, 5, std::string("x\r\n\0", 4)},
+      {{"ab", "c"}, 7, std::string("ab\r\nc\r\n\0", 8)},
+      {{"ab", "c"}, 100, std::string("ab\r\nc\r\n\0", 8)},
+      {{"ab", "c"}, 0, std::string(1, '\0')},
+      {{"ab", "c"}, -3, std::string(1, '\0')},
+  };
+  for (const Case& c : cases) {
+    LineFile file = Make(c.lines);
+    c.limit == kNoLimit ? file.CopyToClipboard(AnyWindow())
+                        : file.CopyToClipboardLimited(AnyWindow(), c.limit);
+    EXPECT_EQ(pf::TheClipboard().GetText(), c.expected) << c.limit;
+  }
+  pf::TheClipboard().SetText("kept");
+  Make({"a"}).CopyToClipboard(nullptr);
+  EXPECT_EQ(pf::TheClipboard().GetText(), "kept");
+  pf::TheClipboard().Empty();
+}
+
+TEST(LineFile, CopiesTakeNameAndLinesButNotTheDirectory) {
+  LineFile source = Make({"a", "b"});
+  source.fileName = "dir/x.txt";
+  source.directory = "dir/";
+  LineFile copy(source);
+  EXPECT_EQ(copy.GetFileName(), "dir/x.txt");
+  EXPECT_EQ(copy.directory, "");
+  EXPECT_EQ(Texts(copy), (Lines{"a", "b"}));
+
+  LineFile target = Make({"t"});
+  target = source;
+  EXPECT_EQ(Texts(target), (Lines{"t", "a", "b"}));
+  auto& self = target;
+  target = self;
+  EXPECT_EQ(target.GetCount(), 3);
+  target.AppendLines(target);
+  EXPECT_EQ(Texts(target), (Lines{"t", "a", "b", "t", "a", "b"}));
+}
+
+TEST(LineFile, ArchiveRoundTrip) {
+  LineFile source = Make({"ab", "c"});
+  source.fileName = "f";
+  source.directory = "d";
+  std::stringstream bytes;
+  {
+    pf::Archive ar(static_cast<std::ostream&>(bytes));
+    source.Serialize(ar);
+  }
+  // name (capacity 16), count, two lines of capacity 16
+  EXPECT_EQ(bytes.str().size(), 4u + 16 + 4 + 2 * (4 + 16));
+  EXPECT_EQ(bytes.str()[20], 2);
+
+  LineFile loaded = Make({"old"});
+  pf::Archive ar(static_cast<std::istream&>(bytes));
+  loaded.Serialize(ar);
+  EXPECT_EQ(loaded.GetFileName(), "f");
+  EXPECT_EQ(loaded.directory, "");
+  EXPECT_EQ(loaded.GetNext(), "ab");
+  EXPECT_EQ(Texts(loaded), (Lines{"ab", "c"}));
+}
+
+TEST(LineFile, CorruptArchivesThrow) {
+  for (int32_t count : {-1, LineFile::kMaxLines + 1, 3}) {
+    std::stringstream bytes;
+    {
+      pf::Archive ar(static_cast<std::ostream&>(bytes));
+      MyStrng("f").Serialize(ar);
+      ar << count;
+      MyStrng("line").Serialize(ar);
+    }
+    LineFile file;
+    pf::Archive ar(static_cast<std::istream&>(bytes));
+    EXPECT_THROW(file.Serialize(ar), pf::ArchiveError) << count;
+  }
+}
+
+}  // namespace
