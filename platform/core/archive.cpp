@@ -83,7 +83,7 @@ void Archive::CheckCount(int64_t count, int64_t maxCount, std::size_t elementSiz
                        "implausible count " + std::to_string(count) + " in archive");
   }
   if (remaining_ && elementSize > 0 && static_cast<uint64_t>(count) > *remaining_ / elementSize) {
-    throw ArchiveError(ArchiveError::Kind::ShortRead,
+    throw ArchiveError(ArchiveError::Kind::BadCount,
                        "count " + std::to_string(count) + " exceeds the rest of the archive");
   }
 }

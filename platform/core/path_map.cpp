@@ -28,7 +28,7 @@ bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 
 }  // namespace
 
 const std::string& DriveRoot() {
-  if (!Root()) Root() = DefaultRoot();
+  if (!Root()) SetDriveRoot(DefaultRoot());
   return *Root();
 }
 

@@ -12,6 +12,8 @@ namespace {
 
 // Runs in the forked child: only async-signal-safe calls until exec.
 [[noreturn]] void RunChild(char* const argv[], const char* dir, int reportFd) {
+  // A parent without stdio may have got the report pipe as fd 0..2, which /dev/null replaces.
+  if (reportFd <= 2) reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, 3);
   int err = 0;
   if (chdir(dir) != 0) {
     err = errno;

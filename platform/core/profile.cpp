@@ -122,7 +122,7 @@ bool IniProfile::Persist() {
       out << '[' << s.name << "]\n";
       for (const Entry& e : s.entries) out << e.key << '=' << e.value << '\n';
     }
-    out.flush();
+    out.close();
     if (!out) {
       fs::remove(temp, ec);
       return false;

@@ -1,0 +1,207 @@
+#include "pf/process.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <thread>
+
+#include "temp_dir.h"
+
+namespace {
+
+using pf::Process;
+using pf::test::ReadFile;
+using pf::test::TempDir;
+using State = pf::Process::State;
+using namespace std::chrono_literals;
+
+// Checks its working directory and one argument with a blank, talks on stdout and stderr,
+// and exits with the code it is given.
+constexpr const char* kProbe =
+    "#!/bin/sh\n"
+    "[ \"$(pwd -P)\" = \"$1\" ] || exit 91\n"
+    "[ \"$3\" = \"zwei Worte\" ] || exit 92\n"
+    "echo ausgabe-stdout\n"
+    "echo ausgabe-stderr >&2\n"
+    "exit \"$2\"\n";
+
+// Polls with a bounded wait; a child that never ends leaves the loop still Running.
+State PollUntilDone(Process& p) {
+  for (int i = 0; i < 1000 && p.Poll() == State::Running; ++i) std::this_thread::sleep_for(10ms);
+  return p.Poll();
+}
+
+// True once pid names no process at all, not even a zombie waiting to be reaped.
+bool Gone(pid_t pid) { return kill(pid, 0) != 0 && errno == ESRCH; }
+
+class ProcessTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(workDir);
+    dir.WriteFile("probe.sh", kProbe);
+    std::filesystem::permissions(probe, std::filesystem::perms::owner_all);
+  }
+
+  std::vector<std::string> ProbeArgv(int code) const {
+    return {probe, workDir, std::to_string(code), "zwei Worte"};
+  }
+
+  // Starts a child that tells its pid through a file and then sleeps; returns that pid.
+  pid_t StartSleeper(Process& p) {
+    const std::string pidFile = dir / "pid";
+    std::filesystem::remove(pidFile);
+    if (!p.Start({"sh", "-c", "echo $$ > pid.tmp && mv pid.tmp pid && exec sleep 30"},
+                 dir.Path())) {
+      ADD_FAILURE() << p.Error();
+      return -1;
+    }
+    for (int i = 0; i < 1000 && !std::filesystem::exists(pidFile); ++i) {
+      std::this_thread::sleep_for(10ms);
+    }
+    return static_cast<pid_t>(std::atoi(ReadFile(pidFile).c_str()));
+  }
+
+  TempDir dir;
+  const std::string workDir = dir / "arbeit";
+  const std::string probe = dir / "probe.sh";
+};
+
+TEST_F(ProcessTest, ReportsExitCodeAfterPolls) {
+  const struct {
+    bool throughPath;  // started as "sh probe.sh ..." rather than by its own path
+    int code;
+  } cases[] = {{false, 0}, {false, 1}, {false, 42}, {false, 255}, {true, 7}};
+  for (const auto& c : cases) {
+    std::vector<std::string> argv = ProbeArgv(c.code);
+    if (c.throughPath) argv.insert(argv.begin(), "sh");
+    Process p;
+    EXPECT_EQ(p.Poll(), State::NotStarted);
+    ASSERT_TRUE(p.Start(argv, workDir)) << p.Error();
+    EXPECT_EQ(PollUntilDone(p), State::Exited);
+    EXPECT_EQ(p.ExitCode(), c.code);
+  }
+}
+
+TEST_F(ProcessTest, SignalEndsWithCodeAbove128) {
+  Process p;
+  ASSERT_TRUE(p.Start({"sh", "-c", "kill -TERM $$"}, workDir));
+  EXPECT_EQ(PollUntilDone(p), State::Exited);
+  EXPECT_EQ(p.ExitCode(), 128 + SIGTERM);
+}
+
+TEST_F(ProcessTest, UnstartableProgramsFailWithAReason) {
+  const std::string plain = dir.WriteFile("nicht-ausfuehrbar.sh", "#!/bin/sh\nexit 0\n");
+  const struct {
+    std::vector<std::string> argv;
+    std::string dir;
+  } cases[] = {
+      {{dir / "fehlt"}, workDir},
+      {{"vostrane-test-kein-solches-programm"}, workDir},
+      {{plain}, workDir},
+      {{"sh", "-c", "exit 0"}, dir / "fehlt"},
+      {{"sh", "-c", "exit 0"}, plain},
+      {{}, workDir},
+      {{""}, workDir},
+  };
+  for (const auto& c : cases) {
+    Process p;
+    EXPECT_FALSE(p.Start(c.argv, c.dir)) << testing::PrintToString(c.argv) << " in " << c.dir;
+    EXPECT_FALSE(p.Error().empty());
+    EXPECT_EQ(p.Poll(), State::Failed);
+  }
+}
+
+TEST_F(ProcessTest, KillEndsAndReapsTheChild) {
+  Process p;
+  p.Kill();  // nothing started: nothing to do
+  EXPECT_EQ(p.Poll(), State::NotStarted);
+  const pid_t pid = StartSleeper(p);
+  ASSERT_GT(pid, 0);
+  EXPECT_EQ(p.Poll(), State::Running);
+  p.Kill();
+  EXPECT_EQ(p.Poll(), State::Exited);
+  EXPECT_EQ(p.ExitCode(), 128 + SIGKILL);
+  EXPECT_TRUE(Gone(pid));
+}
+
+TEST_F(ProcessTest, DestructorReapsARunningChild) {
+  pid_t pid;
+  {
+    Process p;
+    pid = StartSleeper(p);
+    ASSERT_GT(pid, 0);
+  }
+  EXPECT_TRUE(Gone(pid));
+}
+
+TEST_F(ProcessTest, StartingAgainEndsThePreviousChild) {
+  Process p;
+  const pid_t first = StartSleeper(p);
+  ASSERT_GT(first, 0);
+  ASSERT_TRUE(p.Start(ProbeArgv(3), workDir));
+  EXPECT_TRUE(Gone(first));
+  EXPECT_EQ(PollUntilDone(p), State::Exited);
+  EXPECT_EQ(p.ExitCode(), 3);
+}
+
+// Points this process's stdout and stderr into a file until destroyed.
+class CapturedStdio {
+ public:
+  explicit CapturedStdio(const std::string& file) {
+    std::cout.flush();
+    std::fflush(nullptr);
+    const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    for (int i : {1, 2}) {
+      saved_[i - 1] = fcntl(i, F_DUPFD_CLOEXEC, 3);
+      dup2(fd, i);
+    }
+    close(fd);
+  }
+  ~CapturedStdio() {
+    std::fflush(nullptr);
+    for (int i : {1, 2}) {
+      dup2(saved_[i - 1], i);
+      close(saved_[i - 1]);
+    }
+  }
+  CapturedStdio(const CapturedStdio&) = delete;
+  CapturedStdio& operator=(const CapturedStdio&) = delete;
+
+ private:
+  int saved_[2];
+};
+
+TEST_F(ProcessTest, ChildOutputDoesNotReachOurStdio) {
+  const std::string captured = dir / "captured";
+  State state;
+  {
+    CapturedStdio capture(captured);
+    Process p;
+    p.Start(ProbeArgv(0), workDir);
+    state = PollUntilDone(p);
+  }
+  EXPECT_EQ(state, State::Exited);
+  EXPECT_EQ(ReadFile(captured), "");
+}
+
+// Without stdio of our own, the pipe that reports a failed exec gets the lowest fds.
+TEST(ProcessDeathTest, ReportsFailureWhenRunWithoutStdio) {
+  EXPECT_EXIT(
+      {
+        close(0);
+        close(1);
+        Process p;
+        std::_Exit(p.Start({"/vostrane-test-fehlt/programm"}, "/") ? 1 : 0);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
