@@ -10,9 +10,12 @@
 namespace pf {
 namespace {
 
+// Far beyond any surface, and small enough that differences of two coordinates fit an int.
+constexpr double kCoordinateLimit = 1 << 28;
+
 int SaturatingRound(double v) {
-  if (!(v > INT_MIN)) return INT_MIN;  // also catches NaN
-  if (v >= INT_MAX) return INT_MAX;
+  if (!(v > -kCoordinateLimit)) return -static_cast<int>(kCoordinateLimit);  // NaN too
+  if (v >= kCoordinateLimit) return static_cast<int>(kCoordinateLimit);
   return static_cast<int>(std::lround(v));
 }
 

@@ -52,7 +52,8 @@ class Dc {
   BkMode GetBkMode() const { return bkMode_; }
 
   // Mapping: device = (logical - window origin) * viewport extent / window extent
-  // + viewport origin. Extents only count in the anisotropic mode; an extent of 0 is refused.
+  // + viewport origin, rounded and kept within +-2^28. Extents only count in the anisotropic
+  // mode; an extent of 0 is refused.
   MapMode SetMapMode(MapMode mode);
   Point SetWindowOrg(int x, int y);
   Size SetWindowExt(int cx, int cy);
