@@ -68,7 +68,8 @@ CairoDc::CairoDc(cairo_surface_t* surface, int width, int height)
 
 CairoDc::~CairoDc() {
   cairo_destroy(cr_);
-  cairo_surface_finish(surface_);
+  // An image surface may still be the caller's; vector files are written out now.
+  if (!IsImage()) cairo_surface_finish(surface_);
   cairo_surface_destroy(surface_);
 }
 
@@ -120,7 +121,11 @@ bool CairoDc::WritePng(const std::string& path) const {
 }
 
 bool CairoDc::Finish() {
-  cairo_surface_finish(surface_);
+  if (IsImage()) {
+    cairo_surface_flush(surface_);
+  } else {
+    cairo_surface_finish(surface_);
+  }
   return cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
          cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
 }
@@ -377,9 +382,8 @@ DeviceFont MakeDeviceFont(const Font& font, double scaleX, double scaleY) {
   const double cell = fonts.Ascent() + fonts.Descent();
   const int height = font.height != 0 ? font.height : StockFont().height;
   const double emY = height > 0 ? height * scaleY / cell : -static_cast<double>(height) * scaleY;
-  const double emX = font.width != 0
-                         ? std::fabs(static_cast<double>(font.width)) * scaleX / fonts.AverageWidth()
-                         : emY;
+  const double width = std::fabs(static_cast<double>(font.width));
+  const double emX = font.width != 0 ? width * scaleX / fonts.AverageWidth() : emY;
   return {emX, emY, std::round(emY * fonts.Ascent()), emY * cell};
 }
 
@@ -465,7 +469,8 @@ ColorRef CairoDc::DoGetPixel(Point p) const {
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
   if (!data) return kInvalidColor;
-  const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(d.y) * stride);
+  const auto* row =
+      reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(d.y) * stride);
   return FromPixel(row[d.x]);
 }
 
@@ -511,7 +516,8 @@ std::optional<Bitmap> CairoDc::DoReadBitmap(const Rect& r) const {
   const int stride = cairo_image_surface_get_stride(surface_);
   if (!data) return std::nullopt;
   for (int y = std::max(d.top, 0); y < std::min(d.bottom, height_); ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    const auto* row =
+        reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
     for (int x = std::max(d.left, 0); x < std::min(d.right, width_); ++x) {
       bitmap.SetPixel(x - d.left, y - d.top, FromPixel(row[x]));
     }

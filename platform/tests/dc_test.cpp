@@ -254,13 +254,5 @@ TEST(Geometry, RectanglesExcludeRightAndBottom) {
   EXPECT_EQ(r.Offset(-10, 1), (Rect{0, 21, 5, 23}));
 }
 
-TEST(Colour, HasTheLayoutOfTheColourReference) {
-  constexpr ColorRef c = Rgb(0x12, 0x34, 0x56);
-  EXPECT_EQ(c, 0x563412u);
-  EXPECT_EQ(RedOf(c), 0x12);
-  EXPECT_EQ(GreenOf(c), 0x34);
-  EXPECT_EQ(BlueOf(c), 0x56);
-}
-
 }  // namespace
 }  // namespace pf

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace pf {
 namespace {
@@ -420,6 +418,22 @@ TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
   dc->LineTo(30, 7);
   EXPECT_EQ(dc->GetPixel(3, 7), kWhite);
   EXPECT_EQ(dc->GetPixel(7, 7), Rgb(7, 0, 0));
+}
+
+TEST(CairoDc, DrawsOnASurfaceThatTheCallerKeeps) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
+  {
+    auto dc = CairoDc::ForImageSurface(surface);
+    ASSERT_TRUE(dc);
+    EXPECT_EQ(dc->Width(), 8);
+    dc->FillRect({0, 0, 8, 8}, StockBrush(StockObject::WhiteBrush));
+    dc->SetPixel(1, 2, Rgb(0, 0, 255));
+  }
+  auto again = CairoDc::ForImageSurface(surface);  // still usable after the first context
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->GetPixel(1, 2), Rgb(0, 0, 255));
+  again.reset();
+  cairo_surface_destroy(surface);
 }
 
 TEST(CairoDc, RefusesSurfacesItCannotMake) {

@@ -23,7 +23,7 @@ class CairoDc : public Dc {
                                               ColorRef background = Rgb(255, 255, 255));
   static std::unique_ptr<CairoDc> CreateSvg(const std::string& path, int width, int height);
   static std::unique_ptr<CairoDc> CreatePdf(const std::string& path, int width, int height);
-  // Draws on an image surface that the caller keeps (a window's backing store).
+  // Draws on an opaque image surface that the caller keeps (a window's backing store).
   static std::unique_ptr<CairoDc> ForImageSurface(cairo_surface_t* surface);
 
   ~CairoDc() override;
@@ -32,7 +32,8 @@ class CairoDc : public Dc {
   int Height() const { return height_; }
   cairo_surface_t* Surface() const { return surface_; }
   bool WritePng(const std::string& path) const;  // image surfaces only
-  // Completes the surface's output; false when anything failed on the way (a write error).
+  // Completes a vector file (flushes an image); false when anything failed on the way (a write
+  // error). Nothing can be drawn on a completed vector file.
   bool Finish();
 
   // The font file in use; empty when it was not found and a system sans face stands in.
