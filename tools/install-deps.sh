@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev
+  libcairo2-dev fonts-liberation2
 )
 
 missing=()

@@ -1,0 +1,80 @@
+#pragma once
+// The device context on Cairo: PNG images, SVG and PDF files, and the image surfaces that the
+// desktop backend blits to its windows. Text uses Liberation Sans (the stand-in for Arial,
+// loaded from its font file) with unhinted metrics, so a text has the same extent on every
+// surface; every face name maps to it and every weight draws the regular style.
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+#include "pf/dc.h"
+
+namespace pf {
+
+class CairoDc : public Dc {
+ public:
+  static constexpr int kMaxSide = 32767;
+
+  // Each returns nullptr when the surface cannot be made (a side outside 1..kMaxSide, a file
+  // that cannot be opened). Vector files are complete after Finish or destruction.
+  static std::unique_ptr<CairoDc> CreateImage(int width, int height,
+                                              ColorRef background = Rgb(255, 255, 255));
+  static std::unique_ptr<CairoDc> CreateSvg(const std::string& path, int width, int height);
+  static std::unique_ptr<CairoDc> CreatePdf(const std::string& path, int width, int height);
+  // Draws on an opaque image surface that the caller keeps (a window's backing store).
+  static std::unique_ptr<CairoDc> ForImageSurface(cairo_surface_t* surface);
+
+  ~CairoDc() override;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  cairo_surface_t* Surface() const { return surface_; }
+  bool WritePng(const std::string& path) const;  // image surfaces only
+  // Completes a vector file (flushes an image); false when anything failed on the way (a write
+  // error). Nothing can be drawn on a completed vector file.
+  bool Finish();
+
+  // The font file in use; empty when it was not found and a system sans face stands in.
+  static const std::string& FontFile();
+
+ protected:
+  void DoLine(Point from, Point to) override;
+  void DoPolyline(std::span<const Point> points) override;
+  void DoArc(const Rect& box, Point start, Point end) override;
+  void DoRectangle(const Rect& r) override;
+  void DoEllipse(const Rect& box) override;
+  void DoPolygon(std::span<const Point> points) override;
+  void DoFillRect(const Rect& r, const Brush& brush) override;
+  void DoFocusRect(const Rect& r) override;
+  void DoTextOut(Point p, std::string_view text) override;
+  Size DoTextExtent(std::string_view text) const override;
+  ColorRef DoSetPixel(Point p, ColorRef color) override;
+  ColorRef DoGetPixel(Point p) const override;
+  bool DoDrawBitmap(const Rect& dst, const Bitmap& bitmap, const Rect& src) override;
+  std::optional<Bitmap> DoReadBitmap(const Rect& r) const override;
+
+ private:
+  CairoDc(cairo_surface_t* surface, int width, int height);
+  static std::unique_ptr<CairoDc> Adopt(cairo_surface_t* surface, int width, int height);
+
+  bool IsImage() const;
+  bool HasPen() const;
+  double PenWidth() const;  // device pixels
+  bool IsThinPen() const { return PenWidth() <= 1.0; }
+  void AddOpenPath(std::span<const Point> device);
+  void AddClosedPath(std::span<const Point> device);
+  void AddEllipsePath(double cx, double cy, double rx, double ry);
+  void StrokePen();
+  void FillBrush(bool preserve);
+  struct EllipseGeometry;
+  EllipseGeometry PenEllipse(const Rect& box) const;
+
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+  int width_;
+  int height_;
+};
+
+}  // namespace pf

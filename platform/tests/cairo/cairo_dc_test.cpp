@@ -1,0 +1,447 @@
+#include "pf/cairo_dc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+namespace pf {
+namespace {
+
+constexpr ColorRef kWhite = Rgb(255, 255, 255);
+constexpr ColorRef kBlack = Rgb(0, 0, 0);
+
+std::unique_ptr<CairoDc> NewImage(int w = 64, int h = 64) {
+  auto dc = CairoDc::CreateImage(w, h);
+  EXPECT_TRUE(dc);
+  return dc;
+}
+
+int Darkness(ColorRef c) { return 255 - (RedOf(c) + GreenOf(c) + BlueOf(c)) / 3; }
+
+// Bounding box of every pixel that is not white; empty when there is none.
+Rect InkBounds(const Dc& dc, int w, int h) {
+  Rect box{w, h, 0, 0};
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (dc.GetPixel(x, y) != kWhite) {
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+               std::max(box.bottom, y + 1)};
+      }
+    }
+  }
+  return box;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(CairoDc, TheFontFileIsFound) {
+  EXPECT_NE(CairoDc::FontFile().find("LiberationSans-Regular.ttf"), std::string::npos);
+}
+
+struct LineCase {
+  Point from, to;
+};
+
+TEST(CairoDc, AxisAlignedLinesLeaveOutTheirEndPixelAndStayCrisp) {
+  const LineCase cases[] = {
+      {{5, 10}, {15, 10}}, {{15, 10}, {5, 10}}, {{10, 5}, {10, 15}}, {{10, 15}, {10, 5}}};
+  for (const LineCase& c : cases) {
+    auto dc = NewImage(24, 24);
+    dc->MoveTo(c.from);
+    dc->LineTo(c.to);
+    const int dx = (c.to.x > c.from.x) - (c.to.x < c.from.x);
+    const int dy = (c.to.y > c.from.y) - (c.to.y < c.from.y);
+    for (Point p = c.from; p != c.to; p = p + Point{dx, dy}) {
+      EXPECT_EQ(dc->GetPixel(p.x, p.y), kBlack) << p.x << "," << p.y;
+    }
+    EXPECT_EQ(dc->GetPixel(c.to.x, c.to.y), kWhite);
+    EXPECT_EQ(dc->GetPixel(c.from.x - dx, c.from.y - dy), kWhite);
+    // Nothing beside the line: no half-covered neighbours.
+    EXPECT_EQ(dc->GetPixel(c.from.x + dy, c.from.y + dx), kWhite);
+    EXPECT_EQ(dc->GetPixel(c.from.x - dy, c.from.y - dx), kWhite);
+    EXPECT_EQ(dc->GetCurrentPosition(), c.to);
+  }
+}
+
+TEST(CairoDc, ALineOfOnePixelLengthIsOneDot) {
+  auto dc = NewImage(8, 8);
+  dc->MoveTo(3, 4);
+  dc->LineTo(4, 4);
+  EXPECT_EQ(InkBounds(*dc, 8, 8), (Rect{3, 4, 4, 5}));
+  EXPECT_EQ(dc->GetPixel(3, 4), kBlack);
+}
+
+TEST(CairoDc, ADiagonalLineLeavesOutItsEndPixel) {
+  auto dc = NewImage(24, 24);
+  dc->MoveTo(2, 2);
+  dc->LineTo(12, 12);
+  EXPECT_GT(Darkness(dc->GetPixel(2, 2)), 128);
+  EXPECT_GT(Darkness(dc->GetPixel(11, 11)), 128);
+  EXPECT_EQ(dc->GetPixel(12, 12), kWhite);
+}
+
+TEST(CairoDc, PolylineDrawsEveryPointButTheLast) {
+  auto dc = NewImage(24, 24);
+  const Point points[] = {{2, 2}, {10, 2}, {10, 10}};
+  dc->Polyline(points);
+  EXPECT_EQ(dc->GetPixel(2, 2), kBlack);
+  EXPECT_EQ(dc->GetPixel(10, 2), kBlack);  // the corner
+  EXPECT_EQ(dc->GetPixel(10, 9), kBlack);
+  EXPECT_EQ(dc->GetPixel(10, 10), kWhite);
+  EXPECT_EQ(InkBounds(*dc, 24, 24), (Rect{2, 2, 11, 10}));
+}
+
+struct ShapeCase {
+  const char* name;
+  bool pen;
+  bool ellipse;
+  Rect expected;  // the ink of the shape drawn in (10, 10, 31, 25)
+};
+
+TEST(CairoDc, ShapesExcludeRightAndBottom) {
+  const ShapeCase cases[] = {
+      {"rectangle", true, false, {10, 10, 31, 25}},
+      {"rectangle without pen", false, false, {10, 10, 30, 24}},
+      {"ellipse", true, true, {10, 10, 31, 25}},
+      {"ellipse without pen", false, true, {10, 10, 30, 24}},
+  };
+  for (const ShapeCase& c : cases) {
+    auto dc = NewImage(40, 40);
+    dc->SelectStockObject(StockObject::BlackBrush);
+    if (!c.pen) dc->SelectStockObject(StockObject::NullPen);
+    const Rect box{10, 10, 31, 25};
+    if (c.ellipse) {
+      dc->Ellipse(box);
+    } else {
+      dc->Rectangle(box);
+    }
+    EXPECT_EQ(InkBounds(*dc, 40, 40), c.expected) << c.name;
+    // The middle of every edge is solid.
+    const Rect& e = c.expected;
+    const int mx = (e.left + e.right) / 2;
+    const int my = (e.top + e.bottom) / 2;
+    EXPECT_GT(Darkness(dc->GetPixel(e.left, my)), 200) << c.name;
+    EXPECT_GT(Darkness(dc->GetPixel(e.right - 1, my)), 200) << c.name;
+    EXPECT_GT(Darkness(dc->GetPixel(mx, e.top)), 200) << c.name;
+    EXPECT_GT(Darkness(dc->GetPixel(mx, e.bottom - 1)), 200) << c.name;
+  }
+}
+
+TEST(CairoDc, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+  auto dc = NewImage(40, 40);
+  dc->SelectObject(Pen{PenStyle::Solid, 1, Rgb(255, 0, 0)});
+  dc->SelectObject(Brush{BrushStyle::Solid, Rgb(0, 0, 255)});
+  dc->Rectangle({10, 10, 20, 20});
+  EXPECT_EQ(dc->GetPixel(10, 15), Rgb(255, 0, 0));
+  EXPECT_EQ(dc->GetPixel(19, 15), Rgb(255, 0, 0));
+  EXPECT_EQ(dc->GetPixel(15, 19), Rgb(255, 0, 0));
+  EXPECT_EQ(dc->GetPixel(11, 11), Rgb(0, 0, 255));
+  EXPECT_EQ(dc->GetPixel(18, 18), Rgb(0, 0, 255));
+  EXPECT_EQ(dc->GetPixel(20, 15), kWhite);
+}
+
+TEST(CairoDc, FillRectCoversExactlyTheRectangle) {
+  auto dc = NewImage(40, 40);
+  dc->FillRect({5, 6, 15, 9}, StockBrush(StockObject::BlackBrush));
+  EXPECT_EQ(InkBounds(*dc, 40, 40), (Rect{5, 6, 15, 9}));
+  EXPECT_EQ(dc->GetPixel(14, 8), kBlack);
+  EXPECT_EQ(dc->GetBrush(), StockBrush(StockObject::WhiteBrush));
+}
+
+TEST(CairoDc, PolygonFillLeavesOutRightAndBottomButTheOutlineCoversThePoints) {
+  const Point square[] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};
+  auto filled = NewImage(32, 32);
+  filled->SelectStockObject(StockObject::BlackBrush);
+  filled->SelectStockObject(StockObject::NullPen);
+  filled->Polygon(square);
+  EXPECT_EQ(InkBounds(*filled, 32, 32), (Rect{10, 10, 20, 20}));
+  EXPECT_EQ(filled->GetPixel(19, 19), kBlack);
+
+  auto outlined = NewImage(32, 32);
+  outlined->SelectStockObject(StockObject::NullBrush);
+  outlined->Polygon(square);
+  EXPECT_EQ(InkBounds(*outlined, 32, 32), (Rect{10, 10, 21, 21}));
+  EXPECT_EQ(outlined->GetPixel(20, 20), kBlack);
+  EXPECT_EQ(outlined->GetPixel(15, 15), kWhite);
+}
+
+struct ArcCase {
+  Point start, end;
+  bool inked[4];  // quadrants: upper right, upper left, lower left, lower right
+};
+
+TEST(CairoDc, ArcsRunCounterClockwise) {
+  const Rect box{10, 10, 51, 51};  // centre (30.5, 30.5)
+  const Point east{60, 30}, north{30, 0}, west{0, 30};
+  const ArcCase cases[] = {
+      {east, north, {true, false, false, false}},
+      {north, east, {false, true, true, true}},
+      {west, east, {false, false, true, true}},
+      {east, west, {true, true, false, false}},
+      {east, {60, 31}, {true, true, true, true}},  // the same ray: the whole ellipse
+  };
+  // Probes on the circle at 45 degrees in each quadrant.
+  const Point probes[] = {{44, 16}, {16, 16}, {16, 44}, {44, 44}};
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const ArcCase& c = cases[i];
+    auto dc = NewImage(64, 64);
+    dc->Arc(box, c.start, c.end);
+    for (int q = 0; q < 4; ++q) {
+      int ink = 0;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          ink = std::max(ink, Darkness(dc->GetPixel(probes[q].x + dx, probes[q].y + dy)));
+        }
+      }
+      EXPECT_EQ(ink > 100, c.inked[q]) << "case " << i << " quadrant " << q;
+    }
+  }
+}
+
+Font LabelFont(int escapement) { return Font{"Arial", 12, 0, escapement, 300}; }
+
+TEST(CairoDc, TheLabelFontsHaveTheirCellHeightAndTurnTheText) {
+  auto dc = NewImage(120, 120);
+  dc->SetBkMode(BkMode::Transparent);
+  dc->SelectObject(LabelFont(0));
+  const Size extent = dc->GetTextExtent("R. Voskar");
+  // Arial's advances (4.39 em) at the em of a 12 pixel cell (10.74 pixels).
+  EXPECT_EQ(extent, (Size{47, 12}));
+  dc->TextOut(10, 10, "R. Voskar");
+  const Rect flat = InkBounds(*dc, 120, 120);
+  EXPECT_GE(flat.left, 10);
+  EXPECT_LE(flat.right, 10 + extent.cx + 1);
+  EXPECT_GE(flat.top, 10);
+  EXPECT_LE(flat.bottom, 10 + 12);
+  EXPECT_GT(flat.Width(), flat.Height());
+
+  auto turned = NewImage(120, 120);
+  turned->SetBkMode(BkMode::Transparent);
+  turned->SelectObject(LabelFont(900));
+  EXPECT_EQ(turned->GetTextExtent("R. Voskar"), extent);  // the extent is unturned
+  turned->TextOut(50, 100, "R. Voskar");
+  // Turned by 90 degrees counter-clockwise: the text runs upwards from (50, 100) and its cell
+  // lies to the right of x = 50.
+  const Rect up = InkBounds(*turned, 120, 120);
+  EXPECT_GE(up.left, 50);
+  EXPECT_LE(up.right, 50 + 12);
+  EXPECT_GE(up.top, 100 - extent.cx - 1);
+  EXPECT_LE(up.bottom, 100);
+  EXPECT_GT(up.Height(), up.Width());
+  EXPECT_EQ(up.Height(), flat.Width());
+}
+
+TEST(CairoDc, TextExtentsAreTheSameOnEverySurface) {
+  const std::string dir = testing::TempDir();
+  auto image = NewImage();
+  auto svg = CairoDc::CreateSvg(dir + "/extent.svg", 100, 100);
+  auto pdf = CairoDc::CreatePdf(dir + "/extent.pdf", 100, 100);
+  ASSERT_TRUE(svg && pdf);
+  for (Dc* dc : {static_cast<Dc*>(image.get()), static_cast<Dc*>(svg.get()),
+                 static_cast<Dc*>(pdf.get())}) {
+    dc->SelectObject(LabelFont(0));
+    EXPECT_EQ(dc->GetTextExtent("Kollegstiftung Morvaburg am Sund"),
+              image->GetTextExtent("Kollegstiftung Morvaburg am Sund"));
+    dc->TextOut(5, 5, "R. Voskar");
+  }
+  EXPECT_TRUE(svg->Finish());
+  EXPECT_TRUE(pdf->Finish());
+  EXPECT_NE(ReadFile(dir + "/extent.svg").find("<svg"), std::string::npos);
+  EXPECT_EQ(ReadFile(dir + "/extent.pdf").rfind("%PDF", 0), 0u);
+}
+
+TEST(CairoDc, OpaqueTextFillsItsCellWithTheBackgroundColour) {
+  auto dc = NewImage(80, 30);
+  dc->SelectObject(LabelFont(0));
+  dc->SetBkColor(Rgb(0, 255, 0));
+  dc->SetTextColor(Rgb(0, 0, 255));
+  dc->TextOut(5, 5, "ab");
+  const Size extent = dc->GetTextExtent("ab");
+  EXPECT_EQ(dc->GetPixel(5, 5), Rgb(0, 255, 0));
+  EXPECT_EQ(dc->GetPixel(5 + extent.cx - 1, 5 + extent.cy - 1), Rgb(0, 255, 0));
+  EXPECT_EQ(dc->GetPixel(5 + extent.cx, 5), kWhite);
+  EXPECT_EQ(dc->GetPixel(5, 5 + extent.cy), kWhite);
+
+  dc->SetBkMode(BkMode::Transparent);
+  dc->TextOut(5, 5, "  ");
+  EXPECT_EQ(dc->GetPixel(5 + extent.cx + 2, 6), kWhite);
+}
+
+TEST(CairoDc, BytesThatAreNotUtf8ReadAsLatin1) {
+  auto dc = NewImage();
+  EXPECT_EQ(dc->GetTextExtent("\xB5" "F"), dc->GetTextExtent("\xC2\xB5" "F"));
+  EXPECT_EQ(dc->GetTextExtent("a\xFF\xFE"), dc->GetTextExtent("a\xC3\xBF\xC3\xBE"));
+  dc->TextOut(0, 0, "\xE2\x82");  // a cut-off sequence does not spoil the font
+  EXPECT_GT(dc->GetTextExtent("ok").cx, 0);
+}
+
+void DrawScene(Dc& dc) {
+  dc.SelectStockObject(StockObject::LightGrayBrush);
+  dc.Ellipse({5, 5, 60, 60});
+  dc.SelectObject(Pen{PenStyle::Solid, 1, Rgb(250, 0, 0)});
+  dc.Arc({30, 10, 70, 50}, {50, 10}, {70, 30});
+  const Point tri[] = {{10, 70}, {40, 90}, {10, 90}};
+  dc.Polygon(tri);
+  dc.SelectObject(LabelFont(900));
+  dc.TextOut(80, 90, "Sund");
+  dc.SelectObject(LabelFont(0));
+  dc.SetBkMode(BkMode::Transparent);
+  dc.TextOut(40, 60, "R. Voskar");
+}
+
+TEST(CairoDc, TheSameDrawingGivesTheSamePngBytes) {
+  const std::string a = testing::TempDir() + "/scene_a.png";
+  const std::string b = testing::TempDir() + "/scene_b.png";
+  for (const std::string& path : {a, b}) {
+    auto dc = NewImage(100, 100);
+    DrawScene(*dc);
+    ASSERT_TRUE(dc->WritePng(path));
+  }
+  const std::string bytes = ReadFile(a);
+  EXPECT_GT(bytes.size(), 100u);
+  EXPECT_EQ(bytes, ReadFile(b));
+}
+
+TEST(CairoDc, PixelsAreSetAndReadOnImagesOnly) {
+  auto dc = NewImage(10, 10);
+  EXPECT_EQ(dc->SetPixel(3, 4, Rgb(1, 2, 3)), Rgb(1, 2, 3));
+  EXPECT_EQ(dc->GetPixel(3, 4), Rgb(1, 2, 3));
+  EXPECT_EQ(dc->GetPixel(4, 4), kWhite);
+  EXPECT_EQ(dc->GetPixel(10, 0), kInvalidColor);
+  EXPECT_EQ(dc->GetPixel(-1, 0), kInvalidColor);
+  EXPECT_EQ(dc->SetPixel(0, 10, kBlack), kInvalidColor);
+
+  auto svg = CairoDc::CreateSvg(testing::TempDir() + "/pixels.svg", 10, 10);
+  ASSERT_TRUE(svg);
+  EXPECT_EQ(svg->GetPixel(1, 1), kInvalidColor);
+  EXPECT_FALSE(svg->ReadBitmap({0, 0, 2, 2}));
+}
+
+TEST(CairoDc, BitBltCopiesPixelsBetweenContextsAndFromBitmaps) {
+  auto src = NewImage(20, 20);
+  src->SetPixel(2, 3, Rgb(10, 20, 30));
+  src->SetPixel(5, 5, Rgb(40, 50, 60));
+  auto dst = NewImage(20, 20);
+  ASSERT_TRUE(dst->BitBlt(10, 10, 4, 4, *src, 2, 3));
+  EXPECT_EQ(dst->GetPixel(10, 10), Rgb(10, 20, 30));
+  EXPECT_EQ(dst->GetPixel(13, 12), Rgb(40, 50, 60));
+  EXPECT_EQ(InkBounds(*dst, 20, 20), (Rect{10, 10, 14, 13}));
+
+  Bitmap bitmap(3, 2, Rgb(9, 9, 9));
+  bitmap.SetPixel(2, 1, Rgb(200, 100, 0));
+  ASSERT_TRUE(dst->BitBlt(0, 0, 3, 2, bitmap, 0, 0));
+  EXPECT_EQ(dst->GetPixel(0, 0), Rgb(9, 9, 9));
+  EXPECT_EQ(dst->GetPixel(2, 1), Rgb(200, 100, 0));
+  EXPECT_EQ(dst->GetPixel(3, 1), kWhite);
+
+  const std::optional<Bitmap> read = dst->ReadBitmap({1, 0, 4, 2});
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Width(), 3);
+  EXPECT_EQ(read->GetPixel(1, 1), Rgb(200, 100, 0));
+  EXPECT_EQ(read->GetPixel(2, 1), kWhite);
+}
+
+TEST(CairoDc, AFocusRectangleDrawnTwiceLeavesNoTrace) {
+  auto dc = NewImage(30, 30);
+  dc->FillRect({0, 0, 30, 15}, StockBrush(StockObject::BlackBrush));
+  const std::optional<Bitmap> before = dc->ReadBitmap({0, 0, 30, 30});
+  dc->DrawFocusRect({5, 5, 25, 25});
+  EXPECT_EQ(dc->GetPixel(5, 5), kWhite);  // inverted black
+  EXPECT_EQ(dc->GetPixel(6, 5), kBlack);
+  EXPECT_EQ(dc->GetPixel(5, 20), kWhite);  // every other pixel
+  EXPECT_EQ(dc->GetPixel(5, 21), kBlack);  // inverted white
+  EXPECT_EQ(dc->GetPixel(24, 24), kBlack);  // (24 - 5) + (24 - 5) is even
+  EXPECT_EQ(dc->GetPixel(23, 24), kWhite);
+  EXPECT_EQ(dc->GetPixel(25, 23), kWhite);  // right edge exclusive
+  EXPECT_EQ(dc->GetPixel(15, 20), kWhite);  // inside untouched
+  dc->DrawFocusRect({5, 5, 25, 25});
+  EXPECT_EQ(dc->ReadBitmap({0, 0, 30, 30}), before);
+}
+
+TEST(CairoDc, AnisotropicMappingScalesTheDrawingForPrinting) {
+  auto dc = NewImage(64, 64);
+  dc->SetMapMode(MapMode::Anisotropic);
+  dc->SetWindowExt(300, 300);
+  dc->SetViewportExt(900, 900);
+  const Size small = dc->GetTextExtent("ab");
+  dc->SelectStockObject(StockObject::BlackBrush);
+  dc->SelectStockObject(StockObject::NullPen);
+  dc->Rectangle({2, 2, 12, 7});  // without pen one device pixel less
+  dc->SelectObject(LabelFont(0));
+  EXPECT_EQ(dc->GetTextExtent("ab").cy, 12);  // logical units
+  EXPECT_EQ(small.cy, 16);
+  dc->SetMapMode(MapMode::Text);  // pixels are read in logical units
+  EXPECT_EQ(InkBounds(*dc, 64, 64), (Rect{6, 6, 35, 20}));
+}
+
+TEST(CairoDc, StockPensStayOnePixelWideAtAnyScaleWhileOthersGrow) {
+  auto dc = NewImage(64, 64);
+  dc->SetMapMode(MapMode::Anisotropic);
+  dc->SetWindowExt(1, 1);
+  dc->SetViewportExt(3, 3);
+  dc->MoveTo(1, 1);
+  dc->LineTo(10, 1);  // device (3, 3) to (30, 3)
+  dc->SelectObject(Pen{PenStyle::Solid, 1, kBlack});
+  dc->MoveTo(1, 10);
+  dc->LineTo(10, 10);  // device y = 30, three pixels wide
+  dc->SetMapMode(MapMode::Text);
+  EXPECT_EQ(dc->GetPixel(10, 3), kBlack);
+  EXPECT_EQ(dc->GetPixel(10, 4), kWhite);
+  EXPECT_EQ(dc->GetPixel(10, 2), kWhite);
+  EXPECT_EQ(dc->GetPixel(15, 28), kWhite);
+  EXPECT_EQ(dc->GetPixel(15, 30), kBlack);
+  EXPECT_EQ(dc->GetPixel(15, 29), kBlack);
+  EXPECT_EQ(dc->GetPixel(15, 31), kBlack);
+  EXPECT_EQ(dc->GetPixel(15, 32), kWhite);
+}
+
+TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
+  auto dc = NewImage(40, 10);
+  dc->SelectObject(Pen{PenStyle::Dot, 1, Rgb(7, 0, 0)});
+  dc->SetBkColor(Rgb(0, 200, 0));
+  dc->MoveTo(0, 5);
+  dc->LineTo(30, 5);
+  EXPECT_EQ(dc->GetPixel(0, 5), Rgb(7, 0, 0));
+  EXPECT_EQ(dc->GetPixel(2, 5), Rgb(7, 0, 0));
+  EXPECT_EQ(dc->GetPixel(3, 5), Rgb(0, 200, 0));
+  EXPECT_EQ(dc->GetPixel(6, 5), Rgb(7, 0, 0));
+
+  dc->SetBkMode(BkMode::Transparent);
+  dc->MoveTo(0, 7);
+  dc->LineTo(30, 7);
+  EXPECT_EQ(dc->GetPixel(3, 7), kWhite);
+  EXPECT_EQ(dc->GetPixel(7, 7), Rgb(7, 0, 0));
+}
+
+TEST(CairoDc, DrawsOnASurfaceThatTheCallerKeeps) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
+  {
+    auto dc = CairoDc::ForImageSurface(surface);
+    ASSERT_TRUE(dc);
+    EXPECT_EQ(dc->Width(), 8);
+    dc->FillRect({0, 0, 8, 8}, StockBrush(StockObject::WhiteBrush));
+    dc->SetPixel(1, 2, Rgb(0, 0, 255));
+  }
+  auto again = CairoDc::ForImageSurface(surface);  // still usable after the first context
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->GetPixel(1, 2), Rgb(0, 0, 255));
+  again.reset();
+  cairo_surface_destroy(surface);
+}
+
+TEST(CairoDc, RefusesSurfacesItCannotMake) {
+  EXPECT_FALSE(CairoDc::CreateImage(0, 10));
+  EXPECT_FALSE(CairoDc::CreateImage(10, CairoDc::kMaxSide + 1));
+  EXPECT_FALSE(CairoDc::CreatePdf("/nonexistent-dir/x.pdf", 10, 10));
+  EXPECT_FALSE(CairoDc::ForImageSurface(nullptr));
+}
+
+}  // namespace
+}  // namespace pf

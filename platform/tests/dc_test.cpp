@@ -1,0 +1,258 @@
+#include "pf/dc.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <variant>
+
+#include "pf/recording_dc.h"
+
+namespace pf {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(RecordingDc, RecordsLinesAsMoveToLineToPairsInLogicalUnits) {
+  RecordingDc dc;
+  EXPECT_EQ(dc.MoveTo(3, 4), (Point{0, 0}));
+  dc.LineTo(10, 4);
+  dc.LineTo(Point{10, 9});
+  EXPECT_EQ(dc.MoveTo(Point{1, 1}), (Point{10, 9}));
+  const Point points[] = {{0, 0}, {5, 5}, {9, 0}};
+  dc.Polyline(points);
+  dc.Polygon(points);
+  dc.Rectangle({1, 2, 3, 4});
+  dc.Ellipse({5, 6, 7, 8});
+  dc.Arc({0, 0, 20, 20}, {20, 10}, {10, 0});
+  dc.TextOut(7, 8, "R1");
+  dc.SetPixel(2, 2, Rgb(1, 2, 3));
+  dc.DrawFocusRect({0, 0, 4, 4});
+  dc.FillRect({1, 1, 2, 2}, StockBrush(StockObject::GrayBrush));
+  EXPECT_THAT(dc.Log(),
+              ElementsAre("Line 3 4 10 4", "Line 10 4 10 9", "Polyline 0 0 5 5 9 0",
+                          "Polygon 0 0 5 5 9 0", "Rectangle 1 2 3 4", "Ellipse 5 6 7 8",
+                          "Arc 0 0 20 20 20 10 10 0", "TextOut 7 8 R1", "SetPixel 2 2",
+                          "FocusRect 0 0 4 4", "FillRect 1 1 2 2"));
+  EXPECT_EQ(dc.GetCurrentPosition(), (Point{1, 1}));  // polylines leave it alone
+  EXPECT_EQ(dc.Calls()[8].color, Rgb(1, 2, 3));
+  EXPECT_EQ(dc.Calls()[10].brush, StockBrush(StockObject::GrayBrush));
+  dc.Clear();
+  EXPECT_TRUE(dc.Calls().empty());
+}
+
+TEST(RecordingDc, PolylinesAndPolygonsNeedTwoPointsAndTextNeedsCharacters) {
+  RecordingDc dc;
+  const Point one[] = {{1, 1}};
+  dc.Polyline(one);
+  dc.Polygon(one);
+  dc.TextOut(0, 0, "");
+  EXPECT_TRUE(dc.Calls().empty());
+}
+
+TEST(RecordingDc, EachCallCarriesTheStateItWasDrawnWith) {
+  RecordingDc dc;
+  const GdiObject oldBrush = dc.SelectStockObject(StockObject::LightGrayBrush);
+  const Pen red{PenStyle::Solid, 1, Rgb(250, 0, 0)};
+  const Pen oldPen = dc.SelectObject(red);
+  const Font label{"Arial", 12, 0, 900, 300};
+  dc.SelectObject(label);
+  dc.SetTextColor(Rgb(255, 255, 255));
+  dc.SetBkMode(BkMode::Transparent);
+  dc.Ellipse({0, 0, 10, 10});
+  dc.TextOut(1, 2, "x");
+  dc.SelectObject(oldPen);
+  dc.SelectObject(oldBrush);
+  dc.Rectangle({0, 0, 1, 1});
+
+  const DcCall& disc = dc.Calls()[0];
+  EXPECT_EQ(disc.brush, StockBrush(StockObject::LightGrayBrush));
+  EXPECT_EQ(disc.pen, red);
+  const DcCall& text = dc.Calls()[1];
+  EXPECT_EQ(text.font, label);
+  EXPECT_EQ(text.color, Rgb(255, 255, 255));
+  EXPECT_EQ(text.bkMode, BkMode::Transparent);
+  const DcCall& restored = dc.Calls()[2];
+  EXPECT_EQ(restored.pen, StockPen(StockObject::BlackPen));
+  EXPECT_EQ(restored.brush, StockBrush(StockObject::WhiteBrush));
+}
+
+TEST(RecordingDc, TextHasFixedMetrics) {
+  RecordingDc dc;
+  dc.SelectObject(Font{"Arial", 30, 0, 900, 700});  // the font does not matter
+  EXPECT_EQ(dc.GetTextExtent("ab"), (Size{16, 12}));
+  EXPECT_EQ(dc.GetTextExtent("\xC2\xB5V"), (Size{16, 12}));  // code points, not bytes
+  EXPECT_EQ(dc.GetTextExtent(""), (Size{0, 12}));
+  dc.SetTextMetrics(6, 10);
+  EXPECT_EQ(dc.GetTextExtent("abc"), (Size{18, 10}));
+}
+
+TEST(RecordingDc, HasNoPixelsToRead) {
+  RecordingDc dc;
+  EXPECT_EQ(dc.SetPixel(1, 1, Rgb(4, 5, 6)), Rgb(4, 5, 6));
+  EXPECT_EQ(dc.GetPixel(1, 1), kInvalidColor);
+  EXPECT_FALSE(dc.ReadBitmap({0, 0, 4, 4}));
+  RecordingDc other;
+  EXPECT_FALSE(other.BitBlt(0, 0, 4, 4, dc, 0, 0));
+}
+
+TEST(Dc, StartsWithThePlatformDefaults) {
+  RecordingDc dc;
+  EXPECT_EQ(dc.GetPen(), StockPen(StockObject::BlackPen));
+  EXPECT_EQ(dc.GetBrush(), StockBrush(StockObject::WhiteBrush));
+  EXPECT_EQ(dc.GetFont(), StockFont());
+  EXPECT_EQ(dc.GetTextColor(), Rgb(0, 0, 0));
+  EXPECT_EQ(dc.GetBkColor(), Rgb(255, 255, 255));
+  EXPECT_EQ(dc.GetBkMode(), BkMode::Opaque);
+  EXPECT_EQ(dc.GetMapMode(), MapMode::Text);
+  EXPECT_EQ(dc.GetCurrentPosition(), (Point{0, 0}));
+}
+
+TEST(Dc, SettersReturnThePreviousValue) {
+  RecordingDc dc;
+  EXPECT_EQ(dc.SetTextColor(Rgb(1, 0, 0)), Rgb(0, 0, 0));
+  EXPECT_EQ(dc.SetTextColor(Rgb(2, 0, 0)), Rgb(1, 0, 0));
+  EXPECT_EQ(dc.SetBkColor(Rgb(3, 0, 0)), Rgb(255, 255, 255));
+  EXPECT_EQ(dc.SetBkMode(BkMode::Transparent), BkMode::Opaque);
+  EXPECT_EQ(dc.SetBkMode(BkMode::Opaque), BkMode::Transparent);
+  const Font f{"Arial", 12, 0, 0, 300};
+  EXPECT_EQ(dc.SelectObject(f), StockFont());
+  EXPECT_EQ(dc.SelectObject(StockFont()), f);
+}
+
+TEST(Dc, SelectingAStockObjectReturnsThePreviousObjectOfItsKind) {
+  RecordingDc dc;
+  const GdiObject brush = dc.SelectStockObject(StockObject::NullBrush);
+  EXPECT_EQ(std::get<Brush>(brush), StockBrush(StockObject::WhiteBrush));
+  EXPECT_EQ(dc.GetBrush().style, BrushStyle::Null);
+  const GdiObject pen = dc.SelectStockObject(StockObject::WhitePen);
+  EXPECT_EQ(std::get<Pen>(pen), StockPen(StockObject::BlackPen));
+  EXPECT_EQ(dc.GetPen().color, Rgb(255, 255, 255));
+  EXPECT_EQ(std::get<Pen>(dc.SelectObject(pen)), StockPen(StockObject::WhitePen));
+  EXPECT_EQ(std::get<Brush>(dc.SelectObject(brush)).style, BrushStyle::Null);
+  EXPECT_EQ(dc.GetPen(), StockPen(StockObject::BlackPen));
+  EXPECT_EQ(dc.GetBrush(), StockBrush(StockObject::WhiteBrush));
+}
+
+TEST(Dc, StockObjectsKeepThePlatformNumbering) {
+  struct Case {
+    int number;
+    GdiObject object;
+  };
+  const Case cases[] = {
+      {0, Brush{BrushStyle::Solid, Rgb(255, 255, 255)}},
+      {1, Brush{BrushStyle::Solid, Rgb(192, 192, 192)}},
+      {2, Brush{BrushStyle::Solid, Rgb(128, 128, 128)}},
+      {3, Brush{BrushStyle::Solid, Rgb(64, 64, 64)}},
+      {4, Brush{BrushStyle::Solid, Rgb(0, 0, 0)}},
+      {6, Pen{PenStyle::Solid, 0, Rgb(255, 255, 255)}},
+      {7, Pen{PenStyle::Solid, 0, Rgb(0, 0, 0)}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Stock(static_cast<StockObject>(c.number)), c.object) << c.number;
+  }
+  EXPECT_EQ(StockBrush(StockObject::NullBrush).style, BrushStyle::Null);
+  EXPECT_EQ(StockPen(StockObject::NullPen).style, PenStyle::Null);
+  EXPECT_TRUE(std::holds_alternative<Font>(Stock(StockObject::SystemFont)));
+  EXPECT_EQ(StockBrush(StockObject::BlackPen), Brush{});  // not a brush
+}
+
+TEST(Dc, PrintingMapsThreeLogicalUnitsToNineDevicePixels) {
+  RecordingDc dc;
+  dc.SetMapMode(MapMode::Anisotropic);
+  EXPECT_EQ(dc.SetWindowExt(300, 300), (Size{1, 1}));
+  EXPECT_EQ(dc.SetViewportExt(900, 900), (Size{1, 1}));
+  dc.SetWindowOrg(0, 0);
+  dc.SetViewportOrg(0, 0);
+  EXPECT_EQ(dc.LogicalToDevice(Point{10, -7}), (Point{30, -21}));
+  EXPECT_EQ(dc.DeviceToLogical(Point{31, 29}), (Point{10, 10}));  // rounded
+  EXPECT_EQ(dc.LogicalToDevice(Rect{1, 2, 3, 4}), (Rect{3, 6, 9, 12}));
+  // The drawing is recorded as called.
+  dc.Rectangle({1, 2, 3, 4});
+  EXPECT_THAT(dc.Log(), ElementsAre("Rectangle 1 2 3 4"));
+}
+
+struct MappingCase {
+  const char* name;
+  MapMode mode;
+  Point windowOrg, viewportOrg;
+  Size windowExt, viewportExt;
+  Point logical, device;
+};
+
+TEST(Dc, MapsLogicalToDeviceUnits) {
+  const MappingCase cases[] = {
+      {"text mode ignores extents", MapMode::Text, {0, 0}, {0, 0}, {1, 2}, {5, 7}, {4, 5}, {4, 5}},
+      {"text mode origins", MapMode::Text, {10, 20}, {1, 2}, {1, 1}, {1, 1}, {15, 25}, {6, 7}},
+      {"shrink", MapMode::Anisotropic, {0, 0}, {0, 0}, {4, 4}, {1, 1}, {12, -8}, {3, -2}},
+      {"flipped y", MapMode::Anisotropic, {0, 0}, {0, 100}, {1, 1}, {1, -1}, {5, 30}, {5, 70}},
+      {"origins and scale", MapMode::Anisotropic, {10, 10}, {5, 5}, {1, 1}, {2, 3}, {12, 11},
+       {9, 8}},
+  };
+  for (const MappingCase& c : cases) {
+    RecordingDc dc;
+    dc.SetMapMode(c.mode);
+    dc.SetWindowOrg(c.windowOrg.x, c.windowOrg.y);
+    dc.SetViewportOrg(c.viewportOrg.x, c.viewportOrg.y);
+    dc.SetWindowExt(c.windowExt.cx, c.windowExt.cy);
+    dc.SetViewportExt(c.viewportExt.cx, c.viewportExt.cy);
+    EXPECT_EQ(dc.LogicalToDevice(c.logical), c.device) << c.name;
+    EXPECT_EQ(dc.DeviceToLogical(c.device), c.logical) << c.name;
+  }
+}
+
+TEST(Dc, RefusesZeroExtentsAndSaturatesFarCoordinates) {
+  RecordingDc dc;
+  dc.SetMapMode(MapMode::Anisotropic);
+  dc.SetWindowExt(1, 1);
+  dc.SetViewportExt(1000, 1000);
+  EXPECT_EQ(dc.SetWindowExt(0, 5), (Size{1, 1}));
+  EXPECT_EQ(dc.SetViewportExt(3, 0), (Size{1000, 1000}));
+  const Point far = dc.LogicalToDevice(Point{INT_MAX, INT_MIN});
+  EXPECT_EQ(far, (Point{1 << 28, -(1 << 28)}));
+  // Back in the text mode the extents are 1:1 again.
+  dc.SetMapMode(MapMode::Text);
+  EXPECT_EQ(dc.LogicalToDevice(Point{7, 8}), (Point{7, 8}));
+}
+
+TEST(Dc, BitBltFromABitmapCopiesOnlyThePartOnTheBitmap) {
+  RecordingDc dc;
+  const Bitmap bitmap(10, 8);
+  EXPECT_TRUE(dc.BitBlt(100, 100, 20, 20, bitmap, -2, 5));
+  EXPECT_FALSE(dc.BitBlt(0, 0, 5, 5, bitmap, 10, 0));  // nothing of the bitmap
+  EXPECT_FALSE(dc.BitBlt(0, 0, 0, 5, bitmap, 0, 0));
+  EXPECT_FALSE(dc.BitBlt(INT_MAX, 0, 5, 5, bitmap, 0, 0));
+  EXPECT_FALSE(dc.BitBlt(0, 0, 5, 5, Bitmap(), 0, 0));
+  EXPECT_THAT(dc.Log(), ElementsAre("BitBlt 102 100 112 103"));
+}
+
+TEST(Bitmap, KeepsPixelsInsideAndRefusesAbsurdSizes) {
+  Bitmap b(3, 2, Rgb(1, 1, 1));
+  EXPECT_EQ(b.Width(), 3);
+  EXPECT_EQ(b.Height(), 2);
+  EXPECT_TRUE(b.SetPixel(2, 1, Rgb(9, 8, 7)));
+  EXPECT_EQ(b.GetPixel(2, 1), Rgb(9, 8, 7));
+  EXPECT_EQ(b.GetPixel(0, 0), Rgb(1, 1, 1));
+  EXPECT_FALSE(b.SetPixel(3, 0, 0));
+  EXPECT_FALSE(b.SetPixel(0, -1, 0));
+  EXPECT_EQ(b.GetPixel(0, 2), kInvalidColor);
+  for (const Size s : {Size{0, 5}, Size{5, -1}, Size{Bitmap::kMaxSide + 1, 1}}) {
+    EXPECT_TRUE(Bitmap(s.cx, s.cy).IsEmpty());
+  }
+}
+
+TEST(Geometry, RectanglesExcludeRightAndBottom) {
+  const Rect r{10, 20, 15, 22};
+  EXPECT_EQ(r.Width(), 5);
+  EXPECT_EQ(r.Height(), 2);
+  EXPECT_TRUE(r.Contains({10, 20}));
+  EXPECT_TRUE(r.Contains({14, 21}));
+  EXPECT_FALSE(r.Contains({15, 21}));
+  EXPECT_FALSE(r.Contains({14, 22}));
+  EXPECT_EQ((Rect{15, 22, 10, 20}).Normalized(), r);
+  EXPECT_TRUE((Rect{1, 1, 1, 5}).IsEmpty());
+  EXPECT_EQ(r.Offset(-10, 1), (Rect{0, 21, 5, 23}));
+}
+
+}  // namespace
+}  // namespace pf
