@@ -8,6 +8,10 @@
 
 #include "pf/object.h"
 
+namespace pf {
+class Dc;
+}
+
 class MyStrng : public pf::Object {
   PF_DECLARE_RUNTIME(MyStrng)
 
@@ -91,6 +95,16 @@ class MyStrng : public pf::Object {
   MyStrng ToUpper();
 
   void EscapeForTeX();
+
+  // Drawing in the context's current font; the background mode is transparent meanwhile.
+  int32_t GetTextWidth(pf::Dc* dc, int32_t n) const;
+  int32_t GetTextHeight(pf::Dc* dc) const;
+  // Align 'C' centres the text on x and ends it at y; any other puts its top-left at (x, y).
+  void DrawText(pf::Dc* dc, int32_t x, int32_t y, char align) const;
+  // For the rotated font that the vertical orientations of a symbol select.
+  void DrawVertical(pf::Dc* dc, int32_t x, int32_t y) const;
+  // Draws only the first n characters.
+  void DrawClipped(pf::Dc* dc, int32_t x, int32_t y, int32_t n) const;
 
   void Serialize(pf::Archive& ar) override;
   void WriteLine(std::ostream& os) const;

@@ -1,0 +1,115 @@
+#include "basics/Cmplx.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "pf/archive.h"
+
+Cmplx Cmplx::operator+=(const Cmplx& b) {
+  re += b.re;
+  im += b.im;
+  return *this;
+}
+
+Cmplx Cmplx::operator-=(const Cmplx& b) {
+  re -= b.re;
+  im -= b.im;
+  return *this;
+}
+
+Cmplx Cmplx::operator*=(const Cmplx& b) {
+  const double r = re * b.re - im * b.im;
+  im = re * b.im + im * b.re;
+  re = r;
+  return *this;
+}
+
+Cmplx Cmplx::operator/=(const Cmplx& b) { return *this *= b.Inverse(); }
+
+Cmplx Cmplx::operator+=(double d) {
+  re += d;
+  return *this;
+}
+
+Cmplx Cmplx::operator-=(double d) {
+  re -= d;
+  return *this;
+}
+
+Cmplx Cmplx::operator*=(double d) {
+  re *= d;
+  im *= d;
+  return *this;
+}
+
+Cmplx Cmplx::operator/=(double d) {
+  if (std::fabs(d) > kZero) {
+    re /= d;
+    im /= d;
+  } else {
+    re = im = (d < 0.0 ? -1.0 : 1.0) * kRealDivOverflow;
+  }
+  return *this;
+}
+
+double Cmplx::Abs() const {
+  if (re == 0.0 && im == 0.0) return 0.0;
+  const double ar = std::fabs(re);
+  const double ai = std::fabs(im);
+  if (ai > ar) {
+    const double q = re / im;
+    return ai * std::sqrt(1.0 + q * q);
+  }
+  const double q = im / re;
+  return ar * std::sqrt(1.0 + q * q);
+}
+
+Cmplx Cmplx::Inverse() const {
+  const double m = Abs();
+  if (!(m > kZero)) return Cmplx(kInverseOfZero, 0.0);
+  const double m2 = m * m;
+  if (m2 >= kZero && m2 <= DBL_MAX) return Cmplx(re / m2, -im / m2);
+  // |z|^2 would overflow or underflow: divide twice by the magnitude instead.
+  return Cmplx(re / m / m, -im / m / m);
+}
+
+bool Cmplx::IsReal() const { return std::fabs(im) < kZero; }
+
+double Cmplx::PhaseDeg() const {
+  if (Abs() == 0.0) return 0.0;
+  if (re == 0.0) return im < 0.0 ? -90.0 : (im > 0.0 ? 90.0 : 0.0);
+  const double deg = std::atan(im / re) * 57.296;
+  if (!(re < 0.0)) return deg;
+  if (im < 0.0) return deg - 180.0;
+  if (im > 0.0) return deg + 180.0;
+  return 180.0;
+}
+
+double Cmplx::Db() const {
+  const double m = Abs();
+  return m <= 1e-10 ? -200.0 : 20.0 * std::log10(m);
+}
+
+void Cmplx::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring())
+    ar << re << im;
+  else
+    ar >> re >> im;
+}
+
+Cmplx CmplxPolar(double magnitude, double degrees) {
+  const double rad = degrees * 0.0174533;
+  return Cmplx(magnitude * std::cos(rad), magnitude * std::sin(rad));
+}
+
+Cmplx CmplxExp(const Cmplx& z) {
+  const double e = std::exp(z.re);
+  return Cmplx(e * std::cos(z.im), e * std::sin(z.im));
+}
+
+Cmplx CmplxCosh(const Cmplx& z) { return (CmplxExp(z) + CmplxExp(-z)) * 0.5; }
+
+Cmplx CmplxSinh(const Cmplx& z) { return (CmplxExp(z) - CmplxExp(-z)) * 0.5; }
+
+CmplxRec::CmplxRec(const Cmplx& centre, float r, int32_t f)
+    : value(centre), radius(std::fabs(r)), flag(f) {}
