@@ -48,9 +48,13 @@ int GaussJordan(T* a, int n) {
   return 1;
 }
 
+// Index of [r][c] in the working array of n rows of n + 1 elements.
+std::ptrdiff_t At(int r, int c, int n) { return std::ptrdiff_t{r} * (std::ptrdiff_t{n} + 1) + c; }
+
 template <class T>
 std::unique_ptr<T[]> WorkArray(int n) {
-  return std::unique_ptr<T[]>(new (std::nothrow) T[static_cast<size_t>(n) * (n + 1)]());
+  const size_t rows = static_cast<size_t>(n);
+  return std::unique_ptr<T[]>(new (std::nothrow) T[rows * (rows + 1)]());
 }
 
 // Fills the working array from a matrix and right-hand side of matching sizes.
@@ -58,9 +62,8 @@ template <class M, class V, class T>
 void FillAugmented(T* work, const M& a, const V& b) {
   const int n = a.Rows();
   for (int r = 0; r < n; ++r) {
-    T* row = work + static_cast<std::ptrdiff_t>(r) * (n + 1);
-    for (int c = 0; c < n; ++c) row[c] = a[r][c];
-    row[n] = b[r];
+    for (int c = 0; c < n; ++c) work[At(r, c, n)] = a[r][c];
+    work[At(r, n, n)] = b[r];
   }
 }
 
@@ -94,7 +97,7 @@ V SolveMatrix(const M& a, const V& b, const V& fallback, bool* solved) {
   }
   V x;
   x.Realloc(n);
-  for (int i = 0; i < n; ++i) x[i] = work[static_cast<std::ptrdiff_t>(i) * (n + 1) + n];
+  for (int i = 0; i < n; ++i) x[i] = work[At(i, n, n)];
   return x;
 }
 
@@ -107,13 +110,12 @@ int CmplxSolve(Cmplx* x, const Cmplx* a, const Cmplx* b, int n, int stride) {
   std::unique_ptr<Cmplx[]> work = WorkArray<Cmplx>(n);
   if (!work) return 0;
   for (int r = 0; r < n; ++r) {
-    Cmplx* row = work.get() + static_cast<std::ptrdiff_t>(r) * (n + 1);
-    std::copy(a + static_cast<std::ptrdiff_t>(r) * stride,
-              a + static_cast<std::ptrdiff_t>(r) * stride + n, row);
-    row[n] = b[r];
+    const Cmplx* row = a + std::ptrdiff_t{r} * stride;
+    std::copy(row, row + n, work.get() + At(r, 0, n));
+    work[At(r, n, n)] = b[r];
   }
   if (!GaussJordan(work.get(), n)) return 0;
-  for (int i = 0; i < n; ++i) x[i] = work[static_cast<std::ptrdiff_t>(i) * (n + 1) + n];
+  for (int i = 0; i < n; ++i) x[i] = work[At(i, n, n)];
   return 1;
 }
 
