@@ -1,0 +1,3 @@
+#include "lines/models/Register.h"
+
+void RegisterLineModels() {}

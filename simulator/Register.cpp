@@ -1,0 +1,3 @@
+#include "simulator/Register.h"
+
+void RegisterSimulatorElements() {}
