@@ -1,6 +1,7 @@
 #include "basics/SpecialFunctions.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 namespace {
@@ -14,49 +15,61 @@ double GuardDenominator(double d) {
   return d < 0.0 ? -kTiny : kTiny;
 }
 
-// The rational part of J1 below 8, J1(x) = x * R(x^2); it is also J1(x)/x without a division.
-double J1Rational(double y) {
-  return (72362614232.0 +
-          y * (-7895059235.0 +
-               y * (242396853.1 + y * (-2972611.439 + y * (15704.4826 + y * (-30.16036606)))))) /
-         (144725228442.0 +
-          y * (2300535178.0 + y * (18583304.74 + y * (99447.43394 + y * (376.9991397 + y)))));
+// c[0] + y*(c[1] + y*(c[2] + ...)), innermost term first.
+template <size_t N>
+double Poly(const double (&c)[N], double y) {
+  double r = c[N - 1];
+  for (size_t i = N - 1; i-- > 0;) r = c[i] + y * r;
+  return r;
 }
 
-// Pieces of the large-argument form of one order: z = 8/x, the polynomials P and Q, cos and sin
-// of the shifted argument and the amplitude sqrt(2/(pi x)).
-struct Asymptotic {
-  double z, p, q, c, s, amplitude;
+// Rational approximations below 8, numerator and denominator in y = x^2.
+constexpr double kJ0Num[] = {57568490574.0, -13362590354.0, 651619640.7,
+                             -11214424.18,  77392.33017,    -184.9052456};
+constexpr double kJ0Den[] = {57568490411.0, 1029532985.0, 9494680.718,
+                             59272.64853,   267.8532712,  1.0};
+constexpr double kY0Num[] = {-2957821389.0, 7062834065.0, -512359803.6,
+                             10879881.29,   -86327.92757, 228.4622733};
+constexpr double kY0Den[] = {40076544269.0, 745249964.8, 7189466.438, 47447.2647, 226.1030244, 1.0};
+constexpr double kJ1Num[] = {72362614232.0, -7895059235.0, 242396853.1,
+                             -2972611.439,  15704.4826,    -30.16036606};
+constexpr double kJ1Den[] = {144725228442.0, 2300535178.0, 18583304.74,
+                             99447.43394,    376.9991397,  1.0};
+constexpr double kY1Num[] = {-4900604943000.0, 1275274390000.0, -51534381390.0,
+                             734926455.1,      -4237922.726,    8511.937935};
+constexpr double kY1Den[] = {24995805700000.0, 424419664000.0, 3733650367.0, 22459040.02,
+                             102042.605,       354.9632885,    1.0};
+
+// Large-argument form of one order: phase shift and the polynomials P and Q in (8/x)^2.
+struct AsymptoticOrder {
+  double shift;
+  double p[5];
+  double q[5];
 };
+constexpr AsymptoticOrder kOrder0 = {
+    0.785398164,
+    {1.0, -0.001098628627, 2.734510407e-5, -2.073370639e-6, 2.093887211e-7},
+    {-0.01562499995, 1.430488765e-4, -6.911147651e-6, 7.621095161e-7, -9.34945152e-8}};
+constexpr AsymptoticOrder kOrder1 = {
+    2.356194491,
+    {1.0, 0.00183105, -3.516396496e-5, 2.457520174e-6, -2.40337019e-7},
+    {0.04687499995, -2.002690873e-4, 8.449199096e-6, -8.8228987e-7, 1.05787412e-7}};
 
-Asymptotic AsymptoticOrder0(double ax) {
-  const double z = 8.0 / ax;
+// J (first kind) or Y (second kind) of one order for x >= 8.
+double Asymptotic(const AsymptoticOrder& order, double x, bool secondKind) {
+  const double z = 8.0 / x;
   const double y = z * z;
-  const double xx = ax - 0.785398164;
-  const double p = 1.0 + y * (-0.001098628627 +
-                              y * (2.734510407e-5 + y * (-2.073370639e-6 + y * 2.093887211e-7)));
-  const double q = -0.01562499995 +
-                   y * (1.430488765e-4 + y * (-6.911147651e-6 + y * (7.621095161e-7 - y * 9.34945152e-8)));
-  return {z, p, q, std::cos(xx), std::sin(xx), std::sqrt(kTwoOverPi / ax)};
+  const double xx = x - order.shift;
+  const double p = Poly(order.p, y);
+  const double q = Poly(order.q, y);
+  const double amplitude = std::sqrt(kTwoOverPi / x);
+  if (secondKind) return amplitude * (std::sin(xx) * p + z * std::cos(xx) * q);
+  return amplitude * (std::cos(xx) * p - z * std::sin(xx) * q);
 }
 
-Asymptotic AsymptoticOrder1(double ax) {
-  const double z = 8.0 / ax;
-  const double y = z * z;
-  const double xx = ax - 2.356194491;
-  const double p =
-      1.0 + y * (0.00183105 + y * (-3.516396496e-5 + y * (2.457520174e-6 - y * 2.40337019e-7)));
-  const double q = 0.04687499995 +
-                   y * (-2.002690873e-4 + y * (8.449199096e-6 + y * (-8.8228987e-7 + y * 1.05787412e-7)));
-  return {z, p, q, std::cos(xx), std::sin(xx), std::sqrt(kTwoOverPi / ax)};
-}
-
-double AsymptoticJ(const Asymptotic& a) { return a.amplitude * (a.c * a.p - a.z * a.s * a.q); }
-double AsymptoticY(const Asymptotic& a) { return a.amplitude * (a.s * a.p + a.z * a.c * a.q); }
-
-// J1(x)/x, finite at 0 where it tends to 1/2.
+// J1(x)/x, finite at 0 where it tends to 1/2: below 8 J1 is x times a rational function.
 double J1OverX(double x) {
-  if (std::fabs(x) < 8.0) return J1Rational(x * x);
+  if (std::fabs(x) < 8.0) return Poly(kJ1Num, x * x) / Poly(kJ1Den, x * x);
   return BesselJ1(x) / x;
 }
 
@@ -94,15 +107,8 @@ double HalfSinOver(double w, double L) {
 double BesselJ0(double x) {
   const double ax = std::fabs(x);
   if (std::isinf(ax)) return 0.0;
-  if (ax < 8.0) {
-    const double y = x * x;
-    return (57568490574.0 +
-            y * (-13362590354.0 +
-                 y * (651619640.7 + y * (-11214424.18 + y * (77392.33017 + y * (-184.9052456)))))) /
-           (57568490411.0 +
-            y * (1029532985.0 + y * (9494680.718 + y * (59272.64853 + y * (267.8532712 + y)))));
-  }
-  return AsymptoticJ(AsymptoticOrder0(ax));
+  if (ax < 8.0) return Poly(kJ0Num, x * x) / Poly(kJ0Den, x * x);
+  return Asymptotic(kOrder0, ax, false);
 }
 
 double BesselY0(double x) {
@@ -110,22 +116,16 @@ double BesselY0(double x) {
   if (x <= 0.0) return -kHuge;
   if (std::isinf(x)) return 0.0;
   if (x < 8.0) {
-    const double y = x * x;
-    return (-2957821389.0 +
-            y * (7062834065.0 +
-                 y * (-512359803.6 + y * (10879881.29 + y * (-86327.92757 + y * 228.4622733))))) /
-               (40076544269.0 +
-                y * (745249964.8 + y * (7189466.438 + y * (47447.2647 + y * (226.1030244 + y))))) +
-           kTwoOverPi * BesselJ0(x) * std::log(x);
+    return Poly(kY0Num, x * x) / Poly(kY0Den, x * x) + kTwoOverPi * BesselJ0(x) * std::log(x);
   }
-  return AsymptoticY(AsymptoticOrder0(x));
+  return Asymptotic(kOrder0, x, true);
 }
 
 double BesselJ1(double x) {
   const double ax = std::fabs(x);
   if (std::isinf(ax)) return 0.0;
-  if (ax < 8.0) return x * J1Rational(x * x);
-  const double j = AsymptoticJ(AsymptoticOrder1(ax));
+  if (ax < 8.0) return x * Poly(kJ1Num, x * x) / Poly(kJ1Den, x * x);
+  const double j = Asymptotic(kOrder1, ax, false);
   return x < 0.0 ? -j : j;
 }
 
@@ -134,17 +134,10 @@ double BesselY1(double x) {
   if (x <= 0.0) return -kHuge;
   if (std::isinf(x)) return 0.0;
   if (x < 8.0) {
-    const double y = x * x;
-    return x * (-4900604943000.0 +
-                y * (1275274390000.0 +
-                     y * (-51534381390.0 + y * (734926455.1 + y * (-4237922.726 + y * 8511.937935))))) /
-               (24995805700000.0 +
-                y * (424419664000.0 +
-                     y * (3733650367.0 +
-                          y * (22459040.02 + y * (102042.605 + y * (354.9632885 + y)))))) +
+    return x * Poly(kY1Num, x * x) / Poly(kY1Den, x * x) +
            kTwoOverPi * (BesselJ1(x) * std::log(x) - 1.0 / GuardDenominator(x));
   }
-  return AsymptoticY(AsymptoticOrder1(x));
+  return Asymptotic(kOrder1, x, true);
 }
 
 Cmplx CmplxBesselJ0(double x, double y) { return Cmplx(BesselJ0(x), -y * BesselJ1(x)); }
