@@ -1,0 +1,129 @@
+#include "basics/FFT.h"
+
+#include <cmath>
+#include <memory>
+#include <new>
+#include <utility>
+
+#include "basics/Vektor.h"
+
+namespace {
+
+constexpr double kTwoPi = 6.28318530717958;
+
+// Decimation in time with bit-reversal and a trigonometric recurrence; nn is a power of two.
+void Radix2(double* data, long nn, int isign) {
+  const long n = 2 * nn;
+  long j = 1;
+  for (long i = 1; i < n; i += 2) {
+    if (j > i) {
+      std::swap(data[j], data[i]);
+      std::swap(data[j + 1], data[i + 1]);
+    }
+    long m = n / 2;
+    while (m >= 2 && j > m) {
+      j -= m;
+      m /= 2;
+    }
+    j += m;
+  }
+  for (long mmax = 2; n > mmax; mmax *= 2) {
+    const long istep = 2 * mmax;
+    const double theta = (kTwoPi / mmax) * (-isign);
+    double wtemp = std::sin(0.5 * theta);
+    const double wpr = -2.0 * wtemp * wtemp;
+    const double wpi = std::sin(theta);
+    double wr = 1.0;
+    double wi = 0.0;
+    for (long m = 1; m < mmax; m += 2) {
+      for (long i = m; i <= n; i += istep) {
+        const long k = i + mmax;
+        const double tempr = wr * data[k] - wi * data[k + 1];
+        const double tempi = wr * data[k + 1] + wi * data[k];
+        data[k] = data[i] - tempr;
+        data[k + 1] = data[i + 1] - tempi;
+        data[i] += tempr;
+        data[i + 1] += tempi;
+      }
+      wtemp = wr;
+      wr = wr * wpr - wi * wpi + wr;
+      wi = wi * wpr + wtemp * wpi + wi;
+    }
+  }
+}
+
+// The same transform by its definition, for counts the radix-2 FFT cannot take. The angle is
+// reduced to k*m mod nn so that it stays exact, and the twiddle factors are tabulated once.
+void DirectDft(double* data, long nn, int isign) {
+  const std::unique_ptr<double[]> work(new (std::nothrow) double[4 * nn]);
+  if (!work) return;
+  double* result = work.get();
+  double* twiddle = work.get() + 2 * nn;
+  for (long r = 0; r < nn; ++r) {
+    const double theta = (kTwoPi * r / nn) * (-isign);
+    twiddle[2 * r] = std::cos(theta);
+    twiddle[2 * r + 1] = std::sin(theta);
+  }
+  const double* x = data + 1;
+  for (long k = 0; k < nn; ++k) {
+    double re = 0.0;
+    double im = 0.0;
+    for (long m = 0, r = 0; m < nn; ++m, r = (r + k) % nn) {
+      const double c = twiddle[2 * r];
+      const double s = twiddle[2 * r + 1];
+      re += x[2 * m] * c - x[2 * m + 1] * s;
+      im += x[2 * m] * s + x[2 * m + 1] * c;
+    }
+    result[2 * k] = re;
+    result[2 * k + 1] = im;
+  }
+  std::copy(result, result + 2 * nn, data + 1);
+}
+
+}  // namespace
+
+void FftInPlace(double* data, int nn, int isign) {
+  if (nn < 2) return;  // a single point is its own transform
+  if ((nn & (nn - 1)) == 0)
+    Radix2(data, nn, isign);
+  else
+    DirectDft(data, nn, isign);
+}
+
+bool IsZeroOrOdd(int k) { return k == 0 || k % 2 != 0; }
+
+void CVektor::SetSpectrum(const RVektor& samples) {
+  const int32_t count = samples.GetSize();
+  const std::unique_ptr<double[]> points(
+      new (std::nothrow) double[2 * static_cast<size_t>(count) + 1]);
+  if (!points) return;
+  points[0] = 0.0;
+  for (int32_t m = 0; m < count; ++m) {
+    points[2L * m + 1] = samples[m];
+    points[2L * m + 2] = 0.0;
+  }
+  FftInPlace(points.get(), count, +1);
+  SetSize(count / 2);
+  if (n == 0) return;
+  const double scale = 1.0 / count;
+  for (int32_t k = 0; k < n; ++k) data[k] = Cmplx(points[2L * k + 1], points[2L * k + 2]) * scale;
+}
+
+RVektor& CVektor::InverseSpectrum(RVektor& out) const {
+  out = RVektor(2 * n);
+  if (out.GetSize() == 0) return out;
+  const long count = 2L * n;
+  const std::unique_ptr<double[]> points(new (std::nothrow) double[2 * count + 1]());
+  if (!points) return out;
+  // Bin 0 is taken as real; the point at count/2 stays zero.
+  points[1] = data[0].re;
+  for (long k = 1; k < n; ++k) {
+    points[2 * k + 1] = data[k].re;
+    points[2 * k + 2] = data[k].im;
+    points[2 * (count - k) + 1] = data[k].re;
+    points[2 * (count - k) + 2] = -data[k].im;
+  }
+  FftInPlace(points.get(), static_cast<int>(count), -1);
+  for (int32_t m = 0; m < out.GetSize(); ++m) out[m] = points[2L * m + 1];
+  return out;
+}
