@@ -1,12 +1,19 @@
 // vostrane-cli: the headless front end.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "basics/Register.h"
+#include "pf/dialog.h"
+#include "pf/headless.h"
+#include "resources/Resources.h"
 
 namespace {
 
+constexpr int kErrors = 1;
 constexpr int kBadUsage = 2;
 
 void PrintUsage(std::FILE* out) {
@@ -16,19 +23,51 @@ void PrintUsage(std::FILE* out) {
       "Headless front end of the Vostrane RF and microwave workbench.\n"
       "\n"
       "Commands:\n"
-      "  --help    show this text\n"
+      "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
+      "                             image of the dialog's size\n"
+      "  --help                     show this text\n"
       "\n"
       "Exit status: 0 on success, 1 when errors were reported, 2 on bad usage.\n",
       out);
+}
+
+const pf::DialogTemplate* FindTemplate(const char* key) {
+  errno = 0;
+  char* end = nullptr;
+  const long number = std::strtol(key, &end, 10);
+  if (*key != '\0' && *end == '\0' && errno == 0 && number > 0 && number <= 0xFFFF) {
+    return pf::DialogTemplates::Instance().Find(static_cast<int>(number));
+  }
+  return pf::DialogTemplates::Instance().Find(key);
+}
+
+int RenderDialog(const char* key, const char* path) {
+  const pf::DialogTemplate* t = FindTemplate(key);
+  if (t == nullptr) {
+    std::fprintf(stderr, "Dialogvorlage nicht gefunden: %s\n", key);
+    return kErrors;
+  }
+  pf::Headless headless;
+  headless.SetFailureHandler([](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); });
+  pf::Dialog dialog = t->id != 0 ? pf::Dialog(t->id) : pf::Dialog(std::string(t->name));
+  if (!dialog.Create() || !headless.WritePng(dialog, path)) {
+    std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", path);
+    return kErrors;
+  }
+  return headless.Failures().empty() ? 0 : kErrors;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   RegisterBasicsClasses();
+  RegisterResources();
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     PrintUsage(stdout);
     return 0;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
+    return RenderDialog(argv[2], argv[3]);
   }
   PrintUsage(stderr);
   return kBadUsage;

@@ -5,6 +5,14 @@ namespace {
 
 UiServices* installed = nullptr;
 
+template <class T>
+std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  std::optional<T> answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
 }  // namespace
 
 MsgResult ScriptedUiServices::SafeAnswer(MsgButtons buttons) {
@@ -43,10 +51,25 @@ MsgResult ScriptedUiServices::MessageBox(const std::string& text, const std::str
 
 void ScriptedUiServices::Beep(BeepKind kind) { beeps_.push_back(kind); }
 
+std::optional<std::string> ScriptedUiServices::FileDialog(const FileDialogRequest& request) {
+  fileDialogs_.push_back(request);
+  return Next(fileAnswers_);
+}
+
+std::optional<ColorRef> ScriptedUiServices::ColorDialog(ColorRef initial) {
+  colorDialogs_.push_back(initial);
+  return Next(colorAnswers_);
+}
+
 void ScriptedUiServices::Reset() {
   answers_.clear();
   messages_.clear();
   beeps_.clear();
+  fileAnswers_.clear();
+  fileDialogs_.clear();
+  colorAnswers_.clear();
+  colorDialogs_.clear();
+  screen_ = {1280, 1024};
 }
 
 ScriptedUiServices& TheScriptedUiServices() {

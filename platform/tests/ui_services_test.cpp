@@ -92,7 +92,7 @@ TEST_F(UiServicesTest, RecordsMessagesAndBeeps) {
 }
 
 TEST_F(UiServicesTest, InstalledServicesReplaceTheScriptedOnes) {
-  struct Counting : pf::UiServices {
+  struct Counting : pf::ScriptedUiServices {
     MsgResult MessageBox(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
       ++boxes;
       return MsgResult::Retry;

@@ -1,10 +1,16 @@
 #pragma once
-// Message boxes and beeps. The default answers from a script and records every call, so
-// headless runs and tests never block; a desktop backend installs one that asks the user.
+// Message boxes, beeps, the common file and colour dialogs, the screen size and the clock. The
+// default answers from a script and records every call, so headless runs and tests never block;
+// a desktop backend installs one that asks the user.
 
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "pf/colour.h"
+#include "pf/geometry.h"
 
 namespace pf {
 
@@ -13,12 +19,33 @@ enum class MsgIcon { None, Error, Question, Warning, Information };
 enum class MsgResult { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 enum class BeepKind { Default, Error, Question, Warning, Information };
 
+// Options of the file dialog, with the platform's flag values.
+inline constexpr unsigned kOfnOverwritePrompt = 0x2;
+inline constexpr unsigned kOfnHideReadOnly = 0x4;
+inline constexpr unsigned kOfnNoChangeDir = 0x8;
+inline constexpr unsigned kOfnPathMustExist = 0x800;
+inline constexpr unsigned kOfnFileMustExist = 0x1000;
+
+struct FileDialogRequest {
+  bool open = true;         // false: a save dialog
+  std::string defaultExt;   // without the dot
+  std::string fileName;     // proposed name
+  std::string filter;       // "Text (*.txt)|*.txt|..."
+  unsigned flags = 0;
+};
+
 class UiServices {
  public:
   virtual ~UiServices() = default;
   virtual MsgResult MessageBox(const std::string& text, const std::string& caption,
                                MsgButtons buttons, MsgIcon icon) = 0;
   virtual void Beep(BeepKind kind) = 0;
+  // The path the user chose, as given; nullopt on Cancel. pf::FileDialog adds the rest.
+  virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<ColorRef> ColorDialog(ColorRef initial) = 0;
+  virtual Size ScreenSize() = 0;
+  // Milliseconds on a clock that never goes back; timers run on it.
+  virtual uint64_t TickCount() = 0;
 };
 
 class ScriptedUiServices : public UiServices {
@@ -35,10 +62,23 @@ class ScriptedUiServices : public UiServices {
   MsgResult MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   void Beep(BeepKind kind) override;
+  // Answered from their queues; Cancel when the queue is empty.
+  std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+  std::optional<ColorRef> ColorDialog(ColorRef initial) override;
+  Size ScreenSize() override { return screen_; }
+  uint64_t TickCount() override { return clock_; }
 
   void QueueAnswer(MsgResult answer) { answers_.push_back(answer); }
+  void QueueFileAnswer(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+  void QueueColorAnswer(std::optional<ColorRef> color) { colorAnswers_.push_back(color); }
+  void SetScreenSize(Size size) { screen_ = size; }
+  void AdvanceClock(uint64_t ms) { clock_ += ms; }
+
   const std::vector<ShownMessage>& Messages() const { return messages_; }
   const std::vector<BeepKind>& Beeps() const { return beeps_; }
+  const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<ColorRef>& ColorDialogs() const { return colorDialogs_; }
+  // Forgets answers and records; the clock keeps running, the screen goes back to 1280 x 1024.
   void Reset();
 
   // The answer that changes nothing: Ok alone, otherwise Cancel, No or Abort.
@@ -49,6 +89,12 @@ class ScriptedUiServices : public UiServices {
   std::deque<MsgResult> answers_;
   std::vector<ShownMessage> messages_;
   std::vector<BeepKind> beeps_;
+  std::deque<std::optional<std::string>> fileAnswers_;
+  std::vector<FileDialogRequest> fileDialogs_;
+  std::deque<std::optional<ColorRef>> colorAnswers_;
+  std::vector<ColorRef> colorDialogs_;
+  Size screen_{1280, 1024};
+  uint64_t clock_ = 0;
 };
 
 UiServices& TheUiServices();

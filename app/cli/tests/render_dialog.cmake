@@ -1,0 +1,16 @@
+# Runs "vostrane-cli render-dialog ID OUT" and checks that OUT is a PNG of WIDTH x HEIGHT.
+# cmake -DCLI=... -DID=... -DOUT=... -DWIDTH=... -DHEIGHT=... -P render_dialog.cmake
+file(REMOVE ${OUT})
+execute_process(COMMAND ${CLI} render-dialog ${ID} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "render-dialog ${ID} exited with ${rc}")
+endif()
+file(READ ${OUT} header LIMIT 24 HEX)
+string(SUBSTRING "${header}" 0 16 magic)
+string(SUBSTRING "${header}" 32 8 width)
+string(SUBSTRING "${header}" 40 8 height)
+math(EXPR width "0x${width}")
+math(EXPR height "0x${height}")
+if(NOT magic STREQUAL "89504e470d0a1a0a" OR NOT width EQUAL WIDTH OR NOT height EQUAL HEIGHT)
+  message(FATAL_ERROR "${OUT}: ${magic}, ${width} x ${height}, expected a ${WIDTH} x ${HEIGHT} PNG")
+endif()

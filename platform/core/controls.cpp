@@ -1,0 +1,218 @@
+#include "pf/controls.h"
+
+#include <algorithm>
+
+#include "pf/dc.h"
+
+namespace pf {
+namespace {
+
+// Lower case for ASCII and the Latin-1 letters (two-byte UTF-8 sequences C3 80..9E, × aside),
+// which covers the German texts of the system.
+std::string Fold(std::string_view s) {
+  std::string out(s);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const auto c = static_cast<unsigned char>(out[i]);
+    if (c >= 'A' && c <= 'Z') {
+      out[i] = static_cast<char>(c - 'A' + 'a');
+    } else if (c == 0xC3 && i + 1 < out.size()) {
+      const auto d = static_cast<unsigned char>(out[i + 1]);
+      if (d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 0x20);
+      ++i;
+    }
+  }
+  return out;
+}
+
+// The first maxChars code points of a UTF-8 text.
+std::string_view CutToChars(std::string_view s, int maxChars) {
+  int chars = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
+    if (chars == maxChars) return s.substr(0, i);
+    ++chars;
+  }
+  return s;
+}
+
+}  // namespace
+
+std::unique_ptr<Control> Control::Make(ControlKind kind, unsigned style) {
+  switch (kind) {
+    case ControlKind::Static:
+    case ControlKind::OwnerDraw:
+      return std::make_unique<Static>(kind, style);
+    case ControlKind::Edit:
+      return std::make_unique<Edit>(kind, style);
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::GroupBox:
+      return std::make_unique<Button>(kind, style);
+    case ControlKind::ListBox:
+      return std::make_unique<ListBox>(kind, style);
+    case ControlKind::ComboBox:
+      return std::make_unique<ComboBox>(kind, style);
+    case ControlKind::Progress:
+      return std::make_unique<Progress>(kind, style);
+    case ControlKind::UpDown:
+      return std::make_unique<UpDown>(kind, style);
+  }
+  return nullptr;
+}
+
+void Control::NotifyParent(Notification code) {
+  if (GetParent() != nullptr) GetParent()->OnCommand(GetDlgCtrlID(), code);
+}
+
+void Static::OnPaint(Dc& dc) {
+  if (Kind() == ControlKind::OwnerDraw && GetParent() != nullptr) {
+    GetParent()->OnDrawItem(GetDlgCtrlID(), dc, GetClientRect());
+  }
+}
+
+void Button::SetCheck(int state) {
+  if (check_ == state) return;
+  check_ = state;
+  ControlStateChanged();
+}
+
+void Button::Click() {
+  if (!TakesInput() || Kind() == ControlKind::GroupBox) return;
+  if (Kind() == ControlKind::CheckBox) {
+    SetCheck(check_ == 0 ? 1 : 0);
+  } else if (Kind() == ControlKind::RadioButton) {
+    const auto& siblings = GetParent()->Children();
+    auto self = std::find(siblings.begin(), siblings.end(), this);
+    auto first = self;
+    while (first != siblings.begin()) {
+      const auto* c = dynamic_cast<const Control*>(*first);
+      if (c != nullptr && c->HasStyle(kStyleGroup)) break;
+      --first;
+    }
+    for (auto it = first; it != siblings.end(); ++it) {
+      const auto* c = dynamic_cast<const Control*>(*it);
+      if (it != first && c != nullptr && c->HasStyle(kStyleGroup)) break;
+      auto* radio = dynamic_cast<Button*>(*it);
+      if (radio != nullptr && radio != this && radio->Kind() == ControlKind::RadioButton) {
+        radio->SetCheck(0);
+      }
+    }
+    SetCheck(1);
+  }
+  NotifyParent(Notification::Clicked);
+}
+
+void Edit::LimitText(int maxChars) { limit_ = maxChars > 0 ? maxChars : kDefaultLimit; }
+
+void Edit::UserType(std::string_view text) {
+  if (!TakesInput() || HasStyle(kStyleReadOnly)) return;
+  SetWindowText(CutToChars(text, limit_));
+}
+
+int ListControl::AddString(std::string_view text) { return InsertString(-1, text); }
+
+int ListControl::InsertString(int index, std::string_view text) {
+  if (index < -1 || index > GetCount()) return kErr;
+  if (index == -1) index = GetCount();
+  items_.insert(items_.begin() + index, std::string(text));
+  if (sel_ >= index) ++sel_;
+  ControlStateChanged();
+  return index;
+}
+
+int ListControl::DeleteString(int index) {
+  if (index < 0 || index >= GetCount()) return kErr;
+  items_.erase(items_.begin() + index);
+  if (sel_ == index) {
+    SetCurSel(kErr);
+  } else if (sel_ > index) {
+    --sel_;
+  }
+  ControlStateChanged();
+  return GetCount();
+}
+
+void ListControl::ResetContent() {
+  items_.clear();
+  SetCurSel(kErr);
+  ControlStateChanged();
+}
+
+std::string ListControl::GetText(int index) const {
+  return index >= 0 && index < GetCount() ? items_[index] : std::string();
+}
+
+int ListControl::SetCurSel(int index) {
+  const bool valid = index >= 0 && index < GetCount();
+  sel_ = valid ? index : kErr;
+  SelectionSet();
+  ControlStateChanged();
+  return valid ? index : kErr;
+}
+
+int ListControl::Find(int start, std::string_view text, bool prefix) const {
+  const int n = GetCount();
+  if (n == 0) return kErr;
+  const std::string wanted = Fold(text);
+  const int from = (start < -1 || start >= n) ? 0 : start + 1;
+  for (int k = 0; k < n; ++k) {
+    const int i = (from + k) % n;
+    const std::string item = Fold(items_[i]);
+    if (prefix ? item.starts_with(wanted) : item == wanted) return i;
+  }
+  return kErr;
+}
+
+int ListControl::FindString(int start, std::string_view prefix) const {
+  return Find(start, prefix, true);
+}
+
+int ListControl::FindStringExact(int start, std::string_view text) const {
+  return Find(start, text, false);
+}
+
+int ListControl::SelectString(int start, std::string_view prefix) {
+  const int i = FindString(start, prefix);
+  return i == kErr ? kErr : SetCurSel(i);
+}
+
+void ListControl::UserSelect(int index) {
+  if (!TakesInput() || index < 0 || index >= GetCount()) return;
+  SetCurSel(index);
+  NotifyParent(Notification::SelChanged);
+}
+
+void ListBox::UserDoubleClick(int index) {
+  if (!TakesInput() || index < 0 || index >= GetCount()) return;
+  UserSelect(index);
+  NotifyParent(Notification::DoubleClicked);
+}
+
+void ComboBox::SelectionSet() { SetWindowText(GetText(GetCurSel())); }
+
+void ComboBox::UserType(std::string_view text) {
+  if (!TakesInput() || HasStyle(kStyleDropDownList)) return;
+  SetWindowText(text);
+  NotifyParent(Notification::EditChanged);
+}
+
+void Progress::SetRange(int lower, int upper) {
+  lower_ = lower;
+  upper_ = upper;
+  pos_ = std::clamp(pos_, std::min(lower, upper), std::max(lower, upper));
+  ControlStateChanged();
+}
+
+int Progress::SetPos(int pos) {
+  const int previous = pos_;
+  pos_ = std::clamp(pos, std::min(lower_, upper_), std::max(lower_, upper_));
+  ControlStateChanged();
+  return previous;
+}
+
+void UpDown::Spin(bool up) {
+  if (TakesInput() && GetParent() != nullptr) GetParent()->OnDeltaPos(GetDlgCtrlID(), up ? -1 : 1);
+}
+
+}  // namespace pf

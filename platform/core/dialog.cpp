@@ -1,0 +1,130 @@
+#include "pf/dialog.h"
+
+#include "pf/app.h"
+#include "pf/backend.h"
+#include "pf/controls.h"
+
+namespace pf {
+
+Dialog::Dialog(int templateId, Window* parent) : templateId_(templateId), parentGiven_(parent) {}
+
+Dialog::Dialog(std::string templateName, Window* parent)
+    : templateName_(std::move(templateName)), parentGiven_(parent) {}
+
+Dialog::Dialog(Window* parent) : parentGiven_(parent) {}
+
+std::string Dialog::TemplateLabel() const {
+  if (templateId_ != 0) return std::to_string(templateId_);
+  return templateName_.empty() ? GetWindowText() : templateName_;
+}
+
+const DialogTemplate* Dialog::FindTemplate() const {
+  if (ownTemplate_ != nullptr) return ownTemplate_;
+  const DialogTemplates& all = DialogTemplates::Instance();
+  return templateId_ != 0 ? all.Find(templateId_) : all.Find(templateName_);
+}
+
+bool Dialog::Build(Window* owner, Window* parent, Point origin) {
+  const DialogTemplate* t = FindTemplate();
+  if (t == nullptr) return false;
+  const Size size = DialogSizeInPixels(*t);
+  ended_ = false;
+  result_ = 0;
+  bool created;
+  if (parent != nullptr) {
+    created = CreateChild(*parent, 0, {origin.x, origin.y, origin.x + size.cx, origin.y + size.cy},
+                          t->caption, false);
+  } else {
+    // Centred over the owner, or over the screen without one.
+    Rect over{0, 0, TheUiServices().ScreenSize().cx, TheUiServices().ScreenSize().cy};
+    if (owner != nullptr && owner->IsCreated()) over = owner->GetWindowRect();
+    const int left = over.left + (over.Width() - size.cx) / 2;
+    const int top = over.top + (over.Height() - size.cy) / 2;
+    created = CreateTopLevel(owner, {left, top, left + size.cx, top + size.cy}, t->caption);
+  }
+  if (!created) return false;
+  SetFont(DialogFont());
+  for (const ControlTemplate& c : t->controls) {
+    Control& control = AdoptChild(Control::Make(c.kind, c.style));
+    control.CreateChild(*this, c.id, DialogUnitsToPixels(c.x, c.y, c.cx, c.cy),
+                        c.text != nullptr ? c.text : "", (c.style & kStyleHidden) == 0);
+    if ((c.style & kStyleDisabled) != 0) control.EnableWindow(false);
+  }
+  OnInitDialog();
+  return true;
+}
+
+int Dialog::DoModal() {
+  Window* owner = parentGiven_;
+  if (owner == nullptr && App::Current() != nullptr) owner = App::Current()->GetMainWnd();
+  modal_ = true;
+  if (!Build(owner, nullptr, {})) {
+    modal_ = false;
+    return -1;
+  }
+  // OnInitDialog may have ended the dialog already.
+  if (!ended_) {
+    const bool ownerWasEnabled = owner != nullptr && owner->IsEnabled();
+    if (owner != nullptr) owner->EnableWindow(false);
+    ShowWindow(true);
+    TheBackend().RunModalLoop(*this);
+    if (!ended_) EndDialog(kIdCancel);
+    if (ownerWasEnabled) owner->EnableWindow(true);
+  }
+  DestroyWindow();
+  modal_ = false;
+  return result_;
+}
+
+bool Dialog::Create(Window* parent) {
+  modal_ = false;
+  return Build(parent != nullptr ? parent : parentGiven_, nullptr, {});
+}
+
+void Dialog::EndDialog(int result) {
+  result_ = result;
+  ended_ = true;
+  if (!modal_) ShowWindow(false);
+}
+
+std::string Dialog::GetDlgItemText(int id) const {
+  const Window* w = GetDlgItem(id);
+  return w != nullptr ? w->GetWindowText() : std::string();
+}
+
+void Dialog::SetDlgItemText(int id, std::string_view text) {
+  if (Window* w = GetDlgItem(id)) w->SetWindowText(text);
+}
+
+int Dialog::IsDlgButtonChecked(int id) const {
+  const auto* b = GetControl<Button>(id);
+  return b != nullptr ? b->GetCheck() : 0;
+}
+
+void Dialog::CheckDlgButton(int id, int check) {
+  if (auto* b = GetControl<Button>(id)) b->SetCheck(check);
+}
+
+void Dialog::CheckRadioButton(int firstId, int lastId, int checkId) {
+  for (Window* w : Children()) {
+    auto* b = dynamic_cast<Button*>(w);
+    const int id = w->GetDlgCtrlID();
+    if (b != nullptr && id >= firstId && id <= lastId) b->SetCheck(id == checkId ? 1 : 0);
+  }
+}
+
+bool Dialog::OnCommand(int id, Notification code) {
+  if (code == Notification::Clicked && id == kIdOk) {
+    OnOK();
+    return true;
+  }
+  if (code == Notification::Clicked && id == kIdCancel) {
+    OnCancel();
+    return true;
+  }
+  return Window::OnCommand(id, code);
+}
+
+ColorRef Dialog::GetBackgroundColor() const { return Rgb(240, 240, 240); }
+
+}  // namespace pf

@@ -1,0 +1,247 @@
+#include "pf/window.h"
+
+#include <algorithm>
+
+#include "pf/backend.h"
+#include "pf/dc.h"
+#include "pf/timers.h"
+
+namespace pf {
+namespace {
+
+Window* capture = nullptr;
+
+Rect Union(const Rect& a, const Rect& b) {
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+Rect Intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+Window::~Window() { DestroyWindow(); }
+
+bool Window::Attach(Window* parent, Window* owner, int id, const Rect& rect, std::string text,
+                    bool visible) {
+  if (created_) return false;
+  parent_ = parent;
+  owner_ = owner;
+  id_ = id;
+  rect_ = rect.Normalized();
+  text_ = std::move(text);
+  visible_ = visible;
+  enabled_ = true;
+  created_ = true;
+  update_ = GetClientRect();
+  if (parent_ != nullptr) parent_->children_.push_back(this);
+  TheBackend().WindowCreated(*this);
+  return true;
+}
+
+bool Window::CreateChild(Window& parent, int id, const Rect& rect, std::string text, bool visible) {
+  return parent.created_ && Attach(&parent, nullptr, id, rect, std::move(text), visible);
+}
+
+bool Window::CreateTopLevel(Window* owner, const Rect& rect, std::string text) {
+  return Attach(nullptr, owner, 0, rect, std::move(text), false);
+}
+
+void Window::DestroyWindow() {
+  if (!created_) return;
+  OnDestroy();
+  TheBackend().WindowDestroyed(*this);
+  // Children unlink themselves; an owned child is deleted only with the owner's list below.
+  while (!children_.empty()) children_.back()->DestroyWindow();
+  Timers::Instance().KillAll(*this);
+  if (capture == this) capture = nullptr;
+  created_ = false;
+  visible_ = false;
+  update_.reset();
+  peer.reset();
+  owned_.clear();
+  std::unique_ptr<Window> self;
+  if (parent_ != nullptr) {
+    std::erase(parent_->children_, this);
+    auto it = std::find_if(parent_->owned_.begin(), parent_->owned_.end(),
+                           [this](const auto& w) { return w.get() == this; });
+    if (it != parent_->owned_.end()) {
+      self = std::move(*it);
+      parent_->owned_.erase(it);
+    }
+  }
+  parent_ = nullptr;
+  owner_ = nullptr;
+  // self, if set, deletes this window as the last step.
+}
+
+Window* Window::GetDlgItem(int id) const {
+  auto it = std::find_if(children_.begin(), children_.end(),
+                         [id](const Window* w) { return w->id_ == id; });
+  return it == children_.end() ? nullptr : *it;
+}
+
+void Window::SetWindowText(std::string_view text) {
+  text_ = text;
+  if (!created_) return;
+  TheBackend().WindowChanged(*this, WindowChange::Text);
+  Invalidate();
+  OnTextSet();
+}
+
+void Window::MoveWindow(const Rect& rect, bool repaint) {
+  const Rect r = rect.Normalized();
+  const bool resized = r.Width() != rect_.Width() || r.Height() != rect_.Height();
+  rect_ = r;
+  if (!created_) return;
+  TheBackend().WindowChanged(*this, WindowChange::Geometry);
+  if (repaint || resized) Invalidate();
+  if (resized) OnSize(r.Width(), r.Height());
+}
+
+Rect Window::GetWindowRect() const {
+  const Point origin = ClientToScreen({0, 0});
+  return {origin.x, origin.y, origin.x + rect_.Width(), origin.y + rect_.Height()};
+}
+
+Point Window::ClientToScreen(Point p) const {
+  for (const Window* w = this; w != nullptr; w = w->parent_)
+    p = p + Point{w->rect_.left, w->rect_.top};
+  return p;
+}
+
+Point Window::ScreenToClient(Point p) const { return p - ClientToScreen({0, 0}); }
+
+void Window::ShowWindow(bool show) {
+  if (visible_ == show || !created_) return;
+  visible_ = show;
+  TheBackend().WindowChanged(*this, WindowChange::Visibility);
+  if (show) Invalidate();
+}
+
+bool Window::IsWindowVisible() const {
+  for (const Window* w = this; w != nullptr; w = w->parent_) {
+    if (!w->created_ || !w->visible_) return false;
+  }
+  return true;
+}
+
+bool Window::EnableWindow(bool enable) {
+  const bool wasDisabled = !enabled_;
+  if (enabled_ != enable && created_) {
+    enabled_ = enable;
+    TheBackend().WindowChanged(*this, WindowChange::Enabled);
+    Invalidate();
+  }
+  return wasDisabled;
+}
+
+bool Window::IsWindowEnabled() const {
+  for (const Window* w = this; w != nullptr; w = w->parent_) {
+    if (!w->created_ || !w->enabled_) return false;
+  }
+  return true;
+}
+
+void Window::SetFont(const Font& font) {
+  font_ = font;
+  if (!created_) return;
+  TheBackend().WindowChanged(*this, WindowChange::Font);
+  Invalidate();
+}
+
+Font Window::GetFont() const {
+  for (const Window* w = this; w != nullptr; w = w->parent_) {
+    if (w->font_) return *w->font_;
+  }
+  return StockFont();
+}
+
+void Window::Invalidate() { InvalidateRect(GetClientRect()); }
+
+void Window::InvalidateRect(const Rect& rect) {
+  if (!created_) return;
+  const Rect r = Intersect(rect.Normalized(), GetClientRect());
+  if (r.IsEmpty()) return;
+  update_ = update_ ? Union(*update_, r) : r;
+  TheBackend().Invalidated(*this);
+}
+
+void Window::ValidateRect() { update_.reset(); }
+
+void Window::UpdateWindow() {
+  if (created_ && update_) TheBackend().UpdateWindow(*this);
+}
+
+std::unique_ptr<Dc> Window::GetDC() { return TheBackend().GetDC(*this); }
+
+void Window::Paint(Dc& dc) {
+  update_.reset();
+  OnPaint(dc);
+}
+
+void Window::SetTimer(int id, unsigned periodMs) {
+  if (created_) Timers::Instance().Set(*this, id, periodMs);
+}
+
+bool Window::KillTimer(int id) { return Timers::Instance().Kill(*this, id); }
+
+void Window::SetCapture() {
+  if (created_) capture = this;
+}
+
+void Window::ReleaseCapture() { capture = nullptr; }
+
+Window* Window::GetCapture() { return capture; }
+
+MsgResult Window::MessageBox(const std::string& text, const std::string& caption,
+                             MsgButtons buttons, MsgIcon icon) {
+  return TheUiServices().MessageBox(text, caption, buttons, icon);
+}
+
+void Window::Mouse(MouseAction action, Point point, unsigned flags) {
+  if (!IsWindowEnabled()) return;
+  switch (action) {
+    case MouseAction::LButtonDown:
+      OnLButtonDown(flags | kMkLButton, point);
+      break;
+    case MouseAction::LButtonUp:
+      OnLButtonUp(flags, point);
+      break;
+    case MouseAction::LButtonDblClk:
+      OnLButtonDblClk(flags | kMkLButton, point);
+      break;
+    case MouseAction::Move:
+      OnMouseMove(flags, point);
+      break;
+  }
+}
+
+void Window::KeyDown(int key) {
+  if (IsWindowEnabled()) OnKeyDown(key);
+}
+
+void Window::Close() {
+  if (created_) OnClose();
+}
+
+void Window::Timer(int id) {
+  if (created_) OnTimer(id);
+}
+
+bool Window::Command(int id, Notification code) { return created_ && OnCommand(id, code); }
+
+bool Window::OnCommand(int id, Notification code) {
+  return code == Notification::Clicked && RunCommand(id);
+}
+
+void Window::ControlStateChanged() {
+  if (!created_) return;
+  TheBackend().WindowChanged(*this, WindowChange::ControlState);
+  Invalidate();
+}
+
+}  // namespace pf

@@ -1,0 +1,40 @@
+#pragma once
+// What the window model asks of a backend. The model calls these hooks whenever state changes
+// that a backend mirrors; the backend reads the new state from the window itself. Without an
+// installed backend, nothing is shown, device contexts record and discard, and modal dialogs
+// end at once with Cancel.
+
+#include <memory>
+
+#include "pf/window.h"
+
+namespace pf {
+
+class Dc;
+class Dialog;
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  virtual void WindowCreated(Window& window) { (void)window; }
+  // Called before the window loses its children and its peer.
+  virtual void WindowDestroyed(Window& window) { (void)window; }
+  virtual void WindowChanged(Window& window, WindowChange change) { (void)window, (void)change; }
+  // The update rectangle of the window grew.
+  virtual void Invalidated(Window& window) { (void)window; }
+  // Paint the window's invalid part now (Window::Paint with a context on its surface).
+  virtual void UpdateWindow(Window& window) { (void)window; }
+  virtual std::unique_ptr<Dc> GetDC(Window& window);
+  // The set of timers or one of their periods changed (pf::Timers).
+  virtual void TimersChanged() {}
+  // Runs the modal loop of a shown dialog until it has ended (Dialog::HasEnded). Timers keep
+  // ticking inside the loop; the application's idle processing does not run.
+  virtual void RunModalLoop(Dialog& dialog);
+};
+
+Backend& TheBackend();
+// Installs a backend owned by the caller; nullptr restores the one that shows nothing.
+void InstallBackend(Backend* backend);
+
+}  // namespace pf

@@ -1,0 +1,94 @@
+#pragma once
+// Documents and document templates. A document holds the data, reads and writes it through
+// Serialize, and keeps the list of views that show it; a document may also live without any
+// view (opened hidden, or made directly by code that only needs its data). A template makes a
+// document with a child frame and a view for it.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pf/command.h"
+
+namespace pf {
+
+class DocTemplate;
+class MdiChildWnd;
+class View;
+
+class Document : public CommandTarget {
+ public:
+  ~Document() override;
+
+  const std::string& GetTitle() const { return title_; }
+  void SetTitle(std::string title);
+  const std::string& GetPathName() const { return path_; }
+  // Also makes the file name the title.
+  void SetPathName(const std::string& path);
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+  // Empties the document for a new one.
+  virtual bool OnNewDocument();
+  // Reads the file through Serialize. A file that cannot be opened or read (ArchiveError) leaves
+  // the document empty and returns false; the caller reports it.
+  virtual bool OnOpenDocument(const std::string& path);
+  // Writes through Serialize; false when the file cannot be written completely.
+  virtual bool OnSaveDocument(const std::string& path);
+  virtual void DeleteContents() {}
+  // Destroys the frames of the views and deletes the document (through its template when it
+  // has one); do not touch it afterwards.
+  virtual void OnCloseDocument();
+
+  const std::vector<View*>& Views() const { return views_; }
+  void AddView(View& view);
+  void RemoveView(View& view);
+  // Every view but the sender hears OnUpdate.
+  void UpdateAllViews(View* sender, long hint = 0);
+  DocTemplate* GetDocTemplate() const { return template_; }
+
+ private:
+  friend class DocTemplate;
+  std::string title_;
+  std::string path_;
+  bool modified_ = false;
+  std::vector<View*> views_;
+  DocTemplate* template_ = nullptr;
+};
+
+class DocTemplate {
+ public:
+  using DocumentFactory = std::function<std::unique_ptr<Document>()>;
+  using FrameFactory = std::function<std::unique_ptr<MdiChildWnd>()>;
+  using ViewFactory = std::function<std::unique_ptr<View>()>;
+
+  // New documents are titled docName followed by a running number.
+  DocTemplate(int resourceId, std::string docName, DocumentFactory makeDocument,
+              FrameFactory makeFrame, ViewFactory makeView);
+  ~DocTemplate();
+  DocTemplate(const DocTemplate&) = delete;
+  DocTemplate& operator=(const DocTemplate&) = delete;
+
+  int GetResourceId() const { return resourceId_; }
+  // An empty path makes a new document. Visible: a child frame with a view in the
+  // application's main frame, which is activated; hidden: the document alone. nullptr when the
+  // file cannot be read.
+  Document* OpenDocumentFile(const std::string& path, bool makeVisible = true);
+  const std::vector<std::unique_ptr<Document>>& Documents() const { return documents_; }
+  // Deletes the document (its views must be gone).
+  void RemoveDocument(Document& document);
+
+ private:
+  void CreateFrame(Document& document);
+
+  int resourceId_;
+  std::string docName_;
+  int untitled_ = 0;
+  DocumentFactory makeDocument_;
+  FrameFactory makeFrame_;
+  ViewFactory makeView_;
+  std::vector<std::unique_ptr<Document>> documents_;
+};
+
+}  // namespace pf

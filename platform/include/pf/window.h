@@ -1,0 +1,191 @@
+#pragma once
+// The window model: every window, control, dialog, frame and view holds its state here and gets
+// its events dispatched here, without any toolkit. A backend (desktop or headless) mirrors the
+// state it is told about through pf::Backend and feeds the user's input back through the input
+// operations below.
+//
+// Coordinates: a child window's rectangle is in its parent's client coordinates, a top-level
+// window's in screen coordinates. Windows have no non-client area in the model: the client
+// rectangle is (0, 0, width, height) of the window rectangle.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pf/colour.h"
+#include "pf/command.h"
+#include "pf/gdi.h"
+#include "pf/geometry.h"
+#include "pf/ui_services.h"
+
+namespace pf {
+
+class Dc;
+
+// The ids of the standard dialog buttons.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// Virtual key codes the system names.
+inline constexpr int kVkReturn = 0x0D;
+inline constexpr int kVkEscape = 0x1B;
+inline constexpr int kVkDelete = 0x2E;
+
+// Mouse flags that come with mouse input.
+inline constexpr unsigned kMkLButton = 0x1;
+inline constexpr unsigned kMkShift = 0x4;
+inline constexpr unsigned kMkControl = 0x8;
+
+// What a control tells its parent; a menu or toolbar command arrives as Clicked.
+enum class Notification { Clicked, Changed, SelChanged, DoubleClicked, EditChanged };
+
+// Which part of a window's state a backend must mirror again.
+enum class WindowChange { Text, Geometry, Visibility, Enabled, Font, ControlState };
+
+enum class MouseAction { LButtonDown, LButtonUp, LButtonDblClk, Move };
+
+class Window : public CommandTarget {
+ public:
+  // Per-window data of the backend (a native peer, a backing surface).
+  struct Peer {
+    virtual ~Peer() = default;
+  };
+
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  // Destroys the window if it still exists. Derived classes that act on OnDestroy destroy the
+  // window themselves before they go.
+  ~Window() override;
+
+  // A child lives inside its parent's client area; a top-level window may have an owner, which
+  // it stays above. Both fail (false) on a window that exists already.
+  bool CreateChild(Window& parent, int id, const Rect& rect, std::string text = {},
+                   bool visible = true);
+  bool CreateTopLevel(Window* owner, const Rect& rect, std::string text = {});
+  // Destroys the children first, kills the timers, releases the capture. A window that its
+  // parent owns (AdoptChild) is deleted at the end: do not touch it afterwards.
+  void DestroyWindow();
+  bool IsCreated() const { return created_; }
+
+  // The parent keeps the object and deletes it when either is destroyed.
+  template <class W>
+  W& AdoptChild(std::unique_ptr<W> child) {
+    W& w = *child;
+    owned_.push_back(std::move(child));
+    return w;
+  }
+
+  Window* GetParent() const { return parent_; }
+  Window* GetOwner() const { return owner_; }
+  const std::vector<Window*>& Children() const { return children_; }
+  int GetDlgCtrlID() const { return id_; }
+  // The first direct child with this id, looked up on every call; nullptr when there is none.
+  Window* GetDlgItem(int id) const;
+
+  // Text: setting it also tells the window (an edit control reports the change).
+  void SetWindowText(std::string_view text);
+  const std::string& GetWindowText() const { return text_; }
+
+  // Geometry.
+  void MoveWindow(const Rect& rect, bool repaint = true);
+  const Rect& GetRect() const { return rect_; }  // in the parent's client or screen coordinates
+  Rect GetWindowRect() const;                    // in screen coordinates
+  Rect GetClientRect() const { return {0, 0, rect_.Width(), rect_.Height()}; }
+  Point ClientToScreen(Point p) const;
+  Point ScreenToClient(Point p) const;
+
+  // Visibility and enabling. A window is shown on the screen only when it and all its
+  // parents are visible; it takes input only when it and all its parents are enabled.
+  void ShowWindow(bool show);
+  bool IsVisible() const { return visible_; }
+  bool IsWindowVisible() const;
+  // Returns whether the window was disabled before.
+  bool EnableWindow(bool enable);
+  bool IsEnabled() const { return enabled_; }
+  bool IsWindowEnabled() const;
+
+  // The font a window draws its text with: its own, else its parent's, else the stock font.
+  void SetFont(const Font& font);
+  Font GetFont() const;
+  virtual ColorRef GetBackgroundColor() const { return Rgb(255, 255, 255); }
+
+  // Invalidation: the update rectangle collects what needs repainting until it is painted.
+  void Invalidate();
+  void InvalidateRect(const Rect& rect);
+  void ValidateRect();
+  const std::optional<Rect>& GetUpdateRect() const { return update_; }
+  // Paints the invalid part at once (through the backend).
+  void UpdateWindow();
+  // A device context on the window's surface, outside painting.
+  std::unique_ptr<Dc> GetDC();
+  // Called by the backend to paint: validates, then OnPaint.
+  void Paint(Dc& dc);
+
+  // Timers tick through OnTimer until they are killed or the window is destroyed. Setting an
+  // id again restarts it with the new period.
+  void SetTimer(int id, unsigned periodMs);
+  bool KillTimer(int id);
+
+  // The capture sends all mouse input to one window.
+  void SetCapture();
+  static void ReleaseCapture();
+  static Window* GetCapture();
+
+  // A message box over this window.
+  MsgResult MessageBox(const std::string& text, const std::string& caption,
+                       MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
+
+  // Input, as the backends deliver it. Mouse and key input to a window that does not take
+  // input is dropped; the point is in the window's client coordinates.
+  void Mouse(MouseAction action, Point point, unsigned flags = 0);
+  void KeyDown(int key);
+  void Close();  // the user asks the window to close
+  void Timer(int id);
+  // A command or a child's notification; false when nobody handled it.
+  bool Command(int id, Notification code = Notification::Clicked);
+
+  // Handlers, for the children to notify and for the backends to dispatch.
+  virtual bool OnCommand(int id, Notification code);
+  virtual void OnDeltaPos(int id, int delta) { (void)id, (void)delta; }
+  virtual void OnDrawItem(int id, Dc& dc, const Rect& rect) { (void)id, (void)dc, (void)rect; }
+
+  std::unique_ptr<Peer> peer;
+
+ protected:
+  virtual void OnPaint(Dc& dc) { (void)dc; }
+  virtual void OnTimer(int id) { (void)id; }
+  virtual void OnLButtonDown(unsigned flags, Point p) { (void)flags, (void)p; }
+  virtual void OnLButtonUp(unsigned flags, Point p) { (void)flags, (void)p; }
+  virtual void OnLButtonDblClk(unsigned flags, Point p) { (void)flags, (void)p; }
+  virtual void OnMouseMove(unsigned flags, Point p) { (void)flags, (void)p; }
+  virtual void OnKeyDown(int key) { (void)key; }
+  virtual void OnClose() { DestroyWindow(); }
+  virtual void OnSize(int cx, int cy) { (void)cx, (void)cy; }
+  virtual void OnDestroy() {}
+  // After SetWindowText changed the text.
+  virtual void OnTextSet() {}
+  // Tells the backend that control-specific state changed.
+  void ControlStateChanged();
+
+ private:
+  bool Attach(Window* parent, Window* owner, int id, const Rect& rect, std::string text,
+              bool visible);
+
+  Window* parent_ = nullptr;
+  Window* owner_ = nullptr;
+  std::vector<Window*> children_;
+  std::vector<std::unique_ptr<Window>> owned_;
+  int id_ = 0;
+  Rect rect_;
+  std::string text_;
+  bool created_ = false;
+  bool visible_ = false;
+  bool enabled_ = true;
+  std::optional<Font> font_;
+  std::optional<Rect> update_;
+};
+
+}  // namespace pf

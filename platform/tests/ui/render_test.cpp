@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "pf/property_sheet.h"
+#include "ui_fixture.h"
+
+namespace pf::test {
+namespace {
+
+// The owner-drawn control is painted by its dialog.
+class DrawingDialog : public RecordingDialog {
+ public:
+  void OnDrawItem(int id, Dc& dc, const Rect& rect) override {
+    events.push_back("draw " + std::to_string(id));
+    dc.FillRect(rect, Brush{BrushStyle::Solid, Rgb(255, 0, 0)});
+  }
+};
+
+class Canvas : public Window {
+ protected:
+  void OnPaint(Dc& dc) override {
+    ++paints;
+    dc.FillRect(GetClientRect(), Brush{BrushStyle::Solid, Rgb(0, 0, 255)});
+  }
+
+ public:
+  int paints = 0;
+};
+
+class RenderTest : public UiTest {};
+
+TEST_F(RenderTest, DialogRendersAtItsTemplateSizeWithItsControls) {
+  DrawingDialog dlg;
+  dlg.onInit = [](RecordingDialog& self) {
+    self.SetDlgItemText(kEdit, "4.7kohm");
+    self.CheckDlgButton(kRadioA1, 1);
+    self.CheckDlgButton(kCheck, 1);
+    auto* list = self.GetControl<ListBox>(kList);
+    for (const char* s : {"Eins", "Zwei"}) list->AddString(s);
+    list->SetCurSel(1);
+    self.GetControl<ComboBox>(kCombo)->AddString("Substrat1");
+    self.GetControl<ComboBox>(kCombo)->SetCurSel(0);
+    self.GetControl<Progress>(kProgress)->SetPos(40);
+  };
+  ASSERT_TRUE(dlg.Create());
+  dlg.ShowWindow(true);
+  const auto image = headless.Render(dlg);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->Width(), 330);   // 220 dialog units
+  EXPECT_EQ(image->Height(), 244);  // 150 dialog units
+  if (const char* dir = std::getenv("VOSTRANE_RENDER_DIR")) {
+    image->WritePng(std::string(dir) + "/testdialog.png");
+  }
+  // The owner-drawn control at (255, 16) .. (300, 65) is the dialog's red.
+  EXPECT_EQ(image->GetPixel(270, 30), Rgb(255, 0, 0));
+  EXPECT_EQ(std::count(dlg.events.begin(), dlg.events.end(), "draw 160"), 1);
+  // The default button has the accent border, the dialog its grey.
+  const Rect ok = DialogUnitsToPixels(170, 112, 40, 14);
+  EXPECT_EQ(image->GetPixel(ok.left, ok.top + 5), Rgb(0, 120, 215));
+  EXPECT_EQ(image->GetPixel(ok.left - 2, ok.top + 5), dlg.GetBackgroundColor());
+  // The selected list item is highlighted.
+  const Rect list = DialogUnitsToPixels(100, 42, 60, 40);
+  int accent = 0;
+  for (int y = list.top; y < list.bottom; ++y)
+    accent += image->GetPixel(list.right - 4, y) == Rgb(0, 120, 215);
+  EXPECT_GT(accent, 5);
+  // Hidden controls are left out.
+  dlg.GetDlgItem(kOwnerDraw)->ShowWindow(false);
+  EXPECT_EQ(headless.Render(dlg)->GetPixel(270, 30), dlg.GetBackgroundColor());
+}
+
+TEST_F(RenderTest, PaintingReachesOnlyTheInvalidPart) {
+  Canvas canvas;
+  canvas.CreateTopLevel(nullptr, {0, 0, 40, 30});
+  headless.Render(canvas);
+  EXPECT_EQ(canvas.paints, 1);
+  {
+    // Drawing outside painting stays on the surface...
+    auto dc = canvas.GetDC();
+    dc->FillRect({0, 0, 40, 30}, Brush{BrushStyle::Solid, Rgb(0, 255, 0)});
+  }
+  // ...where the next paint does not reach.
+  canvas.InvalidateRect({0, 0, 10, 10});
+  const auto image = headless.Render(canvas);
+  EXPECT_EQ(canvas.paints, 2);
+  EXPECT_EQ(image->GetPixel(5, 5), Rgb(0, 0, 255));
+  EXPECT_EQ(image->GetPixel(20, 20), Rgb(0, 255, 0));
+  // A new size repaints everything.
+  canvas.MoveWindow({0, 0, 50, 30});
+  EXPECT_EQ(headless.Render(canvas)->GetPixel(20, 20), Rgb(0, 0, 255));
+  EXPECT_EQ(headless.Render(canvas)->Width(), 50);
+}
+
+TEST_F(RenderTest, ChildrenAreClippedToTheirParent) {
+  Canvas parent;
+  parent.CreateTopLevel(nullptr, {0, 0, 40, 40});
+  Window child;  // paints nothing: its white surface
+  child.CreateChild(parent, 1, {30, 30, 60, 60});
+  const auto image = headless.Render(parent);
+  EXPECT_EQ(image->GetPixel(10, 10), Rgb(0, 0, 255));
+  EXPECT_EQ(image->GetPixel(35, 35), Rgb(255, 255, 255));
+  EXPECT_EQ(image->Width(), 40);
+}
+
+}  // namespace
+}  // namespace pf::test

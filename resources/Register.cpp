@@ -1,0 +1,3 @@
+#include "resources/Resources.h"
+
+void RegisterResources() { pf::DialogTemplates::Instance().Register(BasicsDialogs()); }

@@ -1,0 +1,13 @@
+#pragma once
+// The program's resource tables, one file per subsystem, registered with the platform's
+// registries at program start and in each test main.
+
+#include <span>
+
+#include "pf/dialog_template.h"
+
+// Dialog templates of the basic types (the error window).
+std::span<const pf::DialogTemplate> BasicsDialogs();
+
+// Registers every table; safe to call more than once.
+void RegisterResources();
