@@ -1,0 +1,27 @@
+#pragma once
+// The native side of a window that the model paints (views, owner-drawn controls, the client
+// areas of frames and dialogs): it shows the window's backing surface and hands mouse, key and
+// scroll input to the model.
+
+#include <wx/window.h>
+
+namespace pf {
+
+class ScrollView;
+
+class Canvas : public wxWindow {
+ public:
+  // Scroll views get scroll bars.
+  Canvas(wxWindow* parent, bool scrollBars);
+
+  // Shows the scroll sizes and position of a scroll view.
+  void MirrorScrollBars(const ScrollView& view);
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnMouse(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnScroll(wxScrollWinEvent& event);
+};
+
+}  // namespace pf

@@ -1,0 +1,25 @@
+#pragma once
+// Controls drawn here with the toolkit's renderer rather than taken from the toolkit: radio
+// buttons (the model decides the check of every button, which the toolkit's groups would not
+// allow), up-down controls (so the upper arrow gives the delta -1, as the model's handlers
+// expect) and toolbars.
+
+#include <wx/window.h>
+
+namespace pf {
+
+class DrawnControl : public wxWindow {
+ public:
+  enum class Look { Radio, UpDown, ToolBar };
+
+  DrawnControl(wxWindow* parent, Look look);
+
+ private:
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+
+  Look look_;
+};
+
+}  // namespace pf

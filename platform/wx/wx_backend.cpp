@@ -1,0 +1,399 @@
+#include "wx_backend.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "canvas.h"
+#include "convert.h"
+#include "drawn_control.h"
+#include "native_control.h"
+#include "pf/app.h"
+#include "pf/cairo_dc.h"
+#include "pf/controls.h"
+#include "pf/dialog.h"
+#include "pf/frame.h"
+#include "pf/timers.h"
+#include "pf/view.h"
+
+namespace pf {
+namespace {
+
+WxBackend* current = nullptr;
+
+wxRect ToWx(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
+
+// A focused push button or multi-line edit takes Enter itself.
+bool TakesEnter(const wxWindow* focus) {
+  if (dynamic_cast<const wxButton*>(focus) != nullptr) return true;
+  return dynamic_cast<const wxTextCtrl*>(focus) != nullptr && focus->HasFlag(wxTE_MULTILINE);
+}
+
+// Escape is Cancel; Enter clicks the default push button, or is OK when there is none.
+void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
+  WxBackend* backend = WxBackend::Current();
+  auto* dialog = dynamic_cast<Dialog*>(backend != nullptr ? backend->ModelOf(top) : nullptr);
+  const int key = event.GetKeyCode();
+  const bool enter =
+      (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !TakesEnter(wxWindow::FindFocus());
+  if (dialog == nullptr || (key != WXK_ESCAPE && !enter)) {
+    event.Skip();
+    return;
+  }
+  if (key == WXK_ESCAPE) {
+    dialog->Command(kIdCancel);
+  } else {
+    const auto& children = dialog->Children();
+    const auto isDefault = [](const Window* w) {
+      const auto* b = dynamic_cast<const Button*>(w);
+      return b != nullptr && b->Kind() == ControlKind::PushButton && b->HasStyle(kStyleDefault);
+    };
+    const auto it = std::find_if(children.begin(), children.end(), isDefault);
+    if (it != children.end()) {
+      static_cast<Button*>(*it)->Click();
+    } else {
+      dialog->Command(kIdOk);
+    }
+  }
+  backend->AfterInput();
+}
+
+}  // namespace
+
+void WxBackend::TimerPump::Notify() {
+  if (current != nullptr) current->DispatchTimers();
+}
+
+WxBackend::WxBackend() {
+  current = this;
+  wxTheApp->Bind(wxEVT_IDLE, &WxBackend::OnIdle, this);
+}
+
+WxBackend::~WxBackend() {
+  timer_.Stop();
+  wxTheApp->Unbind(wxEVT_IDLE, &WxBackend::OnIdle, this);
+  DestroyAll();
+  current = nullptr;
+}
+
+WxBackend* WxBackend::Current() { return current; }
+
+WxPeer* WxBackend::PeerOf(const Window& window) { return dynamic_cast<WxPeer*>(window.peer.get()); }
+
+Window* WxBackend::ModelOf(const wxWindow* widget) const {
+  const auto it = models_.find(widget);
+  return it == models_.end() ? nullptr : it->second;
+}
+
+void WxBackend::Link(wxWindow* widget, Window& window) {
+  models_[widget] = &window;
+  widget->Bind(wxEVT_DESTROY, [widget](wxWindowDestroyEvent& event) {
+    event.Skip();
+    if (current != nullptr && event.GetEventObject() == widget) {
+      current->OnNativeDestroyed(widget);
+    }
+  });
+}
+
+void WxBackend::OnNativeDestroyed(wxWindow* widget) {
+  const auto it = models_.find(widget);
+  if (it == models_.end()) return;
+  if (WxPeer* peer = PeerOf(*it->second)) {
+    if (peer->widget == widget) peer->widget = nullptr;
+    if (peer->client == widget) peer->client = nullptr;
+  }
+  models_.erase(it);
+}
+
+void WxBackend::Forget(Window& window) {
+  if (WxPeer* peer = PeerOf(window)) {
+    models_.erase(peer->widget);
+    models_.erase(peer->client);
+    peer->widget = nullptr;
+    peer->client = nullptr;
+  }
+  for (Window* child : window.Children()) Forget(*child);
+}
+
+void WxBackend::DestroyAll() {
+  std::vector<wxWindow*> tops;
+  for (const auto& entry : models_) {
+    if (entry.first->IsTopLevel()) tops.push_back(const_cast<wxWindow*>(entry.first));
+  }
+  models_.clear();
+  for (wxWindow* top : tops) top->Destroy();
+}
+
+void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
+  wxWindow* owner = nullptr;
+  if (window.GetOwner() != nullptr) {
+    if (const WxPeer* ownerPeer = PeerOf(*window.GetOwner())) owner = ownerPeer->widget;
+  }
+  const wxString title = pf::ToWx(window.GetWindowText());
+  wxTopLevelWindow* top;
+  if (dynamic_cast<Dialog*>(&window) != nullptr) {
+    top = new wxDialog(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+                       wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
+    top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnDialogKey(top, event); });
+  } else {
+    top = new wxFrame(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+                      wxDEFAULT_FRAME_STYLE | (owner != nullptr ? wxFRAME_FLOAT_ON_PARENT : 0));
+  }
+  peer.widget = top;
+  peer.client = new Canvas(top, false);
+  Link(top, window);
+  Link(peer.client, window);
+
+  top->Bind(wxEVT_CLOSE_WINDOW, [top](wxCloseEvent& event) {
+    Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
+    if (model == nullptr) {
+      event.Skip();
+      return;
+    }
+    if (event.CanVeto()) event.Veto();
+    model->Close();
+    if (!event.CanVeto() && current->ModelOf(top) == model) model->DestroyWindow();
+    current->AfterInput();
+  });
+  // The user moved or resized the window (the client canvas follows by itself).
+  const auto moved = [top](wxEvent& event) {
+    event.Skip();
+    Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
+    if (model == nullptr || current->applying_ > 0) return;
+    const wxPoint pos = top->GetPosition();
+    const wxSize size = top->GetClientSize();
+    const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y};
+    if (r == model->GetRect()) return;
+    ++current->applying_;
+    model->MoveWindow(r, false);
+    --current->applying_;
+    current->AfterInput();
+  };
+  top->Bind(wxEVT_SIZE, moved);
+  top->Bind(wxEVT_MOVE, moved);
+}
+
+void WxBackend::CreateChild(Window& window, WxPeer& peer) {
+  const WxPeer* parentPeer = PeerOf(*window.GetParent());
+  wxWindow* parent = parentPeer != nullptr ? parentPeer->client : nullptr;
+  if (parent == nullptr) return;
+  wxWindow* widget = nullptr;
+  if (const auto* control = dynamic_cast<const Control*>(&window)) {
+    switch (control->Kind()) {
+      case ControlKind::RadioButton:
+        widget = new DrawnControl(parent, DrawnControl::Look::Radio);
+        break;
+      case ControlKind::UpDown:
+        widget = new DrawnControl(parent, DrawnControl::Look::UpDown);
+        break;
+      case ControlKind::OwnerDraw:
+        widget = peer.client = new Canvas(parent, false);
+        break;
+      default:
+        widget = CreateNativeControl(parent, *control);
+    }
+  } else if (dynamic_cast<const ToolBar*>(&window) != nullptr) {
+    widget = new DrawnControl(parent, DrawnControl::Look::ToolBar);
+  } else {
+    widget = peer.client = new Canvas(parent, dynamic_cast<const ScrollView*>(&window) != nullptr);
+  }
+  // The model's rectangle rules, not the size the toolkit would like best.
+  widget->SetMinSize(wxDefaultSize);
+  peer.widget = widget;
+  Link(widget, window);
+}
+
+void WxBackend::WindowCreated(Window& window) {
+  auto owned = std::make_unique<WxPeer>();
+  WxPeer& peer = *owned;
+  window.peer = std::move(owned);
+  if (window.GetParent() == nullptr) {
+    CreateTopLevel(window, peer);
+  } else {
+    CreateChild(window, peer);
+  }
+  if (peer.widget == nullptr) return;
+  ApplyGeometry(window, peer);
+  ApplyFont(window);
+  for (const auto change : {WindowChange::ControlState, WindowChange::Enabled}) {
+    WindowChanged(window, change);
+  }
+  peer.widget->Show(window.IsVisible());
+}
+
+void WxBackend::WindowDestroyed(Window& window) {
+  if (App* app = App::Current(); app != nullptr && app->GetMainWnd() == &window &&
+                                 mainLoop_ != nullptr && mainLoop_->IsRunning()) {
+    mainLoop_->ScheduleExit();
+  }
+  WxPeer* peer = PeerOf(window);
+  if (peer == nullptr || peer->widget == nullptr) return;
+  wxWindow* widget = peer->widget;
+  Forget(window);
+  // The native window may be in the middle of handling the input that destroys the model's:
+  // it goes when the toolkit is idle.
+  widget->Hide();
+  if (widget->IsTopLevel()) {
+    widget->Destroy();
+  } else {
+    wxTheApp->ScheduleForDestruction(widget);
+  }
+}
+
+void WxBackend::WindowChanged(Window& window, WindowChange change) {
+  WxPeer* peer = PeerOf(window);
+  if (peer == nullptr || peer->widget == nullptr) return;
+  wxWindow* widget = peer->widget;
+  switch (change) {
+    case WindowChange::Text:
+    case WindowChange::ControlState:
+      if (widget->IsTopLevel()) {
+        widget->SetLabel(pf::ToWx(window.GetWindowText()));
+      } else if (auto* canvas = dynamic_cast<Canvas*>(widget)) {
+        if (const auto* view = dynamic_cast<const ScrollView*>(&window)) {
+          canvas->MirrorScrollBars(*view);
+        }
+      } else if (dynamic_cast<DrawnControl*>(widget) != nullptr) {
+        widget->Refresh(false);
+      } else if (const auto* control = dynamic_cast<const Control*>(&window)) {
+        MirrorNativeControl(widget, *control);
+      }
+      break;
+    case WindowChange::Geometry:
+      ApplyGeometry(window, *peer);
+      break;
+    case WindowChange::Visibility:
+      widget->Show(window.IsVisible());
+      if (window.IsVisible() && widget->IsTopLevel()) widget->Raise();
+      break;
+    case WindowChange::Enabled:
+      widget->Enable(window.IsEnabled());
+      if (dynamic_cast<DrawnControl*>(widget) != nullptr) widget->Refresh(false);
+      break;
+    case WindowChange::Font:
+      ApplyFont(window);
+      break;
+  }
+}
+
+void WxBackend::ApplyGeometry(Window& window, WxPeer& peer) {
+  const Rect& r = window.GetRect();
+  ++applying_;
+  if (peer.widget->IsTopLevel()) {
+    peer.widget->SetClientSize(r.Width(), r.Height());
+    peer.widget->Move(wxPoint(r.left, r.top), wxSIZE_ALLOW_MINUS_ONE);
+  } else {
+    const auto* control = dynamic_cast<const Control*>(&window);
+    const int height = control != nullptr && peer.client == nullptr
+                           ? NativeControlHeight(peer.widget, *control)
+                           : r.Height();
+    peer.widget->SetSize(r.left, r.top, r.Width(), height, wxSIZE_ALLOW_MINUS_ONE);
+  }
+  --applying_;
+}
+
+void WxBackend::ApplyFont(Window& window) {
+  const WxPeer* peer = PeerOf(window);
+  if (peer != nullptr && peer->widget != nullptr && peer->client == nullptr) {
+    peer->widget->SetFont(ToWxFont(window.GetFont()));
+    if (const auto* control = dynamic_cast<const Control*>(&window);
+        control != nullptr && dynamic_cast<DrawnControl*>(peer->widget) == nullptr) {
+      MirrorNativeControl(peer->widget, *control);
+    }
+  }
+  for (Window* child : window.Children()) ApplyFont(*child);
+}
+
+void WxBackend::Invalidated(Window& window) {
+  const WxPeer* peer = PeerOf(window);
+  if (peer == nullptr || peer->widget == nullptr) return;
+  if (peer->client == nullptr) {
+    // The toolkit paints its controls itself, and this backend the drawn ones.
+    window.ValidateRect();
+    if (dynamic_cast<DrawnControl*>(peer->widget) != nullptr) peer->widget->Refresh(false);
+    return;
+  }
+  if (const auto& update = window.GetUpdateRect()) peer->client->RefreshRect(ToWx(*update), false);
+}
+
+void WxBackend::UpdateWindow(Window& window) {
+  const WxPeer* peer = PeerOf(window);
+  const std::optional<Rect> update = window.GetUpdateRect();
+  if (peer == nullptr || peer->client == nullptr || !update) {
+    window.ValidateRect();
+    return;
+  }
+  PaintSurface(window);
+  peer->client->RefreshRect(ToWx(*update), false);
+  peer->client->Update();
+}
+
+void WxBackend::PaintSurface(Window& window) {
+  if (WxPeer* peer = PeerOf(window)) peer->surface.PaintInvalid(window);
+}
+
+std::unique_ptr<Dc> WxBackend::GetDC(Window& window) {
+  WxPeer* peer = PeerOf(window);
+  if (!window.IsCreated() || peer == nullptr || peer->client == nullptr) {
+    return Backend::GetDC(window);
+  }
+  // Shown once the caller has drawn and the toolkit paints again.
+  peer->client->Refresh(false);
+  return CairoDc::ForImageSurface(peer->surface.Fit(window));
+}
+
+void WxBackend::RunModalLoop(Dialog& dialog) {
+  if (dialog.HasEnded()) return;
+  wxGUIEventLoop loop;
+  modalLoops_.push_back({&dialog, &loop});
+  ++modalDepth_;
+  loop.Run();
+  --modalDepth_;
+  modalLoops_.pop_back();
+}
+
+void WxBackend::AfterInput() {
+  if (App* app = App::Current()) app->NoteMessage();
+  wxWakeUpIdle();
+  if (modalLoops_.empty()) return;
+  const ModalLoop& top = modalLoops_.back();
+  if ((top.dialog->HasEnded() || !top.dialog->IsCreated()) && top.loop->IsRunning()) {
+    top.loop->ScheduleExit();
+  }
+}
+
+void WxBackend::OnIdle(wxIdleEvent& event) {
+  event.Skip();
+  App* app = App::Current();
+  if (modalDepth_ == 0 && app != nullptr && app->RunIdleStep()) event.RequestMore();
+}
+
+void WxBackend::TimersChanged() { ScheduleTimers(); }
+
+void WxBackend::ScheduleTimers() {
+  const uint64_t next = Timers::Instance().NextDue();
+  if (next == UINT64_MAX) {
+    timer_.Stop();
+    return;
+  }
+  const uint64_t now = TheUiServices().TickCount();
+  timer_.StartOnce(next <= now ? 1 : static_cast<int>(std::min<uint64_t>(next - now, INT_MAX)));
+}
+
+void WxBackend::DispatchTimers() {
+  Timers& timers = Timers::Instance();
+  timers.MarkDue(TheUiServices().TickCount());
+  // A tick may open a modal loop, inside which the other timers go on.
+  ScheduleTimers();
+  while (timers.DispatchOne()) AfterInput();
+  ScheduleTimers();
+}
+
+}  // namespace pf
