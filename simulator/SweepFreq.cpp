@@ -63,7 +63,7 @@ double SweepFreq::PointAt(int i) const {
 
 double SweepFreq::GetFrequency(int i) const {
   if (i < 1) return start;
-  if (i >= count) return stop;
+  if (i >= count - 1) return stop;  // the last point is stop itself, not a computed value
   return PointAt(i);
 }
 

@@ -29,7 +29,7 @@ class SweepFreq : public VS_Error, public pf::Object {
   // Orders start <= stop, records a range change, computes the step, cursor to point 0.
   // A logarithmic axis with start <= 0 is refused: reported, and it becomes linear.
   void Prepare();
-  // Point i without moving the cursor: start below 1, exactly stop at and beyond the count.
+  // Point i without moving the cursor: start below 1, exactly stop from the last point on.
   double GetFrequency(int i) const;
   // Cursor one point on: 1 while a point follows, 0 (cursor back on point 0) after the last.
   int NextPoint();

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "simulator/NetContext.h"
+#include "simulator/NonLinearUsrNet.h"
+#include "simulator/UsrDefNet.h"
 #include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/TestElements.h"
 
 namespace {
 
@@ -15,6 +22,8 @@ struct CorpusCase {
   std::vector<std::string> messages;
   const char* structure;  // as ReaderHarness::Describe writes it; null: not compared
 };
+
+void PrintTo(const CorpusCase& c, std::ostream* os) { *os << c.file; }
 
 class CorpusTest : public testing::TestWithParam<CorpusCase> {};
 
@@ -263,6 +272,131 @@ net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
 )"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Netlists, CorpusTest, testing::ValuesIn(kCorpus));
+INSTANTIATE_TEST_SUITE_P(Netlists, CorpusTest, testing::ValuesIn(kCorpus),
+                         [](const testing::TestParamInfo<CorpusCase>& info) {
+                           std::string name = info.param.file;
+                           return name.substr(0, name.find('.'));
+                         });
+
+std::vector<std::string> Text(std::initializer_list<const char*> lines) {
+  return std::vector<std::string>(lines.begin(), lines.end());
+}
+
+TEST(ScomFileTest, BlockKeywordLinesStartAtTheFirstCharacter) {
+  ReaderHarness harness;
+  EXPECT_TRUE(harness.Run(Text({"BLK ", "TOP: 1POR 1", "END  "})));
+  EXPECT_EQ(harness.reader.GetBlkCount(), 1);
+  EXPECT_FALSE(harness.Run(Text({" BLK", "TOP: 1POR 1", "END"})));
+  EXPECT_EQ(harness.reader.GetBlkCount(), 0);
+  EXPECT_FALSE(harness.Run(Text({"blk", "TOP: 1POR 1", "end"})));
+}
+
+TEST(ScomFileTest, ARefusedSweepLeavesTheSweepAlone) {
+  ReaderHarness harness;
+  harness.sweep.SetCount(51);
+  harness.sweep.Prepare();
+  EXPECT_FALSE(harness.Run(Text({"FREQ", "FEXP 2GHz 101 1GHz", "END", "BLK", "T: 1POR 1", "END"})));
+  EXPECT_EQ(harness.sweep.start, 1e9);
+  EXPECT_EQ(harness.sweep.stop, 2e10);
+  EXPECT_EQ(harness.sweep.count, 51);
+  EXPECT_EQ(harness.sweep.mode, 'E') << "the mode is taken before the range is judged";
+  EXPECT_EQ(harness.sweep.previousMode, 'L');
+  EXPECT_FALSE(harness.reader.HasFreq());
+}
+
+TEST(ScomFileTest, ATakenSweepIsPrepared) {
+  ReaderHarness harness;
+  ASSERT_TRUE(harness.Run(Text({"FREQ", "FSTEP 1GHz 101 20GHz", "END", "BLK", "T: 1POR 1", "END"})));
+  EXPECT_EQ(harness.sweep.GetFrequency(50), 10.5e9);
+  EXPECT_EQ(harness.sweep.count, 101);
+}
+
+TEST(ScomFileTest, OutBlockKeepsAnUnknownKind) {
+  ReaderHarness harness;
+  ASSERT_TRUE(harness.Run(Text({"OUT", "Q  dB", "END", "BLK", "T: 1POR 1", "END"})));
+  EXPECT_EQ(harness.reader.GetOutKind(), 'S');
+  EXPECT_STREQ(harness.reader.GetOutputFormat().GetBuffer(), "dB");
+  ASSERT_TRUE(harness.Run(Text({"OUT", "Z", "END", "BLK", "T: 1POR 1", "END"})));
+  EXPECT_EQ(harness.reader.GetOutKind(), 'Z');
+}
+
+TEST(ScomFileTest, EachReadingJudgesOnlyItsOwnText) {
+  ReaderHarness harness;
+  EXPECT_FALSE(harness.Run(Text({"BLK", "T: 1POR 1"})));
+  EXPECT_EQ(harness.reader.GetErrorCode(), 4);
+  harness.reader.Reset();
+  EXPECT_EQ(harness.reader.GetErrorCode(), 4) << "Reset leaves the code to the owner";
+  EXPECT_TRUE(harness.Run(Text({"BLK", "T: 1POR 1", "END"})));
+}
+
+TEST(ScomFileTest, NetworksAreComputedInBlockOrder) {
+  ReaderHarness harness;
+  ASSERT_TRUE(harness.Run(ReaderHarness::LoadNetlist("instances.net")));
+  ScomFile& reader = harness.reader;
+  ASSERT_EQ(reader.GetUsrNetCount(), 3);
+  EXPECT_EQ(reader.GetUsrNet(3), nullptr);
+  EXPECT_EQ(reader.GetUsrNet(-1), nullptr);
+  EXPECT_EQ(reader.GetNonLinearNet(0), nullptr);
+  EXPECT_EQ(reader.FindUsrNet("SUB2"), reader.GetUsrNet(1));
+  EXPECT_EQ(reader.FindUsrNet("sub2"), nullptr);
+  EXPECT_TRUE(reader.IsUsrNetName("SUB1 3 4"));
+  EXPECT_FALSE(reader.IsUsrNetName("RES 3 4"));
+
+  EXPECT_TRUE(reader.ComputeAt(2e9f));
+  const auto* res = dynamic_cast<const TestModel*>(reader.GetUsrNet(0)->FindElement("RES"));
+  ASSERT_NE(res, nullptr);
+  EXPECT_EQ(res->fills, 1);
+  EXPECT_EQ(res->lastFrequency, 2e9f);
+
+  reader.EnableUsrNetFlag();
+  EXPECT_EQ(reader.GetUsrNet(2)->resultsReady, 1);
+  reader.DisableUsrNetFlag();
+  EXPECT_EQ(reader.GetUsrNet(2)->resultsReady, 0);
+}
+
+TEST(ScomFileTest, OperatingPointNetworksStartWithADcSupplyOnly) {
+  ReaderHarness harness;
+  ASSERT_TRUE(harness.Run(ReaderHarness::LoadNetlist("nonlinear.net")));
+  ASSERT_EQ(harness.reader.GetNonLinearNetCount(), 1);
+  EXPECT_EQ(harness.reader.GetNonLinearNet(0)->StartDcSweep(), 0);
+  EXPECT_TRUE(harness.reader.StartDcSweeps());
+}
+
+TEST(ScomFileTest, TwentyDataObjectsAtMost) {
+  ReaderHarness harness;
+  EXPECT_FALSE(harness.Run(ReaderHarness::LoadNetlist("err_too_many_objects.net")));
+  EXPECT_EQ(harness.reader.GetDataObjectCount(), 20);
+  EXPECT_NE(harness.reader.FindDataObject("S20"), nullptr);
+  EXPECT_EQ(harness.reader.FindDataObject("S21"), nullptr);
+  harness.reader.DeleteDataObjects();
+  EXPECT_EQ(harness.reader.FindDataObject("S1"), nullptr);
+  EXPECT_EQ(harness.reader.GetDataObjectCount(), 0);
+}
+
+TEST(ScomFileTest, ReadsTrimmedLinesFromAFile) {
+  ScomFile reader;
+  EXPECT_FALSE(reader.ReadFile("/nonexistent/netlist.net"));
+  ASSERT_TRUE(reader.ReadFile(
+      (std::filesystem::path(__FILE__).parent_path() / "netlists" / "blk_blanks.net").c_str()));
+  // The file's " BLK" loses its blank: the text now has two blocks, one left open.
+  EXPECT_STREQ(reader.GetLines().back().GetBuffer(), "BLK");
+  EXPECT_FALSE(reader.CheckSyntax());
+}
+
+TEST(ScomFileTest, DestroyedReaderIsNoLongerInUse) {
+  auto reader = std::make_unique<ScomFile>();
+  NetContext::SetReaderInUse(reader.get());
+  reader.reset();
+  EXPECT_EQ(NetContext::ReaderInUse(), nullptr);
+}
+
+TEST(ElementRegistryTest, OnlyElementKeywordsCanBeRegistered) {
+  ElementRegistry registry;
+  EXPECT_EQ(std::size(ElementRegistry::kKeywords), 41u);
+  EXPECT_FALSE(registry.Register("XYZ", nullptr));
+  EXPECT_TRUE(ElementRegistry::IsKeyword("IQU"));
+  EXPECT_FALSE(ElementRegistry::IsKeyword("res"));
+  EXPECT_EQ(registry.Find("RES", false), nullptr);
+}
 
 }  // namespace
