@@ -17,7 +17,7 @@ class DataObjectRegistry {
  public:
   struct Kind {
     MyStrng keyword;
-    DataObjectFactory make = nullptr;    // a plain object, or a table of narrow rows
+    DataObjectFactory make = nullptr;      // a plain object, or a table of narrow rows
     DataObjectFactory makeWide = nullptr;  // tables only: first row of more than 3 tokens
     bool isTable = false;
   };

@@ -17,9 +17,9 @@ class ElementRegistry {
  public:
   // The element keywords of the netlist text, in the order of its keyword table.
   static constexpr const char* kKeywords[] = {
-      "RES",  "QUARZ", "CAP",  "VCG",  "VVG",  "CCG",  "TRL",  "OST",  "SST",  "STEP", "TEE",
-      "TWO",  "CPL",   "SRLC", "PRLC", "ONE",  "IND",  "BIP",  "FET",  "OPA",  "TKOX", "SKOX",
-      "CST",  "MUI",   "BEND", "TAP",  "STEM", "MUME", "UQU",  "IQU",  "SYUE", "HLD",  "DCQU",
+      "RES",  "QUARZ", "CAP",  "VCG",  "VVG",   "CCG",  "TRL",  "OST", "SST",  "STEP", "TEE",
+      "TWO",  "CPL",   "SRLC", "PRLC", "ONE",   "IND",  "BIP",  "FET", "OPA",  "TKOX", "SKOX",
+      "CST",  "MUI",   "BEND", "TAP",  "STEM",  "MUME", "UQU",  "IQU", "SYUE", "HLD",  "DCQU",
       "DATG", "SPEC",  "SLTL", "SLTS", "MSTSL", "CPLL", "CPLS", "KTE"};
 
   // The registry the readers use unless they are given another one.

@@ -14,8 +14,8 @@ class NetLine : public MyStrng, public VS_Error {
   static constexpr int kMaxNodeListLength = 81;
 
   NetLine() = default;
-  NetLine(const char* text) : MyStrng(text) {}           // NOLINT: implicit like any C text
-  NetLine(const MyStrng& text) : MyStrng(text) {}        // NOLINT: a line is its text
+  NetLine(const char* text) : MyStrng(text) {}     // NOLINT: implicit like any C text
+  NetLine(const MyStrng& text) : MyStrng(text) {}  // NOLINT: a line is its text
   NetLine(const NetLine& other) = default;
   NetLine& operator=(const NetLine& other);
   NetLine& operator=(const MyStrng& text);

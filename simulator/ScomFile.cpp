@@ -287,8 +287,8 @@ bool ScomFile::ReadFreqBlock() {
 
   const double start = fstart.CheckSyntax() ? fstart.Value() : NAN;
   const double stop = fstop.CheckSyntax() ? fstop.Value() : NAN;
-  const bool usable = std::isfinite(start) && std::isfinite(stop) && stop > start &&
-                      (!logarithmic || start > 0.0);
+  const bool usable =
+      std::isfinite(start) && std::isfinite(stop) && stop > start && (!logarithmic || start > 0.0);
   if (!usable) {
     Error("Syntaxfehler: Frequenzbereich falsch definiert", 4);
     freqPresent = false;
@@ -542,6 +542,7 @@ bool ScomFile::BuildNets() {
       auto net = std::make_unique<UsrDefNet>(frame, sweep);
       net->SetUp();
       frame.ownsElements = false;
+      usrNetsByName.emplace(net->GetName().ToCString(), net.get());
       usrNets.push_back(std::move(net));
     } else {
       auto net = std::make_unique<NonLinearUsrNet>(frame);
@@ -570,10 +571,8 @@ bool ScomFile::ComputeAt(float frequency) {
 }
 
 UsrDefNet* ScomFile::FindUsrNet(const MyStrng& name) const {
-  for (const auto& net : usrNets) {
-    if (net->GetName() == name) return net.get();
-  }
-  return nullptr;
+  const auto hit = usrNetsByName.find(name.ToCString());
+  return hit == usrNetsByName.end() ? nullptr : hit->second;
 }
 
 UsrDefNet* ScomFile::GetUsrNet(int i) const {
@@ -582,10 +581,13 @@ UsrDefNet* ScomFile::GetUsrNet(int i) const {
 
 NonLinearUsrNet* ScomFile::GetNonLinearNet(int i) const {
   return (i >= 0 && i < GetNonLinearNetCount()) ? nonLinearNets[static_cast<size_t>(i)].get()
-                                                 : nullptr;
+                                                : nullptr;
 }
 
-void ScomFile::DeleteUsrNets() { usrNets.clear(); }
+void ScomFile::DeleteUsrNets() {
+  usrNetsByName.clear();
+  usrNets.clear();
+}
 
 void ScomFile::EnableUsrNetFlag() {
   for (auto& net : usrNets) net->resultsReady = 1;

@@ -5,14 +5,17 @@
 //
 // Reading sequence, as the instrument that owns the reader runs it when an analysis starts:
 //   Reset; SetLines; NetContext::SetReaderInUse(&reader); VS_Error::ClearQueue();
-//   CheckSyntax (failure: no run); ReadBlocks; reader error code set: no run;
-//   BuildDataObjects; BuildNets; reader error code set: no run;
+//   CheckSyntax (failure: no run); ReadBlocks (failure or error code set: no run);
+//   BuildDataObjects; BuildNets (failure or error code set: no run);
 //   AllocateUsrNetResults, then ComputeAt per point or StartDcSweeps.
 // Errors of single lines are reported on the line and leave its element out of the network;
-// errors of the text as a whole are reported on the reader and set its error code.
+// errors of the text as a whole are reported on the reader and set its error code. A network
+// that lost a line is not run either: BuildNets then fails and sets the code.
 
 #include <array>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "basics/LineFile.h"
@@ -150,6 +153,7 @@ class ScomFile : public NetWork {
   char outKind = 'S';
   MyStrng outFormat;
   std::vector<std::unique_ptr<UsrDefNet>> usrNets;
+  std::unordered_map<std::string, UsrDefNet*> usrNetsByName;
   std::vector<std::unique_ptr<NonLinearUsrNet>> nonLinearNets;
   std::array<std::unique_ptr<NetDataElm>, kMaxDataObjects> dataObjects;
   std::vector<int> definitionBlocks;  // the "BLK" line of each definition

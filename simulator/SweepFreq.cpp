@@ -10,7 +10,9 @@ PF_IMPLEMENT_SERIAL(SweepFreq, Object, 1)
 namespace {
 
 // |x|^(1/n) through exp and log, |x| for n = 0.
-double NthRoot(double x, int n) { return n == 0 ? std::fabs(x) : std::exp(std::log(std::fabs(x)) / n); }
+double NthRoot(double x, int n) {
+  return n == 0 ? std::fabs(x) : std::exp(std::log(std::fabs(x)) / n);
+}
 
 // x^n by repeated multiplication.
 double PowInt(double x, int n) {

@@ -1,9 +1,22 @@
 #include "simulator/SymbolTable.h"
 
 bool SymbolTable::Find(const TabElement& entry) {
-  if (!List<TabElement>::Find(entry)) return false;
+  const auto hit = index.find(entry.GetName().ToCString());
+  if (hit == index.end()) return false;
+  cursor = hit->second;
   Error(entry.GetName() + " Symbol bereits vorhanden", 4);
   return true;
+}
+
+void SymbolTable::InsertUnique(const TabElement& entry) {
+  if (Find(entry)) return;
+  List<TabElement>::Append(entry);
+  index.emplace(entry.GetName().ToCString(), tail);
+}
+
+void SymbolTable::RemoveAll() {
+  List<TabElement>::RemoveAll();
+  index.clear();
 }
 
 bool SymbolTable::Insert(const MyStrng& name, const MyStrng& value, int row) {
@@ -13,15 +26,8 @@ bool SymbolTable::Insert(const MyStrng& name, const MyStrng& value, int row) {
 }
 
 MyStrng SymbolTable::Lookup(const MyStrng& name) const {
-  MyStrng value = kNotFound;
-  bool found = false;
-  ForEach([&](const TabElement& entry) {
-    if (!found && entry.GetName() == name) {
-      value = entry.GetValue();
-      found = true;
-    }
-  });
-  return value;
+  const auto hit = index.find(name.ToCString());
+  return hit == index.end() ? MyStrng(kNotFound) : hit->second->value.GetValue();
 }
 
 std::vector<TabElement> SymbolTable::GetEntries() const {

@@ -2,6 +2,8 @@
 // The name-to-value tables of the netlist reader: labels, DATA entries and network definitions.
 // Names are unique within a table; values are plain text that the caller interprets.
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "basics/List.h"
@@ -28,12 +30,15 @@ class TabElement {
   int row = 0;
 };
 
+// Names are also indexed, so that netlists with many labels or networks read in linear time.
 class SymbolTable : public UniqueList<TabElement>, public VS_Error {
  public:
   static constexpr const char* kNotFound = "NOT_FOUND";
 
   // A name already present puts the cursor on it and reports NAME " Symbol bereits vorhanden".
   bool Find(const TabElement& entry) override;
+  void InsertUnique(const TabElement& entry) override;
+  void RemoveAll();
   // False (and the report) for a duplicate name.
   bool Insert(const MyStrng& name, const MyStrng& value, int row = 0);
 
@@ -41,4 +46,7 @@ class SymbolTable : public UniqueList<TabElement>, public VS_Error {
   MyStrng Lookup(const MyStrng& name) const;
   // The entries in insertion order.
   std::vector<TabElement> GetEntries() const;
+
+ private:
+  std::unordered_map<std::string, Node*> index;
 };

@@ -3,7 +3,8 @@
 #include "simulator/PortMatrix.h"
 
 UsrDefNet::UsrDefNet(const UsrNetBasis& frame, SweepFreq* netSweep)
-    : NetElement(frame.name, frame.portCount), portDefinition(frame.portDefinition),
+    : NetElement(frame.name, frame.portCount),
+      portDefinition(frame.portDefinition),
       sweep(netSweep) {
   name = frame.name;
   typeName = "UsrDefNet";
@@ -40,12 +41,9 @@ UsrDefEinTor::UsrDefEinTor(UsrDefNet* usrNet, const NetLine& line) : EinTor(line
   typeName = "UsrDefEinTor";
 }
 
-void UsrDefEinTor::FillMatrix(float) {
-  portMatrix->SetAt(net->GetPortMatrix()->GetAt(1, 1), 1, 1);
-}
+void UsrDefEinTor::FillMatrix(float) { portMatrix->SetAt(net->GetPortMatrix()->GetAt(1, 1), 1, 1); }
 
-UsrDefZweiTor::UsrDefZweiTor(UsrDefNet* usrNet, const NetLine& line)
-    : ZweiTor(line), net(usrNet) {
+UsrDefZweiTor::UsrDefZweiTor(UsrDefNet* usrNet, const NetLine& line) : ZweiTor(line), net(usrNet) {
   typeName = "UsrDefZweiTor";
 }
 

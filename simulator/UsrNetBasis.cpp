@@ -6,14 +6,27 @@ std::vector<int> NodeList::Values() const {
   return values;
 }
 
+bool NodeList::Find(const int& node) {
+  const auto hit = index.find(node);
+  if (hit == index.end()) return false;
+  cursor = hit->second.node;
+  return true;
+}
+
+void NodeList::InsertUnique(const int& node) {
+  if (Find(node)) return;
+  List<int>::Append(node);
+  index.emplace(node, Place{tail, GetCount() - 1});
+}
+
+void NodeList::RemoveAll() {
+  List<int>::RemoveAll();
+  index.clear();
+}
+
 int NodeList::IndexOf(int node) const {
-  int index = -1;
-  int i = 0;
-  ForEach([&](int value) {
-    if (index < 0 && value == node) index = i;
-    ++i;
-  });
-  return index;
+  const auto hit = index.find(node);
+  return hit == index.end() ? -1 : hit->second.position;
 }
 
 std::vector<NetElement*> ElementList::Values() const {

@@ -2,19 +2,35 @@
 // The record that the netlist reader fills for one "BLK" block before a network is made from
 // it: name, port definition, ports, the nodes and the elements in line order.
 
+#include <unordered_map>
 #include <vector>
 
 #include "basics/List.h"
 #include "simulator/NetElement.h"
 #include "simulator/NetLine.h"
 
-// Node numbers, each once, in the order they were met; a node's row is its position.
+// Node numbers, each once, in the order they were met; a node's row is its position. Indexed,
+// so that large networks are read in linear time.
 class NodeList : public UniqueList<int> {
  public:
+  NodeList() = default;
+  NodeList(const NodeList&) = delete;
+  NodeList& operator=(const NodeList&) = delete;
+
   using List<int>::ForEach;
+  bool Find(const int& node) override;
+  void InsertUnique(const int& node) override;
+  void RemoveAll();
   std::vector<int> Values() const;
   // 0-based position of node, -1 when absent.
   int IndexOf(int node) const;
+
+ private:
+  struct Place {
+    Node* node;
+    int position;
+  };
+  std::unordered_map<int, Place> index;
 };
 
 class ElementList : public List<NetElement*> {

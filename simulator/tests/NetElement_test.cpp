@@ -23,13 +23,20 @@ enum class Kind { EinTor, ZweiTor, DreiTor, VierTor, DreiPol, VierPunkt, FuenfPo
 
 std::unique_ptr<NetElement> Make(Kind kind, const NetLine& line) {
   switch (kind) {
-    case Kind::EinTor: return std::make_unique<Bare<EinTor>>(line);
-    case Kind::ZweiTor: return std::make_unique<Bare<ZweiTor>>(line);
-    case Kind::DreiTor: return std::make_unique<Bare<DreiTor>>(line);
-    case Kind::VierTor: return std::make_unique<Bare<VierTor>>(line);
-    case Kind::DreiPol: return std::make_unique<Bare<DreiPol>>(line);
-    case Kind::VierPunkt: return std::make_unique<Bare<VierPunkt>>(line);
-    case Kind::FuenfPol: return std::make_unique<Bare<FuenfPol>>(line);
+    case Kind::EinTor:
+      return std::make_unique<Bare<EinTor>>(line);
+    case Kind::ZweiTor:
+      return std::make_unique<Bare<ZweiTor>>(line);
+    case Kind::DreiTor:
+      return std::make_unique<Bare<DreiTor>>(line);
+    case Kind::VierTor:
+      return std::make_unique<Bare<VierTor>>(line);
+    case Kind::DreiPol:
+      return std::make_unique<Bare<DreiPol>>(line);
+    case Kind::VierPunkt:
+      return std::make_unique<Bare<VierPunkt>>(line);
+    case Kind::FuenfPol:
+      return std::make_unique<Bare<FuenfPol>>(line);
   }
   return nullptr;
 }
@@ -37,8 +44,8 @@ std::unique_ptr<NetElement> Make(Kind kind, const NetLine& line) {
 std::string Ports(const NetElement& element) {
   std::string text;
   for (int k = 0; k < element.GetPortCount(); ++k) {
-    text += "(" + std::to_string(element.GetPort(k).nodePlus) + "," +
-            std::to_string(element.GetPort(k).nodeMinus) + ")";
+    text.append("(").append(std::to_string(element.GetPort(k).nodePlus)).append(",");
+    text.append(std::to_string(element.GetPort(k).nodeMinus)).append(")");
   }
   return text;
 }
@@ -46,9 +53,9 @@ std::string Ports(const NetElement& element) {
 struct Case {
   Kind kind;
   const char* line;
-  bool accepted;         // neither pass reported
-  const char* ports;     // after the read pass; "" when the check pass refused the line
-  const char* message;   // the first queued message, "" for none
+  bool accepted;        // neither pass reported
+  const char* ports;    // after the read pass; "" when the check pass refused the line
+  const char* message;  // the first queued message, "" for none
 };
 
 // Both passes as the network builder runs them.

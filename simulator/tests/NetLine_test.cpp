@@ -89,10 +89,19 @@ TEST(NetLineTest, CheckNodeList) {
     int ports;
     int result;
   } cases[] = {
-      {"1 2", 2, 0},   {"1 0 2 0", 2, 0}, {"1 2 3", 2, 1}, {"0", 2, 1},   {"", 2, 1},
-      {"  ", 1, 1},    {"00", 1, 1},      {"3", 1, 0},     {"3 5", 1, 0}, {"1 2 3", 3, 0},
+      {"1 2", 2, 0},
+      {"1 0 2 0", 2, 0},
+      {"1 2 3", 2, 1},
+      {"0", 2, 1},
+      {"", 2, 1},
+      {"  ", 1, 1},
+      {"00", 1, 1},
+      {"3", 1, 0},
+      {"3 5", 1, 0},
+      {"1 2 3", 3, 0},
       // Fewer numbers than ports leave ports without nodes: refused.
-      {"1", 2, 1},     {"1 2 3", 4, 1},
+      {"1", 2, 1},
+      {"1 2 3", 4, 1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CheckNodeList(c.list, c.ports), c.result) << '"' << c.list << "\" " << c.ports;

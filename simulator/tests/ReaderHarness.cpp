@@ -17,7 +17,8 @@ std::string Ports(const NetElement& element) {
   std::string text;
   for (int k = 0; k < element.GetPortCount(); ++k) {
     const Zweig port = element.GetPort(k);
-    text += " (" + std::to_string(port.nodePlus) + "," + std::to_string(port.nodeMinus) + ")";
+    text += std::string(" (") + std::to_string(port.nodePlus) + "," +
+            std::to_string(port.nodeMinus) + ")";
   }
   return text;
 }
@@ -25,10 +26,11 @@ std::string Ports(const NetElement& element) {
 std::string Elements(const ElementList& list) {
   std::string text;
   for (NetElement* element : list.Values()) {
-    text += "  " + element->GetTypeName().ToCString() + " " + element->GetName().ToCString() +
-            Ports(*element);
+    text += std::string("  ") + element->GetTypeName().ToCString() + " " +
+            element->GetName().ToCString() + Ports(*element);
     if (const auto* model = dynamic_cast<const TestModel*>(element)) {
-      for (const MyStrng& value : model->values) text += " [" + value.ToCString() + "]";
+      for (const MyStrng& value : model->values)
+        text += std::string(" [") + value.ToCString() + "]";
     }
     text += "\n";
   }
@@ -37,7 +39,7 @@ std::string Elements(const ElementList& list) {
 
 std::string Nodes(const NodeList& list) {
   std::string text;
-  for (int node : list.Values()) text += " " + std::to_string(node);
+  for (int node : list.Values()) text.append(" ").append(std::to_string(node));
   return text;
 }
 
@@ -45,9 +47,10 @@ std::string Nodes(const NodeList& list) {
 std::string Table(const char* title, const SymbolTable& table) {
   std::string text;
   for (const TabElement& entry : table.GetEntries()) {
-    text += " " + entry.GetName().ToCString() + "=" + entry.GetValue().ToCString() + ";";
+    text +=
+        std::string(" ") + entry.GetName().ToCString() + "=" + entry.GetValue().ToCString() + ";";
   }
-  return text.empty() ? text : title + text + "\n";
+  return text.empty() ? text : std::string(title) + text + "\n";
 }
 
 }  // namespace
@@ -92,13 +95,13 @@ std::string ReaderHarness::Describe() const {
   std::string text = Table("labels:", reader.GetLabels()) + Table("data:", reader.GetDataTable());
   std::string objects;
   for (const TabElement& entry : reader.GetDataTable().GetEntries()) {
-    if (const auto* object = dynamic_cast<const TestDataObject*>(
-            reader.FindDataObject(entry.GetName()))) {
-      objects += " " + object->GetName().ToCString() + " " + object->kind.ToCString() + "/" +
-                 std::to_string(object->rows.size());
+    if (const auto* object =
+            dynamic_cast<const TestDataObject*>(reader.FindDataObject(entry.GetName()))) {
+      objects += std::string(" ") + object->GetName().ToCString() + " " + object->kind.ToCString() +
+                 "/" + std::to_string(object->rows.size());
     }
   }
-  if (!objects.empty()) text += "objects:" + objects + "\n";
+  if (!objects.empty()) text += std::string("objects:") + objects + "\n";
   if (reader.HasFreq()) {
     char line[96];
     std::snprintf(line, sizeof line, "sweep: %c %g %g %d\n", sweep.mode, sweep.start, sweep.stop,
@@ -111,17 +114,17 @@ std::string ReaderHarness::Describe() const {
   }
   for (int i = 0; i < reader.GetUsrNetCount(); ++i) {
     const UsrDefNet& net = *reader.GetUsrNet(i);
-    text += "net " + net.GetName().ToCString() + " " + net.GetPortDefinition().ToCString() +
-            ":";
+    text += std::string("net ") + net.GetName().ToCString() + " " +
+            net.GetPortDefinition().ToCString() + ":";
     for (int k = 0; k < net.GetPortCount(); ++k) {
-      text += " (" + std::to_string(net.GetNetPort(k).nodePlus) + "," +
+      text += std::string(" (") + std::to_string(net.GetNetPort(k).nodePlus) + "," +
               std::to_string(net.GetNetPort(k).nodeMinus) + ")";
     }
-    text += " nodes" + Nodes(net.GetNodeLabels()) + "\n" + Elements(net.GetElements());
+    text += std::string(" nodes") + Nodes(net.GetNodeLabels()) + "\n" + Elements(net.GetElements());
   }
   for (int i = 0; i < reader.GetNonLinearNetCount(); ++i) {
     const NonLinearUsrNet& net = *reader.GetNonLinearNet(i);
-    text += "dc net " + net.name.ToCString() + " nodes" + Nodes(net.nodeList) + "\n" +
+    text += std::string("dc net ") + net.name.ToCString() + " nodes" + Nodes(net.nodeList) + "\n" +
             Elements(net.elements);
   }
   return text;

@@ -34,9 +34,12 @@ TEST_P(CorpusTest, ReadsNetlist) {
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(harness.Run(text), c.ready);
   EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages);
-  if (c.structure != nullptr) EXPECT_EQ(harness.Describe(), c.structure);
+  if (c.structure != nullptr) {
+    EXPECT_EQ(harness.Describe(), c.structure);
+  }
 }
 
+// clang-format off
 const CorpusCase kCorpus[] = {
     {"all_blocks.net", true,
      {},
@@ -271,6 +274,7 @@ net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
   TestMicrostrip TRL (1,0) (2,0) [1mm] [SUB]
 )"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Netlists, CorpusTest, testing::ValuesIn(kCorpus),
                          [](const testing::TestParamInfo<CorpusCase>& info) {
@@ -306,7 +310,8 @@ TEST(ScomFileTest, ARefusedSweepLeavesTheSweepAlone) {
 
 TEST(ScomFileTest, ATakenSweepIsPrepared) {
   ReaderHarness harness;
-  ASSERT_TRUE(harness.Run(Text({"FREQ", "FSTEP 1GHz 101 20GHz", "END", "BLK", "T: 1POR 1", "END"})));
+  ASSERT_TRUE(
+      harness.Run(Text({"FREQ", "FSTEP 1GHz 101 20GHz", "END", "BLK", "T: 1POR 1", "END"})));
   EXPECT_EQ(harness.sweep.GetFrequency(50), 10.5e9);
   EXPECT_EQ(harness.sweep.count, 101);
 }

@@ -67,14 +67,15 @@ class TestOnePortData : public TestElement<EinTor> {
   void LinkReferences(NetLine& check) override {
     TestElement::LinkReferences(check);
     if (check.GetErrorCode() != 0) return;
-    if (NetContext::ReaderInUse()->FindSymbolValue(check.GetNextToken()) == SymbolTable::kNotFound) {
+    if (NetContext::ReaderInUse()->FindSymbolValue(check.GetNextToken()) ==
+        SymbolTable::kNotFound) {
       Error("Daten für Eintor nicht vorhanden", 4);
     }
   }
   void ParseLine(const SymbolTable& labels) override {
     TestElement::ParseLine(labels);
-    const auto* table =
-        dynamic_cast<TestDataObject*>(NetContext::ReaderInUse()->FindDataObject(line.GetNextToken()));
+    const auto* table = dynamic_cast<TestDataObject*>(
+        NetContext::ReaderInUse()->FindDataObject(line.GetNextToken()));
     if (table == nullptr || table->kind != "OnePortTable") {
       Error("Datenpointer für Eintor nicht vorhanden", 4);
       return;
@@ -87,7 +88,8 @@ class TestOnePortData : public TestElement<EinTor> {
 class TestMicrostrip : public TestElement<DreiPol> {
  public:
   explicit TestMicrostrip(const NetLine& line)
-      : TestElement(line, {"TestMicrostrip", {"W"}}), substrateName(MyStrng(line).GetTrailingWord()) {}
+      : TestElement(line, {"TestMicrostrip", {"W"}}),
+        substrateName(MyStrng(line).GetTrailingWord()) {}
   void ParseLine(const SymbolTable& labels) override {
     TestElement::ParseLine(labels);
     const auto* substrate =
@@ -150,12 +152,13 @@ void RegisterTestElements(ElementRegistry& registry) {
   registry.Register("TEE", [](const NetLine& l) { return Make<VierPunkt>(l, {"TestTee", {}}); });
   registry.Register("CPL", [](const NetLine& l) { return Make<FuenfPol>(l, {"TestCpl", {}}); });
   registry.Register("SYUE", [](const NetLine& l) { return Make<DreiTor>(l, {"TestSyue", {}}); });
-  registry.Register("HLD", [](const NetLine& l) { return Make<EinTor>(l, {"TestDiode", {}, false}); });
+  registry.Register("HLD", [](const NetLine& l) {
+    return Make<EinTor>(l, {"TestDiode", {}, false});
+  });
   registry.Register("ONE", [](const NetLine& l) -> NetElement* { return new TestOnePortData(l); });
   registry.Register("TRL", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestLine", {"Z"}}); });
-  registry.RegisterDataVariant("TRL", [](const NetLine& l) -> NetElement* {
-    return new TestMicrostrip(l);
-  });
+  registry.RegisterDataVariant(
+      "TRL", [](const NetLine& l) -> NetElement* { return new TestMicrostrip(l); });
 }
 
 void RegisterTestDataObjects(DataObjectRegistry& registry) {
