@@ -1,5 +1,7 @@
 #include "simulator/NetContext.h"
 
+#include "simulator/ScomFile.h"
+
 namespace {
 ScomFile* readerInUse = nullptr;
 NetAnalyser* currentAnalyser = nullptr;
@@ -13,4 +15,13 @@ void NetContext::SetCurrentAnalyser(NetAnalyser* analyser) { currentAnalyser = a
 void NetContext::Reset() {
   readerInUse = nullptr;
   currentAnalyser = nullptr;
+}
+
+NetDataElm* NetContext::FindDataObject(const MyStrng& name) {
+  return readerInUse != nullptr ? readerInUse->FindDataObject(name) : nullptr;
+}
+
+MyStrng NetContext::FindSymbolValue(const MyStrng& name) {
+  return readerInUse != nullptr ? readerInUse->FindSymbolValue(name)
+                                : MyStrng(SymbolTable::kNotFound);
 }

@@ -5,7 +5,9 @@
 // run sets both; tests reset them between cases.
 
 #include "basics/Cmplx.h"
+#include "basics/MyStrng.h"
 
+class NetDataElm;
 class ScomFile;
 
 // What the simulator needs of the instrument that runs it: its source resistances.
@@ -24,4 +26,9 @@ class NetContext {
   static void SetCurrentAnalyser(NetAnalyser* analyser);
   // Both null, as at start-up.
   static void Reset();
+
+  // Lookups of the elements' check and read passes through the reader in use; without one,
+  // null and "NOT_FOUND".
+  static NetDataElm* FindDataObject(const MyStrng& name);
+  static MyStrng FindSymbolValue(const MyStrng& name);
 };

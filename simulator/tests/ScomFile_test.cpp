@@ -395,6 +395,22 @@ TEST(ScomFileTest, DestroyedReaderIsNoLongerInUse) {
   EXPECT_EQ(NetContext::ReaderInUse(), nullptr);
 }
 
+TEST(ScomFileTest, LookupsWithoutAReaderInUseFindNothing) {
+  EXPECT_EQ(NetContext::FindDataObject("SUB"), nullptr);
+  EXPECT_STREQ(NetContext::FindSymbolValue("SUB").GetBuffer(), "NOT_FOUND");
+}
+
+TEST(NodeListTest, RowsFollowTheOrderOfFirstUse) {
+  NodeList nodes;
+  for (int node : {7, 3, 7, 9, 3}) nodes.Append(node);
+  EXPECT_EQ(nodes.Values(), (std::vector<int>{7, 3, 9}));
+  EXPECT_EQ(nodes.IndexOf(9), 2);
+  EXPECT_EQ(nodes.IndexOf(0), -1);
+  nodes.RemoveAll();
+  nodes.Append(9);
+  EXPECT_EQ(nodes.IndexOf(9), 0);
+}
+
 TEST(ElementRegistryTest, OnlyElementKeywordsCanBeRegistered) {
   ElementRegistry registry;
   EXPECT_EQ(std::size(ElementRegistry::kKeywords), 41u);

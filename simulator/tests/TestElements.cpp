@@ -7,7 +7,6 @@
 #include "simulator/ElementRegistry.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetElement.h"
-#include "simulator/ScomFile.h"
 #include "simulator/SymbolTable.h"
 
 namespace {
@@ -67,15 +66,14 @@ class TestOnePortData : public TestElement<EinTor> {
   void LinkReferences(NetLine& check) override {
     TestElement::LinkReferences(check);
     if (check.GetErrorCode() != 0) return;
-    if (NetContext::ReaderInUse()->FindSymbolValue(check.GetNextToken()) ==
-        SymbolTable::kNotFound) {
+    if (NetContext::FindSymbolValue(check.GetNextToken()) == SymbolTable::kNotFound) {
       Error("Daten für Eintor nicht vorhanden", 4);
     }
   }
   void ParseLine(const SymbolTable& labels) override {
     TestElement::ParseLine(labels);
-    const auto* table = dynamic_cast<TestDataObject*>(
-        NetContext::ReaderInUse()->FindDataObject(line.GetNextToken()));
+    const auto* table =
+        dynamic_cast<TestDataObject*>(NetContext::FindDataObject(line.GetNextToken()));
     if (table == nullptr || table->kind != "OnePortTable") {
       Error("Datenpointer für Eintor nicht vorhanden", 4);
       return;
@@ -93,7 +91,7 @@ class TestMicrostrip : public TestElement<DreiPol> {
   void ParseLine(const SymbolTable& labels) override {
     TestElement::ParseLine(labels);
     const auto* substrate =
-        dynamic_cast<TestDataObject*>(NetContext::ReaderInUse()->FindDataObject(substrateName));
+        dynamic_cast<TestDataObject*>(NetContext::FindDataObject(substrateName));
     if (substrate == nullptr || substrate->kind != "Substrate") {
       Error("Substrat nicht vorhanden", 4);
       return;
