@@ -21,7 +21,7 @@ class UsrDefNet : public NetElement {
   UsrDefNet(const UsrNetBasis& frame, SweepFreq* sweep);
   ~UsrDefNet() override;
 
-  virtual void SetUp();
+  void SetUp();
   void AllocateResults();
   // One point: every element that does not skip fills its matrix, in line order.
   void FillMatrix(float frequency) override;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "basics/LineFile.h"
 #include "simulator/NetContext.h"
 #include "simulator/NonLinearUsrNet.h"
 #include "simulator/UsrDefNet.h"
@@ -332,6 +333,16 @@ TEST(ScomFileTest, EachReadingJudgesOnlyItsOwnText) {
   harness.reader.Reset();
   EXPECT_EQ(harness.reader.GetErrorCode(), 4) << "Reset leaves the code to the owner";
   EXPECT_TRUE(harness.Run(Text({"BLK", "T: 1POR 1", "END"})));
+}
+
+TEST(ScomFileTest, ReadBlocksFailsWhenALabelLineFails) {
+  ReaderHarness harness;
+  LineFile lines;
+  lines.AddLine("R1 50").AddLine("BLK").AddLine("T: 1POR 1").AddLine("END");
+  harness.reader.SetLines(lines);
+  ASSERT_TRUE(harness.reader.CheckSyntax());
+  EXPECT_FALSE(harness.reader.ReadBlocks());
+  EXPECT_EQ(harness.reader.GetErrorCode(), 0) << "a label line reports on itself";
 }
 
 TEST(ScomFileTest, NetworksAreComputedInBlockOrder) {
