@@ -96,7 +96,7 @@ class ScomFile : public NetWork {
   int GetNonLinearNetCount() const { return static_cast<int>(nonLinearNets.size()); }
   // True when the line's first token is the NAME of a definition.
   bool IsUsrNetName(const MyStrng& line) const;
-  // The data object of that name; the search stops at the first empty slot.
+  // The data object of that name; empty slots are skipped.
   NetDataElm* FindDataObject(const MyStrng& name) const;
   int GetDataObjectCount() const { return dataObjectCount; }
   // The element factory: an instance of an earlier network, or the registered keyword; null
