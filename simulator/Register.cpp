@@ -1,3 +1,8 @@
 #include "simulator/Register.h"
 
-void RegisterSimulatorElements() {}
+#include "pf/object.h"
+#include "simulator/SweepFreq.h"
+
+void RegisterSimulatorElements() {
+  pf::ClassRegistry::Instance().Register(SweepFreq::classSweepFreq);
+}

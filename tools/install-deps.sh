@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcairo2-dev fonts-liberation2
   libwxgtk3.2-dev xvfb xauth imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()

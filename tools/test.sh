@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite, optimised and under the sanitizers.
+# Builds and runs the whole test suite, optimised and under the sanitizers; after the asan
+# preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
+#        FUZZ_SECONDS=N sets the length of the fuzz run (default 30, 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +19,16 @@ for preset in "${presets[@]}"; do
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
 done
+
+# The fuzz run keeps what it finds in build/fuzz/corpus; the committed corpus stays as it is.
+fuzz_seconds=${FUZZ_SECONDS:-30}
+if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
+  echo "== fuzz: netlist reader for ${fuzz_seconds}s"
+  command -v clang++ >/dev/null || { echo "clang++ missing: run tools/install-deps.sh" >&2; exit 1; }
+  cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
+  cmake --build build/fuzz --target netlist_fuzzer -j "$jobs"
+  mkdir -p build/fuzz/corpus
+  build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
+fi

@@ -1,0 +1,38 @@
+#include "simulator/SymbolTable.h"
+
+bool SymbolTable::Find(const TabElement& entry) {
+  const auto hit = index.find(entry.GetName().ToCString());
+  if (hit == index.end()) return false;
+  cursor = hit->second;
+  Error(entry.GetName() + " Symbol bereits vorhanden", 4);
+  return true;
+}
+
+void SymbolTable::InsertUnique(const TabElement& entry) {
+  if (Find(entry)) return;
+  List<TabElement>::Append(entry);
+  index.emplace(entry.GetName().ToCString(), tail);
+}
+
+void SymbolTable::RemoveAll() {
+  List<TabElement>::RemoveAll();
+  index.clear();
+}
+
+bool SymbolTable::Insert(const MyStrng& name, const MyStrng& value, int row) {
+  const int32_t before = GetCount();
+  InsertUnique(TabElement(name, value, row));
+  return GetCount() > before;
+}
+
+MyStrng SymbolTable::Lookup(const MyStrng& name) const {
+  const auto hit = index.find(name.ToCString());
+  return hit == index.end() ? MyStrng(kNotFound) : hit->second->value.GetValue();
+}
+
+std::vector<TabElement> SymbolTable::GetEntries() const {
+  std::vector<TabElement> entries;
+  entries.reserve(static_cast<size_t>(GetCount()));
+  ForEach([&](const TabElement& entry) { entries.push_back(entry); });
+  return entries;
+}
