@@ -74,16 +74,13 @@ void PortMatrix::Scale(float factor) {
 
 Cmplx PortMatrix::Determinant() const {
   switch (n) {
-    case 1:
-      return At(1, 1);
-    case 2:
-      return At(1, 1) * At(2, 2) - At(1, 2) * At(2, 1);
+    case 1: return At(1, 1);
+    case 2: return At(1, 1) * At(2, 2) - At(1, 2) * At(2, 1);
     case 3:
       return At(1, 1) * (At(2, 2) * At(3, 3) - At(2, 3) * At(3, 2)) -
              At(1, 2) * (At(2, 1) * At(3, 3) - At(2, 3) * At(3, 1)) +
              At(1, 3) * (At(2, 1) * At(3, 2) - At(2, 2) * At(3, 1));
-    default:
-      return Cmplx();
+    default: return Cmplx();
   }
 }
 
@@ -283,8 +280,7 @@ PortMatrix PortMatrix::ConvertToK() const {
   } else if (n == 2) {
     const Cmplx p = At(1, 2) * At(2, 1);
     const double mag = p.Abs();
-    const double factor =
-        mag > kGuard ? (2.0 * At(1, 1).re * At(2, 2).re - p.re) / mag : kHuge;
+    const double factor = mag > kGuard ? (2.0 * At(1, 1).re * At(2, 2).re - p.re) / mag : kHuge;
     for (int i = 0; i < 4; ++i) k.entries[i] = factor;
   }
   return k;

@@ -156,6 +156,8 @@ class PortMatrix {
   void Allocate(int order);
 
   PortMatrix GeneralInverse3() const;
+  // 1 - |S11|^2 - |S22|^2 + |Delta|^2, the numerator of the stability factor.
+  double StabilityNumerator() const;
   // The point whose conjugate is the mismatch centre of the circle (c, r).
   static Cmplx CircleFigure(const Cmplx& c, double r);
   static Cmplx OptimumReflection(double b, const Cmplx& c);

@@ -69,10 +69,13 @@ double PortMatrix::B2() const {
   return (1.0 - Sq(At(1, 1).Abs())) + D2();
 }
 
+double PortMatrix::StabilityNumerator() const {
+  return 1.0 - Sq(At(1, 1).Abs()) - Sq(At(2, 2).Abs()) + Sq(Delta().Abs());
+}
+
 double PortMatrix::StabilityFactorK() const {
   if (!IsScatteringTwoPort()) return 0.0;
-  const double num = 1.0 - Sq(At(1, 1).Abs()) - Sq(At(2, 2).Abs()) + Sq(Delta().Abs());
-  return num / Guarded(2.0 * (At(2, 1) * At(1, 2)).Abs());
+  return StabilityNumerator() / Guarded(2.0 * (At(2, 1) * At(1, 2)).Abs());
 }
 
 double PortMatrix::MaxStableGain() const {
@@ -189,8 +192,10 @@ CmplxRec PortMatrix::GainCircle(int g, const Cmplx& c, double d) const {
   const double p = (At(1, 2) * At(2, 1)).Abs() * gn;
   const double den = 1.0 + gn * d;
   const Cmplx centre = c.Conj() * gn / den;
-  // A gain above the reachable maximum has no circle; it shrinks to its centre.
-  const double radicand = std::max(1.0 - 2.0 * StabilityFactorK() * p + p * p, 0.0);
+  // 2 K |S12 S21| is taken as K's numerator, which stays right for a unilateral two-port,
+  // whose K is only a large stand-in. A gain above the reachable maximum has no circle; it
+  // shrinks to its centre.
+  const double radicand = std::max(1.0 - StabilityNumerator() * gn + p * p, 0.0);
   return CmplxRec(centre, ToRadius(std::sqrt(radicand) / Guarded(den)), g);
 }
 

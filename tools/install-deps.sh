@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev
   libcairo2-dev fonts-liberation2
+  python3-numpy python3-scikit-rf
 )
 
 missing=()

@@ -17,3 +17,10 @@ for preset in "${presets[@]}"; do
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
 done
+
+# Reference values from peers, when the peers are installed.
+if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = float; import skrf' \
+    >/dev/null 2>&1; then
+  echo "== port-matrix fixtures against scikit-rf"
+  tools/check_portmatrix_fixtures.sh
+fi
