@@ -187,7 +187,7 @@ CmplxRec PortMatrix::GainCircle(int g, const Cmplx& c, double d) const {
   if (!IsScatteringTwoPort()) return CmplxRec();
   // The normalised gain is formed in single precision; it saturates rather than overflows.
   const float num = std::pow(10.0f, static_cast<float>(g) / 10.0f);
-  float gn = num / static_cast<float>(Guarded(Sq(At(2, 1).Abs())));
+  float gn = num / static_cast<float>(std::min(Guarded(Sq(At(2, 1).Abs())), kFloatMax));
   if (!(gn <= FLT_MAX)) gn = FLT_MAX;
   const double p = (At(1, 2) * At(2, 1)).Abs() * gn;
   const double den = 1.0 + gn * d;
