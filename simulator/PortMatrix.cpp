@@ -1,19 +1,49 @@
 #include "simulator/PortMatrix.h"
 
 #include <algorithm>
+#include <cmath>
+#include <new>
 
-PortMatrix::PortMatrix(int order) : n(std::max(order, 0)), entries(new Cmplx[n * n]()) {}
+#include "basics/FloatWert.h"
 
-PortMatrix::PortMatrix(const PortMatrix& other)
-    : kind(other.kind), n(other.n), entries(new Cmplx[n * n]) {
+namespace {
+
+// A reference resistance of zero would turn the terminations into infinite admittances.
+double ReferenceResistance(float z0) {
+  return std::fabs(z0) < PortMatrix::kGuard ? PortMatrix::kGuard : z0;
+}
+
+}  // namespace
+
+double PortMatrix::Guarded(double d) { return std::fabs(d) < kGuard ? kGuard : d; }
+
+Cmplx PortMatrix::Guarded(const Cmplx& d) { return d.Abs() < kGuard ? Cmplx(kGuard, 0.0) : d; }
+
+void PortMatrix::Allocate(int order) {
+  delete[] entries;
+  entries = nullptr;
+  n = 0;
+  if (order <= 0) return;
+  const size_t count = static_cast<size_t>(order) * static_cast<size_t>(order);
+  entries = new (std::nothrow) Cmplx[count]();
+  if (entries) n = order;
+}
+
+PortMatrix::PortMatrix(int order, const Cmplx* values) {
+  Allocate(order);
+  if (values) std::copy(values, values + n * n, entries);
+}
+
+PortMatrix::PortMatrix(const PortMatrix& other) : kind(other.kind) {
+  Allocate(other.n);
   std::copy(other.entries, other.entries + n * n, entries);
 }
 
 PortMatrix& PortMatrix::operator=(const PortMatrix& other) {
   if (this == &other) return *this;
   if (n < other.n) {
-    delete[] entries;
-    entries = new Cmplx[other.n * other.n];
+    Allocate(other.n);
+    if (n < other.n) return *this;  // allocation failed: empty
   }
   kind = other.kind;
   n = other.n;
@@ -22,15 +52,265 @@ PortMatrix& PortMatrix::operator=(const PortMatrix& other) {
 }
 
 Cmplx PortMatrix::GetAt(int row, int col) const {
-  return Inside(row - 1, col - 1) ? entries[(row - 1) * n + col - 1] : Cmplx();
+  if (row < 1 || row > n || col < 1 || col > n) return Cmplx();
+  return At(row, col);
 }
 
 void PortMatrix::SetAt(const Cmplx& value, int row, int col) {
-  if (Inside(row - 1, col - 1)) entries[(row - 1) * n + col - 1] = value;
+  if (row < 1 || row > n || col < 1 || col > n) return;
+  At(row, col) = value;
 }
 
 void PortMatrix::AddAt(const Cmplx& value, int row, int col) {
-  if (Inside(row, col)) entries[row * n + col] += value;
+  if (row < 0 || row >= n || col < 0 || col >= n) return;
+  At(row + 1, col + 1) += value;
 }
 
 void PortMatrix::Clear() { std::fill(entries, entries + n * n, Cmplx()); }
+
+void PortMatrix::Scale(float factor) {
+  for (int i = 0; i < n * n; ++i) entries[i] *= factor;
+}
+
+Cmplx PortMatrix::Determinant() const {
+  switch (n) {
+    case 1: return At(1, 1);
+    case 2: return At(1, 1) * At(2, 2) - At(1, 2) * At(2, 1);
+    case 3:
+      return At(1, 1) * (At(2, 2) * At(3, 3) - At(2, 3) * At(3, 2)) -
+             At(1, 2) * (At(2, 1) * At(3, 3) - At(2, 3) * At(3, 1)) +
+             At(1, 3) * (At(2, 1) * At(3, 2) - At(2, 2) * At(3, 1));
+    default: return Cmplx();
+  }
+}
+
+PortMatrix PortMatrix::Inverse() const {
+  if (n == 3) return GeneralInverse3();
+  PortMatrix c(n);
+  if (n == 1) {
+    c.At(1, 1) = At(1, 1).Inverse();
+  } else if (n == 2) {
+    const Cmplx d = Determinant();
+    c.At(1, 1) = At(2, 2) / d;
+    c.At(1, 2) = -At(1, 2) / d;
+    c.At(2, 1) = -At(2, 1) / d;
+    c.At(2, 2) = At(1, 1) / d;
+  }
+  return c;
+}
+
+PortMatrix PortMatrix::GeneralInverse3() const {
+  const Cmplx d = Determinant();
+  PortMatrix c(3);
+  // Cofactors: entry (i, j) of the inverse is the cofactor of (j, i) over the determinant.
+  c.At(1, 1) = (At(2, 2) * At(3, 3) - At(2, 3) * At(3, 2)) / d;
+  c.At(1, 2) = (At(1, 3) * At(3, 2) - At(1, 2) * At(3, 3)) / d;
+  c.At(1, 3) = (At(1, 2) * At(2, 3) - At(1, 3) * At(2, 2)) / d;
+  c.At(2, 1) = (At(2, 3) * At(3, 1) - At(2, 1) * At(3, 3)) / d;
+  c.At(2, 2) = (At(1, 1) * At(3, 3) - At(1, 3) * At(3, 1)) / d;
+  c.At(2, 3) = (At(1, 3) * At(2, 1) - At(1, 1) * At(2, 3)) / d;
+  c.At(3, 1) = (At(2, 1) * At(3, 2) - At(2, 2) * At(3, 1)) / d;
+  c.At(3, 2) = (At(1, 2) * At(3, 1) - At(1, 1) * At(3, 2)) / d;
+  c.At(3, 3) = (At(1, 1) * At(2, 2) - At(1, 2) * At(2, 1)) / d;
+  return c;
+}
+
+void PortMatrix::CopyWithout(const PortMatrix& source, int k) {
+  if (&source == this) {
+    const PortMatrix copy(source);
+    CopyWithout(copy, k);
+    return;
+  }
+  const int order = std::max(source.n - 1, 0);
+  if (n != order) Allocate(order);
+  for (int i = 0; i < n; ++i) {
+    const int si = i < k ? i : i + 1;
+    for (int j = 0; j < n; ++j) {
+      const int sj = j < k ? j : j + 1;
+      entries[i * n + j] = source.entries[si * source.n + sj];
+    }
+  }
+}
+
+void PortMatrix::GetRowWithout(Cmplx* out, int k) const {
+  if (k < 0 || k >= n) return;
+  for (int j = 0; j < n; ++j)
+    if (j != k) *out++ = entries[k * n + j];
+}
+
+MyStrng PortMatrix::ToText() const {
+  static constexpr int kOrder[4][2] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
+  const int count = n > 1 ? 4 : 1;
+  MyStrng text;
+  for (int e = 0; e < count; ++e) {
+    const Cmplx z = GetAt(kOrder[e][0], kOrder[e][1]);
+    if (e > 0) text += "\t";
+    text += FloatWert(z.Abs());
+    text += "\t";
+    text += FloatWert(z.PhaseDeg());
+  }
+  return text;
+}
+
+void PortMatrix::AddToFirst(const Cmplx& y) {
+  if (n >= 1) At(1, 1) += y;
+}
+
+void PortMatrix::AddToLast(const Cmplx& y) {
+  if (n >= 1) At(n, n) += y;
+}
+
+void PortMatrix::AddAcross(const Cmplx& y) {
+  if (n == 1) {
+    At(1, 1) += y;
+  } else if (n == 2) {
+    At(1, 1) += y;
+    At(2, 2) += y;
+    At(1, 2) -= y;
+    At(2, 1) -= y;
+  }
+}
+
+void PortMatrix::AddSeriesAtPort1(const Cmplx& z) {
+  if (n == 1) {
+    At(1, 1) = (z + At(1, 1).Inverse()).Inverse();
+  } else if (n == 2) {
+    const Cmplx d = Guarded(z * At(1, 1) + 1.0);
+    const Cmplx y11 = At(1, 1) / d;
+    const Cmplx y12 = At(1, 2) / d;
+    At(2, 2) -= At(2, 1) * y12 * z;
+    At(2, 1) -= At(2, 1) * y11 * z;
+    At(1, 1) = y11;
+    At(1, 2) = y12;
+  }
+}
+
+void PortMatrix::AddSeriesAtPort2(const Cmplx& z) {
+  if (n == 1) {
+    At(1, 1) = (z + At(1, 1).Inverse()).Inverse();
+  } else if (n == 2) {
+    const Cmplx d = Guarded(z * At(2, 2) + 1.0);
+    const Cmplx y22 = At(2, 2) / d;
+    const Cmplx y21 = At(2, 1) / d;
+    At(1, 1) -= At(1, 2) * y21 * z;
+    At(1, 2) -= At(1, 2) * y22 * z;
+    At(2, 2) = y22;
+    At(2, 1) = y21;
+  }
+}
+
+void PortMatrix::AddCommonImpedance(const Cmplx& z) {
+  if (n == 1) {
+    At(1, 1) = (z + At(1, 1).Inverse()).Inverse();
+  } else if (n == 2) {
+    const Cmplx y11 = At(1, 1), y12 = At(1, 2), y21 = At(2, 1), y22 = At(2, 2);
+    const Cmplx s = z * (y11 + y21);
+    const Cmplx r = z * (y12 + y22);
+    const Cmplx p = s + 1.0;
+    const Cmplx q = r + 1.0;
+    const Cmplx d = Guarded(p * q - s * r);
+    At(1, 1) = (y11 * q - y12 * s) / d;
+    At(1, 2) = (y12 * p - y11 * r) / d;
+    At(2, 1) = (y21 * q - y22 * s) / d;
+    At(2, 2) = (y22 * p - y21 * r) / d;
+  }
+}
+
+Cmplx PortMatrix::VoltageGain21(const Cmplx& yl) const {
+  return -GetAt(2, 1) / Guarded(GetAt(2, 2) + yl);
+}
+
+Cmplx PortMatrix::VoltageGain12(const Cmplx& ys) const {
+  return -GetAt(1, 2) / Guarded(GetAt(1, 1) + ys);
+}
+
+Cmplx PortMatrix::InputAdmittance(const Cmplx& yl) const {
+  return GetAt(1, 1) + GetAt(1, 2) * VoltageGain21(yl);
+}
+
+Cmplx PortMatrix::OutputAdmittance(const Cmplx& ys) const {
+  return GetAt(2, 2) + GetAt(2, 1) * VoltageGain12(ys);
+}
+
+PortMatrix PortMatrix::ConvertToS(float z01, float z02) const {
+  PortMatrix s(n);
+  s.kind = kScattering;
+  const double r1 = ReferenceResistance(z01);
+  const double r2 = ReferenceResistance(z02);
+  // Reflection of an admittance y at a port of reference resistance r.
+  auto reflection = [](const Cmplx& y, double r) {
+    const Cmplx t = y * r;
+    return (Cmplx(1.0, 0.0) - t) / Guarded(t + 1.0);
+  };
+  if (n == 1) {
+    s.At(1, 1) = reflection(At(1, 1), r1);
+  } else if (n == 2) {
+    const Cmplx yl(1.0 / r2, 0.0);
+    const Cmplx ys(1.0 / r1, 0.0);
+    s.At(1, 1) = reflection(InputAdmittance(yl), r1);
+    s.At(2, 2) = reflection(OutputAdmittance(ys), r2);
+    // The resistance ratios are formed in single precision.
+    const float f1 = static_cast<float>(r1), f2 = static_cast<float>(r2);
+    s.At(2, 1) = (s.At(1, 1) + 1.0) * VoltageGain21(yl) * std::sqrt(f1 / f2);
+    s.At(1, 2) = (s.At(2, 2) + 1.0) * VoltageGain12(ys) * std::sqrt(f2 / f1);
+  }
+  return s;
+}
+
+PortMatrix PortMatrix::ConvertToZ() const {
+  PortMatrix z(n);
+  z.kind = kImpedance;
+  if (n == 1) {
+    z.At(1, 1) = At(1, 1).Abs() > kGuard ? At(1, 1).Inverse() : Cmplx(kHuge, 0.0);
+  } else if (n == 2) {
+    const Cmplx d = Guarded(Determinant());
+    z.At(1, 1) = At(2, 2) / d;
+    z.At(1, 2) = -At(1, 2) / d;
+    z.At(2, 1) = -At(2, 1) / d;
+    z.At(2, 2) = At(1, 1) / d;
+  }
+  return z;
+}
+
+PortMatrix PortMatrix::ConvertToK() const {
+  PortMatrix k(n);
+  k.kind = kStability;
+  if (n == 1) {
+    k.At(1, 1) = 1.0;
+  } else if (n == 2) {
+    const Cmplx p = At(1, 2) * At(2, 1);
+    const double mag = p.Abs();
+    const double factor = mag > kGuard ? (2.0 * At(1, 1).re * At(2, 2).re - p.re) / mag : kHuge;
+    for (int i = 0; i < 4; ++i) k.entries[i] = factor;
+  }
+  return k;
+}
+
+PortMatrix PortMatrix::ConvertToV(float z01, float z02) const {
+  PortMatrix v(n);
+  v.kind = kVoltageGain;
+  if (n == 1) {
+    v.At(1, 1) = 1.0;
+  } else if (n == 2) {
+    v.At(1, 1) = 1.0;
+    v.At(2, 2) = 1.0;
+    v.At(2, 1) = VoltageGain21(Cmplx(1.0 / ReferenceResistance(z02), 0.0));
+    v.At(1, 2) = VoltageGain12(Cmplx(1.0 / ReferenceResistance(z01), 0.0));
+  }
+  return v;
+}
+
+PortMatrix PortMatrix::ConvertToM(float z01, float z02) const {
+  PortMatrix m(n);
+  m.kind = kMaxGain;
+  if (n == 1) {
+    m.At(1, 1) = 1.0;
+  } else if (n == 2) {
+    const double g = ConvertToS(z01, z02).MaxGain();
+    m.At(1, 1) = 1.0;
+    m.At(1, 2) = 1.0 / Guarded(g);
+    m.At(2, 1) = g;
+    m.At(2, 2) = 1.0;
+  }
+  return m;
+}

@@ -32,3 +32,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
 fi
+
+# Reference values from peers, when the peers are installed.
+if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = float; import skrf' \
+    >/dev/null 2>&1; then
+  echo "== port-matrix fixtures against scikit-rf"
+  tools/check_portmatrix_fixtures.sh
+fi

@@ -1,0 +1,226 @@
+#include "simulator/PortMatrix.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "basics/tests/NumTest.h"
+#include "simulator/tests/PortMatrixReference.h"
+
+namespace {
+
+// A two-port admittance matrix from its four entries in row order.
+PortMatrix TwoPort(Cmplx y11, Cmplx y12, Cmplx y21, Cmplx y22) {
+  const Cmplx e[4] = {y11, y12, y21, y22};
+  return PortMatrix(2, e);
+}
+
+TEST(PortMatrix, ConstructionGivesAdmittances) {
+  const PortMatrix def;
+  EXPECT_EQ(def.GetKind(), 'Y');
+  EXPECT_EQ(def.GetSize(), 2);
+  EXPECT_TRUE(IsCmplx(def.GetAt(2, 2), 0, 0));
+  const Cmplx values[4] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
+  EXPECT_TRUE(IsCmplx(PortMatrix(2, values).GetAt(2, 1), 5, 6));
+  EXPECT_TRUE(IsCmplx(PortMatrix(2, nullptr).GetAt(2, 1), 0, 0));
+  EXPECT_EQ(PortMatrix(-1).GetSize(), 0);
+}
+
+TEST(PortMatrix, IndexOutsideTheMatrixIsIgnored) {
+  PortMatrix m(2);
+  m.SetAt(Cmplx(1, 1), 2, 1);
+  m.SetAt(Cmplx(9, 9), 0, 1);
+  m.SetAt(Cmplx(9, 9), 3, 3);
+  m.AddAt(Cmplx(2, 0), 1, 0);  // 0-based: entry (2,1)
+  m.AddAt(Cmplx(9, 9), -1, 0);
+  m.AddAt(Cmplx(9, 9), 0, 2);
+  EXPECT_TRUE(IsCmplx(m.GetAt(2, 1), 3, 1));
+  EXPECT_TRUE(IsCmplx(m.GetAt(3, 1), 0, 0));
+  EXPECT_TRUE(IsCmplx(m.GetAt(1, 0), 0, 0));
+  for (int i : {0, 1, 3}) EXPECT_TRUE(IsCmplx(m.Entries()[i], 0, 0));
+}
+
+TEST(PortMatrix, AssignmentKeepsALargerArray) {
+  PortMatrix big(4);
+  const Cmplx* array = big.Entries();
+  PortMatrix s = TwoPort({1, 0}, {2, 0}, {3, 0}, {4, 0});
+  s.SetKind('S');
+  big = s;
+  EXPECT_EQ(big.Entries(), array);
+  EXPECT_EQ(big.GetSize(), 2);
+  EXPECT_EQ(big.GetKind(), 'S');
+  EXPECT_TRUE(IsCmplx(big.GetAt(2, 2), 4, 0));
+  EXPECT_TRUE(IsCmplx(big.GetAt(3, 3), 0, 0));
+
+  PortMatrix small(1);
+  small = PortMatrix(3);
+  EXPECT_EQ(small.GetSize(), 3);
+  const PortMatrix& self = s;
+  s = self;
+  EXPECT_TRUE(IsCmplx(s.GetAt(1, 2), 2, 0));
+}
+
+TEST(PortMatrix, ClearScaleAndDeterminant) {
+  PortMatrix m = TwoPort({1, 1}, {2, 0}, {0, 3}, {4, 0});
+  EXPECT_TRUE(IsCmplx(m.Determinant(), 4, -2));  // (1+j)4 - 2(3j)
+  m.Scale(1000.0f);
+  EXPECT_TRUE(IsCmplx(m.GetAt(2, 1), 0, 3000));
+  m.Clear();
+  EXPECT_TRUE(IsCmplx(m.GetAt(1, 1), 0, 0));
+  EXPECT_TRUE(IsCmplx(PortMatrix(4).Determinant(), 0, 0));
+}
+
+TEST(PortMatrix, InverseOfOrdersOneTwoAndFour) {
+  const Cmplx one[1] = {{0, 2}};
+  EXPECT_TRUE(IsCmplx(PortMatrix(1, one).Inverse().GetAt(1, 1), 0, -0.5));
+  // A singular matrix is left to the zero rule of the division.
+  EXPECT_TRUE(IsCmplx(TwoPort({1, 0}, {2, 0}, {2, 0}, {4, 0}).Inverse().GetAt(2, 2),
+                      Cmplx::kInverseOfZero, 0));
+  const PortMatrix four = PortMatrix(4, std::vector<Cmplx>(16, Cmplx(1, 0)).data()).Inverse();
+  EXPECT_EQ(four.GetSize(), 4);
+  EXPECT_TRUE(IsCmplx(four.GetAt(1, 1), 0, 0));
+}
+
+TEST(PortMatrix, CopyWithoutAndRowWithout) {
+  Cmplx values[9];
+  for (int i = 0; i < 9; ++i) values[i] = Cmplx(i, 0);
+  const PortMatrix m(3, values);
+  const struct {
+    int k;
+    double expected[4];
+  } cases[] = {{0, {4, 5, 7, 8}}, {1, {0, 2, 6, 8}}, {2, {0, 1, 3, 4}}};
+  for (const auto& c : cases) {
+    PortMatrix reduced(5);
+    reduced.CopyWithout(m, c.k);
+    ASSERT_EQ(reduced.GetSize(), 2);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(reduced.Entries()[i].re, c.expected[i]);
+  }
+  Cmplx row[2] = {{-1, 0}, {-1, 0}};
+  m.GetRowWithout(row, 1);
+  EXPECT_TRUE(IsCmplx(row[0], 3, 0));
+  EXPECT_TRUE(IsCmplx(row[1], 5, 0));
+  m.GetRowWithout(row, 3);
+  EXPECT_TRUE(IsCmplx(row[0], 3, 0));
+}
+
+TEST(PortMatrix, ToTextListsMagnitudesAndAngles) {
+  const Cmplx one[1] = {{0, -0.5}};
+  EXPECT_EQ(PortMatrix(1, one).ToText().ToCString(), "0.5\t-90");
+  EXPECT_EQ(TwoPort({0, 2}, {-1, 0}, {0, -0.5}, {1e-5, 0}).ToText().ToCString(),
+            "2\t90\t0.5\t-90\t1\t180\t1e-05\t0");
+}
+
+TEST(PortMatrix, EmbeddingOfOnePortsAndLargerMatrices) {
+  using Embedding = void (PortMatrix::*)(const Cmplx&);
+  // An impedance of 30 ohm in series with 20 mS gives 1 / (30 + 50) S.
+  for (Embedding op : {&PortMatrix::AddSeriesAtPort1, &PortMatrix::AddSeriesAtPort2,
+                       &PortMatrix::AddCommonImpedance}) {
+    const Cmplx y[1] = {{0.02, 0}};
+    PortMatrix m(1, y);
+    (m.*op)(Cmplx(30, 0));
+    EXPECT_TRUE(Near(m.GetAt(1, 1), Cmplx(1.0 / 80, 0), 1e-16));
+    PortMatrix three(3);
+    (three.*op)(Cmplx(30, 0));
+    EXPECT_TRUE(IsCmplx(three.GetAt(1, 1), 0, 0));
+  }
+  PortMatrix three(3);
+  three.AddAcross(Cmplx(1, 0));
+  three.AddToFirst(Cmplx(2, 0));
+  three.AddToLast(Cmplx(3, 0));
+  EXPECT_TRUE(IsCmplx(three.GetAt(1, 1), 2, 0));
+  EXPECT_TRUE(IsCmplx(three.GetAt(3, 3), 3, 0));
+  EXPECT_TRUE(IsCmplx(three.GetAt(1, 2), 0, 0));
+  PortMatrix one(1);
+  one.AddAcross(Cmplx(1, 0));
+  one.AddToLast(Cmplx(1, 0));
+  EXPECT_TRUE(IsCmplx(one.GetAt(1, 1), 2, 0));
+}
+
+TEST(PortMatrix, SeriesImpedanceThatCancelsThePortIsGuarded) {
+  PortMatrix m = TwoPort({0.5, 0}, {0, 0}, {1, 0}, {1, 0});
+  m.AddSeriesAtPort1(Cmplx(-2, 0));  // 1 + Z y11 = 0
+  EXPECT_TRUE(Near(m.GetAt(1, 1), Cmplx(0.5e36, 0), 1e-15));
+  EXPECT_TRUE(Near(m.GetAt(2, 1), Cmplx(1e36, 0), 1e-15));
+}
+
+PortMatrix Convert(const PortMatrix& m, char kind) {
+  switch (kind) {
+    case 'S': return m.ConvertToS(50, 75);
+    case 'Z': return m.ConvertToZ();
+    case 'K': return m.ConvertToK();
+    case 'V': return m.ConvertToV(50, 75);
+    case 'M': return m.ConvertToM(50, 75);
+    default: return m.ConvertToR(50, 75);
+  }
+}
+
+TEST(PortMatrix, OnePortConversions) {
+  const struct {
+    double y;
+    char kind;
+    double expected;
+  } cases[] = {
+      {1.0 / 50, 'S', 0}, {-1.0 / 50, 'S', 2e36}, {0.01, 'S', 1.0 / 3},
+      {0.01, 'Z', 100},   {0, 'Z', 1e36},         {0.01, 'K', 1},
+      {0.01, 'V', 1},     {0.01, 'M', 1},         {0.01, 'R', 1.0 / 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.kind << " " << c.y);
+    const Cmplx y[1] = {{c.y, 0}};
+    const PortMatrix r = Convert(PortMatrix(1, y), c.kind);
+    EXPECT_EQ(r.GetKind(), c.kind);
+    EXPECT_EQ(r.GetSize(), 1);
+    EXPECT_TRUE(Near(r.GetAt(1, 1), Cmplx(c.expected, 0), 1e-15));
+  }
+}
+
+TEST(PortMatrix, ThreePortConversionsGiveZerosOfTheirKind) {
+  const PortMatrix m(3, std::vector<Cmplx>(9, Cmplx(1, 1)).data());
+  for (char kind : std::string("SZKVMR")) {
+    const PortMatrix r = Convert(m, kind);
+    EXPECT_EQ(r.GetKind(), kind);
+    ASSERT_EQ(r.GetSize(), 3);
+    for (int e = 0; e < 9; ++e) EXPECT_TRUE(IsCmplx(r.Entries()[e], 0, 0));
+  }
+}
+
+TEST(PortMatrix, TwoPortConversionEdges) {
+  // Reciprocal with equal references: S12 = S21.
+  const PortMatrix rec = TwoPort({0.03, 0.01}, {-0.01, 0.002}, {-0.01, 0.002}, {0.02, -0.01});
+  const PortMatrix s = rec.ConvertToS(50, 50);
+  EXPECT_TRUE(Near(s.GetAt(1, 2), s.GetAt(2, 1), 1e-15));
+
+  const PortMatrix z = TwoPort({2, 0}, {1, 0}, {3, 0}, {1, 0}).ConvertToZ();  // D = -1
+  EXPECT_TRUE(IsCmplx(z.GetAt(1, 2), 1, 0));
+  EXPECT_TRUE(IsCmplx(z.GetAt(2, 1), 3, 0));
+  const PortMatrix zs = TwoPort({1, 0}, {1, 0}, {1, 0}, {1, 0}).ConvertToZ();  // D = 0
+  EXPECT_TRUE(Near(zs.GetAt(1, 1), Cmplx(1e36, 0), 1e-15));
+
+  const PortMatrix k = TwoPort({1, 0}, {0, 0}, {5, 0}, {1, 0}).ConvertToK();
+  for (int e = 0; e < 4; ++e) EXPECT_TRUE(IsCmplx(k.Entries()[e], 1e36, 0));
+
+  // y22 + 1/Z02 = 0: the guard gives -y21 / 1e-36.
+  const PortMatrix v = TwoPort({1, 0}, {0, 0}, {1, 0}, {-0.02, 0}).ConvertToV(50, 50);
+  EXPECT_TRUE(Near(v.GetAt(2, 1), Cmplx(-1e36, 0), 1e-15));
+  EXPECT_TRUE(IsCmplx(v.GetAt(1, 1), 1, 0));
+  EXPECT_TRUE(IsCmplx(v.GetAt(2, 2), 1, 0));
+
+  // No transmission: no gain, and its reciprocal saturates.
+  const PortMatrix m = TwoPort({0.02, 0}, {0, 0}, {0, 0}, {0.02, 0}).ConvertToM(50, 50);
+  EXPECT_TRUE(IsCmplx(m.GetAt(2, 1), 0, 0));
+  EXPECT_TRUE(Near(m.GetAt(1, 2), Cmplx(1e36, 0), 1e-15));
+}
+
+TEST(PortMatrix, ZeroReferenceResistanceStaysFinite) {
+  const PortMatrix s =
+      TwoPort({0.03, 0.01}, {-0.01, 0.002}, {0.1, 0.02}, {0.02, -0.01}).ConvertToS(0, 50);
+  for (int e = 0; e < 4; ++e) {
+    EXPECT_TRUE(std::isfinite(s.Entries()[e].re));
+    EXPECT_TRUE(std::isfinite(s.Entries()[e].im));
+  }
+  EXPECT_TRUE(Near(s.GetAt(1, 1), Cmplx(1, 0), 1e-15));
+}
+
+}  // namespace
