@@ -1,0 +1,151 @@
+#pragma once
+// The netlist reader: reads one netlist text and turns it into the label, data and definition
+// tables, the data objects of the DATA block, the frequency sweep and output request, and one
+// network per "BLK" block, built element by element through the element registry.
+//
+// Reading sequence, as the instrument that owns the reader runs it when an analysis starts:
+//   Reset; SetLines; NetContext::SetReaderInUse(&reader); VS_Error::ClearQueue();
+//   CheckSyntax (failure: no run); ReadBlocks; reader error code set: no run;
+//   BuildDataObjects; BuildNets; reader error code set: no run;
+//   AllocateUsrNetResults, then ComputeAt per point or StartDcSweeps.
+// Errors of single lines are reported on the line and leave its element out of the network;
+// errors of the text as a whole are reported on the reader and set its error code.
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "basics/LineFile.h"
+#include "basics/MyStrng.h"
+#include "basics/VS_Error.h"
+#include "simulator/NetLine.h"
+#include "simulator/SymbolTable.h"
+
+class DataObjectRegistry;
+class ElementRegistry;
+class NetDataElm;
+class NetElement;
+class NonLinearUsrNet;
+class SweepFreq;
+class UsrDefNet;
+class UsrNetBasis;
+
+// The reading steps of a netlist reader.
+class NetWork : public VS_Error {
+ public:
+  ~NetWork() override = default;
+
+  virtual bool ReadFile(const MyStrng& path) = 0;
+  virtual bool CheckSyntax() = 0;
+  virtual bool ReadSymbols() = 0;
+  virtual bool ReadUsrNetDefinitions() = 0;
+  virtual bool BuildNets() = 0;
+
+  // The DATA entry's value text, or "NOT_FOUND".
+  MyStrng FindSymbolValue(const MyStrng& name) const { return dataTable.Lookup(name); }
+
+  const SymbolTable& GetLabels() const { return labels; }
+  const SymbolTable& GetDataTable() const { return dataTable; }
+  const SymbolTable& GetDefinitions() const { return definitions; }
+
+ protected:
+  std::vector<MyStrng> lines;  // tabs already turned into blanks
+  SymbolTable labels;          // label lines outside blocks and their numbered rows
+  SymbolTable dataTable;       // entries and rows of the DATA block
+  SymbolTable definitions;     // NAME -> "1POR ..." / "2POR ..." of every "BLK" block
+};
+
+class ScomFile : public NetWork {
+ public:
+  static constexpr int kMaxDataObjects = 20;
+  static constexpr int kMinSweepCount = 2;
+  static constexpr int kMaxSweepCount = 250;
+
+  ScomFile();
+  ScomFile(const ScomFile&) = delete;
+  ScomFile& operator=(const ScomFile&) = delete;
+  // Resets; stops being the reader in use.
+  ~ScomFile() override;
+
+  // Networks, data objects, lines and tables gone, counts and flags cleared; the reader's own
+  // error code stays (CheckSyntax clears it when the next reading starts).
+  void Reset();
+  void SetLines(const LineFile& text);
+  bool ReadFile(const MyStrng& path) override;
+  // The check of the whole text; clears the error code, sets the BLK count and FREQ/OUT flags.
+  bool CheckSyntax() override;
+  // DATA block, FREQ block, OUT block, labels, definitions; false when any of them failed.
+  bool ReadBlocks();
+  bool ReadSymbols() override;
+  bool ReadUsrNetDefinitions() override;
+  void BuildDataObjects();
+  bool BuildNets() override;
+
+  void AllocateUsrNetResults();
+  bool StartDcSweeps();
+  // Every user network in block order at frequency (Hz).
+  bool ComputeAt(float frequency);
+
+  UsrDefNet* FindUsrNet(const MyStrng& name) const;
+  UsrDefNet* GetUsrNet(int i) const;
+  NonLinearUsrNet* GetNonLinearNet(int i) const;
+  int GetUsrNetCount() const { return static_cast<int>(usrNets.size()); }
+  int GetNonLinearNetCount() const { return static_cast<int>(nonLinearNets.size()); }
+  // True when the line's first token is the NAME of a definition.
+  bool IsUsrNetName(const MyStrng& line) const;
+  // The data object of that name; the search stops at the first empty slot.
+  NetDataElm* FindDataObject(const MyStrng& name) const;
+  int GetDataObjectCount() const { return dataObjectCount; }
+  // The element factory: an instance of an earlier network, or the registered keyword; null
+  // when nothing is made.
+  NetElement* CreateElement(const NetLine& line);
+  void DeleteUsrNets();
+  void DeleteDataObjects();
+  void EnableUsrNetFlag();
+  void DisableUsrNetFlag();
+
+  int GetBlkCount() const { return blkCount; }
+  bool HasFreq() const { return freqPresent; }
+  bool HasOut() const { return outPresent; }
+  char GetOutKind() const { return outKind; }
+  MyStrng GetOutputFormat() const { return outFormat; }
+  const std::vector<MyStrng>& GetLines() const { return lines; }
+
+  // The owner's sweep, which a FREQ block sets; not owned.
+  void SetSweep(SweepFreq* s) { sweep = s; }
+  SweepFreq* GetSweep() const { return sweep; }
+  // Registries other than the global ones (tests); null selects the global one.
+  void SetRegistries(const ElementRegistry* elementKinds, const DataObjectRegistry* dataKinds);
+
+ private:
+  bool ReadDataBlock();
+  bool ReadFreqBlock();
+  void ReadOutBlock();
+  // Index of the first line at or after from that is the block keyword line, or -1.
+  int FindBlockLine(const char* keyword, int from) const;
+  // Index of the "END" line that closes the block opened at line open, or the line count.
+  int BlockEnd(int open) const;
+  // Reads NAME ':' value into table; false (and the message on the line) when malformed.
+  bool ReadLabelLine(NetLine& line, SymbolTable& table, MyStrng& name);
+  bool ReadDefinitionLine(NetLine& line);
+  // Reads the element lines of the block opened at line open into frame.
+  void ReadBlockElements(int open, UsrNetBasis& frame);
+  bool FillFrame(const TabElement& definition, UsrNetBasis& frame);
+  int FreeDataSlot();
+  void AddDataObject(const TabElement& entry, const std::vector<TabElement>& rows);
+  const ElementRegistry& Elements() const;
+  const DataObjectRegistry& DataKinds() const;
+
+  int blkCount = 0;
+  int dataObjectCount = 0;
+  bool freqPresent = false;
+  bool outPresent = false;
+  char outKind = 'S';
+  MyStrng outFormat;
+  std::vector<std::unique_ptr<UsrDefNet>> usrNets;
+  std::vector<std::unique_ptr<NonLinearUsrNet>> nonLinearNets;
+  std::array<std::unique_ptr<NetDataElm>, kMaxDataObjects> dataObjects;
+  SweepFreq* sweep = nullptr;
+  const ElementRegistry* elementRegistry = nullptr;
+  const DataObjectRegistry* dataRegistry = nullptr;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// The name-to-value tables of the netlist reader: labels, DATA entries and network definitions.
+// Names are unique within a table; values are plain text that the caller interprets.
+
+#include <vector>
+
+#include "basics/List.h"
+#include "basics/MyStrng.h"
+#include "basics/VS_Error.h"
+
+class TabElement {
+ public:
+  TabElement() = default;
+  // row > 0: the row-th numeric line behind a label (its name is the label's NAME and row).
+  TabElement(const MyStrng& name, const MyStrng& value, int row = 0)
+      : name(name), value(value), row(row) {}
+
+  MyStrng GetName() const { return name; }
+  MyStrng GetValue() const { return value; }
+  int GetRow() const { return row; }
+  bool IsRow() const { return row > 0; }
+  // Entries are the same when their names are.
+  bool operator==(const TabElement& other) const { return name == other.name; }
+
+ private:
+  MyStrng name;
+  MyStrng value;
+  int row = 0;
+};
+
+class SymbolTable : public UniqueList<TabElement>, public VS_Error {
+ public:
+  static constexpr const char* kNotFound = "NOT_FOUND";
+
+  // A name already present puts the cursor on it and reports NAME " Symbol bereits vorhanden".
+  bool Find(const TabElement& entry) override;
+  void InsertUnique(const TabElement& entry) override;
+  // False (and the report) for a duplicate name.
+  bool Insert(const MyStrng& name, const MyStrng& value, int row = 0);
+
+  // The value of the entry of that exact name, or "NOT_FOUND"; the cursor is not moved.
+  MyStrng Lookup(const MyStrng& name) const;
+  // The entries in insertion order.
+  std::vector<TabElement> GetEntries() const;
+};
