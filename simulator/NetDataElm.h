@@ -22,6 +22,8 @@ class NetDataElm : public NetElmBasis {
   virtual MyStrng GetName() const { return name; }
   virtual void AddDataLine(const MyStrng&) {}
 
+  const NetLine& GetLine() const { return line; }
+
  protected:
   MyStrng name;
   NetLine line;

@@ -79,6 +79,9 @@ class NetElement : public NetElmBasis {
   static void AssignPorts(const int* numbers, int count, int portCount, Zweig* out);
   // The ports the node list of a check copy (keyword already removed) gives.
   static void PortsOfNodeList(const MyStrng& nodeList, int portCount, Zweig* out);
+  // The base check, then whether the ports that the node list gives share one reference node
+  // (with groundOnly: the ground). True as well when the base check has reported.
+  bool LinkWithReference(NetLine& check, bool groundOnly);
 
   MyStrng name;
   MyStrng typeName = "NetElement";

@@ -18,10 +18,10 @@
 #include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 #include "basics/VS_Error.h"
+#include "simulator/DataObjectRegistry.h"
 #include "simulator/NetLine.h"
 #include "simulator/SymbolTable.h"
 
-class DataObjectRegistry;
 class ElementRegistry;
 class NetDataElm;
 class NetElement;
@@ -121,18 +121,25 @@ class ScomFile : public NetWork {
   bool ReadDataBlock();
   bool ReadFreqBlock();
   void ReadOutBlock();
-  // Index of the first line at or after from that is the block keyword line, or -1.
+  // Label lines and their numbered rows of lines [first, end) into table; blocks inside are
+  // skipped, element lines ignored. False when a line was malformed or a name repeated.
+  bool ReadEntries(int first, int end, SymbolTable& table);
+  // NAME ':' value by the label rule; reports on the line. A missing value reports and gives
+  // "NO_VALUE" with the result true.
+  static bool ParseLabelLine(NetLine& line, MyStrng& name, MyStrng& value);
+  // "1POR"/"2POR" and the node count of a definition's value; reports on the reader.
+  bool CheckDefinition(const MyStrng& value);
+  // Index of the first block keyword line equal to keyword at or after from, or -1.
   int FindBlockLine(const char* keyword, int from) const;
   // Index of the "END" line that closes the block opened at line open, or the line count.
   int BlockEnd(int open) const;
-  // Reads NAME ':' value into table; false (and the message on the line) when malformed.
-  bool ReadLabelLine(NetLine& line, SymbolTable& table, MyStrng& name);
-  bool ReadDefinitionLine(NetLine& line);
-  // Reads the element lines of the block opened at line open into frame.
-  void ReadBlockElements(int open, UsrNetBasis& frame);
-  bool FillFrame(const TabElement& definition, UsrNetBasis& frame);
-  int FreeDataSlot();
-  void AddDataObject(const TabElement& entry, const std::vector<TabElement>& rows);
+  void FillFrame(const TabElement& definition, UsrNetBasis& frame) const;
+  // The element lines of the block opened at line open into frame; false when a line was
+  // refused.
+  bool ReadBlockElements(int open, UsrNetBasis& frame);
+  int FreeDataSlot() const;
+  void AddDataObject(const DataObjectRegistry::Kind& kind, const TabElement& entry,
+                     const std::vector<TabElement>& rows);
   const ElementRegistry& Elements() const;
   const DataObjectRegistry& DataKinds() const;
 
@@ -145,6 +152,7 @@ class ScomFile : public NetWork {
   std::vector<std::unique_ptr<UsrDefNet>> usrNets;
   std::vector<std::unique_ptr<NonLinearUsrNet>> nonLinearNets;
   std::array<std::unique_ptr<NetDataElm>, kMaxDataObjects> dataObjects;
+  std::vector<int> definitionBlocks;  // the "BLK" line of each definition
   SweepFreq* sweep = nullptr;
   const ElementRegistry* elementRegistry = nullptr;
   const DataObjectRegistry* dataRegistry = nullptr;

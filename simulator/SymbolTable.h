@@ -34,7 +34,6 @@ class SymbolTable : public UniqueList<TabElement>, public VS_Error {
 
   // A name already present puts the cursor on it and reports NAME " Symbol bereits vorhanden".
   bool Find(const TabElement& entry) override;
-  void InsertUnique(const TabElement& entry) override;
   // False (and the report) for a duplicate name.
   bool Insert(const MyStrng& name, const MyStrng& value, int row = 0);
 

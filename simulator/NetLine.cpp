@@ -1,0 +1,85 @@
+#include "simulator/NetLine.h"
+
+#include <cstring>
+
+#include "simulator/SymbolTable.h"
+
+namespace {
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+}  // namespace
+
+NetLine& NetLine::operator=(const NetLine& other) {
+  MyStrng::operator=(other);
+  VS_Error::operator=(other);
+  return *this;
+}
+
+NetLine& NetLine::operator=(const MyStrng& text) {
+  MyStrng::operator=(text);
+  return *this;
+}
+
+void NetLine::Error(const MyStrng& message, int errorCode) {
+  const int first = code;
+  VS_Error::Error(message, errorCode);
+  if (first != 0) code = first;
+}
+
+void NetLine::GetNextValue(MyStrng& value, const SymbolTable& labels) {
+  const MyStrng token = GetNextToken();
+  if (!IsLetter(token.GetAt(0))) {
+    value = token;
+    return;
+  }
+  value = labels.Lookup(token);
+  if (value == SymbolTable::kNotFound) Error(token + " Label nicht gefunden", 4);
+}
+
+bool ExpectLabel(NetLine& line, const char* key) {
+  MyStrng rest(line);
+  const int32_t at = rest.Find(key);
+  if (at == 0) {
+    line.Error(MyStrng(line) + " " + key + " fehlt ", 4);
+    return false;
+  }
+  rest.DeleteLeft(at - 1 + static_cast<int32_t>(std::strlen(key)));
+  rest.TrimLeft();
+  const bool found = rest.GetAt(0) == '=';
+  if (!found) line.Error(MyStrng(line) + " = fehlt ", 4);
+  if (line.GetErrorCode() == 0) {
+    line.DeleteLeft(line.Find("="));
+    line.TrimLeft();
+  }
+  return found;
+}
+
+MyStrng GetNodeList(const MyStrng& line) {
+  int32_t n = 0;
+  while (n < NetLine::kMaxNodeListLength) {
+    const char c = line.GetAt(n);
+    if (c != ' ' && (c < '0' || c > '9')) break;
+    ++n;
+  }
+  return line.Mid(1, n);
+}
+
+int CountTokens(const MyStrng& text) { return text.CountTokens(); }
+
+int CheckNodeList(const MyStrng& nodeList, int portCount) {
+  const int count = CountTokens(nodeList);
+  if (count == 0) return 1;
+  if (count == 1 && nodeList.GetNextToken().IsZero()) return 1;
+  return (count == portCount || count == 2 * portCount) ? 0 : 1;
+}
+
+int ReadNodes(const MyStrng& text, int* nodes, int maxNodes) {
+  MyStrng rest(text);
+  int n = 0;
+  while (n < maxNodes) {
+    const MyStrng token = rest.GetNextToken();
+    if (token.IsEmpty()) break;
+    nodes[n++] = token.ToInt();
+    rest = rest.RemoveNextToken();
+  }
+  return n;
+}

@@ -1,0 +1,600 @@
+#include "simulator/ScomFile.h"
+
+#include <cmath>
+
+#include "basics/IntegerWert.h"
+#include "basics/WertMitDim.h"
+#include "simulator/DataObjectRegistry.h"
+#include "simulator/ElementRegistry.h"
+#include "simulator/NetContext.h"
+#include "simulator/NetDataElm.h"
+#include "simulator/NetElement.h"
+#include "simulator/NonLinearUsrNet.h"
+#include "simulator/SweepFreq.h"
+#include "simulator/UsrDefNet.h"
+
+namespace {
+
+constexpr const char* kBlockKeywords[] = {"BLK", "DATA", "FREQ", "END", "OUT"};
+constexpr const char* kNoValue = "NO_VALUE";
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsComment(const MyStrng& line) {
+  const char c = line.GetAt(0);
+  return c == '*' || c == '!' || c == '#';
+}
+
+bool IsContinuation(const MyStrng& line) { return line.GetAt(0) == '+'; }
+
+bool IsSkipped(const MyStrng& line) {
+  return line.IsEmpty() || IsComment(line) || IsContinuation(line);
+}
+
+// The keyword of a block keyword line ("BLK ", not " BLK"), or "".
+MyStrng BlockKeyword(const MyStrng& line) {
+  MyStrng word(line);
+  word.TrimRight();
+  for (const char* keyword : kBlockKeywords) {
+    if (word == keyword) return word;
+  }
+  return MyStrng();
+}
+
+bool IsNumericLine(const MyStrng& line) {
+  const char c = line.GetAt(0);
+  return IsDigit(c) || c == '.' || c == '-';
+}
+
+bool IsElementLine(const MyStrng& line) { return ElementRegistry::IsKeyword(line.GetNextToken()); }
+
+// Trailing blanks off; unlike MyStrng::TrimRight an all-blank text becomes empty.
+MyStrng WithoutTrailingBlanks(const MyStrng& text) {
+  int32_t n = text.GetLength();
+  while (n > 0 && text.GetAt(n - 1) == ' ') --n;
+  return text.Mid(1, n);
+}
+
+// The sweep line after "FREQ": mode, start frequency, point count (digits), stop frequency.
+bool IsSweepLine(const MyStrng& line) {
+  MyStrng rest(line);
+  const MyStrng mode = rest.GetNextToken();
+  if (mode != "FSTEP" && mode != "FEXP") return false;
+  rest = rest.RemoveNextToken();
+  FreqWert fstart(rest.GetNextToken());
+  if (!fstart.CheckSyntax()) return false;
+  rest = rest.RemoveNextToken();
+  IntegerWert count(rest.GetNextToken());
+  if (count.IsEmpty() || !count.CheckSyntax()) return false;
+  rest = rest.RemoveNextToken();
+  FreqWert fstop(rest.GetNextToken());
+  return fstop.CheckSyntax();
+}
+
+}  // namespace
+
+ScomFile::ScomFile() = default;
+
+ScomFile::~ScomFile() {
+  Reset();
+  if (NetContext::ReaderInUse() == this) NetContext::SetReaderInUse(nullptr);
+}
+
+void ScomFile::Reset() {
+  nonLinearNets.clear();
+  DeleteUsrNets();
+  DeleteDataObjects();
+  lines.clear();
+  labels.RemoveAll();
+  dataTable.RemoveAll();
+  definitions.RemoveAll();
+  definitionBlocks.clear();
+  blkCount = 0;
+  freqPresent = false;
+  outPresent = false;
+}
+
+void ScomFile::SetLines(const LineFile& text) {
+  lines.clear();
+  LineFile copy(text);
+  copy.Reset();
+  for (int32_t i = 0; i < copy.GetCount(); ++i) {
+    MyStrng line = copy.GetNext();
+    // Tabs end tokens without separating them; the netlist reads them as blanks.
+    for (int32_t k = 0; k < line.GetLength(); ++k) {
+      if (line.GetAt(k) == '\t') line.SetAt(k, ' ');
+    }
+    lines.push_back(line);
+  }
+}
+
+bool ScomFile::ReadFile(const MyStrng& path) {
+  lines.clear();
+  LineFile file;
+  if (file.ReadFile(path) == 0) return false;
+  SetLines(file);
+  return true;
+}
+
+bool ScomFile::CheckSyntax() {
+  ClearErrorCode();
+  blkCount = 0;
+  freqPresent = false;
+  outPresent = false;
+  int depth = 0;
+  int errors = 0;
+  int seen = 0;
+  bool freqSeen = false;
+  const int n = static_cast<int>(lines.size());
+  for (int i = 0; i < n; ++i) {
+    if (IsSkipped(lines[i])) continue;
+    const MyStrng keyword = BlockKeyword(lines[i]);
+    if (keyword.IsEmpty()) continue;
+    ++seen;
+    if (keyword == "END") {
+      if (--depth < 0) ++errors;
+      continue;
+    }
+    // Blocks do not nest, whatever their kind.
+    if (++depth > 1) ++errors;
+    if (keyword == "BLK") {
+      ++blkCount;
+    } else if (keyword == "OUT") {
+      if (outPresent) ++errors;
+      outPresent = true;
+    } else if (keyword == "FREQ") {
+      if (freqSeen) ++errors;
+      freqSeen = true;
+      if (i + 1 < n) {
+        ++i;
+        if (IsSweepLine(lines[i])) freqPresent = true;
+      }
+    }
+  }
+  const bool accepted = errors == 0 && seen > 0 && depth == 0;
+  if (!accepted) Error("Syntaxfehler z.B. kein End", 4);
+  return accepted;
+}
+
+int ScomFile::FindBlockLine(const char* keyword, int from) const {
+  for (int i = from; i < static_cast<int>(lines.size()); ++i) {
+    if (!IsSkipped(lines[i]) && BlockKeyword(lines[i]) == keyword) return i;
+  }
+  return -1;
+}
+
+int ScomFile::BlockEnd(int open) const {
+  const int end = FindBlockLine("END", open + 1);
+  return end < 0 ? static_cast<int>(lines.size()) : end;
+}
+
+bool ScomFile::ReadBlocks() {
+  bool ok = ReadDataBlock();
+  if (freqPresent) ok = ReadFreqBlock() && ok;
+  if (outPresent) ReadOutBlock();
+  ok = ReadSymbols() && ok;
+  return ReadUsrNetDefinitions() && ok;
+}
+
+bool ScomFile::ParseLabelLine(NetLine& line, MyStrng& name, MyStrng& value) {
+  const int32_t colon = line.Find(":");
+  name = WithoutTrailingBlanks(colon > 0 ? line.Mid(1, colon - 1) : MyStrng(line));
+  value = kNoValue;
+  if (colon > 0 && name.TrimmedLeft().IsEmpty()) {
+    line.Error(MyStrng(line) + " SYN_ERR Symboltabelle Kein Symbol", 4);
+    return false;
+  }
+  if (!IsLetter(name.GetAt(0))) {
+    line.Error(MyStrng(line) + " SYN_ERR Symboltabelle kein Buchstabe", 4);
+    return false;
+  }
+  if (colon == 0) {
+    line.Error(MyStrng(line) + " SYN_ERR Symboltabelle kein Doppelpunkt", 4);
+    return false;
+  }
+  MyStrng rest = line.Mid(colon + 1, line.GetLength());
+  rest.TrimLeft();
+  rest = WithoutTrailingBlanks(rest);
+  if (rest.IsEmpty()) {
+    line.Error(MyStrng(line) + " <--SYN_ERR  Kein Wert", 4);
+    return true;  // NAME stands, with the value "NO_VALUE"
+  }
+  value = rest;
+  return true;
+}
+
+bool ScomFile::ReadEntries(int first, int end, SymbolTable& table) {
+  bool ok = true;
+  bool rowsWanted = false;  // a label line stands before, and its rows are kept
+  bool afterLabel = false;
+  MyStrng lastName;
+  int row = 0;
+  for (int i = first; i < end; ++i) {
+    const MyStrng& text = lines[i];
+    if (IsSkipped(text)) continue;
+    const MyStrng keyword = BlockKeyword(text);
+    if (!keyword.IsEmpty()) {
+      i = BlockEnd(i);
+      continue;
+    }
+    if (IsElementLine(text)) continue;
+    if (afterLabel && IsNumericLine(text)) {
+      ++row;
+      if (rowsWanted && !table.Insert(lastName + MyStrng(row), text, row)) ok = false;
+      continue;
+    }
+    NetLine line(text);
+    MyStrng name;
+    MyStrng value;
+    afterLabel = true;
+    rowsWanted = false;
+    row = 0;
+    if (!ParseLabelLine(line, name, value)) {
+      ok = false;
+      continue;
+    }
+    if (line.GetErrorCode() != 0) ok = false;
+    if (!table.Insert(name, value)) {
+      ok = false;
+      continue;
+    }
+    lastName = name;
+    rowsWanted = true;
+  }
+  return ok;
+}
+
+bool ScomFile::ReadSymbols() { return ReadEntries(0, static_cast<int>(lines.size()), labels); }
+
+bool ScomFile::ReadDataBlock() {
+  const int open = FindBlockLine("DATA", 0);
+  if (open < 0) return true;
+  const int end = BlockEnd(open);
+  bool ok = true;
+  for (int i = open + 1; i < end; ++i) {
+    if (IsElementLine(lines[i]) || !BlockKeyword(lines[i]).IsEmpty()) {
+      Error("Datensegment: keine Schaltsymbole", 4);
+      ok = false;
+    }
+  }
+  return ReadEntries(open + 1, end, dataTable) && ok;
+}
+
+bool ScomFile::ReadFreqBlock() {
+  const int open = FindBlockLine("FREQ", 0);
+  if (sweep == nullptr || open < 0 || open + 1 >= static_cast<int>(lines.size())) {
+    freqPresent = false;
+    return false;
+  }
+  MyStrng rest(lines[open + 1]);
+  const bool logarithmic = rest.GetNextToken() == "FEXP";
+  sweep->previousMode = sweep->mode;
+  sweep->mode = logarithmic ? 'E' : 'L';
+  rest = rest.RemoveNextToken();
+  FreqWert fstart(rest.GetNextToken());
+  rest = rest.RemoveNextToken();
+  IntegerWert count(rest.GetNextToken());
+  rest = rest.RemoveNextToken();
+  FreqWert fstop(rest.GetNextToken());
+
+  const double start = fstart.CheckSyntax() ? fstart.Value() : NAN;
+  const double stop = fstop.CheckSyntax() ? fstop.Value() : NAN;
+  const bool usable = std::isfinite(start) && std::isfinite(stop) && stop > start &&
+                      (!logarithmic || start > 0.0);
+  if (!usable) {
+    Error("Syntaxfehler: Frequenzbereich falsch definiert", 4);
+    freqPresent = false;
+    return false;
+  }
+  const long n = count.Value();
+  sweep->SetStart(start);
+  sweep->SetStop(stop);
+  sweep->SetCount(static_cast<int>(n < kMinSweepCount   ? kMinSweepCount
+                                   : n > kMaxSweepCount ? kMaxSweepCount
+                                                        : n));
+  sweep->Prepare();
+  return true;
+}
+
+void ScomFile::ReadOutBlock() {
+  const int open = FindBlockLine("OUT", 0);
+  if (open < 0 || open + 1 >= static_cast<int>(lines.size())) return;
+  MyStrng line(lines[open + 1]);
+  const MyStrng kind = line.GetNextToken();
+  if (kind == "S" || kind == "V" || kind == "Z" || kind == "Y") outKind = kind.GetAt(0);
+  outFormat = line.RemoveNextToken();
+}
+
+bool ScomFile::CheckDefinition(const MyStrng& value) {
+  const char digit = value.GetAt(0);
+  if (digit != '1' && digit != '2') {
+    Error("UsrNet falsch definiert nur 1POR oder 2POR erlaubt", 4);
+    return false;
+  }
+  if (value.Mid(2, 3) != "POR") {
+    Error("Schlüsselwort POR nicht vorhanden", 4);
+    return false;
+  }
+  MyStrng rest = value.Mid(5, value.GetLength());
+  rest.TrimLeft();
+  const int count = CountTokens(GetNodeList(rest));
+  // Both ports of a two-port need their node.
+  if (count < digit - '0' || count > 2) {
+    Error("UsrDefNet: Falsche Knotenanzahl", 4);
+    return false;
+  }
+  return true;
+}
+
+bool ScomFile::ReadUsrNetDefinitions() {
+  definitions.RemoveAll();
+  definitionBlocks.clear();
+  bool ok = true;
+  int open = -1;
+  for (int block = 0; block < blkCount; ++block) {
+    open = FindBlockLine("BLK", open + 1);
+    if (open < 0) break;
+    const int end = BlockEnd(open);
+    int found = 0;
+    for (int i = open + 1; i < end; ++i) {
+      const MyStrng& text = lines[i];
+      if (IsSkipped(text) || IsElementLine(text) || IsUsrNetName(text)) continue;
+      ++found;
+      NetLine line(text);
+      MyStrng name;
+      MyStrng value;
+      if (!ParseLabelLine(line, name, value) || line.GetErrorCode() != 0) {
+        Error("Syntaxfehler: UsrNet falsch definiert", 4);
+        ok = false;
+        continue;
+      }
+      if (!CheckDefinition(value)) {
+        ok = false;
+      } else if (definitions.Insert(name, value)) {
+        definitionBlocks.push_back(open);
+      } else {
+        code = 4;  // a second network of that name; the table has reported it
+        ok = false;
+      }
+    }
+    if (found > 1) {
+      Error("Syntaxfehler: Zuviele Definitionen", 4);
+      ok = false;
+    } else if (found == 0) {
+      Error("Syntaxfehler: Keine N-Definition", 4);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+int ScomFile::FreeDataSlot() const {
+  for (int i = 0; i < kMaxDataObjects; ++i) {
+    if (!dataObjects[i]) return i;
+  }
+  return -1;
+}
+
+void ScomFile::BuildDataObjects() {
+  const std::vector<TabElement> entries = dataTable.GetEntries();
+  bool overflowReported = false;
+  for (size_t i = 0; i < entries.size();) {
+    const TabElement& entry = entries[i];
+    size_t next = i + 1;
+    while (next < entries.size() && entries[next].IsRow()) ++next;
+    if (entry.IsRow()) {
+      i = next;
+      continue;
+    }
+    const DataObjectRegistry::Kind* kind = DataKinds().Find(entry.GetValue().GetNextToken());
+    if (kind != nullptr && FreeDataSlot() < 0) {
+      if (!overflowReported) Error("Datensegment: mehr als 20 Datenobjekte", 4);
+      overflowReported = true;
+    } else if (kind != nullptr) {
+      const std::vector<TabElement> rows(entries.begin() + static_cast<long>(i) + 1,
+                                         entries.begin() + static_cast<long>(next));
+      AddDataObject(*kind, entry, rows);
+    }
+    i = next;
+  }
+}
+
+void ScomFile::AddDataObject(const DataObjectRegistry::Kind& kind, const TabElement& entry,
+                             const std::vector<TabElement>& rows) {
+  const NetLine line(entry.GetName() + ": " + entry.GetValue());
+  DataObjectFactory make = kind.make;
+  if (kind.isTable) {
+    if (rows.empty()) return;
+    if (CountTokens(rows.front().GetValue()) > 3) make = kind.makeWide;
+  }
+  if (make == nullptr) return;
+  std::unique_ptr<NetDataElm> object(make(entry.GetName(), line));
+  if (!object) return;
+
+  if (kind.isTable) {
+    for (const TabElement& row : rows) {
+      NetLine check(row.GetValue());
+      object->LinkReferences(check);
+      if (check.GetErrorCode() != 0 || object->GetErrorCode() != 0) return;
+      object->AddDataLine(row.GetValue());
+    }
+  } else {
+    NetLine check(line);
+    object->LinkReferences(check);
+    if (check.GetErrorCode() != 0 || object->GetErrorCode() != 0) return;
+    object->ParseLine(labels);
+  }
+  if (object->GetErrorCode() != 0 || object->GetLine().GetErrorCode() != 0) return;
+  dataObjects[FreeDataSlot()] = std::move(object);
+  ++dataObjectCount;
+}
+
+NetDataElm* ScomFile::FindDataObject(const MyStrng& name) const {
+  for (const auto& object : dataObjects) {
+    if (object && object->GetName() == name) return object.get();
+  }
+  return nullptr;
+}
+
+void ScomFile::DeleteDataObjects() {
+  for (auto& object : dataObjects) object.reset();
+  dataObjectCount = 0;
+}
+
+bool ScomFile::IsUsrNetName(const MyStrng& line) const {
+  return definitions.Lookup(line.GetNextToken()) != SymbolTable::kNotFound;
+}
+
+NetElement* ScomFile::CreateElement(const NetLine& line) {
+  MyStrng copy(line);
+  const MyStrng keyword = copy.GetNextToken();
+  if (IsUsrNetName(keyword)) {
+    UsrDefNet* net = FindUsrNet(keyword);
+    if (net == nullptr) return nullptr;
+    if (net->GetPortCount() == 1) return new UsrDefEinTor(net, line);
+    if (net->GetPortCount() == 2) return new UsrDefZweiTor(net, line);
+    Error("Fall nicht implementiert", 4);
+    return nullptr;
+  }
+  const bool namesDataEntry = FindSymbolValue(copy.GetTrailingWord()) != SymbolTable::kNotFound;
+  ElementFactory make = Elements().Find(keyword, namesDataEntry);
+  return make != nullptr ? make(line) : nullptr;
+}
+
+void ScomFile::FillFrame(const TabElement& definition, UsrNetBasis& frame) const {
+  frame.name = definition.GetName();
+  frame.portDefinition = definition.GetValue();
+  frame.portCount = definition.GetValue().GetAt(0) - '0';
+  MyStrng rest(definition.GetValue());
+  rest = rest.RemoveNextToken();
+  const MyStrng nodeList = GetNodeList(rest);
+  int numbers[2 * UsrNetBasis::kMaxPorts] = {};
+  const int count = ReadNodes(nodeList, numbers, 2 * UsrNetBasis::kMaxPorts);
+  frame.definitionNodes.assign(numbers, numbers + count);
+  for (int k = 0; k < frame.portCount; ++k) {
+    if (count == frame.portCount) {
+      frame.ports[k] = Zweig(numbers[k], 0);
+    } else if (count == 2 * frame.portCount) {
+      frame.ports[k] = Zweig(numbers[2 * k], numbers[2 * k + 1]);
+    }
+  }
+}
+
+bool ScomFile::ReadBlockElements(int open, UsrNetBasis& frame) {
+  bool ok = true;
+  const int end = BlockEnd(open);
+  for (int i = open + 1; i < end; ++i) {
+    const MyStrng& text = lines[i];
+    if (text.IsEmpty() || IsComment(text) || text.GetNextToken() == frame.name) continue;
+    NetLine line(text);
+    NetElement* element = CreateElement(line);
+    if (element != nullptr && element->HasContinuation()) {
+      while (i + 1 < end && IsContinuation(lines[i + 1])) element->AddContinuation(lines[++i]);
+    }
+    bool accepted = false;
+    if (element != nullptr) {
+      NetLine check(line);
+      element->LinkReferences(check);
+      if (check.GetErrorCode() == 0 && element->GetErrorCode() == 0) {
+        element->ParseLine(labels);
+        accepted = element->GetLine().GetErrorCode() == 0 && element->GetErrorCode() == 0;
+      }
+    }
+    if (!accepted) {
+      line.Error(MyStrng(line) + "Syntaxfehler", 4);
+      delete element;
+      ok = false;
+      continue;
+    }
+    frame.elements.Append(element);
+    for (int k = 0; k < element->GetNodeCount(); ++k) {
+      if (element->GetNode(k) != 0) frame.nodeList.Append(element->GetNode(k));
+    }
+  }
+  for (int k = 0; k < frame.portCount; ++k) {
+    if (frame.ports[k].nodePlus != 0) frame.nodeList.Append(frame.ports[k].nodePlus);
+    if (frame.ports[k].nodeMinus != 0) frame.nodeList.Append(frame.ports[k].nodeMinus);
+  }
+  frame.elementCount = frame.elements.GetCount();
+  frame.nodeCount = frame.nodeList.GetCount();
+  return ok;
+}
+
+bool ScomFile::BuildNets() {
+  bool ok = true;
+  const std::vector<TabElement> entries = definitions.GetEntries();
+  for (size_t d = 0; d < entries.size() && d < definitionBlocks.size(); ++d) {
+    UsrNetBasis frame;
+    FillFrame(entries[d], frame);
+    ok = ReadBlockElements(definitionBlocks[d], frame) && ok;
+    if (frame.AllLinear()) {
+      auto net = std::make_unique<UsrDefNet>(frame, sweep);
+      net->SetUp();
+      frame.ownsElements = false;
+      usrNets.push_back(std::move(net));
+    } else {
+      auto net = std::make_unique<NonLinearUsrNet>(frame);
+      net->Allocate();
+      frame.ownsElements = false;
+      nonLinearNets.push_back(std::move(net));
+    }
+  }
+  // A network without a refused line would compute a different circuit: no run.
+  if (!ok) code = 4;
+  return ok;
+}
+
+void ScomFile::AllocateUsrNetResults() {
+  for (auto& net : usrNets) net->AllocateResults();
+}
+
+bool ScomFile::StartDcSweeps() {
+  for (auto& net : nonLinearNets) net->StartDcSweep();
+  return true;
+}
+
+bool ScomFile::ComputeAt(float frequency) {
+  for (auto& net : usrNets) net->FillMatrix(frequency);
+  return true;
+}
+
+UsrDefNet* ScomFile::FindUsrNet(const MyStrng& name) const {
+  for (const auto& net : usrNets) {
+    if (net->GetName() == name) return net.get();
+  }
+  return nullptr;
+}
+
+UsrDefNet* ScomFile::GetUsrNet(int i) const {
+  return (i >= 0 && i < GetUsrNetCount()) ? usrNets[static_cast<size_t>(i)].get() : nullptr;
+}
+
+NonLinearUsrNet* ScomFile::GetNonLinearNet(int i) const {
+  return (i >= 0 && i < GetNonLinearNetCount()) ? nonLinearNets[static_cast<size_t>(i)].get()
+                                                 : nullptr;
+}
+
+void ScomFile::DeleteUsrNets() { usrNets.clear(); }
+
+void ScomFile::EnableUsrNetFlag() {
+  for (auto& net : usrNets) net->resultsReady = 1;
+}
+
+void ScomFile::DisableUsrNetFlag() {
+  for (auto& net : usrNets) net->resultsReady = 0;
+}
+
+void ScomFile::SetRegistries(const ElementRegistry* elementKinds,
+                             const DataObjectRegistry* dataKinds) {
+  elementRegistry = elementKinds;
+  dataRegistry = dataKinds;
+}
+
+const ElementRegistry& ScomFile::Elements() const {
+  return elementRegistry != nullptr ? *elementRegistry : ElementRegistry::Global();
+}
+
+const DataObjectRegistry& ScomFile::DataKinds() const {
+  return dataRegistry != nullptr ? *dataRegistry : DataObjectRegistry::Global();
+}
