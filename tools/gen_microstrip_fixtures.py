@@ -20,11 +20,11 @@ Which scikit-rf options reproduce our microstrip analysis (skrf.media.MLine):
   * rho=None: no conductor loss (not compared anyway).
   * Free-space impedance: scikit-rf uses sqrt(mu_0/epsilon_0) = 376.7303... ohm from scipy,
     we use 376.991. Impedances scale with it, so scikit-rf's Z0 is multiplied by
-    376.991 / sqrt(mu_0/epsilon_0) (the "376.991/376.73" of the documentation, exactly).
+    376.991 / sqrt(mu_0/epsilon_0), the ratio 376.991/376.73 taken exactly.
   * Static Z0: scikit-rf divides the air-line impedance at the corrected width w_r by the
     thickness-corrected eps_eff, Hammerstad-Jensen (and we) by eps_e(w_r) without the
     correction factor. Both agree for t = 0; for t > 0 the reference is built from
-    scikit-rf's own pieces: ZL1(w + delta_wr) / sqrt(ep_re(w + delta_wr)).
+    scikit-rf's own building blocks: ZL1(w + delta_wr) / sqrt(ep_re(w + delta_wr)).
   * Thickness: scikit-rf's delta_w1 uses t without normalising it to h. Its result is right
     when every length is given in units of h (h = 1, w = W/h, t = T/h); the t > 0 rows are
     computed that way. Its dispersion then uses the corrected width where we use the strip

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <numbers>
 
 namespace {
 
@@ -69,15 +70,6 @@ TEST(CalcMicrostrip, VacuumSubstrateKeepsPermittivityOne) {
     }
 }
 
-TEST(CalcMicrostrip, StaticImpedanceDispersesOnlyAboveZero) {
-  MicrostripResult stat, low;
-  const SubstrateData sub = Board(0.625, 2.33, 0.017);
-  ASSERT_TRUE(MathPool::CalcMicrostrip(stat, sub, 0.0, 1.9));
-  ASSERT_TRUE(MathPool::CalcMicrostrip(low, sub, 1e-6, 1.9));
-  EXPECT_NEAR(low.Z0, stat.Z0, 1e-9);
-  EXPECT_NEAR(low.eps, stat.eps, 1e-9);
-}
-
 TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
   struct Case {
     const char* what;
@@ -104,18 +96,6 @@ TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
   }
 }
 
-TEST(CalcMicrostrip, ExtremeButValidGeometriesStayFinite) {
-  for (double w : {1e-6, 1e-3, 100.0, 1e6})
-    for (double f : {0.0, 1.0, 100.0}) {
-      MicrostripResult r = kUntouched;
-      if (MathPool::CalcMicrostrip(r, Board(0.635, 9.8, 0.017), f, w)) {
-        EXPECT_TRUE(std::isfinite(r.Z0) && std::isfinite(r.eps) && std::isfinite(r.dl));
-      } else {
-        EXPECT_EQ(r.Z0, kUntouched.Z0);
-      }
-    }
-}
-
 TEST(GetConductivity, NamesCompareUpperCased) {
   const std::pair<const char*, double> cases[] = {
       {"CU", 5.88e7}, {"cu", 5.88e7}, {"AU", 4.55e7}, {"Au", 4.55e7},
@@ -124,15 +104,12 @@ TEST(GetConductivity, NamesCompareUpperCased) {
   for (const auto& [name, sigma] : cases) EXPECT_EQ(MathPool::GetConductivity(name), sigma) << name;
 }
 
-TEST(SkinDepth, CopperAtOneGigahertz) {
+TEST(SkinDepth, CopperAtOneGigahertzAndOutsideTheDomain) {
   const double sigma = 5.88e7;
   const double delta = MathPool::SkinDepth(sigma, 1.0, 1e9);
   EXPECT_NEAR(delta, 2.0756e-6, 0.0001e-6);
   // The surface resistance is that of a layer one skin depth thick.
   EXPECT_NEAR(MathPool::SurfaceResistance(sigma, 1.0, 1e9) * sigma * delta, 1.0, 1e-12);
-}
-
-TEST(SkinDepth, NonPositiveArgumentsGiveZero) {
   for (auto [sigma, mur, f] : {std::tuple{0.0, 1.0, 1e9}, std::tuple{5.8e7, 0.0, 1e9},
                                std::tuple{5.8e7, 1.0, 0.0}, std::tuple{5.8e7, 1.0, -1e9}}) {
     EXPECT_EQ(MathPool::SkinDepth(sigma, mur, f), 0.0);
@@ -165,17 +142,6 @@ TEST(ParallelPlateImpedance, WidthAndImpedanceAreInverse) {
 
 std::complex<double> Std(const Cmplx& z) { return {z.re, z.im}; }
 
-TEST(LineAdmittance, LosslessLineMatchesTrigonometricForms) {
-  const double Z0 = 50.0, beta = 20.0, length = 0.03;
-  Cmplx y11, y12;
-  MathPool::LineAdmittance(y11, Z0, 0.0, beta, length, 'E');
-  MathPool::LineAdmittance(y12, Z0, 0.0, beta, length, 'T');
-  EXPECT_EQ(y11.re, 0.0);
-  EXPECT_EQ(y12.re, 0.0);
-  EXPECT_NEAR(y11.im, -1.0 / (Z0 * std::tan(beta * length)), 1e-12);
-  EXPECT_NEAR(y12.im, 1.0 / (Z0 * std::sin(beta * length)), 1e-12);
-}
-
 TEST(LineAdmittance, LossyLineMatchesComplexHyperbolics) {
   const double Z0 = 75.0, alpha = 2.0, beta = 30.0, length = 0.1;
   const std::complex<double> gl = std::complex<double>(alpha, beta) * length;
@@ -184,13 +150,9 @@ TEST(LineAdmittance, LossyLineMatchesComplexHyperbolics) {
   MathPool::LineAdmittance(y12, Z0, alpha, beta, length, 'T');
   EXPECT_NEAR(std::abs(Std(y11) - 1.0 / (Z0 * std::tanh(gl))), 0.0, 1e-14);
   EXPECT_NEAR(std::abs(Std(y12) + 1.0 / (Z0 * std::sinh(gl))), 0.0, 1e-14);
-}
-
-TEST(LineAdmittance, OtherKindLeavesResult) {
-  Cmplx y(1.5, -2.5);
-  MathPool::LineAdmittance(y, 50.0, 0.1, 10.0, 1.0, 'X');
-  EXPECT_EQ(y.re, 1.5);
-  EXPECT_EQ(y.im, -2.5);
+  Cmplx kept(1.5, -2.5);
+  MathPool::LineAdmittance(kept, Z0, alpha, beta, length, 'X');
+  EXPECT_EQ(Std(kept), std::complex<double>(1.5, -2.5));
 }
 
 TEST(LineAdmittance, VeryLongLossyLineIsMatched) {
@@ -207,7 +169,7 @@ TEST(LineAdmittance, VeryLongLossyLineIsMatched) {
 
 // The textbook form of microstrip dielectric loss.
 double TextbookDielectricLoss(double f, double eps, double er, double tand) {
-  const double k0 = 2.0 * M_PI * f / 299792458.0;
+  const double k0 = 2.0 * std::numbers::pi * f / 299792458.0;
   return k0 * er * (eps - 1.0) * tand / (2.0 * std::sqrt(eps) * (er - 1.0));
 }
 
@@ -227,7 +189,7 @@ TEST(MicrostripLineY, RecoversLineConstantsFromTheMatrix) {
     // For a uniform line cosh(gamma l) = -Y11/Y12 and Z0 = 1/(Y12 sinh(gamma l)) negated.
     const std::complex<double> gl = std::acosh(-Std(y11) / Std(y12));
     const double fHz = c.f * 1e9;
-    EXPECT_NEAR(gl.imag() / length, 2.0 * M_PI * fHz * std::sqrt(ms.eps) / 299792458.0, 1e-8);
+    EXPECT_NEAR(gl.imag() / length, 2.0 * std::numbers::pi * fHz * std::sqrt(ms.eps) / 299792458.0, 1e-8);
     EXPECT_NEAR(gl.real() / length, TextbookDielectricLoss(fHz, ms.eps, c.er, c.tand), 1e-8);
     EXPECT_NEAR(std::abs(-1.0 / (Std(y12) * std::sinh(gl)) - ms.Z0), 0.0, 1e-9);
     if (c.tand == 0.0) {
@@ -237,33 +199,27 @@ TEST(MicrostripLineY, RecoversLineConstantsFromTheMatrix) {
   }
 }
 
-TEST(MicrostripLineY, VacuumSubstrateLosesLikeAHomogeneousLine) {
+TEST(MicrostripLineY, VacuumSubstrateAndFailedAnalysis) {
+  // Without dielectric contrast the loss is that of a homogeneous line.
   EXPECT_NEAR(MathPool::DielectricAttenuation(1e9, 1.0, 1.0, 0.01),
-              M_PI * 1e9 * 0.01 / 299792458.0, 1e-12);
-  Cmplx y11, y12;
-  ASSERT_TRUE(MathPool::MicrostripLineY(y11, y12, 1e-3, 0.01, Board(1.0, 1.0, 0.0, 0.01), 3.0));
-  EXPECT_TRUE(std::isfinite(y11.re) && std::isfinite(y11.im));
-  EXPECT_GT(y11.re, 0.0);
-}
-
-TEST(MicrostripLineY, FailedAnalysisLeavesTheEntries) {
+              std::numbers::pi * 1e9 * 0.01 / 299792458.0, 1e-12);
   Cmplx y11(1.0, 2.0), y12(3.0, 4.0);
+  ASSERT_TRUE(MathPool::MicrostripLineY(y11, y12, 1e-3, 0.01, Board(1.0, 1.0, 0.0, 0.01), 3.0));
+  EXPECT_TRUE(std::isfinite(y11.re) && y11.re > 0.0 && std::isfinite(y11.im));
+  y11 = Cmplx(1.0, 2.0);
+  y12 = Cmplx(3.0, 4.0);
   EXPECT_FALSE(MathPool::MicrostripLineY(y11, y12, 0.0, 0.01, Board(0.635, 9.8), 1.0));
   EXPECT_EQ(Std(y11), std::complex<double>(1.0, 2.0));
   EXPECT_EQ(Std(y12), std::complex<double>(3.0, 4.0));
 }
 
-TEST(PlanarWaveguideModeImpedance, FundamentalModeIsTem) {
+TEST(PlanarWaveguideModeImpedance, TemModeAndHigherModesAroundCutoff) {
   for (float f : {0.0f, 1e9f, 1e11f}) {
     Cmplx z;
     const Cmplx r = MathPool::PlanarWaveguideModeImpedance(z, 0.002f, 9.8f, 0, f);
-    EXPECT_EQ(Std(r), Std(z));
-    EXPECT_DOUBLE_EQ(z.re, 376.991 / std::sqrt(9.8f));
-    EXPECT_EQ(z.im, 0.0);
+    EXPECT_EQ(Std(r), std::complex<double>(376.991 / std::sqrt(9.8f), 0.0));
+    EXPECT_EQ(Std(z), Std(r));
   }
-}
-
-TEST(PlanarWaveguideModeImpedance, HigherModesAboveAndBelowCutoff) {
   // Mode 1 of a 10 mm guide in air is cut off at c / 10 mm, about 30 GHz.
   Cmplx above, below;
   MathPool::PlanarWaveguideModeImpedance(above, 0.01f, 1.0f, 1, 40e9f);
@@ -319,7 +275,7 @@ TEST(MicrostripCharFrequency, ModesAgree) {
   ASSERT_TRUE(MathPool::CalcMicrostrip(ms, Board(h, er), 0.0, w));
   const double z0 = ms.Z0 * 376.73 / 376.991;
   EXPECT_NEAR(MathPool::MicrostripCharFrequency(2, w, h, er),
-              z0 / (2.0 * 4e-7 * M_PI * h * 1e-3) / 1e9, 1e-9);
+              z0 / (2.0 * 4e-7 * std::numbers::pi * h * 1e-3) / 1e9, 1e-9);
 }
 
 TEST(MicrostripCharFrequency, OutsideTheDomainGivesZero) {
@@ -355,11 +311,18 @@ struct Coupled {
 };
 
 TEST(CalcCoupledMicrostrip, RangeFlags) {
+  constexpr int kNone = MathPool::kCplNoResult;
   struct Case {
     double h, er, f, W, S;
     int flags;
   };
   const Case cases[] = {
+      {0.635, 9.8, 5.0, 0.0, 0.2, MathPool::kCplNarrow | kNone},
+      {0.0, 9.8, 5.0, 0.6, 0.2, MathPool::kCplWide | kNone},
+      {0.635, 9.8, 5.0, 0.6, -0.2, MathPool::kCplSmallGap | kNone},
+      {0.635, 9.8, -5.0, 0.6, 0.2, kNone},
+      {0.635, 0.5, 5.0, 0.6, 0.2, MathPool::kCplPermittivity | kNone},
+      {0.635, 9.8, kNaN, 0.6, 0.2, kNone},
       {0.635, 9.8, 5.0, 0.6, 0.2, 0},
       {0.635, 1.0, 5.0, 0.6, 0.2, 0},
       {0.635, 9.8, 5.0, 0.03, 0.2, MathPool::kCplNarrow},
@@ -371,8 +334,8 @@ TEST(CalcCoupledMicrostrip, RangeFlags) {
   };
   for (const Case& c : cases) {
     const Coupled r(Board(c.h, c.er), c.f, c.W, c.S);
-    EXPECT_EQ(r.flags, c.flags) << c.er << " " << c.f << " " << c.W << " " << c.S;
-    EXPECT_TRUE(r.Set());
+    EXPECT_EQ(r.flags, c.flags) << c.h << " " << c.er << " " << c.f << " " << c.W << " " << c.S;
+    EXPECT_EQ(r.Set(), !(c.flags & kNone));
   }
 }
 
@@ -408,39 +371,6 @@ TEST(CalcCoupledMicrostrip, ModesSplitAroundTheSingleLine) {
     EXPECT_NEAR(edge.odd.Z0 / single.Z0, 1.0, 0.02);
     EXPECT_NEAR(edge.even.eps / single.eps, 1.0, 0.02);
     EXPECT_NEAR(edge.odd.eps / single.eps, 1.0, 0.02);
-  }
-}
-
-TEST(CalcCoupledMicrostrip, PermittivitiesRiseWithFrequency) {
-  const SubstrateData sub = Board(0.635, 9.8);
-  const Coupled stat(sub, 0.0, 0.6, 0.2);
-  const Coupled low(sub, 1e-6, 0.6, 0.2);
-  const Coupled high(sub, 20.0, 0.6, 0.2);
-  EXPECT_NEAR(low.even.eps, stat.even.eps, 1e-9);
-  EXPECT_NEAR(low.odd.eps, stat.odd.eps, 1e-9);
-  EXPECT_GT(high.even.eps, stat.even.eps);
-  EXPECT_GT(high.odd.eps, stat.odd.eps);
-  EXPECT_LT(high.even.eps, 9.8);
-  EXPECT_LT(high.odd.eps, 9.8);
-}
-
-TEST(CalcCoupledMicrostrip, NoFiniteResultIsReported) {
-  struct Case {
-    const char* what;
-    double h, er, f, W, S;
-  };
-  const Case cases[] = {
-      {"zero width", 0.635, 9.8, 5.0, 0.0, 0.2},
-      {"zero height", 0.0, 9.8, 5.0, 0.6, 0.2},
-      {"negative gap", 0.635, 9.8, 5.0, 0.6, -0.2},
-      {"negative frequency", 0.635, 9.8, -5.0, 0.6, 0.2},
-      {"ER below one", 0.635, 0.5, 5.0, 0.6, 0.2},
-      {"NaN frequency", 0.635, 9.8, kNaN, 0.6, 0.2},
-  };
-  for (const Case& c : cases) {
-    const Coupled r(Board(c.h, c.er), c.f, c.W, c.S);
-    EXPECT_TRUE(r.flags & MathPool::kCplNoResult) << c.what;
-    EXPECT_FALSE(r.Set()) << c.what;
   }
 }
 
