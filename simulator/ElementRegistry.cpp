@@ -35,7 +35,9 @@ bool ElementRegistry::RegisterDataVariant(const char* keyword, ElementFactory ma
 
 ElementFactory ElementRegistry::Find(const MyStrng& keyword, bool namesDataEntry) const {
   for (const Entry& entry : entries) {
-    if (entry.keyword == keyword) return namesDataEntry ? entry.makeOnData : entry.make;
+    if (entry.keyword == keyword) {
+      return namesDataEntry && entry.makeOnData != nullptr ? entry.makeOnData : entry.make;
+    }
   }
   return nullptr;
 }

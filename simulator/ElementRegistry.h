@@ -33,7 +33,8 @@ class ElementRegistry {
   // The factory used instead when the line's last word names an entry of the DATA block
   // ("TRL": a microstrip line on that substrate rather than an ideal line).
   bool RegisterDataVariant(const char* keyword, ElementFactory make);
-  // Null when the keyword is not registered (for that variant).
+  // The data variant when the line names a DATA entry and the keyword has one, else the plain
+  // factory; null when the keyword is not registered.
   ElementFactory Find(const MyStrng& keyword, bool namesDataEntry) const;
   void Clear() { entries.clear(); }
 

@@ -49,6 +49,13 @@ bool IsNumericLine(const MyStrng& line) {
 
 bool IsElementLine(const MyStrng& line) { return ElementRegistry::IsKeyword(line.GetNextToken()); }
 
+// NAME followed by ':': a label or definition line, whatever its NAME.
+bool HasLabelColon(const MyStrng& line) {
+  MyStrng rest(line);
+  rest = rest.RemoveNextToken();
+  return rest.GetAt(0) == ':';
+}
+
 // Trailing blanks off; unlike MyStrng::TrimRight an all-blank text becomes empty.
 MyStrng WithoutTrailingBlanks(const MyStrng& text) {
   int32_t n = text.GetLength();
@@ -339,12 +346,15 @@ bool ScomFile::ReadUsrNetDefinitions() {
     int found = 0;
     for (int i = open + 1; i < end; ++i) {
       const MyStrng& text = lines[i];
-      if (IsSkipped(text) || IsElementLine(text) || IsUsrNetName(text)) continue;
+      if (IsSkipped(text)) continue;
+      if (!HasLabelColon(text) && (IsElementLine(text) || IsUsrNetName(text))) continue;
       ++found;
       NetLine line(text);
       MyStrng name;
       MyStrng value;
-      if (!ParseLabelLine(line, name, value) || line.GetErrorCode() != 0) {
+      // A network named like an element keyword could never be used as an instance.
+      if (!ParseLabelLine(line, name, value) || line.GetErrorCode() != 0 ||
+          ElementRegistry::IsKeyword(name)) {
         Error("Syntaxfehler: UsrNet falsch definiert", 4);
         ok = false;
         continue;

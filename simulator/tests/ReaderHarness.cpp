@@ -1,0 +1,128 @@
+#include "simulator/tests/ReaderHarness.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "basics/LineFile.h"
+#include "simulator/NetContext.h"
+#include "simulator/NonLinearUsrNet.h"
+#include "simulator/UsrDefNet.h"
+#include "simulator/tests/TestElements.h"
+
+namespace {
+
+std::string Ports(const NetElement& element) {
+  std::string text;
+  for (int k = 0; k < element.GetPortCount(); ++k) {
+    const Zweig port = element.GetPort(k);
+    text += " (" + std::to_string(port.nodePlus) + "," + std::to_string(port.nodeMinus) + ")";
+  }
+  return text;
+}
+
+std::string Elements(const ElementList& list) {
+  std::string text;
+  for (NetElement* element : list.Values()) {
+    text += "  " + element->GetTypeName().ToCString() + " " + element->GetName().ToCString() +
+            Ports(*element);
+    if (const auto* model = dynamic_cast<const TestModel*>(element)) {
+      for (const MyStrng& value : model->values) text += " [" + value.ToCString() + "]";
+    }
+    text += "\n";
+  }
+  return text;
+}
+
+std::string Nodes(const NodeList& list) {
+  std::string text;
+  for (int node : list.Values()) text += " " + std::to_string(node);
+  return text;
+}
+
+// Empty sections are left out.
+std::string Table(const char* title, const SymbolTable& table) {
+  std::string text;
+  for (const TabElement& entry : table.GetEntries()) {
+    text += " " + entry.GetName().ToCString() + "=" + entry.GetValue().ToCString() + ";";
+  }
+  return text.empty() ? text : title + text + "\n";
+}
+
+}  // namespace
+
+ReaderHarness::ReaderHarness() {
+  RegisterTestElements(elements);
+  RegisterTestDataObjects(dataKinds);
+  reader.SetRegistries(&elements, &dataKinds);
+  reader.SetSweep(&sweep);
+}
+
+std::vector<std::string> ReaderHarness::LoadNetlist(const std::string& fileName) {
+  // The corpus lies beside this file.
+  std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "netlists" / fileName);
+  std::vector<std::string> text;
+  for (std::string line; std::getline(in, line);) text.push_back(line);
+  return text;
+}
+
+bool ReaderHarness::Run(const std::vector<std::string>& text) {
+  LineFile lines;
+  for (const std::string& line : text) lines.AddLine(MyStrng(line.c_str()));
+  reader.Reset();
+  reader.SetLines(lines);
+  NetContext::SetReaderInUse(&reader);
+  VS_Error::ClearQueue();
+  if (!reader.CheckSyntax()) return false;
+  if (!reader.ReadBlocks() || reader.GetErrorCode() != 0) return false;
+  reader.BuildDataObjects();
+  return reader.BuildNets() && reader.GetErrorCode() == 0;
+}
+
+std::vector<std::string> ReaderHarness::QueuedMessages() {
+  std::vector<std::string> messages;
+  for (int i = 0; i < VS_Error::MessageCount(); ++i) {
+    messages.push_back(VS_Error::Message(i).ToCString());
+  }
+  return messages;
+}
+
+std::string ReaderHarness::Describe() const {
+  std::string text = Table("labels:", reader.GetLabels()) + Table("data:", reader.GetDataTable());
+  std::string objects;
+  for (const TabElement& entry : reader.GetDataTable().GetEntries()) {
+    if (const auto* object = dynamic_cast<const TestDataObject*>(
+            reader.FindDataObject(entry.GetName()))) {
+      objects += " " + object->GetName().ToCString() + " " + object->kind.ToCString() + "/" +
+                 std::to_string(object->rows.size());
+    }
+  }
+  if (!objects.empty()) text += "objects:" + objects + "\n";
+  if (reader.HasFreq()) {
+    char line[96];
+    std::snprintf(line, sizeof line, "sweep: %c %g %g %d\n", sweep.mode, sweep.start, sweep.stop,
+                  sweep.count);
+    text += line;
+  }
+  if (reader.HasOut()) {
+    text += std::string("out: ") + reader.GetOutKind() + " '" +
+            reader.GetOutputFormat().ToCString() + "'\n";
+  }
+  for (int i = 0; i < reader.GetUsrNetCount(); ++i) {
+    const UsrDefNet& net = *reader.GetUsrNet(i);
+    text += "net " + net.GetName().ToCString() + " " + net.GetPortDefinition().ToCString() +
+            ":";
+    for (int k = 0; k < net.GetPortCount(); ++k) {
+      text += " (" + std::to_string(net.GetNetPort(k).nodePlus) + "," +
+              std::to_string(net.GetNetPort(k).nodeMinus) + ")";
+    }
+    text += " nodes" + Nodes(net.GetNodeLabels()) + "\n" + Elements(net.GetElements());
+  }
+  for (int i = 0; i < reader.GetNonLinearNetCount(); ++i) {
+    const NonLinearUsrNet& net = *reader.GetNonLinearNet(i);
+    text += "dc net " + net.name.ToCString() + " nodes" + Nodes(net.nodeList) + "\n" +
+            Elements(net.elements);
+  }
+  return text;
+}

@@ -1,0 +1,268 @@
+#include "simulator/ScomFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "simulator/tests/ReaderHarness.h"
+
+namespace {
+
+struct CorpusCase {
+  const char* file;
+  bool ready;  // the networks are ready for a run
+  std::vector<std::string> messages;
+  const char* structure;  // as ReaderHarness::Describe writes it; null: not compared
+};
+
+class CorpusTest : public testing::TestWithParam<CorpusCase> {};
+
+TEST_P(CorpusTest, ReadsNetlist) {
+  const CorpusCase& c = GetParam();
+  ReaderHarness harness;
+  const std::vector<std::string> text = ReaderHarness::LoadNetlist(c.file);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(harness.Run(text), c.ready);
+  EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages);
+  if (c.structure != nullptr) EXPECT_EQ(harness.Describe(), c.structure);
+}
+
+const CorpusCase kCorpus[] = {
+    {"all_blocks.net", true,
+     {},
+     R"(labels: RL=50; RG=75ohm; TAB=1 2 3; TAB1=1GHz 0.5 10; TAB2=2GHz 0.4 20; LEN=1mm; CV=22pF;
+data: SUB1=MS H=0.625mm ER=2.33 MET1 = CU 17um TAND=0.0002; T1=S 2; T11=1GHz 0.5 10; T12=2GHz 0.4 20; T2=S 1; T21=1GHz 0.9 10 0.1 20 0.1 30 0.8 40; W0=1mm;
+objects: SUB1 Substrate/0 T1 OnePortTable/2 T2 TwoPortTable/1
+sweep: L 1e+09 2e+10 101
+out: S 'Betrag/Phase'
+net TOP 2POR 1 2 RG1 = 50 RG2 = 50: (1,0) (2,0) nodes 1 3 2 4
+  TestRes RES (1,0) [50]
+  TestRes RES (1,3) [10]
+  TestCap CAP (3,0) [22pF]
+  TestTwo TWO (1,0) (2,0)
+  TestBip BIP (1,0) (2,0) [+ H11=5] [+ H21=50]
+  TestTee TEE (1,0) (2,0) (3,0)
+  TestCpl CPL (1,0) (2,0) (3,0) (4,0)
+  TestSyue SYUE (1,0) (2,0) (3,0)
+  TestOne ONE (2,0) [T1]
+  TestLine TRL (1,0) (2,0) [50]
+  TestMicrostrip TRL (1,0) (2,0) [1mm] [SUB1]
+)"},
+    {"blk_blanks.net", false,
+     {" BLK SYN_ERR Symboltabelle kein Buchstabe"},
+     ""},
+    {"data_missing.net", false,
+     {"Daten für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"data_tables.net", true,
+     {},
+     R"(data: NARROW=S 2; NARROW1=1GHz 0.5 10; NARROW2=2GHz 0.4 20 0.1 0 0.1 0 0.3 40; NARROWX=5; WIDE=S 1; WIDE1=1GHz 0.9 10 0.1 20 0.1 30 0.8 40; EMPTY=S 0;
+objects: NARROW OnePortTable/2 WIDE TwoPortTable/1
+net TOP 1POR 1: (1,0) nodes 1
+  TestOne ONE (1,0) [NARROW]
+)"},
+    {"empty_block.net", true,
+     {},
+     R"(net EMPTY 1POR 1: (1,0) nodes 1
+)"},
+    {"err_data_element.net", false,
+     {"Datensegment: keine Schaltsymbole"},
+     R"(data: SUB=MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02;
+)"},
+    {"err_def_duplicate.net", false,
+     {"SUB Symbol bereits vorhanden"},
+     ""},
+    {"err_def_keyword.net", false,
+     {"Syntaxfehler: UsrNet falsch definiert"},
+     ""},
+    {"err_def_kind.net", false,
+     {"UsrNet falsch definiert nur 1POR oder 2POR erlaubt"},
+     ""},
+    {"err_def_name.net", false,
+     {"1TOP: 1POR 1 SYN_ERR Symboltabelle kein Buchstabe", "Syntaxfehler: UsrNet falsch definiert"},
+     ""},
+    {"err_def_nodes.net", false,
+     {"UsrDefNet: Falsche Knotenanzahl"},
+     ""},
+    {"err_def_none.net", false,
+     {"Syntaxfehler: Keine N-Definition"},
+     ""},
+    {"err_def_por.net", false,
+     {"Schlüsselwort POR nicht vorhanden"},
+     ""},
+    {"err_def_port_missing.net", false,
+     {"UsrDefNet: Falsche Knotenanzahl"},
+     ""},
+    {"err_def_two.net", false,
+     {"Syntaxfehler: Zuviele Definitionen"},
+     ""},
+    {"err_dreipol.net", false,
+     {"Dreipole haben gleichen Bezugspunkt", "BIP 1 3 2 4Syntaxfehler"},
+     R"(net TOP 2POR 1 2: (1,0) (2,0) nodes 1 3 2
+  TestBip BIP (1,3) (2,3)
+)"},
+    {"err_element_unknown.net", false,
+     {"IQU 1Syntaxfehler", "SLTL 1 2Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [50]
+)"},
+    {"err_freq_last_line.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     ""},
+    {"err_freq_log_zero.net", false,
+     {"Syntaxfehler: Frequenzbereich falsch definiert"},
+     ""},
+    {"err_freq_reversed.net", false,
+     {"Syntaxfehler: Frequenzbereich falsch definiert"},
+     ""},
+    {"err_fuenfpol.net", false,
+     {"Fünfpole haben gleichen Bezugspunkt", "CPL 1 5 2 5 3 5 4 5Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_instance_later.net", false,
+     {"LATER 1 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert", "Syntaxfehler: Zuviele Definitionen"},
+     ""},
+    {"err_key_equals.net", false,
+     {"R 50 = fehlt ", "RES 1 R 50Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_key_missing.net", false,
+     {"X = 5 R fehlt ", "RES 1 X = 5Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_label_colon.net", false,
+     {"R1 50 SYN_ERR Symboltabelle kein Doppelpunkt"},
+     ""},
+    {"err_label_duplicate.net", false,
+     {"R1 Symbol bereits vorhanden"},
+     R"(labels: R1=50;
+)"},
+    {"err_label_letter.net", false,
+     {"1GHz 0.5 10 SYN_ERR Symboltabelle kein Buchstabe"},
+     R"(labels: R1=50;
+)"},
+    {"err_label_symbol.net", false,
+     {" : 50 SYN_ERR Symboltabelle Kein Symbol"},
+     ""},
+    {"err_label_unknown.net", false,
+     {"RL Label nicht gefunden", "RES 1 R = RLSyntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_label_value.net", false,
+     {"R1: <--SYN_ERR  Kein Wert"},
+     R"(labels: R1=NO_VALUE;
+)"},
+    {"err_nested.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     ""},
+    {"err_no_block.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     ""},
+    {"err_no_end.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     ""},
+    {"err_node_list.net", false,
+     {"0 R = 50 SYN_ERR Knoten ", "RES 0 R = 50Syntaxfehler", "1 SYN_ERR Knoten ", "TWO 1Syntaxfehler", "1 2 3 R = 5 SYN_ERR Knoten ", "RES 1 2 3 R = 5Syntaxfehler"},
+     R"(net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
+)"},
+    {"err_out_in_blk.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     R"(out: S ''
+)"},
+    {"err_port_nodes.net", false,
+     {"Identische Knoten in einem Zweig", "RES 4 4 R = 50Syntaxfehler"},
+     R"(net TOP 1POR 4: (4,0) nodes 4
+)"},
+    {"err_ports_identical.net", false,
+     {"Tore0 und 1 identisch", "TWO 1 1Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_substrate_check.net", false,
+     {"CHIP: MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02 = fehlt ", "Substrat nicht vorhanden", "TRL 1 0 2 0 W = 1mm CHIPSyntaxfehler"},
+     R"(data: CHIP=MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02;
+net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
+)"},
+    {"err_table_row.net", false,
+     {"Syntaxfehler in Datentabelle", "Datenpointer für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler"},
+     R"(data: T1=S 3; T11=1GHz 0.5 10; T12=2GHz 0.4; T13=3GHz 0.3 30;
+net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"err_too_many_objects.net", false,
+     {"Datensegment: mehr als 20 Datenobjekte"},
+     nullptr},
+    {"err_two_out.net", false,
+     {"Syntaxfehler z.B. kein End"},
+     R"(out: S ''
+)"},
+    {"err_vierpol.net", false,
+     {"Vierpole haben gleichen Bezugspunkt", "TEE 1 5 2 5 3 5Syntaxfehler"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+)"},
+    {"freq_bad_mode.net", true,
+     {},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [50]
+)"},
+    {"freq_fexp.net", true,
+     {},
+     R"(sweep: E 1e+09 1e+10 250
+net TOP 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [50]
+)"},
+    {"freq_fstep_min.net", true,
+     {},
+     R"(sweep: L 1e+09 2e+09 2
+net TOP 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [50]
+)"},
+    {"instances.net", true,
+     {},
+     R"(net SUB1 1POR 5 RG1 = 50: (5,0) nodes 5
+  TestRes RES (5,0) [50]
+net SUB2 2POR 1 2 RG1 = 50 RG2 = 50: (1,0) (2,0) nodes 1 2
+  TestTwo TWO (1,0) (2,0)
+net TOP 1POR 1 RG1 = 50: (1,0) nodes 1 2
+  UsrDefEinTor SUB1 (1,0)
+  UsrDefZweiTor SUB2 (1,0) (2,0)
+  TestRes RES (2,0) [10]
+)"},
+    {"labels_rows.net", true,
+     {},
+     R"(labels: A=1; A1=100 200; A2=-3 4; A3=.5 6; B=x; B1=7 8; C=y: z; D=NONAME; D1=9 10;
+net N 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [1]
+)"},
+    {"long_node_list.net", true,
+     {},
+     R"(net TOP 1POR 1: (1,0) nodes 2147483647 1
+  TestCap CAP (2147483647,0) [1111111111111111111]
+)"},
+    {"nonlinear.net", true,
+     {},
+     R"(net LIN 1POR 1: (1,0) nodes 1
+  TestRes RES (1,0) [50]
+dc net DIODE nodes 1 2
+  TestRes RES (1,2) [1k]
+  TestDiode HLD (2,0)
+)"},
+    {"tabs.net", true,
+     {},
+     R"(net TOP 1POR 1: (1,0) nodes 1 2
+  TestRes RES (1,0) [50]
+  TestTwo TWO (1,0) (2,0)
+)"},
+    {"trl_variants.net", true,
+     {},
+     R"(data: SUB=MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02;
+objects: SUB Substrate/0
+net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
+  TestLine TRL (1,0) (2,0) [50]
+  TestMicrostrip TRL (1,0) (2,0) [1mm] [SUB]
+)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Netlists, CorpusTest, testing::ValuesIn(kCorpus));
+
+}  // namespace
