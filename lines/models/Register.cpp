@@ -1,3 +1,6 @@
 #include "lines/models/Register.h"
 
-void RegisterLineModels() {}
+#include "lines/models/Substrat.h"
+#include "simulator/DataObjectRegistry.h"
+
+void RegisterLineModels() { DataObjectRegistry::Global().Register("MS", Substrat::Create); }

@@ -3,13 +3,17 @@
 #include "basics/Register.h"
 #include "basics/VS_Error.h"
 #include "lines/models/Register.h"
+#include "simulator/NetContext.h"
 #include "simulator/Register.h"
 
 namespace {
 
-// The error queue is process state: every test starts with an empty one.
+// The error queue and the reader in use are process state: every test starts without them.
 class ResetProcessState : public testing::EmptyTestEventListener {
-  void OnTestStart(const testing::TestInfo&) override { VS_Error::ResetQueue(); }
+  void OnTestStart(const testing::TestInfo&) override {
+    VS_Error::ResetQueue();
+    NetContext::Reset();
+  }
 };
 
 }  // namespace
