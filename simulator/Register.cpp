@@ -1,6 +1,9 @@
 #include "simulator/Register.h"
 
 #include "pf/object.h"
+#include "simulator/DataForOnePort.h"
+#include "simulator/DataObjectRegistry.h"
+#include "simulator/DataOnePort.h"
 #include "simulator/ElementRegistry.h"
 #include "simulator/KonzTee.h"
 #include "simulator/MultiMeter.h"
@@ -22,4 +25,7 @@ void RegisterSimulatorElements() {
   elements.Register("UQU", SpannungsQuelle::Create);
   elements.Register("MUME", MultiMeter::Create);
   elements.Register("KTE", KonzTee::Create);
+  elements.Register("ONE", DataOnePort::Create);
+  elements.Register("TWO", DataTwoPort::Create);
+  DataObjectRegistry::Global().RegisterTable("S", DataForOnePort::Create, DataForTwoPort::Create);
 }
