@@ -7,6 +7,7 @@
 #include "simulator/ElementRegistry.h"
 #include "simulator/KonzTee.h"
 #include "simulator/MultiMeter.h"
+#include "simulator/PNDiodeElement.h"
 #include "simulator/ResKreis.h"
 #include "simulator/SelfResonantElement.h"
 #include "simulator/SpannungsQuelle.h"
@@ -28,4 +29,5 @@ void RegisterSimulatorElements() {
   elements.Register("ONE", DataOnePort::Create);
   elements.Register("TWO", DataTwoPort::Create);
   DataObjectRegistry::Global().RegisterTable("S", DataForOnePort::Create, DataForTwoPort::Create);
+  elements.Register("HLD", PNDiodeElement::Create);
 }

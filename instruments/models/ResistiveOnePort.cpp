@@ -1,0 +1,33 @@
+#include "instruments/models/ResistiveOnePort.h"
+
+#include <cmath>
+
+#include "simulator/PortMatrix.h"
+
+ResistiveOnePort::ResistiveOnePort(const NetLine& line, const char* type, double defaultResistance)
+    : EinTor(line), resistance(defaultResistance) {
+  typeName = type;
+}
+
+void ResistiveOnePort::FillMatrix(float) {
+  portMatrix->SetAt(Cmplx(1.0 / GuardedResistance(), 0.0), 1, 1);
+}
+
+void ResistiveOnePort::LinkKeys(NetLine& check, std::initializer_list<const char*> keys) {
+  NetElement::LinkReferences(check);
+  for (const char* key : keys) {
+    if (check.GetErrorCode() != 0) return;
+    ExpectLabel(check, key);
+  }
+}
+
+bool ResistiveOnePort::ParseNodes(const SymbolTable& labels) {
+  NetElement::ParseLine(labels);
+  return code == 0;
+}
+
+void ResistiveOnePort::TakeTrailingName() { name = MyStrng(line).GetTrailingWord(); }
+
+double ResistiveOnePort::GuardedResistance() const {
+  return std::fabs(resistance) < PortMatrix::kGuard ? PortMatrix::kGuard : resistance;
+}

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "basics/LineFile.h"
+#include "simulator/NetContext.h"
+#include "simulator/NonLinearUsrNet.h"
+#include "simulator/PNDiodeElement.h"
+#include "simulator/ScomFile.h"
+
+namespace {
+
+struct Reference {
+  double supply;
+  double diode;
+};
+
+constexpr Reference kNgspice[] = {
+#include "instruments/models/tests/fixtures/diode_sweep_ngspice.inc"
+};
+
+// Supply value, then U and I of each diode, per step.
+using OperatingPoints = std::vector<std::vector<double>>;
+
+class DcSweep : public testing::Test {
+ protected:
+  // Reads the one-block netlist as an instrument does and runs its sweep to the end.
+  OperatingPoints Run(const std::vector<const char*>& block) {
+    LineFile lines;
+    for (const char* line : block) lines.AddLine(MyStrng(line));
+    reader.SetLines(lines);
+    NetContext::SetReaderInUse(&reader);
+    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
+    reader.BuildDataObjects();
+    EXPECT_TRUE(reader.BuildNets());
+    NonLinearUsrNet& net = *reader.GetNonLinearNet(0);
+    OperatingPoints points;
+    if (net.StartDcSweep() != 1) return points;
+    for (bool more = true; more;) {
+      more = net.NextDcStep();
+      if (net.GetErrorCode() != 0) break;
+      points.push_back({net.GetStepValue()});
+      for (const PNDiodeElement* diode : net.GetDiodes()) {
+        points.back().insert(points.back().end(), {diode->GetU(), diode->GetI()});
+      }
+    }
+    return points;
+  }
+
+  ScomFile reader;
+};
+
+TEST_F(DcSweep, MatchesNgspice) {
+  const OperatingPoints points =
+      Run({"BLK", "DIODE: 1POR 1", "DCQU 1 UA= 0.1V UB= 10V N= 20 R= 1kohm Netzteil",
+           "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "END"});
+  ASSERT_EQ(points.size(), std::size(kNgspice));
+
+  const double is = 10 * 1e-15f;
+  double largest = 0.0;
+  for (size_t k = 0; k < points.size(); ++k) {
+    EXPECT_NEAR(points[k][0], kNgspice[k].supply, 1e-6);
+    largest = std::max(largest, std::fabs(points[k][1] - kNgspice[k].diode));
+    EXPECT_EQ(points[k][2], is * (std::exp(points[k][1] / 0.025) - 1.0));
+  }
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3e", largest);
+  RecordProperty("max_difference_volts", text);
+  EXPECT_LT(largest, 1e-6);
+
+  EXPECT_NEAR(points[1][1], 0.5536, 1e-4);  // at 0.595 V
+  EXPECT_NEAR(points[2][1], 0.6146, 1e-4);  // at 1.09 V
+  EXPECT_NEAR(points[20][1], 0.6890, 1e-4);
+}
+
+TEST_F(DcSweep, EveryDiodeTakesPart) {
+  const OperatingPoints points =
+      Run({"BLK", "CHAIN: 1POR 1", "DCQU 1 UA= -1V UB= 1V N= 2 R= 1kohm Netzteil",
+           "HLD 1 2 IS = 10fA NE = 1 RS = 0ohm", "HLD 2 IS = 10fA NE = 1 RS = 0ohm", "END"});
+  ASSERT_EQ(points.size(), 3u);
+  // Reverse, zero and forward bias: one current through both, the rest of the supply across
+  // 1 kohm.
+  for (const std::vector<double>& p : points) {
+    EXPECT_NEAR(p[2], p[4], 1e-12 * std::fabs(p[2]) + 1e-24);
+    EXPECT_NEAR((p[0] - p[1] - p[3]) / 1000.0, p[2], 1e-9 * std::fabs(p[2]) + 1e-20);
+  }
+  EXPECT_NEAR(points[0][2], -1e-14, 1e-20);
+  EXPECT_GT(points[2][1], 0.4);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+#include "simulator/PNDiodeElement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "simulator/SymbolTable.h"
+
+namespace {
+
+struct DiodeCase {
+  const char* text;
+  const char* firstError;  // "" when the line is accepted
+  float is;                // IS as its single-precision value
+  double ne;
+  double rs;
+};
+
+TEST(PNDiodeElement, ReadsIsNeRsInOrder) {
+  SymbolTable labels;
+  labels.Insert("Isat", "1pA");
+  const DiodeCase cases[] = {
+      {"HLD 2 IS = 10fA NE = 1.5 RS = 2ohm", "", 10 * 1e-15f, 1.5, 2.0},
+      {"HLD 1 2 IS = Isat NE = 1 RS = 0ohm", "", 1e-12f, 1.0, 0.0},
+      {"HLD 2 IS = 10fA RS = 0ohm", "10fA RS = 0ohm NE fehlt ", 0, 0, 0},
+      {"HLD 2 IS = 10f NE = 1 RS = 0ohm", "STR: Unbekannte Dimension", 0, 0, 0},
+      {"HLD 2 IS = 0fA NE = 1 RS = 0ohm", "Diode: IS und NE müssen > 0 sein", 0, 0, 0},
+  };
+  for (const DiodeCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    VS_Error::ResetQueue();
+    PNDiodeElement diode{NetLine(c.text)};
+    NetLine check(c.text);
+    diode.LinkReferences(check);
+    if (check.GetErrorCode() == 0) diode.ParseLine(labels);
+    const bool accepted = check.GetErrorCode() == 0 && diode.GetErrorCode() == 0 &&
+                          diode.GetLine().GetErrorCode() == 0;
+    EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string(c.firstError));
+    EXPECT_EQ(accepted, *c.firstError == '\0');
+    if (!accepted) continue;
+    EXPECT_EQ(diode.GetIS(), static_cast<double>(c.is));
+    EXPECT_EQ(diode.GetNE(), c.ne);
+    EXPECT_EQ(diode.GetRS(), c.rs);
+    EXPECT_EQ(diode.DiodeConductance(), diode.GetIS() / (c.ne * 0.025));  // at U = 0
+  }
+}
+
+}  // namespace
