@@ -1,0 +1,44 @@
+#include "lines/models/tests/ElementBench.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "basics/LineFile.h"
+#include "simulator/NetContext.h"
+#include "simulator/PortMatrix.h"
+
+ElementBench::ElementBench(std::initializer_list<const char*> labels,
+                           std::initializer_list<const char*> data) {
+  LineFile lines;
+  for (const char* line : labels) lines.AddLine(line);
+  lines.AddLine("DATA");
+  for (const char* line : data) lines.AddLine(line);
+  lines.AddLine("END");
+  reader.SetLines(lines);
+  NetContext::SetReaderInUse(&reader);
+  reader.CheckSyntax();
+  reader.ReadBlocks();
+  reader.BuildDataObjects();
+}
+
+ElementBench::~ElementBench() { NetContext::SetReaderInUse(nullptr); }
+
+std::unique_ptr<NetElement> ElementBench::Build(const char* text) {
+  const NetLine line(text);
+  std::unique_ptr<NetElement> element(reader.CreateElement(line));
+  if (!element) return nullptr;
+  NetLine check(line);
+  element->LinkReferences(check);
+  if (check.GetErrorCode() != 0 || element->GetErrorCode() != 0) return nullptr;
+  element->ParseLine(reader.GetLabels());
+  if (element->GetLine().GetErrorCode() != 0 || element->GetErrorCode() != 0) return nullptr;
+  return element;
+}
+
+Cmplx ElementBench::At(NetElement& element, int row, int col) {
+  return element.GetPortMatrix()->GetAt(row, col);
+}
+
+bool Near(const Cmplx& a, const Cmplx& b, double tol) {
+  return (a - b).Abs() <= tol * std::max(a.Abs(), b.Abs());
+}
