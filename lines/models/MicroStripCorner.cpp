@@ -33,7 +33,6 @@ void MicroStripCorner::ParseLine(const SymbolTable& labels) {
   }
   if (!CheckWidth(w1, *this)) return;
   W1 = w1 * 1000.0;
-  W2 = w2 * 1000.0;
   if (!BindSubstrate(line, *this, "Substrat nicht vorhanden")) return;
   H = sub->H * 1000.0;
   ER = sub->ER;

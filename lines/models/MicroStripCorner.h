@@ -18,7 +18,6 @@ class MicroStripCorner : public DreiPol, public MslElementBase {
   void FillMatrix(float frequency) override;
   bool SkipsFillMatrix() const override { return false; }
 
-  char GetForm() const { return form; }
   double GetL() const { return L; }
   double GetC() const { return C; }
 
@@ -26,8 +25,7 @@ class MicroStripCorner : public DreiPol, public MslElementBase {
   void ComputeUnmitred();
 
   char form = 'N';
-  double W1 = 0.0;  // mm; the only width that enters the models
-  double W2 = 0.0;  // mm
+  double W1 = 0.0;  // mm; W2 is read and enters no model
   double L = 0.0;
   double C = 0.0;
   double frequencyGHz = 0.0;

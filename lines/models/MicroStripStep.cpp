@@ -19,9 +19,7 @@ Cmplx Omega(float f) { return Cmplx(0.0, 2 * MathPool::kPi * f); }
 
 }  // namespace
 
-MicroStripStep::MicroStripStep(const NetLine& line) : DreiPol(line) {
-  typeName = "MicroStripStep";
-}
+MicroStripStep::MicroStripStep(const NetLine& line) : DreiPol(line) { typeName = "MicroStripStep"; }
 
 NetElement* MicroStripStep::Create(const NetLine& line) { return new MicroStripStep(line); }
 
@@ -51,7 +49,6 @@ void MicroStripStep::ParseLine(const SymbolTable& labels) {
   model = static_cast<int>(mo);
   if (!BindSubstrate(line, *this, "Substrat nicht vorhanden")) return;
   H = static_cast<float>(sub->H * 1000.0);
-  ER = static_cast<float>(sub->ER);
   port1Narrower = W1 < W2 ? 1 : 0;
 }
 
@@ -183,8 +180,7 @@ void MicroStripStep::ModeMatching(float f) {
   Y[1] = Y[2] = -series;
 }
 
-bool MicroStripStep::StepModeMatching(int N1, int N2, double f,
-                                      ModeMatchingResult& result) const {
+bool MicroStripStep::StepModeMatching(int N1, int N2, double f, ModeMatchingResult& result) const {
   const float wa = static_cast<float>(WA);
   const float wb = static_cast<float>(WB);
   const float epsA = static_cast<float>(lineA.eps);

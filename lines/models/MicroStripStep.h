@@ -78,7 +78,6 @@ class MicroStripStep : public DreiPol, public MslElementBase {
   float C = 0.0f;
   float frequencyGHz = 0.0f;
   float H = 0.0f;  // mm
-  float ER = 1.0f;
   double WA = 0.0;
   double WB = 0.0;
   MicrostripResult lineA;

@@ -2,6 +2,7 @@
 
 #include "lines/models/MicroStripCorner.h"
 #include "lines/models/MicroStripStep.h"
+#include "lines/models/MslToSlotElement.h"
 #include "lines/models/Substrat.h"
 #include "lines/models/SymMslTee.h"
 #include "simulator/DataObjectRegistry.h"
@@ -13,4 +14,5 @@ void RegisterLineModels() {
   elements.Register("STEP", MicroStripStep::Create);
   elements.Register("BEND", MicroStripCorner::Create);
   elements.Register("TEE", SymMslTee::Create);
+  elements.Register("MSTSL", MslToSlotElement::Create);
 }

@@ -7,10 +7,8 @@
 #include "simulator/NetContext.h"
 #include "simulator/PortMatrix.h"
 
-ElementBench::ElementBench(std::initializer_list<const char*> labels,
-                           std::initializer_list<const char*> data) {
+ElementBench::ElementBench(std::initializer_list<const char*> data) {
   LineFile lines;
-  for (const char* line : labels) lines.AddLine(line);
   lines.AddLine("DATA");
   for (const char* line : data) lines.AddLine(line);
   lines.AddLine("END");
@@ -35,8 +33,30 @@ std::unique_ptr<NetElement> ElementBench::Build(const char* text) {
   return element;
 }
 
-Cmplx ElementBench::At(NetElement& element, int row, int col) {
+Cmplx At(const NetElement& element, int row, int col) {
   return element.GetPortMatrix()->GetAt(row, col);
+}
+
+bool FiniteAndReciprocal(const NetElement& element) {
+  const int n = element.GetPortCount();
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      const Cmplx y = At(element, r, c);
+      if (!std::isfinite(y.re) || !std::isfinite(y.im)) return false;
+      if (y.re != At(element, c, r).re || y.im != At(element, c, r).im) return false;
+    }
+  }
+  return true;
+}
+
+bool SameMatrix(const NetElement& a, const NetElement& b) {
+  const int n = a.GetPortCount();
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      if (!Near(At(a, r, c), At(b, r, c), 0.0)) return false;
+    }
+  }
+  return n == b.GetPortCount();
 }
 
 bool Near(const Cmplx& a, const Cmplx& b, double tol) {

@@ -11,19 +11,22 @@
 
 class ElementBench {
  public:
-  // Label lines and DATA entries, e.g. {"WL: 1mm"}, {"S1: MS H=1mm ER=9.8 MET1 = CU 0um TAND=0"}.
-  ElementBench(std::initializer_list<const char*> labels,
-               std::initializer_list<const char*> data);
+  // DATA entries, e.g. "S1: MS H=1mm ER=9.8 MET1 = CU 0um TAND=0".
+  explicit ElementBench(std::initializer_list<const char*> data);
   ~ElementBench();
 
   // The element, or null when the factory made none or a pass reported.
   std::unique_ptr<NetElement> Build(const char* line);
-  // Entry (row, col), 1-based, of the element's port matrix.
-  static Cmplx At(NetElement& element, int row, int col);
 
  private:
   ScomFile reader;
 };
 
+// Entry (row, col), 1-based, of the element's port matrix.
+Cmplx At(const NetElement& element, int row, int col);
+// Every entry finite, and Y(r, c) == Y(c, r) exactly.
+bool FiniteAndReciprocal(const NetElement& element);
+// Both matrices equal entry by entry.
+bool SameMatrix(const NetElement& a, const NetElement& b);
 // |a - b| within tol times the larger magnitude.
 bool Near(const Cmplx& a, const Cmplx& b, double tol);
