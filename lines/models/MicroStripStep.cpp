@@ -57,28 +57,29 @@ void MicroStripStep::FillMatrix(float frequency) {
   frequencyGHz = static_cast<float>(frequency * 1e-9);
   switch (model) {
     case kModeSum:
-    case kClosedForm:
-      if (model == kModeSum) {
-        ModeSum(frequency);
-      } else {
-        ClosedForm(frequency);
-      }
-      ShuntCapacitance(frequency);
-      Y[0] = GetY11(frequency);
-      Y[3] = GetY22(frequency);
-      Y[2] = GetY21(frequency);
-      Y[1] = Y[2];
+      ModeSum(frequency);
+      FillFromSeries(frequency);
       break;
     case kModeMatching:
       ModeMatching(frequency);
       break;
-    default:
+    case kClosedForm:
+      ClosedForm(frequency);
+      FillFromSeries(frequency);
       break;
   }
   portMatrix->SetAt(Y[0], 1, 1);
   portMatrix->SetAt(Y[3], 2, 2);
   portMatrix->SetAt(Y[2], 2, 1);
   portMatrix->SetAt(Y[1], 1, 2);
+}
+
+void MicroStripStep::FillFromSeries(float frequency) {
+  ShuntCapacitance(frequency);
+  Y[0] = GetY11(frequency);
+  Y[3] = GetY22(frequency);
+  Y[2] = GetY21(frequency);
+  Y[1] = Y[2];
 }
 
 Cmplx MicroStripStep::GetY11(float frequency) const {

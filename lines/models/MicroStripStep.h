@@ -62,6 +62,8 @@ class MicroStripStep : public DreiPol, public MslElementBase {
   void ModeMatching(float f);
   void ClosedForm(float f);
   void ShuntCapacitance(float f);
+  // Models 0 and 2: the shunt capacitance, then the matrix from R, L and C.
+  void FillFromSeries(float f);
   // Both lines analysed at the present frequency: A the narrower, B the wider strip, and
   // their planar-waveguide widths (metres).
   void AnalyseLines();
