@@ -1,0 +1,72 @@
+#pragma once
+// Base of the slot models solved by transverse resonance in the manner of Cohn: the slot lies
+// in a box of length a along the slot and width b across it. For a given a the wavelength
+// ratio p = lambda0 / lambda' is the root of the derived model's characteristic function
+// between 1 and MaxRatio(); for a given frequency, a is searched until it is half a guided
+// wavelength; the impedance follows from numeric derivatives of the same function.
+//
+// The searches stop after 100 steps with their last estimate. A secant step that divides by
+// zero keeps the point it started from, so the searches stay finite and bounded.
+
+#include "lines/models/TemModell.h"
+
+class TransverseResonanceModell : public TemModell {
+ public:
+  static constexpr double kFunctionTolerance = 1e-4;
+  static constexpr double kFrequencyTolerance = 1e6;  // Hz
+  static constexpr double kRelativeStep = 0.01;
+  static constexpr int kMaxSteps = 100;
+
+  explicit TransverseResonanceModell(int termCount);
+
+  // 'O' the open stub of the base, 'S' the short end with its reactance, else 0.
+  Cmplx GetAdmittance() override;
+
+  // Wavelength ratio at the current box length a; stores p, p^2, 2ap and c/(2ap). Inputs
+  // that admit no slot mode (eps_r <= 1, no slot or substrate, a box without size) give p = 1.
+  double SolveRatio();
+  // Searches a for f, then sets eps_eff = p^2, lambda and Z0. False, with Z0, eps_eff and
+  // lambda unchanged, for f <= 0, inputs without a slot mode or a result that is not finite.
+  bool SolveFrequency(double f);
+
+  // Normalised reactance of a short-circuited end at the stored frequency (stored as well).
+  double ShortEndReactance();
+  // 1/Zin of the short-circuited stub, Zin = Z0 (jX + tanh(gamma l)) / (1 + jX tanh(gamma l));
+  // 0 while the model has no wavelength.
+  Cmplx ShortEndAdmittance();
+
+  virtual double CharacteristicFunction(double p) = 0;
+
+  void SetSlotWidth(double w) { slotWidth = w; }
+  double GetSlotWidth() const { return slotWidth; }
+  void SetBoxWidth(double a) { boxA = a; }
+  double GetBoxWidth() const { return boxA; }
+  void SetBoxHeight(double b) { boxB = b; }
+  void SetTermCount(int n) { termCount = n; }
+  double GetRatio() const { return ratio; }
+  double GetRatioSquared() const { return ratioSquared; }
+  double GetFreeSpaceWavelength() const { return freeSpaceWavelength; }
+  double GetSolvedFrequency() const { return solvedFrequency; }
+  double GetEndReactance() const { return endReactance; }
+
+ protected:
+  // Upper end of the ratio search.
+  virtual double MaxRatio() const = 0;
+  bool HasSlotMode() const;
+  // (sin(n pi r) / (n pi r))^2 / n, the weight of series term n.
+  static double TermWeight(int n, double r);
+
+  double boxA = 0.1;  // along the slot, m
+  double boxB = 0.1;  // across the slot, m
+  int termCount;      // the series runs over 1 .. termCount - 1
+  double ratio = 1.0;
+  double ratioSquared = 1.0;
+  double freeSpaceWavelength = 0.0;
+  double solvedFrequency = 0.0;
+  double slotWidth = 0.0002;
+  double endReactance = 0.0;
+
+ private:
+  // Z0 from the slopes of p over a and of F over p at the current solution.
+  double ComputeImpedance();
+};

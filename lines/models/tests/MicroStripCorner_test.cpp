@@ -1,0 +1,69 @@
+#include "lines/models/MicroStripCorner.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "lines/models/tests/ElementBench.h"
+
+namespace {
+
+const MicroStripCorner& Corner(const std::unique_ptr<NetElement>& element) {
+  return dynamic_cast<const MicroStripCorner&>(*element);
+}
+
+// C and L scale with the substrate height; the matrix inverts the T network L, C, L.
+TEST(MicroStripCorner, UnmitredCornerIsATNetwork) {
+  ElementBench bench(
+      {"S1: MS H=1mm ER=9.8 MET1 = CU 0um TAND=0", "S2: MS H=2mm ER=9.8 MET1 = CU 0um TAND=0"});
+  auto thin = bench.Build("BEND 1 2 NCUT W1=1mm W2=1mm S1");
+  auto thick = bench.Build("BEND 1 2 NCUT W1=2mm W2=2mm S2");
+  ASSERT_TRUE(thin && thick);
+  // u = 1, ER = 9.8: (103.93 + 30.92) pF/m times 1 mm.
+  EXPECT_NEAR(Corner(thin).GetC(), 1.3485e-13, 1e-19);
+  EXPECT_NEAR(Corner(thick).GetC(), 2 * Corner(thin).GetC(), 1e-19);
+  EXPECT_NEAR(Corner(thick).GetL(), 2 * Corner(thin).GetL(), 1e-20);
+
+  const double f = 3e9;
+  thin->FillMatrix(static_cast<float>(f));
+  const Cmplx zL(0.0, 2 * M_PI * f * Corner(thin).GetL());
+  const Cmplx zC = Cmplx(0.0, 2 * M_PI * f * Corner(thin).GetC()).Inverse();
+  const Cmplx det = (zL + zC) * (zL + zC) - zC * zC;
+  EXPECT_TRUE(Near(At(*thin, 1, 1), (zL + zC) / det, 1e-9));
+  EXPECT_TRUE(Near(At(*thin, 2, 1), -zC / det, 1e-9));
+}
+
+// Symmetric and reciprocal in every form; unknown form words read as NCUT, CUT and OPT are
+// the same model, and W2 enters nothing.
+TEST(MicroStripCorner, FormsAndTheirMatrices) {
+  struct Case {
+    const char* line;
+    const char* sameAs;
+  };
+  const Case cases[] = {
+      {"BEND 1 2 NCUT W1=0.6mm W2=0.6mm S1", "BEND 1 2 ncut W1=0.6mm W2=2mm S1"},
+      {"BEND 1 2 XYZ W1=0.6mm W2=0.6mm S1", "BEND 1 2 NCUT W1=0.6mm W2=0.6mm S1"},
+      {"BEND 1 2 CUT W1=0.6mm W2=0.6mm S1", "BEND 1 2 OPT W1=0.6mm W2=0.6mm S1"},
+      {"BEND 1 2 OPT W1=0.6mm W2=0.6mm S1", "BEND 1 2 OPT W1=0.6mm W2=5mm S1"},
+  };
+  ElementBench bench({"S1: MS H=1mm ER=9.8 MET1 = CU 0um TAND=0.001"});
+  for (const Case& c : cases) {
+    auto element = bench.Build(c.line);
+    auto other = bench.Build(c.sameAs);
+    ASSERT_TRUE(element && other) << c.line;
+    for (float f : {0.0f, 6e9f}) {
+      element->FillMatrix(f);
+      other->FillMatrix(f);
+      EXPECT_TRUE(FiniteAndReciprocal(*element)) << c.line;
+      EXPECT_TRUE(Near(At(*element, 1, 1), At(*element, 2, 2), 0.0)) << c.line;
+      EXPECT_TRUE(SameMatrix(*element, *other)) << c.line;
+    }
+  }
+  auto unmitred = bench.Build(cases[0].line);
+  auto mitred = bench.Build(cases[2].line);
+  unmitred->FillMatrix(6e9f);
+  mitred->FillMatrix(6e9f);
+  EXPECT_FALSE(SameMatrix(*unmitred, *mitred));
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include "lines/models/MslToSlotElement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lines/models/tests/ElementBench.h"
+
+namespace {
+
+constexpr const char* kAlumina = "AL: MS H=0.635mm ER=9.8 MET1 = CU 0um TAND=0.001";
+
+TEST(MslToSlotElement, UnitTurnsRatio) {
+  Cmplx y[3][3];
+  MslToSlotElement::TurnsRatioMatrix(1.0, y);
+  const double g = 1 / 0.03;
+  const double expected[3][3] = {{g, -g, -g}, {-g, g, g}, {-g, g, g}};
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 3; ++c) EXPECT_TRUE(Near(y[r][c], Cmplx(expected[r][c], 0.0), 1e-15));
+  }
+}
+
+// Every model is reciprocal and alike from both microstrip ports; SIM is purely reactive. K
+// enters no model, and an unknown model word is KNR.
+TEST(MslToSlotElement, ModelsAreReciprocalAndSymmetric) {
+  ElementBench bench({kAlumina});
+  for (const std::string word : {"KNR", "DAS", "SIM", "XYZ"}) {
+    auto element = bench.Build(("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 " + word + " AL").c_str());
+    auto otherK = bench.Build(("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.5 " + word + " AL").c_str());
+    ASSERT_TRUE(element && otherK) << word;
+    EXPECT_EQ(dynamic_cast<MslToSlotElement&>(*element).GetModel(), word == "XYZ" ? 'K' : word[0]);
+    element->FillMatrix(3e9f);
+    otherK->FillMatrix(3e9f);
+    EXPECT_TRUE(FiniteAndReciprocal(*element)) << word;
+    EXPECT_TRUE(SameMatrix(*element, *otherK)) << word;
+    EXPECT_TRUE(Near(At(*element, 1, 1), At(*element, 2, 2), 0.0)) << word;
+    EXPECT_TRUE(Near(At(*element, 1, 3), -At(*element, 2, 3), 0.0)) << word;
+    EXPECT_EQ(At(*element, 1, 1).re == 0.0, word == "SIM") << word;
+  }
+}
+
+// Where the slotline has no figures (0 Hz) or the turns ratio no value (far below the
+// slotline's range its permittivity drops below 1), the point is reported once and its matrix
+// is zero.
+TEST(MslToSlotElement, PointsWithoutResultAreReportedOnce) {
+  struct Case {
+    float f;
+    const char* message;
+  };
+  const Case cases[] = {{0.0f, MslToSlotElement::kSlotOutOfRange},
+                        {1e5f, MslToSlotElement::kNoTurnsRatio}};
+  for (const Case& c : cases) {
+    VS_Error::ResetQueue();
+    ElementBench bench({kAlumina});
+    auto element = bench.Build("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR AL");
+    ASSERT_TRUE(element);
+    element->FillMatrix(c.f);
+    element->FillMatrix(c.f);
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(At(*element, k / 3 + 1, k % 3 + 1).Abs(), 0.0);
+    EXPECT_EQ(VS_Error::MessageCount(), 1) << c.f;
+    EXPECT_EQ(std::string(VS_Error::Message(0).GetBuffer()), c.message);
+  }
+}
+
+}  // namespace
