@@ -46,8 +46,7 @@ void VolConCurSource::FillMatrix(float frequency) {
 }
 
 void VolConVolSource::FillMatrix(float frequency) {
-  FillSource(*portMatrix, r1, r2,
-             Factor(Cmplx(a, 0.0), frequency) / static_cast<double>(r2));
+  FillSource(*portMatrix, r1, r2, Factor(Cmplx(a, 0.0), frequency) / static_cast<double>(r2));
 }
 
 void OpAmplifier::ParseLine(const SymbolTable& labels) {

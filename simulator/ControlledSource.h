@@ -53,8 +53,7 @@ extern template class ControlledSource<VierPunkt>;
 // Current-controlled current source: the input current through R1 drives B times itself.
 class CurConCurSource : public ControlledSource<DreiPol> {
  public:
-  explicit CurConCurSource(const NetLine& line)
-      : ControlledSource(line, "B", ValueClass::Number) {}
+  explicit CurConCurSource(const NetLine& line) : ControlledSource(line, "B", ValueClass::Number) {}
   static NetElement* Create(const NetLine& line) { return new CurConCurSource(line); }
   void FillMatrix(float frequency) override;
 };
@@ -72,8 +71,7 @@ class VolConCurSource : public ControlledSource<DreiPol> {
 // the input voltage.
 class VolConVolSource : public ControlledSource<DreiPol> {
  public:
-  explicit VolConVolSource(const NetLine& line)
-      : ControlledSource(line, "M", ValueClass::Number) {}
+  explicit VolConVolSource(const NetLine& line) : ControlledSource(line, "M", ValueClass::Number) {}
   static NetElement* Create(const NetLine& line) { return new VolConVolSource(line); }
   void FillMatrix(float frequency) override;
 };

@@ -65,8 +65,7 @@ bool ReadValues(NetLine& line, const SymbolTable& labels, std::span<const ValueK
   return true;
 }
 
-Cmplx ControlledFactor(Cmplx k, float f, bool hasCorner, float corner, bool hasDelay,
-                       float delay) {
+Cmplx ControlledFactor(Cmplx k, float f, bool hasCorner, float corner, bool hasDelay, float delay) {
   // The complex division by a real keeps F = 0 finite.
   if (hasCorner) k = k / (Cmplx(0.0, f) / static_cast<double>(corner) + 1.0);
   if (hasDelay) {

@@ -34,5 +34,4 @@ bool ReadValues(NetLine& line, const SymbolTable& labels, std::span<const ValueK
 
 // k / (1 + j f / F) with the corner frequency F when hasCorner, then times exp(-j 2 pi f T)
 // with the delay T when hasDelay; f in Hz. F = 0 gives a vanishing factor, not NaN.
-Cmplx ControlledFactor(Cmplx k, float f, bool hasCorner, float corner, bool hasDelay,
-                       float delay);
+Cmplx ControlledFactor(Cmplx k, float f, bool hasCorner, float corner, bool hasDelay, float delay);

@@ -1,6 +1,7 @@
 #include "simulator/Transistor.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "simulator/PortMatrix.h"
 
@@ -115,6 +116,9 @@ constexpr Transistor::Key kBipKeys[] = {
     {"LC", nullptr, ValueClass::Inductance, kNone, false},
     {"LE", nullptr, ValueClass::Inductance, kNone, false},
 };
+
+static_assert(std::size(kFetKeys) == FeldeffektTransistor::kGDG + 1);
+static_assert(std::size(kBipKeys) == BipolarTransistor::kLE + 1);
 
 }  // namespace
 

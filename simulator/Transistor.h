@@ -74,10 +74,13 @@ class Transistor : public DreiPol {
 
 class FeldeffektTransistor : public Transistor {
  public:
+  // Rows of the key table.
+  // clang-format off
   enum : int {
     kG, kCGS, kF, kT, kGGS, kRDG, kCDG, kCDC, kCDS, kGDS, kRI,
     kRG, kRD, kRS, kCGE, kCDE, kLG, kLD, kLS, kCGDE, kGDG
   };
+  // clang-format on
 
   explicit FeldeffektTransistor(const NetLine& line);
   static NetElement* Create(const NetLine& line) { return new FeldeffektTransistor(line); }
@@ -87,10 +90,13 @@ class FeldeffektTransistor : public Transistor {
 
 class BipolarTransistor : public Transistor {
  public:
+  // Rows of the key table.
+  // clang-format off
   enum : int {
     kA, kRE, kF, kT, kCE, kCI, kRC, kRCE, kRO, kCO, kRB1,
     kRC1, kRE1, kRB2, kRC2, kCBE, kCBC, kCCE, kLB, kLC, kLE
   };
+  // clang-format on
 
   explicit BipolarTransistor(const NetLine& line);
   static NetElement* Create(const NetLine& line) { return new BipolarTransistor(line); }

@@ -121,7 +121,7 @@ def bip(f):
 
 def row(letter, f, y):
     entries = ", ".join(f"{{{z.real!r}, {z.imag!r}}}" for z in (y[0, 0], y[0, 1], y[1, 0], y[1, 1]))
-    return f"{{'{letter}', {f!r}, {{{entries}}}}},\n"
+    return f"{{'{letter}', {f!r}, {{{{{entries}}}}}}},\n"
 
 
 def main():

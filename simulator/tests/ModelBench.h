@@ -8,29 +8,14 @@
 #include <vector>
 
 #include "simulator/PortMatrix.h"
-#include "simulator/tests/ReaderHarness.h"
 
-class NetElement;
+using Lines = std::vector<std::string>;
 
-class ModelBench {
- public:
-  ModelBench();
-
-  // The element of the first of lines (continuation lines may follow it), or null when the
-  // reader refused a line. Label lines stand before the block.
-  NetElement* Read(const std::vector<std::string>& lines,
-                   const std::vector<std::string>& labelLines = {});
-  // Read, then the element's matrix at f (Hz); a 0 x 0 matrix when the line was refused.
-  PortMatrix MatrixAt(const std::vector<std::string>& lines, float f);
-
-  // The reader refuses lines, and one queued message contains message.
-  static testing::AssertionResult Refuses(const std::vector<std::string>& lines,
-                                          const char* message);
-  // y times j omega L is the unit matrix within tolerance; L row by row, n x n.
-  static testing::AssertionResult InvertsReactance(const PortMatrix& y,
-                                                   const std::vector<double>& l, double omega,
-                                                   double tolerance);
-
- private:
-  ReaderHarness harness;
-};
+// The element's matrix at f (Hz) after reading lines (continuation lines may follow the first);
+// a 0 x 0 matrix when the reader refused a line.
+PortMatrix ModelMatrixAt(const Lines& lines, float f);
+// The reader refuses lines, and one queued message contains message.
+testing::AssertionResult ModelRefuses(const Lines& lines, const char* message);
+// y times j omega L is the unit matrix within tolerance; L row by row, n x n.
+testing::AssertionResult InvertsReactance(const PortMatrix& y, const std::vector<double>& l,
+                                          double omega, double tolerance);
