@@ -1,6 +1,8 @@
 #include "simulator/Register.h"
 
 #include "pf/object.h"
+#include "simulator/ControlledSource.h"
+#include "simulator/CplIndElement.h"
 #include "simulator/DataForOnePort.h"
 #include "simulator/DataObjectRegistry.h"
 #include "simulator/DataOnePort.h"
@@ -12,6 +14,8 @@
 #include "simulator/SelfResonantElement.h"
 #include "simulator/SpannungsQuelle.h"
 #include "simulator/SweepFreq.h"
+#include "simulator/SymUebertrager.h"
+#include "simulator/Transistor.h"
 #include "simulator/Widerstand.h"
 
 void RegisterSimulatorElements() {
@@ -30,4 +34,12 @@ void RegisterSimulatorElements() {
   elements.Register("TWO", DataTwoPort::Create);
   DataObjectRegistry::Global().RegisterTable("S", DataForOnePort::Create, DataForTwoPort::Create);
   elements.Register("HLD", PNDiodeElement::Create);
+  elements.Register("MUI", CplIndElement::Create);
+  elements.Register("SYUE", SymUebertrager::Create);
+  elements.Register("CCG", CurConCurSource::Create);
+  elements.Register("VCG", VolConCurSource::Create);
+  elements.Register("VVG", VolConVolSource::Create);
+  elements.Register("OPA", OpAmplifier::Create);
+  elements.Register("FET", FeldeffektTransistor::Create);
+  elements.Register("BIP", BipolarTransistor::Create);
 }
