@@ -17,24 +17,58 @@ double PivotMagnitude(const Cmplx& z) {
   return (m == 0.0 || std::isinf(m)) ? z.Abs() : m;
 }
 
+// a * b and a - f * b, in the operation order of Cmplx, inline in the inner loops.
+Cmplx Product(const Cmplx& a, const Cmplx& b) {
+  return Cmplx(a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re);
+}
+
+void SubtractProduct(Cmplx& a, const Cmplx& f, const Cmplx& b) {
+  const Cmplx p = Product(f, b);
+  a.re -= p.re;
+  a.im -= p.im;
+}
+
 }  // namespace
 
 bool NodalSystem::Allocate(int n) {
+  std::unique_ptr<int[]>* const indices[] = {&first, &last, &bound, &spanFirst, &spanLast};
   work.reset();
-  extent.reset();
+  for (auto* array : indices) array->reset();
   capacity = 0;
   order = 0;
   if (n <= 0) return n == 0;
   const size_t rows = static_cast<size_t>(n);
   work.reset(new (std::nothrow) Cmplx[rows * (rows + 1)]);
-  extent.reset(new (std::nothrow) int[rows]);
-  if (!work || !extent) {
-    work.reset();
-    extent.reset();
+  bool ok = work != nullptr;
+  for (auto* array : indices) {
+    array->reset(new (std::nothrow) int[rows]);
+    ok = ok && *array != nullptr;
+  }
+  if (!ok) {
+    Allocate(0);
     return false;
   }
   capacity = n;
+  std::fill(spanFirst.get(), spanFirst.get() + n, 0);
+  std::fill(spanLast.get(), spanLast.get() + n, n - 1);
   return true;
+}
+
+void NodalSystem::ClearSpans() {
+  std::fill(spanFirst.get(), spanFirst.get() + capacity, capacity);
+  std::fill(spanLast.get(), spanLast.get() + capacity, -1);
+}
+
+void NodalSystem::Touch(int row, int col) {
+  if (row < 0 || row >= capacity || col < 0 || col >= capacity) return;
+  spanFirst[row] = std::min(spanFirst[row], col);
+  spanLast[row] = std::max(spanLast[row], col);
+}
+
+void NodalSystem::ClearProfile(PortMatrix& matrix) const {
+  for (int r = 0; r < capacity; ++r) {
+    for (int c = spanFirst[r]; c <= spanLast[r]; ++c) matrix.SetAt(Cmplx(), r + 1, c + 1);
+  }
 }
 
 void NodalSystem::Load(const PortMatrix& matrix, int skip, const Cmplx* rhs) {
@@ -42,31 +76,48 @@ void NodalSystem::Load(const PortMatrix& matrix, int skip, const Cmplx* rhs) {
   const bool skipping = skip >= 0 && skip < n;
   order = std::min(skipping ? n - 1 : n, capacity);
   const Cmplx* source = matrix.Entries();
-  int row = 0;
-  for (int r = 0; r < n && row < order; ++r) {
-    if (skipping && r == skip) continue;
-    int col = 0;
-    int last = -1;
-    for (int c = 0; c < n && col < order; ++c) {
-      if (skipping && c == skip) continue;
-      const Cmplx& value = source[static_cast<size_t>(r) * static_cast<size_t>(n) + c];
-      if (!IsZero(value)) last = col;
-      work[Index(row, col++)] = value;
+  for (int row = 0; row < order; ++row) {
+    const int r = skipping && row >= skip ? row + 1 : row;
+    const Cmplx* from = source + static_cast<size_t>(r) * static_cast<size_t>(n);
+    Cmplx* to = &work[Index(row, 0)];
+    to[order] = rhs[row];
+    // The span in the loaded columns, without the skipped one.
+    int f = r < capacity ? spanFirst[r] : 0;
+    int l = r < capacity ? std::min(spanLast[r], n - 1) : n - 1;
+    for (int c = f; c <= l; ++c) {
+      if (!skipping || c < skip) {
+        to[c] = from[c];
+      } else if (c > skip) {
+        to[c - 1] = from[c];
+      }
     }
-    extent[row] = last;
-    work[Index(row, order)] = rhs[row];
-    ++row;
+    if (skipping) {
+      if (f > skip) --f;
+      if (l >= skip) --l;
+    }
+    while (f <= l && IsZero(to[f])) ++f;
+    while (l > f && IsZero(to[l])) --l;
+    first[row] = f <= l ? f : order;
+    last[row] = f <= l ? l : -1;
   }
+  // bound[k]: no row below it starts at or left of column k, so none below it holds a
+  // non-zero in column k, neither now nor after the row exchanges of the elimination.
+  std::fill(bound.get(), bound.get() + order, -1);
+  for (int row = 0; row < order; ++row) {
+    if (first[row] < order) bound[first[row]] = std::max(bound[first[row]], row);
+  }
+  for (int k = 1; k < order; ++k) bound[k] = std::max(bound[k], bound[k - 1]);
 }
 
 bool NodalSystem::Solve() {
   const int n = order;
   for (int k = 0; k < n; ++k) {
+    const int rows = std::min(bound[k], n - 1);
     int p = k;
     double best = 0.0;
-    for (int i = k; i < n; ++i) {
+    for (int i = k; i <= rows; ++i) {
       const Cmplx& z = work[Index(i, k)];
-      if (IsZero(z)) continue;
+      if (first[i] > k || last[i] < k || IsZero(z)) continue;
       const double m = PivotMagnitude(z);
       if (m > best) {
         best = m;
@@ -77,28 +128,38 @@ bool NodalSystem::Solve() {
     Cmplx* rk = &work[Index(k, 0)];
     if (p != k) {
       std::swap_ranges(rk + k, rk + n + 1, &work[Index(p, k)]);
-      std::swap(extent[k], extent[p]);
+      std::swap(first[k], first[p]);
+      std::swap(last[k], last[p]);
     }
     // Dividing by the pivot is multiplying by its inverse, as the complex division does.
     const Cmplx inverse = rk[k].Inverse();
-    const int last = extent[k];
-    for (int j = k + 1; j <= last; ++j) rk[j] *= inverse;
-    rk[n] *= inverse;
-    for (int i = k + 1; i < n; ++i) {
+    const int end = last[k];
+    for (int j = k + 1; j <= end; ++j) rk[j] = Product(rk[j], inverse);
+    rk[n] = Product(rk[n], inverse);
+    for (int i = k + 1; i <= rows; ++i) {
       Cmplx* ri = &work[Index(i, 0)];
+      if (first[i] > k || last[i] < k || IsZero(ri[k])) continue;
       const Cmplx f = ri[k];
-      if (IsZero(f)) continue;
-      for (int j = k + 1; j <= last; ++j) ri[j] -= f * rk[j];
-      ri[n] -= f * rk[n];
-      extent[i] = std::max(extent[i], last);
+      for (int j = last[i] + 1; j <= end; ++j) ri[j] = Cmplx();
+      for (int j = k + 1; j <= end; ++j) SubtractProduct(ri[j], f, rk[j]);
+      SubtractProduct(ri[n], f, rk[n]);
+      last[i] = std::max(last[i], end);
     }
   }
+  // Back substitution, column by column from the last; bound[i] becomes the first row whose
+  // last non-zero reaches column i.
+  int reach = -1;
+  int row = 0;
+  for (int i = 0; i < n; ++i) {
+    while (reach < i && row < n) reach = std::max(reach, last[row++]);
+    bound[i] = reach >= i ? row - 1 : n;
+  }
   for (int i = n - 1; i >= 0; --i) {
-    const Cmplx& xi = work[Index(i, n)];
-    for (int r = i - 1; r >= 0; --r) {
-      if (extent[r] < i) continue;
+    const Cmplx xi = work[Index(i, n)];
+    for (int r = i - 1; r >= bound[i]; --r) {
+      if (last[r] < i) continue;
       const Cmplx& a = work[Index(r, i)];
-      if (!IsZero(a)) work[Index(r, n)] -= a * xi;
+      if (!IsZero(a)) SubtractProduct(work[Index(r, n)], a, xi);
     }
   }
   return true;

@@ -80,7 +80,17 @@ bool UsrDefNet::SetUp() {
   }
   rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
   if (!CheckPorts()) return false;
-  for (NetElement* element : elements.Values()) stamps.push_back(PlanStamp(element));
+  system.ClearSpans();
+  for (NetElement* element : elements.Values()) {
+    stamps.push_back(PlanStamp(element));
+    // Every stamp adds to the entries between all of its rows.
+    const Stamp& stamp = stamps.back();
+    for (int j : stamp.rows) {
+      for (int k : stamp.rows) {
+        if (stamp.kind != Stamp::kNone) system.Touch(j, k);
+      }
+    }
+  }
   computable = true;
   return true;
 }
@@ -236,7 +246,8 @@ void UsrDefNet::AllocateResults() {
 
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
-  nodal.Clear();
+  // Stamps reach the declared profile only, so that is all there is to clear.
+  system.ClearProfile(nodal);
   for (const Stamp& stamp : stamps) {
     if (!stamp.element->SkipsFillMatrix()) stamp.element->FillMatrix(frequency);
     StampElement(stamp);
