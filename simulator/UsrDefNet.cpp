@@ -16,6 +16,10 @@ namespace {
 
 constexpr int kMaxRgPart = 50;
 
+// Entries of the nodal matrices of the networks alive now: a netlist of many large blocks must
+// not take the machine's memory.
+long long liveEntries = 0;
+
 bool IsGrounded(const Zweig& port) { return port.nodePlus == 0 || port.nodeMinus == 0; }
 
 int NonGroundNode(const Zweig& port) { return port.nodePlus != 0 ? port.nodePlus : port.nodeMinus; }
@@ -37,6 +41,7 @@ UsrDefNet::UsrDefNet(const UsrNetBasis& frame, SweepFreq* netSweep)
 }
 
 UsrDefNet::~UsrDefNet() {
+  liveEntries -= reservedEntries;
   for (NetElement* element : elements.Values()) delete element;
 }
 
@@ -67,17 +72,22 @@ void UsrDefNet::ReadGeneratorResistances() {
 
 bool UsrDefNet::SetUp() {
   computable = false;
+  liveEntries -= reservedEntries;
+  reservedEntries = 0;
   stamps.clear();
   nodeCount = nodeLabels.GetCount();
   if (nodeCount == 0 || elements.GetCount() == 0) {
     Error("Definiertes Netzwerk enthält keine Elemente", 2);
     return false;
   }
-  if (nodeCount > kMaxNodes || (nodal = PortMatrix(nodeCount)).GetSize() != nodeCount ||
-      !system.Allocate(nodeCount)) {
+  const long long entries = static_cast<long long>(nodeCount) * nodeCount;
+  if (nodeCount > kMaxNodes || liveEntries + entries > kMaxLiveEntries ||
+      (nodal = PortMatrix(nodeCount)).GetSize() != nodeCount || !system.Allocate(nodeCount)) {
     Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
     return false;
   }
+  reservedEntries = entries;
+  liveEntries += entries;
   rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
   if (!CheckPorts()) return false;
   system.ClearSpans();
@@ -184,9 +194,7 @@ void UsrDefNet::StampElement(const Stamp& stamp) {
   const PortMatrix& y = *stamp.element->GetPortMatrix();
   const int* r = stamp.rows;
   switch (stamp.kind) {
-    case Stamp::kOnePortGrounded:
-      nodal.AddAt(y.GetAt(1, 1), r[0], r[0]);
-      break;
+    case Stamp::kOnePortGrounded: nodal.AddAt(y.GetAt(1, 1), r[0], r[0]); break;
     case Stamp::kOnePort: {
       const Cmplx y11 = y.GetAt(1, 1);
       nodal.AddAt(y11, r[0], r[0]);
@@ -224,8 +232,7 @@ void UsrDefNet::StampElement(const Stamp& stamp) {
       }
       break;
     }
-    case Stamp::kNone:
-      break;
+    case Stamp::kNone: break;
   }
 }
 
@@ -325,7 +332,8 @@ void UsrDefNet::ReduceColumn(int driven, int shorted, int column) {
     return;
   }
   // The current that flows into the shorted port node.
-  const Cmplx* row = nodal.Entries() + static_cast<size_t>(shorted) * static_cast<size_t>(nodeCount);
+  const Cmplx* row =
+      nodal.Entries() + static_cast<size_t>(shorted) * static_cast<size_t>(nodeCount);
   Cmplx current;
   for (int c = 0; c < nodeCount; ++c) {
     if (c != shorted) current += row[c] * system.Solution(c < shorted ? c : c - 1);

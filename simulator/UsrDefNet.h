@@ -26,8 +26,10 @@ class UsrDefNet : public NetElement {
  public:
   // The largest sweep whose results are kept.
   static constexpr int kMaxResults = 3000;
-  // Bound on the order of the nodal system (its matrices grow with the square).
+  // Bounds on the order of one nodal system and on the entries of the nodal matrices of all
+  // networks alive at a time (each entry is held twice, in the matrix and the working system).
   static constexpr int kMaxNodes = 1000;
+  static constexpr long long kMaxLiveEntries = 1LL << 22;
   // Reference resistance in ohms when no analyser runs the net.
   static constexpr float kDefaultReference = 50.0f;
 
@@ -78,6 +80,8 @@ class UsrDefNet : public NetElement {
   float GetRG1() const { return rg1; }
   float GetRG2() const { return rg2; }
   bool IsComputable() const { return computable; }
+  // The nodal admittance matrix of the latest point; rows in the order of the node labels.
+  const PortMatrix& GetNodalMatrix() const { return nodal; }
   int GetResultCount() const { return static_cast<int>(results.size()); }
 
   // Set and cleared by the reader on the network analyser's request; the analyser asks for
@@ -122,6 +126,7 @@ class UsrDefNet : public NetElement {
   std::vector<PortMatrix> results;
   bool resultsInactive = true;
   bool computable = false;
+  long long reservedEntries = 0;  // this net's share of the live entries
   float rg1 = 0.0f;
   float rg2 = 0.0f;
   int rg1Given = 0;
