@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
 #include "simulator/MultiMeter.h"
 #include "simulator/NetContext.h"
