@@ -1,10 +1,8 @@
 #include "simulator/SelfResonantElement.h"
 
-#include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
 #include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/ValueReader.h"
 
 void SelfResonantElement::LinkReferences(NetLine& check) {
   EinTor::LinkReferences(check);
@@ -16,24 +14,8 @@ void SelfResonantElement::LinkReferences(NetLine& check) {
   }
 }
 
-void SelfResonantElement::ReadLossValues(ValueReader& values) {
-  values.Read<FloatWert>(Qm);
-  values.Read<FreqWert>(Fm);
-}
-
 void Kapazitaet::ParseLine(const SymbolTable& labels) {
-  EinTor::ParseLine(labels);
-  ValueReader values(line, labels);
-  values.Read<CapWert>(C);
-  if (!ideal) {
-    values.Read<FreqWert>(Fs);
-    ReadLossValues(values);
-  }
-  if (!values.AllRead()) {
-    code = 4;
-    return;
-  }
-  if (ideal) return;
+  if (!ReadValues<CapWert>(labels, C, Fs) || ideal) return;
   const double ws = Fs * kLumpedTwoPi;
   Ls = 1.0 / GuardedDenominator(ws * (ws * C));
   Gp = 0.5 * (ws * C) / GuardedDenominator(Qm);
@@ -55,18 +37,7 @@ Induktivitaet::Induktivitaet(const NetLine& line) : SelfResonantElement(line, "L
 }
 
 void Induktivitaet::ParseLine(const SymbolTable& labels) {
-  EinTor::ParseLine(labels);
-  ValueReader values(line, labels);
-  values.Read<IndWert>(L);
-  if (!ideal) {
-    values.Read<FreqWert>(Fp);
-    ReadLossValues(values);
-  }
-  if (!values.AllRead()) {
-    code = 4;
-    return;
-  }
-  if (ideal) return;
+  if (!ReadValues<IndWert>(labels, L, Fp) || ideal) return;
   const double wp = Fp * kLumpedTwoPi;
   Cp = 1.0 / GuardedDenominator(wp * (wp * L));
   Rs = 0.5 * (wp * L) / GuardedDenominator(Qm);

@@ -8,8 +8,7 @@
 // alone would give the quality factor 2 * QM at the self-resonance.
 
 #include "simulator/NetElement.h"
-
-class ValueReader;
+#include "simulator/ValueReader.h"
 
 class SelfResonantElement : public EinTor {
  public:
@@ -27,8 +26,21 @@ class SelfResonantElement : public EinTor {
  protected:
   SelfResonantElement(const NetLine& line, const char* valueKey, const char* resonanceKey)
       : EinTor(line), valueKey(valueKey), resonanceKey(resonanceKey) {}
-  // The values behind the resonance frequency.
-  void ReadLossValues(ValueReader& values);
+  // The element value as V, then unless ideal the resonance frequency, Qm and Fm. False, and
+  // the element refused, when a value failed.
+  template <class V>
+  bool ReadValues(const SymbolTable& labels, double& value, double& resonance) {
+    EinTor::ParseLine(labels);
+    ValueReader values(line, labels);
+    values.Read<V>(value);
+    if (!ideal) {
+      values.Read<FreqWert>(resonance);
+      values.Read<FloatWert>(Qm);
+      values.Read<FreqWert>(Fm);
+    }
+    if (!values.AllRead()) code = 4;
+    return values.AllRead();
+  }
 
   double Qm = 0.0;
   double Fm = 0.0;
