@@ -570,6 +570,10 @@ bool ScomFile::ComputeAt(float frequency) {
   return true;
 }
 
+void ScomFile::SetSourceVoltage(const Cmplx& u) {
+  if (!usrNets.empty()) usrNets.back()->SetSourceVoltage(u);
+}
+
 UsrDefNet* ScomFile::FindUsrNet(const MyStrng& name) const {
   const auto hit = usrNetsByName.find(name.ToCString());
   return hit == usrNetsByName.end() ? nullptr : hit->second;

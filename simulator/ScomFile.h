@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "basics/Cmplx.h"
 #include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 #include "basics/VS_Error.h"
@@ -88,6 +89,8 @@ class ScomFile : public NetWork {
   bool StartDcSweeps();
   // Every user network in block order at frequency (Hz).
   bool ComputeAt(float frequency);
+  // The voltage sources of the top-level (last) network get the voltage u.
+  void SetSourceVoltage(const Cmplx& u);
 
   UsrDefNet* FindUsrNet(const MyStrng& name) const;
   UsrDefNet* GetUsrNet(int i) const;

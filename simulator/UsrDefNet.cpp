@@ -1,6 +1,29 @@
 #include "simulator/UsrDefNet.h"
 
-#include "simulator/PortMatrix.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "basics/WertMitDim.h"
+#include "simulator/MultiMeter.h"
+#include "simulator/NetContext.h"
+#include "simulator/NetLine.h"
+#include "simulator/SpannungsQuelle.h"
+#include "simulator/SweepFreq.h"
+
+namespace {
+
+constexpr int kMaxRgPart = 50;
+
+// Entries of the nodal matrices of the networks alive now: a netlist of many large blocks must
+// not take the machine's memory.
+long long liveEntries = 0;
+
+bool IsGrounded(const Zweig& port) { return port.nodePlus == 0 || port.nodeMinus == 0; }
+
+int NonGroundNode(const Zweig& port) { return port.nodePlus != 0 ? port.nodePlus : port.nodeMinus; }
+
+}  // namespace
 
 UsrDefNet::UsrDefNet(const UsrNetBasis& frame, SweepFreq* netSweep)
     : NetElement(frame.name, frame.portCount),
@@ -11,22 +34,328 @@ UsrDefNet::UsrDefNet(const UsrNetBasis& frame, SweepFreq* netSweep)
   for (int k = 0; k < kMaxPorts; ++k) netPorts[k] = frame.ports[k];
   for (int node : frame.nodeList.Values()) nodeLabels.Append(node);
   for (NetElement* element : frame.elements.Values()) elements.Append(element);
+  // Allocated here rather than at set-up, so that an instance never meets a missing matrix.
+  AllocatePortMatrix();
+  ReadGeneratorResistances();
 }
 
 UsrDefNet::~UsrDefNet() {
+  liveEntries -= reservedEntries;
   for (NetElement* element : elements.Values()) delete element;
 }
 
-void UsrDefNet::SetUp() {
-  nodeCount = nodeLabels.GetCount();
-  AllocatePortMatrix();
+bool UsrDefNet::ReadResistance(const MyStrng& part, const char* key, float& value) {
+  NetLine line(part);
+  if (!ExpectLabel(line, key)) return false;
+  ResWert resistance(line.GetNextToken());
+  if (!resistance.CheckSyntax()) return false;
+  value = resistance.Value();
+  return true;
 }
 
-void UsrDefNet::AllocateResults() {}
+void UsrDefNet::ReadGeneratorResistances() {
+  MyStrng rest(portDefinition);
+  rest = rest.RemoveNextToken();
+  rg1Given = rg2Given = 0;
+  if (rest.GetLength() <= GetNodeList(rest).GetLength()) return;
+  MyStrng rg1Part = rest;
+  const int32_t rg2At = rest.Find("RG2");
+  if (rg2At > 0) {
+    rg1Part = rest.Mid(1, rg2At - 1);
+    if (ReadResistance(rest.Mid(rg2At, kMaxRgPart), "RG2", rg2)) rg2Given = 1;
+  }
+  const int32_t rg1At = rg1Part.Find("RG1");
+  if (rg1At > 0 && ReadResistance(rg1Part.Mid(rg1At, kMaxRgPart), "RG1", rg1)) rg1Given = 1;
+  if (!rg1Given) Error("UsrDefNet: Falsche Definition der Generatorwiderstände", 4);
+}
+
+bool UsrDefNet::SetUp() {
+  computable = false;
+  liveEntries -= reservedEntries;
+  reservedEntries = 0;
+  stamps.clear();
+  nodeCount = nodeLabels.GetCount();
+  if (nodeCount == 0 || elements.GetCount() == 0) {
+    Error("Definiertes Netzwerk enthält keine Elemente", 2);
+    return false;
+  }
+  const long long entries = static_cast<long long>(nodeCount) * nodeCount;
+  if (nodeCount > kMaxNodes || liveEntries + entries > kMaxLiveEntries ||
+      (nodal = PortMatrix(nodeCount)).GetSize() != nodeCount || !system.Allocate(nodeCount)) {
+    Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+    return false;
+  }
+  reservedEntries = entries;
+  liveEntries += entries;
+  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
+  if (!CheckPorts()) return false;
+  system.ClearSpans();
+  for (NetElement* element : elements.Values()) {
+    stamps.push_back(PlanStamp(element));
+    // Every stamp adds to the entries between all of its rows.
+    const Stamp& stamp = stamps.back();
+    for (int j : stamp.rows) {
+      for (int k : stamp.rows) {
+        if (stamp.kind != Stamp::kNone) system.Touch(j, k);
+      }
+    }
+  }
+  computable = true;
+  return true;
+}
+
+// A port node that no element touches would leave its row empty, and two ports on the same
+// nodes have no reduction: such definitions are refused.
+bool UsrDefNet::CheckPorts() {
+  if (portCount != 1 && portCount != 2) {
+    Error("UsrDefNet: Fall nicht implementiert", 4);
+    return false;
+  }
+  bool ok = true;
+  for (int k = 0; k < portCount; ++k) {
+    Zweig port = netPorts[k];
+    if (!port.Check()) ok = false;
+    for (int j = k + 1; j < portCount; ++j) {
+      if (port.SameNodes(netPorts[j])) {
+        Error(MyStrng("Tore") + MyStrng(k) + " und " + MyStrng(j) + " identisch", 4);
+        ok = false;
+      }
+    }
+  }
+  std::vector<int> used;
+  for (NetElement* element : elements.Values()) {
+    for (int k = 0; k < element->GetPortCount(); ++k) {
+      used.push_back(element->GetPort(k).nodePlus);
+      used.push_back(element->GetPort(k).nodeMinus);
+    }
+  }
+  std::vector<int> missing;
+  for (int k = 0; k < portCount; ++k) {
+    for (int node : {netPorts[k].nodePlus, netPorts[k].nodeMinus}) {
+      const bool found =
+          RowOf(node) >= 0 && std::find(used.begin(), used.end(), node) != used.end();
+      if (node == 0 || found || std::find(missing.begin(), missing.end(), node) != missing.end()) {
+        continue;
+      }
+      missing.push_back(node);
+      Error("Knoten in Netzwerkdefinition nicht vorhanden", 4);
+      ok = false;
+    }
+  }
+  if (ok && portCount == 2 && (netPorts[0].nodeMinus != 0 || netPorts[1].nodeMinus != 0)) {
+    Error("UsrDefNet: Fall nicht implementiert", 4);
+    ok = false;
+  }
+  return ok;
+}
+
+// The arrangement of an element's ports is fixed once it is read, so it is judged once.
+UsrDefNet::Stamp UsrDefNet::PlanStamp(NetElement* element) {
+  Stamp stamp;
+  stamp.element = element;
+  const int n = element->GetPortCount();
+  const Zweig p0 = element->GetPort(0);
+  const Zweig p1 = element->GetPort(1);
+  if (n == 1) {
+    if (IsGrounded(p0)) {
+      stamp.kind = Stamp::kOnePortGrounded;
+      stamp.rows[0] = RowOf(NonGroundNode(p0));
+    } else {
+      stamp.kind = Stamp::kOnePort;
+      stamp.rows[0] = RowOf(p0.nodePlus);
+      stamp.rows[1] = RowOf(p0.nodeMinus);
+    }
+  } else if (n == 2 && IsGrounded(p0) && IsGrounded(p1)) {
+    stamp.kind = Stamp::kTwoPortGrounded;
+    stamp.rows[0] = RowOf(NonGroundNode(p0));
+    stamp.rows[1] = RowOf(NonGroundNode(p1));
+    stamp.sign = (p0.nodePlus == 0) != (p1.nodePlus == 0) ? -1 : 1;
+  } else if (n == 2 && p0.nodeMinus != 0 && p0.nodeMinus == p1.nodeMinus) {
+    stamp.kind = Stamp::kTwoPortCommon;
+    stamp.rows[0] = RowOf(p0.nodePlus);
+    stamp.rows[1] = RowOf(p1.nodePlus);
+    stamp.rows[2] = RowOf(p0.nodeMinus);
+  } else if (n == 3 || n == 4) {
+    bool grounded = true;
+    for (int k = 0; k < n; ++k) {
+      grounded = grounded && element->GetPort(k).nodeMinus == 0;
+      stamp.rows[k] = RowOf(element->GetPort(k).nodePlus);
+    }
+    if (grounded) stamp.kind = Stamp::kGrounded;
+  }
+  if (stamp.kind == Stamp::kNone) {
+    Error("UsrDefNet: Fall nicht implementiert", 4);
+  }
+  return stamp;
+}
+
+void UsrDefNet::StampElement(const Stamp& stamp) {
+  const PortMatrix& y = *stamp.element->GetPortMatrix();
+  const int* r = stamp.rows;
+  switch (stamp.kind) {
+    case Stamp::kOnePortGrounded: nodal.AddAt(y.GetAt(1, 1), r[0], r[0]); break;
+    case Stamp::kOnePort: {
+      const Cmplx y11 = y.GetAt(1, 1);
+      nodal.AddAt(y11, r[0], r[0]);
+      nodal.AddAt(y11, r[1], r[1]);
+      nodal.AddAt(-y11, r[0], r[1]);
+      nodal.AddAt(-y11, r[1], r[0]);
+      break;
+    }
+    case Stamp::kTwoPortGrounded:
+      nodal.AddAt(y.GetAt(1, 1), r[0], r[0]);
+      nodal.AddAt(y.GetAt(2, 2), r[1], r[1]);
+      nodal.AddAt(y.GetAt(2, 1) * stamp.sign, r[1], r[0]);
+      nodal.AddAt(y.GetAt(1, 2) * stamp.sign, r[0], r[1]);
+      break;
+    case Stamp::kTwoPortCommon: {
+      const Cmplx y11 = y.GetAt(1, 1);
+      const Cmplx y12 = y.GetAt(1, 2);
+      const Cmplx y21 = y.GetAt(2, 1);
+      const Cmplx y22 = y.GetAt(2, 2);
+      nodal.AddAt(y11, r[0], r[0]);
+      nodal.AddAt(y12, r[0], r[1]);
+      nodal.AddAt(-(y11 + y12), r[0], r[2]);
+      nodal.AddAt(y21, r[1], r[0]);
+      nodal.AddAt(y22, r[1], r[1]);
+      nodal.AddAt(-(y21 + y22), r[1], r[2]);
+      nodal.AddAt(-(y11 + y21), r[2], r[0]);
+      nodal.AddAt(-(y12 + y22), r[2], r[1]);
+      nodal.AddAt(y11 + y12 + y21 + y22, r[2], r[2]);
+      break;
+    }
+    case Stamp::kGrounded: {
+      const int n = stamp.element->GetPortCount();
+      for (int j = 0; j < n; ++j) {
+        for (int k = 0; k < n; ++k) nodal.AddAt(y.GetAt(j + 1, k + 1), r[j], r[k]);
+      }
+      break;
+    }
+    case Stamp::kNone: break;
+  }
+}
+
+void UsrDefNet::AllocateResults() {
+  results.clear();
+  if (sweep == nullptr) return;
+  const int count = std::clamp(sweep->count, 0, kMaxResults);
+  results.assign(static_cast<size_t>(count), PortMatrix(portCount));
+  for (const PortMatrix& entry : results) {
+    if (entry.GetSize() != portCount) {
+      Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+      results.clear();
+      return;
+    }
+  }
+  resultsInactive = false;
+}
 
 void UsrDefNet::FillMatrix(float frequency) {
+  if (!computable) return;
+  // Stamps reach the declared profile only, so that is all there is to clear.
+  system.ClearProfile(nodal);
+  for (const Stamp& stamp : stamps) {
+    if (!stamp.element->SkipsFillMatrix()) stamp.element->FillMatrix(frequency);
+    StampElement(stamp);
+  }
+  if (portCount == 1) {
+    ReduceOnePort();
+  } else {
+    ReduceTwoPort();
+  }
+  if (sweep == nullptr || resultsInactive) return;
+  const int point = sweep->index;
+  if (point >= 0 && point < GetResultCount()) results[static_cast<size_t>(point)] = *portMatrix;
+}
+
+Cmplx UsrDefNet::PortVoltage(const Zweig& port) const {
+  const int plus = RowOf(port.nodePlus);
+  const int minus = RowOf(port.nodeMinus);
+  Cmplx v;
+  if (plus >= 0) v = system.Solution(plus);
+  if (minus >= 0) v -= system.Solution(minus);
+  return v;
+}
+
+// A source of 0 V would inject no current and leave the port voltage at 0: the net is then
+// solved for 1 A and the meters read the actual excitation's share, which is none.
+void UsrDefNet::ReduceOnePort() {
+  for (const Stamp& stamp : stamps) {
+    if (stamp.element->GetTypeName() == SpannungsQuelle::kTypeName) {
+      excitation = static_cast<const SpannungsQuelle*>(stamp.element)->GetSourceCurrent();
+    }
+  }
+  const bool unitDrive = excitation.Abs() == 0.0;
+  const Cmplx drive = unitDrive ? Cmplx(1.0, 0.0) : excitation;
+  const Zweig& port = netPorts[0];
+  if (IsGrounded(port)) {
+    rhs[static_cast<size_t>(RowOf(NonGroundNode(port)))] = drive;
+  } else {
+    rhs[static_cast<size_t>(RowOf(port.nodePlus))] = drive;
+    rhs[static_cast<size_t>(RowOf(port.nodeMinus))] = -drive;
+  }
+  system.Load(nodal, -1, rhs.data());
+  if (!system.Solve()) {
+    Error("Fehler im Gaus-Algorithmus", 2);
+    return;
+  }
+  const Cmplx v = PortVoltage(port);
+  if (v.Abs() == 0.0) {
+    Error("Fehler bei der Berechnung von Y_11", 2);
+    return;
+  }
+  portMatrix->SetAt(drive / v, 1, 1);
+  UpdateMeters(unitDrive);
+}
+
+void UsrDefNet::ReduceTwoPort() {
+  const int a = RowOf(netPorts[0].nodePlus);
+  const int b = RowOf(netPorts[1].nodePlus);
+  ReduceColumn(a, b, 1);
+  ReduceColumn(b, a, 2);
+}
+
+void UsrDefNet::ReduceColumn(int driven, int shorted, int column) {
+  const int position = driven < shorted ? driven : driven - 1;
+  std::fill(rhs.begin(), rhs.end(), Cmplx());
+  rhs[static_cast<size_t>(position)] = Cmplx(1.0, 0.0);
+  system.Load(nodal, shorted, rhs.data());
+  if (!system.Solve()) {
+    Error("Fehler im Gaus-Algorithmus", 2);
+    return;
+  }
+  const Cmplx x = system.Solution(position);
+  if (x.Abs() == 0.0) {
+    Error(column == 1 ? "Fehler bei der Berechnung von Y_11" : "Fehler bei der Berechnung von Y_22",
+          2);
+    return;
+  }
+  // The current that flows into the shorted port node.
+  const Cmplx* row =
+      nodal.Entries() + static_cast<size_t>(shorted) * static_cast<size_t>(nodeCount);
+  Cmplx current;
+  for (int c = 0; c < nodeCount; ++c) {
+    if (c != shorted) current += row[c] * system.Solution(c < shorted ? c : c - 1);
+  }
+  const int other = 3 - column;
+  portMatrix->SetAt(Cmplx(1.0, 0.0) / x, column, column);
+  portMatrix->SetAt(current / x, other, column);
+}
+
+void UsrDefNet::UpdateMeters(bool unitDrive) {
+  for (const Stamp& stamp : stamps) {
+    if (stamp.element->GetTypeName() != MultiMeter::kTypeName) continue;
+    Cmplx v = PortVoltage(stamp.element->GetPort(0));
+    if (unitDrive) v *= excitation;
+    static_cast<MultiMeter*>(stamp.element)->TakeReading(v);
+  }
+}
+
+void UsrDefNet::SetSourceVoltage(const Cmplx& u) {
   for (NetElement* element : elements.Values()) {
-    if (!element->SkipsFillMatrix()) element->FillMatrix(frequency);
+    if (element->GetTypeName() == SpannungsQuelle::kTypeName) {
+      static_cast<SpannungsQuelle*>(element)->SetVoltage(u);
+    }
   }
 }
 
@@ -35,6 +364,76 @@ NetElement* UsrDefNet::FindElement(const MyStrng& elementName) const {
     if (element->GetName() == elementName) return element;
   }
   return nullptr;
+}
+
+int UsrDefNet::ClampPoint(int point) const {
+  return std::clamp(point, 0, std::max(GetResultCount() - 1, 0));
+}
+
+void UsrDefNet::ReferenceResistances(float& z01, float& z02) const {
+  const NetAnalyser* analyser = NetContext::CurrentAnalyser();
+  z01 = analyser != nullptr ? static_cast<float>(analyser->GetRG1().re) : kDefaultReference;
+  z02 = analyser != nullptr ? static_cast<float>(analyser->GetRG2().re) : kDefaultReference;
+}
+
+PortMatrix UsrDefNet::GetPortMatrix(int point) const {
+  if (results.empty()) return PortMatrix(portCount);
+  return results[static_cast<size_t>(ClampPoint(point))];
+}
+
+void UsrDefNet::GetParameter(Cmplx& out, char kind, int i, int j, int point) const {
+  const PortMatrix y = GetPortMatrix(point);
+  float z01 = 0.0f;
+  float z02 = 0.0f;
+  ReferenceResistances(z01, z02);
+  switch (kind) {
+    case PortMatrix::kStability: out = y.ConvertToK().GetAt(i, j); break;
+    case PortMatrix::kImpedance: out = y.ConvertToZ().GetAt(i, j); break;
+    case PortMatrix::kMaxGain: out = y.ConvertToM(z01, z02).GetAt(i, j); break;
+    case PortMatrix::kScattering: out = y.ConvertToS(z01, z02).GetAt(i, j); break;
+    case PortMatrix::kVoltageGain: out = y.ConvertToV(z01, z02).GetAt(i, j); break;
+    case PortMatrix::kOptimumReflection: out = y.ConvertToR(z01, z02).GetAt(i, j); break;
+    default: out = y.GetAt(i, j); break;
+  }
+}
+
+PortMatrix UsrDefNet::GetTableMatrix(char kind, int point) const {
+  const PortMatrix y = GetPortMatrix(point);
+  float z01 = 0.0f;
+  float z02 = 0.0f;
+  ReferenceResistances(z01, z02);
+  switch (kind) {
+    case PortMatrix::kOptimumReflection: return y.ConvertToR(z01, z02);
+    case PortMatrix::kScattering: return y.ConvertToS(z01, z02);
+    case PortMatrix::kImpedance: return y.ConvertToZ();
+    case PortMatrix::kAdmittance: {
+      PortMatrix millimho(y);
+      millimho.Scale(1000.0f);
+      return millimho;
+    }
+    default: return PortMatrix(portCount);
+  }
+}
+
+void UsrDefNet::WriteResultTable(pf::Window* window, char kind) {
+  resultTable.RemoveAll();
+  resultTable.AddLine(MyStrng("* Erzeugt von VOSTRANE  ") + tableTitle);
+  resultTable.AddLine("* R. Voskar, Kollegstiftung Morvaburg");
+  const char letter[2] = {kind, '\0'};
+  MyStrng heading = MyStrng("* ") + name + ": " + letter;
+  if (kind == PortMatrix::kAdmittance) heading += " Betrag/mMho Grad";
+  resultTable.AddLine(heading);
+  const int count = sweep != nullptr ? std::clamp(sweep->count, 0, kMaxResults) : 0;
+  for (int i = 0; i < count; ++i) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%10.6g", sweep->GetFrequency(i) / 1e9);
+    std::string frequency(number);
+    frequency.erase(0, frequency.find_first_not_of(' '));
+    if (frequency.size() < 8) frequency.resize(8, ' ');
+    frequency += "\t";
+    resultTable.AddLine(MyStrng(frequency.c_str()) + GetTableMatrix(kind, i).ToText());
+  }
+  if (window != nullptr) resultTable.CopyToClipboard(window);
 }
 
 UsrDefEinTor::UsrDefEinTor(UsrDefNet* usrNet, const NetLine& line) : EinTor(line), net(usrNet) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite, optimised and under the sanitizers; after the asan
-# preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
+# Builds and runs the whole test suite, optimised and under the sanitizers; after the release
+# tests the nodal solver's cross-check against ngspice (when ngspice is installed); after the
+# asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of the fuzz run (default 30, 0 skips it).
 set -euo pipefail
@@ -18,6 +19,10 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ] && command -v ngspice >/dev/null; then
+    echo "== nodal solver against ngspice"
+    /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+  fi
 done
 
 # The fuzz run keeps what it finds in build/fuzz/corpus; the committed corpus stays as it is.

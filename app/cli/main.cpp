@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/cli/Simulate.h"
 #include "basics/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
@@ -23,6 +24,10 @@ void PrintUsage(std::FILE* out) {
       "Headless front end of the Vostrane RF and microwave workbench.\n"
       "\n"
       "Commands:\n"
+      "  simulate FILE [--kind K]   compute the netlist FILE over its FREQ sweep (default\n"
+      "                             1 GHz to 20 GHz, 101 points) and print the result table\n"
+      "                             of its last network; K is one of S, Y, Z, R, K, M, V\n"
+      "                             (default: the OUT block's kind, else S)\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
       "  --help                     show this text\n"
@@ -57,16 +62,33 @@ int RenderDialog(const char* key, const char* path) {
   return headless.Failures().empty() ? 0 : kErrors;
 }
 
+// The kind letter of "--kind K", '\0' for none; false on anything else.
+bool ParseKind(int argc, char** argv, char& kind) {
+  kind = '\0';
+  if (argc == 3) return true;
+  if (argc != 5 || std::strcmp(argv[3], "--kind") != 0) return false;
+  const char* letter = argv[4];
+  if (letter[0] == '\0' || letter[1] != '\0' || std::strchr("SYZRKMV", letter[0]) == nullptr) {
+    return false;
+  }
+  kind = letter[0];
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  RegisterBasicsClasses();
-  RegisterResources();
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     PrintUsage(stdout);
     return 0;
   }
+  char kind = '\0';
+  if (argc >= 3 && std::strcmp(argv[1], "simulate") == 0 && ParseKind(argc, argv, kind)) {
+    return Simulate(argv[2], kind);
+  }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
+    RegisterBasicsClasses();
+    RegisterResources();
     return RenderDialog(argv[2], argv[3]);
   }
   PrintUsage(stderr);

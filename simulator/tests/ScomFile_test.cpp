@@ -49,7 +49,7 @@ data: SUB1=MS H=0.625mm ER=2.33 MET1 = CU 17um TAND=0.0002; T1=S 2; T11=1GHz 0.5
 objects: SUB1 Substrate/0 T1 OnePortTable/2 T2 TwoPortTable/1
 sweep: L 1e+09 2e+10 101
 out: S 'Betrag/Phase'
-net TOP 2POR 1 2 RG1 = 50 RG2 = 50: (1,0) (2,0) nodes 1 3 2 4
+net TOP 2POR 1 2 RG1 = 50ohm RG2 = 50ohm: (1,0) (2,0) nodes 1 3 2 4
   TestRes RES (1,0) [50]
   TestRes RES (1,3) [10]
   TestCap CAP (3,0) [22pF]
@@ -66,7 +66,7 @@ net TOP 2POR 1 2 RG1 = 50 RG2 = 50: (1,0) (2,0) nodes 1 3 2 4
      {" BLK SYN_ERR Symboltabelle kein Buchstabe"},
      ""},
     {"data_missing.net", false,
-     {"Daten für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler"},
+     {"Daten für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"data_tables.net", true,
@@ -77,7 +77,7 @@ net TOP 1POR 1: (1,0) nodes 1
   TestOne ONE (1,0) [NARROW]
 )"},
     {"empty_block.net", true,
-     {},
+     {"Definiertes Netzwerk enthält keine Elemente"},
      R"(net EMPTY 1POR 1: (1,0) nodes 1
 )"},
     {"err_data_element.net", false,
@@ -131,18 +131,18 @@ net TOP 1POR 1: (1,0) nodes 1
      {"Syntaxfehler: Frequenzbereich falsch definiert"},
      ""},
     {"err_fuenfpol.net", false,
-     {"Fünfpole haben gleichen Bezugspunkt", "CPL 1 5 2 5 3 5 4 5Syntaxfehler"},
+     {"Fünfpole haben gleichen Bezugspunkt", "CPL 1 5 2 5 3 5 4 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_instance_later.net", false,
      {"LATER 1 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert", "Syntaxfehler: Zuviele Definitionen"},
      ""},
     {"err_key_equals.net", false,
-     {"R 50 = fehlt ", "RES 1 R 50Syntaxfehler"},
+     {"R 50 = fehlt ", "RES 1 R 50Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_key_missing.net", false,
-     {"X = 5 R fehlt ", "RES 1 X = 5Syntaxfehler"},
+     {"X = 5 R fehlt ", "RES 1 X = 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_label_colon.net", false,
@@ -160,7 +160,7 @@ net TOP 1POR 1: (1,0) nodes 1
      {" : 50 SYN_ERR Symboltabelle Kein Symbol"},
      ""},
     {"err_label_unknown.net", false,
-     {"RL Label nicht gefunden", "RES 1 R = RLSyntaxfehler"},
+     {"RL Label nicht gefunden", "RES 1 R = RLSyntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_label_value.net", false,
@@ -177,7 +177,7 @@ net TOP 1POR 1: (1,0) nodes 1
      {"Syntaxfehler z.B. kein End"},
      ""},
     {"err_node_list.net", false,
-     {"0 R = 50 SYN_ERR Knoten ", "RES 0 R = 50Syntaxfehler", "1 SYN_ERR Knoten ", "TWO 1Syntaxfehler", "1 2 3 R = 5 SYN_ERR Knoten ", "RES 1 2 3 R = 5Syntaxfehler"},
+     {"0 R = 50 SYN_ERR Knoten ", "RES 0 R = 50Syntaxfehler", "1 SYN_ERR Knoten ", "TWO 1Syntaxfehler", "1 2 3 R = 5 SYN_ERR Knoten ", "RES 1 2 3 R = 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
 )"},
     {"err_out_in_blk.net", false,
@@ -185,32 +185,32 @@ net TOP 1POR 1: (1,0) nodes 1
      R"(out: S ''
 )"},
     {"err_port_nodes.net", false,
-     {"Identische Knoten in einem Zweig", "RES 4 4 R = 50Syntaxfehler"},
+     {"Identische Knoten in einem Zweig", "RES 4 4 R = 50Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 4: (4,0) nodes 4
 )"},
     {"err_ports_identical.net", false,
-     {"Tore0 und 1 identisch", "TWO 1 1Syntaxfehler"},
+     {"Tore0 und 1 identisch", "TWO 1 1Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_substrate_check.net", false,
-     {"CHIP: MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02 = fehlt ", "Substrat nicht vorhanden", "TRL 1 0 2 0 W = 1mm CHIPSyntaxfehler"},
+     {"CHIP: MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02 = fehlt ", "Substrat nicht vorhanden", "TRL 1 0 2 0 W = 1mm CHIPSyntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(data: CHIP=MS H=1mm ER=4.4 MET1 = CU 35um TAND=0.02;
 net TOP 2POR 1 2: (1,0) (2,0) nodes 1 2
 )"},
     {"err_table_row.net", false,
-     {"Syntaxfehler in Datentabelle", "Datenpointer für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler"},
+     {"Syntaxfehler in Datentabelle", "Datenpointer für Eintor nicht vorhanden", "ONE 1 T1Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(data: T1=S 3; T11=1GHz 0.5 10; T12=2GHz 0.4; T13=3GHz 0.3 30;
 net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"err_too_many_objects.net", false,
-     {"Datensegment: mehr als 20 Datenobjekte"},
+     {"Datensegment: mehr als 20 Datenobjekte", "Definiertes Netzwerk enthält keine Elemente"},
      nullptr},
     {"err_two_out.net", false,
      {"Syntaxfehler z.B. kein End"},
      R"(out: S ''
 )"},
     {"err_vierpol.net", false,
-     {"Vierpole haben gleichen Bezugspunkt", "TEE 1 5 2 5 3 5Syntaxfehler"},
+     {"Vierpole haben gleichen Bezugspunkt", "TEE 1 5 2 5 3 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      R"(net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"freq_bad_mode.net", true,
@@ -232,11 +232,11 @@ net TOP 1POR 1: (1,0) nodes 1
 )"},
     {"instances.net", true,
      {},
-     R"(net SUB1 1POR 5 RG1 = 50: (5,0) nodes 5
+     R"(net SUB1 1POR 5 RG1 = 50ohm: (5,0) nodes 5
   TestRes RES (5,0) [50]
-net SUB2 2POR 1 2 RG1 = 50 RG2 = 50: (1,0) (2,0) nodes 1 2
+net SUB2 2POR 1 2 RG1 = 50ohm RG2 = 50ohm: (1,0) (2,0) nodes 1 2
   TestTwo TWO (1,0) (2,0)
-net TOP 1POR 1 RG1 = 50: (1,0) nodes 1 2
+net TOP 1POR 1 RG1 = 50ohm: (1,0) nodes 1 2
   UsrDefEinTor SUB1 (1,0)
   UsrDefZweiTor SUB2 (1,0) (2,0)
   TestRes RES (2,0) [10]
@@ -248,7 +248,7 @@ net N 1POR 1: (1,0) nodes 1
   TestRes RES (1,0) [1]
 )"},
     {"long_node_list.net", true,
-     {},
+     {"Knoten in Netzwerkdefinition nicht vorhanden"},
      R"(net TOP 1POR 1: (1,0) nodes 2147483647 1
   TestCap CAP (2147483647,0) [1111111111111111111]
 )"},

@@ -1,0 +1,277 @@
+#include "simulator/UsrDefNet.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "simulator/ElementRegistry.h"
+#include "simulator/NetContext.h"
+#include "simulator/tests/ReaderHarness.h"
+
+namespace {
+
+// A non-reciprocal n-port whose entry (i, j) is 10 i + j siemens.
+template <class Base>
+class FixedPorts : public Base {
+ public:
+  explicit FixedPorts(const NetLine& line) : Base(line) {}
+  void FillMatrix(float) override {
+    for (int i = 1; i <= this->portCount; ++i) {
+      for (int j = 1; j <= this->portCount; ++j)
+        this->portMatrix->SetAt(Cmplx(10 * i + j, 0), i, j);
+    }
+  }
+  bool SkipsFillMatrix() const override { return false; }
+};
+
+class Analyser : public NetAnalyser {
+ public:
+  explicit Analyser(double r) : r(r) {}
+  Cmplx GetRG1() const override { return Cmplx(r, 0.0); }
+  Cmplx GetRG2() const override { return Cmplx(r, 0.0); }
+  double r;
+};
+
+// The lumped models and the fixed n-ports, read through the netlist reader.
+class UsrDefNetTest : public testing::Test {
+ protected:
+  UsrDefNetTest() {
+    ElementRegistry& kinds = harness.elements;
+    kinds = ElementRegistry::Global();
+    kinds.Register("TWO",
+                   [](const NetLine& l) -> NetElement* { return new FixedPorts<ZweiTor>(l); });
+    kinds.Register("SYUE",
+                   [](const NetLine& l) -> NetElement* { return new FixedPorts<DreiTor>(l); });
+  }
+
+  // The last network of the text, null when the reader stops.
+  UsrDefNet* Read(const std::vector<std::string>& text) {
+    if (!harness.Run(text)) return nullptr;
+    return harness.reader.GetUsrNet(harness.reader.GetUsrNetCount() - 1);
+  }
+
+  // One block of the given lines.
+  UsrDefNet* ReadBlock(std::vector<std::string> lines) {
+    lines.insert(lines.begin(), "BLK");
+    lines.push_back("END");
+    return Read(lines);
+  }
+
+  // Every point of a linear sweep.
+  void Sweep(double start, double stop, int count) {
+    harness.sweep.SetStart(start);
+    harness.sweep.SetStop(stop);
+    harness.sweep.SetCount(count);
+    harness.sweep.Prepare();
+    harness.reader.AllocateUsrNetResults();
+    do {
+      harness.reader.ComputeAt(static_cast<float>(harness.sweep.GetFrequency(harness.sweep.index)));
+    } while (harness.sweep.NextPoint());
+  }
+
+  ReaderHarness harness;
+};
+
+struct OnePortCase {
+  std::vector<std::string> elements;
+  double y11;
+  double reading;    // of the element named "Meter"
+  double volts = 0;  // given to the sources from outside unless 0
+};
+
+TEST_F(UsrDefNetTest, ReducesOnePortsAndFeedsTheMeters) {
+  const std::string top = "TOP: 1POR 1", r50 = "RES 1 R = 50ohm",
+                    source = "UQU 1 U = 1V R = 50ohm G";
+  const std::string volts = "MUME 1 R = 1Mohm U Meter", amps = "MUME 1 R = 1Mohm I Meter";
+  const double y = 0.04 + 1e-6;
+  const OnePortCase cases[] = {
+      {{top, r50}, 0.02, 0},
+      {{"TOP: 1POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 100ohm"}, 0.02, 0},
+      {{top, r50, source}, 0.04, 0},
+      {{top, r50, source, volts}, y, 0.02 / y},
+      {{top, r50, source, amps}, y, 0.02 / y / 1e6},
+      {{top, r50, source, volts}, y, 0.04 / y, 2.0},
+      {{top, r50, "UQU 1 U = 0V R = 50ohm G", volts}, y, 0},
+  };
+  for (const OnePortCase& c : cases) {
+    UsrDefNet* net = ReadBlock(c.elements);
+    ASSERT_NE(net, nullptr) << c.elements.back();
+    if (c.volts != 0) harness.reader.SetSourceVoltage(Cmplx(c.volts, 0.0));
+    net->FillMatrix(1e9f);
+    EXPECT_DOUBLE_EQ(net->GetPortMatrix()->GetAt(1, 1).re, c.y11) << c.elements.back();
+    if (NetElement* meter = net->FindElement("Meter")) {
+      EXPECT_DOUBLE_EQ(meter->GetValue().re, c.reading) << c.elements.back() << c.volts;
+    }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{}) << c.elements.back();
+  }
+}
+
+struct StampCase {
+  const char* element;
+  std::vector<double> nodal;  // row by row, rows in the order the nodes were met
+  bool implemented;
+};
+
+TEST_F(UsrDefNetTest, StampsByPortArrangement) {
+  const StampCase cases[] = {
+      {"TWO 1 2", {11, 12, 21, 22}, true},
+      {"TWO 1 0 0 2", {11, -12, -21, 22}, true},
+      {"TWO 0 1 2 0", {11, -12, -21, 22}, true},
+      {"TWO 0 1 0 2", {11, 12, 21, 22}, true},
+      // Rows 1, 3, 2: reference node 3 in the middle.
+      {"TWO 1 3 2 3", {11, -23, 12, -32, 66, -34, 21, -43, 22}, true},
+      {"TWO 1 3 2 4", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
+      {"SYUE 1 2 3", {11, 12, 13, 21, 22, 23, 31, 32, 33}, true},
+      {"RES 1 2 R = 1ohm", {1, -1, -1, 1}, true},
+  };
+  for (const StampCase& c : cases) {
+    UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", c.element, "END"});
+    ASSERT_NE(net, nullptr) << c.element;
+    net->FillMatrix(1e9f);
+    const PortMatrix& nodal = net->GetNodalMatrix();
+    std::vector<double> entries;
+    for (int i = 0; i < nodal.GetSize() * nodal.GetSize(); ++i)
+      entries.push_back(nodal.Entries()[i].re);
+    EXPECT_EQ(entries, c.nodal) << c.element;
+    const std::vector<std::string> messages = ReaderHarness::QueuedMessages();
+    EXPECT_EQ(!messages.empty() && messages[0] == "UsrDefNet: Fall nicht implementiert",
+              !c.implemented)
+        << c.element;
+  }
+}
+
+TEST_F(UsrDefNetTest, ReducesTwoPortsInPortOrder) {
+  for (const char* ports : {"2POR 1 2", "2POR 2 1"}) {
+    UsrDefNet* net =
+        Read({"BLK", std::string("TOP: ") + ports + " RG1 = 60ohm RG2 = 1kohm", "TWO 1 2", "END"});
+    ASSERT_NE(net, nullptr);
+    EXPECT_EQ(net->GetRG1(), 60.0f);
+    EXPECT_EQ(net->GetRG2(), 1000.0f);
+    net->FillMatrix(1e9f);
+    const bool reversed = ports[5] == '2';
+    for (int i = 1; i <= 2; ++i) {
+      for (int j = 1; j <= 2; ++j) {
+        const int expected = reversed ? 10 * (3 - i) + (3 - j) : 10 * i + j;
+        EXPECT_DOUBLE_EQ(net->GetPortMatrix()->GetAt(i, j).re, expected) << ports << i << j;
+      }
+    }
+  }
+}
+
+// Node 3 hangs on a capacitor alone: at 0 Hz both columns fail and keep their values.
+TEST_F(UsrDefNetTest, SingularPointKeepsThePreviousResult) {
+  UsrDefNet* net = Read(
+      {"BLK", "TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 50ohm", "CAP 3 C = 1pF", "END"});
+  ASSERT_NE(net, nullptr);
+  net->FillMatrix(1e9f);
+  const PortMatrix before(*net->GetPortMatrix());
+  net->FillMatrix(0.0f);
+  for (int i = 1; i <= 2; ++i) {
+    for (int j = 1; j <= 2; ++j)
+      EXPECT_EQ(net->GetPortMatrix()->GetAt(i, j).re, before.GetAt(i, j).re);
+  }
+  EXPECT_EQ(ReaderHarness::QueuedMessages(),
+            (std::vector<std::string>{"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}));
+}
+
+TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
+  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "RES 1 R = 50ohm", "CAP 1 C = 1pF", "END"});
+  ASSERT_NE(net, nullptr);
+  Sweep(1e9, 3e9, 3);
+  const PortMatrix first = net->GetPortMatrix(0);
+  Cmplx y;
+  net->GetParameter(y, 'Y', 1, 1, -5);
+  EXPECT_EQ(y.im, first.GetAt(1, 1).im);
+  net->GetParameter(y, 'Y', 1, 1, 10000);
+  EXPECT_NEAR(y.im, 3.0 * first.GetAt(1, 1).im, 1e-12);
+  net->GetParameter(y, 'Y', 2, 1, 0);
+  EXPECT_EQ(y.Abs(), 0.0);
+  // The reference resistance is the analyser's, 50 ohm without one.
+  net->GetParameter(y, 'S', 1, 1, 0);
+  EXPECT_EQ(y.re, first.ConvertToS(50.0f, 50.0f).GetAt(1, 1).re);
+  Analyser analyser(75.0);
+  NetContext::SetCurrentAnalyser(&analyser);
+  net->GetParameter(y, 'S', 1, 1, 0);
+  EXPECT_EQ(y.re, first.ConvertToS(75.0f, 75.0f).GetAt(1, 1).re);
+  NetContext::SetCurrentAnalyser(nullptr);
+}
+
+TEST_F(UsrDefNetTest, WritesTheResultTable) {
+  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "RES 1 R = 50ohm", "END"});
+  ASSERT_NE(net, nullptr);
+  Sweep(1e9, 2e9, 2);
+  net->SetTableTitle("Titel");
+  for (auto [kind, values] : {std::pair{'Y', "20\t0"}, {'K', "0\t0"}}) {
+    net->WriteResultTable(nullptr, kind);
+    LineFile table(net->GetResultTable());
+    std::vector<std::string> lines;
+    table.Reset();
+    for (int i = 0; i < table.GetCount(); ++i) lines.push_back(table.GetNext().ToCString());
+    const std::string heading =
+        std::string("* TOP: ") + kind + (kind == 'Y' ? " Betrag/mMho Grad" : "");
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{
+                  "* Erzeugt von VOSTRANE  Titel", "* R. Voskar, Kollegstiftung Morvaburg", heading,
+                  std::string("1       \t") + values, std::string("2       \t") + values}));
+  }
+}
+
+TEST_F(UsrDefNetTest, KeepsAtMost3000Points) {
+  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "CAP 1 C = 1pF", "END"});
+  ASSERT_NE(net, nullptr);
+  Sweep(1e6, 3e9, 3000);
+  EXPECT_EQ(net->GetResultCount(), 3000);
+  for (int i = 1; i < 3000; ++i)
+    ASSERT_GT(net->GetPortMatrix(i).GetAt(1, 1).im, net->GetPortMatrix(i - 1).GetAt(1, 1).im);
+  harness.sweep.count = 5000;
+  harness.reader.AllocateUsrNetResults();
+  harness.sweep.index = 4000;
+  net->FillMatrix(1e9f);
+  EXPECT_EQ(net->GetResultCount(), 3000);
+}
+
+struct DefinitionCase {
+  std::vector<std::string> block;
+  std::vector<std::string> messages;
+  bool computable;
+};
+
+TEST_F(UsrDefNetTest, ChecksTheDefinition) {
+  const DefinitionCase cases[] = {
+      {{"TOP: 1POR 1", "RES 2 R = 50ohm"}, {"Knoten in Netzwerkdefinition nicht vorhanden"}, false},
+      {{"TOP: 2POR 1 1", "RES 1 R = 50ohm"}, {"Tore0 und 1 identisch"}, false},
+      {{"TOP: 1POR 1 1", "RES 1 R = 50ohm"}, {"Identische Knoten in einem Zweig"}, false},
+      {{"TOP: 1POR 1 RG1 = 50", "RES 1 R = 50ohm"},
+       {"RES: KeineDimension", "UsrDefNet: Falsche Definition der Generatorwiderstände"},
+       true},
+  };
+  for (const DefinitionCase& c : cases) {
+    UsrDefNet* net = ReadBlock(c.block);
+    ASSERT_NE(net, nullptr) << c.block[0];
+    EXPECT_EQ(net->IsComputable(), c.computable) << c.block[0];
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.block[0];
+  }
+}
+
+// Four networks of the largest order fit at a time; a fifth, or a larger one, is refused.
+TEST_F(UsrDefNetTest, BoundsTheNodalMatrices) {
+  std::vector<std::string> text;
+  for (int nodes : {1000, 1000, 1000, 1000, 1000, 1001}) {
+    char line[64];
+    std::snprintf(line, sizeof line, "N%zu: 1POR 1", text.size());
+    text.insert(text.end(), {"BLK", line});
+    for (int k = 1; k < nodes; ++k) {
+      std::snprintf(line, sizeof line, "RES %d %d R = 1ohm", k, k + 1);
+      text.push_back(line);
+    }
+    text.push_back("END");
+  }
+  ASSERT_NE(Read(text), nullptr);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(harness.reader.GetUsrNet(i)->IsComputable(), i < 4);
+  EXPECT_EQ(ReaderHarness::QueuedMessages(),
+            std::vector<std::string>(2, "UsrDefNet: Nicht genügend Speicherplatz"));
+}
+
+}  // namespace
