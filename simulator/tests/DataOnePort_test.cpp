@@ -69,7 +69,8 @@ TEST(DataOnePortTest, RefusesMissingAndForeignTables) {
       "Datenpointer für Eintor nicht vorhanden", "ONE 1 NOUNITSyntaxfehler",
       "THRU ist keine Eintor-Tabelle", "ONE 1 THRUSyntaxfehler",
       "LOAD ist keine Zweitor-Tabelle", "TWO 1 2 LOADSyntaxfehler",
-      "SUB ist keine Eintor-Tabelle", "ONE 1 SUBSyntaxfehler"};
+      "SUB ist keine Eintor-Tabelle", "ONE 1 SUBSyntaxfehler",
+      "Definiertes Netzwerk enthält keine Elemente"};
   // clang-format on
   EXPECT_EQ(ReaderHarness::QueuedMessages(), expected);
 }
