@@ -79,7 +79,9 @@ bool TransverseResonanceModell::SolveFrequency(double f) {
   if (!IsPositive(f) || !HasSlotMode()) return false;
   frequency = f;
   const double aHigh = kHalfLightSpeed / f;
-  const double aLow = kHalfLightSpeed / (f * std::sqrt((eps_r + 1.0) / 2.0));
+  // The box is never shorter than half a wavelength at the largest ratio, where the solved
+  // frequency is at least f: the two starting boxes bracket the solution.
+  const double aLow = kHalfLightSpeed / (f * MaxRatio());
   double a1 = aHigh;
   boxA = a1;
   SolveRatio();
@@ -133,12 +135,11 @@ double TransverseResonanceModell::ComputeImpedance() {
   return -kFreeSpaceImpedance * k * (kPi / p0) * 2.0 * dp / slope;
 }
 
-double TransverseResonanceModell::ShortEndReactance() {
+double TransverseResonanceModell::ShortEndReactance() const {
   const double u = slotWidth / h;
   const double fGHz = frequency / 1e9;
-  endReactance = 0.001 * ((((44.01 * u - 121.15) * u + 113.36) * u - 36.03) * u + 10.17) * fGHz +
-                 0.001 * (u * (((968.75 - 333.34 * u) * u - 1011.67) * u + 489.25) - 10.0);
-  return endReactance;
+  return 0.001 * ((((44.01 * u - 121.15) * u + 113.36) * u - 36.03) * u + 10.17) * fGHz +
+         0.001 * (u * (((968.75 - 333.34 * u) * u - 1011.67) * u + 489.25) - 10.0);
 }
 
 Cmplx TransverseResonanceModell::ShortEndAdmittance() {
