@@ -31,16 +31,16 @@ class TemModell {
   MyStrng name;  // the derived model's class name
   MyStrng text1;
   MyStrng text2;
-  double Z0 = 50.0;      // ohm
+  double Z0 = 50.0;  // ohm
   double eps_eff = 1.0;
-  double alpha = 0.0;    // Np/m
-  double lambda = 0.0;   // guided wavelength, m
+  double alpha = 0.0;   // Np/m
+  double lambda = 0.0;  // guided wavelength, m
   double frequency = 1e10;
   double eps_r = 1.0;
   double tand = 0.0;
-  double h = 0.0;        // substrate height, m
-  double t = 0.0;        // metal thickness, m
-  double value1 = 0.0;   // two quantities of the derived model
+  double h = 0.0;       // substrate height, m
+  double t = 0.0;       // metal thickness, m
+  double value1 = 0.0;  // two quantities of the derived model
   double value2 = 0.0;
   double length = 0.01;  // m
   char end = 'L';        // 'L' line, 'O' open stub, 'S' short-circuited stub
