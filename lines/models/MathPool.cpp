@@ -187,6 +187,16 @@ void MathPool::LineAdmittance(Cmplx& result, double Z0, double alpha, double bet
     result = -(Cmplx(1.0, 0.0) / (sinh * Z0));
 }
 
+Cmplx MathPool::StubAdmittance(double Z0, double alpha, double beta, double length,
+                               char end) {
+  Cmplx coth;
+  LineAdmittance(coth, 1.0, alpha, beta, length, 'E');
+  if (end != 'O') return coth / Z0;
+  // A line of zero electrical length has no coth to invert; its tanh is 0.
+  if ((Cmplx(alpha, beta) * length).Abs() <= Cmplx::kZero) return Cmplx(0.0, 0.0);
+  return coth.Inverse() / Z0;
+}
+
 double MathPool::DielectricAttenuation(double f, double epsEff, double er, double tand) {
   // Without dielectric contrast the field fills the substrate like a homogeneous line.
   const double q = er > 1.0 ? (1.0 - 1.0 / epsEff) / (1.0 - 1.0 / er) : 1.0;

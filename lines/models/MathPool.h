@@ -59,6 +59,9 @@ class MathPool {
   // Kind 'E' the diagonal entry, 'T' the transfer entry; any other letter leaves result.
   static void LineAdmittance(Cmplx& result, double Z0, double alpha, double beta,
                              double length, char kind);
+  // Input admittance of a stub: end 'O' open, tanh(gamma l) / Z0; any other letter
+  // short-circuited, 1 / (Z0 tanh(gamma l)).
+  static Cmplx StubAdmittance(double Z0, double alpha, double beta, double length, char end);
   // Dielectric attenuation in Np/m with the microstrip filling factor; f in Hz.
   static double DielectricAttenuation(double f, double epsEff, double er, double tand);
   // Width and length in metres, f in GHz; no conductor loss. False, with Y11 and Y12

@@ -4,16 +4,6 @@
 
 #include "lines/models/MathPool.h"
 
-namespace {
-
-// tanh as sinh/cosh, +-1 where they overflow.
-Cmplx Tanh(const Cmplx& z) {
-  if (std::fabs(z.re) > 350.0) return Cmplx(z.re > 0.0 ? 1.0 : -1.0, 0.0);
-  return CmplxSinh(z) / CmplxCosh(z);
-}
-
-}  // namespace
-
 bool TemModell::HasWavelength() const { return lambda > 0.0 && std::isfinite(lambda); }
 
 double TemModell::Beta() const { return 2.0 * MathPool::kPi / lambda; }
@@ -40,5 +30,5 @@ Cmplx TemModell::StubAdmittance() const {
 Cmplx TemModell::GetAdmittance() {
   if (end == 'S') return StubAdmittance();
   if (end != 'O' || !HasWavelength()) return Cmplx();
-  return Tanh(Cmplx(alpha, Beta()) * length) / Z0;
+  return MathPool::StubAdmittance(Z0, alpha, Beta(), length, 'O');
 }

@@ -1,0 +1,54 @@
+#pragma once
+// What the line elements share in reading their lines and filling their matrices.
+//
+// The values of a line element's own line, read in key order ("Z=50ohm P=0.1m K=2.2 A=0"):
+// each value is the word behind the next '=', a label standing for its value. A value whose
+// text fails its check, or that breaks the element's rule for it, is not stored; the failure
+// is reported (by the value class, the label lookup or here on the line) and Ok() turns
+// false, so that the element can refuse itself and the reader leaves it out of its network.
+
+#include <initializer_list>
+
+#include "basics/MyStrng.h"
+#include "simulator/NetLine.h"
+
+class Cmplx;
+class NetElement;
+class PortMatrix;
+class SymbolTable;
+
+class LineValueReader {
+ public:
+  enum class Kind { Length, Resistance, Number };
+  enum class Rule { Any, Positive, NotNegative, Permittivity, OpeningAngle };
+
+  LineValueReader(NetLine& line, const SymbolTable& labels) : line(line), labels(labels) {}
+
+  // key names the value in messages.
+  template <typename T>
+  void Read(const char* key, Kind kind, Rule rule, T& field) {
+    double value = 0.0;
+    if (Next(key, kind, rule, value)) field = static_cast<T>(value);
+  }
+  // Drops the word of the last value read: the line then starts with the words behind it.
+  void SkipValueWord();
+  bool Ok() const { return ok && line.GetErrorCode() == 0; }
+
+ private:
+  bool Next(const char* key, Kind kind, Rule rule, double& value);
+
+  NetLine& line;
+  const SymbolTable& labels;
+  bool ok = true;
+};
+
+// ExpectLabel for each key in turn; with untilFirstError only as long as the check copy has no
+// error, so that at most the first missing key is reported.
+void ExpectLabels(NetLine& check, std::initializer_list<const char*> keys, bool untilFirstError);
+
+// Y11 at (1,1) and (2,2), Y12 at (1,2) and (2,1): a uniform line.
+void SetLineMatrix(PortMatrix& matrix, const Cmplx& y11, const Cmplx& y12);
+
+// A frequency point at which the element's model has no result: the element stands open
+// there (every entry 0) rather than repeating an older point, and reports it once.
+void LeaveFailedPointOpen(NetElement& element);

@@ -1,0 +1,27 @@
+#pragma once
+// The substrate a line element lies on, named by the last word of its line ("... S1"). The
+// check pass refuses a name that is no DATA entry ("Substrat nicht vorhanden"), an entry that
+// is no usable substrate, and a board the formulas cannot take (ER below 1, no height); the
+// read pass binds the substrate for as long as the netlist's objects live.
+
+#include "basics/MyStrng.h"
+
+class NetLine;
+class Substrat;
+struct SubstrateData;
+
+class SubstrateLink {
+ public:
+  // Reports on the check copy of the line.
+  static void Check(NetLine& check);
+  // False when the line's last word names no substrate.
+  bool Bind(const MyStrng& line);
+
+  const SubstrateData& Data() const { return *data; }
+
+ private:
+  // The substrate the line's last word names, or null.
+  static Substrat* Find(const MyStrng& line, MyStrng& name);
+
+  const SubstrateData* data = nullptr;
+};

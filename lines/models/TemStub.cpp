@@ -1,0 +1,37 @@
+#include "lines/models/TemStub.h"
+
+#include <cmath>
+
+#include "lines/models/LineElement.h"
+#include "simulator/PortMatrix.h"
+
+TemStub::TemStub(const NetLine& line) : EinTor(line) { typeName = "TemStub"; }
+
+NetElement* TemStub::Create(const NetLine& line) { return new TemStub(line); }
+
+void TemStub::LinkReferences(NetLine& check) {
+  NetElement::LinkReferences(check);
+  ExpectLabels(check, {"Z", "P", "K", "A"}, false);
+}
+
+void TemStub::ParseLine(const SymbolTable& labels) {
+  NetElement::ParseLine(labels);
+  using Kind = LineValueReader::Kind;
+  using Rule = LineValueReader::Rule;
+  LineValueReader values(line, labels);
+  values.Read("Z", Kind::Resistance, Rule::Positive, Z);
+  values.Read("P", Kind::Length, Rule::Positive, P);
+  values.Read("K", Kind::Number, Rule::Permittivity, K);
+  values.Read("A", Kind::Number, Rule::Any, A);
+  values.SkipValueWord();
+  MyStrng rest(line);
+  rest.TrimRight();
+  end = rest == "OPEN" ? 'O' : 'S';
+  if (!values.Ok()) code = 4;
+}
+
+void TemStub::FillMatrix(float frequency) {
+  const float alpha = std::log(10.0) * A / 20.0;
+  beta = static_cast<float>(std::sqrt(K) * kTwoPi * frequency / kLightSpeed);
+  portMatrix->SetAt(StubAdmittance(Z, alpha, beta, P, end), 1, 1);
+}

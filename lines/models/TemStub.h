@@ -1,0 +1,26 @@
+#pragma once
+// Ideal TEM stub "STEM 3 Z=50ohm P=0.1m K=1 A=0 OPEN" (any other end word: short-circuited),
+// given like the ideal TEM line by impedance, length, permittivity and attenuation in dB/m.
+
+#include "lines/models/MathPool.h"
+#include "simulator/NetElement.h"
+
+class TemStub : public EinTor, public MathPool {
+ public:
+  explicit TemStub(const NetLine& line);
+  static NetElement* Create(const NetLine& line);
+
+  // Z > 0, P > 0 and K >= 1, or the element refuses itself.
+  void ParseLine(const SymbolTable& labels) override;
+  void LinkReferences(NetLine& check) override;
+  void FillMatrix(float frequency) override;
+  bool SkipsFillMatrix() const override { return false; }
+
+ private:
+  char end = 'S';  // 'O' open, 'S' short-circuited
+  double P = 0.0;  // m
+  double K = 1.0;
+  double Z = 50.0;  // ohm
+  double A = 0.0;   // dB/m
+  double beta = 0.0;
+};

@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "lines/models/KoaxialLine.h"
+#include "lines/models/TaperLine.h"
+#include "lines/models/tests/LineBench.h"
+#include "simulator/PortMatrix.h"
+
+namespace {
+
+struct SkrfRow {
+  const char* line;
+  double f;
+  int ports;
+  double s[8];
+};
+const SkrfRow kSkrfRows[] = {
+#include "lines/models/tests/fixtures/lines_skrf.inc"
+};
+
+TEST(LineElements, LinesThatCannotBeModelledAreRefusedWithAMessage) {
+  LineBench bench({"T1: S 1", "1GHz 0.5 10", "LOW: MS H=1mm ER=0.5 MET1 = CU 0um TAND=0",
+                   "FLAT: MS H=0mm ER=2 MET1 = CU 0um TAND=0"},
+                  {"ZL: 50ohm"});
+  const std::pair<const char*, const char*> cases[] = {
+      {"TRL 1 2 Z=50ohm K=2.2 A=0.5", "50ohm K=2.2 A=0.5 P fehlt "},
+      {"TRL 1 2 Z=0ohm P=0.1m K=2.2 A=0", "Z muß > 0 sein"},
+      {"TRL 1 2 Z=50 P=0.1m K=2.2 A=0", "RES: KeineDimension"},
+      {"STEM 3 Z=ZL P=0.1m K=0.5 A=0 OPEN", "K muß >= 1 sein"},
+      {"TRL 1 2 W=0mm P=10mm S1", "W muß > 0 sein"},
+      {"TRL 1 3 2 4 W=1mm P=10mm S1", "Dreipole haben gleichen Bezugspunkt"},
+      {"SST 3 W=1mm P=0mm S1", "P muß > 0 sein"},
+      {"OST 3 W=1mm P=4mm NOSUB", "Substrat nicht vorhanden"},
+      {"OST 3 W=1mm P=4mm T1", "T1 ist kein gültiges Substrat"},
+      {"OST 3 W=1mm P=4mm LOW", "LOW: ER muß >= 1 sein"},
+      {"TAP 1 2 W1=1mm W2=3mm P=10mm WLIN FLAT", "FLAT: H muß > 0 sein"},
+      {"CST 3 A=360 WI=0.5mm RL=3mm S1", "A muß zwischen 0 und 360 Grad liegen"},
+      {"TKOX 1 2 GD=1.3mm KD=1.3mm P=1m ER=2.3 TD=0 Silber", "KD muß kleiner als GD sein"},
+  };
+  for (const auto& [line, message] : cases) {
+    VS_Error::ClearQueue();
+    EXPECT_EQ(bench.Build(line), nullptr) << line;
+    EXPECT_EQ(FirstMessage(), message) << line;
+  }
+  // The open stub's end extension keeps a stub of length 0 a line.
+  EXPECT_NE(bench.Build("OST 3 W=1mm P=0mm S1"), nullptr);
+}
+
+// Each line and stub against a line of the same gamma and Z0 in scikit-rf, 50 ohm ports.
+TEST(LineElements, AgreeWithScikitRfLinesOfTheSameGammaAndImpedance) {
+  LineBench bench;
+  for (const SkrfRow& row : kSkrfRows) {
+    auto element = bench.Accept(row.line);
+    if (!element) continue;
+    element->FillMatrix(static_cast<float>(row.f));
+    const PortMatrix s = element->GetPortMatrix()->ConvertToS(50.0f, 50.0f);
+    const int at[4][2] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
+    for (int k = 0; k < (row.ports == 1 ? 1 : 4); ++k) {
+      const Cmplx z = s.GetAt(at[k][0], at[k][1]);
+      EXPECT_NEAR(z.re, row.s[2 * k], 1e-9) << row.line << " @" << row.f << " entry " << k;
+      EXPECT_NEAR(z.im, row.s[2 * k + 1], 1e-9) << row.line << " @" << row.f << " entry " << k;
+    }
+  }
+}
+
+// Every keyword builds its model; every matrix is reciprocal, a lossless one imaginary.
+TEST(LineElements, ReaderBuildsEachModelWithAReciprocalMatrix) {
+  LineBench bench({"LOSSY: MS H=1mm ER=4.5 MET1 = AU 17um TAND=0.02"});
+  struct Case {
+    const char* line;
+    const char* type;
+    bool lossless;
+  };
+  const Case cases[] = {
+      {"TRL 1 2 Z=50ohm P=0.13m K=2.2 A=0", "TransmissionLine", true},
+      {"TRL 1 2 Z=50ohm P=0.13m K=2.2 A=1.5", "TransmissionLine", false},
+      {"TRL 1 2 W=0.6mm P=13mm S1", "MicroStripLine", true},
+      {"TRL 1 2 W=0.6mm P=13mm LOSSY", "MicroStripLine", false},
+      {"OST 3 W=0.6mm P=3mm S1", "OpenMslStub", true},
+      {"SST 3 W=0.6mm P=3mm S1", "ShortMslStub", true},
+      {"CST 3 A=60 WI=0.5mm RL=3mm S1", "MicRadialStub", false},
+      {"STEM 3 Z=50ohm P=0.1m K=1 A=0 OPEN", "TemStub", true},
+      {"TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0 Gold", "KoaxialLine", false},
+      {"SKOX 3 GD=4.7mm KD=1.3mm P=0.2m ER=2.3 TD=0 Gold OPEN", "KoaxialStub", false},
+      {"TAP 1 2 W1=0.3mm W2=2mm P=17mm WEXP S1", "TaperLine", true},
+      {"TAP 1 2 W1=0.3mm W2=2mm P=17mm WCOS LOSSY", "TaperLine", false},
+      {"CPL 1 2 3 4 W=0.6mm S=0.2mm P=12mm S1", "CoupledLines", true},
+      {"CPL 1 2 3 4 W=0.6mm S=0.2mm P=12mm LOSSY", "CoupledLines", false},
+  };
+  for (const Case& k : cases) {
+    auto element = bench.Accept(k.line);
+    if (!element) continue;
+    EXPECT_EQ(element->GetTypeName(), k.type);
+    element->FillMatrix(3e9f);
+    const int n = element->GetPortCount();
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 1; c <= n; ++c) {
+        const Cmplx y = Entry(*element, r, c);
+        EXPECT_EQ(y.re, Entry(*element, c, r).re) << k.line;
+        EXPECT_EQ(y.im, Entry(*element, c, r).im) << k.line;
+        EXPECT_TRUE(std::isfinite(y.re) && std::isfinite(y.im)) << k.line;
+        if (k.lossless) {
+          EXPECT_EQ(y.re, 0.0) << k.line;
+        } else if (r == c) {
+          EXPECT_GT(y.re, 0.0) << k.line;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+// Quarter-wave stubs: short-circuited ones are open, open ones short-circuited.
+TEST(LineElements, QuarterWaveStubsInvertTheirEnd) {
+  const double f = 2e9;
+  MicrostripResult ms;
+  SubstrateData board;
+  board.H = 0.635e-3;
+  board.ER = 9.8f;
+  board.T = 0.0;
+  ASSERT_TRUE(MathPool::CalcMicrostrip(ms, board, f / 1e9, 0.5));
+  const double quarter = 0.25 * MathPool::kLightSpeed / (f * std::sqrt(ms.eps));
+  char sst[32], ost[32];
+  std::snprintf(sst, sizeof sst, "QS: %.6fmm", 1000.0 * quarter);
+  std::snprintf(ost, sizeof ost, "QO: %.6fmm", 1000.0 * quarter - ms.dl);
+  LineBench bench({}, {sst, ost});
+  const std::pair<const char*, bool> cases[] = {
+      {"SST 3 W=0.5mm P=QS S1", false},
+      {"OST 3 W=0.5mm P=QO S1", true},
+      {"STEM 3 Z=50ohm P=18.737028625mm K=4 A=0 SHORT", false},
+      {"STEM 3 Z=50ohm P=18.737028625mm K=4 A=0 OPEN", true},
+      {"SKOX 3 GD=4.7mm KD=1.3mm P=24.709662mm ER=2.3 TD=0 Silber SHORT", false},
+      {"SKOX 3 GD=4.7mm KD=1.3mm P=24.709662mm ER=2.3 TD=0 Silber OPEN", true},
+  };
+  for (const auto& [line, large] : cases) {
+    auto element = bench.Accept(line);
+    if (!element) continue;
+    element->FillMatrix(static_cast<float>(f));
+    const double y = Entry(*element, 1, 1).Abs();
+    if (large) {
+      EXPECT_GT(y, 10.0) << line;
+    } else {
+      EXPECT_LT(y, 1e-4) << line;
+    }
+  }
+}
+
+// The metal words and their losses are checked against scikit-rf above.
+TEST(KoaxialLine, ImpedanceFromTheDiameters) {
+  LineBench bench;
+  auto element = bench.Accept("TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0 Silber");
+  ASSERT_TRUE(element);
+  EXPECT_NEAR(dynamic_cast<const KoaxialLine&>(*element).GetData().Z0, 50.846, 5e-4);
+}
+
+TEST(TaperLine, SectionsFollowTheElectricalLength) {
+  LineBench bench({"E4: MS H=1mm ER=4 MET1 = CU 0um TAND=0.001"});
+  // In the substrate (sqrt(ER) = 2) 300 mm are 3.002 wavelengths at 1.5 GHz.
+  auto taper = bench.Accept("TAP 1 2 W1=1mm W2=2mm P=300mm WLIN E4");
+  auto uniform = bench.Accept("TAP 1 2 W1=1mm W2=1mm P=300mm WEXP E4");
+  auto line = bench.Accept("TRL 1 2 W=1mm P=300mm E4");
+  ASSERT_TRUE(taper && uniform && line);
+  taper->FillMatrix(1.5e9f);
+  EXPECT_EQ(dynamic_cast<TaperLine&>(*taper).GetSectionCount(), 30);
+  taper->FillMatrix(1e8f);
+  EXPECT_EQ(dynamic_cast<TaperLine&>(*taper).GetSectionCount(), 10);
+  uniform->FillMatrix(1.5e9f);
+  line->FillMatrix(1.5e9f);
+  for (auto [r, c] : {std::pair{1, 1}, {1, 2}, {2, 2}}) {
+    const Cmplx d = Entry(*uniform, r, c) - Entry(*line, r, c);
+    EXPECT_LT(d.Abs(), 1e-9 * Entry(*line, r, c).Abs()) << r << c;
+  }
+}
+
+// At low frequency the stub is the capacitor of its sector, enlarged by the fringing fields.
+TEST(MicRadialStub, OpenAtZeroFrequencyASectorCapacitorAboveAndLossyByItsMetal) {
+  LineBench bench({"GOLD: MS H=0.635mm ER=9.8 MET1 = AU 0um TAND=0"});
+  auto copper = bench.Accept("CST 3 A=60 WI=0.5mm RL=3mm S1");
+  auto gold = bench.Accept("CST 3 A=60 WI=0.5mm RL=3mm GOLD");
+  ASSERT_TRUE(copper && gold);
+  copper->FillMatrix(0.0f);
+  EXPECT_EQ(Entry(*copper, 1, 1).Abs(), 0.0);
+  const double f = 1e8, theta = MathPool::kPi / 3.0, ri = 0.25e-3 / std::tan(theta / 2.0);
+  const double plate =
+      8.854187817e-12 * 9.8 * theta / 2.0 * (std::pow(ri + 3e-3, 2) - ri * ri) / 0.635e-3;
+  copper->FillMatrix(static_cast<float>(f));
+  const double ratio = Entry(*copper, 1, 1).im / (MathPool::kTwoPi * f) / plate;
+  EXPECT_GT(ratio, 1.0);
+  EXPECT_LT(ratio, 1.5);
+  gold->FillMatrix(static_cast<float>(f));
+  EXPECT_GT(Entry(*gold, 1, 1).re, Entry(*copper, 1, 1).re);
+}
+
+// A point the model cannot compute stamps no older point's values.
+TEST(LineElements, FailedPointLeavesTheElementOpenAndReportsOnce) {
+  LineBench bench;
+  auto line = bench.Accept("TRL 1 2 W=0.6mm P=13mm S1");
+  ASSERT_TRUE(line);
+  line->FillMatrix(1e9f);
+  EXPECT_NE(Entry(*line, 1, 1).Abs(), 0.0);
+  line->FillMatrix(-1e9f);
+  line->FillMatrix(-2e9f);
+  for (auto [r, c] : {std::pair{1, 1}, {1, 2}, {2, 1}, {2, 2}})
+    EXPECT_EQ(Entry(*line, r, c).Abs(), 0.0);
+  EXPECT_EQ(VS_Error::MessageCount(), 1);
+  EXPECT_EQ(FirstMessage(), "TRL: Leitungsmodell ohne Ergebnis");
+}
+
+}  // namespace
