@@ -14,8 +14,8 @@ class CCoplanarLineElement : public TemModelElement<Base, CCoplanarLineModell> {
   static constexpr const char* kNoCrossSection =
       "Koplanarleitung: Breite, Spalt und Höhe müssen größer 0 sein";
 
-  explicit CCoplanarLineElement(const NetLine& netLine)
-      : TemModelElement<Base, CCoplanarLineModell>(netLine, kNoCrossSection) {}
+  CCoplanarLineElement(const NetLine& netLine, const char* type)
+      : TemModelElement<Base, CCoplanarLineModell>(netLine, type, kNoCrossSection) {}
 
   void LinkReferences(NetLine& check) override {
     Base::LinkReferences(check);
@@ -24,22 +24,30 @@ class CCoplanarLineElement : public TemModelElement<Base, CCoplanarLineModell> {
 
   void ParseLine(const SymbolTable& labels) override {
     Base::ParseLine(labels);
-    double value = 0.0;
-    if (this->ReadLength(labels, value)) this->model.SetStripWidth(value);
-    if (this->ReadLength(labels, value)) this->model.SetGap(value);
-    if (this->ReadLength(labels, value)) this->model.length = value;
-    this->ReadEndAndSubstrate();
+    constexpr auto kLength = LineValueReader::Kind::Length;
+    constexpr auto kNotNegative = LineValueReader::Rule::NotNegative;
+    LineValueReader values(this->line, labels);
+    double w = this->model.GetStripWidth();
+    double s = this->model.GetGap();
+    values.Read("W", kLength, kNotNegative, w);
+    values.Read("S", kLength, kNotNegative, s);
+    values.Read("P", kLength, kNotNegative, this->model.length);
+    this->model.SetStripWidth(w);
+    this->model.SetGap(s);
+    this->ReadEndAndSubstrate(values);
   }
 };
 
 class CCoplanarLineLine : public CCoplanarLineElement<DreiPol> {
  public:
-  using CCoplanarLineElement::CCoplanarLineElement;
+  explicit CCoplanarLineLine(const NetLine& line)
+      : CCoplanarLineElement(line, "CCoplanarLineLine") {}
   static NetElement* Create(const NetLine& line) { return new CCoplanarLineLine(line); }
 };
 
 class CCoplanarLineStub : public CCoplanarLineElement<EinTor> {
  public:
-  using CCoplanarLineElement::CCoplanarLineElement;
+  explicit CCoplanarLineStub(const NetLine& line)
+      : CCoplanarLineElement(line, "CCoplanarLineStub") {}
   static NetElement* Create(const NetLine& line) { return new CCoplanarLineStub(line); }
 };

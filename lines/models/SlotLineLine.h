@@ -14,8 +14,8 @@ class SlotLineElement : public TemModelElement<Base, SlotLineModell> {
  public:
   static constexpr const char* kOutOfRange = "Schlitzleitung außerhalb des Gültigkeitsbereichs";
 
-  explicit SlotLineElement(const NetLine& netLine)
-      : TemModelElement<Base, SlotLineModell>(netLine, kOutOfRange) {}
+  SlotLineElement(const NetLine& netLine, const char* type)
+      : TemModelElement<Base, SlotLineModell>(netLine, type, kOutOfRange) {}
 
   void LinkReferences(NetLine& check) override {
     Base::LinkReferences(check);
@@ -26,21 +26,25 @@ class SlotLineElement : public TemModelElement<Base, SlotLineModell> {
   void ParseLine(const SymbolTable& labels) override {
     Base::ParseLine(labels);
     this->model.SetModelLetter(this->line.GetNextToken() == "Cohn" ? 'C' : 'A');
-    double value = 0.0;
-    if (this->ReadLength(labels, value)) this->model.SetSlotWidth(value);
-    if (this->ReadLength(labels, value)) this->model.length = value;
-    this->ReadEndAndSubstrate();
+    constexpr auto kLength = LineValueReader::Kind::Length;
+    constexpr auto kNotNegative = LineValueReader::Rule::NotNegative;
+    LineValueReader values(this->line, labels);
+    double w = this->model.GetSlotWidth();
+    values.Read("W", kLength, kNotNegative, w);
+    values.Read("P", kLength, kNotNegative, this->model.length);
+    this->model.SetSlotWidth(w);
+    this->ReadEndAndSubstrate(values);
   }
 };
 
 class SlotLineLine : public SlotLineElement<DreiPol> {
  public:
-  using SlotLineElement::SlotLineElement;
+  explicit SlotLineLine(const NetLine& line) : SlotLineElement(line, "SlotLineLine") {}
   static NetElement* Create(const NetLine& line) { return new SlotLineLine(line); }
 };
 
 class SlotLineStub : public SlotLineElement<EinTor> {
  public:
-  using SlotLineElement::SlotLineElement;
+  explicit SlotLineStub(const NetLine& line) : SlotLineElement(line, "SlotLineStub") {}
   static NetElement* Create(const NetLine& line) { return new SlotLineStub(line); }
 };

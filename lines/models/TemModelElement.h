@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 
+#include "lines/models/LineElement.h"
 #include "lines/models/Substrat.h"
 #include "lines/models/TemModell.h"
 #include "simulator/NetElement.h"
@@ -22,11 +23,6 @@ class TemModelElementIO {
   // The keys in order (each present and followed by '='), then the trailing word of the line
   // must name an entry of the DATA block.
   static void CheckValuesAndSubstrate(NetLine& check, std::initializer_list<const char*> keys);
-  // Cuts the line through its next '=' and reads the value there, a label resolved, as a
-  // length in metres. False, with out unchanged and the fault queued, when it cannot.
-  static bool ReadLength(NetLine& line, const SymbolTable& labels, double& out);
-  // The word after the current value: "OPEN" gives 'O', any other word 'S'.
-  static char ReadEnd(NetLine& line);
   // The substrate that the line's trailing word names, or null.
   static Substrat* FindSubstrate(NetLine& line);
   // Y11 = Y22 = coth(gamma l)/Z0, Y12 = Y21 = -1/(Z0 sinh(gamma l)) for two ports; the
@@ -37,8 +33,10 @@ class TemModelElementIO {
 template <class Base, class Model>
 class TemModelElement : public Base {
  public:
-  TemModelElement(const NetLine& netLine, const char* failure)
-      : Base(netLine), failureMessage(failure) {}
+  TemModelElement(const NetLine& netLine, const char* type, const char* failure)
+      : Base(netLine), failureMessage(failure) {
+    this->typeName = type;
+  }
 
   void FillMatrix(float f) override {
     if (!model.Update(f) && !failureReported) {
@@ -52,23 +50,21 @@ class TemModelElement : public Base {
   const Model& GetModel() const { return model; }
 
  protected:
-  // The next length value; one that fails marks the element and gives nothing to store.
-  bool ReadLength(const SymbolTable& labels, double& value) {
-    if (TemModelElementIO::ReadLength(this->line, labels, value)) return true;
-    this->code = 4;
-    return false;
-  }
-  // One-ports read their end word behind the last value. Then the substrate is bound; a
-  // name that passed the check but names no substrate (a table, a refused entry) refuses
-  // the element.
-  void ReadEndAndSubstrate() {
-    if (this->portCount == 1) model.end = TemModelElementIO::ReadEnd(this->line);
+  // After the values: one-ports read their end word ("OPEN" open, any other word short),
+  // then the substrate is bound. A value that failed, or a name that passed the check but
+  // names no substrate (a table, a refused entry), refuses the element.
+  void ReadEndAndSubstrate(LineValueReader& values) {
+    if (this->portCount == 1) {
+      values.SkipValueWord();
+      model.end = this->line.GetNextToken() == "OPEN" ? 'O' : 'S';
+    }
     substrate = TemModelElementIO::FindSubstrate(this->line);
     if (substrate == nullptr) {
       this->Error(TemModelElementIO::kNoSubstrate, 4);
     } else {
       model.SetSubstrate(*substrate->GetData());
     }
+    if (!values.Ok()) this->code = 4;
   }
 
   Model model;

@@ -23,12 +23,6 @@ double SecantStep(double x1, double y1, double x2, double y2, double target) {
 
 bool IsPositive(double x) { return x > 0.0 && std::isfinite(x); }
 
-// tanh as sinh/cosh, +-1 where they overflow.
-Cmplx TanhOf(const Cmplx& z) {
-  if (std::fabs(z.re) > 350.0) return Cmplx(z.re > 0.0 ? 1.0 : -1.0, 0.0);
-  return CmplxSinh(z) / CmplxCosh(z);
-}
-
 }  // namespace
 
 TransverseResonanceModell::TransverseResonanceModell(int terms) : termCount(terms) {}
@@ -145,7 +139,8 @@ double TransverseResonanceModell::ShortEndReactance() const {
 Cmplx TransverseResonanceModell::ShortEndAdmittance() {
   const Cmplx jX(0.0, ShortEndReactance());
   if (!HasWavelength()) return Cmplx();
-  const Cmplx t = TanhOf(Cmplx(alpha, kTwoPi / lambda) * length);
+  // tanh(gamma l): the open stub's admittance of a 1 ohm line.
+  const Cmplx t = MathPool::StubAdmittance(1.0, alpha, kTwoPi / lambda, length, 'O');
   const Cmplx zin = (jX + t) / (Cmplx(1.0, 0.0) + jX * t) * Z0;
   return Cmplx(1.0, 0.0) / zin;
 }
