@@ -1,5 +1,6 @@
 #include "lines/models/Register.h"
 
+#include "lines/models/CCoplanarLineLine.h"
 #include "lines/models/CoupledLines.h"
 #include "lines/models/KoaxialLine.h"
 #include "lines/models/MicRadialStub.h"
@@ -7,6 +8,7 @@
 #include "lines/models/MicroStripLine.h"
 #include "lines/models/MicroStripStep.h"
 #include "lines/models/MslToSlotElement.h"
+#include "lines/models/SlotLineLine.h"
 #include "lines/models/Substrat.h"
 #include "lines/models/SymMslTee.h"
 #include "lines/models/TaperLine.h"
@@ -32,4 +34,8 @@ void RegisterLineModels() {
   elements.Register("STEM", TemStub::Create);
   elements.Register("TAP", TaperLine::Create);
   elements.Register("CPL", CoupledLines::Create);
+  elements.Register("SLTL", SlotLineLine::Create);
+  elements.Register("SLTS", SlotLineStub::Create);
+  elements.Register("CPLL", CCoplanarLineLine::Create);
+  elements.Register("CPLS", CCoplanarLineStub::Create);
 }

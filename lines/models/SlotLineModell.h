@@ -30,8 +30,8 @@ class SlotLineModell : public TransverseResonanceModell {
   double CohnSeries(int n, double p) const;
   double CohnTerm(int n, double p) const;
 
-  void SetModel(char letter) { modelLetter = letter; }
-  char GetModel() const { return modelLetter; }
+  void SetModelLetter(char letter) { modelLetter = letter; }
+  char GetModelLetter() const { return modelLetter; }
   double GetEndExtension() const { return endExtension; }
   // Of the last closed-form result.
   double GetDielectricAttenuation() const { return value2; }

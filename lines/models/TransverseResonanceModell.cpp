@@ -23,12 +23,6 @@ double SecantStep(double x1, double y1, double x2, double y2, double target) {
 
 bool IsPositive(double x) { return x > 0.0 && std::isfinite(x); }
 
-// tanh as sinh/cosh, +-1 where they overflow.
-Cmplx TanhOf(const Cmplx& z) {
-  if (std::fabs(z.re) > 350.0) return Cmplx(z.re > 0.0 ? 1.0 : -1.0, 0.0);
-  return CmplxSinh(z) / CmplxCosh(z);
-}
-
 }  // namespace
 
 TransverseResonanceModell::TransverseResonanceModell(int terms) : termCount(terms) {}
@@ -79,7 +73,9 @@ bool TransverseResonanceModell::SolveFrequency(double f) {
   if (!IsPositive(f) || !HasSlotMode()) return false;
   frequency = f;
   const double aHigh = kHalfLightSpeed / f;
-  const double aLow = kHalfLightSpeed / (f * std::sqrt((eps_r + 1.0) / 2.0));
+  // The box is never shorter than half a wavelength at the largest ratio, where the solved
+  // frequency is at least f: the two starting boxes bracket the solution.
+  const double aLow = kHalfLightSpeed / (f * MaxRatio());
   double a1 = aHigh;
   boxA = a1;
   SolveRatio();
@@ -133,18 +129,18 @@ double TransverseResonanceModell::ComputeImpedance() {
   return -kFreeSpaceImpedance * k * (kPi / p0) * 2.0 * dp / slope;
 }
 
-double TransverseResonanceModell::ShortEndReactance() {
+double TransverseResonanceModell::ShortEndReactance() const {
   const double u = slotWidth / h;
   const double fGHz = frequency / 1e9;
-  endReactance = 0.001 * ((((44.01 * u - 121.15) * u + 113.36) * u - 36.03) * u + 10.17) * fGHz +
-                 0.001 * (u * (((968.75 - 333.34 * u) * u - 1011.67) * u + 489.25) - 10.0);
-  return endReactance;
+  return 0.001 * ((((44.01 * u - 121.15) * u + 113.36) * u - 36.03) * u + 10.17) * fGHz +
+         0.001 * (u * (((968.75 - 333.34 * u) * u - 1011.67) * u + 489.25) - 10.0);
 }
 
 Cmplx TransverseResonanceModell::ShortEndAdmittance() {
   const Cmplx jX(0.0, ShortEndReactance());
   if (!HasWavelength()) return Cmplx();
-  const Cmplx t = TanhOf(Cmplx(alpha, kTwoPi / lambda) * length);
+  // tanh(gamma l): the open stub's admittance of a 1 ohm line.
+  const Cmplx t = MathPool::StubAdmittance(1.0, alpha, kTwoPi / lambda, length, 'O');
   const Cmplx zin = (jX + t) / (Cmplx(1.0, 0.0) + jX * t) * Z0;
   return Cmplx(1.0, 0.0) / zin;
 }

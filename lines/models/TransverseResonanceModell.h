@@ -29,8 +29,8 @@ class TransverseResonanceModell : public TemModell {
   // lambda unchanged, for f <= 0, inputs without a slot mode or a result that is not finite.
   bool SolveFrequency(double f);
 
-  // Normalised reactance of a short-circuited end at the stored frequency (stored as well).
-  double ShortEndReactance();
+  // Reactance of a short-circuited end over Z0, at the stored frequency.
+  double ShortEndReactance() const;
   // 1/Zin of the short-circuited stub, Zin = Z0 (jX + tanh(gamma l)) / (1 + jX tanh(gamma l));
   // 0 while the model has no wavelength.
   Cmplx ShortEndAdmittance();
@@ -41,13 +41,10 @@ class TransverseResonanceModell : public TemModell {
   double GetSlotWidth() const { return slotWidth; }
   void SetBoxWidth(double a) { boxA = a; }
   double GetBoxWidth() const { return boxA; }
-  void SetBoxHeight(double b) { boxB = b; }
-  void SetTermCount(int n) { termCount = n; }
   double GetRatio() const { return ratio; }
   double GetRatioSquared() const { return ratioSquared; }
   double GetFreeSpaceWavelength() const { return freeSpaceWavelength; }
   double GetSolvedFrequency() const { return solvedFrequency; }
-  double GetEndReactance() const { return endReactance; }
 
  protected:
   // Upper end of the ratio search.
@@ -56,15 +53,14 @@ class TransverseResonanceModell : public TemModell {
   // (sin(n pi r) / (n pi r))^2 / n, the weight of series term n.
   static double TermWeight(int n, double r);
 
-  double boxA = 0.1;  // along the slot, m
-  double boxB = 0.1;  // across the slot, m
-  int termCount;      // the series runs over 1 .. termCount - 1
+  double boxA = 0.1;        // along the slot, m
+  const double boxB = 0.1;  // across the slot, m
+  const int termCount;      // the series runs over 1 .. termCount - 1
   double ratio = 1.0;
   double ratioSquared = 1.0;
   double freeSpaceWavelength = 0.0;
   double solvedFrequency = 0.0;
   double slotWidth = 0.0002;
-  double endReactance = 0.0;
 
  private:
   // Z0 from the slopes of p over a and of F over p at the current solution.

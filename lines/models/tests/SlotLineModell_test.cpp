@@ -1,0 +1,77 @@
+#include "lines/models/SlotLineModell.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kC = 299792458.0;
+
+SlotLineModell Slot(double er, double h, double w, char letter = 'A') {
+  SubstrateData board;
+  board.ER = er;
+  board.H = h;
+  board.TAND = 0.001;
+  SlotLineModell m;
+  m.SetSubstrate(board);
+  m.SetSlotWidth(w);
+  m.SetModelLetter(letter);
+  return m;
+}
+
+// The two methods are independent; they agree within 3 %.
+TEST(SlotLineModell, ClosedFormAgreesWithCohn) {
+  struct Case {
+    double er, h, w, f;
+  };
+  const Case cases[] = {
+      {2.22, 0.787e-3, 0.5e-3, 10e9}, {6.15, 0.635e-3, 0.2e-3, 10e9}, {9.8, 0.635e-3, 0.1e-3, 5e9}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.er);
+    SlotLineModell approx = Slot(c.er, c.h, c.w, 'A');
+    SlotLineModell cohn = Slot(c.er, c.h, c.w, 'C');
+    ASSERT_TRUE(approx.Update(c.f));
+    ASSERT_TRUE(cohn.Update(c.f));
+    EXPECT_NEAR(approx.eps_eff / cohn.eps_eff, 1.0, 0.03);
+    EXPECT_NEAR(approx.Z0 / cohn.Z0, 1.0, 0.03);
+    EXPECT_DOUBLE_EQ(cohn.lambda * std::sqrt(cohn.eps_eff) * c.f, kC);
+    // Cohn's box is half a guided wavelength long once solved (within 1 MHz).
+    EXPECT_NEAR(cohn.GetBoxWidth() / (cohn.lambda / 2.0), 1.0, 2e-4);
+    EXPECT_EQ(cohn.alpha, 0.0);
+    EXPECT_GT(approx.alpha, approx.GetDielectricAttenuation());
+  }
+}
+
+// Out of range, the closed form marks Z0 with 9999; neither method leaves infinity or NaN.
+TEST(SlotLineModell, Ranges) {
+  struct Case {
+    double er, h, w, f;
+    bool inRange;
+    bool endExtension;  // only the high-permittivity branches know the short end
+    char letter = 'A';
+  };
+  const Case cases[] = {
+      {9.6, 1e-3, 1e-4, 10e9, true, true},          // W/h = 0.1
+      {9.65, 1e-3, 5e-4, 10e9, true, true},         // also in B's range; A is tested first
+      {9.8, 1e-3, 1.1e-3, 10e9, false, false},      // W/h above 1
+      {25.0, 1e-3, 1e-4, 10e9, false, false},       //
+      {6.15, 0.635e-3, 0.2e-3, 10e9, true, false},  //
+      {6.15, 0.635e-3, 0.2e-3, 1e9, false, false},  // W/lambda0 below 0.0015
+      {2.2, 0.15e-3, 0.3e-3, 10e9, false, false},   // h/lambda0 = 0.005
+      {2.2, 0.3e-3, 0.3e-3, 10e9, true, false},     // h/lambda0 = 0.01, W/lambda0 = 0.01
+      {2.0, 0.3e-3, 0.3e-3, 10e9, false, false},    //
+      {4.0, 2e-3, 1e-3, 30e9, false, false},        // B2 takes the log of a negative number
+      {9.8, 1e-3, 1e-4, 0.0, false, false},         //
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.er << " " << c.h << " " << c.w << " " << c.f);
+    SlotLineModell m = Slot(c.er, c.h, c.w, c.letter);
+    EXPECT_EQ(m.Update(c.f), c.inRange);
+    EXPECT_EQ(m.Z0 == SlotLineModell::kOutOfRange, !c.inRange && c.letter == 'A');
+    EXPECT_EQ(m.GetEndExtension() != 0.0, c.endExtension);
+    EXPECT_EQ(m.lambda == 0.0, !c.inRange);
+  }
+}
+
+}  // namespace
