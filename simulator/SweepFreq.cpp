@@ -2,26 +2,11 @@
 
 #include <cmath>
 
+#include "basics/SpecialFunctions.h"
 #include "pf/archive.h"
 
 using pf::Object;
 PF_IMPLEMENT_SERIAL(SweepFreq, Object, 1)
-
-namespace {
-
-// |x|^(1/n) through exp and log, |x| for n = 0.
-double NthRoot(double x, int n) {
-  return n == 0 ? std::fabs(x) : std::exp(std::log(std::fabs(x)) / n);
-}
-
-// x^n by repeated multiplication.
-double PowInt(double x, int n) {
-  double result = 1.0;
-  for (int i = 0; i < n; ++i) result *= x;
-  return result;
-}
-
-}  // namespace
 
 void SweepFreq::SetCount(int n) {
   if (n < 1) {
