@@ -6,7 +6,8 @@
 
 #include <array>
 
-#include "simulator/ElementModel.h"
+#include "simulator/ElementValue.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/NetElement.h"
 
 template <class Base>

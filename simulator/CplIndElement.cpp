@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
 
 void CplIndElement::LinkReferences(NetLine& check) {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "simulator/ElementModel.h"
+#include "simulator/ElementValue.h"
 #include "simulator/NetElement.h"
 
 class CplIndElement : public DreiPol {

@@ -1,8 +1,8 @@
 #include "simulator/MultiMeter.h"
 
 #include "basics/WertMitDim.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/ValueReader.h"
 
 MultiMeter::MultiMeter(const NetLine& line) : EinTor(line) { typeName = kTypeName; }
 

@@ -14,9 +14,7 @@ NetElement* PNDiodeElement::Create(const NetLine& line) { return new PNDiodeElem
 
 void PNDiodeElement::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
-  for (const char* key : {"IS", "NE", "RS"}) {
-    if (check.GetErrorCode() != 0 || !ExpectLabel(check, key)) return;
-  }
+  ExpectKeys(check, {"IS", "NE", "RS"});
 }
 
 void PNDiodeElement::ParseLine(const SymbolTable& labels) {

@@ -2,9 +2,9 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
+#include "simulator/ElementValue.h"
 #include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/ValueReader.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 // The losses are split equally between a series resistance and a parallel conductance: each
 // alone would give the quality factor 2 * QM at the self-resonance.
 
+#include "simulator/ElementValue.h"
 #include "simulator/NetElement.h"
-#include "simulator/ValueReader.h"
 
 class SelfResonantElement : public EinTor {
  public:

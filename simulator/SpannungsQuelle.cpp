@@ -1,8 +1,8 @@
 #include "simulator/SpannungsQuelle.h"
 
 #include "basics/WertMitDim.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/ValueReader.h"
 
 SpannungsQuelle::SpannungsQuelle(const NetLine& line) : EinTor(line) { typeName = kTypeName; }
 

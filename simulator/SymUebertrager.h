@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "simulator/ElementModel.h"
+#include "simulator/ElementValue.h"
 #include "simulator/NetElement.h"
 #include "simulator/PortMatrix.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
 
 namespace {

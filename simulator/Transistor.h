@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "basics/MyStrng.h"
-#include "simulator/ElementModel.h"
+#include "simulator/ElementValue.h"
 #include "simulator/NetElement.h"
 
 class Transistor : public DreiPol {

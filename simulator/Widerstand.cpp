@@ -1,9 +1,9 @@
 #include "simulator/Widerstand.h"
 
 #include "basics/WertMitDim.h"
+#include "simulator/ElementValue.h"
 #include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/ValueReader.h"
 
 void Widerstand::LinkReferences(NetLine& check) {
   EinTor::LinkReferences(check);

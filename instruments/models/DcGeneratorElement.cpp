@@ -1,6 +1,5 @@
 #include "instruments/models/DcGeneratorElement.h"
 
-#include "basics/IntegerWert.h"
 #include "simulator/ElementValue.h"
 
 DcGeneratorElement::DcGeneratorElement(const NetLine& line)
@@ -22,11 +21,8 @@ void DcGeneratorElement::ParseLine(const SymbolTable& labels) {
 }
 
 bool DcGeneratorElement::ReadStepCount(const SymbolTable& labels) {
-  MyStrng text;
-  if (!TakeElementValueText(line, labels, text)) return false;
-  IntegerWert count(text);
-  if (!count.CheckSyntax()) return false;
-  const long n = count.Value();
+  long n = 0;
+  if (!ReadElementValue<IntegerWert>(line, labels, n)) return false;
   if (n > kMaxStepCount) {
     Error("Anzahl der Schritte muß <= 100000 sein", 4);
     return false;

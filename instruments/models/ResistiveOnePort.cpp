@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
 ResistiveOnePort::ResistiveOnePort(const NetLine& line, const char* type, double defaultResistance)
@@ -15,10 +16,7 @@ void ResistiveOnePort::FillMatrix(float) {
 
 void ResistiveOnePort::LinkKeys(NetLine& check, std::initializer_list<const char*> keys) {
   NetElement::LinkReferences(check);
-  for (const char* key : keys) {
-    if (check.GetErrorCode() != 0) return;
-    ExpectLabel(check, key);
-  }
+  ExpectKeys(check, keys);
 }
 
 bool ResistiveOnePort::ParseNodes(const SymbolTable& labels) {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "simulator/ElementModel.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/tests/ModelBench.h"
 
 namespace {

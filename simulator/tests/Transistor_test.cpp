@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "simulator/ElementModel.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/tests/ModelBench.h"
 
 namespace {
