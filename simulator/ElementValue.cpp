@@ -31,14 +31,6 @@ bool ExpectKeys(NetLine& check, std::initializer_list<const char*> keys, bool st
   return check.GetErrorCode() == 0;
 }
 
-bool SkipPastEquals(NetLine& line) {
-  const int32_t equals = line.Find("=");
-  if (equals == 0) return false;
-  line.DeleteLeft(equals);
-  line.TrimLeft();
-  return true;
-}
-
 bool SkipToValue(NetLine& line) {
   if (SkipPastEquals(line)) return true;
   line.Error(MyStrng(line) + " = fehlt ", 4);

@@ -25,9 +25,6 @@ bool ExpectKeys(NetLine& check, std::initializer_list<const char*> keys,
 // An optional key is checked only when it stands somewhere in the rest of the copy.
 inline bool HasKey(const NetLine& check, const char* key) { return check.Find(key) != 0; }
 
-// The line loses its text through its next '=' and the blanks behind it; false, the line
-// unchanged, when it holds no further '='.
-bool SkipPastEquals(NetLine& line);
 // SkipPastEquals; a line without a further '=' is reported (" = fehlt ").
 bool SkipToValue(NetLine& line);
 // The value text at the front of the line, which keeps it; false after an unknown label

@@ -46,11 +46,16 @@ bool ExpectLabel(NetLine& line, const char* key) {
   rest.TrimLeft();
   const bool found = rest.GetAt(0) == '=';
   if (!found) line.Error(MyStrng(line) + " = fehlt ", 4);
-  if (line.GetErrorCode() == 0) {
-    line.DeleteLeft(line.Find("="));
-    line.TrimLeft();
-  }
+  if (line.GetErrorCode() == 0) SkipPastEquals(line);
   return found;
+}
+
+bool SkipPastEquals(MyStrng& line) {
+  const int32_t equals = line.Find("=");
+  if (equals == 0) return false;
+  line.DeleteLeft(equals);
+  line.TrimLeft();
+  return true;
 }
 
 MyStrng GetNodeList(const MyStrng& line) {

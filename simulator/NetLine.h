@@ -28,6 +28,9 @@ class NetLine : public MyStrng, public VS_Error {
   void GetNextValue(MyStrng& value, const SymbolTable& labels);
 };
 
+// The line loses its text through its next '=' and the blanks behind it; false, the line
+// unchanged, when it holds no further '='.
+bool SkipPastEquals(MyStrng& line);
 // Tests that key stands in the line (first occurrence, plain text) followed by '='. On success
 // the line loses everything up to its first '=' and the blanks behind it. Reports on the line.
 bool ExpectLabel(NetLine& line, const char* key);

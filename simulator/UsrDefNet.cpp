@@ -5,6 +5,7 @@
 #include <string>
 
 #include "basics/WertMitDim.h"
+#include "simulator/ElementValue.h"
 #include "simulator/MultiMeter.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetLine.h"
@@ -46,11 +47,7 @@ UsrDefNet::~UsrDefNet() {
 
 bool UsrDefNet::ReadResistance(const MyStrng& part, const char* key, float& value) {
   NetLine line(part);
-  if (!ExpectLabel(line, key)) return false;
-  ResWert resistance(line.GetNextToken());
-  if (!resistance.CheckSyntax()) return false;
-  value = resistance.Value();
-  return true;
+  return ExpectLabel(line, key) && ConvertValue<ResWert>(line.GetNextToken(), value);
 }
 
 void UsrDefNet::ReadGeneratorResistances() {

@@ -24,14 +24,13 @@ class CCoplanarLineElement : public TemModelElement<Base, CCoplanarLineModell> {
 
   void ParseLine(const SymbolTable& labels) override {
     Base::ParseLine(labels);
-    constexpr auto kLength = LineValueReader::Kind::Length;
     constexpr auto kNotNegative = LineValueReader::Rule::NotNegative;
     LineValueReader values(this->line, labels);
     double w = this->model.GetStripWidth();
     double s = this->model.GetGap();
-    values.Read("W", kLength, kNotNegative, w);
-    values.Read("S", kLength, kNotNegative, s);
-    values.Read("P", kLength, kNotNegative, this->model.length);
+    values.Read<LaeWert>("W", kNotNegative, w);
+    values.Read<LaeWert>("S", kNotNegative, s);
+    values.Read<LaeWert>("P", kNotNegative, this->model.length);
     this->model.SetStripWidth(w);
     this->model.SetGap(s);
     this->ReadEndAndSubstrate(values);

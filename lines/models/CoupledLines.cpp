@@ -11,18 +11,17 @@ NetElement* CoupledLines::Create(const NetLine& line) { return new CoupledLines(
 
 void CoupledLines::LinkReferences(NetLine& check) {
   FuenfPol::LinkReferences(check);
-  ExpectLabels(check, {"W", "S", "P"}, false);
+  ExpectKeys(check, {"W", "S", "P"}, false);
   SubstrateLink::Check(check);
 }
 
 void CoupledLines::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("W", Kind::Length, Rule::Positive, W);
-  values.Read("S", Kind::Length, Rule::Positive, S);
-  values.Read("P", Kind::Length, Rule::Positive, P);
+  values.Read<LaeWert>("W", Rule::Positive, W);
+  values.Read<LaeWert>("S", Rule::Positive, S);
+  values.Read<LaeWert>("P", Rule::Positive, P);
   W *= 1000.0f;
   S *= 1000.0f;
   if (!substrate.Bind(line) || !values.Ok()) code = 4;

@@ -17,18 +17,17 @@ constexpr Metal kMetals[] = {{"Silber", 6.21e7f}, {"Kupfer", 5.88e7f}, {"Gold", 
 }  // namespace
 
 void KoaxialData::Check(NetLine& check) {
-  ExpectLabels(check, {"GD", "KD", "P", "ER", "TD"}, false);
+  ExpectKeys(check, {"GD", "KD", "P", "ER", "TD"}, false);
 }
 
 bool KoaxialData::Read(NetLine& line, const SymbolTable& labels) {
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("GD", Kind::Length, Rule::Positive, GD);
-  values.Read("KD", Kind::Length, Rule::Positive, KD);
-  values.Read("P", Kind::Length, Rule::Positive, P);
-  values.Read("ER", Kind::Number, Rule::Permittivity, ER);
-  values.Read("TD", Kind::Number, Rule::Any, TD);
+  values.Read<LaeWert>("GD", Rule::Positive, GD);
+  values.Read<LaeWert>("KD", Rule::Positive, KD);
+  values.Read<LaeWert>("P", Rule::Positive, P);
+  values.Read<FloatWert>("ER", Rule::Permittivity, ER);
+  values.Read<FloatWert>("TD", Rule::Any, TD);
   values.SkipValueWord();
   metal = line.GetNextToken();
   for (const Metal& m : kMetals) {

@@ -1,37 +1,9 @@
 #include "lines/models/LineElement.h"
 
-#include "basics/FloatWert.h"
-#include "basics/WertMitDim.h"
 #include "simulator/NetElement.h"
 #include "simulator/PortMatrix.h"
-#include "simulator/SymbolTable.h"
 
 namespace {
-
-// The number of a value text, false when the text fails its check (which reports).
-bool Convert(const MyStrng& text, LineValueReader::Kind kind, double& value) {
-  switch (kind) {
-    case LineValueReader::Kind::Length: {
-      LaeWert v(text);
-      if (!v.CheckSyntax()) return false;
-      value = v.Value();
-      return true;
-    }
-    case LineValueReader::Kind::Resistance: {
-      ResWert v(text);
-      if (!v.CheckSyntax()) return false;
-      value = v.Value();
-      return true;
-    }
-    case LineValueReader::Kind::Number: {
-      FloatWert v(text);
-      if (!v.CheckSyntax()) return false;
-      value = v.Value(false);
-      return true;
-    }
-  }
-  return false;
-}
 
 // The message for a value that breaks its rule, or null when it keeps it.
 const char* Violation(LineValueReader::Rule rule, double value) {
@@ -52,39 +24,15 @@ const char* Violation(LineValueReader::Rule rule, double value) {
 
 }  // namespace
 
-bool LineValueReader::Next(const char* key, Kind kind, Rule rule, double& value) {
-  const int32_t at = line.Find("=");
-  if (at == 0) {
-    line.Error(MyStrng(key) + " fehlt ", 4);
-    ok = false;
-    return false;
-  }
-  line.DeleteLeft(at);
-  line.TrimLeft();
-  MyStrng text;
-  line.GetNextValue(text, labels);
-  if (text == SymbolTable::kNotFound || !Convert(text, kind, value)) {
-    ok = false;
-    return false;
-  }
-  if (const char* message = Violation(rule, value)) {
-    line.Error(MyStrng(key) + message, 4);
-    ok = false;
-    return false;
-  }
-  return true;
+bool LineValueReader::Keeps(const char* key, Rule rule, double value) {
+  const char* message = Violation(rule, value);
+  if (message != nullptr) line.Error(MyStrng(key) + message, 4);
+  return message == nullptr;
 }
 
 void LineValueReader::SkipValueWord() {
   line.RemoveNextToken();
   line.TrimLeft();
-}
-
-void ExpectLabels(NetLine& check, std::initializer_list<const char*> keys, bool untilFirstError) {
-  for (const char* key : keys) {
-    if (untilFirstError && check.GetErrorCode() != 0) return;
-    ExpectLabel(check, key);
-  }
 }
 
 void SetLineMatrix(PortMatrix& matrix, const Cmplx& y11, const Cmplx& y12) {

@@ -7,44 +7,35 @@
 // is reported (by the value class, the label lookup or here on the line) and Ok() turns
 // false, so that the element can refuse itself and the reader leaves it out of its network.
 
-#include <initializer_list>
-
-#include "basics/MyStrng.h"
-#include "simulator/NetLine.h"
+#include "simulator/ElementValue.h"
 
 class Cmplx;
 class NetElement;
 class PortMatrix;
-class SymbolTable;
 
 class LineValueReader {
  public:
-  enum class Kind { Length, Resistance, Number };
   enum class Rule { Any, Positive, NotNegative, Permittivity, OpeningAngle };
 
-  LineValueReader(NetLine& line, const SymbolTable& labels) : line(line), labels(labels) {}
+  LineValueReader(NetLine& line, const SymbolTable& labels) : line(line), values(line, labels) {}
 
-  // key names the value in messages.
-  template <typename T>
-  void Read(const char* key, Kind kind, Rule rule, T& field) {
+  // The next value as the value class V; key names it in messages.
+  template <class V, class T>
+  void Read(const char* key, Rule rule, T& field) {
     double value = 0.0;
-    if (Next(key, kind, rule, value)) field = static_cast<T>(value);
+    if (values.Read<V>(value) && Keeps(key, rule, value)) field = static_cast<T>(value);
   }
   // Drops the word of the last value read: the line then starts with the words behind it.
   void SkipValueWord();
-  bool Ok() const { return ok && line.GetErrorCode() == 0; }
+  bool Ok() const { return values.AllRead() && line.GetErrorCode() == 0; }
 
  private:
-  bool Next(const char* key, Kind kind, Rule rule, double& value);
+  // False, reported on the line, when value breaks rule.
+  bool Keeps(const char* key, Rule rule, double value);
 
   NetLine& line;
-  const SymbolTable& labels;
-  bool ok = true;
+  ValueReader values;
 };
-
-// ExpectLabel for each key in turn; with untilFirstError only as long as the check copy has no
-// error, so that at most the first missing key is reported.
-void ExpectLabels(NetLine& check, std::initializer_list<const char*> keys, bool untilFirstError);
 
 // Y11 at (1,1) and (2,2), Y12 at (1,2) and (2,1): a uniform line.
 void SetLineMatrix(PortMatrix& matrix, const Cmplx& y11, const Cmplx& y12);

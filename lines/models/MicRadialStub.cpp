@@ -12,18 +12,17 @@ NetElement* MicRadialStub::Create(const NetLine& line) { return new MicRadialStu
 
 void MicRadialStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
-  ExpectLabels(check, {"A", "WI", "RL"}, false);
+  ExpectKeys(check, {"A", "WI", "RL"}, false);
   SubstrateLink::Check(check);
 }
 
 void MicRadialStub::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("A", Kind::Number, Rule::OpeningAngle, A);
-  values.Read("WI", Kind::Length, Rule::Positive, WI);
-  values.Read("RL", Kind::Length, Rule::Positive, RL);
+  values.Read<FloatWert>("A", Rule::OpeningAngle, A);
+  values.Read<LaeWert>("WI", Rule::Positive, WI);
+  values.Read<LaeWert>("RL", Rule::Positive, RL);
   ri = (WI * 0.5) / std::tan(A * 0.00872665);
   if (!substrate.Bind(line) || !values.Ok()) code = 4;
 }

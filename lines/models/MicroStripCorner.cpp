@@ -4,6 +4,8 @@
 
 #include "basics/SpecialFunctions.h"
 #include "lines/models/SubstrateData.h"
+#include "lines/models/SubstrateLink.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
 MicroStripCorner::MicroStripCorner(const NetLine& line) : DreiPol(line) {
@@ -15,8 +17,8 @@ NetElement* MicroStripCorner::Create(const NetLine& line) { return new MicroStri
 void MicroStripCorner::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   check = check.RemoveNextToken();
-  for (const char* key : {"W1", "W2"}) ExpectLabel(check, key);
-  CheckSubstrateName(check, "Substrat nicht vorhanden");
+  ExpectKeys(check, {"W1", "W2"}, false);
+  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
 }
 
 void MicroStripCorner::ParseLine(const SymbolTable& labels) {
@@ -27,7 +29,8 @@ void MicroStripCorner::ParseLine(const SymbolTable& labels) {
 
   float w1 = 0.0f;
   float w2 = 0.0f;
-  if (!ReadLength(line, labels, w1) || !ReadLength(line, labels, w2)) {
+  if (!ReadElementValue<LaeWert>(line, labels, w1) ||
+      !ReadElementValue<LaeWert>(line, labels, w2)) {
     code = 4;
     return;
   }

@@ -5,14 +5,14 @@
 #include "simulator/PortMatrix.h"
 
 void MslStrip::Check(NetLine& check) {
-  ExpectLabels(check, {"W", "P"}, false);
+  ExpectKeys(check, {"W", "P"}, false);
   SubstrateLink::Check(check);
 }
 
 bool MslStrip::Read(NetLine& line, const SymbolTable& labels, LineValueReader::Rule lengthRule) {
   LineValueReader values(line, labels);
-  values.Read("W", LineValueReader::Kind::Length, LineValueReader::Rule::Positive, W);
-  values.Read("P", LineValueReader::Kind::Length, lengthRule, P);
+  values.Read<LaeWert>("W", LineValueReader::Rule::Positive, W);
+  values.Read<LaeWert>("P", lengthRule, P);
   return substrate.Bind(line) && values.Ok();
 }
 

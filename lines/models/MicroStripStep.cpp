@@ -9,6 +9,8 @@
 #include "basics/Saturate.h"
 #include "basics/SpecialFunctions.h"
 #include "lines/models/SubstrateData.h"
+#include "lines/models/SubstrateLink.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
 namespace {
@@ -25,8 +27,8 @@ NetElement* MicroStripStep::Create(const NetLine& line) { return new MicroStripS
 
 void MicroStripStep::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
-  for (const char* key : {"W1", "W2", "MO"}) ExpectLabel(check, key);
-  CheckSubstrateName(check, "Substrat nicht vorhanden");
+  ExpectKeys(check, {"W1", "W2", "MO"}, false);
+  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
 }
 
 void MicroStripStep::ParseLine(const SymbolTable& labels) {
@@ -34,8 +36,9 @@ void MicroStripStep::ParseLine(const SymbolTable& labels) {
   float w1 = 0.0f;
   float w2 = 0.0f;
   long mo = 0;
-  if (!ReadLength(line, labels, w1) || !ReadLength(line, labels, w2) ||
-      !ReadInteger(line, labels, mo)) {
+  if (!ReadElementValue<LaeWert>(line, labels, w1) ||
+      !ReadElementValue<LaeWert>(line, labels, w2) ||
+      !ReadElementValue<IntegerWert>(line, labels, mo)) {
     code = 4;
     return;
   }

@@ -4,6 +4,8 @@
 
 #include "basics/SpecialFunctions.h"
 #include "lines/models/SubstrateData.h"
+#include "lines/models/SubstrateLink.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
 MslToSlotElement::MslToSlotElement() : M(0.635e-3), S(0.206e-3) {
@@ -21,8 +23,8 @@ NetElement* MslToSlotElement::Create(const NetLine& line) { return new MslToSlot
 
 void MslToSlotElement::LinkReferences(NetLine& check) {
   DreiTor::LinkReferences(check);
-  for (const char* key : {"M", "S", "K"}) ExpectLabel(check, key);
-  CheckSubstrateName(check, kNoSubstrate);
+  ExpectKeys(check, {"M", "S", "K"}, false);
+  SubstrateLink::CheckName(check, kNoSubstrate);
 }
 
 void MslToSlotElement::ParseLine(const SymbolTable& labels) {
@@ -30,8 +32,9 @@ void MslToSlotElement::ParseLine(const SymbolTable& labels) {
   float m = 0.0f;
   float s = 0.0f;
   double k = 0.0;
-  if (!ReadLength(line, labels, m) || !ReadLength(line, labels, s) ||
-      !ReadNumber(line, labels, k)) {
+  if (!ReadElementValue<LaeWert>(line, labels, m) ||
+      !ReadElementValue<LaeWert>(line, labels, s) ||
+      !ReadElementValue<FloatWert>(line, labels, k)) {
     code = 4;
     return;
   }

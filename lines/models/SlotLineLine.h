@@ -26,12 +26,11 @@ class SlotLineElement : public TemModelElement<Base, SlotLineModell> {
   void ParseLine(const SymbolTable& labels) override {
     Base::ParseLine(labels);
     this->model.SetModelLetter(this->line.GetNextToken() == "Cohn" ? 'C' : 'A');
-    constexpr auto kLength = LineValueReader::Kind::Length;
     constexpr auto kNotNegative = LineValueReader::Rule::NotNegative;
     LineValueReader values(this->line, labels);
     double w = this->model.GetSlotWidth();
-    values.Read("W", kLength, kNotNegative, w);
-    values.Read("P", kLength, kNotNegative, this->model.length);
+    values.Read<LaeWert>("W", kNotNegative, w);
+    values.Read<LaeWert>("P", kNotNegative, this->model.length);
     this->model.SetSlotWidth(w);
     this->ReadEndAndSubstrate(values);
   }

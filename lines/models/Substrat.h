@@ -22,12 +22,5 @@ class Substrat : public NetDataElm {
   static NetDataElm* Create(const MyStrng& name, const NetLine& line);
 
  private:
-  // Removes the stored line through its next '=' and leading blanks; false when none is left.
-  bool SkipPastEquals();
-  // The next value word, a label resolved; false after an unknown label.
-  bool NextValue(MyStrng& value, const SymbolTable& labels);
-  bool ReadLength(double& field, const SymbolTable& labels);
-  bool ReadNumber(double& field, const SymbolTable& labels);
-
   SubstrateData data;
 };

@@ -5,15 +5,25 @@
 #include "simulator/NetLine.h"
 #include "simulator/SymbolTable.h"
 
-Substrat* SubstrateLink::Find(const MyStrng& line, MyStrng& name) {
-  MyStrng copy(line);
-  name = copy.GetTrailingWord();
-  return dynamic_cast<Substrat*>(NetContext::FindDataObject(name));
+namespace {
+
+MyStrng LastWord(const MyStrng& line) { return MyStrng(line).GetTrailingWord(); }
+
+}  // namespace
+
+Substrat* SubstrateLink::Find(const MyStrng& line) {
+  return dynamic_cast<Substrat*>(NetContext::FindDataObject(LastWord(line)));
+}
+
+void SubstrateLink::CheckName(NetLine& check, const char* message) {
+  if (NetContext::FindSymbolValue(LastWord(check)) == SymbolTable::kNotFound) {
+    check.Error(message, 4);
+  }
 }
 
 void SubstrateLink::Check(NetLine& check) {
-  MyStrng name;
-  const Substrat* found = Find(check, name);
+  const MyStrng name = LastWord(check);
+  const Substrat* found = Find(check);
   if (NetContext::FindSymbolValue(name) == SymbolTable::kNotFound) {
     check.Error("Substrat nicht vorhanden", 4);
   } else if (found == nullptr) {
@@ -26,8 +36,7 @@ void SubstrateLink::Check(NetLine& check) {
 }
 
 bool SubstrateLink::Bind(const MyStrng& line) {
-  MyStrng name;
-  const Substrat* substrate = Find(line, name);
+  const Substrat* substrate = Find(line);
   data = substrate != nullptr ? substrate->GetData() : nullptr;
   return data != nullptr;
 }

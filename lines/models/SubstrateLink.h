@@ -14,14 +14,17 @@ class SubstrateLink {
  public:
   // Reports on the check copy of the line.
   static void Check(NetLine& check);
+  // Check pass of elements that look only at the name: message on the check copy when the
+  // line's last word names no DATA entry.
+  static void CheckName(NetLine& check, const char* message);
+  // The substrate the line's last word names, or null (no entry, or another kind of object).
+  static Substrat* Find(const MyStrng& line);
+
   // False when the line's last word names no substrate.
   bool Bind(const MyStrng& line);
 
   const SubstrateData& Data() const { return *data; }
 
  private:
-  // The substrate the line's last word names, or null.
-  static Substrat* Find(const MyStrng& line, MyStrng& name);
-
   const SubstrateData* data = nullptr;
 };

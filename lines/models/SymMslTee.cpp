@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "lines/models/SubstrateData.h"
+#include "lines/models/SubstrateLink.h"
+#include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
 namespace {
@@ -18,8 +20,8 @@ NetElement* SymMslTee::Create(const NetLine& line) { return new SymMslTee(line);
 
 void SymMslTee::LinkReferences(NetLine& check) {
   VierPunkt::LinkReferences(check);
-  for (const char* key : {"W1", "W2", "W3"}) ExpectLabel(check, key);
-  CheckSubstrateName(check, "Substrat nicht vorhanden");
+  ExpectKeys(check, {"W1", "W2", "W3"}, false);
+  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
 }
 
 void SymMslTee::ParseLine(const SymbolTable& labels) {
@@ -27,8 +29,9 @@ void SymMslTee::ParseLine(const SymbolTable& labels) {
   float w1 = 0.0f;
   float w2 = 0.0f;
   float w3 = 0.0f;
-  if (!ReadLength(line, labels, w1) || !ReadLength(line, labels, w2) ||
-      !ReadLength(line, labels, w3)) {
+  if (!ReadElementValue<LaeWert>(line, labels, w1) ||
+      !ReadElementValue<LaeWert>(line, labels, w2) ||
+      !ReadElementValue<LaeWert>(line, labels, w3)) {
     code = 4;
     return;
   }

@@ -13,18 +13,17 @@ NetElement* TaperLine::Create(const NetLine& line) { return new TaperLine(line);
 
 void TaperLine::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
-  ExpectLabels(check, {"W1", "W2", "P"}, false);
+  ExpectKeys(check, {"W1", "W2", "P"}, false);
   SubstrateLink::Check(check);
 }
 
 void TaperLine::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("W1", Kind::Length, Rule::Positive, W1);
-  values.Read("W2", Kind::Length, Rule::Positive, W2);
-  values.Read("P", Kind::Length, Rule::Positive, P);
+  values.Read<LaeWert>("W1", Rule::Positive, W1);
+  values.Read<LaeWert>("W2", Rule::Positive, W2);
+  values.Read<LaeWert>("P", Rule::Positive, P);
   values.SkipValueWord();
   const MyStrng word = line.GetNextToken();
   taper = word == "WCOS" ? 'C' : word == "WEXP" ? 'E' : 'L';

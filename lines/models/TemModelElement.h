@@ -12,6 +12,7 @@
 
 #include "lines/models/LineElement.h"
 #include "lines/models/Substrat.h"
+#include "lines/models/SubstrateLink.h"
 #include "lines/models/TemModell.h"
 #include "simulator/NetElement.h"
 
@@ -23,8 +24,6 @@ class TemModelElementIO {
   // The keys in order (each present and followed by '='), then the trailing word of the line
   // must name an entry of the DATA block.
   static void CheckValuesAndSubstrate(NetLine& check, std::initializer_list<const char*> keys);
-  // The substrate that the line's trailing word names, or null.
-  static Substrat* FindSubstrate(NetLine& line);
   // Y11 = Y22 = coth(gamma l)/Z0, Y12 = Y21 = -1/(Z0 sinh(gamma l)) for two ports; the
   // model's stub admittance for one.
   static void Fill(PortMatrix& y, TemModell& model, int ports);
@@ -58,7 +57,7 @@ class TemModelElement : public Base {
       values.SkipValueWord();
       model.end = this->line.GetNextToken() == "OPEN" ? 'O' : 'S';
     }
-    substrate = TemModelElementIO::FindSubstrate(this->line);
+    substrate = SubstrateLink::Find(this->line);
     if (substrate == nullptr) {
       this->Error(TemModelElementIO::kNoSubstrate, 4);
     } else {

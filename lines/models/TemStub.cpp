@@ -11,18 +11,17 @@ NetElement* TemStub::Create(const NetLine& line) { return new TemStub(line); }
 
 void TemStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
-  ExpectLabels(check, {"Z", "P", "K", "A"}, false);
+  ExpectKeys(check, {"Z", "P", "K", "A"}, false);
 }
 
 void TemStub::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("Z", Kind::Resistance, Rule::Positive, Z);
-  values.Read("P", Kind::Length, Rule::Positive, P);
-  values.Read("K", Kind::Number, Rule::Permittivity, K);
-  values.Read("A", Kind::Number, Rule::Any, A);
+  values.Read<ResWert>("Z", Rule::Positive, Z);
+  values.Read<LaeWert>("P", Rule::Positive, P);
+  values.Read<FloatWert>("K", Rule::Permittivity, K);
+  values.Read<FloatWert>("A", Rule::Any, A);
   values.SkipValueWord();
   MyStrng rest(line);
   rest.TrimRight();

@@ -14,18 +14,17 @@ NetElement* TransmissionLine::Create(const NetLine& line) { return new Transmiss
 void TransmissionLine::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
   ExpectLabel(check, "Z");
-  ExpectLabels(check, {"P", "K", "A"}, true);
+  ExpectKeys(check, {"P", "K", "A"});
 }
 
 void TransmissionLine::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Kind = LineValueReader::Kind;
   using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read("Z", Kind::Resistance, Rule::Positive, Z);
-  values.Read("P", Kind::Length, Rule::Positive, P);
-  values.Read("K", Kind::Number, Rule::Permittivity, K);
-  values.Read("A", Kind::Number, Rule::Any, A);
+  values.Read<ResWert>("Z", Rule::Positive, Z);
+  values.Read<LaeWert>("P", Rule::Positive, P);
+  values.Read<FloatWert>("K", Rule::Permittivity, K);
+  values.Read<FloatWert>("A", Rule::Any, A);
   if (!values.Ok()) code = 4;
 }
 
