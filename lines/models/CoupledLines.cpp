@@ -2,12 +2,7 @@
 
 #include <cmath>
 
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
-
-CoupledLines::CoupledLines(const NetLine& line) : FuenfPol(line) { typeName = "CoupledLines"; }
-
-NetElement* CoupledLines::Create(const NetLine& line) { return new CoupledLines(line); }
 
 void CoupledLines::LinkReferences(NetLine& check) {
   FuenfPol::LinkReferences(check);

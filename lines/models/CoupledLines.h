@@ -3,20 +3,20 @@
 // ports 1 and 2 are the near ends of line 1 and line 2, port 4 the far end of line 1 and
 // port 3 that of line 2, all against ground. Built from the even- and odd-mode lines.
 
+#include "lines/models/LineElement.h"
 #include "lines/models/MathPool.h"
 #include "lines/models/SubstrateLink.h"
 #include "simulator/NetElement.h"
 
-class CoupledLines : public FuenfPol, public MathPool {
+class CoupledLines : public LineElementFrame<FuenfPol, MathPool> {
  public:
-  explicit CoupledLines(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit CoupledLines(const NetLine& line) : LineElementFrame("CoupledLines", line) {}
+  static NetElement* Create(const NetLine& line) { return new CoupledLines(line); }
 
   // W > 0, S > 0 and P > 0, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   // The modes of the last FillMatrix.
   const MicrostripResult& GetEvenMode() const { return even; }

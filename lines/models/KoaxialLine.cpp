@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
 
 namespace {
@@ -58,10 +57,6 @@ void KoaxialData::Propagate(double f) {
   alpha = alphaC + alphaD;
 }
 
-KoaxialLine::KoaxialLine(const NetLine& line) : DreiPol(line) { typeName = "KoaxialLine"; }
-
-NetElement* KoaxialLine::Create(const NetLine& line) { return new KoaxialLine(line); }
-
 void KoaxialLine::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   KoaxialData::Check(check);
@@ -80,10 +75,6 @@ void KoaxialLine::FillMatrix(float frequency) {
   LineAdmittance(y12, coax.Z0, coax.alpha, coax.beta, coax.P, 'T');
   SetLineMatrix(*portMatrix, y11, y12);
 }
-
-KoaxialStub::KoaxialStub(const NetLine& line) : EinTor(line) { typeName = "KoaxialStub"; }
-
-NetElement* KoaxialStub::Create(const NetLine& line) { return new KoaxialStub(line); }
 
 void KoaxialStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);

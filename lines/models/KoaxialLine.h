@@ -4,6 +4,7 @@
 // outer and inner diameter, length, dielectric and metal from the line itself.
 
 #include "basics/MyStrng.h"
+#include "lines/models/LineElement.h"
 #include "lines/models/MathPool.h"
 #include "simulator/NetElement.h"
 
@@ -28,15 +29,14 @@ struct KoaxialData {
   double beta = 0.0;   // rad/m
 };
 
-class KoaxialLine : public DreiPol, public MathPool {
+class KoaxialLine : public LineElementFrame<DreiPol, MathPool> {
  public:
-  explicit KoaxialLine(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit KoaxialLine(const NetLine& line) : LineElementFrame("KoaxialLine", line) {}
+  static NetElement* Create(const NetLine& line) { return new KoaxialLine(line); }
 
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   const KoaxialData& GetData() const { return coax; }
 
@@ -44,15 +44,14 @@ class KoaxialLine : public DreiPol, public MathPool {
   KoaxialData coax;
 };
 
-class KoaxialStub : public EinTor, public MathPool {
+class KoaxialStub : public LineElementFrame<EinTor, MathPool> {
  public:
-  explicit KoaxialStub(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit KoaxialStub(const NetLine& line) : LineElementFrame("KoaxialStub", line) {}
+  static NetElement* Create(const NetLine& line) { return new KoaxialStub(line); }
 
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
  private:
   KoaxialData coax;

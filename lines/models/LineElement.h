@@ -8,10 +8,25 @@
 // false, so that the element can refuse itself and the reader leaves it out of its network.
 
 #include "simulator/ElementValue.h"
+#include "simulator/NetElement.h"
 
 class Cmplx;
-class NetElement;
 class PortMatrix;
+
+// The frame of every line element: its port base, the formula bases it computes with and its
+// type name; it fills its matrix at every frequency. The element adds its three passes.
+template <class Ports, class... Formulas>
+class LineElementFrame : public Ports, public Formulas... {
+ public:
+  bool SkipsFillMatrix() const override { return false; }
+
+ protected:
+  // portArgs construct the port base: the element's line, or nothing for a detached element.
+  template <class... PortArgs>
+  explicit LineElementFrame(const char* type, const PortArgs&... portArgs) : Ports(portArgs...) {
+    this->typeName = type;
+  }
+};
 
 class LineValueReader {
  public:

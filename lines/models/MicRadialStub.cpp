@@ -3,12 +3,7 @@
 #include <cmath>
 
 #include "basics/SpecialFunctions.h"
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
-
-MicRadialStub::MicRadialStub(const NetLine& line) : EinTor(line) { typeName = "MicRadialStub"; }
-
-NetElement* MicRadialStub::Create(const NetLine& line) { return new MicRadialStub(line); }
 
 void MicRadialStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);

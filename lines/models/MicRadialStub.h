@@ -3,21 +3,21 @@
 // (degrees) fed at its apex by a strip of width WI, of radial length RL. Radial-line model
 // with fringing corrections; dielectric and conductor loss.
 
+#include "lines/models/LineElement.h"
 #include "lines/models/SubstrateLink.h"
 #include "lines/models/TEM_Line.h"
 #include "simulator/NetElement.h"
 
-class MicRadialStub : public EinTor, public TEM_Line {
+class MicRadialStub : public LineElementFrame<EinTor, TEM_Line> {
  public:
-  explicit MicRadialStub(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit MicRadialStub(const NetLine& line) : LineElementFrame("MicRadialStub", line) {}
+  static NetElement* Create(const NetLine& line) { return new MicRadialStub(line); }
 
   // 0 < A < 360, WI > 0 and RL > 0, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   // An open stub: 0 at zero frequency.
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
  private:
   // Input admittance at f > 0 (Hz); false when the model has no finite result.

@@ -8,12 +8,6 @@
 #include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
-MicroStripCorner::MicroStripCorner(const NetLine& line) : DreiPol(line) {
-  typeName = "MicroStripCorner";
-}
-
-NetElement* MicroStripCorner::Create(const NetLine& line) { return new MicroStripCorner(line); }
-
 void MicroStripCorner::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   check = check.RemoveNextToken();

@@ -4,19 +4,19 @@
 // (CUT and the optimally mitred OPT) are a short line of the strip's width.
 
 #include "basics/Cmplx.h"
+#include "lines/models/LineElement.h"
 #include "lines/models/MslElementBase.h"
 #include "simulator/NetElement.h"
 
-class MicroStripCorner : public DreiPol, public MslElementBase {
+class MicroStripCorner : public LineElementFrame<DreiPol, MslElementBase> {
  public:
-  explicit MicroStripCorner(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit MicroStripCorner(const NetLine& line) : LineElementFrame("MicroStripCorner", line) {}
+  static NetElement* Create(const NetLine& line) { return new MicroStripCorner(line); }
 
   // Line "BEND n1 n2 NCUT|CUT|OPT W1=.. W2=.. SUBSTRATE"; any other form word reads as NCUT.
   void LinkReferences(NetLine& check) override;
   void ParseLine(const SymbolTable& labels) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   double GetL() const { return L; }
   double GetC() const { return C; }

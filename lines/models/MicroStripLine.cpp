@@ -16,10 +16,6 @@ bool MslStrip::Read(NetLine& line, const SymbolTable& labels, LineValueReader::R
   return substrate.Bind(line) && values.Ok();
 }
 
-MicroStripLine::MicroStripLine(const NetLine& line) : DreiPol(line) { typeName = "MicroStripLine"; }
-
-NetElement* MicroStripLine::Create(const NetLine& line) { return new MicroStripLine(line); }
-
 void MicroStripLine::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   MslStrip::Check(check);
@@ -39,8 +35,6 @@ void MicroStripLine::FillMatrix(float frequency) {
   }
   SetLineMatrix(*portMatrix, y11, y12);
 }
-
-MslStub::MslStub(const NetLine& line, char end) : EinTor(line), end(end) {}
 
 void MslStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
@@ -66,11 +60,3 @@ void MslStub::FillMatrix(float frequency) {
   const double length = end == 'O' ? strip.P + msl.dl / 1000.0 : strip.P;
   portMatrix->SetAt(StubAdmittance(msl.Z0, alpha, beta, length, end), 1, 1);
 }
-
-OpenMslStub::OpenMslStub(const NetLine& line) : MslStub(line, 'O') { typeName = "OpenMslStub"; }
-
-NetElement* OpenMslStub::Create(const NetLine& line) { return new OpenMslStub(line); }
-
-ShortMslStub::ShortMslStub(const NetLine& line) : MslStub(line, 'S') { typeName = "ShortMslStub"; }
-
-NetElement* ShortMslStub::Create(const NetLine& line) { return new ShortMslStub(line); }

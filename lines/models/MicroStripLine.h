@@ -19,31 +19,30 @@ struct MslStrip {
   float P = 0.0f;  // m
 };
 
-class MicroStripLine : public DreiPol, public TEM_Line {
+class MicroStripLine : public LineElementFrame<DreiPol, TEM_Line> {
  public:
-  explicit MicroStripLine(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit MicroStripLine(const NetLine& line) : LineElementFrame("MicroStripLine", line) {}
+  static NetElement* Create(const NetLine& line) { return new MicroStripLine(line); }
 
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
  private:
   MslStrip strip;
 };
 
 // The stubs differ in their end only.
-class MslStub : public EinTor, public TEM_Line {
+class MslStub : public LineElementFrame<EinTor, TEM_Line> {
  public:
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
  protected:
   // end: 'O' open, 'S' short-circuited.
-  MslStub(const NetLine& line, char end);
+  MslStub(const NetLine& line, const char* type, char end)
+      : LineElementFrame(type, line), end(end) {}
 
  private:
   MslStrip strip;
@@ -52,12 +51,12 @@ class MslStub : public EinTor, public TEM_Line {
 
 class OpenMslStub : public MslStub {
  public:
-  explicit OpenMslStub(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit OpenMslStub(const NetLine& line) : MslStub(line, "OpenMslStub", 'O') {}
+  static NetElement* Create(const NetLine& line) { return new OpenMslStub(line); }
 };
 
 class ShortMslStub : public MslStub {
  public:
-  explicit ShortMslStub(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit ShortMslStub(const NetLine& line) : MslStub(line, "ShortMslStub", 'S') {}
+  static NetElement* Create(const NetLine& line) { return new ShortMslStub(line); }
 };

@@ -21,10 +21,6 @@ Cmplx Omega(float f) { return Cmplx(0.0, 2 * MathPool::kPi * f); }
 
 }  // namespace
 
-MicroStripStep::MicroStripStep(const NetLine& line) : DreiPol(line) { typeName = "MicroStripStep"; }
-
-NetElement* MicroStripStep::Create(const NetLine& line) { return new MicroStripStep(line); }
-
 void MicroStripStep::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   ExpectKeys(check, {"W1", "W2", "MO"}, false);

@@ -9,10 +9,11 @@
 // with their cosine modes across the width, the aperture at one edge of guide B.
 
 #include "basics/Cmplx.h"
+#include "lines/models/LineElement.h"
 #include "lines/models/MslElementBase.h"
 #include "simulator/NetElement.h"
 
-class MicroStripStep : public DreiPol, public MslElementBase {
+class MicroStripStep : public LineElementFrame<DreiPol, MslElementBase> {
  public:
   static constexpr int kModeSum = 0;
   static constexpr int kModeMatching = 1;
@@ -21,14 +22,13 @@ class MicroStripStep : public DreiPol, public MslElementBase {
   // frequencies must not make a point unbounded in time and memory.
   static constexpr int kMaxModes = 200;
 
-  explicit MicroStripStep(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit MicroStripStep(const NetLine& line) : LineElementFrame("MicroStripStep", line) {}
+  static NetElement* Create(const NetLine& line) { return new MicroStripStep(line); }
 
   // Line "STEP n1 n2 W1=.. W2=.. MO=.. SUBSTRATE".
   void LinkReferences(NetLine& check) override;
   void ParseLine(const SymbolTable& labels) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   // The series impedance R + jwL and the shunt capacitance C of models 0 and 2; frequency in Hz.
   Cmplx GetY11(float frequency) const;

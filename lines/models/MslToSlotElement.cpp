@@ -8,18 +8,16 @@
 #include "simulator/ElementValue.h"
 #include "simulator/PortMatrix.h"
 
-MslToSlotElement::MslToSlotElement() : M(0.635e-3), S(0.206e-3) {
-  typeName = "MslToSlotElement";
+MslToSlotElement::MslToSlotElement()
+    : LineElementFrame("MslToSlotElement"), M(0.635e-3), S(0.206e-3) {
   Y[0][0] = Y[2][2] = Cmplx(0.1, 0.0);
   slot.SetSlotWidth(S);
 }
 
-MslToSlotElement::MslToSlotElement(const NetLine& line) : DreiTor(line) {
-  typeName = "MslToSlotElement";
+MslToSlotElement::MslToSlotElement(const NetLine& line)
+    : LineElementFrame("MslToSlotElement", line) {
   Y[0][0] = Y[2][2] = Cmplx(0.1, 0.0);
 }
-
-NetElement* MslToSlotElement::Create(const NetLine& line) { return new MslToSlotElement(line); }
 
 void MslToSlotElement::LinkReferences(NetLine& check) {
   DreiTor::LinkReferences(check);

@@ -8,11 +8,13 @@
 // The slotline figures come from an embedded slotline model (closed form).
 
 #include "basics/Cmplx.h"
+#include "lines/models/LineElement.h"
 #include "lines/models/MslElementBase.h"
 #include "lines/models/SlotLineModell.h"
+#include "lines/models/LineElement.h"
 #include "simulator/NetElement.h"
 
-class MslToSlotElement : public DreiTor, public MslElementBase {
+class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
  public:
   static constexpr const char* kNoSubstrate = "Substrat not found";
   static constexpr const char* kSlotOutOfRange = "Schlitzleitung außerhalb des Gültigkeitsbereichs";
@@ -22,7 +24,7 @@ class MslToSlotElement : public DreiTor, public MslElementBase {
   // The design calculator's element: M = 0.635 mm, S = 0.206 mm, no substrate yet.
   MslToSlotElement();
   explicit MslToSlotElement(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  static NetElement* Create(const NetLine& line) { return new MslToSlotElement(line); }
 
   // Line "MSTSL n1 n2 n3 M=.. S=.. K=.. KNR|SIM|DAS SUBSTRATE"; any other model word is KNR.
   void LinkReferences(NetLine& check) override;
@@ -30,7 +32,6 @@ class MslToSlotElement : public DreiTor, public MslElementBase {
   // A frequency at which the slotline has no result, or the turns ratio none, is reported
   // once; the slotline's last figures stand in, and a zero matrix while there are none.
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   // The coupling of turns ratio n that KNR and DAS fill.
   static void TurnsRatioMatrix(double n, Cmplx (&y)[3][3]);

@@ -14,10 +14,6 @@ double Guarded(double d) { return std::fabs(d) < 1e-36 ? 1e-36 : d; }
 
 }  // namespace
 
-SymMslTee::SymMslTee(const NetLine& line) : VierPunkt(line) { typeName = "SymMslTee"; }
-
-NetElement* SymMslTee::Create(const NetLine& line) { return new SymMslTee(line); }
-
 void SymMslTee::LinkReferences(NetLine& check) {
   VierPunkt::LinkReferences(check);
   ExpectKeys(check, {"W1", "W2", "W3"}, false);

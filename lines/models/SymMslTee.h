@@ -5,20 +5,20 @@
 // transformer of ratio n to the branch.
 
 #include "basics/Cmplx.h"
+#include "lines/models/LineElement.h"
 #include "lines/models/MslElementBase.h"
 #include "simulator/NetElement.h"
 
-class SymMslTee : public VierPunkt, public MslElementBase {
+class SymMslTee : public LineElementFrame<VierPunkt, MslElementBase> {
  public:
-  explicit SymMslTee(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit SymMslTee(const NetLine& line) : LineElementFrame("SymMslTee", line) {}
+  static NetElement* Create(const NetLine& line) { return new SymMslTee(line); }
 
   // Line "TEE n1 n2 n3 W1=.. W2=.. W3=.. SUBSTRATE": W1 the through line, W3 the branch; W2
   // is read and has no effect.
   void LinkReferences(NetLine& check) override;
   void ParseLine(const SymbolTable& labels) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   // The shunt reactance for the through and branch impedances Z1 and Z2, d = D1 / lambda1,
   // the transformer ratio n and the series reactance Xa. Z1/Z2 above 0.5 takes the

@@ -4,12 +4,7 @@
 #include <cmath>
 
 #include "basics/Saturate.h"
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
-
-TaperLine::TaperLine(const NetLine& line) : DreiPol(line) { typeName = "TaperLine"; }
-
-NetElement* TaperLine::Create(const NetLine& line) { return new TaperLine(line); }
 
 void TaperLine::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);

@@ -5,24 +5,24 @@
 // sections, ten per wavelength in the substrate (not the effective permittivity), at least
 // ten.
 
+#include "lines/models/LineElement.h"
 #include "lines/models/MathPool.h"
 #include "lines/models/SubstrateLink.h"
 #include "simulator/NetElement.h"
 
-class TaperLine : public DreiPol, public MathPool {
+class TaperLine : public LineElementFrame<DreiPol, MathPool> {
  public:
   static constexpr int kMinSections = 10;
   // Bounds the work per frequency point of an electrically huge taper.
   static constexpr int kMaxSections = 10000;
 
-  explicit TaperLine(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit TaperLine(const NetLine& line) : LineElementFrame("TaperLine", line) {}
+  static NetElement* Create(const NetLine& line) { return new TaperLine(line); }
 
   // W1 > 0, W2 > 0 and P > 0, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
   // The sections of the last FillMatrix.
   int GetSectionCount() const { return N; }

@@ -30,12 +30,10 @@ class TemModelElementIO {
 };
 
 template <class Base, class Model>
-class TemModelElement : public Base {
+class TemModelElement : public LineElementFrame<Base> {
  public:
   TemModelElement(const NetLine& netLine, const char* type, const char* failure)
-      : Base(netLine), failureMessage(failure) {
-    this->typeName = type;
-  }
+      : LineElementFrame<Base>(type, netLine), failureMessage(failure) {}
 
   void FillMatrix(float f) override {
     if (!model.Update(f) && !failureReported) {
@@ -44,7 +42,6 @@ class TemModelElement : public Base {
     }
     TemModelElementIO::Fill(*this->portMatrix, model, this->portCount);
   }
-  bool SkipsFillMatrix() const override { return false; }
 
   const Model& GetModel() const { return model; }
 

@@ -2,12 +2,7 @@
 
 #include <cmath>
 
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
-
-TemStub::TemStub(const NetLine& line) : EinTor(line) { typeName = "TemStub"; }
-
-NetElement* TemStub::Create(const NetLine& line) { return new TemStub(line); }
 
 void TemStub::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);

@@ -2,19 +2,19 @@
 // Ideal TEM stub "STEM 3 Z=50ohm P=0.1m K=1 A=0 OPEN" (any other end word: short-circuited),
 // given like the ideal TEM line by impedance, length, permittivity and attenuation in dB/m.
 
+#include "lines/models/LineElement.h"
 #include "lines/models/MathPool.h"
 #include "simulator/NetElement.h"
 
-class TemStub : public EinTor, public MathPool {
+class TemStub : public LineElementFrame<EinTor, MathPool> {
  public:
-  explicit TemStub(const NetLine& line);
-  static NetElement* Create(const NetLine& line);
+  explicit TemStub(const NetLine& line) : LineElementFrame("TemStub", line) {}
+  static NetElement* Create(const NetLine& line) { return new TemStub(line); }
 
   // Z > 0, P > 0 and K >= 1, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;
-  bool SkipsFillMatrix() const override { return false; }
 
  private:
   char end = 'S';  // 'O' open, 'S' short-circuited

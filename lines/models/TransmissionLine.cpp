@@ -2,14 +2,7 @@
 
 #include <cmath>
 
-#include "lines/models/LineElement.h"
 #include "simulator/PortMatrix.h"
-
-TransmissionLine::TransmissionLine(const NetLine& line) : ZweiTor(line) {
-  typeName = "TransmissionLine";
-}
-
-NetElement* TransmissionLine::Create(const NetLine& line) { return new TransmissionLine(line); }
 
 void TransmissionLine::LinkReferences(NetLine& check) {
   NetElement::LinkReferences(check);
