@@ -1,6 +1,6 @@
 #pragma once
-// Arithmetic shared by the lumped element models: complex double throughout, pi to 15 digits
-// as the models have always used it (results depend on it in the last digits).
+// Arithmetic shared by the element models: complex double throughout, pi to 15 digits as the
+// models have always used it (results depend on it in the last digits).
 
 #include <cmath>
 

@@ -6,15 +6,7 @@
 
 #include "basics/FloatWert.h"
 
-namespace {
-
-// A reference resistance of zero would turn the terminations into infinite admittances.
-double ReferenceResistance(float z0) {
-  return std::fabs(z0) < PortMatrix::kGuard ? PortMatrix::kGuard : z0;
-}
-
-}  // namespace
-
+// Also keeps a reference resistance of zero from giving infinite terminations.
 double PortMatrix::Guarded(double d) { return std::fabs(d) < kGuard ? kGuard : d; }
 
 Cmplx PortMatrix::Guarded(const Cmplx& d) { return d.Abs() < kGuard ? Cmplx(kGuard, 0.0) : d; }
@@ -171,31 +163,18 @@ void PortMatrix::AddAcross(const Cmplx& y) {
   }
 }
 
-void PortMatrix::AddSeriesAtPort1(const Cmplx& z) {
+void PortMatrix::AddSeriesAtPort(int p, const Cmplx& z) {
   if (n == 1) {
     At(1, 1) = (z + At(1, 1).Inverse()).Inverse();
   } else if (n == 2) {
-    const Cmplx d = Guarded(z * At(1, 1) + 1.0);
-    const Cmplx y11 = At(1, 1) / d;
-    const Cmplx y12 = At(1, 2) / d;
-    At(2, 2) -= At(2, 1) * y12 * z;
-    At(2, 1) -= At(2, 1) * y11 * z;
-    At(1, 1) = y11;
-    At(1, 2) = y12;
-  }
-}
-
-void PortMatrix::AddSeriesAtPort2(const Cmplx& z) {
-  if (n == 1) {
-    At(1, 1) = (z + At(1, 1).Inverse()).Inverse();
-  } else if (n == 2) {
-    const Cmplx d = Guarded(z * At(2, 2) + 1.0);
-    const Cmplx y22 = At(2, 2) / d;
-    const Cmplx y21 = At(2, 1) / d;
-    At(1, 1) -= At(1, 2) * y21 * z;
-    At(1, 2) -= At(1, 2) * y22 * z;
-    At(2, 2) = y22;
-    At(2, 1) = y21;
+    const int q = 3 - p;
+    const Cmplx d = Guarded(z * At(p, p) + 1.0);
+    const Cmplx ypp = At(p, p) / d;
+    const Cmplx ypq = At(p, q) / d;
+    At(q, q) -= At(q, p) * ypq * z;
+    At(q, p) -= At(q, p) * ypp * z;
+    At(p, p) = ypp;
+    At(p, q) = ypq;
   }
 }
 
@@ -235,8 +214,8 @@ Cmplx PortMatrix::OutputAdmittance(const Cmplx& ys) const {
 PortMatrix PortMatrix::ConvertToS(float z01, float z02) const {
   PortMatrix s(n);
   s.kind = kScattering;
-  const double r1 = ReferenceResistance(z01);
-  const double r2 = ReferenceResistance(z02);
+  const double r1 = Guarded(z01);
+  const double r2 = Guarded(z02);
   // Reflection of an admittance y at a port of reference resistance r.
   auto reflection = [](const Cmplx& y, double r) {
     const Cmplx t = y * r;
@@ -294,8 +273,8 @@ PortMatrix PortMatrix::ConvertToV(float z01, float z02) const {
   } else if (n == 2) {
     v.At(1, 1) = 1.0;
     v.At(2, 2) = 1.0;
-    v.At(2, 1) = VoltageGain21(Cmplx(1.0 / ReferenceResistance(z02), 0.0));
-    v.At(1, 2) = VoltageGain12(Cmplx(1.0 / ReferenceResistance(z01), 0.0));
+    v.At(2, 1) = VoltageGain21(Cmplx(1.0 / Guarded(z02), 0.0));
+    v.At(1, 2) = VoltageGain12(Cmplx(1.0 / Guarded(z01), 0.0));
   }
   return v;
 }

@@ -68,8 +68,8 @@ class PortMatrix {
   void AddToFirst(const Cmplx& y);
   void AddToLast(const Cmplx& y);
   void AddAcross(const Cmplx& y);
-  void AddSeriesAtPort1(const Cmplx& z);
-  void AddSeriesAtPort2(const Cmplx& z);
+  void AddSeriesAtPort1(const Cmplx& z) { AddSeriesAtPort(1, z); }
+  void AddSeriesAtPort2(const Cmplx& z) { AddSeriesAtPort(2, z); }
   void AddCommonImpedance(const Cmplx& z);
 
   // Two-port admittance helpers: V2/V1 with YL at port 2, V1/V2 with YS at port 1, and the
@@ -146,6 +146,9 @@ class PortMatrix {
   // Replaces a denominator of magnitude below kGuard by kGuard.
   static double Guarded(double d);
   static Cmplx Guarded(const Cmplx& d);
+
+  // The series impedance z at port p (1 or 2).
+  void AddSeriesAtPort(int p, const Cmplx& z);
 
   bool IsTwoPort() const { return n == 2; }
   bool IsScatteringTwoPort() const { return kind == kScattering && n == 2; }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "simulator/ElementValue.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
 
 ResistiveOnePort::ResistiveOnePort(const NetLine& line, const char* type, double defaultResistance)
@@ -27,5 +28,5 @@ bool ResistiveOnePort::ParseNodes(const SymbolTable& labels) {
 void ResistiveOnePort::TakeTrailingName() { name = MyStrng(line).GetTrailingWord(); }
 
 double ResistiveOnePort::GuardedResistance() const {
-  return std::fabs(resistance) < PortMatrix::kGuard ? PortMatrix::kGuard : resistance;
+  return GuardedDenominator(resistance);
 }

@@ -5,14 +5,8 @@
 #include "lines/models/SubstrateData.h"
 #include "lines/models/SubstrateLink.h"
 #include "simulator/ElementValue.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
-
-namespace {
-
-// A denominator of smaller magnitude becomes +1e-36, whatever its sign.
-double Guarded(double d) { return std::fabs(d) < 1e-36 ? 1e-36 : d; }
-
-}  // namespace
 
 void SymMslTee::LinkReferences(NetLine& check) {
   VierPunkt::LinkReferences(check);
@@ -79,11 +73,11 @@ void SymMslTee::TeeJunctionParams(float f) {
 }
 
 void SymMslTee::TeeJunctionY() {
-  const double D = Guarded(Xa * Xa + 2 * Xa * Xb);
+  const double D = GuardedDenominator(Xa * Xa + 2 * Xa * Xb);
   const Cmplx j(0.0, 1.0);
   Y[0][0] = Y[1][1] = -j * (Xa + Xb) / D;
   Y[0][1] = Y[1][0] = j * Xb / D;
   Y[0][2] = Y[2][0] = Y[1][2] = Y[2][1] = j * Xa / (D * n);
-  const double D3 = Guarded(Xa / 2 + Xb);
+  const double D3 = GuardedDenominator(Xa / 2 + Xb);
   Y[2][2] = -j / (D3 * n * n);
 }
