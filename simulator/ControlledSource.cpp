@@ -9,9 +9,9 @@ void ControlledSource<Base>::LinkReferences(NetLine& check) {
   Base::LinkReferences(check);
   if (check.GetErrorCode() != 0 || this->GetErrorCode() != 0) return;
   if (!ExpectKeys(check, Keys())) return;
-  hasF = check.Find("F") != 0 ? 1 : 0;
+  hasF = HasKey(check, "F") ? 1 : 0;
   if (hasF != 0 && !ExpectLabel(check, "F")) return;
-  hasT = check.Find("T") != 0 ? 1 : 0;
+  hasT = HasKey(check, "T") ? 1 : 0;
   if (hasT != 0) ExpectLabel(check, "T");
 }
 

@@ -12,7 +12,7 @@ void MicroStripCorner::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   check = check.RemoveNextToken();
   ExpectKeys(check, {"W1", "W2"}, false);
-  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
+  SubstrateLink::CheckName(check, SubstrateLink::kMissing);
 }
 
 void MicroStripCorner::ParseLine(const SymbolTable& labels) {
@@ -30,7 +30,7 @@ void MicroStripCorner::ParseLine(const SymbolTable& labels) {
   }
   if (!CheckWidth(w1, *this)) return;
   W1 = w1 * 1000.0;
-  if (!BindSubstrate(line, *this, "Substrat nicht vorhanden")) return;
+  if (!BindSubstrate(line, *this, SubstrateLink::kMissing)) return;
   H = sub->H * 1000.0;
   ER = sub->ER;
   ComputeUnmitred();

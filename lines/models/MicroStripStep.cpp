@@ -24,7 +24,7 @@ Cmplx Omega(float f) { return Cmplx(0.0, 2 * MathPool::kPi * f); }
 void MicroStripStep::LinkReferences(NetLine& check) {
   DreiPol::LinkReferences(check);
   ExpectKeys(check, {"W1", "W2", "MO"}, false);
-  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
+  SubstrateLink::CheckName(check, SubstrateLink::kMissing);
 }
 
 void MicroStripStep::ParseLine(const SymbolTable& labels) {
@@ -46,7 +46,7 @@ void MicroStripStep::ParseLine(const SymbolTable& labels) {
   W1 = w1 * 1000.0f;
   W2 = w2 * 1000.0f;
   model = static_cast<int>(mo);
-  if (!BindSubstrate(line, *this, "Substrat nicht vorhanden")) return;
+  if (!BindSubstrate(line, *this, SubstrateLink::kMissing)) return;
   H = static_cast<float>(sub->H * 1000.0);
   port1Narrower = W1 < W2 ? 1 : 0;
 }

@@ -22,7 +22,7 @@ MslToSlotElement::MslToSlotElement(const NetLine& line)
 void MslToSlotElement::LinkReferences(NetLine& check) {
   DreiTor::LinkReferences(check);
   ExpectKeys(check, {"M", "S", "K"}, false);
-  SubstrateLink::CheckName(check, kNoSubstrate);
+  SubstrateLink::CheckName(check, SubstrateLink::kNotFound);
 }
 
 void MslToSlotElement::ParseLine(const SymbolTable& labels) {
@@ -44,7 +44,7 @@ void MslToSlotElement::ParseLine(const SymbolTable& labels) {
   line = line.RemoveNextToken();
   const MyStrng word = line.GetNextToken();
   model = word == "SIM" ? 'S' : word == "DAS" ? 'D' : 'K';
-  if (!BindSubstrate(line, *this, kNoSubstrate)) return;
+  if (!BindSubstrate(line, *this, SubstrateLink::kNotFound)) return;
   slot.SetSubstrate(*sub);
   h = sub->H;
 }

@@ -16,7 +16,6 @@
 
 class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
  public:
-  static constexpr const char* kNoSubstrate = "Substrat not found";
   static constexpr const char* kSlotOutOfRange = "Schlitzleitung außerhalb des Gültigkeitsbereichs";
   static constexpr const char* kNoTurnsRatio =
       "Übergang Mikrostreifen-Schlitzleitung: Übersetzung nicht berechenbar";

@@ -25,7 +25,7 @@ void SubstrateLink::Check(NetLine& check) {
   const MyStrng name = LastWord(check);
   const Substrat* found = Find(check);
   if (NetContext::FindSymbolValue(name) == SymbolTable::kNotFound) {
-    check.Error("Substrat nicht vorhanden", 4);
+    check.Error(kMissing, 4);
   } else if (found == nullptr) {
     check.Error(name + " ist kein gültiges Substrat", 4);
   } else if (!(found->GetData()->ER >= 1.0)) {

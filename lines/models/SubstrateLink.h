@@ -12,6 +12,11 @@ struct SubstrateData;
 
 class SubstrateLink {
  public:
+  // The messages for a name that is no DATA entry: of the microstrip elements, and of the
+  // slotline and coplanar ones.
+  static constexpr const char* kMissing = "Substrat nicht vorhanden";
+  static constexpr const char* kNotFound = "Substrat not found";
+
   // Reports on the check copy of the line.
   static void Check(NetLine& check);
   // Check pass of elements that look only at the name: message on the check copy when the

@@ -11,7 +11,7 @@
 void SymMslTee::LinkReferences(NetLine& check) {
   VierPunkt::LinkReferences(check);
   ExpectKeys(check, {"W1", "W2", "W3"}, false);
-  SubstrateLink::CheckName(check, "Substrat nicht vorhanden");
+  SubstrateLink::CheckName(check, SubstrateLink::kMissing);
 }
 
 void SymMslTee::ParseLine(const SymbolTable& labels) {
@@ -28,7 +28,7 @@ void SymMslTee::ParseLine(const SymbolTable& labels) {
   if (!CheckWidth(w1, *this) || !CheckWidth(w3, *this)) return;
   Wm = w1 * 1000.0;
   Wb = w3 * 1000.0;
-  BindSubstrate(line, *this, "Substrat nicht vorhanden");
+  BindSubstrate(line, *this, SubstrateLink::kMissing);
 }
 
 void SymMslTee::FillMatrix(float frequency) {

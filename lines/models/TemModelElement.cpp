@@ -5,7 +5,7 @@
 void TemModelElementIO::CheckValuesAndSubstrate(NetLine& check,
                                                 std::initializer_list<const char*> keys) {
   ExpectKeys(check, keys, false);
-  SubstrateLink::CheckName(check, kNoSubstrate);
+  SubstrateLink::CheckName(check, SubstrateLink::kNotFound);
 }
 
 void TemModelElementIO::Fill(PortMatrix& y, TemModell& model, int ports) {

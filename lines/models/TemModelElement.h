@@ -19,8 +19,6 @@
 // The parts that do not depend on the model or the port count.
 class TemModelElementIO {
  public:
-  static constexpr const char* kNoSubstrate = "Substrat not found";
-
   // The keys in order (each present and followed by '='), then the trailing word of the line
   // must name an entry of the DATA block.
   static void CheckValuesAndSubstrate(NetLine& check, std::initializer_list<const char*> keys);
@@ -56,7 +54,7 @@ class TemModelElement : public LineElementFrame<Base> {
     }
     substrate = SubstrateLink::Find(this->line);
     if (substrate == nullptr) {
-      this->Error(TemModelElementIO::kNoSubstrate, 4);
+      this->Error(SubstrateLink::kNotFound, 4);
     } else {
       model.SetSubstrate(*substrate->GetData());
     }
