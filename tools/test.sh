@@ -23,6 +23,7 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+    /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
       --tests build/release/instruments/models/instruments_models_tests
