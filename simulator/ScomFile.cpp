@@ -561,8 +561,12 @@ void ScomFile::AllocateUsrNetResults() {
 }
 
 bool ScomFile::StartDcSweeps() {
-  for (auto& net : nonLinearNets) net->StartDcSweep();
-  return true;
+  // A net without a supply is no failure; one that reported while starting is.
+  bool started = true;
+  for (auto& net : nonLinearNets) {
+    if (net->StartDcSweep() == 0 && net->GetErrorCode() != 0) started = false;
+  }
+  return started;
 }
 
 bool ScomFile::ComputeAt(float frequency) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the nodal solver's cross-check against ngspice (when ngspice is installed); after the
+# tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
+# transistor and source models, the lines, and the diode's DC sweep; after the
 # asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of the fuzz run (default 30, 0 skips it).
@@ -20,8 +21,12 @@ for preset in "${presets[@]}"; do
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
-    echo "== nodal solver against ngspice"
+    echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+    /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
+    echo "== diode DC sweep against ngspice"
+    /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
+      --tests build/release/instruments/models/instruments_models_tests
   fi
 done
 

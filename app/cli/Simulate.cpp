@@ -4,8 +4,11 @@
 #include <iostream>
 
 #include "basics/VS_Error.h"
+#include "instruments/models/Register.h"
 #include "lines/models/Register.h"
 #include "simulator/NetContext.h"
+#include "simulator/NonLinearUsrNet.h"
+#include "simulator/PNDiodeElement.h"
 #include "simulator/Register.h"
 #include "simulator/ScomFile.h"
 #include "simulator/SweepFreq.h"
@@ -33,17 +36,59 @@ class DefinitionAnalyser : public NetAnalyser {
   Cmplx rg2;
 };
 
-// The reading sequence of an instrument that starts a run; the top-level network, or null
-// when the run cannot start.
-UsrDefNet* ReadNetlist(ScomFile& reader) {
-  if (!reader.CheckSyntax() || !reader.ReadBlocks() || reader.GetErrorCode() != 0) return nullptr;
+// The reading sequence of an instrument that starts a run; false when the run cannot start.
+// top: the top-level (last) network when it is linear, else null.
+bool ReadNetlist(ScomFile& reader, UsrDefNet*& top) {
+  top = nullptr;
+  if (!reader.CheckSyntax() || !reader.ReadBlocks() || reader.GetErrorCode() != 0) return false;
   reader.BuildDataObjects();
-  if (!reader.BuildNets() || reader.GetErrorCode() != 0) return nullptr;
+  if (!reader.BuildNets() || reader.GetErrorCode() != 0) return false;
   const std::vector<TabElement> definitions = reader.GetDefinitions().GetEntries();
-  if (definitions.empty()) return nullptr;
-  UsrDefNet* top = reader.FindUsrNet(definitions.back().GetName());
-  if (top == nullptr) reader.Error("Netzwerk nicht linear: keine Frequenzanalyse", 4);
-  return top;
+  if (definitions.empty()) return false;
+  top = reader.FindUsrNet(definitions.back().GetName());
+  return true;
+}
+
+void PrintFrequencyTable(ScomFile& reader, UsrDefNet& top, char kind) {
+  DefinitionAnalyser analyser(top);
+  NetContext::SetCurrentAnalyser(&analyser);
+  reader.AllocateUsrNetResults();
+  SweepFreq& sweep = *reader.GetSweep();
+  sweep.Rewind();
+  do {
+    reader.ComputeAt(static_cast<float>(sweep.GetFrequency(sweep.index)));
+  } while (sweep.NextPoint() != 0);
+
+  top.WriteResultTable(nullptr, kind != '\0' ? kind : reader.HasOut() ? reader.GetOutKind() : 'S');
+  top.GetResultTable().WriteLines(std::cout);
+  std::cout.flush();
+  NetContext::SetCurrentAnalyser(nullptr);
+}
+
+// Runs the DC sweep of every network with a supply and prints one row per step: the supply's
+// value, then U and I of each diode. False when no network had a supply; a failed step ends
+// its network's rows (the queue holds the reason).
+bool PrintOperatingPoints(const ScomFile& reader) {
+  bool swept = false;
+  for (int i = 0; i < reader.GetNonLinearNetCount(); ++i) {
+    NonLinearUsrNet& net = *reader.GetNonLinearNet(i);
+    if (net.StartDcSweep() != 1) continue;
+    swept = true;
+    std::printf("* %s: Arbeitspunkte\n* Quelle/V", net.name.GetBuffer());
+    for (size_t d = 1; d <= net.GetDiodes().size(); ++d) std::printf("\tU%zu/V\tI%zu/A", d, d);
+    std::printf("\n");
+    for (bool more = true; more;) {
+      more = net.NextDcStep();
+      if (net.GetErrorCode() != 0) break;
+      std::printf("%.6e", net.GetStepValue());
+      for (const PNDiodeElement* diode : net.GetDiodes()) {
+        std::printf("\t%.6e\t%.6e", diode->GetU(), diode->GetI());
+      }
+      std::printf("\n");
+    }
+  }
+  std::fflush(stdout);
+  return swept;
 }
 
 int ReportQueue() {
@@ -57,6 +102,7 @@ int ReportQueue() {
 int Simulate(const char* path, char kind) {
   RegisterSimulatorElements();
   RegisterLineModels();
+  RegisterInstrumentModels();
   VS_Error::ResetQueue();
 
   SweepFreq sweep;
@@ -72,20 +118,13 @@ int Simulate(const char* path, char kind) {
   }
   NetContext::SetReaderInUse(&reader);
   VS_Error::ClearQueue();
-  UsrDefNet* top = ReadNetlist(reader);
-  if (top == nullptr) return ReportQueue();
-
-  DefinitionAnalyser analyser(*top);
-  NetContext::SetCurrentAnalyser(&analyser);
-  reader.AllocateUsrNetResults();
-  sweep.Rewind();
-  do {
-    reader.ComputeAt(static_cast<float>(sweep.GetFrequency(sweep.index)));
-  } while (sweep.NextPoint() != 0);
-
-  top->WriteResultTable(nullptr, kind != '\0' ? kind : reader.HasOut() ? reader.GetOutKind() : 'S');
-  top->GetResultTable().WriteLines(std::cout);
-  std::cout.flush();
-  NetContext::SetCurrentAnalyser(nullptr);
+  UsrDefNet* top = nullptr;
+  if (ReadNetlist(reader, top)) {
+    if (top != nullptr) {
+      PrintFrequencyTable(reader, *top, kind);
+    } else if (!PrintOperatingPoints(reader) && VS_Error::MessageCount() == 0) {
+      reader.Error("Netzwerk nicht linear: keine Frequenzanalyse", 4);
+    }
+  }
   return ReportQueue();
 }
