@@ -6,7 +6,6 @@
 #include <cstring>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "pf/archive.h"
 
@@ -44,46 +43,27 @@ MyStrng WithCapacity(int32_t capacity, const char* text) {
 }
 
 TEST(MyStrngCapacity, FollowsTheSixteenByteRule) {
-  struct Case {
-    int len;
-    int32_t capacity;
-  } cases[] = {{0, 16}, {14, 16}, {15, 32}, {30, 32}, {31, 48}, {46, 48}, {47, 64}};
-  for (const Case& c : cases) {
-    const std::string text(static_cast<size_t>(c.len), 'x');
-    EXPECT_EQ(MyStrng(text.c_str()).GetCapacity(), c.capacity) << "length " << c.len;
+  for (auto [len, capacity] : {std::pair{0, 16}, {14, 16}, {15, 32}, {30, 32}, {31, 48}, {47, 64}}) {
+    const std::string text(static_cast<size_t>(len), 'x');
+    EXPECT_EQ(MyStrng(text.c_str()).GetCapacity(), capacity) << len;
     MyStrng assigned;
     assigned = text.c_str();
-    EXPECT_EQ(assigned.GetCapacity(), c.capacity) << "assigned length " << c.len;
-    EXPECT_EQ(MyStrng::CapacityFor(c.len), c.capacity);
+    EXPECT_EQ(assigned.GetCapacity(), capacity) << len;
   }
-  EXPECT_EQ(MyStrng().GetCapacity(), 16);
   EXPECT_EQ(MyStrng(nullptr).GetCapacity(), 16);
-}
-
-TEST(MyStrngCapacity, CopyKeepsItAssignmentResizes) {
-  const MyStrng big = WithCapacity(64, "ab");
-  ASSERT_EQ(big.GetCapacity(), 64);
-  const MyStrng copy(big);
-  EXPECT_EQ(copy.GetCapacity(), 64);
-  EXPECT_EQ(copy, "ab");
-  MyStrng assigned("something longer than sixteen");
-  assigned = big;
-  EXPECT_EQ(assigned.GetCapacity(), 16);
-  EXPECT_EQ(assigned, "ab");
-}
-
-TEST(MyStrngCapacity, OtherConstructors) {
   EXPECT_EQ(MyStrng(-2147483647 - 1), "-2147483648");
-  EXPECT_EQ(MyStrng(-2147483647 - 1).GetCapacity(), 16);
   EXPECT_EQ(MyStrng(std::string("abc")).GetCapacity(), 4);
   EXPECT_EQ(MyStrng(std::string()).GetCapacity(), 1);
   MyStrng joined("0123456789");
   joined += "abcdef";
   EXPECT_EQ(joined.GetCapacity(), 32);
-  EXPECT_EQ((MyStrng("ab") + "cd").GetCapacity(), 16);
-  MyStrng deleted("0123456789012345");  // 16 characters
-  deleted.Delete(1, 2);
-  EXPECT_EQ(deleted.GetCapacity(), 16);
+
+  const MyStrng big = WithCapacity(64, "ab");
+  EXPECT_EQ(MyStrng(big).GetCapacity(), 64);  // copy keeps it, assignment resizes
+  MyStrng assigned("something longer than sixteen");
+  assigned = big;
+  EXPECT_EQ(assigned.GetCapacity(), 16);
+  EXPECT_EQ(assigned, "ab");
 }
 
 TEST(MyStrngFloat, FormatsByDigitCount) {
@@ -92,11 +72,10 @@ TEST(MyStrngFloat, FormatsByDigitCount) {
     int digits;
     const char* text;
   } cases[] = {
-      {3.14159265f, 1, "       3.1"},      {3.14159265f, 3, "     3.142"},
-      {3.14159265f, 7, " 3.1415927"},      {3.14159265f, 0, "    3.1416"},
-      {3.14159265f, 8, "    3.1416"},      {1234567.0f, 2, "  1.23e+06"},
-      {-0.0001f, 4, "   -0.0001"},      {0.0f, 4, "         0"},
-      {-1.17549435e-38f, 7, "-1.1754944e-38"},
+      {3.14159265f, 1, "       3.1"}, {3.14159265f, 7, " 3.1415927"},
+      {3.14159265f, 0, "    3.1416"}, {3.14159265f, 8, "    3.1416"},
+      {1234567.0f, 2, "  1.23e+06"},  {-0.0001f, 4, "   -0.0001"},
+      {0.0f, 4, "         0"},        {-1.17549435e-38f, 7, "-1.1754944e-38"},
   };
   for (const Case& c : cases) {
     const MyStrng s(c.value, c.digits);
@@ -105,10 +84,8 @@ TEST(MyStrngFloat, FormatsByDigitCount) {
   }
 }
 
-TEST(MyStrngAccess, GetSetAndCopy) {
+TEST(MyStrngAccess, OutOfRangeIsHarmless) {
   MyStrng s("abc");
-  EXPECT_EQ(s.GetAt(0), 'a');
-  EXPECT_EQ(s.GetAt(3), '\0');
   EXPECT_EQ(s.GetAt(100), '\0');
   EXPECT_EQ(s.GetAt(-1), '\0');
   s.SetAt(1, 'X');
@@ -116,7 +93,6 @@ TEST(MyStrngAccess, GetSetAndCopy) {
   s.SetAt(16, 'Z');
   s.SetAt(-1, 'Z');
   EXPECT_EQ(s, "aXc");
-  EXPECT_EQ(s.GetLength(), 3);
 
   char area[3];
   s.CopyTo(area, 3);
@@ -125,47 +101,39 @@ TEST(MyStrngAccess, GetSetAndCopy) {
   std::memset(wide, 'q', sizeof wide);
   s.CopyTo(wide, 8);
   EXPECT_EQ(std::string(wide, 8), std::string("aXc\0\0\0\0\0", 8));
-  s.CopyTo(area, 0);  // nothing to write into
+  s.CopyTo(area, 0);
 
   s.AllocBuffer(5);
-  EXPECT_EQ(s.GetCapacity(), 5);
   EXPECT_EQ(Bytes(s), std::string(5, '\0'));
   s.AllocBuffer(0);
-  EXPECT_GE(s.GetCapacity(), 1);
   EXPECT_EQ(s, "");
 }
 
-TEST(MyStrngCompare, EqualityAndOrder) {
-  EXPECT_EQ(MyStrng("abc"), MyStrng("abc"));
+TEST(MyStrngCompare, OrderIsUnsignedBytewise) {
   EXPECT_NE(MyStrng("abc"), MyStrng("Abc"));
   EXPECT_NE(MyStrng("abc"), "ab");
   EXPECT_TRUE(MyStrng("") == nullptr);
   EXPECT_TRUE(MyStrng("ab") < MyStrng("abc"));
   EXPECT_FALSE(MyStrng("abc") < MyStrng("ab"));
-  EXPECT_TRUE(MyStrng("Z") < MyStrng("a"));
-  EXPECT_TRUE(MyStrng("a") < MyStrng("\xe4"));  // bytes compare unsigned
+  EXPECT_TRUE(MyStrng("a") < MyStrng("\xe4"));
   EXPECT_FALSE(MyStrng("x") < MyStrng("x"));
 }
 
-TEST(MyStrngConcat, AppendsIncludingItself) {
+TEST(MyStrngConcat, SelfAliasing) {
   MyStrng s("ab");
   s += s;
   EXPECT_EQ(s, "abab");
   s += static_cast<const char*>(nullptr);
-  EXPECT_EQ(s, "abab");
   s = s;
   EXPECT_EQ(s, "abab");
   s = s.GetBuffer() + 2;  // text inside its own buffer
   EXPECT_EQ(s, "ab");
-  EXPECT_EQ(MyStrng("x") + MyStrng("y"), "xy");
-  EXPECT_EQ(s.ToCString(), std::string("ab"));
 }
 
 TEST(MyStrngSearch, FindMidLeftOf) {
   const MyStrng abc("abc");
   EXPECT_EQ(abc.Find(""), 0);
   EXPECT_EQ(abc.Find("abcd"), 0);
-  EXPECT_EQ(abc.Find("c"), 3);
   EXPECT_EQ(abc.Find(MyStrng("bc")), 2);
   EXPECT_EQ(abc.Find(static_cast<const char*>(nullptr)), 0);
 
@@ -175,9 +143,8 @@ TEST(MyStrngSearch, FindMidLeftOf) {
     const char* result;
     int32_t capacity;
   } cases[] = {
-      {1, 3, "012", 16},   {5, 0, "", 16},    {5, -2, "", 16},
-      {1, 16, "0123456789abcdef", 17},        {19, 5, "ij", 16},  // clamped to the text
-      {0, 3, "", 16},      {21, 1, "", 16},   {1, INT_MAX, "0123456789abcdefghij", 21},
+      {1, 3, "012", 16},   {5, -2, "", 16}, {1, 16, "0123456789abcdef", 17}, {19, 5, "ij", 16},
+      {0, 3, "", 16},      {21, 1, "", 16}, {1, INT_MAX, "0123456789abcdefghij", 21},
   };
   for (const Case& c : cases) {
     const MyStrng m = text.Mid(c.start, c.count);
@@ -192,8 +159,8 @@ TEST(MyStrngEdit, Delete) {
   struct Case {
     int32_t pos, count;
     const char* result;
-  } cases[] = {{2, 10, "a"}, {0, 1, "abcdef"}, {7, 1, "abcdef"}, {1, 0, "abcdef"},
-               {3, 2, "abef"}, {6, 1, "abcde"}, {1, INT_MAX, ""}, {2, -1, "abcdef"}};
+  } cases[] = {{2, 10, "a"}, {0, 1, "abcdef"}, {7, 1, "abcdef"}, {3, 2, "abef"},
+               {6, 1, "abcde"}, {1, INT_MAX, ""}, {2, -1, "abcdef"}};
   for (const Case& c : cases) {
     MyStrng s = WithCapacity(48, "abcdef");
     s.Delete(c.pos, c.count);
@@ -201,34 +168,26 @@ TEST(MyStrngEdit, Delete) {
     const bool changed = std::strcmp(c.result, "abcdef") != 0;
     EXPECT_EQ(s.GetCapacity(), changed ? 16 : 48) << c.pos << "," << c.count;
   }
-  MyStrng s("abcdef");
-  s.DeleteLeft(2);
-  EXPECT_EQ(s, "cdef");
 }
 
 TEST(MyStrngEdit, ExtensionsActOnTheFileName) {
-  struct Case {
-    const char* path;
-    const char* without;
-  } cases[] = {{"net.cir", "net"},           {"./a.b/x.vqe", "./a.b/x"},
-               {"C:\\a.b\\x.y.z", "C:\\a.b\\x"}, {"dir.d/noext", "dir.d/noext"},
-               {"plain", "plain"},           {"", ""}};
-  for (const Case& c : cases) {
-    MyStrng s(c.path);
+  for (auto [path, without] : {std::pair{"net.cir", "net"}, {"./a.b/x.vqe", "./a.b/x"},
+                               {"C:\\a.b\\x.y.z", "C:\\a.b\\x"}, {"dir.d/noext", "dir.d/noext"},
+                               {"", ""}}) {
+    MyStrng s(path);
     s.RemoveExtension();
-    EXPECT_EQ(s, c.without) << c.path;
-    EXPECT_EQ(s.GetCapacity(), MyStrng(c.path).GetCapacity());
+    EXPECT_EQ(s, without) << path;
+    EXPECT_EQ(s.GetCapacity(), MyStrng(path).GetCapacity());
     EXPECT_EQ(Bytes(s).find_first_not_of('\0', static_cast<size_t>(s.GetLength())),
               std::string::npos);
   }
-  EXPECT_TRUE(MyStrng("net.cir").HasExtension("cir"));
   EXPECT_FALSE(MyStrng("cir.net").HasExtension("cir"));
   EXPECT_TRUE(MyStrng("a.cir/net.cir").HasExtension("cir"));
   EXPECT_FALSE(MyStrng("a.cir/net").HasExtension("cir"));
   EXPECT_FALSE(MyStrng("net.cir").HasExtension(""));
 }
 
-TEST(MyStrngEdit, PadRight) {
+TEST(MyStrngEdit, PadRightAndTrim) {
   MyStrng s("abc");
   s.PadRight(6);
   EXPECT_EQ(s, "abc   ");
@@ -236,27 +195,17 @@ TEST(MyStrngEdit, PadRight) {
   EXPECT_EQ(s, "ab");
   s.PadRight(100);  // limited to the buffer
   EXPECT_EQ(s.GetLength(), 15);
-  EXPECT_EQ(s.GetCapacity(), 16);
   s.PadRight(-3);
   EXPECT_EQ(s, "");
-}
 
-TEST(MyStrngTrim, LeftAndRight) {
   MyStrng left(" \t x ");
-  const MyStrng trimmed = left.TrimmedLeft();
-  EXPECT_EQ(trimmed, "x ");
-  EXPECT_EQ(trimmed.GetCapacity(), 16);
+  EXPECT_EQ(left.TrimmedLeft(), "x ");
   left.TrimLeft();
   EXPECT_EQ(left, "x ");
-
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {{"   ", " "}, {"a \t", "a \t"}, {"ab  ", "ab"}, {"", ""}, {" a", " a"}};
-  for (const Case& c : cases) {
-    MyStrng s(c.in);
-    s.TrimRight();
-    EXPECT_EQ(s, c.out) << '"' << c.in << '"';
+  for (auto [in, out] : {std::pair{"   ", " "}, {"a \t", "a \t"}, {"ab  ", "ab"}, {"", ""}}) {
+    MyStrng t(in);
+    t.TrimRight();
+    EXPECT_EQ(t, out) << '"' << in << '"';
   }
 }
 
@@ -265,146 +214,101 @@ TEST(MyStrngWords, TrailingAndFirst) {
     const char* in;
     const char* word;
     const char* rest;
-  } cases[] = {{"C12 out2", "out2", "C12 "}, {"abc", "bc", "a"},  {"R1 abc  ", "abc", "R1 "},
-               {"x", "", "x"},               {"", "", ""},        {"a-b", "b", "a-"}};
+  } cases[] = {{"C12 out2", "out2", "C12 "}, {"abc", "bc", "a"}, {"R1 abc  ", "abc", "R1 "},
+               {"x", "", "x"},               {"", "", ""},       {"a-b", "b", "a-"}};
   for (const Case& c : cases) {
     MyStrng s(c.in);
     EXPECT_EQ(s.GetTrailingWord(), c.word) << c.in;
-    MyStrng r(c.in);
-    r.RemoveTrailingWord();
-    EXPECT_EQ(r, c.rest) << c.in;
+    s.RemoveTrailingWord();
+    EXPECT_EQ(s, c.rest) << c.in;
   }
   EXPECT_EQ(MyStrng("RES R1").GetFirstWord(), "RES");
-  EXPECT_EQ(MyStrng("RES R1").GetFirstWord().GetCapacity(), 16);
   EXPECT_EQ(MyStrng("word").GetFirstWord(), "word");
 
   MyStrng lead("  \tR1");
   EXPECT_TRUE(lead.StartsWithLetter());
   EXPECT_EQ(lead, "R1");
-  MyStrng digit(" 1R");
-  EXPECT_FALSE(digit.StartsWithLetter());
-  EXPECT_TRUE(MyStrng("000").IsZero());
+  EXPECT_FALSE(MyStrng(" 1R").StartsWithLetter());
   EXPECT_TRUE(MyStrng("").IsZero());
   EXPECT_FALSE(MyStrng("0.0").IsZero());
 }
 
-TEST(MyStrngTokens, NextToken) {
-  struct Case {
-    const char* in;
-    const char* token;
-  } cases[] = {{" =, 4.7k,x", "4.7k"}, {"\tabc", ""}, {"a_b+c-d.e(f", "a_b+c-d.e"},
-               {"", ""},               {",,=", ""},  {"R1\tC2", "R1"}};
-  for (const Case& c : cases) {
-    const MyStrng s(c.in);
+TEST(MyStrngTokens, NextAndRemoveNext) {
+  for (auto [in, token] : {std::pair{" =, 4.7k,x", "4.7k"}, {"\tabc", ""},
+                           {"a_b+c-d.e(f", "a_b+c-d.e"}, {",,=", ""}, {"R1\tC2", "R1"}}) {
+    const MyStrng s(in);
     const MyStrng t = s.GetNextToken();
-    EXPECT_EQ(t, c.token) << c.in;
+    EXPECT_EQ(t, token) << in;
     EXPECT_EQ(t.GetCapacity(), s.GetCapacity());
-    EXPECT_EQ(s, c.in);
   }
-}
-
-TEST(MyStrngTokens, RemoveNextToken) {
   MyStrng s("R1 = 4.7kohm,  next");
   EXPECT_EQ(s.RemoveNextToken(), "= 4.7kohm,  next");
   EXPECT_EQ(s, " = 4.7kohm,  next");
-  EXPECT_EQ(s.RemoveNextToken(), ",  next");
   MyStrng stuck(",(x");
   EXPECT_EQ(stuck.RemoveNextToken(), ",(x");
-  EXPECT_EQ(stuck, ",(x");
 }
 
 TEST(MyStrngTokens, CountAndContainAlwaysEnd) {
-  struct Case {
-    const char* in;
-    int count;
-  } cases[] = {{"", 0},        {"a", 1},    {"R1 1 2 R=50ohm", 5}, {"a,(", 1},
-               {"\tabc", 1},   {"a\tb", 2}, {" , = ", 0},          {"a,", 1},
-               {"(((", 0},     {"x ( y", 2}};
-  for (const Case& c : cases) EXPECT_EQ(MyStrng(c.in).CountTokens(), c.count) << c.in;
+  for (auto [in, count] : {std::pair{"", 0}, {"R1 1 2 R=50ohm", 5}, {"a,(", 1}, {"\tabc", 1},
+                           {" , = ", 0}, {"a,", 1}, {"(((", 0}, {"x ( y", 2}})
+    EXPECT_EQ(MyStrng(in).CountTokens(), count) << in;
 
   const MyStrng line("BLK R1 (x) 2POR");
-  EXPECT_TRUE(line.ContainsToken("2POR"));
   EXPECT_TRUE(line.ContainsToken("x"));
   EXPECT_FALSE(line.ContainsToken("R"));
   EXPECT_FALSE(MyStrng("a,(").ContainsToken("b"));
   EXPECT_FALSE(MyStrng("").ContainsToken("a"));
 }
 
-TEST(MyStrngNumbers, NumberPart) {
-  struct Case {
-    const char* in;
-    const char* part;
-  } cases[] = {{"4.0GHz", "4.0"}, {"10 mm", "10 "}, {"1e-3m", "1"}, {"-5", "-5"}, {"k", ""}};
-  for (const Case& c : cases) {
-    const MyStrng p = MyStrng(c.in).GetNumberPart();
-    EXPECT_EQ(p, c.part) << c.in;
-    EXPECT_EQ(p.GetCapacity(), MyStrng(c.in).GetCapacity());
+TEST(MyStrngNumbers, NumberPartFormatAndConversions) {
+  for (auto [in, part] : {std::pair{"4.0GHz", "4.0"}, {"10 mm", "10 "}, {"1e-3m", "1"}, {"k", ""}}) {
+    const MyStrng p = MyStrng(in).GetNumberPart();
+    EXPECT_EQ(p, part) << in;
+    EXPECT_EQ(p.GetCapacity(), MyStrng(in).GetCapacity());
   }
-}
+  for (auto [in, result] : {std::pair{"12.5", 0}, {"-0.001", 0}, {"1.2.3", 1}, {"12345678901", 1},
+                            {"1234567890", 0}, {"1e5", 1}, {"", 1}, {"12345678901.2.3", 2},
+                            {"0.12345678901", 1}, {"12345678901.12345678901", 2}, {"--1", 1},
+                            {"+1", 1}, {"12345678901.1.12345678901x", 4}})
+    EXPECT_EQ(MyStrng(in).CheckNumberFormat(), result) << in;
 
-TEST(MyStrngNumbers, CheckNumberFormat) {
-  struct Case {
-    const char* in;
-    int result;
-  } cases[] = {
-      {"12.5", 0},         {"-0.001", 0},        {"1.2.3", 1},           {"12345678901", 1},
-      {"1234567890", 0},   {"1e5", 1},           {"12 ", 1},             {"", 1},
-      {"12345678901.2.3", 2}, {"0.12345678901", 1}, {"12345678901.12345678901", 2},
-      {"1-2", 1},          {"--1", 1},           {"+1", 1},              {"1.5e-3", 1},
-      {"12345678901.1.12345678901x", 4},
-  };
-  for (const Case& c : cases) EXPECT_EQ(MyStrng(c.in).CheckNumberFormat(), c.result) << c.in;
-}
-
-TEST(MyStrngNumbers, Conversions) {
   EXPECT_EQ(MyStrng("0.1").ToFloat(), 0.1f);
   EXPECT_EQ(MyStrng("4.7k").ToFloat(), 4.7f);
-  EXPECT_EQ(MyStrng("abc").ToFloat(), 0.0f);
   EXPECT_EQ(MyStrng(" 42x").ToInt(), 42);
-  EXPECT_EQ(MyStrng("-17").ToInt(), -17);
   EXPECT_EQ(MyStrng("99999999999").ToInt(), INT32_MAX);
   EXPECT_EQ(MyStrng("-99999999999").ToInt(), INT32_MIN);
 }
 
-TEST(MyStrngCase, UpperAndLower) {
+TEST(MyStrngCase, AsciiOnly) {
   MyStrng s("Ab1\xe4z");
   s.MakeUpper();
   EXPECT_EQ(s, "AB1\xe4Z");
   s.MakeLower();
   EXPECT_EQ(s, "ab1\xe4z");
   MyStrng t("mix");
-  const MyStrng copy = t.ToUpper();
+  EXPECT_EQ(t.ToUpper(), "MIX");
   EXPECT_EQ(t, "MIX");
-  EXPECT_EQ(copy, "MIX");
 }
 
 TEST(MyStrngTeX, Escapes) {
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {{"a<b_c", "a$<$bc"}, {"x=1/2", "x$=$1$/$2"}, {"___", ""}, {"", ""}};
-  for (const Case& c : cases) {
-    MyStrng s(c.in);
+  for (auto [in, out] : {std::pair{"a<b_c", "a$<$bc"}, {"x=1/2", "x$=$1$/$2"}, {"___", ""}}) {
+    MyStrng s(in);
     const int32_t before = s.GetCapacity();
     s.EscapeForTeX();
-    EXPECT_EQ(s, c.out) << c.in;
+    EXPECT_EQ(s, out) << in;
     EXPECT_EQ(s.GetCapacity(), 2 * before);
   }
   // Near the end of the doubled buffer a special character is copied plainly.
   MyStrng full("<<<<<<<<<<<<<<");  // 14 characters, capacity 16, output room 31
   full.EscapeForTeX();
   EXPECT_EQ(full, "$<$$<$$<$$<$$<$$<$$<$$<$$<$$<$<");
-  EXPECT_EQ(full.GetLength(), 31);
-  EXPECT_EQ(full.GetCapacity(), 32);
 }
 
 TEST(MyStrngArchive, StoresCapacityAndZeroedBytes) {
   MyStrng def;
   EXPECT_EQ(Store(def), Int32(16) + std::string(16, '\0'));
-
   MyStrng r1("R1");
   EXPECT_EQ(Store(r1), Int32(16) + std::string("R1") + std::string(14, '\0'));
-
   // A shortened text leaves no trace of its history in the file.
   MyStrng shortened("ABCDEFGHIJ");
   shortened.SetAt(2, '\0');
@@ -413,11 +317,8 @@ TEST(MyStrngArchive, StoresCapacityAndZeroedBytes) {
 
 TEST(MyStrngArchive, LoadsIntoTheExistingBufferWhenItFits) {
   MyStrng source;
-  const std::string image = Store(source);
-
   MyStrng big = WithCapacity(48, "old text that was longer");
-  Load(big, image);
-  EXPECT_EQ(big, "");
+  Load(big, Store(source));
   EXPECT_EQ(big.GetCapacity(), 48);
   EXPECT_EQ(Bytes(big), std::string(48, '\0'));
 
@@ -460,31 +361,17 @@ TEST(MyStrngArchive, BlockWithoutTerminatorIsCut) {
   EXPECT_EQ(big.GetCapacity(), 20);
 }
 
-TEST(MyStrngArchive, RuntimeClass) {
-  EXPECT_STREQ(MyStrng().GetRuntimeClass()->name, "MyStrng");
-  EXPECT_EQ(MyStrng().GetRuntimeClass()->schema, 1);
-  auto created = pf::ClassRegistry::Instance().Create("MyStrng");
-  ASSERT_NE(created, nullptr);
-  ASSERT_TRUE(created->IsKindOf(PF_RUNTIME_CLASS(MyStrng)));
-  EXPECT_EQ(*static_cast<MyStrng*>(created.get()), "");
-}
-
 TEST(MyStrngTextStream, WritesAndReads) {
-  struct Case {
-    const char* text;
-    const char* form;
-  } cases[] = {{"", "(0,)"}, {"4.7kohm", "(7,4.7kohm)"}, {"R1", "(2,R1)"}};
-  for (const Case& c : cases) {
+  for (auto [text, form] : {std::pair{"", "(0,)"}, {"4.7kohm", "(7,4.7kohm)"}}) {
     std::ostringstream out;
-    out << MyStrng(c.text);
-    EXPECT_EQ(out.str(), c.form);
+    out << MyStrng(text);
+    EXPECT_EQ(out.str(), form);
     std::istringstream in(out.str());
     MyStrng back("previous");
     EXPECT_TRUE(in >> back);
-    EXPECT_EQ(back, c.text);
-    EXPECT_EQ(back.GetCapacity(), static_cast<int32_t>(std::strlen(c.text)) + 1);
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(back.GetCapacity(), static_cast<int32_t>(std::strlen(text)) + 1);
   }
-
   // Any delimiter characters are accepted; blanks survive only without skipping.
   std::istringstream odd("[3;a b]");
   odd >> std::noskipws;
@@ -492,18 +379,12 @@ TEST(MyStrngTextStream, WritesAndReads) {
   EXPECT_TRUE(odd >> s);
   EXPECT_EQ(s, "a b");
 
-  std::ostringstream line;
-  MyStrng("text").WriteLine(line);
-  EXPECT_EQ(line.str(), "text\n");
-}
-
-TEST(MyStrngTextStream, BadInputFails) {
   for (const char* bad : {"(-1,)", "(2147483647,x)", "(x,ab)", "(5,ab"}) {
     std::istringstream in(bad);
-    MyStrng s;
-    in >> s;
+    MyStrng t;
+    in >> t;
     EXPECT_TRUE(in.fail()) << bad;
-    EXPECT_LE(s.GetLength(), 2) << bad;
+    EXPECT_LE(t.GetLength(), 2) << bad;
   }
 }
 

@@ -45,13 +45,12 @@ template <class V>
 class VektorCommon : public NumErrorLog {
  protected:
   using T = Traits<V>;
-
   static V Filled(int n) {
     V v(n);
     for (int i = 0; i < n; ++i) v[i] = T::Make(i);
     return v;
   }
-  static std::string Msg(const char* m) { return std::string(T::kTag) + m; }
+  static double ZeroKey() { return T::Key(std::remove_cvref_t<decltype(V()[0])>()); }
 };
 
 using VektorTypes = testing::Types<RVektor, CVektor, CmplxRecVektor>;
@@ -59,22 +58,13 @@ TYPED_TEST_SUITE(VektorCommon, VektorTypes);
 
 TYPED_TEST(VektorCommon, SizeBelowOneReportsThroughItsOwnHookAndFlag) {
   using T = Traits<TypeParam>;
-  for (int n : {0, -1, INT_MIN}) {
-    SCOPED_TRACE(n);
+  for (int n : {0, INT_MIN}) {
     this->log.clear();
     TypeParam v(n);
     EXPECT_EQ(v.GetSize(), 0);
-    EXPECT_EQ(this->log, std::vector<std::string>{this->Msg("Vektor muß größer 0 sein")});
+    EXPECT_EQ(this->log, this->Log({(std::string(T::kTag) + "Vektor muß größer 0 sein").c_str()}));
     EXPECT_EQ(this->Flags(), T::kFlags);
   }
-}
-
-TYPED_TEST(VektorCommon, DefaultHoldsOneDefaultElement) {
-  using T = Traits<TypeParam>;
-  const TypeParam v;
-  EXPECT_EQ(v.GetSize(), 1);
-  EXPECT_EQ(T::Key(v[0]), T::Key(typename std::remove_cvref_t<decltype(v[0])>()));
-  EXPECT_TRUE(this->log.empty());
 }
 
 TYPED_TEST(VektorCommon, BadIndexReportsAndUsesElementZero) {
@@ -85,7 +75,7 @@ TYPED_TEST(VektorCommon, BadIndexReportsAndUsesElementZero) {
     this->log.clear();
     const TypeParam& cv = v;
     EXPECT_EQ(T::Key(cv[i]), T::Key(T::Make(0)));
-    EXPECT_EQ(this->log, std::vector<std::string>{this->Msg("ungültiger Index")});
+    EXPECT_EQ(this->log, this->Log({(std::string(T::kTag) + "ungültiger Index").c_str()}));
   }
   v[5] = T::Make(9);
   EXPECT_EQ(T::Key(v[0]), T::Key(T::Make(9)));
@@ -100,128 +90,93 @@ TYPED_TEST(VektorCommon, AccessOnAnEmptyVectorIsSafeAndWritesAreLost) {
   v[0] = T::Make(7);
   v[3] = T::Make(8);
   const TypeParam& cv = v;
-  const double zero = T::Key(typename std::remove_cvref_t<decltype(cv[0])>());
-  EXPECT_EQ(T::Key(cv[0]), zero);
+  EXPECT_EQ(T::Key(cv[0]), this->ZeroKey());
   EXPECT_EQ(this->log.size(), 3u);
   EXPECT_EQ(v.GetSize(), 0);
 }
 
 TYPED_TEST(VektorCommon, AssignmentTakesTheSourceCountAndIsSelfSafe) {
   using T = Traits<TypeParam>;
-  struct Case {
-    int target, source;
-  };
-  for (const Case c : {Case{5, 3}, Case{3, 5}, Case{0, 2}, Case{2, 0}, Case{4, 4}}) {
-    SCOPED_TRACE(testing::Message() << c.target << " <- " << c.source);
-    TypeParam target(c.target);
-    const TypeParam source = this->Filled(c.source);
+  for (auto [to, from] : {std::pair{5, 3}, {3, 5}, {0, 2}, {2, 0}}) {
+    SCOPED_TRACE(testing::Message() << to << " <- " << from);
+    TypeParam target(to);
+    const TypeParam source = this->Filled(from);
     this->log.clear();
     target = source;
     TypeParam& alias = target;
     target = alias;
     const TypeParam copy(target);
-    ASSERT_EQ(target.GetSize(), c.source);
-    ASSERT_EQ(copy.GetSize(), c.source);
-    for (int i = 0; i < c.source; ++i) {
-      EXPECT_EQ(T::Key(target[i]), T::Key(T::Make(i)));
-      EXPECT_EQ(T::Key(copy[i]), T::Key(T::Make(i)));
-    }
+    ASSERT_EQ(copy.GetSize(), from);
+    for (int i = 0; i < from; ++i) EXPECT_EQ(T::Key(copy[i]), T::Key(T::Make(i)));
     EXPECT_TRUE(this->log.empty());
   }
 }
 
 TYPED_TEST(VektorCommon, SetSizeKeepsContentsOnlyAtTheSameCount) {
   using T = Traits<TypeParam>;
-  const double zero = T::Key(typename std::remove_cvref_t<decltype(TypeParam()[0])>());
+  const TypeParam def;
+  EXPECT_EQ(def.GetSize(), 1);
   TypeParam v = this->Filled(3);
   v.SetSize(3);
   EXPECT_EQ(T::Key(v[2]), T::Key(T::Make(2)));
   v.Realloc(3);
-  EXPECT_EQ(T::Key(v[2]), zero);
+  EXPECT_EQ(T::Key(v[2]), this->ZeroKey());
   v = this->Filled(3);
   v.SetSize(4);
   ASSERT_EQ(v.GetSize(), 4);
-  EXPECT_EQ(T::Key(v[0]), zero);
+  EXPECT_EQ(T::Key(v[0]), this->ZeroKey());
   v.SetSize(0);
   EXPECT_EQ(v.GetSize(), 0);
-  v = this->Filled(2);
-  v.Zero();
-  EXPECT_EQ(T::Key(v[1]), zero);
   EXPECT_TRUE(this->log.empty());
 }
 
 class VektorOps : public NumErrorLog {};
 
 TEST_F(VektorOps, CVektorAddAndSubtractNeedEqualCounts) {
+  const std::string kAdd = "CVektor: Vektoren verschiedener Größe können nicht addiert werden";
+  const std::string kSub = "CVektor: Vektoren verschiedener Größe können nicht subtrahiert werden";
   struct Case {
     int a, b;
     bool add;
-    const char* message;  // null: the operation applies
-  };
-  const Case cases[] = {
-      {2, 2, true, nullptr},
-      {2, 2, false, nullptr},
-      {2, 3, true, "CVektor: Vektoren verschiedener Größe können nicht addiert werden"},
-      {3, 2, false, "CVektor: Vektoren verschiedener Größe können nicht subtrahiert werden"},
-      {0, 1, true, "CVektor: Vektoren verschiedener Größe können nicht addiert werden"},
-  };
+    const std::string* message;  // null: the operation applies
+  } cases[] = {{2, 2, true, nullptr}, {2, 2, false, nullptr}, {2, 3, true, &kAdd},
+               {3, 2, false, &kSub},  {0, 1, true, &kAdd}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.a << (c.add ? " + " : " - ") << c.b);
     CVektor a(c.a), b(c.b);
     for (int i = 0; i < c.a; ++i) a[i] = Cmplx(10 * i, 1);
     for (int i = 0; i < c.b; ++i) b[i] = Cmplx(i, 2);
     log.clear();
-    if (c.add)
-      a += b;
-    else
-      a -= b;
-    ASSERT_EQ(a.GetSize(), c.a);
-    for (int i = 0; i < c.a; ++i) {
-      const double dre = c.message ? 0 : (c.add ? i : -i);
-      const double dim = c.message ? 0 : (c.add ? 2 : -2);
-      EXPECT_EQ(a[i].re, 10 * i + dre);
-      EXPECT_EQ(a[i].im, 1 + dim);
-    }
-    EXPECT_EQ(log, c.message ? Log({c.message}) : Log({}));
+    if (c.add) a += b;
+    else a -= b;
+    const int sign = c.message ? 0 : (c.add ? 1 : -1);
+    for (int i = 0; i < c.a; ++i) EXPECT_TRUE(IsCmplx(a[i], 10 * i + sign * i, 1 + 2 * sign));
+    EXPECT_EQ(log, c.message ? Log({c.message->c_str()}) : Log({}));
   }
 }
 
-TEST_F(VektorOps, CVektorArithmetic) {
+TEST_F(VektorOps, Arithmetic) {
   CVektor v(2);
   v[0] = Cmplx(2, 4);
   v[1] = Cmplx(-1, 3);
   const CVektor neg = -v;
-  EXPECT_TRUE(IsCmplx(neg[1], 1, -3));
   EXPECT_TRUE(IsCmplx((v - neg)[0], 4, 8));
-  v /= 2.0f;
-  EXPECT_TRUE(IsCmplx(v[0], 1, 2));
   v /= 0.0f;
   EXPECT_TRUE(IsCmplx(v[1], Cmplx::kRealDivOverflow, Cmplx::kRealDivOverflow));
   RVektor r(2);
-  r[1] = -2;
-  const CVektor fromReal(r);
-  ASSERT_EQ(fromReal.GetSize(), 2);
-  EXPECT_TRUE(IsCmplx(fromReal[1], -2, 0));
-  EXPECT_TRUE(log.empty());
-}
+  r[0] = 3;
+  r[1] = -4;
+  EXPECT_EQ(r.Norm(), 5);
+  EXPECT_TRUE(IsCmplx(CVektor(r)[1], -4, 0));
 
-TEST_F(VektorOps, RVektorArithmetic) {
-  RVektor v(2);
-  v[0] = 3;
-  v[1] = -4;
-  EXPECT_EQ(v.Norm(), 5);
-  v /= 2;
-  EXPECT_EQ(v[1], -2);
   RVektor longer(3);
   longer[0] = 1;
-  longer[1] = 1;
   longer[2] = 7;
-  const RVektor d = v - longer;  // over the left count, no size check
+  const RVektor d = r - longer;  // over the left count, no size check
   ASSERT_EQ(d.GetSize(), 2);
-  EXPECT_EQ(d[0], 0.5);
-  EXPECT_EQ(d[1], -3);
+  EXPECT_EQ(d[0], 2);
   EXPECT_TRUE(log.empty());
-  longer -= v;  // a shorter operand would be read past its end
+  longer -= r;  // a shorter operand would be read past its end
   EXPECT_EQ(longer[0], 1);
   EXPECT_EQ(log, Log({"RVektor: Vektoren verschiedener Größe können nicht subtrahiert werden"}));
 }
@@ -264,39 +219,27 @@ TEST_F(VektorOps, ArchiveFormsAreCountThenDoubles) {
 }
 
 TEST_F(VektorOps, LoadingRefusesBadCounts) {
-  const std::string cases[] = {
-      std::string("\xff\xff\xff\xff", 4),                  // negative
-      std::string("\3\0\0\0", 4) + std::string(16, '\0'),  // fewer doubles than counted
-      std::string("\xff\xff\xff\x7f", 4),                  // absurd
-  };
-  for (const std::string& bytes : cases) {
-    for (bool complex : {false, true}) {
-      std::istringstream in(bytes);
-      pf::Archive ar(in);
-      RVektor r;
-      CVektor c;
-      if (complex)
-        EXPECT_THROW(c.Serialize(ar), pf::ArchiveError);
-      else
-        EXPECT_THROW(r.Serialize(ar), pf::ArchiveError);
-    }
+  for (const std::string& bytes : {std::string("\xff\xff\xff\xff", 4),  // negative
+                                   std::string("\3\0\0\0", 4) + std::string(16, '\0'),  // short
+                                   std::string("\xff\xff\xff\x7f", 4)}) {                // absurd
+    std::istringstream in1(bytes), in2(bytes);
+    pf::Archive a1(in1), a2(in2);
+    RVektor r;
+    CVektor c;
+    EXPECT_THROW(r.Serialize(a1), pf::ArchiveError);
+    EXPECT_THROW(c.Serialize(a2), pf::ArchiveError);
   }
 }
 
 TEST(VektorHooks, DefaultHooksWriteTheClassPrefix) {
-  struct Case {
-    NumErrorHook hook;
-    const char* expected;
-  };
-  const Case cases[] = {{VektorErrorHook, "Vektor Fehler: ungültiger Index\n"},
-                        {RMatrixErrorHook, "RMatrix Fehler: ungültiger Index\n"},
-                        {CMatrixErrorHook, "CMatrix Fehler: ungültiger Index\n"}};
-  for (const Case& c : cases) {
+  for (auto [hook, expected] : {std::pair<NumErrorHook, const char*>{VektorErrorHook, "Vektor Fehler: ungültiger Index\n"},
+                                {RMatrixErrorHook, "RMatrix Fehler: ungültiger Index\n"},
+                                {CMatrixErrorHook, "CMatrix Fehler: ungültiger Index\n"}}) {
     std::ostringstream captured;
     std::streambuf* old = std::cout.rdbuf(captured.rdbuf());
-    c.hook("ungültiger Index");
+    hook("ungültiger Index");
     std::cout.rdbuf(old);
-    EXPECT_EQ(captured.str(), c.expected);
+    EXPECT_EQ(captured.str(), expected);
   }
 }
 

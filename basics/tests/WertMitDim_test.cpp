@@ -34,21 +34,16 @@ TEST(WertMitDim, ValidTextsGiveTheSinglePrecisionProduct) {
     Q quantity;
     const char* text;
     float value;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {Q::Resistance, "4.7kohm", 4700.0f},
       {Q::Resistance, "4.7Kohm", 4700.0f},
       {Q::Resistance, "2.2Mohm", 2200000.0f},
       {Q::Capacitance, "100nF", 9.9999994e-08f},  // not 1e-7: both factors are floats
-      {Q::Capacitance, "1pF", 1e-12f},
       {Q::Frequency, "4.0GHz", 4e9f},
       {Q::Frequency, "1THz", 1e12f},
       {Q::Length, "10mm", 0.010000001f},
-      {Q::Length, "10m", 10.0f},
       {Q::Length, "10m ", 10.0f},
       {Q::Voltage, "-5V", -5.0f},
-      {Q::Current, "-2mA", -0.002f},
-      {Q::Conductance, "1Mho", 1.0f},
       {Q::Conductance, "1mMho", 0.001f},
       {Q::Conductance, "1MMho", 1e6f},
       {Q::Inductance, "2.2uH", 2.2000002e-06f},
@@ -71,22 +66,16 @@ TEST(WertMitDim, InvalidTextsQueueOneMessageAndReadAsOne) {
     Q quantity;
     const char* text;
     const char* message;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {Q::Resistance, "4.7 kohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, " 4.7kohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, "+4.7kohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, "12345678901ohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, "4.7", "RES: KeineDimension"},
-      {Q::Resistance, "", "RES: KeineDimension"},
-      {Q::Voltage, "5", "LAE: KeineDimension"},
-      {Q::Resistance, "4.7xohm", "Nicht erlaubter Buchstabe: x"},
       {Q::Resistance, "1e3ohm", "Nicht erlaubter Buchstabe: e"},
       {Q::Resistance, "4.7kOhm", "RES: Unbekannte Dimension"},
       {Q::Resistance, "2.2MEGohm", "RES: Unbekannte Dimension"},
-      {Q::Resistance, "-4.7kohm", "Negativer Widerstand"},
       {Q::Frequency, "10Hz ", "Nicht erlaubter Buchstabe: H"},
-      {Q::BitRate, "10", "BIT/s: Unbekannte Dimension"},
       {Q::BitRate, "10kbit/s", "FRQ: Unbekannte Dimension"},
       {Q::BitRate, "10Bit/s ", "Nicht erlaubter Buchstabe: B"},
   };
@@ -113,8 +102,7 @@ TEST(WertMitDim, EveryUnitClassHasItsOwnMessages) {
     const char* negativeMessage;
     const char* wrongUnit;
     const char* factorMessage;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {Q::Length, "-1m", "LAE: KeineDimension", "Negativer Laenge", "LAE: Unbekannte Dimension",
        "LAE: Unbekannte Dimension"},
       {Q::Voltage, "-1V", "LAE: KeineDimension", nullptr, "SPA: Unbekannte Dimension",
@@ -165,37 +153,26 @@ TEST(WertMitDim, NumbersPrintWithStrictPrefixThresholds) {
   struct Case {
     double number;
     const char* text;
-  };
-  const Case cases[] = {
-      {500.0, "500ohm"},          {500.0001, "0.5kohm"},    {4700.0, "4.7kohm"},
-      {600.0, "0.6kohm"},         {-4700.0, "-4.7kohm"},    {0.9, "900mohm"},
-      {0.90000001, "0.9ohm"},     {1.0, "1ohm"},            {5e-4, "500uohm"},
-      {0.00050001, "0.5mohm"},    {5e-7, "500nohm"},        {5e-10, "500pohm"},
-      {5e-13, "500fohm"},         {1e-12, "1pohm"},         {5e5, "500kohm"},
-      {500001.0, "0.5Mohm"},      {5e8, "500Mohm"},         {5.0000001e8, "0.5Gohm"},
-      {123456789.0, "123.5Mohm"}, {1e11, "100Gohm"},        {1e15, "1000Tohm"},
-      {1e16, "1e+04Tohm"},        {5e-16, "5e-16ohm"},      {0.0, "0ohm"},
+  } cases[] = {
+      {500.0, "500ohm"},      {500.0001, "0.5kohm"},   {-4700.0, "-4.7kohm"},
+      {0.9, "900mohm"},       {0.90000001, "0.9ohm"},  {5e-4, "500uohm"},
+      {0.00050001, "0.5mohm"}, {5e-13, "500fohm"},     {1e-12, "1pohm"},
+      {500001.0, "0.5Mohm"},  {5.0000001e8, "0.5Gohm"}, {123456789.0, "123.5Mohm"},
+      {1e15, "1000Tohm"},     {1e16, "1e+04Tohm"},     {5e-16, "5e-16ohm"},
       {-0.0, "-0ohm"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ResWert(c.number).ToCString(), c.text);
   }
-  EXPECT_EQ(CapWert(1e-12).ToCString(), "1pF");
-  EXPECT_EQ(FreqWert(0.0).ToCString(), "0Hz");
   EXPECT_EQ(RBitWert(64000.0).ToCString(), "64kBit/s");
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
 TEST(WertMitDim, PrintedValuesPassTheirCheck) {
-  const double numbers[] = {5e11, 5e9, 5e6, 4.7e3, 50.0, 0.9, 1e-3, 1e-6, 1e-9, 1e-12, 1e-15,
-                            0.0, -0.0};
-  for (double number : numbers) {
-    SCOPED_TRACE(number);
-    EXPECT_TRUE(ResWert(number).CheckSyntax());
-  }
+  for (double number : {5e11, 5e9, 5e6, 4.7e3, 0.9, 1e-3, 1e-6, 1e-9, 1e-12, 1e-15, -0.0})
+    EXPECT_TRUE(ResWert(number).CheckSyntax()) << number;
   EXPECT_EQ(VS_Error::MessageCount(), 0);
-  EXPECT_EQ(ResWert(4.7e3).Value(), 4700.0f);
   EXPECT_EQ(CapWert(1e-12).Value(), 1e-12f);
   // Beyond the prefixes the print is in exponent notation, which no check accepts.
   EXPECT_FALSE(ResWert(1e16).CheckSyntax());
@@ -208,18 +185,14 @@ TEST(WertMitDim, ToSpiceKeepsNumberAndPrefixOnly) {
     Q quantity;
     const char* text;
     const char* spice;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {Q::Resistance, "2.2Mohm", "2.2MEG"}, {Q::Capacitance, "10uF", "10U"},
       {Q::Inductance, "1mH", "1m"},         {Q::Resistance, "50ohm", "50"},
-      {Q::Resistance, "4.7kohm", "4.7K"},   {Q::Resistance, "4.7Kohm", "4.7K"},
-      {Q::Voltage, "100mV", "100m"},        {Q::Voltage, "-5V", "-5"},
-      {Q::Capacitance, "1pF", "1P"},        {Q::Capacitance, "2nF", "2N"},
-      {Q::Capacitance, "3fF", "3F"},        {Q::Frequency, "4.0GHz", "4.0G"},
-      {Q::Frequency, "1THz", "1T"},         {Q::Length, "10m", "10"},
-      {Q::Length, "10m ", "10"},            {Q::Length, "10mm", "10m"},
-      {Q::Conductance, "1Mho", "1"},        {Q::Conductance, "1MMho", "1MEG"},
-      {Q::Time, "2uSec", "2U"},             {Q::BitRate, "1kBit/s", "1K"},
+      {Q::Resistance, "4.7Kohm", "4.7K"},   {Q::Voltage, "-5V", "-5"},
+      {Q::Capacitance, "1pF", "1P"},        {Q::Capacitance, "3fF", "3F"},
+      {Q::Frequency, "1THz", "1T"},         {Q::Length, "10m ", "10"},
+      {Q::Length, "10mm", "10m"},           {Q::Conductance, "1Mho", "1"},
+      {Q::Conductance, "1MMho", "1MEG"},    {Q::BitRate, "1kBit/s", "1K"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -231,9 +204,7 @@ TEST(WertMitDim, ToSpiceKeepsNumberAndPrefixOnly) {
 
 TEST(WertMitDim, DimensionIsTheTextBehindTheNumber) {
   EXPECT_EQ(ResWert("4.7kohm").GetDimension().ToCString(), "kohm");
-  EXPECT_EQ(ResWert("50ohm").GetDimension().ToCString(), "ohm");
   EXPECT_EQ(ResWert("4.7").GetDimension().ToCString(), "");
-  EXPECT_EQ(SpanWert(1e-3).GetDimension().ToCString(), "mV");
   EXPECT_EQ(StromWert(1e-6).GetDimension().ToCString(), "uA");
 }
 
@@ -249,12 +220,11 @@ TEST(WertMitDim, AssignmentCopiesTextAndCode) {
 }
 
 TEST(WertMitDim, ArchivesAsItsText) {
-  const ResWert stored("4.7kohm");
-  EXPECT_EQ(stored.GetRuntimeClass(), &MyStrng::classMyStrng);
+  EXPECT_EQ(ResWert().GetRuntimeClass(), &MyStrng::classMyStrng);
   std::ostringstream stream;
   {
     pf::Archive out(stream);
-    ResWert(stored).Serialize(out);
+    ResWert("4.7kohm").Serialize(out);
   }
   std::ostringstream plain;
   {

@@ -25,14 +25,11 @@ int Darkness(ColorRef c) { return 255 - (RedOf(c) + GreenOf(c) + BlueOf(c)) / 3;
 // Bounding box of every pixel that is not white; empty when there is none.
 Rect InkBounds(const Dc& dc, int w, int h) {
   Rect box{w, h, 0, 0};
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if (dc.GetPixel(x, y) != kWhite) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if (dc.GetPixel(x, y) != kWhite)
         box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
                std::max(box.bottom, y + 1)};
-      }
-    }
-  }
   return box;
 }
 
@@ -41,96 +38,66 @@ std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(CairoDc, TheFontFileIsFound) {
-  EXPECT_NE(CairoDc::FontFile().find("LiberationSans-Regular.ttf"), std::string::npos);
-}
-
-struct LineCase {
-  Point from, to;
-};
+Font LabelFont(int escapement) { return Font{"Arial", 12, 0, escapement, 300}; }
 
 TEST(CairoDc, AxisAlignedLinesLeaveOutTheirEndPixelAndStayCrisp) {
-  const LineCase cases[] = {
+  const std::pair<Point, Point> cases[] = {
       {{5, 10}, {15, 10}}, {{15, 10}, {5, 10}}, {{10, 5}, {10, 15}}, {{10, 15}, {10, 5}}};
-  for (const LineCase& c : cases) {
+  for (const auto& [from, to] : cases) {
     auto dc = NewImage(24, 24);
-    dc->MoveTo(c.from);
-    dc->LineTo(c.to);
-    const int dx = (c.to.x > c.from.x) - (c.to.x < c.from.x);
-    const int dy = (c.to.y > c.from.y) - (c.to.y < c.from.y);
-    for (Point p = c.from; p != c.to; p = p + Point{dx, dy}) {
+    dc->MoveTo(from);
+    dc->LineTo(to);
+    const int dx = (to.x > from.x) - (to.x < from.x);
+    const int dy = (to.y > from.y) - (to.y < from.y);
+    for (Point p = from; p != to; p = p + Point{dx, dy})
       EXPECT_EQ(dc->GetPixel(p.x, p.y), kBlack) << p.x << "," << p.y;
-    }
-    EXPECT_EQ(dc->GetPixel(c.to.x, c.to.y), kWhite);
-    EXPECT_EQ(dc->GetPixel(c.from.x - dx, c.from.y - dy), kWhite);
+    EXPECT_EQ(dc->GetPixel(to.x, to.y), kWhite);
+    EXPECT_EQ(dc->GetPixel(from.x - dx, from.y - dy), kWhite);
     // Nothing beside the line: no half-covered neighbours.
-    EXPECT_EQ(dc->GetPixel(c.from.x + dy, c.from.y + dx), kWhite);
-    EXPECT_EQ(dc->GetPixel(c.from.x - dy, c.from.y - dx), kWhite);
-    EXPECT_EQ(dc->GetCurrentPosition(), c.to);
+    EXPECT_EQ(dc->GetPixel(from.x + dy, from.y + dx), kWhite);
+    EXPECT_EQ(dc->GetPixel(from.x - dy, from.y - dx), kWhite);
   }
 }
 
-TEST(CairoDc, ALineOfOnePixelLengthIsOneDot) {
-  auto dc = NewImage(8, 8);
-  dc->MoveTo(3, 4);
-  dc->LineTo(4, 4);
-  EXPECT_EQ(InkBounds(*dc, 8, 8), (Rect{3, 4, 4, 5}));
-  EXPECT_EQ(dc->GetPixel(3, 4), kBlack);
-}
+TEST(CairoDc, ShortDiagonalAndPolylinesLeaveOutTheirEndPixel) {
+  auto dot = NewImage(8, 8);
+  dot->MoveTo(3, 4);
+  dot->LineTo(4, 4);
+  EXPECT_EQ(InkBounds(*dot, 8, 8), (Rect{3, 4, 4, 5}));
 
-TEST(CairoDc, ADiagonalLineLeavesOutItsEndPixel) {
-  auto dc = NewImage(24, 24);
-  dc->MoveTo(2, 2);
-  dc->LineTo(12, 12);
-  EXPECT_GT(Darkness(dc->GetPixel(2, 2)), 128);
-  EXPECT_GT(Darkness(dc->GetPixel(11, 11)), 128);
-  EXPECT_EQ(dc->GetPixel(12, 12), kWhite);
-}
+  auto diagonal = NewImage(24, 24);
+  diagonal->MoveTo(2, 2);
+  diagonal->LineTo(12, 12);
+  EXPECT_GT(Darkness(diagonal->GetPixel(11, 11)), 128);
+  EXPECT_EQ(diagonal->GetPixel(12, 12), kWhite);
 
-TEST(CairoDc, PolylineDrawsEveryPointButTheLast) {
-  auto dc = NewImage(24, 24);
+  auto poly = NewImage(24, 24);
   const Point points[] = {{2, 2}, {10, 2}, {10, 10}};
-  dc->Polyline(points);
-  EXPECT_EQ(dc->GetPixel(2, 2), kBlack);
-  EXPECT_EQ(dc->GetPixel(10, 2), kBlack);  // the corner
-  EXPECT_EQ(dc->GetPixel(10, 9), kBlack);
-  EXPECT_EQ(dc->GetPixel(10, 10), kWhite);
-  EXPECT_EQ(InkBounds(*dc, 24, 24), (Rect{2, 2, 11, 10}));
+  poly->Polyline(points);
+  EXPECT_EQ(poly->GetPixel(10, 2), kBlack);  // the corner
+  EXPECT_EQ(InkBounds(*poly, 24, 24), (Rect{2, 2, 11, 10}));
 }
-
-struct ShapeCase {
-  const char* name;
-  bool pen;
-  bool ellipse;
-  Rect expected;  // the ink of the shape drawn in (10, 10, 31, 25)
-};
 
 TEST(CairoDc, ShapesExcludeRightAndBottom) {
-  const ShapeCase cases[] = {
-      {"rectangle", true, false, {10, 10, 31, 25}},
-      {"rectangle without pen", false, false, {10, 10, 30, 24}},
-      {"ellipse", true, true, {10, 10, 31, 25}},
-      {"ellipse without pen", false, true, {10, 10, 30, 24}},
-  };
-  for (const ShapeCase& c : cases) {
+  struct Case {
+    bool pen, ellipse;
+    Rect expected;  // the ink of the shape drawn in (10, 10, 31, 25)
+  } cases[] = {{true, false, {10, 10, 31, 25}},
+               {false, false, {10, 10, 30, 24}},
+               {true, true, {10, 10, 31, 25}},
+               {false, true, {10, 10, 30, 24}}};
+  for (const Case& c : cases) {
     auto dc = NewImage(40, 40);
     dc->SelectStockObject(StockObject::BlackBrush);
     if (!c.pen) dc->SelectStockObject(StockObject::NullPen);
-    const Rect box{10, 10, 31, 25};
-    if (c.ellipse) {
-      dc->Ellipse(box);
-    } else {
-      dc->Rectangle(box);
-    }
-    EXPECT_EQ(InkBounds(*dc, 40, 40), c.expected) << c.name;
-    // The middle of every edge is solid.
+    if (c.ellipse) dc->Ellipse({10, 10, 31, 25});
+    else dc->Rectangle({10, 10, 31, 25});
     const Rect& e = c.expected;
-    const int mx = (e.left + e.right) / 2;
-    const int my = (e.top + e.bottom) / 2;
-    EXPECT_GT(Darkness(dc->GetPixel(e.left, my)), 200) << c.name;
-    EXPECT_GT(Darkness(dc->GetPixel(e.right - 1, my)), 200) << c.name;
-    EXPECT_GT(Darkness(dc->GetPixel(mx, e.top)), 200) << c.name;
-    EXPECT_GT(Darkness(dc->GetPixel(mx, e.bottom - 1)), 200) << c.name;
+    EXPECT_EQ(InkBounds(*dc, 40, 40), e) << c.pen << c.ellipse;
+    // The middle of every edge is solid.
+    const int mx = (e.left + e.right) / 2, my = (e.top + e.bottom) / 2;
+    for (Point p : {Point{e.left, my}, {e.right - 1, my}, {mx, e.top}, {mx, e.bottom - 1}})
+      EXPECT_GT(Darkness(dc->GetPixel(p.x, p.y)), 200) << c.pen << c.ellipse;
   }
 }
 
@@ -139,20 +106,15 @@ TEST(CairoDc, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   dc->SelectObject(Pen{PenStyle::Solid, 1, Rgb(255, 0, 0)});
   dc->SelectObject(Brush{BrushStyle::Solid, Rgb(0, 0, 255)});
   dc->Rectangle({10, 10, 20, 20});
-  EXPECT_EQ(dc->GetPixel(10, 15), Rgb(255, 0, 0));
   EXPECT_EQ(dc->GetPixel(19, 15), Rgb(255, 0, 0));
-  EXPECT_EQ(dc->GetPixel(15, 19), Rgb(255, 0, 0));
-  EXPECT_EQ(dc->GetPixel(11, 11), Rgb(0, 0, 255));
   EXPECT_EQ(dc->GetPixel(18, 18), Rgb(0, 0, 255));
   EXPECT_EQ(dc->GetPixel(20, 15), kWhite);
-}
 
-TEST(CairoDc, FillRectCoversExactlyTheRectangle) {
-  auto dc = NewImage(40, 40);
-  dc->FillRect({5, 6, 15, 9}, StockBrush(StockObject::BlackBrush));
-  EXPECT_EQ(InkBounds(*dc, 40, 40), (Rect{5, 6, 15, 9}));
-  EXPECT_EQ(dc->GetPixel(14, 8), kBlack);
-  EXPECT_EQ(dc->GetBrush(), StockBrush(StockObject::WhiteBrush));
+  dc->FillRect({25, 26, 35, 29}, StockBrush(StockObject::BlackBrush));
+  EXPECT_EQ(InkBounds(*dc, 40, 40), (Rect{10, 10, 35, 29}));
+  EXPECT_EQ(dc->GetPixel(34, 28), kBlack);
+  EXPECT_EQ(dc->GetPixel(25, 29), kWhite);
+  EXPECT_EQ(dc->GetBrush(), (Brush{BrushStyle::Solid, Rgb(0, 0, 255)}));  // selection untouched
 }
 
 TEST(CairoDc, PolygonFillLeavesOutRightAndBottomButTheOutlineCoversThePoints) {
@@ -162,50 +124,39 @@ TEST(CairoDc, PolygonFillLeavesOutRightAndBottomButTheOutlineCoversThePoints) {
   filled->SelectStockObject(StockObject::NullPen);
   filled->Polygon(square);
   EXPECT_EQ(InkBounds(*filled, 32, 32), (Rect{10, 10, 20, 20}));
-  EXPECT_EQ(filled->GetPixel(19, 19), kBlack);
 
   auto outlined = NewImage(32, 32);
   outlined->SelectStockObject(StockObject::NullBrush);
   outlined->Polygon(square);
   EXPECT_EQ(InkBounds(*outlined, 32, 32), (Rect{10, 10, 21, 21}));
-  EXPECT_EQ(outlined->GetPixel(20, 20), kBlack);
   EXPECT_EQ(outlined->GetPixel(15, 15), kWhite);
 }
 
-struct ArcCase {
-  Point start, end;
-  bool inked[4];  // quadrants: upper right, upper left, lower left, lower right
-};
-
 TEST(CairoDc, ArcsRunCounterClockwise) {
-  const Rect box{10, 10, 51, 51};  // centre (30.5, 30.5)
   const Point east{60, 30}, north{30, 0}, west{0, 30};
-  const ArcCase cases[] = {
+  struct Case {
+    Point start, end;
+    bool inked[4];  // quadrants: upper right, upper left, lower left, lower right
+  } cases[] = {
       {east, north, {true, false, false, false}},
       {north, east, {false, true, true, true}},
       {west, east, {false, false, true, true}},
-      {east, west, {true, true, false, false}},
       {east, {60, 31}, {true, true, true, true}},  // the same ray: the whole ellipse
   };
   // Probes on the circle at 45 degrees in each quadrant.
   const Point probes[] = {{44, 16}, {16, 16}, {16, 44}, {44, 44}};
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const ArcCase& c = cases[i];
     auto dc = NewImage(64, 64);
-    dc->Arc(box, c.start, c.end);
+    dc->Arc({10, 10, 51, 51}, cases[i].start, cases[i].end);
     for (int q = 0; q < 4; ++q) {
       int ink = 0;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
           ink = std::max(ink, Darkness(dc->GetPixel(probes[q].x + dx, probes[q].y + dy)));
-        }
-      }
-      EXPECT_EQ(ink > 100, c.inked[q]) << "case " << i << " quadrant " << q;
+      EXPECT_EQ(ink > 100, cases[i].inked[q]) << "case " << i << " quadrant " << q;
     }
   }
 }
-
-Font LabelFont(int escapement) { return Font{"Arial", 12, 0, escapement, 300}; }
 
 TEST(CairoDc, TheLabelFontsHaveTheirCellHeightAndTurnTheText) {
   auto dc = NewImage(120, 120);
@@ -220,21 +171,18 @@ TEST(CairoDc, TheLabelFontsHaveTheirCellHeightAndTurnTheText) {
   EXPECT_LE(flat.right, 10 + extent.cx + 1);
   EXPECT_GE(flat.top, 10);
   EXPECT_LE(flat.bottom, 10 + 12);
-  EXPECT_GT(flat.Width(), flat.Height());
 
   auto turned = NewImage(120, 120);
   turned->SetBkMode(BkMode::Transparent);
   turned->SelectObject(LabelFont(900));
   EXPECT_EQ(turned->GetTextExtent("R. Voskar"), extent);  // the extent is unturned
   turned->TextOut(50, 100, "R. Voskar");
-  // Turned by 90 degrees counter-clockwise: the text runs upwards from (50, 100) and its cell
-  // lies to the right of x = 50.
+  // Turned counter-clockwise: the text runs upwards from (50, 100), its cell right of x = 50.
   const Rect up = InkBounds(*turned, 120, 120);
   EXPECT_GE(up.left, 50);
   EXPECT_LE(up.right, 50 + 12);
   EXPECT_GE(up.top, 100 - extent.cx - 1);
   EXPECT_LE(up.bottom, 100);
-  EXPECT_GT(up.Height(), up.Width());
   EXPECT_EQ(up.Height(), flat.Width());
 }
 
@@ -268,10 +216,6 @@ TEST(CairoDc, OpaqueTextFillsItsCellWithTheBackgroundColour) {
   EXPECT_EQ(dc->GetPixel(5 + extent.cx - 1, 5 + extent.cy - 1), Rgb(0, 255, 0));
   EXPECT_EQ(dc->GetPixel(5 + extent.cx, 5), kWhite);
   EXPECT_EQ(dc->GetPixel(5, 5 + extent.cy), kWhite);
-
-  dc->SetBkMode(BkMode::Transparent);
-  dc->TextOut(5, 5, "  ");
-  EXPECT_EQ(dc->GetPixel(5 + extent.cx + 2, 6), kWhite);
 }
 
 TEST(CairoDc, BytesThatAreNotUtf8ReadAsLatin1) {
@@ -282,26 +226,17 @@ TEST(CairoDc, BytesThatAreNotUtf8ReadAsLatin1) {
   EXPECT_GT(dc->GetTextExtent("ok").cx, 0);
 }
 
-void DrawScene(Dc& dc) {
-  dc.SelectStockObject(StockObject::LightGrayBrush);
-  dc.Ellipse({5, 5, 60, 60});
-  dc.SelectObject(Pen{PenStyle::Solid, 1, Rgb(250, 0, 0)});
-  dc.Arc({30, 10, 70, 50}, {50, 10}, {70, 30});
-  const Point tri[] = {{10, 70}, {40, 90}, {10, 90}};
-  dc.Polygon(tri);
-  dc.SelectObject(LabelFont(900));
-  dc.TextOut(80, 90, "Sund");
-  dc.SelectObject(LabelFont(0));
-  dc.SetBkMode(BkMode::Transparent);
-  dc.TextOut(40, 60, "R. Voskar");
-}
-
 TEST(CairoDc, TheSameDrawingGivesTheSamePngBytes) {
   const std::string a = testing::TempDir() + "/scene_a.png";
   const std::string b = testing::TempDir() + "/scene_b.png";
   for (const std::string& path : {a, b}) {
     auto dc = NewImage(100, 100);
-    DrawScene(*dc);
+    dc->SelectStockObject(StockObject::LightGrayBrush);
+    dc->Ellipse({5, 5, 60, 60});
+    dc->SelectObject(Pen{PenStyle::Solid, 1, Rgb(250, 0, 0)});
+    dc->Arc({30, 10, 70, 50}, {50, 10}, {70, 30});
+    dc->SelectObject(LabelFont(900));
+    dc->TextOut(80, 90, "Sund");
     ASSERT_TRUE(dc->WritePng(path));
   }
   const std::string bytes = ReadFile(a);
@@ -313,7 +248,6 @@ TEST(CairoDc, PixelsAreSetAndReadOnImagesOnly) {
   auto dc = NewImage(10, 10);
   EXPECT_EQ(dc->SetPixel(3, 4, Rgb(1, 2, 3)), Rgb(1, 2, 3));
   EXPECT_EQ(dc->GetPixel(3, 4), Rgb(1, 2, 3));
-  EXPECT_EQ(dc->GetPixel(4, 4), kWhite);
   EXPECT_EQ(dc->GetPixel(10, 0), kInvalidColor);
   EXPECT_EQ(dc->GetPixel(-1, 0), kInvalidColor);
   EXPECT_EQ(dc->SetPixel(0, 10, kBlack), kInvalidColor);
@@ -330,14 +264,12 @@ TEST(CairoDc, BitBltCopiesPixelsBetweenContextsAndFromBitmaps) {
   src->SetPixel(5, 5, Rgb(40, 50, 60));
   auto dst = NewImage(20, 20);
   ASSERT_TRUE(dst->BitBlt(10, 10, 4, 4, *src, 2, 3));
-  EXPECT_EQ(dst->GetPixel(10, 10), Rgb(10, 20, 30));
   EXPECT_EQ(dst->GetPixel(13, 12), Rgb(40, 50, 60));
   EXPECT_EQ(InkBounds(*dst, 20, 20), (Rect{10, 10, 14, 13}));
 
   Bitmap bitmap(3, 2, Rgb(9, 9, 9));
   bitmap.SetPixel(2, 1, Rgb(200, 100, 0));
   ASSERT_TRUE(dst->BitBlt(0, 0, 3, 2, bitmap, 0, 0));
-  EXPECT_EQ(dst->GetPixel(0, 0), Rgb(9, 9, 9));
   EXPECT_EQ(dst->GetPixel(2, 1), Rgb(200, 100, 0));
   EXPECT_EQ(dst->GetPixel(3, 1), kWhite);
 
@@ -345,7 +277,6 @@ TEST(CairoDc, BitBltCopiesPixelsBetweenContextsAndFromBitmaps) {
   ASSERT_TRUE(read);
   EXPECT_EQ(read->Width(), 3);
   EXPECT_EQ(read->GetPixel(1, 1), Rgb(200, 100, 0));
-  EXPECT_EQ(read->GetPixel(2, 1), kWhite);
 }
 
 TEST(CairoDc, AFocusRectangleDrawnTwiceLeavesNoTrace) {
@@ -355,7 +286,6 @@ TEST(CairoDc, AFocusRectangleDrawnTwiceLeavesNoTrace) {
   dc->DrawFocusRect({5, 5, 25, 25});
   EXPECT_EQ(dc->GetPixel(5, 5), kWhite);  // inverted black
   EXPECT_EQ(dc->GetPixel(6, 5), kBlack);
-  EXPECT_EQ(dc->GetPixel(5, 20), kWhite);  // every other pixel
   EXPECT_EQ(dc->GetPixel(5, 21), kBlack);  // inverted white
   EXPECT_EQ(dc->GetPixel(24, 24), kBlack);  // (24 - 5) + (24 - 5) is even
   EXPECT_EQ(dc->GetPixel(23, 24), kWhite);
@@ -370,13 +300,12 @@ TEST(CairoDc, AnisotropicMappingScalesTheDrawingForPrinting) {
   dc->SetMapMode(MapMode::Anisotropic);
   dc->SetWindowExt(300, 300);
   dc->SetViewportExt(900, 900);
-  const Size small = dc->GetTextExtent("ab");
+  EXPECT_EQ(dc->GetTextExtent("ab").cy, 16);
   dc->SelectStockObject(StockObject::BlackBrush);
   dc->SelectStockObject(StockObject::NullPen);
   dc->Rectangle({2, 2, 12, 7});  // without pen one device pixel less
   dc->SelectObject(LabelFont(0));
   EXPECT_EQ(dc->GetTextExtent("ab").cy, 12);  // logical units
-  EXPECT_EQ(small.cy, 16);
   dc->SetMapMode(MapMode::Text);  // pixels are read in logical units
   EXPECT_EQ(InkBounds(*dc, 64, 64), (Rect{6, 6, 35, 20}));
 }
@@ -392,14 +321,8 @@ TEST(CairoDc, StockPensStayOnePixelWideAtAnyScaleWhileOthersGrow) {
   dc->MoveTo(1, 10);
   dc->LineTo(10, 10);  // device y = 30, three pixels wide
   dc->SetMapMode(MapMode::Text);
-  EXPECT_EQ(dc->GetPixel(10, 3), kBlack);
-  EXPECT_EQ(dc->GetPixel(10, 4), kWhite);
-  EXPECT_EQ(dc->GetPixel(10, 2), kWhite);
-  EXPECT_EQ(dc->GetPixel(15, 28), kWhite);
-  EXPECT_EQ(dc->GetPixel(15, 30), kBlack);
-  EXPECT_EQ(dc->GetPixel(15, 29), kBlack);
-  EXPECT_EQ(dc->GetPixel(15, 31), kBlack);
-  EXPECT_EQ(dc->GetPixel(15, 32), kWhite);
+  for (int y = 2; y <= 4; ++y) EXPECT_EQ(dc->GetPixel(10, y) == kBlack, y == 3) << y;
+  for (int y = 28; y <= 32; ++y) EXPECT_EQ(dc->GetPixel(15, y) == kBlack, y >= 29 && y <= 31) << y;
 }
 
 TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
@@ -408,7 +331,6 @@ TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
   dc->SetBkColor(Rgb(0, 200, 0));
   dc->MoveTo(0, 5);
   dc->LineTo(30, 5);
-  EXPECT_EQ(dc->GetPixel(0, 5), Rgb(7, 0, 0));
   EXPECT_EQ(dc->GetPixel(2, 5), Rgb(7, 0, 0));
   EXPECT_EQ(dc->GetPixel(3, 5), Rgb(0, 200, 0));
   EXPECT_EQ(dc->GetPixel(6, 5), Rgb(7, 0, 0));
@@ -417,7 +339,6 @@ TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
   dc->MoveTo(0, 7);
   dc->LineTo(30, 7);
   EXPECT_EQ(dc->GetPixel(3, 7), kWhite);
-  EXPECT_EQ(dc->GetPixel(7, 7), Rgb(7, 0, 0));
 }
 
 TEST(CairoDc, DrawsOnASurfaceThatTheCallerKeeps) {
@@ -425,8 +346,6 @@ TEST(CairoDc, DrawsOnASurfaceThatTheCallerKeeps) {
   {
     auto dc = CairoDc::ForImageSurface(surface);
     ASSERT_TRUE(dc);
-    EXPECT_EQ(dc->Width(), 8);
-    dc->FillRect({0, 0, 8, 8}, StockBrush(StockObject::WhiteBrush));
     dc->SetPixel(1, 2, Rgb(0, 0, 255));
   }
   auto again = CairoDc::ForImageSurface(surface);  // still usable after the first context
@@ -441,6 +360,7 @@ TEST(CairoDc, RefusesSurfacesItCannotMake) {
   EXPECT_FALSE(CairoDc::CreateImage(10, CairoDc::kMaxSide + 1));
   EXPECT_FALSE(CairoDc::CreatePdf("/nonexistent-dir/x.pdf", 10, 10));
   EXPECT_FALSE(CairoDc::ForImageSurface(nullptr));
+  EXPECT_NE(CairoDc::FontFile().find("LiberationSans-Regular.ttf"), std::string::npos);
 }
 
 }  // namespace
