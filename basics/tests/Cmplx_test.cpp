@@ -21,10 +21,8 @@ TEST(Cmplx, DivisionByZeroGivesTheFixedValues) {
     Cmplx expected;
   } cases[] = {
       {{1, -1}, -0.0, {kOver, kOver}},  // -0.0 is not negative
-      {{-5, 2}, -1e-310, {-kOver, -kOver}},
-      {{1, 1}, Cmplx::kZero, {kOver, kOver}},
-      {{4, 6}, -2.0, {-2, -3}},
-      {{1, 0}, 2 * Cmplx::kZero, {2.247116418577895e307, 0}},
+      {{-5, 2}, -1e-310, {-kOver, -kOver}}, {{1, 1}, Cmplx::kZero, {kOver, kOver}},
+      {{4, 6}, -2.0, {-2, -3}}, {{1, 0}, 2 * Cmplx::kZero, {2.247116418577895e307, 0}},
   };
   for (const Case& c : cases) {
     Cmplx z = c.z;
