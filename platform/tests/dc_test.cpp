@@ -89,20 +89,12 @@ TEST(Dc, StartsWithThePlatformDefaultsAndSelectReturnsThePreviousObject) {
 }
 
 TEST(Dc, StockObjectsHaveThePlatformColours) {
-  const struct {
-    StockObject stock;
-    GdiObject object;
-  } cases[] = {
-      {StockObject::WhiteBrush, Brush{BrushStyle::Solid, Rgb(255, 255, 255)}},
-      {StockObject::LightGrayBrush, Brush{BrushStyle::Solid, Rgb(192, 192, 192)}},
-      {StockObject::GrayBrush, Brush{BrushStyle::Solid, Rgb(128, 128, 128)}},
-      {StockObject::DarkGrayBrush, Brush{BrushStyle::Solid, Rgb(64, 64, 64)}},
-      {StockObject::BlackBrush, Brush{BrushStyle::Solid, Rgb(0, 0, 0)}},
-      {StockObject::WhitePen, Pen{PenStyle::Solid, 0, Rgb(255, 255, 255)}},
-      {StockObject::BlackPen, Pen{PenStyle::Solid, 0, Rgb(0, 0, 0)}},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(Stock(c.stock), c.object) << static_cast<int>(c.stock);
+  const int greys[] = {255, 192, 128, 64, 0};
+  for (int i = 0; i < 5; ++i) {
+    const int g = greys[i];
+    EXPECT_EQ(StockBrush(static_cast<StockObject>(i)), (Brush{BrushStyle::Solid, Rgb(g, g, g)}));
+  }
+  EXPECT_EQ(StockPen(StockObject::WhitePen), (Pen{PenStyle::Solid, 0, Rgb(255, 255, 255)}));
   EXPECT_EQ(StockBrush(StockObject::NullBrush).style, BrushStyle::Null);
   EXPECT_EQ(StockPen(StockObject::NullPen).style, PenStyle::Null);
 }
