@@ -10,57 +10,38 @@ using Events = std::vector<std::string>;
 
 class DialogTest : public UiTest {};
 
-TEST_F(DialogTest, ClosingTheWindowIsCancel) {
+TEST_F(DialogTest, ClosingTheWindowIsCancelAndARefusedOkKeepsItOpen) {
   RecordingDialog dlg;
-  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) { d.Close(); });
+  dlg.okAllowed = false;
+  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
+    d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    d.Close();
+  });
   EXPECT_EQ(dlg.DoModal(), kIdCancel);
-  EXPECT_EQ(dlg.events, (Events{"init", "cancel"}));
+  EXPECT_EQ(dlg.events, (Events{"init", "1 clicked", "ok", "cancel"}));
   EXPECT_FALSE(dlg.IsCreated());
 }
 
-TEST_F(DialogTest, OkThatRefusesKeepsTheDialogOpen) {
-  RecordingDialog dlg;
-  dlg.okAllowed = false;
-  headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
-    d.Ok();
-    EXPECT_FALSE(d.GetDialog().HasEnded());
-    dlg.okAllowed = true;
-    d.Ok();
-  });
-  EXPECT_EQ(dlg.DoModal(), kIdOk);
-  EXPECT_EQ(dlg.events, (Events{"init", "1 clicked", "ok", "1 clicked", "ok"}));
-}
-
+// The limit cuts the user's text only, counting characters, not bytes.
 TEST_F(DialogTest, EditChangesAndSpinDeltasAreNotified) {
   RecordingDialog dlg;
   dlg.onInit = [](RecordingDialog& self) {
+    self.GetControl<Edit>(kEdit)->LimitText(4);
     self.SetDlgItemText(kEdit, "4.7kohm");  // the program's text
     self.SetDlgItemText(kLabel, "Text");    // a static reports nothing
   };
   headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
-    d.Type(kEdit2, "typed");  // the user's text
-    d.Spin(kSpin, true);      // the up arrow counts down
+    EXPECT_EQ(d.Text(kEdit), "4.7kohm");
+    d.Type(kEdit, "äöüßx");
+    EXPECT_EQ(d.Text(kEdit), "äöüß");
+    d.Spin(kSpin, true);  // the up arrow counts down
     d.Spin(kSpin, false);
     d.Ok();
   });
   dlg.DoModal();
-  EXPECT_EQ(dlg.events, (Events{"init", "100 changed", "101 changed", "140 delta -1",
+  EXPECT_EQ(dlg.events, (Events{"init", "100 changed", "100 changed", "140 delta -1",
                                 "140 delta 1", "1 clicked", "ok"}));
-}
-
-TEST_F(DialogTest, EditLimitCutsTheUsersTextOnly) {
-  RecordingDialog dlg;
-  dlg.onInit = [](RecordingDialog& self) {
-    self.GetControl<Edit>(kEdit)->LimitText(4);
-    self.SetDlgItemText(kEdit, "123456");
-  };
-  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
-    EXPECT_EQ(d.Text(kEdit), "123456");
-    d.Type(kEdit, "äöüßx");
-    EXPECT_EQ(d.Text(kEdit), "äöüß");  // characters, not bytes
-    d.Ok();
-  });
-  dlg.DoModal();
 }
 
 TEST_F(DialogTest, ComboSelectStringIsACaseInsensitivePrefixMatch) {
