@@ -176,8 +176,7 @@ TEST(CairoDc, TextExtentsAreTheSameOnEverySurface) {
   auto svg = CairoDc::CreateSvg(dir + "/extent.svg", 100, 100);
   auto pdf = CairoDc::CreatePdf(dir + "/extent.pdf", 100, 100);
   ASSERT_TRUE(svg && pdf);
-  for (Dc* dc : {static_cast<Dc*>(image.get()), static_cast<Dc*>(svg.get()),
-                 static_cast<Dc*>(pdf.get())}) {
+  for (CairoDc* dc : {image.get(), svg.get(), pdf.get()}) {
     dc->SelectObject(LabelFont(0));
     EXPECT_EQ(dc->GetTextExtent("Kollegstiftung Morvaburg am Sund"),
               image->GetTextExtent("Kollegstiftung Morvaburg am Sund"));
@@ -311,15 +310,9 @@ TEST(CairoDc, DottedPenGapsTakeTheBackgroundWhenOpaque) {
 
 TEST(CairoDc, DrawsOnASurfaceThatTheCallerKeeps) {
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 8, 8);
-  {
-    auto dc = CairoDc::ForImageSurface(surface);
-    ASSERT_TRUE(dc);
-    dc->SetPixel(1, 2, Rgb(0, 0, 255));
-  }
-  auto again = CairoDc::ForImageSurface(surface);  // still usable after the first context
-  ASSERT_TRUE(again);
-  EXPECT_EQ(again->GetPixel(1, 2), Rgb(0, 0, 255));
-  again.reset();
+  CairoDc::ForImageSurface(surface)->SetPixel(1, 2, Rgb(0, 0, 255));
+  // Still usable after the first context.
+  EXPECT_EQ(CairoDc::ForImageSurface(surface)->GetPixel(1, 2), Rgb(0, 0, 255));
   cairo_surface_destroy(surface);
 }
 
