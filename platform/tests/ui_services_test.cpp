@@ -12,10 +12,7 @@ using pf::MsgResult;
 class UiServicesTest : public testing::Test {
  protected:
   void SetUp() override { scripted.Reset(); }
-  void TearDown() override {
-    pf::InstallUiServices(nullptr);
-    scripted.Reset();
-  }
+  void TearDown() override { scripted.Reset(); }
   MsgResult Ask(MsgButtons buttons) {
     return pf::TheUiServices().MessageBox("Frage", "Titel", buttons, MsgIcon::Question);
   }
@@ -73,16 +70,6 @@ TEST_F(UiServicesTest, RecordsMessagesAndBeepsUntilReset) {
   scripted.Reset();
   EXPECT_TRUE(scripted.Messages().empty() && scripted.Beeps().empty());
   EXPECT_EQ(Ask(MsgButtons::YesNo), MsgResult::No);
-}
-
-TEST_F(UiServicesTest, InstalledServicesReplaceTheScriptedOnes) {
-  pf::ScriptedUiServices own;
-  pf::InstallUiServices(&own);
-  Ask(MsgButtons::Ok);
-  EXPECT_EQ(own.Messages().size(), 1u);
-  pf::InstallUiServices(nullptr);
-  EXPECT_TRUE(scripted.Messages().empty());
-  EXPECT_EQ(&pf::TheUiServices(), &scripted);
 }
 
 }  // namespace
