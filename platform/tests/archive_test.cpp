@@ -5,11 +5,8 @@
 #include <bit>
 #include <climits>
 #include <cstring>
-#include <functional>
-#include <limits>
 #include <sstream>
 #include <streambuf>
-#include <vector>
 
 namespace {
 
@@ -28,24 +25,6 @@ class PipeBuf : public std::streambuf {
   std::string bytes_;
 };
 
-// Accepts a fixed number of bytes, then refuses, like a full disk.
-class FullDiskBuf : public std::streambuf {
- public:
-  explicit FullDiskBuf(std::size_t capacity) : capacity_(capacity) {}
-
- protected:
-  int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    if (written_ == capacity_) return traits_type::eof();
-    ++written_;
-    return c;
-  }
-
- private:
-  std::size_t capacity_;
-  std::size_t written_ = 0;
-};
-
 template <typename F>
 Kind ThrownKind(F&& f) {
   try {
@@ -57,95 +36,59 @@ Kind ThrownKind(F&& f) {
   return Kind::WrongMode;
 }
 
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string s;
-  for (int b : bytes) s.push_back(static_cast<char>(b));
-  return s;
-}
-
-struct ImageCase {
-  const char* name;
-  std::function<void(Archive&)> store;
-  std::string image;
-  // Loads a value of the same type and tells whether its bits equal the stored ones.
-  std::function<bool(Archive&)> loadsSame;
-};
-void PrintTo(const ImageCase& c, std::ostream* os) { *os << c.name; }
-
+// Stores the value as exactly these bytes; loads them back bit-exact, and throws when one byte
+// is missing, from files and pipes alike.
 template <typename T>
-ImageCase Image(const char* name, T value, std::initializer_list<int> bytes) {
-  return {name, [value](Archive& ar) { ar << value; }, Bytes(bytes),
-          [value](Archive& ar) {
-            T loaded{};
-            ar >> loaded;
-            return std::memcmp(&loaded, &value, sizeof(T)) == 0;
-          }};
-}
-
-const std::vector<ImageCase>& Images() {
-  static const std::vector<ImageCase> cases = {
-      Image("char", 'A', {0x41}),
-      Image("int8_neg", int8_t{-1}, {0xFF}),
-      Image("int8_min", int8_t{INT8_MIN}, {0x80}),
-      Image("uint8", uint8_t{0xA5}, {0xA5}),
-      Image("int16", int16_t{0x1234}, {0x34, 0x12}),
-      Image("int16_min", int16_t{INT16_MIN}, {0x00, 0x80}),
-      Image("uint16", uint16_t{0xFFFE}, {0xFE, 0xFF}),
-      Image("int32", int32_t{0x12345678}, {0x78, 0x56, 0x34, 0x12}),
-      Image("int32_min", int32_t{INT32_MIN}, {0x00, 0x00, 0x00, 0x80}),
-      Image("uint32", uint32_t{0xDEADBEEF}, {0xEF, 0xBE, 0xAD, 0xDE}),
-      Image("float_one", 1.0f, {0x00, 0x00, 0x80, 0x3F}),
-      Image("float_neg_zero", -0.0f, {0x00, 0x00, 0x00, 0x80}),
-      Image("float_inf", std::numeric_limits<float>::infinity(), {0x00, 0x00, 0x80, 0x7F}),
-      Image("float_denormal", std::numeric_limits<float>::denorm_min(), {0x01, 0x00, 0x00, 0x00}),
-      Image("float_nan_payload", std::bit_cast<float>(0x7FC00123u), {0x23, 0x01, 0xC0, 0x7F}),
-      Image("double_one", 1.0, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F}),
-      Image("double_tenth", 0.1, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F}),
-      Image("double_neg_zero", -0.0, {0, 0, 0, 0, 0, 0, 0, 0x80}),
-      Image("double_nan_payload", std::bit_cast<double>(0xFFF8000000000ABCull),
-            {0xBC, 0x0A, 0, 0, 0, 0, 0xF8, 0xFF}),
-  };
-  return cases;
-}
-
-class ArchiveImage : public testing::TestWithParam<ImageCase> {};
-
-TEST_P(ArchiveImage, StoresLittleEndianImage) {
+void ExpectImage(T value, std::initializer_list<int> bytes) {
+  std::string image;
+  for (int b : bytes) image.push_back(static_cast<char>(b));
+  SCOPED_TRACE(testing::PrintToString(image));
   std::ostringstream out;
-  Archive ar(out);
-  GetParam().store(ar);
-  EXPECT_EQ(out.str(), GetParam().image);
-}
-
-// Whole images load bit-exact, images cut by one byte throw, from files and pipes alike.
-TEST_P(ArchiveImage, LoadsBitExactOrThrowsWhenShort) {
-  const std::string& image = GetParam().image;
+  Archive(out) << value;
+  EXPECT_EQ(out.str(), image);
   for (bool cut : {false, true}) {
-    const std::string bytes = image.substr(0, image.size() - cut);
-    std::istringstream file(bytes);
-    PipeBuf buf(bytes);
+    const std::string in = image.substr(0, image.size() - cut);
+    std::istringstream file(in);
+    PipeBuf buf(in);
     std::istream pipe(&buf);
     for (std::istream* s : {static_cast<std::istream*>(&file), &pipe}) {
       Archive ar(*s);
-      if (cut)
-        EXPECT_EQ(ThrownKind([&] { GetParam().loadsSame(ar); }), Kind::ShortRead);
-      else
-        EXPECT_TRUE(GetParam().loadsSame(ar));
+      T loaded{};
+      if (cut) {
+        EXPECT_EQ(ThrownKind([&] { ar >> loaded; }), Kind::ShortRead);
+      } else {
+        ar >> loaded;
+        EXPECT_EQ(std::memcmp(&loaded, &value, sizeof(T)), 0);
+      }
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, ArchiveImage, testing::ValuesIn(Images()));
+TEST(Archive, StoresLittleEndianImagesAndLoadsThemBitExact) {
+  ExpectImage('A', {0x41});
+  ExpectImage(int8_t{-1}, {0xFF});
+  ExpectImage(uint8_t{0xA5}, {0xA5});
+  ExpectImage(int16_t{-0x1234}, {0xCC, 0xED});
+  ExpectImage(uint16_t{0xFFFE}, {0xFE, 0xFF});
+  ExpectImage(int32_t{-0x12345678}, {0x88, 0xA9, 0xCB, 0xED});
+  ExpectImage(uint32_t{0xDEADBEEF}, {0xEF, 0xBE, 0xAD, 0xDE});
+  ExpectImage(1.0f, {0x00, 0x00, 0x80, 0x3F});
+  ExpectImage(std::bit_cast<float>(0x7FC00123u), {0x23, 0x01, 0xC0, 0x7F});
+  ExpectImage(0.1, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F});
+  ExpectImage(std::bit_cast<double>(0xFFF8000000000ABCull), {0xBC, 0x0A, 0, 0, 0, 0, 0xF8, 0xFF});
+}
 
-TEST(Archive, RawBlocksAndRemaining) {
+TEST(Archive, RawBlocksAndRemainingFromWhereTheStreamStands) {
   std::ostringstream out;
   {
     Archive ar(out);
+    ar << int8_t{9};
     ar.Write("abc\0def", 7);
     ar.Write(nullptr, 0);
     ar << int16_t{7};
   }
   std::istringstream in(out.str());
+  in.seekg(1);
   Archive ar(in);
   EXPECT_EQ(ar.Remaining(), 9u);
   char block[7];
@@ -159,13 +102,7 @@ TEST(Archive, RawBlocksAndRemaining) {
   EXPECT_EQ(v, 7);
 }
 
-TEST(Archive, LoadStartsWhereTheStreamStands) {
-  std::istringstream in(Bytes({9, 9, 9, 0x01, 0x02}));
-  in.seekg(3);
-  Archive ar(in);
-  EXPECT_EQ(ar.Remaining(), 2u);
-}
-
+// Hostile counts fail before anyone allocates for them.
 TEST(Archive, CheckCountBoundsByMaximumAndRestOfStream) {
   struct Case {
     int64_t count, maxCount;
@@ -200,62 +137,23 @@ TEST(Archive, CheckCountOnPipeKnowsOnlyTheMaximum) {
   EXPECT_FALSE(ar.Remaining().has_value());
   EXPECT_NO_THROW(ar.CheckCount(1000, 1000));
   EXPECT_EQ(ThrownKind([&] { ar.CheckCount(1001, 1000); }), Kind::BadCount);
-  EXPECT_EQ(ThrownKind([&] { ar.CheckCount(-1, 1000); }), Kind::BadCount);
   char block[3];
   EXPECT_EQ(ThrownKind([&] { ar.Read(block, 3); }), Kind::ShortRead);
 }
 
-// The pattern every counted block uses: a count, then that many bytes.
-std::vector<char> LoadCountedBlock(Archive& ar) {
-  int32_t count = 0;
-  ar >> count;
-  ar.CheckCount(count, INT32_MAX);
-  std::vector<char> block(static_cast<std::size_t>(count));
-  ar.Read(block.data(), block.size());
-  return block;
-}
-
-TEST(Archive, HostileCountedBlocksFailBeforeAllocating) {
-  const std::string images[] = {
-      Bytes({0xFF, 0xFF, 0xFF, 0xFF}),            // -1
-      Bytes({0x00, 0x00, 0x00, 0x80}),            // INT32_MIN
-      Bytes({0xFF, 0xFF, 0xFF, 0x7F, 'a', 'b'}),  // 2^31-1
-      Bytes({0x05, 0x00, 0x00, 0x00, 'a', 'b'}),  // truncated block
-      Bytes({0x05, 0x00}),                        // truncated count
-  };
-  for (const std::string& image : images) {
-    std::istringstream in(image);
-    Archive ar(in);
-    EXPECT_THROW(LoadCountedBlock(ar), ArchiveError) << testing::PrintToString(image);
-  }
-}
-
-TEST(Archive, FailedStreamReportsWriteFailure) {
+TEST(Archive, FailedStreamOrUseAgainstTheModeThrows) {
   std::ostringstream failed;
   failed.setstate(std::ios::badbit);
   Archive onFailed(failed);
   EXPECT_EQ(ThrownKind([&] { onFailed << int8_t{1}; }), Kind::WriteFailed);
 
-  FullDiskBuf buf(3);
-  std::ostream full(&buf);
-  Archive onFull(full);
-  onFull << int16_t{1};
-  EXPECT_EQ(ThrownKind([&] { onFull << 1.0f; }), Kind::WriteFailed);
-}
-
-TEST(Archive, UseAgainstItsModeThrows) {
   std::ostringstream out;
   Archive storing(out);
   std::istringstream in("12345678");
   Archive loading(in);
-  int32_t i = 0;
   double d = 0;
-  char block[2];
-  const std::function<void()> misuse[] = {
-      [&] { storing >> i; }, [&] { storing >> d; }, [&] { storing.Read(block, 2); },
-      [&] { loading << i; }, [&] { loading << d; }, [&] { loading.Write(block, 2); },
-  };
-  for (const auto& f : misuse) EXPECT_EQ(ThrownKind(f), Kind::WrongMode);
+  EXPECT_EQ(ThrownKind([&] { storing >> d; }), Kind::WrongMode);
+  EXPECT_EQ(ThrownKind([&] { loading << d; }), Kind::WrongMode);
   EXPECT_TRUE(out.str().empty());
   EXPECT_EQ(loading.Remaining(), 8u);
 }

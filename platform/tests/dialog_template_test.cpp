@@ -12,8 +12,7 @@ using pf::DialogTemplates;
 TEST(DialogUnits, ConvertByTheFixedBaseUnitsRoundingHalfUp) {
   const struct {
     int du, x, y;
-  } cases[] = {{0, 0, 0},    {1, 2, 2},       {2, 3, 3},      {4, 6, 7},   {8, 12, 13},
-               {50, 75, 81}, {186, 279, 302}, {95, 143, 154}, {-1, -2, -2}};
+  } cases[] = {{0, 0, 0}, {1, 2, 2}, {4, 6, 7}, {186, 279, 302}, {95, 143, 154}, {-1, -2, -2}};
   for (const auto& c : cases) {
     EXPECT_EQ(pf::DialogUnitsToPixelsX(c.du), c.x) << c.du;
     EXPECT_EQ(pf::DialogUnitsToPixelsY(c.du), c.y) << c.du;

@@ -1,5 +1,5 @@
 #pragma once
-// Sets an environment variable for one scope and puts the old value back.
+// Sets an environment variable (nullptr: unsets it) for one scope and puts the old value back.
 
 #include <cstdlib>
 #include <optional>
@@ -11,23 +11,15 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+    Set(value);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
+  ~ScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
+  void Set(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
+
   const char* name_;
   std::optional<std::string> old_;
 };

@@ -10,57 +10,38 @@ using Events = std::vector<std::string>;
 
 class DialogTest : public UiTest {};
 
-TEST_F(DialogTest, ClosingTheWindowIsCancel) {
+TEST_F(DialogTest, ClosingTheWindowIsCancelAndARefusedOkKeepsItOpen) {
   RecordingDialog dlg;
-  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) { d.Close(); });
+  dlg.okAllowed = false;
+  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
+    d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    d.Close();
+  });
   EXPECT_EQ(dlg.DoModal(), kIdCancel);
-  EXPECT_EQ(dlg.events, (Events{"init", "cancel"}));
+  EXPECT_EQ(dlg.events, (Events{"init", "1 clicked", "ok", "cancel"}));
   EXPECT_FALSE(dlg.IsCreated());
 }
 
-TEST_F(DialogTest, OkThatRefusesKeepsTheDialogOpen) {
-  RecordingDialog dlg;
-  dlg.okAllowed = false;
-  headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
-    d.Ok();
-    EXPECT_FALSE(d.GetDialog().HasEnded());
-    dlg.okAllowed = true;
-    d.Ok();
-  });
-  EXPECT_EQ(dlg.DoModal(), kIdOk);
-  EXPECT_EQ(dlg.events, (Events{"init", "1 clicked", "ok", "1 clicked", "ok"}));
-}
-
+// The limit cuts the user's text only, counting characters, not bytes.
 TEST_F(DialogTest, EditChangesAndSpinDeltasAreNotified) {
   RecordingDialog dlg;
   dlg.onInit = [](RecordingDialog& self) {
+    self.GetControl<Edit>(kEdit)->LimitText(4);
     self.SetDlgItemText(kEdit, "4.7kohm");  // the program's text
     self.SetDlgItemText(kLabel, "Text");    // a static reports nothing
   };
   headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
-    d.Type(kEdit2, "typed");  // the user's text
-    d.Spin(kSpin, true);      // the up arrow counts down
+    EXPECT_EQ(d.Text(kEdit), "4.7kohm");
+    d.Type(kEdit, "äöüßx");
+    EXPECT_EQ(d.Text(kEdit), "äöüß");
+    d.Spin(kSpin, true);  // the up arrow counts down
     d.Spin(kSpin, false);
     d.Ok();
   });
   dlg.DoModal();
-  EXPECT_EQ(dlg.events, (Events{"init", "100 changed", "101 changed", "140 delta -1",
+  EXPECT_EQ(dlg.events, (Events{"init", "100 changed", "100 changed", "140 delta -1",
                                 "140 delta 1", "1 clicked", "ok"}));
-}
-
-TEST_F(DialogTest, EditLimitCutsTheUsersTextOnly) {
-  RecordingDialog dlg;
-  dlg.onInit = [](RecordingDialog& self) {
-    self.GetControl<Edit>(kEdit)->LimitText(4);
-    self.SetDlgItemText(kEdit, "123456");
-  };
-  headless.ExpectDialog(kTestDialog, [](DialogDriver& d) {
-    EXPECT_EQ(d.Text(kEdit), "123456");
-    d.Type(kEdit, "äöüßx");
-    EXPECT_EQ(d.Text(kEdit), "äöüß");  // characters, not bytes
-    d.Ok();
-  });
-  dlg.DoModal();
 }
 
 TEST_F(DialogTest, ComboSelectStringIsACaseInsensitivePrefixMatch) {
@@ -110,21 +91,6 @@ TEST_F(DialogTest, AutoRadioButtonsAreExclusiveWithinTheirGroup) {
   EXPECT_EQ(checks, (std::vector<int>{0, 1, 0, 1, 0}));
 }
 
-TEST_F(DialogTest, MissingControlsReadAsEmptyAndZero) {
-  RecordingDialog dlg;
-  ASSERT_TRUE(dlg.Create());
-  constexpr int kMissing = 4711;
-  dlg.SetDlgItemText(kMissing, "x");
-  dlg.CheckDlgButton(kMissing, 1);
-  EXPECT_EQ(dlg.GetDlgItem(kMissing), nullptr);
-  EXPECT_EQ(dlg.GetDlgItemText(kMissing), "");
-  EXPECT_EQ(dlg.IsDlgButtonChecked(kMissing), 0);
-  EXPECT_EQ(dlg.GetControl<ComboBox>(kEdit), nullptr);  // there, but of another kind
-  // Looked up afresh each time: a control destroyed in between is simply gone.
-  dlg.GetDlgItem(kEdit)->DestroyWindow();
-  EXPECT_EQ(dlg.GetDlgItemText(kEdit), "");
-}
-
 TEST_F(DialogTest, ModalDialogDisablesItsOwnerWhileItRuns) {
   Window owner;
   owner.CreateTopLevel(nullptr, {0, 0, 400, 300});
@@ -153,11 +119,17 @@ TEST_F(DialogTest, UnscriptedModalDialogFailsAndAnswersCancel) {
   EXPECT_EQ(Dialog(4711).DoModal(), -1);  // no such template
 }
 
-TEST_F(DialogTest, HiddenOrDisabledControlsTakeNoInputAndEndingHidesAModeless) {
+TEST_F(DialogTest, MissingControlsReadAsEmptyHiddenOrDisabledOnesTakeNoInput) {
   RecordingDialog dlg;
   ASSERT_TRUE(dlg.Create());
   EXPECT_FALSE(dlg.IsVisible());
   dlg.ShowWindow(true);
+  constexpr int kMissing = 4711;
+  dlg.SetDlgItemText(kMissing, "x");
+  dlg.CheckDlgButton(kMissing, 1);
+  EXPECT_EQ(dlg.GetDlgItemText(kMissing), "");
+  EXPECT_EQ(dlg.IsDlgButtonChecked(kMissing), 0);
+  EXPECT_EQ(dlg.GetControl<ComboBox>(kEdit), nullptr);  // there, but of another kind
   dlg.GetDlgItem(kCheck)->EnableWindow(false);
   dlg.GetDlgItem(kEdit)->ShowWindow(false);
   DialogDriver d(headless, dlg);
@@ -166,7 +138,11 @@ TEST_F(DialogTest, HiddenOrDisabledControlsTakeNoInputAndEndingHidesAModeless) {
   EXPECT_EQ(dlg.IsDlgButtonChecked(kCheck), 0);
   EXPECT_EQ(dlg.GetDlgItemText(kEdit), "");
   EXPECT_EQ(dlg.events, (Events{"init"}));
-  d.Click(kIdCancel);
+  // Looked up afresh each time: a control destroyed in between is simply gone.
+  dlg.SetDlgItemText(kEdit2, "y");
+  dlg.GetDlgItem(kEdit2)->DestroyWindow();
+  EXPECT_EQ(dlg.GetDlgItemText(kEdit2), "");
+  d.Click(kIdCancel);  // ending a modeless dialog hides it
   EXPECT_TRUE(dlg.IsCreated() && dlg.HasEnded());
   EXPECT_FALSE(dlg.IsVisible());
 }

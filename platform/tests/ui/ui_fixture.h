@@ -62,22 +62,6 @@ inline constexpr DialogTemplate kTestTemplates[] = {
     {kPageB, nullptr, "Seite B", 120, 70, kPageBControls},
 };
 
-inline std::string Name(Notification code) {
-  switch (code) {
-    case Notification::Clicked:
-      return "clicked";
-    case Notification::Changed:
-      return "changed";
-    case Notification::SelChanged:
-      return "selchanged";
-    case Notification::DoubleClicked:
-      return "dblclk";
-    case Notification::EditChanged:
-      return "editchanged";
-  }
-  return "?";
-}
-
 // The test dialog: every handler leaves a line in events.
 class RecordingDialog : public Dialog {
  public:
@@ -89,7 +73,9 @@ class RecordingDialog : public Dialog {
     return true;
   }
   bool OnCommand(int id, Notification code) override {
-    events.push_back(std::to_string(id) + " " + Name(code));
+    static constexpr const char* kNames[] = {"clicked", "changed", "selchanged", "dblclk",
+                                             "editchanged"};
+    events.push_back(std::to_string(id) + " " + kNames[static_cast<int>(code)]);
     return Dialog::OnCommand(id, code);
   }
   void OnDeltaPos(int id, int delta) override {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "basics/ui/ErrorDialog.h"
+#include "pf/cairo_dc.h"
 #include "pf/frame.h"
 #include "pf/headless.h"
 #include "pf/process.h"
@@ -44,56 +45,38 @@ class Drawing : public Window {
   void OnTimer(int) override { onTimer(); }
 };
 
-struct CairoImage {
-  explicit CairoImage(cairo_surface_t* s) : surface(s) {}
-  ~CairoImage() { cairo_surface_destroy(surface); }
-  CairoImage(const CairoImage&) = delete;
-  CairoImage& operator=(const CairoImage&) = delete;
-  std::uint32_t Pixel(int x, int y) const {
-    const unsigned char* row =
-        cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
-    return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF;
-  }
-  int Width() const { return cairo_image_surface_get_width(surface); }
-  int Height() const { return cairo_image_surface_get_height(surface); }
-  cairo_surface_t* surface;
-};
-
 // The whole screen, taken by the X server's own image of it.
-std::unique_ptr<CairoImage> Screenshot(const std::string& path) {
+std::unique_ptr<CairoDc> Screenshot(const std::string& path) {
   Process import;
   if (!import.Start({"import", "-window", "root", path}, ".")) return nullptr;
   for (int i = 0; i < 1000 && import.Poll() == Process::State::Running; ++i) usleep(10000);
   if (import.Poll() != Process::State::Exited || import.ExitCode() != 0) return nullptr;
-  auto image = std::make_unique<CairoImage>(cairo_image_surface_create_from_png(path.c_str()));
-  if (cairo_surface_status(image->surface) != CAIRO_STATUS_SUCCESS) return nullptr;
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  auto image = cairo_surface_status(png) == CAIRO_STATUS_SUCCESS ? CairoDc::ForImageSurface(png)
+                                                                 : nullptr;
+  cairo_surface_destroy(png);
   return image;
 }
 
 // The pixels of the expected image that differ on the screen at origin.
-int Differences(const CairoImage& screen, const CairoImage& expected, wxPoint origin) {
+int Differences(const CairoDc& screen, const CairoDc& expected, wxPoint origin) {
   int differ = 0;
-  for (int y = 0; y < expected.Height(); ++y) {
-    for (int x = 0; x < expected.Width(); ++x) {
-      const int sx = origin.x + x;
-      const int sy = origin.y + y;
-      const bool inside = sx >= 0 && sy >= 0 && sx < screen.Width() && sy < screen.Height();
-      if (!inside || screen.Pixel(sx, sy) != expected.Pixel(x, y)) ++differ;
-    }
-  }
+  for (int y = 0; y < expected.Height(); ++y)
+    for (int x = 0; x < expected.Width(); ++x)
+      differ += screen.GetPixel(origin.x + x, origin.y + y) != expected.GetPixel(x, y);
   return differ;
 }
 
-std::unique_ptr<CairoImage> HeadlessRender() {
+std::unique_ptr<CairoDc> HeadlessRender() {
   Headless headless;
   Window frame;
   frame.CreateTopLevel(nullptr, {0, 0, 400, 300});
   Drawing canvas;
   canvas.CreateChild(frame, 1, kCanvasRect);
   frame.ShowWindow(true);
-  const auto image = headless.Render(canvas);
+  auto image = headless.Render(canvas);
   image->WritePng("wx_smoke_headless.png");
-  return std::make_unique<CairoImage>(cairo_surface_reference(image->Surface()));
+  return image;
 }
 
 class SmokeApp : public ErrorReportingApp {
@@ -145,7 +128,7 @@ class SmokeApp : public ErrorReportingApp {
     if (GetErrorDialog() == nullptr) GetMainWnd()->Close();
   }
 
-  std::unique_ptr<CairoImage> expected;
+  std::unique_ptr<CairoDc> expected;
   std::string title;
   Drawing* canvas = nullptr;
   int ticks = 0;
