@@ -63,8 +63,7 @@ ReaderHarness::ReaderHarness() {
 }
 
 std::vector<std::string> ReaderHarness::LoadNetlist(const std::string& fileName) {
-  // The corpus lies beside this file.
-  std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "netlists" / fileName);
+  std::ifstream in(std::filesystem::path(VOSTRANE_NETLIST_CORPUS) / fileName);
   std::vector<std::string> text;
   for (std::string line; std::getline(in, line);) text.push_back(line);
   return text;
