@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "basics/SpecialFunctions.h"
 #include "lines/models/MathPool.h"
 
 namespace {
@@ -88,12 +89,34 @@ bool TransverseResonanceModell::SolveRatio() {
     hi = lo;
     fHi = fLo;
   }
-  if (!found) return false;
+  // A box mode's pole above the root, or just below it, makes the root the box mode's (a pole
+  // falls from +inf on its upper side) or bends the slope that the impedance is taken from.
+  if (!found || HasPoleAbove((1.0 - kRelativeStep) * p)) return false;
   ratio = p;
   ratioSquared = p * p;
   freeSpaceWavelength = 2.0 * boxA * p;
   solvedFrequency = kLightSpeed / freeSpaceWavelength;
   return true;
+}
+
+bool TransverseResonanceModell::HasPoleAbove(double p) const {
+  // Mode n resonates where tan(qn + atan(Un/(eps_r Vn))) or 1/tan(qn + acot(Vn/Un)) has a
+  // pole; it has none at MaxRatio(), where the substrate holds no transverse wave, and both
+  // arguments grow as p falls. So it resonates above p if an argument has passed its first
+  // pole at p. Only the low modes, with Un real, can.
+  const double p2 = p * p;
+  const double u = std::sqrt(std::fmax(eps_r - p2, 0.0));
+  const double v = std::sqrt(p2 - 1.0);
+  for (int n = 1; n < termCount; ++n) {
+    const double x = u * boxB / (2.0 * boxA * n * p);
+    if (x <= 1.0) break;
+    const double y = v * boxB / (2.0 * boxA * n * p);
+    const double Un = std::sqrt(x * x - 1.0);
+    const double Vn = std::sqrt(1.0 + y * y);
+    const double qn = kTwoPi * n * h * Un / boxB;
+    if (qn + std::atan(Un / (eps_r * Vn)) >= kPi / 2.0 || qn + Acot(Vn / Un) >= kPi) return true;
+  }
+  return false;
 }
 
 double TransverseResonanceModell::SolvedFrequencyAt(double a) {
@@ -103,23 +126,20 @@ double TransverseResonanceModell::SolvedFrequencyAt(double a) {
 
 bool TransverseResonanceModell::SolveFrequency(double f) {
   if (!IsPositive(f) || !HasSlotMode()) return false;
+  frequency = f;
   const double tolerance = std::fmin(kFrequencyTolerance, kRelativeFrequencyTolerance * f);
-  auto g = [this, f](double a) { return SolvedFrequencyAt(a) - f; };
-  // The box is never shorter than half a wavelength at the largest ratio, where the solved
-  // frequency is at least f, nor longer than half the free-space wavelength, where it is at
-  // most f: the two boxes bracket the solution.
-  const double aHigh = kHalfLightSpeed / f;
-  const double aLow = aHigh / MaxRatio();
-  double a = aHigh;
-  const double gHigh = g(aHigh);
-  bool found = std::fabs(gHigh) <= tolerance;
-  if (!found) {
-    a = aLow;
-    const double gLow = g(aLow);
-    found = std::fabs(gLow) <= tolerance || FindRoot(g, aHigh, gHigh, aLow, gLow, tolerance, a);
+  // From half the free-space wavelength, a <- c/(2 f p(a)) falls steadily to the solution
+  // (p falls as a grows), so no box shorter than the solution is tried: the search never
+  // looks at frequencies above f, where the mode may not be bound.
+  bool found = false;
+  double a = kHalfLightSpeed / f;
+  for (int step = 0; step < kMaxSteps && !found; ++step) {
+    if (step > 0) a = kHalfLightSpeed / (f * ratio);
+    const double fs = SolvedFrequencyAt(a);
+    if (!std::isfinite(fs)) return false;
+    found = std::fabs(fs - f) <= tolerance;
   }
   if (!found) return false;
-  frequency = f;
   const double eps = ratioSquared;
   const double wavelength = kLightSpeed / (std::sqrt(eps) * f);
   const double z = ComputeImpedance();

@@ -66,6 +66,8 @@ class TransverseResonanceModell : public TemModell {
   double slotWidth = 0.0002;
 
  private:
+  // Whether a box mode of the substrate resonates (F has a pole) between p and MaxRatio().
+  bool HasPoleAbove(double p) const;
   // Z0 from the slopes of p over a and of F over p at the current solution; NaN when a ratio
   // beside it has no solution.
   double ComputeImpedance();
