@@ -5,10 +5,12 @@
 // between 1 and MaxRatio(); for a given frequency, a is searched until it is half a guided
 // wavelength; the impedance follows from numeric derivatives of the same function.
 //
-// F falls through zero at the slot mode; the box modes add roots and poles below it, nearer
-// p = 1, where the box is electrically wide. The ratio search therefore takes the highest
-// fall through zero below MaxRatio(). A search that finds no sign change, or does not meet its
-// tolerance within 100 steps, is no result.
+// F falls through zero at the slot mode; the box modes of the substrate add poles and roots
+// below it, nearer p = 1. The ratio search therefore takes the highest fall through zero
+// below MaxRatio(). Once a box mode resonates above that root (at high frequencies, on thick
+// substrates: the slot mode then leaks into a surface wave) the root is no longer the slot
+// mode's. Such a root, a search without a sign change and one that does not meet its
+// tolerance within 100 steps are no result.
 
 #include "lines/models/TemModell.h"
 
@@ -26,7 +28,7 @@ class TransverseResonanceModell : public TemModell {
 
   // Wavelength ratio at the current box length a; when found, stores p, p^2, 2ap and
   // c/(2ap) and answers true. False, with those unchanged, for inputs that admit no slot mode
-  // (eps_r <= 1, no slot or substrate, a box without size) or a search without a root.
+  // (eps_r <= 1, no slot or substrate, a box without size) or a search without a result.
   bool SolveRatio();
   // Searches a for f, then sets eps_eff = p^2, lambda and Z0. False, with Z0, eps_eff and
   // lambda unchanged, for f <= 0, inputs without a slot mode or a search without a result.
