@@ -1,5 +1,6 @@
 #include "lines/models/CCoplanarLineModell.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "lines/models/MathPool.h"
@@ -10,8 +11,6 @@ constexpr double kPi = MathPool::kPi;
 constexpr double kLightSpeed = MathPool::kLightSpeed;
 constexpr double kFreeSpaceImpedance = MathPool::kFreeSpaceImpedance;
 
-constexpr double kOneOverTwoPi = 0.1591549430918955;
-
 // sinh(a)/sinh(b) for 0 < a < b; past the range of sinh through exponentials.
 double SinhRatio(double a, double b) {
   constexpr double kSinhLimit = 700.0;
@@ -19,14 +18,28 @@ double SinhRatio(double a, double b) {
   return std::exp(a - b) * -std::expm1(-2.0 * a) / -std::expm1(-2.0 * b);
 }
 
+// The arithmetic-geometric mean of 1 and b, 0 <= b <= 1; 0 for b = 0. It converges
+// quadratically: about 5 steps for b = 0.5, 10 for b = 1e-300.
+double AgmOfOne(double b) {
+  constexpr int kMaxSteps = 64;
+  if (!(b > 0.0)) return 0.0;
+  double a = 1.0;
+  for (int step = 0; step < kMaxSteps && a - b > 4.0 * DBL_EPSILON * a; ++step) {
+    const double mean = 0.5 * (a + b);
+    b = std::sqrt(a * b);
+    a = mean;
+  }
+  return 0.5 * (a + b);
+}
+
 }  // namespace
 
 CCoplanarLineModell::CCoplanarLineModell() { name = "CCoplanarLineModell"; }
 
 double CCoplanarLineModell::EllipticRatio(double k) {
-  const double q = std::sqrt(std::sqrt(4.0 * k));
-  const double s = std::sqrt(1.0 + k);
-  return std::log(2.0 * (s + q) / (s - q)) * kOneOverTwoPi;
+  // K(k) = pi / (2 AGM(1, k')) and K'(k) = pi / (2 AGM(1, k)); k' is formed from (1 - k)(1 + k)
+  // so that it keeps its precision as k nears 1.
+  return AgmOfOne(k) / AgmOfOne(std::sqrt((1.0 - k) * (1.0 + k)));
 }
 
 bool CCoplanarLineModell::Update(double f) {

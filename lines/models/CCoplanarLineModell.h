@@ -13,8 +13,8 @@ class CCoplanarLineModell : public TemModell {
   // cross-section has no finite result: no strip or gap, no substrate height.
   bool Update(double f) override;
 
-  // K(k)/K'(k) by one closed form for 0 < k < 1: ln(2 (s + q)/(s - q)) / (2 pi) with
-  // q = (4k)^(1/4), s = sqrt(1 + k).
+  // K(k)/K'(k) for 0 <= k <= 1 to a few units of the last place, by the arithmetic-geometric
+  // mean; 0 at k = 0, infinite at k = 1.
   static double EllipticRatio(double k);
 
   void SetStripWidth(double w) { stripWidth = w; }

@@ -12,7 +12,7 @@ class CCoveredSlotLineModell : public TransverseResonanceModell {
 
   CCoveredSlotLineModell();
 
-  // The frequency solution; false (results unchanged) only where it has no finite result.
+  // The frequency solution; false, with the results unchanged, where the search has no result.
   bool Update(double f) override { return SolveFrequency(f); }
 
   // F(p) = [ln(2/(pi W/b)) ((er1 + er2)/2 - p^2) + Series/2] / p + T1 + T2.

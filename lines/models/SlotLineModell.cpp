@@ -155,11 +155,14 @@ bool SlotLineModell::UpdateApprox(double f) {
   return true;
 }
 
-double SlotLineModell::MaxRatio() const { return std::sqrt((eps_r + 1.0) / 2.0); }
+// The slot mode is slower than a wave in the air and faster than one in the substrate;
+// towards high frequencies its ratio rises above sqrt((eps_r + 1)/2).
+double SlotLineModell::MaxRatio() const { return std::sqrt(eps_r); }
 
 double SlotLineModell::CharacteristicFunction(double p) {
   const double p2 = p * p;
-  u = std::sqrt(eps_r - p2);
+  // At the top of the search p^2 may round just above eps_r.
+  u = std::sqrt(std::fmax(eps_r - p2, 0.0));
   v = std::sqrt(p2 - 1.0);
   r = slotWidth / boxB;
   const double theta = kPi * h * u / (boxA * p);

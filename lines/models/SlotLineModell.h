@@ -20,8 +20,8 @@ class SlotLineModell : public TransverseResonanceModell {
   // 'A' UpdateApprox, 'C' UpdateCohn; any other letter computes nothing and answers false.
   bool Update(double f) override;
   bool UpdateApprox(double f);
-  // True unless the inputs admit no slot mode or the solution is not finite; the attenuation
-  // keeps its value.
+  // False, with the results unchanged, where the inputs admit no slot mode or a search ends
+  // without a result; the attenuation keeps its value.
   bool UpdateCohn(double f) { return SolveFrequency(f); }
 
   // Cohn's function F(p) at the current box length; stores u, v and r of the evaluation.

@@ -1,8 +1,9 @@
 #include "lines/models/TransverseResonanceModell.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "basics/SpecialFunctions.h"
 #include "lines/models/MathPool.h"
 
 namespace {
@@ -14,14 +15,42 @@ constexpr double kFreeSpaceImpedance = MathPool::kFreeSpaceImpedance;
 
 constexpr double kHalfLightSpeed = 149896229.0;
 
-// Where the line through (x1, y1) and (x2, y2) reaches target; x1 when the points give no
-// finite step (equal ordinates, or values that are not numbers).
-double SecantStep(double x1, double y1, double x2, double y2, double target) {
-  const double x = x1 + (target - y1) * (x2 - x1) / (y2 - y1);
-  return std::isfinite(x) ? x : x1;
-}
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// Steps of the scan for the sign change of F below MaxRatio().
+constexpr int kScanSteps = 32;
+// The frequency search is relative below 10 GHz, where its 1 MHz would be too coarse.
+constexpr double kRelativeFrequencyTolerance = 1e-4;
 
 bool IsPositive(double x) { return x > 0.0 && std::isfinite(x); }
+
+// Regula falsi with the Illinois weighting, between x1 and x2 where g has opposite signs.
+// True when |g(x)| <= tolerance, g last evaluated at x; false when the ends do not bracket
+// a root, g is not finite or the steps run out.
+template <class Function>
+bool FindRoot(Function&& g, double x1, double g1, double x2, double g2, double tolerance,
+              double& x) {
+  if (!(g1 * g2 < 0.0)) return false;
+  int lastSide = 0;
+  for (int step = 0; step < TransverseResonanceModell::kMaxSteps; ++step) {
+    x = x1 - g1 * (x2 - x1) / (g2 - g1);
+    const double gx = g(x);
+    if (!std::isfinite(gx)) return false;
+    if (std::fabs(gx) <= tolerance) return true;
+    // The end that stays twice running is halved so that it, too, moves.
+    if ((gx > 0.0) == (g1 > 0.0)) {
+      x1 = x;
+      g1 = gx;
+      if (lastSide == 1) g2 /= 2.0;
+      lastSide = 1;
+    } else {
+      x2 = x;
+      g2 = gx;
+      if (lastSide == 2) g1 /= 2.0;
+      lastSide = 2;
+    }
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -38,68 +67,79 @@ double TransverseResonanceModell::TermWeight(int n, double r) {
   return s * s / n;
 }
 
-double TransverseResonanceModell::SolveRatio() {
-  double x = 1.0;
-  if (HasSlotMode()) {
-    const double pMax = MaxRatio();
-    double x1 = 1.0;
-    double y1 = CharacteristicFunction(x1);
-    double x2 = pMax;
-    double y2 = CharacteristicFunction(x2);
-    x = std::clamp(SecantStep(x1, y1, x2, y2, 0.0), 1.0, pMax);
-    if (!(std::fabs(y2) <= kFunctionTolerance)) {
-      for (int step = 0; step < kMaxSteps; ++step) {
-        const double fx = CharacteristicFunction(x);
-        // Keep the bracket: the point on the side of the new value is replaced.
-        if (fx <= 0.0) {
-          x2 = x1;
-          y2 = y1;
-        }
-        x1 = x;
-        y1 = fx;
-        x = std::clamp(SecantStep(x1, y1, x2, y2, 0.0), 1.0, pMax);
-        if (std::fabs(fx) <= kFunctionTolerance) break;
-      }
+bool TransverseResonanceModell::SolveRatio() {
+  if (!HasSlotMode()) return false;
+  auto F = [this](double p) { return CharacteristicFunction(p); };
+  const double top = MaxRatio();
+  double hi = top;
+  double fHi = F(hi);
+  double p = hi;
+  bool found = std::fabs(fHi) <= kFunctionTolerance;
+  // Downwards from the top while F stays negative; a NaN ends the scan without a result.
+  for (int k = kScanSteps - 1; !found && fHi < 0.0 && k >= 0; --k) {
+    const double lo = 1.0 + k * (top - 1.0) / kScanSteps;
+    const double fLo = F(lo);
+    if (std::fabs(fLo) <= kFunctionTolerance) {
+      p = lo;
+      found = true;
+    } else if (fLo > 0.0) {
+      found = FindRoot(F, lo, fLo, hi, fHi, kFunctionTolerance, p);
+      break;
     }
+    hi = lo;
+    fHi = fLo;
   }
-  ratio = x;
-  ratioSquared = x * x;
-  freeSpaceWavelength = 2.0 * boxA * x;
-  solvedFrequency = boxA > 0.0 ? kLightSpeed / freeSpaceWavelength : 0.0;
-  return x;
+  // A box mode's pole above the root, or just below it, makes the root the box mode's (a pole
+  // falls from +inf on its upper side) or bends the slope that the impedance is taken from.
+  if (!found || HasPoleAbove((1.0 - kRelativeStep) * p)) return false;
+  ratio = p;
+  ratioSquared = p * p;
+  freeSpaceWavelength = 2.0 * boxA * p;
+  solvedFrequency = kLightSpeed / freeSpaceWavelength;
+  return true;
+}
+
+bool TransverseResonanceModell::HasPoleAbove(double p) const {
+  // Mode n resonates where tan(qn + atan(Un/(eps_r Vn))) or 1/tan(qn + acot(Vn/Un)) has a
+  // pole; it has none at MaxRatio(), where the substrate holds no transverse wave, and both
+  // arguments grow as p falls. So it resonates above p if an argument has passed its first
+  // pole at p. Only the low modes, with Un real, can.
+  const double p2 = p * p;
+  const double u = std::sqrt(std::fmax(eps_r - p2, 0.0));
+  const double v = std::sqrt(p2 - 1.0);
+  for (int n = 1; n < termCount; ++n) {
+    const double x = u * boxB / (2.0 * boxA * n * p);
+    if (x <= 1.0) break;
+    const double y = v * boxB / (2.0 * boxA * n * p);
+    const double Un = std::sqrt(x * x - 1.0);
+    const double Vn = std::sqrt(1.0 + y * y);
+    const double qn = kTwoPi * n * h * Un / boxB;
+    if (qn + std::atan(Un / (eps_r * Vn)) >= kPi / 2.0 || qn + Acot(Vn / Un) >= kPi) return true;
+  }
+  return false;
+}
+
+double TransverseResonanceModell::SolvedFrequencyAt(double a) {
+  boxA = a;
+  return SolveRatio() ? solvedFrequency : kNaN;
 }
 
 bool TransverseResonanceModell::SolveFrequency(double f) {
   if (!IsPositive(f) || !HasSlotMode()) return false;
   frequency = f;
-  const double aHigh = kHalfLightSpeed / f;
-  // The box is never shorter than half a wavelength at the largest ratio, where the solved
-  // frequency is at least f: the two starting boxes bracket the solution.
-  const double aLow = kHalfLightSpeed / (f * MaxRatio());
-  double a1 = aHigh;
-  boxA = a1;
-  SolveRatio();
-  double f1 = solvedFrequency;
-  double a2 = aLow;
-  boxA = a2;
-  SolveRatio();
-  double f2 = solvedFrequency;
-  if (!(std::fabs(f2 - f) <= kFrequencyTolerance)) {
-    for (int step = 0; step < kMaxSteps; ++step) {
-      const double an = std::clamp(SecantStep(a1, f1, a2, f2, f), aLow, aHigh);
-      boxA = an;
-      SolveRatio();
-      const double fn = solvedFrequency;
-      if (f > fn) {
-        a1 = an;
-        f1 = fn;
-      } else {
-        a2 = an;
-        f2 = fn;
-      }
-      if (std::fabs(fn - f) <= kFrequencyTolerance) break;
-    }
+  const double tolerance = std::fmin(kFrequencyTolerance, kRelativeFrequencyTolerance * f);
+  // From half the free-space wavelength, a <- c/(2 f p(a)) falls steadily to the solution
+  // (p falls as a grows), so no box shorter than the solution is tried: the search never
+  // looks at frequencies above f, where the mode may not be bound.
+  bool found = false;
+  double a = kHalfLightSpeed / f;
+  for (int step = 0; step < kMaxSteps && !found; ++step) {
+    if (step > 0) a = kHalfLightSpeed / (f * ratio);
+    const double fs = SolvedFrequencyAt(a);
+    if (!std::isfinite(fs)) return false;
+    found = std::fabs(fs - f) <= tolerance;
   }
+  if (!found) return false;
   const double eps = ratioSquared;
   const double wavelength = kLightSpeed / (std::sqrt(eps) * f);
   const double z = ComputeImpedance();
@@ -115,13 +155,14 @@ double TransverseResonanceModell::ComputeImpedance() {
   const double p0 = ratio;
   const double f0 = solvedFrequency;
   const double da = kRelativeStep * a0;
-  boxA = a0 + da;
-  const double pPlus = SolveRatio();
-  const double fPlus = solvedFrequency;
-  boxA = a0 - da;
-  const double pMinus = SolveRatio();
-  const double fMinus = solvedFrequency;
+  const double fPlus = SolvedFrequencyAt(a0 + da);
+  const double pPlus = ratio;
+  const double fMinus = SolvedFrequencyAt(a0 - da);
+  const double pMinus = ratio;
   boxA = a0;
+  // A longer box holds a longer wave: p falls with a. Neighbours that say otherwise belong
+  // to different roots, and the slope between them means nothing.
+  if (!(pPlus < p0 && p0 < pMinus)) return kNaN;
   // Phase over group velocity.
   const double k = 1.0 + (f0 / p0) * (pPlus - pMinus) / (fPlus - fMinus);
   const double dp = kRelativeStep * p0;

@@ -5,8 +5,12 @@
 // between 1 and MaxRatio(); for a given frequency, a is searched until it is half a guided
 // wavelength; the impedance follows from numeric derivatives of the same function.
 //
-// The searches stop after 100 steps with their last estimate. A secant step that divides by
-// zero keeps the point it started from, so the searches stay finite and bounded.
+// F falls through zero at the slot mode; the box modes of the substrate add poles and roots
+// below it, nearer p = 1. The ratio search therefore takes the highest fall through zero
+// below MaxRatio(). Once a box mode resonates above that root (at high frequencies, on thick
+// substrates: the slot mode then leaks into a surface wave) the root is no longer the slot
+// mode's. Such a root, a search without a sign change and one that does not meet its
+// tolerance within 100 steps are no result.
 
 #include "lines/models/TemModell.h"
 
@@ -22,11 +26,12 @@ class TransverseResonanceModell : public TemModell {
   // 'O' the open stub of the base, 'S' the short end with its reactance, else 0.
   Cmplx GetAdmittance() override;
 
-  // Wavelength ratio at the current box length a; stores p, p^2, 2ap and c/(2ap). Inputs
-  // that admit no slot mode (eps_r <= 1, no slot or substrate, a box without size) give p = 1.
-  double SolveRatio();
+  // Wavelength ratio at the current box length a; when found, stores p, p^2, 2ap and
+  // c/(2ap) and answers true. False, with those unchanged, for inputs that admit no slot mode
+  // (eps_r <= 1, no slot or substrate, a box without size) or a search without a result.
+  bool SolveRatio();
   // Searches a for f, then sets eps_eff = p^2, lambda and Z0. False, with Z0, eps_eff and
-  // lambda unchanged, for f <= 0, inputs without a slot mode or a result that is not finite.
+  // lambda unchanged, for f <= 0, inputs without a slot mode or a search without a result.
   bool SolveFrequency(double f);
 
   // Reactance of a short-circuited end over Z0, at the stored frequency.
@@ -47,7 +52,7 @@ class TransverseResonanceModell : public TemModell {
   double GetSolvedFrequency() const { return solvedFrequency; }
 
  protected:
-  // Upper end of the ratio search.
+  // Upper end of the ratio search, where F must be finite.
   virtual double MaxRatio() const = 0;
   bool HasSlotMode() const;
   // (sin(n pi r) / (n pi r))^2 / n, the weight of series term n.
@@ -63,6 +68,11 @@ class TransverseResonanceModell : public TemModell {
   double slotWidth = 0.0002;
 
  private:
-  // Z0 from the slopes of p over a and of F over p at the current solution.
+  // Whether a box mode of the substrate resonates (F has a pole) between p and MaxRatio().
+  bool HasPoleAbove(double p) const;
+  // Z0 from the slopes of p over a and of F over p at the current solution; NaN when a ratio
+  // beside it has no solution.
   double ComputeImpedance();
+  // The solved frequency at box length a, NaN without a ratio.
+  double SolvedFrequencyAt(double a);
 };

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 SubstrateData Board(double hMm, double er, double tMm = 0.0, double tand = 0.0) {
   SubstrateData s;
@@ -77,14 +76,11 @@ TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
   };
   const Case cases[] = {
       {"negative frequency", 0.635, 9.8, 0.0, -1.0, 0.6},
-      {"negative width", 0.635, 9.8, 0.0, 1.0, -0.6},
       {"zero width", 0.635, 9.8, 0.0, 1.0, 0.0},
-      {"zero height", 0.0, 9.8, 0.0, 1.0, 0.6},
       {"negative height", -0.635, 9.8, 0.0, 1.0, 0.6},
       {"negative thickness", 0.635, 9.8, -0.01, 1.0, 0.6},
       {"ER below one", 0.635, 0.99, 0.0, 1.0, 0.6},
       {"NaN width", 0.635, 9.8, 0.0, 1.0, kNaN},
-      {"infinite frequency", 0.635, 9.8, 0.0, kInf, 0.6},
       {"frequency beyond the model", 0.635, 9.8, 0.0, 1e30, 0.6},
   };
   for (const Case& c : cases) {
@@ -96,15 +92,12 @@ TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
   }
 }
 
-TEST(GetConductivity, NamesCompareUpperCased) {
-  const std::pair<const char*, double> cases[] = {
-      {"CU", 5.88e7}, {"cu", 5.88e7}, {"AU", 4.55e7}, {"Au", 4.55e7},
-      {"ag", 6.21e7}, {"AG", 6.21e7}, {"Gold", 5.88e7}, {"", 5.88e7},
-  };
-  for (const auto& [name, sigma] : cases) EXPECT_EQ(MathPool::GetConductivity(name), sigma) << name;
-}
+TEST(MetalLoss, ConductivitySkinDepthAndDomain) {
+  // Metal names compare upper-cased; an unknown one is copper.
+  const std::pair<const char*, double> metals[] = {
+      {"cu", 5.88e7}, {"Au", 4.55e7}, {"ag", 6.21e7}, {"Gold", 5.88e7}};
+  for (const auto& [name, sigma] : metals) EXPECT_EQ(MathPool::GetConductivity(name), sigma) << name;
 
-TEST(SkinDepth, CopperAtOneGigahertzAndOutsideTheDomain) {
   const double sigma = 5.88e7;
   const double delta = MathPool::SkinDepth(sigma, 1.0, 1e9);
   EXPECT_NEAR(delta, 2.0756e-6, 0.0001e-6);
@@ -126,17 +119,12 @@ TEST(StaticEffectiveWidth, ParallelPlateLineMatchesTheStrip) {
     const double width = 2.0 * MathPool::StaticEffectiveWidth(w, 1.0) / MathPool::kPi;
     EXPECT_NEAR(MathPool::ParallelPlateImpedance({width, 1.0}, 1.0) / strip.Z0, 1.0, 0.005) << w;
   }
-  EXPECT_EQ(MathPool::StaticEffectiveWidth(0.0, 1.0), 0.0);
-  EXPECT_EQ(MathPool::StaticEffectiveWidth(1.0, 0.0), 0.0);
-  EXPECT_EQ(MathPool::StaticEffectiveWidth(-1.0, 1.0), 0.0);
-}
-
-TEST(ParallelPlateImpedance, WidthAndImpedanceAreInverse) {
-  EXPECT_DOUBLE_EQ(MathPool::ParallelPlateImpedance({2.0, 4.0}, 1.0), 376.991 / 4.0);
+  // The same formula turns an impedance into a width and back.
   const double width = MathPool::ParallelPlateImpedance({50.0, 6.5}, 0.635);
   EXPECT_DOUBLE_EQ(MathPool::ParallelPlateImpedance({width, 6.5}, 0.635), 50.0);
+  EXPECT_EQ(MathPool::StaticEffectiveWidth(-1.0, 1.0), 0.0);
+  EXPECT_EQ(MathPool::StaticEffectiveWidth(1.0, 0.0), 0.0);
   EXPECT_EQ(MathPool::ParallelPlateImpedance({0.0, 4.0}, 1.0), 0.0);
-  EXPECT_EQ(MathPool::ParallelPlateImpedance({1.0, 0.0}, 1.0), 0.0);
   EXPECT_EQ(MathPool::ParallelPlateImpedance({1.0, -1.0}, 1.0), 0.0);
 }
 
@@ -150,12 +138,7 @@ TEST(LineAdmittance, LossyLineMatchesComplexHyperbolics) {
   MathPool::LineAdmittance(y12, Z0, alpha, beta, length, 'T');
   EXPECT_NEAR(std::abs(Std(y11) - 1.0 / (Z0 * std::tanh(gl))), 0.0, 1e-14);
   EXPECT_NEAR(std::abs(Std(y12) + 1.0 / (Z0 * std::sinh(gl))), 0.0, 1e-14);
-  Cmplx kept(1.5, -2.5);
-  MathPool::LineAdmittance(kept, Z0, alpha, beta, length, 'X');
-  EXPECT_EQ(Std(kept), std::complex<double>(1.5, -2.5));
-}
-
-TEST(LineAdmittance, VeryLongLossyLineIsMatched) {
+  // A very long lossy line is matched; its hyperbolics would overflow.
   for (double length : {1e3, 1e6, -1e3}) {
     Cmplx y11, y12;
     MathPool::LineAdmittance(y11, 50.0, 1.0, 100.0, length, 'E');
@@ -204,10 +187,6 @@ TEST(MicrostripLineY, VacuumSubstrateAndFailedAnalysis) {
   EXPECT_NEAR(MathPool::DielectricAttenuation(1e9, 1.0, 1.0, 0.01),
               std::numbers::pi * 1e9 * 0.01 / 299792458.0, 1e-12);
   Cmplx y11(1.0, 2.0), y12(3.0, 4.0);
-  ASSERT_TRUE(MathPool::MicrostripLineY(y11, y12, 1e-3, 0.01, Board(1.0, 1.0, 0.0, 0.01), 3.0));
-  EXPECT_TRUE(std::isfinite(y11.re) && y11.re > 0.0 && std::isfinite(y11.im));
-  y11 = Cmplx(1.0, 2.0);
-  y12 = Cmplx(3.0, 4.0);
   EXPECT_FALSE(MathPool::MicrostripLineY(y11, y12, 0.0, 0.01, Board(0.635, 9.8), 1.0));
   EXPECT_EQ(Std(y11), std::complex<double>(1.0, 2.0));
   EXPECT_EQ(Std(y12), std::complex<double>(3.0, 4.0));
@@ -244,9 +223,6 @@ TEST(PlanarWaveguideModeImpedance, CutoffAndInvalidInputsStayFinite) {
   EXPECT_EQ(z.re, Cmplx::kRealDivOverflow);
   EXPECT_EQ(z.im, 0.0);
 
-  MathPool::PlanarWaveguideModeImpedance(z, 0.01f, 1.0f, 3, 0.0f);
-  EXPECT_EQ(Std(z), std::complex<double>(0.0, 0.0));
-
   struct Case {
     float w, eps;
     int n;
@@ -261,12 +237,8 @@ TEST(PlanarWaveguideModeImpedance, CutoffAndInvalidInputsStayFinite) {
   }
 }
 
-TEST(MicrostripCharFrequency, ModesAgree) {
+TEST(MicrostripCharFrequency, ModesAndDomain) {
   const double w = 0.6, h = 0.635, er = 9.8;
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(3, w, h, er),
-            MathPool::MicrostripCharFrequency(4, w, h, er));
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(2, w, h, er),
-            2.0 * MathPool::MicrostripCharFrequency(4, w, h, er));
   // Mode 1: the half-wave resonance across the strip.
   EXPECT_NEAR(MathPool::MicrostripCharFrequency(1, w, h, er),
               299.792458 / (2.0 * w * std::sqrt(er)), 1e-3);
@@ -276,13 +248,9 @@ TEST(MicrostripCharFrequency, ModesAgree) {
   const double z0 = ms.Z0 * 376.73 / 376.991;
   EXPECT_NEAR(MathPool::MicrostripCharFrequency(2, w, h, er),
               z0 / (2.0 * 4e-7 * std::numbers::pi * h * 1e-3) / 1e9, 1e-9);
-}
-
-TEST(MicrostripCharFrequency, OutsideTheDomainGivesZero) {
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(1, 0.0, 0.635, 9.8), 0.0);
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(2, 0.6, 0.0, 9.8), 0.0);
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(4, 0.6, 0.635, 0.5), 0.0);
-  EXPECT_EQ(MathPool::EffectiveWidth(0.0, 0.635, 9.8, 1.0), 0.0);
+  EXPECT_EQ(MathPool::MicrostripCharFrequency(1, 0.0, h, er), 0.0);
+  EXPECT_EQ(MathPool::MicrostripCharFrequency(2, w, 0.0, er), 0.0);
+  EXPECT_EQ(MathPool::MicrostripCharFrequency(4, w, h, 0.5), 0.0);
   EXPECT_EQ(MathPool::EffectiveWidth(0.6, 0.635, 9.8, -1.0), 0.0);
 }
 
@@ -320,17 +288,14 @@ TEST(CalcCoupledMicrostrip, RangeFlags) {
       {0.635, 9.8, 5.0, 0.0, 0.2, MathPool::kCplNarrow | kNone},
       {0.0, 9.8, 5.0, 0.6, 0.2, MathPool::kCplWide | kNone},
       {0.635, 9.8, 5.0, 0.6, -0.2, MathPool::kCplSmallGap | kNone},
-      {0.635, 9.8, -5.0, 0.6, 0.2, kNone},
       {0.635, 0.5, 5.0, 0.6, 0.2, MathPool::kCplPermittivity | kNone},
       {0.635, 9.8, kNaN, 0.6, 0.2, kNone},
-      {0.635, 9.8, 5.0, 0.6, 0.2, 0},
       {0.635, 1.0, 5.0, 0.6, 0.2, 0},
       {0.635, 9.8, 5.0, 0.03, 0.2, MathPool::kCplNarrow},
       {0.635, 9.8, 5.0, 7.0, 0.2, MathPool::kCplWide},
       {0.635, 9.8, 5.0, 0.6, 0.05, MathPool::kCplSmallGap},
       {0.635, 20.0, 5.0, 0.6, 0.2, MathPool::kCplPermittivity},
       {1.0, 9.8, 30.0, 0.6, 0.2, MathPool::kCplHighFrequency},
-      {0.635, 9.8, 5.0, 0.03, 0.05, MathPool::kCplNarrow | MathPool::kCplSmallGap},
   };
   for (const Case& c : cases) {
     const Coupled r(Board(c.h, c.er), c.f, c.W, c.S);

@@ -20,36 +20,63 @@ SlotLineModell Slot(double er, double h, double w, char letter = 'A') {
   return m;
 }
 
-// The two methods are independent; they agree within 3 %.
+// The two methods are independent; within the closed form's ranges they agree within 4 %,
+// also where the slot mode is slower than the mean of substrate and air.
 TEST(SlotLineModell, ClosedFormAgreesWithCohn) {
   struct Case {
     double er, h, w, f;
+    bool aboveMean;  // eps_eff > (er + 1)/2
   };
   const Case cases[] = {
-      {2.22, 0.787e-3, 0.5e-3, 10e9}, {6.15, 0.635e-3, 0.2e-3, 10e9}, {9.8, 0.635e-3, 0.1e-3, 5e9}};
+      {2.22, 0.787e-3, 0.5e-3, 10e9, false}, {6.15, 0.635e-3, 0.2e-3, 10e9, false},
+      {9.8, 0.635e-3, 0.1e-3, 5e9, false},   {9.8, 0.635e-3, 0.2e-3, 5e9, false},
+      {9.8, 0.635e-3, 0.2e-3, 18e9, false},  {12.9, 0.635e-3, 0.05e-3, 35e9, true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.er);
+    SCOPED_TRACE(testing::Message() << c.er << " " << c.w << " " << c.f);
     SlotLineModell approx = Slot(c.er, c.h, c.w, 'A');
     SlotLineModell cohn = Slot(c.er, c.h, c.w, 'C');
     ASSERT_TRUE(approx.Update(c.f));
     ASSERT_TRUE(cohn.Update(c.f));
-    EXPECT_NEAR(approx.eps_eff / cohn.eps_eff, 1.0, 0.03);
-    EXPECT_NEAR(approx.Z0 / cohn.Z0, 1.0, 0.03);
+    EXPECT_NEAR(approx.eps_eff / cohn.eps_eff, 1.0, 0.04);
+    EXPECT_NEAR(approx.Z0 / cohn.Z0, 1.0, 0.04);
+    EXPECT_EQ(cohn.eps_eff > (c.er + 1.0) / 2.0, c.aboveMean);
     EXPECT_DOUBLE_EQ(cohn.lambda * std::sqrt(cohn.eps_eff) * c.f, kC);
-    // Cohn's box is half a guided wavelength long once solved (within 1 MHz).
+    // Cohn's box is half a guided wavelength long once solved (within 1e-4 of f).
     EXPECT_NEAR(cohn.GetBoxWidth() / (cohn.lambda / 2.0), 1.0, 2e-4);
     EXPECT_EQ(cohn.alpha, 0.0);
     EXPECT_GT(approx.alpha, approx.GetDielectricAttenuation());
   }
 }
 
-// Out of range, the closed form marks Z0 with 9999; neither method leaves infinity or NaN.
+// Where the slot mode leaks into the substrate's surface waves (high frequencies, thick
+// boards), without a slot mode (air) and at 0 Hz, Cohn's method has no result: the model
+// keeps the last one.
+TEST(SlotLineModell, CohnWithoutResultKeepsTheLastOne) {
+  struct Case {
+    double er, h, w, f;
+  };
+  const Case cases[] = {{9.8, 0.635e-3, 0.2e-3, 70e9},
+                        {3.0, 1.5e-3, 2e-3, 50e9},
+                        {1.0, 0.635e-3, 0.2e-3, 10e9},
+                        {9.8, 0.635e-3, 0.2e-3, 0.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.er << " " << c.h << " " << c.f);
+    SlotLineModell m = Slot(c.er, c.h, c.w, 'C');
+    EXPECT_EQ(m.Update(5e9), c.er > 1.0);
+    const SlotLineModell before = m;
+    EXPECT_FALSE(m.Update(c.f));
+    EXPECT_EQ(m.Z0, before.Z0);
+    EXPECT_EQ(m.eps_eff, before.eps_eff);
+    EXPECT_EQ(m.lambda, before.lambda);
+  }
+}
+
+// Out of range, the closed form marks Z0 with 9999 and leaves no infinity or NaN.
 TEST(SlotLineModell, Ranges) {
   struct Case {
     double er, h, w, f;
     bool inRange;
     bool endExtension;  // only the high-permittivity branches know the short end
-    char letter = 'A';
   };
   const Case cases[] = {
       {9.6, 1e-3, 1e-4, 10e9, true, true},          // W/h = 0.1
@@ -66,9 +93,9 @@ TEST(SlotLineModell, Ranges) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.er << " " << c.h << " " << c.w << " " << c.f);
-    SlotLineModell m = Slot(c.er, c.h, c.w, c.letter);
+    SlotLineModell m = Slot(c.er, c.h, c.w);
     EXPECT_EQ(m.Update(c.f), c.inRange);
-    EXPECT_EQ(m.Z0 == SlotLineModell::kOutOfRange, !c.inRange && c.letter == 'A');
+    EXPECT_EQ(m.Z0 == SlotLineModell::kOutOfRange, !c.inRange);
     EXPECT_EQ(m.GetEndExtension() != 0.0, c.endExtension);
     EXPECT_EQ(m.lambda == 0.0, !c.inRange);
   }
