@@ -47,12 +47,13 @@ TEST(MslToSlotElement, PointsWithoutResultAreReportedOnce) {
     float f;
     const char* message;
   };
-  const Case cases[] = {{0.0f, MslToSlotElement::kSlotOutOfRange},
+  const Case cases[] = {{1e9f, MslToSlotElement::kSlotOutOfRange},
                         {1e5f, MslToSlotElement::kNoTurnsRatio}};
   for (const Case& c : cases) {
     VS_Error::ResetQueue();
-    ElementBench bench({kAlumina});
-    auto element = bench.Build("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR AL");
+    ElementBench bench({kAlumina, "XX25: MS H=1mm ER=25 MET1 = CU 17um TAND=0"});
+    auto element = bench.Build(c.f == 1e9f ? "MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR XX25"
+                                           : "MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR AL");
     ASSERT_TRUE(element);
     element->FillMatrix(c.f);
     element->FillMatrix(c.f);
