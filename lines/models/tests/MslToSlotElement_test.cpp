@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lines/models/tests/ElementBench.h"
+#include "lines/models/tests/LineBench.h"
 
 namespace {
 
@@ -60,6 +61,25 @@ TEST(MslToSlotElement, PointsWithoutResultAreReportedOnce) {
     for (int k = 0; k < 9; ++k) EXPECT_EQ(At(*element, k / 3 + 1, k % 3 + 1).Abs(), 0.0);
     EXPECT_EQ(VS_Error::MessageCount(), 1) << c.f;
     EXPECT_EQ(std::string(VS_Error::Message(0).GetBuffer()), c.message);
+  }
+}
+
+// With its slot port left open the transition stands open between its microstrip ports (the
+// turns-ratio models) or passes the strip through (SIM at 0 Hz), at every point with figures.
+TEST(MslToSlotElement, SlotPortLeftOpen) {
+  for (const char* model : {"KNR", "DAS", "SIM"}) {
+    const std::string line = std::string("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 ") + model + " S1";
+    for (float f : {0.0f, 1e9f, 6e9f}) {
+      VS_Error::ResetQueue();
+      SCOPED_TRACE(line + " @" + std::to_string(f));
+      const auto s = NetworkS({"N: 2POR 1 2", line.c_str()}, f);
+      if (model[0] == 'S' && f == 0.0f) {
+        EXPECT_LT(std::abs(s[2] - 1.0L), 1e-6L);
+      } else if (model[0] != 'S') {
+        EXPECT_LT(std::abs(s[0] - 1.0L), 1e-6L);
+      }
+      EXPECT_LE(std::norm(s[0]) + std::norm(s[2]), 1.0L + 1e-9L);
+    }
   }
 }
 
