@@ -32,7 +32,8 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   void LinkReferences(NetLine& check) override;
   void ParseLine(const SymbolTable& labels) override;
   // A frequency at which the slotline has no result, or the turns ratio none, is reported
-  // once; the slotline's last figures stand in, and a zero matrix while there are none.
+  // once; the slotline's last figures stand in, and a zero matrix while there are none. At
+  // 0 Hz KNR and DAS take their common limit n = 1 without the slotline.
   void FillMatrix(float frequency) override;
 
   // The coupling of turns ratio n that KNR and DAS fill.
