@@ -13,6 +13,9 @@ constexpr double kPi = MathPool::kPi;
 constexpr double kTwoPi = MathPool::kTwoPi;
 constexpr double kC = MathPool::kLightSpeed;
 constexpr double kZF0 = MathPool::kFreeSpaceImpedance;
+// Beyond this attenuation of a line cosh and sinh overflow, while tanh is 1 and 1/sinh is 0
+// to double precision already.
+constexpr double kLongLine = 350.0;
 
 // The published models are stated with real powers as exp(y ln x) and integer powers as
 // repeated products (PowInt); the rounding follows them. Unlike PowReal of the special
@@ -165,33 +168,36 @@ bool MathPool::CalcMicrostrip(MicrostripResult& result, const SubstrateData& sub
   return true;
 }
 
+Cmplx MathPool::ThroughImpedance(const Cmplx& z) {
+  const double magnitude = z.Abs();
+  if (magnitude >= kThroughResistance) return z;
+  if (magnitude <= Cmplx::kZero) return Cmplx(kThroughResistance, 0.0);
+  return z * (kThroughResistance / magnitude);
+}
+
 void MathPool::LineAdmittance(Cmplx& result, double Z0, double alpha, double beta,
                               double length, char kind) {
   if (kind != 'E' && kind != 'T') return;
   const Cmplx gl = Cmplx(alpha, beta) * length;
-  // Beyond this attenuation cosh and sinh overflow, while tanh is 1 and 1/sinh is 0 to
-  // double precision already.
-  constexpr double kLongLine = 350.0;
   if (std::fabs(gl.re) > kLongLine) {
     result = kind == 'E' ? Cmplx(1.0, 0.0) / (Cmplx(gl.re > 0.0 ? 1.0 : -1.0, 0.0) * Z0)
                          : Cmplx(0.0, 0.0);
     return;
   }
-  const Cmplx sinh = CmplxSinh(gl);
-  if (kind == 'E')
-    result = Cmplx(1.0, 0.0) / (sinh / CmplxCosh(gl) * Z0);
-  else
-    result = -(Cmplx(1.0, 0.0) / (sinh * Z0));
+  const Cmplx series = ThroughImpedance(CmplxSinh(gl) * Z0);
+  result = kind == 'E' ? CmplxCosh(gl) / series : -series.Inverse();
 }
 
 Cmplx MathPool::StubAdmittance(double Z0, double alpha, double beta, double length,
                                char end) {
-  Cmplx coth;
-  LineAdmittance(coth, 1.0, alpha, beta, length, 'E');
-  if (end != 'O') return coth / Z0;
-  // A line of zero electrical length has no coth to invert; its tanh is 0.
-  if ((Cmplx(alpha, beta) * length).Abs() <= Cmplx::kZero) return Cmplx(0.0, 0.0);
-  return coth.Inverse() / Z0;
+  if (end != 'O') {
+    Cmplx y;
+    LineAdmittance(y, Z0, alpha, beta, length, 'E');
+    return y;
+  }
+  const Cmplx gl = Cmplx(alpha, beta) * length;
+  if (std::fabs(gl.re) > kLongLine) return Cmplx(gl.re > 0.0 ? 1.0 : -1.0, 0.0) / Z0;
+  return CmplxSinh(gl) / CmplxCosh(gl) / Z0;
 }
 
 double MathPool::DielectricAttenuation(double f, double epsEff, double er, double tand) {

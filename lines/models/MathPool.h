@@ -31,6 +31,11 @@ class MathPool {
   static constexpr double kLightSpeed = 299792458.0;
   static constexpr double kFreeSpaceImpedance = 376.991;
   static constexpr double kMu0 = 4 * kPi * 1e-7;
+  // The least series impedance of a through (ohm). Lines and junction arms whose series
+  // impedance vanishes at 0 Hz stand as this resistance there: small beside any port
+  // resistance (a matched through keeps S21 = 1 - 1e-8), yet its conductance leaves about
+  // eight digits to the other admittances at the same node and to the port conversions.
+  static constexpr double kThroughResistance = 1e-6;
 
   // Range flags of CalcCoupledMicrostrip. Only kCplNoResult means the results were not set.
   enum CoupledRange {
@@ -56,11 +61,16 @@ class MathPool {
   // thickness, ER below 1, a width or height that is not positive, or no finite result.
   static bool CalcMicrostrip(MicrostripResult& result, const SubstrateData& sub, double f,
                              double w);
-  // Kind 'E' the diagonal entry, 'T' the transfer entry; any other letter leaves result.
+  // z, raised to the magnitude kThroughResistance where it is smaller; its direction is kept
+  // (a vanishing reactance stays a reactance), and 0 becomes the resistance.
+  static Cmplx ThroughImpedance(const Cmplx& z);
+  // Kind 'E' the diagonal entry, 'T' the transfer entry; any other letter leaves result. The
+  // series arm Z0 sinh(gamma l) of the line's pi equivalent is a ThroughImpedance, so a line
+  // of no electrical length is a through.
   static void LineAdmittance(Cmplx& result, double Z0, double alpha, double beta,
                              double length, char kind);
   // Input admittance of a stub: end 'O' open, tanh(gamma l) / Z0; any other letter
-  // short-circuited, 1 / (Z0 tanh(gamma l)).
+  // short-circuited, the diagonal entry of LineAdmittance.
   static Cmplx StubAdmittance(double Z0, double alpha, double beta, double length, char end);
   // Dielectric attenuation in Np/m with the microstrip filling factor; f in Hz.
   static double DielectricAttenuation(double f, double epsEff, double er, double tand);

@@ -48,11 +48,12 @@ void MicroStripCorner::FillMatrix(float frequency) {
   Cmplx y11;
   Cmplx y12;
   if (form == 'N') {
-    const Cmplx jwL(0.0, 2 * kPi * frequency * L);
-    const Cmplx YL = jwL.Inverse();
+    // Each arm's inductance vanishes at 0 Hz, where the corner is a through.
+    const Cmplx arm = ThroughImpedance(Cmplx(0.0, 2 * kPi * frequency * L));
+    const Cmplx YL = arm.Inverse();
     const Cmplx YC(0.0, 2 * kPi * frequency * C);
-    y11 = (jwL + (YC + YL).Inverse()).Inverse();
-    y12 = -YL / (jwL * (YC + YL) + Cmplx(1.0, 0.0));
+    y11 = (arm + (YC + YL).Inverse()).Inverse();
+    y12 = -YL / (arm * (YC + YL) + Cmplx(1.0, 0.0));
   } else {
     const double u = W1 / H;
     const double length = (0.5 * PowReal(u, 1.08) - 0.45 / std::sqrt(ER) - 0.12) * H / 1000.0;

@@ -82,19 +82,18 @@ void MicroStripStep::FillFromSeries(float frequency) {
 }
 
 Cmplx MicroStripStep::GetY11(float frequency) const {
-  const Cmplx w = Omega(frequency);
-  const Cmplx y = (Cmplx(R, 0.0) + w * L).Inverse();
-  return port1Narrower == 1 ? y + w * C : y;
+  const Cmplx y = -GetY21(frequency);
+  return port1Narrower == 1 ? y + Omega(frequency) * C : y;
 }
 
 Cmplx MicroStripStep::GetY22(float frequency) const {
-  const Cmplx w = Omega(frequency);
-  const Cmplx y = (Cmplx(R, 0.0) + w * L).Inverse();
-  return port1Narrower == 0 ? y + w * C : y;
+  const Cmplx y = -GetY21(frequency);
+  return port1Narrower == 0 ? y + Omega(frequency) * C : y;
 }
 
+// The series impedance vanishes at 0 Hz, where the step is a through.
 Cmplx MicroStripStep::GetY21(float frequency) const {
-  return -(Cmplx(R, 0.0) + Omega(frequency) * L).Inverse();
+  return -ThroughImpedance(Cmplx(R, 0.0) + Omega(frequency) * L).Inverse();
 }
 
 Cmplx MicroStripStep::GetY12(float frequency) const { return GetY21(frequency); }
@@ -173,7 +172,7 @@ void MicroStripStep::ModeMatching(float f) {
   ExtractStepCircuit();
   ShuntCapacitance(f);
 
-  const Cmplx series = Zc.Inverse();
+  const Cmplx series = ThroughImpedance(Zc).Inverse();
   const Cmplx narrow = Omega(f) * C + series + Yd;
   Y[0] = port1Narrower == 1 ? narrow : series;
   Y[3] = port1Narrower == 1 ? series : narrow;

@@ -54,6 +54,10 @@ void MslToSlotElement::FillMatrix(float frequency) {
   bool ok = true;
   if (model == 'S') {
     Lumped(frequency);
+  } else if (frequency == 0.0f) {
+    // Both turns ratios tend to 1 at 0 Hz, where the slotline has no figures to give.
+    n = 1.0;
+    TurnsRatioMatrix(n, Y);
   } else {
     ok = model == 'D' ? Das(frequency) : Knorr(frequency);
     if (ok) TurnsRatioMatrix(n, Y);
@@ -66,6 +70,7 @@ void MslToSlotElement::FillMatrix(float frequency) {
   for (int r = 0; r < 3; ++r) {
     for (int c = 0; c < 3; ++c) portMatrix->SetAt(Y[r][c], r + 1, c + 1);
   }
+  if (ok) portMatrix->SetAt(Y[2][2] + Cmplx(kSlotPortLeak, 0.0), 3, 3);
 }
 
 void MslToSlotElement::TurnsRatioMatrix(double ratio, Cmplx (&y)[3][3]) {
@@ -143,7 +148,8 @@ void MslToSlotElement::Lumped(double f) {
   Zm = strip.Z0;
   L = std::sqrt(em) * Zm * S / kLightSpeed;
   Ch = 0.5 * std::sqrt(em) * S / (Zm * kLightSpeed);
-  const Cmplx series = Cmplx(0.0, w * L).Inverse();
+  // The strip's inductance vanishes at 0 Hz, where it is a through.
+  const Cmplx series = ThroughImpedance(Cmplx(0.0, w * L)).Inverse();
   const Cmplx shunt(0.0, w * Ch);
   // The strip over the slot is the same seen from either side, and the coupling to the slot
   // acts both ways.

@@ -11,7 +11,6 @@
 #include "lines/models/LineElement.h"
 #include "lines/models/MslElementBase.h"
 #include "lines/models/SlotLineModell.h"
-#include "lines/models/LineElement.h"
 #include "simulator/NetElement.h"
 
 class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
@@ -19,6 +18,10 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   static constexpr const char* kSlotOutOfRange = "Schlitzleitung außerhalb des Gültigkeitsbereichs";
   static constexpr const char* kNoTurnsRatio =
       "Übergang Mikrostreifen-Schlitzleitung: Übersetzung nicht berechenbar";
+  // Siemens from the slot port to ground beside every model's Y33. The turns-ratio matrix has
+  // rank 1 and SIM couples nothing at 0 Hz, so a slot port left open would leave the nodal
+  // system singular; with the leak the microstrip sees the open slot as a near open circuit.
+  static constexpr double kSlotPortLeak = 1e-9;
 
   // The design calculator's element: M = 0.635 mm, S = 0.206 mm, no substrate yet.
   MslToSlotElement();
@@ -29,7 +32,8 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   void LinkReferences(NetLine& check) override;
   void ParseLine(const SymbolTable& labels) override;
   // A frequency at which the slotline has no result, or the turns ratio none, is reported
-  // once; the slotline's last figures stand in, and a zero matrix while there are none.
+  // once; the slotline's last figures stand in, and a zero matrix while there are none. At
+  // 0 Hz KNR and DAS take their common limit n = 1 without the slotline.
   void FillMatrix(float frequency) override;
 
   // The coupling of turns ratio n that KNR and DAS fill.

@@ -5,7 +5,6 @@
 #include "lines/models/SubstrateData.h"
 #include "lines/models/SubstrateLink.h"
 #include "simulator/ElementValue.h"
-#include "simulator/LumpedMath.h"
 #include "simulator/PortMatrix.h"
 
 void SymMslTee::LinkReferences(NetLine& check) {
@@ -72,12 +71,25 @@ void SymMslTee::TeeJunctionParams(float f) {
   Xb = ShuntReactance(Z1, Z2, D1 / lambda1, n, Xa);
 }
 
+namespace {
+
+// An arm of reactance x. Where x vanishes (at 0 Hz) the arm is the through resistance, real
+// whatever the sign of x: two vanishing arms of opposite sign would otherwise resonate and
+// block a junction that is all but ideal.
+Cmplx Arm(double x) {
+  return std::fabs(x) < MathPool::kThroughResistance ? Cmplx(MathPool::kThroughResistance, 0.0)
+                                                     : Cmplx(0.0, x);
+}
+
+}  // namespace
+
+// The star of the arms jXa, jXa and jXb, the last behind the transformer.
 void SymMslTee::TeeJunctionY() {
-  const double D = GuardedDenominator(Xa * Xa + 2 * Xa * Xb);
-  const Cmplx j(0.0, 1.0);
-  Y[0][0] = Y[1][1] = -j * (Xa + Xb) / D;
-  Y[0][1] = Y[1][0] = j * Xb / D;
-  Y[0][2] = Y[2][0] = Y[1][2] = Y[2][1] = j * Xa / (D * n);
-  const double D3 = GuardedDenominator(Xa / 2 + Xb);
-  Y[2][2] = -j / (D3 * n * n);
+  const Cmplx za = Arm(Xa);
+  const Cmplx zb = Arm(Xb);
+  const Cmplx D = za * za + za * zb * 2.0;
+  Y[0][0] = Y[1][1] = (za + zb) / D;
+  Y[0][1] = Y[1][0] = -zb / D;
+  Y[0][2] = Y[2][0] = Y[1][2] = Y[2][1] = -za / (D * n);
+  Y[2][2] = (za * 0.5 + zb).Inverse() / (n * n);
 }

@@ -25,6 +25,9 @@ class TemModelElementIO {
   // Y11 = Y22 = coth(gamma l)/Z0, Y12 = Y21 = -1/(Z0 sinh(gamma l)) for two ports; the
   // model's stub admittance for one.
   static void Fill(PortMatrix& y, TemModell& model, int ports);
+  // At 0 Hz, where the models have no figures and need none: a line is a through, a stub
+  // open or short as its end says.
+  static void FillDirectCurrent(PortMatrix& y, const TemModell& model, int ports);
 };
 
 template <class Base, class Model>
@@ -34,6 +37,10 @@ class TemModelElement : public LineElementFrame<Base> {
       : LineElementFrame<Base>(type, netLine), failureMessage(failure) {}
 
   void FillMatrix(float f) override {
+    if (f == 0.0f) {
+      TemModelElementIO::FillDirectCurrent(*this->portMatrix, model, this->portCount);
+      return;
+    }
     if (!model.Update(f) && !failureReported) {
       failureReported = true;
       this->Error(failureMessage, 2);

@@ -130,15 +130,29 @@ TEST(StaticEffectiveWidth, ParallelPlateLineMatchesTheStrip) {
 
 std::complex<double> Std(const Cmplx& z) { return {z.re, z.im}; }
 
-TEST(LineAdmittance, LossyLineMatchesComplexHyperbolics) {
-  const double Z0 = 75.0, alpha = 2.0, beta = 30.0, length = 0.1;
-  const std::complex<double> gl = std::complex<double>(alpha, beta) * length;
-  Cmplx y11, y12;
-  MathPool::LineAdmittance(y11, Z0, alpha, beta, length, 'E');
-  MathPool::LineAdmittance(y12, Z0, alpha, beta, length, 'T');
-  EXPECT_NEAR(std::abs(Std(y11) - 1.0 / (Z0 * std::tanh(gl))), 0.0, 1e-14);
-  EXPECT_NEAR(std::abs(Std(y12) + 1.0 / (Z0 * std::sinh(gl))), 0.0, 1e-14);
-  // A very long lossy line is matched; its hyperbolics would overflow.
+// Where the series arm Z0 sinh(gamma l) vanishes, at 0 Hz and at the half-wave points of a
+// lossless line, the line is a through of 1 uohm: resistive at 0 Hz, still lossless at the
+// half wave (an inverting through).
+TEST(LineAdmittance, VanishingSeriesArmIsAThrough) {
+  const double G = 1.0 / MathPool::kThroughResistance;
+  const struct {
+    double beta;
+    std::complex<double> y11, y12;
+  } rows[] = {{0.0, {G, 0.0}, {-G, 0.0}}, {MathPool::kPi, {0.0, G}, {0.0, G}}};
+  for (const auto& r : rows) {
+    Cmplx y11, y12;
+    MathPool::LineAdmittance(y11, 75.0, 0.0, r.beta, 1.0, 'E');
+    MathPool::LineAdmittance(y12, 75.0, 0.0, r.beta, 1.0, 'T');
+    EXPECT_LT(std::abs(Std(y11) - r.y11), 1e-9 * G) << r.beta;
+    EXPECT_LT(std::abs(Std(y12) - r.y12), 1e-9 * G) << r.beta;
+    EXPECT_EQ(r.beta == 0.0 ? y11.im : y11.re, 0.0);
+  }
+  Cmplx kept(1.5, -2.5);
+  MathPool::LineAdmittance(kept, 75.0, 0.0, 1.0, 1.0, 'X');
+  EXPECT_EQ(Std(kept), std::complex<double>(1.5, -2.5));
+}
+
+TEST(LineAdmittance, VeryLongLossyLineIsMatched) {
   for (double length : {1e3, 1e6, -1e3}) {
     Cmplx y11, y12;
     MathPool::LineAdmittance(y11, 50.0, 1.0, 100.0, length, 'E');
