@@ -18,14 +18,18 @@ namespace {
 int32_t Saturated(int64_t n) { return static_cast<int32_t>(std::min<int64_t>(n, INT32_MAX)); }
 
 // One line without its '\n' and without a '\r' in front of it. Characters beyond the length
-// bound are skipped up to the line end, so the next line starts at its beginning.
-bool ReadLine(std::streambuf& in, std::string& line) {
+// bound are skipped up to the line end, so the next line starts at its beginning. Every byte
+// taken from the stream, kept or skipped, is paid from budget, so neither an endless line nor a
+// huge file of blanks keeps the reader busy; false at the end of the stream or of the budget.
+bool ReadLine(std::streambuf& in, std::string& line, int64_t& budget) {
   using Traits = std::streambuf::traits_type;
   line.clear();
-  auto c = in.sbumpc();
-  if (Traits::eq_int_type(c, Traits::eof())) return false;
   bool cut = false;
-  for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = in.sbumpc()) {
+  bool any = false;
+  for (auto c = in.sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = in.sbumpc()) {
+    if (--budget < 0) return false;
+    any = true;
+    if (c == '\n') break;
     if (line.size() <= static_cast<size_t>(LineFile::kMaxLineLength)) {
       line.push_back(Traits::to_char_type(c));
     } else {
@@ -36,7 +40,7 @@ bool ReadLine(std::streambuf& in, std::string& line) {
   if (line.size() > static_cast<size_t>(LineFile::kMaxLineLength)) {
     line.resize(LineFile::kMaxLineLength);
   }
-  return true;
+  return any;
 }
 
 }  // namespace
@@ -81,19 +85,20 @@ int LineFile::ReadFile(const MyStrng& path) {
 
   // Collected first, so a refused file leaves the list as it was.
   std::vector<MyStrng> lines;
-  int64_t chars = 0;
+  int64_t budget = kMaxBytes;
+  bool tooManyLines = false;
   std::string raw;
-  while (ReadLine(*in.rdbuf(), raw)) {
+  while (!tooManyLines && ReadLine(*in.rdbuf(), raw, budget)) {
     MyStrng line(raw.c_str());
     line.TrimLeft();
     line.TrimRight();
     if (line.IsEmpty()) continue;
-    chars += line.GetLength();
-    if (lines.size() >= static_cast<size_t>(kMaxLines) || chars > kMaxChars) {
-      VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
-      return 0;
-    }
-    lines.push_back(line);
+    tooManyLines = lines.size() >= static_cast<size_t>(kMaxLines);
+    if (!tooManyLines) lines.push_back(line);
+  }
+  if (tooManyLines || budget < 0) {
+    VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
+    return 0;
   }
   for (const MyStrng& line : lines) Append(line);
   return 1;

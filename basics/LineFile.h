@@ -18,7 +18,8 @@ class LineFile : public List<MyStrng> {
   // Files are untrusted: longer lines are cut, larger files are refused.
   static constexpr int32_t kMaxLineLength = 1021;
   static constexpr int32_t kMaxLines = 1000000;
-  static constexpr int64_t kMaxChars = int64_t{64} << 20;
+  // Every byte read counts, also blanks, line ends and the skipped rest of long lines.
+  static constexpr int64_t kMaxBytes = int64_t{64} << 20;
 
   LineFile();
   // Copies take the name and the lines; the directory stays empty.

@@ -12,7 +12,7 @@ class List {
   // Copies go element by element in the classes built on a list, never by accident.
   List(const List&) = delete;
   List& operator=(const List&) = delete;
-  virtual ~List() { RemoveAll(); }
+  virtual ~List() { List::RemoveAll(); }
 
   virtual void AddHead(const T& value) {
     ResetIfEmpty();
@@ -76,7 +76,9 @@ class List {
     return node->value;
   }
 
-  void RemoveAll() {
+  // Virtual, like the inserts, so that a derived list keeps what it holds beside the nodes
+  // right whichever static type the caller uses.
+  virtual void RemoveAll() {
     Node* node = tail ? tail->next : nullptr;
     for (int32_t i = 0; i < count; ++i) {
       Node* next = node->next;

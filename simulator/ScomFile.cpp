@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kBlockKeywords[] = {"BLK", "DATA", "FREQ", "END", "OUT"};
 constexpr const char* kNoValue = "NO_VALUE";
+constexpr const char* kBadSweep = "Syntaxfehler: Frequenzbereich falsch definiert";
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -172,13 +173,22 @@ int ScomFile::FindBlockLine(const char* keyword, int from) const {
 }
 
 int ScomFile::BlockEnd(int open) const {
-  const int end = FindBlockLine("END", open + 1);
-  return end < 0 ? static_cast<int>(lines.size()) : end;
+  const int n = static_cast<int>(lines.size());
+  for (int i = open + 1; i < n; ++i) {
+    if (!IsSkipped(lines[i]) && !BlockKeyword(lines[i]).IsEmpty()) return i;
+  }
+  return n;
 }
 
 bool ScomFile::ReadBlocks() {
   bool ok = ReadDataBlock();
-  if (freqPresent) ok = ReadFreqBlock() && ok;
+  if (freqPresent) {
+    ok = ReadFreqBlock() && ok;
+  } else if (FindBlockLine("FREQ", 0) >= 0) {
+    // A sweep line that the syntax check refused must not leave the run on another sweep.
+    Error(kBadSweep, 4);
+    ok = false;
+  }
   if (outPresent) ReadOutBlock();
   ok = ReadSymbols() && ok;
   return ReadUsrNetDefinitions() && ok;
@@ -222,7 +232,8 @@ bool ScomFile::ReadEntries(int first, int end, SymbolTable& table) {
     if (IsSkipped(text)) continue;
     const MyStrng keyword = BlockKeyword(text);
     if (!keyword.IsEmpty()) {
-      i = BlockEnd(i);
+      // The block's END (or the next block of an unterminated one) is visited next.
+      if (keyword != "END") i = BlockEnd(i) - 1;
       continue;
     }
     if (IsElementLine(text)) continue;
@@ -259,8 +270,11 @@ bool ScomFile::ReadDataBlock() {
   if (open < 0) return true;
   const int end = BlockEnd(open);
   bool ok = true;
-  for (int i = open + 1; i < end; ++i) {
-    if (IsElementLine(lines[i]) || !BlockKeyword(lines[i]).IsEmpty()) {
+  // Element lines, and a block opened inside, have no place here.
+  const bool blockInside =
+      end < static_cast<int>(lines.size()) && BlockKeyword(lines[end]) != "END";
+  for (int i = open + 1; i <= end; ++i) {
+    if (i < end ? IsElementLine(lines[i]) : blockInside) {
       Error("Datensegment: keine Schaltsymbole", 4);
       ok = false;
     }
@@ -290,7 +304,7 @@ bool ScomFile::ReadFreqBlock() {
   const bool usable =
       std::isfinite(start) && std::isfinite(stop) && stop > start && (!logarithmic || start > 0.0);
   if (!usable) {
-    Error("Syntaxfehler: Frequenzbereich falsch definiert", 4);
+    Error(kBadSweep, 4);
     freqPresent = false;
     return false;
   }
@@ -496,7 +510,13 @@ bool ScomFile::ReadBlockElements(int open, UsrNetBasis& frame) {
   const int end = BlockEnd(open);
   for (int i = open + 1; i < end; ++i) {
     const MyStrng& text = lines[i];
-    if (text.IsEmpty() || IsComment(text) || text.GetNextToken() == frame.name) continue;
+    if (text.IsEmpty() || IsComment(text)) continue;
+    if (text.GetNextToken() == frame.name) {
+      if (HasLabelColon(text)) continue;  // the definition line
+      Error(MyStrng("Netzwerk verwendet sich selbst: ") + frame.name, 4);
+      ok = false;
+      continue;
+    }
     NetLine line(text);
     NetElement* element = CreateElement(line);
     if (element != nullptr && element->HasContinuation()) {

@@ -137,7 +137,9 @@ class ScomFile : public NetWork {
   bool CheckDefinition(const MyStrng& value);
   // Index of the first block keyword line equal to keyword at or after from, or -1.
   int FindBlockLine(const char* keyword, int from) const;
-  // Index of the "END" line that closes the block opened at line open, or the line count.
+  // Index of the line that ends the block opened at line open: its "END", the next block
+  // keyword line when the block is unterminated (blocks never nest, and so every line is
+  // scanned once), or the line count.
   int BlockEnd(int open) const;
   void FillFrame(const TabElement& definition, UsrNetBasis& frame) const;
   // The element lines of the block opened at line open into frame; false when a line was

@@ -1,8 +1,9 @@
 #include "simulator/SymbolTable.h"
 
 bool SymbolTable::Find(const TabElement& entry) {
+  if (entry.IsRow()) return false;
   const auto hit = index.find(entry.GetName().ToCString());
-  if (hit == index.end()) return false;
+  if (hit == index.end() || hit->second->value.IsRow()) return false;
   cursor = hit->second;
   Error(entry.GetName() + " Symbol bereits vorhanden", 4);
   return true;
@@ -11,7 +12,8 @@ bool SymbolTable::Find(const TabElement& entry) {
 void SymbolTable::InsertUnique(const TabElement& entry) {
   if (Find(entry)) return;
   List<TabElement>::Append(entry);
-  index.emplace(entry.GetName().ToCString(), tail);
+  const auto [slot, added] = index.emplace(entry.GetName().ToCString(), tail);
+  if (!added && !entry.IsRow()) slot->second = tail;
 }
 
 void SymbolTable::RemoveAll() {

@@ -31,18 +31,22 @@ class TabElement {
 };
 
 // Names are also indexed, so that netlists with many labels or networks read in linear time.
+// A numbered row never collides: an entry takes its name from a row, and a row whose name is
+// taken stays in the table by position only (DATA entries T1 with rows and T11 coexist).
 class SymbolTable : public UniqueList<TabElement>, public VS_Error {
  public:
   static constexpr const char* kNotFound = "NOT_FOUND";
 
-  // A name already present puts the cursor on it and reports NAME " Symbol bereits vorhanden".
+  // An entry whose name another entry has puts the cursor on that one and reports NAME
+  // " Symbol bereits vorhanden"; rows are never found.
   bool Find(const TabElement& entry) override;
   void InsertUnique(const TabElement& entry) override;
-  void RemoveAll();
+  void RemoveAll() override;
   // False (and the report) for a duplicate name.
   bool Insert(const MyStrng& name, const MyStrng& value, int row = 0);
 
-  // The value of the entry of that exact name, or "NOT_FOUND"; the cursor is not moved.
+  // The value of the entry (else the row) of that exact name, or "NOT_FOUND"; the cursor is not
+  // moved.
   MyStrng Lookup(const MyStrng& name) const;
   // The entries in insertion order.
   std::vector<TabElement> GetEntries() const;

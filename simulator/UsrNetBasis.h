@@ -20,7 +20,7 @@ class NodeList : public UniqueList<int> {
   using List<int>::ForEach;
   bool Find(const int& node) override;
   void InsertUnique(const int& node) override;
-  void RemoveAll();
+  void RemoveAll() override;
   std::vector<int> Values() const;
   // 0-based position of node, -1 when absent.
   int IndexOf(int node) const;

@@ -3,6 +3,9 @@
 # tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
 # transistor and source models, the lines, and the diode's DC sweep; after the
 # asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
+# Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
+# (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
+# twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of the fuzz run (default 30, 0 skips it).
 set -euo pipefail

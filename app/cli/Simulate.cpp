@@ -113,13 +113,15 @@ int Simulate(const char* path, char kind) {
   ScomFile reader;
   reader.SetSweep(&sweep);
   if (!reader.ReadFile(path)) {
+    ReportQueue();  // why, when the file told (too large)
     std::fprintf(stderr, "Netzliste kann nicht gelesen werden: %s\n", path);
     return 1;
   }
   NetContext::SetReaderInUse(&reader);
   VS_Error::ClearQueue();
   UsrDefNet* top = nullptr;
-  if (ReadNetlist(reader, top)) {
+  // A network that reported while it was read or set up is not the circuit written: no rows.
+  if (ReadNetlist(reader, top) && VS_Error::MessageCount() == 0) {
     if (top != nullptr) {
       PrintFrequencyTable(reader, *top, kind);
     } else if (!PrintOperatingPoints(reader) && VS_Error::MessageCount() == 0) {

@@ -112,28 +112,4 @@ TEST(UniqueList, RefusesPresentValuesAndAppendsNewOnes) {
   }
 }
 
-// A derived list with its own notion of "present": the unique insert must ask it.
-struct Entry {
-  std::string name;
-  int value = 0;
-  bool operator==(const Entry&) const = default;
-};
-
-class NameSet : public UniqueList<Entry> {
- public:
-  bool Find(const Entry& e) override {
-    Reset();
-    for (int32_t i = 0; i < GetCount(); ++i) {
-      if (GetNext().name == e.name) return true;
-    }
-    return false;
-  }
-};
-
-TEST(UniqueList, UsesTheDerivedFind) {
-  NameSet set;
-  for (const Entry& e : {Entry{"R1", 1}, Entry{"R1", 2}, Entry{"C1", 3}}) set.AddHead(e);
-  EXPECT_EQ(Values<Entry>(set), (std::vector<Entry>{{"R1", 1}, {"C1", 3}}));
-}
-
 }  // namespace

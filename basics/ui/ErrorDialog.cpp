@@ -36,18 +36,21 @@ void ErrorReportingApp::NoteErrors() {
 }
 
 void ErrorReportingApp::ShowErrorDialog() {
-  if (errorDialog_ || errorPending_ == 0) return;
-  auto dialog = std::make_unique<ErrorDialog>(GetMainWnd(), *this);
-  if (!dialog->Create()) return;
+  if (errorPending_ == 0) return;
+  // An open window keeps its message; what came later is discarded when it closes.
+  if (!errorDialog_) {
+    auto dialog = std::make_unique<ErrorDialog>(GetMainWnd(), *this);
+    if (!dialog->Create()) return;
+    const pf::Size screen = pf::TheUiServices().ScreenSize();
+    const pf::Rect r = dialog->GetWindowRect();
+    const int left = screen.cx / 2 - r.Width() / 2;
+    const int top = screen.cy / 2 - r.Height() / 2;
+    dialog->MoveWindow({left, top, left + r.Width(), top + r.Height()});
+    dialog->ShowWindow(true);
+    dialog->UpdateWindow();
+    errorDialog_ = std::move(dialog);
+  }
   errorPending_ = 0;
-  const pf::Size screen = pf::TheUiServices().ScreenSize();
-  const pf::Rect r = dialog->GetWindowRect();
-  const int left = screen.cx / 2 - r.Width() / 2;
-  const int top = screen.cy / 2 - r.Height() / 2;
-  dialog->MoveWindow({left, top, left + r.Width(), top + r.Height()});
-  dialog->ShowWindow(true);
-  dialog->UpdateWindow();
-  errorDialog_ = std::move(dialog);
 }
 
 void ErrorReportingApp::CloseErrorDialog() {

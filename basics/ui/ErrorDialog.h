@@ -42,8 +42,8 @@ class ErrorReportingApp : public pf::App {
   bool OnIdle(long count) override;
   // Queued messages make an error pending.
   void NoteErrors();
-  // With an error pending and no window open: creates the window over the main window, clears
-  // the pending flag, centres the window on the screen, shows and paints it.
+  // With an error pending: unless a window is open, creates it over the main window, centres it
+  // on the screen, shows and paints it; then clears the pending flag.
   void ShowErrorDialog();
   // With the window open and its closed flag set: destroys it, clears both flags and empties
   // the queue.

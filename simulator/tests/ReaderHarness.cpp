@@ -94,6 +94,7 @@ std::string ReaderHarness::Describe() const {
   std::string text = Table("labels:", reader.GetLabels()) + Table("data:", reader.GetDataTable());
   std::string objects;
   for (const TabElement& entry : reader.GetDataTable().GetEntries()) {
+    if (entry.IsRow()) continue;
     if (const auto* object =
             dynamic_cast<const TestDataObject*>(reader.FindDataObject(entry.GetName()))) {
       objects += std::string(" ") + object->GetName().ToCString() + " " + object->kind.ToCString() +

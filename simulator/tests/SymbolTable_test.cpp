@@ -6,21 +6,16 @@ namespace {
 
 TEST(SymbolTableTest, ADuplicateNameKeepsTheFirstValueAndIsReported) {
   SymbolTable table;
+  EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "NOT_FOUND");
   EXPECT_TRUE(table.Insert("R1", "50"));
   EXPECT_FALSE(table.Insert("R1", "60"));
   EXPECT_EQ(table.GetCount(), 1);
   EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "50");
+  EXPECT_STREQ(table.Lookup("r1").GetBuffer(), "NOT_FOUND");
+  EXPECT_STREQ(table.Lookup("R").GetBuffer(), "NOT_FOUND");
   ASSERT_EQ(VS_Error::MessageCount(), 1);
   EXPECT_STREQ(VS_Error::Message(0).GetBuffer(), "R1 Symbol bereits vorhanden");
   EXPECT_EQ(table.GetErrorCode(), 4);
-}
-
-TEST(SymbolTableTest, LookupIsExact) {
-  SymbolTable table;
-  EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "NOT_FOUND");
-  table.Insert("R1", "50");
-  EXPECT_STREQ(table.Lookup("r1").GetBuffer(), "NOT_FOUND");
-  EXPECT_STREQ(table.Lookup("R").GetBuffer(), "NOT_FOUND");
 }
 
 TEST(SymbolTableTest, LookupDuringAWalkKeepsItsPlace) {
@@ -34,14 +29,34 @@ TEST(SymbolTableTest, LookupDuringAWalkKeepsItsPlace) {
   EXPECT_STREQ(table.GetNext().GetName().GetBuffer(), "B");
 }
 
-TEST(SymbolTableTest, EntriesKeepInsertionOrderAndRowNumbers) {
+// DATA entries T11 and T12 beside the rows T11 and T12 of the entry T1.
+TEST(SymbolTableTest, RowsNeverCollideWithEntries) {
   SymbolTable table;
-  table.Insert("TAB", "S 2");
-  table.Insert("TAB1", "1GHz 0 0", 1);
-  const std::vector<TabElement> entries = table.GetEntries();
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_FALSE(entries[0].IsRow());
-  EXPECT_EQ(entries[1].GetRow(), 1);
+  EXPECT_TRUE(table.Insert("T11", "MS a"));
+  EXPECT_TRUE(table.Insert("T1", "S 2"));
+  EXPECT_TRUE(table.Insert("T11", "1GHz 0 0", 1));
+  EXPECT_TRUE(table.Insert("T12", "2GHz 0 0", 2));
+  EXPECT_TRUE(table.Insert("T12", "MS b"));
+  EXPECT_FALSE(table.Insert("T12", "MS c"));
+  EXPECT_STREQ(table.Lookup("T11").GetBuffer(), "MS a");
+  EXPECT_STREQ(table.Lookup("T12").GetBuffer(), "MS b");
+  EXPECT_EQ(VS_Error::MessageCount(), 1);
+  std::vector<int> rows;
+  for (const TabElement& entry : table.GetEntries()) rows.push_back(entry.GetRow());
+  EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 2, 0}));
+}
+
+TEST(SymbolTableTest, ListOperationsThroughTheBaseKeepTheIndex) {
+  SymbolTable table;
+  List<TabElement>& list = table;
+  list.Append(TabElement("R1", "50"));
+  list.AddHead(TabElement("R1", "60"));
+  EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "50");
+  list.RemoveAll();
+  EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "NOT_FOUND");
+  list.Append(TabElement("R1", "70"));
+  EXPECT_STREQ(table.Lookup("R1").GetBuffer(), "70");
+  EXPECT_EQ(VS_Error::MessageCount(), 1);
 }
 
 }  // namespace

