@@ -420,7 +420,7 @@ TEST(ScomFileTest, ReadsTrimmedLinesFromAFile) {
   ScomFile reader;
   EXPECT_FALSE(reader.ReadFile("/nonexistent/netlist.net"));
   ASSERT_TRUE(reader.ReadFile(
-      (std::filesystem::path(__FILE__).parent_path() / "netlists" / "blk_blanks.net").c_str()));
+      (std::filesystem::path(VOSTRANE_NETLIST_CORPUS) / "blk_blanks.net").c_str()));
   // The file's " BLK" loses its blank: the text now has two blocks, one left open.
   EXPECT_STREQ(reader.GetLines().back().GetBuffer(), "BLK");
   EXPECT_FALSE(reader.CheckSyntax());
