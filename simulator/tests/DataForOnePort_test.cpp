@@ -23,6 +23,7 @@ struct Lookup {
 
 TEST(DataForOnePortTest, AdmittanceOfReflection) {
   const std::vector<const char*> rising = {"1GHz 0 0", "2GHz 1 90"};
+  const std::vector<const char*> level = {"1GHz 0 0", "2GHz 1 0", "2GHz 1 90"};
   const Lookup cases[] = {
       {{"1GHz 0 0"}, {1e9f}, kG0, 0.0, {}},                 // matched
       {{"1GHz 1 180"}, {1e9f}, 2.0 * kG0 * 1e36, 0.0, {}},  // short
@@ -33,11 +34,7 @@ TEST(DataForOnePortTest, AdmittanceOfReflection) {
       {rising, {0.5e9f}, kG0, 0.0, {"Startfrequenz zu klein (Tabelle)"}},
       {rising, {3e9f}, 0.0, -kG0, {"Stopfrequenz zu groß (Tabelle)"}},
       // Equal frequencies around the point keep the values.
-      {{"1GHz 0 0", "2GHz 1 0", "2GHz 1 90"},
-       {1e9f, 2e9f},
-       kG0,
-       0.0,
-       {"Frequenzwerte in Tabelle fehlerhaft"}},
+      {level, {1e9f, 2e9f}, kG0, 0.0, {"Frequenzwerte in Tabelle fehlerhaft"}},
   };
   for (const Lookup& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rows.back() << " at " << c.frequencies.back());

@@ -81,20 +81,39 @@ TEST(TwoPortFigures, InputCircleOfALosslessOutputSaturates) {
   EXPECT_EQ(TwoPort('S', {0, 0}, {1, 0}, {1, 0}, {0, 1}).InputCircleRadius(), FLT_MAX);
 }
 
-TEST(TwoPortFigures, StabilityCirclesBoundTheUnitReflections) {
+// On the circles the reflection (or conductance, in the admittance plane) at the other port
+// reaches its bound.
+TEST(TwoPortFigures, StabilityCircles) {
   for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
     const PortMatrix s = r->Matrix("S", 2, 'S');
+    const PortMatrix y = r->Matrix("Y", 2, 'Y');
     const CmplxRec load = s.GetLoadStabilityCircle();
     const CmplxRec source = s.GetSourceStabilityCircle();
     EXPECT_EQ(load.flag, load.radius < load.value.Abs() ? 1 : 0);
     EXPECT_EQ(source.flag, source.radius < source.value.Abs() ? 1 : 0);
+    const double rs = std::fabs(y.GetSourceStabRadiusZ()), rl = std::fabs(y.GetLoadStabRadiusZ());
     for (double a = 0; a < 6.2; a += 0.7) {
       EXPECT_NEAR(s.GetInputReflection(OnCircle(load, a)).Abs(), 1, 1e-5);
       EXPECT_NEAR(s.GetOutputReflection(OnCircle(source, a)).Abs(), 1, 1e-5);
+      const Cmplx unit(std::cos(a), std::sin(a));
+      const Cmplx ys = y.GetSourceStabCenterY() + unit * y.GetSourceStabRadiusY();
+      const Cmplx yl = y.GetLoadStabCenterY() + unit * y.GetLoadStabRadiusY();
+      EXPECT_NEAR(y.OutputAdmittance(ys).re, 0, 1e-10);
+      EXPECT_NEAR(y.InputAdmittance(yl).re, 0, 1e-10);
+      // Their impedances lie on the mapped circles.
+      EXPECT_NEAR((ys.Inverse() - y.GetSourceStabCenterZ()).Abs(), rs, 1e-9 * rs);
+      EXPECT_NEAR((yl.Inverse() - y.GetLoadStabCenterZ()).Abs(), rl, 1e-9 * rl);
     }
   }
   // |Delta| > |S22| with |S11| < 1: the circle holds the chart's centre.
   EXPECT_EQ(TwoPort('S', {0.5, 0}, {0.5, 0}, {2, 0}, {0.1, 0}).GetLoadStabilityCircle().flag, 0);
+  // Source circle of centre 1 - y11 and radius 1: through the origin, and around it.
+  const PortMatrix through = TwoPort('Y', {0, 0}, {1, 0}, {2, 0}, {1, 0});
+  EXPECT_EQ(through.GetSourceStabRadiusZ(), 1e36);
+  EXPECT_TRUE(IsCmplx(through.GetSourceStabCenterZ(), 1e36, 0));
+  const PortMatrix around = TwoPort('Y', {0.5, 0}, {1, 0}, {2, 0}, {1, 0});
+  EXPECT_DOUBLE_EQ(around.GetSourceStabRadiusZ(), -4.0 / 3);
+  EXPECT_TRUE(Near(around.GetSourceStabCenterZ(), Cmplx(-2.0 / 3, 0), 1e-15));
 }
 
 TEST(TwoPortFigures, GainCirclesHoldTheirGain) {
@@ -160,32 +179,6 @@ TEST(TwoPortFigures, OptimumReflectionsAreConjugateMatched) {
     EXPECT_TRUE(Near(opt.GetAt(1, 2), opt.GetAt(1, 1), 1e-9));
     EXPECT_TRUE(Near(opt.GetAt(2, 1), opt.GetAt(2, 2), 1e-9));
   }
-}
-
-TEST(TwoPortFigures, AdmittancePlaneCircles) {
-  for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
-    const PortMatrix y = r->Matrix("Y", 2, 'Y');
-    for (double a = 0; a < 6.2; a += 0.7) {
-      const Cmplx unit(std::cos(a), std::sin(a));
-      // On the source circle the output conductance vanishes, on the load circle the input one.
-      const Cmplx ys = y.GetSourceStabCenterY() + unit * y.GetSourceStabRadiusY();
-      const Cmplx yl = y.GetLoadStabCenterY() + unit * y.GetLoadStabRadiusY();
-      EXPECT_NEAR(y.OutputAdmittance(ys).re, 0, 1e-10);
-      EXPECT_NEAR(y.InputAdmittance(yl).re, 0, 1e-10);
-      // Their impedances lie on the mapped circles.
-      EXPECT_NEAR((ys.Inverse() - y.GetSourceStabCenterZ()).Abs(),
-                  std::fabs(y.GetSourceStabRadiusZ()), 1e-9 * std::fabs(y.GetSourceStabRadiusZ()));
-      EXPECT_NEAR((yl.Inverse() - y.GetLoadStabCenterZ()).Abs(), std::fabs(y.GetLoadStabRadiusZ()),
-                  1e-9 * std::fabs(y.GetLoadStabRadiusZ()));
-    }
-  }
-  // Source circle of centre 1 - y11 and radius 1: through the origin, and around it.
-  const PortMatrix through = TwoPort('Y', {0, 0}, {1, 0}, {2, 0}, {1, 0});
-  EXPECT_EQ(through.GetSourceStabRadiusZ(), 1e36);
-  EXPECT_TRUE(IsCmplx(through.GetSourceStabCenterZ(), 1e36, 0));
-  const PortMatrix around = TwoPort('Y', {0.5, 0}, {1, 0}, {2, 0}, {1, 0});
-  EXPECT_DOUBLE_EQ(around.GetSourceStabRadiusZ(), -4.0 / 3);
-  EXPECT_TRUE(Near(around.GetSourceStabCenterZ(), Cmplx(-2.0 / 3, 0), 1e-15));
 }
 
 TEST(TwoPortFigures, CascadeWithCancellingPortsUsesASmallDenominator) {
