@@ -2,90 +2,76 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "basics/VS_Error.h"
 #include "simulator/DataSet.h"
+#include "simulator/tests/ReaderHarness.h"
 
 namespace {
 
-constexpr float kG0 = 0.02f;
+constexpr double kG0 = 0.02f;
 
-struct OnePortTable : DataForOnePort {
-  explicit OnePortTable(const std::vector<const char*>& rows) : DataForOnePort("T", "T:  S") {
-    for (const char* row : rows) AddDataLine(row);
-  }
-  Cmplx At(float frequency) {
-    ComputeAt(frequency);
-    return GetAdmittance(0);
-  }
+struct Lookup {
+  std::vector<const char*> rows;
+  std::vector<float> frequencies;  // asked in turn; the last one is checked
+  double re, im;
+  std::vector<std::string> messages;
 };
 
-struct Reflection {
-  const char* row;
-  double re;
-  double im;
-};
-
-class OnePortRowTest : public testing::TestWithParam<Reflection> {};
-
-TEST_P(OnePortRowTest, AdmittanceOfReflection) {
-  const Cmplx y = OnePortTable({GetParam().row}).At(1e9f);  // a single row at its frequency
-  EXPECT_FLOAT_EQ(y.re, GetParam().re);
-  EXPECT_FLOAT_EQ(y.im, GetParam().im);
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, OnePortRowTest,
-                         testing::Values(Reflection{"1GHz 0 0", kG0, 0.0},  // matched
-                                         Reflection{"1GHz 1 180", 2.0 * kG0 * 1e36, 0.0},  // short
-                                         Reflection{"1GHz 1 0", 0.0, 0.0},                 // open
-                                         Reflection{"1GHz 1 -270", 0.0, -kG0}));
-
-TEST(DataForOnePortTest, InterpolatesBetweenRowsAndHoldsOutside) {
-  OnePortTable table({"1GHz 0 0", "2GHz 1 90"});
-  EXPECT_DOUBLE_EQ(table.At(1.5e9f).re, 0.5 * kG0);
-  EXPECT_DOUBLE_EQ(table.At(1.5e9f).im, -0.5 * kG0);
-  const Cmplx atLastRow = table.At(2e9f);
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
-  EXPECT_EQ(table.At(0.5e9f).re, kG0);
-  EXPECT_EQ(table.At(3e9f).im, atLastRow.im);  // exactly the last row's value
-  EXPECT_EQ(VS_Error::Message(0), "Startfrequenz zu klein (Tabelle)");
-  EXPECT_EQ(VS_Error::Message(1), "Stopfrequenz zu groß (Tabelle)");
-}
-
-TEST(DataForOnePortTest, EqualFrequenciesAroundThePointKeepTheValues) {
-  OnePortTable table({"1GHz 0 0", "2GHz 1 0", "2GHz 1 90"});
-  table.At(1e9f);
-  EXPECT_EQ(table.At(2e9f).re, kG0);
-  EXPECT_EQ(VS_Error::GetFirstMessage(), "Frequenzwerte in Tabelle fehlerhaft");
-}
-
-struct RowCheck {
-  bool twoPort;
-  const char* row;
-  bool accepted;
-};
-
-class RowCheckTest : public testing::TestWithParam<RowCheck> {};
-
-TEST_P(RowCheckTest, ChecksLeadingTokens) {
-  DataForOnePort one("T", "T:  S");
-  DataForTwoPort two("T", "T:  S");
-  NetLine row(GetParam().row);
-  GetParam().twoPort ? two.LinkReferences(row) : one.LinkReferences(row);
-  EXPECT_EQ(row.GetErrorCode() == 0, GetParam().accepted);
-  if (!GetParam().accepted) {
-    EXPECT_EQ(VS_Error::Message(1), "Syntaxfehler in Datentabelle");
+TEST(DataForOnePortTest, AdmittanceOfReflection) {
+  const std::vector<const char*> rising = {"1GHz 0 0", "2GHz 1 90"};
+  const std::vector<const char*> level = {"1GHz 0 0", "2GHz 1 0", "2GHz 1 90"};
+  const Lookup cases[] = {
+      {{"1GHz 0 0"}, {1e9f}, kG0, 0.0, {}},                 // matched
+      {{"1GHz 1 180"}, {1e9f}, 2.0 * kG0 * 1e36, 0.0, {}},  // short
+      {{"1GHz 1 0"}, {1e9f}, 0.0, 0.0, {}},                 // open
+      {{"1GHz 1 -270"}, {1e9f}, 0.0, -kG0, {}},
+      {rising, {1.5e9f}, 0.5 * kG0, -0.5 * kG0, {}},
+      // Outside the rows the nearest one holds.
+      {rising, {0.5e9f}, kG0, 0.0, {"Startfrequenz zu klein (Tabelle)"}},
+      {rising, {3e9f}, 0.0, -kG0, {"Stopfrequenz zu groß (Tabelle)"}},
+      // Equal frequencies around the point keep the values.
+      {level, {1e9f, 2e9f}, kG0, 0.0, {"Frequenzwerte in Tabelle fehlerhaft"}},
+  };
+  for (const Lookup& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rows.back() << " at " << c.frequencies.back());
+    VS_Error::ResetQueue();
+    DataForOnePort table("T", "T:  S");
+    for (const char* row : c.rows) table.AddDataLine(row);
+    for (const float f : c.frequencies) table.ComputeAt(f);
+    const Cmplx y = table.GetAdmittance(0);
+    const double tolerance = 1e-6 * (std::fabs(c.re) + std::fabs(c.im) + kG0);
+    EXPECT_NEAR(y.re, c.re, tolerance);
+    EXPECT_NEAR(y.im, c.im, tolerance);
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RowCheckTest,
-                         testing::Values(RowCheck{false, "1GHz 0.5 -10 more", true},
-                                         RowCheck{false, "1GHz 0.5", false},
-                                         RowCheck{false, "1GHz 0.5 1O", false},
-                                         RowCheck{true, "1GHz 1 0 1 0 1 0 1 0", true},
-                                         RowCheck{true, "1GHz 1 0 1 0 1 0 1", false}));
+TEST(DataForOnePortTest, RowsNeedAFrequencyAndTheirPairs) {
+  const struct {
+    bool twoPort;
+    const char* row;
+    bool accepted;
+  } cases[] = {{false, "1GHz 0.5 -10 more", true},
+               {false, "1GHz 0.5", false},
+               {false, "1GHz 0.5 1O", false},
+               {true, "1GHz 1 0 1 0 1 0 1 0", true},
+               {true, "1GHz 1 0 1 0 1 0 1", false}};
+  for (const auto& c : cases) {
+    VS_Error::ResetQueue();
+    DataForOnePort one("T", "T:  S");
+    DataForTwoPort two("T", "T:  S");
+    NetLine row(c.row);
+    c.twoPort ? two.LinkReferences(row) : one.LinkReferences(row);
+    EXPECT_EQ(row.GetErrorCode() == 0, c.accepted) << c.row;
+    if (!c.accepted) {
+      EXPECT_EQ(VS_Error::Message(1), "Syntaxfehler in Datentabelle") << c.row;
+    }
+  }
+}
 
 TEST(DataSetTest, GetLineWithinTheCount) {
   DataSet set;

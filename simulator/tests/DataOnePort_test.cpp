@@ -29,8 +29,6 @@ struct DataReader : ReaderHarness {
 TEST(DataOnePortTest, ReadsAndInterpolatesThroughTheReader) {
   DataReader harness;
   ASSERT_TRUE(harness.Run(ReaderHarness::LoadNetlist("data_ports.net")));
-  EXPECT_FLOAT_EQ(harness.At("ONE", 1.5e9f, 1, 1).re, 0.5f * kG0);  // the mean of both rows
-  EXPECT_FLOAT_EQ(harness.At("ONE", 1.5e9f, 1, 1).im, -0.5f * kG0);
   const float through[2][2] = {{kG0, 0.0f}, {-2.0f * kG0, kG0}};
   for (int i = 1; i <= 2; ++i) {
     for (int j = 1; j <= 2; ++j) {

@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "simulator/SymbolTable.h"
+#include "simulator/tests/ReaderHarness.h"
 
 namespace {
-
-std::vector<std::string> Queue() {
-  std::vector<std::string> messages;
-  for (int i = 0; i < VS_Error::MessageCount(); ++i) {
-    messages.push_back(VS_Error::Message(i).ToCString());
-  }
-  return messages;
-}
 
 struct ExpectCase {
   const char* line;
@@ -27,7 +20,8 @@ struct ExpectCase {
 
 TEST(NetLineTest, ExpectLabel) {
   const ExpectCase cases[] = {
-      // The key is found as plain text: inside TER first, which is followed by '='.
+      // The key is found as plain text: inside TER first, which is followed by
+      // '='.
       {"TER = 5 ER = 4", "ER", true, "5 ER = 4", {}},
       {"H 5", "H", false, "H 5", {"H 5 = fehlt "}},
       {"X = 5", "R", false, "X = 5", {"X = 5 R fehlt "}},
@@ -40,12 +34,10 @@ TEST(NetLineTest, ExpectLabel) {
     NetLine line(c.line);
     EXPECT_EQ(ExpectLabel(line, c.key), c.found) << c.line;
     EXPECT_STREQ(line.GetBuffer(), c.after) << c.line;
-    EXPECT_EQ(Queue(), c.messages) << c.line;
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.line;
     EXPECT_EQ(line.GetErrorCode(), c.found ? 0 : 4) << c.line;
   }
-}
-
-TEST(NetLineTest, ExpectLabelLeavesALineWithAnEarlierErrorAlone) {
+  // A line with an earlier error is left alone.
   NetLine line("R = 5 C = 1pF");
   EXPECT_FALSE(ExpectLabel(line, "L"));
   EXPECT_TRUE(ExpectLabel(line, "R"));
@@ -72,43 +64,28 @@ TEST(NetLineTest, GetNextValueReplacesLabels) {
     line.GetNextValue(value, labels);
     EXPECT_STREQ(value.GetBuffer(), c.value) << c.line;
     EXPECT_STREQ(line.GetBuffer(), c.line) << "the line is not changed";
-    EXPECT_EQ(Queue(), c.messages) << c.line;
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.line;
   }
 }
 
-TEST(NetLineTest, NodeListIsTheLeadingRunOfDigitsAndBlanks) {
-  EXPECT_STREQ(GetNodeList("12 0 R= 5").GetBuffer(), "12 0 ");
-  EXPECT_STREQ(GetNodeList("R=5").GetBuffer(), "");
-  const std::string digits(100, '7');
-  EXPECT_EQ(GetNodeList(digits.c_str()).GetLength(), 81);
-}
-
+// Fewer numbers than ports leave ports without nodes: refused.
 TEST(NetLineTest, CheckNodeList) {
   struct Case {
     const char* list;
     int ports;
     int result;
-  } cases[] = {
-      {"1 2", 2, 0},
-      {"1 0 2 0", 2, 0},
-      {"1 2 3", 2, 1},
-      {"0", 2, 1},
-      {"", 2, 1},
-      {"  ", 1, 1},
-      {"00", 1, 1},
-      {"3", 1, 0},
-      {"3 5", 1, 0},
-      {"1 2 3", 3, 0},
-      // Fewer numbers than ports leave ports without nodes: refused.
-      {"1", 2, 1},
-      {"1 2 3", 4, 1},
-  };
+  } cases[] = {{"1 2", 2, 0}, {"1 0 2 0", 2, 0}, {"1 2 3", 2, 1}, {"0", 2, 1},
+               {"", 2, 1},    {"  ", 1, 1},      {"00", 1, 1},    {"3", 1, 0},
+               {"3 5", 1, 0}, {"1 2 3", 3, 0},   {"1", 2, 1},     {"1 2 3", 4, 1}};
   for (const Case& c : cases) {
     EXPECT_EQ(CheckNodeList(c.list, c.ports), c.result) << '"' << c.list << "\" " << c.ports;
   }
 }
 
-TEST(NetLineTest, ReadNodesStopsAtTheArrayEnd) {
+TEST(NetLineTest, NodeListsStopAtTheirBounds) {
+  EXPECT_STREQ(GetNodeList("12 0 R= 5").GetBuffer(), "12 0 ");
+  EXPECT_STREQ(GetNodeList("R=5").GetBuffer(), "");
+  EXPECT_EQ(GetNodeList(std::string(100, '7').c_str()).GetLength(), 81);
   int nodes[3] = {};
   EXPECT_EQ(ReadNodes("4 5 6 7 8", nodes, 3), 3);
   EXPECT_EQ(nodes[2], 6);

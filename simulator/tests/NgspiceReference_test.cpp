@@ -29,13 +29,10 @@ const Reference kReferences[] = {
 #include "simulator/tests/fixtures/ngspice_reference.inc"
 };
 
-class TopReferences : public NetAnalyser {
- public:
+struct TopReferences : NetAnalyser {
   explicit TopReferences(const UsrDefNet& net) : net(net) {}
   Cmplx GetRG1() const override { return Cmplx(net.GetRG1(), 0.0); }
   Cmplx GetRG2() const override { return Cmplx(net.GetRG2(), 0.0); }
-
- private:
   const UsrDefNet& net;
 };
 

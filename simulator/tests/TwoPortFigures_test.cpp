@@ -23,11 +23,11 @@ Cmplx OnCircle(const CmplxRec& c, double angle) {
 double Sq(double x) { return x * x; }
 
 // The random two-ports of the reference whose scattering matrix is unconditionally stable.
-std::vector<PortMatrix> StableScatteringMatrices() {
-  std::vector<PortMatrix> out;
+std::vector<const ReferenceRecord*> StableRecords() {
+  std::vector<const ReferenceRecord*> out;
   for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
     const PortMatrix s = r->Matrix("S", 2, 'S');
-    if (s.StabilityFactorK() > 1 && s.Delta().Abs() < 1) out.push_back(s);
+    if (s.StabilityFactorK() > 1 && s.Delta().Abs() < 1) out.push_back(r);
   }
   return out;
 }
@@ -81,24 +81,47 @@ TEST(TwoPortFigures, InputCircleOfALosslessOutputSaturates) {
   EXPECT_EQ(TwoPort('S', {0, 0}, {1, 0}, {1, 0}, {0, 1}).InputCircleRadius(), FLT_MAX);
 }
 
-TEST(TwoPortFigures, StabilityCirclesBoundTheUnitReflections) {
+// On the circles the reflection (or conductance, in the admittance plane) at the other port
+// reaches its bound.
+TEST(TwoPortFigures, StabilityCircles) {
   for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
     const PortMatrix s = r->Matrix("S", 2, 'S');
+    const PortMatrix y = r->Matrix("Y", 2, 'Y');
     const CmplxRec load = s.GetLoadStabilityCircle();
     const CmplxRec source = s.GetSourceStabilityCircle();
     EXPECT_EQ(load.flag, load.radius < load.value.Abs() ? 1 : 0);
     EXPECT_EQ(source.flag, source.radius < source.value.Abs() ? 1 : 0);
+    const double rs = std::fabs(y.GetSourceStabRadiusZ()), rl = std::fabs(y.GetLoadStabRadiusZ());
     for (double a = 0; a < 6.2; a += 0.7) {
       EXPECT_NEAR(s.GetInputReflection(OnCircle(load, a)).Abs(), 1, 1e-5);
       EXPECT_NEAR(s.GetOutputReflection(OnCircle(source, a)).Abs(), 1, 1e-5);
+      const Cmplx unit(std::cos(a), std::sin(a));
+      const Cmplx ys = y.GetSourceStabCenterY() + unit * y.GetSourceStabRadiusY();
+      const Cmplx yl = y.GetLoadStabCenterY() + unit * y.GetLoadStabRadiusY();
+      EXPECT_NEAR(y.OutputAdmittance(ys).re, 0, 1e-10);
+      EXPECT_NEAR(y.InputAdmittance(yl).re, 0, 1e-10);
+      // Their impedances lie on the mapped circles.
+      EXPECT_NEAR((ys.Inverse() - y.GetSourceStabCenterZ()).Abs(), rs, 1e-9 * rs);
+      EXPECT_NEAR((yl.Inverse() - y.GetLoadStabCenterZ()).Abs(), rl, 1e-9 * rl);
     }
   }
   // |Delta| > |S22| with |S11| < 1: the circle holds the chart's centre.
   EXPECT_EQ(TwoPort('S', {0.5, 0}, {0.5, 0}, {2, 0}, {0.1, 0}).GetLoadStabilityCircle().flag, 0);
+  // Source circle of centre 1 - y11 and radius 1: through the origin, and around it.
+  const PortMatrix through = TwoPort('Y', {0, 0}, {1, 0}, {2, 0}, {1, 0});
+  EXPECT_EQ(through.GetSourceStabRadiusZ(), 1e36);
+  EXPECT_TRUE(IsCmplx(through.GetSourceStabCenterZ(), 1e36, 0));
+  const PortMatrix around = TwoPort('Y', {0.5, 0}, {1, 0}, {2, 0}, {1, 0});
+  EXPECT_DOUBLE_EQ(around.GetSourceStabRadiusZ(), -4.0 / 3);
+  EXPECT_TRUE(Near(around.GetSourceStabCenterZ(), Cmplx(-2.0 / 3, 0), 1e-15));
 }
 
 TEST(TwoPortFigures, GainCirclesHoldTheirGain) {
-  for (const PortMatrix& s : StableScatteringMatrices()) {
+  std::vector<PortMatrix> matrices;
+  for (const ReferenceRecord* r : StableRecords()) matrices.push_back(r->Matrix("S", 2, 'S'));
+  // Unilateral and matched: the maximum gain is |S21|^2, 12.7 dB.
+  matrices.push_back(TwoPort('S', {0, 0}, {0, 0}, {std::sqrt(std::pow(10.0, 1.27)), 0}, {0, 0}));
+  for (const PortMatrix& s : matrices) {
     const double s21 = Sq(s.GetAt(2, 1).Abs());
     CmplxRecVektor load, source;
     s.GetLoadGainCircles(load, 4);
@@ -123,33 +146,19 @@ TEST(TwoPortFigures, GainCirclesHoldTheirGain) {
       }
     }
   }
+  // Above the maximum gain there is no circle; it shrinks to a point.
+  EXPECT_EQ(matrices.back().LoadGainCircle(13).radius, 0);
 }
 
 class GainCircleList : public NumErrorLog {};
 
-TEST_F(GainCircleList, StartsAtTheMaximumGainInWholeDecibels) {
-  // Unilateral and matched: the maximum gain is |S21|^2, 12.7 dB.
-  const PortMatrix s = TwoPort('S', {0, 0}, {0, 0}, {std::sqrt(std::pow(10.0, 1.27)), 0}, {0, 0});
+TEST_F(GainCircleList, EmptyOrWithoutGain) {
   CmplxRecVektor list;
-  s.GetLoadGainCircles(list, 3);
-  ASSERT_EQ(list.GetSize(), 3);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(list[i].flag, 12 - i);
-    // |S21|^2 (1 - |GL|^2) is the gain of a load GL.
-    EXPECT_NEAR(list[i].radius, std::sqrt(1 - std::pow(10.0, -0.07 - 0.1 * i)), 1e-6);
-  }
-
-  // Above the maximum gain there is no circle; it shrinks to a point.
-  EXPECT_EQ(s.LoadGainCircle(13).radius, 0);
-
-  s.GetSourceGainCircles(list, 0);
+  const PortMatrix none = TwoPort('S', {0, 0}, {0, 0}, {0, 0}, {0, 0});
+  none.GetSourceGainCircles(list, 0);
   EXPECT_EQ(list.GetSize(), 0);
   EXPECT_EQ(Log({"CmplxRecVektor: Vektor muß größer 0 sein"}), log);
-}
-
-TEST_F(GainCircleList, WithoutGainStaysFinite) {
-  CmplxRecVektor list;
-  TwoPort('S', {0, 0}, {0, 0}, {0, 0}, {0, 0}).GetLoadGainCircles(list, 2);
+  none.GetLoadGainCircles(list, 2);
   ASSERT_EQ(list.GetSize(), 2);
   for (int i = 0; i < 2; ++i) {
     EXPECT_TRUE(std::isfinite(list[i].value.re) && std::isfinite(list[i].value.im));
@@ -159,56 +168,26 @@ TEST_F(GainCircleList, WithoutGainStaysFinite) {
 }
 
 TEST(TwoPortFigures, OptimumReflectionsAreConjugateMatched) {
-  for (const PortMatrix& s : StableScatteringMatrices()) {
+  for (const ReferenceRecord* r : StableRecords()) {
+    const PortMatrix s = r->Matrix("S", 2, 'S');
     const Cmplx gs = s.OptimumSourceReflection();
     const Cmplx gl = s.OptimumLoadReflection();
     EXPECT_TRUE(Near(gs, s.GetInputReflection(gl).Conj(), 1e-9));
     EXPECT_TRUE(Near(gl, s.GetOutputReflection(gs).Conj(), 1e-9));
-  }
-  // The circle figures of a stable two-port are the same reflections.
-  for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
-    const PortMatrix s = r->Matrix("S", 2, 'S');
-    if (!(s.StabilityFactorK() > 1 && s.Delta().Abs() < 1)) continue;
+    // The circle figures of a stable two-port are the same reflections.
     const PortMatrix opt = r->Matrix("Y", 2, 'Y').ConvertToR(50, 75);
     EXPECT_TRUE(Near(opt.GetAt(1, 2), opt.GetAt(1, 1), 1e-9));
     EXPECT_TRUE(Near(opt.GetAt(2, 1), opt.GetAt(2, 2), 1e-9));
   }
 }
 
-TEST(TwoPortFigures, AdmittancePlaneCircles) {
-  for (const ReferenceRecord* r : ReferenceRecords("twoport")) {
-    const PortMatrix y = r->Matrix("Y", 2, 'Y');
-    for (double a = 0; a < 6.2; a += 0.7) {
-      const Cmplx unit(std::cos(a), std::sin(a));
-      // On the source circle the output conductance vanishes, on the load circle the input one.
-      const Cmplx ys = y.GetSourceStabCenterY() + unit * y.GetSourceStabRadiusY();
-      const Cmplx yl = y.GetLoadStabCenterY() + unit * y.GetLoadStabRadiusY();
-      EXPECT_NEAR(y.OutputAdmittance(ys).re, 0, 1e-10);
-      EXPECT_NEAR(y.InputAdmittance(yl).re, 0, 1e-10);
-      // Their impedances lie on the mapped circles.
-      EXPECT_NEAR((ys.Inverse() - y.GetSourceStabCenterZ()).Abs(),
-                  std::fabs(y.GetSourceStabRadiusZ()), 1e-9 * std::fabs(y.GetSourceStabRadiusZ()));
-      EXPECT_NEAR((yl.Inverse() - y.GetLoadStabCenterZ()).Abs(), std::fabs(y.GetLoadStabRadiusZ()),
-                  1e-9 * std::fabs(y.GetLoadStabRadiusZ()));
-    }
-  }
-  // Source circle of centre 1 - y11 and radius 1: through the origin, and around it.
-  const PortMatrix through = TwoPort('Y', {0, 0}, {1, 0}, {2, 0}, {1, 0});
-  EXPECT_EQ(through.GetSourceStabRadiusZ(), 1e36);
-  EXPECT_TRUE(IsCmplx(through.GetSourceStabCenterZ(), 1e36, 0));
-  const PortMatrix around = TwoPort('Y', {0.5, 0}, {1, 0}, {2, 0}, {1, 0});
-  EXPECT_DOUBLE_EQ(around.GetSourceStabRadiusZ(), -4.0 / 3);
-  EXPECT_TRUE(Near(around.GetSourceStabCenterZ(), Cmplx(-2.0 / 3, 0), 1e-15));
-}
-
 TEST(TwoPortFigures, CascadeWithCancellingPortsUsesASmallDenominator) {
   PortMatrix a = TwoPort('S', {1, 0}, {1, 0}, {1, 0}, {-1, 0});
   a.Cascade(TwoPort('Y', {1, 0}, {2, 0}, {3, 0}, {4, 0}));
   EXPECT_EQ(a.GetKind(), 'Y');
-  EXPECT_TRUE(Near(a.GetAt(1, 1), Cmplx(1 - 1e10, 0), 1e-15));
-  EXPECT_TRUE(Near(a.GetAt(1, 2), Cmplx(-2e10, 0), 1e-15));
-  EXPECT_TRUE(Near(a.GetAt(2, 1), Cmplx(-3e10, 0), 1e-15));
-  EXPECT_TRUE(Near(a.GetAt(2, 2), Cmplx(4 - 6e10, 0), 1e-15));
+  const double expected[4] = {1 - 1e10, -2e10, -3e10, 4 - 6e10};
+  for (int k = 0; k < 4; ++k)
+    EXPECT_TRUE(Near(a.GetAt(k / 2 + 1, k % 2 + 1), Cmplx(expected[k], 0), 1e-15)) << k;
 
   PortMatrix one(1, std::vector<Cmplx>{{2, 0}}.data());
   one.Cascade(a);

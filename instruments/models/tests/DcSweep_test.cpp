@@ -65,14 +65,11 @@ TEST_F(DcSweep, MatchesNgspice) {
     largest = std::max(largest, std::fabs(points[k][1] - kNgspice[k].diode));
     EXPECT_EQ(points[k][2], is * (std::exp(points[k][1] / 0.025) - 1.0));
   }
+  // The cross-check tool reads this property.
   char text[32];
   std::snprintf(text, sizeof text, "%.3e", largest);
   RecordProperty("max_difference_volts", text);
   EXPECT_LT(largest, 1e-6);
-
-  EXPECT_NEAR(points[1][1], 0.5536, 1e-4);  // at 0.595 V
-  EXPECT_NEAR(points[2][1], 0.6146, 1e-4);  // at 1.09 V
-  EXPECT_NEAR(points[20][1], 0.6890, 1e-4);
 }
 
 TEST_F(DcSweep, EveryDiodeTakesPart) {

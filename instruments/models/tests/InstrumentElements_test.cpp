@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "instruments/models/DcGeneratorElement.h"
 #include "instruments/models/SpecAnaElement.h"
 #include "simulator/ElementRegistry.h"
 #include "simulator/PortMatrix.h"
@@ -59,20 +58,6 @@ TEST(InstrumentElements, ReadLines) {
     element->FillMatrix(1e9f);
     EXPECT_DOUBLE_EQ(element->GetPortMatrix()->GetAt(1, 1).re, 1.0 / c.resistance);
   }
-}
-
-TEST(InstrumentElements, DcGeneratorSteps) {
-  const std::unique_ptr<NetElement> element =
-      Build("DCQU 1 UA= 0V UB= 1V N= 4 R= 50ohm Netzteil", SymbolTable());
-  auto& supply = dynamic_cast<DcGeneratorElement&>(*element);
-  supply.ResetSweep();
-  EXPECT_EQ(supply.GetPresentValue(), 0.0);
-  for (double expected : {0.25, 0.5, 0.75, 1.0}) {
-    ASSERT_TRUE(supply.NextStep());
-    EXPECT_EQ(supply.GetPresentValue(), expected);
-  }
-  EXPECT_FALSE(supply.NextStep());
-  EXPECT_EQ(supply.GetPresentValue(), 0.0);
 }
 
 TEST(InstrumentElements, SpectrumReadingIsPeakPowerInMilliwatts) {
