@@ -17,17 +17,6 @@ PortMatrix TwoPort(Cmplx y11, Cmplx y12, Cmplx y21, Cmplx y22) {
   return PortMatrix(2, e);
 }
 
-TEST(PortMatrix, ConstructionGivesAdmittances) {
-  const PortMatrix def;
-  EXPECT_EQ(def.GetKind(), 'Y');
-  EXPECT_EQ(def.GetSize(), 2);
-  EXPECT_TRUE(IsCmplx(def.GetAt(2, 2), 0, 0));
-  const Cmplx values[4] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
-  EXPECT_TRUE(IsCmplx(PortMatrix(2, values).GetAt(2, 1), 5, 6));
-  EXPECT_TRUE(IsCmplx(PortMatrix(2, nullptr).GetAt(2, 1), 0, 0));
-  EXPECT_EQ(PortMatrix(-1).GetSize(), 0);
-}
-
 TEST(PortMatrix, IndexOutsideTheMatrixIsIgnored) {
   PortMatrix m(2);
   m.SetAt(Cmplx(1, 1), 2, 1);
@@ -40,6 +29,7 @@ TEST(PortMatrix, IndexOutsideTheMatrixIsIgnored) {
   EXPECT_TRUE(IsCmplx(m.GetAt(3, 1), 0, 0));
   EXPECT_TRUE(IsCmplx(m.GetAt(1, 0), 0, 0));
   for (int i : {0, 1, 3}) EXPECT_TRUE(IsCmplx(m.Entries()[i], 0, 0));
+  EXPECT_EQ(PortMatrix(-1).GetSize(), 0);
 }
 
 TEST(PortMatrix, AssignmentKeepsALargerArray) {
@@ -213,14 +203,43 @@ TEST(PortMatrix, TwoPortConversionEdges) {
   EXPECT_TRUE(Near(m.GetAt(1, 2), Cmplx(1e36, 0), 1e-15));
 }
 
-TEST(PortMatrix, ZeroReferenceResistanceStaysFinite) {
-  const PortMatrix s =
-      TwoPort({0.03, 0.01}, {-0.01, 0.002}, {0.1, 0.02}, {0.02, -0.01}).ConvertToS(0, 50);
-  for (int e = 0; e < 4; ++e) {
-    EXPECT_TRUE(std::isfinite(s.Entries()[e].re));
-    EXPECT_TRUE(std::isfinite(s.Entries()[e].im));
+// Conversions cancel large conductances only inside the determinant: a through of any
+// conductance stays a through, a shunt beside a large one keeps its effect, and entries
+// beyond the square root of the double range do not overflow.
+TEST(PortMatrix, NearShortsConvertWithoutCancelling) {
+  const double g = Cmplx::kInverseOfZero;
+  const struct {
+    const char* name;
+    PortMatrix y;
+    float z02;
+    Cmplx s11, s21;
+    double tolerance;
+  } cases[] = {
+      {"0 ohm through", TwoPort({g, 0}, {-g, 0}, {-g, 0}, {g, 0}), 50, {0, 0}, {1, 0}, 1e-15},
+      {"1 pohm through", TwoPort({1e12, 0}, {-1e12, 0}, {-1e12, 0}, {1e12, 0}), 50,
+       {1 / (1 + 1e14), 0}, {1e14 / (1 + 1e14), 0}, 1e-20},
+      {"1 uohm with 50 ohm shunt", TwoPort({1e6, 0}, {-1e6, 0}, {-1e6, 0}, {1e6 + 0.02, 0}), 50,
+       {(1e-6 - 25) / (1e-6 + 75), 0}, {50 / (1e-6 + 75), 0}, 1e-9},
+      {"through 50 to 75 ohm", TwoPort({g, 0}, {-g, 0}, {-g, 0}, {g, 0}), 75, {0.2, 0},
+       {2 * std::sqrt(3750.0) / 125, 0}, 1e-7},
+      {"ideal voltage output", TwoPort({1e-3, 0}, {0, 0}, {10 * g, 0}, {g, 0}), 50,
+       {0.95 / 1.05, 0}, {-20 / 1.05, 0}, 1e-12},
+      {"huge entries", TwoPort({1e200, 0}, {0, 0}, {0, 0}, {0, 1e200}), 50, {-1, 0}, {0, 0}, 1e-15},
+      // Port 2 then is a short.
+      {"zero reference", TwoPort({0.03, 0.01}, {-0.01, 0.002}, {0.1, 0.02}, {0.02, -0.01}), 0,
+       {-1.5 / 6.5, -1 / 6.5}, {0, 0}, 1e-15},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const PortMatrix s = c.y.ConvertToS(50, c.z02);
+    EXPECT_TRUE(s.IsFinite());
+    EXPECT_TRUE(Near(s.GetAt(1, 1), c.s11, c.tolerance));
+    EXPECT_TRUE(Near(s.GetAt(2, 1), c.s21, c.tolerance));
   }
-  EXPECT_TRUE(Near(s.GetAt(1, 1), Cmplx(1, 0), 1e-15));
+  // A through's impedances are huge but finite, and the admittance seen through it is its
+  // load.
+  EXPECT_TRUE(cases[0].y.ConvertToZ().IsFinite());
+  EXPECT_TRUE(Near(cases[0].y.InputAdmittance(Cmplx(0.02, 0)), Cmplx(0.02, 0), 1e-15));
 }
 
 }  // namespace

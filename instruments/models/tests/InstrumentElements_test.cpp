@@ -4,10 +4,14 @@
 #include <string>
 
 #include "instruments/models/DcGeneratorElement.h"
+#include "basics/LineFile.h"
 #include "instruments/models/SpecAnaElement.h"
 #include "simulator/ElementRegistry.h"
+#include "simulator/NetContext.h"
 #include "simulator/PortMatrix.h"
+#include "simulator/ScomFile.h"
 #include "simulator/SymbolTable.h"
+#include "simulator/UsrDefNet.h"
 
 namespace {
 
@@ -82,6 +86,22 @@ TEST(InstrumentElements, SpectrumReadingIsPeakPowerInMilliwatts) {
     EXPECT_DOUBLE_EQ(analyser.SetReading(u).re, 10.0);
     EXPECT_EQ(analyser.GetValue().im, 0.0);
   }
+}
+
+// The network hands the analyser its node voltage at every point: 2 V behind 50 ohm into
+// 50 ohm beside the analyser's 50 ohm give 2/3 V, 40/9 mW.
+TEST(InstrumentElements, SpectrumAnalyserReadsEveryPoint) {
+  LineFile lines;
+  for (const char* line : {"BLK", "TOP: 1POR 1", "UQU 1 U = 2V R = 50ohm Gen", "RES 1 R = 50ohm",
+                           "SPEC 1 RI= 50ohm SpecAna", "END"})
+    lines.AddLine(MyStrng(line));
+  ScomFile reader;
+  reader.SetLines(lines);
+  NetContext::SetReaderInUse(&reader);
+  ASSERT_TRUE(reader.CheckSyntax() && reader.ReadBlocks() && reader.BuildNets());
+  UsrDefNet& net = *reader.GetUsrNet(0);
+  net.FillMatrix(1e9f);
+  EXPECT_DOUBLE_EQ(net.FindElement("SpecAna")->GetValue().re, 40.0 / 9.0);
 }
 
 }  // namespace
