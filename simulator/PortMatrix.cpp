@@ -260,10 +260,11 @@ PortMatrix PortMatrix::ConvertToS(float z01, float z02) const {
   if (std::ldexp(delta.Abs(), 2 * exponent) < kGuard) delta = Cmplx(w * w * kGuard, 0.0);
   s.At(1, 1) = (Cmplx(w * w, 0.0) + (b22 - b11) * w - det) / delta;
   s.At(2, 2) = (Cmplx(w * w, 0.0) + (b11 - b22) * w - det) / delta;
-  // The resistance ratios are formed in single precision.
+  // The resistance ratios are formed in single precision. Subtracting from zero keeps the
+  // zero imaginary part of a real transmission positive, so the table shows 0 degrees, not -0.
   const auto f1 = static_cast<float>(std::fabs(r1)), f2 = static_cast<float>(std::fabs(r2));
-  s.At(2, 1) = b21 * (-2.0 * w * std::sqrt(f1 / f2)) / delta;
-  s.At(1, 2) = b12 * (-2.0 * w * std::sqrt(f2 / f1)) / delta;
+  s.At(2, 1) = (Cmplx() - b21 * (2.0 * w * std::sqrt(f1 / f2))) / delta;
+  s.At(1, 2) = (Cmplx() - b12 * (2.0 * w * std::sqrt(f2 / f1))) / delta;
   return s;
 }
 
