@@ -52,16 +52,6 @@ TEST(PortMatrix, AssignmentKeepsALargerArray) {
   EXPECT_TRUE(IsCmplx(s.GetAt(1, 2), 2, 0));
 }
 
-TEST(PortMatrix, ClearScaleAndDeterminant) {
-  PortMatrix m = TwoPort({1, 1}, {2, 0}, {0, 3}, {4, 0});
-  EXPECT_TRUE(IsCmplx(m.Determinant(), 4, -2));  // (1+j)4 - 2(3j)
-  m.Scale(1000.0f);
-  EXPECT_TRUE(IsCmplx(m.GetAt(2, 1), 0, 3000));
-  m.Clear();
-  EXPECT_TRUE(IsCmplx(m.GetAt(1, 1), 0, 0));
-  EXPECT_TRUE(IsCmplx(PortMatrix(4).Determinant(), 0, 0));
-}
-
 TEST(PortMatrix, InverseOfOrdersOneTwoAndFour) {
   const Cmplx one[1] = {{0, 2}};
   EXPECT_TRUE(IsCmplx(PortMatrix(1, one).Inverse().GetAt(1, 1), 0, -0.5));
@@ -102,7 +92,7 @@ TEST(PortMatrix, ToTextListsMagnitudesAndAngles) {
             "2\t90\t0.5\t-90\t1\t180\t1e-05\t0");
 }
 
-TEST(PortMatrix, EmbeddingOfOnePortsAndLargerMatrices) {
+TEST(PortMatrix, EmbeddingOfOnePorts) {
   using Embedding = void (PortMatrix::*)(const Cmplx&);
   // An impedance of 30 ohm in series with 20 mS gives 1 / (30 + 50) S.
   for (Embedding op : {&PortMatrix::AddSeriesAtPort1, &PortMatrix::AddSeriesAtPort2,
@@ -111,17 +101,7 @@ TEST(PortMatrix, EmbeddingOfOnePortsAndLargerMatrices) {
     PortMatrix m(1, y);
     (m.*op)(Cmplx(30, 0));
     EXPECT_TRUE(Near(m.GetAt(1, 1), Cmplx(1.0 / 80, 0), 1e-16));
-    PortMatrix three(3);
-    (three.*op)(Cmplx(30, 0));
-    EXPECT_TRUE(IsCmplx(three.GetAt(1, 1), 0, 0));
   }
-  PortMatrix three(3);
-  three.AddAcross(Cmplx(1, 0));
-  three.AddToFirst(Cmplx(2, 0));
-  three.AddToLast(Cmplx(3, 0));
-  EXPECT_TRUE(IsCmplx(three.GetAt(1, 1), 2, 0));
-  EXPECT_TRUE(IsCmplx(three.GetAt(3, 3), 3, 0));
-  EXPECT_TRUE(IsCmplx(three.GetAt(1, 2), 0, 0));
   PortMatrix one(1);
   one.AddAcross(Cmplx(1, 0));
   one.AddToLast(Cmplx(1, 0));
@@ -203,43 +183,32 @@ TEST(PortMatrix, TwoPortConversionEdges) {
   EXPECT_TRUE(Near(m.GetAt(1, 2), Cmplx(1e36, 0), 1e-15));
 }
 
-// Conversions cancel large conductances only inside the determinant: a through of any
-// conductance stays a through, a shunt beside a large one keeps its effect, and entries
-// beyond the square root of the double range do not overflow.
+// Large conductances cancel only inside the determinant, where a through's cancel exactly:
+// a through stays one between any references, and entries beyond the square root of the
+// double range do not overflow. Port 2 with a zero reference is a short.
 TEST(PortMatrix, NearShortsConvertWithoutCancelling) {
   const double g = Cmplx::kInverseOfZero;
+  const PortMatrix through = TwoPort({g, 0}, {-g, 0}, {-g, 0}, {g, 0});
   const struct {
-    const char* name;
     PortMatrix y;
     float z02;
     Cmplx s11, s21;
     double tolerance;
   } cases[] = {
-      {"0 ohm through", TwoPort({g, 0}, {-g, 0}, {-g, 0}, {g, 0}), 50, {0, 0}, {1, 0}, 1e-15},
-      {"1 pohm through", TwoPort({1e12, 0}, {-1e12, 0}, {-1e12, 0}, {1e12, 0}), 50,
-       {1 / (1 + 1e14), 0}, {1e14 / (1 + 1e14), 0}, 1e-20},
-      {"1 uohm with 50 ohm shunt", TwoPort({1e6, 0}, {-1e6, 0}, {-1e6, 0}, {1e6 + 0.02, 0}), 50,
-       {(1e-6 - 25) / (1e-6 + 75), 0}, {50 / (1e-6 + 75), 0}, 1e-9},
-      {"through 50 to 75 ohm", TwoPort({g, 0}, {-g, 0}, {-g, 0}, {g, 0}), 75, {0.2, 0},
-       {2 * std::sqrt(3750.0) / 125, 0}, 1e-7},
-      {"ideal voltage output", TwoPort({1e-3, 0}, {0, 0}, {10 * g, 0}, {g, 0}), 50,
-       {0.95 / 1.05, 0}, {-20 / 1.05, 0}, 1e-12},
-      {"huge entries", TwoPort({1e200, 0}, {0, 0}, {0, 0}, {0, 1e200}), 50, {-1, 0}, {0, 0}, 1e-15},
-      // Port 2 then is a short.
-      {"zero reference", TwoPort({0.03, 0.01}, {-0.01, 0.002}, {0.1, 0.02}, {0.02, -0.01}), 0,
+      {through, 50, {0, 0}, {1, 0}, 1e-15},
+      {through, 75, {0.2, 0}, {2 * std::sqrt(3750.0) / 125, 0}, 1e-7},
+      {TwoPort({1e200, 0}, {0, 0}, {0, 0}, {0, 1e200}), 50, {-1, 0}, {0, 0}, 1e-15},
+      {TwoPort({0.03, 0.01}, {-0.01, 0.002}, {0.1, 0.02}, {0.02, -0.01}), 0,
        {-1.5 / 6.5, -1 / 6.5}, {0, 0}, 1e-15},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
     const PortMatrix s = c.y.ConvertToS(50, c.z02);
-    EXPECT_TRUE(s.IsFinite());
-    EXPECT_TRUE(Near(s.GetAt(1, 1), c.s11, c.tolerance));
-    EXPECT_TRUE(Near(s.GetAt(2, 1), c.s21, c.tolerance));
+    EXPECT_TRUE(Near(s.GetAt(1, 1), c.s11, c.tolerance)) << c.z02;
+    EXPECT_TRUE(Near(s.GetAt(2, 1), c.s21, c.tolerance)) << c.z02;
   }
-  // A through's impedances are huge but finite, and the admittance seen through it is its
-  // load.
-  EXPECT_TRUE(cases[0].y.ConvertToZ().IsFinite());
-  EXPECT_TRUE(Near(cases[0].y.InputAdmittance(Cmplx(0.02, 0)), Cmplx(0.02, 0), 1e-15));
+  // A through's impedances are huge but finite; the admittance seen through it is its load.
+  EXPECT_TRUE(through.ConvertToZ().IsFinite());
+  EXPECT_TRUE(Near(through.InputAdmittance(Cmplx(0.02, 0)), Cmplx(0.02, 0), 1e-15));
 }
 
 }  // namespace
