@@ -209,8 +209,8 @@ Cmplx PortMatrix::VoltageGain12(const Cmplx& ys) const {
   return -GetAt(1, 2) / Guarded(GetAt(1, 1) + ys);
 }
 
-// y11 - y12 y21 / (y22 + yl) written over one denominator: the through's huge conductances
-// cancel inside the determinant, where they cancel exactly.
+// y11 - y12 y21 / (y22 + yl) written over one denominator: a through's huge conductances
+// then cancel inside the determinant, where equal products leave exactly 0.
 Cmplx PortMatrix::InputAdmittance(const Cmplx& yl) const {
   if (!IsTwoPort()) return GetAt(1, 1);
   return (TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2)) + At(1, 1) * yl) /
@@ -247,12 +247,16 @@ PortMatrix PortMatrix::ConvertToS(float z01, float z02) const {
     return s;
   }
   if (n != 2) return s;
-  Cmplx b11 = At(1, 1) * r1, b12 = At(1, 2) * r1, b21 = At(2, 1) * r2, b22 = At(2, 2) * r2;
-  const double largest = std::max({b11.Abs(), b12.Abs(), b21.Abs(), b22.Abs()});
+  const double largest = std::max({(At(1, 1) * r1).Abs(), (At(1, 2) * r1).Abs(),
+                                   (At(2, 1) * r2).Abs(), (At(2, 2) * r2).Abs()});
   int exponent = 0;
   if (largest > 1.0 && std::isfinite(largest)) std::frexp(largest, &exponent);
-  for (Cmplx* b : {&b11, &b12, &b21, &b22}) *b = Cmplx(std::ldexp(b->re, -exponent),
-                                                       std::ldexp(b->im, -exponent));
+  const auto scaled = [exponent](const Cmplx& y, double r) {
+    const Cmplx b = y * r;
+    return Cmplx(std::ldexp(b.re, -exponent), std::ldexp(b.im, -exponent));
+  };
+  const Cmplx b11 = scaled(At(1, 1), r1), b12 = scaled(At(1, 2), r1);
+  const Cmplx b21 = scaled(At(2, 1), r2), b22 = scaled(At(2, 2), r2);
   const double w = std::ldexp(1.0, -exponent);
   const Cmplx det = TwoPortDeterminant(b11, b12, b21, b22);
   Cmplx delta = det + (b11 + b22) * w + w * w;
