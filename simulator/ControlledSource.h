@@ -2,7 +2,8 @@
 // Controlled sources ("CCG", "VCG", "VVG") and the operational amplifier ("OPA"): a gain, an
 // input resistance R1 and an output resistance R2, optionally a first-order roll-off with the
 // corner frequency F and a pure delay T. The sources are two-ports with a common reference;
-// the amplifier is a three-port (two inputs and the output) with a common reference.
+// the amplifier is a three-port (two inputs and the output) with a common reference. R1 or
+// R2 = 0 is a short, as a resistor of 0 ohm is: an ideal input or output (but see OPA).
 
 #include <array>
 
@@ -78,7 +79,8 @@ class VolConVolSource : public ControlledSource<DreiPol> {
 };
 
 // Operational amplifier: R1 lies between the inputs (ports 1 and 2); the open output (port 3)
-// gives -A (V1 - V2), with the gain M given in dB. A gain beyond the float range is refused.
+// gives -A (V1 - V2), with the gain M given in dB. A gain beyond the float range and R1 = 0
+// are refused.
 class OpAmplifier : public ControlledSource<VierPunkt> {
  public:
   explicit OpAmplifier(const NetLine& line) : ControlledSource(line, "M", ValueClass::Number) {}

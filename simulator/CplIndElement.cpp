@@ -11,9 +11,16 @@ void CplIndElement::LinkReferences(NetLine& check) {
   ExpectKeys(check, Keys());
 }
 
+// Outside these ranges the inductance matrix is singular or not positive definite, and its
+// inverse would be infinite or take the root of a negative product.
 void CplIndElement::ParseLine(const SymbolTable& labels) {
   DreiPol::ParseLine(labels);
-  ReadValues(line, labels, Keys());
+  if (!ReadValues(line, labels, Keys())) return;
+  if (!(l1 > 0.0f && l2 > 0.0f)) {
+    line.Error("Induktivität muss größer als 0 sein", 4);
+  } else if (!(std::fabs(k) < 1.0f)) {
+    line.Error("Kopplung muss kleiner als 1 sein", 4);
+  }
 }
 
 void CplIndElement::FillMatrix(float frequency) {

@@ -13,6 +13,7 @@ class CplIndElement : public DreiPol {
   static NetElement* Create(const NetLine& line) { return new CplIndElement(line); }
 
   void LinkReferences(NetLine& check) override;
+  // Refuses L1 or L2 <= 0 and |K| >= 1.
   void ParseLine(const SymbolTable& labels) override;
   // The inverse of j omega [[L1, K M], [K M, L2]] with M = sqrt(L1 L2).
   void FillMatrix(float frequency) override;

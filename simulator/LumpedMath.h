@@ -22,6 +22,12 @@ inline double GuardedDenominator(double d) {
   return std::fabs(d) < kLumpedGuard ? kLumpedGuard : d;
 }
 
+// x / r, where r = 0 is a short: its conductance is the reciprocal of zero of Cmplx, so that
+// an ideal input or output stays finite and acts as one.
+inline Cmplx PerResistance(const Cmplx& x, double r) {
+  return r == 0.0 ? x * Cmplx::kInverseOfZero : x / r;
+}
+
 // k / (1 + j f / F) with the corner frequency F when hasCorner, then times exp(-j 2 pi f T)
 // with the delay T when hasDelay; f in Hz. F = 0 gives a vanishing factor, not NaN.
 inline Cmplx ControlledFactor(Cmplx k, float f, bool hasCorner, float corner, bool hasDelay,

@@ -24,9 +24,10 @@ class MultiMeter : public EinTor {
   void FillMatrix(float frequency) override;
   bool SkipsFillMatrix() const override { return false; }
 
+  bool IsMeter() const override { return true; }
   // The value becomes the port voltage itself ('U') or the current V / Ri through the meter
   // ('I').
-  void TakeReading(const Cmplx& portVoltage);
+  void TakeReading(const Cmplx& portVoltage) override;
   // 'U' or 'I'.
   char GetMode() const { return mode; }
   double GetRi() const { return Ri; }

@@ -52,6 +52,10 @@ class NetElement : public NetElmBasis {
   // frequency in Hz.
   virtual void FillMatrix(float frequency) = 0;
   virtual bool SkipsFillMatrix() const = 0;
+  // Measuring elements (multimeter, spectrum analyser) take the voltage across their port
+  // after every point of a one-port network; the network hands it to no other element.
+  virtual bool IsMeter() const { return false; }
+  virtual void TakeReading(const Cmplx& /*portVoltage*/) {}
 
   // A copy of port i; outside 0..port count - 1 a port with both nodes 0.
   Zweig GetPort(int i) const;

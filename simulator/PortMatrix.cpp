@@ -58,6 +58,12 @@ void PortMatrix::AddAt(const Cmplx& value, int row, int col) {
   At(row + 1, col + 1) += value;
 }
 
+bool PortMatrix::IsFinite() const {
+  return std::all_of(entries, entries + n * n, [](const Cmplx& z) {
+    return std::isfinite(z.re) && std::isfinite(z.im);
+  });
+}
+
 void PortMatrix::Clear() { std::fill(entries, entries + n * n, Cmplx()); }
 
 void PortMatrix::Scale(float factor) {
@@ -203,36 +209,66 @@ Cmplx PortMatrix::VoltageGain12(const Cmplx& ys) const {
   return -GetAt(1, 2) / Guarded(GetAt(1, 1) + ys);
 }
 
+// y11 - y12 y21 / (y22 + yl) written over one denominator: a through's huge conductances
+// then cancel inside the determinant, where equal products leave exactly 0.
 Cmplx PortMatrix::InputAdmittance(const Cmplx& yl) const {
-  return GetAt(1, 1) + GetAt(1, 2) * VoltageGain21(yl);
+  if (!IsTwoPort()) return GetAt(1, 1);
+  return (TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2)) + At(1, 1) * yl) /
+         Guarded(At(2, 2) + yl);
 }
 
 Cmplx PortMatrix::OutputAdmittance(const Cmplx& ys) const {
-  return GetAt(2, 2) + GetAt(2, 1) * VoltageGain12(ys);
+  if (!IsTwoPort()) return GetAt(2, 2);
+  return (TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2)) + At(2, 2) * ys) /
+         Guarded(At(1, 1) + ys);
 }
 
+Cmplx PortMatrix::TwoPortDeterminant(const Cmplx& a11, const Cmplx& a12, const Cmplx& a21,
+                                     const Cmplx& a22) {
+  const Cmplx diagonal = a11 * a22;
+  const Cmplx cross = a12 * a21;
+  const Cmplx d = diagonal - cross;
+  return d.Abs() <= kCancellation * (diagonal.Abs() + cross.Abs()) ? Cmplx() : d;
+}
+
+// S = (1 - b)(1 + b)^-1 with b = diag(Z01, Z02) Y; Delta = 1 + b11 + b22 + det b, and the
+// transmissions carry the square roots of the reference ratio. Nothing large is subtracted
+// but inside the determinant, so a through of any conductance gives S21 = 1. Every term is
+// divided by u^2, u a power of two at least the largest |b_ij|, so huge entries neither
+// overflow nor lose a bit to the scaling; entries up to 1 are left as they are.
 PortMatrix PortMatrix::ConvertToS(float z01, float z02) const {
   PortMatrix s(n);
   s.kind = kScattering;
   const double r1 = Guarded(z01);
   const double r2 = Guarded(z02);
-  // Reflection of an admittance y at a port of reference resistance r.
-  auto reflection = [](const Cmplx& y, double r) {
-    const Cmplx t = y * r;
-    return (Cmplx(1.0, 0.0) - t) / Guarded(t + 1.0);
-  };
   if (n == 1) {
-    s.At(1, 1) = reflection(At(1, 1), r1);
-  } else if (n == 2) {
-    const Cmplx yl(1.0 / r2, 0.0);
-    const Cmplx ys(1.0 / r1, 0.0);
-    s.At(1, 1) = reflection(InputAdmittance(yl), r1);
-    s.At(2, 2) = reflection(OutputAdmittance(ys), r2);
-    // The resistance ratios are formed in single precision.
-    const float f1 = static_cast<float>(r1), f2 = static_cast<float>(r2);
-    s.At(2, 1) = (s.At(1, 1) + 1.0) * VoltageGain21(yl) * std::sqrt(f1 / f2);
-    s.At(1, 2) = (s.At(2, 2) + 1.0) * VoltageGain12(ys) * std::sqrt(f2 / f1);
+    const Cmplx t = At(1, 1) * r1;
+    s.At(1, 1) = (Cmplx(1.0, 0.0) - t) / Guarded(t + 1.0);
+    return s;
   }
+  if (n != 2) return s;
+  const double largest = std::max({(At(1, 1) * r1).Abs(), (At(1, 2) * r1).Abs(),
+                                   (At(2, 1) * r2).Abs(), (At(2, 2) * r2).Abs()});
+  int exponent = 0;
+  if (largest > 1.0 && std::isfinite(largest)) std::frexp(largest, &exponent);
+  const auto scaled = [exponent](const Cmplx& y, double r) {
+    const Cmplx b = y * r;
+    return Cmplx(std::ldexp(b.re, -exponent), std::ldexp(b.im, -exponent));
+  };
+  const Cmplx b11 = scaled(At(1, 1), r1), b12 = scaled(At(1, 2), r1);
+  const Cmplx b21 = scaled(At(2, 1), r2), b22 = scaled(At(2, 2), r2);
+  const double w = std::ldexp(1.0, -exponent);
+  const Cmplx det = TwoPortDeterminant(b11, b12, b21, b22);
+  Cmplx delta = det + (b11 + b22) * w + w * w;
+  // The guard applies to the unscaled Delta.
+  if (std::ldexp(delta.Abs(), 2 * exponent) < kGuard) delta = Cmplx(w * w * kGuard, 0.0);
+  s.At(1, 1) = (Cmplx(w * w, 0.0) + (b22 - b11) * w - det) / delta;
+  s.At(2, 2) = (Cmplx(w * w, 0.0) + (b11 - b22) * w - det) / delta;
+  // The resistance ratios are formed in single precision. Subtracting from zero keeps the
+  // zero imaginary part of a real transmission positive, so the table shows 0 degrees, not -0.
+  const auto f1 = static_cast<float>(std::fabs(r1)), f2 = static_cast<float>(std::fabs(r2));
+  s.At(2, 1) = (Cmplx() - b21 * (2.0 * w * std::sqrt(f1 / f2))) / delta;
+  s.At(1, 2) = (Cmplx() - b12 * (2.0 * w * std::sqrt(f2 / f1))) / delta;
   return s;
 }
 
@@ -242,7 +278,7 @@ PortMatrix PortMatrix::ConvertToZ() const {
   if (n == 1) {
     z.At(1, 1) = At(1, 1).Abs() > kGuard ? At(1, 1).Inverse() : Cmplx(kHuge, 0.0);
   } else if (n == 2) {
-    const Cmplx d = Guarded(Determinant());
+    const Cmplx d = Guarded(TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2)));
     z.At(1, 1) = At(2, 2) / d;
     z.At(1, 2) = -At(1, 2) / d;
     z.At(2, 1) = -At(2, 1) / d;

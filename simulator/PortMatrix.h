@@ -22,6 +22,9 @@ class PortMatrix {
   // its reciprocal.
   static constexpr double kGuard = 1e-36;
   static constexpr double kHuge = 1e36;
+  // A two-port determinant below this share of its products is their rounding noise and
+  // counts as 0 in the conversions.
+  static constexpr double kCancellation = 16 * 2.220446049250313e-16;
 
   // 2 x 2 admittance zeros.
   PortMatrix() : PortMatrix(2) {}
@@ -46,6 +49,8 @@ class PortMatrix {
   void SetAt(const Cmplx& value, int row, int col);
   // 0-based for the nodal stamping; outside the matrix nothing happens.
   void AddAt(const Cmplx& value, int row, int col);
+  // No entry is infinite or NaN.
+  bool IsFinite() const;
   void Clear();
   void Scale(float factor);
 
@@ -73,7 +78,7 @@ class PortMatrix {
   void AddCommonImpedance(const Cmplx& z);
 
   // Two-port admittance helpers: V2/V1 with YL at port 2, V1/V2 with YS at port 1, and the
-  // admittances seen at one port when the other is terminated.
+  // admittances seen at one port when the other is terminated (y11 or y22 of a one-port).
   Cmplx VoltageGain21(const Cmplx& yl) const;
   Cmplx VoltageGain12(const Cmplx& ys) const;
   Cmplx InputAdmittance(const Cmplx& yl) const;
@@ -143,6 +148,9 @@ class PortMatrix {
   void Cascade(const PortMatrix& other);
 
  private:
+  // a11 a22 - a12 a21, or 0 within kCancellation of the products.
+  static Cmplx TwoPortDeterminant(const Cmplx& a11, const Cmplx& a12, const Cmplx& a21,
+                                  const Cmplx& a22);
   // Replaces a denominator of magnitude below kGuard by kGuard.
   static double Guarded(double d);
   static Cmplx Guarded(const Cmplx& d);

@@ -1,5 +1,7 @@
 #include "simulator/SymUebertrager.h"
 
+#include <cmath>
+
 #include "basics/Saturate.h"
 
 void SymUebertrager::LinkReferences(NetLine& check) {
@@ -13,6 +15,7 @@ void SymUebertrager::ParseLine(const SymbolTable& labels) {
   DreiTor::ParseLine(labels);
   float n1Value = 0.0f, n2Value = 0.0f, kValue = 0.0f;
   if (!ReadValues(line, labels, Keys(n1Value, n2Value, kValue))) return;
+  if (!CheckRange(n1Value, n2Value, kValue)) return;
   n1 = TruncToInt32(n1Value);
   n2 = n3 = TruncToInt32(n2Value);
   k12 = kValue;
@@ -26,6 +29,29 @@ void SymUebertrager::ParseLine(const SymbolTable& labels) {
   m12 = k12 * al * f1 * f2;
   m13 = k13 * al * f1 * f3;
   m23 = k23 * al * f2 * f3;
+  for (float l : {l1, l2, m12, m13, m23}) {
+    if (!std::isfinite(l)) {
+      line.Error(MyStrng(line) + " Wert fehlerhaft ", 4);
+      return;
+    }
+  }
+}
+
+// The inductance matrix AL N^2 [[1, K, -K], [K, 1, -K], [-K, -K, 1]] (N1 = N2) has the
+// determinant (1 - K)^2 (1 + 2K): it is positive definite for -0.5 < K < 1 only.
+bool SymUebertrager::CheckRange(float n1Value, float n2Value, float kValue) {
+  const char* fault = nullptr;
+  if (!(n1Value >= 1.0f && n2Value >= 1.0f)) {
+    fault = "Windungszahl muss mindestens 1 sein";
+  } else if (!(al > 0.0f)) {
+    fault = "Induktivität muss größer als 0 sein";
+  } else if (!(kValue < 1.0f)) {
+    fault = "Kopplung muss kleiner als 1 sein";
+  } else if (!(kValue > -0.5f)) {
+    fault = "Kopplung muss größer als -0,5 sein";
+  }
+  if (fault != nullptr) line.Error(fault, 4);
+  return fault == nullptr;
 }
 
 void SymUebertrager::FillMatrix(float frequency) {

@@ -15,7 +15,8 @@ class SymUebertrager : public DreiTor {
   static NetElement* Create(const NetLine& line) { return new SymUebertrager(line); }
 
   void LinkReferences(NetLine& check) override;
-  // Reads the values and derives the self and mutual inductances.
+  // Reads the values and derives the self and mutual inductances. Refuses turn counts below
+  // 1, AL <= 0, K outside -0.5 < K < 1 and inductances beyond the float range.
   void ParseLine(const SymbolTable& labels) override;
   // The inverse of the impedance matrix j omega L.
   void FillMatrix(float frequency) override;
@@ -28,6 +29,9 @@ class SymUebertrager : public DreiTor {
              {"N2", ValueClass::Number, &n2Value},
              {"K", ValueClass::Number, &kValue}}};
   }
+
+  // False, with the message on the line, for values outside the transformer's range.
+  bool CheckRange(float n1Value, float n2Value, float kValue);
 
   float l1 = 0.0f, l2 = 0.0f, l3 = 0.0f;
   float m12 = 0.0f, m13 = 0.0f, m23 = 0.0f;

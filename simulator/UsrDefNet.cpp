@@ -6,7 +6,6 @@
 
 #include "basics/WertMitDim.h"
 #include "simulator/ElementValue.h"
-#include "simulator/MultiMeter.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetLine.h"
 #include "simulator/SpannungsQuelle.h"
@@ -245,6 +244,7 @@ void UsrDefNet::AllocateResults() {
     }
   }
   resultsInactive = false;
+  notComputableReported = false;
 }
 
 void UsrDefNet::FillMatrix(float frequency) {
@@ -262,7 +262,21 @@ void UsrDefNet::FillMatrix(float frequency) {
   }
   if (sweep == nullptr || resultsInactive) return;
   const int point = sweep->index;
-  if (point >= 0 && point < GetResultCount()) results[static_cast<size_t>(point)] = *portMatrix;
+  if (point < 0 || point >= GetResultCount()) return;
+  if (portMatrix->IsFinite()) {
+    results[static_cast<size_t>(point)] = *portMatrix;
+  } else {
+    ReportNotComputable(frequency);
+  }
+}
+
+// A point that overflowed keeps its zeros; one message per net and run is enough to say so.
+void UsrDefNet::ReportNotComputable(double frequency) {
+  if (notComputableReported) return;
+  notComputableReported = true;
+  char at[48];
+  std::snprintf(at, sizeof at, " bei %.6g GHz", frequency / 1e9);
+  Error(MyStrng("Ergebnis nicht berechenbar: ") + name + at, 2);
 }
 
 Cmplx UsrDefNet::PortVoltage(const Zweig& port) const {
@@ -341,10 +355,10 @@ void UsrDefNet::ReduceColumn(int driven, int shorted, int column) {
 
 void UsrDefNet::UpdateMeters(bool unitDrive) {
   for (const Stamp& stamp : stamps) {
-    if (stamp.element->GetTypeName() != MultiMeter::kTypeName) continue;
+    if (!stamp.element->IsMeter()) continue;
     Cmplx v = PortVoltage(stamp.element->GetPort(0));
     if (unitDrive) v *= excitation;
-    static_cast<MultiMeter*>(stamp.element)->TakeReading(v);
+    stamp.element->TakeReading(v);
   }
 }
 
@@ -428,7 +442,12 @@ void UsrDefNet::WriteResultTable(pf::Window* window, char kind) {
     frequency.erase(0, frequency.find_first_not_of(' '));
     if (frequency.size() < 8) frequency.resize(8, ' ');
     frequency += "\t";
-    resultTable.AddLine(MyStrng(frequency.c_str()) + GetTableMatrix(kind, i).ToText());
+    PortMatrix row = GetTableMatrix(kind, i);
+    if (!row.IsFinite()) {
+      ReportNotComputable(sweep->GetFrequency(i));
+      row = PortMatrix(portCount);
+    }
+    resultTable.AddLine(MyStrng(frequency.c_str()) + row.ToText());
   }
   if (window != nullptr) resultTable.CopyToClipboard(window);
 }

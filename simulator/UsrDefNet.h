@@ -44,7 +44,8 @@ class UsrDefNet : public NetElement {
   bool SetUp();
   // One zero admittance matrix per point of the sweep (at most kMaxResults).
   void AllocateResults();
-  // One point at frequency (Hz): fill, stamp, solve, reduce, store, update the meters.
+  // One point at frequency (Hz): fill, stamp, solve, reduce, update the meters, store; a
+  // result with an infinite or NaN entry is reported and not stored.
   void FillMatrix(float frequency) override;
   bool SkipsFillMatrix() const override { return true; }
 
@@ -58,7 +59,8 @@ class UsrDefNet : public NetElement {
   // The result of a point as the table prints it: 'S', 'Z', 'R', 'Y' (in millimho); zeros of
   // the port count for any other kind.
   PortMatrix GetTableMatrix(char kind, int point) const;
-  // Rebuilds the result table for kind; with a window the lines go to the clipboard too.
+  // Rebuilds the result table for kind; with a window the lines go to the clipboard too. A
+  // row that would show an infinite or NaN value is reported and shows zeros.
   void WriteResultTable(pf::Window* window, char kind);
   const LineFile& GetResultTable() const { return resultTable; }
   void SetTableTitle(const MyStrng& title) { tableTitle = title; }
@@ -109,6 +111,8 @@ class UsrDefNet : public NetElement {
   // One column of the two-port reduction: 1 A into `driven`, `shorted` at 0 V.
   void ReduceColumn(int driven, int shorted, int column);
   void UpdateMeters(bool scaleToZero);
+  // "Ergebnis nicht berechenbar: NAME bei F GHz", the first time in a run.
+  void ReportNotComputable(double frequency);
   Cmplx PortVoltage(const Zweig& port) const;
   int RowOf(int node) const { return node == 0 ? -1 : nodeLabels.IndexOf(node); }
   int ClampPoint(int point) const;
@@ -125,6 +129,7 @@ class UsrDefNet : public NetElement {
   NodalSystem system;
   std::vector<PortMatrix> results;
   bool resultsInactive = true;
+  bool notComputableReported = false;
   bool computable = false;
   long long reservedEntries = 0;  // this net's share of the live entries
   float rg1 = 0.0f;

@@ -19,6 +19,8 @@ class SpecAnaElement : public ResistiveOnePort {
   // u: the peak voltage across the port. Mode 'P': |u|^2 / (2 Ri) in milliwatts; mode 'U':
   // |u|. Stored as the element's value and returned.
   Cmplx SetReading(const Cmplx& u);
+  bool IsMeter() const override { return true; }
+  void TakeReading(const Cmplx& portVoltage) override { SetReading(portVoltage); }
 
  private:
   char mode = 'P';

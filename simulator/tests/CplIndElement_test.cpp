@@ -22,7 +22,22 @@ TEST(CplIndElementTest, InverseOfInductanceMatrix) {
       EXPECT_EQ(y.GetAt(1, 2).Abs(), 0.0);
     }
   }
-  EXPECT_TRUE(ModelRefuses({"MUI 1 2 L1=10nH K=0.5"}, " L2 fehlt "));
+}
+
+// Values whose inductance matrix has no inverse, or not a positive definite one.
+TEST(CplIndElementTest, RefusedLines) {
+  const char* const cases[][2] = {
+      {"MUI 1 2 L1=10nH K=0.5", " L2 fehlt "},
+      {"MUI 1 2 L1=10nH L2=10nH K=1", "Kopplung muss kleiner als 1 sein"},
+      {"MUI 1 2 L1=10nH L2=10nH K=-1", "Kopplung muss kleiner als 1 sein"},
+      {"MUI 1 2 L1=0nH L2=10nH K=0.5", "Induktivität muss größer als 0 sein"},
+      {"SYUE 1 2 3 AL=10nH N1=2 N2=1 K=1", "Kopplung muss kleiner als 1 sein"},
+      {"SYUE 1 2 3 AL=10nH N1=2 N2=1 K=-0.5", "Kopplung muss größer als -0,5 sein"},
+      {"SYUE 1 2 3 AL=10nH N1=2 N2=0.9 K=0.5", "Windungszahl muss mindestens 1 sein"},
+      {"SYUE 1 2 3 AL=0nH N1=2 N2=1 K=0.5", "Induktivität muss größer als 0 sein"},
+      {"SYUE 1 2 3 AL=1000000000TH N1=2000000000 N2=1 K=0.5", " Wert fehlerhaft "},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(ModelRefuses({c[0]}, c[1])) << c[0];
 }
 
 // L1 = AL N1^2, L2 = L3 = AL N2^2; the halves couple with +K to the primary, -K otherwise. A

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +28,20 @@ class FixedPorts : public Base {
   bool SkipsFillMatrix() const override { return false; }
 };
 
+// Finite admittances that overflow: below 1.5 GHz two decoupled ports of 1e300 S, whose
+// impedance matrix does; from there a transfer that the two-port reduction cannot hold.
+class Extreme : public ZweiTor {
+ public:
+  explicit Extreme(const NetLine& line) : ZweiTor(line) {}
+  void FillMatrix(float f) override {
+    const bool low = f < 1.5e9f;
+    portMatrix->SetAt(Cmplx(low ? 1e300 : 1e-10, 0.0), 1, 1);
+    portMatrix->SetAt(Cmplx(low ? 0.0 : 1e308, 0.0), 2, 1);
+    portMatrix->SetAt(Cmplx(low ? 1e300 : 1.0, 0.0), 2, 2);
+  }
+  bool SkipsFillMatrix() const override { return false; }
+};
+
 class Analyser : public NetAnalyser {
  public:
   explicit Analyser(double r) : r(r) {}
@@ -44,6 +60,7 @@ class UsrDefNetTest : public testing::Test {
                    [](const NetLine& l) -> NetElement* { return new FixedPorts<ZweiTor>(l); });
     kinds.Register("SYUE",
                    [](const NetLine& l) -> NetElement* { return new FixedPorts<DreiTor>(l); });
+    kinds.Register("TAP", [](const NetLine& l) -> NetElement* { return new Extreme(l); });
   }
 
   // The last network of the text, null when the reader stops.
@@ -272,6 +289,59 @@ TEST_F(UsrDefNetTest, BoundsTheNodalMatrices) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(harness.reader.GetUsrNet(i)->IsComputable(), i < 4);
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
             std::vector<std::string>(2, "UsrDefNet: Nicht genügend Speicherplatz"));
+}
+
+// A 0 ohm resistor is a short and a source resistance of 0 an ideal input or output; the
+// results seen at 50 ohm are those of the ideal circuit.
+TEST_F(UsrDefNetTest, ZeroResistancesAreShorts) {
+  const double p = 1e-12f, u = 1e-6f;  // 1 pohm and 1 uohm as read
+  const struct {
+    std::vector<std::string> elements;
+    Cmplx s11, s21;
+    double tolerance;
+  } cases[] = {
+      {{"RES 1 2 R = 0ohm"}, {0, 0}, {1, 0}, 1e-15},
+      {{"RES 1 2 R = 1pohm"}, {p / (p + 100), 0}, {100 / (p + 100), 0}, 1e-18},
+      // The shunt's conductance is held beside 1e6 S in the nodal matrix.
+      {{"RES 1 2 R = 1uohm", "RES 2 R = 50ohm"}, {(u - 25) / (u + 75), 0}, {50 / (u + 75), 0},
+       1e-8},
+      {{"VVG 1 0 2 0 M = 10 R1 = 1kohm R2 = 0ohm", "RES 2 3 R = 50ohm", "RES 3 R = 50ohm"},
+       {950.0 / 1050, 0}, {-20000.0 / 1050, 0}, 1e-12},
+      {{"CCG 1 2 B = 10 R1 = 0ohm R2 = 1kohm"}, {-1, 0}, {-20000.0 / 1050, 0}, 1e-12},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> block = {"TOP: 2POR 1 2"};
+    block.insert(block.end(), c.elements.begin(), c.elements.end());
+    UsrDefNet* net = ReadBlock(block);
+    ASSERT_NE(net, nullptr) << c.elements[0];
+    Sweep(1e9, 1e9, 1);
+    Cmplx s11, s21;
+    net->GetParameter(s11, 'S', 1, 1, 0);
+    net->GetParameter(s21, 'S', 2, 1, 0);
+    EXPECT_NEAR((s11 - c.s11).Abs(), 0.0, c.tolerance) << c.elements[0];
+    // Near 1, S21 is known to double precision only.
+    EXPECT_NEAR((s21 - c.s21).Abs(), 0.0, std::max(c.tolerance, 1e-15) * c.s21.Abs())
+        << c.elements[0];
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{}) << c.elements[0];
+  }
+}
+
+// A point whose admittances are not finite keeps its zeros, and a table row that would show
+// an infinite or NaN value shows zeros; the net says so once per run.
+TEST_F(UsrDefNetTest, NonFinitePointsAreReportedNotShown) {
+  UsrDefNet* net = ReadBlock({"TOP: 2POR 1 2", "TAP 1 2"});
+  ASSERT_NE(net, nullptr);
+  Sweep(1e9, 2e9, 2);
+  EXPECT_DOUBLE_EQ(net->GetPortMatrix(0).GetAt(1, 1).re, 1e300);
+  EXPECT_EQ(net->GetPortMatrix(1).GetAt(1, 1).re, 0.0);
+  net->WriteResultTable(nullptr, 'Z');
+  LineFile table(net->GetResultTable());
+  table.Reset();
+  for (int i = 0; i < 3; ++i) table.GetNext();
+  for (const char* row : {"1       \t", "2       \t"})
+    EXPECT_EQ(table.GetNext().ToCString(), std::string(row) + "0\t0\t0\t0\t0\t0\t0\t0");
+  EXPECT_EQ(ReaderHarness::QueuedMessages(),
+            std::vector<std::string>{"Ergebnis nicht berechenbar: TOP bei 2 GHz"});
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "instruments/models/SpecAnaElement.h"
+#include "basics/LineFile.h"
 #include "simulator/ElementRegistry.h"
+#include "simulator/NetContext.h"
 #include "simulator/PortMatrix.h"
+#include "simulator/ScomFile.h"
 #include "simulator/SymbolTable.h"
+#include "simulator/UsrDefNet.h"
 
 namespace {
 
@@ -60,13 +63,23 @@ TEST(InstrumentElements, ReadLines) {
   }
 }
 
-TEST(InstrumentElements, SpectrumReadingIsPeakPowerInMilliwatts) {
-  const std::unique_ptr<NetElement> element = Build("SPEC 2 RI= 50ohm SpecAna", SymbolTable());
-  auto& analyser = dynamic_cast<SpecAnaElement&>(*element);
-  for (const Cmplx& u : {Cmplx(1.0, 0.0), Cmplx(0.6, -0.8)}) {
-    EXPECT_DOUBLE_EQ(analyser.SetReading(u).re, 10.0);
-    EXPECT_EQ(analyser.GetValue().im, 0.0);
-  }
+// The network hands the analyser its node voltage at every point, which it reads as the
+// power of that peak voltage in milliwatts: 2 V behind 50 ohm into 50 ohm beside the
+// analyser's 50 ohm give 2/3 V, 40/9 mW.
+TEST(InstrumentElements, SpectrumAnalyserReadsEveryPoint) {
+  LineFile lines;
+  for (const char* line : {"BLK", "TOP: 1POR 1", "UQU 1 U = 2V R = 50ohm Gen", "RES 1 R = 50ohm",
+                           "SPEC 1 RI= 50ohm SpecAna", "END"})
+    lines.AddLine(MyStrng(line));
+  ScomFile reader;
+  reader.SetLines(lines);
+  NetContext::SetReaderInUse(&reader);
+  ASSERT_TRUE(reader.CheckSyntax() && reader.ReadBlocks() && reader.BuildNets());
+  UsrDefNet& net = *reader.GetUsrNet(0);
+  net.FillMatrix(1e9f);
+  const Cmplx reading = net.FindElement("SpecAna")->GetValue();
+  EXPECT_DOUBLE_EQ(reading.re, 40.0 / 9.0);
+  EXPECT_EQ(reading.im, 0.0);
 }
 
 }  // namespace
