@@ -39,7 +39,13 @@ void Subtract(Cmplx& a, const Cmplx& b) {
 
 template <class T>
 struct NodalSystem<T>::Factors {
-  Factors() { klu_defaults(&common); }
+  Factors() {
+    klu_defaults(&common);
+    // Pivots by the entries as they stand, as a dense elimination does; scaling (and
+    // checking) the rows would cost a pass over the matrix at every point, and Build makes
+    // the structure valid.
+    common.scale = -1;
+  }
   ~Factors() {
     for (klu_numeric*& n : numeric) {
       if (n != nullptr) klu_free_numeric(&n, &common);
@@ -93,7 +99,6 @@ bool NodalSystem<T>::Begin(int n, size_t positions) {
   const long long want = 4LL * std::max(n, 0) + static_cast<long long>(positions);
   if (n < 0 || positions > static_cast<size_t>(entryLimit) || !ReserveEntries(want)) return false;
   order = n;
-  declared.reserve(positions + static_cast<size_t>(n));
   return true;
 }
 
@@ -124,7 +129,7 @@ void NodalSystem<T>::Build() {
 
 template <class T>
 int NodalSystem<T>::Slot(int row, int col) const {
-  if (row < 0 || col < 0 || row >= order || col >= order) return -1;
+  if (row < 0 || col < 0 || row >= order || col >= order || columnStart.empty()) return -1;
   const auto begin = rowIndex.begin() + columnStart[col];
   const auto end = rowIndex.begin() + columnStart[col + 1];
   const auto hit = std::lower_bound(begin, end, row);

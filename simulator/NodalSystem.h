@@ -27,8 +27,9 @@ class NodalSystem {
   NodalSystem& operator=(const NodalSystem&) = delete;
   ~NodalSystem();
 
-  // Starts a structure of order n for at most `positions` declared positions; false, with
-  // nothing allocated, when that does not fit beside the systems alive now.
+  // Starts a structure of order n for at most `positions` declared positions and reserves
+  // their entries (nothing is allocated yet); false when they do not fit beside the systems
+  // alive now.
   bool Begin(int n, size_t positions);
   // (row, col) may be non-zero; a row or column of -1 (ground) declares nothing.
   void Declare(int row, int col);

@@ -79,12 +79,18 @@ bool UsrDefNet::SetUp() {
     Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
     return false;
   }
-  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
-  voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
   if (!CheckPorts()) return false;
-  for (NetElement* element : elements.Values()) {
-    stamps.push_back(PlanStamp(element));
-    VisitStamp(stamps.back(), *element->GetPortMatrix(),
+  for (NetElement* element : elements.Values()) stamps.push_back(PlanStamp(element));
+  built = false;
+  computable = true;
+  return true;
+}
+
+// Built when the net is first computed: the networks of a netlist that no point computes
+// take no room for it.
+void UsrDefNet::BuildSystem() {
+  for (const Stamp& stamp : stamps) {
+    VisitStamp(stamp, *stamp.element->GetPortMatrix(),
                [&](int, int row, int col, const Cmplx&) { system.Declare(row, col); });
   }
   system.Build();
@@ -99,8 +105,9 @@ bool UsrDefNet::SetUp() {
     port.lineSlots = system.LineSlots(port.row);
     port.entries = system.RowEntries(port.row);
   }
-  computable = true;
-  return true;
+  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
+  voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
+  built = true;
 }
 
 // A port node that no element touches would leave its row empty, and two ports on the same
@@ -152,6 +159,7 @@ bool UsrDefNet::CheckPorts() {
 UsrDefNet::Stamp UsrDefNet::PlanStamp(NetElement* element) {
   Stamp stamp;
   stamp.element = element;
+  stamp.fills = !element->SkipsFillMatrix();
   const int n = element->GetPortCount();
   const Zweig p0 = element->GetPort(0);
   const Zweig p1 = element->GetPort(1);
@@ -275,10 +283,11 @@ void UsrDefNet::AllocateResults(bool kept) {
 
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
+  if (!built) BuildSystem();
   std::vector<Cmplx>& values = system.Values();
   std::fill(values.begin(), values.end(), Cmplx());
   for (const Stamp& stamp : stamps) {
-    if (!stamp.element->SkipsFillMatrix()) stamp.element->FillMatrix(frequency);
+    if (stamp.fills) stamp.element->FillMatrix(frequency);
     StampElement(stamp);
   }
   if (portCount == 1) {

@@ -94,6 +94,7 @@ class UsrDefNet : public NetElement {
     enum Kind { kNone, kOnePortGrounded, kOnePort, kTwoPortGrounded, kTwoPortCommon, kGrounded };
     static constexpr int kMaxEntries = kMaxPorts * kMaxPorts;
     NetElement* element = nullptr;
+    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
     Kind kind = kNone;
     int rows[kMaxPorts] = {-1, -1, -1, -1};
     int sign = 1;
@@ -112,6 +113,8 @@ class UsrDefNet : public NetElement {
   static bool ReadResistance(const MyStrng& part, const char* key, float& value);
   bool CheckPorts();
   Stamp PlanStamp(NetElement* element);
+  // The matrix structure, the stamps' slots and the vectors.
+  void BuildSystem();
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
   template <class Add>
   static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
@@ -142,6 +145,7 @@ class UsrDefNet : public NetElement {
   std::vector<PortMatrix> results;
   bool resultsInactive = true;
   bool computable = false;
+  bool built = false;  // BuildSystem has run since SetUp
   float rg1 = 0.0f;
   float rg2 = 0.0f;
   int rg1Given = 0;

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <complex>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "simulator/ElementRegistry.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/NetContext.h"
+#include "simulator/SelfResonantElement.h"
 #include "simulator/tests/ReaderHarness.h"
 
 namespace {
@@ -251,6 +255,70 @@ TEST_F(UsrDefNetTest, ChecksTheDefinition) {
     ASSERT_NE(net, nullptr) << c.block[0];
     EXPECT_EQ(net->IsComputable(), c.computable) << c.block[0];
     EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.block[0];
+  }
+}
+
+// S of an LC ladder (shunt C, series L with the ideal inductor's series resistance, ..., shunt
+// C) between 50 ohm, as a cascade of ABCD matrices.
+std::complex<double> LadderS(int sections, double c, double l, double rs, float f, int i, int j) {
+  using C = std::complex<double>;
+  const double omega = 2.0 * kModelPi * static_cast<double>(f);
+  C a = 1.0, b = 0.0, cc = 0.0, d = 1.0;
+  for (int k = 0; k <= sections; ++k) {
+    const C y(0.0, omega * c);  // shunt: [1 0; y 1]
+    a += b * y;
+    cc += d * y;
+    if (k == sections) break;
+    const C z(rs, omega * l);  // series: [1 z; 0 1]
+    b += a * z;
+    d += cc * z;
+  }
+  const double z0 = 50.0;
+  const C delta = a + b / z0 + cc * z0 + d;
+  if (i == 1 && j == 1) return (a + b / z0 - cc * z0 - d) / delta;
+  if (i == 2 && j == 2) return (-a + b / z0 - cc * z0 + d) / delta;
+  return i == 2 ? 2.0 / delta : 2.0 * (a * d - b * cc) / delta;
+}
+
+// Long ladders agree with the exact cascade; the 50,000-section one has 100,001 nodes.
+TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
+  const struct {
+    int sections;
+    double tolerance;
+  } cases[] = {{10, 1e-9}, {999, 1e-8}, {5000, 1e-7}, {50000, 1e-6}};
+  for (const auto& c : cases) {
+    std::vector<std::string> text = {"BLK", "L: 2POR 1 " + std::to_string(c.sections + 1)};
+    for (int k = 1; k <= c.sections; ++k) {
+      text.push_back("CAP " + std::to_string(k) + " 0 C = 2pF");
+      text.push_back("IND " + std::to_string(k) + " " + std::to_string(k + 1) + " L = 5nH");
+    }
+    text.insert(text.end(), {"CAP " + std::to_string(c.sections + 1) + " 0 C = 2pF", "END"});
+    UsrDefNet* net = Read(text);
+    ASSERT_NE(net, nullptr);
+    const auto* cap = dynamic_cast<const Kapazitaet*>(net->FindElement("CAP"));
+    const auto* ind = dynamic_cast<const Induktivitaet*>(net->FindElement("IND"));
+    ASSERT_TRUE(cap != nullptr && ind != nullptr);
+    Sweep(1e7, 3e9, 4);
+    for (int point = 0; point < 4; ++point) {
+      const float f = static_cast<float>(harness.sweep.GetFrequency(point));
+      double power[2] = {0.0, 0.0};
+      for (int k = 0; k < 4; ++k) {
+        const int i = k / 2 + 1, j = k % 2 + 1;
+        Cmplx s;
+        net->GetParameter(s, 'S', i, j, point);
+        const std::complex<double> expected =
+            LadderS(c.sections, cap->GetC(), ind->GetL(), ind->GetRs(), f, i, j);
+        EXPECT_LE(std::abs(std::complex<double>(s.re, s.im) - expected),
+                  c.tolerance * std::max(std::abs(expected), 1e-2))
+            << c.sections << " sections, " << f << " Hz, S" << i << j;
+        if (j == 1) {
+          power[0] += s.re * s.re + s.im * s.im;
+          power[1] += std::norm(expected);
+        }
+      }
+      EXPECT_NEAR(power[0], power[1], 1e-9) << c.sections << " sections, " << f << " Hz";
+    }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
   }
 }
 
