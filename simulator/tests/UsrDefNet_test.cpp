@@ -277,17 +277,14 @@ std::complex<double> LadderS(int sections, double c, double l, double rs, float 
 
 // Long ladders agree with the exact cascade; the 50,000-section one has 100,001 nodes.
 TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
-  const struct {
-    int sections;
-    double tolerance;
-  } cases[] = {{10, 1e-9}, {999, 1e-8}, {5000, 1e-7}, {50000, 1e-6}};
-  for (const auto& c : cases) {
-    std::vector<std::string> text = {"BLK", "L: 2POR 1 " + std::to_string(c.sections + 1)};
-    for (int k = 1; k <= c.sections; ++k) {
+  for (const auto [sections, tolerance] :
+       {std::pair{10, 1e-9}, {999, 1e-8}, {5000, 1e-7}, {50000, 1e-6}}) {
+    std::vector<std::string> text = {"BLK", "L: 2POR 1 " + std::to_string(sections + 1)};
+    for (int k = 1; k <= sections; ++k) {
       text.push_back("CAP " + std::to_string(k) + " 0 C = 2pF");
       text.push_back("IND " + std::to_string(k) + " " + std::to_string(k + 1) + " L = 5nH");
     }
-    text.insert(text.end(), {"CAP " + std::to_string(c.sections + 1) + " 0 C = 2pF", "END"});
+    text.insert(text.end(), {"CAP " + std::to_string(sections + 1) + " 0 C = 2pF", "END"});
     UsrDefNet* net = Read(text);
     ASSERT_NE(net, nullptr);
     const auto* cap = dynamic_cast<const Kapazitaet*>(net->FindElement("CAP"));
@@ -302,16 +299,16 @@ TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
         Cmplx s;
         net->GetParameter(s, 'S', i, j, point);
         const std::complex<double> expected =
-            LadderS(c.sections, cap->GetC(), ind->GetL(), ind->GetRs(), f, i, j);
+            LadderS(sections, cap->GetC(), ind->GetL(), ind->GetRs(), f, i, j);
         EXPECT_LE(std::abs(std::complex<double>(s.re, s.im) - expected),
-                  c.tolerance * std::max(std::abs(expected), 1e-2))
-            << c.sections << " sections, " << f << " Hz, S" << i << j;
+                  tolerance * std::max(std::abs(expected), 1e-2))
+            << sections << " sections, " << f << " Hz, S" << i << j;
         if (j == 1) {
           power[0] += s.re * s.re + s.im * s.im;
           power[1] += std::norm(expected);
         }
       }
-      EXPECT_NEAR(power[0], power[1], 1e-9) << c.sections << " sections, " << f << " Hz";
+      EXPECT_NEAR(power[0], power[1], 1e-9) << sections << " sections, " << f << " Hz";
     }
     EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
   }
