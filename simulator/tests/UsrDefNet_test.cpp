@@ -230,6 +230,22 @@ TEST_F(UsrDefNetTest, WritesTheResultTable) {
   }
 }
 
+// A point computes the top-level network and what it uses, nothing else; only the top-level
+// network keeps results.
+TEST_F(UsrDefNetTest, ComputesOnlyWhatTheTopLevelNetworkUses) {
+  ASSERT_NE(Read({"BLK", "UNUSED: 1POR 1", "RES 1 R = 50ohm", "END", "BLK", "SUB: 1POR 5",
+                  "RES 5 R = 50ohm", "END", "BLK", "TOP: 1POR 1", "SUB 1", "RES 1 R = 100ohm",
+                  "END"}),
+            nullptr);
+  Sweep(1e9, 2e9, 2);
+  const double y11[] = {0.0, 0.02, 0.03};
+  for (int i = 0; i < 3; ++i) {
+    const UsrDefNet& net = *harness.reader.GetUsrNet(i);
+    EXPECT_DOUBLE_EQ(net.GetPortMatrix()->GetAt(1, 1).re, y11[i]) << i;
+    EXPECT_EQ(net.GetResultCount(), i == 2 ? 2 : 0) << i;
+  }
+}
+
 struct DefinitionCase {
   std::vector<std::string> block;
   std::vector<std::string> messages;
