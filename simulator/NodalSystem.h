@@ -36,7 +36,6 @@ class NodalSystem {
   // Compresses the declared positions; the diagonal is always part of the structure.
   void Build();
 
-  int GetOrder() const { return order; }
   // The place of (row, col) in Values(); -1 for ground or a position never declared.
   int Slot(int row, int col) const;
   size_t GetEntryCount() const { return rowIndex.size(); }
