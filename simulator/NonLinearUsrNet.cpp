@@ -29,7 +29,9 @@ bool NonLinearUsrNet::PlanMatrix() {
   for (NetElement* element : elements.Values()) {
     const int n = element->IsLinear() ? element->GetPortCount() : 0;
     for (int j = 0; j < n; ++j) {
-      for (int k = 0; k < n; ++k) VisitAdmittance(element->GetPort(j), element->GetPort(k), declare);
+      for (int k = 0; k < n; ++k) {
+        VisitAdmittance(element->GetPort(j), element->GetPort(k), declare);
+      }
     }
   }
   for (const PNDiodeElement* diode : diodes) {

@@ -95,8 +95,9 @@ void UsrDefNet::BuildSystem() {
   }
   system.Build();
   for (Stamp& stamp : stamps) {
-    VisitStamp(stamp, *stamp.element->GetPortMatrix(),
-               [&](int k, int row, int col, const Cmplx&) { stamp.slots[k] = system.Slot(row, col); });
+    VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int k, int row, int col, const Cmplx&) {
+      stamp.slots[k] = system.Slot(row, col);
+    });
   }
   for (int k = 0; k < portCount && portCount == 2; ++k) {
     ShortedPort& port = shortedPorts[k];
@@ -375,7 +376,9 @@ void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column)
   const std::vector<Cmplx>& values = system.Values();
   Cmplx current;
   for (const auto& [slot, col] : shorted.entries) {
-    if (col != shorted.row) current += values[static_cast<size_t>(slot)] * voltages[static_cast<size_t>(col)];
+    if (col != shorted.row) {
+      current += values[static_cast<size_t>(slot)] * voltages[static_cast<size_t>(col)];
+    }
   }
   const int other = 3 - column;
   portMatrix->SetAt(Cmplx(1.0, 0.0) / x, column, column);
