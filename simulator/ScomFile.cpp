@@ -577,7 +577,13 @@ void ScomFile::PlanComputation() {
 
 void ScomFile::AllocateUsrNetResults() {
   PlanComputation();
-  for (auto& net : usrNets) net->AllocateResults(net == usrNets.back());
+  for (auto& net : usrNets) {
+    if (net == usrNets.back()) {
+      net->AllocateResults();
+    } else {
+      net->ReleaseResults();
+    }
+  }
 }
 
 bool ScomFile::StartDcSweeps() {

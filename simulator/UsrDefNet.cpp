@@ -266,10 +266,9 @@ Cmplx UsrDefNet::GetNodalEntry(int row, int col) const {
   return slot >= 0 ? system.Values()[static_cast<size_t>(slot)] : Cmplx();
 }
 
-void UsrDefNet::AllocateResults(bool kept) {
+void UsrDefNet::AllocateResults() {
   results.clear();
-  resultsInactive = true;
-  if (sweep == nullptr || !kept) return;
+  if (sweep == nullptr) return;
   const int count = std::clamp(sweep->count, 0, kMaxResults);
   results.assign(static_cast<size_t>(count), PortMatrix(portCount));
   for (const PortMatrix& entry : results) {
@@ -280,6 +279,11 @@ void UsrDefNet::AllocateResults(bool kept) {
     }
   }
   resultsInactive = false;
+}
+
+void UsrDefNet::ReleaseResults() {
+  results.clear();
+  resultsInactive = true;
 }
 
 void UsrDefNet::FillMatrix(float frequency) {

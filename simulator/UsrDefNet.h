@@ -39,9 +39,8 @@ class UsrDefNet : public NetElement {
   // Allocates the matrices, checks the ports and plans the stamping. False, with messages,
   // when the net cannot be computed; it then leaves every point alone.
   bool SetUp();
-  // One zero admittance matrix per point of the sweep (at most kMaxResults); without
-  // `kept` the results are dropped and none is stored.
-  void AllocateResults(bool kept = true);
+  // One zero admittance matrix per point of the sweep (at most kMaxResults).
+  void AllocateResults();
   // One point at frequency (Hz): fill, stamp, solve, reduce, store, update the meters.
   void FillMatrix(float frequency) override;
   bool SkipsFillMatrix() const override { return true; }
@@ -82,6 +81,8 @@ class UsrDefNet : public NetElement {
   // order of the node labels; 0 where no element reaches.
   Cmplx GetNodalEntry(int row, int col) const;
   int GetResultCount() const { return static_cast<int>(results.size()); }
+  // No results, and none stored until AllocateResults: for a net whose results nothing reads.
+  void ReleaseResults();
 
   // Set and cleared by the reader on the network analyser's request; the analyser asks for
   // results only while it is 1.
