@@ -360,16 +360,24 @@ void UsrDefNet::ReduceTwoPort() {
   ReduceColumn(shortedPorts[1].row, shortedPorts[0], 2);
 }
 
-// The shorted port's row and column become those of the identity: its node is held at 0 V
-// and the rest of the system is the nodal matrix without it. Each column keeps its own
-// factorisation, as the two matrices differ.
+// The shorted port's row and column become those of the identity for the solve: its node is
+// held at 0 V and the rest of the system is the nodal matrix without it. Each column keeps its
+// own factorisation, as the two matrices differ.
 void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column) {
-  shortedMatrix = system.Values();
-  for (int slot : shorted.lineSlots) shortedMatrix[static_cast<size_t>(slot)] = Cmplx();
-  shortedMatrix[static_cast<size_t>(shorted.diagonal)] = Cmplx(1.0, 0.0);
+  std::vector<Cmplx>& values = system.Values();
+  savedLine.clear();
+  for (int slot : shorted.lineSlots) {
+    savedLine.push_back(values[static_cast<size_t>(slot)]);
+    values[static_cast<size_t>(slot)] = Cmplx();
+  }
+  values[static_cast<size_t>(shorted.diagonal)] = Cmplx(1.0, 0.0);
   std::fill(voltages.begin(), voltages.end(), Cmplx());
   voltages[static_cast<size_t>(driven)] = Cmplx(1.0, 0.0);
-  if (!Solved(system.Solve(shortedMatrix, voltages.data(), column - 1))) return;
+  const auto status = system.Solve(values, voltages.data(), column - 1);
+  for (size_t k = 0; k < savedLine.size(); ++k) {
+    values[static_cast<size_t>(shorted.lineSlots[k])] = savedLine[k];
+  }
+  if (!Solved(status)) return;
   const Cmplx x = voltages[static_cast<size_t>(driven)];
   if (x.Abs() == 0.0) {
     Error(column == 1 ? "Fehler bei der Berechnung von Y_11" : "Fehler bei der Berechnung von Y_22",
@@ -377,7 +385,6 @@ void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column)
     return;
   }
   // The current that flows into the shorted port node.
-  const std::vector<Cmplx>& values = system.Values();
   Cmplx current;
   for (const auto& [slot, col] : shorted.entries) {
     if (col != shorted.row) {

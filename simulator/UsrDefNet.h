@@ -141,7 +141,7 @@ class UsrDefNet : public NetElement {
   std::vector<Cmplx> voltages;
   Cmplx excitation{1.0, 0.0};
   NodalSystem<Cmplx> system;  // its values are the nodal matrix
-  std::vector<Cmplx> shortedMatrix;
+  std::vector<Cmplx> savedLine;  // the shorted port's row and column while it is solved
   ShortedPort shortedPorts[2];
   std::vector<PortMatrix> results;
   bool resultsInactive = true;
