@@ -1,166 +1,255 @@
 #include "simulator/NodalSystem.h"
 
+#include <suitesparse/klu.h>
+
 #include <algorithm>
 #include <cmath>
-#include <new>
+#include <type_traits>
 
-#include "simulator/PortMatrix.h"
+static_assert(sizeof(Cmplx) == 2 * sizeof(double) && std::is_standard_layout_v<Cmplx>,
+              "KLU reads complex values as interleaved pairs of doubles");
 
 namespace {
 
-bool IsZero(const Cmplx& z) { return z.re == 0.0 && z.im == 0.0; }
+// A factorisation reused with new values stands while the solution it gives has a backward
+// error no larger than this; otherwise the matrix is pivoted afresh.
+constexpr double kReuseTolerance = 1e-11;
 
-// The pivot measure of the dense solver: sqrt(re^2 + im^2), the scaled magnitude where the
-// squares underflow or overflow.
-double PivotMagnitude(const Cmplx& z) {
-  const double m = std::sqrt(z.re * z.re + z.im * z.im);
-  return (m == 0.0 || std::isinf(m)) ? z.Abs() : m;
-}
+long long liveEntries = 0;
+long long entryLimit = NodalSystem<double>::kDefaultEntryLimit;
 
-// a * b and a - f * b, in the operation order of Cmplx, inline in the inner loops.
+double* Numbers(Cmplx* x) { return reinterpret_cast<double*>(x); }
+double* Numbers(const Cmplx* x) { return const_cast<double*>(reinterpret_cast<const double*>(x)); }
+double* Numbers(const double* x) { return const_cast<double*>(x); }
+
+double Size(double x) { return std::fabs(x); }
+double Size(const Cmplx& z) { return std::fabs(z.re) + std::fabs(z.im); }
+
+double Product(double a, double b) { return a * b; }
 Cmplx Product(const Cmplx& a, const Cmplx& b) {
   return Cmplx(a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re);
 }
-
-void SubtractProduct(Cmplx& a, const Cmplx& f, const Cmplx& b) {
-  const Cmplx p = Product(f, b);
-  a.re -= p.re;
-  a.im -= p.im;
+void Subtract(double& a, double b) { a -= b; }
+void Subtract(Cmplx& a, const Cmplx& b) {
+  a.re -= b.re;
+  a.im -= b.im;
 }
 
 }  // namespace
 
-bool NodalSystem::Allocate(int n) {
-  std::unique_ptr<int[]>* const indices[] = {&first, &last, &bound, &spanFirst, &spanLast};
-  work.reset();
-  for (auto* array : indices) array->reset();
-  capacity = 0;
+template <class T>
+struct NodalSystem<T>::Factors {
+  Factors() {
+    klu_defaults(&common);
+    // Pivots by the entries as they stand, as a dense elimination does; scaling (and
+    // checking) the rows would cost a pass over the matrix at every point, and Build makes
+    // the structure valid.
+    common.scale = -1;
+  }
+  ~Factors() {
+    for (klu_numeric*& n : numeric) {
+      if (n != nullptr) klu_free_numeric(&n, &common);
+    }
+    if (symbolic != nullptr) klu_free_symbolic(&symbolic, &common);
+  }
+  Factors(const Factors&) = delete;
+  Factors& operator=(const Factors&) = delete;
+
+  klu_common common;
+  klu_symbolic* symbolic = nullptr;
+  klu_numeric* numeric[2] = {nullptr, nullptr};
+  bool counted[2] = {false, false};  // the factorisation's entries are reserved
+};
+
+template <class T>
+NodalSystem<T>::NodalSystem() = default;
+
+template <class T>
+NodalSystem<T>::~NodalSystem() {
+  factors.reset();
+  liveEntries -= reserved;
+}
+
+template <class T>
+long long NodalSystem<T>::SetEntryLimit(long long limit) {
+  const long long previous = entryLimit;
+  entryLimit = limit;
+  return previous;
+}
+
+template <class T>
+bool NodalSystem<T>::ReserveEntries(long long entries) {
+  if (entries < 0 || entries > entryLimit - liveEntries) return false;
+  liveEntries += entries;
+  reserved += entries;
+  return true;
+}
+
+template <class T>
+bool NodalSystem<T>::Begin(int n, size_t positions) {
+  factors.reset();
+  liveEntries -= reserved;
+  reserved = 0;
   order = 0;
-  if (n <= 0) return n == 0;
-  const size_t rows = static_cast<size_t>(n);
-  work.reset(new (std::nothrow) Cmplx[rows * (rows + 1)]);
-  bool ok = work != nullptr;
-  for (auto* array : indices) {
-    array->reset(new (std::nothrow) int[rows]);
-    ok = ok && *array != nullptr;
-  }
-  if (!ok) {
-    Allocate(0);
-    return false;
-  }
-  capacity = n;
-  std::fill(spanFirst.get(), spanFirst.get() + n, 0);
-  std::fill(spanLast.get(), spanLast.get() + n, n - 1);
+  columnStart.clear();
+  rowIndex.clear();
+  values.clear();
+  declared.clear();
+  // Each node holds its diagonal, its vectors and the factors' bookkeeping.
+  const long long want = 4LL * std::max(n, 0) + static_cast<long long>(positions);
+  if (n < 0 || positions > static_cast<size_t>(entryLimit) || !ReserveEntries(want)) return false;
+  order = n;
   return true;
 }
 
-void NodalSystem::ClearSpans() {
-  std::fill(spanFirst.get(), spanFirst.get() + capacity, capacity);
-  std::fill(spanLast.get(), spanLast.get() + capacity, -1);
+template <class T>
+void NodalSystem<T>::Declare(int row, int col) {
+  if (row < 0 || col < 0 || row >= order || col >= order) return;
+  declared.emplace_back(col, row);
 }
 
-void NodalSystem::Touch(int row, int col) {
-  if (row < 0 || row >= capacity || col < 0 || col >= capacity) return;
-  spanFirst[row] = std::min(spanFirst[row], col);
-  spanLast[row] = std::max(spanLast[row], col);
+template <class T>
+void NodalSystem<T>::Build() {
+  for (int k = 0; k < order; ++k) declared.emplace_back(k, k);
+  std::sort(declared.begin(), declared.end());
+  declared.erase(std::unique(declared.begin(), declared.end()), declared.end());
+  columnStart.assign(static_cast<size_t>(order) + 1, 0);
+  rowIndex.resize(declared.size());
+  for (size_t p = 0; p < declared.size(); ++p) {
+    ++columnStart[static_cast<size_t>(declared[p].first) + 1];
+    rowIndex[p] = declared[p].second;
+  }
+  for (int k = 0; k < order; ++k) columnStart[k + 1] += columnStart[k];
+  std::vector<std::pair<int, int>>().swap(declared);
+  values.assign(rowIndex.size(), T());
+  rhs.assign(static_cast<size_t>(order), T());
+  residual.assign(static_cast<size_t>(order), T());
+  scale.assign(static_cast<size_t>(order), 0.0);
 }
 
-void NodalSystem::ClearProfile(PortMatrix& matrix) const {
-  for (int r = 0; r < capacity; ++r) {
-    for (int c = spanFirst[r]; c <= spanLast[r]; ++c) matrix.SetAt(Cmplx(), r + 1, c + 1);
+template <class T>
+int NodalSystem<T>::Slot(int row, int col) const {
+  if (row < 0 || col < 0 || row >= order || col >= order || columnStart.empty()) return -1;
+  const auto begin = rowIndex.begin() + columnStart[col];
+  const auto end = rowIndex.begin() + columnStart[col + 1];
+  const auto hit = std::lower_bound(begin, end, row);
+  return hit != end && *hit == row ? static_cast<int>(hit - rowIndex.begin()) : -1;
+}
+
+template <class T>
+std::vector<std::pair<int, int>> NodalSystem<T>::RowEntries(int row) const {
+  std::vector<std::pair<int, int>> entries;
+  for (int col = 0; col < order; ++col) {
+    const int slot = Slot(row, col);
+    if (slot >= 0) entries.emplace_back(slot, col);
+  }
+  return entries;
+}
+
+template <class T>
+std::vector<int> NodalSystem<T>::LineSlots(int line) const {
+  std::vector<int> slots;
+  if (line < 0 || line >= order) return slots;
+  for (int p = columnStart[line]; p < columnStart[line + 1]; ++p) slots.push_back(p);
+  for (const auto& [slot, col] : RowEntries(line)) {
+    if (col != line) slots.push_back(slot);
+  }
+  return slots;
+}
+
+template <class T>
+typename NodalSystem<T>::Status NodalSystem<T>::Factor(const std::vector<T>& matrix, int which) {
+  klu_common& common = factors->common;
+  klu_numeric*& numeric = factors->numeric[which];
+  if (numeric != nullptr) klu_free_numeric(&numeric, &common);
+  int* ap = columnStart.data();
+  int* ai = rowIndex.data();
+  if constexpr (std::is_same_v<T, Cmplx>) {
+    numeric = klu_z_factor(ap, ai, Numbers(matrix.data()), factors->symbolic, &common);
+  } else {
+    numeric = klu_factor(ap, ai, Numbers(matrix.data()), factors->symbolic, &common);
+  }
+  if (numeric != nullptr) return Status::kSolved;
+  return common.status == KLU_SINGULAR ? Status::kSingular : Status::kNoMemory;
+}
+
+template <class T>
+bool NodalSystem<T>::Refactor(const std::vector<T>& matrix, int which) {
+  klu_common& common = factors->common;
+  klu_numeric* numeric = factors->numeric[which];
+  if constexpr (std::is_same_v<T, Cmplx>) {
+    return klu_z_refactor(columnStart.data(), rowIndex.data(), Numbers(matrix.data()),
+                          factors->symbolic, numeric, &common) != 0;
+  } else {
+    return klu_refactor(columnStart.data(), rowIndex.data(), Numbers(matrix.data()),
+                        factors->symbolic, numeric, &common) != 0;
   }
 }
 
-void NodalSystem::Load(const PortMatrix& matrix, int skip, const Cmplx* rhs) {
-  const int n = matrix.GetSize();
-  const bool skipping = skip >= 0 && skip < n;
-  order = std::min(skipping ? n - 1 : n, capacity);
-  const Cmplx* source = matrix.Entries();
-  for (int row = 0; row < order; ++row) {
-    const int r = skipping && row >= skip ? row + 1 : row;
-    const Cmplx* from = source + static_cast<size_t>(r) * static_cast<size_t>(n);
-    Cmplx* to = &work[Index(row, 0)];
-    to[order] = rhs[row];
-    // The span in the loaded columns, without the skipped one.
-    int f = r < capacity ? spanFirst[r] : 0;
-    int l = r < capacity ? std::min(spanLast[r], n - 1) : n - 1;
-    for (int c = f; c <= l; ++c) {
-      if (!skipping || c < skip) {
-        to[c] = from[c];
-      } else if (c > skip) {
-        to[c - 1] = from[c];
-      }
-    }
-    if (skipping) {
-      if (f > skip) --f;
-      if (l >= skip) --l;
-    }
-    while (f <= l && IsZero(to[f])) ++f;
-    while (l > f && IsZero(to[l])) --l;
-    first[row] = f <= l ? f : order;
-    last[row] = f <= l ? l : -1;
+template <class T>
+void NodalSystem<T>::SolveWith(int which, T* x) {
+  if constexpr (std::is_same_v<T, Cmplx>) {
+    klu_z_solve(factors->symbolic, factors->numeric[which], order, 1, Numbers(x),
+                &factors->common);
+  } else {
+    klu_solve(factors->symbolic, factors->numeric[which], order, 1, x, &factors->common);
   }
-  // bound[k]: no row below it starts at or left of column k, so none below it holds a
-  // non-zero in column k, neither now nor after the row exchanges of the elimination.
-  std::fill(bound.get(), bound.get() + order, -1);
-  for (int row = 0; row < order; ++row) {
-    if (first[row] < order) bound[first[row]] = std::max(bound[first[row]], row);
-  }
-  for (int k = 1; k < order; ++k) bound[k] = std::max(bound[k], bound[k - 1]);
 }
 
-bool NodalSystem::Solve() {
-  const int n = order;
-  for (int k = 0; k < n; ++k) {
-    const int rows = std::min(bound[k], n - 1);
-    int p = k;
-    double best = 0.0;
-    for (int i = k; i <= rows; ++i) {
-      const Cmplx& z = work[Index(i, k)];
-      if (first[i] > k || last[i] < k || IsZero(z)) continue;
-      const double m = PivotMagnitude(z);
-      if (m > best) {
-        best = m;
-        p = i;
-      }
-    }
-    if (best == 0.0) return false;
-    Cmplx* rk = &work[Index(k, 0)];
-    if (p != k) {
-      std::swap_ranges(rk + k, rk + n + 1, &work[Index(p, k)]);
-      std::swap(first[k], first[p]);
-      std::swap(last[k], last[p]);
-    }
-    // Dividing by the pivot is multiplying by its inverse, as the complex division does.
-    const Cmplx inverse = rk[k].Inverse();
-    const int end = last[k];
-    for (int j = k + 1; j <= end; ++j) rk[j] = Product(rk[j], inverse);
-    rk[n] = Product(rk[n], inverse);
-    for (int i = k + 1; i <= rows; ++i) {
-      Cmplx* ri = &work[Index(i, 0)];
-      if (first[i] > k || last[i] < k || IsZero(ri[k])) continue;
-      const Cmplx f = ri[k];
-      for (int j = last[i] + 1; j <= end; ++j) ri[j] = Cmplx();
-      for (int j = k + 1; j <= end; ++j) SubtractProduct(ri[j], f, rk[j]);
-      SubtractProduct(ri[n], f, rk[n]);
-      last[i] = std::max(last[i], end);
+template <class T>
+double NodalSystem<T>::BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const {
+  std::copy(b, b + order, residual.begin());
+  for (int i = 0; i < order; ++i) scale[i] = Size(b[i]);
+  for (int col = 0; col < order; ++col) {
+    const T& xc = x[col];
+    const double size = Size(xc);
+    for (int p = columnStart[col]; p < columnStart[col + 1]; ++p) {
+      const int row = rowIndex[p];
+      Subtract(residual[row], Product(matrix[p], xc));
+      scale[row] += Size(matrix[p]) * size;
     }
   }
-  // Back substitution, column by column from the last; bound[i] becomes the first row whose
-  // last non-zero reaches column i.
-  int reach = -1;
-  int row = 0;
-  for (int i = 0; i < n; ++i) {
-    while (reach < i && row < n) reach = std::max(reach, last[row++]);
-    bound[i] = reach >= i ? row - 1 : n;
+  double worst = 0.0;
+  for (int i = 0; i < order; ++i) {
+    const double r = Size(residual[i]);
+    if (!std::isfinite(r)) return HUGE_VAL;
+    if (r > 0.0) worst = std::max(worst, scale[i] > 0.0 ? r / scale[i] : HUGE_VAL);
   }
-  for (int i = n - 1; i >= 0; --i) {
-    const Cmplx xi = work[Index(i, n)];
-    for (int r = i - 1; r >= bound[i]; --r) {
-      if (last[r] < i) continue;
-      const Cmplx& a = work[Index(r, i)];
-      if (!IsZero(a)) SubtractProduct(work[Index(r, n)], a, xi);
-    }
-  }
-  return true;
+  return worst;
 }
+
+template <class T>
+typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matrix, T* x,
+                                                      int which) {
+  if (order == 0) return Status::kSolved;
+  if (which < 0 || which > 1 || matrix.size() != rowIndex.size()) return Status::kSingular;
+  if (factors == nullptr) {
+    factors = std::make_unique<Factors>();
+    factors->symbolic = klu_analyze(order, columnStart.data(), rowIndex.data(), &factors->common);
+    if (factors->symbolic == nullptr) {
+      factors.reset();
+      return Status::kNoMemory;
+    }
+  }
+  std::copy(x, x + order, rhs.begin());
+  if (factors->numeric[which] != nullptr) {
+    if (Refactor(matrix, which)) {
+      SolveWith(which, x);
+      if (BackwardError(matrix, x, rhs.data()) <= kReuseTolerance) return Status::kSolved;
+      std::copy(rhs.begin(), rhs.end(), x);
+    }
+  } else if (!factors->counted[which]) {
+    // The factors' size as the analysis estimates it, before they are allocated.
+    const klu_symbolic& s = *factors->symbolic;
+    if (!ReserveEntries(static_cast<long long>(s.lnz + s.unz) + s.nzoff)) {
+      return Status::kNoMemory;
+    }
+    factors->counted[which] = true;
+  }
+  const Status status = Factor(matrix, which);
+  if (status == Status::kSolved) SolveWith(which, x);
+  return status;
+}
+
+template class NodalSystem<double>;
+template class NodalSystem<Cmplx>;

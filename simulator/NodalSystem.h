@@ -1,56 +1,82 @@
 #pragma once
-// The working system of the nodal solver: the admittance matrix with its right-hand side as
-// one augmented array, allocated once per network and solved in place at every point.
+// The nodal matrix of a network in compressed sparse columns, and its sparse LU factorisation
+// (SuiteSparse KLU). The structure is declared once from the positions the stamps reach; the
+// values are stamped anew at every point. A factorisation keeps its pivot order from point to
+// point while the solution it gives stays accurate, and pivots afresh when it does not.
 //
-// The elimination pivots exactly as CmplxGaussJordan does (partial pivoting, the strictly
-// larger magnitude wins) and so yields the same numbers, but it skips zero multipliers and
-// works each row only up to its last non-zero column. Nodal matrices are sparse and nearly
-// banded, so a ladder costs about linear time per point instead of cubic.
+// Use: Begin, Declare every position, Build; then per point fill Values() through Slot()
+// places and Solve. T is double (operating point) or Cmplx (small-signal network).
 
 #include <cstddef>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "basics/Cmplx.h"
 
-class PortMatrix;
-
+template <class T>
 class NodalSystem {
  public:
-  // Room for systems up to order n, every entry of a row taken as possibly non-zero; false
-  // when the memory cannot be had.
-  bool Allocate(int n);
-  int GetCapacity() const { return capacity; }
-  // The structure of the full matrix, declared once: after ClearSpans every row is empty,
-  // and Touch marks entry (row, col) as possibly non-zero. Loading then reads and clears no
-  // more than that profile of each row.
-  void ClearSpans();
-  void Touch(int row, int col);
-  // Zeros the declared profile of a full matrix of the capacity's order.
-  void ClearProfile(PortMatrix& matrix) const;
+  // Entries (matrix positions and factor entries) of all systems alive at a time: large
+  // netlists must not take the machine's memory.
+  static constexpr long long kDefaultEntryLimit = 1LL << 24;
+  enum class Status { kSolved, kSingular, kNoMemory };
 
-  // Loads the square matrix without its row and column `skip` (0-based; -1 keeps all), so
-  // the order is the matrix's or one less; the right-hand side is that of the loaded order.
-  void Load(const PortMatrix& matrix, int skip, const Cmplx* rhs);
-  // False at a zero pivot; the solution is then undefined.
-  bool Solve();
-  // Component i of the solution of the latest successful Solve.
-  const Cmplx& Solution(int i) const { return work[Index(i, order)]; }
-  int GetOrder() const { return order; }
+  NodalSystem();
+  NodalSystem(const NodalSystem&) = delete;
+  NodalSystem& operator=(const NodalSystem&) = delete;
+  ~NodalSystem();
+
+  // Starts a structure of order n for at most `positions` declared positions and reserves
+  // their entries (nothing is allocated yet); false when they do not fit beside the systems
+  // alive now.
+  bool Begin(int n, size_t positions);
+  // (row, col) may be non-zero; a row or column of -1 (ground) declares nothing.
+  void Declare(int row, int col);
+  // Compresses the declared positions; the diagonal is always part of the structure.
+  void Build();
+
+  // The place of (row, col) in Values(); -1 for ground or a position never declared.
+  int Slot(int row, int col) const;
+  size_t GetEntryCount() const { return rowIndex.size(); }
+  std::vector<T>& Values() { return values; }
+  const std::vector<T>& Values() const { return values; }
+  // Every stored entry of row `row` (place, column), and every place in row or column `line`.
+  std::vector<std::pair<int, int>> RowEntries(int row) const;
+  std::vector<int> LineSlots(int line) const;
+
+  // Solves A x = b in place (x holds b on entry) for the matrix `matrix` of this structure
+  // (Values() or a variant of it). `which` (0 or 1) selects one of two factorisations kept
+  // side by side, for two matrices that differ in their values.
+  Status Solve(const std::vector<T>& matrix, T* x, int which = 0);
+
+  // The limit of live entries; returns the previous one. Tests lower it.
+  static long long SetEntryLimit(long long limit);
 
  private:
-  size_t Index(int row, int col) const {
-    return static_cast<size_t>(row) * static_cast<size_t>(order + 1) + static_cast<size_t>(col);
-  }
+  struct Factors;  // the KLU objects
 
-  std::unique_ptr<Cmplx[]> work;  // order rows of order + 1: matrix | right-hand side
-  // Per row: first and last column (below order) that may be non-zero; the columns between
-  // them are held in work, the others count as zero whatever work holds there.
-  std::unique_ptr<int[]> first;
-  std::unique_ptr<int[]> last;
-  std::unique_ptr<int[]> bound;  // per column: the last row that may be non-zero in it
-  // Per row of the full matrix: the columns that Load reads.
-  std::unique_ptr<int[]> spanFirst;
-  std::unique_ptr<int[]> spanLast;
-  int capacity = 0;
+  bool ReserveEntries(long long entries);
+  // A new factorisation `which` of matrix, pivoted afresh.
+  Status Factor(const std::vector<T>& matrix, int which);
+  // The latest factorisation's pivots with matrix's values; false when a pivot became zero.
+  bool Refactor(const std::vector<T>& matrix, int which);
+  void SolveWith(int which, T* x);
+  // Largest componentwise backward error |b - A x|_i / (|A| |x| + |b|)_i.
+  double BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const;
+
   int order = 0;
+  std::vector<int> columnStart;  // order + 1
+  std::vector<int> rowIndex;     // sorted within each column
+  std::vector<T> values;
+  std::vector<std::pair<int, int>> declared;  // (col, row) until Build
+  // Scratch of the accuracy check: b, the residual and its scale.
+  std::vector<T> rhs;
+  mutable std::vector<T> residual;
+  mutable std::vector<double> scale;
+  std::unique_ptr<Factors> factors;
+  long long reserved = 0;  // this system's share of the live entries
 };
+
+extern template class NodalSystem<double>;
+extern template class NodalSystem<Cmplx>;

@@ -3,23 +3,44 @@
 #include <algorithm>
 #include <cmath>
 
-#include "basics/GaussSolve.h"
 #include "simulator/DcSweepSupply.h"
 #include "simulator/PNDiodeElement.h"
 #include "simulator/PortMatrix.h"
 
-NonLinearUsrNet::NonLinearUsrNet(const UsrNetBasis& frame)
-    : UsrNetBasis(frame), conductance(1, 1), working(1, 1), sourceCurrents(1), nodeVoltages(1) {}
+NonLinearUsrNet::NonLinearUsrNet(const UsrNetBasis& frame) : UsrNetBasis(frame) {}
 
 void NonLinearUsrNet::Allocate() {
   nodeCount = nodeList.GetCount();
   elementCount = elements.GetCount();
-  // A net without nodes is never solved (a supply has a node); keep its arrays non-empty.
-  const int n = std::max(nodeCount, 1);
-  conductance.Resize(n, n);
-  working.Resize(n, n);
-  sourceCurrents.Realloc(n);
-  nodeVoltages.Realloc(n);
+  nodeVoltages.assign(static_cast<size_t>(nodeCount), 0.0);
+}
+
+bool NonLinearUsrNet::PlanMatrix() {
+  size_t positions = 4 * diodes.size();
+  for (NetElement* element : elements.Values()) {
+    const size_t ports = static_cast<size_t>(std::max(element->GetPortCount(), 0));
+    if (element->IsLinear()) positions += 4 * ports * ports;
+  }
+  if (!system.Begin(nodeCount, positions)) {
+    report.Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+    return false;
+  }
+  const auto declare = [&](int row, int col, double) { system.Declare(row, col); };
+  for (NetElement* element : elements.Values()) {
+    const int n = element->IsLinear() ? element->GetPortCount() : 0;
+    for (int j = 0; j < n; ++j) {
+      for (int k = 0; k < n; ++k) {
+        VisitAdmittance(element->GetPort(j), element->GetPort(k), declare);
+      }
+    }
+  }
+  for (const PNDiodeElement* diode : diodes) {
+    VisitAdmittance(diode->GetPort(0), diode->GetPort(0), declare);
+  }
+  system.Build();
+  conductance.assign(system.GetEntryCount(), 0.0);
+  sourceCurrents.assign(static_cast<size_t>(nodeCount), 0.0);
+  return true;
 }
 
 int NonLinearUsrNet::StartDcSweep() {
@@ -49,9 +70,13 @@ int NonLinearUsrNet::StartDcSweep() {
     diodes.push_back(diode);
   }
 
+  Allocate();
+  if (!PlanMatrix()) {
+    diodes.clear();
+    return 0;
+  }
   supply = found;
   supplyElement = foundElement;
-  Allocate();
   supply->ResetSweep();
   StampSupply();
   for (NetElement* element : elements.Values()) {
@@ -71,21 +96,32 @@ bool NonLinearUsrNet::NextDcStep() {
 
 double NonLinearUsrNet::GetNodeVoltage(int node) const {
   const int row = Row(node);
-  return row < 0 ? 0.0 : nodeVoltages[row];
+  return row < 0 || static_cast<size_t>(row) >= nodeVoltages.size()
+             ? 0.0
+             : nodeVoltages[static_cast<size_t>(row)];
 }
 
-void NonLinearUsrNet::StampAdmittance(RMatrix& matrix, const Zweig& into, const Zweig& across,
-                                      double y) const {
+template <class At>
+void NonLinearUsrNet::VisitAdmittance(const Zweig& into, const Zweig& across, At&& at) const {
   const int rows[2] = {Row(into.nodePlus), Row(into.nodeMinus)};
   const int cols[2] = {Row(across.nodePlus), Row(across.nodeMinus)};
   for (int r = 0; r < 2; ++r) {
     for (int c = 0; c < 2; ++c) {
-      if (rows[r] >= 0 && cols[c] >= 0) matrix.AddTo(r == c ? y : -y, rows[r], cols[c]);
+      if (rows[r] >= 0 && cols[c] >= 0) at(rows[r], cols[c], r == c ? 1.0 : -1.0);
     }
   }
 }
 
-void NonLinearUsrNet::InjectCurrent(RVektor& currents, const Zweig& port, double i) const {
+void NonLinearUsrNet::StampAdmittance(std::vector<double>& matrix, const Zweig& into,
+                                      const Zweig& across, double y) const {
+  VisitAdmittance(into, across, [&](int row, int col, double sign) {
+    const int slot = system.Slot(row, col);
+    if (slot >= 0) matrix[static_cast<size_t>(slot)] += sign * y;
+  });
+}
+
+void NonLinearUsrNet::InjectCurrent(std::vector<double>& currents, const Zweig& port,
+                                    double i) const {
   const int plus = Row(port.nodePlus);
   const int minus = Row(port.nodeMinus);
   if (plus >= 0) currents[plus] += i;
@@ -108,7 +144,7 @@ void NonLinearUsrNet::StampLinear(NetElement& element) {
 }
 
 void NonLinearUsrNet::StampSupply() {
-  sourceCurrents.Zero();
+  std::fill(sourceCurrents.begin(), sourceCurrents.end(), 0.0);
   InjectCurrent(sourceCurrents, supplyElement->GetPort(0), supply->GetNortonCurrent());
 }
 
@@ -117,7 +153,6 @@ double NonLinearUsrNet::PortVoltage(const Zweig& port) const {
 }
 
 bool NonLinearUsrNet::Iterate() {
-  RVektor currents;
   for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
     // Each diode as its tangent at U: conductance g in parallel with the current I - g U.
     working = conductance;
@@ -128,10 +163,15 @@ bool NonLinearUsrNet::Iterate() {
       StampAdmittance(working, port, port, g);
       InjectCurrent(currents, port, g * diode->GetU() - diode->GetI());
     }
-    bool solved = false;
-    nodeVoltages = RMatrixSolve(working, currents, &solved);
-    for (int i = 0; solved && i < nodeVoltages.GetSize(); ++i) {
+    nodeVoltages = currents;
+    const auto status = system.Solve(working, nodeVoltages.data());
+    bool solved = status == NodalSystem<double>::Status::kSolved;
+    for (size_t i = 0; solved && i < nodeVoltages.size(); ++i) {
       solved = std::isfinite(nodeVoltages[i]);
+    }
+    if (status == NodalSystem<double>::Status::kNoMemory) {
+      report.Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+      return false;
     }
     if (!solved) {
       report.Error("Fehler im Gaus-Algorithmus", 2);

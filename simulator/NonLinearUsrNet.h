@@ -4,8 +4,9 @@
 //
 // The reader constructs it from the block's frame, calls Allocate, and StartDcSweep when a run
 // starts; the DC instrument then calls NextDcStep once per tick until it returns false. The
-// linear elements are stamped once, at frequency 0, as conductances; the supply is a Norton
-// current; every diode is solved by Newton's method with junction-voltage limiting.
+// linear elements are stamped once, at frequency 0, as conductances into the sparse nodal
+// matrix; the supply is a Norton current; every diode is solved by Newton's method with
+// junction-voltage limiting.
 //
 // Reading the operating points of a sweep:
 //   if (net.StartDcSweep() == 1) {
@@ -19,8 +20,8 @@
 
 #include <vector>
 
-#include "basics/Matrix.h"
 #include "basics/VS_Error.h"
+#include "simulator/NodalSystem.h"
 #include "simulator/UsrNetBasis.h"
 
 class DcSweepSupply;
@@ -37,7 +38,7 @@ class NonLinearUsrNet : public UsrNetBasis {
   // A copy of the frame; the caller clears the frame's ownership of the elements.
   explicit NonLinearUsrNet(const UsrNetBasis& frame);
 
-  // Matrices and vectors sized to the node count.
+  // The node voltages sized to the node count; the matrix follows when a sweep starts.
   void Allocate();
   // 0 when no element is a DC supply ("DcGeneratorElement"), or when a nonlinear element is
   // no diode (reported); otherwise the supply is reset, the linear elements and the supply are
@@ -59,21 +60,30 @@ class NonLinearUsrNet : public UsrNetBasis {
 
  private:
   int Row(int node) const { return node == 0 ? -1 : nodeList.IndexOf(node); }
-  // y, the current of port `into` per volt across port `across`, at the rows of their nodes
-  // (ground has no row): +y at (+,+) and (-,-), -y at (+,-) and (-,+).
-  void StampAdmittance(RMatrix& matrix, const Zweig& into, const Zweig& across, double y) const;
+  // Calls at(row, col, sign) for the four positions where y, the current of port `into` per
+  // volt across port `across`, enters: +y at (+,+) and (-,-), -y at (+,-) and (-,+); ground
+  // has no row.
+  template <class At>
+  void VisitAdmittance(const Zweig& into, const Zweig& across, At&& at) const;
+  void StampAdmittance(std::vector<double>& matrix, const Zweig& into, const Zweig& across,
+                       double y) const;
   // Current i into node+ and out of node-.
-  void InjectCurrent(RVektor& currents, const Zweig& port, double i) const;
+  void InjectCurrent(std::vector<double>& currents, const Zweig& port, double i) const;
+  // The matrix structure of the linear elements and the diodes; false (reported) when it does
+  // not fit.
+  bool PlanMatrix();
   void StampLinear(NetElement& element);
   void StampSupply();
   double PortVoltage(const Zweig& port) const;
   // Newton iterations at the present supply value; false (reported) when they fail.
   bool Iterate();
 
-  RMatrix conductance;
-  RMatrix working;
-  RVektor sourceCurrents;
-  RVektor nodeVoltages;
+  NodalSystem<double> system;
+  std::vector<double> conductance;  // the linear elements, in the system's slot order
+  std::vector<double> working;      // with the diodes' tangents added
+  std::vector<double> sourceCurrents;
+  std::vector<double> currents;
+  std::vector<double> nodeVoltages;
   DcSweepSupply* supply = nullptr;
   NetElement* supplyElement = nullptr;
   std::vector<PNDiodeElement*> diodes;

@@ -1,6 +1,7 @@
 #include "simulator/ScomFile.h"
 
 #include <cmath>
+#include <unordered_set>
 
 #include "basics/IntegerWert.h"
 #include "basics/WertMitDim.h"
@@ -576,8 +577,33 @@ bool ScomFile::BuildNets() {
   return ok;
 }
 
+void ScomFile::PlanComputation() {
+  std::unordered_set<const UsrDefNet*> used;
+  if (!usrNets.empty()) used.insert(usrNets.back().get());
+  // Instances name only earlier networks, so one pass from the last one finds them all.
+  for (auto net = usrNets.rbegin(); net != usrNets.rend(); ++net) {
+    if (used.count(net->get()) == 0) continue;
+    for (NetElement* element : (*net)->GetElements().Values()) {
+      if (const auto* one = dynamic_cast<const UsrDefEinTor*>(element)) used.insert(one->GetNet());
+      if (const auto* two = dynamic_cast<const UsrDefZweiTor*>(element)) used.insert(two->GetNet());
+    }
+  }
+  computedNets.clear();
+  for (auto& net : usrNets) {
+    if (used.count(net.get()) != 0) computedNets.push_back(net.get());
+  }
+  plannedNets = usrNets.size();
+}
+
 void ScomFile::AllocateUsrNetResults() {
-  for (auto& net : usrNets) net->AllocateResults();
+  PlanComputation();
+  for (auto& net : usrNets) {
+    if (net == usrNets.back()) {
+      net->AllocateResults();
+    } else {
+      net->ReleaseResults();
+    }
+  }
 }
 
 bool ScomFile::StartDcSweeps() {
@@ -590,7 +616,8 @@ bool ScomFile::StartDcSweeps() {
 }
 
 bool ScomFile::ComputeAt(float frequency) {
-  for (auto& net : usrNets) net->FillMatrix(frequency);
+  if (plannedNets != usrNets.size()) PlanComputation();
+  for (UsrDefNet* net : computedNets) net->FillMatrix(frequency);
   return true;
 }
 
@@ -613,6 +640,8 @@ NonLinearUsrNet* ScomFile::GetNonLinearNet(int i) const {
 }
 
 void ScomFile::DeleteUsrNets() {
+  computedNets.clear();
+  plannedNets = 0;
   usrNetsByName.clear();
   usrNets.clear();
 }

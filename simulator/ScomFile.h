@@ -85,9 +85,11 @@ class ScomFile : public NetWork {
   void BuildDataObjects();
   bool BuildNets() override;
 
+  // Results are kept for the top-level (last) network only: no instrument reads another's.
   void AllocateUsrNetResults();
   bool StartDcSweeps();
-  // Every user network in block order at frequency (Hz).
+  // At frequency (Hz), in block order, the user networks that the top-level network is or
+  // uses as elements, directly or through others; the rest is not computed.
   bool ComputeAt(float frequency);
   // The voltage sources of the top-level (last) network get the voltage u.
   void SetSourceVoltage(const Cmplx& u);
@@ -150,6 +152,8 @@ class ScomFile : public NetWork {
                      const std::vector<TabElement>& rows);
   const ElementRegistry& Elements() const;
   const DataObjectRegistry& DataKinds() const;
+  // The networks that ComputeAt computes, for the networks built now.
+  void PlanComputation();
 
   int blkCount = 0;
   int dataObjectCount = 0;
@@ -159,6 +163,8 @@ class ScomFile : public NetWork {
   MyStrng outFormat;
   std::vector<std::unique_ptr<UsrDefNet>> usrNets;
   std::unordered_map<std::string, UsrDefNet*> usrNetsByName;
+  std::vector<UsrDefNet*> computedNets;
+  size_t plannedNets = 0;  // the count of networks that computedNets was planned for
   std::vector<std::unique_ptr<NonLinearUsrNet>> nonLinearNets;
   std::array<std::unique_ptr<NetDataElm>, kMaxDataObjects> dataObjects;
   std::vector<int> definitionBlocks;  // the "BLK" line of each definition

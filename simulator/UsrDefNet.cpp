@@ -15,10 +15,6 @@ namespace {
 
 constexpr int kMaxRgPart = 50;
 
-// Entries of the nodal matrices of the networks alive now: a netlist of many large blocks must
-// not take the machine's memory.
-long long liveEntries = 0;
-
 bool IsGrounded(const Zweig& port) { return port.nodePlus == 0 || port.nodeMinus == 0; }
 
 int NonGroundNode(const Zweig& port) { return port.nodePlus != 0 ? port.nodePlus : port.nodeMinus; }
@@ -40,7 +36,6 @@ UsrDefNet::UsrDefNet(const UsrNetBasis& frame, SweepFreq* netSweep)
 }
 
 UsrDefNet::~UsrDefNet() {
-  liveEntries -= reservedEntries;
   for (NetElement* element : elements.Values()) delete element;
 }
 
@@ -67,37 +62,52 @@ void UsrDefNet::ReadGeneratorResistances() {
 
 bool UsrDefNet::SetUp() {
   computable = false;
-  liveEntries -= reservedEntries;
-  reservedEntries = 0;
   stamps.clear();
   nodeCount = nodeLabels.GetCount();
   if (nodeCount == 0 || elements.GetCount() == 0) {
     Error("Definiertes Netzwerk enthält keine Elemente", 2);
     return false;
   }
-  const long long entries = static_cast<long long>(nodeCount) * nodeCount;
-  if (nodeCount > kMaxNodes || liveEntries + entries > kMaxLiveEntries ||
-      (nodal = PortMatrix(nodeCount)).GetSize() != nodeCount || !system.Allocate(nodeCount)) {
+  // At most (ports + 1)^2 entries per element: the common-reference two-port's nine.
+  size_t positions = 0;
+  for (NetElement* element : elements.Values()) {
+    const size_t ports = static_cast<size_t>(std::clamp(element->GetPortCount(), 0, kMaxPorts));
+    positions += std::min((ports + 1) * (ports + 1), static_cast<size_t>(Stamp::kMaxEntries));
+  }
+  if (!system.Begin(nodeCount, positions)) {
     Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
     return false;
   }
-  reservedEntries = entries;
-  liveEntries += entries;
-  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
   if (!CheckPorts()) return false;
-  system.ClearSpans();
-  for (NetElement* element : elements.Values()) {
-    stamps.push_back(PlanStamp(element));
-    // Every stamp adds to the entries between all of its rows.
-    const Stamp& stamp = stamps.back();
-    for (int j : stamp.rows) {
-      for (int k : stamp.rows) {
-        if (stamp.kind != Stamp::kNone) system.Touch(j, k);
-      }
-    }
-  }
+  for (NetElement* element : elements.Values()) stamps.push_back(PlanStamp(element));
+  built = false;
   computable = true;
   return true;
+}
+
+// Built when the net is first computed: the networks of a netlist that no point computes
+// take no room for it.
+void UsrDefNet::BuildSystem() {
+  for (const Stamp& stamp : stamps) {
+    VisitStamp(stamp, *stamp.element->GetPortMatrix(),
+               [&](int, int row, int col, const Cmplx&) { system.Declare(row, col); });
+  }
+  system.Build();
+  for (Stamp& stamp : stamps) {
+    VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int k, int row, int col, const Cmplx&) {
+      stamp.slots[k] = system.Slot(row, col);
+    });
+  }
+  for (int k = 0; k < portCount && portCount == 2; ++k) {
+    ShortedPort& port = shortedPorts[k];
+    port.row = RowOf(netPorts[k].nodePlus);
+    port.diagonal = system.Slot(port.row, port.row);
+    port.lineSlots = system.LineSlots(port.row);
+    port.entries = system.RowEntries(port.row);
+  }
+  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
+  voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
+  built = true;
 }
 
 // A port node that no element touches would leave its row empty, and two ports on the same
@@ -149,6 +159,7 @@ bool UsrDefNet::CheckPorts() {
 UsrDefNet::Stamp UsrDefNet::PlanStamp(NetElement* element) {
   Stamp stamp;
   stamp.element = element;
+  stamp.fills = !element->SkipsFillMatrix();
   const int n = element->GetPortCount();
   const Zweig p0 = element->GetPort(0);
   const Zweig p1 = element->GetPort(1);
@@ -185,50 +196,73 @@ UsrDefNet::Stamp UsrDefNet::PlanStamp(NetElement* element) {
   return stamp;
 }
 
-void UsrDefNet::StampElement(const Stamp& stamp) {
-  const PortMatrix& y = *stamp.element->GetPortMatrix();
+template <class Add>
+void UsrDefNet::VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add) {
+  const int size = y.GetSize();
+  const Cmplx* entries = y.Entries();
+  // The element's own matrix, 1-based, read inline: this runs for every element and point.
+  const auto at = [&](int i, int j) {
+    return i <= size && j <= size ? entries[(i - 1) * size + (j - 1)] : Cmplx();
+  };
+  const auto sum = [](const Cmplx& p, const Cmplx& q) { return Cmplx(p.re + q.re, p.im + q.im); };
+  const auto minus = [](const Cmplx& p) { return Cmplx(-p.re, -p.im); };
   const int* r = stamp.rows;
   switch (stamp.kind) {
-    case Stamp::kOnePortGrounded: nodal.AddAt(y.GetAt(1, 1), r[0], r[0]); break;
+    case Stamp::kOnePortGrounded: add(0, r[0], r[0], at(1, 1)); break;
     case Stamp::kOnePort: {
-      const Cmplx y11 = y.GetAt(1, 1);
-      nodal.AddAt(y11, r[0], r[0]);
-      nodal.AddAt(y11, r[1], r[1]);
-      nodal.AddAt(-y11, r[0], r[1]);
-      nodal.AddAt(-y11, r[1], r[0]);
+      const Cmplx y11 = at(1, 1);
+      add(0, r[0], r[0], y11);
+      add(1, r[1], r[1], y11);
+      add(2, r[0], r[1], minus(y11));
+      add(3, r[1], r[0], minus(y11));
       break;
     }
     case Stamp::kTwoPortGrounded:
-      nodal.AddAt(y.GetAt(1, 1), r[0], r[0]);
-      nodal.AddAt(y.GetAt(2, 2), r[1], r[1]);
-      nodal.AddAt(y.GetAt(2, 1) * stamp.sign, r[1], r[0]);
-      nodal.AddAt(y.GetAt(1, 2) * stamp.sign, r[0], r[1]);
+      add(0, r[0], r[0], at(1, 1));
+      add(1, r[1], r[1], at(2, 2));
+      add(2, r[1], r[0], at(2, 1) * stamp.sign);
+      add(3, r[0], r[1], at(1, 2) * stamp.sign);
       break;
     case Stamp::kTwoPortCommon: {
-      const Cmplx y11 = y.GetAt(1, 1);
-      const Cmplx y12 = y.GetAt(1, 2);
-      const Cmplx y21 = y.GetAt(2, 1);
-      const Cmplx y22 = y.GetAt(2, 2);
-      nodal.AddAt(y11, r[0], r[0]);
-      nodal.AddAt(y12, r[0], r[1]);
-      nodal.AddAt(-(y11 + y12), r[0], r[2]);
-      nodal.AddAt(y21, r[1], r[0]);
-      nodal.AddAt(y22, r[1], r[1]);
-      nodal.AddAt(-(y21 + y22), r[1], r[2]);
-      nodal.AddAt(-(y11 + y21), r[2], r[0]);
-      nodal.AddAt(-(y12 + y22), r[2], r[1]);
-      nodal.AddAt(y11 + y12 + y21 + y22, r[2], r[2]);
+      const Cmplx y11 = at(1, 1);
+      const Cmplx y12 = at(1, 2);
+      const Cmplx y21 = at(2, 1);
+      const Cmplx y22 = at(2, 2);
+      add(0, r[0], r[0], y11);
+      add(1, r[0], r[1], y12);
+      add(2, r[0], r[2], minus(sum(y11, y12)));
+      add(3, r[1], r[0], y21);
+      add(4, r[1], r[1], y22);
+      add(5, r[1], r[2], minus(sum(y21, y22)));
+      add(6, r[2], r[0], minus(sum(y11, y21)));
+      add(7, r[2], r[1], minus(sum(y12, y22)));
+      add(8, r[2], r[2], sum(sum(y11, y12), sum(y21, y22)));
       break;
     }
     case Stamp::kGrounded: {
       const int n = stamp.element->GetPortCount();
       for (int j = 0; j < n; ++j) {
-        for (int k = 0; k < n; ++k) nodal.AddAt(y.GetAt(j + 1, k + 1), r[j], r[k]);
+        for (int k = 0; k < n; ++k) add(j * n + k, r[j], r[k], at(j + 1, k + 1));
       }
       break;
     }
     case Stamp::kNone: break;
   }
+}
+
+void UsrDefNet::StampElement(const Stamp& stamp) {
+  Cmplx* values = system.Values().data();
+  VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int k, int, int, const Cmplx& v) {
+    const int slot = stamp.slots[k];
+    if (slot < 0) return;
+    values[slot].re += v.re;
+    values[slot].im += v.im;
+  });
+}
+
+Cmplx UsrDefNet::GetNodalEntry(int row, int col) const {
+  const int slot = system.Slot(row, col);
+  return slot >= 0 ? system.Values()[static_cast<size_t>(slot)] : Cmplx();
 }
 
 void UsrDefNet::AllocateResults() {
@@ -247,12 +281,18 @@ void UsrDefNet::AllocateResults() {
   notComputableReported = false;
 }
 
+void UsrDefNet::ReleaseResults() {
+  results.clear();
+  resultsInactive = true;
+}
+
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
-  // Stamps reach the declared profile only, so that is all there is to clear.
-  system.ClearProfile(nodal);
+  if (!built) BuildSystem();
+  std::vector<Cmplx>& values = system.Values();
+  std::fill(values.begin(), values.end(), Cmplx());
   for (const Stamp& stamp : stamps) {
-    if (!stamp.element->SkipsFillMatrix()) stamp.element->FillMatrix(frequency);
+    if (stamp.fills) stamp.element->FillMatrix(frequency);
     StampElement(stamp);
   }
   if (portCount == 1) {
@@ -283,9 +323,22 @@ Cmplx UsrDefNet::PortVoltage(const Zweig& port) const {
   const int plus = RowOf(port.nodePlus);
   const int minus = RowOf(port.nodeMinus);
   Cmplx v;
-  if (plus >= 0) v = system.Solution(plus);
-  if (minus >= 0) v -= system.Solution(minus);
+  if (plus >= 0) v = voltages[static_cast<size_t>(plus)];
+  if (minus >= 0) v -= voltages[static_cast<size_t>(minus)];
   return v;
+}
+
+bool UsrDefNet::Solved(NodalSystem<Cmplx>::Status status) {
+  switch (status) {
+    case NodalSystem<Cmplx>::Status::kSolved: return true;
+    case NodalSystem<Cmplx>::Status::kSingular: Error("Fehler im Gaus-Algorithmus", 2); break;
+    case NodalSystem<Cmplx>::Status::kNoMemory:
+      // Reported once: the net is not computed any more.
+      Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+      computable = false;
+      break;
+  }
+  return false;
 }
 
 // A source of 0 V would inject no current and leave the port voltage at 0: the net is then
@@ -305,11 +358,8 @@ void UsrDefNet::ReduceOnePort() {
     rhs[static_cast<size_t>(RowOf(port.nodePlus))] = drive;
     rhs[static_cast<size_t>(RowOf(port.nodeMinus))] = -drive;
   }
-  system.Load(nodal, -1, rhs.data());
-  if (!system.Solve()) {
-    Error("Fehler im Gaus-Algorithmus", 2);
-    return;
-  }
+  voltages = rhs;
+  if (!Solved(system.Solve(system.Values(), voltages.data()))) return;
   const Cmplx v = PortVoltage(port);
   if (v.Abs() == 0.0) {
     Error("Fehler bei der Berechnung von Y_11", 2);
@@ -320,33 +370,40 @@ void UsrDefNet::ReduceOnePort() {
 }
 
 void UsrDefNet::ReduceTwoPort() {
-  const int a = RowOf(netPorts[0].nodePlus);
-  const int b = RowOf(netPorts[1].nodePlus);
-  ReduceColumn(a, b, 1);
-  ReduceColumn(b, a, 2);
+  ReduceColumn(shortedPorts[0].row, shortedPorts[1], 1);
+  ReduceColumn(shortedPorts[1].row, shortedPorts[0], 2);
 }
 
-void UsrDefNet::ReduceColumn(int driven, int shorted, int column) {
-  const int position = driven < shorted ? driven : driven - 1;
-  std::fill(rhs.begin(), rhs.end(), Cmplx());
-  rhs[static_cast<size_t>(position)] = Cmplx(1.0, 0.0);
-  system.Load(nodal, shorted, rhs.data());
-  if (!system.Solve()) {
-    Error("Fehler im Gaus-Algorithmus", 2);
-    return;
+// The shorted port's row and column become those of the identity for the solve: its node is
+// held at 0 V and the rest of the system is the nodal matrix without it. Each column keeps its
+// own factorisation, as the two matrices differ.
+void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column) {
+  std::vector<Cmplx>& values = system.Values();
+  savedLine.clear();
+  for (int slot : shorted.lineSlots) {
+    savedLine.push_back(values[static_cast<size_t>(slot)]);
+    values[static_cast<size_t>(slot)] = Cmplx();
   }
-  const Cmplx x = system.Solution(position);
+  values[static_cast<size_t>(shorted.diagonal)] = Cmplx(1.0, 0.0);
+  std::fill(voltages.begin(), voltages.end(), Cmplx());
+  voltages[static_cast<size_t>(driven)] = Cmplx(1.0, 0.0);
+  const auto status = system.Solve(values, voltages.data(), column - 1);
+  for (size_t k = 0; k < savedLine.size(); ++k) {
+    values[static_cast<size_t>(shorted.lineSlots[k])] = savedLine[k];
+  }
+  if (!Solved(status)) return;
+  const Cmplx x = voltages[static_cast<size_t>(driven)];
   if (x.Abs() == 0.0) {
     Error(column == 1 ? "Fehler bei der Berechnung von Y_11" : "Fehler bei der Berechnung von Y_22",
           2);
     return;
   }
   // The current that flows into the shorted port node.
-  const Cmplx* row =
-      nodal.Entries() + static_cast<size_t>(shorted) * static_cast<size_t>(nodeCount);
   Cmplx current;
-  for (int c = 0; c < nodeCount; ++c) {
-    if (c != shorted) current += row[c] * system.Solution(c < shorted ? c : c - 1);
+  for (const auto& [slot, col] : shorted.entries) {
+    if (col != shorted.row) {
+      current += values[static_cast<size_t>(slot)] * voltages[static_cast<size_t>(col)];
+    }
   }
   const int other = 3 - column;
   portMatrix->SetAt(Cmplx(1.0, 0.0) / x, column, column);

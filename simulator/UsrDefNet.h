@@ -8,6 +8,7 @@
 // nodal system and reduces it to the admittances seen at the net's own one or two ports,
 // which are kept per sweep point and converted on request.
 
+#include <utility>
 #include <vector>
 
 #include "basics/LineFile.h"
@@ -26,10 +27,6 @@ class UsrDefNet : public NetElement {
  public:
   // The largest sweep whose results are kept.
   static constexpr int kMaxResults = 3000;
-  // Bounds on the order of one nodal system and on the entries of the nodal matrices of all
-  // networks alive at a time (each entry is held twice, in the matrix and the working system).
-  static constexpr int kMaxNodes = 1000;
-  static constexpr long long kMaxLiveEntries = 1LL << 22;
   // Reference resistance in ohms when no analyser runs the net.
   static constexpr float kDefaultReference = 50.0f;
 
@@ -82,22 +79,36 @@ class UsrDefNet : public NetElement {
   float GetRG1() const { return rg1; }
   float GetRG2() const { return rg2; }
   bool IsComputable() const { return computable; }
-  // The nodal admittance matrix of the latest point; rows in the order of the node labels.
-  const PortMatrix& GetNodalMatrix() const { return nodal; }
+  // Entry (row, col) of the nodal admittance matrix of the latest point, rows 0-based in the
+  // order of the node labels; 0 where no element reaches.
+  Cmplx GetNodalEntry(int row, int col) const;
   int GetResultCount() const { return static_cast<int>(results.size()); }
+  // No results, and none stored until AllocateResults: for a net whose results nothing reads.
+  void ReleaseResults();
 
   // Set and cleared by the reader on the network analyser's request; the analyser asks for
   // results only while it is 1.
   int resultsReady = 0;
 
  private:
-  // How an element's ports reach the nodal matrix; rows are -1 for ground.
+  // How an element's ports reach the nodal matrix; rows are -1 for ground, slots -1 where
+  // the entry falls on ground.
   struct Stamp {
     enum Kind { kNone, kOnePortGrounded, kOnePort, kTwoPortGrounded, kTwoPortCommon, kGrounded };
+    static constexpr int kMaxEntries = kMaxPorts * kMaxPorts;
     NetElement* element = nullptr;
+    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
     Kind kind = kNone;
     int rows[kMaxPorts] = {-1, -1, -1, -1};
     int sign = 1;
+    int slots[kMaxEntries] = {};
+  };
+  // The shorted port's row and what the two-port reduction reads and clears of it.
+  struct ShortedPort {
+    int row = -1;
+    int diagonal = -1;
+    std::vector<int> lineSlots;                // its row and column
+    std::vector<std::pair<int, int>> entries;  // its row: (slot, column)
   };
 
   void ReadGeneratorResistances();
@@ -105,11 +116,18 @@ class UsrDefNet : public NetElement {
   static bool ReadResistance(const MyStrng& part, const char* key, float& value);
   bool CheckPorts();
   Stamp PlanStamp(NetElement* element);
+  // The matrix structure, the stamps' slots and the vectors.
+  void BuildSystem();
+  // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
+  template <class Add>
+  static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
   void StampElement(const Stamp& stamp);
+  // Reports the solver's failure; false unless solved.
+  bool Solved(NodalSystem<Cmplx>::Status status);
   void ReduceOnePort();
   void ReduceTwoPort();
-  // One column of the two-port reduction: 1 A into `driven`, `shorted` at 0 V.
-  void ReduceColumn(int driven, int shorted, int column);
+  // One column of the two-port reduction: 1 A into `driven`, port `shorted` at 0 V.
+  void ReduceColumn(int driven, const ShortedPort& shorted, int column);
   void UpdateMeters(bool scaleToZero);
   // "Ergebnis nicht berechenbar: NAME bei F GHz", the first time in a run.
   void ReportNotComputable(double frequency);
@@ -124,14 +142,16 @@ class UsrDefNet : public NetElement {
   ElementList elements;
   std::vector<Stamp> stamps;
   std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
+  std::vector<Cmplx> voltages;
   Cmplx excitation{1.0, 0.0};
-  PortMatrix nodal{0};
-  NodalSystem system;
+  NodalSystem<Cmplx> system;  // its values are the nodal matrix
+  std::vector<Cmplx> savedLine;  // the shorted port's row and column while it is solved
+  ShortedPort shortedPorts[2];
   std::vector<PortMatrix> results;
   bool resultsInactive = true;
   bool notComputableReported = false;
   bool computable = false;
-  long long reservedEntries = 0;  // this net's share of the live entries
+  bool built = false;  // BuildSystem has run since SetUp
   float rg1 = 0.0f;
   float rg2 = 0.0f;
   int rg1Given = 0;

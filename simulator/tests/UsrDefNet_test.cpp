@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "simulator/ElementRegistry.h"
+#include "simulator/LumpedMath.h"
 #include "simulator/NetContext.h"
+#include "simulator/SelfResonantElement.h"
 #include "simulator/tests/ReaderHarness.h"
 
 namespace {
@@ -147,10 +149,9 @@ TEST_F(UsrDefNetTest, StampsByPortArrangement) {
     UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", c.element, "END"});
     ASSERT_NE(net, nullptr) << c.element;
     net->FillMatrix(1e9f);
-    const PortMatrix& nodal = net->GetNodalMatrix();
+    const int n = net->GetNodeLabels().GetCount();
     std::vector<double> entries;
-    for (int i = 0; i < nodal.GetSize() * nodal.GetSize(); ++i)
-      entries.push_back(nodal.Entries()[i].re);
+    for (int i = 0; i < n * n; ++i) entries.push_back(net->GetNodalEntry(i / n, i % n).re);
     EXPECT_EQ(entries, c.nodal) << c.element;
     const std::vector<std::string> messages = ReaderHarness::QueuedMessages();
     EXPECT_EQ(!messages.empty() && messages[0] == "UsrDefNet: Fall nicht implementiert",
@@ -193,16 +194,20 @@ TEST_F(UsrDefNetTest, SingularPointKeepsThePreviousResult) {
             (std::vector<std::string>{"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}));
 }
 
+// The largest sweep fills every result; a longer one keeps the first 3000 points.
 TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
   UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "RES 1 R = 50ohm", "CAP 1 C = 1pF", "END"});
   ASSERT_NE(net, nullptr);
-  Sweep(1e9, 3e9, 3);
+  Sweep(1e6, 3e9, 3000);
+  EXPECT_EQ(net->GetResultCount(), 3000);
+  for (int i = 1; i < 3000; ++i)
+    ASSERT_GT(net->GetPortMatrix(i).GetAt(1, 1).im, net->GetPortMatrix(i - 1).GetAt(1, 1).im);
   const PortMatrix first = net->GetPortMatrix(0);
   Cmplx y;
   net->GetParameter(y, 'Y', 1, 1, -5);
   EXPECT_EQ(y.im, first.GetAt(1, 1).im);
   net->GetParameter(y, 'Y', 1, 1, 10000);
-  EXPECT_NEAR(y.im, 3.0 * first.GetAt(1, 1).im, 1e-12);
+  EXPECT_EQ(y.im, net->GetPortMatrix(2999).GetAt(1, 1).im);
   net->GetParameter(y, 'Y', 2, 1, 0);
   EXPECT_EQ(y.Abs(), 0.0);
   // The reference resistance is the analyser's, 50 ohm without one.
@@ -213,6 +218,11 @@ TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
   net->GetParameter(y, 'S', 1, 1, 0);
   EXPECT_EQ(y.re, first.ConvertToS(75.0f, 75.0f).GetAt(1, 1).re);
   NetContext::SetCurrentAnalyser(nullptr);
+  harness.sweep.count = 5000;
+  harness.reader.AllocateUsrNetResults();
+  harness.sweep.index = 4000;
+  net->FillMatrix(1e9f);
+  EXPECT_EQ(net->GetResultCount(), 3000);
 }
 
 TEST_F(UsrDefNetTest, WritesTheResultTable) {
@@ -235,18 +245,20 @@ TEST_F(UsrDefNetTest, WritesTheResultTable) {
   }
 }
 
-TEST_F(UsrDefNetTest, KeepsAtMost3000Points) {
-  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "CAP 1 C = 1pF", "END"});
-  ASSERT_NE(net, nullptr);
-  Sweep(1e6, 3e9, 3000);
-  EXPECT_EQ(net->GetResultCount(), 3000);
-  for (int i = 1; i < 3000; ++i)
-    ASSERT_GT(net->GetPortMatrix(i).GetAt(1, 1).im, net->GetPortMatrix(i - 1).GetAt(1, 1).im);
-  harness.sweep.count = 5000;
-  harness.reader.AllocateUsrNetResults();
-  harness.sweep.index = 4000;
-  net->FillMatrix(1e9f);
-  EXPECT_EQ(net->GetResultCount(), 3000);
+// A point computes the top-level network and what it uses, nothing else; only the top-level
+// network keeps results.
+TEST_F(UsrDefNetTest, ComputesOnlyWhatTheTopLevelNetworkUses) {
+  ASSERT_NE(Read({"BLK", "UNUSED: 1POR 1", "RES 1 R = 50ohm", "END", "BLK", "SUB: 1POR 5",
+                  "RES 5 R = 50ohm", "END", "BLK", "TOP: 1POR 1", "SUB 1", "RES 1 R = 100ohm",
+                  "END"}),
+            nullptr);
+  Sweep(1e9, 2e9, 2);
+  const double y11[] = {0.0, 0.02, 0.03};
+  for (int i = 0; i < 3; ++i) {
+    const UsrDefNet& net = *harness.reader.GetUsrNet(i);
+    EXPECT_DOUBLE_EQ(net.GetPortMatrix()->GetAt(1, 1).re, y11[i]) << i;
+    EXPECT_EQ(net.GetResultCount(), i == 2 ? 2 : 0) << i;
+  }
 }
 
 struct DefinitionCase {
@@ -272,23 +284,84 @@ TEST_F(UsrDefNetTest, ChecksTheDefinition) {
   }
 }
 
-// Four networks of the largest order fit at a time; a fifth, or a larger one, is refused.
+// S of an LC ladder (shunt C, series L with the ideal inductor's series resistance, ..., shunt
+// C) between 50 ohm, as a cascade of ABCD matrices.
+Cmplx LadderS(int sections, double c, double l, double rs, float f, int i, int j) {
+  const double omega = 2.0 * kModelPi * static_cast<double>(f);
+  Cmplx a(1.0, 0.0), b, cc, d(1.0, 0.0);
+  for (int k = 0; k <= sections; ++k) {
+    const Cmplx y(0.0, omega * c);  // shunt: [1 0; y 1]
+    a = a + b * y;
+    cc = cc + d * y;
+    if (k == sections) break;
+    const Cmplx z(rs, omega * l);  // series: [1 z; 0 1]
+    b = b + a * z;
+    d = d + cc * z;
+  }
+  const double z0 = 50.0;
+  const Cmplx delta = a + b / z0 + cc * z0 + d;
+  if (i == 1 && j == 1) return (a + b / z0 - cc * z0 - d) / delta;
+  if (i == 2 && j == 2) return (-a + b / z0 - cc * z0 + d) / delta;
+  return (i == 2 ? Cmplx(2.0, 0.0) : (a * d - b * cc) * 2.0) / delta;
+}
+
+// Long ladders agree with the exact cascade; the 50,000-section one has 100,001 nodes.
+TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
+  for (const auto [sections, tolerance] :
+       {std::pair{10, 1e-9}, {999, 1e-8}, {5000, 1e-7}, {50000, 1e-6}}) {
+    std::vector<std::string> text = {"BLK", "L: 2POR 1 " + std::to_string(sections + 1)};
+    for (int k = 1; k <= sections; ++k) {
+      text.push_back("CAP " + std::to_string(k) + " 0 C = 2pF");
+      text.push_back("IND " + std::to_string(k) + " " + std::to_string(k + 1) + " L = 5nH");
+    }
+    text.insert(text.end(), {"CAP " + std::to_string(sections + 1) + " 0 C = 2pF", "END"});
+    UsrDefNet* net = Read(text);
+    ASSERT_NE(net, nullptr);
+    const auto* cap = dynamic_cast<const Kapazitaet*>(net->FindElement("CAP"));
+    const auto* ind = dynamic_cast<const Induktivitaet*>(net->FindElement("IND"));
+    ASSERT_TRUE(cap != nullptr && ind != nullptr);
+    Sweep(1e7, 3e9, 4);
+    for (int point = 0; point < 4; ++point) {
+      const float f = static_cast<float>(harness.sweep.GetFrequency(point));
+      double power[2] = {0.0, 0.0};
+      for (int k = 0; k < 4; ++k) {
+        const int i = k / 2 + 1, j = k % 2 + 1;
+        Cmplx s;
+        net->GetParameter(s, 'S', i, j, point);
+        const Cmplx expected = LadderS(sections, cap->GetC(), ind->GetL(), ind->GetRs(), f, i, j);
+        EXPECT_LE((s - expected).Abs(), tolerance * (expected.Abs() > 1e-2 ? expected.Abs() : 1e-2))
+            << sections << " sections, " << f << " Hz, S" << i << j;
+        if (j == 1) {
+          power[0] += s.re * s.re + s.im * s.im;
+          power[1] += expected.re * expected.re + expected.im * expected.im;
+        }
+      }
+      EXPECT_NEAR(power[0], power[1], 1e-9) << sections << " sections, " << f << " Hz";
+    }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
+  }
+}
+
+// Networks take entries from one budget while they live: under a lowered limit the first
+// ladders fit and the next is refused before anything is allocated.
 TEST_F(UsrDefNetTest, BoundsTheNodalMatrices) {
   std::vector<std::string> text;
-  for (int nodes : {1000, 1000, 1000, 1000, 1000, 1001}) {
+  for (int net = 0; net < 3; ++net) {
     char line[64];
-    std::snprintf(line, sizeof line, "N%zu: 1POR 1", text.size());
+    std::snprintf(line, sizeof line, "N%d: 1POR 1", net);
     text.insert(text.end(), {"BLK", line});
-    for (int k = 1; k < nodes; ++k) {
+    for (int k = 1; k < 100; ++k) {
       std::snprintf(line, sizeof line, "RES %d %d R = 1ohm", k, k + 1);
       text.push_back(line);
     }
     text.push_back("END");
   }
+  const long long limit = NodalSystem<Cmplx>::SetEntryLimit(2000);
   ASSERT_NE(Read(text), nullptr);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(harness.reader.GetUsrNet(i)->IsComputable(), i < 4);
+  NodalSystem<Cmplx>::SetEntryLimit(limit);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(harness.reader.GetUsrNet(i)->IsComputable(), i < 2);
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
-            std::vector<std::string>(2, "UsrDefNet: Nicht genügend Speicherplatz"));
+            std::vector<std::string>{"UsrDefNet: Nicht genügend Speicherplatz"});
 }
 
 // A 0 ohm resistor is a short and a source resistance of 0 an ideal input or output; the
