@@ -4,24 +4,9 @@
 #include <string>
 
 #include "instruments/models/SpecAnaElement.h"
-#include "simulator/ElementRegistry.h"
-#include "simulator/PortMatrix.h"
-#include "simulator/SymbolTable.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
-
-// Check pass on a copy, then the read pass, as the reader builds an element; null when refused.
-std::unique_ptr<NetElement> Build(const char* text, const SymbolTable& labels) {
-  const NetLine line(text);
-  std::unique_ptr<NetElement> element(
-      ElementRegistry::Global().Find(line.GetNextToken(), false)(line));
-  NetLine check(line);
-  element->LinkReferences(check);
-  if (check.GetErrorCode() != 0 || element->GetErrorCode() != 0) return nullptr;
-  element->ParseLine(labels);
-  if (element->GetErrorCode() != 0 || element->GetLine().GetErrorCode() != 0) return nullptr;
-  return element;
-}
 
 struct LineCase {
   const char* text;
@@ -31,8 +16,7 @@ struct LineCase {
 };
 
 TEST(InstrumentElements, ReadLines) {
-  SymbolTable labels;
-  labels.Insert("Rin", "1kohm");
+  ElementBench bench({}, {"Rin: 1kohm"});
   const LineCase cases[] = {
       {"DCQU 1 UA= 0.1V UB= 10V N= 20 R= 1kohm Netzteil", "Netzteil", 1000.0, ""},
       {"DCQU 1 UA= 0V UB= 5V N= 2x R= 1kohm Netzteil", nullptr, 0, "Ist keine Zahl"},
@@ -47,7 +31,7 @@ TEST(InstrumentElements, ReadLines) {
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.text);
     VS_Error::ResetQueue();
-    const std::unique_ptr<NetElement> element = Build(c.text, labels);
+    const std::unique_ptr<NetElement> element = bench.Build(c.text);
     EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string(c.firstError));
     if (c.name == nullptr) {
       EXPECT_EQ(element, nullptr);
@@ -56,12 +40,12 @@ TEST(InstrumentElements, ReadLines) {
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->GetName().ToCString(), std::string(c.name));
     element->FillMatrix(1e9f);
-    EXPECT_DOUBLE_EQ(element->GetPortMatrix()->GetAt(1, 1).re, 1.0 / c.resistance);
+    EXPECT_DOUBLE_EQ(At(*element, 1, 1).re, 1.0 / c.resistance);
   }
 }
 
 TEST(InstrumentElements, SpectrumReadingIsPeakPowerInMilliwatts) {
-  const std::unique_ptr<NetElement> element = Build("SPEC 2 RI= 50ohm SpecAna", SymbolTable());
+  const std::unique_ptr<NetElement> element = ElementBench().Build("SPEC 2 RI= 50ohm SpecAna");
   auto& analyser = dynamic_cast<SpecAnaElement&>(*element);
   for (const Cmplx& u : {Cmplx(1.0, 0.0), Cmplx(0.6, -0.8)}) {
     EXPECT_DOUBLE_EQ(analyser.SetReading(u).re, 10.0);
