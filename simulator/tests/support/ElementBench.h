@@ -36,7 +36,8 @@ class ElementBench {
   std::unique_ptr<NetElement> Build(const char* line) { return Build(Lines{line}); }
   // Build, failing the test on a refused line.
   std::unique_ptr<NetElement> Accept(const char* line);
-  // With the queue cleared, Build refuses lines and a queued message contains message.
+  // With the queue cleared, Build refuses lines and a queued message contains message ("" for
+  // any).
   testing::AssertionResult Refuses(const Lines& lines, const char* message);
   // S (as Scattering, 50 ohm) at f of the last network of this bench's labels and DATA entries
   // and a BLK block of lines, computed as a run computes it; no message may be queued.
