@@ -8,7 +8,7 @@
 
 #include "basics/VS_Error.h"
 #include "simulator/DataSet.h"
-#include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ TEST(DataForOnePortTest, AdmittanceOfReflection) {
     const double tolerance = 1e-6 * (std::fabs(c.re) + std::fabs(c.im) + kG0);
     EXPECT_NEAR(y.re, c.re, tolerance);
     EXPECT_NEAR(y.im, c.im, tolerance);
-    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages);
+    EXPECT_EQ(QueuedMessages(), c.messages);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "simulator/SymbolTable.h"
-#include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST(NetLineTest, ExpectLabel) {
     NetLine line(c.line);
     EXPECT_EQ(ExpectLabel(line, c.key), c.found) << c.line;
     EXPECT_STREQ(line.GetBuffer(), c.after) << c.line;
-    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.line;
+    EXPECT_EQ(QueuedMessages(), c.messages) << c.line;
     EXPECT_EQ(line.GetErrorCode(), c.found ? 0 : 4) << c.line;
   }
   // A line with an earlier error is left alone.
@@ -64,7 +64,7 @@ TEST(NetLineTest, GetNextValueReplacesLabels) {
     line.GetNextValue(value, labels);
     EXPECT_STREQ(value.GetBuffer(), c.value) << c.line;
     EXPECT_STREQ(line.GetBuffer(), c.line) << "the line is not changed";
-    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.line;
+    EXPECT_EQ(QueuedMessages(), c.messages) << c.line;
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "simulator/SymbolTable.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -17,8 +17,7 @@ struct DiodeCase {
 };
 
 TEST(PNDiodeElement, ReadsIsNeRsInOrder) {
-  SymbolTable labels;
-  labels.Insert("Isat", "1pA");
+  ElementBench bench({}, {"Isat: 1pA"});
   const DiodeCase cases[] = {
       {"HLD 2 IS = 10fA NE = 1.5 RS = 2ohm", "", 10 * 1e-15f, 1.5, 2.0},
       {"HLD 1 2 IS = Isat NE = 1 RS = 0ohm", "", 1e-12f, 1.0, 0.0},
@@ -29,15 +28,11 @@ TEST(PNDiodeElement, ReadsIsNeRsInOrder) {
   for (const DiodeCase& c : cases) {
     SCOPED_TRACE(c.text);
     VS_Error::ResetQueue();
-    PNDiodeElement diode{NetLine(c.text)};
-    NetLine check(c.text);
-    diode.LinkReferences(check);
-    if (check.GetErrorCode() == 0) diode.ParseLine(labels);
-    const bool accepted = check.GetErrorCode() == 0 && diode.GetErrorCode() == 0 &&
-                          diode.GetLine().GetErrorCode() == 0;
+    const std::unique_ptr<NetElement> element = bench.Build(c.text);
     EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string(c.firstError));
-    EXPECT_EQ(accepted, *c.firstError == '\0');
-    if (!accepted) continue;
+    EXPECT_EQ(element != nullptr, *c.firstError == '\0');
+    if (!element) continue;
+    const auto& diode = dynamic_cast<const PNDiodeElement&>(*element);
     EXPECT_EQ(diode.GetIS(), static_cast<double>(c.is));
     EXPECT_EQ(diode.GetNE(), c.ne);
     EXPECT_EQ(diode.GetRS(), c.rs);

@@ -5,11 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "basics/LineFile.h"
-#include "simulator/NetContext.h"
 #include "simulator/NonLinearUsrNet.h"
 #include "simulator/UsrDefNet.h"
 #include "simulator/tests/TestElements.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -70,25 +69,10 @@ std::vector<std::string> ReaderHarness::LoadNetlist(const std::string& fileName)
 }
 
 bool ReaderHarness::Run(const std::vector<std::string>& text) {
-  LineFile lines;
-  for (const std::string& line : text) lines.AddLine(MyStrng(line.c_str()));
-  reader.Reset();
-  reader.SetLines(lines);
-  NetContext::SetReaderInUse(&reader);
-  VS_Error::ClearQueue();
-  if (!reader.CheckSyntax()) return false;
-  if (!reader.ReadBlocks() || reader.GetErrorCode() != 0) return false;
-  reader.BuildDataObjects();
-  return reader.BuildNets() && reader.GetErrorCode() == 0;
+  return ReadUpToNets(reader, text) && reader.BuildNets() && reader.GetErrorCode() == 0;
 }
 
-std::vector<std::string> ReaderHarness::QueuedMessages() {
-  std::vector<std::string> messages;
-  for (int i = 0; i < VS_Error::MessageCount(); ++i) {
-    messages.push_back(VS_Error::Message(i).ToCString());
-  }
-  return messages;
-}
+std::vector<std::string> ReaderHarness::QueuedMessages() { return ::QueuedMessages(); }
 
 std::string ReaderHarness::Describe() const {
   std::string text = Table("labels:", reader.GetLabels()) + Table("data:", reader.GetDataTable());

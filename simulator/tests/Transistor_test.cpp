@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "simulator/LumpedMath.h"
-#include "simulator/tests/ModelBench.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 

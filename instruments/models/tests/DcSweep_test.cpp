@@ -4,11 +4,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "basics/LineFile.h"
-#include "simulator/NetContext.h"
 #include "simulator/NonLinearUsrNet.h"
 #include "simulator/PNDiodeElement.h"
-#include "simulator/ScomFile.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -27,14 +25,8 @@ using OperatingPoints = std::vector<std::vector<double>>;
 class DcSweep : public testing::Test {
  protected:
   // Reads the one-block netlist as an instrument does and runs its sweep to the end.
-  OperatingPoints Run(const std::vector<const char*>& block) {
-    LineFile lines;
-    for (const char* line : block) lines.AddLine(MyStrng(line));
-    reader.SetLines(lines);
-    NetContext::SetReaderInUse(&reader);
-    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
-    reader.BuildDataObjects();
-    EXPECT_TRUE(reader.BuildNets());
+  OperatingPoints Run(const Lines& block) {
+    EXPECT_TRUE(ReadUpToNets(reader, block) && reader.BuildNets());
     NonLinearUsrNet& net = *reader.GetNonLinearNet(0);
     OperatingPoints points;
     if (net.StartDcSweep() != 1) return points;

@@ -3,28 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "basics/LineFile.h"
-#include "simulator/ElementRegistry.h"
-#include "simulator/NetContext.h"
-#include "simulator/PortMatrix.h"
-#include "simulator/ScomFile.h"
-#include "simulator/SymbolTable.h"
 #include "simulator/UsrDefNet.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
-
-// Check pass on a copy, then the read pass, as the reader builds an element; null when refused.
-std::unique_ptr<NetElement> Build(const char* text, const SymbolTable& labels) {
-  const NetLine line(text);
-  std::unique_ptr<NetElement> element(
-      ElementRegistry::Global().Find(line.GetNextToken(), false)(line));
-  NetLine check(line);
-  element->LinkReferences(check);
-  if (check.GetErrorCode() != 0 || element->GetErrorCode() != 0) return nullptr;
-  element->ParseLine(labels);
-  if (element->GetErrorCode() != 0 || element->GetLine().GetErrorCode() != 0) return nullptr;
-  return element;
-}
 
 struct LineCase {
   const char* text;
@@ -34,8 +16,7 @@ struct LineCase {
 };
 
 TEST(InstrumentElements, ReadLines) {
-  SymbolTable labels;
-  labels.Insert("Rin", "1kohm");
+  ElementBench bench({}, {"Rin: 1kohm"});
   const LineCase cases[] = {
       {"DCQU 1 UA= 0.1V UB= 10V N= 20 R= 1kohm Netzteil", "Netzteil", 1000.0, ""},
       {"DCQU 1 UA= 0V UB= 5V N= 2x R= 1kohm Netzteil", nullptr, 0, "Ist keine Zahl"},
@@ -50,7 +31,7 @@ TEST(InstrumentElements, ReadLines) {
   for (const LineCase& c : cases) {
     SCOPED_TRACE(c.text);
     VS_Error::ResetQueue();
-    const std::unique_ptr<NetElement> element = Build(c.text, labels);
+    const std::unique_ptr<NetElement> element = bench.Build(c.text);
     EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string(c.firstError));
     if (c.name == nullptr) {
       EXPECT_EQ(element, nullptr);
@@ -59,7 +40,7 @@ TEST(InstrumentElements, ReadLines) {
     ASSERT_NE(element, nullptr);
     EXPECT_EQ(element->GetName().ToCString(), std::string(c.name));
     element->FillMatrix(1e9f);
-    EXPECT_DOUBLE_EQ(element->GetPortMatrix()->GetAt(1, 1).re, 1.0 / c.resistance);
+    EXPECT_DOUBLE_EQ(At(*element, 1, 1).re, 1.0 / c.resistance);
   }
 }
 
@@ -67,14 +48,10 @@ TEST(InstrumentElements, ReadLines) {
 // power of that peak voltage in milliwatts: 2 V behind 50 ohm into 50 ohm beside the
 // analyser's 50 ohm give 2/3 V, 40/9 mW.
 TEST(InstrumentElements, SpectrumAnalyserReadsEveryPoint) {
-  LineFile lines;
-  for (const char* line : {"BLK", "TOP: 1POR 1", "UQU 1 U = 2V R = 50ohm Gen", "RES 1 R = 50ohm",
-                           "SPEC 1 RI= 50ohm SpecAna", "END"})
-    lines.AddLine(MyStrng(line));
   ScomFile reader;
-  reader.SetLines(lines);
-  NetContext::SetReaderInUse(&reader);
-  ASSERT_TRUE(reader.CheckSyntax() && reader.ReadBlocks() && reader.BuildNets());
+  ASSERT_TRUE(ReadUpToNets(reader, {"BLK", "TOP: 1POR 1", "UQU 1 U = 2V R = 50ohm Gen",
+                                    "RES 1 R = 50ohm", "SPEC 1 RI= 50ohm SpecAna", "END"}) &&
+              reader.BuildNets());
   UsrDefNet& net = *reader.GetUsrNet(0);
   net.FillMatrix(1e9f);
   const Cmplx reading = net.FindElement("SpecAna")->GetValue();

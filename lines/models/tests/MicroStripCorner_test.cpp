@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "lines/models/tests/ElementBench.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ TEST(MicroStripCorner, UnmitredCornerIsATNetwork) {
   const Cmplx zL(0.0, 2 * M_PI * f * Corner(thin).GetL());
   const Cmplx zC = Cmplx(0.0, 2 * M_PI * f * Corner(thin).GetC()).Inverse();
   const Cmplx det = (zL + zC) * (zL + zC) - zC * zC;
-  EXPECT_TRUE(Near(At(*thin, 1, 1), (zL + zC) / det, 1e-9));
-  EXPECT_TRUE(Near(At(*thin, 2, 1), -zC / det, 1e-9));
+  EXPECT_TRUE(SameWithin(At(*thin, 1, 1), (zL + zC) / det, 1e-9));
+  EXPECT_TRUE(SameWithin(At(*thin, 2, 1), -zC / det, 1e-9));
 }
 
 // Symmetric and reciprocal in every form; unknown form words read as NCUT, CUT and OPT are
@@ -55,7 +55,7 @@ TEST(MicroStripCorner, FormsAndTheirMatrices) {
       element->FillMatrix(f);
       other->FillMatrix(f);
       EXPECT_TRUE(FiniteAndReciprocal(*element)) << c.line;
-      EXPECT_TRUE(Near(At(*element, 1, 1), At(*element, 2, 2), 0.0)) << c.line;
+      EXPECT_TRUE(SameWithin(At(*element, 1, 1), At(*element, 2, 2), 0.0)) << c.line;
       EXPECT_TRUE(SameMatrix(*element, *other)) << c.line;
     }
   }

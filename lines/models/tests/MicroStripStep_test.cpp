@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "lines/models/tests/ElementBench.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 

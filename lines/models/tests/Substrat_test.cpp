@@ -2,41 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
-#include "basics/LineFile.h"
-#include "simulator/ScomFile.h"
 #include "simulator/SymbolTable.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
-// Reads a netlist text up to its data objects, as a run does.
-class Netlist {
- public:
-  explicit Netlist(std::initializer_list<const char*> text) {
-    LineFile lines;
-    for (const char* line : text) lines.AddLine(line);
-    reader.SetLines(lines);
-    EXPECT_TRUE(reader.CheckSyntax());
-    EXPECT_TRUE(reader.ReadBlocks());
-    reader.BuildDataObjects();
-  }
-
-  const SubstrateData* Find(const char* name) {
-    auto* substrate = dynamic_cast<Substrat*>(reader.FindDataObject(name));
-    return substrate == nullptr ? nullptr : substrate->GetData();
-  }
-
- private:
-  ScomFile reader;
-};
-
-std::string FirstMessage() { return VS_Error::GetFirstMessage().ToCString(); }
+// The substrate the reader built from a DATA entry, or null.
+const SubstrateData* Find(const ElementBench& bench, const char* name) {
+  auto* substrate = dynamic_cast<Substrat*>(bench.Reader().FindDataObject(name));
+  return substrate == nullptr ? nullptr : substrate->GetData();
+}
 
 TEST(Substrat, ReaderBuildsTheSubstrateOfAnMsEntry) {
-  Netlist net({"DATA", "S1: MS H=0.625mm ER=2.33 MET1 = CU 17um TAND=0.0002", "END"});
-  const SubstrateData* s = net.Find("S1");
+  const ElementBench bench({"S1: MS H=0.625mm ER=2.33 MET1 = CU 17um TAND=0.0002"});
+  const SubstrateData* s = Find(bench, "S1");
   ASSERT_NE(s, nullptr);
   EXPECT_STREQ(s->name, "S1");
   EXPECT_FLOAT_EQ(static_cast<float>(s->H), 6.25e-4f);
@@ -46,13 +27,13 @@ TEST(Substrat, ReaderBuildsTheSubstrateOfAnMsEntry) {
   EXPECT_FLOAT_EQ(static_cast<float>(s->TAND), 2e-4f);
   // The value classes compute in single precision; the doubles hold those values.
   for (double v : {s->H, s->ER, s->T, s->TAND}) EXPECT_EQ(v, static_cast<float>(v));
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  EXPECT_EQ(QueuedMessages(), Lines{});
 }
 
 TEST(Substrat, LabelsStandForTheirValues) {
-  Netlist net({"HSUB: 1mm", "EPS: 9.8", "DATA",
-               "ALU: MS H=HSUB ER=EPS MET1 = AU 5um TAND=0.001", "END"});
-  const SubstrateData* s = net.Find("ALU");
+  const ElementBench bench({"ALU: MS H=HSUB ER=EPS MET1 = AU 5um TAND=0.001"},
+                           {"HSUB: 1mm", "EPS: 9.8"});
+  const SubstrateData* s = Find(bench, "ALU");
   ASSERT_NE(s, nullptr);
   EXPECT_EQ(s->H, 0.001f);
   EXPECT_EQ(s->ER, 9.8f);
@@ -60,8 +41,8 @@ TEST(Substrat, LabelsStandForTheirValues) {
 }
 
 TEST(Substrat, LongNamesAreFoundWholeAndCutInTheRecord) {
-  Netlist net({"DATA", "SUBSTRATE_NUMBER_ONE_X: MS H=1mm ER=3 MET1 = CU 35um TAND=0", "END"});
-  const SubstrateData* s = net.Find("SUBSTRATE_NUMBER_ONE_X");
+  const ElementBench bench({"SUBSTRATE_NUMBER_ONE_X: MS H=1mm ER=3 MET1 = CU 35um TAND=0"});
+  const SubstrateData* s = Find(bench, "SUBSTRATE_NUMBER_ONE_X");
   ASSERT_NE(s, nullptr);
   EXPECT_STREQ(s->name, "SUBSTRATE_NUMBER_O");
 }
@@ -80,31 +61,28 @@ TEST(Substrat, CheckRefusesLinesWithoutTheirKeys) {
        "CHIP: MS H=1mm ER=2.33 MET1 = CU 17um TAND=0 = fehlt "},
   };
   for (const Case& c : cases) {
-    VS_Error::ResetQueue();
-    Netlist net({"DATA", c.line, "END"});
-    EXPECT_EQ(net.Find(MyStrng(c.line).LeftOf(":").GetBuffer()), nullptr) << c.line;
-    EXPECT_EQ(FirstMessage(), c.message);
+    const ElementBench bench({c.line});
+    EXPECT_EQ(Find(bench, MyStrng(c.line).LeftOf(":").GetBuffer()), nullptr) << c.line;
+    EXPECT_EQ(QueuedMessages(), Lines{c.message});
   }
 }
 
 TEST(Substrat, ValuesThatFailToReadMakeNoSubstrate) {
   struct Case {
     const char* line;
-    const char* message;
+    const char* message;  // "" when not fixed
   };
   const Case cases[] = {
       {"S1: MS H=HX ER=2.33 MET1 = CU 17um TAND=0", "HX Label nicht gefunden"},
-      {"S1: MS H=1mm ER=2..3 MET1 = CU 17um TAND=0", nullptr},
-      {"S1: MS H=1mm ER=2.33 MET1 = CU 17 TAND=0", nullptr},
+      {"S1: MS H=1mm ER=2..3 MET1 = CU 17um TAND=0", ""},
+      {"S1: MS H=1mm ER=2.33 MET1 = CU 17 TAND=0", ""},
   };
   for (const Case& c : cases) {
-    VS_Error::ResetQueue();
-    Netlist net({"DATA", c.line, "END"});
-    EXPECT_EQ(net.Find("S1"), nullptr) << c.line;
-    EXPECT_GT(VS_Error::MessageCount(), 0) << c.line;
-    if (c.message != nullptr) {
-      EXPECT_EQ(FirstMessage(), c.message);
-    }
+    const ElementBench bench({c.line});
+    EXPECT_EQ(Find(bench, "S1"), nullptr) << c.line;
+    const Lines queued = QueuedMessages();
+    ASSERT_FALSE(queued.empty()) << c.line;
+    EXPECT_NE(queued.front().find(c.message), std::string::npos) << c.line;
   }
 }
 

@@ -7,28 +7,27 @@
 
 #include "lines/models/CCoplanarLineLine.h"
 #include "lines/models/SlotLineLine.h"
-#include "lines/models/tests/LineBench.h"
-#include "simulator/PortMatrix.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
-LineBench Board() {
-  return LineBench({"ALU: MS H=0.635mm ER=9.8 MET1 = AU 5um TAND=0.001",
-                    "RT: MS H=0.787mm ER=2.22 MET1 = CU 17um TAND=0.0009",
-                    "XX25: MS H=1mm ER=25 MET1 = CU 17um TAND=0", "T1: S 1", "1GHz 0.5 10"},
-                   {"WS: 0.1mm"});
+ElementBench Board() {
+  return ElementBench({"ALU: MS H=0.635mm ER=9.8 MET1 = AU 5um TAND=0.001",
+                       "RT: MS H=0.787mm ER=2.22 MET1 = CU 17um TAND=0.0009",
+                       "XX25: MS H=1mm ER=25 MET1 = CU 17um TAND=0", "T1: S 1", "1GHz 0.5 10"},
+                      {"WS: 0.1mm"});
 }
 
 TEST(TemModelElement, LineSectionsAreSymmetric) {
-  LineBench board = Board();
+  ElementBench board = Board();
   for (const char* text : {"SLTL 1 2 Approx W=0.1mm P=5mm ALU", "SLTL 1 0 2 0 Cohn W=WS P=7mm ALU",
                            "CPLL 1 2 W=1mm S=0.5mm P=10mm RT"}) {
     SCOPED_TRACE(text);
     auto e = board.Build(text);
     ASSERT_NE(e, nullptr);
     e->FillMatrix(5e9f);
-    EXPECT_GT(Entry(*e, 1, 2).Abs(), 0.0);
-    const Cmplx d = Entry(*e, 1, 1) - Entry(*e, 2, 2);
+    EXPECT_GT(At(*e, 1, 2).Abs(), 0.0);
+    const Cmplx d = At(*e, 1, 1) - At(*e, 2, 2);
     EXPECT_TRUE(d.re == 0.0 && d.im == 0.0);
   }
 }
@@ -47,13 +46,13 @@ TEST(TemModelElement, StubsByModelAndEndWord) {
       {"CPLS 1 W=0.5mm S=0.5mm P=3.1mm OPEN RT", true, true},
       {"CPLS 1 W=0.5mm S=0.5mm P=3.1mm short RT", false, true},
   };
-  LineBench board = Board();
+  ElementBench board = Board();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     auto e = board.Build(c.line);
     ASSERT_NE(e, nullptr);
     e->FillMatrix(5e9f);
-    const Cmplx y = Entry(*e, 1, 1);
+    const Cmplx y = At(*e, 1, 1);
     EXPECT_EQ(y.im > 0.0, c.open);
     EXPECT_EQ(std::fabs(y.re) < 1e-12 * std::fabs(y.im), c.lossless);
   }
@@ -64,46 +63,38 @@ TEST(TemModelElement, StubsByModelAndEndWord) {
 TEST(TemModelElement, RefusesFaultyLines) {
   struct Case {
     const char* line;
-    const char* message;  // the first queued message, if fixed
+    const char* message;  // "" when not fixed
   };
   const Case cases[] = {
       {"SLTL 1 2 Approx W=0.1mm 5mm ALU", "0.1mm 5mm ALU P fehlt "},
       {"CPLL 1 2 W=1mm 0.5mm P=10mm RT", "1mm 0.5mm P=10mm RT S fehlt "},
       {"CPLS 1 W=1mm S=0.5mm P=10mm OPEN NOSUB", "Substrat not found"},
       {"SLTL 1 2 3 4 Approx W=0.1mm P=5mm ALU", "Dreipole haben gleichen Bezugspunkt"},
-      {"SLTL 1 2 Approx W=-0.1mm P=5mm ALU", nullptr},
+      {"SLTL 1 2 Approx W=-0.1mm P=5mm ALU", ""},
       {"CPLL 1 2 W=1mm S=GX P=10mm RT", "GX Label nicht gefunden"},
       {"SLTS 1 Approx W=0.1mm P=5mm OPEN T1", "Substrat not found"},
   };
-  LineBench board = Board();
-  for (const Case& c : cases) {
-    VS_Error::ResetQueue();
-    EXPECT_EQ(board.Build(c.line), nullptr) << c.line;
-    EXPECT_GT(VS_Error::MessageCount(), 0) << c.line;
-    if (c.message != nullptr) {
-      EXPECT_EQ(FirstMessage(), c.message);
-    }
-  }
+  ElementBench board = Board();
+  for (const Case& c : cases) EXPECT_TRUE(board.Refuses({c.line}, c.message)) << c.line;
 }
 
 // Outside the closed form's ranges a slotline reports once and puts no NaN into the network:
 // open (zeros) before it ever had line data, Z0 = 9999 with the last line data after.
 TEST(TemModelElement, SlotlineOutOfRangeReportsOnce) {
-  LineBench board = Board();
+  ElementBench board = Board();
   auto never = board.Build("SLTL 1 2 Approx W=0.1mm P=5mm XX25");
   auto stub = board.Build("SLTS 1 Approx W=0.1mm P=5mm SHORT RT");
   stub->FillMatrix(5e9f);
-  const Cmplx inRange = Entry(*stub, 1, 1);
+  const Cmplx inRange = At(*stub, 1, 1);
   for (float f : {1e5f, 1e5f}) {
     never->FillMatrix(f);
-    EXPECT_EQ(Entry(*never, 1, 1).Abs() + Entry(*never, 1, 2).Abs(), 0.0);
+    EXPECT_EQ(At(*never, 1, 1).Abs() + At(*never, 1, 2).Abs(), 0.0);
     stub->FillMatrix(f);
-    EXPECT_TRUE(std::isfinite(Entry(*stub, 1, 1).Abs()));
+    EXPECT_TRUE(std::isfinite(At(*stub, 1, 1).Abs()));
   }
-  EXPECT_NE(Entry(*stub, 1, 1).im, inRange.im);
+  EXPECT_NE(At(*stub, 1, 1).im, inRange.im);
   EXPECT_EQ(static_cast<SlotLineStub&>(*stub).GetModel().Z0, SlotLineModell::kOutOfRange);
-  EXPECT_EQ(VS_Error::MessageCount(), 2);
-  EXPECT_EQ(FirstMessage(), "Schlitzleitung außerhalb des Gültigkeitsbereichs");
+  EXPECT_EQ(QueuedMessages(), Lines(2, "Schlitzleitung außerhalb des Gültigkeitsbereichs"));
 }
 
 }  // namespace
