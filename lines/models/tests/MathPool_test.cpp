@@ -4,12 +4,15 @@
 
 #include <cmath>
 #include <complex>
+#include <iterator>
 #include <limits>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kC = 299792458.0;
 
 SubstrateData Board(double hMm, double er, double tMm = 0.0, double tand = 0.0) {
   SubstrateData s;
@@ -20,20 +23,8 @@ SubstrateData Board(double hMm, double er, double tMm = 0.0, double tand = 0.0) 
   return s;
 }
 
-const MicrostripResult kUntouched{-1.0, -2.0, -3.0};
-
-TEST(CalcMicrostrip, AluminaFiftyOhmLine) {
-  const SubstrateData sub = Board(0.635, 9.8);
-  MicrostripResult stat, at10;
-  ASSERT_TRUE(MathPool::CalcMicrostrip(stat, sub, 0.0, 0.6));
-  ASSERT_TRUE(MathPool::CalcMicrostrip(at10, sub, 10.0, 0.6));
-  EXPECT_NEAR(stat.Z0, 50.699, 0.0005);
-  EXPECT_NEAR(stat.eps, 6.54839, 0.000005);
-  EXPECT_NEAR(stat.dl, 0.19878, 0.000005);
-  EXPECT_NEAR(at10.eps, 6.88832, 0.000005);
-  EXPECT_NEAR(at10.Z0, 51.145, 0.0005);
-  EXPECT_EQ(at10.dl, stat.dl);  // the open end is static
-}
+std::complex<double> Std(const Cmplx& z) { return {z.re, z.im}; }
+auto Fields(const MicrostripResult& r) { return std::tuple(r.Z0, r.eps, r.dl); }
 
 struct PeerRow {
   double hMm, er, wMm, tMm, fGHz, epsStatic, epsF, z0Static;
@@ -43,7 +34,8 @@ const PeerRow kPeerRows[] = {
 #include "lines/models/tests/fixtures/microstrip_skrf.inc"
 };
 
-// scikit-rf's microstrip medium, with its impedance scaled to our free-space impedance.
+// scikit-rf's microstrip medium, with its impedance scaled to our free-space impedance; the
+// open end, which the medium lacks, and the dispersive impedance of a 50 ohm alumina line.
 TEST(CalcMicrostrip, AgreesWithPeerMedium) {
   for (const PeerRow& r : kPeerRows) {
     SCOPED_TRACE(testing::Message() << "h " << r.hMm << " er " << r.er << " w " << r.wMm
@@ -58,6 +50,12 @@ TEST(CalcMicrostrip, AgreesWithPeerMedium) {
       EXPECT_NEAR(disp.eps, r.epsF, 1e-6);
     }
   }
+  MicrostripResult stat, at10;
+  ASSERT_TRUE(MathPool::CalcMicrostrip(stat, Board(0.635, 9.8), 0.0, 0.6));
+  ASSERT_TRUE(MathPool::CalcMicrostrip(at10, Board(0.635, 9.8), 10.0, 0.6));
+  EXPECT_NEAR(stat.dl, 0.19878, 0.000005);
+  EXPECT_NEAR(at10.Z0, 51.145, 0.0005);
+  EXPECT_EQ(at10.dl, stat.dl);
 }
 
 TEST(CalcMicrostrip, VacuumSubstrateKeepsPermittivityOne) {
@@ -70,11 +68,10 @@ TEST(CalcMicrostrip, VacuumSubstrateKeepsPermittivityOne) {
 }
 
 TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
-  struct Case {
+  const struct {
     const char* what;
     double h, er, t, f, w;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"negative frequency", 0.635, 9.8, 0.0, -1.0, 0.6},
       {"zero width", 0.635, 9.8, 0.0, 1.0, 0.0},
       {"negative height", -0.635, 9.8, 0.0, 1.0, 0.6},
@@ -83,31 +80,39 @@ TEST(CalcMicrostrip, InputsOutsideTheModelLeaveTheResult) {
       {"NaN width", 0.635, 9.8, 0.0, 1.0, kNaN},
       {"frequency beyond the model", 0.635, 9.8, 0.0, 1e30, 0.6},
   };
-  for (const Case& c : cases) {
-    MicrostripResult r = kUntouched;
+  for (const auto& c : cases) {
+    MicrostripResult r{-1.0, -2.0, -3.0};
     EXPECT_FALSE(MathPool::CalcMicrostrip(r, Board(c.h, c.er, c.t), c.f, c.w)) << c.what;
-    EXPECT_EQ(r.Z0, kUntouched.Z0) << c.what;
-    EXPECT_EQ(r.eps, kUntouched.eps) << c.what;
-    EXPECT_EQ(r.dl, kUntouched.dl) << c.what;
+    EXPECT_EQ(Fields(r), std::tuple(-1.0, -2.0, -3.0)) << c.what;
   }
 }
 
-TEST(MetalLoss, ConductivitySkinDepthAndDomain) {
+// Outside their domain the scalar formulas answer 0, never NaN or infinity.
+TEST(MathPool, ScalarFormulasOutsideTheirDomainAnswerZero) {
+  const double values[] = {
+      MathPool::SkinDepth(0.0, 1.0, 1e9),         MathPool::SurfaceResistance(0.0, 1.0, 1e9),
+      MathPool::SkinDepth(5.8e7, 0.0, 1e9),       MathPool::SurfaceResistance(5.8e7, 0.0, 1e9),
+      MathPool::SkinDepth(5.8e7, 1.0, 0.0),       MathPool::SurfaceResistance(5.8e7, 1.0, -1e9),
+      MathPool::StaticEffectiveWidth(-1.0, 1.0),  MathPool::StaticEffectiveWidth(1.0, 0.0),
+      MathPool::ParallelPlateImpedance({0.0, 4.0}, 1.0),
+      MathPool::ParallelPlateImpedance({1.0, -1.0}, 1.0),
+      MathPool::MicrostripCharFrequency(1, 0.0, 0.635, 9.8),
+      MathPool::MicrostripCharFrequency(2, 0.6, 0.0, 9.8),
+      MathPool::MicrostripCharFrequency(4, 0.6, 0.635, 0.5),
+      MathPool::EffectiveWidth(0.6, 0.635, 9.8, -1.0),
+  };
+  for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(values[i], 0.0) << "value " << i;
+}
+
+TEST(MetalLoss, ConductivityAndSkinDepth) {
   // Metal names compare upper-cased; an unknown one is copper.
   const std::pair<const char*, double> metals[] = {
       {"cu", 5.88e7}, {"Au", 4.55e7}, {"ag", 6.21e7}, {"Gold", 5.88e7}};
   for (const auto& [name, sigma] : metals) EXPECT_EQ(MathPool::GetConductivity(name), sigma) << name;
-
-  const double sigma = 5.88e7;
-  const double delta = MathPool::SkinDepth(sigma, 1.0, 1e9);
+  const double delta = MathPool::SkinDepth(5.88e7, 1.0, 1e9);
   EXPECT_NEAR(delta, 2.0756e-6, 0.0001e-6);
   // The surface resistance is that of a layer one skin depth thick.
-  EXPECT_NEAR(MathPool::SurfaceResistance(sigma, 1.0, 1e9) * sigma * delta, 1.0, 1e-12);
-  for (auto [sigma, mur, f] : {std::tuple{0.0, 1.0, 1e9}, std::tuple{5.8e7, 0.0, 1e9},
-                               std::tuple{5.8e7, 1.0, 0.0}, std::tuple{5.8e7, 1.0, -1e9}}) {
-    EXPECT_EQ(MathPool::SkinDepth(sigma, mur, f), 0.0);
-    EXPECT_EQ(MathPool::SurfaceResistance(sigma, mur, f), 0.0);
-  }
+  EXPECT_NEAR(MathPool::SurfaceResistance(5.88e7, 1.0, 1e9) * 5.88e7 * delta, 1.0, 1e-12);
 }
 
 // The parallel-plate line of width 2h/pi times StaticEffectiveWidth has about the strip's
@@ -122,88 +127,65 @@ TEST(StaticEffectiveWidth, ParallelPlateLineMatchesTheStrip) {
   // The same formula turns an impedance into a width and back.
   const double width = MathPool::ParallelPlateImpedance({50.0, 6.5}, 0.635);
   EXPECT_DOUBLE_EQ(MathPool::ParallelPlateImpedance({width, 6.5}, 0.635), 50.0);
-  EXPECT_EQ(MathPool::StaticEffectiveWidth(-1.0, 1.0), 0.0);
-  EXPECT_EQ(MathPool::StaticEffectiveWidth(1.0, 0.0), 0.0);
-  EXPECT_EQ(MathPool::ParallelPlateImpedance({0.0, 4.0}, 1.0), 0.0);
-  EXPECT_EQ(MathPool::ParallelPlateImpedance({1.0, -1.0}, 1.0), 0.0);
 }
-
-std::complex<double> Std(const Cmplx& z) { return {z.re, z.im}; }
 
 // Where the series arm Z0 sinh(gamma l) vanishes, at 0 Hz and at the half-wave points of a
 // lossless line, the line is a through of 1 uohm: resistive at 0 Hz, still lossless at the
-// half wave (an inverting through).
-TEST(LineAdmittance, VanishingSeriesArmIsAThrough) {
+// half wave (an inverting through). A very long lossy line is matched, either way round.
+TEST(LineAdmittance, ThroughAndMatchedLimits) {
   const double G = 1.0 / MathPool::kThroughResistance;
   const struct {
-    double beta;
+    double alpha, beta, length;
     std::complex<double> y11, y12;
-  } rows[] = {{0.0, {G, 0.0}, {-G, 0.0}}, {MathPool::kPi, {0.0, G}, {0.0, G}}};
+  } rows[] = {{0.0, 0.0, 1.0, {G, 0.0}, {-G, 0.0}},
+              {0.0, MathPool::kPi, 1.0, {0.0, G}, {0.0, G}},
+              {1.0, 100.0, 1e3, 0.02, 0.0},
+              {1.0, 100.0, 1e6, 0.02, 0.0},
+              {1.0, 100.0, -1e3, -0.02, 0.0}};
   for (const auto& r : rows) {
     Cmplx y11, y12;
-    MathPool::LineAdmittance(y11, 75.0, 0.0, r.beta, 1.0, 'E');
-    MathPool::LineAdmittance(y12, 75.0, 0.0, r.beta, 1.0, 'T');
-    EXPECT_LT(std::abs(Std(y11) - r.y11), 1e-9 * G) << r.beta;
-    EXPECT_LT(std::abs(Std(y12) - r.y12), 1e-9 * G) << r.beta;
-    EXPECT_EQ(r.beta == 0.0 ? y11.im : y11.re, 0.0);
+    MathPool::LineAdmittance(y11, 50.0, r.alpha, r.beta, r.length, 'E');
+    MathPool::LineAdmittance(y12, 50.0, r.alpha, r.beta, r.length, 'T');
+    EXPECT_LT(std::abs(Std(y11) - r.y11), 1e-9 * std::abs(r.y11)) << r.beta << " " << r.length;
+    EXPECT_LE(std::abs(Std(y12) - r.y12), 1e-9 * std::abs(r.y12)) << r.beta << " " << r.length;
+    EXPECT_EQ(r.y11.real() == 0.0 ? y11.re : y11.im, 0.0);
   }
   Cmplx kept(1.5, -2.5);
   MathPool::LineAdmittance(kept, 75.0, 0.0, 1.0, 1.0, 'X');
   EXPECT_EQ(Std(kept), std::complex<double>(1.5, -2.5));
 }
 
-TEST(LineAdmittance, VeryLongLossyLineIsMatched) {
-  for (double length : {1e3, 1e6, -1e3}) {
-    Cmplx y11, y12;
-    MathPool::LineAdmittance(y11, 50.0, 1.0, 100.0, length, 'E');
-    MathPool::LineAdmittance(y12, 50.0, 1.0, 100.0, length, 'T');
-    EXPECT_DOUBLE_EQ(y11.re, length > 0 ? 0.02 : -0.02);
-    EXPECT_EQ(y11.im, 0.0);
-    EXPECT_EQ(y12.re, 0.0);
-    EXPECT_EQ(y12.im, 0.0);
-  }
-}
-
 // The textbook form of microstrip dielectric loss.
 double TextbookDielectricLoss(double f, double eps, double er, double tand) {
-  const double k0 = 2.0 * std::numbers::pi * f / 299792458.0;
+  const double k0 = 2.0 * std::numbers::pi * f / kC;
   return k0 * er * (eps - 1.0) * tand / (2.0 * std::sqrt(eps) * (er - 1.0));
 }
 
 TEST(MicrostripLineY, RecoversLineConstantsFromTheMatrix) {
-  struct Case {
-    double er, tand, f;
-  };
-  for (const Case& c : {Case{9.8, 0.0, 5.0}, Case{9.8, 0.002, 5.0}, Case{4.5, 0.02, 2.0},
-                        Case{2.33, 0.0002, 18.0}}) {
-    const SubstrateData sub = Board(0.635, c.er, 0.0, c.tand);
+  for (auto [er, tand, f] : {std::tuple{9.8, 0.0, 5.0}, std::tuple{9.8, 0.002, 5.0},
+                             std::tuple{4.5, 0.02, 2.0}, std::tuple{2.33, 0.0002, 18.0}}) {
+    const SubstrateData sub = Board(0.635, er, 0.0, tand);
     // Short enough that the phase stays on the principal branch of acosh.
-    const double w = 0.6e-3, length = 0.004;
+    const double length = 0.004;
     Cmplx y11, y12;
-    ASSERT_TRUE(MathPool::MicrostripLineY(y11, y12, w, length, sub, c.f));
+    ASSERT_TRUE(MathPool::MicrostripLineY(y11, y12, 0.6e-3, length, sub, f));
     MicrostripResult ms;
-    ASSERT_TRUE(MathPool::CalcMicrostrip(ms, sub, c.f, 0.6));
+    ASSERT_TRUE(MathPool::CalcMicrostrip(ms, sub, f, 0.6));
     // For a uniform line cosh(gamma l) = -Y11/Y12 and Z0 = 1/(Y12 sinh(gamma l)) negated.
     const std::complex<double> gl = std::acosh(-Std(y11) / Std(y12));
-    const double fHz = c.f * 1e9;
-    EXPECT_NEAR(gl.imag() / length, 2.0 * std::numbers::pi * fHz * std::sqrt(ms.eps) / 299792458.0, 1e-8);
-    EXPECT_NEAR(gl.real() / length, TextbookDielectricLoss(fHz, ms.eps, c.er, c.tand), 1e-8);
+    EXPECT_NEAR(gl.imag() / length, 2.0 * std::numbers::pi * f * 1e9 * std::sqrt(ms.eps) / kC, 1e-8);
+    EXPECT_NEAR(gl.real() / length, TextbookDielectricLoss(f * 1e9, ms.eps, er, tand), 1e-8);
     EXPECT_NEAR(std::abs(-1.0 / (Std(y12) * std::sinh(gl)) - ms.Z0), 0.0, 1e-9);
-    if (c.tand == 0.0) {
-      EXPECT_EQ(y11.re, 0.0);
-      EXPECT_EQ(y12.re, 0.0);
+    if (tand == 0.0) {
+      EXPECT_EQ(std::tuple(y11.re, y12.re), std::tuple(0.0, 0.0));
     }
   }
-}
-
-TEST(MicrostripLineY, VacuumSubstrateAndFailedAnalysis) {
   // Without dielectric contrast the loss is that of a homogeneous line.
   EXPECT_NEAR(MathPool::DielectricAttenuation(1e9, 1.0, 1.0, 0.01),
-              std::numbers::pi * 1e9 * 0.01 / 299792458.0, 1e-12);
+              std::numbers::pi * 1e9 * 0.01 / kC, 1e-12);
   Cmplx y11(1.0, 2.0), y12(3.0, 4.0);
   EXPECT_FALSE(MathPool::MicrostripLineY(y11, y12, 0.0, 0.01, Board(0.635, 9.8), 1.0));
-  EXPECT_EQ(Std(y11), std::complex<double>(1.0, 2.0));
-  EXPECT_EQ(Std(y12), std::complex<double>(3.0, 4.0));
+  EXPECT_EQ(std::tuple(Std(y11), Std(y12)), std::tuple(std::complex(1.0, 2.0), std::complex(3.0, 4.0)));
 }
 
 TEST(PlanarWaveguideModeImpedance, TemModeAndHigherModesAroundCutoff) {
@@ -213,67 +195,45 @@ TEST(PlanarWaveguideModeImpedance, TemModeAndHigherModesAroundCutoff) {
     EXPECT_EQ(Std(r), std::complex<double>(376.991 / std::sqrt(9.8f), 0.0));
     EXPECT_EQ(Std(z), Std(r));
   }
-  // Mode 1 of a 10 mm guide in air is cut off at c / 10 mm, about 30 GHz.
+  // Mode 1 of a 10 mm guide in air is cut off at c / 10 mm, about 30 GHz; mode 2 of a 20 mm
+  // guide is the same mode.
   Cmplx above, below;
-  MathPool::PlanarWaveguideModeImpedance(above, 0.01f, 1.0f, 1, 40e9f);
+  MathPool::PlanarWaveguideModeImpedance(above, 0.02f, 1.0f, 2, 40e9f);
   MathPool::PlanarWaveguideModeImpedance(below, 0.01f, 1.0f, 1, 20e9f);
-  const double w = 0.01f;
-  const double ra = 299792458.0 / 40e9 / w;
-  const double rb = w / (299792458.0 / 20e9);
+  const double ra = kC / 40e9 / double(0.01f), rb = double(0.01f) / (kC / 20e9);
   EXPECT_NEAR(above.re, 376.991 / std::sqrt(1.0 - ra * ra), 1e-6);
   EXPECT_EQ(above.im, 0.0);
   EXPECT_EQ(below.re, 0.0);
   EXPECT_NEAR(below.im, 376.991 * rb / std::sqrt(1.0 - rb * rb), 1e-6);
-  // Mode 2 of a 20 mm guide is mode 1 of a 10 mm one.
-  Cmplx mode2;
-  MathPool::PlanarWaveguideModeImpedance(mode2, 0.02f, 1.0f, 2, 40e9f);
-  EXPECT_DOUBLE_EQ(mode2.re, above.re);
 }
 
 TEST(PlanarWaveguideModeImpedance, CutoffAndInvalidInputsStayFinite) {
   // 299792458 = 2 * 511 * 293339: at 511 Hz in air the wavelength is exactly 586678 m.
   Cmplx z;
   MathPool::PlanarWaveguideModeImpedance(z, 586678.0f, 1.0f, 1, 511.0f);
-  EXPECT_EQ(z.re, Cmplx::kRealDivOverflow);
-  EXPECT_EQ(z.im, 0.0);
-
-  struct Case {
-    float w, eps;
-    int n;
-    float f;
-  };
-  for (const Case& c : {Case{0.01f, 0.0f, 1, 1e9f}, Case{0.01f, -2.0f, 0, 1e9f},
-                        Case{0.01f, 1.0f, 1, -1e9f}, Case{0.01f, 1.0f, -1, 1e9f},
-                        Case{-0.01f, 1.0f, 1, 1e9f}}) {
+  EXPECT_EQ(Std(z), std::complex<double>(Cmplx::kRealDivOverflow, 0.0));
+  for (auto [w, eps, n, f] : {std::tuple{0.01f, 0.0f, 1, 1e9f}, std::tuple{0.01f, -2.0f, 0, 1e9f},
+                              std::tuple{0.01f, 1.0f, 1, -1e9f}, std::tuple{0.01f, 1.0f, -1, 1e9f},
+                              std::tuple{-0.01f, 1.0f, 1, 1e9f}}) {
     Cmplx kept(7.0, 8.0);
-    MathPool::PlanarWaveguideModeImpedance(kept, c.w, c.eps, c.n, c.f);
-    EXPECT_EQ(Std(kept), std::complex<double>(7.0, 8.0)) << c.w << " " << c.eps << " " << c.n;
+    MathPool::PlanarWaveguideModeImpedance(kept, w, eps, n, f);
+    EXPECT_EQ(Std(kept), std::complex<double>(7.0, 8.0)) << w << " " << eps << " " << n;
   }
 }
 
-TEST(MicrostripCharFrequency, ModesAndDomain) {
+// Mode 1: the half-wave resonance across the strip. Mode 2: Z0 / (2 mu0 h), with Z0 the
+// static impedance at a free-space impedance of 376.73. The effective width falls from the
+// static parallel-plate width to the strip's as the frequency rises.
+TEST(MicrostripCharFrequency, ModesAndTheEffectiveWidth) {
   const double w = 0.6, h = 0.635, er = 9.8;
-  // Mode 1: the half-wave resonance across the strip.
-  EXPECT_NEAR(MathPool::MicrostripCharFrequency(1, w, h, er),
-              299.792458 / (2.0 * w * std::sqrt(er)), 1e-3);
-  // Mode 2: Z0 / (2 mu0 h), with Z0 the static impedance at a free-space impedance of 376.73.
+  EXPECT_NEAR(MathPool::MicrostripCharFrequency(1, w, h, er), 299.792458 / (2.0 * w * std::sqrt(er)),
+              1e-3);
   MicrostripResult ms;
   ASSERT_TRUE(MathPool::CalcMicrostrip(ms, Board(h, er), 0.0, w));
-  const double z0 = ms.Z0 * 376.73 / 376.991;
   EXPECT_NEAR(MathPool::MicrostripCharFrequency(2, w, h, er),
-              z0 / (2.0 * 4e-7 * std::numbers::pi * h * 1e-3) / 1e9, 1e-9);
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(1, 0.0, h, er), 0.0);
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(2, w, 0.0, er), 0.0);
-  EXPECT_EQ(MathPool::MicrostripCharFrequency(4, w, h, 0.5), 0.0);
-  EXPECT_EQ(MathPool::EffectiveWidth(0.6, 0.635, 9.8, -1.0), 0.0);
-}
-
-TEST(EffectiveWidth, FromStaticParallelPlateWidthToStripWidth) {
-  const double w = 0.6, h = 0.635, er = 9.8;
-  const double weq0 = 2.0 * MathPool::StaticEffectiveWidth(w, h) * h / MathPool::kPi;
-  EXPECT_EQ(MathPool::EffectiveWidth(w, h, er, 0.0), weq0);
-  EXPECT_GT(weq0, w);
-  double last = weq0;
+              ms.Z0 * 376.73 / 376.991 / (2.0 * MathPool::kMu0 * h * 1e-3) / 1e9, 1e-9);
+  double last = 2.0 * MathPool::StaticEffectiveWidth(w, h) * h / MathPool::kPi;
+  EXPECT_EQ(MathPool::EffectiveWidth(w, h, er, 0.0), last);
   for (double f : {1.0, 10.0, 100.0, 1e6}) {
     const double we = MathPool::EffectiveWidth(w, h, er, f);
     EXPECT_LT(we, last);
@@ -294,11 +254,10 @@ struct Coupled {
 
 TEST(CalcCoupledMicrostrip, RangeFlags) {
   constexpr int kNone = MathPool::kCplNoResult;
-  struct Case {
+  const struct {
     double h, er, f, W, S;
     int flags;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {0.635, 9.8, 5.0, 0.0, 0.2, MathPool::kCplNarrow | kNone},
       {0.0, 9.8, 5.0, 0.6, 0.2, MathPool::kCplWide | kNone},
       {0.635, 9.8, 5.0, 0.6, -0.2, MathPool::kCplSmallGap | kNone},
@@ -311,46 +270,37 @@ TEST(CalcCoupledMicrostrip, RangeFlags) {
       {0.635, 20.0, 5.0, 0.6, 0.2, MathPool::kCplPermittivity},
       {1.0, 9.8, 30.0, 0.6, 0.2, MathPool::kCplHighFrequency},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const Coupled r(Board(c.h, c.er), c.f, c.W, c.S);
     EXPECT_EQ(r.flags, c.flags) << c.h << " " << c.er << " " << c.f << " " << c.W << " " << c.S;
     EXPECT_EQ(r.Set(), !(c.flags & kNone));
   }
 }
 
-TEST(CalcCoupledMicrostrip, WideGapIsTheSingleLine) {
-  const SubstrateData sub = Board(0.635, 9.8, 0.017);
-  MicrostripResult single;
-  ASSERT_TRUE(MathPool::CalcMicrostrip(single, sub, 8.0, 0.6));
-  const Coupled r(sub, 8.0, 0.6, 6.5);
-  EXPECT_EQ(r.flags, 0);
-  for (const MicrostripResult* m : {&r.even, &r.odd}) {
-    EXPECT_EQ(m->Z0, single.Z0);
-    EXPECT_EQ(m->eps, single.eps);
-    EXPECT_EQ(m->dl, single.dl);
-  }
-}
-
+// The modes split around the single line the more, the tighter the gap; a gap that only just
+// counts as coupled leaves both close to it, and a wider one is the single line.
 TEST(CalcCoupledMicrostrip, ModesSplitAroundTheSingleLine) {
-  const SubstrateData sub = Board(0.635, 9.8);
-  for (double f : {0.0, 5.0, 20.0}) {
-    MicrostripResult single;
-    ASSERT_TRUE(MathPool::CalcMicrostrip(single, sub, f, 0.6));
-    const Coupled tight(sub, f, 0.6, 0.1);
-    const Coupled loose(sub, f, 0.6, 3.0);
-    SCOPED_TRACE(f);
-    EXPECT_GT(tight.even.Z0, loose.even.Z0);
-    EXPECT_GT(loose.even.Z0, single.Z0);
-    EXPECT_LT(tight.odd.Z0, loose.odd.Z0);
-    EXPECT_LT(loose.odd.Z0, single.Z0);
-    EXPECT_GT(tight.even.eps, tight.odd.eps);
-    // The gap only just counts as coupled: both modes are close to the single line.
-    const Coupled edge(sub, f, 0.6, 6.3);
-    EXPECT_NEAR(edge.even.Z0 / single.Z0, 1.0, 0.02);
-    EXPECT_NEAR(edge.odd.Z0 / single.Z0, 1.0, 0.02);
-    EXPECT_NEAR(edge.even.eps / single.eps, 1.0, 0.02);
-    EXPECT_NEAR(edge.odd.eps / single.eps, 1.0, 0.02);
-  }
+  for (double t : {0.0, 0.017})
+    for (double f : {0.0, 5.0, 20.0}) {
+      SCOPED_TRACE(testing::Message() << t << " mm at " << f << " GHz");
+      const SubstrateData sub = Board(0.635, 9.8, t);
+      MicrostripResult single;
+      ASSERT_TRUE(MathPool::CalcMicrostrip(single, sub, f, 0.6));
+      const Coupled tight(sub, f, 0.6, 0.1), loose(sub, f, 0.6, 3.0), edge(sub, f, 0.6, 6.3);
+      EXPECT_GT(tight.even.Z0, loose.even.Z0);
+      EXPECT_GT(loose.even.Z0, single.Z0);
+      EXPECT_LT(tight.odd.Z0, loose.odd.Z0);
+      EXPECT_LT(loose.odd.Z0, single.Z0);
+      EXPECT_GT(tight.even.eps, tight.odd.eps);
+      for (const MicrostripResult* m : {&edge.even, &edge.odd}) {
+        EXPECT_NEAR(m->Z0 / single.Z0, 1.0, t == 0.0 ? 0.02 : 0.03);
+        EXPECT_NEAR(m->eps / single.eps, 1.0, t == 0.0 ? 0.02 : 0.03);
+      }
+      const Coupled apart(sub, f, 0.6, 6.5);
+      EXPECT_EQ(apart.flags, 0);
+      EXPECT_EQ(Fields(apart.even), Fields(single));
+      EXPECT_EQ(Fields(apart.odd), Fields(single));
+    }
 }
 
 TEST(CalcCoupledMicrostrip, ResultsAreFiniteOrReported) {
