@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -26,7 +27,7 @@ const BoardRow kBoardRows[] = {
 };
 
 // The conformal mapping with scipy's elliptic integrals, from boards far thinner than their
-// slots to thick ones; the frequency enters only the wavelength.
+// slots to thick ones.
 TEST(CCoplanarLineModell, LineDataAgainstScipy) {
   for (const BoardRow& r : kBoardRows) {
     SCOPED_TRACE(testing::Message() << r.wMm << " " << r.sMm << " " << r.hMm << " " << r.er);
@@ -35,11 +36,6 @@ TEST(CCoplanarLineModell, LineDataAgainstScipy) {
     EXPECT_NEAR(m.eps_eff / r.eps, 1.0, 1e-12);
     EXPECT_NEAR(m.Z0 / r.z0, 1.0, 1e-12);
     EXPECT_DOUBLE_EQ(m.lambda * 10e9 * std::sqrt(m.eps_eff), 299792458.0);
-    const CCoplanarLineModell at10 = m;
-    ASSERT_TRUE(m.Update(20e9));
-    EXPECT_EQ(m.Z0, at10.Z0);
-    EXPECT_DOUBLE_EQ(m.lambda, at10.lambda / 2.0);
-    EXPECT_EQ(m.alpha, 0.0);
   }
 }
 
@@ -82,11 +78,8 @@ TEST(CCoplanarLineModell, EllipticRatioAgainstScipy) {
 // No strip, gap or height: no result, the state as it was. A board so thin that k1
 // underflows to 0 gives the limit, a line in air.
 TEST(CCoplanarLineModell, DegenerateCrossSections) {
-  struct Case {
-    double w, s, h;
-  };
-  for (const Case& c : {Case{0.0, 0.5e-3, 1e-3}, Case{1e-3, 0.0, 1e-3}, Case{1e-3, 0.5e-3, 0.0}}) {
-    CCoplanarLineModell m = Coplanar(9.8, c.h, c.w, c.s);
+  for (auto [w, s, h] : {std::tuple{0.0, 0.5e-3, 1e-3}, {1e-3, 0.0, 1e-3}, {1e-3, 0.5e-3, 0.0}}) {
+    CCoplanarLineModell m = Coplanar(9.8, h, w, s);
     EXPECT_FALSE(m.Update(5e9));
     EXPECT_EQ(m.lambda, 0.0);
   }

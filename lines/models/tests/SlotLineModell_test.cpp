@@ -23,15 +23,14 @@ SlotLineModell Slot(double er, double h, double w, char letter = 'A') {
 // The two methods are independent; within the closed form's ranges they agree within 4 %,
 // also where the slot mode is slower than the mean of substrate and air.
 TEST(SlotLineModell, ClosedFormAgreesWithCohn) {
-  struct Case {
+  const struct {
     double er, h, w, f;
     bool aboveMean;  // eps_eff > (er + 1)/2
-  };
-  const Case cases[] = {
+  } cases[] = {
       {2.22, 0.787e-3, 0.5e-3, 10e9, false}, {6.15, 0.635e-3, 0.2e-3, 10e9, false},
       {9.8, 0.635e-3, 0.1e-3, 5e9, false},   {9.8, 0.635e-3, 0.2e-3, 5e9, false},
       {9.8, 0.635e-3, 0.2e-3, 18e9, false},  {12.9, 0.635e-3, 0.05e-3, 35e9, true}};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.er << " " << c.w << " " << c.f);
     SlotLineModell approx = Slot(c.er, c.h, c.w, 'A');
     SlotLineModell cohn = Slot(c.er, c.h, c.w, 'C');
@@ -52,14 +51,13 @@ TEST(SlotLineModell, ClosedFormAgreesWithCohn) {
 // boards), without a slot mode (air) and at 0 Hz, Cohn's method has no result: the model
 // keeps the last one.
 TEST(SlotLineModell, CohnWithoutResultKeepsTheLastOne) {
-  struct Case {
+  const struct {
     double er, h, w, f;
-  };
-  const Case cases[] = {{9.8, 0.635e-3, 0.2e-3, 70e9},
+  } cases[] = {{9.8, 0.635e-3, 0.2e-3, 70e9},
                         {3.0, 1.5e-3, 2e-3, 50e9},
                         {1.0, 0.635e-3, 0.2e-3, 10e9},
                         {9.8, 0.635e-3, 0.2e-3, 0.0}};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.er << " " << c.h << " " << c.f);
     SlotLineModell m = Slot(c.er, c.h, c.w, 'C');
     EXPECT_EQ(m.Update(5e9), c.er > 1.0);
@@ -73,12 +71,11 @@ TEST(SlotLineModell, CohnWithoutResultKeepsTheLastOne) {
 
 // Out of range, the closed form marks Z0 with 9999 and leaves no infinity or NaN.
 TEST(SlotLineModell, Ranges) {
-  struct Case {
+  const struct {
     double er, h, w, f;
     bool inRange;
     bool endExtension;  // only the high-permittivity branches know the short end
-  };
-  const Case cases[] = {
+  } cases[] = {
       {9.6, 1e-3, 1e-4, 10e9, true, true},          // W/h = 0.1
       {9.65, 1e-3, 5e-4, 10e9, true, true},         // also in B's range; A is tested first
       {9.8, 1e-3, 1.1e-3, 10e9, false, false},      // W/h above 1
@@ -91,7 +88,7 @@ TEST(SlotLineModell, Ranges) {
       {4.0, 2e-3, 1e-3, 30e9, false, false},        // B2 takes the log of a negative number
       {9.8, 1e-3, 1e-4, 0.0, false, false},         //
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.er << " " << c.h << " " << c.w << " " << c.f);
     SlotLineModell m = Slot(c.er, c.h, c.w);
     EXPECT_EQ(m.Update(c.f), c.inRange);
