@@ -10,16 +10,6 @@ namespace {
 
 constexpr const char* kAlumina = "AL: MS H=0.635mm ER=9.8 MET1 = CU 0um TAND=0.001";
 
-TEST(MslToSlotElement, UnitTurnsRatio) {
-  Cmplx y[3][3];
-  MslToSlotElement::TurnsRatioMatrix(1.0, y);
-  const double g = 1 / 0.03;
-  const double expected[3][3] = {{g, -g, -g}, {-g, g, g}, {-g, g, g}};
-  for (int r = 0; r < 3; ++r) {
-    for (int c = 0; c < 3; ++c) EXPECT_TRUE(SameWithin(y[r][c], Cmplx(expected[r][c], 0.0), 1e-15));
-  }
-}
-
 // Every model is alike from both microstrip ports; SIM is purely reactive. K enters no model,
 // and an unknown model word is KNR.
 TEST(MslToSlotElement, ModelsAreReciprocalAndSymmetric) {
@@ -38,21 +28,23 @@ TEST(MslToSlotElement, ModelsAreReciprocalAndSymmetric) {
   }
 }
 
-// Where the slotline has no figures (0 Hz) or the turns ratio no value (far below the
-// slotline's range its permittivity drops below 1), the point is reported once and its matrix
-// is zero.
+// Where the slotline has no figures (a board outside the closed form's ranges) or the turns
+// ratio no value (far below the slotline's range its permittivity drops below 1), the point is
+// reported once and its matrix is zero.
 TEST(MslToSlotElement, PointsWithoutResultAreReportedOnce) {
-  struct Case {
+  const struct {
+    const char* line;
     float f;
     const char* message;
+  } cases[] = {
+      {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR XX25", 1e9f, MslToSlotElement::kSlotOutOfRange},
+      {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR AL", 1e5f, MslToSlotElement::kNoTurnsRatio},
   };
-  const Case cases[] = {{1e9f, MslToSlotElement::kSlotOutOfRange},
-                        {1e5f, MslToSlotElement::kNoTurnsRatio}};
-  for (const Case& c : cases) {
-    ElementBench bench({kAlumina, "XX25: MS H=1mm ER=25 MET1 = CU 17um TAND=0"});
-    auto element = bench.Build(c.f == 1e9f ? "MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR XX25"
-                                           : "MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR AL");
+  ElementBench bench({kAlumina, "XX25: MS H=1mm ER=25 MET1 = CU 17um TAND=0"});
+  for (const auto& c : cases) {
+    auto element = bench.Accept(c.line);
     ASSERT_TRUE(element);
+    VS_Error::ClearQueue();
     element->FillMatrix(c.f);
     element->FillMatrix(c.f);
     for (int k = 0; k < 9; ++k) EXPECT_EQ(At(*element, k / 3 + 1, k % 3 + 1).Abs(), 0.0);
@@ -63,9 +55,9 @@ TEST(MslToSlotElement, PointsWithoutResultAreReportedOnce) {
 // With its slot port left open the transition stands open between its microstrip ports (the
 // turns-ratio models) or passes the strip through (SIM at 0 Hz), at every point with figures.
 TEST(MslToSlotElement, SlotPortLeftOpen) {
-  ElementBench bench({"S1: MS H=0.635mm ER=9.8 MET1 = CU 0um TAND=0"});
+  ElementBench bench({kAlumina});
   for (const char* model : {"KNR", "DAS", "SIM"}) {
-    const std::string line = std::string("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 ") + model + " S1";
+    const std::string line = std::string("MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 ") + model + " AL";
     for (float f : {0.0f, 1e9f, 6e9f}) {
       SCOPED_TRACE(line + " @" + std::to_string(f));
       const auto s = bench.NetworkS({"N: 2POR 1 2", line.c_str()}, f);
