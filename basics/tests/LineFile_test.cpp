@@ -32,12 +32,6 @@ LineFile Make(const Lines& lines) {
   return file;
 }
 
-// Only the presence of a window matters to the clipboard copy.
-pf::Window* AnyWindow() {
-  static char window;
-  return reinterpret_cast<pf::Window*>(&window);
-}
-
 std::string Contents(const std::string& path) {
   std::ostringstream os;
   os << std::ifstream(path, std::ios::binary).rdbuf();
@@ -104,58 +98,51 @@ TEST_F(LineFileOnDisk, ReadAppendsOrLeavesTheLinesAlone) {
   EXPECT_EQ(Texts(file), (Lines{"old", "new"}));
 }
 
-TEST_F(LineFileOnDisk, WindowsPathsAreMapped) {
+// Windows paths map below the drive root. A write replaces the whole file; a failed one says
+// so.
+TEST_F(LineFileOnDisk, WindowsPathsAreMappedAndWritesReplaceTheFile) {
   const std::string root = pf::DriveRoot();
   pf::SetDriveRoot(dir_.string());
   fs::create_directories(dir_ / "sub");
-  Write("sub/f.txt", "a\n");
+  Write("sub/f.txt", "a\nb c\n");
+  Write("sub/out.txt", "a much longer old content\n");
   LineFile file;
   file.ReadFile("C:\\sub\\f.txt");
   file.fileName = "C:\\sub\\out.txt";
   EXPECT_TRUE(file.WriteFile());
-  pf::SetDriveRoot(root);
-  EXPECT_EQ(Contents((dir_ / "sub/out.txt").string()), "a\n");
-}
-
-TEST_F(LineFileOnDisk, WriteReplacesTheFileAndReportsFailure) {
-  LineFile file = Make({"a", "b c"});
-  file.fileName = Write("out.txt", "a much longer old content\n").c_str();
-  EXPECT_TRUE(file.WriteFile());
-  EXPECT_EQ(Contents(file.fileName.GetBuffer()), "a\nb c\n");
-
-  file.fileName = (dir_ / "no/such/dir.txt").c_str();
+  file.fileName = "C:\\no\\such\\dir.txt";
   EXPECT_FALSE(file.WriteFile());
+  pf::SetDriveRoot(root);
+  EXPECT_EQ(Contents((dir_ / "sub/out.txt").string()), "a\nb c\n");
 }
 
-TEST(LineFile, ClipboardTextEndsEachLineWithCrLf) {
-  constexpr int32_t kNoLimit = -1000;
-  struct Case {
+// Every line ends with CR LF, the text with a NUL; lines that do not fit into the limit are
+// skipped, and the NUL may take the byte behind it. Only the presence of a window matters: the
+// clipboard keeps its text without one.
+TEST(LineFile, ClipboardText) {
+  static char windowStandIn;
+  pf::Window* const window = reinterpret_cast<pf::Window*>(&windowStandIn);
+  const struct {
     Lines lines;
     int32_t limit;
-    std::string expected;
-  } cases[] = {
-      {{"ab", "c"}, kNoLimit, std::string("ab\r\nc\r\n\0", 8)},
-      {{}, kNoLimit, std::string(1, '\0')},
-      {{"abcd", "x"}, 5, std::string("x\r\n\0", 4)},
-      {{"ab", "c"}, 7, std::string("ab\r\nc\r\n\0", 8)},
-      {{"ab", "c"}, 0, std::string(1, '\0')},
-      {{"ab", "c"}, -3, std::string(1, '\0')},
-  };
-  for (const Case& c : cases) {
-    LineFile file = Make(c.lines);
-    if (c.limit == kNoLimit) {
-      EXPECT_EQ(file.GetTextSize(), static_cast<int32_t>(c.expected.size()));
-    }
-    c.limit == kNoLimit ? file.CopyToClipboard(AnyWindow())
-                        : file.CopyToClipboardLimited(AnyWindow(), c.limit);
-    EXPECT_EQ(pf::TheClipboard().GetText(), c.expected) << c.limit;
+    std::string expected;  // without the NUL
+  } cases[] = {{{"ab", "c"}, 7, "ab\r\nc\r\n"}, {{"abcd", "x"}, 5, "x\r\n"}, {{"ab", "c"}, -3, ""}};
+  for (const auto& c : cases) {
+    Make(c.lines).CopyToClipboardLimited(window, c.limit);
+    EXPECT_EQ(pf::TheClipboard().GetText(), c.expected + '\0') << c.limit;
   }
+  EXPECT_EQ(Make({}).GetTextSize(), 1);
+  LineFile file = Make({"ab", "c"});
+  EXPECT_EQ(file.GetTextSize(), 8);
+  file.CopyToClipboard(window);
+  EXPECT_EQ(pf::TheClipboard().GetText(), std::string("ab\r\nc\r\n\0", 8));
   pf::TheClipboard().SetText("kept");
-  Make({"a"}).CopyToClipboard(nullptr);
+  file.CopyToClipboard(nullptr);
   EXPECT_EQ(pf::TheClipboard().GetText(), "kept");
   pf::TheClipboard().Empty();
 }
 
+// Copies take the name and the lines but not the directory; assignment appends the lines.
 TEST(LineFile, CopiesTakeNameAndLinesButNotTheDirectory) {
   LineFile source = Make({"a", "b"});
   source.fileName = "dir/x.txt";
@@ -163,47 +150,39 @@ TEST(LineFile, CopiesTakeNameAndLinesButNotTheDirectory) {
   LineFile copy(source);
   EXPECT_EQ(copy.GetFileName(), "dir/x.txt");
   EXPECT_EQ(copy.directory, "");
-
   LineFile target = Make({"t"});
   target = source;
-  EXPECT_EQ(Texts(target), (Lines{"t", "a", "b"}));
   auto& self = target;
   target = self;
   target.AppendLines(target);
   EXPECT_EQ(Texts(target), (Lines{"t", "a", "b", "t", "a", "b"}));
 }
 
-TEST(LineFile, ArchiveRoundTrip) {
+// The archive holds the name (capacity 16), the count and the lines (capacity 16 each); a
+// count that is negative, too large or beyond the data is refused.
+TEST(LineFile, ArchiveRoundTripAndCorruptCounts) {
   LineFile source = Make({"ab", "c"});
   source.fileName = "f";
-  source.directory = "d";
   std::stringstream bytes;
   {
     pf::Archive ar(static_cast<std::ostream&>(bytes));
     source.Serialize(ar);
   }
-  // name (capacity 16), count, two lines of capacity 16
-  EXPECT_EQ(bytes.str().size(), 4u + 16 + 4 + 2 * (4 + 16));
-  EXPECT_EQ(bytes.str()[20], 2);
-
+  const std::string stored = bytes.str();
+  EXPECT_EQ(stored.size(), 4u + 16 + 4 + 2 * (4 + 16));
+  EXPECT_EQ(stored[20], 2);
   LineFile loaded = Make({"old"});
-  pf::Archive ar(static_cast<std::istream&>(bytes));
-  loaded.Serialize(ar);
+  pf::Archive in(static_cast<std::istream&>(bytes));
+  loaded.Serialize(in);
   EXPECT_EQ(loaded.GetFileName(), "f");
   EXPECT_EQ(Texts(loaded), (Lines{"ab", "c"}));
-}
 
-TEST(LineFile, CorruptArchivesThrow) {
   for (int32_t count : {-1, LineFile::kMaxLines + 1, 3}) {
-    std::stringstream bytes;
-    {
-      pf::Archive ar(static_cast<std::ostream&>(bytes));
-      MyStrng("f").Serialize(ar);
-      ar << count;
-      MyStrng("line").Serialize(ar);
-    }
+    std::string corrupt = stored;
+    for (int i = 0; i < 4; ++i) corrupt[20 + i] = static_cast<char>(uint32_t(count) >> (8 * i));
+    std::istringstream corruptIn(corrupt);
+    pf::Archive ar(static_cast<std::istream&>(corruptIn));
     LineFile file;
-    pf::Archive ar(static_cast<std::istream&>(bytes));
     EXPECT_THROW(file.Serialize(ar), pf::ArchiveError) << count;
   }
 }

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
 #include <type_traits>
 #include <vector>
-
-#include "basics/MyStrng.h"
 
 namespace {
 
 static_assert(!std::is_copy_constructible_v<List<int>> && !std::is_copy_assignable_v<List<int>>);
+
+using Ints = std::vector<int>;
 
 // The system's iteration idiom: Reset, then exactly count calls of GetNext.
 template <class T>
@@ -21,86 +21,57 @@ std::vector<T> Values(List<T>& list) {
   return items;
 }
 
-using Texts = std::vector<std::string>;
-Texts TextsOf(List<MyStrng>& list) {
-  Texts texts;
-  for (const MyStrng& s : Values(list)) texts.push_back(s.GetBuffer());
-  return texts;
-}
-
-TEST(List, InsertsKeepOrderAndPutTheCursorOnTheFirst) {
+// Every insert puts the cursor on the first value; behind the tail comes one empty value,
+// then the first again.
+TEST(List, InsertsKeepOrderAndTheCursorRunsOverTheEnd) {
   for (bool append : {false, true}) {
-    List<MyStrng> list;
-    for (const char* v : {"a", "b", "c"}) {
+    List<int> list;
+    for (int v : {1, 2, 3}) {
       append ? list.Append(v) : list.AddHead(v);
-      EXPECT_EQ(list.GetNext(), append ? "a" : v);
+      EXPECT_EQ(list.GetNext(), append ? 1 : v);
     }
-    EXPECT_EQ(TextsOf(list), (append ? Texts{"a", "b", "c"} : Texts{"c", "b", "a"}));
+    EXPECT_EQ(Values(list), (append ? Ints{1, 2, 3} : Ints{3, 2, 1}));
+    EXPECT_EQ(list.GetNext(), 0);
+    EXPECT_EQ(list.GetNext(), append ? 1 : 3);
+    list.RemoveAll();
+    EXPECT_EQ(list.GetNext(), 0);
+    EXPECT_EQ(list.GetCount(), 0);
   }
 }
 
-TEST(List, CursorRunsOverTheEndIntoOneEmptyValue) {
-  List<MyStrng> list;
-  list.Append("a");
-  list.Append("b");
-  list.Reset();
-  for (const char* expected : {"a", "b", "", "a", "b", ""}) EXPECT_EQ(list.GetNext(), expected);
-  list.RemoveAll();
-  EXPECT_EQ(list.GetNext(), "");
-  EXPECT_EQ(list.GetCount(), 0);
-}
-
-TEST(List, FindMovesTheCursor) {
-  struct Case {
-    const char* value;
-    bool found;
-    const char* next;
+// Find puts the cursor on the first match, or on the first value when there is none. Remove
+// unlinks the first match and keeps the tail, so that a value appended after lands last; a
+// cursor on the removed value moves on to where GetNext would have gone.
+TEST(List, RemovalsKeepTheTailAndTheCursor) {
+  int cells[4];
+  const auto pointers = [&cells](const Ints& indices) {
+    std::vector<int*> p;
+    for (int i : indices) p.push_back(i < 0 ? nullptr : &cells[i]);
+    return p;
   };
-  for (const Case& c : {Case{"x", false, "a"}, Case{"b", true, "b"}, Case{"c", true, "c"}}) {
-    List<MyStrng> list;
-    for (const char* v : {"a", "b", "c"}) list.Append(v);
-    list.GetNext();
-    EXPECT_EQ(list.Find(c.value), c.found) << c.value;
-    EXPECT_EQ(list.GetNext(), c.next) << c.value;
-  }
-}
-
-TEST(List, RemoveUnlinksTheFirstMatchAndKeepsTheTail) {
-  int cells[4];  // a, b, c, d
-  struct Case {
-    std::vector<int> before;
-    int removed;
-    std::vector<int> afterAppendOfD;
+  const struct {
+    Ints before;
+    int removed, next;  // next -1: the empty value
+    Ints after;         // with cell 3 appended
+  } cases[] = {
+      {{0, 1, 2}, 2, -1, {0, 1, 3}}, {{0, 1, 2}, 0, 1, {1, 2, 3}}, {{0, 1, 2}, 1, 2, {0, 2, 3}},
+      {{0}, 0, -1, {3}},             {{0, 1}, 2, 0, {0, 1, 3}},    {{0, 1, 0}, 0, 1, {1, 0, 3}},
   };
-  const Case cases[] = {
-      {{0, 1, 2}, 2, {0, 1, 3}}, {{0, 1, 2}, 0, {1, 2, 3}}, {{0, 1, 2}, 1, {0, 2, 3}},
-      {{0}, 0, {3}},             {{0, 1}, 2, {0, 1, 3}},    {{0, 1, 0}, 0, {1, 0, 3}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     List<int*> list;
-    for (int i : c.before) list.Append(&cells[i]);
+    for (int* p : pointers(c.before)) list.Append(p);
+    list.GetNext();
+    const bool present = std::count(c.before.begin(), c.before.end(), c.removed) > 0;
+    EXPECT_EQ(list.Find(&cells[c.removed]), present);
     list.Remove(&cells[c.removed]);
+    EXPECT_EQ(list.GetNext(), pointers({c.next})[0]) << c.before.size() << " remove " << c.removed;
     list.Append(&cells[3]);
-    std::vector<int*> expected;
-    for (int i : c.afterAppendOfD) expected.push_back(&cells[i]);
-    EXPECT_EQ(Values(list), expected) << c.before.size() << " remove " << c.removed;
+    EXPECT_EQ(Values(list), pointers(c.after)) << c.before.size() << " remove " << c.removed;
   }
-}
-
-TEST(List, RemovalsKeepTheCursorValid) {
-  int a, b, c;
   List<int*> list;
   EXPECT_EQ(list.RemoveHead(), nullptr);
-  EXPECT_EQ(list.GetNext(), nullptr);
-  for (int* p : {&a, &b, &c}) list.Append(p);
-  list.Find(&b);
-  list.Remove(&b);
-  EXPECT_EQ(list.GetNext(), &c);
-  list.Find(&c);
-  list.Remove(&c);
-  EXPECT_EQ(list.GetNext(), nullptr);
-  EXPECT_EQ(list.RemoveHead(), &a);
-  EXPECT_EQ(list.GetCount(), 0);
+  list.Append(&cells[0]);
+  EXPECT_EQ(list.RemoveHead(), &cells[0]);
   EXPECT_EQ(list.GetNext(), nullptr);
 }
 
@@ -108,7 +79,7 @@ TEST(UniqueList, RefusesPresentValuesAndAppendsNewOnes) {
   for (bool append : {false, true}) {
     UniqueList<int> list;
     for (int v : {3, 1, 3, 2}) append ? list.Append(v) : list.AddHead(v);
-    EXPECT_EQ(Values<int>(list), (std::vector<int>{3, 1, 2})) << append;
+    EXPECT_EQ(Values<int>(list), (Ints{3, 1, 2})) << append;
   }
 }
 
