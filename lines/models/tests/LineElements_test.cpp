@@ -101,12 +101,11 @@ TEST(LineElements, FiniteReciprocalAndPassiveFromZeroFrequency) {
   ElementBench bench = Bench();
   constexpr double na = 9.0;
   constexpr double third = 1.0 / 3.0;
-  struct Case {
+  const struct {
     const char* line;
     bool lossless;
     double dc[4];
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"TRL 1 2 Z=50ohm P=0.13m K=2.2 A=0", true, {0, 1}},
       // A constant attenuation stays at 0 Hz: 0.195 dB over the matched line.
       {"TRL 1 2 Z=50ohm P=0.13m K=2.2 A=1.5", false, {0, 0.97780}},
@@ -141,7 +140,7 @@ TEST(LineElements, FiniteReciprocalAndPassiveFromZeroFrequency) {
       {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 DAS S1", false, {na}},
       {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 SIM S1", false, {0, 1, 0}},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     VS_Error::ResetQueue();
     auto element = bench.Accept(k.line);
     if (!element) continue;

@@ -34,12 +34,11 @@ TEST(TemModelElement, LineSectionsAreSymmetric) {
 
 TEST(TemModelElement, StubsByModelAndEndWord) {
   // Short stubs: capacitive when open, inductive when short-circuited.
-  struct Case {
+  const struct {
     const char* line;
     bool open;
     bool lossless;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"SLTS 1 Cohn W=0.1mm P=5mm OPEN ALU", true, true},  // Cohn computes no attenuation
       {"SLTS 1 Approx W=0.1mm P=5mm SHORT ALU", false, false},
       {"SLTS 1 Other W=0.1mm P=5mm OPNE ALU", false, false},  // the closed form, a short end
@@ -47,7 +46,7 @@ TEST(TemModelElement, StubsByModelAndEndWord) {
       {"CPLS 1 W=0.5mm S=0.5mm P=3.1mm short RT", false, true},
   };
   ElementBench board = Board();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     auto e = board.Build(c.line);
     ASSERT_NE(e, nullptr);
