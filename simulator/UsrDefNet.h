@@ -153,12 +153,12 @@ class UsrDefNet : public NetElement {
   NodeList nodeLabels;
   ElementList elements;
   std::vector<Stamp> stamps;
-  size_t positions = 0;  // most positions the stamps declare
-  std::vector<int> shorts;        // stamps that are shorts at the latest point
-  std::vector<int> mergedShorts;  // those of them whose nodes the system merges
-  std::vector<int> groups;        // union-find parents of the rows and ground (last)
-  std::vector<char> terminal;     // of the rows and ground: never merged with one another
-  std::vector<int> representative;  // per row as the system is built
+  size_t positions = 0;              // most positions the stamps declare
+  std::vector<int> shorts;           // stamps that are shorts at the latest point
+  std::vector<int> mergedShorts;     // those of them whose nodes the system merges
+  std::vector<int> groups;           // union-find parents of the rows and ground (last)
+  std::vector<char> terminal;        // of the rows and ground: never merged with one another
+  std::vector<int> representative;   // per row as the system is built
   std::vector<int> mergedDiagonals;  // slots of the merged-away rows' unit diagonals
   std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
   std::vector<Cmplx> voltages;

@@ -399,6 +399,67 @@ TEST_F(UsrDefNetTest, ZeroResistancesAreShorts) {
   }
 }
 
+// A jumper gives the values of the circuit without it, its nodes renumbered; the sweep takes a
+// short that holds at 0 Hz only out of the structure and back in.
+TEST_F(UsrDefNetTest, ShortsMergeTheirNodes) {
+  const struct {
+    std::vector<std::string> jumpered, reference;
+    bool onlyAtZero = false;  // above 0 Hz the reference is the jumpered circuit itself
+  } cases[] = {
+      // The port-to-ground link stays a guard conductance in both.
+      {{"TOP: 2POR 1 2", "RES 1 3 R = 0ohm", "RES 3 2 R = 50ohm", "RES 3 0 R = 0ohm LS = 0nH"},
+       {"TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 1 0 R = 0ohm LS = 0nH"}},
+      {{"TOP: 2POR 1 2", "RES 1 3 R = 0ohm", "RES 3 2 R = 50ohm"},
+       {"TOP: 2POR 1 2", "RES 1 2 R = 50ohm"}},
+      {{"TOP: 2POR 1 2", "RES 1 3 R = 50ohm", "RES 3 0 R = 0ohm", "RES 3 2 R = 50ohm",
+        "CAP 3 C = 1pF"},
+       {"TOP: 2POR 1 2", "RES 1 R = 50ohm", "RES 2 R = 50ohm"}},
+      // A chain with a loop and a resistor across it, then an interior jumper.
+      {{"TOP: 2POR 1 2", "RES 1 3 R = 0ohm", "RES 3 4 R = 0ohm", "RES 4 1 R = 0ohm",
+        "RES 3 4 R = 100ohm", "CAP 4 C = 1pF", "RES 4 5 R = 50ohm", "RES 5 6 R = 0ohm CP = 0pF",
+        "CAP 6 C = 2pF", "IND 6 7 L = 2nH", "RES 7 2 R = 0ohm"},
+       {"TOP: 2POR 1 2", "CAP 1 C = 1pF", "RES 1 5 R = 50ohm", "CAP 5 C = 2pF", "IND 5 2 L = 2nH"}},
+      {{"TOP: 2POR 1 2", "RES 1 3 R = 0ohm LS = 1nH", "RES 3 2 R = 50ohm", "CAP 3 C = 1pF"},
+       {"TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "CAP 1 C = 1pF"},
+       true},
+      {{"TOP: 1POR 1 2", "RES 1 3 R = 0ohm", "RES 3 4 R = 50ohm", "RES 4 2 R = 0ohm",
+        "RES 2 R = 1kohm"},
+       {"TOP: 1POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 1kohm"}},
+      {{"TOP: 1POR 1", "RES 1 3 R = 0ohm", "RES 3 R = 50ohm", "UQU 1 U = 1V R = 50ohm G",
+        "MUME 3 R = 1Mohm U Meter"},
+       {"TOP: 1POR 1", "RES 1 R = 50ohm", "UQU 1 U = 1V R = 50ohm G", "MUME 1 R = 1Mohm U Meter"}},
+  };
+  const float frequencies[] = {0.0f, 1e9f, 0.0f};
+  for (const auto& c : cases) {
+    const std::string label = c.jumpered[1] + " ... " + c.jumpered.back();
+    // The net's value and its meter's reading at a point.
+    const auto solve = [&](UsrDefNet& net, float f) {
+      net.FillMatrix(f);
+      const NetElement* meter = net.FindElement("Meter");
+      return std::pair{*net.GetPortMatrix(), meter != nullptr ? meter->GetValue() : Cmplx()};
+    };
+    std::vector<std::pair<PortMatrix, Cmplx>> got;
+    UsrDefNet* net = ReadBlock(c.jumpered);
+    ASSERT_NE(net, nullptr) << label;
+    for (float f : frequencies) got.push_back(solve(*net, f));
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{}) << label;
+    for (int k = 0; k < 3; ++k) {
+      UsrDefNet* reference =
+          ReadBlock(c.onlyAtZero && frequencies[k] > 0 ? c.jumpered : c.reference);
+      ASSERT_NE(reference, nullptr) << label;
+      const auto [y, reading] = solve(*reference, frequencies[k]);
+      const int n = y.GetSize();
+      for (int i = 0; i < n * n; ++i) {
+        const Cmplx expected = y.GetAt(i / n + 1, i % n + 1);
+        EXPECT_LE((got[k].first.GetAt(i / n + 1, i % n + 1) - expected).Abs(),
+                  1e-12 * expected.Abs() + 1e-15)
+            << label << " at " << frequencies[k] << " Hz, Y" << i;
+      }
+      EXPECT_LE((got[k].second - reading).Abs(), 1e-12 * reading.Abs()) << label;
+    }
+  }
+}
+
 // A point whose admittances are not finite keeps its zeros, and a table row that would show
 // an infinite or NaN value shows zeros; the net says so once per run.
 TEST_F(UsrDefNetTest, NonFinitePointsAreReportedNotShown) {
