@@ -148,9 +148,11 @@ void UsrDefNet::BuildSystem() {
   built = true;
 }
 
-bool UsrDefNet::IsShort(const Stamp& stamp) const {
+// Read inline: this runs for every element and point.
+bool UsrDefNet::IsShort(const Stamp& stamp) {
+  const PortMatrix& y = *stamp.element->GetPortMatrix();
   return (stamp.kind == Stamp::kOnePort || stamp.kind == Stamp::kOnePortGrounded) &&
-         stamp.element->GetPortMatrix()->GetAt(1, 1).re >= Cmplx::kInverseOfZero;
+         y.GetSize() >= 1 && y.Entries()[0].re >= Cmplx::kInverseOfZero;
 }
 
 int UsrDefNet::GroupOf(int row) {
@@ -365,9 +367,9 @@ void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
   // Every element is filled before any is stamped: the shorts decide where the stamps go.
   shorts.clear();
-  for (size_t k = 0; k < stamps.size(); ++k) {
-    if (stamps[k].fills) stamps[k].element->FillMatrix(frequency);
-    if (IsShort(stamps[k])) shorts.push_back(static_cast<int>(k));
+  for (const Stamp& stamp : stamps) {
+    if (stamp.fills) stamp.element->FillMatrix(frequency);
+    if (IsShort(stamp)) shorts.push_back(static_cast<int>(&stamp - stamps.data()));
   }
   if (MergeShorts() || !built) BuildSystem();
   if (!computable) return;

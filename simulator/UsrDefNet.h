@@ -122,7 +122,7 @@ class UsrDefNet : public NetElement {
   Stamp PlanStamp(NetElement* element);
   // The matrix structure for the merged shorts, the stamps' slots and the vectors.
   void BuildSystem();
-  bool IsShort(const Stamp& stamp) const;
+  static bool IsShort(const Stamp& stamp);
   // Merges the nodes of the latest point's shorts; true when other shorts are merged than
   // those the system was built for.
   bool MergeShorts();
