@@ -214,8 +214,6 @@ TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
   EXPECT_EQ(y.im, first.GetAt(1, 1).im);
   net->GetParameter(y, 'Y', 1, 1, 10000);
   EXPECT_EQ(y.im, net->GetPortMatrix(2999).GetAt(1, 1).im);
-  net->GetParameter(y, 'Y', 2, 1, 0);
-  EXPECT_EQ(y.Abs(), 0.0);
   // The reference resistance is the analyser's, 50 ohm without one.
   net->GetParameter(y, 'S', 1, 1, 0);
   EXPECT_EQ(y.re, first.ConvertToS(50.0f, 50.0f).GetAt(1, 1).re);
@@ -431,27 +429,26 @@ TEST_F(UsrDefNetTest, ShortsMergeTheirNodes) {
   };
   const float frequencies[] = {0.0f, 1e9f, 0.0f};
   for (const auto& c : cases) {
-    const std::string label = c.jumpered[1] + " ... " + c.jumpered.back();
-    std::vector<PortMatrix> got;
-    UsrDefNet* net = ReadBlock(c.jumpered);
-    ASSERT_NE(net, nullptr) << label;
+    SCOPED_TRACE(c.jumpered[1] + " ... " + c.jumpered.back());
+    std::vector<PortMatrix> expected;
     for (float f : frequencies) {
-      net->FillMatrix(f);
-      got.push_back(*net->GetPortMatrix());
+      UsrDefNet* reference = ReadBlock(c.onlyAtZero && f > 0 ? c.jumpered : c.reference);
+      ASSERT_NE(reference, nullptr);
+      reference->FillMatrix(f);
+      expected.push_back(*reference->GetPortMatrix());
     }
-    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{}) << label;
+    UsrDefNet* net = ReadBlock(c.jumpered);
+    ASSERT_NE(net, nullptr);
     for (int k = 0; k < 3; ++k) {
-      UsrDefNet* reference =
-          ReadBlock(c.onlyAtZero && frequencies[k] > 0 ? c.jumpered : c.reference);
-      ASSERT_NE(reference, nullptr) << label;
-      reference->FillMatrix(frequencies[k]);
+      net->FillMatrix(frequencies[k]);
       for (int i = 0; i < 4; ++i) {
-        const Cmplx expected = reference->GetPortMatrix()->GetAt(i / 2 + 1, i % 2 + 1);
-        EXPECT_LE((got[k].GetAt(i / 2 + 1, i % 2 + 1) - expected).Abs(),
-                  1e-12 * expected.Abs() + 1e-15)
-            << label << " at " << frequencies[k] << " Hz, Y" << i;
+        const Cmplx y = expected[k].GetAt(i / 2 + 1, i % 2 + 1);
+        EXPECT_LE((net->GetPortMatrix()->GetAt(i / 2 + 1, i % 2 + 1) - y).Abs(),
+                  1e-12 * y.Abs() + 1e-15)
+            << frequencies[k] << " Hz, Y" << i;
       }
     }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
   }
 }
 
