@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <string>
 
 #include "basics/WertMitDim.h"
@@ -69,7 +70,7 @@ bool UsrDefNet::SetUp() {
     return false;
   }
   // At most (ports + 1)^2 entries per element: the common-reference two-port's nine.
-  size_t positions = 0;
+  positions = 0;
   for (NetElement* element : elements.Values()) {
     const size_t ports = static_cast<size_t>(std::clamp(element->GetPortCount(), 0, kMaxPorts));
     positions += std::min((ports + 1) * (ports + 1), static_cast<size_t>(Stamp::kMaxEntries));
@@ -80,23 +81,60 @@ bool UsrDefNet::SetUp() {
   }
   if (!CheckPorts()) return false;
   for (NetElement* element : elements.Values()) stamps.push_back(PlanStamp(element));
+  const size_t rows = static_cast<size_t>(nodeCount);
+  terminal.assign(rows + 1, 0);
+  terminal[rows] = 1;
+  for (int k = 0; k < portCount; ++k) {
+    // A two-port's minus nodes are ground.
+    for (int node : {netPorts[k].nodePlus, netPorts[k].nodeMinus}) {
+      const int row = RowOf(node);
+      terminal[row < 0 ? rows : static_cast<size_t>(row)] = 1;
+    }
+  }
+  groups.resize(rows + 1);
+  std::iota(groups.begin(), groups.end(), 0);
+  representative.resize(rows);
+  std::iota(representative.begin(), representative.end(), 0);
+  shorts.clear();
+  mergedShorts.clear();
   built = false;
   computable = true;
   return true;
 }
 
-// Built when the net is first computed: the networks of a netlist that no point computes
-// take no room for it.
+// Built when the net is first computed, so that the networks of a netlist that no point
+// computes take no room for it, and again whenever other shorts are merged.
 void UsrDefNet::BuildSystem() {
-  for (const Stamp& stamp : stamps) {
-    VisitStamp(stamp, *stamp.element->GetPortMatrix(),
-               [&](int, int row, int col, const Cmplx&) { system.Declare(row, col); });
+  if (built && !system.Begin(nodeCount, positions)) {
+    Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
+    computable = false;
+    return;
+  }
+  for (int row = 0; row < nodeCount; ++row) {
+    const int group = GroupOf(row);
+    representative[static_cast<size_t>(row)] = group == nodeCount ? -1 : group;
+  }
+  std::vector<char> merged(stamps.size(), 0);
+  for (int k : mergedShorts) merged[static_cast<size_t>(k)] = 1;
+  for (size_t k = 0; k < stamps.size(); ++k) {
+    if (merged[k]) continue;
+    VisitStamp(stamps[k], *stamps[k].element->GetPortMatrix(),
+               [&](int, int row, int col, const Cmplx&) {
+                 system.Declare(MergedRow(row), MergedRow(col));
+               });
   }
   system.Build();
-  for (Stamp& stamp : stamps) {
-    VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int k, int row, int col, const Cmplx&) {
-      stamp.slots[k] = system.Slot(row, col);
+  for (size_t k = 0; k < stamps.size(); ++k) {
+    Stamp& stamp = stamps[k];
+    std::fill(std::begin(stamp.slots), std::end(stamp.slots), -1);
+    if (merged[k]) continue;
+    VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int j, int row, int col, const Cmplx&) {
+      stamp.slots[j] = system.Slot(MergedRow(row), MergedRow(col));
     });
+  }
+  mergedDiagonals.clear();
+  for (int row = 0; row < nodeCount; ++row) {
+    if (MergedRow(row) != row) mergedDiagonals.push_back(system.Slot(row, row));
   }
   for (int k = 0; k < portCount && portCount == 2; ++k) {
     ShortedPort& port = shortedPorts[k];
@@ -108,6 +146,45 @@ void UsrDefNet::BuildSystem() {
   rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
   voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
   built = true;
+}
+
+// Read inline: this runs for every element and point.
+bool UsrDefNet::IsShort(const Stamp& stamp) {
+  const PortMatrix& y = *stamp.element->GetPortMatrix();
+  return (stamp.kind == Stamp::kOnePort || stamp.kind == Stamp::kOnePortGrounded) &&
+         y.GetSize() >= 1 && y.Entries()[0].re >= Cmplx::kInverseOfZero;
+}
+
+int UsrDefNet::GroupOf(int row) {
+  size_t k = row < 0 ? static_cast<size_t>(nodeCount) : static_cast<size_t>(row);
+  while (groups[k] != static_cast<int>(k)) {
+    groups[k] = groups[static_cast<size_t>(groups[k])];
+    k = static_cast<size_t>(groups[k]);
+  }
+  return static_cast<int>(k);
+}
+
+// Shorts are merged in the order of the elements; one that would join two terminals is left
+// to the guard conductance, which the conversions to S keep exact for a link between the ports.
+bool UsrDefNet::MergeShorts() {
+  if (shorts.empty() && mergedShorts.empty()) return false;
+  std::iota(groups.begin(), groups.end(), 0);
+  std::vector<int> merged;
+  for (int k : shorts) {
+    const Stamp& stamp = stamps[static_cast<size_t>(k)];
+    int from = GroupOf(stamp.rows[0]);
+    int to = GroupOf(stamp.kind == Stamp::kOnePort ? stamp.rows[1] : -1);
+    if (from != to) {
+      if (terminal[static_cast<size_t>(from)] && terminal[static_cast<size_t>(to)]) continue;
+      if (terminal[static_cast<size_t>(from)]) std::swap(from, to);
+      groups[static_cast<size_t>(from)] = to;
+    }
+    // A short inside one group already is dropped as well: stamped, it would swamp the row.
+    merged.push_back(k);
+  }
+  if (merged == mergedShorts) return false;
+  mergedShorts.swap(merged);
+  return true;
 }
 
 // A port node that no element touches would leave its row empty, and two ports on the same
@@ -288,13 +365,19 @@ void UsrDefNet::ReleaseResults() {
 
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
-  if (!built) BuildSystem();
-  std::vector<Cmplx>& values = system.Values();
-  std::fill(values.begin(), values.end(), Cmplx());
+  // Every element is filled before any is stamped: the shorts decide where the stamps go.
+  shorts.clear();
   for (const Stamp& stamp : stamps) {
     if (stamp.fills) stamp.element->FillMatrix(frequency);
-    StampElement(stamp);
+    if (IsShort(stamp)) shorts.push_back(static_cast<int>(&stamp - stamps.data()));
   }
+  if (MergeShorts() || !built) BuildSystem();
+  if (!computable) return;
+  std::vector<Cmplx>& values = system.Values();
+  std::fill(values.begin(), values.end(), Cmplx());
+  // A merged-away row holds its place with a unit diagonal and no current.
+  for (int slot : mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
+  for (const Stamp& stamp : stamps) StampElement(stamp);
   if (portCount == 1) {
     ReduceOnePort();
   } else {
@@ -320,8 +403,8 @@ void UsrDefNet::ReportNotComputable(double frequency) {
 }
 
 Cmplx UsrDefNet::PortVoltage(const Zweig& port) const {
-  const int plus = RowOf(port.nodePlus);
-  const int minus = RowOf(port.nodeMinus);
+  const int plus = MergedRow(RowOf(port.nodePlus));
+  const int minus = MergedRow(RowOf(port.nodeMinus));
   Cmplx v;
   if (plus >= 0) v = voltages[static_cast<size_t>(plus)];
   if (minus >= 0) v -= voltages[static_cast<size_t>(minus)];

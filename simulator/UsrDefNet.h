@@ -7,6 +7,10 @@
 // order. A point stamps every element's admittance matrix into the nodal matrix, solves the
 // nodal system and reduces it to the admittances seen at the net's own one or two ports,
 // which are kept per sweep point and converted on request.
+//
+// A one-port whose admittance is that of a zero impedance (Cmplx::kInverseOfZero) is a short:
+// its conductance would swamp every other one at its nodes, so its two nodes become one row
+// instead. A short between two terminals (ground, the ports' nodes) stays a conductance.
 
 #include <utility>
 #include <vector>
@@ -116,8 +120,14 @@ class UsrDefNet : public NetElement {
   static bool ReadResistance(const MyStrng& part, const char* key, float& value);
   bool CheckPorts();
   Stamp PlanStamp(NetElement* element);
-  // The matrix structure, the stamps' slots and the vectors.
+  // The matrix structure for the merged shorts, the stamps' slots and the vectors.
   void BuildSystem();
+  static bool IsShort(const Stamp& stamp);
+  // Merges the nodes of the latest point's shorts; true when other shorts are merged than
+  // those the system was built for.
+  bool MergeShorts();
+  // The union-find group of row (nodeCount for ground); its root is a terminal if it has one.
+  int GroupOf(int row);
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
   template <class Add>
   static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
@@ -133,6 +143,8 @@ class UsrDefNet : public NetElement {
   void ReportNotComputable(double frequency);
   Cmplx PortVoltage(const Zweig& port) const;
   int RowOf(int node) const { return node == 0 ? -1 : nodeLabels.IndexOf(node); }
+  // The row that holds row's voltage and stamps, -1 for ground.
+  int MergedRow(int row) const { return row < 0 ? -1 : representative[static_cast<size_t>(row)]; }
   int ClampPoint(int point) const;
   void ReferenceResistances(float& z01, float& z02) const;
 
@@ -141,6 +153,13 @@ class UsrDefNet : public NetElement {
   NodeList nodeLabels;
   ElementList elements;
   std::vector<Stamp> stamps;
+  size_t positions = 0;              // most positions the stamps declare
+  std::vector<int> shorts;           // stamps that are shorts at the latest point
+  std::vector<int> mergedShorts;     // those of them whose nodes the system merges
+  std::vector<int> groups;           // union-find parents of the rows and ground (last)
+  std::vector<char> terminal;        // of the rows and ground: never merged with one another
+  std::vector<int> representative;   // per row as the system is built
+  std::vector<int> mergedDiagonals;  // slots of the merged-away rows' unit diagonals
   std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
   std::vector<Cmplx> voltages;
   Cmplx excitation{1.0, 0.0};
