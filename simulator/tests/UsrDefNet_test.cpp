@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -90,8 +89,31 @@ class UsrDefNetTest : public testing::Test {
     } while (harness.sweep.NextPoint());
   }
 
+  // The rows of the net's result table.
+  static std::vector<std::string> Table(const UsrDefNet& net) {
+    LineFile table(net.GetResultTable());
+    std::vector<std::string> lines;
+    table.Reset();
+    for (int i = 0; i < table.GetCount(); ++i) lines.push_back(table.GetNext().ToCString());
+    return lines;
+  }
+
   ReaderHarness harness;
 };
+
+// The real parts of an n-port's entries, row by row.
+std::vector<double> RealParts(const PortMatrix& m) {
+  std::vector<double> entries;
+  for (int i = 0; i < m.GetSize() * m.GetSize(); ++i)
+    entries.push_back(m.GetAt(i / m.GetSize() + 1, i % m.GetSize() + 1).re);
+  return entries;
+}
+
+Cmplx Parameter(const UsrDefNet& net, char kind, int i, int j, int point) {
+  Cmplx value;
+  net.GetParameter(value, kind, i, j, point);
+  return value;
+}
 
 struct OnePortCase {
   std::vector<std::string> elements;
@@ -167,60 +189,48 @@ TEST_F(UsrDefNetTest, StampsByPortArrangement) {
 }
 
 TEST_F(UsrDefNetTest, ReducesTwoPortsInPortOrder) {
-  for (const char* ports : {"2POR 1 2", "2POR 2 1"}) {
+  const std::pair<const char*, std::vector<double>> cases[] = {{"2POR 1 2", {11, 12, 21, 22}},
+                                                               {"2POR 2 1", {22, 21, 12, 11}}};
+  for (const auto& [ports, expected] : cases) {
     UsrDefNet* net =
-        Read({"BLK", std::string("TOP: ") + ports + " RG1 = 60ohm RG2 = 1kohm", "TWO 1 2", "END"});
+        ReadBlock({std::string("TOP: ") + ports + " RG1 = 60ohm RG2 = 1kohm", "TWO 1 2"});
     ASSERT_NE(net, nullptr);
-    EXPECT_EQ(net->GetRG1(), 60.0f);
-    EXPECT_EQ(net->GetRG2(), 1000.0f);
+    EXPECT_EQ(std::pair(net->GetRG1(), net->GetRG2()), std::pair(60.0f, 1000.0f));
     net->FillMatrix(1e9f);
-    const bool reversed = ports[5] == '2';
-    for (int i = 1; i <= 2; ++i) {
-      for (int j = 1; j <= 2; ++j) {
-        const int expected = reversed ? 10 * (3 - i) + (3 - j) : 10 * i + j;
-        EXPECT_DOUBLE_EQ(net->GetPortMatrix()->GetAt(i, j).re, expected) << ports << i << j;
-      }
-    }
+    EXPECT_EQ(RealParts(*net->GetPortMatrix()), expected) << ports;
   }
 }
 
 // Node 3 hangs on a capacitor alone: at 0 Hz both columns fail and keep their values.
 TEST_F(UsrDefNetTest, SingularPointKeepsThePreviousResult) {
-  UsrDefNet* net = Read(
-      {"BLK", "TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 50ohm", "CAP 3 C = 1pF", "END"});
+  UsrDefNet* net =
+      ReadBlock({"TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 50ohm", "CAP 3 C = 1pF"});
   ASSERT_NE(net, nullptr);
   net->FillMatrix(1e9f);
-  const PortMatrix before(*net->GetPortMatrix());
+  const std::vector<double> before = RealParts(*net->GetPortMatrix());
   net->FillMatrix(0.0f);
-  for (int i = 1; i <= 2; ++i) {
-    for (int j = 1; j <= 2; ++j)
-      EXPECT_EQ(net->GetPortMatrix()->GetAt(i, j).re, before.GetAt(i, j).re);
-  }
+  EXPECT_EQ(RealParts(*net->GetPortMatrix()), before);
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
             (std::vector<std::string>{"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}));
 }
 
 // The largest sweep fills every result; a longer one keeps the first 3000 points.
 TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
-  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "RES 1 R = 50ohm", "CAP 1 C = 1pF", "END"});
+  UsrDefNet* net = ReadBlock({"TOP: 1POR 1", "RES 1 R = 50ohm", "CAP 1 C = 1pF"});
   ASSERT_NE(net, nullptr);
   Sweep(1e6, 3e9, 3000);
   EXPECT_EQ(net->GetResultCount(), 3000);
   for (int i = 1; i < 3000; ++i)
     ASSERT_GT(net->GetPortMatrix(i).GetAt(1, 1).im, net->GetPortMatrix(i - 1).GetAt(1, 1).im);
   const PortMatrix first = net->GetPortMatrix(0);
-  Cmplx y;
-  net->GetParameter(y, 'Y', 1, 1, -5);
-  EXPECT_EQ(y.im, first.GetAt(1, 1).im);
-  net->GetParameter(y, 'Y', 1, 1, 10000);
-  EXPECT_EQ(y.im, net->GetPortMatrix(2999).GetAt(1, 1).im);
+  const auto parameter = [&](char kind, int point) { return Parameter(*net, kind, 1, 1, point); };
+  EXPECT_EQ(parameter('Y', -5).im, first.GetAt(1, 1).im);
+  EXPECT_EQ(parameter('Y', 10000).im, net->GetPortMatrix(2999).GetAt(1, 1).im);
   // The reference resistance is the analyser's, 50 ohm without one.
-  net->GetParameter(y, 'S', 1, 1, 0);
-  EXPECT_EQ(y.re, first.ConvertToS(50.0f, 50.0f).GetAt(1, 1).re);
+  EXPECT_EQ(parameter('S', 0).re, first.ConvertToS(50.0f, 50.0f).GetAt(1, 1).re);
   Analyser analyser(75.0);
   NetContext::SetCurrentAnalyser(&analyser);
-  net->GetParameter(y, 'S', 1, 1, 0);
-  EXPECT_EQ(y.re, first.ConvertToS(75.0f, 75.0f).GetAt(1, 1).re);
+  EXPECT_EQ(parameter('S', 0).re, first.ConvertToS(75.0f, 75.0f).GetAt(1, 1).re);
   NetContext::SetCurrentAnalyser(nullptr);
   harness.sweep.count = 5000;
   harness.reader.AllocateUsrNetResults();
@@ -230,19 +240,15 @@ TEST_F(UsrDefNetTest, ResultsPerPointClampedAndConverted) {
 }
 
 TEST_F(UsrDefNetTest, WritesTheResultTable) {
-  UsrDefNet* net = Read({"BLK", "TOP: 1POR 1", "RES 1 R = 50ohm", "END"});
+  UsrDefNet* net = ReadBlock({"TOP: 1POR 1", "RES 1 R = 50ohm"});
   ASSERT_NE(net, nullptr);
   Sweep(1e9, 2e9, 2);
   net->SetTableTitle("Titel");
   for (auto [kind, values] : {std::pair{'Y', "20\t0"}, {'K', "0\t0"}}) {
     net->WriteResultTable(nullptr, kind);
-    LineFile table(net->GetResultTable());
-    std::vector<std::string> lines;
-    table.Reset();
-    for (int i = 0; i < table.GetCount(); ++i) lines.push_back(table.GetNext().ToCString());
     const std::string heading =
         std::string("* TOP: ") + kind + (kind == 'Y' ? " Betrag/mMho Grad" : "");
-    EXPECT_EQ(lines,
+    EXPECT_EQ(Table(*net),
               (std::vector<std::string>{
                   "* Erzeugt von VOSTRANE  Titel", "* R. Voskar, Kollegstiftung Morvaburg", heading,
                   std::string("1       \t") + values, std::string("2       \t") + values}));
@@ -252,10 +258,10 @@ TEST_F(UsrDefNetTest, WritesTheResultTable) {
 // A point computes the top-level network and what it uses, nothing else; only the top-level
 // network keeps results.
 TEST_F(UsrDefNetTest, ComputesOnlyWhatTheTopLevelNetworkUses) {
-  ASSERT_NE(Read({"BLK", "UNUSED: 1POR 1", "RES 1 R = 50ohm", "END", "BLK", "SUB: 1POR 5",
-                  "RES 5 R = 50ohm", "END", "BLK", "TOP: 1POR 1", "SUB 1", "RES 1 R = 100ohm",
-                  "END"}),
-            nullptr);
+  ASSERT_NE(
+      Read({"BLK", "UNUSED: 1POR 1", "RES 1 R = 50ohm", "END", "BLK", "SUB: 1POR 5",
+            "RES 5 R = 50ohm", "END", "BLK", "TOP: 1POR 1", "SUB 1", "RES 1 R = 100ohm", "END"}),
+      nullptr);
   Sweep(1e9, 2e9, 2);
   const double y11[] = {0.0, 0.02, 0.03};
   for (int i = 0; i < 3; ++i) {
@@ -311,7 +317,7 @@ Cmplx LadderS(int sections, double c, double l, double rs, float f, int i, int j
 
 // Long ladders agree with the exact cascade; the 50,000-section one has 100,001 nodes.
 TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
-  for (const auto [sections, tolerance] :
+  for (const auto& [sections, tolerance] :
        {std::pair{10, 1e-9}, {999, 1e-8}, {5000, 1e-7}, {50000, 1e-6}}) {
     std::vector<std::string> text = {"BLK", "L: 2POR 1 " + std::to_string(sections + 1)};
     for (int k = 1; k <= sections; ++k) {
@@ -330,8 +336,7 @@ TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
       double power[2] = {0.0, 0.0};
       for (int k = 0; k < 4; ++k) {
         const int i = k / 2 + 1, j = k % 2 + 1;
-        Cmplx s;
-        net->GetParameter(s, 'S', i, j, point);
+        const Cmplx s = Parameter(*net, 'S', i, j, point);
         const Cmplx expected = LadderS(sections, cap->GetC(), ind->GetL(), ind->GetRs(), f, i, j);
         EXPECT_LE((s - expected).Abs(), tolerance * (expected.Abs() > 1e-2 ? expected.Abs() : 1e-2))
             << sections << " sections, " << f << " Hz, S" << i << j;
@@ -351,13 +356,9 @@ TEST_F(UsrDefNetTest, LaddersAgreeWithTheCascade) {
 TEST_F(UsrDefNetTest, BoundsTheNodalMatrices) {
   std::vector<std::string> text;
   for (int net = 0; net < 3; ++net) {
-    char line[64];
-    std::snprintf(line, sizeof line, "N%d: 1POR 1", net);
-    text.insert(text.end(), {"BLK", line});
-    for (int k = 1; k < 100; ++k) {
-      std::snprintf(line, sizeof line, "RES %d %d R = 1ohm", k, k + 1);
-      text.push_back(line);
-    }
+    text.insert(text.end(), {"BLK", std::string("N").append(std::to_string(net)) + ": 1POR 1"});
+    for (int k = 1; k < 100; ++k)
+      text.push_back("RES " + std::to_string(k) + " " + std::to_string(k + 1) + " R = 1ohm");
     text.push_back("END");
   }
   const long long limit = NodalSystem<Cmplx>::SetEntryLimit(2000);
@@ -380,10 +381,14 @@ TEST_F(UsrDefNetTest, ZeroResistancesAreShorts) {
       {{"RES 1 2 R = 0ohm"}, {0, 0}, {1, 0}, 1e-15},
       {{"RES 1 2 R = 1pohm"}, {p / (p + 100), 0}, {100 / (p + 100), 0}, 1e-18},
       // The shunt's conductance is held beside 1e6 S in the nodal matrix.
-      {{"RES 1 2 R = 1uohm", "RES 2 R = 50ohm"}, {(u - 25) / (u + 75), 0}, {50 / (u + 75), 0},
+      {{"RES 1 2 R = 1uohm", "RES 2 R = 50ohm"},
+       {(u - 25) / (u + 75), 0},
+       {50 / (u + 75), 0},
        1e-8},
       {{"VVG 1 0 2 0 M = 10 R1 = 1kohm R2 = 0ohm", "RES 2 3 R = 50ohm", "RES 3 R = 50ohm"},
-       {950.0 / 1050, 0}, {-20000.0 / 1050, 0}, 1e-12},
+       {950.0 / 1050, 0},
+       {-20000.0 / 1050, 0},
+       1e-12},
       {{"CCG 1 2 B = 10 R1 = 0ohm R2 = 1kohm"}, {-1, 0}, {-20000.0 / 1050, 0}, 1e-12},
   };
   for (const auto& c : cases) {
@@ -392,9 +397,7 @@ TEST_F(UsrDefNetTest, ZeroResistancesAreShorts) {
     UsrDefNet* net = ReadBlock(block);
     ASSERT_NE(net, nullptr) << c.elements[0];
     Sweep(1e9, 1e9, 1);
-    Cmplx s11, s21;
-    net->GetParameter(s11, 'S', 1, 1, 0);
-    net->GetParameter(s21, 'S', 2, 1, 0);
+    const Cmplx s11 = Parameter(*net, 'S', 1, 1, 0), s21 = Parameter(*net, 'S', 2, 1, 0);
     EXPECT_NEAR((s11 - c.s11).Abs(), 0.0, c.tolerance) << c.elements[0];
     // Near 1, S21 is known to double precision only.
     EXPECT_NEAR((s21 - c.s21).Abs(), 0.0, std::max(c.tolerance, 1e-15) * c.s21.Abs())
@@ -461,11 +464,10 @@ TEST_F(UsrDefNetTest, NonFinitePointsAreReportedNotShown) {
   EXPECT_DOUBLE_EQ(net->GetPortMatrix(0).GetAt(1, 1).re, 1e300);
   EXPECT_EQ(net->GetPortMatrix(1).GetAt(1, 1).re, 0.0);
   net->WriteResultTable(nullptr, 'Z');
-  LineFile table(net->GetResultTable());
-  table.Reset();
-  for (int i = 0; i < 3; ++i) table.GetNext();
-  for (const char* row : {"1       \t", "2       \t"})
-    EXPECT_EQ(table.GetNext().ToCString(), std::string(row) + "0\t0\t0\t0\t0\t0\t0\t0");
+  const std::vector<std::string> rows = Table(*net);
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[3], "1       \t0\t0\t0\t0\t0\t0\t0\t0");
+  EXPECT_EQ(rows[4], "2       \t0\t0\t0\t0\t0\t0\t0\t0");
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
             std::vector<std::string>{"Ergebnis nicht berechenbar: TOP bei 2 GHz"});
 }
