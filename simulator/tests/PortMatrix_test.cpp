@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basics/tests/NumTest.h"
@@ -17,17 +18,15 @@ PortMatrix TwoPort(Cmplx y11, Cmplx y12, Cmplx y21, Cmplx y22) {
   return PortMatrix(2, e);
 }
 
+// SetAt and GetAt count from 1, AddAt from 0.
 TEST(PortMatrix, IndexOutsideTheMatrixIsIgnored) {
   PortMatrix m(2);
   m.SetAt(Cmplx(1, 1), 2, 1);
-  m.SetAt(Cmplx(9, 9), 0, 1);
-  m.SetAt(Cmplx(9, 9), 3, 3);
-  m.AddAt(Cmplx(2, 0), 1, 0);  // 0-based: entry (2,1)
-  m.AddAt(Cmplx(9, 9), -1, 0);
-  m.AddAt(Cmplx(9, 9), 0, 2);
+  m.AddAt(Cmplx(2, 0), 1, 0);
+  for (auto [i, j] : {std::pair{0, 1}, {3, 3}}) m.SetAt(Cmplx(9, 9), i, j);
+  for (auto [i, j] : {std::pair{-1, 0}, {0, 2}}) m.AddAt(Cmplx(9, 9), i, j);
   EXPECT_TRUE(IsCmplx(m.GetAt(2, 1), 3, 1));
-  EXPECT_TRUE(IsCmplx(m.GetAt(3, 1), 0, 0));
-  EXPECT_TRUE(IsCmplx(m.GetAt(1, 0), 0, 0));
+  EXPECT_TRUE(IsCmplx(m.GetAt(3, 1), 0, 0) && IsCmplx(m.GetAt(1, 0), 0, 0));
   for (int i : {0, 1, 3}) EXPECT_TRUE(IsCmplx(m.Entries()[i], 0, 0));
   EXPECT_EQ(PortMatrix(-1).GetSize(), 0);
 }
