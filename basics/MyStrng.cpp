@@ -34,12 +34,24 @@ int32_t MyStrng::CapacityFor(int64_t len) {
 
 void MyStrng::Reset(const char* text, int64_t len, int32_t capacity) {
   capacity = std::max<int32_t>(capacity, 1);
-  char* fresh = new char[static_cast<size_t>(capacity)]();
-  const int64_t n = std::min<int64_t>(len, capacity - 1);
-  if (n > 0) std::memcpy(fresh, text, static_cast<size_t>(n));
-  delete[] buffer_;  // after the copy: text may point into the old buffer
-  buffer_ = fresh;
+  const size_t n = static_cast<size_t>(std::clamp<int64_t>(len, 0, capacity - 1));
+  char* target = capacity <= kInlineCapacity ? inline_
+                 : capacity == capacity_     ? buffer_
+                                             : new char[static_cast<size_t>(capacity)];
+  if (target == buffer_) {
+    if (n > 0) std::memmove(target, text, n);  // text may lie inside the buffer
+  } else {
+    if (n > 0) std::memcpy(target, text, n);
+    ReleaseBuffer();  // after the copy: text may point into the old buffer
+  }
+  std::memset(target + n, 0, static_cast<size_t>(capacity) - n);
+  buffer_ = target;
   capacity_ = capacity;
+}
+
+void MyStrng::ReleaseBuffer() {
+  if (buffer_ != inline_) delete[] buffer_;
+  buffer_ = inline_;
 }
 
 MyStrng::MyStrng() { Reset("", 0, 16); }
@@ -69,15 +81,24 @@ MyStrng::MyStrng(const std::string& platformText) {
   Reset(platformText.c_str(), len, static_cast<int32_t>(std::min<int64_t>(len + 1, INT32_MAX)));
 }
 
-MyStrng::MyStrng(const MyStrng& other) {
-  buffer_ = new char[static_cast<size_t>(other.capacity_)];
-  std::memcpy(buffer_, other.buffer_, static_cast<size_t>(other.capacity_));
-  capacity_ = other.capacity_;
+MyStrng::MyStrng(const MyStrng& other) : pf::Object(other), capacity_(other.capacity_) {
+  if (capacity_ > kInlineCapacity) buffer_ = new char[static_cast<size_t>(capacity_)];
+  std::memcpy(buffer_, other.buffer_, static_cast<size_t>(capacity_));
+}
+
+MyStrng::MyStrng(MyStrng&& other) noexcept : pf::Object(other), capacity_(other.capacity_) {
+  if (other.buffer_ != other.inline_) {
+    buffer_ = other.buffer_;
+    other.buffer_ = other.inline_;
+  } else {
+    std::memcpy(buffer_, other.buffer_, static_cast<size_t>(capacity_));
+  }
+  other.capacity_ = 1;
+  other.inline_[0] = '\0';
 }
 
 MyStrng::~MyStrng() {
-  delete[] buffer_;
-  buffer_ = nullptr;
+  ReleaseBuffer();
   capacity_ = 0;
 }
 
@@ -101,7 +122,10 @@ int32_t MyStrng::GetLength() const {
 }
 
 char MyStrng::GetAt(int32_t index) const {
-  return (index >= 0 && index <= GetLength()) ? buffer_[index] : '\0';
+  // No NUL before index: index is at most the length (the last byte is always NUL).
+  const bool inside = index >= 0 && index < capacity_ &&
+                      std::memchr(buffer_, '\0', static_cast<size_t>(index)) == nullptr;
+  return inside ? buffer_[index] : '\0';
 }
 
 void MyStrng::SetAt(int32_t index, char c) {
@@ -184,9 +208,13 @@ void MyStrng::Delete(int32_t pos, int32_t count) {
   const int32_t len = GetLength();
   if (pos < 1 || pos > len || count <= 0) return;
   const int64_t tail = static_cast<int64_t>(pos) - 1 + count;
-  std::string rest(buffer_, static_cast<size_t>(pos - 1));
-  if (tail < len) rest.append(buffer_ + tail);
-  Assign(rest.c_str());
+  // The rest closes up in place; the capacity then follows the rule for the shorter text.
+  int64_t rest = pos - 1;
+  if (tail < len) {
+    std::memmove(buffer_ + rest, buffer_ + tail, static_cast<size_t>(len - tail));
+    rest += len - tail;
+  }
+  Reset(buffer_, rest, CapacityFor(rest));
 }
 
 namespace {
@@ -307,16 +335,21 @@ MyStrng MyStrng::RemoveNextToken() {
 }
 
 int MyStrng::CountTokens() const {
-  MyStrng rest(*this);
+  // Walks the text the way repeated RemoveNextToken would consume it.
   int count = 0;
-  while (!rest.IsEmpty()) {
-    const int32_t start = rest.SkipSeparators();
-    if (rest.TokenEnd(start) == start) {
+  const char* p = buffer_;
+  while (*p != '\0') {
+    const char* start = p;
+    while (IsSeparator(*start)) ++start;
+    const char* end = start;
+    while (IsTokenChar(*end)) ++end;
+    if (end == start) {
       // Only separators or a character that is neither: step over it, count nothing.
-      rest.Delete(1, std::max(start, 1));
+      p = start > p ? start : p + 1;
       continue;
     }
-    rest = rest.RemoveNextToken();
+    for (p = end; *p == ' ' || *p == '\t'; ++p) {
+    }
     ++count;
   }
   return count;

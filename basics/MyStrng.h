@@ -27,6 +27,8 @@ class MyStrng : public pf::Object {
   MyStrng(float value, int digits);
   explicit MyStrng(const std::string& platformText);
   MyStrng(const MyStrng& other);
+  // Takes over the buffer and its capacity; the source is left empty.
+  MyStrng(MyStrng&& other) noexcept;
   ~MyStrng() override;
 
   // Assignment sizes by the rule; it never takes over the source's capacity.
@@ -112,14 +114,20 @@ class MyStrng : public pf::Object {
   friend std::istream& operator>>(std::istream& is, MyStrng& s);
 
  private:
+  // Texts of small capacity live inside the object: most netlist words and lines fit, and
+  // they are copied far more often than kept.
+  static constexpr int32_t kInlineCapacity = 32;
+
   // Replaces the buffer by a zeroed one of the given capacity holding text.
   void Reset(const char* text, int64_t len, int32_t capacity);
+  void ReleaseBuffer();
   int32_t SkipSeparators() const;
   int32_t TokenEnd(int32_t from) const;
   int32_t TrailingWordStart();
 
-  char* buffer_ = nullptr;
+  char* buffer_ = inline_;
   int32_t capacity_ = 0;
+  char inline_[kInlineCapacity];
 };
 
 inline bool operator!=(const MyStrng& a, const MyStrng& b) { return !(a == b); }
