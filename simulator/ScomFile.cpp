@@ -123,6 +123,7 @@ void ScomFile::SetLines(const LineFile& text) {
 bool ScomFile::ReadFile(const MyStrng& path) {
   lines.clear();
   if (LineFile::ReadLines(path, lines) == 0) return false;
+  lines.shrink_to_fit();  // kept for the whole run
   for (MyStrng& line : lines) BlanksForTabs(line);
   return true;
 }
@@ -555,11 +556,12 @@ bool ScomFile::ReadBlockElements(int open, UsrNetBasis& frame) {
 
 bool ScomFile::BuildNets() {
   bool ok = true;
-  const std::vector<TabElement> entries = definitions.GetEntries();
-  for (size_t d = 0; d < entries.size() && d < definitionBlocks.size(); ++d) {
+  size_t d = 0;
+  definitions.ForEach([&](const TabElement& definition) {
+    if (d >= definitionBlocks.size()) return;
     UsrNetBasis frame;
-    FillFrame(entries[d], frame);
-    ok = ReadBlockElements(definitionBlocks[d], frame) && ok;
+    FillFrame(definition, frame);
+    ok = ReadBlockElements(definitionBlocks[d++], frame) && ok;
     if (frame.AllLinear()) {
       auto net = std::make_unique<UsrDefNet>(frame, sweep);
       net->SetUp();
@@ -572,7 +574,7 @@ bool ScomFile::BuildNets() {
       frame.ownsElements = false;
       nonLinearNets.push_back(std::move(net));
     }
-  }
+  });
   // A network without a refused line would compute a different circuit: no run.
   if (!ok) code = 4;
   return ok;

@@ -9,8 +9,9 @@
 #include "simulator/NetElement.h"
 #include "simulator/NetLine.h"
 
-// Node numbers, each once, in the order they were met; a node's row is its position. Indexed,
-// so that large networks are read in linear time.
+// Node numbers, each once, in the order they were met; a node's row is its position. Indexed
+// once it grows beyond a few nodes, so that large networks are read in linear time and the
+// many small ones stay small.
 class NodeList : public UniqueList<int> {
  public:
   NodeList() = default;
@@ -26,10 +27,13 @@ class NodeList : public UniqueList<int> {
   int IndexOf(int node) const;
 
  private:
+  static constexpr int32_t kIndexedFrom = 16;
   struct Place {
     Node* node;
     int position;
   };
+  // The node and its position, by walking the list; null when absent.
+  Node* Walk(int node, int& position) const;
   std::unordered_map<int, Place> index;
 };
 
