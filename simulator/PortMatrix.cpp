@@ -43,21 +43,6 @@ PortMatrix& PortMatrix::operator=(const PortMatrix& other) {
   return *this;
 }
 
-Cmplx PortMatrix::GetAt(int row, int col) const {
-  if (row < 1 || row > n || col < 1 || col > n) return Cmplx();
-  return At(row, col);
-}
-
-void PortMatrix::SetAt(const Cmplx& value, int row, int col) {
-  if (row < 1 || row > n || col < 1 || col > n) return;
-  At(row, col) = value;
-}
-
-void PortMatrix::AddAt(const Cmplx& value, int row, int col) {
-  if (row < 0 || row >= n || col < 0 || col >= n) return;
-  At(row + 1, col + 1) += value;
-}
-
 bool PortMatrix::IsFinite() const {
   return std::all_of(entries, entries + n * n, [](const Cmplx& z) {
     return std::isfinite(z.re) && std::isfinite(z.im);

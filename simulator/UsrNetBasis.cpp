@@ -16,10 +16,10 @@ NodeList::Node* NodeList::Walk(int node, int& position) const {
 
 bool NodeList::Find(const int& node) {
   Node* hit = nullptr;
-  if (index.empty()) {
+  if (index == nullptr) {
     int position = 0;
     hit = Walk(node, position);
-  } else if (const auto place = index.find(node); place != index.end()) {
+  } else if (const auto place = index->find(node); place != index->end()) {
     hit = place->second.node;
   }
   if (hit == nullptr) return false;
@@ -30,28 +30,29 @@ bool NodeList::Find(const int& node) {
 void NodeList::InsertUnique(const int& node) {
   if (Find(node)) return;
   List<int>::Append(node);
-  if (!index.empty()) {
-    index.emplace(node, Place{tail, GetCount() - 1});
+  if (index != nullptr) {
+    index->emplace(node, Place{tail, GetCount() - 1});
   } else if (GetCount() >= kIndexedFrom) {
+    index = std::make_unique<std::unordered_map<int, Place>>();
     Node* at = tail->next;
     for (int position = 0; position < count; ++position, at = at->next) {
-      index.emplace(at->value, Place{at, position});
+      index->emplace(at->value, Place{at, position});
     }
   }
 }
 
 void NodeList::RemoveAll() {
   List<int>::RemoveAll();
-  index.clear();
+  index.reset();
 }
 
 int NodeList::IndexOf(int node) const {
-  if (index.empty()) {
+  if (index == nullptr) {
     int position = 0;
     return Walk(node, position) != nullptr ? position : -1;
   }
-  const auto hit = index.find(node);
-  return hit == index.end() ? -1 : hit->second.position;
+  const auto hit = index->find(node);
+  return hit == index->end() ? -1 : hit->second.position;
 }
 
 std::vector<NetElement*> ElementList::Values() const {

@@ -2,6 +2,7 @@
 // The record that the netlist reader fills for one "BLK" block before a network is made from
 // it: name, port definition, ports, the nodes and the elements in line order.
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -34,7 +35,8 @@ class NodeList : public UniqueList<int> {
   };
   // The node and its position, by walking the list; null when absent.
   Node* Walk(int node, int& position) const;
-  std::unordered_map<int, Place> index;
+  // Null while the list is small: every network object carries one.
+  std::unique_ptr<std::unordered_map<int, Place>> index;
 };
 
 class ElementList : public List<NetElement*> {
