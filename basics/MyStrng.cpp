@@ -121,13 +121,6 @@ int32_t MyStrng::GetLength() const {
   return static_cast<int32_t>(strnlen(buffer_, static_cast<size_t>(capacity_)));
 }
 
-char MyStrng::GetAt(int32_t index) const {
-  // No NUL before index: index is at most the length (the last byte is always NUL).
-  const bool inside = index >= 0 && index < capacity_ &&
-                      std::memchr(buffer_, '\0', static_cast<size_t>(index)) == nullptr;
-  return inside ? buffer_[index] : '\0';
-}
-
 void MyStrng::SetAt(int32_t index, char c) {
   if (index >= 0 && index < capacity_ - 1) buffer_[index] = c;
 }

@@ -3,6 +3,7 @@
 // The capacity is part of the archive form, so every operation sizes it by a fixed rule.
 
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 
@@ -41,7 +42,14 @@ class MyStrng : public pf::Object {
   int32_t GetCapacity() const { return capacity_; }
   int32_t GetLength() const;
   bool IsEmpty() const { return buffer_[0] == '\0'; }
-  char GetAt(int32_t index) const;
+  // The character at index, NUL beyond the text. Inline: the readers ask for the first
+  // character of every line several times.
+  char GetAt(int32_t index) const {
+    // No NUL before index: index is at most the length (the last byte is always NUL).
+    const bool inside = index >= 0 && index < capacity_ &&
+                        std::memchr(buffer_, '\0', static_cast<size_t>(index)) == nullptr;
+    return inside ? buffer_[index] : '\0';
+  }
   // The last byte of the buffer stays NUL; a NUL stored inside ends the text there.
   void SetAt(int32_t index, char c);
   void CopyTo(char* dest, int32_t size) const;

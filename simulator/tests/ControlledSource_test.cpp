@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "simulator/tests/ModelBench.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
