@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "simulator/tests/support/ElementBench.h"
+#include "simulator/tests/ModelBench.h"
 
 namespace {
 

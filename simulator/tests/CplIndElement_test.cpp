@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "simulator/LumpedMath.h"
-#include "simulator/tests/support/ElementBench.h"
+#include "simulator/tests/ModelBench.h"
 
 namespace {
 
