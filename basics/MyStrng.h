@@ -38,17 +38,17 @@ class MyStrng : public pf::Object {
   void Assign(const char* text);
 
   // Access and buffer
-  const char* GetBuffer() const { return buffer_; }
+  const char* GetBuffer() const { return Buf(); }
   int32_t GetCapacity() const { return capacity_; }
   int32_t GetLength() const;
-  bool IsEmpty() const { return buffer_[0] == '\0'; }
+  bool IsEmpty() const { return Buf()[0] == '\0'; }
   // The character at index, NUL beyond the text. Inline: the readers ask for the first
   // character of every line several times.
   char GetAt(int32_t index) const {
     // No NUL before index: index is at most the length (the last byte is always NUL).
     const bool inside = index >= 0 && index < capacity_ &&
-                        std::memchr(buffer_, '\0', static_cast<size_t>(index)) == nullptr;
-    return inside ? buffer_[index] : '\0';
+                        std::memchr(Buf(), '\0', static_cast<size_t>(index)) == nullptr;
+    return inside ? Buf()[index] : '\0';
   }
   // The last byte of the buffer stays NUL; a NUL stored inside ends the text there.
   void SetAt(int32_t index, char c);
@@ -64,7 +64,7 @@ class MyStrng : public pf::Object {
   bool operator==(const MyStrng& other) const;
   bool operator==(const char* text) const;
   bool operator<(const MyStrng& other) const;
-  std::string ToCString() const { return std::string(buffer_); }
+  std::string ToCString() const { return std::string(Buf()); }
 
   // Search and edit; positions are 1-based, 0 means not found.
   int32_t Find(const MyStrng& pattern) const;
@@ -128,14 +128,18 @@ class MyStrng : public pf::Object {
 
   // Replaces the buffer by a zeroed one of the given capacity holding text.
   void Reset(const char* text, int64_t len, int32_t capacity);
-  void ReleaseBuffer();
+  const char* Buf() const { return capacity_ > kInlineCapacity ? heap_ : inline_; }
+  char* Buf() { return capacity_ > kInlineCapacity ? heap_ : inline_; }
   int32_t SkipSeparators() const;
   int32_t TokenEnd(int32_t from) const;
   int32_t TrailingWordStart();
 
-  char* buffer_ = inline_;
+  // The capacity tells which member holds the text.
+  union {
+    char* heap_;
+    char inline_[kInlineCapacity];
+  };
   int32_t capacity_ = 0;
-  char inline_[kInlineCapacity];
 };
 
 inline bool operator!=(const MyStrng& a, const MyStrng& b) { return !(a == b); }
