@@ -150,6 +150,12 @@ MyStrng& MyStrng::operator+=(const char* text) {
   const int64_t len1 = GetLength();
   const int64_t len2 = TextLength(text);
   const int32_t capacity = CapacityFor(len1 + len2);
+  if (capacity == capacity_ && len1 + len2 < capacity) {
+    // Room by the rule already: in place (text may be this string itself).
+    std::memmove(Buf() + len1, text, static_cast<size_t>(len2));
+    std::memset(Buf() + len1 + len2, 0, static_cast<size_t>(capacity - len1 - len2));
+    return *this;
+  }
   std::vector<char> joined(Buf(), Buf() + len1);
   joined.insert(joined.end(), text, text + len2);
   Reset(joined.data(), static_cast<int64_t>(joined.size()), capacity);
