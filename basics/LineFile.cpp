@@ -5,7 +5,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basics/VS_Error.h"
@@ -77,13 +79,20 @@ void LineFile::AppendLines(const LineFile& other) {
 }
 
 int LineFile::ReadFile(const MyStrng& path) {
+  std::vector<MyStrng> lines;
+  if (ReadLines(path, lines) == 0) return 0;
+  for (const MyStrng& line : lines) Append(line);
+  return 1;
+}
+
+int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
   const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
   std::error_code ec;
   if (std::filesystem::is_directory(mapped, ec)) return 0;
   std::ifstream in(mapped, std::ios::binary);
   if (!in) return 0;
 
-  // Collected first, so a refused file leaves the list as it was.
+  // Collected first, so a refused file leaves the lines as they were.
   std::vector<MyStrng> lines;
   int64_t budget = kMaxBytes;
   bool tooManyLines = false;
@@ -94,13 +103,18 @@ int LineFile::ReadFile(const MyStrng& path) {
     line.TrimRight();
     if (line.IsEmpty()) continue;
     tooManyLines = lines.size() >= static_cast<size_t>(kMaxLines);
-    if (!tooManyLines) lines.push_back(line);
+    if (!tooManyLines) lines.push_back(std::move(line));
   }
   if (tooManyLines || budget < 0) {
     VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
     return 0;
   }
-  for (const MyStrng& line : lines) Append(line);
+  if (out.empty()) {
+    out.swap(lines);
+  } else {
+    out.insert(out.end(), std::make_move_iterator(lines.begin()),
+               std::make_move_iterator(lines.end()));
+  }
   return 1;
 }
 

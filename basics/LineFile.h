@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 #include "basics/List.h"
 #include "basics/MyStrng.h"
@@ -34,10 +35,14 @@ class LineFile : public List<MyStrng> {
 
   // Appends the file's lines, trimmed, without empty ones. 0 when the file cannot be read.
   int ReadFile(const MyStrng& path);
+  // The same lines into a vector, for readers that keep them there; out is left as it was
+  // when the result is 0.
+  static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
   // False when the file could not be written completely; the caller reports it.
   bool WriteFile() const;
   void WriteLines(std::ostream& os) const;
   void Serialize(pf::Archive& ar);
+  using List<MyStrng>::ForEach;
 
   int32_t GetCharCount() const;
   // Bytes of the clipboard text: every line with CR LF, then the NUL.

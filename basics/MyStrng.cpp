@@ -34,11 +34,28 @@ int32_t MyStrng::CapacityFor(int64_t len) {
 
 void MyStrng::Reset(const char* text, int64_t len, int32_t capacity) {
   capacity = std::max<int32_t>(capacity, 1);
-  char* fresh = new char[static_cast<size_t>(capacity)]();
-  const int64_t n = std::min<int64_t>(len, capacity - 1);
-  if (n > 0) std::memcpy(fresh, text, static_cast<size_t>(n));
-  delete[] buffer_;  // after the copy: text may point into the old buffer
-  buffer_ = fresh;
+  const size_t n = static_cast<size_t>(std::clamp<int64_t>(len, 0, capacity - 1));
+  const size_t rest = static_cast<size_t>(capacity) - n;
+  const bool onHeap = capacity_ > kInlineCapacity;
+  if (capacity <= kInlineCapacity) {
+    if (onHeap) {
+      char* old = heap_;  // text may lie in it; inline_ overlays the pointer
+      if (n > 0) std::memcpy(inline_, text, n);
+      delete[] old;
+    } else if (n > 0) {
+      std::memmove(inline_, text, n);  // text may lie inside
+    }
+    std::memset(inline_ + n, 0, rest);
+  } else if (onHeap && capacity == capacity_) {
+    if (n > 0) std::memmove(heap_, text, n);
+    std::memset(heap_ + n, 0, rest);
+  } else {
+    char* fresh = new char[static_cast<size_t>(capacity)];
+    if (n > 0) std::memcpy(fresh, text, n);
+    std::memset(fresh + n, 0, rest);
+    if (onHeap) delete[] heap_;  // after the copy: text may point into it
+    heap_ = fresh;
+  }
   capacity_ = capacity;
 }
 
@@ -69,20 +86,28 @@ MyStrng::MyStrng(const std::string& platformText) {
   Reset(platformText.c_str(), len, static_cast<int32_t>(std::min<int64_t>(len + 1, INT32_MAX)));
 }
 
-MyStrng::MyStrng(const MyStrng& other) {
-  buffer_ = new char[static_cast<size_t>(other.capacity_)];
-  std::memcpy(buffer_, other.buffer_, static_cast<size_t>(other.capacity_));
-  capacity_ = other.capacity_;
+MyStrng::MyStrng(const MyStrng& other) : pf::Object(other), capacity_(other.capacity_) {
+  if (capacity_ > kInlineCapacity) heap_ = new char[static_cast<size_t>(capacity_)];
+  std::memcpy(Buf(), other.Buf(), static_cast<size_t>(capacity_));
+}
+
+MyStrng::MyStrng(MyStrng&& other) noexcept : pf::Object(other), capacity_(other.capacity_) {
+  if (capacity_ > kInlineCapacity) {
+    heap_ = other.heap_;
+  } else {
+    std::memcpy(inline_, other.inline_, static_cast<size_t>(capacity_));
+  }
+  other.capacity_ = 1;
+  other.inline_[0] = '\0';
 }
 
 MyStrng::~MyStrng() {
-  delete[] buffer_;
-  buffer_ = nullptr;
+  if (capacity_ > kInlineCapacity) delete[] heap_;
   capacity_ = 0;
 }
 
 MyStrng& MyStrng::operator=(const MyStrng& other) {
-  Assign(other.buffer_);
+  Assign(other.Buf());
   return *this;
 }
 
@@ -97,31 +122,27 @@ void MyStrng::Assign(const char* text) {
 }
 
 int32_t MyStrng::GetLength() const {
-  return static_cast<int32_t>(strnlen(buffer_, static_cast<size_t>(capacity_)));
-}
-
-char MyStrng::GetAt(int32_t index) const {
-  return (index >= 0 && index <= GetLength()) ? buffer_[index] : '\0';
+  return static_cast<int32_t>(strnlen(Buf(), static_cast<size_t>(capacity_)));
 }
 
 void MyStrng::SetAt(int32_t index, char c) {
-  if (index >= 0 && index < capacity_ - 1) buffer_[index] = c;
+  if (index >= 0 && index < capacity_ - 1) Buf()[index] = c;
 }
 
 void MyStrng::CopyTo(char* dest, int32_t size) const {
   if (dest == nullptr || size <= 0) return;
   const int32_t n = std::min(GetLength(), size - 1);
-  std::memcpy(dest, buffer_, static_cast<size_t>(n));
+  std::memcpy(dest, Buf(), static_cast<size_t>(n));
   std::memset(dest + n, 0, static_cast<size_t>(size - n));
 }
 
 void MyStrng::AllocBuffer(int32_t size) { Reset("", 0, size); }
 
-void MyStrng::Clear() { std::memset(buffer_, 0, static_cast<size_t>(capacity_)); }
+void MyStrng::Clear() { std::memset(Buf(), 0, static_cast<size_t>(capacity_)); }
 
 void MyStrng::ClearTail() {
   const int32_t len = GetLength();
-  std::memset(buffer_ + len, 0, static_cast<size_t>(capacity_ - len));
+  std::memset(Buf() + len, 0, static_cast<size_t>(capacity_ - len));
 }
 
 MyStrng& MyStrng::operator+=(const char* text) {
@@ -129,13 +150,19 @@ MyStrng& MyStrng::operator+=(const char* text) {
   const int64_t len1 = GetLength();
   const int64_t len2 = TextLength(text);
   const int32_t capacity = CapacityFor(len1 + len2);
-  std::vector<char> joined(buffer_, buffer_ + len1);
+  if (capacity == capacity_ && len1 + len2 < capacity) {
+    // Room by the rule already: in place (text may be this string itself).
+    std::memmove(Buf() + len1, text, static_cast<size_t>(len2));
+    std::memset(Buf() + len1 + len2, 0, static_cast<size_t>(capacity - len1 - len2));
+    return *this;
+  }
+  std::vector<char> joined(Buf(), Buf() + len1);
   joined.insert(joined.end(), text, text + len2);
   Reset(joined.data(), static_cast<int64_t>(joined.size()), capacity);
   return *this;
 }
 
-MyStrng& MyStrng::operator+=(const MyStrng& other) { return *this += other.buffer_; }
+MyStrng& MyStrng::operator+=(const MyStrng& other) { return *this += other.Buf(); }
 
 MyStrng MyStrng::operator+(const MyStrng& other) const {
   MyStrng result(*this);
@@ -150,31 +177,31 @@ MyStrng MyStrng::operator+(const char* text) const {
 }
 
 bool MyStrng::operator==(const MyStrng& other) const {
-  return std::strcmp(buffer_, other.buffer_) == 0;
+  return std::strcmp(Buf(), other.Buf()) == 0;
 }
 
 bool MyStrng::operator==(const char* text) const {
-  return std::strcmp(buffer_, text ? text : "") == 0;
+  return std::strcmp(Buf(), text ? text : "") == 0;
 }
 
 bool MyStrng::operator<(const MyStrng& other) const {
-  return std::strcmp(buffer_, other.buffer_) < 0;  // strcmp compares unsigned bytes
+  return std::strcmp(Buf(), other.Buf()) < 0;  // strcmp compares unsigned bytes
 }
 
 int32_t MyStrng::Find(const char* pattern) const {
   if (pattern == nullptr || *pattern == '\0') return 0;
-  const char* hit = std::strstr(buffer_, pattern);
-  return hit ? static_cast<int32_t>(hit - buffer_) + 1 : 0;
+  const char* hit = std::strstr(Buf(), pattern);
+  return hit ? static_cast<int32_t>(hit - Buf()) + 1 : 0;
 }
 
-int32_t MyStrng::Find(const MyStrng& pattern) const { return Find(pattern.buffer_); }
+int32_t MyStrng::Find(const MyStrng& pattern) const { return Find(pattern.Buf()); }
 
 MyStrng MyStrng::Mid(int32_t start, int32_t count) const {
   MyStrng result;
   const int32_t len = GetLength();
   if (count <= 0 || start < 1 || start > len) return result;
   count = std::min(count, len - start + 1);
-  result.Reset(buffer_ + start - 1, count, count >= 16 ? count + 1 : 16);
+  result.Reset(Buf() + start - 1, count, count >= 16 ? count + 1 : 16);
   return result;
 }
 
@@ -184,9 +211,13 @@ void MyStrng::Delete(int32_t pos, int32_t count) {
   const int32_t len = GetLength();
   if (pos < 1 || pos > len || count <= 0) return;
   const int64_t tail = static_cast<int64_t>(pos) - 1 + count;
-  std::string rest(buffer_, static_cast<size_t>(pos - 1));
-  if (tail < len) rest.append(buffer_ + tail);
-  Assign(rest.c_str());
+  // The rest closes up in place; the capacity then follows the rule for the shorter text.
+  int64_t rest = pos - 1;
+  if (tail < len) {
+    std::memmove(Buf() + rest, Buf() + tail, static_cast<size_t>(len - tail));
+    rest += len - tail;
+  }
+  Reset(Buf(), rest, CapacityFor(rest));
 }
 
 namespace {
@@ -201,14 +232,14 @@ int32_t NameStart(const char* path) {
 }  // namespace
 
 void MyStrng::RemoveExtension() {
-  char* name = buffer_ + NameStart(buffer_);
+  char* name = Buf() + NameStart(Buf());
   if (char* dot = std::strchr(name, '.')) {
-    std::memset(dot, 0, static_cast<size_t>(buffer_ + capacity_ - dot));
+    std::memset(dot, 0, static_cast<size_t>(Buf() + capacity_ - dot));
   }
 }
 
 bool MyStrng::HasExtension(const char* ext) const {
-  const MyStrng name(buffer_ + NameStart(buffer_));
+  const MyStrng name(Buf() + NameStart(Buf()));
   const int32_t at = name.Find(ext);
   const int32_t dot = name.Find(".");
   return at != 0 && dot != 0 && at == dot + 1;
@@ -218,19 +249,19 @@ void MyStrng::PadRight(int32_t n) {
   n = std::clamp(n, 0, capacity_ - 1);
   const int32_t len = GetLength();
   if (len < n) {
-    std::memset(buffer_ + len, ' ', static_cast<size_t>(n - len));
+    std::memset(Buf() + len, ' ', static_cast<size_t>(n - len));
   } else {
-    std::memset(buffer_ + n, 0, static_cast<size_t>(capacity_ - n));
+    std::memset(Buf() + n, 0, static_cast<size_t>(capacity_ - n));
   }
 }
 
 void MyStrng::TrimLeft() {
   int32_t skip = 0;
-  while (buffer_[skip] == ' ' || buffer_[skip] == '\t') ++skip;
+  while (Buf()[skip] == ' ' || Buf()[skip] == '\t') ++skip;
   if (skip == 0) return;
   const int32_t len = GetLength();
-  std::memmove(buffer_, buffer_ + skip, static_cast<size_t>(len - skip));
-  std::memset(buffer_ + len - skip, 0, static_cast<size_t>(capacity_ - (len - skip)));
+  std::memmove(Buf(), Buf() + skip, static_cast<size_t>(len - skip));
+  std::memset(Buf() + len - skip, 0, static_cast<size_t>(capacity_ - (len - skip)));
 }
 
 MyStrng MyStrng::TrimmedLeft() const {
@@ -242,39 +273,39 @@ MyStrng MyStrng::TrimmedLeft() const {
 
 void MyStrng::TrimRight() {
   int32_t len = GetLength();
-  while (len > 1 && buffer_[len - 1] == ' ') buffer_[--len] = '\0';
+  while (len > 1 && Buf()[len - 1] == ' ') Buf()[--len] = '\0';
 }
 
 int32_t MyStrng::TrailingWordStart() {
   TrimRight();
   int32_t start = GetLength();
-  while (start > 1 && IsAlnum(buffer_[start - 1])) --start;
+  while (start > 1 && IsAlnum(Buf()[start - 1])) --start;
   return start;
 }
 
 MyStrng MyStrng::GetTrailingWord() {
   const int32_t start = TrailingWordStart();
-  return MyStrng(buffer_ + start);
+  return MyStrng(Buf() + start);
 }
 
 void MyStrng::RemoveTrailingWord() {
   const int32_t start = TrailingWordStart();
-  std::memset(buffer_ + start, 0, static_cast<size_t>(capacity_ - start));
+  std::memset(Buf() + start, 0, static_cast<size_t>(capacity_ - start));
 }
 
 MyStrng MyStrng::GetFirstWord() const {
-  const char* blank = std::strchr(buffer_, ' ');
-  const int32_t n = blank ? static_cast<int32_t>(blank - buffer_) : GetLength();
+  const char* blank = std::strchr(Buf(), ' ');
+  const int32_t n = blank ? static_cast<int32_t>(blank - Buf()) : GetLength();
   return Mid(1, n);
 }
 
 bool MyStrng::StartsWithLetter() {
   TrimLeft();
-  return IsLetter(buffer_[0]);
+  return IsLetter(Buf()[0]);
 }
 
 bool MyStrng::IsZero() const {
-  for (const char* p = buffer_; *p; ++p) {
+  for (const char* p = Buf(); *p; ++p) {
     if (*p != '0') return false;
   }
   return true;
@@ -282,12 +313,12 @@ bool MyStrng::IsZero() const {
 
 int32_t MyStrng::SkipSeparators() const {
   int32_t i = 0;
-  while (IsSeparator(buffer_[i])) ++i;
+  while (IsSeparator(Buf()[i])) ++i;
   return i;
 }
 
 int32_t MyStrng::TokenEnd(int32_t from) const {
-  while (IsTokenChar(buffer_[from])) ++from;
+  while (IsTokenChar(Buf()[from])) ++from;
   return from;
 }
 
@@ -295,7 +326,7 @@ MyStrng MyStrng::GetNextToken() const {
   const int32_t start = SkipSeparators();
   const int32_t end = TokenEnd(start);
   MyStrng token;
-  token.Reset(buffer_ + start, end - start, capacity_);
+  token.Reset(Buf() + start, end - start, capacity_);
   return token;
 }
 
@@ -307,16 +338,21 @@ MyStrng MyStrng::RemoveNextToken() {
 }
 
 int MyStrng::CountTokens() const {
-  MyStrng rest(*this);
+  // Walks the text the way repeated RemoveNextToken would consume it.
   int count = 0;
-  while (!rest.IsEmpty()) {
-    const int32_t start = rest.SkipSeparators();
-    if (rest.TokenEnd(start) == start) {
+  const char* p = Buf();
+  while (*p != '\0') {
+    const char* start = p;
+    while (IsSeparator(*start)) ++start;
+    const char* end = start;
+    while (IsTokenChar(*end)) ++end;
+    if (end == start) {
       // Only separators or a character that is neither: step over it, count nothing.
-      rest.Delete(1, std::max(start, 1));
+      p = start > p ? start : p + 1;
       continue;
     }
-    rest = rest.RemoveNextToken();
+    for (p = end; *p == ' ' || *p == '\t'; ++p) {
+    }
     ++count;
   }
   return count;
@@ -336,9 +372,9 @@ bool MyStrng::ContainsToken(const char* text) const {
 
 MyStrng MyStrng::GetNumberPart() const {
   int32_t end = 0;
-  while (buffer_[end] != '\0' && !IsLetter(buffer_[end])) ++end;
+  while (Buf()[end] != '\0' && !IsLetter(Buf()[end])) ++end;
   MyStrng part;
-  part.Reset(buffer_, end, capacity_);
+  part.Reset(Buf(), end, capacity_);
   return part;
 }
 
@@ -348,8 +384,8 @@ int MyStrng::CheckNumberFormat() const {
   int points = 0;
   int before = 0;
   int after = 0;
-  for (int32_t i = 0; buffer_[i] != '\0'; ++i) {
-    const char c = buffer_[i];
+  for (int32_t i = 0; Buf()[i] != '\0'; ++i) {
+    const char c = Buf()[i];
     if (IsDigit(c)) {
       ++(points == 0 ? before : after);
     } else if (c == '.') {
@@ -364,22 +400,22 @@ int MyStrng::CheckNumberFormat() const {
   return offending + (points >= 2) + (before >= 11) + (after >= 11);
 }
 
-float MyStrng::ToFloat() const { return static_cast<float>(std::atof(buffer_)); }
+float MyStrng::ToFloat() const { return static_cast<float>(std::atof(Buf())); }
 
 int32_t MyStrng::ToInt() const {
   // Saturates like a 32-bit atol instead of wrapping.
-  const long long v = std::strtoll(buffer_, nullptr, 10);
+  const long long v = std::strtoll(Buf(), nullptr, 10);
   return static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
 }
 
 void MyStrng::MakeUpper() {
-  for (char* p = buffer_; *p; ++p) {
+  for (char* p = Buf(); *p; ++p) {
     if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
   }
 }
 
 void MyStrng::MakeLower() {
-  for (char* p = buffer_; *p; ++p) {
+  for (char* p = Buf(); *p; ++p) {
     if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
   }
 }
@@ -394,7 +430,7 @@ void MyStrng::EscapeForTeX() {
   const int64_t outCap = std::min<int64_t>(2 * static_cast<int64_t>(capacity_), 1 << 30);
   std::vector<char> out(static_cast<size_t>(outCap), '\0');
   int64_t o = 0;
-  for (const char* p = buffer_; *p; ++p) {
+  for (const char* p = Buf(); *p; ++p) {
     const char c = *p;
     if (c == '_') continue;
     if ((c == '>' || c == '<' || c == '=' || c == '/') && o < outCap - 3) {
@@ -413,7 +449,7 @@ void MyStrng::Serialize(pf::Archive& ar) {
     // The text, then zeros: the bytes behind the NUL never depend on the string's history.
     const int32_t len = GetLength();
     ar << capacity_;
-    ar.Write(buffer_, static_cast<size_t>(len));
+    ar.Write(Buf(), static_cast<size_t>(len));
     const std::vector<char> zeros(static_cast<size_t>(capacity_ - len), '\0');
     ar.Write(zeros.data(), zeros.size());
     return;
@@ -426,17 +462,17 @@ void MyStrng::Serialize(pf::Archive& ar) {
   ar.Read(bytes.data(), bytes.size());
   if (std::find(bytes.begin(), bytes.end(), '\0') == bytes.end()) bytes.back() = '\0';
   if (count <= capacity_) {
-    std::memcpy(buffer_, bytes.data(), bytes.size());
+    std::memcpy(Buf(), bytes.data(), bytes.size());
     ClearTail();
   } else {
     Reset(bytes.data(), static_cast<int64_t>(std::strlen(bytes.data())), count);
   }
 }
 
-void MyStrng::WriteLine(std::ostream& os) const { os << buffer_ << '\n'; }
+void MyStrng::WriteLine(std::ostream& os) const { os << Buf() << '\n'; }
 
 std::ostream& operator<<(std::ostream& os, const MyStrng& s) {
-  return os << '(' << s.GetLength() << ',' << s.buffer_ << ')';
+  return os << '(' << s.GetLength() << ',' << s.Buf() << ')';
 }
 
 std::istream& operator>>(std::istream& is, MyStrng& s) {

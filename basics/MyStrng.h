@@ -3,6 +3,7 @@
 // The capacity is part of the archive form, so every operation sizes it by a fixed rule.
 
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 
@@ -27,6 +28,8 @@ class MyStrng : public pf::Object {
   MyStrng(float value, int digits);
   explicit MyStrng(const std::string& platformText);
   MyStrng(const MyStrng& other);
+  // Takes over the buffer and its capacity; the source is left empty.
+  MyStrng(MyStrng&& other) noexcept;
   ~MyStrng() override;
 
   // Assignment sizes by the rule; it never takes over the source's capacity.
@@ -35,11 +38,18 @@ class MyStrng : public pf::Object {
   void Assign(const char* text);
 
   // Access and buffer
-  const char* GetBuffer() const { return buffer_; }
+  const char* GetBuffer() const { return Buf(); }
   int32_t GetCapacity() const { return capacity_; }
   int32_t GetLength() const;
-  bool IsEmpty() const { return buffer_[0] == '\0'; }
-  char GetAt(int32_t index) const;
+  bool IsEmpty() const { return Buf()[0] == '\0'; }
+  // The character at index, NUL beyond the text. Inline: the readers ask for the first
+  // character of every line several times.
+  char GetAt(int32_t index) const {
+    // No NUL before index: index is at most the length (the last byte is always NUL).
+    const bool inside = index >= 0 && index < capacity_ &&
+                        std::memchr(Buf(), '\0', static_cast<size_t>(index)) == nullptr;
+    return inside ? Buf()[index] : '\0';
+  }
   // The last byte of the buffer stays NUL; a NUL stored inside ends the text there.
   void SetAt(int32_t index, char c);
   void CopyTo(char* dest, int32_t size) const;
@@ -54,7 +64,7 @@ class MyStrng : public pf::Object {
   bool operator==(const MyStrng& other) const;
   bool operator==(const char* text) const;
   bool operator<(const MyStrng& other) const;
-  std::string ToCString() const { return std::string(buffer_); }
+  std::string ToCString() const { return std::string(Buf()); }
 
   // Search and edit; positions are 1-based, 0 means not found.
   int32_t Find(const MyStrng& pattern) const;
@@ -112,13 +122,23 @@ class MyStrng : public pf::Object {
   friend std::istream& operator>>(std::istream& is, MyStrng& s);
 
  private:
+  // Texts of small capacity live inside the object: most netlist words and lines fit, and
+  // they are copied far more often than kept.
+  static constexpr int32_t kInlineCapacity = 32;
+
   // Replaces the buffer by a zeroed one of the given capacity holding text.
   void Reset(const char* text, int64_t len, int32_t capacity);
+  const char* Buf() const { return capacity_ > kInlineCapacity ? heap_ : inline_; }
+  char* Buf() { return capacity_ > kInlineCapacity ? heap_ : inline_; }
   int32_t SkipSeparators() const;
   int32_t TokenEnd(int32_t from) const;
   int32_t TrailingWordStart();
 
-  char* buffer_ = nullptr;
+  // The capacity tells which member holds the text.
+  union {
+    char* heap_;
+    char inline_[kInlineCapacity];
+  };
   int32_t capacity_ = 0;
 };
 

@@ -27,28 +27,28 @@ class TransparentBackground {
 int32_t MyStrng::GetTextWidth(pf::Dc* dc, int32_t n) const {
   const TransparentBackground transparent(dc);
   const int32_t count = std::clamp(n, 0, GetLength());
-  return dc->GetTextExtent(std::string_view(buffer_, static_cast<size_t>(count))).cx;
+  return dc->GetTextExtent(std::string_view(Buf(), static_cast<size_t>(count))).cx;
 }
 
 int32_t MyStrng::GetTextHeight(pf::Dc* dc) const {
   const TransparentBackground transparent(dc);
-  return dc->GetTextExtent(buffer_).cy;
+  return dc->GetTextExtent(Buf()).cy;
 }
 
 void MyStrng::DrawText(pf::Dc* dc, int32_t x, int32_t y, char align) const {
   const TransparentBackground transparent(dc);
   if (align == 'C') {
-    const pf::Size extent = dc->GetTextExtent(buffer_);
-    dc->TextOut(x - extent.cx / 2, y - extent.cy, buffer_);
+    const pf::Size extent = dc->GetTextExtent(Buf());
+    dc->TextOut(x - extent.cx / 2, y - extent.cy, Buf());
   } else {
-    dc->TextOut(x, y, buffer_);
+    dc->TextOut(x, y, Buf());
   }
 }
 
 void MyStrng::DrawVertical(pf::Dc* dc, int32_t x, int32_t y) const {
   const TransparentBackground transparent(dc);
-  const pf::Size extent = dc->GetTextExtent(buffer_);
-  dc->TextOut(x - extent.cy, y + extent.cx / 2, buffer_);
+  const pf::Size extent = dc->GetTextExtent(Buf());
+  dc->TextOut(x - extent.cy, y + extent.cx / 2, Buf());
 }
 
 void MyStrng::DrawClipped(pf::Dc* dc, int32_t x, int32_t y, int32_t n) const {
@@ -58,5 +58,5 @@ void MyStrng::DrawClipped(pf::Dc* dc, int32_t x, int32_t y, int32_t n) const {
     return;
   }
   const TransparentBackground transparent(dc);
-  dc->TextOut(x, y, std::string_view(buffer_, static_cast<size_t>(std::max(n, 0))));
+  dc->TextOut(x, y, std::string_view(Buf(), static_cast<size_t>(std::max(n, 0))));
 }

@@ -44,11 +44,18 @@ class PortMatrix {
   // Row by row, for the solvers.
   const Cmplx* Entries() const { return entries; }
 
-  // 1-based; outside the matrix GetAt gives 0 and SetAt does nothing.
-  Cmplx GetAt(int row, int col) const;
-  void SetAt(const Cmplx& value, int row, int col);
+  // 1-based; outside the matrix GetAt gives 0 and SetAt does nothing. Inline: every element
+  // fills its matrix through them at every point.
+  Cmplx GetAt(int row, int col) const {
+    return Inside(row, col, 1) ? At(row, col) : Cmplx();
+  }
+  void SetAt(const Cmplx& value, int row, int col) {
+    if (Inside(row, col, 1)) At(row, col) = value;
+  }
   // 0-based for the nodal stamping; outside the matrix nothing happens.
-  void AddAt(const Cmplx& value, int row, int col);
+  void AddAt(const Cmplx& value, int row, int col) {
+    if (Inside(row, col, 0)) At(row + 1, col + 1) += value;
+  }
   // No entry is infinite or NaN.
   bool IsFinite() const;
   void Clear();
@@ -159,6 +166,10 @@ class PortMatrix {
   void AddSeriesAtPort(int p, const Cmplx& z);
 
   bool IsTwoPort() const { return n == 2; }
+  // Row and column within the matrix, counted from base.
+  bool Inside(int row, int col, int base) const {
+    return row >= base && row < n + base && col >= base && col < n + base;
+  }
   bool IsScatteringTwoPort() const { return kind == kScattering && n == 2; }
   // Entry (i, j), 1-based, of a matrix known to be large enough.
   const Cmplx& At(int row, int col) const { return entries[(row - 1) * n + (col - 1)]; }

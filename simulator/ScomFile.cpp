@@ -1,6 +1,7 @@
 #include "simulator/ScomFile.h"
 
 #include <cmath>
+#include <string_view>
 #include <unordered_set>
 
 #include "basics/IntegerWert.h"
@@ -34,14 +35,23 @@ bool IsSkipped(const MyStrng& line) {
   return line.IsEmpty() || IsComment(line) || IsContinuation(line);
 }
 
-// The keyword of a block keyword line ("BLK ", not " BLK"), or "".
-MyStrng BlockKeyword(const MyStrng& line) {
-  MyStrng word(line);
-  word.TrimRight();
+// The keyword of a block keyword line ("BLK ", not " BLK"), or "". Every line is asked
+// several times, so no copy is made.
+std::string_view BlockKeyword(const MyStrng& line) {
+  std::string_view word(line.GetBuffer());
+  while (word.size() > 1 && word.back() == ' ') word.remove_suffix(1);  // as TrimRight
   for (const char* keyword : kBlockKeywords) {
-    if (word == keyword) return word;
+    if (word == keyword) return keyword;
   }
-  return MyStrng();
+  return {};
+}
+
+// Tabs end tokens without separating them; the netlist reads them as blanks.
+void BlanksForTabs(MyStrng& line) {
+  const int32_t n = line.GetLength();
+  for (int32_t k = 0; k < n; ++k) {
+    if (line.GetBuffer()[k] == '\t') line.SetAt(k, ' ');
+  }
 }
 
 bool IsNumericLine(const MyStrng& line) {
@@ -106,23 +116,15 @@ void ScomFile::Reset() {
 
 void ScomFile::SetLines(const LineFile& text) {
   lines.clear();
-  LineFile copy(text);
-  copy.Reset();
-  for (int32_t i = 0; i < copy.GetCount(); ++i) {
-    MyStrng line = copy.GetNext();
-    // Tabs end tokens without separating them; the netlist reads them as blanks.
-    for (int32_t k = 0; k < line.GetLength(); ++k) {
-      if (line.GetAt(k) == '\t') line.SetAt(k, ' ');
-    }
-    lines.push_back(line);
-  }
+  lines.reserve(static_cast<size_t>(text.GetCount()));
+  text.ForEach([this](const MyStrng& line) { BlanksForTabs(lines.emplace_back(line)); });
 }
 
 bool ScomFile::ReadFile(const MyStrng& path) {
   lines.clear();
-  LineFile file;
-  if (file.ReadFile(path) == 0) return false;
-  SetLines(file);
+  if (LineFile::ReadLines(path, lines) == 0) return false;
+  lines.shrink_to_fit();  // kept for the whole run
+  for (MyStrng& line : lines) BlanksForTabs(line);
   return true;
 }
 
@@ -138,8 +140,8 @@ bool ScomFile::CheckSyntax() {
   const int n = static_cast<int>(lines.size());
   for (int i = 0; i < n; ++i) {
     if (IsSkipped(lines[i])) continue;
-    const MyStrng keyword = BlockKeyword(lines[i]);
-    if (keyword.IsEmpty()) continue;
+    const std::string_view keyword = BlockKeyword(lines[i]);
+    if (keyword.empty()) continue;
     ++seen;
     if (keyword == "END") {
       if (--depth < 0) ++errors;
@@ -176,7 +178,7 @@ int ScomFile::FindBlockLine(const char* keyword, int from) const {
 int ScomFile::BlockEnd(int open) const {
   const int n = static_cast<int>(lines.size());
   for (int i = open + 1; i < n; ++i) {
-    if (!IsSkipped(lines[i]) && !BlockKeyword(lines[i]).IsEmpty()) return i;
+    if (!IsSkipped(lines[i]) && !BlockKeyword(lines[i]).empty()) return i;
   }
   return n;
 }
@@ -231,8 +233,8 @@ bool ScomFile::ReadEntries(int first, int end, SymbolTable& table) {
   for (int i = first; i < end; ++i) {
     const MyStrng& text = lines[i];
     if (IsSkipped(text)) continue;
-    const MyStrng keyword = BlockKeyword(text);
-    if (!keyword.IsEmpty()) {
+    const std::string_view keyword = BlockKeyword(text);
+    if (!keyword.empty()) {
       // The block's END (or the next block of an unterminated one) is visited next.
       if (keyword != "END") i = BlockEnd(i) - 1;
       continue;
@@ -554,11 +556,12 @@ bool ScomFile::ReadBlockElements(int open, UsrNetBasis& frame) {
 
 bool ScomFile::BuildNets() {
   bool ok = true;
-  const std::vector<TabElement> entries = definitions.GetEntries();
-  for (size_t d = 0; d < entries.size() && d < definitionBlocks.size(); ++d) {
+  size_t d = 0;
+  definitions.ForEach([&](const TabElement& definition) {
+    if (d >= definitionBlocks.size()) return;
     UsrNetBasis frame;
-    FillFrame(entries[d], frame);
-    ok = ReadBlockElements(definitionBlocks[d], frame) && ok;
+    FillFrame(definition, frame);
+    ok = ReadBlockElements(definitionBlocks[d++], frame) && ok;
     if (frame.AllLinear()) {
       auto net = std::make_unique<UsrDefNet>(frame, sweep);
       net->SetUp();
@@ -571,7 +574,7 @@ bool ScomFile::BuildNets() {
       frame.ownsElements = false;
       nonLinearNets.push_back(std::move(net));
     }
-  }
+  });
   // A network without a refused line would compute a different circuit: no run.
   if (!ok) code = 4;
   return ok;

@@ -2,7 +2,7 @@
 
 bool SymbolTable::Find(const TabElement& entry) {
   if (entry.IsRow()) return false;
-  const auto hit = index.find(entry.GetName().ToCString());
+  const auto hit = index.find(entry.GetName().GetBuffer());
   if (hit == index.end() || hit->second->value.IsRow()) return false;
   cursor = hit->second;
   Error(entry.GetName() + " Symbol bereits vorhanden", 4);
@@ -12,7 +12,7 @@ bool SymbolTable::Find(const TabElement& entry) {
 void SymbolTable::InsertUnique(const TabElement& entry) {
   if (Find(entry)) return;
   List<TabElement>::Append(entry);
-  const auto [slot, added] = index.emplace(entry.GetName().ToCString(), tail);
+  const auto [slot, added] = index.emplace(tail->value.GetName().GetBuffer(), tail);
   if (!added && !entry.IsRow()) slot->second = tail;
 }
 
@@ -28,7 +28,7 @@ bool SymbolTable::Insert(const MyStrng& name, const MyStrng& value, int row) {
 }
 
 MyStrng SymbolTable::Lookup(const MyStrng& name) const {
-  const auto hit = index.find(name.ToCString());
+  const auto hit = index.find(name.GetBuffer());
   return hit == index.end() ? MyStrng(kNotFound) : hit->second->value.GetValue();
 }
 

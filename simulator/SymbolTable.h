@@ -2,7 +2,7 @@
 // The name-to-value tables of the netlist reader: labels, DATA entries and network definitions.
 // Names are unique within a table; values are plain text that the caller interprets.
 
-#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -17,8 +17,8 @@ class TabElement {
   TabElement(const MyStrng& name, const MyStrng& value, int row = 0)
       : name(name), value(value), row(row) {}
 
-  MyStrng GetName() const { return name; }
-  MyStrng GetValue() const { return value; }
+  const MyStrng& GetName() const { return name; }
+  const MyStrng& GetValue() const { return value; }
   int GetRow() const { return row; }
   bool IsRow() const { return row > 0; }
   // Entries are the same when their names are.
@@ -50,7 +50,12 @@ class SymbolTable : public UniqueList<TabElement>, public VS_Error {
   MyStrng Lookup(const MyStrng& name) const;
   // The entries in insertion order.
   std::vector<TabElement> GetEntries() const;
+  // Visits the entries in insertion order without copying them.
+  using List<TabElement>::ForEach;
+  // The entry inserted last, null when the table is empty.
+  const TabElement* Last() const { return tail != nullptr ? &tail->value : nullptr; }
 
  private:
-  std::unordered_map<std::string, Node*> index;
+  // Keys view the names inside the entries, which stay in place until RemoveAll.
+  std::unordered_map<std::string_view, Node*> index;
 };

@@ -6,27 +6,53 @@ std::vector<int> NodeList::Values() const {
   return values;
 }
 
+NodeList::Node* NodeList::Walk(int node, int& position) const {
+  Node* at = tail != nullptr ? tail->next : nullptr;
+  for (position = 0; position < count; ++position, at = at->next) {
+    if (at->value == node) return at;
+  }
+  return nullptr;
+}
+
 bool NodeList::Find(const int& node) {
-  const auto hit = index.find(node);
-  if (hit == index.end()) return false;
-  cursor = hit->second.node;
+  Node* hit = nullptr;
+  if (index == nullptr) {
+    int position = 0;
+    hit = Walk(node, position);
+  } else if (const auto place = index->find(node); place != index->end()) {
+    hit = place->second.node;
+  }
+  if (hit == nullptr) return false;
+  cursor = hit;
   return true;
 }
 
 void NodeList::InsertUnique(const int& node) {
   if (Find(node)) return;
   List<int>::Append(node);
-  index.emplace(node, Place{tail, GetCount() - 1});
+  if (index != nullptr) {
+    index->emplace(node, Place{tail, GetCount() - 1});
+  } else if (GetCount() >= kIndexedFrom) {
+    index = std::make_unique<std::unordered_map<int, Place>>();
+    Node* at = tail->next;
+    for (int position = 0; position < count; ++position, at = at->next) {
+      index->emplace(at->value, Place{at, position});
+    }
+  }
 }
 
 void NodeList::RemoveAll() {
   List<int>::RemoveAll();
-  index.clear();
+  index.reset();
 }
 
 int NodeList::IndexOf(int node) const {
-  const auto hit = index.find(node);
-  return hit == index.end() ? -1 : hit->second.position;
+  if (index == nullptr) {
+    int position = 0;
+    return Walk(node, position) != nullptr ? position : -1;
+  }
+  const auto hit = index->find(node);
+  return hit == index->end() ? -1 : hit->second.position;
 }
 
 std::vector<NetElement*> ElementList::Values() const {

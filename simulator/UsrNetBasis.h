@@ -2,6 +2,7 @@
 // The record that the netlist reader fills for one "BLK" block before a network is made from
 // it: name, port definition, ports, the nodes and the elements in line order.
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -9,8 +10,9 @@
 #include "simulator/NetElement.h"
 #include "simulator/NetLine.h"
 
-// Node numbers, each once, in the order they were met; a node's row is its position. Indexed,
-// so that large networks are read in linear time.
+// Node numbers, each once, in the order they were met; a node's row is its position. Indexed
+// once it grows beyond a few nodes, so that large networks are read in linear time and the
+// many small ones stay small.
 class NodeList : public UniqueList<int> {
  public:
   NodeList() = default;
@@ -26,11 +28,15 @@ class NodeList : public UniqueList<int> {
   int IndexOf(int node) const;
 
  private:
+  static constexpr int32_t kIndexedFrom = 16;
   struct Place {
     Node* node;
     int position;
   };
-  std::unordered_map<int, Place> index;
+  // The node and its position, by walking the list; null when absent.
+  Node* Walk(int node, int& position) const;
+  // Null while the list is small: every network object carries one.
+  std::unique_ptr<std::unordered_map<int, Place>> index;
 };
 
 class ElementList : public List<NetElement*> {

@@ -43,9 +43,9 @@ bool ReadNetlist(ScomFile& reader, UsrDefNet*& top) {
   if (!reader.CheckSyntax() || !reader.ReadBlocks() || reader.GetErrorCode() != 0) return false;
   reader.BuildDataObjects();
   if (!reader.BuildNets() || reader.GetErrorCode() != 0) return false;
-  const std::vector<TabElement> definitions = reader.GetDefinitions().GetEntries();
-  if (definitions.empty()) return false;
-  top = reader.FindUsrNet(definitions.back().GetName());
+  const TabElement* last = reader.GetDefinitions().Last();
+  if (last == nullptr) return false;
+  top = reader.FindUsrNet(last->GetName());
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "pf/archive.h"
 
@@ -70,6 +71,28 @@ TEST(MyStrng, CapacityFollowsTheSixteenByteRule) {
     const MyStrng s(value, digits);
     EXPECT_EQ(s.GetCapacity(), 16);
     EXPECT_STREQ(s.GetBuffer(), text) << digits;
+  }
+}
+
+// Short texts live inside the object, longer ones on the heap; the bytes and capacities must
+// not depend on where a text lives, also when an edit moves it across.
+TEST(MyStrng, BytesDoNotDependOnWhereTheTextLives) {
+  const std::string text40(40, 'y');
+  for (int32_t capacity : {16, 32, 33, 64}) {
+    const MyStrng s = WithCapacity(capacity, "abc");
+    MyStrng copy(s);
+    const MyStrng moved(std::move(copy));
+    EXPECT_EQ(Bytes(moved), Bytes(s)) << capacity;
+    copy = "left";  // a moved-from string stays usable
+    EXPECT_EQ(Bytes(copy), std::string("left") + std::string(12, '\0'));
+
+    MyStrng edited = WithCapacity(capacity, "abc");
+    edited = text40.c_str();
+    edited.Delete(4, 40);  // 48 bytes down to 16
+    EXPECT_EQ(Bytes(edited), std::string("yyy") + std::string(13, '\0')) << capacity;
+    edited = (text40 + "z").c_str();
+    edited = edited.GetBuffer() + 30;  // from its own heap buffer into the object
+    EXPECT_EQ(Bytes(edited), std::string(10, 'y') + "z" + std::string(5, '\0')) << capacity;
   }
 }
 
