@@ -66,7 +66,7 @@ NodalSystem<T>::NodalSystem() = default;
 
 template <class T>
 NodalSystem<T>::~NodalSystem() {
-  factors.reset();
+  parts.reset();
   liveEntries -= reserved;
 }
 
@@ -87,14 +87,10 @@ bool NodalSystem<T>::ReserveEntries(long long entries) {
 
 template <class T>
 bool NodalSystem<T>::Begin(int n, size_t positions) {
-  factors.reset();
+  parts.reset();
   liveEntries -= reserved;
   reserved = 0;
   order = 0;
-  columnStart.clear();
-  rowIndex.clear();
-  values.clear();
-  declared.clear();
   // Each node holds its diagonal, its vectors and the factors' bookkeeping.
   const long long want = 4LL * std::max(n, 0) + static_cast<long long>(positions);
   if (n < 0 || positions > static_cast<size_t>(entryLimit) || !ReserveEntries(want)) return false;
@@ -105,33 +101,41 @@ bool NodalSystem<T>::Begin(int n, size_t positions) {
 template <class T>
 void NodalSystem<T>::Declare(int row, int col) {
   if (row < 0 || col < 0 || row >= order || col >= order) return;
-  declared.emplace_back(col, row);
+  if (parts == nullptr) parts = std::make_unique<Parts>();
+  parts->declared.emplace_back(col, row);
 }
 
 template <class T>
 void NodalSystem<T>::Build() {
+  if (parts == nullptr) parts = std::make_unique<Parts>();
+  Parts& m = *parts;
+  auto& declared = m.declared;
   for (int k = 0; k < order; ++k) declared.emplace_back(k, k);
   std::sort(declared.begin(), declared.end());
   declared.erase(std::unique(declared.begin(), declared.end()), declared.end());
-  columnStart.assign(static_cast<size_t>(order) + 1, 0);
-  rowIndex.resize(declared.size());
+  m.columnStart.assign(static_cast<size_t>(order) + 1, 0);
+  m.rowIndex.resize(declared.size());
   for (size_t p = 0; p < declared.size(); ++p) {
-    ++columnStart[static_cast<size_t>(declared[p].first) + 1];
-    rowIndex[p] = declared[p].second;
+    ++m.columnStart[static_cast<size_t>(declared[p].first) + 1];
+    m.rowIndex[p] = declared[p].second;
   }
-  for (int k = 0; k < order; ++k) columnStart[k + 1] += columnStart[k];
+  for (int k = 0; k < order; ++k) m.columnStart[k + 1] += m.columnStart[k];
   std::vector<std::pair<int, int>>().swap(declared);
-  values.assign(rowIndex.size(), T());
-  rhs.assign(static_cast<size_t>(order), T());
-  residual.assign(static_cast<size_t>(order), T());
-  scale.assign(static_cast<size_t>(order), 0.0);
+  m.values.assign(m.rowIndex.size(), T());
+  m.rhs.assign(static_cast<size_t>(order), T());
+  m.residual.assign(static_cast<size_t>(order), T());
+  m.scale.assign(static_cast<size_t>(order), 0.0);
 }
 
 template <class T>
 int NodalSystem<T>::Slot(int row, int col) const {
-  if (row < 0 || col < 0 || row >= order || col >= order || columnStart.empty()) return -1;
-  const auto begin = rowIndex.begin() + columnStart[col];
-  const auto end = rowIndex.begin() + columnStart[col + 1];
+  if (row < 0 || col < 0 || row >= order || col >= order || parts == nullptr ||
+      parts->columnStart.empty()) {
+    return -1;
+  }
+  const std::vector<int>& rowIndex = parts->rowIndex;
+  const auto begin = rowIndex.begin() + parts->columnStart[col];
+  const auto end = rowIndex.begin() + parts->columnStart[col + 1];
   const auto hit = std::lower_bound(begin, end, row);
   return hit != end && *hit == row ? static_cast<int>(hit - rowIndex.begin()) : -1;
 }
@@ -149,8 +153,8 @@ std::vector<std::pair<int, int>> NodalSystem<T>::RowEntries(int row) const {
 template <class T>
 std::vector<int> NodalSystem<T>::LineSlots(int line) const {
   std::vector<int> slots;
-  if (line < 0 || line >= order) return slots;
-  for (int p = columnStart[line]; p < columnStart[line + 1]; ++p) slots.push_back(p);
+  if (line < 0 || line >= order || parts == nullptr || parts->columnStart.empty()) return slots;
+  for (int p = parts->columnStart[line]; p < parts->columnStart[line + 1]; ++p) slots.push_back(p);
   for (const auto& [slot, col] : RowEntries(line)) {
     if (col != line) slots.push_back(slot);
   }
@@ -159,45 +163,50 @@ std::vector<int> NodalSystem<T>::LineSlots(int line) const {
 
 template <class T>
 typename NodalSystem<T>::Status NodalSystem<T>::Factor(const std::vector<T>& matrix, int which) {
-  klu_common& common = factors->common;
-  klu_numeric*& numeric = factors->numeric[which];
-  if (numeric != nullptr) klu_free_numeric(&numeric, &common);
-  int* ap = columnStart.data();
-  int* ai = rowIndex.data();
+  Factors& f = *parts->factors;
+  klu_numeric*& numeric = f.numeric[which];
+  if (numeric != nullptr) klu_free_numeric(&numeric, &f.common);
+  int* ap = parts->columnStart.data();
+  int* ai = parts->rowIndex.data();
   if constexpr (std::is_same_v<T, Cmplx>) {
-    numeric = klu_z_factor(ap, ai, Numbers(matrix.data()), factors->symbolic, &common);
+    numeric = klu_z_factor(ap, ai, Numbers(matrix.data()), f.symbolic, &f.common);
   } else {
-    numeric = klu_factor(ap, ai, Numbers(matrix.data()), factors->symbolic, &common);
+    numeric = klu_factor(ap, ai, Numbers(matrix.data()), f.symbolic, &f.common);
   }
   if (numeric != nullptr) return Status::kSolved;
-  return common.status == KLU_SINGULAR ? Status::kSingular : Status::kNoMemory;
+  return f.common.status == KLU_SINGULAR ? Status::kSingular : Status::kNoMemory;
 }
 
 template <class T>
 bool NodalSystem<T>::Refactor(const std::vector<T>& matrix, int which) {
-  klu_common& common = factors->common;
-  klu_numeric* numeric = factors->numeric[which];
+  Factors& f = *parts->factors;
+  int* ap = parts->columnStart.data();
+  int* ai = parts->rowIndex.data();
   if constexpr (std::is_same_v<T, Cmplx>) {
-    return klu_z_refactor(columnStart.data(), rowIndex.data(), Numbers(matrix.data()),
-                          factors->symbolic, numeric, &common) != 0;
+    return klu_z_refactor(ap, ai, Numbers(matrix.data()), f.symbolic, f.numeric[which],
+                          &f.common) != 0;
   } else {
-    return klu_refactor(columnStart.data(), rowIndex.data(), Numbers(matrix.data()),
-                        factors->symbolic, numeric, &common) != 0;
+    return klu_refactor(ap, ai, Numbers(matrix.data()), f.symbolic, f.numeric[which],
+                        &f.common) != 0;
   }
 }
 
 template <class T>
 void NodalSystem<T>::SolveWith(int which, T* x) {
+  Factors& f = *parts->factors;
   if constexpr (std::is_same_v<T, Cmplx>) {
-    klu_z_solve(factors->symbolic, factors->numeric[which], order, 1, Numbers(x),
-                &factors->common);
+    klu_z_solve(f.symbolic, f.numeric[which], order, 1, Numbers(x), &f.common);
   } else {
-    klu_solve(factors->symbolic, factors->numeric[which], order, 1, x, &factors->common);
+    klu_solve(f.symbolic, f.numeric[which], order, 1, x, &f.common);
   }
 }
 
 template <class T>
 double NodalSystem<T>::BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const {
+  const std::vector<int>& columnStart = parts->columnStart;
+  const std::vector<int>& rowIndex = parts->rowIndex;
+  std::vector<T>& residual = parts->residual;
+  std::vector<double>& scale = parts->scale;
   std::copy(b, b + order, residual.begin());
   for (int i = 0; i < order; ++i) scale[i] = Size(b[i]);
   for (int col = 0; col < order; ++col) {
@@ -222,15 +231,20 @@ template <class T>
 typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matrix, T* x,
                                                       int which) {
   if (order == 0) return Status::kSolved;
-  if (which < 0 || which > 1 || matrix.size() != rowIndex.size()) return Status::kSingular;
+  if (which < 0 || which > 1 || parts == nullptr || matrix.size() != parts->rowIndex.size()) {
+    return Status::kSingular;
+  }
+  std::unique_ptr<Factors>& factors = parts->factors;
   if (factors == nullptr) {
     factors = std::make_unique<Factors>();
-    factors->symbolic = klu_analyze(order, columnStart.data(), rowIndex.data(), &factors->common);
+    factors->symbolic = klu_analyze(order, parts->columnStart.data(), parts->rowIndex.data(),
+                                    &factors->common);
     if (factors->symbolic == nullptr) {
       factors.reset();
       return Status::kNoMemory;
     }
   }
+  std::vector<T>& rhs = parts->rhs;
   std::copy(x, x + order, rhs.begin());
   if (factors->numeric[which] != nullptr) {
     if (Refactor(matrix, which)) {

@@ -38,9 +38,10 @@ class NodalSystem {
 
   // The place of (row, col) in Values(); -1 for ground or a position never declared.
   int Slot(int row, int col) const;
-  size_t GetEntryCount() const { return rowIndex.size(); }
-  std::vector<T>& Values() { return values; }
-  const std::vector<T>& Values() const { return values; }
+  size_t GetEntryCount() const { return parts != nullptr ? parts->rowIndex.size() : 0; }
+  // After Build.
+  std::vector<T>& Values() { return parts->values; }
+  const std::vector<T>& Values() const { return parts->values; }
   // Every stored entry of row `row` (place, column), and every place in row or column `line`.
   std::vector<std::pair<int, int>> RowEntries(int row) const;
   std::vector<int> LineSlots(int line) const;
@@ -65,17 +66,23 @@ class NodalSystem {
   // Largest componentwise backward error |b - A x|_i / (|A| |x| + |b|)_i.
   double BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const;
 
-  int order = 0;
-  std::vector<int> columnStart;  // order + 1
-  std::vector<int> rowIndex;     // sorted within each column
-  std::vector<T> values;
-  std::vector<std::pair<int, int>> declared;  // (col, row) until Build
-  // Scratch of the accuracy check: b, the residual and its scale.
-  std::vector<T> rhs;
-  mutable std::vector<T> residual;
-  mutable std::vector<double> scale;
-  std::unique_ptr<Factors> factors;
+  // Made at the first Declare: a system that is only reserved (the network of a netlist that
+  // no point computes) takes no more room than the object itself.
+  struct Parts {
+    std::vector<int> columnStart;  // order + 1
+    std::vector<int> rowIndex;     // sorted within each column
+    std::vector<T> values;
+    std::vector<std::pair<int, int>> declared;  // (col, row) until Build
+    // Scratch of the accuracy check: b, the residual and its scale.
+    std::vector<T> rhs;
+    std::vector<T> residual;
+    std::vector<double> scale;
+    std::unique_ptr<Factors> factors;
+  };
+
+  std::unique_ptr<Parts> parts;
   long long reserved = 0;  // this system's share of the live entries
+  int order = 0;
 };
 
 extern template class NodalSystem<double>;

@@ -63,7 +63,8 @@ void UsrDefNet::ReadGeneratorResistances() {
 
 bool UsrDefNet::SetUp() {
   computable = false;
-  stamps.clear();
+  built = false;
+  if (work != nullptr) work->stamps.clear();
   nodeCount = nodeLabels.GetCount();
   if (nodeCount == 0 || elements.GetCount() == 0) {
     Error("Definiertes Netzwerk enthält keine Elemente", 2);
@@ -80,31 +81,46 @@ bool UsrDefNet::SetUp() {
     return false;
   }
   if (!CheckPorts()) return false;
-  for (NetElement* element : elements.Values()) stamps.push_back(PlanStamp(element));
+  // Judged here for the messages; the stamps themselves are planned when the net is computed.
+  for (NetElement* element : elements.Values()) {
+    if (PlanStamp(element).kind == Stamp::kNone) Error("UsrDefNet: Fall nicht implementiert", 4);
+  }
+  computable = true;
+  return true;
+}
+
+UsrDefNet::Work& UsrDefNet::GetWork() {
+  if (work == nullptr) work = std::make_unique<Work>();
+  return *work;
+}
+
+UsrDefNet::Work& UsrDefNet::PlannedWork() {
+  Work& w = GetWork();
+  if (!w.stamps.empty()) return w;
+  for (NetElement* element : elements.Values()) w.stamps.push_back(PlanStamp(element));
   const size_t rows = static_cast<size_t>(nodeCount);
-  terminal.assign(rows + 1, 0);
-  terminal[rows] = 1;
+  w.terminal.assign(rows + 1, 0);
+  w.terminal[rows] = 1;
   for (int k = 0; k < portCount; ++k) {
     // A two-port's minus nodes are ground.
     for (int node : {netPorts[k].nodePlus, netPorts[k].nodeMinus}) {
       const int row = RowOf(node);
-      terminal[row < 0 ? rows : static_cast<size_t>(row)] = 1;
+      w.terminal[row < 0 ? rows : static_cast<size_t>(row)] = 1;
     }
   }
-  groups.resize(rows + 1);
-  std::iota(groups.begin(), groups.end(), 0);
-  representative.resize(rows);
-  std::iota(representative.begin(), representative.end(), 0);
-  shorts.clear();
-  mergedShorts.clear();
-  built = false;
-  computable = true;
-  return true;
+  w.groups.resize(rows + 1);
+  std::iota(w.groups.begin(), w.groups.end(), 0);
+  w.representative.resize(rows);
+  std::iota(w.representative.begin(), w.representative.end(), 0);
+  w.shorts.clear();
+  w.mergedShorts.clear();
+  return w;
 }
 
 // Built when the net is first computed, so that the networks of a netlist that no point
 // computes take no room for it, and again whenever other shorts are merged.
 void UsrDefNet::BuildSystem() {
+  Work& w = *work;
   if (built && !system.Begin(nodeCount, positions)) {
     Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
     computable = false;
@@ -112,39 +128,39 @@ void UsrDefNet::BuildSystem() {
   }
   for (int row = 0; row < nodeCount; ++row) {
     const int group = GroupOf(row);
-    representative[static_cast<size_t>(row)] = group == nodeCount ? -1 : group;
+    w.representative[static_cast<size_t>(row)] = group == nodeCount ? -1 : group;
   }
-  std::vector<char> merged(stamps.size(), 0);
-  for (int k : mergedShorts) merged[static_cast<size_t>(k)] = 1;
-  for (size_t k = 0; k < stamps.size(); ++k) {
+  std::vector<char> merged(w.stamps.size(), 0);
+  for (int k : w.mergedShorts) merged[static_cast<size_t>(k)] = 1;
+  for (size_t k = 0; k < w.stamps.size(); ++k) {
     if (merged[k]) continue;
-    VisitStamp(stamps[k], *stamps[k].element->GetPortMatrix(),
+    VisitStamp(w.stamps[k], *w.stamps[k].element->GetPortMatrix(),
                [&](int, int row, int col, const Cmplx&) {
                  system.Declare(MergedRow(row), MergedRow(col));
                });
   }
   system.Build();
-  for (size_t k = 0; k < stamps.size(); ++k) {
-    Stamp& stamp = stamps[k];
+  for (size_t k = 0; k < w.stamps.size(); ++k) {
+    Stamp& stamp = w.stamps[k];
     std::fill(std::begin(stamp.slots), std::end(stamp.slots), -1);
     if (merged[k]) continue;
     VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int j, int row, int col, const Cmplx&) {
       stamp.slots[j] = system.Slot(MergedRow(row), MergedRow(col));
     });
   }
-  mergedDiagonals.clear();
+  w.mergedDiagonals.clear();
   for (int row = 0; row < nodeCount; ++row) {
-    if (MergedRow(row) != row) mergedDiagonals.push_back(system.Slot(row, row));
+    if (MergedRow(row) != row) w.mergedDiagonals.push_back(system.Slot(row, row));
   }
   for (int k = 0; k < portCount && portCount == 2; ++k) {
-    ShortedPort& port = shortedPorts[k];
+    ShortedPort& port = w.shortedPorts[k];
     port.row = RowOf(netPorts[k].nodePlus);
     port.diagonal = system.Slot(port.row, port.row);
     port.lineSlots = system.LineSlots(port.row);
     port.entries = system.RowEntries(port.row);
   }
-  rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
-  voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
+  w.rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
+  w.voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
   built = true;
 }
 
@@ -156,10 +172,11 @@ bool UsrDefNet::IsShort(const Stamp& stamp) {
 }
 
 int UsrDefNet::GroupOf(int row) {
+  Work& w = *work;
   size_t k = row < 0 ? static_cast<size_t>(nodeCount) : static_cast<size_t>(row);
-  while (groups[k] != static_cast<int>(k)) {
-    groups[k] = groups[static_cast<size_t>(groups[k])];
-    k = static_cast<size_t>(groups[k]);
+  while (w.groups[k] != static_cast<int>(k)) {
+    w.groups[k] = w.groups[static_cast<size_t>(w.groups[k])];
+    k = static_cast<size_t>(w.groups[k]);
   }
   return static_cast<int>(k);
 }
@@ -167,23 +184,24 @@ int UsrDefNet::GroupOf(int row) {
 // Shorts are merged in the order of the elements; one that would join two terminals is left
 // to the guard conductance, which the conversions to S keep exact for a link between the ports.
 bool UsrDefNet::MergeShorts() {
-  if (shorts.empty() && mergedShorts.empty()) return false;
-  std::iota(groups.begin(), groups.end(), 0);
+  Work& w = *work;
+  if (w.shorts.empty() && w.mergedShorts.empty()) return false;
+  std::iota(w.groups.begin(), w.groups.end(), 0);
   std::vector<int> merged;
-  for (int k : shorts) {
-    const Stamp& stamp = stamps[static_cast<size_t>(k)];
+  for (int k : w.shorts) {
+    const Stamp& stamp = w.stamps[static_cast<size_t>(k)];
     int from = GroupOf(stamp.rows[0]);
     int to = GroupOf(stamp.kind == Stamp::kOnePort ? stamp.rows[1] : -1);
     if (from != to) {
-      if (terminal[static_cast<size_t>(from)] && terminal[static_cast<size_t>(to)]) continue;
-      if (terminal[static_cast<size_t>(from)]) std::swap(from, to);
-      groups[static_cast<size_t>(from)] = to;
+      if (w.terminal[static_cast<size_t>(from)] && w.terminal[static_cast<size_t>(to)]) continue;
+      if (w.terminal[static_cast<size_t>(from)]) std::swap(from, to);
+      w.groups[static_cast<size_t>(from)] = to;
     }
     // A short inside one group already is dropped as well: stamped, it would swamp the row.
     merged.push_back(k);
   }
-  if (merged == mergedShorts) return false;
-  mergedShorts.swap(merged);
+  if (merged == w.mergedShorts) return false;
+  w.mergedShorts.swap(merged);
   return true;
 }
 
@@ -267,9 +285,6 @@ UsrDefNet::Stamp UsrDefNet::PlanStamp(NetElement* element) {
     }
     if (grounded) stamp.kind = Stamp::kGrounded;
   }
-  if (stamp.kind == Stamp::kNone) {
-    Error("UsrDefNet: Fall nicht implementiert", 4);
-  }
   return stamp;
 }
 
@@ -343,14 +358,15 @@ Cmplx UsrDefNet::GetNodalEntry(int row, int col) const {
 }
 
 void UsrDefNet::AllocateResults() {
-  results.clear();
+  Work& w = GetWork();
+  w.results.clear();
   if (sweep == nullptr) return;
   const int count = std::clamp(sweep->count, 0, kMaxResults);
-  results.assign(static_cast<size_t>(count), PortMatrix(portCount));
-  for (const PortMatrix& entry : results) {
+  w.results.assign(static_cast<size_t>(count), PortMatrix(portCount));
+  for (const PortMatrix& entry : w.results) {
     if (entry.GetSize() != portCount) {
       Error("UsrDefNet: Nicht genügend Speicherplatz", 2);
-      results.clear();
+      w.results.clear();
       return;
     }
   }
@@ -359,25 +375,26 @@ void UsrDefNet::AllocateResults() {
 }
 
 void UsrDefNet::ReleaseResults() {
-  results.clear();
+  if (work != nullptr) std::vector<PortMatrix>().swap(work->results);
   resultsInactive = true;
 }
 
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
+  Work& w = PlannedWork();
   // Every element is filled before any is stamped: the shorts decide where the stamps go.
-  shorts.clear();
-  for (const Stamp& stamp : stamps) {
+  w.shorts.clear();
+  for (const Stamp& stamp : w.stamps) {
     if (stamp.fills) stamp.element->FillMatrix(frequency);
-    if (IsShort(stamp)) shorts.push_back(static_cast<int>(&stamp - stamps.data()));
+    if (IsShort(stamp)) w.shorts.push_back(static_cast<int>(&stamp - w.stamps.data()));
   }
   if (MergeShorts() || !built) BuildSystem();
   if (!computable) return;
   std::vector<Cmplx>& values = system.Values();
   std::fill(values.begin(), values.end(), Cmplx());
   // A merged-away row holds its place with a unit diagonal and no current.
-  for (int slot : mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
-  for (const Stamp& stamp : stamps) StampElement(stamp);
+  for (int slot : w.mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
+  for (const Stamp& stamp : w.stamps) StampElement(stamp);
   if (portCount == 1) {
     ReduceOnePort();
   } else {
@@ -387,7 +404,7 @@ void UsrDefNet::FillMatrix(float frequency) {
   const int point = sweep->index;
   if (point < 0 || point >= GetResultCount()) return;
   if (portMatrix->IsFinite()) {
-    results[static_cast<size_t>(point)] = *portMatrix;
+    w.results[static_cast<size_t>(point)] = *portMatrix;
   } else {
     ReportNotComputable(frequency);
   }
@@ -403,11 +420,12 @@ void UsrDefNet::ReportNotComputable(double frequency) {
 }
 
 Cmplx UsrDefNet::PortVoltage(const Zweig& port) const {
+  Work& w = *work;
   const int plus = MergedRow(RowOf(port.nodePlus));
   const int minus = MergedRow(RowOf(port.nodeMinus));
   Cmplx v;
-  if (plus >= 0) v = voltages[static_cast<size_t>(plus)];
-  if (minus >= 0) v -= voltages[static_cast<size_t>(minus)];
+  if (plus >= 0) v = w.voltages[static_cast<size_t>(plus)];
+  if (minus >= 0) v -= w.voltages[static_cast<size_t>(minus)];
   return v;
 }
 
@@ -427,22 +445,23 @@ bool UsrDefNet::Solved(NodalSystem<Cmplx>::Status status) {
 // A source of 0 V would inject no current and leave the port voltage at 0: the net is then
 // solved for 1 A and the meters read the actual excitation's share, which is none.
 void UsrDefNet::ReduceOnePort() {
-  for (const Stamp& stamp : stamps) {
+  Work& w = *work;
+  for (const Stamp& stamp : w.stamps) {
     if (stamp.element->GetTypeName() == SpannungsQuelle::kTypeName) {
-      excitation = static_cast<const SpannungsQuelle*>(stamp.element)->GetSourceCurrent();
+      w.excitation = static_cast<const SpannungsQuelle*>(stamp.element)->GetSourceCurrent();
     }
   }
-  const bool unitDrive = excitation.Abs() == 0.0;
-  const Cmplx drive = unitDrive ? Cmplx(1.0, 0.0) : excitation;
+  const bool unitDrive = w.excitation.Abs() == 0.0;
+  const Cmplx drive = unitDrive ? Cmplx(1.0, 0.0) : w.excitation;
   const Zweig& port = netPorts[0];
   if (IsGrounded(port)) {
-    rhs[static_cast<size_t>(RowOf(NonGroundNode(port)))] = drive;
+    w.rhs[static_cast<size_t>(RowOf(NonGroundNode(port)))] = drive;
   } else {
-    rhs[static_cast<size_t>(RowOf(port.nodePlus))] = drive;
-    rhs[static_cast<size_t>(RowOf(port.nodeMinus))] = -drive;
+    w.rhs[static_cast<size_t>(RowOf(port.nodePlus))] = drive;
+    w.rhs[static_cast<size_t>(RowOf(port.nodeMinus))] = -drive;
   }
-  voltages = rhs;
-  if (!Solved(system.Solve(system.Values(), voltages.data()))) return;
+  w.voltages = w.rhs;
+  if (!Solved(system.Solve(system.Values(), w.voltages.data()))) return;
   const Cmplx v = PortVoltage(port);
   if (v.Abs() == 0.0) {
     Error("Fehler bei der Berechnung von Y_11", 2);
@@ -453,29 +472,31 @@ void UsrDefNet::ReduceOnePort() {
 }
 
 void UsrDefNet::ReduceTwoPort() {
-  ReduceColumn(shortedPorts[0].row, shortedPorts[1], 1);
-  ReduceColumn(shortedPorts[1].row, shortedPorts[0], 2);
+  Work& w = *work;
+  ReduceColumn(w.shortedPorts[0].row, w.shortedPorts[1], 1);
+  ReduceColumn(w.shortedPorts[1].row, w.shortedPorts[0], 2);
 }
 
 // The shorted port's row and column become those of the identity for the solve: its node is
 // held at 0 V and the rest of the system is the nodal matrix without it. Each column keeps its
 // own factorisation, as the two matrices differ.
 void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column) {
+  Work& w = *work;
   std::vector<Cmplx>& values = system.Values();
-  savedLine.clear();
+  w.savedLine.clear();
   for (int slot : shorted.lineSlots) {
-    savedLine.push_back(values[static_cast<size_t>(slot)]);
+    w.savedLine.push_back(values[static_cast<size_t>(slot)]);
     values[static_cast<size_t>(slot)] = Cmplx();
   }
   values[static_cast<size_t>(shorted.diagonal)] = Cmplx(1.0, 0.0);
-  std::fill(voltages.begin(), voltages.end(), Cmplx());
-  voltages[static_cast<size_t>(driven)] = Cmplx(1.0, 0.0);
-  const auto status = system.Solve(values, voltages.data(), column - 1);
-  for (size_t k = 0; k < savedLine.size(); ++k) {
-    values[static_cast<size_t>(shorted.lineSlots[k])] = savedLine[k];
+  std::fill(w.voltages.begin(), w.voltages.end(), Cmplx());
+  w.voltages[static_cast<size_t>(driven)] = Cmplx(1.0, 0.0);
+  const auto status = system.Solve(values, w.voltages.data(), column - 1);
+  for (size_t k = 0; k < w.savedLine.size(); ++k) {
+    values[static_cast<size_t>(shorted.lineSlots[k])] = w.savedLine[k];
   }
   if (!Solved(status)) return;
-  const Cmplx x = voltages[static_cast<size_t>(driven)];
+  const Cmplx x = w.voltages[static_cast<size_t>(driven)];
   if (x.Abs() == 0.0) {
     Error(column == 1 ? "Fehler bei der Berechnung von Y_11" : "Fehler bei der Berechnung von Y_22",
           2);
@@ -485,7 +506,7 @@ void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column)
   Cmplx current;
   for (const auto& [slot, col] : shorted.entries) {
     if (col != shorted.row) {
-      current += values[static_cast<size_t>(slot)] * voltages[static_cast<size_t>(col)];
+      current += values[static_cast<size_t>(slot)] * w.voltages[static_cast<size_t>(col)];
     }
   }
   const int other = 3 - column;
@@ -494,10 +515,11 @@ void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column)
 }
 
 void UsrDefNet::UpdateMeters(bool unitDrive) {
-  for (const Stamp& stamp : stamps) {
+  Work& w = *work;
+  for (const Stamp& stamp : w.stamps) {
     if (!stamp.element->IsMeter()) continue;
     Cmplx v = PortVoltage(stamp.element->GetPort(0));
-    if (unitDrive) v *= excitation;
+    if (unitDrive) v *= w.excitation;
     stamp.element->TakeReading(v);
   }
 }
@@ -528,8 +550,8 @@ void UsrDefNet::ReferenceResistances(float& z01, float& z02) const {
 }
 
 PortMatrix UsrDefNet::GetPortMatrix(int point) const {
-  if (results.empty()) return PortMatrix(portCount);
-  return results[static_cast<size_t>(ClampPoint(point))];
+  if (GetResultCount() == 0) return PortMatrix(portCount);
+  return work->results[static_cast<size_t>(ClampPoint(point))];
 }
 
 void UsrDefNet::GetParameter(Cmplx& out, char kind, int i, int j, int point) const {
@@ -566,14 +588,20 @@ PortMatrix UsrDefNet::GetTableMatrix(char kind, int point) const {
   }
 }
 
+const LineFile& UsrDefNet::GetResultTable() const {
+  static const LineFile kNone;
+  return work != nullptr ? work->resultTable : kNone;
+}
+
 void UsrDefNet::WriteResultTable(pf::Window* window, char kind) {
-  resultTable.RemoveAll();
-  resultTable.AddLine(MyStrng("* Erzeugt von VOSTRANE  ") + tableTitle);
-  resultTable.AddLine("* R. Voskar, Kollegstiftung Morvaburg");
+  Work& w = GetWork();
+  w.resultTable.RemoveAll();
+  w.resultTable.AddLine(MyStrng("* Erzeugt von VOSTRANE  ") + w.tableTitle);
+  w.resultTable.AddLine("* R. Voskar, Kollegstiftung Morvaburg");
   const char letter[2] = {kind, '\0'};
   MyStrng heading = MyStrng("* ") + name + ": " + letter;
   if (kind == PortMatrix::kAdmittance) heading += " Betrag/mMho Grad";
-  resultTable.AddLine(heading);
+  w.resultTable.AddLine(heading);
   const int count = sweep != nullptr ? std::clamp(sweep->count, 0, kMaxResults) : 0;
   for (int i = 0; i < count; ++i) {
     char number[32];
@@ -587,9 +615,9 @@ void UsrDefNet::WriteResultTable(pf::Window* window, char kind) {
       ReportNotComputable(sweep->GetFrequency(i));
       row = PortMatrix(portCount);
     }
-    resultTable.AddLine(MyStrng(frequency.c_str()) + row.ToText());
+    w.resultTable.AddLine(MyStrng(frequency.c_str()) + row.ToText());
   }
-  if (window != nullptr) resultTable.CopyToClipboard(window);
+  if (window != nullptr) w.resultTable.CopyToClipboard(window);
 }
 
 UsrDefEinTor::UsrDefEinTor(UsrDefNet* usrNet, const NetLine& line) : EinTor(line), net(usrNet) {

@@ -12,6 +12,7 @@
 // its conductance would swamp every other one at its nodes, so its two nodes become one row
 // instead. A short between two terminals (ground, the ports' nodes) stays a conductance.
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -63,8 +64,9 @@ class UsrDefNet : public NetElement {
   // Rebuilds the result table for kind; with a window the lines go to the clipboard too. A
   // row that would show an infinite or NaN value is reported and shows zeros.
   void WriteResultTable(pf::Window* window, char kind);
-  const LineFile& GetResultTable() const { return resultTable; }
-  void SetTableTitle(const MyStrng& title) { tableTitle = title; }
+  // Empty until WriteResultTable.
+  const LineFile& GetResultTable() const;
+  void SetTableTitle(const MyStrng& title) { GetWork().tableTitle = title; }
 
   // The first element whose name equals name, else null.
   NetElement* FindElement(const MyStrng& elementName) const;
@@ -86,7 +88,9 @@ class UsrDefNet : public NetElement {
   // Entry (row, col) of the nodal admittance matrix of the latest point, rows 0-based in the
   // order of the node labels; 0 where no element reaches.
   Cmplx GetNodalEntry(int row, int col) const;
-  int GetResultCount() const { return static_cast<int>(results.size()); }
+  int GetResultCount() const {
+    return work != nullptr ? static_cast<int>(work->results.size()) : 0;
+  }
   // No results, and none stored until AllocateResults: for a net whose results nothing reads.
   void ReleaseResults();
 
@@ -144,29 +148,43 @@ class UsrDefNet : public NetElement {
   Cmplx PortVoltage(const Zweig& port) const;
   int RowOf(int node) const { return node == 0 ? -1 : nodeLabels.IndexOf(node); }
   // The row that holds row's voltage and stamps, -1 for ground.
-  int MergedRow(int row) const { return row < 0 ? -1 : representative[static_cast<size_t>(row)]; }
+  int MergedRow(int row) const {
+    return row < 0 ? -1 : work->representative[static_cast<size_t>(row)];
+  }
   int ClampPoint(int point) const;
   void ReferenceResistances(float& z01, float& z02) const;
+
+  // What computing the net and keeping its results takes: made when the net is first
+  // computed or asked to keep results, so that the many networks of a netlist that no point
+  // computes take no room for it.
+  struct Work {
+    std::vector<Stamp> stamps;       // none until the net is planned after SetUp
+    std::vector<int> shorts;         // stamps that are shorts at the latest point
+    std::vector<int> mergedShorts;   // those of them whose nodes the system merges
+    std::vector<int> groups;         // union-find parents of the rows and ground (last)
+    std::vector<char> terminal;      // of the rows and ground: never merged with one another
+    std::vector<int> representative;   // per row as the system is built
+    std::vector<int> mergedDiagonals;  // slots of the merged-away rows' unit diagonals
+    std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
+    std::vector<Cmplx> voltages;
+    Cmplx excitation{1.0, 0.0};
+    std::vector<Cmplx> savedLine;  // the shorted port's row and column while it is solved
+    ShortedPort shortedPorts[2];
+    std::vector<PortMatrix> results;
+    LineFile resultTable;
+    MyStrng tableTitle;
+  };
+  Work& GetWork();
+  // The work with the stamps planned and the merging state reset.
+  Work& PlannedWork();
 
   MyStrng portDefinition;
   Zweig netPorts[kMaxPorts];
   NodeList nodeLabels;
   ElementList elements;
-  std::vector<Stamp> stamps;
-  size_t positions = 0;              // most positions the stamps declare
-  std::vector<int> shorts;           // stamps that are shorts at the latest point
-  std::vector<int> mergedShorts;     // those of them whose nodes the system merges
-  std::vector<int> groups;           // union-find parents of the rows and ground (last)
-  std::vector<char> terminal;        // of the rows and ground: never merged with one another
-  std::vector<int> representative;   // per row as the system is built
-  std::vector<int> mergedDiagonals;  // slots of the merged-away rows' unit diagonals
-  std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
-  std::vector<Cmplx> voltages;
-  Cmplx excitation{1.0, 0.0};
   NodalSystem<Cmplx> system;  // its values are the nodal matrix
-  std::vector<Cmplx> savedLine;  // the shorted port's row and column while it is solved
-  ShortedPort shortedPorts[2];
-  std::vector<PortMatrix> results;
+  std::unique_ptr<Work> work;
+  size_t positions = 0;  // most positions the stamps declare
   bool resultsInactive = true;
   bool notComputableReported = false;
   bool computable = false;
@@ -176,8 +194,6 @@ class UsrDefNet : public NetElement {
   int rg1Given = 0;
   int rg2Given = 0;
   SweepFreq* sweep = nullptr;
-  LineFile resultTable;
-  MyStrng tableTitle;
 };
 
 // An earlier block's network as a one-port element; the reader owns the network.
