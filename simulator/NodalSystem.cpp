@@ -11,8 +11,11 @@ static_assert(sizeof(Cmplx) == 2 * sizeof(double) && std::is_standard_layout_v<C
 
 namespace {
 
-// A factorisation reused with new values stands while the solution it gives has a backward
-// error no larger than this; otherwise the matrix is pivoted afresh.
+// A factorisation reused with new values is trusted while its pivots keep a ratio of smallest
+// to largest of at least kTrustedPivotRatio: a failing pivot (one that shrinks, or whose
+// multipliers grow the pivots after it) spreads them far wider. Below that ratio the solution's
+// backward error decides, and beyond kReuseTolerance the matrix is pivoted afresh.
+constexpr double kTrustedPivotRatio = 1e-6;
 constexpr double kReuseTolerance = 1e-11;
 
 long long liveEntries = 0;
@@ -202,6 +205,20 @@ void NodalSystem<T>::SolveWith(int which, T* x) {
 }
 
 template <class T>
+double NodalSystem<T>::PivotRatio(int which) const {
+  const T* pivots = static_cast<const T*>(parts->factors->numeric[which]->Udiag);
+  double smallest = HUGE_VAL;
+  double largest = 0.0;
+  for (int k = 0; k < order; ++k) {
+    const double size = Size(pivots[k]);
+    if (!std::isfinite(size)) return 0.0;
+    smallest = std::min(smallest, size);
+    largest = std::max(largest, size);
+  }
+  return largest > 0.0 ? smallest / largest : 0.0;
+}
+
+template <class T>
 double NodalSystem<T>::BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const {
   const std::vector<int>& columnStart = parts->columnStart;
   const std::vector<int>& rowIndex = parts->rowIndex;
@@ -249,7 +266,10 @@ typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matr
   if (factors->numeric[which] != nullptr) {
     if (Refactor(matrix, which)) {
       SolveWith(which, x);
-      if (BackwardError(matrix, x, rhs.data()) <= kReuseTolerance) return Status::kSolved;
+      if (PivotRatio(which) >= kTrustedPivotRatio ||
+          BackwardError(matrix, x, rhs.data()) <= kReuseTolerance) {
+        return Status::kSolved;
+      }
       std::copy(rhs.begin(), rhs.end(), x);
     }
   } else if (!factors->counted[which]) {

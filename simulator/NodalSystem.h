@@ -2,7 +2,7 @@
 // The nodal matrix of a network in compressed sparse columns, and its sparse LU factorisation
 // (SuiteSparse KLU). The structure is declared once from the positions the stamps reach; the
 // values are stamped anew at every point. A factorisation keeps its pivot order from point to
-// point while the solution it gives stays accurate, and pivots afresh when it does not.
+// point while its pivots and the solution it gives stay sound, and pivots afresh when not.
 //
 // Use: Begin, Declare every position, Build; then per point fill Values() through Slot()
 // places and Solve. T is double (operating point) or Cmplx (small-signal network).
@@ -63,6 +63,8 @@ class NodalSystem {
   // The latest factorisation's pivots with matrix's values; false when a pivot became zero.
   bool Refactor(const std::vector<T>& matrix, int which);
   void SolveWith(int which, T* x);
+  // Smallest over largest pivot size of factorisation `which`; 0 when one is not finite.
+  double PivotRatio(int which) const;
   // Largest componentwise backward error |b - A x|_i / (|A| |x| + |b|)_i.
   double BackwardError(const std::vector<T>& matrix, const T* x, const T* b) const;
 
