@@ -158,24 +158,24 @@ class UsrDefNet : public NetElement {
   // computed or asked to keep results, so that the many networks of a netlist that no point
   // computes take no room for it.
   struct Work {
-    std::vector<Stamp> stamps;       // none until the net is planned after SetUp
-    std::vector<int> shorts;         // stamps that are shorts at the latest point
-    std::vector<int> mergedShorts;   // those of them whose nodes the system merges
-    std::vector<int> groups;         // union-find parents of the rows and ground (last)
-    std::vector<char> terminal;      // of the rows and ground: never merged with one another
-    std::vector<int> representative;   // per row as the system is built
-    std::vector<int> mergedDiagonals;  // slots of the merged-away rows' unit diagonals
-    std::vector<Cmplx> rhs;  // injected node currents of the latest one-port solve
+    std::vector<Stamp> stamps;          // none until the net is planned after SetUp
+    std::vector<int> shorts;            // stamps that are shorts at the latest point
+    std::vector<int> mergedShorts;      // those of them whose nodes the system merges
+    std::vector<int> groups;            // union-find parents of the rows and ground (last)
+    std::vector<char> terminal;         // of the rows and ground: never merged with one another
+    std::vector<int> representative;    // per row as the system is built
+    std::vector<int> mergedDiagonals;   // slots of the merged-away rows' unit diagonals
+    std::vector<Cmplx> rhs;             // injected node currents of the latest one-port solve
     std::vector<Cmplx> voltages;
     Cmplx excitation{1.0, 0.0};
-    std::vector<Cmplx> savedLine;  // the shorted port's row and column while it is solved
+    std::vector<Cmplx> savedLine;       // the shorted port's row and column while it is solved
     ShortedPort shortedPorts[2];
     std::vector<PortMatrix> results;
     LineFile resultTable;
     MyStrng tableTitle;
   };
   Work& GetWork();
-  // The work with the stamps planned and the merging state reset.
+  // The work, its stamps planned (and the merging state reset) at the first call after SetUp.
   Work& PlannedWork();
 
   MyStrng portDefinition;
