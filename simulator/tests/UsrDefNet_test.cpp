@@ -43,6 +43,20 @@ class Extreme : public ZweiTor {
   bool SkipsFillMatrix() const override { return false; }
 };
 
+// A lossless inductor ("ONE", -j S at 1 GHz) or capacitor ("CST", +j S at 1 GHz): in series,
+// exactly resonant at 1 GHz.
+class Reactance : public EinTor {
+ public:
+  Reactance(const NetLine& line, bool capacitive) : EinTor(line), capacitive(capacitive) {}
+  void FillMatrix(float f) override {
+    portMatrix->SetAt(Cmplx(0.0, capacitive ? f / 1e9 : -1e9 / f), 1, 1);
+  }
+  bool SkipsFillMatrix() const override { return false; }
+
+ private:
+  bool capacitive;
+};
+
 // The lumped models and the fixed n-ports, read through the netlist reader.
 class UsrDefNetTest : public testing::Test {
  protected:
@@ -54,6 +68,8 @@ class UsrDefNetTest : public testing::Test {
     kinds.Register("SYUE",
                    [](const NetLine& l) -> NetElement* { return new FixedPorts<DreiTor>(l); });
     kinds.Register("TAP", [](const NetLine& l) -> NetElement* { return new Extreme(l); });
+    kinds.Register("ONE", [](const NetLine& l) -> NetElement* { return new Reactance(l, false); });
+    kinds.Register("CST", [](const NetLine& l) -> NetElement* { return new Reactance(l, true); });
   }
 
   // The last network of the text, null when the reader stops.
@@ -199,6 +215,27 @@ TEST_F(UsrDefNetTest, SingularPointKeepsThePreviousResult) {
   EXPECT_EQ(RealParts(*net->GetPortMatrix()), before);
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
             (std::vector<std::string>{"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}));
+}
+
+// A series resonance between the ports leaves the internal node's block singular, but not the
+// matrices of the reduction column by column: they find the ports shorted together and say
+// so, and the point keeps the previous result.
+TEST_F(UsrDefNetTest, SeriesResonanceBetweenThePortsFallsBackToColumns) {
+  UsrDefNet* net =
+      ReadBlock({"TOP: 2POR 1 2", "ONE 1 3", "CST 3 2", "RES 1 R = 50ohm", "RES 2 R = 50ohm"});
+  ASSERT_NE(net, nullptr);
+  const Cmplx series(0.0, -1.0 / 1.5);  // 1 / (2j - 0.5j) at 2 GHz
+  const Cmplx y[] = {series + 0.02, -series, -series, series + 0.02};
+  for (float f : {2e9f, 1e9f, 2e9f}) {
+    net->FillMatrix(f);
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_LE((net->GetPortMatrix()->GetAt(i / 2 + 1, i % 2 + 1) - y[i]).Abs(), 1e-15)
+          << f << " Hz, Y" << i;
+    }
+  }
+  EXPECT_EQ(ReaderHarness::QueuedMessages(),
+            (std::vector<std::string>{"Fehler bei der Berechnung von Y_11",
+                                      "Fehler bei der Berechnung von Y_22"}));
 }
 
 // The largest sweep fills every result; a longer one keeps the first 3000 points. (S at the
