@@ -60,8 +60,8 @@ struct NodalSystem<T>::Factors {
 
   klu_common common;
   klu_symbolic* symbolic = nullptr;
-  klu_numeric* numeric[2] = {nullptr, nullptr};
-  bool counted[2] = {false, false};  // the factorisation's entries are reserved
+  klu_numeric* numeric[kFactorisations] = {};
+  bool counted[kFactorisations] = {};  // the factorisation's entries are reserved
 };
 
 template <class T>
@@ -125,7 +125,6 @@ void NodalSystem<T>::Build() {
   for (int k = 0; k < order; ++k) m.columnStart[k + 1] += m.columnStart[k];
   std::vector<std::pair<int, int>>().swap(declared);
   m.values.assign(m.rowIndex.size(), T());
-  m.rhs.assign(static_cast<size_t>(order), T());
   m.residual.assign(static_cast<size_t>(order), T());
   m.scale.assign(static_cast<size_t>(order), 0.0);
 }
@@ -195,12 +194,12 @@ bool NodalSystem<T>::Refactor(const std::vector<T>& matrix, int which) {
 }
 
 template <class T>
-void NodalSystem<T>::SolveWith(int which, T* x) {
+void NodalSystem<T>::SolveWith(int which, T* x, int count) {
   Factors& f = *parts->factors;
   if constexpr (std::is_same_v<T, Cmplx>) {
-    klu_z_solve(f.symbolic, f.numeric[which], order, 1, Numbers(x), &f.common);
+    klu_z_solve(f.symbolic, f.numeric[which], order, count, Numbers(x), &f.common);
   } else {
-    klu_solve(f.symbolic, f.numeric[which], order, 1, x, &f.common);
+    klu_solve(f.symbolic, f.numeric[which], order, count, x, &f.common);
   }
 }
 
@@ -246,9 +245,10 @@ double NodalSystem<T>::BackwardError(const std::vector<T>& matrix, const T* x, c
 
 template <class T>
 typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matrix, T* x,
-                                                      int which) {
-  if (order == 0) return Status::kSolved;
-  if (which < 0 || which > 1 || parts == nullptr || matrix.size() != parts->rowIndex.size()) {
+                                                      int which, int count) {
+  if (order == 0 || count <= 0) return Status::kSolved;
+  if (which < 0 || which >= kFactorisations || parts == nullptr ||
+      matrix.size() != parts->rowIndex.size()) {
     return Status::kSingular;
   }
   std::unique_ptr<Factors>& factors = parts->factors;
@@ -261,15 +261,18 @@ typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matr
       return Status::kNoMemory;
     }
   }
+  const size_t size = static_cast<size_t>(order) * static_cast<size_t>(count);
   std::vector<T>& rhs = parts->rhs;
-  std::copy(x, x + order, rhs.begin());
+  rhs.assign(x, x + size);
   if (factors->numeric[which] != nullptr) {
     if (Refactor(matrix, which)) {
-      SolveWith(which, x);
-      if (PivotRatio(which) >= kTrustedPivotRatio ||
-          BackwardError(matrix, x, rhs.data()) <= kReuseTolerance) {
-        return Status::kSolved;
+      SolveWith(which, x, count);
+      const bool trusted = PivotRatio(which) >= kTrustedPivotRatio;
+      bool sound = true;
+      for (int k = 0; k < count && sound && !trusted; ++k) {
+        sound = BackwardError(matrix, x + k * order, rhs.data() + k * order) <= kReuseTolerance;
       }
+      if (sound) return Status::kSolved;
       std::copy(rhs.begin(), rhs.end(), x);
     }
   } else if (!factors->counted[which]) {
@@ -281,7 +284,7 @@ typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matr
     factors->counted[which] = true;
   }
   const Status status = Factor(matrix, which);
-  if (status == Status::kSolved) SolveWith(which, x);
+  if (status == Status::kSolved) SolveWith(which, x, count);
   return status;
 }
 

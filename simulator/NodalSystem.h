@@ -46,10 +46,13 @@ class NodalSystem {
   std::vector<std::pair<int, int>> RowEntries(int row) const;
   std::vector<int> LineSlots(int line) const;
 
-  // Solves A x = b in place (x holds b on entry) for the matrix `matrix` of this structure
-  // (Values() or a variant of it). `which` (0 or 1) selects one of two factorisations kept
-  // side by side, for two matrices that differ in their values.
-  Status Solve(const std::vector<T>& matrix, T* x, int which = 0);
+  // Factorisations kept side by side, for matrices of this structure that differ in values.
+  static constexpr int kFactorisations = 3;
+
+  // Solves A x = b in place for the matrix `matrix` of this structure (Values() or a variant
+  // of it); x holds `count` right-hand sides one after another on entry. `which` selects
+  // the factorisation.
+  Status Solve(const std::vector<T>& matrix, T* x, int which = 0, int count = 1);
 
   // The limit of live entries; returns the previous one. Tests lower it.
   static long long SetEntryLimit(long long limit);
@@ -62,7 +65,7 @@ class NodalSystem {
   Status Factor(const std::vector<T>& matrix, int which);
   // The latest factorisation's pivots with matrix's values; false when a pivot became zero.
   bool Refactor(const std::vector<T>& matrix, int which);
-  void SolveWith(int which, T* x);
+  void SolveWith(int which, T* x, int count);
   // Smallest over largest pivot size of factorisation `which`; 0 when one is not finite.
   double PivotRatio(int which) const;
   // Largest componentwise backward error |b - A x|_i / (|A| |x| + |b|)_i.
@@ -75,7 +78,7 @@ class NodalSystem {
     std::vector<int> rowIndex;     // sorted within each column
     std::vector<T> values;
     std::vector<std::pair<int, int>> declared;  // (col, row) until Build
-    // Scratch of the accuracy check: b, the residual and its scale.
+    // Scratch of the accuracy check: the right-hand sides, a residual and its scale.
     std::vector<T> rhs;
     std::vector<T> residual;
     std::vector<double> scale;

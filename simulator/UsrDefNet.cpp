@@ -1,6 +1,7 @@
 #include "simulator/UsrDefNet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <numeric>
 #include <string>
@@ -160,7 +161,7 @@ void UsrDefNet::BuildSystem() {
     port.entries = system.RowEntries(port.row);
   }
   w.rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
-  w.voltages.assign(static_cast<size_t>(nodeCount), Cmplx());
+  w.voltages.assign(static_cast<size_t>(nodeCount) * static_cast<size_t>(portCount), Cmplx());
   built = true;
 }
 
@@ -473,8 +474,53 @@ void UsrDefNet::ReduceOnePort() {
 
 void UsrDefNet::ReduceTwoPort() {
   Work& w = *work;
+  if (ReduceHeldPorts()) return;
   ReduceColumn(w.shortedPorts[0].row, w.shortedPorts[1], 1);
   ReduceColumn(w.shortedPorts[1].row, w.shortedPorts[0], 2);
+}
+
+// The port rows become those of the identity, so that a solve holds the ports at the
+// voltages it is given and leaves the internal nodes to their block of the nodal matrix:
+// 1 V at one port and 0 V at the other give the port currents of one column,
+// Y_pp - Y_pi Y_ii^-1 Y_ip, both columns from one factorisation. A singular internal block
+// (a series resonance between the ports) or an overflow leaves the point to the columns.
+bool UsrDefNet::ReduceHeldPorts() {
+  Work& w = *work;
+  std::vector<Cmplx>& values = system.Values();
+  w.savedLine.clear();
+  for (const ShortedPort& port : w.shortedPorts) {
+    for (const auto& entry : port.entries) {
+      Cmplx& value = values[static_cast<size_t>(entry.first)];
+      w.savedLine.push_back(value);
+      value = Cmplx();
+    }
+    values[static_cast<size_t>(port.diagonal)] = Cmplx(1.0, 0.0);
+  }
+  const size_t n = static_cast<size_t>(nodeCount);
+  std::fill(w.voltages.begin(), w.voltages.end(), Cmplx());
+  w.voltages[static_cast<size_t>(w.shortedPorts[0].row)] = Cmplx(1.0, 0.0);
+  w.voltages[n + static_cast<size_t>(w.shortedPorts[1].row)] = Cmplx(1.0, 0.0);
+  const auto status = system.Solve(values, w.voltages.data(), 2, 2);
+  size_t saved = 0;
+  for (const ShortedPort& port : w.shortedPorts) {
+    for (const auto& entry : port.entries) {
+      values[static_cast<size_t>(entry.first)] = w.savedLine[saved++];
+    }
+  }
+  if (status == NodalSystem<Cmplx>::Status::kSingular) return false;
+  if (!Solved(status)) return true;
+  Cmplx y[2][2];
+  for (int column = 0; column < 2; ++column) {
+    const Cmplx* v = w.voltages.data() + static_cast<size_t>(column) * n;
+    for (int row = 0; row < 2; ++row) {
+      for (const auto& [slot, col] : w.shortedPorts[row].entries) {
+        y[row][column] += values[static_cast<size_t>(slot)] * v[col];
+      }
+      if (!std::isfinite(y[row][column].re) || !std::isfinite(y[row][column].im)) return false;
+    }
+  }
+  for (int k = 0; k < 4; ++k) portMatrix->SetAt(y[k / 2][k % 2], k / 2 + 1, k % 2 + 1);
+  return true;
 }
 
 // The shorted port's row and column become those of the identity for the solve: its node is

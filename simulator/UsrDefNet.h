@@ -111,7 +111,7 @@ class UsrDefNet : public NetElement {
     int sign = 1;
     int slots[kMaxEntries] = {};
   };
-  // The shorted port's row and what the two-port reduction reads and clears of it.
+  // A two-port's port row and what the reductions read and clear of it.
   struct ShortedPort {
     int row = -1;
     int diagonal = -1;
@@ -140,6 +140,9 @@ class UsrDefNet : public NetElement {
   bool Solved(NodalSystem<Cmplx>::Status status);
   void ReduceOnePort();
   void ReduceTwoPort();
+  // Both columns of the two-port reduction from one solve with the ports held; false, with
+  // the result untouched and nothing reported, when the columns must be solved one by one.
+  bool ReduceHeldPorts();
   // One column of the two-port reduction: 1 A into `driven`, port `shorted` at 0 V.
   void ReduceColumn(int driven, const ShortedPort& shorted, int column);
   void UpdateMeters(bool scaleToZero);
@@ -166,9 +169,9 @@ class UsrDefNet : public NetElement {
     std::vector<int> representative;    // per row as the system is built
     std::vector<int> mergedDiagonals;   // slots of the merged-away rows' unit diagonals
     std::vector<Cmplx> rhs;             // injected node currents of the latest one-port solve
-    std::vector<Cmplx> voltages;
+    std::vector<Cmplx> voltages;        // per port of a two-port: one solution after another
     Cmplx excitation{1.0, 0.0};
-    std::vector<Cmplx> savedLine;       // the shorted port's row and column while it is solved
+    std::vector<Cmplx> savedLine;       // the ports' lines that a reduction clears
     ShortedPort shortedPorts[2];
     std::vector<PortMatrix> results;
     LineFile resultTable;

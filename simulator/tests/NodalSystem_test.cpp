@@ -27,14 +27,16 @@ void Declare(NodalSystem<Cmplx>& system, const Dense& m) {
   system.Build();
 }
 
-// Solves m x = b with m's values in the system's slots; empty when reported singular.
+// Solves m x = b with m's values in the system's slots, b one or more right-hand sides one
+// after another; empty when reported singular.
 std::vector<Cmplx> Solve(NodalSystem<Cmplx>& system, const Dense& m, std::vector<Cmplx> b) {
   std::vector<Cmplx> values(system.GetEntryCount());
   for (int i = 0; i < m.n * m.n; ++i) {
     const int slot = system.Slot(i / m.n, i % m.n);
     if (slot >= 0) values[static_cast<size_t>(slot)] = m.a[static_cast<size_t>(i)];
   }
-  return system.Solve(values, b.data()) == Status::kSolved ? b : std::vector<Cmplx>{};
+  const int count = static_cast<int>(b.size()) / m.n;
+  return system.Solve(values, b.data(), 0, count) == Status::kSolved ? b : std::vector<Cmplx>{};
 }
 
 void ExpectClose(const std::vector<Cmplx>& x, const std::vector<Cmplx>& expected, double tolerance,
@@ -47,7 +49,8 @@ void ExpectClose(const std::vector<Cmplx>& x, const std::vector<Cmplx>& expected
 }
 
 // Random systems of a given fill, some with zeros on the diagonal so that pivots leave it,
-// each solved at two points of the same structure (the second reuses the first's pivots).
+// each solved at two points of the same structure (the second reuses the first's pivots),
+// for two right-hand sides at once.
 TEST(NodalSystem, SolvesLikeTheDenseSolver) {
   std::mt19937 random(2120);
   std::uniform_real_distribution<double> number(-1.0, 1.0);
@@ -66,10 +69,12 @@ TEST(NodalSystem, SolvesLikeTheDenseSolver) {
         for (Cmplx& v : m.a) {
           if (v.Abs() > 0.0) v = Cmplx(number(random), number(random));
         }
-        std::vector<Cmplx> b(static_cast<size_t>(n));
+        std::vector<Cmplx> b(2 * static_cast<size_t>(n));
         for (Cmplx& v : b) v = Cmplx(number(random), number(random));
-        std::vector<Cmplx> expected(static_cast<size_t>(n));
-        ASSERT_EQ(CmplxSolve(expected.data(), m.a.data(), b.data(), n, n), 1) << n << " " << fill;
+        std::vector<Cmplx> expected(b.size());
+        for (int k = 0; k < 2; ++k) {
+          ASSERT_EQ(CmplxSolve(&expected[k * n], m.a.data(), &b[k * n], n, n), 1) << n << fill;
+        }
         ExpectClose(Solve(system, m, b), expected, 1e-9, "random");
       }
     }
@@ -85,11 +90,14 @@ TEST(NodalSystem, PivotsAfreshWhenTheOldPivotsFail) {
   Declare(system, m);
   const std::vector<Cmplx> b = {Cmplx(1.0, 0.0), Cmplx()};
   ExpectClose(Solve(system, m, b), {Cmplx(1.0, 0.0), Cmplx(-1.0, 0.0)}, 1e-15, "first");
+  // Both columns of the inverse: each solution is checked.
   for (double small : {1e-7, 0.0, 1e-14, 2.0, 1e-14}) {
     m.At(0, 0) = Cmplx(small, 0.0);
     const double det = small - 1.0;
-    ExpectClose(Solve(system, m, b), {Cmplx(1.0 / det, 0.0), Cmplx(-1.0 / det, 0.0)}, 1e-14,
-                "changed pivot");
+    ExpectClose(Solve(system, m, {Cmplx(1.0, 0.0), Cmplx(), Cmplx(), Cmplx(1.0, 0.0)}),
+                {Cmplx(1.0 / det, 0.0), Cmplx(-1.0 / det, 0.0), Cmplx(-1.0 / det, 0.0),
+                 Cmplx(small / det, 0.0)},
+                1e-14, "changed pivot");
   }
   m.At(0, 0) = Cmplx(1.0, 0.0);
   EXPECT_TRUE(Solve(system, m, b).empty());

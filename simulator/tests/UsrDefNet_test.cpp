@@ -29,7 +29,8 @@ class FixedPorts : public Base {
 };
 
 // Finite admittances that overflow: below 1.5 GHz two decoupled ports of 1e300 S, whose
-// impedance matrix does; from there a transfer that the two-port reduction cannot hold.
+// impedance matrix does; from there a transfer that, twice in a chain, the two-port
+// reduction cannot hold.
 class Extreme : public ZweiTor {
  public:
   explicit Extreme(const NetLine& line) : ZweiTor(line) {}
@@ -40,6 +41,20 @@ class Extreme : public ZweiTor {
     portMatrix->SetAt(Cmplx(low ? 1e300 : 1.0, 0.0), 2, 2);
   }
   bool SkipsFillMatrix() const override { return false; }
+};
+
+// A lossless inductor ("ONE", -j S at 1 GHz) or capacitor ("CST", +j S at 1 GHz): in series,
+// exactly resonant at 1 GHz.
+class Reactance : public EinTor {
+ public:
+  Reactance(const NetLine& line, bool capacitive) : EinTor(line), capacitive(capacitive) {}
+  void FillMatrix(float f) override {
+    portMatrix->SetAt(Cmplx(0.0, capacitive ? f / 1e9 : -1e9 / f), 1, 1);
+  }
+  bool SkipsFillMatrix() const override { return false; }
+
+ private:
+  bool capacitive;
 };
 
 // The lumped models and the fixed n-ports, read through the netlist reader.
@@ -53,6 +68,8 @@ class UsrDefNetTest : public testing::Test {
     kinds.Register("SYUE",
                    [](const NetLine& l) -> NetElement* { return new FixedPorts<DreiTor>(l); });
     kinds.Register("TAP", [](const NetLine& l) -> NetElement* { return new Extreme(l); });
+    kinds.Register("ONE", [](const NetLine& l) -> NetElement* { return new Reactance(l, false); });
+    kinds.Register("CST", [](const NetLine& l) -> NetElement* { return new Reactance(l, true); });
   }
 
   // The last network of the text, null when the reader stops.
@@ -187,17 +204,42 @@ TEST_F(UsrDefNetTest, ReducesTwoPortsInPortOrder) {
   }
 }
 
-// Node 3 hangs on a capacitor alone: at 0 Hz both columns fail and keep their values.
-TEST_F(UsrDefNetTest, SingularPointKeepsThePreviousResult) {
-  UsrDefNet* net =
-      ReadBlock({"TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 50ohm", "CAP 3 C = 1pF"});
-  ASSERT_NE(net, nullptr);
-  net->FillMatrix(1e9f);
-  const std::vector<double> before = RealParts(*net->GetPortMatrix());
-  net->FillMatrix(0.0f);
-  EXPECT_EQ(RealParts(*net->GetPortMatrix()), before);
-  EXPECT_EQ(ReaderHarness::QueuedMessages(),
-            (std::vector<std::string>{"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}));
+// A point without a solution keeps the previous result, and the next point solves again.
+TEST_F(UsrDefNetTest, SingularPointsKeepThePreviousResult) {
+  const struct {
+    std::vector<std::string> block;
+    float singularAt;
+    std::vector<std::string> messages;
+  } cases[] = {
+      // Node 3 hangs on a capacitor alone: at 0 Hz both columns fail.
+      {{"TOP: 2POR 1 2", "RES 1 2 R = 50ohm", "RES 2 R = 50ohm", "CAP 3 C = 1pF"},
+       0.0f,
+       {"Fehler im Gaus-Algorithmus", "Fehler im Gaus-Algorithmus"}},
+      // A series resonance between the ports leaves the internal node's block singular, not
+      // the matrices of the reduction column by column: they find the ports shorted together.
+      {{"TOP: 2POR 1 2", "ONE 1 3", "CST 3 2", "RES 1 R = 50ohm", "RES 2 R = 50ohm"},
+       1e9f,
+       {"Fehler bei der Berechnung von Y_11", "Fehler bei der Berechnung von Y_22"}},
+  };
+  for (const auto& c : cases) {
+    UsrDefNet* net = ReadBlock(c.block);
+    ASSERT_NE(net, nullptr) << c.block[1];
+    const auto entries = [&] {
+      std::vector<std::pair<double, double>> y;
+      for (int i = 0; i < 4; ++i) {
+        const Cmplx v = net->GetPortMatrix()->GetAt(i / 2 + 1, i % 2 + 1);
+        y.emplace_back(v.re, v.im);
+      }
+      return y;
+    };
+    net->FillMatrix(2e9f);
+    const auto before = entries();
+    for (float f : {c.singularAt, 2e9f}) {
+      net->FillMatrix(f);
+      EXPECT_EQ(entries(), before) << c.block[1] << " " << f << " Hz";
+    }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.block[1];
+  }
 }
 
 // The largest sweep fills every result; a longer one keeps the first 3000 points. (S at the
@@ -437,7 +479,7 @@ TEST_F(UsrDefNetTest, ShortsMergeTheirNodes) {
 // A point whose admittances are not finite keeps its zeros, and a table row that would show
 // an infinite or NaN value shows zeros; the net says so once per run.
 TEST_F(UsrDefNetTest, NonFinitePointsAreReportedNotShown) {
-  UsrDefNet* net = ReadBlock({"TOP: 2POR 1 2", "TAP 1 2"});
+  UsrDefNet* net = ReadBlock({"TOP: 2POR 1 2", "TAP 1 3", "TAP 3 2"});
   ASSERT_NE(net, nullptr);
   Sweep(1e9, 2e9, 2);
   EXPECT_DOUBLE_EQ(net->GetPortMatrix(0).GetAt(1, 1).re, 1e300);
