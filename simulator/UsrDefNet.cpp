@@ -343,6 +343,24 @@ void UsrDefNet::VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add) {
   }
 }
 
+// Most elements are one-ports: their one entry goes to its slots (+, +, -, -) directly, the
+// same additions as the general visit without its per-entry bounds and without a call.
+inline bool UsrDefNet::StampOnePort(const Stamp& stamp, Cmplx* values) {
+  const PortMatrix& y = *stamp.element->GetPortMatrix();
+  const bool onePort = stamp.kind == Stamp::kOnePort || stamp.kind == Stamp::kOnePortGrounded;
+  if (!onePort || y.GetSize() < 1) return false;
+  const Cmplx v = y.Entries()[0];
+  const int count = stamp.kind == Stamp::kOnePort ? 4 : 1;
+  for (int k = 0; k < count; ++k) {
+    const int slot = stamp.slots[k];
+    if (slot < 0) continue;
+    const double sign = k < 2 ? 1.0 : -1.0;
+    values[slot].re += sign * v.re;
+    values[slot].im += sign * v.im;
+  }
+  return true;
+}
+
 void UsrDefNet::StampElement(const Stamp& stamp) {
   Cmplx* values = system.Values().data();
   VisitStamp(stamp, *stamp.element->GetPortMatrix(), [&](int k, int, int, const Cmplx& v) {
@@ -395,7 +413,9 @@ void UsrDefNet::FillMatrix(float frequency) {
   std::fill(values.begin(), values.end(), Cmplx());
   // A merged-away row holds its place with a unit diagonal and no current.
   for (int slot : w.mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
-  for (const Stamp& stamp : w.stamps) StampElement(stamp);
+  for (const Stamp& stamp : w.stamps) {
+    if (!StampOnePort(stamp, values.data())) StampElement(stamp);
+  }
   if (portCount == 1) {
     ReduceOnePort();
   } else {

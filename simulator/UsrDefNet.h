@@ -135,6 +135,7 @@ class UsrDefNet : public NetElement {
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
   template <class Add>
   static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
+  static bool StampOnePort(const Stamp& stamp, Cmplx* values);
   void StampElement(const Stamp& stamp);
   // Reports the solver's failure; false unless solved.
   bool Solved(NodalSystem<Cmplx>::Status status);
