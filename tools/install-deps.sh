@@ -8,7 +8,7 @@ packages=(
   libcairo2-dev fonts-liberation2 libsuitesparse-dev
   libwxgtk3.2-dev xvfb xauth imagemagick
   clang libclang-rt-14-dev
-  python3-numpy python3-scipy python3-scikit-rf ngspice
+  python3-numpy python3-scipy python3-scikit-rf ngspice time
 )
 
 missing=()
