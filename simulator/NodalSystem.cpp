@@ -261,15 +261,18 @@ typename NodalSystem<T>::Status NodalSystem<T>::Solve(const std::vector<T>& matr
       return Status::kNoMemory;
     }
   }
-  const size_t size = static_cast<size_t>(order) * static_cast<size_t>(count);
-  std::vector<T>& rhs = parts->rhs;
-  rhs.assign(x, x + size);
   if (factors->numeric[which] != nullptr) {
     if (Refactor(matrix, which)) {
+      // Pivots of a trusted ratio need no check, and so no copy of the right-hand sides.
+      if (PivotRatio(which) >= kTrustedPivotRatio) {
+        SolveWith(which, x, count);
+        return Status::kSolved;
+      }
+      std::vector<T>& rhs = parts->rhs;
+      rhs.assign(x, x + static_cast<size_t>(order) * static_cast<size_t>(count));
       SolveWith(which, x, count);
-      const bool trusted = PivotRatio(which) >= kTrustedPivotRatio;
       bool sound = true;
-      for (int k = 0; k < count && sound && !trusted; ++k) {
+      for (int k = 0; k < count && sound; ++k) {
         sound = BackwardError(matrix, x + k * order, rhs.data() + k * order) <= kReuseTolerance;
       }
       if (sound) return Status::kSolved;
