@@ -159,6 +159,8 @@ void UsrDefNet::BuildSystem() {
     port.diagonal = system.Slot(port.row, port.row);
     port.lineSlots = system.LineSlots(port.row);
     port.entries = system.RowEntries(port.row);
+    port.rowSlots.clear();
+    for (const auto& entry : port.entries) port.rowSlots.push_back(entry.first);
   }
   w.rhs.assign(static_cast<size_t>(nodeCount), Cmplx());
   w.voltages.assign(static_cast<size_t>(nodeCount) * static_cast<size_t>(portCount), Cmplx());
@@ -492,6 +494,29 @@ void UsrDefNet::ReduceOnePort() {
   UpdateMeters(unitDrive);
 }
 
+// The slots are set to 0 and the diagonals to 1 for the solve, so that those rows hold their
+// nodes at the voltages the right-hand sides give; the matrix is restored afterwards.
+NodalSystem<Cmplx>::Status UsrDefNet::SolveHolding(
+    std::initializer_list<const std::vector<int>*> slotLists, std::initializer_list<int> diagonals,
+    int which, int count) {
+  Work& w = *work;
+  std::vector<Cmplx>& values = system.Values();
+  w.savedLine.clear();
+  for (const std::vector<int>* slots : slotLists) {
+    for (int slot : *slots) {
+      w.savedLine.push_back(values[static_cast<size_t>(slot)]);
+      values[static_cast<size_t>(slot)] = Cmplx();
+    }
+  }
+  for (int diagonal : diagonals) values[static_cast<size_t>(diagonal)] = Cmplx(1.0, 0.0);
+  const auto status = system.Solve(values, w.voltages.data(), which, count);
+  size_t saved = 0;
+  for (const std::vector<int>* slots : slotLists) {
+    for (int slot : *slots) values[static_cast<size_t>(slot)] = w.savedLine[saved++];
+  }
+  return status;
+}
+
 void UsrDefNet::ReduceTwoPort() {
   Work& w = *work;
   if (ReduceHeldPorts()) return;
@@ -506,29 +531,15 @@ void UsrDefNet::ReduceTwoPort() {
 // (a series resonance between the ports) or an overflow leaves the point to the columns.
 bool UsrDefNet::ReduceHeldPorts() {
   Work& w = *work;
-  std::vector<Cmplx>& values = system.Values();
-  w.savedLine.clear();
-  for (const ShortedPort& port : w.shortedPorts) {
-    for (const auto& entry : port.entries) {
-      Cmplx& value = values[static_cast<size_t>(entry.first)];
-      w.savedLine.push_back(value);
-      value = Cmplx();
-    }
-    values[static_cast<size_t>(port.diagonal)] = Cmplx(1.0, 0.0);
-  }
   const size_t n = static_cast<size_t>(nodeCount);
   std::fill(w.voltages.begin(), w.voltages.end(), Cmplx());
   w.voltages[static_cast<size_t>(w.shortedPorts[0].row)] = Cmplx(1.0, 0.0);
   w.voltages[n + static_cast<size_t>(w.shortedPorts[1].row)] = Cmplx(1.0, 0.0);
-  const auto status = system.Solve(values, w.voltages.data(), 2, 2);
-  size_t saved = 0;
-  for (const ShortedPort& port : w.shortedPorts) {
-    for (const auto& entry : port.entries) {
-      values[static_cast<size_t>(entry.first)] = w.savedLine[saved++];
-    }
-  }
+  const auto status = SolveHolding({&w.shortedPorts[0].rowSlots, &w.shortedPorts[1].rowSlots},
+                                   {w.shortedPorts[0].diagonal, w.shortedPorts[1].diagonal}, 2, 2);
   if (status == NodalSystem<Cmplx>::Status::kSingular) return false;
   if (!Solved(status)) return true;
+  const std::vector<Cmplx>& values = system.Values();
   Cmplx y[2][2];
   for (int column = 0; column < 2; ++column) {
     const Cmplx* v = w.voltages.data() + static_cast<size_t>(column) * n;
@@ -548,20 +559,10 @@ bool UsrDefNet::ReduceHeldPorts() {
 // own factorisation, as the two matrices differ.
 void UsrDefNet::ReduceColumn(int driven, const ShortedPort& shorted, int column) {
   Work& w = *work;
-  std::vector<Cmplx>& values = system.Values();
-  w.savedLine.clear();
-  for (int slot : shorted.lineSlots) {
-    w.savedLine.push_back(values[static_cast<size_t>(slot)]);
-    values[static_cast<size_t>(slot)] = Cmplx();
-  }
-  values[static_cast<size_t>(shorted.diagonal)] = Cmplx(1.0, 0.0);
   std::fill(w.voltages.begin(), w.voltages.end(), Cmplx());
   w.voltages[static_cast<size_t>(driven)] = Cmplx(1.0, 0.0);
-  const auto status = system.Solve(values, w.voltages.data(), column - 1);
-  for (size_t k = 0; k < w.savedLine.size(); ++k) {
-    values[static_cast<size_t>(shorted.lineSlots[k])] = w.savedLine[k];
-  }
-  if (!Solved(status)) return;
+  if (!Solved(SolveHolding({&shorted.lineSlots}, {shorted.diagonal}, column - 1, 1))) return;
+  const std::vector<Cmplx>& values = system.Values();
   const Cmplx x = w.voltages[static_cast<size_t>(driven)];
   if (x.Abs() == 0.0) {
     Error(column == 1 ? "Fehler bei der Berechnung von Y_11" : "Fehler bei der Berechnung von Y_22",

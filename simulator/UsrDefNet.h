@@ -12,6 +12,7 @@
 // its conductance would swamp every other one at its nodes, so its two nodes become one row
 // instead. A short between two terminals (ground, the ports' nodes) stays a conductance.
 
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -116,6 +117,7 @@ class UsrDefNet : public NetElement {
     int row = -1;
     int diagonal = -1;
     std::vector<int> lineSlots;                // its row and column
+    std::vector<int> rowSlots;                 // its row
     std::vector<std::pair<int, int>> entries;  // its row: (slot, column)
   };
 
@@ -141,6 +143,9 @@ class UsrDefNet : public NetElement {
   bool Solved(NodalSystem<Cmplx>::Status status);
   void ReduceOnePort();
   void ReduceTwoPort();
+  NodalSystem<Cmplx>::Status SolveHolding(std::initializer_list<const std::vector<int>*> slotLists,
+                                          std::initializer_list<int> diagonals, int which,
+                                          int count);
   // Both columns of the two-port reduction from one solve with the ports held; false, with
   // the result untouched and nothing reported, when the columns must be solved one by one.
   bool ReduceHeldPorts();
