@@ -170,8 +170,7 @@ void UsrDefNet::BuildSystem() {
 // Read inline: this runs for every element and point.
 bool UsrDefNet::IsShort(const Stamp& stamp) {
   const PortMatrix& y = *stamp.element->GetPortMatrix();
-  return (stamp.kind == Stamp::kOnePort || stamp.kind == Stamp::kOnePortGrounded) &&
-         y.GetSize() >= 1 && y.Entries()[0].re >= Cmplx::kInverseOfZero;
+  return stamp.IsOnePort() && y.GetSize() >= 1 && y.Entries()[0].re >= Cmplx::kInverseOfZero;
 }
 
 int UsrDefNet::GroupOf(int row) {
@@ -349,8 +348,7 @@ void UsrDefNet::VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add) {
 // same additions as the general visit without its per-entry bounds and without a call.
 inline bool UsrDefNet::StampOnePort(const Stamp& stamp, Cmplx* values) {
   const PortMatrix& y = *stamp.element->GetPortMatrix();
-  const bool onePort = stamp.kind == Stamp::kOnePort || stamp.kind == Stamp::kOnePortGrounded;
-  if (!onePort || y.GetSize() < 1) return false;
+  if (!stamp.IsOnePort() || y.GetSize() < 1) return false;
   const Cmplx v = y.Entries()[0];
   const int count = stamp.kind == Stamp::kOnePort ? 4 : 1;
   for (int k = 0; k < count; ++k) {

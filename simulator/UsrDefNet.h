@@ -111,6 +111,7 @@ class UsrDefNet : public NetElement {
     int rows[kMaxPorts] = {-1, -1, -1, -1};
     int sign = 1;
     int slots[kMaxEntries] = {};
+    bool IsOnePort() const { return kind == kOnePort || kind == kOnePortGrounded; }
   };
   // A two-port's port row and what the reductions read and clear of it.
   struct ShortedPort {
