@@ -77,17 +77,6 @@ TEST(Cmplx, PhaseAbsAndDb) {
   EXPECT_FALSE(Cmplx(1, Cmplx::kZero).IsReal());
 }
 
-TEST(Cmplx, PolarExpAndHyperbolic) {
-  const Cmplx p = CmplxPolar(2, 90);  // the fixed factor 0.0174533, not pi/180
-  EXPECT_TRUE(IsCmplx(p, 2 * std::cos(90 * 0.0174533), 2 * std::sin(90 * 0.0174533)));
-  const Cmplx e = CmplxExp(Cmplx(1, M_PI / 2));
-  EXPECT_NEAR(e.re, 0, 1e-15);
-  EXPECT_DOUBLE_EQ(e.im, M_E);
-  EXPECT_DOUBLE_EQ(CmplxCosh(Cmplx(0.7, 0.3)).re, std::cosh(0.7) * std::cos(0.3));
-  EXPECT_DOUBLE_EQ(CmplxSinh(Cmplx(0.7, 0.3)).im, std::cosh(0.7) * std::sin(0.3));
-  EXPECT_EQ(CmplxRec(Cmplx(1, 2), -0.5f, 0).radius, 0.5f);
-}
-
 TEST(Cmplx, ArchiveFormIsTwoDoublesRealFirst) {
   std::ostringstream out;
   {

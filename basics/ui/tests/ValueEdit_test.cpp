@@ -93,14 +93,6 @@ TEST_F(ValueEditTest, MessageLeftInTheQueueFailsAValidInputAndIsShown) {
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
-TEST_F(ValueEditTest, FloatInExponentNotationKeepsItsFlag) {
-  FloatWert value;
-  valueEdit.SetValue("2E-03");
-  ASSERT_TRUE(valueEdit.GetValue(value));
-  EXPECT_EQ(value.GetExponentFlag(), 1);
-  EXPECT_EQ(value.GetErrorCode(), 0);
-}
-
 TEST_F(ValueEditTest, SettingAValueWritesItsTextAndAMissingControlReadsEmpty) {
   valueEdit.SetValue(ResWert(4700.0));
   EXPECT_EQ(edit.GetWindowText(), ResWert(4700.0).ToCString());
