@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <variant>
 
 #include "pf/recording_dc.h"
 
@@ -61,42 +60,6 @@ TEST(RecordingDc, EachCallCarriesTheStateItWasDrawnWith) {
   EXPECT_EQ(text.bkMode, BkMode::Transparent);
   EXPECT_EQ(dc.Calls()[2].pen, StockPen(StockObject::BlackPen));
   EXPECT_EQ(dc.Calls()[2].brush, StockBrush(StockObject::WhiteBrush));
-}
-
-TEST(RecordingDc, TextHasFixedMetricsInCodePoints) {
-  RecordingDc dc;
-  dc.SelectObject(Font{"Arial", 30, 0, 900, 700});  // the font does not matter
-  EXPECT_EQ(dc.GetTextExtent("\xC2\xB5V"), (Size{16, 12}));
-  EXPECT_EQ(dc.GetTextExtent(""), (Size{0, 12}));
-  dc.SetTextMetrics(6, 10);
-  EXPECT_EQ(dc.GetTextExtent("abc"), (Size{18, 10}));
-}
-
-TEST(Dc, StartsWithThePlatformDefaultsAndSelectReturnsThePreviousObject) {
-  RecordingDc dc;
-  EXPECT_EQ(dc.GetFont(), StockFont());
-  EXPECT_EQ(dc.GetTextColor(), Rgb(0, 0, 0));
-  EXPECT_EQ(dc.SetBkColor(Rgb(3, 0, 0)), Rgb(255, 255, 255));
-  EXPECT_EQ(dc.SetBkMode(BkMode::Transparent), BkMode::Opaque);
-  EXPECT_EQ(dc.GetMapMode(), MapMode::Text);
-
-  const GdiObject brush = dc.SelectStockObject(StockObject::NullBrush);
-  EXPECT_EQ(std::get<Brush>(brush), StockBrush(StockObject::WhiteBrush));
-  const GdiObject pen = dc.SelectStockObject(StockObject::WhitePen);
-  EXPECT_EQ(std::get<Pen>(pen), StockPen(StockObject::BlackPen));
-  EXPECT_EQ(std::get<Pen>(dc.SelectObject(pen)), StockPen(StockObject::WhitePen));
-  EXPECT_EQ(std::get<Brush>(dc.SelectObject(brush)).style, BrushStyle::Null);
-}
-
-TEST(Dc, StockObjectsHaveThePlatformColours) {
-  const int greys[] = {255, 192, 128, 64, 0};
-  for (int i = 0; i < 5; ++i) {
-    const int g = greys[i];
-    EXPECT_EQ(StockBrush(static_cast<StockObject>(i)), (Brush{BrushStyle::Solid, Rgb(g, g, g)}));
-  }
-  EXPECT_EQ(StockPen(StockObject::WhitePen), (Pen{PenStyle::Solid, 0, Rgb(255, 255, 255)}));
-  EXPECT_EQ(StockBrush(StockObject::NullBrush).style, BrushStyle::Null);
-  EXPECT_EQ(StockPen(StockObject::NullPen).style, PenStyle::Null);
 }
 
 TEST(Dc, MapsLogicalToDeviceUnits) {
