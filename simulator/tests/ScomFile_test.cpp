@@ -256,22 +256,18 @@ INSTANTIATE_TEST_SUITE_P(Netlists, CorpusTest, testing::ValuesIn(kCorpus),
                            return name.substr(0, name.find('.'));
                          });
 
-std::vector<std::string> Text(std::initializer_list<const char*> lines) {
-  return std::vector<std::string>(lines.begin(), lines.end());
-}
-
 TEST(ScomFileTest, BlockKeywordLinesStartAtTheFirstCharacter) {
   ReaderHarness harness;
-  EXPECT_TRUE(harness.Run(Text({"BLK ", "TOP: 1POR 1", "END  "})));
+  EXPECT_TRUE(harness.Run({"BLK ", "TOP: 1POR 1", "END  "}));
   EXPECT_EQ(harness.reader.GetBlkCount(), 1);
-  EXPECT_FALSE(harness.Run(Text({"blk", "TOP: 1POR 1", "end"})));
+  EXPECT_FALSE(harness.Run({"blk", "TOP: 1POR 1", "end"}));
 }
 
 TEST(ScomFileTest, ARefusedSweepLeavesTheSweepAlone) {
   ReaderHarness harness;
   harness.sweep.SetCount(51);
   harness.sweep.Prepare();
-  EXPECT_FALSE(harness.Run(Text({"FREQ", "FEXP 2GHz 101 1GHz", "END", "BLK", "T: 1POR 1", "END"})));
+  EXPECT_FALSE(harness.Run({"FREQ", "FEXP 2GHz 101 1GHz", "END", "BLK", "T: 1POR 1", "END"}));
   EXPECT_EQ(harness.sweep.start, 1e9);
   EXPECT_EQ(harness.sweep.stop, 2e10);
   EXPECT_EQ(harness.sweep.count, 51);
@@ -282,35 +278,34 @@ TEST(ScomFileTest, ARefusedSweepLeavesTheSweepAlone) {
 
 TEST(ScomFileTest, ATakenSweepIsPrepared) {
   ReaderHarness harness;
-  ASSERT_TRUE(
-      harness.Run(Text({"FREQ", "FSTEP 1GHz 101 20GHz", "END", "BLK", "T: 1POR 1", "END"})));
+  ASSERT_TRUE(harness.Run({"FREQ", "FSTEP 1GHz 101 20GHz", "END", "BLK", "T: 1POR 1", "END"}));
   EXPECT_EQ(harness.sweep.GetFrequency(50), 10.5e9);
   EXPECT_EQ(harness.sweep.count, 101);
 }
 
 TEST(ScomFileTest, OutBlockKeepsAnUnknownKind) {
   ReaderHarness harness;
-  ASSERT_TRUE(harness.Run(Text({"OUT", "Q  dB", "END", "BLK", "T: 1POR 1", "END"})));
+  ASSERT_TRUE(harness.Run({"OUT", "Q  dB", "END", "BLK", "T: 1POR 1", "END"}));
   EXPECT_EQ(harness.reader.GetOutKind(), 'S');
   EXPECT_STREQ(harness.reader.GetOutputFormat().GetBuffer(), "dB");
-  ASSERT_TRUE(harness.Run(Text({"OUT", "Z", "END", "BLK", "T: 1POR 1", "END"})));
+  ASSERT_TRUE(harness.Run({"OUT", "Z", "END", "BLK", "T: 1POR 1", "END"}));
   EXPECT_EQ(harness.reader.GetOutKind(), 'Z');
 }
 
 TEST(ScomFileTest, EachReadingJudgesOnlyItsOwnText) {
   ReaderHarness harness;
-  EXPECT_FALSE(harness.Run(Text({"BLK", "T: 1POR 1"})));
+  EXPECT_FALSE(harness.Run({"BLK", "T: 1POR 1"}));
   EXPECT_EQ(harness.reader.GetErrorCode(), 4);
   harness.reader.Reset();
   EXPECT_EQ(harness.reader.GetErrorCode(), 4) << "Reset leaves the code to the owner";
-  EXPECT_TRUE(harness.Run(Text({"BLK", "T: 1POR 1", "END"})));
+  EXPECT_TRUE(harness.Run({"BLK", "T: 1POR 1", "END"}));
 }
 
 // An owner stops at the syntax check; driven on, the reader still reads each line once.
 TEST(ScomFileTest, AnUnterminatedBlockEndsAtTheNextBlock) {
   ReaderHarness harness;
-  EXPECT_FALSE(harness.Run(Text({"BLK", "A: 1POR 1", "RES 1 R = 50", "DATA", "X: 1", "BLK",
-                                 "B: 1POR 1", "RES 1 R = 5", "END"})));
+  EXPECT_FALSE(harness.Run({"BLK", "A: 1POR 1", "RES 1 R = 50", "DATA", "X: 1", "BLK",
+                           "B: 1POR 1", "RES 1 R = 5", "END"}));
   EXPECT_FALSE(harness.reader.ReadBlocks());
   harness.reader.BuildDataObjects();
   harness.reader.BuildNets();
@@ -380,17 +375,6 @@ TEST(ScomFileTest, DestroyedReaderIsNoLongerInUse) {
   NetContext::SetReaderInUse(reader.get());
   reader.reset();
   EXPECT_EQ(NetContext::ReaderInUse(), nullptr);
-}
-
-TEST(NodeListTest, RowsFollowTheOrderOfFirstUse) {
-  NodeList nodes;
-  for (int node : {7, 3, 7, 9, 3}) nodes.Append(node);
-  EXPECT_EQ(nodes.Values(), (std::vector<int>{7, 3, 9}));
-  EXPECT_EQ(nodes.IndexOf(9), 2);
-  EXPECT_EQ(nodes.IndexOf(0), -1);
-  nodes.RemoveAll();
-  nodes.Append(9);
-  EXPECT_EQ(nodes.IndexOf(9), 0);
 }
 
 }  // namespace
