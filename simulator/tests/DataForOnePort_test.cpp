@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "simulator/DataSet.h"
 #include "simulator/tests/support/ElementBench.h"
 
 namespace {
@@ -71,14 +70,6 @@ TEST(DataForOnePortTest, RowsNeedAFrequencyAndTheirPairs) {
       EXPECT_EQ(VS_Error::Message(1), "Syntaxfehler in Datentabelle") << c.row;
     }
   }
-}
-
-TEST(DataSetTest, GetLineWithinTheCount) {
-  DataSet set;
-  set.lines[0] = std::make_unique<MyStrng>("1GHz 0.5 10");
-  set.lineCount = 1;
-  EXPECT_EQ(set.GetLine(0), "1GHz 0.5 10");
-  EXPECT_EQ(set.GetLine(1), "Kein Datensatz mit diesem Index");
 }
 
 }  // namespace

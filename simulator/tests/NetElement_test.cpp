@@ -48,21 +48,16 @@ TEST(NetElementTest, CheckAndReadPasses) {
   const Case cases[] = {
       {Make<EinTor>, "RES 3 R=5", "(3,0)", ""},
       {Make<EinTor>, "RES 3 5 R=5", "(3,5)", ""},
-      {Make<EinTor>, "RES 0 R=5", "", "0 R=5 SYN_ERR Knoten "},
       {Make<EinTor>, "RES 4 4", "", "Identische Knoten in einem Zweig"},
       {Make<ZweiTor>, "TWO 1 2", "(1,0)(2,0)", ""},
-      {Make<ZweiTor>, "TWO 1 1", "", "Tore0 und 1 identisch"},
       {Make<ZweiTor>, "TWO 1", "", "1 SYN_ERR Knoten "},
       {Make<DreiTor>, "SYUE 1 2 3", "(1,0)(2,0)(3,0)", ""},
       {Make<VierTor>, "X 1 0 2 0 3 0 4 0", "(1,0)(2,0)(3,0)(4,0)", ""},
-      {Make<DreiPol>, "BIP 1 3 2 4", "", "Dreipole haben gleichen Bezugspunkt"},
       {Make<DreiPol>, "BIP 1 0 2 0", "(1,0)(2,0)", ""},
       {Make<DreiPol>, "BIP 1 3 2 3", "(1,3)(2,3)", ""},
       {Make<VierPunkt>, "TEE 1 2 3", "(1,0)(2,0)(3,0)", ""},
-      {Make<VierPunkt>, "TEE 1 4 2 4 3 4", "", "Vierpole haben gleichen Bezugspunkt"},
       {Make<VierPunkt>, "TEE 1 0 2 0 3 4", "", "Vierpole haben gleichen Bezugspunkt"},
       {Make<FuenfPol>, "CPL 1 2 3 4", "(1,0)(2,0)(3,0)(4,0)", ""},
-      {Make<FuenfPol>, "CPL 1 5 2 5 3 5 4 5", "", "Fünfpole haben gleichen Bezugspunkt"},
   };
   const SymbolTable labels;
   for (const Case& c : cases) {
@@ -78,8 +73,6 @@ TEST(NetElementTest, ReadPassLeavesTheValuesInFront) {
   Bare<EinTor> element(NetLine("RES 12 0 R= 5"));
   element.ParseLine(SymbolTable());
   EXPECT_STREQ(element.GetLine().GetBuffer(), "R= 5");
-  EXPECT_STREQ(element.GetName().GetBuffer(), "RES");
-  EXPECT_EQ(element.GetNodeCount(), 2);
   EXPECT_EQ(element.GetNode(0), 12);
   EXPECT_EQ(element.GetNode(2), 0) << "at the node count";
   EXPECT_EQ(element.GetPort(1).nodePlus, 0) << "beyond the port count";

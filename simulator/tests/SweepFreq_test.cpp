@@ -20,6 +20,21 @@ SweepFreq Axis(double start, double stop, int count, char mode) {
   return sweep;
 }
 
+std::string Record(SweepFreq& sweep) {
+  std::ostringstream out;
+  pf::Archive ar(out);
+  sweep.Serialize(ar);
+  return out.str();
+}
+
+SweepFreq Load(const std::string& bytes) {
+  std::istringstream in(bytes);
+  pf::Archive ar(in);
+  SweepFreq loaded;
+  loaded.Serialize(ar);
+  return loaded;
+}
+
 TEST(SweepFreqTest, SetCountClamps) {
   struct Case {
     int n;
@@ -106,12 +121,7 @@ TEST(SweepFreqTest, CursorWalk) {
 
 TEST(SweepFreqTest, ArchiveRecordIs61Bytes) {
   SweepFreq sweep = Axis(1e9, 2e10, 51, 'E');
-  std::ostringstream out;
-  {
-    pf::Archive ar(out);
-    sweep.Serialize(ar);
-  }
-  const std::string bytes = out.str();
+  const std::string bytes = Record(sweep);
   ASSERT_EQ(bytes.size(), 61u);
   double start = 0;
   int32_t count = 0;
@@ -121,10 +131,7 @@ TEST(SweepFreqTest, ArchiveRecordIs61Bytes) {
   EXPECT_EQ(count, 51);
   EXPECT_EQ(bytes[60], 'E');
 
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  SweepFreq loaded;
-  loaded.Serialize(ar);
+  const SweepFreq loaded = Load(bytes);
   EXPECT_EQ(loaded.stop, 2e10);
   EXPECT_EQ(loaded.step, sweep.step);
   EXPECT_EQ(loaded.count, 51);
@@ -134,18 +141,8 @@ TEST(SweepFreqTest, ArchiveRecordIs61Bytes) {
 
 TEST(SweepFreqTest, LoadingRefusesBadRecords) {
   SweepFreq sweep = Axis(1e9, 2e10, 51, 'L');
-  std::ostringstream out;
-  {
-    pf::Archive ar(out);
-    sweep.Serialize(ar);
-  }
-  const std::string good = out.str();
-  auto load = [](std::string bytes) {
-    std::istringstream in(bytes);
-    pf::Archive ar(in);
-    SweepFreq loaded;
-    loaded.Serialize(ar);
-  };
+  const std::string good = Record(sweep);
+  const auto load = [](const std::string& bytes) { Load(bytes); };
   std::string badCount = good;
   const int32_t huge = 5000;
   std::memcpy(badCount.data() + 56, &huge, 4);
