@@ -30,7 +30,6 @@ TEST(Glyphs, DrawExactGeometry) {
   const Case cases[] = {
       {"box halves truncate", [](pf::Dc* dc) { DrawBox(dc, 10, 10, 5, 5); },
        {"Polygon 8 8 12 8 12 12 8 12"}},
-      {"pixel", [](pf::Dc* dc) { DrawPixel(dc, 3, 4); }, {"Line 3 4 4 4"}},
       {"plus of odd size", [](pf::Dc* dc) { DrawPlus(dc, 10, 10, 5); },
        {"Line 8 10 13 10", "Line 10 8 10 13"}},
       {"arc ends truncate", [](pf::Dc* dc) { DrawArcByAngles(dc, 50, 50, 10, 45, 135); },
@@ -52,6 +51,7 @@ TEST(Glyphs, DrawExactGeometry) {
        {"Line 53 44 53 56", "Line 50 46 50 54", "Line 47 48 47 52", "Line 55 50 53 50"}},
       {"step only left or right", [](pf::Dc* dc) { DrawStepGlyph(dc, 0, 0, 10, 10, 'O'); }, {}},
       {"op-amp hidden", [](pf::Dc* dc) { DrawOpAmpGlyph(dc, 0, 0, 10, 10, false); }, {}},
+      {"source hidden", [](pf::Dc* dc) { DrawCcgGlyph(dc, 0, 0, 50, 30, 40, false, true); }, {}},
       {"node text two thirds left", [](pf::Dc* dc) { DrawNodeGlyph(dc, 50, 50, 6, 12, 'R'); },
        {"Ellipse 47 47 53 53", "TextOut 40 44 12"}},
       {"node of an unknown letter", [](pf::Dc* dc) { DrawNodeGlyph(dc, 0, 0, 6, 1, 'X'); }, {}},
@@ -122,110 +122,81 @@ TEST(Glyphs, LettersTurnTheGlyphs) {
   }
 }
 
-// Every primitive and glyph in each of its orientations, for a reviewer to look at.
-TEST(Glyphs, SheetOfEveryGlyph) {
-  const std::vector<std::pair<const char*, std::vector<Draw>>> rows = {
-      {"Pixel Plus Diamond Circle",
-       {[](pf::Dc* d) { DrawPixel(d, 0, 0); }, [](pf::Dc* d) { DrawPlus(d, 0, 0, 12); },
-        [](pf::Dc* d) { DrawDiamond(d, 0, 0, 12); }, [](pf::Dc* d) { DrawCircle(d, 0, 0, 8); }}},
-      {"Box GrayBox Triangle Parallelogram",
-       {[](pf::Dc* d) { DrawBox(d, 0, 0, 20, 10); },
-        [](pf::Dc* d) { DrawGrayBox(d, 0, 0, 30, 10, true); },
-        [](pf::Dc* d) { DrawGrayBox(d, 0, 0, 30, 10, false); },
-        [](pf::Dc* d) { DrawCornerTriangle(d, 0, 0, 20, 16); },
-        [](pf::Dc* d) { DrawParallelogram(d, 0, 0, 24, 12); }}},
-      {"CenteredLine DoubleMark Arc",
-       {[](pf::Dc* d) { DrawCenteredLine(d, 0, 0, 30, true); },
-        [](pf::Dc* d) { DrawCenteredLine(d, 0, 0, 30, false); },
-        [](pf::Dc* d) { DrawDoubleMark(d, 0, 0, 30, 10, true); },
-        [](pf::Dc* d) { DrawDoubleMark(d, 0, 0, 30, 10, false); },
-        [](pf::Dc* d) { DrawArcByAngles(d, 0, 0, 15, 30, 240); },
-        [](pf::Dc* d) { DrawHalfCircle(d, 0, 0, 12, false); },
-        [](pf::Dc* d) { DrawHalfCircle(d, 0, 0, 12, true); }}},
-      {"ArrowHeads ArrowLines",
-       {[](pf::Dc* d) { DrawArrowHeadH(d, 0, 0, 12, 8, false); },
-        [](pf::Dc* d) { DrawArrowHeadH(d, 0, 0, 12, 8, true); },
-        [](pf::Dc* d) { DrawArrowHeadV(d, 0, 0, 12, 8, false); },
-        [](pf::Dc* d) { DrawArrowHeadV(d, 0, 0, 12, 8, true); },
-        [](pf::Dc* d) { DrawArrowLine(d, 0, 0, 40, 3, false); },
-        [](pf::Dc* d) { DrawArrowLine(d, 0, 0, 40, 3, true); }}},
-      {"PortShapes",
-       {[](pf::Dc* d) { DrawPortShapeH(d, 0, 0, 30, 16, false); },
-        [](pf::Dc* d) { DrawPortShapeH(d, 0, 0, 30, 16, true); },
-        [](pf::Dc* d) { DrawPortShapeV(d, 0, 0, 30, 16, false); },
-        [](pf::Dc* d) { DrawPortShapeV(d, 0, 0, 30, 16, true); }}},
-  };
-  std::vector<std::pair<std::string, std::vector<Draw>>> sheet(rows.begin(), rows.end());
-  const auto addFlagged = [&](const char* name, std::function<void(pf::Dc*, bool)> draw) {
-    sheet.push_back({name, {[=](pf::Dc* d) { draw(d, false); }, [=](pf::Dc* d) { draw(d, true); }}});
-  };
-  addFlagged("Resistor", [](pf::Dc* d, bool h) { DrawResistorGlyph(d, 0, 0, 50, 24, 10, h); });
-  addFlagged("Capacitor", [](pf::Dc* d, bool h) { DrawCapacitorGlyph(d, 0, 0, 50, 16, h); });
-  addFlagged("Inductor", [](pf::Dc* d, bool h) { DrawInductorGlyph(d, 0, 0, 50, 8, h); });
-  addFlagged("SeriesLc", [](pf::Dc* d, bool h) { DrawSeriesLcGlyph(d, 0, 0, 50, 8, h); });
-  addFlagged("ParallelLc", [](pf::Dc* d, bool h) { DrawParallelLcGlyph(d, 0, 0, 50, 8, h); });
-  addFlagged("Quartz", [](pf::Dc* d, bool h) { DrawQuartzGlyph(d, 0, 0, 50, 16, h); });
-  addFlagged("Bip", [](pf::Dc* d, bool h) { DrawBipGlyph(d, 0, 0, 50, 30, h); });
-  addFlagged("Fet", [](pf::Dc* d, bool h) { DrawFetGlyph(d, 0, 0, 50, 30, h); });
-  addFlagged("CoupledLines", [](pf::Dc* d, bool h) { DrawCoupledLinesGlyph(d, 0, 0, 25, 15, h); });
-  sheet.push_back({"OpAmp Substrate Tee",
-                   {[](pf::Dc* d) { DrawOpAmpGlyph(d, 0, 0, 30, 30, true); },
-                    [](pf::Dc* d) { DrawSubstrateGlyph(d, 0, 0, 30, 10); },
-                    [](pf::Dc* d) { DrawTeeGlyph(d, 0, 0, 30, 16); }}});
-  sheet.push_back({"Vvg Ccg Vcg",
-                   {[](pf::Dc* d) { DrawVvgGlyph(d, 0, 0, 50, 30, 40, true, true); },
-                    [](pf::Dc* d) { DrawCcgGlyph(d, 0, 0, 50, 30, 40, true, true); },
-                    [](pf::Dc* d) { DrawVcgGlyph(d, 0, 0, 50, 30, 40, true, true); },
-                    [](pf::Dc* d) { DrawVvgGlyph(d, 0, 0, 50, 30, 40, true, false); }}});
-  sheet.push_back({"Corner", {}});
-  for (const bool vertical : {false, true})
-    for (const char kind : {'N', 'M'})
-      sheet.back().second.push_back(
-          [=](pf::Dc* d) { DrawCornerGlyph(d, 0, 0, 16, 16, vertical, kind); });
-  const auto addLettered = [&](const char* name, const char* letters,
-                               std::function<void(pf::Dc*, char)> draw) {
-    sheet.push_back({std::string(name) + " " + letters, {}});
-    for (const char* l = letters; *l != '\0'; ++l)
-      sheet.back().second.push_back([=](pf::Dc* d) { draw(d, *l); });
-  };
-  const auto lying = [](char dir) { return dir == 'L' || dir == 'R'; };
-  addLettered("Ground", "LROU", [&](pf::Dc* d, char c) {
-    DrawGroundGlyph(d, 0, 0, 12, 20, lying(c), c);
-  });
-  addLettered("Input", "LROU", [](pf::Dc* d, char c) { DrawInputGlyph(d, 0, 0, 30, 16, c); });
-  addLettered("Output", "LROU", [](pf::Dc* d, char c) { DrawOutputGlyph(d, 0, 0, 30, 16, c); });
-  addLettered("Node", "LROU", [](pf::Dc* d, char c) { DrawNodeGlyph(d, 0, 0, 20, 7, c); });
-  addLettered("LineBox", "LROUlrou", [](pf::Dc* d, char c) { DrawLineBox(d, 0, 0, 40, 12, c); });
-  addLettered("StubBox", "LROUlrou", [](pf::Dc* d, char c) { DrawStubBox(d, 0, 0, 40, 12, c); });
-  addLettered("ShortStub", "LROU", [&](pf::Dc* d, char c) {
-    DrawShortStubGlyph(d, 0, 0, 20, 6, lying(c), c);
-  });
-  addLettered("OpenStub", "LROU", [&](pf::Dc* d, char c) {
-    DrawOpenStubGlyph(d, 0, 0, 20, 6, lying(c), c);
-  });
-  addLettered("Step", "LR", [](pf::Dc* d, char c) { DrawStepGlyph(d, 0, 0, 24, 16, c); });
-  addLettered("Taper", "LROU", [](pf::Dc* d, char c) { DrawTaperGlyph(d, 0, 0, 24, 10, c); });
-  addLettered("RadialStub", "LROU", [](pf::Dc* d, char c) {
-    DrawRadialStubGlyph(d, 0, 0, 20, 0, c);
-  });
-  addLettered("Coax", "LROU", [&](pf::Dc* d, char c) { DrawCoaxGlyph(d, 0, 0, 40, 10, lying(c), c); });
+// A sheet variant lies for the flag '1' and the letters 'L' and 'R'.
+bool on(char v) { return v == '1' || v == 'L' || v == 'R'; }
 
-  // Two logical units per pixel; the stock pen stays one pixel wide.
-  constexpr int kCell = 64, kLabel = 190, kScale = 2;
-  const int half = static_cast<int>(sheet.size() + 1) / 2;
-  const int panel = kLabel + 8 * kCell;
-  auto dc = pf::CairoDc::CreateImage(2 * panel * kScale, half * kCell * kScale);
+// Every primitive and glyph in each of its orientations, for a reviewer to look at: a row per
+// function, a cell per variant ('0'/'1' a flag, else a letter; lying for 'L' and 'R').
+TEST(Glyphs, SheetOfEveryGlyph) {
+  using D = pf::Dc*;
+  const struct {
+    const char* name;
+    const char* variants;
+    void (*draw)(pf::Dc*, char);
+  } rows[] = {
+      {"Pixel", "0", [](D d, char) { DrawPixel(d, 0, 0); }},
+      {"Plus", "0", [](D d, char) { DrawPlus(d, 0, 0, 12); }},
+      {"Diamond", "0", [](D d, char) { DrawDiamond(d, 0, 0, 12); }},
+      {"Circle", "0", [](D d, char) { DrawCircle(d, 0, 0, 8); }},
+      {"Box", "0", [](D d, char) { DrawBox(d, 0, 0, 20, 10); }},
+      {"GrayBox", "01", [](D d, char v) { DrawGrayBox(d, 0, 0, 30, 10, v == '1'); }},
+      {"CornerTriangle", "0", [](D d, char) { DrawCornerTriangle(d, 0, 0, 20, 16); }},
+      {"Parallelogram", "0", [](D d, char) { DrawParallelogram(d, 0, 0, 24, 12); }},
+      {"CenteredLine", "01", [](D d, char v) { DrawCenteredLine(d, 0, 0, 30, v == '1'); }},
+      {"DoubleMark", "01", [](D d, char v) { DrawDoubleMark(d, 0, 0, 30, 10, v == '1'); }},
+      {"ArcByAngles", "0", [](D d, char) { DrawArcByAngles(d, 0, 0, 15, 30, 240); }},
+      {"HalfCircle", "01", [](D d, char v) { DrawHalfCircle(d, 0, 0, 12, v == '1'); }},
+      {"ArrowHeadH", "01", [](D d, char v) { DrawArrowHeadH(d, 0, 0, 12, 8, v == '1'); }},
+      {"ArrowHeadV", "01", [](D d, char v) { DrawArrowHeadV(d, 0, 0, 12, 8, v == '1'); }},
+      {"ArrowLine", "01", [](D d, char v) { DrawArrowLine(d, 0, 0, 40, 3, v == '1'); }},
+      {"PortShapeH", "01", [](D d, char v) { DrawPortShapeH(d, 0, 0, 30, 16, v == '1'); }},
+      {"PortShapeV", "01", [](D d, char v) { DrawPortShapeV(d, 0, 0, 30, 16, v == '1'); }},
+      {"Resistor", "01", [](D d, char v) { DrawResistorGlyph(d, 0, 0, 50, 24, 10, v == '1'); }},
+      {"Capacitor", "01", [](D d, char v) { DrawCapacitorGlyph(d, 0, 0, 50, 16, v == '1'); }},
+      {"Inductor", "01", [](D d, char v) { DrawInductorGlyph(d, 0, 0, 50, 8, v == '1'); }},
+      {"SeriesLc", "01", [](D d, char v) { DrawSeriesLcGlyph(d, 0, 0, 50, 8, v == '1'); }},
+      {"ParallelLc", "01", [](D d, char v) { DrawParallelLcGlyph(d, 0, 0, 50, 8, v == '1'); }},
+      {"Quartz", "01", [](D d, char v) { DrawQuartzGlyph(d, 0, 0, 50, 16, v == '1'); }},
+      {"Ground", "LROU", [](D d, char v) { DrawGroundGlyph(d, 0, 0, 12, 20, on(v), v); }},
+      {"OpAmp", "1", [](D d, char) { DrawOpAmpGlyph(d, 0, 0, 30, 30, true); }},
+      {"Bip", "01", [](D d, char v) { DrawBipGlyph(d, 0, 0, 50, 30, v == '1'); }},
+      {"Fet", "01", [](D d, char v) { DrawFetGlyph(d, 0, 0, 50, 30, v == '1'); }},
+      {"Substrate", "0", [](D d, char) { DrawSubstrateGlyph(d, 0, 0, 30, 10); }},
+      {"Input", "LROU", [](D d, char v) { DrawInputGlyph(d, 0, 0, 30, 16, v); }},
+      {"Output", "LROU", [](D d, char v) { DrawOutputGlyph(d, 0, 0, 30, 16, v); }},
+      {"Node", "LROU", [](D d, char v) { DrawNodeGlyph(d, 0, 0, 20, 7, v); }},
+      {"Vvg", "01", [](D d, char v) { DrawVvgGlyph(d, 0, 0, 50, 30, 40, true, v == '1'); }},
+      {"Ccg", "01", [](D d, char v) { DrawCcgGlyph(d, 0, 0, 50, 30, 40, true, v == '1'); }},
+      {"Vcg", "01", [](D d, char v) { DrawVcgGlyph(d, 0, 0, 50, 30, 40, true, v == '1'); }},
+      {"LineBox", "LROUlrou", [](D d, char v) { DrawLineBox(d, 0, 0, 40, 12, v); }},
+      {"StubBox", "LROUlrou", [](D d, char v) { DrawStubBox(d, 0, 0, 40, 12, v); }},
+      {"ShortStub", "LROU", [](D d, char v) { DrawShortStubGlyph(d, 0, 0, 20, 6, on(v), v); }},
+      {"OpenStub", "LROU", [](D d, char v) { DrawOpenStubGlyph(d, 0, 0, 20, 6, on(v), v); }},
+      {"CoupledLines", "01", [](D d, char v) { DrawCoupledLinesGlyph(d, 0, 0, 25, 15, on(v)); }},
+      {"Tee", "0", [](D d, char) { DrawTeeGlyph(d, 0, 0, 30, 16); }},
+      {"Step", "LR", [](D d, char v) { DrawStepGlyph(d, 0, 0, 24, 16, v); }},
+      {"Taper", "LROU", [](D d, char v) { DrawTaperGlyph(d, 0, 0, 24, 10, v); }},
+      {"Corner N", "01", [](D d, char v) { DrawCornerGlyph(d, 0, 0, 16, 16, v == '1', 'N'); }},
+      {"Corner mitred", "01", [](D d, char v) { DrawCornerGlyph(d, 0, 0, 16, 16, v == '1', 'M'); }},
+      {"RadialStub", "LROU", [](D d, char v) { DrawRadialStubGlyph(d, 0, 0, 20, 0, v); }},
+      {"Coax", "LROU", [](D d, char v) { DrawCoaxGlyph(d, 0, 0, 40, 10, on(v), v); }},
+  };
+  // Two pixels per logical unit; the stock pen stays one pixel wide.
+  constexpr int kCell = 64, kLabel = 110, kPanel = kLabel + 8 * kCell, kPanelRows = 16;
+  constexpr int kScale = 2, kRows = sizeof rows / sizeof rows[0];
+  const int panels = (kRows + kPanelRows - 1) / kPanelRows;
+  auto dc = pf::CairoDc::CreateImage(panels * kPanel * kScale, kPanelRows * kCell * kScale);
   ASSERT_TRUE(dc);
   dc->SetMapMode(pf::MapMode::Anisotropic);
   dc->SetViewportExt(kScale, kScale);
   dc->SelectObject(pf::Font{"Arial", 12});
-  for (int row = 0; row < static_cast<int>(sheet.size()); ++row) {
-    const int left = row < half ? 0 : panel;
-    const int top = (row % half) * kCell;
-    dc->TextOut(left + 4, top + kCell / 2 - 6, sheet[row].first);
-    for (int i = 0; i < static_cast<int>(sheet[row].second.size()); ++i) {
+  for (int row = 0; row < kRows; ++row) {
+    const int left = row / kPanelRows * kPanel;
+    const int top = row % kPanelRows * kCell;
+    dc->TextOut(left + 4, top + kCell / 2 - 6, rows[row].name);
+    for (int i = 0; rows[row].variants[i] != '\0'; ++i) {
       dc->SetWindowOrg(-(left + kLabel + i * kCell + kCell / 2), -(top + kCell / 2));
-      sheet[row].second[i](dc.get());
+      rows[row].draw(dc.get(), rows[row].variants[i]);
       dc->SetWindowOrg(0, 0);
     }
   }
