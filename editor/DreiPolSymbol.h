@@ -14,5 +14,4 @@ class DreiPolSymbol : public NetSymbol {
   // Leaves the orientation letter alone.
   void UpdateGeometry() override;
   void Draw(pf::Dc& dc) override;
-  void VisitPins(std::vector<DoublePoint>& list) const override;
 };

@@ -13,5 +13,4 @@ class EinPolSymbol : public NetSymbol {
 
   void Draw(pf::Dc& dc) override;
   int WriteSpiceLines(LineFile& lines, int flag) override;
-  void VisitPins(std::vector<DoublePoint>& list) const override;
 };
