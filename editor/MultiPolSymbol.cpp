@@ -141,12 +141,18 @@ void MultiPolSymbol::Draw(pf::Dc& dc) {
 }
 
 void MultiPolSymbol::DrawBitmap(pf::Dc& dc) {
-  const int w = bitmap->Width();
-  const int h = bitmap->Height();
+  const pf::Bitmap turned = Turned(*bitmap, orientation);
+  dc.BitBlt(centre.x - turned.Width() / 2, centre.y - turned.Height() / 2, turned.Width(),
+            turned.Height(), turned, 0, 0);
+}
+
+pf::Bitmap MultiPolSymbol::Turned(const pf::Bitmap& picture, char orientation) {
+  const int w = picture.Width();
+  const int h = picture.Height();
   pf::Bitmap turned(w, h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const pf::ColorRef c = bitmap->GetPixel(x, y);
+      const pf::ColorRef c = picture.GetPixel(x, y);
       switch (orientation) {
         case 'L': turned.SetPixel(w - 1 - x, h - 1 - y, c); break;
         case 'O': turned.SetPixel(y, h - 1 - x, c); break;
@@ -155,7 +161,7 @@ void MultiPolSymbol::DrawBitmap(pf::Dc& dc) {
       }
     }
   }
-  dc.BitBlt(centre.x - w / 2, centre.y - h / 2, w, h, turned, 0, 0);
+  return turned;
 }
 
 void MultiPolSymbol::PlaceThirdPin() {

@@ -17,6 +17,10 @@ class MultiPolSymbol : public NetSymbol {
   // The picture turned by the orientation, its top-left at centre - size / 2.
   virtual void DrawBitmap(pf::Dc& dc);
 
+  // The picture turned by the orientation: 'R' as it is, 'L' by 180 degrees, 'O' and 'U' by a
+  // quarter turn; pixels that fall outside are dropped.
+  static pf::Bitmap Turned(const pf::Bitmap& picture, char orientation);
+
   // Pin 3 two grid steps beside the axis, halfway between pins 1 and 2.
   void PlaceThirdPin();
 
