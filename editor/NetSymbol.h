@@ -1,0 +1,161 @@
+#pragma once
+// The base of every schematic symbol: up to five pins on the grid, an orientation letter, a
+// body rectangle, pin colours and node numbers, names, and the virtual operations through which
+// the document, the view and the exporters drive every symbol, each with its default.
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <vector>
+
+#include "basics/FloatWert.h"
+#include "basics/MyStrng.h"
+#include "basics/Point.h"
+#include "basics/RgbColor.h"
+#include "pf/bitmap.h"
+#include "pf/object.h"
+
+namespace pf {
+class Archive;
+class Dc;
+class View;
+class Window;
+}  // namespace pf
+
+class GerberPlotFile;
+class GitPointGrid;
+class LineFile;
+class SpiceManager;
+
+class NetSymbol : public pf::Object {
+  PF_DECLARE_RUNTIME(NetSymbol)
+
+ public:
+  static constexpr int32_t kMaxPins = 5;
+  static constexpr int32_t kGridSpacing = 25;
+
+  NetSymbol();  // four pins
+  explicit NetSymbol(int32_t pinCount);
+  NetSymbol(const NetSymbol&) = delete;
+  NetSymbol& operator=(const NetSymbol&) = delete;
+  ~NetSymbol() override;
+
+  // Throws pf::ArchiveError on a pin count outside 1..5, an orientation not in R L O U K or a
+  // pin spacing other than 25, before anything is read into the pin slots.
+  void Serialize(pf::Archive& ar) override;
+  virtual void UpdateGeometry();
+  virtual void Draw(pf::Dc& dc);
+  virtual void WriteLatex(LineFile& lines);
+  virtual int WriteSpiceLines(LineFile& lines, int flag);
+  virtual void WriteSpiceModel(LineFile& lines);
+  virtual void WriteSpiceControl(LineFile& lines);
+  virtual bool UsesSpiceModel() const;
+  virtual void ReadSpiceResults(SpiceManager& source);
+  virtual void CopyParameters(const NetSymbol& other);
+  virtual void ReloadBitmap();
+  virtual bool EditDialog(pf::Window* parent);
+  virtual MyStrng GetClassKey() const;
+  virtual void SetPortName(const MyStrng& text);
+  virtual MyStrng GetElementName() const;
+  virtual int GetExtraLineCount() const;
+  virtual MyStrng GetExtraLine(int index) const;
+  virtual void ClearExtraLines();
+  virtual Point GetPinPosition(int index) const;
+  virtual void WriteNetLine();
+  virtual int GetPinCount() const;
+  // The symbol text form. ReadText switches white-space skipping off and leaves it off; a
+  // malformed record sets the fail state and leaves the base fields as they were.
+  virtual std::ostream& WriteText(std::ostream& os);
+  virtual std::istream& ReadText(std::istream& is);
+  // Two operations that every class keeps empty; they hold their places in the sequence.
+  virtual void ExtraHook1(int arg);
+  virtual void ExtraHook2(int arg);
+  virtual void SetParameter(const MyStrng& name, float value);
+  virtual void SetCharParameter(const MyStrng& name, char value);
+  virtual double GetParameter(const MyStrng& name) const;
+  virtual void MoveBy(pf::Window* window, const Point& delta);
+  virtual int GetNetLineLength() const;
+  virtual bool IsSubCircuit() const;
+  virtual bool IsInstrument() const;
+  virtual bool IsDataItem() const;
+  virtual void SetView(pf::View* owner);
+  virtual void SetOrigin(const Point& pin, const LPoint& layout);
+  virtual void VisitPins(std::vector<DoublePoint>& list) const;
+  virtual void WriteGerber(GerberPlotFile& layer) const;
+
+  static int32_t SnapToGrid(int32_t v);
+  char OrientationFromPins() const;
+  Point GetCentre() const { return centre; }
+  Point GetPinPoint(int index) const;
+  bool HasPinAt(const Point& p) const;
+  bool SharesPinWith(const NetSymbol& other) const;
+  bool Contains(const Point& p) const;
+  pf::Rect GetRect() const;
+  void ReleasePins(GitPointGrid& grid) const;
+  void InvalidateArea(pf::Window* window) const;
+  void Redraw() const;
+  void SetPinOpen(int index);
+  void SetPinConnected(int index);
+  bool HasOpenPin() const;
+  void DrawPinMark(int index, pf::Dc& dc) const;
+  void DrawName(pf::Dc& dc) const;
+  // LaTeX picture units (1 mm = 5 view units, y up) relative to the LaTeX origin.
+  Point ToLatexPoint(const Point& p) const;
+
+  // The symbol's state, read and written by the document, the view and the exporters.
+  pf::View* view = nullptr;
+  int32_t version = 1;
+  int32_t pinCount = 4;
+  int32_t selected = 0;
+  int32_t transparent = 0;
+  int32_t settingA = 0;
+  int32_t settingB = 0;
+  int32_t drawLeads = 1;
+  int32_t drawPinMarks = 1;
+  int32_t drawCornerLine = 1;
+  int32_t settingC = 1;
+  int32_t horizontal = 1;
+  int32_t settingD = 0;
+  int32_t workFlag = 0;
+  int32_t allowsNetworkAnalyser = 1;
+  int32_t groundFree = 1;
+  int32_t fixedOrientation = 0;
+  char orientation = 'K';
+  int32_t breadth = 10;
+  int32_t length = 20;
+  int32_t span = 0;
+  int32_t width = 20;
+  int32_t height = 10;
+  Point centre;
+  std::array<Point, kMaxPins> pins;
+  LPoint layoutOrigin;
+  int32_t layoutPlaced = 0;
+  MyStrng aperture;
+  char layer = 'T';
+  std::array<RgbColor, kMaxPins> pinColours;
+  std::array<int32_t, kMaxPins> nodes{};
+  int32_t pinSpacing = kGridSpacing;
+  Point latexOrigin;
+  MyStrng netLine;
+  MyStrng spareText;
+  MyStrng elementName = "NO_NAME";
+  MyStrng modelName = "NoModell";
+  MyStrng classKey;
+  std::array<FloatWert, 4> values{FloatWert("270.0"), FloatWert("0.0"), FloatWert("0.0"),
+                                  FloatWert("0.0")};
+  std::unique_ptr<pf::Bitmap> bitmap;
+
+ protected:
+  // Pin 2 moves away from pin 1 until the body fits between them (not for wires).
+  void AdjustSecondPin();
+  // The body rectangle: length along the pin axis, breadth across it.
+  pf::Rect BodyRect() const;
+  // Width and height := twice the largest distance from the centre to a used pin.
+  void ExtentFromPins();
+  // The two leads along the pin axis from the ends of the span to the body, half the body
+  // long from the centre; either may be left out.
+  void DrawAxialLeads(pf::Dc& dc, bool vertical, int32_t halfBody, bool first, bool second) const;
+  // The used pins, whatever the pin count field says.
+  int UsedPins() const;
+};
