@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -26,17 +25,15 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// Gate 1, drain 2, source on ground; with every option enabled when asked.
 template <class S>
-std::unique_ptr<S> OnNodes(int gate, int drain, int source) {
+std::unique_ptr<S> Sample(bool allOptions, char kind = 'H') {
   auto s = std::make_unique<S>();
   s->elementName = "T1";
-  s->nodes = {gate, drain, source, 0, 0};
+  s->nodes = {1, 2, 0, 0, 0};
+  if constexpr (std::is_same_v<S, BipSymbol>) s->kind = kind;
+  for (size_t i = 0; allOptions && i < s->options.size(); ++i) s->options[i] = {1.5e-9f * i, 1};
   return s;
-}
-
-template <class S>
-void EnableAll(S& s) {
-  for (size_t i = 0; i < s.options.size(); ++i) s.options[i] = {1.5e-9f * float(i + 1), 1};
 }
 
 // The netlist line and its extra lines of a fresh netlist pass.
@@ -45,6 +42,7 @@ Lines Written(NetSymbol& s) {
   s.WriteNetLine();
   Lines lines = {s.netLine.ToCString()};
   for (int i = 0; i < s.GetExtraLineCount(); ++i) lines.push_back(s.GetExtraLine(i).ToCString());
+  EXPECT_EQ(s.GetExtraLine(s.GetExtraLineCount()), "noLines");
   return lines;
 }
 
@@ -76,185 +74,112 @@ bool ReadBack(NetSymbol& s, const std::string& text) {
   return static_cast<bool>(s.ReadText(in));
 }
 
+std::string FirstMessage() {
+  return VS_Error::MessageCount() > 0 ? VS_Error::GetFirstMessage().ToCString() : "";
+}
+
 TEST(TransistorSymbolsTest, NetLines) {
-  struct Case {
-    std::function<std::unique_ptr<NetSymbol>()> make;
+  std::unique_ptr<NetSymbol> s[7] = {Sample<FetSymbol>(false), Sample<BipSymbol>(false),
+                                     Sample<BipSymbol>(false), Sample<BipSymbol>(false),
+                                     Sample<BipSymbol>(false, 'S'), Sample<BipSymbol>(false, 'X'),
+                                     Sample<FetSymbol>(false)};
+  static_cast<BipSymbol&>(*s[2]).h12 = "0";
+  static_cast<BipSymbol&>(*s[3]).h22 = "0Mho";
+  static_cast<BipSymbol&>(*s[4]).options[3] = {2e-13f, 1};
+  static_cast<FetSymbol&>(*s[6]).options[6] = {INFINITY, 1};
+  const std::string ccg = "CCG 1 0 2 0 B= 250 R1= 3kohm R2= 33.33kohm";
+  const struct {
     Lines lines;
-    const char* message;
+    std::string message;
+  } cases[7] = {
+      {{"FET 1 0 2 0 G=50mMho CGS=1pF"}, ""},
+      {{ccg, "RES 1 2 R=15Mohm"}, ""},
+      {{ccg}, ""},
+      {{""}, "T1: H22 darf nicht 0 sein"},
+      {{"BIP 1 0 2 0 A=0.998 RE=2.5ohm CC=200fF"}, ""},
+      {{""}, ""},
+      {{""}, "T1: Parameterwert ungültig"},
   };
-  const Case cases[] = {
-      {[] { return OnNodes<FetSymbol>(1, 2, 0); }, {"FET 1 0 2 0 G=50mMho CGS=1pF"}, ""},
-      {[] { return OnNodes<BipSymbol>(1, 2, 0); },
-       {"CCG 1 0 2 0 B= 250 R1= 3kohm R2= 33.33kohm", "RES 1 2 R=15Mohm"}, ""},
-      {[] {
-         auto s = OnNodes<BipSymbol>(3, 4, 5);
-         s->h12 = "0";
-         return s;
-       },
-       {"CCG 3 5 4 5 B= 250 R1= 3kohm R2= 33.33kohm"}, ""},
-      {[] {
-         auto s = OnNodes<BipSymbol>(1, 2, 0);
-         s->h22 = "0Mho";
-         return s;
-       },
-       {""}, "T1: H22 darf nicht 0 sein"},
-      {[] {
-         auto s = OnNodes<BipSymbol>(1, 2, 0);
-         s->kind = 'S';
-         s->options[3] = {2e-13f, 1};
-         return s;
-       },
-       {"BIP 1 0 2 0 A=0.998 RE=2.5ohm CC=200fF"}, ""},
-      {[] {
-         auto s = OnNodes<FetSymbol>(1, 2, 0);
-         s->options[6] = {INFINITY, 1};
-         return s;
-       },
-       {""}, "T1: Parameterwert ungültig"},
-  };
-  for (const Case& c : cases) {
+  for (int i = 0; i < 7; ++i) {
     VS_Error::ClearQueue();
-    std::unique_ptr<NetSymbol> s = c.make();
-    EXPECT_EQ(Written(*s), c.lines);
-    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::GetFirstMessage().ToCString() : "",
-              std::string(c.message));
-    EXPECT_EQ(s->GetExtraLine(s->GetExtraLineCount()), "noLines");
+    EXPECT_EQ(Written(*s[i]), cases[i].lines) << i;
+    EXPECT_EQ(FirstMessage(), cases[i].message) << i;
   }
 }
 
 TEST(TransistorSymbolsTest, OptionsWrapAtSeventyCharactersInTableOrder) {
-  FetSymbol fet;
-  EnableAll(fet);
-  const Lines lines = Written(fet);
-  ASSERT_GT(lines.size(), 2u);
+  auto fet = Sample<FetSymbol>(true);
+  const Lines lines = Written(*fet);
   std::string joined;
-  int length = 0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_LE(lines[i].size(), 70u) << lines[i];
-    EXPECT_EQ(lines[i][0], i == 0 ? 'F' : '+');
-    joined += lines[i].substr(i == 0 ? 0 : 1);
-    length += int(lines[i].size()) + (i == 0 ? 0 : 2);
+  int length = -2;
+  for (const std::string& line : lines) {
+    EXPECT_LE(line.size(), 70u) << line;
+    EXPECT_EQ(line[0], joined.empty() ? 'F' : '+');
+    joined += line.substr(joined.empty() ? 0 : 1);
+    length += int(line.size()) + 2;
   }
-  EXPECT_EQ(fet.GetNetLineLength(), length);
+  EXPECT_GT(lines.size(), 2u);
+  EXPECT_EQ(fet->GetNetLineLength(), length);
   size_t at = 0;
   for (const TransistorOptionKey& key : FetSymbol::kOptionKeys) {
-    at = joined.find(key.key, at);
-    EXPECT_NE(at, std::string::npos) << key.key;
+    EXPECT_NE(at = joined.find(key.key, at), std::string::npos) << key.key;
   }
-  fet.ClearExtraLines();
-  EXPECT_EQ(fet.GetExtraLineCount(), 0);
 }
 
-// The simulator's reader is the peer of these lines.
-TEST(TransistorSymbolsTest, SimulatorReadsTheWrittenLines) {
+// Every form of every kind: the simulator reads the lines, archive and text give every stored
+// field back, and damaged copies of either fail (or load) without harm.
+TEST(TransistorSymbolsTest, LinesReadAndStoredFormsRoundTrip) {
   RegisterSimulatorElements();
-  auto fet = OnNodes<FetSymbol>(1, 2, 0);
-  auto bip = OnNodes<BipSymbol>(1, 2, 0);
-  auto hybrid = OnNodes<BipSymbol>(1, 2, 0);
-  EnableAll(*fet);
-  EnableAll(*bip);
-  bip->kind = 'S';
-  for (NetSymbol* s : {static_cast<NetSymbol*>(fet.get()), static_cast<NetSymbol*>(bip.get()),
-                       static_cast<NetSymbol*>(hybrid.get())}) {
-    LineFile text;
-    for (const char* line : {"BLK", "TOP: 2POR 1 2 RG1 = 50ohm RG2 = 50ohm"}) text.AddLine(line);
-    for (const std::string& line : Written(*s)) text.AddLine(MyStrng(line.c_str()));
-    text.AddLine("END");
+  RegisterTransistorSymbols();
+  auto hybrid = Sample<BipSymbol>(true);
+  hybrid->h11 = "1.2kohm";
+  hybrid->h12 = "3E-04";
+  hybrid->h22 = "20uMho";
+  hybrid->alpha = 0.99f;
+  hybrid->typeName = "BFR 90";
+  const std::unique_ptr<NetSymbol> samples[] = {Sample<FetSymbol>(true), std::move(hybrid),
+                                                Sample<BipSymbol>(true, 'S')};
+  for (const std::unique_ptr<NetSymbol>& s : samples) {
+    auto fresh = [&] { return SymbolRegistry::Global().Create(s->GetClassKey()); };
+    const Lines lines = Written(*s);
+    LineFile net;
+    for (const char* line : {"BLK", "TOP: 2POR 1 2 RG1 = 50ohm RG2 = 50ohm"}) net.AddLine(line);
+    for (const std::string& line : lines) net.AddLine(MyStrng(line.c_str()));
+    net.AddLine("END");
     ScomFile reader;
-    reader.SetLines(text);
+    reader.SetLines(net);
     NetContext::SetReaderInUse(&reader);
     VS_Error::ClearQueue();
-    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks() && reader.GetErrorCode() == 0);
+    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
     reader.BuildDataObjects();
-    EXPECT_TRUE(reader.BuildNets()) << s->netLine.ToCString();
-    EXPECT_EQ(VS_Error::MessageCount(), 0) << VS_Error::GetFirstMessage().ToCString();
+    EXPECT_TRUE(reader.BuildNets() && VS_Error::MessageCount() == 0) << FirstMessage();
     NetContext::SetReaderInUse(nullptr);
-  }
-}
 
-TEST(TransistorSymbolsTest, ArchiveAndTextRoundTripEveryStoredField) {
-  RegisterTransistorSymbols();
-  auto fet = OnNodes<FetSymbol>(1, 2, 0);
-  fet->typeName = "CFY 30";
-  fet->transconductance = 0.07f;
-  fet->gateSourceCapacitance = 3e-13f;
-  EnableAll(*fet);
-  auto bip = OnNodes<BipSymbol>(1, 2, 0);
-  bip->h11 = "1.2kohm";
-  bip->h12 = "3E-04";
-  bip->h21 = "120";
-  bip->h22 = "20uMho";
-  bip->alpha = 0.99f;
-  bip->emitterResistance = 4.0f;
-  EnableAll(*bip);
-  auto circuit = OnNodes<BipSymbol>(1, 2, 0);
-  circuit->kind = 'S';
-  EnableAll(*circuit);
-  for (NetSymbol* s : {static_cast<NetSymbol*>(fet.get()), static_cast<NetSymbol*>(bip.get()),
-                       static_cast<NetSymbol*>(circuit.get())}) {
-    s->UpdateGeometry();
     const std::string bytes = Store(*s);
-    std::unique_ptr<NetSymbol> copy = SymbolRegistry::Global().Create(s->GetClassKey());
-    ASSERT_NE(copy, nullptr);
+    const std::string text = Text(*s);
+    std::unique_ptr<NetSymbol> copy = fresh();
     Load(*copy, bytes);
     EXPECT_EQ(Store(*copy), bytes);
-    EXPECT_EQ(Written(*copy), Written(*s));
-    const std::string text = Text(*s);
-    copy = SymbolRegistry::Global().Create(s->GetClassKey());
+    EXPECT_EQ(Written(*copy), lines);
+    copy = fresh();
     EXPECT_TRUE(ReadBack(*copy, text));
     EXPECT_EQ(Text(*copy), text);
-    EXPECT_EQ(Written(*copy), Written(*s));
-  }
-  EXPECT_EQ(Text(*fet).substr(0, 26), "(8,FETTRANS) 2\n(6,CFY 30)\n");
-}
+    EXPECT_EQ(Written(*copy), lines);
 
-TEST(TransistorSymbolsTest, OldLayoutsLoadWithDefaults) {
-  FetSymbol oldFet;
-  oldFet.version = 1;  // stores the base form only
-  BipSymbol oldBip;
-  oldBip.version = 1;  // base, type name and kind; no hybrid values for 'S'
-  oldBip.kind = 'S';
-  const std::string fetBytes = Store(oldFet);
-  const std::string bipBytes = Store(oldBip);
-  EXPECT_EQ(fetBytes.size(), Store(*std::make_unique<NetSymbol>(3)).size());
-  FetSymbol fet;
-  fet.transconductance = 1.0f;
-  Load(fet, fetBytes);
-  EXPECT_EQ(fet.transconductance, 1.0f);
-  EXPECT_EQ(fet.version, FetSymbol::kVersion);
-  BipSymbol bip;
-  bip.h21 = "7";
-  Load(bip, bipBytes);
-  EXPECT_EQ(bip.kind, 'S');
-  EXPECT_EQ(bip.h21, "7");
-  EXPECT_EQ(bip.version, BipSymbol::kVersion);
-}
-
-TEST(TransistorSymbolsTest, DamagedArchivesAndRecordsFailWithoutHarm) {
-  auto fet = OnNodes<FetSymbol>(1, 2, 0);
-  auto bip = OnNodes<BipSymbol>(1, 2, 0);
-  EnableAll(*fet);
-  for (NetSymbol* s : {static_cast<NetSymbol*>(fet.get()), static_cast<NetSymbol*>(bip.get())}) {
-    const std::string bytes = Store(*s);
     for (size_t n = 0; n < bytes.size(); ++n) {
-      std::unique_ptr<NetSymbol> copy = SymbolRegistry::Global().Create(s->GetClassKey());
-      EXPECT_THROW(Load(*copy, bytes.substr(0, n)), pf::ArchiveError) << n;
-    }
-    for (size_t i = 0; i < bytes.size(); ++i) {
+      EXPECT_THROW(Load(*fresh(), bytes.substr(0, n)), pf::ArchiveError) << n;
       std::string bad = bytes;
-      bad[i] = '\xff';  // also turns a float into a NaN
-      std::unique_ptr<NetSymbol> copy = SymbolRegistry::Global().Create(s->GetClassKey());
+      bad[n] = '\xff';  // also makes NaNs of floats
       try {
-        Load(*copy, bad);
+        Load(*(copy = fresh()), bad);
         for (const std::string& line : Written(*copy)) {
           EXPECT_TRUE(line.find("nan") == line.npos && line.find("inf") == line.npos) << line;
         }
       } catch (const pf::ArchiveError&) {
       }
     }
-    const std::string text = Text(*s);
     for (size_t n = 0; n + 1 < text.size(); ++n) {
-      std::unique_ptr<NetSymbol> copy = SymbolRegistry::Global().Create(s->GetClassKey());
+      copy = fresh();
       const std::string before = Text(*copy);
       EXPECT_FALSE(ReadBack(*copy, text.substr(0, n))) << n;
       EXPECT_EQ(Text(*copy), before);
@@ -263,6 +188,27 @@ TEST(TransistorSymbolsTest, DamagedArchivesAndRecordsFailWithoutHarm) {
       ReadBack(*copy, garbled);
     }
   }
+  EXPECT_EQ(Text(*samples[1]).substr(0, 29), "(10,BIPOLTRANS) 2\n(6,BFR 90)\n");
+}
+
+TEST(TransistorSymbolsTest, OldLayoutsLoadWithDefaults) {
+  FetSymbol oldFet;
+  BipSymbol oldBip;
+  oldFet.version = oldBip.version = 1;  // base form only; base, type name and kind for 'S'
+  oldBip.kind = 'S';
+  NetSymbol base(3);
+  const std::string fetBytes = Store(oldFet);
+  EXPECT_EQ(fetBytes.size(), Store(base).size());
+  FetSymbol fet;
+  fet.transconductance = 1.0f;
+  Load(fet, fetBytes);
+  EXPECT_EQ(fet.transconductance, 1.0f);
+  BipSymbol bip;
+  bip.h21 = "7";
+  Load(bip, Store(oldBip));
+  EXPECT_EQ(bip.kind, 'S');
+  EXPECT_EQ(bip.h21, "7");
+  EXPECT_EQ(fet.version + bip.version, FetSymbol::kVersion + BipSymbol::kVersion);
 }
 
 TEST(TransistorSymbolsTest, DrawsGlyphAndTypeNameInBothOrientations) {
