@@ -13,7 +13,6 @@
 #include "basics/LineFile.h"
 #include "editor/BipSymbol.h"
 #include "editor/FetSymbol.h"
-#include "editor/RegisterTransistorSymbols.h"
 #include "editor/SymbolRegistry.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
@@ -130,7 +129,7 @@ TEST(TransistorSymbolsTest, OptionsWrapAtSeventyCharactersInTableOrder) {
 // field back, and damaged copies of either fail (or load) without harm.
 TEST(TransistorSymbolsTest, LinesReadAndStoredFormsRoundTrip) {
   RegisterSimulatorElements();
-  RegisterTransistorSymbols();
+
   auto hybrid = Sample<BipSymbol>(true);
   hybrid->h11 = "1.2kohm";
   hybrid->h12 = "3E-04";
