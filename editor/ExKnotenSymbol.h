@@ -21,7 +21,7 @@ class ExKnotenSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(ExKnotenSymbol)
 
  public:
-  ExKnotenSymbol();  // port number 1
+  ExKnotenSymbol();                                      // port number 1
   ExKnotenSymbol(const Point& start, const Point& end);  // port number 0, assigned on placing
 
   void Serialize(pf::Archive& ar) override;

@@ -77,8 +77,7 @@ std::ostream& InpSymbol::WriteText(std::ostream& os) {
   WriteKeyLine(os, classKey, version);
   os << s.portName << ',' << s.mode << ',' << s.portField1 << ',' << s.portField2 << ','
      << s.parameterKind << ',' << s.rGen1 << ',' << s.rGen2 << ',' << s.staFreq << ','
-     << s.displayLetter << ',' << s.pointCount << ',' << s.stoFreq << ',' << s.outputNode
-     << '\n';
+     << s.displayLetter << ',' << s.pointCount << ',' << s.stoFreq << ',' << s.outputNode << '\n';
   if (version > 1) os << s.displayFormat << '\n';
   return EinPolSymbol::WriteText(os);
 }

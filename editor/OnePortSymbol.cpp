@@ -31,9 +31,9 @@ void OnePortSymbol::Serialize(pf::Archive& ar) {
   }
   dataName.Serialize(ar);
   if (ar.IsStoring()) {
-    ar << showLead << kind << referenceImpedance[0] << referenceImpedance[1]
-       << static_cast<int32_t>(lineCount);
-    for (int i = 0; i < lineCount; ++i) GetLine(i).Serialize(ar);
+    const int32_t count = StoredLines();
+    ar << showLead << kind << referenceImpedance[0] << referenceImpedance[1] << count;
+    for (int i = 0; i < count; ++i) GetLine(i).Serialize(ar);
     return;
   }
   int32_t count = 0;
@@ -80,11 +80,14 @@ void OnePortSymbol::WriteNetLine() {
 
 bool OnePortSymbol::IsDataItem() const { return true; }
 
+int32_t OnePortSymbol::StoredLines() const { return std::clamp(lineCount, 0, kCapacity); }
+
 std::ostream& OnePortSymbol::WriteText(std::ostream& os) {
   WriteKeyLine(os, classKey, version);
-  os << dataName << ',' << lineCount << ',' << kind << ',' << referenceImpedance[0] << ','
+  const int32_t count = StoredLines();
+  os << dataName << ',' << count << ',' << kind << ',' << referenceImpedance[0] << ','
      << showLead << '\n';
-  for (int i = 0; i < lineCount; ++i) os << GetLine(i) << '\n';
+  for (int i = 0; i < count; ++i) os << GetLine(i) << '\n';
   return EinPolSymbol::WriteText(os);
 }
 

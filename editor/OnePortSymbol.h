@@ -32,4 +32,6 @@ class OnePortSymbol : public EinPolSymbol, public DataSet {
 
  private:
   void Init();
+  // The line count as far as the table can hold it.
+  int32_t StoredLines() const;
 };

@@ -13,10 +13,7 @@ PF_IMPLEMENT_SERIAL(SubSymbol, EinPolSymbol, 1)
 SubSymbol::SubSymbol() { Init(); }
 
 SubSymbol::SubSymbol(const Point& start, const Point& end)
-    : EinPolSymbol(start, end),
-      permittivity(9.9f),
-      height(0.000635f),
-      substrateName("Keramik") {
+    : EinPolSymbol(start, end), permittivity(9.9f), height(0.000635f), substrateName("Keramik") {
   Init();
 }
 
@@ -68,8 +65,8 @@ MyStrng SubSymbol::GetElementName() const { return substrateName; }
 void SubSymbol::WriteNetLine() {
   const bool copper = metalName == "Kupfer" || metalName == "CU";
   netLine = substrateName + ": MS H=" + LaeWert(height) + " ER=" + FloatWert(permittivity) +
-            (copper ? " MET1 = CU " : " MET1 = AU ") + LaeWert(metalThickness) + " TAND=" +
-            FloatWert(lossTangent);
+            (copper ? " MET1 = CU " : " MET1 = AU ") + LaeWert(metalThickness) +
+            " TAND=" + FloatWert(lossTangent);
 }
 
 bool SubSymbol::IsDataItem() const { return true; }

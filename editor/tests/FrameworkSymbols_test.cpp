@@ -170,22 +170,26 @@ TEST(FrameworkSymbolsTest, DrawingInEveryOrientation) {
   struct Case {
     Point pin, end;
     std::vector<std::string> node;  // pin mark, lead, circle, number, lead from the circle
-    const char* portLead;  // the input port's, behind its glyph
+    const char* portLead;           // the input port's, behind its glyph
   };
   const Case cases[] = {
-      {{100, 100}, {200, 100},
+      {{100, 100},
+       {200, 100},
        {"Ellipse 98 98 102 102", "Line 100 100 125 100", "Ellipse 140 90 160 110",
         "TextOut 145 94 7", "Line 140 100 100 100"},
        "Line 135 100 100 100"},
-      {{200, 100}, {100, 100},
+      {{200, 100},
+       {100, 100},
        {"Ellipse 198 98 202 102", "Line 200 100 175 100", "Ellipse 140 90 160 110",
         "TextOut 146 94 7", "Line 160 100 200 100"},
        "Line 165 100 200 100"},
-      {{100, 100}, {100, 200},
+      {{100, 100},
+       {100, 200},
        {"Ellipse 98 98 102 102", "Line 100 100 100 125", "Ellipse 90 140 110 160",
         "TextOut 96 144 7", "Line 100 140 100 100"},
        "Line 100 135 100 100"},
-      {{100, 200}, {100, 100},
+      {{100, 200},
+       {100, 100},
        {"Ellipse 98 198 102 202", "Line 100 200 100 175", "Ellipse 90 140 110 160",
         "TextOut 96 144 7", "Line 100 160 100 200"},
        "Line 100 165 100 200"},
