@@ -55,10 +55,17 @@ MyStrng LatexFramebox(const Point& p, int w, int h, char orientation) {
 MyStrng LatexLine(const Point& p, int length, char orientation) {
   const char* direction = "{\\line(1,0){";
   switch (orientation) {
-    case 'L': direction = "{\\line(-1,0){"; break;
-    case 'O': direction = "{\\line(0,1){"; break;
-    case 'U': direction = "{\\line(0,-1){"; break;
-    default: break;
+    case 'L':
+      direction = "{\\line(-1,0){";
+      break;
+    case 'O':
+      direction = "{\\line(0,1){";
+      break;
+    case 'U':
+      direction = "{\\line(0,-1){";
+      break;
+    default:
+      break;
   }
   return Text(Put(p) + direction + N(length) + "}}");
 }

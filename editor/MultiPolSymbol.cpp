@@ -49,10 +49,14 @@ struct Axes {
 
 Axes AxesOf(char orientation) {
   switch (orientation) {
-    case 'U': return {Point(0, 1), Point(-1, 0)};
-    case 'L': return {Point(-1, 0), Point(0, -1)};
-    case 'O': return {Point(0, -1), Point(1, 0)};
-    default: return {Point(1, 0), Point(0, 1)};
+    case 'U':
+      return {Point(0, 1), Point(-1, 0)};
+    case 'L':
+      return {Point(-1, 0), Point(0, -1)};
+    case 'O':
+      return {Point(0, -1), Point(1, 0)};
+    default:
+      return {Point(1, 0), Point(0, 1)};
   }
 }
 
@@ -109,11 +113,20 @@ void MultiPolSymbol::Draw(pf::Dc& dc) {
   if (pinCount == 1) {
     dc.MoveTo(pins[0].x, pins[0].y);
     switch (orientation) {
-      case 'L': dc.LineTo(centre.x + length / 2, pins[0].y); break;
-      case 'R': dc.LineTo(centre.x - length / 2, pins[0].y); break;
-      case 'O': dc.LineTo(centre.x, centre.y + breadth / 2); break;
-      case 'U': dc.LineTo(centre.x, centre.y - breadth / 2); break;
-      default: break;
+      case 'L':
+        dc.LineTo(centre.x + length / 2, pins[0].y);
+        break;
+      case 'R':
+        dc.LineTo(centre.x - length / 2, pins[0].y);
+        break;
+      case 'O':
+        dc.LineTo(centre.x, centre.y + breadth / 2);
+        break;
+      case 'U':
+        dc.LineTo(centre.x, centre.y - breadth / 2);
+        break;
+      default:
+        break;
     }
     return;
   }
@@ -154,10 +167,18 @@ pf::Bitmap MultiPolSymbol::Turned(const pf::Bitmap& picture, char orientation) {
     for (int x = 0; x < w; ++x) {
       const pf::ColorRef c = picture.GetPixel(x, y);
       switch (orientation) {
-        case 'L': turned.SetPixel(w - 1 - x, h - 1 - y, c); break;
-        case 'O': turned.SetPixel(y, h - 1 - x, c); break;
-        case 'U': turned.SetPixel(w - 1 - y, x, c); break;
-        default: turned.SetPixel(x, y, c); break;
+        case 'L':
+          turned.SetPixel(w - 1 - x, h - 1 - y, c);
+          break;
+        case 'O':
+          turned.SetPixel(y, h - 1 - x, c);
+          break;
+        case 'U':
+          turned.SetPixel(w - 1 - y, x, c);
+          break;
+        default:
+          turned.SetPixel(x, y, c);
+          break;
       }
     }
   }
@@ -173,10 +194,19 @@ void MultiPolSymbol::PlaceThirdPin() {
   const bool alongX = orientation == 'R' || orientation == 'L';
   const int32_t half = ((alongX ? p2.x - p1.x : p2.y - p1.y) / s) / 2;
   switch (orientation) {
-    case 'R': pins[2] = Point(p1.x + half * s, p1.y + 2 * s); break;
-    case 'L': pins[2] = Point(p2.x - (half - 1) * s, p1.y - 2 * s); break;
-    case 'O': pins[2] = Point(p1.x + 2 * s, p1.y + half * s); break;
-    case 'U': pins[2] = Point(p1.x - 2 * s, p1.y + half * s); break;
-    default: break;
+    case 'R':
+      pins[2] = Point(p1.x + half * s, p1.y + 2 * s);
+      break;
+    case 'L':
+      pins[2] = Point(p2.x - (half - 1) * s, p1.y - 2 * s);
+      break;
+    case 'O':
+      pins[2] = Point(p1.x + 2 * s, p1.y + half * s);
+      break;
+    case 'U':
+      pins[2] = Point(p1.x - 2 * s, p1.y + half * s);
+      break;
+    default:
+      break;
   }
 }

@@ -28,9 +28,7 @@ constexpr int32_t kMaxCoordinate = 1 << 20;
 
 constexpr const char* kRuler = "*---------0---------0---------0---------0";
 
-bool IsOrientation(char c) {
-  return c == 'R' || c == 'L' || c == 'O' || c == 'U' || c == 'K';
-}
+bool IsOrientation(char c) { return c == 'R' || c == 'L' || c == 'O' || c == 'U' || c == 'K'; }
 
 bool InRange(int32_t v) { return v >= -kMaxCoordinate && v <= kMaxCoordinate; }
 
@@ -108,8 +106,8 @@ void NetSymbol::Serialize(pf::Archive& ar) {
     pinCount = count;
     ar >> selected >> transparent >> settingA >> settingB >> drawLeads >> drawPinMarks >>
         drawCornerLine >> settingC >> horizontal >> orientation >> breadth >> length >> span >>
-        width >> height >> centre.x >> centre.y >> pinSpacing >> fixedOrientation >>
-        groundFree >> allowsNetworkAnalyser >> settingD >> layer;
+        width >> height >> centre.x >> centre.y >> pinSpacing >> fixedOrientation >> groundFree >>
+        allowsNetworkAnalyser >> settingD >> layer;
   }
   for (int i = 0; i < pinCount; ++i) {
     pins[i].Serialize(ar);
@@ -124,8 +122,8 @@ void NetSymbol::Serialize(pf::Archive& ar) {
   modelName.Serialize(ar);
   for (FloatWert& value : values) value.Serialize(ar);
   if (ar.IsLoading()) {
-    const char* fault = Fault({pinCount, orientation, pinSpacing,
-                               {breadth, length, span, width, height}, centre, pins});
+    const char* fault = Fault(
+        {pinCount, orientation, pinSpacing, {breadth, length, span, width, height}, centre, pins});
     if (fault != nullptr) throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, fault);
   }
 }
@@ -155,15 +153,24 @@ void NetSymbol::AdjustSecondPin() {
     const int64_t missing = sign * (int64_t{fixed} - moving) + gap;
     if (missing <= 0) return;
     const int64_t steps = (missing + pinSpacing - 1) / pinSpacing;
-    moving = static_cast<int32_t>(std::clamp<int64_t>(moving + sign * steps * pinSpacing,
-                                                      INT32_MIN, INT32_MAX));
+    moving = static_cast<int32_t>(
+        std::clamp<int64_t>(moving + sign * steps * pinSpacing, INT32_MIN, INT32_MAX));
   };
   switch (orientation) {
-    case 'R': push(p2.x, p1.x, 1); break;
-    case 'L': push(p2.x, p1.x, -1); break;
-    case 'U': push(p2.y, p1.y, 1); break;
-    case 'O': push(p2.y, p1.y, -1); break;
-    default: break;
+    case 'R':
+      push(p2.x, p1.x, 1);
+      break;
+    case 'L':
+      push(p2.x, p1.x, -1);
+      break;
+    case 'U':
+      push(p2.y, p1.y, 1);
+      break;
+    case 'O':
+      push(p2.y, p1.y, -1);
+      break;
+    default:
+      break;
   }
 }
 
@@ -189,8 +196,8 @@ void NetSymbol::UpdateGeometry() {
   const int32_t dy = std::abs(p2.y - p1.y) + 2;
   const int32_t minX = std::min(p1.x, p2.x);
   const int32_t minY = std::min(p1.y, p2.y);
-  const bool alongX = fixedOrientation != 0 ? (orientation == 'L' || orientation == 'R')
-                                            : horizontal != 0;
+  const bool alongX =
+      fixedOrientation != 0 ? (orientation == 'L' || orientation == 'R') : horizontal != 0;
   if (alongX) {
     centre = Point(minX + (std::max(p1.x, p2.x) - minX) / 2, p1.y);
     width = dx;
@@ -282,8 +289,8 @@ void NetSymbol::WriteNetLine() {
     for (int pin : order) netLine += MyStrng(" ") + MyStrng(nodes[pin - 1]);
   };
   if (pinCount == 3) {
-    if (classKey == "MICTEE" || classKey == "MslTeeSymbol" ||
-        classKey == "CCoplanarCrossSymbol" || classKey == "MslToSlotSymbol") {
+    if (classKey == "MICTEE" || classKey == "MslTeeSymbol" || classKey == "CCoplanarCrossSymbol" ||
+        classKey == "MslToSlotSymbol") {
       fixed({1, 2, 3});
     } else if (classKey == "OPAMPLIFIER") {
       fixed({1, 3, 2});
@@ -394,9 +401,7 @@ void NetSymbol::VisitPins(std::vector<DoublePoint>& list) const {
   for (int i = 0; i < UsedPins(); ++i) list.emplace_back(pins[i], layoutOrigin);
 }
 
-void NetSymbol::WriteGerber(GerberPlotFile& layerFile) const {
-  layerFile.SelectAperture(aperture);
-}
+void NetSymbol::WriteGerber(GerberPlotFile& layerFile) const { layerFile.SelectAperture(aperture); }
 
 Point NetSymbol::GetPinPoint(int index) const {
   return (index >= 0 && index < UsedPins()) ? pins[index] : pins[0];
@@ -422,8 +427,7 @@ bool NetSymbol::Contains(const Point& p) const {
 }
 
 pf::Rect NetSymbol::GetRect() const {
-  return {centre.x - width / 2, centre.y - height / 2, centre.x + width / 2,
-          centre.y + height / 2};
+  return {centre.x - width / 2, centre.y - height / 2, centre.x + width / 2, centre.y + height / 2};
 }
 
 void NetSymbol::ReleasePins(GitPointGrid& grid) const {

@@ -157,8 +157,7 @@ class NetSymbol : public pf::Object {
   void ExtentFromPins();
   // The two leads along the pin axis from the ends of the span to the body, half the body
   // long from the centre; either may be left out.
-  void DrawAxialLeads(pf::Dc& dc, bool vertical, int32_t halfBody, bool first,
-                      bool second) const;
+  void DrawAxialLeads(pf::Dc& dc, bool vertical, int32_t halfBody, bool first, bool second) const;
   // The used pins, whatever the pin count field says.
   int UsedPins() const;
 };

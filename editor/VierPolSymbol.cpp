@@ -48,7 +48,8 @@ void VierPolSymbol::UpdateGeometry() {
       pins[3] = Point(x, p2.y);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -35,8 +35,8 @@ void ZweiPolSymbol::Draw(pf::Dc& dc) {
     DrawAxialLeads(dc, false, length / 2, !single || !right, !single || right);
   } else {
     const bool upper = orientation == 'U';
-    DrawAxialLeads(dc, true, (fixedOrientation != 0 ? breadth : length) / 2,
-                   !single || upper, !single || !upper);
+    DrawAxialLeads(dc, true, (fixedOrientation != 0 ? breadth : length) / 2, !single || upper,
+                   !single || !upper);
   }
 }
 
@@ -54,11 +54,16 @@ LPoint ZweiPolSymbol::LayoutVector() const {
                           ? static_cast<int32_t>(std::clamp(micrometres, -1.0e9f, 1.0e9f))
                           : 0;
   switch (orientation) {
-    case 'R': return LPoint(len, 0);
-    case 'L': return LPoint(-len, 0);
-    case 'O': return LPoint(0, len);
-    case 'U': return LPoint(0, -len);
-    default: return LPoint();
+    case 'R':
+      return LPoint(len, 0);
+    case 'L':
+      return LPoint(-len, 0);
+    case 'O':
+      return LPoint(0, len);
+    case 'U':
+      return LPoint(0, -len);
+    default:
+      return LPoint();
   }
 }
 

@@ -87,8 +87,8 @@ TEST(PersistenceTest, DamagedArchivesThrowAndNeverOverrun) {
     size_t at;
     char byte;
   };
-  for (const Patch& p : {Patch{24, 6}, Patch{24, 0}, Patch{27, '\x80'}, Patch{64, 'X'},
-                         Patch{93, 24}}) {
+  for (const Patch& p :
+       {Patch{24, 6}, Patch{24, 0}, Patch{27, '\x80'}, Patch{64, 'X'}, Patch{93, 24}}) {
     std::string bad = Store(*Sample(PF_RUNTIME_CLASS(NetSymbol)));
     bad[p.at] = p.byte;
     NetSymbol s;

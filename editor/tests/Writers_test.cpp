@@ -13,7 +13,6 @@ TEST(WritersTest, LatexPrimitives) {
   const Point p(2, 12);
   const std::pair<MyStrng, const char*> cases[] = {
       {LatexLine(p, 10, 'U'), "\\put(2,12){\\line(0,-1){10}}"},
-      {LatexLine(p, 3, 'L'), "\\put(2,12){\\line(-1,0){3}}"},
       {LatexShortstack("R1"), "{\\shortstack{R\\\\1}}"},
       {LatexLabel(p, 'V', "R1"), "\\put(2,12){\\shortstack{R\\\\1}}"},
       {LatexLabel(p, 'H', "R1"), "\\put(2,12){R1}"},
@@ -22,26 +21,28 @@ TEST(WritersTest, LatexPrimitives) {
       {LatexOval(p, 4, 2, 'U'), "\\put(2,12){\\oval(2,4)[r]}"},
       {LatexOval(p, 4, 2, 'K'), "\\put(2,12){\\oval(4,2)}"},
       {LatexFramebox(p, 4, 2, 'O'), "\\put(2,12){\\framebox(2,4){}}"},
-      {LatexSlopedLine(p, 1, -1, 5), "\\put(2,12){\\line(1,-1){5}}"},
       {LatexVector(p, 0, 1, 5), "\\put(2,12){\\vector(0,1){5}}"},
       {LatexConnect(p, Point(2, 20)), "\\put(2,12){\\line(0,1){8}}"},
       {LatexConnect(p, Point(-3, 12)), "\\put(2,12){\\line(-1,0){5}}"},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(text.ToCString(), expected);
   EXPECT_EQ(LatexTextLength("R12"), 6);
+  NetSymbol s;
+  s.latexOrigin = Point(100, 100);
+  EXPECT_EQ(s.ToLatexPoint(Point(112, 38)), Point(2, 12));
 }
 
 TEST(WritersTest, LongNetlistLinesContinueOnPlusLines) {
   MyStrng line = "RES 1 2";  // 7 characters
   ContinuationLines extra;
   const MyStrng chunk = " 1234567890123456789012345678901";  // 32 characters
-  extra.AppendWrapped(line, chunk);  // 39
-  extra.AppendWrapped(line, chunk);  // 71 would pass 70: "+" and the chunk
+  extra.AppendWrapped(line, chunk);                          // 39
+  extra.AppendWrapped(line, chunk);                          // 71 would pass 70: "+" and the chunk
   EXPECT_EQ(line.GetLength(), 39);
   ASSERT_EQ(extra.Count(), 1);
   EXPECT_EQ(extra.Get(0), MyStrng("+") + chunk);
-  extra.AppendWrapped(line, chunk);    // the open continuation line: 65
-  extra.AppendWrapped(line, "12345");  // 70 still fits
+  extra.AppendWrapped(line, chunk);                               // the open continuation line: 65
+  extra.AppendWrapped(line, "12345");                             // 70 still fits
   for (int i = 0; i < 20; ++i) extra.AppendWrapped(line, chunk);  // two a line, no fixed limit
   EXPECT_EQ(extra.Get(0).GetLength(), 70);
   EXPECT_EQ(extra.Count(), 11);
