@@ -6,8 +6,15 @@
 #include "editor/OutSymbol.h"
 #include "editor/SubSymbol.h"
 #include "editor/SymbolRegistry.h"
+#include "pf/object.h"
 
 void RegisterFrameworkSymbols() {
+  pf::ClassRegistry& classes = pf::ClassRegistry::Instance();
+  classes.Register(SubSymbol::classSubSymbol);
+  classes.Register(ExKnotenSymbol::classExKnotenSymbol);
+  classes.Register(InpSymbol::classInpSymbol);
+  classes.Register(OutSymbol::classOutSymbol);
+  classes.Register(OnePortSymbol::classOnePortSymbol);
   SymbolRegistry& symbols = SymbolRegistry::Global();
   symbols.Register<SubSymbol>("SUBSTRAT");
   symbols.Register<ExKnotenSymbol>("ExKnotenSymbol");
