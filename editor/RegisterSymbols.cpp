@@ -1,6 +1,8 @@
 #include "editor/RegisterSymbols.h"
 
+#include "editor/BipSymbol.h"
 #include "editor/ExKnotenSymbol.h"
+#include "editor/FetSymbol.h"
 #include "editor/InpSymbol.h"
 #include "editor/OnePortSymbol.h"
 #include "editor/OutSymbol.h"
@@ -15,10 +17,14 @@ void RegisterFrameworkSymbols() {
   classes.Register(InpSymbol::classInpSymbol);
   classes.Register(OutSymbol::classOutSymbol);
   classes.Register(OnePortSymbol::classOnePortSymbol);
+  classes.Register(FetSymbol::classFetSymbol);
+  classes.Register(BipSymbol::classBipSymbol);
   SymbolRegistry& symbols = SymbolRegistry::Global();
   symbols.Register<SubSymbol>("SUBSTRAT");
   symbols.Register<ExKnotenSymbol>("ExKnotenSymbol");
   symbols.Register<InpSymbol>("INPUT");
   symbols.Register<OutSymbol>("OUTPUT");
   symbols.Register<OnePortSymbol>("ONEPORT");
+  symbols.Register<FetSymbol>("FETTRANS");
+  symbols.Register<BipSymbol>("BIPOLTRANS");
 }
