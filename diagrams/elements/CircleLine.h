@@ -68,6 +68,8 @@ class RefCircle : public CircleLine {
   void MoveTo(int cx, int cy) override;
   // Repaints and moves the arrow head to the top of the ring.
   void SetRadius(int r) override;
+  // Sets the radius and puts the arrow head on top, without a repaint.
+  void Place(int r);
   void Update() override;
   void SetOwner(pf::Window* w) override;
 

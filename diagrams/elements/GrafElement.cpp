@@ -1,6 +1,7 @@
 #include "diagrams/elements/GrafElement.h"
 
 #include <istream>
+#include <memory>
 #include <ostream>
 
 #include "diagrams/pictex/PicTexFile.h"
@@ -22,27 +23,31 @@ void GrafElement::WriteText(std::ostream& os) const {
 }
 
 void GrafElement::ReadText(std::istream& is) {
-  MyStrng n;
-  int flags[4] = {};
-  int box[4] = {};
-  RgbColor c;
-  is >> n;
+  TextFields f;
+  if (ParseText(is, f)) ApplyText(f);
+}
+
+bool GrafElement::ParseText(std::istream& is, TextFields& f) {
+  is >> f.name;
   is.get();
-  for (int& f : flags) ReadInt(is, f);
-  for (int& b : box) ReadCoordinate(is, b);
-  if (!(is >> c)) is.setstate(std::ios::failbit);
+  for (int& flag : f.flags) ReadInt(is, flag);
+  for (int& b : f.box) ReadCoordinate(is, b);
+  if (!(is >> f.colour)) is.setstate(std::ios::failbit);
   is.get();
-  if (!is) return;
-  name = n;
-  drawn = flags[0];
-  changed = flags[1];
-  flag3 = flags[2];
-  visible = flags[3];
-  x = box[0];
-  y = box[1];
-  width = box[2];
-  height = box[3];
-  colour = c;
+  return static_cast<bool>(is);
+}
+
+void GrafElement::ApplyText(const TextFields& f) {
+  name = f.name;
+  drawn = f.flags[0];
+  changed = f.flags[1];
+  flag3 = f.flags[2];
+  visible = f.flags[3];
+  x = f.box[0];
+  y = f.box[1];
+  width = f.box[2];
+  height = f.box[3];
+  colour = f.colour;
 }
 
 void GrafElement::SetPos(int px, int py) {
@@ -73,6 +78,12 @@ void GrafElement::MoveTo(int px, int py) {
 }
 
 void GrafElement::SetOwner(pf::Window* w) { owner = w; }
+
+void GrafElement::DrawNow() {
+  if (owner == nullptr) return;
+  const std::unique_ptr<pf::Dc> dc = owner->GetDC();
+  if (dc) Draw(dc.get());
+}
 
 void GrafElement::Serialize(pf::Archive& ar) {
   name.Serialize(ar);

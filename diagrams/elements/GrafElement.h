@@ -50,6 +50,9 @@ class GrafElement {
   // Composite elements hand the window on to their parts.
   virtual void SetOwner(pf::Window* w);
 
+  // Draws at once on a device context of the owner window, when there is one.
+  void DrawNow();
+
   // name, colour, drawn, changed, x, y, width, height. Throws pf::ArchiveError on a short or
   // out-of-range load.
   void Serialize(pf::Archive& ar);
@@ -65,6 +68,16 @@ class GrafElement {
   int IsChanged() const { return changed; }
 
  protected:
+  // The fields of the base's text form, read before any is taken over.
+  struct TextFields {
+    MyStrng name;
+    int flags[4] = {};  // drawn, changed, flag3, visible
+    int box[4] = {};    // x, y, width, height
+    RgbColor colour;
+  };
+  static bool ParseText(std::istream& is, TextFields& f);
+  void ApplyText(const TextFields& f);
+
   // Invalidates r in the owner's client area, when there is an owner.
   void InvalidateArea(const pf::Rect& r) const;
   // The box widened by one pixel on each side.

@@ -22,6 +22,8 @@ class OutText : public RectElement {
   void SetText(const MyStrng& t);
   MyStrng GetText() const { return text; }
   // Without a repaint.
+  void StoreText(const MyStrng& t) { text = t; }
+  // Without a repaint.
   void SetFont(std::optional<pf::Font> f) { font = std::move(f); }
   void SetTextColor(const RgbColor& c) { textColour = c; }
   const RgbColor& GetTextColor() const { return textColour; }
