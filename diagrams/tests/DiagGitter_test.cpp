@@ -42,8 +42,10 @@ TEST(DiagGitterTest, ReferenceLinesStayWithinTheGrid) {
     int times;
     int yIndex, xIndex;
   } steps[] = {
-      {&RectanGit::YRefLineUp, 7, 0, 5},     {&RectanGit::YRefLineDown, 12, 10, 5},
-      {&RectanGit::XRefLineLeft, 7, 10, 0},  {&RectanGit::XRefLineRight, 12, 10, 10},
+      {&RectanGit::YRefLineUp, 7, 0, 5},
+      {&RectanGit::YRefLineDown, 12, 10, 5},
+      {&RectanGit::XRefLineLeft, 7, 10, 0},
+      {&RectanGit::XRefLineRight, 12, 10, 10},
   };
   for (const auto& s : steps) {
     for (int i = 0; i < s.times; ++i) (grid.*s.step)();
@@ -106,12 +108,11 @@ TEST(DiagGitterTest, GridsWriteTheirPicTexForms) {
   PicTexFile f;
   f.fontLetter = 'X';
   grid.WritePicTex(f);
-  EXPECT_EQ(PicTexLines(f),
-            (std::vector<std::string>{
-                "\\setplotarea x from   0.00 to 100.00, y from -100.00 to   0.00",
-                "\\grid {1} {1} ", "\\setdots <1mm>", "\\grid {10} {10} ", "\\setdots <0pt>",
-                "\\put {\\line(1,0){100} }  [Bl]  at 0 -50",
-                "\\plot  -6.00 -53.00   0.00 -50.00  -6.00 -47.00  /"}));
+  EXPECT_EQ(PicTexLines(f), (std::vector<std::string>{
+                                "\\setplotarea x from   0.00 to 100.00, y from -100.00 to   0.00",
+                                "\\grid {1} {1} ", "\\setdots <1mm>", "\\grid {10} {10} ",
+                                "\\setdots <0pt>", "\\put {\\line(1,0){100} }  [Bl]  at 0 -50",
+                                "\\plot  -6.00 -53.00   0.00 -50.00  -6.00 -47.00  /"}));
 
   SmithGit chart(nullptr, 200, 150, 90);
   PicTexFile g;

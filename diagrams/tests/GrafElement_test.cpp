@@ -123,11 +123,11 @@ TEST_F(GrafElementTest, ElementsWriteTheirPicTexForms) {
   f.fontLetter = 'L';
   label.WritePicTex(f);
   upright.WritePicTex(f);
-  EXPECT_EQ(PicTexLines(f), (std::vector<std::string>{
-                                "\\put {\\large f=1}  [lb]  at 20 -30",
-                                "\\put {\\large \\line(1,0){6} }  [Bl]  at 11 -25",
-                                "\\put {\\large \\line(0,1){6} }  [Bl]  at 14 -28",
-                                "\\put {\\large \\line(0,1){7} }  [Bl]  at 5 -6"}));
+  EXPECT_EQ(PicTexLines(f),
+            (std::vector<std::string>{"\\put {\\large f=1}  [lb]  at 20 -30",
+                                      "\\put {\\large \\line(1,0){6} }  [Bl]  at 11 -25",
+                                      "\\put {\\large \\line(0,1){6} }  [Bl]  at 14 -28",
+                                      "\\put {\\large \\line(0,1){7} }  [Bl]  at 5 -6"}));
 }
 
 std::string TextOf(const GrafElement& e) {

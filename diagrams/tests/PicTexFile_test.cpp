@@ -20,9 +20,13 @@ TEST(PicTexFileTest, NumbersNeverTakeExponentForm) {
     const char* f6;
     const char* g;
   } cases[] = {
-      {12.34f, " 12.34", "12.34"},  {80.0f, " 80.00", "80"},   {-0.5f, " -0.50", "-0.5"},
-      {123456.7f, "123456.70", "123457"}, {-2.5e-6f, " -0.00", "-0.0000"},
-      {std::nanf(""), "  0.00", "0"}, {inf, "  0.00", "0"},
+      {12.34f, " 12.34", "12.34"},
+      {80.0f, " 80.00", "80"},
+      {-0.5f, " -0.50", "-0.5"},
+      {123456.7f, "123456.70", "123457"},
+      {-2.5e-6f, " -0.00", "-0.0000"},
+      {std::nanf(""), "  0.00", "0"},
+      {inf, "  0.00", "0"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PicTexFile::F6(c.v), c.f6) << c.v;
@@ -109,7 +113,9 @@ TEST(PicTexFileTest, PointListsWrapAndCloseTheirLastLine) {
     EXPECT_EQ(lines[0].rfind("\\plot ", 0), 0u);
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_LT(lines[i].size(), 80u) << n;
-      if (i > 0) EXPECT_NE(lines[i].rfind("\\plot", 0), 0u) << n;
+      if (i > 0) {
+        EXPECT_NE(lines[i].rfind("\\plot", 0), 0u) << n;
+      }
     }
     if (lines.back() == " /") {
       closedAlone = true;
@@ -136,8 +142,7 @@ TEST(PicTexFileTest, PointListOfOnePointIsLeftOut) {
   f.PlotPoint(1, 2);
   f.PlotPoint(3, 4);
   f.EndPlot();
-  EXPECT_EQ(PicTexLines(f),
-            std::vector<std::string>{"\\plot   1.00  -2.00   3.00  -4.00  /"});
+  EXPECT_EQ(PicTexLines(f), std::vector<std::string>{"\\plot   1.00  -2.00   3.00  -4.00  /"});
 }
 
 }  // namespace
