@@ -1,0 +1,8 @@
+#include "basics/Register.h"
+#include "basics/tests/RunTests.h"
+#include "editor/Register.h"
+#include "elements/Register.h"
+
+int main(int argc, char** argv) {
+  return RunTests(argc, argv, {RegisterBasicsClasses, RegisterEditorClasses, RegisterLumpedSymbols});
+}
