@@ -33,8 +33,8 @@ std::ostream& WriteRecord(std::ostream& os, NetSymbol& symbol, const Values& val
   return symbol.NetSymbol::WriteText(os);
 }
 
-// The reader of WriteRecord behind the class key. Nothing changes unless the whole record,
-// base part included, reads.
+// The reader of WriteRecord behind the class key and its separator. Nothing changes unless the
+// whole record, base part included, reads.
 template <class Values>
 std::istream& ReadRecord(std::istream& is, NetSymbol& symbol, Values values) {
   is.unsetf(std::ios::skipws);
