@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -128,12 +129,12 @@ TEST(LumpedWritersTest, ValuesThatWouldDivideByZeroWriteNoSpiceLine) {
   for (int i = 0; i < VS_Error::MessageCount(); ++i) {
     messages.push_back(VS_Error::Message(i).ToCString());
   }
-  EXPECT_EQ(messages, (std::vector<std::string>{
-                          "Q1: Abstand zur Parallelresonanz muss größer als 0 sein",
-                          "Q1: Güte muss größer als 0 sein",
-                          "S1: Resonanzfrequenz muss größer als 0 sein",
-                          "Zuviele Vor- bzw. Nachkommastellen",
-                          "P1: Kennwiderstand muss größer als 0 sein"}));
+  EXPECT_EQ(
+      messages,
+      (std::vector<std::string>{
+          "Q1: Abstand zur Parallelresonanz muss größer als 0 sein",
+          "Q1: Güte muss größer als 0 sein", "S1: Resonanzfrequenz muss größer als 0 sein",
+          "Zuviele Vor- bzw. Nachkommastellen", "P1: Kennwiderstand muss größer als 0 sein"}));
 }
 
 TEST(LumpedWritersTest, NamedParametersOfTheResonantCircuits) {
@@ -143,6 +144,7 @@ TEST(LumpedWritersTest, NamedParametersOfTheResonantCircuits) {
   s.SetParameter("qGuete", 42.0f);
   s.SetParameter("fres", 1.0f);  // names are case-sensitive
   s.SetParameter("Q", 1.0f);
+  s.SetParameter("fRes", std::nanf(""));
   EXPECT_EQ(s.f0, "2.5GHz");
   EXPECT_DOUBLE_EQ(s.GetParameter("fRes"), 2.5e9);
   EXPECT_DOUBLE_EQ(s.GetParameter("zKen"), 75.0);
@@ -177,24 +179,34 @@ TEST(LumpedWritersTest, LatexPictures) {
     const char* r;
     const char* latex;
   } cases[] = {
-      {kRes, {200, 100}, "50ohm",
+      {kRes,
+       {200, 100},
+       "50ohm",
        "% WIDERSTAND|\\put(20,20){\\line(1,0){6}}|\\put(34,20){\\line(1,0){6}}|"
        "\\put(26,18){\\framebox(8,4){}}|\\put(20,24){50$\\Omega$}|"
        "\\put(20,20){\\circle*{1}}|\\put(40,20){\\circle*{1}}"},
       // Blanks go, then the last three characters, whatever they are.
-      {kRes, {100, 200}, "1.5k ",
+      {kRes,
+       {100, 200},
+       "1.5k ",
        "% WIDERSTAND|\\put(20,20){\\line(0,-1){6}}|\\put(20,6){\\line(0,-1){6}}|"
        "\\put(18,6){\\framebox(4,8){}}|\\put(24,10){1$\\Omega$}|"
        "\\put(20,20){\\circle*{1}}|\\put(20,0){\\circle*{1}}"},
-      {kCap, {200, 100}, "",
+      {kCap,
+       {200, 100},
+       "",
        "% KAPAZITAET|\\put(20,20){\\line(1,0){9}}|\\put(31,20){\\line(1,0){9}}|"
        "\\put(29,17){\\line(0,1){6}}|\\put(31,17){\\line(0,1){6}}|\\put(27,24){1pF}|"
        "\\put(20,20){\\circle*{1}}|\\put(40,20){\\circle*{1}}"},
-      {kInd, {100, 200}, "",
+      {kInd,
+       {100, 200},
+       "",
        "% INDUKTIVITAET|\\put(20,20){\\line(0,-1){7}}|\\put(20,7){\\line(0,-1){7}}|"
        "\\put(20,12){\\oval(2,2)[r]}|\\put(20,10){\\oval(2,2)[r]}|\\put(20,8){\\oval(2,2)[r]}|"
        "\\put(24,10){2nH}|\\put(20,20){\\circle*{1}}|\\put(20,0){\\circle*{1}}"},
-      {kGnd, {150, 100}, "",
+      {kGnd,
+       {150, 100},
+       "",
        "% GROUND|\\put(20,20){\\line(1,0){5}}|\\put(25,18){\\line(0,1){4}}|"
        "\\put(20,20){\\circle*{1}}"},
       {kWire, {100, 150}, "", "% VERBINDUNG|\\put(20,20){\\line(0,-1){10}}"},
@@ -219,26 +231,34 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
     Point p2;
     std::vector<std::string> calls;
   } cases[] = {
-      {kRes, {200, 100}, {"Line 99 100 125 100", "Line 201 100 175 100",
-                          "Polygon 140 96 160 96 160 104 140 104", "Line 140 100 125 100",
-                          "Line 160 100 175 100", "TextOut 130 83 50ohm"}},
-      {kRes, {100, 200}, {"Line 100 99 100 125", "Line 100 201 100 175",
-                          "Polygon 96 140 104 140 104 160 96 160", "Line 100 140 100 125",
-                          "Line 100 160 100 175", "TextOut 83 170 50ohm"}},
-      {kSrlc, {200, 100}, {"Line 99 100 125 100", "Line 201 100 175 100",
-                           "Arc 130 96 138 104 138 100 130 100", "Arc 138 96 146 104 146 100 138 100",
-                           "Line 130 100 126 100", "Line 146 100 150 100", "Line 150 100 160 100",
-                           "Line 164 100 174 100", "Line 160 96 160 105", "Line 164 96 164 105",
-                           "TextOut 134 83 1MHz", "TextOut 130 103 50ohm"}},
-      {kSrlc, {100, 200}, {"Line 100 99 100 125", "Line 100 201 100 175",
-                           "Arc 96 130 104 138 100 138 100 130", "Arc 96 138 104 146 100 146 100 138",
-                           "Line 100 130 100 126", "Line 100 146 100 150", "Line 100 150 100 160",
-                           "Line 100 166 100 174", "Line 96 160 105 160", "Line 96 164 105 164",
-                           "TextOut 83 166 1MHz", "TextOut 103 170 50ohm"}},
-      {kGnd, {150, 100}, {"Line 100 100 115 100", "Line 122 93 122 107", "Line 125 95 125 105",
-                          "Line 128 97 128 103", "Line 99 100 122 100"}},
-      {kGnd, {100, 150}, {"Line 100 100 100 115", "Line 93 122 107 122", "Line 95 125 105 125",
-                          "Line 97 128 103 128", "Line 100 99 100 122"}},
+      {kRes,
+       {200, 100},
+       {"Line 99 100 125 100", "Line 201 100 175 100", "Polygon 140 96 160 96 160 104 140 104",
+        "Line 140 100 125 100", "Line 160 100 175 100", "TextOut 130 83 50ohm"}},
+      {kRes,
+       {100, 200},
+       {"Line 100 99 100 125", "Line 100 201 100 175", "Polygon 96 140 104 140 104 160 96 160",
+        "Line 100 140 100 125", "Line 100 160 100 175", "TextOut 83 170 50ohm"}},
+      {kSrlc,
+       {200, 100},
+       {"Line 99 100 125 100", "Line 201 100 175 100", "Arc 130 96 138 104 138 100 130 100",
+        "Arc 138 96 146 104 146 100 138 100", "Line 130 100 126 100", "Line 146 100 150 100",
+        "Line 150 100 160 100", "Line 164 100 174 100", "Line 160 96 160 105",
+        "Line 164 96 164 105", "TextOut 134 83 1MHz", "TextOut 130 103 50ohm"}},
+      {kSrlc,
+       {100, 200},
+       {"Line 100 99 100 125", "Line 100 201 100 175", "Arc 96 130 104 138 100 138 100 130",
+        "Arc 96 138 104 146 100 146 100 138", "Line 100 130 100 126", "Line 100 146 100 150",
+        "Line 100 150 100 160", "Line 100 166 100 174", "Line 96 160 105 160",
+        "Line 96 164 105 164", "TextOut 83 166 1MHz", "TextOut 103 170 50ohm"}},
+      {kGnd,
+       {150, 100},
+       {"Line 100 100 115 100", "Line 122 93 122 107", "Line 125 95 125 105", "Line 128 97 128 103",
+        "Line 99 100 122 100"}},
+      {kGnd,
+       {100, 150},
+       {"Line 100 100 100 115", "Line 93 122 107 122", "Line 95 125 105 125", "Line 97 128 103 128",
+        "Line 100 99 100 122"}},
       {kDot, {100, 100}, {"Ellipse 98 98 102 102"}},
   };
   for (const auto& c : cases) {
