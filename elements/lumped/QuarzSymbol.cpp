@@ -6,7 +6,6 @@
 #include "basics/LineFile.h"
 #include "editor/Glyphs.h"
 #include "elements/lumped/LumpedSupport.h"
-#include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)
 PF_IMPLEMENT_RUNTIME(ResonantCircuitSymbol, ZweiPolSymbol, 1)
