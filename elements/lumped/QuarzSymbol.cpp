@@ -159,15 +159,18 @@ std::istream& ResonantCircuitSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, Values());
 }
 
-void ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
-  if (!std::isfinite(value)) return;  // its text would not even parse
+bool ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
+  if (!std::isfinite(value)) return false;  // its text would not even parse
   if (name == "fRes") {
     f0 = FreqWert(static_cast<double>(value));
   } else if (name == "zKen") {
     zk = ResWert(static_cast<double>(value));
   } else if (name == "qGuete") {
     q = FloatWert(static_cast<double>(value));
+  } else {
+    return false;
   }
+  return true;
 }
 
 double ResonantCircuitSymbol::GetParameter(const MyStrng& name) const {
