@@ -71,8 +71,8 @@ void MarkerWithDisplay::CreateDisplay(int n, int px, int py, int w, int h) {
     if (!line) line = std::make_unique<OutText>(owner, px, TruncToInt32(py + h * 1.5 * i), w, h);
     line->SetChanged();
   }
-  lineCount = static_cast<int>(std::count_if(lines.begin(), lines.end(),
-                                             [](const auto& line) { return line != nullptr; }));
+  lineCount = static_cast<int>(
+      std::count_if(lines.begin(), lines.end(), [](const auto& line) { return line != nullptr; }));
 }
 
 void MarkerWithDisplay::SetLineText(int i, const MyStrng& text) {

@@ -108,13 +108,9 @@ void GrafElement::InvalidateArea(const pf::Rect& r) const {
   if (owner != nullptr) owner->InvalidateRect(r);
 }
 
-pf::Rect GrafElement::RepaintRect() const {
-  return {x - 1, y - height - 1, x + width + 1, y + 1};
-}
+pf::Rect GrafElement::RepaintRect() const { return {x - 1, y - height - 1, x + width + 1, y + 1}; }
 
-pf::Pen GrafElement::ElementPen() const {
-  return {pf::PenStyle::Solid, 1, ElementColorRef()};
-}
+pf::Pen GrafElement::ElementPen() const { return {pf::PenStyle::Solid, 1, ElementColorRef()}; }
 
 pf::ColorRef GrafElement::ElementColorRef() const { return colour.GetScaledRef(1.0f); }
 

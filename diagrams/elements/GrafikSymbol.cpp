@@ -118,7 +118,7 @@ void GrafikSymbol::Serialize(pf::Archive& ar) {
   centreY = LoadCoordinate(ar);
   int32_t s = 0;
   ar >> s;
-  ar.CheckCount(s, kMaxCoordinate);
+  ar.CheckCount(s, kMaxCoordinate, 0);
   size = s;
   ar >> shape;
   x = centreX - size / 2;

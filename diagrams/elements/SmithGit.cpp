@@ -17,14 +17,14 @@ struct ArcSpec {
   float texStart, texSweep;
 };
 
-// The reactance arcs +1, -1, +2, -2, +0.5 and -0.5.
+// The reactance arcs.
 constexpr ArcSpec kArcs[] = {
-    {1, -1, 1, 1, 1, 180.0f, 90.0f, 180.5f, 89.0f},
-    {1, 1, 1, 1, 1, 90.0f, 90.0f, 90.0f, 90.0f},
-    {1, -1, 2, 1, 2, 144.0f, 60.0f, 144.0f, 60.0f},
-    {1, 1, 2, 1, 2, 157.0f, 60.0f, 157.0f, 60.0f},
-    {1, -2, 1, 2, 1, 217.0f, 34.4f, 217.0f, 34.4f},
-    {1, 2, 1, 2, 1, 109.0f, 34.4f, 109.0f, 34.0f},
+    {1, -1, 1, 1, 1, 180.0f, 90.0f, 180.5f, 89.0f},  // x = +1
+    {1, 1, 1, 1, 1, 90.0f, 90.0f, 90.0f, 90.0f},     // x = -1
+    {1, -1, 2, 1, 2, 144.0f, 60.0f, 144.0f, 60.0f},  // x = +2
+    {1, 1, 2, 1, 2, 157.0f, 60.0f, 157.0f, 60.0f},   // x = -2
+    {1, -2, 1, 2, 1, 217.0f, 34.4f, 217.0f, 34.4f},  // x = +0.5
+    {1, 2, 1, 2, 1, 109.0f, 34.4f, 109.0f, 34.0f},   // x = -0.5
 };
 
 pf::Point OnCircle(int cx, int cy, int r, double degrees) {
@@ -105,8 +105,7 @@ void SmithGit::WritePicTex(PicTexFile& f) const {
   f.Circle(cx + r / 2, cy, r / 2);
   f.Circle(cx + 2 * r / 3, cy, r / 3);
   for (const ArcSpec& a : kArcs) {
-    f.Arc(cx + r * a.dx, cy + r * a.dyNum / a.dyDen, r * a.rNum / a.rDen, a.texStart,
-          a.texSweep);
+    f.Arc(cx + r * a.dx, cy + r * a.dyNum / a.dyDen, r * a.rNum / a.rDen, a.texStart, a.texSweep);
   }
   f.LineRight(cx - r, cy, 2 * r);
   const auto put = [&f](const char* text, auto px, auto py) {

@@ -112,8 +112,8 @@ void PicTexFile::BeginPicture() {
 void PicTexFile::EndPicture() { WriteRawLine("\\endpicture"); }
 
 void PicTexFile::PlotLineTo(int x, int y) {
-  const std::string line = "\\plot " + G(X(penX)) + " " + G(Y(penY)) + " " + G(X(x)) + " " +
-                           G(Y(y)) + " /";
+  const std::string line =
+      "\\plot " + G(X(penX)) + " " + G(Y(penY)) + " " + G(X(x)) + " " + G(Y(y)) + " /";
   WriteRawLine(line.c_str());
   SetPen(x, y);
 }
@@ -134,8 +134,8 @@ void PicTexFile::Arc(int x, int y, int r, float a, float s) {
   const float ra = a * pi / 180.0f;
   const int px = TruncToInt32(static_cast<float>(r) * std::cos(ra) + static_cast<float>(x));
   const int py = TruncToInt32(static_cast<float>(y) - static_cast<float>(r) * std::sin(ra));
-  const std::string line = "\\circulararc " + G(s) + " degrees  from " + G(X(px)) + " " +
-                           G(Y(py)) + " center  at " + G(X(x)) + " " + G(Y(y));
+  const std::string line = "\\circulararc " + G(s) + " degrees  from " + G(X(px)) + " " + G(Y(py)) +
+                           " center  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
 }
 
@@ -145,8 +145,8 @@ void PicTexFile::Grid(int n, int m) {
 }
 
 void PicTexFile::SetPlotArea(int x1, int x2, int y1, int y2) {
-  const std::string line = "\\setplotarea x from " + F6(X(x1)) + " to " + F6(X(x2)) +
-                           ", y from " + F6(Y(y1)) + " to " + F6(Y(y2));
+  const std::string line = "\\setplotarea x from " + F6(X(x1)) + " to " + F6(X(x2)) + ", y from " +
+                           F6(Y(y1)) + " to " + F6(Y(y2));
   WriteRawLine(line.c_str());
 }
 
@@ -157,8 +157,8 @@ void PicTexFile::PutText(int x, int y, const MyStrng& text, char c1, char c2) {
 void PicTexFile::PutLabel(int x, int y, const MyStrng& text) { PutText(x, y, text, 'l', 'b'); }
 
 void PicTexFile::PutRaw(int x, int y, const std::string& tex, char c1, char c2) {
-  const std::string line = std::string("\\put {") + SizeCommand(fontLetter) + tex + "}  [" +
-                           c1 + c2 + "]  at " + G(X(x)) + " " + G(Y(y));
+  const std::string line = std::string("\\put {") + SizeCommand(fontLetter) + tex + "}  [" + c1 +
+                           c2 + "]  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
 }
 
