@@ -6,7 +6,6 @@
 #include "basics/IntegerWert.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/elements/OutText.h"
-#include "diagrams/elements/StabCircle.h"
 
 ConstGainCircles::ConstGainCircles(pf::Window* owner, DiagramMapping* diagram)
     : DiagBaseElement(owner, diagram) {}
@@ -58,18 +57,9 @@ void ConstGainCircles::Update() {
   const CmplxRecVektor& records = parameterSets[set];
   for (int k = 0; k < records.GetSize(); ++k) {
     const CmplxRec& record = records[k];
-    const auto re = static_cast<float>(record.value.re);
-    const auto im = static_cast<float>(record.value.im);
-    int px = 0;
-    int py = 0;
-    int px2 = 0;
-    {
-      const ClipOffScope unclipped(*diagram);
-      px = diagram->MapX(re, im);
-      py = diagram->MapY(im, re);
-      px2 = diagram->MapX(re + record.radius, im);
-    }
-    auto circle = std::make_unique<CircleLine>(owner, px, py, PixelDistance(px2, px));
+    const MappedCircle m = MapCircle(*diagram, static_cast<float>(record.value.re),
+                                     static_cast<float>(record.value.im), record.radius);
+    auto circle = std::make_unique<CircleLine>(owner, m.x, m.y, m.r);
     circle->SetColor(k == 0 ? colour : RgbColor(255, 0, 255));
     circle->Update();
     circles.push_back(std::move(circle));

@@ -42,24 +42,30 @@ void DiagKurve::Free() {
 }
 
 void DiagKurve::Append(double px, double py) {
-  Append(static_cast<float>(px), static_cast<float>(py), 0.0f);
+  AppendColumns(static_cast<float>(px), {static_cast<float>(py)});
 }
 
 void DiagKurve::Append(float px, float y1, float y2) {
-  if (cursor < 0 || cursor >= count) return;
-  const auto i = static_cast<size_t>(cursor);
-  x[i] = px;
-  y[0][i] = y1;
-  if (columns == 2) y[1][i] = y2;
-  ++cursor;
+  if (columns == 2) {
+    AppendColumns(px, {y1, y2});
+  } else {
+    AppendColumns(px, {y1});
+  }
 }
 
 void DiagKurve::Append(float px, float y1, float y2, float y3) {
+  AppendColumns(px, {y1, y2, y3});
+}
+
+void DiagKurve::AppendColumns(float px, std::initializer_list<float> values) {
   if (cursor < 0 || cursor >= count) return;
   const auto i = static_cast<size_t>(cursor);
   x[i] = px;
-  const float values[kMaxColumns] = {y1, y2, y3};
-  for (int c = 0; c < columns; ++c) y[static_cast<size_t>(c)][i] = values[c];
+  size_t c = 0;
+  for (float v : values) {
+    if (c < static_cast<size_t>(columns)) y[c][i] = v;
+    ++c;
+  }
   ++cursor;
 }
 
@@ -145,7 +151,8 @@ void DiagKurve::EnableEndMarkers() {
 }
 
 void DiagKurve::EnableStabCircle() {
-  if (stabCircle != 0) return;
+  // A loaded curve has the flag but not yet the circle.
+  if (stabCircle != 0 && companion) return;
   if (!companion) companion = std::make_unique<StabCircle>(owner, diagram);
   companion->SetColor(colour);
   stabCircle = 1;
@@ -275,7 +282,7 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
     writeSymbol(*startSymbol, 0);
     writeSymbol(*endSymbol, count - 1);
   }
-  if (companion) companion->WritePicTex(f);
+  if (stabCircle != 0 && companion) companion->WritePicTex(f);
 }
 
 void DiagKurve::SetOwner(pf::Window* w) {

@@ -40,3 +40,11 @@ class ClipOffScope {
  private:
   DiagramMapping& diagram;
 };
+
+// A circle of the value plane in pixels, mapped with clipping off so that it keeps its size.
+struct MappedCircle {
+  int x;
+  int y;
+  int r;
+};
+MappedCircle MapCircle(DiagramMapping& d, float cx, float cy, float r);
