@@ -64,12 +64,12 @@ void ConstGainCircles::Update() {
     circle->Update();
     circles.push_back(std::move(circle));
     if (k != 0 || label == nullptr) continue;
-    const char* prefix = diagram->IsLoadGainMode() ? "Load x: "
+    const char* prefix = diagram->IsLoadGainMode()  ? "Load x: "
                          : diagram->IsGenGainMode() ? "Gen x: "
                                                     : "";
-    label->SetText(MyStrng(prefix) + FloatWert(record.value.re) + " y: " +
-                   FloatWert(record.value.im) + " Gain: " + IntegerWert(record.flag) + "dB " +
-                   "delG: 1dB" + " f: " + FreqWert(frequencies[set]));
+    label->SetText(MyStrng(prefix) + FloatWert(record.value.re) +
+                   " y: " + FloatWert(record.value.im) + " Gain: " + IntegerWert(record.flag) +
+                   "dB " + "delG: 1dB" + " f: " + FreqWert(frequencies[set]));
   }
 }
 
@@ -98,11 +98,13 @@ const PortMatrix* ConstGainCircles::CurrentTwoPort() const {
 Cmplx ConstGainCircles::InputReflection(const Cmplx& g) const {
   const PortMatrix* m = CurrentTwoPort();
   if (m == nullptr) return {};
-  return m->GetAt(1, 1) + m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(2, 2) * g);
+  return m->GetAt(1, 1) +
+         m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(2, 2) * g);
 }
 
 Cmplx ConstGainCircles::OutputReflection(const Cmplx& g) const {
   const PortMatrix* m = CurrentTwoPort();
   if (m == nullptr) return {};
-  return m->GetAt(2, 2) + m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(1, 1) * g);
+  return m->GetAt(2, 2) +
+         m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(1, 1) * g);
 }

@@ -53,9 +53,7 @@ void DiagKurve::Append(float px, float y1, float y2) {
   }
 }
 
-void DiagKurve::Append(float px, float y1, float y2, float y3) {
-  AppendColumns(px, {y1, y2, y3});
-}
+void DiagKurve::Append(float px, float y1, float y2, float y3) { AppendColumns(px, {y1, y2, y3}); }
 
 void DiagKurve::AppendColumns(float px, std::initializer_list<float> values) {
   if (cursor < 0 || cursor >= count) return;

@@ -54,8 +54,8 @@ MyStrng FreeDiagMarker::ReadOut() {
   const Cmplx z(valueX, valueY);
   const Cmplx other =
       (load ? gainCircles->InputReflection(z) : gainCircles->OutputReflection(z)).Conj();
-  text += MyStrng(load ? " RGen x:" : " RLoad x:") + FloatWert(other.re) + " y:" +
-          FloatWert(other.im);
+  text +=
+      MyStrng(load ? " RGen x:" : " RLoad x:") + FloatWert(other.re) + " y:" + FloatWert(other.im);
   referenceX = static_cast<float>(other.re);
   referenceY = static_cast<float>(other.im);
   return text;
