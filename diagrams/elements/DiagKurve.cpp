@@ -1,9 +1,7 @@
 #include "diagrams/elements/DiagKurve.h"
 
 #include <algorithm>
-#include <cstdint>
 
-#include "basics/Saturate.h"
 #include "diagrams/elements/OutText.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "pf/dc.h"
@@ -12,8 +10,6 @@ namespace {
 
 // The repaint margin around the mapped points, wide enough for the symbols.
 constexpr int kRepaintMargin = 8;
-
-int Widen(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
@@ -166,12 +162,7 @@ void DiagKurve::SetName(const MyStrng& text) {
   if (companion) companion->SetName(text);
 }
 
-pf::Point DiagKurve::MapPoint(int i) const {
-  const float px = GetX(i);
-  const float py = GetY1(i);
-  const int mx = diagram->MapX(px, py);
-  return {mx, diagram->MapY(py, px)};
-}
+pf::Point DiagKurve::MapPoint(int i) const { return MapValue(*diagram, GetX(i), GetY1(i)); }
 
 void DiagKurve::PutSymbol(pf::Dc* dc, GrafikSymbol& s, int i) const {
   const pf::Point p = MapPoint(i);
@@ -244,8 +235,8 @@ void DiagKurve::Update() {
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
   }
-  InvalidateArea({Widen(int64_t{lo.x} - kRepaintMargin), Widen(int64_t{lo.y} - kRepaintMargin),
-                  Widen(int64_t{hi.x} + kRepaintMargin), Widen(int64_t{hi.y} + kRepaintMargin)});
+  InvalidateArea(
+      {lo.x - kRepaintMargin, lo.y - kRepaintMargin, hi.x + kRepaintMargin, hi.y + kRepaintMargin});
 }
 
 void DiagKurve::WritePicTex(PicTexFile& f) const {

@@ -1,13 +1,26 @@
 #include "diagrams/elements/DiagramMapping.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
+
+#include "diagrams/elements/GrafElement.h"
+
+namespace {
+
+int Bounded(int v) {
+  return std::clamp(v, -GrafElement::kMaxCoordinate, GrafElement::kMaxCoordinate);
+}
+
+}  // namespace
+
+pf::Point MapValue(DiagramMapping& d, float x, float y) {
+  const int px = Bounded(d.MapX(x, y));
+  return {px, Bounded(d.MapY(y, x))};
+}
 
 MappedCircle MapCircle(DiagramMapping& d, float cx, float cy, float r) {
   const ClipOffScope unclipped(d);
-  const int px = d.MapX(cx, cy);
-  const int py = d.MapY(cy, cx);
-  const int px2 = d.MapX(cx + r, cy);
-  return {px, py, static_cast<int>(std::min<int64_t>(std::llabs(int64_t{px2} - px), INT32_MAX))};
+  const pf::Point centre = MapValue(d, cx, cy);
+  const int px2 = Bounded(d.MapX(cx + r, cy));
+  return {centre.x, centre.y, std::abs(px2 - centre.x)};
 }
