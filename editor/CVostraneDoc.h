@@ -90,6 +90,8 @@ class CVostraneDoc : public pf::Document {
   int CountSymbolsWithKey(const MyStrng& key) const;
   NetSymbol* FindSymbolByName(const MyStrng& name) const;
   void MoveSymbolToEnd(const MyStrng& name);
+  // The numbers that the circuit's external nodes carry, and the smallest positive one free.
+  std::vector<int32_t> PortNumbersInUse() const;
   int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
