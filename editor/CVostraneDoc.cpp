@@ -158,6 +158,10 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "unknown class key");
     }
     symbol->Serialize(ar);
+    // The record names its class twice; a symbol that disagrees would be saved under another.
+    if (symbol->GetClassKey() != key) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "class key of the record");
+    }
     symbol->ReloadBitmap();
     loaded.push_back(std::move(symbol));
   }

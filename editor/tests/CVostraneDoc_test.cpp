@@ -252,6 +252,7 @@ TEST_F(DocTest, DamagedFileFailsWholeWithOneMessageAndLeavesTheDocumentEmpty) {
       {"six pins", withSymbol(6, 'R', 25), ""},
       {"spacing", withSymbol(1, 'R', 20), ""},
       {"orientation", withSymbol(1, 'X', 25), ""},
+      {"two class keys", FileBytes().Str("1").Str("R").I32(1).Str("GROUND").Symbol("WIDERSTAND", 2, 'R', 25).bytes, ""},
   };
   for (const auto& c : cases) {
     VS_Error::ResetQueue();
