@@ -80,11 +80,10 @@ int32_t NodTransTable::Lookup(const Point& position) const {
 CVostraneDoc::CVostraneDoc(pf::Profile* profile, const SpiceSettings* spice)
     : profile(profile), spiceSettings(spice) {
   if (profile == nullptr) return;
-  FreqWert frequency(
-      MyStrng(profile->GetProfileString(kProfileSection, "Def_Freq", "4.0GHz")));
+  FreqWert frequency(MyStrng(profile->GetProfileString(kProfileSection, "Def_Freq", "4.0GHz")));
   if (frequency.CheckSyntax()) defaultFrequency = frequency.Value();
-  simulatorName = MyStrng(
-      profile->GetProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer()));
+  simulatorName =
+      MyStrng(profile->GetProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer()));
 }
 
 CVostraneDoc::~CVostraneDoc() {
@@ -92,8 +91,7 @@ CVostraneDoc::~CVostraneDoc() {
   if (emptyModelNamesAtEnd != 0) modelNames.RemoveAll();
   // The last document closed chooses the simulator of the next new one.
   if (profile == nullptr || IsSubCircuit()) return;
-  profile->WriteProfileString(kProfileSection, "Def_Freq",
-                              FreqWert(defaultFrequency).GetBuffer());
+  profile->WriteProfileString(kProfileSection, "Def_Freq", FreqWert(defaultFrequency).GetBuffer());
   profile->WriteProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer());
 }
 
@@ -153,8 +151,7 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
     key.Serialize(ar);
     std::unique_ptr<NetSymbol> symbol = CreateSymbolByKey(key);
     if (!symbol) {
-      loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") +
-                    key.Mid(1, kQuotedKeyLength);
+      loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") + key.Mid(1, kQuotedKeyLength);
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "unknown class key");
     }
     symbol->Serialize(ar);
