@@ -88,7 +88,6 @@ CVostraneDoc::CVostraneDoc(pf::Profile* profile, const SpiceSettings* spice)
 
 CVostraneDoc::~CVostraneDoc() {
   DeleteSymbols();
-  if (emptyModelNamesAtEnd != 0) modelNames.RemoveAll();
   // The last document closed chooses the simulator of the next new one.
   if (profile == nullptr || IsSubCircuit()) return;
   profile->WriteProfileString(kProfileSection, "Def_Freq", FreqWert(defaultFrequency).GetBuffer());

@@ -146,7 +146,6 @@ class CVostraneDoc : public pf::Document {
   int32_t subCircuitFlag = 0;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;
-  int32_t emptyModelNamesAtEnd = 1;
   int32_t needsRecalculation = 1;
   int32_t nodeCounter = 0;
   FloatWert formatValue{1.0};
@@ -163,8 +162,6 @@ class CVostraneDoc : public pf::Document {
   // Netlist numbering: the wires and the wires of the group being numbered.
   std::vector<NetSymbol*> wires;
   std::vector<NetSymbol*> wireGroup;
-  int32_t wireCount = 0;
-  int32_t groupSize = 0;
 
   pf::Profile* profile;
   const SpiceSettings* spiceSettings;
