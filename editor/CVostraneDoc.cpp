@@ -16,10 +16,6 @@
 #include "pf/archive.h"
 #include "pf/profile.h"
 
-#if __has_include("editor/ExKnotenSymbol.h")
-#include "editor/ExKnotenSymbol.h"
-#define VOSTRANE_HAS_EXTERNAL_NODE 1
-#endif
 
 namespace {
 
@@ -251,13 +247,11 @@ void CVostraneDoc::MoveSymbolToEnd(const MyStrng& name) {
 
 std::vector<int32_t> CVostraneDoc::PortNumbersInUse() const {
   std::vector<int32_t> numbers;
-#ifdef VOSTRANE_HAS_EXTERNAL_NODE
   symbols.ForEach([&numbers](NetSymbol* s) {
     if (const auto* node = dynamic_cast<const ExKnotenSymbol*>(s)) {
       numbers.push_back(node->portNumber);
     }
   });
-#endif
   return numbers;
 }
 

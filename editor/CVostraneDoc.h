@@ -13,6 +13,7 @@
 #include "basics/List.h"
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
+#include "editor/ExKnotenSymbol.h"
 #include "editor/SpiceManager.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
@@ -52,7 +53,7 @@ class NodTransTable {
   std::vector<NodTransElem> entries;
 };
 
-class CVostraneDoc : public pf::Document {
+class CVostraneDoc : public pf::Document, public PortNumberSource {
  public:
   static constexpr const char* kProfileSection = "Vostra_Str";
   // A record count beyond this is a damaged file, not a circuit.
@@ -91,7 +92,7 @@ class CVostraneDoc : public pf::Document {
   NetSymbol* FindSymbolByName(const MyStrng& name) const;
   void MoveSymbolToEnd(const MyStrng& name);
   // The numbers that the circuit's external nodes carry, and the smallest positive one free.
-  std::vector<int32_t> PortNumbersInUse() const;
+  std::vector<int32_t> PortNumbersInUse() const override;
   int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
