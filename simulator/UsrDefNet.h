@@ -129,7 +129,6 @@ class UsrDefNet : public NetElement {
   Stamp PlanStamp(NetElement* element);
   // The matrix structure for the merged shorts, the stamps' slots and the vectors.
   void BuildSystem();
-  static bool IsShort(const Stamp& stamp);
   // Merges the nodes of the latest point's shorts; true when other shorts are merged than
   // those the system was built for.
   bool MergeShorts();
@@ -138,8 +137,12 @@ class UsrDefNet : public NetElement {
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
   template <class Add>
   static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
-  static bool StampOnePort(const Stamp& stamp, Cmplx* values);
+  static void StampOnePort(const Stamp& stamp, const Cmplx& y11, Cmplx* values);
   void StampElement(const Stamp& stamp);
+  // Stamps the element's latest matrix unless values is null; true when it is a short.
+  bool Place(const Stamp& stamp, Cmplx* values);
+  // The nodal matrix's values before the stamps.
+  Cmplx* ClearedValues();
   // Reports the solver's failure; false unless solved.
   bool Solved(NodalSystem<Cmplx>::Status status);
   void ReduceOnePort();
