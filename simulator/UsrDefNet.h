@@ -105,12 +105,13 @@ class UsrDefNet : public NetElement {
   struct Stamp {
     enum Kind { kNone, kOnePortGrounded, kOnePort, kTwoPortGrounded, kTwoPortCommon, kGrounded };
     static constexpr int kMaxEntries = kMaxPorts * kMaxPorts;
+    // What every point reads comes first, a one-port's slots within the first 32 bytes.
     NetElement* element = nullptr;
-    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
     Kind kind = kNone;
+    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
+    int slots[kMaxEntries] = {};
     int rows[kMaxPorts] = {-1, -1, -1, -1};
     int sign = 1;
-    int slots[kMaxEntries] = {};
     bool IsOnePort() const { return kind == kOnePort || kind == kOnePortGrounded; }
   };
   // A two-port's port row and what the reductions read and clear of it.
