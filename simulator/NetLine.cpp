@@ -62,10 +62,11 @@ bool SkipPastEquals(MyStrng& line) {
 }
 
 MyStrng GetNodeList(const MyStrng& line) {
+  // The text ends at its first NUL, as GetAt would see it, without a bounds check per place.
+  const char* text = line.GetBuffer();
   int32_t n = 0;
-  while (n < NetLine::kMaxNodeListLength) {
-    const char c = line.GetAt(n);
-    if (c != ' ' && (c < '0' || c > '9')) break;
+  while (n < NetLine::kMaxNodeListLength &&
+         (text[n] == ' ' || (text[n] >= '0' && text[n] <= '9'))) {
     ++n;
   }
   return line.Mid(1, n);
