@@ -36,28 +36,20 @@ std::string WriteFile(const std::string& name, const std::string& bytes) {
   return path;
 }
 
-// A Smith curve: angle, magnitude, frequency.
-std::string SmithCurveBytes() {
-  SmithDiag kind(nullptr, 0, 0, 10, 10);
-  DiagKurve curve(nullptr, &kind);
-  curve.SetKind("SmithDiag");
-  curve.SetName("S11_a%b");
-  curve.SetColor(RgbColor(255, 0, 0));
-  curve.Allocate(5, 2);
-  for (int i = 0; i < 5; ++i) {
-    curve.Append(-60.0f * static_cast<float>(i), 0.2f * static_cast<float>(i), 1e9f * static_cast<float>(i + 1));
-  }
-  std::ostringstream out;
-  pf::Archive ar(out);
-  curve.Serialize(ar);
-  return out.str();
+// The fixture: a Smith curve of 5 points (angle, magnitude, frequency) named "S11_a%b".
+const std::string kFixture = VOSTRANE_PLOT_FIXTURE;
+
+std::string FixtureBytes() {
+  std::ifstream in(kFixture, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 TEST(PlotCommand, DrawsTheCurveThroughItsMappedPoints) {
-  const std::string curve = WriteFile("smith.kur", SmithCurveBytes());
   const std::string png = kDir + "/smith.png";
   std::string out;
-  ASSERT_EQ(RunPlot(curve + " --diagram 6 --size 400x300 --png " + png + " --data", out), 0) << out;
+  ASSERT_EQ(RunPlot(kFixture + " --diagram 6 --size 400x300 --png " + png + " --data", out), 0) << out;
   EXPECT_NE(out.find("! Kurve: S11_a%b\n! Diagramm: SmithDiag\n! Punkte: 5\n"), std::string::npos)
       << out;
 
@@ -67,9 +59,13 @@ TEST(PlotCommand, DrawsTheCurveThroughItsMappedPoints) {
   const unsigned char* data = cairo_image_surface_get_data(image);
   const int stride = cairo_image_surface_get_stride(image);
   SmithDiag same(nullptr, 0, 0, 400, 300);
+  DiagKurve curve(nullptr, &same);
+  std::istringstream in(FixtureBytes());
+  pf::Archive ar(in);
+  ASSERT_TRUE(curve.Load(ar));
   for (int i = 1; i < 4; ++i) {  // the inner points; the end symbols sit on the outer ones
-    const float angle = -60.0f * static_cast<float>(i);
-    const float m = 0.2f * static_cast<float>(i);
+    const float angle = curve.GetX(i);
+    const float m = curve.GetY1(i);
     const int px = same.MapX(angle, m);
     const int py = same.MapY(m, angle);
     uint32_t pixel = 0;
@@ -83,7 +79,7 @@ TEST(PlotCommand, DrawsTheCurveThroughItsMappedPoints) {
 }
 
 TEST(PlotCommand, RefusesBadFilesAndBadUsage) {
-  const std::string good = SmithCurveBytes();
+  const std::string good = FixtureBytes();
   const struct {
     std::string args;
     int status;
