@@ -58,7 +58,7 @@ void CircleDiag::SetUp(const char* kindName, std::span<const float> table, int i
   refValue = reference;
   yRefPos = prevYRefPos = refPos;
   yRefSteps = 0;
-  valueUnit = unit;
+  valueUnit = kindUnit = unit;
   // The kind's scale is known only now.
   UpdateScale();
   BuildHeaderLines(true);
@@ -78,7 +78,7 @@ void CircleDiag::SetRect(const pf::Rect& r) {
   Diagramm::SetRect(r);
   Layout();
   BuildHeaderLines(false);
-  valueUnit = name == "LogPolDiag" ? "dB" : "  ";
+  valueUnit = kindUnit;
   PlaceReferenceRing();
   SetFontFromOwner();
 }

@@ -209,15 +209,24 @@ void Diagramm::Serialize(pf::Archive& ar) {
 
 void Diagramm::SetOwner(pf::Window* w) {
   Screen::SetOwner(w);
+  // Every part, so that none keeps a window that may go before the diagram.
   if (grid) grid->SetOwner(w);
-  for (OutText* l : {extraLabel1.get(), extraLabel2.get()}) {
+  for (OutText* l : {extraLabel1.get(), extraLabel2.get(), title.get()}) {
     if (l != nullptr) l->SetOwner(w);
+  }
+  for (const auto& l : softLabels) {
+    if (l) l->SetOwner(w);
   }
   for (const TextLines* lines : {&headerLines, &bottomLines}) {
     for (const auto& l : *lines) {
       if (l) l->SetOwner(w);
     }
   }
+  if (plane) plane->SetOwner(w);
+  if (loadCircles) loadCircles->SetOwner(w);
+  if (genCircles) genCircles->SetOwner(w);
+  if (freeMarker) freeMarker->SetOwner(w);
+  if (marker) marker->SetOwner(w);
   for (const auto& c : curves) c->SetOwner(w);
 }
 

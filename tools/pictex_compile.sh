@@ -14,7 +14,7 @@ for kind in SmithDiag LogPolDiag Logo; do
   "$cli" plot "$curve" --diagram "$kind" --marker 2 --pictex "$work/$kind.tex" --width 80 --font S
   printf '%s\n' '\documentclass{article}' '\usepackage{pictex}' '\begin{document}' \
     "\\input{$kind.tex}" '\end{document}' >"$work/doc-$kind.tex"
-  if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "doc-$kind.tex" >/dev/null); then
+  if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "doc-$kind.tex" >/dev/null 2>&1); then
     echo "pictex: $kind does not compile" >&2
     tail -n 20 "$work/doc-$kind.log" >&2
     exit 1
