@@ -49,7 +49,8 @@ std::string FixtureBytes() {
 TEST(PlotCommand, DrawsTheCurveThroughItsMappedPoints) {
   const std::string png = kDir + "/smith.png";
   std::string out;
-  ASSERT_EQ(RunPlot(kFixture + " --diagram 6 --size 400x300 --png " + png + " --data", out), 0) << out;
+  ASSERT_EQ(RunPlot(kFixture + " --diagram 6 --size 400x300 --png " + png + " --data", out), 0)
+      << out;
   EXPECT_NE(out.find("! Kurve: S11_a%b\n! Diagramm: SmithDiag\n! Punkte: 5\n"), std::string::npos)
       << out;
 
