@@ -18,9 +18,11 @@ namespace {
 
 const std::string kDir = VOSTRANE_PLOT_SCRATCH;
 
-// Runs the program; stdout and stderr together in out.
+// Runs the program; stdout and stderr together in out. Each test has its own log, as ctest runs
+// them side by side.
 int RunPlot(const std::string& args, std::string& out) {
-  const std::string log = kDir + "/plot.log";
+  const std::string log =
+      kDir + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
   const std::string command = std::string(VOSTRANE_CLI) + " plot " + args + " >" + log + " 2>&1";
   const int rc = std::system(command.c_str());
   std::ifstream in(log);
