@@ -4,6 +4,8 @@
 # transistor and source models, the lines, and the diode's DC sweep; after the
 # asan preset short libFuzzer runs of the netlist reader, the circuit file loader and the curve
 # file over their corpora (clang++, build/fuzz).
+# After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
+# (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
@@ -24,6 +26,10 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
+    echo "== PiCTeX pictures through pdflatex"
+    tools/pictex_compile.sh build/release/app/cli/vostrane-cli
+  fi
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli

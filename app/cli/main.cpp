@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/cli/DocumentOutput.h"
+#include "app/cli/Plot.h"
 #include "app/cli/Simulate.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
@@ -42,6 +43,14 @@ void PrintUsage(std::FILE* out) {
       "                             three times larger on one A4 page of a 600-dpi printer\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
+      "  plot FILE.kur --diagram KIND [--size WxH] [--marker I] [--png F] [--pdf F]\n"
+      "       [--pictex F [--width MM] [--font T|S|F|N|L]] [--data]\n"
+      "                             show the curve file in a new diagram of KIND (name or\n"
+      "                             type code: 3 LogPolDiag, 4 LinPolDiag, 6 SmithDiag,\n"
+      "                             10 Logo) on a W x H screen (default 600x450), the marker\n"
+      "                             on point I; write the picture as PNG or PDF, the PiCTeX\n"
+      "                             file (width in mm, default 60; font size, default F) and\n"
+      "                             with --data print the curve's data text\n"
       "  --help                     show this text\n"
       "\n"
       "Exit status: 0 on success, 1 when errors were reported, 2 on bad usage.\n",
@@ -107,6 +116,11 @@ int main(int argc, char** argv) {
   if (argc == 4 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0)) {
     RegisterSymbols();
     return argv[1][0] == 'r' ? RenderDocument(argv[2], argv[3]) : PrintDocument(argv[2], argv[3]);
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "plot") == 0) {
+    const int status = Plot(argc - 2, argv + 2);
+    if (status == kBadUsage) PrintUsage(stderr);
+    return status;
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "pf/bitmap.h"
+
 namespace pf {
 
 class Clipboard {
@@ -12,10 +14,14 @@ class Clipboard {
   // Replaces the whole content by a text block (bytes as given, no conversion).
   virtual bool SetText(std::string bytes);
   virtual std::optional<std::string> GetText() const;
+  // Replaces the whole content by a picture; an empty bitmap is refused.
+  virtual bool SetBitmap(Bitmap picture);
+  virtual std::optional<Bitmap> GetBitmap() const;
   virtual void Empty();
 
  private:
   std::optional<std::string> text_;
+  std::optional<Bitmap> bitmap_;
 };
 
 Clipboard& TheClipboard();
