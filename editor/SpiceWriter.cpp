@@ -166,6 +166,6 @@ bool CVostraneDoc::WriteSpiceFile(pf::Window* window) {
   }
   if (window != nullptr) netlistLines.CopyToClipboard(window);
   spiceManager.SetNetlistPath(netlistLines.fileName);
-  spiceManager.SetNetlistName(netlistLines.GetFileNameWithoutPath());
+  spiceManager.SetNetlistName(GeneratedFileName(*this, ".cir"));
   return true;
 }
