@@ -485,11 +485,14 @@ std::istream& operator>>(std::istream& is, MyStrng& s) {
     is.setstate(std::ios::failbit);
     return is;
   }
-  s.AllocBuffer(length + 1);
+  // Grows with what actually arrives, so a claimed length costs nothing by itself, and the
+  // string changes only when the whole form was read.
+  std::string text;
   for (int i = 0; i < length; ++i) {
     char c = 0;
     if (!(is >> c)) return is;
-    s.SetAt(i, c);
+    text.push_back(c);
   }
-  return is >> close;
+  if (is >> close) s.Reset(text.data(), length, length + 1);
+  return is;
 }

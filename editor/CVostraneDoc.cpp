@@ -16,10 +16,6 @@
 #include "pf/archive.h"
 #include "pf/profile.h"
 
-#if __has_include("editor/ExKnotenSymbol.h")
-#include "editor/ExKnotenSymbol.h"
-#define VOSTRANE_HAS_EXTERNAL_NODE 1
-#endif
 
 namespace {
 
@@ -80,20 +76,17 @@ int32_t NodTransTable::Lookup(const Point& position) const {
 CVostraneDoc::CVostraneDoc(pf::Profile* profile, const SpiceSettings* spice)
     : profile(profile), spiceSettings(spice) {
   if (profile == nullptr) return;
-  FreqWert frequency(
-      MyStrng(profile->GetProfileString(kProfileSection, "Def_Freq", "4.0GHz")));
+  FreqWert frequency(MyStrng(profile->GetProfileString(kProfileSection, "Def_Freq", "4.0GHz")));
   if (frequency.CheckSyntax()) defaultFrequency = frequency.Value();
-  simulatorName = MyStrng(
-      profile->GetProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer()));
+  simulatorName =
+      MyStrng(profile->GetProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer()));
 }
 
 CVostraneDoc::~CVostraneDoc() {
   DeleteSymbols();
-  if (emptyModelNamesAtEnd != 0) modelNames.RemoveAll();
   // The last document closed chooses the simulator of the next new one.
   if (profile == nullptr || IsSubCircuit()) return;
-  profile->WriteProfileString(kProfileSection, "Def_Freq",
-                              FreqWert(defaultFrequency).GetBuffer());
+  profile->WriteProfileString(kProfileSection, "Def_Freq", FreqWert(defaultFrequency).GetBuffer());
   profile->WriteProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer());
 }
 
@@ -153,11 +146,14 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
     key.Serialize(ar);
     std::unique_ptr<NetSymbol> symbol = CreateSymbolByKey(key);
     if (!symbol) {
-      loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") +
-                    key.Mid(1, kQuotedKeyLength);
+      loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") + key.Mid(1, kQuotedKeyLength);
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "unknown class key");
     }
     symbol->Serialize(ar);
+    // The record names its class twice; a symbol that disagrees would be saved under another.
+    if (symbol->GetClassKey() != key) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "class key of the record");
+    }
     symbol->ReloadBitmap();
     loaded.push_back(std::move(symbol));
   }
@@ -251,13 +247,11 @@ void CVostraneDoc::MoveSymbolToEnd(const MyStrng& name) {
 
 std::vector<int32_t> CVostraneDoc::PortNumbersInUse() const {
   std::vector<int32_t> numbers;
-#ifdef VOSTRANE_HAS_EXTERNAL_NODE
   symbols.ForEach([&numbers](NetSymbol* s) {
     if (const auto* node = dynamic_cast<const ExKnotenSymbol*>(s)) {
       numbers.push_back(node->portNumber);
     }
   });
-#endif
   return numbers;
 }
 

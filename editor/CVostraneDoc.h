@@ -13,6 +13,7 @@
 #include "basics/List.h"
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
+#include "editor/ExKnotenSymbol.h"
 #include "editor/SpiceManager.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
@@ -52,7 +53,7 @@ class NodTransTable {
   std::vector<NodTransElem> entries;
 };
 
-class CVostraneDoc : public pf::Document {
+class CVostraneDoc : public pf::Document, public PortNumberSource {
  public:
   static constexpr const char* kProfileSection = "Vostra_Str";
   // A record count beyond this is a damaged file, not a circuit.
@@ -91,7 +92,7 @@ class CVostraneDoc : public pf::Document {
   NetSymbol* FindSymbolByName(const MyStrng& name) const;
   void MoveSymbolToEnd(const MyStrng& name);
   // The numbers that the circuit's external nodes carry, and the smallest positive one free.
-  std::vector<int32_t> PortNumbersInUse() const;
+  std::vector<int32_t> PortNumbersInUse() const override;
   int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
@@ -150,7 +151,6 @@ class CVostraneDoc : public pf::Document {
   int32_t subCircuitFlag = 0;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;
-  int32_t emptyModelNamesAtEnd = 1;
   int32_t needsRecalculation = 1;
   int32_t nodeCounter = 0;
   FloatWert formatValue{1.0};
@@ -167,8 +167,6 @@ class CVostraneDoc : public pf::Document {
   // Netlist numbering: the wires and the wires of the group being numbered.
   std::vector<NetSymbol*> wires;
   std::vector<NetSymbol*> wireGroup;
-  int32_t wireCount = 0;
-  int32_t groupSize = 0;
 
   pf::Profile* profile;
   const SpiceSettings* spiceSettings;

@@ -8,6 +8,7 @@
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
 #include "editor/LabelFonts.h"
+#include "editor/SymbolText.h"
 #include "lines/models/GerberPlotFile.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -69,13 +70,6 @@ void SetPinColour(NetSymbol& s, int index, const RgbColor& colour) {
   if (s.view == nullptr) return;
   const Point& p = s.pins[index];
   s.view->InvalidateRect({p.x - 3, p.y - 3, p.x + 3, p.y + 3});
-}
-
-// One value of the text form and the one separator character behind it.
-template <class T>
-bool TakeValue(std::istream& is, T& value) {
-  if (is >> value) is.get();
-  return static_cast<bool>(is);
 }
 
 }  // namespace

@@ -1,17 +1,30 @@
 #include "editor/RegisterSymbols.h"
 
+#include "editor/BipSymbol.h"
 #include "editor/ExKnotenSymbol.h"
+#include "editor/FetSymbol.h"
 #include "editor/InpSymbol.h"
 #include "editor/OnePortSymbol.h"
 #include "editor/OutSymbol.h"
 #include "editor/SubSymbol.h"
 #include "editor/SymbolRegistry.h"
+#include "pf/object.h"
 
 void RegisterFrameworkSymbols() {
+  pf::ClassRegistry& classes = pf::ClassRegistry::Instance();
+  classes.Register(SubSymbol::classSubSymbol);
+  classes.Register(ExKnotenSymbol::classExKnotenSymbol);
+  classes.Register(InpSymbol::classInpSymbol);
+  classes.Register(OutSymbol::classOutSymbol);
+  classes.Register(OnePortSymbol::classOnePortSymbol);
+  classes.Register(FetSymbol::classFetSymbol);
+  classes.Register(BipSymbol::classBipSymbol);
   SymbolRegistry& symbols = SymbolRegistry::Global();
   symbols.Register<SubSymbol>("SUBSTRAT");
   symbols.Register<ExKnotenSymbol>("ExKnotenSymbol");
   symbols.Register<InpSymbol>("INPUT");
   symbols.Register<OutSymbol>("OUTPUT");
   symbols.Register<OnePortSymbol>("ONEPORT");
+  symbols.Register<FetSymbol>("FETTRANS");
+  symbols.Register<BipSymbol>("BIPOLTRANS");
 }

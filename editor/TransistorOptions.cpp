@@ -89,7 +89,8 @@ bool ReadParameters(std::istream& is, std::span<float> values,
 
 void WriteRecordHead(std::ostream& os, const MyStrng& classKey, int32_t version,
                      const MyStrng& typeName) {
-  os << classKey << ' ' << version << '\n' << typeName << '\n';
+  WriteKeyLine(os, classKey, version);
+  os << typeName << '\n';
 }
 
 bool ReadRecordHead(std::istream& is, int32_t expectedVersion, MyStrng& typeName) {

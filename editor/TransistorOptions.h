@@ -10,6 +10,7 @@
 #include <span>
 
 #include "basics/MyStrng.h"
+#include "editor/SymbolText.h"
 
 namespace pf {
 class Archive;
@@ -61,13 +62,6 @@ void WriteRecordHead(std::ostream& os, const MyStrng& classKey, int32_t version,
 // Version and type name (the caller has taken the key); false unless the version is the
 // expected one.
 bool ReadRecordHead(std::istream& is, int32_t expectedVersion, MyStrng& typeName);
-
-// One value and the one separator character behind it, whatever that is.
-template <class T>
-bool TakeValue(std::istream& is, T& value) {
-  if (is >> value) is.get();
-  return static_cast<bool>(is);
-}
 
 using TransistorGlyph = void (*)(pf::Dc*, int, int, int, int, bool);
 

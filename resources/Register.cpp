@@ -1,3 +1,7 @@
 #include "resources/Resources.h"
 
-void RegisterResources() { pf::DialogTemplates::Instance().Register(BasicsDialogs()); }
+void RegisterResources() {
+  for (const auto table : {BasicsDialogs(), DiagramDialogs()}) {
+    pf::DialogTemplates::Instance().Register(table);
+  }
+}

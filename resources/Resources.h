@@ -8,6 +8,8 @@
 
 // Dialog templates of the basic types (the error window).
 std::span<const pf::DialogTemplate> BasicsDialogs();
+// Dialog templates of the diagrams (the PiCTeX export).
+std::span<const pf::DialogTemplate> DiagramDialogs();
 
 // Registers every table; safe to call more than once.
 void RegisterResources();

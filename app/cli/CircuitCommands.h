@@ -2,7 +2,7 @@
 // The commands on circuit files (".vqe"): the built-in netlist, its export next to the file,
 // and the SPICE netlist. Each returns the exit status: 0, or 1 when messages were queued
 // (they go to standard error); a file that cannot be loaded or holds no symbol prints nothing.
-// Settings come from a profile in memory, so nothing is written to the user's.
+// The caller registers the symbol classes.
 
 // The netlist text on standard output.
 int PrintNetlist(const char* path);

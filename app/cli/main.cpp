@@ -7,8 +7,11 @@
 #include <string>
 
 #include "app/cli/CircuitCommands.h"
+#include "app/cli/DocumentOutput.h"
 #include "app/cli/Simulate.h"
 #include "basics/Register.h"
+#include "editor/Register.h"
+#include "elements/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
@@ -34,6 +37,11 @@ void PrintUsage(std::FILE* out) {
       "                             '* NAME: Arbeitspunkte' and '* Quelle/V<TAB>U1/V<TAB>I1/A...'\n"
       "                             and then one row per supply step: the supply voltage and\n"
       "                             each diode's voltage and current, tab-separated, as %.6e\n"
+      "  render FILE.vqe OUT.png    draw the circuit FILE as its view shows it: the grid\n"
+      "                             with its free points and the symbols, as a PNG image of\n"
+      "                             1255 x 1255 pixels\n"
+      "  print FILE.vqe OUT.pdf     print the circuit FILE as its view prints it: the symbols\n"
+      "                             three times larger on one A4 page of a 600-dpi printer\n"
       "  netlist FILE.vqe           print the netlist of the circuit file FILE.vqe as the\n"
       "                             built-in simulator reads it\n"
       "  export-netlist FILE.vqe    write that netlist next to FILE.vqe as NAME.net (the\n"
@@ -80,6 +88,13 @@ int RenderDialog(const char* key, const char* path) {
   return headless.Failures().empty() ? 0 : kErrors;
 }
 
+// The classes that a circuit file may hold.
+void RegisterSymbols() {
+  RegisterBasicsClasses();
+  RegisterEditorClasses();
+  RegisterLumpedSymbols();
+}
+
 // The kind letter of "--kind K", '\0' for none; false on anything else.
 bool ParseKind(int argc, char** argv, char& kind) {
   kind = '\0';
@@ -104,10 +119,21 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "simulate") == 0 && ParseKind(argc, argv, kind)) {
     return Simulate(argv[2], kind);
   }
-  if (argc == 3 && std::strcmp(argv[1], "netlist") == 0) return PrintNetlist(argv[2]);
-  if (argc == 3 && std::strcmp(argv[1], "export-netlist") == 0) return ExportNetlistFile(argv[2]);
+  if (argc == 4 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0)) {
+    RegisterSymbols();
+    return argv[1][0] == 'r' ? RenderDocument(argv[2], argv[3]) : PrintDocument(argv[2], argv[3]);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "netlist") == 0) {
+    RegisterSymbols();
+    return PrintNetlist(argv[2]);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "export-netlist") == 0) {
+    RegisterSymbols();
+    return ExportNetlistFile(argv[2]);
+  }
   if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "--op") == 0)) &&
       std::strcmp(argv[1], "spice") == 0) {
+    RegisterSymbols();
     return PrintSpiceNetlist(argv[2], argc == 4);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {

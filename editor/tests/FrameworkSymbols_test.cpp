@@ -12,7 +12,6 @@
 #include "editor/InpSymbol.h"
 #include "editor/OnePortSymbol.h"
 #include "editor/OutSymbol.h"
-#include "editor/RegisterSymbols.h"
 #include "editor/SubSymbol.h"
 #include "editor/SymbolRegistry.h"
 #include "editor/SymbolText.h"
@@ -26,10 +25,7 @@ namespace {
 
 const char* const kKeys[] = {"SUBSTRAT", "ExKnotenSymbol", "INPUT", "OUTPUT", "ONEPORT"};
 
-std::unique_ptr<NetSymbol> Create(const char* key) {
-  RegisterFrameworkSymbols();
-  return SymbolRegistry::Global().Create(key);
-}
+std::unique_ptr<NetSymbol> Create(const char* key) { return SymbolRegistry::Global().Create(key); }
 
 // Every stored field away from its default.
 std::unique_ptr<NetSymbol> Sample(const char* key) {

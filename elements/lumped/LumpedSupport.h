@@ -26,10 +26,12 @@ template <class Values>
 std::ostream& WriteRecord(std::ostream& os, NetSymbol& symbol, const Values& values,
                           const char* seps = "") {
   os << symbol.classKey << ' ' << symbol.version << '\n';
-  std::apply([&](const auto&... v) {
-    int i = 0;
-    ((os << static_cast<const MyStrng&>(v) << seps[i++]), ...);
-  }, values);
+  std::apply(
+      [&](const auto&... v) {
+        int i = 0;
+        ((os << static_cast<const MyStrng&>(v) << seps[i++]), ...);
+      },
+      values);
   return symbol.NetSymbol::WriteText(os);
 }
 
@@ -49,10 +51,12 @@ std::istream& ReadRecord(std::istream& is, NetSymbol& symbol, Values values) {
     return is;
   }
   symbol.version = version;
-  std::apply([&](auto&... v) {
-    size_t i = 0;
-    ((v = std::remove_reference_t<decltype(v)>(texts[i++])), ...);
-  }, values);
+  std::apply(
+      [&](auto&... v) {
+        size_t i = 0;
+        ((v = std::remove_reference_t<decltype(v)>(texts[i++])), ...);
+      },
+      values);
   return is;
 }
 

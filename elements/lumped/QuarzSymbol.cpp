@@ -1,11 +1,11 @@
 #include "elements/lumped/QuarzSymbol.h"
 
 #include <array>
+#include <cmath>
 
 #include "basics/LineFile.h"
 #include "editor/Glyphs.h"
 #include "elements/lumped/LumpedSupport.h"
-#include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)
 PF_IMPLEMENT_RUNTIME(ResonantCircuitSymbol, ZweiPolSymbol, 1)
@@ -16,10 +16,10 @@ namespace {
 
 constexpr double kTwoPi = 6.28318530717958;
 
-const ResonantCircuitSymbol::Kind kSeries{
-    "SERRESCIRCUIT", "SRLC", false, 1000.0, DrawSeriesLcGlyph, -5, 15, 15};
-const ResonantCircuitSymbol::Kind kParallel{
-    "PARRESCIRCUIT", "PRLC", true, 100.0, DrawParallelLcGlyph, -7, 18, 18};
+const ResonantCircuitSymbol::Kind kSeries{"SERRESCIRCUIT",   "SRLC", false, 1000.0,
+                                          DrawSeriesLcGlyph, -5,     15,    15};
+const ResonantCircuitSymbol::Kind kParallel{"PARRESCIRCUIT",     "PRLC", true, 100.0,
+                                            DrawParallelLcGlyph, -7,     18,   18};
 
 // prefix + name, the two nodes and the value, blank-separated.
 MyStrng ElementLine(const char* prefix, const NetSymbol& s, int a, int b, const MyStrng& value) {
@@ -100,8 +100,7 @@ ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind) : q(kind.q), kind
   lumped::InitElement(*this, kind.classKey);
 }
 
-ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind, const Point& start,
-                                             const Point& end)
+ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind, const Point& start, const Point& end)
     : ZweiPolSymbol(start, end), q(kind.q), kind(kind) {
   lumped::InitElement(*this, kind.classKey);
 }
@@ -123,8 +122,8 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   const double f = lumped::UsableValue(f0);
   const double z = lumped::UsableValue(zk);
   const double quality = lumped::UsableValue(q);
-  if (!lumped::CheckPositive(
-          *this, {{f, "Resonanzfrequenz"}, {z, "Kennwiderstand"}, {quality, "Güte"}})) {
+  if (!lumped::CheckPositive(*this,
+                             {{f, "Resonanzfrequenz"}, {z, "Kennwiderstand"}, {quality, "Güte"}})) {
     return 0;
   }
   const double omega = kTwoPi * f;
@@ -132,10 +131,11 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   // The series circuit chains L, C and R through two internal nodes.
   const int p1 = nodes[0], p2 = nodes[1], a = lastNode + 1, b = lastNode + 2;
   using Ends = std::array<int, 2>;
-  const std::array<Ends, 3> ends = kind.parallel ? std::array<Ends, 3>{{{p1, p2}, {p1, p2}, {p1, p2}}}
-                                                 : std::array<Ends, 3>{{{p1, a}, {a, b}, {b, p2}}};
-  lines.AddLine(ElementLine("L", *this, ends[0][0], ends[0][1],
-                            lumped::SpiceNumber<IndWert>(z / omega)));
+  const std::array<Ends, 3> ends = kind.parallel
+                                       ? std::array<Ends, 3>{{{p1, p2}, {p1, p2}, {p1, p2}}}
+                                       : std::array<Ends, 3>{{{p1, a}, {a, b}, {b, p2}}};
+  lines.AddLine(
+      ElementLine("L", *this, ends[0][0], ends[0][1], lumped::SpiceNumber<IndWert>(z / omega)));
   lines.AddLine(ElementLine("C", *this, ends[1][0], ends[1][1],
                             lumped::SpiceNumber<CapWert>(1.0 / (z * omega))));
   netLine = ElementLine("R", *this, ends[2][0], ends[2][1], lumped::SpiceNumber<ResWert>(r));
@@ -143,9 +143,7 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return kind.parallel ? 0 : 2;
 }
 
-void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) {
-  CopyValues(*this, other);
-}
+void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
 
 void ResonantCircuitSymbol::WriteNetLine() {
   netLine = kind.keyword;
@@ -162,6 +160,7 @@ std::istream& ResonantCircuitSymbol::ReadText(std::istream& is) {
 }
 
 bool ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
+  if (!std::isfinite(value)) return false;  // its text would not even parse
   if (name == "fRes") {
     f0 = FreqWert(static_cast<double>(value));
   } else if (name == "zKen") {

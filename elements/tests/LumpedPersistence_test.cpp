@@ -46,7 +46,7 @@ bool ReadBack(NetSymbol& s, const std::string& text) {
 struct Case {
   const char* key;
   std::function<void(NetSymbol&)> change;  // away from the defaults
-  const char* head;                         // the record's own part
+  const char* head;                        // the record's own part
 };
 
 const Case kCases[] = {

@@ -16,13 +16,17 @@ class DialogTemplatesTest : public testing::Test {
 };
 
 TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
-  for (const pf::DialogTemplate& t : BasicsDialogs()) {
-    EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
-    EXPECT_TRUE(t.id != 0 || t.name != nullptr);
-    ASSERT_NE(t.caption, nullptr) << t.id;
+  size_t count = 0;
+  for (const auto table : {BasicsDialogs(), DiagramDialogs()}) {
+    for (const pf::DialogTemplate& t : table) {
+      EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
+      EXPECT_TRUE(t.id != 0 || t.name != nullptr);
+      ASSERT_NE(t.caption, nullptr) << t.id;
+      ++count;
+    }
   }
   RegisterResources();  // again: harmless
-  EXPECT_EQ(DialogTemplates::Instance().All().size(), BasicsDialogs().size());
+  EXPECT_EQ(DialogTemplates::Instance().All().size(), count);
 }
 
 // Ids name the controls (statics without a role use -1), and every control lies inside its

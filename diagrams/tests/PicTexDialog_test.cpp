@@ -1,0 +1,37 @@
+#include "diagrams/pictex/PicTexDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "basics/VS_Error.h"
+#include "pf/headless.h"
+
+namespace {
+
+TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberOrZero) {
+  pf::Headless headless;
+  PicTexDialog dialog(nullptr);
+  dialog.width = 80;
+  headless.ExpectDialog(PicTexDialog::kTemplateId, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(PicTexDialog::kWidthId), "80");
+    EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(1169), 1) << "Footnote";
+    d.Click(1171);
+    for (const char* bad : {"8x", "0", ""}) {
+      d.Type(PicTexDialog::kWidthId, bad);
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded()) << bad;
+    }
+    d.Type(PicTexDialog::kWidthId, "120");
+    d.Ok();
+  });
+  EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+  EXPECT_EQ(dialog.width, 120);
+  EXPECT_EQ(dialog.fontLetter, 'L');
+  const auto& shown = headless.Ui().Messages();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].text, "Ist keine Zahl");
+  for (const auto& m : shown) EXPECT_EQ(m.caption, "Fehler Integerwert:");
+  EXPECT_EQ(headless.Ui().Beeps().size(), 3u);
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+}  // namespace

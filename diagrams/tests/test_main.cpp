@@ -1,0 +1,7 @@
+#include "basics/Register.h"
+#include "basics/tests/RunTests.h"
+#include "resources/Resources.h"
+
+int main(int argc, char** argv) {
+  return RunTests(argc, argv, {RegisterBasicsClasses, RegisterResources});
+}
