@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
-# transistor and source models, the lines, and the diode's DC sweep; after the
+# transistor and source models, the lines, the drawn circuits (the netlist and the SPICE
+# netlist that the document writes), and the diode's DC sweep; after the
 # asan preset short libFuzzer runs of the netlist reader, the circuit file loader and the curve
 # file over their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
@@ -33,6 +34,8 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+    echo "== drawn circuits: their netlist against their SPICE netlist in ngspice"
+    /usr/bin/python3 tools/crosscheck/drawn.py build/release/app/cli/vostrane-cli
     /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
