@@ -136,8 +136,9 @@ void ControlledSymbol::DrawSource(pf::Dc& dc, Glyph glyph) {
   glyph(&dc, centre.x, centre.y, w, h, h, true, false);
   // The glyph is drawn lying; the pins on the axis are joined to its ends.
   const bool lying = horizontal != 0;
-  const Point ends[2] = {lying ? Point(centre.x - w / 2, pins[0].y) : Point(pins[0].x, centre.y - w / 2),
-                         lying ? Point(centre.x + w / 2, pins[1].y) : Point(pins[1].x, centre.y + w / 2)};
+  const Point ends[2] = {
+      lying ? Point(centre.x - w / 2, pins[0].y) : Point(pins[0].x, centre.y - w / 2),
+      lying ? Point(centre.x + w / 2, pins[1].y) : Point(pins[1].x, centre.y + w / 2)};
   for (int i = 0; i < 2; ++i) {
     dc.MoveTo(pins[i].x, pins[i].y);
     dc.LineTo(ends[i].x, ends[i].y);
