@@ -375,8 +375,8 @@ std::istream& NetSymbol::ReadText(std::istream& is) {
 
 void NetSymbol::ExtraHook1(int) {}
 void NetSymbol::ExtraHook2(int) {}
-void NetSymbol::SetParameter(const MyStrng&, float) {}
-void NetSymbol::SetCharParameter(const MyStrng&, char) {}
+bool NetSymbol::SetParameter(const MyStrng&, float) { return false; }
+char NetSymbol::SetCharParameter(const MyStrng&, char) { return 0; }
 double NetSymbol::GetParameter(const MyStrng&) const { return 0.0; }
 
 void NetSymbol::MoveBy(pf::Window* window, const Point& delta) {

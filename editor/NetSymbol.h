@@ -73,8 +73,10 @@ class NetSymbol : public pf::Object {
   // Two operations that every class keeps empty; they hold their places in the sequence.
   virtual void ExtraHook1(int arg);
   virtual void ExtraHook2(int arg);
-  virtual void SetParameter(const MyStrng& name, float value);
-  virtual void SetCharParameter(const MyStrng& name, char value);
+  // Whether the name was one of the class's; the base knows none.
+  virtual bool SetParameter(const MyStrng& name, float value);
+  // The value when the name was one of the class's, else 0.
+  virtual char SetCharParameter(const MyStrng& name, char value);
   virtual double GetParameter(const MyStrng& name) const;
   virtual void MoveBy(pf::Window* window, const Point& delta);
   virtual int GetNetLineLength() const;

@@ -3,6 +3,7 @@
 #include "editor/DreiPolSymbol.h"
 #include "editor/EinPolSymbol.h"
 #include "editor/MultiPolSymbol.h"
+#include "editor/RegisterTransistorSymbols.h"
 #include "editor/VierPolSymbol.h"
 #include "editor/ZweiPolSymbol.h"
 #include "pf/object.h"
@@ -15,4 +16,5 @@ void RegisterEditorClasses() {
   classes.Register(DreiPolSymbol::classDreiPolSymbol);
   classes.Register(VierPolSymbol::classVierPolSymbol);
   classes.Register(MultiPolSymbol::classMultiPolSymbol);
+  RegisterTransistorSymbols();
 }

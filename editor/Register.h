@@ -1,4 +1,5 @@
 #pragma once
 
-// Makes the symbol framework's persistent classes known to the class registry.
+// Makes the symbol framework's persistent classes known to the class registry and its
+// symbols' keys to the document's symbol registry.
 void RegisterEditorClasses();

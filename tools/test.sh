@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
-# transistor and source models, the lines, and the diode's DC sweep; after the
+# transistor and source models, the lines, the drawn circuits (the netlist and the SPICE
+# netlist that the document writes), and the diode's DC sweep; after the
 # asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
@@ -26,6 +27,8 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+    echo "== drawn circuits: their netlist against their SPICE netlist in ngspice"
+    /usr/bin/python3 tools/crosscheck/drawn.py build/release/app/cli/vostrane-cli
     /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/cli/CircuitCommands.h"
 #include "app/cli/Simulate.h"
 #include "basics/Register.h"
 #include "pf/dialog.h"
@@ -33,6 +34,18 @@ void PrintUsage(std::FILE* out) {
       "                             '* NAME: Arbeitspunkte' and '* Quelle/V<TAB>U1/V<TAB>I1/A...'\n"
       "                             and then one row per supply step: the supply voltage and\n"
       "                             each diode's voltage and current, tab-separated, as %.6e\n"
+      "  netlist FILE.vqe           print the netlist of the circuit file FILE.vqe as the\n"
+      "                             built-in simulator reads it\n"
+      "  export-netlist FILE.vqe    write that netlist next to FILE.vqe as NAME.net (the\n"
+      "                             title up to its first '.') and print its path; refused\n"
+      "                             like the menu command: not for an empty circuit, one\n"
+      "                             with open pins, or one without external nodes (a\n"
+      "                             single one only with a ground symbol)\n"
+      "  spice FILE.vqe [--op]      print the SPICE netlist of the circuit file (no file is\n"
+      "                             written); --op asks for the operating point (.OP) of a\n"
+      "                             circuit with a DC generator. The date line honours\n"
+      "                             SOURCE_DATE_EPOCH. Elements without a SPICE form are\n"
+      "                             reported (exit 1) and left out\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
       "  --help                     show this text\n"
@@ -90,6 +103,12 @@ int main(int argc, char** argv) {
   char kind = '\0';
   if (argc >= 3 && std::strcmp(argv[1], "simulate") == 0 && ParseKind(argc, argv, kind)) {
     return Simulate(argv[2], kind);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "netlist") == 0) return PrintNetlist(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "export-netlist") == 0) return ExportNetlistFile(argv[2]);
+  if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "--op") == 0)) &&
+      std::strcmp(argv[1], "spice") == 0) {
+    return PrintSpiceNetlist(argv[2], argc == 4);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();

@@ -161,14 +161,17 @@ std::istream& ResonantCircuitSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, Values());
 }
 
-void ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
+bool ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
   if (name == "fRes") {
     f0 = FreqWert(static_cast<double>(value));
   } else if (name == "zKen") {
     zk = ResWert(static_cast<double>(value));
   } else if (name == "qGuete") {
     q = FloatWert(static_cast<double>(value));
+  } else {
+    return false;
   }
+  return true;
 }
 
 double ResonantCircuitSymbol::GetParameter(const MyStrng& name) const {

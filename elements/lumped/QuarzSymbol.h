@@ -60,7 +60,7 @@ class ResonantCircuitSymbol : public ZweiPolSymbol {
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
-  void SetParameter(const MyStrng& name, float value) override;
+  bool SetParameter(const MyStrng& name, float value) override;
   double GetParameter(const MyStrng& name) const override;
 
   auto Values() { return std::tie(f0, zk, q); }

@@ -1,0 +1,37 @@
+#pragma once
+// What the document asks of instrument and DC generator symbols. Those classes live in
+// libraries above the editor, so they implement these interfaces beside NetSymbol and the
+// document finds them by dynamic_cast.
+
+#include "basics/LineFile.h"
+#include "basics/MyStrng.h"
+
+class InstrumentRole {
+ public:
+  virtual ~InstrumentRole() = default;
+  // The master of a run has its active flag set.
+  virtual int GetActiveFlag() const = 0;
+  virtual void SetActiveFlag(int active) = 0;
+  // The next instrument of a SPICE chain; "NoSlave" when there is none.
+  virtual MyStrng GetNextInstrumentName() const = 0;
+  // The master's lines behind the circuit's ports in the netlist (its sweep and outputs).
+  virtual void AppendNetworkHeader(LineFile& /*lines*/) const {}
+};
+
+// A symbol that stands for another circuit: the netlist carries that circuit's lines once per
+// source, before its own block.
+class SubCircuitRole {
+ public:
+  virtual ~SubCircuitRole() = default;
+  virtual MyStrng GetSourceName() const = 0;
+  virtual LineFile GetSubNetworkLines() = 0;
+};
+
+class DcGeneratorRole {
+ public:
+  virtual ~DcGeneratorRole() = default;
+  // 'U' voltage source, 'I' current source.
+  virtual char GetSourceMode() const = 0;
+  // 'V' swept output, 'F' fixed.
+  virtual char GetOutputMode() const = 0;
+};
