@@ -10,6 +10,8 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/SpiceWriter.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "pf/recording_dc.h"
@@ -110,6 +112,24 @@ TEST(TransformerAndSourcesTest, NetlistAndSpiceLines) {
   EXPECT_TRUE(opa->LacksSpiceForm());
   EXPECT_FALSE(vvg->LacksSpiceForm());
   EXPECT_EQ(TakeMessages(), std::vector<std::string>());
+}
+
+// The amplifier is named as missing; a source that refused its values is not named again.
+TEST(TransformerAndSourcesTest, SpiceFileNamesWhatItLeavesOut) {
+  CVostraneDoc doc;
+  doc.SetTitle("Verstaerker.vqe");
+  auto* amplifier = new OpAmpSymbol(Point(100, 100), Point(200, 100));
+  auto* source = new VvgSymbol(Point(300, 100), Point(400, 100));
+  source->r2 = "0ohm";
+  for (NetSymbol* s : std::vector<NetSymbol*>{amplifier, source}) {
+    s->UpdateGeometry();
+    doc.AddSymbol(s);
+  }
+  ASSERT_TRUE(SpiceWriter(doc).Compose());
+  EXPECT_EQ(TakeMessages(),
+            (std::vector<std::string>{
+                amplifier->elementName.ToCString() + ": kein Spice-Modell, fehlt im Spice-File",
+                source->elementName.ToCString() + ": Ausgangswiderstand muss größer als 0 sein"}));
 }
 
 TEST(TransformerAndSourcesTest, ValuesThatWouldDivideByZeroWriteNoLine) {
