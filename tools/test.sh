@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
-# transistor and source models, the lines, the drawn circuits (the netlist and the SPICE
-# netlist that the document writes), and the diode's DC sweep; after the
+# tests the lumped symbols' LaTeX pictures through pdflatex and the cross-checks against ngspice
+# (each when its peer is installed): the lumped circuits, the transistor and source models, the
+# lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), and
+# the diode's DC sweep; after the
 # asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
@@ -24,6 +25,10 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
+    echo "== the lumped symbols' LaTeX pictures through pdflatex"
+    tools/crosscheck/latex_pictures.sh build/release/elements/lumped_pictures.tex
+  fi
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
