@@ -18,6 +18,8 @@
 #include "editor/Register.h"
 #include "editor/RegisterSymbols.h"
 #include "elements/Register.h"
+#include "elements/lumped/ControlledSymbol.h"
+#include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
@@ -179,6 +181,16 @@ bool Bandstop(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// A transformer or controlled source with its defaults between the ports, its common pin on
+// ground.
+template <class S>
+bool GroundedTwoPort(const std::filesystem::path& path) {
+  Ladder d(path.filename().string().c_str(), "ZWEITOR");
+  const Point common = d.Series<S>(0).pins[2];
+  d.Put<GndSymbol>(common, common + Point(0, kStep / 4));
+  return d.Save(path, 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +216,10 @@ int main(int argc, char** argv) {
       {CrystalSeries, drawn / "crystal_series.vqe"},
       {Notch, drawn / "notch.vqe"},
       {Bandstop, drawn / "bandstop.vqe"},
+      {GroundedTwoPort<CplIndSymbol>, drawn / "transformer.vqe"},
+      {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
+      {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},
+      {GroundedTwoPort<CcgSymbol>, drawn / "ccg_source.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;
