@@ -235,9 +235,13 @@ bool NetlistBuilder::Build() {
            MyStrng(static_cast<int>(externalNodes)) + ")");
   }
   if (!NumberNodes()) return false;
+  // An element that refuses its values reports and writes no line; a netlist without it
+  // would simulate another circuit, so there is none.
+  const int reported = VS_Error::MessageCount();
   for (NetSymbol* s : symbols) {
     if (!Is(*s, "VERBINDUNG") && !Is(*s, "GROUND") && !Is(*s, "OUTPUT")) s->WriteNetLine();
   }
+  if (VS_Error::MessageCount() > reported) return false;
   WritePortLine();
   Emit();
   return true;
@@ -286,7 +290,7 @@ void NetlistBuilder::Emit() {
   lines.AddLine("*");
   lines.AddLine("BLK");
   for (NetSymbol* s : symbols) {
-    if (!WritesElementLine(*s)) continue;
+    if (!WritesElementLine(*s) || s->netLine.IsEmpty()) continue;  // e.g. a junction dot
     lines.AddLine(s->netLine);
     const int extra = s->GetExtraLineCount();
     for (int i = 0; i < extra; ++i) lines.AddLine(s->GetExtraLine(i));

@@ -51,6 +51,16 @@ class Part : public ZweiPolSymbol {
   int internal;
 };
 
+// A part whose values are refused: it reports and writes no line.
+class RefusedPart : public Part {
+ public:
+  RefusedPart(Point a, Point b) : Part("PART", a, b) {}
+  void WriteNetLine() override {
+    netLine = "";
+    VS_Error().Error("R1: Widerstand muss größer als 0 sein", 4);
+  }
+};
+
 class Pin : public EinPolSymbol {
  public:
   Pin(const char* key, Point p) {
@@ -68,8 +78,8 @@ class DcGenerator : public Part, public DcGeneratorRole {
 };
 
 // One symbol of a test circuit: W wire, G ground, P part, X external node (number n),
-// I input port (two-port "TP"), O output marker, N part without SPICE form; n is a part's
-// internal SPICE nodes.
+// I input port (two-port "TP"), O output marker, N part without SPICE form, R a part that
+// refuses its values; n is a part's internal SPICE nodes.
 struct Item {
   char kind;
   Point a;
@@ -82,6 +92,7 @@ NetSymbol* Make(const Item& item) {
     case 'W': return new Part("VERBINDUNG", item.a, item.b, 0);
     case 'G': return new Pin("GROUND", item.a);
     case 'N': return new Part("PART", item.a, item.b, -1);
+    case 'R': return new RefusedPart(item.a, item.b);
     case 'X': {
       auto* node = new ExKnotenSymbol();
       node->pins[0] = item.a;
@@ -200,6 +211,11 @@ TEST(Netlist, RefusesBadExternalNodesAndReportsMoreThanTwo) {
                 .at(3),
             "Filter: 3POR 1 2 3 ");
   EXPECT_EQ(VS_Error::GetFirstMessage(), "Mehr als zwei externe Knoten: nur 1POR oder 2POR erlaubt (3)");
+  VS_Error::ClearQueue();
+  CVostraneDoc refused;
+  Fill(refused, {{'X', A, {}, 1}, {'G', C}, {'P', A, B}, {'R', B, C}});
+  EXPECT_FALSE(refused.BuildNetlist(nullptr));
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "R1: Widerstand muss größer als 0 sein");
 }
 
 TEST(Netlist, WritesOneDataTablePerName) {
