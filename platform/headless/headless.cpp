@@ -221,8 +221,8 @@ void Headless::Click(Window& w, Point p, unsigned flags) {
   MouseUp(w, p, flags);
 }
 
-void Headless::KeyDown(Window& window, int key) {
-  window.KeyDown(key);
+void Headless::KeyDown(Window& window, int key, unsigned modifiers) {
+  window.KeyDown(key, modifiers);
   NoteMessage();
 }
 
@@ -235,6 +235,20 @@ bool Headless::Command(FrameWnd& frame, int id) {
   const bool ran = frame.IsWindowEnabled() && frame.UserCommand(id);
   NoteMessage();
   return ran;
+}
+
+bool Headless::MenuCommand(FrameWnd& frame, std::string_view path) {
+  // A window that takes no input opens no menu.
+  MenuItem* item = frame.IsWindowEnabled() ? frame.OpenMenuPath(path) : nullptr;
+  const bool ran = item != nullptr && frame.ChooseMenuItem(*item);
+  NoteMessage();
+  return ran;
+}
+
+std::optional<MenuItem> Headless::MenuItemState(FrameWnd& frame, std::string_view path) {
+  const MenuItem* item = frame.OpenMenuPath(path);
+  if (item == nullptr) return std::nullopt;
+  return *item;
 }
 
 void Headless::ExpectDialog(int templateId, Script script) {

@@ -14,7 +14,7 @@ class MouseLog : public Window {
   void OnLButtonDown(unsigned flags, Point p) override { Note("down", flags, p); }
   void OnLButtonUp(unsigned flags, Point p) override { Note("up", flags, p); }
   void OnMouseMove(unsigned flags, Point p) override { Note("move", flags, p); }
-  void OnKeyDown(int key) override { log.push_back("key " + std::to_string(key)); }
+  void OnKeyDown(int key, unsigned) override { log.push_back("key " + std::to_string(key)); }
   void OnSize(int cx, int cy) override {
     log.push_back("size " + std::to_string(cx) + " " + std::to_string(cy));
   }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "pf/backend.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog.h"
+#include "pf/menu.h"
 #include "pf/ui_services.h"
 
 namespace pf {
@@ -80,10 +82,16 @@ class Headless : public Backend {
   void MouseUp(Window& window, Point p, unsigned flags = 0);
   void DoubleClick(Window& window, Point p, unsigned flags = 0);
   void Click(Window& window, Point p, unsigned flags = 0);
-  void KeyDown(Window& window, int key);
+  // A key with its modifiers (kMkControl, ...): accelerators first, as the platform does.
+  void KeyDown(Window& window, int key, unsigned modifiers = 0);
   void Close(Window& window);
-  // A menu command chosen by the user.
+  // A command chosen by the user.
   bool Command(FrameWnd& frame, int id);
+  // The user opens the frame's menus along the path ("&Datei/&Öffnen...") and chooses the
+  // item; false when there is no such item or it does not run (disabled, a modal dialog open).
+  bool MenuCommand(FrameWnd& frame, std::string_view path);
+  // The item as the user sees it once its popup has opened; nullopt when there is none.
+  std::optional<MenuItem> MenuItemState(FrameWnd& frame, std::string_view path);
   // Called after every injected message.
   void NoteMessage();
 
