@@ -9,6 +9,7 @@
 #include "pf/app.h"
 #include "pf/controls.h"
 #include "pf/frame.h"
+#include "pf/pdf_print.h"
 #include "pf/property_sheet.h"
 #include "pf/timers.h"
 
@@ -317,6 +318,19 @@ void Headless::UpdateWindow(Window& window) {
 std::unique_ptr<Dc> Headless::GetDC(Window& window) {
   if (!window.IsCreated()) return Backend::GetDC(window);
   return CairoDc::ForImageSurface(SurfaceOf(window).image);
+}
+
+std::unique_ptr<Dc> Headless::CreateMemoryDc(Size size) {
+  return CairoDc::CreateImage(size.cx, size.cy);
+}
+
+std::unique_ptr<PrintTarget> Headless::StartPrintJob(const std::string& documentName) {
+  printJobs_.push_back(documentName);
+  if (printFiles_.empty()) return nullptr;
+  const std::optional<std::string> path = std::move(printFiles_.front());
+  printFiles_.pop_front();
+  if (!path) return nullptr;
+  return PdfPrintTarget::Create(*path);
 }
 
 void Headless::PaintInvalid(Window& window) {

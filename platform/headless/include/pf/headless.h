@@ -7,6 +7,7 @@
 // without a script, or one whose script leaves it open, is a failure and answers Cancel.
 // Message boxes, beeps, file and colour dialogs are answered by the scripted UI services.
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -110,9 +111,18 @@ class Headless : public Backend {
   std::unique_ptr<CairoDc> Render(Window& window);
   bool WritePng(Window& window, const std::string& path);
 
+  // The print dialog's answers: the PDF file of the next job, or nullopt for Cancel (also
+  // when nothing is queued). The names of the documents asked about are kept.
+  void QueuePrintFile(std::optional<std::string> pdfPath) {
+    printFiles_.push_back(std::move(pdfPath));
+  }
+  const std::vector<std::string>& PrintJobs() const { return printJobs_; }
+
   void WindowChanged(Window& window, WindowChange change) override;
   void UpdateWindow(Window& window) override;
   std::unique_ptr<Dc> GetDC(Window& window) override;
+  std::unique_ptr<Dc> CreateMemoryDc(Size size) override;
+  std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
   void RunModalLoop(Dialog& dialog) override;
 
  private:
@@ -128,6 +138,8 @@ class Headless : public Backend {
   ScriptedUiServices ui_;
   std::vector<Expected> scripts_;
   std::vector<std::string> failures_;
+  std::deque<std::optional<std::string>> printFiles_;
+  std::vector<std::string> printJobs_;
   std::function<void(const std::string&)> onFailure_;
 };
 
