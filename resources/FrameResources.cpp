@@ -95,7 +95,8 @@ constexpr pf::StringTemplate kStrings[] = {
     {pf::kIdEditCut, "Entfernt das markierte Element\nAusschneiden"},
     {pf::kIdEditClear, "Löscht das markierte Element\nLöschen"},
     {pf::kIdAppAbout, "Zeigt Programminformationen an\nInfo"},
-    {pf::kIdAppExit, "Beendet das Programm; fragt, ob Dokumente gespeichert werden sollen\nBeenden"},
+    {pf::kIdAppExit,
+     "Beendet das Programm; fragt, ob Dokumente gespeichert werden sollen\nBeenden"},
     {pf::kIdViewToolBar, "Blendet die Symbolleiste ein oder aus\nSymbolleiste"},
     {pf::kIdViewStatusBar, "Blendet die Statusleiste ein oder aus\nStatusleiste"},
 };

@@ -251,12 +251,8 @@ void FrameWnd::InitMenuPopup(MenuItem& popup) {
 MenuItem* FrameWnd::OpenMenuPath(std::string_view path) {
   Menu* menu = GetMenu();
   if (menu == nullptr) return nullptr;
-  const std::vector<MenuItem*> items = menu->FindPath(path);
-  if (items.empty()) return nullptr;
-  for (MenuItem* item : items) {
-    if (item->IsPopup()) InitMenuPopup(*item);
-  }
-  return items.back()->visible ? items.back() : nullptr;
+  MenuItem* item = menu->FollowPath(path, [this](MenuItem& popup) { InitMenuPopup(popup); });
+  return item != nullptr && item->visible ? item : nullptr;
 }
 
 bool FrameWnd::ChooseMenuItem(const MenuItem& item) {
