@@ -264,6 +264,7 @@ TEST_F(DocumentTest, ScrollViewMovesTheOriginAndStaysInsideTheDrawing) {
   view->OnPrepareDC(dc);
   EXPECT_EQ(dc.LogicalToDevice(Point{100, 200}), (Point{0, 0}));
   EXPECT_EQ(view->ClientToLogical({5, 5}), (Point{105, 205}));
+  EXPECT_EQ(view->LogicalToClient(Point{105, 205}), (Point{5, 5}));
   view->MoveWindow({0, 0, 1200, 1200});  // larger window: less room to scroll
   EXPECT_EQ(view->GetScrollPosition(), (Point{55, 55}));
 }
