@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pf/app.h"
+#include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/resource.h"
 #include "pf/view.h"
@@ -307,6 +308,17 @@ void FrameWnd::OnIdleUpdateCmdUI() {
 
 bool FrameWnd::OnCommand(int id, Notification code) {
   return code == Notification::Clicked && UserCommand(id);
+}
+
+MdiFrameWnd::MdiFrameWnd() {
+  MapCommandRange(kIdViewToolBar, kIdViewStatusBar, [this](int id) {
+    if (Window* bar = GetDlgItem(id)) ShowControlBar(*bar, !bar->IsVisible());
+  });
+  MapUpdateRange(kIdViewToolBar, kIdViewStatusBar, [this](CmdUI& ui) {
+    const Window* bar = GetDlgItem(ui.id);
+    ui.Enable(bar != nullptr);
+    ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
+  });
 }
 
 void MdiFrameWnd::SetBaseTitle(std::string title) {

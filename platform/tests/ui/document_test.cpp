@@ -425,6 +425,8 @@ TEST_F(DocumentTest, TheStatusBarShowsThePromptOfTheButtonUnderTheMouse) {
   EXPECT_EQ(status.GetWindowText(), "Tut etwas im Dokument");
   headless.MouseMove(bar, {30, 5});  // a command without a string
   EXPECT_EQ(status.GetWindowText(), "Bereit");
+  EXPECT_TRUE(headless.Command(*main, kIdViewStatusBar));  // hidden: the client area grows
+  EXPECT_EQ(main->ClientArea(), (Rect{0, 27, 800, 600}));
 }
 
 TEST(RecentFiles, FourSurviveARestart) {
