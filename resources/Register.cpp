@@ -4,4 +4,10 @@ void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
+  const FrameResources frame = GetFrameResources();
+  pf::ResourceTable<pf::MenuTemplate>::Instance().Register(frame.menus);
+  pf::ResourceTable<pf::AcceleratorTemplate>::Instance().Register(frame.accelerators);
+  pf::ResourceTable<pf::StringTemplate>::Instance().Register(frame.strings);
+  pf::ResourceTable<pf::PixelMapTemplate>::Instance().Register(frame.pictures);
+  pf::ResourceTable<pf::ToolBarTemplate>::Instance().Register(frame.toolBars);
 }

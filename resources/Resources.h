@@ -5,11 +5,22 @@
 #include <span>
 
 #include "pf/dialog_template.h"
+#include "pf/resource.h"
 
 // Dialog templates of the basic types (the error window).
 std::span<const pf::DialogTemplate> BasicsDialogs();
 // Dialog templates of the diagrams (the PiCTeX export).
 std::span<const pf::DialogTemplate> DiagramDialogs();
+
+// The frame's menus, accelerators, string table, pictures and toolbars.
+struct FrameResources {
+  std::span<const pf::MenuTemplate> menus;
+  std::span<const pf::AcceleratorTemplate> accelerators;
+  std::span<const pf::StringTemplate> strings;
+  std::span<const pf::PixelMapTemplate> pictures;
+  std::span<const pf::ToolBarTemplate> toolBars;
+};
+FrameResources GetFrameResources();
 
 // Registers every table; safe to call more than once.
 void RegisterResources();

@@ -103,6 +103,20 @@ std::unique_ptr<CairoDc> CairoDc::CreatePdf(const std::string& path, int width, 
   return Adopt(cairo_pdf_surface_create(path.c_str(), width, height), width, height);
 }
 
+std::unique_ptr<CairoDc> CairoDc::CreatePdfPages(const std::string& path, double widthPt,
+                                                 double heightPt, int dotsPerInch) {
+  const double unitsPerPoint = dotsPerInch / 72.0;
+  const double width = widthPt * unitsPerPoint;
+  const double height = heightPt * unitsPerPoint;
+  if (dotsPerInch < 1 || !(width >= 1 && height >= 1 && width <= kMaxSide && height <= kMaxSide)) {
+    return nullptr;
+  }
+  auto dc = Adopt(cairo_pdf_surface_create(path.c_str(), widthPt, heightPt),
+                  static_cast<int>(width + 0.5), static_cast<int>(height + 0.5));
+  if (dc) cairo_scale(dc->cr_, 1.0 / unitsPerPoint, 1.0 / unitsPerPoint);
+  return dc;
+}
+
 std::unique_ptr<CairoDc> CairoDc::ForImageSurface(cairo_surface_t* surface) {
   if (!surface || cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE) return nullptr;
   cairo_surface_reference(surface);
@@ -128,6 +142,12 @@ bool CairoDc::Finish() {
   }
   return cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
          cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
+}
+
+bool CairoDc::ShowPage() {
+  if (IsImage()) return false;
+  cairo_show_page(cr_);
+  return cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
 }
 
 const std::string& CairoDc::FontFile() { return CairoFonts::Get().File(); }

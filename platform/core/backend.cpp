@@ -12,6 +12,10 @@ Backend* installed = nullptr;
 
 std::unique_ptr<Dc> Backend::GetDC(Window&) { return std::make_unique<RecordingDc>(); }
 
+std::unique_ptr<Dc> Backend::CreateMemoryDc(Size) { return std::make_unique<RecordingDc>(); }
+
+std::unique_ptr<Dc> CreateMemoryDc(Size size) { return TheBackend().CreateMemoryDc(size); }
+
 void Backend::RunModalLoop(Dialog& dialog) { dialog.EndDialog(kIdCancel); }
 
 Backend& TheBackend() {

@@ -11,14 +11,14 @@ bool Clipboard::SetText(std::string bytes) {
   return true;
 }
 
-std::optional<std::string> Clipboard::GetText() const { return text_; }
-
-bool Clipboard::SetBitmap(Bitmap picture) {
-  if (picture.IsEmpty()) return false;
+bool Clipboard::SetBitmap(const Bitmap& bitmap) {
+  if (bitmap.IsEmpty()) return false;
   text_.reset();
-  bitmap_ = std::move(picture);
+  bitmap_ = bitmap;
   return true;
 }
+
+std::optional<std::string> Clipboard::GetText() const { return text_; }
 
 std::optional<Bitmap> Clipboard::GetBitmap() const { return bitmap_; }
 

@@ -4,16 +4,17 @@
 
 namespace pf {
 
+// The latest mapping of an id wins, so a derived class overrides what its base mapped.
 const CommandTarget::CommandEntry* CommandTarget::FindCommand(int id) const {
-  auto it = std::find_if(commands_.begin(), commands_.end(),
+  auto it = std::find_if(commands_.rbegin(), commands_.rend(),
                          [id](const CommandEntry& e) { return id >= e.first && id <= e.last; });
-  return it == commands_.end() ? nullptr : &*it;
+  return it == commands_.rend() ? nullptr : &*it;
 }
 
 const CommandTarget::UpdateEntry* CommandTarget::FindUpdate(int id) const {
-  auto it = std::find_if(updates_.begin(), updates_.end(),
+  auto it = std::find_if(updates_.rbegin(), updates_.rend(),
                          [id](const UpdateEntry& e) { return id >= e.first && id <= e.last; });
-  return it == updates_.end() ? nullptr : &*it;
+  return it == updates_.rend() ? nullptr : &*it;
 }
 
 bool CommandTarget::HasCommandHandler(int id) const { return FindCommand(id) != nullptr; }

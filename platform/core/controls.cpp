@@ -1,8 +1,10 @@
 #include "pf/controls.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "pf/dc.h"
+#include "pf/resource.h"
 
 namespace pf {
 namespace {
@@ -57,6 +59,8 @@ std::unique_ptr<Control> Control::Make(ControlKind kind, unsigned style) {
       return std::make_unique<Progress>(kind, style);
     case ControlKind::UpDown:
       return std::make_unique<UpDown>(kind, style);
+    case ControlKind::Bitmap:
+      return std::make_unique<StaticBitmap>(kind, style);
   }
   return nullptr;
 }
@@ -69,6 +73,19 @@ void Static::OnPaint(Dc& dc) {
   if (Kind() == ControlKind::OwnerDraw && GetParent() != nullptr) {
     GetParent()->OnDrawItem(GetDlgCtrlID(), dc, GetClientRect());
   }
+}
+
+void StaticBitmap::SetBitmap(Bitmap bitmap) {
+  bitmap_ = std::move(bitmap);
+  ControlStateChanged();
+}
+
+Bitmap StaticBitmap::GetBitmap() const {
+  if (bitmap_) return *bitmap_;
+  const std::string& text = GetWindowText();
+  int id = 0;
+  std::from_chars(text.data(), text.data() + text.size(), id);
+  return LoadBitmap(id);
 }
 
 void Button::SetCheck(int state) {

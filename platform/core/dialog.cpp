@@ -1,5 +1,8 @@
 #include "pf/dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "pf/app.h"
 #include "pf/backend.h"
 #include "pf/controls.h"
@@ -64,12 +67,23 @@ int Dialog::DoModal() {
   }
   // OnInitDialog may have ended the dialog already.
   if (!ended_) {
-    const bool ownerWasEnabled = owner != nullptr && owner->IsEnabled();
-    if (owner != nullptr) owner->EnableWindow(false);
+    // The owner's top-level window and the windows it owns take no input while the dialog
+    // runs: no menu, toolbar or accelerator command reaches them.
+    std::vector<Window*> disabled;
+    if (Window* top = owner != nullptr ? owner->GetTopLevelParent() : nullptr) {
+      for (Window* w : TopLevelWindows()) {
+        if (w != this && w->IsEnabled() && (w == top || w->IsOwnedBy(*top))) disabled.push_back(w);
+      }
+    }
+    for (Window* w : disabled) w->EnableWindow(false);
     ShowWindow(true);
     TheBackend().RunModalLoop(*this);
     if (!ended_) EndDialog(kIdCancel);
-    if (ownerWasEnabled) owner->EnableWindow(true);
+    // Windows destroyed meanwhile are no longer listed.
+    const std::vector<Window*>& alive = TopLevelWindows();
+    for (Window* w : disabled) {
+      if (std::find(alive.begin(), alive.end(), w) != alive.end()) w->EnableWindow(true);
+    }
   }
   DestroyWindow();
   modal_ = false;

@@ -1,37 +1,117 @@
 #include "pf/document.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "pf/app.h"
 #include "pf/archive.h"
+#include "pf/command_ids.h"
+#include "pf/file_dialog.h"
 #include "pf/frame.h"
 #include "pf/view.h"
 
 namespace pf {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Report(const std::string& text) {
+  const App* app = App::Current();
+  TheUiServices().MessageBox(text, app != nullptr ? app->AppName() : "", MsgButtons::Ok,
+                             MsgIcon::Error);
+}
+
+bool Sync(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+// Writes a new file next to the target and renames it over the target, so the target is
+// either the old file or the complete new one. The new file gets the old one's permissions.
+template <class Write>
+bool WriteReplacing(const std::string& path, Write write) {
+  const fs::path target(path);
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::string name = ".";
+  name += target.filename().string();
+  name += ".XXXXXX";
+  std::string temp = (folder / name).string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  bool ok;
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    ok = out && write(out);
+    out.close();
+    ok = ok && !out.fail() && Sync(temp);
+  }
+  std::error_code ec;
+  if (ok) {
+    fs::perms perms = fs::status(target, ec).permissions();
+    if (ec || !fs::is_regular_file(target, ec)) {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      perms = static_cast<fs::perms>(0666 & ~mask);
+    }
+    fs::permissions(temp, perms, ec);
+    fs::rename(temp, target, ec);
+    ok = !ec;
+  }
+  if (!ok) fs::remove(temp, ec);
+  return ok;
+}
+
+}  // namespace
+
+Document::Document() {
+  MapCommand(kIdFileSave, [this] { DoFileSave(); });
+  MapCommand(kIdFileSaveAs, [this] { DoSave(""); });
+  MapCommand(kIdFileClose, [this] {
+    if (SaveModified()) OnCloseDocument();  // deletes this document
+  });
+}
 
 Document::~Document() {
   for (View* v : views_) v->document_ = nullptr;
 }
 
-void Document::SetTitle(std::string title) { title_ = std::move(title); }
+void Document::SetTitle(std::string title) {
+  title_ = std::move(title);
+  MdiFrameWnd* main = nullptr;
+  for (View* v : views_) {
+    auto* frame = dynamic_cast<MdiChildWnd*>(v->GetParentFrame());
+    if (frame == nullptr) continue;
+    frame->SetWindowText(title_);
+    main = frame->GetMdiFrame();
+  }
+  if (main != nullptr) main->UpdateFrameTitle();
+}
 
 void Document::SetPathName(const std::string& path) {
   path_ = path;
-  title_ = std::filesystem::path(path).filename().string();
+  SetTitle(fs::path(path).filename().string());
 }
 
 bool Document::OnNewDocument() {
   DeleteContents();
   path_.clear();
-  modified_ = false;
+  SetModifiedFlag(false);
   return true;
 }
 
 bool Document::OnOpenDocument(const std::string& path) {
   DeleteContents();
-  modified_ = false;
+  SetModifiedFlag(false);
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   try {
@@ -45,17 +125,49 @@ bool Document::OnOpenDocument(const std::string& path) {
 }
 
 bool Document::OnSaveDocument(const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  try {
-    Archive ar(out);
-    Serialize(ar);
-  } catch (const ArchiveError&) {
+  const bool ok = WriteReplacing(path, [this](std::ostream& out) {
+    try {
+      Archive ar(out);
+      Serialize(ar);
+    } catch (const ArchiveError&) {
+      return false;
+    }
+    return true;
+  });
+  if (!ok) {
+    Report("Fehler beim Speichern der Datei " + path);
     return false;
   }
-  out.close();
-  if (!out) return false;
-  modified_ = false;
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool Document::SaveModified() {
+  if (!IsModified()) return true;
+  const App* app = App::Current();
+  switch (TheUiServices().MessageBox("Änderungen in " + title_ + " speichern?",
+                                     app != nullptr ? app->AppName() : "",
+                                     MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case MsgResult::Yes: return DoFileSave();
+    case MsgResult::No: return true;
+    default: return false;
+  }
+}
+
+bool Document::DoSave(const std::string& path) {
+  std::string target = path;
+  if (target.empty()) {
+    const std::string ext = template_ != nullptr ? template_->GetDefaultExt() : "";
+    std::string proposed = path_.empty() ? title_ : path_;
+    if (!ext.empty() && !fs::path(proposed).has_extension()) proposed += "." + ext;
+    FileDialog dialog(false, ext, proposed, kOfnHideReadOnly | kOfnOverwritePrompt,
+                      template_ != nullptr ? template_->GetFilter() : "");
+    if (dialog.DoModal() != kIdOk) return false;
+    target = dialog.GetPathName();
+  }
+  if (!OnSaveDocument(target)) return false;
+  if (target != path_) SetPathName(target);
+  if (App* app = App::Current()) app->AddToRecentFileList(target);
   return true;
 }
 
@@ -119,7 +231,11 @@ Document* DocTemplate::OpenDocumentFile(const std::string& path, bool makeVisibl
   }
   if (!ok) {
     doc.OnCloseDocument();
+    if (makeVisible && !path.empty()) Report("Fehler beim Öffnen der Datei " + path);
     return nullptr;
+  }
+  if (makeVisible && !path.empty()) {
+    if (App* app = App::Current()) app->AddToRecentFileList(path);
   }
   const std::vector<View*> views = doc.Views();
   for (View* view : views) {
@@ -141,12 +257,17 @@ void DocTemplate::CreateFrame(Document& document) {
   std::unique_ptr<View> madeView = makeView_();
   if (!madeFrame || !madeView) return;
   MdiChildWnd& frame = main->AdoptChild(std::move(madeFrame));
-  frame.CreateChild(*main, 0, main->GetClientRect(), document.GetTitle(), false);
+  frame.CreateChild(*main, 0, main->ClientArea(), document.GetTitle(), false);
   View& view = frame.AdoptChild(std::move(madeView));
   view.CreateChild(frame, 0, frame.GetClientRect());
   document.AddView(view);
   // The view hears of its activation when the frame becomes the active one.
   frame.SetActiveView(&view, false);
+}
+
+void DocTemplate::SetFileType(std::string defaultExt, std::string filter) {
+  defaultExt_ = std::move(defaultExt);
+  filter_ = std::move(filter);
 }
 
 void DocTemplate::RemoveDocument(Document& document) {

@@ -3,10 +3,27 @@
 #include <algorithm>
 
 #include "pf/app.h"
+#include "pf/command_ids.h"
 #include "pf/document.h"
+#include "pf/resource.h"
 #include "pf/view.h"
 
 namespace pf {
+namespace {
+
+FrameWnd* FrameOf(const Window& window) { return dynamic_cast<FrameWnd*>(window.GetParent()); }
+
+// The picture of the index-th button of a strip of pictures side by side.
+Bitmap Cut(const Bitmap& strip, int index, int width) {
+  Bitmap picture(width, strip.Height());
+  if (picture.IsEmpty()) return picture;
+  for (int y = 0; y < strip.Height(); ++y) {
+    for (int x = 0; x < width; ++x) picture.SetPixel(x, y, strip.GetPixel(index * width + x, y));
+  }
+  return picture;
+}
+
+}  // namespace
 
 void ToolBar::SetButtons(std::vector<ToolButton> buttons) {
   buttons_ = std::move(buttons);
@@ -20,8 +37,37 @@ void ToolBar::SetButtonStyle(int index, ToolStyle style, bool wrap) {
   ControlStateChanged();
 }
 
+Rect ToolBar::ButtonRect(int index) const {
+  int x = kBorder;
+  int y = kBorder;
+  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+    const int width = buttons_[i].style == ToolStyle::Separator ? kSeparatorWidth : kButtonSize;
+    if (i == index) return {x, y, x + width, y + kButtonSize};
+    x += width;
+    if (buttons_[i].wrap) {
+      x = kBorder;
+      y += kButtonSize;
+    }
+  }
+  return {};
+}
+
+int ToolBar::ButtonAt(Point p) const {
+  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+    if (buttons_[i].style != ToolStyle::Separator && ButtonRect(i).Contains(p)) return i;
+  }
+  return -1;
+}
+
+int ToolBar::BarHeight() const {
+  const int rows = 1 + static_cast<int>(std::count_if(
+                           buttons_.begin(), buttons_.end() - (buttons_.empty() ? 0 : 1),
+                           [](const ToolButton& b) { return b.wrap; }));
+  return 2 * kBorder + rows * kButtonSize;
+}
+
 void ToolBar::UpdateButtons() {
-  auto* frame = dynamic_cast<FrameWnd*>(GetParent());
+  FrameWnd* frame = FrameOf(*this);
   if (frame == nullptr) return;
   bool changed = false;
   for (ToolButton& b : buttons_) {
@@ -53,9 +99,16 @@ bool ToolBar::PressButton(int index) {
   }
   const int id = b.id;
   ControlStateChanged();
-  auto* frame = dynamic_cast<FrameWnd*>(GetParent());
+  FrameWnd* frame = FrameOf(*this);
   return frame != nullptr && frame->UserCommand(id);
 }
+
+void ToolBar::OnMouseMove(unsigned, Point p) {
+  const int index = ButtonAt(p);
+  if (FrameWnd* frame = FrameOf(*this)) frame->ShowPrompt(index < 0 ? 0 : buttons_[index].id);
+}
+
+void ToolBar::OnLButtonUp(unsigned, Point p) { PressButton(ButtonAt(p)); }
 
 void FrameWnd::SetActiveView(View* view, bool notify) {
   View* old = activeView_;
@@ -77,12 +130,150 @@ ToolBar& FrameWnd::AddToolBar(int id, std::vector<ToolButton> buttons, const Rec
   return bar;
 }
 
+ToolBar* FrameWnd::LoadToolBar(int id, int resourceId) {
+  const ToolBarTemplate* t = ResourceTable<ToolBarTemplate>::Instance().Find(resourceId);
+  if (t == nullptr) return nullptr;
+  const Bitmap strip = LoadBitmap(t->bitmapId);
+  std::vector<ToolButton> buttons;
+  int picture = 0;
+  for (const int command : t->commands) {
+    ToolButton b;
+    b.id = command;
+    if (command == 0) {
+      b.style = ToolStyle::Separator;
+    } else {
+      b.picture = Cut(strip, picture++, t->buttonWidth);
+      b.toolTip = CommandToolTip(command);
+    }
+    buttons.push_back(std::move(b));
+  }
+  ToolBar& bar = AddToolBar(id, std::move(buttons), {0, 0, GetClientRect().Width(), 0});
+  RecalcLayout();
+  return &bar;
+}
+
 std::vector<ToolBar*> FrameWnd::ToolBars() const {
   std::vector<ToolBar*> bars;
   for (Window* w : Children()) {
     if (auto* bar = dynamic_cast<ToolBar*>(w)) bars.push_back(bar);
   }
   return bars;
+}
+
+StatusBar& FrameWnd::AddStatusBar() {
+  StatusBar& bar = AdoptChild(std::make_unique<StatusBar>());
+  bar.CreateChild(*this, kIdViewStatusBar, {}, "Bereit");
+  RecalcLayout();
+  return bar;
+}
+
+StatusBar* FrameWnd::GetStatusBar() const {
+  for (Window* w : Children()) {
+    if (auto* bar = dynamic_cast<StatusBar*>(w)) return bar;
+  }
+  return nullptr;
+}
+
+void FrameWnd::ShowControlBar(Window& bar, bool show) {
+  bar.ShowWindow(show);
+  RecalcLayout();
+}
+
+Rect FrameWnd::ClientArea() const {
+  Rect area = GetClientRect();
+  for (Window* w : Children()) {
+    if (!w->IsVisible()) continue;
+    if (auto* bar = dynamic_cast<ToolBar*>(w)) {
+      area.top += bar->BarHeight();
+    } else if (dynamic_cast<StatusBar*>(w) != nullptr) {
+      area.bottom -= StatusBar::kHeight;
+    }
+  }
+  area.bottom = std::max(area.bottom, area.top);
+  return area;
+}
+
+void FrameWnd::RecalcLayout() {
+  const Rect client = GetClientRect();
+  const Rect area = ClientArea();
+  int top = 0;
+  for (Window* w : Children()) {
+    if (auto* bar = dynamic_cast<ToolBar*>(w)) {
+      if (!bar->IsVisible()) continue;
+      bar->MoveWindow({0, top, client.right, top + bar->BarHeight()});
+      top += bar->BarHeight();
+    } else if (dynamic_cast<StatusBar*>(w) != nullptr) {
+      w->MoveWindow({0, client.bottom - StatusBar::kHeight, client.right, client.bottom});
+    } else {
+      w->MoveWindow(area);
+    }
+  }
+}
+
+void FrameWnd::OnSize(int, int) { RecalcLayout(); }
+
+void FrameWnd::ShowPrompt(int id) {
+  StatusBar* bar = GetStatusBar();
+  if (bar == nullptr) return;
+  const std::string prompt = id != 0 ? CommandPrompt(id) : std::string();
+  bar->SetWindowText(prompt.empty() ? "Bereit" : prompt);
+}
+
+bool FrameWnd::LoadMenu(int resourceId) {
+  if (ResourceTable<MenuTemplate>::Instance().Find(resourceId) == nullptr) return false;
+  menuId_ = resourceId;
+  ControlStateChanged();
+  return true;
+}
+
+Menu* FrameWnd::GetMenu() {
+  const int id = ShownMenuId();
+  auto it = std::find_if(menus_.begin(), menus_.end(),
+                         [id](const Menu& m) { return m.ResourceId() == id; });
+  if (it != menus_.end()) return &*it;
+  std::optional<Menu> loaded = Menu::Load(id);
+  if (!loaded) return nullptr;
+  menus_.push_back(std::move(*loaded));
+  return &menus_.back();
+}
+
+void FrameWnd::InitMenuPopup(MenuItem& popup) {
+  for (MenuItem& item : popup.popup) {
+    if (item.IsSeparator() || item.IsPopup()) continue;
+    CmdUI ui{item.id, true, item.check, std::nullopt};
+    UpdateCommand(ui);
+    item.enabled = ui.enabled;
+    item.check = ui.check;
+    item.visible = ui.visible;
+    if (ui.text) item.text = *ui.text;
+  }
+}
+
+MenuItem* FrameWnd::OpenMenuPath(std::string_view path) {
+  Menu* menu = GetMenu();
+  if (menu == nullptr) return nullptr;
+  MenuItem* item = menu->FollowPath(path, [this](MenuItem& popup) { InitMenuPopup(popup); });
+  return item != nullptr && item->visible ? item : nullptr;
+}
+
+bool FrameWnd::ChooseMenuItem(const MenuItem& item) {
+  if (item.IsPopup() || item.IsSeparator() || !item.enabled || !item.visible) return false;
+  return UserCommand(item.id);
+}
+
+bool FrameWnd::TranslateAccelerator(int key, unsigned modifiers) {
+  const auto& tables = ResourceTable<AcceleratorTemplate>::Instance();
+  for (const int id : {ShownMenuId(), menuId_}) {
+    const AcceleratorTemplate* t = tables.Find(id);
+    if (t == nullptr) continue;
+    for (const Accelerator& a : t->entries) {
+      if (a.key == key && a.modifiers == modifiers) {
+        UserCommand(a.command);
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 std::vector<CommandTarget*> FrameWnd::CommandRoute() {
@@ -103,6 +294,7 @@ void FrameWnd::GetCommandRoute(std::vector<CommandTarget*>& route) {
 void FrameWnd::UpdateCommand(CmdUI& ui) { CommandTarget::UpdateAlong(CommandRoute(), ui); }
 
 bool FrameWnd::UserCommand(int id) {
+  if (!IsWindowEnabled()) return false;
   CmdUI ui{id, true, 0, std::nullopt};
   UpdateCommand(ui);
   return ui.enabled && CommandTarget::RunAlong(CommandRoute(), id);
@@ -118,9 +310,20 @@ bool FrameWnd::OnCommand(int id, Notification code) {
   return code == Notification::Clicked && UserCommand(id);
 }
 
+MdiFrameWnd::MdiFrameWnd() {
+  MapCommandRange(kIdViewToolBar, kIdViewStatusBar, [this](int id) {
+    if (Window* bar = GetDlgItem(id)) ShowControlBar(*bar, !bar->IsVisible());
+  });
+  MapUpdateRange(kIdViewToolBar, kIdViewStatusBar, [this](CmdUI& ui) {
+    const Window* bar = GetDlgItem(ui.id);
+    ui.Enable(bar != nullptr);
+    ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
+  });
+}
+
 void MdiFrameWnd::SetBaseTitle(std::string title) {
   baseTitle_ = std::move(title);
-  UpdateTitle();
+  UpdateFrameTitle();
 }
 
 void MdiFrameWnd::MdiActivate(MdiChildWnd* child) {
@@ -130,7 +333,20 @@ void MdiFrameWnd::MdiActivate(MdiChildWnd* child) {
   activeChild_ = child;
   if (oldView != nullptr) oldView->OnActivateView(false, newView, oldView);
   if (newView != nullptr) newView->OnActivateView(true, newView, oldView);
-  UpdateTitle();
+  UpdateFrameTitle();
+  if (ShownMenuId() != shownMenu_) {
+    shownMenu_ = ShownMenuId();
+    ControlStateChanged();
+  }
+}
+
+int MdiFrameWnd::ShownMenuId() const {
+  const Document* doc = GetActiveDocument();
+  const DocTemplate* t = doc != nullptr ? doc->GetDocTemplate() : nullptr;
+  if (t != nullptr && ResourceTable<MenuTemplate>::Instance().Find(t->GetResourceId()) != nullptr) {
+    return t->GetResourceId();
+  }
+  return FrameWnd::ShownMenuId();
 }
 
 Document* MdiFrameWnd::GetActiveDocument() const {
@@ -150,6 +366,15 @@ void MdiFrameWnd::GetCommandRoute(std::vector<CommandTarget*>& route) {
   }
 }
 
+void MdiFrameWnd::OnClose() {
+  App* app = App::Current();
+  if (app != nullptr && app->GetMainWnd() == this) {
+    if (!app->SaveAllModified()) return;
+    app->CloseAllDocuments();
+  }
+  DestroyWindow();
+}
+
 void MdiFrameWnd::ChildGone(MdiChildWnd& child) {
   if (activeChild_ != &child) return;
   MdiChildWnd* next = nullptr;
@@ -160,7 +385,7 @@ void MdiFrameWnd::ChildGone(MdiChildWnd& child) {
   MdiActivate(next);
 }
 
-void MdiFrameWnd::UpdateTitle() {
+void MdiFrameWnd::UpdateFrameTitle() {
   const Document* doc = GetActiveDocument();
   SetWindowText(doc != nullptr ? baseTitle_ + " - " + doc->GetTitle() : baseTitle_);
 }
@@ -175,7 +400,7 @@ void MdiChildWnd::GetCommandRoute(std::vector<CommandTarget*>& route) {
 void MdiChildWnd::OnClose() {
   Document* doc = GetActiveDocument();
   if (doc != nullptr && doc->Views().size() == 1) {
-    doc->OnCloseDocument();
+    if (doc->SaveModified()) doc->OnCloseDocument();
   } else {
     DestroyWindow();
   }

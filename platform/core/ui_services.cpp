@@ -1,9 +1,21 @@
 #include "pf/ui_services.h"
 
+#include <filesystem>
+#include <memory>
+
+#include "pf/path_map.h"
+#include "pf/process.h"
+
 namespace pf {
 namespace {
 
 UiServices* installed = nullptr;
+
+// Viewers started for help files; a child still running when the program ends goes with it.
+std::vector<std::unique_ptr<Process>>& HelpViewers() {
+  static std::vector<std::unique_ptr<Process>> viewers;
+  return viewers;
+}
 
 template <class T>
 std::optional<T> Next(std::deque<std::optional<T>>& answers) {
@@ -14,6 +26,26 @@ std::optional<T> Next(std::deque<std::optional<T>>& answers) {
 }
 
 }  // namespace
+
+bool UiServices::ShowHelp(const std::string& path) {
+  const std::string mapped = MapWindowsPath(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(mapped, ec)) {
+    MessageBox("Hilfedatei nicht gefunden: " + mapped, "Hilfe", MsgButtons::Ok, MsgIcon::Error);
+    return false;
+  }
+  OpenHelpFile(mapped);
+  return true;
+}
+
+void UiServices::OpenHelpFile(const std::string& path) {
+  auto& viewers = HelpViewers();
+  std::erase_if(viewers, [](const auto& p) { return p->Poll() != Process::State::Running; });
+  auto viewer = std::make_unique<Process>();
+  if (viewer->Start({"xdg-open", path}, std::filesystem::path(path).parent_path().string())) {
+    viewers.push_back(std::move(viewer));
+  }
+}
 
 MsgResult ScriptedUiServices::SafeAnswer(MsgButtons buttons) {
   switch (buttons) {
@@ -69,6 +101,7 @@ void ScriptedUiServices::Reset() {
   fileDialogs_.clear();
   colorAnswers_.clear();
   colorDialogs_.clear();
+  helpFiles_.clear();
   screen_ = {1280, 1024};
 }
 

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+#include "pf/app.h"
+#include "pf/backend.h"
+#include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/frame.h"
 
 namespace pf {
+
+View::View() { MapCommand(kIdFilePrint, [this] { OnFilePrint(); }); }
 
 FrameWnd* View::GetParentFrame() const {
   for (Window* w = GetParent(); w != nullptr; w = w->GetParent()) {
@@ -19,6 +24,33 @@ void View::OnUpdate(View*, long) { Invalidate(); }
 void View::OnPaint(Dc& dc) {
   OnPrepareDC(dc);
   OnDraw(dc);
+}
+
+bool View::PrintTo(PrintTarget& target) {
+  PrintInfo info;
+  if (!OnPreparePrinting(info)) return false;
+  Dc& dc = target.GetDc();
+  const Size page = target.PageSize();
+  OnBeginPrinting(dc, info);
+  bool ok = true;
+  for (info.currentPage = info.minPage; ok && info.continuePrinting &&
+                                        info.currentPage <= info.maxPage;
+       ++info.currentPage) {
+    info.drawRect = {0, 0, page.cx, page.cy};
+    OnPrint(dc, info);
+    ok = target.EndPage();
+  }
+  OnEndPrinting(dc, info);
+  return target.Finish() && ok;
+}
+
+void View::OnFilePrint() {
+  const std::string title = document_ != nullptr ? document_->GetTitle() : GetWindowText();
+  const std::unique_ptr<PrintTarget> target = TheBackend().StartPrintJob(title);
+  if (target == nullptr || PrintTo(*target)) return;
+  const App* app = App::Current();
+  TheUiServices().MessageBox("Fehler beim Drucken von " + title,
+                             app != nullptr ? app->AppName() : "", MsgButtons::Ok, MsgIcon::Error);
 }
 
 void View::OnDestroy() {

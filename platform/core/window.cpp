@@ -10,6 +10,7 @@ namespace pf {
 namespace {
 
 Window* capture = nullptr;
+std::vector<Window*> topLevels;
 
 Rect Union(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -37,7 +38,11 @@ bool Window::Attach(Window* parent, Window* owner, int id, const Rect& rect, std
   enabled_ = true;
   created_ = true;
   update_ = GetClientRect();
-  if (parent_ != nullptr) parent_->children_.push_back(this);
+  if (parent_ != nullptr) {
+    parent_->children_.push_back(this);
+  } else {
+    topLevels.push_back(this);
+  }
   TheBackend().WindowCreated(*this);
   return true;
 }
@@ -58,6 +63,7 @@ void Window::DestroyWindow() {
   while (!children_.empty()) children_.back()->DestroyWindow();
   Timers::Instance().KillAll(*this);
   if (capture == this) capture = nullptr;
+  if (parent_ == nullptr) std::erase(topLevels, this);
   created_ = false;
   visible_ = false;
   update_.reset();
@@ -77,6 +83,23 @@ void Window::DestroyWindow() {
   owner_ = nullptr;
   // self, if set, deletes this window as the last step.
 }
+
+Window* Window::GetTopLevelParent() {
+  Window* w = this;
+  while (w->parent_ != nullptr) w = w->parent_;
+  return w;
+}
+
+bool Window::IsOwnedBy(const Window& topLevel) const {
+  // An owner chain cannot loop (owners exist before what they own), but stay bounded.
+  int steps = 0;
+  for (Window* o = owner_; o != nullptr && ++steps < 1000; o = o->GetTopLevelParent()->owner_) {
+    if (o->GetTopLevelParent() == &topLevel) return true;
+  }
+  return false;
+}
+
+const std::vector<Window*>& Window::TopLevelWindows() { return topLevels; }
 
 Window* Window::GetDlgItem(int id) const {
   auto it = std::find_if(children_.begin(), children_.end(),
@@ -114,6 +137,27 @@ Point Window::ClientToScreen(Point p) const {
 }
 
 Point Window::ScreenToClient(Point p) const { return p - ClientToScreen({0, 0}); }
+
+void Window::CenterOver(const Rect& area) {
+  const int left = area.left + (area.Width() - rect_.Width()) / 2;
+  const int top = area.top + (area.Height() - rect_.Height()) / 2;
+  MoveWindow({left, top, left + rect_.Width(), top + rect_.Height()});
+}
+
+void Window::CenterWindow() {
+  if (parent_ != nullptr) {
+    CenterOver(parent_->GetClientRect());
+  } else if (owner_ != nullptr && owner_->IsCreated()) {
+    CenterOver(owner_->GetTopLevelParent()->GetWindowRect());
+  } else {
+    CenterOnScreen();
+  }
+}
+
+void Window::CenterOnScreen() {
+  const Size screen = TheUiServices().ScreenSize();
+  CenterOver({0, 0, screen.cx, screen.cy});
+}
 
 void Window::ShowWindow(bool show) {
   if (visible_ == show || !created_) return;
@@ -220,8 +264,12 @@ void Window::Mouse(MouseAction action, Point point, unsigned flags) {
   }
 }
 
-void Window::KeyDown(int key) {
-  if (IsWindowEnabled()) OnKeyDown(key);
+void Window::KeyDown(int key, unsigned modifiers) {
+  if (!IsWindowEnabled()) return;
+  for (Window* w = this; w != nullptr; w = w->parent_) {
+    if (w->TranslateAccelerator(key, modifiers)) return;
+  }
+  OnKeyDown(key, modifiers);
 }
 
 void Window::Close() {

@@ -219,29 +219,49 @@ void PaintControl(const Control& c, Dc& dc) {
     }
     case ControlKind::OwnerDraw:
       break;
+    case ControlKind::Bitmap: {
+      const Bitmap picture = static_cast<const StaticBitmap&>(c).GetBitmap();
+      dc.BitBlt(0, 0, picture.Width(), picture.Height(), picture, 0, 0);
+      break;
+    }
     default:
       PaintButton(static_cast<const Button&>(c), dc, r);
   }
 }
 
+// Pictures are drawn on the toolbar grey, which shows the face; a disabled one is greyed.
+Bitmap ButtonPicture(const ToolButton& b, ColorRef face) {
+  constexpr ColorRef kPictureBackground = Rgb(192, 192, 192);
+  Bitmap picture = b.picture;
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const ColorRef c = picture.GetPixel(x, y);
+      if (c == kPictureBackground) {
+        picture.SetPixel(x, y, face);
+      } else if (!b.enabled) {
+        picture.SetPixel(x, y, kGrayText);
+      }
+    }
+  }
+  return picture;
+}
+
 void PaintToolBar(const ToolBar& bar, Dc& dc) {
-  constexpr int kButton = 23;
-  int x = 2;
-  int y = 2;
-  for (const ToolButton& b : bar.Buttons()) {
-    if (b.style == ToolStyle::Separator) {
-      x += 8;
-    } else {
-      const Rect r{x, y, x + kButton, y + kButton - 1};
-      Frame(dc, r, b.check != 0 ? Rgb(204, 228, 247) : kFace,
-            b.check != 0 ? kAccent : kLightBorder);
+  for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+    const ToolButton& b = bar.Buttons()[i];
+    if (b.style == ToolStyle::Separator) continue;
+    Rect r = bar.ButtonRect(i);
+    r.bottom -= 1;
+    const ColorRef face = b.check != 0 ? Rgb(204, 228, 247) : kFace;
+    Frame(dc, r, face, b.check != 0 ? kAccent : kLightBorder);
+    if (b.picture.IsEmpty()) {
       dc.SetTextColor(b.enabled ? kText : kGrayText);
       TextLine(dc, r, std::to_string(b.id % 100), true);
-      x += kButton;
-    }
-    if (b.wrap) {
-      x = 2;
-      y += kButton;
+    } else {
+      const Bitmap picture = ButtonPicture(b, face);
+      dc.BitBlt(r.left + (r.Width() - picture.Width()) / 2,
+                r.top + (r.Height() - picture.Height()) / 2, picture.Width(), picture.Height(),
+                picture, 0, 0);
     }
   }
 }
@@ -251,7 +271,8 @@ void PaintToolBar(const ToolBar& bar, Dc& dc) {
 bool PainterDraws(const Window& window) {
   if (const auto* c = dynamic_cast<const Control*>(&window))
     return c->Kind() != ControlKind::OwnerDraw;
-  return dynamic_cast<const ToolBar*>(&window) != nullptr;
+  return dynamic_cast<const ToolBar*>(&window) != nullptr ||
+         dynamic_cast<const StatusBar*>(&window) != nullptr;
 }
 
 void PaintStandardWindow(const Window& window, Dc& dc) {
@@ -263,6 +284,10 @@ void PaintStandardWindow(const Window& window, Dc& dc) {
   } else if (const auto* bar = dynamic_cast<const ToolBar*>(&window)) {
     dc.FillRect(bar->GetClientRect(), Brush{BrushStyle::Solid, kDialog});
     PaintToolBar(*bar, dc);
+  } else if (dynamic_cast<const StatusBar*>(&window) != nullptr) {
+    const Rect r = window.GetClientRect();
+    Frame(dc, r, kDialog, kLightBorder);
+    TextLine(dc, {r.left + 4, r.top, r.right - 4, r.bottom}, window.GetWindowText(), false);
   }
 }
 

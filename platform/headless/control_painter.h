@@ -7,7 +7,7 @@
 namespace pf {
 
 // True for the windows whose look the painter knows: every control but the owner-drawn one,
-// and toolbars. Others paint themselves.
+// toolbars and status bars. Others paint themselves.
 bool PainterDraws(const Window& window);
 // Draws the window in its client coordinates (the context's origin set by the caller).
 void PaintStandardWindow(const Window& window, Dc& dc);

@@ -9,6 +9,7 @@
 #include "pf/app.h"
 #include "pf/controls.h"
 #include "pf/frame.h"
+#include "pf/pdf_print.h"
 #include "pf/property_sheet.h"
 #include "pf/timers.h"
 
@@ -221,8 +222,8 @@ void Headless::Click(Window& w, Point p, unsigned flags) {
   MouseUp(w, p, flags);
 }
 
-void Headless::KeyDown(Window& window, int key) {
-  window.KeyDown(key);
+void Headless::KeyDown(Window& window, int key, unsigned modifiers) {
+  window.KeyDown(key, modifiers);
   NoteMessage();
 }
 
@@ -235,6 +236,20 @@ bool Headless::Command(FrameWnd& frame, int id) {
   const bool ran = frame.IsWindowEnabled() && frame.UserCommand(id);
   NoteMessage();
   return ran;
+}
+
+bool Headless::MenuCommand(FrameWnd& frame, std::string_view path) {
+  // A window that takes no input opens no menu.
+  MenuItem* item = frame.IsWindowEnabled() ? frame.OpenMenuPath(path) : nullptr;
+  const bool ran = item != nullptr && frame.ChooseMenuItem(*item);
+  NoteMessage();
+  return ran;
+}
+
+std::optional<MenuItem> Headless::MenuItemState(FrameWnd& frame, std::string_view path) {
+  const MenuItem* item = frame.OpenMenuPath(path);
+  if (item == nullptr) return std::nullopt;
+  return *item;
 }
 
 void Headless::ExpectDialog(int templateId, Script script) {
@@ -303,6 +318,19 @@ void Headless::UpdateWindow(Window& window) {
 std::unique_ptr<Dc> Headless::GetDC(Window& window) {
   if (!window.IsCreated()) return Backend::GetDC(window);
   return CairoDc::ForImageSurface(SurfaceOf(window).image);
+}
+
+std::unique_ptr<Dc> Headless::CreateMemoryDc(Size size) {
+  return CairoDc::CreateImage(size.cx, size.cy);
+}
+
+std::unique_ptr<PrintTarget> Headless::StartPrintJob(const std::string& documentName) {
+  printJobs_.push_back(documentName);
+  if (printFiles_.empty()) return nullptr;
+  const std::optional<std::string> path = std::move(printFiles_.front());
+  printFiles_.pop_front();
+  if (!path) return nullptr;
+  return PdfPrintTarget::Create(*path);
 }
 
 void Headless::PaintInvalid(Window& window) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(Clipboard, KeepsTextBytesUntilEmptiedAndYieldsToAnInstalledOne) {
+TEST(Clipboard, KeepsTextBytesOrABitmapUntilReplacedAndYieldsToAnInstalledOne) {
   pf::Clipboard& memory = pf::TheClipboard();
   memory.Empty();
   const std::string bytes("R1 1 2 1k\r\n\0\xff\xc3\xa4\n", 16);
@@ -12,6 +12,13 @@ TEST(Clipboard, KeepsTextBytesUntilEmptiedAndYieldsToAnInstalledOne) {
   EXPECT_EQ(memory.GetText(), bytes);
   memory.SetText("");
   EXPECT_EQ(memory.GetText(), "");  // empty text is still text
+  const pf::Bitmap picture(3, 2, pf::Rgb(1, 2, 3));
+  EXPECT_FALSE(memory.SetBitmap(pf::Bitmap()));
+  EXPECT_TRUE(memory.SetBitmap(picture));
+  EXPECT_EQ(memory.GetBitmap(), picture);
+  EXPECT_EQ(memory.GetText(), std::nullopt) << "a bitmap replaces the text";
+  memory.SetText("");
+  EXPECT_EQ(memory.GetBitmap(), std::nullopt);
 
   pf::Clipboard own;
   pf::InstallClipboard(&own);

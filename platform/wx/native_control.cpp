@@ -121,6 +121,7 @@ wxWindow* CreateNativeControl(wxWindow* parent, const Control& c) {
     case ControlKind::RadioButton:
     case ControlKind::UpDown:
     case ControlKind::OwnerDraw:
+    case ControlKind::Bitmap:
       return nullptr;
   }
   return nullptr;

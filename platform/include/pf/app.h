@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pf/command.h"
+#include "pf/command_ids.h"
 #include "pf/profile.h"
 
 namespace pf {
@@ -18,6 +19,7 @@ class Window;
 
 class App : public CommandTarget {
  public:
+  // Maps Neu, Öffnen, the recent files and Beenden.
   explicit App(std::string appName);
   ~App() override;
   App(const App&) = delete;
@@ -45,11 +47,23 @@ class App : public CommandTarget {
 
   DocTemplate& AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
   const std::vector<std::unique_ptr<DocTemplate>>& DocTemplates() const { return templates_; }
-  // With the first template; nullptr when it fails or there is none.
+  // With the first template; a document open under the path already is activated instead.
+  // nullptr when it fails or there is none.
   Document* OpenDocumentFile(const std::string& path);
   Document* OnFileNew();
+  // The open dialog with the first template's file type.
+  void OnFileOpen();
+  // Asks about every modified document; false when the user keeps one open (Abbrechen).
+  bool SaveAllModified();
+  void CloseAllDocuments();
 
-  // Settings: in memory until SetRegistryKey names the INI file.
+  // The recent files, the latest first, kept in the profile's "Recent File List".
+  void LoadStdProfileSettings(int maxRecent = kMaxRecentFiles);
+  void AddToRecentFileList(const std::string& path);
+  const std::vector<std::string>& RecentFiles() const { return recent_; }
+
+  // Settings: in memory until SetRegistryKey names the INI file (LoadStdProfileSettings then
+  // reads the recent files from it).
   void SetRegistryKey(std::string_view key);
   void SetProfile(std::unique_ptr<Profile> profile) { profile_ = std::move(profile); }
   Profile& GetProfile() { return *profile_; }
@@ -59,6 +73,8 @@ class App : public CommandTarget {
   std::unique_ptr<Profile> profile_;
   std::unique_ptr<Window> mainWnd_;
   std::vector<std::unique_ptr<DocTemplate>> templates_;
+  std::vector<std::string> recent_;
+  int maxRecent_ = 0;
   long idleCount_ = 0;
   bool idlePending_ = true;
 };

@@ -5,7 +5,9 @@
 // end at once with Cancel.
 
 #include <memory>
+#include <string>
 
+#include "pf/print.h"
 #include "pf/window.h"
 
 namespace pf {
@@ -26,6 +28,14 @@ class Backend {
   // Paint the window's invalid part now (Window::Paint with a context on its surface).
   virtual void UpdateWindow(Window& window) { (void)window; }
   virtual std::unique_ptr<Dc> GetDC(Window& window);
+  // A context on a white memory bitmap of the size, for drawing off the screen (read back with
+  // ReadBitmap); nullptr for a size the backend refuses. Without pixels to hold, it records.
+  virtual std::unique_ptr<Dc> CreateMemoryDc(Size size);
+  // Asks where a document is printed (the print dialog); nullptr when the user cancels.
+  virtual std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) {
+    (void)documentName;
+    return nullptr;
+  }
   // The set of timers or one of their periods changed (pf::Timers).
   virtual void TimersChanged() {}
   // Runs the modal loop of a shown dialog until it has ended (Dialog::HasEnded). Timers keep
@@ -34,6 +44,7 @@ class Backend {
 };
 
 Backend& TheBackend();
+std::unique_ptr<Dc> CreateMemoryDc(Size size);
 // Installs a backend owned by the caller; nullptr restores the one that shows nothing.
 void InstallBackend(Backend* backend);
 

@@ -1,5 +1,6 @@
 #pragma once
-// The process's clipboard. Headless it lives in memory; a desktop backend installs its own.
+// The process's clipboard: a text block or a bitmap. Headless it lives in memory; a desktop
+// backend installs its own.
 
 #include <optional>
 #include <string>
@@ -11,11 +12,12 @@ namespace pf {
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
-  // Replaces the whole content by a text block (bytes as given, no conversion).
+  // Each replaces the whole content: a text block (bytes as given, no conversion), or a
+  // bitmap (an empty one is refused).
   virtual bool SetText(std::string bytes);
+  virtual bool SetBitmap(const Bitmap& bitmap);
+  // nullopt when the clipboard holds no content of the kind.
   virtual std::optional<std::string> GetText() const;
-  // Replaces the whole content by a picture; an empty bitmap is refused.
-  virtual bool SetBitmap(Bitmap picture);
   virtual std::optional<Bitmap> GetBitmap() const;
   virtual void Empty();
 

@@ -19,6 +19,7 @@ struct CmdUI {
   bool enabled = true;
   int check = 0;
   std::optional<std::string> text;
+  bool visible = true;  // a menu item may leave its menu (the unused recent-file entries)
 
   void Enable(bool on = true) { enabled = on; }
   void SetCheck(int state = 1) { check = state; }
@@ -40,6 +41,7 @@ class CommandTarget : public Object {
   static bool RunAlong(std::span<CommandTarget* const> route, int id);
 
  protected:
+  // A later mapping of an id replaces an earlier one.
   void MapCommand(int id, std::function<void()> handler);
   void MapCommandRange(int first, int last, std::function<void(int id)> handler);
   void MapUpdate(int id, std::function<void(CmdUI&)> handler);

@@ -5,10 +5,12 @@
 // hidden or disabled. The others are the program's and work on any control.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "pf/bitmap.h"
 #include "pf/dialog_template.h"
 #include "pf/window.h"
 
@@ -41,6 +43,17 @@ class Static : public Control {
 
  protected:
   void OnPaint(Dc& dc) override;
+};
+
+// A picture: the pixel map its text numbers, until the program sets another.
+class StaticBitmap : public Control {
+ public:
+  using Control::Control;
+  void SetBitmap(Bitmap bitmap);
+  Bitmap GetBitmap() const;
+
+ private:
+  std::optional<Bitmap> bitmap_;
 };
 
 // Push buttons, automatic check boxes and radio buttons, group boxes.

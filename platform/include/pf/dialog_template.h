@@ -24,6 +24,7 @@ enum class ControlKind {
   Progress,
   UpDown,
   OwnerDraw,  // a static control that its dialog draws
+  Bitmap,     // a static picture; the template's text is the number of its pixel map
 };
 
 // Style flags of a control.

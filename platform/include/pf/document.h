@@ -19,6 +19,8 @@ class View;
 
 class Document : public CommandTarget {
  public:
+  // Maps Speichern, Speichern unter and Schließen.
+  Document();
   ~Document() override;
 
   const std::string& GetTitle() const { return title_; }
@@ -27,15 +29,25 @@ class Document : public CommandTarget {
   // Also makes the file name the title.
   void SetPathName(const std::string& path);
   bool IsModified() const { return modified_; }
-  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+  // Virtual, so that a view of the state (a mark in a title) can follow every change.
+  virtual void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
   // Empties the document for a new one.
   virtual bool OnNewDocument();
   // Reads the file through Serialize. A file that cannot be opened or read (ArchiveError) leaves
   // the document empty and returns false; the caller reports it.
   virtual bool OnOpenDocument(const std::string& path);
-  // Writes through Serialize; false when the file cannot be written completely.
+  // Writes through Serialize into a new file in the same folder, which then replaces the
+  // target: a failed save leaves the old file as it was. A failure is reported; false.
   virtual bool OnSaveDocument(const std::string& path);
+  // A modified document asks "Änderungen in TITLE speichern?" (Ja/Nein/Abbrechen); Ja saves.
+  // False when the document must stay open (Abbrechen, or the save failed).
+  virtual bool SaveModified();
+  // Saves under the path; an empty path asks for a name (Speichern unter) with the template's
+  // file type. The file becomes the document's and the first recent file. False on Cancel or
+  // failure.
+  bool DoSave(const std::string& path);
+  bool DoFileSave() { return DoSave(path_); }
   virtual void DeleteContents() {}
   // Destroys the frames of the views and deletes the document (through its template when it
   // has one); do not touch it afterwards.
@@ -71,9 +83,14 @@ class DocTemplate {
   DocTemplate& operator=(const DocTemplate&) = delete;
 
   int GetResourceId() const { return resourceId_; }
+  // The files of the type: extension without the dot ("vqe"), and the filter of the file
+  // dialogs ("Schaltungen (*.vqe)|*.vqe|").
+  void SetFileType(std::string defaultExt, std::string filter);
+  const std::string& GetDefaultExt() const { return defaultExt_; }
+  const std::string& GetFilter() const { return filter_; }
   // An empty path makes a new document. Visible: a child frame with a view in the
   // application's main frame, which is activated; hidden: the document alone. nullptr when the
-  // file cannot be read.
+  // file cannot be read; a visible open reports it.
   Document* OpenDocumentFile(const std::string& path, bool makeVisible = true);
   const std::vector<std::unique_ptr<Document>>& Documents() const { return documents_; }
   // Deletes the document (its views must be gone).
@@ -84,6 +101,8 @@ class DocTemplate {
 
   int resourceId_;
   std::string docName_;
+  std::string defaultExt_;
+  std::string filter_;
   int untitled_ = 0;
   DocumentFactory makeDocument_;
   FrameFactory makeFrame_;

@@ -46,6 +46,14 @@ class UiServices {
   virtual Size ScreenSize() = 0;
   // Milliseconds on a clock that never goes back; timers run on it.
   virtual uint64_t TickCount() = 0;
+
+  // Opens a help file named by a Windows path (mapped by MapWindowsPath) in the desktop's
+  // viewer. A missing file is reported, "Hilfedatei nicht gefunden: PATH"; false then.
+  bool ShowHelp(const std::string& path);
+
+ protected:
+  // Starts the viewer (xdg-open) on a file that exists.
+  virtual void OpenHelpFile(const std::string& path);
 };
 
 class ScriptedUiServices : public UiServices {
@@ -78,12 +86,17 @@ class ScriptedUiServices : public UiServices {
   const std::vector<BeepKind>& Beeps() const { return beeps_; }
   const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
   const std::vector<ColorRef>& ColorDialogs() const { return colorDialogs_; }
+  // The help files opened, as mapped paths.
+  const std::vector<std::string>& HelpFiles() const { return helpFiles_; }
   // Forgets answers and records; the clock keeps running, the screen goes back to 1280 x 1024.
   void Reset();
 
   // The answer that changes nothing: Ok alone, otherwise Cancel, No or Abort.
   static MsgResult SafeAnswer(MsgButtons buttons);
   static bool CanAnswer(MsgButtons buttons, MsgResult answer);
+
+ protected:
+  void OpenHelpFile(const std::string& path) override { helpFiles_.push_back(path); }
 
  private:
   std::deque<MsgResult> answers_;
@@ -93,6 +106,7 @@ class ScriptedUiServices : public UiServices {
   std::vector<FileDialogRequest> fileDialogs_;
   std::deque<std::optional<ColorRef>> colorAnswers_;
   std::vector<ColorRef> colorDialogs_;
+  std::vector<std::string> helpFiles_;
   Size screen_{1280, 1024};
   uint64_t clock_ = 0;
 };

@@ -1,7 +1,10 @@
 #pragma once
 // Views show a document in a frame; scroll views show a part of a larger drawing.
 
+#include <string>
+
 #include "pf/dc.h"
+#include "pf/print.h"
 #include "pf/window.h"
 
 namespace pf {
@@ -11,6 +14,8 @@ class FrameWnd;
 
 class View : public Window {
  public:
+  // Maps Drucken.
+  View();
   ~View() override { DestroyWindow(); }
   Document* GetDocument() const { return document_; }
   // The frame the view sits in; nullptr when its parent is no frame.
@@ -29,8 +34,25 @@ class View : public Window {
     (void)activate, (void)activated, (void)deactivated;
   }
 
+  // Print hooks, in the order of a job. Preparing may set the page count (false cancels the
+  // job); a page is printed by OnPrint, which draws the view by default.
+  virtual bool OnPreparePrinting(PrintInfo& info) {
+    (void)info;
+    return true;
+  }
+  virtual void OnBeginPrinting(Dc& dc, PrintInfo& info) { (void)dc, (void)info; }
+  virtual void OnPrint(Dc& dc, PrintInfo& info) {
+    (void)info;
+    OnDraw(dc);
+  }
+  virtual void OnEndPrinting(Dc& dc, PrintInfo& info) { (void)dc, (void)info; }
+  // Runs a whole job on the target; false when it was cancelled or the target failed.
+  bool PrintTo(PrintTarget& target);
+
  protected:
   void OnPaint(Dc& dc) override;
+  // The backend's print dialog chooses the target; a failed job is reported.
+  void OnFilePrint();
   void OnDestroy() override;
 
  private:
@@ -46,8 +68,10 @@ class ScrollView : public View {
   Point GetScrollPosition() const { return pos_; }
   // Kept between 0 and the total size less the client size.
   void ScrollToPosition(Point p);
-  // A point of the client area in drawing coordinates.
+  // Between the client area and drawing coordinates.
   Point ClientToLogical(Point p) const { return p + pos_; }
+  Point LogicalToClient(Point p) const { return p - pos_; }
+  Rect LogicalToClient(const Rect& r) const { return r.Offset(-pos_.x, -pos_.y); }
   // The mapping mode, and the origin moved by the scroll position.
   void OnPrepareDC(Dc& dc) override;
 

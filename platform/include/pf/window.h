@@ -33,10 +33,11 @@ inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkDelete = 0x2E;
 
-// Mouse flags that come with mouse input.
+// Flags that come with mouse input; Shift, Control and Alt also come with keys.
 inline constexpr unsigned kMkLButton = 0x1;
 inline constexpr unsigned kMkShift = 0x4;
 inline constexpr unsigned kMkControl = 0x8;
+inline constexpr unsigned kMkAlt = 0x20;
 
 // What a control tells its parent; a menu or toolbar command arrives as Clicked.
 enum class Notification { Clicked, Changed, SelChanged, DoubleClicked, EditChanged };
@@ -80,6 +81,12 @@ class Window : public CommandTarget {
 
   Window* GetParent() const { return parent_; }
   Window* GetOwner() const { return owner_; }
+  // The top-level window this one sits in (itself for a top-level window).
+  Window* GetTopLevelParent();
+  // Whether the owner chain of this top-level window leads to the given top-level window.
+  bool IsOwnedBy(const Window& topLevel) const;
+  // Every top-level window that exists, in the order of creation.
+  static const std::vector<Window*>& TopLevelWindows();
   const std::vector<Window*>& Children() const { return children_; }
   int GetDlgCtrlID() const { return id_; }
   // The first direct child with this id, looked up on every call; nullptr when there is none.
@@ -96,6 +103,10 @@ class Window : public CommandTarget {
   Rect GetClientRect() const { return {0, 0, rect_.Width(), rect_.Height()}; }
   Point ClientToScreen(Point p) const;
   Point ScreenToClient(Point p) const;
+  // Centres a top-level window over its owner (the screen without one), or a child in its
+  // parent.
+  void CenterWindow();
+  void CenterOnScreen();
 
   // Visibility and enabling. A window is shown on the screen only when it and all its
   // parents are visible; it takes input only when it and all its parents are enabled.
@@ -141,7 +152,9 @@ class Window : public CommandTarget {
   // Input, as the backends deliver it. Mouse and key input to a window that does not take
   // input is dropped; the point is in the window's client coordinates.
   void Mouse(MouseAction action, Point point, unsigned flags = 0);
-  void KeyDown(int key);
+  // A key with its modifiers (kMkShift, kMkControl, kMkAlt): the window and its parents may
+  // take it as an accelerator first.
+  void KeyDown(int key, unsigned modifiers = 0);
   void Close();  // the user asks the window to close
   void Timer(int id);
   // A command or a child's notification; false when nobody handled it.
@@ -151,6 +164,11 @@ class Window : public CommandTarget {
   virtual bool OnCommand(int id, Notification code);
   virtual void OnDeltaPos(int id, int delta) { (void)id, (void)delta; }
   virtual void OnDrawItem(int id, Dc& dc, const Rect& rect) { (void)id, (void)dc, (void)rect; }
+  // True when the key was an accelerator of this window (whether its command ran or not).
+  virtual bool TranslateAccelerator(int key, unsigned modifiers) {
+    (void)key, (void)modifiers;
+    return false;
+  }
 
   std::unique_ptr<Peer> peer;
 
@@ -161,7 +179,7 @@ class Window : public CommandTarget {
   virtual void OnLButtonUp(unsigned flags, Point p) { (void)flags, (void)p; }
   virtual void OnLButtonDblClk(unsigned flags, Point p) { (void)flags, (void)p; }
   virtual void OnMouseMove(unsigned flags, Point p) { (void)flags, (void)p; }
-  virtual void OnKeyDown(int key) { (void)key; }
+  virtual void OnKeyDown(int key, unsigned modifiers) { (void)key, (void)modifiers; }
   virtual void OnClose() { DestroyWindow(); }
   virtual void OnSize(int cx, int cy) { (void)cx, (void)cy; }
   virtual void OnDestroy() {}
@@ -173,6 +191,7 @@ class Window : public CommandTarget {
  private:
   bool Attach(Window* parent, Window* owner, int id, const Rect& rect, std::string text,
               bool visible);
+  void CenterOver(const Rect& area);
 
   Window* parent_ = nullptr;
   Window* owner_ = nullptr;

@@ -14,7 +14,7 @@ class MouseLog : public Window {
   void OnLButtonDown(unsigned flags, Point p) override { Note("down", flags, p); }
   void OnLButtonUp(unsigned flags, Point p) override { Note("up", flags, p); }
   void OnMouseMove(unsigned flags, Point p) override { Note("move", flags, p); }
-  void OnKeyDown(int key) override { log.push_back("key " + std::to_string(key)); }
+  void OnKeyDown(int key, unsigned) override { log.push_back("key " + std::to_string(key)); }
   void OnSize(int cx, int cy) override {
     log.push_back("size " + std::to_string(cx) + " " + std::to_string(cy));
   }
@@ -62,6 +62,15 @@ TEST_F(WindowTest, VisibilityAndEnablingFollowTheParents) {
   headless.MouseDown(grandChild, {1, 1});
   headless.KeyDown(grandChild, kVkDelete);
   EXPECT_TRUE(grandChild.log.empty()) << "a disabled window takes no input";
+}
+
+TEST_F(WindowTest, WindowsCentreOverTheirOwnerOrInTheirParent) {
+  Window owned;
+  owned.CreateTopLevel(&grandChild, {0, 0, 100, 50});  // owned through a child: its top level
+  owned.CenterWindow();
+  EXPECT_EQ(owned.GetRect(), (Rect{250, 175, 350, 225}));
+  grandChild.CenterWindow();
+  EXPECT_EQ(grandChild.GetRect(), (Rect{40, 15, 60, 35}));
 }
 
 TEST_F(WindowTest, FontsComeFromTheNearestWindowThatHasOne) {

@@ -23,6 +23,9 @@ class CairoDc : public Dc {
                                               ColorRef background = Rgb(255, 255, 255));
   static std::unique_ptr<CairoDc> CreateSvg(const std::string& path, int width, int height);
   static std::unique_ptr<CairoDc> CreatePdf(const std::string& path, int width, int height);
+  // A PDF file of pages widthPt x heightPt points, drawn in device units of dotsPerInch.
+  static std::unique_ptr<CairoDc> CreatePdfPages(const std::string& path, double widthPt,
+                                                 double heightPt, int dotsPerInch);
   // Draws on an opaque image surface that the caller keeps (a window's backing store).
   static std::unique_ptr<CairoDc> ForImageSurface(cairo_surface_t* surface);
 
@@ -35,6 +38,8 @@ class CairoDc : public Dc {
   // Completes a vector file (flushes an image); false when anything failed on the way (a write
   // error). Nothing can be drawn on a completed vector file.
   bool Finish();
+  // Completes the page of a vector file; drawing goes on on an empty next page.
+  bool ShowPage();
 
   // The font file in use; empty when it was not found and a system sans face stands in.
   static const std::string& FontFile();

@@ -7,8 +7,10 @@
 // without a script, or one whose script leaves it open, is a failure and answers Cancel.
 // Message boxes, beeps, file and colour dialogs are answered by the scripted UI services.
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "pf/backend.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog.h"
+#include "pf/menu.h"
 #include "pf/ui_services.h"
 
 namespace pf {
@@ -80,10 +83,16 @@ class Headless : public Backend {
   void MouseUp(Window& window, Point p, unsigned flags = 0);
   void DoubleClick(Window& window, Point p, unsigned flags = 0);
   void Click(Window& window, Point p, unsigned flags = 0);
-  void KeyDown(Window& window, int key);
+  // A key with its modifiers (kMkControl, ...): accelerators first, as the platform does.
+  void KeyDown(Window& window, int key, unsigned modifiers = 0);
   void Close(Window& window);
-  // A menu command chosen by the user.
+  // A command chosen by the user.
   bool Command(FrameWnd& frame, int id);
+  // The user opens the frame's menus along the path ("&Datei/&Öffnen...") and chooses the
+  // item; false when there is no such item or it does not run (disabled, a modal dialog open).
+  bool MenuCommand(FrameWnd& frame, std::string_view path);
+  // The item as the user sees it once its popup has opened; nullopt when there is none.
+  std::optional<MenuItem> MenuItemState(FrameWnd& frame, std::string_view path);
   // Called after every injected message.
   void NoteMessage();
 
@@ -102,9 +111,18 @@ class Headless : public Backend {
   std::unique_ptr<CairoDc> Render(Window& window);
   bool WritePng(Window& window, const std::string& path);
 
+  // The print dialog's answers: the PDF file of the next job, or nullopt for Cancel (also
+  // when nothing is queued). The names of the documents asked about are kept.
+  void QueuePrintFile(std::optional<std::string> pdfPath) {
+    printFiles_.push_back(std::move(pdfPath));
+  }
+  const std::vector<std::string>& PrintJobs() const { return printJobs_; }
+
   void WindowChanged(Window& window, WindowChange change) override;
   void UpdateWindow(Window& window) override;
   std::unique_ptr<Dc> GetDC(Window& window) override;
+  std::unique_ptr<Dc> CreateMemoryDc(Size size) override;
+  std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
   void RunModalLoop(Dialog& dialog) override;
 
  private:
@@ -120,6 +138,8 @@ class Headless : public Backend {
   ScriptedUiServices ui_;
   std::vector<Expected> scripts_;
   std::vector<std::string> failures_;
+  std::deque<std::optional<std::string>> printFiles_;
+  std::vector<std::string> printJobs_;
   std::function<void(const std::string&)> onFailure_;
 };
 
