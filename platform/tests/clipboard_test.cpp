@@ -30,17 +30,4 @@ TEST(Clipboard, KeepsTextBytesOrABitmapUntilReplacedAndYieldsToAnInstalledOne) {
   EXPECT_EQ(pf::TheClipboard().GetText(), std::nullopt);
 }
 
-TEST(Clipboard, APictureAndATextReplaceEachOther) {
-  pf::Clipboard board;
-  board.SetText("alt");
-  EXPECT_FALSE(board.SetBitmap(pf::Bitmap())) << "nothing to paste";
-  EXPECT_EQ(board.GetText(), "alt");
-  const pf::Bitmap picture(3, 2, pf::Rgb(1, 2, 3));
-  EXPECT_TRUE(board.SetBitmap(picture));
-  EXPECT_EQ(board.GetBitmap(), picture);
-  EXPECT_EQ(board.GetText(), std::nullopt);
-  board.SetText("neu");
-  EXPECT_EQ(board.GetBitmap(), std::nullopt);
-}
-
 }  // namespace
