@@ -12,11 +12,11 @@ namespace {
 
 constexpr float kDegree = 0.0174533f;
 
-constexpr float kLinPolScales[20] = {0.001f, 0.005f, 0.01f, 0.025f, 0.05f, 0.1f, 0.25f,
-                                     0.5f,   0.75f,  1.0f,  2.0f,   5.0f,  10.0f, 25.0f,
+constexpr float kLinPolScales[20] = {0.001f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
+                                     0.5f,   0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
                                      50.0f,  100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
-constexpr float kLogPolScales[20] = {0.01f, 0.05f, 0.1f, 0.2f,  0.25f, 0.5f,  1.0f,
-                                     2.0f,  2.5f,  5.0f, 7.5f,  10.0f, 15.0f, 20.0f,
+constexpr float kLogPolScales[20] = {0.01f, 0.05f, 0.1f,  0.2f,   0.25f,  0.5f,  1.0f,
+                                     2.0f,  2.5f,  5.0f,  7.5f,   10.0f,  15.0f, 20.0f,
                                      25.0f, 50.0f, 75.0f, 100.0f, 100.0f, 100.0f};
 
 }  // namespace
@@ -58,7 +58,7 @@ void CircleDiag::SetUp(const char* kindName, std::span<const float> table, int i
   refValue = reference;
   yRefPos = prevYRefPos = refPos;
   yRefSteps = 0;
-  valueUnit = unit;
+  valueUnit = kindUnit = unit;
   // The kind's scale is known only now.
   UpdateScale();
   BuildHeaderLines(true);
@@ -78,7 +78,7 @@ void CircleDiag::SetRect(const pf::Rect& r) {
   Diagramm::SetRect(r);
   Layout();
   BuildHeaderLines(false);
-  valueUnit = name == "LogPolDiag" ? "dB" : "  ";
+  valueUnit = kindUnit;
   PlaceReferenceRing();
   SetFontFromOwner();
 }
@@ -144,8 +144,8 @@ LinPolDiag::LinPolDiag(pf::Window* owner, int x, int y, int width, int height)
 }
 
 void LinPolDiag::WriteHeader(pf::Dc* dc) {
-  DrawHeader(dc, MyStrng("LinPol  >REF: ") + MyStrng(refValue, 5) + "  " + MyStrng(yScale, 5) +
-                     " /Div");
+  DrawHeader(
+      dc, MyStrng("LinPol  >REF: ") + MyStrng(refValue, 5) + "  " + MyStrng(yScale, 5) + " /Div");
 }
 
 LogPolDiag::LogPolDiag(pf::Window* owner, int x, int y, int width, int height)

@@ -41,6 +41,8 @@ class CircleDiag : public Diagramm {
 
   int ringStep = 0;
   int radius = 0;
+  // The unit of the marker's magnitude, again after SetRect.
+  MyStrng kindUnit;
 
  private:
   void Layout();

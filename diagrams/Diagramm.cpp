@@ -23,9 +23,7 @@ constexpr const char* kSoftLabelTexts[Diagramm::kSoftLabels] = {"RefPos", "RefVa
 // The kind name is a short word; a longer one marks a corrupt archive.
 constexpr int32_t kMaxNameCapacity = 256;
 
-void Bad(const char* what) {
-  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, what);
-}
+void Bad(const char* what) { throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, what); }
 
 }  // namespace
 
@@ -35,8 +33,8 @@ Diagramm::Diagramm(pf::Window* owner, int x, int y, int width, int height)
     : Screen(owner, x, y, width, height) {
   softLabelFirstY = 20;
   for (int i = 0; i < kSoftLabels; ++i) {
-    softLabels[static_cast<size_t>(i)] = std::make_unique<OutText>(
-        owner, innerX + innerWidth - 55, innerY + 20 + i * 44, 50, 10);
+    softLabels[static_cast<size_t>(i)] =
+        std::make_unique<OutText>(owner, innerX + innerWidth - 55, innerY + 20 + i * 44, 50, 10);
     softLabels[static_cast<size_t>(i)]->StoreText(kSoftLabelTexts[i]);
   }
   BuildBottomLine();
@@ -158,9 +156,9 @@ void Diagramm::Serialize(pf::Archive& ar) {
   Screen::Serialize(ar);
   if (ar.IsStoring()) {
     name.Serialize(ar);
-    ar << yScaleIndex << xScaleIndex << yRefPos << prevYRefPos << yRefSteps << int32_t{0}
-       << yRefPos << yScale << xScale << pixelsPerUnitX << pixelsPerUnitY << xRefPos << xRefValue
-       << xRefSteps << xAxisMode << gridLeft << gridTop;
+    ar << yScaleIndex << xScaleIndex << yRefPos << prevYRefPos << yRefSteps << int32_t{0} << yRefPos
+       << yScale << xScale << pixelsPerUnitX << pixelsPerUnitY << xRefPos << xRefValue << xRefSteps
+       << xAxisMode << gridLeft << gridTop;
     return;
   }
   MyStrng n;
@@ -209,15 +207,24 @@ void Diagramm::Serialize(pf::Archive& ar) {
 
 void Diagramm::SetOwner(pf::Window* w) {
   Screen::SetOwner(w);
+  // Every part, so that none keeps a window that may go before the diagram.
   if (grid) grid->SetOwner(w);
-  for (OutText* l : {extraLabel1.get(), extraLabel2.get()}) {
+  for (OutText* l : {extraLabel1.get(), extraLabel2.get(), title.get()}) {
     if (l != nullptr) l->SetOwner(w);
+  }
+  for (const auto& l : softLabels) {
+    if (l) l->SetOwner(w);
   }
   for (const TextLines* lines : {&headerLines, &bottomLines}) {
     for (const auto& l : *lines) {
       if (l) l->SetOwner(w);
     }
   }
+  if (plane) plane->SetOwner(w);
+  if (loadCircles) loadCircles->SetOwner(w);
+  if (genCircles) genCircles->SetOwner(w);
+  if (freeMarker) freeMarker->SetOwner(w);
+  if (marker) marker->SetOwner(w);
   for (const auto& c : curves) c->SetOwner(w);
 }
 
@@ -378,8 +385,8 @@ void Diagramm::CopyCurveDataToClipboard() {
 bool Diagramm::ExportPicTex(int widthMm) {
   picTex.RemoveAll();
   picTex.lineBuffer = "";
-  const float scale = gridWidth != 0 ? static_cast<float>(widthMm) / static_cast<float>(gridWidth)
-                                     : 0.0f;
+  const float scale =
+      gridWidth != 0 ? static_cast<float>(widthMm) / static_cast<float>(gridWidth) : 0.0f;
   picTex.scaleX = picTex.scaleY = scale;
   picTex.SetOrigin(gridLeft, gridTop + gridHeight);
   picTex.BeginPicture();
@@ -393,7 +400,10 @@ void Diagramm::WritePicTex() {
   if (picTexCurve != 0 && GetCurrentCurve() != nullptr) {
     DiagKurve* c = GetCurrentCurve();
     if (name == "RecPlanDiag") {
-      const int byMode = softKeyMode == 'K' ? 0 : softKeyMode == 'L' ? 1 : softKeyMode == 'G' ? 2 : -1;
+      const int byMode = softKeyMode == 'K'   ? 0
+                         : softKeyMode == 'L' ? 1
+                         : softKeyMode == 'G' ? 2
+                                              : -1;
       c = GetCurve(byMode);
     }
     if (c != nullptr) c->WritePicTex(picTex);

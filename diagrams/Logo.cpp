@@ -9,9 +9,9 @@ Logo::Logo(pf::Window* owner, int x, int y, int width, int height)
 }
 
 std::optional<pf::Pen> Logo::MakeRedPen() const {
-  return pf::Pen{pf::PenStyle::Solid, 1, pf::Rgb(static_cast<uint8_t>(red.r),
-                                                 static_cast<uint8_t>(red.g),
-                                                 static_cast<uint8_t>(red.b))};
+  return pf::Pen{pf::PenStyle::Solid, 1,
+                 pf::Rgb(static_cast<uint8_t>(red.r), static_cast<uint8_t>(red.g),
+                         static_cast<uint8_t>(red.b))};
 }
 
 void Logo::Draw(pf::Dc* dc) {

@@ -52,8 +52,8 @@ void Screen::SetRect(const pf::Rect& r) {
 }
 
 void Screen::Serialize(pf::Archive& ar) {
-  std::array<int32_t*, 11> fields{&x,          &width,      &y,       &height,  &innerX, &innerWidth,
-                                  &innerY,     &innerHeight, &centreX, &centreY, &margin};
+  std::array<int32_t*, 11> fields{&x,      &width,       &y,       &height,  &innerX, &innerWidth,
+                                  &innerY, &innerHeight, &centreX, &centreY, &margin};
   if (ar.IsStoring()) {
     for (int32_t* f : fields) ar << *f;
     return;

@@ -60,7 +60,8 @@ bool ParseSize(const char* text, int& width, int& height) {
   const std::string w(text, x);
   long cx = 0;
   long cy = 0;
-  if (!ParseNumber(w.c_str(), 1, kMaxSide, cx) || !ParseNumber(x + 1, 1, kMaxSide, cy)) return false;
+  if (!ParseNumber(w.c_str(), 1, kMaxSide, cx) || !ParseNumber(x + 1, 1, kMaxSide, cy))
+    return false;
   width = static_cast<int>(cx);
   height = static_cast<int>(cy);
   return true;

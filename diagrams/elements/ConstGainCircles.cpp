@@ -6,7 +6,6 @@
 #include "basics/IntegerWert.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/elements/OutText.h"
-#include "diagrams/elements/StabCircle.h"
 
 ConstGainCircles::ConstGainCircles(pf::Window* owner, DiagramMapping* diagram)
     : DiagBaseElement(owner, diagram) {}
@@ -58,28 +57,19 @@ void ConstGainCircles::Update() {
   const CmplxRecVektor& records = parameterSets[set];
   for (int k = 0; k < records.GetSize(); ++k) {
     const CmplxRec& record = records[k];
-    const auto re = static_cast<float>(record.value.re);
-    const auto im = static_cast<float>(record.value.im);
-    int px = 0;
-    int py = 0;
-    int px2 = 0;
-    {
-      const ClipOffScope unclipped(*diagram);
-      px = diagram->MapX(re, im);
-      py = diagram->MapY(im, re);
-      px2 = diagram->MapX(re + record.radius, im);
-    }
-    auto circle = std::make_unique<CircleLine>(owner, px, py, PixelDistance(px2, px));
+    const MappedCircle m = MapCircle(*diagram, static_cast<float>(record.value.re),
+                                     static_cast<float>(record.value.im), record.radius);
+    auto circle = std::make_unique<CircleLine>(owner, m.x, m.y, m.r);
     circle->SetColor(k == 0 ? colour : RgbColor(255, 0, 255));
     circle->Update();
     circles.push_back(std::move(circle));
     if (k != 0 || label == nullptr) continue;
-    const char* prefix = diagram->IsLoadGainMode() ? "Load x: "
+    const char* prefix = diagram->IsLoadGainMode()  ? "Load x: "
                          : diagram->IsGenGainMode() ? "Gen x: "
                                                     : "";
-    label->SetText(MyStrng(prefix) + FloatWert(record.value.re) + " y: " +
-                   FloatWert(record.value.im) + " Gain: " + IntegerWert(record.flag) + "dB " +
-                   "delG: 1dB" + " f: " + FreqWert(frequencies[set]));
+    label->SetText(MyStrng(prefix) + FloatWert(record.value.re) +
+                   " y: " + FloatWert(record.value.im) + " Gain: " + IntegerWert(record.flag) +
+                   "dB " + "delG: 1dB" + " f: " + FreqWert(frequencies[set]));
   }
 }
 
@@ -108,11 +98,13 @@ const PortMatrix* ConstGainCircles::CurrentTwoPort() const {
 Cmplx ConstGainCircles::InputReflection(const Cmplx& g) const {
   const PortMatrix* m = CurrentTwoPort();
   if (m == nullptr) return {};
-  return m->GetAt(1, 1) + m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(2, 2) * g);
+  return m->GetAt(1, 1) +
+         m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(2, 2) * g);
 }
 
 Cmplx ConstGainCircles::OutputReflection(const Cmplx& g) const {
   const PortMatrix* m = CurrentTwoPort();
   if (m == nullptr) return {};
-  return m->GetAt(2, 2) + m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(1, 1) * g);
+  return m->GetAt(2, 2) +
+         m->GetAt(1, 2) * m->GetAt(2, 1) * g / (Cmplx(1.0, 0.0) - m->GetAt(1, 1) * g);
 }

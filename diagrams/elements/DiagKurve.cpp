@@ -1,9 +1,7 @@
 #include "diagrams/elements/DiagKurve.h"
 
 #include <algorithm>
-#include <cstdint>
 
-#include "basics/Saturate.h"
 #include "diagrams/elements/OutText.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "pf/dc.h"
@@ -12,8 +10,6 @@ namespace {
 
 // The repaint margin around the mapped points, wide enough for the symbols.
 constexpr int kRepaintMargin = 8;
-
-int Widen(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
 
@@ -42,24 +38,28 @@ void DiagKurve::Free() {
 }
 
 void DiagKurve::Append(double px, double py) {
-  Append(static_cast<float>(px), static_cast<float>(py), 0.0f);
+  AppendColumns(static_cast<float>(px), {static_cast<float>(py)});
 }
 
 void DiagKurve::Append(float px, float y1, float y2) {
-  if (cursor < 0 || cursor >= count) return;
-  const auto i = static_cast<size_t>(cursor);
-  x[i] = px;
-  y[0][i] = y1;
-  if (columns == 2) y[1][i] = y2;
-  ++cursor;
+  if (columns == 2) {
+    AppendColumns(px, {y1, y2});
+  } else {
+    AppendColumns(px, {y1});
+  }
 }
 
-void DiagKurve::Append(float px, float y1, float y2, float y3) {
+void DiagKurve::Append(float px, float y1, float y2, float y3) { AppendColumns(px, {y1, y2, y3}); }
+
+void DiagKurve::AppendColumns(float px, std::initializer_list<float> values) {
   if (cursor < 0 || cursor >= count) return;
   const auto i = static_cast<size_t>(cursor);
   x[i] = px;
-  const float values[kMaxColumns] = {y1, y2, y3};
-  for (int c = 0; c < columns; ++c) y[static_cast<size_t>(c)][i] = values[c];
+  size_t c = 0;
+  for (float v : values) {
+    if (c < static_cast<size_t>(columns)) y[c][i] = v;
+    ++c;
+  }
   ++cursor;
 }
 
@@ -145,7 +145,8 @@ void DiagKurve::EnableEndMarkers() {
 }
 
 void DiagKurve::EnableStabCircle() {
-  if (stabCircle != 0) return;
+  // A loaded curve has the flag but not yet the circle.
+  if (stabCircle != 0 && companion) return;
   if (!companion) companion = std::make_unique<StabCircle>(owner, diagram);
   companion->SetColor(colour);
   stabCircle = 1;
@@ -161,12 +162,7 @@ void DiagKurve::SetName(const MyStrng& text) {
   if (companion) companion->SetName(text);
 }
 
-pf::Point DiagKurve::MapPoint(int i) const {
-  const float px = GetX(i);
-  const float py = GetY1(i);
-  const int mx = diagram->MapX(px, py);
-  return {mx, diagram->MapY(py, px)};
-}
+pf::Point DiagKurve::MapPoint(int i) const { return MapValue(*diagram, GetX(i), GetY1(i)); }
 
 void DiagKurve::PutSymbol(pf::Dc* dc, GrafikSymbol& s, int i) const {
   const pf::Point p = MapPoint(i);
@@ -239,8 +235,8 @@ void DiagKurve::Update() {
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
   }
-  InvalidateArea({Widen(int64_t{lo.x} - kRepaintMargin), Widen(int64_t{lo.y} - kRepaintMargin),
-                  Widen(int64_t{hi.x} + kRepaintMargin), Widen(int64_t{hi.y} + kRepaintMargin)});
+  InvalidateArea(
+      {lo.x - kRepaintMargin, lo.y - kRepaintMargin, hi.x + kRepaintMargin, hi.y + kRepaintMargin});
 }
 
 void DiagKurve::WritePicTex(PicTexFile& f) const {
@@ -275,7 +271,7 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
     writeSymbol(*startSymbol, 0);
     writeSymbol(*endSymbol, count - 1);
   }
-  if (companion) companion->WritePicTex(f);
+  if (stabCircle != 0 && companion) companion->WritePicTex(f);
 }
 
 void DiagKurve::SetOwner(pf::Window* w) {

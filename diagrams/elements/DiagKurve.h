@@ -6,6 +6,7 @@
 // instrument streams and as a tab-separated data text on the clipboard.
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -96,6 +97,8 @@ class DiagKurve : public DiagBaseElement {
 
  private:
   static float Get(const std::vector<float>& v, int i);
+  // x and the values of the columns that exist.
+  void AppendColumns(float px, std::initializer_list<float> values);
   // The pixel of point i.
   pf::Point MapPoint(int i) const;
   void DrawPolyline(pf::Dc* dc);

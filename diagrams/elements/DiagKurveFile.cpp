@@ -89,8 +89,9 @@ bool DiagKurve::Load(pf::Archive& ar) {
 
 void DiagKurve::WriteText(std::ostream& os) const {
   GrafElement::WriteText(os);
-  os << elementName << '\n' << count << ',' << columns << ',' << cursor << '\n' << endMarkers
-     << '\n';
+  os << elementName << '\n'
+     << count << ',' << columns << ',' << cursor << '\n'
+     << endMarkers << '\n';
   if (endMarkers != 0) {
     startSymbol->WriteText(os);
     endSymbol->WriteText(os);
@@ -101,7 +102,8 @@ void DiagKurve::WriteText(std::ostream& os) const {
     os << x[static_cast<size_t>(i)] << (position > 1 && position % 10 == 1 ? '\n' : ',');
   }
   for (int i = 0; i < count; ++i) {
-    for (int c = 0; c < columns; ++c) os << y[static_cast<size_t>(c)][static_cast<size_t>(i)] << ',';
+    for (int c = 0; c < columns; ++c)
+      os << y[static_cast<size_t>(c)][static_cast<size_t>(i)] << ',';
   }
 }
 

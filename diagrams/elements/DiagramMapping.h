@@ -3,12 +3,14 @@
 // mapping with its clipping and pen state, the value per division and the soft-key mode. The
 // diagram base implements it; the elements hold it without owning it.
 
+#include "pf/geometry.h"
+
 class DiagramMapping {
  public:
   virtual ~DiagramMapping() = default;
 
-  // Pixel column and row of a value pair, saturated to pixels for any float (NaN and
-  // infinities included). MapX also sets the pen state that IsPenLine reports.
+  // Pixel column and row of a value pair, saturated for any float (NaN and infinities
+  // included). MapX also sets the pen state that IsPenLine reports.
   virtual int MapX(float x, float y) = 0;
   virtual int MapY(float y, float x) = 0;
   virtual bool IsPenLine() = 0;
@@ -40,3 +42,15 @@ class ClipOffScope {
  private:
   DiagramMapping& diagram;
 };
+
+// The pixel of a value pair, kept within +-GrafElement::kMaxCoordinate so that the elements
+// placed on it never overflow.
+pf::Point MapValue(DiagramMapping& d, float x, float y);
+
+// A circle of the value plane in pixels, mapped with clipping off so that it keeps its size.
+struct MappedCircle {
+  int x;
+  int y;
+  int r;
+};
+MappedCircle MapCircle(DiagramMapping& d, float cx, float cy, float r);

@@ -29,19 +29,15 @@ void FreeDiagMarker::WritePicTex(PicTexFile& f) const {
 void FreeDiagMarker::Update() {
   if (label != nullptr) label->SetText(ReadOut());
   if (diagram == nullptr) return;
-  int px = 0;
-  int py = 0;
-  int rx = 0;
-  int ry = 0;
+  pf::Point point;
+  pf::Point reference;
   {
     const ClipOffScope unclipped(*diagram);
-    px = diagram->MapX(valueX, valueY);
-    py = diagram->MapY(valueY, valueX);
-    rx = diagram->MapX(referenceX, referenceY);
-    ry = diagram->MapY(referenceY, referenceX);
+    point = MapValue(*diagram, valueX, valueY);
+    reference = MapValue(*diagram, referenceX, referenceY);
   }
-  cross->MoveTo(rx, ry);
-  marker->MoveTo(px, py);
+  cross->MoveTo(reference.x, reference.y);
+  marker->MoveTo(point.x, point.y);
 }
 
 MyStrng FreeDiagMarker::ReadOut() {
@@ -54,8 +50,8 @@ MyStrng FreeDiagMarker::ReadOut() {
   const Cmplx z(valueX, valueY);
   const Cmplx other =
       (load ? gainCircles->InputReflection(z) : gainCircles->OutputReflection(z)).Conj();
-  text += MyStrng(load ? " RGen x:" : " RLoad x:") + FloatWert(other.re) + " y:" +
-          FloatWert(other.im);
+  text +=
+      MyStrng(load ? " RGen x:" : " RLoad x:") + FloatWert(other.re) + " y:" + FloatWert(other.im);
   referenceX = static_cast<float>(other.re);
   referenceY = static_cast<float>(other.im);
   return text;

@@ -1,7 +1,5 @@
 #include "diagrams/elements/SmithPlane.h"
 
-#include "diagrams/elements/StabCircle.h"
-
 SmithPlane::SmithPlane(pf::Window* owner, DiagramMapping* diagram)
     : DiagBaseElement(owner, diagram), grid(std::make_unique<SmithGit>(owner, 0, 0, 1)) {}
 
@@ -17,16 +15,8 @@ void SmithPlane::Update() {
   if (!grid || diagram == nullptr) return;
   // The old chart repaints its place as it goes.
   grid.reset();
-  int cx = 0;
-  int cy = 0;
-  int x1 = 0;
-  {
-    const ClipOffScope unclipped(*diagram);
-    cx = diagram->MapX(0.0f, 0.0f);
-    cy = diagram->MapY(0.0f, 0.0f);
-    x1 = diagram->MapX(1.0f, 0.0f);
-  }
-  grid = std::make_unique<SmithGit>(owner, cx, cy, PixelDistance(x1, cx));
+  const MappedCircle unit = MapCircle(*diagram, 0.0f, 0.0f, 1.0f);
+  grid = std::make_unique<SmithGit>(owner, unit.x, unit.y, unit.r);
   grid->Update();
 }
 

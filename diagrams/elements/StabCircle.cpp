@@ -1,8 +1,6 @@
 #include "diagrams/elements/StabCircle.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
+#include <cmath>
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
@@ -18,10 +16,6 @@ MyStrng Texts(const MyStrng& prefix, float cx, float cy, float r, float f) {
 }
 
 }  // namespace
-
-int PixelDistance(int a, int b) {
-  return static_cast<int>(std::min<int64_t>(std::llabs(int64_t{a} - b), INT32_MAX));
-}
 
 StabCircle::StabCircle(pf::Window* owner, DiagramMapping* diagram)
     : DiagBaseElement(owner, diagram),
@@ -60,19 +54,11 @@ void StabCircle::Update() {
   circle->Update();
   centreMark->Update();
   if (diagram != nullptr) {
-    int px = 0;
-    int py = 0;
-    int px2 = 0;
-    {
-      const ClipOffScope unclipped(*diagram);
-      px = diagram->MapX(centreX, centreY);
-      py = diagram->MapY(centreY, centreX);
-      px2 = diagram->MapX(centreX + radius, centreY);
-    }
-    circle->SetCentre(px, py);
-    circle->SetRadius(PixelDistance(px2, px));
+    const MappedCircle m = MapCircle(*diagram, centreX, centreY, radius);
+    circle->SetCentre(m.x, m.y);
+    circle->SetRadius(m.r);
     circle->SetSide(outside != 0 ? 'O' : 'I');
-    centreMark->SetCentre(px, py);
+    centreMark->SetCentre(m.x, m.y);
   }
   if (label != nullptr) label->SetText(ReadOut());
   circle->Update();

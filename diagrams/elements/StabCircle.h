@@ -38,6 +38,3 @@ class StabCircle : public DiagBaseElement {
   std::unique_ptr<CircleWithBorder> circle;
   std::unique_ptr<GrafikSymbol> centreMark;
 };
-
-// |a - b| of two pixel coordinates, as a radius that cannot overflow.
-int PixelDistance(int a, int b);

@@ -1,11 +1,12 @@
 // The circular kinds and the logo: mapping, geometry and drawing.
 
+#include "diagrams/CircleDiag.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "diagrams/CircleDiag.h"
 #include "diagrams/Logo.h"
 #include "diagrams/SmithDiag.h"
 #include "diagrams/elements/DiagKurve.h"
@@ -26,15 +27,15 @@ TEST(CircleDiagTest, MapsMagnitudesOntoRingsAndTheUnitCircle) {
     float angle, value;
     int x, y;
   } cases[] = {
-      {&polar, 0.0f, 1.0f, 290, 200},    // the reference value on the middle ring
-      {&polar, 0.0f, 1.25f, 380, 200},   // the top of the scale on the outer ring
-      {&polar, 0.0f, 7.0f, 380, 200},    // and everything above
-      {&polar, 0.0f, 0.75f, 200, 200},   // the bottom in the centre
-      {&polar, 0.0f, -3.0f, 200, 200},   // and everything below
+      {&polar, 0.0f, 1.0f, 290, 200},   // the reference value on the middle ring
+      {&polar, 0.0f, 1.25f, 380, 200},  // the top of the scale on the outer ring
+      {&polar, 0.0f, 7.0f, 380, 200},   // and everything above
+      {&polar, 0.0f, 0.75f, 200, 200},  // the bottom in the centre
+      {&polar, 0.0f, -3.0f, 200, 200},  // and everything below
       {&polar, 180.0f, 1.25f, 20, 200},
-      {&smith, 0.0f, 1.2f, 380, 200},    // onto the unit circle
+      {&smith, 0.0f, 1.2f, 380, 200},  // onto the unit circle
       {&smith, 45.0f, 1.2f, 327, 72},
-      {&smith, 0.0f, -0.5f, 110, 200},   // opposite the angle at half radius
+      {&smith, 0.0f, -0.5f, 110, 200},  // opposite the angle at half radius
       {&smith, 45.0f, -0.5f, 136, 263},
   };
   for (const auto& c : cases) {
@@ -103,9 +104,9 @@ TEST(LogoTest, EmblemRadiusAndItsDrawingWithoutTheRedPen) {
     int ellipses, arcs;
   } cases[] = {{200, true, 5, 2}, {205, true, 5, 2}, {200, false, 2, 0}};
   for (const auto& c : cases) {
-    std::unique_ptr<Logo> logo = c.redPen ? std::make_unique<Logo>(nullptr, 0, 0, 300, c.height)
-                                          : std::make_unique<LogoWithoutRedPen>(nullptr, 0, 0, 300,
-                                                                                c.height);
+    std::unique_ptr<Logo> logo =
+        c.redPen ? std::make_unique<Logo>(nullptr, 0, 0, 300, c.height)
+                 : std::make_unique<LogoWithoutRedPen>(nullptr, 0, 0, 300, c.height);
     pf::RecordingDc dc;
     logo->Draw(&dc);
     std::vector<pf::DcCall> ellipses;
@@ -124,8 +125,7 @@ TEST(LogoTest, EmblemRadiusAndItsDrawingWithoutTheRedPen) {
     EXPECT_EQ(ellipses.front().points, std::vector<pf::Point>(box, box + 2)) << "radius 100";
     EXPECT_EQ(ellipses.back().points, ellipses.front().points);
     EXPECT_EQ(ellipses.back().pen.color, pf::Rgb(255, 255, 255));
-    EXPECT_EQ(ellipses.back().brush.style,
-              c.redPen ? pf::BrushStyle::Null : pf::BrushStyle::Solid);
+    EXPECT_EQ(ellipses.back().brush.style, c.redPen ? pf::BrushStyle::Null : pf::BrushStyle::Solid);
     if (c.redPen) EXPECT_EQ(ellipses[1].pen.color, pf::Rgb(250, 0, 0));
   }
 }

@@ -168,7 +168,8 @@ TEST(DiagrammTest, LoadRefusesIndicesAndPositionsOutsideTheirTables) {
       {good.substr(0, good.size() - 1), false},
       {patched(static_cast<int>(good.size()) - 4, -5), false},  // a negative width
   };
-  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(Loads(cases[i].bytes), cases[i].loads) << i;
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(Loads(cases[i].bytes), cases[i].loads) << i;
 }
 
 TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {
