@@ -134,9 +134,8 @@ TEST(PlotCommand, DrawsEveryRectangularKindThroughItsMappedPoints) {
   for (const auto& c : cases) {
     const std::string png = kDir + "/" + c.kind + ".png";
     std::string out;
-    ASSERT_EQ(RunPlot(dir + "/" + c.file + " --diagram " + c.kind + c.options + " --png " + png, out),
-              0)
-        << out;
+    const std::string args = dir + "/" + c.file + " --diagram " + c.kind + c.options;
+    ASSERT_EQ(RunPlot(args + " --png " + png, out), 0) << out;
     // The same diagram beside it: kind, screen, curve and axis as the command sets them.
     const DiagramKind* kind = std::isdigit(static_cast<unsigned char>(c.kind[0]))
                                   ? DiagramKinds::Global().Find(std::atoi(c.kind))
