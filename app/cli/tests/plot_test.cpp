@@ -3,6 +3,8 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -22,9 +24,10 @@ namespace {
 
 const std::string kDir = VOSTRANE_PLOT_SCRATCH;
 
-// Runs the program; stdout and stderr together in out.
+// Runs the program; stdout and stderr together in out. The log is the test process's own, as
+// ctest runs the tests side by side.
 int RunPlot(const std::string& args, std::string& out) {
-  const std::string log = kDir + "/plot.log";
+  const std::string log = kDir + "/plot" + std::to_string(getpid()) + ".log";
   const std::string command = std::string(VOSTRANE_CLI) + " plot " + args + " >" + log + " 2>&1";
   const int rc = std::system(command.c_str());
   std::ifstream in(log);
