@@ -200,13 +200,17 @@ TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {
 
 TEST(DiagramKindsTest, CreatesTheRegisteredKindsByCodeAndName) {
   RegisterCircleDiagrams();
-  for (int code : {3, 4, 6, 10}) {
+  RegisterRectDiagrams();
+  for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13}) {
     const DiagramKind* k = DiagramKinds::Global().Find(code);
     ASSERT_NE(k, nullptr) << code;
     EXPECT_EQ(DiagramKinds::Global().Find(std::string_view(k->name)), k);
     EXPECT_EQ(k->create(nullptr, 0, 0, 100, 100)->GetTypeName(), k->name);
   }
-  EXPECT_EQ(DiagramKinds::Global().Find(0), nullptr) << "not built yet";
+  for (int code : {9, 14, -1}) {
+    EXPECT_EQ(DiagramKinds::Global().Find(code), nullptr) << code;
+    EXPECT_STREQ(DiagramKinds::Global().FindOrDefault(code)->name, "LogMagDiag") << code;
+  }
 }
 
 }  // namespace
