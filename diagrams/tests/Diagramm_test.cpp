@@ -97,7 +97,9 @@ TEST(DiagrammTest, SoftKeySetsReachTheGainCirclesOnlyForSParameters) {
     for (int i = 0; i < 5; ++i) {
       d.NextSoftKeySet();
       modes += d.GetSoftKeyMode();
-      if (d.GetSoftKeyMode() == 'A') EXPECT_EQ(d.GetSoftLabel(6)->GetText(), "LGainCirc");
+      if (d.GetSoftKeyMode() == 'A') {
+        EXPECT_EQ(d.GetSoftLabel(6)->GetText(), "LGainCirc");
+      }
     }
     EXPECT_EQ(modes, c.modes) << c.curveName;
   }
