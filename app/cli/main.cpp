@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/cli/CircuitCommands.h"
 #include "app/cli/DocumentOutput.h"
 #include "app/cli/Plot.h"
 #include "app/cli/Simulate.h"
@@ -41,6 +42,18 @@ void PrintUsage(std::FILE* out) {
       "                             1255 x 1255 pixels\n"
       "  print FILE.vqe OUT.pdf     print the circuit FILE as its view prints it: the symbols\n"
       "                             three times larger on one A4 page of a 600-dpi printer\n"
+      "  netlist FILE.vqe           print the netlist of the circuit file FILE.vqe as the\n"
+      "                             built-in simulator reads it\n"
+      "  export-netlist FILE.vqe    write that netlist next to FILE.vqe as NAME.net (the\n"
+      "                             title up to its first '.') and print its path; refused\n"
+      "                             like the menu command: not for an empty circuit, one\n"
+      "                             with open pins, or one without external nodes (a\n"
+      "                             single one only with a ground symbol)\n"
+      "  spice FILE.vqe [--op]      print the SPICE netlist of the circuit file (no file is\n"
+      "                             written); --op asks for the operating point (.OP) of a\n"
+      "                             circuit with a DC generator. The date line honours\n"
+      "                             SOURCE_DATE_EPOCH. Elements without a SPICE form are\n"
+      "                             reported (exit 1) and left out\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
       "  plot FILE.kur --diagram KIND [--size WxH] [--marker I] [--png F] [--pdf F]\n"
@@ -121,6 +134,12 @@ int main(int argc, char** argv) {
     const int status = Plot(argc - 2, argv + 2);
     if (status == kBadUsage) PrintUsage(stderr);
     return status;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "netlist") == 0) return PrintNetlist(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "export-netlist") == 0) return ExportNetlistFile(argv[2]);
+  if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "--op") == 0)) &&
+      std::strcmp(argv[1], "spice") == 0) {
+    return PrintSpiceNetlist(argv[2], argc == 4);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();
