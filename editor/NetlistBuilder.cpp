@@ -123,16 +123,16 @@ void NetlistBuilder::NumberWireGroups() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     if (Is(*symbols[i], "VERBINDUNG")) doc.wires.push_back(symbols[i]);
   }
-  doc.wireCount = static_cast<int32_t>(doc.wires.size());
+  const auto wireCount = static_cast<int32_t>(doc.wires.size());
   std::unordered_map<uint64_t, std::vector<int32_t>> wiresAt;
-  for (int32_t w = 0; w < doc.wireCount; ++w) {
+  for (int32_t w = 0; w < wireCount; ++w) {
     for (int p = 0; p < WireEnds(*doc.wires[w]); ++p) {
       std::vector<int32_t>& here = wiresAt[PositionKey(doc.wires[w]->GetPinPosition(p))];
       if (here.empty() || here.back() != w) here.push_back(w);
     }
   }
   std::vector<char> grouped(doc.wires.size(), 0);
-  for (int32_t start = 0; start < doc.wireCount; ++start) {
+  for (int32_t start = 0; start < wireCount; ++start) {
     if (grouped[start] != 0) continue;
     CollectWireGroup(start, grouped, wiresAt);
     // The first wire, in group order, that touches a numbered position gives its lowest number.
@@ -180,7 +180,6 @@ void NetlistBuilder::CollectWireGroup(
     waiting.erase(next);
     join(position - 1);
   }
-  doc.groupSize = static_cast<int32_t>(doc.wireGroup.size());
 }
 
 void NetlistBuilder::NumberRemainingPins() {
