@@ -11,5 +11,8 @@ std::span<const pf::DialogTemplate> BasicsDialogs();
 // Dialog templates of the diagrams (the PiCTeX export).
 std::span<const pf::DialogTemplate> DiagramDialogs();
 
+// Dialog templates of the lumped and semiconductor elements.
+std::span<const pf::DialogTemplate> ElementDialogs();
+
 // Registers every table; safe to call more than once.
 void RegisterResources();
