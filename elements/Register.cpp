@@ -1,6 +1,8 @@
 #include "elements/Register.h"
 
 #include "editor/SymbolRegistry.h"
+#include "elements/dialogs/BipolarDialog.h"
+#include "elements/dialogs/TFetDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
@@ -33,4 +35,6 @@ void RegisterLumpedSymbols() {
   Add<GndSymbol>("GROUND", GndSymbol::classGndSymbol);
   Add<Verbindung>("VERBINDUNG", Verbindung::classVerbindung);
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);
+  NetSymbol::InstallDialog("FETTRANS", EditFetSymbol);
+  NetSymbol::InstallDialog("BIPOLTRANS", EditBipSymbol);
 }
