@@ -151,8 +151,10 @@ Polynom Polynom::operator*(const Polynom& b) const {
 
 Polynom Polynom::Shift(int32_t k) const {
   if (k < 1) return Polynom(0);
-  Polynom r(count + k);
-  for (int32_t i = 0; i < count && i + k < r.count; ++i) r.coeff[i + k] = coeff[i];
+  const int64_t n = int64_t{count} + k;
+  Polynom r(n > kMaxCount ? kMaxCount + 1 : static_cast<int32_t>(n));
+  if (r.count == 0) return r;
+  std::copy(coeff, coeff + count, r.coeff + k);
   return r;
 }
 

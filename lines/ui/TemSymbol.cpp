@@ -58,9 +58,9 @@ std::pair<MyStrng, MyStrng> TemSymbol::ZAndPWords() const {
 void TemSymbol::Draw(pf::Dc& dc) {
   ZweiPolSymbol::Draw(dc);
   const bool lying = horizontal != 0;
-  const char dir =
-      onePole != 0 ? static_cast<char>(std::tolower(static_cast<unsigned char>(orientation)))
-                   : orientation;
+  const char dir = onePole != 0
+                       ? static_cast<char>(std::tolower(static_cast<unsigned char>(orientation)))
+                       : orientation;
   if (kind == 'L') {
     if (onePole == 0) {
       DrawDoubleMark(&dc, centre.x, centre.y, kGlyphLength, kGlyphWidth, lying);

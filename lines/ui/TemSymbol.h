@@ -40,11 +40,11 @@ class TemSymbol : public ZweiPolSymbol {
 
   ResWert z{50.0};
   LaeWert p{0.01};
-  FloatWert k{1.0};   // relative permittivity of the medium
-  FreqWert f{1e6};    // kept and copied, never written to the netlist
-  FloatWert a{0.001}; // attenuation in dB per metre
+  FloatWert k{1.0};    // relative permittivity of the medium
+  FreqWert f{1e6};     // kept and copied, never written to the netlist
+  FloatWert a{0.001};  // attenuation in dB per metre
   int32_t spare = 0;
-  char kind = 'L';    // 'L' line, 'O' open stub, 'S' short-circuited stub
+  char kind = 'L';  // 'L' line, 'O' open stub, 'S' short-circuited stub
   // A stub drawn with one pin (the synthesis also sets the pin count to 1); only the drawing
   // reads it.
   int32_t onePole = 0;
