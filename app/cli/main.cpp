@@ -13,6 +13,7 @@
 #include "basics/Register.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
+#include "lines/ui/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
@@ -108,6 +109,7 @@ void RegisterSymbols() {
   RegisterBasicsClasses();
   RegisterEditorClasses();
   RegisterLumpedSymbols();
+  RegisterLineSymbols();
 }
 
 // The kind letter of "--kind K", '\0' for none; false on anything else.

@@ -1,0 +1,10 @@
+#include "lines/ui/Register.h"
+
+#include "editor/SymbolRegistry.h"
+#include "lines/ui/TemSymbol.h"
+#include "pf/object.h"
+
+void RegisterLineSymbols() {
+  pf::ClassRegistry::Instance().Register(TemSymbol::classTemSymbol);
+  SymbolRegistry::Global().Register<TemSymbol>("TEMTRANSLINE");
+}

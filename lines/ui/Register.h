@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the line symbols known to the class registry and to the document's class keys.
+void RegisterLineSymbols();
