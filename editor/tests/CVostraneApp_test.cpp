@@ -103,6 +103,25 @@ TEST_F(AppTest, MenusFollowTheActiveDocument) {
   EXPECT_EQ(ActiveDoc()->GetTitle(), "Schaltung2");
 }
 
+// Every button has its own picture from the strip and a tool tip; the element bar is one group
+// of check buttons in two rows. The frame is kept as a picture for a reviewer's eye.
+TEST_F(AppTest, BarsCarryPicturesAndToolTips) {
+  Start();
+  for (const pf::ToolBar* bar : {Frame().GetToolBar(), Frame().GetElementBar()}) {
+    for (const pf::ToolButton& b : bar->Buttons()) {
+      if (b.style == pf::ToolStyle::Separator) continue;
+      EXPECT_FALSE(b.toolTip.empty()) << b.id;
+      ASSERT_EQ(b.picture.Width(), 16) << b.id;
+      EXPECT_NE(b.picture.GetPixel(15, 14), pf::kInvalidColor) << b.id;
+    }
+  }
+  const pf::ToolBar& elements = *Frame().GetElementBar();
+  EXPECT_EQ(elements.ButtonRect(36).top, elements.ButtonRect(35).bottom);
+  EXPECT_EQ(elements.BarHeight(), 2 * pf::ToolBar::kButtonSize + 2 * pf::ToolBar::kBorder);
+  EXPECT_EQ(elements.Buttons()[1].toolTip, "Masse.");
+  EXPECT_TRUE(headless.WritePng(Frame(), VOSTRANE_FRAME_PNG));
+}
+
 TEST_F(AppTest, DisabledCommandsRunNeitherByMenuNorByAccelerator) {
   Start();
   // Commands whose handlers are not built stand in the menus, disabled; so does showing the
