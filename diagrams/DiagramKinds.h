@@ -32,6 +32,8 @@ class DiagramKinds {
   }
   // Null when not registered.
   const DiagramKind* Find(int code) const;
+  // The screen window's rule: a code nobody registered gives the kind of code 0.
+  const DiagramKind* FindOrDefault(int code) const;
   const DiagramKind* Find(std::string_view name) const;
 
  private:
@@ -40,3 +42,5 @@ class DiagramKinds {
 
 // The circular kinds and the logo: codes 3, 4, 6 and 10.
 void RegisterCircleDiagrams();
+// The rectangular, time and plane kinds: codes 0, 1, 2, 5, 7, 8, 11, 12 and 13.
+void RegisterRectDiagrams();

@@ -1,5 +1,6 @@
 // The keys of a diagram: scales, reference value and position, curve marker and soft-key sets.
 
+#include <algorithm>
 #include <cmath>
 
 #include "basics/Saturate.h"
@@ -19,6 +20,11 @@ bool StepIndex(int& index, int delta, int limit) {
   if (delta > 0 ? index >= limit : index <= 0) return false;
   index += delta;
   return true;
+}
+
+// The last index of a kind's table; the base's limit without one.
+int LastIndex(std::span<const float> table, int limit) {
+  return table.empty() ? limit : std::min(limit, static_cast<int>(table.size()) - 1);
 }
 
 float Lookup(std::span<const float> table, int index, float current) {
@@ -57,7 +63,7 @@ void Diagramm::YScaleDown() {
 
 void Diagramm::XScaleUp() {
   UpdateAll();
-  if (!StepIndex(xScaleIndex, 1, kMaxXScaleIndex)) Beep();
+  if (!StepIndex(xScaleIndex, 1, LastIndex(xTable, kMaxXScaleIndex))) Beep();
   xScale = Lookup(xTable, xScaleIndex, xScale);
   refStale = 1;
   UpdateScale();
@@ -66,7 +72,7 @@ void Diagramm::XScaleUp() {
 
 void Diagramm::XScaleDown() {
   UpdateAll();
-  if (!StepIndex(xScaleIndex, -1, kMaxXScaleIndex)) Beep();
+  if (!StepIndex(xScaleIndex, -1, LastIndex(xTable, kMaxXScaleIndex))) Beep();
   xScale = Lookup(xTable, xScaleIndex, xScale);
   refStale = 1;
   UpdateScale();

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <istream>
+#include <map>
 #include <ostream>
+#include <string>
 
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
@@ -259,7 +261,22 @@ void NetSymbol::ReadSpiceResults(SpiceManager&) {}
 void NetSymbol::CopyParameters(const NetSymbol&) {}
 void NetSymbol::ReloadBitmap() {}
 
-bool NetSymbol::EditDialog(pf::Window*) {
+namespace {
+
+std::map<std::string, NetSymbol::DialogRunner>& InstalledDialogs() {
+  static std::map<std::string, NetSymbol::DialogRunner> dialogs;
+  return dialogs;
+}
+
+}  // namespace
+
+void NetSymbol::InstallDialog(const char* classKey, DialogRunner runner) {
+  InstalledDialogs()[classKey] = runner;
+}
+
+bool NetSymbol::EditDialog(pf::Window* parent) {
+  const auto it = InstalledDialogs().find(classKey.ToCString());
+  if (it != InstalledDialogs().end()) return it->second(*this, parent);
   pf::TheUiServices().Beep(pf::BeepKind::Default);
   pf::TheUiServices().MessageBox("Dialog des Elementes nicht implementiert", "Achtung",
                                  pf::MsgButtons::Ok, pf::MsgIcon::None);

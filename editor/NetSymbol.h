@@ -56,6 +56,7 @@ class NetSymbol : public pf::Object {
   virtual void ReadSpiceResults(SpiceManager& source);
   virtual void CopyParameters(const NetSymbol& other);
   virtual void ReloadBitmap();
+  // The installed dialog of the class key when there is one (InstallDialog).
   virtual bool EditDialog(pf::Window* parent);
   virtual MyStrng GetClassKey() const;
   virtual void SetPortName(const MyStrng& text);
@@ -87,6 +88,11 @@ class NetSymbol : public pf::Object {
   virtual void SetOrigin(const Point& pin, const LPoint& layout);
   virtual void VisitPins(std::vector<DoublePoint>& list) const;
   virtual void WriteGerber(GerberPlotFile& layer) const;
+
+  // Dialogs that live in a library above this one, run by EditDialog for their class key;
+  // true exactly when the user ended the dialog with OK.
+  using DialogRunner = bool (*)(NetSymbol& symbol, pf::Window* parent);
+  static void InstallDialog(const char* classKey, DialogRunner runner);
 
   static int32_t SnapToGrid(int32_t v);
   char OrientationFromPins() const;

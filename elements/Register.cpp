@@ -2,6 +2,8 @@
 
 #include "editor/ElementFactory.h"
 #include "editor/SymbolRegistry.h"
+#include "elements/dialogs/BipolarDialog.h"
+#include "elements/dialogs/TFetDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
@@ -34,6 +36,8 @@ void RegisterLumpedSymbols() {
   Add<GndSymbol>("GROUND", GndSymbol::classGndSymbol);
   Add<Verbindung>("VERBINDUNG", Verbindung::classVerbindung);
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);
+  NetSymbol::InstallDialog("FETTRANS", EditFetSymbol);
+  NetSymbol::InstallDialog("BIPOLTRANS", EditBipSymbol);
   ElementFactory& elements = ElementFactory::Global();
   elements.Register<Verbindung>(0);
   elements.Register<GndSymbol>(1);

@@ -1,4 +1,5 @@
 #pragma once
 
-// Makes the lumped symbols known to the class registry and to the document's class keys.
+// Makes the lumped symbols known to the class registry and to the document's class keys, and
+// gives the editor's transistor symbols their dialogs.
 void RegisterLumpedSymbols();

@@ -24,5 +24,8 @@ struct FrameResources {
 };
 FrameResources GetFrameResources();
 
+// Dialog templates of the lumped and semiconductor elements.
+std::span<const pf::DialogTemplate> ElementDialogs();
+
 // Registers every table; safe to call more than once.
 void RegisterResources();

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Exports a Smith chart, a polar diagram and the logo of the committed curve file as PiCTeX
-# pictures with "vostrane-cli plot" and compiles each with pdflatex and pictex.sty. The curve's
-# name "S11_a%b" puts TeX's special characters into the header lines.
+# Exports a Smith chart, a polar diagram and the logo of the committed curve file, and a
+# logarithmic LogMagDiag, an eye diagram and a complex plane of the rectangular fixtures, as
+# PiCTeX pictures with "vostrane-cli plot" and compiles each with pdflatex and pictex.sty. The
+# Smith curve's name "S11_a%b" puts TeX's special characters into the header lines.
 # Usage: tools/pictex_compile.sh path/to/vostrane-cli
 set -euo pipefail
 cli=$(realpath "$1")
 cd "$(dirname "$0")/.."
-curve=$PWD/app/cli/tests/s11.kur
+fixtures=$PWD/app/cli/tests
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for kind in SmithDiag LogPolDiag Logo; do
-  "$cli" plot "$curve" --diagram "$kind" --marker 2 --pictex "$work/$kind.tex" --width 80 --font S
+while read -r file kind options; do
+  # shellcheck disable=SC2086 # the options are words
+  "$cli" plot "$fixtures/$file" --diagram "$kind" --marker 2 $options --pictex "$work/$kind.tex" \
+    --width 80 --font S
   printf '%s\n' '\documentclass{article}' '\usepackage{pictex}' '\begin{document}' \
     "\\input{$kind.tex}" '\end{document}' >"$work/doc-$kind.tex"
   if ! (cd "$work" && pdflatex -interaction=nonstopmode -halt-on-error "doc-$kind.tex" >/dev/null 2>&1); then
@@ -20,4 +23,11 @@ for kind in SmithDiag LogPolDiag Logo; do
     exit 1
   fi
   echo "pictex: $kind compiles"
-done
+done <<'EOF'
+s11.kur SmithDiag
+s11.kur LogPolDiag
+s11.kur Logo
+logmag.kur LogMagDiag --log
+eye.kur LinTimeDiag --eye 1e-9
+plane.kur RecPlanDiag
+EOF

@@ -13,7 +13,10 @@
 #include "basics/LineFile.h"
 #include "basics/Register.h"
 #include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
 #include "diagrams/DiagramKinds.h"
+#include "diagrams/RectFreqDiag.h"
+#include "diagrams/RectTimeDiag.h"
 #include "diagrams/elements/DiagKurve.h"
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
@@ -38,6 +41,8 @@ struct Options {
   int pictexWidth = 60;
   char font = 'F';
   bool data = false;
+  bool logAxis = false;
+  std::optional<double> eyePeriod;
 };
 
 // A whole decimal number within lo..hi.
@@ -48,9 +53,20 @@ bool ParseNumber(const char* text, long lo, long hi, long& value) {
   return *text >= '0' && *text <= '9' && *end == '\0' && errno == 0 && value >= lo && value <= hi;
 }
 
+// A bit period in seconds: positive, finite and at most an hour.
+bool ParsePeriod(const char* text, double& value) {
+  errno = 0;
+  char* end = nullptr;
+  value = std::strtod(text, &end);
+  return end != text && *end == '\0' && errno == 0 && value > 0.0 && value <= 3600.0;
+}
+
+// As the screen window does, a code nobody registered gives the kind of code 0.
 const DiagramKind* FindKind(const char* key) {
   long code = 0;
-  if (ParseNumber(key, 0, 1000, code)) return DiagramKinds::Global().Find(static_cast<int>(code));
+  if (ParseNumber(key, 0, 1000, code)) {
+    return DiagramKinds::Global().FindOrDefault(static_cast<int>(code));
+  }
   return DiagramKinds::Global().Find(std::string_view(key));
 }
 
@@ -77,6 +93,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       o.data = true;
       continue;
     }
+    if (option == "--log") {
+      o.logAxis = true;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const char* value = argv[++i];
     long number = 0;
@@ -88,6 +108,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     } else if (option == "--marker") {
       if (!ParseNumber(value, 0, DiagKurve::kMaxPoints, number)) return false;
       o.marker = number;
+    } else if (option == "--eye") {
+      double period = 0.0;
+      if (!ParsePeriod(value, period)) return false;
+      o.eyePeriod = period;
     } else if (option == "--png") {
       o.png = value;
     } else if (option == "--pdf") {
@@ -137,6 +161,33 @@ bool LoadCurve(Diagramm& diagram, const char* path) {
   return true;
 }
 
+// A logarithmic axis only over frequency, the eye only on a time diagram.
+bool FitsTheKind(Diagramm& diagram, const Options& o) {
+  return (!o.logAxis || dynamic_cast<RectFreqDiag*>(&diagram) != nullptr) &&
+         (!o.eyePeriod || dynamic_cast<LinTimeDiag*>(&diagram) != nullptr);
+}
+
+// A frequency axis from the curve's first to its last x; the eye of the bit period.
+void SetAxis(Diagramm& diagram, const Options& o) {
+  if (auto* time = dynamic_cast<LinTimeDiag*>(&diagram); time != nullptr && o.eyePeriod) {
+    time->SetPeriod(*o.eyePeriod);
+    time->SetEyeMode();
+  }
+  auto* freq = dynamic_cast<RectFreqDiag*>(&diagram);
+  if (freq == nullptr) return;
+  const DiagKurve* c = diagram.GetCurrentCurve();
+  const float first = c->GetX(0);
+  const float last = c->GetX(c->GetCount() - 1);
+  if (last > first) {
+    freq->startFrequency = first;
+    freq->stopFrequency = last;
+  }
+  if (o.logAxis) freq->SetXAxisMode('E');
+  freq->UpdateXAxis();
+  freq->SetLabel1Text(FreqWert(static_cast<double>(freq->startFrequency)));
+  freq->SetLabel2Text(FreqWert(static_cast<double>(freq->stopFrequency)));
+}
+
 bool WritePicture(Diagramm& diagram, std::unique_ptr<pf::CairoDc> surface, const char* path,
                   bool png) {
   bool written = surface != nullptr;
@@ -153,12 +204,15 @@ bool WritePicture(Diagramm& diagram, std::unique_ptr<pf::CairoDc> surface, const
 int Plot(int argc, char** argv) {
   RegisterBasicsClasses();
   RegisterCircleDiagrams();
+  RegisterRectDiagrams();
   Options o;
   if (!ParseOptions(argc, argv, o)) return kBadUsage;
   VS_Error::ResetQueue();
 
   std::unique_ptr<Diagramm> diagram = o.kind->create(nullptr, 0, 0, o.width, o.height);
+  if (!FitsTheKind(*diagram, o)) return kBadUsage;
   if (!LoadCurve(*diagram, o.curveFile)) return ReportQueue();
+  SetAxis(*diagram, o);
   if (o.marker) {
     diagram->CreateMarker();
     const long steps = std::min<long>(*o.marker, diagram->GetCurrentCurve()->GetCount());

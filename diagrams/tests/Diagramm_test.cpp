@@ -97,7 +97,9 @@ TEST(DiagrammTest, SoftKeySetsReachTheGainCirclesOnlyForSParameters) {
     for (int i = 0; i < 5; ++i) {
       d.NextSoftKeySet();
       modes += d.GetSoftKeyMode();
-      if (d.GetSoftKeyMode() == 'A') EXPECT_EQ(d.GetSoftLabel(6)->GetText(), "LGainCirc");
+      if (d.GetSoftKeyMode() == 'A') {
+        EXPECT_EQ(d.GetSoftLabel(6)->GetText(), "LGainCirc");
+      }
     }
     EXPECT_EQ(modes, c.modes) << c.curveName;
   }
@@ -200,13 +202,17 @@ TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {
 
 TEST(DiagramKindsTest, CreatesTheRegisteredKindsByCodeAndName) {
   RegisterCircleDiagrams();
-  for (int code : {3, 4, 6, 10}) {
+  RegisterRectDiagrams();
+  for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13}) {
     const DiagramKind* k = DiagramKinds::Global().Find(code);
     ASSERT_NE(k, nullptr) << code;
     EXPECT_EQ(DiagramKinds::Global().Find(std::string_view(k->name)), k);
     EXPECT_EQ(k->create(nullptr, 0, 0, 100, 100)->GetTypeName(), k->name);
   }
-  EXPECT_EQ(DiagramKinds::Global().Find(0), nullptr) << "not built yet";
+  for (int code : {9, 14, -1}) {
+    EXPECT_EQ(DiagramKinds::Global().Find(code), nullptr) << code;
+    EXPECT_STREQ(DiagramKinds::Global().FindOrDefault(code)->name, "LogMagDiag") << code;
+  }
 }
 
 }  // namespace

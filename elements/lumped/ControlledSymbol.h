@@ -56,6 +56,7 @@ class VvgSymbol : public ControlledSymbol {
 
   MyStrng& Gain() override { return m; }
   void Draw(pf::Dc& dc) override;
+  bool EditDialog(pf::Window* parent) override;
   // One internal node: the E source drives R2 from it.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
@@ -71,6 +72,7 @@ class VcgSymbol : public ControlledSymbol {
 
   MyStrng& Gain() override { return g; }
   void Draw(pf::Dc& dc) override;
+  bool EditDialog(pf::Window* parent) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
   LeiWert g{0.01};
@@ -85,6 +87,7 @@ class CcgSymbol : public ControlledSymbol {
 
   MyStrng& Gain() override { return b; }
   void Draw(pf::Dc& dc) override;
+  bool EditDialog(pf::Window* parent) override;
   // One internal node: a zero-volt source behind R1 senses the input current.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
@@ -103,6 +106,7 @@ class OpAmpSymbol : public ControlledSymbol {
   // them; the amplifier always points right.
   void UpdateGeometry() override;
   void Draw(pf::Dc& dc) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteLatex(LineFile& lines) override;
   // Writes nothing: SPICE knows no such element.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;

@@ -23,6 +23,7 @@ class CplIndSymbol : public MultiPolSymbol {
   // Always the coupled-inductor form, whatever the kind.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void ReloadBitmap() override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;

@@ -21,6 +21,7 @@ class QuarzSymbol : public ZweiPolSymbol {
   // Two internal nodes; none and no line when a value would divide by zero.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
@@ -84,6 +85,7 @@ class SrlcSymbol : public ResonantCircuitSymbol {
  public:
   SrlcSymbol();
   SrlcSymbol(const Point& start, const Point& end);
+  bool EditDialog(pf::Window* parent) override;
 };
 
 class PrlcSymbol : public ResonantCircuitSymbol {
@@ -92,4 +94,5 @@ class PrlcSymbol : public ResonantCircuitSymbol {
  public:
   PrlcSymbol();
   PrlcSymbol(const Point& start, const Point& end);
+  bool EditDialog(pf::Window* parent) override;
 };

@@ -20,6 +20,7 @@ class ResSymbol : public ZweiPolSymbol {
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
@@ -46,6 +47,7 @@ class CapSymbol : public ZweiPolSymbol {
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
@@ -71,6 +73,7 @@ class IndSymbol : public ZweiPolSymbol {
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;

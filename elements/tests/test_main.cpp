@@ -2,6 +2,7 @@
 #include "basics/tests/RunTests.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
+#include "resources/Resources.h"
 #include "simulator/NetContext.h"
 #include "simulator/Register.h"
 
@@ -9,6 +10,6 @@
 int main(int argc, char** argv) {
   return RunTests(argc, argv,
                   {RegisterBasicsClasses, RegisterSimulatorElements, RegisterEditorClasses,
-                   RegisterLumpedSymbols},
+                   RegisterLumpedSymbols, RegisterResources},
                   NetContext::Reset);
 }

@@ -3,13 +3,19 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "basics/tests/RunTests.h"
+#include "diagrams/DiagramKinds.h"
+#include "diagrams/RectTimeDiag.h"
 #include "diagrams/SmithDiag.h"
 #include "diagrams/elements/DiagKurve.h"
 #include "pf/archive.h"
@@ -18,11 +24,10 @@ namespace {
 
 const std::string kDir = VOSTRANE_PLOT_SCRATCH;
 
-// Runs the program; stdout and stderr together in out. Each test has its own log, as ctest runs
-// them side by side.
+// Runs the program; stdout and stderr together in out. The log is the test process's own, as
+// ctest runs the tests side by side.
 int RunPlot(const std::string& args, std::string& out) {
-  const std::string log =
-      kDir + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+  const std::string log = kDir + "/plot" + std::to_string(getpid()) + ".log";
   const std::string command = std::string(VOSTRANE_CLI) + " plot " + args + " >" + log + " 2>&1";
   const int rc = std::system(command.c_str());
   std::ifstream in(log);
@@ -97,11 +102,72 @@ TEST(PlotCommand, RefusesBadFilesAndBadUsage) {
       {kDir + "/ok.kur --diagram 6 --width 80", 2, "Usage"},
       {kDir + "/ok.kur --diagram 6 --pictex x.tex --width 0", 2, "Usage"},
       {kDir + "/ok.kur --diagram 6 --size 0x10", 2, "Usage"},
+      {kDir + "/ok.kur --diagram RecPlanDiag --log", 2, "Usage"},
+      {kDir + "/ok.kur --diagram LogMagDiag --eye 1e-9", 2, "Usage"},
+      {kDir + "/ok.kur --diagram 12 --eye 0", 2, "Usage"},
+      {kDir + "/ok.kur --diagram 12 --eye 1ns", 2, "Usage"},
   };
   for (const auto& c : cases) {
     std::string out;
     EXPECT_EQ(RunPlot(c.args, out), c.status) << c.args;
     EXPECT_NE(out.find(c.message), std::string::npos) << c.args << "\n" << out;
+  }
+}
+
+// The fixtures: logmag.kur, S21 of 11 points from 1 to 20 GHz falling 6 dB a point;
+// eye.kur, 40 samples 0.1 ns apart over four bit periods of 1 ns, 0.5 V in the first two and
+// 0.2 V after; plane.kur, nine complex points on a circle of radius 1.5 around 1.5 + j0 with
+// their frequencies 1 to 9 GHz.
+TEST(PlotCommand, DrawsEveryRectangularKindThroughItsMappedPoints) {
+  RegisterRectDiagrams();
+  const std::string dir = VOSTRANE_PLOT_FIXTURES;
+  const struct {
+    const char* file;
+    const char* kind;
+    const char* options;
+    std::vector<int> points;
+  } cases[] = {
+      {"logmag.kur", "LogMagDiag", " --log", {1, 2, 5, 9}},
+      {"logmag.kur", "2", "", {1, 4, 9}},
+      {"logmag.kur", "SpecLogMag", "", {3, 8}},
+      {"eye.kur", "LinTimeDiag", " --eye 1e-9", {5, 15, 25, 35}},  // both traces at 0.5 T
+      {"plane.kur", "5", "", {1, 2, 3, 5, 7}},
+      {"plane.kur", "PlotPlaneDiag", "", {2, 4, 6}},
+  };
+  for (const auto& c : cases) {
+    const std::string png = kDir + "/" + c.kind + ".png";
+    std::string out;
+    const std::string args = dir + "/" + c.file + " --diagram " + c.kind + c.options;
+    ASSERT_EQ(RunPlot(args + " --png " + png, out), 0) << out;
+    // The same diagram beside it: kind, screen, curve and axis as the command sets them.
+    const DiagramKind* kind = std::isdigit(static_cast<unsigned char>(c.kind[0]))
+                                  ? DiagramKinds::Global().Find(std::atoi(c.kind))
+                                  : DiagramKinds::Global().Find(std::string_view(c.kind));
+    std::unique_ptr<Diagramm> same = kind->create(nullptr, 0, 0, 600, 450);
+    std::ifstream in(dir + "/" + c.file, std::ios::binary);
+    pf::Archive ar(in);
+    same->LoadCurve(ar);
+    if (std::string(c.options) == " --log") same->SetXAxisMode('E');
+    same->UpdateXAxis();
+    if (auto* eye = dynamic_cast<LinTimeDiag*>(same.get())) eye->SetEyeMode();
+    const DiagKurve* curve = same->GetCurrentCurve();
+    ASSERT_NE(curve, nullptr);
+
+    cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int i : c.points) {
+      const int px = same->MapX(curve->GetX(i), curve->GetY1(i));
+      const int py = same->MapY(curve->GetY1(i), curve->GetX(i));
+      uint32_t pixel = 0;
+      std::memcpy(&pixel, data + py * stride + px * 4, 4);
+      const unsigned r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+      // Red, up to the smoothing of a corner.
+      EXPECT_TRUE(r >= 0xC0 && g < 0x40 && b < 0x40)
+          << c.kind << " point " << i << " at " << px << ", " << py << ": " << std::hex << pixel;
+    }
+    cairo_surface_destroy(image);
   }
 }
 

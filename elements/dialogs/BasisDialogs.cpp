@@ -1,0 +1,48 @@
+#include "elements/dialogs/BasisDialogs.h"
+
+#include "editor/CVostraneDoc.h"
+#include "editor/NetSymbol.h"
+#include "pf/ui_services.h"
+#include "pf/view.h"
+
+std::vector<std::string> CollectSubstrates(pf::Window* view) {
+  std::vector<std::string> names;
+  auto* v = dynamic_cast<pf::View*>(view);
+  auto* doc = v != nullptr ? dynamic_cast<CVostraneDoc*>(v->GetDocument()) : nullptr;
+  if (doc == nullptr) return names;
+  doc->Symbols().ForEach([&](NetSymbol* s) {
+    if (s->GetClassKey() == "SUBSTRAT") names.emplace_back(s->GetElementName().ToCString());
+  });
+  return names;
+}
+
+void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name) {
+  combo.ClearList();
+  std::vector<std::string> names = CollectSubstrates(view);
+  for (std::string& entry : names) {
+    entry = CutToReadBuffer(entry);
+    combo.AddString(entry);
+  }
+  if (name == "NO_SUB") {
+    if (names.empty()) return;
+    combo.SetSelString(names.back());
+    name = names.back().c_str();
+  } else {
+    combo.SetSelString(name.ToCString());
+  }
+}
+
+bool CheckSubstrate(TComboBox& combo, pf::Window& owner, MyStrng& name) {
+  name = combo.GetSelString().c_str();
+  if (!name.IsEmpty()) return true;
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  owner.MessageBox("Zuerst ein Substrat definieren", "Fehler");
+  return false;
+}
+
+void TBasisDialog::SetupWindow() {
+  variableChecked = 0;
+  if (symbol == nullptr || symbol->settingD == 0) return;
+  if (variableBox) variableBox->Check();
+  variableChecked = 1;
+}

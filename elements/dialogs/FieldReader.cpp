@@ -1,0 +1,15 @@
+#include "elements/dialogs/FieldReader.h"
+
+#include "pf/ui_services.h"
+
+bool FieldReader::Refuse(const std::string& message, const char* caption, bool withBeep) {
+  if (withBeep) pf::TheUiServices().Beep(pf::BeepKind::Default);
+  owner.MessageBox(message, caption);
+  return false;
+}
+
+std::string WithoutLeadingBlanks(const MyStrng& text) {
+  const std::string s = text.ToCString();
+  const size_t first = s.find_first_not_of(" \t");
+  return first == std::string::npos ? std::string() : s.substr(first);
+}

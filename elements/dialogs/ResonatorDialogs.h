@@ -1,0 +1,49 @@
+#pragma once
+// The dialogs of the series and parallel resonant circuits and of the crystal. The values are
+// stored as typed; none may be 0 or negative, as the models divide by each.
+
+#include "elements/dialogs/TControl.h"
+#include "elements/dialogs/TDialog.h"
+#include "elements/lumped/QuarzSymbol.h"
+
+class TResonantCircuitDialog : public TDialog {
+ public:
+  struct Layout {
+    const char* templateName;
+    int f0, zk, q;
+    const char* qCaption;
+  };
+
+  void SetupWindow() override;
+  bool CanClose() override;
+
+ protected:
+  TResonantCircuitDialog(const Layout& layout, ResonantCircuitSymbol* symbol, pf::Window* parent);
+
+ private:
+  const Layout& layout;
+  ResonantCircuitSymbol* symbol;
+  TEdit f0, zk, q;
+};
+
+class TSrlcDialog : public TResonantCircuitDialog {
+ public:
+  TSrlcDialog(SrlcSymbol* symbol, pf::Window* parent);
+};
+
+class TPrlcDialog : public TResonantCircuitDialog {
+ public:
+  TPrlcDialog(PrlcSymbol* symbol, pf::Window* parent);
+};
+
+class TQuarzDialog : public TDialog {
+ public:
+  TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent);
+
+  void SetupWindow() override;
+  bool CanClose() override;
+
+ private:
+  QuarzSymbol* symbol;
+  TEdit fs, fd, zk, q;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// The resistor's and the capacitor's dialogs (templates 201 and 202): the value, and the SMD
+// flag with the part's length, which is read only while the flag is set. They beep before
+// every refusal.
+
+#include "elements/lumped/ResSymbol.h"
+#include "pf/dialog.h"
+
+class SmdPartDialog : public pf::Dialog {
+ public:
+  static constexpr int kSmdBox = 1117;
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  // The SMD box enables the length edit.
+  bool OnCommand(int id, pf::Notification code) override;
+
+ protected:
+  SmdPartDialog(int templateId, pf::Window* parent, int valueId, int lengthId)
+      : pf::Dialog(templateId, parent), valueId(valueId), lengthId(lengthId) {}
+
+  ZweiPolSymbol* part = nullptr;
+
+ private:
+  virtual MyStrng ValueText() const = 0;
+  virtual bool ReadValue(const std::string& text) = 0;
+  void EnableLength(bool enable);
+
+  int valueId;
+  int lengthId;
+};
+
+class ResDialog : public SmdPartDialog {
+ public:
+  static constexpr int kTemplateId = 201;
+  explicit ResDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1116, 1118) {}
+  void SetSymbol(ResSymbol* s) { part = symbol = s; }
+
+ private:
+  MyStrng ValueText() const override { return symbol->r; }
+  bool ReadValue(const std::string& text) override;
+
+  ResSymbol* symbol = nullptr;
+};
+
+class CCapDialog : public SmdPartDialog {
+ public:
+  static constexpr int kTemplateId = 202;
+  explicit CCapDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1119, 1120) {}
+  void SetSymbol(CapSymbol* s) { part = symbol = s; }
+
+ private:
+  MyStrng ValueText() const override { return symbol->c; }
+  bool ReadValue(const std::string& text) override;
+
+  CapSymbol* symbol = nullptr;
+};

@@ -1,0 +1,79 @@
+#include "elements/dialogs/UebertragerDialog.h"
+
+#include "elements/dialogs/FieldReader.h"
+#include "elements/dialogs/TDialog.h"
+#include "pf/dc.h"
+
+namespace {
+
+constexpr int kLs = 1028;
+constexpr int kCoupling = 1029;
+constexpr int kLp = 1030;
+constexpr int kN1 = 1031;
+constexpr int kN2 = 1032;
+constexpr const char* kBadTurns = "Windungszahl muss mindestens 1 sein";
+
+}  // namespace
+
+bool UebertragerDialog::OnInitDialog() {
+  pf::Dialog::OnInitDialog();
+  symbol->ComputeInductances();
+  SetDlgItemText(kLs, symbol->ls.ToCString());
+  SetDlgItemText(kLp, IndWert(symbol->lp).ToCString());
+  SetDlgItemText(kCoupling, symbol->k.ToCString());
+  SetDlgItemText(kN1, symbol->n1.ToCString());
+  SetDlgItemText(kN2, symbol->n2.ToCString());
+  if (symbol->kind == 'C') CheckDlgButton(kUnsymmetric, 1);
+  if (symbol->kind == 'S') CheckDlgButton(kSymmetric, 1);
+  return true;
+}
+
+void UebertragerDialog::OnOK() {
+  FieldReader reader(*this, true);
+  if (!reader.Read(GetDlgItemText(kLs), symbol->ls, "Fehler Ls:")) return;
+  FloatWert k;
+  if (!reader.Read(GetDlgItemText(kCoupling), k, "Fehler Kopplung:")) return;
+  const double coupling = k.Value(false);
+  if (coupling >= 1.0) {
+    reader.Refuse("Kopplung muss kleiner als 1 sein", "Fehler", false);
+    return;
+  }
+  // The self-inductances divide by k.
+  if (!(coupling > 0.0)) {
+    reader.Refuse("Kopplung muss größer als 0 sein", "Fehler", false);
+    return;
+  }
+  symbol->k = k;
+  if (!reader.Read(GetDlgItemText(kN1), symbol->n1, "Fehler N1:", FieldReader::Store::Typed,
+                   kBadTurns) ||
+      !reader.Read(GetDlgItemText(kN2), symbol->n2, "Fehler N2:", FieldReader::Store::Typed,
+                   kBadTurns)) {
+    return;
+  }
+  pf::Dialog::OnOK();
+}
+
+bool UebertragerDialog::OnCommand(int id, pf::Notification code) {
+  if ((id == kSymmetric || id == kUnsymmetric) && code == pf::Notification::Clicked) {
+    if (id == kSymmetric) {
+      symbol->SetSymmetricKind();
+    } else {
+      symbol->SetUnsymmetricKind();
+    }
+    symbol->UpdateGeometry();
+    if (pf::Window* picture = GetDlgItem(kPicture); picture != nullptr) picture->Invalidate();
+    return true;
+  }
+  return pf::Dialog::OnCommand(id, code);
+}
+
+void UebertragerDialog::OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) {
+  if (id != kPicture || !symbol->bitmap) return;
+  const pf::Bitmap& b = *symbol->bitmap;
+  dc.BitBlt(rect.left + (rect.Width() - b.Width()) / 2, rect.top + (rect.Height() - b.Height()) / 2,
+            b.Width(), b.Height(), b, 0, 0);
+}
+
+bool CplIndSymbol::EditDialog(pf::Window* parent) {
+  return RunElementDialog<UebertragerDialog>(*this, parent);
+}

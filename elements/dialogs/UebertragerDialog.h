@@ -1,0 +1,27 @@
+#pragma once
+// The transformer's dialog (template 147): series inductance, coupling and turns, the derived
+// parallel inductance for show, and the kind, which takes effect as soon as its radio button
+// is clicked, together with the picture of the kind.
+
+#include "elements/lumped/CplIndSymbol.h"
+#include "pf/dialog.h"
+
+class UebertragerDialog : public pf::Dialog {
+ public:
+  static constexpr int kTemplateId = 147;
+  static constexpr int kSymmetric = 1033;
+  static constexpr int kUnsymmetric = 1034;
+  static constexpr int kPicture = 1035;
+
+  UebertragerDialog(CplIndSymbol* symbol, pf::Window* parent)
+      : pf::Dialog(kTemplateId, parent), symbol(symbol) {}
+
+  bool OnInitDialog() override;
+  // Beeps before every refusal but the coupling's range.
+  void OnOK() override;
+  bool OnCommand(int id, pf::Notification code) override;
+  void OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) override;
+
+ private:
+  CplIndSymbol* symbol;
+};

@@ -1,0 +1,258 @@
+// Dialog templates of the lumped and semiconductor elements.
+
+#include "resources/Resources.h"
+
+namespace {
+
+using pf::ControlKind;
+using pf::ControlTemplate;
+using pf::DialogTemplate;
+
+constexpr unsigned kGroup = pf::kStyleGroup;
+constexpr unsigned kDefault = pf::kStyleDefault;
+
+constexpr ControlTemplate kOpAmp[] = {
+    {ControlKind::Static, -1, "Leerlaufvertsärkung", 6, 9, 70, 10},
+    {ControlKind::Edit, 1215, "", 78, 7, 40, 12},
+    {ControlKind::Static, -1, "in dB", 121, 9, 24, 10},
+    {ControlKind::Static, -1, "Eingangswiderstand", 6, 25, 70, 10},
+    {ControlKind::Edit, 1216, "", 78, 23, 50, 12},
+    {ControlKind::Static, -1, "Ausgangswiderstand", 6, 41, 70, 10},
+    {ControlKind::Edit, 1217, "", 78, 39, 50, 12},
+    {ControlKind::CheckBox, 1218, "Grenzfrequenz fg", 6, 59, 70, 10},
+    {ControlKind::Edit, 1220, "", 78, 57, 50, 12},
+    {ControlKind::CheckBox, 1219, "Time Delay Td", 6, 75, 70, 10},
+    {ControlKind::Edit, 1221, "", 78, 73, 50, 12},
+    {ControlKind::PushButton, 1, "&OK", 14, 106, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 86, 106, 50, 14},
+};
+
+constexpr ControlTemplate kVvg[] = {
+    {ControlKind::Static, -1, "Vertstärkung", 6, 9, 70, 10},
+    {ControlKind::Edit, 1215, "", 78, 7, 40, 12},
+    {ControlKind::Static, -1, "Eingangswiderstand", 6, 25, 70, 10},
+    {ControlKind::Edit, 1216, "", 78, 23, 50, 12},
+    {ControlKind::Static, -1, "Ausgangswiderstand", 6, 41, 70, 10},
+    {ControlKind::Edit, 1217, "", 78, 39, 50, 12},
+    {ControlKind::CheckBox, 1218, "Grenzfrequenz fg", 6, 59, 70, 10},
+    {ControlKind::Edit, 1220, "", 78, 57, 50, 12},
+    {ControlKind::CheckBox, 1219, "Time Delay Td", 6, 75, 70, 10},
+    {ControlKind::Edit, 1221, "", 78, 73, 50, 12},
+    {ControlKind::PushButton, 1, "&OK", 14, 106, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 86, 106, 50, 14},
+};
+
+constexpr ControlTemplate kVcg[] = {
+    {ControlKind::Static, -1, "Steilheit", 6, 9, 70, 10},
+    {ControlKind::Edit, 1222, "", 78, 7, 40, 12},
+    {ControlKind::Static, -1, "Eingangswiderstand", 6, 25, 70, 10},
+    {ControlKind::Edit, 1223, "", 78, 23, 50, 12},
+    {ControlKind::Static, -1, "Ausgangswiderstand", 6, 41, 70, 10},
+    {ControlKind::Edit, 1224, "", 78, 39, 50, 12},
+    {ControlKind::CheckBox, 1225, "Grenzfrequenz fg", 6, 59, 70, 10},
+    {ControlKind::Edit, 1227, "", 78, 57, 50, 12},
+    {ControlKind::CheckBox, 1226, "Time Delay Td", 6, 75, 70, 10},
+    {ControlKind::Edit, 1228, "", 78, 73, 50, 12},
+    {ControlKind::PushButton, 1, "&OK", 14, 106, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 86, 106, 50, 14},
+};
+
+constexpr ControlTemplate kCcg[] = {
+    {ControlKind::Static, -1, "Stromverstärkung", 6, 9, 70, 10},
+    {ControlKind::Edit, 1230, "", 78, 7, 40, 12},
+    {ControlKind::Static, -1, "Eingangswiderstand", 6, 25, 70, 10},
+    {ControlKind::Edit, 1231, "", 78, 23, 50, 12},
+    {ControlKind::Static, -1, "Ausgangswiderstand", 6, 41, 70, 10},
+    {ControlKind::Edit, 1232, "", 78, 39, 50, 12},
+    {ControlKind::CheckBox, 1233, "Grenzfrequenz fg", 6, 59, 70, 10},
+    {ControlKind::Edit, 1235, "", 78, 57, 50, 12},
+    {ControlKind::CheckBox, 1234, "Time Delay Td", 6, 75, 70, 10},
+    {ControlKind::Edit, 1236, "", 78, 73, 50, 12},
+    {ControlKind::PushButton, 1, "&OK", 14, 106, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 86, 106, 50, 14},
+};
+
+constexpr ControlTemplate kSrc[] = {
+    {ControlKind::Static, -1, "Resonanzfrequenz", 6, 10, 62, 10},
+    {ControlKind::Edit, 1290, "", 70, 8, 54, 12},
+    {ControlKind::Static, -1, "Kennwiderstand", 6, 28, 62, 10},
+    {ControlKind::Edit, 1291, "", 70, 26, 54, 12},
+    {ControlKind::Static, -1, "Güte", 6, 46, 62, 10},
+    {ControlKind::Edit, 1292, "", 70, 44, 54, 12},
+    {ControlKind::PushButton, 1, "&OK", 10, 86, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 70, 86, 50, 14},
+};
+
+constexpr ControlTemplate kPrc[] = {
+    {ControlKind::Static, -1, "Resonanzfrequenz", 6, 10, 62, 10},
+    {ControlKind::Edit, 1295, "", 70, 8, 54, 12},
+    {ControlKind::Static, -1, "Kennwiderstand", 6, 28, 62, 10},
+    {ControlKind::Edit, 1296, "", 70, 26, 54, 12},
+    {ControlKind::Static, -1, "Güte", 6, 46, 62, 10},
+    {ControlKind::Edit, 1297, "", 70, 44, 54, 12},
+    {ControlKind::PushButton, 1, "&OK", 10, 86, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 70, 86, 50, 14},
+};
+
+constexpr ControlTemplate kQuarz[] = {
+    {ControlKind::Static, -1, "Serienresonanz", 6, 8, 62, 10},
+    {ControlKind::Edit, 1300, "", 70, 6, 54, 12},
+    {ControlKind::Static, -1, "Abstand zur", 6, 24, 62, 10},
+    {ControlKind::Static, -1, "Parallelresonanz", 6, 32, 62, 10},
+    {ControlKind::Edit, 1301, "", 70, 27, 54, 12},
+    {ControlKind::Static, -1, "Kennwiderstand", 6, 48, 62, 10},
+    {ControlKind::Edit, 1302, "", 70, 46, 54, 12},
+    {ControlKind::Static, -1, "Güte", 6, 64, 62, 10},
+    {ControlKind::Edit, 1303, "", 70, 62, 54, 12},
+    {ControlKind::PushButton, 1, "&OK", 10, 88, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 70, 88, 50, 14},
+};
+
+constexpr ControlTemplate kInd[] = {
+    {ControlKind::Static, -1, "Induktivitätswert", 6, 8, 62, 10},
+    {ControlKind::Edit, 1210, "", 70, 6, 54, 12},
+    {ControlKind::CheckBox, 1211, "Ideale Induktivität", 6, 24, 100, 10},
+    {ControlKind::Static, -1, "Maximale Güte", 6, 42, 62, 10},
+    {ControlKind::Edit, 1213, "", 70, 40, 54, 12},
+    {ControlKind::Static, -1, "Parallelresonanz-", 6, 56, 62, 10},
+    {ControlKind::Static, -1, "frequenz", 6, 64, 62, 10},
+    {ControlKind::Edit, 1212, "", 70, 59, 54, 12},
+    {ControlKind::Static, -1, "Frequenz max.", 6, 78, 62, 10},
+    {ControlKind::Static, -1, "Güte", 6, 86, 62, 10},
+    {ControlKind::Edit, 1214, "", 70, 81, 54, 12},
+    {ControlKind::PushButton, 1, "&OK", 10, 108, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 70, 108, 50, 14},
+};
+
+constexpr ControlTemplate kRes[] = {
+    {ControlKind::Static, -1, "Widerstandswert", 10, 14, 62, 10},
+    {ControlKind::Edit, 1116, "", 75, 12, 60, 12},
+    {ControlKind::CheckBox, 1117, "SMD", 10, 36, 40, 10},
+    {ControlKind::Static, -1, "Länge", 10, 56, 62, 10},
+    {ControlKind::Edit, 1118, "", 75, 54, 60, 12},
+    {ControlKind::PushButton, 1, "OK", 20, 110, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "Abbrechen", 96, 110, 50, 14},
+};
+
+constexpr ControlTemplate kCap[] = {
+    {ControlKind::Static, -1, "Kapazitätswert", 10, 14, 62, 10},
+    {ControlKind::Edit, 1119, "", 75, 12, 60, 12},
+    {ControlKind::CheckBox, 1117, "SMD", 10, 36, 40, 10},
+    {ControlKind::Static, -1, "Länge", 10, 56, 62, 10},
+    {ControlKind::Edit, 1120, "", 75, 54, 60, 12},
+    {ControlKind::PushButton, 1, "OK", 20, 104, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "Abbrechen", 96, 104, 50, 14},
+};
+
+// The owner-drawn control shows the picture of the transformer's kind.
+constexpr ControlTemplate kUebertrager[] = {
+    {ControlKind::Static, -1, "Serieninduktivität", 8, 10, 76, 10},
+    {ControlKind::Edit, 1028, "", 88, 8, 60, 12},
+    {ControlKind::Static, -1, "Kopplung", 8, 28, 76, 10},
+    {ControlKind::Edit, 1029, "", 88, 26, 60, 12},
+    {ControlKind::Static, -1, "Parallelinduktivität", 8, 46, 76, 10},
+    {ControlKind::Edit, 1030, "", 88, 44, 60, 12, pf::kStyleReadOnly},
+    {ControlKind::Static, -1, "Windungsverhältnis", 8, 64, 76, 10},
+    {ControlKind::Edit, 1031, "", 88, 62, 26, 12},
+    {ControlKind::Static, -1, ":", 116, 64, 5, 10},
+    {ControlKind::Edit, 1032, "", 122, 62, 26, 12},
+    {ControlKind::GroupBox, -1, "Art", 8, 82, 140, 32},
+    {ControlKind::RadioButton, 1033, "symmetrisch", 16, 96, 58, 10, kGroup},
+    {ControlKind::RadioButton, 1034, "unysmmetrisch", 78, 96, 66, 10},
+    {ControlKind::OwnerDraw, 1035, "", 158, 8, 100, 106},
+    {ControlKind::PushButton, 1, "OK", 60, 124, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "Abbrechen", 156, 124, 50, 14},
+};
+
+constexpr ControlTemplate kFet[] = {
+    {ControlKind::Static, -1, "Name:", 8, 8, 24, 10},
+    {ControlKind::Edit, 1435, "", 34, 6, 60, 12},
+    {ControlKind::Static, -1, "Gain", 104, 8, 30, 10},
+    {ControlKind::Edit, 1416, "", 138, 6, 56, 12},
+    {ControlKind::CheckBox, 1404, "Cgs", 200, 8, 32, 10},
+    {ControlKind::Edit, 1405, "", 234, 6, 56, 12},
+    {ControlKind::CheckBox, 1417, "fg", 8, 30, 32, 10},
+    {ControlKind::Edit, 1418, "", 42, 28, 56, 12},
+    {ControlKind::CheckBox, 1419, "Td", 8, 46, 32, 10},
+    {ControlKind::Edit, 1420, "", 42, 44, 56, 12},
+    {ControlKind::CheckBox, 1431, "Cdg", 8, 62, 32, 10},
+    {ControlKind::Edit, 1432, "", 42, 60, 56, 12},
+    {ControlKind::CheckBox, 1423, "Cds", 8, 78, 32, 10},
+    {ControlKind::Edit, 1424, "", 42, 76, 56, 12},
+    {ControlKind::CheckBox, 1421, "Rds", 8, 94, 32, 10},
+    {ControlKind::Edit, 1422, "", 42, 92, 56, 12},
+    {ControlKind::CheckBox, 1406, "Rgs", 8, 110, 32, 10},
+    {ControlKind::Edit, 1407, "", 42, 108, 56, 12},
+    {ControlKind::CheckBox, 1402, "Rg", 104, 30, 32, 10},
+    {ControlKind::Edit, 1403, "", 138, 28, 56, 12},
+    {ControlKind::CheckBox, 1425, "Rd", 104, 46, 32, 10},
+    {ControlKind::Edit, 1426, "", 138, 44, 56, 12},
+    {ControlKind::CheckBox, 1410, "Rs", 104, 62, 32, 10},
+    {ControlKind::Edit, 1411, "", 138, 60, 56, 12},
+    {ControlKind::CheckBox, 1408, "Cge", 104, 78, 32, 10},
+    {ControlKind::Edit, 1409, "", 138, 76, 56, 12},
+    {ControlKind::CheckBox, 1414, "Cde", 104, 94, 32, 10},
+    {ControlKind::Edit, 1415, "", 138, 92, 56, 12},
+    {ControlKind::CheckBox, 1401, "Lg", 104, 110, 32, 10},
+    {ControlKind::Edit, 1400, "", 138, 108, 56, 12},
+    {ControlKind::CheckBox, 1427, "Ld", 200, 30, 32, 10},
+    {ControlKind::Edit, 1428, "", 234, 28, 56, 12},
+    {ControlKind::CheckBox, 1412, "Ls", 200, 46, 32, 10},
+    {ControlKind::Edit, 1413, "", 234, 44, 56, 12},
+    {ControlKind::CheckBox, 1433, "Cgde", 200, 62, 32, 10},
+    {ControlKind::Edit, 1434, "", 234, 60, 56, 12},
+    {ControlKind::CheckBox, 1429, "Rdg", 200, 78, 32, 10},
+    {ControlKind::Edit, 1430, "", 234, 76, 56, 12},
+    {ControlKind::PushButton, 1, "&OK", 80, 140, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "&Cancel", 164, 140, 50, 14},
+};
+
+// The pages of the bipolar transistor's sheet, which brings its own buttons.
+constexpr ControlTemplate kHParm[] = {
+    {ControlKind::Static, -1, "Name:", 10, 10, 40, 10},
+    {ControlKind::Edit, 1015, "", 60, 8, 80, 12},
+    {ControlKind::Static, -1, "H_11", 10, 28, 40, 10},
+    {ControlKind::Edit, 1010, "", 60, 26, 80, 12},
+    {ControlKind::Static, -1, "H_12", 10, 46, 40, 10},
+    {ControlKind::Edit, 1011, "", 60, 44, 80, 12},
+    {ControlKind::Static, -1, "H_21", 10, 64, 40, 10},
+    {ControlKind::Edit, 1013, "", 60, 62, 80, 12},
+    {ControlKind::Static, -1, "H_22", 10, 82, 40, 10},
+    {ControlKind::Edit, 1014, "", 60, 80, 80, 12},
+};
+
+constexpr ControlTemplate kYParm[] = {
+    {ControlKind::Static, -1, "G_11", 10, 10, 36, 10},
+    {ControlKind::Static, -1, "C_11", 52, 10, 36, 10},
+    {ControlKind::Static, -1, "G_21", 94, 10, 36, 10},
+    {ControlKind::Static, -1, "C_21", 136, 10, 36, 10},
+    {ControlKind::Edit, 1009, "", 10, 24, 36, 12},
+    {ControlKind::Edit, 1315, "", 52, 24, 36, 12},
+    {ControlKind::Edit, 101, "", 94, 24, 36, 12},
+    {ControlKind::Edit, 1012, "", 136, 24, 36, 12},
+    {ControlKind::Edit, 106, "", 10, 42, 36, 12},
+    {ControlKind::Edit, 1014, "", 52, 42, 36, 12},
+    {ControlKind::Edit, 1015, "", 94, 42, 36, 12},
+    {ControlKind::Edit, 1016, "", 136, 42, 36, 12},
+};
+
+constexpr DialogTemplate kDialogs[] = {
+    {0, "OPAMPDIALG", "Operationsverstärker", 150, 130, kOpAmp},
+    {0, "VVGDIALG", "Spannungsgesteuerte Spannungsquelle", 150, 130, kVvg},
+    {0, "VCGDIALG", "Spannungsgesteuerte Stromquelle", 150, 130, kVcg},
+    {0, "CCGDIALG", "Stromgesteuerte Stromquelle", 150, 130, kCcg},
+    {0, "SRCDIALG", "Serienresonanzkreis", 130, 110, kSrc},
+    {0, "PRCDIALG", "Parallelresonanzkreis", 130, 110, kPrc},
+    {0, "QUARZDIALG", "Schwingquarz", 130, 110, kQuarz},
+    {0, "INDDIALG", "Induktivität", 130, 130, kInd},
+    {201, nullptr, "Widerstand", 173, 135, kRes},
+    {202, nullptr, "Kapazität", 168, 129, kCap},
+    {147, nullptr, "Übertrager", 266, 146, kUebertrager},
+    {0, "FETDIALG", "Feldeffekttransistor", 294, 163, kFet},
+    {135, nullptr, "H-Parameter", 180, 100, kHParm},
+    {134, nullptr, "Y-Parameter", 180, 100, kYParm},
+};
+
+}  // namespace
+
+std::span<const DialogTemplate> ElementDialogs() { return kDialogs; }
