@@ -198,8 +198,11 @@ void CVostraneView::OnLButtonDown(unsigned, pf::Point client) {
     }
     moveMode = 1;
   } else if (selected->Contains(p)) {
+    // The grab is taken where the press was, however far the first move report lies from it.
     dragging = true;
     moveMode = 1;
+    referencePin = selected->GetPinPoint(0);
+    grabOffset = p - referencePin;
   } else {
     // The release then selects what lies under it, if anything.
     Deselect();
@@ -226,8 +229,6 @@ void CVostraneView::OnMouseMove(unsigned, pf::Point client) {
   }
   if (selected == nullptr || !dragging) return;
   if (firstMove) {
-    referencePin = selected->GetPinPoint(0);
-    grabOffset = p - referencePin;
     firstMove = false;
   } else {
     InvalidateLogical(Grown(outline, 1));
