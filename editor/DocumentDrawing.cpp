@@ -15,11 +15,17 @@ void OccupySymbolAreas(const CVostraneDoc& doc, GitPointGrid& grid) {
 }
 
 void DrawDocument(CVostraneDoc& doc, pf::Dc& dc, char mode) {
-  doc.RefreshPinMarks();
-  if (mode != 'P') {
-    auto grid = std::make_unique<GitPointGrid>();
-    OccupySymbolAreas(doc, *grid);
-    grid->Draw(&dc);
+  if (mode == 'P') {
+    DrawDocument(doc, dc, nullptr);
+    return;
   }
+  auto grid = std::make_unique<GitPointGrid>();
+  OccupySymbolAreas(doc, *grid);
+  DrawDocument(doc, dc, grid.get());
+}
+
+void DrawDocument(CVostraneDoc& doc, pf::Dc& dc, const GitPointGrid* grid) {
+  doc.RefreshPinMarks();
+  if (grid != nullptr) grid->Draw(&dc);
   doc.DrawAll(dc);
 }

@@ -18,3 +18,5 @@ void OccupySymbolAreas(const CVostraneDoc& doc, GitPointGrid& grid);
 
 // mode 'P' draws the symbols only; any other mode first the grid (with the symbols' areas).
 void DrawDocument(CVostraneDoc& doc, pf::Dc& dc, char mode);
+// The symbols over the given grid; without one the symbols only.
+void DrawDocument(CVostraneDoc& doc, pf::Dc& dc, const GitPointGrid* grid);

@@ -1,6 +1,7 @@
 #include "editor/RegisterSymbols.h"
 
 #include "editor/BipSymbol.h"
+#include "editor/ElementFactory.h"
 #include "editor/ExKnotenSymbol.h"
 #include "editor/FetSymbol.h"
 #include "editor/InpSymbol.h"
@@ -27,4 +28,12 @@ void RegisterFrameworkSymbols() {
   symbols.Register<OnePortSymbol>("ONEPORT");
   symbols.Register<FetSymbol>("FETTRANS");
   symbols.Register<BipSymbol>("BIPOLTRANS");
+  ElementFactory& elements = ElementFactory::Global();
+  elements.Register<InpSymbol>(2);
+  elements.Register<OutSymbol>(3);
+  elements.Register<OnePortSymbol>(14);
+  elements.Register<BipSymbol>(19);
+  elements.Register<FetSymbol>(20);
+  elements.Register<SubSymbol>(21);
+  elements.Register<ExKnotenSymbol>(36);
 }

@@ -1,5 +1,6 @@
 #include "elements/Register.h"
 
+#include "editor/ElementFactory.h"
 #include "editor/SymbolRegistry.h"
 #include "elements/dialogs/BipolarDialog.h"
 #include "elements/dialogs/TFetDialog.h"
@@ -37,4 +38,18 @@ void RegisterLumpedSymbols() {
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);
   NetSymbol::InstallDialog("FETTRANS", EditFetSymbol);
   NetSymbol::InstallDialog("BIPOLTRANS", EditBipSymbol);
+  ElementFactory& elements = ElementFactory::Global();
+  elements.Register<Verbindung>(0);
+  elements.Register<GndSymbol>(1);
+  elements.Register<ResSymbol>(4);
+  elements.Register<CapSymbol>(5);
+  elements.Register<IndSymbol>(6);
+  elements.Register<SrlcSymbol>(7);
+  elements.Register<PrlcSymbol>(8);
+  elements.Register<CplIndSymbol>(9);
+  elements.Register<QuarzSymbol>(10);
+  elements.Register<VvgSymbol>(11);
+  elements.Register<VcgSymbol>(12);
+  elements.Register<CcgSymbol>(13);
+  elements.Register<OpAmpSymbol>(17);
 }

@@ -1,7 +1,7 @@
 #include "resources/Resources.h"
 
 void RegisterResources() {
-  for (const auto table : {BasicsDialogs(), DiagramDialogs(), ElementDialogs()}) {
+  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

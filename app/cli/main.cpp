@@ -10,6 +10,7 @@
 #include "app/cli/DocumentOutput.h"
 #include "app/cli/Plot.h"
 #include "app/cli/Simulate.h"
+#include "app/cli/UiScript.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
@@ -72,6 +73,11 @@ void PrintUsage(std::FILE* out) {
       "                             write the picture as PNG or PDF, the PiCTeX file (width\n"
       "                             in mm, default 60; font size, default F) and with --data\n"
       "                             print the curve's data text\n"
+      "  ui-script SCRIPT           play the desktop program headless from SCRIPT, one\n"
+      "                             action a line (see the README): message boxes print\n"
+      "                             as 'CAPTION: TEXT', disabled commands as\n"
+      "                             'gesperrt: PATH'; exit 1 when errors were queued or a\n"
+      "                             dialog had no script, 2 for a bad script\n"
       "  --help                     show this text\n"
       "\n"
       "Exit status: 0 on success, 1 when errors were reported, 2 on bad usage.\n",
@@ -157,6 +163,10 @@ int main(int argc, char** argv) {
       std::strcmp(argv[1], "spice") == 0) {
     RegisterSymbols();
     return PrintSpiceNetlist(argv[2], argc == 4);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "ui-script") == 0) {
+    RegisterSymbols();
+    return RunUiScript(argv[2]);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();

@@ -17,7 +17,7 @@ class DialogTemplatesTest : public testing::Test {
 
 TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   size_t count = 0;
-  for (const auto table : {BasicsDialogs(), DiagramDialogs(), ElementDialogs()}) {
+  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs()}) {
     for (const pf::DialogTemplate& t : table) {
       EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
       EXPECT_TRUE(t.id != 0 || t.name != nullptr);
@@ -49,34 +49,6 @@ TEST_F(DialogTemplatesTest, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
       EXPECT_LE(c.x + c.cx, t->cx) << where;
       EXPECT_LE(c.y + c.cy, t->cy) << where;
     }
-  }
-}
-
-TEST_F(DialogTemplatesTest, ErrorMessageTemplate) {
-  const pf::DialogTemplate* t = DialogTemplates::Instance().Find(262);
-  ASSERT_NE(t, nullptr);
-  EXPECT_STREQ(t->caption, "Error Message");
-  EXPECT_EQ(t->cx, 186);
-  EXPECT_EQ(t->cy, 95);
-  const struct {
-    int id;
-    ControlKind kind;
-    const char* text;
-    int cx, cy;
-  } expected[] = {
-      {1, ControlKind::PushButton, "OK", 50, 14},
-      {2, ControlKind::PushButton, "Abbrechen", 50, 14},
-      {1223, ControlKind::Static, "Static", 129, 51},
-  };
-  ASSERT_EQ(t->controls.size(), std::size(expected));
-  for (const auto& e : expected) {
-    auto c = std::find_if(t->controls.begin(), t->controls.end(),
-                          [&](const pf::ControlTemplate& x) { return x.id == e.id; });
-    ASSERT_NE(c, t->controls.end()) << e.id;
-    EXPECT_EQ(c->kind, e.kind) << e.id;
-    EXPECT_STREQ(c->text, e.text) << e.id;
-    EXPECT_EQ(c->cx, e.cx) << e.id;
-    EXPECT_EQ(c->cy, e.cy) << e.id;
   }
 }
 

@@ -1,0 +1,430 @@
+#include "app/cli/UiScript.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/ErrorQueue.h"
+#include "editor/CVostraneApp.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/MainFrame.h"
+#include "editor/NetSymbol.h"
+#include "pf/cairo_dc.h"
+#include "pf/clipboard.h"
+#include "pf/controls.h"
+#include "pf/headless.h"
+#include "pf/profile.h"
+#include "pf/property_sheet.h"
+#include "resources/CommandIds.h"
+#include "resources/Resources.h"
+
+namespace {
+
+constexpr int kErrors = 1;
+constexpr int kBadScript = 2;
+// A script is typed by hand or written by a test: anything longer is not one.
+constexpr std::streamoff kMaxScriptBytes = 1 << 20;
+
+struct Line {
+  int number = 0;
+  std::vector<std::string> words;
+};
+
+// Words are separated by blanks; a word in double quotes may hold blanks; '#' outside quotes
+// starts a comment. False on an unterminated quote.
+bool SplitWords(const std::string& text, std::vector<std::string>& words) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+    } else if (c == '#') {
+      break;
+    } else if (c == '"') {
+      const size_t end = text.find('"', i + 1);
+      if (end == std::string::npos) return false;
+      words.push_back(text.substr(i + 1, end - i - 1));
+      i = end + 1;
+    } else {
+      size_t end = i;
+      while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != '\r') ++end;
+      words.push_back(text.substr(i, end - i));
+      i = end;
+    }
+  }
+  return true;
+}
+
+bool ParseInt(const std::string& word, long low, long high, int& value) {
+  errno = 0;
+  char* end = nullptr;
+  const long v = std::strtol(word.c_str(), &end, 10);
+  if (word.empty() || *end != '\0' || errno != 0 || v < low || v > high) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+// A window of the dialog or of its shown property page, as the dialog driver finds controls.
+pf::Window* FindControl(pf::Dialog& dialog, int id) {
+  if (pf::Window* w = dialog.GetDlgItem(id)) return w;
+  if (auto* sheet = dynamic_cast<pf::PropertySheet*>(&dialog)) {
+    if (pf::PropertyPage* page = sheet->GetActivePage()) return page->GetDlgItem(id);
+  }
+  return nullptr;
+}
+
+// "ID<TAB>TEXT" for every control, pages included.
+void ShowControls(const pf::Window& window) {
+  for (const pf::Window* child : window.Children()) {
+    if (dynamic_cast<const pf::PropertyPage*>(child) != nullptr) {
+      if (child->IsVisible()) ShowControls(*child);
+    } else if (child->GetDlgCtrlID() != 0) {
+      std::printf("%d\t%s\n", child->GetDlgCtrlID(), child->GetWindowText().c_str());
+    }
+  }
+}
+
+class Player {
+ public:
+  Player(pf::Headless& headless, CVostraneApp& app) : headless_(headless), app_(app) {}
+
+  // False on a bad script: why says what is wrong with the line at the index.
+  bool Run(const std::vector<Line>& lines, std::string& why, size_t& at) {
+    for (at = 0; at < lines.size(); ++at) {
+      if (!Play(lines, at, why)) return false;
+      PrintMessages();
+    }
+    return true;
+  }
+
+  // A file that could not be written.
+  bool Failed() const { return failed_; }
+
+  void PrintMessages() {
+    const auto& shown = headless_.Ui().Messages();
+    for (; printed_ < shown.size(); ++printed_) {
+      std::printf("%s: %s\n", shown[printed_].caption.c_str(), shown[printed_].text.c_str());
+    }
+  }
+
+ private:
+  using Action = std::function<void(pf::DialogDriver&)>;
+
+  CMainFrame& Frame() { return *app_.GetMainFrame(); }
+
+  CVostraneView* ActiveView() {
+    if (app_.GetMainFrame() == nullptr) return nullptr;
+    pf::MdiChildWnd* child = Frame().MdiGetActive();
+    return child != nullptr ? dynamic_cast<CVostraneView*>(child->GetActiveView()) : nullptr;
+  }
+
+  void Menu(const std::string& path) {
+    if (!headless_.MenuCommand(Frame(), path)) std::printf("gesperrt: %s\n", path.c_str());
+  }
+
+  bool Play(const std::vector<Line>& lines, size_t& at, std::string& why) {
+    const std::vector<std::string>& w = lines[at].words;
+    const std::string& verb = w[0];
+    const size_t args = w.size() - 1;
+    const auto wrongCount = [&why, &verb](const char* usage) {
+      why = "erwartet: " + verb + (*usage != '\0' ? " " : "") + usage;
+      return false;
+    };
+    if (app_.GetMainFrame() == nullptr && verb != "answer" && verb != "file" &&
+        verb != "dialog") {
+      why = "das Programm ist beendet";
+      return false;
+    }
+    if (verb == "new" || verb == "close") {
+      if (args != 0) return wrongCount("");
+      Menu(verb == "new" ? "&Datei/&Neu" : "&Datei/&Schließen");
+    } else if (verb == "open" || verb == "save") {
+      if (args != 1) return wrongCount("DATEI");
+      headless_.Ui().QueueFileAnswer(w[1]);
+      Menu(verb == "open" ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+    } else if (verb == "print") {
+      if (args != 1) return wrongCount("DATEI");
+      headless_.QueuePrintFile(w[1]);
+      Menu("&Datei/&Drucken...");
+    } else if (verb == "menu") {
+      if (args != 1) return wrongCount("\"PFAD\"");
+      if (!headless_.MenuItemState(Frame(), w[1])) {
+        why = "kein Menüpunkt " + w[1];
+        return false;
+      }
+      Menu(w[1]);
+    } else if (verb == "element") {
+      int type = 0;
+      if (args != 1 || !ParseInt(w[1], 0, kElementTypeCount - 1, type)) {
+        return wrongCount("N (0 bis 53)");
+      }
+      if (!headless_.Command(Frame(), kIdElementFirst + type)) {
+        std::printf("gesperrt: element %d\n", type);
+      }
+    } else if (verb == "drag" || verb == "click" || verb == "dclick") {
+      return Mouse(w, why);
+    } else if (verb == "key") {
+      return Key(w, why);
+    } else if (verb == "edit") {
+      if (args != 1) return wrongCount("NAME");
+      CVostraneView* view = ActiveView();
+      NetSymbol* symbol = view != nullptr ? view->GetDocument()->FindSymbolByName(MyStrng(w[1].c_str())) : nullptr;
+      if (symbol == nullptr) {
+        why = "kein Element " + w[1];
+        return false;
+      }
+      view->OpenSymbol(*symbol);
+      headless_.NoteMessage();
+    } else if (verb == "dialog") {
+      return Dialog(lines, at, why);
+    } else if (verb == "answer") {
+      static const std::pair<const char*, pf::MsgResult> kAnswers[] = {
+          {"Ok", pf::MsgResult::Ok},
+          {"Cancel", pf::MsgResult::Cancel},
+          {"Yes", pf::MsgResult::Yes},
+          {"No", pf::MsgResult::No}};
+      for (const auto& [name, answer] : kAnswers) {
+        if (args == 1 && w[1] == name) {
+          headless_.Ui().QueueAnswer(answer);
+          return true;
+        }
+      }
+      return wrongCount("Ok|Cancel|Yes|No");
+    } else if (verb == "file") {
+      if (args != 1) return wrongCount("PFAD");
+      headless_.Ui().QueueFileAnswer(w[1]);
+    } else if (verb == "advance") {
+      int ms = 0;
+      if (args != 1 || !ParseInt(w[1], 0, INT_MAX, ms)) return wrongCount("MS");
+      headless_.Advance(static_cast<unsigned>(ms));
+    } else if (verb == "idle") {
+      if (args != 0) return wrongCount("");
+      headless_.RunIdle();
+    } else if (verb == "clipboard" || verb == "png") {
+      if (args != 1) return wrongCount("DATEI");
+      if (!(verb == "png" ? WriteView(w[1]) : WriteClipboard(w[1]))) {
+        std::fprintf(stderr, "Datei konnte nicht geschrieben werden: %s\n", w[1].c_str());
+        failed_ = true;
+      }
+    } else {
+      why = "unbekannte Aktion " + verb;
+      return false;
+    }
+    return true;
+  }
+
+  bool Mouse(const std::vector<std::string>& w, std::string& why) {
+    const bool drag = w[0] == "drag";
+    const size_t count = drag ? 4 : 2;
+    int c[4] = {};
+    for (size_t i = 0; i < count; ++i) {
+      if (w.size() != count + 1 || !ParseInt(w[i + 1], -100000, 100000, c[i])) {
+        why = std::string("erwartet: ") + (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y");
+        return false;
+      }
+    }
+    CVostraneView* view = ActiveView();
+    if (view == nullptr) {
+      why = "keine Schaltung offen";
+      return false;
+    }
+    const pf::Point from = view->LogicalToClient(pf::Point{c[0], c[1]});
+    if (drag) {
+      const pf::Point to = view->LogicalToClient(pf::Point{c[2], c[3]});
+      headless_.MouseDown(*view, from, pf::kMkLButton);
+      headless_.MouseMove(*view, to, pf::kMkLButton);
+      headless_.MouseUp(*view, to);
+    } else {
+      headless_.Click(*view, from);
+      // The platform's double click: press, release, double-click press, release.
+      if (w[0] == "dclick") {
+        headless_.DoubleClick(*view, from);
+        headless_.MouseUp(*view, from);
+      }
+    }
+    return true;
+  }
+
+  bool Key(const std::vector<std::string>& w, std::string& why) {
+    static const struct {
+      const char* name;
+      int key;
+      unsigned modifiers;
+    } kKeys[] = {{"Delete", pf::kVkDelete, 0},
+                 {"Escape", pf::kVkEscape, 0},
+                 {"Return", pf::kVkReturn, 0},
+                 {"Ctrl+X", 'X', pf::kMkControl}};
+    for (const auto& k : kKeys) {
+      if (w.size() == 2 && w[1] == k.name) {
+        pf::Window* target = ActiveView();
+        headless_.KeyDown(target != nullptr ? *target : Frame(), k.key, k.modifiers);
+        return true;
+      }
+    }
+    why = "erwartet: key Delete|Escape|Return|Ctrl+X";
+    return false;
+  }
+
+  // The lines up to ok or cancel become the script of the next modal dialog of the template.
+  bool Dialog(const std::vector<Line>& lines, size_t& at, std::string& why) {
+    const std::vector<std::string>& head = lines[at].words;
+    if (head.size() != 2) {
+      why = "erwartet: dialog ID|NAME";
+      return false;
+    }
+    std::vector<Action> actions;
+    for (++at; at < lines.size(); ++at) {
+      const std::vector<std::string>& w = lines[at].words;
+      if (w[0] == "ok" || w[0] == "cancel") {
+        if (w.size() != 1) {
+          why = "erwartet: " + w[0];
+          return false;
+        }
+        const bool ok = w[0] == "ok";
+        Queue(head[1], [this, actions = std::move(actions), ok](pf::DialogDriver& d) {
+          for (const Action& a : actions) {
+            a(d);
+            PrintMessages();
+          }
+          ok ? d.Ok() : d.Cancel();
+        });
+        return true;
+      }
+      Action action;
+      if (!DialogAction(w, action, why)) return false;
+      actions.push_back(std::move(action));
+    }
+    --at;
+    why = "dialog ohne ok oder cancel";
+    return false;
+  }
+
+  void Queue(const std::string& label, pf::Headless::Script script) {
+    int id = 0;
+    if (ParseInt(label, 1, 0xFFFF, id)) {
+      headless_.ExpectDialog(id, std::move(script));
+    } else {
+      headless_.ExpectDialog(label, std::move(script));
+    }
+  }
+
+  bool DialogAction(const std::vector<std::string>& w, Action& action, std::string& why) {
+    const std::string& verb = w[0];
+    int id = 0;
+    const bool hasId = w.size() >= 2 && ParseInt(w[1], 0, 0xFFFF, id);
+    if (verb == "show" && w.size() == 1) {
+      action = [](pf::DialogDriver& d) { ShowControls(d.GetDialog()); };
+    } else if (verb == "click" && hasId && w.size() == 2) {
+      action = [id](pf::DialogDriver& d) { d.Click(id); };
+    } else if (verb == "set" && hasId && w.size() == 3) {
+      action = [id, text = w[2]](pf::DialogDriver& d) { d.Type(id, text); };
+    } else if (verb == "select" && hasId && w.size() == 3) {
+      action = [id, text = w[2]](pf::DialogDriver& d) { d.Select(id, text); };
+    } else if (verb == "spin" && hasId && w.size() == 3 && (w[2] == "up" || w[2] == "down")) {
+      action = [id, up = w[2] == "up"](pf::DialogDriver& d) { d.Spin(id, up); };
+    } else if (verb == "check" && hasId && w.size() == 3 && (w[2] == "0" || w[2] == "1")) {
+      action = [this, id, on = w[2] == "1"](pf::DialogDriver& d) {
+        auto* button = dynamic_cast<pf::Button*>(FindControl(d.GetDialog(), id));
+        if (button == nullptr || (button->GetCheck() != 0) != on) d.Click(id);
+        if (button != nullptr && (button->GetCheck() != 0) != on) {
+          headless_.Fail("Kontrollkästchen " + std::to_string(id) + " nicht umgeschaltet");
+        }
+      };
+    } else if (verb == "page" && w.size() == 2 && ParseInt(w[1], 0, 100, id)) {
+      action = [id](pf::DialogDriver& d) { d.SelectPage(id); };
+    } else {
+      why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
+            "spin ID up|down, page N, show, ok oder cancel";
+      return false;
+    }
+    return true;
+  }
+
+  bool WriteView(const std::string& path) {
+    pf::Window* view = ActiveView();
+    return headless_.WritePng(view != nullptr ? *view : static_cast<pf::Window&>(Frame()), path);
+  }
+
+  static bool WriteClipboard(const std::string& path) {
+    const pf::Clipboard& clipboard = pf::TheClipboard();
+    if (const std::optional<std::string> text = clipboard.GetText()) {
+      std::ofstream out(path, std::ios::binary);
+      out << *text;
+      return static_cast<bool>(out.flush());
+    }
+    const std::optional<pf::Bitmap> bitmap = clipboard.GetBitmap();
+    if (!bitmap) return false;
+    std::unique_ptr<pf::CairoDc> dc = pf::CairoDc::CreateImage(bitmap->Width(), bitmap->Height());
+    return dc && dc->BitBlt(0, 0, bitmap->Width(), bitmap->Height(), *bitmap, 0, 0) &&
+           dc->WritePng(path);
+  }
+
+ private:
+  pf::Headless& headless_;
+  CVostraneApp& app_;
+  size_t printed_ = 0;
+  bool failed_ = false;
+};
+
+// The script's lines with words; false (with the line and reason) when it cannot be read.
+bool ReadScript(const char* path, std::vector<Line>& lines) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in || in.tellg() > kMaxScriptBytes) {
+    std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
+    return false;
+  }
+  in.seekg(0);
+  std::string text;
+  for (int number = 1; std::getline(in, text); ++number) {
+    Line line{number, {}};
+    if (!SplitWords(text, line.words)) {
+      std::fprintf(stderr, "%s:%d: Anführungszeichen nicht geschlossen\n", path, number);
+      return false;
+    }
+    if (!line.words.empty()) lines.push_back(std::move(line));
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunUiScript(const char* path) {
+  std::vector<Line> lines;
+  if (!ReadScript(path, lines)) return kBadScript;
+  RegisterResources();
+  pf::Headless headless;
+  bool failed = false;
+  headless.SetFailureHandler([&failed](const std::string& m) {
+    std::fprintf(stderr, "%s\n", m.c_str());
+    failed = true;
+  });
+  // The settings of a played program stay in memory.
+  CVostraneApp app({}, [] { return std::make_unique<pf::MemoryProfile>(); });
+  if (!app.InitInstance()) {
+    ReportQueue();
+    return kErrors;
+  }
+  Player player(headless, app);
+  std::string why;
+  size_t at = 0;
+  const bool played = player.Run(lines, why, at);
+  player.PrintMessages();
+  if (!played) {
+    std::fprintf(stderr, "%s:%d: %s\n", path, lines[at].number, why.c_str());
+    return kBadScript;
+  }
+  if (headless.PendingScripts() > 0) {
+    std::fprintf(stderr, "%d Dialogskript(e) nicht benutzt\n", headless.PendingScripts());
+    failed = true;
+  }
+  std::fflush(stdout);
+  return (ReportQueue() != 0 || failed || player.Failed()) ? kErrors : 0;
+}

@@ -1,0 +1,25 @@
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with a copy of the LC low-pass circuit),
+# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved;
+# the output must match EXPECT and must not match REJECT.
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH})
+file(COPY ${ROOT}/examples/lc_lowpass.vqe DESTINATION ${SCRATCH})
+if(NOT DEFINED EXIT)
+  set(EXIT 0)
+endif()
+execute_process(COMMAND ${CLI} ui-script ${SCRIPT} WORKING_DIRECTORY ${SCRATCH}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL EXIT)
+  message(FATAL_ERROR "exit ${status}, expected ${EXIT}:\n${out}${err}")
+endif()
+if(EXISTS ${SCRATCH}/out.vqe)
+  execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist)
+  string(APPEND out "${netlist}")
+endif()
+string(APPEND out "${err}")
+if(NOT out MATCHES "${EXPECT}")
+  message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}")
+endif()
+if(DEFINED REJECT AND out MATCHES "${REJECT}")
+  message(FATAL_ERROR "output matches '${REJECT}':\n${out}")
+endif()

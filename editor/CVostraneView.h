@@ -1,0 +1,124 @@
+#pragma once
+// The schematic view of a circuit: the placement grid and the document's symbols. A drag from a
+// free grid point places the chosen element, a click selects a symbol, a second click opens its
+// dialog, a drag moves it and Entf deletes it. New symbols start with the values last given to a
+// symbol of their class (prototypes). The view also runs the program's timer, which advances
+// analyses and closes the splash and error windows.
+
+#include <memory>
+#include <vector>
+
+#include "basics/GitPointGrid.h"
+#include "basics/LineFile.h"
+#include "basics/List.h"
+#include "basics/Point.h"
+#include "pf/gdi.h"
+#include "pf/view.h"
+
+class BusyDialog;
+class CVostraneDoc;
+class NetSymbol;
+class SubSymbol;
+
+class CVostraneView : public pf::ScrollView {
+ public:
+  static constexpr int kTimerId = 101;
+  static constexpr unsigned kTimerPeriodMs = 500;
+  // The splash closes at the tick after this many.
+  static constexpr int kSplashTicks = 3;
+  static constexpr int kGridSpacing = GitPointGrid::kSpacing;
+  // Wires and grounds need one grid step of drag, every other element two.
+  static constexpr int kShortClickMode = 1;
+  static constexpr int kLongClickMode = 2;
+
+  // Maps the element, delete and cut commands.
+  CVostraneView();
+  ~CVostraneView() override;
+
+  CVostraneDoc* GetDocument() const;
+
+  void OnInitialUpdate() override;
+  void OnDraw(pf::Dc& dc) override;
+  void OnActivateView(bool activate, pf::View* activated, pf::View* deactivated) override;
+  bool OnPreparePrinting(pf::PrintInfo& info) override;
+  void OnPrint(pf::Dc& dc, pf::PrintInfo& info) override;
+
+  // The element that the next drag places, and the drag it needs.
+  int GetElementType() const { return elementType; }
+  void SetElementType(int type);
+  int GetClickMode() const { return clickMode; }
+
+  NetSymbol* GetSelected() const { return selected; }
+  const GitPointGrid& GetGrid() const { return grid; }
+
+  // The chosen element's symbol from band start to band end; null (after the message) for a
+  // type that has no symbol.
+  std::unique_ptr<NetSymbol> CreateSymbol(const Point& start, const Point& end) const;
+  // The new symbol takes the parameters of its class's prototype, if there is one.
+  void ApplyPrototype(NetSymbol& symbol) const;
+  // The symbol's parameters become its class's prototype.
+  void StorePrototype(const NetSymbol& symbol);
+  // A symbol that came into the document without a gesture (synthesis) takes its grid area.
+  void OccupySymbol(const NetSymbol& symbol);
+  // Empties the document's list without deleting the symbols (synthesis takes them over).
+  void ClearDocumentList();
+
+  // The symbol's parameter dialog, as a second click on it opens it.
+  void OpenSymbol(NetSymbol& symbol);
+  // Does nothing without a selection or while an analysis runs.
+  void DeleteSelection();
+
+ protected:
+  void OnLButtonDown(unsigned flags, pf::Point p) override;
+  void OnMouseMove(unsigned flags, pf::Point p) override;
+  void OnLButtonUp(unsigned flags, pf::Point p) override;
+  void OnKeyDown(int key, unsigned modifiers) override;
+  void OnTimer(int id) override;
+
+ private:
+  // The band is drawn dotted from start to end; its redraw area is its box grown by 3.
+  pf::Rect BandArea() const;
+  void InvalidateLogical(const pf::Rect& r);
+  void Deselect();
+  void PlaceSymbol(std::unique_ptr<NetSymbol> symbol);
+  void FinishMove();
+  void Occupy(const NetSymbol& symbol);
+
+  GitPointGrid grid;
+  int elementType = 0;
+  int clickMode = kShortClickMode;
+  int pressed = 0;
+  int moveMode = 0;  // 0: rubber band for a new element, 1: select and move
+  char drawMode = 'S';
+  NetSymbol* selected = nullptr;
+
+  // A move: the outline follows the mouse on the grid.
+  pf::Rect outline;
+  bool outlineVisible = false;
+  bool dragging = false;
+  bool firstMove = true;
+  Point moveOffset;
+  Point grabOffset;
+  Point referencePin;
+
+  // The rubber band of a new element.
+  Point bandStart;
+  Point bandEnd;
+  bool bandVisible = false;
+  pf::Pen dottedPen{pf::PenStyle::Dot, 1, pf::Rgb(7, 0, 0)};
+
+  // Analysis runs and the program's timer.
+  int busy = 0;
+  std::unique_ptr<BusyDialog> busyDialog;
+  int timerHandle = 0;
+  int splashTicks = 0;
+
+  // Exports: the substrates that element dialogs offer, the LaTeX copy.
+  List<SubSymbol*> substrates;
+  LineFile latexLines;
+
+  // At most one per class key.
+  std::vector<std::unique_ptr<NetSymbol>> prototypes;
+  // Set after every dialog; instrument windows hide on deactivation while it is set.
+  int instrumentRefresh = 1;
+};

@@ -1,0 +1,66 @@
+#include "editor/MainFrame.h"
+
+#include "pf/app.h"
+#include "pf/command_ids.h"
+#include "pf/ui_services.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+constexpr int kToolBarResource = 128;
+constexpr int kElementBarResource = 130;
+// The element bar breaks after this button, so it shows two rows.
+constexpr int kElementBarWrapIndex = 35;
+
+}  // namespace
+
+CMainFrame::CMainFrame() {
+  MapBarToggle(pf::kIdViewToolBar, [this] { return toolBar_; });
+  MapBarToggle(pf::kIdViewStatusBar, [this] { return GetStatusBar(); });
+  // The element bar can only be brought back; the entry is there while the bar is hidden.
+  MapCommand(kIdViewElementBar, [this] {
+    if (elementBar_ != nullptr) ShowControlBar(*elementBar_, true);
+  });
+  MapUpdate(kIdViewElementBar, [this](pf::CmdUI& ui) {
+    ui.Enable(elementBar_ != nullptr && !elementBar_->IsVisible());
+  });
+}
+
+void CMainFrame::MapBarToggle(int id, std::function<pf::Window*()> bar) {
+  MapCommand(id, [this, bar] {
+    if (pf::Window* w = bar()) ShowControlBar(*w, !w->IsVisible());
+  });
+  MapUpdate(id, [bar](pf::CmdUI& ui) {
+    pf::Window* w = bar();
+    ui.Enable(w != nullptr);
+    ui.SetCheck(w != nullptr && w->IsVisible() ? 1 : 0);
+  });
+}
+
+bool CMainFrame::LoadFrame(int resourceId) {
+  const pf::Size screen = pf::TheUiServices().ScreenSize();
+  if (!CreateTopLevel(nullptr, {0, 0, screen.cx, screen.cy})) return false;
+  if (!LoadMenu(resourceId) || !CreateBars()) {
+    DestroyWindow();
+    return false;
+  }
+  return true;
+}
+
+bool CMainFrame::CreateBars() {
+  toolBar_ = LoadToolBar(pf::kIdViewToolBar, kToolBarResource);
+  elementBar_ = LoadToolBar(kIdViewElementBar, kElementBarResource);
+  if (toolBar_ == nullptr || elementBar_ == nullptr) return false;
+  const int count = static_cast<int>(elementBar_->Buttons().size());
+  for (int i = 0; i < count; ++i) {
+    elementBar_->SetButtonStyle(i, pf::ToolStyle::CheckGroup, i == kElementBarWrapIndex);
+  }
+  AddStatusBar();
+  return true;
+}
+
+void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
+  pf::App* app = pf::App::Current();
+  if (app == nullptr) return;
+  for (const std::string& path : paths) app->OpenDocumentFile(path);
+}
