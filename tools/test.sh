@@ -2,12 +2,13 @@
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
 # transistor and source models, the lines, and the diode's DC sweep; after the
-# asan preset a short libFuzzer run of the netlist reader over its corpus (clang++, build/fuzz).
+# asan preset short libFuzzer runs of the netlist reader, the circuit file loader and the curve
+# file over their corpora (clang++, build/fuzz).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
-#        FUZZ_SECONDS=N sets the length of the fuzz run (default 30, 0 skips it).
+#        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,17 +34,23 @@ for preset in "${presets[@]}"; do
   fi
 done
 
-# The fuzz run keeps what it finds in build/fuzz/corpus; the committed corpus stays as it is.
+# The fuzz runs keep what they find in build/fuzz/corpus*; the committed corpora stay as they are.
 fuzz_seconds=${FUZZ_SECONDS:-30}
 if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
-  echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   command -v clang++ >/dev/null || { echo "clang++ missing: run tools/install-deps.sh" >&2; exit 1; }
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
-  cmake --build build/fuzz --target netlist_fuzzer -j "$jobs"
-  mkdir -p build/fuzz/corpus
+  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer -j "$jobs"
+  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves
+  echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
+  echo "== fuzz: circuit file loader for ${fuzz_seconds}s"
+  build/fuzz/fuzz/document_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus
+  echo "== fuzz: curve file for ${fuzz_seconds}s"
+  build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves
 fi
 
 # Reference values from peers, when the peers are installed.

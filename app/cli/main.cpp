@@ -6,8 +6,10 @@
 #include <cstring>
 #include <string>
 
+#include "app/cli/DocumentOutput.h"
 #include "app/cli/Simulate.h"
 #include "basics/Register.h"
+#include "editor/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
@@ -33,6 +35,11 @@ void PrintUsage(std::FILE* out) {
       "                             '* NAME: Arbeitspunkte' and '* Quelle/V<TAB>U1/V<TAB>I1/A...'\n"
       "                             and then one row per supply step: the supply voltage and\n"
       "                             each diode's voltage and current, tab-separated, as %.6e\n"
+      "  render FILE.vqe OUT.png    draw the circuit FILE as its view shows it: the grid\n"
+      "                             with its free points and the symbols, as a PNG image of\n"
+      "                             1255 x 1255 pixels\n"
+      "  print FILE.vqe OUT.pdf     print the circuit FILE as its view prints it: the symbols\n"
+      "                             three times larger on one A4 page of a 600-dpi printer\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
       "  --help                     show this text\n"
@@ -67,6 +74,12 @@ int RenderDialog(const char* key, const char* path) {
   return headless.Failures().empty() ? 0 : kErrors;
 }
 
+// The classes that a circuit file may hold.
+void RegisterSymbols() {
+  RegisterBasicsClasses();
+  RegisterEditorClasses();
+}
+
 // The kind letter of "--kind K", '\0' for none; false on anything else.
 bool ParseKind(int argc, char** argv, char& kind) {
   kind = '\0';
@@ -90,6 +103,10 @@ int main(int argc, char** argv) {
   char kind = '\0';
   if (argc >= 3 && std::strcmp(argv[1], "simulate") == 0 && ParseKind(argc, argv, kind)) {
     return Simulate(argv[2], kind);
+  }
+  if (argc == 4 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0)) {
+    RegisterSymbols();
+    return argv[1][0] == 'r' ? RenderDocument(argv[2], argv[3]) : PrintDocument(argv[2], argv[3]);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();

@@ -34,7 +34,7 @@ TEST(GitPointGrid, FreePointsWithinTolerance) {
   for (auto [at, free] : {std::pair<XY, bool>{{0, 25}, false},  // the top row and left column
                           {{25, 25}, true}, {{55, 55}, true},
                           {{56, 50}, false}, {{50, 44}, false}, {{1230, 1230}, true},
-                          {{1231, 1225}, false}, {{1250, 1250}, false}, {{-25, -25}, false},
+                          {{1231, 1225}, false}, {{-25, -25}, false},
                           {{INT32_MIN, INT32_MAX}, false}})
     EXPECT_EQ(grid.IsFreeAt(At(at)), free) << at.x << "," << at.y;
 }

@@ -65,7 +65,6 @@ TEST_F(LineFileOnDisk, ReadTrimsAndDropsEmptyLines) {
       {"  a  \n\n\tb\nc", {"a", "b", "c"}},
       {"a\r\nb \r\n\r\n", {"a", "b"}},
       {" \n\t\n  \t \n", {}},
-      {"", {}},
       {"a\t\n", {"a\t"}},
       {std::string("a\0b\nc", 5), {"a", "c"}},
       {longLine + "\nnext\n", {longLine.substr(0, LineFile::kMaxLineLength), "next"}},
@@ -131,7 +130,6 @@ TEST(LineFile, ClipboardText) {
     Make(c.lines).CopyToClipboardLimited(window, c.limit);
     EXPECT_EQ(pf::TheClipboard().GetText(), c.expected + '\0') << c.limit;
   }
-  EXPECT_EQ(Make({}).GetTextSize(), 1);
   LineFile file = Make({"ab", "c"});
   EXPECT_EQ(file.GetTextSize(), 8);
   file.CopyToClipboard(window);

@@ -8,7 +8,6 @@
 #include <sstream>
 #include <string>
 
-#include "basics/RgbColor.h"
 #include "pf/archive.h"
 
 namespace {
@@ -85,9 +84,6 @@ TEST(Point, ArchiveFormIsTwoInt32WithoutTheFlag) {
   EXPECT_TRUE(IsAt(l, {25, -1}));
   EXPECT_EQ(g, Point(50, 75));
   EXPECT_THROW(l.Serialize(ar), pf::ArchiveError);
-  for (const pf::RuntimeClass* cls :
-       {PF_RUNTIME_CLASS(Point), PF_RUNTIME_CLASS(LPoint), PF_RUNTIME_CLASS(RgbColor)})
-    EXPECT_NE(pf::ClassRegistry::Instance().Create(cls->name), nullptr) << cls->name;
 }
 
 TEST(Point, TextStreamForm) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -135,19 +134,6 @@ TEST_F(VektorTest, ArchiveFormsAreCountThenDoubles) {
     pf::Archive a1(in1), a2(in2);
     EXPECT_THROW(r.Serialize(a1), pf::ArchiveError);
     EXPECT_THROW(c.Serialize(a2), pf::ArchiveError);
-  }
-}
-
-TEST(VektorHooks, DefaultHooksWriteTheClassPrefix) {
-  for (auto [hook, expected] :
-       {std::pair<NumErrorHook, const char*>{VektorErrorHook, "Vektor Fehler: ungültiger Index\n"},
-        {RMatrixErrorHook, "RMatrix Fehler: ungültiger Index\n"},
-        {CMatrixErrorHook, "CMatrix Fehler: ungültiger Index\n"}}) {
-    std::ostringstream captured;
-    std::streambuf* old = std::cout.rdbuf(captured.rdbuf());
-    hook("ungültiger Index");
-    std::cout.rdbuf(old);
-    EXPECT_EQ(captured.str(), expected);
   }
 }
 

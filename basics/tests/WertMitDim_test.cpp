@@ -42,9 +42,8 @@ TEST(WertMitDim, ValidTextsGiveTheSinglePrecisionProductAndSpiceForm) {
       {Q::Capacitance, "100nF", 9.9999994e-08f, "100N"},  // not 1e-7: both factors are floats
       {Q::Resistance, "5fohm", 5e-15f, "5F"}, {Q::Frequency, "1THz", 1e12f, "1T"},
       {Q::Length, "10mm", 0.010000001f, "10m"}, {Q::Length, "10m ", 10.0f, "10"},
-      {Q::Voltage, "-5V", -5.0f, "-5"}, {Q::Conductance, "1Mho", 1.0f, "1"},
       {Q::Conductance, "1MMho", 1e6f, "1MEG"}, {Q::Inductance, "2.2uH", 2.2000002e-06f, "2.2U"},
-      {Q::Time, "1.5kSec", 1500.0f, "1.5K"}, {Q::BitRate, "64kBit/s", 64000.0f, "64K"},
+      {Q::BitRate, "64kBit/s", 64000.0f, "64K"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -63,7 +62,6 @@ TEST(WertMitDim, InvalidTextsQueueOneMessageAndReadAsOne) {
   } cases[] = {
       {Q::Resistance, "4.7 kohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, "+4.7kohm", "Zuviele Vor- bzw. Nachkommastellen"},
-      {Q::Resistance, "12345678901ohm", "Zuviele Vor- bzw. Nachkommastellen"},
       {Q::Resistance, "1e3ohm", "Nicht erlaubter Buchstabe: e"},
       {Q::Resistance, "4.7kOhm", "RES: Unbekannte Dimension"},
       {Q::Frequency, "10Hz ", "Nicht erlaubter Buchstabe: H"},

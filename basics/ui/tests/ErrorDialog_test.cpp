@@ -86,19 +86,4 @@ TEST_F(ErrorDialogTest, OkAndAbbrechenCloseAndTheNextTickEmptiesTheQueue) {
   }
 }
 
-TEST_F(ErrorDialogTest, ErrorWindowRendersItsMessage) {
-  app.ReportError("Sichtbar");
-  headless.RunIdle();
-  headless.Advance(500);
-  ASSERT_NE(app.GetErrorDialog(), nullptr);
-  const auto image = headless.Render(*app.GetErrorDialog());
-  ASSERT_NE(image, nullptr);
-  // Some dark text pixels inside the message area, which starts at (42, 16).
-  int dark = 0;
-  for (int y = 16; y < 40; ++y) {
-    for (int x = 42; x < 120; ++x) dark += pf::RedOf(image->GetPixel(x, y)) < 100 ? 1 : 0;
-  }
-  EXPECT_GT(dark, 20);
-}
-
 }  // namespace

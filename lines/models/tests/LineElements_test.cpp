@@ -48,28 +48,22 @@ TEST(LineElements, LinesThatCannotBeModelledAreRefusedWithAMessage) {
       {"TAP 1 2 W1=1mm W2=3mm P=10mm WLIN FLAT", "FLAT: H muß > 0 sein"},
       {"CST 3 A=360 WI=0.5mm RL=3mm S1", "A muß zwischen 0 und 360 Grad liegen"},
       {"TKOX 1 2 GD=1.3mm KD=1.3mm P=1m ER=2.3 TD=0 Silber", "KD muß kleiner als GD sein"},
-      {"STEP 1 2 W1=1mm W2=2mm MO=1 S9", "Substrat nicht vorhanden"},
       {"STEP 1 2 W1=1mm W2=2mm MO=3 S1", "MO muß 0, 1 oder 2 sein"},
       {"STEP 1 2 W1=1mm W2=2mm MO=-1 S1", "Ist keine Zahl"},
       {"STEP 1 2 W1=1mm W2=0mm MO=1 S1", "Streifenbreite muß größer 0 sein"},
-      {"STEP 1 2 W1=WX W2=2mm MO=1 S1", "WX Label nicht gefunden"},
       {"STEP 1 2 W1=1mm MO=1 S1", "1mm MO=1 S1 W2 fehlt "},
       {"STEP 1 2 W1=1mm W2=2mm MO=1 FLAT", "Substrat: H muß größer 0 und ER mindestens 1 sein"},
       // A DATA entry that is no substrate passes the check and fails the binding.
       {"STEP 1 2 W1=1mm W2=2mm MO=1 WV", "Substrat nicht vorhanden"},
-      {"STEP 1 0 2 3 W1=1mm W2=2mm MO=1 S1", "Dreipole haben gleichen Bezugspunkt"},
       // Without a form word the check takes the key W1 for it.
       {"BEND 1 2 W1=1mm W2=1mm S1", "=1mm W2=1mm S1 W1 fehlt "},
       {"BEND 1 2 CUT W1=0mm W2=1mm S1", "Streifenbreite muß größer 0 sein"},
-      {"TEE 1 2 3 W1=1mm W2=1mm W3=x S1", "x Label nicht gefunden"},
       {"TEE 1 2 3 W1=1mm W2=1mm S1", "1mm S1 W3 fehlt "},
       {"MSTSL 1 2 3 M=1mm S=0.2mm K=0.99 KNR S9", "Substrat not found"},
-      {"MSTSL 1 2 3 M=1mm S=0.2mm K=x9 KNR S1", "x9 Label nicht gefunden"},
       {"SLTL 1 2 Approx W=0.1mm 5mm S1", "0.1mm 5mm S1 P fehlt "},
       {"SLTL 1 2 Approx W=-0.1mm P=5mm S1", ""},
       {"SLTS 1 Approx W=0.1mm P=5mm OPEN T1", "Substrat not found"},
       {"CPLL 1 2 W=1mm 0.5mm P=10mm RT", "1mm 0.5mm P=10mm RT S fehlt "},
-      {"CPLL 1 2 W=1mm S=GX P=10mm RT", "GX Label nicht gefunden"},
   };
   for (const auto& [line, message] : cases) EXPECT_TRUE(bench.Refuses({line}, message)) << line;
   // The open stub's end extension keeps a stub of length 0 a line.
@@ -122,7 +116,6 @@ TEST(LineElements, FiniteReciprocalAndPassiveFromZeroFrequency) {
       {"TAP 1 2 W1=0.3mm W2=2mm P=17mm WEXP S1", true, {0, 1}},
       {"TAP 1 2 W1=0.3mm W2=2mm P=17mm WCOS LOSSY", false, {0, 1}},
       {"BEND 1 2 NCUT W1=0.6mm W2=0.6mm S1", true, {0, 1}},
-      {"BEND 1 2 OPT W1=0.6mm W2=0.6mm S1", true, {0, 1}},
       {"STEP 1 2 W1=0.6mm W2=2mm MO=0 S1", false, {0, 1}},
       {"STEP 1 2 W1=2mm W2=0.6mm MO=1 S1", false, {0, 1}},
       {"STEP 1 2 W1=0.6mm W2=2mm MO=2 S1", false, {0, 1}},
@@ -137,7 +130,6 @@ TEST(LineElements, FiniteReciprocalAndPassiveFromZeroFrequency) {
       {"CPLS 1 W=1mm S=0.5mm P=10mm OPEN RT", false, {1}},
       {"CPLS 1 W=1mm S=0.5mm P=10mm SHORT RT", false, {-1}},
       {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR S1", false, {na}},
-      {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 DAS S1", false, {na}},
       {"MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 SIM S1", false, {0, 1, 0}},
   };
   for (const auto& k : cases) {

@@ -26,8 +26,8 @@ TEST(SlotLineModell, ClosedFormAgreesWithCohn) {
     bool aboveMean;  // eps_eff > (er + 1)/2
   } cases[] = {
       {2.22, 0.787e-3, 0.5e-3, 10e9, false}, {6.15, 0.635e-3, 0.2e-3, 10e9, false},
-      {9.8, 0.635e-3, 0.1e-3, 5e9, false},   {9.8, 0.635e-3, 0.2e-3, 5e9, false},
-      {9.8, 0.635e-3, 0.2e-3, 18e9, false},  {12.9, 0.635e-3, 0.05e-3, 35e9, true}};
+      {9.8, 0.635e-3, 0.1e-3, 5e9, false},   {9.8, 0.635e-3, 0.2e-3, 18e9, false},
+      {12.9, 0.635e-3, 0.05e-3, 35e9, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.er << " " << c.w << " " << c.f);
     SlotLineModell approx = Slot(c.er, c.h, c.w, 'A');
@@ -81,7 +81,6 @@ TEST(SlotLineModell, Ranges) {
       {6.15, 0.635e-3, 0.2e-3, 1e9, false, false},  // W/lambda0 below 0.0015
       {2.2, 0.15e-3, 0.3e-3, 10e9, false, false},   // h/lambda0 = 0.005
       {2.2, 0.3e-3, 0.3e-3, 10e9, true, false},     // h/lambda0 = 0.01, W/lambda0 = 0.01
-      {2.0, 0.3e-3, 0.3e-3, 10e9, false, false},    //
       {4.0, 2e-3, 1e-3, 30e9, false, false},        // B2 takes the log of a negative number
       {9.8, 1e-3, 1e-4, 0.0, false, false},         //
   };

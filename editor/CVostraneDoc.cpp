@@ -1,0 +1,334 @@
+#include "editor/CVostraneDoc.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+#include "basics/IntegerWert.h"
+#include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
+#include "editor/NetSymbol.h"
+#include "editor/SymbolRegistry.h"
+#include "editor/SymbolRoles.h"
+#include "pf/archive.h"
+#include "pf/profile.h"
+
+
+namespace {
+
+constexpr std::pair<std::string_view, const char*> kNamePrefixes[] = {
+    {"WIDERSTAND", "R"},
+    {"MICTRANSLINE", "Mic"},
+    {"MICOPENSTUB", "Ost"},
+    {"MICSHORTSTUB", "Sst"},
+    {"KAPAZITAET", "C"},
+    {"INDUKTIVITAET", "L"},
+    {"TEMTRANSLINE", "Trl"},
+    {"VecNetAnaSymbol", "VNA"},
+    {"SpecAnaSymbol", "Spec"},
+    {"OsziSymbol", "Oszi"},
+    {"MultiMeterSymbol", "Mu"},
+    {"SignalGenSymbol", "SigGen"},
+    {"DataGeneratorSymbol", "DatG"},
+    {"ImpulsGeneratorSymbol", "ImpGen"},
+    {"AudioSourceSymbol", "Tape"},
+    {"SpeakerSymbol", "Speaker"},
+    {"PARRESCIRCUIT", "Ps"},
+    {"SERRESCIRCUIT", "Rs"},
+    {"PNDiodeSymbol", "D"},
+    {"BipSpiceSymbol", "QT"},
+    {"OpaSpiceSymbol", "OP"},
+    {"FetSpiceSymbol", "J"},
+    {"PlotterSymbol", "Plot"},
+    {"VOLCONVOL", "Vvg"},
+    {"VOLCONCUR", "Vcg"},
+    {"CURCONCUR", "Ccg"},
+};
+
+// A message may quote a key from a damaged file; a few dozen characters tell enough.
+constexpr int32_t kQuotedKeyLength = 40;
+
+void Report(const MyStrng& message) {
+  VS_Error reporter;
+  reporter.Error(message, 4);
+}
+
+uint64_t PositionKey(const Point& p) {
+  return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
+}
+
+int UsedPins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::kMaxPins); }
+
+bool HasKey(const NetSymbol& s, const char* key) { return s.GetClassKey() == key; }
+
+}  // namespace
+
+int32_t NodTransTable::Lookup(const Point& position) const {
+  for (const NodTransElem& e : entries) {
+    if (e.position == position) return e.node;
+  }
+  return -1;
+}
+
+CVostraneDoc::CVostraneDoc(pf::Profile* profile, const SpiceSettings* spice)
+    : profile(profile), spiceSettings(spice) {
+  if (profile == nullptr) return;
+  FreqWert frequency(MyStrng(profile->GetProfileString(kProfileSection, "Def_Freq", "4.0GHz")));
+  if (frequency.CheckSyntax()) defaultFrequency = frequency.Value();
+  simulatorName =
+      MyStrng(profile->GetProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer()));
+}
+
+CVostraneDoc::~CVostraneDoc() {
+  DeleteSymbols();
+  // The last document closed chooses the simulator of the next new one.
+  if (profile == nullptr || IsSubCircuit()) return;
+  profile->WriteProfileString(kProfileSection, "Def_Freq", FreqWert(defaultFrequency).GetBuffer());
+  profile->WriteProfileString(kProfileSection, "Def_Sim", simulatorName.GetBuffer());
+}
+
+void CVostraneDoc::DeleteSymbols() {
+  symbols.ForEach([](NetSymbol* s) { delete s; });
+  symbols.RemoveAll();
+}
+
+void CVostraneDoc::DeleteContents() {
+  DeleteSymbols();
+  needsRecalculation = 1;
+}
+
+void CVostraneDoc::SetModifiedFlag(bool modified) {
+  pf::Document::SetModifiedFlag(modified);
+  needsRecalculation = 1;
+}
+
+void CVostraneDoc::SetSubCircuit(const MyStrng& displayName) {
+  subCircuitFlag = 1;
+  subCircuitName = displayName;
+}
+
+void CVostraneDoc::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring()) {
+    StoreFile(ar);
+  } else {
+    LoadFile(ar);
+  }
+}
+
+void CVostraneDoc::StoreFile(pf::Archive& ar) {
+  formatValue.Serialize(ar);
+  simulatorName.Serialize(ar);
+  ar << static_cast<uint32_t>(symbols.GetCount());
+  symbols.ForEach([&ar](NetSymbol* s) {
+    MyStrng key = s->GetClassKey();
+    key.Serialize(ar);
+    s->Serialize(ar);
+  });
+}
+
+void CVostraneDoc::LoadFile(pf::Archive& ar) {
+  // Everything goes into locals first: a failing record leaves the document as it was.
+  FloatWert format = formatValue;
+  MyStrng simulator = simulatorName;
+  format.Serialize(ar);
+  simulator.Serialize(ar);
+  uint32_t count = 0;
+  ar >> count;
+  // Every record holds at least its key's capacity field.
+  ar.CheckCount(count, kMaxSymbols, sizeof(int32_t));
+  std::vector<std::unique_ptr<NetSymbol>> loaded;
+  loaded.reserve(count);
+  for (uint32_t i = 0; i < count; ++i) {
+    MyStrng key;
+    key.Serialize(ar);
+    std::unique_ptr<NetSymbol> symbol = CreateSymbolByKey(key);
+    if (!symbol) {
+      loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") + key.Mid(1, kQuotedKeyLength);
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "unknown class key");
+    }
+    symbol->Serialize(ar);
+    // The record names its class twice; a symbol that disagrees would be saved under another.
+    if (symbol->GetClassKey() != key) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "class key of the record");
+    }
+    symbol->ReloadBitmap();
+    loaded.push_back(std::move(symbol));
+  }
+  DeleteSymbols();
+  for (std::unique_ptr<NetSymbol>& s : loaded) symbols.Append(s.release());
+  formatValue = format;
+  simulatorName = simulator;
+  needsRecalculation = 1;
+}
+
+bool CVostraneDoc::OnOpenDocument(const std::string& path) {
+  loadFailure.Clear();
+  if (!std::ifstream(path, std::ios::binary)) {
+    DeleteContents();
+    Report(MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str());
+    return false;
+  }
+  if (pf::Document::OnOpenDocument(path)) return true;
+  Report(loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure);
+  return false;
+}
+
+std::unique_ptr<NetSymbol> CVostraneDoc::CreateSymbolByKey(const MyStrng& key) {
+  return SymbolRegistry::Global().Create(key);
+}
+
+MyStrng CVostraneDoc::GetDefaultNamePrefix(const NetSymbol& symbol) {
+  const MyStrng key = symbol.GetClassKey();
+  if (key == "DcGeneratorSymbol") {
+    const auto* generator = dynamic_cast<const DcGeneratorRole*>(&symbol);
+    return generator != nullptr && generator->GetSourceMode() == 'I' ? "IDc" : "VDc";
+  }
+  for (const auto& [k, prefix] : kNamePrefixes) {
+    if (k == key.GetBuffer()) return prefix;
+  }
+  return "Cmp";
+}
+
+void CVostraneDoc::AssignDefaultName(NetSymbol& symbol) {
+  std::unordered_set<std::string> taken;
+  symbols.ForEach([&taken](NetSymbol* s) { taken.insert(s->GetElementName().ToCString()); });
+  const MyStrng prefix = GetDefaultNamePrefix(symbol);
+  for (int n = 1; n <= kMaxNameNumber; ++n) {
+    MyStrng candidate = prefix + IntegerWert(n);
+    if (!taken.contains(candidate.ToCString())) {
+      symbol.elementName = candidate;
+      return;
+    }
+  }
+}
+
+void CVostraneDoc::AddSymbol(NetSymbol* symbol) {
+  AssignDefaultName(*symbol);
+  symbols.Append(symbol);
+  SetModifiedFlag(true);
+}
+
+void CVostraneDoc::RemoveSymbol(NetSymbol* symbol) {
+  symbols.Remove(symbol);
+  SetModifiedFlag(true);
+}
+
+int CVostraneDoc::CountSymbolsWithKey(const MyStrng& key) const {
+  int n = 0;
+  symbols.ForEach([&](NetSymbol* s) { n += s->GetClassKey() == key ? 1 : 0; });
+  return n;
+}
+
+NetSymbol* CVostraneDoc::FindSymbolByName(const MyStrng& name) const {
+  NetSymbol* found = nullptr;
+  symbols.ForEach([&](NetSymbol* s) {
+    if (found == nullptr && s->GetElementName() == name) found = s;
+  });
+  return found;
+}
+
+NetSymbol* CVostraneDoc::FindFirstWithKey(const MyStrng& key) const {
+  NetSymbol* found = nullptr;
+  symbols.ForEach([&](NetSymbol* s) {
+    if (found == nullptr && s->GetClassKey() == key) found = s;
+  });
+  return found;
+}
+
+void CVostraneDoc::MoveSymbolToEnd(const MyStrng& name) {
+  NetSymbol* s = FindSymbolByName(name);
+  if (s == nullptr) return;
+  symbols.Remove(s);
+  symbols.Append(s);
+}
+
+std::vector<int32_t> CVostraneDoc::PortNumbersInUse() const {
+  std::vector<int32_t> numbers;
+  symbols.ForEach([&numbers](NetSymbol* s) {
+    if (const auto* node = dynamic_cast<const ExKnotenSymbol*>(s)) {
+      numbers.push_back(node->portNumber);
+    }
+  });
+  return numbers;
+}
+
+int CVostraneDoc::NextFreeExternalNodeNumber() const {
+  const std::vector<int32_t> used = PortNumbersInUse();
+  int n = 1;
+  while (std::find(used.begin(), used.end(), n) != used.end()) ++n;
+  return n;
+}
+
+bool CVostraneDoc::HasSweptDcGenerator() const {
+  bool found = false;
+  symbols.ForEach([&found](NetSymbol* s) {
+    const auto* generator = dynamic_cast<const DcGeneratorRole*>(s);
+    found = found || (generator != nullptr && HasKey(*s, "DcGeneratorSymbol") &&
+                      generator->GetOutputMode() == 'V');
+  });
+  return found;
+}
+
+NetSymbol* CVostraneDoc::FindActiveInstrument() const {
+  NetSymbol* found = nullptr;
+  symbols.ForEach([&found](NetSymbol* s) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (found == nullptr && s->IsInstrument() && instrument != nullptr &&
+        instrument->GetActiveFlag() != 0) {
+      found = s;
+    }
+  });
+  return found;
+}
+
+bool CVostraneDoc::HasDataItems() const {
+  bool found = false;
+  symbols.ForEach([&found](NetSymbol* s) { found = found || s->IsDataItem(); });
+  return found;
+}
+
+bool CVostraneDoc::HitTest(const Point& p) const {
+  bool hit = false;
+  symbols.ForEach([&](NetSymbol* s) { hit = hit || s->Contains(p); });
+  return hit;
+}
+
+void CVostraneDoc::DrawAll(pf::Dc& dc) const {
+  symbols.ForEach([&dc](NetSymbol* s) { s->Draw(dc); });
+}
+
+void CVostraneDoc::SetViewOnAll(pf::View* view) const {
+  symbols.ForEach([view](NetSymbol* s) { s->SetView(view); });
+}
+
+void CVostraneDoc::RefreshPinMarks() {
+  if (needsRecalculation == 0) return;
+  // How many symbols have a pin at each position: linear in the circuit's size.
+  std::unordered_map<uint64_t, int> owners;
+  symbols.ForEach([&owners](NetSymbol* s) {
+    std::unordered_set<uint64_t> own;
+    for (int i = 0; i < UsedPins(*s); ++i) own.insert(PositionKey(s->pins[i]));
+    for (uint64_t key : own) ++owners[key];
+  });
+  symbols.ForEach([&owners](NetSymbol* s) {
+    for (int i = 0; i < UsedPins(*s); ++i) {
+      if (owners[PositionKey(s->pins[i])] > 1) {
+        s->SetPinConnected(i);
+      } else {
+        s->SetPinOpen(i);
+      }
+    }
+  });
+  needsRecalculation = 0;
+}
+
+bool CVostraneDoc::IsSpiceChosen() const {
+  return spiceSettings != nullptr && spiceSettings->enabled != 0 && simulatorName == "Spice";
+}
+
+void CVostraneDoc::SelectSpice() {
+  if (spiceSettings != nullptr && spiceSettings->enabled != 0) simulatorName = "Spice";
+}

@@ -1,0 +1,280 @@
+// The circuit document: names, queries, pin marks, profile values, the circuit file as the
+// layouts describe it byte by byte, and damaged files.
+
+#include "editor/CVostraneDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/DocumentDrawing.h"
+#include "editor/EinPolSymbol.h"
+#include "editor/SymbolRegistry.h"
+#include "editor/SymbolRoles.h"
+#include "editor/ZweiPolSymbol.h"
+#include "pf/archive.h"
+#include "pf/profile.h"
+#include "pf/recording_dc.h"
+#include "platform/tests/temp_dir.h"
+
+namespace {
+
+template <class Base>
+class Keyed : public Base {
+ public:
+  explicit Keyed(const char* key = "WIDERSTAND") { this->classKey = key; }
+};
+using Resistor = Keyed<ZweiPolSymbol>;
+
+class Generator : public Keyed<ZweiPolSymbol>, public DcGeneratorRole, public InstrumentRole {
+ public:
+  explicit Generator(char mode) : Keyed("DcGeneratorSymbol"), mode(mode) {}
+  char GetSourceMode() const override { return mode; }
+  char GetOutputMode() const override { return 'V'; }
+  bool IsInstrument() const override { return true; }
+  int GetActiveFlag() const override { return 1; }
+  void SetActiveFlag(int) override {}
+  MyStrng GetNextInstrumentName() const override { return "NoSlave"; }
+
+ private:
+  char mode;
+};
+
+std::vector<int32_t> Rgb(const RgbColor& c) { return {c.r, c.g, c.b}; }
+
+class DocTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SymbolRegistry::Global().Register<Resistor>("WIDERSTAND");
+    SymbolRegistry::Global().Register(
+        "GROUND", []() -> NetSymbol* { return new Keyed<EinPolSymbol>("GROUND"); });
+  }
+
+  static NetSymbol* Add(CVostraneDoc& doc, NetSymbol* s, Point p1 = {}, Point p2 = {}) {
+    s->pins[0] = p1;
+    s->pins[1] = p2;
+    doc.AddSymbol(s);
+    return s;
+  }
+
+  static std::string Save(CVostraneDoc& doc) {
+    std::ostringstream out;
+    pf::Archive ar(out);
+    doc.Serialize(ar);
+    return out.str();
+  }
+
+  std::string Write(const std::string& bytes, const char* name = "c.vqe") {
+    const std::string path = dir / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  static std::vector<std::string> Names(const CVostraneDoc& doc) {
+    std::vector<std::string> names;
+    doc.Symbols().ForEach([&](NetSymbol* s) { names.push_back(s->elementName.ToCString()); });
+    return names;
+  }
+
+  pf::test::TempDir dir;
+};
+
+TEST_F(DocTest, NamesTakeTheSmallestFreeNumberAndQueriesWalkTheList) {
+  CVostraneDoc doc;
+  NetSymbol* r1 = Add(doc, new Resistor);
+  Add(doc, new Resistor, {100, 100}, {200, 100});
+  doc.RemoveSymbol(r1);
+  delete r1;
+  Add(doc, new Resistor, {400, 100}, {500, 100});
+  Add(doc, new Keyed<EinPolSymbol>("GROUND"));
+  Add(doc, new Generator('I'), {200, 100}, {300, 100});
+  Add(doc, new Generator('U'));
+  EXPECT_EQ(Names(doc), (std::vector<std::string>{"R2", "R1", "Cmp1", "IDc1", "VDc1"}));
+  doc.MoveSymbolToEnd("R2");
+  EXPECT_EQ(Names(doc), (std::vector<std::string>{"R1", "Cmp1", "IDc1", "VDc1", "R2"}));
+  EXPECT_EQ(doc.FindActiveInstrument(), doc.FindSymbolByName("IDc1"));
+  EXPECT_TRUE(doc.HasSweptDcGenerator());
+
+  // R2 and the current source share (200, 100); R1 touches nothing.
+  doc.RefreshPinMarks();
+  const NetSymbol* r2 = doc.FindSymbolByName("R2");
+  EXPECT_NE(Rgb(r2->pinColours[1]), Rgb(r2->pinColours[0]));
+  EXPECT_EQ(Rgb(doc.FindSymbolByName("IDc1")->pinColours[0]), Rgb(r2->pinColours[1]));
+  EXPECT_EQ(Rgb(doc.FindSymbolByName("R1")->pinColours[1]), Rgb(r2->pinColours[0]));
+}
+
+TEST_F(DocTest, SimulatorAndFrequencyGoThroughTheProfile) {
+  pf::MemoryProfile profile;
+  {
+    CVostraneDoc doc(&profile);
+    EXPECT_EQ(doc.GetSimulatorName(), "Ravilone");
+    EXPECT_EQ(doc.GetDefaultFrequency(), 4e9);
+    doc.SetSimulatorName("Spice");
+    doc.SetDefaultFrequency(2.5e9);
+    const std::string path = Write(Save(doc));
+    doc.SetSimulatorName("Ravilone");
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.GetSimulatorName(), "Spice");
+  }
+  {
+    CVostraneDoc sub(&profile);
+    sub.SetSubCircuit("Filter");
+    sub.SetSimulatorName("Ravilone");
+  }
+  CVostraneDoc next(&profile);
+  EXPECT_EQ(next.GetSimulatorName(), "Spice");
+  EXPECT_EQ(next.GetDefaultFrequency(), 2.5e9);
+  EXPECT_FALSE(next.IsSpiceChosen());
+  SpiceSettings spice{1, "/opt/spice"};
+  EXPECT_TRUE(CVostraneDoc(&profile, &spice).IsSpiceChosen());
+}
+
+// The circuit file as the layouts describe it, written without the archive code.
+class FileBytes {
+ public:
+  FileBytes& I32(int32_t v) {
+    for (int i = 0; i < 4; ++i)
+      bytes += static_cast<char>((static_cast<uint32_t>(v) >> 8 * i) & 0xFF);
+    return *this;
+  }
+  FileBytes& Byte(char c) {
+    bytes += c;
+    return *this;
+  }
+  // Capacity 16 * ((len + 1) / 16 + 1), then the text padded with zeros.
+  FileBytes& Str(const std::string& text) {
+    const int32_t capacity = 16 * ((static_cast<int32_t>(text.size()) + 1) / 16 + 1);
+    I32(capacity);
+    bytes += text;
+    bytes.append(capacity - text.size(), '\0');
+    return *this;
+  }
+  // The symbol base: key, 11 ints, orientation, 12 ints, layer, pins, names, four values.
+  FileBytes& Symbol(const std::string& key, int32_t pinCount, char orientation, int32_t spacing) {
+    Str(key).I32(1).I32(pinCount);
+    for (int32_t v : {0, 0, 7, 8, 1, 1, 1, 9, 1}) I32(v);
+    Byte(orientation);
+    for (int32_t v : {40, 50, 125, 129, 44, 162, 100, spacing, 0, 1, 1, 6}) I32(v);
+    Byte('T');
+    for (int32_t i = 0; i < std::clamp(pinCount, 0, 5); ++i) {
+      I32(100 + 125 * i).I32(100).I32(255).I32(0).I32(i).I32(3 + i);
+    }
+    return Str(key + "_name").Str("BC107").Str("270.0").Str("1.5E+03").Str("0.0").Str("0.0");
+  }
+  std::string bytes;
+};
+
+std::string CompatibleFile() {
+  FileBytes f;
+  f.Str("1").Str("Spice").I32(2);
+  f.Str("WIDERSTAND").Symbol("WIDERSTAND", 2, 'R', 25).Str("2mm").I32(1);
+  f.Str("GROUND").Symbol("GROUND", 1, 'U', 25);
+  return f.bytes;
+}
+
+TEST_F(DocTest, FileOfTheDocumentedLayoutLoadsEveryFieldAndSavesIdentically) {
+  const std::string bytes = CompatibleFile();
+  CVostraneDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(Write(bytes)));
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  EXPECT_EQ(doc.GetSimulatorName(), "Spice");
+  EXPECT_EQ(Names(doc), (std::vector<std::string>{"WIDERSTAND_name", "GROUND_name"}));
+  auto* r = dynamic_cast<Resistor*>(doc.FindSymbolByName("WIDERSTAND_name"));
+  ASSERT_NE(r, nullptr);
+  // clang-format off
+  const std::vector<int32_t> ints{
+      r->version, r->pinCount, r->selected, r->transparent, r->settingA, r->settingB,
+      r->drawLeads, r->drawPinMarks, r->drawCornerLine, r->settingC, r->horizontal, r->breadth,
+      r->length, r->span, r->width, r->height, r->centre.x, r->centre.y, r->pinSpacing,
+      r->fixedOrientation, r->groundFree, r->allowsNetworkAnalyser, r->settingD, r->smdFlag};
+  EXPECT_EQ(ints, (std::vector<int32_t>{1, 2, 0, 0, 7, 8, 1, 1, 1, 9, 1, 40,
+                                        50, 125, 129, 44, 162, 100, 25, 0, 1, 1, 6, 1}));
+  // clang-format on
+  EXPECT_EQ(r->orientation, 'R');
+  EXPECT_EQ(r->layer, 'T');
+  EXPECT_EQ(r->pins[1], Point(225, 100));
+  EXPECT_EQ(Rgb(r->pinColours[1]), (std::vector<int32_t>{255, 0, 1}));
+  EXPECT_EQ(r->nodes[1], 4);
+  EXPECT_EQ(r->modelName, "BC107");
+  EXPECT_EQ(r->values[1], "1.5E+03");
+  EXPECT_EQ(r->smdLength, "2mm");
+  EXPECT_EQ(doc.FindSymbolByName("GROUND_name")->orientation, 'U');
+  EXPECT_EQ(Save(doc), bytes);
+
+  CVostraneDoc empty;
+  const std::string none = Save(empty);
+  EXPECT_EQ(none, FileBytes().Str("1").Str("Ravilone").I32(0).bytes);
+  ASSERT_TRUE(doc.OnOpenDocument(Write(none)));
+  EXPECT_EQ(doc.Symbols().GetCount(), 0);
+}
+
+TEST_F(DocTest, DamagedFileFailsWholeWithOneMessageAndLeavesTheDocumentEmpty) {
+  const std::string good = CompatibleFile();
+  FileBytes unknown;
+  unknown.Str("1").Str("Ravilone").I32(1).Str("NOSUCHKEY");
+  auto withSymbol = [](int32_t pins, char orientation, int32_t spacing) {
+    FileBytes f;
+    f.Str("1").Str("Ravilone").I32(1).Str("GROUND").Symbol("GROUND", pins, orientation, spacing);
+    return f.bytes;
+  };
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string message;  // empty: the file is damaged
+  } cases[] = {
+      {"unknown key", unknown.bytes, "Unbekannter Elementtyp in der Datei: NOSUCHKEY"},
+      {"cut in the header", good.substr(0, 30), ""},
+      {"cut in a record", good.substr(0, good.size() / 2), ""},
+      {"cut at the end", good.substr(0, good.size() - 1), ""},
+      {"too many symbols", FileBytes().Str("1").Str("R").I32(10001).bytes, ""},
+      {"no pin", withSymbol(0, 'R', 25), ""},
+      {"six pins", withSymbol(6, 'R', 25), ""},
+      {"spacing", withSymbol(1, 'R', 20), ""},
+      {"orientation", withSymbol(1, 'X', 25), ""},
+      {"two class keys",
+       FileBytes().Str("1").Str("R").I32(1).Str("GROUND").Symbol("WIDERSTAND", 2, 'R', 25).bytes,
+       ""},
+  };
+  for (const auto& c : cases) {
+    VS_Error::ResetQueue();
+    CVostraneDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(Write(good)));
+    const std::string path = Write(c.bytes, "bad.vqe");
+    EXPECT_FALSE(doc.OnOpenDocument(path)) << c.what;
+    EXPECT_EQ(doc.Symbols().GetCount(), 0) << c.what;
+    EXPECT_EQ(VS_Error::MessageCount(), 1) << c.what;
+    const std::string expected = c.message.empty() ? "Datei ist beschädigt: " + path : c.message;
+    EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), expected) << c.what;
+  }
+}
+
+TEST_F(DocTest, ScreenDrawingShowsTheFreeGridPointsPrintOnlyTheSymbols) {
+  CVostraneDoc doc;
+  NetSymbol* r = Add(doc, new Resistor, {100, 100}, {200, 100});
+  r->UpdateGeometry();
+  auto dots = [&](char mode) {
+    pf::RecordingDc dc;
+    DrawDocument(doc, dc, mode);
+    std::vector<pf::Point> points;
+    for (const pf::DcCall& call : dc.Calls()) {
+      if (call.op == "SetPixel") points.push_back(call.points[0]);
+    }
+    return points;
+  };
+  const std::vector<pf::Point> screen = dots('S');
+  auto has = [&](pf::Point p) {
+    return std::find(screen.begin(), screen.end(), p) != screen.end();
+  };
+  EXPECT_TRUE(has({300, 300}));
+  EXPECT_TRUE(has({100, 100}));   // a pin stays free
+  EXPECT_FALSE(has({150, 100}));  // inside the body
+  EXPECT_FALSE(has({0, 100}));    // the left column is never free
+  EXPECT_TRUE(dots('P').empty());
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#pragma once
+// The resistor, capacitor and inductor: two-pin symbols with their value and, when not ideal,
+// the loss parameters that the built-in simulator models.
+
+#include <tuple>
+
+#include "basics/FloatWert.h"
+#include "basics/WertMitDim.h"
+#include "editor/ZweiPolSymbol.h"
+
+class ResSymbol : public ZweiPolSymbol {
+  PF_DECLARE_RUNTIME(ResSymbol)
+
+ public:
+  ResSymbol();
+  ResSymbol(const Point& start, const Point& end);
+
+  void Serialize(pf::Archive& ar) override;
+  void Draw(pf::Dc& dc) override;
+  void WriteLatex(LineFile& lines) override;
+  int WriteSpiceLines(LineFile& lines, int lastNode) override;
+  void CopyParameters(const NetSymbol& other) override;
+  void WriteNetLine() override;
+  std::ostream& WriteText(std::ostream& os) override;
+  std::istream& ReadText(std::istream& is) override;
+
+  auto Values() { return std::tie(r, ls, cp); }
+  auto Values() const { return std::tie(r, ls, cp); }
+
+  ResWert r{50.0};
+  IndWert ls{2e-9};
+  CapWert cp{1e-12};
+};
+
+// The capacitor and the inductor share their layout: the value, then the self-resonance (series
+// for the capacitor, parallel for the inductor) and the quality curve's peak.
+class CapSymbol : public ZweiPolSymbol {
+  PF_DECLARE_RUNTIME(CapSymbol)
+
+ public:
+  CapSymbol();
+  CapSymbol(const Point& start, const Point& end);
+
+  void Serialize(pf::Archive& ar) override;
+  void Draw(pf::Dc& dc) override;
+  void WriteLatex(LineFile& lines) override;
+  int WriteSpiceLines(LineFile& lines, int lastNode) override;
+  void CopyParameters(const NetSymbol& other) override;
+  void WriteNetLine() override;
+  std::ostream& WriteText(std::ostream& os) override;
+  std::istream& ReadText(std::istream& is) override;
+
+  auto Values() { return std::tie(c, fs, qm, fm); }
+  auto Values() const { return std::tie(c, fs, qm, fm); }
+
+  CapWert c{1e-12};
+  FreqWert fs{1e12};
+  FloatWert qm{10000.0};
+  FreqWert fm{1e12};
+};
+
+class IndSymbol : public ZweiPolSymbol {
+  PF_DECLARE_RUNTIME(IndSymbol)
+
+ public:
+  IndSymbol();
+  IndSymbol(const Point& start, const Point& end);
+
+  void Serialize(pf::Archive& ar) override;
+  void Draw(pf::Dc& dc) override;
+  void WriteLatex(LineFile& lines) override;
+  int WriteSpiceLines(LineFile& lines, int lastNode) override;
+  void CopyParameters(const NetSymbol& other) override;
+  void WriteNetLine() override;
+  std::ostream& WriteText(std::ostream& os) override;
+  std::istream& ReadText(std::istream& is) override;
+
+  auto Values() { return std::tie(l, fp, qm, fm); }
+  auto Values() const { return std::tie(l, fp, qm, fm); }
+
+  IndWert l{2e-9};
+  FreqWert fp{1e12};
+  FloatWert qm{10000.0};
+  FreqWert fm{1e12};
+};
