@@ -35,7 +35,9 @@ bool DateParts(std::tm& parts) {
 }  // namespace
 
 CVostraneApp::CVostraneApp(std::vector<std::string> files, ProfileFactory makeProfile)
-    : ErrorReportingApp("Vostrane"), files_(std::move(files)), makeProfile_(std::move(makeProfile)) {
+    : ErrorReportingApp("Vostrane"),
+      files_(std::move(files)),
+      makeProfile_(std::move(makeProfile)) {
   InstallLabelFonts(&labelFonts_);
   MapCommand(pf::kIdAppAbout, [this] { OnAppAbout(); });
 }
@@ -151,7 +153,9 @@ void CVostraneApp::SetSpiceHome(const MyStrng& home) {
 const MyStrng& CVostraneApp::GetDateString() {
   std::tm parts{};
   const bool converted = DateParts(parts);
-  const auto field = [converted](int value, int failed) { return MyStrng(converted ? value : failed); };
+  const auto field = [converted](int value, int failed) {
+    return MyStrng(converted ? value : failed);
+  };
   dateString_ = field(parts.tm_mday, 0) + "." + field(parts.tm_mon + 1, 0) + "." +
                 field(parts.tm_year + 1900, 0) + "  " + field(parts.tm_hour, -1) + ":" +
                 field(parts.tm_min, -1) + ":" + field(parts.tm_sec, -1);

@@ -126,9 +126,9 @@ TEST_F(AppTest, DisabledCommandsRunNeitherByMenuNorByAccelerator) {
   Start();
   // Commands whose handlers are not built stand in the menus, disabled; so does showing the
   // element bar while it is shown.
-  for (const char* path : {"&Bearbeiten/Spice starten", "&Elemente/Widerstand",
-                           "Synthese/Tiefpass...", "Service/Gerber-Plotdatei...",
-                           "&Ansicht/Elementleiste", "&Bearbeiten/&Ausschneiden"}) {
+  for (const char* path :
+       {"&Bearbeiten/Spice starten", "&Elemente/Widerstand", "Synthese/Tiefpass...",
+        "Service/Gerber-Plotdatei...", "&Ansicht/Elementleiste", "&Bearbeiten/&Ausschneiden"}) {
     const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), path);
     ASSERT_TRUE(item) << path;
     EXPECT_FALSE(item->enabled) << path;

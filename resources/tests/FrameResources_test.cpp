@@ -22,7 +22,9 @@ void ExpectPrompts(std::span<const pf::MenuItemTemplate> items, const std::strin
 TEST(FrameResourcesTest, EveryCommandHasItsStrings) {
   RegisterResources();
   const FrameResources frame = GetFrameResources();
-  for (const pf::MenuTemplate& menu : frame.menus) ExpectPrompts(menu.items, std::to_string(menu.id));
+  for (const pf::MenuTemplate& menu : frame.menus) {
+    ExpectPrompts(menu.items, std::to_string(menu.id));
+  }
   for (const pf::ToolBarTemplate& bar : frame.toolBars) {
     for (const int id : bar.commands) {
       if (id != 0) EXPECT_FALSE(pf::CommandToolTip(id).empty()) << bar.id << "/" << id;
