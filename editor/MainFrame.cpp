@@ -1,6 +1,5 @@
 #include "editor/MainFrame.h"
 
-#include "pf/app.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
@@ -44,10 +43,4 @@ bool CMainFrame::CreateBars() {
   }
   AddStatusBar();
   return true;
-}
-
-void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
-  pf::App* app = pf::App::Current();
-  if (app == nullptr) return;
-  for (const std::string& path : paths) app->OpenDocumentFile(path);
 }

@@ -2,9 +2,6 @@
 // The frames of the desktop program: the main frame with its toolbar, the two-row element bar
 // and the status bar, and the child frame of a circuit window.
 
-#include <string>
-#include <vector>
-
 #include "pf/frame.h"
 
 class CMainFrame : public pf::MdiFrameWnd {
@@ -18,9 +15,6 @@ class CMainFrame : public pf::MdiFrameWnd {
 
   pf::ToolBar* GetToolBar() const { return toolBar_; }
   pf::ToolBar* GetElementBar() const { return elementBar_; }
-
-  // Files dropped on the window open as documents.
-  void OnDropFiles(const std::vector<std::string>& paths);
 
  private:
   bool CreateBars();

@@ -165,10 +165,6 @@ constexpr MenuItemTemplate kService[] = {
     {kIdServiceGerber, "Gerber-Plotdatei..."},
 };
 
-constexpr MenuItemTemplate kWindow[] = {
-    {kIdWindowNew, "&Neues Fenster"},
-};
-
 constexpr MenuItemTemplate kHelpWithout[] = {
     {pf::kIdAppAbout, "&Info über Vostrane..."},
 };
@@ -193,7 +189,6 @@ constexpr MenuItemTemplate kWithDocument[] = {
     {0, "Analyse", kAnalysis},
     {0, "Synthese", kSynthesis},
     {0, "Service", kService},
-    {0, "&Fenster", kWindow},
     {0, "&?", kHelpWith},
 };
 
@@ -231,7 +226,6 @@ constexpr pf::StringTemplate kStrings[] = {
     {pf::kIdViewToolBar, "Blendet die Symbolleiste ein oder aus\nSymbolleiste"},
     {pf::kIdViewStatusBar, "Blendet die Statusleiste ein oder aus\nStatusleiste"},
     {kIdViewElementBar, "Zeigt die Elementleiste wieder an\nElementleiste"},
-    {kIdWindowNew, "Öffnet ein weiteres Fenster für das aktive Dokument\nNeues Fenster"},
     {kIdEditAsciiFile, "Kopiert die Netzliste der Schaltung ins Clipboard\nASCII-File"},
     {kIdEditExportNetwork, "Exportiert die Schaltung als Netzwerk\nNetzwerk exportieren"},
     {kIdEditSpiceFile, "Schreibt die Spice-Netzliste der Schaltung\nSpice-File"},
