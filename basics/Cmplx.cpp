@@ -5,43 +5,6 @@
 
 #include "pf/archive.h"
 
-Cmplx Cmplx::operator+=(const Cmplx& b) {
-  re += b.re;
-  im += b.im;
-  return *this;
-}
-
-Cmplx Cmplx::operator-=(const Cmplx& b) {
-  re -= b.re;
-  im -= b.im;
-  return *this;
-}
-
-Cmplx Cmplx::operator*=(const Cmplx& b) {
-  const double r = re * b.re - im * b.im;
-  im = re * b.im + im * b.re;
-  re = r;
-  return *this;
-}
-
-Cmplx Cmplx::operator/=(const Cmplx& b) { return *this *= b.Inverse(); }
-
-Cmplx Cmplx::operator+=(double d) {
-  re += d;
-  return *this;
-}
-
-Cmplx Cmplx::operator-=(double d) {
-  re -= d;
-  return *this;
-}
-
-Cmplx Cmplx::operator*=(double d) {
-  re *= d;
-  im *= d;
-  return *this;
-}
-
 Cmplx Cmplx::operator/=(double d) {
   if (std::fabs(d) > kZero) {
     re /= d;
@@ -52,26 +15,8 @@ Cmplx Cmplx::operator/=(double d) {
   return *this;
 }
 
-double Cmplx::Abs() const {
-  if (re == 0.0 && im == 0.0) return 0.0;
-  const double ar = std::fabs(re);
-  const double ai = std::fabs(im);
-  if (ai > ar) {
-    const double q = re / im;
-    return ai * std::sqrt(1.0 + q * q);
-  }
-  const double q = im / re;
-  return ar * std::sqrt(1.0 + q * q);
-}
-
-Cmplx Cmplx::Inverse() const {
-  const double m = Abs();
-  if (!(m > kZero)) return Cmplx(kInverseOfZero, 0.0);
-  const double m2 = m * m;
-  if (m2 >= kZero && m2 <= DBL_MAX) return Cmplx(re / m2, -im / m2);
-  // |z|^2 would overflow or underflow: divide twice by the magnitude instead.
-  return Cmplx(re / m / m, -im / m / m);
-}
+// Divides twice by the magnitude instead of once by its square.
+Cmplx Cmplx::ScaledInverse(double m) const { return Cmplx(re / m / m, -im / m / m); }
 
 bool Cmplx::IsReal() const { return std::fabs(im) < kZero; }
 

@@ -3,6 +3,8 @@
 // Arithmetic never fails; division by zero and the reciprocal of zero give fixed large values
 // so that a degenerate network point still yields numbers the diagrams can draw.
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 namespace pf {
@@ -31,14 +33,40 @@ class Cmplx {
     return *this;
   }
 
-  // Compound operators return a copy of the new value.
-  Cmplx operator+=(const Cmplx& b);
-  Cmplx operator-=(const Cmplx& b);
-  Cmplx operator*=(const Cmplx& b);
-  Cmplx operator/=(const Cmplx& b);
-  Cmplx operator+=(double d);  // real part only
-  Cmplx operator-=(double d);  // real part only
-  Cmplx operator*=(double d);
+  // Compound operators return a copy of the new value. Inline: the element admittances and
+  // the stamping take them at every point.
+  Cmplx operator+=(const Cmplx& b) {
+    re += b.re;
+    im += b.im;
+    return *this;
+  }
+  Cmplx operator-=(const Cmplx& b) {
+    re -= b.re;
+    im -= b.im;
+    return *this;
+  }
+  Cmplx operator*=(const Cmplx& b) {
+    const double r = re * b.re - im * b.im;
+    im = re * b.im + im * b.re;
+    re = r;
+    return *this;
+  }
+  Cmplx operator/=(const Cmplx& b) { return *this *= b.Inverse(); }
+  // Real part only.
+  Cmplx operator+=(double d) {
+    re += d;
+    return *this;
+  }
+  // Real part only.
+  Cmplx operator-=(double d) {
+    re -= d;
+    return *this;
+  }
+  Cmplx operator*=(double d) {
+    re *= d;
+    im *= d;
+    return *this;
+  }
   // |d| at or below kZero sets both parts to +-kRealDivOverflow, the sign taken from d alone.
   Cmplx operator/=(double d);
 
@@ -52,10 +80,26 @@ class Cmplx {
   Cmplx operator/(double d) const { return Cmplx(*this) /= d; }
   Cmplx operator-() const { return Cmplx(-re, -im); }
 
-  double Abs() const;
+  double Abs() const {
+    if (re == 0.0 && im == 0.0) return 0.0;
+    const double ar = std::fabs(re);
+    const double ai = std::fabs(im);
+    if (ai > ar) {
+      const double q = re / im;
+      return ai * std::sqrt(1.0 + q * q);
+    }
+    const double q = im / re;
+    return ar * std::sqrt(1.0 + q * q);
+  }
   Cmplx Conj() const { return Cmplx(re, -im); }
   // (kInverseOfZero, 0) when the magnitude is at or below kZero.
-  Cmplx Inverse() const;
+  Cmplx Inverse() const {
+    const double m = Abs();
+    if (!(m > kZero)) return Cmplx(kInverseOfZero, 0.0);
+    const double m2 = m * m;
+    if (m2 >= kZero && m2 <= DBL_MAX) return Cmplx(re / m2, -im / m2);
+    return ScaledInverse(m);
+  }
   bool IsReal() const;
   // Degrees in -180..180 with the factor 57.296.
   double PhaseDeg() const;
@@ -64,6 +108,10 @@ class Cmplx {
 
   // re then im, each an 8-byte double.
   void Serialize(pf::Archive& ar);
+
+ private:
+  // The reciprocal when |z|^2 would overflow or underflow.
+  Cmplx ScaledInverse(double magnitude) const;
 };
 
 static_assert(sizeof(Cmplx) == 16);

@@ -60,7 +60,10 @@ uint64_t PositionKey(const Point& p) {
   return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
 }
 
-int UsedPins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::kMaxPins); }
+// A wire reports every grid point it covers, but only its stored end pins join.
+int UsedPins(const NetSymbol& s) {
+  return std::clamp(std::min(s.GetPinCount(), s.pinCount), 0, NetSymbol::kMaxPins);
+}
 
 bool HasKey(const NetSymbol& s, const char* key) { return s.GetClassKey() == key; }
 

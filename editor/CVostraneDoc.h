@@ -139,6 +139,10 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void RequestOperatingPoint() { operatingPointRequest = 1; }
 
  private:
+  // Numbering and emission live in their own files and work on the members below.
+  friend class NetlistBuilder;
+  friend class SpiceWriter;
+
   void StoreFile(pf::Archive& ar);
   void LoadFile(pf::Archive& ar);
   void DeleteSymbols();

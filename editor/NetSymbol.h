@@ -51,6 +51,8 @@ class NetSymbol : public pf::Object {
   virtual void WriteSpiceModel(LineFile& lines);
   virtual void WriteSpiceControl(LineFile& lines);
   virtual bool UsesSpiceModel() const;
+  // A symbol with a netlist line but no SPICE form; the SPICE export names it as missing.
+  virtual bool LacksSpiceForm() const { return false; }
   virtual void ReadSpiceResults(SpiceManager& source);
   virtual void CopyParameters(const NetSymbol& other);
   virtual void ReloadBitmap();

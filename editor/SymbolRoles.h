@@ -3,6 +3,7 @@
 // libraries above the editor, so they implement these interfaces beside NetSymbol and the
 // document finds them by dynamic_cast.
 
+#include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 
 class InstrumentRole {
@@ -13,6 +14,17 @@ class InstrumentRole {
   virtual void SetActiveFlag(int active) = 0;
   // The next instrument of a SPICE chain; "NoSlave" when there is none.
   virtual MyStrng GetNextInstrumentName() const = 0;
+  // The master's lines behind the circuit's ports in the netlist (its sweep and outputs).
+  virtual void AppendNetworkHeader(LineFile& /*lines*/) const {}
+};
+
+// A symbol that stands for another circuit: the netlist carries that circuit's lines once per
+// source, before its own block.
+class SubCircuitRole {
+ public:
+  virtual ~SubCircuitRole() = default;
+  virtual MyStrng GetSourceName() const = 0;
+  virtual LineFile GetSubNetworkLines() = 0;
 };
 
 class DcGeneratorRole {

@@ -1,6 +1,8 @@
 #include "elements/Register.h"
 
 #include "editor/SymbolRegistry.h"
+#include "elements/lumped/ControlledSymbol.h"
+#include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
@@ -23,6 +25,11 @@ void RegisterLumpedSymbols() {
   Add<QuarzSymbol>("SCHWINGQUARZ", QuarzSymbol::classQuarzSymbol);
   Add<SrlcSymbol>("SERRESCIRCUIT", SrlcSymbol::classSrlcSymbol);
   Add<PrlcSymbol>("PARRESCIRCUIT", PrlcSymbol::classPrlcSymbol);
+  SymbolRegistry::Global().Register<CplIndSymbol>("UEBERTRAGER");
+  Add<VvgSymbol>("VOLCONVOL", VvgSymbol::classVvgSymbol);
+  Add<VcgSymbol>("VOLCONCUR", VcgSymbol::classVcgSymbol);
+  Add<CcgSymbol>("CURCONCUR", CcgSymbol::classCcgSymbol);
+  Add<OpAmpSymbol>("OPAMPLIFIER", OpAmpSymbol::classOpAmpSymbol);
   Add<GndSymbol>("GROUND", GndSymbol::classGndSymbol);
   Add<Verbindung>("VERBINDUNG", Verbindung::classVerbindung);
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);

@@ -1,7 +1,7 @@
 #include "resources/Resources.h"
 
 void RegisterResources() {
-  for (const auto table : {BasicsDialogs(), DiagramDialogs()}) {
+  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

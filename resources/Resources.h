@@ -11,6 +11,8 @@
 std::span<const pf::DialogTemplate> BasicsDialogs();
 // Dialog templates of the diagrams (the PiCTeX export).
 std::span<const pf::DialogTemplate> DiagramDialogs();
+// Dialog templates of the editor's frame (the About box, the busy window).
+std::span<const pf::DialogTemplate> EditorDialogs();
 
 // The frame's menus, accelerators, string table, pictures and toolbars.
 struct FrameResources {

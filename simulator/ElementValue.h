@@ -31,7 +31,11 @@ bool SkipToValue(NetLine& line);
 // (reported on the line).
 bool TakeValueText(NetLine& line, const SymbolTable& labels, MyStrng& text);
 
-inline double NumberOfCheckedValue(WertMitDim& value) { return value.Value(); }
+// Value() without its own second CheckSyntax: the same float product once the check passed.
+inline double NumberOfCheckedValue(WertMitDim& value) {
+  const float factor = static_cast<float>(value.UnitFactor());
+  return value.GetNumberPart().ToFloat() * factor;
+}
 inline double NumberOfCheckedValue(FloatWert& value) { return value.Value(false); }
 inline long NumberOfCheckedValue(IntegerWert& value) { return value.Value(); }
 

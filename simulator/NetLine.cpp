@@ -1,5 +1,8 @@
 #include "simulator/NetLine.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "simulator/SymbolTable.h"
@@ -59,10 +62,11 @@ bool SkipPastEquals(MyStrng& line) {
 }
 
 MyStrng GetNodeList(const MyStrng& line) {
+  // The text ends at its first NUL, as GetAt would see it, without a bounds check per place.
+  const char* text = line.GetBuffer();
   int32_t n = 0;
-  while (n < NetLine::kMaxNodeListLength) {
-    const char c = line.GetAt(n);
-    if (c != ' ' && (c < '0' || c > '9')) break;
+  while (n < NetLine::kMaxNodeListLength &&
+         (text[n] == ' ' || (text[n] >= '0' && text[n] <= '9'))) {
     ++n;
   }
   return line.Mid(1, n);
@@ -77,14 +81,18 @@ int CheckNodeList(const MyStrng& nodeList, int portCount) {
   return (count == portCount || count == 2 * portCount) ? 0 : 1;
 }
 
+// Scans in place rather than copying token by token: this runs for every element line.
 int ReadNodes(const MyStrng& text, int* nodes, int maxNodes) {
-  MyStrng rest(text);
+  const char* p = text.GetBuffer();
   int n = 0;
   while (n < maxNodes) {
-    const MyStrng token = rest.GetNextToken();
-    if (token.IsEmpty()) break;
-    nodes[n++] = token.ToInt();
-    rest = rest.RemoveNextToken();
+    while (*p == ' ') ++p;
+    if (*p < '0' || *p > '9') break;
+    char* end = nullptr;
+    // Saturates like MyStrng::ToInt.
+    const long long value = std::strtoll(p, &end, 10);
+    nodes[n++] = static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
+    p = end;
   }
   return n;
 }

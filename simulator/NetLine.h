@@ -39,5 +39,6 @@ MyStrng GetNodeList(const MyStrng& line);
 int CountTokens(const MyStrng& text);
 // 0 when the list holds exactly n or 2n numbers and is not a lone ground node, else 1.
 int CheckNodeList(const MyStrng& nodeList, int portCount);
-// Reads up to maxNodes integer tokens into nodes; returns how many it read.
+// Reads up to maxNodes numbers of a node list as GetNodeList gives it (digits and blanks) into
+// nodes; returns how many it read.
 int ReadNodes(const MyStrng& text, int* nodes, int maxNodes);

@@ -167,12 +167,6 @@ void UsrDefNet::BuildSystem() {
   built = true;
 }
 
-// Read inline: this runs for every element and point.
-bool UsrDefNet::IsShort(const Stamp& stamp) {
-  const PortMatrix& y = *stamp.element->GetPortMatrix();
-  return stamp.IsOnePort() && y.GetSize() >= 1 && y.Entries()[0].re >= Cmplx::kInverseOfZero;
-}
-
 int UsrDefNet::GroupOf(int row) {
   Work& w = *work;
   size_t k = row < 0 ? static_cast<size_t>(nodeCount) : static_cast<size_t>(row);
@@ -346,19 +340,29 @@ void UsrDefNet::VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add) {
 
 // Most elements are one-ports: their one entry goes to its slots (+, +, -, -) directly, the
 // same additions as the general visit without its per-entry bounds and without a call.
-inline bool UsrDefNet::StampOnePort(const Stamp& stamp, Cmplx* values) {
+inline void UsrDefNet::StampOnePort(const Stamp& stamp, const Cmplx& v, Cmplx* values) {
+  const auto add = [values](int slot, double re, double im) {
+    if (slot < 0) return;
+    values[slot].re += re;
+    values[slot].im += im;
+  };
+  add(stamp.slots[0], v.re, v.im);
+  if (stamp.kind != Stamp::kOnePort) return;
+  add(stamp.slots[1], v.re, v.im);
+  add(stamp.slots[2], -v.re, -v.im);
+  add(stamp.slots[3], -v.re, -v.im);
+}
+
+// Read inline: this runs for every element and point. Returns whether the element is a short.
+inline bool UsrDefNet::Place(const Stamp& stamp, Cmplx* values) {
   const PortMatrix& y = *stamp.element->GetPortMatrix();
-  if (!stamp.IsOnePort() || y.GetSize() < 1) return false;
-  const Cmplx v = y.Entries()[0];
-  const int count = stamp.kind == Stamp::kOnePort ? 4 : 1;
-  for (int k = 0; k < count; ++k) {
-    const int slot = stamp.slots[k];
-    if (slot < 0) continue;
-    const double sign = k < 2 ? 1.0 : -1.0;
-    values[slot].re += sign * v.re;
-    values[slot].im += sign * v.im;
+  if (!stamp.IsOnePort() || y.GetSize() < 1) {
+    if (values != nullptr) StampElement(stamp);
+    return false;
   }
-  return true;
+  const Cmplx v = y.Entries()[0];
+  if (values != nullptr) StampOnePort(stamp, v, values);
+  return v.re >= Cmplx::kInverseOfZero;
 }
 
 void UsrDefNet::StampElement(const Stamp& stamp) {
@@ -398,23 +402,30 @@ void UsrDefNet::ReleaseResults() {
   resultsInactive = true;
 }
 
+// A merged-away row holds its place with a unit diagonal and no current.
+Cmplx* UsrDefNet::ClearedValues() {
+  std::vector<Cmplx>& values = system.Values();
+  std::fill(values.begin(), values.end(), Cmplx());
+  for (int slot : work->mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
+  return values.data();
+}
+
 void UsrDefNet::FillMatrix(float frequency) {
   if (!computable) return;
   Work& w = PlannedWork();
-  // Every element is filled before any is stamped: the shorts decide where the stamps go.
+  // The shorts decide where the stamps go: each element is stamped as it is filled, into the
+  // structure of the previous point, and all are stamped again when other shorts are merged.
+  Cmplx* values = built ? ClearedValues() : nullptr;
   w.shorts.clear();
   for (const Stamp& stamp : w.stamps) {
     if (stamp.fills) stamp.element->FillMatrix(frequency);
-    if (IsShort(stamp)) w.shorts.push_back(static_cast<int>(&stamp - w.stamps.data()));
+    if (Place(stamp, values)) w.shorts.push_back(static_cast<int>(&stamp - w.stamps.data()));
   }
-  if (MergeShorts() || !built) BuildSystem();
-  if (!computable) return;
-  std::vector<Cmplx>& values = system.Values();
-  std::fill(values.begin(), values.end(), Cmplx());
-  // A merged-away row holds its place with a unit diagonal and no current.
-  for (int slot : w.mergedDiagonals) values[static_cast<size_t>(slot)] = Cmplx(1.0, 0.0);
-  for (const Stamp& stamp : w.stamps) {
-    if (!StampOnePort(stamp, values.data())) StampElement(stamp);
+  if (MergeShorts() || !built) {
+    BuildSystem();
+    if (!computable) return;
+    values = ClearedValues();
+    for (const Stamp& stamp : w.stamps) Place(stamp, values);
   }
   if (portCount == 1) {
     ReduceOnePort();

@@ -105,12 +105,13 @@ class UsrDefNet : public NetElement {
   struct Stamp {
     enum Kind { kNone, kOnePortGrounded, kOnePort, kTwoPortGrounded, kTwoPortCommon, kGrounded };
     static constexpr int kMaxEntries = kMaxPorts * kMaxPorts;
+    // What every point reads comes first, a one-port's slots within the first 32 bytes.
     NetElement* element = nullptr;
-    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
     Kind kind = kNone;
+    bool fills = true;  // the element computes its matrix per point (not SkipsFillMatrix)
+    int slots[kMaxEntries] = {};
     int rows[kMaxPorts] = {-1, -1, -1, -1};
     int sign = 1;
-    int slots[kMaxEntries] = {};
     bool IsOnePort() const { return kind == kOnePort || kind == kOnePortGrounded; }
   };
   // A two-port's port row and what the reductions read and clear of it.
@@ -129,7 +130,6 @@ class UsrDefNet : public NetElement {
   Stamp PlanStamp(NetElement* element);
   // The matrix structure for the merged shorts, the stamps' slots and the vectors.
   void BuildSystem();
-  static bool IsShort(const Stamp& stamp);
   // Merges the nodes of the latest point's shorts; true when other shorts are merged than
   // those the system was built for.
   bool MergeShorts();
@@ -138,8 +138,12 @@ class UsrDefNet : public NetElement {
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
   template <class Add>
   static void VisitStamp(const Stamp& stamp, const PortMatrix& y, Add&& add);
-  static bool StampOnePort(const Stamp& stamp, Cmplx* values);
+  static void StampOnePort(const Stamp& stamp, const Cmplx& y11, Cmplx* values);
   void StampElement(const Stamp& stamp);
+  // Stamps the element's latest matrix unless values is null; true when it is a short.
+  bool Place(const Stamp& stamp, Cmplx* values);
+  // The nodal matrix's values before the stamps.
+  Cmplx* ClearedValues();
   // Reports the solver's failure; false unless solved.
   bool Solved(NodalSystem<Cmplx>::Status status);
   void ReduceOnePort();

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the cross-checks against ngspice (when ngspice is installed): the lumped circuits, the
-# transistor and source models, the lines, and the diode's DC sweep; after the
-# asan preset short libFuzzer runs of the netlist reader, the circuit file loader and the curve
-# file over their corpora (clang++, build/fuzz).
+# tests the lumped symbols' LaTeX pictures through pdflatex and the cross-checks against ngspice
+# (each when its peer is installed): the lumped circuits, the transistor and source models, the
+# lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), and
+# the diode's DC sweep; after the asan preset short libFuzzer runs of the netlist reader, the
+# circuit file loader and the curve file over their corpora (clang++, build/fuzz).
+# After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
+# (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
@@ -24,9 +27,17 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
+    echo "== PiCTeX pictures through pdflatex"
+    tools/pictex_compile.sh build/release/app/cli/vostrane-cli
+    echo "== the lumped symbols' LaTeX pictures through pdflatex"
+    tools/crosscheck/latex_pictures.sh build/release/elements/lumped_pictures.tex
+  fi
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
+    echo "== drawn circuits: their netlist against their SPICE netlist in ngspice"
+    /usr/bin/python3 tools/crosscheck/drawn.py build/release/app/cli/vostrane-cli
     /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/cli/CircuitFile.h"
+#include "app/cli/ErrorQueue.h"
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
 #include "editor/DocumentDrawing.h"
 #include "pf/cairo_dc.h"
-#include "pf/profile.h"
 
 namespace {
 
@@ -23,31 +23,6 @@ constexpr double kA4WidthMm = 210.0;
 constexpr double kA4HeightMm = 297.0;
 constexpr int kPrintWindow = 300;
 constexpr int kPrintViewport = 900;
-
-int ReportQueue() {
-  const int count = VS_Error::MessageCount();
-  for (int i = 0; i < count; ++i) std::fprintf(stderr, "%s\n", VS_Error::Message(i).GetBuffer());
-  return count > 0 ? 1 : 0;
-}
-
-// The document's profile values stay in memory: the command line leaves the user's settings
-// alone.
-struct LoadedDocument {
-  pf::MemoryProfile profile;
-  CVostraneDoc doc{&profile};
-};
-
-// Null after reporting when the file cannot be loaded or holds no symbol.
-std::unique_ptr<LoadedDocument> Load(const char* path) {
-  auto loaded = std::make_unique<LoadedDocument>();
-  if (!loaded->doc.OnOpenDocument(path)) return nullptr;
-  if (loaded->doc.Symbols().GetCount() == 0) {
-    VS_Error().Error(MyStrng("Schaltung enthält keine Elemente: ") + path, 4);
-    return nullptr;
-  }
-  loaded->doc.SetPathName(path);
-  return loaded;
-}
 
 int WriteFailed(const char* outPath) {
   std::error_code ec;
@@ -76,7 +51,7 @@ bool WritePdfPage(const char* pdfPath, cairo_surface_t* image) {
 }  // namespace
 
 int RenderDocument(const char* path, const char* pngPath) {
-  std::unique_ptr<LoadedDocument> loaded = Load(path);
+  std::unique_ptr<LoadedDocument> loaded = LoadCircuitFile(path);
   if (!loaded) return ReportQueue();
   std::unique_ptr<pf::CairoDc> dc = pf::CairoDc::CreateImage(kDrawingSize, kDrawingSize);
   if (!dc) return WriteFailed(pngPath);
@@ -87,7 +62,7 @@ int RenderDocument(const char* path, const char* pngPath) {
 }
 
 int PrintDocument(const char* path, const char* pdfPath) {
-  std::unique_ptr<LoadedDocument> loaded = Load(path);
+  std::unique_ptr<LoadedDocument> loaded = LoadCircuitFile(path);
   if (!loaded) return ReportQueue();
   // The printer's pixels under the drawing area; the page holds more, but nothing is drawn there.
   const int pageWidth = static_cast<int>(kA4WidthMm / 25.4 * kPrinterDpi + 0.5);

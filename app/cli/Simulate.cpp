@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "app/cli/ErrorQueue.h"
 #include "basics/VS_Error.h"
 #include "instruments/models/Register.h"
 #include "lines/models/Register.h"
@@ -89,12 +90,6 @@ bool PrintOperatingPoints(const ScomFile& reader) {
   }
   std::fflush(stdout);
   return swept;
-}
-
-int ReportQueue() {
-  const int count = VS_Error::MessageCount();
-  for (int i = 0; i < count; ++i) std::fprintf(stderr, "%s\n", VS_Error::Message(i).GetBuffer());
-  return count > 0 ? 1 : 0;
 }
 
 }  // namespace

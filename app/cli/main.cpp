@@ -6,10 +6,13 @@
 #include <cstring>
 #include <string>
 
+#include "app/cli/CircuitCommands.h"
 #include "app/cli/DocumentOutput.h"
+#include "app/cli/Plot.h"
 #include "app/cli/Simulate.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
+#include "elements/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
@@ -40,8 +43,28 @@ void PrintUsage(std::FILE* out) {
       "                             1255 x 1255 pixels\n"
       "  print FILE.vqe OUT.pdf     print the circuit FILE as its view prints it: the symbols\n"
       "                             three times larger on one A4 page of a 600-dpi printer\n"
+      "  netlist FILE.vqe           print the netlist of the circuit file FILE.vqe as the\n"
+      "                             built-in simulator reads it\n"
+      "  export-netlist FILE.vqe    write that netlist next to FILE.vqe as NAME.net (the\n"
+      "                             title up to its first '.') and print its path; refused\n"
+      "                             like the menu command: not for an empty circuit, one\n"
+      "                             with open pins, or one without external nodes (a\n"
+      "                             single one only with a ground symbol)\n"
+      "  spice FILE.vqe [--op]      print the SPICE netlist of the circuit file (no file is\n"
+      "                             written); --op asks for the operating point (.OP) of a\n"
+      "                             circuit with a DC generator. The date line honours\n"
+      "                             SOURCE_DATE_EPOCH. Elements without a SPICE form are\n"
+      "                             reported (exit 1) and left out\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
+      "  plot FILE.kur --diagram KIND [--size WxH] [--marker I] [--png F] [--pdf F]\n"
+      "       [--pictex F [--width MM] [--font T|S|F|N|L]] [--data]\n"
+      "                             show the curve file in a new diagram of KIND (name or\n"
+      "                             type code: 3 LogPolDiag, 4 LinPolDiag, 6 SmithDiag,\n"
+      "                             10 Logo) on a W x H screen (default 600x450), the marker\n"
+      "                             on point I; write the picture as PNG or PDF, the PiCTeX\n"
+      "                             file (width in mm, default 60; font size, default F) and\n"
+      "                             with --data print the curve's data text\n"
       "  --help                     show this text\n"
       "\n"
       "Exit status: 0 on success, 1 when errors were reported, 2 on bad usage.\n",
@@ -78,6 +101,7 @@ int RenderDialog(const char* key, const char* path) {
 void RegisterSymbols() {
   RegisterBasicsClasses();
   RegisterEditorClasses();
+  RegisterLumpedSymbols();
 }
 
 // The kind letter of "--kind K", '\0' for none; false on anything else.
@@ -107,6 +131,24 @@ int main(int argc, char** argv) {
   if (argc == 4 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "print") == 0)) {
     RegisterSymbols();
     return argv[1][0] == 'r' ? RenderDocument(argv[2], argv[3]) : PrintDocument(argv[2], argv[3]);
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "plot") == 0) {
+    const int status = Plot(argc - 2, argv + 2);
+    if (status == kBadUsage) PrintUsage(stderr);
+    return status;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "netlist") == 0) {
+    RegisterSymbols();
+    return PrintNetlist(argv[2]);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "export-netlist") == 0) {
+    RegisterSymbols();
+    return ExportNetlistFile(argv[2]);
+  }
+  if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "--op") == 0)) &&
+      std::strcmp(argv[1], "spice") == 0) {
+    RegisterSymbols();
+    return PrintSpiceNetlist(argv[2], argc == 4);
   }
   if (argc == 4 && std::strcmp(argv[1], "render-dialog") == 0) {
     RegisterBasicsClasses();

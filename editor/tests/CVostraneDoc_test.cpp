@@ -2,8 +2,11 @@
 // layouts describe it byte by byte, and damaged files.
 
 #include "editor/CVostraneDoc.h"
+#include "editor/SubSymbol.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include <algorithm>
 #include <fstream>
@@ -146,6 +149,12 @@ class FileBytes {
     bytes += c;
     return *this;
   }
+  FileBytes& F32(float v) {
+    char raw[4];
+    std::memcpy(raw, &v, 4);
+    bytes.append(raw, 4);
+    return *this;
+  }
   // Capacity 16 * ((len + 1) / 16 + 1), then the text padded with zeros.
   FileBytes& Str(const std::string& text) {
     const int32_t capacity = 16 * ((static_cast<int32_t>(text.size()) + 1) / 16 + 1);
@@ -155,8 +164,9 @@ class FileBytes {
     return *this;
   }
   // The symbol base: key, 11 ints, orientation, 12 ints, layer, pins, names, four values.
-  FileBytes& Symbol(const std::string& key, int32_t pinCount, char orientation, int32_t spacing) {
-    Str(key).I32(1).I32(pinCount);
+  FileBytes& Symbol(const std::string& key, int32_t pinCount, char orientation, int32_t spacing,
+                    int32_t version = 1) {
+    Str(key).I32(version).I32(pinCount);
     for (int32_t v : {0, 0, 7, 8, 1, 1, 1, 9, 1}) I32(v);
     Byte(orientation);
     for (int32_t v : {40, 50, 125, 129, 44, 162, 100, spacing, 0, 1, 1, 6}) I32(v);
@@ -175,6 +185,28 @@ std::string CompatibleFile() {
   f.Str("WIDERSTAND").Symbol("WIDERSTAND", 2, 'R', 25).Str("2mm").I32(1);
   f.Str("GROUND").Symbol("GROUND", 1, 'U', 25);
   return f.bytes;
+}
+
+// The framework's own symbols in their documented layouts: a substrate of version 2 with its
+// names, four floats and extents, and an external node with its port number.
+TEST_F(DocTest, FrameworkSymbolsOfTheDocumentedLayoutLoadAndSaveIdentically) {
+  FileBytes f;
+  f.Str("1").Str("Ravilone").I32(2);
+  f.Str("SUBSTRAT").Symbol("SUBSTRAT", 1, 'R', 25, 2).Str("Alu").Str("Kupfer");
+  f.F32(9.8f).F32(2e-4f).F32(6.35e-4f).F32(5e-6f).Str("30mm").Str("40mm");
+  f.Str("ExKnotenSymbol").Symbol("ExKnotenSymbol", 1, 'L', 25).I32(3);
+  CVostraneDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(Write(f.bytes)));
+  const auto* sub = dynamic_cast<const SubSymbol*>(doc.FindSubstrate());
+  ASSERT_NE(sub, nullptr);
+  EXPECT_EQ(sub->substrateName, "Alu");
+  EXPECT_EQ(sub->metalName, "Kupfer");
+  EXPECT_EQ((std::vector<float>{sub->permittivity, sub->lossTangent, sub->height,
+                                sub->metalThickness}),
+            (std::vector<float>{9.8f, 2e-4f, 6.35e-4f, 5e-6f}));
+  EXPECT_EQ(sub->extentY, "40mm");
+  EXPECT_EQ(doc.PortNumbersInUse(), std::vector<int32_t>{3});
+  EXPECT_EQ(Save(doc), f.bytes);
 }
 
 TEST_F(DocTest, FileOfTheDocumentedLayoutLoadsEveryFieldAndSavesIdentically) {

@@ -105,13 +105,13 @@ void Document::SetPathName(const std::string& path) {
 bool Document::OnNewDocument() {
   DeleteContents();
   path_.clear();
-  modified_ = false;
+  SetModifiedFlag(false);
   return true;
 }
 
 bool Document::OnOpenDocument(const std::string& path) {
   DeleteContents();
-  modified_ = false;
+  SetModifiedFlag(false);
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   try {
@@ -138,7 +138,7 @@ bool Document::OnSaveDocument(const std::string& path) {
     Report("Fehler beim Speichern der Datei " + path);
     return false;
   }
-  modified_ = false;
+  SetModifiedFlag(false);
   return true;
 }
 

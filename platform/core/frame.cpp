@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pf/app.h"
+#include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/resource.h"
 #include "pf/view.h"
@@ -251,12 +252,8 @@ void FrameWnd::InitMenuPopup(MenuItem& popup) {
 MenuItem* FrameWnd::OpenMenuPath(std::string_view path) {
   Menu* menu = GetMenu();
   if (menu == nullptr) return nullptr;
-  const std::vector<MenuItem*> items = menu->FindPath(path);
-  if (items.empty()) return nullptr;
-  for (MenuItem* item : items) {
-    if (item->IsPopup()) InitMenuPopup(*item);
-  }
-  return items.back()->visible ? items.back() : nullptr;
+  MenuItem* item = menu->FollowPath(path, [this](MenuItem& popup) { InitMenuPopup(popup); });
+  return item != nullptr && item->visible ? item : nullptr;
 }
 
 bool FrameWnd::ChooseMenuItem(const MenuItem& item) {
@@ -311,6 +308,17 @@ void FrameWnd::OnIdleUpdateCmdUI() {
 
 bool FrameWnd::OnCommand(int id, Notification code) {
   return code == Notification::Clicked && UserCommand(id);
+}
+
+MdiFrameWnd::MdiFrameWnd() {
+  MapCommandRange(kIdViewToolBar, kIdViewStatusBar, [this](int id) {
+    if (Window* bar = GetDlgItem(id)) ShowControlBar(*bar, !bar->IsVisible());
+  });
+  MapUpdateRange(kIdViewToolBar, kIdViewStatusBar, [this](CmdUI& ui) {
+    const Window* bar = GetDlgItem(ui.id);
+    ui.Enable(bar != nullptr);
+    ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
+  });
 }
 
 void MdiFrameWnd::SetBaseTitle(std::string title) {

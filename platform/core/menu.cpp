@@ -32,29 +32,26 @@ std::optional<Menu> Menu::Load(int resourceId) {
   return menu;
 }
 
-std::vector<MenuItem*> Menu::FindPath(std::string_view path) {
+MenuItem* Menu::FollowPath(std::string_view path,
+                           const std::function<void(MenuItem&)>& open) {
   // Labels may hold a '/' themselves ("Spannungs/Strommessgerät"), so a step is whatever label
   // the rest of the path begins with.
   std::string rest = MenuLabel(path);
-  std::vector<MenuItem*> found;
   std::vector<MenuItem>* level = &items_;
   while (true) {
     MenuItem* next = nullptr;
     for (MenuItem& item : *level) {
       if (item.IsSeparator()) continue;
       const std::string label = MenuLabel(item.text);
-      if (rest == label) {
-        found.push_back(&item);
-        return found;
-      }
+      if (rest == label) return &item;
       if (next == nullptr && item.IsPopup() && rest.size() > label.size() &&
           rest.compare(0, label.size(), label) == 0 && rest[label.size()] == '/') {
         next = &item;
       }
     }
-    if (next == nullptr) return {};
-    found.push_back(next);
+    if (next == nullptr) return nullptr;
     rest.erase(0, MenuLabel(next->text).size() + 1);
+    open(*next);
     level = &next->popup;
   }
 }

@@ -4,6 +4,9 @@
 
 #include <optional>
 
+#include "pf/path_map.h"
+#include "temp_dir.h"
+
 namespace {
 
 using pf::BeepKind;
@@ -71,6 +74,20 @@ TEST_F(UiServicesTest, RecordsMessagesAndBeepsUntilReset) {
   scripted.Reset();
   EXPECT_TRUE(scripted.Messages().empty() && scripted.Beeps().empty());
   EXPECT_EQ(Ask(MsgButtons::YesNo), MsgResult::No);
+}
+
+// Help files are named by Windows paths; a missing one is reported, an existing one opened.
+TEST_F(UiServicesTest, HelpOpensMappedFilesAndReportsMissingOnes) {
+  const std::string saved = pf::DriveRoot();
+  const pf::test::TempDir root;
+  pf::SetDriveRoot(root.Path().string());
+  root.WriteFile("Hilfe.chm", "x");
+  EXPECT_TRUE(scripted.ShowHelp("c:\\Hilfe.chm"));
+  EXPECT_FALSE(scripted.ShowHelp("c:\\Fehlt.chm"));
+  pf::SetDriveRoot(saved);
+  EXPECT_EQ(scripted.HelpFiles(), std::vector<std::string>{root / "Hilfe.chm"});
+  ASSERT_EQ(scripted.Messages().size(), 1u);
+  EXPECT_EQ(scripted.Messages()[0].text, "Hilfedatei nicht gefunden: " + (root / "Fehlt.chm"));
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ class Dialog : public Window {
   explicit Dialog(std::string templateName, Window* parent = nullptr);
 
   // Creates the dialog, shows it centred over its owner, disables the owner's top-level window
-  // with the top-level windows that it owns, and runs the modal loop. Returns the EndDialog value; -1 when the template is missing.
+  // with the top-level windows that it owns, and runs the modal loop. Returns the EndDialog
+  // value; -1 when the template is missing.
   int DoModal();
   // Modeless: creates the dialog, which stays hidden until ShowWindow; false when the template
   // is missing. nullptr keeps the parent given to the constructor.

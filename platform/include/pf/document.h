@@ -29,6 +29,7 @@ class Document : public CommandTarget {
   // Also makes the file name the title.
   void SetPathName(const std::string& path);
   bool IsModified() const { return modified_; }
+  // Virtual, so that a view of the state (a mark in a title) can follow every change.
   virtual void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
   // Empties the document for a new one.

@@ -129,6 +129,9 @@ class MdiChildWnd;
 
 class MdiFrameWnd : public FrameWnd {
  public:
+  // Maps the commands that show and hide the bars whose window ids they are (the toolbar
+  // kIdViewToolBar, the status bar kIdViewStatusBar), checked while the bar is shown.
+  MdiFrameWnd();
   // The title shows the active document: "App - Document".
   void SetBaseTitle(std::string title);
   void UpdateFrameTitle();

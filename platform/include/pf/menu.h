@@ -2,6 +2,7 @@
 // A frame's menu, made from a menu table: the items keep the state that the command route
 // gave them when their popup last opened.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,10 +30,10 @@ class Menu {
   int ResourceId() const { return resourceId_; }
   std::vector<MenuItem>& Items() { return items_; }
   const std::vector<MenuItem>& Items() const { return items_; }
-  // The items along a path of labels such as "&Datei/&Öffnen..." (the '&' marks may be left
-  // out; the accelerator part never counts): the popups first, the item last. Empty when a
-  // step names no item.
-  std::vector<MenuItem*> FindPath(std::string_view path);
+  // Follows a path of labels such as "&Datei/&Öffnen..." (the '&' marks may be left out; the
+  // accelerator part never counts) as the user opens the popups: each popup on the way is
+  // handed to open before its items are looked at. The item, or nullptr.
+  MenuItem* FollowPath(std::string_view path, const std::function<void(MenuItem&)>& open);
 
  private:
   int resourceId_ = 0;

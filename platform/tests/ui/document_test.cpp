@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 
 #include "../temp_dir.h"
 #include "pf/app.h"
 #include "pf/archive.h"
+#include "pf/command_ids.h"
 #include "pf/frame.h"
 #include "pf/recording_dc.h"
+#include "pf/resource.h"
 #include "pf/view.h"
 #include "ui_fixture.h"
 
@@ -18,6 +24,24 @@ namespace {
 enum Commands { kByView = 20, kByDoc, kByApp, kDisabled, kGroupA = 30, kGroupB, kUnhandled = 40 };
 
 std::vector<std::string> journal;
+
+// Menu 128 without a document, 129 (the template's) with one; the accelerators of 128 serve both.
+constexpr MenuItemTemplate kFileAlone[] = {
+    {kIdFileNew, "&Neu\tStrg+N"}, {0, nullptr}, {kIdFileMru1, "Zuletzt geöffnete Datei"},
+    {kIdFileMru1 + 1, "Zuletzt geöffnete Datei"}};
+constexpr MenuItemTemplate kFileWithDocument[] = {
+    {kIdFileNew, "&Neu\tStrg+N"}, {kIdFileClose, "&Schließen"}, {kIdFilePrint, "&Drucken..."}};
+constexpr MenuItemTemplate kEdit[] = {
+    {kDisabled, "&Gesperrt\tStrg+G"}, {kByDoc, "&Dokument\tStrg+D"}, {kGroupA, "Spannungs/Strom"}};
+constexpr MenuItemTemplate kMenuAlone[] = {{0, "&Datei", kFileAlone}};
+constexpr MenuItemTemplate kMenuWithDocument[] = {{0, "&Datei", kFileWithDocument},
+                                                  {0, "&Bearbeiten", kEdit}};
+constexpr MenuTemplate kMenus[] = {{128, kMenuAlone}, {129, kMenuWithDocument}};
+constexpr Accelerator kKeys[] = {{'G', kMkControl, kDisabled},
+                                 {'D', kMkControl, kByDoc},
+                                 {kVkDelete, 0, kByDoc}};
+constexpr AcceleratorTemplate kAccelerators[] = {{128, kKeys}};
+constexpr StringTemplate kStrings[] = {{kByDoc, "Tut etwas im Dokument\nDokument"}};
 
 class TextDoc : public Document {
  public:
@@ -32,6 +56,7 @@ class TextDoc : public Document {
   void Serialize(Archive& ar) override {
     if (ar.IsStoring()) {
       ar << static_cast<int32_t>(text.size());
+      if (failWrite) throw ArchiveError(ArchiveError::Kind::WriteFailed, "injected");
       ar.Write(text.data(), text.size());
     } else {
       int32_t n = 0;
@@ -42,6 +67,7 @@ class TextDoc : public Document {
     }
   }
   std::string text;
+  bool failWrite = false;
 };
 
 class TextView : public ScrollView {
@@ -59,6 +85,16 @@ class TextView : public ScrollView {
   void OnActivateView(bool activate, View*, View*) override {
     journal.push_back(activate ? "activated" : "deactivated");
   }
+  bool OnPreparePrinting(PrintInfo&) override { return Note("prepare"), true; }
+  void OnBeginPrinting(Dc&, PrintInfo&) override { Note("begin"); }
+  void OnPrint(Dc& dc, PrintInfo& info) override {
+    Note("page " + std::to_string(info.currentPage));
+    OnDraw(dc);
+  }
+  void OnEndPrinting(Dc&, PrintInfo&) override { Note("end"); }
+
+ private:
+  void Note(std::string what) { journal.push_back(std::move(what)); }
 };
 
 class TestApp : public App {
@@ -68,21 +104,39 @@ class TestApp : public App {
   }
 };
 
+ToolButton Button(int id, ToolStyle style = ToolStyle::Button) {
+  ToolButton b;
+  b.id = id;
+  b.style = style;
+  return b;
+}
+
 class DocumentTest : public UiTest {
  protected:
   void SetUp() override {
     UiTest::SetUp();
+    ResourceTable<MenuTemplate>::Instance().Register(kMenus);
+    ResourceTable<AcceleratorTemplate>::Instance().Register(kAccelerators);
+    ResourceTable<StringTemplate>::Instance().Register(kStrings);
     journal.clear();
     auto frame = std::make_unique<MdiFrameWnd>();
     frame->CreateTopLevel(nullptr, {0, 0, 800, 600});
     frame->ShowWindow(true);
     frame->SetBaseTitle("Test");
+    frame->LoadMenu(128);
     main = frame.get();
     app.SetMainWnd(std::move(frame));
+    app.LoadStdProfileSettings();
     app.AddDocTemplate(std::make_unique<DocTemplate>(
         129, "Text", [] { return std::make_unique<TextDoc>(); },
         [] { return std::make_unique<MdiChildWnd>(); },
         [] { return std::make_unique<TextView>(); }));
+    Template().SetFileType("vqe", "Text (*.vqe)|*.vqe|");
+  }
+  // The save dialog moves the current directory into the temporary one.
+  void TearDown() override {
+    std::filesystem::current_path(start);
+    UiTest::TearDown();
   }
   DocTemplate& Template() { return *app.DocTemplates().front(); }
   std::string Save(const std::string& text) {
@@ -96,6 +150,7 @@ class DocumentTest : public UiTest {
   TestApp app;
   MdiFrameWnd* main = nullptr;
   TempDir temp;
+  std::filesystem::path start = std::filesystem::current_path();
 };
 
 TEST_F(DocumentTest, NewDocumentGetsAFrameAViewAndATitle) {
@@ -180,8 +235,9 @@ TEST_F(DocumentTest, CommandsGoAlongViewDocumentFrameApplication) {
 TEST_F(DocumentTest, ToolbarButtonsTakeTheirStateInIdleTime) {
   ToolBar& bar = main->AddToolBar(
       0xE800,
-      {{kByView}, {kDisabled}, {0, ToolStyle::Separator}, {kGroupA, ToolStyle::CheckGroup},
-       {kGroupB, ToolStyle::CheckGroup}, {kUnhandled}},
+      {Button(kByView), Button(kDisabled), Button(0, ToolStyle::Separator),
+       Button(kGroupA, ToolStyle::CheckGroup), Button(kGroupB, ToolStyle::CheckGroup),
+       Button(kUnhandled)},
       {0, 0, 800, 26});
   app.OnFileNew();
   headless.RunIdle();
@@ -208,8 +264,183 @@ TEST_F(DocumentTest, ScrollViewMovesTheOriginAndStaysInsideTheDrawing) {
   view->OnPrepareDC(dc);
   EXPECT_EQ(dc.LogicalToDevice(Point{100, 200}), (Point{0, 0}));
   EXPECT_EQ(view->ClientToLogical({5, 5}), (Point{105, 205}));
+  EXPECT_EQ(view->LogicalToClient(Point{105, 205}), (Point{5, 5}));
   view->MoveWindow({0, 0, 1200, 1200});  // larger window: less room to scroll
   EXPECT_EQ(view->GetScrollPosition(), (Point{55, 55}));
+}
+
+TEST_F(DocumentTest, TheMenuFollowsTheActiveDocumentAndAsksTheRoute) {
+  EXPECT_EQ(main->GetMenu()->ResourceId(), 128);
+  EXPECT_FALSE(headless.MenuItemState(*main, "&Bearbeiten/&Dokument"));
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Datei/&Neu"));
+  EXPECT_EQ(main->GetMenu()->ResourceId(), 129);
+  const auto item = headless.MenuItemState(*main, "Bearbeiten/Gesperrt");  // '&' may be left out
+  ASSERT_TRUE(item);
+  EXPECT_FALSE(item->enabled) << "the document's update handler decides";
+  EXPECT_TRUE(headless.MenuItemState(*main, "&Bearbeiten/Spannungs/Strom")->enabled);
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Datei/&Schließen"));
+  EXPECT_EQ(main->GetMenu()->ResourceId(), 128);
+}
+
+TEST_F(DocumentTest, ADisabledItemRunsNeitherByMenuNorByAccelerator) {
+  View* view = app.OnFileNew()->Views()[0];
+  const struct {
+    const char* path;
+    int key;
+    unsigned modifiers;
+    bool runs;
+  } cases[] = {
+      {"&Bearbeiten/&Gesperrt", 'G', kMkControl, false},
+      {"&Bearbeiten/&Dokument", 'D', kMkControl, true},
+      {nullptr, 'D', kMkControl | kMkShift, false},  // the modifiers must match exactly
+      {nullptr, kVkDelete, 0, true},
+  };
+  for (const auto& c : cases) {
+    journal.clear();
+    if (c.path != nullptr) EXPECT_EQ(headless.MenuCommand(*main, c.path), c.runs) << c.path;
+    headless.KeyDown(*view, c.key, c.modifiers);
+    EXPECT_EQ(journal.size(), c.runs ? (c.path != nullptr ? 2u : 1u) : 0u) << c.key;
+  }
+}
+
+TEST_F(DocumentTest, AModalDialogBlocksTheCommandsOfItsOwnersWindows) {
+  View* view = app.OnFileNew()->Views()[0];
+  ToolBar& bar = main->AddToolBar(0xE800, {Button(kByDoc)}, {0, 0, 800, 26});
+  Window owned;  // a modeless window of the program
+  owned.CreateTopLevel(main, {0, 0, 100, 100});
+  journal.clear();
+  headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+    EXPECT_FALSE(headless.MenuCommand(*main, "&Bearbeiten/&Dokument"));
+    headless.KeyDown(*view, 'D', kMkControl);
+    EXPECT_FALSE(bar.PressButton(0));
+    EXPECT_FALSE(owned.IsWindowEnabled());
+    d.Ok();
+  });
+  RecordingDialog(view).DoModal();
+  EXPECT_TRUE(journal.empty());
+  EXPECT_TRUE(main->IsWindowEnabled() && owned.IsWindowEnabled());
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Bearbeiten/&Dokument"));
+}
+
+TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndAbbrechenKeepsIt) {
+  const struct {
+    MsgResult answer;
+    bool closed;
+    bool saved;
+  } cases[] = {
+      {MsgResult::Cancel, false, false},
+      {MsgResult::No, true, false},
+      {MsgResult::Yes, true, true},  // untitled: the save dialog asks for the name
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    headless.Ui().Reset();
+    Document* doc = app.OnFileNew();
+    doc->SetModifiedFlag();
+    headless.Ui().QueueAnswer(c.answer);
+    headless.Ui().QueueFileAnswer(temp / "neu");
+    const std::string title = doc->GetTitle();
+    headless.Close(*doc->Views()[0]->GetParentFrame());
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u);
+    EXPECT_EQ(headless.Ui().Messages()[0].text, "Änderungen in " + title + " speichern?");
+    EXPECT_EQ(Template().Documents().empty(), c.closed);
+    EXPECT_EQ(std::filesystem::exists(temp / "neu.vqe"), c.saved);
+    if (!c.closed) {
+      headless.Ui().QueueAnswer(MsgResult::Cancel);
+      headless.Close(*main);  // the main window asks too
+      EXPECT_TRUE(main->IsCreated());
+      doc->SetModifiedFlag(false);
+      doc->OnCloseDocument();
+    }
+  }
+}
+
+// The old file stays as it was whatever fails, and nothing is left in its folder.
+TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndReports) {
+  const std::string old = Save("alt");
+  const std::string folder = temp / "ordner";
+  std::filesystem::create_directories(folder + "/inhalt");
+  TextDoc doc;
+  doc.text = "neu";
+  doc.SetModifiedFlag();
+  const struct {
+    const char* what;
+    std::string path;
+    bool failWrite;
+  } cases[] = {
+      {"the writing fails", old, true},
+      {"the target is a folder", folder, false},
+  };
+  for (const auto& c : cases) {
+    headless.Ui().Reset();
+    doc.failWrite = c.failWrite;
+    EXPECT_FALSE(doc.OnSaveDocument(c.path)) << c.what;
+    EXPECT_TRUE(doc.IsModified()) << c.what;
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u) << c.what;
+    EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Speichern der Datei " + c.path);
+  }
+  std::ifstream in(old, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), std::string("\3\0\0\0alt", 7));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2);
+}
+
+TEST_F(DocumentTest, OpenedFilesBecomeRecentFilesInTheMenu) {
+  EXPECT_FALSE(headless.MenuItemState(*main, "&Datei/Zuletzt geöffnete Datei")->enabled);
+  const std::string path = Save("x");
+  Document* doc = app.OpenDocumentFile(path);
+  app.OpenDocumentFile(temp / "fehlt.vqe");
+  EXPECT_EQ(headless.Ui().Messages().back().text,
+            "Fehler beim Öffnen der Datei " + (temp / "fehlt.vqe"));
+  EXPECT_EQ(app.RecentFiles(), std::vector<std::string>{path});
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Datei/&Schließen"));
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Datei/&1 " + path));
+  EXPECT_NE(main->GetActiveDocument(), nullptr);
+  EXPECT_EQ(main->GetActiveDocument()->GetPathName(), path);
+  (void)doc;
+}
+
+TEST_F(DocumentTest, APrintJobRunsTheHooksAndWritesOnePdfPage) {
+  app.OnFileNew();
+  journal.clear();
+  headless.QueuePrintFile(temp / "seite.pdf");
+  EXPECT_TRUE(headless.MenuCommand(*main, "&Datei/&Drucken..."));
+  EXPECT_EQ(journal, (std::vector<std::string>{"prepare", "begin", "page 1", "end"}));
+  std::ifstream in(temp / "seite.pdf", std::ios::binary);
+  const std::string pdf(std::istreambuf_iterator<char>(in), {});
+  EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+  EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+  journal.clear();
+  headless.Command(*main, kIdFilePrint);  // the print dialog cancelled
+  EXPECT_TRUE(journal.empty());
+  EXPECT_EQ(headless.PrintJobs(), (std::vector<std::string>{"Text1", "Text1"}));
+}
+
+TEST_F(DocumentTest, TheStatusBarShowsThePromptOfTheButtonUnderTheMouse) {
+  StatusBar& status = main->AddStatusBar();
+  ToolBar& bar = main->AddToolBar(0xE800, {Button(kByDoc), Button(kByApp)}, {0, 0, 800, 26});
+  main->RecalcLayout();
+  EXPECT_EQ(status.GetRect(), (Rect{0, 580, 800, 600}));
+  EXPECT_EQ(main->ClientArea(), (Rect{0, 27, 800, 580}));
+  headless.MouseMove(bar, {5, 5});
+  EXPECT_EQ(status.GetWindowText(), "Tut etwas im Dokument");
+  headless.MouseMove(bar, {30, 5});  // a command without a string
+  EXPECT_EQ(status.GetWindowText(), "Bereit");
+  EXPECT_TRUE(headless.Command(*main, kIdViewStatusBar));  // hidden: the client area grows
+  EXPECT_EQ(main->ClientArea(), (Rect{0, 27, 800, 600}));
+}
+
+TEST(RecentFiles, FourSurviveARestart) {
+  MemoryProfile kept;
+  {
+    App first("Test");
+    first.LoadStdProfileSettings();
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"}) first.AddToRecentFileList(path);
+    kept = first.GetProfile();
+  }
+  App second("Test");
+  second.SetProfile(std::make_unique<MemoryProfile>(kept));
+  second.LoadStdProfileSettings();
+  EXPECT_EQ(second.RecentFiles(), (std::vector<std::string>{"/c", "/e", "/d", "/b"}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "pf/backend.h"
+#include "pf/clipboard.h"
 #include "ui_fixture.h"
 
 namespace pf::test {
@@ -90,6 +92,22 @@ TEST_F(RenderTest, ChildrenAreClippedToTheirParent) {
   EXPECT_EQ(image->GetPixel(10, 10), Rgb(0, 0, 255));
   EXPECT_EQ(image->GetPixel(35, 35), Rgb(255, 255, 255));
   EXPECT_EQ(image->Width(), 40);
+}
+
+// A copy of the screen goes through a memory context to the clipboard as a bitmap; a static
+// picture shows its bitmap.
+TEST_F(RenderTest, ScreenPixelsReachTheClipboardThroughAMemoryContext) {
+  Canvas parent;
+  parent.CreateTopLevel(nullptr, {0, 0, 40, 40});
+  StaticBitmap picture(ControlKind::Bitmap);
+  picture.CreateChild(parent, 1, {0, 0, 2, 2});
+  picture.SetBitmap(Bitmap(2, 2, Rgb(255, 0, 0)));
+  EXPECT_EQ(headless.Render(parent)->GetPixel(1, 1), Rgb(255, 0, 0));
+  const auto memory = CreateMemoryDc({10, 10});
+  ASSERT_TRUE(memory->BitBlt(0, 0, 10, 10, *parent.GetDC(), 20, 20));
+  ASSERT_TRUE(TheClipboard().SetBitmap(*memory->ReadBitmap({0, 0, 10, 10})));
+  EXPECT_EQ(TheClipboard().GetBitmap()->GetPixel(9, 9), Rgb(0, 0, 255));
+  TheClipboard().Empty();
 }
 
 }  // namespace

@@ -64,6 +64,15 @@ TEST_F(WindowTest, VisibilityAndEnablingFollowTheParents) {
   EXPECT_TRUE(grandChild.log.empty()) << "a disabled window takes no input";
 }
 
+TEST_F(WindowTest, WindowsCentreOverTheirOwnerOrInTheirParent) {
+  Window owned;
+  owned.CreateTopLevel(&grandChild, {0, 0, 100, 50});  // owned through a child: its top level
+  owned.CenterWindow();
+  EXPECT_EQ(owned.GetRect(), (Rect{250, 175, 350, 225}));
+  grandChild.CenterWindow();
+  EXPECT_EQ(grandChild.GetRect(), (Rect{40, 15, 60, 35}));
+}
+
 TEST_F(WindowTest, FontsComeFromTheNearestWindowThatHasOne) {
   EXPECT_EQ(grandChild.GetFont(), StockFont());
   top.SetFont(Font{"Arial", 30});

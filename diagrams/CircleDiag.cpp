@@ -1,0 +1,159 @@
+#include "diagrams/CircleDiag.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "basics/Saturate.h"
+#include "diagrams/elements/CircleGit.h"
+#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/elements/OutText.h"
+
+namespace {
+
+constexpr float kDegree = 0.0174533f;
+
+constexpr float kLinPolScales[20] = {0.001f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
+                                     0.5f,   0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
+                                     50.0f,  100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
+constexpr float kLogPolScales[20] = {0.01f, 0.05f, 0.1f,  0.2f,   0.25f,  0.5f,  1.0f,
+                                     2.0f,  2.5f,  5.0f,  7.5f,   10.0f,  15.0f, 20.0f,
+                                     25.0f, 50.0f, 75.0f, 100.0f, 100.0f, 100.0f};
+
+}  // namespace
+
+CircleDiag::CircleDiag(pf::Window* owner, int x, int y, int width, int height)
+    : Diagramm(owner, x, y, width, height) {
+  Layout();
+}
+
+void CircleDiag::Layout() {
+  ringStep = ((innerHeight - margin / 4) / 2) / (divisions + 1);
+  radius = ringStep * divisions;
+  gridWidth = gridHeight = 2 * radius;
+  gridLeft = centreX - radius;
+  gridTop = centreY - radius;
+  if (title) {
+    title->SetPos(innerX + innerWidth - 5 * ringStep - 3, innerY + innerHeight - 3);
+    title->SetHeight(10);
+    title->SetWidth(4 * ringStep);
+    title->StoreText("");
+  }
+  for (int i : {1, 2}) {
+    bottomLines[static_cast<size_t>(i)] = std::make_unique<TextWithSymbol>(owner, 0, 0, 30, 15);
+  }
+  grid = std::make_unique<CircleGit>(owner, centreX, centreY, ringStep, divisions);
+  UpdateScale();
+}
+
+void CircleDiag::UpdateScale() {
+  pixelsPerUnitX = pixelsPerUnitY = static_cast<float>(ringStep) / yScale;
+}
+
+void CircleDiag::SetUp(const char* kindName, std::span<const float> table, int index,
+                       float reference, int refPos, const char* unit) {
+  name = kindName;
+  yTable = table;
+  yScaleIndex = index;
+  yScale = xScale = table[static_cast<size_t>(index)];
+  refValue = reference;
+  yRefPos = prevYRefPos = refPos;
+  yRefSteps = 0;
+  valueUnit = kindUnit = unit;
+  // The kind's scale is known only now.
+  UpdateScale();
+  BuildHeaderLines(true);
+  PlaceReferenceRing();
+}
+
+void CircleDiag::BuildHeaderLines(bool third) {
+  for (int i = 0; i < (third ? 3 : 2); ++i) PlaceHeaderLine(i, innerX + 3, innerY + 13 + 13 * i);
+}
+
+void CircleDiag::PlaceReferenceRing() {
+  grid->SetYRefPos(yRefPos);
+  grid->CreateYRefLine();
+}
+
+void CircleDiag::SetRect(const pf::Rect& r) {
+  Diagramm::SetRect(r);
+  Layout();
+  BuildHeaderLines(false);
+  valueUnit = kindUnit;
+  PlaceReferenceRing();
+  SetFontFromOwner();
+}
+
+void CircleDiag::Draw(pf::Dc* dc) {
+  Diagramm::Draw(dc);
+  WriteHeader(dc);
+  DrawLabels(dc);
+  DrawCircleCurves(dc);
+}
+
+int CircleDiag::MapX(float angle, float v) {
+  const float lo = static_cast<float>(yRefPos - divisions) * yScale + refValue;
+  const float hi = static_cast<float>(yRefPos) * yScale + refValue;
+  v = std::min(std::max(v, lo), hi);
+  const float c = std::cos(angle * kDegree);
+  const int d = (divisions - yRefPos) * ringStep;
+  const int ring = TruncToInt32(static_cast<float>(centreX) + static_cast<float>(d) * c);
+  return TruncToInt32(static_cast<float>(ring) + c * (v - refValue) * pixelsPerUnitY);
+}
+
+int CircleDiag::MapY(float v, float angle) {
+  const float lo = static_cast<float>(yRefPos - divisions) * yScale + refValue;
+  const float hi = static_cast<float>(yRefPos) * yScale + refValue;
+  v = std::min(std::max(v, lo), hi);
+  const float n = std::sin(angle * kDegree);
+  const int d = (divisions - yRefPos) * ringStep;
+  const int ring = TruncToInt32(static_cast<float>(centreY) - static_cast<float>(d) * n);
+  return TruncToInt32(static_cast<float>(ring) - n * (v - refValue) * pixelsPerUnitY);
+}
+
+void CircleDiag::DrawLabels(pf::Dc* dc) {
+  const int r = divisions * ringStep;
+  DrawFrequencyLabels(dc, false, r, ringStep, centreY + r - 2 * ringStep);
+}
+
+void CircleDiag::DrawHeader(pf::Dc* dc, const MyStrng& text) {
+  if (!headerLines[0]) return;
+  headerLines[0]->StoreText(text);
+  headerLines[0]->Draw(dc);
+}
+
+void CircleDiag::CreateMarker() { CreateReadoutMarker(radius, 4 * ringStep); }
+
+void CircleDiag::MarkerNext() {
+  Diagramm::MarkerNext();
+  WriteReadout(true);
+}
+
+void CircleDiag::MarkerPrev() {
+  Diagramm::MarkerPrev();
+  WriteReadout(true);
+}
+
+void CircleDiag::MarkerUpdate() {
+  Diagramm::MarkerUpdate();
+  WriteReadout(false);
+}
+
+LinPolDiag::LinPolDiag(pf::Window* owner, int x, int y, int width, int height)
+    : CircleDiag(owner, x, y, width, height) {
+  SetUp("LinPolDiag", kLinPolScales, 4, 1.0f, 5, "  ");
+}
+
+void LinPolDiag::WriteHeader(pf::Dc* dc) {
+  DrawHeader(
+      dc, MyStrng("LinPol  >REF: ") + MyStrng(refValue, 5) + "  " + MyStrng(yScale, 5) + " /Div");
+}
+
+LogPolDiag::LogPolDiag(pf::Window* owner, int x, int y, int width, int height)
+    : CircleDiag(owner, x, y, width, height) {
+  SetUp("LogPolDiag", kLogPolScales, 11, 0.0f, 3, "dB");
+}
+
+void LogPolDiag::WriteHeader(pf::Dc* dc) {
+  DrawHeader(dc, MyStrng("LogPol  >REF: ") + MyStrng(refValue, 5) + "dB " + MyStrng(yScale, 5) +
+                     " dB/Div");
+}

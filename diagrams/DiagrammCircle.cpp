@@ -1,0 +1,86 @@
+// What the circular kinds share: frequency labels at the chart's foot and the curve marker
+// with its read-out of angle, magnitude and frequency.
+
+#include <string>
+
+#include "basics/FloatWert.h"
+#include "basics/Saturate.h"
+#include "basics/WertMitDim.h"
+#include "diagrams/Diagramm.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/elements/OutText.h"
+
+namespace {
+
+constexpr int kLabelLength = 15;
+
+MyStrng FixedWidth(const MyStrng& text) {
+  std::string s = text.ToCString();
+  s.resize(kLabelLength, ' ');
+  return MyStrng(s);
+}
+
+MyStrng FrequencyText(float f) { return FreqWert(static_cast<double>(f)); }
+
+}  // namespace
+
+void Diagramm::DrawFrequencyLabels(pf::Dc* dc, bool fromSweep, int rPrime, int step, int footY) {
+  if (const DiagKurve* first = GetCurve(0)) {
+    if (first->GetCursor() != 0) {
+      startText = FrequencyText(first->GetY2(0));
+      stopText = FrequencyText(first->GetY2(first->GetCount() - 1));
+    } else if (fromSweep) {
+      startText = FrequencyText(startFrequency);
+      stopText = FrequencyText(stopFrequency);
+    }
+  }
+  startText = FixedWidth(startText);
+  stopText = FixedWidth(stopText);
+  const struct {
+    OutText* line;
+    int px;
+    int shape;
+    const MyStrng& text;
+  } labels[] = {{bottomLines[1].get(), centreX - rPrime - step / 2, 1, startText},
+                {bottomLines[2].get(), centreX + rPrime - step / 2, 0, stopText}};
+  for (const auto& l : labels) {
+    if (l.line == nullptr) continue;
+    l.line->SetPos(l.px, footY);
+    l.line->SetSymbolShape(l.shape);
+    l.line->StoreText(l.text);
+    l.line->Draw(dc);
+  }
+}
+
+void Diagramm::DrawCircleCurves(pf::Dc* dc) {
+  if (curvesShown != 0) {
+    if (DiagKurve* c = GetCurrentCurve()) c->EnableEndMarkers();
+    DrawCurves(dc);
+  }
+  if (marker) marker->Draw(dc);
+}
+
+void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
+  const DiagKurve* c = GetCurrentCurve();
+  if (curvesShown == 0 || c == nullptr) return;
+  const float px = c->GetX(markerIndex);
+  const float py = c->GetY1(markerIndex);
+  const int mx = MapX(px, py);
+  const int my = MapY(py, px);
+  if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
+  marker->CreateDisplay(3, TruncToInt32(centreX + 0.75 * r), TruncToInt32(centreY - 0.95 * r),
+                        displayWidth, 10);
+  marker->SetFont(font);
+  WriteReadout(true);
+  marker->Update();
+}
+
+void Diagramm::WriteReadout(bool withFrequency) {
+  const DiagKurve* c = GetCurrentCurve();
+  if (!marker || c == nullptr) return;
+  marker->SetLineText(0, FloatWert(static_cast<double>(c->GetX(markerIndex))) + "°");
+  marker->SetLineText(1, FloatWert(static_cast<double>(c->GetY1(markerIndex))) + valueUnit);
+  if (withFrequency) marker->SetLineText(2, FrequencyText(c->GetY2(markerIndex)));
+  marker->UpdateTexts();
+}

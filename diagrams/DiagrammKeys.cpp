@@ -1,0 +1,261 @@
+// The keys of a diagram: scales, reference value and position, curve marker and soft-key sets.
+
+#include <cmath>
+
+#include "basics/Saturate.h"
+#include "diagrams/Diagramm.h"
+#include "diagrams/elements/ConstGainCircles.h"
+#include "diagrams/elements/DiagGitter.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/elements/FreeDiagMarker.h"
+#include "diagrams/elements/OutText.h"
+#include "pf/ui_services.h"
+
+namespace {
+
+// One step of a scale index within 0..limit; false (unchanged) at the limit.
+bool StepIndex(int& index, int delta, int limit) {
+  if (delta > 0 ? index >= limit : index <= 0) return false;
+  index += delta;
+  return true;
+}
+
+float Lookup(std::span<const float> table, int index, float current) {
+  return index >= 0 && index < static_cast<int>(table.size()) ? table[static_cast<size_t>(index)]
+                                                              : current;
+}
+
+}  // namespace
+
+void Diagramm::Beep() const { pf::TheUiServices().Beep(pf::BeepKind::Warning); }
+
+void Diagramm::AfterScaleChange() {
+  UpdateLine(Line(headerLines, 0));
+  if (grid) grid->Update();
+  UpdateAll();
+  MarkerUpdate();
+}
+
+void Diagramm::YScaleUp() {
+  UpdateAll();
+  if (!StepIndex(yScaleIndex, 1, kMaxYScaleIndex)) Beep();
+  yScale = Lookup(yTable, yScaleIndex, yScale);
+  refStale = 1;
+  UpdateScale();
+  AfterScaleChange();
+}
+
+void Diagramm::YScaleDown() {
+  UpdateAll();
+  if (!StepIndex(yScaleIndex, -1, kMaxYScaleIndex)) Beep();
+  yScale = Lookup(yTable, yScaleIndex, yScale);
+  refStale = 1;
+  UpdateScale();
+  AfterScaleChange();
+}
+
+void Diagramm::XScaleUp() {
+  UpdateAll();
+  if (!StepIndex(xScaleIndex, 1, kMaxXScaleIndex)) Beep();
+  xScale = Lookup(xTable, xScaleIndex, xScale);
+  refStale = 1;
+  UpdateScale();
+  AfterScaleChange();
+}
+
+void Diagramm::XScaleDown() {
+  UpdateAll();
+  if (!StepIndex(xScaleIndex, -1, kMaxXScaleIndex)) Beep();
+  xScale = Lookup(xTable, xScaleIndex, xScale);
+  refStale = 1;
+  UpdateScale();
+  AfterScaleChange();
+}
+
+void Diagramm::RefValueUp() {
+  if (refStale != 0) {
+    yRefSteps = TruncToInt32(static_cast<double>(refValue / yScale));
+    refStale = 0;
+  }
+  if (yRefSteps < INT32_MAX) ++yRefSteps;
+  UpdateAll();
+  refValue = yScale * static_cast<float>(yRefSteps);
+  AfterScaleChange();
+}
+
+void Diagramm::RefValueDown() {
+  if (refStale != 0) {
+    yRefSteps = TruncToInt32(static_cast<double>(refValue / yScale));
+    refStale = 0;
+  }
+  if (yRefSteps > INT32_MIN) --yRefSteps;
+  UpdateAll();
+  refValue = yScale * static_cast<float>(yRefSteps);
+  AfterScaleChange();
+}
+
+void Diagramm::RefPosInc() {
+  if (yRefPos >= divisions) {
+    Beep();
+    return;
+  }
+  UpdateAll();
+  prevYRefPos = yRefPos;
+  ++yRefPos;
+  if (grid) grid->YRefLineDown();
+  UpdateAll();
+  UpdateLine(Line(headerLines, 0));
+  if (grid) grid->Update();
+  MarkerUpdate();
+}
+
+void Diagramm::RefPosDec() {
+  if (yRefPos <= 0) {
+    Beep();
+    return;
+  }
+  UpdateAll();
+  prevYRefPos = yRefPos;
+  --yRefPos;
+  if (grid) grid->YRefLineUp();
+  UpdateAll();
+  if (grid) grid->Update();
+  UpdateLine(Line(headerLines, 0));
+  MarkerUpdate();
+}
+
+void Diagramm::XRefPosInc() { Beep(); }
+void Diagramm::XRefPosDec() { Beep(); }
+void Diagramm::XRefValueUp() { Beep(); }
+void Diagramm::XRefValueDown() { Beep(); }
+void Diagramm::AuxKeyUp() { Beep(); }
+void Diagramm::AuxKeyDown() { Beep(); }
+
+void Diagramm::CreateMarker() {}
+
+void Diagramm::DeleteMarker() {
+  marker.reset();
+  markerIndex = 0;
+}
+
+void Diagramm::MoveMarker() {
+  const DiagKurve* c = GetCurrentCurve();
+  if (!marker || c == nullptr) return;
+  const float px = c->GetX(markerIndex);
+  const float py = c->GetY1(markerIndex);
+  marker->MoveTo(MapX(px, py), MapY(py, px));
+}
+
+void Diagramm::MarkerNext() {
+  const DiagKurve* c = GetCurrentCurve();
+  if (!marker || c == nullptr) return;
+  // The getters clamp, so the index may reach the count and still show the last point.
+  if (markerIndex < c->GetCount()) ++markerIndex;
+  MoveMarker();
+}
+
+void Diagramm::MarkerPrev() {
+  if (!marker || GetCurrentCurve() == nullptr) return;
+  if (markerIndex > 0) --markerIndex;
+  MoveMarker();
+}
+
+void Diagramm::MarkerUpdate() { MoveMarker(); }
+
+void Diagramm::SetModeLabels(const char* text6, const char* text7) {
+  if (softLabels[5]) softLabels[5]->SetText(text6);
+  if (softLabels[6]) softLabels[6]->SetText(text7);
+}
+
+void Diagramm::EraseFreeMarker() {
+  if (!freeMarker) return;
+  freeMarker->SetErased(true);
+  freeMarker->Update();
+}
+
+void Diagramm::SetCurveKeys() {
+  EraseFreeMarker();
+  EraseCurve(1);
+  EraseCurve(2);
+  EraseGainCircles('G');
+  EraseGainCircles('L');
+  SetModeLabels("", name == "RecPlanDiag" ? "Kurve" : "");
+  SetCurveLabel(0, headerLines[1].get());
+  ShowCurve(0);
+  UpdateLine(headerLines[1].get());
+  softKeyMode = 'K';
+}
+
+void Diagramm::SetStabKeys(int shown, char mode, const char* text7) {
+  EraseFreeMarker();
+  for (int i = 0; i < 3; ++i) {
+    if (i != shown) EraseCurve(i);
+  }
+  SetModeLabels("Frequenz", text7);
+  SetCurveLabel(shown, headerLines[1].get());
+  ShowCurve(shown);
+  UpdateLine(headerLines[1].get());
+  DeleteMarker();
+  softKeyMode = mode;
+}
+
+void Diagramm::SetLoadStabKeys() { SetStabKeys(1, 'L', "LStabCirc"); }
+
+void Diagramm::SetGenStabKeys() { SetStabKeys(2, 'G', "GStabCirc"); }
+
+void Diagramm::SetGainKeys(char kind, char mode, const char* text7) {
+  for (int i = 0; i < 3; ++i) EraseCurve(i);
+  EraseGainCircles(kind == 'L' ? 'G' : 'L');
+  SetModeLabels("Frequenz", text7);
+  ConstGainCircles* set = GainCircles(kind);
+  if (set != nullptr && headerLines[1]) set->SetLabel(headerLines[1].get());
+  ShowGainCircles(kind);
+  UpdateLine(headerLines[1].get());
+  DeleteMarker();
+  softKeyMode = mode;
+  if (freeMarker) {
+    freeMarker->SetGainCircles(set);
+    freeMarker->SetErased(false);
+    freeMarker->Update();
+  }
+}
+
+void Diagramm::SetLoadGainKeys() { SetGainKeys('L', 'A', "LGainCirc"); }
+
+void Diagramm::SetGenGainKeys() { SetGainKeys('G', 'B', "GGainCirc"); }
+
+void Diagramm::NextSoftKeySet() {
+  const DiagKurve* first = GetCurve(0);
+  if (first == nullptr) return;
+  const bool sParameters = first->GetElementName().GetAt(0) == 'S';
+  switch (softKeyMode) {
+    case 'K':
+      SetLoadStabKeys();
+      break;
+    case 'L':
+      SetGenStabKeys();
+      break;
+    case 'G':
+      if (sParameters) {
+        SetLoadGainKeys();
+      } else {
+        SetCurveKeys();
+      }
+      break;
+    case 'A':
+      if (sParameters) {
+        SetGenGainKeys();
+      } else {
+        SetCurveKeys();
+      }
+      break;
+    case 'B':
+      SetCurveKeys();
+      break;
+    default:
+      return;
+  }
+  UpdateLine(softLabels[5].get());
+  UpdateLine(softLabels[6].get());
+}

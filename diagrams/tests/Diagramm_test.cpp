@@ -1,0 +1,212 @@
+// The diagram base: keys, soft-key sets, archive, clipboard and PiCTeX export.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "diagrams/CircleDiag.h"
+#include "diagrams/DiagramKinds.h"
+#include "diagrams/SmithDiag.h"
+#include "diagrams/elements/DiagGitter.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/elements/OutText.h"
+#include "pf/archive.h"
+#include "pf/clipboard.h"
+#include "pf/headless.h"
+
+namespace {
+
+class TestPolar : public LinPolDiag {
+ public:
+  using LinPolDiag::LinPolDiag;
+  void SetRefValue(float v) { refValue = v; }
+};
+
+TEST(DiagrammTest, ScaleKeysStopAtTheirTablesAndStillRepaint) {
+  pf::Headless headless;
+  LinPolDiag lin(nullptr, 0, 0, 400, 400);
+  LogPolDiag log(nullptr, 0, 0, 400, 400);
+  const struct {
+    Diagramm* d;
+    void (Diagramm::*key)();
+    int presses, index;
+    float scale;
+    size_t beeps;
+  } cases[] = {
+      {&lin, &Diagramm::YScaleUp, 16, 19, 1000.0f, 1},  // 4 -> 19, then one beep
+      {&lin, &Diagramm::YScaleDown, 21, 0, 0.001f, 3},  // 19 -> 0, then two beeps
+      {&log, &Diagramm::YScaleUp, 6, 17, 100.0f, 3},    // 11 -> 17: 100 dB
+      {&log, &Diagramm::YScaleUp, 2, 19, 100.0f, 3},    // the equal entries at 18 and 19
+  };
+  for (const auto& c : cases) {
+    for (int i = 0; i < c.presses; ++i) (c.d->*c.key)();
+    EXPECT_EQ(c.d->GetYScaleIndex(), c.index) << c.d->GetTypeName();
+    EXPECT_EQ(c.d->GetYScale(), c.scale);
+    EXPECT_EQ(headless.Ui().Beeps().size(), c.beeps);
+  }
+}
+
+TEST(DiagrammTest, ReferenceValueSnapsToWholeDivisionsAfterAScaleChange) {
+  pf::Headless headless;
+  TestPolar d(nullptr, 0, 0, 400, 400);
+  d.YScaleUp();
+  d.YScaleUp();  // 0.25 per division
+  d.SetRefValue(0.3f);
+  const struct {
+    void (Diagramm::*key)();
+    float value;
+  } steps[] = {{&Diagramm::RefValueUp, 0.5f},
+               {&Diagramm::RefValueUp, 0.75f},
+               {&Diagramm::RefValueDown, 0.5f}};
+  for (const auto& s : steps) {
+    (d.*s.key)();
+    EXPECT_EQ(d.GetRefValue(), s.value);
+  }
+}
+
+TEST(DiagrammTest, ReferencePositionRunsFromZeroToTheDivisions) {
+  pf::Headless headless;
+  LinPolDiag d(nullptr, 0, 0, 400, 400);
+  const struct {
+    void (Diagramm::*key)();
+    int presses, position;
+    size_t beeps;
+  } cases[] = {{&Diagramm::RefPosInc, 6, 10, 1}, {&Diagramm::RefPosDec, 11, 0, 2}};
+  for (const auto& c : cases) {
+    for (int i = 0; i < c.presses; ++i) (d.*c.key)();
+    EXPECT_EQ(d.GetYRefPos(), c.position);
+    EXPECT_EQ(headless.Ui().Beeps().size(), c.beeps);
+  }
+}
+
+TEST(DiagrammTest, SoftKeySetsReachTheGainCirclesOnlyForSParameters) {
+  const struct {
+    const char* curveName;
+    const char* modes;
+  } cases[] = {{"S21", "LGABK"}, {"Z21", "LGKLG"}};
+  for (const auto& c : cases) {
+    SmithDiag d(nullptr, 0, 0, 400, 400);
+    d.NextSoftKeySet();
+    EXPECT_EQ(d.GetSoftKeyMode(), 'K') << "nothing without curve 0";
+    d.CreateCurve(0, 10, 2);
+    d.SetCurveName(0, c.curveName);
+    std::string modes;
+    for (int i = 0; i < 5; ++i) {
+      d.NextSoftKeySet();
+      modes += d.GetSoftKeyMode();
+      if (d.GetSoftKeyMode() == 'A') EXPECT_EQ(d.GetSoftLabel(6)->GetText(), "LGainCirc");
+    }
+    EXPECT_EQ(modes, c.modes) << c.curveName;
+  }
+}
+
+TEST(DiagrammTest, CurvesKeepTheirIndicesAndNames) {
+  LinPolDiag d(nullptr, 0, 0, 400, 400);
+  EXPECT_EQ(d.GetCurrentCurveName(), "No Kurve");
+  d.CreateCurve(4, 10, 1);
+  d.CreateCurve(0, 10, 2);
+  d.CreateCurve(0, 99, 1);
+  ASSERT_EQ(d.GetCurveCount(), 1);
+  EXPECT_EQ(d.GetCurve(0)->GetCount(), 10) << "an existing curve stays";
+  d.SetCurrentCurveName("S11");
+  d.RecreateCurve(0, 20);
+  EXPECT_EQ(d.GetCurve(0)->GetCount(), 20);
+  EXPECT_EQ(d.GetCurve(0)->GetColumns(), 2);
+  EXPECT_EQ(d.GetCurrentCurveName(), "S11");
+  d.SetBottomLine(5, "ignored");
+  d.SetRect({0, 0, 300, 300});
+  EXPECT_EQ(d.GetBottomLineText(), "NoBottomLine");
+}
+
+std::string Archived(Diagramm& d) {
+  std::ostringstream out;
+  pf::Archive ar(out);
+  d.Serialize(ar);
+  return out.str();
+}
+
+bool Loads(const std::string& bytes) {
+  std::istringstream in(bytes);
+  pf::Archive ar(in);
+  LinPolDiag d(nullptr, 0, 0, 10, 10);
+  try {
+    d.Serialize(ar);
+  } catch (const pf::ArchiveError&) {
+    return false;
+  }
+  return d.GetYRefPos() == 7 && d.GetYScaleIndex() == 6;
+}
+
+// The archive ends with 65 bytes of fixed fields after the name: y index (-65), x index (-61),
+// y reference position (-57), ..., its second copy (-41).
+TEST(DiagrammTest, LoadRefusesIndicesAndPositionsOutsideTheirTables) {
+  pf::Headless headless;
+  LinPolDiag d(nullptr, 0, 0, 400, 400);
+  d.YScaleUp();
+  d.YScaleUp();
+  d.RefPosInc();
+  d.RefPosInc();
+  const std::string good = Archived(d);
+  const auto patched = [&good](int fromEnd, int32_t v) {
+    std::string bytes = good;
+    std::memcpy(&bytes[bytes.size() - static_cast<size_t>(fromEnd)], &v, 4);
+    return bytes;
+  };
+  const struct {
+    std::string bytes;
+    bool loads;
+  } cases[] = {
+      {good, true},
+      {patched(57, 99), true},  // the second copy of the position is the one that stays
+      {patched(65, 20), false},
+      {patched(65, -1), false},
+      {patched(61, 35), false},
+      {patched(41, 11), false},
+      {good.substr(0, good.size() - 1), false},
+      {patched(static_cast<int>(good.size()) - 4, -5), false},  // a negative width
+  };
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(Loads(cases[i].bytes), cases[i].loads) << i;
+}
+
+TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {
+  SmithDiag d(nullptr, 10, 20, 200, 100);
+  ASSERT_TRUE(d.CopyToClipboard());
+  const std::optional<pf::Bitmap> picture = pf::TheClipboard().GetBitmap();
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_EQ(picture->Width(), 200);
+  EXPECT_EQ(picture->Height(), 100);
+  EXPECT_EQ(picture->GetPixel(0, 0), pf::Rgb(0, 0, 0)) << "the frame at the inner corner";
+  pf::TheClipboard().Empty();
+
+  const std::string path = testing::TempDir() + "diagramm.tex";
+  d.SetPicTexFileName(path.c_str());
+  ASSERT_TRUE(d.ExportPicTex(80));
+  std::ifstream in(path);
+  std::string first;
+  std::string last;
+  for (std::string line; std::getline(in, line);) {
+    if (first.empty()) first = line;
+    last = line;
+  }
+  EXPECT_EQ(first, "\\beginpicture");
+  EXPECT_EQ(last, "\\endpicture");
+  d.SetPicTexFileName("/nonexistent/dir/x.tex");
+  EXPECT_FALSE(d.ExportPicTex(80));
+}
+
+TEST(DiagramKindsTest, CreatesTheRegisteredKindsByCodeAndName) {
+  RegisterCircleDiagrams();
+  for (int code : {3, 4, 6, 10}) {
+    const DiagramKind* k = DiagramKinds::Global().Find(code);
+    ASSERT_NE(k, nullptr) << code;
+    EXPECT_EQ(DiagramKinds::Global().Find(std::string_view(k->name)), k);
+    EXPECT_EQ(k->create(nullptr, 0, 0, 100, 100)->GetTypeName(), k->name);
+  }
+  EXPECT_EQ(DiagramKinds::Global().Find(0), nullptr) << "not built yet";
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// The modeless progress window of a running analysis (template 172). It holds the mouse while
+// it is open, so the view ignores presses, and beeps when it goes.
+
+#include "pf/dialog.h"
+
+class BusyDialog : public pf::Dialog {
+ public:
+  static constexpr int kTemplateId = 172;
+  static constexpr int kProgressId = 1077;
+
+  explicit BusyDialog(pf::Window* parent = nullptr, int limit = 100)
+      : pf::Dialog(kTemplateId, parent), limit_(limit) {}
+  ~BusyDialog() override { DestroyWindow(); }
+
+  // One step on; past the limit the bar starts again at 0.
+  void Tick();
+  int GetPosition() const { return position_; }
+
+  bool OnInitDialog() override;
+
+ protected:
+  void OnDestroy() override;
+
+ private:
+  int position_ = 0;
+  int limit_;
+};

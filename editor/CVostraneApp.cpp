@@ -1,0 +1,150 @@
+#include "editor/CVostraneApp.h"
+
+#include "editor/AboutDlg.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/MainFrame.h"
+#include "editor/NetSymbol.h"
+#include "editor/SpiceWriter.h"
+#include "pf/command_ids.h"
+#include "pf/document.h"
+#include "pf/profile.h"
+
+namespace {
+
+constexpr const char* kSection = CVostraneDoc::kProfileSection;
+
+}  // namespace
+
+CVostraneApp::CVostraneApp(std::vector<std::string> files, ProfileFactory makeProfile)
+    : ErrorReportingApp("Vostrane"),
+      files_(std::move(files)),
+      makeProfile_(std::move(makeProfile)) {
+  InstallLabelFonts(&labelFonts_);
+  MapCommand(pf::kIdAppAbout, [this] { OnAppAbout(); });
+}
+
+CVostraneApp::~CVostraneApp() {
+  // The documents point at the SPICE settings, which go before the base's windows and templates.
+  CloseSplash();
+  if (GetMainWnd() != nullptr) GetMainWnd()->DestroyWindow();
+  CloseAllDocuments();
+  InstallLabelFonts(nullptr);
+}
+
+CVostraneApp* GetVostraneApp() { return dynamic_cast<CVostraneApp*>(pf::App::Current()); }
+
+bool CVostraneApp::InitInstance() {
+  if (makeProfile_) {
+    SetProfile(makeProfile_());
+  } else {
+    SetRegistryKey(kRegistryKey);
+  }
+  LoadStdProfileSettings(pf::kMaxRecentFiles);
+
+  pf::DocTemplate& circuits = AddDocTemplate(std::make_unique<pf::DocTemplate>(
+      kDocTemplateId, "Schaltung",
+      [this] { return std::make_unique<CVostraneDoc>(&GetProfile(), &spice_); },
+      [] { return std::make_unique<CChildFrame>(); },
+      [] { return std::make_unique<CVostraneView>(); }));
+  circuits.SetFileType("vqe", "Vostrane-Schaltungen (*.vqe)|*.vqe|");
+
+  auto frame = std::make_unique<CMainFrame>();
+  if (!frame->LoadFrame(kMainFrameId)) return false;
+  CMainFrame& main = *frame;
+  SetMainWnd(std::move(frame));
+  main.SetBaseTitle("Vostrane");
+
+  // The files of the command line; without any, a new circuit. It fails only when no file
+  // could be opened (each failure has been reported).
+  if (files_.empty()) {
+    if (OnFileNew() == nullptr) return false;
+  } else {
+    bool opened = false;
+    for (const std::string& path : files_) opened = OpenDocumentFile(path) != nullptr || opened;
+    if (!opened) return false;
+  }
+
+  ShowSplash();
+  main.ShowWindow(true);
+  main.UpdateWindow();
+  LoadProfile();
+  return true;
+}
+
+int CVostraneApp::ExitInstance() {
+  SaveProfile();
+  return ErrorReportingApp::ExitInstance();
+}
+
+bool CVostraneApp::OnIdle(long count) {
+  bool more = pf::App::OnIdle(count);
+  if (count == 1) {
+    CompleteSpiceRun();
+    more = true;
+  } else if (count == 2) {
+    if (CVostraneDoc* doc = ActiveDocument()) doc->RefreshPinMarks();
+    more = true;
+  }
+  NoteErrors();
+  return more;
+}
+
+CVostraneDoc* CVostraneApp::ActiveDocument() const {
+  const CMainFrame* main = GetMainFrame();
+  return main != nullptr ? dynamic_cast<CVostraneDoc*>(main->GetActiveDocument()) : nullptr;
+}
+
+void CVostraneApp::CompleteSpiceRun() {
+  CVostraneDoc* doc = ActiveDocument();
+  if (doc == nullptr) return;
+  SpiceManager& spice = doc->GetSpiceManager();
+  if (!spice.ResultsPending() || spice.IsSimulatorRunning()) return;
+  if (spice.ReadRawFile()) {
+    doc->Symbols().ForEach([&spice](NetSymbol* s) { s->ReadSpiceResults(spice); });
+  } else {
+    ReportError("Fehler beim laden des SpiceRwafiles");
+  }
+  spice.ClearResultsPending();
+}
+
+CMainFrame* CVostraneApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(GetMainWnd()); }
+
+void CVostraneApp::ShowSplash() {
+  if (splashPending_ == 0 || splash_) return;
+  auto splash = std::make_unique<CAboutDlg>(GetMainWnd());
+  if (!splash->Create()) return;
+  splash->CenterOnScreen();
+  splash->ShowWindow(true);
+  splash->UpdateWindow();
+  splash_ = std::move(splash);
+}
+
+void CVostraneApp::CloseSplash() {
+  if (splashPending_ == 0) return;
+  if (splash_) splash_->DestroyWindow();
+  splash_.reset();
+  splashPending_ = 0;
+}
+
+void CVostraneApp::SetSpiceHome(const MyStrng& home) {
+  spice_.home = home;
+  spice_.enabled = home.IsEmpty() ? 0 : 1;
+}
+
+const MyStrng& CVostraneApp::GetDateString() {
+  dateString_ = GeneratedFileDate();
+  return dateString_;
+}
+
+void CVostraneApp::OnAppAbout() { CAboutDlg(GetMainWnd()).DoModal(); }
+
+void CVostraneApp::LoadProfile() {
+  spice_.enabled = GetProfile().GetProfileInt(kSection, "SpiceSim", 0);
+  spice_.home = MyStrng(GetProfile().GetProfileString(kSection, "SpiceHome", "Unbekannt"));
+}
+
+void CVostraneApp::SaveProfile() {
+  GetProfile().WriteProfileInt(kSection, "SpiceSim", spice_.enabled);
+  GetProfile().WriteProfileString(kSection, "SpiceHome", spice_.home.GetBuffer());
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The application of the desktop program: the settings key, the circuit template, the main
+// frame with its bars, the splash and error windows, the SPICE settings, the label fonts and
+// the date string of generated files. Its idle work collects ended SPICE runs and refreshes
+// the pins' connection marks.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "basics/MyStrng.h"
+#include "basics/ui/ErrorDialog.h"
+#include "editor/LabelFonts.h"
+#include "editor/SpiceManager.h"
+
+class CAboutDlg;
+class CMainFrame;
+class CVostraneDoc;
+
+class CVostraneApp : public ErrorReportingApp {
+ public:
+  static constexpr const char* kRegistryKey = "Vostrane Kollegstiftung Morvaburg";
+  static constexpr int kMainFrameId = 128;
+  static constexpr int kDocTemplateId = 129;
+
+  using ProfileFactory = std::function<std::unique_ptr<pf::Profile>()>;
+
+  // The files to open at start-up (none: a new circuit). Without a profile factory the settings
+  // live in the INI file under the registry key.
+  explicit CVostraneApp(std::vector<std::string> files = {}, ProfileFactory makeProfile = {});
+  ~CVostraneApp() override;
+
+  bool InitInstance() override;
+  int ExitInstance() override;
+  bool OnIdle(long count) override;
+
+  CMainFrame* GetMainFrame() const;
+  const pf::Font& GetLabelFont() const { return labelFonts_.horizontal; }
+  const pf::Font& GetVerticalLabelFont() const { return labelFonts_.vertical; }
+
+  // The About box as a modeless window, until CloseSplash; each only once.
+  void ShowSplash();
+  void CloseSplash();
+  CAboutDlg* GetSplash() const { return splash_.get(); }
+
+  const MyStrng& GetSpiceHome() const { return spice_.home; }
+  // An empty directory turns SPICE off.
+  void SetSpiceHome(const MyStrng& home);
+  const SpiceSettings& GetSpiceSettings() const { return spice_; }
+
+  // Now, as "day.month.year  hour:minute:second" without leading zeros; SOURCE_DATE_EPOCH
+  // (seconds, UTC) stands for the clock, for reproducible files.
+  const MyStrng& GetDateString();
+
+  void OnAppAbout();
+  void LoadProfile();
+  void SaveProfile();
+
+ private:
+  // An ended run of the active document's SPICE program hands its results to the symbols.
+  void CompleteSpiceRun();
+  CVostraneDoc* ActiveDocument() const;
+
+  std::vector<std::string> files_;
+  ProfileFactory makeProfile_;
+  LabelFonts labelFonts_ = LabelFonts::Standard();
+  int splashPending_ = 1;
+  std::unique_ptr<CAboutDlg> splash_;
+  MyStrng dateString_;
+  SpiceSettings spice_;
+};
+
+// The running application; nullptr when none runs.
+CVostraneApp* GetVostraneApp();

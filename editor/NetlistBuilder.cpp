@@ -1,0 +1,382 @@
+#include "editor/NetlistBuilder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "basics/VS_Error.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/ExKnotenSymbol.h"
+#include "editor/InpSymbol.h"
+#include "editor/NetSymbol.h"
+#include "editor/SymbolRoles.h"
+#include "pf/ui_services.h"
+#include "simulator/DataSet.h"
+
+namespace {
+
+// The keys whose symbols write no element line of their own: they are drawn connections,
+// ports, or data that goes into the DATA block.
+constexpr const char* kNoElementLine[] = {"VERBINDUNG",      "GROUND",         "INPUT",
+                                          "NETINFO",         "SUBSTRAT",       "VecNetAnaSymbol",
+                                          "ExKnotenSymbol", "OUTPUT"};
+
+void Report(const MyStrng& message) {
+  VS_Error reporter;
+  reporter.Error(message, 4);
+}
+
+uint64_t PositionKey(const Point& p) {
+  return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
+}
+
+bool Is(const NetSymbol& s, const char* key) { return s.GetClassKey() == key; }
+
+int Pins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::kMaxPins); }
+
+// A wire joins at its two ends only.
+int WireEnds(const NetSymbol& s) { return std::min(Pins(s), 2); }
+
+bool IsGrounded(const std::vector<NetSymbol*>& symbols) {
+  return std::any_of(symbols.begin(), symbols.end(),
+                     [](const NetSymbol* s) { return s->groundFree == 0; });
+}
+
+}  // namespace
+
+NetlistBuilder::NetlistBuilder(CVostraneDoc& doc) : doc(doc) {
+  doc.symbols.ForEach([this](NetSymbol* s) { symbols.push_back(s); });
+}
+
+void NetlistBuilder::Enter(int32_t node, const Point& position) {
+  doc.nodeTable.Add(node, position);
+  firstNode.emplace(PositionKey(position), node);
+}
+
+int32_t NetlistBuilder::Lookup(const Point& position) const {
+  const auto found = firstNode.find(PositionKey(position));
+  return found == firstNode.end() ? -1 : found->second;
+}
+
+bool NetlistBuilder::NumberNodes() {
+  marked.assign(symbols.size(), 0);
+  for (NetSymbol* s : symbols) s->netLine.Clear();
+  doc.nodeTable.RemoveAll();
+  firstNode.clear();
+  doc.nodeCounter = 0;
+  bool numbered = true;
+  for (NetSymbol* s : symbols) {
+    const auto* node = dynamic_cast<const ExKnotenSymbol*>(s);
+    if (node != nullptr && node->portNumber < 1) {
+      Report(MyStrng("Externer Knoten ohne gültige Nummer: ") + s->GetElementName() + " (" +
+             MyStrng(node->portNumber) + ")");
+      numbered = false;
+    }
+  }
+  if (!numbered) return false;
+  ChooseReference();
+  NumberExternalNodes();
+  NumberWireGroups();
+  NumberRemainingPins();
+  AssignPinNodes();
+  return true;
+}
+
+void NetlistBuilder::ChooseReference() {
+  if (IsGrounded(symbols)) {
+    for (size_t i = 0; i < symbols.size(); ++i) {
+      if (!Is(*symbols[i], "GROUND") || Pins(*symbols[i]) == 0) continue;
+      Enter(0, symbols[i]->GetPinPosition(0));
+      marked[i] = 1;
+    }
+    return;
+  }
+  // Without a ground symbol the external node with the highest number is the reference.
+  int32_t highest = 0;
+  size_t chosen = symbols.size();
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    const auto* node = dynamic_cast<const ExKnotenSymbol*>(symbols[i]);
+    if (node != nullptr && node->portNumber > highest) {
+      highest = node->portNumber;
+      chosen = i;
+    }
+  }
+  if (chosen == symbols.size()) return;
+  Enter(0, symbols[chosen]->GetPinPosition(0));
+  marked[chosen] = 1;
+}
+
+void NetlistBuilder::NumberExternalNodes() {
+  // The nodes keep the numbers the user gave them; new ones start above the highest.
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    const auto* node = dynamic_cast<const ExKnotenSymbol*>(symbols[i]);
+    if (node == nullptr) continue;
+    Enter(node->portNumber, symbols[i]->GetPinPosition(0));
+    doc.nodeCounter = std::max(doc.nodeCounter, node->portNumber);
+    marked[i] = 1;
+  }
+}
+
+void NetlistBuilder::NumberWireGroups() {
+  doc.wires.clear();
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (Is(*symbols[i], "VERBINDUNG")) doc.wires.push_back(symbols[i]);
+  }
+  const auto wireCount = static_cast<int32_t>(doc.wires.size());
+  std::unordered_map<uint64_t, std::vector<int32_t>> wiresAt;
+  for (int32_t w = 0; w < wireCount; ++w) {
+    for (int p = 0; p < WireEnds(*doc.wires[w]); ++p) {
+      std::vector<int32_t>& here = wiresAt[PositionKey(doc.wires[w]->GetPinPosition(p))];
+      if (here.empty() || here.back() != w) here.push_back(w);
+    }
+  }
+  std::vector<char> grouped(doc.wires.size(), 0);
+  for (int32_t start = 0; start < wireCount; ++start) {
+    if (grouped[start] != 0) continue;
+    CollectWireGroup(start, grouped, wiresAt);
+    // The first wire, in group order, that touches a numbered position gives its lowest number.
+    int32_t node = -1;
+    for (const NetSymbol* w : doc.wireGroup) {
+      for (int p = 0; p < WireEnds(*w); ++p) {
+        const int32_t found = Lookup(w->GetPinPosition(p));
+        if (found >= 0 && found <= doc.nodeCounter && (node < 0 || found < node)) node = found;
+      }
+      if (node >= 0) break;
+    }
+    if (node < 0) node = ++doc.nodeCounter;
+    for (const NetSymbol* w : doc.wireGroup) {
+      for (int p = 0; p < WireEnds(*w); ++p) Enter(node, w->GetPinPosition(p));
+    }
+  }
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (Is(*symbols[i], "VERBINDUNG")) marked[i] = 1;
+  }
+}
+
+// The group in the order of repeated passes over the wire list, each pass adding every wire
+// that touches the group as it stands: a waiting wire behind the pass's position joins in
+// this pass, one before it in the next. Linear in the wires, whatever their order.
+void NetlistBuilder::CollectWireGroup(
+    int32_t start, std::vector<char>& grouped,
+    const std::unordered_map<uint64_t, std::vector<int32_t>>& wiresAt) {
+  doc.wireGroup.clear();
+  std::set<int32_t> waiting;
+  auto join = [&](int32_t w) {
+    grouped[w] = 1;
+    doc.wireGroup.push_back(doc.wires[w]);
+    for (int p = 0; p < WireEnds(*doc.wires[w]); ++p) {
+      for (int32_t other : wiresAt.at(PositionKey(doc.wires[w]->GetPinPosition(p)))) {
+        if (grouped[other] == 0) waiting.insert(other);
+      }
+    }
+  };
+  join(start);
+  int32_t position = 0;
+  while (!waiting.empty()) {
+    auto next = waiting.lower_bound(position);
+    if (next == waiting.end()) next = waiting.begin();
+    position = *next + 1;
+    waiting.erase(next);
+    join(position - 1);
+  }
+}
+
+void NetlistBuilder::NumberRemainingPins() {
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    NetSymbol& s = *symbols[i];
+    if (marked[i] != 0 || Is(s, "SUBSTRAT")) continue;
+    for (int p = 0; p < Pins(s); ++p) {
+      const int32_t found = Lookup(s.GetPinPosition(p));
+      if (found >= 0 && found <= doc.nodeCounter) continue;
+      Enter(++doc.nodeCounter, s.GetPinPosition(p));
+      // The transition's slot side: its third and fourth pin are one node.
+      if (p == 2 && Pins(s) > 3 && Is(s, "MslToSlotSymbol")) {
+        Enter(doc.nodeCounter, s.GetPinPosition(3));
+      }
+    }
+    marked[i] = 1;
+  }
+}
+
+void NetlistBuilder::AssignPinNodes() {
+  bool outputFound = false;
+  int32_t outputNode = 0;
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    NetSymbol& s = *symbols[i];
+    if (marked[i] == 0 || Is(s, "VERBINDUNG")) continue;
+    for (int p = 0; p < Pins(s); ++p) {
+      const int32_t found = Lookup(s.GetPinPosition(p));
+      if (found >= 0) s.nodes[p] = found;
+    }
+    if (Is(s, "OUTPUT") && Pins(s) > 0) {
+      outputFound = true;
+      outputNode = s.nodes[0];
+    }
+  }
+  if (!outputFound) return;
+  for (NetSymbol* s : symbols) {
+    if (auto* input = dynamic_cast<InpSymbol*>(s); input != nullptr && Is(*s, "INPUT")) {
+      input->settings.outputNode = outputNode;
+      return;
+    }
+  }
+}
+
+bool NetlistBuilder::Build() {
+  if (symbols.empty()) return false;
+  doc.netlistLines.RemoveAll();
+  const auto externalNodes = std::count_if(symbols.begin(), symbols.end(), [](NetSymbol* s) {
+    return dynamic_cast<const ExKnotenSymbol*>(s) != nullptr;
+  });
+  // The simulator knows one- and two-port networks only; say so now, not when a run starts.
+  if (externalNodes > 2) {
+    Report(MyStrng("Mehr als zwei externe Knoten: nur 1POR oder 2POR erlaubt (") +
+           MyStrng(static_cast<int>(externalNodes)) + ")");
+  }
+  if (!NumberNodes()) return false;
+  // An element that refuses its values reports and writes no line; a netlist without it
+  // would simulate another circuit, so there is none.
+  const int reported = VS_Error::MessageCount();
+  for (NetSymbol* s : symbols) {
+    if (!Is(*s, "VERBINDUNG") && !Is(*s, "GROUND") && !Is(*s, "OUTPUT")) s->WriteNetLine();
+  }
+  if (VS_Error::MessageCount() > reported) return false;
+  WritePortLine();
+  Emit();
+  return true;
+}
+
+void NetlistBuilder::WritePortLine() {
+  portLineOwner = nullptr;
+  std::vector<int32_t> numbers;
+  for (NetSymbol* s : symbols) {
+    const auto* node = dynamic_cast<const ExKnotenSymbol*>(s);
+    if (node == nullptr) continue;
+    numbers.push_back(node->portNumber);
+    if (node->portNumber == 1 && portLineOwner == nullptr) portLineOwner = s;
+  }
+  if (portLineOwner == nullptr) return;
+  std::string name = doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
+  name = name.substr(0, name.find('.'));
+  MyStrng text = MyStrng(name) + ": ";
+  auto ports = [&text, &numbers](const char* keyword, size_t count) {
+    text += keyword;
+    for (size_t i = 0; i < count; ++i) text += MyStrng(numbers[i]) + " ";
+  };
+  // Without a ground the reference is one of the external nodes, so one port fewer.
+  const bool grounded = IsGrounded(symbols);
+  if (numbers.size() == 1 || (numbers.size() == 2 && !grounded)) {
+    ports("1POR ", 1);
+  } else if (numbers.size() == 2 || (numbers.size() == 3 && !grounded)) {
+    ports("2POR ", 2);
+  } else if (numbers.size() == 3) {
+    ports("3POR ", 3);
+  }
+  portLineOwner->netLine = text;
+}
+
+void NetlistBuilder::Emit() {
+  LineFile& lines = doc.netlistLines;
+  doc.subCircuitNames.RemoveAll();
+  for (NetSymbol* s : symbols) {
+    auto* sub = dynamic_cast<SubCircuitRole*>(s);
+    if (!s->IsSubCircuit() || sub == nullptr) continue;
+    const MyStrng source = sub->GetSourceName();
+    if (doc.subCircuitNames.Find(source)) continue;
+    doc.subCircuitNames.Append(source);
+    lines.AppendLines(sub->GetSubNetworkLines());
+  }
+  lines.AddLine("*");
+  lines.AddLine("BLK");
+  for (NetSymbol* s : symbols) {
+    if (!WritesElementLine(*s) || s->netLine.IsEmpty()) continue;  // e.g. a junction dot
+    lines.AddLine(s->netLine);
+    const int extra = s->GetExtraLineCount();
+    for (int i = 0; i < extra; ++i) lines.AddLine(s->GetExtraLine(i));
+    if (extra > 0) s->ClearExtraLines();
+  }
+  for (NetSymbol* s : symbols) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
+      instrument->AppendNetworkHeader(lines);
+    } else if (Is(*s, "INPUT") || s == portLineOwner) {
+      lines.AddLine(s->netLine);
+    }
+  }
+  lines.AddLine("END");
+  if (doc.HasDataItems()) EmitDataBlock();
+}
+
+void NetlistBuilder::EmitDataBlock() {
+  LineFile& lines = doc.netlistLines;
+  lines.AddLine("DATA");
+  for (NetSymbol* s : symbols) {
+    if (Is(*s, "SUBSTRAT")) lines.AddLine(s->netLine);
+  }
+  // One table per name, whether a two-port or a one-port carries it.
+  std::vector<MyStrng> written;
+  for (const char* key : {"TWOPORT", "ONEPORT"}) {
+    for (NetSymbol* s : symbols) {
+      const auto* data = dynamic_cast<const DataSet*>(s);
+      if (data == nullptr || !Is(*s, key)) continue;
+      const MyStrng name = s->GetElementName();
+      if (std::find(written.begin(), written.end(), name) != written.end()) continue;
+      written.push_back(name);
+      const int count = std::clamp(data->lineCount, 0, DataSet::kCapacity);
+      lines.AddLine(name + ":  S " + MyStrng(count));
+      for (int i = 0; i < count; ++i) lines.AddLine(data->GetLine(i));
+    }
+  }
+  lines.AddLine("END");
+}
+
+bool WritesElementLine(const NetSymbol& s) {
+  return std::none_of(std::begin(kNoElementLine), std::end(kNoElementLine),
+                      [&s](const char* key) { return Is(s, key); });
+}
+
+MyStrng GeneratedFileName(const CVostraneDoc& doc, const char* extension) {
+  const std::string& title = doc.GetTitle();
+  return MyStrng(title.substr(0, title.find('.'))) + extension;
+}
+
+MyStrng ExportRefusal(CVostraneDoc& doc) {
+  const char* kPrefix = "Netzwerk kann nicht exportiert werden: ";
+  if (doc.Symbols().GetCount() == 0) return MyStrng(kPrefix) + "die Schaltung ist leer";
+  doc.RefreshPinMarks();
+  NetSymbol* open = nullptr;
+  doc.Symbols().ForEach([&open](NetSymbol* s) {
+    if (open == nullptr && s->HasOpenPin()) open = s;
+  });
+  if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
+  const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");
+  if (external == 0) return MyStrng(kPrefix) + "keine externen Knoten";
+  if (external == 1 && !doc.HasGround()) {
+    return MyStrng(kPrefix) + "ein externer Knoten ohne Masse";
+  }
+  return MyStrng();
+}
+
+bool CVostraneDoc::BuildNetlist(pf::Window* window) {
+  if (!NetlistBuilder(*this).Build()) return false;
+  if (window != nullptr) netlistLines.CopyToClipboard(window);
+  return true;
+}
+
+bool CVostraneDoc::ExportNetlist(pf::Window* window) {
+  if (!NetlistBuilder(*this).Build()) return false;
+  // Next to the document, wherever the program was started from.
+  const MyStrng name = GeneratedFileName(*this, ".net");
+  const std::filesystem::path folder = std::filesystem::path(GetPathName()).parent_path();
+  netlistLines.fileName = MyStrng((folder / name.ToCString()).string());
+  if (!netlistLines.WriteFile()) {
+    Report(MyStrng("Datei konnte nicht geschrieben werden: ") + netlistLines.fileName);
+    return false;
+  }
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  pf::TheUiServices().MessageBox(netlistLines.fileName.ToCString(), "Erzeugtes Netzwerk:",
+                                 pf::MsgButtons::Ok, pf::MsgIcon::None);
+  netlistLines.CopyToClipboard(window);
+  return true;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Node numbering of a drawn circuit and the netlist text that the built-in simulator reads.
+// The numbers come from the pins' grid positions: ground and the external nodes first, then
+// one number per group of touching wires, then every pin still without one. The SPICE writer
+// numbers with the same steps.
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "basics/MyStrng.h"
+#include "basics/Point.h"
+
+class CVostraneDoc;
+class NetSymbol;
+
+class NetlistBuilder {
+ public:
+  explicit NetlistBuilder(CVostraneDoc& doc);
+
+  // Node numbers into every symbol's pins. False, reported, when an external node carries a
+  // number below 1: such a circuit has no reference the user chose.
+  bool NumberNodes();
+  // The whole netlist into the document's lines. False for an empty circuit and when the
+  // numbering fails; a circuit with more than two external nodes is reported but written.
+  bool Build();
+
+ private:
+  void Enter(int32_t node, const Point& position);
+  int32_t Lookup(const Point& position) const;
+  void ChooseReference();
+  void NumberExternalNodes();
+  void NumberWireGroups();
+  void CollectWireGroup(int32_t start, std::vector<char>& grouped,
+                        const std::unordered_map<uint64_t, std::vector<int32_t>>& wiresAt);
+  void NumberRemainingPins();
+  void AssignPinNodes();
+  void WritePortLine();
+  void Emit();
+  void EmitDataBlock();
+
+  CVostraneDoc& doc;
+  std::vector<NetSymbol*> symbols;
+  std::vector<char> marked;
+  // The first node entered at each position: the document's table answers the same, but
+  // only by walking it.
+  std::unordered_map<uint64_t, int32_t> firstNode;
+  NetSymbol* portLineOwner = nullptr;
+};
+
+// Whether the symbol's line is one of the netlist's element lines (not a wire, ground, port,
+// substrate or other symbol that the netlist carries elsewhere or not at all).
+bool WritesElementLine(const NetSymbol& s);
+
+// The file name of a generated file: the title up to its first '.', then the extension.
+MyStrng GeneratedFileName(const CVostraneDoc& doc, const char* extension);
+
+// Why the export command is not available for the circuit (the text the user sees), or an
+// empty text when it is: not empty, no open pin, and external nodes, a single one only with
+// a ground symbol.
+MyStrng ExportRefusal(CVostraneDoc& doc);

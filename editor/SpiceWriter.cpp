@@ -1,0 +1,174 @@
+#include "editor/SpiceWriter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "basics/VS_Error.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/NetSymbol.h"
+#include "editor/NetlistBuilder.h"
+#include "editor/SymbolRoles.h"
+
+namespace {
+
+// No element numbers more internal nodes than this; a larger answer would only drive the
+// counter towards overflow.
+constexpr int kMaxInternalNodes = 100;
+
+void Report(const MyStrng& message) {
+  VS_Error reporter;
+  reporter.Error(message, 4);
+}
+
+// An element of the built-in netlist that SPICE would silently lose. The junction dot and the
+// instruments have no element line of their own.
+bool MissesSpiceForm(const NetSymbol& s) {
+  return WritesElementLine(s) && !s.IsInstrument() && s.GetClassKey() != "PktSymbol";
+}
+
+MyStrng NextInChain(const NetSymbol& s) {
+  const auto* instrument = dynamic_cast<const InstrumentRole*>(&s);
+  return instrument != nullptr ? instrument->GetNextInstrumentName() : MyStrng();
+}
+
+}  // namespace
+
+bool SpiceWriter::Compose() {
+  if (doc.symbols.GetCount() == 0) return false;
+  WriteSpiceHeader();
+  if (!NetlistBuilder(doc).NumberNodes()) return false;
+  WriteElementLines();
+  WriteSpiceModels();
+  WriteSpiceCommands();
+  WriteSpiceTrailer();
+  return true;
+}
+
+void SpiceWriter::WriteSpiceHeader() {
+  LineFile& lines = doc.netlistLines;
+  lines.RemoveAll();
+  const MyStrng name = GeneratedFileName(doc, ".cir");
+  const SpiceSettings* spice = doc.spiceSettings;
+  if (spice != nullptr && spice->enabled != 0 && !spice->home.IsEmpty()) {
+    doc.spiceDirectory = spice->home;
+  } else {
+    // Without a SPICE program the file goes next to the document.
+    doc.spiceDirectory = MyStrng(std::filesystem::path(doc.GetPathName()).parent_path().string());
+  }
+  const std::string folder = doc.spiceDirectory.ToCString();
+  const bool separated = folder.empty() || folder.back() == '/' || folder.back() == '\\';
+  lines.fileName = doc.spiceDirectory + (separated ? "" : "/") + name;
+  lines.AddLine(MyStrng(doc.GetTitle()));
+  lines.AddLine("*");
+  lines.AddLine("* Spice-File erzeugt von Vostrane");
+  lines.AddLine("* KT-Morvaburg a. S.");
+  lines.AddLine("* Werkraum für Wellenleitertest");
+  lines.AddLine(MyStrng("* ") + GeneratedFileDate());
+  lines.AddLine("*");
+}
+
+void SpiceWriter::WriteElementLines() {
+  LineFile& lines = doc.netlistLines;
+  doc.symbols.ForEach([&](NetSymbol* s) {
+    const int before = lines.GetCount();
+    const int reports = VS_Error::MessageCount();
+    const int added = s->WriteSpiceLines(lines, doc.nodeCounter);
+    doc.nodeCounter += std::clamp(added, 0, kMaxInternalNodes);
+    // The file is still written: the rest of the circuit may be what the user wants to see. A
+    // symbol that reported why it wrote nothing has said enough.
+    const bool silent = lines.GetCount() == before && VS_Error::MessageCount() == reports;
+    if (s->LacksSpiceForm() || (silent && MissesSpiceForm(*s))) {
+      Report(s->GetElementName() + ": kein Spice-Modell, fehlt im Spice-File");
+    }
+  });
+}
+
+void SpiceWriter::WriteSpiceModels() {
+  LineFile& lines = doc.netlistLines;
+  doc.modelNames.RemoveAll();
+  lines.AddLine("*");
+  lines.AddLine("* Modelle");
+  lines.AddLine("*");
+  if (!doc.HasSpiceLibrary()) return;
+  doc.symbols.ForEach([&](NetSymbol* s) {
+    if (!s->UsesSpiceModel()) return;
+    if (doc.modelNames.Find(s->modelName)) return;
+    s->WriteSpiceModel(lines);
+    doc.modelNames.Append(s->modelName);
+  });
+}
+
+void SpiceWriter::WriteSpiceCommands() {
+  LineFile& lines = doc.netlistLines;
+  doc.spiceChainCount = 0;
+  lines.AddLine("*");
+  lines.AddLine("* Commandos");
+  lines.AddLine("*");
+  NetSymbol* master = doc.FindActiveInstrument();
+  if (master != nullptr && doc.operatingPointRequest == 0) {
+    // The control writers take a line list; what the master and its chain write stays in
+    // their order.
+    LineFile control;
+    master->WriteSpiceControl(control);
+    std::set<std::string> visited{master->GetElementName().ToCString()};
+    for (MyStrng next = NextInChain(*master); !next.IsEmpty() && !(next == "NoSlave");) {
+      NetSymbol* slave = doc.FindSymbolByName(next);
+      // A chain that comes back to an instrument already written ends there.
+      if (slave == nullptr || !visited.insert(next.ToCString()).second) break;
+      slave->WriteSpiceControl(control);
+      ++doc.spiceChainCount;
+      next = NextInChain(*slave);
+    }
+    lines.AppendLines(control);
+    return;
+  }
+  if (doc.HasDcGenerator() && doc.operatingPointRequest != 0) {
+    lines.AddLine(".OP");
+    doc.operatingPointRequest = 0;
+  }
+}
+
+void SpiceWriter::WriteSpiceTrailer() {
+  LineFile& lines = doc.netlistLines;
+  for (const char* line : {"*", "* Das war's", "*", ".save all", ".end"}) lines.AddLine(line);
+}
+
+MyStrng GeneratedFileDate() {
+  std::time_t now = std::time(nullptr);
+  std::tm parts{};
+  bool converted = false;
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
+    errno = 0;
+    char* end = nullptr;
+    const long long seconds = std::strtoll(epoch, &end, 10);
+    now = static_cast<std::time_t>(seconds);
+    converted = *end == '\0' && errno == 0 && seconds >= 0 && gmtime_r(&now, &parts) != nullptr;
+  } else {
+    converted = localtime_r(&now, &parts) != nullptr;
+  }
+  const int day = converted ? parts.tm_mday : 0;
+  const int month = converted ? parts.tm_mon + 1 : 0;
+  const int year = converted ? parts.tm_year + 1900 : 0;
+  const int hour = converted ? parts.tm_hour : -1;
+  const int minute = converted ? parts.tm_min : -1;
+  const int second = converted ? parts.tm_sec : -1;
+  return MyStrng(day) + "." + MyStrng(month) + "." + MyStrng(year) + "  " + MyStrng(hour) + ":" +
+         MyStrng(minute) + ":" + MyStrng(second);
+}
+
+bool CVostraneDoc::WriteSpiceFile(pf::Window* window) {
+  if (!SpiceWriter(*this).Compose()) return false;
+  if (!netlistLines.WriteFile()) {
+    Report(MyStrng("Datei konnte nicht geschrieben werden: ") + netlistLines.fileName);
+    return false;
+  }
+  if (window != nullptr) netlistLines.CopyToClipboard(window);
+  spiceManager.SetNetlistPath(netlistLines.fileName);
+  spiceManager.SetNetlistName(GeneratedFileName(*this, ".cir"));
+  return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The SPICE netlist of a drawn circuit for the external SPICE program: a header, every
+// symbol's SPICE lines with the nodes of the built-in netlist, the models, the analysis
+// commands of the active instrument and its chain, and a trailer.
+
+#include "basics/MyStrng.h"
+
+class CVostraneDoc;
+
+class SpiceWriter {
+ public:
+  explicit SpiceWriter(CVostraneDoc& doc) : doc(doc) {}
+
+  // The lines into the document's netlist lines, whose file name becomes the file's path;
+  // nothing is written to disk. False for an empty circuit and when the numbering fails.
+  bool Compose();
+
+ private:
+  void WriteSpiceHeader();
+  void WriteElementLines();
+  void WriteSpiceModels();
+  void WriteSpiceCommands();
+  void WriteSpiceTrailer();
+
+  CVostraneDoc& doc;
+};
+
+// The date line of generated files: "day.month.year  hour:minute:second" without leading
+// zeros, local time; SOURCE_DATE_EPOCH (seconds, UTC) replaces the clock for reproducible
+// files.
+MyStrng GeneratedFileDate();

@@ -1,0 +1,287 @@
+#include "editor/CVostraneApp.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/AboutDlg.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/MainFrame.h"
+#include "pf/document.h"
+#include "pf/headless.h"
+#include "pf/profile.h"
+#include "platform/tests/temp_dir.h"
+#include "resources/CommandIds.h"
+#include "resources/Resources.h"
+
+namespace {
+
+using pf::test::ReadFile;
+using pf::test::TempDir;
+
+// The application with one command of its own whose state a test decides.
+class RecordingApp : public CVostraneApp {
+ public:
+  RecordingApp(std::vector<std::string> files, ProfileFactory makeProfile)
+      : CVostraneApp(std::move(files), std::move(makeProfile)) {
+    MapCommand(pf::kIdEditCut, [this] { ++cuts; });
+    MapUpdate(pf::kIdEditCut, [this](pf::CmdUI& ui) { ui.Enable(cutEnabled); });
+  }
+  int cuts = 0;
+  bool cutEnabled = false;
+};
+
+class FakeRun : public SpiceRun {
+ public:
+  FakeRun(bool& running, bool loads) : running_(running), loads_(loads) {}
+  bool IsRunning() override { return running_; }
+  bool LoadResults() override { return loads_; }
+
+ private:
+  bool& running_;
+  bool loads_;
+};
+
+// Permissions do not bind root: run as root, the process gives the folder to an unprivileged
+// user and acts as that user for a scope.
+constexpr uid_t kNobody = 65534;
+
+class AsFolderOwner {
+ public:
+  explicit AsFolderOwner(const std::filesystem::path& folder) : root_(geteuid() == 0) {
+    if (!root_) return;
+    EXPECT_EQ(chown(folder.c_str(), kNobody, static_cast<gid_t>(-1)), 0);
+    EXPECT_EQ(seteuid(kNobody), 0);
+  }
+  ~AsFolderOwner() {
+    if (root_) EXPECT_EQ(seteuid(0), 0);
+  }
+
+ private:
+  bool root_;
+};
+
+class AppTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterResources();
+    headless.SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
+  }
+
+  RecordingApp& Start(std::vector<std::string> files = {}, pf::MemoryProfile saved = {}) {
+    app = std::make_unique<RecordingApp>(
+        std::move(files), [saved] { return std::make_unique<pf::MemoryProfile>(saved); });
+    EXPECT_TRUE(app->InitInstance());
+    return *app;
+  }
+  CMainFrame& Frame() { return *app->GetMainFrame(); }
+  CVostraneDoc* ActiveDoc() { return dynamic_cast<CVostraneDoc*>(Frame().GetActiveDocument()); }
+  int MenuId() { return Frame().GetMenu()->ResourceId(); }
+
+  pf::Headless headless;
+  TempDir dir;
+  std::unique_ptr<RecordingApp> app;
+};
+
+TEST_F(AppTest, MenusFollowTheActiveDocument) {
+  Start();
+  EXPECT_EQ(MenuId(), 129);
+  EXPECT_EQ(Frame().GetWindowText(), "Vostrane - Schaltung1");
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Datei/&Schließen"));
+  EXPECT_EQ(MenuId(), 128);
+  EXPECT_EQ(Frame().GetWindowText(), "Vostrane");
+  EXPECT_FALSE(headless.MenuItemState(Frame(), "Analyse"));
+
+  headless.KeyDown(Frame(), 'N', pf::kMkControl);
+  EXPECT_EQ(MenuId(), 129);
+  EXPECT_EQ(ActiveDoc()->GetTitle(), "Schaltung2");
+}
+
+// Every button has its own picture from the strip and a tool tip; the element bar is one group
+// of check buttons in two rows. The frame is kept as a picture for a reviewer's eye.
+TEST_F(AppTest, BarsCarryPicturesAndToolTips) {
+  Start();
+  for (const pf::ToolBar* bar : {Frame().GetToolBar(), Frame().GetElementBar()}) {
+    for (const pf::ToolButton& b : bar->Buttons()) {
+      if (b.style == pf::ToolStyle::Separator) continue;
+      EXPECT_FALSE(b.toolTip.empty()) << b.id;
+      ASSERT_EQ(b.picture.Width(), 16) << b.id;
+      EXPECT_NE(b.picture.GetPixel(15, 14), pf::kInvalidColor) << b.id;
+    }
+  }
+  const pf::ToolBar& elements = *Frame().GetElementBar();
+  EXPECT_EQ(elements.ButtonRect(36).top, elements.ButtonRect(35).bottom);
+  EXPECT_EQ(elements.BarHeight(), 2 * pf::ToolBar::kButtonSize + 2 * pf::ToolBar::kBorder);
+  EXPECT_EQ(elements.Buttons()[1].toolTip, "Masse.");
+  EXPECT_TRUE(headless.WritePng(Frame(), VOSTRANE_FRAME_PNG));
+}
+
+TEST_F(AppTest, DisabledCommandsRunNeitherByMenuNorByAccelerator) {
+  Start();
+  // Commands whose handlers are not built stand in the menus, disabled; so does showing the
+  // element bar while it is shown.
+  for (const char* path :
+       {"&Bearbeiten/Spice starten", "&Elemente/Widerstand", "Synthese/Tiefpass...",
+        "Service/Gerber-Plotdatei...", "&Ansicht/Elementleiste", "&Bearbeiten/&Ausschneiden"}) {
+    const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), path);
+    ASSERT_TRUE(item) << path;
+    EXPECT_FALSE(item->enabled) << path;
+    EXPECT_FALSE(headless.MenuCommand(Frame(), path)) << path;
+  }
+  headless.KeyDown(Frame(), 'X', pf::kMkControl);
+  EXPECT_EQ(app->cuts, 0);
+
+  app->cutEnabled = true;
+  headless.KeyDown(Frame(), 'X', pf::kMkControl);
+  EXPECT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/&Ausschneiden"));
+  EXPECT_EQ(app->cuts, 2);
+
+  Frame().ShowControlBar(*Frame().GetElementBar(), false);
+  EXPECT_TRUE(headless.MenuCommand(Frame(), "&Ansicht/Elementleiste"));
+  EXPECT_TRUE(Frame().GetElementBar()->IsVisible());
+}
+
+TEST_F(AppTest, ModalDialogBlocksMenuCommandsAndAccelerators) {
+  Start();
+  app->cutEnabled = true;
+  headless.ExpectDialog(CAboutDlg::kTemplateId, [&](pf::DialogDriver& about) {
+    EXPECT_FALSE(headless.MenuCommand(Frame(), "&Datei/&Neu"));
+    headless.KeyDown(Frame(), 'X', pf::kMkControl);
+    about.Ok();
+  });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&?/&Info über Vostrane..."));
+  EXPECT_EQ(app->DocTemplates().front()->Documents().size(), 1u);
+  EXPECT_EQ(app->cuts, 0);
+}
+
+TEST_F(AppTest, ClosingAModifiedDocumentAsksAndAbbrechenKeepsIt) {
+  Start();
+  ActiveDoc()->SetModifiedFlag();
+  headless.Ui().QueueAnswer(pf::MsgResult::Cancel);
+  headless.MenuCommand(Frame(), "&Datei/&Schließen");
+  headless.Ui().QueueAnswer(pf::MsgResult::Cancel);
+  headless.Close(Frame());
+
+  ASSERT_EQ(headless.Ui().Messages().size(), 2u);
+  for (const auto& asked : headless.Ui().Messages()) {
+    EXPECT_EQ(asked.text, "Änderungen in Schaltung1 speichern?");
+    EXPECT_EQ(asked.buttons, pf::MsgButtons::YesNoCancel);
+  }
+  EXPECT_TRUE(Frame().IsCreated());
+  ASSERT_NE(ActiveDoc(), nullptr);
+  EXPECT_TRUE(ActiveDoc()->IsModified());
+}
+
+TEST_F(AppTest, FailedSaveLeavesTheOldFileAndReports) {
+  Start();
+  const std::string path = dir / "kreis.vqe";
+  ASSERT_TRUE(ActiveDoc()->DoSave(path));
+  const std::string before = ReadFile(path);
+  ActiveDoc()->AddSymbol(CVostraneDoc::CreateSymbolByKey("ExKnotenSymbol").release());
+  {
+    AsFolderOwner owner(dir.Path());
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
+    headless.KeyDown(Frame(), 'S', pf::kMkControl);
+    chmod(dir.Path().c_str(), 0755);
+  }
+
+  EXPECT_EQ(ReadFile(path), before);
+  ASSERT_EQ(headless.Ui().Messages().size(), 1u);
+  EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Speichern der Datei " + path);
+  EXPECT_TRUE(ActiveDoc()->IsModified());
+}
+
+TEST_F(AppTest, FourRecentFilesSurviveARestart) {
+  Start();
+  for (const char* name : {"a.vqe", "b.vqe", "c.vqe", "d.vqe", "e.vqe"}) {
+    ASSERT_TRUE(app->OnFileNew()->DoSave(dir / name));
+  }
+  app->ExitInstance();
+  const pf::MemoryProfile saved = app->GetProfile();
+  app.reset();
+
+  Start({}, saved);
+  EXPECT_EQ(app->RecentFiles(),
+            (std::vector<std::string>{dir / "e.vqe", dir / "d.vqe", dir / "c.vqe", dir / "b.vqe"}));
+  ASSERT_TRUE(headless.Command(Frame(), pf::kIdFileMru1 + 3));
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "b.vqe");
+}
+
+TEST_F(AppTest, SplashGoesOnTheFourthTick) {
+  Start();
+  ASSERT_NE(app->GetSplash(), nullptr);
+  EXPECT_TRUE(app->GetSplash()->IsWindowVisible());
+  EXPECT_EQ(app->GetSplash()->GetWindowText(), "Info über Vostrane");
+  for (int tick = 1; tick <= 3; ++tick) {
+    headless.Advance(500);
+    EXPECT_NE(app->GetSplash(), nullptr) << tick;
+  }
+  headless.Advance(500);
+  EXPECT_EQ(app->GetSplash(), nullptr);
+  app->ShowSplash();
+  EXPECT_EQ(app->GetSplash(), nullptr) << "once only";
+}
+
+// The program's timer opens the window for an error found in idle time, once, and closes it
+// after Abbrechen, emptying the queue.
+TEST_F(AppTest, ErrorWindowOpensOnceAndAbbrechenEmptiesTheQueue) {
+  Start();
+  app->ReportError("Erster Fehler");
+  headless.RunIdle();
+  headless.Advance(500);
+  ErrorDialog* shown = app->GetErrorDialog();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
+
+  app->ReportError("Zweiter Fehler");
+  headless.NoteMessage();
+  headless.RunIdle();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), shown);
+
+  pf::DialogDriver(headless, *shown).Cancel();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), nullptr);
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+TEST_F(AppTest, EmptySpiceDirectoryTurnsSpiceOff) {
+  Start();
+  app->SetSpiceHome("/opt/spice/");
+  EXPECT_EQ(app->GetSpiceSettings().enabled, 1);
+  app->SetSpiceHome("");
+  app->ExitInstance();
+  EXPECT_EQ(app->GetProfile().GetProfileInt("Vostra_Str", "SpiceSim", -1), 0);
+  EXPECT_EQ(app->GetProfile().GetProfileString("Vostra_Str", "SpiceHome", "?"), "");
+}
+
+// Idle time collects a started run once it has ended; a run that cannot be read is reported.
+TEST_F(AppTest, IdleCollectsOnlyEndedSpiceRuns) {
+  Start();
+  SpiceManager& spice = ActiveDoc()->GetSpiceManager();
+  headless.RunIdle();
+  EXPECT_EQ(VS_Error::MessageCount(), 0) << "no run started";
+
+  bool running = true;
+  for (const bool loads : {true, false}) {
+    running = true;
+    spice.RunStarted(std::make_unique<FakeRun>(running, loads));
+    headless.NoteMessage();
+    headless.RunIdle();
+    EXPECT_TRUE(spice.ResultsPending());
+    running = false;
+    headless.NoteMessage();
+    headless.RunIdle();
+    EXPECT_FALSE(spice.ResultsPending());
+    EXPECT_EQ(VS_Error::MessageCount(), loads ? 0 : 1);
+  }
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Fehler beim laden des SpiceRwafiles");
+  EXPECT_EQ(app->GetErrorPending(), 1);
+}
+
+}  // namespace

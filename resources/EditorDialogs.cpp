@@ -1,0 +1,31 @@
+// Dialog templates of the schematic editor's frame: the About box and the busy window.
+
+#include "resources/Resources.h"
+
+namespace {
+
+using pf::ControlKind;
+using pf::ControlTemplate;
+using pf::DialogTemplate;
+
+constexpr ControlTemplate kAbout[] = {
+    {ControlKind::Bitmap, -1, "100", 10, 10, 21, 20},
+    {ControlKind::Static, -1, "Vostrane", 40, 10, 170, 8},
+    {ControlKind::Static, -1, "Version 10.12.2007", 40, 22, 170, 8},
+    {ControlKind::Static, -1, "Werkraum für Wellenleiterbauten", 40, 34, 170, 8},
+    {ControlKind::Static, -1, "Kollegstiftung Morvaburg am Sund", 40, 46, 170, 8},
+    {ControlKind::PushButton, 1, "OK", 170, 62, 50, 14, pf::kStyleDefault | pf::kStyleGroup},
+};
+
+constexpr ControlTemplate kBusy[] = {
+    {ControlKind::Progress, 1077, "", 10, 10, 160, 12},
+};
+
+constexpr DialogTemplate kDialogs[] = {
+    {100, nullptr, "Info über Vostrane", 230, 84, kAbout},
+    {172, nullptr, "Geduld... Ich arbeite...", 180, 32, kBusy},
+};
+
+}  // namespace
+
+std::span<const DialogTemplate> EditorDialogs() { return kDialogs; }

@@ -1,0 +1,227 @@
+// make-examples: draws circuits through the document, as the editor places them, and saves them
+// as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
+// netlists of the same names), the sub-circuit examples/pi_section.vqe, and the drawn
+// circuits of the SPICE cross-check in tools/crosscheck/drawn/. Every circuit is a ladder from
+// an input port (or external node 1) to an output marker (or external node 2) over a ground
+// rail; parts lie between grid points 100 apart, so none moves a pin.
+// Usage: make-examples REPOSITORY-ROOT
+
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+
+#include "basics/Register.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/ExKnotenSymbol.h"
+#include "editor/InpSymbol.h"
+#include "editor/OutSymbol.h"
+#include "editor/Register.h"
+#include "editor/RegisterSymbols.h"
+#include "elements/Register.h"
+#include "elements/lumped/ControlledSymbol.h"
+#include "elements/lumped/CplIndSymbol.h"
+#include "elements/lumped/GndSymbol.h"
+#include "elements/lumped/QuarzSymbol.h"
+#include "elements/lumped/ResSymbol.h"
+
+namespace {
+
+constexpr int kStep = 100;
+constexpr int kTop = 100;     // the signal rail
+constexpr int kBottom = 200;  // the ground rail
+
+Point Top(int column) { return Point(kStep * (column + 1), kTop); }
+Point Bottom(int column) { return Point(kStep * (column + 1), kBottom); }
+
+class Ladder {
+ public:
+  // The input port in front of column 0, fed through a wire; without a port name the ladder
+  // is a sub-circuit between the external nodes 1 and 2.
+  Ladder(const char* title, const char* port) {
+    doc.SetTitle(title);
+    subCircuit = port == nullptr;
+    if (port != nullptr) {
+      auto& input = Put<InpSymbol>(Top(-1), Top(-1) - Point(kStep / 2, 0));
+      input.settings.portName = port;
+      input.settings.mode = 2;
+    } else {
+      Put<ExKnotenSymbol>(Top(-1), Top(-1) - Point(kStep / 2, 0)).portNumber = 1;
+    }
+    Wire(Top(-1), Top(0));
+  }
+
+  template <class S>
+  S& Put(const Point& a, const Point& b) {
+    auto* s = new S(a, b);
+    s->UpdateGeometry();
+    ok = ok && s->pins[0] == a && (s->GetPinCount() < 2 || s->pins[1] == b);
+    doc.AddSymbol(s);
+    return *s;
+  }
+  template <class S>
+  S& Shunt(int column) {
+    return Put<S>(Top(column), Bottom(column));
+  }
+  template <class S>
+  S& Series(int column) {
+    return Put<S>(Top(column), Top(column + 1));
+  }
+  void Wire(const Point& a, const Point& b) { Put<Verbindung>(a, b); }
+
+  // The output marker (external node 2) behind the last column, the ground rail under all
+  // columns, and the file.
+  bool Save(const std::filesystem::path& path, int lastColumn) {
+    const Point end = Top(lastColumn + 1);
+    Wire(Top(lastColumn), end);
+    if (subCircuit) {
+      Put<ExKnotenSymbol>(end, end + Point(kStep / 2, 0)).portNumber = 2;
+    } else {
+      Put<OutSymbol>(end, end + Point(kStep / 2, 0));
+    }
+    for (int c = 0; c < lastColumn; ++c) Wire(Bottom(c), Bottom(c + 1));
+    Put<GndSymbol>(Bottom(0), Bottom(0) + Point(0, kStep / 2));
+    if (ok && doc.OnSaveDocument(path.string())) return true;
+    std::fprintf(stderr, "nicht geschrieben: %s\n", path.string().c_str());
+    return false;
+  }
+
+  CVostraneDoc doc;
+  bool subCircuit = false;
+  bool ok = true;
+};
+
+template <class S>
+void Resonance(S& s, const char* f0, const char* zk, double q) {
+  s.f0 = f0, s.zk = zk, s.q = FloatWert(q);
+}
+
+// Fifth-order Butterworth low-pass, 1 GHz, 50 ohm.
+bool LcLowpass(const std::filesystem::path& path) {
+  Ladder d("lc_lowpass.vqe", "TIEFPASS");
+  d.Shunt<CapSymbol>(0).c = "1.967pF";
+  d.Series<IndSymbol>(0).l = "12.88nH";
+  d.Wire(Top(1), Top(2));
+  d.Shunt<CapSymbol>(2).c = "6.366pF";
+  d.Series<IndSymbol>(2).l = "12.88nH";
+  d.Shunt<CapSymbol>(3).c = "1.967pF";
+  return d.Save(path, 3);
+}
+
+// Three coupled resonators at 1 GHz.
+bool Resonator(const std::filesystem::path& path) {
+  Ladder d("resonator.vqe", "BANDPASS");
+  Resonance(d.Shunt<PrlcSymbol>(0), "1GHz", "5ohm", 200);
+  Resonance(d.Series<SrlcSymbol>(0), "1GHz", "500ohm", 200);
+  Resonance(d.Shunt<PrlcSymbol>(1), "1GHz", "5ohm", 200);
+  return d.Save(path, 1);
+}
+
+// The same attenuator as a sub-circuit, for the netlist export.
+bool PiSection(const std::filesystem::path& path) {
+  Ladder d("pi_section.vqe", nullptr);
+  d.Shunt<ResSymbol>(0).r = "96.25ohm";
+  d.Series<ResSymbol>(0).r = "71.15ohm";
+  d.Shunt<ResSymbol>(1).r = "96.25ohm";
+  return d.Save(path, 1);
+}
+
+bool RcLadder(const std::filesystem::path& path) {
+  Ladder d("rc_ladder.vqe", "RCKETTE");
+  d.Series<ResSymbol>(0).r = "100ohm";
+  d.Shunt<CapSymbol>(1).c = "10pF";
+  d.Series<ResSymbol>(1).r = "220ohm";
+  d.Shunt<CapSymbol>(2).c = "4.7pF";
+  return d.Save(path, 2);
+}
+
+bool PiAttenuator(const std::filesystem::path& path) {
+  Ladder d("pi_attenuator.vqe", "DAEMPFER");
+  d.Shunt<ResSymbol>(0).r = "96.25ohm";
+  d.Series<ResSymbol>(0).r = "71.15ohm";
+  d.Shunt<ResSymbol>(1).r = "96.25ohm";
+  return d.Save(path, 1);
+}
+
+bool TNetwork(const std::filesystem::path& path) {
+  Ladder d("t_network.vqe", "TGLIED");
+  d.Series<ResSymbol>(0).r = "33ohm";
+  d.Shunt<ResSymbol>(1).r = "68ohm";
+  d.Series<ResSymbol>(1).r = "150ohm";
+  return d.Save(path, 2);
+}
+
+// Third-order high-pass, 1 GHz, 50 ohm.
+bool LcHighpass(const std::filesystem::path& path) {
+  Ladder d("lc_highpass.vqe", "HOCHPASS");
+  d.Series<CapSymbol>(0).c = "3.183pF";
+  d.Shunt<IndSymbol>(1).l = "3.979nH";
+  d.Series<CapSymbol>(1).c = "3.183pF";
+  return d.Save(path, 2);
+}
+
+bool CrystalSeries(const std::filesystem::path& path) {
+  Ladder d("crystal_series.vqe", "QUARZFILTER");
+  auto& q = d.Series<QuarzSymbol>(0);
+  q.fs = "10MHz", q.fd = "25kHz", q.zk = "632kohm", q.q = FloatWert(10000.0);
+  d.Shunt<ResSymbol>(1).r = "1kohm";
+  return d.Save(path, 1);
+}
+
+bool Notch(const std::filesystem::path& path) {
+  Ladder d("notch.vqe", "SPERRE");
+  d.Series<ResSymbol>(0).r = "10ohm";
+  Resonance(d.Shunt<SrlcSymbol>(1), "500MHz", "50ohm", 40);
+  return d.Save(path, 1);
+}
+
+bool Bandstop(const std::filesystem::path& path) {
+  Ladder d("bandstop.vqe", "BANDSPERRE");
+  Resonance(d.Series<PrlcSymbol>(0), "2GHz", "100ohm", 25);
+  d.Shunt<CapSymbol>(1).c = "1pF";
+  return d.Save(path, 1);
+}
+
+// A transformer or controlled source with its defaults between the ports, its common pin on
+// ground.
+template <class S>
+bool GroundedTwoPort(const std::filesystem::path& path) {
+  Ladder d(path.filename().string().c_str(), "ZWEITOR");
+  const Point common = d.Series<S>(0).pins[2];
+  d.Put<GndSymbol>(common, common + Point(0, kStep / 4));
+  return d.Save(path, 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("Usage: make-examples REPOSITORY-ROOT\n", stderr);
+    return 2;
+  }
+  RegisterBasicsClasses();
+  RegisterEditorClasses();
+  RegisterFrameworkSymbols();
+  RegisterLumpedSymbols();
+  const std::filesystem::path root = argv[1];
+  const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
+  std::filesystem::create_directories(drawn);
+  const std::pair<bool (*)(const std::filesystem::path&), std::filesystem::path> circuits[] = {
+      {LcLowpass, root / "examples/lc_lowpass.vqe"},
+      {Resonator, root / "examples/resonator.vqe"},
+      {PiSection, root / "examples/pi_section.vqe"},
+      {RcLadder, drawn / "rc_ladder.vqe"},
+      {PiAttenuator, drawn / "pi_attenuator.vqe"},
+      {TNetwork, drawn / "t_network.vqe"},
+      {LcHighpass, drawn / "lc_highpass.vqe"},
+      {CrystalSeries, drawn / "crystal_series.vqe"},
+      {Notch, drawn / "notch.vqe"},
+      {Bandstop, drawn / "bandstop.vqe"},
+      {GroundedTwoPort<CplIndSymbol>, drawn / "transformer.vqe"},
+      {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
+      {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},
+      {GroundedTwoPort<CcgSymbol>, drawn / "ccg_source.vqe"},
+  };
+  bool ok = true;
+  for (const auto& [draw, path] : circuits) ok = draw(path) && ok;
+  return ok ? 0 : 1;
+}
