@@ -134,6 +134,9 @@ void DrawnControl::OnPaint(wxPaintEvent&) {
     DrawRadio(this, dc, static_cast<const Button&>(*window), size);
   } else if (look_ == Look::UpDown) {
     DrawUpDown(this, dc, static_cast<const Control&>(*window), size);
+  } else if (look_ == Look::Picture) {
+    const Bitmap picture = static_cast<const StaticBitmap&>(*window).GetBitmap();
+    if (!picture.IsEmpty()) dc.DrawBitmap(wxBitmap(ToWxImage(picture)), 0, 0);
   } else if (look_ == Look::ToolBar) {
     DrawToolBar(this, dc, static_cast<const ToolBar&>(*window));
   } else {

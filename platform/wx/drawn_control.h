@@ -2,7 +2,7 @@
 // Controls drawn here with the toolkit's renderer rather than taken from the toolkit: radio
 // buttons (the model decides the check of every button, which the toolkit's groups would not
 // allow), up-down controls (so the upper arrow gives the delta -1, as the model's handlers
-// expect), toolbars and status bars.
+// expect), pictures, toolbars and status bars.
 
 #include <wx/window.h>
 
@@ -10,7 +10,7 @@ namespace pf {
 
 class DrawnControl : public wxWindow {
  public:
-  enum class Look { Radio, UpDown, ToolBar, StatusBar };
+  enum class Look { Radio, UpDown, Picture, ToolBar, StatusBar };
 
   DrawnControl(wxWindow* parent, Look look);
 

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/sizer.h>
@@ -228,16 +229,7 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   // The user moved or resized the window (the client canvas follows by itself).
   const auto moved = [top](wxEvent& event) {
     event.Skip();
-    Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
-    if (model == nullptr || current->applying_ > 0) return;
-    const wxPoint pos = top->GetPosition();
-    const wxSize size = top->GetClientSize();
-    const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y - Decoration(*PeerOf(*model))};
-    if (r == model->GetRect()) return;
-    ++current->applying_;
-    model->MoveWindow(r, false);
-    --current->applying_;
-    current->AfterInput();
+    if (current != nullptr && current->applying_ == 0) current->TakeNativeRect(top);
   };
   top->Bind(wxEVT_SIZE, moved);
   top->Bind(wxEVT_MOVE, moved);
@@ -255,6 +247,9 @@ void WxBackend::CreateChild(Window& window, WxPeer& peer) {
         break;
       case ControlKind::UpDown:
         widget = new DrawnControl(parent, DrawnControl::Look::UpDown);
+        break;
+      case ControlKind::Bitmap:
+        widget = new DrawnControl(parent, DrawnControl::Look::Picture);
         break;
       case ControlKind::OwnerDraw:
         widget = peer.client = new Canvas(parent, false);
@@ -359,8 +354,18 @@ void WxBackend::ApplyGeometry(Window& window, WxPeer& peer) {
   const Rect& r = window.GetRect();
   ++applying_;
   if (peer.widget->IsTopLevel()) {
-    peer.widget->SetClientSize(r.Width(), r.Height() + Decoration(peer));
-    peer.widget->Move(wxPoint(r.left, r.top), wxSIZE_ALLOW_MINUS_ONE);
+    wxWindow* top = peer.widget;
+    top->SetClientSize(r.Width(), r.Height() + Decoration(peer));
+    top->Move(wxPoint(r.left, r.top), wxSIZE_ALLOW_MINUS_ONE);
+    // A frame as large as the screen keeps its menu bar and bars on it; the model then takes
+    // the client size that fits.
+    const wxRect screen = wxDisplay(top).GetClientArea();
+    const wxSize outer = top->GetSize();
+    if (outer.x > screen.width || outer.y > screen.height) {
+      top->SetSize(screen.x, screen.y, std::min(outer.x, screen.width),
+                   std::min(outer.y, screen.height));
+      top->CallAfter([this, top] { TakeNativeRect(top); });
+    }
   } else {
     const auto* control = dynamic_cast<const Control*>(&window);
     const int height = control != nullptr && peer.client == nullptr
@@ -369,6 +374,19 @@ void WxBackend::ApplyGeometry(Window& window, WxPeer& peer) {
     peer.widget->SetSize(r.left, r.top, r.Width(), height, wxSIZE_ALLOW_MINUS_ONE);
   }
   --applying_;
+}
+
+void WxBackend::TakeNativeRect(wxWindow* top) {
+  Window* model = ModelOf(top);
+  if (model == nullptr) return;
+  const wxPoint pos = top->GetPosition();
+  const wxSize size = top->GetClientSize();
+  const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y - Decoration(*PeerOf(*model))};
+  if (r == model->GetRect()) return;
+  ++applying_;
+  model->MoveWindow(r, false);
+  --applying_;
+  AfterInput();
 }
 
 void WxBackend::ApplyFont(Window& window) {

@@ -94,6 +94,8 @@ class WxBackend : public Backend {
   void Link(wxWindow* widget, Window& window);
   void Forget(Window& window);
   void ApplyGeometry(Window& window, WxPeer& peer);
+  // The model's window takes the place and client size of its native top-level window.
+  void TakeNativeRect(wxWindow* top);
   void ApplyFont(Window& window);
   // The toolkit stops: every native window left goes, and no model window is reached again.
   void DestroyAll();

@@ -8,6 +8,7 @@
 #include <wx/menu.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "pf/clipboard.h"
 #include "pf/document.h"
 #include "pf/frame.h"
+#include "pf/menu.h"
 #include "pf/view.h"
 #include "wx_test.h"
 
@@ -96,15 +98,23 @@ class ShellApp : public App {
   MdiFrameWnd* main = nullptr;
 };
 
+// The bar shows the popups of the menu table; with a document, the window menu comes before
+// the last one.
+std::vector<std::string> BarOf(int menuId, bool windowMenu) {
+  std::vector<std::string> titles;
+  const std::optional<Menu> menu = Menu::Load(menuId);
+  for (const MenuItem& item : menu->Items()) titles.push_back(item.text);
+  if (windowMenu) titles.insert(titles.end() - 1, "&Fenster");
+  return titles;
+}
+
 TEST(WxShell, MenuBarFollowsTheActiveDocument) {
   ShellApp app;
-  const std::vector<std::string> without{"&Datei", "&Ansicht", "&?"};
-  EXPECT_EQ(app.MenuTitles(), without);
+  EXPECT_EQ(app.MenuTitles(), BarOf(128, false));
   app.OnFileNew();
-  const std::vector<std::string> with{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"};
-  EXPECT_EQ(app.MenuTitles(), with);
+  EXPECT_EQ(app.MenuTitles(), BarOf(129, true));
   app.Active()->Close();
-  EXPECT_EQ(app.MenuTitles(), without);
+  EXPECT_EQ(app.MenuTitles(), BarOf(128, false));
 }
 
 TEST(WxShell, PopupShowsTheRouteBeforeItOpens) {
