@@ -14,9 +14,11 @@ done
 home="$PWD/desktop-home"
 rm -rf "$home" && mkdir -p "$home" || exit 1
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" GSETTINGS_BACKEND=memory
+# A copy: nothing the program does may change the example.
 circuit=$(basename "$3")
+cp "$3" "$home/$circuit" || exit 1
 
-"$1" "$3" &
+"$1" "$home/$circuit" &
 pid=$!
 fail() {
   echo "$*"
@@ -59,7 +61,7 @@ xdotool key Down Return
 sleep 3
 printed="${circuit%.vqe}.pdf"
 [ -s "$printed" ] || fail "the print to file wrote nothing"
-"$2" print "$3" cli.pdf || fail "vostrane-cli print failed"
+"$2" print "$home/$circuit" cli.pdf || fail "vostrane-cli print failed"
 pages() { pdfinfo "$1" | grep -E '^(Pages|Page size):'; }
 [ "$(pages "$printed")" = "$(pages cli.pdf)" ] || fail "printed pages: $(pages "$printed")"
 
