@@ -1,14 +1,11 @@
 #include "editor/CVostraneApp.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <ctime>
-
 #include "editor/AboutDlg.h"
 #include "editor/CVostraneDoc.h"
 #include "editor/CVostraneView.h"
 #include "editor/MainFrame.h"
 #include "editor/NetSymbol.h"
+#include "editor/SpiceWriter.h"
 #include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/profile.h"
@@ -17,25 +14,12 @@ namespace {
 
 constexpr const char* kSection = CVostraneDoc::kProfileSection;
 
-// The broken-down time of the date string; false when the time cannot be converted.
-bool DateParts(std::tm& parts) {
-  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-  if (epoch == nullptr || *epoch == '\0') {
-    const std::time_t now = std::time(nullptr);
-    return localtime_r(&now, &parts) != nullptr;
-  }
-  errno = 0;
-  char* end = nullptr;
-  const long long seconds = std::strtoll(epoch, &end, 10);
-  if (*end != '\0' || errno != 0 || seconds < 0) return false;
-  const auto fixed = static_cast<std::time_t>(seconds);
-  return gmtime_r(&fixed, &parts) != nullptr;
-}
-
 }  // namespace
 
 CVostraneApp::CVostraneApp(std::vector<std::string> files, ProfileFactory makeProfile)
-    : ErrorReportingApp("Vostrane"), files_(std::move(files)), makeProfile_(std::move(makeProfile)) {
+    : ErrorReportingApp("Vostrane"),
+      files_(std::move(files)),
+      makeProfile_(std::move(makeProfile)) {
   InstallLabelFonts(&labelFonts_);
   MapCommand(pf::kIdAppAbout, [this] { OnAppAbout(); });
 }
@@ -149,12 +133,7 @@ void CVostraneApp::SetSpiceHome(const MyStrng& home) {
 }
 
 const MyStrng& CVostraneApp::GetDateString() {
-  std::tm parts{};
-  const bool converted = DateParts(parts);
-  const auto field = [converted](int value, int failed) { return MyStrng(converted ? value : failed); };
-  dateString_ = field(parts.tm_mday, 0) + "." + field(parts.tm_mon + 1, 0) + "." +
-                field(parts.tm_year + 1900, 0) + "  " + field(parts.tm_hour, -1) + ":" +
-                field(parts.tm_min, -1) + ":" + field(parts.tm_sec, -1);
+  dateString_ = GeneratedFileDate();
   return dateString_;
 }
 

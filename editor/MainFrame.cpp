@@ -1,6 +1,5 @@
 #include "editor/MainFrame.h"
 
-#include "pf/app.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
@@ -15,25 +14,12 @@ constexpr int kElementBarWrapIndex = 35;
 }  // namespace
 
 CMainFrame::CMainFrame() {
-  MapBarToggle(pf::kIdViewToolBar, [this] { return toolBar_; });
-  MapBarToggle(pf::kIdViewStatusBar, [this] { return GetStatusBar(); });
   // The element bar can only be brought back; the entry is there while the bar is hidden.
   MapCommand(kIdViewElementBar, [this] {
     if (elementBar_ != nullptr) ShowControlBar(*elementBar_, true);
   });
   MapUpdate(kIdViewElementBar, [this](pf::CmdUI& ui) {
     ui.Enable(elementBar_ != nullptr && !elementBar_->IsVisible());
-  });
-}
-
-void CMainFrame::MapBarToggle(int id, std::function<pf::Window*()> bar) {
-  MapCommand(id, [this, bar] {
-    if (pf::Window* w = bar()) ShowControlBar(*w, !w->IsVisible());
-  });
-  MapUpdate(id, [bar](pf::CmdUI& ui) {
-    pf::Window* w = bar();
-    ui.Enable(w != nullptr);
-    ui.SetCheck(w != nullptr && w->IsVisible() ? 1 : 0);
   });
 }
 
@@ -57,10 +43,4 @@ bool CMainFrame::CreateBars() {
   }
   AddStatusBar();
   return true;
-}
-
-void CMainFrame::OnDropFiles(const std::vector<std::string>& paths) {
-  pf::App* app = pf::App::Current();
-  if (app == nullptr) return;
-  for (const std::string& path : paths) app->OpenDocumentFile(path);
 }

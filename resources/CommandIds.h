@@ -7,7 +7,6 @@ inline constexpr int kIdElementFirst = 0x8100;
 inline constexpr int kElementTypeCount = 54;
 
 inline constexpr int kIdViewElementBar = 0x8000;
-inline constexpr int kIdWindowNew = 0xE130;  // the platform's number
 
 // Bearbeiten.
 inline constexpr int kIdEditAsciiFile = 0x8010;

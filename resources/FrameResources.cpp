@@ -165,10 +165,6 @@ constexpr MenuItemTemplate kService[] = {
     {kIdServiceGerber, "Gerber-Plotdatei..."},
 };
 
-constexpr MenuItemTemplate kWindow[] = {
-    {kIdWindowNew, "&Neues Fenster"},
-};
-
 constexpr MenuItemTemplate kHelpWithout[] = {
     {pf::kIdAppAbout, "&Info über Vostrane..."},
 };
@@ -193,7 +189,6 @@ constexpr MenuItemTemplate kWithDocument[] = {
     {0, "Analyse", kAnalysis},
     {0, "Synthese", kSynthesis},
     {0, "Service", kService},
-    {0, "&Fenster", kWindow},
     {0, "&?", kHelpWith},
 };
 
@@ -226,12 +221,11 @@ constexpr pf::StringTemplate kStrings[] = {
     {pf::kIdEditCut, "Entfernt das markierte Element\nAusschneiden"},
     {pf::kIdEditClear, "Löscht das markierte Element\nLöschen"},
     {pf::kIdAppAbout, "Zeigt Programminformationen an\nInfo"},
-    {pf::kIdAppExit,
-     "Beendet das Programm; fragt, ob Dokumente gespeichert werden sollen\nBeenden"},
+    {pf::kIdAppExit, "Beendet das Programm; fragt, ob Dokumente gespeichert werden sollen\n"
+     "Beenden"},
     {pf::kIdViewToolBar, "Blendet die Symbolleiste ein oder aus\nSymbolleiste"},
     {pf::kIdViewStatusBar, "Blendet die Statusleiste ein oder aus\nStatusleiste"},
     {kIdViewElementBar, "Zeigt die Elementleiste wieder an\nElementleiste"},
-    {kIdWindowNew, "Öffnet ein weiteres Fenster für das aktive Dokument\nNeues Fenster"},
     {kIdEditAsciiFile, "Kopiert die Netzliste der Schaltung ins Clipboard\nASCII-File"},
     {kIdEditExportNetwork, "Exportiert die Schaltung als Netzwerk\nNetzwerk exportieren"},
     {kIdEditSpiceFile, "Schreibt die Spice-Netzliste der Schaltung\nSpice-File"},
@@ -246,7 +240,8 @@ constexpr pf::StringTemplate kStrings[] = {
     {kIdSpiceSettings, "Legt das Verzeichnis des Spice-Simulators fest\nSpice einstellen"},
     {kIdServiceCopyCircuit, "Kopiert die Schaltungsgrafik ins Clipboard\nSchaltung ins Clipboard"},
     {kIdServiceLatex, "Kopiert die Schaltung als Latex-Bild ins Clipboard\nLatex-File"},
-    {kIdServiceMslDimensioning, "Berechnet die Maße einer Mikrostreifenleitung\nMSL-Dimensionierung"},
+    {kIdServiceMslDimensioning, "Berechnet die Maße einer Mikrostreifenleitung\n"
+     "MSL-Dimensionierung"},
     {kIdServiceSltDimensioning, "Berechnet die Maße einer Schlitzleitung\nSLT-Dimensionierung"},
     {kIdServiceMslSltTransition, "Entwirft einen Übergang Mikrostreifen-Schlitzleitung\nMSL->SLT"},
     {kIdServiceCplDimensioning, "Berechnet die Maße einer Koplanarleitung\nCPL-Dimensionierung"},
@@ -257,8 +252,10 @@ constexpr pf::StringTemplate kStrings[] = {
     {kIdSynthesisMicLowPass, "Entwirft einen Tiefpass aus offenen Stichleitungen\nMic-Tiefpass"},
     {kIdSynthesisHighPass, "Wandelt den Tiefpass in einen Hochpass\nHochpass"},
     {kIdSynthesisBandStop, "Wandelt den Bandpass in eine Bandsperre\nBandsperre"},
-    {kIdSynthesisTrlLowPass, "Ersetzt die Bauelemente des Tiefpasses durch Leitungen\nTRL-Tiefpass"},
-    {kIdSynthesisTrlHighPass, "Ersetzt die Bauelemente des Hochpasses durch Leitungen\nTRL-Hochpass"},
+    {kIdSynthesisTrlLowPass, "Ersetzt die Bauelemente des Tiefpasses durch Leitungen\n"
+     "TRL-Tiefpass"},
+    {kIdSynthesisTrlHighPass, "Ersetzt die Bauelemente des Hochpasses durch Leitungen\n"
+     "TRL-Hochpass"},
     {kIdSynthesisMslLowPass, "Ersetzt die Leitungen durch Mikrostreifenleitungen\nMSL-Tiefpass"},
     {kIdHelp, "Öffnet die Hilfe\nHilfe"},
     {kIdElementFirst + 0, "Wählt das nächste Element: Verbindung\nVerbindung"},
@@ -270,10 +267,14 @@ constexpr pf::StringTemplate kStrings[] = {
     {kIdElementFirst + 8, "Wählt das nächste Element: Parallelschwingkreis\nParallelschwingkreis"},
     {kIdElementFirst + 9, "Wählt das nächste Element: Übertrager\nÜbertrager"},
     {kIdElementFirst + 10, "Wählt das nächste Element: Schwingquarz\nSchwingquarz"},
-    {kIdElementFirst + 11, "Wählt das nächste Element: Spannungsgesteuerte Spannungsquelle\nSpannungsgesteuerte Spannungsquelle"},
-    {kIdElementFirst + 12, "Wählt das nächste Element: Spannungsgesteuerte Stromquelle\nSpannungsgesteuerte Stromquelle"},
-    {kIdElementFirst + 13, "Wählt das nächste Element: Stromgesteuerte Stromquelle\nStromgesteuerte Stromquelle"},
-    {kIdElementFirst + 15, "Wählt das nächste Element: Netzwerk durch Datensatz beschrieben\nNetzwerk durch Datensatz beschrieben"},
+    {kIdElementFirst + 11, "Wählt das nächste Element: Spannungsgesteuerte Spannungsquelle\n"
+     "Spannungsgesteuerte Spannungsquelle"},
+    {kIdElementFirst + 12, "Wählt das nächste Element: Spannungsgesteuerte Stromquelle\n"
+     "Spannungsgesteuerte Stromquelle"},
+    {kIdElementFirst + 13, "Wählt das nächste Element: Stromgesteuerte Stromquelle\n"
+     "Stromgesteuerte Stromquelle"},
+    {kIdElementFirst + 15, "Wählt das nächste Element: Netzwerk durch Datensatz beschrieben\n"
+     "Netzwerk durch Datensatz beschrieben"},
     {kIdElementFirst + 16, "Wählt das nächste Element: TEM-Leitung\nTEM-Leitung"},
     {kIdElementFirst + 17, "Wählt das nächste Element: Operationsverstärker\nOperationsverstärker"},
     {kIdElementFirst + 18, "Wählt das nächste Element: Koaxialleitung\nKoaxialleitung"},
@@ -281,36 +282,59 @@ constexpr pf::StringTemplate kStrings[] = {
     {kIdElementFirst + 20, "Wählt das nächste Element: Feldeffekttransistor\nFeldeffekttransistor"},
     {kIdElementFirst + 21, "Wählt das nächste Element: Substrat\nSubstrat"},
     {kIdElementFirst + 22, "Wählt das nächste Element: Mikrostreifenleitung\nMikrostreifenleitung"},
-    {kIdElementFirst + 23, "Wählt das nächste Element: kurzgeschlossene Mikrostreifenleitung\nkurzgeschlossene Mikrostreifenleitung"},
-    {kIdElementFirst + 24, "Wählt das nächste Element: offene Mikrostreifenleitung\noffene Mikrostreifenleitung"},
-    {kIdElementFirst + 25, "Wählt das nächste Element: gekoppelte Mikrostreifenleitung\ngekoppelte Mikrostreifenleitung"},
-    {kIdElementFirst + 26, "Wählt das nächste Element: Mikrostreifenleitungssprung\nMikrostreifenleitungssprung"},
-    {kIdElementFirst + 27, "Wählt das nächste Element: T-Verzweigung Mikrostreifenleitung\nT-Verzweigung Mikrostreifenleitung"},
-    {kIdElementFirst + 28, "Wählt das nächste Element: Radialstub Mikrostreifenleitung\nRadialstub Mikrostreifenleitung"},
-    {kIdElementFirst + 29, "Wählt das nächste Element: Mikrostreifenleitungsknick\nMikrostreifenleitungsknick"},
-    {kIdElementFirst + 30, "Wählt das nächste Element: Mikrostreifenleitungstaper\nMikrostreifenleitungstaper"},
+    {kIdElementFirst + 23, "Wählt das nächste Element: kurzgeschlossene Mikrostreifenleitung\n"
+     "kurzgeschlossene Mikrostreifenleitung"},
+    {kIdElementFirst + 24, "Wählt das nächste Element: offene Mikrostreifenleitung\n"
+     "offene Mikrostreifenleitung"},
+    {kIdElementFirst + 25, "Wählt das nächste Element: gekoppelte Mikrostreifenleitung\n"
+     "gekoppelte Mikrostreifenleitung"},
+    {kIdElementFirst + 26, "Wählt das nächste Element: Mikrostreifenleitungssprung\n"
+     "Mikrostreifenleitungssprung"},
+    {kIdElementFirst + 27, "Wählt das nächste Element: T-Verzweigung Mikrostreifenleitung\n"
+     "T-Verzweigung Mikrostreifenleitung"},
+    {kIdElementFirst + 28, "Wählt das nächste Element: Radialstub Mikrostreifenleitung\n"
+     "Radialstub Mikrostreifenleitung"},
+    {kIdElementFirst + 29, "Wählt das nächste Element: Mikrostreifenleitungsknick\n"
+     "Mikrostreifenleitungsknick"},
+    {kIdElementFirst + 30, "Wählt das nächste Element: Mikrostreifenleitungstaper\n"
+     "Mikrostreifenleitungstaper"},
     {kIdElementFirst + 31, "Wählt das nächste Element: Netzwerkanalysator\nNetzwerkanalysator"},
-    {kIdElementFirst + 33, "Wählt das nächste Element: Spannungs/Strommessgerät\nSpannungs/Strommessgerät"},
+    {kIdElementFirst + 33, "Wählt das nächste Element: Spannungs/Strommessgerät\n"
+     "Spannungs/Strommessgerät"},
     {kIdElementFirst + 34, "Wählt das nächste Element: Signalgenerator\nSignalgenerator"},
-    {kIdElementFirst + 35, "Wählt das nächste Element: Benutzer definiertes Netzwerk\nBenutzer definiertes Netzwerk"},
-    {kIdElementFirst + 36, "Wählt das nächste Element: Definiert extern zugänglichen Knoten\nDefiniert extern zugänglichen Knoten"},
-    {kIdElementFirst + 37, "Wählt das nächste Element: ideale nichtlineare Halbleiterdiode\nideale nichtlineare Halbleiterdiode"},
-    {kIdElementFirst + 38, "Wählt das nächste Element: Einstellbares Gleichspannungsnetzteil\nEinstellbares Gleichspannungsnetzteil"},
-    {kIdElementFirst + 39, "Wählt das nächste Element: Digitaler Datengenerator\nDigitaler Datengenerator"},
+    {kIdElementFirst + 35, "Wählt das nächste Element: Benutzer definiertes Netzwerk\n"
+     "Benutzer definiertes Netzwerk"},
+    {kIdElementFirst + 36, "Wählt das nächste Element: Definiert extern zugänglichen Knoten\n"
+     "Definiert extern zugänglichen Knoten"},
+    {kIdElementFirst + 37, "Wählt das nächste Element: ideale nichtlineare Halbleiterdiode\n"
+     "ideale nichtlineare Halbleiterdiode"},
+    {kIdElementFirst + 38, "Wählt das nächste Element: Einstellbares Gleichspannungsnetzteil\n"
+     "Einstellbares Gleichspannungsnetzteil"},
+    {kIdElementFirst + 39, "Wählt das nächste Element: Digitaler Datengenerator\n"
+     "Digitaler Datengenerator"},
     {kIdElementFirst + 40, "Wählt das nächste Element: Spektrumanalysator\nSpektrumanalysator"},
     {kIdElementFirst + 41, "Wählt das nächste Element: Oszillograph\nOszillograph"},
     {kIdElementFirst + 42, "Wählt das nächste Element: Create a Slotline\nCreate a Slotline"},
-    {kIdElementFirst + 43, "Wählt das nächste Element: Mikrostrip to Slotline Transition\nMikrostrip to Slotline Transition"},
-    {kIdElementFirst + 44, "Wählt das nächste Element: Create a Coplanarline\nCreate a Coplanarline"},
-    {kIdElementFirst + 45, "Wählt das nächste Element: Kreuzung Mikrostreifenleitung\nKreuzung Mikrostreifenleitung"},
-    {kIdElementFirst + 46, "Wählt das nächste Element: Create a slotline bend\nCreate a slotline bend"},
-    {kIdElementFirst + 47, "Wählt das nächste Element: Creates a covered slotline\nCreates a covered slotline"},
-    {kIdElementFirst + 48, "Wählt das nächste Element: Wave-Datei als Tonquelle laden\nWave-Datei als Tonquelle laden"},
+    {kIdElementFirst + 43, "Wählt das nächste Element: Mikrostrip to Slotline Transition\n"
+     "Mikrostrip to Slotline Transition"},
+    {kIdElementFirst + 44, "Wählt das nächste Element: Create a Coplanarline\n"
+     "Create a Coplanarline"},
+    {kIdElementFirst + 45, "Wählt das nächste Element: Kreuzung Mikrostreifenleitung\n"
+     "Kreuzung Mikrostreifenleitung"},
+    {kIdElementFirst + 46, "Wählt das nächste Element: Create a slotline bend\n"
+     "Create a slotline bend"},
+    {kIdElementFirst + 47, "Wählt das nächste Element: Creates a covered slotline\n"
+     "Creates a covered slotline"},
+    {kIdElementFirst + 48, "Wählt das nächste Element: Wave-Datei als Tonquelle laden\n"
+     "Wave-Datei als Tonquelle laden"},
     {kIdElementFirst + 49, "Wählt das nächste Element: Lautsprecher\nLautsprecher"},
-    {kIdElementFirst + 50, "Wählt das nächste Element: Create a Spice-Library\nCreate a Spice-Library"},
+    {kIdElementFirst + 50, "Wählt das nächste Element: Create a Spice-Library\n"
+     "Create a Spice-Library"},
     {kIdElementFirst + 51, "Wählt das nächste Element: Plotter erzeugen\nPlotter erzeugen"},
-    {kIdElementFirst + 52, "Wählt das nächste Element: Impulsgenerator(Transient-Analyse)\nImpulsgenerator(Transient-Analyse)"},
-    {kIdElementFirst + 53, "Wählt das nächste Element: Create a Coplanarcross\nCreate a Coplanarcross"},
+    {kIdElementFirst + 52, "Wählt das nächste Element: Impulsgenerator(Transient-Analyse)\n"
+     "Impulsgenerator(Transient-Analyse)"},
+    {kIdElementFirst + 53, "Wählt das nächste Element: Create a Coplanarcross\n"
+     "Create a Coplanarcross"},
 };
 
 constexpr pf::PixelColour kPalette[] = {
@@ -353,22 +377,158 @@ constexpr const char* kMainBarPictures[] = {
     "....................kkkkkkkk....................",
 };
 
+// The element bar's pictures in the order of its buttons, five to a source line.
 constexpr const char* kElementBarPictures[] = {
-    "............................................................................................................................................................................................................................................................................................k...................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................",
-    ".......................k.............................................................................kkkkkk............kk..............................k...............k.............kkkkk.........kkkkkkkkkk......................k..................................kkkkkk..........kkkkk.k....................................................................................................................GGGGGGGGGGGGGG..GGGGGGyyyGGGGG......................................................kkkkk.........kkkkkkkkkk....................................................................................................................................................GGGGGyyyGGGGGG..................kkkkkkkkkkkkkk..kkkkkkkkkkkkkk...........k.......kkkkkkkkkkkk....k.............................................",
-    ".......................k..............................k..k........................................kkkkkkkkkkkk..kkkkkk.kk.kkkkkk.....kkkkkk...........k.k.............k.k..........kk.....kk.......k........k......................kkk..............................kk....kkk.......kk.....kk....................................................................................................GGGGGGGGGGGGGG..GGGGGyyyyGGGGG..GGGGGGyyyGGGGG..................kkkkkkkkkkkkkk..kkkkkkkkkkkkkk....kk.....kk.......k........k.....................................kkkkkkkkkkkk...kkkkkkkkkkkkkk..kkkkkkkkkkkkkk..kkkkkkkkkkkkkk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyGyyyyy..kggggggggggggk..k............k..........kk.......kbwwwwwwwwwk....k..............kkkkkkkkkkkkkk..yyyyGyyyGyyyyy.",
-    ".......................k..............................k..k...............................k..k.....k..kkkkkk..k.....k.k.kk.k.k......k.k....k.k........k...k...........k...k........kk.......kk......k........k......................k..kk...........................kk.k.kk..kk.....kk..k....kk...................GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGyyyyyyGGGG..GGGGGGyyyGGGGG..GGGGGGGGGGGGGG..kggggggggggggk..kggggggggggggk...kk.......kk......k........k.......................k.....k.......k..........k...k............k..kggggggggggggk..kggggggggggggk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyGyyyyy..kggggggggggggk..k............k........kk.k..k....kbwwwwwwwwwk....k.....rr.......k............k..yyyyGyyyGyyyyy.",
-    ".......................k..............................k..k...............................k..k.....k..........k.....kkk.kk.kkk......k.k....k.k.......k.....k.........k.....k.......k.........k...kkkk........kkkk................kkkk.kkkk.........kkkkkkkkkkkk.....k..kk.....k.....k...kkkkkkk...yyyyyyyyyyyyyy..GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..yyyyyyyyyyyyyy..GGGGGGyyyyyyyy..yyyyyyyyyyyyyy..GGGGyyyyyyGGGG..GGGGGGyyyGGGGG..GGGGGGGGGGyyyy..kgkkkkkkkggggk..kgkkkkkkkggggk...k.........k...kkkk........kkkk..........kkk.......kkk...k.......k..........k...k............k..kgkkkkkkkggggk..kgkkkkkkkggggk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyGyyyyy..kkkkkkkkkkkkkk..k..k.......k.k.......k...k.k.....kbwwkkwwwwwk....k....r..r......k...kkkkk....k..yyyyGyyyGyyyyy.",
-    ".......................k............kkkkkkkk..........k..k..........kkkkkkkk......kkkkkk.k..k.....k..........k.....kkk.kk.kkk......k.k....k.k......k..k.k..k.......k..kkk..k.....k....kkk....k.....k...kk...k.....kkkkkkkkkkkk.....k.....kk.......kggggggggggk....k...k.......k...k..k.k......k..yyyyyyyyyyyyyy..GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..yyyyyyyyyyyyyy..GGGGGGyyyyyyyy..yyyyyyyyyyyyyy..GGGyyyyyyyyGGG..GGGGGGyyyGGGGG..GGGGGyyyyyyyyy..kgkwwwwwkggkgk..kgkwkwkwkggkgk..k...k.......k.....k..k.k...k............k...k......k..k..k.......k..........k...k..kkkk..kkkkk..kgkwwwbwkggkgk..kgkwbwwwkggkgk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..GGGGGGGGGGGGGG..GGGGGyyyGGGGGG..yyyyyyyyGyyyyy..................k.k.k.....k..k...kkkk....k.......kbwkwwwwwwwk....k..............k...k...k....k..GGGGGGGGGGGGGG.",
-    ".kk..........kk........k............k......k..........k..k..........kkkkkkkk......kkkkkk.k..k.....k..........k.....k.k.kk.k.k......k.k....k.k.....k...k.k...k.....k....k....k....k.....k.....k.....k..k.....k.....k..........k.....k.......kk.....kggggggggggk....k...k.......k...k..k.k......k..kkkkkkkkkkkkkk..yyyyyyyyyyyyyy..yyyyyyyyyyykkG..yyyyyyyyyyGGGG..GGGGGGGGGGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..GGGyyyyyyyyGGG..GGGGGGyyyGGGGG..yyyyyyyyyyyyyy..kgkwwbwwkggggk..kgkwkwkwkggggk..k..k.k....k.k.....k..kkk...k...........k.k.k.k.....k...kkk.......k..k.......k...k..k..k..k...k..kgkwbwbwkggggk..kgkwwbwwkggggk..yyyyyyyyyyyyyy..kkkkkkkkkkkyyy..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..yyyyyyyyGyyyyy..yyyyyyyyyyyyyy..k............k...kkkk....k.......kbwwkwwwwwwk....k...r....r.....k...k...k....k..yyyyGyyyGyyyyy.",
-    ".kkkkkkkkkkkkkk........k........kkkkk......kkkkkkkkkkkk..kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk..kkkkkkk..........kkk...kkk.kk.kkk...kkkk.k....k.kkkkkk....k.k....kkkkk.....k.....kkkkk.....k.....kkk...k...k....k...kkwwwwwwwwwwwwkk...k.........kkkkkkyyyyyyyyyykkkkkkkkkk.......k...k..k.k......k..kGGGGGGGGGGGGk..yyyyyyyyyyyyyy..yyyyyyyyyyykkG..yyyyyyyyyyGGGG..GGGGGGGGGGGGGG..yyyyyyyyyyyyyy..GGGGGyyyyGGGGG..GGyyyyyyyyyyGG..GGGGGGyyyGGGGG..yyyyyyyyyyyyyy..kgkwbwbwkggkgk..kgkwkwkwkggkgk.kk.....k.....kkk...k..kkk...k...kkkkkkkkkk.k..k.kkkkkkkkkkkkkkkkkkk.kkk..kkk.kkk.k..k..k..k...k..kgkwbwbwkggkgk..kgkbwwwwkggkgk..GGGGGGGGGGGGGG..kkkkkkkkkkkyyy..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..yyyyyyyyGyyyyy..yyyyyyyyyyyyyy..kkk..k...k...k...kkkk....k.kk....kbwwwkwwwwwk....k..............k...k...k....k..yyyyGyyyGyyyyy.",
-    ".kk..........kk........k............k......k..........k..k..........kkkkkkkk......kkkkkk.k..k.....k..........k.....kkk.kk.kkk......k.k....k.k.....k...k.k...k.....k....k....k....k.....k.....k.....k....k...k.....k..........k.....k.......kk.....kggggggggggk....k...k.......k...k..k.k......k..kGGGGGGGGGGGGk..yyyyyyyyyyyyyy..yyyyyyyyyyykkG..yyyyyyyyyyGGGG..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyyGGGGG..GGyyyyyyyyyyGG..GGGGGGyyyGGGGG..yyyyyyyyyyyyyy..kgkbwwbwkggggk..kgkwkwkwkggggk..k.k....k.k..k.....k..kkk...k...........k.k.k.k.....k...kkk.......k..k.......k...k..k..k..k...k..kgkbbwbbkggggk..kgkwwwbwkggggk..yyyyyyyyyyyyyy..kkkkkkkkkkkyyy..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..yyyyyyyyGyyyyy..yyyyyyyyyyyyyy..k............k...kkkk....k.......kbwkkwwwwwwk....k..r......r....k...k...k....k..yyyyGyyyGyyyyy.",
-    "...................kkkkkkkkk........kkkkkkkk..........k..k..........kkkkkkkk......kkkkkk.k..k.....k..........k.....k.k.kk.k.k......k.k....k.k......k..kkk..k.......k..kkk..k.....k....kkk....k.....k..kk....k.....kkkkkkkkkkkk.....k..k..kk.......kggggggggggk....k...k.......k.kkkkkk.k......k..kGGGGGGGGGGGGk..GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..yyyyyyyyyyyyyy..GGGGGGyyyyyyyy..GGGGGyyyyGGGGG..GyyyyyyyyyyyyG..yyyyyyyyyGGGGG..GGGGGyyyyyyyyy..kgkwwwwbkggkgk..kgkwwkwwkggkgk..k.......k...k.....k..k.k...k............k...k......k..k..k.......k..........k...kkkk..kkkk...k..kgkbbbbbkggkgk..kgkwwwwbkggkgk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..GGGGGGGGGGGGGG..GGGGGyyyGGGGGG..GGGGGGGGGyyyyy..GGGGGGGGGGGGGG..k.....k.k....k...kkkk....k.......kbwkwkwwwwwk....k..........r...k...k...k....k..GGGGGGGGGGGGGG.",
-    "......................................................k..k...............................k..k.....k...k..k...k.....kkk.kk.kkk......k.k....k.k.......k.....k.........k.....k.......k.........k...kkkk........kkkk................kkkk.kkkk.........kkkkkkkkkkkk.....k..kk.....k.....k...kkkkkkk...kGGGGGGGGGGGGk..GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGGGyyyyyyyy..GGGGGyyyyGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyGGGGG..GGGGGGGGGGyyyy..kgkkkkkkkggggk..kgkkkkkkkggggk...k.........k...kkkk........kkkk..........kkk.......kkk...k.......k..........k...k............k..kgkkkkkkkggggk..kgkkkkkkkggggk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..k......k.....k.......k...k.k.....kbwkkwwwwwwk....k.r............kkkkk...kkkkkk..yyyyGyyyGyyyyy.",
-    ".....................kkkkk............................k..k...............................k..k.....k...k..k...k.....kkk.kk.kkk......k.k....k.k........k...k...........k...k........kk.......kk......k........k......................k..kk...........................kk.k.kkk.kk.....kk..k....kk...kGGGGGGGGGGGGk..GGGGGGGGGGGGGG..GGGGGGGGGGGkkG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..GGGGGyyyyGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyGGGGG..GGGGGGGGGGGGGG..kggggggggggggk..kggggggggggggk...kk.......kk......k........k.......................k.....k.......k..........k...k............k..kggggggggggggk..kggggggggggggk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..k............k........kk.k..k....kbwkwwwwwwwk....kr.............k............k..yyyyGyyyGyyyyy.",
-    "......................................................k..k........................................kkkkk..kkkkk..kkkk.k.kk.k.kkkk.....kkkkkk...........k.k.............k.k..........kk.....kk.......k........k......................kkk..............................kk....kkk.......kk.....kk....kkkkkkkkkkkkkk..................................................................................GGGGGyyyyGGGGG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG..................kkkkkkkkkkkkkk..kkkkkkkkkkkkkk....kk.....kk.......k........k.....................................kkkkkkkkkkkk...kkkkkkkkkkkkkk..kkkkkkkkkkkkkk..kkkkkkkkkkkkkk..yyyyyyyyyyyyyy..yyyyyyGyyyyyyy..yyyyyyyyyyyyyy..GGGGGyyyGGGGGG..yyyyyyyyyyyyyy..yyyyyyyyyyyyyy..k............k..........kk.......kbwkwwwwwwwk....k..............kkkkkkkkkkkkkk..yyyyGyyyGyyyyy.",
-    "......................kkk.............................................................................k..k.........kkk.kk.kkk..........................k...............k.............kkkkk.........kkkkkkkkkk......................k..................................kkkkkk..........kkkkk.k....kkkkkkkkkkkkkk..................................................................................GGGGGyyyyGGGGG..GGGGGGGGGGGGGG..GGGGGGGGGGGGGG............................k.k.......................kkkkk.........kkkkkkkkkk....................................................................................................................................................GGGGGyyyGGGGGG..................................kkkkkkkkkkkkkk...........k.......kkkkkkkkkkkk....kkkkkkkkkkkkk.................................",
-    "......................................................................................................k..k..................................................................................................................................................................................k...................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................................",
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "............k..." "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................",
+    "................" ".......k........" "................" "................" "................"
+    "................" ".....kkkkkk....." ".......kk......." "................" ".......k........"
+    ".......k........" ".....kkkkk......" "...kkkkkkkkkk..." "................" "...k............"
+    "................" "......kkkkkk...." "......kkkkk.k..." "................" "................"
+    "................" "................" "................" "................" "................"
+    ".GGGGGGGGGGGGGG." ".GGGGGGyyyGGGGG." "................" "................" "................"
+    ".....kkkkk......" "...kkkkkkkkkk..." "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" ".GGGGGyyyGGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
+    "..........k....." "..kkkkkkkkkkkk.." "..k............." "................" "................",
+    "................" ".......k........" "................" "......k..k......" "................"
+    "................" "..kkkkkkkkkkkk.." "kkkkkk.kk.kkkkkk" ".....kkkkkk....." "......k.k......."
+    "......k.k......." "...kk.....kk...." "...k........k..." "................" "...kkk.........."
+    "................" "....kk....kkk..." "....kk.....kk..." "................" "................"
+    "................" "................" "................" "................" ".GGGGGGGGGGGGGG."
+    ".GGGGGyyyyGGGGG." ".GGGGGGyyyGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
+    "...kk.....kk...." "...k........k..." "................" "................" "..kkkkkkkkkkkk.."
+    ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kggggggggggggk." ".k............k."
+    ".........kk....." "..kbwwwwwwwwwk.." "..k............." ".kkkkkkkkkkkkkk." ".yyyyGyyyGyyyyy.",
+    "................" ".......k........" "................" "......k..k......" "................"
+    ".........k..k..." "..k..kkkkkk..k.." "...k.k.kk.k.k..." "...k.k....k.k..." ".....k...k......"
+    ".....k...k......" "..kk.......kk..." "...k........k..." "................" "...k..kk........"
+    "................" "...kk.k.kk..kk.." "...kk..k....kk.." "................" ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG."
+    ".GGGGyyyyyyGGGG." ".GGGGGGyyyGGGGG." ".GGGGGGGGGGGGGG." ".kggggggggggggk." ".kggggggggggggk."
+    "..kk.......kk..." "...k........k..." "................" "....k.....k....." "..k..........k.."
+    ".k............k." ".kggggggggggggk." ".kggggggggggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kggggggggggggk." ".k............k."
+    ".......kk.k..k.." "..kbwwwwwwwwwk.." "..k.....rr......" ".k............k." ".yyyyGyyyGyyyyy.",
+    "................" ".......k........" "................" "......k..k......" "................"
+    ".........k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "....k.....k....."
+    "....k.....k....." "..k.........k..." "kkkk........kkkk" "................" "kkkk.kkkk......."
+    "..kkkkkkkkkkkk.." "...k..kk.....k.." "...k...kkkkkkk.." ".yyyyyyyyyyyyyy." ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".yyyyyyyyyyyyyy."
+    ".GGGGyyyyyyGGGG." ".GGGGGGyyyGGGGG." ".GGGGGGGGGGyyyy." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk."
+    "..k.........k..." "kkkk........kkkk" "..........kkk..." "....kkk...k....." "..k..........k.."
+    ".k............k." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kkkkkkkkkkkkkk." ".k..k.......k.k."
+    "......k...k.k..." "..kbwwkkwwwwwk.." "..k....r..r....." ".k...kkkkk....k." ".yyyyGyyyGyyyyy.",
+    "................" ".......k........" "....kkkkkkkk...." "......k..k......" "....kkkkkkkk...."
+    "..kkkkkk.k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "...k..k.k..k...."
+    "...k..kkk..k...." ".k....kkk....k.." "...k...kk...k..." "..kkkkkkkkkkkk.." "...k.....kk....."
+    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".yyyyyyyyyyyyyy." ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".yyyyyyyyyyyyyy."
+    ".GGGyyyyyyyyGGG." ".GGGGGGyyyGGGGG." ".GGGGGyyyyyyyyy." ".kgkwwwwwkggkgk." ".kgkwkwkwkggkgk."
+    ".k...k.......k.." "...k..k.k...k..." ".........k...k.." "....k..k..k....." "..k..........k.."
+    ".k..kkkk..kkkkk." ".kgkwwwbwkggkgk." ".kgkwbwwwkggkgk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".GGGGGGGGGGGGGG." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." "................" ".k.k.k.....k..k."
+    "..kkkk....k....." "..kbwkwwwwwwwk.." "..k............." ".k...k...k....k." ".GGGGGGGGGGGGGG.",
+    ".kk..........kk." ".......k........" "....k......k...." "......k..k......" "....kkkkkkkk...."
+    "..kkkkkk.k..k..." "..k..........k.." "...k.k.kk.k.k..." "...k.k....k.k..." "..k...k.k...k..."
+    "..k....k....k..." ".k.....k.....k.." "...k..k.....k..." "..k..........k.." "...k.......kk..."
+    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy."
+    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy."
+    ".GGGyyyyyyyyGGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkwwbwwkggggk." ".kgkwkwkwkggggk."
+    ".k..k.k....k.k.." "...k..kkk...k..." "........k.k.k.k." "....k...kkk....." "..k..k.......k.."
+    ".k..k..k..k...k." ".kgkwbwbwkggggk." ".kgkwwbwwkggggk." ".yyyyyyyyyyyyyy." ".kkkkkkkkkkkyyy."
+    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
+    "..kkkk....k....." "..kbwwkwwwwwwk.." "..k...r....r...." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
+    ".kkkkkkkkkkkkkk." ".......k........" "kkkkk......kkkkk" "kkkkkkk..kkkkkkk" "kkkkkkkkkkkkkkkk"
+    "kkkkkkkkkk..kkkk" "kkk..........kkk" "...kkk.kk.kkk..." "kkkk.k....k.kkkk" "kk....k.k....kkk"
+    "kk.....k.....kkk" "kk.....k.....kkk" "...k...k....k..." "kkwwwwwwwwwwwwkk" "...k.........kkk"
+    "kkkyyyyyyyyyykkk" "kkkkkkk.......k." "..k..k.k......k." ".kGGGGGGGGGGGGk." ".yyyyyyyyyyyyyy."
+    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGyyyyGGGGG."
+    ".GGyyyyyyyyyyGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkwbwbwkggkgk." ".kgkwkwkwkggkgk."
+    "kk.....k.....kkk" "...k..kkk...k..." "kkkkkkkkkk.k..k." "kkkkkkkkkkkkkkkk" "kkk.kkk..kkk.kkk"
+    ".k..k..k..k...k." ".kgkwbwbwkggkgk." ".kgkbwwwwkggkgk." ".GGGGGGGGGGGGGG." ".kkkkkkkkkkkyyy."
+    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".kkk..k...k...k."
+    "..kkkk....k.kk.." "..kbwwwkwwwwwk.." "..k............." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
+    ".kk..........kk." ".......k........" "....k......k...." "......k..k......" "....kkkkkkkk...."
+    "..kkkkkk.k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "..k...k.k...k..."
+    "..k....k....k..." ".k.....k.....k.." "...k....k...k..." "..k..........k.." "...k.......kk..."
+    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".kGGGGGGGGGGGGk." ".yyyyyyyyyyyyyy."
+    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".GGGGGyyyyGGGGG."
+    ".GGyyyyyyyyyyGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkbwwbwkggggk." ".kgkwkwkwkggggk."
+    ".k.k....k.k..k.." "...k..kkk...k..." "........k.k.k.k." "....k...kkk....." "..k..k.......k.."
+    ".k..k..k..k...k." ".kgkbbwbbkggggk." ".kgkwwwbwkggggk." ".yyyyyyyyyyyyyy." ".kkkkkkkkkkkyyy."
+    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
+    "..kkkk....k....." "..kbwkkwwwwwwk.." "..k..r......r..." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
+    "................" "...kkkkkkkkk...." "....kkkkkkkk...." "......k..k......" "....kkkkkkkk...."
+    "..kkkkkk.k..k..." "..k..........k.." "...k.k.kk.k.k..." "...k.k....k.k..." "...k..kkk..k...."
+    "...k..kkk..k...." ".k....kkk....k.." "...k..kk....k..." "..kkkkkkkkkkkk.." "...k..k..kk....."
+    "..kggggggggggk.." "..k...k.......k." "kkkkkk.k......k." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".GGGGGyyyyGGGGG."
+    ".GyyyyyyyyyyyyG." ".yyyyyyyyyGGGGG." ".GGGGGyyyyyyyyy." ".kgkwwwwbkggkgk." ".kgkwwkwwkggkgk."
+    ".k.......k...k.." "...k..k.k...k..." ".........k...k.." "....k..k..k....." "..k..........k.."
+    ".kkkk..kkkk...k." ".kgkbbbbbkggkgk." ".kgkwwwwbkggkgk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".GGGGGGGGGGGGGG." ".GGGGGyyyGGGGGG." ".GGGGGGGGGyyyyy." ".GGGGGGGGGGGGGG." ".k.....k.k....k."
+    "..kkkk....k....." "..kbwkwkwwwwwk.." "..k..........r.." ".k...k...k....k." ".GGGGGGGGGGGGGG.",
+    "................" "................" "................" "......k..k......" "................"
+    ".........k..k..." "..k...k..k...k.." "...kkk.kk.kkk..." "...k.k....k.k..." "....k.....k....."
+    "....k.....k....." "..k.........k..." "kkkk........kkkk" "................" "kkkk.kkkk......."
+    "..kkkkkkkkkkkk.." "...k..kk.....k.." "...k...kkkkkkk.." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGyyyyyyyy." ".GGGGGyyyyGGGGG."
+    ".yyyyyyyyyyyyyy." ".yyyyyyyyyGGGGG." ".GGGGGGGGGGyyyy." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk."
+    "..k.........k..." "kkkk........kkkk" "..........kkk..." "....kkk...k....." "..k..........k.."
+    ".k............k." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k......k.....k."
+    "......k...k.k..." "..kbwkkwwwwwwk.." "..k.r..........." ".kkkkk...kkkkkk." ".yyyyGyyyGyyyyy.",
+    "................" ".....kkkkk......" "................" "......k..k......" "................"
+    ".........k..k..." "..k...k..k...k.." "...kkk.kk.kkk..." "...k.k....k.k..." ".....k...k......"
+    ".....k...k......" "..kk.......kk..." "...k........k..." "................" "...k..kk........"
+    "................" "...kk.k.kkk.kk.." "...kk..k....kk.." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
+    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGyyyyGGGGG."
+    ".yyyyyyyyyyyyyy." ".yyyyyyyyyGGGGG." ".GGGGGGGGGGGGGG." ".kggggggggggggk." ".kggggggggggggk."
+    "..kk.......kk..." "...k........k..." "................" "....k.....k....." "..k..........k.."
+    ".k............k." ".kggggggggggggk." ".kggggggggggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
+    ".......kk.k..k.." "..kbwkwwwwwwwk.." "..kr............" ".k............k." ".yyyyGyyyGyyyyy.",
+    "................" "................" "................" "......k..k......" "................"
+    "................" "..kkkkk..kkkkk.." "kkkk.k.kk.k.kkkk" ".....kkkkkk....." "......k.k......."
+    "......k.k......." "...kk.....kk...." "...k........k..." "................" "...kkk.........."
+    "................" "....kk....kkk..." "....kk.....kk..." ".kkkkkkkkkkkkkk." "................"
+    "................" "................" "................" "................" ".GGGGGyyyyGGGGG."
+    ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
+    "...kk.....kk...." "...k........k..." "................" "................" "..kkkkkkkkkkkk.."
+    ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
+    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
+    ".........kk....." "..kbwkwwwwwwwk.." "..k............." ".kkkkkkkkkkkkkk." ".yyyyGyyyGyyyyy.",
+    "................" "......kkk......." "................" "................" "................"
+    "................" "......k..k......" "...kkk.kk.kkk..." "................" ".......k........"
+    ".......k........" ".....kkkkk......" "...kkkkkkkkkk..." "................" "...k............"
+    "................" "......kkkkkk...." "......kkkkk.k..." ".kkkkkkkkkkkkkk." "................"
+    "................" "................" "................" "................" ".GGGGGyyyyGGGGG."
+    ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." "................" "...........k.k.." "................"
+    ".....kkkkk......" "...kkkkkkkkkk..." "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" ".GGGGGyyyGGGGGG." "................" "................" ".kkkkkkkkkkkkkk."
+    "..........k....." "..kkkkkkkkkkkk.." "..kkkkkkkkkkkkk." "................" "................",
+    "................" "................" "................" "................" "................"
+    "................" "......k..k......" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "............k..." "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................"
+    "................" "................" "................" "................" "................",
 };
 
 // The About box's picture, 32 x 32.

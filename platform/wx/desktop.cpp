@@ -2,13 +2,16 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/image.h>
 #include <wx/init.h>
 
 #include <clocale>
 
 #include "pf/app.h"
+#include "pf/clipboard.h"
 #include "pf/window.h"
 #include "wx_backend.h"
+#include "wx_clipboard.h"
 #include "wx_ui_services.h"
 
 namespace pf {
@@ -30,8 +33,11 @@ Desktop::Desktop(int& argc, char** argv) {
   wxTheApp->CallOnInit();
   // The program ends when its main window goes, not with the last native window.
   wxTheApp->SetExitOnFrameDelete(false);
+  // Bitmaps go to the clipboard as PNG images.
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   backend_ = std::make_unique<WxBackend>();
   ui_ = std::make_unique<WxUiServices>();
+  clipboard_ = std::make_unique<WxClipboard>();
   ready_ = true;
   Install();
 }
@@ -40,6 +46,7 @@ Desktop::~Desktop() {
   if (!ready_) return;
   InstallBackend(nullptr);
   InstallUiServices(nullptr);
+  InstallClipboard(nullptr);
   backend_.reset();
   ui_.reset();
   wxTheApp->OnExit();
@@ -49,6 +56,11 @@ Desktop::~Desktop() {
 void Desktop::Install() {
   InstallUiServices(ui_.get());
   InstallBackend(backend_.get());
+  InstallClipboard(clipboard_.get());
+}
+
+void Desktop::SetNewWindowHandler(std::function<void(Document&)> handler) {
+  if (backend_) backend_->SetNewWindowHandler(std::move(handler));
 }
 
 int Desktop::Run(App& app) {

@@ -29,7 +29,7 @@ TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   EXPECT_EQ(DialogTemplates::Instance().All().size(), count);
 }
 
-// Ids name the controls (statics without a role use -1), and every control lies inside its
+// Ids name the controls (statics and pictures without a role use -1), and every control lies inside its
 // dialog, so the same rectangles work on every backend.
 TEST_F(DialogTemplatesTest, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
   for (const pf::DialogTemplate* t : DialogTemplates::Instance().All()) {
@@ -39,7 +39,8 @@ TEST_F(DialogTemplatesTest, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
       if (c.id != -1) {
         EXPECT_TRUE(ids.insert(c.id).second) << where;
       }
-      EXPECT_TRUE(c.id != -1 || c.kind == ControlKind::Static || c.kind == ControlKind::GroupBox)
+      EXPECT_TRUE(c.id != -1 || c.kind == ControlKind::Static || c.kind == ControlKind::Bitmap ||
+                  c.kind == ControlKind::GroupBox)
           << where;
       EXPECT_NE(c.text, nullptr) << where;
       EXPECT_GT(c.cx, 0) << where;

@@ -1,14 +1,70 @@
 #!/bin/sh
-# The desktop program starts and runs until it is stopped; the screen it shows is kept as
-# vostrane.png. Usage: starts.sh PROGRAM (on a display).
-"$1" &
+# The desktop program on a circuit file, driven as a user would with xdotool: it shows the
+# circuit in a tab under the menu bar and bars (the screen is kept as vostrane.png for review),
+# Ctrl+N opens a second tab, Ctrl+S in the new circuit asks for a file name, the window menu
+# goes back to the first tab, and printing it to a file gives one A4 page, as "vostrane-cli
+# print" does.
+# Usage: starts.sh VOSTRANE VOSTRANE-CLI CIRCUIT.vqe (on a display, in a scratch folder).
+for tool in xdotool pdfinfo; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "$tool not found: test skipped"
+    exit 77
+  fi
+done
+home="$PWD/desktop-home"
+rm -rf "$home" && mkdir -p "$home" || exit 1
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" GSETTINGS_BACKEND=memory
+# A copy: nothing the program does may change the example.
+circuit=$(basename "$3")
+cp "$3" "$home/$circuit" || exit 1
+
+"$1" "$home/$circuit" &
 pid=$!
-sleep 2
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "vostrane ended by itself"
+fail() {
+  echo "$*"
+  import -window root vostrane-failed.png
+  kill "$pid" 2>/dev/null
   exit 1
-fi
+}
+title() { xdotool getwindowname "$win"; }
+# Waits up to ten seconds for a window whose name matches.
+await() {
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vostrane' | head -n 1)
+[ -n "$win" ] || fail "no main window"
+sleep 2
+[ "$(title)" = "Vostrane - $circuit" ] || fail "title: $(title)"
 import -window root vostrane.png
+
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+n
+sleep 1
+[ "$(title)" = "Vostrane - Schaltung1" ] || fail "Ctrl+N: $(title)"
+
+xdotool key ctrl+s
+await '^Speichern unter$' || fail "Ctrl+S opened no save dialog"
+xdotool key Escape
+sleep 1
+
+# Back to the circuit's tab (the window menu's first entry), then print it to a file.
+xdotool key alt+f 1
+sleep 1
+[ "$(title)" = "Vostrane - $circuit" ] || fail "window menu: $(title)"
+xdotool key ctrl+p
+await '^Drucken$' || fail "Ctrl+P opened no print dialog"
+sleep 1
+# The only printer is "Print to File", into the current folder under the circuit's name.
+rm -f "${circuit%.vqe}.pdf"
+xdotool key Down Return
+sleep 3
+printed="${circuit%.vqe}.pdf"
+[ -s "$printed" ] || fail "the print to file wrote nothing"
+"$2" print "$home/$circuit" cli.pdf || fail "vostrane-cli print failed"
+pages() { pdfinfo "$1" | grep -E '^(Pages|Page size):'; }
+[ "$(pages "$printed")" = "$(pages cli.pdf)" ] || fail "printed pages: $(pages "$printed")"
+
 kill "$pid"
 wait "$pid" 2>/dev/null
 exit 0
