@@ -58,6 +58,9 @@ Canvas::Canvas(wxWindow* parent, bool scrollBars)
     Bind(type, &Canvas::OnMouse, this);
   }
   Bind(wxEVT_KEY_DOWN, &Canvas::OnKeyDown, this);
+  // Another window or the toolkit took the mouse: a drag in the model ends without its button
+  // release.
+  Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) { Window::ReleaseCapture(); });
   if (!scrollBars) return;
   for (const auto type :
        {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
@@ -103,10 +106,9 @@ void Canvas::OnMouse(wxMouseEvent& event) {
   } else if (event.LeftDClick()) {
     action = MouseAction::LButtonDblClk;
   }
-  unsigned flags = 0;
+  // Mouse input carries no Alt flag.
+  unsigned flags = Modifiers(event) & ~kMkAlt;
   if (event.LeftIsDown() && action != MouseAction::LButtonUp) flags |= kMkLButton;
-  if (event.ShiftDown()) flags |= kMkShift;
-  if (event.ControlDown()) flags |= kMkControl;
   Point p{event.GetX(), event.GetY()};
   Window* target = Window::GetCapture();
   if (target != nullptr && target != window) {
@@ -126,7 +128,7 @@ void Canvas::OnKeyDown(wxKeyEvent& event) {
     event.Skip();
     return;
   }
-  window->KeyDown(key);
+  window->KeyDown(key, Modifiers(event));
   backend->AfterInput();
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "pf/window.h"
+
 namespace pf {
 
 wxFont ToWxFont(const Font& font) {
@@ -32,6 +34,22 @@ int VirtualKey(int key) {
     if (k.wx == key) return k.vk;
   }
   return 0;
+}
+
+wxImage ToWxImage(const Bitmap& bitmap) {
+  wxImage image(bitmap.Width(), bitmap.Height());
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      const ColorRef c = bitmap.GetPixel(x, y);
+      image.SetRGB(x, y, RedOf(c), GreenOf(c), BlueOf(c));
+    }
+  }
+  return image;
+}
+
+unsigned Modifiers(const wxKeyboardState& state) {
+  return (state.ShiftDown() ? kMkShift : 0) | (state.ControlDown() ? kMkControl : 0) |
+         (state.AltDown() ? kMkAlt : 0);
 }
 
 }  // namespace pf

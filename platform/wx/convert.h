@@ -2,11 +2,14 @@
 // Conversions between the model's values and the toolkit's.
 
 #include <wx/font.h>
+#include <wx/image.h>
+#include <wx/kbdstate.h>
 #include <wx/string.h>
 
 #include <string>
 #include <string_view>
 
+#include "pf/bitmap.h"
 #include "pf/gdi.h"
 
 namespace pf {
@@ -20,5 +23,9 @@ wxFont ToWxFont(const Font& font);
 
 // The platform's virtual-key code of a key; 0 for keys the model does not know.
 int VirtualKey(int wxKeyCode);
+
+wxImage ToWxImage(const Bitmap& bitmap);
+// The model's modifier flags (kMkShift, kMkControl, kMkAlt) of a key or mouse event.
+unsigned Modifiers(const wxKeyboardState& state);
 
 }  // namespace pf

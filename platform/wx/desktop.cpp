@@ -7,8 +7,10 @@
 #include <clocale>
 
 #include "pf/app.h"
+#include "pf/clipboard.h"
 #include "pf/window.h"
 #include "wx_backend.h"
+#include "wx_clipboard.h"
 #include "wx_ui_services.h"
 
 namespace pf {
@@ -32,6 +34,7 @@ Desktop::Desktop(int& argc, char** argv) {
   wxTheApp->SetExitOnFrameDelete(false);
   backend_ = std::make_unique<WxBackend>();
   ui_ = std::make_unique<WxUiServices>();
+  clipboard_ = std::make_unique<WxClipboard>();
   ready_ = true;
   Install();
 }
@@ -40,6 +43,7 @@ Desktop::~Desktop() {
   if (!ready_) return;
   InstallBackend(nullptr);
   InstallUiServices(nullptr);
+  InstallClipboard(nullptr);
   backend_.reset();
   ui_.reset();
   wxTheApp->OnExit();
@@ -49,6 +53,11 @@ Desktop::~Desktop() {
 void Desktop::Install() {
   InstallUiServices(ui_.get());
   InstallBackend(backend_.get());
+  InstallClipboard(clipboard_.get());
+}
+
+void Desktop::SetNewWindowHandler(std::function<void(Document&)> handler) {
+  if (backend_) backend_->SetNewWindowHandler(std::move(handler));
 }
 
 int Desktop::Run(App& app) {

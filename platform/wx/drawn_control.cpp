@@ -16,27 +16,21 @@
 namespace pf {
 namespace {
 
-constexpr int kToolButton = 23;
-
-// The buttons of a toolbar with their rectangles, in rows that break after a wrap button.
+// The buttons of a toolbar with their rectangles, as the model places them.
 std::vector<std::pair<int, wxRect>> ToolLayout(const ToolBar& bar) {
   std::vector<std::pair<int, wxRect>> layout;
-  int x = 2;
-  int y = 2;
-  const auto& buttons = bar.Buttons();
-  for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-    if (buttons[i].style == ToolStyle::Separator) {
-      x += 8;
-    } else {
-      layout.emplace_back(i, wxRect(x, y, kToolButton, kToolButton - 1));
-      x += kToolButton;
-    }
-    if (buttons[i].wrap) {
-      x = 2;
-      y += kToolButton;
-    }
+  for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+    if (bar.Buttons()[i].style == ToolStyle::Separator) continue;
+    const Rect r = bar.ButtonRect(i);
+    layout.emplace_back(i, wxRect(r.left, r.top, r.Width(), r.Height() - 1));
   }
   return layout;
+}
+
+// A button's picture; a disabled button shows its drawn pixels grey.
+wxBitmap Picture(const Bitmap& picture, bool enabled) {
+  const wxImage image = ToWxImage(picture);
+  return wxBitmap(enabled ? image : image.ConvertToDisabled());
 }
 
 void Arrow(wxDC& dc, const wxRect& r, bool up, const wxColour& colour) {
@@ -84,12 +78,28 @@ void DrawToolBar(wxWindow* win, wxDC& dc, const ToolBar& bar) {
     int flags = b.check != 0 ? int{wxCONTROL_PRESSED} : 0;
     if (!b.enabled || !bar.IsWindowEnabled()) flags |= wxCONTROL_DISABLED;
     renderer.DrawPushButton(win, dc, r, flags);
-    // The buttons have no pictures yet: they show their command number.
-    dc.SetTextForeground(wxSystemSettings::GetColour(
-        (flags & wxCONTROL_DISABLED) != 0 ? wxSYS_COLOUR_GRAYTEXT : wxSYS_COLOUR_BTNTEXT));
+    const bool enabled = (flags & wxCONTROL_DISABLED) == 0;
+    if (!b.picture.IsEmpty()) {
+      dc.DrawLabel("", Picture(b.picture, enabled), r, wxALIGN_CENTRE);
+      continue;
+    }
+    // A button without a picture shows its command number.
+    dc.SetTextForeground(
+        wxSystemSettings::GetColour(enabled ? wxSYS_COLOUR_BTNTEXT : wxSYS_COLOUR_GRAYTEXT));
     dc.DrawLabel(std::to_string(b.id % 100), r, wxALIGN_CENTRE);
   }
 }
+
+void DrawStatusBar(wxWindow* win, wxDC& dc, const Window& bar, const wxSize& size) {
+  dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+  dc.DrawLine(0, 0, size.x, 0);
+  dc.SetFont(win->GetFont());
+  dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+  dc.DrawLabel(ToWx(bar.GetWindowText()), wxRect(4, 1, size.x - 8, size.y - 1),
+               wxALIGN_LEFT | wxALIGN_CENTRE_VERTICAL);
+}
+
+FrameWnd* FrameOfBar(const Window& bar) { return dynamic_cast<FrameWnd*>(bar.GetParent()); }
 
 }  // namespace
 
@@ -101,6 +111,10 @@ DrawnControl::DrawnControl(wxWindow* parent, Look look)
   Bind(wxEVT_LEFT_DOWN, &DrawnControl::OnLeftDown, this);
   Bind(wxEVT_LEFT_DCLICK, &DrawnControl::OnLeftDown, this);
   Bind(wxEVT_KEY_DOWN, &DrawnControl::OnKeyDown, this);
+  if (look == Look::ToolBar) {
+    Bind(wxEVT_MOTION, &DrawnControl::OnMotion, this);
+    Bind(wxEVT_LEAVE_WINDOW, &DrawnControl::OnLeave, this);
+  }
 }
 
 void DrawnControl::OnPaint(wxPaintEvent&) {
@@ -112,14 +126,18 @@ void DrawnControl::OnPaint(wxPaintEvent&) {
   const ColorRef bg = window->GetParent() != nullptr ? window->GetParent()->GetBackgroundColor()
                                                      : window->GetBackgroundColor();
   const wxSize size = GetClientSize();
-  dc.SetBackground(wxBrush(wxColour(RedOf(bg), GreenOf(bg), BlueOf(bg))));
+  dc.SetBackground(look_ == Look::StatusBar || look_ == Look::ToolBar
+                       ? wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE))
+                       : wxBrush(wxColour(RedOf(bg), GreenOf(bg), BlueOf(bg))));
   dc.Clear();
   if (look_ == Look::Radio) {
     DrawRadio(this, dc, static_cast<const Button&>(*window), size);
   } else if (look_ == Look::UpDown) {
     DrawUpDown(this, dc, static_cast<const Control&>(*window), size);
-  } else {
+  } else if (look_ == Look::ToolBar) {
     DrawToolBar(this, dc, static_cast<const ToolBar&>(*window));
+  } else {
+    DrawStatusBar(this, dc, *window, size);
   }
 }
 
@@ -133,7 +151,7 @@ void DrawnControl::OnLeftDown(wxMouseEvent& event) {
     static_cast<Button*>(window)->Click();
   } else if (look_ == Look::UpDown) {
     static_cast<UpDown*>(window)->Spin(event.GetY() < GetClientSize().y / 2);
-  } else {
+  } else if (look_ == Look::ToolBar) {
     auto* bar = static_cast<ToolBar*>(window);
     for (const auto& [index, r] : ToolLayout(*bar)) {
       if (r.Contains(event.GetPosition())) {
@@ -143,6 +161,31 @@ void DrawnControl::OnLeftDown(wxMouseEvent& event) {
     }
   }
   backend->AfterInput();
+}
+
+void DrawnControl::OnMotion(wxMouseEvent& event) {
+  event.Skip();
+  WxBackend* backend = WxBackend::Current();
+  auto* bar = dynamic_cast<ToolBar*>(backend != nullptr ? backend->ModelOf(this) : nullptr);
+  if (bar == nullptr) return;
+  const int index = bar->ButtonAt({event.GetX(), event.GetY()});
+  const wxString tip = index >= 0 ? ToWx(bar->Buttons()[index].toolTip) : wxString();
+  if (GetToolTipText() != tip) {
+    if (tip.empty()) {
+      UnsetToolTip();
+    } else {
+      SetToolTip(tip);
+    }
+  }
+  bar->Mouse(MouseAction::Move, {event.GetX(), event.GetY()});
+  backend->AfterInput();
+}
+
+void DrawnControl::OnLeave(wxMouseEvent& event) {
+  event.Skip();
+  WxBackend* backend = WxBackend::Current();
+  const Window* bar = backend != nullptr ? backend->ModelOf(this) : nullptr;
+  if (FrameWnd* frame = bar != nullptr ? FrameOfBar(*bar) : nullptr) frame->ShowPrompt(0);
 }
 
 void DrawnControl::OnKeyDown(wxKeyEvent& event) {

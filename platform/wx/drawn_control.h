@@ -2,7 +2,7 @@
 // Controls drawn here with the toolkit's renderer rather than taken from the toolkit: radio
 // buttons (the model decides the check of every button, which the toolkit's groups would not
 // allow), up-down controls (so the upper arrow gives the delta -1, as the model's handlers
-// expect) and toolbars.
+// expect), toolbars and status bars.
 
 #include <wx/window.h>
 
@@ -10,13 +10,16 @@ namespace pf {
 
 class DrawnControl : public wxWindow {
  public:
-  enum class Look { Radio, UpDown, ToolBar };
+  enum class Look { Radio, UpDown, ToolBar, StatusBar };
 
   DrawnControl(wxWindow* parent, Look look);
 
  private:
   void OnPaint(wxPaintEvent& event);
   void OnLeftDown(wxMouseEvent& event);
+  // Over a toolbar: the button's tool tip, and its prompt in the frame's status bar.
+  void OnMotion(wxMouseEvent& event);
+  void OnLeave(wxMouseEvent& event);
   void OnKeyDown(wxKeyEvent& event);
 
   Look look_;

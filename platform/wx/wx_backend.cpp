@@ -5,6 +5,7 @@
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "canvas.h"
 #include "convert.h"
 #include "drawn_control.h"
+#include "menu_bar.h"
 #include "native_control.h"
 #include "pf/app.h"
 #include "pf/cairo_dc.h"
@@ -22,6 +24,8 @@
 #include "pf/frame.h"
 #include "pf/timers.h"
 #include "pf/view.h"
+#include "print_dialog.h"
+#include "tab_strip.h"
 
 namespace pf {
 namespace {
@@ -65,6 +69,47 @@ void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
   backend->AfterInput();
 }
 
+// The rows of the native frame above the model's client area.
+int Decoration(const WxPeer& peer) { return peer.tabs != nullptr ? TabStrip::kHeight : 0; }
+
+// Of a frame's document windows only the active one shows, as the tabs tell.
+bool ShownNatively(const Window& window) {
+  if (!window.IsVisible()) return false;
+  const auto* child = dynamic_cast<const MdiChildWnd*>(&window);
+  const MdiFrameWnd* frame = child != nullptr ? child->GetMdiFrame() : nullptr;
+  return frame == nullptr || frame->MdiGetActive() == child;
+}
+
+// Accelerators come before the window with the focus sees the key: that window and its parents
+// are asked, or the frame when the focus is on none of its windows.
+void OnFrameKey(wxWindow* top, wxKeyEvent& event) {
+  WxBackend* backend = WxBackend::Current();
+  Window* frame = backend != nullptr ? backend->ModelOf(top) : nullptr;
+  const int key = VirtualKey(event.GetKeyCode());
+  if (frame == nullptr || key == 0) {
+    event.Skip();
+    return;
+  }
+  Window* target = backend->ModelOf(wxWindow::FindFocus());
+  if (target == nullptr || target->GetTopLevelParent() != frame) target = frame;
+  for (Window* w = target; w != nullptr; w = w->GetParent()) {
+    if (w->TranslateAccelerator(key, Modifiers(event))) {
+      backend->AfterInput();
+      return;
+    }
+  }
+  event.Skip();
+}
+
+// Files dropped on a multiple-document frame open as documents.
+void OnDropFiles(wxDropFilesEvent& event) {
+  App* app = App::Current();
+  for (int i = 0; app != nullptr && i < event.GetNumberOfFiles(); ++i) {
+    app->OpenDocumentFile(FromWx(event.GetFiles()[i]));
+  }
+  if (WxBackend* backend = WxBackend::Current()) backend->AfterInput();
+}
+
 }  // namespace
 
 void WxBackend::TimerPump::Notify() {
@@ -105,6 +150,7 @@ void WxBackend::Link(wxWindow* widget, Window& window) {
 void WxBackend::OnNativeDestroyed(wxWindow* widget) {
   const auto it = models_.find(widget);
   if (it == models_.end()) return;
+  if (captured_ == widget) captured_ = nullptr;
   if (WxPeer* peer = PeerOf(*it->second)) {
     if (peer->widget == widget) peer->widget = nullptr;
     if (peer->client == widget) peer->client = nullptr;
@@ -143,11 +189,28 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
                        wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnDialogKey(top, event); });
   } else {
-    top = new wxFrame(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
-                      wxDEFAULT_FRAME_STYLE | (owner != nullptr ? wxFRAME_FLOAT_ON_PARENT : 0));
+    auto* frame =
+        new wxFrame(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
+                    wxDEFAULT_FRAME_STYLE | (owner != nullptr ? wxFRAME_FLOAT_ON_PARENT : 0));
+    top = frame;
+    if (dynamic_cast<FrameWnd*>(&window) != nullptr) {
+      BindMenuBar(*frame);
+      top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnFrameKey(top, event); });
+    }
+    if (dynamic_cast<MdiFrameWnd*>(&window) != nullptr) {
+      peer.tabs = new TabStrip(top);
+      top->DragAcceptFiles(true);
+      top->Bind(wxEVT_DROP_FILES, OnDropFiles);
+    }
   }
   peer.widget = top;
   peer.client = new Canvas(top, false);
+  if (peer.tabs != nullptr) {
+    auto* rows = new wxBoxSizer(wxVERTICAL);
+    rows->Add(peer.tabs, 0, wxEXPAND);
+    rows->Add(peer.client, 1, wxEXPAND);
+    top->SetSizer(rows);
+  }
   Link(top, window);
   Link(peer.client, window);
 
@@ -169,7 +232,7 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
     if (model == nullptr || current->applying_ > 0) return;
     const wxPoint pos = top->GetPosition();
     const wxSize size = top->GetClientSize();
-    const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y};
+    const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y - Decoration(*PeerOf(*model))};
     if (r == model->GetRect()) return;
     ++current->applying_;
     model->MoveWindow(r, false);
@@ -201,6 +264,8 @@ void WxBackend::CreateChild(Window& window, WxPeer& peer) {
     }
   } else if (dynamic_cast<const ToolBar*>(&window) != nullptr) {
     widget = new DrawnControl(parent, DrawnControl::Look::ToolBar);
+  } else if (dynamic_cast<const StatusBar*>(&window) != nullptr) {
+    widget = new DrawnControl(parent, DrawnControl::Look::StatusBar);
   } else {
     widget = peer.client = new Canvas(parent, dynamic_cast<const ScrollView*>(&window) != nullptr);
   }
@@ -225,7 +290,7 @@ void WxBackend::WindowCreated(Window& window) {
   for (const auto change : {WindowChange::ControlState, WindowChange::Enabled}) {
     WindowChanged(window, change);
   }
-  peer.widget->Show(window.IsVisible());
+  peer.widget->Show(ShownNatively(window));
 }
 
 void WxBackend::WindowDestroyed(Window& window) {
@@ -237,6 +302,10 @@ void WxBackend::WindowDestroyed(Window& window) {
   if (peer == nullptr || peer->widget == nullptr) return;
   wxWindow* widget = peer->widget;
   Forget(window);
+  if (captured_ == widget || captured_ == peer->client) {
+    if (captured_->HasCapture()) captured_->ReleaseMouse();
+    captured_ = nullptr;
+  }
   // The native window may be in the middle of handling the input that destroys the model's:
   // it goes when the toolkit is idle.
   widget->Hide();
@@ -256,6 +325,9 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
     case WindowChange::ControlState:
       if (widget->IsTopLevel()) {
         widget->SetLabel(pf::ToWx(window.GetWindowText()));
+        if (auto* frame = dynamic_cast<FrameWnd*>(&window)) {
+          MirrorMenuBar(static_cast<wxFrame&>(*widget), *frame);
+        }
       } else if (auto* canvas = dynamic_cast<Canvas*>(widget)) {
         if (const auto* view = dynamic_cast<const ScrollView*>(&window)) {
           canvas->MirrorScrollBars(*view);
@@ -270,7 +342,7 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       ApplyGeometry(window, *peer);
       break;
     case WindowChange::Visibility:
-      widget->Show(window.IsVisible());
+      widget->Show(ShownNatively(window));
       if (window.IsVisible() && widget->IsTopLevel()) widget->Raise();
       break;
     case WindowChange::Enabled:
@@ -287,7 +359,7 @@ void WxBackend::ApplyGeometry(Window& window, WxPeer& peer) {
   const Rect& r = window.GetRect();
   ++applying_;
   if (peer.widget->IsTopLevel()) {
-    peer.widget->SetClientSize(r.Width(), r.Height());
+    peer.widget->SetClientSize(r.Width(), r.Height() + Decoration(peer));
     peer.widget->Move(wxPoint(r.left, r.top), wxSIZE_ALLOW_MINUS_ONE);
   } else {
     const auto* control = dynamic_cast<const Control*>(&window);
@@ -361,6 +433,8 @@ void WxBackend::RunModalLoop(Dialog& dialog) {
 
 void WxBackend::AfterInput() {
   if (App* app = App::Current()) app->NoteMessage();
+  SyncCapture();
+  SyncFrames();
   wxWakeUpIdle();
   if (modalLoops_.empty()) return;
   const ModalLoop& top = modalLoops_.back();
@@ -371,8 +445,56 @@ void WxBackend::AfterInput() {
 
 void WxBackend::OnIdle(wxIdleEvent& event) {
   event.Skip();
+  SyncFrames();
   App* app = App::Current();
   if (modalDepth_ == 0 && app != nullptr && app->RunIdleStep()) event.RequestMore();
+}
+
+void WxBackend::SyncCapture() {
+  wxWindow* wanted = nullptr;
+  if (const Window* window = Window::GetCapture()) {
+    if (const WxPeer* peer = PeerOf(*window)) {
+      wanted = peer->client != nullptr ? peer->client : peer->widget;
+    }
+  }
+  if (wanted == captured_) return;
+  if (captured_ != nullptr && captured_->HasCapture()) captured_->ReleaseMouse();
+  captured_ = wanted;
+  if (wanted != nullptr) wanted->CaptureMouse();
+}
+
+void WxBackend::SyncFrames() {
+  for (Window* top : Window::TopLevelWindows()) {
+    auto* frame = dynamic_cast<MdiFrameWnd*>(top);
+    WxPeer* peer = frame != nullptr ? PeerOf(*frame) : nullptr;
+    if (peer != nullptr && peer->widget != nullptr) SyncMdiFrame(*frame, *peer);
+  }
+}
+
+void WxBackend::SyncMdiFrame(MdiFrameWnd& frame, WxPeer& peer) {
+  MirrorMenuBar(static_cast<wxFrame&>(*peer.widget), frame);
+  if (peer.tabs != nullptr) peer.tabs->Sync(frame);
+  for (Window* child : frame.Children()) {
+    const WxPeer* childPeer = PeerOf(*child);
+    if (dynamic_cast<MdiChildWnd*>(child) == nullptr || childPeer == nullptr ||
+        childPeer->widget == nullptr) {
+      continue;
+    }
+    const bool shown = ShownNatively(*child);
+    if (childPeer->widget->IsShown() != shown) childPeer->widget->Show(shown);
+  }
+}
+
+std::unique_ptr<PrintTarget> WxBackend::StartPrintJob(const std::string& documentName) {
+  App* app = App::Current();
+  const WxPeer* main = app != nullptr && app->GetMainWnd() != nullptr
+                           ? PeerOf(*app->GetMainWnd())
+                           : nullptr;
+  ++modalDepth_;
+  std::unique_ptr<PrintTarget> target =
+      ShowPrintDialog(main != nullptr ? main->widget : nullptr, documentName);
+  --modalDepth_;
+  return target;
 }
 
 void WxBackend::TimersChanged() { ScheduleTimers(); }

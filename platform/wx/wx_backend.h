@@ -7,6 +7,7 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,10 @@ class wxIdleEvent;
 
 namespace pf {
 
+class Document;
+class MdiFrameWnd;
+class TabStrip;
+
 // What the backend keeps for a model window.
 struct WxPeer : Window::Peer {
   // Placed, shown, enabled; nullptr once the native window is gone.
@@ -27,6 +32,9 @@ struct WxPeer : Window::Peer {
   wxWindow* client = nullptr;
   // The pixels of a window that the model paints.
   BackingSurface surface;
+  // A frame: the menu its menu bar shows (MirrorMenuBar), and the tabs of its documents.
+  int menuId = 0;
+  TabStrip* tabs = nullptr;
 };
 
 class WxBackend : public Backend {
@@ -45,6 +53,7 @@ class WxBackend : public Backend {
   std::unique_ptr<Dc> GetDC(Window& window) override;
   void TimersChanged() override;
   void RunModalLoop(Dialog& dialog) override;
+  std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
 
   // The model window that a native window shows; nullptr once that window is gone.
   Window* ModelOf(const wxWindow* widget) const;
@@ -59,6 +68,16 @@ class WxBackend : public Backend {
   void PaintSurface(Window& window);
   // The main loop ends when the application's main window is destroyed.
   void SetMainLoop(wxEventLoopBase* loop) { mainLoop_ = loop; }
+  // "Neues Fenster": another view of a document, made by the program.
+  void SetNewWindowHandler(std::function<void(Document&)> handler) {
+    newWindow_ = std::move(handler);
+  }
+  bool CanOpenNewWindow() const { return static_cast<bool>(newWindow_); }
+  void OpenNewWindow(Document& document) {
+    if (newWindow_) newWindow_(document);
+  }
+  // Shows the frames' document windows, tabs and menus as the model has them now.
+  void SyncFrames();
 
  private:
   class TimerPump : public wxTimer {
@@ -79,6 +98,9 @@ class WxBackend : public Backend {
   // The toolkit stops: every native window left goes, and no model window is reached again.
   void DestroyAll();
   void OnIdle(wxIdleEvent& event);
+  void SyncMdiFrame(MdiFrameWnd& frame, WxPeer& peer);
+  // The native mouse capture follows the model's.
+  void SyncCapture();
   void OnNativeDestroyed(wxWindow* widget);
   void ScheduleTimers();
   void DispatchTimers();
@@ -90,6 +112,8 @@ class WxBackend : public Backend {
   // not taken for the user's.
   int applying_ = 0;
   wxEventLoopBase* mainLoop_ = nullptr;
+  wxWindow* captured_ = nullptr;
+  std::function<void(Document&)> newWindow_;
   TimerPump timer_;
 };
 

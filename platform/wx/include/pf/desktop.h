@@ -1,9 +1,10 @@
 #pragma once
 // The desktop: the window model shown on wxWidgets. Creating a Desktop starts the toolkit with
-// the program's arguments and installs the desktop backend and UI services; Run drives the
-// application with the toolkit's message loop. One Desktop exists at a time, and the App it
-// runs goes before it.
+// the program's arguments and installs the desktop backend, UI services and the system
+// clipboard; Run drives the application with the toolkit's message loop. One Desktop exists at
+// a time, and the App it runs goes before it.
 
+#include <functional>
 #include <memory>
 
 class wxWindow;
@@ -11,6 +12,8 @@ class wxWindow;
 namespace pf {
 
 class App;
+class Document;
+class WxClipboard;
 class Window;
 class WxBackend;
 class WxUiServices;
@@ -32,11 +35,15 @@ class Desktop {
   // Installs, runs app.InitInstance, pumps messages until the main window is destroyed and
   // returns app.ExitInstance(). Without a main window after InitInstance no loop runs.
   int Run(App& app);
+  // "&Fenster/Neues Fenster" opens another view of the active document through this; without
+  // it the item is disabled.
+  void SetNewWindowHandler(std::function<void(Document&)> handler);
 
  private:
   bool ready_ = false;
   std::unique_ptr<WxBackend> backend_;
   std::unique_ptr<WxUiServices> ui_;
+  std::unique_ptr<WxClipboard> clipboard_;
 };
 
 // The native window that shows a window of the model; nullptr when none does.

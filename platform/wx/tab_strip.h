@@ -1,0 +1,39 @@
+#pragma once
+// The tabs of a multiple-document frame's document windows, a row above its bars: each tab
+// shows the window's title, a '*' while its document is modified, and a close mark. A click
+// activates the window, or closes it on the mark.
+
+#include <wx/window.h>
+
+#include <string>
+#include <vector>
+
+namespace pf {
+
+class MdiFrameWnd;
+
+class TabStrip : public wxWindow {
+ public:
+  static constexpr int kHeight = 26;
+
+  explicit TabStrip(wxWindow* parent);
+
+  // Shows the frame's document windows as they are now.
+  void Sync(MdiFrameWnd& frame);
+
+ private:
+  struct Tab {
+    std::string label;
+    bool active;
+    wxRect rect;
+    wxRect closeMark;
+    bool operator==(const Tab&) const = default;
+  };
+
+  void OnPaint(wxPaintEvent& event);
+  void OnLeftDown(wxMouseEvent& event);
+
+  std::vector<Tab> tabs_;
+};
+
+}  // namespace pf
