@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/image.h>
 #include <wx/init.h>
 
 #include <clocale>
@@ -32,6 +33,8 @@ Desktop::Desktop(int& argc, char** argv) {
   wxTheApp->CallOnInit();
   // The program ends when its main window goes, not with the last native window.
   wxTheApp->SetExitOnFrameDelete(false);
+  // Bitmaps go to the clipboard as PNG images.
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
   backend_ = std::make_unique<WxBackend>();
   ui_ = std::make_unique<WxUiServices>();
   clipboard_ = std::make_unique<WxClipboard>();

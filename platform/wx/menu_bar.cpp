@@ -3,7 +3,6 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +43,10 @@ wxString Label(const std::string& text) {
   return label.Left(tab + 1) + keys;
 }
 
+// The toolkit's item ids stay below 0x8000; the platform's commands lie above, so dropping the
+// top bit keeps them apart.
+int WxId(int command) { return command & 0x7FFF; }
+
 std::vector<std::pair<int, bool>> ShapeOf(const std::vector<MenuItem>& items) {
   std::vector<std::pair<int, bool>> shape;
   for (const MenuItem& item : items) {
@@ -67,8 +70,8 @@ void Fill(PopupMenu& menu, const std::vector<MenuItem>& items) {
       Fill(*sub, item.popup);
       menu.AppendSubMenu(sub, Label(item.text));
     } else {
-      wxMenuItem* w =
-          menu.Append(item.id, Label(item.text), "", item.check != 0 ? wxITEM_CHECK : wxITEM_NORMAL);
+      wxMenuItem* w = menu.Append(WxId(item.id), Label(item.text), "",
+                                  item.check != 0 ? wxITEM_CHECK : wxITEM_NORMAL);
       w->Enable(item.enabled);
       if (item.check != 0) w->Check(true);
     }
@@ -83,7 +86,7 @@ void Show(PopupMenu& menu, const std::vector<MenuItem>& items) {
   }
   for (const MenuItem& item : items) {
     if (!item.visible || item.IsPopup() || item.IsSeparator()) continue;
-    wxMenuItem* w = menu.FindChildItem(item.id);
+    wxMenuItem* w = menu.FindChildItem(WxId(item.id));
     if (w == nullptr) continue;
     if (w->GetItemLabel() != Label(item.text)) w->SetItemLabel(Label(item.text));
     if (w->IsEnabled() != item.enabled) w->Enable(item.enabled);
@@ -104,10 +107,10 @@ MenuItem* PopupAt(FrameWnd& frame, const std::vector<int>& path) {
   return item;
 }
 
-MenuItem* FindCommand(std::vector<MenuItem>& items, int id) {
+MenuItem* FindCommand(std::vector<MenuItem>& items, int wxId) {
   for (MenuItem& item : items) {
-    if (!item.IsPopup() && item.id == id && id != 0) return &item;
-    if (MenuItem* found = FindCommand(item.popup, id)) return found;
+    if (!item.IsPopup() && !item.IsSeparator() && WxId(item.id) == wxId) return &item;
+    if (MenuItem* found = FindCommand(item.popup, wxId)) return found;
   }
   return nullptr;
 }
@@ -122,13 +125,13 @@ std::vector<MdiChildWnd*> MdiChildren(const Window& frame) {
 
 void FillWindowMenu(PopupMenu& menu, MdiFrameWnd& frame) {
   while (menu.GetMenuItemCount() > 0) menu.Destroy(menu.FindItemByPosition(0));
-  menu.Append(kIdWindowNew, "&Neues Fenster")
+  menu.Append(WxId(kIdWindowNew), "&Neues Fenster")
       ->Enable(frame.GetActiveDocument() != nullptr && WxBackend::Current()->CanOpenNewWindow());
   const std::vector<MdiChildWnd*> children = MdiChildren(frame);
   if (!children.empty()) menu.AppendSeparator();
   for (int i = 0; i < static_cast<int>(children.size()) && i < 0xFF; ++i) {
     const wxString label = wxString::Format("&%d ", i + 1) + ToWx(children[i]->GetWindowText());
-    menu.AppendCheckItem(kIdFirstMdiChild + i, label)->Check(children[i] == frame.MdiGetActive());
+    menu.AppendCheckItem(WxId(kIdFirstMdiChild + i), label)->Check(children[i] == frame.MdiGetActive());
   }
 }
 
@@ -155,11 +158,11 @@ void OnMenuCommand(wxFrame& top, wxCommandEvent& event) {
   if (frame == nullptr) return;
   const int id = event.GetId();
   auto* mdi = dynamic_cast<MdiFrameWnd*>(frame);
-  if (mdi != nullptr && id == kIdWindowNew) {
+  if (mdi != nullptr && id == WxId(kIdWindowNew)) {
     if (Document* doc = mdi->GetActiveDocument()) WxBackend::Current()->OpenNewWindow(*doc);
-  } else if (mdi != nullptr && id >= kIdFirstMdiChild && id < kIdFirstMdiChild + 0xFF) {
+  } else if (mdi != nullptr && id >= WxId(kIdFirstMdiChild) && id < WxId(kIdFirstMdiChild) + 0xFF) {
     const std::vector<MdiChildWnd*> children = MdiChildren(*mdi);
-    const auto index = static_cast<size_t>(id - kIdFirstMdiChild);
+    const auto index = static_cast<size_t>(id - WxId(kIdFirstMdiChild));
     if (index < children.size()) mdi->MdiActivate(children[index]);
   } else if (Menu* menu = frame->GetMenu()) {
     if (MenuItem* item = FindCommand(menu->Items(), id)) frame->ChooseMenuItem(*item);
@@ -203,7 +206,10 @@ void BindMenuBar(wxFrame& top) {
   top.Bind(wxEVT_MENU, [&top](wxCommandEvent& event) { OnMenuCommand(top, event); });
   // The status bar tells what the highlighted item does.
   top.Bind(wxEVT_MENU_HIGHLIGHT, [&top](wxMenuEvent& event) {
-    if (FrameWnd* frame = FrameOf(top)) frame->ShowPrompt(std::max(event.GetMenuId(), 0));
+    FrameWnd* frame = FrameOf(top);
+    Menu* menu = frame != nullptr ? frame->GetMenu() : nullptr;
+    const MenuItem* item = menu != nullptr ? FindCommand(menu->Items(), event.GetMenuId()) : nullptr;
+    if (frame != nullptr) frame->ShowPrompt(item != nullptr ? item->id : 0);
   });
   top.Bind(wxEVT_MENU_CLOSE, [&top](wxMenuEvent& event) {
     event.Skip();

@@ -1,6 +1,5 @@
 #pragma once
-// The menu bar of a frame's native window, mirrored from the frame's menu: item ids are the
-// command ids, and a popup shows what the command route says just before it opens. A
+// The menu bar of a frame's native window, mirrored from the frame's menu: a popup shows what the command route says just before it opens. A
 // multiple-document frame adds a "&Fenster" menu of its own: another window on the active
 // document, and the list of document windows.
 

@@ -301,11 +301,11 @@ void WxBackend::WindowDestroyed(Window& window) {
   WxPeer* peer = PeerOf(window);
   if (peer == nullptr || peer->widget == nullptr) return;
   wxWindow* widget = peer->widget;
-  Forget(window);
-  if (captured_ == widget || captured_ == peer->client) {
+  if (captured_ != nullptr && (captured_ == widget || captured_ == peer->client)) {
     if (captured_->HasCapture()) captured_->ReleaseMouse();
     captured_ = nullptr;
   }
+  Forget(window);
   // The native window may be in the middle of handling the input that destroys the model's:
   // it goes when the toolkit is idle.
   widget->Hide();
