@@ -15,7 +15,6 @@ class BusyDialog : public pf::Dialog {
 
   // One step on; past the limit the bar starts again at 0.
   void Tick();
-  int GetPosition() const { return position_; }
 
   bool OnInitDialog() override;
 
