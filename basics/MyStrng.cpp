@@ -217,7 +217,17 @@ void MyStrng::Delete(int32_t pos, int32_t count) {
     std::memmove(Buf() + rest, Buf() + tail, static_cast<size_t>(len - tail));
     rest += len - tail;
   }
-  Reset(Buf(), rest, CapacityFor(rest));
+  const int32_t capacity = CapacityFor(rest);
+  const bool stays =
+      capacity <= kInlineCapacity ? capacity_ <= kInlineCapacity : capacity <= capacity_;
+  if (!stays) {
+    Reset(Buf(), rest, capacity);
+    return;
+  }
+  // The buffer holds the new capacity already (a heap buffer larger than its capacity serves
+  // as well), so it is kept: the lines of a netlist are cut down token by token.
+  capacity_ = capacity;
+  std::memset(Buf() + rest, 0, static_cast<size_t>(capacity - rest));
 }
 
 namespace {

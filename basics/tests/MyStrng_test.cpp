@@ -142,6 +142,20 @@ TEST(MyStrng, FindMidAndDelete) {
     EXPECT_EQ(s, result) << pos << "," << count;
     EXPECT_EQ(s.GetCapacity(), std::strcmp(result, "abcdef") != 0 ? 16 : 48) << pos;
   }
+  // Deleting keeps the buffer where it can; the bytes follow the rule wherever the text
+  // lives, also from a capacity off the rule (39 of 40 characters in 41 bytes need 48).
+  const std::string y100(100, 'y');
+  for (auto [text, count, capacity] : {std::tuple{y100, 20, 96}, {y100, 70, 32}, {y100, 99, 16},
+                                       {std::string(40, 'y'), 1, 48},
+                                       {std::string(20, 'y'), 1, 32}}) {
+    MyStrng s(text);  // capacity: its length + 1
+    s.Delete(1, count);
+    const size_t rest = text.size() - static_cast<size_t>(count);
+    EXPECT_EQ(Bytes(s), std::string(rest, 'y') + std::string(capacity - rest, '\0'))
+        << text.size() << "-" << count;
+    s += "z";
+    EXPECT_EQ(s.GetLength(), static_cast<int32_t>(rest) + 1);
+  }
 }
 
 TEST(MyStrng, PathsPaddingAndWords) {
