@@ -85,9 +85,6 @@ TEST(MyStrng, BytesDoNotDependOnWhereTheTextLives) {
     EXPECT_EQ(Bytes(copy), std::string("left") + std::string(12, '\0'));
 
     MyStrng edited = WithCapacity(capacity, "abc");
-    edited = text40.c_str();
-    edited.Delete(4, 40);  // 48 bytes down to 16
-    EXPECT_EQ(Bytes(edited), std::string("yyy") + std::string(13, '\0')) << capacity;
     edited = (text40 + "z").c_str();
     edited = edited.GetBuffer() + 30;  // from its own heap buffer into the object
     EXPECT_EQ(Bytes(edited), std::string(10, 'y') + "z" + std::string(5, '\0')) << capacity;
@@ -153,8 +150,6 @@ TEST(MyStrng, FindMidAndDelete) {
     const size_t rest = text.size() - static_cast<size_t>(count);
     EXPECT_EQ(Bytes(s), std::string(rest, 'y') + std::string(capacity - rest, '\0'))
         << text.size() << "-" << count;
-    s += "z";
-    EXPECT_EQ(s.GetLength(), static_cast<int32_t>(rest) + 1);
   }
 }
 
