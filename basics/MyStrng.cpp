@@ -197,12 +197,10 @@ int32_t MyStrng::Find(const char* pattern) const {
 int32_t MyStrng::Find(const MyStrng& pattern) const { return Find(pattern.Buf()); }
 
 MyStrng MyStrng::Mid(int32_t start, int32_t count) const {
-  MyStrng result;
   const int32_t len = GetLength();
-  if (count <= 0 || start < 1 || start > len) return result;
+  if (count <= 0 || start < 1 || start > len) return MyStrng();
   count = std::min(count, len - start + 1);
-  result.Reset(Buf() + start - 1, count, count >= 16 ? count + 1 : 16);
-  return result;
+  return MyStrng(Buf() + start - 1, count, count >= 16 ? count + 1 : 16);
 }
 
 MyStrng MyStrng::LeftOf(const char* text) const { return Mid(1, Find(text) - 1); }
@@ -217,7 +215,17 @@ void MyStrng::Delete(int32_t pos, int32_t count) {
     std::memmove(Buf() + rest, Buf() + tail, static_cast<size_t>(len - tail));
     rest += len - tail;
   }
-  Reset(Buf(), rest, CapacityFor(rest));
+  const int32_t capacity = CapacityFor(rest);
+  const bool stays =
+      capacity <= kInlineCapacity ? capacity_ <= kInlineCapacity : capacity <= capacity_;
+  if (!stays) {
+    Reset(Buf(), rest, capacity);
+    return;
+  }
+  // The buffer holds the new capacity already (a heap buffer larger than its capacity serves
+  // as well), so it is kept: the lines of a netlist are cut down token by token.
+  capacity_ = capacity;
+  std::memset(Buf() + rest, 0, static_cast<size_t>(capacity - rest));
 }
 
 namespace {
@@ -325,9 +333,7 @@ int32_t MyStrng::TokenEnd(int32_t from) const {
 MyStrng MyStrng::GetNextToken() const {
   const int32_t start = SkipSeparators();
   const int32_t end = TokenEnd(start);
-  MyStrng token;
-  token.Reset(Buf() + start, end - start, capacity_);
-  return token;
+  return MyStrng(Buf() + start, end - start, capacity_);
 }
 
 MyStrng MyStrng::RemoveNextToken() {
@@ -373,9 +379,7 @@ bool MyStrng::ContainsToken(const char* text) const {
 MyStrng MyStrng::GetNumberPart() const {
   int32_t end = 0;
   while (Buf()[end] != '\0' && !IsLetter(Buf()[end])) ++end;
-  MyStrng part;
-  part.Reset(Buf(), end, capacity_);
-  return part;
+  return MyStrng(Buf(), end, capacity_);
 }
 
 int MyStrng::CheckNumberFormat() const {

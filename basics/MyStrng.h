@@ -126,6 +126,8 @@ class MyStrng : public pf::Object {
   // they are copied far more often than kept.
   static constexpr int32_t kInlineCapacity = 32;
 
+  // A part of a text in one step, without first making the empty string.
+  MyStrng(const char* text, int64_t len, int32_t capacity) { Reset(text, len, capacity); }
   // Replaces the buffer by a zeroed one of the given capacity holding text.
   void Reset(const char* text, int64_t len, int32_t capacity);
   const char* Buf() const { return capacity_ > kInlineCapacity ? heap_ : inline_; }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -66,6 +67,15 @@ bool Fail(VS_Error& reporter, const char* message) {
   return false;
 }
 
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// Length of the number part (MyStrng::GetNumberPart): everything before the first letter.
+size_t NumberLength(const char* text) {
+  size_t n = 0;
+  while (text[n] != '\0' && !IsLetter(text[n])) ++n;
+  return n;
+}
+
 }  // namespace
 
 WertMitDim::WertMitDim(double value) {
@@ -95,11 +105,11 @@ float WertMitDim::Value() {
 
 double WertMitDim::UnitFactor() {
   const UnitRules& rules = RulesOf(GetQuantity());
-  MyStrng rest = UnitPart();
+  std::string_view rest = UnitPart();
   double factor = 1.0;
   if (HasPrefix(rest)) {
-    factor = PrefixFactor(rest.GetAt(0));
-    rest.DeleteLeft(1);
+    factor = PrefixFactor(rest[0]);
+    rest.remove_prefix(1);
   }
   if (rest == rules.unit) return factor;
   Fail(*this, rules.factorMessage);
@@ -109,15 +119,15 @@ double WertMitDim::UnitFactor() {
 bool WertMitDim::CheckSyntax() {
   const UnitRules& rules = RulesOf(GetQuantity());
   const MyStrng number = GetNumberPart();
-  if (GetLength() <= number.GetLength()) return Fail(*this, rules.noUnitMessage);
+  if (GetBuffer()[number.GetLength()] == '\0') return Fail(*this, rules.noUnitMessage);
   if (number.CheckNumberFormat() != 0) return Fail(*this, "Zuviele Vor- bzw. Nachkommastellen");
   if (rules.negativeMessage != nullptr && number.ToFloat() < 0.0f) {
     return Fail(*this, rules.negativeMessage);
   }
-  MyStrng rest = UnitPart();
+  std::string_view rest = UnitPart();
   if (HasPrefix(rest)) {
-    if (!CheckPrefix(rest.GetAt(0))) return false;
-    rest.DeleteLeft(1);
+    if (!CheckPrefix(rest[0])) return false;
+    rest.remove_prefix(1);
   }
   return rest == rules.unit || Fail(*this, rules.wrongUnitMessage);
 }
@@ -154,9 +164,9 @@ MyStrng WertMitDim::GetDimension() const {
 
 MyStrng WertMitDim::ToSpice() const {
   MyStrng spice = GetNumberPart();
-  const MyStrng rest = UnitPart();
+  const std::string_view rest = UnitPart();
   if (!HasPrefix(rest)) return spice;
-  const char prefix = rest.GetAt(0);
+  const char prefix = rest[0];
   if (prefix == 'M') {
     spice += "MEG";
   } else if (prefix == 'm') {
@@ -169,12 +179,19 @@ MyStrng WertMitDim::ToSpice() const {
   return spice;
 }
 
-MyStrng WertMitDim::UnitPart() const {
-  MyStrng rest = GetDimension();
-  if (RulesOf(GetQuantity()).trimsTrailingBlanks) rest.TrimRight();
-  return rest;
+// GetDimension with TrimRight where the quantity trims, read in place: every value of a netlist
+// passes here twice.
+std::string_view WertMitDim::UnitPart() const {
+  const char* text = GetBuffer();
+  size_t start = NumberLength(text);
+  while (text[start] == ' ' || text[start] == '\t') ++start;
+  size_t end = start + std::strlen(text + start);
+  if (RulesOf(GetQuantity()).trimsTrailingBlanks) {
+    while (end - start > 1 && text[end - 1] == ' ') --end;
+  }
+  return std::string_view(text + start, end - start);
 }
 
-bool WertMitDim::HasPrefix(const MyStrng& unitPart) const {
-  return unitPart.GetLength() > static_cast<int32_t>(std::strlen(RulesOf(GetQuantity()).unit));
+bool WertMitDim::HasPrefix(std::string_view unitPart) const {
+  return unitPart.size() > std::strlen(RulesOf(GetQuantity()).unit);
 }

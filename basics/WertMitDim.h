@@ -3,6 +3,8 @@
 // optional SI prefix letter, unit, no blanks, e.g. "4.7kohm") and converted to a number in
 // single precision when needed. A value is archived exactly as its text.
 
+#include <string_view>
+
 #include "basics/MyStrng.h"
 #include "basics/VS_Error.h"
 
@@ -48,10 +50,11 @@ class WertMitDim : public MyStrng, public VS_Error {
   void AppendUnit(Quantity quantity);
 
  private:
-  // The text behind the number part, trailing blanks removed where the quantity allows.
-  MyStrng UnitPart() const;
+  // The text behind the number part, trailing blanks removed where the quantity allows; valid
+  // while the text is unchanged.
+  std::string_view UnitPart() const;
   // True when the unit part starts with a prefix letter (it is longer than the unit).
-  bool HasPrefix(const MyStrng& unitPart) const;
+  bool HasPrefix(std::string_view unitPart) const;
 };
 
 // The unit classes differ only in their quantity.

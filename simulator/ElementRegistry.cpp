@@ -1,13 +1,20 @@
 #include "simulator/ElementRegistry.h"
 
+#include <cstring>
+
 ElementRegistry& ElementRegistry::Global() {
   static ElementRegistry registry;
   return registry;
 }
 
+namespace {
+// Every line of a netlist is looked up: the first letter rules out most keywords without a call.
+bool SameWord(const char* a, const char* b) { return a[0] == b[0] && std::strcmp(a, b) == 0; }
+}  // namespace
+
 bool ElementRegistry::IsKeyword(const MyStrng& word) {
   for (const char* keyword : kKeywords) {
-    if (word == keyword) return true;
+    if (SameWord(word.GetBuffer(), keyword)) return true;
   }
   return false;
 }
@@ -35,7 +42,7 @@ bool ElementRegistry::RegisterDataVariant(const char* keyword, ElementFactory ma
 
 ElementFactory ElementRegistry::Find(const MyStrng& keyword, bool namesDataEntry) const {
   for (const Entry& entry : entries) {
-    if (entry.keyword == keyword) {
+    if (SameWord(entry.keyword.GetBuffer(), keyword.GetBuffer())) {
       return namesDataEntry && entry.makeOnData != nullptr ? entry.makeOnData : entry.make;
     }
   }

@@ -114,16 +114,28 @@ void NodalSystem<T>::Build() {
   Parts& m = *parts;
   auto& declared = m.declared;
   for (int k = 0; k < order; ++k) declared.emplace_back(k, k);
-  std::sort(declared.begin(), declared.end());
-  declared.erase(std::unique(declared.begin(), declared.end()), declared.end());
-  m.columnStart.assign(static_cast<size_t>(order) + 1, 0);
-  m.rowIndex.resize(declared.size());
-  for (size_t p = 0; p < declared.size(); ++p) {
-    ++m.columnStart[static_cast<size_t>(declared[p].first) + 1];
-    m.rowIndex[p] = declared[p].second;
+  // The rows by column first, then each column's few rows sorted: a sort of all positions
+  // would cost a large network more than its reading.
+  std::vector<int> start(static_cast<size_t>(order) + 1, 0);
+  for (const auto& [col, row] : declared) ++start[static_cast<size_t>(col) + 1];
+  for (int k = 0; k < order; ++k) start[k + 1] += start[k];
+  std::vector<int> rows(declared.size());
+  {
+    std::vector<int> next(start.begin(), start.end() - 1);
+    for (const auto& [col, row] : declared) rows[static_cast<size_t>(next[col]++)] = row;
   }
-  for (int k = 0; k < order; ++k) m.columnStart[k + 1] += m.columnStart[k];
   std::vector<std::pair<int, int>>().swap(declared);
+  m.columnStart.assign(static_cast<size_t>(order) + 1, 0);
+  m.rowIndex.clear();
+  m.rowIndex.reserve(rows.size());
+  for (int col = 0; col < order; ++col) {
+    const auto begin = rows.begin() + start[col];
+    auto end = rows.begin() + start[col + 1];
+    std::sort(begin, end);
+    end = std::unique(begin, end);
+    m.rowIndex.insert(m.rowIndex.end(), begin, end);
+    m.columnStart[col + 1] = static_cast<int>(m.rowIndex.size());
+  }
   m.values.assign(m.rowIndex.size(), T());
   m.residual.assign(static_cast<size_t>(order), T());
   m.scale.assign(static_cast<size_t>(order), 0.0);

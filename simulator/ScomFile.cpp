@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <typeinfo>
 #include <unordered_set>
 
 #include "basics/IntegerWert.h"
@@ -586,10 +587,16 @@ void ScomFile::PlanComputation() {
   // Instances name only earlier networks, so one pass from the last one finds them all.
   for (auto net = usrNets.rbegin(); net != usrNets.rend(); ++net) {
     if (used.count(net->get()) == 0) continue;
-    for (NetElement* element : (*net)->GetElements().Values()) {
-      if (const auto* one = dynamic_cast<const UsrDefEinTor*>(element)) used.insert(one->GetNet());
-      if (const auto* two = dynamic_cast<const UsrDefZweiTor*>(element)) used.insert(two->GetNet());
-    }
+    // The exact type suffices (both classes are final), and costs far less than a cast that
+    // searches the class hierarchy of every element.
+    (*net)->GetElements().ForEach([&used](const NetElement* element) {
+      const std::type_info& type = typeid(*element);
+      if (type == typeid(UsrDefEinTor)) {
+        used.insert(static_cast<const UsrDefEinTor*>(element)->GetNet());
+      } else if (type == typeid(UsrDefZweiTor)) {
+        used.insert(static_cast<const UsrDefZweiTor*>(element)->GetNet());
+      }
+    });
   }
   computedNets.clear();
   for (auto& net : usrNets) {

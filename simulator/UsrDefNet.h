@@ -211,7 +211,7 @@ class UsrDefNet : public NetElement {
 };
 
 // An earlier block's network as a one-port element; the reader owns the network.
-class UsrDefEinTor : public EinTor {
+class UsrDefEinTor final : public EinTor {
  public:
   UsrDefEinTor(UsrDefNet* net, const NetLine& line);
   // Copies entry (1,1) of the network's latest result.
@@ -224,7 +224,7 @@ class UsrDefEinTor : public EinTor {
 };
 
 // An earlier block's network as a two-port element.
-class UsrDefZweiTor : public ZweiTor {
+class UsrDefZweiTor final : public ZweiTor {
  public:
   UsrDefZweiTor(UsrDefNet* net, const NetLine& line);
   // Copies the four entries of the network's latest result.

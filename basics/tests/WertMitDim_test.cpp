@@ -78,6 +78,29 @@ TEST(WertMitDim, InvalidTextsQueueOneMessageAndReadAsOne) {
   }
 }
 
+// Blanks and tabs between number and unit are skipped; trailing blanks only where the quantity
+// trims them (not for frequencies).
+TEST(WertMitDim, UnitPartAroundBlanks) {
+  struct Case {
+    Q quantity;
+    const char* text;
+    double factor;
+    const char* spice;
+  } cases[] = {
+      {Q::Resistance, "4.7 kohm ", 1e3, "4.7 K"}, {Q::Resistance, "1\tohm", 1.0, "1\t"},
+      {Q::Length, "1mm  ", 1e-3, "1m"},           {Q::Length, "1m  ", 1.0, "1"},
+      {Q::Frequency, "1kHz ", 0.0, "1K"},         {Q::Resistance, "1 ", 0.0, "1 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    VS_Error::ClearQueue();
+    auto value = Make(c.quantity, c.text);
+    EXPECT_EQ(value->UnitFactor(), c.factor);
+    EXPECT_EQ(VS_Error::MessageCount(), c.factor == 0.0 ? 1 : 0);
+    EXPECT_EQ(value->ToSpice().ToCString(), std::string(c.spice));
+  }
+}
+
 // The texts are shown as they stand, odd ones (a voltage without unit is a "LAE" fault) too.
 TEST(WertMitDim, EveryUnitClassHasItsOwnMessages) {
   struct Case {
