@@ -20,6 +20,7 @@
 #include "pf/document.h"
 #include "pf/recording_dc.h"
 #include "pf/view.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
@@ -48,25 +49,6 @@ std::unique_ptr<NetSymbol> Sample(const char* key) {
     one->lines[1] = std::make_unique<MyStrng>("2GHz 0.4 -60");
   }
   return s;
-}
-
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
 }
 
 TEST(FrameworkSymbolsTest, NetlistLines) {

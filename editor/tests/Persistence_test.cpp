@@ -13,6 +13,7 @@
 #include "editor/VierPolSymbol.h"
 #include "editor/ZweiPolSymbol.h"
 #include "pf/archive.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
@@ -46,25 +47,6 @@ std::unique_ptr<NetSymbol> Sample(const pf::RuntimeClass* cls) {
   }
   if (auto* multi = dynamic_cast<MultiPolSymbol*>(s.get())) multi->variant = 'C';
   return s;
-}
-
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
 }
 
 TEST(PersistenceTest, ArchiveRoundTripsEveryStoredFieldButTheLayout) {

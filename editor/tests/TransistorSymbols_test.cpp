@@ -19,6 +19,7 @@
 #include "simulator/NetContext.h"
 #include "simulator/Register.h"
 #include "simulator/ScomFile.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
@@ -43,34 +44,6 @@ Lines Written(NetSymbol& s) {
   for (int i = 0; i < s.GetExtraLineCount(); ++i) lines.push_back(s.GetExtraLine(i).ToCString());
   EXPECT_EQ(s.GetExtraLine(s.GetExtraLineCount()), "noLines");
   return lines;
-}
-
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
-}
-
-// The record behind its class key, as a reader of several symbols hands it on.
-bool ReadBack(NetSymbol& s, const std::string& text) {
-  std::istringstream in(text);
-  MyStrng key;
-  in >> key;
-  in.get();
-  return static_cast<bool>(s.ReadText(in));
 }
 
 std::string FirstMessage() {

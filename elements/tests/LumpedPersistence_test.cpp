@@ -12,36 +12,9 @@
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/archive.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
-
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
-}
-
-// Reads a record as a caller does: the class key and its separator, then the symbol's reader.
-bool ReadBack(NetSymbol& s, const std::string& text) {
-  std::istringstream in(text);
-  MyStrng key;
-  in >> key;
-  in.get();
-  return static_cast<bool>(s.ReadText(in));
-}
 
 struct Case {
   const char* key;

@@ -15,36 +15,14 @@
 #include "elements/lumped/CplIndSymbol.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
 // As the document loads: the symbol's own Serialize, then its picture.
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
+void LoadAsDocument(NetSymbol& s, const std::string& bytes) {
+  Load(s, bytes);
   s.ReloadBitmap();
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
-}
-
-bool ReadBack(NetSymbol& s, const std::string& text) {
-  std::istringstream in(text);
-  MyStrng key;
-  in >> key;
-  in.get();
-  return static_cast<bool>(s.ReadText(in));
 }
 
 struct Case {
@@ -84,7 +62,7 @@ TEST(TransformerAndSourcesPersistenceTest, RoundTripsAndCutRecordsOfEveryClass) 
     EXPECT_EQ(text.substr(0, std::string(c.head).size()), c.head);
 
     std::unique_ptr<NetSymbol> loaded = SymbolRegistry::Global().Create(c.key);
-    Load(*loaded, bytes);
+    LoadAsDocument(*loaded, bytes);
     EXPECT_EQ(Store(*loaded), bytes) << c.key;
     EXPECT_EQ(Text(*loaded), text) << c.key;
     std::unique_ptr<NetSymbol> read = SymbolRegistry::Global().Create(c.key);
@@ -94,7 +72,7 @@ TEST(TransformerAndSourcesPersistenceTest, RoundTripsAndCutRecordsOfEveryClass) 
 
     for (size_t n = 0; n < bytes.size(); ++n) {
       std::unique_ptr<NetSymbol> s = SymbolRegistry::Global().Create(c.key);
-      EXPECT_THROW(Load(*s, bytes.substr(0, n)), pf::ArchiveError) << c.key << n;
+      EXPECT_THROW(LoadAsDocument(*s, bytes.substr(0, n)), pf::ArchiveError) << c.key << n;
     }
     for (size_t n = 0; n + 1 < text.size(); ++n) {
       std::unique_ptr<NetSymbol> s = SymbolRegistry::Global().Create(c.key);
@@ -146,7 +124,7 @@ TEST(TransformerAndSourcesPersistenceTest, RecordsBuiltFromTheLayoutLoad) {
   source.Base("VOLCONCUR", 'K').Text("20mMho").Text("1kohm").Text("2kohm").Text("1GHz");
   source.Text("5pSec").Int(1).Int(0);
   VcgSymbol vcg;
-  Load(vcg, source.bytes);
+  LoadAsDocument(vcg, source.bytes);
   vcg.WriteNetLine();
   EXPECT_EQ(vcg.netLine, "VCG 1 0 2 0 G=20mMho R1=1kohm R2=2kohm F=1GHz");
   EXPECT_EQ(vcg.elementName, "E5");
@@ -156,7 +134,7 @@ TEST(TransformerAndSourcesPersistenceTest, RecordsBuiltFromTheLayoutLoad) {
   transformer.Base("UEBERTRAGER", 'R').Byte('B').Text("5nH").Text("0.5").Text("2").Text("3");
   transformer.Int('S');
   CplIndSymbol loaded;
-  Load(loaded, transformer.bytes);
+  LoadAsDocument(loaded, transformer.bytes);
   EXPECT_EQ(loaded.kind, 'S');
   ASSERT_NE(loaded.bitmap, nullptr);
   EXPECT_EQ(*loaded.bitmap, LoadBitmapResource(150));
@@ -167,7 +145,7 @@ TEST(TransformerAndSourcesPersistenceTest, RecordsBuiltFromTheLayoutLoad) {
   // A kind the symbol does not know fails the load.
   transformer.bytes[transformer.bytes.size() - 4] = 'X';
   CplIndSymbol unknown;
-  EXPECT_THROW(Load(unknown, transformer.bytes), pf::ArchiveError);
+  EXPECT_THROW(LoadAsDocument(unknown, transformer.bytes), pf::ArchiveError);
 }
 
 }  // namespace

@@ -11,36 +11,9 @@
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 #include "simulator/tests/support/ElementBench.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
-
-std::string Store(NetSymbol& s) {
-  std::ostringstream out;
-  pf::Archive ar(out);
-  s.Serialize(ar);
-  return out.str();
-}
-
-void Load(NetSymbol& s, const std::string& bytes) {
-  std::istringstream in(bytes);
-  pf::Archive ar(in);
-  s.Serialize(ar);
-}
-
-std::string Text(NetSymbol& s) {
-  std::ostringstream out;
-  s.WriteText(out);
-  return out.str();
-}
-
-// As the document reads a record: the class key and its blank, then the symbol's reader.
-bool ReadBack(NetSymbol& s, const std::string& text) {
-  std::istringstream in(text);
-  MyStrng key;
-  in >> key;
-  in.get();
-  return static_cast<bool>(s.ReadText(in));
-}
 
 // Lying from (100, 100) to (200, 100) unless given, on nodes 3 and 4.
 struct Placed : TemSymbol {
