@@ -8,6 +8,7 @@
 
 #include "pf/controls.h"
 #include "pf/frame.h"
+#include "pf/resource.h"
 
 namespace pf {
 namespace {
@@ -112,7 +113,7 @@ void PaintButton(const Button& b, Dc& dc, const Rect& r) {
       if (b.HasStyle(kStyleDefault)) {
         Frame(dc, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, kFace, kAccent);
       }
-      TextLine(dc, r, b.GetWindowText(), true);
+      TextLine(dc, r, StripMnemonics(b.GetWindowText()), true);
       break;
     case ControlKind::CheckBox:
       Frame(dc, mark, kWhite, kText);
@@ -122,7 +123,7 @@ void PaintButton(const Button& b, Dc& dc, const Rect& r) {
         dc.LineTo(mark.left + 5, mark.top + 9);
         dc.LineTo(mark.left + 10, mark.top + 3);
       }
-      TextLine(dc, label, b.GetWindowText(), false);
+      TextLine(dc, label, StripMnemonics(b.GetWindowText()), false);
       break;
     case ControlKind::RadioButton:
       dc.SelectObject(Pen{PenStyle::Solid, 1, kText});
@@ -132,7 +133,7 @@ void PaintButton(const Button& b, Dc& dc, const Rect& r) {
         dc.SelectObject(Brush{BrushStyle::Solid, kText});
         dc.Ellipse({mark.left + 4, mark.top + 4, mark.right - 4, mark.bottom - 4});
       }
-      TextLine(dc, label, b.GetWindowText(), false);
+      TextLine(dc, label, StripMnemonics(b.GetWindowText()), false);
       break;
     default: {  // group box
       const int half = dc.GetTextExtent("Ag").cy / 2;
@@ -143,7 +144,7 @@ void PaintButton(const Button& b, Dc& dc, const Rect& r) {
         dc.SetBkMode(BkMode::Opaque);
         dc.SetBkColor(kDialog);
         std::string label(1, ' ');
-        label.append(Fit(dc, b.GetWindowText(), r.Width() - 20)).push_back(' ');
+        label.append(Fit(dc, StripMnemonics(b.GetWindowText()), r.Width() - 20)).push_back(' ');
         dc.TextOut(r.left + 8, r.top, label);
         dc.SetBkMode(BkMode::Transparent);
       }
@@ -166,7 +167,7 @@ void PaintControl(const Control& c, Dc& dc) {
   const int lineHeight = dc.GetTextExtent("Ag").cy + 2;
   switch (c.Kind()) {
     case ControlKind::Static:
-      TextLines(dc, r, c.GetWindowText(),
+      TextLines(dc, r, StripMnemonics(c.GetWindowText()),
                 c.HasStyle(kStyleCenter)  ? Align::Center
                 : c.HasStyle(kStyleRight) ? Align::Right
                                           : Align::Left);

@@ -99,7 +99,9 @@ std::string CommandToolTip(int id);
 // The pixel map as a bitmap; empty when it is missing or malformed (uneven rows, a key that
 // the palette lacks).
 Bitmap LoadBitmap(int id);
-// Leaves out the '&' marks and everything from a '\t' on: "&Öffnen...\tStrg+O" -> "Öffnen...".
+// Leaves out the '&' marks ("&&" is a plain '&'): "&Abbrechen" -> "Abbrechen".
+std::string StripMnemonics(std::string_view text);
+// The same, and everything from a '\t' on: "&Öffnen...\tStrg+O" -> "Öffnen...".
 std::string MenuLabel(std::string_view text);
 
 }  // namespace pf
