@@ -1,0 +1,179 @@
+// Built-in runs on virtual time: the master computes, the others read, the busy window counts
+// and wraps, and the same timer opens the error window while a run goes on.
+
+#include "editor/AnalysisRuns.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/BusyDialog.h"
+#include "editor/CVostraneApp.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/MainFrame.h"
+#include "editor/SymbolRoles.h"
+#include "editor/ZweiPolSymbol.h"
+#include "pf/controls.h"
+#include "pf/headless.h"
+#include "pf/profile.h"
+#include "resources/Resources.h"
+
+namespace {
+
+// Stands in for the instruments: writes each call into a shared log.
+class TestInstrument : public ZweiPolSymbol, public InstrumentRole {
+ public:
+  TestInstrument(const char* name, std::vector<std::string>& log) : log(log) {
+    elementName = name;
+  }
+  bool IsInstrument() const override { return true; }
+  int GetActiveFlag() const override { return active; }
+  void SetActiveFlag(int flag) override { active = flag; }
+  MyStrng GetNextInstrumentName() const override { return "NoSlave"; }
+  void MeasureStep(InstrumentRole& master) override {
+    log.push_back(Name() + "<-" + dynamic_cast<TestInstrument&>(master).Name());
+    if (onStep) onStep();
+  }
+  void BeginMeasurement(InstrumentRole&) override { log.push_back(Name() + " begin"); }
+  void EndMeasurement() override { log.push_back(Name() + " end"); }
+  pf::Window* GetInstrumentWindow() const override { return window; }
+  void SetRunState(uint8_t state) override { runState = state; }
+  std::string Name() const { return elementName.ToCString(); }
+
+  int active = 0;
+  uint8_t runState = 1;
+  pf::Window* window = nullptr;
+  std::function<void()> onStep;
+
+ private:
+  std::vector<std::string>& log;
+};
+
+class RunTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterResources();
+    headless.SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
+    app = std::make_unique<CVostraneApp>(std::vector<std::string>{},
+                                         [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app->InitInstance());
+    view = dynamic_cast<CVostraneView*>(app->GetMainFrame()->MdiGetActive()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    master = Add("GEN1");
+    slave = Add("MESS1");
+  }
+
+  TestInstrument* Add(const char* name) {
+    auto* s = new TestInstrument(name, log);
+    view->GetDocument()->AddSymbol(s);
+    s->elementName = name;
+    return s;
+  }
+  AnalysisRuns& Runs() { return view->Analysis(); }
+  int Progress() {
+    return Runs().GetBusyDialog()->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos();
+  }
+
+  pf::Headless headless;
+  std::unique_ptr<CVostraneApp> app;
+  CVostraneView* view = nullptr;
+  TestInstrument* master = nullptr;
+  TestInstrument* slave = nullptr;
+  std::vector<std::string> log;
+};
+
+TEST_F(RunTest, WithoutMasterNothingStartsOrSteps) {
+  EXPECT_FALSE(Runs().StartBusy(10));
+  EXPECT_FALSE(Runs().IsBusy());
+  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+  Runs().RunMasterStep();
+  Runs().FeedInstruments();
+  Runs().ResetInstruments();
+  headless.Advance(1500);
+  EXPECT_TRUE(log.empty());
+}
+
+// The master steps, then the others read; the bar counts to the limit and starts again at 0.
+TEST_F(RunTest, TicksStepMasterThenFeedAndProgressWraps) {
+  pf::Window window;
+  master->window = &window;
+  Runs().ActivateInstrumentByWindow(&window);
+  EXPECT_EQ(Runs().FindActiveInstrument(), master);
+  EXPECT_EQ(slave->active, 0);
+  Runs().ResetInstruments();
+  ASSERT_TRUE(Runs().StartBusy(2));
+  std::vector<int> positions;
+  for (int tick = 0; tick < 4; ++tick) {
+    headless.Advance(500);
+    positions.push_back(Progress());
+  }
+  EXPECT_EQ(positions, (std::vector<int>{1, 2, 0, 1}));
+  EXPECT_EQ(log, (std::vector<std::string>{"GEN1 begin", "MESS1 begin", "GEN1<-GEN1",
+                                           "MESS1<-GEN1", "GEN1<-GEN1", "MESS1<-GEN1",
+                                           "GEN1<-GEN1", "MESS1<-GEN1", "GEN1<-GEN1",
+                                           "MESS1<-GEN1"}));
+  Runs().ClearActiveInstruments();
+  EXPECT_EQ(Runs().FindActiveInstrument(), nullptr);
+}
+
+// A master at its last point ends the run inside its step: nobody reads that tick.
+TEST_F(RunTest, MasterThatStopsInItsStepFeedsNobody) {
+  master->active = 1;
+  master->onStep = [this] { Runs().StopMeasurement(); };
+  ASSERT_TRUE(Runs().StartBusy(5));
+  headless.Advance(500);
+  EXPECT_EQ(log, (std::vector<std::string>{"GEN1<-GEN1", "GEN1 end", "MESS1 end"}));
+  EXPECT_FALSE(Runs().IsBusy());
+  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+  EXPECT_EQ(master->runState, 0);
+  EXPECT_EQ(slave->runState, 1);
+}
+
+// Escape or the close box ask for the stop; the next tick stops before stepping, and the
+// mouse works on the view again.
+TEST_F(RunTest, ClosingTheBusyWindowStopsTheRun) {
+  master->active = 1;
+  ASSERT_TRUE(Runs().StartBusy(5));
+  EXPECT_EQ(pf::Window::GetCapture(), Runs().GetBusyDialog());
+  headless.Close(*Runs().GetBusyDialog());
+  headless.Advance(500);
+  EXPECT_EQ(log, (std::vector<std::string>{"GEN1 end", "MESS1 end"}));
+  EXPECT_FALSE(Runs().IsBusy());
+  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+  EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+  headless.Advance(500);
+  EXPECT_EQ(log.size(), 2u);
+}
+
+// An error of a run shows at the next tick after the idle pass, and the run goes on; the
+// window's OK closes it at the tick after.
+TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
+  master->active = 1;
+  ASSERT_TRUE(Runs().StartBusy(100));
+  headless.Advance(500);
+  app->ReportError("Messfehler");
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), nullptr) << "not before the idle pass";
+  headless.NoteMessage();
+  headless.RunIdle();
+  EXPECT_EQ(app->GetErrorPending(), 1);
+  headless.Advance(500);
+  ASSERT_NE(app->GetErrorDialog(), nullptr);
+  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(ErrorDialog::kMessageId), "Messfehler");
+  EXPECT_EQ(app->GetErrorPending(), 0);
+  EXPECT_TRUE(Runs().IsBusy());
+  EXPECT_EQ(Progress(), 3);
+
+  pf::DialogDriver(headless, *app->GetErrorDialog()).Ok();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), nullptr);
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  EXPECT_EQ(Progress(), 4);
+}
+
+}  // namespace
