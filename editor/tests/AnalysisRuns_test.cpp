@@ -12,16 +12,10 @@
 
 #include "basics/VS_Error.h"
 #include "editor/BusyDialog.h"
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/MainFrame.h"
 #include "editor/SymbolRoles.h"
 #include "editor/ZweiPolSymbol.h"
+#include "editor/tests/ViewFixture.h"
 #include "pf/controls.h"
-#include "pf/headless.h"
-#include "pf/profile.h"
-#include "resources/Resources.h"
 
 namespace {
 
@@ -54,16 +48,10 @@ class TestInstrument : public ZweiPolSymbol, public InstrumentRole {
   std::vector<std::string>& log;
 };
 
-class RunTest : public testing::Test {
+class RunTest : public ViewFixture {
  protected:
   void SetUp() override {
-    RegisterResources();
-    headless.SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
-    app = std::make_unique<CVostraneApp>(std::vector<std::string>{},
-                                         [] { return std::make_unique<pf::MemoryProfile>(); });
-    ASSERT_TRUE(app->InitInstance());
-    view = dynamic_cast<CVostraneView*>(app->GetMainFrame()->MdiGetActive()->GetActiveView());
-    ASSERT_NE(view, nullptr);
+    ViewFixture::SetUp();
     master = Add("GEN1");
     slave = Add("MESS1");
   }
@@ -79,9 +67,6 @@ class RunTest : public testing::Test {
     return Runs().GetBusyDialog()->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos();
   }
 
-  pf::Headless headless;
-  std::unique_ptr<CVostraneApp> app;
-  CVostraneView* view = nullptr;
   TestInstrument* master = nullptr;
   TestInstrument* slave = nullptr;
   std::vector<std::string> log;
