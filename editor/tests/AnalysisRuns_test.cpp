@@ -106,37 +106,33 @@ TEST_F(RunTest, TicksStepMasterThenFeedAndProgressWraps) {
   EXPECT_EQ(Runs().FindActiveInstrument(), nullptr);
 }
 
-// A master at its last point ends the run inside its step: nobody reads that tick.
-TEST_F(RunTest, MasterThatStopsInItsStepFeedsNobody) {
-  master->active = 1;
-  master->onStep = [this] { Runs().StopMeasurement(); };
-  ASSERT_TRUE(Runs().StartBusy(5));
-  headless.Advance(500);
-  EXPECT_EQ(log, (std::vector<std::string>{"GEN1<-GEN1", "GEN1 end", "MESS1 end"}));
-  EXPECT_FALSE(Runs().IsBusy());
-  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
-  EXPECT_EQ(master->runState, 0);
-  EXPECT_EQ(slave->runState, 1);
+// A master at its last point ends the run inside its step, and nobody reads that tick; a
+// closed busy window stops the run at the next tick, before any step, and frees the mouse.
+TEST_F(RunTest, MasterOrClosedBusyWindowStopsTheRun) {
+  for (const bool closed : {false, true}) {
+    log.clear();
+    master->active = 1;
+    master->runState = 1;
+    master->onStep = [this, closed] {
+      if (!closed) Runs().StopMeasurement();
+    };
+    ASSERT_TRUE(Runs().StartBusy(5));
+    EXPECT_EQ(pf::Window::GetCapture(), Runs().GetBusyDialog());
+    if (closed) headless.Close(*Runs().GetBusyDialog());
+    headless.Advance(1000);
+    std::vector<std::string> expected{"GEN1 end", "MESS1 end"};
+    if (!closed) expected.insert(expected.begin(), "GEN1<-GEN1");
+    EXPECT_EQ(log, expected) << closed;
+    EXPECT_FALSE(Runs().IsBusy());
+    EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+    EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+    EXPECT_EQ(master->runState, 0);
+    EXPECT_EQ(slave->runState, 1);
+  }
 }
 
-// Escape or the close box ask for the stop; the next tick stops before stepping, and the
-// mouse works on the view again.
-TEST_F(RunTest, ClosingTheBusyWindowStopsTheRun) {
-  master->active = 1;
-  ASSERT_TRUE(Runs().StartBusy(5));
-  EXPECT_EQ(pf::Window::GetCapture(), Runs().GetBusyDialog());
-  headless.Close(*Runs().GetBusyDialog());
-  headless.Advance(500);
-  EXPECT_EQ(log, (std::vector<std::string>{"GEN1 end", "MESS1 end"}));
-  EXPECT_FALSE(Runs().IsBusy());
-  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
-  EXPECT_EQ(pf::Window::GetCapture(), nullptr);
-  headless.Advance(500);
-  EXPECT_EQ(log.size(), 2u);
-}
-
-// An error of a run shows at the next tick after the idle pass, and the run goes on; the
-// window's OK closes it at the tick after.
+// An error of a run shows at the next tick after the idle pass, once, and the run goes on;
+// "Abbrechen" closes the window at the tick after and empties the queue.
 TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
   master->active = 1;
   ASSERT_TRUE(Runs().StartBusy(100));
@@ -154,11 +150,17 @@ TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
   EXPECT_TRUE(Runs().IsBusy());
   EXPECT_EQ(Progress(), 3);
 
-  pf::DialogDriver(headless, *app->GetErrorDialog()).Ok();
+  ErrorDialog* shown = app->GetErrorDialog();
+  app->ReportError("Zweiter Fehler");
+  headless.NoteMessage();
+  headless.RunIdle();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), shown);
+  pf::DialogDriver(headless, *shown).Cancel();
   headless.Advance(500);
   EXPECT_EQ(app->GetErrorDialog(), nullptr);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
-  EXPECT_EQ(Progress(), 4);
+  EXPECT_EQ(Progress(), 5);
 }
 
 }  // namespace

