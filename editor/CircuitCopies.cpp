@@ -6,6 +6,7 @@
 #include "basics/LineFile.h"
 #include "editor/CVostraneDoc.h"
 #include "editor/CVostraneView.h"
+#include "editor/DocumentDrawing.h"
 #include "editor/NetSymbol.h"
 #include "pf/backend.h"
 #include "pf/dc.h"
@@ -48,7 +49,11 @@ pf::Rect CircuitBitmapArea(const CVostraneDoc& doc) {
 std::optional<pf::Bitmap> DrawCircuitBitmap(CVostraneView& view) {
   const CVostraneDoc* doc = view.GetDocument();
   if (doc == nullptr) return std::nullopt;
-  const pf::Rect area = CircuitBitmapArea(*doc);
+  // Only the drawing area is ever shown; a symbol far outside it must not size the picture.
+  const pf::Rect symbols = CircuitBitmapArea(*doc);
+  const pf::Rect area{std::max(symbols.left, 0), std::max(symbols.top, 0),
+                      std::min(symbols.right, kDrawingSize),
+                      std::min(symbols.bottom, kDrawingSize)};
   if (area.IsEmpty()) return std::nullopt;
   std::unique_ptr<pf::Dc> dc = pf::CreateMemoryDc({area.Width(), area.Height()});
   if (!dc) return std::nullopt;

@@ -21,6 +21,6 @@ void ComposeLatex(CVostraneDoc& doc, LineFile& lines);
 
 // The union of the symbols' rectangles, the information boxes left out; empty without symbols.
 pf::Rect CircuitBitmapArea(const CVostraneDoc& doc);
-// The area drawn as the view draws it, into a memory surface (never read back from the
-// screen, which may be covered); nullopt for an empty area.
+// That area, within the drawing area, drawn as the view draws it into a memory surface (never
+// read back from the screen, which may be covered); nullopt when nothing of it is left.
 std::optional<pf::Bitmap> DrawCircuitBitmap(CVostraneView& view);

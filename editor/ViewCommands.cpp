@@ -117,7 +117,9 @@ void SpiceSettingsDialog(CVostraneView& view) {
   SpiceDirDialog dialog(&view, app->GetSpiceHome());
   if (dialog.DoModal() != pf::kIdOk) return;
   // A program without a directory in front of it cannot be found again.
-  if (dialog.GetDirectory().IsEmpty()) VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
+  if (dialog.GetDirectory().IsEmpty()) {
+    VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
+  }
   app->SetSpiceHome(dialog.GetDirectory());
 }
 
@@ -154,8 +156,7 @@ constexpr ViewCommand kCommands[] = {
     {kIdAnalysisTransient, Transient,
      [](CVostraneView& v, pf::CmdUI& ui) {
        Enable(v, ui, [](CVostraneDoc& d) {
-         return Dialogs().transient != nullptr &&
-                (d.HasImpulsGenerator() || d.HasDataGenerator());
+         return Dialogs().transient != nullptr && (d.HasImpulsGenerator() || d.HasDataGenerator());
        });
      }},
     {kIdEditSpiceRawFile, [](CVostraneView& v) { Dialogs().rawFile(v); },
@@ -178,31 +179,39 @@ constexpr ViewCommand kCommands[] = {
 };
 
 enum class Rule {
-  Built,           // only that its symbol is built
+  Built,  // only that its symbol is built
   Never,
-  Substrate,       // the line technologies
-  BuiltInSim,      // the simulator is the built-in one
-  Spice,           // SPICE is the chosen simulator
+  Substrate,
+  BuiltInSim,
+  Spice,  // SPICE is the chosen simulator
   SpiceLibrary,
   NoAnalyser,
   NetworkAnalyser,
   DataGenerator,
 };
 
+// Element types with a rule of their own (the menu's order); the others need only their symbol.
+constexpr struct {
+  int type;
+  Rule rule;
+} kElementRules[] = {
+    {21, Rule::BuiltInSim},   {22, Rule::Substrate},       {23, Rule::Substrate},
+    {24, Rule::Substrate},    {25, Rule::Substrate},       {26, Rule::Substrate},
+    {27, Rule::Substrate},    {28, Rule::Substrate},       {29, Rule::Substrate},
+    {30, Rule::Substrate},    {31, Rule::NetworkAnalyser}, {34, Rule::Spice},
+    {37, Rule::SpiceLibrary}, {38, Rule::Spice},           {39, Rule::DataGenerator},
+    {40, Rule::NoAnalyser},   {41, Rule::NoAnalyser},      {42, Rule::Substrate},
+    {43, Rule::Substrate},    {44, Rule::Substrate},       {45, Rule::Substrate},
+    {46, Rule::Substrate},    {47, Rule::Substrate},       {48, Rule::Never},
+    {49, Rule::Never},        {50, Rule::Spice},           {51, Rule::Spice},
+    {52, Rule::Spice},        {53, Rule::Substrate},
+};
+
 Rule RuleOf(int type) {
-  if ((type >= 22 && type <= 30) || (type >= 42 && type <= 47) || type == 53) {
-    return Rule::Substrate;
+  for (const auto& r : kElementRules) {
+    if (r.type == type) return r.rule;
   }
-  switch (type) {
-    case 21: return Rule::BuiltInSim;
-    case 31: return Rule::NetworkAnalyser;
-    case 39: return Rule::DataGenerator;
-    case 40: case 41: return Rule::NoAnalyser;
-    case 34: case 38: case 50: case 51: case 52: return Rule::Spice;
-    case 37: return Rule::SpiceLibrary;
-    case 48: case 49: return Rule::Never;
-    default: return Rule::Built;
-  }
+  return Rule::Built;
 }
 
 bool EveryAllowsAnalyser(const CVostraneDoc& doc) {
