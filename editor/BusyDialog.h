@@ -1,6 +1,7 @@
 #pragma once
 // The modeless progress window of a running analysis (template 172). It holds the mouse while
-// it is open, so the view ignores presses, and beeps when it goes.
+// it is open, so the view ignores presses, and beeps when it goes. Closing it (Escape, the close
+// box) asks the run to stop; the run's next tick does.
 
 #include "pf/dialog.h"
 
@@ -16,7 +17,10 @@ class BusyDialog : public pf::Dialog {
   // One step on; past the limit the bar starts again at 0.
   void Tick();
 
+  bool IsCancelled() const { return cancelled_; }
+
   bool OnInitDialog() override;
+  void OnCancel() override { cancelled_ = true; }
 
  protected:
   void OnDestroy() override;
@@ -24,4 +28,5 @@ class BusyDialog : public pf::Dialog {
  private:
   int position_ = 0;
   int limit_;
+  bool cancelled_ = false;
 };

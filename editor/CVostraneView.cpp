@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor/BusyDialog.h"
-#include "editor/CVostraneApp.h"
 #include "editor/CVostraneDoc.h"
 #include "editor/DocumentDrawing.h"
 #include "editor/ElementFactory.h"
 #include "editor/NetSymbol.h"
 #include "editor/SubSymbol.h"
+#include "editor/ViewCommands.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
@@ -30,14 +29,19 @@ CVostraneView::CVostraneView() {
   MapCommandRange(kIdElementFirst, kIdElementFirst + kElementTypeCount - 1,
                   [this](int id) { SetElementType(id - kIdElementFirst); });
   MapUpdateRange(kIdElementFirst, kIdElementFirst + kElementTypeCount - 1, [this](pf::CmdUI& ui) {
-    const int type = ui.id - kIdElementFirst;
-    const CVostraneDoc* doc = GetDocument();
-    ui.Enable(ElementFactory::Global().CanPlace(type, doc != nullptr && doc->IsSpiceChosen()));
-    ui.SetCheck(type == elementType ? 1 : 0);
+    UpdateElementCommand(*this, ui.id - kIdElementFirst, ui);
   });
   for (const int id : {pf::kIdEditClear, pf::kIdEditCut}) {
     MapCommand(id, [this] { DeleteSelection(); });
     MapUpdate(id, [this](pf::CmdUI& ui) { ui.Enable(selected != nullptr); });
+  }
+  for (const ViewCommand& c : ViewCommandTable()) {
+    MapCommand(c.id, [this, run = c.run] {
+      if (GetDocument() != nullptr) run(*this);
+    });
+    if (c.update != nullptr) {
+      MapUpdate(c.id, [this, update = c.update](pf::CmdUI& ui) { update(*this, ui); });
+    }
   }
 }
 
@@ -64,8 +68,7 @@ void CVostraneView::OnInitialUpdate() {
     });
     if (doc->HasNetworkAnalyser()) doc->SetSimulatorName("Ravilone");
   }
-  SetTimer(kTimerId, kTimerPeriodMs);
-  timerHandle = kTimerId;
+  runs.StartTimer(kTimerPeriodMs);
 }
 
 void CVostraneView::OnDraw(pf::Dc& dc) {
@@ -178,7 +181,7 @@ void CVostraneView::Deselect() {
 }
 
 void CVostraneView::OnLButtonDown(unsigned, pf::Point client) {
-  if (busy != 0 || pressed != 0) return;
+  if (runs.IsBusy() || pressed != 0) return;
   const pf::Point logical = ClientToLogical(client);
   const Point p(logical.x, logical.y);
   pressed = 1;
@@ -212,7 +215,7 @@ void CVostraneView::OnLButtonDown(unsigned, pf::Point client) {
 }
 
 void CVostraneView::OnMouseMove(unsigned, pf::Point client) {
-  if (busy != 0 || pressed == 0) return;
+  if (runs.IsBusy() || pressed == 0) return;
   const pf::Point logical = ClientToLogical(client);
   const Point p(logical.x, logical.y);
   if (moveMode == 0) {
@@ -242,7 +245,7 @@ void CVostraneView::OnMouseMove(unsigned, pf::Point client) {
 }
 
 void CVostraneView::OnLButtonUp(unsigned, pf::Point client) {
-  if (busy != 0) return;
+  if (runs.IsBusy()) return;
   const pf::Point logical = ClientToLogical(client);
   const Point p(logical.x, logical.y);
   std::unique_ptr<NetSymbol> created;
@@ -320,7 +323,7 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
 
 void CVostraneView::DeleteSelection() {
   CVostraneDoc* doc = GetDocument();
-  if (selected == nullptr || busy != 0 || doc == nullptr) return;
+  if (selected == nullptr || runs.IsBusy() || doc == nullptr) return;
   grid.FreeRect(selected->GetRect());
   InvalidateLogical(Grown(selected->GetRect(), 2));
   NetSymbol* gone = selected;
@@ -337,13 +340,5 @@ void CVostraneView::OnKeyDown(int key, unsigned modifiers) {
 }
 
 void CVostraneView::OnTimer(int id) {
-  CVostraneApp* app = GetVostraneApp();
-  if (id != kTimerId || app == nullptr) return;
-  if (splashTicks >= kSplashTicks) {
-    app->CloseSplash();
-  } else {
-    ++splashTicks;
-  }
-  app->ShowErrorDialog();
-  app->CloseErrorDialog();
+  if (id == AnalysisRuns::kTimerId) runs.OnTimer();
 }

@@ -12,26 +12,23 @@
 #include "basics/LineFile.h"
 #include "basics/List.h"
 #include "basics/Point.h"
+#include "editor/AnalysisRuns.h"
 #include "pf/gdi.h"
 #include "pf/view.h"
 
-class BusyDialog;
 class CVostraneDoc;
 class NetSymbol;
 class SubSymbol;
 
 class CVostraneView : public pf::ScrollView {
  public:
-  static constexpr int kTimerId = 101;
   static constexpr unsigned kTimerPeriodMs = 500;
-  // The splash closes at the tick after this many.
-  static constexpr int kSplashTicks = 3;
   static constexpr int kGridSpacing = GitPointGrid::kSpacing;
   // Wires and grounds need one grid step of drag, every other element two.
   static constexpr int kShortClickMode = 1;
   static constexpr int kLongClickMode = 2;
 
-  // Maps the element, delete and cut commands.
+  // Maps the element, delete and cut commands and the commands of ViewCommands.h.
   CVostraneView();
   ~CVostraneView() override;
 
@@ -67,6 +64,11 @@ class CVostraneView : public pf::ScrollView {
   void OpenSymbol(NetSymbol& symbol);
   // Does nothing without a selection or while an analysis runs.
   void DeleteSelection();
+
+  // The built-in runs that the instruments start and the view's timer advances.
+  AnalysisRuns& Analysis() { return runs; }
+  // The last LaTeX copy of the circuit.
+  LineFile& GetLatexLines() { return latexLines; }
 
  protected:
   void OnLButtonDown(unsigned flags, pf::Point p) override;
@@ -107,11 +109,7 @@ class CVostraneView : public pf::ScrollView {
   bool bandVisible = false;
   pf::Pen dottedPen{pf::PenStyle::Dot, 1, pf::Rgb(7, 0, 0)};
 
-  // Analysis runs and the program's timer.
-  int busy = 0;
-  std::unique_ptr<BusyDialog> busyDialog;
-  int timerHandle = 0;
-  int splashTicks = 0;
+  AnalysisRuns runs{*this};
 
   // Exports: the substrates that element dialogs offer, the LaTeX copy.
   List<SubSymbol*> substrates;

@@ -3,6 +3,7 @@
 // and under which name its results come back. Starting the program and reading its raw file
 // belong to the SPICE run.
 
+#include <functional>
 #include <memory>
 
 #include "basics/MyStrng.h"
@@ -24,8 +25,18 @@ class SpiceRun {
 
 class SpiceManager {
  public:
-  // The full path of the netlist: the simulator's command line.
-  void SetNetlistPath(const MyStrng& path) { netlistPath = path; }
+  // Starts the SPICE program of the directory on a netlist; null when it cannot be started.
+  // The SPICE run installs one; until then nothing starts.
+  using Starter =
+      std::function<std::unique_ptr<SpiceRun>(const MyStrng& home, const MyStrng& netlistPath)>;
+  static void InstallStarter(Starter starter);
+
+  // The full path of the netlist: the simulator's command line. Results of an older netlist
+  // no longer count.
+  void SetNetlistPath(const MyStrng& path) {
+    netlistPath = path;
+    resultsLoaded = false;
+  }
   // The file name without directory; the raw file's title is compared with it.
   void SetNetlistName(const MyStrng& name) { netlistName = name; }
   const MyStrng& GetNetlistPath() const { return netlistPath; }
@@ -40,12 +51,20 @@ class SpiceManager {
   }
   bool ResultsPending() const { return resultsPending; }
   void ClearResultsPending() { resultsPending = false; }
+  // Starts the program of the directory on the written netlist; false, with "Spice wurde
+  // nicht gestartet" queued, when it cannot be started.
+  bool StartSimulator(const MyStrng& home);
   bool IsSimulatorRunning() const { return run != nullptr && run->IsRunning(); }
-  bool ReadRawFile() { return run != nullptr && run->LoadResults(); }
+  bool ReadRawFile() {
+    resultsLoaded = run != nullptr && run->LoadResults();
+    return resultsLoaded;
+  }
+  bool HasLoadedResults() const { return resultsLoaded; }
 
  private:
   std::unique_ptr<SpiceRun> run;
   bool resultsPending = false;
+  bool resultsLoaded = false;
   MyStrng netlistPath;
   MyStrng netlistName;
 };

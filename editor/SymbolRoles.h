@@ -3,15 +3,33 @@
 // libraries above the editor, so they implement these interfaces beside NetSymbol and the
 // document finds them by dynamic_cast.
 
+#include <cstdint>
+
 #include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 
+namespace pf {
+class Window;
+}
+
+// An instrument takes part in the built-in runs that the view's timer advances: the master
+// (the instrument whose active flag is set) computes the next point, the others measure it.
+// The bodies here are those of an instrument that records nothing.
 class InstrumentRole {
  public:
   virtual ~InstrumentRole() = default;
   // The master of a run has its active flag set.
   virtual int GetActiveFlag() const = 0;
   virtual void SetActiveFlag(int active) = 0;
+  // The master moves to its next point and computes it; every other instrument reads it.
+  virtual void MeasureStep(InstrumentRole& /*master*/) {}
+  // Forgets what the last run recorded.
+  virtual void BeginMeasurement(InstrumentRole& /*master*/) {}
+  virtual void EndMeasurement() {}
+  // The instrument's own window, null while it has none.
+  virtual pf::Window* GetInstrumentWindow() const { return nullptr; }
+  // Cleared when the view stops a run, so the next run builds its network again.
+  virtual void SetRunState(uint8_t /*state*/) {}
   // The next instrument of a SPICE chain; "NoSlave" when there is none.
   virtual MyStrng GetNextInstrumentName() const = 0;
   // The master's lines behind the circuit's ports in the netlist (its sweep and outputs).

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the lumped symbols' LaTeX pictures through pdflatex and the cross-checks against ngspice
-# (each when its peer is installed): the lumped circuits, the transistor and source models, the
-# lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), and
-# the diode's DC sweep; after the asan preset short libFuzzer runs of the netlist reader, the
-# circuit file loader and the curve file over their corpora (clang++, build/fuzz).
+# tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
+# pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
+# circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
+# SPICE netlist that the document writes), and the diode's DC sweep; after the asan preset short
+# libFuzzer runs of the netlist reader, the circuit file loader and the curve file over their
+# corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
@@ -33,6 +34,8 @@ for preset in "${presets[@]}"; do
     tools/pictex_compile.sh build/release/app/cli/vostrane-cli
     echo "== the lumped symbols' LaTeX pictures through pdflatex"
     tools/crosscheck/latex_pictures.sh build/release/elements/lumped_pictures.tex
+    echo "== the example circuits' LaTeX copies through pdflatex"
+    tools/crosscheck/latex_circuits.sh build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && command -v ngspice >/dev/null; then
     echo "== circuits, models and lines against ngspice"

@@ -6,6 +6,7 @@
 #include "app/cli/CircuitFile.h"
 #include "app/cli/ErrorQueue.h"
 #include "basics/VS_Error.h"
+#include "editor/CircuitCopies.h"
 #include "editor/NetlistBuilder.h"
 #include "editor/SpiceWriter.h"
 
@@ -41,5 +42,14 @@ int PrintSpiceNetlist(const char* path, bool operatingPoint) {
   if (!loaded) return ReportQueue();
   if (operatingPoint) loaded->doc.RequestOperatingPoint();
   if (SpiceWriter(loaded->doc).Compose()) Print(loaded->doc.GetNetlistLines());
+  return ReportQueue();
+}
+
+int PrintLatex(const char* path) {
+  std::unique_ptr<LoadedDocument> loaded = LoadCircuitFile(path);
+  if (!loaded) return ReportQueue();
+  LineFile lines;
+  ComposeLatex(loaded->doc, lines);
+  Print(lines);
   return ReportQueue();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The commands on circuit files (".vqe"): the built-in netlist, its export next to the file,
-// and the SPICE netlist. Each returns the exit status: 0, or 1 when messages were queued
+// the SPICE netlist and the LaTeX picture. Each returns the exit status: 0, or 1 when messages were queued
 // (they go to standard error); a file that cannot be loaded or holds no symbol prints nothing.
 // The caller registers the symbol classes.
 
@@ -11,3 +11,5 @@ int ExportNetlistFile(const char* path);
 // The SPICE netlist text on standard output (no file); with operatingPoint, as the
 // operating-point command asks for it.
 int PrintSpiceNetlist(const char* path, bool operatingPoint);
+// The LaTeX picture of the circuit, as the view copies it, on standard output.
+int PrintLatex(const char* path);

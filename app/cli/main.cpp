@@ -57,6 +57,9 @@ void PrintUsage(std::FILE* out) {
       "                             circuit with a DC generator. The date line honours\n"
       "                             SOURCE_DATE_EPOCH. Elements without a SPICE form are\n"
       "                             reported (exit 1) and left out\n"
+      "  latex FILE.vqe             print the circuit as the LaTeX picture that the view\n"
+      "                             copies: unit 1 mm (5 drawing units), the box of the\n"
+      "                             symbols, each symbol's LaTeX lines\n"
       "  render-dialog ID OUT.png   draw the dialog template ID (number or name) as a PNG\n"
       "                             image of the dialog's size\n"
       "  plot FILE.kur --diagram KIND [--size WxH] [--marker I] [--log] [--eye PERIOD]\n"
@@ -163,6 +166,10 @@ int main(int argc, char** argv) {
       std::strcmp(argv[1], "spice") == 0) {
     RegisterSymbols();
     return PrintSpiceNetlist(argv[2], argc == 4);
+  }
+  if (argc == 3 && std::strcmp(argv[1], "latex") == 0) {
+    RegisterSymbols();
+    return PrintLatex(argv[2]);
   }
   if (argc == 3 && std::strcmp(argv[1], "ui-script") == 0) {
     RegisterSymbols();

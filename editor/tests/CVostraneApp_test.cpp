@@ -13,10 +13,12 @@
 #include "editor/BusyDialog.h"
 #include "editor/CVostraneDoc.h"
 #include "editor/MainFrame.h"
+#include "editor/SpiceWriter.h"
 #include "pf/controls.h"
 #include "pf/document.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
+#include "platform/tests/scoped_env.h"
 #include "platform/tests/temp_dir.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
@@ -200,29 +202,6 @@ TEST_F(AppTest, SplashGoesOnTheFourthTick) {
   EXPECT_EQ(app->GetSplash(), nullptr) << "once only";
 }
 
-// The program's timer opens the window for an error found in idle time, once, and closes it
-// after Abbrechen, emptying the queue.
-TEST_F(AppTest, ErrorWindowOpensOnceAndAbbrechenEmptiesTheQueue) {
-  Start();
-  app->ReportError("Erster Fehler");
-  headless.RunIdle();
-  headless.Advance(500);
-  ErrorDialog* shown = app->GetErrorDialog();
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
-
-  app->ReportError("Zweiter Fehler");
-  headless.NoteMessage();
-  headless.RunIdle();
-  headless.Advance(500);
-  EXPECT_EQ(app->GetErrorDialog(), shown);
-
-  pf::DialogDriver(headless, *shown).Cancel();
-  headless.Advance(500);
-  EXPECT_EQ(app->GetErrorDialog(), nullptr);
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
-}
-
 TEST_F(AppTest, EmptySpiceDirectoryTurnsSpiceOff) {
   Start();
   app->SetSpiceHome("/opt/spice/");
@@ -275,6 +254,20 @@ TEST_F(AppTest, BusyWindowWrapsItsProgressAndBeepsWhenItGoes) {
   busy.reset();
   EXPECT_EQ(headless.Ui().Beeps().size(), 1u);
   EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+}
+
+TEST(DateStringTest, FollowsSourceDateEpoch) {
+  const struct {
+    const char* epoch;
+    const char* expected;
+  } cases[] = {
+      {"1173085625", "5.3.2007  9:7:5"},
+      {"0", "1.1.1970  0:0:0"},
+  };
+  for (const auto& c : cases) {
+    pf::test::ScopedEnv epoch("SOURCE_DATE_EPOCH", c.epoch);
+    EXPECT_EQ(GeneratedFileDate(), c.expected) << c.epoch;
+  }
 }
 
 }  // namespace

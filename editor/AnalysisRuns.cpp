@@ -1,0 +1,112 @@
+#include "editor/AnalysisRuns.h"
+
+#include "editor/BusyDialog.h"
+#include "editor/CVostraneApp.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/NetSymbol.h"
+#include "editor/SymbolRoles.h"
+
+AnalysisRuns::AnalysisRuns(CVostraneView& view) : view(view) {}
+
+AnalysisRuns::~AnalysisRuns() = default;
+
+template <class Visit>
+void AnalysisRuns::ForEachInstrument(Visit visit) const {
+  const CVostraneDoc* doc = view.GetDocument();
+  if (doc == nullptr) return;
+  doc->Symbols().ForEach([&visit](NetSymbol* s) {
+    auto* instrument = dynamic_cast<InstrumentRole*>(s);
+    if (instrument != nullptr && s->IsInstrument()) visit(*instrument);
+  });
+}
+
+void AnalysisRuns::StartTimer(unsigned periodMs) {
+  if (timerHandle != 0) view.KillTimer(kTimerId);
+  view.SetTimer(kTimerId, periodMs);
+  timerHandle = kTimerId;
+}
+
+bool AnalysisRuns::StartBusy(int limit) {
+  if (FindActiveInstrument() == nullptr) return false;
+  busy = 1;
+  if (!busyDialog) {
+    auto dialog = std::make_unique<BusyDialog>(&view, limit);
+    if (dialog->Create()) {
+      dialog->ShowWindow(true);
+      busyDialog = std::move(dialog);
+    }
+  }
+  return true;
+}
+
+void AnalysisRuns::EndBusy() {
+  busy = 0;
+  busyDialog.reset();
+}
+
+InstrumentRole* AnalysisRuns::FindActiveInstrument() const {
+  InstrumentRole* found = nullptr;
+  ForEachInstrument([&found](InstrumentRole& i) {
+    if (found == nullptr && i.GetActiveFlag() != 0) found = &i;
+  });
+  return found;
+}
+
+void AnalysisRuns::ClearActiveInstruments() {
+  ForEachInstrument([](InstrumentRole& i) { i.SetActiveFlag(0); });
+}
+
+void AnalysisRuns::ActivateInstrumentByWindow(const pf::Window* window) {
+  ForEachInstrument([window](InstrumentRole& i) {
+    i.SetActiveFlag(window != nullptr && i.GetInstrumentWindow() == window ? 1 : 0);
+  });
+}
+
+void AnalysisRuns::RunMasterStep() {
+  if (InstrumentRole* master = FindActiveInstrument()) master->MeasureStep(*master);
+}
+
+void AnalysisRuns::FeedInstruments() {
+  InstrumentRole* master = FindActiveInstrument();
+  if (master == nullptr) return;
+  ForEachInstrument([master](InstrumentRole& i) {
+    if (i.GetActiveFlag() == 0) i.MeasureStep(*master);
+  });
+}
+
+void AnalysisRuns::ResetInstruments() {
+  InstrumentRole* master = FindActiveInstrument();
+  if (master == nullptr) return;
+  ForEachInstrument([master](InstrumentRole& i) { i.BeginMeasurement(*master); });
+}
+
+void AnalysisRuns::EndInstrumentRuns() {
+  ForEachInstrument([](InstrumentRole& i) { i.EndMeasurement(); });
+}
+
+void AnalysisRuns::StopMeasurement() {
+  EndBusy();
+  EndInstrumentRuns();
+  if (InstrumentRole* master = FindActiveInstrument()) master->SetRunState(0);
+}
+
+void AnalysisRuns::OnTimer() {
+  // A closed busy window stops the run here, not inside the window's own handler, which must
+  // not delete it.
+  if (busyDialog && busyDialog->IsCancelled()) StopMeasurement();
+  if (busy != 0) {
+    RunMasterStep();
+    if (busy != 0) FeedInstruments();
+    if (busyDialog) busyDialog->Tick();
+  }
+  CVostraneApp* app = GetVostraneApp();
+  if (app == nullptr) return;
+  if (splashTicks >= kSplashTicks) {
+    app->CloseSplash();
+  } else {
+    ++splashTicks;
+  }
+  app->ShowErrorDialog();
+  app->CloseErrorDialog();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The built-in analyses of a circuit view: one point per tick of the view's timer, on the
+// user-interface thread, while a modeless busy window shows the progress. The master (the
+// instrument whose active flag is set) computes each point and every other instrument reads
+// it. The same timer closes the splash and opens and closes the error window.
+
+#include <memory>
+
+class BusyDialog;
+class CVostraneView;
+class InstrumentRole;
+
+namespace pf {
+class Window;
+}
+
+class AnalysisRuns {
+ public:
+  static constexpr int kTimerId = 101;
+  // The splash closes at the tick after this many.
+  static constexpr int kSplashTicks = 3;
+
+  // The view owns this; the timer and the busy window belong to it, the instruments are its
+  // document's.
+  explicit AnalysisRuns(CVostraneView& view);
+  ~AnalysisRuns();
+  AnalysisRuns(const AnalysisRuns&) = delete;
+  AnalysisRuns& operator=(const AnalysisRuns&) = delete;
+
+  // Restarts timer 101 with the period.
+  void StartTimer(unsigned periodMs);
+  // Busy from now, with a busy window counting to limit unless one is open. Refused (false)
+  // when no instrument is active: a run without a master would never advance.
+  bool StartBusy(int limit);
+  void EndBusy();
+  bool IsBusy() const { return busy != 0; }
+  BusyDialog* GetBusyDialog() const { return busyDialog.get(); }
+
+  InstrumentRole* FindActiveInstrument() const;
+  void ClearActiveInstruments();
+  void ActivateInstrumentByWindow(const pf::Window* window);
+  // The master computes its next point.
+  void RunMasterStep();
+  // Every instrument but the master reads the point.
+  void FeedInstruments();
+  void ResetInstruments();
+  void EndInstrumentRuns();
+  // Ends the run: busy window gone, every instrument's measurement ended, the master's run
+  // state cleared.
+  void StopMeasurement();
+
+  // Timer 101: a step of the run, then the splash and the error window.
+  void OnTimer();
+
+ private:
+  template <class Visit>
+  void ForEachInstrument(Visit visit) const;
+
+  CVostraneView& view;
+  int busy = 0;
+  std::unique_ptr<BusyDialog> busyDialog;
+  int timerHandle = 0;
+  int splashTicks = 0;
+};

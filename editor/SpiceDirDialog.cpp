@@ -1,0 +1,68 @@
+#include "editor/SpiceDirDialog.h"
+
+#include <cctype>
+
+#include "pf/file_dialog.h"
+
+namespace {
+
+bool IsNameChar(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return std::isalnum(u) != 0 || c == '.' || c == '-' || c == '+' || c == '_';
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+bool SpiceProgramDirectory(const std::string& path, std::string& directory) {
+  const size_t dot = path.find('.');
+  if (dot == std::string::npos || Upper(path).compare(dot + 1, 3, "EXE") != 0) return false;
+  const std::string stem = path.substr(0, dot);
+  const std::string upper = Upper(stem);
+  bool named = false;
+  for (size_t i = 0; i < upper.size() && !named;) {
+    if (!IsNameChar(upper[i])) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < upper.size() && IsNameChar(upper[end])) ++end;
+    named = upper.compare(i, end - i, "VOSSPICE") == 0 && end - i == 8;
+    i = end;
+  }
+  if (!named) return false;
+  size_t cut = stem.size();
+  while (cut > 0 && std::isalnum(static_cast<unsigned char>(stem[cut - 1])) != 0) --cut;
+  directory = stem.substr(0, cut);
+  return true;
+}
+
+SpiceDirDialog::SpiceDirDialog(pf::Window* parent, const MyStrng& home)
+    : pf::Dialog(kTemplateId, parent), home(home) {}
+
+bool SpiceDirDialog::OnInitDialog() {
+  pf::Dialog::OnInitDialog();
+  if (!home.IsEmpty()) SetDlgItemText(kPathId, (home + "VosSpice.exe").ToCString());
+  return true;
+}
+
+void SpiceDirDialog::OnOK() {
+  std::string found;
+  // A path that names no SPICE program leaves the dialog open, without a message.
+  if (!SpiceProgramDirectory(GetDlgItemText(kPathId), found)) return;
+  directory = MyStrng(found);
+  pf::Dialog::OnOK();
+}
+
+bool SpiceDirDialog::OnCommand(int id, pf::Notification code) {
+  if (id == kBrowseId && code == pf::Notification::Clicked) {
+    pf::FileDialog browse(true, {}, {}, pf::kOfnHideReadOnly, "Spice Simulator (*.exe)|*.EXE|");
+    if (browse.DoModal() == pf::kIdOk) SetDlgItemText(kPathId, browse.GetPathName());
+    return true;
+  }
+  return pf::Dialog::OnCommand(id, code);
+}

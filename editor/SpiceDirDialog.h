@@ -1,0 +1,35 @@
+#pragma once
+// The choice of the SPICE program (template 251): a path to "VosSpice.exe", typed or found with
+// "Durchsuchen...". OK accepts only such a path; the directory in front of the program's name,
+// with its final separator, becomes the SPICE home.
+
+#include <string>
+
+#include "basics/MyStrng.h"
+#include "pf/dialog.h"
+
+class SpiceDirDialog : public pf::Dialog {
+ public:
+  static constexpr int kTemplateId = 251;
+  static constexpr int kPathId = 1206;
+  static constexpr int kBrowseId = 1207;
+
+  // The edit starts with the program's path in home, empty without a home.
+  SpiceDirDialog(pf::Window* parent, const MyStrng& home);
+
+  // After OK.
+  const MyStrng& GetDirectory() const { return directory; }
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, pf::Notification code) override;
+
+ private:
+  MyStrng home;
+  MyStrng directory;
+};
+
+// The directory of a path to the SPICE program: the path up to its first '.', less the
+// program's name. False when the text after that '.' does not start with "EXE" or no name
+// before it is "VOSSPICE" (both in any case).
+bool SpiceProgramDirectory(const std::string& path, std::string& directory);

@@ -1,0 +1,41 @@
+#pragma once
+// The circuit view's commands that neither place nor edit symbols: copies of the circuit (a
+// picture, a LaTeX picture, the netlist text), the netlist export, the help, the SPICE netlist
+// and its run, the choice of the simulator; and the rules that enable the element commands.
+
+#include <functional>
+#include <span>
+
+class CVostraneView;
+class NetSymbol;
+
+namespace pf {
+struct CmdUI;
+class Window;
+}  // namespace pf
+
+struct ViewCommand {
+  int id;
+  void (*run)(CVostraneView& view);
+  // Null: always enabled.
+  void (*update)(CVostraneView& view, pf::CmdUI& ui);
+};
+
+// What the view maps.
+std::span<const ViewCommand> ViewCommandTable();
+
+// An element type's command: enabled when its symbol is built and the circuit allows it. An
+// element that is chosen but no longer allowed hands the choice to the ground.
+void UpdateElementCommand(CVostraneView& view, int type, pf::CmdUI& ui);
+
+// The dialogs of the SPICE analyses belong to the SPICE run, which installs them; their
+// commands stay disabled until then. The sweep and transient dialogs answer true for OK, upon
+// which the view writes the SPICE netlist and starts the program.
+struct SpiceAnalysisDialogs {
+  std::function<bool(pf::Window& parent)> dcSweep;
+  // The instrument whose time values the dialog edits: the active one, null when none is.
+  std::function<bool(pf::Window& parent, NetSymbol* instrument)> transient;
+  // Copies the raw file to the clipboard and shows it.
+  std::function<void(pf::Window& parent)> rawFile;
+};
+void InstallSpiceAnalysisDialogs(SpiceAnalysisDialogs dialogs);

@@ -1,0 +1,166 @@
+// Built-in runs on virtual time: the master computes, the others read, the busy window counts
+// and wraps, and the same timer opens the error window while a run goes on.
+
+#include "editor/AnalysisRuns.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/BusyDialog.h"
+#include "editor/SymbolRoles.h"
+#include "editor/ZweiPolSymbol.h"
+#include "editor/tests/ViewFixture.h"
+#include "pf/controls.h"
+
+namespace {
+
+// Stands in for the instruments: writes each call into a shared log.
+class TestInstrument : public ZweiPolSymbol, public InstrumentRole {
+ public:
+  TestInstrument(const char* name, std::vector<std::string>& log) : log(log) {
+    elementName = name;
+  }
+  bool IsInstrument() const override { return true; }
+  int GetActiveFlag() const override { return active; }
+  void SetActiveFlag(int flag) override { active = flag; }
+  MyStrng GetNextInstrumentName() const override { return "NoSlave"; }
+  void MeasureStep(InstrumentRole& master) override {
+    log.push_back(Name() + "<-" + dynamic_cast<TestInstrument&>(master).Name());
+    if (onStep) onStep();
+  }
+  void BeginMeasurement(InstrumentRole&) override { log.push_back(Name() + " begin"); }
+  void EndMeasurement() override { log.push_back(Name() + " end"); }
+  pf::Window* GetInstrumentWindow() const override { return window; }
+  void SetRunState(uint8_t state) override { runState = state; }
+  std::string Name() const { return elementName.ToCString(); }
+
+  int active = 0;
+  uint8_t runState = 1;
+  pf::Window* window = nullptr;
+  std::function<void()> onStep;
+
+ private:
+  std::vector<std::string>& log;
+};
+
+class RunTest : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    master = Add("GEN1");
+    slave = Add("MESS1");
+  }
+
+  TestInstrument* Add(const char* name) {
+    auto* s = new TestInstrument(name, log);
+    view->GetDocument()->AddSymbol(s);
+    s->elementName = name;
+    return s;
+  }
+  AnalysisRuns& Runs() { return view->Analysis(); }
+  int Progress() {
+    return Runs().GetBusyDialog()->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos();
+  }
+
+  TestInstrument* master = nullptr;
+  TestInstrument* slave = nullptr;
+  std::vector<std::string> log;
+};
+
+TEST_F(RunTest, WithoutMasterNothingStartsOrSteps) {
+  EXPECT_FALSE(Runs().StartBusy(10));
+  EXPECT_FALSE(Runs().IsBusy());
+  EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+  Runs().RunMasterStep();
+  Runs().FeedInstruments();
+  Runs().ResetInstruments();
+  headless.Advance(1500);
+  EXPECT_TRUE(log.empty());
+}
+
+// The master steps, then the others read; the bar counts to the limit and starts again at 0.
+TEST_F(RunTest, TicksStepMasterThenFeedAndProgressWraps) {
+  pf::Window window;
+  master->window = &window;
+  Runs().ActivateInstrumentByWindow(&window);
+  EXPECT_EQ(Runs().FindActiveInstrument(), master);
+  EXPECT_EQ(slave->active, 0);
+  Runs().ResetInstruments();
+  ASSERT_TRUE(Runs().StartBusy(2));
+  std::vector<int> positions;
+  for (int tick = 0; tick < 4; ++tick) {
+    headless.Advance(500);
+    positions.push_back(Progress());
+  }
+  EXPECT_EQ(positions, (std::vector<int>{1, 2, 0, 1}));
+  EXPECT_EQ(log, (std::vector<std::string>{"GEN1 begin", "MESS1 begin", "GEN1<-GEN1",
+                                           "MESS1<-GEN1", "GEN1<-GEN1", "MESS1<-GEN1",
+                                           "GEN1<-GEN1", "MESS1<-GEN1", "GEN1<-GEN1",
+                                           "MESS1<-GEN1"}));
+  Runs().ClearActiveInstruments();
+  EXPECT_EQ(Runs().FindActiveInstrument(), nullptr);
+}
+
+// A master at its last point ends the run inside its step, and nobody reads that tick; a
+// closed busy window stops the run at the next tick, before any step, and frees the mouse.
+TEST_F(RunTest, MasterOrClosedBusyWindowStopsTheRun) {
+  for (const bool closed : {false, true}) {
+    log.clear();
+    master->active = 1;
+    master->runState = 1;
+    master->onStep = [this, closed] {
+      if (!closed) Runs().StopMeasurement();
+    };
+    ASSERT_TRUE(Runs().StartBusy(5));
+    EXPECT_EQ(pf::Window::GetCapture(), Runs().GetBusyDialog());
+    if (closed) headless.Close(*Runs().GetBusyDialog());
+    headless.Advance(1000);
+    std::vector<std::string> expected{"GEN1 end", "MESS1 end"};
+    if (!closed) expected.insert(expected.begin(), "GEN1<-GEN1");
+    EXPECT_EQ(log, expected) << closed;
+    EXPECT_FALSE(Runs().IsBusy());
+    EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
+    EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+    EXPECT_EQ(master->runState, 0);
+    EXPECT_EQ(slave->runState, 1);
+  }
+}
+
+// An error of a run shows at the next tick after the idle pass, once, and the run goes on;
+// "Abbrechen" closes the window at the tick after and empties the queue.
+TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
+  master->active = 1;
+  ASSERT_TRUE(Runs().StartBusy(100));
+  headless.Advance(500);
+  app->ReportError("Messfehler");
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), nullptr) << "not before the idle pass";
+  headless.NoteMessage();
+  headless.RunIdle();
+  EXPECT_EQ(app->GetErrorPending(), 1);
+  headless.Advance(500);
+  ASSERT_NE(app->GetErrorDialog(), nullptr);
+  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(ErrorDialog::kMessageId), "Messfehler");
+  EXPECT_EQ(app->GetErrorPending(), 0);
+  EXPECT_TRUE(Runs().IsBusy());
+  EXPECT_EQ(Progress(), 3);
+
+  ErrorDialog* shown = app->GetErrorDialog();
+  app->ReportError("Zweiter Fehler");
+  headless.NoteMessage();
+  headless.RunIdle();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), shown);
+  pf::DialogDriver(headless, *shown).Cancel();
+  headless.Advance(500);
+  EXPECT_EQ(app->GetErrorDialog(), nullptr);
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  EXPECT_EQ(Progress(), 5);
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+// The view's commands: what each needs before it is enabled, the copies of the circuit, the
+// SPICE program's choice, its start, and the element rules that move the choice to the ground.
+
+#include "editor/ViewCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "basics/LineFile.h"
+#include "basics/VS_Error.h"
+#include "editor/CircuitCopies.h"
+#include "editor/ElementFactory.h"
+#include "editor/SpiceDirDialog.h"
+#include "editor/SymbolRoles.h"
+#include "editor/ZweiPolSymbol.h"
+#include "editor/tests/ViewFixture.h"
+#include "pf/cairo_dc.h"
+#include "pf/clipboard.h"
+#include "platform/tests/temp_dir.h"
+
+namespace {
+
+class Part : public ZweiPolSymbol, public InstrumentRole {
+ public:
+  explicit Part(const char* key, bool instrument = false) : instrument(instrument) {
+    classKey = key;
+  }
+  bool IsInstrument() const override { return instrument; }
+  int GetActiveFlag() const override { return active; }
+  void SetActiveFlag(int flag) override { active = flag; }
+  MyStrng GetNextInstrumentName() const override { return "NoSlave"; }
+
+  bool instrument;
+  int active = 0;
+};
+
+class FakeRun : public SpiceRun {
+ public:
+  bool IsRunning() override { return true; }
+  bool LoadResults() override { return false; }
+};
+
+class CommandTest : public ViewFixture {
+ protected:
+  void TearDown() override { SpiceManager::InstallStarter(nullptr); }
+
+  Part* Add(const char* key, Point from, Point to, bool instrument = false) {
+    auto* s = new Part(key, instrument);
+    s->pins[0] = from;
+    s->pins[1] = to;
+    s->UpdateGeometry();
+    Doc().AddSymbol(s);
+    return s;
+  }
+
+  pf::test::TempDir dir;
+};
+
+TEST_F(CommandTest, CopiesAndExportsWaitForACircuit) {
+  const char* const needCircuit[] = {"Service/Schaltung ins Clipboard",
+                                     "Service/Schaltung  --> Latex-File",
+                                     "&Bearbeiten/ASCII-File erstellen",
+                                     "&Bearbeiten/Netzwerk exportieren",
+                                     "&Bearbeiten/Spice-File erstellen"};
+  for (const char* path : needCircuit) EXPECT_EQ(Enabled(path), false) << path;
+  for (const char* path : {"&?/Hilfe...", "Analyse/Spice Simulator einstellen ..."}) {
+    EXPECT_EQ(Enabled(path), true) << path;
+  }
+  Add("WIDERSTAND", {100, 100}, {150, 100});
+  for (const char* path : needCircuit) {
+    EXPECT_EQ(Enabled(path), std::string(path) != "&Bearbeiten/Netzwerk exportieren") << path;
+  }
+}
+
+// One unit is 5 view units: a symbol of 50 by 20 is a picture of 10 by 4, measured from the
+// bottom left of the box.
+TEST_F(CommandTest, LatexPictureMeasuresTheSymbolsInMillimetres) {
+  Part* s = Add("WIDERSTAND", {100, 100}, {150, 100});
+  s->width = 50;
+  s->height = 20;
+  s->centre = Point(125, 100);
+  LineFile lines;
+  ComposeLatex(Doc(), lines);
+  std::ostringstream text;
+  lines.WriteLines(text);
+  EXPECT_EQ(text.str().rfind("\\setlength{\\unitlength}{1mm}\n\\begin{picture}(10,4)\n", 0), 0u)
+      << text.str();
+  EXPECT_TRUE(text.str().ends_with("\n\\end{picture}\n")) << text.str();
+  EXPECT_EQ(s->latexOrigin, Point(100, 110));
+
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Service/Schaltung  --> Latex-File"));
+  EXPECT_NE(pf::TheClipboard().GetText()->find("\\begin{picture}(10,4)"), std::string::npos);
+  EXPECT_EQ(headless.Ui().Messages().back().text, "Schaltung als Latex-File im Clipboard");
+}
+
+TEST_F(CommandTest, BitmapCopyIsTheViewsPictureOfTheSymbols) {
+  Add("WIDERSTAND", {100, 100}, {150, 100});
+  Add("KAPAZITAET", {150, 100}, {150, 175});
+  const pf::Rect area = CircuitBitmapArea(Doc());
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Service/Schaltung ins Clipboard"));
+  const std::optional<pf::Bitmap> copy = pf::TheClipboard().GetBitmap();
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->Width(), area.Width());
+  const std::unique_ptr<pf::CairoDc> screen = headless.Render(*view);
+  const pf::Point at = view->LogicalToClient(pf::Point{area.left, area.top});
+  const std::optional<pf::Bitmap> shown =
+      screen->ReadBitmap({at.x, at.y, at.x + area.Width(), at.y + area.Height()});
+  ASSERT_TRUE(shown);
+  EXPECT_TRUE(*copy == *shown);
+  int drawn = 0;
+  for (int y = 0; y < copy->Height(); ++y) {
+    for (int x = 0; x < copy->Width(); ++x) drawn += copy->GetPixel(x, y) != pf::Rgb(255, 255, 255);
+  }
+  EXPECT_GT(drawn, 50);
+  EXPECT_EQ(headless.Ui().Messages().back().caption, "Info");
+}
+
+TEST(SpiceProgram, DirectoryIsThePathBeforeTheProgramsName) {
+  const struct {
+    const char* path;
+    bool accepted;
+    const char* directory;
+  } cases[] = {
+      {"/opt/spice/VosSpice.exe", true, "/opt/spice/"},
+      {"C:\\Spice\\vosspice.EXE", true, "C:\\Spice\\"},
+      {"VosSpice.exe", true, ""},
+      {"/opt/spice/ngspice.exe", false, ""},
+      {"/opt/spice/VosSpice", false, ""},
+      {"/opt/spice/VosSpice.bat", false, ""},
+      {"", false, ""},
+  };
+  for (const auto& c : cases) {
+    std::string directory;
+    EXPECT_EQ(SpiceProgramDirectory(c.path, directory), c.accepted) << c.path;
+    if (c.accepted) {
+      EXPECT_EQ(directory, c.directory) << c.path;
+    }
+  }
+}
+
+// OK with a program gives its directory; without a directory in front of it SPICE goes off
+// with a message; a path to another program keeps the dialog open and Cancel changes nothing.
+TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
+  const struct {
+    const char* typed;
+    bool closes;
+    const char* home;
+    int enabled;
+    int errors;
+  } cases[] = {
+      {"/opt/spice/VosSpice.exe", true, "/opt/spice/", 1, 0},
+      {"/opt/spice/ngspice.exe", false, "/opt/spice/", 1, 0},
+      {"VosSpice.exe", true, "", 0, 1},
+  };
+  for (const auto& c : cases) {
+    VS_Error::ClearQueue();
+    std::string shown;
+    headless.ExpectDialog(SpiceDirDialog::kTemplateId, [&](pf::DialogDriver& d) {
+      shown = d.Text(SpiceDirDialog::kPathId);
+      d.Type(SpiceDirDialog::kPathId, c.typed);
+      d.Ok();
+      EXPECT_EQ(d.GetDialog().HasEnded(), c.closes) << c.typed;
+      if (!c.closes) d.Cancel();
+    });
+    ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Spice Simulator einstellen ..."));
+    EXPECT_EQ(app->GetSpiceHome(), c.home) << c.typed;
+    EXPECT_EQ(app->GetSpiceSettings().enabled, c.enabled) << c.typed;
+    EXPECT_EQ(VS_Error::MessageCount(), c.errors) << c.typed;
+  }
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Simulator für Spice wurde nicht eingestellt");
+  headless.ExpectDialog(SpiceDirDialog::kTemplateId, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(SpiceDirDialog::kPathId), "");
+    d.Cancel();
+  });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Spice Simulator einstellen ..."));
+}
+
+TEST_F(CommandTest, SimulatorChoiceTicksAndGatesTheSubstrate) {
+  EXPECT_EQ(Checked("Analyse/Simulator/Ravilone"), 1);
+  EXPECT_EQ(Enabled("&Elemente/Substrat"), true);
+  app->SetSpiceHome("/opt/spice/");
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Simulator/Spice"));
+  EXPECT_EQ(Checked("Analyse/Simulator/Spice"), 1);
+  EXPECT_EQ(Checked("Analyse/Simulator/Ravilone"), 0);
+  EXPECT_EQ(Enabled("&Elemente/Substrat"), false);
+}
+
+TEST_F(CommandTest, ActiveInstrumentTakesTheDataGeneratorAndTheChoiceGoesToGround) {
+  constexpr int kDataGenerator = 39;
+  ElementFactory::Global().Register(kDataGenerator, [](const Point&, const Point&) {
+    return static_cast<NetSymbol*>(new Part("DataGeneratorSymbol", true));
+  });
+  view->SetElementType(kDataGenerator);
+  EXPECT_EQ(Enabled("&Elemente/Digitaler Datengenerator"), true);
+  EXPECT_EQ(view->GetElementType(), kDataGenerator);
+  Add("SignalGenSymbol", {100, 100}, {150, 100}, true)->active = 1;
+  EXPECT_EQ(Enabled("&Elemente/Digitaler Datengenerator"), false);
+  EXPECT_EQ(view->GetElementType(), 1);
+  EXPECT_EQ(Checked("&Elemente/Masse."), 1);
+}
+
+// The small-signal analysis asks first; the netlist is written and started only on Yes. A
+// start that fails says so; the SPICE run's starter makes results pending.
+TEST_F(CommandTest, SpiceRunsAskWriteAndStart) {
+  Add("SignalGenSymbol", {100, 100}, {150, 100}, true);
+  ASSERT_TRUE(Doc().DoSave(dir / "kreis.vqe"));
+  EXPECT_EQ(Enabled("&Bearbeiten/Spice starten"), false);
+
+  headless.Ui().QueueAnswer(pf::MsgResult::No);
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Spice Kleinsignal-Analyse ..."));
+  EXPECT_FALSE(std::filesystem::exists(dir / "kreis.cir"));
+  EXPECT_EQ(headless.Ui().Messages().back().text, "Kleinsignal-Analyse");
+
+  headless.Ui().QueueAnswer(pf::MsgResult::Yes);
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Spice Kleinsignal-Analyse ..."));
+  EXPECT_TRUE(std::filesystem::exists(dir / "kreis.cir"));
+  EXPECT_EQ(headless.Ui().Messages().back().caption, "Fehler");
+  EXPECT_EQ(headless.Ui().Messages().back().text, "Spice konnte nicht gestartet werden");
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Spice wurde nicht gestartet");
+
+  MyStrng started;
+  SpiceManager::InstallStarter([&started](const MyStrng&, const MyStrng& netlist) {
+    started = netlist;
+    return std::make_unique<FakeRun>();
+  });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
+  EXPECT_EQ(started, MyStrng((dir / "kreis.cir").c_str()));
+  EXPECT_TRUE(Doc().GetSpiceManager().ResultsPending());
+}
+
+}  // namespace
