@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/cli/ErrorQueue.h"
@@ -280,7 +281,7 @@ class Player {
       why = "erwartet: dialog ID|NAME";
       return false;
     }
-    std::vector<Action> actions;
+    std::vector<std::pair<int, Action>> actions;
     for (++at; at < lines.size(); ++at) {
       const std::vector<std::string>& w = lines[at].words;
       if (w[0] == "ok" || w[0] == "cancel") {
@@ -289,18 +290,26 @@ class Player {
           return false;
         }
         const bool ok = w[0] == "ok";
-        Queue(head[1], [this, actions = std::move(actions), ok](pf::DialogDriver& d) {
-          for (const Action& a : actions) {
-            a(d);
+        actions.emplace_back(lines[at].number,
+                             [ok](pf::DialogDriver& d) { ok ? d.Ok() : d.Cancel(); });
+        Queue(head[1], [this, actions = std::move(actions)](pf::DialogDriver& d) {
+          for (const auto& [number, action] : actions) {
+            // "click 1" presses OK without ending the script, so a refusal can be followed up;
+            // a dialog that closed anyway must not take the lines meant for it.
+            if (d.GetDialog().HasEnded()) {
+              headless_.Fail("Zeile " + std::to_string(number) + ": Dialog " +
+                             d.GetDialog().TemplateLabel() + " ist schon geschlossen");
+              return;
+            }
+            action(d);
             PrintMessages();
           }
-          ok ? d.Ok() : d.Cancel();
         });
         return true;
       }
       Action action;
       if (!DialogAction(w, action, why)) return false;
-      actions.push_back(std::move(action));
+      actions.emplace_back(lines[at].number, std::move(action));
     }
     --at;
     why = "dialog ohne ok oder cancel";
