@@ -24,6 +24,11 @@ pf::Rect Grown(const pf::Rect& r, int by) {
   return {r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
 
+std::vector<CVostraneView::AddedCommand>& AddedCommands() {
+  static std::vector<CVostraneView::AddedCommand> commands;
+  return commands;
+}
+
 }  // namespace
 
 CVostraneView::CVostraneView() {
@@ -38,6 +43,22 @@ CVostraneView::CVostraneView() {
   for (const int id : {pf::kIdEditClear, pf::kIdEditCut}) {
     MapCommand(id, [this] { DeleteSelection(); });
     MapUpdate(id, [this](pf::CmdUI& ui) { ui.Enable(selected != nullptr); });
+  }
+  for (const AddedCommand& c : AddedCommands()) {
+    MapCommand(c.id, [this, run = c.run] {
+      if (GetDocument() != nullptr) run(*this);
+    });
+    if (c.update != nullptr) {
+      MapUpdate(c.id, [this, update = c.update](pf::CmdUI& ui) { update(*this, ui); });
+    }
+  }
+}
+
+void CVostraneView::AddCommands(std::span<const AddedCommand> commands) {
+  std::vector<AddedCommand>& added = AddedCommands();
+  for (const AddedCommand& c : commands) {
+    std::erase_if(added, [&c](const AddedCommand& a) { return a.id == c.id; });
+    added.push_back(c);
   }
 }
 
@@ -160,6 +181,17 @@ void CVostraneView::Occupy(const NetSymbol& symbol) {
 
 void CVostraneView::ClearDocumentList() {
   if (CVostraneDoc* doc = GetDocument()) doc->ReleaseSymbols();
+}
+
+void CVostraneView::ReleaseSymbol(const NetSymbol& symbol) {
+  if (selected == &symbol) {
+    selected = nullptr;
+    dragging = false;
+    firstMove = true;
+    outlineVisible = false;
+  }
+  grid.FreeRect(symbol.GetRect());
+  InvalidateLogical(Grown(symbol.GetRect(), 2));
 }
 
 void CVostraneView::InvalidateLogical(const pf::Rect& r) { InvalidateRect(LogicalToClient(r)); }
@@ -321,13 +353,8 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
 void CVostraneView::DeleteSelection() {
   CVostraneDoc* doc = GetDocument();
   if (selected == nullptr || busy != 0 || doc == nullptr) return;
-  grid.FreeRect(selected->GetRect());
-  InvalidateLogical(Grown(selected->GetRect(), 2));
   NetSymbol* gone = selected;
-  selected = nullptr;
-  dragging = false;
-  firstMove = true;
-  outlineVisible = false;
+  ReleaseSymbol(*gone);
   doc->RemoveSymbol(gone);
   delete gone;
 }

@@ -6,12 +6,14 @@
 // analyses and closes the splash and error windows.
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
 #include "basics/List.h"
 #include "basics/Point.h"
+#include "editor/SynthesisSettings.h"
 #include "pf/gdi.h"
 #include "pf/view.h"
 
@@ -31,7 +33,17 @@ class CVostraneView : public pf::ScrollView {
   static constexpr int kShortClickMode = 1;
   static constexpr int kLongClickMode = 2;
 
-  // Maps the element, delete and cut commands.
+  // Commands whose handlers live above the editor (the filter synthesis); update null: always
+  // enabled.
+  struct AddedCommand {
+    int id;
+    void (*run)(CVostraneView& view);
+    void (*update)(CVostraneView& view, pf::CmdUI& ui);
+  };
+  // Views made afterwards map them; a command added again replaces the earlier one.
+  static void AddCommands(std::span<const AddedCommand> commands);
+
+  // Maps the element, delete and cut commands and the added ones.
   CVostraneView();
   ~CVostraneView() override;
 
@@ -62,6 +74,11 @@ class CVostraneView : public pf::ScrollView {
   void OccupySymbol(const NetSymbol& symbol);
   // Empties the document's list without deleting the symbols (synthesis takes them over).
   void ClearDocumentList();
+  // A symbol about to leave the document without a gesture (synthesis) frees its grid area and
+  // is no longer selected.
+  void ReleaseSymbol(const NetSymbol& symbol);
+
+  SynthesisSettings& Synthesis() { return synthesis; }
 
   // The symbol's parameter dialog, as a second click on it opens it.
   void OpenSymbol(NetSymbol& symbol);
@@ -121,4 +138,6 @@ class CVostraneView : public pf::ScrollView {
   std::vector<std::unique_ptr<NetSymbol>> prototypes;
   // Set after every dialog; instrument windows hide on deactivation while it is set.
   int instrumentRefresh = 1;
+
+  SynthesisSettings synthesis;
 };
