@@ -41,8 +41,7 @@ void SetCapacitance(SynthesisPlacer& placer, CapSymbol& cap, double farad) {
   cap.c = CapWert(static_cast<double>(placer.Checked(farad)));
 }
 
-void SetResonator(SynthesisPlacer& placer, NetSymbol& circuit, double zKen, double fRes,
-                  float q) {
+void SetResonator(SynthesisPlacer& placer, NetSymbol& circuit, double zKen, double fRes, float q) {
   circuit.SetParameter("zKen", placer.Checked(zKen));
   circuit.SetParameter("fRes", placer.Checked(fRes));
   circuit.SetParameter("qGuete", q);
@@ -118,13 +117,13 @@ void BuildBandPass(CVostraneView& view) {
   const Point step(3 * G, 0);
   for (size_t k = 0; k < g.size(); ++k) {
     if (k % 2 == 0) {
-      SetResonator(placer, placer.Make<SrlcSymbol>(a, b), z * g[k] * std::sqrt(q) / (1.0 - q),
-                   f0, kResonatorQ);
+      SetResonator(placer, placer.Make<SrlcSymbol>(a, b), z * g[k] * std::sqrt(q) / (1.0 - q), f0,
+                   kResonatorQ);
       a = b;
       b += step;
     } else {
-      SetResonator(placer, placer.Make<PrlcSymbol>(a, c), (1.0 - q) * z / (g[k] * std::sqrt(q)),
-                   f0, kResonatorQ);
+      SetResonator(placer, placer.Make<PrlcSymbol>(a, c), (1.0 - q) * z / (g[k] * std::sqrt(q)), f0,
+                   kResonatorQ);
       placer.Make<GndSymbol>(c, e);
       c += step;
       e += step;
@@ -137,16 +136,16 @@ void TransformToHighPass(CVostraneView& view) {
   SynthesisSettings& s = view.Synthesis();
   const double wc = kTwoPi * s.CutoffFrequency;
   const double w2 = wc * wc;
-  const bool done = Rewrite(view, [w2](SynthesisPlacer& placer, NetSymbol& old, const Point& p1,
-                                       const Point& p2) {
-    if (auto* ind = dynamic_cast<IndSymbol*>(&old)) {
-      SetCapacitance(placer, placer.Make<CapSymbol>(p1, p2), 1.0 / (ind->l.Value() * w2));
-    } else if (auto* cap = dynamic_cast<CapSymbol*>(&old)) {
-      SetInductance(placer, placer.Make<IndSymbol>(p1, p2), 1.0 / (cap->c.Value() * w2));
-    } else if (dynamic_cast<GndSymbol*>(&old) != nullptr) {
-      placer.Keep(old);
-    }
-  });
+  const bool done = Rewrite(
+      view, [w2](SynthesisPlacer& placer, NetSymbol& old, const Point& p1, const Point& p2) {
+        if (auto* ind = dynamic_cast<IndSymbol*>(&old)) {
+          SetCapacitance(placer, placer.Make<CapSymbol>(p1, p2), 1.0 / (ind->l.Value() * w2));
+        } else if (auto* cap = dynamic_cast<CapSymbol*>(&old)) {
+          SetInductance(placer, placer.Make<IndSymbol>(p1, p2), 1.0 / (cap->c.Value() * w2));
+        } else if (dynamic_cast<GndSymbol*>(&old) != nullptr) {
+          placer.Keep(old);
+        }
+      });
   if (done) s.LowPassBuilt = false;
 }
 
@@ -154,20 +153,20 @@ void TransformToBandStop(CVostraneView& view) {
   SynthesisSettings& s = view.Synthesis();
   const double q = BandEdges(s);
   const double d = (1.0 - q) * (1.0 - q);
-  const bool done = Rewrite(view, [q, d](SynthesisPlacer& placer, NetSymbol& old,
-                                         const Point& p1, const Point& p2) {
-    const double fRes = old.GetParameter("fRes");
-    const auto quality = static_cast<float>(old.GetParameter("qGuete"));
-    if (dynamic_cast<SrlcSymbol*>(&old) != nullptr) {
-      SetResonator(placer, placer.Make<PrlcSymbol>(p1, p2), old.GetParameter("zKen") * d / q,
-                   fRes, quality);
-    } else if (dynamic_cast<PrlcSymbol*>(&old) != nullptr) {
-      SetResonator(placer, placer.Make<SrlcSymbol>(p1, p2), old.GetParameter("zKen") * q / d,
-                   fRes, quality);
-    } else if (dynamic_cast<GndSymbol*>(&old) != nullptr) {
-      placer.Keep(old);
-    }
-  });
+  const bool done = Rewrite(
+      view, [q, d](SynthesisPlacer& placer, NetSymbol& old, const Point& p1, const Point& p2) {
+        const double fRes = old.GetParameter("fRes");
+        const auto quality = static_cast<float>(old.GetParameter("qGuete"));
+        if (dynamic_cast<SrlcSymbol*>(&old) != nullptr) {
+          SetResonator(placer, placer.Make<PrlcSymbol>(p1, p2), old.GetParameter("zKen") * d / q,
+                       fRes, quality);
+        } else if (dynamic_cast<PrlcSymbol*>(&old) != nullptr) {
+          SetResonator(placer, placer.Make<SrlcSymbol>(p1, p2), old.GetParameter("zKen") * q / d,
+                       fRes, quality);
+        } else if (dynamic_cast<GndSymbol*>(&old) != nullptr) {
+          placer.Keep(old);
+        }
+      });
   if (done) s.BandPassBuilt = false;
 }
 
@@ -181,8 +180,7 @@ void TransformToLines(CVostraneView& view) {
     if (auto* ind = dynamic_cast<IndSymbol*>(&old)) {
       SetLine(placer, placer.Make<TemSymbol>(p1, p2), wc * ind->l.Value() / t, quarterWave, 'S');
     } else if (auto* cap = dynamic_cast<CapSymbol*>(&old)) {
-      SetLine(placer, placer.Make<TemSymbol>(p1, p2), t / (wc * cap->c.Value()), quarterWave,
-              'O');
+      SetLine(placer, placer.Make<TemSymbol>(p1, p2), t / (wc * cap->c.Value()), quarterWave, 'O');
     }
   });
   if (done) s.LowPassBuilt = false;

@@ -15,8 +15,7 @@ constexpr const char* kCaption = "Fehler";
 
 }  // namespace
 
-FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent,
-                                 const char* templateName)
+FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName)
     : TDialog(parent, templateName),
       view(view),
       frequency(this, 100, kTextLimit),
@@ -31,11 +30,12 @@ SynthesisSettings& FilterFigureDlg::Settings() { return view->Synthesis(); }
 
 void FilterFigureDlg::FillFigures() {
   const CVostraneDoc* doc = view->GetDocument();
-  frequency.SetText(WithoutLeadingBlanks(FreqWert(doc != nullptr ? doc->GetDefaultFrequency() : 0.0)));
+  frequency.SetText(
+      WithoutLeadingBlanks(FreqWert(doc != nullptr ? doc->GetDefaultFrequency() : 0.0)));
   const SynthesisSettings& s = Settings();
   impedance.SetText(WithoutLeadingBlanks(ResWert(s.FilterImpedance)));
   ripple.SetText(FloatWert(s.FilterType == 'B' ? 0.0 : s.RippleDb).ToCString());
-  order.SetText(MyStrng(s.FilterOrder).ToCString());
+  order.SetText(IntegerWert(s.FilterOrder).ToCString());
   (s.FilterType == 'B' ? butterworth : chebyshev).Check();
 }
 

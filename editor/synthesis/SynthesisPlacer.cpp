@@ -48,8 +48,8 @@ bool SynthesisPlacer::Rewrite() {
   view.GetDocument()->Symbols().ForEach([&old](NetSymbol* s) { old.push_back(s); });
   for (NetSymbol* s : old) {
     view.ReleaseSymbol(*s);
-    const bool kept = std::any_of(entries.begin(), entries.end(),
-                                  [s](const Entry& e) { return e.symbol == s; });
+    const bool kept =
+        std::any_of(entries.begin(), entries.end(), [s](const Entry& e) { return e.symbol == s; });
     if (!kept) delete s;
   }
   view.ClearDocumentList();
