@@ -23,6 +23,11 @@ pf::Rect Grown(const pf::Rect& r, int by) {
   return {r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
 
+std::vector<ViewCommand>& AddedCommands() {
+  static std::vector<ViewCommand> commands;
+  return commands;
+}
+
 }  // namespace
 
 CVostraneView::CVostraneView() {
@@ -35,13 +40,23 @@ CVostraneView::CVostraneView() {
     MapCommand(id, [this] { DeleteSelection(); });
     MapUpdate(id, [this](pf::CmdUI& ui) { ui.Enable(selected != nullptr); });
   }
-  for (const ViewCommand& c : ViewCommandTable()) {
+  std::vector<ViewCommand> commands(ViewCommandTable().begin(), ViewCommandTable().end());
+  commands.insert(commands.end(), AddedCommands().begin(), AddedCommands().end());
+  for (const ViewCommand& c : commands) {
     MapCommand(c.id, [this, run = c.run] {
       if (GetDocument() != nullptr) run(*this);
     });
     if (c.update != nullptr) {
       MapUpdate(c.id, [this, update = c.update](pf::CmdUI& ui) { update(*this, ui); });
     }
+  }
+}
+
+void CVostraneView::AddCommands(std::span<const ViewCommand> commands) {
+  std::vector<ViewCommand>& added = ViewCommands();
+  for (const ViewCommand& c : commands) {
+    std::erase_if(added, [&c](const ViewCommand& a) { return a.id == c.id; });
+    added.push_back(c);
   }
 }
 
@@ -163,6 +178,17 @@ void CVostraneView::Occupy(const NetSymbol& symbol) {
 
 void CVostraneView::ClearDocumentList() {
   if (CVostraneDoc* doc = GetDocument()) doc->ReleaseSymbols();
+}
+
+void CVostraneView::ReleaseSymbol(const NetSymbol& symbol) {
+  if (selected == &symbol) {
+    selected = nullptr;
+    dragging = false;
+    firstMove = true;
+    outlineVisible = false;
+  }
+  grid.FreeRect(symbol.GetRect());
+  InvalidateLogical(Grown(symbol.GetRect(), 2));
 }
 
 void CVostraneView::InvalidateLogical(const pf::Rect& r) { InvalidateRect(LogicalToClient(r)); }
@@ -324,13 +350,8 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
 void CVostraneView::DeleteSelection() {
   CVostraneDoc* doc = GetDocument();
   if (selected == nullptr || runs.IsBusy() || doc == nullptr) return;
-  grid.FreeRect(selected->GetRect());
-  InvalidateLogical(Grown(selected->GetRect(), 2));
   NetSymbol* gone = selected;
-  selected = nullptr;
-  dragging = false;
-  firstMove = true;
-  outlineVisible = false;
+  ReleaseSymbol(*gone);
   doc->RemoveSymbol(gone);
   delete gone;
 }

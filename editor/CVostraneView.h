@@ -6,6 +6,7 @@
 // analyses and closes the splash and error windows.
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "basics/GitPointGrid.h"
@@ -13,6 +14,8 @@
 #include "basics/List.h"
 #include "basics/Point.h"
 #include "editor/AnalysisRuns.h"
+#include "editor/SynthesisSettings.h"
+#include "editor/ViewCommands.h"
 #include "pf/gdi.h"
 #include "pf/view.h"
 
@@ -28,7 +31,11 @@ class CVostraneView : public pf::ScrollView {
   static constexpr int kShortClickMode = 1;
   static constexpr int kLongClickMode = 2;
 
-  // Maps the element, delete and cut commands and the commands of ViewCommands.h.
+  // Commands whose handlers live above the editor (the filter synthesis); views made afterwards
+  // map them, and a command added again replaces the earlier one.
+  static void AddCommands(std::span<const ViewCommand> commands);
+
+  // Maps the element, delete and cut commands, the commands of ViewCommands.h and the added ones.
   CVostraneView();
   ~CVostraneView() override;
 
@@ -59,6 +66,11 @@ class CVostraneView : public pf::ScrollView {
   void OccupySymbol(const NetSymbol& symbol);
   // Empties the document's list without deleting the symbols (synthesis takes them over).
   void ClearDocumentList();
+  // A symbol about to leave the document without a gesture (synthesis) frees its grid area and
+  // is no longer selected.
+  void ReleaseSymbol(const NetSymbol& symbol);
+
+  SynthesisSettings& Synthesis() { return synthesis; }
 
   // The symbol's parameter dialog, as a second click on it opens it.
   void OpenSymbol(NetSymbol& symbol);
@@ -119,4 +131,6 @@ class CVostraneView : public pf::ScrollView {
   std::vector<std::unique_ptr<NetSymbol>> prototypes;
   // Set after every dialog; instrument windows hide on deactivation while it is set.
   int instrumentRefresh = 1;
+
+  SynthesisSettings synthesis;
 };

@@ -458,7 +458,8 @@ void NetSymbol::SetPinOpen(int index) { SetPinColour(*this, index, kOpenPin); }
 void NetSymbol::SetPinConnected(int index) { SetPinColour(*this, index, kConnectedPin); }
 
 bool NetSymbol::HasOpenPin() const {
-  return std::any_of(pinColours.begin(), pinColours.end(),
+  // A slot beyond the pin count keeps the colour of a pin that it no longer is (a stub).
+  return std::any_of(pinColours.begin(), pinColours.begin() + UsedPins(),
                      [](const RgbColor& c) { return SameColour(c, kOpenPin); });
 }
 

@@ -1,7 +1,8 @@
 #include "resources/Resources.h"
 
 void RegisterResources() {
-  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs()}) {
+  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
+                            SynthesisDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

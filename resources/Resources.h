@@ -27,5 +27,8 @@ FrameResources GetFrameResources();
 // Dialog templates of the lumped and semiconductor elements.
 std::span<const pf::DialogTemplate> ElementDialogs();
 
+// Dialog templates of the filter synthesis.
+std::span<const pf::DialogTemplate> SynthesisDialogs();
+
 // Registers every table; safe to call more than once.
 void RegisterResources();

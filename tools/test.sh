@@ -11,7 +11,8 @@
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
-# At the end the filter prototype fixture is compared with a fresh run of its generator.
+# At the end the filter prototype fixture is compared with a fresh run of its generator, and the
+# filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal.
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
@@ -72,6 +73,10 @@ fi
 if /usr/bin/python3 -c 'import scipy.signal' >/dev/null 2>&1; then
   echo "== filter prototype fixture against its closed forms"
   /usr/bin/python3 tools/filter_reference.py prototypes --check
+  if [[ " ${presets[*]} " == *" release "* ]]; then
+    echo "== synthesized filters, drawn, exported and simulated, against scipy.signal"
+    /usr/bin/python3 tools/synthesis_e2e.py build/release/app/cli/vostrane-cli
+  fi
 fi
 if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = float; import skrf' \
     >/dev/null 2>&1; then

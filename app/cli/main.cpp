@@ -13,6 +13,7 @@
 #include "app/cli/UiScript.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
+#include "editor/synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/dialog.h"
@@ -119,6 +120,7 @@ void RegisterSymbols() {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  RegisterSynthesisCommands();
 }
 
 // The kind letter of "--kind K", '\0' for none; false on anything else.

@@ -8,7 +8,9 @@
 #include "basics/Register.h"
 #include "editor/CVostraneApp.h"
 #include "editor/Register.h"
+#include "editor/synthesis/Register.h"
 #include "elements/Register.h"
+#include "lines/ui/Register.h"
 #include "pf/desktop.h"
 #include "resources/Resources.h"
 
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
   RegisterBasicsClasses();
   RegisterEditorClasses();
   RegisterLumpedSymbols();
+  RegisterLineSymbols();
+  RegisterSynthesisCommands();
   RegisterResources();
   pf::Desktop desktop(argc, argv);
   if (!desktop.IsReady()) {

@@ -1,5 +1,6 @@
 #include "lines/ui/Register.h"
 
+#include "editor/ElementFactory.h"
 #include "editor/SymbolRegistry.h"
 #include "lines/ui/TemSymbol.h"
 #include "pf/object.h"
@@ -7,4 +8,5 @@
 void RegisterLineSymbols() {
   pf::ClassRegistry::Instance().Register(TemSymbol::classTemSymbol);
   SymbolRegistry::Global().Register<TemSymbol>("TEMTRANSLINE");
+  ElementFactory::Global().Register<TemSymbol>(TemSymbol::kElementType);
 }

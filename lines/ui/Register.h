@@ -1,4 +1,5 @@
 #pragma once
 
-// Makes the line symbols known to the class registry and to the document's class keys.
+// Makes the line symbols known to the class registry, to the document's class keys and to the
+// element bar.
 void RegisterLineSymbols();

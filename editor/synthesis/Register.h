@@ -1,0 +1,4 @@
+#pragma once
+
+// Gives every circuit view made afterwards the commands of the "Synthese" menu.
+void RegisterSynthesisCommands();
