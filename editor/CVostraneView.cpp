@@ -53,7 +53,7 @@ CVostraneView::CVostraneView() {
 }
 
 void CVostraneView::AddCommands(std::span<const ViewCommand> commands) {
-  std::vector<ViewCommand>& added = ViewCommands();
+  std::vector<ViewCommand>& added = AddedCommands();
   for (const ViewCommand& c : commands) {
     std::erase_if(added, [&c](const ViewCommand& a) { return a.id == c.id; });
     added.push_back(c);
