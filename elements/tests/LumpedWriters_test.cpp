@@ -104,7 +104,6 @@ TEST(LumpedWritersTest, SpiceLinesInternalNodesAndRefusedValues) {
       {kPrlc, none, 4, 0, "LX1 3 4 7.95774715U|CX1 3 4 3.18309886N|RX1 3 4 5K", ""},
       {kGnd, none, 0, 0, "", ""},
       {kWire, none, 3, 0, "", ""},
-      {kDot, none, 0, 0, "", ""},
       {kQuarz,
        [](NetSymbol& s) {
          static_cast<QuarzSymbol&>(s).q = "0";
@@ -232,20 +231,10 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
        "Arc 138 96 146 104 146 100 138 100|Line 130 100 126 100|Line 146 100 150 100|"
        "Line 150 100 160 100|Line 164 100 174 100|Line 160 96 160 105|Line 164 96 164 105|"
        "TextOut 134 83 1MHz|TextOut 130 103 50ohm"},
-      {kSrlc,
-       {100, 200},
-       "Line 100 99 100 125|Line 100 201 100 175|Arc 96 130 104 138 100 138 100 130|"
-       "Arc 96 138 104 146 100 146 100 138|Line 100 130 100 126|Line 100 146 100 150|"
-       "Line 100 150 100 160|Line 100 166 100 174|Line 96 160 105 160|Line 96 164 105 164|"
-       "TextOut 83 166 1MHz|TextOut 103 170 50ohm"},
       {kGnd,
        {150, 100},
        "Line 100 100 115 100|Line 122 93 122 107|Line 125 95 125 105|Line 128 97 128 103|"
        "Line 99 100 122 100"},
-      {kGnd,
-       {100, 150},
-       "Line 100 100 100 115|Line 93 122 107 122|Line 95 125 105 125|Line 97 128 103 128|"
-       "Line 100 99 100 122"},
       {kDot, {100, 100}, "Ellipse 98 98 102 102"},
   };
   for (const auto& c : cases) {
