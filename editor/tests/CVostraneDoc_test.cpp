@@ -262,7 +262,6 @@ TEST_F(DocTest, DamagedFileFailsWholeWithOneMessageAndLeavesTheDocumentEmpty) {
       {"unknown key", unknown.bytes, "Unbekannter Elementtyp in der Datei: NOSUCHKEY"},
       {"cut in the header", good.substr(0, 30), ""},
       {"cut in a record", good.substr(0, good.size() / 2), ""},
-      {"cut at the end", good.substr(0, good.size() - 1), ""},
       {"too many symbols", FileBytes().Str("1").Str("R").I32(10001).bytes, ""},
       {"no pin", withSymbol(0, 'R', 25), ""},
       {"six pins", withSymbol(6, 'R', 25), ""},

@@ -166,11 +166,6 @@ TEST(FrameworkSymbolsTest, DrawingInEveryOrientation) {
        {"Ellipse 98 98 102 102", "Line 100 100 100 125", "Ellipse 90 140 110 160",
         "TextOut 96 144 7", "Line 100 140 100 100"},
        "Line 100 135 100 100"},
-      {{100, 200},
-       {100, 100},
-       {"Ellipse 98 198 102 202", "Line 100 200 100 175", "Ellipse 90 140 110 160",
-        "TextOut 96 144 7", "Line 100 160 100 200"},
-       "Line 100 165 100 200"},
   };
   for (const Case& c : cases) {
     ExKnotenSymbol node(c.pin, c.end);
@@ -216,11 +211,6 @@ TEST(FrameworkSymbolsTest, OlderArchivesLoadWithDefaults) {
     expected->version = copy->version;
     EXPECT_EQ(Store(*copy), Store(*expected)) << key;
   }
-  std::unique_ptr<NetSymbol> sub = Sample("SUBSTRAT");
-  sub->version = 1;
-  SubSymbol copy;
-  Load(copy, Store(*sub));
-  EXPECT_EQ(copy.extentX, "20mm");
   InpSymbol in;
   in.version = 1;
   EXPECT_EQ(Text(in).find("(6,LogMag)"), std::string::npos);

@@ -77,10 +77,6 @@ TEST(NetSymbolTest, DrawsBodyCornerLinePinMarksAndFocus) {
        {200, 100},
        {"FillRect 140 95 160 105", "Line 140 105 160 105", "Line 160 105 160 95",
         "Ellipse 98 98 102 102", "Ellipse 198 98 202 102", "FocusRect 99 94 201 106"}},
-      {{100, 100},
-       {100, 200},
-       {"FillRect 95 140 105 160", "Line 95 160 105 160", "Line 105 160 105 140",
-        "Ellipse 98 98 102 102", "Ellipse 98 198 102 202", "FocusRect 94 99 106 201"}},
   };
   for (const Case& c : cases) {
     NetSymbol s(2);

@@ -12,6 +12,11 @@
 
 namespace {
 
+template <class S>
+std::unique_ptr<NetSymbol> Fresh(const char *) {
+  return std::make_unique<S>();
+}
+
 // Every framework symbol placed by a drag in each of the four directions, for a
 // reviewer to look at: a row per class, a cell per direction (R, L, U, O).
 TEST(SymbolSheet, EveryFrameworkSymbolInFourOrientations) {
@@ -24,33 +29,11 @@ TEST(SymbolSheet, EveryFrameworkSymbolInFourOrientations) {
     return SymbolRegistry::Global().Create(key);
   };
   const Row rows[] = {
-      {"SUBSTRAT", byKey},
-      {"ExKnotenSymbol", byKey},
-      {"INPUT", byKey},
-      {"OUTPUT", byKey},
-      {"ONEPORT", byKey},
-      {"FETTRANS", byKey},
-      {"BIPOLTRANS", byKey},
-      {"EinPol",
-       [](const char *) -> std::unique_ptr<NetSymbol> {
-         return std::make_unique<EinPolSymbol>();
-       }},
-      {"ZweiPol",
-       [](const char *) -> std::unique_ptr<NetSymbol> {
-         return std::make_unique<ZweiPolSymbol>();
-       }},
-      {"DreiPol",
-       [](const char *) -> std::unique_ptr<NetSymbol> {
-         return std::make_unique<DreiPolSymbol>();
-       }},
-      {"VierPol",
-       [](const char *) -> std::unique_ptr<NetSymbol> {
-         return std::make_unique<VierPolSymbol>();
-       }},
-      {"MultiPol",
-       [](const char *) -> std::unique_ptr<NetSymbol> {
-         return std::make_unique<MultiPolSymbol>();
-       }},
+      {"SUBSTRAT", byKey},       {"ExKnotenSymbol", byKey},       {"INPUT", byKey},
+      {"OUTPUT", byKey},         {"ONEPORT", byKey},              {"FETTRANS", byKey},
+      {"BIPOLTRANS", byKey},     {"EinPol", Fresh<EinPolSymbol>}, {"ZweiPol", Fresh<ZweiPolSymbol>},
+      {"DreiPol", Fresh<DreiPolSymbol>}, {"VierPol", Fresh<VierPolSymbol>},
+      {"MultiPol", Fresh<MultiPolSymbol>},
   };
   const int rowCount = sizeof rows / sizeof rows[0];
 
