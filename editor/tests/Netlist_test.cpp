@@ -159,8 +159,6 @@ TEST(Netlist, NumbersNodesFromGroundExternalNodesWireGroupsAndPins) {
       {"wires on ground are 0, every other group one number",
        {{'G', E}, {'W', E, A}, {'P', A, B}, {'W', B, C}, {'P', C, D}},
        {"*", "BLK", "PART 1", "PART 1 2", "END"}},
-      {"touching pins share a node", {{'P', A, B}, {'P', B, C}},
-       {"*", "BLK", "PART 1 2", "PART 2 3", "END"}},
       {"wires and ground alone", {{'G', E}, {'W', E, A}, {'W', A, B}}, {"*", "BLK", "END"}},
       {"sub-circuit with ground", {{'X', A, {}, 1}, {'X', C, {}, 2}, {'G', F}, {'P', A, C}},
        {"*", "BLK", "PART 1 2", "Filter: 2POR 1 2 ", "END"}},
