@@ -334,6 +334,12 @@ Polynom PolynomBruch::ExpandWithUnitElements() {
   int32_t next = 0;
   for (int32_t i = 0; i < m; ++i) {
     v.SetAt(next++, ExtractShuntPole());
+    if (i < m - 1) {
+      // The next unit element leaves a stub only where this remainder has a pole at infinity,
+      // so its denominator's coefficient at the numerator's degree cancels. Its rounding grows
+      // by one to two digits per section and outgrows the zero limit from order 7 on.
+      den.SetAt(num.Degree(), 0.0);
+    }
     Normalise();
     if (i < m - 1) {
       v.SetAt(next++, ExtractUnitElement());

@@ -141,9 +141,24 @@ TEST_F(PolynomTest, StubPrototypeAndRefusedSettings) {
       EXPECT_EQ(VS_Error::GetFirstMessage(), c.message);
     }
   }
-  // The line expansion loses its last values at high orders: refused, never a 0 handed on.
+  // The last stub carries the rounding of every section before it (exact values in the rows).
+  const struct {
+    int order;
+    char type;
+    double ripple;
+    double lastStub;
+    double relative;
+  } kHighOrders[] = {{7, 'B', 0, 0.1212565143, 1e-7},  {8, 'B', 0, 0.1045706203, 1e-5},
+                     {9, 'B', 0, 0.09191695834, 1e-3}, {10, 'B', 0, 0.08199257294, 1e-2},
+                     {9, 'T', 0.5, 0.1166686176, 1e-5}};
+  for (const auto& row : kHighOrders) {
+    const Values v = ComputeStubPrototype(row.order, row.type, row.ripple);
+    ASSERT_EQ(v.size(), 2u * row.order - 1) << row.type << row.order;
+    EXPECT_NEAR(v.back() / row.lastStub, 1.0, row.relative) << row.type << row.order;
+  }
+  // A large ripple at a high order still loses its last values: refused, never a 0 handed on.
   VS_Error::ResetQueue();
-  EXPECT_TRUE(ComputeStubPrototype(7, 'B', 0).empty());
+  EXPECT_TRUE(ComputeStubPrototype(8, 'T', 10).empty());
   EXPECT_EQ(VS_Error::GetFirstMessage(), "Filterprototyp: Elementwerte nicht berechenbar");
 }
 
