@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """End to end check of the filter synthesis: vostrane-cli ui-script synthesizes each filter
 (the "Synthese" menu with its dialog), places the external nodes 1 and 2 where the filter has
-none, and saves it; export-netlist writes its netlist, which simulate sweeps after a FREQ and
-an OUT block are put in front. |S21| is then compared:
+none, saves it and exports its netlist ("&Bearbeiten/Netzwerk exportieren"), which simulate
+sweeps after a FREQ and an OUT block are put in front. |S21| is then compared:
 
   lumped low-, high-, band-pass and band-stop: with tools/filter_reference.py (scipy.signal for
       Butterworth and odd Chebyshev orders, the doubly terminated ladder of the g-values for even
@@ -78,16 +78,16 @@ def script(kind, family, order):
         lines += ports(order, 3 * G)
     else:
         lines = figures("LOWPASDIAG", family, order, False) + ['menu "Synthese/Mic-Tiefpass..."']
-    return "\n".join(lines + ["save filter.vqe", ""])
+    return "\n".join(lines + ["save filter.vqe", 'menu "&Bearbeiten/Netzwerk exportieren"', ""])
 
 
 def simulate(cli, folder, kind, family, order):
     """(f in Hz, |S21|) of the synthesized filter, or a reason why there is none."""
     (folder / "filter.txt").write_text(script(kind, family, order))
-    for args in (["ui-script", "filter.txt"], ["export-netlist", "filter.vqe"]):
-        run = subprocess.run([cli] + args, cwd=folder, capture_output=True, text=True)
-        if run.returncode != 0 or "gesperrt" in run.stdout:
-            return "%s: exit %d\n%s%s" % (args[0], run.returncode, run.stdout, run.stderr)
+    run = subprocess.run([cli, "ui-script", "filter.txt"], cwd=folder, capture_output=True,
+                         text=True)
+    if run.returncode != 0 or "gesperrt" in run.stdout:
+        return "ui-script: exit %d\n%s%s" % (run.returncode, run.stdout, run.stderr)
     sweep = SWEEPS["band" if kind in ("bp", "bs") else "low"]
     net = (folder / "filter.net").read_text()
     if "Q=1e+04" not in net and kind in ("bp", "bs"):
