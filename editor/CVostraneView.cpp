@@ -68,6 +68,24 @@ void CVostraneView::OnInitialUpdate() {
   timerHandle = kTimerId;
 }
 
+void CVostraneView::OnUpdate(pf::View* sender, long hint) {
+  CVostraneDoc* doc = GetDocument();
+  if (sender != nullptr && doc != nullptr) {
+    grid = GitPointGrid();
+    bool kept = false;
+    doc->Symbols().ForEach([this, &kept](NetSymbol* s) {
+      Occupy(*s);
+      kept = kept || s == selected;
+    });
+    if (!kept) selected = nullptr;
+  }
+  pf::ScrollView::OnUpdate(sender, hint);
+}
+
+void CVostraneView::DocumentChanged() {
+  if (CVostraneDoc* doc = GetDocument()) doc->UpdateAllViews(this);
+}
+
 void CVostraneView::OnDraw(pf::Dc& dc) {
   CVostraneDoc* doc = GetDocument();
   if (doc == nullptr) return;
@@ -151,6 +169,7 @@ void CVostraneView::StorePrototype(const NetSymbol& symbol) {
 void CVostraneView::OccupySymbol(const NetSymbol& symbol) {
   Occupy(symbol);
   InvalidateLogical(Grown(symbol.GetRect(), 2));
+  DocumentChanged();
 }
 
 void CVostraneView::Occupy(const NetSymbol& symbol) {
@@ -160,6 +179,7 @@ void CVostraneView::Occupy(const NetSymbol& symbol) {
 
 void CVostraneView::ClearDocumentList() {
   if (CVostraneDoc* doc = GetDocument()) doc->ReleaseSymbols();
+  DocumentChanged();
 }
 
 void CVostraneView::InvalidateLogical(const pf::Rect& r) { InvalidateRect(LogicalToClient(r)); }
@@ -291,6 +311,7 @@ void CVostraneView::FinishMove() {
   Occupy(*selected);
   InvalidateLogical(Grown(selected->GetRect(), 2));
   if (CVostraneDoc* doc = GetDocument()) doc->SetModifiedFlag();
+  DocumentChanged();
 }
 
 void CVostraneView::PlaceSymbol(std::unique_ptr<NetSymbol> symbol) {
@@ -312,7 +333,10 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
   symbol.selected = 0;
   InvalidateLogical(Grown(symbol.GetRect(), 2));
   CVostraneDoc* doc = GetDocument();
-  if (symbol.EditDialog(this) && doc != nullptr) doc->SetModifiedFlag();
+  if (symbol.EditDialog(this) && doc != nullptr) {
+    doc->SetModifiedFlag();
+    DocumentChanged();
+  }
   InvalidateLogical(Grown(symbol.GetRect(), 2));
   selected = nullptr;
   instrumentRefresh = 1;
@@ -330,10 +354,17 @@ void CVostraneView::DeleteSelection() {
   outlineVisible = false;
   doc->RemoveSymbol(gone);
   delete gone;
+  DocumentChanged();
 }
 
 void CVostraneView::OnKeyDown(int key, unsigned modifiers) {
   if (key == pf::kVkDelete && modifiers == 0) DeleteSelection();
+}
+
+void CVostraneView::OnDestroy() {
+  CVostraneDoc* doc = GetDocument();
+  pf::ScrollView::OnDestroy();
+  if (doc != nullptr) doc->SetViewOnAll(doc->Views().empty() ? nullptr : doc->Views().front());
 }
 
 void CVostraneView::OnTimer(int id) {
