@@ -326,6 +326,8 @@ void CVostraneDoc::RefreshPinMarks() {
     }
   });
   needsRecalculation = 0;
+  // The symbols repaint their marks in one window of the circuit; the others are drawn anew.
+  if (Views().size() > 1) UpdateAllViews(nullptr);
 }
 
 bool CVostraneDoc::IsSpiceChosen() const {

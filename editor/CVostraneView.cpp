@@ -86,6 +86,24 @@ void CVostraneView::OnInitialUpdate() {
   runs.StartTimer(kTimerPeriodMs);
 }
 
+void CVostraneView::OnUpdate(pf::View* sender, long hint) {
+  CVostraneDoc* doc = GetDocument();
+  if (sender != nullptr && doc != nullptr) {
+    grid = GitPointGrid();
+    bool kept = false;
+    doc->Symbols().ForEach([this, &kept](NetSymbol* s) {
+      Occupy(*s);
+      kept = kept || s == selected;
+    });
+    if (!kept) selected = nullptr;
+  }
+  pf::ScrollView::OnUpdate(sender, hint);
+}
+
+void CVostraneView::DocumentChanged() {
+  if (CVostraneDoc* doc = GetDocument()) doc->UpdateAllViews(this);
+}
+
 void CVostraneView::OnDraw(pf::Dc& dc) {
   CVostraneDoc* doc = GetDocument();
   if (doc == nullptr) return;
@@ -169,6 +187,7 @@ void CVostraneView::StorePrototype(const NetSymbol& symbol) {
 void CVostraneView::OccupySymbol(const NetSymbol& symbol) {
   Occupy(symbol);
   InvalidateLogical(Grown(symbol.GetRect(), 2));
+  DocumentChanged();
 }
 
 void CVostraneView::Occupy(const NetSymbol& symbol) {
@@ -178,6 +197,7 @@ void CVostraneView::Occupy(const NetSymbol& symbol) {
 
 void CVostraneView::ClearDocumentList() {
   if (CVostraneDoc* doc = GetDocument()) doc->ReleaseSymbols();
+  DocumentChanged();
 }
 
 void CVostraneView::ReleaseSymbol(const NetSymbol& symbol) {
@@ -320,6 +340,7 @@ void CVostraneView::FinishMove() {
   Occupy(*selected);
   InvalidateLogical(Grown(selected->GetRect(), 2));
   if (CVostraneDoc* doc = GetDocument()) doc->SetModifiedFlag();
+  DocumentChanged();
 }
 
 void CVostraneView::PlaceSymbol(std::unique_ptr<NetSymbol> symbol) {
@@ -341,7 +362,10 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
   symbol.selected = 0;
   InvalidateLogical(Grown(symbol.GetRect(), 2));
   CVostraneDoc* doc = GetDocument();
-  if (symbol.EditDialog(this) && doc != nullptr) doc->SetModifiedFlag();
+  if (symbol.EditDialog(this) && doc != nullptr) {
+    doc->SetModifiedFlag();
+    DocumentChanged();
+  }
   InvalidateLogical(Grown(symbol.GetRect(), 2));
   selected = nullptr;
   instrumentRefresh = 1;
@@ -354,10 +378,17 @@ void CVostraneView::DeleteSelection() {
   ReleaseSymbol(*gone);
   doc->RemoveSymbol(gone);
   delete gone;
+  DocumentChanged();
 }
 
 void CVostraneView::OnKeyDown(int key, unsigned modifiers) {
   if (key == pf::kVkDelete && modifiers == 0) DeleteSelection();
+}
+
+void CVostraneView::OnDestroy() {
+  CVostraneDoc* doc = GetDocument();
+  pf::ScrollView::OnDestroy();
+  if (doc != nullptr) doc->SetViewOnAll(doc->Views().empty() ? nullptr : doc->Views().front());
 }
 
 void CVostraneView::OnTimer(int id) {

@@ -42,6 +42,9 @@ class CVostraneView : public pf::ScrollView {
   CVostraneDoc* GetDocument() const;
 
   void OnInitialUpdate() override;
+  // Another window of the circuit changed it (sender set): the grid and the selection follow
+  // the document.
+  void OnUpdate(pf::View* sender, long hint) override;
   void OnDraw(pf::Dc& dc) override;
   void OnActivateView(bool activate, pf::View* activated, pf::View* deactivated) override;
   bool OnPreparePrinting(pf::PrintInfo& info) override;
@@ -88,6 +91,8 @@ class CVostraneView : public pf::ScrollView {
   void OnLButtonUp(unsigned flags, pf::Point p) override;
   void OnKeyDown(int key, unsigned modifiers) override;
   void OnTimer(int id) override;
+  // The symbols go on repainting their pin marks through a window of the circuit that stays.
+  void OnDestroy() override;
 
  private:
   // The band is drawn dotted from start to end; its redraw area is its box grown by 3.
@@ -97,6 +102,8 @@ class CVostraneView : public pf::ScrollView {
   void PlaceSymbol(std::unique_ptr<NetSymbol> symbol);
   void FinishMove();
   void Occupy(const NetSymbol& symbol);
+  // The other windows of the circuit hear of a change made here.
+  void DocumentChanged();
 
   GitPointGrid grid;
   int elementType = 0;

@@ -12,8 +12,12 @@
 #include "editor/AboutDlg.h"
 #include "editor/BusyDialog.h"
 #include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/ElementFactory.h"
 #include "editor/MainFrame.h"
 #include "editor/SpiceWriter.h"
+#include "editor/ZweiPolSymbol.h"
+#include "pf/command_ids.h"
 #include "pf/controls.h"
 #include "pf/document.h"
 #include "pf/headless.h"
@@ -150,6 +154,42 @@ TEST_F(AppTest, ClosingAModifiedDocumentAsksAndAbbrechenKeepsIt) {
   EXPECT_TRUE(Frame().IsCreated());
   ASSERT_NE(ActiveDoc(), nullptr);
   EXPECT_TRUE(ActiveDoc()->IsModified());
+}
+
+// "Neues Fenster": each window of a circuit follows what the other places and deletes, and the
+// symbols placed in a window outlive it.
+TEST_F(AppTest, WindowsOfOneCircuitFollowEachOther) {
+  const ElementFactory registered = ElementFactory::Global();
+  ElementFactory::Global().Register<ZweiPolSymbol>(4);
+  Start();
+  ASSERT_TRUE(headless.Command(Frame(), pf::kIdWindowNew));
+  CVostraneDoc& doc = *ActiveDoc();
+  ASSERT_EQ(doc.Views().size(), 2u);
+  auto& first = dynamic_cast<CVostraneView&>(*doc.Views()[0]);
+  auto& second = dynamic_cast<CVostraneView&>(*doc.Views()[1]);
+  const auto place = [&](CVostraneView& view, pf::Point from, pf::Point to) {
+    view.SetElementType(4);
+    headless.MouseDown(view, from);
+    headless.MouseMove(view, to);
+    headless.MouseUp(view, to);
+  };
+  place(second, {100, 100}, {150, 100});
+  ASSERT_EQ(doc.Symbols().GetCount(), 1);
+  EXPECT_FALSE(first.GetGrid().IsFreeAt({125, 100}));
+  headless.Click(first, {125, 100});
+  ASSERT_NE(first.GetSelected(), nullptr);
+  headless.Click(second, {125, 100});
+  headless.KeyDown(second, pf::kVkDelete);
+  EXPECT_EQ(first.GetSelected(), nullptr);
+  EXPECT_TRUE(first.GetGrid().IsFreeAt({125, 100}));
+
+  place(second, {100, 100}, {150, 100});
+  headless.Close(*second.GetParentFrame());
+  // A pin of the symbol placed in the closed window gets connected and repainted.
+  place(first, {175, 100}, {225, 100});
+  headless.RunIdle();
+  EXPECT_EQ(doc.Symbols().GetCount(), 2);
+  ElementFactory::Global() = registered;
 }
 
 TEST_F(AppTest, FailedSaveLeavesTheOldFileAndReports) {

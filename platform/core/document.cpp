@@ -238,24 +238,32 @@ Document* DocTemplate::OpenDocumentFile(const std::string& path, bool makeVisibl
     if (App* app = App::Current()) app->AddToRecentFileList(path);
   }
   const std::vector<View*> views = doc.Views();
-  for (View* view : views) {
-    view->OnInitialUpdate();
-    if (auto* frame = dynamic_cast<MdiChildWnd*>(view->GetParentFrame())) {
-      frame->SetWindowText(doc.GetTitle());
-      frame->ShowWindow(true);
-      if (MdiFrameWnd* main = frame->GetMdiFrame()) main->MdiActivate(frame);
-    }
-  }
+  for (View* view : views) InitialUpdateFrame(*view);
   return &doc;
 }
 
-void DocTemplate::CreateFrame(Document& document) {
+View* DocTemplate::OpenNewWindow(Document& document) {
+  View* view = CreateFrame(document);
+  if (view != nullptr) InitialUpdateFrame(*view);
+  return view;
+}
+
+void DocTemplate::InitialUpdateFrame(View& view) {
+  view.OnInitialUpdate();
+  auto* frame = dynamic_cast<MdiChildWnd*>(view.GetParentFrame());
+  if (frame == nullptr) return;
+  if (const Document* doc = view.GetDocument()) frame->SetWindowText(doc->GetTitle());
+  frame->ShowWindow(true);
+  if (MdiFrameWnd* main = frame->GetMdiFrame()) main->MdiActivate(frame);
+}
+
+View* DocTemplate::CreateFrame(Document& document) {
   App* app = App::Current();
   auto* main = app != nullptr ? dynamic_cast<MdiFrameWnd*>(app->GetMainWnd()) : nullptr;
-  if (main == nullptr || !main->IsCreated() || !makeFrame_ || !makeView_) return;
+  if (main == nullptr || !main->IsCreated() || !makeFrame_ || !makeView_) return nullptr;
   std::unique_ptr<MdiChildWnd> madeFrame = makeFrame_();
   std::unique_ptr<View> madeView = makeView_();
-  if (!madeFrame || !madeView) return;
+  if (!madeFrame || !madeView) return nullptr;
   MdiChildWnd& frame = main->AdoptChild(std::move(madeFrame));
   frame.CreateChild(*main, 0, main->ClientArea(), document.GetTitle(), false);
   View& view = frame.AdoptChild(std::move(madeView));
@@ -263,6 +271,7 @@ void DocTemplate::CreateFrame(Document& document) {
   document.AddView(view);
   // The view hears of its activation when the frame becomes the active one.
   frame.SetActiveView(&view, false);
+  return &view;
 }
 
 void DocTemplate::SetFileType(std::string defaultExt, std::string filter) {

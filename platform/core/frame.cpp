@@ -319,6 +319,16 @@ MdiFrameWnd::MdiFrameWnd() {
     ui.Enable(bar != nullptr);
     ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
   });
+  MapCommand(kIdWindowNew, [this] {
+    Document* doc = GetActiveDocument();
+    if (doc != nullptr && doc->GetDocTemplate() != nullptr) {
+      doc->GetDocTemplate()->OpenNewWindow(*doc);
+    }
+  });
+  MapUpdate(kIdWindowNew, [this](CmdUI& ui) {
+    const Document* doc = GetActiveDocument();
+    ui.Enable(doc != nullptr && doc->GetDocTemplate() != nullptr);
+  });
 }
 
 void MdiFrameWnd::SetBaseTitle(std::string title) {

@@ -59,10 +59,6 @@ void Desktop::Install() {
   InstallClipboard(clipboard_.get());
 }
 
-void Desktop::SetNewWindowHandler(std::function<void(Document&)> handler) {
-  if (backend_) backend_->SetNewWindowHandler(std::move(handler));
-}
-
 int Desktop::Run(App& app) {
   if (!ready_) return 1;
   Install();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "convert.h"
+#include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/frame.h"
 #include "wx_backend.h"
@@ -125,8 +126,9 @@ std::vector<MdiChildWnd*> MdiChildren(const Window& frame) {
 
 void FillWindowMenu(PopupMenu& menu, MdiFrameWnd& frame) {
   while (menu.GetMenuItemCount() > 0) menu.Destroy(menu.FindItemByPosition(0));
-  menu.Append(WxId(kIdWindowNew), "&Neues Fenster")
-      ->Enable(frame.GetActiveDocument() != nullptr && WxBackend::Current()->CanOpenNewWindow());
+  CmdUI ui{kIdWindowNew, true, 0, std::nullopt};
+  frame.UpdateCommand(ui);
+  menu.Append(WxId(kIdWindowNew), "&Neues Fenster")->Enable(ui.enabled);
   const std::vector<MdiChildWnd*> children = MdiChildren(frame);
   if (!children.empty()) menu.AppendSeparator();
   for (int i = 0; i < static_cast<int>(children.size()) && i < 0xFF; ++i) {
@@ -159,7 +161,7 @@ void OnMenuCommand(wxFrame& top, wxCommandEvent& event) {
   const int id = event.GetId();
   auto* mdi = dynamic_cast<MdiFrameWnd*>(frame);
   if (mdi != nullptr && id == WxId(kIdWindowNew)) {
-    if (Document* doc = mdi->GetActiveDocument()) WxBackend::Current()->OpenNewWindow(*doc);
+    mdi->UserCommand(kIdWindowNew);
   } else if (mdi != nullptr && id >= WxId(kIdFirstMdiChild) && id < WxId(kIdFirstMdiChild) + 0xFF) {
     const std::vector<MdiChildWnd*> children = MdiChildren(*mdi);
     const auto index = static_cast<size_t>(id - WxId(kIdFirstMdiChild));

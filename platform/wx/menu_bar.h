@@ -9,8 +9,7 @@ namespace pf {
 
 class FrameWnd;
 
-// The platform's numbers of "Neues Fenster" and of the first entry of the window list.
-inline constexpr int kIdWindowNew = 0xE130;
+// The platform's number of the first entry of the window list.
 inline constexpr int kIdFirstMdiChild = 0xFF00;
 
 // Builds the menu bar again when the frame shows another menu than the bar does.

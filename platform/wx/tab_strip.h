@@ -20,6 +20,10 @@ class TabStrip : public wxWindow {
 
   // Shows the frame's document windows as they are now.
   void Sync(MdiFrameWnd& frame);
+  // Where the index-th tab's close mark is; empty when there is no such tab.
+  wxRect CloseMark(size_t index) const {
+    return index < tabs_.size() ? tabs_[index].closeMark : wxRect();
+  }
 
  private:
   struct Tab {

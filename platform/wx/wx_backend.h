@@ -7,7 +7,6 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
-#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -20,7 +19,6 @@ class wxIdleEvent;
 
 namespace pf {
 
-class Document;
 class MdiFrameWnd;
 class TabStrip;
 
@@ -68,14 +66,6 @@ class WxBackend : public Backend {
   void PaintSurface(Window& window);
   // The main loop ends when the application's main window is destroyed.
   void SetMainLoop(wxEventLoopBase* loop) { mainLoop_ = loop; }
-  // "Neues Fenster": another view of a document, made by the program.
-  void SetNewWindowHandler(std::function<void(Document&)> handler) {
-    newWindow_ = std::move(handler);
-  }
-  bool CanOpenNewWindow() const { return static_cast<bool>(newWindow_); }
-  void OpenNewWindow(Document& document) {
-    if (newWindow_) newWindow_(document);
-  }
   // Shows the frames' document windows, tabs and menus as the model has them now.
   void SyncFrames();
 
@@ -115,7 +105,6 @@ class WxBackend : public Backend {
   int applying_ = 0;
   wxEventLoopBase* mainLoop_ = nullptr;
   wxWindow* captured_ = nullptr;
-  std::function<void(Document&)> newWindow_;
   TimerPump timer_;
 };
 

@@ -14,6 +14,7 @@ inline constexpr int kIdFilePrintPreview = 0xE109;
 inline constexpr int kIdFileMru1 = 0xE110;  // up to kIdFileMru1 + kMaxRecentFiles - 1
 inline constexpr int kIdEditClear = 0xE120;
 inline constexpr int kIdEditCut = 0xE123;
+inline constexpr int kIdWindowNew = 0xE130;
 inline constexpr int kIdAppAbout = 0xE140;
 inline constexpr int kIdAppExit = 0xE141;
 inline constexpr int kIdViewToolBar = 0xE800;

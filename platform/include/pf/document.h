@@ -92,12 +92,17 @@ class DocTemplate {
   // application's main frame, which is activated; hidden: the document alone. nullptr when the
   // file cannot be read; a visible open reports it.
   Document* OpenDocumentFile(const std::string& path, bool makeVisible = true);
+  // "Neues Fenster": another child frame with a view of the document, shown and activated like
+  // the first; nullptr without a main frame to hold it.
+  View* OpenNewWindow(Document& document);
   const std::vector<std::unique_ptr<Document>>& Documents() const { return documents_; }
   // Deletes the document (its views must be gone).
   void RemoveDocument(Document& document);
 
  private:
-  void CreateFrame(Document& document);
+  View* CreateFrame(Document& document);
+  // The view's first update, then its frame is titled, shown and activated.
+  static void InitialUpdateFrame(View& view);
 
   int resourceId_;
   std::string docName_;

@@ -130,7 +130,8 @@ class MdiChildWnd;
 class MdiFrameWnd : public FrameWnd {
  public:
   // Maps the commands that show and hide the bars whose window ids they are (the toolbar
-  // kIdViewToolBar, the status bar kIdViewStatusBar), checked while the bar is shown.
+  // kIdViewToolBar, the status bar kIdViewStatusBar), checked while the bar is shown, and
+  // "Neues Fenster" (kIdWindowNew), another window of the active document.
   MdiFrameWnd();
   // The title shows the active document: "App - Document".
   void SetBaseTitle(std::string title);

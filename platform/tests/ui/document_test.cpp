@@ -191,13 +191,27 @@ TEST_F(DocumentTest, DocumentsReadWhatTheyWroteAndRefuseBrokenFiles) {
   alone.OnCloseDocument();
 }
 
+// "Neues Fenster" adds a window of the active document; only closing its last window asks.
 TEST_F(DocumentTest, ClosingTheFrameOfTheLastViewClosesTheDocument) {
-  Document* doc = app.OnFileNew();
+  EXPECT_FALSE(headless.Command(*main, kIdWindowNew)) << "no document";
   Document* other = app.OnFileNew();
+  Document* doc = app.OnFileNew();
+  journal.clear();
+  ASSERT_TRUE(headless.Command(*main, kIdWindowNew));
+  ASSERT_EQ(doc->Views().size(), 2u);
+  EXPECT_EQ(main->MdiGetActive(), doc->Views()[1]->GetParentFrame());
+  EXPECT_EQ(journal, (std::vector<std::string>{"initial update", "deactivated", "activated"}));
+  doc->SetModifiedFlag();
+  headless.Close(*doc->Views()[1]->GetParentFrame());
+  EXPECT_TRUE(headless.Ui().Messages().empty());
+  ASSERT_EQ(doc->Views().size(), 1u);
+  EXPECT_EQ(main->MdiGetActive(), doc->Views()[0]->GetParentFrame());
+  headless.Ui().QueueAnswer(MsgResult::No);
   headless.Close(*doc->Views()[0]->GetParentFrame());
+  EXPECT_EQ(headless.Ui().Messages().size(), 1u);
   ASSERT_EQ(Template().Documents().size(), 1u);
   EXPECT_EQ(main->GetActiveDocument(), other);
-  EXPECT_EQ(main->GetWindowText(), "Test - Text2");
+  EXPECT_EQ(main->GetWindowText(), "Test - Text1");
 }
 
 TEST_F(DocumentTest, UpdateAllViewsSkipsTheSender) {

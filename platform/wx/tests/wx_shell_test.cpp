@@ -149,15 +149,18 @@ TEST(WxShell, MenuAcceleratorAndWindowMenuRunCommands) {
   EXPECT_EQ(app.Documents(), 2u);
   app.Key('N', false);
   EXPECT_EQ(app.Documents(), 2u);
-  // The window menu lists the windows and activates the chosen one; without a way to make
-  // views its "Neues Fenster" is disabled.
+  // The window menu lists the windows and activates the chosen one; "Neues Fenster" adds a
+  // window of the active document.
   MdiChildWnd* second = app.Active();
   app.OpenMenu("&Fenster");
   wxMenu* windows = app.BarMenu("&Fenster");
-  EXPECT_FALSE(windows->FindItem(0x6130)->IsEnabled());
   EXPECT_TRUE(windows->FindItem(0x7F01)->IsChecked());
   app.Choose(0x7F00);
   EXPECT_NE(app.Active(), second);
+  ASSERT_TRUE(windows->FindItem(0x6130)->IsEnabled());
+  app.Choose(0x6130);
+  EXPECT_EQ(app.Documents(), 2u);
+  EXPECT_EQ(app.Active()->GetActiveDocument()->Views().size(), 2u);
   // A modal dialog over the frame: no menu or accelerator command runs.
   app.main->EnableWindow(false);
   app.Key('N', true);

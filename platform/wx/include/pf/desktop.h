@@ -4,7 +4,6 @@
 // clipboard; Run drives the application with the toolkit's message loop. One Desktop exists at
 // a time, and the App it runs goes before it.
 
-#include <functional>
 #include <memory>
 
 class wxWindow;
@@ -12,7 +11,6 @@ class wxWindow;
 namespace pf {
 
 class App;
-class Document;
 class WxClipboard;
 class Window;
 class WxBackend;
@@ -35,9 +33,6 @@ class Desktop {
   // Installs, runs app.InitInstance, pumps messages until the main window is destroyed and
   // returns app.ExitInstance(). Without a main window after InitInstance no loop runs.
   int Run(App& app);
-  // "&Fenster/Neues Fenster" opens another view of the active document through this; without
-  // it the item is disabled.
-  void SetNewWindowHandler(std::function<void(Document&)> handler);
 
  private:
   bool ready_ = false;

@@ -1,0 +1,387 @@
+// The desktop program on a copy of the example circuit, driven through the X server with
+// xdotool as a user would: the view on the screen is the headless render of the same view;
+// "Neues Fenster" adds a tab that closes without asking; the resistor picked from the element
+// bar and dragged on the view is placed; closing the modified circuit's last tab asks and
+// Abbrechen keeps it; Ctrl+S saves the resistor into the file; Ctrl+P prints to a file the page
+// that "vostrane-cli print" writes. The screen is kept as vostrane-editing.png for review.
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/Register.h"
+#include "editor/CVostraneApp.h"
+#include "editor/CVostraneDoc.h"
+#include "editor/CVostraneView.h"
+#include "editor/MainFrame.h"
+#include "editor/Register.h"
+#include "elements/Register.h"
+#include "pf/cairo_dc.h"
+#include "pf/command_ids.h"
+#include "pf/desktop.h"
+#include "pf/headless.h"
+#include "pf/process.h"
+#include "pf/profile.h"
+#include "resources/CommandIds.h"
+#include "resources/Resources.h"
+#include "tab_strip.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kResistor = 4;
+// Where the resistor is dragged, in drawing units: free in the example.
+constexpr pf::Point kDragFrom{700, 500};
+constexpr pf::Point kDragTo{800, 500};
+constexpr int kTickMs = 250;
+constexpr int kTicksPerStep = 60;  // 15 s
+
+pf::Desktop* desktop = nullptr;
+
+// Runs a program to its end (at most 30 s); its exit status, or -1.
+int RunProgram(const std::vector<std::string>& argv) {
+  pf::Process process;
+  if (!process.Start(argv, ".")) return -1;
+  for (int i = 0; i < 3000 && process.Poll() == pf::Process::State::Running; ++i) usleep(10000);
+  return process.Poll() == pf::Process::State::Exited ? process.ExitCode() : -1;
+}
+
+// The user's input: xdotool runs beside the program, which takes the input as it comes; the
+// next step waits for it to end. It waits at most ten seconds for a window.
+std::unique_ptr<pf::Process> input;
+
+bool Input(std::vector<std::string> args) {
+  args.insert(args.begin(), {"timeout", "10", "xdotool"});
+  input = std::make_unique<pf::Process>();
+  return input->Start(args, ".");
+}
+
+bool InputPending() { return input != nullptr && input->Poll() == pf::Process::State::Running; }
+
+// Keys typed into the window whose name matches, once it shows and has settled.
+bool Keys(const std::string& window, const std::vector<std::string>& keys) {
+  std::vector<std::string> args{"search", "--sync",  "--onlyvisible", "--name", window,
+                                "windowfocus", "--sync", "sleep", "0.5", "key"};
+  args.insert(args.end(), keys.begin(), keys.end());
+  return Input(args);
+}
+
+std::string At(int v) { return std::to_string(v); }
+
+bool Click(wxPoint p) { return Input({"mousemove", At(p.x), At(p.y), "click", "1"}); }
+
+// Press, two moves, release, each in its own time: the drag that places an element.
+bool Drag(wxPoint from, wxPoint to) {
+  const wxPoint mid = (from + to) / 2;
+  return Input({"mousemove", At(from.x), At(from.y), "sleep", "0.2", "mousedown", "1", "sleep",
+                "0.2", "mousemove", At(mid.x), At(mid.y), "sleep", "0.2", "mousemove", At(to.x),
+                At(to.y), "sleep", "0.2", "mouseup", "1"});
+}
+
+bool MessageBoxShown() {
+  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Vostrane$"}) == 0;
+}
+
+std::unique_ptr<pf::CairoDc> ReadPng(const std::string& path) {
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  auto image = cairo_surface_status(png) == CAIRO_STATUS_SUCCESS
+                   ? pf::CairoDc::ForImageSurface(png)
+                   : nullptr;
+  cairo_surface_destroy(png);
+  return image;
+}
+
+std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path) {
+  return RunProgram({"import", "-window", "root", path}) == 0 ? ReadPng(path) : nullptr;
+}
+
+// The drawing's square at the top left of a PDF's first page (1255 units, three printer dots
+// each), at 150 dots per inch.
+std::unique_ptr<pf::CairoDc> Rasterise(const std::string& pdf, const std::string& png) {
+  const std::string side = std::to_string(1255 * 3 * 150 / 600);
+  const std::string stem = png.substr(0, png.size() - 4);
+  if (RunProgram({"pdftoppm", "-r", "150", "-x", "0", "-y", "0", "-W", side, "-H", side, "-png",
+                  "-singlefile", pdf, stem}) != 0) {
+    return nullptr;
+  }
+  return ReadPng(png);
+}
+
+wxPoint OnScreen(const pf::Window& window, pf::Point p) {
+  return pf::NativeWindow(window)->GetScreenPosition() + wxPoint(p.x, p.y);
+}
+
+pf::TabStrip* Tabs(const pf::Window& frame) {
+  for (wxWindow* w : pf::NativeWindow(frame)->GetChildren()) {
+    if (auto* tabs = dynamic_cast<pf::TabStrip*>(w)) return tabs;
+  }
+  return nullptr;
+}
+
+bool CloseTab(const pf::Window& frame, size_t index) {
+  const pf::TabStrip* tabs = Tabs(frame);
+  const wxRect mark = tabs != nullptr ? tabs->CloseMark(index) : wxRect();
+  return !mark.IsEmpty() && Click(tabs->GetScreenPosition() + mark.GetPosition() + wxPoint(4, 4));
+}
+
+// The title of the dialog on the screen (the program's modal loops are its own); empty when
+// none is.
+std::string DialogTitle() {
+  for (wxWindow* w : wxTopLevelWindows) {
+    if (auto* d = dynamic_cast<wxDialog*>(w); d != nullptr && d->IsShown()) {
+      return d->GetTitle().utf8_string();
+    }
+  }
+  return "";
+}
+
+// The pixels of the expected image that differ on the screen at origin, but for the strips at
+// the right and the bottom where the toolkit draws its scroll bars over the view.
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin) {
+  constexpr int kScrollBar = 16;
+  int differ = 0;
+  for (int y = 0; y < expected.Height() - kScrollBar; ++y) {
+    for (int x = 0; x < expected.Width() - kScrollBar; ++x) {
+      differ += screen.GetPixel(origin.x + x, origin.y + y) != expected.GetPixel(x, y);
+    }
+  }
+  return differ;
+}
+
+// The pixels of one image with no pixel of about the same grey (within a quarter) in their
+// 3 x 3 neighbourhood in the other, both ways: a line drawn half a pixel apart does not count,
+// a missing element does.
+int Unmatched(const pf::CairoDc& a, const pf::CairoDc& b) {
+  const auto grey = [](const pf::CairoDc& image, int x, int y) {
+    const pf::ColorRef c = image.GetPixel(x, y);
+    return (pf::RedOf(c) + pf::GreenOf(c) + pf::BlueOf(c)) / 3;
+  };
+  const auto matched = [&](const pf::CairoDc& from, const pf::CairoDc& in, int x, int y) {
+    const int g = grey(from, x, y);
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const int nx = std::clamp(x + dx, 0, in.Width() - 1);
+        const int ny = std::clamp(y + dy, 0, in.Height() - 1);
+        if (std::abs(grey(in, nx, ny) - g) <= 64) return true;
+      }
+    }
+    return false;
+  };
+  int unmatched = 0;
+  for (int y = 0; y < a.Height(); ++y) {
+    for (int x = 0; x < a.Width(); ++x) unmatched += !matched(a, b, x, y) + !matched(b, a, x, y);
+  }
+  return unmatched;
+}
+
+// The program with a list of steps that a timer runs in turn, also inside modal loops: a step
+// returns false to be tried again at the next tick. A step that never succeeds is noted and the
+// program ends.
+class DrivenApp : public CVostraneApp {
+ public:
+  struct Step {
+    std::string what;
+    std::function<bool()> run;
+  };
+
+  explicit DrivenApp(std::string file)
+      : CVostraneApp({std::move(file)}, [] { return std::make_unique<pf::MemoryProfile>(); }) {}
+
+  bool InitInstance() override {
+    if (!CVostraneApp::InitInstance()) return false;
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Tick(); });
+    timer_.Start(kTickMs);
+    return true;
+  }
+
+  CVostraneDoc* Doc() const {
+    return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
+  }
+  CVostraneView& View() const {
+    return *dynamic_cast<CVostraneView*>(GetMainFrame()->MdiGetActive()->GetActiveView());
+  }
+
+  std::vector<Step> steps;
+  std::string failed;
+
+ private:
+  void Tick() {
+    if (running_ || InputPending()) return;
+    if (next_ == steps.size()) {
+      timer_.Stop();
+      GetMainWnd()->Close();
+      return;
+    }
+    // A step's input may open a modal loop, in which the timer goes on.
+    running_ = true;
+    const bool done = steps[next_].run();
+    running_ = false;
+    if (done) {
+      ++next_;
+      tries_ = 0;
+    } else if (++tries_ > kTicksPerStep) {
+      failed = steps[next_].what;
+      Screenshot("vostrane-failed.png");
+      next_ = steps.size();
+    }
+  }
+
+  wxTimer timer_;
+  size_t next_ = 0;
+  int tries_ = 0;
+  bool running_ = false;
+};
+
+class DesktopTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder);
+    fs::copy_file(VOSTRANE_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+    fs::remove(printed);
+  }
+
+  const fs::path folder = fs::current_path() / "circuits";
+  const std::string circuit = (folder / "lc_lowpass.vqe").string();
+  // The print dialog's file printer writes into the current folder under the circuit's name.
+  const std::string printed = (fs::current_path() / "lc_lowpass.pdf").string();
+};
+
+TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
+  std::unique_ptr<pf::CairoDc> screen;
+  wxPoint viewOrigin;
+  wxSize viewSize;
+  bool asked = false;
+  std::string failed;
+  {
+    DrivenApp app(circuit);
+    CMainFrame* main = nullptr;
+    int symbols = 0;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the view on the screen",
+         [&] {
+           main = app.GetMainFrame();
+           screen = Screenshot("vostrane-start.png");
+           viewOrigin = OnScreen(app.View(), {0, 0});
+           viewSize = pf::NativeWindow(app.View())->GetClientSize();
+           symbols = app.Doc()->Symbols().GetCount();
+           const pf::ToolBar& bar = *main->GetElementBar();
+           for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+             if (bar.Buttons()[i].id == kIdElementFirst + kResistor) {
+               const pf::Rect r = bar.ButtonRect(i);
+               const pf::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+               return screen != nullptr && Click(OnScreen(bar, centre));
+             }
+           }
+           return false;
+         }},
+        {"the element bar picks the resistor",
+         [&] {
+           return app.View().GetElementType() == kResistor &&
+                  app.View().GetGrid().IsFreeAt({kDragFrom.x, kDragFrom.y}) &&
+                  Drag(OnScreen(app.View(), kDragFrom), OnScreen(app.View(), kDragTo));
+         }},
+        {"the resistor's dialog opens",
+         [&] {
+           const std::string title = DialogTitle();
+           return !title.empty() && Keys("^" + title + "$", {"Return"});
+         }},
+        {"the resistor is placed",
+         [&] {
+           return app.Doc()->Symbols().GetCount() == symbols + 1 &&
+                  Keys("^Vostrane - ", {"alt+f", "n"});
+         }},
+        {"Neues Fenster opens a second window of the circuit",
+         [&] {
+           return app.Doc()->Views().size() == 2 && Screenshot("vostrane-editing.png") != nullptr &&
+                  CloseTab(*main, 1);
+         }},
+        {"the second window closes without asking",
+         [&] { return app.Doc()->Views().size() == 1 && CloseTab(*main, 0); }},
+        {"closing the modified circuit asks",
+         [&] { return (asked = MessageBoxShown()) && Keys("^Vostrane$", {"Escape"}); }},
+        {"Abbrechen keeps the circuit",
+         [&] {
+           return !MessageBoxShown() && app.Doc() != nullptr && app.Doc()->IsModified() &&
+                  Keys("^Vostrane - ", {"ctrl+s"});
+         }},
+        {"Ctrl+S saves",
+         [&] { return !app.Doc()->IsModified() && Keys("^Vostrane - ", {"ctrl+p"}); }},
+        {"the print dialog prints to the file",
+         [&] { return Keys("^Drucken$", {"Down", "sleep", "1", "key", "alt+p"}); }},
+        {"the page is printed", [&] { return fs::exists(printed) && fs::file_size(printed) > 0; }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_TRUE(asked);
+
+  // The view's pixels are those of the headless program on the same circuit.
+  ASSERT_NE(screen, nullptr);
+  {
+    pf::Headless headless;
+    CVostraneApp app({VOSTRANE_EXAMPLE}, [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    pf::View& view = *app.GetMainFrame()->MdiGetActive()->GetActiveView();
+    view.MoveWindow({0, 0, viewSize.x, viewSize.y});
+    headless.RunIdle();
+    const std::unique_ptr<pf::CairoDc> expected = headless.Render(view);
+    ASSERT_NE(expected, nullptr);
+    expected->WritePng("vostrane-headless.png");
+    EXPECT_EQ(Differences(*screen, *expected, viewOrigin), 0)
+        << "see vostrane-start.png and vostrane-headless.png";
+  }
+  desktop->Install();
+
+  // The saved file holds the resistor.
+  ASSERT_EQ(RunProgram({"sh", "-c", std::string(VOSTRANE_CLI) + " netlist '" + circuit +
+                                       "' > netlist.txt"}),
+            0);
+  std::stringstream netlist;
+  netlist << std::ifstream("netlist.txt").rdbuf();
+  EXPECT_NE(netlist.str().find("\nRES "), std::string::npos) << netlist.str();
+
+  // The printed page is the command line's. The desktop draws vectors where the command line
+  // places an image of the page, so edges may lie a pixel apart and the letters are shaped by
+  // another rasteriser: up to 1 in 400 pixels (about 2200; the example's text makes about 1000)
+  // may find no match, while a page drawn at another scale or place leaves most lines unmatched.
+  ASSERT_EQ(RunProgram({VOSTRANE_CLI, "print", circuit, "cli.pdf"}), 0);
+  const auto desktopPage = Rasterise(printed, "desktop-page.png");
+  const auto cliPage = Rasterise("cli.pdf", "cli-page.png");
+  ASSERT_TRUE(desktopPage != nullptr && cliPage != nullptr);
+  ASSERT_EQ(desktopPage->Width(), cliPage->Width());
+  ASSERT_EQ(desktopPage->Height(), cliPage->Height());
+  EXPECT_LE(Unmatched(*desktopPage, *cliPage), desktopPage->Width() * desktopPage->Height() / 400)
+      << "see desktop-page.png and cli-page.png";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  RegisterBasicsClasses();
+  RegisterEditorClasses();
+  RegisterLumpedSymbols();
+  RegisterResources();
+  pf::Desktop toolkit(argc, argv);
+  if (!toolkit.IsReady()) {
+    std::fputs("no display\n", stderr);
+    return 1;
+  }
+  desktop = &toolkit;
+  return RUN_ALL_TESTS();
+}
