@@ -302,7 +302,7 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
         {"the resistor is placed",
          [&] {
            return app.Doc()->Symbols().GetCount() == symbols + 1 &&
-                  Keys("^Vostrane - ", {"alt+f", "n"});
+                  Keys("^Vostrane - ", {"alt+f", "sleep", "0.5", "key", "n"});
          }},
         {"Neues Fenster opens a second window of the circuit",
          [&] {
