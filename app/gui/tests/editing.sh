@@ -8,6 +8,8 @@ for tool in xdotool pdftoppm; do
   fi
 done
 home="$PWD/editing-home"
-rm -rf "$home" && mkdir -p "$home" || exit 1
+rm -rf "$home" && mkdir -p "$home/work" || exit 1
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" GSETTINGS_BACKEND=memory
+# Its own working folder: the other desktop test prints a file of the same name.
+cd "$home/work" || exit 1
 exec "$@"
