@@ -7,7 +7,6 @@
 #include "editor/DocumentDrawing.h"
 #include "editor/ElementFactory.h"
 #include "editor/NetSymbol.h"
-#include "editor/SubSymbol.h"
 #include "editor/ViewCommands.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"

@@ -11,7 +11,6 @@
 
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
-#include "basics/List.h"
 #include "basics/Point.h"
 #include "editor/AnalysisRuns.h"
 #include "editor/SynthesisSettings.h"
@@ -21,7 +20,6 @@
 
 class CVostraneDoc;
 class NetSymbol;
-class SubSymbol;
 
 class CVostraneView : public pf::ScrollView {
  public:
@@ -130,8 +128,7 @@ class CVostraneView : public pf::ScrollView {
 
   AnalysisRuns runs{*this};
 
-  // Exports: the substrates that element dialogs offer, the LaTeX copy.
-  List<SubSymbol*> substrates;
+  // The LaTeX copy of the circuit.
   LineFile latexLines;
 
   // At most one per class key.
