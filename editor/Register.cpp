@@ -1,11 +1,11 @@
 #include "editor/Register.h"
 
-#include "editor/DreiPolSymbol.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/MultiPolSymbol.h"
-#include "editor/RegisterSymbols.h"
-#include "editor/VierPolSymbol.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/RegisterSymbols.h"
+#include "editor/symbols/VierPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/object.h"
 
 void RegisterEditorClasses() {

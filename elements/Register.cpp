@@ -1,7 +1,7 @@
 #include "elements/Register.h"
 
-#include "editor/ElementFactory.h"
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/symbols/SymbolRegistry.h"
 #include "elements/dialogs/BipolarDialog.h"
 #include "elements/dialogs/TFetDialog.h"
 #include "elements/lumped/ControlledSymbol.h"

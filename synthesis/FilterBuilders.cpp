@@ -1,13 +1,13 @@
-#include "editor/synthesis/FilterBuilders.h"
+#include "synthesis/FilterBuilders.h"
 
 #include <cmath>
 #include <vector>
 
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/ExKnotenSymbol.h"
-#include "editor/FilterPrototype.h"
-#include "editor/synthesis/SynthesisPlacer.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "synthesis/FilterPrototype.h"
+#include "synthesis/SynthesisPlacer.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"

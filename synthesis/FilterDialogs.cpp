@@ -1,10 +1,10 @@
-#include "editor/synthesis/FilterDialogs.h"
+#include "synthesis/FilterDialogs.h"
 
 #include "basics/ui/ValueEdit.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/FilterPrototype.h"
-#include "elements/dialogs/FieldReader.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "synthesis/FilterPrototype.h"
+#include "editor/dialogs/FieldReader.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // document's default frequency. The line dialog asks for the frequency at which the lines of
 // the line transformation are a quarter wave long.
 
-#include "elements/dialogs/TControl.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/TDialog.h"
 
 class CVostraneView;
 class FieldReader;

@@ -1,9 +1,9 @@
-#include "editor/FilterPrototype.h"
+#include "synthesis/FilterPrototype.h"
 
 #include <cmath>
 
 #include "basics/VS_Error.h"
-#include "editor/Polynom.h"
+#include "synthesis/Polynom.h"
 
 namespace {
 

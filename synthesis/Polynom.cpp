@@ -1,4 +1,4 @@
-#include "editor/Polynom.h"
+#include "synthesis/Polynom.h"
 
 #include <algorithm>
 #include <cmath>

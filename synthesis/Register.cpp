@@ -1,11 +1,11 @@
-#include "editor/synthesis/Register.h"
+#include "synthesis/Register.h"
 
 #include <memory>
 
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/synthesis/FilterBuilders.h"
-#include "editor/synthesis/FilterDialogs.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "synthesis/FilterBuilders.h"
+#include "synthesis/FilterDialogs.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
 

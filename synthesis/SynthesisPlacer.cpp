@@ -1,12 +1,12 @@
-#include "editor/synthesis/SynthesisPlacer.h"
+#include "synthesis/SynthesisPlacer.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/NetSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/symbols/NetSymbol.h"
 
 SynthesisPlacer::SynthesisPlacer(CVostraneView& view) : view(view) {}
 

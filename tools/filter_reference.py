@@ -2,10 +2,10 @@
 """Reference values of the filter synthesis, from the textbook closed forms and scipy.signal.
 
   filter_reference.py prototypes [--check]
-      writes editor/tests/fixtures/filter_prototypes.inc, C++ initialiser rows
+      writes synthesis/tests/fixtures/filter_prototypes.inc, C++ initialiser rows
         {type, ripple_dB, order, {g1, ..., gn}}
       for Butterworth ('B') and Chebyshev ('T', 0.01, 0.1, 0.5, 1 and 3 dB) of orders 1 to 10,
-      included by editor/tests/Polynom_test.cpp. With --check the committed file is compared
+      included by synthesis/tests/Polynom_test.cpp. With --check the committed file is compared
       with a fresh run instead (exit 1 on a difference).
 
   filter_reference.py response --kind lp|hp|bp|bs --family B|T --order N [--ripple DB]
@@ -35,7 +35,7 @@ import sys
 import numpy as np
 from scipy import signal
 
-OUT = (pathlib.Path(__file__).resolve().parent.parent / "editor" / "tests" / "fixtures" /
+OUT = (pathlib.Path(__file__).resolve().parent.parent / "synthesis" / "tests" / "fixtures" /
        "filter_prototypes.inc")
 RIPPLES = [0.01, 0.1, 0.5, 1.0, 3.0]
 ORDERS = range(1, 11)

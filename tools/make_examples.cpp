@@ -11,12 +11,12 @@
 #include <utility>
 
 #include "basics/Register.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/ExKnotenSymbol.h"
-#include "editor/InpSymbol.h"
-#include "editor/OutSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/InpSymbol.h"
+#include "editor/symbols/OutSymbol.h"
 #include "editor/Register.h"
-#include "editor/RegisterSymbols.h"
+#include "editor/symbols/RegisterSymbols.h"
 #include "elements/Register.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"

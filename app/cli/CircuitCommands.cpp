@@ -6,9 +6,9 @@
 #include "app/cli/CircuitFile.h"
 #include "app/cli/ErrorQueue.h"
 #include "basics/VS_Error.h"
-#include "editor/CircuitCopies.h"
-#include "editor/NetlistBuilder.h"
-#include "editor/SpiceWriter.h"
+#include "editor/document/CircuitCopies.h"
+#include "editor/document/NetlistBuilder.h"
+#include "editor/document/SpiceWriter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "editor/CVostraneDoc.h"
+#include "editor/document/CVostraneDoc.h"
 #include "pf/profile.h"
 
 struct LoadedDocument {

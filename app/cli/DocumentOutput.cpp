@@ -11,7 +11,7 @@
 #include "app/cli/CircuitFile.h"
 #include "app/cli/ErrorQueue.h"
 #include "basics/VS_Error.h"
-#include "editor/DocumentDrawing.h"
+#include "editor/document/DocumentDrawing.h"
 #include "pf/cairo_dc.h"
 
 namespace {

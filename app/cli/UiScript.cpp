@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "app/cli/ErrorQueue.h"
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/MainFrame.h"
-#include "editor/NetSymbol.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
 #include "pf/controls.h"

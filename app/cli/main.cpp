@@ -13,7 +13,7 @@
 #include "app/cli/UiScript.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
-#include "editor/synthesis/Register.h"
+#include "synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/dialog.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "basics/Register.h"
-#include "editor/CVostraneApp.h"
+#include "editor/desktop/CVostraneApp.h"
 #include "editor/Register.h"
-#include "editor/synthesis/Register.h"
+#include "synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/desktop.h"

@@ -1,11 +1,11 @@
-#include "editor/AnalysisRuns.h"
+#include "editor/desktop/AnalysisRuns.h"
 
-#include "editor/BusyDialog.h"
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/NetSymbol.h"
-#include "editor/SymbolRoles.h"
+#include "editor/desktop/BusyDialog.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 
 AnalysisRuns::AnalysisRuns(CVostraneView& view) : view(view) {}
 

@@ -1,4 +1,4 @@
-#include "editor/BusyDialog.h"
+#include "editor/desktop/BusyDialog.h"
 
 #include "pf/controls.h"
 #include "pf/ui_services.h"

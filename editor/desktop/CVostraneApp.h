@@ -11,8 +11,8 @@
 
 #include "basics/MyStrng.h"
 #include "basics/ui/ErrorDialog.h"
-#include "editor/LabelFonts.h"
-#include "editor/SpiceManager.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/document/SpiceManager.h"
 
 class CAboutDlg;
 class CMainFrame;

@@ -1,13 +1,13 @@
-#include "editor/CVostraneView.h"
+#include "editor/desktop/CVostraneView.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "editor/CVostraneDoc.h"
-#include "editor/DocumentDrawing.h"
-#include "editor/ElementFactory.h"
-#include "editor/NetSymbol.h"
-#include "editor/ViewCommands.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/document/DocumentDrawing.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/desktop/ViewCommands.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"

@@ -12,9 +12,9 @@
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
 #include "basics/Point.h"
-#include "editor/AnalysisRuns.h"
-#include "editor/SynthesisSettings.h"
-#include "editor/ViewCommands.h"
+#include "editor/desktop/AnalysisRuns.h"
+#include "editor/desktop/SynthesisSettings.h"
+#include "editor/desktop/ViewCommands.h"
 #include "pf/gdi.h"
 #include "pf/view.h"
 

@@ -1,4 +1,4 @@
-#include "editor/MainFrame.h"
+#include "editor/desktop/MainFrame.h"
 
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"

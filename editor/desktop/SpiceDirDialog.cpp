@@ -1,4 +1,4 @@
-#include "editor/SpiceDirDialog.h"
+#include "editor/desktop/SpiceDirDialog.h"
 
 #include <cctype>
 

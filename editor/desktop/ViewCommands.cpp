@@ -1,18 +1,18 @@
-#include "editor/ViewCommands.h"
+#include "editor/desktop/ViewCommands.h"
 
 #include <optional>
 #include <utility>
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/CircuitCopies.h"
-#include "editor/ElementFactory.h"
-#include "editor/NetSymbol.h"
-#include "editor/NetlistBuilder.h"
-#include "editor/SpiceDirDialog.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/document/CircuitCopies.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/document/NetlistBuilder.h"
+#include "editor/desktop/SpiceDirDialog.h"
 #include "pf/clipboard.h"
 #include "pf/command.h"
 #include "pf/ui_services.h"

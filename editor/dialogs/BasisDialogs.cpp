@@ -1,7 +1,7 @@
-#include "elements/dialogs/BasisDialogs.h"
+#include "editor/dialogs/BasisDialogs.h"
 
-#include "editor/CVostraneDoc.h"
-#include "editor/NetSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/ui_services.h"
 #include "pf/view.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "basics/MyStrng.h"
-#include "elements/dialogs/TControl.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/TDialog.h"
 
 class NetSymbol;
 

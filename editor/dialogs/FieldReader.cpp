@@ -1,4 +1,4 @@
-#include "elements/dialogs/FieldReader.h"
+#include "editor/dialogs/FieldReader.h"
 
 #include "pf/ui_services.h"
 

@@ -10,7 +10,7 @@
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
-#include "elements/dialogs/TControl.h"
+#include "editor/dialogs/TControl.h"
 #include "pf/window.h"
 
 // The text without its leading blanks and tabs, as several dialogs show the values.

@@ -1,4 +1,4 @@
-#include "elements/dialogs/TControl.h"
+#include "editor/dialogs/TControl.h"
 
 std::string CutToReadBuffer(std::string text) {
   constexpr size_t kBuffer = 80;

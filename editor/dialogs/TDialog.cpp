@@ -1,4 +1,4 @@
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/TDialog.h"
 
 TDialog::TDialog(pf::Window* parent, const char* templateName)
     : pf::Dialog(std::string(templateName), parent) {}

@@ -1,4 +1,4 @@
-#include "editor/CVostraneDoc.h"
+#include "editor/document/CVostraneDoc.h"
 
 #include <algorithm>
 #include <fstream>
@@ -10,9 +10,9 @@
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
-#include "editor/NetSymbol.h"
-#include "editor/SymbolRegistry.h"
-#include "editor/SymbolRoles.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/archive.h"
 #include "pf/profile.h"
 

@@ -1,13 +1,13 @@
-#include "editor/CircuitCopies.h"
+#include "editor/document/CircuitCopies.h"
 
 #include <algorithm>
 #include <memory>
 
 #include "basics/LineFile.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/DocumentDrawing.h"
-#include "editor/NetSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/document/DocumentDrawing.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/backend.h"
 #include "pf/dc.h"
 

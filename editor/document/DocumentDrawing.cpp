@@ -1,10 +1,10 @@
-#include "editor/DocumentDrawing.h"
+#include "editor/document/DocumentDrawing.h"
 
 #include <memory>
 
 #include "basics/GitPointGrid.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/NetSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/geometry.h"
 
 void OccupySymbolAreas(const CVostraneDoc& doc, GitPointGrid& grid) {

@@ -1,4 +1,4 @@
-#include "editor/NetlistBuilder.h"
+#include "editor/document/NetlistBuilder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -6,11 +6,11 @@
 #include <string>
 
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/ExKnotenSymbol.h"
-#include "editor/InpSymbol.h"
-#include "editor/NetSymbol.h"
-#include "editor/SymbolRoles.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/InpSymbol.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/ui_services.h"
 #include "simulator/DataSet.h"
 

@@ -1,4 +1,4 @@
-#include "editor/SpiceManager.h"
+#include "editor/document/SpiceManager.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "editor/SpiceWriter.h"
+#include "editor/document/SpiceWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,10 +9,10 @@
 #include <string>
 
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/NetSymbol.h"
-#include "editor/NetlistBuilder.h"
-#include "editor/SymbolRoles.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/document/NetlistBuilder.h"
+#include "editor/symbols/SymbolRoles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "editor/BipSymbol.h"
+#include "editor/symbols/BipSymbol.h"
 
 #include "basics/VS_Error.h"
-#include "editor/Glyphs.h"
+#include "editor/symbols/Glyphs.h"
 #include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(BipSymbol, DreiPolSymbol, 1)

@@ -8,9 +8,9 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/ContinuationLines.h"
-#include "editor/DreiPolSymbol.h"
-#include "editor/TransistorOptions.h"
+#include "editor/symbols/ContinuationLines.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/TransistorOptions.h"
 
 class BipSymbol : public DreiPolSymbol {
   PF_DECLARE_RUNTIME(BipSymbol)

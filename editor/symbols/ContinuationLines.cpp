@@ -1,4 +1,4 @@
-#include "editor/ContinuationLines.h"
+#include "editor/symbols/ContinuationLines.h"
 
 void ContinuationLines::AppendWrapped(MyStrng& netLine, const MyStrng& text) {
   MyStrng& target = lines.empty() ? netLine : lines.back();

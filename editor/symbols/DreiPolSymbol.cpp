@@ -1,4 +1,4 @@
-#include "editor/DreiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 
 #include "pf/dc.h"
 

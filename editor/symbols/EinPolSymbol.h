@@ -2,7 +2,7 @@
 // One-pin symbols (ground, ports, substrate, stubs): the second pin slot keeps the end of the
 // drag that placed the symbol, which gives the side the body lies on.
 
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 class EinPolSymbol : public NetSymbol {
   PF_DECLARE_RUNTIME(EinPolSymbol)

@@ -1,6 +1,6 @@
-#include "editor/ElementFactory.h"
+#include "editor/symbols/ElementFactory.h"
 
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 ElementFactory& ElementFactory::Global() {
   static ElementFactory factory;

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdio>
 
-#include "editor/Glyphs.h"
-#include "editor/GlyphsSupport.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;

@@ -1,10 +1,10 @@
-#include "editor/ExKnotenSymbol.h"
+#include "editor/symbols/ExKnotenSymbol.h"
 
 #include <algorithm>
 
-#include "editor/Glyphs.h"
-#include "editor/LabelFonts.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 #include "pf/document.h"

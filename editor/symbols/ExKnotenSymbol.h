@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 
 // What an external node asks of the circuit it is placed in. The circuit document implements
 // it; the node reaches it through its owner view.

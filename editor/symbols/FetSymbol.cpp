@@ -1,7 +1,7 @@
-#include "editor/FetSymbol.h"
+#include "editor/symbols/FetSymbol.h"
 
 #include "basics/WertMitDim.h"
-#include "editor/Glyphs.h"
+#include "editor/symbols/Glyphs.h"
 #include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(FetSymbol, DreiPolSymbol, 1)

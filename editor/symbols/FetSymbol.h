@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "editor/ContinuationLines.h"
-#include "editor/DreiPolSymbol.h"
-#include "editor/TransistorOptions.h"
+#include "editor/symbols/ContinuationLines.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/TransistorOptions.h"
 
 class FetSymbol : public DreiPolSymbol {
   PF_DECLARE_RUNTIME(FetSymbol)

@@ -1,12 +1,12 @@
 // The drawing primitives the glyphs and symbols are built from.
 
-#include "editor/Glyphs.h"
+#include "editor/symbols/Glyphs.h"
 
 #include <array>
 #include <cmath>
 
 #include "basics/Point.h"
-#include "editor/GlyphsSupport.h"
+#include "editor/symbols/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;

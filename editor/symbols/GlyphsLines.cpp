@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "editor/Glyphs.h"
-#include "editor/GlyphsSupport.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;

@@ -1,9 +1,9 @@
-#include "editor/InpSymbol.h"
+#include "editor/symbols/InpSymbol.h"
 
 #include "basics/WertMitDim.h"
-#include "editor/Glyphs.h"
-#include "editor/LabelFonts.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 

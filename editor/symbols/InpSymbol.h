@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 
 class InpSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(InpSymbol)

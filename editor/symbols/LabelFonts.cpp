@@ -1,4 +1,4 @@
-#include "editor/LabelFonts.h"
+#include "editor/symbols/LabelFonts.h"
 
 namespace {
 const LabelFonts* installed = nullptr;

@@ -1,4 +1,4 @@
-#include "editor/LatexPrimitives.h"
+#include "editor/symbols/LatexPrimitives.h"
 
 #include <cstdlib>
 #include <string>

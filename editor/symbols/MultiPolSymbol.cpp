@@ -1,4 +1,4 @@
-#include "editor/MultiPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // One to five pins placed on the grid around a picture, in one of four variants 'A' to 'D'
 // (transformer, SPICE-model transistors and amplifier, sub-circuit).
 
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 class MultiPolSymbol : public NetSymbol {
   PF_DECLARE_RUNTIME(MultiPolSymbol)

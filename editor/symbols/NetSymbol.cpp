@@ -1,4 +1,4 @@
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,8 +9,8 @@
 
 #include "basics/GitPointGrid.h"
 #include "basics/LineFile.h"
-#include "editor/LabelFonts.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
 #include "lines/models/GerberPlotFile.h"
 #include "pf/archive.h"
 #include "pf/dc.h"

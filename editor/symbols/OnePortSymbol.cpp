@@ -1,11 +1,11 @@
-#include "editor/OnePortSymbol.h"
+#include "editor/symbols/OnePortSymbol.h"
 
 #include <algorithm>
 #include <memory>
 #include <utility>
 
-#include "editor/LabelFonts.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 #include "simulator/DataSet.h"
 
 class OnePortSymbol : public EinPolSymbol, public DataSet {

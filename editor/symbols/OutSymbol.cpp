@@ -1,9 +1,9 @@
-#include "editor/OutSymbol.h"
+#include "editor/symbols/OutSymbol.h"
 
 #include <ostream>
 
-#include "editor/Glyphs.h"
-#include "editor/InpSymbol.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/InpSymbol.h"
 
 PF_IMPLEMENT_SERIAL(OutSymbol, EinPolSymbol, 1)
 

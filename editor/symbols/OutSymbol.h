@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 
 class OutSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(OutSymbol)

@@ -1,9 +1,9 @@
-#include "editor/SubSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 
 #include "basics/FloatWert.h"
-#include "editor/Glyphs.h"
-#include "editor/LabelFonts.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
 #include "lines/models/SubstrateData.h"
 #include "pf/archive.h"
 #include "pf/dc.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "basics/WertMitDim.h"
-#include "editor/EinPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
 
 struct SubstrateData;
 

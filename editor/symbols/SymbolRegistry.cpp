@@ -1,6 +1,6 @@
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/SymbolRegistry.h"
 
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 SymbolRegistry& SymbolRegistry::Global() {
   static SymbolRegistry registry;

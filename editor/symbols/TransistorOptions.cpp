@@ -1,4 +1,4 @@
-#include "editor/TransistorOptions.h"
+#include "editor/symbols/TransistorOptions.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "editor/ContinuationLines.h"
-#include "editor/Glyphs.h"
-#include "editor/LabelFonts.h"
-#include "editor/NetSymbol.h"
+#include "editor/symbols/ContinuationLines.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 

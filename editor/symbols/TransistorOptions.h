@@ -10,7 +10,7 @@
 #include <span>
 
 #include "basics/MyStrng.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/SymbolText.h"
 
 namespace pf {
 class Archive;

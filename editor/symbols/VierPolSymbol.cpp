@@ -1,4 +1,4 @@
-#include "editor/VierPolSymbol.h"
+#include "editor/symbols/VierPolSymbol.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Four-pin symbols (coupled lines): pins 3 and 4 beside pins 1 and 2.
 
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 class VierPolSymbol : public NetSymbol {
   PF_DECLARE_RUNTIME(VierPolSymbol)

@@ -1,4 +1,4 @@
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 
 #include <algorithm>
 #include <cmath>

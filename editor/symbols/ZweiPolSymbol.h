@@ -3,7 +3,7 @@
 // length that a surface-mounted part has in the photoplot layout.
 
 #include "basics/WertMitDim.h"
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 class ZweiPolSymbol : public NetSymbol {
   PF_DECLARE_RUNTIME(ZweiPolSymbol)

@@ -1,7 +1,7 @@
 #include "elements/dialogs/BipolarDialog.h"
 
-#include "elements/dialogs/FieldReader.h"
-#include "elements/dialogs/TControl.h"
+#include "editor/dialogs/FieldReader.h"
+#include "editor/dialogs/TControl.h"
 
 namespace {
 

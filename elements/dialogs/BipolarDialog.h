@@ -3,7 +3,7 @@
 // them when the page is left or OK is pressed, and a Y page that only moves the symbol to the
 // hybrid kind when it is left.
 
-#include "editor/BipSymbol.h"
+#include "editor/symbols/BipSymbol.h"
 #include "pf/property_sheet.h"
 
 class HParmDialog : public pf::PropertyPage {

@@ -1,6 +1,6 @@
 #include "elements/dialogs/ControlledDialogs.h"
 
-#include "elements/dialogs/FieldReader.h"
+#include "editor/dialogs/FieldReader.h"
 
 namespace {
 

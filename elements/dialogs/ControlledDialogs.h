@@ -3,8 +3,8 @@
 // gain, input and output resistance and the optional cut-off frequency and delay, told apart by
 // their control ids, captions and the way they store the values.
 
-#include "elements/dialogs/TControl.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/TDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 
 class TControlledDialog : public TDialog {

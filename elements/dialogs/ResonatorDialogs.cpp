@@ -1,6 +1,6 @@
 #include "elements/dialogs/ResonatorDialogs.h"
 
-#include "elements/dialogs/FieldReader.h"
+#include "editor/dialogs/FieldReader.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The dialogs of the series and parallel resonant circuits and of the crystal. The values are
 // stored as typed; none may be 0 or negative, as the models divide by each.
 
-#include "elements/dialogs/TControl.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/TDialog.h"
 #include "elements/lumped/QuarzSymbol.h"
 
 class TResonantCircuitDialog : public TDialog {

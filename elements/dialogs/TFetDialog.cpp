@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "elements/dialogs/FieldReader.h"
+#include "editor/dialogs/FieldReader.h"
 
 namespace {
 

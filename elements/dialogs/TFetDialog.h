@@ -6,9 +6,9 @@
 #include <array>
 #include <cstddef>
 
-#include "editor/FetSymbol.h"
-#include "elements/dialogs/TControl.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/symbols/FetSymbol.h"
+#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/TDialog.h"
 
 class TFetDialog : public TDialog {
  public:

@@ -2,7 +2,7 @@
 // The inductor's dialog. An ideal inductor needs only its value: the loss parameters keep
 // what they hold, whatever their edits say.
 
-#include "elements/dialogs/BasisDialogs.h"
+#include "editor/dialogs/BasisDialogs.h"
 #include "elements/lumped/ResSymbol.h"
 
 class TIndDialog : public TBasisDialog {

@@ -1,7 +1,7 @@
 #include "elements/dialogs/UebertragerDialog.h"
 
-#include "elements/dialogs/FieldReader.h"
-#include "elements/dialogs/TDialog.h"
+#include "editor/dialogs/FieldReader.h"
+#include "editor/dialogs/TDialog.h"
 #include "pf/dc.h"
 
 namespace {

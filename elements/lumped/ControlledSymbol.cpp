@@ -7,8 +7,8 @@
 #include <ostream>
 
 #include "basics/LineFile.h"
-#include "editor/Glyphs.h"
-#include "editor/LatexPrimitives.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LatexPrimitives.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 #include "pf/dc.h"

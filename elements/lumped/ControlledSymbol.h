@@ -7,7 +7,7 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/DreiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
 
 class ControlledSymbol : public DreiPolSymbol {
   PF_DECLARE_RUNTIME(ControlledSymbol)

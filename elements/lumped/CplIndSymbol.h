@@ -8,7 +8,7 @@
 #include "basics/FloatWert.h"
 #include "basics/IntegerWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/MultiPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
 #include "pf/bitmap.h"
 
 // No run-time class of its own: it reports the multi-pole base's.

@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "basics/LineFile.h"
-#include "editor/Glyphs.h"
-#include "editor/LatexPrimitives.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LatexPrimitives.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/dc.h"
 

@@ -4,8 +4,8 @@
 // specially; none of them writes a netlist or SPICE line or has a dialog.
 
 #include "basics/RgbColor.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 
 class GndSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(GndSymbol)

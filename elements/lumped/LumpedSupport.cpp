@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor/LabelFonts.h"
+#include "editor/symbols/LabelFonts.h"
 #include "pf/dc.h"
 
 namespace lumped {

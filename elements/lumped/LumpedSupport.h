@@ -13,7 +13,7 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 namespace lumped {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "basics/LineFile.h"
-#include "editor/Glyphs.h"
+#include "editor/symbols/Glyphs.h"
 #include "elements/lumped/LumpedSupport.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "basics/LineFile.h"
-#include "editor/Glyphs.h"
-#include "editor/LatexPrimitives.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LatexPrimitives.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 

@@ -6,7 +6,7 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 
 class ResSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(ResSymbol)

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/BipSymbol.h"
-#include "editor/FetSymbol.h"
-#include "elements/dialogs/BasisDialogs.h"
+#include "editor/symbols/BipSymbol.h"
+#include "editor/symbols/FetSymbol.h"
+#include "editor/dialogs/BasisDialogs.h"
 #include "elements/dialogs/UebertragerDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"

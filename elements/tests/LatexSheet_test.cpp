@@ -9,8 +9,8 @@
 
 #include "basics/LineFile.h"
 #include "basics/Point.h"
-#include "editor/NetSymbol.h"
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
 
 namespace {
 

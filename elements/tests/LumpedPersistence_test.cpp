@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/SymbolRegistry.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"

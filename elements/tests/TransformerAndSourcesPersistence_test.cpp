@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/SymbolRegistry.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "pf/archive.h"

@@ -10,8 +10,8 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/SpiceWriter.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/document/SpiceWriter.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "pf/recording_dc.h"

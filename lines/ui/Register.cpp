@@ -1,7 +1,7 @@
 #include "lines/ui/Register.h"
 
-#include "editor/ElementFactory.h"
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/symbols/SymbolRegistry.h"
 #include "lines/ui/TemSymbol.h"
 #include "pf/object.h"
 

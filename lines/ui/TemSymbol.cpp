@@ -6,8 +6,8 @@
 #include <istream>
 #include <ostream>
 
-#include "editor/Glyphs.h"
-#include "editor/LabelFonts.h"
+#include "editor/symbols/Glyphs.h"
+#include "editor/symbols/LabelFonts.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 

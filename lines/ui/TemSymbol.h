@@ -7,7 +7,7 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 
 class TemSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(TemSymbol)

@@ -1,6 +1,6 @@
 // Polynomial arithmetic, the ladder expansions, and the prototypes against their closed forms.
 
-#include "editor/Polynom.h"
+#include "synthesis/Polynom.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "editor/FilterPrototype.h"
+#include "synthesis/FilterPrototype.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct PrototypeRow {
 };
 
 const PrototypeRow kClosedForms[] = {
-#include "editor/tests/fixtures/filter_prototypes.inc"
+#include "synthesis/tests/fixtures/filter_prototypes.inc"
 };
 
 class PolynomTest : public testing::Test {

@@ -2,7 +2,7 @@
 
 #include "basics/Register.h"
 #include "editor/Register.h"
-#include "editor/synthesis/Register.h"
+#include "synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "resources/Resources.h"

@@ -22,10 +22,10 @@
 #include <vector>
 
 #include "basics/Register.h"
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/MainFrame.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
 #include "pf/cairo_dc.h"

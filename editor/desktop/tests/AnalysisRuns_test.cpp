@@ -1,7 +1,7 @@
 // Built-in runs on virtual time: the master computes, the others read, the busy window counts
 // and wraps, and the same timer opens the error window while a run goes on.
 
-#include "editor/AnalysisRuns.h"
+#include "editor/desktop/AnalysisRuns.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "editor/BusyDialog.h"
-#include "editor/SymbolRoles.h"
-#include "editor/ZweiPolSymbol.h"
-#include "editor/tests/ViewFixture.h"
+#include "editor/desktop/BusyDialog.h"
+#include "editor/symbols/SymbolRoles.h"
+#include "editor/symbols/ZweiPolSymbol.h"
+#include "editor/desktop/tests/ViewFixture.h"
 #include "pf/controls.h"
 
 namespace {

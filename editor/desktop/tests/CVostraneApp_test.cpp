@@ -1,4 +1,4 @@
-#include "editor/CVostraneApp.h"
+#include "editor/desktop/CVostraneApp.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "editor/AboutDlg.h"
-#include "editor/BusyDialog.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/ElementFactory.h"
-#include "editor/MainFrame.h"
-#include "editor/SpiceWriter.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/desktop/AboutDlg.h"
+#include "editor/desktop/BusyDialog.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/desktop/MainFrame.h"
+#include "editor/document/SpiceWriter.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/controls.h"
 #include "pf/document.h"

@@ -1,7 +1,7 @@
 // The view's commands: what each needs before it is enabled, the copies of the circuit, the
 // SPICE program's choice, its start, and the element rules that move the choice to the ground.
 
-#include "editor/ViewCommands.h"
+#include "editor/desktop/ViewCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,12 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
-#include "editor/CircuitCopies.h"
-#include "editor/ElementFactory.h"
-#include "editor/SpiceDirDialog.h"
-#include "editor/SymbolRoles.h"
-#include "editor/ZweiPolSymbol.h"
-#include "editor/tests/ViewFixture.h"
+#include "editor/document/CircuitCopies.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/desktop/SpiceDirDialog.h"
+#include "editor/symbols/SymbolRoles.h"
+#include "editor/symbols/ZweiPolSymbol.h"
+#include "editor/desktop/tests/ViewFixture.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
 #include "platform/tests/temp_dir.h"

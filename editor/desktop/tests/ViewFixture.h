@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/CVostraneApp.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/CVostraneView.h"
-#include "editor/MainFrame.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
 #include "resources/Resources.h"

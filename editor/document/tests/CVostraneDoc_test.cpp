@@ -1,8 +1,8 @@
 // The circuit document: names, queries, pin marks, profile values, the circuit file as the
 // layouts describe it byte by byte, and damaged files.
 
-#include "editor/CVostraneDoc.h"
-#include "editor/SubSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/SubSymbol.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "editor/DocumentDrawing.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/SymbolRegistry.h"
-#include "editor/SymbolRoles.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/document/DocumentDrawing.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/SymbolRoles.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/archive.h"
 #include "pf/profile.h"
 #include "pf/recording_dc.h"

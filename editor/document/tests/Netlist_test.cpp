@@ -15,16 +15,16 @@
 #include <unistd.h>
 
 #include "basics/VS_Error.h"
-#include "editor/CVostraneDoc.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/ExKnotenSymbol.h"
-#include "editor/InpSymbol.h"
-#include "editor/NetlistBuilder.h"
-#include "editor/OnePortSymbol.h"
-#include "editor/OutSymbol.h"
-#include "editor/SpiceWriter.h"
-#include "editor/SymbolRoles.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/InpSymbol.h"
+#include "editor/document/NetlistBuilder.h"
+#include "editor/symbols/OnePortSymbol.h"
+#include "editor/symbols/OutSymbol.h"
+#include "editor/document/SpiceWriter.h"
+#include "editor/symbols/SymbolRoles.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/ui_services.h"
 
 namespace {

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "editor/ExKnotenSymbol.h"
-#include "editor/InpSymbol.h"
-#include "editor/OnePortSymbol.h"
-#include "editor/OutSymbol.h"
-#include "editor/SubSymbol.h"
-#include "editor/SymbolRegistry.h"
-#include "editor/SymbolText.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/InpSymbol.h"
+#include "editor/symbols/OnePortSymbol.h"
+#include "editor/symbols/OutSymbol.h"
+#include "editor/symbols/SubSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/SymbolText.h"
 #include "lines/models/SubstrateData.h"
 #include "pf/archive.h"
 #include "pf/document.h"

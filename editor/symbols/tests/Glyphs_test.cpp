@@ -1,4 +1,4 @@
-#include "editor/Glyphs.h"
+#include "editor/symbols/Glyphs.h"
 
 #include <gtest/gtest.h>
 

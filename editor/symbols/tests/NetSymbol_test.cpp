@@ -1,9 +1,9 @@
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/SymbolRegistry.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 #include "pf/ui_services.h"

@@ -7,11 +7,11 @@
 #include <sstream>
 #include <string>
 
-#include "editor/DreiPolSymbol.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/MultiPolSymbol.h"
-#include "editor/VierPolSymbol.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/VierPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/archive.h"
 #include "editor/tests/support/SymbolStreams.h"
 

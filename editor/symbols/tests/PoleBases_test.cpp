@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/DreiPolSymbol.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/MultiPolSymbol.h"
-#include "editor/VierPolSymbol.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/VierPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/recording_dc.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "editor/DreiPolSymbol.h"
-#include "editor/EinPolSymbol.h"
-#include "editor/MultiPolSymbol.h"
-#include "editor/SymbolRegistry.h"
-#include "editor/VierPolSymbol.h"
-#include "editor/ZweiPolSymbol.h"
+#include "editor/symbols/DreiPolSymbol.h"
+#include "editor/symbols/EinPolSymbol.h"
+#include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/VierPolSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/cairo_dc.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "basics/LineFile.h"
-#include "editor/BipSymbol.h"
-#include "editor/FetSymbol.h"
-#include "editor/SymbolRegistry.h"
+#include "editor/symbols/BipSymbol.h"
+#include "editor/symbols/FetSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 #include "simulator/NetContext.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "editor/ContinuationLines.h"
-#include "editor/LatexPrimitives.h"
-#include "editor/NetSymbol.h"
+#include "editor/symbols/ContinuationLines.h"
+#include "editor/symbols/LatexPrimitives.h"
+#include "editor/symbols/NetSymbol.h"
 #include "lines/models/GerberPlotFile.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "basics/MyStrng.h"
-#include "editor/NetSymbol.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/archive.h"
 
 inline std::string Store(NetSymbol& s) {
