@@ -1,5 +1,6 @@
 #include "editor/Register.h"
 
+#include "editor/desktop/ViewCommands.h"
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
@@ -17,4 +18,5 @@ void RegisterEditorClasses() {
   classes.Register(VierPolSymbol::classVierPolSymbol);
   classes.Register(MultiPolSymbol::classMultiPolSymbol);
   RegisterFrameworkSymbols();
+  RegisterViewCommands();
 }

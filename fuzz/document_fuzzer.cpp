@@ -8,12 +8,12 @@
 
 #include "basics/Register.h"
 #include "basics/VS_Error.h"
+#include "editor/Register.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/DocumentDrawing.h"
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
-#include "editor/Register.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"

@@ -3,15 +3,15 @@
 #include <cmath>
 #include <vector>
 
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/ExKnotenSymbol.h"
-#include "synthesis/FilterPrototype.h"
-#include "synthesis/SynthesisPlacer.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "lines/ui/TemSymbol.h"
+#include "synthesis/FilterPrototype.h"
+#include "synthesis/SynthesisPlacer.h"
 
 namespace {
 

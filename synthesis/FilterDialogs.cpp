@@ -1,10 +1,10 @@
 #include "synthesis/FilterDialogs.h"
 
 #include "basics/ui/ValueEdit.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
-#include "synthesis/FilterPrototype.h"
 #include "editor/dialogs/FieldReader.h"
+#include "editor/document/CVostraneDoc.h"
+#include "synthesis/FilterPrototype.h"
 
 namespace {
 

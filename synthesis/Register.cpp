@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
-#include "synthesis/FilterBuilders.h"
-#include "synthesis/FilterDialogs.h"
+#include "editor/document/CVostraneDoc.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
+#include "synthesis/FilterBuilders.h"
+#include "synthesis/FilterDialogs.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "basics/VS_Error.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 
 SynthesisPlacer::SynthesisPlacer(CVostraneView& view) : view(view) {}

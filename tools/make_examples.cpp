@@ -11,11 +11,11 @@
 #include <utility>
 
 #include "basics/Register.h"
+#include "editor/Register.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/OutSymbol.h"
-#include "editor/Register.h"
 #include "editor/symbols/RegisterSymbols.h"
 #include "elements/Register.h"
 #include "elements/lumped/ControlledSymbol.h"

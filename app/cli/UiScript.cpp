@@ -14,9 +14,9 @@
 
 #include "app/cli/ErrorQueue.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"

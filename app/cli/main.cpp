@@ -13,12 +13,12 @@
 #include "app/cli/UiScript.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
-#include "synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
+#include "synthesis/Register.h"
 
 namespace {
 

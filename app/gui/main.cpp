@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "basics/Register.h"
-#include "editor/desktop/CVostraneApp.h"
 #include "editor/Register.h"
-#include "synthesis/Register.h"
+#include "editor/desktop/CVostraneApp.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/desktop.h"
 #include "resources/Resources.h"
+#include "synthesis/Register.h"
 
 int main(int argc, char** argv) {
   RegisterBasicsClasses();

@@ -2,8 +2,8 @@
 
 #include "editor/desktop/BusyDialog.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 

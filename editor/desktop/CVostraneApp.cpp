@@ -1,11 +1,11 @@
 #include "editor/desktop/CVostraneApp.h"
 
 #include "editor/desktop/AboutDlg.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
-#include "editor/symbols/NetSymbol.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/document/SpiceWriter.h"
+#include "editor/symbols/NetSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/profile.h"

@@ -11,8 +11,8 @@
 
 #include "basics/MyStrng.h"
 #include "basics/ui/ErrorDialog.h"
-#include "editor/symbols/LabelFonts.h"
 #include "editor/document/SpiceManager.h"
+#include "editor/symbols/LabelFonts.h"
 
 class CAboutDlg;
 class CMainFrame;

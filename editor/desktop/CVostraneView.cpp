@@ -7,7 +7,6 @@
 #include "editor/document/DocumentDrawing.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
-#include "editor/desktop/ViewCommands.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
@@ -27,21 +26,24 @@ std::vector<ViewCommand>& AddedCommands() {
   return commands;
 }
 
+CVostraneView::ElementRule& TheElementRule() {
+  static CVostraneView::ElementRule rule = nullptr;
+  return rule;
+}
+
 }  // namespace
 
 CVostraneView::CVostraneView() {
   MapCommandRange(kIdElementFirst, kIdElementFirst + kElementTypeCount - 1,
                   [this](int id) { SetElementType(id - kIdElementFirst); });
   MapUpdateRange(kIdElementFirst, kIdElementFirst + kElementTypeCount - 1, [this](pf::CmdUI& ui) {
-    UpdateElementCommand(*this, ui.id - kIdElementFirst, ui);
+    if (TheElementRule() != nullptr) TheElementRule()(*this, ui.id - kIdElementFirst, ui);
   });
   for (const int id : {pf::kIdEditClear, pf::kIdEditCut}) {
     MapCommand(id, [this] { DeleteSelection(); });
     MapUpdate(id, [this](pf::CmdUI& ui) { ui.Enable(selected != nullptr); });
   }
-  std::vector<ViewCommand> commands(ViewCommandTable().begin(), ViewCommandTable().end());
-  commands.insert(commands.end(), AddedCommands().begin(), AddedCommands().end());
-  for (const ViewCommand& c : commands) {
+  for (const ViewCommand& c : AddedCommands()) {
     MapCommand(c.id, [this, run = c.run] {
       if (GetDocument() != nullptr) run(*this);
     });
@@ -58,6 +60,8 @@ void CVostraneView::AddCommands(std::span<const ViewCommand> commands) {
     added.push_back(c);
   }
 }
+
+void CVostraneView::SetElementRule(ElementRule rule) { TheElementRule() = rule; }
 
 CVostraneView::~CVostraneView() { DestroyWindow(); }
 

@@ -14,12 +14,25 @@
 #include "basics/Point.h"
 #include "editor/desktop/AnalysisRuns.h"
 #include "editor/desktop/SynthesisSettings.h"
-#include "editor/desktop/ViewCommands.h"
 #include "pf/gdi.h"
 #include "pf/view.h"
 
 class CVostraneDoc;
+class CVostraneView;
 class NetSymbol;
+
+namespace pf {
+struct CmdUI;
+}
+
+// A command of the circuit view that neither places nor edits symbols: its handler and, where
+// it is not always enabled, its enabling rule.
+struct ViewCommand {
+  int id;
+  void (*run)(CVostraneView& view);
+  // Null: always enabled.
+  void (*update)(CVostraneView& view, pf::CmdUI& ui);
+};
 
 class CVostraneView : public pf::ScrollView {
  public:
@@ -29,11 +42,16 @@ class CVostraneView : public pf::ScrollView {
   static constexpr int kShortClickMode = 1;
   static constexpr int kLongClickMode = 2;
 
-  // Commands whose handlers live above the editor (the filter synthesis); views made afterwards
-  // map them, and a command added again replaces the earlier one.
+  // The view's commands (ViewCommands.h and those of the libraries above, such as the filter
+  // synthesis), added at program start; views made afterwards map them, and a command added
+  // again replaces the earlier one.
   static void AddCommands(std::span<const ViewCommand> commands);
+  // Enables an element type's command (the type is the command's offset from the first); until
+  // one is set every element command is enabled.
+  using ElementRule = void (*)(CVostraneView& view, int type, pf::CmdUI& ui);
+  static void SetElementRule(ElementRule rule);
 
-  // Maps the element, delete and cut commands, the commands of ViewCommands.h and the added ones.
+  // Maps the element, delete and cut commands and the added ones.
   CVostraneView();
   ~CVostraneView() override;
 

@@ -6,13 +6,13 @@
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/SpiceDirDialog.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/document/CircuitCopies.h"
+#include "editor/document/NetlistBuilder.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
-#include "editor/document/NetlistBuilder.h"
-#include "editor/desktop/SpiceDirDialog.h"
 #include "pf/clipboard.h"
 #include "pf/command.h"
 #include "pf/ui_services.h"
@@ -69,7 +69,7 @@ void WriteAndStartSpice(CVostraneView& view) {
 }
 
 void CopyBitmap(CVostraneView& view) {
-  if (const std::optional<pf::Bitmap> picture = DrawCircuitBitmap(view)) {
+  if (const std::optional<pf::Bitmap> picture = DrawCircuitBitmap(Doc(view), view)) {
     pf::TheClipboard().Empty();
     pf::TheClipboard().SetBitmap(*picture);
   }
@@ -237,10 +237,6 @@ bool Allowed(const CVostraneDoc& doc, Rule rule) {
   return false;
 }
 
-}  // namespace
-
-std::span<const ViewCommand> ViewCommandTable() { return kCommands; }
-
 void UpdateElementCommand(CVostraneView& view, int type, pf::CmdUI& ui) {
   const CVostraneDoc* doc = view.GetDocument();
   const bool spice = doc != nullptr && doc->IsSpiceChosen();
@@ -252,6 +248,13 @@ void UpdateElementCommand(CVostraneView& view, int type, pf::CmdUI& ui) {
   }
   ui.Enable(allowed && ElementFactory::Global().CanPlace(type, spice));
   ui.SetCheck(type == view.GetElementType() ? 1 : 0);
+}
+
+}  // namespace
+
+void RegisterViewCommands() {
+  CVostraneView::AddCommands(kCommands);
+  CVostraneView::SetElementRule(UpdateElementCommand);
 }
 
 void InstallSpiceAnalysisDialogs(SpiceAnalysisDialogs dialogs) { Dialogs() = std::move(dialogs); }

@@ -4,7 +4,6 @@
 // and its run, the choice of the simulator; and the rules that enable the element commands.
 
 #include <functional>
-#include <span>
 
 class CVostraneView;
 class NetSymbol;
@@ -14,19 +13,10 @@ struct CmdUI;
 class Window;
 }  // namespace pf
 
-struct ViewCommand {
-  int id;
-  void (*run)(CVostraneView& view);
-  // Null: always enabled.
-  void (*update)(CVostraneView& view, pf::CmdUI& ui);
-};
-
-// What the view maps.
-std::span<const ViewCommand> ViewCommandTable();
-
-// An element type's command: enabled when its symbol is built and the circuit allows it. An
-// element that is chosen but no longer allowed hands the choice to the ground.
-void UpdateElementCommand(CVostraneView& view, int type, pf::CmdUI& ui);
+// Adds the commands to the view, and the rule of the element commands: enabled when the
+// element's symbol is built and the circuit allows it; an element that is chosen but no longer
+// allowed hands the choice to the ground.
+void RegisterViewCommands();
 
 // The dialogs of the SPICE analyses belong to the SPICE run, which installs them; their
 // commands stay disabled until then. The sweep and transient dialogs answer true for OK, upon

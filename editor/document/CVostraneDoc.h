@@ -13,8 +13,8 @@
 #include "basics/List.h"
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
-#include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/document/SpiceManager.h"
+#include "editor/symbols/ExKnotenSymbol.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
 

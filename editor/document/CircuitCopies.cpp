@@ -5,11 +5,11 @@
 
 #include "basics/LineFile.h"
 #include "editor/document/CVostraneDoc.h"
-#include "editor/desktop/CVostraneView.h"
 #include "editor/document/DocumentDrawing.h"
 #include "editor/symbols/NetSymbol.h"
 #include "pf/backend.h"
 #include "pf/dc.h"
+#include "pf/view.h"
 
 namespace {
 
@@ -46,11 +46,9 @@ pf::Rect CircuitBitmapArea(const CVostraneDoc& doc) {
   return area.value_or(pf::Rect{});
 }
 
-std::optional<pf::Bitmap> DrawCircuitBitmap(CVostraneView& view) {
-  const CVostraneDoc* doc = view.GetDocument();
-  if (doc == nullptr) return std::nullopt;
+std::optional<pf::Bitmap> DrawCircuitBitmap(const CVostraneDoc& doc, pf::View& view) {
   // Only the drawing area is ever shown; a symbol far outside it must not size the picture.
-  const pf::Rect symbols = CircuitBitmapArea(*doc);
+  const pf::Rect symbols = CircuitBitmapArea(doc);
   const pf::Rect area{std::max(symbols.left, 0), std::max(symbols.top, 0),
                       std::min(symbols.right, kDrawingSize),
                       std::min(symbols.bottom, kDrawingSize)};

@@ -8,8 +8,11 @@
 #include "pf/geometry.h"
 
 class CVostraneDoc;
-class CVostraneView;
 class LineFile;
+
+namespace pf {
+class View;
+}
 
 // One LaTeX unit (1 mm) is this many view units.
 inline constexpr int kLatexUnit = 5;
@@ -21,6 +24,7 @@ void ComposeLatex(CVostraneDoc& doc, LineFile& lines);
 
 // The union of the symbols' rectangles, the information boxes left out; empty without symbols.
 pf::Rect CircuitBitmapArea(const CVostraneDoc& doc);
-// That area, within the drawing area, drawn as the view draws it into a memory surface (never
-// read back from the screen, which may be covered); nullopt when nothing of it is left.
-std::optional<pf::Bitmap> DrawCircuitBitmap(CVostraneView& view);
+// That area, within the drawing area, drawn as the document's view draws it into a memory
+// surface (never read back from the screen, which may be covered); nullopt when nothing of it
+// is left.
+std::optional<pf::Bitmap> DrawCircuitBitmap(const CVostraneDoc& doc, pf::View& view);

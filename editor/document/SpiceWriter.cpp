@@ -10,8 +10,8 @@
 
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
-#include "editor/symbols/NetSymbol.h"
 #include "editor/document/NetlistBuilder.h"
+#include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 
 namespace {

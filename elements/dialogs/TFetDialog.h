@@ -6,9 +6,9 @@
 #include <array>
 #include <cstddef>
 
-#include "editor/symbols/FetSymbol.h"
 #include "editor/dialogs/TControl.h"
 #include "editor/dialogs/TDialog.h"
+#include "editor/symbols/FetSymbol.h"
 
 class TFetDialog : public TDialog {
  public:

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "editor/symbols/SymbolRegistry.h"
+#include "editor/tests/support/SymbolStreams.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/archive.h"
-#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 

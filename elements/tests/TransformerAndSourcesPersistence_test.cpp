@@ -11,11 +11,11 @@
 #include <string>
 
 #include "editor/symbols/SymbolRegistry.h"
+#include "editor/tests/support/SymbolStreams.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
-#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 

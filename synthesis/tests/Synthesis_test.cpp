@@ -7,16 +7,16 @@
 
 #include "basics/VS_Error.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
-#include "synthesis/FilterPrototype.h"
 #include "editor/desktop/MainFrame.h"
-#include "synthesis/FilterBuilders.h"
-#include "synthesis/FilterDialogs.h"
+#include "editor/document/CVostraneDoc.h"
 #include "elements/lumped/ResSymbol.h"
 #include "lines/ui/TemSymbol.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
+#include "synthesis/FilterBuilders.h"
+#include "synthesis/FilterDialogs.h"
+#include "synthesis/FilterPrototype.h"
 
 namespace {
 

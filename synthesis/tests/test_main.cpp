@@ -2,10 +2,10 @@
 
 #include "basics/Register.h"
 #include "editor/Register.h"
-#include "synthesis/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
 #include "resources/Resources.h"
+#include "synthesis/Register.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

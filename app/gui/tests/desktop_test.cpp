@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "basics/Register.h"
+#include "editor/Register.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
-#include "editor/Register.h"
+#include "editor/document/CVostraneDoc.h"
 #include "elements/Register.h"
 #include "pf/cairo_dc.h"
 #include "pf/command_ids.h"

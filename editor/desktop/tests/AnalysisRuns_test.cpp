@@ -12,9 +12,9 @@
 
 #include "basics/VS_Error.h"
 #include "editor/desktop/BusyDialog.h"
+#include "editor/desktop/tests/ViewFixture.h"
 #include "editor/symbols/SymbolRoles.h"
 #include "editor/symbols/ZweiPolSymbol.h"
-#include "editor/desktop/tests/ViewFixture.h"
 #include "pf/controls.h"
 
 namespace {

@@ -11,11 +11,11 @@
 
 #include "editor/desktop/AboutDlg.h"
 #include "editor/desktop/BusyDialog.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
-#include "editor/symbols/ElementFactory.h"
 #include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/document/SpiceWriter.h"
+#include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/controls.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "editor/desktop/CVostraneApp.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
 #include "resources/Resources.h"

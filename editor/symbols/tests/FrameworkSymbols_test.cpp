@@ -15,12 +15,12 @@
 #include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/SymbolText.h"
+#include "editor/tests/support/SymbolStreams.h"
 #include "lines/models/SubstrateData.h"
 #include "pf/archive.h"
 #include "pf/document.h"
 #include "pf/recording_dc.h"
 #include "pf/view.h"
-#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "editor/symbols/MultiPolSymbol.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
-#include "pf/archive.h"
 #include "editor/tests/support/SymbolStreams.h"
+#include "pf/archive.h"
 
 namespace {
 

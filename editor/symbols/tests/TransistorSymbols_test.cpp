@@ -14,12 +14,12 @@
 #include "editor/symbols/BipSymbol.h"
 #include "editor/symbols/FetSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "editor/tests/support/SymbolStreams.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 #include "simulator/NetContext.h"
 #include "simulator/Register.h"
 #include "simulator/ScomFile.h"
-#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
