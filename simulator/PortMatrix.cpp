@@ -311,18 +311,3 @@ PortMatrix PortMatrix::ConvertToV(float z01, float z02) const {
   }
   return v;
 }
-
-PortMatrix PortMatrix::ConvertToM(float z01, float z02) const {
-  PortMatrix m(n);
-  m.kind = kMaxGain;
-  if (n == 1) {
-    m.At(1, 1) = 1.0;
-  } else if (n == 2) {
-    const double g = ConvertToS(z01, z02).MaxGain();
-    m.At(1, 1) = 1.0;
-    m.At(1, 2) = 1.0 / Guarded(g);
-    m.At(2, 1) = g;
-    m.At(2, 2) = 1.0;
-  }
-  return m;
-}

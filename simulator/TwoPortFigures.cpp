@@ -1,4 +1,5 @@
-// Two-port figures, circles and cascade of the port parameter matrix.
+// Two-port figures, circles and cascade of the port parameter matrix, and the conversions
+// built on them (maximum gain, optimum reflections); the plain conversions do not use them.
 
 #include <algorithm>
 #include <cfloat>
@@ -255,6 +256,21 @@ Cmplx PortMatrix::CircleFigure(const Cmplx& c, double r) {
   const double w = 1.0 + r2 * r2 / d;
   const Cmplx q = w > u ? Cmplx(std::sqrt(w - u), 0.0) : Cmplx(0.0, std::sqrt(u - w));
   return c.Conj() * 0.5 * (q + 1.0) + (Cmplx(1.0, 0.0) - q - r2) / (c * 2.0);
+}
+
+PortMatrix PortMatrix::ConvertToM(float z01, float z02) const {
+  PortMatrix m(n);
+  m.kind = kMaxGain;
+  if (n == 1) {
+    m.At(1, 1) = 1.0;
+  } else if (n == 2) {
+    const double g = ConvertToS(z01, z02).MaxGain();
+    m.At(1, 1) = 1.0;
+    m.At(1, 2) = 1.0 / Guarded(g);
+    m.At(2, 1) = g;
+    m.At(2, 2) = 1.0;
+  }
+  return m;
 }
 
 PortMatrix PortMatrix::ConvertToR(float z01, float z02) const {
