@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# First checks that no library includes one to its right in the layering (tools/check_layers.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
@@ -20,6 +21,9 @@ cd "$(dirname "$0")/.."
 
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(release asan)
+
+echo "== every library includes only those left of it"
+/usr/bin/python3 tools/check_layers.py
 
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"
 jobs=$(nproc)
