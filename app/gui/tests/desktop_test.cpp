@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/tests/page_match.h"
 #include "basics/Register.h"
 #include "editor/CVostraneApp.h"
 #include "editor/CVostraneDoc.h"
@@ -41,6 +42,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using page_match::ReadPng;
+using page_match::Unmatched;
 
 constexpr int kResistor = 4;
 // Where the resistor is dragged, in drawing units: free in the example.
@@ -93,15 +96,6 @@ bool Drag(wxPoint from, wxPoint to) {
 
 bool MessageBoxShown() {
   return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Vostrane$"}) == 0;
-}
-
-std::unique_ptr<pf::CairoDc> ReadPng(const std::string& path) {
-  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-  auto image = cairo_surface_status(png) == CAIRO_STATUS_SUCCESS
-                   ? pf::CairoDc::ForImageSurface(png)
-                   : nullptr;
-  cairo_surface_destroy(png);
-  return image;
 }
 
 std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path) {
@@ -159,32 +153,6 @@ int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint 
     }
   }
   return differ;
-}
-
-// The pixels of one image with no pixel of about the same grey (within a quarter) in their
-// 3 x 3 neighbourhood in the other, both ways: a line drawn half a pixel apart does not count,
-// a missing element does.
-int Unmatched(const pf::CairoDc& a, const pf::CairoDc& b) {
-  const auto grey = [](const pf::CairoDc& image, int x, int y) {
-    const pf::ColorRef c = image.GetPixel(x, y);
-    return (pf::RedOf(c) + pf::GreenOf(c) + pf::BlueOf(c)) / 3;
-  };
-  const auto matched = [&](const pf::CairoDc& from, const pf::CairoDc& in, int x, int y) {
-    const int g = grey(from, x, y);
-    for (int dy = -1; dy <= 1; ++dy) {
-      for (int dx = -1; dx <= 1; ++dx) {
-        const int nx = std::clamp(x + dx, 0, in.Width() - 1);
-        const int ny = std::clamp(y + dy, 0, in.Height() - 1);
-        if (std::abs(grey(in, nx, ny) - g) <= 64) return true;
-      }
-    }
-    return false;
-  };
-  int unmatched = 0;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) unmatched += !matched(a, b, x, y) + !matched(b, a, x, y);
-  }
-  return unmatched;
 }
 
 // The program with a list of steps that a timer runs in turn, also inside modal loops: a step
