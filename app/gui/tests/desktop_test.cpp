@@ -3,7 +3,8 @@
 // "Neues Fenster" adds a tab that closes without asking; the resistor picked from the element
 // bar and dragged on the view is placed; closing the modified circuit's last tab asks and
 // Abbrechen keeps it; Ctrl+S saves the resistor into the file; Ctrl+P prints to a file the page
-// that "vostrane-cli print" writes. The screen is kept as vostrane-editing.png for review.
+// that "vostrane-cli print" writes; "Datei/Seitenansicht" opens the print preview, which its
+// Schließen button closes. The screen is kept as vostrane-editing.png for review.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@
 #include "pf/command_ids.h"
 #include "pf/desktop.h"
 #include "pf/headless.h"
+#include "pf/print_preview.h"
 #include "pf/process.h"
 #include "pf/profile.h"
 #include "resources/CommandIds.h"
@@ -112,6 +114,15 @@ std::unique_ptr<pf::CairoDc> Rasterise(const std::string& pdf, const std::string
     return nullptr;
   }
   return ReadPng(png);
+}
+
+// The print preview on the screen; nullptr when none is open.
+pf::PrintPreview* Preview() {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* preview = dynamic_cast<pf::PrintPreview*>(w);
+    if (preview != nullptr && pf::NativeWindow(*preview)->IsShown()) return preview;
+  }
+  return nullptr;
 }
 
 wxPoint OnScreen(const pf::Window& window, pf::Point p) {
@@ -232,6 +243,7 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
   wxPoint viewOrigin;
   wxSize viewSize;
   bool asked = false;
+  bool previewed = false;
   std::string failed;
   {
     DrivenApp app(circuit);
@@ -290,13 +302,26 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
          [&] { return !app.Doc()->IsModified() && Keys("^Vostrane - ", {"ctrl+p"}); }},
         {"the print dialog prints to the file",
          [&] { return Keys("^Drucken$", {"Down", "sleep", "1", "key", "alt+p"}); }},
-        {"the page is printed", [&] { return fs::exists(printed) && fs::file_size(printed) > 0; }},
+        {"the page is printed",
+         [&] {
+           return fs::exists(printed) && fs::file_size(printed) > 0 &&
+                  Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"});
+         }},
+        {"Datei/Seitenansicht opens the preview over the resting main window",
+         [&] {
+           pf::PrintPreview* preview = Preview();
+           return (previewed = preview != nullptr) && !main->IsWindowEnabled() &&
+                  Click(OnScreen(*preview->GetDlgItem(pf::kIdPreviewClose), {10, 10}));
+         }},
+        {"Schließen closes the preview",
+         [&] { return Preview() == nullptr && main->IsWindowEnabled(); }},
     };
     desktop->Run(app);
     failed = app.failed;
   }
   EXPECT_EQ(failed, "") << "see vostrane-failed.png";
   EXPECT_TRUE(asked);
+  EXPECT_TRUE(previewed);
 
   // The view's pixels are those of the headless program on the same circuit.
   ASSERT_NE(screen, nullptr);
