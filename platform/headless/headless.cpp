@@ -10,6 +10,7 @@
 #include "pf/controls.h"
 #include "pf/frame.h"
 #include "pf/pdf_print.h"
+#include "pf/picture_print.h"
 #include "pf/property_sheet.h"
 #include "pf/timers.h"
 
@@ -331,6 +332,10 @@ std::unique_ptr<PrintTarget> Headless::StartPrintJob(const std::string& document
   printFiles_.pop_front();
   if (!path) return nullptr;
   return PdfPrintTarget::Create(*path);
+}
+
+std::unique_ptr<PreviewTarget> Headless::StartPreviewJob(Size box, int keep) {
+  return PicturePrintTarget::Create(box, keep);
 }
 
 void Headless::PaintInvalid(Window& window) {

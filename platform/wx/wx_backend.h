@@ -52,6 +52,7 @@ class WxBackend : public Backend {
   void TimersChanged() override;
   void RunModalLoop(Dialog& dialog) override;
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
+  std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) override;
 
   // The model window that a native window shows; nullptr once that window is gone.
   Window* ModelOf(const wxWindow* widget) const;
