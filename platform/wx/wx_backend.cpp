@@ -516,6 +516,11 @@ std::unique_ptr<PrintTarget> WxBackend::StartPrintJob(const std::string& documen
   return target;
 }
 
+// Off-screen pictures (the circuit copied to the clipboard) are drawn as headless ones are.
+std::unique_ptr<Dc> WxBackend::CreateMemoryDc(Size size) {
+  return CairoDc::CreateImage(size.cx, size.cy);
+}
+
 std::unique_ptr<PreviewTarget> WxBackend::StartPreviewJob(Size box, int keep) {
   return PicturePrintTarget::Create(box, keep);
 }

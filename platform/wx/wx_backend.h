@@ -49,6 +49,7 @@ class WxBackend : public Backend {
   void Invalidated(Window& window) override;
   void UpdateWindow(Window& window) override;
   std::unique_ptr<Dc> GetDC(Window& window) override;
+  std::unique_ptr<Dc> CreateMemoryDc(Size size) override;
   void TimersChanged() override;
   void RunModalLoop(Dialog& dialog) override;
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
