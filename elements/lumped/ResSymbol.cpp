@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
 #include "editor/symbols/LatexPrimitives.h"
+#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 
@@ -70,9 +72,9 @@ ResSymbol::ResSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start
 
 void ResSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
   // The length and SMD flag once more; a loaded file keeps this copy.
-  smdLength.Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(smdLength));
   if (ar.IsStoring()) {
     ar << smdFlag;
   } else {
