@@ -101,5 +101,7 @@ struct LatexAxis {
   bool Lying() const { return dir == 'L' || dir == 'R'; }
 };
 LatexAxis LatexAxisOf(const NetSymbol& symbol);
+// From pin 1 to end (screen units) in the direction dir.
+LatexAxis LatexAxisTo(const NetSymbol& symbol, const Point& end, char dir);
 
 }  // namespace lumped
