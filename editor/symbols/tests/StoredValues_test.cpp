@@ -1,5 +1,4 @@
-// Value texts read from a file: which give a finite number in their class, and the symbols of
-// this library that refuse the others on loading.
+// The symbols of this library refuse value texts that give no finite number on loading.
 
 #include "editor/symbols/StoredValues.h"
 
@@ -9,38 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "basics/VS_Error.h"
 #include "editor/symbols/BipSymbol.h"
 #include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "editor/tests/support/SymbolStreams.h"
 
 namespace {
-
-TEST(StoredValuesTest, NumbersOfEachValueClassAndNothingQueued) {
-  const struct {
-    std::function<bool()> gives;
-    bool expected;
-    const char* what;
-  } cases[] = {
-      {[] { return GivesFiniteNumber(CapWert("1.967pF")); }, true, "capacitance"},
-      {[] { return GivesFiniteNumber(ResWert("50ohm ")); }, true, "trailing blank"},
-      {[] { return GivesFiniteNumber(CapWert("nan")); }, false, "nan"},
-      {[] { return GivesFiniteNumber(CapWert("1e999pF")); }, false, "exponent in a unit value"},
-      {[] { return GivesFiniteNumber(CapWert("-1pF")); }, false, "negative capacitance"},
-      {[] { return GivesFiniteNumber(CapWert("1pH")); }, false, "another unit"},
-      {[] { return GivesFiniteNumber(FreqWert("10Hz ")); }, false, "frequency with a blank"},
-      {[] { return GivesFiniteNumber(FloatWert("-1.5E+03")); }, true, "exponent"},
-      {[] { return GivesFiniteNumber(FloatWert("1e+04")); }, true, "printed exponent"},
-      {[] { return GivesFiniteNumber(FloatWert("inf")); }, false, "inf"},
-      {[] { return GivesFiniteNumber(FloatWert("")); }, false, "empty"},
-      {[] { return GivesFiniteNumber(IntegerWert("12")); }, true, "integer"},
-      {[] { return GivesFiniteNumber(IntegerWert("")); }, false, "empty integer"},
-      {[] { return GivesFiniteNumber(IntegerWert("1.5")); }, false, "fraction"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(c.gives(), c.expected) << c.what;
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
-}
 
 // The hybrid parameters of the bipolar transistor, the substrate's board size and any two-pin
 // symbol's SMD length.
