@@ -119,7 +119,8 @@ void NetlistBuilder::NumberExternalNodes() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     const auto* node = dynamic_cast<const ExKnotenSymbol*>(symbols[i]);
     if (node == nullptr) continue;
-    // Another external node (or ground) on the same point: both keep their numbers.
+    // Another external node or ground on the same point (not the reference node's own 0):
+    // both keep their numbers.
     const int32_t there = Lookup(symbols[i]->GetPinPosition(0));
     if (there >= 0 && !(marked[i] != 0 && there == 0)) Link(there, node->portNumber);
     Enter(node->portNumber, symbols[i]->GetPinPosition(0));
