@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -27,6 +28,9 @@ class NetlistBuilder {
 
  private:
   void Enter(int32_t node, const Point& position);
+  // Two numbers the drawing joins although each must stay (external nodes, ground): the
+  // netlist gets a 0 ohm link between them.
+  void Link(int32_t a, int32_t b);
   int32_t Lookup(const Point& position) const;
   void ChooseReference();
   void NumberExternalNodes();
@@ -37,6 +41,7 @@ class NetlistBuilder {
   void AssignPinNodes();
   void WritePortLine();
   void Emit();
+  void EmitLinks();
   void EmitDataBlock();
 
   CVostraneDoc& doc;
@@ -45,6 +50,7 @@ class NetlistBuilder {
   // The first node entered at each position: the document's table answers the same, but
   // only by walking it.
   std::unordered_map<uint64_t, int32_t> firstNode;
+  std::vector<std::pair<int32_t, int32_t>> links;
   NetSymbol* portLineOwner = nullptr;
 };
 
