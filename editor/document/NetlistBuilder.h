@@ -25,6 +25,9 @@ class NetlistBuilder {
   // The whole netlist into the document's lines. False for an empty circuit and when the
   // numbering fails; a circuit with more than two external nodes is reported but written.
   bool Build();
+  // The pairs of numbers that the drawing joins although each keeps its own (external nodes,
+  // ground), lower first; known after NumberNodes.
+  const std::vector<std::pair<int32_t, int32_t>>& Links() const { return links; }
 
  private:
   void Enter(int32_t node, const Point& position);
