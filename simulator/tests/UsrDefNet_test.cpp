@@ -549,7 +549,9 @@ TEST_F(UsrDefNetTest, PortShortsKeepTheirAdmittances) {
   EXPECT_EQ(Parameter(*net, 'Y', 1, 2, 0).re, -Cmplx::kInverseOfZero);
   EXPECT_EQ(Parameter(*net, 'Y', 2, 2, 0).re, Cmplx::kInverseOfZero);
   PortMatrix s(2);
-  for (int k = 0; k < 4; ++k) s.SetAt(Parameter(*net, 'S', k / 2 + 1, k % 2 + 1, 0), k / 2 + 1, k % 2 + 1);
+  for (int k = 0; k < 4; ++k) {
+    s.SetAt(Parameter(*net, 'S', k / 2 + 1, k % 2 + 1, 0), k / 2 + 1, k % 2 + 1);
+  }
   s.SetKind(PortMatrix::kScattering);
   EXPECT_LE((Parameter(*net, 'R', 1, 1, 0) - s.OptimumSourceReflection()).Abs(), 1e-15);
   EXPECT_LE((Parameter(*net, 'R', 2, 2, 0) - s.OptimumLoadReflection()).Abs(), 1e-15);
