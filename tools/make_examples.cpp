@@ -184,6 +184,15 @@ bool Bandstop(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// A through between the external nodes 1 and 2 with a capacitor at it: one wire joins both
+// nodes, which keep their numbers.
+bool ThroughShunt(const std::filesystem::path& path) {
+  Ladder d("through_shunt.vqe", nullptr);
+  d.Shunt<CapSymbol>(0).c = "10pF";
+  d.Wire(Top(0), Top(1));
+  return d.Save(path, 1);
+}
+
 // A transformer or controlled source with its defaults between the ports, its common pin on
 // ground.
 template <class S>
@@ -226,6 +235,7 @@ int main(int argc, char** argv) {
       {CrystalSeries, drawn / "crystal_series.vqe"},
       {Notch, drawn / "notch.vqe"},
       {Bandstop, drawn / "bandstop.vqe"},
+      {ThroughShunt, drawn / "through_shunt.vqe"},
       {GroundedTwoPort<CplIndSymbol>, drawn / "transformer.vqe"},
       {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
       {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},
