@@ -181,6 +181,25 @@ void LinTimeDiag::StepStartTime(int delta) {
   RefreshLabels();
 }
 
+void LinTimeDiag::ShowSpan(double first, double last) {
+  if (!std::isfinite(first) || !std::isfinite(last)) return;
+  const int lastIndex = static_cast<int>(xTable.size()) - 1;
+  double start = 0.0;
+  for (int i = 0; i <= lastIndex; ++i) {
+    const double perDiv = xTable[static_cast<size_t>(i)];
+    start = std::floor(first / perDiv);
+    // The start must count in divisions as the keys do.
+    const bool counts = std::fabs(start) <= INT32_MAX;
+    xScaleIndex = i;
+    if (counts && (start + divisions) * perDiv >= last) break;
+  }
+  xScale = xTable[static_cast<size_t>(xScaleIndex)];
+  xRefSteps = TruncToInt32(start);
+  xRefValue = xScale * static_cast<float>(xRefSteps);
+  UpdateScale();
+  RefreshLabels();
+}
+
 void LinTimeDiag::XRefValueUp() { StepStartTime(1); }
 
 void LinTimeDiag::XRefValueDown() { StepStartTime(-1); }
