@@ -183,15 +183,19 @@ void LinTimeDiag::StepStartTime(int delta) {
 
 void LinTimeDiag::ShowSpan(double first, double last) {
   if (!std::isfinite(first) || !std::isfinite(last)) return;
-  const int lastIndex = static_cast<int>(xTable.size()) - 1;
+  // The start time is a float: further from 0 than this it no longer holds whole divisions.
+  constexpr double kMaxStartDivisions = 1e5;
+  // The table's steps are floats; their rounding must not cost a division.
+  constexpr double kSlack = 1e-6;
   double start = 0.0;
-  for (int i = 0; i <= lastIndex; ++i) {
+  for (int i = 0; i < static_cast<int>(xTable.size()); ++i) {
     const double perDiv = xTable[static_cast<size_t>(i)];
-    start = std::floor(first / perDiv);
-    // The start must count in divisions as the keys do.
-    const bool counts = std::fabs(start) <= INT32_MAX;
+    start = std::floor(first / perDiv + kSlack);
     xScaleIndex = i;
-    if (counts && (start + divisions) * perDiv >= last) break;
+    if (std::fabs(start) <= kMaxStartDivisions &&
+        (start + divisions) * perDiv >= last - kSlack * perDiv) {
+      break;
+    }
   }
   xScale = xTable[static_cast<size_t>(xScaleIndex)];
   xRefSteps = TruncToInt32(start);
