@@ -252,7 +252,8 @@ TEST(DiagramKindsTest, NoKindHasAPlaceholderHeader) {
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
   for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13}) {
-    std::unique_ptr<Diagramm> d = DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, 600, 450);
+    std::unique_ptr<Diagramm> d =
+        DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, 600, 450);
     for (int i = 0; i < Diagramm::kTextLines; ++i) {
       if (const OutText* l = d->GetHeaderLine(i)) {
         EXPECT_NE(l->GetText(), "Unbekannt") << d->GetTypeName() << " header line " << i + 1;

@@ -211,7 +211,8 @@ TEST(PlotCommand, TakesTheKindOfTheCurveAndRefusesAnother) {
       {"plane.kur", "", 0, "RecPlane  \\textgreater{}yREF:"},
       {"s11.kur", "LogPolDiag", 1, "Kurve konnte nicht geladen werden: Diagrammtyp SmithDiag"},
       {"logmag.kur", "2", 1, "Kurve konnte nicht geladen werden: Diagrammtyp LogMagDiag"},
-      {"plane.kur", "PlotPlaneDiag", 1, "Kurve konnte nicht geladen werden: Diagrammtyp RecPlanDiag"},
+      {"plane.kur", "PlotPlaneDiag", 1,
+       "Kurve konnte nicht geladen werden: Diagrammtyp RecPlanDiag"},
       {"polar.kur", "Logo", 1, "Kurve konnte nicht geladen werden: Diagrammtyp LogPolDiag"},
   };
   for (const auto& c : cases) {
@@ -230,7 +231,8 @@ TEST(PlotCommand, TakesTheKindOfTheCurveAndRefusesAnother) {
   bytes.replace(bytes.find(kind), kind.size(), "DumDiagX\0", kind.size());
   std::string out;
   EXPECT_EQ(RunPlot(WriteFile("dum.kur", bytes), out), 1);
-  EXPECT_NE(out.find("Kurve konnte nicht geladen werden: Diagrammtyp DumDiagX\n"), std::string::npos)
+  EXPECT_NE(out.find("Kurve konnte nicht geladen werden: Diagrammtyp DumDiagX\n"),
+            std::string::npos)
       << out;
 }
 
@@ -282,7 +284,8 @@ TEST(PlotCommand, WritesTheSmithChartsScale) {
   const struct {
     const char* label;
     pf::Rect box;
-  } cases[] = {{"0", {left - 14, cy - 8, left - 1, cy + 8}}, {"j", {cx - 6, top - 18, cx + 6, top - 2}}};
+  } cases[] = {{"0", {left - 14, cy - 8, left - 1, cy + 8}},
+               {"j", {cx - 6, top - 18, cx + 6, top - 2}}};
   cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
   ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
   const unsigned char* data = cairo_image_surface_get_data(image);
