@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "instruments/models/BitFolge.h"
+#include "instruments/models/CmplxSignal.h"
+#include "instruments/models/RealSignal.h"
+#include "pf/archive.h"
+
+namespace {
+
+RVektor Values(const std::vector<double>& v) {
+  RVektor out(static_cast<int32_t>(v.size()));
+  for (size_t i = 0; i < v.size(); ++i) out[static_cast<int32_t>(i)] = v[i];
+  return out;
+}
+
+std::vector<double> Samples(const RealSignal& s) {
+  std::vector<double> out;
+  for (int32_t i = 0; i < s.GetSize(); ++i) out.push_back(s[i]);
+  return out;
+}
+
+TEST(CmplxSignal, CursorStopsAtTheLineCount) {
+  CmplxSignal signal;
+  EXPECT_EQ(signal.NextIndex(), 1);
+  EXPECT_EQ(signal.NextIndex(), 1);
+  signal.SetAtCursor(Cmplx(5.0, 5.0));  // past the end: dropped
+  EXPECT_EQ(signal[0].re, 0.0);
+  signal.cursor = 0;
+  signal.SetAtCursor(Cmplx(2.0, 1.0));
+  EXPECT_EQ(signal[0].re, 2.0);
+}
+
+TEST(CmplxSignal, InverseTransformGivesTwiceTheLinesAtHalfTheStep) {
+  CmplxSignal signal;
+  signal = CVektor(51);
+  signal.df = 1e6;
+  signal[1] = Cmplx(0.5, 0.0);  // one cosine of amplitude 1
+  const RealSignal samples = signal.ToRealSignal();
+  ASSERT_EQ(samples.GetSize(), 102);
+  EXPECT_DOUBLE_EQ(samples.dt, 1.0 / (2 * 1e6 * 51));
+  EXPECT_NEAR(samples[0], 1.0, 1e-12);
+  EXPECT_NEAR(samples[51], -1.0, 1e-12);
+
+  CmplxSignal back;
+  back.SetFromRealSignal(samples);
+  EXPECT_EQ(back.GetSize(), 51);
+  EXPECT_DOUBLE_EQ(back.df, 1e6);
+  EXPECT_NEAR(back[1].re, 0.5, 1e-12);
+}
+
+TEST(CmplxSignal, ArchiveRoundTripAndAssignmentResetTheCursor) {
+  CmplxSignal signal;
+  signal = CVektor(3);
+  signal[2] = Cmplx(1.5, -2.5);
+  signal.df = 250.0;
+  signal.cursor = 2;
+  std::stringstream stream;
+  {
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    signal.Serialize(out);
+  }
+  CmplxSignal loaded;
+  loaded.cursor = 1;
+  pf::Archive in(static_cast<std::istream&>(stream));
+  loaded.Serialize(in);
+  EXPECT_EQ(loaded.GetSize(), 3);
+  EXPECT_EQ(loaded[2].im, -2.5);
+  EXPECT_EQ(loaded.df, 250.0);
+  EXPECT_EQ(loaded.cursor, 0);
+}
+
+TEST(RealSignal, ToBytes) {
+  struct Case {
+    std::vector<double> samples;
+    std::vector<int> bytes;
+  };
+  const Case cases[] = {
+      {{-1.0, 0.0, 2.0}, {27, 103, 255}},
+      {{3.0, 3.0}, {128, 128}},
+      {{2.0, -1.0, 0.0}, {255, 27, 103}},
+      {{1.0, 0.0, 0.0, 0.0}, {255, 86, 86, 86}},
+  };
+  for (const Case& c : cases) {
+    RealSignal signal(Values(c.samples));
+    std::vector<uint8_t> bytes(c.samples.size(), 0);
+    signal.ToBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
+    EXPECT_EQ(std::vector<int>(bytes.begin(), bytes.end()), c.bytes);
+  }
+}
+
+TEST(RealSignal, ResampleToPowerOfTwo) {
+  struct Case {
+    int points;
+    int size;
+    double dt;
+  };
+  const Case cases[] = {{1, 2, 0.0}, {2, 2, 1.0}, {3, 4, 2.0 / 3}, {4, 4, 1.0},
+                        {5, 8, 4.0 / 7}, {1000, 1024, 999.0 / 1023}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.points);
+    std::vector<double> v, t;
+    for (int i = 0; i < c.points; ++i) {
+      v.push_back(10.0 + i);
+      t.push_back(i);
+    }
+    RealSignal signal;
+    signal.ResampleToPowerOfTwo(Values(v), Values(t));
+    ASSERT_EQ(signal.GetSize(), c.size);
+    EXPECT_DOUBLE_EQ(signal.dt, c.dt);
+    EXPECT_EQ(signal[0], v.front());
+    EXPECT_EQ(signal[c.size - 1], v.back());
+    // A ramp stays within its neighbours' values.
+    for (int k = 1; k < c.size - 1; ++k) {
+      EXPECT_GE(signal[k], 10.0);
+      EXPECT_LE(signal[k], v.back());
+    }
+  }
+}
+
+TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
+  RealSignal signal;
+  signal.dt = 1.0;
+  const RVektor v = Values({1.0, 2.0, 3.0});
+  const RVektor t = Values({0.0, 1.0, 1.0});
+  EXPECT_EQ(signal.InterpolateAt(v, t, 1), 2.0);
+  EXPECT_EQ(signal.InterpolateAt(v, t, 5), 3.0);  // past the end: the last pair
+}
+
+TEST(BitFolge, Sampling) {
+  struct Case {
+    const char* text;
+    char shape;
+    int samples;
+    std::vector<double> expected;
+  };
+  const Case cases[] = {
+      {"0110", 'R', 16, {0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0}},
+      {"", 'R', 4, {0, 0, 0, 0}},
+      {"0110", 'C', 3, {0, 0, 0}},
+      {"10", 'X', 4, {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    BitFolge bits(c.text);
+    bits.shape = c.shape;
+    EXPECT_EQ(Samples(bits.ToRealSignal(c.samples)), c.expected);
+  }
+}
+
+TEST(BitFolge, RaisedCosinePeaksInItsBitAndReachesHalfIntoTheNeighbours) {
+  BitFolge bits("010");
+  bits.shape = 'C';
+  const std::vector<double> s = Samples(bits.ToRealSignal(24));  // 8 samples per bit
+  EXPECT_NEAR(s[12], 1.0, 1e-12);
+  EXPECT_NEAR(s[4], 0.0, 1e-12);   // half a bit before the pulse's bit
+  EXPECT_GT(s[5], 0.0);
+  EXPECT_NEAR(s[20], 0.0, 1e-12);  // half a bit after
+  EXPECT_EQ(s[0], 0.0);
+  EXPECT_DOUBLE_EQ(bits.ToRealSignal(24).dt, 3 / 2.4e9 / 24);
+}
+
+TEST(BitFolge, TrapezoidEdges) {
+  BitFolge bits("1");
+  bits.shape = 'T';
+  // s = 8: rising edge centred on the bit's start (q = 2), falling one on its end (e = 1).
+  EXPECT_EQ(Samples(bits.ToRealSignal(8)),
+            (std::vector<double>{0.5, 0.75, 1, 1, 1, 1, 1, 1}));
+}
+
+TEST(BitFolge, RandomBitsAreBothValuesAndValid) {
+  BitFolge bits;
+  bits.Randomize(400);
+  const std::string text = bits.ToCString();
+  ASSERT_EQ(text.size(), 400u);
+  EXPECT_TRUE(bits.IsValid());
+  const auto ones = std::count(text.begin(), text.end(), '1');
+  EXPECT_GT(ones, 120);
+  EXPECT_LT(ones, 280);
+  EXPECT_FALSE(BitFolge("01a").IsValid());
+}
+
+TEST(BitFolge, ArchiveRefusesAnAbsurdBitCount) {
+  BitFolge bits("1011");
+  bits.shape = 'C';
+  std::stringstream good;
+  {
+    pf::Archive out(static_cast<std::ostream&>(good));
+    bits.Serialize(out);
+  }
+  BitFolge loaded;
+  {
+    pf::Archive in(static_cast<std::istream&>(good));
+    loaded.Serialize(in);
+  }
+  EXPECT_EQ(loaded.ToCString(), "1011");
+  EXPECT_EQ(loaded.bitCount, 4);
+  EXPECT_EQ(loaded.shape, 'C');
+
+  bits.bitCount = -3;
+  std::stringstream bad;
+  {
+    pf::Archive out(static_cast<std::ostream&>(bad));
+    bits.Serialize(out);
+  }
+  pf::Archive in(static_cast<std::istream&>(bad));
+  EXPECT_THROW(loaded.Serialize(in), pf::ArchiveError);
+}
+
+}  // namespace
