@@ -1,5 +1,5 @@
 // The bitmaps of the element pictures as pixel maps: '#' black, '.' white, row by row from the
-// top. The pictures are square so that they turn with their symbol.
+// top. The element pictures are square so that they turn with their symbol.
 
 #include <span>
 #include <string_view>
@@ -149,6 +149,25 @@ constexpr bool IsSquare(std::span<const char* const> rows) {
 }
 static_assert(IsSquare(kSymmetricTransformer) && IsSquare(kUnsymmetricTransformer));
 
+// The network analyser: a screen with a trace above two port sockets.
+constexpr const char* kAnalyser[] = {
+    "################",
+    "#..............#",
+    "#.############.#",
+    "#.#..........#.#",
+    "#.#.....##...#.#",
+    "#.#....#..#..#.#",
+    "#.#...#....#.#.#",
+    "#.#.##......##.#",
+    "#.#..........#.#",
+    "#.############.#",
+    "#..............#",
+    "#..##......##..#",
+    "#..##......##..#",
+    "#..............#",
+    "################",
+};
+
 struct PixelMap {
   int id;
   std::span<const char* const> rows;
@@ -157,6 +176,7 @@ struct PixelMap {
 constexpr PixelMap kBitmaps[] = {
     {150, kSymmetricTransformer},
     {151, kUnsymmetricTransformer},
+    {149, kAnalyser},
 };
 
 }  // namespace
@@ -164,9 +184,10 @@ constexpr PixelMap kBitmaps[] = {
 pf::Bitmap LoadBitmapResource(int id) {
   for (const PixelMap& map : kBitmaps) {
     if (map.id != id) continue;
-    pf::Bitmap bitmap(kSide, static_cast<int>(map.rows.size()));
+    const int width = static_cast<int>(std::string_view(map.rows[0]).size());
+    pf::Bitmap bitmap(width, static_cast<int>(map.rows.size()));
     for (int y = 0; y < bitmap.Height(); ++y) {
-      for (int x = 0; x < kSide; ++x) {
+      for (int x = 0; x < width; ++x) {
         if (map.rows[y][x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
       }
     }

@@ -26,6 +26,8 @@ FrameResources GetFrameResources();
 
 // Dialog templates of the lumped and semiconductor elements.
 std::span<const pf::DialogTemplate> ElementDialogs();
+// The instrument windows.
+std::span<const pf::DialogTemplate> InstrumentDialogs();
 
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();

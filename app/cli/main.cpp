@@ -14,6 +14,7 @@
 #include "basics/Register.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
+#include "instruments/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
@@ -122,6 +123,7 @@ void RegisterSymbols() {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  RegisterInstrumentSymbols();
   RegisterSynthesisCommands();
 }
 

@@ -9,6 +9,7 @@
 #include "editor/Register.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "elements/Register.h"
+#include "instruments/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/desktop.h"
 #include "resources/Resources.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  RegisterInstrumentSymbols();
   RegisterSynthesisCommands();
   RegisterResources();
   pf::Desktop desktop(argc, argv);

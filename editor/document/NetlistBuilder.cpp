@@ -358,6 +358,11 @@ void NetlistBuilder::EmitDataBlock() {
 }
 
 bool WritesElementLine(const NetSymbol& s) {
+  // An inactive analyser terminates its ports: its lines are elements of the network.
+  if (Is(s, "VecNetAnaSymbol")) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(&s);
+    return instrument != nullptr && instrument->GetActiveFlag() == 0;
+  }
   return std::none_of(std::begin(kNoElementLine), std::end(kNoElementLine),
                       [&s](const char* key) { return Is(s, key); });
 }

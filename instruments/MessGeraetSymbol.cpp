@@ -1,0 +1,109 @@
+#include "instruments/MessGeraetSymbol.h"
+
+#include <string>
+
+#include "basics/VS_Error.h"
+#include "pf/archive.h"
+#include "pf/document.h"
+#include "pf/view.h"
+#include "simulator/NetContext.h"
+#include "simulator/UsrDefNet.h"
+
+PF_IMPLEMENT_RUNTIME(MessGeraetSymbol, ZweiPolSymbol, 1)
+PF_IMPLEMENT_RUNTIME(MessMasterSymbol, MessGeraetSymbol, 1)
+
+MessGeraetSymbol::MessGeraetSymbol() = default;
+
+MessGeraetSymbol::MessGeraetSymbol(const Point& start, const Point& end)
+    : ZweiPolSymbol(start, end) {}
+
+MessGeraetSymbol::~MessGeraetSymbol() = default;
+
+void MessGeraetSymbol::Serialize(pf::Archive& ar) {
+  ZweiPolSymbol::Serialize(ar);
+  signal.Serialize(ar);
+  slaveName.Serialize(ar);
+  if (ar.IsStoring()) {
+    ar << active << freshScreen;
+  } else {
+    ar >> active >> freshScreen;
+  }
+}
+
+void MessGeraetSymbol::AppendNetworkHeader(LineFile& lines) const {
+  const MyStrng header = GetNetHeader();
+  if (!header.IsEmpty()) lines.AddLine(header);
+}
+
+NetElement* MessGeraetSymbol::FindElement(const MyStrng& name) const {
+  return attachedNet != nullptr ? attachedNet->FindElement(name) : nullptr;
+}
+
+void MessGeraetSymbol::HideWindow() {
+  if (window && window->IsOpen()) window->ShowWindow(false);
+}
+
+void MessGeraetSymbol::DestroyWindow() {
+  if (!window) return;
+  window->DestroyWindow();
+  window.reset();
+}
+
+void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date) {
+  resultTitle = title;
+  resultDate = date;
+}
+
+MyStrng MessGeraetSymbol::NetworkTitle() const {
+  if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
+  const std::string& title = view->GetDocument()->GetTitle();
+  return MyStrng(title.substr(0, title.find('.')));
+}
+
+MessMasterSymbol::MessMasterSymbol() : MessMasterSymbol(Point(25, 100), Point(150, 100)) {}
+
+MessMasterSymbol::MessMasterSymbol(const Point& start, const Point& end)
+    : MessGeraetSymbol(start, end) {
+  sweep.SetStart(1e9);
+  sweep.SetStop(2e10);
+  sweep.SetCount(51);
+  sweep.Prepare();
+  reader.SetSweep(sweepPointer);
+  NetContext::SetReaderInUse(&reader);
+}
+
+MessMasterSymbol::~MessMasterSymbol() {
+  // Elements parsed later must not reach a reader that is gone.
+  if (NetContext::ReaderInUse() == &reader) NetContext::SetReaderInUse(nullptr);
+}
+
+void MessMasterSymbol::Serialize(pf::Archive& ar) {
+  MessGeraetSymbol::Serialize(ar);
+  simulatorName.Serialize(ar);
+}
+
+int MessMasterSymbol::RunAnalysis(const LineFile& lines) {
+  if (networkReady != 0) return 1;
+  attachedNet = nullptr;
+  if (firstRun != 0) {
+    firstRun = 0;
+  } else {
+    reader.Reset();
+  }
+  reader.SetLines(lines);
+  NetContext::SetReaderInUse(&reader);
+  VS_Error::ClearQueue();
+  if (!reader.CheckSyntax()) {
+    reader.SetLines(LineFile());
+    return 0;
+  }
+  reader.ReadBlocks();
+  if (reader.GetErrorCode() != 0) {
+    reader.Reset();
+    return 0;
+  }
+  reader.BuildDataObjects();
+  reader.BuildNets();
+  networkReady = reader.GetErrorCode() == 0 ? 1 : 0;
+  return networkReady;
+}

@@ -1,0 +1,102 @@
+#pragma once
+// The instrument symbols: MessGeraetSymbol is the base of every instrument on the schematic,
+// MessMasterSymbol the base of the instruments that drive a run of the built-in simulator with
+// a network of their own. A run has one master (the active instrument); every other
+// instrument reads the element of the master's network that bears its own name.
+
+#include <cstdint>
+#include <memory>
+
+#include "basics/LineFile.h"
+#include "basics/MyStrng.h"
+#include "basics/WertMitDim.h"
+#include "editor/symbols/SymbolRoles.h"
+#include "editor/symbols/ZweiPolSymbol.h"
+#include "instruments/MeasInstView.h"
+#include "instruments/models/CmplxSignal.h"
+#include "simulator/ScomFile.h"
+#include "simulator/SweepFreq.h"
+
+class NetElement;
+class UsrDefNet;
+
+class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
+  PF_DECLARE_RUNTIME(MessGeraetSymbol)
+
+ public:
+  MessGeraetSymbol();
+  MessGeraetSymbol(const Point& start, const Point& end);
+  ~MessGeraetSymbol() override;
+
+  // Base fields, the signal, the slave name, the active flag and the fresh-screen flag.
+  void Serialize(pf::Archive& ar) override;
+  bool IsInstrument() const override { return true; }
+
+  int GetActiveFlag() const override { return active; }
+  void SetActiveFlag(int flag) override { active = flag; }
+  void BeginMeasurement(InstrumentRole& /*master*/) override { dataChanged = 1; }
+  pf::Window* GetInstrumentWindow() const override { return window.get(); }
+  MyStrng GetNextInstrumentName() const override { return slaveName; }
+  // The active instrument's header is the definition line of the network under test.
+  void AppendNetworkHeader(LineFile& lines) const override;
+
+  // The element of the attached network with exactly this name; null without one.
+  NetElement* FindElement(const MyStrng& name) const;
+  virtual MyStrng GetNetHeader() const { return MyStrng(); }
+  MeasInstView* GetWindow() const { return window.get(); }
+  void HideWindow();
+  // Destroys the window; the view does this when it closes.
+  void DestroyWindow();
+  MyStrng GetSlaveName() const { return slaveName; }
+  // Title and date of the SPICE result taken over.
+  void SetResultTitles(const MyStrng& title, const MyStrng& date);
+  MyStrng GetResultCaption() const { return resultTitle + " " + resultDate; }
+  const CmplxSignal& GetSignalCopy() const { return signal; }
+
+  int32_t dataChanged = 0;
+  // Whether the instrument's screen starts afresh at each run.
+  int32_t freshScreen = 1;
+  UsrDefNet* attachedNet = nullptr;
+  CmplxSignal signal;
+  MyStrng slaveName = "NoSlave";
+  MyStrng resultTitle;
+  MyStrng resultDate;
+
+ protected:
+  // The document title without its extension, or "Netzwerk" without an owner view.
+  MyStrng NetworkTitle() const;
+
+  std::unique_ptr<MeasInstView> window;
+  int32_t active = 0;
+};
+
+class MessMasterSymbol : public MessGeraetSymbol {
+  PF_DECLARE_RUNTIME(MessMasterSymbol)
+
+ public:
+  MessMasterSymbol();
+  MessMasterSymbol(const Point& start, const Point& end);
+  ~MessMasterSymbol() override;
+
+  void Serialize(pf::Archive& ar) override;
+  void SetRunState(uint8_t state) override { networkReady = state; }
+
+  // Builds the network of the circuit's netlist in the master's own reader: 1 ready, 0 failed
+  // (the messages stay in the error queue). A network built before is reused.
+  int RunAnalysis(const LineFile& lines);
+  // The number of steps of the run; 0 when it cannot start.
+  virtual int StartRun() { return 0; }
+
+  SweepFreq sweep;
+  CmplxSignal masterSignal;
+  ScomFile reader;
+  SweepFreq* sweepPointer = &sweep;
+  MyStrng simulatorName = "RaviLone";
+  uint8_t networkReady = 0;
+  uint8_t firstRun = 1;
+  uint8_t record = 1;
+  TimWert tranStop{0.0};
+  TimWert tranStep{0.0};
+  TimWert tranMaxStep{0.0};
+  TimWert tranStart{0.0};
+};

@@ -1,0 +1,132 @@
+#include "instruments/ScrnWindow.h"
+
+#include <string>
+
+#include "basics/MyStrng.h"
+#include "diagrams/DiagramKinds.h"
+#include "pf/archive.h"
+#include "pf/dc.h"
+#include "pf/window.h"
+#include "simulator/SweepFreq.h"
+
+namespace {
+
+constexpr int kPlaneCode = 5;
+
+int ColumnsOf(int code) {
+  switch (code) {
+    case 3: case 4: case 5: case 6: case 10: case 13: return 2;
+    default: return 1;
+  }
+}
+
+// The kinds drawn from the control's corner rather than from the screen's area.
+bool AtOrigin(int code) { return code == 0 || code == 11 || code == 12; }
+
+}  // namespace
+
+void ScrnWindow::SetParent(pf::Window* window) {
+  parent = window;
+  for (auto& d : diagrams) d->SetOwner(window);
+}
+
+void ScrnWindow::SetArea(const pf::Rect& r) {
+  x = r.left;
+  width = r.right - r.left;
+  y = r.top;
+  height = r.bottom - r.top;
+}
+
+void ScrnWindow::SetSoftLabels(int top, int spacing) {
+  softTop = top;
+  softSpacing = spacing;
+}
+
+int ScrnWindow::GetPointCount() const { return sweep != nullptr ? sweep->count : 250; }
+
+std::unique_ptr<Diagramm> ScrnWindow::CreateDiagram(int code) const {
+  const DiagramKind* kind = DiagramKinds::Global().FindOrDefault(code);
+  if (kind == nullptr) return nullptr;
+  const bool origin = AtOrigin(kind->code);
+  std::unique_ptr<Diagramm> d =
+      kind->create(parent, origin ? 0 : x, origin ? 0 : y, width, height);
+  const int n = GetPointCount();
+  if (kind->code == kPlaneCode) {
+    d->CreateCurve(0, n, 2);
+    d->CreateCurve(1, n, 3);
+    d->AttachStabCircle(1);
+    d->CreateCurve(2, n, 3);
+    d->AttachStabCircle(2);
+  } else {
+    d->CreateCurve(0, n, ColumnsOf(kind->code));
+  }
+  return d;
+}
+
+Diagramm* ScrnWindow::Find(int code) const {
+  const DiagramKind* kind = DiagramKinds::Global().FindOrDefault(code);
+  if (kind == nullptr) return nullptr;
+  for (const auto& d : diagrams) {
+    if (d->GetTypeName() == kind->name) return d.get();
+  }
+  return nullptr;
+}
+
+void ScrnWindow::Prepare(Diagramm& d) const {
+  d.PlaceSoftLabels(softTop, softSpacing);
+  d.SetFontFromOwner();
+}
+
+Diagramm* ScrnWindow::SelectDiagram(int code) {
+  Diagramm* found = Find(code);
+  if (found == nullptr) {
+    std::unique_ptr<Diagramm> made = CreateDiagram(code);
+    if (!made) return current;
+    found = made.get();
+    diagrams.push_back(std::move(made));
+  }
+  Prepare(*found);
+  current = found;
+  return current;
+}
+
+void ScrnWindow::DrawItem(pf::Dc& dc) const {
+  if (current != nullptr) current->Draw(&dc);
+}
+
+void ScrnWindow::Invalidate() const {
+  if (parent == nullptr) return;
+  if (pf::Window* control = parent->GetDlgItem(kControlId)) control->Invalidate();
+}
+
+void ScrnWindow::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring()) {
+    ar << x << width << y << height << softTop << softSpacing;
+    ar << static_cast<int32_t>(diagrams.size());
+    for (auto& d : diagrams) {
+      MyStrng name = d->GetTypeName();
+      name.Serialize(ar);
+      d->Serialize(ar);
+    }
+    return;
+  }
+  int32_t count = 0;
+  ar >> x >> width >> y >> height >> softTop >> softSpacing >> count;
+  ar.CheckCount(count, kMaxDiagrams, 0);
+  diagrams.clear();
+  current = nullptr;
+  for (int32_t i = 0; i < count; ++i) {
+    MyStrng name;
+    name.Serialize(ar);
+    const DiagramKind* kind = DiagramKinds::Global().Find(name.GetBuffer());
+    if (kind == nullptr) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
+                             "unknown diagram kind " + name.ToCString());
+    }
+    std::unique_ptr<Diagramm> d = CreateDiagram(kind->code);
+    d->Serialize(ar);
+    d->PlaceSoftLabels(softTop, softSpacing);
+    d->UpdateGrid();
+    diagrams.push_back(std::move(d));
+  }
+}

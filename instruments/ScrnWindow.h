@@ -1,0 +1,63 @@
+#pragma once
+// The screen of an instrument window: the owner-drawn control 523 of its dialog, which shows
+// the current one of the diagrams the screen owns. Diagrams are made by type code (the
+// analyser's formats 0 to 8, the logo 10, the time, spectrum and plotter kinds 11 to 13) and
+// stored by kind name.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "diagrams/Diagramm.h"
+#include "pf/geometry.h"
+
+namespace pf {
+class Archive;
+class Dc;
+class Window;
+}  // namespace pf
+
+class SweepFreq;
+
+class ScrnWindow {
+ public:
+  static constexpr int kControlId = 523;
+  // An archive holding more diagrams than there are kinds is not one of ours.
+  static constexpr int32_t kMaxDiagrams = 14;
+
+  explicit ScrnWindow(SweepFreq* sweep) : sweep(sweep) {}
+
+  void SetParent(pf::Window* window);
+  void SetArea(const pf::Rect& r);
+  pf::Rect GetArea() const { return {x, y, x + width, y + height}; }
+  void SetSoftLabels(int top, int spacing);
+  // A new diagram of the code with its curves; a code without a kind gives the code 0 kind.
+  std::unique_ptr<Diagramm> CreateDiagram(int code) const;
+  // The listed diagram of the code's kind, else a new one; it becomes current.
+  Diagramm* SelectDiagram(int code);
+  Diagramm* Current() const { return current; }
+  int GetPointCount() const;
+  // Draws the current diagram; nothing without one.
+  void DrawItem(pf::Dc& dc) const;
+  // Redraws the control.
+  void Invalidate() const;
+
+  // Area, soft-label place, then each diagram as kind name and archive. Throws
+  // pf::ArchiveError on an unknown kind name or an absurd count.
+  void Serialize(pf::Archive& ar);
+
+ private:
+  Diagramm* Find(int code) const;
+  void Prepare(Diagramm& d) const;
+
+  pf::Window* parent = nullptr;
+  int32_t x = 0;
+  int32_t width = 0;
+  int32_t y = 0;
+  int32_t height = 0;
+  int32_t softTop = 0;
+  int32_t softSpacing = 0;
+  Diagramm* current = nullptr;
+  std::vector<std::unique_ptr<Diagramm>> diagrams;
+  SweepFreq* sweep = nullptr;
+};

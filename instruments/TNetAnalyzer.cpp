@@ -1,0 +1,412 @@
+#include "instruments/TNetAnalyzer.h"
+
+#include <cstring>
+#include <ctime>
+#include <string>
+
+#include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/document/CVostraneDoc.h"
+#include "pf/archive.h"
+#include "pf/ui_services.h"
+#include "simulator/UsrDefNet.h"
+
+namespace {
+
+constexpr const char* kFormatWords[] = {"LogMag",   "LinMag",   "LinPhase", "LogPolar", "LinPolar",
+                                        "RecPlane", "SmithDia", "LinReal",  "LinImag"};
+constexpr const char* kMaxGainTitle = "MSG(K<1)/MAG(K>1)";
+
+void Message(const MyStrng& text, const char* caption) {
+  pf::TheUiServices().MessageBox(text.ToCString(), caption, pf::MsgButtons::Ok,
+                                 pf::MsgIcon::None);
+}
+
+MyStrng LowerResistance(double ohms) {
+  MyStrng text = ResWert(ohms);
+  text.MakeLower();
+  return text;
+}
+
+void Refuse(const char* what) {
+  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, what);
+}
+
+}  // namespace
+
+TNetAnalyzer::TNetAnalyzer(int templateId, pf::Window* parent, const char* kindName)
+    : MeasInstView(templateId, parent, kindName), timeStamp(TimeStamp()) {
+  sweep.SetStart(1e9);
+  sweep.SetStop(2e10);
+  sweep.SetCount(101);
+  sweep.Prepare();
+  previousMode = sweep.mode;
+  reader.SetSweep(&sweep);
+  NetContext::SetCurrentAnalyser(this);
+}
+
+TNetAnalyzer::~TNetAnalyzer() {
+  // The simulator must not reach an analyser or a reader that is gone.
+  if (NetContext::CurrentAnalyser() == this) NetContext::SetCurrentAnalyser(nullptr);
+  if (NetContext::ReaderInUse() == &reader) NetContext::SetReaderInUse(nullptr);
+}
+
+void TNetAnalyzer::GetSelection(char& letter, int& i, int& j) const {
+  letter = kind >= 0 && kind < 7 ? kKindLetters[kind] : 'S';
+  if (format == kSmith && letter != 'S' && letter != 'R') letter = 'S';
+  i = index < 2 ? 1 : 2;
+  j = index % 2 == 0 ? 1 : 2;
+}
+
+MyStrng TNetAnalyzer::BuildCurveTitle(char letter, int i, int j) const {
+  switch (letter) {
+    case 'K': return "Stabilitätsfaktor K";
+    case 'M': return kMaxGainTitle;
+    case 'R':
+      if (i == 1 && j == 1) return "Opt. Generatorreflexion";
+      if (i == 2 && j == 2) return "Opt. Lastreflexion";
+      pf::TheUiServices().Beep(pf::BeepKind::Default);
+      return "Index 21 oder 12 nicht sinnvoll";
+    case 'S':
+      return MyStrng("S") + MyStrng(i) + MyStrng(j) + " " + "RG1=" + LowerResistance(rg1.re) +
+             " RG2=" + LowerResistance(rg2.re);
+    case 'V': return MyStrng("Spannungsverstärkung Vu") + " " + ResWert(rg2.re);
+    case 'Y':
+    case 'Z': return MyStrng(std::string(1, letter)) + MyStrng(i) + MyStrng(j) + " ";
+    default: return MyStrng();
+  }
+}
+
+MyStrng TNetAnalyzer::GetNetName() const {
+  return network != nullptr ? network->GetName() : MyStrng("Unknown");
+}
+
+void TNetAnalyzer::PointValue(int point, bool withResults, float& x, float& y) const {
+  char letter = 'S';
+  int i = 1;
+  int j = 1;
+  GetSelection(letter, i, j);
+  const float f = static_cast<float>(sweep.GetFrequency(point));
+  if (!withResults) {
+    const bool freqX = format <= kLinPhase || format >= kLinReal;
+    x = freqX ? f : 0.0f;
+    y = format == kLogMag || format == kLogPolar ? -200.0f : format == kSmith ? 1.0f : 0.0f;
+    return;
+  }
+  Cmplx v;
+  network->GetParameter(v, letter, i, j, point);
+  // The maximum gain is a power ratio: its dB value is half that of the amplitude.
+  const double dbScale = letter == 'M' ? 0.5 : 1.0;
+  switch (format) {
+    case kLogMag: x = f, y = static_cast<float>(v.Db() * dbScale); break;
+    case kLinMag: x = f, y = static_cast<float>(v.Abs()); break;
+    case kLinPhase: x = f, y = static_cast<float>(v.PhaseDeg()); break;
+    case kLogPolar:
+      x = static_cast<float>(v.PhaseDeg()), y = static_cast<float>(v.Db() * dbScale);
+      break;
+    case kLinPolar:
+    case kSmith: x = static_cast<float>(v.PhaseDeg()), y = static_cast<float>(v.Abs()); break;
+    case kRecPlane: x = static_cast<float>(v.re), y = static_cast<float>(v.im); break;
+    case kLinReal: x = f, y = static_cast<float>(v.re); break;
+    case kLinImag: x = f, y = static_cast<float>(v.im); break;
+    default: x = f, y = 0.0f; break;
+  }
+}
+
+void TNetAnalyzer::GetPointValue(float& x, float& y) const {
+  PointValue(sweep.index, network != nullptr && network->GetResultCount() > 0, x, y);
+}
+
+bool TNetAnalyzer::RequestStart() {
+  if (running != 0) return false;
+  startRequested = 1;
+  networkReady = 0;
+  VS_Error::ClearQueue();
+  return true;
+}
+
+void TNetAnalyzer::OnStart() {
+  if (!RequestStart()) return;
+  auto* view = dynamic_cast<CVostraneView*>(GetOwner() != nullptr ? GetOwner() : GetParent());
+  CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
+  if (doc == nullptr) return;
+  view->Analysis().ActivateInstrumentByWindow(this);
+  if (!doc->BuildNetlist(view)) return;
+  if (Diagramm* d = screen.Current()) d->SetCurveKeys();
+  Measure(doc->GetNetlistLines());
+}
+
+void TNetAnalyzer::Measure(const LineFile& lines) {
+  if (startRequested == 0) return;
+  running = 1;
+  timeStamp = TimeStamp();
+  startRequested = 0;
+  if (LoadNetwork(lines) == 0) {
+    reader.ClearErrorCode();
+    ShowError();
+    running = 0;
+    return;
+  }
+  StartMeasurement();
+  Diagramm* d = screen.Current();
+  if (reader.GetErrorCode() == 0 && d != nullptr) {
+    char letter = 'S';
+    int i = 1;
+    int j = 1;
+    GetSelection(letter, i, j);
+    float x = 0.0f;
+    float y = 0.0f;
+    d->RestartCurrentCurve();
+    GetPointValue(x, y);
+    d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
+    d->UpdateHeaderLines();
+    d->AppendPoint(x, y);
+    while (sweep.NextPoint() != 0) {
+      if (!reader.ComputeAt(static_cast<float>(sweep.GetFrequency(sweep.index))) ||
+          reader.GetErrorCode() != 0) {
+        break;
+      }
+      GetPointValue(x, y);
+      d->AppendPoint(x, y);
+      screen.Invalidate();
+    }
+  }
+  FinishMeasurement();
+  running = 0;
+}
+
+int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
+  NetContext::SetReaderInUse(&reader);
+  NetContext::SetCurrentAnalyser(this);
+  network = nullptr;
+  if (firstRun != 0) {
+    firstRun = 0;
+  } else {
+    reader.Reset();
+  }
+  reader.SetLines(lines);
+  VS_Error::ClearQueue();
+  if (!reader.CheckSyntax()) {
+    reader.SetLines(LineFile());
+    return 0;
+  }
+  reader.ReadBlocks();
+  if (reader.HasOut()) {
+    switch (reader.GetOutKind()) {
+      case 'K': SetKind(4); break;
+      case 'S': SetKind(2); break;
+      case 'V':
+        SetKind(3);
+        SetIndex(2);
+        break;
+      case 'Y': SetKind(0); break;
+      case 'Z': SetKind(1); break;
+      default: break;
+    }
+    const MyStrng word = reader.GetOutputFormat();
+    for (int f = 0; f < 9; ++f) {
+      if (word == kFormatWords[f]) SetFormat(f);
+    }
+  }
+  ApplyFormat();
+  if (sweep.rangeChanged != 0) SetUpFrequencyAxis();
+  if (reader.GetErrorCode() != 0) {
+    reader.Reset();
+    return 0;
+  }
+  reader.BuildDataObjects();
+  reader.BuildNets();
+  if (reader.GetErrorCode() != 0) {
+    networkReady = 0;
+    return 0;
+  }
+  networkReady = 1;
+  SelectNetwork();
+  return network != nullptr ? 1 : 0;
+}
+
+void TNetAnalyzer::SelectNetwork() {
+  if (networkReady == 0) return;
+  const int count = reader.GetUsrNetCount();
+  if (netChoice == 'L') {
+    for (int i = 0; i < count; ++i) {
+      if (reader.GetUsrNet(i)->GetName() == netName) network = reader.GetUsrNet(i);
+    }
+  } else if (count > 0) {
+    network = reader.GetUsrNet(count - 1);
+    netName = network->GetName();
+  }
+}
+
+void TNetAnalyzer::TakeReferenceResistances() {
+  if (network == nullptr) return;
+  if (network->HasRG1()) rg1 = Cmplx(network->GetRG1(), 0.0);
+  if (network->HasRG2()) rg2 = Cmplx(network->GetRG2(), 0.0);
+}
+
+void TNetAnalyzer::SetUpFrequencyAxis() {
+  sweep.Prepare();
+  Diagramm* d = screen.Current();
+  if (d == nullptr) return;
+  d->SetXAxisMode(sweep.mode);
+  d->SetSweepLimits(static_cast<float>(sweep.start), static_cast<float>(sweep.stop));
+  d->UpdateXAxis();
+  d->SetLabel1Text(FreqWert(sweep.start));
+  d->SetLabel2Text(FreqWert(sweep.stop));
+}
+
+void TNetAnalyzer::UpdateBottomLine() {
+  if (Diagramm* d = screen.Current()) d->SetBottomLine(0, netName + "  " + timeStamp);
+}
+
+void TNetAnalyzer::StartMeasurement() {
+  Diagramm* d = screen.Current();
+  if (sweep.CountChanged() && d != nullptr) d->RecreateCurve(0, sweep.count);
+  sweep.Rewind();
+  reader.AllocateUsrNetResults();
+  reader.ComputeAt(static_cast<float>(sweep.GetFrequency(0)));
+  TakeReferenceResistances();
+  if (network != nullptr) network->SetTableTitle(timeStamp);
+  if (d == nullptr) return;
+  d->SetCurveNetName(netName);
+  d->SetCurveDate(timeStamp);
+  UpdateBottomLine();
+  d->EraseCurve(0);
+  d->EraseCurve(1);
+  d->EraseGainCircles('L');
+  d->EraseGainCircles('G');
+  SetUpFrequencyAxis();
+  sweep.Rewind();
+}
+
+void TNetAnalyzer::FinishMeasurement() {
+  if (reader.GetErrorCode() != 0) {
+    reader.DisableUsrNetFlag();
+    reader.ClearErrorCode();
+    ShowError();
+    return;
+  }
+  reader.EnableUsrNetFlag();
+  sweep.index = 0;
+  if (Diagramm* d = screen.Current()) {
+    d->UpdateCurrentCurve();
+    d->UpdateHeaderLines();
+  }
+  sweepChanged = 0;
+  sweep.ClearChangeFlags();
+  if (format != previousFormat) ApplyFormat();
+  screen.Invalidate();
+}
+
+void TNetAnalyzer::ApplyFormat() {
+  if (format == previousFormat) return;
+  if (screen.SelectDiagram(format) == nullptr) return;
+  SetUpFrequencyAxis();
+  UpdateBottomLine();
+  TakeReferenceResistances();
+  if (network != nullptr && network->GetResultCount() > 0) Redraw();
+}
+
+void TNetAnalyzer::Redraw() {
+  Diagramm* d = screen.Current();
+  if (d == nullptr) return;
+  char letter = 'S';
+  int i = 1;
+  int j = 1;
+  GetSelection(letter, i, j);
+  d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
+  d->RestartCurrentCurve();
+  const bool withResults = network != nullptr && network->GetResultCount() > 0;
+  for (int p = 0; p < sweep.count; ++p) {
+    float x = 0.0f;
+    float y = 0.0f;
+    PointValue(p, withResults, x, y);
+    d->AppendPoint(x, y);
+  }
+  d->UpdateCurrentCurve();
+  d->UpdateHeaderLines();
+  screen.Invalidate();
+}
+
+void TNetAnalyzer::CopyResultTable() {
+  if (network == nullptr) {
+    pf::TheUiServices().Beep(pf::BeepKind::Warning);
+    Message("Keine Ergebnisse vorhanden", "Achtung");
+    return;
+  }
+  char letter = 'S';
+  int i = 1;
+  int j = 1;
+  GetSelection(letter, i, j);
+  network->WriteResultTable(this, letter);
+  Message("Resultate stehen als Ascii-File\r\n im Clipboard", "Achtung");
+}
+
+void TNetAnalyzer::ToggleMarker() {
+  Diagramm* d = screen.Current();
+  if (d == nullptr) return;
+  if (markerMode == 'M') {
+    d->DeleteMarker();
+    markerMode = '0';
+  } else {
+    d->CreateMarker();
+    markerMode = 'M';
+  }
+  screen.Invalidate();
+}
+
+void TNetAnalyzer::ShowError() {
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  Message(MyStrng(VS_Error::GetFirstMessage().ToCString().substr(0, 80)), "Fehler");
+}
+
+void TNetAnalyzer::SetFormat(int32_t f) {
+  previousFormat = format;
+  format = f;
+}
+
+void TNetAnalyzer::SetKind(int32_t k) {
+  previousKind = kind;
+  kind = k;
+}
+
+void TNetAnalyzer::SetIndex(int32_t i) {
+  previousIndex = index;
+  index = i;
+}
+
+MyStrng TNetAnalyzer::TimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
+                local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+  return MyStrng(text);
+}
+
+void TNetAnalyzer::Serialize(pf::Archive& ar) {
+  MeasInstView::Serialize(ar);
+  sweep.Serialize(ar);
+  int32_t* selection[] = {&kind, &previousKind, &index, &previousIndex, &format, &previousFormat};
+  if (ar.IsStoring()) {
+    ar << rg1.re << rg2.re;
+    for (int32_t* v : selection) ar << *v;
+    screen.Serialize(ar);
+    return;
+  }
+  double r1 = 50.0;
+  double r2 = 50.0;
+  ar >> r1 >> r2;
+  rg1 = Cmplx(r1, 0.0);
+  rg2 = Cmplx(r2, 0.0);
+  for (int32_t* v : selection) ar >> *v;
+  if (kind < 0 || kind > 6 || previousKind < 0 || previousKind > 6) Refuse("analyser kind");
+  if (index < 0 || index > 3 || previousIndex < 0 || previousIndex > 3) Refuse("analyser index");
+  if (format < 0 || format > kLogo || previousFormat < 0 || previousFormat > kLogo) {
+    Refuse("analyser format");
+  }
+  previousMode = sweep.mode;
+  screen.Serialize(ar);
+}

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/LineFile.h"
+#include "basics/VS_Error.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "instruments/VecNetAnaDialog.h"
+#include "instruments/VecNetAnaSymbol.h"
+#include "pf/archive.h"
+#include "pf/headless.h"
+#include "simulator/NetContext.h"
+#include "simulator/UsrDefNet.h"
+
+namespace {
+
+LineFile Lines(const std::vector<const char*>& text) {
+  LineFile lines;
+  for (const char* t : text) lines.AddLine(t);
+  return lines;
+}
+
+// The drawn low-pass as the document writes it with the analyser active.
+LineFile LowPass(const char* out = nullptr) {
+  LineFile lines = Lines({"BLK", "CAP 1 C = 1.967pF", "IND 1 2 L = 12.88nH", "CAP 2 C = 6.366pF",
+                          "IND 2 3 L = 12.88nH", "CAP 3 C = 1.967pF", "TIEFPASS: 2POR 1 3 ",
+                          "END"});
+  if (out != nullptr) {
+    LineFile withOut = Lines({"OUT", out, "END"});
+    withOut.AppendLines(lines);
+    return withOut;
+  }
+  return lines;
+}
+
+std::string Text(const MyStrng& s) { return s.ToCString(); }
+
+TEST(VecNetAnaSymbol, NetlistLines) {
+  struct Case {
+    int active;
+    int pins;
+    const char* line;
+    const char* extra;  // "" when none
+  };
+  const Case cases[] = {
+      {1, 2, "Netzwerk: 2POR 4 7 ", ""},
+      {1, 1, "Netzwerk: 1POR 4 ", ""},
+      {0, 2, "RES 4 R= 50ohm", "RES 7 R= 50ohm"},
+      {0, 1, "RES 4 R= 50ohm", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.active) + "/" + std::to_string(c.pins));
+    VecNetAnaSymbol vna;
+    vna.SetActiveFlag(c.active);
+    vna.SetPortCount(c.pins);
+    vna.nodes[0] = 4;
+    vna.nodes[1] = 7;
+    vna.WriteNetLine();
+    EXPECT_EQ(Text(vna.netLine), c.line);
+    ASSERT_EQ(vna.GetExtraLineCount(), *c.extra != '\0' ? 1 : 0);
+    if (*c.extra != '\0') EXPECT_EQ(Text(vna.GetExtraLine(0)), c.extra);
+    LineFile header;
+    vna.AppendNetworkHeader(header);
+    EXPECT_EQ(header.GetCount(), c.active);
+  }
+}
+
+TEST(MessMasterSymbol, ReusesAReadyNetworkAndKeepsNoLinesOfABadOne) {
+  MessMasterSymbol master;
+  EXPECT_EQ(master.RunAnalysis(LowPass()), 1);
+  EXPECT_EQ(master.networkReady, 1);
+  // Ready: the lines are not read again, even bad ones.
+  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "END"})), 1);
+  master.SetRunState(0);
+  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "TOP: 1POR 1 ", "END"})), 0);
+  EXPECT_EQ(master.networkReady, 0);
+  EXPECT_GT(VS_Error::MessageCount(), 0);
+  EXPECT_TRUE(master.reader.GetLines().empty());
+}
+
+TEST(MessMasterSymbol, ReaderPointerGoesWithItsOwner) {
+  auto master = std::make_unique<MessMasterSymbol>();
+  EXPECT_EQ(NetContext::ReaderInUse(), &master->reader);
+  master.reset();
+  EXPECT_EQ(NetContext::ReaderInUse(), nullptr);
+}
+
+class Analyser : public ::testing::Test {
+ protected:
+  std::vector<std::string> Messages() {
+    std::vector<std::string> out;
+    for (const auto& m : headless.Ui().Messages()) out.push_back(m.caption + ": " + m.text);
+    return out;
+  }
+
+  pf::Headless headless;
+  VecNetAnaSymbol symbol;
+  VecNetAnaDialog dialog{&symbol, nullptr};
+};
+
+TEST_F(Analyser, SweepsTheLowPassIntoTheDiagramOfItsFormat) {
+  EXPECT_EQ(NetContext::CurrentAnalyser(), &dialog);
+  dialog.index = 2;  // S21
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(LowPass());
+  EXPECT_EQ(Messages(), std::vector<std::string>());
+  ASSERT_NE(dialog.GetNetwork(), nullptr);
+  EXPECT_EQ(Text(dialog.GetNetName()), "TIEFPASS");
+  Diagramm* d = dialog.Screen().Current();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(Text(d->GetTypeName()), "LogMagDiag");
+  EXPECT_EQ(Text(d->GetCurrentCurveName()), "S21 RG1=50ohm RG2=50ohm");
+  const DiagKurve* curve = d->GetCurrentCurve();
+  ASSERT_NE(curve, nullptr);
+  EXPECT_EQ(curve->GetCount(), 101);
+  // A second start builds the network again and fills the curve once more, not twice.
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(LowPass());
+  EXPECT_EQ(d->GetCurrentCurve()->GetCount(), 101);
+}
+
+TEST_F(Analyser, OutLineChoosesKindAndFormat) {
+  struct Case {
+    const char* out;
+    int kind;
+    int index;
+    int format;
+    const char* diagram;
+    const char* title;  // the Smith chart shows S whatever the kind
+  };
+  const Case cases[] = {
+      {"V", 3, 2, 0, "LogMagDiag", "Spannungsverstärkung Vu 50ohm"},
+      {"Z SmithDia", 1, 0, 6, "SmithDiag", "S11 RG1=50ohm RG2=50ohm"},
+      {"Y LinMag", 0, 0, 1, "LinMagDiag", "Y11 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.out);
+    dialog.kind = 2;
+    dialog.index = 0;
+    ASSERT_TRUE(dialog.RequestStart());
+    dialog.Measure(LowPass(c.out));
+    EXPECT_EQ(dialog.kind, c.kind);
+    EXPECT_EQ(dialog.index, c.index);
+    EXPECT_EQ(dialog.format, c.format);
+    ASSERT_NE(dialog.Screen().Current(), nullptr);
+    EXPECT_EQ(Text(dialog.Screen().Current()->GetTypeName()), c.diagram);
+    EXPECT_EQ(Text(dialog.Screen().Current()->GetCurrentCurveName()), c.title);
+  }
+}
+
+TEST_F(Analyser, CurveTitles) {
+  struct Case {
+    char letter;
+    int i, j;
+    const char* title;
+    size_t beeps;
+  };
+  const Case cases[] = {
+      {'R', 1, 2, "Index 21 oder 12 nicht sinnvoll", 1},
+      {'R', 2, 2, "Opt. Lastreflexion", 0},
+      {'M', 2, 1, "MSG(K<1)/MAG(K>1)", 0},
+      {'V', 2, 1, "Spannungsverstärkung Vu 75ohm", 0},
+      {'S', 1, 1, "S11 RG1=50ohm RG2=75ohm", 0},
+      {'Y', 2, 2, "Y22 ", 0},
+      {'Q', 1, 1, "", 0},
+  };
+  dialog.rg2 = Cmplx(75.0, 0.0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    const size_t before = headless.Ui().Beeps().size();
+    EXPECT_EQ(Text(dialog.BuildCurveTitle(c.letter, c.i, c.j)), c.title);
+    EXPECT_EQ(headless.Ui().Beeps().size() - before, c.beeps);
+  }
+}
+
+TEST_F(Analyser, RefusesWhatItCannotMeasure) {
+  dialog.CopyResultTable();
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Achtung: Keine Ergebnisse vorhanden"});
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(Lines({"BLK", "RES 1 R = 50", "TOP: 1POR 1 ", "END"}));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1], "Fehler: RES: KeineDimension");
+  EXPECT_EQ(dialog.GetNetwork(), nullptr);
+  EXPECT_FALSE(dialog.IsRunning());
+}
+
+TEST_F(Analyser, PointerGoesWithTheWindow) {
+  {
+    VecNetAnaDialog second(&symbol, nullptr);
+    EXPECT_EQ(NetContext::CurrentAnalyser(), &second);
+  }
+  EXPECT_EQ(NetContext::CurrentAnalyser(), nullptr);
+}
+
+// The symbol's archive with and without its window; a window of another kind, or settings
+// outside their ranges, fail the load.
+TEST(VecNetAnaSymbol, Archive) {
+  pf::Headless headless;
+  auto store = [](VecNetAnaSymbol& s) {
+    std::stringstream stream;
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    s.Serialize(out);
+    return stream.str();
+  };
+  auto load = [](const std::string& bytes, VecNetAnaSymbol& s) {
+    std::stringstream stream(bytes);
+    pf::Archive in(static_cast<std::istream&>(stream));
+    s.Serialize(in);
+  };
+  VecNetAnaSymbol plain;
+  plain.SetActiveFlag(0);
+  VecNetAnaSymbol loadedPlain;
+  load(store(plain), loadedPlain);
+  EXPECT_EQ(loadedPlain.GetActiveFlag(), 0);
+  EXPECT_EQ(loadedPlain.GetWindow(), nullptr);
+  EXPECT_EQ(loadedPlain.GetPort2Resistance(), 50.0);
+
+  VecNetAnaSymbol withWindow;
+  ASSERT_TRUE(withWindow.EditDialog(nullptr));
+  auto* window = dynamic_cast<VecNetAnaDialog*>(withWindow.GetWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->IsOpen());
+  window->rg2 = Cmplx(75.0, 0.0);
+  window->kind = 6;
+  window->format = 6;
+  window->Screen().SelectDiagram(6);
+  const std::string bytes = store(withWindow);
+  VecNetAnaSymbol loaded;
+  load(bytes, loaded);
+  auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+  ASSERT_NE(back, nullptr);
+  EXPECT_FALSE(back->IsOpen());
+  EXPECT_EQ(loaded.GetPort2Resistance(), 75.0);
+  EXPECT_EQ(back->kind, 6);
+  EXPECT_EQ(back->format, 6);
+
+  struct Corruption {
+    const char* what;
+    std::string from, to;
+  };
+  const Corruption corruptions[] = {
+      {"window kind", "VecNetAnaDialog", "VecNetAnaDialoX"},
+      {"diagram kind", "SmithDiag", "SmithDiaX"},
+  };
+  for (const Corruption& c : corruptions) {
+    SCOPED_TRACE(c.what);
+    std::string bad = bytes;
+    const size_t at = bad.find(c.from);
+    ASSERT_NE(at, std::string::npos);
+    bad.replace(at, c.to.size(), c.to);
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bad, target), pf::ArchiveError);
+  }
+  for (size_t cut = 0; cut < bytes.size(); cut += 97) {
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bytes.substr(0, cut), target), pf::ArchiveError);
+  }
+}
+
+}  // namespace
