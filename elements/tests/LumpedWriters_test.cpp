@@ -237,7 +237,7 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
        "Line 99 100 125 100|Line 201 100 175 100|Arc 130 96 138 104 138 100 130 100|"
        "Arc 138 96 146 104 146 100 138 100|Line 130 100 126 100|Line 146 100 150 100|"
        "Line 150 100 160 100|Line 164 100 174 100|Line 160 96 160 105|Line 164 96 164 105|"
-       "TextOut 134 83 1MHz|TextOut 130 103 50ohm"},
+       "TextOut 134 83 1MHz|TextOut 130 106 50ohm"},
       {kGnd,
        {150, 100},
        "Line 100 100 115 100|Line 122 93 122 107|Line 125 95 125 105|Line 128 97 128 103|"

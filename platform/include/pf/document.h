@@ -24,6 +24,8 @@ class Document : public CommandTarget {
   ~Document() override;
 
   const std::string& GetTitle() const { return title_; }
+  // The frames of the views are titled with it: one alone as "TITLE", several as "TITLE:1",
+  // "TITLE:2", ... in the order of the views, renumbered when one goes.
   void SetTitle(std::string title);
   const std::string& GetPathName() const { return path_; }
   // Also makes the file name the title.
@@ -62,6 +64,8 @@ class Document : public CommandTarget {
 
  private:
   friend class DocTemplate;
+  void TitleFrames();
+
   std::string title_;
   std::string path_;
   bool modified_ = false;
@@ -101,7 +105,7 @@ class DocTemplate {
 
  private:
   View* CreateFrame(Document& document);
-  // The view's first update, then its frame is titled, shown and activated.
+  // The view's first update, then its frame is shown and activated.
   static void InitialUpdateFrame(View& view);
 
   int resourceId_;
