@@ -229,8 +229,9 @@ void OpAmpSymbol::UpdateGeometry() {
   if (pins[1].x == pins[0].x) pins[1].x = pins[0].x + std::abs(pins[1].y - pins[0].y);
   pins[1].y = pins[0].y;
   DreiPolSymbol::UpdateGeometry();
-  // Three steps at least, so that the triangle keeps a step of length for its marks.
-  pins[1].x = std::max(pins[1].x, pins[0].x + 3 * s);
+  // The smallest drag would leave the triangle no length: four steps at least, the length
+  // that the marks were drawn for.
+  pins[1].x = std::max(pins[1].x, pins[0].x + 4 * s);
   const int32_t dx = pins[1].x - pins[0].x;
   pins[2] = Point(pins[0].x, pins[0].y + 2 * s);
   // Set, not moved: a second update keeps the output where the first put it.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -253,6 +254,74 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
   }
   // A wire over three grid points has three pins for the node numbering.
   EXPECT_EQ(Placed(kWire, Point(150, 100))->GetPinCount(), 3);
+}
+
+// Where a drawing call puts ink: the points' box, an arc's run from start to end point counter-
+// clockwise (y up) sampled along its ellipse, a label's text box (8 x 12 a character, turned up
+// by escapement 900 so that it reads upwards from its point).
+pf::Rect InkBox(const pf::DcCall& call) {
+  if (call.op == "TextOut") {
+    const pf::Point p = call.points[0];
+    const int along = 8 * static_cast<int>(call.text.size());
+    return call.font.escapement == 900 ? pf::Rect{p.x, p.y - along, p.x + 12, p.y}
+                                       : pf::Rect{p.x, p.y, p.x + along, p.y + 12};
+  }
+  std::vector<pf::Point> points = call.points;
+  if (call.op == "Arc") {
+    const pf::Point a = call.points[0], b = call.points[1];
+    const double cx = (a.x + b.x) / 2.0, cy = (a.y + b.y) / 2.0;
+    const double rx = (b.x - a.x) / 2.0, ry = (b.y - a.y) / 2.0;
+    const auto angle = [&](pf::Point p) { return std::atan2(cy - p.y, p.x - cx); };
+    const double start = angle(call.points[2]);
+    double sweep = angle(call.points[3]) - start;
+    if (sweep <= 0) sweep += 2 * M_PI;
+    points.clear();
+    for (int i = 0; i <= 32; ++i) {
+      const double t = start + sweep * i / 32;
+      points.push_back({static_cast<int>(std::lround(cx + rx * std::cos(t))),
+                        static_cast<int>(std::lround(cy - ry * std::sin(t)))});
+    }
+  }
+  pf::Rect box{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+  for (const pf::Point p : points) {
+    box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x + 1),
+           std::max(box.bottom, p.y + 1)};
+  }
+  return box;
+}
+
+bool Overlap(const pf::Rect& a, const pf::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Every value label of a resonator stands clear of the glyph and the leads, lying and upright.
+TEST(LumpedWritersTest, ResonatorLabelsStandClearOfTheirGlyphs) {
+  const struct {
+    Maker make;
+    Point p2;
+    size_t labels;
+  } cases[] = {
+      {kQuarz, {200, 100}, 1}, {kQuarz, {100, 200}, 1}, {kSrlc, {200, 100}, 2},
+      {kSrlc, {100, 200}, 2},  {kPrlc, {200, 100}, 2},  {kPrlc, {100, 200}, 2},
+  };
+  for (const auto& c : cases) {
+    std::unique_ptr<NetSymbol> s = Placed(c.make, c.p2);
+    s->drawPinMarks = 0;
+    pf::RecordingDc dc;
+    s->Draw(dc);
+    const std::string where = std::string(s->classKey.ToCString()) + (s->horizontal ? " lying" : " upright");
+    size_t labels = 0;
+    for (const pf::DcCall& label : dc.Calls()) {
+      if (label.op != "TextOut") continue;
+      ++labels;
+      for (const pf::DcCall& ink : dc.Calls()) {
+        if (ink.op == "TextOut") continue;
+        EXPECT_FALSE(Overlap(InkBox(label), InkBox(ink)))
+            << where << ": " << label.ToString() << " over " << ink.ToString();
+      }
+    }
+    EXPECT_EQ(labels, c.labels) << where;
+  }
 }
 
 }  // namespace

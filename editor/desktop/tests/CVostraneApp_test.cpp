@@ -123,6 +123,35 @@ TEST_F(AppTest, DisabledCommandsRunNeitherByMenuNorByAccelerator) {
   }
 }
 
+// Each entry of "&Ansicht" hides its bar while it shows and brings it back, ticked exactly
+// while the bar shows; the circuit window takes the room a hidden bar leaves.
+TEST_F(AppTest, ViewMenuHidesAndShowsEachBarTickedWhileItShows) {
+  Start();
+  const struct {
+    const char* path;
+    pf::Window* bar;
+  } cases[] = {
+      {"&Ansicht/&Symbolleiste", Frame().GetToolBar()},
+      {"&Ansicht/Elementleiste", Frame().GetElementBar()},
+      {"&Ansicht/&Statusleiste", Frame().GetStatusBar()},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(c.bar, nullptr) << c.path;
+    const pf::Rect shownArea = Frame().ClientArea();
+    for (int step = 0; step < 3; ++step) {
+      const bool shown = step != 1;
+      if (step > 0) EXPECT_TRUE(headless.MenuCommand(Frame(), c.path)) << c.path;
+      EXPECT_EQ(c.bar->IsVisible(), shown) << c.path;
+      const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), c.path);
+      ASSERT_TRUE(item) << c.path;
+      EXPECT_TRUE(item->enabled) << c.path;
+      EXPECT_EQ(item->check, shown ? 1 : 0) << c.path;
+      EXPECT_EQ(Frame().ClientArea() == shownArea, shown) << c.path;
+      EXPECT_EQ(Frame().MdiGetActive()->GetRect(), Frame().ClientArea()) << c.path;
+    }
+  }
+}
+
 TEST_F(AppTest, ModalDialogBlocksMenuCommandsAndAccelerators) {
   Start();
   headless.ExpectDialog(CAboutDlg::kTemplateId, [&](pf::DialogDriver& about) {
