@@ -309,7 +309,8 @@ TEST(LumpedWritersTest, ResonatorLabelsStandClearOfTheirGlyphs) {
     s->drawPinMarks = 0;
     pf::RecordingDc dc;
     s->Draw(dc);
-    const std::string where = std::string(s->classKey.ToCString()) + (s->horizontal ? " lying" : " upright");
+    const std::string where =
+        std::string(s->classKey.ToCString()) + (s->horizontal != 0 ? " lying" : " upright");
     size_t labels = 0;
     for (const pf::DcCall& label : dc.Calls()) {
       if (label.op != "TextOut") continue;
