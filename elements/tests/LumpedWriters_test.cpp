@@ -256,9 +256,9 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
   EXPECT_EQ(Placed(kWire, Point(150, 100))->GetPinCount(), 3);
 }
 
-// Where a drawing call puts ink: the points' box, an arc's run from start to end point counter-
-// clockwise (y up) sampled along its ellipse, a label's text box (8 x 12 a character, turned up
-// by escapement 900 so that it reads upwards from its point).
+// Where a drawing call puts ink: the points' box, for a half-circle arc its two ends and the
+// middle of its run counter-clockwise (y up); a label's text box (8 x 12 a character, turned
+// by escapement 900 to read upwards from its point).
 pf::Rect InkBox(const pf::DcCall& call) {
   if (call.op == "TextOut") {
     const pf::Point p = call.points[0];
@@ -268,19 +268,10 @@ pf::Rect InkBox(const pf::DcCall& call) {
   }
   std::vector<pf::Point> points = call.points;
   if (call.op == "Arc") {
-    const pf::Point a = call.points[0], b = call.points[1];
-    const double cx = (a.x + b.x) / 2.0, cy = (a.y + b.y) / 2.0;
-    const double rx = (b.x - a.x) / 2.0, ry = (b.y - a.y) / 2.0;
-    const auto angle = [&](pf::Point p) { return std::atan2(cy - p.y, p.x - cx); };
-    const double start = angle(call.points[2]);
-    double sweep = angle(call.points[3]) - start;
-    if (sweep <= 0) sweep += 2 * M_PI;
-    points.clear();
-    for (int i = 0; i <= 32; ++i) {
-      const double t = start + sweep * i / 32;
-      points.push_back({static_cast<int>(std::lround(cx + rx * std::cos(t))),
-                        static_cast<int>(std::lround(cy - ry * std::sin(t)))});
-    }
+    const pf::Point a = points[0], b = points[1], from = points[2], to = points[3];
+    const pf::Point centre{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    const pf::Point chord = to - from;  // the middle lies a quarter turn clockwise of it
+    points = {from, to, centre + pf::Point{-chord.y / 2, chord.x / 2}};
   }
   pf::Rect box{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
   for (const pf::Point p : points) {
