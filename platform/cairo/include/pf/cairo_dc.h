@@ -61,8 +61,13 @@ class CairoDc : public Dc {
   std::optional<Bitmap> DoReadBitmap(const Rect& r) const override;
 
  private:
+  class VectorFile;
+
   CairoDc(cairo_surface_t* surface, int width, int height);
-  static std::unique_ptr<CairoDc> Adopt(cairo_surface_t* surface, int width, int height);
+  static std::unique_ptr<CairoDc> Adopt(cairo_surface_t* surface, int width, int height,
+                                        std::unique_ptr<VectorFile> file = nullptr);
+  static std::unique_ptr<CairoDc> AdoptVector(const std::string& path, double widthPt,
+                                              double heightPt, int width, int height, bool svg);
 
   bool IsImage() const;
   bool HasPen() const;
@@ -80,6 +85,7 @@ class CairoDc : public Dc {
   cairo_t* cr_;
   int width_;
   int height_;
+  std::unique_ptr<VectorFile> file_;  // vector surfaces only
 };
 
 }  // namespace pf
