@@ -11,6 +11,7 @@
 #include "editor/symbols/NetSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/document.h"
+#include "pf/path_map.h"
 #include "pf/profile.h"
 
 namespace {
@@ -146,6 +147,8 @@ const MyStrng& CVostraneApp::GetDateString() {
   dateString_ = GeneratedFileDate();
   return dateString_;
 }
+
+std::string CVostraneApp::HelpFile() { return pf::ProgramDirectory() + "/help/vostrane.html"; }
 
 void CVostraneApp::OnAppAbout() { CAboutDlg(GetMainWnd()).DoModal(); }
 

@@ -54,6 +54,9 @@ class CVostraneApp : public ErrorReportingApp {
   // (seconds, UTC) stands for the clock, for reproducible files.
   const MyStrng& GetDateString();
 
+  // The help shipped with the program: help/vostrane.html beside the executable.
+  static std::string HelpFile();
+
   void OnAppAbout();
   void LoadProfile();
   void SaveProfile();
