@@ -55,11 +55,13 @@ void PrintUsage(std::FILE* out) {
       "  ui-script SCRIPT           play the desktop program headless from SCRIPT, one\n"
       "                             action a line (see the README): message boxes print\n"
       "                             as 'CAPTION: TEXT', disabled commands as\n"
-      "                             'gesperrt: PATH'; exit 1 when errors were queued or a\n"
-      "                             dialog had no script, 2 for a bad script\n"
+      "                             'gesperrt: PATH'; exit 1 when errors were queued, a\n"
+      "                             file operation failed or a dialog had no script, 2 for\n"
+      "                             a bad script\n"
       "  --help                     show this text\n"
       "\n"
-      "Exit status: 0 on success, 1 when errors were reported, 2 on bad usage.\n",
+      "Exit status: 0 on success, 1 when errors were reported or output could not be\n"
+      "written, 2 on bad usage.\n",
       out);
 }
 
