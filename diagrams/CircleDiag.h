@@ -30,6 +30,8 @@ class CircleDiag : public Diagramm {
   int GetRadius() const { return radius; }
 
  protected:
+  // The innermost ring: the reference ring never shrinks to the centre.
+  int LastYRefPos() const override { return divisions - 1; }
   // The defaults of a kind, its header lines and reference ring.
   void SetUp(const char* kindName, std::span<const float> table, int index, float reference,
              int refPos, const char* unit);

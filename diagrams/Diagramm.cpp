@@ -145,6 +145,8 @@ void Diagramm::PlaceHeaderLine(int i, int px, int py) {
   auto& l = headerLines[static_cast<size_t>(i)];
   if (!l) {
     l = std::make_unique<OutText>(owner, px, py, 150, 10);
+    // Blank until the kind's header or a curve's name fills it.
+    l->StoreText("");
     return;
   }
   l->SetPos(px, py);
@@ -176,7 +178,7 @@ void Diagramm::Serialize(pf::Archive& ar) {
   const int maxY = yTable.empty() ? kMaxYScaleIndex : static_cast<int>(yTable.size()) - 1;
   const int maxX = xTable.empty() ? kMaxXScaleIndex : static_cast<int>(xTable.size()) - 1;
   if (!inside(yIndex, 0, maxY) || !inside(xIndex, 0, maxX)) Bad("bad scale index");
-  if (!inside(yPos, 0, divisions) || !inside(prevPos, 0, divisions) ||
+  if (!inside(yPos, 0, LastYRefPos()) || !inside(prevPos, 0, LastYRefPos()) ||
       !inside(xPos, 0, divisions)) {
     Bad("bad reference position");
   }

@@ -173,6 +173,9 @@ class Diagramm : public Screen {
   // Texts.
   void SetBottomLine(int i, const MyStrng& text);
   MyStrng GetBottomLineText() const;
+  // The start and stop frequency and the texts of the circular kinds' frequency labels, which
+  // otherwise come from curve 0 while it is being filled.
+  void SetSweepLimits(float start, float stop);
   void SetLabel1Text(const MyStrng& text);
   void SetLabel2Text(const MyStrng& text);
   void UpdateLabels();
@@ -239,6 +242,8 @@ class Diagramm : public Screen {
   std::unique_ptr<DiagKurve> MakeCurve(int i, int n, int k);
   ConstGainCircles* GainCircles(char kind) const;
   unsigned char* GainCirclesShown(char kind);
+  // The highest y reference position, the grid's last division.
+  virtual int LastYRefPos() const { return divisions; }
   // The repaint and label steps that follow every scale and reference change.
   void AfterScaleChange();
   void Beep() const;

@@ -25,6 +25,13 @@ MyStrng FrequencyText(float f) { return FreqWert(static_cast<double>(f)); }
 
 }  // namespace
 
+void Diagramm::SetSweepLimits(float start, float stop) {
+  startFrequency = start;
+  stopFrequency = stop;
+  startText = FrequencyText(start);
+  stopText = FrequencyText(stop);
+}
+
 void Diagramm::DrawFrequencyLabels(pf::Dc* dc, bool fromSweep, int rPrime, int step, int footY) {
   if (const DiagKurve* first = GetCurve(0)) {
     if (first->GetCursor() != 0) {

@@ -102,7 +102,7 @@ void Diagramm::RefValueDown() {
 }
 
 void Diagramm::RefPosInc() {
-  if (yRefPos >= divisions) {
+  if (yRefPos >= LastYRefPos()) {
     Beep();
     return;
   }

@@ -181,6 +181,29 @@ void LinTimeDiag::StepStartTime(int delta) {
   RefreshLabels();
 }
 
+void LinTimeDiag::ShowSpan(double first, double last) {
+  if (!std::isfinite(first) || !std::isfinite(last)) return;
+  // The start time is a float: further from 0 than this it no longer holds whole divisions.
+  constexpr double kMaxStartDivisions = 1e5;
+  // The table's steps are floats; their rounding must not cost a division.
+  constexpr double kSlack = 1e-6;
+  double start = 0.0;
+  for (int i = 0; i < static_cast<int>(xTable.size()); ++i) {
+    const double perDiv = xTable[static_cast<size_t>(i)];
+    start = std::floor(first / perDiv + kSlack);
+    xScaleIndex = i;
+    if (std::fabs(start) <= kMaxStartDivisions &&
+        (start + divisions) * perDiv >= last - kSlack * perDiv) {
+      break;
+    }
+  }
+  xScale = xTable[static_cast<size_t>(xScaleIndex)];
+  xRefSteps = TruncToInt32(start);
+  xRefValue = xScale * static_cast<float>(xRefSteps);
+  UpdateScale();
+  RefreshLabels();
+}
+
 void LinTimeDiag::XRefValueUp() { StepStartTime(1); }
 
 void LinTimeDiag::XRefValueDown() { StepStartTime(-1); }

@@ -52,6 +52,10 @@ class LinTimeDiag : public RectTimeDiag {
   void SetEyeMode();
   // The kept settings back.
   void SetTimeMode();
+  // The finest time per division at which the ten divisions from a whole division at or before
+  // first reach last (the coarsest when none does), and the labels; for time mode. The start
+  // lies within 100,000 divisions of 0.
+  void ShowSpan(double first, double last);
   // Takes effect at the next SetEyeMode.
   void SetPeriod(double seconds) { period = seconds; }
   char GetMode() const { return mode; }

@@ -60,13 +60,14 @@ void NetElement::ParseLine(const SymbolTable&) {
   nodeCount = ReadNodes(nodeList, nodes, 2 * kMaxPorts);
   AssignPorts(nodes, CountTokens(nodeList), portCount, ports);
 
-  // A faulty port or a repeated port leaves the element out of its network.
+  // A faulty port or a repeated port leaves the element out of its network; shorted ports
+  // are neither, however many there are.
   for (int k = 0; k < portCount; ++k) {
-    if (!ports[k].Check()) code = 4;
+    if (!IsShortedPort(k) && !ports[k].Check()) code = 4;
   }
   for (int i = 0; i < portCount; ++i) {
     for (int j = i + 1; j < portCount; ++j) {
-      if (ports[i].SameNodes(ports[j])) {
+      if (!IsShortedPort(i) && ports[i].SameNodes(ports[j])) {
         Error(MyStrng("Tore") + MyStrng(i) + " und " + MyStrng(j) + " identisch", 4);
       }
     }

@@ -29,6 +29,7 @@ class Zweig : public VS_Error {
   bool SameNodes(const Zweig& other) const {
     return nodePlus == other.nodePlus && nodeMinus == other.nodeMinus;
   }
+  bool IsGroundOnly() const { return nodePlus == 0 && nodeMinus == 0; }
 
   int nodePlus = 0;
   int nodeMinus = 0;
@@ -42,6 +43,7 @@ class NetElement : public NetElmBasis {
 
   // Read pass on the element's own line: keyword and node list off the front, ports assigned,
   // then checked. Models read their values from the front of the line after calling it.
+  // Shorted ports (IsShortedPort) pass its checks.
   virtual void ParseLine(const SymbolTable& labels);
   // Check pass on a copy of the line: keyword off, node list checked and taken off, so that a
   // model's own check (after calling this one) starts at the values.
@@ -59,6 +61,9 @@ class NetElement : public NetElmBasis {
 
   // A copy of port i; outside 0..port count - 1 a port with both nodes 0.
   Zweig GetPort(int i) const;
+  // Port i has both nodes on ground in an element of more than one port, as the symbols write
+  // a grounded third pin ("OPA 1 0 2", "SYUE 1 2 0"). Such a port adds nothing to a network.
+  bool IsShortedPort(int i) const { return portCount > 1 && GetPort(i).IsGroundOnly(); }
   // Node number i as read; 0 at and beyond the node count.
   int GetNode(int i) const;
   int GetPortCount() const { return portCount; }

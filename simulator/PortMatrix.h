@@ -26,6 +26,10 @@ class PortMatrix {
   // counts as 0 in the conversions.
   static constexpr double kCancellation = 16 * 2.220446049250313e-16;
 
+  // Replaces a denominator of magnitude below kGuard by kGuard.
+  static double Guarded(double d);
+  static Cmplx Guarded(const Cmplx& d);
+
   // 2 x 2 admittance zeros.
   PortMatrix() : PortMatrix(2) {}
   // Admittance zeros; a negative order gives an empty matrix.
@@ -99,6 +103,10 @@ class PortMatrix {
   PortMatrix ConvertToV(float z01, float z02) const;
   PortMatrix ConvertToM(float z01, float z02) const;
   PortMatrix ConvertToR(float z01, float z02) const;
+  // The 'M' and 'R' matrices of a scattering matrix, which the two conversions above convert
+  // to first.
+  PortMatrix MaxGainMatrix() const;
+  PortMatrix OptimumReflectionMatrix() const;
 
   // Two-port figures of a scattering matrix. On any other matrix the numbers are 0 and the
   // circles the default record.
@@ -158,9 +166,6 @@ class PortMatrix {
   // a11 a22 - a12 a21, or 0 within kCancellation of the products.
   static Cmplx TwoPortDeterminant(const Cmplx& a11, const Cmplx& a12, const Cmplx& a21,
                                   const Cmplx& a22);
-  // Replaces a denominator of magnitude below kGuard by kGuard.
-  static double Guarded(double d);
-  static Cmplx Guarded(const Cmplx& d);
 
   // The series impedance z at port p (1 or 2).
   void AddSeriesAtPort(int p, const Cmplx& z);

@@ -259,12 +259,16 @@ Cmplx PortMatrix::CircleFigure(const Cmplx& c, double r) {
 }
 
 PortMatrix PortMatrix::ConvertToM(float z01, float z02) const {
+  return ConvertToS(z01, z02).MaxGainMatrix();
+}
+
+PortMatrix PortMatrix::MaxGainMatrix() const {
   PortMatrix m(n);
   m.kind = kMaxGain;
   if (n == 1) {
     m.At(1, 1) = 1.0;
   } else if (n == 2) {
-    const double g = ConvertToS(z01, z02).MaxGain();
+    const double g = MaxGain();
     m.At(1, 1) = 1.0;
     m.At(1, 2) = 1.0 / Guarded(g);
     m.At(2, 1) = g;
@@ -274,16 +278,19 @@ PortMatrix PortMatrix::ConvertToM(float z01, float z02) const {
 }
 
 PortMatrix PortMatrix::ConvertToR(float z01, float z02) const {
+  return ConvertToS(z01, z02).OptimumReflectionMatrix();
+}
+
+PortMatrix PortMatrix::OptimumReflectionMatrix() const {
   PortMatrix r(n);
   r.kind = kOptimumReflection;
-  const PortMatrix s = ConvertToS(z01, z02);
   if (n == 1) {
-    r.At(1, 1) = s.At(1, 1).Conj();
+    r.At(1, 1) = At(1, 1).Conj();
   } else if (n == 2) {
-    r.At(1, 1) = s.OptimumSourceReflection();
-    r.At(2, 2) = s.OptimumLoadReflection();
-    r.At(1, 2) = CircleFigure(s.InputCircleCentre(), s.InputCircleRadius());
-    r.At(2, 1) = CircleFigure(s.OutputCircleCentre(), s.OutputCircleRadius());
+    r.At(1, 1) = OptimumSourceReflection();
+    r.At(2, 2) = OptimumLoadReflection();
+    r.At(1, 2) = CircleFigure(InputCircleCentre(), InputCircleRadius());
+    r.At(2, 1) = CircleFigure(OutputCircleCentre(), OutputCircleRadius());
   }
   return r;
 }

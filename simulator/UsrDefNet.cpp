@@ -115,6 +115,8 @@ UsrDefNet::Work& UsrDefNet::PlannedWork() {
   std::iota(w.representative.begin(), w.representative.end(), 0);
   w.shorts.clear();
   w.mergedShorts.clear();
+  w.terminalShorts.clear();
+  w.portShorts.Clear();
   return w;
 }
 
@@ -178,9 +180,11 @@ int UsrDefNet::GroupOf(int row) {
 }
 
 // Shorts are merged in the order of the elements; one that would join two terminals is left
-// to the guard conductance, which the conversions to S keep exact for a link between the ports.
+// to the guard conductance in a one-port, whose reflection it makes -1 whatever else is there,
+// and taken out of a two-port's system, whose reduction holds the terminals apart.
 bool UsrDefNet::MergeShorts() {
   Work& w = *work;
+  w.terminalShorts.clear();
   if (w.shorts.empty() && w.mergedShorts.empty()) return false;
   std::iota(w.groups.begin(), w.groups.end(), 0);
   std::vector<int> merged;
@@ -189,7 +193,12 @@ bool UsrDefNet::MergeShorts() {
     int from = GroupOf(stamp.rows[0]);
     int to = GroupOf(stamp.kind == Stamp::kOnePort ? stamp.rows[1] : -1);
     if (from != to) {
-      if (w.terminal[static_cast<size_t>(from)] && w.terminal[static_cast<size_t>(to)]) continue;
+      if (w.terminal[static_cast<size_t>(from)] && w.terminal[static_cast<size_t>(to)]) {
+        if (portCount != 2) continue;
+        w.terminalShorts.push_back(k);
+        merged.push_back(k);
+        continue;
+      }
       if (w.terminal[static_cast<size_t>(from)]) std::swap(from, to);
       w.groups[static_cast<size_t>(from)] = to;
     }
@@ -199,6 +208,37 @@ bool UsrDefNet::MergeShorts() {
   if (merged == w.mergedShorts) return false;
   w.mergedShorts.swap(merged);
   return true;
+}
+
+int UsrDefNet::TerminalOf(int row) {
+  const int group = GroupOf(row);
+  if (group == nodeCount) return PortShorts::kGround;
+  for (int k = 0; k < 2; ++k) {
+    if (group == RowOf(netPorts[k].nodePlus)) return k + 1;
+  }
+  return -1;
+}
+
+// The shorts only join the terminals, which the reduction holds at the voltages it gives: the
+// result is that of the network without them, plus their own admittances.
+void UsrDefNet::AddPortShorts() {
+  Work& w = *work;
+  PortShorts& shorts = w.portShorts;
+  shorts.Clear();
+  shorts.rest = *portMatrix;
+  for (int k : w.terminalShorts) {
+    const Stamp& stamp = w.stamps[static_cast<size_t>(k)];
+    const int a = TerminalOf(stamp.rows[0]);
+    const int b = TerminalOf(stamp.kind == Stamp::kOnePort ? stamp.rows[1] : -1);
+    shorts.Join(a, b);
+    const Cmplx y = stamp.element->GetPortMatrix()->GetAt(1, 1);
+    if (a > 0 && b > 0) {
+      portMatrix->AddAcross(y);
+    } else {
+      const int port = std::max(a, b);
+      portMatrix->AddAt(y, port - 1, port - 1);
+    }
+  }
 }
 
 // A port node that no element touches would leave its row empty, and two ports on the same
@@ -383,6 +423,7 @@ Cmplx UsrDefNet::GetNodalEntry(int row, int col) const {
 void UsrDefNet::AllocateResults() {
   Work& w = GetWork();
   w.results.clear();
+  w.resultShorts.clear();
   if (sweep == nullptr) return;
   const int count = std::clamp(sweep->count, 0, kMaxResults);
   w.results.assign(static_cast<size_t>(count), PortMatrix(portCount));
@@ -398,7 +439,10 @@ void UsrDefNet::AllocateResults() {
 }
 
 void UsrDefNet::ReleaseResults() {
-  if (work != nullptr) std::vector<PortMatrix>().swap(work->results);
+  if (work != nullptr) {
+    std::vector<PortMatrix>().swap(work->results);
+    std::vector<PortShorts>().swap(work->resultShorts);
+  }
   resultsInactive = true;
 }
 
@@ -430,13 +474,18 @@ void UsrDefNet::FillMatrix(float frequency) {
   if (portCount == 1) {
     ReduceOnePort();
   } else {
+    // A column that fails keeps its previous value of the network without the port shorts.
+    *portMatrix = w.portShorts.rest;
     ReduceTwoPort();
+    AddPortShorts();
   }
   if (sweep == nullptr || resultsInactive) return;
   const int point = sweep->index;
   if (point < 0 || point >= GetResultCount()) return;
   if (portMatrix->IsFinite()) {
     w.results[static_cast<size_t>(point)] = *portMatrix;
+    if (w.portShorts.Any() && w.resultShorts.empty()) w.resultShorts.resize(w.results.size());
+    if (!w.resultShorts.empty()) w.resultShorts[static_cast<size_t>(point)] = w.portShorts;
   } else {
     ReportNotComputable(frequency);
   }
@@ -625,6 +674,14 @@ void UsrDefNet::ReferenceResistances(float& z01, float& z02) const {
   z02 = analyser != nullptr ? static_cast<float>(analyser->GetRG2().re) : kDefaultReference;
 }
 
+PortMatrix UsrDefNet::GetScattering(int point, float z01, float z02) const {
+  const size_t p = static_cast<size_t>(ClampPoint(point));
+  if (work != nullptr && p < work->resultShorts.size() && work->resultShorts[p].Any()) {
+    return work->resultShorts[p].ConvertToS(z01, z02);
+  }
+  return GetPortMatrix(point).ConvertToS(z01, z02);
+}
+
 PortMatrix UsrDefNet::GetPortMatrix(int point) const {
   if (GetResultCount() == 0) return PortMatrix(portCount);
   return work->results[static_cast<size_t>(ClampPoint(point))];
@@ -638,10 +695,14 @@ void UsrDefNet::GetParameter(Cmplx& out, char kind, int i, int j, int point) con
   switch (kind) {
     case PortMatrix::kStability: out = y.ConvertToK().GetAt(i, j); break;
     case PortMatrix::kImpedance: out = y.ConvertToZ().GetAt(i, j); break;
-    case PortMatrix::kMaxGain: out = y.ConvertToM(z01, z02).GetAt(i, j); break;
-    case PortMatrix::kScattering: out = y.ConvertToS(z01, z02).GetAt(i, j); break;
+    case PortMatrix::kMaxGain:
+      out = GetScattering(point, z01, z02).MaxGainMatrix().GetAt(i, j);
+      break;
+    case PortMatrix::kScattering: out = GetScattering(point, z01, z02).GetAt(i, j); break;
     case PortMatrix::kVoltageGain: out = y.ConvertToV(z01, z02).GetAt(i, j); break;
-    case PortMatrix::kOptimumReflection: out = y.ConvertToR(z01, z02).GetAt(i, j); break;
+    case PortMatrix::kOptimumReflection:
+      out = GetScattering(point, z01, z02).OptimumReflectionMatrix().GetAt(i, j);
+      break;
     default: out = y.GetAt(i, j); break;
   }
 }
@@ -652,8 +713,9 @@ PortMatrix UsrDefNet::GetTableMatrix(char kind, int point) const {
   float z02 = 0.0f;
   ReferenceResistances(z01, z02);
   switch (kind) {
-    case PortMatrix::kOptimumReflection: return y.ConvertToR(z01, z02);
-    case PortMatrix::kScattering: return y.ConvertToS(z01, z02);
+    case PortMatrix::kOptimumReflection:
+      return GetScattering(point, z01, z02).OptimumReflectionMatrix();
+    case PortMatrix::kScattering: return GetScattering(point, z01, z02);
     case PortMatrix::kImpedance: return y.ConvertToZ();
     case PortMatrix::kAdmittance: {
       PortMatrix millimho(y);

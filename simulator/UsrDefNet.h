@@ -10,7 +10,9 @@
 //
 // A one-port whose admittance is that of a zero impedance (Cmplx::kInverseOfZero) is a short:
 // its conductance would swamp every other one at its nodes, so its two nodes become one row
-// instead. A short between two terminals (ground, the ports' nodes) stays a conductance.
+// instead. A short between two terminals (ground, the ports' nodes) stays a conductance in the
+// admittance result; a two-port's is added to the result of the network without it, which is
+// kept beside the result and gives the S parameters (PortShorts).
 
 #include <initializer_list>
 #include <memory>
@@ -22,6 +24,7 @@
 #include "simulator/NetElement.h"
 #include "simulator/NodalSystem.h"
 #include "simulator/PortMatrix.h"
+#include "simulator/PortShorts.h"
 #include "simulator/UsrNetBasis.h"
 
 class SweepFreq;
@@ -131,8 +134,14 @@ class UsrDefNet : public NetElement {
   // The matrix structure for the merged shorts, the stamps' slots and the vectors.
   void BuildSystem();
   // Merges the nodes of the latest point's shorts; true when other shorts are merged than
-  // those the system was built for.
+  // those the system was built for. A two-port's shorts between terminals are left out of
+  // the system too, and listed.
   bool MergeShorts();
+  // The terminal of a row's group: PortShorts::kGround, 1 or 2 for the ports' nodes, else -1.
+  int TerminalOf(int row);
+  // Keeps the reduced result as that of the network without the shorts between its terminals
+  // and adds their admittances to it.
+  void AddPortShorts();
   // The union-find group of row (nodeCount for ground); its root is a terminal if it has one.
   int GroupOf(int row);
   // Calls add(k, row, col, value) for the k-th entry that the element's port matrix y adds.
@@ -167,6 +176,9 @@ class UsrDefNet : public NetElement {
   }
   int ClampPoint(int point) const;
   void ReferenceResistances(float& z01, float& z02) const;
+  // Of a point (clamped); from the network terminated in the reference resistances where
+  // shorts join its ports.
+  PortMatrix GetScattering(int point, float z01, float z02) const;
 
   // What computing the net and keeping its results takes: made when the net is first
   // computed or asked to keep results, so that the many networks of a netlist that no point
@@ -175,6 +187,8 @@ class UsrDefNet : public NetElement {
     std::vector<Stamp> stamps;          // none until the net is planned after SetUp
     std::vector<int> shorts;            // stamps that are shorts at the latest point
     std::vector<int> mergedShorts;      // those of them whose nodes the system merges
+    std::vector<int> terminalShorts;    // those of a two-port's that join terminals
+    PortShorts portShorts;              // the latest point's
     std::vector<int> groups;            // union-find parents of the rows and ground (last)
     std::vector<char> terminal;         // of the rows and ground: never merged with one another
     std::vector<int> representative;    // per row as the system is built
@@ -185,6 +199,7 @@ class UsrDefNet : public NetElement {
     std::vector<Cmplx> savedLine;       // the ports' lines that a reduction clears
     ShortedPort shortedPorts[2];
     std::vector<PortMatrix> results;
+    std::vector<PortShorts> resultShorts;  // per point; empty until a point has port shorts
     LineFile resultTable;
     MyStrng tableTitle;
   };

@@ -3,11 +3,13 @@
 // netlists of the same names), the sub-circuit examples/pi_section.vqe, and the drawn
 // circuits of the SPICE cross-check in tools/crosscheck/drawn/. Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
-// rail; parts lie between grid points 100 apart, so none moves a pin.
+// rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
+// body starts a half step inside the grid, so the whole drawing shows in the window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "basics/Register.h"
@@ -30,8 +32,9 @@ constexpr int kStep = 100;
 constexpr int kTop = 100;     // the signal rail
 constexpr int kBottom = 200;  // the ground rail
 
-Point Top(int column) { return Point(kStep * (column + 1), kTop); }
-Point Bottom(int column) { return Point(kStep * (column + 1), kBottom); }
+// Column -1 holds the input port.
+Point Top(int column) { return Point(kStep * (column + 2), kTop); }
+Point Bottom(int column) { return Point(kStep * (column + 2), kBottom); }
 
 class Ladder {
  public:
@@ -181,6 +184,15 @@ bool Bandstop(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// A through between the external nodes 1 and 2 with a capacitor at it: one wire joins both
+// nodes, which keep their numbers.
+bool ThroughShunt(const std::filesystem::path& path) {
+  Ladder d("through_shunt.vqe", nullptr);
+  d.Shunt<CapSymbol>(0).c = "10pF";
+  d.Wire(Top(0), Top(1));
+  return d.Save(path, 1);
+}
+
 // A transformer or controlled source with its defaults between the ports, its common pin on
 // ground.
 template <class S>
@@ -204,7 +216,14 @@ int main(int argc, char** argv) {
   RegisterLumpedSymbols();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
-  std::filesystem::create_directories(drawn);
+  for (const std::filesystem::path& folder : {root / "examples", drawn}) {
+    std::error_code failed;
+    std::filesystem::create_directories(folder, failed);
+    if (failed) {
+      std::fprintf(stderr, "Ordner nicht angelegt: %s\n", folder.string().c_str());
+      return 1;
+    }
+  }
   const std::pair<bool (*)(const std::filesystem::path&), std::filesystem::path> circuits[] = {
       {LcLowpass, root / "examples/lc_lowpass.vqe"},
       {Resonator, root / "examples/resonator.vqe"},
@@ -216,6 +235,7 @@ int main(int argc, char** argv) {
       {CrystalSeries, drawn / "crystal_series.vqe"},
       {Notch, drawn / "notch.vqe"},
       {Bandstop, drawn / "bandstop.vqe"},
+      {ThroughShunt, drawn / "through_shunt.vqe"},
       {GroundedTwoPort<CplIndSymbol>, drawn / "transformer.vqe"},
       {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
       {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},

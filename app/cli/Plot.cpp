@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "app/cli/Output.h"
@@ -22,6 +23,7 @@
 #include "diagrams/elements/DiagKurve.h"
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
+#include "pf/dialog_template.h"
 #include "pf/recording_dc.h"
 
 namespace {
@@ -140,7 +142,6 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
       return "plot: unknown option '" + option + "'";
     }
   }
-  if (o.kind == nullptr) return "plot: --diagram KIND is missing";
   if (widthOrFont && o.pictex == nullptr) return "plot: --width and --font need --pictex";
   return {};
 }
@@ -151,42 +152,102 @@ int ReportQueue() {
   return count > 0 ? kErrors : 0;
 }
 
-// The curve made current and shown; false when the file does not hold a curve.
-bool LoadCurve(Diagramm& diagram, const char* path) {
+// The file's bytes, read twice: once for the kind of its curve, once into the diagram.
+bool ReadCurveFile(const char* path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
-  const int before = diagram.GetCurveCount();
-  if (in) {
-    pf::Archive ar(in);
-    diagram.LoadCurve(ar);
+  if (!in) return false;
+  std::ostringstream text;
+  text << in.rdbuf();
+  bytes = text.str();
+  return true;
+}
+
+void ReportNoCurve() {
+  if (VS_Error::MessageCount() == 0) VS_Error().Error("Kurve konnte nicht geladen werden", 4);
+}
+
+void RefuseKind(const MyStrng& kind) {
+  VS_Error().Error(MyStrng("Kurve konnte nicht geladen werden: Diagrammtyp ") + kind, 4);
+}
+
+// The kind the curve was made for; null, reported, when the bytes hold no curve or name a
+// kind that has no diagram.
+const DiagramKind* KindOfCurve(const std::string& bytes) {
+  std::istringstream in(bytes);
+  pf::Archive ar(in);
+  DiagKurve probe(nullptr, nullptr);
+  if (!probe.Load(ar)) {
+    ReportNoCurve();
+    return nullptr;
   }
+  const DiagramKind* kind =
+      DiagramKinds::Global().Find(std::string_view(probe.GetKind().GetBuffer()));
+  if (kind == nullptr) RefuseKind(probe.GetKind());
+  return kind;
+}
+
+// The curve made current and shown, named and dated as the analyser does for its measured
+// curve: header line 2 names it, bottom line 1 gives its network and date. A curve made for
+// another kind stays hidden, as on the screens, and is refused.
+bool LoadCurve(Diagramm& diagram, const std::string& bytes) {
+  std::istringstream in(bytes);
+  pf::Archive ar(in);
+  const int before = diagram.GetCurveCount();
+  const bool shown = diagram.LoadCurve(ar);
   if (diagram.GetCurveCount() == before) {
-    if (VS_Error::MessageCount() == 0) VS_Error().Error("Kurve konnte nicht geladen werden", 4);
+    ReportNoCurve();
     return false;
   }
-  // A curve of another kind is shown all the same: the kind was asked for.
   const int index = diagram.GetCurveCount() - 1;
+  DiagKurve* c = diagram.GetCurve(index);
+  if (!shown) {
+    RefuseKind(c->GetKind());
+    return false;
+  }
   diagram.SetCurrentCurve(index);
+  const MyStrng name = c->GetElementName();
+  diagram.SetCurrentCurveName(name);
   diagram.ShowCurve(index);
+  diagram.SetBottomLine(0, c->GetNetwork() + "  " + c->GetDate());
   diagram.curvesShown = 1;
   diagram.picTexCurve = 1;
   return true;
 }
 
-// A frequency axis from the curve's first to its last x; the eye of the bit period.
-void SetAxis(Diagramm& diagram, const Options& o) {
-  if (auto* time = dynamic_cast<LinTimeDiag*>(&diagram); time != nullptr && o.eyePeriod) {
-    time->SetPeriod(*o.eyePeriod);
-    time->SetEyeMode();
+// A logarithmic axis only over frequency, the eye only on a time diagram; an empty reason when
+// the options fit.
+std::string MisfitOfTheKind(Diagramm& diagram, const Options& o) {
+  if (o.logAxis && dynamic_cast<RectFreqDiag*>(&diagram) == nullptr) {
+    return "plot: --log needs a frequency diagram";
+  }
+  if (o.eyePeriod && dynamic_cast<LinTimeDiag*>(&diagram) == nullptr) {
+    return "plot: --eye needs a LinTimeDiag";
+  }
+  return {};
+}
+
+// Axis and labels from the curve: a frequency axis from its first to its last x, a time axis
+// over its whole span (or the eye of the bit period), and on the other kinds the frequency
+// labels from its frequency column.
+void ShowCurveRange(Diagramm& diagram, const Options& o) {
+  const DiagKurve* c = diagram.GetCurrentCurve();
+  const int last = c->GetCount() - 1;
+  const float from = c->GetX(0);
+  const float to = c->GetX(last);
+  if (auto* time = dynamic_cast<LinTimeDiag*>(&diagram)) {
+    time->ShowSpan(from, to);
+    if (o.eyePeriod) {
+      time->SetPeriod(*o.eyePeriod);
+      time->SetEyeMode();
+    }
+    return;
   }
   auto* freq = dynamic_cast<RectFreqDiag*>(&diagram);
-  if (freq == nullptr) return;
-  const DiagKurve* c = diagram.GetCurrentCurve();
-  const float first = c->GetX(0);
-  const float last = c->GetX(c->GetCount() - 1);
-  if (last > first) {
-    freq->startFrequency = first;
-    freq->stopFrequency = last;
+  if (freq == nullptr) {
+    if (c->GetColumns() >= 2) diagram.SetSweepLimits(c->GetY2(0), c->GetY2(last));
+    return;
   }
+  if (to > from) diagram.SetSweepLimits(from, to);
   if (o.logAxis) freq->SetXAxisMode('E');
   freq->UpdateXAxis();
   freq->SetLabel1Text(FreqWert(static_cast<double>(freq->startFrequency)));
@@ -213,15 +274,19 @@ int Plot(int argc, char** argv) {
   if (const std::string why = ParseOptions(argc, argv, o); !why.empty()) return BadUsage(why);
   VS_Error::ResetQueue();
 
-  std::unique_ptr<Diagramm> diagram = o.kind->create(nullptr, 0, 0, o.width, o.height);
-  if (o.logAxis && dynamic_cast<RectFreqDiag*>(diagram.get()) == nullptr) {
-    return BadUsage("plot: --log needs a frequency diagram");
+  std::string bytes;
+  if (!ReadCurveFile(o.curveFile, bytes)) {
+    ReportNoCurve();
+    return ReportQueue();
   }
-  if (o.eyePeriod && dynamic_cast<LinTimeDiag*>(diagram.get()) == nullptr) {
-    return BadUsage("plot: --eye needs a LinTimeDiag");
-  }
-  if (!LoadCurve(*diagram, o.curveFile)) return ReportQueue();
-  SetAxis(*diagram, o);
+  const DiagramKind* kind = o.kind != nullptr ? o.kind : KindOfCurve(bytes);
+  if (kind == nullptr) return ReportQueue();
+  std::unique_ptr<Diagramm> diagram = kind->create(nullptr, 0, 0, o.width, o.height);
+  if (const std::string why = MisfitOfTheKind(*diagram, o); !why.empty()) return BadUsage(why);
+  // The instrument windows are dialogs: their diagrams write in the dialog font.
+  diagram->SetFont(pf::DialogFont());
+  if (!LoadCurve(*diagram, bytes)) return ReportQueue();
+  ShowCurveRange(*diagram, o);
   if (o.marker) {
     diagram->CreateMarker();
     const long steps = std::min<long>(*o.marker, diagram->GetCurrentCurve()->GetCount());

@@ -21,8 +21,10 @@
 #include "editor/symbols/NetSymbol.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
+#include "pf/command_ids.h"
 #include "pf/controls.h"
 #include "pf/headless.h"
+#include "pf/print_preview.h"
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
 #include "resources/CommandIds.h"
@@ -128,6 +130,27 @@ class Player {
     return child != nullptr ? dynamic_cast<CVostraneView*>(child->GetActiveView()) : nullptr;
   }
 
+  // The print preview while it is open: it takes the keys, clicks on buttons and png.
+  static pf::PrintPreview* Preview() {
+    for (pf::Window* w : pf::Window::TopLevelWindows()) {
+      if (auto* preview = dynamic_cast<pf::PrintPreview*>(w); preview && preview->IsVisible()) {
+        return preview;
+      }
+    }
+    return nullptr;
+  }
+
+  // Presses a button of the preview; a disabled one is reported as a disabled menu item is.
+  void PressPreviewButton(pf::PrintPreview& preview, int id) {
+    auto* button = dynamic_cast<pf::Button*>(preview.GetDlgItem(id));
+    if (button == nullptr || !button->IsWindowEnabled()) {
+      std::printf("gesperrt: click %d\n", id);
+      return;
+    }
+    button->Click();
+    headless_.NoteMessage();
+  }
+
   void Menu(const std::string& path) {
     if (!headless_.MenuCommand(Frame(), path)) std::printf("gesperrt: %s\n", path.c_str());
   }
@@ -151,11 +174,19 @@ class Player {
     } else if (verb == "open" || verb == "save") {
       if (args != 1) return wrongCount("DATEI");
       headless_.Ui().QueueFileAnswer(w[1]);
-      FileOperation(verb == "open" ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+      FileOperation([this, open = verb == "open"] {
+        Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+      });
     } else if (verb == "print") {
       if (args != 1) return wrongCount("DATEI");
       headless_.QueuePrintFile(w[1]);
-      FileOperation("&Datei/&Drucken...");
+      FileOperation([this] {
+        if (pf::PrintPreview* preview = Preview()) {
+          PressPreviewButton(*preview, pf::kIdPreviewPrint);
+        } else {
+          Menu("&Datei/&Drucken...");
+        }
+      });
     } else if (verb == "menu") {
       if (args != 1) return wrongCount("\"PFAD\"");
       if (!headless_.MenuItemState(Frame(), w[1])) {
@@ -226,9 +257,9 @@ class Player {
   }
 
   // The program reports a failed open, save or print with an error box.
-  void FileOperation(const std::string& path) {
+  void FileOperation(const std::function<void()>& operation) {
     const size_t before = headless_.Ui().Messages().size();
-    Menu(path);
+    operation();
     const auto& shown = headless_.Ui().Messages();
     for (size_t i = before; i < shown.size(); ++i) {
       if (shown[i].icon == pf::MsgIcon::Error) failed_ = true;
@@ -236,12 +267,23 @@ class Player {
   }
 
   bool Mouse(const std::vector<std::string>& w, std::string& why) {
+    int id = 0;
+    if (w[0] == "click" && w.size() == 2 && ParseInt(w[1], 0, 0xFFFF, id)) {
+      pf::PrintPreview* preview = Preview();
+      if (preview == nullptr) {
+        why = "keine Seitenansicht offen";
+        return false;
+      }
+      PressPreviewButton(*preview, id);
+      return true;
+    }
     const bool drag = w[0] == "drag";
     const size_t count = drag ? 4 : 2;
     int c[4] = {};
     for (size_t i = 0; i < count; ++i) {
       if (w.size() != count + 1 || !ParseInt(w[i + 1], -100000, 100000, c[i])) {
-        why = std::string("erwartet: ") + (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y");
+        why = std::string("erwartet: ") +
+              (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y" + (w[0] == "click" ? " oder click ID" : ""));
         return false;
       }
     }
@@ -278,7 +320,8 @@ class Player {
                  {"Ctrl+X", 'X', pf::kMkControl}};
     for (const auto& k : kKeys) {
       if (w.size() == 2 && w[1] == k.name) {
-        pf::Window* target = ActiveView();
+        pf::Window* target = Preview();
+        if (target == nullptr) target = ActiveView();
         headless_.KeyDown(target != nullptr ? *target : Frame(), k.key, k.modifiers);
         return true;
       }
@@ -371,7 +414,8 @@ class Player {
   }
 
   bool WriteView(const std::string& path) {
-    pf::Window* view = ActiveView();
+    pf::Window* view = Preview();
+    if (view == nullptr) view = ActiveView();
     return headless_.WritePng(view != nullptr ? *view : static_cast<pf::Window&>(Frame()), path);
   }
 

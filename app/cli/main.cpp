@@ -143,7 +143,7 @@ constexpr Command kCommands[] = {
     {"latex", "FILE.vqe", 1, 1, RunLatex},
     {"ui-script", "SCRIPT", 1, 1, RunUiScriptCommand},
     {"render-dialog", "ID OUT.png", 2, 2, RunRenderDialog},
-    {"plot", "FILE.kur --diagram KIND [OPTIONS]", 1, INT_MAX, RunPlot},
+    {"plot", "FILE.kur [OPTIONS]", 1, INT_MAX, RunPlot},
 };
 
 int Run(int argc, char** argv) {

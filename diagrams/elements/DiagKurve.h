@@ -70,6 +70,8 @@ class DiagKurve : public DiagBaseElement {
   void SetName(const MyStrng& text) override;
   void SetNetwork(const MyStrng& text) { network = text; }
   void SetDate(const MyStrng& text) { date = text; }
+  const MyStrng& GetNetwork() const { return network; }
+  const MyStrng& GetDate() const { return date; }
   // Update does nothing while the curve is not visible.
   void SetVisible(bool v) { visible = v ? 1 : 0; }
 

@@ -80,6 +80,16 @@ std::string PicTexFile::EscapeTeX(const char* text) {
       case '\\':
         out += "\\textbackslash{}";
         break;
+      // The default text fonts hold other glyphs at these places (">" prints "¿").
+      case '<':
+        out += "\\textless{}";
+        break;
+      case '>':
+        out += "\\textgreater{}";
+        break;
+      case '|':
+        out += "\\textbar{}";
+        break;
       default:
         out += *p;
     }

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "diagrams/CircleDiag.h"
 #include "diagrams/DiagramKinds.h"
+#include "diagrams/RectFreqDiag.h"
 #include "diagrams/SmithDiag.h"
+#include "diagrams/elements/CircleGit.h"
 #include "diagrams/elements/DiagGitter.h"
 #include "diagrams/elements/DiagKurve.h"
 #include "diagrams/elements/DiagramMarker.h"
@@ -67,18 +70,46 @@ TEST(DiagrammTest, ReferenceValueSnapsToWholeDivisionsAfterAScaleChange) {
   }
 }
 
-TEST(DiagrammTest, ReferencePositionRunsFromZeroToTheDivisions) {
-  pf::Headless headless;
-  LinPolDiag d(nullptr, 0, 0, 400, 400);
+// The polar kinds stop a division short: their reference ring never shrinks to the centre.
+TEST(DiagrammTest, ReferencePositionRunsFromZeroToTheLastDivision) {
   const struct {
-    void (Diagramm::*key)();
-    int presses, position;
-    size_t beeps;
-  } cases[] = {{&Diagramm::RefPosInc, 6, 10, 1}, {&Diagramm::RefPosDec, 11, 0, 2}};
+    std::unique_ptr<Diagramm> d;
+    int last;
+  } cases[] = {{std::make_unique<LinPolDiag>(nullptr, 0, 0, 400, 400), 9},
+               {std::make_unique<LogMagDiag>(nullptr, 0, 0, 400, 400), 10}};
   for (const auto& c : cases) {
-    for (int i = 0; i < c.presses; ++i) (d.*c.key)();
-    EXPECT_EQ(d.GetYRefPos(), c.position);
-    EXPECT_EQ(headless.Ui().Beeps().size(), c.beeps);
+    pf::Headless headless;
+    const int start = c.d->GetYRefPos();
+    for (int i = 0; i < 12; ++i) c.d->RefPosInc();
+    EXPECT_EQ(c.d->GetYRefPos(), c.last) << c.d->GetTypeName();
+    EXPECT_EQ(headless.Ui().Beeps().size(), static_cast<size_t>(12 - (c.last - start)));
+    for (int i = 0; i < 12; ++i) c.d->RefPosDec();
+    EXPECT_EQ(c.d->GetYRefPos(), 0) << c.d->GetTypeName();
+    EXPECT_EQ(headless.Ui().Beeps().size(), static_cast<size_t>(24 - 2 * c.last + start));
+  }
+}
+
+// Up to the innermost ring and back, the reference value is drawn on the reference ring.
+TEST(DiagrammTest, ReferenceRingFollowsTheReferencePosition) {
+  pf::Headless headless;
+  LinPolDiag lin(nullptr, 0, 0, 400, 400);
+  LogPolDiag log(nullptr, 0, 0, 400, 400);
+  for (CircleDiag* d : {static_cast<CircleDiag*>(&lin), static_cast<CircleDiag*>(&log)}) {
+    const auto* grid = dynamic_cast<const CircleGit*>(d->GetGrid());
+    ASSERT_NE(grid, nullptr);
+    const auto check = [d, grid](const char* key) {
+      const int onRing = d->MapX(0.0f, d->GetRefValue()) - d->GetCentreX();
+      EXPECT_EQ(grid->GetRefRing()->GetRadius(), onRing)
+          << d->GetTypeName() << " " << key << " to " << d->GetYRefPos();
+    };
+    for (int i = 0; i < 12; ++i) {
+      d->RefPosInc();
+      check("RefPosInc");
+    }
+    for (int i = 0; i < 3; ++i) {
+      d->RefPosDec();
+      check("RefPosDec");
+    }
   }
 }
 
@@ -212,6 +243,22 @@ TEST(DiagramKindsTest, CreatesTheRegisteredKindsByCodeAndName) {
   for (int code : {9, 14, -1}) {
     EXPECT_EQ(DiagramKinds::Global().Find(code), nullptr) << code;
     EXPECT_STREQ(DiagramKinds::Global().FindOrDefault(code)->name, "LogMagDiag") << code;
+  }
+}
+
+// Header lines that neither the kind's header nor a curve has filled stay blank, on the screen
+// and in the PiCTeX picture.
+TEST(DiagramKindsTest, NoKindHasAPlaceholderHeader) {
+  RegisterCircleDiagrams();
+  RegisterRectDiagrams();
+  for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13}) {
+    std::unique_ptr<Diagramm> d =
+        DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, 600, 450);
+    for (int i = 0; i < Diagramm::kTextLines; ++i) {
+      if (const OutText* l = d->GetHeaderLine(i)) {
+        EXPECT_NE(l->GetText(), "Unbekannt") << d->GetTypeName() << " header line " << i + 1;
+      }
+    }
   }
 }
 

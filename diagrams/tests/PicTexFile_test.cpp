@@ -67,6 +67,8 @@ TEST(PicTexFileTest, EachOperationWritesItsLines) {
       {[](PicTexFile& f) { f.PutLabel(0, 0, "a_b%c#d$e&f{g}h~i^j\\k"); },
        {"\\put {a\\_b\\%c\\#d\\$e\\&f\\{g\\}h\\textasciitilde{}i\\textasciicircum{}j"
         "\\textbackslash{}k}  [lb]  at 0 0"}},
+      {[](PicTexFile& f) { f.PutLabel(0, 0, "LinPol  >REF: a<b|c"); },
+       {"\\put {LinPol  \\textgreater{}REF: a\\textless{}b\\textbar{}c}  [lb]  at 0 0"}},
       {[](PicTexFile& f) {
          f.scaleX = f.scaleY = 0.5f;
          f.LineLeft(2, 4, 16);

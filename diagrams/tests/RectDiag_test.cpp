@@ -209,6 +209,29 @@ TEST(LinTimeDiagTest, PeriodsThatFoldNothingAndTheTimeScale) {
   EXPECT_EQ(d.GetStartLabel()->GetText(), "-1mSec");
 }
 
+// The whole span on the finest scale, the start on a whole division; a start too far from 0
+// for the float start time at a fine scale takes a coarser one.
+TEST(LinTimeDiagTest, ShowsASpanOnTheFinestScaleThatHoldsIt) {
+  const struct {
+    double first, last;
+    float perDiv, start;
+    const char* stop;
+  } cases[] = {
+      {0.0, 3.9e-9, 5e-10f, 0.0f, "5nSec"},
+      {1e-6, 1.5e-6, 5e-8f, 1e-6f, "1.5uSec"},
+      {-2e-9, 2e-9, 5e-10f, -2e-9f, "3nSec"},
+      {1.0, 1.0 + 1e-9, 1e-5f, 1.0f, "1Sec"},
+      {0.0, 100.0, 1.0f, 0.0f, "10Sec"},
+  };
+  for (const auto& c : cases) {
+    LinTimeDiag d(nullptr, 0, 0, 500, 400);
+    d.ShowSpan(c.first, c.last);
+    EXPECT_EQ(d.GetXScale(), c.perDiv) << c.first << " to " << c.last;
+    EXPECT_FLOAT_EQ(d.GetXRefValue(), c.start) << c.first << " to " << c.last;
+    EXPECT_EQ(d.GetStopLabel()->GetText(), c.stop) << c.first << " to " << c.last;
+  }
+}
+
 TEST(PlaneDiagTest, SquareGridAndSaturatedPixelsWithoutClipping) {
   RecPlanDiag d(nullptr, 0, 0, 400, 300);
   ASSERT_EQ(d.GetDivPixelsX(), 21);

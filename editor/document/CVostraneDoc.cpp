@@ -11,6 +11,7 @@
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/StoredValues.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/archive.h"
@@ -152,7 +153,12 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
       loadFailure = MyStrng("Unbekannter Elementtyp in der Datei: ") + key.Mid(1, kQuotedKeyLength);
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "unknown class key");
     }
-    symbol->Serialize(ar);
+    try {
+      symbol->Serialize(ar);
+    } catch (const StoredValueError& damaged) {
+      loadFailure = damaged.what();
+      throw;
+    }
     // The record names its class twice; a symbol that disagrees would be saved under another.
     if (symbol->GetClassKey() != key) {
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "class key of the record");

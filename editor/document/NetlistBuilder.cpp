@@ -54,6 +54,12 @@ void NetlistBuilder::Enter(int32_t node, const Point& position) {
   firstNode.emplace(PositionKey(position), node);
 }
 
+void NetlistBuilder::Link(int32_t a, int32_t b) {
+  if (a == b) return;
+  const std::pair<int32_t, int32_t> link = std::minmax(a, b);
+  if (std::find(links.begin(), links.end(), link) == links.end()) links.push_back(link);
+}
+
 int32_t NetlistBuilder::Lookup(const Point& position) const {
   const auto found = firstNode.find(PositionKey(position));
   return found == firstNode.end() ? -1 : found->second;
@@ -64,6 +70,7 @@ bool NetlistBuilder::NumberNodes() {
   for (NetSymbol* s : symbols) s->netLine.Clear();
   doc.nodeTable.RemoveAll();
   firstNode.clear();
+  links.clear();
   doc.nodeCounter = 0;
   bool numbered = true;
   for (NetSymbol* s : symbols) {
@@ -112,6 +119,10 @@ void NetlistBuilder::NumberExternalNodes() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     const auto* node = dynamic_cast<const ExKnotenSymbol*>(symbols[i]);
     if (node == nullptr) continue;
+    // Another external node or ground on the same point (not the reference node's own 0):
+    // both keep their numbers.
+    const int32_t there = Lookup(symbols[i]->GetPinPosition(0));
+    if (there >= 0 && !(marked[i] != 0 && there == 0)) Link(there, node->portNumber);
     Enter(node->portNumber, symbols[i]->GetPinPosition(0));
     doc.nodeCounter = std::max(doc.nodeCounter, node->portNumber);
     marked[i] = 1;
@@ -145,8 +156,14 @@ void NetlistBuilder::NumberWireGroups() {
       if (node >= 0) break;
     }
     if (node < 0) node = ++doc.nodeCounter;
+    // Every other numbered point of the group (only ground and external nodes are numbered
+    // yet) keeps its number, linked to the group's.
     for (const NetSymbol* w : doc.wireGroup) {
-      for (int p = 0; p < WireEnds(*w); ++p) Enter(node, w->GetPinPosition(p));
+      for (int p = 0; p < WireEnds(*w); ++p) {
+        const int32_t found = Lookup(w->GetPinPosition(p));
+        if (found >= 0) Link(node, found);
+        Enter(node, w->GetPinPosition(p));
+      }
     }
   }
   for (size_t i = 0; i < symbols.size(); ++i) {
@@ -296,6 +313,7 @@ void NetlistBuilder::Emit() {
     for (int i = 0; i < extra; ++i) lines.AddLine(s->GetExtraLine(i));
     if (extra > 0) s->ClearExtraLines();
   }
+  EmitLinks();
   for (NetSymbol* s : symbols) {
     const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
     if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
@@ -306,6 +324,14 @@ void NetlistBuilder::Emit() {
   }
   lines.AddLine("END");
   if (doc.HasDataItems()) EmitDataBlock();
+}
+
+void NetlistBuilder::EmitLinks() {
+  // Ground stays out of the line, as in every two-pin element's line.
+  for (const auto& [low, high] : links) {
+    const MyStrng nodes = low == 0 ? MyStrng(high) : MyStrng(low) + " " + MyStrng(high);
+    doc.netlistLines.AddLine(MyStrng("RES ") + nodes + " R = 0ohm");
+  }
 }
 
 void NetlistBuilder::EmitDataBlock() {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -24,9 +25,15 @@ class NetlistBuilder {
   // The whole netlist into the document's lines. False for an empty circuit and when the
   // numbering fails; a circuit with more than two external nodes is reported but written.
   bool Build();
+  // The pairs of numbers that the drawing joins although each keeps its own (external nodes,
+  // ground), lower first; known after NumberNodes.
+  const std::vector<std::pair<int32_t, int32_t>>& Links() const { return links; }
 
  private:
   void Enter(int32_t node, const Point& position);
+  // Two numbers the drawing joins although each must stay (external nodes, ground): the
+  // netlist gets a 0 ohm link between them.
+  void Link(int32_t a, int32_t b);
   int32_t Lookup(const Point& position) const;
   void ChooseReference();
   void NumberExternalNodes();
@@ -37,6 +44,7 @@ class NetlistBuilder {
   void AssignPinNodes();
   void WritePortLine();
   void Emit();
+  void EmitLinks();
   void EmitDataBlock();
 
   CVostraneDoc& doc;
@@ -45,6 +53,7 @@ class NetlistBuilder {
   // The first node entered at each position: the document's table answers the same, but
   // only by walking it.
   std::unordered_map<uint64_t, int32_t> firstNode;
+  std::vector<std::pair<int32_t, int32_t>> links;
   NetSymbol* portLineOwner = nullptr;
 };
 

@@ -41,8 +41,10 @@ MyStrng NextInChain(const NetSymbol& s) {
 bool SpiceWriter::Compose() {
   if (doc.symbols.GetCount() == 0) return false;
   WriteSpiceHeader();
-  if (!NetlistBuilder(doc).NumberNodes()) return false;
+  NetlistBuilder numbering(doc);
+  if (!numbering.NumberNodes()) return false;
   WriteElementLines();
+  WriteLinks(numbering.Links());
   WriteSpiceModels();
   WriteSpiceCommands();
   WriteSpiceTrailer();
@@ -86,6 +88,14 @@ void SpiceWriter::WriteElementLines() {
       Report(s->GetElementName() + ": kein Spice-Modell, fehlt im Spice-File");
     }
   });
+}
+
+void SpiceWriter::WriteLinks(const std::vector<std::pair<int32_t, int32_t>>& links) {
+  // SPICE has no 0 ohm resistor; a source of 0 V is its exact short.
+  for (const auto& [low, high] : links) {
+    const MyStrng a(high), b(low);
+    doc.netlistLines.AddLine(MyStrng("VJOIN_") + a + "_" + b + " " + a + " " + b + " DC 0");
+  }
 }
 
 void SpiceWriter::WriteSpiceModels() {

@@ -3,6 +3,10 @@
 // symbol's SPICE lines with the nodes of the built-in netlist, the models, the analysis
 // commands of the active instrument and its chain, and a trailer.
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "basics/MyStrng.h"
 
 class CVostraneDoc;
@@ -18,6 +22,8 @@ class SpiceWriter {
  private:
   void WriteSpiceHeader();
   void WriteElementLines();
+  // Joined external nodes (and ground) are shorted as the netlist's 0 ohm links do.
+  void WriteLinks(const std::vector<std::pair<int32_t, int32_t>>& links);
   void WriteSpiceModels();
   void WriteSpiceCommands();
   void WriteSpiceTrailer();

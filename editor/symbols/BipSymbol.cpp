@@ -1,7 +1,10 @@
 #include "editor/symbols/BipSymbol.h"
 
+#include <tuple>
+
 #include "basics/VS_Error.h"
 #include "editor/symbols/Glyphs.h"
+#include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(BipSymbol, DreiPolSymbol, 1)
@@ -35,10 +38,7 @@ void BipSymbol::Serialize(pf::Archive& ar) {
     ar >> kind;
   }
   if (kind == 'H') {
-    h11.Serialize(ar);
-    h12.Serialize(ar);
-    h21.Serialize(ar);
-    h22.Serialize(ar);
+    SerializeValueTexts(ar, *this, std::tie(h11, h12, h21, h22));
   }
   if (version >= 2) {
     std::array<float, 2> required = Required();

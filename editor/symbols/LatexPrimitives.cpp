@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -11,6 +12,34 @@ std::string Put(const Point& p) { return "\\put(" + N(p.x) + "," + N(p.y) + ")";
 bool IsAcross(char o) { return o == 'L' || o == 'R'; }
 bool IsUpDown(char o) { return o == 'O' || o == 'U'; }
 
+std::string Escaped(char c) {
+  switch (c) {
+    case '#':
+    case '%':
+    case '&':
+    case '_':
+    case '{':
+    case '}':
+      return std::string("\\") + c;
+    // Accents over nothing and math signs come from the fonts every TeX has.
+    case '~':
+      return "\\~{}";
+    case '^':
+      return "\\^{}";
+    case '\\':
+      return "$\\backslash$";
+    case '$':
+      return "$\\$$";
+    // The text fonts hold other signs in these places.
+    case '<':
+    case '>':
+    case '|':
+      return std::string("$") + c + "$";
+    default:
+      return std::string(1, c);
+  }
+}
+
 }  // namespace
 
 MyStrng LatexPut(const Point& p) { return Text(Put(p)); }
@@ -19,20 +48,24 @@ MyStrng LatexCircle(const Point& p, int diameter) {
   return Text(Put(p) + "{\\circle*{" + N(diameter) + "}}");
 }
 
-MyStrng LatexLabel(const Point& p, char direction, const MyStrng& text) {
-  if (direction == 'V') return LatexPut(p) + LatexShortstack(text);
-  return Text(Put(p) + "{" + text.ToCString() + "}");
+MyStrng LatexEscaped(const MyStrng& text) {
+  std::string s;
+  for (const char c : text.ToCString()) s += Escaped(c);
+  return Text(s);
 }
 
-MyStrng LatexShortstack(const MyStrng& text) {
+MyStrng LatexLabel(const Point& p, char direction, const MyStrng& text, const char* tail) {
+  if (direction == 'V') return LatexPut(p) + LatexShortstack(text, tail);
+  return Text(Put(p) + "{" + LatexEscaped(text).ToCString() + tail + "}");
+}
+
+MyStrng LatexShortstack(const MyStrng& text, const char* tail) {
+  std::vector<std::string> rows;
+  for (const char c : text.ToCString()) rows.push_back(Escaped(c));
+  if (*tail != '\0') rows.emplace_back(tail);
   std::string s = "{\\shortstack{";
-  const std::string chars = text.ToCString();
-  for (size_t i = 0; i < chars.size(); ++i) {
-    s += chars[i];
-    s += i + 1 < chars.size() ? "\\\\" : "}}";
-  }
-  if (chars.empty()) s += "}}";
-  return Text(s);
+  for (size_t i = 0; i < rows.size(); ++i) s += (i > 0 ? "\\\\" : "") + rows[i];
+  return Text(s + "}}");
 }
 
 MyStrng LatexOval(const Point& p, int w, int h, char orientation) {

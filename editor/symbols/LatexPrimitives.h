@@ -7,9 +7,13 @@
 
 MyStrng LatexPut(const Point& p);
 MyStrng LatexCircle(const Point& p, int diameter);
-// Direction 'V' stacks the characters; anything else writes the text as it is.
-MyStrng LatexLabel(const Point& p, char direction, const MyStrng& text);
-MyStrng LatexShortstack(const MyStrng& text);
+// Direction 'V' stacks the characters; anything else writes the text on one line. The text is
+// escaped (LatexEscaped); tail, TeX of the caller's own such as a unit sign, follows it as it
+// stands (stacked: as the last row).
+MyStrng LatexLabel(const Point& p, char direction, const MyStrng& text, const char* tail = "");
+MyStrng LatexShortstack(const MyStrng& text, const char* tail = "");
+// The text with TeX's special characters written so that TeX prints them.
+MyStrng LatexEscaped(const MyStrng& text);
 MyStrng LatexOval(const Point& p, int w, int h, char orientation);
 MyStrng LatexFramebox(const Point& p, int w, int h, char orientation);
 MyStrng LatexLine(const Point& p, int length, char orientation);

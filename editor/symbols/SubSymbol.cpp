@@ -1,8 +1,11 @@
 #include "editor/symbols/SubSymbol.h"
 
+#include <tuple>
+
 #include "basics/FloatWert.h"
 #include "editor/symbols/Glyphs.h"
 #include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/StoredValues.h"
 #include "editor/symbols/SymbolText.h"
 #include "lines/models/SubstrateData.h"
 #include "pf/archive.h"
@@ -34,8 +37,7 @@ void SubSymbol::Serialize(pf::Archive& ar) {
     ar >> permittivity >> lossTangent >> height >> metalThickness;
   }
   if (version >= 2) {
-    extentX.Serialize(ar);
-    extentY.Serialize(ar);
+    SerializeValueTexts(ar, *this, std::tie(extentX, extentY));
   }
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
+#include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 
 PF_IMPLEMENT_SERIAL(ZweiPolSymbol, NetSymbol, 1)
@@ -18,7 +20,7 @@ ZweiPolSymbol::ZweiPolSymbol(const Point& start, const Point& end) : NetSymbol(2
 
 void ZweiPolSymbol::Serialize(pf::Archive& ar) {
   NetSymbol::Serialize(ar);
-  smdLength.Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(smdLength));
   if (ar.IsStoring()) {
     ar << smdFlag;
   } else {

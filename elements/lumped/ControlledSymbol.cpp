@@ -5,10 +5,12 @@
 #include <initializer_list>
 #include <istream>
 #include <ostream>
+#include <tuple>
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
 #include "editor/symbols/LatexPrimitives.h"
+#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -57,10 +59,8 @@ ControlledSymbol::ControlledSymbol(const char* classKey, const char* keyword,
 
 void ControlledSymbol::Serialize(pf::Archive& ar) {
   NetSymbol::Serialize(ar);
-  for (MyStrng* value : {&Gain(), static_cast<MyStrng*>(&r1), static_cast<MyStrng*>(&r2),
-                         static_cast<MyStrng*>(&fg), static_cast<MyStrng*>(&td)}) {
-    value->Serialize(ar);
-  }
+  SerializeGain(ar);
+  SerializeValueTexts(ar, *this, std::tie(r1, r2, fg, td));
   SerializeFlag(ar, cutOffFlag);
   SerializeFlag(ar, delayFlag);
 }
@@ -151,6 +151,8 @@ VvgSymbol::VvgSymbol() : ControlledSymbol("VOLCONVOL", "VVG", " M=") {}
 VvgSymbol::VvgSymbol(const Point& start, const Point& end)
     : ControlledSymbol("VOLCONVOL", "VVG", " M=", start, end) {}
 
+void VvgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(m)); }
+
 void VvgSymbol::Draw(pf::Dc& dc) { DrawSource(dc, DrawVvgGlyph); }
 
 int VvgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
@@ -170,6 +172,8 @@ VcgSymbol::VcgSymbol() : ControlledSymbol("VOLCONCUR", "VCG", " G=") {}
 VcgSymbol::VcgSymbol(const Point& start, const Point& end)
     : ControlledSymbol("VOLCONCUR", "VCG", " G=", start, end) {}
 
+void VcgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(g)); }
+
 void VcgSymbol::Draw(pf::Dc& dc) { DrawSource(dc, DrawVcgGlyph); }
 
 int VcgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
@@ -186,6 +190,8 @@ int VcgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
 CcgSymbol::CcgSymbol() : ControlledSymbol("CURCONCUR", "CCG", " B=") {}
 CcgSymbol::CcgSymbol(const Point& start, const Point& end)
     : ControlledSymbol("CURCONCUR", "CCG", " B=", start, end) {}
+
+void CcgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(b)); }
 
 void CcgSymbol::Draw(pf::Dc& dc) { DrawSource(dc, DrawCcgGlyph); }
 
@@ -230,6 +236,8 @@ void OpAmpSymbol::UpdateGeometry() {
   orientation = 'R';
   centre = Point(pins[0].x + dx / 2, pins[1].y);
 }
+
+void OpAmpSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(m)); }
 
 void OpAmpSymbol::Draw(pf::Dc& dc) {
   DreiPolSymbol::Draw(dc);

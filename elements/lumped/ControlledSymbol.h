@@ -43,6 +43,9 @@ class ControlledSymbol : public DreiPolSymbol {
   void DrawSource(pf::Dc& dc, Glyph glyph);
 
  private:
+  // The gain in its own value class, which decides whether a loaded text is a number.
+  virtual void SerializeGain(pf::Archive& ar) = 0;
+
   const char* keyword;
   const char* gainKeyword;
 };
@@ -61,6 +64,9 @@ class VvgSymbol : public ControlledSymbol {
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
   FloatWert m{10.0};
+
+ private:
+  void SerializeGain(pf::Archive& ar) override;
 };
 
 class VcgSymbol : public ControlledSymbol {
@@ -76,6 +82,9 @@ class VcgSymbol : public ControlledSymbol {
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
   LeiWert g{0.01};
+
+ private:
+  void SerializeGain(pf::Archive& ar) override;
 };
 
 class CcgSymbol : public ControlledSymbol {
@@ -92,6 +101,9 @@ class CcgSymbol : public ControlledSymbol {
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
   FloatWert b{100.0};
+
+ private:
+  void SerializeGain(pf::Archive& ar) override;
 };
 
 class OpAmpSymbol : public ControlledSymbol {
@@ -113,4 +125,7 @@ class OpAmpSymbol : public ControlledSymbol {
   bool LacksSpiceForm() const override { return true; }
 
   FloatWert m{80.0};  // open-loop gain in dB
+
+ private:
+  void SerializeGain(pf::Archive& ar) override;
 };

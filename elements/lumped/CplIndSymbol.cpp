@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "basics/LineFile.h"
+#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
@@ -43,7 +44,7 @@ void CplIndSymbol::Init() {
 
 void CplIndSymbol::Serialize(pf::Archive& ar) {
   MultiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, std::tie(ls, k, n1, n2));
+  SerializeValueTexts(ar, *this, std::tie(ls, k, n1, n2));
   if (ar.IsStoring()) {
     ar << kind;
     return;

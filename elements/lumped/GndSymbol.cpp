@@ -1,5 +1,7 @@
 #include "elements/lumped/GndSymbol.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <tuple>
 
 #include "basics/LineFile.h"
@@ -27,6 +29,22 @@ void InitWire(Verbindung& s) {
   s.drawCornerLine = 0;
 }
 
+// The end of the ground's lead. Only placing sets the second pin slot (it is neither moved nor
+// stored); pin 1, orientation and span, which are, give the same point.
+Point LeadEnd(const NetSymbol& s, char dir) {
+  const int32_t reach = std::max(0, s.span - 2);
+  switch (dir) {
+    case 'L':
+      return s.pins[0] - Point(reach, 0);
+    case 'O':
+      return s.pins[0] - Point(0, reach);
+    case 'U':
+      return s.pins[0] + Point(0, reach);
+    default:
+      return s.pins[0] + Point(reach, 0);
+  }
+}
+
 void InitDot(PktSymbol& s, const Point& at) {
   lumped::InitElement(s, "PktSymbol");
   s.length = 2;
@@ -50,7 +68,8 @@ void GndSymbol::Draw(pf::Dc& dc) {
 
 void GndSymbol::WriteLatex(LineFile& lines) {
   NetSymbol::WriteLatex(lines);
-  const lumped::LatexAxis axis = lumped::LatexAxisOf(*this);
+  const char dir = OrientationFromPins();
+  const lumped::LatexAxis axis = lumped::LatexAxisTo(*this, LeadEnd(*this, dir), dir);
   lines.AddLine(LatexLine(axis.p1, axis.half, axis.dir));
   lines.AddLine(LatexLine(axis.At(axis.half, -2), 4, axis.Across()));
   lines.AddLine(LatexCircle(axis.p1, 1));

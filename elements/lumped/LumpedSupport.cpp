@@ -70,10 +70,14 @@ Point LatexAxis::At(int along, int across) const {
 }
 
 LatexAxis LatexAxisOf(const NetSymbol& symbol) {
+  return LatexAxisTo(symbol, symbol.pins[1], symbol.OrientationFromPins());
+}
+
+LatexAxis LatexAxisTo(const NetSymbol& symbol, const Point& end, char dir) {
   LatexAxis axis;
   axis.p1 = symbol.ToLatexPoint(symbol.pins[0]);
-  axis.p2 = symbol.ToLatexPoint(symbol.pins[1]);
-  axis.dir = symbol.OrientationFromPins();
+  axis.p2 = symbol.ToLatexPoint(end);
+  axis.dir = dir;
   const int distance = axis.Lying() ? axis.p2.x - axis.p1.x : axis.p2.y - axis.p1.y;
   axis.half = std::abs(distance) / 2;
   return axis;

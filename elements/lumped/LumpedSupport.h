@@ -60,11 +60,6 @@ std::istream& ReadRecord(std::istream& is, NetSymbol& symbol, Values values) {
   return is;
 }
 
-template <class Values>
-void SerializeValues(pf::Archive& ar, Values values) {
-  std::apply([&](auto&... v) { (v.Serialize(ar), ...); }, values);
-}
-
 // The value's text in the label fonts: horizontal symbols centre it on the centre's x with its
 // bottom dy below the centre (negative: above); vertical ones put it at centre x + dx.
 void DrawLabel(pf::Dc& dc, const NetSymbol& symbol, const MyStrng& text, int dy, int dx);
@@ -106,5 +101,7 @@ struct LatexAxis {
   bool Lying() const { return dir == 'L' || dir == 'R'; }
 };
 LatexAxis LatexAxisOf(const NetSymbol& symbol);
+// From pin 1 to end (screen units) in the direction dir.
+LatexAxis LatexAxisTo(const NetSymbol& symbol, const Point& end, char dir);
 
 }  // namespace lumped

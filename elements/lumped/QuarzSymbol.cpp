@@ -5,6 +5,7 @@
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
+#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)
@@ -45,7 +46,7 @@ QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : ZweiPolSymbol(s
 
 void QuarzSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
 }
 
 void QuarzSymbol::Draw(pf::Dc& dc) {
@@ -107,7 +108,7 @@ ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind, const Point& star
 
 void ResonantCircuitSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
 }
 
 void ResonantCircuitSymbol::Draw(pf::Dc& dc) {

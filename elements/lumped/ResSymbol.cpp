@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
 #include "editor/symbols/LatexPrimitives.h"
+#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
 
@@ -37,11 +39,14 @@ MyStrng AddSpiceLine(ZweiPolSymbol& s, LineFile& lines, int lastNode, const Wert
   return head;
 }
 
-// The value's label: centred above a lying symbol, beside an upright one.
-void AddLatexLabel(LineFile& lines, const lumped::LatexAxis& axis, const MyStrng& text) {
-  const Point at = axis.Lying() ? axis.At(axis.half, 4) - Point(LatexTextLength(text) / 2, 0)
+// The value's label: centred above a lying symbol, beside an upright one. The tail is TeX of
+// our own, measured as it is written.
+void AddLatexLabel(LineFile& lines, const lumped::LatexAxis& axis, const MyStrng& text,
+                   const char* tail = "") {
+  const int length = LatexTextLength(text + tail);
+  const Point at = axis.Lying() ? axis.At(axis.half, 4) - Point(length / 2, 0)
                                 : axis.At(axis.half, 4);
-  lines.AddLine(LatexLabel(at, 'H', text));
+  lines.AddLine(LatexLabel(at, 'H', text, tail));
 }
 
 void AddLatexDots(LineFile& lines, const lumped::LatexAxis& axis) {
@@ -70,9 +75,9 @@ ResSymbol::ResSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start
 
 void ResSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
   // The length and SMD flag once more; a loaded file keeps this copy.
-  smdLength.Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(smdLength));
   if (ar.IsStoring()) {
     ar << smdFlag;
   } else {
@@ -95,7 +100,7 @@ void ResSymbol::WriteLatex(LineFile& lines) {
   MyStrng label = r;
   label.TrimRight();
   label.SetAt(std::max(0, label.GetLength() - 3), '\0');
-  AddLatexLabel(lines, axis, label + "$\\Omega$");
+  AddLatexLabel(lines, axis, label, "$\\Omega$");
   AddLatexDots(lines, axis);
 }
 
@@ -129,7 +134,7 @@ CapSymbol::CapSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start
 
 void CapSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
 }
 
 void CapSymbol::Draw(pf::Dc& dc) {
@@ -178,7 +183,7 @@ IndSymbol::IndSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start
 
 void IndSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  lumped::SerializeValues(ar, Values());
+  SerializeValueTexts(ar, *this, Values());
 }
 
 void IndSymbol::Draw(pf::Dc& dc) {

@@ -11,6 +11,7 @@
 #include "basics/Point.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "elements/lumped/ResSymbol.h"
 
 namespace {
 
@@ -42,6 +43,16 @@ TEST(LumpedLatexTest, EveryPictureOpensWithItsKeyOnOnePage) {
       page << "\\end{picture}\n";
     }
   }
+  // A value text with every character that TeX would read as a command.
+  CapSymbol special(Point(100, 100), Point(200, 100));
+  special.UpdateGeometry();
+  special.latexOrigin = Point(-50, 250);
+  special.c = "1_%&#$~^\\{}<>|pF";
+  LineFile lines;
+  special.WriteLatex(lines);
+  page << "\\begin{picture}(60,60)\n";
+  lines.WriteLines(page);
+  page << "\\end{picture}\n";
   page << "\\end{document}\n";
   EXPECT_TRUE(page.good());
 }

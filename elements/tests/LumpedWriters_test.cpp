@@ -194,6 +194,13 @@ TEST(LumpedWritersTest, LatexPictures) {
        "% INDUKTIVITAET|\\put(20,20){\\line(0,-1){7}}|\\put(20,7){\\line(0,-1){7}}|"
        "\\put(20,12){\\oval(2,2)[r]}|\\put(20,10){\\oval(2,2)[r]}|\\put(20,8){\\oval(2,2)[r]}|"
        "\\put(24,10){2nH}|\\put(20,20){\\circle*{1}}|\\put(20,0){\\circle*{1}}"},
+      // TeX's special characters print as they are.
+      {kRes,
+       {200, 100},
+       "4_7%kohm",
+       "% WIDERSTAND|\\put(20,20){\\line(1,0){6}}|\\put(34,20){\\line(1,0){6}}|"
+       "\\put(26,18){\\framebox(8,4){}}|\\put(17,24){4\\_7\\%k$\\Omega$}|"
+       "\\put(20,20){\\circle*{1}}|\\put(40,20){\\circle*{1}}"},
       {kGnd,
        {150, 100},
        "",

@@ -8,6 +8,7 @@
 
 #include "editor/symbols/Glyphs.h"
 #include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 
@@ -36,7 +37,7 @@ TemSymbol::TemSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start
 
 void TemSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  std::apply([&](auto&... v) { (v.Serialize(ar), ...); }, Values());
+  SerializeValueTexts(ar, *this, Values());
   if (ar.IsStoring()) {
     ar << spare << kind << onePole;
     return;

@@ -173,6 +173,21 @@ std::unique_ptr<CairoDc> CairoDc::ForImageSurface(cairo_surface_t* surface) {
                cairo_image_surface_get_height(surface));
 }
 
+std::unique_ptr<CairoDc> CairoDc::CreateScaledImage(int width, int height, Size pixels) {
+  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || pixels.cx < 1 ||
+      pixels.cy < 1 || pixels.cx > kMaxSide || pixels.cy > kMaxSide) {
+    return nullptr;
+  }
+  auto dc = CreateImage(pixels.cx, pixels.cy);
+  if (!dc) return nullptr;
+  dc->width_ = width;
+  dc->height_ = height;
+  dc->pixelUnits_ = false;
+  cairo_scale(dc->cr_, static_cast<double>(pixels.cx) / width,
+              static_cast<double>(pixels.cy) / height);
+  return dc;
+}
+
 bool CairoDc::IsImage() const {
   return cairo_surface_get_type(surface_) == CAIRO_SURFACE_TYPE_IMAGE;
 }
@@ -195,8 +210,14 @@ bool CairoDc::Finish() {
 }
 
 bool CairoDc::ShowPage() {
-  if (IsImage()) return false;
-  cairo_show_page(cr_);
+  if (IsImage()) {
+    cairo_save(cr_);
+    cairo_set_source_rgb(cr_, 1, 1, 1);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+  } else {
+    cairo_show_page(cr_);
+  }
   return cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
 }
 
@@ -522,7 +543,7 @@ Size CairoDc::DoTextExtent(std::string_view text) const {
 
 ColorRef CairoDc::DoSetPixel(Point p, ColorRef color) {
   const Point d = LogicalToDevice(p);
-  if (d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_) return kInvalidColor;
+  if (!pixelUnits_ || d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_) return kInvalidColor;
   cairo_save(cr_);
   cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
   cairo_rectangle(cr_, d.x, d.y, 1, 1);
@@ -534,7 +555,7 @@ ColorRef CairoDc::DoSetPixel(Point p, ColorRef color) {
 
 ColorRef CairoDc::DoGetPixel(Point p) const {
   const Point d = LogicalToDevice(p);
-  if (!IsImage() || d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_) return kInvalidColor;
+  if (!IsImage() || !pixelUnits_ || d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_) return kInvalidColor;
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
@@ -577,18 +598,30 @@ bool CairoDc::DoDrawBitmap(const Rect& dst, const Bitmap& bitmap, const Rect& sr
 }
 
 std::optional<Bitmap> CairoDc::DoReadBitmap(const Rect& r) const {
+  if (!pixelUnits_) return std::nullopt;
+  return ReadPixels(LogicalToDevice(r).Normalized());
+}
+
+std::optional<Bitmap> CairoDc::ReadImage() const {
   if (!IsImage()) return std::nullopt;
-  const Rect d = LogicalToDevice(r).Normalized();
+  return ReadPixels({0, 0, cairo_image_surface_get_width(surface_),
+                     cairo_image_surface_get_height(surface_)});
+}
+
+std::optional<Bitmap> CairoDc::ReadPixels(const Rect& d) const {
+  if (!IsImage()) return std::nullopt;
   Bitmap bitmap(d.Width(), d.Height(), Rgb(0, 0, 0));
   if (bitmap.IsEmpty()) return std::nullopt;
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
   if (!data) return std::nullopt;
-  for (int y = std::max(d.top, 0); y < std::min(d.bottom, height_); ++y) {
+  const int width = cairo_image_surface_get_width(surface_);
+  const int height = cairo_image_surface_get_height(surface_);
+  for (int y = std::max(d.top, 0); y < std::min(d.bottom, height); ++y) {
     const auto* row =
         reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = std::max(d.left, 0); x < std::min(d.right, width_); ++x) {
+    for (int x = std::max(d.left, 0); x < std::min(d.right, width); ++x) {
       bitmap.SetPixel(x - d.left, y - d.top, FromPixel(row[x]));
     }
   }

@@ -7,10 +7,16 @@
 #include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/frame.h"
+#include "pf/print_preview.h"
 
 namespace pf {
 
-View::View() { MapCommand(kIdFilePrint, [this] { OnFilePrint(); }); }
+View::View() {
+  MapCommand(kIdFilePrint, [this] { OnFilePrint(); });
+  MapCommand(kIdFilePrintPreview, [this] { OnFilePrintPreview(); });
+}
+
+View::~View() { DestroyWindow(); }
 
 FrameWnd* View::GetParentFrame() const {
   for (Window* w = GetParent(); w != nullptr; w = w->GetParent()) {
@@ -53,7 +59,14 @@ void View::OnFilePrint() {
                              app != nullptr ? app->AppName() : "", MsgButtons::Ok, MsgIcon::Error);
 }
 
+void View::OnFilePrintPreview() {
+  if (preview_ != nullptr && preview_->IsCreated()) return;
+  preview_ = std::make_unique<PrintPreview>(*this);
+  preview_->Open();
+}
+
 void View::OnDestroy() {
+  if (preview_ != nullptr) preview_->DestroyWindow();
   if (FrameWnd* frame = GetParentFrame(); frame != nullptr && frame->GetActiveView() == this) {
     frame->SetActiveView(nullptr);
   }

@@ -10,6 +10,7 @@
 #include "pf/controls.h"
 #include "pf/frame.h"
 #include "pf/pdf_print.h"
+#include "pf/picture_print.h"
 #include "pf/property_sheet.h"
 #include "pf/timers.h"
 
@@ -339,6 +340,10 @@ std::unique_ptr<PrintTarget> Headless::StartPrintJob(const std::string& document
                                MsgIcon::Error);
   }
   return target;
+}
+
+std::unique_ptr<PreviewTarget> Headless::StartPreviewJob(Size box, int keep) {
+  return PicturePrintTarget::Create(box, keep);
 }
 
 void Headless::PaintInvalid(Window& window) {

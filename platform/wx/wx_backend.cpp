@@ -23,6 +23,7 @@
 #include "pf/controls.h"
 #include "pf/dialog.h"
 #include "pf/frame.h"
+#include "pf/picture_print.h"
 #include "pf/timers.h"
 #include "pf/view.h"
 #include "print_dialog.h"
@@ -513,6 +514,15 @@ std::unique_ptr<PrintTarget> WxBackend::StartPrintJob(const std::string& documen
       ShowPrintDialog(main != nullptr ? main->widget : nullptr, documentName);
   --modalDepth_;
   return target;
+}
+
+// Off-screen pictures (the circuit copied to the clipboard) are drawn as headless ones are.
+std::unique_ptr<Dc> WxBackend::CreateMemoryDc(Size size) {
+  return CairoDc::CreateImage(size.cx, size.cy);
+}
+
+std::unique_ptr<PreviewTarget> WxBackend::StartPreviewJob(Size box, int keep) {
+  return PicturePrintTarget::Create(box, keep);
 }
 
 void WxBackend::TimersChanged() { ScheduleTimers(); }

@@ -49,9 +49,11 @@ class WxBackend : public Backend {
   void Invalidated(Window& window) override;
   void UpdateWindow(Window& window) override;
   std::unique_ptr<Dc> GetDC(Window& window) override;
+  std::unique_ptr<Dc> CreateMemoryDc(Size size) override;
   void TimersChanged() override;
   void RunModalLoop(Dialog& dialog) override;
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
+  std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) override;
 
   // The model window that a native window shows; nullptr once that window is gone.
   Window* ModelOf(const wxWindow* widget) const;

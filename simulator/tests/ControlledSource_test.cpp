@@ -67,6 +67,38 @@ TEST(ControlledSourceTest, RollOffAndDelay) {
   }
 }
 
+// A port on ground alone, as the symbols write a grounded third pin, is a shorted port: the
+// network is the one whose port is shorted to ground through a jumper node.
+TEST(ControlledSourceTest, GroundedPortsAreShorted) {
+  const struct {
+    const char* grounded;
+    const char* jumpered;  // the same element with node 3 in place of the grounded port
+  } cases[] = {
+      {"OPA 1 0 2 M=40 R1=1kohm R2=50ohm F=1MHz", "OPA 1 3 2 M=40 R1=1kohm R2=50ohm F=1MHz"},
+      {"OPA 0 1 2 M=20 R1=1kohm R2=50ohm", "OPA 3 1 2 M=20 R1=1kohm R2=50ohm"},
+      {"SYUE 1 2 0 AL=10nH N1=2 N2=1 K=0.5", "SYUE 1 2 3 AL=10nH N1=2 N2=1 K=0.5"},
+      {"SYUE 1 0 2 AL=10nH N1=1 N2=3 K=-0.3", "SYUE 1 3 2 AL=10nH N1=1 N2=3 K=-0.3"},
+      {"CCG 1 0 B=10 R1=1kohm R2=1kohm", "CCG 1 3 B=10 R1=1kohm R2=1kohm"},
+      {"VCG 0 0 2 0 G=10mMho R1=1kohm R2=1kohm", "VCG 3 0 2 0 G=10mMho R1=1kohm R2=1kohm"},
+      {"VVG 1 0 0 0 M=10 R1=1kohm R2=50ohm", "VVG 1 0 3 0 M=10 R1=1kohm R2=50ohm"},
+      {"MUI 1 0 L1=10nH L2=40nH K=0.8", "MUI 1 3 L1=10nH L2=40nH K=0.8"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.grounded);
+    const Lines common = {"N: 2POR 1 2", "RES 1 2 R = 100ohm", "RES 2 R = 75ohm"};
+    Lines grounded = common, jumpered = common;
+    grounded.push_back(c.grounded);
+    jumpered.push_back(c.jumpered);
+    jumpered.push_back("RES 3 0 R = 0ohm");
+    ElementBench bench;
+    const LongMatrix s = bench.NetworkS(grounded, 1e8f);
+    const LongMatrix expected = bench.NetworkS(jumpered, 1e8f);
+    ASSERT_EQ(s.size(), 4u);
+    ASSERT_EQ(expected.size(), 4u);
+    for (int k = 0; k < 4; ++k) EXPECT_LE(std::abs(s[k] - expected[k]), 1e-12L) << k;
+  }
+}
+
 // "T" is sought as plain text: the prefix T of a value makes the line lack its '='.
 TEST(ControlledSourceTest, RefusedLines) {
   const char* const cases[][2] = {

@@ -58,6 +58,15 @@ TEST(NetElementTest, CheckAndReadPasses) {
       {Make<VierPunkt>, "TEE 1 2 3", "(1,0)(2,0)(3,0)", ""},
       {Make<VierPunkt>, "TEE 1 0 2 0 3 4", "", "Vierpole haben gleichen Bezugspunkt"},
       {Make<FuenfPol>, "CPL 1 2 3 4", "(1,0)(2,0)(3,0)(4,0)", ""},
+      // A port on ground alone is a shorted port of a multi-port, however many there are.
+      {Make<DreiTor>, "SYUE 1 2 0", "(1,0)(2,0)(0,0)", ""},
+      {Make<VierPunkt>, "OPA 1 0 2", "(1,0)(0,0)(2,0)", ""},
+      {Make<DreiPol>, "MUI 1 0", "(1,0)(0,0)", ""},
+      {Make<DreiPol>, "VCG 0 0 2 0", "(0,0)(2,0)", ""},
+      {Make<ZweiTor>, "TWO 0 0", "(0,0)(0,0)", ""},
+      {Make<EinTor>, "RES 0 0", "", "Identische Knoten in einem Zweig"},
+      {Make<DreiPol>, "VCG 1 3 3 3", "", "Identische Knoten in einem Zweig"},
+      {Make<VierPunkt>, "OPA 1 2 2", "", "Tore1 und 2 identisch"},
   };
   const SymbolTable labels;
   for (const Case& c : cases) {

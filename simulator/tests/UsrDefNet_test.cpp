@@ -9,6 +9,7 @@
 
 #include "simulator/ElementRegistry.h"
 #include "simulator/LumpedMath.h"
+#include "simulator/NetContext.h"
 #include "simulator/SelfResonantElement.h"
 #include "simulator/tests/ReaderHarness.h"
 
@@ -469,6 +470,92 @@ TEST_F(UsrDefNetTest, ShortsMergeTheirNodes) {
     }
     EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
   }
+}
+
+// Reference resistances as a network analyser gives them.
+struct References : NetAnalyser {
+  References(double rg1, double rg2) : rg1(rg1, 0.0), rg2(rg2, 0.0) {}
+  Cmplx GetRG1() const override { return rg1; }
+  Cmplx GetRG2() const override { return rg2; }
+  Cmplx rg1, rg2;
+};
+
+// Shorts that join the ports to each other or to ground lose nothing at the ports: S agrees
+// with the same circuit whose links are 1 uohm, at 0 Hz and above, and a port on ground
+// reflects exactly -1 and transmits nothing.
+TEST_F(UsrDefNetTest, PortShortsKeepTheElementsAtThePorts) {
+  const struct {
+    std::vector<std::string> elements;  // the links are "R = 0ohm"
+    std::vector<int> grounded;          // ports that a link puts on ground
+    double rg2 = 50.0;
+  } cases[] = {
+      {{"RES 1 2 R = 0ohm", "CAP 2 C = 10pF"}, {}},
+      {{"RES 1 3 R = 0ohm", "RES 3 2 R = 0ohm", "RES 3 R = 100ohm", "CAP 1 C = 1pF",
+        "IND 2 4 L = 5nH", "RES 4 R = 20ohm"},
+       {}},
+      {{"RES 1 2 R = 0ohm", "RES 2 R = 100ohm", "CAP 1 C = 2pF"}, {}, 100.0},
+      // A short at 0 Hz only.
+      {{"RES 1 2 R = 0ohm LS = 1nH", "CAP 2 C = 10pF"}, {}},
+      {{"RES 1 0 R = 0ohm", "CAP 1 C = 10pF", "RES 1 2 R = 50ohm", "CAP 2 C = 1pF"}, {1}},
+      {{"RES 2 3 R = 0ohm", "RES 3 0 R = 0ohm", "RES 1 2 R = 75ohm", "RES 1 R = 50ohm"}, {2}},
+      {{"RES 1 0 R = 0ohm", "RES 2 0 R = 0ohm", "RES 1 2 R = 50ohm"}, {1, 2}},
+      {{"RES 1 2 R = 0ohm", "RES 2 0 R = 0ohm", "CAP 1 C = 1pF"}, {1, 2}},
+  };
+  const auto sweepS = [this](std::vector<std::string> block, double rg2) {
+    block.insert(block.begin(), "TOP: 2POR 1 2");
+    std::vector<Cmplx> s;
+    UsrDefNet* net = ReadBlock(block);
+    if (net == nullptr) return s;
+    Sweep(0.0, 1e9, 2);
+    References references(50.0, rg2);
+    NetContext::SetCurrentAnalyser(&references);
+    for (int k = 0; k < 8; ++k) s.push_back(Parameter(*net, 'S', k % 2 + 1, k / 2 % 2 + 1, k / 4));
+    NetContext::SetCurrentAnalyser(nullptr);
+    return s;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.elements[0] + " ... " + c.elements.back());
+    std::vector<std::string> links = c.elements;
+    for (std::string& line : links) {
+      const size_t at = line.find("R = 0ohm");
+      if (at != std::string::npos) line.replace(at, 8, "R = 1uohm");
+    }
+    const std::vector<Cmplx> expected = sweepS(links, c.rg2);
+    const std::vector<Cmplx> s = sweepS(c.elements, c.rg2);
+    ASSERT_EQ(s.size(), 8u);
+    ASSERT_EQ(expected.size(), 8u);
+    for (int k = 0; k < 8; ++k) {
+      const int i = k % 2 + 1, j = k / 2 % 2 + 1;
+      const bool onGround = std::count(c.grounded.begin(), c.grounded.end(), i) +
+                                std::count(c.grounded.begin(), c.grounded.end(), j) >
+                            0;
+      if (onGround) {
+        EXPECT_EQ(s[k].re, i == j ? -1.0 : 0.0) << "S" << i << j << " point " << k / 4;
+        EXPECT_EQ(s[k].im, 0.0) << "S" << i << j << " point " << k / 4;
+      } else {
+        EXPECT_LE((s[k] - expected[k]).Abs(), 1e-6) << "S" << i << j << " point " << k / 4;
+      }
+    }
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{});
+  }
+}
+
+// The admittances of a through stay those of its guard conductance, and the optimum
+// reflections follow its S parameters.
+TEST_F(UsrDefNetTest, PortShortsKeepTheirAdmittances) {
+  UsrDefNet* net = ReadBlock({"TOP: 2POR 1 2", "RES 1 2 R = 0ohm", "CAP 2 C = 10pF"});
+  ASSERT_NE(net, nullptr);
+  Sweep(1e9, 1e9, 1);
+  EXPECT_EQ(Parameter(*net, 'Y', 1, 2, 0).re, -Cmplx::kInverseOfZero);
+  EXPECT_EQ(Parameter(*net, 'Y', 2, 2, 0).re, Cmplx::kInverseOfZero);
+  PortMatrix s(2);
+  for (int k = 0; k < 4; ++k) {
+    s.SetAt(Parameter(*net, 'S', k / 2 + 1, k % 2 + 1, 0), k / 2 + 1, k % 2 + 1);
+  }
+  s.SetKind(PortMatrix::kScattering);
+  EXPECT_LE((Parameter(*net, 'R', 1, 1, 0) - s.OptimumSourceReflection()).Abs(), 1e-15);
+  EXPECT_LE((Parameter(*net, 'R', 2, 2, 0) - s.OptimumLoadReflection()).Abs(), 1e-15);
+  EXPECT_NEAR(s.GetAt(2, 1).Abs(), 0.537, 5e-4);
 }
 
 // A point whose admittances are not finite keeps its zeros, and a table row that would show

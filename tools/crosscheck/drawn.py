@@ -35,13 +35,15 @@ SWEEPS = {
     "crystal_series": (9.99e6, 10.04e6, 101),
     "notch": (400e6, 600e6, 81),
     "bandstop": (1.5e9, 2.5e9, 81),
+    "through_shunt": (10e6, 3e9, 31),
     "transformer": (10e6, 1e9, 21),
     "vvg_source": (1e6, 1e9, 11),
     "vcg_source": (1e6, 1e9, 11),
     "ccg_source": (1e6, 1e9, 11),
 }
 
-PORT_LINE = re.compile(r"^\S+: 2POR (\d+) (\d+) RG1 = ")
+# A sub-circuit's port line names no reference resistances: both are then 50 ohm.
+PORT_LINE = re.compile(r"^\S+: 2POR (\d+) (\d+) ")
 
 
 def cli_lines(cli, command, circuit):

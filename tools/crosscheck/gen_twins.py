@@ -58,6 +58,10 @@ def spice_element(deck, keyword, a, b, keys):
     """Expands one lumped element between nodes a and b into SPICE primitives."""
     if keyword == "RES":
         r = value(keys["R"], "ohm")
+        if r == 0 and "LS" not in keys and "CP" not in keys:
+            # A source of 0 V: an exact short in ngspice's own equations.
+            deck.add("V", a, b, 0.0)
+            return
         if "LS" in keys:
             m = deck.node()
             deck.add("R", a, m, r)
@@ -258,6 +262,9 @@ def main():
           ["50ohm", "50ohm"], ("100MHz", "61", "3GHz"),
           [("IND", "1 3", "L = 6nH"), ("IND", "4 2", "L = 6nH"), ("CAP", "5 0", "C = 2pF"),
            ("KTE", "3 4 5", "")])
+    write("through_shunt", "Through link of 0 ohm between the ports, shunt C at port 2",
+          [("1", None), ("2", None)], ["50ohm", "50ohm"], ghz,
+          [("RES", "1 2", "R = 0ohm"), ("CAP", "2 0", "C = 10pF")])
     section = ("1 2", [("IND", "1 2", "L = 8nH"), ("CAP", "2 0", "C = 3.3pF"),
                        ("RES", "1 0", "R = 1kohm")])
     write("instances", "Sub-network cascaded, and embedded above ground",

@@ -20,7 +20,8 @@ foreach(row
     "ui-script|ui-script: expected ui-script SCRIPT"
     "render-dialog;262|render-dialog: expected render-dialog ID OUT.png"
     "plot;${curve};--diagram;6;--size;0x0|plot: --size '0x0' is not WxH with sides of 1 to 4096 pixels"
-    "plot;${curve}|plot: --diagram KIND is missing")
+    "plot;${curve};--pictex|plot: --pictex without its value"
+    "plot;${curve};--width;80|plot: --width and --font need --pictex")
   string(REPLACE "|" ";" fields "${row}")
   list(POP_BACK fields reason)
   if(fields STREQUAL "-")

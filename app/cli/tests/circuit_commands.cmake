@@ -13,7 +13,6 @@ function(run name exit out_regex err_regex)
 endfunction()
 
 file(REMOVE_RECURSE ${SCRATCH})
-file(MAKE_DIRECTORY ${SCRATCH}/examples)
 execute_process(COMMAND ${MAKE_EXAMPLES} ${SCRATCH} RESULT_VARIABLE rc)
 file(GLOB_RECURSE made RELATIVE ${SCRATCH} ${SCRATCH}/*.vqe)
 list(LENGTH made count)

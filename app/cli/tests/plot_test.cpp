@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "diagrams/SmithDiag.h"
 #include "diagrams/elements/DiagKurve.h"
 #include "pf/archive.h"
+#include "pf/geometry.h"
 
 namespace {
 
@@ -97,15 +99,18 @@ TEST(PlotCommand, RefusesBadFilesAndBadUsage) {
        "Kurve konnte nicht geladen werden"},
       {WriteFile("empty.kur", "") + " --diagram 4", 1, "Kurve konnte nicht geladen werden"},
       {kDir + "/missing.kur --diagram 3", 1, "Kurve konnte nicht geladen werden"},
-      {WriteFile("ok.kur", good) + " --diagram NoSuchDiag", 2, "--diagram 'NoSuchDiag' is no diagram kind"},
+      {WriteFile("ok.kur", good) + " --diagram NoSuchDiag", 2,
+       "--diagram 'NoSuchDiag' is no diagram kind"},
       {kDir + "/ok.kur --diagram 6 --bogus 1", 2, "unknown option '--bogus'"},
       {kDir + "/ok.kur --diagram 6 --width 80", 2, "--width and --font need --pictex"},
-      {kDir + "/ok.kur --diagram 6 --pictex x.tex --width 0", 2, "--width '0' is no width of 1 to 10000 mm"},
+      {kDir + "/ok.kur --diagram 6 --pictex x.tex --width 0", 2,
+       "--width '0' is no width of 1 to 10000 mm"},
       {kDir + "/ok.kur --diagram 6 --size 0x10", 2, "--size '0x10' is not WxH"},
       {kDir + "/ok.kur --diagram RecPlanDiag --log", 2, "--log needs a frequency diagram"},
       {kDir + "/ok.kur --diagram LogMagDiag --eye 1e-9", 2, "--eye needs a LinTimeDiag"},
       {kDir + "/ok.kur --diagram 12 --eye 0", 2, "--eye '0' is no period in seconds"},
-      {kDir + "/ok.kur --diagram 12 --eye 1ns", 2, "--eye '1ns' is no period in seconds"},
+      {kDir + "/ok.kur --diagram 12 --eye 1ns", 2, "--eye '1ns' is no period"},
+      {kDir + "/ok.kur --log", 2, "--log needs a frequency diagram"},
   };
   for (const auto& c : cases) {
     std::string out;
@@ -114,10 +119,11 @@ TEST(PlotCommand, RefusesBadFilesAndBadUsage) {
   }
 }
 
-// The fixtures: logmag.kur, S21 of 11 points from 1 to 20 GHz falling 6 dB a point;
-// eye.kur, 40 samples 0.1 ns apart over four bit periods of 1 ns, 0.5 V in the first two and
-// 0.2 V after; plane.kur, nine complex points on a circle of radius 1.5 around 1.5 + j0 with
-// their frequencies 1 to 9 GHz.
+// The fixtures: logmag.kur, S21 of 11 points from 1 to 20 GHz falling 6 dB a point (phase.kur
+// and spec.kur the same for PhaseDiag and SpecLogMag); eye.kur, 40 samples 0.1 ns apart over
+// four bit periods of 1 ns, 0.5 V in the first two and 0.2 V after; plane.kur, nine complex
+// points on a circle of radius 1.5 around 1.5 + j0 with their frequencies 1 to 9 GHz
+// (plotplane.kur the same for PlotPlaneDiag).
 TEST(PlotCommand, DrawsEveryRectangularKindThroughItsMappedPoints) {
   RegisterRectDiagrams();
   const std::string dir = VOSTRANE_PLOT_FIXTURES;
@@ -128,11 +134,11 @@ TEST(PlotCommand, DrawsEveryRectangularKindThroughItsMappedPoints) {
     std::vector<int> points;
   } cases[] = {
       {"logmag.kur", "LogMagDiag", " --log", {1, 2, 5, 9}},
-      {"logmag.kur", "2", "", {1, 4, 9}},
-      {"logmag.kur", "SpecLogMag", "", {3, 8}},
+      {"phase.kur", "2", "", {1, 4, 9}},
+      {"spec.kur", "SpecLogMag", "", {3, 8}},
       {"eye.kur", "LinTimeDiag", " --eye 1e-9", {5, 15, 25, 35}},  // both traces at 0.5 T
       {"plane.kur", "5", "", {1, 2, 3, 5, 7}},
-      {"plane.kur", "PlotPlaneDiag", "", {2, 4, 6}},
+      {"plotplane.kur", "PlotPlaneDiag", "", {2, 4, 6}},
   };
   for (const auto& c : cases) {
     const std::string png = kDir + "/" + c.kind + ".png";
@@ -169,6 +175,136 @@ TEST(PlotCommand, DrawsEveryRectangularKindThroughItsMappedPoints) {
     }
     cairo_surface_destroy(image);
   }
+}
+
+// polar.kur: "S21 <a>|b" for LogPolDiag, network "Netz <1>|2", date "12:00:00  1.2.2024", five
+// points from 2 to 6 GHz; logo.kur: two points made for the logo.
+const std::string kFixtures = VOSTRANE_PLOT_FIXTURES;
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The PiCTeX text of the curve file in the given kind ("" for the curve's own); the exit status.
+int PlotPicTex(const std::string& file, const std::string& kind, std::string& tex,
+               std::string& out) {
+  const std::string path = kDir + "/" + file + kind + ".tex";
+  std::remove(path.c_str());
+  const std::string diagram = kind.empty() ? "" : " --diagram " + kind;
+  const int status = RunPlot(kFixtures + "/" + file + diagram + " --pictex " + path, out);
+  tex = ReadText(path);
+  return status;
+}
+
+TEST(PlotCommand, TakesTheKindOfTheCurveAndRefusesAnother) {
+  const struct {
+    const char* file;
+    const char* kind;
+    int status;
+    const char* shows;  // in the picture, or in the messages when refused
+  } cases[] = {
+      {"s11.kur", "", 0, "\\footnotesize j0.5}"},
+      {"polar.kur", "", 0, "LogPol  \\textgreater{}REF:"},
+      {"logmag.kur", "", 0, "LogMag  \\textgreater{}REF:"},
+      {"eye.kur", "", 0, "LinTime  \\textgreater{}REF:"},
+      {"plane.kur", "", 0, "RecPlane  \\textgreater{}yREF:"},
+      {"s11.kur", "LogPolDiag", 1, "Kurve konnte nicht geladen werden: Diagrammtyp SmithDiag"},
+      {"logmag.kur", "2", 1, "Kurve konnte nicht geladen werden: Diagrammtyp LogMagDiag"},
+      {"plane.kur", "PlotPlaneDiag", 1,
+       "Kurve konnte nicht geladen werden: Diagrammtyp RecPlanDiag"},
+      {"polar.kur", "Logo", 1, "Kurve konnte nicht geladen werden: Diagrammtyp LogPolDiag"},
+  };
+  for (const auto& c : cases) {
+    std::string tex;
+    std::string out;
+    EXPECT_EQ(PlotPicTex(c.file, c.kind, tex, out), c.status) << c.file << " " << c.kind << out;
+    const std::string& where = c.status == 0 ? tex : out;
+    EXPECT_NE(where.find(c.shows), std::string::npos) << c.file << " " << c.kind << "\n" << where;
+    if (c.status != 0) {
+      EXPECT_TRUE(tex.empty()) << c.file << " " << c.kind;
+    }
+  }
+  // A kind that no diagram has.
+  std::string bytes = FixtureBytes();
+  const std::string kind = "SmithDiag";
+  bytes.replace(bytes.find(kind), kind.size(), "DumDiagX\0", kind.size());
+  std::string out;
+  EXPECT_EQ(RunPlot(WriteFile("dum.kur", bytes), out), 1);
+  EXPECT_NE(out.find("Kurve konnte nicht geladen werden: Diagrammtyp DumDiagX\n"),
+            std::string::npos)
+      << out;
+}
+
+// As the analyser shows a curve: header line 2 names it, bottom line 1 gives its network and
+// date, no placeholder anywhere; circular charts are labelled with the curve's first and last
+// frequency, a time curve is shown over its whole span.
+TEST(PlotCommand, LabelsTheDiagramFromTheCurve) {
+  const struct {
+    const char* file;
+    const char* kind;
+    std::vector<std::string> shows;
+  } cases[] = {
+      {"s11.kur", "SmithDiag", {"{\\footnotesize S11\\_a\\%b}", "{\\footnotesize 1GHz ",
+                                "{\\footnotesize 5GHz "}},
+      {"polar.kur", "LogPolDiag",
+       {"{\\footnotesize S21 \\textless{}a\\textgreater{}\\textbar{}b}",
+        "{\\footnotesize Netz \\textless{}1\\textgreater{}\\textbar{}2  12:00:00  1.2.2024}",
+        "{\\footnotesize 2GHz ", "{\\footnotesize 6GHz "}},
+      {"eye.kur", "LinTimeDiag", {"{\\footnotesize U1}", "{\\footnotesize 0Sec}",
+                                  "{\\footnotesize 5nSec}"}},
+      {"logmag.kur", "LogMagDiag", {"{\\footnotesize S21}", "{\\footnotesize 20GHz}"}},
+      {"plane.kur", "RecPlanDiag", {"{\\footnotesize S11}"}},
+      {"logo.kur", "Logo", {}},
+  };
+  for (const auto& c : cases) {
+    std::string tex;
+    std::string out;
+    ASSERT_EQ(PlotPicTex(c.file, c.kind, tex, out), 0) << c.file << out;
+    for (const std::string& text : c.shows) {
+      EXPECT_NE(tex.find(text), std::string::npos) << c.kind << ": " << text << "\n" << tex;
+    }
+    for (const char* placeholder : {"Unbekannt", "BotLin0"}) {
+      EXPECT_EQ(tex.find(placeholder), std::string::npos) << c.kind << ": " << placeholder;
+    }
+  }
+}
+
+// The chart's resistance and reactance labels, in the dialog font: "0" left of the chart, "j"
+// above it, where nothing else is drawn.
+TEST(PlotCommand, WritesTheSmithChartsScale) {
+  const std::string png = kDir + "/scale.png";
+  std::string out;
+  ASSERT_EQ(RunPlot(kFixture + " --diagram SmithDiag --png " + png, out), 0) << out;
+  SmithDiag same(nullptr, 0, 0, 600, 450);
+  const int left = same.MapX(180.0f, 1.0f);
+  const int top = same.MapY(1.0f, 90.0f);
+  const int cx = same.GetCentreX();
+  const int cy = same.GetCentreY();
+  const struct {
+    const char* label;
+    pf::Rect box;
+  } cases[] = {{"0", {left - 14, cy - 8, left - 1, cy + 8}},
+               {"j", {cx - 6, top - 18, cx + 6, top - 2}}};
+  cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  for (const auto& c : cases) {
+    int dark = 0;
+    for (int y = c.box.top; y < c.box.bottom; ++y) {
+      for (int x = c.box.left; x < c.box.right; ++x) {
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, data + y * stride + x * 4, 4);
+        if (((pixel >> 16) & 0xFF) < 0x80 && ((pixel >> 8) & 0xFF) < 0x80 && (pixel & 0xFF) < 0x80)
+          ++dark;
+      }
+    }
+    EXPECT_GT(dark, 3) << "label " << c.label;
+  }
+  cairo_surface_destroy(image);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 // "Neues Fenster" adds a tab that closes without asking; the resistor picked from the element
 // bar and dragged on the view is placed; closing the modified circuit's last tab asks and
 // Abbrechen keeps it; Ctrl+S saves the resistor into the file; Ctrl+P prints to a file the page
-// that "vostrane-cli print" writes. The screen is kept as vostrane-editing.png for review.
+// that "vostrane-cli print" writes; "Datei/Seitenansicht" opens the print preview, which its
+// Schließen button closes. The screen is kept as vostrane-editing.png for review.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/tests/page_match.h"
 #include "basics/Register.h"
 #include "editor/Register.h"
 #include "editor/desktop/CVostraneApp.h"
@@ -32,6 +34,7 @@
 #include "pf/command_ids.h"
 #include "pf/desktop.h"
 #include "pf/headless.h"
+#include "pf/print_preview.h"
 #include "pf/process.h"
 #include "pf/profile.h"
 #include "resources/CommandIds.h"
@@ -41,6 +44,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using page_match::ReadPng;
+using page_match::Unmatched;
 
 constexpr int kResistor = 4;
 // Where the resistor is dragged, in drawing units: free in the example.
@@ -95,15 +100,6 @@ bool MessageBoxShown() {
   return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Vostrane$"}) == 0;
 }
 
-std::unique_ptr<pf::CairoDc> ReadPng(const std::string& path) {
-  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-  auto image = cairo_surface_status(png) == CAIRO_STATUS_SUCCESS
-                   ? pf::CairoDc::ForImageSurface(png)
-                   : nullptr;
-  cairo_surface_destroy(png);
-  return image;
-}
-
 std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path) {
   return RunProgram({"import", "-window", "root", path}) == 0 ? ReadPng(path) : nullptr;
 }
@@ -118,6 +114,15 @@ std::unique_ptr<pf::CairoDc> Rasterise(const std::string& pdf, const std::string
     return nullptr;
   }
   return ReadPng(png);
+}
+
+// The print preview on the screen; nullptr when none is open.
+pf::PrintPreview* Preview() {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* preview = dynamic_cast<pf::PrintPreview*>(w);
+    if (preview != nullptr && pf::NativeWindow(*preview)->IsShown()) return preview;
+  }
+  return nullptr;
 }
 
 wxPoint OnScreen(const pf::Window& window, pf::Point p) {
@@ -159,32 +164,6 @@ int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint 
     }
   }
   return differ;
-}
-
-// The pixels of one image with no pixel of about the same grey (within a quarter) in their
-// 3 x 3 neighbourhood in the other, both ways: a line drawn half a pixel apart does not count,
-// a missing element does.
-int Unmatched(const pf::CairoDc& a, const pf::CairoDc& b) {
-  const auto grey = [](const pf::CairoDc& image, int x, int y) {
-    const pf::ColorRef c = image.GetPixel(x, y);
-    return (pf::RedOf(c) + pf::GreenOf(c) + pf::BlueOf(c)) / 3;
-  };
-  const auto matched = [&](const pf::CairoDc& from, const pf::CairoDc& in, int x, int y) {
-    const int g = grey(from, x, y);
-    for (int dy = -1; dy <= 1; ++dy) {
-      for (int dx = -1; dx <= 1; ++dx) {
-        const int nx = std::clamp(x + dx, 0, in.Width() - 1);
-        const int ny = std::clamp(y + dy, 0, in.Height() - 1);
-        if (std::abs(grey(in, nx, ny) - g) <= 64) return true;
-      }
-    }
-    return false;
-  };
-  int unmatched = 0;
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) unmatched += !matched(a, b, x, y) + !matched(b, a, x, y);
-  }
-  return unmatched;
 }
 
 // The program with a list of steps that a timer runs in turn, also inside modal loops: a step
@@ -264,6 +243,7 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
   wxPoint viewOrigin;
   wxSize viewSize;
   bool asked = false;
+  bool previewed = false;
   std::string failed;
   {
     DrivenApp app(circuit);
@@ -322,13 +302,26 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
          [&] { return !app.Doc()->IsModified() && Keys("^Vostrane - ", {"ctrl+p"}); }},
         {"the print dialog prints to the file",
          [&] { return Keys("^Drucken$", {"Down", "sleep", "1", "key", "alt+p"}); }},
-        {"the page is printed", [&] { return fs::exists(printed) && fs::file_size(printed) > 0; }},
+        {"the page is printed",
+         [&] {
+           return fs::exists(printed) && fs::file_size(printed) > 0 &&
+                  Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"});
+         }},
+        {"Datei/Seitenansicht opens the preview over the resting main window",
+         [&] {
+           pf::PrintPreview* preview = Preview();
+           return (previewed = preview != nullptr) && !main->IsWindowEnabled() &&
+                  Click(OnScreen(*preview->GetDlgItem(pf::kIdPreviewClose), {10, 10}));
+         }},
+        {"Schließen closes the preview",
+         [&] { return Preview() == nullptr && main->IsWindowEnabled(); }},
     };
     desktop->Run(app);
     failed = app.failed;
   }
   EXPECT_EQ(failed, "") << "see vostrane-failed.png";
   EXPECT_TRUE(asked);
+  EXPECT_TRUE(previewed);
 
   // The view's pixels are those of the headless program on the same circuit.
   ASSERT_NE(screen, nullptr);

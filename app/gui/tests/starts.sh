@@ -3,8 +3,8 @@
 # circuit in a tab under the menu bar and bars (the screen is kept as vostrane.png for review),
 # Ctrl+N opens a second tab, Ctrl+S in the new circuit asks for a file name, the window menu
 # goes back to the first tab, and printing it to a file gives one A4 page, as "vostrane-cli
-# print" does. Started again on RESISTOR.vqe, whose first resistor lies between (100, 100) and
-# (200, 100), a double click on that resistor opens its dialog, laid out as the headless render
+# print" does. Started again on RESISTOR.vqe, whose first resistor lies between (200, 100) and
+# (300, 100), a double click on that resistor opens its dialog, laid out as the headless render
 # of template 201 (same_layout.sh says how close).
 # Usage: starts.sh VOSTRANE VOSTRANE-CLI CIRCUIT.vqe RESISTOR.vqe (on a display, in a scratch
 # folder).
@@ -88,7 +88,7 @@ start "$1" "$(basename "$4")"
 top=$(first_black 1100 "" | cut -d' ' -f2)
 left=$(first_black "" $((top + 300)) | cut -d' ' -f1)
 [ -n "$top" ] && [ -n "$left" ] || fail "no view frame"
-xdotool mousemove $((left + 150)) $((top + 100)) click --repeat 2 --delay 80 1
+xdotool mousemove $((left + 250)) $((top + 100)) click --repeat 2 --delay 80 1
 await '^Widerstand$' || fail "a double click on the resistor opened no dialog"
 sleep 1
 import -window "$(xdotool search --onlyvisible --name '^Widerstand$' | head -n 1)" resistor.png

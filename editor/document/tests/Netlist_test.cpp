@@ -176,6 +176,55 @@ TEST(Netlist, NumbersNodesFromGroundExternalNodesWireGroupsAndPins) {
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
+TEST(Netlist, JoinedExternalNodesKeepTheirNumbersLinkedByZeroOhmAlsoWhenExported) {
+  struct Case {
+    const char* what;
+    std::vector<Item> items;
+    Lines expected;
+    const char* spiceLink;  // the SPICE netlist's short of the same two nodes
+  };
+  const Case cases[] = {
+      {"one wire between the two",
+       {{'X', A, {}, 1}, {'X', C, {}, 2}, {'W', A, C}, {'G', F}, {'P', C, F}},
+       {"*", "BLK", "PART 2", "RES 1 2 R = 0ohm", "Filter: 2POR 1 2 ", "END"},
+       "VJOIN_2_1 2 1 DC 0"},
+      {"a chain of wires, the part on its middle: the first wire names the group",
+       {{'X', A, {}, 1}, {'X', D, {}, 2}, {'W', C, D}, {'W', A, B}, {'W', B, C}, {'G', F},
+        {'P', B, F}},
+       {"*", "BLK", "PART 2", "RES 1 2 R = 0ohm", "Filter: 2POR 1 2 ", "END"},
+       "VJOIN_2_1 2 1 DC 0"},
+      {"numbers given in reverse",
+       {{'X', A, {}, 2}, {'X', C, {}, 1}, {'W', A, C}, {'G', F}, {'P', A, F}},
+       {"*", "BLK", "PART 2", "RES 1 2 R = 0ohm", "Filter: 2POR 2 1 ", "END"},
+       "VJOIN_2_1 2 1 DC 0"},
+      {"both on one point", {{'X', A, {}, 1}, {'X', A, {}, 2}, {'G', F}, {'P', A, F}},
+       {"*", "BLK", "PART 1", "RES 1 2 R = 0ohm", "Filter: 2POR 1 2 ", "END"},
+       "VJOIN_2_1 2 1 DC 0"},
+      {"an external node wired to ground",
+       {{'X', A, {}, 1}, {'G', E}, {'W', E, A}, {'P', A, B}, {'P', B, E}},
+       {"*", "BLK", "PART 1 2", "PART 2", "RES 1 R = 0ohm", "Filter: 1POR 1 ", "END"},
+       "VJOIN_1_0 1 0 DC 0"},
+      {"without ground, wired to the reference node",
+       {{'X', A, {}, 1}, {'X', C, {}, 2}, {'W', A, C}, {'P', A, B}, {'P', B, C}},
+       {"*", "BLK", "PART 1 3", "PART 3", "RES 1 R = 0ohm", "Filter: 1POR 1 ", "END"},
+       "VJOIN_1_0 1 0 DC 0"},
+  };
+  const auto dir = Scratch();
+  for (const Case& c : cases) {
+    EXPECT_EQ(Netlist(c.items), c.expected) << c.what;
+    CVostraneDoc doc;
+    Fill(doc, c.items);
+    doc.SetPathName((dir / "Filter.vqe").string());
+    ASSERT_TRUE(doc.ExportNetlist(nullptr)) << c.what;
+    EXPECT_EQ(ReadFile(dir / "Filter.net"), c.expected) << c.what;
+    ASSERT_TRUE(SpiceWriter(doc).Compose()) << c.what;
+    const Lines spice = Text(doc.GetNetlistLines());
+    EXPECT_EQ(std::count(spice.begin(), spice.end(), c.spiceLink), 1) << c.what;
+  }
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  std::filesystem::remove_all(dir);
+}
+
 TEST(Netlist, ThreeWiresInAnyOrderAreOneNodeAlsoWhenExported) {
   const Item wires[] = {{'W', A, B}, {'W', B, C}, {'W', C, D}};
   std::vector<int> order = {0, 1, 2};

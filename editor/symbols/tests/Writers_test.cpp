@@ -32,6 +32,23 @@ TEST(WritersTest, LatexPrimitives) {
   EXPECT_EQ(s.ToLatexPoint(Point(112, 38)), Point(2, 12));
 }
 
+// TeX prints every character of a label; the caller's tail stays TeX.
+TEST(WritersTest, LatexLabelsEscapeTheirText) {
+  const Point p(2, 12);
+  const std::pair<MyStrng, const char*> cases[] = {
+      {LatexLabel(p, 'H', "R_1 50% & #2"), "\\put(2,12){R\\_1 50\\% \\& \\#2}"},
+      {LatexLabel(p, 'H', "{$x$}"), "\\put(2,12){\\{$\\$$x$\\$$\\}}"},
+      {LatexLabel(p, 'H', "a~b^c\\d"),
+       "\\put(2,12){a\\~{}b\\^{}c$\\backslash$d}"},
+      {LatexLabel(p, 'H', "<1|2>"), "\\put(2,12){$<$1$|$2$>$}"},
+      {LatexLabel(p, 'H', "5_0", "$\\Omega$"), "\\put(2,12){5\\_0$\\Omega$}"},
+      {LatexLabel(p, 'V', "R_1"), "\\put(2,12){\\shortstack{R\\\\\\_\\\\1}}"},
+      {LatexLabel(p, 'V', "%", "$\\Omega$"), "\\put(2,12){\\shortstack{\\%\\\\$\\Omega$}}"},
+      {LatexShortstack(""), "{\\shortstack{}}"},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(text.ToCString(), std::string(expected));
+}
+
 TEST(WritersTest, LongNetlistLinesContinueOnPlusLines) {
   MyStrng line = "RES 1 2";  // 7 characters
   ContinuationLines extra;

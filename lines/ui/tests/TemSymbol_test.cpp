@@ -94,6 +94,28 @@ TEST(TemSymbolTest, RecordsRoundTripCopyAndRefuseDamage) {
   EXPECT_EQ(Text(s), before);
 }
 
+// Every stored value of the line must give a number; the symbol is named in the refusal.
+TEST(TemSymbolTest, LoadingRefusesValueTextsThatGiveNoNumber) {
+  using Field = MyStrng& (*)(TemSymbol&);
+  const std::pair<Field, const char*> fields[] = {
+      {[](TemSymbol& t) -> MyStrng& { return t.z; }, "nan"},
+      {[](TemSymbol& t) -> MyStrng& { return t.k; }, "abc"},
+      {[](TemSymbol& t) -> MyStrng& { return t.f; }, "1x"},
+  };
+  for (const auto& [field, bad] : fields) {
+    Placed damaged;
+    damaged.elementName = "TL3";
+    field(damaged) = bad;
+    TemSymbol loaded;
+    try {
+      Load(loaded, Store(damaged));
+      ADD_FAILURE() << "loaded: " << bad;
+    } catch (const pf::ArchiveError& refused) {
+      EXPECT_EQ(refused.what(), "TL3: Wert ungültig: " + std::string(bad));
+    }
+  }
+}
+
 // What Draw adds to the two-pin base: the glyph, then the two value words.
 std::vector<std::string> Glyph(TemSymbol& s) {
   pf::RecordingDc dc;

@@ -36,6 +36,13 @@ class Backend {
     (void)documentName;
     return nullptr;
   }
+  // A job for the print preview on the page that StartPrintJob's targets print, pictured as
+  // large as fits in box pixels, keeping the picture of page keep (counted from 1); nullptr
+  // when the backend cannot draw pictures.
+  virtual std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) {
+    (void)box, (void)keep;
+    return nullptr;
+  }
   // The set of timers or one of their periods changed (pf::Timers).
   virtual void TimersChanged() {}
   // Runs the modal loop of a shown dialog until it has ended (Dialog::HasEnded). Timers keep

@@ -17,6 +17,13 @@ inline constexpr int kIdEditCut = 0xE123;
 inline constexpr int kIdWindowNew = 0xE130;
 inline constexpr int kIdAppAbout = 0xE140;
 inline constexpr int kIdAppExit = 0xE141;
+// The buttons of the print preview.
+inline constexpr int kIdPreviewClose = 0xE300;
+inline constexpr int kIdPreviewNext = 0xE302;
+inline constexpr int kIdPreviewPrev = 0xE303;
+inline constexpr int kIdPreviewPrint = 0xE304;
+inline constexpr int kIdPreviewZoomIn = 0xE305;
+inline constexpr int kIdPreviewZoomOut = 0xE306;
 inline constexpr int kIdViewToolBar = 0xE800;
 inline constexpr int kIdViewStatusBar = 0xE801;
 

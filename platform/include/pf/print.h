@@ -1,6 +1,6 @@
 #pragma once
 // Printing: a print job runs a view's print hooks page by page on a target that the backend
-// makes (a printer, a PDF file).
+// makes (a printer, a PDF file, the pictures of the print preview).
 
 #include <memory>
 
@@ -30,6 +30,16 @@ class PrintTarget {
   virtual bool EndPage() = 0;
   // Completes the job; false when anything failed on the way.
   virtual bool Finish() = 0;
+};
+
+// A job for the print preview: every page is drawn in the printer's device units and pictured
+// smaller on the screen; the picture of one page is kept.
+class PreviewTarget : public PrintTarget {
+ public:
+  // The pages completed so far.
+  virtual int Pages() const = 0;
+  // The picture of the kept page; empty until that page is complete.
+  virtual const Bitmap& Picture() const = 0;
 };
 
 }  // namespace pf

@@ -1,6 +1,7 @@
 #pragma once
 // Views show a document in a frame; scroll views show a part of a larger drawing.
 
+#include <memory>
 #include <string>
 
 #include "pf/dc.h"
@@ -11,12 +12,13 @@ namespace pf {
 
 class Document;
 class FrameWnd;
+class PrintPreview;
 
 class View : public Window {
  public:
-  // Maps Drucken.
+  // Maps Drucken and Seitenansicht.
   View();
-  ~View() override { DestroyWindow(); }
+  ~View() override;
   Document* GetDocument() const { return document_; }
   // The frame the view sits in; nullptr when its parent is no frame.
   FrameWnd* GetParentFrame() const;
@@ -53,11 +55,15 @@ class View : public Window {
   void OnPaint(Dc& dc) override;
   // The backend's print dialog chooses the target; a failed job is reported.
   void OnFilePrint();
+  // Opens the print preview of the view (while it is open, its frame takes no input).
+  void OnFilePrintPreview();
   void OnDestroy() override;
 
  private:
   friend class Document;
   Document* document_ = nullptr;
+  // Kept after it has closed, as its buttons may close it while they report a click.
+  std::unique_ptr<PrintPreview> preview_;
 };
 
 class ScrollView : public View {

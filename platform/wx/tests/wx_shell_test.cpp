@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "pf/app.h"
+#include "pf/backend.h"
 #include "pf/clipboard.h"
+#include "pf/dc.h"
+#include "pf/gdi.h"
 #include "pf/document.h"
 #include "pf/frame.h"
 #include "pf/menu.h"
@@ -122,10 +125,10 @@ TEST(WxShell, PopupShowsTheRouteBeforeItOpens) {
   app.OnFileNew();
   wxMenu* file = app.BarMenu("&Datei");
   ASSERT_NE(file, nullptr);
-  // Nothing in the route maps "Seitenansicht"; unused recent-file entries leave the menu.
-  file->FindItem(kIdFilePrintPreview & 0x7FFF)->Enable(true);
+  // The view maps "Seitenansicht"; unused recent-file entries leave the menu.
+  file->FindItem(kIdFilePrintPreview & 0x7FFF)->Enable(false);
   app.OpenMenu("&Datei");
-  EXPECT_FALSE(file->FindItem(kIdFilePrintPreview & 0x7FFF)->IsEnabled());
+  EXPECT_TRUE(file->FindItem(kIdFilePrintPreview & 0x7FFF)->IsEnabled());
   EXPECT_TRUE(file->FindItem(kIdFileSave & 0x7FFF)->IsEnabled());
   wxMenu* recent = file->FindItem(kIdFileMru1 & 0x7FFF)->GetMenu();
   wxMenuEvent openRecent(wxEVT_MENU_OPEN, 0, recent);
@@ -225,6 +228,18 @@ TEST(WxShell, ClipboardIsTheSystems) {
   ASSERT_TRUE(TheClipboard().SetBitmap(picture));
   EXPECT_EQ(TheClipboard().GetBitmap(), picture);
   EXPECT_EQ(TheClipboard().GetText(), std::nullopt);
+}
+
+// The circuit's picture for the clipboard is drawn off screen: its pixels must be kept.
+TEST(WxShell, OffScreenDrawingKeepsItsPixels) {
+  const std::unique_ptr<Dc> memory = CreateMemoryDc({8, 6});
+  ASSERT_NE(memory, nullptr);
+  const Brush red{BrushStyle::Solid, Rgb(250, 0, 0)};
+  memory->FillRect({2, 1, 6, 5}, red);
+  const std::optional<Bitmap> picture = memory->ReadBitmap({0, 0, 8, 6});
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_EQ(picture->GetPixel(3, 2), Rgb(250, 0, 0));
+  EXPECT_NE(picture->GetPixel(7, 5), Rgb(250, 0, 0));
 }
 
 }  // namespace

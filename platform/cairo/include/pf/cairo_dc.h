@@ -28,6 +28,9 @@ class CairoDc : public Dc {
                                                  double heightPt, int dotsPerInch);
   // Draws on an opaque image surface that the caller keeps (a window's backing store).
   static std::unique_ptr<CairoDc> ForImageSurface(cairo_surface_t* surface);
+  // A white image of the given pixels on which width x height device units are drawn (a page
+  // of the printer, pictured for the screen). Its pixels are read as a whole (ReadImage) only.
+  static std::unique_ptr<CairoDc> CreateScaledImage(int width, int height, Size pixels);
 
   ~CairoDc() override;
 
@@ -35,10 +38,13 @@ class CairoDc : public Dc {
   int Height() const { return height_; }
   cairo_surface_t* Surface() const { return surface_; }
   bool WritePng(const std::string& path) const;  // image surfaces only
+  // Every pixel of an image surface; nullopt for a vector file.
+  std::optional<Bitmap> ReadImage() const;
   // Completes a vector file (flushes an image); false when anything failed on the way (a write
   // error). Nothing can be drawn on a completed vector file.
   bool Finish();
-  // Completes the page of a vector file; drawing goes on on an empty next page.
+  // Completes the page of a vector file; drawing goes on on an empty next page. An image
+  // starts white again.
   bool ShowPage();
 
   // The font file in use; empty when it was not found and a system sans face stands in.
@@ -70,6 +76,8 @@ class CairoDc : public Dc {
                                               double heightPt, int width, int height, bool svg);
 
   bool IsImage() const;
+  // The pixels of the rectangle of the image surface (black outside it).
+  std::optional<Bitmap> ReadPixels(const Rect& r) const;
   bool HasPen() const;
   double PenWidth() const;  // device pixels
   bool IsThinPen() const { return PenWidth() <= 1.0; }
@@ -85,6 +93,8 @@ class CairoDc : public Dc {
   cairo_t* cr_;
   int width_;
   int height_;
+  // Device units are pixels: single pixels can be read and written.
+  bool pixelUnits_ = true;
   std::unique_ptr<VectorFile> file_;  // vector surfaces only
 };
 

@@ -12,6 +12,14 @@ namespace pf {
 class PdfPrintTarget : public PrintTarget {
  public:
   static constexpr int kDotsPerInch = 600;
+  // A4 in points.
+  static constexpr double kPageWidthPt = 595.2756;
+  static constexpr double kPageHeightPt = 841.8898;
+  // The page in device units.
+  static constexpr Size PageDots() {
+    return {static_cast<int>(kPageWidthPt * kDotsPerInch / 72 + 0.5),
+            static_cast<int>(kPageHeightPt * kDotsPerInch / 72 + 0.5)};
+  }
 
   // nullptr when the file cannot be made.
   static std::unique_ptr<PdfPrintTarget> Create(const std::string& path);

@@ -123,6 +123,7 @@ class Headless : public Backend {
   std::unique_ptr<Dc> GetDC(Window& window) override;
   std::unique_ptr<Dc> CreateMemoryDc(Size size) override;
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
+  std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) override;
   void RunModalLoop(Dialog& dialog) override;
 
  private:
