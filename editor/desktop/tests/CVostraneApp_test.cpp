@@ -252,6 +252,50 @@ TEST_F(AppTest, FourRecentFilesSurviveARestart) {
   EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "b.vqe");
 }
 
+// A file given at start-up that cannot be opened is reported once, and the program goes on
+// with a new circuit; nothing stays queued for the error window of a later run.
+TEST_F(AppTest, AStartFileThatCannotBeOpenedIsReportedOnceAndANewCircuitOpens) {
+  const struct {
+    const char* name;
+    const char* bytes;  // nullptr: missing
+  } cases[] = {{"fehlt.vqe", nullptr}, {"kaputt.vqe", "keine Schaltung"}};
+  for (const auto& c : cases) {
+    if (c.bytes != nullptr) dir.WriteFile(c.name, c.bytes);
+    headless.Ui().Reset();
+    Start({dir / c.name});
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
+    EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Öffnen der Datei " + (dir / c.name));
+    EXPECT_EQ(VS_Error::MessageCount(), 0) << c.name;
+    EXPECT_TRUE(Frame().IsWindowVisible()) << c.name;
+    ASSERT_NE(ActiveDoc(), nullptr) << c.name;
+    EXPECT_EQ(ActiveDoc()->GetTitle(), "Schaltung1") << c.name;
+    headless.Advance(60000);
+    headless.RunIdle();
+    EXPECT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
+    app.reset();
+  }
+}
+
+// A file named relative to the start folder is kept with its absolute path: the recent files
+// reopen it from anywhere.
+TEST_F(AppTest, StartFilesAreRecentFilesWithAbsolutePaths) {
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::create_directory(dir / "sub");
+  Start();
+  ASSERT_TRUE(app->OnFileNew()->DoSave(dir / "kreis.vqe"));
+  app.reset();
+  std::filesystem::current_path(dir / "sub");
+  Start({"../kreis.vqe"});
+  std::filesystem::current_path(start);
+  ASSERT_FALSE(app->RecentFiles().empty());
+  EXPECT_EQ(app->RecentFiles().front(), dir / "kreis.vqe");
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Datei/&Schließen"));
+  ASSERT_TRUE(headless.Command(Frame(), pf::kIdFileMru1));
+  ASSERT_NE(ActiveDoc(), nullptr);
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
+}
+
 TEST_F(AppTest, SplashGoesOnTheFourthTick) {
   Start();
   ASSERT_NE(app->GetSplash(), nullptr);
