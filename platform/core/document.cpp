@@ -238,8 +238,9 @@ Document* DocTemplate::OpenDocumentFile(const std::string& path, bool makeVisibl
     if (ok) doc.SetPathName(path);
   }
   if (!ok) {
+    const std::string failure = path.empty() ? std::string() : doc.TakeOpenFailure(path);
     doc.OnCloseDocument();
-    if (makeVisible && !path.empty()) Report("Fehler beim Öffnen der Datei " + path);
+    if (makeVisible && !failure.empty()) Report(failure);
     return nullptr;
   }
   if (makeVisible && !path.empty()) {

@@ -254,17 +254,22 @@ TEST_F(AppTest, FourRecentFilesSurviveARestart) {
 
 // A file given at start-up that cannot be opened is reported once, and the program goes on
 // with a new circuit; nothing stays queued for the error window of a later run.
+// Started with it or opened later, a file that cannot be opened gives one box with the
+// document's reason, never a second report from the error window.
 TEST_F(AppTest, AStartFileThatCannotBeOpenedIsReportedOnceAndANewCircuitOpens) {
   const struct {
     const char* name;
     const char* bytes;  // nullptr: missing
-  } cases[] = {{"fehlt.vqe", nullptr}, {"kaputt.vqe", "keine Schaltung"}};
+    const char* reason;
+  } cases[] = {{"fehlt.vqe", nullptr, "Datei kann nicht geöffnet werden: "},
+               {"kaputt.vqe", "keine Schaltung", "Datei ist beschädigt: "}};
   for (const auto& c : cases) {
     if (c.bytes != nullptr) dir.WriteFile(c.name, c.bytes);
+    const std::string reason = c.reason + (dir / c.name);
     headless.Ui().Reset();
     Start({dir / c.name});
     ASSERT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
-    EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Öffnen der Datei " + (dir / c.name));
+    EXPECT_EQ(headless.Ui().Messages()[0].text, reason);
     EXPECT_EQ(VS_Error::MessageCount(), 0) << c.name;
     EXPECT_TRUE(Frame().IsWindowVisible()) << c.name;
     ASSERT_NE(ActiveDoc(), nullptr) << c.name;
@@ -272,6 +277,11 @@ TEST_F(AppTest, AStartFileThatCannotBeOpenedIsReportedOnceAndANewCircuitOpens) {
     headless.Advance(60000);
     headless.RunIdle();
     EXPECT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
+    EXPECT_EQ(app->OpenDocumentFile(dir / c.name), nullptr) << c.name;
+    headless.Advance(60000);
+    headless.RunIdle();
+    ASSERT_EQ(headless.Ui().Messages().size(), 2u) << c.name;
+    EXPECT_EQ(headless.Ui().Messages()[1].text, reason);
     app.reset();
   }
 }

@@ -39,6 +39,11 @@ class Document : public CommandTarget {
   // Reads the file through Serialize. A file that cannot be opened or read (ArchiveError) leaves
   // the document empty and returns false; the caller reports it.
   virtual bool OnOpenDocument(const std::string& path);
+  // What the user is told when opening the file failed: one message, the document's own reason
+  // where it has one.
+  virtual std::string TakeOpenFailure(const std::string& path) {
+    return "Fehler beim Öffnen der Datei " + path;
+  }
   // Writes through Serialize into a new file in the same folder, which then replaces the
   // target: a failed save leaves the old file as it was. A failure is reported; false.
   virtual bool OnSaveDocument(const std::string& path);
