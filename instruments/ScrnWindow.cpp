@@ -4,8 +4,11 @@
 
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
+#include "diagrams/pictex/PicTexDialog.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
+#include "pf/file_dialog.h"
+#include "pf/ui_services.h"
 #include "pf/window.h"
 #include "simulator/SweepFreq.h"
 
@@ -128,5 +131,26 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
     d->PlaceSoftLabels(softTop, softSpacing);
     d->UpdateGrid();
     diagrams.push_back(std::move(d));
+  }
+}
+
+void ScrnWindow::ExportPicTex() {
+  if (current == nullptr) return;
+  PicTexDialog size(parent);
+  size.width = picTexWidth;
+  if (size.DoModal() != pf::kIdOk) return;
+  picTexWidth = size.width;
+  MyStrng name = current->GetTypeName();
+  if (current->GetBottomLineText() != "NoBottomLine") {
+    name = current->GetBottomLineText().GetNextToken() + current->GetCurrentCurveName().GetNextToken();
+  }
+  pf::FileDialog file(false, ".tex", name.ToCString(), pf::kOfnOverwritePrompt | pf::kOfnNoChangeDir,
+                      "PicTex_File (*.tex)|*.tex|");
+  if (file.DoModal() != pf::kIdOk) return;
+  current->SetPicTexFileName(MyStrng(file.GetPathName().c_str()));
+  current->GetPicTex().fontLetter = size.fontLetter;
+  if (!current->ExportPicTex(picTexWidth)) {
+    pf::TheUiServices().MessageBox("Datei konnte nicht geschrieben werden: " + file.GetPathName(),
+                                   "Fehler", pf::MsgButtons::Ok, pf::MsgIcon::Error);
   }
 }

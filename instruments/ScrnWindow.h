@@ -41,6 +41,9 @@ class ScrnWindow {
   void DrawItem(pf::Dc& dc) const;
   // Redraws the control.
   void Invalidate() const;
+  // Asks width and font size, then a file name, and writes the current diagram; nothing
+  // without one or on Cancel.
+  void ExportPicTex();
 
   // Area, soft-label place, then each diagram as kind name and archive. Throws
   // pf::ArchiveError on an unknown kind name or an absurd count.
@@ -60,4 +63,5 @@ class ScrnWindow {
   Diagramm* current = nullptr;
   std::vector<std::unique_ptr<Diagramm>> diagrams;
   SweepFreq* sweep = nullptr;
+  int32_t picTexWidth = 60;  // mm
 };

@@ -2,13 +2,17 @@
 
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/document/CVostraneDoc.h"
+#include "instruments/NetAnaDialogs.h"
 #include "pf/archive.h"
+#include "pf/file_dialog.h"
 #include "pf/ui_services.h"
 #include "simulator/UsrDefNet.h"
 
@@ -354,6 +358,109 @@ void TNetAnalyzer::ToggleMarker() {
     markerMode = 'M';
   }
   screen.Invalidate();
+}
+
+int TNetAnalyzer::PortCount() const { return network != nullptr ? network->GetPortCount() : 0; }
+
+void TNetAnalyzer::OnParameter() {
+  if (running != 0) return;
+  const int32_t oldKind = kind;
+  const int32_t oldIndex = index;
+  TMeasDiag dialog(this);
+  if (dialog.DoModal() != pf::kIdOk || (kind == oldKind && index == oldIndex)) return;
+  Redraw();
+  if (Diagramm* d = screen.Current()) d->SetCurveKeys();
+}
+
+void TNetAnalyzer::OnFormat() {
+  if (running != 0) return;
+  TFormDiag dialog(this);
+  if (dialog.DoModal() == pf::kIdOk) ApplyFormat();
+}
+
+void TNetAnalyzer::OnFrequency() {
+  if (running != 0) return;
+  TFreqDlg dialog(this);
+  if (dialog.DoModal() != pf::kIdOk) return;
+  SetUpFrequencyAxis();
+  if (sweep.mode != previousMode) {
+    previousFormat = kNewDiagram;
+    ApplyFormat();
+    previousMode = sweep.mode;
+  }
+  if (sweep.CountChanged()) {
+    if (networkReady != 0) reader.AllocateUsrNetResults();
+    if (Diagramm* d = screen.Current()) d->RecreateCurve(0, sweep.count);
+  }
+  screen.Invalidate();
+}
+
+void TNetAnalyzer::OnGenerator() {
+  if (running != 0) return;
+  TGenDlg dialog(this);
+  dialog.DoModal();
+}
+
+void TNetAnalyzer::CopyScreen() {
+  Diagramm* d = screen.Current();
+  if (running != 0 || d == nullptr) return;
+  d->CopyToClipboard();
+  Message("Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.", "Bildschirm");
+}
+
+namespace {
+
+constexpr const char* kCurveExtension = "kur";
+constexpr const char* kCurveFilter = "Kurven Format (*.kur)|*.kur";
+
+}  // namespace
+
+void TNetAnalyzer::SaveCurve() {
+  Diagramm* d = screen.Current();
+  if (running != 0 || d == nullptr) return;
+  const MyStrng name = netName + d->GetTypeName() + d->GetCurrentCurveName().GetNextToken();
+  pf::FileDialog dialog(false, kCurveExtension, name.ToCString(),
+                        pf::kOfnOverwritePrompt | pf::kOfnPathMustExist, kCurveFilter);
+  if (dialog.DoModal() != pf::kIdOk) return;
+  std::ostringstream bytes;
+  {
+    pf::Archive ar(bytes);
+    d->SerializeCurrentCurve(ar);
+  }
+  std::ofstream out(dialog.GetPathName(), std::ios::binary);
+  const std::string data = bytes.str();
+  if (!out || !out.write(data.data(), static_cast<std::streamsize>(data.size())).flush()) {
+    out.close();
+    std::remove(dialog.GetPathName().c_str());
+    Message(MyStrng("Datei konnte nicht geschrieben werden: ") + dialog.GetPathName().c_str(),
+            "Fehler");
+  }
+}
+
+void TNetAnalyzer::LoadCurve() {
+  Diagramm* d = screen.Current();
+  if (running != 0 || d == nullptr) return;
+  pf::FileDialog dialog(true, kCurveExtension, {},
+                        pf::kOfnPathMustExist | pf::kOfnFileMustExist,
+                        kCurveFilter);
+  if (dialog.DoModal() != pf::kIdOk) return;
+  std::ifstream in(dialog.GetPathName(), std::ios::binary);
+  bool loaded = false;
+  if (in) {
+    pf::Archive ar(in);
+    loaded = d->LoadCurve(ar);
+  }
+  if (!loaded) {
+    // The box says it; the curve's own report must not stay behind for the next command.
+    VS_Error::ClearQueue();
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    Message("Kurve konnte nicht geladen werden", "Fehler");
+  }
+  screen.Invalidate();
+}
+
+void TNetAnalyzer::ExportPicTex() {
+  if (running == 0) screen.ExportPicTex();
 }
 
 void TNetAnalyzer::ShowError() {

@@ -52,6 +52,19 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void ToggleMarker();
   void ShowError();
 
+  // The panel's commands; each does nothing while a sweep runs.
+  void OnParameter();
+  void OnFormat();
+  void OnFrequency();
+  void OnGenerator();
+  void CopyScreen();
+  void SaveCurve();
+  void LoadCurve();
+  void ExportPicTex();
+
+  // The port count of the network under test, 0 when there is none.
+  virtual int PortCount() const;
+
   // Base, sweep, RG1 and RG2, the six selection ints, the screen.
   void Serialize(pf::Archive& ar) override;
 
@@ -75,7 +88,7 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   int32_t previousFormat = kLogo;
   int32_t sweepChanged = 0;
 
- protected:
+  // Each keeps the old value as the previous one.
   void SetFormat(int32_t f);
   void SetKind(int32_t k);
   void SetIndex(int32_t i);

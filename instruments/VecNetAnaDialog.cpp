@@ -1,6 +1,7 @@
 #include "instruments/VecNetAnaDialog.h"
 
 #include "editor/desktop/CVostraneView.h"
+#include "instruments/NetDisplayDlg.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "pf/controls.h"
 #include "pf/ui_services.h"
@@ -44,9 +45,20 @@ bool VecNetAnaDialog::PlaneKeysApply() const {
 
 bool VecNetAnaDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
+    case ids::kParameter: OnParameter(); return true;
+    case ids::kFormat: OnFormat(); return true;
     case ids::kAnalyse: OnStart(); return true;
     case ids::kMarker: ToggleMarker(); return true;
+    case ids::kFrequency: OnFrequency(); return true;
+    case ids::kGenerator: OnGenerator(); return true;
+    case ids::kDisplay:
+      if (!IsRunning()) NetDisplayDlg(this).DoModal();
+      return true;
+    case ids::kScreenCopy: CopyScreen(); return true;
     case ids::kData: CopyResultTable(); return true;
+    case ids::kPicTex: ExportPicTex(); return true;
+    case ids::kSave: SaveCurve(); return true;
+    case ids::kLoad: LoadCurve(); return true;
     case ids::kOnePort:
     case ids::kTwoPort:
       if (symbol != nullptr) symbol->SetPortCount(id == ids::kOnePort ? 1 : 2);
@@ -95,6 +107,11 @@ void VecNetAnaDialog::OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) {
   } else {
     TNetAnalyzer::OnDrawItem(id, dc, rect);
   }
+}
+
+int VecNetAnaDialog::PortCount() const {
+  if (GetNetwork() != nullptr || symbol == nullptr) return TNetAnalyzer::PortCount();
+  return symbol->GetPinCount();
 }
 
 void VecNetAnaDialog::EndViewBusy() {

@@ -20,6 +20,8 @@ class VecNetAnaDialog : public TNetAnalyzer {
   void OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) override;
   void OnOK() override;
   void OnClose() override;
+  // Before the first sweep, the ports of the symbol.
+  int PortCount() const override;
 
  private:
   // The soft-key and stability-cursor spins act only on the plane diagram of Y, Z or S.
