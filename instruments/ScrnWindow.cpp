@@ -97,6 +97,10 @@ void ScrnWindow::DrawItem(pf::Dc& dc) const {
   if (current != nullptr) current->Draw(&dc);
 }
 
+void ScrnWindow::SetCurvesShown(bool shown) const {
+  if (current != nullptr) current->curvesShown = shown ? 1 : 0;
+}
+
 void ScrnWindow::Invalidate() const {
   if (parent == nullptr) return;
   if (pf::Window* control = parent->GetDlgItem(kControlId)) control->Invalidate();

@@ -41,6 +41,8 @@ class ScrnWindow {
   void DrawItem(pf::Dc& dc) const;
   // Redraws the control.
   void Invalidate() const;
+  // The current diagram draws its curves (and takes a marker) only once there are some.
+  void SetCurvesShown(bool shown) const;
   // Asks width and font size, then a file name, and writes the current diagram; nothing
   // without one or on Cancel.
   void ExportPicTex();

@@ -162,18 +162,17 @@ void TNetAnalyzer::Measure(const LineFile& lines) {
     float x = 0.0f;
     float y = 0.0f;
     d->RestartCurrentCurve();
+    // Erased when the measurement started: the points are drawn as they come.
+    d->ShowCurrentCurve();
     GetPointValue(x, y);
     d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
     d->UpdateHeaderLines();
-    d->AppendPoint(x, y);
+    d->AppendPointAndDraw(x, y, static_cast<float>(sweep.GetFrequency(0)));
     while (sweep.NextPoint() != 0) {
-      if (!reader.ComputeAt(static_cast<float>(sweep.GetFrequency(sweep.index))) ||
-          reader.GetErrorCode() != 0) {
-        break;
-      }
+      const auto f = static_cast<float>(sweep.GetFrequency(sweep.index));
+      if (!reader.ComputeAt(f) || reader.GetErrorCode() != 0) break;
       GetPointValue(x, y);
-      d->AppendPoint(x, y);
-      screen.Invalidate();
+      d->AppendPointAndDraw(x, y, f);
     }
   }
   FinishMeasurement();
@@ -280,6 +279,7 @@ void TNetAnalyzer::StartMeasurement() {
   d->EraseCurve(1);
   d->EraseGainCircles('L');
   d->EraseGainCircles('G');
+  screen.SetCurvesShown(true);
   SetUpFrequencyAxis();
   sweep.Rewind();
 }
@@ -321,12 +321,14 @@ void TNetAnalyzer::Redraw() {
   GetSelection(letter, i, j);
   d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
   d->RestartCurrentCurve();
+  d->ShowCurrentCurve();
   const bool withResults = network != nullptr && network->GetResultCount() > 0;
+  if (withResults) screen.SetCurvesShown(true);
   for (int p = 0; p < sweep.count; ++p) {
     float x = 0.0f;
     float y = 0.0f;
     PointValue(p, withResults, x, y);
-    d->AppendPoint(x, y);
+    d->AppendPoint2(x, y, static_cast<float>(sweep.GetFrequency(p)));
   }
   d->UpdateCurrentCurve();
   d->UpdateHeaderLines();
@@ -450,6 +452,7 @@ void TNetAnalyzer::LoadCurve() {
     pf::Archive ar(in);
     loaded = d->LoadCurve(ar);
   }
+  if (loaded) screen.SetCurvesShown(true);
   if (!loaded) {
     // The box says it; the curve's own report must not stay behind for the next command.
     VS_Error::ClearQueue();

@@ -1,6 +1,7 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
 // as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
-// netlists of the same names), the sub-circuit examples/pi_section.vqe, and the drawn
+// netlists of the same names), examples/vna_lowpass.vqe (the low-pass measured by a two-port
+// network analyser), the sub-circuit examples/pi_section.vqe, and the drawn
 // circuits of the SPICE cross-check in tools/crosscheck/drawn/. Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
@@ -25,6 +26,8 @@
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
+#include "instruments/Register.h"
+#include "instruments/VecNetAnaSymbol.h"
 
 namespace {
 
@@ -39,11 +42,15 @@ Point Bottom(int column) { return Point(kStep * (column + 2), kBottom); }
 class Ladder {
  public:
   // The input port in front of column 0, fed through a wire; without a port name the ladder
-  // is a sub-circuit between the external nodes 1 and 2.
-  Ladder(const char* title, const char* port) {
+  // is a sub-circuit between the external nodes 1 and 2. Measured, the ladder's ends are the
+  // network analyser's two ports instead, reached by wires over the ladder.
+  Ladder(const char* title, const char* port, bool measured = false) {
     doc.SetTitle(title);
     subCircuit = port == nullptr;
-    if (port != nullptr) {
+    analyser = measured;
+    if (measured) {
+      // Nothing at the input: the wire from the analyser ends there.
+    } else if (port != nullptr) {
       auto& input = Put<InpSymbol>(Top(-1), Top(-1) - Point(kStep / 2, 0));
       input.settings.portName = port;
       input.settings.mode = 2;
@@ -76,7 +83,15 @@ class Ladder {
   bool Save(const std::filesystem::path& path, int lastColumn) {
     const Point end = Top(lastColumn + 1);
     Wire(Top(lastColumn), end);
-    if (subCircuit) {
+    if (analyser) {
+      const Point in = Top(-1);
+      const Point over(in.x, kTop - kStep / 2);
+      const Point port2(in.x + kStep, over.y);
+      Wire(in, over);
+      Put<VecNetAnaSymbol>(over, port2);
+      Wire(port2, Point(end.x, over.y));
+      Wire(Point(end.x, over.y), end);
+    } else if (subCircuit) {
       Put<ExKnotenSymbol>(end, end + Point(kStep / 2, 0)).portNumber = 2;
     } else {
       Put<OutSymbol>(end, end + Point(kStep / 2, 0));
@@ -90,6 +105,7 @@ class Ladder {
 
   CVostraneDoc doc;
   bool subCircuit = false;
+  bool analyser = false;
   bool ok = true;
 };
 
@@ -101,6 +117,18 @@ void Resonance(S& s, const char* f0, const char* zk, double q) {
 // Fifth-order Butterworth low-pass, 1 GHz, 50 ohm.
 bool LcLowpass(const std::filesystem::path& path) {
   Ladder d("lc_lowpass.vqe", "TIEFPASS");
+  d.Shunt<CapSymbol>(0).c = "1.967pF";
+  d.Series<IndSymbol>(0).l = "12.88nH";
+  d.Wire(Top(1), Top(2));
+  d.Shunt<CapSymbol>(2).c = "6.366pF";
+  d.Series<IndSymbol>(2).l = "12.88nH";
+  d.Shunt<CapSymbol>(3).c = "1.967pF";
+  return d.Save(path, 3);
+}
+
+// The same low-pass between the ports of the network analyser.
+bool VnaLowpass(const std::filesystem::path& path) {
+  Ladder d("vna_lowpass.vqe", "TIEFPASS", true);
   d.Shunt<CapSymbol>(0).c = "1.967pF";
   d.Series<IndSymbol>(0).l = "12.88nH";
   d.Wire(Top(1), Top(2));
@@ -214,6 +242,7 @@ int main(int argc, char** argv) {
   RegisterEditorClasses();
   RegisterFrameworkSymbols();
   RegisterLumpedSymbols();
+  RegisterInstrumentSymbols();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
   for (const std::filesystem::path& folder : {root / "examples", drawn}) {
@@ -226,6 +255,7 @@ int main(int argc, char** argv) {
   }
   const std::pair<bool (*)(const std::filesystem::path&), std::filesystem::path> circuits[] = {
       {LcLowpass, root / "examples/lc_lowpass.vqe"},
+      {VnaLowpass, root / "examples/vna_lowpass.vqe"},
       {Resonator, root / "examples/resonator.vqe"},
       {PiSection, root / "examples/pi_section.vqe"},
       {RcLadder, drawn / "rc_ladder.vqe"},

@@ -1,5 +1,7 @@
 #include "app/cli/UiScript.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -85,15 +87,44 @@ pf::Window* FindControl(pf::Dialog& dialog, int id) {
   return nullptr;
 }
 
-// "ID<TAB>TEXT" for every control, pages included.
+// "ID<TAB>TEXT" for every control, pages included; check boxes and radio buttons add
+// "<TAB>1" or "<TAB>0", their state.
 void ShowControls(const pf::Window& window) {
   for (const pf::Window* child : window.Children()) {
     if (dynamic_cast<const pf::PropertyPage*>(child) != nullptr) {
       if (child->IsVisible()) ShowControls(*child);
     } else if (child->GetDlgCtrlID() != 0) {
-      std::printf("%d\t%s\n", child->GetDlgCtrlID(), child->GetWindowText().c_str());
+      std::printf("%d\t%s", child->GetDlgCtrlID(), child->GetWindowText().c_str());
+      const auto* button = dynamic_cast<const pf::Button*>(child);
+      if (button != nullptr && (button->Kind() == pf::ControlKind::CheckBox ||
+                                button->Kind() == pf::ControlKind::RadioButton)) {
+        std::printf("\t%d", button->GetCheck());
+      }
+      std::printf("\n");
     }
   }
+}
+
+bool SameLabel(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// The shown modeless dialog of the template, by number or by name, among the windows and their
+// children; nullptr when none is open.
+pf::Dialog* FindOpenWindow(const std::vector<pf::Window*>& windows, const std::string& label) {
+  for (pf::Window* w : windows) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && !dialog->IsModal() && dialog->IsVisible() &&
+        (SameLabel(dialog->TemplateLabel(), label) ||
+         SameLabel(dialog->GetTemplateName(), label))) {
+      return dialog;
+    }
+    if (pf::Dialog* found = FindOpenWindow(w->Children(), label)) return found;
+  }
+  return nullptr;
 }
 
 class Player {
@@ -103,7 +134,7 @@ class Player {
   // False on a bad script: why says what is wrong with the line at the index.
   bool Run(const std::vector<Line>& lines, std::string& why, size_t& at) {
     for (at = 0; at < lines.size(); ++at) {
-      if (!Play(lines, at, why)) return false;
+      if (!Play(lines, at, why) || ScriptError(lines, at, why)) return false;
       PrintMessages();
     }
     return true;
@@ -123,6 +154,23 @@ class Player {
   using Action = std::function<void(pf::DialogDriver&)>;
 
   CMainFrame& Frame() { return *app_.GetMainFrame(); }
+
+  // A fault found while a dialog's script ran (an id the dialog lacks) is the script's: it is
+  // reported at its own line.
+  bool ScriptError(const std::vector<Line>& lines, size_t& at, std::string& why) {
+    if (deferredError_.empty()) return false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].number == deferredLine_) at = i;
+    }
+    why = deferredError_;
+    return true;
+  }
+
+  void NoteScriptError(int line, const std::string& why) {
+    if (!deferredError_.empty()) return;
+    deferredLine_ = line;
+    deferredError_ = why;
+  }
 
   CVostraneView* ActiveView() {
     if (app_.GetMainFrame() == nullptr) return nullptr;
@@ -218,6 +266,8 @@ class Player {
       headless_.NoteMessage();
     } else if (verb == "dialog") {
       return Dialog(lines, at, why);
+    } else if (verb == "window") {
+      return WindowBlock(lines, at, why);
     } else if (verb == "answer") {
       static const std::pair<const char*, pf::MsgResult> kAnswers[] = {
           {"Ok", pf::MsgResult::Ok},
@@ -332,44 +382,150 @@ class Player {
 
   // The lines up to ok or cancel become the script of the next modal dialog of the template.
   bool Dialog(const std::vector<Line>& lines, size_t& at, std::string& why) {
+    std::string label;
+    pf::Headless::Script script;
+    if (!DialogBlock(lines, at, why, label, script)) return false;
+    Queue(label, std::move(script));
+    return true;
+  }
+
+  // A dialog block up to ok, cancel, or end (its own button closed it: nothing is pressed).
+  // Blocks nest: a dialog block inside is queued when the script reaches it, for the dialog
+  // that the lines before it open.
+  bool DialogBlock(const std::vector<Line>& lines, size_t& at, std::string& why,
+                   std::string& label, pf::Headless::Script& script) {
     const std::vector<std::string>& head = lines[at].words;
     if (head.size() != 2) {
       why = "erwartet: dialog ID|NAME";
       return false;
     }
+    label = head[1];
     std::vector<std::pair<int, Action>> actions;
     for (++at; at < lines.size(); ++at) {
       const std::vector<std::string>& w = lines[at].words;
-      if (w[0] == "ok" || w[0] == "cancel") {
+      const int number = lines[at].number;
+      if (w[0] == "ok" || w[0] == "cancel" || w[0] == "end") {
         if (w.size() != 1) {
           why = "erwartet: " + w[0];
           return false;
         }
-        const bool ok = w[0] == "ok";
-        actions.emplace_back(lines[at].number,
-                             [ok](pf::DialogDriver& d) { ok ? d.Ok() : d.Cancel(); });
-        Queue(head[1], [this, actions = std::move(actions)](pf::DialogDriver& d) {
-          for (const auto& [number, action] : actions) {
+        if (w[0] != "end") {
+          const bool ok = w[0] == "ok";
+          actions.emplace_back(number, [ok](pf::DialogDriver& d) { ok ? d.Ok() : d.Cancel(); });
+        }
+        script = [this, actions = std::move(actions)](pf::DialogDriver& d) {
+          for (const auto& [line, action] : actions) {
             // "click 1" presses OK without ending the script, so a refusal can be followed up;
             // a dialog that closed anyway must not take the lines meant for it.
             if (d.GetDialog().HasEnded()) {
-              headless_.Fail("Zeile " + std::to_string(number) + ": Dialog " +
+              headless_.Fail("Zeile " + std::to_string(line) + ": Dialog " +
                              d.GetDialog().TemplateLabel() + " ist schon geschlossen");
               return;
             }
             action(d);
             PrintMessages();
+            if (!deferredError_.empty()) return;
           }
-        });
+        };
         return true;
       }
       Action action;
-      if (!DialogAction(w, action, why)) return false;
-      actions.emplace_back(lines[at].number, std::move(action));
+      if (w[0] == "dialog") {
+        std::string innerLabel;
+        pf::Headless::Script inner;
+        if (!DialogBlock(lines, at, why, innerLabel, inner)) return false;
+        action = [this, innerLabel, inner = std::move(inner)](pf::DialogDriver&) {
+          Queue(innerLabel, inner);
+        };
+      } else if (!SharedAction(w, number, action) && !DialogAction(w, number, action, why)) {
+        return false;
+      }
+      actions.emplace_back(number, std::move(action));
     }
     --at;
-    why = "dialog ohne ok oder cancel";
+    why = "dialog ohne ok, cancel oder end";
     return false;
+  }
+
+  // The modeless window of the template takes the control actions and png up to end; dialog
+  // blocks inside are queued for the dialogs its keys open.
+  bool WindowBlock(const std::vector<Line>& lines, size_t& at, std::string& why) {
+    const std::vector<std::string>& head = lines[at].words;
+    if (head.size() != 2) {
+      why = "erwartet: window ID|NAME";
+      return false;
+    }
+    const std::string& label = head[1];
+    if (FindOpenWindow(pf::Window::TopLevelWindows(), label) == nullptr) {
+      why = "kein Fenster " + label + " offen";
+      return false;
+    }
+    for (++at; at < lines.size(); ++at) {
+      const std::vector<std::string>& w = lines[at].words;
+      const int number = lines[at].number;
+      if (w[0] == "end") {
+        if (w.size() != 1) {
+          why = "erwartet: end";
+          return false;
+        }
+        return true;
+      }
+      if (w[0] == "dialog") {
+        if (!Dialog(lines, at, why)) return false;
+        continue;
+      }
+      pf::Dialog* window = FindOpenWindow(pf::Window::TopLevelWindows(), label);
+      if (window == nullptr) {
+        why = "kein Fenster " + label + " offen";
+        return false;
+      }
+      Action action;
+      if (w[0] == "png") {
+        if (w.size() != 2) {
+          why = "erwartet: png DATEI";
+          return false;
+        }
+        if (!WriteOutputFile(w[1], "Datei konnte nicht geschrieben werden: ",
+                             [this, window](const std::string& path) {
+                               return headless_.WritePng(*window, path);
+                             })) {
+          failed_ = true;
+        }
+      } else if (SharedAction(w, number, action) || DialogAction(w, number, action, why)) {
+        pf::DialogDriver driver(headless_, *window);
+        action(driver);
+        headless_.NoteMessage();
+        PrintMessages();
+        if (ScriptError(lines, at, why)) return false;
+      } else {
+        return false;
+      }
+    }
+    --at;
+    why = "window ohne end";
+    return false;
+  }
+
+  // file, answer, clipboard, advance and idle, inside a block as outside.
+  bool SharedAction(const std::vector<std::string>& w, int number, Action& action) {
+    static const char* const kShared[] = {"file", "answer", "clipboard", "advance", "idle"};
+    if (std::find(std::begin(kShared), std::end(kShared), w[0]) == std::end(kShared)) {
+      return false;
+    }
+    action = [this, w, number](pf::DialogDriver& d) {
+      if (w[0] == "advance" && w.size() == 2) {
+        int ms = 0;
+        if (ParseInt(w[1], 0, INT_MAX, ms)) {
+          d.Advance(static_cast<unsigned>(ms));
+          return;
+        }
+      }
+      std::vector<Line> one{Line{number, w}};
+      size_t at = 0;
+      std::string why;
+      if (!Play(one, at, why)) NoteScriptError(number, why);
+    };
+    return true;
   }
 
   void Queue(const std::string& label, pf::Headless::Script script) {
@@ -381,22 +537,26 @@ class Player {
     }
   }
 
-  bool DialogAction(const std::vector<std::string>& w, Action& action, std::string& why) {
+  bool DialogAction(const std::vector<std::string>& w, int number, Action& action,
+                    std::string& why) {
     const std::string& verb = w[0];
     int id = 0;
     const bool hasId = w.size() >= 2 && ParseInt(w[1], 0, 0xFFFF, id);
+    Action act;
     if (verb == "show" && w.size() == 1) {
       action = [](pf::DialogDriver& d) { ShowControls(d.GetDialog()); };
-    } else if (verb == "click" && hasId && w.size() == 2) {
-      action = [id](pf::DialogDriver& d) { d.Click(id); };
+      return true;
+    }
+    if (verb == "click" && hasId && w.size() == 2) {
+      act = [id](pf::DialogDriver& d) { d.Click(id); };
     } else if (verb == "set" && hasId && w.size() == 3) {
-      action = [id, text = w[2]](pf::DialogDriver& d) { d.Type(id, text); };
+      act = [id, text = w[2]](pf::DialogDriver& d) { d.Type(id, text); };
     } else if (verb == "select" && hasId && w.size() == 3) {
-      action = [id, text = w[2]](pf::DialogDriver& d) { d.Select(id, text); };
+      act = [id, text = w[2]](pf::DialogDriver& d) { d.Select(id, text); };
     } else if (verb == "spin" && hasId && w.size() == 3 && (w[2] == "up" || w[2] == "down")) {
-      action = [id, up = w[2] == "up"](pf::DialogDriver& d) { d.Spin(id, up); };
+      act = [id, up = w[2] == "up"](pf::DialogDriver& d) { d.Spin(id, up); };
     } else if (verb == "check" && hasId && w.size() == 3 && (w[2] == "0" || w[2] == "1")) {
-      action = [this, id, on = w[2] == "1"](pf::DialogDriver& d) {
+      act = [this, id, on = w[2] == "1"](pf::DialogDriver& d) {
         auto* button = dynamic_cast<pf::Button*>(FindControl(d.GetDialog(), id));
         if (button == nullptr || (button->GetCheck() != 0) != on) d.Click(id);
         if (button != nullptr && (button->GetCheck() != 0) != on) {
@@ -405,11 +565,22 @@ class Player {
       };
     } else if (verb == "page" && w.size() == 2 && ParseInt(w[1], 0, 100, id)) {
       action = [id](pf::DialogDriver& d) { d.SelectPage(id); };
+      return true;
     } else {
       why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-            "spin ID up|down, page N, show, ok oder cancel";
+            "spin ID up|down, page N, show, dialog, file, answer, clipboard, advance, idle, "
+            "ok, cancel oder end";
       return false;
     }
+    // The dialog exists only once it is open: its ids are checked then.
+    action = [this, id, number, act = std::move(act)](pf::DialogDriver& d) {
+      if (FindControl(d.GetDialog(), id) == nullptr) {
+        NoteScriptError(number, "kein Element " + std::to_string(id) + " in " +
+                                    d.GetDialog().TemplateLabel());
+        return;
+      }
+      act(d);
+    };
     return true;
   }
 
@@ -438,6 +609,8 @@ class Player {
   CVostraneApp& app_;
   size_t printed_ = 0;
   bool failed_ = false;
+  int deferredLine_ = 0;
+  std::string deferredError_;
 };
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.

@@ -178,6 +178,8 @@ TEST(LumpedDocumentTest, CommittedDrawnCircuitsLieInsideTheGrid) {
     const fs::path circuitsIn = fs::path(VOSTRANE_REPOSITORY) / folder;
     for (const fs::directory_entry& entry : fs::directory_iterator(circuitsIn)) {
       if (entry.path().extension() != ".vqe") continue;
+      // Circuits with instruments are opened by the instruments' tests.
+      if (entry.path().stem().string().starts_with("vna_")) continue;
       ++circuits;
       CVostraneDoc doc;
       ASSERT_TRUE(doc.OnOpenDocument(entry.path().string())) << entry.path();

@@ -1,10 +1,11 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass and the
-# transformer circuit),
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass, the
+# analyser example and the transformer circuit),
 # expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved;
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
-file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/tools/crosscheck/drawn/transformer.vqe
+file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
+     ${ROOT}/tools/crosscheck/drawn/transformer.vqe
      DESTINATION ${SCRATCH})
 if(NOT DEFINED EXIT)
   set(EXIT 0)
