@@ -36,6 +36,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   void SetActiveFlag(int flag) override { active = flag; }
   void BeginMeasurement(InstrumentRole& /*master*/) override { dataChanged = 1; }
   pf::Window* GetInstrumentWindow() const override { return window.get(); }
+  void HideInstrumentWindow() override { HideWindow(); }
+  void DestroyInstrumentWindow() override { DestroyWindow(); }
   MyStrng GetNextInstrumentName() const override { return slaveName; }
   // The active instrument's header is the definition line of the network under test.
   void AppendNetworkHeader(LineFile& lines) const override;

@@ -63,6 +63,14 @@ void AnalysisRuns::ActivateInstrumentByWindow(const pf::Window* window) {
   });
 }
 
+void AnalysisRuns::HideInstrumentWindows() {
+  ForEachInstrument([](InstrumentRole& i) { i.HideInstrumentWindow(); });
+}
+
+void AnalysisRuns::DestroyInstrumentWindows() {
+  ForEachInstrument([](InstrumentRole& i) { i.DestroyInstrumentWindow(); });
+}
+
 void AnalysisRuns::RunMasterStep() {
   if (InstrumentRole* master = FindActiveInstrument()) master->MeasureStep(*master);
 }

@@ -39,6 +39,8 @@ class AnalysisRuns {
   InstrumentRole* FindActiveInstrument() const;
   void ClearActiveInstruments();
   void ActivateInstrumentByWindow(const pf::Window* window);
+  void HideInstrumentWindows();
+  void DestroyInstrumentWindows();
   // The master computes its next point.
   void RunMasterStep();
   // Every instrument but the master reads the point.

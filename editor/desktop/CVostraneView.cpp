@@ -7,6 +7,7 @@
 #include "editor/document/DocumentDrawing.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/command_ids.h"
 #include "pf/ui_services.h"
 #include "resources/CommandIds.h"
@@ -138,6 +139,7 @@ void CVostraneView::OnPrint(pf::Dc& dc, pf::PrintInfo&) {
 
 void CVostraneView::OnActivateView(bool activate, pf::View* activated, pf::View* deactivated) {
   if (!activate) {
+    if (instrumentRefresh != 0) runs.HideInstrumentWindows();
     instrumentRefresh = 0;
     // Sub-circuit symbols of other circuits read this file: they see the change at once.
     CVostraneDoc* doc = GetDocument();
@@ -369,6 +371,11 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
   if (selected == &symbol) Deselect();
   symbol.selected = 0;
   InvalidateLogical(Grown(symbol.GetRect(), 2));
+  // Opening an instrument's window makes it the one that runs the analyses.
+  const auto* instrument = dynamic_cast<const InstrumentRole*>(&symbol);
+  if (symbol.IsInstrument() && instrument != nullptr && instrument->GetInstrumentWindow()) {
+    runs.ActivateInstrumentByWindow(instrument->GetInstrumentWindow());
+  }
   CVostraneDoc* doc = GetDocument();
   if (symbol.EditDialog(this) && doc != nullptr) {
     doc->SetModifiedFlag();
@@ -394,6 +401,7 @@ void CVostraneView::OnKeyDown(int key, unsigned modifiers) {
 }
 
 void CVostraneView::OnDestroy() {
+  runs.DestroyInstrumentWindows();
   CVostraneDoc* doc = GetDocument();
   pf::ScrollView::OnDestroy();
   if (doc != nullptr) doc->SetViewOnAll(doc->Views().empty() ? nullptr : doc->Views().front());

@@ -28,6 +28,9 @@ class InstrumentRole {
   virtual void EndMeasurement() {}
   // The instrument's own window, null while it has none.
   virtual pf::Window* GetInstrumentWindow() const { return nullptr; }
+  // The view hides the windows when it loses activation and destroys them when it closes.
+  virtual void HideInstrumentWindow() {}
+  virtual void DestroyInstrumentWindow() {}
   // Cleared when the view stops a run, so the next run builds its network again.
   virtual void SetRunState(uint8_t /*state*/) {}
   // The next instrument of a SPICE chain; "NoSlave" when there is none.

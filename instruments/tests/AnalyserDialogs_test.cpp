@@ -230,4 +230,20 @@ TEST_F(Panel, DisplayDialogOnADiagramWithoutCurvesFillsNothing) {
   });
 }
 
+// OK and the close box hide the panel; the next edit of the symbol shows the same one again.
+TEST_F(Panel, ClosedPanelComesBackOnTheNextEdit) {
+  const std::function<void()> closes[] = {
+      [&] { DialogDriver(headless, *window).Ok(); },
+      [&] { headless.Close(*window); },
+  };
+  for (const auto& close : closes) {
+    ASSERT_TRUE(window->IsVisible());
+    close();
+    EXPECT_FALSE(window->IsVisible());
+    symbol.EditDialog(nullptr);
+    EXPECT_EQ(symbol.GetWindow(), window);
+    EXPECT_TRUE(window->IsVisible());
+  }
+}
+
 }  // namespace

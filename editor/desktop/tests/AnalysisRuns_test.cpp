@@ -36,6 +36,8 @@ class TestInstrument : public ZweiPolSymbol, public InstrumentRole {
   void BeginMeasurement(InstrumentRole&) override { log.push_back(Name() + " begin"); }
   void EndMeasurement() override { log.push_back(Name() + " end"); }
   pf::Window* GetInstrumentWindow() const override { return window; }
+  void HideInstrumentWindow() override { log.push_back(Name() + " hide"); }
+  void DestroyInstrumentWindow() override { log.push_back(Name() + " destroy"); }
   void SetRunState(uint8_t state) override { runState = state; }
   std::string Name() const { return elementName.ToCString(); }
 
@@ -55,6 +57,9 @@ class RunTest : public ViewFixture {
     master = Add("GEN1");
     slave = Add("MESS1");
   }
+
+  // The program goes first: closing its view still writes into the log.
+  void TearDown() override { app.reset(); }
 
   TestInstrument* Add(const char* name) {
     auto* s = new TestInstrument(name, log);
@@ -161,6 +166,39 @@ TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
   EXPECT_EQ(app->GetErrorDialog(), nullptr);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
   EXPECT_EQ(Progress(), 5);
+}
+
+// Opening an instrument with a window makes it the master; the view hides the windows when it
+// loses activation after an opening (not again without one) and destroys them when it closes.
+TEST_F(RunTest, ViewOpensHidesAndDestroysInstrumentWindows) {
+  pf::Window window;
+  slave->window = &window;
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    std::vector<std::string> log;
+  } steps[] = {
+      {"open", [&] { view->OpenSymbol(*slave); }, {}},
+      {"deactivate", [&] { view->OnActivateView(false, nullptr, view); },
+       {"GEN1 hide", "MESS1 hide"}},
+      {"deactivate again", [&] { view->OnActivateView(false, nullptr, view); }, {}},
+      {"close",
+       [&] {
+         headless.Ui().QueueAnswer(pf::MsgResult::No);
+         headless.MenuCommand(Frame(), "&Datei/&Schließen");
+       },
+       {"GEN1 destroy", "MESS1 destroy"}},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    log.clear();
+    s.act();
+    EXPECT_EQ(log, s.log);
+    if (std::string(s.step) == "open") {
+      EXPECT_EQ(slave->active, 1);
+      EXPECT_EQ(master->active, 0);
+    }
+  }
 }
 
 }  // namespace
