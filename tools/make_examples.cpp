@@ -1,8 +1,9 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
 // as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
 // netlists of the same names), examples/vna_lowpass.vqe (the low-pass measured by a two-port
-// network analyser), the sub-circuit examples/pi_section.vqe, and the drawn
-// circuits of the SPICE cross-check in tools/crosscheck/drawn/. Every circuit is a ladder from
+// network analyser), the sub-circuit examples/pi_section.vqe, the drawn circuits of the SPICE
+// cross-check in tools/crosscheck/drawn/, and their twins measured by a two-port or one-port
+// network analyser in tools/crosscheck/drawn/analyser/. Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
 // body starts a half step inside the grid, so the whole drawing shows in the window.
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -35,6 +37,11 @@ constexpr int kStep = 100;
 constexpr int kTop = 100;     // the signal rail
 constexpr int kBottom = 200;  // the ground rail
 
+// How the ladders with a port are measured: by their input port and output marker, or by a
+// network analyser at their ends (the twins of the analyser's cross-check).
+enum class Ends { Ports, TwoPortAnalyser, OnePortAnalyser };
+Ends ends = Ends::Ports;
+
 // Column -1 holds the input port.
 Point Top(int column) { return Point(kStep * (column + 2), kTop); }
 Point Bottom(int column) { return Point(kStep * (column + 2), kBottom); }
@@ -47,8 +54,8 @@ class Ladder {
   Ladder(const char* title, const char* port, bool measured = false) {
     doc.SetTitle(title);
     subCircuit = port == nullptr;
-    analyser = measured;
-    if (measured) {
+    analyser = measured || (port != nullptr && ends != Ends::Ports);
+    if (analyser) {
       // Nothing at the input: the wire from the analyser ends there.
     } else if (port != nullptr) {
       auto& input = Put<InpSymbol>(Top(-1), Top(-1) - Point(kStep / 2, 0));
@@ -88,9 +95,14 @@ class Ladder {
       const Point over(in.x, kTop - kStep / 2);
       const Point port2(in.x + kStep, over.y);
       Wire(in, over);
-      Put<VecNetAnaSymbol>(over, port2);
-      Wire(port2, Point(end.x, over.y));
-      Wire(Point(end.x, over.y), end);
+      auto& vna = Put<VecNetAnaSymbol>(over, port2);
+      // A one-port analyser leaves the far end open.
+      if (ends == Ends::OnePortAnalyser) {
+        vna.SetPortCount(1);
+      } else {
+        Wire(port2, Point(end.x, over.y));
+        Wire(Point(end.x, over.y), end);
+      }
     } else if (subCircuit) {
       Put<ExKnotenSymbol>(end, end + Point(kStep / 2, 0)).portNumber = 2;
     } else {
@@ -273,5 +285,20 @@ int main(int argc, char** argv) {
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;
-  return ok ? 0 : 1;
+  const std::filesystem::path twins = drawn / "analyser";
+  std::error_code failed;
+  std::filesystem::create_directories(twins, failed);
+  const std::pair<bool (*)(const std::filesystem::path&), const char*> measured[] = {
+      {RcLadder, "rc_ladder"},     {PiAttenuator, "pi_attenuator"},
+      {TNetwork, "t_network"},     {LcHighpass, "lc_highpass"},
+      {CrystalSeries, "crystal_series"}, {Notch, "notch"},
+      {Bandstop, "bandstop"},      {GroundedTwoPort<CplIndSymbol>, "transformer"},
+  };
+  ends = Ends::TwoPortAnalyser;
+  for (const auto& [draw, name] : measured) ok = draw(twins / (std::string(name) + ".vqe")) && ok;
+  ends = Ends::OnePortAnalyser;
+  for (const auto& [draw, name] : measured) {
+    ok = draw(twins / (std::string(name) + "_1port.vqe")) && ok;
+  }
+  return ok && !failed ? 0 : 1;
 }

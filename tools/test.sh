@@ -4,7 +4,8 @@
 # tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
-# SPICE netlist that the document writes), and the diode's DC sweep; after the asan preset short
+# SPICE netlist that the document writes), the network analyser's data copy on the drawn twins
+# (against ngspice and "vostrane-cli simulate"), and the diode's DC sweep; after the asan preset short
 # libFuzzer runs of the netlist reader, the circuit file loader and the curve file over their
 # corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
@@ -47,6 +48,8 @@ for preset in "${presets[@]}"; do
     /usr/bin/python3 tools/crosscheck/run.py build/release/app/cli/vostrane-cli
     echo "== drawn circuits: their netlist against their SPICE netlist in ngspice"
     /usr/bin/python3 tools/crosscheck/drawn.py build/release/app/cli/vostrane-cli
+    echo "== the network analyser's data copy against ngspice and simulate"
+    /usr/bin/python3 tools/crosscheck/analyser.py build/release/app/cli/vostrane-cli
     /usr/bin/python3 tools/crosscheck/gen_library_fixture.py --check
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
