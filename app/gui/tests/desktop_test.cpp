@@ -5,7 +5,9 @@
 // closing the modified circuit's last tab asks and Abbrechen keeps it; Ctrl+S saves the
 // resistor into the file; Ctrl+P prints to a file the page that "vostrane-cli print" writes;
 // "Datei/Seitenansicht" opens the print preview, which its Schließen button closes. The screen
-// is kept as vostrane-editing.png for review.
+// is kept as vostrane-editing.png for review. The network analyser's panel, opened on the
+// analyser example and swept by its "Analyse" key, shows on its screen the headless render of
+// the same sweep.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -31,6 +33,10 @@
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
 #include "elements/Register.h"
+#include "instruments/Register.h"
+#include "instruments/VecNetAnaDialog.h"
+#include "instruments/VecNetAnaSymbol.h"
+#include "resources/AnalyserIds.h"
 #include "pf/cairo_dc.h"
 #include "pf/command_ids.h"
 #include "pf/desktop.h"
@@ -158,17 +164,26 @@ std::string DialogTitle() {
   return "";
 }
 
+// The pixels of the expected image's area that differ on the screen, where the area's corner
+// lies at origin.
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin,
+                const pf::Rect& area) {
+  int differ = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      differ += screen.GetPixel(origin.x + x - area.left, origin.y + y - area.top) !=
+                expected.GetPixel(x, y);
+    }
+  }
+  return differ;
+}
+
 // The pixels of the expected image that differ on the screen at origin, but for the strips at
 // the right and the bottom where the toolkit draws its scroll bars over the view.
 int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin) {
   constexpr int kScrollBar = 16;
-  int differ = 0;
-  for (int y = 0; y < expected.Height() - kScrollBar; ++y) {
-    for (int x = 0; x < expected.Width() - kScrollBar; ++x) {
-      differ += screen.GetPixel(origin.x + x, origin.y + y) != expected.GetPixel(x, y);
-    }
-  }
-  return differ;
+  return Differences(screen, expected, origin,
+                     {0, 0, expected.Width() - kScrollBar, expected.Height() - kScrollBar});
 }
 
 // The program with a list of steps that a timer runs in turn, also inside modal loops: a step
@@ -228,6 +243,14 @@ class DrivenApp : public CVostraneApp {
   int tries_ = 0;
   bool running_ = false;
 };
+
+VecNetAnaSymbol* Analyser(CVostraneDoc& doc) {
+  VecNetAnaSymbol* found = nullptr;
+  doc.Symbols().ForEach([&found](NetSymbol* s) {
+    if (auto* vna = dynamic_cast<VecNetAnaSymbol*>(s)) found = vna;
+  });
+  return found;
+}
 
 class DesktopTest : public testing::Test {
  protected:
@@ -371,6 +394,74 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
       << "see desktop-page.png and cli-page.png";
 }
 
+// The analyser's screen after a sweep, but for its bottom line, which stamps the time of the
+// sweep: the desktop shows what the headless program draws.
+TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
+  const fs::path circuit = fs::current_path() / "circuits" / "vna_lowpass.vqe";
+  fs::create_directories(circuit.parent_path());
+  fs::copy_file(VOSTRANE_ANALYSER_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  // Left out at the bottom of the screen: the bottom line with the sweep's time.
+  constexpr int kBottomLine = 24;
+  std::unique_ptr<pf::CairoDc> screen;
+  wxPoint screenOrigin;
+  std::string failed;
+  {
+    DrivenApp app(circuit.string());
+    VecNetAnaDialog* panel = nullptr;
+    int settle = 0;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the analyser's panel opens",
+         [&] {
+           VecNetAnaSymbol* vna = Analyser(*app.Doc());
+           if (vna == nullptr) return false;
+           app.View().OpenSymbol(*vna);
+           panel = dynamic_cast<VecNetAnaDialog*>(vna->GetWindow());
+           return panel != nullptr && panel->IsVisible();
+         }},
+        {"Analyse is pressed",
+         [&] {
+           const pf::Window* key = panel->GetDlgItem(analyser_ids::kAnalyse);
+           return key != nullptr && Click(OnScreen(*key, {10, 8}));
+         }},
+        {"the sweep ends and the screen is drawn",
+         [&] {
+           if (panel->GetNetwork() == nullptr || panel->IsRunning() || ++settle < 4) return false;
+           screen = Screenshot("vostrane-analyser.png");
+           screenOrigin = OnScreen(*panel->GetDlgItem(analyser_ids::kScreen), {0, 0});
+           // Opening the analyser changed the circuit; the program ends without asking.
+           app.Doc()->SetModifiedFlag(false);
+           return screen != nullptr;
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  ASSERT_NE(screen, nullptr);
+  {
+    pf::Headless headless;
+    CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    VecNetAnaSymbol* vna = Analyser(*view.GetDocument());
+    ASSERT_NE(vna, nullptr);
+    view.OpenSymbol(*vna);
+    auto* panel = dynamic_cast<VecNetAnaDialog*>(vna->GetWindow());
+    ASSERT_NE(panel, nullptr);
+    pf::DialogDriver(headless, *panel).Click(analyser_ids::kAnalyse);
+    ASSERT_NE(panel->GetNetwork(), nullptr);
+    const std::unique_ptr<pf::CairoDc> expected = headless.Render(*panel);
+    ASSERT_NE(expected, nullptr);
+    expected->WritePng("vostrane-analyser-headless.png");
+    pf::Rect area = panel->GetDlgItem(analyser_ids::kScreen)->GetRect();
+    area.bottom -= kBottomLine;
+    EXPECT_EQ(Differences(*screen, *expected, screenOrigin, area), 0)
+        << "see vostrane-analyser.png and vostrane-analyser-headless.png";
+  }
+  desktop->Install();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -378,6 +469,7 @@ int main(int argc, char** argv) {
   RegisterBasicsClasses();
   RegisterEditorClasses();
   RegisterLumpedSymbols();
+  RegisterInstrumentSymbols();
   RegisterResources();
   pf::Desktop toolkit(argc, argv);
   if (!toolkit.IsReady()) {
