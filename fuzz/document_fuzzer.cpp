@@ -17,6 +17,7 @@
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
+#include "instruments/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
@@ -60,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {
     RegisterBasicsClasses();
     RegisterEditorClasses();
+    // The network analyser's record holds its window and screen.
+    RegisterInstrumentSymbols();
     RegisterStandIns();
     return true;
   }();

@@ -1,0 +1,47 @@
+// analyser-sweep NETLIST: the network analyser's panel, headless, sweeps the netlist (whose
+// FREQ block gives the sweep) into its screen, drawing each point as it comes. Exit status 0
+// when the curve holds every point, 1 otherwise.
+// bench/analyser times it against "vostrane-cli simulate" of the same netlist.
+
+#include <cstdio>
+
+#include "basics/LineFile.h"
+#include "basics/Register.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "editor/Register.h"
+#include "instruments/Register.h"
+#include "instruments/VecNetAnaDialog.h"
+#include "instruments/VecNetAnaSymbol.h"
+#include "pf/headless.h"
+#include "resources/Resources.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("Usage: analyser-sweep NETLIST\n", stderr);
+    return 2;
+  }
+  RegisterBasicsClasses();
+  RegisterEditorClasses();
+  RegisterInstrumentSymbols();
+  RegisterResources();
+  pf::Headless headless;
+  LineFile lines;
+  if (lines.ReadFile(argv[1]) <= 0) {
+    std::fprintf(stderr, "%s: nicht lesbar\n", argv[1]);
+    return 1;
+  }
+  VecNetAnaSymbol symbol;
+  auto* panel = symbol.EditDialog(nullptr) ? dynamic_cast<VecNetAnaDialog*>(symbol.GetWindow())
+                                           : nullptr;
+  if (panel == nullptr || !panel->RequestStart()) return 1;
+  panel->Measure(lines);
+  const Diagramm* diagram = panel->Screen().Current();
+  const DiagKurve* curve = diagram != nullptr ? diagram->GetCurrentCurve() : nullptr;
+  const bool swept = curve != nullptr && curve->GetCursor() == panel->GetSweep().count;
+  if (!swept) {
+    std::fputs("Messung unvollständig\n", stderr);
+    return 1;
+  }
+  std::printf("%d Punkte\n", curve->GetCursor());
+  return 0;
+}
