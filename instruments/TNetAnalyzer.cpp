@@ -14,6 +14,7 @@
 #include "pf/archive.h"
 #include "pf/file_dialog.h"
 #include "pf/ui_services.h"
+#include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
 
 namespace {
@@ -275,8 +276,9 @@ void TNetAnalyzer::StartMeasurement() {
   d->SetCurveNetName(netName);
   d->SetCurveDate(timeStamp);
   UpdateBottomLine();
-  d->EraseCurve(0);
+  // The two stability-circle curves; the measured curve restarts with the sweep.
   d->EraseCurve(1);
+  d->EraseCurve(2);
   d->EraseGainCircles('L');
   d->EraseGainCircles('G');
   screen.SetCurvesShown(true);
@@ -295,6 +297,7 @@ void TNetAnalyzer::FinishMeasurement() {
   sweep.index = 0;
   if (Diagramm* d = screen.Current()) {
     d->UpdateCurrentCurve();
+    FillPlaneCircles();
     d->UpdateHeaderLines();
   }
   sweepChanged = 0;
@@ -331,8 +334,65 @@ void TNetAnalyzer::Redraw() {
     d->AppendPoint2(x, y, static_cast<float>(sweep.GetFrequency(p)));
   }
   d->UpdateCurrentCurve();
+  FillPlaneCircles();
   d->UpdateHeaderLines();
   screen.Invalidate();
+}
+
+namespace {
+
+constexpr int kGainCircles = 5;
+
+// A stability circle as the plane diagram's curves hold it: a circle whose inside is the
+// stable side (the chart's centre inside it) has a negative radius.
+float SignedRadius(const CmplxRec& c) { return c.flag == 0 ? -c.radius : c.radius; }
+
+}  // namespace
+
+void TNetAnalyzer::FillPlaneCircles() {
+  Diagramm* d = screen.Current();
+  if (d == nullptr || format != kRecPlane || network == nullptr ||
+      network->GetResultCount() == 0 || network->GetPortCount() != 2 || kind < 0 || kind > 2) {
+    return;
+  }
+  kind == 2 ? d->ShowSmithPlane() : d->HideSmithPlane();
+  d->ShowCurve(1);
+  d->ShowCurve(2);
+  d->ResetGainCircles('L');
+  d->ResetGainCircles('G');
+  for (int p = 0; p < sweep.count; ++p) {
+    const PortMatrix y = network->GetPortMatrix(p);
+    const auto f = static_cast<float>(sweep.GetFrequency(p));
+    Cmplx load, source;
+    float loadRadius = 0.0f;
+    float sourceRadius = 0.0f;
+    if (kind == 0) {
+      load = y.GetLoadStabCenterY(), loadRadius = static_cast<float>(y.GetLoadStabRadiusY());
+      source = y.GetSourceStabCenterY(), sourceRadius = static_cast<float>(y.GetSourceStabRadiusY());
+    } else if (kind == 1) {
+      load = y.GetLoadStabCenterZ(), loadRadius = static_cast<float>(y.GetLoadStabRadiusZ());
+      source = y.GetSourceStabCenterZ(), sourceRadius = static_cast<float>(y.GetSourceStabRadiusZ());
+    } else {
+      const PortMatrix s =
+          y.ConvertToS(static_cast<float>(rg1.re), static_cast<float>(rg2.re));
+      const CmplxRec l = s.GetLoadStabilityCircle();
+      const CmplxRec g = s.GetSourceStabilityCircle();
+      load = l.value, loadRadius = SignedRadius(l);
+      source = g.value, sourceRadius = SignedRadius(g);
+      CmplxRecVektor circles(kGainCircles);
+      s.GetLoadGainCircles(circles, kGainCircles);
+      d->AddGainCircle('L', f, circles, s);
+      s.GetSourceGainCircles(circles, kGainCircles);
+      d->AddGainCircle('G', f, circles, s);
+    }
+    d->AppendPointTo(1, static_cast<float>(load.re), static_cast<float>(load.im), f, loadRadius);
+    d->AppendPointTo(2, static_cast<float>(source.re), static_cast<float>(source.im), f,
+                     sourceRadius);
+  }
+  if (kind == 2) {
+    d->SetGainCirclesReady('L');
+    d->SetGainCirclesReady('G');
+  }
 }
 
 void TNetAnalyzer::CopyResultTable() {

@@ -98,6 +98,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void StartMeasurement();
   void FinishMeasurement();
   void TakeReferenceResistances();
+  // The plane diagram's stability circles and, for S, its gain circles.
+  void FillPlaneCircles();
   void SetUpFrequencyAxis();
   void UpdateBottomLine();
   // One point of the fill table (Redraw) or of the sweep.

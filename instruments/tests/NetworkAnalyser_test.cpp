@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -148,6 +149,37 @@ TEST_F(Analyser, OutLineChoosesKindAndFormat) {
     ASSERT_NE(dialog.Screen().Current(), nullptr);
     EXPECT_EQ(Text(dialog.Screen().Current()->GetTypeName()), c.diagram);
     EXPECT_EQ(Text(dialog.Screen().Current()->GetCurrentCurveName()), c.title);
+  }
+}
+
+// In the plane diagram a two-port measured as Y, Z or S gets its stability circles, one per
+// point, in curves 1 (load) and 2 (source); those of the lossless low-pass in S are the unit
+// circle, the chart's centre inside (a negative radius). Other kinds get none.
+TEST_F(Analyser, PlaneDiagramHoldsTheStabilityCirclesOfYZAndS) {
+  const struct {
+    int kind;
+    bool circles;
+  } cases[] = {{2, true}, {0, true}, {1, true}, {4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    VecNetAnaDialog fresh{&symbol, nullptr};
+    fresh.format = TNetAnalyzer::kRecPlane;
+    fresh.kind = c.kind;
+    ASSERT_TRUE(fresh.RequestStart());
+    fresh.Measure(LowPass());
+    Diagramm* d = fresh.Screen().Current();
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(Text(d->GetTypeName()), "RecPlanDiag");
+    for (int i : {1, 2}) {
+      const DiagKurve* circle = d->GetCurve(i);
+      ASSERT_NE(circle, nullptr);
+      EXPECT_EQ(circle->GetCursor(), c.circles ? 101 : 0) << i;
+      EXPECT_EQ(circle->IsErased() == 0, c.circles) << i;
+      if (c.circles && c.kind == 2) {
+        EXPECT_NEAR(circle->GetY3(0), -1.0, 1e-3);
+        EXPECT_NEAR(std::hypot(circle->GetX(0), circle->GetY1(0)), 0.0, 1e-3);
+      }
+    }
   }
 }
 
