@@ -155,7 +155,7 @@ void TNetAnalyzer::Measure(const LineFile& lines) {
   }
   StartMeasurement();
   Diagramm* d = screen.Current();
-  if (reader.GetErrorCode() == 0 && d != nullptr) {
+  if (!Failed() && d != nullptr) {
     char letter = 'S';
     int i = 1;
     int j = 1;
@@ -171,7 +171,7 @@ void TNetAnalyzer::Measure(const LineFile& lines) {
     d->AppendPointAndDraw(x, y, static_cast<float>(sweep.GetFrequency(0)));
     while (sweep.NextPoint() != 0) {
       const auto f = static_cast<float>(sweep.GetFrequency(sweep.index));
-      if (!reader.ComputeAt(f) || reader.GetErrorCode() != 0) break;
+      if (!reader.ComputeAt(f) || Failed()) break;
       GetPointValue(x, y);
       d->AppendPointAndDraw(x, y, f);
     }
@@ -227,7 +227,16 @@ int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
   }
   networkReady = 1;
   SelectNetwork();
-  return network != nullptr ? 1 : 0;
+  // A network that could not be set up (no elements, say) has only its message to show.
+  if (network == nullptr || network->GetErrorCode() != 0) {
+    networkReady = 0;
+    return 0;
+  }
+  return 1;
+}
+
+bool TNetAnalyzer::Failed() const {
+  return reader.GetErrorCode() != 0 || (network != nullptr && network->GetErrorCode() != 0);
 }
 
 void TNetAnalyzer::SelectNetwork() {
@@ -287,9 +296,10 @@ void TNetAnalyzer::StartMeasurement() {
 }
 
 void TNetAnalyzer::FinishMeasurement() {
-  if (reader.GetErrorCode() != 0) {
+  if (Failed()) {
     reader.DisableUsrNetFlag();
     reader.ClearErrorCode();
+    if (network != nullptr) network->ClearErrorCode();
     ShowError();
     return;
   }

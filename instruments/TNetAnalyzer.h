@@ -97,6 +97,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void SelectNetwork();
   void StartMeasurement();
   void FinishMeasurement();
+  // The reader or the network under test reported an error.
+  bool Failed() const;
   void TakeReferenceResistances();
   // The plane diagram's stability circles and, for S, its gain circles.
   void FillPlaneCircles();
