@@ -1,5 +1,5 @@
 # Plays tests/ui/vna_lowpass.txt on a copy of examples/vna_lowpass.vqe: the panel's choices come
-# back from the saved file, the curve file, the picture and the results were written, and the
+# back from the saved file, the curve file, the pictures and the results were written, and the
 # copied results at 1 GHz are those of examples/lc_lowpass.net (the same filter, by hand).
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
@@ -16,7 +16,7 @@ string(JOIN "" expect ${expect})
 if(NOT out MATCHES "${expect}")
   message(FATAL_ERROR "output does not match '${expect}':\n${out}")
 endif()
-foreach(f s21.kur panel.png daten.txt out.vqe)
+foreach(f s21.kur panel.png s21.tex daten.txt out.vqe)
   if(NOT EXISTS ${SCRATCH}/${f})
     message(FATAL_ERROR "${f} not written")
   endif()
