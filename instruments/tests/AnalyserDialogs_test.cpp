@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -244,6 +246,53 @@ TEST_F(Panel, ClosedPanelComesBackOnTheNextEdit) {
     EXPECT_EQ(symbol.GetWindow(), window);
     EXPECT_TRUE(window->IsVisible());
   }
+}
+
+// The screen goes to the clipboard as a picture; a curve file that is not one is refused
+// with a beep and leaves no message queued; a saved curve loads again.
+TEST_F(Panel, ScreenAndCurveFiles) {
+  const std::string bad = testing::TempDir() + "/not_a_curve.kur";
+  const std::string good = testing::TempDir() + "/saved.kur";
+  { std::ofstream(bad) << "keine Kurve"; }
+  window->Screen().SelectDiagram(0);
+  DialogDriver panel(headless, *window);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    const char* box;
+    size_t beeps;
+  } steps[] = {
+      {"screen", [&] { panel.Click(analyser_ids::kScreenCopy); },
+       "Bildschirm: Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.", 0},
+      {"load bad",
+       [&] {
+         headless.Ui().QueueFileAnswer(bad);
+         panel.Click(analyser_ids::kLoad);
+       },
+       "Fehler: Kurve konnte nicht geladen werden", 1},
+      {"save",
+       [&] {
+         headless.Ui().QueueFileAnswer(good);
+         panel.Click(analyser_ids::kSave);
+       },
+       nullptr, 0},
+      {"load saved",
+       [&] {
+         headless.Ui().QueueFileAnswer(good);
+         panel.Click(analyser_ids::kLoad);
+       },
+       nullptr, 0},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.what);
+    headless.Ui().Reset();
+    s.act();
+    EXPECT_EQ(Boxes(), s.box != nullptr ? std::vector<std::string>{s.box} : std::vector<std::string>{});
+    EXPECT_EQ(headless.Ui().Beeps().size(), s.beeps);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+  EXPECT_TRUE(pf::TheClipboard().GetBitmap().has_value());
+  EXPECT_TRUE(std::filesystem::exists(good));
 }
 
 }  // namespace
