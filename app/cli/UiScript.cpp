@@ -491,13 +491,17 @@ class Player {
                              })) {
           failed_ = true;
         }
-      } else if (SharedAction(w, number, action) || DialogAction(w, number, action, why)) {
+      } else if (w[0] != "page" &&
+                 (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
         pf::DialogDriver driver(headless_, *window);
         action(driver);
         headless_.NoteMessage();
         PrintMessages();
         if (ScriptError(lines, at, why)) return false;
       } else {
+        why = "im Fenster erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
+              "spin ID up|down, show, png DATEI, dialog, file, answer, clipboard, advance, "
+              "idle oder end";
         return false;
       }
     }
