@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resources/Bitmaps.h"
+#include "resources/PixelMaps.h"
 
 namespace {
 
@@ -149,11 +150,6 @@ constexpr bool IsSquare(std::span<const char* const> rows) {
 }
 static_assert(IsSquare(kSymmetricTransformer) && IsSquare(kUnsymmetricTransformer));
 
-struct PixelMap {
-  int id;
-  std::span<const char* const> rows;
-};
-
 constexpr PixelMap kBitmaps[] = {
     {150, kSymmetricTransformer},
     {151, kUnsymmetricTransformer},
@@ -162,15 +158,19 @@ constexpr PixelMap kBitmaps[] = {
 }  // namespace
 
 pf::Bitmap LoadBitmapResource(int id) {
-  for (const PixelMap& map : kBitmaps) {
-    if (map.id != id) continue;
-    pf::Bitmap bitmap(kSide, static_cast<int>(map.rows.size()));
-    for (int y = 0; y < bitmap.Height(); ++y) {
-      for (int x = 0; x < kSide; ++x) {
-        if (map.rows[y][x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+  for (const auto table : {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps()}) {
+    for (const PixelMap& map : table) {
+      if (map.id != id) continue;
+      const int width = static_cast<int>(std::string_view(map.rows[0]).size());
+      pf::Bitmap bitmap(width, static_cast<int>(map.rows.size()));
+      for (int y = 0; y < bitmap.Height(); ++y) {
+        const std::string_view row = map.rows[y];
+        for (int x = 0; x < width && x < static_cast<int>(row.size()); ++x) {
+          if (row[x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+        }
       }
+      return bitmap;
     }
-    return bitmap;
   }
   return pf::Bitmap();
 }

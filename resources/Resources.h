@@ -27,6 +27,9 @@ FrameResources GetFrameResources();
 // Dialog templates of the lumped and semiconductor elements.
 std::span<const pf::DialogTemplate> ElementDialogs();
 
+// Dialog templates of the SPICE-model symbols, the diode and the model library.
+std::span<const pf::DialogTemplate> SpiceModelDialogs();
+
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 

@@ -20,7 +20,7 @@ namespace {
 // ports, or data that goes into the DATA block.
 constexpr const char* kNoElementLine[] = {"VERBINDUNG",      "GROUND",         "INPUT",
                                           "NETINFO",         "SUBSTRAT",       "VecNetAnaSymbol",
-                                          "ExKnotenSymbol", "OUTPUT"};
+                                          "ExKnotenSymbol", "OUTPUT",         "SpiceLibSymbol"};
 
 void Report(const MyStrng& message) {
   VS_Error reporter;
@@ -202,7 +202,7 @@ void NetlistBuilder::CollectWireGroup(
 void NetlistBuilder::NumberRemainingPins() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     NetSymbol& s = *symbols[i];
-    if (marked[i] != 0 || Is(s, "SUBSTRAT")) continue;
+    if (marked[i] != 0 || Is(s, "SUBSTRAT") || Is(s, "SpiceLibSymbol")) continue;
     for (int p = 0; p < Pins(s); ++p) {
       const int32_t found = Lookup(s.GetPinPosition(p));
       if (found >= 0 && found <= doc.nodeCounter) continue;
