@@ -1,11 +1,12 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass and the
-# transformer circuit),
-# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved;
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass, the
+# transformer circuit and the SPICE model library models.lib),
+# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved
+# (a refused one as "netlist exit N" and its message), with SPICE set also its SPICE netlist;
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/tools/crosscheck/drawn/transformer.vqe
-     DESTINATION ${SCRATCH})
+     ${ROOT}/app/cli/tests/ui/models.lib DESTINATION ${SCRATCH})
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
@@ -15,8 +16,17 @@ if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "exit ${status}, expected ${EXIT}:\n${out}${err}")
 endif()
 if(EXISTS ${SCRATCH}/out.vqe)
-  execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist)
+  execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist
+                  ERROR_VARIABLE refusal RESULT_VARIABLE refused)
   string(APPEND out "${netlist}")
+  if(NOT refused EQUAL 0)
+    string(APPEND out "netlist exit ${refused}: ${refusal}")
+  endif()
+  if(SPICE)
+    set(ENV{SOURCE_DATE_EPOCH} 0)
+    execute_process(COMMAND ${CLI} spice ${SCRATCH}/out.vqe OUTPUT_VARIABLE spice)
+    string(APPEND out "${spice}")
+  endif()
 endif()
 string(APPEND out "${err}")
 if(NOT out MATCHES "${EXPECT}")

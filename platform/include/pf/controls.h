@@ -85,7 +85,7 @@ class Edit : public Control {
   // The user replaces the text: cut to the limit, refused when read-only.
   void UserType(std::string_view text);
   // Read-only by its template's style or from now on; the program may still set the text.
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  void SetReadOnly(bool readOnly);
   bool IsReadOnly() const { return readOnly_ || HasStyle(kStyleReadOnly); }
 
  protected:
