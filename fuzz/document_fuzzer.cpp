@@ -14,9 +14,11 @@
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
+#include "elements/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
@@ -60,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {
     RegisterBasicsClasses();
     RegisterEditorClasses();
+    RegisterFrameworkSymbols();
+    RegisterLumpedSymbols();
     RegisterStandIns();
     return true;
   }();

@@ -1,7 +1,8 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
 // as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
 // netlists of the same names), the sub-circuit examples/pi_section.vqe, and the drawn
-// circuits of the SPICE cross-check in tools/crosscheck/drawn/. Every circuit is a ladder from
+// circuits of the SPICE cross-check in tools/crosscheck/drawn/ and tools/crosscheck/spice/. Every
+// circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
 // body starts a half step inside the grid, so the whole drawing shows in the window.
@@ -25,6 +26,9 @@
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
+#include "elements/spice/PNDiodeSymbol.h"
+#include "elements/spice/SpiceLibSymbol.h"
+#include "elements/spice/SpiceModelSymbols.h"
 
 namespace {
 
@@ -55,9 +59,15 @@ class Ladder {
 
   template <class S>
   S& Put(const Point& a, const Point& b) {
+    S& s = Free<S>(a, b);
+    ok = ok && s.pins[0] == a && (s.GetPinCount() < 2 || s.pins[1] == b);
+    return s;
+  }
+  // A symbol whose pins need not lie on the given points: one left unconnected.
+  template <class S>
+  S& Free(const Point& a, const Point& b) {
     auto* s = new S(a, b);
     s->UpdateGeometry();
-    ok = ok && s->pins[0] == a && (s->GetPinCount() < 2 || s->pins[1] == b);
     doc.AddSymbol(s);
     return *s;
   }
@@ -203,6 +213,42 @@ bool GroundedTwoPort(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// The models of the SPICE cross-check: one of each kind the symbols choose from.
+constexpr const char* kLibrary[] = {
+    "* Models of the SPICE cross-check",
+    ".MODEL QNPN NPN(IS=1E-14 BF=200 VAF=100",
+    "+ CJE=2P CJC=1P TF=0.3N)",
+    ".MODEL JN NJF(BETA=1E-3 VTO=-2 LAMBDA=0.01)",
+    ".MODEL DSI D(IS=2.52N RS=0.568 N=1.752)",
+    ".SUBCKT OPIDEAL 1 2 3 4 5",
+    "RIN 1 5 1MEG",
+    "EOUT 2 0 5 1 100K",
+    ".ENDS",
+};
+
+// The library and a symbol of each kind on it, away from the ladder of a 1 kohm resistor and
+// the library's diode; the transistors' and the op-amp's pins are left open.
+bool SpiceModels(const std::filesystem::path& path) {
+  Ladder d("models.vqe", "MODELLE");
+  auto& library = d.Free<SpiceLibSymbol>(Point(200, 600), Point(250, 600));
+  library.libraryName = "models.lib";
+  for (const char* line : kLibrary) library.library.AddLine(line);
+  d.Series<ResSymbol>(0).r = "1kohm";
+  d.Shunt<PNDiodeSymbol>(1).modelName = "DSI";
+  d.Free<BipSpiceSymbol>(Point(200, 400), Point(200, 500)).modelName = "QNPN";
+  d.Free<FetSpiceSymbol>(Point(400, 400), Point(400, 500)).modelName = "JN";
+  d.Free<OpaSpiceSymbol>(Point(600, 400), Point(700, 400)).modelName = "OPIDEAL";
+  return d.Save(path, 1);
+}
+
+// 5 V through 1 kohm into a diode of its own values (no library).
+bool DiodeBias(const std::filesystem::path& path) {
+  Ladder d("diode_bias.vqe", "DIODE");
+  d.Series<ResSymbol>(0).r = "1kohm";
+  d.Shunt<PNDiodeSymbol>(1);
+  return d.Save(path, 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -216,7 +262,8 @@ int main(int argc, char** argv) {
   RegisterLumpedSymbols();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
-  for (const std::filesystem::path& folder : {root / "examples", drawn}) {
+  const std::filesystem::path spice = root / "tools/crosscheck/spice";
+  for (const std::filesystem::path& folder : {root / "examples", drawn, spice}) {
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     if (failed) {
@@ -240,6 +287,8 @@ int main(int argc, char** argv) {
       {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
       {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},
       {GroundedTwoPort<CcgSymbol>, drawn / "ccg_source.vqe"},
+      {SpiceModels, spice / "models.vqe"},
+      {DiodeBias, spice / "diode_bias.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;

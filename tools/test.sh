@@ -4,9 +4,10 @@
 # tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
-# SPICE netlist that the document writes), and the diode's DC sweep; after the asan preset short
-# libFuzzer runs of the netlist reader, the circuit file loader and the curve file over their
-# corpora (clang++, build/fuzz).
+# SPICE netlist that the document writes), the diode's DC sweep, and the SPICE netlists of the
+# model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py);
+# after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
+# curve file and the SPICE model library over their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
@@ -51,6 +52,8 @@ for preset in "${presets[@]}"; do
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
       --tests build/release/instruments/models/instruments_models_tests
+    echo "== SPICE-model symbols and the diode's own card in ngspice"
+    /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
   fi
 done
 
@@ -60,8 +63,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   command -v clang++ >/dev/null || { echo "clang++ missing: run tools/install-deps.sh" >&2; exit 1; }
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
-  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer -j "$jobs"
-  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves
+  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer \
+    spice_library_fuzzer -j "$jobs"
+  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
+    build/fuzz/corpus-libraries
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -71,6 +76,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   echo "== fuzz: curve file for ${fuzz_seconds}s"
   build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves
+  echo "== fuzz: SPICE model library for ${fuzz_seconds}s"
+  build/fuzz/fuzz/spice_library_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-libraries \
+    fuzz/spice_libraries
 fi
 
 # Reference values from peers, when the peers are installed.
