@@ -373,7 +373,8 @@ MyStrng ExportRefusal(CVostraneDoc& doc) {
   doc.RefreshPinMarks();
   NetSymbol* open = nullptr;
   doc.Symbols().ForEach([&open](NetSymbol* s) {
-    if (open == nullptr && s->HasOpenPin()) open = s;
+    // The library's pin joins nothing by design.
+    if (open == nullptr && !Is(*s, "SpiceLibSymbol") && s->HasOpenPin()) open = s;
   });
   if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
   const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");
