@@ -205,23 +205,29 @@ TEST(SpiceModelSymbolsTest, BuiltInNetlistRefusesSpiceOnlySymbols) {
   VS_Error::ClearQueue();
 }
 
-// A 3 x 2 picture's corner pixel (0, 0) lands where each letter sends it; 'L' mirrors.
+// A 3 x 3 picture's one black pixel lands where each letter sends it: the corner (0, 0), and
+// (0, 1), which tells the mirror 'L' from the quarter turns.
 TEST(SpiceModelSymbolsTest, PicturesTurnPixelByPixel) {
-  pf::Bitmap picture(3, 3);
-  picture.SetPixel(0, 0, pf::Rgb(0, 0, 0));
   struct Row {
+    int fromX, fromY;
     char orientation;
     int x, y;
   };
-  for (const Row& row : {Row{'R', 0, 0}, Row{'L', 2, 0}, Row{'O', 0, 2}, Row{'U', 2, 0}}) {
+  const Row rows[] = {{0, 0, 'R', 0, 0}, {0, 0, 'L', 2, 0}, {0, 0, 'O', 0, 2}, {0, 0, 'U', 2, 0},
+                      {0, 1, 'R', 0, 1}, {0, 1, 'L', 2, 1}, {0, 1, 'O', 1, 2}, {0, 1, 'U', 1, 0}};
+  for (const Row& row : rows) {
+    pf::Bitmap picture(3, 3);
+    picture.SetPixel(row.fromX, row.fromY, pf::Rgb(0, 0, 0));
     const pf::Bitmap turned = BipSpiceSymbol::Turned(picture, row.orientation);
     int black = 0;
     for (int y = 0; y < 3; ++y) {
       for (int x = 0; x < 3; ++x) black += turned.GetPixel(x, y) == pf::Rgb(0, 0, 0) ? 1 : 0;
     }
-    EXPECT_EQ(black, 1) << row.orientation;
-    EXPECT_EQ(turned.GetPixel(row.x, row.y), pf::Rgb(0, 0, 0)) << row.orientation;
+    EXPECT_EQ(black, 1) << row.orientation << row.fromY;
+    EXPECT_EQ(turned.GetPixel(row.x, row.y), pf::Rgb(0, 0, 0)) << row.orientation << row.fromY;
   }
+  pf::Bitmap picture(3, 3);
+  picture.SetPixel(0, 0, pf::Rgb(0, 0, 0));
   const pf::Bitmap none = BipSpiceSymbol::Turned(picture, 'K');
   EXPECT_NE(none.GetPixel(0, 0), pf::Rgb(0, 0, 0));
 }
