@@ -127,7 +127,8 @@ TEST_F(SpiceDialogsTest, LibraryDialogActions) {
        false, nullptr, {pf::MsgResult::No}, {"Elment: D1 wirklich löschen"}, kStart, ""},
       {"Del of a sub-circuit removes nothing",
        [](DialogDriver& d) { d.Select(kLibList, "OPX"); d.Click(kLibDel); d.Cancel(); },
-       nullptr, false, nullptr, {pf::MsgResult::Yes}, {"Elment: OPX wirklich löschen"}, kStart, ""},
+       nullptr, false, nullptr, {pf::MsgResult::Yes}, {"Elment: OPX wirklich löschen"}, kStart,
+       ""},
       {"a radio with no models empties the list: Show and Del say so",
        [](DialogDriver& d) {
          d.Click(kLibPjf);
@@ -135,7 +136,8 @@ TEST_F(SpiceDialogsTest, LibraryDialogActions) {
          d.Click(kLibDel);
          d.Cancel();
        },
-       nullptr, false, nullptr, {}, {"Kein Eintrag vorhanden", "Kein Eintrag markiert"}, kStart, ""},
+       nullptr, false, nullptr, {}, {"Kein Eintrag vorhanden", "Kein Eintrag markiert"}, kStart,
+       ""},
       {"Add with the Diode radio: the template is a D card; the edit joins the library",
        [](DialogDriver& d) { d.Click(kLibDiode); d.Click(kLibAdd); d.Cancel(); },
        ".model d2 d(is=5)\r\n+   )", false,

@@ -199,7 +199,8 @@ TEST(SpiceModelSymbolsTest, BuiltInNetlistRefusesSpiceOnlySymbols) {
     row.symbol->WriteNetLine();
     EXPECT_EQ(VS_Error::MessageCount(), row.refused ? 1 : 0) << row.symbol->GetClassKey();
     if (row.refused) {
-      EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string("QT1: nur mit Spice simulierbar"));
+      EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(),
+                std::string("QT1: nur mit Spice simulierbar"));
     }
   }
   VS_Error::ClearQueue();
