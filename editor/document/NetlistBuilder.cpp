@@ -345,10 +345,16 @@ void NetlistBuilder::EmitDataBlock() {
   for (const char* key : {"TWOPORT", "ONEPORT"}) {
     for (NetSymbol* s : symbols) {
       const auto* data = dynamic_cast<const DataSet*>(s);
-      if (data == nullptr || !Is(*s, key)) continue;
+      const auto* table = dynamic_cast<const DataTableRole*>(s);
+      if ((data == nullptr && table == nullptr) || !Is(*s, key)) continue;
       const MyStrng name = s->GetElementName();
       if (std::find(written.begin(), written.end(), name) != written.end()) continue;
       written.push_back(name);
+      if (table != nullptr) {
+        lines.AddLine(name + ":  S " + MyStrng(table->GetTableLines().GetCount()));
+        lines.AppendLines(table->GetTableLines());
+        continue;
+      }
       const int count = std::clamp(data->lineCount, 0, DataSet::kCapacity);
       lines.AddLine(name + ":  S " + MyStrng(count));
       for (int i = 0; i < count; ++i) lines.AddLine(data->GetLine(i));

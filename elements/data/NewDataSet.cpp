@@ -1,0 +1,196 @@
+#include "elements/data/NewDataSet.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "basics/FloatWert.h"
+#include "basics/VS_Error.h"
+#include "pf/archive.h"
+
+namespace {
+
+void Report(const MyStrng& message) { VS_Error().Error(message, 4); }
+
+bool IsCommentLine(const MyStrng& line) {
+  const char c = line.GetAt(0);
+  return c == '*' || c == '!' || c == '#';
+}
+
+// The number check of the value classes, without their message: the caller words its own.
+class QuietFloat : public FloatWert {
+ public:
+  using FloatWert::FloatWert;
+  void Error(const MyStrng&, int c) override { code = c; }
+};
+
+// The token's value in full double precision, once the value class accepts its syntax (its
+// own reading goes through single precision).
+bool ReadNumber(const MyStrng& token, double& value) {
+  if (token.IsEmpty()) return false;
+  QuietFloat check(token);
+  if (!check.CheckSyntax()) return false;
+  value = std::strtod(token.GetBuffer(), nullptr);
+  return std::isfinite(value);
+}
+
+// The next token upper-cased; the token leaves the rest.
+MyStrng TakeUpperToken(MyStrng& rest) {
+  MyStrng token = rest.GetNextToken();
+  token.MakeUpper();
+  rest = rest.RemoveNextToken();
+  return token;
+}
+
+// The frequency as a plain decimal under the SI prefix its size calls for.
+MyStrng PlainFrequency(double hertz) {
+  constexpr struct {
+    double factor;
+    const char* unit;
+  } kUnits[] = {{1e12, "THz"}, {1e9, "GHz"}, {1e6, "MHz"}, {1e3, "kHz"}};
+  for (const auto& u : kUnits) {
+    if (std::fabs(hertz) >= u.factor) {
+      const MyStrng number = PlainDecimal(hertz / u.factor);
+      return number.IsEmpty() ? number : number + u.unit;
+    }
+  }
+  const MyStrng number = PlainDecimal(hertz);
+  return number.IsEmpty() ? number : number + "Hz";
+}
+
+}  // namespace
+
+MyStrng PlainDecimal(double value) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e10) return MyStrng();
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10f", value);
+  std::string s(text);
+  s.erase(s.find_last_not_of('0') + 1);
+  if (s.back() == '.') s.pop_back();
+  if (s == "-0") s = "0";
+  return MyStrng(s);
+}
+
+double NewDataSet::GetFrequencyFactor() const {
+  if (frequencyUnit == "MHz") return 1e6;
+  if (frequencyUnit == "kHz") return 1e3;
+  if (frequencyUnit == "Hz") return 1.0;
+  return 1e9;
+}
+
+bool NewDataSet::ParseOptionLine() {
+  MyStrng rest(optionLine);
+  const MyStrng unit = TakeUpperToken(rest);
+  if (unit == "GHZ") {
+    frequencyUnit = "GHz";
+  } else if (unit == "MHZ") {
+    frequencyUnit = "MHz";
+  } else if (unit == "KHZ") {
+    frequencyUnit = "kHz";
+  } else if (unit == "HZ") {
+    frequencyUnit = "Hz";
+  } else {
+    return false;
+  }
+  if (TakeUpperToken(rest) != "S") return false;
+  const MyStrng form = TakeUpperToken(rest);
+  if (form == "MA") {
+    format = 'L';
+  } else if (form == "DB") {
+    format = 'D';
+  } else {
+    if (form == "RI") Report("RI-Format wird nicht unterstützt");
+    return false;
+  }
+  if (TakeUpperToken(rest) != "R") return false;
+  double resistance = 0.0;
+  if (!ReadNumber(rest.GetNextToken(), resistance)) return false;
+  z01 = static_cast<float>(resistance);
+  z02 = z01;
+  return true;
+}
+
+bool NewDataSet::FindOptionLine() {
+  bool found = false;
+  dataLines.ForEach([this, &found](const MyStrng& line) {
+    if (found || line.GetAt(0) != '#') return;
+    found = true;
+    // Without a blank behind the '#' the unit stays whole ("#GHz").
+    optionLine = line.Mid(2, line.GetLength());
+    optionLine.TrimLeft();
+  });
+  return found && ParseOptionLine();
+}
+
+bool NewDataSet::ConvertDataLine() {
+  if (IsCommentLine(currentLine)) return true;
+  std::string text = currentLine.ToCString();
+  // A comment behind the data ends it; tabs separate like blanks.
+  text = text.substr(0, text.find('!'));
+  for (char& c : text) c = c == '\t' ? ' ' : c;
+  MyStrng rest(text);
+  rest.TrimLeft();
+  double frequency = 0.0;
+  if (!ReadNumber(rest.GetNextToken(), frequency)) {
+    Report(MyStrng("Frequenz fehlerhaft: ") + currentLine);
+    return false;
+  }
+  MyStrng converted = PlainFrequency(frequency * GetFrequencyFactor());
+  rest = rest.RemoveNextToken();
+  // Values in pairs of magnitude and angle; dB magnitudes become linear ones.
+  bool magnitude = true;
+  for (MyStrng token = rest.GetNextToken(); !token.IsEmpty(); token = rest.GetNextToken()) {
+    double value = 0.0;
+    if (!ReadNumber(token, value)) {
+      Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
+      return false;
+    }
+    if (magnitude && format == 'D') value = std::pow(10.0, value / 20.0);
+    const MyStrng number = PlainDecimal(value);
+    if (number.IsEmpty() || converted.IsEmpty()) {
+      Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
+      return false;
+    }
+    converted += MyStrng(" ") + number;
+    magnitude = !magnitude;
+    rest = rest.RemoveNextToken();
+  }
+  // A character that can start no token ends the values.
+  currentLine = converted;
+  return true;
+}
+
+MyStrng NewDataSet::GetNextDataLine() {
+  currentLine = dataLines.GetNext();
+  ConvertDataLine();
+  return currentLine;
+}
+
+void NewDataSet::Serialize(pf::Archive& ar) {
+  if (ar.IsStoring()) {
+    dataVersion.Serialize(ar);
+    if (dataVersion == kUnitVersion) {
+      frequencyUnit.Serialize(ar);
+      ar << format;
+    }
+    dataLines.Serialize(ar);
+    dataName.Serialize(ar);
+    ar << parameterType << z01 << z02;
+    return;
+  }
+  MyStrng version;
+  version.Serialize(ar);
+  MyStrng unit("GHZ");
+  char form = 'L';
+  if (version == kUnitVersion) {
+    unit.Serialize(ar);
+    ar >> form;
+  }
+  dataLines.Serialize(ar);
+  dataName.Serialize(ar);
+  ar >> parameterType >> z01 >> z02;
+  dataVersion = version;
+  frequencyUnit = unit;
+  format = form;
+}
