@@ -38,6 +38,26 @@ int Pins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::
 // A wire joins at its two ends only.
 int WireEnds(const NetSymbol& s) { return std::min(Pins(s), 2); }
 
+bool IsKeyword(const MyStrng& line, const char* keyword) {
+  MyStrng token = line.GetNextToken();
+  token.MakeUpper();
+  return token == keyword;
+}
+
+// The sub-network's lines into body, the entries of its DATA block into data.
+void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data) {
+  bool inData = false;
+  sub.ForEach([&](const MyStrng& line) {
+    if (!inData && IsKeyword(line, "DATA")) {
+      inData = true;
+    } else if (inData && IsKeyword(line, "END")) {
+      inData = false;
+    } else {
+      (inData ? data : body).AddLine(line);
+    }
+  });
+}
+
 bool IsGrounded(const std::vector<NetSymbol*>& symbols) {
   return std::any_of(symbols.begin(), symbols.end(),
                      [](const NetSymbol* s) { return s->groundFree == 0; });
@@ -302,7 +322,7 @@ void NetlistBuilder::Emit() {
     const MyStrng source = sub->GetSourceName();
     if (doc.subCircuitNames.Find(source)) continue;
     doc.subCircuitNames.Append(source);
-    lines.AppendLines(sub->GetSubNetworkLines());
+    SplitDataBlock(sub->GetSubNetworkLines(), lines, subNetworkData);
   }
   lines.AddLine("*");
   lines.AddLine("BLK");
@@ -323,7 +343,7 @@ void NetlistBuilder::Emit() {
     }
   }
   lines.AddLine("END");
-  if (doc.HasDataItems()) EmitDataBlock();
+  if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
 }
 
 void NetlistBuilder::EmitLinks() {
@@ -360,6 +380,7 @@ void NetlistBuilder::EmitDataBlock() {
       for (int i = 0; i < count; ++i) lines.AddLine(data->GetLine(i));
     }
   }
+  lines.AppendLines(subNetworkData);
   lines.AddLine("END");
 }
 

@@ -375,3 +375,55 @@ TEST_F(DataPortTest, CircuitFileIsReadForEveryNetlist) {
 }
 
 }  // namespace
+
+namespace {
+
+// A one-port of one row named name (after the document named it) into doc.
+void AddDataPort(CVostraneDoc& doc, const char* name, const char* row) {
+  auto* s = new TwoPortSymbol(Point(100, 100), Point(200, 100));
+  s->pinCount = 1;
+  s->dataLines.AddLine("# GHz S MA R 50");
+  s->dataLines.AddLine(row);
+  s->FindOptionLine();
+  doc.AddSymbol(s);
+  s->elementName = name;
+}
+
+// The reader takes the first DATA block only: a sub-network's tables join the outer one, which
+// follows the outer block, whether or not the outer circuit has tables of its own.
+TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
+  CVostraneDoc inner;
+  auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+  node->UpdateGeometry();
+  node->portNumber = 1;
+  inner.AddSymbol(node);
+  inner.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+  AddDataPort(inner, "D1", "1 0.5 0");
+  const fs::path file = Scratch() / "inner.vqe";
+  ASSERT_TRUE(inner.OnSaveDocument(file.string()));
+  const struct {
+    bool ownTable;
+    std::vector<std::string> block;
+  } kCases[] = {
+      {false, {"DATA", "D1:  S 2", "# GHz S MA R 50", "1GHz 0.5 0", "END"}},
+      {true,
+       {"DATA", "D2:  S 2", "# GHz S MA R 50", "2GHz 0.25 0", "D1:  S 2", "# GHz S MA R 50",
+        "1GHz 0.5 0", "END"}},
+  };
+  for (const auto& c : kCases) {
+    CVostraneDoc doc;
+    doc.SetTitle("outer.vqe");
+    auto* s = new UserNetSymbol(Point(300, 100), Point(400, 100));
+    ASSERT_TRUE(s->TakeSource(file.string(), "inner", ""));
+    doc.AddSymbol(s);
+    doc.AddSymbol(new GndSymbol(Point(400, 100), Point(400, 150)));
+    if (c.ownTable) AddDataPort(doc, "D2", "2 0.25 0");
+    ASSERT_TRUE(doc.BuildNetlist(nullptr));
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "DATA"), 1) << c.ownTable;
+    ASSERT_GE(lines.size(), c.block.size());
+    EXPECT_EQ(std::vector<std::string>(lines.end() - c.block.size(), lines.end()), c.block);
+  }
+}
+
+}  // namespace
