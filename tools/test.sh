@@ -13,7 +13,9 @@
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
 # At the end the filter prototype fixture is compared with a fresh run of its generator, and the
-# filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal.
+# filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal;
+# Touchstone files written by scikit-rf are placed as data two-ports and simulated against its
+# renormalised S parameters.
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
@@ -86,4 +88,8 @@ if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = flo
     >/dev/null 2>&1; then
   echo "== port-matrix fixtures against scikit-rf"
   tools/check_portmatrix_fixtures.sh
+  if [[ " ${presets[*]} " == *" release "* ]]; then
+    echo "== data two-ports from scikit-rf's Touchstone files, placed with ui-script and simulated"
+    /usr/bin/python3 tools/crosscheck/dataport_skrf.py build/release/app/cli/vostrane-cli
+  fi
 fi

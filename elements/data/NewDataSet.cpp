@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
 #include "pf/archive.h"
 
@@ -18,21 +17,17 @@ bool IsCommentLine(const MyStrng& line) {
   return c == '*' || c == '!' || c == '#';
 }
 
-// The number check of the value classes, without their message: the caller words its own.
-class QuietFloat : public FloatWert {
- public:
-  using FloatWert::FloatWert;
-  void Error(const MyStrng&, int c) override { code = c; }
-};
-
-// The token's value in full double precision, once the value class accepts its syntax (its
-// own reading goes through single precision).
+// A decimal number with an optional exponent, in full double precision. Files carry more
+// digits than the value classes' own check allows, and exponents in any form ("1e9",
+// "1.5E+009"); hexadecimal forms, "inf" and "nan" are no numbers here.
 bool ReadNumber(const MyStrng& token, double& value) {
-  if (token.IsEmpty()) return false;
-  QuietFloat check(token);
-  if (!check.CheckSyntax()) return false;
-  value = std::strtod(token.GetBuffer(), nullptr);
-  return std::isfinite(value);
+  const std::string text = token.ToCString();
+  if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string::npos) {
+    return false;
+  }
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return end == text.c_str() + text.size() && std::isfinite(value);
 }
 
 // The next token upper-cased; the token leaves the rest.

@@ -114,6 +114,14 @@ TEST_F(DataPortTest, RowConversion) {
       {"GHz", 'L', "| 0.5 10", "", "Frequenz fehlerhaft: | 0.5 10"},
       {"GHz", 'L', "1 0.5x 10", "", "Datenzeile fehlerhaft: 1 0.5x 10"},
       {"GHz", 'L', "1 1.0E+20 10", "", "Datenzeile fehlerhaft: 1 1.0E+20 10"},
+      // Written by other programs: more digits than a typed value has, exponents without sign.
+      {"MHz", 'D', "100.0 -6.0205999132796239 25.000000000000007",
+       "100MHz 0.5 25", ""},
+      {"Hz", 'L', "1e9 0.123456789012345 1.5E+002", "1GHz 0.123456789 150", ""},
+      {"GHz", 'L', "1 0x1p-1 0", "", "Datenzeile fehlerhaft: 1 0x1p-1 0"},
+      {"GHz", 'L', "1 nan 0", "", "Datenzeile fehlerhaft: 1 nan 0"},
+      {"GHz", 'L', "1 0.5 1e999", "", "Datenzeile fehlerhaft: 1 0.5 1e999"},
+      {"Hz", 'L', "0x10 0.5 0", "", "Frequenz fehlerhaft: 0x10 0.5 0"},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
