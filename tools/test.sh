@@ -5,8 +5,8 @@
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
 # SPICE netlist that the document writes), and the diode's DC sweep; after the asan preset short
-# libFuzzer runs of the netlist reader, the circuit file loader and the curve file over their
-# corpora (clang++, build/fuzz).
+# libFuzzer runs of the netlist reader, the circuit file loader, the curve file and the data
+# two-port's scattering-parameter file over their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
@@ -62,8 +62,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   command -v clang++ >/dev/null || { echo "clang++ missing: run tools/install-deps.sh" >&2; exit 1; }
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
-  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer -j "$jobs"
-  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves
+  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
+    -j "$jobs"
+  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
+    build/fuzz/corpus-datasets
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -73,6 +75,9 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   echo "== fuzz: curve file for ${fuzz_seconds}s"
   build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves
+  echo "== fuzz: scattering-parameter file for ${fuzz_seconds}s"
+  build/fuzz/fuzz/dataset_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/fuzz/ build/fuzz/corpus-datasets fuzz/datasets
 fi
 
 # Reference values from peers, when the peers are installed.

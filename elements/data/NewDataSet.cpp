@@ -1,5 +1,6 @@
 #include "elements/data/NewDataSet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,13 @@
 namespace {
 
 void Report(const MyStrng& message) { VS_Error().Error(message, 4); }
+
+bool IsSeparator(char c) { return c == ' ' || c == '=' || c == ','; }
+
+bool IsTokenChar(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' ||
+         c == '-' || c == '+' || c == '_';
+}
 
 bool IsCommentLine(const MyStrng& line) {
   const char c = line.GetAt(0);
@@ -122,37 +130,42 @@ bool NewDataSet::ConvertDataLine() {
   if (IsCommentLine(currentLine)) return true;
   std::string text = currentLine.ToCString();
   // A comment behind the data ends it; tabs separate like blanks.
-  text = text.substr(0, text.find('!'));
+  text.resize(std::min(text.size(), text.find('!')));
   for (char& c : text) c = c == '\t' ? ' ' : c;
-  MyStrng rest(text);
-  rest.TrimLeft();
+  // One pass over the row: a file may hold rows of megabytes.
+  size_t at = 0;
+  const auto nextToken = [&text, &at]() {
+    while (at < text.size() && IsSeparator(text[at])) ++at;
+    const size_t start = at;
+    while (at < text.size() && IsTokenChar(text[at])) ++at;
+    return text.substr(start, at - start);
+  };
   double frequency = 0.0;
-  if (!ReadNumber(rest.GetNextToken(), frequency)) {
+  if (!ReadNumber(MyStrng(nextToken()), frequency)) {
     Report(MyStrng("Frequenz fehlerhaft: ") + currentLine);
     return false;
   }
-  MyStrng converted = PlainFrequency(frequency * GetFrequencyFactor());
-  rest = rest.RemoveNextToken();
-  // Values in pairs of magnitude and angle; dB magnitudes become linear ones.
+  std::string converted = PlainFrequency(frequency * GetFrequencyFactor()).ToCString();
+  // Values in pairs of magnitude and angle; dB magnitudes become linear ones. A character
+  // that can start no token ends the values.
   bool magnitude = true;
-  for (MyStrng token = rest.GetNextToken(); !token.IsEmpty(); token = rest.GetNextToken()) {
+  for (std::string token = nextToken(); !token.empty(); token = nextToken()) {
     double value = 0.0;
-    if (!ReadNumber(token, value)) {
+    if (!ReadNumber(MyStrng(token), value)) {
       Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
       return false;
     }
     if (magnitude && format == 'D') value = std::pow(10.0, value / 20.0);
     const MyStrng number = PlainDecimal(value);
-    if (number.IsEmpty() || converted.IsEmpty()) {
+    if (number.IsEmpty() || converted.empty()) {
       Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
       return false;
     }
-    converted += MyStrng(" ") + number;
+    converted += ' ';
+    converted += number.ToCString();
     magnitude = !magnitude;
-    rest = rest.RemoveNextToken();
   }
-  // A character that can start no token ends the values.
-  currentLine = converted;
+  currentLine = MyStrng(converted);
   return true;
 }
 

@@ -59,6 +59,15 @@ bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) 
     VS_Error().Error(MyStrng("Datei konnte nicht gelesen werden: ") + MyStrng(path), 4);
     return false;
   }
+  // The reader cuts longer lines, and a cut row would lose values or end in half a number.
+  bool cut = false;
+  read.ForEach([&cut](const MyStrng& line) {
+    cut = cut || line.GetLength() >= LineFile::kMaxLineLength;
+  });
+  if (cut) {
+    VS_Error().Error(MyStrng("Zeile zu lang: ") + MyStrng(path), 4);
+    return false;
+  }
   // An option line that is reported (an unsupported format) keeps the file out.
   const int reported = VS_Error::MessageCount();
   const MyStrng unit = frequencyUnit;

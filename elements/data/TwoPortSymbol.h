@@ -37,7 +37,8 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
   const LineFile& GetTableLines() const override { return table; }
 
   // Reads the file and its option line. False, reported, when the file cannot be read, holds
-  // nothing or has a format that is not supported; the symbol then keeps what it had.
+  // nothing, has a line the reader would cut or a format that is not supported; the symbol
+  // then keeps what it had.
   bool LoadFile(const std::string& path, const std::string& title);
 
   char portKind = 'T';  // 'T' one- or two-port by the pin count, 'P' two-terminal element

@@ -435,3 +435,47 @@ TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
 }
 
 }  // namespace
+
+namespace {
+
+// Hostile files end with a message, when loaded or when their rows are converted; the longest
+// row the reader keeps whole converts.
+TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
+  std::string pairs = "1";
+  while (pairs.size() + 6 < LineFile::kMaxLineLength) pairs += " 0.5 0";
+  const struct {
+    const char* name;
+    std::string text;
+    bool taken;
+    std::string message;  // the first one queued; "" for none
+  } kCases[] = {
+      {"digits.s2p", std::string(2000000, '7') + "\n", false, "Zeile zu lang: "},
+      {"cut.s2p", pairs + " 0.5 0\n", false, "Zeile zu lang: "},
+      {"pairs.s2p", pairs + "\n", true, ""},
+      {"words.txt", "hello world\n", true, "Frequenz fehlerhaft: hello world"},
+      {"binary.dat", std::string("\xff\xfe\x01\x02\n\x7f", 6), true, "Frequenz fehlerhaft: "},
+      {"nuls.dat", std::string(64, '\0'), false, "Datei konnte nicht gelesen werden: "},
+      {"empty.s1p", "", false, "Datei konnte nicht gelesen werden: "},
+      {"blanks.s1p", " \n\t\n", false, "Datei konnte nicht gelesen werden: "},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    const fs::path file = WriteFile(c.name, c.text);
+    TwoPortSymbol s;
+    EXPECT_EQ(s.LoadFile(file.string(), c.name), c.taken) << c.name;
+    std::vector<std::string> rows;
+    s.dataLines.Reset();
+    for (int32_t i = 0; i < s.dataLines.GetCount(); ++i) {
+      rows.push_back(s.GetNextDataLine().ToCString());
+    }
+    const std::string first = VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "";
+    EXPECT_EQ(first.substr(0, c.message.size()), c.message) << c.name;
+    EXPECT_EQ(first.empty(), c.message.empty()) << c.name;
+    if (c.message.empty()) {
+      ASSERT_EQ(rows.size(), 1u);
+      EXPECT_EQ(rows[0], "1GHz" + pairs.substr(1));
+    }
+  }
+}
+
+}  // namespace
