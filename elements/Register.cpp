@@ -2,6 +2,8 @@
 
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "elements/data/TwoPortSymbol.h"
+#include "elements/data/UserNetSymbol.h"
 #include "elements/dialogs/BipolarDialog.h"
 #include "elements/dialogs/TFetDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
@@ -39,6 +41,8 @@ void RegisterLumpedSymbols() {
   Add<GndSymbol>("GROUND", GndSymbol::classGndSymbol);
   Add<Verbindung>("VERBINDUNG", Verbindung::classVerbindung);
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);
+  Add<TwoPortSymbol>(TwoPortSymbol::kClassKey, TwoPortSymbol::classTwoPortSymbol);
+  Add<UserNetSymbol>(UserNetSymbol::kClassKey, UserNetSymbol::classUserNetSymbol);
   // The SPICE-model symbols report the multi-pole class; their keys tell them apart.
   SymbolRegistry::Global().Register<BipSpiceSymbol>("BipSpiceSymbol");
   SymbolRegistry::Global().Register<FetSpiceSymbol>("FetSpiceSymbol");
@@ -61,6 +65,8 @@ void RegisterLumpedSymbols() {
   elements.Register<VcgSymbol>(12);
   elements.Register<CcgSymbol>(13);
   elements.Register<OpAmpSymbol>(17);
+  elements.Register<TwoPortSymbol>(TwoPortSymbol::kElementType);
+  elements.Register<UserNetSymbol>(UserNetSymbol::kElementType);
   elements.Register<OpaSpiceSymbol>(OpaSpiceSymbol::kElementType, true);
   elements.Register<BipSpiceSymbol>(BipSpiceSymbol::kElementType);
   elements.Register<FetSpiceSymbol>(FetSpiceSymbol::kElementType);

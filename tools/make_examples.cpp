@@ -1,8 +1,9 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
 // as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
-// netlists of the same names), the sub-circuit examples/pi_section.vqe, and the drawn
-// circuits of the SPICE cross-check in tools/crosscheck/drawn/ and tools/crosscheck/spice/. Every
-// circuit is a ladder from
+// netlists of the same names), the sub-circuits examples/pi_section.vqe and
+// examples/resonator_twoport.vqe (the resonator between external nodes), and the drawn
+// circuits of the SPICE cross-check in tools/crosscheck/drawn/ and tools/crosscheck/spice/.
+// Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
 // body starts a half step inside the grid, so the whole drawing shows in the window.
@@ -121,12 +122,22 @@ bool LcLowpass(const std::filesystem::path& path) {
 }
 
 // Three coupled resonators at 1 GHz.
-bool Resonator(const std::filesystem::path& path) {
-  Ladder d("resonator.vqe", "BANDPASS");
+bool CoupledResonators(Ladder& d, const std::filesystem::path& path) {
   Resonance(d.Shunt<PrlcSymbol>(0), "1GHz", "5ohm", 200);
   Resonance(d.Series<SrlcSymbol>(0), "1GHz", "500ohm", 200);
   Resonance(d.Shunt<PrlcSymbol>(1), "1GHz", "5ohm", 200);
   return d.Save(path, 1);
+}
+
+bool Resonator(const std::filesystem::path& path) {
+  Ladder d("resonator.vqe", "BANDPASS");
+  return CoupledResonators(d, path);
+}
+
+// The same resonators between external nodes, to be placed as a sub-circuit.
+bool ResonatorTwoPort(const std::filesystem::path& path) {
+  Ladder d("resonator_twoport.vqe", nullptr);
+  return CoupledResonators(d, path);
 }
 
 // The same attenuator as a sub-circuit, for the netlist export.
@@ -274,6 +285,7 @@ int main(int argc, char** argv) {
   const std::pair<bool (*)(const std::filesystem::path&), std::filesystem::path> circuits[] = {
       {LcLowpass, root / "examples/lc_lowpass.vqe"},
       {Resonator, root / "examples/resonator.vqe"},
+      {ResonatorTwoPort, root / "examples/resonator_twoport.vqe"},
       {PiSection, root / "examples/pi_section.vqe"},
       {RcLadder, drawn / "rc_ladder.vqe"},
       {PiAttenuator, drawn / "pi_attenuator.vqe"},

@@ -1,12 +1,16 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass, the
-# transformer circuit and the SPICE model library models.lib),
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass and the
+# transformer circuit, and of the files FILES names, '|' separated, relative to ROOT),
 # expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved
 # (a refused one as "netlist exit N" and its message), with SPICE set also its SPICE netlist;
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/tools/crosscheck/drawn/transformer.vqe
-     ${ROOT}/app/cli/tests/ui/models.lib DESTINATION ${SCRATCH})
+     DESTINATION ${SCRATCH})
+string(REPLACE "|" ";" files "${FILES}")
+foreach(f IN LISTS files)
+  file(COPY ${ROOT}/${f} DESTINATION ${SCRATCH})
+endforeach()
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
