@@ -1,5 +1,7 @@
 #include "elements/dialogs/SpiceLibDialog.h"
 
+#include <sstream>
+
 #include "elements/dialogs/SpiceModelDialogs.h"
 #include "pf/controls.h"
 #include "pf/file_dialog.h"
@@ -130,7 +132,14 @@ bool SpiceLibSymbol::EditDialog(pf::Window* parent) {
     library.AddLine("*---------------");
     return true;
   }
+  // The dialog's actions change the library at once, Abbrechen included: whatever changed must
+  // mark the circuit as modified, or closing it would lose the edit.
+  std::ostringstream before;
+  library.WriteLines(before);
+  const MyStrng name = libraryName;
   SpiceLibDialog dialog(this, parent);
   dialog.DoModal();
-  return false;
+  std::ostringstream after;
+  library.WriteLines(after);
+  return before.str() != after.str() || !(libraryName == name);
 }

@@ -20,7 +20,7 @@ class SpiceLibSymbol : public EinPolSymbol, public SpiceLibraryRole {
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // An empty library loads a ".lib" file (or becomes "Empty.Lib" on request) and answers true;
-  // a filled one opens the library dialog and answers false.
+  // a filled one opens the library dialog and answers whether the library or its name changed.
   bool EditDialog(pf::Window* parent) override;
   // A library is no element: no netlist line.
   void WriteNetLine() override { netLine.Clear(); }
