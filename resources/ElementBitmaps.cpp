@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resources/Bitmaps.h"
+#include "resources/PixelMaps.h"
 
 namespace {
 
@@ -149,11 +150,6 @@ constexpr bool IsSquare(std::span<const char* const> rows) {
 }
 static_assert(IsSquare(kSymmetricTransformer) && IsSquare(kUnsymmetricTransformer));
 
-struct PixelMap {
-  int id;
-  std::span<const char* const> rows;
-};
-
 constexpr PixelMap kBitmaps[] = {
     {150, kSymmetricTransformer},
     {151, kUnsymmetricTransformer},
@@ -162,15 +158,19 @@ constexpr PixelMap kBitmaps[] = {
 }  // namespace
 
 pf::Bitmap LoadBitmapResource(int id) {
-  for (const PixelMap& map : kBitmaps) {
-    if (map.id != id) continue;
-    pf::Bitmap bitmap(kSide, static_cast<int>(map.rows.size()));
-    for (int y = 0; y < bitmap.Height(); ++y) {
-      for (int x = 0; x < kSide; ++x) {
-        if (map.rows[y][x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+  for (const std::span<const PixelMap> table : {std::span<const PixelMap>(kBitmaps), LineBitmaps()}) {
+    for (const PixelMap& map : table) {
+      if (map.id != id) continue;
+      // Square pictures: as wide as high.
+      const int side = static_cast<int>(map.rows.size());
+      pf::Bitmap bitmap(side, side);
+      for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+          if (map.rows[y][x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+        }
       }
+      return bitmap;
     }
-    return bitmap;
   }
   return pf::Bitmap();
 }

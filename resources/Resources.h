@@ -27,6 +27,9 @@ FrameResources GetFrameResources();
 // Dialog templates of the lumped and semiconductor elements.
 std::span<const pf::DialogTemplate> ElementDialogs();
 
+// Dialog templates of the TEM, coaxial and microstrip lines and of the substrate.
+std::span<const pf::DialogTemplate> LineDialogs();
+
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 
