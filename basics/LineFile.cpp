@@ -178,13 +178,13 @@ void LineFile::PutClipboardLine(const MyStrng& line) {
 }
 
 void LineFile::BuildClipboardText(pf::Window* window, int32_t budget) {
-  // One byte beyond the budget: the NUL still fits when the lines fill all of it.
-  std::string block(static_cast<size_t>(budget) + 1, '\0');
+  // The platform's clipboard keeps the length: the text goes without its terminating NUL, which
+  // would end up in the files it is pasted into.
+  std::string block(static_cast<size_t>(budget), '\0');
   clipBytesLeft = budget;
   clipWritePos = block.data();
   ForEach([this](const MyStrng& line) { PutClipboardLine(line); });
-  *clipWritePos = '\0';
-  block.resize(static_cast<size_t>(clipWritePos - block.data()) + 1);
+  block.resize(static_cast<size_t>(clipWritePos - block.data()));
   clipBytesLeft = 0;
   clipWritePos = nullptr;
   if (window != nullptr) pf::TheClipboard().SetText(std::move(block));

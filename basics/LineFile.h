@@ -45,11 +45,12 @@ class LineFile : public List<MyStrng> {
   using List<MyStrng>::ForEach;
 
   int32_t GetCharCount() const;
-  // Bytes of the clipboard text: every line with CR LF, then the NUL.
+  // Bytes of the clipboard block: every line with CR LF, then the NUL.
   int32_t GetTextSize() const;
-  // The clipboard is only touched when a window is given.
+  // The lines joined by CR LF, without the NUL. The clipboard is only touched when a window is
+  // given.
   void CopyToClipboard(pf::Window* window);
-  // Lines that do not fit into limit bytes are skipped; the NUL may take byte limit + 1.
+  // Lines that do not fit into limit bytes (CR LF included) are skipped.
   void CopyToClipboardLimited(pf::Window* window, int32_t limit);
   void PutClipboardLine(const MyStrng& line);
 

@@ -12,10 +12,7 @@
 
 namespace {
 
-void Print(const LineFile& lines) {
-  lines.WriteLines(std::cout);
-  std::cout.flush();
-}
+void Print(const LineFile& lines) { lines.WriteLines(std::cout); }
 
 }  // namespace
 

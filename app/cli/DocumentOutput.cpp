@@ -1,15 +1,14 @@
 #include "app/cli/DocumentOutput.h"
 
-#include <cairo-pdf.h>
 #include <cairo.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/cli/CircuitFile.h"
 #include "app/cli/ErrorQueue.h"
+#include "app/cli/Output.h"
 #include "basics/VS_Error.h"
 #include "editor/document/DocumentDrawing.h"
 #include "pf/cairo_dc.h"
@@ -24,28 +23,22 @@ constexpr double kA4HeightMm = 297.0;
 constexpr int kPrintWindow = 300;
 constexpr int kPrintViewport = 900;
 
-int WriteFailed(const char* outPath) {
-  std::error_code ec;
-  std::filesystem::remove(outPath, ec);
-  VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + outPath, 4);
-  return ReportQueue();
-}
+constexpr const char* kNotWritten = "Datei konnte nicht geschrieben werden: ";
 
 // Cairo's PDF page is measured in points (1/72 inch).
-bool WritePdfPage(const char* pdfPath, cairo_surface_t* image) {
+bool WritePdfPage(const std::string& pdfPath, pf::CairoDc& image) {
+  image.Finish();
   const double pointsPerMm = 72.0 / 25.4;
-  cairo_surface_t* pdf =
-      cairo_pdf_surface_create(pdfPath, kA4WidthMm * pointsPerMm, kA4HeightMm * pointsPerMm);
-  cairo_t* cr = cairo_create(pdf);
+  std::unique_ptr<pf::CairoDc> pdf = pf::CairoDc::CreatePdfPages(
+      pdfPath, kA4WidthMm * pointsPerMm, kA4HeightMm * pointsPerMm, kPrinterDpi);
+  if (!pdf) return false;
+  cairo_t* cr = cairo_create(pdf->Surface());
   cairo_scale(cr, 72.0 / kPrinterDpi, 72.0 / kPrinterDpi);
-  cairo_set_source_surface(cr, image, 0, 0);
+  cairo_set_source_surface(cr, image.Surface(), 0, 0);
   cairo_paint(cr);
   cairo_show_page(cr);
   cairo_destroy(cr);
-  cairo_surface_finish(pdf);
-  const bool ok = cairo_surface_status(pdf) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(pdf);
-  return ok;
+  return pdf->Finish();
 }
 
 }  // namespace
@@ -54,11 +47,11 @@ int RenderDocument(const char* path, const char* pngPath) {
   std::unique_ptr<LoadedDocument> loaded = LoadCircuitFile(path);
   if (!loaded) return ReportQueue();
   std::unique_ptr<pf::CairoDc> dc = pf::CairoDc::CreateImage(kDrawingSize, kDrawingSize);
-  if (!dc) return WriteFailed(pngPath);
-  DrawDocument(loaded->doc, *dc, 'S');
+  if (dc) DrawDocument(loaded->doc, *dc, 'S');
   if (VS_Error::MessageCount() > 0) return ReportQueue();
-  if (!dc->WritePng(pngPath)) return WriteFailed(pngPath);
-  return 0;
+  const bool written = WriteOutputFile(
+      pngPath, kNotWritten, [&dc](const std::string& p) { return dc && dc->WritePng(p); });
+  return written ? 0 : 1;
 }
 
 int PrintDocument(const char* path, const char* pdfPath) {
@@ -70,14 +63,15 @@ int PrintDocument(const char* path, const char* pdfPath) {
   const int drawn = kDrawingSize * kPrintViewport / kPrintWindow;
   std::unique_ptr<pf::CairoDc> dc =
       pf::CairoDc::CreateImage(std::min(drawn, pageWidth), std::min(drawn, pageHeight));
-  if (!dc) return WriteFailed(pdfPath);
-  dc->SetMapMode(pf::MapMode::Anisotropic);
-  dc->SetWindowExt(kPrintWindow, kPrintWindow);
-  dc->SetViewportExt(kPrintViewport, kPrintViewport);
-  dc->SetViewportOrg(0, 0);
-  DrawDocument(loaded->doc, *dc, 'P');
+  if (dc) {
+    dc->SetMapMode(pf::MapMode::Anisotropic);
+    dc->SetWindowExt(kPrintWindow, kPrintWindow);
+    dc->SetViewportExt(kPrintViewport, kPrintViewport);
+    dc->SetViewportOrg(0, 0);
+    DrawDocument(loaded->doc, *dc, 'P');
+  }
   if (VS_Error::MessageCount() > 0) return ReportQueue();
-  dc->Finish();
-  if (!WritePdfPage(pdfPath, dc->Surface())) return WriteFailed(pdfPath);
-  return 0;
+  const bool written = WriteOutputFile(
+      pdfPath, kNotWritten, [&dc](const std::string& p) { return dc && WritePdfPage(p, *dc); });
+  return written ? 0 : 1;
 }

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/cli/Output.h"
+#include "app/cli/Usage.h"
 #include "basics/LineFile.h"
 #include "basics/Register.h"
 #include "basics/VS_Error.h"
@@ -27,7 +29,6 @@
 namespace {
 
 constexpr int kErrors = 1;
-constexpr int kBadUsage = 2;
 // Screens beyond this side would need an absurd image.
 constexpr long kMaxSide = 4096;
 
@@ -85,8 +86,8 @@ bool ParseSize(const char* text, int& width, int& height) {
   return true;
 }
 
-bool ParseOptions(int argc, char** argv, Options& o) {
-  if (argc < 1) return false;
+// An empty reason when the options hold.
+std::string ParseOptions(int argc, char** argv, Options& o) {
   o.curveFile = argv[0];
   bool widthOrFont = false;
   for (int i = 1; i < argc; ++i) {
@@ -99,20 +100,26 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       o.logAxis = true;
       continue;
     }
-    if (i + 1 >= argc) return false;
+    if (option.rfind("--", 0) != 0) return "plot: unexpected argument '" + option + "'";
+    if (i + 1 >= argc) return "plot: " + option + " without its value";
     const char* value = argv[++i];
+    const std::string bad = "plot: " + option + " '" + value + "'";
     long number = 0;
     if (option == "--diagram") {
       o.kind = FindKind(value);
-      if (o.kind == nullptr) return false;
+      if (o.kind == nullptr) return bad + " is no diagram kind";
     } else if (option == "--size") {
-      if (!ParseSize(value, o.width, o.height)) return false;
+      if (!ParseSize(value, o.width, o.height)) {
+        return bad + " is not WxH with sides of 1 to " + std::to_string(kMaxSide) + " pixels";
+      }
     } else if (option == "--marker") {
-      if (!ParseNumber(value, 0, DiagKurve::kMaxPoints, number)) return false;
+      if (!ParseNumber(value, 0, DiagKurve::kMaxPoints, number)) {
+        return bad + " is no point from 0 to " + std::to_string(DiagKurve::kMaxPoints);
+      }
       o.marker = number;
     } else if (option == "--eye") {
       double period = 0.0;
-      if (!ParsePeriod(value, period)) return false;
+      if (!ParsePeriod(value, period)) return bad + " is no period in seconds (up to 3600)";
       o.eyePeriod = period;
     } else if (option == "--png") {
       o.png = value;
@@ -122,18 +129,21 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       o.pictex = value;
     } else if (option == "--width") {
       // TeX cannot draw a grid of no size.
-      if (!ParseNumber(value, 1, 10000, number)) return false;
+      if (!ParseNumber(value, 1, 10000, number)) return bad + " is no width of 1 to 10000 mm";
       o.pictexWidth = static_cast<int>(number);
       widthOrFont = true;
     } else if (option == "--font") {
-      if (std::strlen(value) != 1 || std::strchr("TSFNL", value[0]) == nullptr) return false;
+      if (std::strlen(value) != 1 || std::strchr("TSFNL", value[0]) == nullptr) {
+        return bad + " is none of T, S, F, N, L";
+      }
       o.font = value[0];
       widthOrFont = true;
     } else {
-      return false;
+      return "plot: unknown option '" + option + "'";
     }
   }
-  return o.pictex != nullptr || !widthOrFont;
+  if (widthOrFont && o.pictex == nullptr) return "plot: --width and --font need --pictex";
+  return {};
 }
 
 int ReportQueue() {
@@ -204,10 +214,16 @@ bool LoadCurve(Diagramm& diagram, const std::string& bytes) {
   return true;
 }
 
-// A logarithmic axis only over frequency, the eye only on a time diagram.
-bool FitsTheKind(Diagramm& diagram, const Options& o) {
-  return (!o.logAxis || dynamic_cast<RectFreqDiag*>(&diagram) != nullptr) &&
-         (!o.eyePeriod || dynamic_cast<LinTimeDiag*>(&diagram) != nullptr);
+// A logarithmic axis only over frequency, the eye only on a time diagram; an empty reason when
+// the options fit.
+std::string MisfitOfTheKind(Diagramm& diagram, const Options& o) {
+  if (o.logAxis && dynamic_cast<RectFreqDiag*>(&diagram) == nullptr) {
+    return "plot: --log needs a frequency diagram";
+  }
+  if (o.eyePeriod && dynamic_cast<LinTimeDiag*>(&diagram) == nullptr) {
+    return "plot: --eye needs a LinTimeDiag";
+  }
+  return {};
 }
 
 // Axis and labels from the curve: a frequency axis from its first to its last x, a time axis
@@ -238,15 +254,14 @@ void ShowCurveRange(Diagramm& diagram, const Options& o) {
   freq->SetLabel2Text(FreqWert(static_cast<double>(freq->stopFrequency)));
 }
 
-bool WritePicture(Diagramm& diagram, std::unique_ptr<pf::CairoDc> surface, const char* path,
-                  bool png) {
-  bool written = surface != nullptr;
-  if (written) {
+bool WritePicture(Diagramm& diagram, const char* path, int width, int height, bool png) {
+  return WriteOutputFile(path, "Bild konnte nicht geschrieben werden: ", [&](const std::string& p) {
+    std::unique_ptr<pf::CairoDc> surface =
+        png ? pf::CairoDc::CreateImage(width, height) : pf::CairoDc::CreatePdf(p, width, height);
+    if (!surface) return false;
     diagram.Draw(surface.get());
-    written = png ? surface->WritePng(path) : surface->Finish();
-  }
-  if (!written) std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", path);
-  return written;
+    return png ? surface->WritePng(p) : surface->Finish();
+  });
 }
 
 }  // namespace
@@ -256,7 +271,7 @@ int Plot(int argc, char** argv) {
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
   Options o;
-  if (!ParseOptions(argc, argv, o)) return kBadUsage;
+  if (const std::string why = ParseOptions(argc, argv, o); !why.empty()) return BadUsage(why);
   VS_Error::ResetQueue();
 
   std::string bytes;
@@ -267,7 +282,7 @@ int Plot(int argc, char** argv) {
   const DiagramKind* kind = o.kind != nullptr ? o.kind : KindOfCurve(bytes);
   if (kind == nullptr) return ReportQueue();
   std::unique_ptr<Diagramm> diagram = kind->create(nullptr, 0, 0, o.width, o.height);
-  if (!FitsTheKind(*diagram, o)) return kBadUsage;
+  if (const std::string why = MisfitOfTheKind(*diagram, o); !why.empty()) return BadUsage(why);
   // The instrument windows are dialogs: their diagrams write in the dialog font.
   diagram->SetFont(pf::DialogFont());
   if (!LoadCurve(*diagram, bytes)) return ReportQueue();
@@ -282,25 +297,20 @@ int Plot(int argc, char** argv) {
   diagram->Draw(&scratch);
 
   bool ok = true;
-  if (o.png != nullptr) {
-    ok &= WritePicture(*diagram, pf::CairoDc::CreateImage(o.width, o.height), o.png, true);
-  }
-  if (o.pdf != nullptr) {
-    ok &= WritePicture(*diagram, pf::CairoDc::CreatePdf(o.pdf, o.width, o.height), o.pdf, false);
-  }
+  if (o.png != nullptr) ok &= WritePicture(*diagram, o.png, o.width, o.height, true);
+  if (o.pdf != nullptr) ok &= WritePicture(*diagram, o.pdf, o.width, o.height, false);
   if (o.pictex != nullptr) {
-    diagram->SetPicTexFileName(o.pictex);
     diagram->GetPicTex().fontLetter = o.font;
-    if (!diagram->ExportPicTex(o.pictexWidth)) {
-      std::fprintf(stderr, "PicTex-Datei konnte nicht geschrieben werden: %s\n", o.pictex);
-      ok = false;
-    }
+    ok &= WriteOutputFile(o.pictex, "PicTex-Datei konnte nicht geschrieben werden: ",
+                          [&](const std::string& p) {
+                            diagram->SetPicTexFileName(p.c_str());
+                            return diagram->ExportPicTex(o.pictexWidth);
+                          });
   }
   if (o.data) {
     LineFile text;
     diagram->GetCurrentCurve()->WriteDataText(text);
     text.WriteLines(std::cout);
-    std::cout.flush();
   }
   const int queued = ReportQueue();
   return ok ? queued : kErrors;

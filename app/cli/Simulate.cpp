@@ -62,7 +62,6 @@ void PrintFrequencyTable(ScomFile& reader, UsrDefNet& top, char kind) {
 
   top.WriteResultTable(nullptr, kind != '\0' ? kind : reader.HasOut() ? reader.GetOutKind() : 'S');
   top.GetResultTable().WriteLines(std::cout);
-  std::cout.flush();
   NetContext::SetCurrentAnalyser(nullptr);
 }
 
@@ -88,7 +87,6 @@ bool PrintOperatingPoints(const ScomFile& reader) {
       std::printf("\n");
     }
   }
-  std::fflush(stdout);
   return swept;
 }
 

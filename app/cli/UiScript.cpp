@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/cli/ErrorQueue.h"
+#include "app/cli/Output.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
@@ -108,7 +109,7 @@ class Player {
     return true;
   }
 
-  // A file that could not be written.
+  // A file operation that failed.
   bool Failed() const { return failed_; }
 
   void PrintMessages() {
@@ -173,15 +174,19 @@ class Player {
     } else if (verb == "open" || verb == "save") {
       if (args != 1) return wrongCount("DATEI");
       headless_.Ui().QueueFileAnswer(w[1]);
-      Menu(verb == "open" ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+      FileOperation([this, open = verb == "open"] {
+        Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+      });
     } else if (verb == "print") {
       if (args != 1) return wrongCount("DATEI");
       headless_.QueuePrintFile(w[1]);
-      if (pf::PrintPreview* preview = Preview()) {
-        PressPreviewButton(*preview, pf::kIdPreviewPrint);
-      } else {
-        Menu("&Datei/&Drucken...");
-      }
+      FileOperation([this] {
+        if (pf::PrintPreview* preview = Preview()) {
+          PressPreviewButton(*preview, pf::kIdPreviewPrint);
+        } else {
+          Menu("&Datei/&Drucken...");
+        }
+      });
     } else if (verb == "menu") {
       if (args != 1) return wrongCount("\"PFAD\"");
       if (!headless_.MenuItemState(Frame(), w[1])) {
@@ -238,8 +243,10 @@ class Player {
       headless_.RunIdle();
     } else if (verb == "clipboard" || verb == "png") {
       if (args != 1) return wrongCount("DATEI");
-      if (!(verb == "png" ? WriteView(w[1]) : WriteClipboard(w[1]))) {
-        std::fprintf(stderr, "Datei konnte nicht geschrieben werden: %s\n", w[1].c_str());
+      if (!WriteOutputFile(w[1], "Datei konnte nicht geschrieben werden: ",
+                           [this, png = verb == "png"](const std::string& path) {
+                             return png ? WriteView(path) : WriteClipboard(path);
+                           })) {
         failed_ = true;
       }
     } else {
@@ -247,6 +254,16 @@ class Player {
       return false;
     }
     return true;
+  }
+
+  // The program reports a failed open, save or print with an error box.
+  void FileOperation(const std::function<void()>& operation) {
+    const size_t before = headless_.Ui().Messages().size();
+    operation();
+    const auto& shown = headless_.Ui().Messages();
+    for (size_t i = before; i < shown.size(); ++i) {
+      if (shown[i].icon == pf::MsgIcon::Error) failed_ = true;
+    }
   }
 
   bool Mouse(const std::vector<std::string>& w, std::string& why) {

@@ -1,5 +1,5 @@
-// vostrane: the desktop program. "vostrane FILE..." opens the circuit files; without any it
-// starts with a new circuit.
+// vostrane: the desktop program. "vostrane FILE..." opens the circuit files; when none is given
+// or none opens, it starts with a new circuit.
 
 #include <cstdio>
 #include <string>

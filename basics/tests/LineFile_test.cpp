@@ -115,25 +115,25 @@ TEST_F(LineFileOnDisk, WindowsPathsAreMappedAndWritesReplaceTheFile) {
   EXPECT_EQ(Contents((dir_ / "sub/out.txt").string()), "a\nb c\n");
 }
 
-// Every line ends with CR LF, the text with a NUL; lines that do not fit into the limit are
-// skipped, and the NUL may take the byte behind it. Only the presence of a window matters: the
-// clipboard keeps its text without one.
+// Every line ends with CR LF and nothing follows the last one (a NUL would be pasted into
+// files); lines that do not fit into the limit are skipped. Only the presence of a window
+// matters: the clipboard keeps its text without one.
 TEST(LineFile, ClipboardText) {
   static char windowStandIn;
   pf::Window* const window = reinterpret_cast<pf::Window*>(&windowStandIn);
   const struct {
     Lines lines;
     int32_t limit;
-    std::string expected;  // without the NUL
+    std::string expected;
   } cases[] = {{{"ab", "c"}, 7, "ab\r\nc\r\n"}, {{"abcd", "x"}, 5, "x\r\n"}, {{"ab", "c"}, -3, ""}};
   for (const auto& c : cases) {
     Make(c.lines).CopyToClipboardLimited(window, c.limit);
-    EXPECT_EQ(pf::TheClipboard().GetText(), c.expected + '\0') << c.limit;
+    EXPECT_EQ(pf::TheClipboard().GetText(), c.expected) << c.limit;
   }
   LineFile file = Make({"ab", "c"});
   EXPECT_EQ(file.GetTextSize(), 8);
   file.CopyToClipboard(window);
-  EXPECT_EQ(pf::TheClipboard().GetText(), std::string("ab\r\nc\r\n\0", 8));
+  EXPECT_EQ(pf::TheClipboard().GetText(), "ab\r\nc\r\n");
   pf::TheClipboard().SetText("kept");
   file.CopyToClipboard(nullptr);
   EXPECT_EQ(pf::TheClipboard().GetText(), "kept");

@@ -1,5 +1,8 @@
 #include "editor/desktop/CVostraneApp.h"
 
+#include <filesystem>
+
+#include "basics/VS_Error.h"
 #include "editor/desktop/AboutDlg.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
@@ -8,6 +11,7 @@
 #include "editor/symbols/NetSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/document.h"
+#include "pf/path_map.h"
 #include "pf/profile.h"
 
 namespace {
@@ -55,21 +59,28 @@ bool CVostraneApp::InitInstance() {
   SetMainWnd(std::move(frame));
   main.SetBaseTitle("Vostrane");
 
-  // The files of the command line; without any, a new circuit. It fails only when no file
-  // could be opened (each failure has been reported).
-  if (files_.empty()) {
-    if (OnFileNew() == nullptr) return false;
-  } else {
-    bool opened = false;
-    for (const std::string& path : files_) opened = OpenDocumentFile(path) != nullptr || opened;
-    if (!opened) return false;
-  }
+  // The files of the command line; when none opens (or none was given), a new circuit.
+  bool opened = false;
+  for (const std::string& path : files_) opened = OpenStartFile(path) || opened;
+  if (!opened && OnFileNew() == nullptr) return false;
 
   ShowSplash();
   main.ShowWindow(true);
   main.UpdateWindow();
   LoadProfile();
   return true;
+}
+
+bool CVostraneApp::OpenStartFile(const std::string& file) {
+  // Absolute, so that neither the recent files nor a later save depend on the folder the
+  // program was started in (the file dialogs move it).
+  std::error_code ec;
+  const std::filesystem::path path = std::filesystem::absolute(file, ec).lexically_normal();
+  if (!ec && OpenDocumentFile(path.string()) != nullptr) return true;
+  // The failure has had its message box; the reason the document queued would come up again
+  // in the error window of the next run.
+  VS_Error::ClearQueue();
+  return false;
 }
 
 int CVostraneApp::ExitInstance() {
@@ -136,6 +147,8 @@ const MyStrng& CVostraneApp::GetDateString() {
   dateString_ = GeneratedFileDate();
   return dateString_;
 }
+
+std::string CVostraneApp::HelpFile() { return pf::ProgramDirectory() + "/help/vostrane.html"; }
 
 void CVostraneApp::OnAppAbout() { CAboutDlg(GetMainWnd()).DoModal(); }
 

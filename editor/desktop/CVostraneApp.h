@@ -26,8 +26,9 @@ class CVostraneApp : public ErrorReportingApp {
 
   using ProfileFactory = std::function<std::unique_ptr<pf::Profile>()>;
 
-  // The files to open at start-up (none: a new circuit). Without a profile factory the settings
-  // live in the INI file under the registry key.
+  // The files to open at start-up; when none opens, a new circuit (a file that cannot be opened
+  // is reported once). Without a profile factory the settings live in the INI file under the
+  // registry key.
   explicit CVostraneApp(std::vector<std::string> files = {}, ProfileFactory makeProfile = {});
   ~CVostraneApp() override;
 
@@ -53,11 +54,16 @@ class CVostraneApp : public ErrorReportingApp {
   // (seconds, UTC) stands for the clock, for reproducible files.
   const MyStrng& GetDateString();
 
+  // The help shipped with the program: help/vostrane.html beside the executable.
+  static std::string HelpFile();
+
   void OnAppAbout();
   void LoadProfile();
   void SaveProfile();
 
  private:
+  // False after the failure's one report.
+  bool OpenStartFile(const std::string& file);
   // An ended run of the active document's SPICE program hands its results to the symbols.
   void CompleteSpiceRun();
   CVostraneDoc* ActiveDocument() const;

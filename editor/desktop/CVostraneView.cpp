@@ -282,6 +282,10 @@ void CVostraneView::OnMouseMove(unsigned, pf::Point client) {
   if (selected == nullptr || !dragging) return;
   if (firstMove) {
     firstMove = false;
+    // The outline is the selection's frame while it moves: two dotted frames drawn over each
+    // other wipe out where they meet.
+    selected->selected = 0;
+    InvalidateLogical(Grown(selected->GetRect(), 2));
   } else {
     InvalidateLogical(Grown(outline, 1));
   }
@@ -340,6 +344,7 @@ void CVostraneView::FinishMove() {
   grid.FreeRect(selected->GetRect());
   InvalidateLogical(Grown(selected->GetRect(), 2));
   selected->MoveBy(nullptr, moveOffset);
+  selected->selected = 1;
   Occupy(*selected);
   InvalidateLogical(Grown(selected->GetRect(), 2));
   if (CVostraneDoc* doc = GetDocument()) doc->SetModifiedFlag();

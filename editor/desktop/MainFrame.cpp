@@ -13,15 +13,7 @@ constexpr int kElementBarWrapIndex = 35;
 
 }  // namespace
 
-CMainFrame::CMainFrame() {
-  // The element bar can only be brought back; the entry is there while the bar is hidden.
-  MapCommand(kIdViewElementBar, [this] {
-    if (elementBar_ != nullptr) ShowControlBar(*elementBar_, true);
-  });
-  MapUpdate(kIdViewElementBar, [this](pf::CmdUI& ui) {
-    ui.Enable(elementBar_ != nullptr && !elementBar_->IsVisible());
-  });
-}
+CMainFrame::CMainFrame() { MapControlBarCommand(kIdViewElementBar); }
 
 bool CMainFrame::LoadFrame(int resourceId) {
   const pf::Size screen = pf::TheUiServices().ScreenSize();

@@ -6,7 +6,7 @@
 
 class CMainFrame : public pf::MdiFrameWnd {
  public:
-  // Maps the command that brings the element bar back.
+  // Maps the command that shows and hides the element bar, ticked while it shows.
   CMainFrame();
 
   // Creates the frame over the whole screen with the menu of the resource number, then its

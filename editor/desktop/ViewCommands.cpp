@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr const char* kHelpFile = "c:\\Vostrane\\Hilfe_Vostrane\\Demo.chm";
 constexpr int kGroundType = 1;
 
 SpiceAnalysisDialogs& Dialogs() {
@@ -89,7 +88,7 @@ void AsciiFile(CVostraneView& view) {
 
 void Help(CVostraneView&) {
   pf::TheUiServices().Beep(pf::BeepKind::Default);
-  pf::TheUiServices().ShowHelp(kHelpFile);
+  pf::TheUiServices().ShowHelp(CVostraneApp::HelpFile());
 }
 
 void SmallSignal(CVostraneView& view) {

@@ -175,14 +175,24 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
 
 bool CVostraneDoc::OnOpenDocument(const std::string& path) {
   loadFailure.Clear();
+  openFailure.Clear();
   if (!std::ifstream(path, std::ios::binary)) {
     DeleteContents();
-    Report(MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str());
-    return false;
+    openFailure = MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str();
+  } else if (pf::Document::OnOpenDocument(path)) {
+    return true;
+  } else {
+    openFailure = loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure;
   }
-  if (pf::Document::OnOpenDocument(path)) return true;
-  Report(loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure);
+  Report(openFailure);
   return false;
+}
+
+std::string CVostraneDoc::TakeOpenFailure(const std::string& path) {
+  if (openFailure.IsEmpty()) return pf::Document::TakeOpenFailure(path);
+  // The box shows it now; the error window must not bring it up a second time.
+  if (VS_Error::MessageCount() == 1 && VS_Error::Message(0) == openFailure) VS_Error::ClearQueue();
+  return openFailure.ToCString();
 }
 
 std::unique_ptr<NetSymbol> CVostraneDoc::CreateSymbolByKey(const MyStrng& key) {

@@ -70,6 +70,9 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void Serialize(pf::Archive& ar) override;
   // The base operation; a failed load queues one message naming the key or the file.
   bool OnOpenDocument(const std::string& path) override;
+  // Why the last opening failed (also queued, for callers that read the queue); the framework
+  // shows it in place of its own message and it leaves the queue, so it is shown once.
+  std::string TakeOpenFailure(const std::string& path) override;
   void DeleteContents() override;
   void SetModifiedFlag(bool modified = true);
 
@@ -172,4 +175,5 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   const SpiceSettings* spiceSettings;
   // The message of a failed load when it names more than the file.
   MyStrng loadFailure;
+  MyStrng openFailure;
 };

@@ -65,13 +65,19 @@ bool SameColour(const RgbColor& a, const RgbColor& b) {
   return a.r == b.r && a.g == b.g && a.b == b.b;
 }
 
+// Symbols live in drawing coordinates; a scrolled view shows them shifted by its position.
+void InvalidateDrawing(pf::Window* window, const pf::Rect& r) {
+  if (window == nullptr) return;
+  const auto* scrolled = dynamic_cast<const pf::ScrollView*>(window);
+  window->InvalidateRect(scrolled != nullptr ? scrolled->LogicalToClient(r) : r);
+}
+
 // Marks a pin and repaints the little square around it.
 void SetPinColour(NetSymbol& s, int index, const RgbColor& colour) {
   if (index < 0 || index >= NetSymbol::kMaxPins) return;
   s.pinColours[index] = colour;
-  if (s.view == nullptr) return;
   const Point& p = s.pins[index];
-  s.view->InvalidateRect({p.x - 3, p.y - 3, p.x + 3, p.y + 3});
+  InvalidateDrawing(s.view, {p.x - 3, p.y - 3, p.x + 3, p.y + 3});
 }
 
 }  // namespace
@@ -446,9 +452,8 @@ void NetSymbol::ReleasePins(GitPointGrid& grid) const {
 }
 
 void NetSymbol::InvalidateArea(pf::Window* window) const {
-  if (window == nullptr) return;
   const pf::Rect r = GetRect();
-  window->InvalidateRect({r.left - 2, r.top - 2, r.right + 2, r.bottom + 2});
+  InvalidateDrawing(window, {r.left - 2, r.top - 2, r.right + 2, r.bottom + 2});
 }
 
 void NetSymbol::Redraw() const { InvalidateArea(view); }

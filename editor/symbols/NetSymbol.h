@@ -103,6 +103,7 @@ class NetSymbol : public pf::Object {
   bool Contains(const Point& p) const;
   pf::Rect GetRect() const;
   void ReleasePins(GitPointGrid& grid) const;
+  // Repaints the rectangle grown by 2 where the window shows it (a scroll view shifted).
   void InvalidateArea(pf::Window* window) const;
   void Redraw() const;
   void SetPinOpen(int index);

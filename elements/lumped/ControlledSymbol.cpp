@@ -1,5 +1,6 @@
 #include "elements/lumped/ControlledSymbol.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <initializer_list>
@@ -222,8 +223,15 @@ OpAmpSymbol::OpAmpSymbol(const Point& start, const Point& end)
 }
 
 void OpAmpSymbol::UpdateGeometry() {
-  DreiPolSymbol::UpdateGeometry();
   const int32_t s = pinSpacing;
+  // A vertical drag gives the length; the amplifier still points right from the drag's start.
+  // The output's row is set afresh below, so the base always lays the amplifier out lying.
+  if (pins[1].x == pins[0].x) pins[1].x = pins[0].x + std::abs(pins[1].y - pins[0].y);
+  pins[1].y = pins[0].y;
+  DreiPolSymbol::UpdateGeometry();
+  // The smallest drag would leave the triangle no length: four steps at least, the length
+  // that the marks were drawn for.
+  pins[1].x = std::max(pins[1].x, pins[0].x + 4 * s);
   const int32_t dx = pins[1].x - pins[0].x;
   pins[2] = Point(pins[0].x, pins[0].y + 2 * s);
   // Set, not moved: a second update keeps the output where the first put it.

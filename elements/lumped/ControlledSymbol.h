@@ -115,7 +115,8 @@ class OpAmpSymbol : public ControlledSymbol {
 
   MyStrng& Gain() override { return m; }
   // Inputs at pin 1 (inverting) and pin 3 two grid steps below, the output at pin 2 between
-  // them; the amplifier always points right.
+  // them; the amplifier always points right, at least four grid steps long, whichever way it
+  // was dragged.
   void UpdateGeometry() override;
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;

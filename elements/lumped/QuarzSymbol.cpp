@@ -17,10 +17,13 @@ namespace {
 
 constexpr double kTwoPi = 6.28318530717958;
 
+// The labels keep a pixel clear of the glyph, lying and upright: the series glyph reaches 4
+// either side of the axis, the parallel one 10 towards its capacitor (up when lying, right when
+// upright) and 4 towards its coil.
 const ResonantCircuitSymbol::Kind kSeries{"SERRESCIRCUIT",   "SRLC", false, 1000.0,
-                                          DrawSeriesLcGlyph, -5,     15,    15};
+                                          DrawSeriesLcGlyph, -5,     18,    18};
 const ResonantCircuitSymbol::Kind kParallel{"PARRESCIRCUIT",     "PRLC", true, 100.0,
-                                            DrawParallelLcGlyph, -7,     18,   18};
+                                            DrawParallelLcGlyph, -11,    18,   24};
 
 // prefix + name, the two nodes and the value, blank-separated.
 MyStrng ElementLine(const char* prefix, const NetSymbol& s, int a, int b, const MyStrng& value) {

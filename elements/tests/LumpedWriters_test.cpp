@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -237,7 +238,7 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
        "Line 99 100 125 100|Line 201 100 175 100|Arc 130 96 138 104 138 100 130 100|"
        "Arc 138 96 146 104 146 100 138 100|Line 130 100 126 100|Line 146 100 150 100|"
        "Line 150 100 160 100|Line 164 100 174 100|Line 160 96 160 105|Line 164 96 164 105|"
-       "TextOut 134 83 1MHz|TextOut 130 103 50ohm"},
+       "TextOut 134 83 1MHz|TextOut 130 106 50ohm"},
       {kGnd,
        {150, 100},
        "Line 100 100 115 100|Line 122 93 122 107|Line 125 95 125 105|Line 128 97 128 103|"
@@ -253,6 +254,66 @@ TEST(LumpedWritersTest, DrawingOfEachFamilyLyingAndUpright) {
   }
   // A wire over three grid points has three pins for the node numbering.
   EXPECT_EQ(Placed(kWire, Point(150, 100))->GetPinCount(), 3);
+}
+
+// Where a drawing call puts ink: the points' box, for a half-circle arc its two ends and the
+// middle of its run counter-clockwise (y up); a label's text box (8 x 12 a character, turned
+// by escapement 900 to read upwards from its point).
+pf::Rect InkBox(const pf::DcCall& call) {
+  if (call.op == "TextOut") {
+    const pf::Point p = call.points[0];
+    const int along = 8 * static_cast<int>(call.text.size());
+    return call.font.escapement == 900 ? pf::Rect{p.x, p.y - along, p.x + 12, p.y}
+                                       : pf::Rect{p.x, p.y, p.x + along, p.y + 12};
+  }
+  std::vector<pf::Point> points = call.points;
+  if (call.op == "Arc") {
+    const pf::Point a = points[0], b = points[1], from = points[2], to = points[3];
+    const pf::Point centre{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    const pf::Point chord = to - from;  // the middle lies a quarter turn clockwise of it
+    points = {from, to, centre + pf::Point{-chord.y / 2, chord.x / 2}};
+  }
+  pf::Rect box{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+  for (const pf::Point p : points) {
+    box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x + 1),
+           std::max(box.bottom, p.y + 1)};
+  }
+  return box;
+}
+
+bool Overlap(const pf::Rect& a, const pf::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Every value label of a resonator stands clear of the glyph and the leads, lying and upright.
+TEST(LumpedWritersTest, ResonatorLabelsStandClearOfTheirGlyphs) {
+  const struct {
+    Maker make;
+    Point p2;
+    size_t labels;
+  } cases[] = {
+      {kQuarz, {200, 100}, 1}, {kQuarz, {100, 200}, 1}, {kSrlc, {200, 100}, 2},
+      {kSrlc, {100, 200}, 2},  {kPrlc, {200, 100}, 2},  {kPrlc, {100, 200}, 2},
+  };
+  for (const auto& c : cases) {
+    std::unique_ptr<NetSymbol> s = Placed(c.make, c.p2);
+    s->drawPinMarks = 0;
+    pf::RecordingDc dc;
+    s->Draw(dc);
+    const std::string where =
+        std::string(s->classKey.ToCString()) + (s->horizontal != 0 ? " lying" : " upright");
+    size_t labels = 0;
+    for (const pf::DcCall& label : dc.Calls()) {
+      if (label.op != "TextOut") continue;
+      ++labels;
+      for (const pf::DcCall& ink : dc.Calls()) {
+        if (ink.op == "TextOut") continue;
+        EXPECT_FALSE(Overlap(InkBox(label), InkBox(ink)))
+            << where << ": " << label.ToString() << " over " << ink.ToString();
+      }
+    }
+    EXPECT_EQ(labels, c.labels) << where;
+  }
 }
 
 }  // namespace

@@ -188,6 +188,45 @@ TEST(TransformerAndSourcesTest, CopiesTakeValuesAndKind) {
   EXPECT_EQ(other.delayFlag, 0);
 }
 
+// However it is dragged, the amplifier points right from the drag's start (the left end of a
+// lying drag) and is at least four grid steps long; a second update keeps it, and it is drawn
+// inside the rectangle that it occupies on the grid.
+TEST(OpAmpTest, EveryDragGivesAnAmplifierPointingRight) {
+  const struct {
+    const char* what;
+    Point from, to;
+    Point in1, out, in3;
+    int length;
+  } cases[] = {
+      {"right", {100, 100}, {200, 100}, {100, 100}, {200, 125}, {100, 150}, 50},
+      {"left", {200, 100}, {100, 100}, {100, 100}, {200, 125}, {100, 150}, 50},
+      {"down", {100, 100}, {100, 200}, {100, 100}, {200, 125}, {100, 150}, 50},
+      {"up", {100, 200}, {100, 100}, {100, 200}, {200, 225}, {100, 250}, 50},
+      {"two steps down", {100, 100}, {100, 150}, {100, 100}, {200, 125}, {100, 150}, 50},
+  };
+  for (const auto& c : cases) {
+    OpAmpSymbol amplifier(c.from, c.to);
+    for (int update = 0; update < 2; ++update) {
+      amplifier.UpdateGeometry();
+      EXPECT_EQ(amplifier.pins[0], c.in1) << c.what;
+      EXPECT_EQ(amplifier.pins[1], c.out) << c.what;
+      EXPECT_EQ(amplifier.pins[2], c.in3) << c.what;
+      EXPECT_EQ(amplifier.length, c.length) << c.what;
+      EXPECT_EQ(amplifier.OrientationFromPins(), 'R') << c.what;
+    }
+    amplifier.drawPinMarks = 0;
+    pf::RecordingDc dc;
+    amplifier.Draw(dc);
+    const pf::Rect area = amplifier.GetRect();
+    for (const pf::DcCall& call : dc.Calls()) {
+      for (const pf::Point p : call.points) {
+        EXPECT_TRUE(p.x >= area.left && p.x <= area.right && p.y >= area.top && p.y <= area.bottom)
+            << c.what << ": " << call.ToString();
+      }
+    }
+  }
+}
+
 TEST(OpAmpTest, GeometryIsStableAndDrawnWithMarks) {
   OpAmpSymbol amplifier(Point(100, 100), Point(200, 100));
   amplifier.UpdateGeometry();

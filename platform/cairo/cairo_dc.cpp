@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "cairo_fonts.h"
@@ -58,6 +59,42 @@ Vec HalfStep(Point from, Point to) {
 
 }  // namespace
 
+// The file under a vector surface. Cairo does not report every failed write (the last buffer of
+// a small file goes unchecked), so the file is ours and its close is checked.
+class CairoDc::VectorFile {
+ public:
+  static std::unique_ptr<VectorFile> Open(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    return file != nullptr ? std::unique_ptr<VectorFile>(new VectorFile(file)) : nullptr;
+  }
+  ~VectorFile() { Close(); }
+
+  static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length) {
+    auto* self = static_cast<VectorFile*>(closure);
+    if (self->file_ == nullptr || std::fwrite(data, 1, length, self->file_) != length) {
+      self->failed_ = true;
+      return CAIRO_STATUS_WRITE_ERROR;
+    }
+    return CAIRO_STATUS_SUCCESS;
+  }
+
+  // False when any write failed, now or before.
+  bool Close() {
+    if (file_ != nullptr) {
+      if (std::fflush(file_) != 0 || std::ferror(file_) != 0) failed_ = true;
+      if (std::fclose(file_) != 0) failed_ = true;
+      file_ = nullptr;
+    }
+    return !failed_;
+  }
+
+ private:
+  explicit VectorFile(std::FILE* file) : file_(file) {}
+
+  std::FILE* file_;
+  bool failed_ = false;
+};
+
 struct CairoDc::EllipseGeometry {
   double cx, cy, rx, ry;
   bool drawable;  // false when the pen is as wide as the box
@@ -73,14 +110,26 @@ CairoDc::~CairoDc() {
   cairo_surface_destroy(surface_);
 }
 
-std::unique_ptr<CairoDc> CairoDc::Adopt(cairo_surface_t* surface, int width, int height) {
+std::unique_ptr<CairoDc> CairoDc::Adopt(cairo_surface_t* surface, int width, int height,
+                                        std::unique_ptr<VectorFile> file) {
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(surface);
     return nullptr;
   }
   auto dc = std::unique_ptr<CairoDc>(new CairoDc(surface, width, height));
+  dc->file_ = std::move(file);
   if (cairo_status(dc->cr_) != CAIRO_STATUS_SUCCESS) return nullptr;
   return dc;
+}
+
+std::unique_ptr<CairoDc> CairoDc::AdoptVector(const std::string& path, double widthPt,
+                                              double heightPt, int width, int height, bool svg) {
+  std::unique_ptr<VectorFile> file = VectorFile::Open(path);
+  if (!file) return nullptr;
+  cairo_surface_t* surface =
+      svg ? cairo_svg_surface_create_for_stream(&VectorFile::Write, file.get(), widthPt, heightPt)
+          : cairo_pdf_surface_create_for_stream(&VectorFile::Write, file.get(), widthPt, heightPt);
+  return Adopt(surface, width, height, std::move(file));
 }
 
 std::unique_ptr<CairoDc> CairoDc::CreateImage(int width, int height, ColorRef background) {
@@ -95,12 +144,12 @@ std::unique_ptr<CairoDc> CairoDc::CreateImage(int width, int height, ColorRef ba
 
 std::unique_ptr<CairoDc> CairoDc::CreateSvg(const std::string& path, int width, int height) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;
-  return Adopt(cairo_svg_surface_create(path.c_str(), width, height), width, height);
+  return AdoptVector(path, width, height, width, height, true);
 }
 
 std::unique_ptr<CairoDc> CairoDc::CreatePdf(const std::string& path, int width, int height) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return nullptr;
-  return Adopt(cairo_pdf_surface_create(path.c_str(), width, height), width, height);
+  return AdoptVector(path, width, height, width, height, false);
 }
 
 std::unique_ptr<CairoDc> CairoDc::CreatePdfPages(const std::string& path, double widthPt,
@@ -111,8 +160,8 @@ std::unique_ptr<CairoDc> CairoDc::CreatePdfPages(const std::string& path, double
   if (dotsPerInch < 1 || !(width >= 1 && height >= 1 && width <= kMaxSide && height <= kMaxSide)) {
     return nullptr;
   }
-  auto dc = Adopt(cairo_pdf_surface_create(path.c_str(), widthPt, heightPt),
-                  static_cast<int>(width + 0.5), static_cast<int>(height + 0.5));
+  auto dc = AdoptVector(path, widthPt, heightPt, static_cast<int>(width + 0.5),
+                        static_cast<int>(height + 0.5), false);
   if (dc) cairo_scale(dc->cr_, 1.0 / unitsPerPoint, 1.0 / unitsPerPoint);
   return dc;
 }
@@ -155,8 +204,9 @@ bool CairoDc::Finish() {
   } else {
     cairo_surface_finish(surface_);
   }
+  const bool written = file_ == nullptr || file_->Close();
   return cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
-         cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
+         cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS && written;
 }
 
 bool CairoDc::ShowPage() {

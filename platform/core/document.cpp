@@ -87,12 +87,18 @@ Document::~Document() {
 
 void Document::SetTitle(std::string title) {
   title_ = std::move(title);
-  MdiFrameWnd* main = nullptr;
+  TitleFrames();
+}
+
+void Document::TitleFrames() {
+  std::vector<MdiChildWnd*> frames;
   for (View* v : views_) {
-    auto* frame = dynamic_cast<MdiChildWnd*>(v->GetParentFrame());
-    if (frame == nullptr) continue;
-    frame->SetWindowText(title_);
-    main = frame->GetMdiFrame();
+    if (auto* frame = dynamic_cast<MdiChildWnd*>(v->GetParentFrame())) frames.push_back(frame);
+  }
+  MdiFrameWnd* main = nullptr;
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    frames[i]->SetWindowText(frames.size() == 1 ? title_ : title_ + ":" + std::to_string(i + 1));
+    main = frames[i]->GetMdiFrame();
   }
   if (main != nullptr) main->UpdateFrameTitle();
 }
@@ -188,11 +194,13 @@ void Document::OnCloseDocument() {
 void Document::AddView(View& view) {
   views_.push_back(&view);
   view.document_ = this;
+  TitleFrames();
 }
 
 void Document::RemoveView(View& view) {
   std::erase(views_, &view);
   view.document_ = nullptr;
+  TitleFrames();
 }
 
 void Document::UpdateAllViews(View* sender, long hint) {
@@ -230,8 +238,9 @@ Document* DocTemplate::OpenDocumentFile(const std::string& path, bool makeVisibl
     if (ok) doc.SetPathName(path);
   }
   if (!ok) {
+    const std::string failure = path.empty() ? std::string() : doc.TakeOpenFailure(path);
     doc.OnCloseDocument();
-    if (makeVisible && !path.empty()) Report("Fehler beim Öffnen der Datei " + path);
+    if (makeVisible && !failure.empty()) Report(failure);
     return nullptr;
   }
   if (makeVisible && !path.empty()) {
@@ -252,7 +261,6 @@ void DocTemplate::InitialUpdateFrame(View& view) {
   view.OnInitialUpdate();
   auto* frame = dynamic_cast<MdiChildWnd*>(view.GetParentFrame());
   if (frame == nullptr) return;
-  if (const Document* doc = view.GetDocument()) frame->SetWindowText(doc->GetTitle());
   frame->ShowWindow(true);
   if (MdiFrameWnd* main = frame->GetMdiFrame()) main->MdiActivate(frame);
 }

@@ -306,19 +306,24 @@ void FrameWnd::OnIdleUpdateCmdUI() {
   }
 }
 
+void FrameWnd::MapControlBarCommand(int id) {
+  MapCommand(id, [this, id] {
+    if (Window* bar = GetDlgItem(id)) ShowControlBar(*bar, !bar->IsVisible());
+  });
+  MapUpdate(id, [this](CmdUI& ui) {
+    const Window* bar = GetDlgItem(ui.id);
+    ui.Enable(bar != nullptr);
+    ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
+  });
+}
+
 bool FrameWnd::OnCommand(int id, Notification code) {
   return code == Notification::Clicked && UserCommand(id);
 }
 
 MdiFrameWnd::MdiFrameWnd() {
-  MapCommandRange(kIdViewToolBar, kIdViewStatusBar, [this](int id) {
-    if (Window* bar = GetDlgItem(id)) ShowControlBar(*bar, !bar->IsVisible());
-  });
-  MapUpdateRange(kIdViewToolBar, kIdViewStatusBar, [this](CmdUI& ui) {
-    const Window* bar = GetDlgItem(ui.id);
-    ui.Enable(bar != nullptr);
-    ui.SetCheck(bar != nullptr && bar->IsVisible() ? 1 : 0);
-  });
+  MapControlBarCommand(kIdViewToolBar);
+  MapControlBarCommand(kIdViewStatusBar);
   MapCommand(kIdWindowNew, [this] {
     Document* doc = GetActiveDocument();
     if (doc != nullptr && doc->GetDocTemplate() != nullptr) {
@@ -396,8 +401,9 @@ void MdiFrameWnd::ChildGone(MdiChildWnd& child) {
 }
 
 void MdiFrameWnd::UpdateFrameTitle() {
-  const Document* doc = GetActiveDocument();
-  SetWindowText(doc != nullptr ? baseTitle_ + " - " + doc->GetTitle() : baseTitle_);
+  // The active window's title, which tells several windows of one document apart.
+  const bool shown = activeChild_ != nullptr && GetActiveDocument() != nullptr;
+  SetWindowText(shown ? baseTitle_ + " - " + activeChild_->GetWindowText() : baseTitle_);
 }
 
 MdiFrameWnd* MdiChildWnd::GetMdiFrame() const { return dynamic_cast<MdiFrameWnd*>(GetParent()); }

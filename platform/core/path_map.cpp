@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 namespace pf {
@@ -26,6 +27,12 @@ std::string DefaultRoot() {
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 }  // namespace
+
+std::string ProgramDirectory() {
+  std::error_code ec;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : program.parent_path().string();
+}
 
 const std::string& DriveRoot() {
   if (!Root()) SetDriveRoot(DefaultRoot());

@@ -331,7 +331,15 @@ std::unique_ptr<PrintTarget> Headless::StartPrintJob(const std::string& document
   const std::optional<std::string> path = std::move(printFiles_.front());
   printFiles_.pop_front();
   if (!path) return nullptr;
-  return PdfPrintTarget::Create(*path);
+  std::unique_ptr<PrintTarget> target = PdfPrintTarget::Create(*path);
+  // As the desktop's print dialog says it.
+  if (!target) {
+    const App* app = App::Current();
+    TheUiServices().MessageBox("Datei konnte nicht geschrieben werden: " + *path,
+                               app != nullptr ? app->AppName() : "", MsgButtons::Ok,
+                               MsgIcon::Error);
+  }
+  return target;
 }
 
 std::unique_ptr<PreviewTarget> Headless::StartPreviewJob(Size box, int keep) {

@@ -44,4 +44,4 @@ run(export_refused 1 "^$" "Netzwerk kann nicht exportiert werden: keine externen
     export-netlist ${ROOT}/examples/lc_lowpass.vqe)
 run(bad_file 1 "^$" "Datei ist beschädigt" netlist ${ROOT}/examples/lc_lowpass.net)
 run(missing_file 1 "^$" "Datei kann nicht geöffnet werden" spice ${SCRATCH}/none.vqe --op)
-run(bad_usage 2 "^$" "Usage" spice ${ROOT}/examples/resonator.vqe --ac)
+run(bad_usage 2 "^$" "unknown option '--ac'" spice ${ROOT}/examples/resonator.vqe --ac)

@@ -1,10 +1,11 @@
 // The desktop program on a copy of the example circuit, driven through the X server with
 // xdotool as a user would: the view on the screen is the headless render of the same view;
-// "Neues Fenster" adds a tab that closes without asking; the resistor picked from the element
-// bar and dragged on the view is placed; closing the modified circuit's last tab asks and
-// Abbrechen keeps it; Ctrl+S saves the resistor into the file; Ctrl+P prints to a file the page
-// that "vostrane-cli print" writes; "Datei/Seitenansicht" opens the print preview, which its
-// Schließen button closes. The screen is kept as vostrane-editing.png for review.
+// "Neues Fenster" adds a tab that closes without asking, the two numbered in the title while
+// both are there; the resistor picked from the element bar and dragged on the view is placed;
+// closing the modified circuit's last tab asks and Abbrechen keeps it; Ctrl+S saves the
+// resistor into the file; Ctrl+P prints to a file the page that "vostrane-cli print" writes;
+// "Datei/Seitenansicht" opens the print preview, which its Schließen button closes. The screen
+// is kept as vostrane-editing.png for review.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -127,6 +128,10 @@ pf::PrintPreview* Preview() {
 
 wxPoint OnScreen(const pf::Window& window, pf::Point p) {
   return pf::NativeWindow(window)->GetScreenPosition() + wxPoint(p.x, p.y);
+}
+
+std::string Title(const pf::Window& frame) {
+  return pf::NativeWindow(frame)->GetLabel().utf8_string();
 }
 
 pf::TabStrip* Tabs(const pf::Window& frame) {
@@ -284,13 +289,17 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
            return app.Doc()->Symbols().GetCount() == symbols + 1 &&
                   Keys("^Vostrane - ", {"alt+f", "sleep", "0.5", "key", "n"});
          }},
-        {"Neues Fenster opens a second window of the circuit",
+        {"Neues Fenster opens a second window of the circuit, numbered in the title",
          [&] {
-           return app.Doc()->Views().size() == 2 && Screenshot("vostrane-editing.png") != nullptr &&
-                  CloseTab(*main, 1);
+           return app.Doc()->Views().size() == 2 &&
+                  Title(*main) == "Vostrane - lc_lowpass.vqe:2" &&
+                  Screenshot("vostrane-editing.png") != nullptr && CloseTab(*main, 1);
          }},
-        {"the second window closes without asking",
-         [&] { return app.Doc()->Views().size() == 1 && CloseTab(*main, 0); }},
+        {"the second window closes without asking, the number goes",
+         [&] {
+           return app.Doc()->Views().size() == 1 && Title(*main) == "Vostrane - lc_lowpass.vqe" &&
+                  CloseTab(*main, 0);
+         }},
         {"closing the modified circuit asks",
          [&] { return (asked = MessageBoxShown()) && Keys("^Vostrane$", {"Escape"}); }},
         {"Abbrechen keeps the circuit",

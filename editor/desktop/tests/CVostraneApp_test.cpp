@@ -112,19 +112,44 @@ TEST_F(AppTest, ElementBarShowsTwoRowsOfOneGroup) {
 
 TEST_F(AppTest, DisabledCommandsRunNeitherByMenuNorByAccelerator) {
   Start();
-  // Commands whose handlers are not built stand in the menus, disabled; so does showing the
-  // element bar while it is shown.
+  // Commands whose handlers are not built stand in the menus, disabled.
   for (const char* path :
        {"&Bearbeiten/Spice starten", "&Elemente/Widerstand", "Synthese/Tiefpass...",
-        "Service/Gerber-Plotdatei...", "&Ansicht/Elementleiste", "&Bearbeiten/&Ausschneiden"}) {
+        "Service/Gerber-Plotdatei...", "&Bearbeiten/&Ausschneiden"}) {
     const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), path);
     ASSERT_TRUE(item) << path;
     EXPECT_FALSE(item->enabled) << path;
     EXPECT_FALSE(headless.MenuCommand(Frame(), path)) << path;
   }
-  Frame().ShowControlBar(*Frame().GetElementBar(), false);
-  EXPECT_TRUE(headless.MenuCommand(Frame(), "&Ansicht/Elementleiste"));
-  EXPECT_TRUE(Frame().GetElementBar()->IsVisible());
+}
+
+// Each entry of "&Ansicht" hides its bar while it shows and brings it back, ticked exactly
+// while the bar shows; the circuit window takes the room a hidden bar leaves.
+TEST_F(AppTest, ViewMenuHidesAndShowsEachBarTickedWhileItShows) {
+  Start();
+  const struct {
+    const char* path;
+    pf::Window* bar;
+  } cases[] = {
+      {"&Ansicht/&Symbolleiste", Frame().GetToolBar()},
+      {"&Ansicht/Elementleiste", Frame().GetElementBar()},
+      {"&Ansicht/&Statusleiste", Frame().GetStatusBar()},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(c.bar, nullptr) << c.path;
+    const pf::Rect shownArea = Frame().ClientArea();
+    for (int step = 0; step < 3; ++step) {
+      const bool shown = step != 1;
+      if (step > 0) EXPECT_TRUE(headless.MenuCommand(Frame(), c.path)) << c.path;
+      EXPECT_EQ(c.bar->IsVisible(), shown) << c.path;
+      const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), c.path);
+      ASSERT_TRUE(item) << c.path;
+      EXPECT_TRUE(item->enabled) << c.path;
+      EXPECT_EQ(item->check, shown ? 1 : 0) << c.path;
+      EXPECT_EQ(Frame().ClientArea() == shownArea, shown) << c.path;
+      EXPECT_EQ(Frame().MdiGetActive()->GetRect(), Frame().ClientArea()) << c.path;
+    }
+  }
 }
 
 TEST_F(AppTest, ModalDialogBlocksMenuCommandsAndAccelerators) {
@@ -225,6 +250,60 @@ TEST_F(AppTest, FourRecentFilesSurviveARestart) {
             (std::vector<std::string>{dir / "e.vqe", dir / "d.vqe", dir / "c.vqe", dir / "b.vqe"}));
   ASSERT_TRUE(headless.Command(Frame(), pf::kIdFileMru1 + 3));
   EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "b.vqe");
+}
+
+// A file given at start-up that cannot be opened is reported once, and the program goes on
+// with a new circuit; nothing stays queued for the error window of a later run.
+// Started with it or opened later, a file that cannot be opened gives one box with the
+// document's reason, never a second report from the error window.
+TEST_F(AppTest, AStartFileThatCannotBeOpenedIsReportedOnceAndANewCircuitOpens) {
+  const struct {
+    const char* name;
+    const char* bytes;  // nullptr: missing
+    const char* reason;
+  } cases[] = {{"fehlt.vqe", nullptr, "Datei kann nicht geöffnet werden: "},
+               {"kaputt.vqe", "keine Schaltung", "Datei ist beschädigt: "}};
+  for (const auto& c : cases) {
+    if (c.bytes != nullptr) dir.WriteFile(c.name, c.bytes);
+    const std::string reason = c.reason + (dir / c.name);
+    headless.Ui().Reset();
+    Start({dir / c.name});
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
+    EXPECT_EQ(headless.Ui().Messages()[0].text, reason);
+    EXPECT_EQ(VS_Error::MessageCount(), 0) << c.name;
+    EXPECT_TRUE(Frame().IsWindowVisible()) << c.name;
+    ASSERT_NE(ActiveDoc(), nullptr) << c.name;
+    EXPECT_EQ(ActiveDoc()->GetTitle(), "Schaltung1") << c.name;
+    headless.Advance(60000);
+    headless.RunIdle();
+    EXPECT_EQ(headless.Ui().Messages().size(), 1u) << c.name;
+    EXPECT_EQ(app->OpenDocumentFile(dir / c.name), nullptr) << c.name;
+    headless.Advance(60000);
+    headless.RunIdle();
+    ASSERT_EQ(headless.Ui().Messages().size(), 2u) << c.name;
+    EXPECT_EQ(headless.Ui().Messages()[1].text, reason);
+    app.reset();
+  }
+}
+
+// A file named relative to the start folder is kept with its absolute path: the recent files
+// reopen it from anywhere.
+TEST_F(AppTest, StartFilesAreRecentFilesWithAbsolutePaths) {
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::create_directory(dir / "sub");
+  Start();
+  ASSERT_TRUE(app->OnFileNew()->DoSave(dir / "kreis.vqe"));
+  app.reset();
+  std::filesystem::current_path(dir / "sub");
+  Start({"../kreis.vqe"});
+  std::filesystem::current_path(start);
+  ASSERT_FALSE(app->RecentFiles().empty());
+  EXPECT_EQ(app->RecentFiles().front(), dir / "kreis.vqe");
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Datei/&Schließen"));
+  ASSERT_TRUE(headless.Command(Frame(), pf::kIdFileMru1));
+  ASSERT_NE(ActiveDoc(), nullptr);
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
 }
 
 TEST_F(AppTest, SplashGoesOnTheFourthTick) {

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
@@ -20,6 +22,7 @@
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
+#include "pf/path_map.h"
 #include "platform/tests/temp_dir.h"
 
 namespace {
@@ -74,6 +77,17 @@ TEST_F(CommandTest, CopiesAndExportsWaitForACircuit) {
   for (const char* path : needCircuit) {
     EXPECT_EQ(Enabled(path), std::string(path) != "&Bearbeiten/Netzwerk exportieren") << path;
   }
+}
+
+// The help shipped beside the program opens; the build put a copy beside this test.
+TEST_F(CommandTest, HelpOpensTheShippedHelpFile) {
+  const std::string help = pf::ProgramDirectory() + "/help/vostrane.html";
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&?/Hilfe..."));
+  EXPECT_TRUE(headless.Ui().Messages().empty());
+  EXPECT_EQ(headless.Ui().HelpFiles(), std::vector<std::string>{help});
+  std::ifstream in(help);
+  const std::string page(std::istreambuf_iterator<char>(in), {});
+  EXPECT_NE(page.find("<title>Vostrane: Hilfe</title>"), std::string::npos);
 }
 
 // One unit is 5 view units: a symbol of 50 by 20 is a picture of 10 by 4, measured from the

@@ -24,6 +24,8 @@ class Document : public CommandTarget {
   ~Document() override;
 
   const std::string& GetTitle() const { return title_; }
+  // The frames of the views are titled with it: one alone as "TITLE", several as "TITLE:1",
+  // "TITLE:2", ... in the order of the views, renumbered when one goes.
   void SetTitle(std::string title);
   const std::string& GetPathName() const { return path_; }
   // Also makes the file name the title.
@@ -37,6 +39,11 @@ class Document : public CommandTarget {
   // Reads the file through Serialize. A file that cannot be opened or read (ArchiveError) leaves
   // the document empty and returns false; the caller reports it.
   virtual bool OnOpenDocument(const std::string& path);
+  // What the user is told when opening the file failed: one message, the document's own reason
+  // where it has one.
+  virtual std::string TakeOpenFailure(const std::string& path) {
+    return "Fehler beim Öffnen der Datei " + path;
+  }
   // Writes through Serialize into a new file in the same folder, which then replaces the
   // target: a failed save leaves the old file as it was. A failure is reported; false.
   virtual bool OnSaveDocument(const std::string& path);
@@ -62,6 +69,8 @@ class Document : public CommandTarget {
 
  private:
   friend class DocTemplate;
+  void TitleFrames();
+
   std::string title_;
   std::string path_;
   bool modified_ = false;
@@ -101,7 +110,7 @@ class DocTemplate {
 
  private:
   View* CreateFrame(Document& document);
-  // The view's first update, then its frame is titled, shown and activated.
+  // The view's first update, then its frame is shown and activated.
   static void InitialUpdateFrame(View& view);
 
   int resourceId_;

@@ -115,6 +115,9 @@ class FrameWnd : public Window {
 
  protected:
   virtual void GetCommandRoute(std::vector<CommandTarget*>& route);
+  // The command shows and hides the bar whose window id it is; its item is ticked while the bar
+  // shows.
+  void MapControlBarCommand(int id);
   // The resource number of the menu to show.
   virtual int ShownMenuId() const { return menuId_; }
   void OnSize(int cx, int cy) override;
@@ -129,11 +132,12 @@ class MdiChildWnd;
 
 class MdiFrameWnd : public FrameWnd {
  public:
-  // Maps the commands that show and hide the bars whose window ids they are (the toolbar
-  // kIdViewToolBar, the status bar kIdViewStatusBar), checked while the bar is shown, and
-  // "Neues Fenster" (kIdWindowNew), another window of the active document.
+  // Maps the bar commands of the toolbar (kIdViewToolBar) and the status bar
+  // (kIdViewStatusBar), and "Neues Fenster" (kIdWindowNew), another window of the active
+  // document.
   MdiFrameWnd();
-  // The title shows the active document: "App - Document".
+  // The title shows the active document's window: "App - Document" ("App - Document:2" for the
+  // second of its windows).
   void SetBaseTitle(std::string title);
   void UpdateFrameTitle();
   MdiChildWnd* MdiGetActive() const { return activeChild_; }

@@ -10,6 +10,10 @@ namespace pf {
 // every '\' becomes '/'. Other paths keep their form apart from the separators.
 std::string MapWindowsPath(std::string_view path);
 
+// The folder of the running program, where the files shipped with it lie; empty when the
+// system does not tell.
+std::string ProgramDirectory();
+
 // Defaults to $VOSTRANE_DRIVE_ROOT, else $XDG_DATA_HOME/vostrane (or ~/.local/share/vostrane).
 const std::string& DriveRoot();
 void SetDriveRoot(std::string root);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -179,6 +180,31 @@ TEST(CairoDc, TextExtentsAreTheSameOnEverySurface) {
   EXPECT_TRUE(pdf->Finish());
   EXPECT_NE(ReadFile(dir + "/extent.svg").find("<svg"), std::string::npos);
   EXPECT_EQ(ReadFile(dir + "/extent.pdf").rfind("%PDF", 0), 0u);
+}
+
+// A small file fails only when its last buffer is written: Finish must see that too. The
+// device that is always full stands for a full disk, reached through a link.
+TEST(CairoDc, VectorFilesOnAFullDiskFailToFinish) {
+  std::error_code ec;
+  if (!std::filesystem::is_character_file("/dev/full", ec)) GTEST_SKIP() << "no /dev/full";
+  const std::string link = testing::TempDir() + "/full.vector";
+  std::filesystem::remove(link, ec);
+  std::filesystem::create_symlink("/dev/full", link);
+  const struct {
+    const char* kind;
+    std::unique_ptr<CairoDc> (*make)(const std::string&);
+  } cases[] = {
+      {"svg", [](const std::string& p) { return CairoDc::CreateSvg(p, 20, 20); }},
+      {"pdf", [](const std::string& p) { return CairoDc::CreatePdf(p, 20, 20); }},
+      {"pdf pages", [](const std::string& p) { return CairoDc::CreatePdfPages(p, 20, 20, 72); }},
+  };
+  for (const auto& c : cases) {
+    std::unique_ptr<CairoDc> dc = c.make(link);
+    ASSERT_TRUE(dc) << c.kind;
+    dc->Rectangle({2, 2, 10, 10});
+    EXPECT_FALSE(dc->Finish()) << c.kind;
+  }
+  std::filesystem::remove(link, ec);
 }
 
 TEST(CairoDc, OpaqueTextFillsItsCellAndStrayBytesReadAsLatin1) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "../temp_dir.h"
 #include "pf/app.h"
@@ -212,6 +213,38 @@ TEST_F(DocumentTest, ClosingTheFrameOfTheLastViewClosesTheDocument) {
   ASSERT_EQ(Template().Documents().size(), 1u);
   EXPECT_EQ(main->GetActiveDocument(), other);
   EXPECT_EQ(main->GetWindowText(), "Test - Text1");
+}
+
+// Several windows of one document are told apart by their numbers, which close up when one
+// goes; the main window's title follows the active window.
+TEST_F(DocumentTest, WindowsOfOneDocumentAreNumberedWhileThereAreSeveral) {
+  Document* doc = app.OnFileNew();
+  const auto frameOf = [&](std::size_t i) { return doc->Views()[i]->GetParentFrame(); };
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    std::vector<std::string> titles;
+    const char* main;
+  } cases[] = {
+      {"one window", [] {}, {"Text1"}, "Test - Text1"},
+      {"Neues Fenster", [&] { headless.Command(*main, kIdWindowNew); }, {"Text1:1", "Text1:2"},
+       "Test - Text1:2"},
+      {"a third", [&] { headless.Command(*main, kIdWindowNew); },
+       {"Text1:1", "Text1:2", "Text1:3"}, "Test - Text1:3"},
+      {"the second closes", [&] { headless.Close(*frameOf(1)); }, {"Text1:1", "Text1:2"},
+       "Test - Text1:2"},
+      {"a new name", [&] { doc->SetTitle("kreis.vqe"); }, {"kreis.vqe:1", "kreis.vqe:2"},
+       "Test - kreis.vqe:2"},
+      {"the active one closes", [&] { headless.Close(*frameOf(1)); }, {"kreis.vqe"},
+       "Test - kreis.vqe"},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    std::vector<std::string> titles;
+    for (const View* v : doc->Views()) titles.push_back(v->GetParentFrame()->GetWindowText());
+    EXPECT_EQ(titles, c.titles) << c.step;
+    EXPECT_EQ(main->GetWindowText(), c.main) << c.step;
+  }
 }
 
 TEST_F(DocumentTest, UpdateAllViewsSkipsTheSender) {

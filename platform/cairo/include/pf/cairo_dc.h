@@ -67,8 +67,13 @@ class CairoDc : public Dc {
   std::optional<Bitmap> DoReadBitmap(const Rect& r) const override;
 
  private:
+  class VectorFile;
+
   CairoDc(cairo_surface_t* surface, int width, int height);
-  static std::unique_ptr<CairoDc> Adopt(cairo_surface_t* surface, int width, int height);
+  static std::unique_ptr<CairoDc> Adopt(cairo_surface_t* surface, int width, int height,
+                                        std::unique_ptr<VectorFile> file = nullptr);
+  static std::unique_ptr<CairoDc> AdoptVector(const std::string& path, double widthPt,
+                                              double heightPt, int width, int height, bool svg);
 
   bool IsImage() const;
   // The pixels of the rectangle of the image surface (black outside it).
@@ -90,6 +95,7 @@ class CairoDc : public Dc {
   int height_;
   // Device units are pixels: single pixels can be read and written.
   bool pixelUnits_ = true;
+  std::unique_ptr<VectorFile> file_;  // vector surfaces only
 };
 
 }  // namespace pf

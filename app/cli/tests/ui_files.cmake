@@ -1,0 +1,42 @@
+# Files written from ui-script. Each row plays a script in SCRATCH (with copies of the example
+# circuits; "file" is a file, so nothing can be written below it; the netlist and SPICE files
+# of the copies are folders) and expects the exit status and the output. Then the LaTeX copy
+# of the LC low-pass taken from the clipboard is the text alone, ready for TeX.
+# cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -P ui_files.cmake
+
+file(REMOVE_RECURSE ${SCRATCH})
+file(MAKE_DIRECTORY ${SCRATCH}/pi_section.net ${SCRATCH}/lc_lowpass.cir)
+file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/pi_section.vqe DESTINATION ${SCRATCH})
+file(WRITE ${SCRATCH}/file "not a folder\n")
+
+# Each row: name | exit status | script lines (';' separated) | output regex.
+foreach(row
+    "save|1|save file/x.vqe|Vostrane: Fehler beim Speichern der Datei [^\n]*/file/x.vqe\n"
+    "print|1|open lc_lowpass.vqe;print file/x.pdf|Vostrane: Datei konnte nicht geschrieben werden: [^\n]*file/x.pdf\n"
+    "export|1|open pi_section.vqe;menu \"&Bearbeiten/Netzwerk exportieren\"|Datei konnte nicht geschrieben werden: [^\n]*/pi_section.net\n"
+    "spice|1|open lc_lowpass.vqe;menu \"&Bearbeiten/Spice-File erstellen\"|Datei konnte nicht geschrieben werden: [^\n]*/lc_lowpass.cir\n"
+    "clipboard|1|open lc_lowpass.vqe;menu \"&Bearbeiten/ASCII-File erstellen\";clipboard file/x.txt|Datei konnte nicht geschrieben werden: file/x.txt\n"
+    "png|1|png file/x.png|Datei konnte nicht geschrieben werden: file/x.png\n"
+    "written|0|open lc_lowpass.vqe;save ok.vqe;print ok.pdf;png ok.png|^$"
+    "latex|0|open lc_lowpass.vqe;menu \"Service/Schaltung  --> Latex-File\";clipboard latex.tex|^Info: Schaltung als Latex-File im Clipboard\n$")
+  string(REPLACE "|" ";" fields "${row}")
+  list(POP_FRONT fields name exit)
+  list(POP_BACK fields expect)
+  string(REPLACE ";" "\n" script "${fields}")
+  file(WRITE ${SCRATCH}/${name}.txt "${script}\n")
+  execute_process(COMMAND ${CLI} ui-script ${name}.txt WORKING_DIRECTORY ${SCRATCH}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  if(NOT rc EQUAL exit OR NOT "${out}${err}" MATCHES "${expect}")
+    message(SEND_ERROR "${name}: exit ${rc}, expected ${exit}:\n${out}${err}")
+  endif()
+endforeach()
+
+# The copy ends with the picture's last line, CR LF, and nothing else (no NUL for TeX to choke on).
+file(READ ${SCRATCH}/latex.tex tail OFFSET 0 HEX)
+string(LENGTH "${tail}" length)
+math(EXPR from "${length} - 30")
+string(SUBSTRING "${tail}" ${from} -1 tail)
+# "\end{picture}\r\n"
+if(NOT tail STREQUAL "5c656e647b706963747572657d0d0a")
+  message(SEND_ERROR "the LaTeX copy ends in ${tail}")
+endif()
