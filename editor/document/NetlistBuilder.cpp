@@ -372,8 +372,9 @@ MyStrng ExportRefusal(CVostraneDoc& doc) {
   if (doc.Symbols().GetCount() == 0) return MyStrng(kPrefix) + "die Schaltung ist leer";
   doc.RefreshPinMarks();
   NetSymbol* open = nullptr;
+  // A symbol without pin marks (the substrate) shows no open pin.
   doc.Symbols().ForEach([&open](NetSymbol* s) {
-    if (open == nullptr && s->HasOpenPin()) open = s;
+    if (open == nullptr && s->drawPinMarks != 0 && s->HasOpenPin()) open = s;
   });
   if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
   const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");

@@ -1,10 +1,12 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass and the
-# transformer circuit),
-# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved;
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC and microstrip
+# low-passes, the transformer circuit and the loose microstrip parts),
+# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved
+# (with RECORDS also the printable strings of its records, ';'-separated);
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/tools/crosscheck/drawn/transformer.vqe
+     ${ROOT}/examples/microstrip_lowpass.vqe ${ROOT}/app/cli/tests/ui/microstrip_parts.vqe
      DESTINATION ${SCRATCH})
 if(NOT DEFINED EXIT)
   set(EXIT 0)
@@ -17,6 +19,10 @@ endif()
 if(EXISTS ${SCRATCH}/out.vqe)
   execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist)
   string(APPEND out "${netlist}")
+  if(RECORDS)
+    file(STRINGS ${SCRATCH}/out.vqe records)
+    string(APPEND out "${records}\n")
+  endif()
 endif()
 string(APPEND out "${err}")
 if(NOT out MATCHES "${EXPECT}")
