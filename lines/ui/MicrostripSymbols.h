@@ -99,8 +99,6 @@ class MicCornerSymbol : public msl::MicrostripSymbol<ZweiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "MICCORNER";
   MicCornerSymbol() : MicrostripSymbol(kClassKey) {}
-  MicCornerSymbol(const Point& start, const Point& end)
-      : MicrostripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
@@ -141,7 +139,6 @@ class TeeSymbol : public msl::MicrostripSymbol<DreiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "MICTEE";
   TeeSymbol() : MicrostripSymbol(kClassKey) {}
-  TeeSymbol(const Point& start, const Point& end) : MicrostripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
   // A new tee starts from the defaults.
   void CopyParameters(const NetSymbol&) override {}
