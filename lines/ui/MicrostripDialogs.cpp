@@ -114,7 +114,9 @@ std::string TMicFieldDialog<S>::Text(int id) {
 
 template <class S>
 void TMicFieldDialog<S>::SetupWindow() {
-  for (const LengthField<S>& f : fields) SetDlgItemText(f.id, WithoutLeadingBlanks(symbol->*f.member));
+  for (const LengthField<S>& f : fields) {
+    SetDlgItemText(f.id, WithoutLeadingBlanks(symbol->*f.member));
+  }
   SetupOthers();
   substrateName = symbol->substrate;
   FillSubstrateCombo();

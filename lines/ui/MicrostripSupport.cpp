@@ -103,7 +103,9 @@ bool StagedFields::Read(std::istream& is) {
 void StagedFields::Commit() const {
   for (size_t i = 0; i < fields.size(); ++i) {
     std::visit(
-        [&](auto* target) { *target = std::get<std::remove_pointer_t<decltype(target)>>(copies[i]); },
+        [&](auto* target) {
+          *target = std::get<std::remove_pointer_t<decltype(target)>>(copies[i]);
+        },
         fields[i]);
   }
 }

@@ -160,6 +160,47 @@ TEST_F(LineDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
   }
 }
 
+// The bitmap junctions take their direction (and the corner its form) before the substrate
+// check; a radio left unchecked keeps the letter.
+TEST_F(LineDialogsTest, BitmapJunctionsTakeTheirRadiosBeforeTheSubstrate) {
+  const struct {
+    const char* key;
+    const char* label;
+    Inputs input;
+    char variant;
+    const char* line;
+  } rows[] = {
+      {"MslTeeSymbol", "200", {{msltee_ids::kRight, nullptr}}, 'A',
+       "TEE 1 2 3 W1=1mm W2=1mm W3=0.5mm NO_SUB"},
+      {"MslTeeSymbol", "200", {}, 'C', "TEE 1 2 3 W1=1mm W2=1mm W3=0.5mm NO_SUB"},
+      {"MslCornerSymbol", "196",
+       {{mslcorner_ids::kRight, nullptr}, {mslcorner_ids::kMitred, nullptr}}, 'B',
+       "BEND 1 2 OPT W1=1mm W2=1mm NO_SUB"},
+      {"MslCornerSymbol", "196",
+       {{mslcorner_ids::kLeft, nullptr}, {mslcorner_ids::kSquare, nullptr}}, 'C',
+       "BEND 1 2 NCUT W1=1mm W2=1mm NO_SUB"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    headless.Ui().Reset();
+    std::unique_ptr<NetSymbol> symbol = SymbolRegistry::Global().Create(row.key);
+    auto* junction = dynamic_cast<MultiPolSymbol*>(symbol.get());
+    ASSERT_NE(junction, nullptr);
+    junction->nodes = {1, 2, 3};
+    EXPECT_FALSE(Edit(*junction, row.label, [&](DialogDriver& d) {
+      // A symbol without a substrate opens with the combo box empty.
+      EXPECT_EQ(d.Text(row.key[3] == 'T' ? msltee_ids::kSub : mslcorner_ids::kSub), "");
+      Enter(d, row.input);
+      d.Ok();
+      d.Cancel();
+    }));
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, kNoSubstrate);
+    EXPECT_EQ(junction->variant, row.variant);
+    EXPECT_EQ(Line(*junction), row.line);
+  }
+}
+
 // The TEM line's kind and pins from its two radio groups: a line with one pin is an open stub.
 TEST_F(LineDialogsTest, TemKindAndPinsFollowTheRadios) {
   const struct {
