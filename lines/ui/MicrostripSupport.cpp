@@ -19,11 +19,6 @@ struct Visitor : F... {
 template <class... F>
 Visitor(F...) -> Visitor<F...>;
 
-bool IsText(const Field& f) {
-  return std::holds_alternative<LaeWert*>(f) || std::holds_alternative<FloatWert*>(f) ||
-         std::holds_alternative<MyStrng*>(f);
-}
-
 template <class W>
 void SerializeValue(pf::Archive& ar, const NetSymbol& owner, W& value) {
   value.Serialize(ar);
