@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "basics/VS_Error.h"
 #include "editor/symbols/SymbolRegistry.h"
@@ -128,6 +129,22 @@ TEST(MicrostripSymbolsTest, RecordsRoundTripAndCopy) {
     const std::string bytes = Store(*edited);
     auto cut = SymbolRegistry::Global().Create(c.key);
     EXPECT_THROW(Load(*cut, bytes.substr(0, bytes.size() - 3)), pf::ArchiveError);
+  }
+}
+
+// The lines carry their own ground reference (node numbering then keeps a 2POR); the cross,
+// a junction without a model, does not.
+TEST(MicrostripSymbolsTest, LinesClearTheGroundFreeFlag) {
+  const std::pair<const char*, int32_t> rows[] = {
+      {"TEMTRANSLINE", 0},  {"KOAXIALSYMBOL", 0}, {"MICTRANSLINE", 0},  {"MICOPENSTUB", 0},
+      {"MICSHORTSTUB", 0},  {"MICTAPER", 0},      {"MICCORNER", 0},     {"MICCOUPLEDLINE", 0},
+      {"MICTEE", 0},        {"MICSTEP", 0},       {"MICRADIALSTUB", 0}, {"MslTeeSymbol", 0},
+      {"MslCornerSymbol", 0}, {"MslCrossSymbol", 1},
+  };
+  for (const auto& [key, groundFree] : rows) {
+    auto symbol = SymbolRegistry::Global().Create(key);
+    ASSERT_TRUE(symbol) << key;
+    EXPECT_EQ(symbol->groundFree, groundFree) << key;
   }
 }
 
