@@ -203,6 +203,15 @@ TEST_F(LineDialogsTest, BitmapJunctionsTakeTheirRadiosBeforeTheSubstrate) {
   }
 }
 
+// The cross has nothing to edit.
+TEST_F(LineDialogsTest, CrossHasNoDialog) {
+  MslCrossSymbol cross;
+  cross.EditDialog(nullptr);
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].text, "Dialog des Elementes nicht implementiert");
+  EXPECT_EQ(Boxes()[0].caption, "Achtung");
+}
+
 // The TEM line's kind and pins from its two radio groups: a line with one pin is an open stub.
 TEST_F(LineDialogsTest, TemKindAndPinsFollowTheRadios) {
   const struct {
