@@ -272,6 +272,9 @@ TEST_F(LineDialogsTest, CoaxFoilFieldsFollowTheirBox) {
   }));
   EXPECT_EQ(coax.foil, 1);
   EXPECT_EQ(coax.foilThickness, "2um");
+  // The foil is kept only: no extra netlist lines.
+  EXPECT_EQ(coax.GetExtraLineCount(), 0);
+  EXPECT_EQ(Line(coax), "TKOX GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Silber ");
 }
 
 // The radial stub's sector centre lies where a sector of its angle is as wide as its feed:
