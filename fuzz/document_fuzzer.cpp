@@ -16,16 +16,16 @@
 #include "editor/symbols/MultiPolSymbol.h"
 #include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SymbolRegistry.h"
-#include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "elements/Register.h"
+#include "lines/ui/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
 namespace {
 
-// Keys whose classes are not registered get the pole base of their pin count, so that the
-// records behind them are read.
+// Keys whose classes are not registered (the lumped elements) get the pole base of their pin
+// count, so that the records behind them are read.
 void RegisterStandIns() {
   SymbolRegistry& registry = SymbolRegistry::Global();
   auto standIn = [&registry]<class S>(const char* key, S*) {
@@ -34,7 +34,6 @@ void RegisterStandIns() {
   standIn("GROUND", static_cast<EinPolSymbol*>(nullptr));
   standIn("WIDERSTAND", static_cast<ZweiPolSymbol*>(nullptr));
   standIn("BIPOLTRANS", static_cast<DreiPolSymbol*>(nullptr));
-  standIn("MICCOUPLEDLINE", static_cast<VierPolSymbol*>(nullptr));
   standIn("UEBERTRAGER", static_cast<MultiPolSymbol*>(nullptr));
 }
 
@@ -64,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RegisterEditorClasses();
     RegisterFrameworkSymbols();
     RegisterLumpedSymbols();
+    RegisterLineSymbols();
     RegisterStandIns();
     return true;
   }();

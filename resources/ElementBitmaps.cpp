@@ -158,7 +158,8 @@ constexpr PixelMap kBitmaps[] = {
 }  // namespace
 
 pf::Bitmap LoadBitmapResource(int id) {
-  for (const auto table : {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps()}) {
+  for (const auto table :
+       {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps(), LineBitmaps()}) {
     for (const PixelMap& map : table) {
       if (map.id != id) continue;
       const int width = static_cast<int>(std::string_view(map.rows[0]).size());

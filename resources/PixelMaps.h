@@ -9,4 +9,7 @@ struct PixelMap {
   std::span<const char* const> rows;
 };
 
+// The pictures of the SPICE-model symbols, the diode and the model library.
 std::span<const PixelMap> SpiceModelPixelMaps();
+// The junction pictures of the microstrip lines, 40 pixels square.
+std::span<const PixelMap> LineBitmaps();

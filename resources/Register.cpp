@@ -2,7 +2,7 @@
 
 void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            SynthesisDialogs(), SpiceModelDialogs()}) {
+                            SynthesisDialogs(), SpiceModelDialogs(), LineDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

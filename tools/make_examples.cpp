@@ -1,9 +1,10 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
-// as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
-// netlists of the same names), the sub-circuits examples/pi_section.vqe and
-// examples/resonator_twoport.vqe (the resonator between external nodes), and the drawn
-// circuits of the SPICE cross-check in tools/crosscheck/drawn/ and tools/crosscheck/spice/.
-// Every circuit is a ladder from
+// as circuit files: examples/lc_lowpass.vqe, examples/resonator.vqe and
+// examples/microstrip_lowpass.vqe (the circuits of the netlists of the same names), the
+// sub-circuits examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator
+// between external nodes), the drawn circuits of the SPICE cross-check in
+// tools/crosscheck/drawn/ and tools/crosscheck/spice/, and app/cli/tests/ui/microstrip_parts.vqe,
+// the line parts without a substrate for the dialog scripts. Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
 // body starts a half step inside the grid, so the whole drawing shows in the window.
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 
 #include "basics/Register.h"
@@ -21,6 +23,7 @@
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/OutSymbol.h"
 #include "editor/symbols/RegisterSymbols.h"
+#include "editor/symbols/SubSymbol.h"
 #include "elements/Register.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
@@ -30,6 +33,10 @@
 #include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceLibSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
+#include "lines/ui/KoaxSymbol.h"
+#include "lines/ui/MicrostripSymbols.h"
+#include "lines/ui/MslBitmapSymbols.h"
+#include "lines/ui/Register.h"
 
 namespace {
 
@@ -40,6 +47,12 @@ constexpr int kBottom = 200;  // the ground rail
 // Column -1 holds the input port.
 Point Top(int column) { return Point(kStep * (column + 2), kTop); }
 Point Bottom(int column) { return Point(kStep * (column + 2), kBottom); }
+
+bool SaveCircuit(CVostraneDoc& doc, const std::filesystem::path& path, bool ok) {
+  if (ok && doc.OnSaveDocument(path.string())) return true;
+  std::fprintf(stderr, "nicht geschrieben: %s\n", path.string().c_str());
+  return false;
+}
 
 class Ladder {
  public:
@@ -94,9 +107,7 @@ class Ladder {
     }
     for (int c = 0; c < lastColumn; ++c) Wire(Bottom(c), Bottom(c + 1));
     Put<GndSymbol>(Bottom(0), Bottom(0) + Point(0, kStep / 2));
-    if (ok && doc.OnSaveDocument(path.string())) return true;
-    std::fprintf(stderr, "nicht geschrieben: %s\n", path.string().c_str());
-    return false;
+    return SaveCircuit(doc, path, ok);
   }
 
   CVostraneDoc doc;
@@ -214,6 +225,78 @@ bool ThroughShunt(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// Line circuits need no wires: parts join pin to pin, each placed from its first pin towards
+// the second.
+struct LineCircuit {
+  explicit LineCircuit(const char* title) { doc.SetTitle(title); }
+
+  // The tee and the corner drawn from glyphs have no placing constructor (the element bar
+  // places the bitmap ones): they get their pins as the loader gives them.
+  template <class S>
+  S& Place(const Point& a, const Point& b) {
+    S* s = nullptr;
+    if constexpr (std::is_constructible_v<S, Point, Point>) {
+      s = new S(a, b);
+    } else {
+      s = new S();
+      s->pins[0] = a, s->pins[1] = b;
+    }
+    s->UpdateGeometry();
+    ok = ok && s->pins[0] == a;
+    doc.AddSymbol(s);
+    return *s;
+  }
+  template <class S>
+  S& Place(const Point& a) {
+    return Place<S>(a, a + Point(kStep / 2, 0));
+  }
+
+  CVostraneDoc doc;
+  bool ok = true;
+};
+
+// The stepped-impedance low-pass of seven microstrip lines on alumina, between the external
+// nodes 1 and 2.
+bool MicrostripLowpass(const std::filesystem::path& path) {
+  LineCircuit d("microstrip_lowpass.vqe");
+  auto& board = d.Place<SubSymbol>(Bottom(1));
+  board.substrateName = "ALU", board.permittivity = 9.8f, board.lossTangent = 2e-4f;
+  board.height = 0.000635f, board.metalName = "Kupfer";
+  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
+  const struct {
+    const char* w;
+    const char* p;
+  } kLines[] = {{"0.6mm", "5mm"},    {"3mm", "1.57mm"}, {"0.1mm", "6.57mm"}, {"3mm", "5.08mm"},
+                {"0.1mm", "6.57mm"}, {"3mm", "1.57mm"}, {"0.6mm", "5mm"}};
+  int column = 0;
+  for (const auto& line : kLines) {
+    auto& trl = d.Place<TrlSymbol>(Top(column), Top(column + 1));
+    trl.w = line.w, trl.p = line.p, trl.substrate = "ALU";
+    d.ok = d.ok && trl.pins[1] == Top(++column);
+  }
+  d.Place<ExKnotenSymbol>(Top(column)).portNumber = 2;
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
+// Every microstrip part and the coax, loose and without a substrate: the line Mic1, the stubs
+// Sst1 and Ost1, then Cmp1 to Cmp9 in this order.
+bool MicrostripParts(const std::filesystem::path& path) {
+  LineCircuit d("microstrip_parts.vqe");
+  d.Place<TrlSymbol>(Top(0));
+  d.Place<SstSymbol>(Top(1));
+  d.Place<OstSymbol>(Top(2));
+  d.Place<MicTaperSymbol>(Top(3));
+  d.Place<RadStubSymbol>(Top(4));
+  d.Place<CplSymbol>(Top(5));
+  d.Place<StepSymbol>(Top(6));
+  d.Place<TeeSymbol>(Bottom(0) + Point(0, kStep));
+  d.Place<MicCornerSymbol>(Bottom(1) + Point(0, kStep));
+  d.Place<MslTeeSymbol>(Bottom(2) + Point(0, kStep));
+  d.Place<MslCornerSymbol>(Bottom(4) + Point(0, kStep));
+  d.Place<KoaxSymbol>(Bottom(6) + Point(0, kStep));
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
 // A transformer or controlled source with its defaults between the ports, its common pin on
 // ground.
 template <class S>
@@ -271,10 +354,12 @@ int main(int argc, char** argv) {
   RegisterEditorClasses();
   RegisterFrameworkSymbols();
   RegisterLumpedSymbols();
+  RegisterLineSymbols();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
   const std::filesystem::path spice = root / "tools/crosscheck/spice";
-  for (const std::filesystem::path& folder : {root / "examples", drawn, spice}) {
+  const std::filesystem::path ui = root / "app/cli/tests/ui";
+  for (const std::filesystem::path& folder : {root / "examples", drawn, spice, ui}) {
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     if (failed) {
@@ -287,6 +372,8 @@ int main(int argc, char** argv) {
       {Resonator, root / "examples/resonator.vqe"},
       {ResonatorTwoPort, root / "examples/resonator_twoport.vqe"},
       {PiSection, root / "examples/pi_section.vqe"},
+      {MicrostripLowpass, root / "examples/microstrip_lowpass.vqe"},
+      {MicrostripParts, ui / "microstrip_parts.vqe"},
       {RcLadder, drawn / "rc_ladder.vqe"},
       {PiAttenuator, drawn / "pi_attenuator.vqe"},
       {TNetwork, drawn / "t_network.vqe"},

@@ -399,9 +399,9 @@ MyStrng ExportRefusal(CVostraneDoc& doc) {
   if (doc.Symbols().GetCount() == 0) return MyStrng(kPrefix) + "die Schaltung ist leer";
   doc.RefreshPinMarks();
   NetSymbol* open = nullptr;
+  // A symbol without pin marks (the substrate, the model library) shows no open pin.
   doc.Symbols().ForEach([&open](NetSymbol* s) {
-    // The library's pin joins nothing by design.
-    if (open == nullptr && !Is(*s, "SpiceLibSymbol") && s->HasOpenPin()) open = s;
+    if (open == nullptr && s->drawPinMarks != 0 && s->HasOpenPin()) open = s;
   });
   if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
   const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");

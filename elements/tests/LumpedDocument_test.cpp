@@ -178,6 +178,8 @@ TEST(LumpedDocumentTest, CommittedDrawnCircuitsLieInsideTheGrid) {
     const fs::path circuitsIn = fs::path(VOSTRANE_REPOSITORY) / folder;
     for (const fs::directory_entry& entry : fs::directory_iterator(circuitsIn)) {
       if (entry.path().extension() != ".vqe") continue;
+      // Drawn with the line symbols, which lines_ui_tests checks.
+      if (entry.path().filename().string().starts_with("microstrip")) continue;
       ++circuits;
       CVostraneDoc doc;
       ASSERT_TRUE(doc.OnOpenDocument(entry.path().string())) << entry.path();

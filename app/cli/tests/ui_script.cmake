@@ -1,11 +1,14 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass and the
-# transformer circuit, and of the files FILES names, '|' separated, relative to ROOT),
-# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved
-# (a refused one as "netlist exit N" and its message), with SPICE set also its SPICE netlist;
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC and microstrip
+# low-passes, the transformer circuit, the loose microstrip parts, and of the files FILES
+# names, '|' separated, relative to ROOT), expects exit status EXIT (default 0), then appends
+# the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and its message),
+# with SPICE set also its SPICE netlist, with RECORDS also the printable strings of its records
+# (';'-separated);
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/tools/crosscheck/drawn/transformer.vqe
+     ${ROOT}/examples/microstrip_lowpass.vqe ${ROOT}/app/cli/tests/ui/microstrip_parts.vqe
      DESTINATION ${SCRATCH})
 string(REPLACE "|" ";" files "${FILES}")
 foreach(f IN LISTS files)
@@ -30,6 +33,10 @@ if(EXISTS ${SCRATCH}/out.vqe)
     set(ENV{SOURCE_DATE_EPOCH} 0)
     execute_process(COMMAND ${CLI} spice ${SCRATCH}/out.vqe OUTPUT_VARIABLE spice)
     string(APPEND out "${spice}")
+  endif()
+  if(RECORDS)
+    file(STRINGS ${SCRATCH}/out.vqe records)
+    string(APPEND out "${records}\n")
   endif()
 endif()
 string(APPEND out "${err}")
