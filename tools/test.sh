@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# First checks that no library includes one to its right in the layering (tools/check_layers.py).
+# First checks that no library includes one to its right in the layering (tools/check_layers.py)
+# and that the help page is made from the README as it stands (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
@@ -28,6 +29,8 @@ presets=("$@")
 
 echo "== every library includes only those left of it"
 /usr/bin/python3 tools/check_layers.py
+echo "== the help page is the README's part on using the program"
+/usr/bin/python3 tools/make_help.py --check
 
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"
 jobs=$(nproc)
