@@ -2,6 +2,8 @@
 
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "elements/data/TwoPortSymbol.h"
+#include "elements/data/UserNetSymbol.h"
 #include "elements/dialogs/BipolarDialog.h"
 #include "elements/dialogs/TFetDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
@@ -9,6 +11,9 @@
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
+#include "elements/spice/PNDiodeSymbol.h"
+#include "elements/spice/SpiceLibSymbol.h"
+#include "elements/spice/SpiceModelSymbols.h"
 #include "pf/object.h"
 
 namespace {
@@ -36,6 +41,14 @@ void RegisterLumpedSymbols() {
   Add<GndSymbol>("GROUND", GndSymbol::classGndSymbol);
   Add<Verbindung>("VERBINDUNG", Verbindung::classVerbindung);
   Add<PktSymbol>("PktSymbol", PktSymbol::classPktSymbol);
+  Add<TwoPortSymbol>(TwoPortSymbol::kClassKey, TwoPortSymbol::classTwoPortSymbol);
+  Add<UserNetSymbol>(UserNetSymbol::kClassKey, UserNetSymbol::classUserNetSymbol);
+  // The SPICE-model symbols report the multi-pole class; their keys tell them apart.
+  SymbolRegistry::Global().Register<BipSpiceSymbol>("BipSpiceSymbol");
+  SymbolRegistry::Global().Register<FetSpiceSymbol>("FetSpiceSymbol");
+  SymbolRegistry::Global().Register<OpaSpiceSymbol>("OpaSpiceSymbol");
+  SymbolRegistry::Global().Register<PNDiodeSymbol>("PNDiodeSymbol");
+  Add<SpiceLibSymbol>("SpiceLibSymbol", SpiceLibSymbol::classSpiceLibSymbol);
   NetSymbol::InstallDialog("FETTRANS", EditFetSymbol);
   NetSymbol::InstallDialog("BIPOLTRANS", EditBipSymbol);
   ElementFactory& elements = ElementFactory::Global();
@@ -52,4 +65,11 @@ void RegisterLumpedSymbols() {
   elements.Register<VcgSymbol>(12);
   elements.Register<CcgSymbol>(13);
   elements.Register<OpAmpSymbol>(17);
+  elements.Register<TwoPortSymbol>(TwoPortSymbol::kElementType);
+  elements.Register<UserNetSymbol>(UserNetSymbol::kElementType);
+  elements.Register<OpaSpiceSymbol>(OpaSpiceSymbol::kElementType, true);
+  elements.Register<BipSpiceSymbol>(BipSpiceSymbol::kElementType);
+  elements.Register<FetSpiceSymbol>(FetSpiceSymbol::kElementType);
+  elements.Register<PNDiodeSymbol>(PNDiodeSymbol::kElementType);
+  elements.Register<SpiceLibSymbol>(SpiceLibSymbol::kElementType);
 }

@@ -14,17 +14,19 @@
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SymbolRegistry.h"
-#include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
+#include "elements/Register.h"
 #include "instruments/Register.h"
+#include "lines/ui/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
 namespace {
 
-// Keys whose classes are not registered get the pole base of their pin count, so that the
-// records behind them are read.
+// Keys whose classes are not registered (the lumped elements) get the pole base of their pin
+// count, so that the records behind them are read.
 void RegisterStandIns() {
   SymbolRegistry& registry = SymbolRegistry::Global();
   auto standIn = [&registry]<class S>(const char* key, S*) {
@@ -33,7 +35,6 @@ void RegisterStandIns() {
   standIn("GROUND", static_cast<EinPolSymbol*>(nullptr));
   standIn("WIDERSTAND", static_cast<ZweiPolSymbol*>(nullptr));
   standIn("BIPOLTRANS", static_cast<DreiPolSymbol*>(nullptr));
-  standIn("MICCOUPLEDLINE", static_cast<VierPolSymbol*>(nullptr));
   standIn("UEBERTRAGER", static_cast<MultiPolSymbol*>(nullptr));
 }
 
@@ -61,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {
     RegisterBasicsClasses();
     RegisterEditorClasses();
+    RegisterFrameworkSymbols();
+    RegisterLumpedSymbols();
+    RegisterLineSymbols();
     // The network analyser's record holds its window and screen.
     RegisterInstrumentSymbols();
     RegisterStandIns();

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resources/Bitmaps.h"
+#include "resources/PixelMaps.h"
 
 namespace {
 
@@ -168,11 +169,6 @@ constexpr const char* kAnalyser[] = {
     "################",
 };
 
-struct PixelMap {
-  int id;
-  std::span<const char* const> rows;
-};
-
 constexpr PixelMap kBitmaps[] = {
     {150, kSymmetricTransformer},
     {151, kUnsymmetricTransformer},
@@ -182,16 +178,20 @@ constexpr PixelMap kBitmaps[] = {
 }  // namespace
 
 pf::Bitmap LoadBitmapResource(int id) {
-  for (const PixelMap& map : kBitmaps) {
-    if (map.id != id) continue;
-    const int width = static_cast<int>(std::string_view(map.rows[0]).size());
-    pf::Bitmap bitmap(width, static_cast<int>(map.rows.size()));
-    for (int y = 0; y < bitmap.Height(); ++y) {
-      for (int x = 0; x < width; ++x) {
-        if (map.rows[y][x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+  for (const auto table :
+       {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps(), LineBitmaps()}) {
+    for (const PixelMap& map : table) {
+      if (map.id != id) continue;
+      const int width = static_cast<int>(std::string_view(map.rows[0]).size());
+      pf::Bitmap bitmap(width, static_cast<int>(map.rows.size()));
+      for (int y = 0; y < bitmap.Height(); ++y) {
+        const std::string_view row = map.rows[y];
+        for (int x = 0; x < width && x < static_cast<int>(row.size()); ++x) {
+          if (row[x] == '#') bitmap.SetPixel(x, y, pf::Rgb(0, 0, 0));
+        }
       }
+      return bitmap;
     }
-    return bitmap;
   }
   return pf::Bitmap();
 }

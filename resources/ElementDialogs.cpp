@@ -1,5 +1,6 @@
 // Dialog templates of the lumped and semiconductor elements.
 
+#include "resources/DataPortIds.h"
 #include "resources/Resources.h"
 
 namespace {
@@ -236,6 +237,39 @@ constexpr ControlTemplate kYParm[] = {
     {ControlKind::Edit, 1016, "", 136, 42, 36, 12},
 };
 
+namespace ds = data_symbol_ids;
+constexpr unsigned kDataEdit = pf::kStyleMultiline;
+
+constexpr ControlTemplate kDataSymbol[] = {
+    {ControlKind::Static, -1, "Datei:", 6, 8, 24, 10},
+    {ControlKind::Edit, ds::kFile, "", 32, 6, 262, 12, pf::kStyleReadOnly},
+    {ControlKind::Static, -1, "Frequenz", 8, 24, 50, 10},
+    {ControlKind::Static, -1, "S_11", 60, 24, 56, 10},
+    {ControlKind::Static, -1, "S_21", 118, 24, 56, 10},
+    {ControlKind::Static, -1, "S_12", 176, 24, 56, 10},
+    {ControlKind::Static, -1, "S_22", 234, 24, 56, 10},
+    {ControlKind::Edit, ds::kData, "", 6, 36, 288, 110, kDataEdit},
+    {ControlKind::GroupBox, -1, "Tor", 6, 150, 90, 50},
+    {ControlKind::RadioButton, ds::kOnePort, "Eintor", 12, 160, 70, 10, kGroup},
+    {ControlKind::RadioButton, ds::kTwoTerminal, "Zweipol", 12, 172, 70, 10},
+    {ControlKind::RadioButton, ds::kTwoPort, "Zweitor", 12, 184, 70, 10},
+    {ControlKind::GroupBox, -1, "Betrag", 102, 150, 80, 50},
+    {ControlKind::RadioButton, ds::kLinear, "linear", 108, 160, 60, 10, kGroup},
+    {ControlKind::RadioButton, ds::kDb, "in dB", 108, 172, 60, 10},
+    {ControlKind::GroupBox, -1, "Frequenz", 188, 150, 106, 50},
+    {ControlKind::RadioButton, ds::kGHz, "GHz", 194, 160, 44, 10, kGroup},
+    {ControlKind::RadioButton, ds::kMHz, "MHz", 244, 160, 44, 10},
+    {ControlKind::RadioButton, ds::kKHz, "kHz", 194, 176, 44, 10},
+    {ControlKind::RadioButton, ds::kHz, "Hz", 244, 176, 44, 10},
+    {ControlKind::PushButton, 1, "OK", 70, 206, 50, 14, kDefault},
+    {ControlKind::PushButton, 2, "Abbrechen", 180, 206, 50, 14},
+};
+
+constexpr ControlTemplate kUserNetSymbol[] = {
+    {ControlKind::Edit, user_net_ids::kLines, "", 6, 6, 288, 150, kDataEdit},
+    {ControlKind::PushButton, 1, "OK", 125, 162, 50, 14, kDefault},
+};
+
 constexpr DialogTemplate kDialogs[] = {
     {0, "OPAMPDIALG", "Operationsverstärker", 150, 130, kOpAmp},
     {0, "VVGDIALG", "Spannungsgesteuerte Spannungsquelle", 150, 130, kVvg},
@@ -251,6 +285,8 @@ constexpr DialogTemplate kDialogs[] = {
     {0, "FETDIALG", "Feldeffekttransistor", 294, 163, kFet},
     {135, nullptr, "H-Parameter", 180, 100, kHParm},
     {134, nullptr, "Y-Parameter", 180, 100, kYParm},
+    {ds::kTemplate, nullptr, "Daten-Mehrtor", 300, 226, kDataSymbol},
+    {user_net_ids::kTemplate, nullptr, "UserNetSymbol", 300, 182, kUserNetSymbol},
 };
 
 }  // namespace

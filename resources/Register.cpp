@@ -2,7 +2,8 @@
 
 void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            InstrumentDialogs(), SynthesisDialogs()}) {
+                            InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
+                            LineDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

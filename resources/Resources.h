@@ -29,6 +29,11 @@ std::span<const pf::DialogTemplate> ElementDialogs();
 // The instrument windows.
 std::span<const pf::DialogTemplate> InstrumentDialogs();
 
+// Dialog templates of the SPICE-model symbols, the diode and the model library.
+std::span<const pf::DialogTemplate> SpiceModelDialogs();
+// Dialog templates of the TEM, coaxial and microstrip lines and of the substrate.
+std::span<const pf::DialogTemplate> LineDialogs();
+
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 

@@ -1,9 +1,13 @@
 // make-examples: draws circuits through the document, as the editor places them, and saves them
-// as circuit files: examples/lc_lowpass.vqe and examples/resonator.vqe (the circuits of the
-// netlists of the same names), examples/vna_lowpass.vqe (the low-pass measured by a two-port
-// network analyser), the sub-circuit examples/pi_section.vqe, the drawn circuits of the SPICE
-// cross-check in tools/crosscheck/drawn/, and their twins measured by a two-port or one-port
-// network analyser in tools/crosscheck/drawn/analyser/. Every circuit is a ladder from
+// as circuit files: examples/lc_lowpass.vqe, examples/resonator.vqe and
+// examples/microstrip_lowpass.vqe (the circuits of the netlists of the same names),
+// examples/vna_lowpass.vqe (the low-pass measured by a two-port network analyser), the
+// sub-circuits examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator
+// between external nodes), the drawn circuits of the SPICE cross-check in
+// tools/crosscheck/drawn/ and tools/crosscheck/spice/, the twins of the first measured by a
+// two-port or one-port network analyser in tools/crosscheck/drawn/analyser/, and
+// app/cli/tests/ui/microstrip_parts.vqe, the line parts without a substrate for the dialog
+// scripts. Every circuit is a ladder from
 // an input port (or external node 1) to an output marker (or external node 2) over a ground
 // rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
 // body starts a half step inside the grid, so the whole drawing shows in the window.
@@ -13,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 
 #include "basics/Register.h"
@@ -22,14 +27,22 @@
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/OutSymbol.h"
 #include "editor/symbols/RegisterSymbols.h"
+#include "editor/symbols/SubSymbol.h"
 #include "elements/Register.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
+#include "elements/spice/PNDiodeSymbol.h"
+#include "elements/spice/SpiceLibSymbol.h"
+#include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "lines/ui/KoaxSymbol.h"
+#include "lines/ui/MicrostripSymbols.h"
+#include "lines/ui/MslBitmapSymbols.h"
+#include "lines/ui/Register.h"
 
 namespace {
 
@@ -45,6 +58,12 @@ Ends ends = Ends::Ports;
 // Column -1 holds the input port.
 Point Top(int column) { return Point(kStep * (column + 2), kTop); }
 Point Bottom(int column) { return Point(kStep * (column + 2), kBottom); }
+
+bool SaveCircuit(CVostraneDoc& doc, const std::filesystem::path& path, bool ok) {
+  if (ok && doc.OnSaveDocument(path.string())) return true;
+  std::fprintf(stderr, "nicht geschrieben: %s\n", path.string().c_str());
+  return false;
+}
 
 class Ladder {
  public:
@@ -69,9 +88,15 @@ class Ladder {
 
   template <class S>
   S& Put(const Point& a, const Point& b) {
+    S& s = Free<S>(a, b);
+    ok = ok && s.pins[0] == a && (s.GetPinCount() < 2 || s.pins[1] == b);
+    return s;
+  }
+  // A symbol whose pins need not lie on the given points: one left unconnected.
+  template <class S>
+  S& Free(const Point& a, const Point& b) {
     auto* s = new S(a, b);
     s->UpdateGeometry();
-    ok = ok && s->pins[0] == a && (s->GetPinCount() < 2 || s->pins[1] == b);
     doc.AddSymbol(s);
     return *s;
   }
@@ -110,9 +135,7 @@ class Ladder {
     }
     for (int c = 0; c < lastColumn; ++c) Wire(Bottom(c), Bottom(c + 1));
     Put<GndSymbol>(Bottom(0), Bottom(0) + Point(0, kStep / 2));
-    if (ok && doc.OnSaveDocument(path.string())) return true;
-    std::fprintf(stderr, "nicht geschrieben: %s\n", path.string().c_str());
-    return false;
+    return SaveCircuit(doc, path, ok);
   }
 
   CVostraneDoc doc;
@@ -151,12 +174,22 @@ bool VnaLowpass(const std::filesystem::path& path) {
 }
 
 // Three coupled resonators at 1 GHz.
-bool Resonator(const std::filesystem::path& path) {
-  Ladder d("resonator.vqe", "BANDPASS");
+bool CoupledResonators(Ladder& d, const std::filesystem::path& path) {
   Resonance(d.Shunt<PrlcSymbol>(0), "1GHz", "5ohm", 200);
   Resonance(d.Series<SrlcSymbol>(0), "1GHz", "500ohm", 200);
   Resonance(d.Shunt<PrlcSymbol>(1), "1GHz", "5ohm", 200);
   return d.Save(path, 1);
+}
+
+bool Resonator(const std::filesystem::path& path) {
+  Ladder d("resonator.vqe", "BANDPASS");
+  return CoupledResonators(d, path);
+}
+
+// The same resonators between external nodes, to be placed as a sub-circuit.
+bool ResonatorTwoPort(const std::filesystem::path& path) {
+  Ladder d("resonator_twoport.vqe", nullptr);
+  return CoupledResonators(d, path);
 }
 
 // The same attenuator as a sub-circuit, for the netlist export.
@@ -233,6 +266,78 @@ bool ThroughShunt(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// Line circuits need no wires: parts join pin to pin, each placed from its first pin towards
+// the second.
+struct LineCircuit {
+  explicit LineCircuit(const char* title) { doc.SetTitle(title); }
+
+  // The tee and the corner drawn from glyphs have no placing constructor (the element bar
+  // places the bitmap ones): they get their pins as the loader gives them.
+  template <class S>
+  S& Place(const Point& a, const Point& b) {
+    S* s = nullptr;
+    if constexpr (std::is_constructible_v<S, Point, Point>) {
+      s = new S(a, b);
+    } else {
+      s = new S();
+      s->pins[0] = a, s->pins[1] = b;
+    }
+    s->UpdateGeometry();
+    ok = ok && s->pins[0] == a;
+    doc.AddSymbol(s);
+    return *s;
+  }
+  template <class S>
+  S& Place(const Point& a) {
+    return Place<S>(a, a + Point(kStep / 2, 0));
+  }
+
+  CVostraneDoc doc;
+  bool ok = true;
+};
+
+// The stepped-impedance low-pass of seven microstrip lines on alumina, between the external
+// nodes 1 and 2.
+bool MicrostripLowpass(const std::filesystem::path& path) {
+  LineCircuit d("microstrip_lowpass.vqe");
+  auto& board = d.Place<SubSymbol>(Bottom(1));
+  board.substrateName = "ALU", board.permittivity = 9.8f, board.lossTangent = 2e-4f;
+  board.height = 0.000635f, board.metalName = "Kupfer";
+  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
+  const struct {
+    const char* w;
+    const char* p;
+  } kLines[] = {{"0.6mm", "5mm"},    {"3mm", "1.57mm"}, {"0.1mm", "6.57mm"}, {"3mm", "5.08mm"},
+                {"0.1mm", "6.57mm"}, {"3mm", "1.57mm"}, {"0.6mm", "5mm"}};
+  int column = 0;
+  for (const auto& line : kLines) {
+    auto& trl = d.Place<TrlSymbol>(Top(column), Top(column + 1));
+    trl.w = line.w, trl.p = line.p, trl.substrate = "ALU";
+    d.ok = d.ok && trl.pins[1] == Top(++column);
+  }
+  d.Place<ExKnotenSymbol>(Top(column)).portNumber = 2;
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
+// Every microstrip part and the coax, loose and without a substrate: the line Mic1, the stubs
+// Sst1 and Ost1, then Cmp1 to Cmp9 in this order.
+bool MicrostripParts(const std::filesystem::path& path) {
+  LineCircuit d("microstrip_parts.vqe");
+  d.Place<TrlSymbol>(Top(0));
+  d.Place<SstSymbol>(Top(1));
+  d.Place<OstSymbol>(Top(2));
+  d.Place<MicTaperSymbol>(Top(3));
+  d.Place<RadStubSymbol>(Top(4));
+  d.Place<CplSymbol>(Top(5));
+  d.Place<StepSymbol>(Top(6));
+  d.Place<TeeSymbol>(Bottom(0) + Point(0, kStep));
+  d.Place<MicCornerSymbol>(Bottom(1) + Point(0, kStep));
+  d.Place<MslTeeSymbol>(Bottom(2) + Point(0, kStep));
+  d.Place<MslCornerSymbol>(Bottom(4) + Point(0, kStep));
+  d.Place<KoaxSymbol>(Bottom(6) + Point(0, kStep));
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
 // A transformer or controlled source with its defaults between the ports, its common pin on
 // ground.
 template <class S>
@@ -240,6 +345,42 @@ bool GroundedTwoPort(const std::filesystem::path& path) {
   Ladder d(path.filename().string().c_str(), "ZWEITOR");
   const Point common = d.Series<S>(0).pins[2];
   d.Put<GndSymbol>(common, common + Point(0, kStep / 4));
+  return d.Save(path, 1);
+}
+
+// The models of the SPICE cross-check: one of each kind the symbols choose from.
+constexpr const char* kLibrary[] = {
+    "* Models of the SPICE cross-check",
+    ".MODEL QNPN NPN(IS=1E-14 BF=200 VAF=100",
+    "+ CJE=2P CJC=1P TF=0.3N)",
+    ".MODEL JN NJF(BETA=1E-3 VTO=-2 LAMBDA=0.01)",
+    ".MODEL DSI D(IS=2.52N RS=0.568 N=1.752)",
+    ".SUBCKT OPIDEAL 1 2 3 4 5",
+    "RIN 1 5 1MEG",
+    "EOUT 2 0 5 1 100K",
+    ".ENDS",
+};
+
+// The library and a symbol of each kind on it, away from the ladder of a 1 kohm resistor and
+// the library's diode; the transistors' and the op-amp's pins are left open.
+bool SpiceModels(const std::filesystem::path& path) {
+  Ladder d("models.vqe", "MODELLE");
+  auto& library = d.Free<SpiceLibSymbol>(Point(200, 600), Point(250, 600));
+  library.libraryName = "models.lib";
+  for (const char* line : kLibrary) library.library.AddLine(line);
+  d.Series<ResSymbol>(0).r = "1kohm";
+  d.Shunt<PNDiodeSymbol>(1).modelName = "DSI";
+  d.Free<BipSpiceSymbol>(Point(200, 400), Point(200, 500)).modelName = "QNPN";
+  d.Free<FetSpiceSymbol>(Point(400, 400), Point(400, 500)).modelName = "JN";
+  d.Free<OpaSpiceSymbol>(Point(600, 400), Point(700, 400)).modelName = "OPIDEAL";
+  return d.Save(path, 1);
+}
+
+// 5 V through 1 kohm into a diode of its own values (no library).
+bool DiodeBias(const std::filesystem::path& path) {
+  Ladder d("diode_bias.vqe", "DIODE");
+  d.Series<ResSymbol>(0).r = "1kohm";
+  d.Shunt<PNDiodeSymbol>(1);
   return d.Save(path, 1);
 }
 
@@ -254,10 +395,13 @@ int main(int argc, char** argv) {
   RegisterEditorClasses();
   RegisterFrameworkSymbols();
   RegisterLumpedSymbols();
+  RegisterLineSymbols();
   RegisterInstrumentSymbols();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
-  for (const std::filesystem::path& folder : {root / "examples", drawn}) {
+  const std::filesystem::path spice = root / "tools/crosscheck/spice";
+  const std::filesystem::path ui = root / "app/cli/tests/ui";
+  for (const std::filesystem::path& folder : {root / "examples", drawn, spice, ui}) {
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     if (failed) {
@@ -269,7 +413,10 @@ int main(int argc, char** argv) {
       {LcLowpass, root / "examples/lc_lowpass.vqe"},
       {VnaLowpass, root / "examples/vna_lowpass.vqe"},
       {Resonator, root / "examples/resonator.vqe"},
+      {ResonatorTwoPort, root / "examples/resonator_twoport.vqe"},
       {PiSection, root / "examples/pi_section.vqe"},
+      {MicrostripLowpass, root / "examples/microstrip_lowpass.vqe"},
+      {MicrostripParts, ui / "microstrip_parts.vqe"},
       {RcLadder, drawn / "rc_ladder.vqe"},
       {PiAttenuator, drawn / "pi_attenuator.vqe"},
       {TNetwork, drawn / "t_network.vqe"},
@@ -282,6 +429,8 @@ int main(int argc, char** argv) {
       {GroundedTwoPort<VvgSymbol>, drawn / "vvg_source.vqe"},
       {GroundedTwoPort<VcgSymbol>, drawn / "vcg_source.vqe"},
       {GroundedTwoPort<CcgSymbol>, drawn / "ccg_source.vqe"},
+      {SpiceModels, spice / "models.vqe"},
+      {DiodeBias, spice / "diode_bias.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;

@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
-# First checks that no library includes one to its right in the layering (tools/check_layers.py).
+# First checks that no library includes one to its right in the layering (tools/check_layers.py)
+# and that the help page is made from the README as it stands (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the lumped symbols' LaTeX pictures and the example circuits' LaTeX copies through
 # pdflatex and the cross-checks against ngspice (each when its peer is installed): the lumped
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
 # SPICE netlist that the document writes), the network analyser's data copy on the drawn twins
-# (against ngspice and "vostrane-cli simulate"), and the diode's DC sweep; after the asan preset short
-# libFuzzer runs of the netlist reader, the circuit file loader and the curve file over their
-# corpora (clang++, build/fuzz).
+# (against ngspice and "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
+# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py);
+# after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
+# curve file, the data two-port's scattering-parameter file and the SPICE model library over
+# their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
 # At the end the filter prototype fixture is compared with a fresh run of its generator, and the
-# filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal.
+# filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal;
+# Touchstone files written by scikit-rf are placed as data two-ports and simulated against its
+# renormalised S parameters.
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
@@ -25,6 +30,8 @@ presets=("$@")
 
 echo "== every library includes only those left of it"
 /usr/bin/python3 tools/check_layers.py
+echo "== the help page is the README's part on using the program"
+/usr/bin/python3 tools/make_help.py --check
 
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"
 jobs=$(nproc)
@@ -54,6 +61,8 @@ for preset in "${presets[@]}"; do
     echo "== diode DC sweep against ngspice"
     /usr/bin/python3 tools/crosscheck/diode_compare.py --check \
       --tests build/release/instruments/models/instruments_models_tests
+    echo "== SPICE-model symbols and the diode's own card in ngspice"
+    /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
   fi
 done
 
@@ -63,17 +72,26 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   command -v clang++ >/dev/null || { echo "clang++ missing: run tools/install-deps.sh" >&2; exit 1; }
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
-  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer -j "$jobs"
-  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves
+  cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
+    spice_library_fuzzer -j "$jobs"
+  mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
+    build/fuzz/corpus-datasets build/fuzz/corpus-libraries
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
   echo "== fuzz: circuit file loader for ${fuzz_seconds}s"
   build/fuzz/fuzz/document_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus
+    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus examples
   echo "== fuzz: curve file for ${fuzz_seconds}s"
   build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves
+  echo "== fuzz: scattering-parameter file for ${fuzz_seconds}s"
+  build/fuzz/fuzz/dataset_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/fuzz/ build/fuzz/corpus-datasets fuzz/datasets
+  echo "== fuzz: SPICE model library for ${fuzz_seconds}s"
+  build/fuzz/fuzz/spice_library_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-libraries \
+    fuzz/spice_libraries
 fi
 
 # Reference values from peers, when the peers are installed.
@@ -89,4 +107,8 @@ if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = flo
     >/dev/null 2>&1; then
   echo "== port-matrix fixtures against scikit-rf"
   tools/check_portmatrix_fixtures.sh
+  if [[ " ${presets[*]} " == *" release "* ]]; then
+    echo "== data two-ports from scikit-rf's Touchstone files, placed with ui-script and simulated"
+    /usr/bin/python3 tools/crosscheck/dataport_skrf.py build/release/app/cli/vostrane-cli
+  fi
 fi

@@ -78,6 +78,14 @@ bool ParseInt(const std::string& word, long low, long high, int& value) {
   return true;
 }
 
+// "\n" in a typed text stands for a line break of a multi-line edit.
+std::string LineBreaks(std::string text) {
+  for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 2)) {
+    text.replace(at, 2, "\r\n");
+  }
+  return text;
+}
+
 // A window of the dialog or of its shown property page, as the dialog driver finds controls.
 pf::Window* FindControl(pf::Dialog& dialog, int id) {
   if (pf::Window* w = dialog.GetDlgItem(id)) return w;
@@ -554,7 +562,7 @@ class Player {
     if (verb == "click" && hasId && w.size() == 2) {
       act = [id](pf::DialogDriver& d) { d.Click(id); };
     } else if (verb == "set" && hasId && w.size() == 3) {
-      act = [id, text = w[2]](pf::DialogDriver& d) { d.Type(id, text); };
+      act = [id, text = LineBreaks(w[2])](pf::DialogDriver& d) { d.Type(id, text); };
     } else if (verb == "select" && hasId && w.size() == 3) {
       act = [id, text = w[2]](pf::DialogDriver& d) { d.Select(id, text); };
     } else if (verb == "spin" && hasId && w.size() == 3 && (w[2] == "up" || w[2] == "down")) {

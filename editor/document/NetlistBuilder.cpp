@@ -20,7 +20,7 @@ namespace {
 // ports, or data that goes into the DATA block.
 constexpr const char* kNoElementLine[] = {"VERBINDUNG",      "GROUND",         "INPUT",
                                           "NETINFO",         "SUBSTRAT",       "VecNetAnaSymbol",
-                                          "ExKnotenSymbol", "OUTPUT"};
+                                          "ExKnotenSymbol", "OUTPUT",         "SpiceLibSymbol"};
 
 void Report(const MyStrng& message) {
   VS_Error reporter;
@@ -37,6 +37,26 @@ int Pins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::
 
 // A wire joins at its two ends only.
 int WireEnds(const NetSymbol& s) { return std::min(Pins(s), 2); }
+
+bool IsKeyword(const MyStrng& line, const char* keyword) {
+  MyStrng token = line.GetNextToken();
+  token.MakeUpper();
+  return token == keyword;
+}
+
+// The sub-network's lines into body, the entries of its DATA block into data.
+void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data) {
+  bool inData = false;
+  sub.ForEach([&](const MyStrng& line) {
+    if (!inData && IsKeyword(line, "DATA")) {
+      inData = true;
+    } else if (inData && IsKeyword(line, "END")) {
+      inData = false;
+    } else {
+      (inData ? data : body).AddLine(line);
+    }
+  });
+}
 
 bool IsGrounded(const std::vector<NetSymbol*>& symbols) {
   return std::any_of(symbols.begin(), symbols.end(),
@@ -202,7 +222,7 @@ void NetlistBuilder::CollectWireGroup(
 void NetlistBuilder::NumberRemainingPins() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     NetSymbol& s = *symbols[i];
-    if (marked[i] != 0 || Is(s, "SUBSTRAT")) continue;
+    if (marked[i] != 0 || Is(s, "SUBSTRAT") || Is(s, "SpiceLibSymbol")) continue;
     for (int p = 0; p < Pins(s); ++p) {
       const int32_t found = Lookup(s.GetPinPosition(p));
       if (found >= 0 && found <= doc.nodeCounter) continue;
@@ -302,7 +322,7 @@ void NetlistBuilder::Emit() {
     const MyStrng source = sub->GetSourceName();
     if (doc.subCircuitNames.Find(source)) continue;
     doc.subCircuitNames.Append(source);
-    lines.AppendLines(sub->GetSubNetworkLines());
+    SplitDataBlock(sub->GetSubNetworkLines(), lines, subNetworkData);
   }
   lines.AddLine("*");
   lines.AddLine("BLK");
@@ -323,7 +343,7 @@ void NetlistBuilder::Emit() {
     }
   }
   lines.AddLine("END");
-  if (doc.HasDataItems()) EmitDataBlock();
+  if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
 }
 
 void NetlistBuilder::EmitLinks() {
@@ -345,15 +365,22 @@ void NetlistBuilder::EmitDataBlock() {
   for (const char* key : {"TWOPORT", "ONEPORT"}) {
     for (NetSymbol* s : symbols) {
       const auto* data = dynamic_cast<const DataSet*>(s);
-      if (data == nullptr || !Is(*s, key)) continue;
+      const auto* table = dynamic_cast<const DataTableRole*>(s);
+      if ((data == nullptr && table == nullptr) || !Is(*s, key)) continue;
       const MyStrng name = s->GetElementName();
       if (std::find(written.begin(), written.end(), name) != written.end()) continue;
       written.push_back(name);
+      if (table != nullptr) {
+        lines.AddLine(name + ":  S " + MyStrng(table->GetTableLines().GetCount()));
+        lines.AppendLines(table->GetTableLines());
+        continue;
+      }
       const int count = std::clamp(data->lineCount, 0, DataSet::kCapacity);
       lines.AddLine(name + ":  S " + MyStrng(count));
       for (int i = 0; i < count; ++i) lines.AddLine(data->GetLine(i));
     }
   }
+  lines.AppendLines(subNetworkData);
   lines.AddLine("END");
 }
 
@@ -377,8 +404,9 @@ MyStrng ExportRefusal(CVostraneDoc& doc) {
   if (doc.Symbols().GetCount() == 0) return MyStrng(kPrefix) + "die Schaltung ist leer";
   doc.RefreshPinMarks();
   NetSymbol* open = nullptr;
+  // A symbol without pin marks (the substrate, the model library) shows no open pin.
   doc.Symbols().ForEach([&open](NetSymbol* s) {
-    if (open == nullptr && s->HasOpenPin()) open = s;
+    if (open == nullptr && s->drawPinMarks != 0 && s->HasOpenPin()) open = s;
   });
   if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
   const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
 
@@ -55,6 +56,9 @@ class NetlistBuilder {
   std::unordered_map<uint64_t, int32_t> firstNode;
   std::vector<std::pair<int32_t, int32_t>> links;
   NetSymbol* portLineOwner = nullptr;
+  // The DATA entries of the sub-networks: the reader takes the first DATA block only, so they
+  // join this netlist's block.
+  LineFile subNetworkData;
 };
 
 // Whether the symbol's line is one of the netlist's element lines (not a wire, ground, port,

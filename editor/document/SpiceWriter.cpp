@@ -11,6 +11,7 @@
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/NetlistBuilder.h"
+#include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 
@@ -104,12 +105,16 @@ void SpiceWriter::WriteSpiceModels() {
   lines.AddLine("*");
   lines.AddLine("* Modelle");
   lines.AddLine("*");
-  if (!doc.HasSpiceLibrary()) return;
+  // Without a library only a symbol that writes a card of its own values adds anything.
+  const SpiceLibrary* library = SpiceModelLookup(&doc).Library();
   doc.symbols.ForEach([&](NetSymbol* s) {
     if (!s->UsesSpiceModel()) return;
-    if (doc.modelNames.Find(s->modelName)) return;
-    s->WriteSpiceModel(lines);
-    doc.modelNames.Append(s->modelName);
+    // A symbol without a chosen model names a card of its own, NAME_MOD.
+    const MyStrng name =
+        s->modelName == "NoModell" ? s->GetElementName() + "_MOD" : s->modelName;
+    if (doc.modelNames.Find(name)) return;
+    s->WriteSpiceModel(library, lines);
+    doc.modelNames.Append(name);
   });
 }
 

@@ -260,7 +260,7 @@ int NetSymbol::WriteSpiceLines(LineFile&, int flag) {
   return flag;
 }
 
-void NetSymbol::WriteSpiceModel(LineFile&) {}
+void NetSymbol::WriteSpiceModel(const SpiceLibrary*, LineFile&) {}
 void NetSymbol::WriteSpiceControl(LineFile&) {}
 bool NetSymbol::UsesSpiceModel() const { return false; }
 void NetSymbol::ReadSpiceResults(SpiceManager&) {}

@@ -26,6 +26,7 @@ class Window;
 class GerberPlotFile;
 class GitPointGrid;
 class LineFile;
+class SpiceLibrary;
 class SpiceManager;
 
 class NetSymbol : public pf::Object {
@@ -48,7 +49,8 @@ class NetSymbol : public pf::Object {
   virtual void Draw(pf::Dc& dc);
   virtual void WriteLatex(LineFile& lines);
   virtual int WriteSpiceLines(LineFile& lines, int flag);
-  virtual void WriteSpiceModel(LineFile& lines);
+  // The model's card or block from the circuit's library (null without one) into the lines.
+  virtual void WriteSpiceModel(const SpiceLibrary* library, LineFile& lines);
   virtual void WriteSpiceControl(LineFile& lines);
   virtual bool UsesSpiceModel() const;
   // A symbol with a netlist line but no SPICE form; the SPICE export names it as missing.

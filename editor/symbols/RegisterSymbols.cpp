@@ -32,8 +32,6 @@ void RegisterFrameworkSymbols() {
   elements.Register<InpSymbol>(2);
   elements.Register<OutSymbol>(3);
   elements.Register<OnePortSymbol>(14);
-  elements.Register<BipSymbol>(19);
-  elements.Register<FetSymbol>(20);
   elements.Register<SubSymbol>(21);
   elements.Register<ExKnotenSymbol>(36);
 }

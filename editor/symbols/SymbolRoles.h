@@ -48,6 +48,14 @@ class SubCircuitRole {
   virtual LineFile GetSubNetworkLines() = 0;
 };
 
+// A symbol whose measured data the netlist's DATA block carries under its element name.
+class DataTableRole {
+ public:
+  virtual ~DataTableRole() = default;
+  // The table's lines as the simulator reads them, prepared by the symbol's netlist writer.
+  virtual const LineFile& GetTableLines() const = 0;
+};
+
 class DcGeneratorRole {
  public:
   virtual ~DcGeneratorRole() = default;

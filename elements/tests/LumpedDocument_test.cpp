@@ -180,6 +180,8 @@ TEST(LumpedDocumentTest, CommittedDrawnCircuitsLieInsideTheGrid) {
       if (entry.path().extension() != ".vqe") continue;
       // Circuits with instruments are opened by the instruments' tests.
       if (entry.path().stem().string().starts_with("vna_")) continue;
+      // Drawn with the line symbols, which lines_ui_tests checks.
+      if (entry.path().filename().string().starts_with("microstrip")) continue;
       ++circuits;
       CVostraneDoc doc;
       ASSERT_TRUE(doc.OnOpenDocument(entry.path().string())) << entry.path();

@@ -23,6 +23,7 @@ class TemSymbol : public ZweiPolSymbol {
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   void CopyParameters(const NetSymbol& other) override;
+  bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   // A record with a kind letter other than 'L', 'O', 'S' fails and changes nothing.

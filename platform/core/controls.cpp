@@ -122,8 +122,13 @@ void Button::Click() {
 
 void Edit::LimitText(int maxChars) { limit_ = maxChars > 0 ? maxChars : kDefaultLimit; }
 
+void Edit::SetReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  ControlStateChanged();
+}
+
 void Edit::UserType(std::string_view text) {
-  if (!TakesInput() || HasStyle(kStyleReadOnly)) return;
+  if (!TakesInput() || IsReadOnly()) return;
   SetWindowText(CutToChars(text, limit_));
 }
 

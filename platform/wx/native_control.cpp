@@ -140,6 +140,7 @@ void MirrorNativeControl(wxWindow* widget, const Control& c) {
     if (!c.HasStyle(kStyleDropDownList)) SetText(*combo, text);
   } else if (auto* edit = dynamic_cast<wxTextCtrl*>(widget)) {
     SetText(*edit, text);
+    edit->SetEditable(!static_cast<const Edit&>(c).IsReadOnly());
   } else if (auto* list = dynamic_cast<wxListBox*>(widget)) {
     MirrorItems(*list, static_cast<const ListControl&>(c));
   } else if (auto* check = dynamic_cast<wxCheckBox*>(widget)) {

@@ -1,12 +1,20 @@
-# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC low-pass, the
-# analyser example and the transformer circuit),
-# expects exit status EXIT (default 0), then appends the netlist of out.vqe when it was saved;
+# Plays SCRIPT with vostrane-cli ui-script in SCRATCH (with copies of the LC and microstrip
+# low-passes, the analyser example, the transformer circuit, the loose microstrip parts, and of
+# the files FILES names, '|' separated, relative to ROOT), expects exit status EXIT (default 0),
+# then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
+# its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
+# its records (';'-separated);
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
      ${ROOT}/tools/crosscheck/drawn/transformer.vqe
+     ${ROOT}/examples/microstrip_lowpass.vqe ${ROOT}/app/cli/tests/ui/microstrip_parts.vqe
      DESTINATION ${SCRATCH})
+string(REPLACE "|" ";" files "${FILES}")
+foreach(f IN LISTS files)
+  file(COPY ${ROOT}/${f} DESTINATION ${SCRATCH})
+endforeach()
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
@@ -16,8 +24,21 @@ if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "exit ${status}, expected ${EXIT}:\n${out}${err}")
 endif()
 if(EXISTS ${SCRATCH}/out.vqe)
-  execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist)
+  execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist
+                  ERROR_VARIABLE refusal RESULT_VARIABLE refused)
   string(APPEND out "${netlist}")
+  if(NOT refused EQUAL 0)
+    string(APPEND out "netlist exit ${refused}: ${refusal}")
+  endif()
+  if(SPICE)
+    set(ENV{SOURCE_DATE_EPOCH} 0)
+    execute_process(COMMAND ${CLI} spice ${SCRATCH}/out.vqe OUTPUT_VARIABLE spice)
+    string(APPEND out "${spice}")
+  endif()
+  if(RECORDS)
+    file(STRINGS ${SCRATCH}/out.vqe records)
+    string(APPEND out "${records}\n")
+  endif()
 endif()
 string(APPEND out "${err}")
 if(NOT out MATCHES "${EXPECT}")

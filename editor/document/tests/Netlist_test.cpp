@@ -23,6 +23,7 @@
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/OnePortSymbol.h"
 #include "editor/symbols/OutSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/ui_services.h"
@@ -110,6 +111,11 @@ NetSymbol* Make(const Item& item) {
       auto* out = new OutSymbol();
       out->pins[0] = item.a;
       return out;
+    }
+    case 'S': {
+      auto* board = new SubSymbol();
+      board->pins[0] = item.a;
+      return board;
     }
     default: return new Part("PART", item.a, item.b, item.n);
   }
@@ -288,6 +294,7 @@ TEST(Netlist, ExportNeedsAClosedCircuitWithExternalNodes) {
       {{{'P', A, B}, {'P', B, A}}, "keine externen Knoten"},
       {{{'X', A, {}, 1}, {'P', A, B}, {'P', B, A}}, "ein externer Knoten ohne Masse"},
       {{{'X', A, {}, 1}, {'X', B, {}, 2}, {'P', A, B}}, ""},
+      {{{'X', A, {}, 1}, {'X', B, {}, 2}, {'P', A, B}, {'S', F}}, ""},
   };
   for (const auto& [items, reason] : cases) {
     CVostraneDoc doc;

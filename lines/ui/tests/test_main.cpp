@@ -3,6 +3,7 @@
 #include "editor/Register.h"
 #include "lines/models/Register.h"
 #include "lines/ui/Register.h"
+#include "resources/Resources.h"
 #include "simulator/NetContext.h"
 #include "simulator/Register.h"
 
@@ -10,6 +11,6 @@
 int main(int argc, char** argv) {
   return RunTests(argc, argv,
                   {RegisterBasicsClasses, RegisterSimulatorElements, RegisterLineModels,
-                   RegisterEditorClasses, RegisterLineSymbols},
+                   RegisterEditorClasses, RegisterLineSymbols, RegisterResources},
                   NetContext::Reset);
 }

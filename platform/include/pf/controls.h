@@ -84,6 +84,9 @@ class Edit : public Control {
   int GetLimitText() const { return limit_; }
   // The user replaces the text: cut to the limit, refused when read-only.
   void UserType(std::string_view text);
+  // Read-only by its template's style or from now on; the program may still set the text.
+  void SetReadOnly(bool readOnly);
+  bool IsReadOnly() const { return readOnly_ || HasStyle(kStyleReadOnly); }
 
  protected:
   // Every change of the text is reported, the program's too.
@@ -91,6 +94,7 @@ class Edit : public Control {
 
  private:
   int limit_ = kDefaultLimit;
+  bool readOnly_ = false;
 };
 
 // The item list of list and combo boxes, in the order added. Indexes are 0-based; -1 is the

@@ -84,6 +84,11 @@ TEST_F(WxControls, NativeControlsShowTheModel) {
 
   EXPECT_EQ(NativeOf<wxTextCtrl>(dialog, kEdit)->GetValue().utf8_string(), "50 Ω");
   EXPECT_FALSE(NativeOf<wxTextCtrl>(dialog, kEdit)->IsEnabled());
+  // Read-only set by the program, not by the template.
+  for (const bool readOnly : {true, false}) {
+    dialog.GetControl<Edit>(kEdit)->SetReadOnly(readOnly);
+    EXPECT_EQ(NativeOf<wxTextCtrl>(dialog, kEdit)->IsEditable(), !readOnly);
+  }
   EXPECT_TRUE(NativeOf<wxCheckBox>(dialog, kCheck)->GetValue());
   EXPECT_EQ(NativeOf<wxListBox>(dialog, kList)->GetCount(), 2u);
   EXPECT_EQ(NativeOf<wxListBox>(dialog, kList)->GetSelection(), 1);

@@ -1,0 +1,36 @@
+#pragma once
+// The circuit's SPICE model library as the symbols and their dialogs ask for it: names of the
+// models of a kind, the text of one card or sub-circuit, all lines. Everything comes from the
+// first "SpiceLibSymbol" of the document; without one every answer is empty.
+
+#include "basics/LineFile.h"
+#include "basics/MyStrng.h"
+
+class CVostraneDoc;
+class NetSymbol;
+class SpiceLibrary;
+
+namespace pf {
+class Window;
+}
+
+class SpiceModelLookup {
+ public:
+  explicit SpiceModelLookup(const CVostraneDoc* doc);
+  // The document of the symbol's view, else of the given window when that is a view.
+  static SpiceModelLookup For(const NetSymbol& symbol, pf::Window* parent = nullptr);
+
+  const SpiceLibrary* Library() const { return library; }
+  bool HasSpiceLibrary() const { return hasLibrarySymbol; }
+  void ListBipolarModels(LineFile& names) const;
+  void ListFetModels(LineFile& names) const;
+  void ListOpAmpSubcircuits(LineFile& names) const;
+  void ListDiodeModels(LineFile& names) const;
+  void GetSpiceLibraryLines(LineFile& lines) const;
+  void GetModelText(const MyStrng& name, LineFile& lines) const;
+  void GetSubcircuitText(const MyStrng& name, LineFile& lines) const;
+
+ private:
+  const SpiceLibrary* library = nullptr;
+  bool hasLibrarySymbol = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+// The lines of a scattering-parameter file (Touchstone-like: "# GHz S MA R 50", then rows of
+// frequency and magnitude/angle pairs) with the settings of its option line, and the
+// conversion of each row into the plain form the simulator's data tables read: a frequency
+// with unit, then linear magnitudes and angles in degrees, every number a plain decimal.
+
+#include <cstdint>
+
+#include "basics/LineFile.h"
+#include "basics/MyStrng.h"
+
+namespace pf {
+class Archive;
+}
+
+class NewDataSet {
+ public:
+  // Records of this version carry the unit and the format; older ones do not.
+  static constexpr const char* kUnitVersion = "KT-Morvaburg V2.0 2003";
+
+  NewDataSet() = default;
+  NewDataSet(const NewDataSet&) = delete;
+  NewDataSet& operator=(const NewDataSet&) = delete;
+  virtual ~NewDataSet() = default;
+
+  // 1e9 for any unit but "MHz", "kHz" and "Hz" (compared case-sensitively).
+  double GetFrequencyFactor() const;
+  // Unit, parameter kind, format, "R" and the reference resistance, in that order; a step that
+  // passed keeps its setting when a later one fails. An "RI" format is reported.
+  bool ParseOptionLine();
+  // The first line starting with '#', less the '#' and the blanks behind it, parsed.
+  bool FindOptionLine();
+  // The current line in the simulator's form; comment lines stay as they are. False, reported
+  // and the line unchanged, when its frequency or a value is no number.
+  bool ConvertDataLine();
+  // The line under the cursor of the lines, converted; the cursor moves on.
+  MyStrng GetNextDataLine();
+  // Throws pf::ArchiveError on a damaged record.
+  void Serialize(pf::Archive& ar);
+
+  MyStrng dataVersion = kUnitVersion;
+  MyStrng dataName = "NoName";
+  MyStrng optionLine;
+  char parameterType = 'S';
+  char format = 'L';  // 'L' linear magnitude, 'D' magnitude in dB
+  MyStrng frequencyUnit = "GHZ";
+  float z01 = 50.0f;  // ohms
+  float z02 = 50.0f;
+  int32_t textFormInteger = 0;
+  LineFile dataLines;  // the file's name is the full path
+  MyStrng currentLine;
+};
+
+// The value as a decimal without exponent, at most 10 digits either side of the point, as the
+// netlist's number check accepts it; empty when it cannot be written so.
+MyStrng PlainDecimal(double value);

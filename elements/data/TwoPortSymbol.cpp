@@ -1,0 +1,117 @@
+#include "elements/data/TwoPortSymbol.h"
+
+#include "basics/VS_Error.h"
+#include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/SymbolText.h"
+#include "pf/archive.h"
+#include "pf/dc.h"
+
+PF_IMPLEMENT_SERIAL(TwoPortSymbol, ZweiPolSymbol, 1)
+
+TwoPortSymbol::TwoPortSymbol() { Init(); }
+
+TwoPortSymbol::TwoPortSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
+  Init();
+}
+
+void TwoPortSymbol::Init() {
+  classKey = kClassKey;
+  smdFlag = 1;
+  smdLength = LaeWert(0.001);
+  layer = 'B';
+}
+
+void TwoPortSymbol::Serialize(pf::Archive& ar) {
+  ZweiPolSymbol::Serialize(ar);
+  NewDataSet::Serialize(ar);
+  if (ar.IsStoring()) {
+    ar << portKind;
+  } else {
+    ar >> portKind;
+  }
+}
+
+void TwoPortSymbol::Draw(pf::Dc& dc) {
+  ZweiPolSymbol::Draw(dc);
+  const LabelFonts& fonts = TheLabelFonts();
+  const pf::Font oldFont = dc.SelectObject(horizontal != 0 ? fonts.horizontal : fonts.vertical);
+  if (horizontal != 0) {
+    dataName.DrawText(&dc, centre.x, centre.y, 'C');
+  } else {
+    dataName.DrawVertical(&dc, centre.x, centre.y);
+  }
+  dc.SelectObject(oldFont);
+}
+
+void TwoPortSymbol::WriteNetLine() {
+  netLine = pinCount == 1 || portKind == 'P' ? "ONE" : "TWO";
+  for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
+  netLine += MyStrng(" ") + elementName;
+  table.RemoveAll();
+  dataLines.Reset();
+  const int32_t count = dataLines.GetCount();
+  for (int32_t i = 0; i < count; ++i) table.AddLine(GetNextDataLine());
+}
+
+bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) {
+  LineFile read;
+  if (read.ReadFile(MyStrng(path)) == 0 || read.GetCount() == 0) {
+    VS_Error().Error(MyStrng("Datei konnte nicht gelesen werden: ") + MyStrng(path), 4);
+    return false;
+  }
+  // The reader cuts longer lines, and a cut row would lose values or end in half a number.
+  bool cut = false;
+  read.ForEach([&cut](const MyStrng& line) {
+    cut = cut || line.GetLength() >= LineFile::kMaxLineLength;
+  });
+  if (cut) {
+    VS_Error().Error(MyStrng("Zeile zu lang: ") + MyStrng(path), 4);
+    return false;
+  }
+  // An option line that is reported (an unsupported format) keeps the file out.
+  const int reported = VS_Error::MessageCount();
+  const MyStrng unit = frequencyUnit;
+  const char form = format;
+  dataLines.RemoveAll();
+  dataLines.AppendLines(read);
+  FindOptionLine();
+  if (VS_Error::MessageCount() > reported) {
+    dataLines.RemoveAll();
+    frequencyUnit = unit;
+    format = form;
+    return false;
+  }
+  dataLines.fileName = MyStrng(path);
+  dataName = MyStrng(title);
+  return true;
+}
+
+std::ostream& TwoPortSymbol::WriteText(std::ostream& os) {
+  WriteKeyLine(os, classKey, version);
+  os << elementName << ',' << textFormInteger << ',' << parameterType << ',' << z01 << ','
+     << z02 << '\n';
+  return ZweiPolSymbol::WriteText(os);
+}
+
+std::istream& TwoPortSymbol::ReadText(std::istream& is) {
+  is.unsetf(std::ios::skipws);
+  int32_t stored = 0;
+  MyStrng name;
+  int32_t integer = 0;
+  char kind = 0;
+  float first = 0.0f;
+  float second = 0.0f;
+  TakeValue(is, stored);
+  TakeValue(is, name);
+  TakeValue(is, integer);
+  TakeValue(is, kind);
+  TakeValue(is, first);
+  TakeValue(is, second);
+  if (!is || !ZweiPolSymbol::ReadText(is)) return is;
+  elementName = name;
+  textFormInteger = integer;
+  parameterType = kind;
+  z01 = first;
+  z02 = second;
+  return is;
+}

@@ -1,0 +1,202 @@
+#include "elements/data/UserNetSymbol.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/LabelFonts.h"
+#include "pf/archive.h"
+#include "pf/dc.h"
+#include "pf/ui_services.h"
+#include "pf/path_map.h"
+
+PF_IMPLEMENT_SERIAL(UserNetSymbol, MultiPolSymbol, 1)
+
+namespace {
+
+void Report(const MyStrng& message) { VS_Error().Error(message, 4); }
+
+// The circuit files whose netlists are being built, outermost first: a file met again uses
+// itself, and its netlist would never end.
+std::vector<std::string>& FilesInUse() {
+  static std::vector<std::string> files;
+  return files;
+}
+
+std::string SameFileKey(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path canonical =
+      std::filesystem::weakly_canonical(pf::MapWindowsPath(path), ec);
+  return ec ? path : canonical.string();
+}
+
+// Keeps a file on the list while it is in use.
+class FileInUse {
+ public:
+  explicit FileInUse(const std::string& path) : active(!path.empty()) {
+    if (active) FilesInUse().push_back(SameFileKey(path));
+  }
+  FileInUse(const FileInUse&) = delete;
+  FileInUse& operator=(const FileInUse&) = delete;
+  ~FileInUse() {
+    if (active) FilesInUse().pop_back();
+  }
+
+ private:
+  bool active;
+};
+
+bool IsInUse(const std::string& path) {
+  const std::vector<std::string>& files = FilesInUse();
+  return std::find(files.begin(), files.end(), SameFileKey(path)) != files.end();
+}
+
+bool IsNetlistText(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".net" || ext == ".txt";
+}
+
+}  // namespace
+
+UserNetSymbol::UserNetSymbol() { Init(); }
+
+UserNetSymbol::UserNetSymbol(const Point& start, const Point& end)
+    : MultiPolSymbol(start, end) {
+  Init();
+}
+
+void UserNetSymbol::Init() { classKey = kClassKey; }
+
+void UserNetSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  if (ar.IsStoring()) {
+    ar << sourceKind;
+  } else {
+    ar >> sourceKind;
+  }
+  path.Serialize(ar);
+  subName.Serialize(ar);
+  subLines.Serialize(ar);
+}
+
+void UserNetSymbol::Draw(pf::Dc& dc) {
+  MultiPolSymbol::Draw(dc);
+  const LabelFonts& fonts = TheLabelFonts();
+  const pf::Font oldFont = dc.SelectObject(horizontal != 0 ? fonts.horizontal : fonts.vertical);
+  if (horizontal != 0) {
+    subName.DrawText(&dc, centre.x, centre.y, 'C');
+  } else {
+    subName.DrawVertical(&dc, centre.x, centre.y);
+  }
+  dc.SelectObject(oldFont);
+}
+
+void UserNetSymbol::ClearExtraLines() { subLines.Reset(); }
+
+void UserNetSymbol::WriteNetLine() {
+  netLine = subName;
+  for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
+  if (sourceKind == 'F') RegenerateLines();
+}
+
+bool UserNetSymbol::RegenerateLines() {
+  subLines.RemoveAll();
+  if (IsInUse(path.ToCString())) {
+    Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
+    return false;
+  }
+  const FileInUse inUse(path.ToCString());
+  const int reported = VS_Error::MessageCount();
+  CVostraneDoc doc;
+  if (!doc.OnOpenDocument(path.ToCString())) return false;
+  doc.SetSubCircuit(subName);
+  if (!doc.BuildNetlist(nullptr)) {
+    if (VS_Error::MessageCount() == reported) {
+      Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + subName);
+    }
+    return false;
+  }
+  subLines.AppendLines(doc.GetNetlistLines());
+  return true;
+}
+
+bool UserNetSymbol::FindDefinitionLine(const MyStrng& name) {
+  bool found = false;
+  int ports = 0;
+  subLines.ForEach([&](const MyStrng& line) {
+    if (found || line.GetNextToken() != name) return;
+    found = true;
+    // "NAME: nPOR nodes...": the keyword's number is the port count.
+    MyStrng rest(line);
+    rest = rest.RemoveNextToken();
+    rest.DeleteLeft(1);
+    const MyStrng keyword = rest.GetNextToken();
+    ports = keyword.GetLength() == 4 && keyword.Mid(2, 3) == "POR" ? keyword.Mid(1, 1).ToInt() : 0;
+  });
+  if (!found) return false;
+  if (ports < 1 || ports > kMaxPins) {
+    Report(MyStrng("Teilschaltung mit ") + MyStrng(ports) +
+           " Anschlüssen, erlaubt sind 1 bis 5: " + name);
+    return false;
+  }
+  pinCount = ports;
+  return true;
+}
+
+bool UserNetSymbol::TakeCircuitFile(const MyStrng& title, const std::string& ownerPath) {
+  int ports = 0;
+  {
+    CVostraneDoc doc;
+    if (!doc.OnOpenDocument(path.ToCString())) return false;
+    ports = doc.CountSymbolsWithKey("ExKnotenSymbol");
+  }
+  if (ports < 1 || ports > kMaxPins) {
+    Report(MyStrng("Teilschaltung mit ") + MyStrng(ports) +
+           " Anschlüssen, erlaubt sind 1 bis 5: " + title);
+    return false;
+  }
+  // Built once now: a circuit that uses the one it is placed in, or itself, is refused here.
+  const FileInUse owner(ownerPath);
+  if (!RegenerateLines()) return false;
+  pinCount = ports;
+  if (pinCount == 3) PlaceThirdPin();
+  return true;
+}
+
+bool UserNetSymbol::TakeSource(const std::string& file, const std::string& title,
+                               const std::string& ownerPath) {
+  const MyStrng oldPath = path;
+  const MyStrng oldName = subName;
+  const int32_t oldPins = pinCount;
+  LineFile oldLines;
+  oldLines.AppendLines(subLines);
+  path = MyStrng(file);
+  subName = MyStrng(title);
+  bool taken = false;
+  if (!IsNetlistText(file)) {
+    taken = TakeCircuitFile(subName, ownerPath);
+    if (taken) sourceKind = 'F';
+  } else {
+    subLines.RemoveAll();
+    const int reported = VS_Error::MessageCount();
+    if (subLines.ReadFile(path) != 0 && FindDefinitionLine(subName)) {
+      subLines.fileName = path;
+      sourceKind = 'N';
+      taken = true;
+    } else if (VS_Error::MessageCount() == reported) {
+      pf::TheUiServices().MessageBox("Definitionszeile des Netzwerkes nicht gefunden", "Fehler",
+                                     pf::MsgButtons::Ok, pf::MsgIcon::Error);
+    }
+  }
+  if (taken) return true;
+  path = oldPath;
+  subName = oldName;
+  pinCount = oldPins;
+  subLines.RemoveAll();
+  subLines.AppendLines(oldLines);
+  return false;
+}

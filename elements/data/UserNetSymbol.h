@@ -1,0 +1,59 @@
+#pragma once
+// The sub-circuit: another circuit file (".vqe") or a netlist text (".net", ".txt") placed as
+// one element. Its netlist line calls the sub-network by name; the sub-network's own lines go
+// before the circuit's block, regenerated from a circuit file for every netlist.
+
+#include <string>
+
+#include "basics/LineFile.h"
+#include "editor/symbols/MultiPolSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
+
+class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
+  PF_DECLARE_RUNTIME(UserNetSymbol)
+
+ public:
+  static constexpr const char* kClassKey = "UserNetSymbol";
+  static constexpr int kElementType = 35;
+  static constexpr const char* kFileFilter =
+      "Vostrane Files (*.vqe)|*.vqe|Net Files (*.net)|*.net|Text Files (*.txt)|*.txt|";
+
+  UserNetSymbol();
+  UserNetSymbol(const Point& start, const Point& end);
+
+  void Serialize(pf::Archive& ar) override;
+  void Draw(pf::Dc& dc) override;
+  // A new symbol asks for its source; a circuit file's symbol opens that circuit in the
+  // editor, a netlist text's symbol shows its lines. True only when a source was taken.
+  bool EditDialog(pf::Window* parent) override;
+  void ClearExtraLines() override;
+  // The sub-network's name and every pin's node, ground included. A circuit file's lines are
+  // regenerated here, so a failure is reported with the netlist.
+  void WriteNetLine() override;
+  bool IsSubCircuit() const override { return true; }
+  bool LacksSpiceForm() const override { return true; }
+  MyStrng GetSourceName() const override { return subName; }
+  // The lines as the netlist writer last prepared them.
+  LineFile GetSubNetworkLines() override { return subLines; }
+
+  // Takes the file as source. ownerPath: the file of the circuit the symbol is placed in, which
+  // the source must not use. False, reported, when the file cannot be used; the symbol then
+  // keeps what it had.
+  bool TakeSource(const std::string& path, const std::string& title,
+                  const std::string& ownerPath);
+  // The pin count from the "NAME: nPOR ..." line of the name (whole and case-sensitive) among
+  // the lines; false without such a line or with a port count outside 1..5 (reported).
+  bool FindDefinitionLine(const MyStrng& name);
+
+  char sourceKind = 'X';  // 'X' none yet, 'F' circuit file, 'N' netlist text
+  MyStrng subName;
+  LineFile subLines;
+  MyStrng path;
+
+ private:
+  void Init();
+  // The circuit file's netlist into the lines; false, reported, when it cannot be built or
+  // uses itself.
+  bool RegenerateLines();
+  bool TakeCircuitFile(const MyStrng& title, const std::string& ownerPath);
+};

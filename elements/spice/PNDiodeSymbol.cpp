@@ -1,0 +1,108 @@
+#include "elements/spice/PNDiodeSymbol.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstdio>
+
+#include "basics/LineFile.h"
+#include "editor/symbols/LatexPrimitives.h"
+#include "editor/symbols/StoredValues.h"
+#include "elements/lumped/LumpedSupport.h"
+#include "elements/spice/SpiceModelSymbols.h"
+#include "instruments/models/SpiceLibrary.h"
+#include "pf/archive.h"
+#include "resources/Bitmaps.h"
+
+namespace {
+
+constexpr int kDiodeBitmap = 152;
+
+MyStrng Number(double value, const char* format = "%.9g") {
+  char text[32];
+  std::snprintf(text, sizeof text, format, value);
+  return MyStrng(text);
+}
+
+// The plain numbers parse in single precision; more digits would only show its rounding.
+MyStrng Spice(FloatWert value) { return Number(value.Value(true), "%.7g"); }
+MyStrng Spice(const WertMitDim& value) { return value.ToSpice(); }
+
+void Init(PNDiodeSymbol& s) {
+  s.classKey = "PNDiodeSymbol";
+  s.length = 30;
+  s.breadth = 30;
+  s.values[0] = FloatWert("290");
+  s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kDiodeBitmap));
+}
+
+// The name the SPICE line gives the model: the chosen one, else the diode's own card.
+MyStrng SpiceModelName(const NetSymbol& s) {
+  return s.modelName == "NoModell" ? s.elementName + "_MOD" : s.modelName;
+}
+
+}  // namespace
+
+PNDiodeSymbol::PNDiodeSymbol() { Init(*this); }
+
+PNDiodeSymbol::PNDiodeSymbol(const Point& start, const Point& end) : MultiPolSymbol(start, end) {
+  Init(*this);
+}
+
+void PNDiodeSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, Values());
+}
+
+void PNDiodeSymbol::Draw(pf::Dc& dc) {
+  MultiPolSymbol::Draw(dc);
+  spice_symbols::DrawModelName(dc, *this, -2, 2);
+}
+
+void PNDiodeSymbol::WriteLatex(LineFile& lines) {
+  NetSymbol::WriteLatex(lines);
+  const lumped::LatexAxis axis = lumped::LatexAxisOf(*this);
+  // A triangle of 4 along the axis pointing at a bar of 6 across it.
+  const int start = std::max(0, axis.half - 2);
+  lines.AddLine(LatexLine(axis.p1, start, axis.dir));
+  lines.AddLine(LatexLine(axis.At(start, -3), 6, axis.Across()));
+  const Point tip = axis.At(start + 4);
+  for (const int side : {3, -3}) {
+    const Point from = axis.At(start, side);
+    const Point d = tip - from;
+    lines.AddLine(LatexSlopedLine(from, d.x, d.y, d.x != 0 ? std::abs(d.x) : std::abs(d.y)));
+  }
+  lines.AddLine(LatexLine(axis.At(start + 4, -3), 6, axis.Across()));
+  lines.AddLine(LatexConnect(tip, axis.p2));
+  lines.AddLine(LatexCircle(axis.p1, 1));
+  lines.AddLine(LatexCircle(axis.p2, 1));
+  const int text = LatexTextLength(modelName);
+  const Point label = axis.Lying() ? axis.At(axis.half, 4) - Point(text / 2, 0)
+                                   : axis.At(axis.half, 4);
+  lines.AddLine(LatexLabel(label, 'H', modelName));
+}
+
+int PNDiodeSymbol::WriteSpiceLines(LineFile& lines, int) {
+  netLine = elementName + " " + MyStrng(nodes[0]) + " " + MyStrng(nodes[1]) + " " +
+            SpiceModelName(*this);
+  lines.AddLine(netLine);
+  return 0;
+}
+
+void PNDiodeSymbol::WriteSpiceModel(const SpiceLibrary* library, LineFile& lines) {
+  if (!(modelName == "NoModell")) {
+    if (library != nullptr) library->GetModelCard(modelName, lines);
+    return;
+  }
+  const MyStrng tnom = Number(To().Value(true) - 273.15);
+  lines.AddLine(MyStrng(".MODEL ") + SpiceModelName(*this) + " D (IS=" + Spice(is) +
+                " N=" + Spice(n) + " RS=" + Spice(rs) + " XTI=" + Spice(xti) + " EG=" + Spice(eg) +
+                " ISR=" + Spice(isr) + " NR=" + Spice(nr) + " VJ=" + Spice(vj) + " M=" +
+                Spice(m) + " BV=" + Spice(bv) + " IBV=" + Spice(ibv) + " NBV=" + Spice(nbv) +
+                " TT=" + Spice(tt) + " CJO=" + Spice(cj0) + " TNOM=" + tnom + ")");
+}
+
+void PNDiodeSymbol::WriteNetLine() {
+  netLine = "HLD";
+  NetSymbol::WriteNetLine();
+  netLine += MyStrng(" IS = ") + is + " NE = " + n + " RS = " + rs;
+}

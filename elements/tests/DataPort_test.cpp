@@ -1,0 +1,481 @@
+// The data two-port's file handling (option lines, row conversion, records) and the
+// sub-circuit's sources (netlist texts and circuit files), with the netlists they give.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "basics/VS_Error.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/tests/support/SymbolStreams.h"
+#include "elements/data/TwoPortSymbol.h"
+#include "elements/data/UserNetSymbol.h"
+#include "elements/lumped/GndSymbol.h"
+#include "elements/lumped/ResSymbol.h"
+#include "pf/ui_services.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Scratch() {
+  const fs::path dir = fs::temp_directory_path() / ("data_port_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  return dir;
+}
+
+fs::path WriteFile(const std::string& name, const std::string& text) {
+  const fs::path file = Scratch() / name;
+  std::ofstream(file) << text;
+  return file;
+}
+
+std::vector<std::string> Lines(const LineFile& lines) {
+  std::vector<std::string> out;
+  lines.ForEach([&out](const MyStrng& l) { out.push_back(l.ToCString()); });
+  return out;
+}
+
+class DataPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { VS_Error::ResetQueue(); }
+  void TearDown() override { VS_Error::ResetQueue(); }
+};
+
+TEST_F(DataPortTest, OptionLines) {
+  const struct {
+    const char* line;
+    bool parsed;
+    const char* unit;
+    char format;
+    float z;
+    const char* message;
+  } kCases[] = {
+      {"# GHz S MA R 50", true, "GHz", 'L', 50.0f, ""},
+      {"# mhz s db r 75", true, "MHz", 'D', 75.0f, ""},
+      {"#GHz S MA R 50", true, "GHz", 'L', 50.0f, ""},
+      {"# kHz S DB R 1.5E+01", true, "kHz", 'D', 15.0f, ""},
+      {"# MHz S RI R 50", false, "MHz", 'L', 50.0f, "RI-Format wird nicht unterstützt"},
+      {"# Hz Y MA R 50", false, "Hz", 'L', 50.0f, ""},
+      {"# THz S MA R 50", false, "GHZ", 'L', 50.0f, ""},
+      {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f, ""},
+      {"# GHz S MA R 5x0", false, "GHz", 'L', 50.0f, ""},
+      {"# GHz S MA", false, "GHz", 'L', 50.0f, ""},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    TwoPortSymbol s;
+    s.dataLines.AddLine("! comment");
+    s.dataLines.AddLine(c.line);
+    EXPECT_EQ(s.FindOptionLine(), c.parsed) << c.line;
+    EXPECT_EQ(s.frequencyUnit, c.unit) << c.line;
+    EXPECT_EQ(s.format, c.format) << c.line;
+    EXPECT_EQ(s.z01, c.z) << c.line;
+    EXPECT_EQ(s.z02, c.z) << c.line;
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message)
+        << c.line;
+  }
+  TwoPortSymbol none;
+  none.dataLines.AddLine("1 0.5 0");
+  EXPECT_FALSE(none.FindOptionLine());
+}
+
+TEST_F(DataPortTest, RowConversion) {
+  const struct {
+    const char* unit;
+    char format;
+    const char* line;
+    const char* converted;  // "" when the row is refused
+    const char* message;
+  } kCases[] = {
+      {"GHz", 'L', "1.5 0.9 -45", "1.5GHz 0.9 -45", ""},
+      {"MHz", 'L', "1500 0.9 -45", "1.5GHz 0.9 -45", ""},
+      {"GHZ", 'L', "2 1 0", "2GHz 1 0", ""},
+      {"Hz", 'L', "1.0e+09 9.5e-01 1.2e+02", "1GHz 0.95 120", ""},
+      {"kHz", 'L', "12.5 1 0", "12.5kHz 1 0", ""},
+      {"Hz", 'L', "50 1 0", "50Hz 1 0", ""},
+      {"GHz", 'D', "1 -6.0206 30", "1GHz 0.499999995 30", ""},
+      {"GHz", 'D', "1 0 90 -20 180", "1GHz 1 90 0.1 180", ""},
+      {"GHz", 'L', "1 0.5 10 ! measured", "1GHz 0.5 10", ""},
+      {"GHz", 'D', "1 0 10 !", "1GHz 1 10", ""},
+      {"GHz", 'D', "1 0 10 | 3 4", "1GHz 1 10", ""},
+      {"GHz", 'L', "1\t0.5\t10", "1GHz 0.5 10", ""},
+      {"GHz", 'L', "! only a comment", "! only a comment", ""},
+      {"GHz", 'L', "* star comment", "* star comment", ""},
+      {"GHz", 'L', "abc 0.5 10", "", "Frequenz fehlerhaft: abc 0.5 10"},
+      {"GHz", 'L', "| 0.5 10", "", "Frequenz fehlerhaft: | 0.5 10"},
+      {"GHz", 'L', "1 0.5x 10", "", "Datenzeile fehlerhaft: 1 0.5x 10"},
+      {"GHz", 'L', "1 1.0E+20 10", "", "Datenzeile fehlerhaft: 1 1.0E+20 10"},
+      // Written by other programs: more digits than a typed value has, exponents without sign.
+      {"MHz", 'D', "100.0 -6.0205999132796239 25.000000000000007",
+       "100MHz 0.5 25", ""},
+      {"Hz", 'L', "1e9 0.123456789012345 1.5E+002", "1GHz 0.123456789 150", ""},
+      {"GHz", 'L', "1 0x1p-1 0", "", "Datenzeile fehlerhaft: 1 0x1p-1 0"},
+      {"GHz", 'L', "1 nan 0", "", "Datenzeile fehlerhaft: 1 nan 0"},
+      {"GHz", 'L', "1 0.5 1e999", "", "Datenzeile fehlerhaft: 1 0.5 1e999"},
+      {"Hz", 'L', "0x10 0.5 0", "", "Frequenz fehlerhaft: 0x10 0.5 0"},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    TwoPortSymbol s;
+    s.frequencyUnit = c.unit;
+    s.format = c.format;
+    s.currentLine = c.line;
+    const bool refused = c.converted[0] == '\0';
+    EXPECT_EQ(s.ConvertDataLine(), !refused) << c.line;
+    EXPECT_EQ(s.currentLine, refused ? c.line : c.converted) << c.line;
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message)
+        << c.line;
+  }
+}
+
+TEST_F(DataPortTest, PlainDecimalsStayWithinTheNumberCheck) {
+  const struct {
+    double value;
+    const char* text;
+  } kCases[] = {{0.5, "0.5"},       {-45.0, "-45"},           {1e-11, "0"},
+                {-1e-12, "0"},      {9999999999.0, "9999999999"}, {1e10, ""},
+                {0.12345678912, "0.1234567891"}};
+  for (const auto& c : kCases) EXPECT_EQ(PlainDecimal(c.value), c.text) << c.value;
+}
+
+// The block header counts comment lines, which reach the table unchanged.
+TEST_F(DataPortTest, NetlistLineAndDataBlock) {
+  const struct {
+    int pins;
+    char kind;
+    const char* line;
+  } kCases[] = {{2, 'T', "TWO 1 0 S1"}, {1, 'T', "ONE 1 S1"}, {2, 'P', "ONE 1 0 S1"}};
+  for (const auto& c : kCases) {
+    CVostraneDoc doc;
+    doc.SetTitle("Daten.vqe");
+    auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+    node->UpdateGeometry();
+    node->portNumber = 1;
+    doc.AddSymbol(node);
+    doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+    auto* s = new TwoPortSymbol(Point(100, 100), Point(200, 100));
+    s->pinCount = c.pins;
+    s->portKind = c.kind;
+    s->dataLines.AddLine("! two rows");
+    s->dataLines.AddLine("# MHz S DB R 50");
+    s->dataLines.AddLine("100 0 0 -6.0206 0 -6.0206 0 0 0");
+    ASSERT_TRUE(s->FindOptionLine());
+    doc.AddSymbol(s);
+    s->elementName = "S1";
+    ASSERT_TRUE(doc.BuildNetlist(nullptr));
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    EXPECT_EQ(lines[2], c.line);
+    const std::vector<std::string> block(lines.end() - 6, lines.end());
+    EXPECT_EQ(block, (std::vector<std::string>{"DATA", "S1:  S 3", "! two rows", "# MHz S DB R 50",
+                                               "100MHz 1 0 0.499999995 0 0.499999995 0 1 0",
+                                               "END"}));
+  }
+}
+
+TEST_F(DataPortTest, ARowWithoutFrequencyFailsTheNetlist) {
+  CVostraneDoc doc;
+  doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+  auto* s = new TwoPortSymbol(Point(100, 100), Point(200, 100));
+  s->dataLines.AddLine("f 1 0");
+  doc.AddSymbol(s);
+  EXPECT_FALSE(doc.BuildNetlist(nullptr));
+  EXPECT_EQ(VS_Error::Message(0), "Frequenz fehlerhaft: f 1 0");
+}
+
+TEST_F(DataPortTest, RecordsOfBothVersionsRoundTrip) {
+  for (const char* version : {NewDataSet::kUnitVersion, "KT-Morvaburg V1.0 1996"}) {
+    TwoPortSymbol s(Point(100, 100), Point(200, 100));
+    s.dataVersion = version;
+    s.frequencyUnit = "MHz";
+    s.format = 'D';
+    s.dataName = "amp";
+    s.z01 = 75.0f;
+    s.z02 = 30.0f;
+    s.portKind = 'P';
+    s.dataLines.fileName = "/tmp/amp.s2p";
+    s.dataLines.AddLine("# MHz S DB R 75");
+    s.dataLines.AddLine("1 2 3 4 5 6 7 8 9");
+    const std::string bytes = Store(s);
+    TwoPortSymbol back;
+    Load(back, bytes);
+    EXPECT_EQ(Store(back), bytes) << version;
+    EXPECT_EQ(back.dataVersion, version);
+    const bool withUnit = back.dataVersion == NewDataSet::kUnitVersion;
+    EXPECT_EQ(back.frequencyUnit, withUnit ? "MHz" : "GHZ");
+    EXPECT_EQ(back.format, withUnit ? 'D' : 'L');
+    EXPECT_EQ(Lines(back.dataLines), Lines(s.dataLines));
+    EXPECT_EQ(back.dataLines.fileName, "/tmp/amp.s2p");
+    EXPECT_EQ(back.dataName, "amp");
+    EXPECT_EQ(back.z02, 30.0f);
+    EXPECT_EQ(back.portKind, 'P');
+    for (size_t n = 0; n < bytes.size(); n += 7) {
+      TwoPortSymbol cut;
+      EXPECT_THROW(Load(cut, bytes.substr(0, n)), pf::ArchiveError) << n;
+    }
+  }
+}
+
+TEST_F(DataPortTest, TextRecordRoundTrips) {
+  TwoPortSymbol s(Point(100, 100), Point(200, 100));
+  s.elementName = "S7";
+  s.textFormInteger = 3;
+  s.z01 = 75.0f;
+  s.z02 = 25.0f;
+  TwoPortSymbol back;
+  ASSERT_TRUE(ReadBack(back, Text(s)));
+  EXPECT_EQ(Text(back), Text(s));
+  EXPECT_EQ(back.elementName, "S7");
+  EXPECT_EQ(back.z02, 25.0f);
+}
+
+TEST_F(DataPortTest, FilesThatAreNotTaken) {
+  const fs::path ri = WriteFile("ri.s2p", "# GHz S RI R 50\n1 0.1 0.2\n");
+  const fs::path empty = WriteFile("empty.s1p", "\n   \n");
+  const struct {
+    std::string path;
+    const char* message;
+  } kCases[] = {
+      {ri.string(), "RI-Format wird nicht unterstützt"},
+      {empty.string(), "Datei konnte nicht gelesen werden: "},
+      {(Scratch() / "missing.s2p").string(), "Datei konnte nicht gelesen werden: "},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    TwoPortSymbol s;
+    EXPECT_FALSE(s.LoadFile(c.path, "x")) << c.path;
+    EXPECT_EQ(s.dataLines.GetCount(), 0) << c.path;
+    EXPECT_EQ(s.frequencyUnit, "GHZ") << c.path;
+    EXPECT_EQ(VS_Error::Message(0).Find(c.message), 1) << c.path;
+  }
+  TwoPortSymbol good;
+  const fs::path file = WriteFile("good.s1p", "!x\n#MHz S MA R 30\n100 0.5 0\n");
+  ASSERT_TRUE(good.LoadFile(file.string(), "good"));
+  EXPECT_EQ(good.dataName, "good");
+  EXPECT_EQ(good.dataLines.fileName.ToCString(), file.string());
+  EXPECT_EQ(good.frequencyUnit, "MHz");
+  EXPECT_EQ(good.z01, 30.0f);
+}
+
+// A circuit file "sub.vqe" of the given external nodes (a resistor from node 1 to ground,
+// the others left open), optionally holding a sub-circuit of another file.
+fs::path WriteCircuit(const std::string& name, int ports, const std::string& uses = {}) {
+  CVostraneDoc doc;
+  for (int i = 1; i <= ports; ++i) {
+    const Point at(100, 100 * i);
+    auto* node = new ExKnotenSymbol(at, at - Point(50, 0));
+    node->UpdateGeometry();
+    node->portNumber = i;
+    doc.AddSymbol(node);
+  }
+  doc.AddSymbol(new ResSymbol(Point(100, 100), Point(200, 100)));
+  doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+  if (!uses.empty()) {
+    auto* sub = new UserNetSymbol(Point(500, 500), Point(600, 500));
+    sub->sourceKind = 'F';
+    sub->path = MyStrng(uses);
+    sub->subName = MyStrng(fs::path(uses).stem().string());
+    doc.AddSymbol(sub);
+  }
+  const fs::path file = Scratch() / name;
+  doc.OnSaveDocument(file.string());
+  return file;
+}
+
+TEST_F(DataPortTest, NetlistSources) {
+  const std::string kFilter = "* a filter\nfilter: 2POR 1 3 RG1 = 50ohm RG2 = 50ohm\nRES 1 3 "
+                              "R = 50ohm\nEND\n";
+  const struct {
+    std::string file;
+    std::string text;
+    bool taken;
+    int pins;
+    const char* message;  // queued; "" for none
+  } kCases[] = {
+      {"filter.net", kFilter, true, 2, ""},
+      {"FILTER.NET", "FILTER: 2POR 1 2\n", true, 2, ""},
+      {"Filter.txt", kFilter, false, 2, ""},
+      {"three.txt", "three: 3POR 1 2 3\n", true, 3, ""},
+      {"six.net", "six: 6POR 1 2 3 4 5 6\n", false, 2,
+       "Teilschaltung mit 6 Anschlüssen, erlaubt sind 1 bis 5: six"},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    pf::TheScriptedUiServices().Reset();
+    const fs::path file = WriteFile(c.file, c.text);
+    UserNetSymbol s(Point(100, 100), Point(250, 100));
+    const std::string title = file.stem().string();
+    EXPECT_EQ(s.TakeSource(file.string(), title, ""), c.taken) << c.file;
+    EXPECT_EQ(s.pinCount, c.pins) << c.file;
+    EXPECT_EQ(s.sourceKind, c.taken ? 'N' : 'X') << c.file;
+    EXPECT_EQ(s.subLines.GetCount() > 0, c.taken) << c.file;
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
+    // Only a missing definition line asks the user.
+    const bool asked = !c.taken && c.message[0] == '\0';
+    EXPECT_EQ(pf::TheScriptedUiServices().Messages().size(), asked ? 1u : 0u) << c.file;
+  }
+}
+
+TEST_F(DataPortTest, CircuitFileSources) {
+  const fs::path three = WriteCircuit("three.vqe", 3);
+  const fs::path six = WriteCircuit("six.vqe", 6);
+  const fs::path self = Scratch() / "self.vqe";
+  WriteCircuit("self.vqe", 1, self.string());
+  const struct {
+    fs::path file;
+    std::string owner;
+    bool taken;
+    const char* message;
+  } kCases[] = {
+      // Built, though the simulator takes one- and two-port networks only.
+      {three, "", true, "Mehr als zwei externe Knoten"},
+      {three, three.string(), false, "Schaltung verwendet sich selbst: three"},
+      {self, "", false, "Schaltung verwendet sich selbst: self"},
+      {six, "", false, "Teilschaltung mit 6 Anschlüssen, erlaubt sind 1 bis 5: six"},
+      {Scratch() / "none.vqe", "", false, "Datei kann nicht geöffnet werden: "},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    UserNetSymbol s(Point(100, 100), Point(250, 100));
+    EXPECT_EQ(s.TakeSource(c.file.string(), c.file.stem().string(), c.owner), c.taken)
+        << c.file << c.owner;
+    EXPECT_EQ(s.sourceKind, c.taken ? 'F' : 'X');
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).Find(c.message) : 1, 1)
+        << c.file << VS_Error::Message(0).ToCString();
+    if (!c.taken) continue;
+    EXPECT_EQ(s.pinCount, 3);
+    UserNetSymbol placed(Point(100, 100), Point(250, 100));
+    placed.pinCount = 3;
+    placed.PlaceThirdPin();
+    EXPECT_EQ(s.GetPinPoint(2), placed.GetPinPoint(2));
+  }
+}
+
+// Every netlist reads the circuit file as it is then.
+TEST_F(DataPortTest, CircuitFileIsReadForEveryNetlist) {
+  const fs::path sub = WriteCircuit("part.vqe", 1);
+  CVostraneDoc doc;
+  doc.SetTitle("Outer.vqe");
+  auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
+  ASSERT_TRUE(s->TakeSource(sub.string(), "part", ""));
+  doc.AddSymbol(s);
+  doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
+  ASSERT_TRUE(doc.BuildNetlist(nullptr));
+  std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+  EXPECT_EQ(lines[0], "*");
+  EXPECT_EQ(lines[1], "BLK");
+  EXPECT_EQ(lines[3], "part: 1POR 1 ");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "part 1"), lines.end());
+  WriteCircuit("part.vqe", 2);
+  ASSERT_TRUE(doc.BuildNetlist(nullptr));
+  lines = Lines(doc.GetNetlistLines());
+  EXPECT_EQ(lines[3], "part: 2POR 1 2 ");
+  fs::remove(sub);
+  EXPECT_FALSE(doc.BuildNetlist(nullptr));
+}
+
+}  // namespace
+
+namespace {
+
+// A one-port of one row named name (after the document named it) into doc.
+void AddDataPort(CVostraneDoc& doc, const char* name, const char* row) {
+  auto* s = new TwoPortSymbol(Point(100, 100), Point(200, 100));
+  s->pinCount = 1;
+  s->dataLines.AddLine("# GHz S MA R 50");
+  s->dataLines.AddLine(row);
+  s->FindOptionLine();
+  doc.AddSymbol(s);
+  s->elementName = name;
+}
+
+// The reader takes the first DATA block only: a sub-network's tables join the outer one, which
+// follows the outer block, whether or not the outer circuit has tables of its own.
+TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
+  CVostraneDoc inner;
+  auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+  node->UpdateGeometry();
+  node->portNumber = 1;
+  inner.AddSymbol(node);
+  inner.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+  AddDataPort(inner, "D1", "1 0.5 0");
+  const fs::path file = Scratch() / "inner.vqe";
+  ASSERT_TRUE(inner.OnSaveDocument(file.string()));
+  const struct {
+    bool ownTable;
+    std::vector<std::string> block;
+  } kCases[] = {
+      {false, {"DATA", "D1:  S 2", "# GHz S MA R 50", "1GHz 0.5 0", "END"}},
+      {true,
+       {"DATA", "D2:  S 2", "# GHz S MA R 50", "2GHz 0.25 0", "D1:  S 2", "# GHz S MA R 50",
+        "1GHz 0.5 0", "END"}},
+  };
+  for (const auto& c : kCases) {
+    CVostraneDoc doc;
+    doc.SetTitle("outer.vqe");
+    auto* s = new UserNetSymbol(Point(300, 100), Point(400, 100));
+    ASSERT_TRUE(s->TakeSource(file.string(), "inner", ""));
+    doc.AddSymbol(s);
+    doc.AddSymbol(new GndSymbol(Point(400, 100), Point(400, 150)));
+    if (c.ownTable) AddDataPort(doc, "D2", "2 0.25 0");
+    ASSERT_TRUE(doc.BuildNetlist(nullptr));
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "DATA"), 1) << c.ownTable;
+    ASSERT_GE(lines.size(), c.block.size());
+    EXPECT_EQ(std::vector<std::string>(lines.end() - c.block.size(), lines.end()), c.block);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Hostile files end with a message, when loaded or when their rows are converted; the longest
+// row the reader keeps whole converts.
+TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
+  std::string pairs = "1";
+  while (pairs.size() + 6 < LineFile::kMaxLineLength) pairs += " 0.5 0";
+  const struct {
+    const char* name;
+    std::string text;
+    bool taken;
+    std::string message;  // the first one queued; "" for none
+  } kCases[] = {
+      {"digits.s2p", std::string(2000000, '7') + "\n", false, "Zeile zu lang: "},
+      {"cut.s2p", pairs + " 0.5 0\n", false, "Zeile zu lang: "},
+      {"pairs.s2p", pairs + "\n", true, ""},
+      {"words.txt", "hello world\n", true, "Frequenz fehlerhaft: hello world"},
+      {"binary.dat", std::string("\xff\xfe\x01\x02\n\x7f", 6), true, "Frequenz fehlerhaft: "},
+      {"nuls.dat", std::string(64, '\0'), false, "Datei konnte nicht gelesen werden: "},
+      {"empty.s1p", "", false, "Datei konnte nicht gelesen werden: "},
+      {"blanks.s1p", " \n\t\n", false, "Datei konnte nicht gelesen werden: "},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    const fs::path file = WriteFile(c.name, c.text);
+    TwoPortSymbol s;
+    EXPECT_EQ(s.LoadFile(file.string(), c.name), c.taken) << c.name;
+    std::vector<std::string> rows;
+    s.dataLines.Reset();
+    for (int32_t i = 0; i < s.dataLines.GetCount(); ++i) {
+      rows.push_back(s.GetNextDataLine().ToCString());
+    }
+    const std::string first = VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "";
+    EXPECT_EQ(first.substr(0, c.message.size()), c.message) << c.name;
+    EXPECT_EQ(first.empty(), c.message.empty()) << c.name;
+    if (c.message.empty()) {
+      ASSERT_EQ(rows.size(), 1u);
+      EXPECT_EQ(rows[0], "1GHz" + pairs.substr(1));
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+// Loads arbitrary bytes as a scattering-parameter file into a data two-port and writes its
+// table. A file is either refused with a message or taken; every row then converts or is
+// reported, and a converted row holds only a frequency with unit and plain decimals.
+
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "basics/VS_Error.h"
+#include "elements/data/TwoPortSymbol.h"
+
+namespace {
+
+const std::string& FilePath() {
+  static const std::string path = "/tmp/dataset_fuzzer_" + std::to_string(::getpid()) + ".s2p";
+  return path;
+}
+
+bool IsPlainRow(const MyStrng& row) {
+  const std::string text = row.ToCString();
+  return text.find_first_not_of("0123456789.-+ kMGTHz") == std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::ofstream(FilePath(), std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  VS_Error::ResetQueue();
+  TwoPortSymbol symbol;
+  if (!symbol.LoadFile(FilePath(), "fuzz")) {
+    if (VS_Error::MessageCount() == 0) std::abort();  // refused without a word
+    return 0;
+  }
+  symbol.dataLines.Reset();
+  const int32_t count = symbol.dataLines.GetCount();
+  for (int32_t i = 0; i < count; ++i) {
+    symbol.currentLine = symbol.dataLines.GetNext();
+    const char first = symbol.currentLine.GetAt(0);
+    const bool comment = first == '*' || first == '!' || first == '#';
+    if (!symbol.ConvertDataLine()) {
+      if (VS_Error::MessageCount() == 0) std::abort();  // refused without a word
+    } else if (!comment && !IsPlainRow(symbol.currentLine)) {
+      std::abort();
+    }
+  }
+  return 0;
+}
