@@ -63,7 +63,7 @@ void Screen::Serialize(pf::Archive& ar) {
   const int32_t lx = v[0], lw = v[1], ly = v[2], lh = v[3], lm = v[10];
   const bool bad = lx < -kMaxCoordinate || lx > kMaxCoordinate || ly < -kMaxCoordinate ||
                    ly > kMaxCoordinate || lw < 0 || lw > kMaxCoordinate || lh < 0 ||
-                   lh > kMaxCoordinate || lm < 0 || 2 * lm > lw || 2 * lm > lh;
+                   lh > kMaxCoordinate || lm < 0 || lm > lw / 2 || lm > lh / 2;
   if (bad) throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "bad screen area");
   x = lx;
   width = lw;

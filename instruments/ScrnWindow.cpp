@@ -119,6 +119,15 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
   }
   int32_t count = 0;
   ar >> x >> width >> y >> height >> softTop >> softSpacing >> count;
+  // Places on the screen: the diagrams compute with them in ints.
+  for (const int32_t v : {x, width, y, height, softTop, softSpacing}) {
+    if (v < -kMaxCoordinate || v > kMaxCoordinate) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "bad screen place");
+    }
+  }
+  if (width < 0 || height < 0) {
+    throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "bad screen size");
+  }
   ar.CheckCount(count, kMaxDiagrams, 0);
   diagrams.clear();
   current = nullptr;
@@ -132,6 +141,12 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
     }
     std::unique_ptr<Diagramm> d = CreateDiagram(kind->code);
     d->Serialize(ar);
+    // The diagram's own record names its kind too: both must agree, or the next load fails.
+    if (!(d->GetTypeName() == name)) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
+                             "diagram kind " + d->GetTypeName().ToCString() + " stored as " +
+                                 name.ToCString());
+    }
     d->PlaceSoftLabels(softTop, softSpacing);
     d->UpdateGrid();
     diagrams.push_back(std::move(d));

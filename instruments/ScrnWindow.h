@@ -24,6 +24,8 @@ class ScrnWindow {
   static constexpr int kControlId = 523;
   // An archive holding more diagrams than there are kinds is not one of ours.
   static constexpr int32_t kMaxDiagrams = 14;
+  // Stored places and sizes beyond this fail the load.
+  static constexpr int32_t kMaxCoordinate = 32767;
 
   explicit ScrnWindow(SweepFreq* sweep) : sweep(sweep) {}
 
@@ -48,7 +50,7 @@ class ScrnWindow {
   void ExportPicTex();
 
   // Area, soft-label place, then each diagram as kind name and archive. Throws
-  // pf::ArchiveError on an unknown kind name or an absurd count.
+  // pf::ArchiveError on an unknown kind name, a place or count out of bounds.
   void Serialize(pf::Archive& ar);
 
  private:

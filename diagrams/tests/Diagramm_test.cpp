@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -259,6 +261,33 @@ TEST(DiagramKindsTest, NoKindHasAPlaceholderHeader) {
         EXPECT_NE(l->GetText(), "Unbekannt") << d->GetTypeName() << " header line " << i + 1;
       }
     }
+  }
+}
+
+// A diagram's archive opens with its screen's eleven ints, the margin last; a margin must fit
+// twice into the width and the height, and any other, however large, fails the load.
+TEST(DiagrammTest, LoadRefusesAScreenMarginThatDoesNotFit) {
+  pf::Headless headless;
+  LinPolDiag d(nullptr, 0, 0, 100, 80);
+  const std::string good = Archived(d);
+  const struct {
+    int32_t margin;
+    bool loads;
+  } cases[] = {{40, true}, {41, false}, {-1, false}, {INT32_MAX, false}, {1 << 30, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.margin);
+    std::string bytes = good;
+    std::memcpy(&bytes[40], &c.margin, 4);
+    std::istringstream in(bytes);
+    pf::Archive ar(in);
+    LinPolDiag loaded(nullptr, 0, 0, 10, 10);
+    bool loads = true;
+    try {
+      loaded.Serialize(ar);
+    } catch (const pf::ArchiveError&) {
+      loads = false;
+    }
+    EXPECT_EQ(loads, c.loads);
   }
 }
 

@@ -286,10 +286,58 @@ TEST(VecNetAnaSymbol, Archive) {
     VecNetAnaSymbol target;
     EXPECT_THROW(load(bad, target), pf::ArchiveError);
   }
+  {
+    // The diagram's own record names its kind a second time; a mismatch would save a file
+    // that no longer loads.
+    SCOPED_TRACE("diagram's own kind");
+    std::string bad = bytes;
+    const size_t at = bad.find("SmithDiag", bad.find("SmithDiag") + 1);
+    ASSERT_NE(at, std::string::npos);
+    bad.replace(at, 9, "SmithDiaX");
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bad, target), pf::ArchiveError);
+  }
   for (size_t cut = 0; cut < bytes.size(); cut += 97) {
     VecNetAnaSymbol target;
     EXPECT_THROW(load(bytes.substr(0, cut), target), pf::ArchiveError);
   }
 }
 
+// The screen's stored area and soft-label place bound what its diagrams compute in ints.
+TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {
+  pf::Headless headless;
+  const struct {
+    pf::Rect area;
+    int softTop, softSpacing;
+    bool loads;
+  } cases[] = {
+      {{0, 0, 378, 319}, 24, 29, true},
+      {{0, 0, 378, 319}, 24, 1 << 30, false},
+      {{0, 0, 378, 319}, -(1 << 30), 29, false},
+      {{0, 0, -5, 319}, 24, 29, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.softSpacing);
+    ScrnWindow stored(nullptr);
+    stored.SetArea(c.area);
+    stored.SetSoftLabels(c.softTop, c.softSpacing);
+    stored.SelectDiagram(0);
+    std::stringstream stream;
+    {
+      pf::Archive out(static_cast<std::ostream&>(stream));
+      stored.Serialize(out);
+    }
+    pf::Archive in(static_cast<std::istream&>(stream));
+    ScrnWindow loaded(nullptr);
+    bool loads = true;
+    try {
+      loaded.Serialize(in);
+    } catch (const pf::ArchiveError&) {
+      loads = false;
+    }
+    EXPECT_EQ(loads, c.loads);
+  }
+}
+
 }  // namespace
+
