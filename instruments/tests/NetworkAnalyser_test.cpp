@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -303,35 +304,36 @@ TEST(VecNetAnaSymbol, Archive) {
   }
 }
 
-// The screen's stored area and soft-label place bound what its diagrams compute in ints.
+// The screen's stored area and soft-label place bound what its diagrams compute in ints: the
+// record opens with x, width, y, height, soft-label top and spacing.
 TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {
   pf::Headless headless;
+  ScrnWindow stored(nullptr);
+  stored.SetArea({0, 0, 378, 319});
+  stored.SetSoftLabels(24, 29);
+  stored.SelectDiagram(0);
+  std::stringstream stream;
+  {
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    stored.Serialize(out);
+  }
+  const std::string good = stream.str();
   const struct {
-    pf::Rect area;
-    int softTop, softSpacing;
+    int field;
+    int32_t value;
     bool loads;
-  } cases[] = {
-      {{0, 0, 378, 319}, 24, 29, true},
-      {{0, 0, 378, 319}, 24, 1 << 30, false},
-      {{0, 0, 378, 319}, -(1 << 30), 29, false},
-      {{0, 0, -5, 319}, 24, 29, false},
-  };
+  } cases[] = {{5, 29, true}, {5, 1 << 30, false}, {4, -(1 << 30), false}, {1, -5, false},
+               {0, 40000, false}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.softSpacing);
-    ScrnWindow stored(nullptr);
-    stored.SetArea(c.area);
-    stored.SetSoftLabels(c.softTop, c.softSpacing);
-    stored.SelectDiagram(0);
-    std::stringstream stream;
-    {
-      pf::Archive out(static_cast<std::ostream&>(stream));
-      stored.Serialize(out);
-    }
-    pf::Archive in(static_cast<std::istream&>(stream));
+    SCOPED_TRACE(std::to_string(c.field) + ": " + std::to_string(c.value));
+    std::string bytes = good;
+    std::memcpy(&bytes[static_cast<size_t>(4 * c.field)], &c.value, 4);
+    std::stringstream in(bytes);
+    pf::Archive ar(static_cast<std::istream&>(in));
     ScrnWindow loaded(nullptr);
     bool loads = true;
     try {
-      loaded.Serialize(in);
+      loaded.Serialize(ar);
     } catch (const pf::ArchiveError&) {
       loads = false;
     }
