@@ -6,6 +6,7 @@
 #include "pf/controls.h"
 #include "pf/ui_services.h"
 #include "resources/AnalyserIds.h"
+#include "resources/Bitmaps.h"
 
 namespace ids = analyser_ids;
 
@@ -14,6 +15,7 @@ VecNetAnaDialog::VecNetAnaDialog(VecNetAnaSymbol* symbol, pf::Window* parent)
 
 bool VecNetAnaDialog::OnInitDialog() {
   TNetAnalyzer::OnInitDialog();
+  SetIcon(LoadIconResource("ANALYZER"));
   if (symbol != nullptr) {
     CheckRadioButton(ids::kOnePort, ids::kTwoPort,
                      symbol->GetPinCount() == 1 ? ids::kOnePort : ids::kTwoPort);

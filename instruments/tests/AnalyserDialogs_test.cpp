@@ -248,6 +248,14 @@ TEST_F(Panel, ClosedPanelComesBackOnTheNextEdit) {
   }
 }
 
+TEST_F(Panel, ShowsTheAnalysersIcon) {
+  const pf::Bitmap& icon = window->GetIcon();
+  ASSERT_EQ(icon.Width(), 32);
+  ASSERT_EQ(icon.Height(), 32);
+  EXPECT_EQ(icon.GetPixel(2, 2), pf::Rgb(0, 0, 0));  // the cabinet's corner
+  EXPECT_EQ(icon.GetPixel(0, 0), pf::Rgb(255, 255, 255));
+}
+
 // The screen goes to the clipboard as a picture; a curve file that is not one is refused
 // with a beep and leaves no message queued; a saved curve loads again.
 TEST_F(Panel, ScreenAndCurveFiles) {

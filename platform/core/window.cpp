@@ -197,6 +197,11 @@ void Window::SetFont(const Font& font) {
   Invalidate();
 }
 
+void Window::SetIcon(Bitmap icon) {
+  icon_ = std::move(icon);
+  if (created_) TheBackend().WindowChanged(*this, WindowChange::Icon);
+}
+
 Font Window::GetFont() const {
   for (const Window* w = this; w != nullptr; w = w->parent_) {
     if (w->font_) return *w->font_;

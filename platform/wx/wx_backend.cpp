@@ -8,6 +8,7 @@
 #include <wx/frame.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 #include <algorithm>
 #include <climits>
@@ -283,7 +284,7 @@ void WxBackend::WindowCreated(Window& window) {
   if (peer.widget == nullptr) return;
   ApplyGeometry(window, peer);
   ApplyFont(window);
-  for (const auto change : {WindowChange::ControlState, WindowChange::Enabled}) {
+  for (const auto change : {WindowChange::ControlState, WindowChange::Enabled, WindowChange::Icon}) {
     WindowChanged(window, change);
   }
   peer.widget->Show(ShownNatively(window));
@@ -347,6 +348,13 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       break;
     case WindowChange::Font:
       ApplyFont(window);
+      break;
+    case WindowChange::Icon:
+      if (auto* top = dynamic_cast<wxTopLevelWindow*>(widget); top && !window.GetIcon().IsEmpty()) {
+        wxIcon icon;
+        icon.CopyFromBitmap(wxBitmap(ToWxImage(window.GetIcon())));
+        top->SetIcon(icon);
+      }
       break;
   }
 }

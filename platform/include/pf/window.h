@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pf/bitmap.h"
 #include "pf/colour.h"
 #include "pf/command.h"
 #include "pf/gdi.h"
@@ -43,7 +44,7 @@ inline constexpr unsigned kMkAlt = 0x20;
 enum class Notification { Clicked, Changed, SelChanged, DoubleClicked, EditChanged };
 
 // Which part of a window's state a backend must mirror again.
-enum class WindowChange { Text, Geometry, Visibility, Enabled, Font, ControlState };
+enum class WindowChange { Text, Geometry, Visibility, Enabled, Font, ControlState, Icon };
 
 enum class MouseAction { LButtonDown, LButtonUp, LButtonDblClk, Move };
 
@@ -121,6 +122,9 @@ class Window : public CommandTarget {
   // The font a window draws its text with: its own, else its parent's, else the stock font.
   void SetFont(const Font& font);
   Font GetFont() const;
+  // The picture a top-level window shows in its title bar and task list; none by default.
+  void SetIcon(Bitmap icon);
+  const Bitmap& GetIcon() const { return icon_; }
   virtual ColorRef GetBackgroundColor() const { return Rgb(255, 255, 255); }
 
   // Invalidation: the update rectangle collects what needs repainting until it is painted.
@@ -204,6 +208,7 @@ class Window : public CommandTarget {
   bool visible_ = false;
   bool enabled_ = true;
   std::optional<Font> font_;
+  Bitmap icon_;
   std::optional<Rect> update_;
 };
 

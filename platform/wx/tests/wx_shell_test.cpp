@@ -6,6 +6,7 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
+#include <wx/toplevel.h>
 
 #include <memory>
 #include <optional>
@@ -228,6 +229,22 @@ TEST(WxShell, ClipboardIsTheSystems) {
   ASSERT_TRUE(TheClipboard().SetBitmap(picture));
   EXPECT_EQ(TheClipboard().GetBitmap(), picture);
   EXPECT_EQ(TheClipboard().GetText(), std::nullopt);
+}
+
+// A top-level window's icon reaches its native window, set before or after it is created.
+TEST(WxShell, IconsAreNative) {
+  Bitmap picture(16, 16, Rgb(0, 0, 255));
+  for (const bool before : {true, false}) {
+    FrameWnd frame;
+    if (before) frame.SetIcon(picture);
+    frame.CreateTopLevel(nullptr, {0, 0, 100, 80});
+    if (!before) frame.SetIcon(picture);
+    auto* top = dynamic_cast<wxTopLevelWindow*>(NativeWindow(frame));
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->GetIcons().GetIconCount(), 1u) << before;
+    EXPECT_EQ(top->GetIcons().GetIconByIndex(0).GetWidth(), 16) << before;
+    frame.DestroyWindow();
+  }
 }
 
 // The circuit's picture for the clipboard is drawn off screen: its pixels must be kept.
