@@ -2,7 +2,8 @@
 
 void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            SynthesisDialogs(), SpiceModelDialogs(), LineDialogs()}) {
+                            SynthesisDialogs(), SpiceModelDialogs(), LineDialogs(),
+                            SlotDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "basics/VS_Error.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
@@ -115,6 +116,12 @@ void CopyFields(const Fields& to, const Fields& from) {
         },
         to[i]);
   }
+}
+
+void ReportNoModel(NetSymbol& s) {
+  s.netLine.Clear();
+  VS_Error reporter;
+  reporter.Error(s.elementName + ": kein Simulationsmodell", 4);
 }
 
 void DrawValueTexts(pf::Dc& dc, const NetSymbol& s, const MyStrng& first, int firstGap,

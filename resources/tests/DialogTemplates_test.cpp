@@ -18,7 +18,8 @@ class DialogTemplatesTest : public testing::Test {
 TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   size_t count = 0;
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            SynthesisDialogs(), SpiceModelDialogs(), LineDialogs()}) {
+                            SynthesisDialogs(), SpiceModelDialogs(), LineDialogs(),
+                            SlotDialogs()}) {
     for (const pf::DialogTemplate& t : table) {
       EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
       EXPECT_TRUE(t.id != 0 || t.name != nullptr);
