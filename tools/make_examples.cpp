@@ -3,12 +3,13 @@
 // examples/microstrip_lowpass.vqe (the circuits of the netlists of the same names), the
 // sub-circuits examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator
 // between external nodes), the drawn circuits of the SPICE cross-check in
-// tools/crosscheck/drawn/ and tools/crosscheck/spice/, app/cli/tests/ui/microstrip_parts.vqe and
-// slot_parts.vqe, the line parts without a substrate for the dialog scripts, and the line
-// circuits of app/cli/tests/lines/ (the circuits of the netlists of the same names). Every circuit is a ladder from
-// an input port (or external node 1) to an output marker (or external node 2) over a ground
-// rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
-// body starts a half step inside the grid, so the whole drawing shows in the window.
+// tools/crosscheck/drawn/ and tools/crosscheck/spice/, app/cli/tests/ui/microstrip_parts.vqe
+// and slot_parts.vqe, the line parts without a substrate for the dialog scripts, and the line
+// circuits of app/cli/tests/lines/ (the circuits of the netlists of the same names). Every
+// circuit is a ladder from an input port (or external node 1) to an output marker (or external
+// node 2) over a ground rail; parts lie between grid points 100 apart, so none moves a pin, and
+// the input port's body starts a half step inside the grid, so the whole drawing shows in the
+// window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>

@@ -3,7 +3,6 @@
 #include "editor/symbols/LabelFonts.h"
 #include "lines/models/CCoplanarLineModell.h"
 #include "pf/dc.h"
-#include "resources/Bitmaps.h"
 
 namespace {
 
@@ -11,10 +10,6 @@ constexpr int kLine = 189;
 constexpr int kShortStub = 191;
 constexpr int kOpenStub = 192;
 constexpr int kCross = 260;
-
-void Show(NetSymbol& s, int bitmap) {
-  s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(bitmap));
-}
 
 }  // namespace
 
@@ -28,7 +23,7 @@ CCoplanarLineSymbol::CCoplanarLineSymbol(const Point& start, const Point& end)
 void CCoplanarLineSymbol::Init() {
   pinCount = 2;
   layer = 'B';
-  Show(*this, kLine);
+  msl::ShowPicture(*this, kLine);
 }
 
 void CCoplanarLineSymbol::Draw(pf::Dc& dc) {
@@ -42,7 +37,7 @@ void CCoplanarLineSymbol::CopyParameters(const NetSymbol& other) {
 }
 
 void CCoplanarLineSymbol::ReloadBitmap() {
-  Show(*this, kind == 'S' ? kShortStub : kind == 'O' ? kOpenStub : kLine);
+  msl::ShowPicture(*this, kind == 'S' ? kShortStub : kind == 'O' ? kOpenStub : kLine);
 }
 
 void CCoplanarLineSymbol::WriteNetLine() {
@@ -72,7 +67,7 @@ void CCoplanarCrossSymbol::Init() {
   pinCount = 3;
   variant = 'A';
   layer = 'B';
-  Show(*this, kCross);
+  msl::ShowPicture(*this, kCross);
 }
 
 void CCoplanarCrossSymbol::Draw(pf::Dc& dc) {

@@ -8,6 +8,7 @@
 #include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
+#include "resources/Bitmaps.h"
 
 namespace msl {
 
@@ -115,6 +116,14 @@ void CopyFields(const Fields& to, const Fields& from) {
           if (auto* const* source = std::get_if<T*>(&from[i])) *target = **source;
         },
         to[i]);
+  }
+}
+
+void ShowPicture(NetSymbol& s, int bitmap) {
+  if (s.bitmap == nullptr) {
+    s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(bitmap));
+  } else {
+    *s.bitmap = LoadBitmapResource(bitmap);
   }
 }
 

@@ -1,7 +1,5 @@
 #include "lines/ui/MslToSlotSymbol.h"
 
-#include "resources/Bitmaps.h"
-
 namespace {
 
 constexpr int kPicture = 184;
@@ -18,7 +16,7 @@ MslToSlotSymbol::MslToSlotSymbol(const Point& start, const Point& end)
 void MslToSlotSymbol::Init() {
   pinCount = 4;
   variant = 'A';
-  bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kPicture));
+  msl::ShowPicture(*this, kPicture);
 }
 
 void MslToSlotSymbol::Draw(pf::Dc& dc) {

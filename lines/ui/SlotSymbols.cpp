@@ -4,7 +4,6 @@
 
 #include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
-#include "resources/Bitmaps.h"
 
 namespace {
 
@@ -24,14 +23,6 @@ constexpr int kBendRightShortKink = 213;
 constexpr int kCoveredLine = 215;
 constexpr int kCoveredShortOnePole = 218;
 constexpr int kCoveredShortTwoPoles = 219;
-
-void Show(NetSymbol& s, int bitmap) {
-  if (s.bitmap == nullptr) {
-    s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(bitmap));
-  } else {
-    *s.bitmap = LoadBitmapResource(bitmap);
-  }
-}
 
 // "SLTL 1 2": a line, else a stub; the end word stands before the substrate.
 void WriteSlotLine(NetSymbol& s, char end, const char* model, const MyStrng& w,
@@ -64,7 +55,7 @@ void SlotLineSymbol::Init() {
   version = kArchiveVersion;
   pinCount = 2;
   layer = 'B';
-  Show(*this, kSlotLine);
+  msl::ShowPicture(*this, kSlotLine);
 }
 
 void SlotLineSymbol::Serialize(pf::Archive& ar) {
@@ -95,7 +86,8 @@ void SlotLineSymbol::CopyParameters(const NetSymbol& other) {
 }
 
 void SlotLineSymbol::ReloadBitmap() {
-  Show(*this, StubBitmap(end, pinCount, kSlotLine, kSlotShortOnePole, kSlotShortTwoPoles));
+  msl::ShowPicture(*this,
+                   StubBitmap(end, pinCount, kSlotLine, kSlotShortOnePole, kSlotShortTwoPoles));
 }
 
 void SlotLineSymbol::WriteNetLine() {
@@ -117,7 +109,7 @@ void SltBendSymbol::Init() {
   variant = 'C';
   layer = 'B';
   SetLength(p);
-  Show(*this, kBendLeft);
+  msl::ShowPicture(*this, kBendLeft);
 }
 
 void SltBendSymbol::SetLength(const LaeWert& length) {
@@ -148,11 +140,11 @@ void SltBendSymbol::ReloadBitmap() {
   const bool left = variant == 'C';
   if (variant != 'B' && !left) return;
   if (end == 'L') {
-    Show(*this, left ? kBendLeft : kBendRight);
+    msl::ShowPicture(*this, left ? kBendLeft : kBendRight);
   } else if (end == 'S' && geometry == 'C') {
-    Show(*this, left ? kBendLeftShortArc : kBendRightShortArc);
+    msl::ShowPicture(*this, left ? kBendLeftShortArc : kBendRightShortArc);
   } else if (end == 'S' && geometry == 'K') {
-    Show(*this, left ? kBendLeftShortKink : kBendRightShortKink);
+    msl::ShowPicture(*this, left ? kBendLeftShortKink : kBendRightShortKink);
   }
 }
 
@@ -168,7 +160,7 @@ CCoveredSlotLineSymbol::CCoveredSlotLineSymbol(const Point& start, const Point& 
 void CCoveredSlotLineSymbol::Init() {
   pinCount = 2;
   layer = 'B';
-  Show(*this, kCoveredLine);
+  msl::ShowPicture(*this, kCoveredLine);
 }
 
 void CCoveredSlotLineSymbol::Draw(pf::Dc& dc) {
@@ -177,8 +169,8 @@ void CCoveredSlotLineSymbol::Draw(pf::Dc& dc) {
 }
 
 void CCoveredSlotLineSymbol::ReloadBitmap() {
-  Show(*this,
-       StubBitmap(kind, pinCount, kCoveredLine, kCoveredShortOnePole, kCoveredShortTwoPoles));
+  msl::ShowPicture(
+      *this, StubBitmap(kind, pinCount, kCoveredLine, kCoveredShortOnePole, kCoveredShortTwoPoles));
 }
 
 void CCoveredSlotLineSymbol::WriteNetLine() { msl::ReportNoModel(*this); }

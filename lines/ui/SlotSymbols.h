@@ -70,7 +70,9 @@ class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   char geometry = 'C';  // 'C' quarter circle, 'K' kink; the variant 'C' turns left, 'B' right
 
  protected:
-  msl::Fields Fields() override { return {&w, &p, &r, &kink, &substrate, &end, &spare, &geometry}; }
+  msl::Fields Fields() override {
+    return {&w, &p, &r, &kink, &substrate, &end, &spare, &geometry};
+  }
   msl::Fields ArchiveFields() override {
     return {&w, &p, &r, &substrate, &end, &spare, &geometry};
   }
