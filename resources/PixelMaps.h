@@ -13,3 +13,5 @@ struct PixelMap {
 std::span<const PixelMap> SpiceModelPixelMaps();
 // The junction pictures of the microstrip lines, 40 pixels square.
 std::span<const PixelMap> LineBitmaps();
+// The slotline, coplanar and transition pictures, 40 pixels square.
+std::span<const PixelMap> SlotBitmaps();

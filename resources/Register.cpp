@@ -3,7 +3,7 @@
 void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
-                            LineDialogs()}) {
+                            LineDialogs(), SlotDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

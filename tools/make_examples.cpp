@@ -5,12 +5,13 @@
 // sub-circuits examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator
 // between external nodes), the drawn circuits of the SPICE cross-check in
 // tools/crosscheck/drawn/ and tools/crosscheck/spice/, the twins of the first measured by a
-// two-port or one-port network analyser in tools/crosscheck/drawn/analyser/, and
-// app/cli/tests/ui/microstrip_parts.vqe, the line parts without a substrate for the dialog
-// scripts. Every circuit is a ladder from
-// an input port (or external node 1) to an output marker (or external node 2) over a ground
-// rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's
-// body starts a half step inside the grid, so the whole drawing shows in the window.
+// two-port or one-port network analyser in tools/crosscheck/drawn/analyser/,
+// app/cli/tests/ui/microstrip_parts.vqe and slot_parts.vqe, the line parts without a substrate
+// for the dialog scripts, and the line circuits of app/cli/tests/lines/ (the circuits of the
+// netlists of the same names). Every circuit is a ladder from an input port (or external node
+// 1) to an output marker (or external node 2) over a ground rail; parts lie between grid points
+// 100 apart, so none moves a pin, and the input port's body starts a half step inside the grid,
+// so the whole drawing shows in the window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>
@@ -39,10 +40,13 @@
 #include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/KoaxSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/MslBitmapSymbols.h"
+#include "lines/ui/MslToSlotSymbol.h"
 #include "lines/ui/Register.h"
+#include "lines/ui/SlotSymbols.h"
 
 namespace {
 
@@ -296,13 +300,18 @@ struct LineCircuit {
   bool ok = true;
 };
 
+// The alumina board of the line circuits.
+void Alumina(LineCircuit& d) {
+  auto& board = d.Place<SubSymbol>(Bottom(1));
+  board.substrateName = "ALU", board.permittivity = 9.8f, board.lossTangent = 2e-4f;
+  board.height = 0.000635f, board.metalName = "Kupfer";
+}
+
 // The stepped-impedance low-pass of seven microstrip lines on alumina, between the external
 // nodes 1 and 2.
 bool MicrostripLowpass(const std::filesystem::path& path) {
   LineCircuit d("microstrip_lowpass.vqe");
-  auto& board = d.Place<SubSymbol>(Bottom(1));
-  board.substrateName = "ALU", board.permittivity = 9.8f, board.lossTangent = 2e-4f;
-  board.height = 0.000635f, board.metalName = "Kupfer";
+  Alumina(d);
   d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
   const struct {
     const char* w;
@@ -335,6 +344,50 @@ bool MicrostripParts(const std::filesystem::path& path) {
   d.Place<MslTeeSymbol>(Bottom(2) + Point(0, kStep));
   d.Place<MslCornerSymbol>(Bottom(4) + Point(0, kStep));
   d.Place<KoaxSymbol>(Bottom(6) + Point(0, kStep));
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
+// One line S between the external nodes 1 and 2 on alumina.
+template <class S>
+bool LineBetweenPorts(const std::filesystem::path& path) {
+  LineCircuit d(path.filename().string().c_str());
+  Alumina(d);
+  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
+  auto& line = d.Place<S>(Top(0), Top(1));
+  line.substrate = "ALU";
+  d.ok = d.ok && line.pins[1] == Top(1);
+  d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
+// The transition between the external nodes 1 and 2, its slot ended by a short-circuited
+// slotline stub, its fourth pin (no node of the line) on ground.
+bool SlotTransition(const std::filesystem::path& path) {
+  LineCircuit d("slot_transition.vqe");
+  Alumina(d);
+  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
+  auto& transition = d.Place<MslToSlotSymbol>(Top(0), Top(1));
+  transition.substrate = "ALU";
+  d.ok = d.ok && transition.pins[1] == Top(1);
+  const Point slot = transition.pins[2];
+  auto& stub = d.Place<SlotLineSymbol>(slot, slot + Point(0, kStep / 2));
+  stub.substrate = "ALU", stub.end = 'S', stub.pinCount = 1;
+  stub.UpdateGeometry();
+  const Point fourth = transition.pins[3];
+  d.Place<GndSymbol>(fourth, fourth - Point(0, kStep / 4));
+  d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
+  return SaveCircuit(d.doc, path, d.ok);
+}
+
+// The slotline, coplanar and transition symbols, loose and without a substrate: Cmp1 to Cmp6.
+bool SlotParts(const std::filesystem::path& path) {
+  LineCircuit d("slot_parts.vqe");
+  d.Place<SlotLineSymbol>(Top(0));
+  d.Place<SltBendSymbol>(Top(2));
+  d.Place<CCoplanarLineSymbol>(Top(4));
+  d.Place<CCoplanarCrossSymbol>(Bottom(0) + Point(0, kStep));
+  d.Place<CCoveredSlotLineSymbol>(Bottom(2) + Point(0, kStep));
+  d.Place<MslToSlotSymbol>(Bottom(4) + Point(0, kStep));
   return SaveCircuit(d.doc, path, d.ok);
 }
 
@@ -401,7 +454,8 @@ int main(int argc, char** argv) {
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
   const std::filesystem::path spice = root / "tools/crosscheck/spice";
   const std::filesystem::path ui = root / "app/cli/tests/ui";
-  for (const std::filesystem::path& folder : {root / "examples", drawn, spice, ui}) {
+  const std::filesystem::path lines = root / "app/cli/tests/lines";
+  for (const std::filesystem::path& folder : {root / "examples", drawn, spice, ui, lines}) {
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     if (failed) {
@@ -417,6 +471,10 @@ int main(int argc, char** argv) {
       {PiSection, root / "examples/pi_section.vqe"},
       {MicrostripLowpass, root / "examples/microstrip_lowpass.vqe"},
       {MicrostripParts, ui / "microstrip_parts.vqe"},
+      {SlotParts, ui / "slot_parts.vqe"},
+      {LineBetweenPorts<CCoplanarLineSymbol>, lines / "coplanar_line.vqe"},
+      {LineBetweenPorts<SlotLineSymbol>, lines / "slotline.vqe"},
+      {SlotTransition, lines / "slot_transition.vqe"},
       {RcLadder, drawn / "rc_ladder.vqe"},
       {PiAttenuator, drawn / "pi_attenuator.vqe"},
       {TNetwork, drawn / "t_network.vqe"},

@@ -3,10 +3,12 @@
 #include <istream>
 #include <ostream>
 
+#include "basics/VS_Error.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
+#include "resources/Bitmaps.h"
 
 namespace msl {
 
@@ -115,6 +117,20 @@ void CopyFields(const Fields& to, const Fields& from) {
         },
         to[i]);
   }
+}
+
+void ShowPicture(NetSymbol& s, int bitmap) {
+  if (s.bitmap == nullptr) {
+    s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(bitmap));
+  } else {
+    *s.bitmap = LoadBitmapResource(bitmap);
+  }
+}
+
+void ReportNoModel(NetSymbol& s) {
+  s.netLine.Clear();
+  VS_Error reporter;
+  reporter.Error(s.elementName + ": kein Simulationsmodell", 4);
 }
 
 void DrawValueTexts(pf::Dc& dc, const NetSymbol& s, const MyStrng& first, int firstGap,

@@ -55,6 +55,12 @@ void CopyFields(const Fields& to, const Fields& from);
 void DrawValueTexts(pf::Dc& dc, const NetSymbol& s, const MyStrng& first, int firstGap,
                     const MyStrng& second, int secondGap);
 
+// The symbol's picture becomes the resource bitmap.
+void ShowPicture(NetSymbol& s, int bitmap);
+
+// For junctions the simulator has no element for: no line, and "NAME: kein Simulationsmodell".
+void ReportNoModel(NetSymbol& s);
+
 // Fields (substrate name, values, integers, letters) listed by a microstrip symbol on top of
 // its pole base, with its class key and, where the element bar places it, its element type.
 template <class Base>

@@ -1,6 +1,5 @@
 #include "lines/ui/MslBitmapSymbols.h"
 
-#include "basics/VS_Error.h"
 #include "resources/Bitmaps.h"
 
 PF_IMPLEMENT_SERIAL(MslCornerSymbol, MultiPolSymbol, 1)
@@ -107,8 +106,4 @@ MslCrossSymbol::MslCrossSymbol(const Point& start, const Point& end) : MultiPolS
 
 void MslCrossSymbol::Init() { SetUp(*this, kClassKey, 4, 'A', kCross); }
 
-void MslCrossSymbol::WriteNetLine() {
-  netLine.Clear();
-  VS_Error reporter;
-  reporter.Error(elementName + ": kein Simulationsmodell", 4);
-}
+void MslCrossSymbol::WriteNetLine() { msl::ReportNoModel(*this); }

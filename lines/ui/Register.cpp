@@ -2,10 +2,13 @@
 
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/KoaxSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/MslBitmapSymbols.h"
 #include "lines/ui/MslDialogs.h"
+#include "lines/ui/MslToSlotSymbol.h"
+#include "lines/ui/SlotSymbols.h"
 #include "lines/ui/TemSymbol.h"
 #include "pf/object.h"
 
@@ -46,5 +49,11 @@ void RegisterLineSymbols() {
   AddWithRuntime<MslCornerSymbol>(MslCornerSymbol::kClassKey,
                                   MslCornerSymbol::classMslCornerSymbol);
   Add<MslCrossSymbol>(MslCrossSymbol::kClassKey);
+  Add<SlotLineSymbol>(SlotLineSymbol::kClassKey);
+  Add<SltBendSymbol>(SltBendSymbol::kClassKey);
+  Add<CCoveredSlotLineSymbol>(CCoveredSlotLineSymbol::kClassKey);
+  Add<CCoplanarLineSymbol>(CCoplanarLineSymbol::kClassKey);
+  Add<CCoplanarCrossSymbol>(CCoplanarCrossSymbol::kClassKey);
+  Add<MslToSlotSymbol>(MslToSlotSymbol::kClassKey);
   NetSymbol::InstallDialog("SUBSTRAT", EditSubSymbol);
 }

@@ -23,7 +23,9 @@ TEST(LineSheet, EveryLineSymbolInFourOrientations) {
   const char* const keys[] = {"TEMTRANSLINE", "KOAXIALSYMBOL", "MICTRANSLINE", "MICOPENSTUB",
                               "MICSHORTSTUB", "MICTAPER",      "MICCORNER",    "MICCOUPLEDLINE",
                               "MICTEE",       "MICSTEP",       "MICRADIALSTUB", "MslTeeSymbol",
-                              "MslCornerSymbol", "MslCrossSymbol"};
+                              "MslCornerSymbol", "MslCrossSymbol", "SlotLineSymbol",
+                              "SltBendSymbol", "CCoveredSlotLineSymbol", "CCoplanarLineSymbol",
+                              "CCoplanarCrossSymbol", "MslToSlotSymbol"};
   const int rowCount = sizeof keys / sizeof keys[0];
   constexpr int kCell = 200, kLabel = 150, kScale = 2;
   const Point drag[4] = {{100, 0}, {-100, 0}, {0, 100}, {0, -100}};

@@ -1,0 +1,112 @@
+#pragma once
+// The slotline symbols, all on the bottom layer ('B'): the slotline as a line or stub (SLTL,
+// SLTS), the slotline bend (always the closed-form model) and the covered slotline, a slot
+// between two substrates that the simulator has no element for. E.g.
+//   SLTL 1 2 Approx W=100um P=10mm NO_SUB
+//   SLTS 3 Cohn W=100um P=10mm SHORT ALU
+
+#include <cstdint>
+
+#include "editor/symbols/MultiPolSymbol.h"
+#include "lines/ui/MicrostripSupport.h"
+
+class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
+ public:
+  static constexpr const char* kClassKey = "SlotLineSymbol";
+  static constexpr int kElementType = 42;
+
+  SlotLineSymbol();
+  SlotLineSymbol(const Point& start, const Point& end);
+
+  // A version-1 record has no model letter; it loads as 'A' and is kept as version 2.
+  void Serialize(pf::Archive& ar) override;
+  void UpdateGeometry() override;
+  void Draw(pf::Dc& dc) override;
+  void CopyParameters(const NetSymbol& other) override;
+  void ReloadBitmap() override;
+  bool EditDialog(pf::Window* parent) override;
+  void WriteNetLine() override;
+
+  LaeWert w{0.0001};
+  LaeWert p{0.01};
+  char model = 'A';  // 'A' closed form, 'C' Cohn
+  char end = 'L';    // 'L' line, 'O' open stub, 'S' short-circuited stub
+
+ protected:
+  msl::Fields Fields() override { return {&w, &p, &substrate, &end, &model}; }
+  msl::Fields ArchiveFields() override { return {&w, &p, &substrate, &end}; }
+
+ private:
+  void Init();
+};
+
+class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
+ public:
+  static constexpr const char* kClassKey = "SltBendSymbol";
+  static constexpr int kElementType = 46;
+
+  SltBendSymbol();
+  SltBendSymbol(const Point& start, const Point& end);
+
+  // A version-1 record has no kink length; it loads with the default one as version 2.
+  void Serialize(pf::Archive& ar) override;
+  void UpdateGeometry() override;
+  void Draw(pf::Dc& dc) override;
+  // A new bend starts from the defaults.
+  void CopyParameters(const NetSymbol&) override {}
+  void ReloadBitmap() override;
+  bool EditDialog(pf::Window* parent) override;
+  void WriteNetLine() override;
+
+  // The radius follows: R = 2 L / pi, the quarter circle of that length.
+  void SetLength(const LaeWert& length);
+
+  LaeWert w{0.0001};
+  LaeWert p{0.01};
+  LaeWert r;
+  LaeWert kink{0.002};
+  char end = 'L';       // 'L' line, 'S' short-circuited stub
+  int32_t spare = 1;
+  char geometry = 'C';  // 'C' quarter circle, 'K' kink; the variant 'C' turns left, 'B' right
+
+ protected:
+  msl::Fields Fields() override {
+    return {&w, &p, &r, &kink, &substrate, &end, &spare, &geometry};
+  }
+  msl::Fields ArchiveFields() override {
+    return {&w, &p, &r, &substrate, &end, &spare, &geometry};
+  }
+
+ private:
+  void Init();
+};
+
+class CCoveredSlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
+ public:
+  static constexpr const char* kClassKey = "CCoveredSlotLineSymbol";
+  static constexpr int kElementType = 47;
+
+  CCoveredSlotLineSymbol();
+  CCoveredSlotLineSymbol(const Point& start, const Point& end);
+
+  void Draw(pf::Dc& dc) override;
+  // Its parameters start from the defaults.
+  void CopyParameters(const NetSymbol&) override {}
+  void ReloadBitmap() override;
+  bool EditDialog(pf::Window* parent) override;
+  // Reports "NAME: kein Simulationsmodell" and writes no line.
+  void WriteNetLine() override;
+
+  LaeWert w{0.0001};
+  LaeWert p{0.01};
+  // The inherited substrate is the lower one.
+  MyStrng upper = "NO_SUB";
+  char letter = 'C';  // stored only
+  char kind = 'L';    // 'L' line, 'S' short-circuited stub, 'O' open (stored circuits only)
+
+ protected:
+  msl::Fields Fields() override { return {&w, &p, &substrate, &upper, &kind, &letter, &layer}; }
+
+ private:
+  void Init();
+};

@@ -1,0 +1,241 @@
+// The slotline, coplanar and transition dialogs driven through scripted modal dialogs. No view
+// stands behind them, so no substrate can be chosen and every OK ends in a refusal; what the
+// symbol holds afterwards shows how far the dialog read.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "lines/ui/CoplanarSymbols.h"
+#include "lines/ui/MslToSlotSymbol.h"
+#include "lines/ui/SlotSymbols.h"
+#include "pf/headless.h"
+#include "resources/SlotDialogIds.h"
+
+namespace {
+
+using pf::DialogDriver;
+
+constexpr const char* kNoSubstrate = "Zuerst ein Substrat definieren";
+
+// Inputs of one attempt: a text for an edit, nullptr clicks the control.
+using Inputs = std::vector<std::pair<int, const char*>>;
+
+class SlotDialogsTest : public testing::Test {
+ protected:
+  // Runs the symbol's dialog with the inputs and OK, which must be refused, then cancels.
+  void Refuse(NetSymbol& symbol, const std::string& label, const Inputs& inputs,
+              std::function<void(DialogDriver&)> check = {}) {
+    headless.Ui().Reset();
+    headless.ExpectDialog(label, [&](DialogDriver& d) {
+      for (const auto& [id, text] : inputs) {
+        if (text == nullptr) {
+          d.Click(id);
+        } else {
+          d.Type(id, text);
+        }
+      }
+      if (check) check(d);
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded());
+      d.Cancel();
+    });
+    EXPECT_FALSE(symbol.EditDialog(nullptr));
+    EXPECT_TRUE(headless.Failures().empty()) << headless.Failures().front();
+    EXPECT_EQ(headless.PendingScripts(), 0);
+  }
+  const std::vector<pf::ScriptedUiServices::ShownMessage>& Boxes() {
+    return headless.Ui().Messages();
+  }
+
+  pf::Headless headless;
+};
+
+std::string Line(NetSymbol& s) {
+  s.WriteNetLine();
+  return s.netLine.ToCString();
+}
+
+// One refused OK per row: its one box after a beep, and the symbol's line afterwards (fields
+// before the refused one stored, remade from their numbers; later ones and radios read after the
+// refusal not).
+TEST_F(SlotDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
+  const struct {
+    const char* what;
+    const char* key;
+    int dialog;
+    Inputs input;
+    const char* message;  // nullptr: the value class's own
+    const char* caption;
+    const char* line;
+  } rows[] = {
+      {"slot width", "SlotLineSymbol", slotline_ids::kTemplate, {{slotline_ids::kW, "1q"}},
+       nullptr, "Fehler Weite:", "SLTL 1 2 Approx W=100um P=10mm NO_SUB"},
+      {"slot length", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kW, "0.2mm"}, {slotline_ids::kP, "x"}}, nullptr, "Fehler Länge:",
+       "SLTL 1 2 Approx W=200um P=10mm NO_SUB"},
+      // The model and the end are read after the substrate.
+      {"slot, no substrate", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kCohn, nullptr}, {slotline_ids::kShort, nullptr}}, kNoSubstrate,
+       "Fehler", "SLTL 1 2 Approx W=100um P=10mm NO_SUB"},
+      {"bend kink", "SltBendSymbol", sltbend_ids::kTemplate,
+       {{sltbend_ids::kP, "20mm"}, {sltbend_ids::kKink, "x"}}, nullptr, "Fehler Knicklänge:",
+       "SLTL 1 2 Approx W=100um P=20mm NO_SUB"},
+      // The bend reads its radios before the substrate.
+      {"bend, no substrate", "SltBendSymbol", sltbend_ids::kTemplate,
+       {{sltbend_ids::kShort, nullptr}}, kNoSubstrate, "Fehler",
+       "SLTS 1 Approx W=100um P=10mm SHORT NO_SUB"},
+      {"coplanar strip", "CCoplanarLineSymbol", coplanar_ids::kTemplate,
+       {{coplanar_ids::kW, "x"}}, nullptr, "Fehler Strip-Weite:",
+       "CPLL 1 2 W=500um S=500um P=10mm NO_SUB"},
+      {"coplanar gap", "CCoplanarLineSymbol", coplanar_ids::kTemplate,
+       {{coplanar_ids::kW, "1mm"}, {coplanar_ids::kS, "x"}}, nullptr, "Fehler Gap-Weite:",
+       "CPLL 1 2 W=1mm S=500um P=10mm NO_SUB"},
+      {"coplanar length", "CCoplanarLineSymbol", coplanar_ids::kTemplate,
+       {{coplanar_ids::kS, "0.2mm"}, {coplanar_ids::kP, "x"}}, nullptr, "Fehler Länge:",
+       "CPLL 1 2 W=0.5mm S=200um P=10mm NO_SUB"},
+      {"coplanar, no substrate", "CCoplanarLineSymbol", coplanar_ids::kTemplate,
+       {{coplanar_ids::kOpen, nullptr}}, kNoSubstrate, "Fehler",
+       "CPLL 1 2 W=0.5mm S=0.5mm P=10mm NO_SUB"},
+      {"junction width", "CCoplanarCrossSymbol", coplanarcross_ids::kTemplate,
+       {{coplanarcross_ids::kW, "x"}}, nullptr, "Fehler Strip-Weite:", "KTE 1 2 3"},
+      {"junction gap", "CCoplanarCrossSymbol", coplanarcross_ids::kTemplate,
+       {{coplanarcross_ids::kS, "x"}}, nullptr, "Fehler Spalt:", "KTE 1 2 3"},
+      {"junction, no substrate", "CCoplanarCrossSymbol", coplanarcross_ids::kTemplate, {},
+       kNoSubstrate, "Fehler", "KTE 1 2 3"},
+      // A bad microstrip width leaves the slot width unread.
+      {"transition microstrip", "MslToSlotSymbol", msltoslot_ids::kTemplate,
+       {{msltoslot_ids::kM, "x"}, {msltoslot_ids::kS, "0.3mm"}}, nullptr, "Fehler MSL-Weite:",
+       "MSTSL 1 2 3  M=1mm S=150um K=0.99 KNR NO_SUB"},
+      {"transition slot", "MslToSlotSymbol", msltoslot_ids::kTemplate,
+       {{msltoslot_ids::kM, "2mm"}, {msltoslot_ids::kS, "x"}}, nullptr, "Fehler Slot-Weite:",
+       "MSTSL 1 2 3  M=2mm S=150um K=0.99 KNR NO_SUB"},
+      {"transition, no substrate", "MslToSlotSymbol", msltoslot_ids::kTemplate,
+       {{msltoslot_ids::kDas, nullptr}}, kNoSubstrate, "Fehler",
+       "MSTSL 1 2 3  M=1mm S=150um K=0.99 DAS NO_SUB"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::unique_ptr<NetSymbol> symbol = SymbolRegistry::Global().Create(row.key);
+    ASSERT_TRUE(symbol);
+    symbol->nodes = {1, 2, 3, 4};
+    Refuse(*symbol, std::to_string(row.dialog), row.input);
+    ASSERT_EQ(Boxes().size(), 1u);
+    if (row.message != nullptr) EXPECT_EQ(Boxes()[0].text, row.message);
+    EXPECT_EQ(Boxes()[0].caption, row.caption);
+    EXPECT_EQ(headless.Ui().Beeps().size(), 1u);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    EXPECT_EQ(Line(*symbol), row.line);
+  }
+}
+
+// The pole radios follow the kind: a line has two or three poles, a stub one or two.
+TEST_F(SlotDialogsTest, PoleRadiosFollowTheKind) {
+  const struct {
+    const char* what;
+    const char* key;
+    int dialog;
+    Inputs clicks;
+    int one, two, three;  // the pole radios
+    int checked;          // the one expected checked at the end
+  } rows[] = {
+      {"slot: three poles of a short", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kShort, nullptr}, {slotline_ids::kThreePoles, nullptr}},
+       slotline_ids::kOnePole, slotline_ids::kTwoPoles, slotline_ids::kThreePoles,
+       slotline_ids::kOnePole},
+      {"slot: one pole of a line", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kOnePole, nullptr}}, slotline_ids::kOnePole, slotline_ids::kTwoPoles,
+       slotline_ids::kThreePoles, slotline_ids::kTwoPoles},
+      {"slot: back to a line", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kOpen, nullptr}, {slotline_ids::kOnePole, nullptr},
+        {slotline_ids::kLine, nullptr}},
+       slotline_ids::kOnePole, slotline_ids::kTwoPoles, slotline_ids::kThreePoles,
+       slotline_ids::kTwoPoles},
+      {"slot: open with three poles", "SlotLineSymbol", slotline_ids::kTemplate,
+       {{slotline_ids::kOpen, nullptr}, {slotline_ids::kThreePoles, nullptr}},
+       slotline_ids::kOnePole, slotline_ids::kTwoPoles, slotline_ids::kThreePoles,
+       slotline_ids::kOnePole},
+      {"covered: short while three poles", "CCoveredSlotLineSymbol", coveredslot_ids::kTemplate,
+       {{coveredslot_ids::kThreePoles, nullptr}, {coveredslot_ids::kShort, nullptr}},
+       coveredslot_ids::kOnePole, coveredslot_ids::kTwoPoles, coveredslot_ids::kThreePoles,
+       coveredslot_ids::kOnePole},
+      {"covered: three poles of a short", "CCoveredSlotLineSymbol", coveredslot_ids::kTemplate,
+       {{coveredslot_ids::kShort, nullptr}, {coveredslot_ids::kThreePoles, nullptr}},
+       coveredslot_ids::kOnePole, coveredslot_ids::kTwoPoles, coveredslot_ids::kThreePoles,
+       coveredslot_ids::kOnePole},
+      {"covered: line while one pole", "CCoveredSlotLineSymbol", coveredslot_ids::kTemplate,
+       {{coveredslot_ids::kShort, nullptr}, {coveredslot_ids::kOnePole, nullptr},
+        {coveredslot_ids::kLine, nullptr}},
+       coveredslot_ids::kOnePole, coveredslot_ids::kTwoPoles, coveredslot_ids::kThreePoles,
+       coveredslot_ids::kTwoPoles},
+      {"covered: a short keeps two poles", "CCoveredSlotLineSymbol", coveredslot_ids::kTemplate,
+       {{coveredslot_ids::kShort, nullptr}}, coveredslot_ids::kOnePole,
+       coveredslot_ids::kTwoPoles, coveredslot_ids::kThreePoles, coveredslot_ids::kTwoPoles},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    std::unique_ptr<NetSymbol> symbol = SymbolRegistry::Global().Create(row.key);
+    Refuse(*symbol, std::to_string(row.dialog), row.clicks, [&](DialogDriver& d) {
+      for (const int id : {row.one, row.two, row.three}) {
+        EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(id), id == row.checked ? 1 : 0) << id;
+      }
+    });
+  }
+}
+
+// The covered slotline takes kind and poles before its substrates, and names the lower one
+// first.
+TEST_F(SlotDialogsTest, CoveredSlotlineAsksForTheLowerSubstrateFirst) {
+  CCoveredSlotLineSymbol covered;
+  Refuse(covered, "216",
+         {{coveredslot_ids::kW, "0.3mm"},
+          {coveredslot_ids::kShort, nullptr},
+          {coveredslot_ids::kOnePole, nullptr}});
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].text, "Zuerst ein unteres Substrat definieren");
+  EXPECT_EQ(Boxes()[0].caption, "Fehler");
+  EXPECT_EQ(covered.w, "300um");
+  EXPECT_EQ(covered.kind, 'S');
+  EXPECT_EQ(covered.pinCount, 1);
+}
+
+// Only a stub chooses its geometry, and only a kink has a kink length.
+TEST_F(SlotDialogsTest, BendEnablesGeometryForStubs) {
+  SltBendSymbol bend;
+  Refuse(bend, "205", {}, [](DialogDriver& d) {
+    auto enabled = [&d](int id) { return d.GetDialog().GetDlgItem(id)->IsWindowEnabled(); };
+    EXPECT_FALSE(enabled(sltbend_ids::kArc));
+    EXPECT_FALSE(enabled(sltbend_ids::kKinked));
+    d.Click(sltbend_ids::kShort);
+    EXPECT_TRUE(enabled(sltbend_ids::kArc));
+    EXPECT_TRUE(enabled(sltbend_ids::kKinked));
+    d.Click(sltbend_ids::kKinked);
+    EXPECT_TRUE(enabled(sltbend_ids::kKink));
+    d.Click(sltbend_ids::kArc);
+    EXPECT_FALSE(enabled(sltbend_ids::kKink));
+    d.Click(sltbend_ids::kKinked);
+    d.Click(sltbend_ids::kLine);
+    EXPECT_FALSE(enabled(sltbend_ids::kKink));
+    EXPECT_FALSE(enabled(sltbend_ids::kArc));
+  });
+}
+
+// The lumped model comes only from stored data: no radio shows it, and OK keeps it.
+TEST_F(SlotDialogsTest, TransitionKeepsAModelNoRadioShows) {
+  auto transition = SymbolRegistry::Global().Create("MslToSlotSymbol");
+  auto& t = dynamic_cast<MslToSlotSymbol&>(*transition);
+  t.model = 'S';
+  Refuse(t, "185", {}, [](DialogDriver& d) {
+    EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(msltoslot_ids::kKnorr), 0);
+    EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(msltoslot_ids::kDas), 0);
+  });
+  EXPECT_EQ(t.model, 'S');
+}
+
+}  // namespace
