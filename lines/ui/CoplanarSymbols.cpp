@@ -1,7 +1,11 @@
 #include "lines/ui/CoplanarSymbols.h"
 
+#include <tuple>
+
 #include "editor/symbols/LabelFonts.h"
+#include "editor/symbols/StoredValues.h"
 #include "lines/models/CCoplanarLineModell.h"
+#include "pf/archive.h"
 #include "pf/dc.h"
 
 namespace {
@@ -24,6 +28,13 @@ void CCoplanarLineSymbol::Init() {
   pinCount = 2;
   layer = 'B';
   msl::ShowPicture(*this, kLine);
+}
+
+void CCoplanarLineSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(p, s2, s, w));
+  substrate.Serialize(ar);
+  msl::SerializeLetter(ar, kind);
 }
 
 void CCoplanarLineSymbol::Draw(pf::Dc& dc) {
@@ -68,6 +79,13 @@ void CCoplanarCrossSymbol::Init() {
   variant = 'A';
   layer = 'B';
   msl::ShowPicture(*this, kCross);
+}
+
+void CCoplanarCrossSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  msl::SerializeClassKey(ar, *this);
+  SerializeValueTexts(ar, *this, std::tie(w1, s1, w2, s2));
+  substrate.Serialize(ar);
 }
 
 void CCoplanarCrossSymbol::Draw(pf::Dc& dc) {

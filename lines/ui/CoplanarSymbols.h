@@ -17,6 +17,8 @@ class CCoplanarLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   CCoplanarLineSymbol();
   CCoplanarLineSymbol(const Point& start, const Point& end);
 
+  void Serialize(pf::Archive& ar) override;
+
   void Draw(pf::Dc& dc) override;
   void CopyParameters(const NetSymbol& other) override;
   void ReloadBitmap() override;
@@ -47,6 +49,8 @@ class CCoplanarCrossSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 
   CCoplanarCrossSymbol();
   CCoplanarCrossSymbol(const Point& start, const Point& end);
+
+  void Serialize(pf::Archive& ar) override;
 
   void Draw(pf::Dc& dc) override;
   // Its dimensions start from the defaults.

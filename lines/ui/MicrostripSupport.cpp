@@ -29,12 +29,24 @@ void SerializeValue(pf::Archive& ar, const NetSymbol& owner, W& value) {
 
 }  // namespace
 
-void SerializeFields(pf::Archive& ar, const NetSymbol& owner, const Fields& fields) {
+void SerializeClassKey(pf::Archive& ar, const NetSymbol& owner) {
   MyStrng key = owner.classKey;
   key.Serialize(ar);
   if (ar.IsLoading() && !(key == owner.classKey)) {
     throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "symbol class key");
   }
+}
+
+void SerializeLetter(pf::Archive& ar, char& letter) {
+  ar.IsStoring() ? void(ar << letter) : void(ar >> letter);
+}
+
+void SerializeInteger(pf::Archive& ar, int32_t& value) {
+  ar.IsStoring() ? void(ar << value) : void(ar >> value);
+}
+
+void SerializeFields(pf::Archive& ar, const NetSymbol& owner, const Fields& fields) {
+  SerializeClassKey(ar, owner);
   int32_t version = owner.version;
   if (ar.IsStoring()) {
     ar << version;
@@ -43,8 +55,8 @@ void SerializeFields(pf::Archive& ar, const NetSymbol& owner, const Fields& fiel
     const_cast<NetSymbol&>(owner).version = version;
   }
   const auto numbers = Visitor{
-      [&](int32_t* v) { ar.IsStoring() ? void(ar << *v) : void(ar >> *v); },
-      [&](char* v) { ar.IsStoring() ? void(ar << *v) : void(ar >> *v); },
+      [&](int32_t* v) { SerializeInteger(ar, *v); },
+      [&](char* v) { SerializeLetter(ar, *v); },
       [](auto*) {},
   };
   for (const Field& f : fields) std::visit(numbers, f);

@@ -29,6 +29,11 @@ using Fields = std::vector<Field>;
 // class key other than the owner's and StoredValueError on a value text that gives no finite
 // number.
 void SerializeFields(pf::Archive& ar, const NetSymbol& owner, const Fields& fields);
+// The owner's class key once more; loading throws pf::ArchiveError on another one.
+void SerializeClassKey(pf::Archive& ar, const NetSymbol& owner);
+// One byte, and four bytes.
+void SerializeLetter(pf::Archive& ar, char& letter);
+void SerializeInteger(pf::Archive& ar, int32_t& value);
 // The fields of one line, separated by ','.
 void WriteFields(std::ostream& os, const Fields& fields);
 

@@ -1,5 +1,10 @@
 #include "lines/ui/MslToSlotSymbol.h"
 
+#include <tuple>
+
+#include "editor/symbols/StoredValues.h"
+#include "pf/archive.h"
+
 namespace {
 
 constexpr int kPicture = 184;
@@ -17,6 +22,13 @@ void MslToSlotSymbol::Init() {
   pinCount = 4;
   variant = 'A';
   msl::ShowPicture(*this, kPicture);
+}
+
+void MslToSlotSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(m, s, k));
+  substrate.Serialize(ar);
+  msl::SerializeLetter(ar, model);
 }
 
 void MslToSlotSymbol::Draw(pf::Dc& dc) {

@@ -14,6 +14,8 @@ class MslToSlotSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   MslToSlotSymbol();
   MslToSlotSymbol(const Point& start, const Point& end);
 
+  void Serialize(pf::Archive& ar) override;
+
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;

@@ -1,6 +1,7 @@
 #include "lines/ui/SlotSymbols.h"
 
 #include <numbers>
+#include <tuple>
 
 #include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
@@ -59,14 +60,12 @@ void SlotLineSymbol::Init() {
 }
 
 void SlotLineSymbol::Serialize(pf::Archive& ar) {
-  MicrostripSymbol::Serialize(ar);
-  if (version > 1) {
-    if (ar.IsStoring()) {
-      ar << model;
-    } else {
-      ar >> model;
-    }
-  }
+  // The base's part holds the archive version that decides on the model letter.
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(w, p));
+  substrate.Serialize(ar);
+  msl::SerializeLetter(ar, end);
+  if (version > 1) msl::SerializeLetter(ar, model);
   version = kArchiveVersion;
 }
 
@@ -118,11 +117,13 @@ void SltBendSymbol::SetLength(const LaeWert& length) {
 }
 
 void SltBendSymbol::Serialize(pf::Archive& ar) {
-  MicrostripSymbol::Serialize(ar);
-  if (version > 1) {
-    kink.Serialize(ar);
-    if (ar.IsLoading() && !GivesFiniteNumber(kink)) throw StoredValueError(*this, kink);
-  }
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(w, p, r));
+  substrate.Serialize(ar);
+  msl::SerializeLetter(ar, end);
+  msl::SerializeInteger(ar, spare);
+  msl::SerializeLetter(ar, geometry);
+  if (version > 1) SerializeValueTexts(ar, *this, std::tie(kink));
   version = kArchiveVersion;
 }
 
@@ -161,6 +162,16 @@ void CCoveredSlotLineSymbol::Init() {
   pinCount = 2;
   layer = 'B';
   msl::ShowPicture(*this, kCoveredLine);
+}
+
+void CCoveredSlotLineSymbol::Serialize(pf::Archive& ar) {
+  MultiPolSymbol::Serialize(ar);
+  SerializeValueTexts(ar, *this, std::tie(w, p));
+  substrate.Serialize(ar);
+  upper.Serialize(ar);
+  msl::SerializeLetter(ar, kind);
+  msl::SerializeLetter(ar, letter);
+  msl::SerializeLetter(ar, layer);
 }
 
 void CCoveredSlotLineSymbol::Draw(pf::Dc& dc) {

@@ -34,7 +34,6 @@ class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 
  protected:
   msl::Fields Fields() override { return {&w, &p, &substrate, &end, &model}; }
-  msl::Fields ArchiveFields() override { return {&w, &p, &substrate, &end}; }
 
  private:
   void Init();
@@ -73,9 +72,6 @@ class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   msl::Fields Fields() override {
     return {&w, &p, &r, &kink, &substrate, &end, &spare, &geometry};
   }
-  msl::Fields ArchiveFields() override {
-    return {&w, &p, &r, &substrate, &end, &spare, &geometry};
-  }
 
  private:
   void Init();
@@ -89,6 +85,7 @@ class CCoveredSlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   CCoveredSlotLineSymbol();
   CCoveredSlotLineSymbol(const Point& start, const Point& end);
 
+  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // Its parameters start from the defaults.
   void CopyParameters(const NetSymbol&) override {}

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "basics/VS_Error.h"
@@ -13,6 +14,7 @@
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/MslToSlotSymbol.h"
 #include "lines/ui/SlotSymbols.h"
+#include "pf/archive.h"
 #include "resources/Bitmaps.h"
 #include "simulator/tests/support/ElementBench.h"
 
@@ -179,6 +181,203 @@ TEST(SlotSymbolsTest, VersionOneRecordsLoadWithDefaults) {
   EXPECT_EQ(bend2.kink, "5mm");
 }
 
+// Each symbol's record, written out field by field after its pole base's part: storing gives
+// exactly these bytes, and loading them consumes all of them and gives the symbol back. A
+// version-1 record lacks the slotline's model letter and the bend's kink length.
+struct ArchiveCase {
+  const char* key;
+  std::function<void(NetSymbol&)> edit;
+  // What a version-1 load leaves where the record has nothing.
+  std::function<void(NetSymbol&)> versionOneDefaults;
+  std::function<void(pf::Archive&, int32_t version)> own;
+  bool keepsVersion;  // false: loading moves it to 2
+};
+
+template <class S>
+std::function<void(NetSymbol&)> As(std::function<void(S&)> f) {
+  return [f](NetSymbol& s) { f(static_cast<S&>(s)); };
+}
+
+void Put(pf::Archive& ar, const char* value) { LaeWert(value).Serialize(ar); }
+void PutText(pf::Archive& ar, const char* text) { MyStrng(text).Serialize(ar); }
+
+TEST(SlotSymbolsTest, ArchiveBytesFieldByField) {
+  const ArchiveCase kCases[] = {
+      {"SlotLineSymbol", As<SlotLineSymbol>([](SlotLineSymbol& s) {
+         s.w = LaeWert("0.3mm");
+         s.p = LaeWert("7mm");
+         s.substrate = "ALU";
+         s.end = 'S';
+         s.model = 'C';
+       }),
+       As<SlotLineSymbol>([](SlotLineSymbol& s) { s.model = 'A'; }),
+       [](pf::Archive& ar, int32_t version) {
+         Put(ar, "0.3mm");
+         Put(ar, "7mm");
+         PutText(ar, "ALU");
+         ar << 'S';
+         if (version > 1) ar << 'C';
+       },
+       false},
+      {"SltBendSymbol", As<SltBendSymbol>([](SltBendSymbol& s) {
+         s.w = LaeWert("0.2mm");
+         s.SetLength(LaeWert("20mm"));
+         s.r = LaeWert("12mm");
+         s.kink = LaeWert("5mm");
+         s.substrate = "ALU";
+         s.end = 'S';
+         s.spare = 7;
+         s.geometry = 'K';
+       }),
+       As<SltBendSymbol>([](SltBendSymbol& s) { s.kink = LaeWert(0.002); }),
+       [](pf::Archive& ar, int32_t version) {
+         Put(ar, "0.2mm");
+         Put(ar, "20mm");
+         Put(ar, "12mm");
+         PutText(ar, "ALU");
+         ar << 'S' << int32_t{7} << 'K';
+         if (version > 1) Put(ar, "5mm");
+       },
+       false},
+      {"CCoplanarLineSymbol", As<CCoplanarLineSymbol>([](CCoplanarLineSymbol& s) {
+         s.p = LaeWert("12mm");
+         s.s2 = LaeWert("0.25mm");
+         s.s = LaeWert("0.2mm");
+         s.w = LaeWert("1mm");
+         s.substrate = "ALU";
+         s.kind = 'O';
+       }),
+       {},
+       [](pf::Archive& ar, int32_t) {
+         Put(ar, "12mm");
+         Put(ar, "0.25mm");
+         Put(ar, "0.2mm");
+         Put(ar, "1mm");
+         PutText(ar, "ALU");
+         ar << 'O';
+       },
+       true},
+      {"CCoplanarCrossSymbol", As<CCoplanarCrossSymbol>([](CCoplanarCrossSymbol& s) {
+         s.w1 = LaeWert("1mm");
+         s.s1 = LaeWert("0.1mm");
+         s.w2 = LaeWert("2mm");
+         s.s2 = LaeWert("0.2mm");
+         s.substrate = "ALU";
+       }),
+       {},
+       [](pf::Archive& ar, int32_t) {
+         PutText(ar, "CCoplanarCrossSymbol");
+         Put(ar, "1mm");
+         Put(ar, "0.1mm");
+         Put(ar, "2mm");
+         Put(ar, "0.2mm");
+         PutText(ar, "ALU");
+       },
+       true},
+      {"CCoveredSlotLineSymbol", As<CCoveredSlotLineSymbol>([](CCoveredSlotLineSymbol& s) {
+         s.w = LaeWert("0.3mm");
+         s.p = LaeWert("4mm");
+         s.substrate = "LOW";
+         s.upper = "HIGH";
+         s.kind = 'S';
+         s.letter = 'D';
+         s.layer = 'T';
+       }),
+       {},
+       [](pf::Archive& ar, int32_t) {
+         Put(ar, "0.3mm");
+         Put(ar, "4mm");
+         PutText(ar, "LOW");
+         PutText(ar, "HIGH");
+         ar << 'S' << 'D' << 'T';
+       },
+       true},
+      {"MslToSlotSymbol", As<MslToSlotSymbol>([](MslToSlotSymbol& s) {
+         s.m = LaeWert("2mm");
+         s.s = LaeWert("0.2mm");
+         s.k = FloatWert("0.5");
+         s.substrate = "ALU";
+         s.model = 'D';
+       }),
+       {},
+       [](pf::Archive& ar, int32_t) {
+         Put(ar, "2mm");
+         Put(ar, "0.2mm");
+         FloatWert("0.5").Serialize(ar);
+         PutText(ar, "ALU");
+         ar << 'D';
+       },
+       true},
+  };
+  for (const auto& c : kCases) {
+    for (int32_t version : {2, 1}) {
+      SCOPED_TRACE(std::string(c.key) + " version " + std::to_string(version));
+      auto edited = SymbolRegistry::Global().Create(c.key);
+      ASSERT_TRUE(edited);
+      edited->nodes = {1, 2, 3, 4};
+      c.edit(*edited);
+      edited->version = version;
+
+      std::ostringstream expected;
+      {
+        auto base = SymbolRegistry::Global().Create(c.key);
+        c.edit(*base);
+        base->nodes = edited->nodes;
+        base->version = version;
+        pf::Archive ar(expected);
+        static_cast<MultiPolSymbol&>(*base).MultiPolSymbol::Serialize(ar);
+        c.own(ar, version);
+      }
+      EXPECT_EQ(Store(*edited), expected.str());
+
+      auto want = SymbolRegistry::Global().Create(c.key);
+      want->nodes = edited->nodes;
+      c.edit(*want);
+      if (version == 1 && c.versionOneDefaults) c.versionOneDefaults(*want);
+      want->version = c.keepsVersion ? version : 2;
+
+      auto loaded = SymbolRegistry::Global().Create(c.key);
+      std::istringstream in(expected.str());
+      pf::Archive ar(in);
+      loaded->Serialize(ar);
+      EXPECT_EQ(in.peek(), std::char_traits<char>::eof());
+      EXPECT_EQ(Text(*loaded), Text(*want));
+      EXPECT_EQ(Store(*loaded), Store(*want));
+    }
+  }
+}
+
+// A stored value text that gives no number fails the load, naming the symbol.
+TEST(SlotSymbolsTest, LoadingRefusesValueTextsThatGiveNoNumber) {
+  const std::pair<const char*, std::function<MyStrng&(NetSymbol&)>> kCases[] = {
+      {"SlotLineSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<SlotLineSymbol&>(s).p; }},
+      {"SltBendSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<SltBendSymbol&>(s).kink; }},
+      {"CCoplanarLineSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<CCoplanarLineSymbol&>(s).w; }},
+      {"CCoplanarCrossSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<CCoplanarCrossSymbol&>(s).s2; }},
+      {"CCoveredSlotLineSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<CCoveredSlotLineSymbol&>(s).w; }},
+      {"MslToSlotSymbol",
+       [](NetSymbol& s) -> MyStrng& { return static_cast<MslToSlotSymbol&>(s).k; }},
+  };
+  for (const auto& [key, field] : kCases) {
+    SCOPED_TRACE(key);
+    auto damaged = SymbolRegistry::Global().Create(key);
+    damaged->elementName = "X7";
+    field(*damaged) = "nan";
+    auto loaded = SymbolRegistry::Global().Create(key);
+    try {
+      Load(*loaded, Store(*damaged));
+      ADD_FAILURE() << "loaded";
+    } catch (const pf::ArchiveError& refused) {
+      EXPECT_EQ(refused.what(), std::string("X7: Wert ungültig: nan"));
+    }
+  }
+}
+
 // Every class key survives both records with a changed field, and copies its parameters only
 // where it should.
 TEST(SlotSymbolsTest, RecordsRoundTripAndCopy) {
@@ -237,7 +436,9 @@ TEST(SlotSymbolsTest, RecordsRoundTripAndCopy) {
     auto copy = SymbolRegistry::Global().Create(c.key);
     copy->CopyParameters(*edited);
     EXPECT_EQ(describe(*copy) == fields, c.copies);
-    if (c.copies) EXPECT_EQ(copy->pinCount, edited->pinCount);
+    if (c.copies) {
+      EXPECT_EQ(copy->pinCount, edited->pinCount);
+    }
 
     const std::string bytes = Store(*edited);
     auto cut = SymbolRegistry::Global().Create(c.key);
