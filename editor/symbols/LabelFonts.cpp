@@ -1,5 +1,7 @@
 #include "editor/symbols/LabelFonts.h"
 
+#include "pf/dc.h"
+
 namespace {
 const LabelFonts* installed = nullptr;
 }  // namespace
@@ -16,4 +18,15 @@ void InstallLabelFonts(const LabelFonts* fonts) { installed = fonts; }
 const LabelFonts& TheLabelFonts() {
   static const LabelFonts standard = LabelFonts::Standard();
   return installed != nullptr ? *installed : standard;
+}
+
+void DrawCentredLabel(pf::Dc& dc, const MyStrng& text, const Point& at, bool horizontal) {
+  const LabelFonts& fonts = TheLabelFonts();
+  const pf::Font old = dc.SelectObject(horizontal ? fonts.horizontal : fonts.vertical);
+  if (horizontal) {
+    text.DrawText(&dc, at.x, at.y, 'C');
+  } else {
+    text.DrawVertical(&dc, at.x, at.y);
+  }
+  dc.SelectObject(old);
 }

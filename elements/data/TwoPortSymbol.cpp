@@ -33,14 +33,7 @@ void TwoPortSymbol::Serialize(pf::Archive& ar) {
 
 void TwoPortSymbol::Draw(pf::Dc& dc) {
   ZweiPolSymbol::Draw(dc);
-  const LabelFonts& fonts = TheLabelFonts();
-  const pf::Font oldFont = dc.SelectObject(horizontal != 0 ? fonts.horizontal : fonts.vertical);
-  if (horizontal != 0) {
-    dataName.DrawText(&dc, centre.x, centre.y, 'C');
-  } else {
-    dataName.DrawVertical(&dc, centre.x, centre.y);
-  }
-  dc.SelectObject(oldFont);
+  DrawCentredLabel(dc, dataName, centre, horizontal != 0);
 }
 
 void TwoPortSymbol::WriteNetLine() {

@@ -85,14 +85,7 @@ void UserNetSymbol::Serialize(pf::Archive& ar) {
 
 void UserNetSymbol::Draw(pf::Dc& dc) {
   MultiPolSymbol::Draw(dc);
-  const LabelFonts& fonts = TheLabelFonts();
-  const pf::Font oldFont = dc.SelectObject(horizontal != 0 ? fonts.horizontal : fonts.vertical);
-  if (horizontal != 0) {
-    subName.DrawText(&dc, centre.x, centre.y, 'C');
-  } else {
-    subName.DrawVertical(&dc, centre.x, centre.y);
-  }
-  dc.SelectObject(oldFont);
+  DrawCentredLabel(dc, subName, centre, horizontal != 0);
 }
 
 void UserNetSymbol::ClearExtraLines() { subLines.Reset(); }

@@ -40,12 +40,5 @@ void SpiceLibSymbol::Draw(pf::Dc& dc) {
     dc.BitBlt(centre.x - turned.Width() / 2, centre.y - turned.Height() / 2, turned.Width(),
               turned.Height(), turned, 0, 0);
   }
-  const LabelFonts& fonts = TheLabelFonts();
-  const pf::Font old = dc.SelectObject(horizontal != 0 ? fonts.horizontal : fonts.vertical);
-  if (horizontal != 0) {
-    libraryName.DrawText(&dc, centre.x, centre.y, 'C');
-  } else {
-    libraryName.DrawVertical(&dc, centre.x, centre.y);
-  }
-  dc.SelectObject(old);
+  DrawCentredLabel(dc, libraryName, centre, horizontal != 0);
 }

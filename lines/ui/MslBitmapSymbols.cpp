@@ -1,7 +1,5 @@
 #include "lines/ui/MslBitmapSymbols.h"
 
-#include "resources/Bitmaps.h"
-
 PF_IMPLEMENT_SERIAL(MslCornerSymbol, MultiPolSymbol, 1)
 
 namespace {
@@ -21,10 +19,8 @@ void SetUp(MultiPolSymbol& s, const char* key, int pins, char variant, int bitma
   s.variant = variant;
   s.length = kSize;
   s.breadth = kSize;
-  s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(bitmap));
+  msl::ShowPicture(s, bitmap);
 }
-
-void Reload(MultiPolSymbol& s, int bitmap) { *s.bitmap = LoadBitmapResource(bitmap); }
 
 }  // namespace
 
@@ -43,8 +39,8 @@ void MslTeeSymbol::UpdateGeometry() {
 }
 
 void MslTeeSymbol::ReloadBitmap() {
-  if (variant == 'A') Reload(*this, kTeeBranchRight);
-  if (variant == 'C') Reload(*this, kTeeBranchLeft);
+  if (variant == 'A') msl::ShowPicture(*this, kTeeBranchRight);
+  if (variant == 'C') msl::ShowPicture(*this, kTeeBranchLeft);
 }
 
 void MslTeeSymbol::Draw(pf::Dc& dc) {
@@ -76,10 +72,10 @@ void MslCornerSymbol::UpdateGeometry() {
 }
 
 void MslCornerSymbol::ReloadBitmap() {
-  if (form == 'N' && variant == 'B') Reload(*this, kCornerRightSquare);
-  if (form == 'N' && variant == 'C') Reload(*this, kCornerLeftSquare);
-  if (form == 'O' && variant == 'B') Reload(*this, kCornerRightMitred);
-  if (form == 'O' && variant == 'C') Reload(*this, kCornerLeftMitred);
+  if (form == 'N' && variant == 'B') msl::ShowPicture(*this, kCornerRightSquare);
+  if (form == 'N' && variant == 'C') msl::ShowPicture(*this, kCornerLeftSquare);
+  if (form == 'O' && variant == 'B') msl::ShowPicture(*this, kCornerRightMitred);
+  if (form == 'O' && variant == 'C') msl::ShowPicture(*this, kCornerLeftMitred);
 }
 
 void MslCornerSymbol::Draw(pf::Dc& dc) {
