@@ -19,18 +19,34 @@ fail() {
 }
 # The names of the visible windows, one a line.
 shown() {
-  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do xdotool getwindowname "$w"; done
+  for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    xdotool getwindowname "$w" 2>/dev/null
+  done
+}
+
+# The first visible window named NAME within SECONDS. xdotool's own --sync gives up with a
+# BadWindow error when another window closes while it looks (the About box, the message box), so
+# each look is a fresh search.
+find_window() {
+  tries=$(($2 * 4))
+  while [ "$tries" -gt 0 ]; do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.25
+    tries=$((tries - 1))
+  done
+  return 1
 }
 
 "$1" "$home/fehlt.vqe" &
 pid=$!
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vostrane$' | head -n 1)
+box=$(find_window '^Vostrane$' 20)
 [ -n "$box" ] || fail "no message box"
 sleep 1
 [ "$(shown)" = "Vostrane" ] || fail "windows beside the message box: $(shown)"
 import -window root vostrane-missing.png
 xdotool windowfocus --sync "$box" key Return
-timeout 10 xdotool search --sync --onlyvisible --name '^Vostrane - Schaltung1$' >/dev/null ||
+find_window '^Vostrane - Schaltung1$' 10 >/dev/null ||
   fail "no main window with a new circuit: $(shown)"
 # The About box greets for about two seconds; after it, the main window stands alone.
 sleep 5
