@@ -60,6 +60,7 @@ void RegisterSymbols() {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  RegisterLineCommands();
   RegisterInstrumentSymbols();
   RegisterSynthesisCommands();
 }

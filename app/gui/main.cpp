@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  RegisterLineCommands();
   RegisterInstrumentSymbols();
   RegisterSynthesisCommands();
   RegisterResources();

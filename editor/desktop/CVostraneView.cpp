@@ -367,6 +367,43 @@ void CVostraneView::PlaceSymbol(std::unique_ptr<NetSymbol> symbol) {
   OccupySymbol(placed);
 }
 
+void CVostraneView::InsertSymbol(std::unique_ptr<NetSymbol> symbol) {
+  CVostraneDoc* doc = GetDocument();
+  if (doc == nullptr) return;
+  symbol->UpdateGeometry();
+  symbol->SetView(this);
+  NetSymbol& placed = *symbol;
+  doc->AddSymbol(symbol.release());
+  StorePrototype(placed);
+  OccupySymbol(placed);
+}
+
+std::optional<Point> CVostraneView::FreePlaceBelowCircuit(int length) const {
+  const CVostraneDoc* doc = GetDocument();
+  int bottom = 0;
+  if (doc != nullptr) {
+    doc->Symbols().ForEach([&bottom](NetSymbol* s) { bottom = std::max(bottom, s->GetRect().bottom); });
+  }
+  const auto runIsFree = [this, length](int x, int y) {
+    for (int dy = -kGridSpacing; dy <= kGridSpacing; dy += kGridSpacing) {
+      for (int dx = 0; dx <= length; dx += kGridSpacing) {
+        if (!grid.IsFreeAt(Point(x + dx, y + dy))) return false;
+      }
+    }
+    return true;
+  };
+  const int last = (GitPointGrid::kCount - 2) * kGridSpacing;
+  const int below = (bottom / kGridSpacing + 2) * kGridSpacing;
+  for (const int from : {below, 2 * kGridSpacing}) {
+    for (int y = from; y <= last; y += kGridSpacing) {
+      for (int x = 2 * kGridSpacing; x + length <= last; x += kGridSpacing) {
+        if (runIsFree(x, y)) return Point(x, y);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 void CVostraneView::OpenSymbol(NetSymbol& symbol) {
   if (selected == &symbol) Deselect();
   symbol.selected = 0;

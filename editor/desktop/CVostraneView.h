@@ -6,6 +6,7 @@
 // analyses and closes the splash and error windows.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -81,6 +82,13 @@ class CVostraneView : public pf::ScrollView {
   void ApplyPrototype(NetSymbol& symbol) const;
   // The symbol's parameters become its class's prototype.
   void StorePrototype(const NetSymbol& symbol);
+  // A symbol made without a gesture (a calculator's) joins the circuit as a placed one does,
+  // without its dialog: it becomes its class's prototype and takes its grid area.
+  void InsertSymbol(std::unique_ptr<NetSymbol> symbol);
+  // The start of a free horizontal run of length (logical units, a multiple of the grid step)
+  // with a free grid row above and below it: the first below the circuit, else the first from
+  // the top; none when the grid is full.
+  std::optional<Point> FreePlaceBelowCircuit(int length) const;
   // A symbol that came into the document without a gesture (synthesis) takes its grid area.
   void OccupySymbol(const NetSymbol& symbol);
   // Empties the document's list without deleting the symbols (synthesis takes them over).

@@ -49,6 +49,17 @@ void MslToSlotElement::ParseLine(const SymbolTable& labels) {
   h = sub->H;
 }
 
+void MslToSlotElement::SetDesignSubstrate(const SubstrateData& record) {
+  sub = &record;
+  h = record.H;
+  slot.SetSubstrate(record);
+}
+
+void MslToSlotElement::SetS(double metres) {
+  S = metres;
+  slot.SetSlotWidth(S);
+}
+
 void MslToSlotElement::FillMatrix(float frequency) {
   if (sub == nullptr) return;
   bool ok = true;
@@ -62,6 +73,7 @@ void MslToSlotElement::FillMatrix(float frequency) {
     ok = model == 'D' ? Das(frequency) : Knorr(frequency);
     if (ok) TurnsRatioMatrix(n, Y);
   }
+  pointOk = ok;
   if (!ok) {
     for (auto& row : Y) {
       for (Cmplx& y : row) y = Cmplx();

@@ -36,6 +36,17 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   // 0 Hz KNR and DAS take their common limit n = 1 without the slotline.
   void FillMatrix(float frequency) override;
 
+  // The design calculator's settings: the substrate record (kept by the caller for as long as
+  // the element fills its matrix), the strip width and the slot width (m), the latter also the
+  // slotline model's.
+  void SetDesignSubstrate(const SubstrateData& record);
+  void SetM(double metres) { M = metres; }
+  void SetS(double metres);
+  double GetM() const { return M; }
+  // Whether the last FillMatrix had figures for its frequency.
+  bool HasResult() const { return pointOk; }
+  double GetS() const { return S; }
+
   // The coupling of turns ratio n that KNR and DAS fill.
   static void TurnsRatioMatrix(double n, Cmplx (&y)[3][3]);
 
@@ -76,4 +87,5 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   double Ch = 0.0;
   SlotLineModell slot;
   bool failureReported = false;
+  bool pointOk = false;
 };

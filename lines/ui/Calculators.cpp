@@ -1,0 +1,503 @@
+#include "lines/ui/Calculators.h"
+
+#include <cmath>
+#include <string>
+
+#include "basics/FloatWert.h"
+#include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/dialogs/FieldReader.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/SubSymbol.h"
+#include "lines/ui/CoplanarSymbols.h"
+#include "lines/ui/MicrostripSymbols.h"
+#include "lines/ui/SlotSymbols.h"
+#include "pf/controls.h"
+#include "pf/ui_services.h"
+#include "resources/CalculatorIds.h"
+
+namespace {
+
+constexpr double kLightSpeed = 299792458.0;
+// Stepped values that differ by less than this share of their size count as equal.
+constexpr double kRounding = 1e-9;
+
+LaeWert Metres(double metres) { return LaeWert(metres); }
+FreqWert Hertz(double hertz) { return FreqWert(hertz); }
+
+}  // namespace
+
+// -- CalculatorDialog ------------------------------------------------------------------------
+
+CalculatorDialog::CalculatorDialog(int templateId, CVostraneView* view, int comboId)
+    : pf::Dialog(templateId, view), view(view), comboId(comboId) {
+  substrate.SetName("Unbekannt");
+  substrateName = "Unbekannt";
+}
+
+bool CalculatorDialog::Below(double a, double b) { return a < b - kRounding * std::fabs(b); }
+
+double CalculatorDialog::Decade(double x) { return std::pow(10.0, std::round(std::log10(x))); }
+
+bool CalculatorDialog::Decrease(double& value, double step) {
+  if (!Below(step, value)) return false;
+  value -= step;
+  return true;
+}
+
+void CalculatorDialog::Beep() { pf::TheUiServices().Beep(pf::BeepKind::Default); }
+
+double CalculatorDialog::DefaultFrequency() const {
+  const CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
+  return doc != nullptr ? doc->GetDefaultFrequency() : 4e9;
+}
+
+void CalculatorDialog::ListSubstrates() {
+  auto* combo = GetControl<pf::ComboBox>(comboId);
+  if (combo == nullptr) return;
+  for (SubSymbol* s : substrates) combo->AddString(s->GetElementName().ToCString());
+  if (substrates.empty()) return;
+  combo->SetCurSel(0);
+  Choose(0);
+}
+
+void CalculatorDialog::Choose(int index) {
+  substrates[static_cast<size_t>(index)]->GetSubstrateParams(substrate);
+  substrateName = substrates[static_cast<size_t>(index)]->GetElementName();
+}
+
+bool CalculatorDialog::OnCommand(int id, pf::Notification code) {
+  if (id == comboId && code == pf::Notification::SelChanged) {
+    const auto* combo = GetControl<pf::ComboBox>(comboId);
+    const int index = combo != nullptr ? combo->GetCurSel() : -1;
+    if (index >= 0 && index < static_cast<int>(substrates.size())) {
+      Choose(index);
+      SubstrateChanged();
+    }
+    return true;
+  }
+  return pf::Dialog::OnCommand(id, code);
+}
+
+void CalculatorDialog::OnDeltaPos(int id, int delta) { Step(id, delta < 1); }
+
+// -- DimMikrostripLine -----------------------------------------------------------------------
+
+DimMikrostripLine::DimMikrostripLine(CVostraneView* view)
+    : CalculatorDialog(dimmsl_ids::kTemplate, view, dimmsl_ids::kSub) {}
+
+void DimMikrostripLine::LoadFromSymbol(TrlSymbol& symbol) { L = symbol.p.Value() * 1000.0; }
+
+bool DimMikrostripLine::OnInitDialog() {
+  using namespace dimmsl_ids;
+  Show(kInc, Metres(increment / 1000.0));
+  ListSubstrates();
+  // W/h = 1 to begin with.
+  W = substrate.H * 1000.0;
+  Show(kW, Metres(W / 1000.0));
+  Show(kL, Metres(L / 1000.0));
+  f = DefaultFrequency() / 1e9;
+  Show(kF, Hertz(f * 1e9));
+  UpdateResults();
+  return true;
+}
+
+bool DimMikrostripLine::Recalculate() {
+  if (!MathPool::CalcMicrostrip(results, substrate, f, W)) return false;
+  lambda = kLightSpeed / (f * 1e6) / std::sqrt(results.eps);
+  lengthRatio = L / lambda;
+  extension = results.dl * 0.001;
+  return true;
+}
+
+void DimMikrostripLine::UpdateResults() {
+  using namespace dimmsl_ids;
+  if (!Recalculate()) {
+    Beep();
+    return;
+  }
+  Show(kZc, ResWert(results.Z0));
+  Show(kEps, FloatWert(results.eps));
+  Show(kDelL, Metres(extension));
+  UpdateLengthRatio();
+}
+
+void DimMikrostripLine::UpdateLengthRatio() {
+  lambda = kLightSpeed / (f * 1e6) / std::sqrt(results.eps);
+  lengthRatio = L / lambda;
+  Show(dimmsl_ids::kLRatio, FloatWert(lengthRatio));
+}
+
+void DimMikrostripLine::Step(int spinId, bool up) {
+  using namespace dimmsl_ids;
+  switch (spinId) {
+    case kWSpin:
+      if (up) {
+        W += increment;
+      } else if (!Decrease(W, increment)) {
+        return;
+      }
+      Show(kW, Metres(W / 1000.0));
+      UpdateResults();
+      break;
+    case kLSpin:
+      if (up) {
+        L += increment;
+      } else if (!Decrease(L, increment)) {
+        return;
+      }
+      Show(kL, Metres(L / 1000.0));
+      UpdateLengthRatio();
+      break;
+    case kFSpin:
+      if (up) {
+        f += frequencyStep;
+      } else if (!Decrease(f, frequencyStep)) {
+        return;
+      }
+      Show(kF, Hertz(f * 1e9));
+      UpdateResults();
+      break;
+    case kIncSpin:
+      if (up && Below(increment, 1.0)) {
+        increment = Decade(increment * 10.0);
+      } else if (!up && increment >= 0.009) {
+        increment = Decade(increment / 10.0);
+      }
+      Show(kInc, Metres(increment / 1000.0));
+      break;
+    default:
+      break;
+  }
+}
+
+// -- SlotLineDim -----------------------------------------------------------------------------
+
+SlotLineDim::SlotLineDim(CVostraneView* view)
+    : CalculatorDialog(dimslt_ids::kTemplate, view, dimslt_ids::kSub), f(DefaultFrequency()) {}
+
+void SlotLineDim::LoadFromSymbol(SlotLineSymbol& symbol) {
+  model.SetSlotWidth(symbol.w.Value());
+  model.length = symbol.p.Value();
+}
+
+bool SlotLineDim::OnInitDialog() {
+  using namespace dimslt_ids;
+  Show(kInc, Metres(increment));
+  ListSubstrates();
+  model.SetSubstrate(substrate);
+  model.Update(f);
+  const bool cohn = model.GetModelLetter() == 'C';
+  CheckRadioButton(kCohn, kApprox, cohn ? kCohn : kApprox);
+  Show(kW, Metres(model.GetSlotWidth()));
+  Show(kL, Metres(model.length));
+  Show(kF, Hertz(f));
+  ShowResults(-1.0 / model.ShortEndAdmittance().im);
+  return true;
+}
+
+void SlotLineDim::ShowResults(double stubReactance) {
+  using namespace dimslt_ids;
+  Show(kZ0, ResWert(model.Z0));
+  // A stub without reactance (no wavelength yet, or a quarter wave) shows none.
+  Show(kStub, std::isfinite(stubReactance) ? ResWert(stubReactance) : ResWert());
+  Show(kEps, FloatWert(model.eps_eff));
+  Show(kExtension, Metres(model.GetEndExtension()));
+  UpdateLengthRatio();
+}
+
+void SlotLineDim::UpdateResults() {
+  if (!model.Update(f)) {
+    Beep();
+    return;
+  }
+  ShowResults(-1.0 / model.ShortEndAdmittance().im);
+}
+
+void SlotLineDim::UpdateLengthRatio() {
+  const double ratio = model.lambda > 0.0 ? model.length / model.lambda : 0.0;
+  Show(dimslt_ids::kLRatio, FloatWert(ratio));
+}
+
+void SlotLineDim::SubstrateChanged() {
+  model.SetSubstrate(substrate);
+  UpdateResults();
+}
+
+bool SlotLineDim::OnCommand(int id, pf::Notification code) {
+  using namespace dimslt_ids;
+  if ((id == kCohn || id == kApprox) && code == pf::Notification::Clicked) {
+    model.SetModelLetter(id == kCohn ? 'C' : 'A');
+    UpdateResults();
+    return true;
+  }
+  return CalculatorDialog::OnCommand(id, code);
+}
+
+void SlotLineDim::Step(int spinId, bool up) {
+  using namespace dimslt_ids;
+  switch (spinId) {
+    case kWSpin: {
+      double w = model.GetSlotWidth();
+      // The slot never gets as wide as the substrate is high.
+      if (up && Below(w + increment, model.h)) {
+        w += increment;
+      } else if (up || !Decrease(w, increment)) {
+        return;
+      }
+      model.SetSlotWidth(w);
+      Show(kW, Metres(w));
+      UpdateResults();
+      break;
+    }
+    case kLSpin:
+      if (up) {
+        model.length += increment;
+      } else if (!Decrease(model.length, increment)) {
+        return;
+      }
+      Show(kL, Metres(model.length));
+      UpdateResults();
+      break;
+    case kFSpin:
+      if (up) {
+        f += frequencyStep;
+      } else if (!Decrease(f, frequencyStep)) {
+        return;
+      }
+      Show(kF, Hertz(f));
+      UpdateResults();
+      break;
+    case kIncSpin:
+      if (up && Below(increment, 0.1)) {
+        increment = Decade(increment * 10.0);
+      } else if (!up && increment >= 9e-6) {
+        increment = Decade(increment / 10.0);
+      }
+      Show(kInc, Metres(increment));
+      break;
+    default:
+      break;
+  }
+}
+
+// -- CCoplanarLineDim ------------------------------------------------------------------------
+
+CCoplanarLineDim::CCoplanarLineDim(CVostraneView* view)
+    : CalculatorDialog(dimcpl_ids::kTemplate, view, dimcpl_ids::kSub), f(DefaultFrequency()) {}
+
+void CCoplanarLineDim::LoadFromSymbol(CCoplanarLineSymbol& symbol) {
+  model.SetStripWidth(symbol.w.Value());
+  model.SetGap(symbol.GetGapValue());
+  model.length = symbol.p.Value();
+}
+
+bool CCoplanarLineDim::OnInitDialog() {
+  using namespace dimcpl_ids;
+  ListSubstrates();
+  Show(kInc, Metres(increment));
+  model.SetSubstrate(substrate);
+  model.Update(f);
+  Show(kW, Metres(model.GetStripWidth()));
+  Show(kS, Metres(model.GetGap()));
+  Show(kL, Metres(model.length));
+  Show(kF, Hertz(f));
+  Show(kZ0, ResWert(model.Z0));
+  Show(kEps, FloatWert(model.eps_eff));
+  Show(kLRatio, FloatWert(model.lambda > 0.0 ? model.length / model.lambda : 0.0));
+  return true;
+}
+
+void CCoplanarLineDim::UpdateResults() {
+  using namespace dimcpl_ids;
+  if (!model.Update(f)) {
+    Beep();
+    return;
+  }
+  Show(kZ0, ResWert(model.Z0));
+  Show(kEps, FloatWert(model.eps_eff));
+  Show(kLRatio, FloatWert(model.length / model.lambda));
+}
+
+void CCoplanarLineDim::SubstrateChanged() {
+  model.SetSubstrate(substrate);
+  UpdateResults();
+}
+
+void CCoplanarLineDim::Step(int spinId, bool up) {
+  using namespace dimcpl_ids;
+  double w = model.GetStripWidth();
+  double s = model.GetGap();
+  // The stepped value and its edit; the increment's step computes nothing.
+  double* value = nullptr;
+  int edit = 0;
+  switch (spinId) {
+    case kWSpin: value = &w, edit = kW; break;
+    case kSSpin: value = &s, edit = kS; break;
+    case kLSpin: value = &model.length, edit = kL; break;
+    case kFSpin:
+      if (up) {
+        f += frequencyStep;
+      } else if (!Decrease(f, frequencyStep)) {
+        return;
+      }
+      Show(kF, Hertz(f));
+      UpdateResults();
+      return;
+    case kIncSpin:
+      if (up && Below(increment, 0.1)) {
+        increment = Decade(increment * 10.0);
+      } else if (!up && increment > 9e-6) {
+        increment = Decade(increment / 10.0);
+      }
+      Show(kInc, Metres(increment));
+      return;
+    default:
+      return;
+  }
+  if (up) {
+    *value += increment;
+  } else if (!Decrease(*value, increment)) {
+    return;
+  }
+  model.SetStripWidth(w);
+  model.SetGap(s);
+  Show(edit, Metres(*value));
+  UpdateResults();
+}
+
+// -- SandwichSlotLineDlg ---------------------------------------------------------------------
+
+SandwichSlotLineDlg::SandwichSlotLineDlg(CVostraneView* view)
+    : CalculatorDialog(sandwich_ids::kTemplate, view, sandwich_ids::kSub) {}
+
+bool SandwichSlotLineDlg::OnInitDialog() {
+  using namespace sandwich_ids;
+  Show(kA, Metres(model.GetBoxWidth()));
+  ListSubstrates();
+  model.SetSubstrate(substrate);
+  // The edit holds the ratio that Compute reads: the model's slot width over the height.
+  if (model.h > 0.0) Show(kWd, FloatWert(model.GetSlotWidth() / model.h));
+  return true;
+}
+
+bool SandwichSlotLineDlg::OnCommand(int id, pf::Notification code) {
+  if (id == sandwich_ids::kCompute && code == pf::Notification::Clicked) {
+    OnCompute();
+    return true;
+  }
+  return CalculatorDialog::OnCommand(id, code);
+}
+
+void SandwichSlotLineDlg::OnCompute() {
+  using namespace sandwich_ids;
+  constexpr const char* kCaption = "Fehler Weite:";
+  constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
+  FieldReader reader(*this, true);
+  double a = 0.0;
+  if (!reader.ReadNumber<LaeWert>(GetDlgItemText(kA), a, kCaption)) return;
+  if (!(a > 0.0)) {
+    reader.Refuse(kNotPositive, kCaption, true);
+    return;
+  }
+  model.SetBoxWidth(a);
+  double ratio = 0.0;
+  if (!reader.ReadNumber<FloatWert>(GetDlgItemText(kWd), ratio, kCaption)) return;
+  if (!(ratio > 0.0)) {
+    reader.Refuse(kNotPositive, kCaption, true);
+    return;
+  }
+  model.SetSlotWidth(ratio * model.h);
+  if (!model.SolveRatio()) {
+    Beep();
+    return;
+  }
+  const double p = model.GetRatio();
+  Show(kInvP, FloatWert(1.0 / p));
+  Show(kEps, FloatWert(model.GetRatioSquared()));
+  Show(kDLambda, FloatWert(model.h / model.GetFreeSpaceWavelength()));
+  Show(kF, Hertz(kLightSpeed / model.GetFreeSpaceWavelength()));
+}
+
+// -- MslToSltDesign --------------------------------------------------------------------------
+
+MslToSltDesign::MslToSltDesign(CVostraneView* view)
+    : CalculatorDialog(msltsltdesign_ids::kTemplate, view, msltsltdesign_ids::kSub),
+      f(DefaultFrequency()) {}
+
+bool MslToSltDesign::OnInitDialog() {
+  using namespace msltsltdesign_ids;
+  Show(kInc, Metres(increment));
+  Show(kM, Metres(element.GetM()));
+  Show(kS, Metres(element.GetS()));
+  Show(kF, Hertz(f));
+  ListSubstrates();
+  element.SetDesignSubstrate(substrate);
+  Recompute();
+  return true;
+}
+
+void MslToSltDesign::SubstrateChanged() {
+  element.SetDesignSubstrate(substrate);
+  Recompute();
+}
+
+void MslToSltDesign::Recompute() {
+  using namespace msltsltdesign_ids;
+  element.FillMatrix(static_cast<float>(f));
+  if (!element.HasResult()) {
+    Beep();
+    return;
+  }
+  const double n = element.GetTurnsRatio();
+  Show(kZm, ResWert(element.GetZm()));
+  Show(kZs, ResWert(element.GetZs()));
+  Show(kN, FloatWert(n));
+  Show(kNZs, ResWert(n * n * element.GetZs()));
+}
+
+void MslToSltDesign::Step(int spinId, bool up) {
+  using namespace msltsltdesign_ids;
+  double m = element.GetM();
+  double s = element.GetS();
+  switch (spinId) {
+    case kMSpin:
+      if (up) {
+        m += increment;
+      } else if (!Decrease(m, increment)) {
+        return;
+      }
+      element.SetM(m);
+      Show(kM, Metres(m));
+      break;
+    case kSSpin:
+      if (up) {
+        s += increment;
+      } else if (!Decrease(s, increment)) {
+        return;
+      }
+      element.SetS(s);
+      Show(kS, Metres(s));
+      break;
+    case kFSpin:
+      if (up) {
+        f += frequencyStep;
+      } else if (!Decrease(f, frequencyStep)) {
+        return;
+      }
+      Show(kF, Hertz(f));
+      break;
+    case kIncSpin:
+      if (up && Below(increment, 0.001)) {
+        increment = Decade(increment * 10.0);
+      } else if (!up && increment > 9e-6) {
+        increment = Decade(increment / 10.0);
+      }
+      Show(kInc, Metres(increment));
+      return;
+    default:
+      return;
+  }
+  Recompute();
+}

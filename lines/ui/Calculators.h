@@ -1,0 +1,188 @@
+#pragma once
+// The dimensioning calculators: microstrip (162), slotline (183), coplanar line (232),
+// sandwich slotline (214) and microstrip-to-slotline transition (186). The user steps the
+// dimensions and the frequency with spin buttons (the upper arrow, delta below 1, increases;
+// a decrease that would not leave a positive value is skipped) and reads the model's results
+// in read-only edits; a step at which the model has no result beeps and leaves the results as
+// they were. Each computes with the substrate chosen in its combo box, the first one at first.
+
+#include <vector>
+
+#include "basics/MyStrng.h"
+#include "lines/models/CCoplanarLineModell.h"
+#include "lines/models/CCoveredSlotLineModell.h"
+#include "lines/models/MathPool.h"
+#include "lines/models/MslToSlotElement.h"
+#include "lines/models/SlotLineModell.h"
+#include "lines/models/SubstrateData.h"
+#include "pf/dialog.h"
+
+class CCoplanarLineSymbol;
+class CVostraneView;
+class SlotLineSymbol;
+class SubSymbol;
+class TrlSymbol;
+
+// What the calculators share: the view, the circuit's substrates and the chosen one.
+class CalculatorDialog : public pf::Dialog {
+ public:
+  void AddSubstrate(SubSymbol* symbol) { substrates.push_back(symbol); }
+  // The chosen substrate's full name; the record cuts it to its field.
+  const MyStrng& GetSubstrateName() const { return substrateName; }
+  const SubstrateData& GetSubstrate() const { return substrate; }
+
+  bool OnCommand(int id, pf::Notification code) override;
+  void OnDeltaPos(int id, int delta) override;
+
+  // Whether a is smaller than b by more than rounding: values stepped in decimal increments
+  // carry the binary representation's error, and a guard must not let it through.
+  static bool Below(double a, double b);
+  // The power of ten nearest to x (> 0): increments move in exact decades.
+  static double Decade(double x);
+  // value -= step only while step is below it; true when it changed.
+  static bool Decrease(double& value, double step);
+
+ protected:
+  CalculatorDialog(int templateId, CVostraneView* view, int comboId);
+  // Lists the substrates' names in the combo box and chooses the first.
+  void ListSubstrates();
+  // After the combo box chose another substrate.
+  virtual void SubstrateChanged() = 0;
+  // The spin button's step; up for the upper arrow.
+  virtual void Step(int spinId, bool up) = 0;
+  void Show(int id, const MyStrng& text) { SetDlgItemText(id, text.ToCString()); }
+  static void Beep();
+  // The document's analysis frequency (Hz).
+  double DefaultFrequency() const;
+
+  CVostraneView* view;
+  std::vector<SubSymbol*> substrates;
+  SubstrateData substrate;
+  MyStrng substrateName;
+
+ private:
+  void Choose(int index);
+
+  int comboId;
+};
+
+// Lengths in millimetres and frequencies in GHz, as the microstrip analysis takes them.
+class DimMikrostripLine : public CalculatorDialog {
+ public:
+  explicit DimMikrostripLine(CVostraneView* view);
+  // The symbol's length becomes L.
+  void LoadFromSymbol(TrlSymbol& symbol);
+  bool OnInitDialog() override;
+
+  double GetWidth() const { return W; }
+  double GetLength() const { return L; }
+  double GetFrequency() const { return f; }
+  double GetIncrement() const { return increment; }
+  // The open-end extension in metres.
+  double GetExtension() const { return extension; }
+
+ private:
+  void SubstrateChanged() override { UpdateResults(); }
+  void Step(int spinId, bool up) override;
+  bool Recalculate();
+  void UpdateResults();
+  void UpdateLengthRatio();
+
+  MicrostripResult results;
+  double W = 1.0;
+  double L = 10.0;
+  double f = 1.0;
+  const double frequencyStep = 0.1;
+  double increment = 0.1;
+  double lambda = 0.0;
+  double lengthRatio = 0.0;
+  double extension = 0.0;
+};
+
+// SI units throughout.
+class SlotLineDim : public CalculatorDialog {
+ public:
+  explicit SlotLineDim(CVostraneView* view);
+  // The model's width and length become the symbol's.
+  void LoadFromSymbol(SlotLineSymbol& symbol);
+  bool OnInitDialog() override;
+  bool OnCommand(int id, pf::Notification code) override;
+
+  const SlotLineModell& GetModel() const { return model; }
+  double GetFrequency() const { return f; }
+  double GetIncrement() const { return increment; }
+
+ private:
+  void SubstrateChanged() override;
+  void Step(int spinId, bool up) override;
+  void UpdateResults();
+  void UpdateLengthRatio();
+  void ShowResults(double stubReactance);
+
+  SlotLineModell model;
+  double f;
+  const double frequencyStep = 1e8;
+  double increment = 1e-5;
+};
+
+class CCoplanarLineDim : public CalculatorDialog {
+ public:
+  explicit CCoplanarLineDim(CVostraneView* view);
+  // Strip width, gap and length of the symbol become the model's.
+  void LoadFromSymbol(CCoplanarLineSymbol& symbol);
+  bool OnInitDialog() override;
+
+  const CCoplanarLineModell& GetModel() const { return model; }
+  double GetFrequency() const { return f; }
+  double GetIncrement() const { return increment; }
+
+ private:
+  void SubstrateChanged() override;
+  void Step(int spinId, bool up) override;
+  void UpdateResults();
+
+  CCoplanarLineModell model;
+  double f;
+  const double frequencyStep = 1e8;
+  double increment = 1e-5;
+};
+
+// Nothing is placed or stored: the dialog only computes.
+class SandwichSlotLineDlg : public CalculatorDialog {
+ public:
+  explicit SandwichSlotLineDlg(CVostraneView* view);
+  bool OnInitDialog() override;
+  bool OnCommand(int id, pf::Notification code) override;
+
+  const CCoveredSlotLineModell& GetModel() const { return model; }
+
+ private:
+  // The combo box's substrate becomes the model's.
+  void SubstrateChanged() override { model.SetSubstrate(substrate); }
+  void Step(int, bool) override {}
+  // Reads a and w/d (refusing a bad or non-positive one under "Fehler Weite:") and solves
+  // the wavelength ratio at a.
+  void OnCompute();
+
+  CCoveredSlotLineModell model;
+};
+
+class MslToSltDesign : public CalculatorDialog {
+ public:
+  explicit MslToSltDesign(CVostraneView* view);
+  bool OnInitDialog() override;
+
+  const MslToSlotElement& GetElement() const { return element; }
+  double GetFrequency() const { return f; }
+  double GetIncrement() const { return increment; }
+
+ private:
+  void SubstrateChanged() override;
+  void Step(int spinId, bool up) override;
+  void Recompute();
+
+  MslToSlotElement element;
+  double f;
+  const double frequencyStep = 1e8;
+  double increment = 1e-5;
+};
