@@ -8,6 +8,7 @@
 #include "resources/CommandIds.h"
 #include "synthesis/FilterBuilders.h"
 #include "synthesis/FilterDialogs.h"
+#include "synthesis/MicrostripConversion.h"
 
 namespace {
 
@@ -66,6 +67,11 @@ constexpr ViewCommand kCommands[] = {
        if (Confirmed<LineLowPassDlg>(view)) TransformToLines(view);
      },
      UpdateOnLowPass},
+    {kIdSynthesisMslLowPass, TransformToMicrostrip,
+     [](CVostraneView& view, pf::CmdUI& ui) {
+       const CVostraneDoc* doc = view.GetDocument();
+       ui.Enable(view.Synthesis().StubLowPassBuilt && doc != nullptr && doc->HasSubstrate());
+     }},
     {kIdSynthesisTrlHighPass,
      [](CVostraneView& view) {
        view.MessageBox("TRL-Hochpass", "Synthese", pf::MsgButtons::Ok, pf::MsgIcon::None);

@@ -9,7 +9,10 @@ sweeps after a FREQ and an OUT block are put in front. |S21| is then compared:
       Chebyshev orders), within 0.01 at every point of the sweep;
   the stub low-pass and the lumped low-pass turned into TEM lines: -3.01 dB (Butterworth) or
       -0.5 dB (Chebyshev, odd orders) at the 1 GHz cut-off, and for order 3 Butterworth below
-      -20 dB at 1.5 GHz.
+      -20 dB at 1.5 GHz;
+  the stub low-pass of order 5 at 2 GHz turned into microstrip ("->MSL-Tiefpass") on an
+      alumina substrate: its -3 dB point within 10 % of the TEM version's, the command disabled
+      before the substrate is placed and after it ran.
 
   synthesis_e2e.py CLI
       CLI is build/release/app/cli/vostrane-cli. Every order from 1 to 10 (the TEM and stub
@@ -127,6 +130,73 @@ def compare_lines(family, order, points):
 
 
 
+MSL_SCRIPT = """dialog LOWPASDIAG
+set 100 2GHz
+set 101 50ohm
+set 103 5
+%s
+ok
+menu "Synthese/Mic-Tiefpass..."
+menu "Synthese/->MSL-Tiefpass"
+element 21
+dialog 209
+set 1121 ALU
+set 1122 9.8
+set 1124 0.635mm
+set 1126 0um
+ok
+drag 100 600 150 600
+save tem.vqe
+menu "&Bearbeiten/Netzwerk exportieren"
+menu "Synthese/->MSL-Tiefpass"
+menu "Synthese/->MSL-Tiefpass"
+save msl.vqe
+menu "&Bearbeiten/Netzwerk exportieren"
+"""
+MSL_LOCKED = "gesperrt: Synthese/->MSL-Tiefpass\n"
+
+
+def minus_3db(points):
+    """The first frequency (Hz) where |S21| falls through -3.01 dB, interpolated in dB."""
+    db = [(f, 20.0 * math.log10(max(v, 1e-30))) for f, v in points]
+    for (f0, d0), (f1, d1) in zip(db, db[1:]):
+        if d0 >= -3.01 > d1:
+            return f0 + (f1 - f0) * (-3.01 - d0) / (d1 - d0)
+    return None
+
+
+def check_microstrip(cli, scratch, family):
+    """Differences of the microstrip low-pass from its TEM version, as lines."""
+    folder = pathlib.Path(scratch) / ("msl_" + family)
+    folder.mkdir()
+    choice = "check 104 1" if family == "B" else "check 105 1\nset 102 %g" % RIPPLE
+    (folder / "msl.txt").write_text(MSL_SCRIPT % choice)
+    run = subprocess.run([cli, "ui-script", "msl.txt"], cwd=folder, capture_output=True,
+                         text=True)
+    if run.returncode != 0 or run.stdout.count(MSL_LOCKED) != 2 or \
+            not run.stdout.startswith(MSL_LOCKED):
+        return ["ui-script: exit %d, the command must be disabled first and last\n%s%s"
+                % (run.returncode, run.stdout, run.stderr)]
+    edges = {}
+    for name in ("tem", "msl"):
+        net = "FREQ\nFSTEP 20MHz 200 4GHz\nEND\nOUT\nS\nEND\n" + \
+            (folder / (name + ".net")).read_text()
+        (folder / "sweep.net").write_text(net)
+        sim = subprocess.run([cli, "simulate", "sweep.net"], cwd=folder, capture_output=True,
+                             text=True)
+        rows = [r.split("\t") for r in sim.stdout.splitlines() if not r.startswith("*")]
+        points = [(float(r[0]) * 1e9, float(r[3])) for r in rows if len(r) == 9]
+        edges[name] = minus_3db(points) if sim.returncode == 0 else None
+        if edges[name] is None:
+            return ["%s: no -3 dB point (exit %d)\n%s" % (name, sim.returncode, sim.stderr)]
+    if "TRL" not in (folder / "msl.net").read_text() or "STEM" in (folder / "msl.net").read_text():
+        return ["the microstrip netlist still holds TEM lines"]
+    if abs(edges["msl"] / edges["tem"] - 1.0) > 0.1:
+        return ["-3 dB at %.4g GHz, the TEM version at %.4g GHz" %
+                (edges["msl"] / 1e9, edges["tem"] / 1e9)]
+    return []
+
+
 def cases():
     for kind in ("lp", "hp", "bp", "bs"):
         for n in range(1, 11):
@@ -164,6 +234,14 @@ def main():
             if bad:
                 failures += 1
                 print("%s %s order %d:" % (kind, family, order))
+                for line in bad:
+                    print("  " + line)
+        for family in ("B", "T"):
+            bad = check_microstrip(cli, scratch, family)
+            count += 1
+            if bad:
+                failures += 1
+                print("microstrip low-pass %s:" % family)
                 for line in bad:
                     print("  " + line)
     print("%d of %d filters differ" % (failures, count))
