@@ -63,6 +63,7 @@ void MslToSlotElement::SetS(double metres) {
 void MslToSlotElement::FillMatrix(float frequency) {
   if (sub == nullptr) return;
   bool ok = true;
+  slotFresh = true;
   if (model == 'S') {
     Lumped(frequency);
   } else if (frequency == 0.0f) {
@@ -73,7 +74,7 @@ void MslToSlotElement::FillMatrix(float frequency) {
     ok = model == 'D' ? Das(frequency) : Knorr(frequency);
     if (ok) TurnsRatioMatrix(n, Y);
   }
-  pointOk = ok;
+  pointOk = ok && slotFresh;
   if (!ok) {
     for (auto& row : Y) {
       for (Cmplx& y : row) y = Cmplx();
@@ -101,7 +102,10 @@ void MslToSlotElement::ReportOnce(const char* message) {
 }
 
 bool MslToSlotElement::UpdateSlot(double f) {
-  if (!slot.Update(f)) ReportOnce(kSlotOutOfRange);
+  if (!slot.Update(f)) {
+    slotFresh = false;
+    ReportOnce(kSlotOutOfRange);
+  }
   if (!slot.HasWavelength()) return false;
   Zs = slot.Z0;
   es = slot.eps_eff;

@@ -43,7 +43,7 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   void SetM(double metres) { M = metres; }
   void SetS(double metres);
   double GetM() const { return M; }
-  // Whether the last FillMatrix had figures for its frequency.
+  // Whether the last FillMatrix had figures of its own frequency (not an earlier point's).
   bool HasResult() const { return pointOk; }
   double GetS() const { return S; }
 
@@ -88,4 +88,5 @@ class MslToSlotElement : public LineElementFrame<DreiTor, MslElementBase> {
   SlotLineModell slot;
   bool failureReported = false;
   bool pointOk = false;
+  bool slotFresh = true;
 };

@@ -445,8 +445,12 @@ void MslToSltDesign::SubstrateChanged() {
 
 void MslToSltDesign::Recompute() {
   using namespace msltsltdesign_ids;
+  // The element reports a point without figures once, for the simulator's error window; here
+  // the beep says it, and the message would only refuse the next dialog's OK.
+  const bool quiet = VS_Error::MessageCount() == 0;
   element.FillMatrix(static_cast<float>(f));
   if (!element.HasResult()) {
+    if (quiet) VS_Error::ClearQueue();
     Beep();
     return;
   }
@@ -489,9 +493,10 @@ void MslToSltDesign::Step(int spinId, bool up) {
       Show(kF, Hertz(f));
       break;
     case kIncSpin:
+      // Between 10 um and 1 mm: the division stops at 10 um, as the limits say.
       if (up && Below(increment, 0.001)) {
         increment = Decade(increment * 10.0);
-      } else if (!up && increment > 9e-6) {
+      } else if (!up && Below(1e-5, increment)) {
         increment = Decade(increment / 10.0);
       }
       Show(kInc, Metres(increment));
