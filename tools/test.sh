@@ -19,7 +19,8 @@
 # At the end the filter prototype fixture is compared with a fresh run of its generator, and the
 # filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal;
 # Touchstone files written by scikit-rf are placed as data two-ports and simulated against its
-# renormalised S parameters.
+# renormalised S parameters; the microstrip calculator's figures are held to scikit-rf's
+# microstrip.
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
@@ -110,5 +111,7 @@ if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = flo
   if [[ " ${presets[*]} " == *" release "* ]]; then
     echo "== data two-ports from scikit-rf's Touchstone files, placed with ui-script and simulated"
     /usr/bin/python3 tools/crosscheck/dataport_skrf.py build/release/app/cli/vostrane-cli
+    echo "== the microstrip calculator's Epsr_eff and L/Lambda against scikit-rf"
+    /usr/bin/python3 tools/crosscheck/calculator_skrf.py build/release/app/cli/vostrane-cli
   fi
 fi
