@@ -10,13 +10,16 @@
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/SubSymbol.h"
 #include "elements/lumped/ResSymbol.h"
+#include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/TemSymbol.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
 #include "synthesis/FilterBuilders.h"
 #include "synthesis/FilterDialogs.h"
 #include "synthesis/FilterPrototype.h"
+#include "synthesis/MicrostripConversion.h"
 
 namespace {
 
@@ -300,3 +303,76 @@ TEST_F(SynthesisTest, ValueThatIsNotPositiveAndFinitePlacesNothing) {
 }
 
 }  // namespace
+
+// The width search meets the impedance within 0.1 ohm from either side of W = h; one that
+// cannot be met (the formulas end before 1000 ohm) is reported and gives no width.
+TEST(MicrostripWidth, MeetsTheImpedanceOrReports) {
+  SubstrateData alumina;
+  alumina.H = 0.635e-3;
+  alumina.ER = 9.8;
+  alumina.T = 0.0;
+  for (const double wanted : {20.0, 49.29, 50.0, 120.0}) {
+    VS_Error::ClearQueue();
+    MicrostripResult r;
+    const double w = FindMicrostripWidth(alumina, 2.0, wanted, r);
+    MicrostripResult check;
+    ASSERT_TRUE(MathPool::CalcMicrostrip(check, alumina, 2.0, w)) << wanted;
+    EXPECT_NEAR(check.Z0, wanted, 0.1) << wanted;
+    EXPECT_EQ(r.Z0, check.Z0) << wanted;
+    EXPECT_EQ(VS_Error::MessageCount(), 0) << wanted;
+  }
+  MicrostripResult r;
+  EXPECT_EQ(FindMicrostripWidth(alumina, 2.0, 1000.0, r), 0.0);
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Keine Streifenbreite für 1kohm gefunden");
+  VS_Error::ClearQueue();
+}
+
+// The stub low-pass on the circuit's last substrate: substrates, then a microstrip line or open
+// stub between the pins of each TEM line, then the ports; widths give the TEM impedances, the
+// lengths the same electrical length (the open stubs less their open-end extension), and each
+// names the substrate. The command is enabled only with a substrate right after the build.
+TEST_F(SynthesisTest, StubLowPassTurnedIntoMicrostrip) {
+  const char* const item = "Synthese/->MSL-Tiefpass";
+  BuildStubLowPass(*view);
+  EXPECT_FALSE(Enabled(item));
+  std::vector<Placed> tem;
+  for (NetSymbol* s : Symbols()) tem.push_back({"", s->GetPinPosition(0), s->GetPinPosition(1)});
+  std::vector<double> impedances;
+  for (NetSymbol* s : Symbols()) {
+    if (auto* line = dynamic_cast<TemSymbol*>(s)) impedances.push_back(line->z.Value());
+  }
+  auto* substrate = new SubSymbol(Point(20 * G, 20 * G), Point(22 * G, 20 * G));
+  substrate->substrateName = "Aluminiumoxid_99_Prozent";  // longer than the record's field
+  substrate->permittivity = 9.8f;
+  substrate->height = 0.635e-3f;
+  substrate->metalThickness = 0.0f;
+  doc->AddSymbol(substrate);
+  EXPECT_TRUE(Enabled(item));
+  ASSERT_TRUE(headless.MenuCommand(*app->GetMainFrame(), item));
+  EXPECT_FALSE(Enabled(item));
+  EXPECT_FALSE(S().StubLowPassBuilt);
+  const std::vector<NetSymbol*> all = Symbols();
+  ASSERT_EQ(all.size(), 10u);
+  EXPECT_EQ(all[0], substrate);
+  const std::string keys[] = {"MICTRANSLINE", "MICOPENSTUB"};
+  SubstrateData record;
+  substrate->GetSubstrateParams(record);
+  for (size_t i = 0; i < 7; ++i) {
+    NetSymbol& s = *all[i + 1];
+    EXPECT_EQ(s.GetClassKey().ToCString(), keys[i % 2]) << i;
+    EXPECT_EQ(s.GetPinPosition(0), tem[i + 1].p1) << i;
+    auto* strip = dynamic_cast<StripSymbol<ZweiPolSymbol>*>(&s);
+    auto* stub = dynamic_cast<StripSymbol<EinPolSymbol>*>(&s);
+    ASSERT_TRUE(strip != nullptr || stub != nullptr) << i;
+    LaeWert w = strip != nullptr ? strip->w : stub->w;
+    LaeWert p = strip != nullptr ? strip->p : stub->p;
+    EXPECT_EQ(strip != nullptr ? strip->substrate : stub->substrate, "Aluminiumoxid_99_Prozent");
+    MicrostripResult r;
+    ASSERT_TRUE(MathPool::CalcMicrostrip(r, record, 1.0, w.Value() * 1000.0)) << i;
+    EXPECT_NEAR(r.Z0, impedances[i], 0.1 + 1e-3 * impedances[i]) << i;
+    const double electrical = (i == 0 || i == 6 ? 0.01 : 0.0374741) / std::sqrt(r.eps);
+    EXPECT_NEAR(p.Value(), stub != nullptr ? electrical - r.dl / 1000.0 : electrical, 2e-5) << i;
+  }
+  EXPECT_EQ(Keys().back(), "ExKnotenSymbol");
+  EXPECT_EQ(all[8]->GetClassKey(), "ExKnotenSymbol");
+}
