@@ -244,7 +244,7 @@ constexpr pf::StringTemplate kStrings[] = {
      "MSL-Dimensionierung"},
     {kIdServiceSltDimensioning, "Berechnet die Maße einer Schlitzleitung\nSLT-Dimensionierung"},
     {kIdServiceMslSltTransition, "Entwirft einen Übergang Mikrostreifen-Schlitzleitung\nMSL->SLT"},
-    {kIdServiceCplDimensioning, "Berechnet die Maße einer Koplanarleitung\nCPL-Dimensionierung"},
+    {kIdServiceCplDimensioning, "Dimensionierung einer Koplanarleitung\nCPL-Dimensionierung"},
     {kIdServiceSandwichSlotline, "Berechnet eine abgedeckte Schlitzleitung\nSandwich Slotline"},
     {kIdServiceGerber, "Erzeugt die Gerber-Plotdateien der Schaltung\nGerber-Plotdatei"},
     {kIdSynthesisLowPass, "Entwirft einen Tiefpass aus Spulen und Kondensatoren\nTiefpass"},

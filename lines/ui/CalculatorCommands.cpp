@@ -16,6 +16,7 @@
 #include "lines/ui/Register.h"
 #include "lines/ui/SlotSymbols.h"
 #include "pf/command.h"
+#include "pf/ui_services.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -29,7 +30,8 @@ void UpdateOnSubstrate(CVostraneView& view, pf::CmdUI& ui) {
   ui.Enable(doc != nullptr && doc->HasSubstrate());
 }
 
-// The dialog with the circuit's substrates; false (after the message) when there is none.
+// The dialog with the circuit's substrates; false (after the message) when there is none, which
+// the disabled command leaves to direct calls.
 bool HandSubstrates(CVostraneView& view, CalculatorDialog& dialog) {
   bool any = false;
   view.GetDocument()->Symbols().ForEach([&dialog, &any](NetSymbol* s) {
@@ -39,7 +41,10 @@ bool HandSubstrates(CVostraneView& view, CalculatorDialog& dialog) {
       any = true;
     }
   });
-  if (!any) VS_Error().Error("Zuerst ein Substrat definieren", 4);
+  if (!any) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    view.MessageBox("Zuerst ein Substrat definieren", "Fehler");
+  }
   return any;
 }
 

@@ -105,8 +105,6 @@ bool DimMikrostripLine::OnInitDialog() {
 
 bool DimMikrostripLine::Recalculate() {
   if (!MathPool::CalcMicrostrip(results, substrate, f, W)) return false;
-  lambda = kLightSpeed / (f * 1e6) / std::sqrt(results.eps);
-  lengthRatio = L / lambda;
   extension = results.dl * 0.001;
   return true;
 }
@@ -193,14 +191,19 @@ bool SlotLineDim::OnInitDialog() {
   Show(kW, Metres(model.GetSlotWidth()));
   Show(kL, Metres(model.length));
   Show(kF, Hertz(f));
-  ShowResults(-1.0 / model.ShortEndAdmittance().im);
+  ShowResults(StubReactance());
   return true;
+}
+
+double SlotLineDim::StubReactance() {
+  const double b = model.ShortEndAdmittance().im;
+  return b != 0.0 ? -1.0 / b : NAN;
 }
 
 void SlotLineDim::ShowResults(double stubReactance) {
   using namespace dimslt_ids;
   Show(kZ0, ResWert(model.Z0));
-  // A stub without reactance (no wavelength yet, or a quarter wave) shows none.
+  // A section without a finite reactance (no wavelength yet, a quarter wave) shows none.
   Show(kStub, std::isfinite(stubReactance) ? ResWert(stubReactance) : ResWert());
   Show(kEps, FloatWert(model.eps_eff));
   Show(kExtension, Metres(model.GetEndExtension()));
@@ -212,7 +215,7 @@ void SlotLineDim::UpdateResults() {
     Beep();
     return;
   }
-  ShowResults(-1.0 / model.ShortEndAdmittance().im);
+  ShowResults(StubReactance());
 }
 
 void SlotLineDim::UpdateLengthRatio() {
@@ -327,43 +330,41 @@ void CCoplanarLineDim::SubstrateChanged() {
 
 void CCoplanarLineDim::Step(int spinId, bool up) {
   using namespace dimcpl_ids;
-  double w = model.GetStripWidth();
-  double s = model.GetGap();
-  // The stepped value and its edit; the increment's step computes nothing.
-  double* value = nullptr;
-  int edit = 0;
-  switch (spinId) {
-    case kWSpin: value = &w, edit = kW; break;
-    case kSSpin: value = &s, edit = kS; break;
-    case kLSpin: value = &model.length, edit = kL; break;
-    case kFSpin:
-      if (up) {
-        f += frequencyStep;
-      } else if (!Decrease(f, frequencyStep)) {
-        return;
-      }
-      Show(kF, Hertz(f));
-      UpdateResults();
+  if (spinId == kFSpin) {
+    if (up) {
+      f += frequencyStep;
+    } else if (!Decrease(f, frequencyStep)) {
       return;
-    case kIncSpin:
-      if (up && Below(increment, 0.1)) {
-        increment = Decade(increment * 10.0);
-      } else if (!up && increment > 9e-6) {
-        increment = Decade(increment / 10.0);
-      }
-      Show(kInc, Metres(increment));
-      return;
-    default:
-      return;
+    }
+    Show(kF, Hertz(f));
+    UpdateResults();
+    return;
   }
+  if (spinId == kIncSpin) {
+    if (up && Below(increment, 0.1)) {
+      increment = Decade(increment * 10.0);
+    } else if (!up && increment > 9e-6) {
+      increment = Decade(increment / 10.0);
+    }
+    Show(kInc, Metres(increment));
+    return;
+  }
+  // Strip width, gap or length, each with its edit.
+  double w = model.GetStripWidth();
+  double gap = model.GetGap();
+  double* value = spinId == kWSpin   ? &w
+                  : spinId == kSSpin ? &gap
+                  : spinId == kLSpin ? &model.length
+                                     : nullptr;
+  if (value == nullptr) return;
   if (up) {
     *value += increment;
   } else if (!Decrease(*value, increment)) {
     return;
   }
   model.SetStripWidth(w);
-  model.SetGap(s);
-  Show(edit, Metres(*value));
+  model.SetGap(gap);
+  Show(spinId == kWSpin ? kW : spinId == kSSpin ? kS : kL, Metres(*value));
   UpdateResults();
 }
 

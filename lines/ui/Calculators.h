@@ -84,8 +84,10 @@ class DimMikrostripLine : public CalculatorDialog {
  private:
   void SubstrateChanged() override { UpdateResults(); }
   void Step(int spinId, bool up) override;
+  // The microstrip at W and f; false without a result.
   bool Recalculate();
   void UpdateResults();
+  // lambda and L/lambda from f and eps_eff.
   void UpdateLengthRatio();
 
   MicrostripResult results;
@@ -118,6 +120,8 @@ class SlotLineDim : public CalculatorDialog {
   void UpdateResults();
   void UpdateLengthRatio();
   void ShowResults(double stubReactance);
+  // -1/Im(Y) of the short-circuited section; NaN where Im(Y) is 0.
+  double StubReactance();
 
   SlotLineModell model;
   double f;
