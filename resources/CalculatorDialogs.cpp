@@ -18,25 +18,25 @@ constexpr unsigned kList = pf::kStyleDropDownList;
 // Rows of 18 units: a label, then an edit with its spin button (left column) or a read-only
 // result edit (right column).
 #define VS_STEPPED(label, id, spin, row)                                  \
-  {ControlKind::Static, -1, label, 6, 9 + 18 * (row), 50, 10},           \
-      {ControlKind::Edit, id, "", 58, 7 + 18 * (row), 62, 12},           \
+  {ControlKind::Static, -1, label, 6, 9 + 18 * (row), 64, 10},           \
+      {ControlKind::Edit, id, "", 72, 7 + 18 * (row), 62, 12},           \
   {                                                                       \
-    ControlKind::UpDown, spin, "", 120, 7 + 18 * (row), 10, 12            \
+    ControlKind::UpDown, spin, "", 134, 7 + 18 * (row), 10, 12            \
   }
 #define VS_RESULT(label, id, row)                                         \
-  {ControlKind::Static, -1, label, 142, 9 + 18 * (row), 60, 10},         \
+  {ControlKind::Static, -1, label, 152, 9 + 18 * (row), 88, 10},         \
   {                                                                       \
-    ControlKind::Edit, id, "", 204, 7 + 18 * (row), 62, 12, kReadOnly     \
+    ControlKind::Edit, id, "", 242, 7 + 18 * (row), 64, 12, kReadOnly     \
   }
 #define VS_SUBSTRATE(id, row)                                             \
-  {ControlKind::Static, -1, "Substrate", 6, 9 + 18 * (row), 50, 10},     \
+  {ControlKind::Static, -1, "Substrate", 6, 9 + 18 * (row), 64, 10},     \
   {                                                                       \
-    ControlKind::ComboBox, id, "", 58, 7 + 18 * (row), 72, 40, kList      \
+    ControlKind::ComboBox, id, "", 72, 7 + 18 * (row), 72, 40, kList      \
   }
 #define VS_OK_CANCEL(y)                                                   \
-  {ControlKind::PushButton, 1, "OK", 142, y, 56, 14, kDefault},           \
+  {ControlKind::PushButton, 1, "OK", 176, y, 56, 14, kDefault},           \
   {                                                                       \
-    ControlKind::PushButton, 2, "Abbrechen", 210, y, 56, 14               \
+    ControlKind::PushButton, 2, "Abbrechen", 244, y, 56, 14               \
   }
 
 constexpr ControlTemplate kMicrostrip[] = {
@@ -63,9 +63,9 @@ constexpr ControlTemplate kSlotline[] = {
     VS_RESULT("Epsiloneffektiv", dimslt_ids::kEps, 2),
     VS_RESULT("Verlängerung", dimslt_ids::kExtension, 3),
     VS_RESULT("ZE-Stub", dimslt_ids::kStub, 4),
-    {ControlKind::GroupBox, -1, "Modell", 6, 98, 124, 26},
-    {ControlKind::RadioButton, dimslt_ids::kCohn, "Cohn", 12, 110, 50, 10, kGroup},
-    {ControlKind::RadioButton, dimslt_ids::kApprox, "Approx", 70, 110, 50, 10},
+    {ControlKind::GroupBox, -1, "Modell", 6, 98, 138, 26},
+    {ControlKind::RadioButton, dimslt_ids::kCohn, "Cohn", 12, 110, 56, 10, kGroup},
+    {ControlKind::RadioButton, dimslt_ids::kApprox, "Approx", 76, 110, 56, 10},
     VS_OK_CANCEL(110),
 };
 
@@ -83,21 +83,21 @@ constexpr ControlTemplate kCoplanar[] = {
 };
 
 constexpr ControlTemplate kSandwich[] = {
-    {ControlKind::Static, -1, "Substrate", 6, 9, 50, 10},
-    {ControlKind::ComboBox, sandwich_ids::kSub, "", 58, 7, 72, 40, kList},
-    {ControlKind::Static, -1, "a:", 6, 27, 50, 10},
-    {ControlKind::Edit, sandwich_ids::kA, "", 58, 25, 72, 12},
-    {ControlKind::Static, -1, "w/d", 6, 45, 50, 10},
-    {ControlKind::Edit, sandwich_ids::kWd, "", 58, 43, 72, 12},
-    {ControlKind::PushButton, sandwich_ids::kCompute, "Compute", 58, 63, 72, 14},
-    {ControlKind::Static, -1, "1/p", 142, 9, 50, 10},
-    {ControlKind::Static, sandwich_ids::kInvP, "", 196, 9, 70, 10},
-    {ControlKind::Static, -1, "Epsreff", 142, 27, 50, 10},
-    {ControlKind::Static, sandwich_ids::kEps, "", 196, 27, 70, 10},
-    {ControlKind::Static, -1, "d/Lambda", 142, 45, 50, 10},
-    {ControlKind::Static, sandwich_ids::kDLambda, "", 196, 45, 70, 10},
-    {ControlKind::Static, -1, "Freq:", 142, 63, 50, 10},
-    {ControlKind::Static, sandwich_ids::kF, "", 196, 63, 70, 10},
+    {ControlKind::Static, -1, "Substrate", 6, 9, 64, 10},
+    {ControlKind::ComboBox, sandwich_ids::kSub, "", 72, 7, 72, 40, kList},
+    {ControlKind::Static, -1, "a:", 6, 27, 64, 10},
+    {ControlKind::Edit, sandwich_ids::kA, "", 72, 25, 72, 12},
+    {ControlKind::Static, -1, "w/d", 6, 45, 64, 10},
+    {ControlKind::Edit, sandwich_ids::kWd, "", 72, 43, 72, 12},
+    {ControlKind::PushButton, sandwich_ids::kCompute, "Compute", 72, 63, 72, 14},
+    {ControlKind::Static, -1, "1/p", 152, 9, 88, 10},
+    {ControlKind::Static, sandwich_ids::kInvP, "", 242, 9, 64, 10},
+    {ControlKind::Static, -1, "Epsreff", 152, 27, 88, 10},
+    {ControlKind::Static, sandwich_ids::kEps, "", 242, 27, 64, 10},
+    {ControlKind::Static, -1, "d/Lambda", 152, 45, 88, 10},
+    {ControlKind::Static, sandwich_ids::kDLambda, "", 242, 45, 64, 10},
+    {ControlKind::Static, -1, "Freq:", 152, 63, 88, 10},
+    {ControlKind::Static, sandwich_ids::kF, "", 242, 63, 64, 10},
     VS_OK_CANCEL(86),
 };
 
@@ -120,11 +120,11 @@ constexpr ControlTemplate kTransition[] = {
 #undef VS_OK_CANCEL
 
 constexpr DialogTemplate kDialogs[] = {
-    {dimmsl_ids::kTemplate, nullptr, "Microstripline", 272, 120, kMicrostrip},
-    {dimslt_ids::kTemplate, nullptr, "Schlitzleitung", 272, 130, kSlotline},
-    {dimcpl_ids::kTemplate, nullptr, "Coplanarleitung", 272, 138, kCoplanar},
-    {sandwich_ids::kTemplate, nullptr, "Sandwich Slotline", 272, 106, kSandwich},
-    {msltsltdesign_ids::kTemplate, nullptr, "MSL to Slt Design", 272, 120, kTransition},
+    {dimmsl_ids::kTemplate, nullptr, "Microstripline", 312, 120, kMicrostrip},
+    {dimslt_ids::kTemplate, nullptr, "Schlitzleitung", 312, 130, kSlotline},
+    {dimcpl_ids::kTemplate, nullptr, "Coplanarleitung", 312, 138, kCoplanar},
+    {sandwich_ids::kTemplate, nullptr, "Sandwich Slotline", 312, 106, kSandwich},
+    {msltsltdesign_ids::kTemplate, nullptr, "MSL to Slt Design", 312, 120, kTransition},
 };
 
 }  // namespace
