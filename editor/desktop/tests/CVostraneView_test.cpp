@@ -102,3 +102,24 @@ TEST_F(ViewTest, PinMarksAreRepaintedWhereTheScrolledViewShowsThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// A symbol made without a gesture goes two grid rows below the lowest symbol, where its run and
+// the rows beside it are free; on a circuit that reaches the bottom the first free run from the
+// top serves; a grid without one gives none.
+TEST_F(ViewTest, FreePlaceBelowTheCircuit) {
+  constexpr int G = CVostraneView::kGridSpacing;
+  EXPECT_EQ(view->FreePlaceBelowCircuit(4 * G), Point(2 * G, 2 * G));
+  const ZweiPolSymbol& part = Add(Point(4 * G, 10 * G), Point(8 * G, 10 * G));
+  const std::optional<Point> below = view->FreePlaceBelowCircuit(4 * G);
+  ASSERT_TRUE(below.has_value());
+  EXPECT_EQ(below->x, 2 * G);
+  EXPECT_GE(below->y, part.GetRect().bottom + G);
+  EXPECT_LE(below->y, part.GetRect().bottom + 2 * G);
+  Add(Point(4 * G, 47 * G), Point(8 * G, 47 * G));
+  EXPECT_EQ(view->FreePlaceBelowCircuit(4 * G), Point(2 * G, 2 * G));
+  EXPECT_FALSE(view->FreePlaceBelowCircuit(60 * G).has_value());
+}
+
+}  // namespace
