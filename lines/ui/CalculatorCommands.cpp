@@ -121,6 +121,7 @@ void DimensionCoplanar(CVostraneView& view) {
   symbol->ApplyModel(dialog.GetModel());
   symbol->substrate = dialog.GetSubstrateName();
   PlaceCopy(view, *symbol);
+  view.GetDocument()->SetDefaultFrequency(dialog.GetFrequency());
 }
 
 // The next transition placed takes the design.

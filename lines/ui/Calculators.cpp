@@ -23,9 +23,6 @@ constexpr double kLightSpeed = 299792458.0;
 // Stepped values that differ by less than this share of their size count as equal.
 constexpr double kRounding = 1e-9;
 
-LaeWert Metres(double metres) { return LaeWert(metres); }
-FreqWert Hertz(double hertz) { return FreqWert(hertz); }
-
 }  // namespace
 
 // -- CalculatorDialog ------------------------------------------------------------------------
@@ -91,14 +88,14 @@ void DimMikrostripLine::LoadFromSymbol(TrlSymbol& symbol) { L = symbol.p.Value()
 
 bool DimMikrostripLine::OnInitDialog() {
   using namespace dimmsl_ids;
-  Show(kInc, Metres(increment / 1000.0));
+  Show(kInc, LaeWert(increment / 1000.0));
   ListSubstrates();
   // W/h = 1 to begin with.
   W = substrate.H * 1000.0;
-  Show(kW, Metres(W / 1000.0));
-  Show(kL, Metres(L / 1000.0));
+  Show(kW, LaeWert(W / 1000.0));
+  Show(kL, LaeWert(L / 1000.0));
   f = DefaultFrequency() / 1e9;
-  Show(kF, Hertz(f * 1e9));
+  Show(kF, FreqWert(f * 1e9));
   UpdateResults();
   return true;
 }
@@ -117,7 +114,7 @@ void DimMikrostripLine::UpdateResults() {
   }
   Show(kZc, ResWert(results.Z0));
   Show(kEps, FloatWert(results.eps));
-  Show(kDelL, Metres(extension));
+  Show(kDelL, LaeWert(extension));
   UpdateLengthRatio();
 }
 
@@ -136,7 +133,7 @@ void DimMikrostripLine::Step(int spinId, bool up) {
       } else if (!Decrease(W, increment)) {
         return;
       }
-      Show(kW, Metres(W / 1000.0));
+      Show(kW, LaeWert(W / 1000.0));
       UpdateResults();
       break;
     case kLSpin:
@@ -145,7 +142,7 @@ void DimMikrostripLine::Step(int spinId, bool up) {
       } else if (!Decrease(L, increment)) {
         return;
       }
-      Show(kL, Metres(L / 1000.0));
+      Show(kL, LaeWert(L / 1000.0));
       UpdateLengthRatio();
       break;
     case kFSpin:
@@ -154,7 +151,7 @@ void DimMikrostripLine::Step(int spinId, bool up) {
       } else if (!Decrease(f, frequencyStep)) {
         return;
       }
-      Show(kF, Hertz(f * 1e9));
+      Show(kF, FreqWert(f * 1e9));
       UpdateResults();
       break;
     case kIncSpin:
@@ -163,7 +160,7 @@ void DimMikrostripLine::Step(int spinId, bool up) {
       } else if (!up && increment >= 0.009) {
         increment = Decade(increment / 10.0);
       }
-      Show(kInc, Metres(increment / 1000.0));
+      Show(kInc, LaeWert(increment / 1000.0));
       break;
     default:
       break;
@@ -182,15 +179,15 @@ void SlotLineDim::LoadFromSymbol(SlotLineSymbol& symbol) {
 
 bool SlotLineDim::OnInitDialog() {
   using namespace dimslt_ids;
-  Show(kInc, Metres(increment));
+  Show(kInc, LaeWert(increment));
   ListSubstrates();
   model.SetSubstrate(substrate);
   model.Update(f);
   const bool cohn = model.GetModelLetter() == 'C';
   CheckRadioButton(kCohn, kApprox, cohn ? kCohn : kApprox);
-  Show(kW, Metres(model.GetSlotWidth()));
-  Show(kL, Metres(model.length));
-  Show(kF, Hertz(f));
+  Show(kW, LaeWert(model.GetSlotWidth()));
+  Show(kL, LaeWert(model.length));
+  Show(kF, FreqWert(f));
   ShowResults(StubReactance());
   return true;
 }
@@ -206,7 +203,7 @@ void SlotLineDim::ShowResults(double stubReactance) {
   // A section without a finite reactance (no wavelength yet, a quarter wave) shows none.
   Show(kStub, std::isfinite(stubReactance) ? ResWert(stubReactance) : ResWert());
   Show(kEps, FloatWert(model.eps_eff));
-  Show(kExtension, Metres(model.GetEndExtension()));
+  Show(kExtension, LaeWert(model.GetEndExtension()));
   UpdateLengthRatio();
 }
 
@@ -250,7 +247,7 @@ void SlotLineDim::Step(int spinId, bool up) {
         return;
       }
       model.SetSlotWidth(w);
-      Show(kW, Metres(w));
+      Show(kW, LaeWert(w));
       UpdateResults();
       break;
     }
@@ -260,7 +257,7 @@ void SlotLineDim::Step(int spinId, bool up) {
       } else if (!Decrease(model.length, increment)) {
         return;
       }
-      Show(kL, Metres(model.length));
+      Show(kL, LaeWert(model.length));
       UpdateResults();
       break;
     case kFSpin:
@@ -269,7 +266,7 @@ void SlotLineDim::Step(int spinId, bool up) {
       } else if (!Decrease(f, frequencyStep)) {
         return;
       }
-      Show(kF, Hertz(f));
+      Show(kF, FreqWert(f));
       UpdateResults();
       break;
     case kIncSpin:
@@ -278,7 +275,7 @@ void SlotLineDim::Step(int spinId, bool up) {
       } else if (!up && increment >= 9e-6) {
         increment = Decade(increment / 10.0);
       }
-      Show(kInc, Metres(increment));
+      Show(kInc, LaeWert(increment));
       break;
     default:
       break;
@@ -299,13 +296,13 @@ void CCoplanarLineDim::LoadFromSymbol(CCoplanarLineSymbol& symbol) {
 bool CCoplanarLineDim::OnInitDialog() {
   using namespace dimcpl_ids;
   ListSubstrates();
-  Show(kInc, Metres(increment));
+  Show(kInc, LaeWert(increment));
   model.SetSubstrate(substrate);
   model.Update(f);
-  Show(kW, Metres(model.GetStripWidth()));
-  Show(kS, Metres(model.GetGap()));
-  Show(kL, Metres(model.length));
-  Show(kF, Hertz(f));
+  Show(kW, LaeWert(model.GetStripWidth()));
+  Show(kS, LaeWert(model.GetGap()));
+  Show(kL, LaeWert(model.length));
+  Show(kF, FreqWert(f));
   Show(kZ0, ResWert(model.Z0));
   Show(kEps, FloatWert(model.eps_eff));
   Show(kLRatio, FloatWert(model.lambda > 0.0 ? model.length / model.lambda : 0.0));
@@ -336,7 +333,7 @@ void CCoplanarLineDim::Step(int spinId, bool up) {
     } else if (!Decrease(f, frequencyStep)) {
       return;
     }
-    Show(kF, Hertz(f));
+    Show(kF, FreqWert(f));
     UpdateResults();
     return;
   }
@@ -346,7 +343,7 @@ void CCoplanarLineDim::Step(int spinId, bool up) {
     } else if (!up && increment > 9e-6) {
       increment = Decade(increment / 10.0);
     }
-    Show(kInc, Metres(increment));
+    Show(kInc, LaeWert(increment));
     return;
   }
   // Strip width, gap or length, each with its edit.
@@ -364,7 +361,7 @@ void CCoplanarLineDim::Step(int spinId, bool up) {
   }
   model.SetStripWidth(w);
   model.SetGap(gap);
-  Show(spinId == kWSpin ? kW : spinId == kSSpin ? kS : kL, Metres(*value));
+  Show(spinId == kWSpin ? kW : spinId == kSSpin ? kS : kL, LaeWert(*value));
   UpdateResults();
 }
 
@@ -375,7 +372,7 @@ SandwichSlotLineDlg::SandwichSlotLineDlg(CVostraneView* view)
 
 bool SandwichSlotLineDlg::OnInitDialog() {
   using namespace sandwich_ids;
-  Show(kA, Metres(model.GetBoxWidth()));
+  Show(kA, LaeWert(model.GetBoxWidth()));
   ListSubstrates();
   model.SetSubstrate(substrate);
   // The edit holds the ratio that Compute reads: the model's slot width over the height.
@@ -418,7 +415,7 @@ void SandwichSlotLineDlg::OnCompute() {
   Show(kInvP, FloatWert(1.0 / p));
   Show(kEps, FloatWert(model.GetRatioSquared()));
   Show(kDLambda, FloatWert(model.h / model.GetFreeSpaceWavelength()));
-  Show(kF, Hertz(kLightSpeed / model.GetFreeSpaceWavelength()));
+  Show(kF, FreqWert(kLightSpeed / model.GetFreeSpaceWavelength()));
 }
 
 // -- MslToSltDesign --------------------------------------------------------------------------
@@ -429,10 +426,10 @@ MslToSltDesign::MslToSltDesign(CVostraneView* view)
 
 bool MslToSltDesign::OnInitDialog() {
   using namespace msltsltdesign_ids;
-  Show(kInc, Metres(increment));
-  Show(kM, Metres(element.GetM()));
-  Show(kS, Metres(element.GetS()));
-  Show(kF, Hertz(f));
+  Show(kInc, LaeWert(increment));
+  Show(kM, LaeWert(element.GetM()));
+  Show(kS, LaeWert(element.GetS()));
+  Show(kF, FreqWert(f));
   ListSubstrates();
   element.SetDesignSubstrate(substrate);
   Recompute();
@@ -474,7 +471,7 @@ void MslToSltDesign::Step(int spinId, bool up) {
         return;
       }
       element.SetM(m);
-      Show(kM, Metres(m));
+      Show(kM, LaeWert(m));
       break;
     case kSSpin:
       if (up) {
@@ -483,7 +480,7 @@ void MslToSltDesign::Step(int spinId, bool up) {
         return;
       }
       element.SetS(s);
-      Show(kS, Metres(s));
+      Show(kS, LaeWert(s));
       break;
     case kFSpin:
       if (up) {
@@ -491,7 +488,7 @@ void MslToSltDesign::Step(int spinId, bool up) {
       } else if (!Decrease(f, frequencyStep)) {
         return;
       }
-      Show(kF, Hertz(f));
+      Show(kF, FreqWert(f));
       break;
     case kIncSpin:
       // Between 10 um and 1 mm: the division stops at 10 um, as the limits say.
@@ -500,7 +497,7 @@ void MslToSltDesign::Step(int spinId, bool up) {
       } else if (!up && Below(1e-5, increment)) {
         increment = Decade(increment / 10.0);
       }
-      Show(kInc, Metres(increment));
+      Show(kInc, LaeWert(increment));
       return;
     default:
       return;
