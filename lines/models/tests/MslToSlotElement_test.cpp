@@ -1,4 +1,5 @@
 #include "lines/models/MslToSlotElement.h"
+#include "lines/models/SubstrateData.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,35 @@ TEST(MslToSlotElement, SlotPortLeftOpen) {
       EXPECT_LE(std::norm(s[0]) + std::norm(s[2]), 1.0L + 1e-9L);
     }
   }
+}
+
+// The design calculator's element: its substrate record and widths set directly. A point where
+// the slotline has no figures of its own has no result, even while earlier figures stand in for
+// the simulator.
+TEST(MslToSlotElement, DesignElementTellsWhetherAPointHasItsOwnFigures) {
+  SubstrateData alumina;
+  alumina.H = 0.635e-3;
+  alumina.ER = 9.8;
+  alumina.T = 0.0;
+  MslToSlotElement element;
+  EXPECT_EQ(element.GetM(), 0.635e-3);
+  EXPECT_EQ(element.GetS(), 0.206e-3);
+  element.FillMatrix(4e9f);
+  EXPECT_FALSE(element.HasResult());  // no substrate yet
+  element.SetDesignSubstrate(alumina);
+  element.FillMatrix(4e9f);
+  EXPECT_TRUE(element.HasResult());
+  const double zs = element.GetZs();
+  element.SetS(6e-6);
+  VS_Error::ClearQueue();
+  element.FillMatrix(4e9f);
+  EXPECT_FALSE(element.HasResult());
+  EXPECT_EQ(QueuedMessages(), Lines{MslToSlotElement::kSlotOutOfRange});
+  element.SetS(0.3e-3);
+  element.FillMatrix(4e9f);
+  EXPECT_TRUE(element.HasResult());
+  EXPECT_GT(element.GetZs(), zs);  // a wider slot has a higher impedance
+  VS_Error::ClearQueue();
 }
 
 }  // namespace
