@@ -7,7 +7,8 @@
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
 # SPICE netlist that the document writes), the network analyser's data copy on the drawn twins
 # (against ngspice and "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
-# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py);
+# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
+# and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
 # curve file, the data two-port's scattering-parameter file and the SPICE model library over
 # their corpora (clang++, build/fuzz).
@@ -63,6 +64,11 @@ for preset in "${presets[@]}"; do
       --tests build/release/instruments/models/instruments_models_tests
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
+  fi
+  if [ "$preset" = release ] && command -v gerbv >/dev/null; then
+    echo "== the photoplot export read back by gerbv (picture: build/release/gerber)"
+    /usr/bin/python3 tools/crosscheck/gerber_gerbv.py build/release/app/cli/vostrane-cli \
+      build/release/gerber
   fi
 done
 

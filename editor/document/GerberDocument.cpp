@@ -142,6 +142,13 @@ void GerberDocument::WriteSymbols() {
   PlaceSymbols();
   topPlot.WriteBegin();
   bottomPlot.WriteBegin();
+  // The ground plane first, then the slots cleared out of it.
+  if (substrateArea != 0) {
+    bottomPlot.SelectAperture("D11");
+    bottomPlot.Flash(LPoint(static_cast<int32_t>(substrateSize.x / 2.0),
+                            static_cast<int32_t>(substrateSize.y / 2.0)));
+    bottomPlot.AddLine("%LPC*%");
+  }
   for (NetSymbol* s : symbols) {
     if (s->layer == 'T') {
       s->WriteGerber(topPlot);
@@ -151,11 +158,6 @@ void GerberDocument::WriteSymbols() {
     }
   }
   topPlot.WriteEnd();
-  if (substrateArea != 0) {
-    bottomPlot.SelectAperture("D11");
-    bottomPlot.Flash(LPoint(static_cast<int32_t>(substrateSize.x / 2.0),
-                            static_cast<int32_t>(substrateSize.y / 2.0)));
-  }
   bottomPlot.WriteEnd();
 }
 
