@@ -64,7 +64,7 @@ GerberAperture GerberDocument::TwoPortWish(NetSymbol& twoPort) const {
   for (NetSymbol* s : symbols) {
     if (s->GetClassKey() == twoPort.GetClassKey() || !s->HasPinAt(twoPort.pins[0])) continue;
     const double span = s->GetPadSpan();
-    if (!(span > 0.0)) return {};
+    if (s->GetClassKey() != "CCoplanarLineSymbol" || !(span > 0.0)) return {};
     if (auto* pole = dynamic_cast<ZweiPolSymbol*>(&twoPort)) pole->smdLength = LaeWert(span);
     return {GerberAperture::Shape::Square, span, span};
   }
