@@ -22,17 +22,15 @@ void TrlSymbol::VisitPins(std::vector<DoublePoint>& list) const {
   list.emplace_back(pins[1], layoutOrigin + Times(Direction(orientation), Micrometres(p)));
 }
 
-std::array<LPoint, 4> CplSymbol::LayoutPins() const {
+std::array<LPoint, 4> CplSymbol::LayoutPins(const LPoint& origin) const {
   const LPoint u = Direction(orientation);
   const LPoint along = Times(u, Micrometres(p));
   const LPoint across = Times(LeftOf(u), -(int64_t{Micrometres(s)} + Micrometres(w)));
-  return {layoutOrigin, layoutOrigin + along, layoutOrigin + across,
-          layoutOrigin + along + across};
+  return {origin, origin + along, origin + across, origin + along + across};
 }
 
 void CplSymbol::SetOrigin(const Point& pin, const LPoint& at) {
-  layoutOrigin = LPoint();
-  const std::array<LPoint, 4> offsets = LayoutPins();
+  const std::array<LPoint, 4> offsets = LayoutPins(LPoint());
   layoutOrigin = at;
   for (int i = 0; i < 4; ++i) {
     if (pin == pins[i]) {
@@ -44,7 +42,7 @@ void CplSymbol::SetOrigin(const Point& pin, const LPoint& at) {
 }
 
 void CplSymbol::VisitPins(std::vector<DoublePoint>& list) const {
-  const std::array<LPoint, 4> at = LayoutPins();
+  const std::array<LPoint, 4> at = LayoutPins(layoutOrigin);
   for (int i = 0; i < 4; ++i) list.emplace_back(pins[i], at[i]);
 }
 
@@ -54,7 +52,7 @@ GerberAperture CplSymbol::GetGerberAperture() const {
 
 void CplSymbol::WriteGerber(GerberPlotFile& file) const {
   VierPolSymbol::WriteGerber(file);
-  const std::array<LPoint, 4> at = LayoutPins();
+  const std::array<LPoint, 4> at = LayoutPins(layoutOrigin);
   const LPoint u = Direction(orientation);
   layout::WriteStrip(file, at[0], u, Micrometres(p), Micrometres(w));
   layout::WriteStrip(file, at[3], LPoint() - u, Micrometres(p), Micrometres(w));
@@ -191,28 +189,28 @@ const CornerShape* ShapeOf(char orientation, char turn) {
 
 }  // namespace
 
-MslCornerSymbol::Triangle MslCornerSymbol::LayoutTriangle() const {
+MslCornerSymbol::Triangle MslCornerSymbol::LayoutTriangle(const LPoint& origin) const {
   const int32_t d = Micrometres(w1) / 2;
-  Triangle t{layoutOrigin, layoutOrigin, layoutOrigin, layoutOrigin};
+  Triangle t{origin, origin, origin, origin};
   if (const CornerShape* shape = ShapeOf(orientation, variant)) {
-    t.a = layoutOrigin + Times(shape->a, d);
-    t.b = layoutOrigin + Times(shape->b, d);
-    t.c = layoutOrigin + Times(shape->c, d);
-    t.second = layoutOrigin + Times(shape->second, d);
+    t.a = origin + Times(shape->a, d);
+    t.b = origin + Times(shape->b, d);
+    t.c = origin + Times(shape->c, d);
+    t.second = origin + Times(shape->second, d);
   }
   return t;
 }
 
 void MslCornerSymbol::SetOrigin(const Point& pin, const LPoint& at) {
-  // Reached at its second pin, the origin lies back by that pin's offset.
-  layoutOrigin = LPoint();
-  layoutOrigin = pin == pins[0] ? at : at - LayoutTriangle().second;
+  // Reached at its second pin, the origin lies back by that pin's offset, so that the pin
+  // lands where the walk reached it in every orientation and turn.
+  layoutOrigin = pin == pins[0] ? at : at - LayoutTriangle(LPoint()).second;
   layoutPlaced = 1;
 }
 
 void MslCornerSymbol::VisitPins(std::vector<DoublePoint>& list) const {
   list.emplace_back(pins[0], layoutOrigin);
-  list.emplace_back(pins[1], LayoutTriangle().second);
+  list.emplace_back(pins[1], LayoutTriangle(layoutOrigin).second);
 }
 
 GerberAperture MslCornerSymbol::GetGerberAperture() const {
@@ -229,7 +227,7 @@ void MslCornerSymbol::WriteGerber(GerberPlotFile& file) const {
     return;
   }
   if (form != 'C' && form != 'O') return;
-  const Triangle t = LayoutTriangle();
+  const Triangle t = LayoutTriangle(layoutOrigin);
   const LPoint u = t.b - t.a;
   const LPoint v = t.c - t.a;
   const int32_t s = GerberPlotFile::BoundedStep(v.Length(), Micrometres(w1) / 40);

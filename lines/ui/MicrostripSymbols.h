@@ -147,8 +147,8 @@ class CplSymbol : public msl::MicrostripSymbol<VierPolSymbol> {
   GerberAperture GetGerberAperture() const override;
   // Both strips, each inset by half its width at both ends.
   void WriteGerber(GerberPlotFile& file) const override;
-  // The layout positions of the four pins from the origin.
-  std::array<LPoint, 4> LayoutPins() const;
+  // The layout positions of the four pins for the origin given.
+  std::array<LPoint, 4> LayoutPins(const LPoint& origin) const;
 
   LaeWert w{"1mm"};
   LaeWert s{"0.1mm"};  // gap

@@ -70,7 +70,7 @@ class MslCornerSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   struct Triangle {
     LPoint a, b, c, second;
   };
-  Triangle LayoutTriangle() const;
+  Triangle LayoutTriangle(const LPoint& origin) const;
 
   LaeWert w1{"1mm"};
   LaeWert w2{"1mm"};  // kept equal to W1
