@@ -51,7 +51,7 @@ def gerbv(args, work):
 
 
 def read_back(path):
-    """gerbv's re-export (inches, 2.6 digits) as aperture sizes and (aperture, code, x, y) in µm."""
+    """gerbv's re-export (inches, 2.6 digits): aperture sizes and (aperture, code, x, y), µm."""
     text = path.read_text()
     if "%MOIN*%" not in text or "%FSLAX36Y36*%" not in text:
         fail(f"{path.name}: unexpected units or format")
