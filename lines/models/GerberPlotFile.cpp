@@ -8,7 +8,8 @@ int32_t Micrometres(double metres) {
   if (!std::isfinite(um)) return 0;
   um = std::clamp(um, -1.0e9, 1.0e9);
   const double nearest = std::round(um);
-  if (std::fabs(um - nearest) < 1.0e-3) um = nearest;
+  // The values come in single precision: within its rounding, a whole micrometre is one.
+  if (std::fabs(um - nearest) < std::max(1.0e-3, std::fabs(um) * 1.0e-6)) um = nearest;
   return static_cast<int32_t>(um);
 }
 

@@ -11,7 +11,8 @@
 #include "lines/models/GerberAperture.h"
 
 // A length in whole micrometres, the fraction dropped; a value a hair below a whole
-// micrometre (0.5 mm read as 499.99999 µm) counts as that micrometre. Beyond ±1 km it is cut.
+// micrometre (0.5 mm read as 499.99999 µm) counts as that micrometre. Beyond ±1 km it is cut,
+// and what is no number is 0.
 int32_t Micrometres(double metres);
 int32_t Micrometres(LaeWert value);
 

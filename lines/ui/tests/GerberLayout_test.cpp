@@ -90,6 +90,8 @@ TEST(GerberPlotFileTest, StepsAndLengthsStayBoundedAndWhole) {
   for (const auto& c : steps) EXPECT_EQ(GerberPlotFile::BoundedStep(c.span, c.step), c.want);
   EXPECT_EQ(Micrometres(LaeWert("0.5mm")), 500);
   EXPECT_EQ(Micrometres(LaeWert("1.57mm")), 1570);
+  EXPECT_EQ(Micrometres(LaeWert("123.456mm")), 123456);
+  EXPECT_EQ(Micrometres(0.0009999), 999);
   EXPECT_EQ(Micrometres(0.0000005), 0);
   EXPECT_EQ(Micrometres(-0.0015), -1500);
   EXPECT_EQ(Micrometres(1.0 / 0.0), 0);
