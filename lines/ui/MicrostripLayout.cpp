@@ -1,6 +1,7 @@
 // The layout operations of the microstrip symbols: where the walk puts them and what copper
 // they write into the top layer.
 
+#include <algorithm>
 #include <cmath>
 
 #include "lines/models/GerberPlotFile.h"
@@ -67,10 +68,13 @@ RadStubSymbol::Outline RadStubSymbol::LayoutOutline() const {
   Outline o;
   o.a = layoutOrigin + Times(l, h);
   o.d = layoutOrigin - Times(l, h);
+  const auto whole = [](double v) {
+    return std::isfinite(v) ? static_cast<int32_t>(std::clamp(v, -2.0e9, 2.0e9)) : 0;
+  };
   const auto corner = [&](const LPoint& from, double side) {
     const double x = reach * (std::cos(t) * u.x + side * std::sin(t) * l.x);
     const double y = reach * (std::cos(t) * u.y + side * std::sin(t) * l.y);
-    return from + LPoint(static_cast<int32_t>(x), static_cast<int32_t>(y));
+    return from + LPoint(whole(x), whole(y));
   };
   o.b = corner(o.a, 1.0);
   o.c = corner(o.d, -1.0);
