@@ -87,7 +87,8 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
   echo "== fuzz: circuit file loader for ${fuzz_seconds}s"
   build/fuzz/fuzz/document_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus examples
+    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus examples \
+    app/cli/tests/lines
   echo "== fuzz: curve file for ${fuzz_seconds}s"
   build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves
