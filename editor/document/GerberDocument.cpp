@@ -47,14 +47,9 @@ void GerberDocument::WriteApertures() {
   // The substrate in whole millimetres.
   bottomOutput.AddLine(MyStrng("%ADD11R,") + SizeText(substrateSize.x / 1000) + "X" +
                        SizeText(substrateSize.y / 1000) + "*%");
+  // A symbol that asks for none keeps the name it had.
   for (NetSymbol* s : symbols) {
-    if (s->GetClassKey() == "TWOPORT") {
-      const GerberAperture wish = TwoPortWish(*s);
-      if (wish.shape != GerberAperture::Shape::None) AssignAperture(*s, wish);
-      continue;
-    }
-    const GerberAperture wish = s->GetGerberAperture();
-    if (wish.shape != GerberAperture::Shape::None) AssignAperture(*s, wish);
+    AssignAperture(*s, s->GetClassKey() == "TWOPORT" ? TwoPortWish(*s) : s->GetGerberAperture());
   }
 }
 
