@@ -1,5 +1,6 @@
 // Loads arbitrary bytes as a circuit file. A load either fails as a whole or gives a circuit
-// that draws, and saves to a file that loads again and saves to the same bytes.
+// that draws, lays out as a photoplot, and saves to a file that loads again and saves to the
+// same bytes.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "editor/Register.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/DocumentDrawing.h"
+#include "editor/document/GerberDocument.h"
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
@@ -82,5 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!Load(again, saved) || Save(again) != saved) __builtin_trap();
   pf::RecordingDc dc;
   DrawDocument(doc, dc, 'S');
+  GerberDocument plot;
+  doc.Symbols().ForEach([&plot](NetSymbol* s) { plot.AddSymbol(s); });
+  plot.CreatePlot();
   return 0;
 }

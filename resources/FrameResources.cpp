@@ -246,7 +246,7 @@ constexpr pf::StringTemplate kStrings[] = {
     {kIdServiceMslSltTransition, "Entwirft einen Übergang Mikrostreifen-Schlitzleitung\nMSL->SLT"},
     {kIdServiceCplDimensioning, "Dimensionierung einer Koplanarleitung\nCPL-Dimensionierung"},
     {kIdServiceSandwichSlotline, "Berechnet eine abgedeckte Schlitzleitung\nSandwich Slotline"},
-    {kIdServiceGerber, "Erzeugt die Gerber-Plotdateien der Schaltung\nGerber-Plotdatei"},
+    {kIdServiceGerber, "Erstellt eine Plotdatei im Gerberformat\nGerber-Plotdatei"},
     {kIdSynthesisLowPass, "Entwirft einen Tiefpass aus Spulen und Kondensatoren\nTiefpass"},
     {kIdSynthesisBandPass, "Entwirft einen Bandpass aus Schwingkreisen\nBandpass"},
     {kIdSynthesisMicLowPass, "Entwirft einen Tiefpass aus offenen Stichleitungen\nMic-Tiefpass"},

@@ -9,6 +9,7 @@ packages=(
   libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick xdotool poppler-utils
   clang libclang-rt-14-dev
   python3-numpy python3-scipy python3-scikit-rf ngspice time
+  gerbv
   texlive-latex-base texlive-pictures
 )
 

@@ -301,17 +301,20 @@ struct LineCircuit {
 };
 
 // The alumina board of the line circuits.
-void Alumina(LineCircuit& d) {
+SubSymbol& Alumina(LineCircuit& d) {
   auto& board = d.Place<SubSymbol>(Bottom(1));
   board.substrateName = "ALU", board.permittivity = 9.8f, board.lossTangent = 2e-4f;
   board.height = 0.000635f, board.metalName = "Kupfer";
+  return board;
 }
 
 // The stepped-impedance low-pass of seven microstrip lines on alumina, between the external
 // nodes 1 and 2.
 bool MicrostripLowpass(const std::filesystem::path& path) {
   LineCircuit d("microstrip_lowpass.vqe");
-  Alumina(d);
+  // The board holds the filter's 31.36 mm with room at both ends.
+  SubSymbol& board = Alumina(d);
+  board.extentX = LaeWert("35mm");
   d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
   const struct {
     const char* w;

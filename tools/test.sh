@@ -7,7 +7,8 @@
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
 # SPICE netlist that the document writes), the network analyser's data copy on the drawn twins
 # (against ngspice and "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
-# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py);
+# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
+# and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
 # curve file, the data two-port's scattering-parameter file and the SPICE model library over
 # their corpora (clang++, build/fuzz).
@@ -65,6 +66,11 @@ for preset in "${presets[@]}"; do
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
   fi
+  if [ "$preset" = release ] && command -v gerbv >/dev/null; then
+    echo "== the photoplot export read back by gerbv (picture: build/release/gerber)"
+    /usr/bin/python3 tools/crosscheck/gerber_gerbv.py build/release/app/cli/vostrane-cli \
+      build/release/gerber
+  fi
 done
 
 # The fuzz runs keep what they find in build/fuzz/corpus*; the committed corpora stay as they are.
@@ -82,7 +88,8 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
   echo "== fuzz: circuit file loader for ${fuzz_seconds}s"
   build/fuzz/fuzz/document_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus examples
+    -artifact_prefix=build/fuzz/ build/fuzz/document_corpus fuzz/document_corpus examples \
+    app/cli/tests/lines
   echo "== fuzz: curve file for ${fuzz_seconds}s"
   build/fuzz/fuzz/curve_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-curves fuzz/curves

@@ -7,6 +7,7 @@
 #include "basics/VS_Error.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/GerberExport.h"
 #include "editor/desktop/SpiceDirDialog.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/CircuitCopies.h"
@@ -175,6 +176,7 @@ constexpr ViewCommand kCommands[] = {
        ui.SetCheck(v.GetDocument() != nullptr && v.GetDocument()->IsSpiceChosen());
      }},
     {kIdSpiceSettings, SpiceSettingsDialog, nullptr},
+    {kIdServiceGerber, ExportGerber, UpdateExportGerber},
 };
 
 enum class Rule {

@@ -13,6 +13,7 @@
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
 #include "basics/RgbColor.h"
+#include "lines/models/GerberAperture.h"
 #include "pf/bitmap.h"
 #include "pf/object.h"
 
@@ -90,6 +91,10 @@ class NetSymbol : public pf::Object {
   virtual void SetOrigin(const Point& pin, const LPoint& layout);
   virtual void VisitPins(std::vector<DoublePoint>& list) const;
   virtual void WriteGerber(GerberPlotFile& layer) const;
+  // The aperture the photoplot export makes for the symbol; none by default.
+  virtual GerberAperture GetGerberAperture() const { return {}; }
+  // Strip and gaps of a coplanar line, the pad of a data two-port beside it (metres); 0 else.
+  virtual double GetPadSpan() const { return 0.0; }
 
   // Dialogs that live in a library above this one, run by EditDialog for their class key;
   // true exactly when the user ended the dialog with OK.

@@ -3,6 +3,7 @@
 #include "basics/VS_Error.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/SymbolText.h"
+#include "lines/models/GerberPlotFile.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 
@@ -29,6 +30,12 @@ void TwoPortSymbol::Serialize(pf::Archive& ar) {
   } else {
     ar >> portKind;
   }
+}
+
+void TwoPortSymbol::WriteGerber(GerberPlotFile& file) const {
+  if (aperture.IsEmpty()) return;
+  ZweiPolSymbol::WriteGerber(file);
+  file.Flash(layoutOrigin + LayoutVector() * 0.5f);
 }
 
 void TwoPortSymbol::Draw(pf::Dc& dc) {

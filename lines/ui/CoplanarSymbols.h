@@ -4,7 +4,10 @@
 //   CPLL 1 2 W=500um S=500um P=10mm ALU
 //   KTE 1 2 3
 
+#include <vector>
+
 #include "editor/symbols/MultiPolSymbol.h"
+#include "lines/models/GerberPlotFile.h"
 #include "lines/ui/MicrostripSupport.h"
 
 class CCoplanarLineModell;
@@ -26,6 +29,12 @@ class CCoplanarLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   void WriteNetLine() override;
 
   double GetGapValue() const { return LaeWert(s).Value(); }  // m
+  double GetPadSpan() const override;
+  // Two gaps beside the strip along the orientation; the open stub closes them at its end.
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  void WriteGerber(GerberPlotFile& file) const override;
   // Strip width, gap (both fields) and length of a dimensioned line.
   void ApplyModel(const CCoplanarLineModell& model);
 
@@ -57,6 +66,15 @@ class CCoplanarCrossSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   void CopyParameters(const NetSymbol&) override {}
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  // The through arm spans the branch with its gaps; pin 3 sits on the branch's side.
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  // One slot along the through arm, and two flashes where the branch gaps meet the other.
+  void WriteGerber(GerberPlotFile& file) const override;
+  // Offsets from the origin: pin 2 and pin 3.
+  LPoint ThroughOffset() const;
+  LPoint BranchOffset() const;
 
   // The through arm (1) and the branch (2); the dialog sets both arms alike.
   LaeWert s1{0.0005};

@@ -4,10 +4,15 @@
 // dimensions as length texts and the name of the substrate it lies on ("NO_SUB" until one is
 // chosen), and writes one netlist line, e.g. TRL 1 2 W=1mm P=10mm NO_SUB.
 
+#include <array>
+#include <vector>
+
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
+#include "lines/models/GerberPlotFile.h"
+#include "lines/ui/LayoutSupport.h"
 #include "lines/ui/MicrostripSupport.h"
 
 // A strip of width W and length P: the line and the two stubs.
@@ -17,6 +22,16 @@ class StripSymbol : public msl::MicrostripSymbol<Base> {
   using msl::MicrostripSymbol<Base>::MicrostripSymbol;
 
   LaeWert GetLength() const { return p; }
+
+  GerberAperture GetGerberAperture() const override {
+    return layout::StripAperture(this->orientation, w, p);
+  }
+  // The stroke from the origin along the orientation, also for the stubs.
+  void WriteGerber(GerberPlotFile& file) const override {
+    Base::WriteGerber(file);
+    layout::WriteStrip(file, this->layoutOrigin, layout::Direction(this->orientation),
+                       Micrometres(p), Micrometres(w));
+  }
   void SetWidth(float metres) { w = LaeWert(static_cast<double>(metres)); }
   void SetLength(float metres) { p = LaeWert(static_cast<double>(metres)); }
 
@@ -41,6 +56,9 @@ class TrlSymbol : public StripSymbol<ZweiPolSymbol> {
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override { WriteStripLine("TRL"); }
+  // Reached at pin 2, the origin lies the length back against the orientation.
+  void SetOrigin(const Point& pin, const LPoint& layout) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
 };
 
 class OstSymbol : public StripSymbol<EinPolSymbol> {
@@ -123,6 +141,14 @@ class CplSymbol : public msl::MicrostripSymbol<VierPolSymbol> {
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  // Pins 3 and 4 lie S + W to the right of pins 1 and 2.
+  void SetOrigin(const Point& pin, const LPoint& layout) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  // Both strips, each inset by half its width at both ends.
+  void WriteGerber(GerberPlotFile& file) const override;
+  // The layout positions of the four pins for the origin given.
+  std::array<LPoint, 4> LayoutPins(const LPoint& origin) const;
 
   LaeWert w{"1mm"};
   LaeWert s{"0.1mm"};  // gap
@@ -187,6 +213,17 @@ class RadStubSymbol : public msl::MicrostripSymbol<EinPolSymbol> {
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  // The stub ends the layout walk.
+  void VisitPins(std::vector<DoublePoint>&) const override {}
+  GerberAperture GetGerberAperture() const override;
+  // The outline, the arc, the sector fill and the feed fill, with the thin round aperture.
+  void WriteGerber(GerberPlotFile& file) const override;
+
+  // The feed corners a, d at the pin, the outer corners b, c and the sector centre.
+  struct Outline {
+    LPoint a, b, c, d, centre;
+  };
+  Outline LayoutOutline() const;
 
   LaeWert offset{"1mm"};  // of the sector's centre from the pin, derived from angle and feed
   LaeWert rl{"5mm"};      // radius

@@ -3,7 +3,10 @@
 // the right 'A' of the through direction), the right-angled corner (BEND, turning left 'C' or
 // right 'B') and the cross, which the simulator has no model for.
 
+#include <vector>
+
 #include "editor/symbols/MultiPolSymbol.h"
+#include "lines/models/GerberPlotFile.h"
 #include "lines/ui/MicrostripSupport.h"
 
 // No run-time class of its own: it reports the multi-pole base's.
@@ -23,6 +26,11 @@ class MslTeeSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   bool EditDialog(pf::Window* parent) override;
   // The through width stands for W1 and W2; the branch side is not part of the line.
   void WriteNetLine() override;
+  // Pins 1 and 2 share the origin; pin 3 lies half the through width to the branch side.
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  // No copper, not even the aperture selection.
+  void WriteGerber(GerberPlotFile&) const override {}
 
   LaeWert w1{"1mm"};  // through
   LaeWert w2{"1mm"};  // kept equal to the through width
@@ -34,6 +42,7 @@ class MslTeeSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 
  private:
   void Init();
+  LPoint BranchOffset() const;
 };
 
 class MslCornerSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
@@ -51,6 +60,17 @@ class MslCornerSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   void ReloadBitmap() override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  // Square: one flash; mitred: the triangle hatched with the thin round aperture.
+  void WriteGerber(GerberPlotFile& file) const override;
+
+  // In micrometres: the right-angled vertex a, the mitre b c and the second pin.
+  struct Triangle {
+    LPoint a, b, c, second;
+  };
+  Triangle LayoutTriangle(const LPoint& origin) const;
 
   LaeWert w1{"1mm"};
   LaeWert w2{"1mm"};  // kept equal to W1

@@ -6,8 +6,10 @@
 //   SLTS 3 Cohn W=100um P=10mm SHORT ALU
 
 #include <cstdint>
+#include <vector>
 
 #include "editor/symbols/MultiPolSymbol.h"
+#include "lines/models/GerberPlotFile.h"
 #include "lines/ui/MicrostripSupport.h"
 
 class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
@@ -26,6 +28,11 @@ class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   void ReloadBitmap() override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  // The slot runs the length along the orientation from pin 1.
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  void WriteGerber(GerberPlotFile& file) const override;
 
   LaeWert w{0.0001};
   LaeWert p{0.01};
@@ -56,6 +63,18 @@ class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
   void ReloadBitmap() override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  // Pin 2 lies R along the orientation and R towards the turn.
+  void SetOrigin(const Point& pin, const LPoint& at) override;
+  void VisitPins(std::vector<DoublePoint>& list) const override;
+  GerberAperture GetGerberAperture() const override;
+  // The quarter circle as L / W chords, or the kink's two strokes.
+  void WriteGerber(GerberPlotFile& file) const override;
+
+  // In micrometres: the arc's centre, the kink corner and the end at pin 2.
+  struct Outline {
+    LPoint centre, kinkCorner, end;
+  };
+  Outline LayoutOutline() const;
 
   // The radius follows: R = 2 L / pi, the quarter circle of that length.
   void SetLength(const LaeWert& length);

@@ -3,7 +3,8 @@
 # the files FILES names, '|' separated, relative to ROOT), expects exit status EXIT (default 0),
 # then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
 # its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
-# its records (';'-separated);
+# its records (';'-separated), then each file that OUTPUTS names ('|' separated) as "FILE:" and
+# its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
@@ -40,6 +41,15 @@ if(EXISTS ${SCRATCH}/out.vqe)
     string(APPEND out "${records}\n")
   endif()
 endif()
+string(REPLACE "|" ";" outputs "${OUTPUTS}")
+foreach(f IN LISTS outputs)
+  if(EXISTS ${SCRATCH}/${f})
+    file(READ ${SCRATCH}/${f} content)
+    string(APPEND out "${f}:\n${content}")
+  else()
+    string(APPEND out "${f} fehlt\n")
+  endif()
+endforeach()
 string(APPEND out "${err}")
 if(NOT out MATCHES "${EXPECT}")
   message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}")

@@ -1,0 +1,30 @@
+#pragma once
+// The board and the start of the photoplot export (template 163): the substrate's extents, the
+// layout point of input port 1 and whether the substrate area is plotted, as lengths with
+// units. A bad field keeps the dialog open; the pair of fields before it stays stored.
+
+#include "basics/Point.h"
+#include "pf/dialog.h"
+
+class GerberDocument;
+
+class GerberPlotDialog : public pf::Dialog {
+ public:
+  static constexpr int kTemplateId = 163;
+  static constexpr int kSizeXId = 1054;
+  static constexpr int kSizeYId = 1055;
+  static constexpr int kStartXId = 1056;
+  static constexpr int kStartYId = 1057;
+  static constexpr int kAreaId = 1222;
+
+  explicit GerberPlotDialog(pf::Window* parent);
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+
+  GerberDocument* document = nullptr;
+
+ private:
+  // Both fields read as metres into micrometres; false when one is refused.
+  bool ReadPair(int xId, int yId, LPoint& target);
+};

@@ -1,0 +1,81 @@
+// The board and start point of the photoplot export, shown and read back.
+
+#include <gtest/gtest.h>
+
+#include "basics/VS_Error.h"
+#include "editor/dialogs/GerberPlotDialog.h"
+#include "editor/document/GerberDocument.h"
+#include "pf/headless.h"
+#include "resources/Resources.h"
+
+namespace {
+
+using pf::DialogDriver;
+using D = GerberPlotDialog;
+
+class GerberPlotDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterResources();
+    VS_Error::ClearQueue();
+    plot.SetSubstrateSize(LaeWert("20mm"), LaeWert("20mm"));
+    dialog.document = &plot;
+  }
+
+  pf::Headless headless;
+  GerberDocument plot;
+  GerberPlotDialog dialog{nullptr};
+};
+
+TEST_F(GerberPlotDialogTest, OpensWithTheBoardAndItsLeftEdgesMiddleAndStoresWhatIsEntered) {
+  headless.ExpectDialog(D::kTemplateId, [](DialogDriver& d) {
+    EXPECT_EQ(d.Text(D::kSizeXId), "20mm");
+    EXPECT_EQ(d.Text(D::kSizeYId), "20mm");
+    EXPECT_EQ(d.Text(D::kStartXId), "0m");
+    EXPECT_EQ(d.Text(D::kStartYId), "10mm");
+    d.Type(D::kSizeXId, "35mm");
+    d.Type(D::kStartYId, "2.5mm");
+    d.Click(D::kAreaId);
+    d.Ok();
+  });
+  EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+  EXPECT_EQ(plot.substrateSize.x, 35000);
+  EXPECT_EQ(plot.substrateSize.y, 20000);
+  EXPECT_EQ(plot.startPoint.y, 2500);
+  EXPECT_EQ(plot.substrateArea, 0);
+}
+
+// Each refusal shows the value class's message under its caption and keeps the dialog open;
+// a pair is stored only when both fields pass, the pair before a bad one stays stored.
+TEST_F(GerberPlotDialogTest, ABadFieldKeepsTheDialogOpenAndItsPairUnchanged) {
+  const struct {
+    int id;
+    const char* caption;
+    int32_t sizeX;  // afterwards
+    int32_t startY;
+  } rows[] = {{D::kSizeXId, "Fehler X:", 20000, 10000},
+              {D::kSizeYId, "Fehler Y:", 20000, 10000},
+              {D::kStartXId, "Fehler X:", 30000, 10000},
+              {D::kStartYId, "Fehler Y:", 30000, 10000}};
+  for (const auto& row : rows) {
+    headless.Ui().Reset();
+    plot.SetSubstrateSize(LaeWert("20mm"), LaeWert("20mm"));
+    headless.ExpectDialog(D::kTemplateId, [&](DialogDriver& d) {
+      d.Type(D::kSizeXId, "30mm");
+      d.Type(D::kStartYId, "5mm");
+      d.Type(row.id, "abc");
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded());
+      d.Cancel();
+    });
+    EXPECT_EQ(dialog.DoModal(), pf::kIdCancel);
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u) << row.id;
+    EXPECT_EQ(headless.Ui().Messages()[0].caption, row.caption);
+    EXPECT_EQ(headless.Ui().Beeps().size(), 1u);
+    EXPECT_EQ(plot.substrateSize.x, row.sizeX) << row.id;
+    EXPECT_EQ(plot.startPoint.y, row.startY) << row.id;
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+}
+
+}  // namespace

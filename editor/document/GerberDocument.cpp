@@ -1,0 +1,200 @@
+#include "editor/document/GerberDocument.h"
+
+#include <cstdio>
+
+#include "basics/FloatWert.h"
+#include "basics/VS_Error.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/ZweiPolSymbol.h"
+#include "pf/path_map.h"
+
+namespace {
+
+constexpr const char* kFormat = "%FSLAX33Y33*%";
+
+MyStrng SizeText(double millimetres) { return FloatWert(millimetres); }
+
+}  // namespace
+
+void GerberDocument::SetSubstrateSize(LaeWert x, LaeWert y) {
+  substrateSize = LPoint(Micrometres(x), Micrometres(y));
+  startPoint = LPoint(0, substrateSize.y / 2);
+}
+
+void GerberDocument::AddSymbol(NetSymbol* symbol) { symbols.push_back(symbol); }
+
+void GerberDocument::CreatePlot() {
+  WriteHeader();
+  WriteApertures();
+  WriteSymbols();
+  AppendPlotsToFiles();
+}
+
+void GerberDocument::WriteHeader() {
+  topOutput.RemoveAll();
+  topOutput.AddLine(kFormat).AddLine("%MOMM*%").AddLine("%IPPOS*%");
+  bottomOutput.RemoveAll();
+  bottomOutput.AddLine(kFormat).AddLine("%MOMM*%");
+}
+
+void GerberDocument::WriteApertures() {
+  if (!catalogue.empty()) return;
+  const MyStrng thin = SizeText(0.1);
+  topOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
+  bottomOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
+  catalogue.push_back({"D10", "ROUND", thin});
+  // The substrate in whole millimetres.
+  bottomOutput.AddLine(MyStrng("%ADD11R,") + SizeText(substrateSize.x / 1000) + "X" +
+                       SizeText(substrateSize.y / 1000) + "*%");
+  // A symbol that asks for none keeps the name it had.
+  for (NetSymbol* s : symbols) {
+    AssignAperture(*s, s->GetClassKey() == "TWOPORT" ? TwoPortWish(*s) : s->GetGerberAperture());
+  }
+}
+
+// A pad as wide as the coplanar line beside its first pin, strip and both gaps; the two-port
+// takes that as its length, so that its pins lie on the pad's edges.
+GerberAperture GerberDocument::TwoPortWish(NetSymbol& twoPort) const {
+  for (NetSymbol* s : symbols) {
+    if (s->GetClassKey() == twoPort.GetClassKey() || !s->HasPinAt(twoPort.pins[0])) continue;
+    const double span = s->GetPadSpan();
+    if (s->GetClassKey() != "CCoplanarLineSymbol" || !(span > 0.0)) return {};
+    if (auto* pole = dynamic_cast<ZweiPolSymbol*>(&twoPort)) pole->smdLength = LaeWert(span);
+    return {GerberAperture::Shape::Square, span, span};
+  }
+  return {};
+}
+
+void GerberDocument::AssignAperture(NetSymbol& s, const GerberAperture& wish) {
+  MyStrng shape;
+  MyStrng size;
+  MyStrng definition;
+  switch (wish.shape) {
+    case GerberAperture::Shape::Square:
+      shape = "SQUARE";
+      size = SizeText(wish.size * 1000.0);
+      definition = MyStrng("R,") + size + "X" + size;
+      break;
+    case GerberAperture::Shape::Round:
+    case GerberAperture::Shape::ThinRound:
+      shape = "ROUND";
+      size = SizeText(wish.size * (wish.shape == GerberAperture::Shape::Round ? 1000.0 : 50.0));
+      definition = MyStrng("C,") + size;
+      break;
+    case GerberAperture::Shape::Rectangle:
+      shape = "RECT";
+      size = SizeText(wish.size * 1000.0) + "X" + SizeText(wish.sizeY * 1000.0);
+      definition = MyStrng("R,") + size;
+      break;
+    case GerberAperture::Shape::None:
+      return;
+  }
+  for (const Aperture& a : catalogue) {
+    if (a.shape == shape && a.size == size) {
+      s.aperture = a.name;
+      return;
+    }
+  }
+  const MyStrng number(nextAperture++);
+  const MyStrng line = MyStrng("%ADD1") + number + definition + "*%";
+  topOutput.AddLine(line);
+  bottomOutput.AddLine(line);
+  s.aperture = MyStrng("D1") + number;
+  catalogue.push_back({s.aperture, shape, size});
+}
+
+void GerberDocument::PlaceSymbols() {
+  for (NetSymbol* s : symbols) s->layoutPlaced = 0;
+  NetSymbol* start = nullptr;
+  for (NetSymbol* s : symbols) {
+    const auto* port = dynamic_cast<const ExKnotenSymbol*>(s);
+    if (s->GetClassKey() == "ExKnotenSymbol" && port != nullptr && port->portNumber == 1) {
+      start = s;
+      break;
+    }
+  }
+  if (start == nullptr) return;
+  start->SetOrigin(start->pins[0], startPoint);
+  std::vector<DoublePoint> wave{DoublePoint(start->pins[0], startPoint)};
+  std::vector<DoublePoint> next;
+  // Every pass places at least one symbol, or the next wave stays empty.
+  while (!wave.empty()) {
+    next.clear();
+    for (const DoublePoint& reached : wave) {
+      for (NetSymbol* s : symbols) {
+        if (s->layoutPlaced != 0 || !s->HasPinAt(reached.first)) continue;
+        s->SetOrigin(reached.first, reached.second);
+        // A symbol may refuse a point that is none of its pins; it is then not passed on.
+        if (s->layoutPlaced != 0) s->VisitPins(next);
+      }
+    }
+    wave.swap(next);
+  }
+}
+
+void GerberDocument::WriteSymbols() {
+  PlaceSymbols();
+  topPlot.WriteBegin();
+  bottomPlot.WriteBegin();
+  // The ground plane first, then the slots cleared out of it.
+  if (substrateArea != 0) {
+    bottomPlot.SelectAperture("D11");
+    bottomPlot.Flash(LPoint(static_cast<int32_t>(substrateSize.x / 2.0),
+                            static_cast<int32_t>(substrateSize.y / 2.0)));
+    bottomPlot.AddLine("%LPC*%");
+  }
+  for (NetSymbol* s : symbols) {
+    if (s->layer == 'T') {
+      s->WriteGerber(topPlot);
+    } else if (s->layer == 'B') {
+      s->WriteGerber(bottomPlot);
+      bottomUsed = 1;
+    }
+  }
+  topPlot.WriteEnd();
+  bottomPlot.WriteEnd();
+}
+
+void GerberDocument::AppendPlotsToFiles() {
+  topOutput.AppendLines(topPlot);
+  if (bottomUsed != 0) bottomOutput.AppendLines(bottomPlot);
+}
+
+void GerberDocument::SetFileNames(const MyStrng& base) {
+  topOutput.fileName = base + "Top.gbx";
+  bottomOutput.fileName = base + "Bot.gbx";
+}
+
+bool GerberDocument::SaveFiles() {
+  // Each file goes to a temporary name first; only when all are complete do they take their
+  // names, so a failure leaves no half file and no half export.
+  std::vector<const LineFile*> files{&topOutput};
+  if (bottomUsed != 0) files.push_back(&bottomOutput);
+  std::vector<LineFile> temporaries;
+  temporaries.reserve(files.size());
+  const auto discard = [&temporaries] {
+    for (const LineFile& t : temporaries) {
+      std::remove(pf::MapWindowsPath(t.fileName.GetBuffer()).c_str());
+    }
+  };
+  for (const LineFile* file : files) {
+    temporaries.emplace_back(*file);
+    temporaries.back().fileName = file->fileName + ".part";
+    if (!temporaries.back().WriteFile()) {
+      discard();
+      VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file->fileName, 4);
+      return false;
+    }
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string from = pf::MapWindowsPath(temporaries[i].fileName.GetBuffer());
+    const std::string to = pf::MapWindowsPath(files[i]->fileName.GetBuffer());
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+      discard();
+      VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + files[i]->fileName, 4);
+      return false;
+    }
+  }
+  return true;
+}

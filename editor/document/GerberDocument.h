@@ -1,0 +1,62 @@
+#pragma once
+// The photoplot export of a circuit: walks the circuit from its input port 1 and gives every
+// symbol its layout place in micrometres, pin to pin; builds one aperture table for both
+// layers from the symbols' wishes; lets every symbol write its outline into the body of its
+// layer; and keeps the two RS-274X files, the bottom one (ground plane with the slots cut
+// into the substrate rectangle) only when a symbol lies on it. The symbols are borrowed.
+
+#include <cstdint>
+#include <vector>
+
+#include "basics/LineFile.h"
+#include "basics/Point.h"
+#include "basics/WertMitDim.h"
+#include "lines/models/GerberPlotFile.h"
+
+class NetSymbol;
+
+class GerberDocument {
+ public:
+  // The substrate in metres; the start point goes to the middle of its left edge.
+  void SetSubstrateSize(LaeWert x, LaeWert y);
+  void AddSymbol(NetSymbol* symbol);
+  // Header, apertures, layout and outlines, into both outputs.
+  void CreatePlot();
+  // base + "Top.gbx" and base + "Bot.gbx".
+  void SetFileNames(const MyStrng& base);
+  // The top file, and the bottom one when used. False, reported with the path, when a file
+  // could not be written; no file of the export is then left behind.
+  bool SaveFiles();
+
+  const LineFile& TopOutput() const { return topOutput; }
+  const LineFile& BottomOutput() const { return bottomOutput; }
+  bool BottomUsed() const { return bottomUsed != 0; }
+
+  LPoint startPoint{0, 25000};
+  LPoint substrateSize{50000, 50000};
+  int32_t substrateArea = 1;
+
+ private:
+  struct Aperture {
+    MyStrng name;
+    MyStrng shape;  // "SQUARE", "ROUND" or "RECT"
+    MyStrng size;   // millimetres as printed
+  };
+
+  void WriteHeader();
+  void WriteApertures();
+  void AssignAperture(NetSymbol& s, const GerberAperture& wish);
+  GerberAperture TwoPortWish(NetSymbol& twoPort) const;
+  void PlaceSymbols();
+  void WriteSymbols();
+  void AppendPlotsToFiles();
+
+  std::vector<NetSymbol*> symbols;
+  std::vector<Aperture> catalogue;
+  LineFile topOutput;
+  LineFile bottomOutput;
+  GerberPlotFile topPlot;
+  GerberPlotFile bottomPlot;
+  int32_t bottomUsed = 0;
+  int32_t nextAperture = 2;
+};

@@ -1,0 +1,411 @@
+// The photoplot export: the plot file's lines, the layout walk and apertures of the plot
+// document, and where each line symbol lies and what it writes, in micrometres.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/document/GerberDocument.h"
+#include "editor/symbols/ExKnotenSymbol.h"
+#include "lines/models/GerberPlotFile.h"
+#include "lines/ui/CoplanarSymbols.h"
+#include "lines/ui/MicrostripSymbols.h"
+#include "lines/ui/MslBitmapSymbols.h"
+#include "lines/ui/SlotSymbols.h"
+
+// For the checks only: the point class has no comparison of its own.
+static bool operator==(const LPoint& a, const LPoint& b) { return a.x == b.x && a.y == b.y; }
+
+namespace {
+
+std::vector<std::string> Lines(const LineFile& file) {
+  std::vector<std::string> out;
+  file.ForEach([&out](const MyStrng& line) { out.push_back(line.ToCString()); });
+  return out;
+}
+
+// The outline lines a symbol writes after its aperture selection.
+std::vector<std::string> Outline(const NetSymbol& s) {
+  GerberPlotFile file;
+  s.WriteGerber(file);
+  std::vector<std::string> lines = Lines(file);
+  if (!lines.empty() && lines.front().rfind("G54", 0) == 0) lines.erase(lines.begin());
+  return lines;
+}
+
+int Count(const std::vector<std::string>& lines, const std::string& code) {
+  int n = 0;
+  for (const std::string& l : lines) n += l.find(code) != std::string::npos ? 1 : 0;
+  return n;
+}
+
+// Two pins one grid step apart along the orientation.
+template <class S>
+std::unique_ptr<S> Make(char orientation, std::function<void(S&)> edit = {}) {
+  auto s = std::make_unique<S>();
+  s->orientation = orientation;
+  s->pins[0] = Point(100, 100);
+  s->pins[1] = Point(200, 100);
+  s->pins[2] = Point(150, 150);
+  s->pins[3] = Point(200, 150);
+  if (edit) edit(*s);
+  return s;
+}
+
+std::vector<DoublePoint> Visit(const NetSymbol& s) {
+  std::vector<DoublePoint> list;
+  s.VisitPins(list);
+  return list;
+}
+
+TEST(GerberPlotFileTest, WritesWholeMicrometresAndSelectsOnlyNamedApertures) {
+  GerberPlotFile file;
+  file.AddLine("old");
+  file.WriteBegin();
+  file.SelectAperture("");
+  file.MoveTo(LPoint(12345, 25000));
+  file.Flash(LPoint(0, 0));
+  file.DrawTo(LPoint(-1500, 2000));
+  file.SelectAperture("D12");
+  file.WriteEnd();
+  EXPECT_EQ(Lines(file), (std::vector<std::string>{"G01*", "X000Y000D02*", "X12345Y25000D02*",
+                                                   "X0Y0D03*", "X-1500Y2000D01*", "G54D12*",
+                                                   "X000Y000D02*", "M02*"}));
+}
+
+TEST(GerberPlotFileTest, StepsAndLengthsStayBoundedAndWhole) {
+  const struct {
+    int64_t span, step;
+    int32_t want;
+  } steps[] = {{0, 0, 1}, {1000, -5, 1}, {1000, 7, 7}, {10'000'000, 1, 100}, {-10'000'001, 1, 101}};
+  for (const auto& c : steps) EXPECT_EQ(GerberPlotFile::BoundedStep(c.span, c.step), c.want);
+  EXPECT_EQ(Micrometres(LaeWert("0.5mm")), 500);
+  EXPECT_EQ(Micrometres(LaeWert("1.57mm")), 1570);
+  EXPECT_EQ(Micrometres(LaeWert("123.456mm")), 123456);
+  EXPECT_EQ(Micrometres(0.0009999), 999);
+  EXPECT_EQ(Micrometres(0.0000005), 0);
+  EXPECT_EQ(Micrometres(-0.0015), -1500);
+  EXPECT_EQ(Micrometres(1.0 / 0.0), 0);
+  EXPECT_EQ(Micrometres(1e9), 1'000'000'000);
+}
+
+TEST(LayoutTest, LineAndStubsDrawTheirLengthInsetByHalfTheWidth) {
+  auto line = Make<TrlSymbol>('R');
+  line->SetOrigin(line->pins[0], LPoint(0, 25000));
+  EXPECT_EQ(Outline(*line), (std::vector<std::string>{"X500Y25000D02*", "X9500Y25000D01*"}));
+  const std::vector<DoublePoint> pins = Visit(*line);
+  ASSERT_EQ(pins.size(), 2u);
+  EXPECT_EQ(pins[1], DoublePoint(line->pins[1], LPoint(10000, 25000)));
+
+  auto back = Make<TrlSymbol>('L');
+  back->SetOrigin(back->pins[1], LPoint(10000, 25000));
+  EXPECT_EQ(back->layoutOrigin.x, 20000);
+  EXPECT_EQ(back->layoutOrigin.y, 25000);
+
+  const struct {
+    char orientation;
+    const char* from;
+    const char* to;
+  } stubs[] = {{'R', "X500Y0D02*", "X4500Y0D01*"}, {'L', "X-500Y0D02*", "X-4500Y0D01*"},
+               {'O', "X0Y500D02*", "X0Y4500D01*"}, {'U', "X0Y-500D02*", "X0Y-4500D01*"}};
+  for (const auto& c : stubs) {
+    for (NetSymbol* stub : {static_cast<NetSymbol*>(Make<OstSymbol>(c.orientation).release()),
+                            static_cast<NetSymbol*>(Make<SstSymbol>(c.orientation).release())}) {
+      std::unique_ptr<NetSymbol> owned(stub);
+      static_cast<StripSymbol<EinPolSymbol>*>(stub)->SetLength(0.005f);
+      stub->SetOrigin(stub->pins[0], LPoint());
+      EXPECT_EQ(Outline(*stub), (std::vector<std::string>{c.from, c.to})) << c.orientation;
+      EXPECT_EQ(Visit(*stub).size(), 1u);
+    }
+  }
+}
+
+TEST(LayoutTest, AStripShorterThanItsWidthIsFlashedAsARectangleOnItsSection) {
+  auto line = Make<TrlSymbol>('O', [](TrlSymbol& s) { s.p = LaeWert("0.4mm"); });
+  line->SetOrigin(line->pins[0], LPoint(1000, 0));
+  EXPECT_EQ(Outline(*line), (std::vector<std::string>{"X1000Y200D03*"}));
+  const GerberAperture a = line->GetGerberAperture();
+  EXPECT_EQ(a.shape, GerberAperture::Shape::Rectangle);
+  EXPECT_DOUBLE_EQ(a.size, LaeWert("1mm").Value());
+  EXPECT_DOUBLE_EQ(a.sizeY, LaeWert("0.4mm").Value());
+}
+
+TEST(LayoutTest, CoupledLinesPassTheirFourPinsAndInsetBothStrips) {
+  auto cpl = Make<CplSymbol>('R');
+  cpl->SetOrigin(cpl->pins[0], LPoint());
+  const std::vector<DoublePoint> pins = Visit(*cpl);
+  ASSERT_EQ(pins.size(), 4u);
+  EXPECT_EQ(pins[1].second, LPoint(10000, 0));
+  EXPECT_EQ(pins[2].second, LPoint(0, -1100));
+  EXPECT_EQ(pins[3].second, LPoint(10000, -1100));
+  EXPECT_EQ(Outline(*cpl), (std::vector<std::string>{"X500Y0D02*", "X9500Y0D01*",
+                                                     "X9500Y-1100D02*", "X500Y-1100D01*"}));
+  // Reached at pin 4, the origin lies back by that pin's offset.
+  cpl->SetOrigin(cpl->pins[3], LPoint(20000, 5000));
+  EXPECT_EQ(cpl->layoutOrigin, LPoint(10000, 6100));
+}
+
+TEST(LayoutTest, TheBitmapTeeReachedAtItsBranchTakesItsOriginOnTheThroughLine) {
+  for (const auto& [variant, y] : {std::pair{'C', 0}, std::pair{'A', 1000}}) {
+    auto tee = Make<MslTeeSymbol>('R', [v = variant](MslTeeSymbol& s) { s.variant = v; });
+    tee->SetOrigin(tee->pins[2], LPoint(0, 500));
+    EXPECT_EQ(tee->layoutOrigin, LPoint(0, y)) << variant;
+    EXPECT_TRUE(Outline(*tee).empty());
+  }
+  auto tee = Make<MslTeeSymbol>('R');
+  tee->SetOrigin(Point(999, 999), LPoint(1, 1));
+  EXPECT_EQ(tee->layoutPlaced, 0);
+}
+
+TEST(LayoutTest, RadialStubWithoutOpeningWritesOutlineAndFeedFillOnly) {
+  auto stub = Make<RadStubSymbol>('R', [](RadStubSymbol& s) { s.angle = FloatWert("0"); });
+  stub->SetOrigin(stub->pins[0], LPoint());
+  EXPECT_TRUE(Visit(*stub).empty());
+  const std::vector<std::string> lines = Outline(*stub);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "X0Y500D02*");
+  EXPECT_EQ(lines[4], "X0Y500D01*");
+  // Then only pairs of move and draw across the feed, starting at the feed itself.
+  EXPECT_EQ(lines[5], "X0Y500D02*");
+  EXPECT_EQ(lines[6], "X0Y-500D01*");
+  EXPECT_EQ((lines.size() - 5) % 2, 0u);
+  EXPECT_EQ(Count(lines, "D01*"), 4 + static_cast<int>(lines.size() - 5) / 2);
+
+  // An opening adds the arc and the sector fill; every loop ends, also for a hair-thin feed
+  // and a radius of nothing.
+  for (const char* feed : {"1mm", "1um", "0"}) {
+    for (const char* radius : {"5mm", "1mm", "0"}) {
+      auto open = Make<RadStubSymbol>('U', [&](RadStubSymbol& s) {
+        s.wi = LaeWert(feed);
+        s.rl = LaeWert(radius);
+      });
+      const size_t n = Outline(*open).size();
+      EXPECT_GT(n, 5u);
+      EXPECT_LT(n, 4u * GerberPlotFile::kMaxStrokes) << feed << " " << radius;
+    }
+  }
+}
+
+TEST(LayoutTest, SlotlineBendReachedAtItsEndDrawsTheQuarterCircleFromItsOrigin) {
+  auto bend = Make<SltBendSymbol>('R', [](SltBendSymbol& s) {
+    s.variant = 'C';
+    s.SetLength(LaeWert("10mm"));
+  });
+  const int32_t r = Micrometres(bend->r);
+  bend->SetOrigin(bend->pins[1], LPoint(50000, 40000));
+  EXPECT_EQ(bend->layoutOrigin, LPoint(50000 - r, 40000 - r));
+  const std::vector<std::string> lines = Outline(*bend);
+  const int n = 10000 / 100;
+  ASSERT_EQ(lines.size(), static_cast<size_t>(n + 2));
+  const std::string origin = "X" + std::to_string(50000 - r) + "Y" + std::to_string(40000 - r);
+  EXPECT_EQ(lines[0], origin + "D02*");
+  EXPECT_EQ(lines[1], origin + "D01*");
+  EXPECT_EQ(lines.back(), "X50000Y40000D01*");
+  EXPECT_EQ(Visit(*bend)[1].second, LPoint(50000, 40000));
+
+  // Shorter than its width: one chord; a width of nothing ends as well.
+  for (const char* width : {"100um", "0"}) {
+    auto tiny = Make<SltBendSymbol>('O', [&](SltBendSymbol& s) {
+      s.w = LaeWert(width);
+      s.SetLength(LaeWert("1um"));
+    });
+    EXPECT_LE(Outline(*tiny).size(), 3u) << width;
+  }
+}
+
+TEST(LayoutTest, CoplanarLineAndJunctionCutTheirGaps) {
+  const struct {
+    char kind;
+    int strokes;
+  } kinds[] = {{'L', 2}, {'S', 2}, {'O', 3}};
+  for (const auto& c : kinds) {
+    auto line = Make<CCoplanarLineSymbol>('R', [&](CCoplanarLineSymbol& s) { s.kind = c.kind; });
+    line->SetOrigin(line->pins[0], LPoint());
+    const std::vector<std::string> lines = Outline(*line);
+    EXPECT_EQ(Count(lines, "D02*"), c.strokes) << c.kind;
+    EXPECT_EQ(lines[0], "X0Y500D02*");
+    EXPECT_EQ(lines[1], "X10000Y500D01*");
+  }
+  auto junction = Make<CCoplanarCrossSymbol>('R');
+  junction->SetOrigin(junction->pins[1], LPoint(1500, 0));
+  EXPECT_EQ(junction->layoutOrigin, LPoint());
+  const std::vector<DoublePoint> pins = Visit(*junction);
+  EXPECT_EQ(pins[1].second, LPoint(1500, 0));
+  EXPECT_EQ(pins[2].second, LPoint(750, -750));
+  EXPECT_EQ(Outline(*junction), (std::vector<std::string>{"X0Y500D02*", "X1500Y500D01*",
+                                                          "X250Y-500D03*", "X1250Y-500D03*"}));
+  // Reached on its branch, it goes back by the branch's offset.
+  junction->SetOrigin(junction->pins[2], LPoint(750, -750));
+  EXPECT_EQ(junction->layoutOrigin, LPoint());
+}
+
+TEST(LayoutTest, CornerReachedAtItsSecondPinMovesDiagonallyByHalfItsWidth) {
+  for (char orientation : {'L', 'O', 'R', 'U'}) {
+    for (char turn : {'B', 'C'}) {
+      auto corner = Make<MslCornerSymbol>(orientation, [&](MslCornerSymbol& s) {
+        s.variant = turn;
+      });
+      corner->SetOrigin(corner->pins[0], LPoint(1000, 1000));
+      const LPoint second = Visit(*corner)[1].second;
+      EXPECT_EQ(std::abs(second.x - 1000), 500);
+      EXPECT_EQ(std::abs(second.y - 1000), 500);
+      // Back from the second pin onto the same origin.
+      corner->SetOrigin(corner->pins[1], second);
+      EXPECT_EQ(corner->layoutOrigin, LPoint(1000, 1000)) << orientation << turn;
+    }
+  }
+  auto square = Make<MslCornerSymbol>('R');
+  EXPECT_EQ(Outline(*square), (std::vector<std::string>{"X500Y0D03*"}));
+  // A mitred corner is hatched with the thin aperture; a 10 µm one ends too.
+  for (const char* width : {"1mm", "10um", "0"}) {
+    auto mitred = Make<MslCornerSymbol>('U', [&](MslCornerSymbol& s) {
+      s.form = 'O';
+      s.w1 = LaeWert(width);
+    });
+    const size_t n = Outline(*mitred).size();
+    EXPECT_GE(n, 4u);
+    EXPECT_LT(n, 200u) << width;
+  }
+}
+
+// The circuit: port 1, lines, a slotline, loose parts; all placed by the walk.
+class GerberDocumentTest : public testing::Test {
+ protected:
+  template <class S>
+  S& Add(const Point& a, const Point& b, char orientation = 'R') {
+    auto s = std::make_unique<S>();
+    s->pins[0] = a;
+    s->pins[1] = b;
+    s->orientation = orientation;
+    S& ref = *s;
+    owned.push_back(std::move(s));
+    doc.AddSymbol(&ref);
+    return ref;
+  }
+  ExKnotenSymbol& Port(const Point& at) {
+    auto port = std::make_unique<ExKnotenSymbol>();
+    port->pins[0] = at;
+    ExKnotenSymbol& ref = *port;
+    owned.push_back(std::move(port));
+    doc.AddSymbol(&ref);
+    return ref;
+  }
+  std::vector<std::string> Top() { return Lines(doc.TopOutput()); }
+  std::vector<std::string> Bottom() { return Lines(doc.BottomOutput()); }
+
+  GerberDocument doc;
+  std::vector<std::unique_ptr<NetSymbol>> owned;
+};
+
+TEST_F(GerberDocumentTest, AperturesAreSharedByPrintedSizeAndNamedOnFromD110) {
+  Port(Point(0, 0));
+  const char* widths[] = {"0.5mm", "0.5mm", "0.6mm", "1mm", "2mm", "3mm",
+                          "4mm",   "5mm",   "6mm",   "7mm", "8mm"};
+  int x = 0;
+  std::vector<TrlSymbol*> lines;
+  for (const char* w : widths) {
+    auto& line = Add<TrlSymbol>(Point(x, 0), Point(x + 100, 0));
+    line.w = LaeWert(w);
+    line.p = LaeWert("10mm");
+    lines.push_back(&line);
+    x += 100;
+  }
+  auto& slot = Add<SlotLineSymbol>(Point(0, 500), Point(100, 500));
+  slot.w = LaeWert("0.1mm");
+  doc.CreatePlot();
+  EXPECT_EQ(lines[0]->aperture, "D12");
+  EXPECT_EQ(lines[1]->aperture, "D12");
+  EXPECT_EQ(lines[2]->aperture, "D13");
+  EXPECT_EQ(lines[9]->aperture, "D110");  // the ninth new one
+  EXPECT_EQ(lines[10]->aperture, "D111");
+  EXPECT_EQ(slot.aperture, "D10");
+  const std::vector<std::string> top = Top();
+  EXPECT_EQ(top[0], "%FSLAX33Y33*%");
+  EXPECT_EQ(top[3], "%ADD10C,0.1*%");
+  EXPECT_EQ(top[4], "%ADD12R,0.5X0.5*%");
+  EXPECT_EQ(top[12], "%ADD110R,7X7*%");
+  // The walk laid the lines end to end from the start point on the board's left edge.
+  EXPECT_EQ(lines[10]->layoutOrigin, LPoint(100000, 25000));
+  EXPECT_EQ(slot.layoutPlaced, 0);
+}
+
+TEST_F(GerberDocumentTest, TheBottomFileFlashesTheSubstrateBeforeClearingTheSlots) {
+  doc.SetSubstrateSize(LaeWert("20.5mm"), LaeWert("20.5mm"));
+  EXPECT_EQ(doc.startPoint, LPoint(0, 10250));
+  Port(Point(0, 0));
+  Add<SlotLineSymbol>(Point(0, 0), Point(100, 0));
+  doc.CreatePlot();
+  const std::vector<std::string> bottom = Bottom();
+  const std::vector<std::string> want{"%FSLAX33Y33*%", "%MOMM*%", "%ADD10C,0.1*%",
+                                      "%ADD11R,20X20*%", "G01*", "X000Y000D02*", "G54D11*",
+                                      "X10250Y10250D03*", "%LPC*%", "G54D10*",
+                                      "X0Y10250D02*", "X9950Y10250D01*", "X000Y000D02*", "M02*"};
+  EXPECT_EQ(bottom, want);
+}
+
+TEST_F(GerberDocumentTest, WithoutTheSubstrateAreaTheDefinitionStaysAndNothingIsFlashed) {
+  doc.substrateArea = 0;
+  Add<SlotLineSymbol>(Point(0, 0), Point(100, 0));
+  doc.CreatePlot();
+  const std::vector<std::string> bottom = Bottom();
+  EXPECT_EQ(Count(bottom, "%ADD11R,50X50*%"), 1);
+  EXPECT_EQ(Count(bottom, "D11*"), 0);
+  EXPECT_EQ(Count(bottom, "%LPC*%"), 0);
+  EXPECT_EQ(Count(bottom, "D03*"), 0);
+}
+
+TEST_F(GerberDocumentTest, OnlyTheTopFileIsWrittenWithoutABottomSymbol) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("gerber_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  Port(Point(0, 0));
+  Add<TrlSymbol>(Point(0, 0), Point(100, 0));
+  doc.CreatePlot();
+  EXPECT_EQ(Bottom().size(), 5u);  // header and apertures only
+  doc.SetFileNames(MyStrng((folder / "a").string()));
+  EXPECT_TRUE(doc.SaveFiles());
+  EXPECT_TRUE(std::filesystem::exists(folder / "aTop.gbx"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "aBot.gbx"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            1);
+
+  // Into a folder that is not there: reported, and nothing is left.
+  VS_Error::ClearQueue();
+  doc.SetFileNames(MyStrng((folder / "missing" / "a").string()));
+  EXPECT_FALSE(doc.SaveFiles());
+  ASSERT_EQ(VS_Error::MessageCount(), 1);
+  EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(),
+            "Datei konnte nicht geschrieben werden: " + (folder / "missing" / "aTop.gbx").string());
+  VS_Error::ClearQueue();
+  std::filesystem::remove_all(folder);
+}
+
+TEST_F(GerberDocumentTest, ASymbolWithTheBaseWalkJoinsAllItsPinsAtThePointReached) {
+  Port(Point(0, 0));
+  auto& first = Add<TrlSymbol>(Point(0, 0), Point(100, 0));
+  auto& tee = Add<TeeSymbol>(Point(100, 0), Point(200, 0));
+  tee.pins[2] = Point(150, 50);
+  auto& branch = Add<TrlSymbol>(Point(150, 50), Point(150, 150), 'O');
+  auto& loose = Add<TrlSymbol>(Point(900, 900), Point(1000, 900));
+  loose.layoutOrigin = LPoint(7, 7);
+  doc.CreatePlot();
+  EXPECT_EQ(first.layoutOrigin, LPoint(0, 25000));
+  EXPECT_EQ(tee.layoutOrigin, LPoint(10000, 25000));
+  EXPECT_EQ(branch.layoutOrigin, LPoint(10000, 25000));
+  EXPECT_EQ(loose.layoutPlaced, 0);
+  EXPECT_EQ(loose.layoutOrigin, LPoint(7, 7));
+  EXPECT_TRUE(tee.aperture.IsEmpty());
+}
+
+}  // namespace
