@@ -3,6 +3,7 @@
 #include "diagrams/DiagramKinds.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
@@ -12,6 +13,9 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
   SymbolRegistry::Global().Register<VecNetAnaSymbol>("VecNetAnaSymbol");
   ElementFactory::Global().Register<VecNetAnaSymbol>(VecNetAnaSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(MultiMeterSymbol::classMultiMeterSymbol);
+  SymbolRegistry::Global().Register<MultiMeterSymbol>("MultiMeterSymbol");
+  ElementFactory::Global().Register<MultiMeterSymbol>(MultiMeterSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();
