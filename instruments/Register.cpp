@@ -5,6 +5,7 @@
 #include "editor/symbols/SymbolRegistry.h"
 #include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
 #include "simulator/Register.h"
@@ -16,6 +17,9 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(MultiMeterSymbol::classMultiMeterSymbol);
   SymbolRegistry::Global().Register<MultiMeterSymbol>("MultiMeterSymbol");
   ElementFactory::Global().Register<MultiMeterSymbol>(MultiMeterSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(SignalGenSymbol::classSignalGenSymbol);
+  SymbolRegistry::Global().Register<SignalGenSymbol>("SignalGenSymbol");
+  ElementFactory::Global().Register<SignalGenSymbol>(SignalGenSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();
