@@ -5,6 +5,7 @@
 #include "editor/symbols/SymbolRegistry.h"
 #include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
@@ -20,6 +21,9 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(SignalGenSymbol::classSignalGenSymbol);
   SymbolRegistry::Global().Register<SignalGenSymbol>("SignalGenSymbol");
   ElementFactory::Global().Register<SignalGenSymbol>(SignalGenSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(DcGeneratorSymbol::classDcGeneratorSymbol);
+  SymbolRegistry::Global().Register<DcGeneratorSymbol>("DcGeneratorSymbol");
+  ElementFactory::Global().Register<DcGeneratorSymbol>(DcGeneratorSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

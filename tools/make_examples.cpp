@@ -41,6 +41,7 @@
 #include "instruments/Register.h"
 #include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/KoaxSymbol.h"
@@ -488,6 +489,21 @@ bool SigGenRc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// The supply swept from 0.1 V to 10 V by 0.495 V into R 1 kohm and a diode of IS 10 fA, N 1.
+bool DiodeDc(const std::filesystem::path& path) {
+  GeneratorCircuit d("diode_dc.vqe");
+  auto& supply = d.Grounded<DcGeneratorSymbol>();
+  supply.setting = 'V';
+  supply.startVoltage = "0.1V";
+  supply.stopVoltage = "10V";
+  supply.voltageStep = "0.495V";
+  auto& diode = d.LowPass<PNDiodeSymbol>("1kohm");
+  diode.is = "10fA";
+  diode.n = FloatWert(1.0);
+  diode.rs = "0ohm";
+  return d.SaveAs(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -541,6 +557,7 @@ int main(int argc, char** argv) {
       {SpiceModels, spice / "models.vqe"},
       {DiodeBias, spice / "diode_bias.vqe"},
       {SigGenRc, root / "examples/siggen_rc.vqe"},
+      {DiodeDc, root / "examples/diode_dc.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;
