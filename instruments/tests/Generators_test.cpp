@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -177,6 +178,25 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
   }
   fs::current_path(before);
   fs::remove_all(work);
+}
+
+// The generators' examples load and lie on the grid, the generators' pins among them.
+TEST(GeneratorExamples, LieOnTheGrid) {
+  for (const char* name : {"siggen_rc.vqe", "diode_dc.vqe"}) {
+    CVostraneDoc doc;
+    const std::string path = std::string(VOSTRANE_REPOSITORY) + "/examples/" + name;
+    ASSERT_TRUE(doc.OnOpenDocument(path)) << name;
+    int generators = 0;
+    doc.Symbols().ForEach([&](NetSymbol* s) {
+      generators += dynamic_cast<MessMasterSymbol*>(s) != nullptr;
+      for (int i = 0; i < std::min(s->pinCount, NetSymbol::kMaxPins); ++i) {
+        const Point p = s->pins[i];
+        EXPECT_TRUE(p.x >= 25 && p.y >= 25 && p.x % 25 == 0 && p.y % 25 == 0)
+            << name << " " << s->elementName.ToCString() << " pin " << i;
+      }
+    });
+    EXPECT_EQ(generators, 1) << name;
+  }
 }
 
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
