@@ -163,15 +163,16 @@ int DcGeneratorSymbol::StartRun() {
 
 void DcGeneratorSymbol::MeasureStep(InstrumentRole&) {
   if (dcNet == nullptr || !moreSteps) {
-    dcNet = nullptr;
     EndGeneratorRun(*this);
     return;
   }
   moreSteps = dcNet->NextDcStep();
-  if (dcNet->GetErrorCode() != 0 || reader.GetErrorCode() != 0) {
-    dcNet = nullptr;
-    EndGeneratorRun(*this);
-  }
+  if (dcNet->GetErrorCode() != 0 || reader.GetErrorCode() != 0) EndGeneratorRun(*this);
+}
+
+void DcGeneratorSymbol::SetRunState(uint8_t state) {
+  MessMasterSymbol::SetRunState(state);
+  if (state == 0) dcNet = nullptr;
 }
 
 NetElement* DcGeneratorSymbol::FindElement(const MyStrng& name) const {

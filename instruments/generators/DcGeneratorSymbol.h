@@ -40,6 +40,8 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
   // Solves the next step; the run ends after the step at the stop value was read.
   void MeasureStep(InstrumentRole& master) override;
   NetElement* FindElement(const MyStrng& name) const override;
+  // A stopped run lets go of the network, which the next run's reader builds anew.
+  void SetRunState(uint8_t state) override;
 
   char GetSourceMode() const override { return kind; }
   char GetOutputMode() const override { return setting; }
