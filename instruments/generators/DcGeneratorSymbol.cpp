@@ -161,7 +161,9 @@ int DcGeneratorSymbol::StartRun() {
   return 1;
 }
 
-void DcGeneratorSymbol::MeasureStep(InstrumentRole&) {
+void DcGeneratorSymbol::MeasureStep(InstrumentRole& master) {
+  // Another master's run hands every instrument its point; a generator only steps its own.
+  if (&master != static_cast<InstrumentRole*>(this)) return;
   if (dcNet == nullptr || !moreSteps) {
     EndGeneratorRun(*this);
     return;

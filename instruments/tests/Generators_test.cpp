@@ -338,6 +338,24 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
+// Every instrument but the master reads the master's point; a generator that is not the
+// master neither steps nor ends anything then.
+TEST(Generators, StepOnlyTheirOwnRun) {
+  SignalGenSymbol generator;
+  DcGeneratorSymbol supply;
+  generator.networkReady = 1;
+  supply.networkReady = 1;
+  generator.sweep.Rewind();
+  generator.MeasureStep(supply);
+  supply.MeasureStep(generator);
+  EXPECT_EQ(generator.sweep.index, 0);
+  EXPECT_EQ(generator.networkReady, 1);
+  EXPECT_EQ(supply.networkReady, 1);
+  // Its own step without a network ends its run.
+  supply.MeasureStep(supply);
+  EXPECT_EQ(supply.networkReady, 0);
+}
+
 TEST(DcGeneratorSymbol, NetlistStepCount) {
   struct Case {
     const char *start, *stop, *step;
