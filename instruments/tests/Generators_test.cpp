@@ -199,6 +199,30 @@ TEST(GeneratorExamples, LieOnTheGrid) {
   }
 }
 
+// A supply beside a circuit without a diode cannot start; the network built for the attempt is
+// not kept, so a start after the circuit changed builds it anew.
+TEST(DcGeneratorDialog, RefusedStartKeepsNoNetwork) {
+  pf::Headless headless;
+  CVostraneApp app({std::string(VOSTRANE_REPOSITORY) + "/examples/siggen_rc.vqe"},
+                   [] { return std::make_unique<pf::MemoryProfile>(); });
+  ASSERT_TRUE(app.InitInstance());
+  auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+  auto* supply = new DcGeneratorSymbol(Point(200, 100), Point(200, 200));
+  supply->UpdateGeometry();
+  supply->SetView(&view);
+  view.GetDocument()->AddSymbol(supply);
+  headless.ExpectDialog(153, [](pf::DialogDriver& d) {
+    d.Click(3);
+    d.Cancel();
+  });
+  view.OpenSymbol(*supply);
+  ASSERT_EQ(headless.Ui().Messages().size(), 1u);
+  EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Start der Berechnung");
+  EXPECT_EQ(supply->networkReady, 0);
+  EXPECT_FALSE(view.Analysis().IsBusy());
+  view.GetDocument()->SetModifiedFlag(false);
+}
+
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
   pf::Headless headless;
   MultiMeterSymbol meter;
