@@ -4,6 +4,9 @@
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/AudioSourceSymbol.h"
+#include "instruments/generators/DataGeneratorSymbol.h"
+#include "instruments/generators/ImpulsGeneratorSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
 #include "simulator/Register.h"
@@ -12,6 +15,13 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
   SymbolRegistry::Global().Register<VecNetAnaSymbol>("VecNetAnaSymbol");
   ElementFactory::Global().Register<VecNetAnaSymbol>(VecNetAnaSymbol::kElementType);
+  SymbolRegistry::Global().Register<AudioSourceSymbol>("AudioSourceSymbol");
+  ElementFactory::Global().Register<AudioSourceSymbol>(AudioSourceSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(DataGeneratorSymbol::classDataGeneratorSymbol);
+  SymbolRegistry::Global().Register<DataGeneratorSymbol>("DataGeneratorSymbol");
+  ElementFactory::Global().Register<DataGeneratorSymbol>(DataGeneratorSymbol::kElementType);
+  SymbolRegistry::Global().Register<ImpulsGeneratorSymbol>("ImpulsGeneratorSymbol");
+  ElementFactory::Global().Register<ImpulsGeneratorSymbol>(ImpulsGeneratorSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

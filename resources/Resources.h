@@ -35,6 +35,9 @@ std::span<const pf::DialogTemplate> SpiceModelDialogs();
 std::span<const pf::DialogTemplate> LineDialogs();
 std::span<const pf::DialogTemplate> SlotDialogs();
 
+// The audio source, the data generator and the pulse generator.
+std::span<const pf::DialogTemplate> SourceDialogs();
+
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 
