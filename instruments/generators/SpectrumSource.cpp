@@ -1,6 +1,7 @@
 #include "instruments/generators/SpectrumSource.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "basics/IntegerWert.h"
 #include "editor/desktop/CVostraneView.h"
@@ -95,4 +96,13 @@ void SpectrumSource::StartFromDialog(pf::Dialog& dialog, unsigned periodMs) {
   runs.EndBusy();
   pf::TheUiServices().Beep(pf::BeepKind::Default);
   dialog.MessageBox("Fehler beim Start der Berechnung", "Achtung");
+}
+
+TimWert PreciseTime(double seconds) {
+  if (seconds == 0.0 || !std::isfinite(seconds)) return TimWert("0Sec");
+  TimWert rough(seconds);
+  const double factor = rough.UnitFactor();
+  char number[48];
+  std::snprintf(number, sizeof number, "%.9g", factor > 0.0 ? seconds / factor : seconds);
+  return TimWert(MyStrng(number) + rough.GetDimension());
 }

@@ -54,4 +54,4 @@ MyStrng PreciseSpice(double value) {
 }
 inline MyStrng SpiceTime(double seconds) { return PreciseSpice<TimWert>(seconds); }
 // A computed time as a value that keeps those digits ("6.8nSec"), for the ".TRAN" cards.
-inline TimWert PreciseTime(double seconds) { return TimWert(SpiceTime(seconds) + "Sec"); }
+TimWert PreciseTime(double seconds);
