@@ -3,7 +3,10 @@
 #include "diagrams/DiagramKinds.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/DcGeneratorSymbol.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "instruments/generators/AudioSourceSymbol.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/ImpulsGeneratorSymbol.h"
@@ -15,6 +18,15 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
   SymbolRegistry::Global().Register<VecNetAnaSymbol>("VecNetAnaSymbol");
   ElementFactory::Global().Register<VecNetAnaSymbol>(VecNetAnaSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(MultiMeterSymbol::classMultiMeterSymbol);
+  SymbolRegistry::Global().Register<MultiMeterSymbol>("MultiMeterSymbol");
+  ElementFactory::Global().Register<MultiMeterSymbol>(MultiMeterSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(SignalGenSymbol::classSignalGenSymbol);
+  SymbolRegistry::Global().Register<SignalGenSymbol>("SignalGenSymbol");
+  ElementFactory::Global().Register<SignalGenSymbol>(SignalGenSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(DcGeneratorSymbol::classDcGeneratorSymbol);
+  SymbolRegistry::Global().Register<DcGeneratorSymbol>("DcGeneratorSymbol");
+  ElementFactory::Global().Register<DcGeneratorSymbol>(DcGeneratorSymbol::kElementType);
   SymbolRegistry::Global().Register<AudioSourceSymbol>("AudioSourceSymbol");
   ElementFactory::Global().Register<AudioSourceSymbol>(AudioSourceSymbol::kElementType);
   pf::ClassRegistry::Instance().Register(DataGeneratorSymbol::classDataGeneratorSymbol);

@@ -107,7 +107,7 @@ void DataGeneratorDialog::OnOK() {
 
 bool DataGeneratorDialog::OnCommand(int id, pf::Notification code) {
   if (!spice && id == ids::kStart && code == pf::Notification::Clicked) {
-    symbol->StartFromDialog(*this, kTimerPeriodMs);
+    symbol->StartFromDialog(*this, kTimerPeriodMs, symbol->sampleCount / 2);
     return true;
   }
   return pf::Dialog::OnCommand(id, code);

@@ -5,11 +5,9 @@
 
 #include "basics/IntegerWert.h"
 #include "editor/desktop/CVostraneView.h"
-#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/MultiPolSymbol.h"
+#include "instruments/generators/GeneratorRun.h"
 #include "pf/dc.h"
-#include "pf/dialog.h"
-#include "pf/ui_services.h"
 #include "simulator/UsrDefNet.h"
 
 SpectrumSource::SpectrumSource(const Point& start, const Point& end)
@@ -56,7 +54,7 @@ void SpectrumSource::MeasureStep(InstrumentRole& /*master*/) {
   record = 1;
   masterSignal.NextIndex();
   if (masterSignal.cursor >= masterSignal.GetSize()) {
-    if (auto* v = dynamic_cast<CVostraneView*>(view)) v->Analysis().StopMeasurement();
+    EndGeneratorRun(*this);
     return;
   }
   const Cmplx line = masterSignal[masterSignal.cursor];
@@ -68,34 +66,9 @@ void SpectrumSource::MeasureStep(InstrumentRole& /*master*/) {
   }
 }
 
-void SpectrumSource::StartFromDialog(pf::Dialog& dialog, unsigned periodMs) {
-  auto* v = dynamic_cast<CVostraneView*>(view);
-  CVostraneDoc* doc = v != nullptr ? v->GetDocument() : nullptr;
-  if (doc == nullptr) return;
-  AnalysisRuns& runs = v->Analysis();
-  // One master per run: an instrument active before would take the steps.
-  runs.ClearActiveInstruments();
-  active = 1;
-  if (!doc->BuildNetlist(v)) return;
-  runs.StartTimer(periodMs);
-  const LineFile lines = doc->GetNetlistLines();
-  if (RunAnalysis(lines) == 0) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    dialog.MessageBox("Fehler beim Laden des Netzwerkes", "Achtung");
-    return;
-  }
-  const int steps = StartRun();
-  runs.ResetInstruments();
-  if (steps != 0) {
-    runs.FeedInstruments();
-    // As the window's close box: the dialog ends as cancelled.
-    dialog.EndDialog(pf::kIdCancel);
-    runs.StartBusy(steps);
-    return;
-  }
-  runs.EndBusy();
-  pf::TheUiServices().Beep(pf::BeepKind::Default);
-  dialog.MessageBox("Fehler beim Start der Berechnung", "Achtung");
+void SpectrumSource::StartFromDialog(pf::Dialog& dialog, unsigned periodMs, int steps) {
+  if (auto* v = dynamic_cast<CVostraneView*>(view)) v->Analysis().StartTimer(periodMs);
+  StartGeneratorRun(*this, dialog, steps);
 }
 
 TimWert PreciseTime(double seconds) {

@@ -29,9 +29,9 @@ class SpectrumSource : public MessMasterSymbol {
   // The master steps one line on; the step after the last line ends the run.
   void MeasureStep(InstrumentRole& master) override;
 
-  // The Start button of the set-up dialog: builds the network, starts the run on the view's
-  // timer at the period and closes the dialog; a run that cannot start is reported.
-  void StartFromDialog(pf::Dialog& dialog, unsigned periodMs);
+  // The Start button of the set-up dialog: the view's timer at the period, then the run of
+  // about this many steps (the busy window's count) as every generator starts it.
+  void StartFromDialog(pf::Dialog& dialog, unsigned periodMs, int steps);
 
   ResWert resistance{"50ohm"};
   SpanWert amplitude{"1V"};
