@@ -64,6 +64,10 @@ for preset in "${presets[@]}"; do
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
   fi
+  if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+    echo "== audio source and data generator runs against numpy"
+    /usr/bin/python3 tools/crosscheck/generator_runs.py build/release/app/cli/vostrane-cli
+  fi
   if [ "$preset" = release ] && command -v sox >/dev/null; then
     echo "== written WAVE files read by python's wave and sox"
     /usr/bin/python3 tools/crosscheck/wave_peers.py \
