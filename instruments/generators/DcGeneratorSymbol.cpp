@@ -58,6 +58,7 @@ void DcGeneratorSymbol::Serialize(pf::Archive& ar) {
                                           internalResistance));
   if (ar.IsStoring()) {
     ar << resistorFlag << setting;
+    if (version < 2) return;
     ar << kind;
     SerializeValueTexts(ar, *this, std::tie(fixedCurrent, startCurrent, stopCurrent, currentStep));
     return;

@@ -1,95 +1,97 @@
 #!/usr/bin/python3
-"""The runs of the audio source and the data generator against numpy.
+"""The generators' built-in runs, played by their ui-scripts, against their peers.
 
-Plays tape_rc.vqe (the committed 8-bit recording tape.wav through R 1 kohm into C 100 nF) and
-datagen_rc.vqe (a 16-bit pattern through R 100 ohm into C 2 pF) with `vostrane-cli ui-script`:
-each source's dialog starts the run and the script advances the view's timer to its end. The
-voltmeter's log "MultiMeter.dat" must hold, for every spectral line that is not 0, a reading
-proportional to |H(f)| * |X(f)|: X the numpy spectrum of the source's samples, H the divider of
-the source resistance, R and the capacitor parallel to the meter's 1 Mohm.
-Usage: generator_runs.py VOSTRANE-CLI
+Plays app/cli/tests/ui/siggen_rc.txt and diode_dc.txt (each on a copy of its example) with
+"vostrane-cli ui-script" and reads the voltmeter's log, MultiMeter.dat:
+  - the signal generator's sweep: |V| across C of the RC divider (1 V behind 50 ohm, R 1 kohm,
+    C 100 nF, the meter's 1 Mohm), computed with numpy at the 21 logarithmic frequencies;
+  - the DC run: the diode voltages that "vostrane-cli simulate" gives for the netlist the run
+    built (the script copies it from the clipboard).
+A reading is the value printed with 4 significant digits, so it may differ from the peer by half
+a unit of its fourth digit.
+Usage: generator_runs.py PATH-TO-vostrane-cli
 """
-import math
 import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
-import wave
 
-import numpy
+import numpy as np
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-PREFIX = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "k": 1e3, "M": 1e6,
-          "G": 1e9}
-METER = 1e6
-# The readings carry 4 digits.
-TOLERANCE = 1.5e-3
+PREFIXES = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "k": 1e3, "M": 1e6,
+            "G": 1e9}
 
 
 def volts(text):
+    """'834.1mV' -> 0.8341."""
     text = text.strip()
     assert text.endswith("V"), text
     number = text[:-1]
-    scale = 1.0
-    if number and number[-1] in PREFIX:
-        scale = PREFIX[number[-1]]
+    factor = 1.0
+    if number and number[-1] in PREFIXES:
+        factor = PREFIXES[number[-1]]
         number = number[:-1]
-    return float(number) * scale
+    return float(number) * factor
 
 
-def run(cli, circuit, files, dialog, start, name, ticks, period):
-    with tempfile.TemporaryDirectory() as tmp:
-        for f in [circuit, *files]:
-            shutil.copy(ROOT / "examples" / f, tmp)
-        script = [f"open {circuit}", f"dialog {dialog}", f"  click {start}", "end",
-                  f"edit {name}"] + [f"advance {period}"] * ticks
-        path = pathlib.Path(tmp) / "run.txt"
-        path.write_text("\n".join(script) + "\n")
-        subprocess.run([cli, "ui-script", str(path)], check=True, cwd=tmp,
-                       stdout=subprocess.DEVNULL)
-        return [volts(line) for line in (pathlib.Path(tmp) / "MultiMeter.dat").read_text().split()]
+def play(cli, name):
+    """The readings of the script's run, and its folder's files."""
+    tmp = pathlib.Path(tempfile.mkdtemp())
+    example = name + ".vqe"
+    shutil.copy(ROOT / "examples" / example, tmp / example)
+    script = ROOT / "app/cli/tests/ui" / (name + ".txt")
+    subprocess.run([cli, "ui-script", str(script)], cwd=tmp, check=True,
+                   stdout=subprocess.DEVNULL)
+    readings = [volts(line) for line in (tmp / "MultiMeter.dat").read_text().splitlines()]
+    return np.array(readings), tmp
 
 
-def divider(f, rs, r, c):
-    zc = 1.0 / (2j * math.pi * f * c) if f > 0 else math.inf
-    zp = METER if zc == math.inf else zc * METER / (zc + METER)
-    return abs(zp / (rs + r + zp))
+def four_digits(reading, exact):
+    """Whether the reading is the exact value to 4 significant digits."""
+    exact = np.abs(exact)
+    unit = 10.0 ** (np.floor(np.log10(exact)) - 3)
+    return np.abs(reading - exact) <= 0.5 * unit * (1 + 1e-6) + 1e-12
 
 
-def compare(label, readings, spectrum, df, rs, r, c):
-    lines = [k for k in range(len(spectrum)) if abs(spectrum[k]) > 1e-9 * abs(spectrum).max()]
-    expected = [divider(k * df, rs, r, c) * abs(spectrum[k]) for k in lines]
-    if len(readings) != len(expected):
-        print(f"{label}: {len(readings)} readings, {len(expected)} spectral lines expected")
-        return False
-    ratios = [a / b for a, b in zip(readings, expected)]
-    scale = float(numpy.median(ratios))
-    worst = max(abs(q / scale - 1.0) for q in ratios)
-    print(f"{label}: {len(readings)} lines, largest deviation from |H|*|X| {worst:.2e}")
-    return worst < TOLERANCE
+def check_siggen(cli):
+    readings, tmp = play(cli, "siggen_rc")
+    f = np.float32(1e3) * np.float32(100.0) ** (np.arange(21) / 20.0)
+    f = f.astype(np.float32).astype(np.float64)
+    w = 2 * np.pi * f
+    zc = 1 / (1j * w * 100e-9)
+    zp = zc * 1e6 / (zc + 1e6)
+    exact = np.abs(1.0 * zp / (50.0 + 1000.0 + zp))
+    shutil.rmtree(tmp)
+    ok = len(readings) == 21 and bool(np.all(four_digits(readings, exact)))
+    worst = np.max(np.abs(readings / exact - 1)) if len(readings) == 21 else float("nan")
+    print(f"signal generator: {len(readings)} readings, largest relative difference {worst:.2e}")
+    return ok
+
+
+def check_dc(cli):
+    readings, tmp = play(cli, "diode_dc")
+    out = subprocess.run([cli, "simulate", str(tmp / "netz.net")], check=True,
+                         capture_output=True, text=True).stdout
+    rows = [line.split() for line in out.splitlines() if line and not line.startswith("*")]
+    diode = np.array([float(r[1]) for r in rows])
+    shutil.rmtree(tmp)
+    ok = len(readings) == len(diode) == 21 and bool(np.all(four_digits(readings, diode)))
+    print(f"DC run: {len(readings)} readings, {len(diode)} operating points from simulate")
+    return ok
 
 
 def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
     cli = str(pathlib.Path(sys.argv[1]).resolve())
-    with wave.open(str(ROOT / "examples/tape.wav"), "rb") as w:
-        rate = w.getframerate()
-        data = numpy.frombuffer(w.readframes(4096), dtype=numpy.uint8).astype(float)
-    n = 4096
-    samples = numpy.zeros(n)
-    samples[: len(data)] = data - 128.0
-    tape = numpy.fft.fft(samples)[: n // 2]
-    ok = compare("tape_rc", run(cli, "tape_rc.vqe", ["tape.wav"], 226, 1155, "Tape1", n // 2 + 5, 1),
-                 tape, rate / n, 50.0, 1000.0, 100e-9)
-
-    bits = "1011001110001011"
-    n = 256
-    per_bit = n // len(bits)
-    pattern = numpy.array([1.0 if bits[i // per_bit] == "1" else 0.0 for i in range(n)])
-    data = numpy.fft.fft(pattern)[: n // 2]
-    ok = compare("datagen_rc", run(cli, "datagen_rc.vqe", [], 164, 1069, "DatG1", n // 2 + 5, 10),
-                 data, 2.5e9 / len(bits), 50.0, 100.0, 2e-12) and ok
-    return 0 if ok else 1
+    results = [check_siggen(cli), check_dc(cli)]
+    if not all(results):
+        print("generator runs differ from their peers", file=sys.stderr)
+        return 1
+    return 0
 
 
 if __name__ == "__main__":
