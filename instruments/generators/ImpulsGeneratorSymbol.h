@@ -23,6 +23,9 @@ class ImpulsGeneratorSymbol : public MessMasterSymbol {
   // "V" name, the node or nodes, the waveform's source; no internal nodes.
   int WriteSpiceLines(LineFile& lines, int flag) override;
   void WriteSpiceControl(LineFile& lines) override;
+  // No line: the built-in simulator has no use for the source, and a bare node would break the
+  // netlist.
+  void WriteNetLine() override { netLine.Clear(); }
 
   // Five periods: stop 5 / f, step and maximum step 0.05 / f; the start time stays. False, and
   // nothing changed, for a frequency that is not positive.
