@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -8,11 +9,17 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/generators/SignalGenDialog.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
+#include "pf/profile.h"
 
 namespace {
 
@@ -119,6 +126,57 @@ TEST(MultiMeterSymbol, MissingElementBlinksAndKeepsOldFile) {
   std::getline(in, line);
   EXPECT_EQ(line, "alt");
   std::remove("MultiMeter.dat");
+}
+
+// Three meters in one run of the RC example: each ends its measurement in document order, so
+// the file holds the last voltmeter's log; the ammeter after it logs nothing and leaves it.
+TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::temp_directory_path() / "vostrane_meters";
+  fs::create_directories(work);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
+  fs::remove(MultiMeterSymbol::kLogFile);
+  pf::Headless headless;
+  {
+    CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples/siggen_rc.vqe").string()},
+                     [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view =
+        dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    CVostraneDoc& doc = *view.GetDocument();
+    MultiMeterSymbol* first = nullptr;
+    SignalGenSymbol* generator = nullptr;
+    doc.Symbols().ForEach([&](NetSymbol* s) {
+      if (auto* m = dynamic_cast<MultiMeterSymbol*>(s)) first = m;
+      if (auto* g = dynamic_cast<SignalGenSymbol*>(s)) generator = g;
+    });
+    ASSERT_TRUE(first != nullptr && generator != nullptr);
+    // Across the generator's node and ground, then an ammeter in the same place.
+    auto* second = new MultiMeterSymbol(Point(200, 100), Point(200, 200));
+    auto* ammeter = new MultiMeterSymbol(Point(200, 100), Point(200, 200));
+    ammeter->SetAmmeter();
+    for (MultiMeterSymbol* m : {second, ammeter}) {
+      m->UpdateGeometry();
+      m->SetView(&view);
+      doc.AddSymbol(m);
+    }
+    headless.ExpectDialog(SignalGenDialog::kTemplate,
+                          [](pf::DialogDriver& d) { d.Click(SignalGenDialog::kStart); });
+    view.OpenSymbol(*generator);
+    for (int tick = 0; tick < 30 && view.Analysis().IsBusy(); ++tick) headless.Advance(500);
+    EXPECT_FALSE(view.Analysis().IsBusy());
+    EXPECT_EQ(first->GetLog().GetCount(), 21);
+    EXPECT_EQ(ammeter->GetLog().GetCount(), 0);
+    EXPECT_FALSE(ammeter->GetReading().IsEmpty());
+    LineFile written;
+    ASSERT_GT(written.ReadFile(MultiMeterSymbol::kLogFile), 0);
+    EXPECT_EQ(Lines(written), Lines(second->GetLog()));
+    EXPECT_NE(Lines(written), Lines(first->GetLog()));
+    doc.SetModifiedFlag(false);
+  }
+  fs::current_path(before);
+  fs::remove_all(work);
 }
 
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
