@@ -46,6 +46,6 @@ void EndGeneratorRun(MessMasterSymbol& generator) {
   if (CVostraneView* view = ViewOf(generator)) {
     view->Analysis().StopMeasurement();
   } else {
-    generator.networkReady = 0;
+    generator.SetRunState(0);
   }
 }

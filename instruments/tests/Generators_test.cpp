@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -179,6 +180,25 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
   fs::remove_all(work);
 }
 
+// The generators' examples load and lie on the grid, the generators' pins among them.
+TEST(GeneratorExamples, LieOnTheGrid) {
+  for (const char* name : {"siggen_rc.vqe", "diode_dc.vqe"}) {
+    CVostraneDoc doc;
+    const std::string path = std::string(VOSTRANE_REPOSITORY) + "/examples/" + name;
+    ASSERT_TRUE(doc.OnOpenDocument(path)) << name;
+    int generators = 0;
+    doc.Symbols().ForEach([&](NetSymbol* s) {
+      generators += dynamic_cast<MessMasterSymbol*>(s) != nullptr;
+      for (int i = 0; i < std::min(s->pinCount, NetSymbol::kMaxPins); ++i) {
+        const Point p = s->pins[i];
+        EXPECT_TRUE(p.x >= 25 && p.y >= 25 && p.x % 25 == 0 && p.y % 25 == 0)
+            << name << " " << s->elementName.ToCString() << " pin " << i;
+      }
+    });
+    EXPECT_EQ(generators, 1) << name;
+  }
+}
+
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
   pf::Headless headless;
   MultiMeterSymbol meter;
@@ -316,6 +336,24 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(generator.sweep.stop, 30e3);
   EXPECT_EQ(generator.sweep.mode, 'E');
   EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+// Every instrument but the master reads the master's point; a generator that is not the
+// master neither steps nor ends anything then.
+TEST(Generators, StepOnlyTheirOwnRun) {
+  SignalGenSymbol generator;
+  DcGeneratorSymbol supply;
+  generator.networkReady = 1;
+  supply.networkReady = 1;
+  generator.sweep.Rewind();
+  generator.MeasureStep(supply);
+  supply.MeasureStep(generator);
+  EXPECT_EQ(generator.sweep.index, 0);
+  EXPECT_EQ(generator.networkReady, 1);
+  EXPECT_EQ(supply.networkReady, 1);
+  // Its own step without a network ends its run.
+  supply.MeasureStep(supply);
+  EXPECT_EQ(supply.networkReady, 0);
 }
 
 TEST(DcGeneratorSymbol, NetlistStepCount) {
