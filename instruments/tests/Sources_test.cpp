@@ -132,6 +132,19 @@ TEST(DataGeneratorSymbol, RunFeedsHalfTheSamplesAtTheFundamental) {
   EXPECT_EQ(generator.record, 1);
 }
 
+// Handed another master's point, a source neither steps nor ends anything.
+TEST(DataGeneratorSymbol, StepsOnlyItsOwnRun) {
+  pf::Headless headless;
+  DataGeneratorSymbol generator;
+  AudioSourceSymbol other;
+  ASSERT_EQ(generator.RunAnalysis(Netlist("UQU 1  U= 1V R= 50ohm DataGen")), 1);
+  ASSERT_EQ(generator.StartRun(), 128);
+  generator.MeasureStep(other);
+  EXPECT_EQ(generator.masterSignal.cursor, 0);
+  generator.MeasureStep(generator);
+  EXPECT_EQ(generator.masterSignal.cursor, 1);
+}
+
 TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
   pf::Headless headless;
   DataGeneratorSymbol generator;
