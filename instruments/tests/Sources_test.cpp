@@ -13,6 +13,7 @@
 #include "basics/LineFile.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/generators/AudioSourceSymbol.h"
+#include "instruments/generators/DataGeneratorDialogs.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/ImpulsGeneratorSymbol.h"
 #include "instruments/models/WaveFile.h"
@@ -170,6 +171,29 @@ TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
   EXPECT_EQ(Text(generator.sequence), "1011001110001011");
   EXPECT_EQ(Text(generator.sequence.bitRate), "1GBit/s");
   EXPECT_EQ(generator.sequence.shape, 'C');
+}
+
+// The SPICE variant: the bit count's arrows resize the pattern at once; OK takes amplitude,
+// pattern and bit rate and sets the transient run up for them.
+TEST(DataGeneratorDialog, SpiceVariantSetsTheTransientUp) {
+  pf::Headless headless;
+  DataGeneratorSymbol generator;
+  headless.ExpectDialog(268, [](pf::DialogDriver& d) {
+    d.Spin(1060, false);
+    d.Spin(1060, false);
+    d.Type(1063, "0110");
+    d.Type(1056, "3V");
+    d.Type(1062, "1GBit/s");
+    d.Ok();
+  });
+  DataGeneratorDialog dialog(&generator, nullptr, true);
+  EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+  EXPECT_EQ(generator.bitCount, 4);
+  EXPECT_EQ(Text(generator.sequence), "0110");
+  EXPECT_EQ(Text(generator.amplitude), "3V");
+  EXPECT_EQ(Text(generator.tranStop), "5nSec");
+  EXPECT_EQ(Text(generator.tranStep), "50pSec");
+  EXPECT_EQ(Text(generator.simulatorName), "TranAna");
 }
 
 TEST(ImpulsGeneratorSymbol, SourcesAndCard) {
