@@ -3,9 +3,7 @@
 #include <cmath>
 
 #include "basics/IntegerWert.h"
-#include "editor/document/CVostraneDoc.h"
 #include "pf/archive.h"
-#include "pf/view.h"
 #include "resources/Bitmaps.h"
 #include "resources/SourceIds.h"
 
