@@ -11,7 +11,12 @@
 #include <vector>
 
 #include "basics/LineFile.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
+#include "instruments/MultiMeterSymbol.h"
+#include "pf/profile.h"
 #include "instruments/generators/AudioSourceSymbol.h"
 #include "instruments/generators/DataGeneratorDialogs.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
@@ -436,6 +441,44 @@ TEST(SourceExamples, OpenOnTheGridWithTheSourceAsHeader) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), e.source), 1) << e.file;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Netzwerk: 1POR 1 "), 1) << e.file;
   }
+}
+
+// The data generator's run of its example to the end on the view's timer: the meter logged the
+// lines that are not 0, and "MultiMeter.dat" is its log.
+TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
+  const fs::path work = fs::temp_directory_path() / ("vostrane_datagen_" + std::to_string(getpid()));
+  fs::create_directories(work);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
+  pf::Headless headless;
+  {
+    CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples/datagen_rc.vqe").string()},
+                     [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view =
+        dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    MultiMeterSymbol* meter = nullptr;
+    DataGeneratorSymbol* generator = nullptr;
+    view.GetDocument()->Symbols().ForEach([&](NetSymbol* s) {
+      if (auto* m = dynamic_cast<MultiMeterSymbol*>(s)) meter = m;
+      if (auto* g = dynamic_cast<DataGeneratorSymbol*>(s)) generator = g;
+    });
+    ASSERT_TRUE(meter != nullptr && generator != nullptr);
+    headless.ExpectDialog(164, [](pf::DialogDriver& d) { d.Click(1069); });
+    view.OpenSymbol(*generator);
+    int ticks = 0;
+    for (; ticks < 200 && view.Analysis().IsBusy(); ++ticks) headless.Advance(10);
+    EXPECT_EQ(ticks, 128);
+    // 7 of the 128 lines are 0 (every 16th but the first): fed, not computed, not logged.
+    EXPECT_EQ(meter->GetLog().GetCount(), 121);
+    LineFile written;
+    ASSERT_GT(written.ReadFile(MultiMeterSymbol::kLogFile), 0);
+    EXPECT_EQ(Lines(written), Lines(meter->GetLog()));
+    EXPECT_EQ(generator->networkReady, 0);
+    view.GetDocument()->SetModifiedFlag(false);
+  }
+  fs::current_path(before);
+  fs::remove_all(work);
 }
 
 }  // namespace
