@@ -37,9 +37,14 @@ bool CalculatorDialog::Below(double a, double b) { return a < b - kRounding * st
 
 double CalculatorDialog::Decade(double x) { return std::pow(10.0, std::round(std::log10(x))); }
 
-bool CalculatorDialog::Decrease(double& value, double step) {
-  if (!Below(step, value)) return false;
-  value -= step;
+bool CalculatorDialog::Move(double& value, double step, bool up) {
+  if (up) {
+    value += step;
+  } else if (Below(step, value)) {
+    value -= step;
+  } else {
+    return false;
+  }
   return true;
 }
 
@@ -128,27 +133,21 @@ void DimMikrostripLine::Step(int spinId, bool up) {
   using namespace dimmsl_ids;
   switch (spinId) {
     case kWSpin:
-      if (up) {
-        W += increment;
-      } else if (!Decrease(W, increment)) {
+      if (!Move(W, increment, up)) {
         return;
       }
       Show(kW, LaeWert(W / 1000.0));
       UpdateResults();
       break;
     case kLSpin:
-      if (up) {
-        L += increment;
-      } else if (!Decrease(L, increment)) {
+      if (!Move(L, increment, up)) {
         return;
       }
       Show(kL, LaeWert(L / 1000.0));
       UpdateLengthRatio();
       break;
     case kFSpin:
-      if (up) {
-        f += frequencyStep;
-      } else if (!Decrease(f, frequencyStep)) {
+      if (!Move(f, frequencyStep, up)) {
         return;
       }
       Show(kF, FreqWert(f * 1e9));
@@ -241,9 +240,7 @@ void SlotLineDim::Step(int spinId, bool up) {
     case kWSpin: {
       double w = model.GetSlotWidth();
       // The slot never gets as wide as the substrate is high.
-      if (up && Below(w + increment, model.h)) {
-        w += increment;
-      } else if (up || !Decrease(w, increment)) {
+      if ((up && !Below(w + increment, model.h)) || !Move(w, increment, up)) {
         return;
       }
       model.SetSlotWidth(w);
@@ -252,18 +249,14 @@ void SlotLineDim::Step(int spinId, bool up) {
       break;
     }
     case kLSpin:
-      if (up) {
-        model.length += increment;
-      } else if (!Decrease(model.length, increment)) {
+      if (!Move(model.length, increment, up)) {
         return;
       }
       Show(kL, LaeWert(model.length));
       UpdateResults();
       break;
     case kFSpin:
-      if (up) {
-        f += frequencyStep;
-      } else if (!Decrease(f, frequencyStep)) {
+      if (!Move(f, frequencyStep, up)) {
         return;
       }
       Show(kF, FreqWert(f));
@@ -328,9 +321,7 @@ void CCoplanarLineDim::SubstrateChanged() {
 void CCoplanarLineDim::Step(int spinId, bool up) {
   using namespace dimcpl_ids;
   if (spinId == kFSpin) {
-    if (up) {
-      f += frequencyStep;
-    } else if (!Decrease(f, frequencyStep)) {
+    if (!Move(f, frequencyStep, up)) {
       return;
     }
     Show(kF, FreqWert(f));
@@ -354,9 +345,7 @@ void CCoplanarLineDim::Step(int spinId, bool up) {
                   : spinId == kLSpin ? &model.length
                                      : nullptr;
   if (value == nullptr) return;
-  if (up) {
-    *value += increment;
-  } else if (!Decrease(*value, increment)) {
+  if (!Move(*value, increment, up)) {
     return;
   }
   model.SetStripWidth(w);
@@ -465,27 +454,21 @@ void MslToSltDesign::Step(int spinId, bool up) {
   double s = element.GetS();
   switch (spinId) {
     case kMSpin:
-      if (up) {
-        m += increment;
-      } else if (!Decrease(m, increment)) {
+      if (!Move(m, increment, up)) {
         return;
       }
       element.SetM(m);
       Show(kM, LaeWert(m));
       break;
     case kSSpin:
-      if (up) {
-        s += increment;
-      } else if (!Decrease(s, increment)) {
+      if (!Move(s, increment, up)) {
         return;
       }
       element.SetS(s);
       Show(kS, LaeWert(s));
       break;
     case kFSpin:
-      if (up) {
-        f += frequencyStep;
-      } else if (!Decrease(f, frequencyStep)) {
+      if (!Move(f, frequencyStep, up)) {
         return;
       }
       Show(kF, FreqWert(f));

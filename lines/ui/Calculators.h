@@ -39,8 +39,8 @@ class CalculatorDialog : public pf::Dialog {
   static bool Below(double a, double b);
   // The power of ten nearest to x (> 0): increments move in exact decades.
   static double Decade(double x);
-  // value -= step only while step is below it; true when it changed.
-  static bool Decrease(double& value, double step);
+  // value += step, or value -= step only while step is below it; true when it changed.
+  static bool Move(double& value, double step, bool up);
 
  protected:
   CalculatorDialog(int templateId, CVostraneView* view, int comboId);

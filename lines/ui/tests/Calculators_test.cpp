@@ -64,7 +64,7 @@ TEST(CalculatorSteps, GuardsSeeThroughRounding) {
               {1e-4 + 1e-5, 1e-4, true}, {0.1, 0.1, false}, {0.2, 0.1, true}};
   for (const auto& r : rows) {
     double v = r.value;
-    EXPECT_EQ(CalculatorDialog::Decrease(v, r.step), r.decreases) << r.value << " " << r.step;
+    EXPECT_EQ(CalculatorDialog::Move(v, r.step, false), r.decreases) << r.value << " " << r.step;
     EXPECT_EQ(v, r.decreases ? r.value - r.step : r.value);
   }
   double increment = 1e-5;
