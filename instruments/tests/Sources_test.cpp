@@ -24,25 +24,11 @@
 #include "instruments/models/WaveFile.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
+#include "editor/tests/support/SymbolStreams.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-template <class S>
-std::string Store(S& s) {
-  std::stringstream stream;
-  pf::Archive out(static_cast<std::ostream&>(stream));
-  s.Serialize(out);
-  return stream.str();
-}
-
-template <class S>
-void Load(const std::string& bytes, S& s) {
-  std::stringstream stream(bytes);
-  pf::Archive in(static_cast<std::istream&>(stream));
-  s.Serialize(in);
-}
 
 std::string Text(const MyStrng& s) { return s.ToCString(); }
 
@@ -375,7 +361,7 @@ TEST(SourceArchives, RoundTripAndRefuseCountsOutOfReach) {
   tape.sampleCount = 1024;
   tape.resistance = "75ohm";
   AudioSourceSymbol tapeBack;
-  Load(Store(tape), tapeBack);
+  Load(tapeBack, Store(tape));
   EXPECT_EQ(Text(tapeBack.path), "/a/tape.wav");
   EXPECT_EQ(tapeBack.sampleCount, 1024);
   EXPECT_EQ(tapeBack.noFile, 0);
@@ -387,7 +373,7 @@ TEST(SourceArchives, RoundTripAndRefuseCountsOutOfReach) {
   data.bitCount = 4;
   data.sampleCount = 64;
   DataGeneratorSymbol dataBack;
-  Load(Store(data), dataBack);
+  Load(dataBack, Store(data));
   EXPECT_EQ(Text(dataBack.sequence), "0110");
   EXPECT_EQ(dataBack.bitCount, 4);
   EXPECT_EQ(dataBack.sampleCount, 64);
@@ -398,7 +384,7 @@ TEST(SourceArchives, RoundTripAndRefuseCountsOutOfReach) {
   pulse.frequency = "1kHz";
   pulse.SetupTransient();
   ImpulsGeneratorSymbol pulseBack;
-  Load(Store(pulse), pulseBack);
+  Load(pulseBack, Store(pulse));
   EXPECT_EQ(pulseBack.waveform, 'D');
   EXPECT_EQ(Text(pulseBack.frequency), "1kHz");
   EXPECT_EQ(Text(pulseBack.tranStop), "5mSec");
@@ -407,14 +393,14 @@ TEST(SourceArchives, RoundTripAndRefuseCountsOutOfReach) {
   const std::string records[] = {Store(tape), Store(data), Store(pulse)};
   for (size_t cut = 0; cut < records[0].size(); cut += 5) {
     AudioSourceSymbol target;
-    EXPECT_THROW(Load(records[0].substr(0, cut), target), pf::ArchiveError) << cut;
+    EXPECT_THROW(Load(target, records[0].substr(0, cut)), pf::ArchiveError) << cut;
   }
   tape.sampleCount = 1000;
-  EXPECT_THROW(Load(Store(tape), tapeBack), pf::ArchiveError);
+  EXPECT_THROW(Load(tapeBack, Store(tape)), pf::ArchiveError);
   data.sampleCount = 1 << 20;
-  EXPECT_THROW(Load(Store(data), dataBack), pf::ArchiveError);
+  EXPECT_THROW(Load(dataBack, Store(data)), pf::ArchiveError);
   pulse.waveform = 'X';
-  EXPECT_THROW(Load(Store(pulse), pulseBack), pf::ArchiveError);
+  EXPECT_THROW(Load(pulseBack, Store(pulse)), pf::ArchiveError);
 }
 
 // The committed examples lie on the grid, and the source heads the network of the meter.
