@@ -73,9 +73,9 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
   cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
-    spice_library_fuzzer -j "$jobs"
+    spice_library_fuzzer spice_raw_fuzzer -j "$jobs"
   mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
-    build/fuzz/corpus-datasets build/fuzz/corpus-libraries
+    build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-raw
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -92,6 +92,9 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   build/fuzz/fuzz/spice_library_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
     -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-libraries \
     fuzz/spice_libraries
+  echo "== fuzz: SPICE raw file for ${fuzz_seconds}s"
+  build/fuzz/fuzz/spice_raw_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-raw fuzz/spice_raw
 fi
 
 # Reference values from peers, when the peers are installed.
