@@ -82,6 +82,7 @@ void SpiceRawFile::ClearResults() {
   realRows.Resize(0, 0);
   complexRows.Resize(0, 0);
   sweepVector = EmptyReal();
+  rawLines.RemoveAll();
 }
 
 void SpiceRawFile::Fail(const MyStrng& message) {
@@ -97,11 +98,10 @@ const MyStrng* SpiceRawFile::NextLine() {
   return &(*lines)[cursor++];
 }
 
-bool SpiceRawFile::ReadRawFile(const MyStrng& file) {
+bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
   std::vector<MyStrng> read;
   if (LineFile::ReadLines(file, read) == 0) {
     ClearResults();
-    rawLines.RemoveAll();
     Report(MyStrng("Kein RawFile mit Namen: ") + file);
     return false;
   }
@@ -110,7 +110,6 @@ bool SpiceRawFile::ReadRawFile(const MyStrng& file) {
 
 bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyStrng& file) {
   ClearResults();
-  rawLines.RemoveAll();
   for (const MyStrng& line : fileLines) rawLines.Append(line);
   path = file;
   lines = &fileLines;

@@ -27,9 +27,11 @@ class SpiceRawFile {
     resultsLoaded = 0;
     valuesRead = 0;
   }
+  // Forgets the results and the lines of the last file.
+  void ClearResults();
 
   // Reads the file; every failure is queued with code 4. True when results are loaded.
-  bool ReadRawFile(const MyStrng& path);
+  bool ReadRawFileFrom(const MyStrng& path);
   // The same from lines already trimmed and without empty ones; path only names the file in
   // messages.
   bool ReadRawLines(const std::vector<MyStrng>& lines, const MyStrng& path);
@@ -61,7 +63,6 @@ class SpiceRawFile {
   LineFile& GetRawLines() { return rawLines; }
 
  private:
-  void ClearResults();
   // Each step reads on from cursor and clears resultsLoaded on a failure.
   void ReadHeader();
   void ReadVariables();

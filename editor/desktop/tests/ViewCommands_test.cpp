@@ -44,7 +44,8 @@ class Part : public ZweiPolSymbol, public InstrumentRole {
 class FakeRun : public SpiceRun {
  public:
   bool IsRunning() override { return true; }
-  bool LoadResults() override { return false; }
+  int ExitCode() override { return -1; }
+  void Stop() override {}
 };
 
 class CommandTest : public ViewFixture {

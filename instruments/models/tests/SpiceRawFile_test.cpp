@@ -135,11 +135,11 @@ TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
   const std::string empty = (dir / "empty_rawspice.raw").string();
   { std::ofstream(empty) << "  \n\n"; }
   raw.SetNetlistName("amp.cir");
-  EXPECT_FALSE(raw.ReadRawFile(MyStrng(empty)));
+  EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(empty)));
   EXPECT_EQ(VS_Error::Message(0), MyStrng("RawFile mit Namen: ") + empty.c_str() + " ist leer");
   VS_Error::ResetQueue();
   const std::string missing = (dir / "no_such_rawspice.raw").string();
-  EXPECT_FALSE(raw.ReadRawFile(MyStrng(missing)));
+  EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(missing)));
   EXPECT_EQ(VS_Error::Message(0), MyStrng("Kein RawFile mit Namen: ") + missing.c_str());
   std::filesystem::remove(empty);
 }
