@@ -3,6 +3,7 @@
 #include "diagrams/DiagramKinds.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "instruments/SpiceAnalyses.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
@@ -17,4 +18,5 @@ void RegisterInstrumentSymbols() {
   RegisterInstrumentModels();
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
+  InstallSpiceAnalyses();
 }

@@ -3,7 +3,8 @@
 void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
-                            LineDialogs(), SlotDialogs()}) {
+                            LineDialogs(), SlotDialogs(),
+                            SpiceDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

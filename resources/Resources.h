@@ -34,6 +34,8 @@ std::span<const pf::DialogTemplate> SpiceModelDialogs();
 // Dialog templates of the TEM, coaxial and microstrip lines and of the substrate.
 std::span<const pf::DialogTemplate> LineDialogs();
 std::span<const pf::DialogTemplate> SlotDialogs();
+// Dialog templates of the SPICE analyses.
+std::span<const pf::DialogTemplate> SpiceDialogs();
 
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();

@@ -32,19 +32,27 @@ SpiceManager::Starter& InstalledStarter() {
   return starter;
 }
 
+// The program starts in its own directory: a relative path would point elsewhere from there.
+std::string Absolute(const MyStrng& path) {
+  const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
+  if (mapped.empty()) return mapped;
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(mapped, ec);
+  return ec ? mapped : absolute.lexically_normal().string();
+}
+
 }  // namespace
 
 void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
 
 std::unique_ptr<SpiceRun> SpiceManager::StartProcess(const MyStrng& home,
                                                      const MyStrng& netlistPath) {
-  const std::string dir = pf::MapWindowsPath(home.GetBuffer());
-  std::string program = pf::MapWindowsPath((home + kProgram).GetBuffer());
-  // Never a program of the same name found elsewhere on the search path.
-  if (program.find('/') == std::string::npos) program = "./" + program;
-  const std::string netlist = std::string(netlistPath.GetBuffer()).substr(0, kMaxCommandLine);
+  const std::string dir = Absolute(home);
+  if (dir.empty()) return nullptr;
+  const std::string program = (std::filesystem::path(dir) / kProgram).string();
+  const std::string netlist = Absolute(netlistPath).substr(0, kMaxCommandLine);
   auto started = std::make_unique<ProcessRun>();
-  if (dir.empty() || !started->Start(program, netlist, dir)) return nullptr;
+  if (!started->Start(program, netlist, dir)) return nullptr;
   return started;
 }
 
@@ -56,7 +64,13 @@ void SpiceManager::RunStarted(std::unique_ptr<SpiceRun> started) {
 
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
   StopSimulator();
+  // Fixed now: the raw file is read later, when the working directory may have moved.
   home = simulatorHome;
+  if (!home.IsEmpty()) {
+    std::string dir = Absolute(home);
+    if (dir.back() != '/') dir += '/';
+    home = MyStrng(dir);
+  }
   timeoutMs = static_cast<uint64_t>(timeoutSeconds > 0 ? timeoutSeconds : 1) * 1000;
   std::unique_ptr<SpiceRun> started;
   if (HasWrittenNetlist()) {

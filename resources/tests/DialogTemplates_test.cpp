@@ -19,7 +19,8 @@ TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   size_t count = 0;
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
-                            LineDialogs(), SlotDialogs()}) {
+                            LineDialogs(), SlotDialogs(),
+                            SpiceDialogs()}) {
     for (const pf::DialogTemplate& t : table) {
       EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
       EXPECT_TRUE(t.id != 0 || t.name != nullptr);

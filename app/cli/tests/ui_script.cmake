@@ -3,7 +3,7 @@
 # the files FILES names, '|' separated, relative to ROOT), expects exit status EXIT (default 0),
 # then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
 # its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
-# its records (';'-separated);
+# its records (';'-separated), with GONE that the process whose id that file holds has ended;
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
@@ -41,6 +41,18 @@ if(EXISTS ${SCRATCH}/out.vqe)
   endif()
 endif()
 string(APPEND out "${err}")
+# GONE names a file in which a program started by the played one left its process id: that
+# process must have ended (a zombie waits only for its reaper).
+if(DEFINED GONE)
+  file(READ ${SCRATCH}/${GONE} pid)
+  string(STRIP "${pid}" pid)
+  if(EXISTS /proc/${pid}/stat)
+    file(READ /proc/${pid}/stat stat)
+    if(NOT stat MATCHES "\\) Z")
+      message(FATAL_ERROR "process ${pid} is still running: ${stat}")
+    endif()
+  endif()
+endif()
 if(NOT out MATCHES "${EXPECT}")
   message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}")
 endif()

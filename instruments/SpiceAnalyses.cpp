@@ -1,0 +1,33 @@
+#include "instruments/SpiceAnalyses.h"
+
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/ViewCommands.h"
+#include "editor/document/CVostraneDoc.h"
+#include "instruments/MessGeraetSymbol.h"
+#include "instruments/SpiceRawFileDialog.h"
+#include "instruments/TransientAnalyseDialog.h"
+
+namespace {
+
+bool Transient(pf::Window& parent, NetSymbol* instrument) {
+  // Only a master writes the ".TRAN" card.
+  auto* source = dynamic_cast<MessMasterSymbol*>(instrument);
+  if (source == nullptr) return false;
+  return TransientAnalyseDialog(&parent, *source).DoModal() == pf::kIdOk;
+}
+
+void RawFile(pf::Window& parent) {
+  auto* view = dynamic_cast<CVostraneView*>(&parent);
+  if (view == nullptr || view->GetDocument() == nullptr) return;
+  view->GetDocument()->GetSpiceManager().CopyRawFileToClipboard(&parent);
+  SpiceRawFileDialog(&parent).DoModal();
+}
+
+}  // namespace
+
+void InstallSpiceAnalyses() {
+  SpiceAnalysisDialogs dialogs;
+  dialogs.transient = Transient;
+  dialogs.rawFile = RawFile;
+  InstallSpiceAnalysisDialogs(dialogs);
+}
