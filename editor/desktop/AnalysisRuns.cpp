@@ -48,7 +48,8 @@ void AnalysisRuns::EndBusy() {
 
 void AnalysisRuns::WaitForSpice() {
   if (busy != 0 || busyDialog) return;
-  auto dialog = std::make_unique<BusyDialog>(&view);
+  // The program runs outside: the desktop stays at the user's hands meanwhile.
+  auto dialog = std::make_unique<BusyDialog>(&view, 100, false);
   if (!dialog->Create()) return;
   dialog->ShowWindow(true);
   busyDialog = std::move(dialog);
