@@ -42,8 +42,9 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // The active instrument's header is the definition line of the network under test.
   void AppendNetworkHeader(LineFile& lines) const override;
 
-  // The element of the attached network with exactly this name; null without one.
-  NetElement* FindElement(const MyStrng& name) const;
+  // The element of the attached network with exactly this name; null without one. A master
+  // whose run solves another kind of network searches that one.
+  virtual NetElement* FindElement(const MyStrng& name) const;
   virtual MyStrng GetNetHeader() const { return MyStrng(); }
   MeasInstView* GetWindow() const { return window.get(); }
   void HideWindow();

@@ -3,8 +3,11 @@
 #include "diagrams/DiagramKinds.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/SpiceAnalyses.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/DcGeneratorSymbol.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
 #include "simulator/Register.h"
@@ -13,6 +16,15 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
   SymbolRegistry::Global().Register<VecNetAnaSymbol>("VecNetAnaSymbol");
   ElementFactory::Global().Register<VecNetAnaSymbol>(VecNetAnaSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(MultiMeterSymbol::classMultiMeterSymbol);
+  SymbolRegistry::Global().Register<MultiMeterSymbol>("MultiMeterSymbol");
+  ElementFactory::Global().Register<MultiMeterSymbol>(MultiMeterSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(SignalGenSymbol::classSignalGenSymbol);
+  SymbolRegistry::Global().Register<SignalGenSymbol>("SignalGenSymbol");
+  ElementFactory::Global().Register<SignalGenSymbol>(SignalGenSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(DcGeneratorSymbol::classDcGeneratorSymbol);
+  SymbolRegistry::Global().Register<DcGeneratorSymbol>("DcGeneratorSymbol");
+  ElementFactory::Global().Register<DcGeneratorSymbol>(DcGeneratorSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

@@ -169,10 +169,30 @@ constexpr const char* kAnalyser[] = {
     "################",
 };
 
+// The multimeter: a round dial with its needle.
+constexpr const char* kMultiMeter[] = {
+    ".....#####.....",
+    "...##.....##...",
+    "..#.........#..",
+    ".#...........#.",
+    ".#.........#.#.",
+    "#.........#...#",
+    "#........#....#",
+    "#.......#.....#",
+    "#......###....#",
+    "#.............#",
+    ".#...........#.",
+    ".#...........#.",
+    "..#.........#..",
+    "...##.....##...",
+    ".....#####.....",
+};
+
 constexpr PixelMap kBitmaps[] = {
     {150, kSymmetricTransformer},
     {151, kUnsymmetricTransformer},
     {149, kAnalyser},
+    {143, kMultiMeter},
 };
 
 }  // namespace

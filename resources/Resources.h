@@ -28,6 +28,8 @@ FrameResources GetFrameResources();
 std::span<const pf::DialogTemplate> ElementDialogs();
 // The instrument windows.
 std::span<const pf::DialogTemplate> InstrumentDialogs();
+// The multimeter and the signal and DC generators.
+std::span<const pf::DialogTemplate> MeterDialogs();
 
 // Dialog templates of the SPICE-model symbols, the diode and the model library.
 std::span<const pf::DialogTemplate> SpiceModelDialogs();

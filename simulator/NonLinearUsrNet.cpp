@@ -89,6 +89,10 @@ bool NonLinearUsrNet::NextDcStep() {
   if (supply == nullptr) return false;
   stepValue = supply->GetPresentValue();
   if (!Iterate()) return false;
+  // The meters read the operating point before the supply moves on.
+  for (NetElement* element : elements.Values()) {
+    if (element->IsMeter()) element->TakeReading(Cmplx(PortVoltage(element->GetPort(0)), 0.0));
+  }
   if (!supply->NextStep()) return false;
   StampSupply();
   return true;

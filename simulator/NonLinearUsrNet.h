@@ -44,7 +44,8 @@ class NonLinearUsrNet : public UsrNetBasis {
   // no diode (reported); otherwise the supply is reset, the linear elements and the supply are
   // stamped, and the result is 1.
   int StartDcSweep();
-  // Solves the net at the supply's present value, then moves the supply on. False when the
+  // Solves the net at the supply's present value, hands every meter the voltage of its port,
+  // then moves the supply on. False when the
   // supply has passed its stop value (it is back at its start), when the step failed
   // (GetErrorCode() is then 2 and the step's results are not valid) and without a started
   // sweep.

@@ -39,7 +39,10 @@
 #include "elements/spice/SpiceLibSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/DcGeneratorSymbol.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/KoaxSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
@@ -72,14 +75,15 @@ bool SaveCircuit(CVostraneDoc& doc, const std::filesystem::path& path, bool ok) 
 class Ladder {
  public:
   // The input port in front of column 0, fed through a wire; without a port name the ladder
-  // is a sub-circuit between the external nodes 1 and 2. Measured, the ladder's ends are the
+  // is a sub-circuit between the external nodes 1 and 2, with an empty one it is fed by a
+  // generator placed later. Measured, the ladder's ends are the
   // network analyser's two ports instead, reached by wires over the ladder.
   Ladder(const char* title, const char* port, bool measured = false) {
     doc.SetTitle(title);
     subCircuit = port == nullptr;
     analyser = measured || (port != nullptr && ends != Ends::Ports);
-    if (analyser) {
-      // Nothing at the input: the wire from the analyser ends there.
+    if (analyser || (port != nullptr && *port == '\0')) {
+      // Nothing at the input: the wire from the analyser or a generator ends there.
     } else if (port != nullptr) {
       auto& input = Put<InpSymbol>(Top(-1), Top(-1) - Point(kStep / 2, 0));
       input.settings.portName = port;
@@ -437,6 +441,69 @@ bool DiodeBias(const std::filesystem::path& path) {
   return d.Save(path, 1);
 }
 
+// A generator in front of column 0 feeding a low-pass of a series resistor and a shunt part,
+// with a voltmeter across the shunt part: the circuits of the generators' runs.
+class GeneratorCircuit : public Ladder {
+ public:
+  explicit GeneratorCircuit(const char* title) : Ladder(title, "") {}
+
+  template <class G>
+  G& OnePin() {
+    return Put<G>(Top(-1), Top(-1) - Point(kStep / 2, 0));
+  }
+  template <class G>
+  G& Grounded() {
+    Wire(Bottom(-1), Bottom(0));
+    return Put<G>(Top(-1), Bottom(-1));
+  }
+
+  // R from column 0 to 1, the shunt part in column 1, the voltmeter in column 2.
+  template <class S>
+  S& LowPass(const char* ohms) {
+    Series<ResSymbol>(0).r = ohms;
+    S& shunt = Shunt<S>(1);
+    Wire(Top(1), Top(2));
+    Shunt<MultiMeterSymbol>(2);
+    Wire(Bottom(0), Bottom(1));
+    Wire(Bottom(1), Bottom(2));
+    Put<GndSymbol>(Bottom(0), Bottom(0) + Point(0, kStep / 2));
+    return shunt;
+  }
+
+  bool SaveAs(const std::filesystem::path& path) { return SaveCircuit(doc, path, ok); }
+};
+
+// 1 V behind 50 ohm swept from 1 kHz to 100 kHz in 21 logarithmic points into R 1 kohm and
+// C 100 nF.
+bool SigGenRc(const std::filesystem::path& path) {
+  GeneratorCircuit d("siggen_rc.vqe");
+  auto& generator = d.OnePin<SignalGenSymbol>();
+  generator.voltage = "1V";
+  generator.resistance = "50ohm";
+  generator.sweep.SetStart(1e3);
+  generator.sweep.SetStop(1e5);
+  generator.sweep.SetCount(21);
+  generator.sweep.mode = 'E';
+  generator.sweep.Prepare();
+  d.LowPass<CapSymbol>("1kohm").c = "100nF";
+  return d.SaveAs(path);
+}
+
+// The supply swept from 0.1 V to 10 V by 0.495 V into R 1 kohm and a diode of IS 10 fA, N 1.
+bool DiodeDc(const std::filesystem::path& path) {
+  GeneratorCircuit d("diode_dc.vqe");
+  auto& supply = d.Grounded<DcGeneratorSymbol>();
+  supply.setting = 'V';
+  supply.startVoltage = "0.1V";
+  supply.stopVoltage = "10V";
+  supply.voltageStep = "0.495V";
+  auto& diode = d.LowPass<PNDiodeSymbol>("1kohm");
+  diode.is = "10fA";
+  diode.n = FloatWert(1.0);
+  diode.rs = "0ohm";
+  return d.SaveAs(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -489,6 +556,8 @@ int main(int argc, char** argv) {
       {GroundedTwoPort<CcgSymbol>, drawn / "ccg_source.vqe"},
       {SpiceModels, spice / "models.vqe"},
       {DiodeBias, spice / "diode_bias.vqe"},
+      {SigGenRc, root / "examples/siggen_rc.vqe"},
+      {DiodeDc, root / "examples/diode_dc.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;

@@ -19,7 +19,8 @@
 # At the end the filter prototype fixture is compared with a fresh run of its generator, and the
 # filters of the "Synthese" menu are synthesized, simulated and compared with scipy.signal;
 # Touchstone files written by scikit-rf are placed as data two-ports and simulated against its
-# renormalised S parameters.
+# renormalised S parameters; the signal generator's and the DC supply's runs, played by their
+# scripts, read what numpy and "vostrane-cli simulate" give (tools/crosscheck/generator_runs.py).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail
@@ -105,6 +106,10 @@ if /usr/bin/python3 -c 'import scipy.signal' >/dev/null 2>&1; then
     echo "== synthesized filters, drawn, exported and simulated, against scipy.signal"
     /usr/bin/python3 tools/synthesis_e2e.py build/release/app/cli/vostrane-cli
   fi
+fi
+if [[ " ${presets[*]} " == *" release "* ]] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+  echo "== the generators' runs, played by their scripts, against numpy and simulate"
+  /usr/bin/python3 tools/crosscheck/generator_runs.py build/release/app/cli/vostrane-cli
 fi
 if /usr/bin/python3 -c 'import numpy; numpy.complex = complex; numpy.float = float; import skrf' \
     >/dev/null 2>&1; then

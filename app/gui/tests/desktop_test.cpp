@@ -7,7 +7,10 @@
 // "Datei/Seitenansicht" opens the print preview, which its Schließen button closes. The screen
 // is kept as vostrane-editing.png for review. The network analyser's panel, opened on the
 // analyser example and swept by its "Analyse" key, shows on its screen the headless render of
-// the same sweep. While a slow SPICE program runs, the menu bar opens its menus.
+// the same sweep. The signal generator's dialog, opened on its example, starts a sweep with its
+// "Start" button; the busy window shows while it runs, and the multimeter's reading beside the
+// circuit is then the one the headless program shows after the same run. While a slow SPICE
+// program runs, the menu bar opens its menus.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -35,9 +38,12 @@
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
 #include "elements/Register.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/Register.h"
 #include "instruments/VecNetAnaDialog.h"
 #include "instruments/VecNetAnaSymbol.h"
+#include "instruments/generators/SignalGenDialog.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "resources/AnalyserIds.h"
 #include "pf/cairo_dc.h"
 #include "pf/command_ids.h"
@@ -254,6 +260,26 @@ VecNetAnaSymbol* Analyser(CVostraneDoc& doc) {
   return found;
 }
 
+template <class S>
+S* FindSymbol(CVostraneDoc& doc) {
+  S* found = nullptr;
+  doc.Symbols().ForEach([&found](NetSymbol* s) {
+    if (auto* hit = dynamic_cast<S*>(s)) found = hit;
+  });
+  return found;
+}
+
+// The shown modal dialog of the template; nullptr when none is.
+pf::Dialog* ShownDialog(int templateId) {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->GetTemplateId() == templateId && dialog->IsVisible()) {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
 class DesktopTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -461,6 +487,98 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
     EXPECT_EQ(Differences(*screen, *expected, screenOrigin, area), 0)
         << "see vostrane-analyser.png and vostrane-analyser-headless.png";
   }
+  desktop->Install();
+}
+
+// The signal generator's run started from its dialog on the desktop: the busy window while it
+// runs, then the meter's reading on the circuit as the headless program draws it.
+TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
+  const fs::path work = fs::current_path() / "generator";
+  fs::create_directories(work);
+  const fs::path circuit = work / "siggen_rc.vqe";
+  fs::copy_file(VOSTRANE_SIGGEN_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
+  fs::remove("MultiMeter.dat");
+  std::unique_ptr<pf::CairoDc> screen;
+  wxPoint viewOrigin;
+  pf::Rect meterArea;
+  std::string reading;
+  bool busyShown = false;
+  std::string failed;
+  {
+    DrivenApp app(circuit.string());
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the generator is clicked twice",
+         [&] {
+           SignalGenSymbol* generator = FindSymbol<SignalGenSymbol>(*app.Doc());
+           if (generator == nullptr) return false;
+           const Point centre = generator->GetCentre();
+           const wxPoint at = OnScreen(app.View(), {centre.x, centre.y});
+           return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click",
+                         "1"});
+         }},
+        {"its dialog opens and Start is pressed",
+         [&] {
+           pf::Dialog* dialog = ShownDialog(SignalGenDialog::kTemplate);
+           const pf::Window* start =
+               dialog != nullptr ? dialog->GetDlgItem(SignalGenDialog::kStart) : nullptr;
+           return DialogTitle() == "Signalgenerator" && start != nullptr &&
+                  Click(OnScreen(*start, {10, 8}));
+         }},
+        {"the busy window shows while the sweep runs",
+         [&] {
+           busyShown = app.View().Analysis().GetBusyDialog() != nullptr &&
+                       ShownDialog(SignalGenDialog::kTemplate) == nullptr;
+           return busyShown && Screenshot("vostrane-generator-busy.png") != nullptr;
+         }},
+        {"the sweep ends with the meter's reading on the circuit",
+         [&] {
+           if (app.View().Analysis().IsBusy()) return false;
+           MultiMeterSymbol* meter = FindSymbol<MultiMeterSymbol>(*app.Doc());
+           reading = meter->GetReading().ToCString();
+           meterArea = meter->GetRect();
+           viewOrigin = OnScreen(app.View(), {0, 0});
+           screen = Screenshot("vostrane-generator.png");
+           // The run made the generator the active instrument; the program ends without asking.
+           app.Doc()->SetModifiedFlag(false);
+           return screen != nullptr;
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_TRUE(busyShown);
+  ASSERT_NE(screen, nullptr);
+  std::ifstream log("MultiMeter.dat");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 21u);
+  EXPECT_EQ(reading, "15.16mV");
+  {
+    pf::Headless headless;
+    CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    SignalGenSymbol* generator = FindSymbol<SignalGenSymbol>(*view.GetDocument());
+    ASSERT_NE(generator, nullptr);
+    headless.ExpectDialog(SignalGenDialog::kTemplate,
+                          [](pf::DialogDriver& d) { d.Click(SignalGenDialog::kStart); });
+    view.OpenSymbol(*generator);
+    for (int tick = 0; tick < 25 && view.Analysis().IsBusy(); ++tick) headless.Advance(500);
+    ASSERT_FALSE(view.Analysis().IsBusy());
+    const std::unique_ptr<pf::CairoDc> expected = headless.Render(view);
+    ASSERT_NE(expected, nullptr);
+    expected->WritePng("vostrane-generator-headless.png");
+    // The meter with its reading below it.
+    const pf::Rect area{meterArea.left - 20, meterArea.top, meterArea.right + 20,
+                        meterArea.bottom + 30};
+    EXPECT_EQ(Differences(*screen, *expected, viewOrigin + wxPoint(area.left, area.top), area), 0)
+        << "see vostrane-generator.png and vostrane-generator-headless.png";
+  }
+  fs::current_path(before);
   desktop->Install();
 }
 

@@ -79,4 +79,32 @@ TEST_F(DcSweep, EveryDiodeTakesPart) {
   EXPECT_GT(points[2][1], 0.4);
 }
 
+// Meters read the solved step, across a diode and across the upper one of two in series.
+TEST_F(DcSweep, MetersReadEachOperatingPoint) {
+  ASSERT_TRUE(ReadUpToNets(reader, {"BLK", "CHAIN: 1POR 1",
+                                    "DCQU 1 UA= 0V UB= 2V N= 4 R= 1kohm Netzteil",
+                                    "HLD 1 2 IS = 10fA NE = 1 RS = 0ohm",
+                                    "HLD 2 IS = 10fA NE = 1 RS = 0ohm",
+                                    "MUME 1 2 R = 1Gohm U Upper", "MUME 2 R = 1Gohm U Lower", "END"}) &&
+              reader.BuildNets());
+  NonLinearUsrNet& net = *reader.GetNonLinearNet(0);
+  ASSERT_EQ(net.StartDcSweep(), 1);
+  const NetElement* upper = nullptr;
+  const NetElement* lower = nullptr;
+  for (const NetElement* e : net.elements.Values()) {
+    if (e->GetName() == "Upper") upper = e;
+    if (e->GetName() == "Lower") lower = e;
+  }
+  ASSERT_TRUE(upper != nullptr && lower != nullptr);
+  int steps = 0;
+  for (bool more = true; more; ++steps) {
+    more = net.NextDcStep();
+    ASSERT_EQ(net.GetErrorCode(), 0);
+    EXPECT_NEAR(upper->GetValue().re, net.GetDiodes()[0]->GetU(), 1e-8);
+    EXPECT_NEAR(lower->GetValue().re, net.GetDiodes()[1]->GetU(), 1e-8);
+    EXPECT_EQ(upper->GetValue().im, 0.0);
+  }
+  EXPECT_EQ(steps, 5);
+}
+
 }  // namespace

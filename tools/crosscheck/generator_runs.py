@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""The generators' built-in runs, played by their ui-scripts, against their peers.
+
+Plays app/cli/tests/ui/siggen_rc.txt and diode_dc.txt (each on a copy of its example) with
+"vostrane-cli ui-script" and reads the voltmeter's log, MultiMeter.dat:
+  - the signal generator's sweep: |V| across C of the RC divider (1 V behind 50 ohm, R 1 kohm,
+    C 100 nF, the meter's 1 Mohm), computed with numpy at the 21 logarithmic frequencies;
+  - the DC run: the diode voltages that "vostrane-cli simulate" gives for the netlist the run
+    built (the script copies it from the clipboard).
+A reading is the value printed with 4 significant digits, so it may differ from the peer by half
+a unit of its fourth digit.
+Usage: generator_runs.py PATH-TO-vostrane-cli
+"""
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import numpy as np
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+PREFIXES = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "k": 1e3, "M": 1e6,
+            "G": 1e9}
+
+
+def volts(text):
+    """'834.1mV' -> 0.8341."""
+    text = text.strip()
+    assert text.endswith("V"), text
+    number = text[:-1]
+    factor = 1.0
+    if number and number[-1] in PREFIXES:
+        factor = PREFIXES[number[-1]]
+        number = number[:-1]
+    return float(number) * factor
+
+
+def play(cli, name):
+    """The readings of the script's run, and its folder's files."""
+    tmp = pathlib.Path(tempfile.mkdtemp())
+    example = name + ".vqe"
+    shutil.copy(ROOT / "examples" / example, tmp / example)
+    script = ROOT / "app/cli/tests/ui" / (name + ".txt")
+    subprocess.run([cli, "ui-script", str(script)], cwd=tmp, check=True,
+                   stdout=subprocess.DEVNULL)
+    readings = [volts(line) for line in (tmp / "MultiMeter.dat").read_text().splitlines()]
+    return np.array(readings), tmp
+
+
+def four_digits(reading, exact):
+    """Whether the reading is the exact value to 4 significant digits."""
+    exact = np.abs(exact)
+    unit = 10.0 ** (np.floor(np.log10(exact)) - 3)
+    return np.abs(reading - exact) <= 0.5 * unit * (1 + 1e-6) + 1e-12
+
+
+def check_siggen(cli):
+    readings, tmp = play(cli, "siggen_rc")
+    f = np.float32(1e3) * np.float32(100.0) ** (np.arange(21) / 20.0)
+    f = f.astype(np.float32).astype(np.float64)
+    w = 2 * np.pi * f
+    zc = 1 / (1j * w * 100e-9)
+    zp = zc * 1e6 / (zc + 1e6)
+    exact = np.abs(1.0 * zp / (50.0 + 1000.0 + zp))
+    shutil.rmtree(tmp)
+    ok = len(readings) == 21 and bool(np.all(four_digits(readings, exact)))
+    worst = np.max(np.abs(readings / exact - 1)) if len(readings) == 21 else float("nan")
+    print(f"signal generator: {len(readings)} readings, largest relative difference {worst:.2e}")
+    return ok
+
+
+def check_dc(cli):
+    readings, tmp = play(cli, "diode_dc")
+    out = subprocess.run([cli, "simulate", str(tmp / "netz.net")], check=True,
+                         capture_output=True, text=True).stdout
+    rows = [line.split() for line in out.splitlines() if line and not line.startswith("*")]
+    diode = np.array([float(r[1]) for r in rows])
+    shutil.rmtree(tmp)
+    ok = len(readings) == len(diode) == 21 and bool(np.all(four_digits(readings, diode)))
+    print(f"DC run: {len(readings)} readings, {len(diode)} operating points from simulate")
+    return ok
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    cli = str(pathlib.Path(sys.argv[1]).resolve())
+    results = [check_siggen(cli), check_dc(cli)]
+    if not all(results):
+        print("generator runs differ from their peers", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
