@@ -8,6 +8,9 @@
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
+#include "instruments/generators/AudioSourceSymbol.h"
+#include "instruments/generators/DataGeneratorSymbol.h"
+#include "instruments/generators/ImpulsGeneratorSymbol.h"
 #include "instruments/models/Register.h"
 #include "pf/object.h"
 #include "simulator/Register.h"
@@ -25,6 +28,13 @@ void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(DcGeneratorSymbol::classDcGeneratorSymbol);
   SymbolRegistry::Global().Register<DcGeneratorSymbol>("DcGeneratorSymbol");
   ElementFactory::Global().Register<DcGeneratorSymbol>(DcGeneratorSymbol::kElementType);
+  SymbolRegistry::Global().Register<AudioSourceSymbol>("AudioSourceSymbol");
+  ElementFactory::Global().Register<AudioSourceSymbol>(AudioSourceSymbol::kElementType);
+  pf::ClassRegistry::Instance().Register(DataGeneratorSymbol::classDataGeneratorSymbol);
+  SymbolRegistry::Global().Register<DataGeneratorSymbol>("DataGeneratorSymbol");
+  ElementFactory::Global().Register<DataGeneratorSymbol>(DataGeneratorSymbol::kElementType);
+  SymbolRegistry::Global().Register<ImpulsGeneratorSymbol>("ImpulsGeneratorSymbol");
+  ElementFactory::Global().Register<ImpulsGeneratorSymbol>(ImpulsGeneratorSymbol::kElementType);
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

@@ -200,7 +200,8 @@ constexpr PixelMap kBitmaps[] = {
 pf::Bitmap LoadBitmapResource(int id) {
   for (const auto table :
        {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps(), LineBitmaps(),
-        SlotBitmaps()}) {
+        SlotBitmaps(),
+        SourceBitmaps()}) {
     for (const PixelMap& map : table) {
       if (map.id != id) continue;
       const int width = static_cast<int>(std::string_view(map.rows[0]).size());

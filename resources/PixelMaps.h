@@ -15,3 +15,5 @@ std::span<const PixelMap> SpiceModelPixelMaps();
 std::span<const PixelMap> LineBitmaps();
 // The slotline, coplanar and transition pictures, 40 pixels square.
 std::span<const PixelMap> SlotBitmaps();
+// The pictures of the audio source, the data generator and the pulse generator.
+std::span<const PixelMap> SourceBitmaps();

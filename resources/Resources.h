@@ -39,6 +39,9 @@ std::span<const pf::DialogTemplate> SlotDialogs();
 // Dialog templates of the SPICE analyses.
 std::span<const pf::DialogTemplate> SpiceDialogs();
 
+// The audio source, the data generator and the pulse generator.
+std::span<const pf::DialogTemplate> SourceDialogs();
+
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 

@@ -8,7 +8,7 @@ packages=(
   libcairo2-dev fonts-liberation2 libsuitesparse-dev
   libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick xdotool poppler-utils
   clang libclang-rt-14-dev
-  python3-numpy python3-scipy python3-scikit-rf ngspice time
+  python3-numpy python3-scipy python3-scikit-rf ngspice time sox
   texlive-latex-base texlive-pictures
 )
 

@@ -40,6 +40,8 @@
 #include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/generators/AudioSourceSymbol.h"
+#include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
@@ -504,6 +506,39 @@ bool DiodeDc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// The committed recording tape.wav (8-bit mono, 8 kHz) behind 50 ohm at 1 V, its first 4096
+// bytes, into R 1 kohm and C 100 nF.
+bool TapeRc(const std::filesystem::path& path) {
+  GeneratorCircuit d("tape_rc.vqe");
+  auto& tape = d.OnePin<AudioSourceSymbol>();
+  tape.amplitude = "1V";
+  tape.resistance = "50ohm";
+  tape.sampleCount = 4096;
+  // Beside the circuit's file, wherever the repository lies.
+  tape.path = "tape.wav";
+  tape.fileName = "tape.wav";
+  tape.noFile = 0;
+  d.LowPass<CapSymbol>("1kohm").c = "100nF";
+  return d.SaveAs(path);
+}
+
+// The pattern 1011001110001011 at 2.5 Gbit/s, 256 samples, rectangular, 1 V behind 50 ohm into
+// R 100 ohm and C 2 pF.
+bool DataGenRc(const std::filesystem::path& path) {
+  GeneratorCircuit d("datagen_rc.vqe");
+  auto& generator = d.OnePin<DataGeneratorSymbol>();
+  generator.amplitude = "1V";
+  generator.resistance = "50ohm";
+  generator.sequence = BitFolge("1011001110001011");
+  generator.sequence.bitRate = "2.5GBit/s";
+  generator.sequence.shape = 'R';
+  generator.bitCount = 16;
+  generator.sampleCount = 256;
+  generator.SetupTransient();
+  d.LowPass<CapSymbol>("100ohm").c = "2pF";
+  return d.SaveAs(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -558,6 +593,8 @@ int main(int argc, char** argv) {
       {DiodeBias, spice / "diode_bias.vqe"},
       {SigGenRc, root / "examples/siggen_rc.vqe"},
       {DiodeDc, root / "examples/diode_dc.vqe"},
+      {TapeRc, root / "examples/tape_rc.vqe"},
+      {DataGenRc, root / "examples/datagen_rc.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;

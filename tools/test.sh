@@ -65,6 +65,15 @@ for preset in "${presets[@]}"; do
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
   fi
+  if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+    echo "== audio source and data generator runs against numpy"
+    /usr/bin/python3 tools/crosscheck/spectrum_runs.py build/release/app/cli/vostrane-cli
+  fi
+  if [ "$preset" = release ] && command -v sox >/dev/null; then
+    echo "== written WAVE files read by python's wave and sox"
+    /usr/bin/python3 tools/crosscheck/wave_peers.py \
+      build/release/instruments/models/instruments_models_tests
+  fi
 done
 
 # The fuzz runs keep what they find in build/fuzz/corpus*; the committed corpora stay as they are.
@@ -74,9 +83,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
   cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
-    spice_library_fuzzer spice_raw_fuzzer -j "$jobs"
+    spice_library_fuzzer spice_raw_fuzzer wave_fuzzer -j "$jobs"
   mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
-    build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-raw
+    build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-raw \
+    build/fuzz/corpus-waves
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -96,6 +106,9 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   echo "== fuzz: SPICE raw file for ${fuzz_seconds}s"
   build/fuzz/fuzz/spice_raw_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
     -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-raw fuzz/spice_raw
+  echo "== fuzz: WAVE file reader for ${fuzz_seconds}s"
+  build/fuzz/fuzz/wave_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/fuzz/ build/fuzz/corpus-waves fuzz/waves
 fi
 
 # Reference values from peers, when the peers are installed.

@@ -102,6 +102,7 @@ void ScriptedUiServices::Reset() {
   colorAnswers_.clear();
   colorDialogs_.clear();
   helpFiles_.clear();
+  sounds_.clear();
   screen_ = {1280, 1024};
 }
 

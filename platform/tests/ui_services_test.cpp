@@ -64,15 +64,17 @@ TEST_F(UiServicesTest, RecordsMessagesAndBeepsUntilReset) {
   pf::TheUiServices().MessageBox("Datei „a.ckt“ überschreiben?", "Speichern", MsgButtons::YesNo,
                                  MsgIcon::Warning);
   pf::TheUiServices().Beep(BeepKind::Error);
+  pf::TheUiServices().PlaySound("/tmp/Tonband.wav");
   ASSERT_EQ(scripted.Messages().size(), 1u);
   const auto& m = scripted.Messages()[0];
   EXPECT_EQ(m.text, "Datei „a.ckt“ überschreiben?");
   EXPECT_EQ(m.answer, MsgResult::Yes);
   EXPECT_EQ(scripted.Beeps(), (std::vector<BeepKind>{BeepKind::Error}));
+  EXPECT_EQ(scripted.Sounds(), (std::vector<std::string>{"/tmp/Tonband.wav"}));
 
   scripted.QueueAnswer(MsgResult::Yes);
   scripted.Reset();
-  EXPECT_TRUE(scripted.Messages().empty() && scripted.Beeps().empty());
+  EXPECT_TRUE(scripted.Messages().empty() && scripted.Beeps().empty() && scripted.Sounds().empty());
   EXPECT_EQ(Ask(MsgButtons::YesNo), MsgResult::No);
 }
 

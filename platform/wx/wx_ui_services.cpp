@@ -3,6 +3,8 @@
 #include <wx/colordlg.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
+#include <wx/log.h>
+#include <wx/sound.h>
 #include <wx/utils.h>
 
 #include "convert.h"
@@ -90,6 +92,13 @@ MsgResult WxUiServices::MessageBox(const std::string& text, const std::string& c
 }
 
 void WxUiServices::Beep(BeepKind) { wxBell(); }
+
+void WxUiServices::PlaySound(const std::string& path) {
+  // wxSound logs its failures; a desktop without a sound device plays nothing, quietly.
+  wxLogNull quiet;
+  wxSound sound;
+  if (sound.Create(ToWx(path))) sound.Play(wxSOUND_SYNC);
+}
 
 std::optional<std::string> WxUiServices::FileDialog(const FileDialogRequest& request) {
   wxString filter = ToWx(request.filter);

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes, beeps, the file and colour dialogs, the screen size and the clock on the
+// Message boxes, beeps, sound, the file and colour dialogs, the screen size and the clock on the
 // desktop. The texts of the buttons are the German ones of the program.
 
 #include <chrono>
@@ -15,6 +15,7 @@ class WxUiServices : public UiServices {
   void Beep(BeepKind kind) override;
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   std::optional<ColorRef> ColorDialog(ColorRef initial) override;
+  void PlaySound(const std::string& path) override;
   Size ScreenSize() override;
   uint64_t TickCount() override;
 

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes, beeps, the common file and colour dialogs, the screen size and the clock. The
+// Message boxes, beeps, the common file and colour dialogs, synchronous sound, the screen size
+// and the clock. The
 // default answers from a script and records every call, so headless runs and tests never block;
 // a desktop backend installs one that asks the user.
 
@@ -43,6 +44,9 @@ class UiServices {
   // The path the user chose, as given; nullopt on Cancel. pf::FileDialog adds the rest.
   virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<ColorRef> ColorDialog(ColorRef initial) = 0;
+  // Plays a WAVE file to its end before returning. A machine without a sound device, or a file
+  // it cannot play, is silently skipped: sound is never an error.
+  virtual void PlaySound(const std::string& path) = 0;
   virtual Size ScreenSize() = 0;
   // Milliseconds on a clock that never goes back; timers run on it.
   virtual uint64_t TickCount() = 0;
@@ -73,6 +77,8 @@ class ScriptedUiServices : public UiServices {
   // Answered from their queues; Cancel when the queue is empty.
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   std::optional<ColorRef> ColorDialog(ColorRef initial) override;
+  // Recorded, not played.
+  void PlaySound(const std::string& path) override { sounds_.push_back(path); }
   Size ScreenSize() override { return screen_; }
   uint64_t TickCount() override { return clock_; }
 
@@ -86,6 +92,8 @@ class ScriptedUiServices : public UiServices {
   const std::vector<BeepKind>& Beeps() const { return beeps_; }
   const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
   const std::vector<ColorRef>& ColorDialogs() const { return colorDialogs_; }
+  // The files played, as given.
+  const std::vector<std::string>& Sounds() const { return sounds_; }
   // The help files opened, as mapped paths.
   const std::vector<std::string>& HelpFiles() const { return helpFiles_; }
   // Forgets answers and records; the clock keeps running, the screen goes back to 1280 x 1024.
@@ -107,6 +115,7 @@ class ScriptedUiServices : public UiServices {
   std::deque<std::optional<ColorRef>> colorAnswers_;
   std::vector<ColorRef> colorDialogs_;
   std::vector<std::string> helpFiles_;
+  std::vector<std::string> sounds_;
   Size screen_{1280, 1024};
   uint64_t clock_ = 0;
 };

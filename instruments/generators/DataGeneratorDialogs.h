@@ -1,0 +1,29 @@
+#pragma once
+// The data generator's set-up dialogs: "Datengenerator" for the built-in simulator (values,
+// pattern, N and the pulse shape, with the Start button of a run) and "DatenGenerator" for SPICE
+// (amplitude, bit rate and pattern). OK stores each field as it parses; the up-down controls
+// change N and the bit count on the symbol at once.
+
+#include "pf/dialog.h"
+
+class DataGeneratorSymbol;
+
+class DataGeneratorDialog : public pf::Dialog {
+ public:
+  // The SPICE variant has fewer fields and no run.
+  DataGeneratorDialog(DataGeneratorSymbol* symbol, pf::Window* parent, bool spice);
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, pf::Notification code) override;
+  void OnDeltaPos(int id, int delta) override;
+
+ private:
+  // N, the bit count, the pattern and the figures derived from them.
+  void ShowCounts();
+  // The pattern of 1063 into the symbol with the bit rate of 1062; false after its message.
+  bool ReadSequence();
+
+  DataGeneratorSymbol* symbol;
+  bool spice;
+};
