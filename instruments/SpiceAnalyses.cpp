@@ -3,11 +3,18 @@
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/ViewCommands.h"
 #include "editor/document/CVostraneDoc.h"
+#include "instruments/DcSweepDialog.h"
 #include "instruments/MessGeraetSymbol.h"
 #include "instruments/SpiceRawFileDialog.h"
 #include "instruments/TransientAnalyseDialog.h"
 
 namespace {
+
+bool DcSweep(pf::Window& parent) {
+  auto* view = dynamic_cast<CVostraneView*>(&parent);
+  if (view == nullptr || view->GetDocument() == nullptr) return false;
+  return DcSweepDialog(*view->GetDocument(), &parent).DoModal() == pf::kIdOk;
+}
 
 bool Transient(pf::Window& parent, NetSymbol* instrument) {
   // Only a master writes the ".TRAN" card.
@@ -27,6 +34,7 @@ void RawFile(pf::Window& parent) {
 
 void InstallSpiceAnalyses() {
   SpiceAnalysisDialogs dialogs;
+  dialogs.dcSweep = DcSweep;
   dialogs.transient = Transient;
   dialogs.rawFile = RawFile;
   InstallSpiceAnalysisDialogs(dialogs);

@@ -64,6 +64,8 @@ for preset in "${presets[@]}"; do
       --tests build/release/instruments/models/instruments_models_tests
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
+    echo "== SPICE analyses through VosSpice.exe: the multimeter's tables against ngspice"
+    /usr/bin/python3 tools/crosscheck/spice_road.py build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
     echo "== audio source and data generator runs against numpy"
