@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""The SPICE road as a user drives it: `vostrane-cli ui-script` points "SpiceHome" at a copy of
-tools/spice (VosSpice.exe around ngspice), runs a SPICE analysis from the analysis menu, waits
-for it and opens the multimeter's readings. Each table is compared with ngspice run directly on
-the netlist the program wrote, to the table's 4 digits:
+"""The SPICE road as a user drives it: the scripts app/cli/tests/ui/spice_*.txt, played by
+`vostrane-cli ui-script`, point "SpiceHome" at a copy of tools/spice (VosSpice.exe around
+ngspice), run a SPICE analysis from the analysis menu, wait for it and open the multimeter's
+readings. Each table is compared with ngspice run directly on the netlist the program wrote, to
+the table's 4 digits:
   - diode_dc.vqe: the operating point, and a DC sweep of the supply with a second supply placed
     as its slave (one ".Dc" card naming both);
   - pulse_rc.vqe (sine source) and datagen_rc.vqe (PWL source): transient runs, whose ngspice
@@ -32,57 +33,13 @@ PREFIX = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "": 1.0, "k":
           "M": 1e6, "G": 1e9}
 AMOUNT = re.compile(r"^\s*([-+0-9.eE]+)\s*([fpnumkMG]?)(V|A|Sec|Hz)?\s*$")
 
-SETUP = """dialog 251
-set 1206 spice/VosSpice.exe
-ok
-menu "Analyse/Spice Simulator einstellen ..."
-"""
-READINGS = """dialog 243
-show
-ok
-edit Mu1
-"""
-
+# The scripts of app/cli/tests/ui/ (each opens its example and uses the program in spice/).
 CASES = [
-    ("operating point", "diode_dc", SETUP + """answer Yes
-menu "Analyse/Spice Dc Op-Analyse..."
-wait
-""" + READINGS),
-    ("DC sweep with a slave supply", "diode_dc", SETUP + """menu "Analyse/Simulator/Spice"
-element 38
-dialog 153
-  click 1180
-  set 1035 0V
-  set 1036 1V
-  set 1041 0.5V
-ok
-drag 400 200 400 300
-dialog 153
-ok
-edit VDc1
-dialog 255
-  select 1212 VDc1
-  set 1035 0.5V
-  set 1036 1.5V
-  set 1041 0.5V
-ok
-menu "Analyse/Spice Dc Sweep..."
-wait
-""" + READINGS),
-    ("transient of a sine", "pulse_rc", SETUP + """dialog 256
-ok
-menu "Analyse/Spice Transient-Analyse..."
-wait
-""" + READINGS),
-    ("transient of a bit pattern", "datagen_rc", SETUP + """dialog 256
-ok
-menu "Analyse/Spice Transient-Analyse..."
-wait
-""" + READINGS),
-    ("small signal", "siggen_rc", SETUP + """answer Yes
-menu "Analyse/Spice Kleinsignal-Analyse ..."
-wait
-""" + READINGS),
+    ("operating point", "diode_dc", "spice_op_diode"),
+    ("DC sweep with a slave supply", "diode_dc", "spice_sweep_diode"),
+    ("transient of a sine", "pulse_rc", "spice_tran_pulse"),
+    ("transient of a bit pattern", "datagen_rc", "spice_tran_datagen"),
+    ("small signal", "siggen_rc", "spice_ac_siggen"),
 ]
 
 # The built-in run of the signal generator: its Start, then the view's timer to the end.
@@ -157,12 +114,12 @@ def close(a, b):
     return abs(a - b) <= RELATIVE * max(abs(a), abs(b)) + ABSOLUTE
 
 
-def check_case(name, example, script, base):
+def check_case(name, example, script_name, base):
     work = base / name.replace(" ", "_")
     work.mkdir()
     shutil.copytree(ROOT / "tools/spice", work / "spice")
     shutil.copy(ROOT / "examples" / f"{example}.vqe", work)
-    out = play(work, f"open {example}.vqe\n" + script)
+    out = play(work, (ROOT / "app/cli/tests/ui" / f"{script_name}.txt").read_text())
     rows = table(out)
     log = (work / "spice/vosspice.log").read_text(errors="replace")
     if re.search(r"warning", log, re.IGNORECASE):
