@@ -146,6 +146,10 @@ TEST(SpiceProgram, DirectoryIsThePathBeforeTheProgramsName) {
       {"/opt/spice/ngspice.exe", false, ""},
       {"/opt/spice/VosSpice", false, ""},
       {"/opt/spice/VosSpice.bat", false, ""},
+      {"/opt/my.dir/VosSpice.exe", true, "/opt/my.dir/"},
+      {"./spice/VosSpice.exe", true, "./spice/"},
+      {"C:\\Sim\\MySpice.exe", false, ""},
+      {"/opt/vosspice.exe/ngspice", false, ""},
       {"", false, ""},
   };
   for (const auto& c : cases) {
