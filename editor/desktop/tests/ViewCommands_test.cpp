@@ -14,6 +14,7 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
+#include "editor/desktop/BusyDialog.h"
 #include "editor/desktop/SpiceDirDialog.h"
 #include "editor/desktop/tests/ViewFixture.h"
 #include "editor/document/CircuitCopies.h"
@@ -41,11 +42,18 @@ class Part : public ZweiPolSymbol, public InstrumentRole {
   int active = 0;
 };
 
+// A SPICE program that runs until it is stopped.
 class FakeRun : public SpiceRun {
  public:
-  bool IsRunning() override { return true; }
+  explicit FakeRun(bool* stopped = nullptr) : stopped(stopped) {}
+  bool IsRunning() override { return stopped == nullptr || !*stopped; }
   int ExitCode() override { return -1; }
-  void Stop() override {}
+  void Stop() override {
+    if (stopped != nullptr) *stopped = true;
+  }
+
+ private:
+  bool* stopped;
 };
 
 class CommandTest : public ViewFixture {
@@ -249,6 +257,29 @@ TEST_F(CommandTest, SpiceRunsAskWriteAndStart) {
   ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
   EXPECT_EQ(started, MyStrng((dir / "kreis.cir").c_str()));
   EXPECT_TRUE(Doc().GetSpiceManager().ResultsPending());
+}
+
+// While the program runs the busy window shows, without holding the mouse; closing it ends the
+// program at the next tick, and the results are no longer awaited.
+TEST_F(CommandTest, ClosingTheBusyWindowStopsTheSpiceProgram) {
+  Add("SignalGenSymbol", {100, 100}, {150, 100}, true);
+  ASSERT_TRUE(Doc().DoSave(dir / "kreis.vqe"));
+  bool stopped = false;
+  SpiceManager::InstallStarter(
+      [&stopped](const MyStrng&, const MyStrng&) { return std::make_unique<FakeRun>(&stopped); });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice-File erstellen"));
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
+  BusyDialog* busy = view->Analysis().GetBusyDialog();
+  ASSERT_NE(busy, nullptr);
+  EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+  headless.Advance(CVostraneView::kTimerPeriodMs);
+  EXPECT_FALSE(stopped);
+  EXPECT_NE(view->Analysis().GetBusyDialog(), nullptr);
+  busy->Close();
+  headless.Advance(CVostraneView::kTimerPeriodMs);
+  EXPECT_TRUE(stopped);
+  EXPECT_FALSE(Doc().GetSpiceManager().ResultsPending());
+  EXPECT_EQ(view->Analysis().GetBusyDialog(), nullptr);
 }
 
 }  // namespace
