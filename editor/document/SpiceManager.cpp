@@ -89,10 +89,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
 }
 
 bool SpiceManager::IsSimulatorRunning() {
-  if (!run || !run->IsRunning()) {
-    if (run) runOutstanding = false;
-    return false;
-  }
+  if (!run || !run->IsRunning()) return false;
   if (pf::TheUiServices().TickCount() - startTick < timeoutMs) return true;
   StopSimulator();
   VS_Error().Error("Spice antwortet nicht", 4);
