@@ -183,11 +183,12 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
       {"/opt/spice/ngspice.exe", false, "/opt/spice/", 1, 0},
       {"VosSpice.exe", true, "", 0, 1},
   };
+  // The setting's default shows as "Unbekannt" with the program's name behind it.
+  std::vector<std::string> shown;
   for (const auto& c : cases) {
     VS_Error::ClearQueue();
-    std::string shown;
     headless.ExpectDialog(SpiceDirDialog::kTemplateId, [&](pf::DialogDriver& d) {
-      shown = d.Text(SpiceDirDialog::kPathId);
+      shown.push_back(d.Text(SpiceDirDialog::kPathId));
       d.Type(SpiceDirDialog::kPathId, c.typed);
       d.Ok();
       EXPECT_EQ(d.GetDialog().HasEnded(), c.closes) << c.typed;
@@ -198,6 +199,8 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
     EXPECT_EQ(app->GetSpiceSettings().enabled, c.enabled) << c.typed;
     EXPECT_EQ(VS_Error::MessageCount(), c.errors) << c.typed;
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{"UnbekanntVosSpice.exe", "/opt/spice/VosSpice.exe",
+                                              "/opt/spice/VosSpice.exe"}));
   EXPECT_EQ(VS_Error::GetFirstMessage(), "Simulator für Spice wurde nicht eingestellt");
   headless.ExpectDialog(SpiceDirDialog::kTemplateId, [](pf::DialogDriver& d) {
     EXPECT_EQ(d.Text(SpiceDirDialog::kPathId), "");
