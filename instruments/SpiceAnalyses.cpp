@@ -1,5 +1,7 @@
 #include "instruments/SpiceAnalyses.h"
 
+#include <string>
+
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/ViewCommands.h"
 #include "editor/document/CVostraneDoc.h"
@@ -26,8 +28,12 @@ bool Transient(pf::Window& parent, NetSymbol* instrument) {
 void RawFile(pf::Window& parent) {
   auto* view = dynamic_cast<CVostraneView*>(&parent);
   if (view == nullptr || view->GetDocument() == nullptr) return;
-  view->GetDocument()->GetSpiceManager().CopyRawFileToClipboard(&parent);
-  SpiceRawFileDialog(&parent).DoModal();
+  SpiceManager& spice = view->GetDocument()->GetSpiceManager();
+  spice.CopyRawFileToClipboard(&parent);
+  // The edit gets the text itself, not through the user's clipboard.
+  std::string text;
+  spice.GetRawLines().ForEach([&text](const MyStrng& line) { text += line.ToCString() + "\r\n"; });
+  SpiceRawFileDialog(&parent, text).DoModal();
 }
 
 }  // namespace
