@@ -73,7 +73,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
   }
   timeoutMs = static_cast<uint64_t>(timeoutSeconds > 0 ? timeoutSeconds : 1) * 1000;
   std::unique_ptr<SpiceRun> started;
-  if (HasWrittenNetlist()) {
+  if (HasWrittenNetlist() && !home.IsEmpty()) {
     std::error_code ignored;
     std::filesystem::remove(pf::MapWindowsPath((home + kRawFile).GetBuffer()), ignored);
     ClearResults();
