@@ -4,6 +4,7 @@
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/SpiceAnalyses.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
@@ -39,4 +40,5 @@ void RegisterInstrumentSymbols() {
   RegisterInstrumentModels();
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
+  InstallSpiceAnalyses();
 }

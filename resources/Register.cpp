@@ -4,7 +4,7 @@ void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
                             LineDialogs(), SlotDialogs(),
-                            CalculatorDialogs(), MeterDialogs(), SourceDialogs()}) {
+                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

@@ -38,6 +38,8 @@ std::span<const pf::DialogTemplate> LineDialogs();
 std::span<const pf::DialogTemplate> SlotDialogs();
 // Dialog templates of the dimensioning calculators.
 std::span<const pf::DialogTemplate> CalculatorDialogs();
+// Dialog templates of the SPICE analyses.
+std::span<const pf::DialogTemplate> SpiceDialogs();
 
 // The audio source, the data generator and the pulse generator.
 std::span<const pf::DialogTemplate> SourceDialogs();

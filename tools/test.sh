@@ -9,8 +9,10 @@
 # (against ngspice and "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
 # the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
 # and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
+# the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
-# curve file, the data two-port's scattering-parameter file and the SPICE model library over
+# curve file, the data two-port's scattering-parameter file, the SPICE model library and the
+# SPICE raw file over
 # their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
@@ -66,6 +68,8 @@ for preset in "${presets[@]}"; do
       --tests build/release/instruments/models/instruments_models_tests
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
+    echo "== SPICE analyses through VosSpice.exe: the multimeter's tables against ngspice"
+    /usr/bin/python3 tools/crosscheck/spice_road.py build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && command -v gerbv >/dev/null; then
     echo "== the photoplot export read back by gerbv (picture: build/release/gerber)"
@@ -90,9 +94,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
   cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
-    spice_library_fuzzer wave_fuzzer -j "$jobs"
+    spice_library_fuzzer spice_raw_fuzzer wave_fuzzer -j "$jobs"
   mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
-    build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-waves
+    build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-raw \
+    build/fuzz/corpus-waves
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -110,6 +115,9 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   build/fuzz/fuzz/spice_library_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
     -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-libraries \
     fuzz/spice_libraries
+  echo "== fuzz: SPICE raw file for ${fuzz_seconds}s"
+  build/fuzz/fuzz/spice_raw_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -artifact_prefix=build/fuzz/ build/fuzz/corpus-raw fuzz/spice_raw
   echo "== fuzz: WAVE file reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/wave_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-waves fuzz/waves

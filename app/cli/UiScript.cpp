@@ -1,6 +1,7 @@
 #include "app/cli/UiScript.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -299,6 +301,12 @@ class Player {
     } else if (verb == "idle") {
       if (args != 0) return wrongCount("");
       headless_.RunIdle();
+    } else if (verb == "wait") {
+      int ms = kSpiceWaitMs;
+      if (args > 1 || (args == 1 && !ParseInt(w[1], 0, kSpiceWaitMs, ms))) {
+        return wrongCount("[MS]");
+      }
+      WaitForSpice(ms);
     } else if (verb == "clipboard" || verb == "png") {
       if (args != 1) return wrongCount("DATEI");
       if (!WriteOutputFile(w[1], "Datei konnte nicht geschrieben werden: ",
@@ -312,6 +320,22 @@ class Player {
       return false;
     }
     return true;
+  }
+
+  // The SPICE program runs in real time: waits (at most ms) until the active circuit's run has
+  // ended, then lets idle processing collect it.
+  static constexpr int kSpiceWaitMs = 60000;
+  void WaitForSpice(int ms) {
+    CVostraneView* view = ActiveView();
+    if (view != nullptr && view->GetDocument() != nullptr) {
+      SpiceManager& spice = view->GetDocument()->GetSpiceManager();
+      for (int waited = 0;
+           waited < ms && spice.ResultsPending() && spice.IsSimulatorRunning(); waited += 10) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+    }
+    headless_.NoteMessage();
+    headless_.RunIdle();
   }
 
   // The program reports a failed open, save or print with an error box.

@@ -42,7 +42,18 @@ bool AnalysisRuns::StartBusy(int limit) {
 
 void AnalysisRuns::EndBusy() {
   busy = 0;
+  spiceWait = false;
   busyDialog.reset();
+}
+
+void AnalysisRuns::WaitForSpice() {
+  if (busy != 0 || busyDialog) return;
+  // The program runs outside: the desktop stays at the user's hands meanwhile.
+  auto dialog = std::make_unique<BusyDialog>(&view, 100, false);
+  if (!dialog->Create()) return;
+  dialog->ShowWindow(true);
+  busyDialog = std::move(dialog);
+  spiceWait = true;
 }
 
 InstrumentRole* AnalysisRuns::FindActiveInstrument() const {
@@ -102,6 +113,18 @@ void AnalysisRuns::StopMeasurement() {
 void AnalysisRuns::OnTimer() {
   // A closed busy window stops the run here, not inside the window's own handler, which must
   // not delete it.
+  if (spiceWait) {
+    CVostraneDoc* doc = view.GetDocument();
+    SpiceManager* spice = doc != nullptr ? &doc->GetSpiceManager() : nullptr;
+    if (spice != nullptr && busyDialog && busyDialog->IsCancelled()) spice->StopSimulator();
+    // Idle work looks at the active circuit only; the time limit holds for every circuit.
+    if (spice != nullptr) spice->IsSimulatorRunning();
+    if (spice == nullptr || !spice->ResultsPending()) {
+      EndBusy();
+    } else if (busyDialog) {
+      busyDialog->Tick();
+    }
+  }
   if (busyDialog && busyDialog->IsCancelled()) StopMeasurement();
   if (busy != 0) {
     RunMasterStep();

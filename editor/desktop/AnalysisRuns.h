@@ -33,6 +33,9 @@ class AnalysisRuns {
   // when no instrument is active: a run without a master would never advance.
   bool StartBusy(int limit);
   void EndBusy();
+  // The busy window while the document's SPICE program runs; closing it ends the program.
+  // It goes when the results are no longer awaited.
+  void WaitForSpice();
   bool IsBusy() const { return busy != 0; }
   BusyDialog* GetBusyDialog() const { return busyDialog.get(); }
 
@@ -60,6 +63,7 @@ class AnalysisRuns {
 
   CVostraneView& view;
   int busy = 0;
+  bool spiceWait = false;
   std::unique_ptr<BusyDialog> busyDialog;
   int timerHandle = 0;
   int splashTicks = 0;

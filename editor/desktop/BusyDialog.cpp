@@ -14,7 +14,7 @@ bool BusyDialog::OnInitDialog() {
     bar->SetRange(0, limit_);
     bar->SetPos(0);
   }
-  SetCapture();
+  if (holdsMouse_) SetCapture();
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The modeless progress window of a running analysis (template 172). It holds the mouse while
-// it is open, so the view ignores presses, and beeps when it goes. Closing it (Escape, the close
-// box) asks the run to stop; the run's next tick does.
+// it is open (unless told not to), so the view ignores presses, and beeps when it goes. Closing
+// it (Escape, the close box) asks the run to stop; the run's next tick does.
 
 #include "pf/dialog.h"
 
@@ -10,8 +10,10 @@ class BusyDialog : public pf::Dialog {
   static constexpr int kTemplateId = 172;
   static constexpr int kProgressId = 1077;
 
-  explicit BusyDialog(pf::Window* parent = nullptr, int limit = 100)
-      : pf::Dialog(kTemplateId, parent), limit_(limit) {}
+  // A window that does not hold the mouse leaves the program usable meanwhile: the run it
+  // shows goes on outside (the SPICE program).
+  explicit BusyDialog(pf::Window* parent = nullptr, int limit = 100, bool holdsMouse = true)
+      : pf::Dialog(kTemplateId, parent), limit_(limit), holdsMouse_(holdsMouse) {}
   ~BusyDialog() override { DestroyWindow(); }
 
   // One step on; past the limit the bar starts again at 0.
@@ -29,4 +31,5 @@ class BusyDialog : public pf::Dialog {
   int position_ = 0;
   int limit_;
   bool cancelled_ = false;
+  bool holdsMouse_;
 };

@@ -111,6 +111,8 @@ void CVostraneApp::CompleteSpiceRun() {
   if (doc == nullptr) return;
   SpiceManager& spice = doc->GetSpiceManager();
   if (!spice.ResultsPending() || spice.IsSimulatorRunning()) return;
+  // A run given up for taking too long has had its message and has no results.
+  if (!spice.ResultsPending()) return;
   if (spice.ReadRawFile()) {
     doc->Symbols().ForEach([&spice](NetSymbol* s) { s->ReadSpiceResults(spice); });
   } else {
@@ -155,9 +157,12 @@ void CVostraneApp::OnAppAbout() { CAboutDlg(GetMainWnd()).DoModal(); }
 void CVostraneApp::LoadProfile() {
   spice_.enabled = GetProfile().GetProfileInt(kSection, "SpiceSim", 0);
   spice_.home = MyStrng(GetProfile().GetProfileString(kSection, "SpiceHome", "Unbekannt"));
+  spice_.timeoutSeconds = GetProfile().GetProfileInt(kSection, "SpiceTimeout",
+                                                     SpiceSettings::kDefaultTimeoutSeconds);
 }
 
 void CVostraneApp::SaveProfile() {
   GetProfile().WriteProfileInt(kSection, "SpiceSim", spice_.enabled);
   GetProfile().WriteProfileString(kSection, "SpiceHome", spice_.home.GetBuffer());
+  GetProfile().WriteProfileInt(kSection, "SpiceTimeout", spice_.timeoutSeconds);
 }

@@ -48,11 +48,18 @@ bool Ask(const char* question) {
                                         pf::MsgIcon::Question) == pf::MsgResult::Yes;
 }
 
-// Starts the SPICE program on the document's written netlist; says so when it cannot.
-void StartSpice(CVostraneDoc& doc) {
+// Starts the SPICE program on the document's written netlist; says so when it cannot. Idle
+// processing collects the results while the busy window shows that the program runs.
+void StartSpice(CVostraneView& view) {
+  CVostraneDoc& doc = Doc(view);
   const SpiceSettings* settings = doc.GetSpiceSettings();
-  const MyStrng home = settings != nullptr ? settings->home : MyStrng();
-  if (doc.GetSpiceManager().StartSimulator(home)) return;
+  const SpiceSettings defaults;
+  const SpiceSettings& spice = settings != nullptr ? *settings : defaults;
+  if (doc.GetSpiceManager().StartSimulator(settings != nullptr ? spice.home : MyStrng(),
+                                           spice.timeoutSeconds)) {
+    view.Analysis().WaitForSpice();
+    return;
+  }
   pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
                                  pf::MsgButtons::Ok, pf::MsgIcon::Error);
 }
@@ -61,7 +68,7 @@ void StartSpice(CVostraneDoc& doc) {
 void WriteAndStartSpice(CVostraneView& view) {
   CVostraneDoc& doc = Doc(view);
   if (doc.WriteSpiceFile(&view)) {
-    StartSpice(doc);
+    StartSpice(view);
   } else {
     pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
                                    pf::MsgButtons::Ok, pf::MsgIcon::Error);
@@ -135,7 +142,7 @@ constexpr ViewCommand kCommands[] = {
     {kIdHelp, Help, nullptr},
     {kIdEditSpiceFile, [](CVostraneView& v) { Doc(v).WriteSpiceFile(&v); },
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
-    {kIdEditSpiceStart, [](CVostraneView& v) { StartSpice(Doc(v)); },
+    {kIdEditSpiceStart, StartSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
        Enable(v, ui, [](CVostraneDoc& d) { return d.GetSpiceManager().HasWrittenNetlist(); });
      }},

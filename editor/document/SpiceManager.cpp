@@ -1,27 +1,118 @@
 #include "editor/document/SpiceManager.h"
 
+#include <filesystem>
+#include <string>
 #include <utility>
 
 #include "basics/VS_Error.h"
+#include "pf/path_map.h"
+#include "pf/process.h"
+#include "pf/ui_services.h"
 
 namespace {
+
+class ProcessRun : public SpiceRun {
+ public:
+  bool Start(const std::string& program, const std::string& netlist, const std::string& dir) {
+    return process.Start({program, netlist}, dir);
+  }
+  bool IsRunning() override { return process.Poll() == pf::Process::State::Running; }
+  int ExitCode() override {
+    return process.Poll() == pf::Process::State::Exited ? process.ExitCode() : -1;
+  }
+  void Stop() override { process.Kill(); }
+
+ private:
+  // Its destructor ends a run still going: a closed document leaves no simulator behind.
+  pf::Process process;
+};
 
 SpiceManager::Starter& InstalledStarter() {
   static SpiceManager::Starter starter;
   return starter;
 }
 
+// The program starts in its own directory: a relative path would point elsewhere from there.
+std::string Absolute(const MyStrng& path) {
+  const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
+  if (mapped.empty()) return mapped;
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(mapped, ec);
+  return ec ? mapped : absolute.lexically_normal().string();
+}
+
 }  // namespace
 
 void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
 
-bool SpiceManager::StartSimulator(const MyStrng& home) {
+std::unique_ptr<SpiceRun> SpiceManager::StartProcess(const MyStrng& home,
+                                                     const MyStrng& netlistPath) {
+  const std::string dir = Absolute(home);
+  if (dir.empty()) return nullptr;
+  const std::string program = (std::filesystem::path(dir) / kProgram).string();
+  const std::string netlist = Absolute(netlistPath).substr(0, kMaxCommandLine);
+  auto started = std::make_unique<ProcessRun>();
+  if (!started->Start(program, netlist, dir)) return nullptr;
+  return started;
+}
+
+void SpiceManager::RunStarted(std::unique_ptr<SpiceRun> started) {
+  run = std::move(started);
+  resultsPending = run != nullptr;
+  startTick = pf::TheUiServices().TickCount();
+}
+
+bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
+  StopSimulator();
+  // Fixed now: the raw file is read later, when the working directory may have moved.
+  home = simulatorHome;
+  if (!home.IsEmpty()) {
+    std::string dir = Absolute(home);
+    if (dir.back() != '/') dir += '/';
+    home = MyStrng(dir);
+  }
+  timeoutMs = static_cast<uint64_t>(timeoutSeconds > 0 ? timeoutSeconds : 1) * 1000;
   std::unique_ptr<SpiceRun> started;
-  if (HasWrittenNetlist() && InstalledStarter()) started = InstalledStarter()(home, netlistPath);
+  if (HasWrittenNetlist() && !home.IsEmpty()) {
+    std::error_code ignored;
+    std::filesystem::remove(pf::MapWindowsPath((home + kRawFile).GetBuffer()), ignored);
+    ClearResults();
+    started = InstalledStarter() ? InstalledStarter()(home, netlistPath)
+                                 : StartProcess(home, netlistPath);
+  }
   if (!started) {
     VS_Error().Error("Spice wurde nicht gestartet", 4);
     return false;
   }
   RunStarted(std::move(started));
   return true;
+}
+
+bool SpiceManager::IsSimulatorRunning() {
+  if (!run || !run->IsRunning()) return false;
+  if (pf::TheUiServices().TickCount() - startTick < timeoutMs) return true;
+  StopSimulator();
+  VS_Error().Error("Spice antwortet nicht", 4);
+  return false;
+}
+
+void SpiceManager::StopSimulator() {
+  if (run) run->Stop();
+  run.reset();
+  resultsPending = false;
+}
+
+bool SpiceManager::ReadRawFile() {
+  if (!run) {
+    ClearResults();
+    return false;
+  }
+  const int code = run->ExitCode();
+  run.reset();
+  if (code != 0) {
+    ClearResults();
+    VS_Error().Error(MyStrng("Spice endete mit Fehlercode ") + MyStrng(code), 4);
+    return false;
+  }
+  return ReadRawFileFrom(home + kRawFile);
 }

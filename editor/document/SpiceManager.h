@@ -1,70 +1,95 @@
 #pragma once
-// The document's link to the external SPICE program: where the last SPICE netlist was written
-// and under which name its results come back. Starting the program and reading its raw file
-// belong to the SPICE run.
+// The document's link to the external SPICE program: where the last SPICE netlist was written,
+// the run of the program on it, and the results read back from its raw file. A run that does
+// not end is given up after a time limit, and a run given up leaves no process behind.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
 #include "basics/MyStrng.h"
+#include "instruments/models/SpiceRawFile.h"
+
+namespace pf {
+class Window;
+}
 
 // The application's SPICE configuration, which documents consult but do not own.
 struct SpiceSettings {
+  static constexpr int kDefaultTimeoutSeconds = 300;
   int enabled = 0;  // a SPICE program is configured
   MyStrng home = "Unbekannt";
+  // A run still going after this long is ended ("SpiceTimeout").
+  int timeoutSeconds = kDefaultTimeoutSeconds;
 };
 
-// A started run of the SPICE program, as the SPICE run supplies it.
+// A started run of the SPICE program.
 class SpiceRun {
  public:
   virtual ~SpiceRun() = default;
   virtual bool IsRunning() = 0;
-  // Reads the raw file of the ended run; false when it cannot be read or holds no results.
-  virtual bool LoadResults() = 0;
+  // Once ended: the program's exit code; -1 when it is not known.
+  virtual int ExitCode() = 0;
+  // Ends the program at once, with what it started.
+  virtual void Stop() = 0;
 };
 
-class SpiceManager {
+class SpiceManager : public SpiceRawFile {
  public:
+  // The program's name in the SPICE home, and the raw file it leaves there.
+  static constexpr const char* kProgram = "VosSpice.exe";
+  static constexpr const char* kRawFile = "rawspice.raw";
+  // Longer netlist paths reach the program cut to this length.
+  static constexpr int kMaxCommandLine = 1023;
+
   // Starts the SPICE program of the directory on a netlist; null when it cannot be started.
-  // The SPICE run installs one; until then nothing starts.
   using Starter =
       std::function<std::unique_ptr<SpiceRun>(const MyStrng& home, const MyStrng& netlistPath)>;
+  // The program start runs the process starter; tests put stand-ins in its place, and null
+  // puts it back.
   static void InstallStarter(Starter starter);
+  // Starts home + "VosSpice.exe" with the path (cut to 1023 characters) as its one argument,
+  // in home.
+  static std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netlistPath);
+
+  SpiceManager() = default;
+  SpiceManager(const SpiceManager&) = delete;
+  SpiceManager& operator=(const SpiceManager&) = delete;
 
   // The full path of the netlist: the simulator's command line. Results of an older netlist
   // no longer count.
   void SetNetlistPath(const MyStrng& path) {
     netlistPath = path;
-    resultsLoaded = false;
+    InvalidateResults();
   }
-  // The file name without directory; the raw file's title is compared with it.
-  void SetNetlistName(const MyStrng& name) { netlistName = name; }
   const MyStrng& GetNetlistPath() const { return netlistPath; }
-  const MyStrng& GetNetlistName() const { return netlistName; }
   bool HasWrittenNetlist() const { return !netlistPath.IsEmpty(); }
 
   // Results are pending from the start of a run until idle processing has collected them;
   // only a started run makes them pending.
-  void RunStarted(std::unique_ptr<SpiceRun> started) {
-    run = std::move(started);
-    resultsPending = run != nullptr;
-  }
+  void RunStarted(std::unique_ptr<SpiceRun> started);
   bool ResultsPending() const { return resultsPending; }
   void ClearResultsPending() { resultsPending = false; }
   // Starts the program of the directory on the written netlist; false, with "Spice wurde
-  // nicht gestartet" queued, when it cannot be started.
-  bool StartSimulator(const MyStrng& home);
-  bool IsSimulatorRunning() const { return run != nullptr && run->IsRunning(); }
-  bool ReadRawFile() {
-    resultsLoaded = run != nullptr && run->LoadResults();
-    return resultsLoaded;
-  }
-  bool HasLoadedResults() const { return resultsLoaded; }
+  // nicht gestartet" queued, when it cannot be started. The old raw file goes first, so that
+  // it can never pass for the results of this run.
+  bool StartSimulator(const MyStrng& home,
+                      int timeoutSeconds = SpiceSettings::kDefaultTimeoutSeconds);
+  // False once the run has ended, and after the time limit, when the run is stopped, "Spice
+  // antwortet nicht" queued and the results no longer pending.
+  bool IsSimulatorRunning();
+  // Ends a run at once; its results are no longer awaited.
+  void StopSimulator();
+  // Reads the raw file of the ended run. A run that ended with an error, or was stopped, has
+  // no results, whatever file lies there.
+  bool ReadRawFile();
+  void CopyRawFileToClipboard(pf::Window* window) { GetRawLines().CopyToClipboard(window); }
 
  private:
   std::unique_ptr<SpiceRun> run;
   bool resultsPending = false;
-  bool resultsLoaded = false;
   MyStrng netlistPath;
-  MyStrng netlistName;
+  MyStrng home;
+  uint64_t startTick = 0;
+  uint64_t timeoutMs = 0;
 };

@@ -14,6 +14,8 @@ namespace {
 [[noreturn]] void RunChild(char* const argv[], const char* dir, int reportFd) {
   // A parent without stdio may have got the report pipe as fd 0..2, which /dev/null replaces.
   if (reportFd <= 2) reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, 3);
+  // A group of its own, so that Kill also ends what the child starts (a script's programs).
+  setpgid(0, 0);
   int err = 0;
   if (chdir(dir) != 0) {
     err = errno;
@@ -70,6 +72,8 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& wor
     RunChild(args.data(), workingDirectory.c_str(), report[1]);
   }
   close(report[1]);
+  // Also from this side: a Kill right after Start must find the group.
+  setpgid(pid, pid);
   int childErrno = 0;
   ssize_t got;
   do {
@@ -112,7 +116,7 @@ Process::State Process::Poll() {
 
 void Process::Kill() {
   if (state_ != State::Running) return;
-  kill(pid_, SIGKILL);
+  if (kill(-pid_, SIGKILL) != 0) kill(pid_, SIGKILL);
   int status = 0;
   pid_t r;
   do {

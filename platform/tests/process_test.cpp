@@ -38,6 +38,14 @@ State PollUntilDone(Process& p) {
 // True once pid names no process at all, not even a zombie waiting to be reaped.
 bool Gone(pid_t pid) { return kill(pid, 0) != 0 && errno == ESRCH; }
 
+// Gone, or a zombie that someone else has to reap.
+bool Dead(pid_t pid) {
+  if (Gone(pid)) return true;
+  const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+  const size_t paren = stat.rfind(')');
+  return paren != std::string::npos && stat.compare(paren, 3, ") Z") == 0;
+}
+
 class ProcessTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -124,6 +132,22 @@ TEST_F(ProcessTest, KillStartingAgainAndDestroyingEndAndReapTheChild) {
     ASSERT_GT(third, 0);
   }
   EXPECT_TRUE(Gone(third));
+}
+
+// A script's own children go with it: nothing of a killed run stays behind.
+TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
+  Process p;
+  ASSERT_TRUE(p.Start({"sh", "-c", "sleep 30 & echo $! > kid.tmp && mv kid.tmp kid && wait"},
+                      dir.Path()));
+  const std::string kidFile = dir / "kid";
+  for (int i = 0; i < 1000 && !std::filesystem::exists(kidFile); ++i)
+    std::this_thread::sleep_for(10ms);
+  const pid_t kid = static_cast<pid_t>(std::atoi(ReadFile(kidFile).c_str()));
+  ASSERT_GT(kid, 0);
+  p.Kill();
+  // The orphan is left to init, which may not reap it at once (or at all, in a container).
+  for (int i = 0; i < 500 && !Dead(kid); ++i) std::this_thread::sleep_for(10ms);
+  EXPECT_TRUE(Dead(kid));
 }
 
 // Without stdio of our own, the pipe that reports a failed exec gets the lowest fds.

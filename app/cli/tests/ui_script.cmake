@@ -3,8 +3,8 @@
 # the files FILES names, '|' separated, relative to ROOT), expects exit status EXIT (default 0),
 # then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
 # its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
-# its records (';'-separated), then each file that OUTPUTS names ('|' separated) as "FILE:" and
-# its lines, or "FILE fehlt";
+# its records (';'-separated), with GONE that the process whose id that file holds has ended;
+# then each file that OUTPUTS names ('|' separated) as "FILE:" and its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
@@ -51,6 +51,27 @@ foreach(f IN LISTS outputs)
   endif()
 endforeach()
 string(APPEND out "${err}")
+# GONE names a file in which a program started by the played one left its process id: that
+# process must have ended (a zombie waits only for its reaper).
+# A program killed before it could write the file started nothing that could be left.
+if(DEFINED GONE AND EXISTS ${SCRATCH}/${GONE})
+  file(READ ${SCRATCH}/${GONE} pid)
+  string(STRIP "${pid}" pid)
+  # A killed process may take a moment to go on a busy machine.
+  foreach(try RANGE 50)
+    set(stat "")
+    if(EXISTS /proc/${pid}/stat)
+      file(READ /proc/${pid}/stat stat)
+    endif()
+    if(stat STREQUAL "" OR stat MATCHES "\\) Z")
+      break()
+    endif()
+    execute_process(COMMAND sleep 0.1)
+  endforeach()
+  if(NOT stat STREQUAL "" AND NOT stat MATCHES "\\) Z")
+    message(FATAL_ERROR "process ${pid} is still running: ${stat}")
+  endif()
+endif()
 if(NOT out MATCHES "${EXPECT}")
   message(FATAL_ERROR "output does not match '${EXPECT}':\n${out}")
 endif()

@@ -10,12 +10,15 @@
 // the same sweep. The signal generator's dialog, opened on its example, starts a sweep with its
 // "Start" button; the busy window shows while it runs, and the multimeter's reading beside the
 // circuit is then the one the headless program shows after the same run; so for the data
-// generator's run of its lines.
+// generator's run of its lines. While a slow SPICE program runs, the menu bar opens its
+// menus.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/timer.h>
 
 #include <algorithm>
@@ -610,6 +613,63 @@ TEST(DesktopGenerator, DataGeneratorRunsItsLinesAndTheMeterShowsItsReading) {
   RunGeneratorOnDesktop<DataGeneratorSymbol>({VOSTRANE_DATAGEN_EXAMPLE, datagen_ids::kTemplate,
                                               datagen_ids::kStart, "Datengenerator", 10, 140,
                                               121, "25.65uV", "datagen"});
+}
+
+// A slow SPICE program runs beside the desktop: while it runs, a click on the menu bar opens a
+// menu, and its results arrive afterwards.
+TEST(DesktopSpice, MenuOpensWhileASlowSpiceProgramRuns) {
+  const fs::path home = fs::current_path() / "spice-slow";
+  const fs::path circuit = fs::current_path() / "circuits" / "spice" / "lc_lowpass.vqe";
+  fs::create_directories(home);
+  fs::create_directories(circuit.parent_path());
+  fs::copy_file(VOSTRANE_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path program = home / "VosSpice.exe";
+  std::ofstream(program) << "#!/bin/sh\nsleep 6\nname=$(basename \"$1\")\n"
+                            "printf 'Title: %s\\nDate: heute\\nPlotname: Operating Point\\n"
+                            "Flags: real\\nNo. Variables: 2\\nNo. Points: 1\\nCommand: x\\n"
+                            "Variables:\\n0\\tv(v-sweep)\\tvoltage\\n1\\tV(1)\\tvoltage\\n"
+                            "Values:\\n0\\t0\\n1.5\\n' \"$name\" > rawspice.raw\n";
+  fs::permissions(program, fs::perms::owner_all);
+  fs::remove(home / "rawspice.raw");
+  bool menuOpened = false;
+  bool runningThen = false;
+  std::string failed;
+  {
+    DrivenApp app(circuit.string());
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the SPICE program starts",
+         [&] {
+           pf::NativeWindow(*app.GetMainFrame())->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+             e.Skip();
+             menuOpened = true;
+           });
+           app.SetSpiceHome(MyStrng((home.string() + "/").c_str()));
+           CMainFrame& main = *app.GetMainFrame();
+           return main.UserCommand(kIdEditSpiceFile) && main.UserCommand(kIdEditSpiceStart) &&
+                  app.Doc()->GetSpiceManager().ResultsPending();
+         }},
+        {"a click on the menu bar",
+         [&] {
+           const wxMenuBar* bar = dynamic_cast<wxFrame*>(pf::NativeWindow(*app.GetMainFrame()))
+                                      ->GetMenuBar();
+           return bar != nullptr && Click(bar->GetScreenPosition() + wxPoint(20, 10));
+         }},
+        {"the menu opens while the program runs",
+         [&] {
+           if (!menuOpened) return false;
+           runningThen = app.Doc()->GetSpiceManager().IsSimulatorRunning();
+           return Input({"key", "Escape"});
+         }},
+        {"the results arrive",
+         [&] { return app.Doc()->GetSpiceManager().HasLoadedResults(); }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_TRUE(runningThen);
+  desktop->Install();
 }
 
 }  // namespace

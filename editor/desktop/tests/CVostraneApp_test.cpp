@@ -32,15 +32,19 @@ namespace {
 using pf::test::ReadFile;
 using pf::test::TempDir;
 
+// A SPICE program that ends when told to, with the exit code it is given.
 class FakeRun : public SpiceRun {
  public:
-  FakeRun(bool& running, bool loads) : running_(running), loads_(loads) {}
-  bool IsRunning() override { return running_; }
-  bool LoadResults() override { return loads_; }
+  FakeRun(bool& running, int exitCode, bool& stopped)
+      : running_(running), exitCode_(exitCode), stopped_(stopped) {}
+  bool IsRunning() override { return running_ && !stopped_; }
+  int ExitCode() override { return exitCode_; }
+  void Stop() override { stopped_ = true; }
 
  private:
   bool& running_;
-  bool loads_;
+  int exitCode_;
+  bool& stopped_;
 };
 
 // Permissions do not bind root: run as root, the process gives the folder to an unprivileged
@@ -331,27 +335,69 @@ TEST_F(AppTest, EmptySpiceDirectoryTurnsSpiceOff) {
   EXPECT_EQ(app->GetProfile().GetProfileString("Vostra_Str", "SpiceHome", "?"), "");
 }
 
-// Idle time collects a started run once it has ended; a run that cannot be read is reported.
+// Idle time collects a started run once it has ended. Only a run that ended well and wrote
+// its raw file has results; a run that takes too long is stopped and has none.
 TEST_F(AppTest, IdleCollectsOnlyEndedSpiceRuns) {
   Start();
   SpiceManager& spice = ActiveDoc()->GetSpiceManager();
   headless.RunIdle();
   EXPECT_EQ(VS_Error::MessageCount(), 0) << "no run started";
 
-  bool running = true;
-  for (const bool loads : {true, false}) {
-    running = true;
-    spice.RunStarted(std::make_unique<FakeRun>(running, loads));
+  const std::string home = dir.Path().string() + "/";
+  const std::string raw =
+      "Title: Schaltung1\nDate: heute\nPlotname: Operating Point\nFlags: real\n"
+      "No. Variables: 2\nNo. Points: 1\nCommand: x\nVariables:\n0\tv(v-sweep)\tvoltage\n"
+      "1\tV(1)\tvoltage\nValues:\n0\t0\n\t1.5\n";
+  const struct {
+    const char* name;
+    int exitCode;
+    bool writes;
+    bool hangs;
+    std::vector<std::string> messages;
+  } kCases[] = {
+      {"good run", 0, true, false, {}},
+      {"exit code with a stale file", 3, false, false,
+       {"Spice endete mit Fehlercode 3", "Fehler beim laden des SpiceRwafiles"}},
+      {"no raw file", 0, false, false,
+       {"Kein RawFile mit Namen: " + home + "rawspice.raw", "Fehler beim laden des SpiceRwafiles"}},
+      {"never ends", 0, true, true, {"Spice antwortet nicht"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    VS_Error::ResetQueue();
+    // Left from an earlier run: it must not pass for this one.
+    dir.WriteFile("rawspice.raw", raw);
+    bool running = true;
+    bool stopped = false;
+    SpiceManager::InstallStarter([&](const MyStrng&, const MyStrng&) {
+      EXPECT_FALSE(std::filesystem::exists(home + "rawspice.raw"));
+      if (c.writes) dir.WriteFile("rawspice.raw", raw);
+      return std::make_unique<FakeRun>(running, c.exitCode, stopped);
+    });
+    spice.SetNetlistPath(MyStrng(home + "Schaltung1.cir"));
+    spice.SetNetlistName("Schaltung1.cir");
+    ASSERT_TRUE(spice.StartSimulator(MyStrng(home), 10));
     headless.NoteMessage();
     headless.RunIdle();
     EXPECT_TRUE(spice.ResultsPending());
-    running = false;
+    if (c.hangs) {
+      headless.Advance(10000);
+    } else {
+      running = false;
+    }
     headless.NoteMessage();
     headless.RunIdle();
     EXPECT_FALSE(spice.ResultsPending());
-    EXPECT_EQ(VS_Error::MessageCount(), loads ? 0 : 1);
+    EXPECT_EQ(stopped, c.hangs);
+    std::vector<std::string> messages;
+    for (int i = 0; i < VS_Error::MessageCount(); ++i) {
+      messages.push_back(VS_Error::Message(i).ToCString());
+    }
+    EXPECT_EQ(messages, c.messages);
+    EXPECT_EQ(spice.HasLoadedResults(), c.messages.empty());
+    EXPECT_EQ(spice.GetNodeVoltage(1).GetSize(), c.messages.empty() ? 1 : 0);
   }
-  EXPECT_EQ(VS_Error::GetFirstMessage(), "Fehler beim laden des SpiceRwafiles");
+  SpiceManager::InstallStarter(nullptr);
   EXPECT_EQ(app->GetErrorPending(), 1);
 }
 

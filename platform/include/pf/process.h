@@ -1,5 +1,6 @@
 #pragma once
-// A child process started without a console: stdio goes to /dev/null, exit is polled.
+// A child process started without a console: stdio goes to /dev/null, exit is polled. The
+// child leads a process group of its own.
 
 #include <string>
 #include <sys/types.h>
@@ -27,7 +28,8 @@ class Process {
   int ExitCode() const { return exitCode_; }
   const std::string& Error() const { return error_; }
 
-  // Ends the child at once and reaps it.
+  // Ends the child at once, with every process it started that stayed in its process group,
+  // and reaps it.
   void Kill();
 
  private:

@@ -1,0 +1,108 @@
+#include "editor/document/SpiceManager.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "basics/VS_Error.h"
+#include "pf/headless.h"
+#include "platform/tests/temp_dir.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using pf::test::ReadFile;
+using pf::test::TempDir;
+
+// A SPICE program that keeps its argument and answers with one operating point of the netlist's
+// name, or behaves as the script it is given.
+constexpr const char* kEcho =
+    "#!/bin/sh\n"
+    "printf %s \"$1\" > argument\n"
+    "printf 'Title: %s\\nDate: d\\nPlotname: Operating Point\\nFlags: real\\nNo. Variables: 2\\n"
+    "No. Points: 1\\nCommand: x\\nVariables:\\n0\\tv(v-sweep)\\tvoltage\\n1\\tV(3)\\tvoltage\\n"
+    "Values:\\n0\\t0\\n2.5\\n' \"$(basename \"$1\")\" > rawspice.raw\n";
+
+class SpiceManagerTest : public testing::Test {
+ protected:
+  void Install(const std::string& script) {
+    const std::string program = dir.WriteFile("VosSpice.exe", script);
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+  }
+  // Polls the run as idle processing does, for at most ten seconds.
+  void AwaitEnd() {
+    for (int i = 0; i < 1000 && spice.IsSimulatorRunning(); ++i) std::this_thread::sleep_for(10ms);
+  }
+  MyStrng Home() const { return MyStrng(dir.Path().string() + "/"); }
+
+  pf::Headless headless;
+  TempDir dir;
+  SpiceManager spice;
+};
+
+// The program gets the netlist path (cut to 1023 characters) in its own directory, and its raw
+// file is read from there.
+TEST_F(SpiceManagerTest, RunsTheProgramOfTheHomeAndReadsItsResults) {
+  Install(kEcho);
+  EXPECT_FALSE(spice.IsSimulatorRunning()) << "before any start";
+  const std::string netlist = dir.Path().string() + "/amp.cir";
+  spice.SetNetlistPath(MyStrng(netlist));
+  spice.SetNetlistName("amp.cir");
+  ASSERT_TRUE(spice.StartSimulator(Home()));
+  AwaitEnd();
+  EXPECT_TRUE(spice.ReadRawFile());
+  EXPECT_EQ(ReadFile(dir / "argument"), netlist);
+  ASSERT_EQ(spice.GetNodeVoltage(3).GetSize(), 1);
+  EXPECT_EQ(spice.GetNodeVoltage(3)[0], 2.5);
+
+  const std::string longPath = dir.Path().string() + "/" + std::string(1100, 'x') + ".cir";
+  spice.SetNetlistPath(MyStrng(longPath));
+  EXPECT_FALSE(spice.HasLoadedResults()) << "a new netlist invalidates the results";
+  ASSERT_TRUE(spice.StartSimulator(Home()));
+  AwaitEnd();
+  EXPECT_EQ(ReadFile(dir / "argument"), longPath.substr(0, 1023));
+}
+
+TEST_F(SpiceManagerTest, AStartWithoutProgramIsReported) {
+  spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
+  for (const MyStrng& home : {Home(), MyStrng("Unbekannt"), MyStrng()}) {
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(spice.StartSimulator(home));
+    EXPECT_EQ(VS_Error::GetFirstMessage(), "Spice wurde nicht gestartet");
+    EXPECT_FALSE(spice.ResultsPending());
+  }
+}
+
+// The time limit counts on the program's clock; a run given up is ended with what it started.
+TEST_F(SpiceManagerTest, ARunPastItsTimeIsStopped) {
+  Install("#!/bin/sh\nsleep 60 &\necho $! > sleeper\nwait\n");
+  spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
+  ASSERT_TRUE(spice.StartSimulator(Home(), 2));
+  for (int i = 0; i < 500 && !std::filesystem::exists(dir / "sleeper"); ++i) {
+    std::this_thread::sleep_for(10ms);
+  }
+  headless.Advance(1999);
+  EXPECT_TRUE(spice.IsSimulatorRunning());
+  headless.Advance(1);
+  EXPECT_FALSE(spice.IsSimulatorRunning());
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Spice antwortet nicht");
+  EXPECT_FALSE(spice.ResultsPending());
+  EXPECT_FALSE(spice.ReadRawFile());
+  std::string pid = ReadFile(dir / "sleeper");
+  while (!pid.empty() && pid.back() == '\n') pid.pop_back();
+  const std::string sleeper = "/proc/" + pid;
+  std::string stat;
+  for (int i = 0; i < 200; ++i) {
+    stat = std::filesystem::exists(sleeper) ? ReadFile(sleeper + "/stat") : "";
+    if (stat.empty() || stat.find(") Z") != std::string::npos) break;
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_TRUE(stat.empty() || stat.find(") Z") != std::string::npos) << stat;
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+#pragma once
+// Hands the view the dialogs of its SPICE commands: the DC sweep, the transient times and the
+// raw file.
+
+void InstallSpiceAnalyses();

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "instruments/models/SpiceRawFile.h"
+
+namespace {
+
+// The header of a real DC sweep of amp.cir over its scale and V(1), V(2).
+std::string Header(const std::string& points, const std::string& title = "amp.cir",
+                   const std::string& flags = "real") {
+  return "Title: " + title +
+         "\nDate: Mon Dec  7 09:00:00  2026\nPlotname: DC transfer characteristic\nFlags: " +
+         flags + "\nNo. Variables: 3\nNo. Points: " + points +
+         "\nCommand: test\nVariables:\n\t0\tv(v-sweep)\tvoltage\n\t1\tV(1)\tvoltage\n"
+         "\t2\tV(2)\tvoltage\nValues:\n";
+}
+
+// As the reader sees a file: trimmed lines, empty ones dropped.
+std::vector<MyStrng> Lines(const std::string& text) {
+  std::vector<MyStrng> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    MyStrng l(line);
+    l.TrimLeft();
+    l.TrimRight();
+    if (!l.IsEmpty()) lines.push_back(l);
+  }
+  return lines;
+}
+
+std::string Points(const std::vector<double>& scale) {
+  std::string text;
+  for (size_t p = 0; p < scale.size(); ++p) {
+    text += std::to_string(p) + "\t\t" + std::to_string(scale[p]) + "\n\t" +
+            std::to_string(10.0 + p) + "\n\t" + std::to_string(20.0 + p) + "\n";
+  }
+  return text;
+}
+
+class SpiceRawFileTest : public testing::Test {
+ protected:
+  bool Read(const std::string& text) {
+    raw.SetNetlistName("amp.cir");
+    return raw.ReadRawLines(Lines(text), "/sim/rawspice.raw");
+  }
+  SpiceRawFile raw;
+};
+
+TEST_F(SpiceRawFileTest, DcSweepOfTwoNestedSweepsReadsItsRowsAndFirstSweep) {
+  ASSERT_TRUE(Read(Header("6") + Points({0, 1, 2, 0, 1, 2})));
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
+  EXPECT_TRUE(raw.IsDcTransferResult());
+  EXPECT_FALSE(raw.IsComplexResult());
+  EXPECT_EQ(raw.GetSweepRepetitions(), 2);
+  EXPECT_EQ(raw.GetPointsPerSweep(), 3);
+  const RVektor sweep = raw.GetSweepVector();
+  ASSERT_EQ(sweep.GetSize(), 3);
+  EXPECT_EQ(sweep[2], 2.0);
+  EXPECT_EQ(raw.GetVariableName(0), "v(v-sweep)");
+  const RVektor v2 = raw.GetNodeVoltage(2);
+  ASSERT_EQ(v2.GetSize(), 6);
+  EXPECT_EQ(v2[5], 25.0);
+  EXPECT_EQ(raw.GetScaleVector()[4], 1.0);
+  // Only V(1) and V(2) exist; the scale's lower-case v is no node voltage.
+  EXPECT_EQ(raw.GetNodeVoltage(5).GetSize(), 0);
+  EXPECT_EQ(raw.GetNodeVoltage(0).GetSize(), 0);
+}
+
+TEST_F(SpiceRawFileTest, ComplexValuesTakeRealAndImaginaryParts) {
+  const std::string text =
+      Header("1", "amp.vqe", "complex") + "0\t1.0e+03,0.0e+00\n\t1.0e+00,-2.5e-01\n\t2,3\n";
+  ASSERT_TRUE(Read(text));
+  EXPECT_TRUE(raw.IsComplexResult());
+  const CVektor v1 = raw.GetNodeVoltageComplex(1);
+  ASSERT_EQ(v1.GetSize(), 1);
+  EXPECT_EQ(v1[0].re, 1.0);
+  EXPECT_EQ(v1[0].im, -0.25);
+  EXPECT_EQ(raw.GetSweepVector()[0], 1000.0);
+  EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 0);
+}
+
+// Each refused file names its fault and leaves nothing that could pass for results.
+TEST_F(SpiceRawFileTest, RefusedFilesNameTheirFault) {
+  const struct {
+    const char* name;
+    std::string text;
+    const char* message;  // the last queued
+  } kCases[] = {
+      {"wrong title", Header("1", "amp2.cir") + Points({0}),
+       "Titel stimmen nicht!\n\n Rawfile: amp2\n Spicemanager: amp"},
+      {"no points", Header("0") + Points({}), "Keine Punkte vorhanden (noOfPoints = 0)"},
+      {"other flags", Header("1", "amp.cir", "binary") + Points({0}),
+       "Flags mit Namen: binary\n nicht implementiert"},
+      {"count not digits", Header("x1") + Points({0}), "Syntax noPoints fehlerhaft"},
+      {"no title", "Titel: amp.cir\n" + Header("1").substr(15) + Points({0}),
+       "Kein Eintrag: Title im RawFile"},
+      {"truncated with huge count", Header("999999999") + Points({0, 1}),
+       "RawFile unvollständig: /sim/rawspice.raw"},
+      {"values cut short", Header("3") + Points({0, 1, 2}).substr(0, 40),
+       "RawFile unvollständig: /sim/rawspice.raw"},
+      {"bad point index", Header("1") + "x\t0\n\t1\n\t2\n", "Ist keine Zahl"},
+      {"bad variable index", Header("1").substr(0, Header("1").find("\t0")) + "a\tv\n",
+       "Syntaxfehler: noVariables"},
+  };
+  // A good file first, so that old results are at hand to leak.
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(Read(Header("1") + Points({0})));
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(Read(c.text));
+    ASSERT_GE(VS_Error::MessageCount(), 1);
+    EXPECT_EQ(VS_Error::Message(VS_Error::MessageCount() - 1), c.message);
+    EXPECT_FALSE(raw.HasLoadedResults());
+    EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 0);
+    EXPECT_EQ(raw.GetSweepVector().GetSize(), 0);
+  }
+}
+
+TEST_F(SpiceRawFileTest, AVariableLineWithoutTabIsNamedByItsRest) {
+  std::string text = Header("1");
+  text.replace(text.find("\t1\tV(1)\tvoltage"), 15, "1 V(1) voltage");
+  ASSERT_TRUE(Read(text + Points({0})));
+  EXPECT_EQ(raw.GetVariableName(1), "V(1) voltage");
+  EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 1);
+}
+
+TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
+  const std::filesystem::path dir = testing::TempDir();
+  const std::string empty = (dir / "empty_rawspice.raw").string();
+  { std::ofstream(empty) << "  \n\n"; }
+  raw.SetNetlistName("amp.cir");
+  EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(empty)));
+  EXPECT_EQ(VS_Error::Message(0), MyStrng("RawFile mit Namen: ") + empty.c_str() + " ist leer");
+  VS_Error::ResetQueue();
+  const std::string missing = (dir / "no_such_rawspice.raw").string();
+  EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(missing)));
+  EXPECT_EQ(VS_Error::Message(0), MyStrng("Kein RawFile mit Namen: ") + missing.c_str());
+  std::filesystem::remove(empty);
+}
+
+}  // namespace
