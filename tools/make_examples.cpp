@@ -40,6 +40,9 @@
 #include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/OsziSymbol.h"
+#include "instruments/SpeakerSymbol.h"
+#include "instruments/SpecAnaSymbol.h"
 #include "instruments/generators/AudioSourceSymbol.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
@@ -472,6 +475,14 @@ class GeneratorCircuit : public Ladder {
     return shunt;
   }
 
+  // A one-pin instrument on the signal rail of the column, reaching up.
+  template <class I>
+  I& Probe(int column, const char* name) {
+    I& instrument = Put<I>(Top(column), Top(column) - Point(0, kStep / 2));
+    instrument.elementName = name;
+    return instrument;
+  }
+
   bool SaveAs(const std::filesystem::path& path) { return SaveCircuit(doc, path, ok); }
 };
 
@@ -507,7 +518,7 @@ bool DiodeDc(const std::filesystem::path& path) {
 }
 
 // The committed recording tape.wav (8-bit mono, 8 kHz) behind 50 ohm at 1 V, its first 4096
-// bytes, into R 1 kohm and C 100 nF.
+// bytes, into R 1 kohm and C 100 nF, with the speaker SPK1 across C.
 bool TapeRc(const std::filesystem::path& path) {
   GeneratorCircuit d("tape_rc.vqe");
   auto& tape = d.OnePin<AudioSourceSymbol>();
@@ -519,11 +530,12 @@ bool TapeRc(const std::filesystem::path& path) {
   tape.fileName = "tape.wav";
   tape.noFile = 0;
   d.LowPass<CapSymbol>("1kohm").c = "100nF";
+  d.Probe<SpeakerSymbol>(1, "SPK1");
   return d.SaveAs(path);
 }
 
 // The pattern 1011001110001011 at 2.5 Gbit/s, 256 samples, rectangular, 1 V behind 50 ohm into
-// R 100 ohm and C 2 pF.
+// R 100 ohm and C 2 pF, with the oscilloscope and a 50 ohm spectrum analyser across C.
 bool DataGenRc(const std::filesystem::path& path) {
   GeneratorCircuit d("datagen_rc.vqe");
   auto& generator = d.OnePin<DataGeneratorSymbol>();
@@ -536,6 +548,8 @@ bool DataGenRc(const std::filesystem::path& path) {
   generator.sampleCount = 256;
   generator.SetupTransient();
   d.LowPass<CapSymbol>("100ohm").c = "2pF";
+  d.Probe<OsziSymbol>(1, "Oszi");
+  d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
   return d.SaveAs(path);
 }
 
