@@ -130,9 +130,12 @@ bool SpecFreqChange::OnInitDialog() {
   ValueEdit(GetDlgItem(ids::kResistance)).SetValue(window->GetSymbol()->ri);
   const Diagramm* d = window->Screen().Current();
   const bool logarithmic = d != nullptr && d->GetXAxisMode() == 'E';
-  CheckRadioButton(ids::kLinear, ids::kLogarithmic, logarithmic ? ids::kLogarithmic : ids::kLinear);
   const bool line = d == nullptr || d->IsLineStyle();
-  CheckRadioButton(ids::kLine, ids::kSpectrum, line ? ids::kLine : ids::kSpectrum);
+  // The two groups' id ranges overlap: each button is set on its own.
+  CheckDlgButton(ids::kLinear, !logarithmic);
+  CheckDlgButton(ids::kLogarithmic, logarithmic);
+  CheckDlgButton(ids::kLine, line);
+  CheckDlgButton(ids::kSpectrum, !line);
   return true;
 }
 
