@@ -378,6 +378,20 @@ TEST_F(SpeakerTest, FailedWriteIsReportedAndLeavesNoFile) {
             std::string::npos);
 }
 
+TEST_F(SpeakerTest, PlayPlaysTheWrittenFile) {
+  pf::Headless headless;
+  SpeakerSymbol speaker;
+  speaker.elementName = "SPK1";
+  speaker.path = speaker.SoundPath();
+  headless.ExpectDialog(speaker_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Click(speaker_ids::kPlay);
+    d.Cancel();
+  });
+  EXPECT_TRUE(speaker.EditDialog(nullptr));
+  ASSERT_EQ(headless.Ui().Sounds().size(), 1u);
+  EXPECT_EQ(fs::path(headless.Ui().Sounds()[0]), root / "SPK1.wav");
+}
+
 TEST(SpeakerSymbol, SampleRatesSaturate) {
   struct Case {
     double dt;
