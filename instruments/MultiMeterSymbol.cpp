@@ -4,7 +4,9 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/StoredValues.h"
+#include "editor/document/SpiceManager.h"
 #include "instruments/MultiMeterDialog.h"
+#include "instruments/MultiMeterNewDialog.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 #include "pf/view.h"
@@ -73,8 +75,16 @@ int MultiMeterSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
 }
 
 bool MultiMeterSymbol::EditDialog(pf::Window* parent) {
+  if (dataChanged != 0) return MultiMeterNewDialog(*this, parent).DoModal() == pf::kIdOk;
   MultiMeterDialog dialog(this, parent);
   return dialog.DoModal() == pf::kIdOk;
+}
+
+void MultiMeterSymbol::ReadSpiceResults(SpiceManager& source) {
+  spiceReadings.Read(source, nodes[0], nodes[1], mode, ri.Value());
+  abscissa = spiceReadings.abscissa;
+  BuildSpiceTable();
+  dataChanged = 1;
 }
 
 void MultiMeterSymbol::WriteNetLine() {

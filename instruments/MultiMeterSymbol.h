@@ -9,6 +9,7 @@
 #include "basics/LineFile.h"
 #include "basics/WertMitDim.h"
 #include "instruments/MessGeraetSymbol.h"
+#include "instruments/models/MeterReadings.h"
 
 class MultiMeterSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(MultiMeterSymbol)
@@ -34,6 +35,13 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   // Writes the log; an empty log leaves an earlier file alone.
   void EndMeasurement() override;
 
+  // The node voltages of the pins in the last SPICE result give the readings and the log's
+  // table; the readings dialog shows them next.
+  void ReadSpiceResults(SpiceManager& source) override;
+  const MeterReadings& GetSpiceReadings() const { return spiceReadings; }
+  // The log from the SPICE readings, as the display shows them.
+  void BuildSpiceTable() { spiceReadings.BuildTable(mode, display, log); }
+
   void SetVoltmeter(double ri);
   void SetAmmeter();
 
@@ -50,4 +58,5 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   MyStrng reading;
   int32_t blink = 0;
   LineFile log;
+  MeterReadings spiceReadings;
 };

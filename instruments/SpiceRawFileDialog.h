@@ -1,6 +1,9 @@
 #pragma once
-// The text of the last SPICE raw file (template 254). It shows what is on the clipboard, where
-// its caller has put the file's lines.
+// The text of the last SPICE raw file (template 254), set into its edit as the lines joined by
+// CR LF (the command also leaves that text on the clipboard).
+
+#include <string>
+#include <utility>
 
 #include "pf/dialog.h"
 
@@ -9,7 +12,11 @@ class SpiceRawFileDialog : public pf::Dialog {
   static constexpr int kTemplateId = 254;
   static constexpr int kTextId = 1209;
 
-  explicit SpiceRawFileDialog(pf::Window* parent) : pf::Dialog(kTemplateId, parent) {}
+  SpiceRawFileDialog(pf::Window* parent, std::string text)
+      : pf::Dialog(kTemplateId, parent), text(std::move(text)) {}
 
   bool OnInitDialog() override;
+
+ private:
+  std::string text;
 };

@@ -62,7 +62,7 @@ constexpr ControlTemplate kDcGenerator[] = {
     {ControlKind::Static, -1, "Ri", 8, 56, 20, 10},
     {ControlKind::Edit, 1037, "", 8, 70, 70, 12, pf::kStyleReadOnly},
     {ControlKind::Static, -1, "Slave", 8, 90, 30, 10},
-    {ControlKind::ComboBox, 1213, "", 40, 88, 90, 60, pf::kStyleDropDownList},
+    {ControlKind::ComboBox, 1213, "", 40, 88, 90, 40, pf::kStyleDropDownList},
     {ControlKind::PushButton, 3, "Start", 8, 112, 50, 14},
     {ControlKind::PushButton, 1, "OK", 84, 112, 50, 14, pf::kStyleDefault},
     {ControlKind::PushButton, 2, "Abbrechen", 150, 112, 50, 14},

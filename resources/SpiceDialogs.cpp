@@ -1,4 +1,5 @@
-// Dialog templates of the SPICE analyses: the raw file, the DC sweep and the transient times.
+// Dialog templates of the SPICE analyses: the raw file, the DC sweep, the transient times and the
+// multimeter's readings.
 
 #include "resources/Resources.h"
 
@@ -38,7 +39,20 @@ constexpr ControlTemplate kTransient[] = {
     {ControlKind::PushButton, 2, "Abbrechen", 134, 70, 50, 14},
 };
 
+constexpr ControlTemplate kMeterReadings[] = {
+    {ControlKind::Static, -1, "Messwerte:", 6, 6, 60, 8},
+    {ControlKind::Edit, 1196, "", 6, 16, 200, 150, pf::kStyleMultiline | pf::kStyleReadOnly},
+    {ControlKind::GroupBox, -1, "Anzeige", 214, 12, 70, 68},
+    {ControlKind::RadioButton, 1056, "Amplitude", 220, 24, 60, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, 1057, "Phase", 220, 38, 60, 10},
+    {ControlKind::RadioButton, 1058, "Komplex", 220, 52, 60, 10},
+    {ControlKind::RadioButton, 1243, "Mittelwert", 220, 66, 60, 10},
+    {ControlKind::PushButton, 1, "OK", 234, 134, 50, 14, pf::kStyleDefault | pf::kStyleGroup},
+    {ControlKind::PushButton, 2, "Abbrechen", 234, 152, 50, 14},
+};
+
 constexpr DialogTemplate kDialogs[] = {
+    {243, nullptr, "Multimeter", 290, 172, kMeterReadings},
     {254, nullptr, "Spice RawFile", 320, 202, kRawFile},
     {255, nullptr, "DcSweep Analyse", 168, 132, kDcSweep},
     {256, nullptr, "Transient-Analyse", 192, 90, kTransient},

@@ -45,6 +45,7 @@
 #include "instruments/SpecAnaSymbol.h"
 #include "instruments/generators/AudioSourceSymbol.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
+#include "instruments/generators/ImpulsGeneratorSymbol.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
@@ -553,6 +554,19 @@ bool DataGenRc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// The pulse generator's sine of 1 V at 50 Hz into R 1 kohm and C 1 uF, the voltmeter across C:
+// five periods of SPICE transient.
+bool PulseRc(const std::filesystem::path& path) {
+  GeneratorCircuit d("pulse_rc.vqe");
+  auto& generator = d.OnePin<ImpulsGeneratorSymbol>();
+  generator.waveform = 'S';
+  generator.amplitude = "1V";
+  generator.frequency = "50Hz";
+  generator.SetupTransient();
+  d.LowPass<CapSymbol>("1kohm").c = "1uF";
+  return d.SaveAs(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -609,6 +623,7 @@ int main(int argc, char** argv) {
       {DiodeDc, root / "examples/diode_dc.vqe"},
       {TapeRc, root / "examples/tape_rc.vqe"},
       {DataGenRc, root / "examples/datagen_rc.vqe"},
+      {PulseRc, root / "examples/pulse_rc.vqe"},
   };
   bool ok = true;
   for (const auto& [draw, path] : circuits) ok = draw(path) && ok;

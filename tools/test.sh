@@ -7,9 +7,11 @@
 # circuits, the transistor and source models, the lines, the drawn circuits (the netlist and the
 # SPICE netlist that the document writes), the network analyser's data copy on the drawn twins
 # (against ngspice and "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
-# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py);
+# the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
+# the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
-# curve file, the data two-port's scattering-parameter file and the SPICE model library over
+# curve file, the data two-port's scattering-parameter file, the SPICE model library and the
+# SPICE raw file over
 # their corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
@@ -64,6 +66,8 @@ for preset in "${presets[@]}"; do
       --tests build/release/instruments/models/instruments_models_tests
     echo "== SPICE-model symbols and the diode's own card in ngspice"
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
+    echo "== SPICE analyses through VosSpice.exe: the multimeter's tables against ngspice"
+    /usr/bin/python3 tools/crosscheck/spice_road.py build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
     echo "== audio source and data generator runs against numpy"

@@ -117,6 +117,8 @@ void AnalysisRuns::OnTimer() {
     CVostraneDoc* doc = view.GetDocument();
     SpiceManager* spice = doc != nullptr ? &doc->GetSpiceManager() : nullptr;
     if (spice != nullptr && busyDialog && busyDialog->IsCancelled()) spice->StopSimulator();
+    // Idle work looks at the active circuit only; the time limit holds for every circuit.
+    if (spice != nullptr) spice->IsSimulatorRunning();
     if (spice == nullptr || !spice->ResultsPending()) {
       EndBusy();
     } else if (busyDialog) {

@@ -19,10 +19,13 @@ std::string Upper(std::string text) {
 }  // namespace
 
 bool SpiceProgramDirectory(const std::string& path, std::string& directory) {
-  const size_t dot = path.find('.');
-  if (dot == std::string::npos || Upper(path).compare(dot + 1, 3, "EXE") != 0) return false;
-  const std::string stem = path.substr(0, dot);
-  const std::string upper = Upper(stem);
+  // Both tests look at the program's file name only: a folder may hold a '.'.
+  const size_t slash = path.find_last_of("/\\");
+  const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  const std::string name = path.substr(nameStart);
+  const size_t dot = name.find('.');
+  if (dot == std::string::npos || Upper(name).compare(dot + 1, 3, "EXE") != 0) return false;
+  const std::string upper = Upper(name.substr(0, dot));
   bool named = false;
   for (size_t i = 0; i < upper.size() && !named;) {
     if (!IsNameChar(upper[i])) {
@@ -35,9 +38,7 @@ bool SpiceProgramDirectory(const std::string& path, std::string& directory) {
     i = end;
   }
   if (!named) return false;
-  size_t cut = stem.size();
-  while (cut > 0 && std::isalnum(static_cast<unsigned char>(stem[cut - 1])) != 0) --cut;
-  directory = stem.substr(0, cut);
+  directory = path.substr(0, nameStart);
   return true;
 }
 

@@ -29,7 +29,7 @@ class SpiceDirDialog : public pf::Dialog {
   MyStrng directory;
 };
 
-// The directory of a path to the SPICE program: the path up to its first '.', less the
-// program's name. False when the text after that '.' does not start with "EXE" or no name
-// before it is "VOSSPICE" (both in any case).
+// The directory of a path to the SPICE program: the path in front of the program's file name,
+// with its final separator. False when the file name's text after its first '.' does not start
+// with "EXE" or no word of it before that '.' is "VOSSPICE" (both in any case).
 bool SpiceProgramDirectory(const std::string& path, std::string& directory);

@@ -73,7 +73,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
   }
   timeoutMs = static_cast<uint64_t>(timeoutSeconds > 0 ? timeoutSeconds : 1) * 1000;
   std::unique_ptr<SpiceRun> started;
-  if (HasWrittenNetlist()) {
+  if (HasWrittenNetlist() && !home.IsEmpty()) {
     std::error_code ignored;
     std::filesystem::remove(pf::MapWindowsPath((home + kRawFile).GetBuffer()), ignored);
     ClearResults();
@@ -89,10 +89,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
 }
 
 bool SpiceManager::IsSimulatorRunning() {
-  if (!run || !run->IsRunning()) {
-    if (run) runOutstanding = false;
-    return false;
-  }
+  if (!run || !run->IsRunning()) return false;
   if (pf::TheUiServices().TickCount() - startTick < timeoutMs) return true;
   StopSimulator();
   VS_Error().Error("Spice antwortet nicht", 4);

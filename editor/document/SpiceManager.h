@@ -60,7 +60,6 @@ class SpiceManager : public SpiceRawFile {
   // no longer count.
   void SetNetlistPath(const MyStrng& path) {
     netlistPath = path;
-    runOutstanding = true;
     InvalidateResults();
   }
   const MyStrng& GetNetlistPath() const { return netlistPath; }
@@ -88,7 +87,6 @@ class SpiceManager : public SpiceRawFile {
 
  private:
   std::unique_ptr<SpiceRun> run;
-  bool runOutstanding = false;
   bool resultsPending = false;
   MyStrng netlistPath;
   MyStrng home;

@@ -75,9 +75,7 @@ void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
                               : nullptr;
   if (doc != nullptr) {
     doc->Symbols().ForEach([&](NetSymbol* s) {
-      if (!(s->GetClassKey() == "DcGeneratorSymbol")) return;
-      slavesListed = true;
-      if (symbol->setting == 'V' && s != symbol) {
+      if (symbol->setting == 'V' && s != symbol && s->GetClassKey() == "DcGeneratorSymbol") {
         combo.AddString(s->GetElementName().ToCString());
         last = s->GetElementName();
       }

@@ -38,5 +38,4 @@ class DcGeneratorDialog : public pf::Dialog {
 
   DcGeneratorSymbol* symbol;
   MyStrng slaveName;
-  bool slavesListed = false;
 };

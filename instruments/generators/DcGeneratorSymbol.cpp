@@ -161,17 +161,20 @@ int DcGeneratorSymbol::StartRun() {
   return 1;
 }
 
-void DcGeneratorSymbol::MeasureStep(InstrumentRole&) {
+void DcGeneratorSymbol::MeasureStep(InstrumentRole& master) {
+  // Another master's run hands every instrument its point; a generator only steps its own.
+  if (&master != static_cast<InstrumentRole*>(this)) return;
   if (dcNet == nullptr || !moreSteps) {
-    dcNet = nullptr;
     EndGeneratorRun(*this);
     return;
   }
   moreSteps = dcNet->NextDcStep();
-  if (dcNet->GetErrorCode() != 0 || reader.GetErrorCode() != 0) {
-    dcNet = nullptr;
-    EndGeneratorRun(*this);
-  }
+  if (dcNet->GetErrorCode() != 0 || reader.GetErrorCode() != 0) EndGeneratorRun(*this);
+}
+
+void DcGeneratorSymbol::SetRunState(uint8_t state) {
+  MessMasterSymbol::SetRunState(state);
+  if (state == 0) dcNet = nullptr;
 }
 
 NetElement* DcGeneratorSymbol::FindElement(const MyStrng& name) const {

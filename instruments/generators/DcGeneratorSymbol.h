@@ -37,9 +37,12 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
   MyStrng GetNetHeader() const override;
   // Starts the sweep of the diode network and solves its first step; 0 when there is none.
   int StartRun() override;
-  // Solves the next step; the run ends after the step at the stop value was read.
+  // Solves the next step of its own run (master is itself); the run ends after the step at the
+  // stop value was read.
   void MeasureStep(InstrumentRole& master) override;
   NetElement* FindElement(const MyStrng& name) const override;
+  // A stopped run lets go of the network, which the next run's reader builds anew.
+  void SetRunState(uint8_t state) override;
 
   char GetSourceMode() const override { return kind; }
   char GetOutputMode() const override { return setting; }

@@ -35,7 +35,11 @@ bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busy
   if (generator.RunAnalysis(doc->GetNetlistLines()) == 0) {
     return Refuse(runs, "Fehler beim Laden des Netzwerkes");
   }
-  if (generator.StartRun() == 0) return Refuse(runs, "Fehler beim Start der Berechnung");
+  if (generator.StartRun() == 0) {
+    // The next start builds the network again, from the circuit as it is then.
+    generator.SetRunState(0);
+    return Refuse(runs, "Fehler beim Start der Berechnung");
+  }
   runs.ResetInstruments();
   runs.FeedInstruments();
   dialog.Close();
@@ -46,6 +50,6 @@ void EndGeneratorRun(MessMasterSymbol& generator) {
   if (CVostraneView* view = ViewOf(generator)) {
     view->Analysis().StopMeasurement();
   } else {
-    generator.networkReady = 0;
+    generator.SetRunState(0);
   }
 }

@@ -125,7 +125,9 @@ int SignalGenSymbol::StartRun() {
   return attachedNet != nullptr ? sweep.count : 0;
 }
 
-void SignalGenSymbol::MeasureStep(InstrumentRole&) {
+void SignalGenSymbol::MeasureStep(InstrumentRole& master) {
+  // Another master's run hands every instrument its point; a generator only steps its own.
+  if (&master != static_cast<InstrumentRole*>(this)) return;
   const int more = sweep.NextPoint();
   reader.ComputeAt(static_cast<float>(sweep.current));
   if (more == 0 || reader.GetErrorCode() != 0) EndGeneratorRun(*this);

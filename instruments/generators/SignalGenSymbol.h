@@ -32,6 +32,7 @@ class SignalGenSymbol : public MessMasterSymbol {
   MyStrng GetNetHeader() const override;
   // The first frequency computed; 0 while no network is ready.
   int StartRun() override;
+  // The next frequency of its own run (master is itself); ends the run after the last.
   void MeasureStep(InstrumentRole& master) override;
 
   // ".AC LIN 51 1K 20K" for the sweep as it stands.

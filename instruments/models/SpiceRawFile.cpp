@@ -69,7 +69,6 @@ SpiceRawFile::SpiceRawFile() { ClearResults(); }
 
 void SpiceRawFile::ClearResults() {
   resultsLoaded = 0;
-  valuesRead = 0;
   sweepRepetitions = 0;
   pointsPerSweep = 0;
   title.Clear();
@@ -252,7 +251,6 @@ void SpiceRawFile::ReadRealValues() {
       realRows[v][p] = std::atof(NextLine()->GetBuffer());
     }
   }
-  valuesRead = 1;
 }
 
 void SpiceRawFile::ReadComplexValues() {
@@ -267,7 +265,6 @@ void SpiceRawFile::ReadComplexValues() {
     complexRows[0][p] = Cmplx(std::atof(text.RemoveNextToken().GetNextToken().GetBuffer()), 0.0);
     for (int32_t v = 1; v < variableCount; ++v) complexRows[v][p] = ComplexValue(*NextLine());
   }
-  valuesRead = 1;
 }
 
 void SpiceRawFile::CreateSweepVector() {

@@ -21,12 +21,8 @@ class SpiceRawFile {
   // The file name without directory of the netlist that was run; the raw file's title must
   // name it (both compared without what follows their first '.').
   void SetNetlistName(const MyStrng& name) { netlistName = name; }
-  const MyStrng& GetNetlistName() const { return netlistName; }
   // Results of an older netlist no longer count.
-  void InvalidateResults() {
-    resultsLoaded = 0;
-    valuesRead = 0;
-  }
+  void InvalidateResults() { resultsLoaded = 0; }
   // Forgets the results and the lines of the last file.
   void ClearResults();
 
@@ -37,7 +33,6 @@ class SpiceRawFile {
   bool ReadRawLines(const std::vector<MyStrng>& lines, const MyStrng& path);
 
   bool HasLoadedResults() const { return resultsLoaded != 0; }
-  bool HasReadValues() const { return valuesRead != 0; }
   bool IsComplexResult() const { return flags == "complex"; }
   bool IsDcTransferResult() const { return plotname == "DC transfer characteristic"; }
   bool IsOperatingPointResult() const { return plotname == "Operating Point"; }
@@ -84,7 +79,6 @@ class SpiceRawFile {
   MyStrng netlistName;
 
   uint8_t resultsLoaded = 0;
-  uint8_t valuesRead = 0;
   int32_t sweepRepetitions = 0;
   int32_t pointsPerSweep = 0;
   MyStrng title;

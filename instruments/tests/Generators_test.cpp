@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include "instruments/generators/DcGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
 #include "pf/archive.h"
+#include "pf/controls.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
 
@@ -179,6 +181,94 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
   fs::remove_all(work);
 }
 
+// The generators' examples load and lie on the grid, the generators' pins among them.
+TEST(GeneratorExamples, LieOnTheGrid) {
+  for (const char* name : {"siggen_rc.vqe", "diode_dc.vqe"}) {
+    CVostraneDoc doc;
+    const std::string path = std::string(VOSTRANE_REPOSITORY) + "/examples/" + name;
+    ASSERT_TRUE(doc.OnOpenDocument(path)) << name;
+    int generators = 0;
+    doc.Symbols().ForEach([&](NetSymbol* s) {
+      generators += dynamic_cast<MessMasterSymbol*>(s) != nullptr;
+      for (int i = 0; i < std::min(s->pinCount, NetSymbol::kMaxPins); ++i) {
+        const Point p = s->pins[i];
+        EXPECT_TRUE(p.x >= 25 && p.y >= 25 && p.x % 25 == 0 && p.y % 25 == 0)
+            << name << " " << s->elementName.ToCString() << " pin " << i;
+      }
+    });
+    EXPECT_EQ(generators, 1) << name;
+  }
+}
+
+// A supply beside a circuit without a diode cannot start; the network built for the attempt is
+// not kept, so a start after the circuit changed builds it anew.
+TEST(DcGeneratorDialog, RefusedStartKeepsNoNetwork) {
+  pf::Headless headless;
+  CVostraneApp app({std::string(VOSTRANE_REPOSITORY) + "/examples/siggen_rc.vqe"},
+                   [] { return std::make_unique<pf::MemoryProfile>(); });
+  ASSERT_TRUE(app.InitInstance());
+  auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+  auto* supply = new DcGeneratorSymbol(Point(200, 100), Point(200, 200));
+  supply->UpdateGeometry();
+  supply->SetView(&view);
+  view.GetDocument()->AddSymbol(supply);
+  headless.ExpectDialog(153, [](pf::DialogDriver& d) {
+    d.Click(3);
+    d.Cancel();
+  });
+  view.OpenSymbol(*supply);
+  ASSERT_EQ(headless.Ui().Messages().size(), 1u);
+  EXPECT_EQ(headless.Ui().Messages()[0].text, "Fehler beim Start der Berechnung");
+  EXPECT_EQ(supply->networkReady, 0);
+  EXPECT_FALSE(view.Analysis().IsBusy());
+  view.GetDocument()->SetModifiedFlag(false);
+}
+
+// A swept supply lists the document's other supplies; with "NoSlave" the last one becomes its
+// slave on OK. A fixed one lists none.
+TEST(DcGeneratorDialog, SlaveListOfTheDocument) {
+  pf::Headless headless;
+  CVostraneApp app({std::string(VOSTRANE_REPOSITORY) + "/examples/diode_dc.vqe"},
+                   [] { return std::make_unique<pf::MemoryProfile>(); });
+  ASSERT_TRUE(app.InitInstance());
+  auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+  CVostraneDoc& doc = *view.GetDocument();
+  DcGeneratorSymbol* first = nullptr;
+  doc.Symbols().ForEach([&first](NetSymbol* s) {
+    if (auto* supply = dynamic_cast<DcGeneratorSymbol*>(s)) first = supply;
+  });
+  ASSERT_NE(first, nullptr);
+  std::vector<std::string> others;
+  for (int i = 0; i < 2; ++i) {
+    auto* other = new DcGeneratorSymbol(Point(600, 100), Point(600, 200));
+    doc.AddSymbol(other);
+    others.push_back(Text(other->elementName));
+  }
+  std::vector<std::string> listed;
+  headless.ExpectDialog(153, [&listed](pf::DialogDriver& d) {
+    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(1213));
+    for (int i = 0; combo != nullptr && i < combo->GetCount(); ++i) {
+      listed.push_back(combo->GetText(i));
+    }
+    d.Ok();
+  });
+  view.OpenSymbol(*first);
+  EXPECT_EQ(listed, others);
+  EXPECT_EQ(Text(first->slaveName), others.back());
+
+  first->setting = 'F';
+  listed.clear();
+  headless.ExpectDialog(153, [&listed](pf::DialogDriver& d) {
+    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(1213));
+    listed.push_back(std::to_string(combo != nullptr ? combo->GetCount() : -1));
+    d.Ok();
+  });
+  view.OpenSymbol(*first);
+  EXPECT_EQ(listed, std::vector<std::string>{"0"});
+  EXPECT_EQ(Text(first->slaveName), others.back());
+  doc.SetModifiedFlag(false);
+}
+
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
   pf::Headless headless;
   MultiMeterSymbol meter;
@@ -316,6 +406,24 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(generator.sweep.stop, 30e3);
   EXPECT_EQ(generator.sweep.mode, 'E');
   EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+// Every instrument but the master reads the master's point; a generator that is not the
+// master neither steps nor ends anything then.
+TEST(Generators, StepOnlyTheirOwnRun) {
+  SignalGenSymbol generator;
+  DcGeneratorSymbol supply;
+  generator.networkReady = 1;
+  supply.networkReady = 1;
+  generator.sweep.Rewind();
+  generator.MeasureStep(supply);
+  supply.MeasureStep(generator);
+  EXPECT_EQ(generator.sweep.index, 0);
+  EXPECT_EQ(generator.networkReady, 1);
+  EXPECT_EQ(supply.networkReady, 1);
+  // Its own step without a network ends its run.
+  supply.MeasureStep(supply);
+  EXPECT_EQ(supply.networkReady, 0);
 }
 
 TEST(DcGeneratorSymbol, NetlistStepCount) {

@@ -8,7 +8,8 @@ Plays app/cli/tests/ui/siggen_rc.txt and diode_dc.txt (each on a copy of its exa
   - the DC run: the diode voltages that "vostrane-cli simulate" gives for the netlist the run
     built (the script copies it from the clipboard).
 A reading is the value printed with 4 significant digits, so it may differ from the peer by half
-a unit of its fourth digit.
+a unit of its fourth digit. With ngspice installed, the SPICE netlist of siggen_rc.vqe (the AC
+source behind its resistance, ".AC DEC 10 1K 100K") gives the same |V| across C.
 Usage: generator_runs.py PATH-TO-vostrane-cli
 """
 import pathlib
@@ -55,19 +56,44 @@ def four_digits(reading, exact):
     return np.abs(reading - exact) <= 0.5 * unit * (1 + 1e-6) + 1e-12
 
 
-def check_siggen(cli):
-    readings, tmp = play(cli, "siggen_rc")
-    f = np.float32(1e3) * np.float32(100.0) ** (np.arange(21) / 20.0)
-    f = f.astype(np.float32).astype(np.float64)
+def divider(f):
+    """|V| across C of the example, the meter's 1 Mohm beside it."""
     w = 2 * np.pi * f
     zc = 1 / (1j * w * 100e-9)
     zp = zc * 1e6 / (zc + 1e6)
-    exact = np.abs(1.0 * zp / (50.0 + 1000.0 + zp))
+    return np.abs(1.0 * zp / (50.0 + 1000.0 + zp))
+
+
+def check_siggen(cli):
+    readings, tmp = play(cli, "siggen_rc")
+    f = np.float32(1e3) * np.float32(100.0) ** (np.arange(21) / 20.0)
+    exact = divider(f.astype(np.float32).astype(np.float64))
     shutil.rmtree(tmp)
     ok = len(readings) == 21 and bool(np.all(four_digits(readings, exact)))
     worst = np.max(np.abs(readings / exact - 1)) if len(readings) == 21 else float("nan")
     print(f"signal generator: {len(readings)} readings, largest relative difference {worst:.2e}")
     return ok
+
+
+def check_spice(cli):
+    """The generator's SPICE netlist in ngspice: |V(2)| at the 21 frequencies of its card."""
+    deck = subprocess.run([cli, "spice", str(ROOT / "examples/siggen_rc.vqe")], check=True,
+                          capture_output=True, text=True).stdout.splitlines()
+    if ".AC DEC 10 1K 100K" not in deck:
+        print("signal generator's SPICE card missing", file=sys.stderr)
+        return False
+    end = deck.index(".end")
+    deck[end:end] = [".control", "run", "wrdata ac.txt vm(2)", "quit 0", ".endc"]
+    with tempfile.TemporaryDirectory() as tmp:
+        (pathlib.Path(tmp) / "deck.cir").write_text("\n".join(deck) + "\n")
+        subprocess.run(["ngspice", "-n", "deck.cir"], cwd=tmp, check=True,
+                       stdin=subprocess.DEVNULL, capture_output=True)
+        table = np.loadtxt(pathlib.Path(tmp) / "ac.txt")
+    # The capacitor's 1 Gohm leak is the only element the divider leaves out.
+    worst = np.max(np.abs(table[:, 1] / divider(table[:, 0]) - 1))
+    print(f"signal generator in ngspice: {len(table)} points, largest relative difference "
+          f"{worst:.2e}")
+    return len(table) == 21 and worst < 1e-5
 
 
 def check_dc(cli):
@@ -88,6 +114,8 @@ def main():
         return 2
     cli = str(pathlib.Path(sys.argv[1]).resolve())
     results = [check_siggen(cli), check_dc(cli)]
+    if shutil.which("ngspice"):
+        results.append(check_spice(cli))
     if not all(results):
         print("generator runs differ from their peers", file=sys.stderr)
         return 1

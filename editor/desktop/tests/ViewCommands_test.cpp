@@ -14,6 +14,7 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
+#include "editor/desktop/BusyDialog.h"
 #include "editor/desktop/SpiceDirDialog.h"
 #include "editor/desktop/tests/ViewFixture.h"
 #include "editor/document/CircuitCopies.h"
@@ -41,11 +42,18 @@ class Part : public ZweiPolSymbol, public InstrumentRole {
   int active = 0;
 };
 
+// A SPICE program that runs until it is stopped.
 class FakeRun : public SpiceRun {
  public:
-  bool IsRunning() override { return true; }
+  explicit FakeRun(bool* stopped = nullptr) : stopped(stopped) {}
+  bool IsRunning() override { return stopped == nullptr || !*stopped; }
   int ExitCode() override { return -1; }
-  void Stop() override {}
+  void Stop() override {
+    if (stopped != nullptr) *stopped = true;
+  }
+
+ private:
+  bool* stopped;
 };
 
 class CommandTest : public ViewFixture {
@@ -146,6 +154,10 @@ TEST(SpiceProgram, DirectoryIsThePathBeforeTheProgramsName) {
       {"/opt/spice/ngspice.exe", false, ""},
       {"/opt/spice/VosSpice", false, ""},
       {"/opt/spice/VosSpice.bat", false, ""},
+      {"/opt/my.dir/VosSpice.exe", true, "/opt/my.dir/"},
+      {"./spice/VosSpice.exe", true, "./spice/"},
+      {"C:\\Sim\\MySpice.exe", false, ""},
+      {"/opt/vosspice.exe/ngspice", false, ""},
       {"", false, ""},
   };
   for (const auto& c : cases) {
@@ -171,11 +183,12 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
       {"/opt/spice/ngspice.exe", false, "/opt/spice/", 1, 0},
       {"VosSpice.exe", true, "", 0, 1},
   };
+  // The setting's default shows as "Unbekannt" with the program's name behind it.
+  std::vector<std::string> shown;
   for (const auto& c : cases) {
     VS_Error::ClearQueue();
-    std::string shown;
     headless.ExpectDialog(SpiceDirDialog::kTemplateId, [&](pf::DialogDriver& d) {
-      shown = d.Text(SpiceDirDialog::kPathId);
+      shown.push_back(d.Text(SpiceDirDialog::kPathId));
       d.Type(SpiceDirDialog::kPathId, c.typed);
       d.Ok();
       EXPECT_EQ(d.GetDialog().HasEnded(), c.closes) << c.typed;
@@ -186,6 +199,8 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
     EXPECT_EQ(app->GetSpiceSettings().enabled, c.enabled) << c.typed;
     EXPECT_EQ(VS_Error::MessageCount(), c.errors) << c.typed;
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{"UnbekanntVosSpice.exe", "/opt/spice/VosSpice.exe",
+                                              "/opt/spice/VosSpice.exe"}));
   EXPECT_EQ(VS_Error::GetFirstMessage(), "Simulator für Spice wurde nicht eingestellt");
   headless.ExpectDialog(SpiceDirDialog::kTemplateId, [](pf::DialogDriver& d) {
     EXPECT_EQ(d.Text(SpiceDirDialog::kPathId), "");
@@ -245,6 +260,29 @@ TEST_F(CommandTest, SpiceRunsAskWriteAndStart) {
   ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
   EXPECT_EQ(started, MyStrng((dir / "kreis.cir").c_str()));
   EXPECT_TRUE(Doc().GetSpiceManager().ResultsPending());
+}
+
+// While the program runs the busy window shows, without holding the mouse; closing it ends the
+// program at the next tick, and the results are no longer awaited.
+TEST_F(CommandTest, ClosingTheBusyWindowStopsTheSpiceProgram) {
+  Add("SignalGenSymbol", {100, 100}, {150, 100}, true);
+  ASSERT_TRUE(Doc().DoSave(dir / "kreis.vqe"));
+  bool stopped = false;
+  SpiceManager::InstallStarter(
+      [&stopped](const MyStrng&, const MyStrng&) { return std::make_unique<FakeRun>(&stopped); });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice-File erstellen"));
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
+  BusyDialog* busy = view->Analysis().GetBusyDialog();
+  ASSERT_NE(busy, nullptr);
+  EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+  headless.Advance(CVostraneView::kTimerPeriodMs);
+  EXPECT_FALSE(stopped);
+  EXPECT_NE(view->Analysis().GetBusyDialog(), nullptr);
+  busy->Close();
+  headless.Advance(CVostraneView::kTimerPeriodMs);
+  EXPECT_TRUE(stopped);
+  EXPECT_FALSE(Doc().GetSpiceManager().ResultsPending());
+  EXPECT_EQ(view->Analysis().GetBusyDialog(), nullptr);
 }
 
 }  // namespace
