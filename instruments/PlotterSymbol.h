@@ -49,6 +49,8 @@ class PlotterSymbol : public MultiPolSymbol {
   // "Ryname n1 n2 Ry" and "Rxname n3 n4 Rx".
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
   void ReadSpiceResults(SpiceManager& source) override;
+  // The built-in runs do not reach the plotter: the base's bare node list would be no element.
+  void WriteNetLine() override { netLine.Clear(); }
   // The set-up dialog while it is pending (true on OK), then the plot window.
   bool EditDialog(pf::Window* parent) override;
 

@@ -41,6 +41,7 @@
 #include "instruments/Register.h"
 #include "instruments/MultiMeterSymbol.h"
 #include "instruments/OsziSymbol.h"
+#include "instruments/PlotterSymbol.h"
 #include "instruments/SpeakerSymbol.h"
 #include "instruments/SpecAnaSymbol.h"
 #include "instruments/generators/AudioSourceSymbol.h"
@@ -554,8 +555,9 @@ bool DataGenRc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
-// The pulse generator's sine of 1 V at 50 Hz into R 1 kohm and C 1 uF, the voltmeter across C:
-// five periods of SPICE transient.
+// The pulse generator's sine of 1 V at 50 Hz into R 1 kohm and C 1 uF, the voltmeter, the
+// oscilloscope and a 50 ohm spectrum analyser across C, a plotter of the voltage across C (Y)
+// over the source's (X): five periods of SPICE transient.
 bool PulseRc(const std::filesystem::path& path) {
   GeneratorCircuit d("pulse_rc.vqe");
   auto& generator = d.OnePin<ImpulsGeneratorSymbol>();
@@ -564,6 +566,22 @@ bool PulseRc(const std::filesystem::path& path) {
   generator.frequency = "50Hz";
   generator.SetupTransient();
   d.LowPass<CapSymbol>("1kohm").c = "1uF";
+  d.Probe<OsziSymbol>(1, "Oszi");
+  d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
+  // The plotter below the circuit: Y across C, X across the source, the minus inputs grounded.
+  auto& plotter = d.Free<PlotterSymbol>(Point(600, 300), Point(650, 300));
+  plotter.elementName = "Plot";
+  const auto& pins = plotter.pins;
+  const Point overY(pins[0].x, kTop);
+  d.Wire(pins[0], overY);
+  d.Wire(overY, Top(2));
+  const int below = kBottom + 3 * kStep;
+  const Point underX(pins[2].x, below);
+  const Point underSource(Top(-1).x, below);
+  d.Wire(pins[2], underX);
+  d.Wire(underX, underSource);
+  d.Wire(underSource, Top(-1));
+  for (int minus : {1, 3}) d.Put<GndSymbol>(pins[minus], pins[minus] + Point(0, kStep / 2));
   return d.SaveAs(path);
 }
 

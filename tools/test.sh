@@ -75,8 +75,9 @@ for preset in "${presets[@]}"; do
   fi
   if [ "$preset" = release ] && command -v sox >/dev/null &&
       /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
-    echo "== oscilloscope, spectrum analyser and speaker after the runs against numpy and sox"
-    /usr/bin/python3 tools/crosscheck/scope_runs.py build/release/instruments/instruments_tests
+    echo "== oscilloscope, analyser, speaker and plotter after built-in and SPICE runs: numpy, sox"
+    /usr/bin/python3 tools/crosscheck/scope_runs.py build/release/instruments/instruments_tests \
+      build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && command -v sox >/dev/null; then
     echo "== written WAVE files read by python's wave and sox"

@@ -1,6 +1,8 @@
 // The instruments of the generator examples through a whole built-in run. With
 // VOSTRANE_SCOPE_OUT set, the runs leave the master's spectrum, the oscilloscope's samples, the
-// analyser's levels and the speaker's file in that folder for tools/crosscheck/scope_runs.py.
+// analyser's levels and the speaker's file in that folder for tools/crosscheck/scope_runs.py;
+// with VOSTRANE_SCOPE_DOC set too, the SPICE results that the circuit of that file keeps in its
+// spectrum analyser and plotter go there as well.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/OsziSymbol.h"
+#include "instruments/PlotterSymbol.h"
 #include "instruments/SpeakerSymbol.h"
 #include "instruments/SpecAnaSymbol.h"
 #include "instruments/generators/SpectrumSource.h"
@@ -126,6 +129,30 @@ TEST_F(ScopeRuns, AudioSourceFeedsTheSpeaker) {
         EXPECT_TRUE(fs::exists(out / "SPK1.wav"));
         DumpMaster(generator, "tape_master.txt");
       });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ScopeRuns, SpiceResultsKeptByASavedCircuit) {
+  const char* saved = std::getenv("VOSTRANE_SCOPE_DOC");
+  if (saved == nullptr) GTEST_SKIP() << "VOSTRANE_SCOPE_DOC not set";
+  CVostraneDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(saved));
+  auto* analyser = Find<SpecAnaSymbol>(doc);
+  auto* plotter = Find<PlotterSymbol>(doc);
+  ASSERT_TRUE(analyser != nullptr && plotter != nullptr);
+  ASSERT_EQ(analyser->spicePresent, 1);
+  const CVektor& s = analyser->spiceSpectrum;
+  const RVektor& f = analyser->spiceFrequencies;
+  Dump(out / "spice_specana.txt", s.GetSize(), s.GetSize(), [&](std::FILE* file, int32_t i) {
+    std::fprintf(file, "%.17g %.17g %.17g\n", f[i], s[i].re, s[i].im);
+  });
+  const RVektor& y = plotter->y.values;
+  Dump(out / "spice_plot_y.txt", y.GetSize(), y.GetSize(),
+       [&y](std::FILE* file, int32_t i) { std::fprintf(file, "%.17g\n", y[i]); });
+  doc.SetModifiedFlag(false);
 }
 
 }  // namespace

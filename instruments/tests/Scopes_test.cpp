@@ -170,6 +170,8 @@ TEST(ScopeLines, NetlistAndSpiceLines) {
   LineFile plotted;
   plotter.WriteSpiceLines(plotted, 4);
   EXPECT_EQ(Lines(plotted), (std::vector<std::string>{"RyPlot 1 2 1MEG", "RxPlot 3 4 10m"}));
+  plotter.WriteNetLine();
+  EXPECT_TRUE(plotter.netLine.IsEmpty());
 }
 
 TEST(OsziSymbol, SpiceTransientOnlyAndTheTwoArchiveForms) {

@@ -12,11 +12,18 @@ instruments' loads at its node:
   - python's wave and `sox --i` read SPK1.wav as 8-bit mono at 8000 samples/s with 4096
     samples, its "fact" chunk says 4096, and its bytes lie within 1 of the 8-bit form of the
     inverse transform of H X for the recording.
-Usage: scope_runs.py INSTRUMENTS_TESTS
+With VOSTRANE-CLI given and ngspice installed, `vostrane-cli ui-script` also runs the SPICE
+transient of pulse_rc.vqe through a copy of tools/spice, sets the plotter up, closes its first
+(empty) screen with OK, copies its data from the second and saves the circuit; the ScopeRuns test reads the results it keeps. Its spectrum analyser's spectrum must
+equal the raised-cosine resampling of ngspice's V(2) to a power of two and its FFT (the DC
+line single, the others doubled; relative 1e-9), its plotter's Y must be V(2) itself, and the
+data copy must show V(2) to its 4 digits.
+Usage: scope_runs.py INSTRUMENTS_TESTS [VOSTRANE-CLI]
 """
 import math
 import os
 import pathlib
+import shutil
 import struct
 import subprocess
 import sys
@@ -115,6 +122,105 @@ def check_speaker(out):
                                                     "-b": "8"} and fact == 4096 and worst <= 1)
 
 
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+
+SPICE_SCRIPT = """open pulse_rc.vqe
+dialog 251
+set 1206 spice/VosSpice.exe
+ok
+menu "Analyse/Spice Simulator einstellen ..."
+dialog 256
+ok
+menu "Analyse/Spice Transient-Analyse..."
+wait
+dialog 246
+ok
+edit Plot
+dialog 245
+ok
+edit Plot
+dialog 245
+  click 1023
+  clipboard plot.txt
+ok
+edit Plot
+save out.vqe
+"""
+
+
+def raw_node(path, name):
+    """The scale and the named variable of an ASCII raw file of one real sweep."""
+    text = pathlib.Path(path).read_text().split("\n")
+    count = int(next(r for r in text if r.startswith("No. Variables:")).split(":")[1])
+    at = text.index("Variables:")
+    names = [text[at + 1 + i].split("\t")[2] for i in range(count)]
+    column = names.index(name)
+    values = [float(r.split("\t")[-1]) for r in text[text.index("Values:") + 1:] if r.strip()]
+    rows = numpy.array(values).reshape(-1, count)
+    return rows[:, 0], rows[:, column]
+
+
+def resampled(v, t):
+    """The analyser's resampling: a power of two, raised-cosine blends, the ends kept."""
+    count = len(v)
+    size = 2 if count < 3 else 4
+    while count >= 3 and size < count:
+        size *= 2
+    dt = (t[-1] - t[0]) / (size - 1)
+    out = numpy.zeros(size)
+    out[0], out[-1] = v[0], v[-1]
+    cursor = 0
+    for k in range(1, size - 1):
+        tau = k * dt
+        while cursor < count and t[cursor] < tau:
+            cursor += 1
+        i = min(max(cursor, 1), count - 1)
+        delta = t[i] - t[i - 1]
+        if delta <= 0:
+            out[k] = v[i]
+            continue
+        out[k] = (v[i - 1] * (math.cos(math.pi * (tau - t[i - 1]) / delta) + 1) / 2
+                  + v[i] * (math.cos(math.pi * (tau - t[i]) / delta) + 1) / 2)
+    return out, dt
+
+
+def check_spice(cli, tests):
+    with tempfile.TemporaryDirectory() as tmp:
+        work = pathlib.Path(tmp)
+        shutil.copytree(ROOT / "tools/spice", work / "spice")
+        shutil.copy(ROOT / "examples/pulse_rc.vqe", work)
+        (work / "run.txt").write_text(SPICE_SCRIPT)
+        subprocess.run([cli, "ui-script", "run.txt"], check=True, cwd=work,
+                       stdout=subprocess.DEVNULL, timeout=300)
+        out = work / "dump"
+        out.mkdir()
+        env = dict(os.environ, VOSTRANE_SCOPE_OUT=str(out), VOSTRANE_SCOPE_DOC=str(work / "out.vqe"))
+        subprocess.run([tests, "--gtest_filter=ScopeRuns.SpiceResults*"], check=True, env=env,
+                       stdout=subprocess.DEVNULL)
+        t, v2 = raw_node(work / "spice/rawspice.raw", "V(2)")
+        samples, dt = resampled(v2, t)
+        spectrum = numpy.fft.fft(samples)[: len(samples) // 2] / len(samples)
+        spectrum[1:] *= 2
+        rows = [r.split() for r in lines(out / "spice_specana.txt")[1:] if r.strip()]
+        got = numpy.array([complex(float(r[1]), float(r[2])) for r in rows])
+        freqs = numpy.array([float(r[0]) for r in rows])
+        ok = len(got) == len(spectrum)
+        worst = (float(numpy.abs(got - spectrum).max() / numpy.abs(spectrum).max()) if ok
+                 else math.inf)
+        step = 1.0 / (len(samples) * dt)
+        ok = ok and numpy.allclose(freqs, numpy.arange(len(got)) * step, rtol=1e-12, atol=0)
+        print(f"SPICE spectrum: {len(v2)} points to {len(samples)}, {len(got)} lines, "
+              f"largest deviation {worst:.2e}")
+        ok = ok and worst < 1e-9
+        _, y = column(out / "spice_plot_y.txt")
+        same = len(y) == len(v2) and numpy.array_equal(y, v2)
+        copied = [r.split("\t") for r in lines(work / "plot.txt") if r and r[0] != "!"]
+        shown = numpy.array([float(r[1]) for r in copied])
+        close = len(shown) == len(v2) and numpy.allclose(shown, v2, rtol=6e-4, atol=1e-12)
+        print(f"plotter: Y of {len(y)} points is V(2): {same}; its data copy to 4 digits: {close}")
+        return ok and same and close
+
+
 def main():
     tests = sys.argv[1]
     with tempfile.TemporaryDirectory() as tmp:
@@ -124,6 +230,8 @@ def main():
         out = pathlib.Path(tmp)
         ok = check_datagen(out)
         ok = check_speaker(out) and ok
+    if len(sys.argv) > 2 and shutil.which("ngspice"):
+        ok = check_spice(str(pathlib.Path(sys.argv[2]).resolve()), tests) and ok
     return 0 if ok else 1
 
 
