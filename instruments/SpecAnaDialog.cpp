@@ -1,5 +1,7 @@
 #include "instruments/SpecAnaDialog.h"
 
+#include <algorithm>
+
 #include "basics/ui/ValueEdit.h"
 #include "diagrams/RectFreqDiag.h"
 #include "instruments/SpecAnaSymbol.h"
@@ -26,7 +28,8 @@ bool SpecAnaDialog::OnInitDialog() {
   }
   sweep.SetStart(symbol->start.Value());
   sweep.SetStop(symbol->stop.Value());
-  sweep.SetCount(symbol->signal.GetSize());
+  // A spectrum without lines leaves one point: the sweep refuses none with a message.
+  sweep.SetCount(std::max<int32_t>(symbol->signal.GetSize(), 1));
   UpdateFrequencyAxis();
   if (symbol->spicePresent == 0) {
     FillBuiltIn();
