@@ -22,7 +22,7 @@ SpeakerSymbol::SpeakerSymbol() : SpeakerSymbol(Point(25, 100), Point(150, 100)) 
 
 SpeakerSymbol::SpeakerSymbol(const Point& a, const Point& b) : MessGeraetSymbol(a, b) {
   pinCount = 1;
-  elementName = "SPK";
+  elementName = "Speaker";
   classKey = "SpeakerSymbol";
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(speaker_ids::kBitmap));
 }

@@ -22,6 +22,7 @@
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "pf/path_map.h"
+#include "pf/recording_dc.h"
 #include "resources/ScopeIds.h"
 
 namespace {
@@ -320,6 +321,25 @@ TEST(PlotterSymbol, CurrentInputDividesByItsShuntAndGroundGivesZeros) {
   const std::string beyond = Store(plotter);
   PlotterSymbol refused;
   EXPECT_THROW(Load(beyond, refused), pf::ArchiveError);
+}
+
+TEST(PlotterSymbol, DrawsItsNameAndPointingRightItsInputs) {
+  struct Case {
+    Point end;
+    std::vector<std::string> texts;
+  };
+  const Case cases[] = {{Point(150, 100), {"Plot", "Ix", "Uy"}}, {Point(100, 150), {"Plot"}}};
+  for (const Case& c : cases) {
+    PlotterSymbol plotter(Point(100, 100), c.end);
+    plotter.SetXCurrent();
+    pf::RecordingDc dc;
+    plotter.Draw(dc);
+    std::vector<std::string> texts;
+    for (const pf::DcCall& call : dc.Calls()) {
+      if (call.op == "TextOut") texts.push_back(call.text);
+    }
+    EXPECT_EQ(texts, c.texts) << c.end.y;
+  }
 }
 
 class SpeakerTest : public testing::Test {
