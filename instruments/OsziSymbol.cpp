@@ -7,10 +7,10 @@
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/StoredValues.h"
 #include "instruments/OsziDialog.h"
+#include "instruments/ScreenDialog.h"
 #include "instruments/SpiceVoltages.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/SpectrumSource.h"
-#include "pf/app.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
 #include "resources/ScopeIds.h"
@@ -102,8 +102,7 @@ void OsziSymbol::ReadSpiceResults(SpiceManager& result) {
 }
 
 bool OsziSymbol::EditDialog(pf::Window* parent) {
-  pf::App* app = pf::App::Current();
-  OsziDialog dialog(this, parent != nullptr ? parent : app != nullptr ? app->GetMainWnd() : nullptr);
+  OsziDialog dialog(this, DialogOwner(parent));
   if (dialog.DoModal() == pf::kIdOk) freshScreen = 0;
   dataChanged = 0;
   return true;

@@ -9,7 +9,6 @@
 #include "editor/symbols/StoredValues.h"
 #include "instruments/PlotterDialogs.h"
 #include "instruments/SpiceVoltages.h"
-#include "pf/app.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 #include "resources/Bitmaps.h"
@@ -158,8 +157,7 @@ void PlotterSymbol::ReadSpiceResults(SpiceManager& result) {
 }
 
 bool PlotterSymbol::EditDialog(pf::Window* parent) {
-  pf::App* app = pf::App::Current();
-  pf::Window* owner = parent != nullptr ? parent : app != nullptr ? app->GetMainWnd() : nullptr;
+  pf::Window* owner = DialogOwner(parent);
   if (setUpPending != 0) {
     PlotterIniDialog setUp(this, owner);
     if (setUp.DoModal() != pf::kIdOk) return false;

@@ -1,5 +1,13 @@
 #include "instruments/ScreenDialog.h"
 
+#include "pf/app.h"
+
+pf::Window* DialogOwner(pf::Window* parent) {
+  if (parent != nullptr) return parent;
+  pf::App* app = pf::App::Current();
+  return app != nullptr ? app->GetMainWnd() : nullptr;
+}
+
 void ScreenDialog::OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) {
   if (id == ScrnWindow::kControlId) {
     screen.DrawItem(dc);

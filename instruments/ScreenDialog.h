@@ -7,6 +7,9 @@
 #include "pf/dialog.h"
 #include "simulator/SweepFreq.h"
 
+// The window that owns an instrument's modal dialog: the given one, else the main window.
+pf::Window* DialogOwner(pf::Window* parent);
+
 class ScreenDialog : public pf::Dialog {
  public:
   ScreenDialog(int templateId, pf::Window* parent) : pf::Dialog(templateId, parent) {}

@@ -8,9 +8,9 @@
 #include "basics/VS_Error.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/symbols/StoredValues.h"
+#include "instruments/ScreenDialog.h"
 #include "instruments/SpeakerDialog.h"
 #include "instruments/generators/SpectrumSource.h"
-#include "pf/app.h"
 #include "pf/archive.h"
 #include "pf/path_map.h"
 #include "resources/Bitmaps.h"
@@ -36,9 +36,7 @@ void SpeakerSymbol::Serialize(pf::Archive& ar) {
 void SpeakerSymbol::Draw(pf::Dc& dc) { DrawBitmapInstrument(*this, dc); }
 
 bool SpeakerSymbol::EditDialog(pf::Window* parent) {
-  pf::App* app = pf::App::Current();
-  SpeakerDialog dialog(this,
-                       parent != nullptr ? parent : app != nullptr ? app->GetMainWnd() : nullptr);
+  SpeakerDialog dialog(this, DialogOwner(parent));
   dialog.DoModal();
   return true;
 }

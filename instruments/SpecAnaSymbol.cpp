@@ -7,10 +7,10 @@
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/StoredValues.h"
 #include "instruments/SpecAnaDialog.h"
+#include "instruments/ScreenDialog.h"
 #include "instruments/SpiceVoltages.h"
 #include "instruments/generators/SpectrumSource.h"
 #include "instruments/models/RealSignal.h"
-#include "pf/app.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
 #include "resources/ScopeIds.h"
@@ -113,9 +113,7 @@ void SpecAnaSymbol::ReadSpiceResults(SpiceManager& result) {
 }
 
 bool SpecAnaSymbol::EditDialog(pf::Window* parent) {
-  pf::App* app = pf::App::Current();
-  SpecAnaDialog dialog(this,
-                       parent != nullptr ? parent : app != nullptr ? app->GetMainWnd() : nullptr);
+  SpecAnaDialog dialog(this, DialogOwner(parent));
   return dialog.DoModal() == pf::kIdOk;
 }
 
@@ -138,5 +136,6 @@ double SpecAnaSymbol::SpiceLevel(const Cmplx& amplitude) {
 
 double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) {
   const double milliwatts = reading.Abs();
-  return std::isfinite(milliwatts) && milliwatts > kFloor ? 10.0 * std::log10(milliwatts) : kFloorLevel;
+  return std::isfinite(milliwatts) && milliwatts > kFloor ? 10.0 * std::log10(milliwatts)
+                                                          : kFloorLevel;
 }

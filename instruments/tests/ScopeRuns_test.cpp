@@ -51,12 +51,17 @@ class ScopeRuns : public testing::Test {
  protected:
   void SetUp() override {
     const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
-    out = dump != nullptr ? fs::path(dump) : fs::temp_directory_path() / "vostrane_scope_runs";
+    out = fs::absolute(dump != nullptr ? fs::path(dump)
+                                       : fs::temp_directory_path() / "vostrane_scope_runs");
     fs::create_directories(out);
     saved = pf::DriveRoot();
     pf::SetDriveRoot(out.string());
+    // The voltmeters' log goes into the working folder.
+    before = fs::current_path();
+    fs::current_path(out);
   }
   void TearDown() override {
+    fs::current_path(before);
     pf::SetDriveRoot(saved);
     if (std::getenv("VOSTRANE_SCOPE_OUT") == nullptr) fs::remove_all(out);
   }
@@ -90,6 +95,7 @@ class ScopeRuns : public testing::Test {
   }
 
   fs::path out;
+  fs::path before;
   std::string saved;
 };
 

@@ -14,7 +14,8 @@ instruments' loads at its node:
     inverse transform of H X for the recording.
 With VOSTRANE-CLI given and ngspice installed, `vostrane-cli ui-script` also runs the SPICE
 transient of pulse_rc.vqe through a copy of tools/spice, sets the plotter up, closes its first
-(empty) screen with OK, copies its data from the second and saves the circuit; the ScopeRuns test reads the results it keeps. Its spectrum analyser's spectrum must
+(empty) screen with OK, copies its data from the second and saves the circuit; the ScopeRuns
+test reads the results it keeps. Its spectrum analyser's spectrum must
 equal the raised-cosine resampling of ngspice's V(2) to a power of two and its FFT (the DC
 line single, the others doubled; relative 1e-9), its plotter's Y must be V(2) itself, and the
 data copy must show V(2) to its 4 digits.
@@ -194,7 +195,8 @@ def check_spice(cli, tests):
                        stdout=subprocess.DEVNULL, timeout=300)
         out = work / "dump"
         out.mkdir()
-        env = dict(os.environ, VOSTRANE_SCOPE_OUT=str(out), VOSTRANE_SCOPE_DOC=str(work / "out.vqe"))
+        env = dict(os.environ, VOSTRANE_SCOPE_OUT=str(out),
+                   VOSTRANE_SCOPE_DOC=str(work / "out.vqe"))
         subprocess.run([tests, "--gtest_filter=ScopeRuns.SpiceResults*"], check=True, env=env,
                        stdout=subprocess.DEVNULL)
         t, v2 = raw_node(work / "spice/rawspice.raw", "V(2)")
