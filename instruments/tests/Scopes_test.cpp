@@ -511,10 +511,14 @@ TEST_F(ScopeWindowTest, SpectrumSettingsStopAtTheBadFieldAndOkKeepsTheRange) {
   analyser.signal.df = 1e6;
   analyser.signal[2] = Cmplx(1.0, 0.0);
   float firstY = 0.0f;
+  float thirdX = 0.0f;
+  float thirdY = 0.0f;
   headless.ExpectDialog(specana_ids::kTemplate, [&](pf::DialogDriver& d) {
     auto& window = dynamic_cast<SpecAnaDialog&>(d.GetDialog());
     const DiagKurve* curve = window.Screen().Current()->GetCurrentCurve();
     firstY = curve->GetY1(0);
+    thirdX = curve->GetX(2);
+    thirdY = curve->GetY1(2);
     headless.ExpectDialog(specana_ids::kSettingsTemplate, [](pf::DialogDriver& f) {
       f.Type(specana_ids::kStart, "1MHz");
       f.Type(specana_ids::kStop, "5x");
@@ -528,7 +532,10 @@ TEST_F(ScopeWindowTest, SpectrumSettingsStopAtTheBadFieldAndOkKeepsTheRange) {
     d.Ok();
   });
   EXPECT_TRUE(analyser.EditDialog(nullptr));
+  // Placed from the analyser's start (50 MHz) in the collection's steps; 1 mW is 0 dBm.
   EXPECT_EQ(firstY, -250.0f);
+  EXPECT_EQ(thirdX, 5.2e7f);
+  EXPECT_EQ(thirdY, 0.0f);
   EXPECT_EQ(analyser.start.Value(), 1e6f);
   EXPECT_EQ(analyser.stop.Value(), 1e7f);
   EXPECT_EQ(analyser.ri, "75ohm");
