@@ -59,17 +59,21 @@ std::string AudioSourceSymbol::FilePath() const {
   return (std::filesystem::path(document).parent_path() / p).string();
 }
 
+void AudioSourceSymbol::KeepFormat(const WaveFormat& format) {
+  channels = format.channels;
+  sampleRate = format.samplesPerSec;
+  avgBytesPerSec = format.avgBytesPerSec;
+  blockAlign = format.blockAlign;
+  bitsPerSample = format.bitsPerSample;
+}
+
 uint32_t AudioSourceSymbol::CheckFile() {
   WaveHandle handle;
   std::unique_ptr<WaveFormat> format;
   WaveChunk riff;
   lastWaveResult = WaveOpenRead(FilePath(), handle, format, riff);
   if (lastWaveResult != 0) return lastWaveResult;
-  channels = format->channels;
-  sampleRate = format->samplesPerSec;
-  avgBytesPerSec = format->avgBytesPerSec;
-  blockAlign = format->blockAlign;
-  bitsPerSample = format->bitsPerSample;
+  KeepFormat(*format);
   lastWaveResult = WaveCloseRead(handle, format);
   return lastWaveResult;
 }
@@ -115,9 +119,7 @@ void AudioSourceSymbol::LoadSamples() {
   WaveChunk riff;
   lastWaveResult = WaveOpenRead(FilePath(), handle, format, riff);
   if (lastWaveResult != 0) return;
-  channels = format->channels;
-  sampleRate = format->samplesPerSec;
-  bitsPerSample = format->bitsPerSample;
+  KeepFormat(*format);
   WaveChunk data;
   lastWaveResult = WaveSeekData(handle, data, riff);
   if (lastWaveResult == 0 && channels == 1 && bitsPerSample == 8) {

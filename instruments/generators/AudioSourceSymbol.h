@@ -10,6 +10,8 @@
 #include "instruments/generators/SpectrumSource.h"
 #include "instruments/models/RealSignal.h"
 
+struct WaveFormat;
+
 class AudioSourceSymbol : public SpectrumSource {
  public:
   static constexpr int kElementType = 48;
@@ -50,6 +52,7 @@ class AudioSourceSymbol : public SpectrumSource {
   RealSignal samples;
 
  private:
+  void KeepFormat(const WaveFormat& format);
   // The samples of the file's first N bytes; none when it cannot be used.
   void LoadSamples();
 };

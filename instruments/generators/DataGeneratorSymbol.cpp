@@ -1,11 +1,7 @@
 #include "instruments/generators/DataGeneratorSymbol.h"
 
-#include <cmath>
-
 #include "basics/IntegerWert.h"
-#include "editor/document/CVostraneDoc.h"
 #include "pf/archive.h"
-#include "pf/view.h"
 #include "resources/Bitmaps.h"
 #include "resources/SourceIds.h"
 
@@ -52,14 +48,7 @@ void DataGeneratorSymbol::Serialize(pf::Archive& ar) {
   SetupTransient();
 }
 
-double DataGeneratorSymbol::BitRate() const {
-  RBitWert rate = sequence.bitRate;
-  rate.CheckSyntax();
-  const bool valid = VS_Error::MessageCount() == 0;
-  if (!valid) VS_Error::ClearQueue();
-  const double value = rate.Value();
-  return valid && std::isfinite(value) && value > 0.0 ? value : 0.0;
-}
+double DataGeneratorSymbol::BitRate() const { return lumped::UsableValue(sequence.bitRate); }
 
 void DataGeneratorSymbol::SetupTransient() {
   simulatorName = "TranAna";

@@ -41,7 +41,8 @@ class DataGeneratorSymbol : public SpectrumSource {
   // The up-down controls: delta below 1 doubles, else halves, within their limits.
   void StepSamples(int delta);
   void StepBitCount(int delta);
-  // The bit rate as a number; 0 when its text does not hold a positive one.
+  // The bit rate as a number; 0 (with the text's message queued) when it
+  // does not hold a positive one.
   double BitRate() const;
 
   int32_t sampleCount = 256;

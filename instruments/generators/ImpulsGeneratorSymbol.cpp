@@ -1,7 +1,5 @@
 #include "instruments/generators/ImpulsGeneratorSymbol.h"
 
-#include <cmath>
-
 #include "basics/IntegerWert.h"
 #include "instruments/generators/SpectrumSource.h"
 #include "pf/archive.h"
@@ -53,14 +51,7 @@ void ImpulsGeneratorSymbol::Serialize(pf::Archive& ar) {
 
 void ImpulsGeneratorSymbol::Draw(pf::Dc& dc) { DrawBitmapInstrument(*this, dc); }
 
-double ImpulsGeneratorSymbol::Frequency() const {
-  FreqWert f = frequency;
-  f.CheckSyntax();
-  const bool valid = VS_Error::MessageCount() == 0;
-  if (!valid) VS_Error::ClearQueue();
-  const double value = f.Value();
-  return valid && std::isfinite(value) && value > 0.0 ? value : 0.0;
-}
+double ImpulsGeneratorSymbol::Frequency() const { return lumped::UsableValue(frequency); }
 
 bool ImpulsGeneratorSymbol::SetupTransient() {
   const double f = Frequency();

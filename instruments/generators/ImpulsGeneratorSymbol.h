@@ -30,7 +30,8 @@ class ImpulsGeneratorSymbol : public MessMasterSymbol {
   // Five periods: stop 5 / f, step and maximum step 0.05 / f; the start time stays. False, and
   // nothing changed, for a frequency that is not positive.
   bool SetupTransient();
-  // The frequency as a number; 0 when its text does not hold a positive one.
+  // The frequency as a number; 0 (with the text's message queued) when it
+  // does not hold a positive one.
   double Frequency() const;
   // The waveform's source text behind the nodes.
   MyStrng SourceText();

@@ -50,7 +50,9 @@ int SpectrumSource::FeedFirstLine() {
   return masterSignal.GetSize();
 }
 
-void SpectrumSource::MeasureStep(InstrumentRole& /*master*/) {
+void SpectrumSource::MeasureStep(InstrumentRole& master) {
+  // Another master's run hands every instrument its point; a source only steps its own.
+  if (&master != static_cast<InstrumentRole*>(this)) return;
   record = 1;
   masterSignal.NextIndex();
   if (masterSignal.cursor >= masterSignal.GetSize()) {

@@ -26,7 +26,7 @@ class SpectrumSource : public MessMasterSymbol {
   void WriteNetLine() override;
   // While active: "TITLE: 1POR node ".
   MyStrng GetNetHeader() const override;
-  // The master steps one line on; the step after the last line ends the run.
+  // Its own run (master is itself) steps one line on; the step after the last line ends it.
   void MeasureStep(InstrumentRole& master) override;
 
   // The Start button of the set-up dialog: the view's timer at the period, then the run of

@@ -11,8 +11,14 @@
 #include <vector>
 
 #include "basics/LineFile.h"
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
+#include "instruments/MultiMeterSymbol.h"
+#include "pf/profile.h"
 #include "instruments/generators/AudioSourceSymbol.h"
+#include "instruments/generators/DataGeneratorDialogs.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/ImpulsGeneratorSymbol.h"
 #include "instruments/models/WaveFile.h"
@@ -132,6 +138,19 @@ TEST(DataGeneratorSymbol, RunFeedsHalfTheSamplesAtTheFundamental) {
   EXPECT_EQ(generator.record, 1);
 }
 
+// Handed another master's point, a source neither steps nor ends anything.
+TEST(DataGeneratorSymbol, StepsOnlyItsOwnRun) {
+  pf::Headless headless;
+  DataGeneratorSymbol generator;
+  AudioSourceSymbol other;
+  ASSERT_EQ(generator.RunAnalysis(Netlist("UQU 1  U= 1V R= 50ohm DataGen")), 1);
+  ASSERT_EQ(generator.StartRun(), 128);
+  generator.MeasureStep(other);
+  EXPECT_EQ(generator.masterSignal.cursor, 0);
+  generator.MeasureStep(generator);
+  EXPECT_EQ(generator.masterSignal.cursor, 1);
+}
+
 TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
   pf::Headless headless;
   DataGeneratorSymbol generator;
@@ -157,6 +176,29 @@ TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
   EXPECT_EQ(Text(generator.sequence), "1011001110001011");
   EXPECT_EQ(Text(generator.sequence.bitRate), "1GBit/s");
   EXPECT_EQ(generator.sequence.shape, 'C');
+}
+
+// The SPICE variant: the bit count's arrows resize the pattern at once; OK takes amplitude,
+// pattern and bit rate and sets the transient run up for them.
+TEST(DataGeneratorDialog, SpiceVariantSetsTheTransientUp) {
+  pf::Headless headless;
+  DataGeneratorSymbol generator;
+  headless.ExpectDialog(268, [](pf::DialogDriver& d) {
+    d.Spin(1060, false);
+    d.Spin(1060, false);
+    d.Type(1063, "0110");
+    d.Type(1056, "3V");
+    d.Type(1062, "1GBit/s");
+    d.Ok();
+  });
+  DataGeneratorDialog dialog(&generator, nullptr, true);
+  EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+  EXPECT_EQ(generator.bitCount, 4);
+  EXPECT_EQ(Text(generator.sequence), "0110");
+  EXPECT_EQ(Text(generator.amplitude), "3V");
+  EXPECT_EQ(Text(generator.tranStop), "5nSec");
+  EXPECT_EQ(Text(generator.tranStep), "50pSec");
+  EXPECT_EQ(Text(generator.simulatorName), "TranAna");
 }
 
 TEST(ImpulsGeneratorSymbol, SourcesAndCard) {
@@ -399,6 +441,44 @@ TEST(SourceExamples, OpenOnTheGridWithTheSourceAsHeader) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), e.source), 1) << e.file;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Netzwerk: 1POR 1 "), 1) << e.file;
   }
+}
+
+// The data generator's run of its example to the end on the view's timer: the meter logged the
+// lines that are not 0, and "MultiMeter.dat" is its log.
+TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
+  const fs::path work = fs::temp_directory_path() / ("vostrane_datagen_" + std::to_string(getpid()));
+  fs::create_directories(work);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
+  pf::Headless headless;
+  {
+    CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples/datagen_rc.vqe").string()},
+                     [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view =
+        dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    MultiMeterSymbol* meter = nullptr;
+    DataGeneratorSymbol* generator = nullptr;
+    view.GetDocument()->Symbols().ForEach([&](NetSymbol* s) {
+      if (auto* m = dynamic_cast<MultiMeterSymbol*>(s)) meter = m;
+      if (auto* g = dynamic_cast<DataGeneratorSymbol*>(s)) generator = g;
+    });
+    ASSERT_TRUE(meter != nullptr && generator != nullptr);
+    headless.ExpectDialog(164, [](pf::DialogDriver& d) { d.Click(1069); });
+    view.OpenSymbol(*generator);
+    int ticks = 0;
+    for (; ticks < 200 && view.Analysis().IsBusy(); ++ticks) headless.Advance(10);
+    EXPECT_EQ(ticks, 128);
+    // 7 of the 128 lines are 0 (every 16th but the first): fed, not computed, not logged.
+    EXPECT_EQ(meter->GetLog().GetCount(), 121);
+    LineFile written;
+    ASSERT_GT(written.ReadFile(MultiMeterSymbol::kLogFile), 0);
+    EXPECT_EQ(Lines(written), Lines(meter->GetLog()));
+    EXPECT_EQ(generator->networkReady, 0);
+    view.GetDocument()->SetModifiedFlag(false);
+  }
+  fs::current_path(before);
+  fs::remove_all(work);
 }
 
 }  // namespace

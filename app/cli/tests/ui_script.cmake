@@ -43,7 +43,8 @@ endif()
 string(APPEND out "${err}")
 # GONE names a file in which a program started by the played one left its process id: that
 # process must have ended (a zombie waits only for its reaper).
-if(DEFINED GONE)
+# A program killed before it could write the file started nothing that could be left.
+if(DEFINED GONE AND EXISTS ${SCRATCH}/${GONE})
   file(READ ${SCRATCH}/${GONE} pid)
   string(STRIP "${pid}" pid)
   # A killed process may take a moment to go on a busy machine.

@@ -9,9 +9,10 @@
 // analyser example and swept by its "Analyse" key, shows on its screen the headless render of
 // the same sweep. The signal generator's dialog, opened on its example, starts a sweep with its
 // "Start" button; the busy window shows while it runs, and the multimeter's reading beside the
-// circuit is then the one the headless program shows after the same run. While a slow SPICE
-// program runs, the menu bar opens its menus. The oscilloscope's window, opened by a double
-// click on its symbol, shows on its screen the headless render of the same window.
+// circuit is then the one the headless program shows after the same run; so for the data
+// generator's run of its lines. While a slow SPICE program runs, the menu bar opens its
+// menus. The oscilloscope's window, opened by a double click on its symbol, shows on its screen
+// the headless render of the same window.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -45,6 +46,7 @@
 #include "instruments/VecNetAnaDialog.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/SignalGenDialog.h"
+#include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/SignalGenSymbol.h"
 #include "resources/AnalyserIds.h"
 #include "resources/ScopeIds.h"
@@ -57,6 +59,7 @@
 #include "pf/profile.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
+#include "resources/SourceIds.h"
 #include "tab_strip.h"
 
 namespace {
@@ -493,16 +496,32 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
   desktop->Install();
 }
 
-// The signal generator's run started from its dialog on the desktop: the busy window while it
-// runs, then the meter's reading on the circuit as the headless program draws it.
-TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
-  const fs::path work = fs::current_path() / "generator";
+// A generator's run started from its dialog on the desktop: the busy window while it runs, then
+// the meter's reading on the circuit as the headless program draws it after the same run.
+struct GeneratorRun {
+  const char* example;
+  int dialogTemplate;
+  int start;
+  const char* title;
+  // The headless run's timer: the tick and how many end the run at most.
+  unsigned tickMs;
+  int ticks;
+  size_t readings;
+  const char* reading;
+  // The screenshots are vostrane-NAME.png, -busy.png and -headless.png.
+  const char* shots;
+};
+
+template <class G>
+void RunGeneratorOnDesktop(const GeneratorRun& run) {
+  const fs::path work = fs::current_path() / run.shots;
   fs::create_directories(work);
-  const fs::path circuit = work / "siggen_rc.vqe";
-  fs::copy_file(VOSTRANE_SIGGEN_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path circuit = work / fs::path(run.example).filename();
+  fs::copy_file(run.example, circuit, fs::copy_options::overwrite_existing);
   const fs::path before = fs::current_path();
   fs::current_path(work);
   fs::remove("MultiMeter.dat");
+  const std::string shots = std::string("vostrane-") + run.shots;
   std::unique_ptr<pf::CairoDc> screen;
   wxPoint viewOrigin;
   pf::Rect meterArea;
@@ -515,7 +534,7 @@ TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
         {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
         {"the generator is clicked twice",
          [&] {
-           SignalGenSymbol* generator = FindSymbol<SignalGenSymbol>(*app.Doc());
+           G* generator = FindSymbol<G>(*app.Doc());
            if (generator == nullptr) return false;
            const Point centre = generator->GetCentre();
            const wxPoint at = OnScreen(app.View(), {centre.x, centre.y});
@@ -524,26 +543,25 @@ TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
          }},
         {"its dialog opens and Start is pressed",
          [&] {
-           pf::Dialog* dialog = ShownDialog(SignalGenDialog::kTemplate);
-           const pf::Window* start =
-               dialog != nullptr ? dialog->GetDlgItem(SignalGenDialog::kStart) : nullptr;
-           return DialogTitle() == "Signalgenerator" && start != nullptr &&
+           pf::Dialog* dialog = ShownDialog(run.dialogTemplate);
+           const pf::Window* start = dialog != nullptr ? dialog->GetDlgItem(run.start) : nullptr;
+           return DialogTitle() == run.title && start != nullptr &&
                   Click(OnScreen(*start, {10, 8}));
          }},
-        {"the busy window shows while the sweep runs",
+        {"the busy window shows while the run goes on",
          [&] {
            busyShown = app.View().Analysis().GetBusyDialog() != nullptr &&
-                       ShownDialog(SignalGenDialog::kTemplate) == nullptr;
-           return busyShown && Screenshot("vostrane-generator-busy.png") != nullptr;
+                       ShownDialog(run.dialogTemplate) == nullptr;
+           return busyShown && Screenshot(shots + "-busy.png") != nullptr;
          }},
-        {"the sweep ends with the meter's reading on the circuit",
+        {"the run ends with the meter's reading on the circuit",
          [&] {
            if (app.View().Analysis().IsBusy()) return false;
            MultiMeterSymbol* meter = FindSymbol<MultiMeterSymbol>(*app.Doc());
            reading = meter->GetReading().ToCString();
            meterArea = meter->GetRect();
            viewOrigin = OnScreen(app.View(), {0, 0});
-           screen = Screenshot("vostrane-generator.png");
+           screen = Screenshot(shots + ".png");
            // The run made the generator the active instrument; the program ends without asking.
            app.Doc()->SetModifiedFlag(false);
            return screen != nullptr;
@@ -558,31 +576,46 @@ TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
   std::ifstream log("MultiMeter.dat");
   std::vector<std::string> lines;
   for (std::string line; std::getline(log, line);) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 21u);
-  EXPECT_EQ(reading, "15.16mV");
+  ASSERT_EQ(lines.size(), run.readings);
+  EXPECT_EQ(reading, run.reading);
   {
     pf::Headless headless;
     CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
     ASSERT_TRUE(app.InitInstance());
     auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
-    SignalGenSymbol* generator = FindSymbol<SignalGenSymbol>(*view.GetDocument());
+    G* generator = FindSymbol<G>(*view.GetDocument());
     ASSERT_NE(generator, nullptr);
-    headless.ExpectDialog(SignalGenDialog::kTemplate,
-                          [](pf::DialogDriver& d) { d.Click(SignalGenDialog::kStart); });
+    headless.ExpectDialog(run.dialogTemplate,
+                          [&run](pf::DialogDriver& d) { d.Click(run.start); });
     view.OpenSymbol(*generator);
-    for (int tick = 0; tick < 25 && view.Analysis().IsBusy(); ++tick) headless.Advance(500);
+    for (int tick = 0; tick < run.ticks && view.Analysis().IsBusy(); ++tick) {
+      headless.Advance(run.tickMs);
+    }
     ASSERT_FALSE(view.Analysis().IsBusy());
     const std::unique_ptr<pf::CairoDc> expected = headless.Render(view);
     ASSERT_NE(expected, nullptr);
-    expected->WritePng("vostrane-generator-headless.png");
+    expected->WritePng(shots + "-headless.png");
     // The meter with its reading below it.
     const pf::Rect area{meterArea.left - 20, meterArea.top, meterArea.right + 20,
                         meterArea.bottom + 30};
     EXPECT_EQ(Differences(*screen, *expected, viewOrigin + wxPoint(area.left, area.top), area), 0)
-        << "see vostrane-generator.png and vostrane-generator-headless.png";
+        << "see " << shots << ".png and " << shots << "-headless.png";
   }
   fs::current_path(before);
   desktop->Install();
+}
+
+TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
+  RunGeneratorOnDesktop<SignalGenSymbol>({VOSTRANE_SIGGEN_EXAMPLE, SignalGenDialog::kTemplate,
+                                          SignalGenDialog::kStart, "Signalgenerator", 500, 25,
+                                          21, "15.16mV", "generator"});
+}
+
+// 128 spectral lines of the pattern, one per 10 ms; the 7 lines of 0 are not logged.
+TEST(DesktopGenerator, DataGeneratorRunsItsLinesAndTheMeterShowsItsReading) {
+  RunGeneratorOnDesktop<DataGeneratorSymbol>({VOSTRANE_DATAGEN_EXAMPLE, datagen_ids::kTemplate,
+                                              datagen_ids::kStart, "Datengenerator", 10, 140,
+                                              121, "25.65uV", "datagen"});
 }
 
 // The oscilloscope's window on the desktop: its screen (a new oscilloscope's zero line) is the
