@@ -1,5 +1,7 @@
 #include "instruments/OsziDialog.h"
 
+#include <algorithm>
+
 #include "basics/WertMitDim.h"
 #include "diagrams/RectTimeDiag.h"
 #include "instruments/OsziSymbol.h"

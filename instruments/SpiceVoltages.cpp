@@ -15,6 +15,7 @@ V OrZeros(const SpiceRawFile& result, int node, V (SpiceRawFile::*row)(int) cons
     V found = (result.*row)(node);
     if (found.GetSize() == n) return found;
   }
+  // The constructor reports a count of 0; Realloc takes it silently.
   V zeros(std::max<int32_t>(n, 1));
   zeros.Realloc(n);
   return zeros;
