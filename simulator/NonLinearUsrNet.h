@@ -45,10 +45,9 @@ class NonLinearUsrNet : public UsrNetBasis {
   // stamped, and the result is 1.
   int StartDcSweep();
   // Solves the net at the supply's present value, hands every meter the voltage of its port,
-  // then moves the supply on. False when the
-  // supply has passed its stop value (it is back at its start), when the step failed
-  // (GetErrorCode() is then 2 and the step's results are not valid) and without a started
-  // sweep.
+  // then moves the supply on. False when the supply has passed its stop value (it is back at
+  // its start), when the step failed (GetErrorCode() is then 2 and the step's results are not
+  // valid) and without a started sweep.
   bool NextDcStep();
 
   // The supply value that the latest step solved at.

@@ -114,6 +114,11 @@ TEST(MultiMeterSymbol, NetlistAndSpiceLines) {
 // Without a network the reading blinks and nothing is logged, so the run's end leaves an
 // earlier "MultiMeter.dat" as it was.
 TEST(MultiMeterSymbol, MissingElementBlinksAndKeepsOldFile) {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::temp_directory_path() / "vostrane_meter_blinks";
+  fs::create_directories(work);
+  const fs::path before = fs::current_path();
+  fs::current_path(work);
   { std::ofstream("MultiMeter.dat") << "alt\n"; }
   MultiMeterSymbol meter;
   MessMasterSymbol master;
@@ -127,7 +132,8 @@ TEST(MultiMeterSymbol, MissingElementBlinksAndKeepsOldFile) {
   std::string line;
   std::getline(in, line);
   EXPECT_EQ(line, "alt");
-  std::remove("MultiMeter.dat");
+  fs::current_path(before);
+  fs::remove_all(work);
 }
 
 // Three meters in one run of the RC example: each ends its measurement in document order, so
