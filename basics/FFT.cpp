@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "basics/Vektor.h"
 
@@ -27,6 +28,10 @@ void Radix2(double* data, long nn, int isign) {
     }
     j += m;
   }
+  // Each stage's twiddle factors come from the recurrence in the order the butterflies once
+  // took them; the butterflies then run block by block, through memory in order. Every
+  // butterfly computes what it did in the twiddle-major order, bit for bit.
+  std::vector<double> twiddles(n / 2 + 2);
   for (long mmax = 2; n > mmax; mmax *= 2) {
     const long istep = 2 * mmax;
     const double theta = (kTwoPi / mmax) * (-isign);
@@ -36,18 +41,25 @@ void Radix2(double* data, long nn, int isign) {
     double wr = 1.0;
     double wi = 0.0;
     for (long m = 1; m < mmax; m += 2) {
-      for (long i = m; i <= n; i += istep) {
-        const long k = i + mmax;
-        const double tempr = wr * data[k] - wi * data[k + 1];
-        const double tempi = wr * data[k + 1] + wi * data[k];
-        data[k] = data[i] - tempr;
-        data[k + 1] = data[i + 1] - tempi;
-        data[i] += tempr;
-        data[i + 1] += tempi;
-      }
+      twiddles[m - 1] = wr;
+      twiddles[m] = wi;
       wtemp = wr;
       wr = wr * wpr - wi * wpi + wr;
       wi = wi * wpr + wtemp * wpi + wi;
+    }
+    for (long block = 0; block < n; block += istep) {
+      double* low = data + block;
+      double* high = low + mmax;
+      for (long m = 1; m < mmax; m += 2) {
+        const double tr = twiddles[m - 1];
+        const double ti = twiddles[m];
+        const double tempr = tr * high[m] - ti * high[m + 1];
+        const double tempi = tr * high[m + 1] + ti * high[m];
+        high[m] = low[m] - tempr;
+        high[m + 1] = low[m + 1] - tempi;
+        low[m] += tempr;
+        low[m + 1] += tempi;
+      }
     }
   }
 }
@@ -92,8 +104,61 @@ void FftInPlace(double* data, int nn, int isign) {
 
 bool IsZeroOrOdd(int k) { return k == 0 || k % 2 != 0; }
 
+namespace {
+
+// The first count/2 bins of the transform of count real samples (a power of two, at least 4),
+// from one complex transform of half the length: the even samples as real parts, the odd ones
+// as imaginary parts, then split. Bins go to out as (re, im) pairs.
+bool RealSpectrum(const RVektor& samples, int32_t count, double* out) {
+  const long half = count / 2;
+  const std::unique_ptr<double[]> z(new (std::nothrow) double[2 * half + 1]);
+  if (!z) return false;
+  z[0] = 0.0;
+  for (long m = 0; m < half; ++m) {
+    z[2 * m + 1] = samples[static_cast<int32_t>(2 * m)];
+    z[2 * m + 2] = samples[static_cast<int32_t>(2 * m + 1)];
+  }
+  FftInPlace(z.get(), static_cast<int>(half), +1);
+  // w = e^(-j 2 pi k / count) by the recurrence of the FFT.
+  const double theta = -kTwoPi / count;
+  const double wtemp = std::sin(0.5 * theta);
+  const double wpr = -2.0 * wtemp * wtemp;
+  const double wpi = std::sin(theta);
+  double wr = 1.0;
+  double wi = 0.0;
+  for (long k = 0; k < half; ++k) {
+    const long mirror = k == 0 ? 0 : half - k;
+    const double zr = z[2 * k + 1];
+    const double zi = z[2 * k + 2];
+    const double mr = z[2 * mirror + 1];
+    const double mi = z[2 * mirror + 2];
+    // Even part (Z[k] + conj Z[-k]) / 2, odd part (Z[k] - conj Z[-k]) / 2j.
+    const double er = 0.5 * (zr + mr);
+    const double ei = 0.5 * (zi - mi);
+    const double orr = 0.5 * (zi + mi);
+    const double oi = -0.5 * (zr - mr);
+    out[2 * k] = er + wr * orr - wi * oi;
+    out[2 * k + 1] = ei + wr * oi + wi * orr;
+    const double w = wr;
+    wr = wr * wpr - wi * wpi + wr;
+    wi = wi * wpr + w * wpi + wi;
+  }
+  return true;
+}
+
+}  // namespace
+
 void CVektor::SetSpectrum(const RVektor& samples) {
   const int32_t count = samples.GetSize();
+  if (count >= 4 && (count & (count - 1)) == 0) {
+    const std::unique_ptr<double[]> bins(new (std::nothrow) double[static_cast<size_t>(count)]);
+    if (!bins || !RealSpectrum(samples, count, bins.get())) return;
+    SetSize(count / 2);
+    if (n == 0) return;
+    const double scale = 1.0 / count;
+    for (int32_t k = 0; k < n; ++k) data[k] = Cmplx(bins[2L * k], bins[2L * k + 1]) * scale;
+    return;
+  }
   const std::unique_ptr<double[]> points(
       new (std::nothrow) double[2 * static_cast<size_t>(count) + 1]);
   if (!points) return;

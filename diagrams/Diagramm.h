@@ -215,6 +215,10 @@ class Diagramm : public Screen {
   int GetYScaleIndex() const { return yScaleIndex; }
   int GetYRefPos() const { return yRefPos; }
   float GetRefValue() const { return refValue; }
+  float GetXRefValue() const { return xRefValue; }
+  char GetXAxisMode() const { return xAxisMode; }
+  // Whether XScaleUp has a coarser value per division left.
+  bool HasCoarserXScale() const;
 
   // Settings that the screen window sets directly.
   int picTexCurve = 0;

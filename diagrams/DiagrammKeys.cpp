@@ -61,6 +61,10 @@ void Diagramm::YScaleDown() {
   AfterScaleChange();
 }
 
+bool Diagramm::HasCoarserXScale() const {
+  return xScaleIndex < LastIndex(xTable, kMaxXScaleIndex);
+}
+
 void Diagramm::XScaleUp() {
   UpdateAll();
   if (!StepIndex(xScaleIndex, 1, LastIndex(xTable, kMaxXScaleIndex))) Beep();

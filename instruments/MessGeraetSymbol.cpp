@@ -6,7 +6,9 @@
 #include "pf/archive.h"
 #include "pf/document.h"
 #include "pf/view.h"
+#include "basics/IntegerWert.h"
 #include "simulator/NetContext.h"
+#include "simulator/NetElement.h"
 #include "simulator/UsrDefNet.h"
 
 PF_IMPLEMENT_RUNTIME(MessGeraetSymbol, ZweiPolSymbol, 1)
@@ -58,6 +60,33 @@ MyStrng MessGeraetSymbol::NetworkTitle() const {
   if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
   const std::string& title = view->GetDocument()->GetTitle();
   return MyStrng(title.substr(0, title.find('.')));
+}
+
+void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {
+  const auto* run = dynamic_cast<const MessMasterSymbol*>(&master);
+  if (run == nullptr) return;
+  signal.Realloc(run->masterSignal.GetSize());
+  signal.df = run->masterSignal.df;
+  signal.cursor = 0;
+}
+
+void MessGeraetSymbol::CollectValue(InstrumentRole& master, bool realPartOnly) {
+  auto* source = dynamic_cast<MessGeraetSymbol*>(&master);
+  const NetElement* element = source != nullptr ? source->FindElement(elementName) : nullptr;
+  if (element == nullptr) return;
+  const auto* run = dynamic_cast<const MessMasterSymbol*>(&master);
+  Cmplx value;
+  if (run != nullptr && run->record != 0) {
+    value = element->GetValue();
+    if (realPartOnly) value = Cmplx(value.re, 0.0);
+  }
+  signal.SetAtCursor(value);
+  signal.NextIndex();
+}
+
+void MessGeraetSymbol::WriteVoltmeterLine(const ResWert& ri) {
+  netLine = MyStrng("MUME ") + IntegerWert(nodes[0]) + " " + " R= " + ri + " " + "U" + " " +
+            elementName;
 }
 
 MessMasterSymbol::MessMasterSymbol() : MessMasterSymbol(Point(25, 100), Point(150, 100)) {}

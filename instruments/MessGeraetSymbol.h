@@ -68,6 +68,14 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
  protected:
   // The document title without its extension, or "Netzwerk" without an owner view.
   MyStrng NetworkTitle() const;
+  // The collection of a run on the master's grid: as many zeros as the master has lines, its
+  // frequency step, the cursor at 0.
+  void StartCollecting(const InstrumentRole& master);
+  // The value of the master's element of this name (0 while the master does not record, only
+  // its real part when asked) at the cursor, which moves on; nothing without that element.
+  void CollectValue(InstrumentRole& master, bool realPartOnly);
+  // "MUME node  R= ri U name": the meter element that holds the node's complex voltage.
+  void WriteVoltmeterLine(const ResWert& ri);
 
   std::unique_ptr<MeasInstView> window;
   int32_t active = 0;

@@ -4,6 +4,10 @@
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/OsziSymbol.h"
+#include "instruments/PlotterSymbol.h"
+#include "instruments/SpeakerSymbol.h"
+#include "instruments/SpecAnaSymbol.h"
 #include "instruments/SpiceAnalyses.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/DcGeneratorSymbol.h"
@@ -14,6 +18,25 @@
 #include "instruments/models/Register.h"
 #include "pf/object.h"
 #include "simulator/Register.h"
+
+namespace {
+
+template <class S>
+void RegisterScopeSymbol(const pf::RuntimeClass& runtime, const char* key) {
+  pf::ClassRegistry::Instance().Register(runtime);
+  SymbolRegistry::Global().Register<S>(key);
+  ElementFactory::Global().Register<S>(S::kElementType);
+}
+
+// The oscilloscope, spectrum analyser, speaker and plotter.
+void RegisterScopeSymbols() {
+  RegisterScopeSymbol<OsziSymbol>(OsziSymbol::classOsziSymbol, "OsziSymbol");
+  RegisterScopeSymbol<SpecAnaSymbol>(SpecAnaSymbol::classSpecAnaSymbol, "SpecAnaSymbol");
+  RegisterScopeSymbol<SpeakerSymbol>(SpeakerSymbol::classSpeakerSymbol, "SpeakerSymbol");
+  RegisterScopeSymbol<PlotterSymbol>(PlotterSymbol::classPlotterSymbol, "PlotterSymbol");
+}
+
+}  // namespace
 
 void RegisterInstrumentSymbols() {
   pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
@@ -35,6 +58,7 @@ void RegisterInstrumentSymbols() {
   ElementFactory::Global().Register<DataGeneratorSymbol>(DataGeneratorSymbol::kElementType);
   SymbolRegistry::Global().Register<ImpulsGeneratorSymbol>("ImpulsGeneratorSymbol");
   ElementFactory::Global().Register<ImpulsGeneratorSymbol>(ImpulsGeneratorSymbol::kElementType);
+  RegisterScopeSymbols();
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

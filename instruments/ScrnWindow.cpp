@@ -1,6 +1,7 @@
 #include "instruments/ScrnWindow.h"
 
 #include <string>
+#include <vector>
 
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
@@ -9,6 +10,7 @@
 #include "pf/dc.h"
 #include "pf/file_dialog.h"
 #include "pf/ui_services.h"
+#include "pf/dialog.h"
 #include "pf/window.h"
 #include "simulator/SweepFreq.h"
 
@@ -91,6 +93,58 @@ Diagramm* ScrnWindow::SelectDiagram(int code) {
   Prepare(*found);
   current = found;
   return current;
+}
+
+Diagramm* ScrnWindow::AdoptCopy(std::unique_ptr<Diagramm> copy) {
+  const MyStrng name = copy->GetTypeName();
+  std::erase_if(diagrams, [&name, this](const std::unique_ptr<Diagramm>& d) {
+    if (!(d->GetTypeName() == name)) return false;
+    if (current == d.get()) current = nullptr;
+    return true;
+  });
+  copy->SetOwner(parent);
+  copy->SetRect(GetArea());
+  Prepare(*copy);
+  current = copy.get();
+  diagrams.push_back(std::move(copy));
+  return current;
+}
+
+bool ScrnWindow::LayOut(pf::Window& dialog, int firstSpin, int secondSpin) {
+  pf::Window* control = dialog.GetDlgItem(kControlId);
+  const pf::Window* first = dialog.GetDlgItem(firstSpin);
+  const pf::Window* second = dialog.GetDlgItem(secondSpin);
+  const pf::Window* ok = dialog.GetDlgItem(pf::kIdOk);
+  if (control == nullptr || first == nullptr || second == nullptr || ok == nullptr) return false;
+  const pf::Rect spin = first->GetRect();
+  const pf::Rect area{0, 0, spin.left - spin.Width(), ok->GetRect().bottom};
+  SetParent(&dialog);
+  SetArea(area);
+  SetSoftLabels((spin.top + spin.bottom) / 2, second->GetRect().bottom - spin.bottom);
+  control->MoveWindow(area);
+  return true;
+}
+
+void ScrnWindow::ShowZeroLine() const {
+  if (current == nullptr) return;
+  constexpr int kPoints = 50;
+  current->RecreateCurve(0, kPoints);
+  current->SetCurrentCurve(0);
+  const double step = static_cast<double>(current->GetXScale()) * 10.0 / 49.0;
+  for (int i = 0; i < kPoints; ++i) current->AppendPoint(static_cast<float>(i * step), 0.0f);
+}
+
+void ScrnWindow::ShowFirstCurve() const {
+  if (current == nullptr) return;
+  current->SetCurveVisible(0);
+  current->picTexCurve = 1;
+  current->curvesShown = 1;
+}
+
+double ScrnWindow::GetTimeSpan() const {
+  if (current == nullptr || !(current->GetTypeName() == "LinTimeDiag")) return 0.0;
+  return static_cast<double>(current->GetXRefValue()) +
+         10.0 * static_cast<double>(current->GetXScale());
 }
 
 void ScrnWindow::DrawItem(pf::Dc& dc) const {

@@ -38,6 +38,20 @@ class ScrnWindow {
   // The listed diagram of the code's kind, else a new one; it becomes current.
   Diagramm* SelectDiagram(int code);
   Diagramm* Current() const { return current; }
+  // A copy of the kept diagram of an instrument becomes current in place of a listed one of
+  // its kind; a diagram of another kind than D is ignored.
+  template <class D>
+  Diagramm* CopyDiagram(const Diagramm& kept);
+  // The screen as a dialog lays it out: from the left edge to one spin width left of the
+  // first spin and down to the OK button; the soft labels from the first spin's centre, spaced
+  // by the second spin's distance. The dialog becomes the parent; false without the controls.
+  bool LayOut(pf::Window& dialog, int firstSpin, int secondSpin);
+  // Curve 0 as 50 points of value 0 across the ten divisions: a screen without data.
+  void ShowZeroLine() const;
+  // Curve 0 shown, in the PiCTeX output and drawn.
+  void ShowFirstCurve() const;
+  // On a time diagram the time at its right edge; else 0.
+  double GetTimeSpan() const;
   int GetPointCount() const;
   // Draws the current diagram; nothing without one.
   void DrawItem(pf::Dc& dc) const;
@@ -55,6 +69,7 @@ class ScrnWindow {
 
  private:
   Diagramm* Find(int code) const;
+  Diagramm* AdoptCopy(std::unique_ptr<Diagramm> copy);
   void Prepare(Diagramm& d) const;
 
   pf::Window* parent = nullptr;
@@ -69,3 +84,10 @@ class ScrnWindow {
   SweepFreq* sweep = nullptr;
   int32_t picTexWidth = 60;  // mm
 };
+
+template <class D>
+Diagramm* ScrnWindow::CopyDiagram(const Diagramm& kept) {
+  const auto* typed = dynamic_cast<const D*>(&kept);
+  if (typed == nullptr || !(kept.GetTypeName() == D().GetTypeName())) return current;
+  return AdoptCopy(std::make_unique<D>(*typed));
+}

@@ -201,7 +201,8 @@ pf::Bitmap LoadBitmapResource(int id) {
   for (const auto table :
        {std::span<const PixelMap>(kBitmaps), SpiceModelPixelMaps(), LineBitmaps(),
         SlotBitmaps(),
-        SourceBitmaps()}) {
+        SourceBitmaps(),
+        ScopeBitmaps()}) {
     for (const PixelMap& map : table) {
       if (map.id != id) continue;
       const int width = static_cast<int>(std::string_view(map.rows[0]).size());

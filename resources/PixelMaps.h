@@ -17,3 +17,5 @@ std::span<const PixelMap> LineBitmaps();
 std::span<const PixelMap> SlotBitmaps();
 // The pictures of the audio source, the data generator and the pulse generator.
 std::span<const PixelMap> SourceBitmaps();
+// The pictures of the oscilloscope, spectrum analyser, plotter and speaker.
+std::span<const PixelMap> ScopeBitmaps();

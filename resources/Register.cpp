@@ -4,7 +4,8 @@ void RegisterResources() {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
                             LineDialogs(), SlotDialogs(),
-                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs()}) {
+                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs(),
+                            ScopeDialogs()}) {
     pf::DialogTemplates::Instance().Register(table);
   }
   const FrameResources frame = GetFrameResources();

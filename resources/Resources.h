@@ -43,6 +43,8 @@ std::span<const pf::DialogTemplate> SpiceDialogs();
 
 // The audio source, the data generator and the pulse generator.
 std::span<const pf::DialogTemplate> SourceDialogs();
+// The oscilloscope, spectrum analyser, plotter and speaker.
+std::span<const pf::DialogTemplate> ScopeDialogs();
 
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();

@@ -40,6 +40,10 @@
 #include "elements/spice/SpiceModelSymbols.h"
 #include "instruments/Register.h"
 #include "instruments/MultiMeterSymbol.h"
+#include "instruments/OsziSymbol.h"
+#include "instruments/PlotterSymbol.h"
+#include "instruments/SpeakerSymbol.h"
+#include "instruments/SpecAnaSymbol.h"
 #include "instruments/generators/AudioSourceSymbol.h"
 #include "instruments/generators/DataGeneratorSymbol.h"
 #include "instruments/generators/ImpulsGeneratorSymbol.h"
@@ -476,6 +480,14 @@ class GeneratorCircuit : public Ladder {
     return shunt;
   }
 
+  // A one-pin instrument on the signal rail of the column, reaching up.
+  template <class I>
+  I& Probe(int column, const char* name) {
+    I& instrument = Put<I>(Top(column), Top(column) - Point(0, kStep / 2));
+    instrument.elementName = name;
+    return instrument;
+  }
+
   bool SaveAs(const std::filesystem::path& path) { return SaveCircuit(doc, path, ok); }
 };
 
@@ -511,7 +523,7 @@ bool DiodeDc(const std::filesystem::path& path) {
 }
 
 // The committed recording tape.wav (8-bit mono, 8 kHz) behind 50 ohm at 1 V, its first 4096
-// bytes, into R 1 kohm and C 100 nF.
+// bytes, into R 1 kohm and C 100 nF, with the speaker SPK1 across C.
 bool TapeRc(const std::filesystem::path& path) {
   GeneratorCircuit d("tape_rc.vqe");
   auto& tape = d.OnePin<AudioSourceSymbol>();
@@ -523,11 +535,12 @@ bool TapeRc(const std::filesystem::path& path) {
   tape.fileName = "tape.wav";
   tape.noFile = 0;
   d.LowPass<CapSymbol>("1kohm").c = "100nF";
+  d.Probe<SpeakerSymbol>(1, "SPK1");
   return d.SaveAs(path);
 }
 
 // The pattern 1011001110001011 at 2.5 Gbit/s, 256 samples, rectangular, 1 V behind 50 ohm into
-// R 100 ohm and C 2 pF.
+// R 100 ohm and C 2 pF, with the oscilloscope and a 50 ohm spectrum analyser across C.
 bool DataGenRc(const std::filesystem::path& path) {
   GeneratorCircuit d("datagen_rc.vqe");
   auto& generator = d.OnePin<DataGeneratorSymbol>();
@@ -540,11 +553,14 @@ bool DataGenRc(const std::filesystem::path& path) {
   generator.sampleCount = 256;
   generator.SetupTransient();
   d.LowPass<CapSymbol>("100ohm").c = "2pF";
+  d.Probe<OsziSymbol>(1, "Oszi");
+  d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
   return d.SaveAs(path);
 }
 
-// The pulse generator's sine of 1 V at 50 Hz into R 1 kohm and C 1 uF, the voltmeter across C:
-// five periods of SPICE transient.
+// The pulse generator's sine of 1 V at 50 Hz into R 1 kohm and C 1 uF, the voltmeter, the
+// oscilloscope and a 50 ohm spectrum analyser across C, a plotter of the voltage across C (Y)
+// over the source's (X): five periods of SPICE transient.
 bool PulseRc(const std::filesystem::path& path) {
   GeneratorCircuit d("pulse_rc.vqe");
   auto& generator = d.OnePin<ImpulsGeneratorSymbol>();
@@ -553,6 +569,22 @@ bool PulseRc(const std::filesystem::path& path) {
   generator.frequency = "50Hz";
   generator.SetupTransient();
   d.LowPass<CapSymbol>("1kohm").c = "1uF";
+  d.Probe<OsziSymbol>(1, "Oszi");
+  d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
+  // The plotter below the circuit: Y across C, X across the source, the minus inputs grounded.
+  auto& plotter = d.Free<PlotterSymbol>(Point(600, 300), Point(650, 300));
+  plotter.elementName = "Plot";
+  const auto& pins = plotter.pins;
+  const Point overY(pins[0].x, kTop);
+  d.Wire(pins[0], overY);
+  d.Wire(overY, Top(2));
+  const int below = kBottom + 3 * kStep;
+  const Point underX(pins[2].x, below);
+  const Point underSource(Top(-1).x, below);
+  d.Wire(pins[2], underX);
+  d.Wire(underX, underSource);
+  d.Wire(underSource, Top(-1));
+  for (int minus : {1, 3}) d.Put<GndSymbol>(pins[minus], pins[minus] + Point(0, kStep / 2));
   return d.SaveAs(path);
 }
 

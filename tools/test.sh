@@ -80,6 +80,12 @@ for preset in "${presets[@]}"; do
     echo "== audio source and data generator runs against numpy"
     /usr/bin/python3 tools/crosscheck/spectrum_runs.py build/release/app/cli/vostrane-cli
   fi
+  if [ "$preset" = release ] && command -v sox >/dev/null &&
+      /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+    echo "== oscilloscope, analyser, speaker and plotter after built-in and SPICE runs: numpy, sox"
+    /usr/bin/python3 tools/crosscheck/scope_runs.py build/release/instruments/instruments_tests \
+      build/release/app/cli/vostrane-cli
+  fi
   if [ "$preset" = release ] && command -v sox >/dev/null; then
     echo "== written WAVE files read by python's wave and sox"
     /usr/bin/python3 tools/crosscheck/wave_peers.py \

@@ -72,8 +72,9 @@ double RealSignal::InterpolateAt(const RVektor& values, const RVektor& times, in
   const double delta = times[i] - times[i - 1];
   if (!(delta > 0.0)) return values[i];
   constexpr double kPi = 3.14159265358979;
-  return values[i - 1] * (std::cos(kPi * (tau - times[i - 1]) / delta) + 1.0) / 2.0 +
-         values[i] * (std::cos(kPi * (tau - times[i]) / delta) + 1.0) / 2.0;
+  // cos(pi (tau - t[i]) / delta) is -c, as t[i] - t[i-1] is delta: one cosine per sample.
+  const double c = std::cos(kPi * (tau - times[i - 1]) / delta);
+  return values[i - 1] * (c + 1.0) / 2.0 + values[i] * (1.0 - c) / 2.0;
 }
 
 void RealSignal::Serialize(pf::Archive& ar) {

@@ -20,7 +20,8 @@ TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
                             InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
                             LineDialogs(), SlotDialogs(),
-                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs()}) {
+                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs(),
+                            ScopeDialogs()}) {
     for (const pf::DialogTemplate& t : table) {
       EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
       EXPECT_TRUE(t.id != 0 || t.name != nullptr);

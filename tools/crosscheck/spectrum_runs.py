@@ -6,7 +6,9 @@ datagen_rc.vqe (a 16-bit pattern through R 100 ohm into C 2 pF) with `vostrane-c
 each source's dialog starts the run and the script advances the view's timer to its end. The
 voltmeter's log "MultiMeter.dat" must hold, for every spectral line that is not 0, a reading
 proportional to |H(f)| * |X(f)|: X the numpy spectrum of the source's samples, H the divider of
-the source resistance, R and the capacitor parallel to the meter's 1 Mohm.
+the source resistance, R and the capacitor parallel to the loads on its node: the meter's 1 Mohm
+and the other instruments there (the speaker's 1 Mohm, the oscilloscope's 1 Mohm and the
+spectrum analyser's 50 ohm).
 Usage: generator_runs.py VOSTRANE-CLI
 """
 import math
@@ -51,15 +53,14 @@ def run(cli, circuit, files, dialog, start, name, ticks, period):
         return [volts(line) for line in (pathlib.Path(tmp) / "MultiMeter.dat").read_text().split()]
 
 
-def divider(f, rs, r, c):
-    zc = 1.0 / (2j * math.pi * f * c) if f > 0 else math.inf
-    zp = METER if zc == math.inf else zc * METER / (zc + METER)
+def divider(f, rs, r, c, loads):
+    zp = 1.0 / (sum(1.0 / load for load in loads) + 2j * math.pi * f * c)
     return abs(zp / (rs + r + zp))
 
 
-def compare(label, readings, spectrum, df, rs, r, c):
+def compare(label, readings, spectrum, df, rs, r, c, loads):
     lines = [k for k in range(len(spectrum)) if abs(spectrum[k]) > 1e-9 * abs(spectrum).max()]
-    expected = [divider(k * df, rs, r, c) * abs(spectrum[k]) for k in lines]
+    expected = [divider(k * df, rs, r, c, loads) * abs(spectrum[k]) for k in lines]
     if len(readings) != len(expected):
         print(f"{label}: {len(readings)} readings, {len(expected)} spectral lines expected")
         return False
@@ -80,7 +81,7 @@ def main():
     samples[: len(data)] = data - 128.0
     tape = numpy.fft.fft(samples)[: n // 2]
     ok = compare("tape_rc", run(cli, "tape_rc.vqe", ["tape.wav"], 226, 1155, "Tape1", n // 2 + 5, 1),
-                 tape, rate / n, 50.0, 1000.0, 100e-9)
+                 tape, rate / n, 50.0, 1000.0, 100e-9, [METER, METER])
 
     bits = "1011001110001011"
     n = 256
@@ -88,7 +89,7 @@ def main():
     pattern = numpy.array([1.0 if bits[i // per_bit] == "1" else 0.0 for i in range(n)])
     data = numpy.fft.fft(pattern)[: n // 2]
     ok = compare("datagen_rc", run(cli, "datagen_rc.vqe", [], 164, 1069, "DatG1", n // 2 + 5, 10),
-                 data, 2.5e9 / len(bits), 50.0, 100.0, 2e-12) and ok
+                 data, 2.5e9 / len(bits), 50.0, 100.0, 2e-12, [METER, METER, 50.0]) and ok
     return 0 if ok else 1
 
 

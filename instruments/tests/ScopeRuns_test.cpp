@@ -1,0 +1,164 @@
+// The instruments of the generator examples through a whole built-in run. With
+// VOSTRANE_SCOPE_OUT set, the runs leave the master's spectrum, the oscilloscope's samples, the
+// analyser's levels and the speaker's file in that folder for tools/crosscheck/scope_runs.py;
+// with VOSTRANE_SCOPE_DOC set too, the SPICE results that the circuit of that file keeps in its
+// spectrum analyser and plotter go there as well.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
+#include "instruments/OsziSymbol.h"
+#include "instruments/PlotterSymbol.h"
+#include "instruments/SpeakerSymbol.h"
+#include "instruments/SpecAnaSymbol.h"
+#include "instruments/generators/SpectrumSource.h"
+#include "pf/headless.h"
+#include "pf/path_map.h"
+#include "pf/profile.h"
+#include "resources/SourceIds.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+template <class S>
+S* Find(CVostraneDoc& doc) {
+  S* found = nullptr;
+  doc.Symbols().ForEach([&found](NetSymbol* s) {
+    if (auto* t = dynamic_cast<S*>(s); t != nullptr && found == nullptr) found = t;
+  });
+  return found;
+}
+
+// "%.17g" a line: the first line, then each value (complex ones as "re im").
+void Dump(const fs::path& file, double first, int32_t n, const auto& line) {
+  std::FILE* out = std::fopen(file.string().c_str(), "w");
+  ASSERT_NE(out, nullptr) << file;
+  std::fprintf(out, "%.17g\n", first);
+  for (int32_t i = 0; i < n; ++i) line(out, i);
+  std::fclose(out);
+}
+
+class ScopeRuns : public testing::Test {
+ protected:
+  void SetUp() override {
+    const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
+    out = fs::absolute(dump != nullptr ? fs::path(dump)
+                                       : fs::temp_directory_path() / "vostrane_scope_runs");
+    fs::create_directories(out);
+    saved = pf::DriveRoot();
+    pf::SetDriveRoot(out.string());
+    // The voltmeters' log goes into the working folder.
+    before = fs::current_path();
+    fs::current_path(out);
+  }
+  void TearDown() override {
+    fs::current_path(before);
+    pf::SetDriveRoot(saved);
+    if (std::getenv("VOSTRANE_SCOPE_OUT") == nullptr) fs::remove_all(out);
+  }
+
+  // Opens the example, starts its generator from the set-up dialog and lets the view's timer
+  // run it to its end; then calls check with the document and the generator.
+  template <class Check>
+  void Run(const char* example, int dialog, int start, const Check& check) {
+    pf::Headless headless;
+    CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples" / example).string()},
+                     [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view =
+        dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    CVostraneDoc& doc = *view.GetDocument();
+    auto* generator = Find<SpectrumSource>(doc);
+    ASSERT_NE(generator, nullptr);
+    headless.ExpectDialog(dialog, [start](pf::DialogDriver& d) { d.Click(start); });
+    view.OpenSymbol(*generator);
+    for (int tick = 0; tick < 5000 && view.Analysis().IsBusy(); ++tick) headless.Advance(10);
+    EXPECT_FALSE(view.Analysis().IsBusy());
+    check(doc, *generator);
+    doc.SetModifiedFlag(false);
+  }
+
+  void DumpMaster(const SpectrumSource& generator, const char* name) {
+    const CmplxSignal& x = generator.masterSignal;
+    Dump(out / name, x.df, x.GetSize(), [&x](std::FILE* f, int32_t i) {
+      std::fprintf(f, "%.17g %.17g\n", x[i].re, x[i].im);
+    });
+  }
+
+  fs::path out;
+  fs::path before;
+  std::string saved;
+};
+
+TEST_F(ScopeRuns, DataGeneratorFeedsTheOscilloscopeAndTheAnalyser) {
+  Run("datagen_rc.vqe", datagen_ids::kTemplate, datagen_ids::kStart,
+      [this](CVostraneDoc& doc, SpectrumSource& generator) {
+        auto* oszi = Find<OsziSymbol>(doc);
+        auto* analyser = Find<SpecAnaSymbol>(doc);
+        ASSERT_TRUE(oszi != nullptr && analyser != nullptr);
+        const int32_t lines = generator.masterSignal.GetSize();
+        EXPECT_EQ(lines, 128);
+        ASSERT_EQ(oszi->timeSignal.GetSize(), 2 * lines);
+        EXPECT_DOUBLE_EQ(oszi->timeSignal.dt, 1.0 / (2.0 * generator.masterSignal.df * lines));
+        ASSERT_EQ(analyser->signal.GetSize(), lines);
+        EXPECT_EQ(analyser->signal.cursor, lines);
+        DumpMaster(generator, "datagen_master.txt");
+        const RealSignal& t = oszi->timeSignal;
+        Dump(out / "datagen_oszi.txt", t.dt, t.GetSize(),
+             [&t](std::FILE* f, int32_t i) { std::fprintf(f, "%.17g\n", t[i]); });
+        const CmplxSignal& s = analyser->signal;
+        Dump(out / "datagen_specana.txt", s.df, s.GetSize(), [&s](std::FILE* f, int32_t i) {
+          std::fprintf(f, "%.17g\n", SpecAnaSymbol::ReadingLevel(s[i]));
+        });
+      });
+}
+
+TEST_F(ScopeRuns, AudioSourceFeedsTheSpeaker) {
+  fs::remove(out / "SPK1.wav");
+  Run("tape_rc.vqe", audio_ids::kTemplate, audio_ids::kStart,
+      [this](CVostraneDoc& doc, SpectrumSource& generator) {
+        auto* speaker = Find<SpeakerSymbol>(doc);
+        ASSERT_NE(speaker, nullptr);
+        EXPECT_EQ(speaker->path, "C:/SPK1.wav");
+        EXPECT_EQ(speaker->lastWaveResult, 0u);
+        EXPECT_EQ(speaker->format.samplesPerSec, 8000u);
+        EXPECT_EQ(speaker->sound.GetSize(), 4096);
+        EXPECT_TRUE(fs::exists(out / "SPK1.wav"));
+        DumpMaster(generator, "tape_master.txt");
+      });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ScopeRuns, SpiceResultsKeptByASavedCircuit) {
+  const char* saved = std::getenv("VOSTRANE_SCOPE_DOC");
+  if (saved == nullptr) GTEST_SKIP() << "VOSTRANE_SCOPE_DOC not set";
+  CVostraneDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(saved));
+  auto* analyser = Find<SpecAnaSymbol>(doc);
+  auto* plotter = Find<PlotterSymbol>(doc);
+  ASSERT_TRUE(analyser != nullptr && plotter != nullptr);
+  ASSERT_EQ(analyser->spicePresent, 1);
+  const CVektor& s = analyser->spiceSpectrum;
+  const RVektor& f = analyser->spiceFrequencies;
+  Dump(out / "spice_specana.txt", s.GetSize(), s.GetSize(), [&](std::FILE* file, int32_t i) {
+    std::fprintf(file, "%.17g %.17g %.17g\n", f[i], s[i].re, s[i].im);
+  });
+  const RVektor& y = plotter->y.values;
+  Dump(out / "spice_plot_y.txt", y.GetSize(), y.GetSize(),
+       [&y](std::FILE* file, int32_t i) { std::fprintf(file, "%.17g\n", y[i]); });
+  doc.SetModifiedFlag(false);
+}
+
+}  // namespace
