@@ -52,7 +52,10 @@ class ScopeRuns : public testing::Test {
   void SetUp() override {
     const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
     out = fs::absolute(dump != nullptr ? fs::path(dump)
-                                       : fs::temp_directory_path() / "vostrane_scope_runs");
+                                       : fs::temp_directory_path() / "vostrane_scope_runs" /
+                                             testing::UnitTest::GetInstance()
+                                                 ->current_test_info()
+                                                 ->name());
     fs::create_directories(out);
     saved = pf::DriveRoot();
     pf::SetDriveRoot(out.string());
