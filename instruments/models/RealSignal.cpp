@@ -6,6 +6,35 @@
 
 #include "pf/archive.h"
 
+namespace {
+
+// cos(pi u), the resampling's one cosine per sample. Within 0..1, where the samples fall, as
+// -sin(pi (u - 1/2)) by its series to the 21st power (remainder below 2e-18), far cheaper than
+// the library's cosine; elsewhere the library's.
+double CosPi(double u) {
+  constexpr double kPi = 3.14159265358979;
+  if (!(u >= 0.0 && u <= 1.0)) return std::cos(kPi * u);
+  // 1/(2j+1)! with alternating signs, j = 0..10.
+  constexpr double kSeries[] = {1.0,
+                                -1.0 / 6.0,
+                                1.0 / 120.0,
+                                -1.0 / 5040.0,
+                                1.0 / 362880.0,
+                                -1.0 / 39916800.0,
+                                1.0 / 6227020800.0,
+                                -1.0 / 1307674368000.0,
+                                1.0 / 355687428096000.0,
+                                -1.0 / 121645100408832000.0,
+                                1.0 / 51090942171709440000.0};
+  const double z = kPi * (u - 0.5);
+  const double z2 = z * z;
+  double sum = kSeries[10];
+  for (int j = 9; j >= 0; --j) sum = sum * z2 + kSeries[j];
+  return -z * sum;
+}
+
+}  // namespace
+
 RealSignal& RealSignal::operator=(const RealSignal& other) {
   if (this == &other) return *this;
   RVektor::operator=(other);
@@ -71,9 +100,8 @@ double RealSignal::InterpolateAt(const RVektor& values, const RVektor& times, in
   const int32_t i = std::clamp(cursor, 1, count - 1);
   const double delta = times[i] - times[i - 1];
   if (!(delta > 0.0)) return values[i];
-  constexpr double kPi = 3.14159265358979;
   // cos(pi (tau - t[i]) / delta) is -c, as t[i] - t[i-1] is delta: one cosine per sample.
-  const double c = std::cos(kPi * (tau - times[i - 1]) / delta);
+  const double c = CosPi((tau - times[i - 1]) / delta);
   return values[i - 1] * (c + 1.0) / 2.0 + values[i] * (1.0 - c) / 2.0;
 }
 
