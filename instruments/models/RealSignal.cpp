@@ -8,12 +8,12 @@
 
 namespace {
 
-// cos(pi u), the resampling's one cosine per sample. Within 0..1, where the samples fall, as
-// -sin(pi (u - 1/2)) by its series to the 21st power (remainder below 2e-18), far cheaper than
-// the library's cosine; elsewhere the library's.
-double CosPi(double u) {
-  constexpr double kPi = 3.14159265358979;
-  if (!(u >= 0.0 && u <= 1.0)) return std::cos(kPi * u);
+constexpr double kPi = 3.14159265358979;
+
+// cos(pi u) for u within 0..1, where the samples fall, as -sin(pi (u - 1/2)) by its series to the
+// 21st power (remainder below 2e-18): far cheaper than the library's cosine, and free of
+// branches, so that a block of samples runs in vector registers.
+double CosPiSeries(double u) {
   // 1/(2j+1)! with alternating signs, j = 0..10.
   constexpr double kSeries[] = {1.0,
                                 -1.0 / 6.0,
@@ -31,6 +31,40 @@ double CosPi(double u) {
   double sum = kSeries[10];
   for (int j = 9; j >= 0; --j) sum = sum * z2 + kSeries[j];
   return -z * sum;
+}
+
+// The raised-cosine blend of a and b at phase u (0 gives a, 1 gives b).
+double Blend(double a, double b, double c) { return a * (c + 1.0) / 2.0 + b * (1.0 - c) / 2.0; }
+
+// Moves cursor on to the first time not below tau and returns the later index of the pair
+// around tau, within 1..count-1 (count at least 2). Two steps go without branches first: the
+// resampled points lie about as far apart as the given ones, so the number of steps is
+// unpredictable but rarely above two.
+inline int32_t Locate(const double* t, int32_t count, double tau, int32_t& cursor) {
+  cursor = std::max(cursor, 0);
+  for (int step = 0; step < 2; ++step) {
+    const int32_t at = std::min(cursor, count - 1);
+    cursor += static_cast<int32_t>(cursor < count) & static_cast<int32_t>(t[at] < tau);
+  }
+  while (cursor < count && t[cursor] < tau) ++cursor;
+  return std::clamp(cursor, 1, count - 1);
+}
+
+// Where tau lies between the pair that Locate finds, 0 to 1; false when the value there is no
+// such blend (equal times, tau outside the pair).
+bool Phase(const double* t, int32_t i, double tau, double& phase) {
+  const double delta = t[i] - t[i - 1];
+  if (!(delta > 0.0)) return false;
+  phase = (tau - t[i - 1]) / delta;
+  return phase >= 0.0 && phase <= 1.0;
+}
+
+// The value at tau when Phase finds no blend within 0..1: the later value at equal times, else
+// the blend by the library's cosine.
+double OutsideValue(const double* t, const double* v, int32_t i, double tau) {
+  const double delta = t[i] - t[i - 1];
+  if (!(delta > 0.0)) return v[i];
+  return Blend(v[i - 1], v[i], std::cos(kPi * (tau - t[i - 1]) / delta));
 }
 
 }  // namespace
@@ -87,22 +121,69 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
   dt = (times[count - 1] - times[0]) / (size - 1);
   data[0] = values[0];
   cursor = 0;
-  for (int32_t k = 1; k <= size - 2; ++k) data[k] = InterpolateAt(values, times, k);
+  if (size > 2) {
+    const double* t = &times[0];
+    const double* v = &values[0];
+    // The search for each sample's pair is a chain of dependent steps; lanes over separate
+    // stretches of the signal, each with a cursor of its own, let the processor run several
+    // chains at once. Block by block, first each sample's pair and phase, then the series over
+    // the block; the rare samples outside a pair's span take the general path.
+    constexpr int32_t kLanes = 4;
+    constexpr int32_t kBlock = 128;
+    const int32_t stretch = (size - 2 + kLanes - 1) / kLanes;
+    int32_t lane[kLanes];
+    for (int32_t l = 0; l < kLanes; ++l) {
+      const double tau = (1 + l * stretch) * dt;
+      lane[l] = l == 0 ? 0 : static_cast<int32_t>(std::lower_bound(t, t + count, tau) - t);
+    }
+    double phase[kLanes][kBlock];
+    double before[kLanes][kBlock];
+    double after[kLanes][kBlock];
+    int32_t oddIndex[kLanes * kBlock];
+    double oddValue[kLanes * kBlock];
+    for (int32_t offset = 0; offset < stretch; offset += kBlock) {
+      int32_t m[kLanes];
+      for (int32_t l = 0; l < kLanes; ++l)
+        m[l] = std::clamp(size - 1 - (1 + l * stretch + offset), 0,
+                          std::min(kBlock, stretch - offset));
+      int32_t odd = 0;
+      for (int32_t j = 0; j < m[0]; ++j) {
+        for (int32_t l = 0; l < kLanes; ++l) {
+          if (j >= m[l]) continue;
+          const int32_t k = 1 + l * stretch + offset + j;
+          const double tau = k * dt;
+          const int32_t i = Locate(t, count, tau, lane[l]);
+          before[l][j] = v[i - 1];
+          after[l][j] = v[i];
+          if (!Phase(t, i, tau, phase[l][j])) {
+            phase[l][j] = 0.0;
+            oddIndex[odd] = k;
+            oddValue[odd++] = OutsideValue(t, v, i, tau);
+          }
+        }
+      }
+      for (int32_t l = 0; l < kLanes; ++l) {
+        double* out = data + 1 + l * stretch + offset;
+        for (int32_t j = 0; j < m[l]; ++j)
+          out[j] = Blend(before[l][j], after[l][j], CosPiSeries(phase[l][j]));
+      }
+      for (int32_t j = 0; j < odd; ++j) data[oddIndex[j]] = oddValue[j];
+    }
+    cursor = lane[(size - 3) / stretch];  // the lane of the last sample
+  }
   data[size - 1] = values[count - 1];
 }
 
 double RealSignal::InterpolateAt(const RVektor& values, const RVektor& times, int32_t k) {
   const int32_t count = std::min(values.GetSize(), times.GetSize());
   if (count < 2) return count == 1 ? values[0] : 0.0;
+  const double* t = &times[0];
+  const double* v = &values[0];
   const double tau = k * dt;
-  cursor = std::max(cursor, 0);
-  while (cursor < count && times[cursor] < tau) ++cursor;
-  const int32_t i = std::clamp(cursor, 1, count - 1);
-  const double delta = times[i] - times[i - 1];
-  if (!(delta > 0.0)) return values[i];
-  // cos(pi (tau - t[i]) / delta) is -c, as t[i] - t[i-1] is delta: one cosine per sample.
-  const double c = CosPi((tau - times[i - 1]) / delta);
-  return values[i - 1] * (c + 1.0) / 2.0 + values[i] * (1.0 - c) / 2.0;
+  const int32_t i = Locate(t, count, tau, cursor);
+  double phase = 0.0;
+  if (!Phase(t, i, tau, phase)) return OutsideValue(t, v, i, tau);
+  return Blend(v[i - 1], v[i], CosPiSeries(phase));
 }
 
 void RealSignal::Serialize(pf::Archive& ar) {
