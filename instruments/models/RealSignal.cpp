@@ -33,7 +33,7 @@ double CosPiSeries(double u) {
   return -z * sum;
 }
 
-// The raised-cosine blend of a and b at phase u (0 gives a, 1 gives b).
+// The raised-cosine blend of a and b, c being cos(pi u) at phase u (0 gives a, 1 gives b).
 double Blend(double a, double b, double c) { return a * (c + 1.0) / 2.0 + b * (1.0 - c) / 2.0; }
 
 // Moves cursor on to the first time not below tau and returns the later index of the pair
@@ -50,16 +50,16 @@ inline int32_t Locate(const double* t, int32_t count, double tau, int32_t& curso
   return std::clamp(cursor, 1, count - 1);
 }
 
-// Where tau lies between the pair that Locate finds, 0 to 1; false when the value there is no
-// such blend (equal times, tau outside the pair).
-bool Phase(const double* t, int32_t i, double tau, double& phase) {
-  const double delta = t[i] - t[i - 1];
-  if (!(delta > 0.0)) return false;
-  phase = (tau - t[i - 1]) / delta;
-  return phase >= 0.0 && phase <= 1.0;
+// Where tau lies between the pair that Locate finds, as the fraction num / span within 0..1;
+// false when the value there is no such blend (equal times, tau outside the pair). The division
+// is left to the caller, so that a block of them runs in vector registers.
+bool Within(const double* t, int32_t i, double tau, double& num, double& span) {
+  span = t[i] - t[i - 1];
+  num = tau - t[i - 1];
+  return span > 0.0 && num >= 0.0 && num <= span;
 }
 
-// The value at tau when Phase finds no blend within 0..1: the later value at equal times, else
+// The value at tau when Within finds no blend within 0..1: the later value at equal times, else
 // the blend by the library's cosine.
 double OutsideValue(const double* t, const double* v, int32_t i, double tau) {
   const double delta = t[i] - t[i - 1];
@@ -126,8 +126,8 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
     const double* v = &values[0];
     // The search for each sample's pair is a chain of dependent steps; lanes over separate
     // stretches of the signal, each with a cursor of its own, let the processor run several
-    // chains at once. Block by block, first each sample's pair and phase, then the series over
-    // the block; the rare samples outside a pair's span take the general path.
+    // chains at once. Block by block, first each sample's pair, then the phases and the series
+    // over the block; the rare samples outside a pair's span take the general path.
     constexpr int32_t kLanes = 4;
     constexpr int32_t kBlock = 128;
     const int32_t stretch = (size - 2 + kLanes - 1) / kLanes;
@@ -136,7 +136,8 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
       const double tau = (1 + l * stretch) * dt;
       lane[l] = l == 0 ? 0 : static_cast<int32_t>(std::lower_bound(t, t + count, tau) - t);
     }
-    double phase[kLanes][kBlock];
+    double num[kLanes][kBlock];
+    double span[kLanes][kBlock];
     double before[kLanes][kBlock];
     double after[kLanes][kBlock];
     int32_t oddIndex[kLanes * kBlock];
@@ -155,8 +156,9 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
           const int32_t i = Locate(t, count, tau, lane[l]);
           before[l][j] = v[i - 1];
           after[l][j] = v[i];
-          if (!Phase(t, i, tau, phase[l][j])) {
-            phase[l][j] = 0.0;
+          if (!Within(t, i, tau, num[l][j], span[l][j])) {
+            num[l][j] = 0.0;
+            span[l][j] = 1.0;
             oddIndex[odd] = k;
             oddValue[odd++] = OutsideValue(t, v, i, tau);
           }
@@ -165,7 +167,7 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
       for (int32_t l = 0; l < kLanes; ++l) {
         double* out = data + 1 + l * stretch + offset;
         for (int32_t j = 0; j < m[l]; ++j)
-          out[j] = Blend(before[l][j], after[l][j], CosPiSeries(phase[l][j]));
+          out[j] = Blend(before[l][j], after[l][j], CosPiSeries(num[l][j] / span[l][j]));
       }
       for (int32_t j = 0; j < odd; ++j) data[oddIndex[j]] = oddValue[j];
     }
@@ -181,9 +183,10 @@ double RealSignal::InterpolateAt(const RVektor& values, const RVektor& times, in
   const double* v = &values[0];
   const double tau = k * dt;
   const int32_t i = Locate(t, count, tau, cursor);
-  double phase = 0.0;
-  if (!Phase(t, i, tau, phase)) return OutsideValue(t, v, i, tau);
-  return Blend(v[i - 1], v[i], CosPiSeries(phase));
+  double num = 0.0;
+  double span = 1.0;
+  if (!Within(t, i, tau, num, span)) return OutsideValue(t, v, i, tau);
+  return Blend(v[i - 1], v[i], CosPiSeries(num / span));
 }
 
 void RealSignal::Serialize(pf::Archive& ar) {
