@@ -147,8 +147,9 @@ class RealPlan {
 };
 
 // The first count/2 bins of the transform of count real samples (a power of two, at least 4),
-// scaled by 1/count, into spectrum; it stays as it was when FFTW fails. Only the last length's plan is kept: the analyser repeats one length.
-// FFTW's planner is not thread-safe, and the plan's buffers are shared, hence the lock.
+// scaled by 1/count, into spectrum; it stays as it was when FFTW fails. Only the last length's
+// plan is kept: the analyser repeats one length. FFTW's planner is not thread-safe, and the
+// plan's buffers are shared, hence the lock.
 void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum) {
   static std::mutex lock;
   static std::unique_ptr<RealPlan> cached;
