@@ -27,10 +27,16 @@ double CosPiSeries(double u) {
                                 -1.0 / 121645100408832000.0,
                                 1.0 / 51090942171709440000.0};
   const double z = kPi * (u - 0.5);
-  const double z2 = z * z;
-  double sum = kSeries[10];
-  for (int j = 9; j >= 0; --j) sum = sum * z2 + kSeries[j];
-  return -z * sum;
+  // In powers of w = z^2 by Estrin's scheme: pairs, then pairs of pairs, so that the chain of
+  // dependent operations is short and many samples overlap.
+  const double w = z * z;
+  const double w2 = w * w;
+  const double w4 = w2 * w2;
+  const double w8 = w4 * w4;
+  const double low = (kSeries[0] + kSeries[1] * w) + (kSeries[2] + kSeries[3] * w) * w2;
+  const double mid = (kSeries[4] + kSeries[5] * w) + (kSeries[6] + kSeries[7] * w) * w2;
+  const double high = (kSeries[8] + kSeries[9] * w) + kSeries[10] * w2;
+  return -z * ((low + mid * w4) + high * w8);
 }
 
 // The raised-cosine blend of a and b, c being cos(pi u) at phase u (0 gives a, 1 gives b).
