@@ -43,15 +43,17 @@ double CosPiSeries(double u) {
 double Blend(double a, double b, double c) { return a * (c + 1.0) / 2.0 + b * (1.0 - c) / 2.0; }
 
 // Moves cursor on to the first time not below tau and returns the later index of the pair
-// around tau, within 1..count-1 (count at least 2). Two steps go without branches first: the
-// resampled points lie about as far apart as the given ones, so the number of steps is
-// unpredictable but rarely above two.
+// around tau, within 1..count-1 (count at least 2). The first two steps go without branches and
+// with both times read at once: the resampled points lie about as far apart as the given ones,
+// so the number of steps is unpredictable but rarely above two.
 inline int32_t Locate(const double* t, int32_t count, double tau, int32_t& cursor) {
   cursor = std::max(cursor, 0);
-  for (int step = 0; step < 2; ++step) {
-    const int32_t at = std::min(cursor, count - 1);
-    cursor += static_cast<int32_t>(cursor < count) & static_cast<int32_t>(t[at] < tau);
-  }
+  const int32_t first = std::min(cursor, count - 1);
+  const int32_t second = std::min(cursor + 1, count - 1);
+  const int32_t one = static_cast<int32_t>(cursor < count) & static_cast<int32_t>(t[first] < tau);
+  const int32_t two = one & static_cast<int32_t>(cursor + 1 < count) &
+                      static_cast<int32_t>(t[second] < tau);
+  cursor += one + two;
   while (cursor < count && t[cursor] < tau) ++cursor;
   return std::clamp(cursor, 1, count - 1);
 }
