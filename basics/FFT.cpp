@@ -1,7 +1,11 @@
 #include "basics/FFT.h"
 
+#include <fftw3.h>
+
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <utility>
 #include <vector>
@@ -106,44 +110,63 @@ bool IsZeroOrOdd(int k) { return k == 0 || k % 2 != 0; }
 
 namespace {
 
+// FFTW's real transform of one length, planned once with a buffer of its own: planning is far
+// dearer than a transform, and FFTW_ESTIMATE keeps it free of measurements and wisdom, so the
+// same length always takes the same plan. The transform runs in place, which FFTW does faster
+// than from one buffer into another.
+class RealPlan {
+ public:
+  explicit RealPlan(int32_t count)
+      : count_(count), buffer_(fftw_alloc_real(2 * (static_cast<size_t>(count) / 2 + 1))) {
+    if (buffer_ != nullptr)
+      plan_ = fftw_plan_dft_r2c_1d(count, buffer_, Bins(), FFTW_ESTIMATE);
+  }
+  RealPlan(const RealPlan&) = delete;
+  RealPlan& operator=(const RealPlan&) = delete;
+  ~RealPlan() {
+    if (plan_ != nullptr) fftw_destroy_plan(plan_);
+    fftw_free(buffer_);
+  }
+
+  int32_t Count() const { return count_; }
+  bool Usable() const { return plan_ != nullptr; }
+  // Where the samples go before Run.
+  double* In() { return buffer_; }
+  // The first count/2 + 1 bins of the transform of In(), kernel e^(-j2pi km/count).
+  const fftw_complex* Run() {
+    fftw_execute(plan_);
+    return Bins();
+  }
+
+ private:
+  fftw_complex* Bins() { return reinterpret_cast<fftw_complex*>(buffer_); }
+
+  int32_t count_;
+  double* buffer_;
+  fftw_plan plan_ = nullptr;
+};
+
 // The first count/2 bins of the transform of count real samples (a power of two, at least 4),
-// from one complex transform of half the length: the even samples as real parts, the odd ones
-// as imaginary parts, then split. Bins go to out as (re, im) pairs.
-bool RealSpectrum(const RVektor& samples, int32_t count, double* out) {
-  const long half = count / 2;
-  const std::unique_ptr<double[]> z(new (std::nothrow) double[2 * half + 1]);
-  if (!z) return false;
-  z[0] = 0.0;
-  for (long m = 0; m < half; ++m) {
-    z[2 * m + 1] = samples[static_cast<int32_t>(2 * m)];
-    z[2 * m + 2] = samples[static_cast<int32_t>(2 * m + 1)];
+// scaled by 1/count, into spectrum; it stays as it was when FFTW fails. Only the last length's
+// plan is kept: the analyser repeats one length. FFTW's planner is not thread-safe, and the
+// plan's buffers are shared, hence the lock.
+void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum) {
+  static std::mutex lock;
+  static std::unique_ptr<RealPlan> cached;
+  const std::lock_guard<std::mutex> hold(lock);
+  if (cached == nullptr || cached->Count() != count) {
+    cached.reset();
+    cached.reset(new (std::nothrow) RealPlan(count));
   }
-  FftInPlace(z.get(), static_cast<int>(half), +1);
-  // w = e^(-j 2 pi k / count) by the recurrence of the FFT.
-  const double theta = -kTwoPi / count;
-  const double wtemp = std::sin(0.5 * theta);
-  const double wpr = -2.0 * wtemp * wtemp;
-  const double wpi = std::sin(theta);
-  double wr = 1.0;
-  double wi = 0.0;
-  for (long k = 0; k < half; ++k) {
-    const long mirror = k == 0 ? 0 : half - k;
-    const double zr = z[2 * k + 1];
-    const double zi = z[2 * k + 2];
-    const double mr = z[2 * mirror + 1];
-    const double mi = z[2 * mirror + 2];
-    // Even part (Z[k] + conj Z[-k]) / 2, odd part (Z[k] - conj Z[-k]) / 2j.
-    const double er = 0.5 * (zr + mr);
-    const double ei = 0.5 * (zi - mi);
-    const double orr = 0.5 * (zi + mi);
-    const double oi = -0.5 * (zr - mr);
-    out[2 * k] = er + wr * orr - wi * oi;
-    out[2 * k + 1] = ei + wr * oi + wi * orr;
-    const double w = wr;
-    wr = wr * wpr - wi * wpi + wr;
-    wi = wi * wpr + w * wpi + wi;
-  }
-  return true;
+  if (cached == nullptr || !cached->Usable()) return;
+  spectrum.SetSize(count / 2);
+  if (spectrum.GetSize() == 0) return;
+  Cmplx* bins = &spectrum[0];
+  const double* x = &samples[0];
+  std::copy(x, x + count, cached->In());
+  const fftw_complex* out = cached->Run();
+  const double scale = 1.0 / count;
+  for (int32_t k = 0; k < count / 2; ++k) bins[k] = Cmplx(out[k][0] * scale, out[k][1] * scale);
 }
 
 }  // namespace
@@ -151,12 +174,7 @@ bool RealSpectrum(const RVektor& samples, int32_t count, double* out) {
 void CVektor::SetSpectrum(const RVektor& samples) {
   const int32_t count = samples.GetSize();
   if (count >= 4 && (count & (count - 1)) == 0) {
-    const std::unique_ptr<double[]> bins(new (std::nothrow) double[static_cast<size_t>(count)]);
-    if (!bins || !RealSpectrum(samples, count, bins.get())) return;
-    SetSize(count / 2);
-    if (n == 0) return;
-    const double scale = 1.0 / count;
-    for (int32_t k = 0; k < n; ++k) data[k] = Cmplx(bins[2L * k], bins[2L * k + 1]) * scale;
+    ScaledRealSpectrum(samples, count, *this);
     return;
   }
   const std::unique_ptr<double[]> points(

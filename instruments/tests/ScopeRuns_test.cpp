@@ -51,11 +51,11 @@ class ScopeRuns : public testing::Test {
  protected:
   void SetUp() override {
     const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
-    out = fs::absolute(dump != nullptr ? fs::path(dump)
-                                       : fs::temp_directory_path() / "vostrane_scope_runs" /
-                                             testing::UnitTest::GetInstance()
-                                                 ->current_test_info()
-                                                 ->name());
+    // A folder of each test's own: ctest runs them side by side, and each removes its folder.
+    const std::string own =
+        std::string("vostrane_scope_runs_") +
+        testing::UnitTest::GetInstance()->current_test_info()->name();
+    out = fs::absolute(dump != nullptr ? fs::path(dump) : fs::temp_directory_path() / own);
     fs::create_directories(out);
     saved = pf::DriveRoot();
     pf::SetDriveRoot(out.string());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -130,6 +131,37 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
   const RVektor t = Values({0.0, 1.0, 1.0});
   EXPECT_EQ(signal.InterpolateAt(v, t, 1), 2.0);
   EXPECT_EQ(signal.InterpolateAt(v, t, 5), 3.0);  // past the end: the last pair
+}
+
+// The resampling runs in blocks and lanes; each sample must still be what the point-by-point
+// blend gives, at the lanes' seams, at repeated times and before a late first time too.
+TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
+  struct Case {
+    int points;
+    double start;    // the first time, taken as 0 by the resampling
+    int repeatEvery; // every so many points the time does not advance; 0 never
+  };
+  const Case cases[] = {{3, 0.0, 0}, {9, 0.0, 0}, {517, 0.0, 5}, {1000, 0.5, 0}, {5000, 0.0, 7}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.points);
+    std::vector<double> v, t;
+    double time = c.start;
+    for (int i = 0; i < c.points; ++i) {
+      v.push_back(std::sin(0.37 * i) + 0.01 * (i % 13));
+      t.push_back(time);
+      if (c.repeatEvery == 0 || i % c.repeatEvery != 0) time += 1.0 + 0.3 * ((i * 7919) % 11) / 11;
+    }
+    t[0] = c.start;
+    const RVektor values = Values(v);
+    const RVektor times = Values(t);
+    RealSignal fast;
+    fast.ResampleToPowerOfTwo(values, times);
+    RealSignal slow;
+    slow.dt = fast.dt;
+    for (int32_t k = 1; k < fast.GetSize() - 1; ++k)
+      ASSERT_NEAR(fast[k], slow.InterpolateAt(values, times, k), 1e-15) << k;
+    EXPECT_EQ(fast.cursor, slow.cursor);
+  }
 }
 
 TEST(BitFolge, Sampling) {
