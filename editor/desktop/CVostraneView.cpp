@@ -359,12 +359,7 @@ void CVostraneView::PlaceSymbol(std::unique_ptr<NetSymbol> symbol) {
   ApplyPrototype(*symbol);
   if (!symbol->EditDialog(this)) return;
   instrumentRefresh = 1;
-  symbol->UpdateGeometry();
-  symbol->SetView(this);
-  NetSymbol& placed = *symbol;
-  doc->AddSymbol(symbol.release());
-  StorePrototype(placed);
-  OccupySymbol(placed);
+  InsertSymbol(std::move(symbol));
 }
 
 void CVostraneView::InsertSymbol(std::unique_ptr<NetSymbol> symbol) {
