@@ -10,10 +10,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-// cos(pi u) for u within 0..1, where the samples fall, as -sin(pi (u - 1/2)) by its series to the
-// 21st power (remainder below 2e-18): far cheaper than the library's cosine, and free of
-// branches, so that a block of samples runs in vector registers.
-double CosPiSeries(double u) {
+// sin z for z within -pi/2..pi/2, where the samples fall, by its series to the 21st power
+// (remainder below 2e-18): far cheaper than the library's sine, and free of branches, so that a
+// block of samples runs in vector registers.
+inline double SinSeries(double z) {
   // 1/(2j+1)! with alternating signs, j = 0..10.
   constexpr double kSeries[] = {1.0,
                                 -1.0 / 6.0,
@@ -26,7 +26,6 @@ double CosPiSeries(double u) {
                                 1.0 / 355687428096000.0,
                                 -1.0 / 121645100408832000.0,
                                 1.0 / 51090942171709440000.0};
-  const double z = kPi * (u - 0.5);
   // In powers of w = z^2 by Estrin's scheme: pairs, then pairs of pairs, so that the chain of
   // dependent operations is short and many samples overlap.
   const double w = z * z;
@@ -36,43 +35,170 @@ double CosPiSeries(double u) {
   const double low = (kSeries[0] + kSeries[1] * w) + (kSeries[2] + kSeries[3] * w) * w2;
   const double mid = (kSeries[4] + kSeries[5] * w) + (kSeries[6] + kSeries[7] * w) * w2;
   const double high = (kSeries[8] + kSeries[9] * w) + kSeries[10] * w2;
-  return -z * ((low + mid * w4) + high * w8);
+  return z * ((low + mid * w4) + high * w8);
 }
 
 // The raised-cosine blend of a and b, c being cos(pi u) at phase u (0 gives a, 1 gives b).
 double Blend(double a, double b, double c) { return a * (c + 1.0) / 2.0 + b * (1.0 - c) / 2.0; }
 
+// A pair of samples (t0, v0), (t1, v1) as its blend needs it: with the centre and pi over the
+// span, a time tau within the pair lies at the angle z = pi (u - 1/2) = (tau - centre) * rate;
+// the blend there, mean - cos(pi u) (v0 - v1) / 2, is mean + sin(z) * half of the rise.
+struct PairTerms {
+  double centre;
+  double rate;
+  double mean;
+  double halfRise;
+};
+
+inline PairTerms TermsOf(double t0, double t1, double v0, double v1) {
+  return {0.5 * (t0 + t1), kPi / (t1 - t0), 0.5 * (v0 + v1), 0.5 * (v1 - v0)};
+}
+
+inline double BlendAt(double centre, double rate, double mean, double halfRise, double tau) {
+  return mean + halfRise * SinSeries((tau - centre) * rate);
+}
+
 // Moves cursor on to the first time not below tau and returns the later index of the pair
-// around tau, within 1..count-1 (count at least 2). The first two steps go without branches and
-// with both times read at once: the resampled points lie about as far apart as the given ones,
-// so the number of steps is unpredictable but rarely above two.
+// around tau, within 1..count-1 (count at least 2).
 inline int32_t Locate(const double* t, int32_t count, double tau, int32_t& cursor) {
   cursor = std::max(cursor, 0);
-  const int32_t first = std::min(cursor, count - 1);
-  const int32_t second = std::min(cursor + 1, count - 1);
-  const int32_t one = static_cast<int32_t>(cursor < count) & static_cast<int32_t>(t[first] < tau);
-  const int32_t two = one & static_cast<int32_t>(cursor + 1 < count) &
-                      static_cast<int32_t>(t[second] < tau);
-  cursor += one + two;
   while (cursor < count && t[cursor] < tau) ++cursor;
   return std::clamp(cursor, 1, count - 1);
 }
 
-// Where tau lies between the pair that Locate finds, as the fraction num / span within 0..1;
-// false when the value there is no such blend (equal times, tau outside the pair). The division
-// is left to the caller, so that a block of them runs in vector registers.
-bool Within(const double* t, int32_t i, double tau, double& num, double& span) {
-  span = t[i] - t[i - 1];
-  num = tau - t[i - 1];
-  return span > 0.0 && num >= 0.0 && num <= span;
+// The value at tau from the pair i-1, i: the blend where the pair's span holds tau; the later
+// value at equal times; else the blend by the library's cosine.
+double ValueAt(const double* t, const double* v, int32_t i, double tau) {
+  const double span = t[i] - t[i - 1];
+  const double num = tau - t[i - 1];
+  if (!(span > 0.0)) return v[i];
+  if (num >= 0.0 && num <= span) {
+    const PairTerms p = TermsOf(t[i - 1], t[i], v[i - 1], v[i]);
+    return BlendAt(p.centre, p.rate, p.mean, p.halfRise, tau);
+  }
+  return Blend(v[i - 1], v[i], std::cos(kPi * num / span));
 }
 
-// The value at tau when Within finds no blend within 0..1: the later value at equal times, else
-// the blend by the library's cosine.
-double OutsideValue(const double* t, const double* v, int32_t i, double tau) {
-  const double delta = t[i] - t[i - 1];
-  if (!(delta > 0.0)) return v[i];
-  return Blend(v[i - 1], v[i], std::cos(kPi * (tau - t[i - 1]) / delta));
+// The kernels below run over whole arrays without branches (this file is compiled without
+// trapping math, so that comparisons may run in vector registers too); they are built for the
+// common vector widths and the processor's own is chosen at load time. Each lane computes what
+// the scalar code does, and nothing is contracted, so every build gives the same bits.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define VOSTRANE_VECTOR_CLONES \
+  __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define VOSTRANE_VECTOR_CLONES
+#endif
+
+// Every time at least its predecessor (NaN fails).
+VOSTRANE_VECTOR_CLONES
+bool Ascending(const double* __restrict t, int32_t count) {
+  int32_t falls = 0;
+  for (int32_t i = 1; i < count; ++i) falls += static_cast<int32_t>(!(t[i] >= t[i - 1]));
+  return falls == 0;
+}
+
+// How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
+// the two comparisons make it exact.
+inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) {
+  double c = std::floor(std::min(std::max(tau * inverse, -1.0), limit)) + 1.0;
+  c = std::max((c - 1.0) * dt > tau ? c - 1.0 : c, 0.0);
+  c = c < limit && c * dt <= tau ? c + 1.0 : c;
+  return static_cast<int32_t>(c);
+}
+
+// A block of the pairs of ascending times: pair j of the block is t[j], t[j+1] with their
+// values; counts[j] is SamplesUpTo its later time.
+struct PairBlock {
+  static constexpr int32_t kPairs = 512;
+  int32_t counts[kPairs];
+  double centre[kPairs];
+  double rate[kPairs];
+  double mean[kPairs];
+  double halfRise[kPairs];
+};
+
+VOSTRANE_VECTOR_CLONES
+void FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
+                   double dt, int32_t limit, PairBlock* __restrict block) {
+  const double inverse = 1.0 / dt;
+  const double top = limit;
+  for (int32_t j = 0; j < pairs; ++j) {
+    block->counts[j] = SamplesUpTo(t[j + 1], dt, inverse, top);
+    const PairTerms p = TermsOf(t[j], t[j + 1], v[j], v[j + 1]);
+    block->centre[j] = p.centre;
+    block->rate[j] = p.rate;
+    block->mean[j] = p.mean;
+    block->halfRise[j] = p.halfRise;
+  }
+}
+
+// The samples k within from..to-1, each from the pair owner[k - from] of the block; k * dt
+// lies within the pair's span.
+VOSTRANE_VECTOR_CLONES
+void BlendPairs(const double* __restrict centre, const double* __restrict rate,
+                const double* __restrict mean, const double* __restrict halfRise,
+                const int32_t* __restrict owner, double dt, int32_t from, int32_t to,
+                double* __restrict out) {
+  for (int32_t k = from; k < to; ++k) {
+    const int32_t j = owner[k - from];
+    out[k] = BlendAt(centre[j], rate[j], mean[j], halfRise[j], k * dt);
+  }
+}
+
+// The samples within 1..limit-1 that the pairs first..last-1 of ascending times hold: sample k
+// belongs to pair i when t[i-1] < k * dt <= t[i], that is from the count of the pair's earlier
+// time up to that of its later. Each pair writes its index to its first two samples without
+// asking how many it has (mostly one or two, at random), later pairs overwrite what was not
+// theirs, and only longer runs take a loop. The pairs are taken in blocks small enough for the
+// stack. Returns the samples the pairs hold, [from, to); those below 1 are left alone.
+void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
+                   int32_t limit, double* out, int32_t& from, int32_t& to) {
+  constexpr int32_t kOwners = 4 * PairBlock::kPairs;
+  PairBlock block;
+  int32_t owner[kOwners];
+  from = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
+  int32_t base = from;  // the sample that owner[0] stands for
+  // Blends the samples base..end-1, whose owners are final, and starts the owners after them.
+  const auto flush = [&](int32_t end) {
+    const int32_t skip = std::max(1 - base, 0);
+    if (end > base + skip)
+      BlendPairs(block.centre, block.rate, block.mean, block.halfRise, owner + skip, dt,
+                 base + skip, end, out);
+    base = end;
+  };
+  int32_t begin = from;
+  for (int32_t start = first; start < last; start += PairBlock::kPairs) {
+    const int32_t pairs = std::min(PairBlock::kPairs, last - start);
+    FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
+    if (block.counts[pairs - 1] - base <= kOwners - 2) {  // the block's samples fit
+      for (int32_t j = 0; j < pairs; ++j) {
+        const int32_t end = block.counts[j];
+        owner[begin - base] = j;
+        owner[begin - base + 1] = j;
+        for (int32_t k = begin + 2; k < end; ++k) owner[k - base] = j;
+        begin = end;
+      }
+    } else {
+      for (int32_t j = 0; j < pairs; ++j) {
+        const int32_t end = block.counts[j];
+        while (end - base > kOwners - 2) {  // more than the owners hold: blend part of them
+          flush(begin);
+          const int32_t part = std::min(end, base + kOwners);
+          std::fill(owner, owner + (part - base), j);
+          flush(part);
+          begin = part;
+        }
+        owner[begin - base] = j;
+        owner[begin - base + 1] = j;
+        for (int32_t k = begin + 2; k < end; ++k) owner[k - base] = j;
+        begin = end;
+      }
+    }
+    flush(begin);  // the owners refer to this block
+  }
+  to = begin;
 }
 
 }  // namespace
@@ -129,57 +255,22 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
   dt = (times[count - 1] - times[0]) / (size - 1);
   data[0] = values[0];
   cursor = 0;
+  int32_t from = 1;
+  int32_t to = 1;
   if (size > 2) {
     const double* t = &times[0];
     const double* v = &values[0];
-    // The search for each sample's pair is a chain of dependent steps; lanes over separate
-    // stretches of the signal, each with a cursor of its own, let the processor run several
-    // chains at once. Block by block, first each sample's pair, then the phases and the series
-    // over the block; the rare samples outside a pair's span take the general path.
-    constexpr int32_t kLanes = 4;
-    constexpr int32_t kBlock = 128;
-    const int32_t stretch = (size - 2 + kLanes - 1) / kLanes;
-    int32_t lane[kLanes];
-    for (int32_t l = 0; l < kLanes; ++l) {
-      const double tau = (1 + l * stretch) * dt;
-      lane[l] = l == 0 ? 0 : static_cast<int32_t>(std::lower_bound(t, t + count, tau) - t);
+    // Ascending times let each pair find its samples; otherwise, and for the samples before the
+    // first time and after the last, the search of each sample's pair.
+    if (dt >= std::numeric_limits<double>::min() && std::isfinite(dt) && Ascending(t, count)) {
+      ResamplePairs(t, v, 1, count, dt, size - 1, data, from, to);
+      from = std::max(from, 1);
+      cursor = static_cast<int32_t>(std::lower_bound(t, t + count, (size - 2) * dt) - t);
+      for (int32_t k = 1; k < from; ++k) data[k] = ValueAt(t, v, 1, k * dt);
+      for (int32_t k = to; k < size - 1; ++k) data[k] = ValueAt(t, v, count - 1, k * dt);
+    } else {
+      for (int32_t k = 1; k < size - 1; ++k) data[k] = InterpolateAt(values, times, k);
     }
-    double num[kLanes][kBlock];
-    double span[kLanes][kBlock];
-    double before[kLanes][kBlock];
-    double after[kLanes][kBlock];
-    int32_t oddIndex[kLanes * kBlock];
-    double oddValue[kLanes * kBlock];
-    for (int32_t offset = 0; offset < stretch; offset += kBlock) {
-      int32_t m[kLanes];
-      for (int32_t l = 0; l < kLanes; ++l)
-        m[l] = std::clamp(size - 1 - (1 + l * stretch + offset), 0,
-                          std::min(kBlock, stretch - offset));
-      int32_t odd = 0;
-      for (int32_t j = 0; j < m[0]; ++j) {
-        for (int32_t l = 0; l < kLanes; ++l) {
-          if (j >= m[l]) continue;
-          const int32_t k = 1 + l * stretch + offset + j;
-          const double tau = k * dt;
-          const int32_t i = Locate(t, count, tau, lane[l]);
-          before[l][j] = v[i - 1];
-          after[l][j] = v[i];
-          if (!Within(t, i, tau, num[l][j], span[l][j])) {
-            num[l][j] = 0.0;
-            span[l][j] = 1.0;
-            oddIndex[odd] = k;
-            oddValue[odd++] = OutsideValue(t, v, i, tau);
-          }
-        }
-      }
-      for (int32_t l = 0; l < kLanes; ++l) {
-        double* out = data + 1 + l * stretch + offset;
-        for (int32_t j = 0; j < m[l]; ++j)
-          out[j] = Blend(before[l][j], after[l][j], CosPiSeries(num[l][j] / span[l][j]));
-      }
-      for (int32_t j = 0; j < odd; ++j) data[oddIndex[j]] = oddValue[j];
-    }
-    cursor = lane[(size - 3) / stretch];  // the lane of the last sample
   }
   data[size - 1] = values[count - 1];
 }
@@ -190,11 +281,7 @@ double RealSignal::InterpolateAt(const RVektor& values, const RVektor& times, in
   const double* t = &times[0];
   const double* v = &values[0];
   const double tau = k * dt;
-  const int32_t i = Locate(t, count, tau, cursor);
-  double num = 0.0;
-  double span = 1.0;
-  if (!Within(t, i, tau, num, span)) return OutsideValue(t, v, i, tau);
-  return Blend(v[i - 1], v[i], CosPiSeries(num / span));
+  return ValueAt(t, v, Locate(t, count, tau, cursor), tau);
 }
 
 void RealSignal::Serialize(pf::Archive& ar) {

@@ -133,25 +133,41 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
   EXPECT_EQ(signal.InterpolateAt(v, t, 5), 3.0);  // past the end: the last pair
 }
 
-// The resampling runs in blocks and lanes; each sample must still be what the point-by-point
-// blend gives, at the lanes' seams, at repeated times and before a late first time too.
+// The resampling lets each pair of ascending times find its samples, in blocks; each sample
+// must still be what the point-by-point blend gives: at the blocks' seams, at repeated times,
+// where one pair holds thousands of samples, before a late or early first time, and for times
+// out of order.
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
-    double start;    // the first time, taken as 0 by the resampling
-    int repeatEvery; // every so many points the time does not advance; 0 never
+    double start;     // the first time, taken as 0 by the resampling
+    int repeatEvery;  // every so many points the time does not advance; 0 never
+    int longPair;     // the pair before this point spans 5000 steps; 0 none
+    int swapAt;       // the times of this point and the next change places; 0 none
+    double step = 0.0;  // evenly spaced times this far apart, where samples meet them exactly
+    bool below = false;  // the inner ones then a least step below
   };
-  const Case cases[] = {{3, 0.0, 0}, {9, 0.0, 0}, {517, 0.0, 5}, {1000, 0.5, 0}, {5000, 0.0, 7}};
+  const Case cases[] = {{3, 0.0, 0, 0, 0},    {9, 0.0, 0, 0, 0},    {517, 0.0, 5, 0, 0},
+                        {1000, 0.5, 0, 0, 0}, {1000, -3.5, 0, 0, 0}, {5000, 0.0, 7, 0, 0},
+                        {5000, 0.0, 0, 2500, 0}, {3000, 0.0, 0, 0, 1700},
+                        {1024, 0.0, 0, 0, 0, 0.1},  {4096, 0.0, 0, 0, 0, 1e-9},
+                        {1024, 0.0, 0, 0, 0, 0.1, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.points);
     std::vector<double> v, t;
     double time = c.start;
     for (int i = 0; i < c.points; ++i) {
       v.push_back(std::sin(0.37 * i) + 0.01 * (i % 13));
+      if (i == c.longPair) time += 5000.0;
       t.push_back(time);
-      if (c.repeatEvery == 0 || i % c.repeatEvery != 0) time += 1.0 + 0.3 * ((i * 7919) % 11) / 11;
+      if (c.step > 0.0)
+        time = c.below && i + 2 < c.points ? std::nextafter((i + 1) * c.step, 0.0)
+                                           : (i + 1) * c.step;
+      else if (c.repeatEvery == 0 || i % c.repeatEvery != 0)
+        time += 1.0 + 0.3 * ((i * 7919) % 11) / 11;
     }
     t[0] = c.start;
+    if (c.swapAt != 0) std::swap(t[c.swapAt], t[c.swapAt + 1]);
     const RVektor values = Values(v);
     const RVektor times = Values(t);
     RealSignal fast;
@@ -159,7 +175,7 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     RealSignal slow;
     slow.dt = fast.dt;
     for (int32_t k = 1; k < fast.GetSize() - 1; ++k)
-      ASSERT_NEAR(fast[k], slow.InterpolateAt(values, times, k), 1e-15) << k;
+      ASSERT_EQ(fast[k], slow.InterpolateAt(values, times, k)) << k;
     EXPECT_EQ(fast.cursor, slow.cursor);
   }
 }
