@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "basics/Parallel.h"
 #include "basics/Vektor.h"
 
 namespace {
@@ -110,6 +111,17 @@ bool IsZeroOrOdd(int k) { return k == 0 || k % 2 != 0; }
 
 namespace {
 
+// FFTW runs the jobs of a threaded plan as parts of ForEachPart, on the workers that share
+// the other long computations.
+void RunJobs(void* (*work)(char*), char* jobs, size_t size, int count, void* /*unused*/) {
+  ForEachPart(count, [&](int32_t job) { work(jobs + size * static_cast<size_t>(job)); });
+}
+
+// Long transforms are planned for this many jobs, on every machine alike, so that a length's
+// plan, and the bits of its result, do not depend on the number of cores.
+constexpr int kJobs = 4;
+constexpr int32_t kLongTransform = 1 << 15;
+
 // FFTW's real transform of one length, planned once with a buffer of its own: planning is far
 // dearer than a transform, and FFTW_ESTIMATE keeps it free of measurements and wisdom, so the
 // same length always takes the same plan. The transform runs in place, which FFTW does faster
@@ -118,8 +130,14 @@ class RealPlan {
  public:
   explicit RealPlan(int32_t count)
       : count_(count), buffer_(fftw_alloc_real(2 * (static_cast<size_t>(count) / 2 + 1))) {
-    if (buffer_ != nullptr)
-      plan_ = fftw_plan_dft_r2c_1d(count, buffer_, Bins(), FFTW_ESTIMATE);
+    static const bool threaded = [] {
+      if (fftw_init_threads() == 0) return false;
+      fftw_threads_set_callback(RunJobs, nullptr);
+      return true;
+    }();
+    if (buffer_ == nullptr) return;
+    fftw_plan_with_nthreads(threaded && count >= kLongTransform ? kJobs : 1);
+    plan_ = fftw_plan_dft_r2c_1d(count, buffer_, Bins(), FFTW_ESTIMATE);
   }
   RealPlan(const RealPlan&) = delete;
   RealPlan& operator=(const RealPlan&) = delete;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "basics/Parallel.h"
 #include "pf/archive.h"
 
 namespace {
@@ -152,14 +153,14 @@ void BlendPairs(const double* __restrict centre, const double* __restrict rate,
 // time up to that of its later. Each pair writes its index to its first two samples without
 // asking how many it has (mostly one or two, at random), later pairs overwrite what was not
 // theirs, and only longer runs take a loop. The pairs are taken in blocks small enough for the
-// stack. Returns the samples the pairs hold, [from, to); those below 1 are left alone.
+// stack. Samples below 1 are left alone.
 void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
-                   int32_t limit, double* out, int32_t& from, int32_t& to) {
+                   int32_t limit, double* out) {
   constexpr int32_t kOwners = 4 * PairBlock::kPairs;
   PairBlock block;
   int32_t owner[kOwners];
-  from = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
-  int32_t base = from;  // the sample that owner[0] stands for
+  int32_t begin = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
+  int32_t base = begin;  // the sample that owner[0] stands for
   // Blends the samples base..end-1, whose owners are final, and starts the owners after them.
   const auto flush = [&](int32_t end) {
     const int32_t skip = std::max(1 - base, 0);
@@ -168,7 +169,6 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
                  base + skip, end, out);
     base = end;
   };
-  int32_t begin = from;
   for (int32_t start = first; start < last; start += PairBlock::kPairs) {
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
     FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
@@ -198,7 +198,6 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
     }
     flush(begin);  // the owners refer to this block
   }
-  to = begin;
 }
 
 }  // namespace
@@ -255,19 +254,25 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
   dt = (times[count - 1] - times[0]) / (size - 1);
   data[0] = values[0];
   cursor = 0;
-  int32_t from = 1;
-  int32_t to = 1;
   if (size > 2) {
     const double* t = &times[0];
     const double* v = &values[0];
     // Ascending times let each pair find its samples; otherwise, and for the samples before the
     // first time and after the last, the search of each sample's pair.
     if (dt >= std::numeric_limits<double>::min() && std::isfinite(dt) && Ascending(t, count)) {
-      ResamplePairs(t, v, 1, count, dt, size - 1, data, from, to);
-      from = std::max(from, 1);
-      cursor = static_cast<int32_t>(std::lower_bound(t, t + count, (size - 2) * dt) - t);
+      // The pairs in parts of their own, at once on several cores for long signals.
+      constexpr int32_t kPairsPerPart = 8192;
+      const int32_t parts = (count - 2) / kPairsPerPart + 1;
+      ForEachPart(parts, [&](int32_t part) {
+        const int32_t first = 1 + part * kPairsPerPart;
+        ResamplePairs(t, v, first, std::min(first + kPairsPerPart, count), dt, size - 1, data);
+      });
+      const double inverse = 1.0 / dt;
+      const int32_t from = std::max(SamplesUpTo(t[0], dt, inverse, size - 1), 1);
+      const int32_t to = SamplesUpTo(t[count - 1], dt, inverse, size - 1);
       for (int32_t k = 1; k < from; ++k) data[k] = ValueAt(t, v, 1, k * dt);
       for (int32_t k = to; k < size - 1; ++k) data[k] = ValueAt(t, v, count - 1, k * dt);
+      cursor = static_cast<int32_t>(std::lower_bound(t, t + count, (size - 2) * dt) - t);
     } else {
       for (int32_t k = 1; k < size - 1; ++k) data[k] = InterpolateAt(values, times, k);
     }
