@@ -172,28 +172,26 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
   for (int32_t start = first; start < last; start += PairBlock::kPairs) {
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
     FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
-    if (block.counts[pairs - 1] - base <= kOwners - 2) {  // the block's samples fit
-      for (int32_t j = 0; j < pairs; ++j) {
+    for (int32_t j = 0; j < pairs;) {
+      // The pairs from j on whose samples the owners still hold, then, where a pair's samples
+      // overrun them, those blended that are final and the pair's own by parts.
+      const int32_t* const fits =
+          std::upper_bound(block.counts + j, block.counts + pairs, base + kOwners - 2);
+      const int32_t stop = static_cast<int32_t>(fits - block.counts);
+      for (const int32_t at = base; j < stop; ++j) {
         const int32_t end = block.counts[j];
-        owner[begin - base] = j;
-        owner[begin - base + 1] = j;
-        for (int32_t k = begin + 2; k < end; ++k) owner[k - base] = j;
+        owner[begin - at] = j;
+        owner[begin - at + 1] = j;
+        for (int32_t k = begin + 2; k < end; ++k) owner[k - at] = j;
         begin = end;
       }
-    } else {
-      for (int32_t j = 0; j < pairs; ++j) {
-        const int32_t end = block.counts[j];
-        while (end - base > kOwners - 2) {  // more than the owners hold: blend part of them
-          flush(begin);
-          const int32_t part = std::min(end, base + kOwners);
-          std::fill(owner, owner + (part - base), j);
-          flush(part);
-          begin = part;
-        }
-        owner[begin - base] = j;
-        owner[begin - base + 1] = j;
-        for (int32_t k = begin + 2; k < end; ++k) owner[k - base] = j;
-        begin = end;
+      if (j == pairs) break;
+      flush(begin);
+      while (block.counts[j] - base > kOwners - 2) {
+        const int32_t part = std::min(block.counts[j], base + kOwners);
+        std::fill(owner, owner + (part - base), j);
+        flush(part);
+        begin = part;
       }
     }
     flush(begin);  // the owners refer to this block

@@ -140,25 +140,36 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
-    double start;     // the first time, taken as 0 by the resampling
-    int repeatEvery;  // every so many points the time does not advance; 0 never
-    int longPair;     // the pair before this point spans 5000 steps; 0 none
-    int swapAt;       // the times of this point and the next change places; 0 none
-    double step = 0.0;  // evenly spaced times this far apart, where samples meet them exactly
-    bool below = false;  // the inner ones then a least step below
+    double start = 0.0;     // the first time, taken as 0 by the resampling
+    int repeatEvery = 0;    // every so many points the time does not advance; 0 never
+    int swapAt = 0;         // the times of this point and the next change places; 0 none
+    int longPair = 0;       // the pair before this point spans longSpan; 0 none
+    double longSpan = 0.0;  // 3400.5 to 3408.5 give it 2046 to 2049 samples
+    double step = 0.0;      // evenly spaced times this far apart, where samples meet them exactly
+    bool below = false;     // the inner ones then a least step below
   };
-  const Case cases[] = {{3, 0.0, 0, 0, 0},    {9, 0.0, 0, 0, 0},    {517, 0.0, 5, 0, 0},
-                        {1000, 0.5, 0, 0, 0}, {1000, -3.5, 0, 0, 0}, {5000, 0.0, 7, 0, 0},
-                        {5000, 0.0, 0, 2500, 0}, {3000, 0.0, 0, 0, 1700},
-                        {1024, 0.0, 0, 0, 0, 0.1},  {4096, 0.0, 0, 0, 0, 1e-9},
-                        {1024, 0.0, 0, 0, 0, 0.1, true}};
+  const Case cases[] = {{3},
+                        {9},
+                        {517, 0.0, 5},
+                        {1000, 0.5},
+                        {1000, -3.5},
+                        {5000, 0.0, 7},
+                        {3000, 0.0, 0, 1700},
+                        {5000, 0.0, 0, 0, 2500, 5000.0},
+                        {3000, 0.0, 0, 0, 500, 3400.5},
+                        {3000, 0.0, 0, 0, 500, 3404.0},
+                        {3000, 0.0, 0, 0, 500, 3404.5},
+                        {3000, 0.0, 0, 0, 500, 3408.5},
+                        {1024, 0.0, 0, 0, 0, 0.0, 0.1},
+                        {4096, 0.0, 0, 0, 0, 0.0, 1e-9},
+                        {1024, 0.0, 0, 0, 0, 0.0, 0.1, true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.points);
+    SCOPED_TRACE(testing::Message() << c.points << " points, long span " << c.longSpan);
     std::vector<double> v, t;
     double time = c.start;
     for (int i = 0; i < c.points; ++i) {
       v.push_back(std::sin(0.37 * i) + 0.01 * (i % 13));
-      if (i == c.longPair) time += 5000.0;
+      if (i == c.longPair) time += c.longSpan;
       t.push_back(time);
       if (c.step > 0.0)
         time = c.below && i + 2 < c.points ? std::nextafter((i + 1) * c.step, 0.0)
