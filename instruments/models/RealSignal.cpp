@@ -52,8 +52,9 @@ struct PairTerms {
   double halfRise;
 };
 
+// Halved first, so that no sum overflows (halving is exact but for subnormal numbers).
 inline PairTerms TermsOf(double t0, double t1, double v0, double v1) {
-  return {0.5 * (t0 + t1), kPi / (t1 - t0), 0.5 * (v0 + v1), 0.5 * (v1 - v0)};
+  return {0.5 * t0 + 0.5 * t1, kPi / (t1 - t0), 0.5 * v0 + 0.5 * v1, 0.5 * v1 - 0.5 * v0};
 }
 
 inline double BlendAt(double centre, double rate, double mean, double halfRise, double tau) {
