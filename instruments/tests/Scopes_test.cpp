@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -345,7 +346,8 @@ TEST(PlotterSymbol, DrawsItsNameAndPointingRightItsInputs) {
 class SpeakerTest : public testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / "vostrane_speaker";
+    // A folder per process: ctest runs the fixture's tests at once.
+    root = fs::temp_directory_path() / ("vostrane_speaker_" + std::to_string(getpid()));
     fs::remove_all(root);
     fs::create_directories(root);
     saved = pf::DriveRoot();
