@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #ifdef __linux__
@@ -62,8 +63,16 @@ class Workers {
   }
 
  private:
-  Workers() : count_(std::clamp(Cores(), 1, 4) - 1) {
-    for (int32_t i = 0; i < count_; ++i) std::thread([this] { Serve(); }).detach();
+  // As many workers as start: a thread that cannot be made leaves the others to do the work.
+  Workers() {
+    const int32_t wanted = std::clamp(Cores(), 1, 4) - 1;
+    for (; count_ < wanted; ++count_) {
+      try {
+        std::thread([this] { Serve(); }).detach();
+      } catch (const std::system_error&) {
+        break;
+      }
+    }
   }
 
   void Serve() {
@@ -91,7 +100,7 @@ class Workers {
     }
   }
 
-  int32_t count_;
+  int32_t count_ = 0;
   std::mutex running_;  // one split at a time
   std::mutex lock_;
   std::condition_variable wake_;
@@ -105,7 +114,9 @@ thread_local bool inPart = false;
 }  // namespace
 
 void ForEachPart(int32_t parts, const std::function<void(int32_t)>& work) {
-  const auto marked = [&](int32_t part) {
+  // A part that throws ends the program here rather than leaving workers on a split that is
+  // gone.
+  const auto marked = [&](int32_t part) noexcept {
     const bool outer = !inPart;
     inPart = true;
     work(part);

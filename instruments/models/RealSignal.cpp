@@ -104,7 +104,7 @@ bool Ascending(const double* __restrict t, int32_t count) {
 // How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
 // the two comparisons make it exact.
 inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) {
-  double c = std::floor(std::min(std::max(tau * inverse, -1.0), limit)) + 1.0;
+  double c = std::min(std::floor(std::max(tau * inverse, -1.0)) + 1.0, limit);
   c = std::max((c - 1.0) * dt > tau ? c - 1.0 : c, 0.0);
   c = c < limit && c * dt <= tau ? c + 1.0 : c;
   return static_cast<int32_t>(c);
@@ -174,8 +174,9 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
     FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
     for (int32_t j = 0; j < pairs;) {
-      // The pairs from j on whose samples the owners still hold, then, where a pair's samples
-      // overrun them, those blended that are final and the pair's own by parts.
+      // The pairs from j on whose samples the owners still hold (with room for the two writes
+      // of a pair: end - base <= kOwners - 2), then, where a pair's samples overrun them, those
+      // blended that are final and the pair's own by parts, until they fit.
       const int32_t* const fits =
           std::upper_bound(block.counts + j, block.counts + pairs, base + kOwners - 2);
       const int32_t stop = static_cast<int32_t>(fits - block.counts);
@@ -264,7 +265,9 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
       const int32_t parts = (count - 2) / kPairsPerPart + 1;
       ForEachPart(parts, [&](int32_t part) {
         const int32_t first = 1 + part * kPairsPerPart;
-        ResamplePairs(t, v, first, std::min(first + kPairsPerPart, count), dt, size - 1, data);
+        const int32_t last = static_cast<int32_t>(
+            std::min<int64_t>(int64_t{first} + kPairsPerPart, count));
+        ResamplePairs(t, v, first, last, dt, size - 1, data);
       });
       const double inverse = 1.0 / dt;
       const int32_t from = std::max(SamplesUpTo(t[0], dt, inverse, size - 1), 1);
