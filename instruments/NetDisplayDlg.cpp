@@ -23,7 +23,6 @@ constexpr struct {
 
 NetDisplayDlg::NetDisplayDlg(TNetAnalyzer* analyser)
     : pf::Dialog(ids::kTemplate, analyser),
-      analyser(analyser),
       diagram(analyser->Screen().Current()),
       curve(diagram != nullptr ? diagram->GetCurve(0) : nullptr) {}
 

@@ -24,7 +24,6 @@ class NetDisplayDlg : public pf::Dialog {
   void SetStyle(char style);
   void SetShape(char shape);
 
-  TNetAnalyzer* analyser;
   Diagramm* diagram;
   DiagKurve* curve;
 };

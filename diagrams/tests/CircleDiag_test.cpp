@@ -126,7 +126,9 @@ TEST(LogoTest, EmblemRadiusAndItsDrawingWithoutTheRedPen) {
     EXPECT_EQ(ellipses.back().points, ellipses.front().points);
     EXPECT_EQ(ellipses.back().pen.color, pf::Rgb(255, 255, 255));
     EXPECT_EQ(ellipses.back().brush.style, c.redPen ? pf::BrushStyle::Null : pf::BrushStyle::Solid);
-    if (c.redPen) EXPECT_EQ(ellipses[1].pen.color, pf::Rgb(250, 0, 0));
+    if (c.redPen) {
+      EXPECT_EQ(ellipses[1].pen.color, pf::Rgb(250, 0, 0));
+    }
   }
 }
 

@@ -74,7 +74,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // shows it in place of its own message and it leaves the queue, so it is shown once.
   std::string TakeOpenFailure(const std::string& path) override;
   void DeleteContents() override;
-  void SetModifiedFlag(bool modified = true);
+  void SetModifiedFlag(bool modified = true) override;
 
   // A default-constructed symbol of the class the key names; null for an unknown key.
   static std::unique_ptr<NetSymbol> CreateSymbolByKey(const MyStrng& key);

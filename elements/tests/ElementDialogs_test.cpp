@@ -108,7 +108,9 @@ TEST_F(ElementDialogsTest, BadValuesShowOneBoxUnderTheFieldsCaptionAndKeepTheDia
       d.Cancel();
     }));
     ASSERT_EQ(Boxes().size(), 1u);
-    if (row.message != nullptr) EXPECT_EQ(Boxes()[0].text, row.message);
+    if (row.message != nullptr) {
+      EXPECT_EQ(Boxes()[0].text, row.message);
+    }
     EXPECT_EQ(Boxes()[0].caption, row.caption);
     EXPECT_EQ(Beeps(), row.beep ? 1u : 0u);
     EXPECT_EQ(VS_Error::MessageCount(), 0);

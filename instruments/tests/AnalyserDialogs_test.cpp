@@ -86,7 +86,9 @@ TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
     EXPECT_EQ(closed, c.closes);
     const std::vector<std::string> boxes = Boxes();
     ASSERT_EQ(boxes.size(), c.closes ? 0u : 1u);
-    if (*c.box != '\0') EXPECT_EQ(boxes[0], c.box);
+    if (*c.box != '\0') {
+      EXPECT_EQ(boxes[0], c.box);
+    }
     EXPECT_EQ(window->sweep.start, c.wantStart);
     EXPECT_EQ(window->sweep.stop, c.wantStop);
     EXPECT_EQ(window->sweep.count, c.wantCount);
@@ -137,7 +139,9 @@ TEST_F(Panel, GeneratorStoresBothResistancesOrNeither) {
     EXPECT_EQ(window->rg2.re, c.want2);
     EXPECT_EQ(window->rg2.im, 0.0);
     ASSERT_EQ(Boxes().size(), c.boxes);
-    if (c.boxes > 0) EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler");
+    if (c.boxes > 0) {
+      EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler");
+    }
   }
 }
 

@@ -63,7 +63,9 @@ TEST(VecNetAnaSymbol, NetlistLines) {
     vna.WriteNetLine();
     EXPECT_EQ(Text(vna.netLine), c.line);
     ASSERT_EQ(vna.GetExtraLineCount(), *c.extra != '\0' ? 1 : 0);
-    if (*c.extra != '\0') EXPECT_EQ(Text(vna.GetExtraLine(0)), c.extra);
+    if (*c.extra != '\0') {
+      EXPECT_EQ(Text(vna.GetExtraLine(0)), c.extra);
+    }
     LineFile header;
     vna.AppendNetworkHeader(header);
     EXPECT_EQ(header.GetCount(), c.active);

@@ -51,7 +51,9 @@ TEST(TransientAnalyseDialogTest, StoresTheDurationAtOnceAndTheStepsTogether) {
     EXPECT_EQ(source.tranStep, c.wantStep);
     EXPECT_EQ(source.tranMaxStep, c.wantMaxStep);
     EXPECT_EQ(headless.Ui().Messages().size(), c.closes ? 0u : 1u);
-    if (!c.closes) EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler TimEdit:");
+    if (!c.closes) {
+      EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler TimEdit:");
+    }
   }
 }
 

@@ -59,7 +59,9 @@ class AsFolderOwner {
     EXPECT_EQ(seteuid(kNobody), 0);
   }
   ~AsFolderOwner() {
-    if (root_) EXPECT_EQ(seteuid(0), 0);
+    if (root_) {
+      EXPECT_EQ(seteuid(0), 0);
+    }
   }
 
  private:
@@ -144,7 +146,9 @@ TEST_F(AppTest, ViewMenuHidesAndShowsEachBarTickedWhileItShows) {
     const pf::Rect shownArea = Frame().ClientArea();
     for (int step = 0; step < 3; ++step) {
       const bool shown = step != 1;
-      if (step > 0) EXPECT_TRUE(headless.MenuCommand(Frame(), c.path)) << c.path;
+      if (step > 0) {
+        EXPECT_TRUE(headless.MenuCommand(Frame(), c.path)) << c.path;
+      }
       EXPECT_EQ(c.bar->IsVisible(), shown) << c.path;
       const std::optional<pf::MenuItem> item = headless.MenuItemState(Frame(), c.path);
       ASSERT_TRUE(item) << c.path;

@@ -127,7 +127,9 @@ TEST_F(SlotDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
     symbol->nodes = {1, 2, 3, 4};
     Refuse(*symbol, std::to_string(row.dialog), row.input);
     ASSERT_EQ(Boxes().size(), 1u);
-    if (row.message != nullptr) EXPECT_EQ(Boxes()[0].text, row.message);
+    if (row.message != nullptr) {
+      EXPECT_EQ(Boxes()[0].text, row.message);
+    }
     EXPECT_EQ(Boxes()[0].caption, row.caption);
     EXPECT_EQ(headless.Ui().Beeps().size(), 1u);
     EXPECT_EQ(VS_Error::MessageCount(), 0);

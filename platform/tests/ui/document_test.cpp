@@ -344,7 +344,9 @@ TEST_F(DocumentTest, ADisabledItemRunsNeitherByMenuNorByAccelerator) {
   };
   for (const auto& c : cases) {
     journal.clear();
-    if (c.path != nullptr) EXPECT_EQ(headless.MenuCommand(*main, c.path), c.runs) << c.path;
+    if (c.path != nullptr) {
+      EXPECT_EQ(headless.MenuCommand(*main, c.path), c.runs) << c.path;
+    }
     headless.KeyDown(*view, c.key, c.modifiers);
     EXPECT_EQ(journal.size(), c.runs ? (c.path != nullptr ? 2u : 1u) : 0u) << c.key;
   }
