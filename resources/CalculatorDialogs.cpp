@@ -83,8 +83,7 @@ constexpr ControlTemplate kCoplanar[] = {
 };
 
 constexpr ControlTemplate kSandwich[] = {
-    {ControlKind::Static, -1, "Substrate", 6, 9, 64, 10},
-    {ControlKind::ComboBox, sandwich_ids::kSub, "", 72, 7, 72, 40, kList},
+    VS_SUBSTRATE(sandwich_ids::kSub, 0),
     {ControlKind::Static, -1, "a:", 6, 27, 64, 10},
     {ControlKind::Edit, sandwich_ids::kA, "", 72, 25, 72, 12},
     {ControlKind::Static, -1, "w/d", 6, 45, 64, 10},

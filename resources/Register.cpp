@@ -1,13 +1,16 @@
 #include "resources/Resources.h"
 
+std::span<const std::span<const pf::DialogTemplate>> DialogTables() {
+  static const std::span<const pf::DialogTemplate> tables[] = {
+      BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
+      InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(), LineDialogs(),
+      SlotDialogs(), CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs(),
+      ScopeDialogs()};
+  return tables;
+}
+
 void RegisterResources() {
-  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
-                            LineDialogs(), SlotDialogs(),
-                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs(),
-                            ScopeDialogs()}) {
-    pf::DialogTemplates::Instance().Register(table);
-  }
+  for (const auto table : DialogTables()) pf::DialogTemplates::Instance().Register(table);
   const FrameResources frame = GetFrameResources();
   pf::ResourceTable<pf::MenuTemplate>::Instance().Register(frame.menus);
   pf::ResourceTable<pf::AcceleratorTemplate>::Instance().Register(frame.accelerators);

@@ -49,5 +49,7 @@ std::span<const pf::DialogTemplate> ScopeDialogs();
 // Dialog templates of the filter synthesis.
 std::span<const pf::DialogTemplate> SynthesisDialogs();
 
+// Every dialog table above, in the order they are registered.
+std::span<const std::span<const pf::DialogTemplate>> DialogTables();
 // Registers every table; safe to call more than once.
 void RegisterResources();

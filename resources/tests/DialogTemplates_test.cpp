@@ -17,11 +17,7 @@ class DialogTemplatesTest : public testing::Test {
 
 TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   size_t count = 0;
-  for (const auto table : {BasicsDialogs(), DiagramDialogs(), EditorDialogs(), ElementDialogs(),
-                            InstrumentDialogs(), SynthesisDialogs(), SpiceModelDialogs(),
-                            LineDialogs(), SlotDialogs(),
-                            CalculatorDialogs(), MeterDialogs(), SpiceDialogs(), SourceDialogs(),
-                            ScopeDialogs()}) {
+  for (const auto table : DialogTables()) {
     for (const pf::DialogTemplate& t : table) {
       EXPECT_TRUE(DialogTemplates::Instance().Register(t)) << t.id;
       EXPECT_TRUE(t.id != 0 || t.name != nullptr);
