@@ -387,21 +387,14 @@ void SandwichSlotLineDlg::OnCompute() {
   using namespace sandwich_ids;
   constexpr const char* kCaption = "Fehler Weite:";
   constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
+  constexpr auto kTyped = FieldReader::Store::Typed;
   FieldReader reader(*this, true);
-  double a = 0.0;
-  if (!reader.ReadNumber<LaeWert>(GetDlgItemText(kA), a, kCaption)) return;
-  if (!(a > 0.0)) {
-    reader.Refuse(kNotPositive, kCaption, true);
-    return;
-  }
-  model.SetBoxWidth(a);
-  double ratio = 0.0;
-  if (!reader.ReadNumber<FloatWert>(GetDlgItemText(kWd), ratio, kCaption)) return;
-  if (!(ratio > 0.0)) {
-    reader.Refuse(kNotPositive, kCaption, true);
-    return;
-  }
-  model.SetSlotWidth(ratio * model.h);
+  LaeWert a;
+  if (!reader.Read(GetDlgItemText(kA), a, kCaption, kTyped, kNotPositive)) return;
+  model.SetBoxWidth(a.Value());
+  FloatWert ratio;
+  if (!reader.Read(GetDlgItemText(kWd), ratio, kCaption, kTyped, kNotPositive)) return;
+  model.SetSlotWidth(ratio.Value(false) * model.h);
   if (!model.SolveRatio()) {
     Beep();
     return;
