@@ -173,28 +173,22 @@ bool GerberDocument::SaveFiles() {
   if (bottomUsed != 0) files.push_back(&bottomOutput);
   std::vector<LineFile> temporaries;
   temporaries.reserve(files.size());
-  const auto discard = [&temporaries] {
+  const auto fail = [&temporaries](const LineFile& file) {
     for (const LineFile& t : temporaries) {
       std::remove(pf::MapWindowsPath(t.fileName.GetBuffer()).c_str());
     }
+    VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file.fileName, 4);
+    return false;
   };
   for (const LineFile* file : files) {
     temporaries.emplace_back(*file);
     temporaries.back().fileName = file->fileName + ".part";
-    if (!temporaries.back().WriteFile()) {
-      discard();
-      VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file->fileName, 4);
-      return false;
-    }
+    if (!temporaries.back().WriteFile()) return fail(*file);
   }
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string from = pf::MapWindowsPath(temporaries[i].fileName.GetBuffer());
     const std::string to = pf::MapWindowsPath(files[i]->fileName.GetBuffer());
-    if (std::rename(from.c_str(), to.c_str()) != 0) {
-      discard();
-      VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + files[i]->fileName, 4);
-      return false;
-    }
+    if (std::rename(from.c_str(), to.c_str()) != 0) return fail(*files[i]);
   }
   return true;
 }

@@ -50,7 +50,7 @@ bool CalculatorDialog::Move(double& value, double step, bool up) {
 
 void CalculatorDialog::Beep() { pf::TheUiServices().Beep(pf::BeepKind::Default); }
 
-double CalculatorDialog::DefaultFrequency() const {
+double CalculatorDialog::DefaultFrequency(const CVostraneView* view) {
   const CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
   return doc != nullptr ? doc->GetDefaultFrequency() : 4e9;
 }
@@ -84,10 +84,27 @@ bool CalculatorDialog::OnCommand(int id, pf::Notification code) {
 
 void CalculatorDialog::OnDeltaPos(int id, int delta) { Step(id, delta < 1); }
 
+// -- SteppedCalculator -----------------------------------------------------------------------
+
+SteppedCalculator::SteppedCalculator(int templateId, CVostraneView* view, int comboId, double f,
+                                     double frequencyStep, double increment)
+    : CalculatorDialog(templateId, view, comboId),
+      f(f),
+      frequencyStep(frequencyStep),
+      increment(increment) {}
+
+void SteppedCalculator::StepIncrement(bool up, double smallest, double largest) {
+  if (up && Below(increment, largest)) {
+    increment = Decade(increment * 10.0);
+  } else if (!up && Below(smallest, increment)) {
+    increment = Decade(increment / 10.0);
+  }
+}
+
 // -- DimMikrostripLine -----------------------------------------------------------------------
 
 DimMikrostripLine::DimMikrostripLine(CVostraneView* view)
-    : CalculatorDialog(dimmsl_ids::kTemplate, view, dimmsl_ids::kSub) {}
+    : SteppedCalculator(dimmsl_ids::kTemplate, view, dimmsl_ids::kSub, 1.0, 0.1, 0.1) {}
 
 void DimMikrostripLine::LoadFromSymbol(TrlSymbol& symbol) { L = symbol.p.Value() * 1000.0; }
 
@@ -99,7 +116,7 @@ bool DimMikrostripLine::OnInitDialog() {
   W = substrate.H * 1000.0;
   Show(kW, LaeWert(W / 1000.0));
   Show(kL, LaeWert(L / 1000.0));
-  f = DefaultFrequency() / 1e9;
+  f = DefaultFrequency(view) / 1e9;
   Show(kF, FreqWert(f * 1e9));
   UpdateResults();
   return true;
@@ -124,9 +141,8 @@ void DimMikrostripLine::UpdateResults() {
 }
 
 void DimMikrostripLine::UpdateLengthRatio() {
-  lambda = kLightSpeed / (f * 1e6) / std::sqrt(results.eps);
-  lengthRatio = L / lambda;
-  Show(dimmsl_ids::kLRatio, FloatWert(lengthRatio));
+  const double lambda = kLightSpeed / (f * 1e6) / std::sqrt(results.eps);
+  Show(dimmsl_ids::kLRatio, FloatWert(L / lambda));
 }
 
 void DimMikrostripLine::Step(int spinId, bool up) {
@@ -154,11 +170,7 @@ void DimMikrostripLine::Step(int spinId, bool up) {
       UpdateResults();
       break;
     case kIncSpin:
-      if (up && Below(increment, 1.0)) {
-        increment = Decade(increment * 10.0);
-      } else if (!up && increment >= 0.009) {
-        increment = Decade(increment / 10.0);
-      }
+      StepIncrement(up, 0.001, 1.0);
       Show(kInc, LaeWert(increment / 1000.0));
       break;
     default:
@@ -169,7 +181,8 @@ void DimMikrostripLine::Step(int spinId, bool up) {
 // -- SlotLineDim -----------------------------------------------------------------------------
 
 SlotLineDim::SlotLineDim(CVostraneView* view)
-    : CalculatorDialog(dimslt_ids::kTemplate, view, dimslt_ids::kSub), f(DefaultFrequency()) {}
+    : SteppedCalculator(dimslt_ids::kTemplate, view, dimslt_ids::kSub, DefaultFrequency(view),
+                        1e8, 1e-5) {}
 
 void SlotLineDim::LoadFromSymbol(SlotLineSymbol& symbol) {
   model.SetSlotWidth(symbol.w.Value());
@@ -263,11 +276,7 @@ void SlotLineDim::Step(int spinId, bool up) {
       UpdateResults();
       break;
     case kIncSpin:
-      if (up && Below(increment, 0.1)) {
-        increment = Decade(increment * 10.0);
-      } else if (!up && increment >= 9e-6) {
-        increment = Decade(increment / 10.0);
-      }
+      StepIncrement(up, 1e-6, 0.1);
       Show(kInc, LaeWert(increment));
       break;
     default:
@@ -278,7 +287,8 @@ void SlotLineDim::Step(int spinId, bool up) {
 // -- CCoplanarLineDim ------------------------------------------------------------------------
 
 CCoplanarLineDim::CCoplanarLineDim(CVostraneView* view)
-    : CalculatorDialog(dimcpl_ids::kTemplate, view, dimcpl_ids::kSub), f(DefaultFrequency()) {}
+    : SteppedCalculator(dimcpl_ids::kTemplate, view, dimcpl_ids::kSub, DefaultFrequency(view),
+                        1e8, 1e-5) {}
 
 void CCoplanarLineDim::LoadFromSymbol(CCoplanarLineSymbol& symbol) {
   model.SetStripWidth(symbol.w.Value());
@@ -329,11 +339,7 @@ void CCoplanarLineDim::Step(int spinId, bool up) {
     return;
   }
   if (spinId == kIncSpin) {
-    if (up && Below(increment, 0.1)) {
-      increment = Decade(increment * 10.0);
-    } else if (!up && increment > 9e-6) {
-      increment = Decade(increment / 10.0);
-    }
+    StepIncrement(up, 1e-6, 0.1);
     Show(kInc, LaeWert(increment));
     return;
   }
@@ -381,21 +387,14 @@ void SandwichSlotLineDlg::OnCompute() {
   using namespace sandwich_ids;
   constexpr const char* kCaption = "Fehler Weite:";
   constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
+  constexpr auto kTyped = FieldReader::Store::Typed;
   FieldReader reader(*this, true);
-  double a = 0.0;
-  if (!reader.ReadNumber<LaeWert>(GetDlgItemText(kA), a, kCaption)) return;
-  if (!(a > 0.0)) {
-    reader.Refuse(kNotPositive, kCaption, true);
-    return;
-  }
-  model.SetBoxWidth(a);
-  double ratio = 0.0;
-  if (!reader.ReadNumber<FloatWert>(GetDlgItemText(kWd), ratio, kCaption)) return;
-  if (!(ratio > 0.0)) {
-    reader.Refuse(kNotPositive, kCaption, true);
-    return;
-  }
-  model.SetSlotWidth(ratio * model.h);
+  LaeWert a;
+  if (!reader.Read(GetDlgItemText(kA), a, kCaption, kTyped, kNotPositive)) return;
+  model.SetBoxWidth(a.Value());
+  FloatWert ratio;
+  if (!reader.Read(GetDlgItemText(kWd), ratio, kCaption, kTyped, kNotPositive)) return;
+  model.SetSlotWidth(ratio.Value(false) * model.h);
   if (!model.SolveRatio()) {
     Beep();
     return;
@@ -410,8 +409,8 @@ void SandwichSlotLineDlg::OnCompute() {
 // -- MslToSltDesign --------------------------------------------------------------------------
 
 MslToSltDesign::MslToSltDesign(CVostraneView* view)
-    : CalculatorDialog(msltsltdesign_ids::kTemplate, view, msltsltdesign_ids::kSub),
-      f(DefaultFrequency()) {}
+    : SteppedCalculator(msltsltdesign_ids::kTemplate, view, msltsltdesign_ids::kSub,
+                        DefaultFrequency(view), 1e8, 1e-5) {}
 
 bool MslToSltDesign::OnInitDialog() {
   using namespace msltsltdesign_ids;
@@ -474,12 +473,8 @@ void MslToSltDesign::Step(int spinId, bool up) {
       Show(kF, FreqWert(f));
       break;
     case kIncSpin:
-      // Between 10 um and 1 mm: the division stops at 10 um, as the limits say.
-      if (up && Below(increment, 0.001)) {
-        increment = Decade(increment * 10.0);
-      } else if (!up && Below(1e-5, increment)) {
-        increment = Decade(increment / 10.0);
-      }
+      // Between 10 um and 1 mm, as the limits say.
+      StepIncrement(up, 1e-5, 0.001);
       Show(kInc, LaeWert(increment));
       return;
     default:

@@ -52,8 +52,8 @@ class CalculatorDialog : public pf::Dialog {
   virtual void Step(int spinId, bool up) = 0;
   void Show(int id, const MyStrng& text) { SetDlgItemText(id, text.ToCString()); }
   static void Beep();
-  // The document's analysis frequency (Hz).
-  double DefaultFrequency() const;
+  // The view's document's analysis frequency (Hz).
+  static double DefaultFrequency(const CVostraneView* view);
 
   CVostraneView* view;
   std::vector<SubSymbol*> substrates;
@@ -66,8 +66,26 @@ class CalculatorDialog : public pf::Dialog {
   int comboId;
 };
 
+// A calculator that steps the frequency and the dimensions, these by an increment that moves
+// in decades.
+class SteppedCalculator : public CalculatorDialog {
+ public:
+  double GetFrequency() const { return f; }
+  double GetIncrement() const { return increment; }
+
+ protected:
+  SteppedCalculator(int templateId, CVostraneView* view, int comboId, double f,
+                    double frequencyStep, double increment);
+  // A decade up or down, staying between smallest and largest.
+  void StepIncrement(bool up, double smallest, double largest);
+
+  double f;
+  const double frequencyStep;
+  double increment;
+};
+
 // Lengths in millimetres and frequencies in GHz, as the microstrip analysis takes them.
-class DimMikrostripLine : public CalculatorDialog {
+class DimMikrostripLine : public SteppedCalculator {
  public:
   explicit DimMikrostripLine(CVostraneView* view);
   // The symbol's length becomes L.
@@ -76,8 +94,6 @@ class DimMikrostripLine : public CalculatorDialog {
 
   double GetWidth() const { return W; }
   double GetLength() const { return L; }
-  double GetFrequency() const { return f; }
-  double GetIncrement() const { return increment; }
   // The open-end extension in metres.
   double GetExtension() const { return extension; }
 
@@ -87,22 +103,17 @@ class DimMikrostripLine : public CalculatorDialog {
   // The microstrip at W and f; false without a result.
   bool Recalculate();
   void UpdateResults();
-  // lambda and L/lambda from f and eps_eff.
+  // L/lambda from f and eps_eff.
   void UpdateLengthRatio();
 
   MicrostripResult results;
   double W = 1.0;
   double L = 10.0;
-  double f = 1.0;
-  const double frequencyStep = 0.1;
-  double increment = 0.1;
-  double lambda = 0.0;
-  double lengthRatio = 0.0;
   double extension = 0.0;
 };
 
 // SI units throughout.
-class SlotLineDim : public CalculatorDialog {
+class SlotLineDim : public SteppedCalculator {
  public:
   explicit SlotLineDim(CVostraneView* view);
   // The model's width and length become the symbol's.
@@ -111,8 +122,6 @@ class SlotLineDim : public CalculatorDialog {
   bool OnCommand(int id, pf::Notification code) override;
 
   const SlotLineModell& GetModel() const { return model; }
-  double GetFrequency() const { return f; }
-  double GetIncrement() const { return increment; }
 
  private:
   void SubstrateChanged() override;
@@ -124,12 +133,9 @@ class SlotLineDim : public CalculatorDialog {
   double StubReactance();
 
   SlotLineModell model;
-  double f;
-  const double frequencyStep = 1e8;
-  double increment = 1e-5;
 };
 
-class CCoplanarLineDim : public CalculatorDialog {
+class CCoplanarLineDim : public SteppedCalculator {
  public:
   explicit CCoplanarLineDim(CVostraneView* view);
   // Strip width, gap and length of the symbol become the model's.
@@ -137,8 +143,6 @@ class CCoplanarLineDim : public CalculatorDialog {
   bool OnInitDialog() override;
 
   const CCoplanarLineModell& GetModel() const { return model; }
-  double GetFrequency() const { return f; }
-  double GetIncrement() const { return increment; }
 
  private:
   void SubstrateChanged() override;
@@ -146,9 +150,6 @@ class CCoplanarLineDim : public CalculatorDialog {
   void UpdateResults();
 
   CCoplanarLineModell model;
-  double f;
-  const double frequencyStep = 1e8;
-  double increment = 1e-5;
 };
 
 // Nothing is placed or stored: the dialog only computes.
@@ -171,14 +172,12 @@ class SandwichSlotLineDlg : public CalculatorDialog {
   CCoveredSlotLineModell model;
 };
 
-class MslToSltDesign : public CalculatorDialog {
+class MslToSltDesign : public SteppedCalculator {
  public:
   explicit MslToSltDesign(CVostraneView* view);
   bool OnInitDialog() override;
 
   const MslToSlotElement& GetElement() const { return element; }
-  double GetFrequency() const { return f; }
-  double GetIncrement() const { return increment; }
 
  private:
   void SubstrateChanged() override;
@@ -186,7 +185,4 @@ class MslToSltDesign : public CalculatorDialog {
   void Recompute();
 
   MslToSlotElement element;
-  double f;
-  const double frequencyStep = 1e8;
-  double increment = 1e-5;
 };

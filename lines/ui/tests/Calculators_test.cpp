@@ -6,34 +6,23 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "editor/desktop/CVostraneApp.h"
-#include "editor/desktop/CVostraneView.h"
-#include "editor/desktop/MainFrame.h"
-#include "editor/document/CVostraneDoc.h"
+#include "editor/desktop/tests/ViewFixture.h"
 #include "editor/symbols/SubSymbol.h"
-#include "pf/headless.h"
-#include "pf/profile.h"
 #include "resources/CalculatorIds.h"
 
 namespace {
 
 constexpr int G = CVostraneView::kGridSpacing;
 
-class CalculatorsTest : public testing::Test {
+class CalculatorsTest : public ViewFixture {
  protected:
   void SetUp() override {
     VS_Error::ClearQueue();
-    headless.SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
-    app = std::make_unique<CVostraneApp>(std::vector<std::string>{},
-                                         [] { return std::make_unique<pf::MemoryProfile>(); });
-    ASSERT_TRUE(app->InitInstance());
-    view = dynamic_cast<CVostraneView*>(app->GetMainFrame()->MdiGetActive()->GetActiveView());
-    ASSERT_NE(view, nullptr);
+    ViewFixture::SetUp();
   }
   void TearDown() override { VS_Error::ClearQueue(); }
 
@@ -48,9 +37,6 @@ class CalculatorsTest : public testing::Test {
   }
   size_t Beeps() { return headless.Ui().Beeps().size(); }
 
-  pf::Headless headless;
-  std::unique_ptr<CVostraneApp> app;
-  CVostraneView* view = nullptr;
   int count = 0;
 };
 
