@@ -1,7 +1,6 @@
 #include "instruments/SpecAnaSymbol.h"
 
 #include <cmath>
-#include <string>
 
 #include "basics/IntegerWert.h"
 #include "editor/document/SpiceManager.h"
@@ -22,13 +21,6 @@ namespace {
 constexpr double kFloor = 1e-25;
 constexpr double kFloorLevel = -250.0;
 
-void ReadLetter(pf::Archive& ar, char& letter, const char* allowed) {
-  ar >> letter;
-  if (letter != '\0' && std::string(allowed).find(letter) != std::string::npos) return;
-  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
-                         std::string("SpecAnaSymbol: Buchstabe '") + letter + "'");
-}
-
 }  // namespace
 
 SpecAnaSymbol::SpecAnaSymbol() : SpecAnaSymbol(Point(25, 100), Point(150, 100)) {}
@@ -48,12 +40,12 @@ void SpecAnaSymbol::Serialize(pf::Archive& ar) {
     ar << spicePresent << levelMode << levelReference << curveStyle;
   } else {
     ar >> spicePresent;
-    ReadLetter(ar, levelMode, "UP");
+    ReadLetter(ar, levelMode, "UP", "SpecAnaSymbol: Buchstabe");
     ar >> levelReference;
     if (!std::isfinite(levelReference) || !(levelReference > 0.0)) {
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "SpecAnaSymbol: Bezugspegel");
     }
-    ReadLetter(ar, curveStyle, "LS");
+    ReadLetter(ar, curveStyle, "LS", "SpecAnaSymbol: Buchstabe");
   }
   if (spicePresent == 0) return;
   spiceSpectrum.Serialize(ar);
