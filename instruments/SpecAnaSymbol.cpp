@@ -21,6 +21,11 @@ namespace {
 constexpr double kFloor = 1e-25;
 constexpr double kFloorLevel = -250.0;
 
+// factor * log10 of the ratio; kFloorLevel for what is too small to show.
+double Level(double ratio, double factor) {
+  return std::isfinite(ratio) && ratio > kFloor ? factor * std::log10(ratio) : kFloorLevel;
+}
+
 }  // namespace
 
 SpecAnaSymbol::SpecAnaSymbol() : SpecAnaSymbol(Point(25, 100), Point(150, 100)) {}
@@ -119,15 +124,9 @@ double SpecAnaSymbol::SpiceLevel(const Cmplx& amplitude) {
   const double magnitude = amplitude.Abs();
   if (levelMode == 'P') {
     // The power of a peak amplitude in the input resistance.
-    const double power = magnitude * magnitude / (2.0 * ri.Value()) / levelReference;
-    return std::isfinite(power) && power > kFloor ? 10.0 * std::log10(power) : kFloorLevel;
+    return Level(magnitude * magnitude / (2.0 * ri.Value()) / levelReference, 10.0);
   }
-  const double y = magnitude / levelReference;
-  return std::isfinite(y) && y > kFloor ? 20.0 * std::log10(y) : kFloorLevel;
+  return Level(magnitude / levelReference, 20.0);
 }
 
-double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) {
-  const double milliwatts = reading.Abs();
-  return std::isfinite(milliwatts) && milliwatts > kFloor ? 10.0 * std::log10(milliwatts)
-                                                          : kFloorLevel;
-}
+double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) { return Level(reading.Abs(), 10.0); }
