@@ -89,6 +89,16 @@ void MessGeraetSymbol::WriteVoltmeterLine(const ResWert& ri) {
             elementName;
 }
 
+void MessGeraetSymbol::ReadLetter(pf::Archive& ar, char& letter, const char* allowed,
+                                  const char* what) {
+  ar >> letter;
+  for (const char* a = allowed; *a != '\0'; ++a) {
+    if (*a == letter) return;
+  }
+  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
+                         std::string(what) + " '" + letter + "'");
+}
+
 MessMasterSymbol::MessMasterSymbol() : MessMasterSymbol(Point(25, 100), Point(150, 100)) {}
 
 MessMasterSymbol::MessMasterSymbol(const Point& start, const Point& end)

@@ -19,15 +19,6 @@ namespace {
 
 constexpr double kAmmeterResistance = 0.1;
 
-void ReadLetter(pf::Archive& ar, char& letter, const char* allowed, const char* what) {
-  ar >> letter;
-  for (const char* a = allowed; *a != '\0'; ++a) {
-    if (*a == letter) return;
-  }
-  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
-                         std::string("MultiMeterSymbol: ") + what + " '" + letter + "'");
-}
-
 }  // namespace
 
 MultiMeterSymbol::MultiMeterSymbol() : MultiMeterSymbol(Point(25, 100), Point(150, 100)) {
@@ -50,8 +41,8 @@ void MultiMeterSymbol::Serialize(pf::Archive& ar) {
     ar << mode << display;
     return;
   }
-  ReadLetter(ar, mode, "UI", "Messart");
-  ReadLetter(ar, display, "APKM", "Anzeige");
+  ReadLetter(ar, mode, "UI", "MultiMeterSymbol: Messart");
+  ReadLetter(ar, display, "APKM", "MultiMeterSymbol: Anzeige");
 }
 
 void MultiMeterSymbol::Draw(pf::Dc& dc) {

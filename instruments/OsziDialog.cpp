@@ -24,12 +24,7 @@ OsziDialog::OsziDialog(OsziSymbol* symbol, pf::Window* parent)
 
 bool OsziDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());
-  if (!screen.LayOut(*this, ids::kRefPos, ids::kRefValue)) return true;
-  if (symbol->freshScreen != 0) {
-    screen.SelectDiagram(kTimeDiagram);
-  } else {
-    screen.CopyDiagram<LinTimeDiag>(symbol->keptDiagram);
-  }
+  if (!OpenScreen(*symbol, kTimeDiagram, ids::kRefPos, ids::kRefValue)) return true;
   FillCurve();
   screen.ShowFirstCurve();
   if (symbol->display == 'A') ShowEye();
@@ -132,10 +127,7 @@ void OsziDialog::OnFormat() {
 }
 
 void OsziDialog::OnOK() {
-  if (const LinTimeDiag* d = TimeDiagram(screen)) {
-    symbol->keptDiagram = *d;
-    symbol->freshScreen = 0;
-  }
+  KeepScreen(*symbol);
   EndDialog(pf::kIdOk);
 }
 

@@ -1,7 +1,5 @@
 #include "instruments/OsziSymbol.h"
 
-#include <string>
-
 #include "editor/desktop/CVostraneView.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/SpiceManager.h"
@@ -20,13 +18,6 @@ PF_IMPLEMENT_SERIAL(OsziSymbol, MessGeraetSymbol, 1)
 namespace {
 
 constexpr double kDefaultDataRate = 1e9;
-
-void ReadLetter(pf::Archive& ar, char& letter, const char* allowed) {
-  ar >> letter;
-  if (letter != '\0' && std::string(allowed).find(letter) != std::string::npos) return;
-  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
-                         std::string("OsziSymbol: Buchstabe '") + letter + "'");
-}
 
 bool SameTimes(const RVektor& a, const RVektor& b) {
   if (a.GetSize() != b.GetSize()) return false;
@@ -54,16 +45,10 @@ void OsziSymbol::Serialize(pf::Archive& ar) {
   timeSignal.Serialize(ar);
   if (ar.IsStoring()) {
     ar << display << source;
-    if (source == 'R') {
-      timeSignal.Serialize(ar);
-    } else {
-      spiceValues.Serialize(ar);
-      spiceTimes.Serialize(ar);
-    }
-    return;
+  } else {
+    ReadLetter(ar, display, "ZA", "OsziSymbol: Buchstabe");
+    ReadLetter(ar, source, "RS", "OsziSymbol: Buchstabe");
   }
-  ReadLetter(ar, display, "ZA");
-  ReadLetter(ar, source, "RS");
   if (source == 'R') {
     timeSignal.Serialize(ar);
   } else {

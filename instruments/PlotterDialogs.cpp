@@ -23,12 +23,7 @@ bool PlotterDialog::OnInitDialog() {
   SetDlgItemText(ids::kXRange, symbol->GetXRangeText().ToCString());
   SetDlgItemText(ids::kYRange, symbol->GetYRangeText().ToCString());
   SetWindowText(symbol->elementName.ToCString());
-  if (!screen.LayOut(*this, ids::kRefPos, ids::kRefValue)) return true;
-  if (symbol->freshScreen != 0) {
-    screen.SelectDiagram(kPlaneDiagram);
-  } else {
-    screen.CopyDiagram<PlotPlaneDiag>(symbol->keptDiagram);
-  }
+  if (!OpenScreen(*symbol, kPlaneDiagram, ids::kRefPos, ids::kRefValue)) return true;
   Diagramm* d = screen.Current();
   if (d == nullptr) return true;
   d->xUnitText = symbol->GetXRangeText();
@@ -122,10 +117,7 @@ void PlotterDialog::StepRange(bool xAxis, int delta) {
 }
 
 void PlotterDialog::OnOK() {
-  if (const auto* d = dynamic_cast<const PlotPlaneDiag*>(screen.Current())) {
-    symbol->keptDiagram = *d;
-    symbol->freshScreen = 0;
-  }
+  KeepScreen(*symbol);
   EndDialog(pf::kIdOk);
 }
 

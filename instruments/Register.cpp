@@ -21,44 +21,34 @@
 
 namespace {
 
+// A serialisable instrument: by class name in archives, by key in the symbol list, by type in
+// the element factory.
 template <class S>
-void RegisterScopeSymbol(const pf::RuntimeClass& runtime, const char* key) {
+void RegisterInstrument(const pf::RuntimeClass& runtime, const char* key) {
   pf::ClassRegistry::Instance().Register(runtime);
   SymbolRegistry::Global().Register<S>(key);
   ElementFactory::Global().Register<S>(S::kElementType);
 }
 
-// The oscilloscope, spectrum analyser, speaker and plotter.
-void RegisterScopeSymbols() {
-  RegisterScopeSymbol<OsziSymbol>(OsziSymbol::classOsziSymbol, "OsziSymbol");
-  RegisterScopeSymbol<SpecAnaSymbol>(SpecAnaSymbol::classSpecAnaSymbol, "SpecAnaSymbol");
-  RegisterScopeSymbol<SpeakerSymbol>(SpeakerSymbol::classSpeakerSymbol, "SpeakerSymbol");
-  RegisterScopeSymbol<PlotterSymbol>(PlotterSymbol::classPlotterSymbol, "PlotterSymbol");
-}
-
 }  // namespace
 
 void RegisterInstrumentSymbols() {
-  pf::ClassRegistry::Instance().Register(VecNetAnaSymbol::classVecNetAnaSymbol);
-  SymbolRegistry::Global().Register<VecNetAnaSymbol>("VecNetAnaSymbol");
-  ElementFactory::Global().Register<VecNetAnaSymbol>(VecNetAnaSymbol::kElementType);
-  pf::ClassRegistry::Instance().Register(MultiMeterSymbol::classMultiMeterSymbol);
-  SymbolRegistry::Global().Register<MultiMeterSymbol>("MultiMeterSymbol");
-  ElementFactory::Global().Register<MultiMeterSymbol>(MultiMeterSymbol::kElementType);
-  pf::ClassRegistry::Instance().Register(SignalGenSymbol::classSignalGenSymbol);
-  SymbolRegistry::Global().Register<SignalGenSymbol>("SignalGenSymbol");
-  ElementFactory::Global().Register<SignalGenSymbol>(SignalGenSymbol::kElementType);
-  pf::ClassRegistry::Instance().Register(DcGeneratorSymbol::classDcGeneratorSymbol);
-  SymbolRegistry::Global().Register<DcGeneratorSymbol>("DcGeneratorSymbol");
-  ElementFactory::Global().Register<DcGeneratorSymbol>(DcGeneratorSymbol::kElementType);
+  RegisterInstrument<VecNetAnaSymbol>(VecNetAnaSymbol::classVecNetAnaSymbol, "VecNetAnaSymbol");
+  RegisterInstrument<MultiMeterSymbol>(MultiMeterSymbol::classMultiMeterSymbol,
+                                       "MultiMeterSymbol");
+  RegisterInstrument<SignalGenSymbol>(SignalGenSymbol::classSignalGenSymbol, "SignalGenSymbol");
+  RegisterInstrument<DcGeneratorSymbol>(DcGeneratorSymbol::classDcGeneratorSymbol,
+                                        "DcGeneratorSymbol");
   SymbolRegistry::Global().Register<AudioSourceSymbol>("AudioSourceSymbol");
   ElementFactory::Global().Register<AudioSourceSymbol>(AudioSourceSymbol::kElementType);
-  pf::ClassRegistry::Instance().Register(DataGeneratorSymbol::classDataGeneratorSymbol);
-  SymbolRegistry::Global().Register<DataGeneratorSymbol>("DataGeneratorSymbol");
-  ElementFactory::Global().Register<DataGeneratorSymbol>(DataGeneratorSymbol::kElementType);
+  RegisterInstrument<DataGeneratorSymbol>(DataGeneratorSymbol::classDataGeneratorSymbol,
+                                          "DataGeneratorSymbol");
   SymbolRegistry::Global().Register<ImpulsGeneratorSymbol>("ImpulsGeneratorSymbol");
   ElementFactory::Global().Register<ImpulsGeneratorSymbol>(ImpulsGeneratorSymbol::kElementType);
-  RegisterScopeSymbols();
+  RegisterInstrument<OsziSymbol>(OsziSymbol::classOsziSymbol, "OsziSymbol");
+  RegisterInstrument<SpecAnaSymbol>(SpecAnaSymbol::classSpecAnaSymbol, "SpecAnaSymbol");
+  RegisterInstrument<SpeakerSymbol>(SpeakerSymbol::classSpeakerSymbol, "SpeakerSymbol");
+  RegisterInstrument<PlotterSymbol>(PlotterSymbol::classPlotterSymbol, "PlotterSymbol");
   // The windows simulate and draw: the programs that place instruments need both.
   RegisterSimulatorElements();
   RegisterInstrumentModels();

@@ -20,12 +20,7 @@ SpecAnaDialog::SpecAnaDialog(SpecAnaSymbol* symbol, pf::Window* parent)
 
 bool SpecAnaDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());
-  if (!screen.LayOut(*this, ids::kRefPos, ids::kRefValue)) return true;
-  if (symbol->freshScreen != 0) {
-    screen.SelectDiagram(kSpectrumDiagram);
-  } else {
-    screen.CopyDiagram<SpecLogMag>(symbol->keptDiagram);
-  }
+  if (!OpenScreen(*symbol, kSpectrumDiagram, ids::kRefPos, ids::kRefValue)) return true;
   sweep.SetStart(symbol->start.Value());
   sweep.SetStop(symbol->stop.Value());
   // A spectrum without lines leaves one point: the sweep refuses none with a message.
@@ -117,10 +112,7 @@ void SpecAnaDialog::OnDeltaPos(int id, int delta) {
 void SpecAnaDialog::OnOK() {
   symbol->start = FreqWert(sweep.start);
   symbol->stop = FreqWert(sweep.stop);
-  if (const auto* d = dynamic_cast<const SpecLogMag*>(screen.Current())) {
-    symbol->keptDiagram = *d;
-    symbol->freshScreen = 0;
-  }
+  KeepScreen(*symbol);
   EndDialog(pf::kIdOk);
 }
 

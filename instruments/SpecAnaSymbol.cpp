@@ -1,7 +1,6 @@
 #include "instruments/SpecAnaSymbol.h"
 
 #include <cmath>
-#include <string>
 
 #include "basics/IntegerWert.h"
 #include "editor/document/SpiceManager.h"
@@ -22,11 +21,9 @@ namespace {
 constexpr double kFloor = 1e-25;
 constexpr double kFloorLevel = -250.0;
 
-void ReadLetter(pf::Archive& ar, char& letter, const char* allowed) {
-  ar >> letter;
-  if (letter != '\0' && std::string(allowed).find(letter) != std::string::npos) return;
-  throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
-                         std::string("SpecAnaSymbol: Buchstabe '") + letter + "'");
+// factor * log10 of the ratio; kFloorLevel for what is too small to show.
+double Level(double ratio, double factor) {
+  return std::isfinite(ratio) && ratio > kFloor ? factor * std::log10(ratio) : kFloorLevel;
 }
 
 }  // namespace
@@ -48,12 +45,12 @@ void SpecAnaSymbol::Serialize(pf::Archive& ar) {
     ar << spicePresent << levelMode << levelReference << curveStyle;
   } else {
     ar >> spicePresent;
-    ReadLetter(ar, levelMode, "UP");
+    ReadLetter(ar, levelMode, "UP", "SpecAnaSymbol: Buchstabe");
     ar >> levelReference;
     if (!std::isfinite(levelReference) || !(levelReference > 0.0)) {
       throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "SpecAnaSymbol: Bezugspegel");
     }
-    ReadLetter(ar, curveStyle, "LS");
+    ReadLetter(ar, curveStyle, "LS", "SpecAnaSymbol: Buchstabe");
   }
   if (spicePresent == 0) return;
   spiceSpectrum.Serialize(ar);
@@ -127,15 +124,9 @@ double SpecAnaSymbol::SpiceLevel(const Cmplx& amplitude) {
   const double magnitude = amplitude.Abs();
   if (levelMode == 'P') {
     // The power of a peak amplitude in the input resistance.
-    const double power = magnitude * magnitude / (2.0 * ri.Value()) / levelReference;
-    return std::isfinite(power) && power > kFloor ? 10.0 * std::log10(power) : kFloorLevel;
+    return Level(magnitude * magnitude / (2.0 * ri.Value()) / levelReference, 10.0);
   }
-  const double y = magnitude / levelReference;
-  return std::isfinite(y) && y > kFloor ? 20.0 * std::log10(y) : kFloorLevel;
+  return Level(magnitude / levelReference, 20.0);
 }
 
-double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) {
-  const double milliwatts = reading.Abs();
-  return std::isfinite(milliwatts) && milliwatts > kFloor ? 10.0 * std::log10(milliwatts)
-                                                          : kFloorLevel;
-}
+double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) { return Level(reading.Abs(), 10.0); }

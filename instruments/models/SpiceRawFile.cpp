@@ -40,14 +40,9 @@ Cmplx ComplexValue(const MyStrng& text) {
   return Cmplx(std::atof(s), comma != nullptr ? std::atof(comma + 1) : 0.0);
 }
 
-RVektor EmptyReal() {
-  RVektor v;
-  v.SetSize(0);
-  return v;
-}
-
-CVektor EmptyComplex() {
-  CVektor v;
+template <class V>
+V Empty() {
+  V v;
   v.SetSize(0);
   return v;
 }
@@ -80,7 +75,7 @@ void SpiceRawFile::ClearResults() {
   variableNames.assign(1, MyStrng());
   realRows.Resize(0, 0);
   complexRows.Resize(0, 0);
-  sweepVector = EmptyReal();
+  sweepVector = Empty<RVektor>();
   rawLines.RemoveAll();
 }
 
@@ -292,7 +287,7 @@ void SpiceRawFile::CreateSweepVector() {
 }
 
 RVektor SpiceRawFile::GetScaleVector() const {
-  return realRows.Rows() > 0 ? realRows[0] : EmptyReal();
+  return realRows.Rows() > 0 ? realRows[0] : Empty<RVektor>();
 }
 
 const MyStrng& SpiceRawFile::GetVariableName(int index) const {
@@ -318,10 +313,10 @@ int SpiceRawFile::FindNodeVoltage(int node) const {
 
 RVektor SpiceRawFile::GetNodeVoltage(int node) const {
   const int row = FindNodeVoltage(node);
-  return row >= 0 && row < realRows.Rows() ? realRows[row] : EmptyReal();
+  return row >= 0 && row < realRows.Rows() ? realRows[row] : Empty<RVektor>();
 }
 
 CVektor SpiceRawFile::GetNodeVoltageComplex(int node) const {
   const int row = FindNodeVoltage(node);
-  return row >= 0 && row < complexRows.Rows() ? complexRows[row] : EmptyComplex();
+  return row >= 0 && row < complexRows.Rows() ? complexRows[row] : Empty<CVektor>();
 }
