@@ -21,17 +21,7 @@ bool VecNetAnaDialog::OnInitDialog() {
                      symbol->GetPinCount() == 1 ? ids::kOnePort : ids::kTwoPort);
     SetWindowText(symbol->elementName.ToCString());
   }
-  pf::Window* control = GetDlgItem(ids::kScreen);
-  const pf::Window* refPos = GetDlgItem(ids::kRefPos);
-  const pf::Window* refValue = GetDlgItem(ids::kRefValue);
-  const pf::Window* ok = GetDlgItem(pf::kIdOk);
-  if (control != nullptr && refPos != nullptr && refValue != nullptr && ok != nullptr) {
-    const pf::Rect spin = refPos->GetRect();
-    const pf::Rect area{0, 0, spin.left - spin.Width(), ok->GetRect().bottom};
-    Screen().SetParent(this);
-    Screen().SetArea(area);
-    Screen().SetSoftLabels((spin.top + spin.bottom) / 2, refValue->GetRect().bottom - spin.bottom);
-    control->MoveWindow(area);
+  if (Screen().LayOut(*this, ids::kRefPos, ids::kRefValue)) {
     // A screen loaded with the document shows what it showed; a new one its logo.
     Screen().SelectDiagram(previousFormat == kNewDiagram ? format : previousFormat);
   }
