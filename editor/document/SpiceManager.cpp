@@ -56,12 +56,6 @@ std::unique_ptr<SpiceRun> SpiceManager::StartProcess(const MyStrng& home,
   return started;
 }
 
-void SpiceManager::RunStarted(std::unique_ptr<SpiceRun> started) {
-  run = std::move(started);
-  resultsPending = run != nullptr;
-  startTick = pf::TheUiServices().TickCount();
-}
-
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
   StopSimulator();
   // Fixed now: the raw file is read later, when the working directory may have moved.
@@ -84,7 +78,8 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
     VS_Error().Error("Spice wurde nicht gestartet", 4);
     return false;
   }
-  RunStarted(std::move(started));
+  run = std::move(started);
+  startTick = pf::TheUiServices().TickCount();
   return true;
 }
 
@@ -99,7 +94,6 @@ bool SpiceManager::IsSimulatorRunning() {
 void SpiceManager::StopSimulator() {
   if (run) run->Stop();
   run.reset();
-  resultsPending = false;
 }
 
 bool SpiceManager::ReadRawFile() {
