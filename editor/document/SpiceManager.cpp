@@ -41,20 +41,18 @@ std::string Absolute(const MyStrng& path) {
   return ec ? mapped : absolute.lexically_normal().string();
 }
 
+// The home is absolute, with its final '/'.
+std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netlistPath) {
+  const std::string dir = home.GetBuffer();
+  const std::string netlist = Absolute(netlistPath).substr(0, SpiceManager::kMaxCommandLine);
+  auto started = std::make_unique<ProcessRun>();
+  if (!started->Start(dir + SpiceManager::kProgram, netlist, dir)) return nullptr;
+  return started;
+}
+
 }  // namespace
 
 void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
-
-std::unique_ptr<SpiceRun> SpiceManager::StartProcess(const MyStrng& home,
-                                                     const MyStrng& netlistPath) {
-  const std::string dir = Absolute(home);
-  if (dir.empty()) return nullptr;
-  const std::string program = (std::filesystem::path(dir) / kProgram).string();
-  const std::string netlist = Absolute(netlistPath).substr(0, kMaxCommandLine);
-  auto started = std::make_unique<ProcessRun>();
-  if (!started->Start(program, netlist, dir)) return nullptr;
-  return started;
-}
 
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
   StopSimulator();

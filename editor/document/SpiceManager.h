@@ -45,12 +45,10 @@ class SpiceManager : public SpiceRawFile {
   // Starts the SPICE program of the directory on a netlist; null when it cannot be started.
   using Starter =
       std::function<std::unique_ptr<SpiceRun>(const MyStrng& home, const MyStrng& netlistPath)>;
-  // The program start runs the process starter; tests put stand-ins in its place, and null
-  // puts it back.
+  // The program start runs home + "VosSpice.exe" with the netlist path (cut to 1023
+  // characters) as its one argument, in home; tests put stand-ins in its place, and null puts
+  // it back.
   static void InstallStarter(Starter starter);
-  // Starts home + "VosSpice.exe" with the path (cut to 1023 characters) as its one argument,
-  // in home.
-  static std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netlistPath);
 
   SpiceManager() = default;
   SpiceManager(const SpiceManager&) = delete;
