@@ -84,6 +84,15 @@ def script(kind, family, order):
     return "\n".join(lines + ["save filter.vqe", 'menu "&Bearbeiten/Netzwerk exportieren"', ""])
 
 
+def s21(cli, folder, sweep, net):
+    """The simulate run of the netlist behind the sweep, and its (f in Hz, |S21|)."""
+    (folder / "sweep.net").write_text("FREQ\n%s\nEND\nOUT\nS\nEND\n" % sweep + net)
+    run = subprocess.run([cli, "simulate", "sweep.net"], cwd=folder, capture_output=True,
+                         text=True)
+    rows = [r.split("\t") for r in run.stdout.splitlines() if not r.startswith("*")]
+    return run, [(float(r[0]) * 1e9, float(r[3])) for r in rows if len(r) == 9]
+
+
 def simulate(cli, folder, kind, family, order):
     """(f in Hz, |S21|) of the synthesized filter, or a reason why there is none."""
     (folder / "filter.txt").write_text(script(kind, family, order))
@@ -97,12 +106,7 @@ def simulate(cli, folder, kind, family, order):
         return "the resonators' Q is not 10000:\n" + net
     # The resonators' loss (Q 10000) takes up to 0.015 off |S21| at the edges of the narrow
     # Chebyshev bands of order 8 to 10: the element values are compared without it.
-    net = "FREQ\n%s\nEND\nOUT\nS\nEND\n" % sweep + net.replace("Q=1e+04", "Q=1e+12")
-    (folder / "sweep.net").write_text(net)
-    run = subprocess.run([cli, "simulate", "sweep.net"], cwd=folder, capture_output=True,
-                         text=True)
-    rows = [r.split("\t") for r in run.stdout.splitlines() if not r.startswith("*")]
-    points = [(float(r[0]) * 1e9, float(r[3])) for r in rows if len(r) == 9]
+    run, points = s21(cli, folder, sweep, net.replace("Q=1e+04", "Q=1e+12"))
     if run.returncode != 0 or not points:
         return "simulate: exit %d\n%s%s" % (run.returncode, run.stdout, run.stderr)
     return points
@@ -179,13 +183,8 @@ def check_microstrip(cli, scratch, family):
                 % (run.returncode, run.stdout, run.stderr)]
     edges = {}
     for name in ("tem", "msl"):
-        net = "FREQ\nFSTEP 20MHz 200 4GHz\nEND\nOUT\nS\nEND\n" + \
-            (folder / (name + ".net")).read_text()
-        (folder / "sweep.net").write_text(net)
-        sim = subprocess.run([cli, "simulate", "sweep.net"], cwd=folder, capture_output=True,
-                             text=True)
-        rows = [r.split("\t") for r in sim.stdout.splitlines() if not r.startswith("*")]
-        points = [(float(r[0]) * 1e9, float(r[3])) for r in rows if len(r) == 9]
+        sim, points = s21(cli, folder, "FSTEP 20MHz 200 4GHz",
+                          (folder / (name + ".net")).read_text())
         edges[name] = minus_3db(points) if sim.returncode == 0 else None
         if edges[name] is None:
             return ["%s: no -3 dB point (exit %d)\n%s" % (name, sim.returncode, sim.stderr)]
@@ -212,6 +211,23 @@ def cases():
             yield "stub", "T", n
 
 
+def differences(cli, scratch):
+    """Each filter's name and its differences from the reference, as lines."""
+    for kind, family, order in cases():
+        folder = pathlib.Path(scratch) / ("%s_%s%d" % (kind, family, order))
+        folder.mkdir()
+        points = simulate(cli, folder, kind, family, order)
+        if isinstance(points, str):
+            bad = [points]
+        elif kind in ("stub", "tem"):
+            bad = compare_lines(family, order, points)
+        else:
+            bad = compare_lumped(kind, family, order, points)
+        yield "%s %s order %d:" % (kind, family, order), bad
+    for family in ("B", "T"):
+        yield "microstrip low-pass %s:" % family, check_microstrip(cli, scratch, family)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("cli")
@@ -220,28 +236,11 @@ def main():
     failures = 0
     count = 0
     with tempfile.TemporaryDirectory() as scratch:
-        for kind, family, order in cases():
-            folder = pathlib.Path(scratch) / ("%s_%s%d" % (kind, family, order))
-            folder.mkdir()
-            points = simulate(cli, folder, kind, family, order)
-            if isinstance(points, str):
-                bad = [points]
-            elif kind in ("stub", "tem"):
-                bad = compare_lines(family, order, points)
-            else:
-                bad = compare_lumped(kind, family, order, points)
+        for name, bad in differences(cli, scratch):
             count += 1
             if bad:
                 failures += 1
-                print("%s %s order %d:" % (kind, family, order))
-                for line in bad:
-                    print("  " + line)
-        for family in ("B", "T"):
-            bad = check_microstrip(cli, scratch, family)
-            count += 1
-            if bad:
-                failures += 1
-                print("microstrip low-pass %s:" % family)
+                print(name)
                 for line in bad:
                     print("  " + line)
     print("%d of %d filters differ" % (failures, count))

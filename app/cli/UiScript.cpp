@@ -329,8 +329,7 @@ class Player {
     CVostraneView* view = ActiveView();
     if (view != nullptr && view->GetDocument() != nullptr) {
       SpiceManager& spice = view->GetDocument()->GetSpiceManager();
-      for (int waited = 0;
-           waited < ms && spice.ResultsPending() && spice.IsSimulatorRunning(); waited += 10) {
+      for (int waited = 0; waited < ms && spice.IsSimulatorRunning(); waited += 10) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
       }
     }

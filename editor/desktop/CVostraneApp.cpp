@@ -110,15 +110,13 @@ void CVostraneApp::CompleteSpiceRun() {
   CVostraneDoc* doc = ActiveDocument();
   if (doc == nullptr) return;
   SpiceManager& spice = doc->GetSpiceManager();
-  if (!spice.ResultsPending() || spice.IsSimulatorRunning()) return;
   // A run given up for taking too long has had its message and has no results.
-  if (!spice.ResultsPending()) return;
+  if (spice.IsSimulatorRunning() || !spice.ResultsPending()) return;
   if (spice.ReadRawFile()) {
     doc->Symbols().ForEach([&spice](NetSymbol* s) { s->ReadSpiceResults(spice); });
   } else {
     ReportError("Fehler beim laden des SpiceRwafiles");
   }
-  spice.ClearResultsPending();
 }
 
 CMainFrame* CVostraneApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(GetMainWnd()); }

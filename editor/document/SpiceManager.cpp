@@ -41,26 +41,18 @@ std::string Absolute(const MyStrng& path) {
   return ec ? mapped : absolute.lexically_normal().string();
 }
 
-}  // namespace
-
-void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
-
-std::unique_ptr<SpiceRun> SpiceManager::StartProcess(const MyStrng& home,
-                                                     const MyStrng& netlistPath) {
-  const std::string dir = Absolute(home);
-  if (dir.empty()) return nullptr;
-  const std::string program = (std::filesystem::path(dir) / kProgram).string();
-  const std::string netlist = Absolute(netlistPath).substr(0, kMaxCommandLine);
+// The home is absolute, with its final '/'.
+std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netlistPath) {
+  const std::string dir = home.GetBuffer();
+  const std::string netlist = Absolute(netlistPath).substr(0, SpiceManager::kMaxCommandLine);
   auto started = std::make_unique<ProcessRun>();
-  if (!started->Start(program, netlist, dir)) return nullptr;
+  if (!started->Start(dir + SpiceManager::kProgram, netlist, dir)) return nullptr;
   return started;
 }
 
-void SpiceManager::RunStarted(std::unique_ptr<SpiceRun> started) {
-  run = std::move(started);
-  resultsPending = run != nullptr;
-  startTick = pf::TheUiServices().TickCount();
-}
+}  // namespace
+
+void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
 
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
   StopSimulator();
@@ -84,7 +76,8 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
     VS_Error().Error("Spice wurde nicht gestartet", 4);
     return false;
   }
-  RunStarted(std::move(started));
+  run = std::move(started);
+  startTick = pf::TheUiServices().TickCount();
   return true;
 }
 
@@ -99,7 +92,6 @@ bool SpiceManager::IsSimulatorRunning() {
 void SpiceManager::StopSimulator() {
   if (run) run->Stop();
   run.reset();
-  resultsPending = false;
 }
 
 bool SpiceManager::ReadRawFile() {

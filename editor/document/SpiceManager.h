@@ -45,12 +45,10 @@ class SpiceManager : public SpiceRawFile {
   // Starts the SPICE program of the directory on a netlist; null when it cannot be started.
   using Starter =
       std::function<std::unique_ptr<SpiceRun>(const MyStrng& home, const MyStrng& netlistPath)>;
-  // The program start runs the process starter; tests put stand-ins in its place, and null
-  // puts it back.
+  // The program start runs home + "VosSpice.exe" with the netlist path (cut to 1023
+  // characters) as its one argument, in home; tests put stand-ins in its place, and null puts
+  // it back.
   static void InstallStarter(Starter starter);
-  // Starts home + "VosSpice.exe" with the path (cut to 1023 characters) as its one argument,
-  // in home.
-  static std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netlistPath);
 
   SpiceManager() = default;
   SpiceManager(const SpiceManager&) = delete;
@@ -65,11 +63,8 @@ class SpiceManager : public SpiceRawFile {
   const MyStrng& GetNetlistPath() const { return netlistPath; }
   bool HasWrittenNetlist() const { return !netlistPath.IsEmpty(); }
 
-  // Results are pending from the start of a run until idle processing has collected them;
-  // only a started run makes them pending.
-  void RunStarted(std::unique_ptr<SpiceRun> started);
-  bool ResultsPending() const { return resultsPending; }
-  void ClearResultsPending() { resultsPending = false; }
+  // Results are pending from the start of a run until it is stopped or its raw file read.
+  bool ResultsPending() const { return run != nullptr; }
   // Starts the program of the directory on the written netlist; false, with "Spice wurde
   // nicht gestartet" queued, when it cannot be started. The old raw file goes first, so that
   // it can never pass for the results of this run.
@@ -80,14 +75,13 @@ class SpiceManager : public SpiceRawFile {
   bool IsSimulatorRunning();
   // Ends a run at once; its results are no longer awaited.
   void StopSimulator();
-  // Reads the raw file of the ended run. A run that ended with an error, or was stopped, has
-  // no results, whatever file lies there.
+  // Reads the raw file of the ended run, whose results are then no longer pending. A run that
+  // ended with an error, or was stopped, has no results, whatever file lies there.
   bool ReadRawFile();
   void CopyRawFileToClipboard(pf::Window* window) { GetRawLines().CopyToClipboard(window); }
 
  private:
   std::unique_ptr<SpiceRun> run;
-  bool resultsPending = false;
   MyStrng netlistPath;
   MyStrng home;
   uint64_t startTick = 0;

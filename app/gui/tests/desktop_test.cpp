@@ -200,6 +200,18 @@ int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint 
                      {0, 0, expected.Width() - kScrollBar, expected.Height() - kScrollBar});
 }
 
+CVostraneView& ActiveView(const CVostraneApp& app) {
+  return *dynamic_cast<CVostraneView*>(app.GetMainFrame()->MdiGetActive()->GetActiveView());
+}
+
+// A copy of the example in the folder, made as needed, under the example's name.
+fs::path CopyExample(const fs::path& example, const fs::path& folder) {
+  fs::create_directories(folder);
+  const fs::path copy = folder / example.filename();
+  fs::copy_file(example, copy, fs::copy_options::overwrite_existing);
+  return copy;
+}
+
 // The program with a list of steps that a timer runs in turn, also inside modal loops: a step
 // returns false to be tried again at the next tick. A step that never succeeds is noted and the
 // program ends.
@@ -223,9 +235,7 @@ class DrivenApp : public CVostraneApp {
   CVostraneDoc* Doc() const {
     return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
   }
-  CVostraneView& View() const {
-    return *dynamic_cast<CVostraneView*>(GetMainFrame()->MdiGetActive()->GetActiveView());
-  }
+  CVostraneView& View() const { return ActiveView(*this); }
 
   std::vector<Step> steps;
   std::string failed;
@@ -258,14 +268,6 @@ class DrivenApp : public CVostraneApp {
   bool running_ = false;
 };
 
-VecNetAnaSymbol* Analyser(CVostraneDoc& doc) {
-  VecNetAnaSymbol* found = nullptr;
-  doc.Symbols().ForEach([&found](NetSymbol* s) {
-    if (auto* vna = dynamic_cast<VecNetAnaSymbol*>(s)) found = vna;
-  });
-  return found;
-}
-
 template <class S>
 S* FindSymbol(CVostraneDoc& doc) {
   S* found = nullptr;
@@ -273,6 +275,13 @@ S* FindSymbol(CVostraneDoc& doc) {
     if (auto* hit = dynamic_cast<S*>(s)) found = hit;
   });
   return found;
+}
+
+// Two clicks on the symbol, half a second apart: the double click that opens it.
+bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol) {
+  const Point centre = symbol.GetCentre();
+  const wxPoint at = OnScreen(view, {centre.x, centre.y});
+  return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click", "1"});
 }
 
 // The shown modal dialog of the template; nullptr when none is.
@@ -289,8 +298,7 @@ pf::Dialog* ShownDialog(int templateId) {
 class DesktopTest : public testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(folder);
-    fs::copy_file(VOSTRANE_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+    CopyExample(VOSTRANE_EXAMPLE, folder);
     fs::remove(printed);
   }
 
@@ -431,9 +439,7 @@ TEST_F(DesktopTest, EditsSavesAndPrintsAsTheHeadlessProgram) {
 // The analyser's screen after a sweep, but for its bottom line, which stamps the time of the
 // sweep: the desktop shows what the headless program draws.
 TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
-  const fs::path circuit = fs::current_path() / "circuits" / "vna_lowpass.vqe";
-  fs::create_directories(circuit.parent_path());
-  fs::copy_file(VOSTRANE_ANALYSER_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path circuit = CopyExample(VOSTRANE_ANALYSER_EXAMPLE, fs::current_path() / "circuits");
   // Left out at the bottom of the screen: the bottom line with the sweep's time.
   constexpr int kBottomLine = 24;
   std::unique_ptr<pf::CairoDc> screen;
@@ -447,7 +453,7 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
         {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
         {"the analyser's panel opens",
          [&] {
-           VecNetAnaSymbol* vna = Analyser(*app.Doc());
+           VecNetAnaSymbol* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
            if (vna == nullptr) return false;
            app.View().OpenSymbol(*vna);
            panel = dynamic_cast<VecNetAnaDialog*>(vna->GetWindow());
@@ -477,8 +483,8 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
     pf::Headless headless;
     CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
     ASSERT_TRUE(app.InitInstance());
-    auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
-    VecNetAnaSymbol* vna = Analyser(*view.GetDocument());
+    CVostraneView& view = ActiveView(app);
+    VecNetAnaSymbol* vna = FindSymbol<VecNetAnaSymbol>(*view.GetDocument());
     ASSERT_NE(vna, nullptr);
     view.OpenSymbol(*vna);
     auto* panel = dynamic_cast<VecNetAnaDialog*>(vna->GetWindow());
@@ -515,9 +521,7 @@ struct GeneratorRun {
 template <class G>
 void RunGeneratorOnDesktop(const GeneratorRun& run) {
   const fs::path work = fs::current_path() / run.shots;
-  fs::create_directories(work);
-  const fs::path circuit = work / fs::path(run.example).filename();
-  fs::copy_file(run.example, circuit, fs::copy_options::overwrite_existing);
+  const fs::path circuit = CopyExample(run.example, work);
   const fs::path before = fs::current_path();
   fs::current_path(work);
   fs::remove("MultiMeter.dat");
@@ -534,12 +538,8 @@ void RunGeneratorOnDesktop(const GeneratorRun& run) {
         {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
         {"the generator is clicked twice",
          [&] {
-           G* generator = FindSymbol<G>(*app.Doc());
-           if (generator == nullptr) return false;
-           const Point centre = generator->GetCentre();
-           const wxPoint at = OnScreen(app.View(), {centre.x, centre.y});
-           return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click",
-                         "1"});
+           const G* generator = FindSymbol<G>(*app.Doc());
+           return generator != nullptr && DoubleClick(app.View(), *generator);
          }},
         {"its dialog opens and Start is pressed",
          [&] {
@@ -582,7 +582,7 @@ void RunGeneratorOnDesktop(const GeneratorRun& run) {
     pf::Headless headless;
     CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
     ASSERT_TRUE(app.InitInstance());
-    auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    CVostraneView& view = ActiveView(app);
     G* generator = FindSymbol<G>(*view.GetDocument());
     ASSERT_NE(generator, nullptr);
     headless.ExpectDialog(run.dialogTemplate,
@@ -622,9 +622,7 @@ TEST(DesktopGenerator, DataGeneratorRunsItsLinesAndTheMeterShowsItsReading) {
 // The oscilloscope's window on the desktop: its screen (a new oscilloscope's zero line) is the
 // headless render of the same window.
 TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
-  const fs::path circuit = fs::current_path() / "circuits" / "datagen_rc.vqe";
-  fs::create_directories(circuit.parent_path());
-  fs::copy_file(VOSTRANE_DATAGEN_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path circuit = CopyExample(VOSTRANE_DATAGEN_EXAMPLE, fs::current_path() / "circuits");
   std::unique_ptr<pf::CairoDc> screen;
   wxPoint screenOrigin;
   std::string failed;
@@ -635,12 +633,8 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
         {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
         {"the oscilloscope is clicked twice",
          [&] {
-           OsziSymbol* oszi = FindSymbol<OsziSymbol>(*app.Doc());
-           if (oszi == nullptr) return false;
-           const Point centre = oszi->GetCentre();
-           const wxPoint at = OnScreen(app.View(), {centre.x, centre.y});
-           return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click",
-                         "1"});
+           const OsziSymbol* oszi = FindSymbol<OsziSymbol>(*app.Doc());
+           return oszi != nullptr && DoubleClick(app.View(), *oszi);
          }},
         {"its window opens and shows its screen",
          [&] {
@@ -672,7 +666,7 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
     pf::Headless headless;
     CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
     ASSERT_TRUE(app.InitInstance());
-    auto& view = dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    CVostraneView& view = ActiveView(app);
     OsziSymbol* oszi = FindSymbol<OsziSymbol>(*view.GetDocument());
     ASSERT_NE(oszi, nullptr);
     std::unique_ptr<pf::CairoDc> expected;
@@ -696,10 +690,8 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
 // menu, and its results arrive afterwards.
 TEST(DesktopSpice, MenuOpensWhileASlowSpiceProgramRuns) {
   const fs::path home = fs::current_path() / "spice-slow";
-  const fs::path circuit = fs::current_path() / "circuits" / "spice" / "lc_lowpass.vqe";
   fs::create_directories(home);
-  fs::create_directories(circuit.parent_path());
-  fs::copy_file(VOSTRANE_EXAMPLE, circuit, fs::copy_options::overwrite_existing);
+  const fs::path circuit = CopyExample(VOSTRANE_EXAMPLE, fs::current_path() / "circuits" / "spice");
   const fs::path program = home / "VosSpice.exe";
   std::ofstream(program) << "#!/bin/sh\nsleep 6\nname=$(basename \"$1\")\n"
                             "printf 'Title: %s\\nDate: heute\\nPlotname: Operating Point\\n"
