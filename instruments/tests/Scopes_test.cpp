@@ -255,7 +255,6 @@ TEST(SpecAnaSymbol, AcResultOfOnePointHasStepZero) {
   EXPECT_STREQ(analyser.LevelUnit(), "dBmV");
   EXPECT_NEAR(analyser.SpiceLevel(analyser.spiceSpectrum[0]), 0.0, 1e-9);
   EXPECT_EQ(analyser.SpiceLevel(Cmplx()), -250.0);
-
   analyser.levelMode = 'P';
   EXPECT_STREQ(analyser.LevelUnit(), "dBm");
   // 1 V peak in 50 ohm: 10 mW.
