@@ -114,7 +114,11 @@ int RectFreqDiag::MapX(float f, float) {
 
 int RectFreqDiag::MapY(float v, float) { return MapValueY(v); }
 
-bool RectFreqDiag::IsInGrid(float f, float v) { return MapsIntoGrid(f, v); }
+bool RectFreqDiag::IsInGrid(float f, float v) {
+  // The mapping clamps, so a spectral line outside the range would stand on the grid's edge as
+  // if it were there.
+  return f >= startFrequency && f <= stopFrequency && MapsIntoGrid(f, v);
+}
 
 void RectFreqDiag::DrawLabels(pf::Dc* dc) { DrawAxisLabels(dc); }
 

@@ -16,6 +16,7 @@ class RectFreqDiag : public RectDiag {
   // grid's edge.
   int MapX(float f, float v) override;
   int MapY(float v, float f) override;
+  // Only frequencies from the start to the stop frequency.
   bool IsInGrid(float f, float v) override;
   void DrawLabels(pf::Dc* dc) override;
   // The x value per division: the tenth of the span on a linear axis, the ratio stop / start

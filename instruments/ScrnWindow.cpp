@@ -5,6 +5,8 @@
 
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
+#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/elements/OutText.h"
 #include "diagrams/pictex/PicTexDialog.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -145,6 +147,16 @@ double ScrnWindow::GetTimeSpan() const {
   if (current == nullptr || !(current->GetTypeName() == "LinTimeDiag")) return 0.0;
   return static_cast<double>(current->GetXRefValue()) +
          10.0 * static_cast<double>(current->GetXScale());
+}
+
+std::string ScrnWindow::ReadoutText() const {
+  const MarkerWithDisplay* marker = current != nullptr ? current->GetMarker() : nullptr;
+  std::string text;
+  for (int i = 0; marker != nullptr && i < marker->GetLineCount(); ++i) {
+    if (i > 0) text += '\t';
+    if (const OutText* line = marker->GetLine(i)) text += line->GetText().ToCString();
+  }
+  return text;
 }
 
 void ScrnWindow::DrawItem(pf::Dc& dc) const {

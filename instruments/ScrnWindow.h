@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "diagrams/Diagramm.h"
@@ -52,6 +53,8 @@ class ScrnWindow {
   void ShowFirstCurve() const;
   // On a time diagram the time at its right edge; else 0.
   double GetTimeSpan() const;
+  // The marker's read-out lines, separated by tabs; "" without a marker.
+  std::string ReadoutText() const;
   int GetPointCount() const;
   // Draws the current diagram; nothing without one.
   void DrawItem(pf::Dc& dc) const;

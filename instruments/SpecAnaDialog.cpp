@@ -49,9 +49,10 @@ void SpecAnaDialog::FillBuiltIn() {
   const CmplxSignal& v = symbol->signal;
   d->RecreateCurve(0, v.GetSize());
   d->SetCurrentCurve(0);
+  // Each line at its own frequency: start and stop only frame the display.
   for (int32_t i = 0; i < v.GetSize(); ++i) {
-    const float y = static_cast<float>(SpecAnaSymbol::ReadingLevel(v[i]));
-    d->AppendPoint2(static_cast<float>(sweep.start + i * v.df), y, y);
+    const float y = static_cast<float>(SpecAnaSymbol::LineLevel(v[i], i));
+    d->AppendPoint2(static_cast<float>(i * v.df), y, y);
   }
   screen.ShowFirstCurve();
   d->SetSpectrumStyle();

@@ -129,4 +129,6 @@ double SpecAnaSymbol::SpiceLevel(const Cmplx& amplitude) {
   return Level(magnitude / levelReference, 20.0);
 }
 
-double SpecAnaSymbol::ReadingLevel(const Cmplx& reading) { return Level(reading.Abs(), 10.0); }
+double SpecAnaSymbol::LineLevel(const Cmplx& reading, int32_t k) {
+  return Level(reading.Abs() * (k == 0 ? 2.0 : 4.0), 10.0);
+}

@@ -40,8 +40,10 @@ class SpecAnaSymbol : public MessGeraetSymbol {
   const char* LevelUnit() const;
   // A SPICE spectrum entry in the unit of LevelUnit; -250 for what is too small to show.
   double SpiceLevel(const Cmplx& amplitude);
-  // A built-in reading (milliwatts) in dBm; -250 for what is too small to show.
-  static double ReadingLevel(const Cmplx& reading);
+  // The level in dBm of built-in line k from its reading: the power of that component at the
+  // node. A reading is |u|^2 / (2 Ri) of a two-sided line u, so line k > 0 (with its mirror)
+  // carries 2 |u|^2 / Ri, four readings, and DC u^2 / Ri, two; -250 for what is too small.
+  static double LineLevel(const Cmplx& reading, int32_t k);
 
   char levelMode = 'U';  // 'U' voltage levels, 'P' power levels
   double levelReference = 0.001;

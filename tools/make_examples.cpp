@@ -539,6 +539,23 @@ bool TapeRc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// The committed recording sine.wav (8-bit mono, 3200 samples a second: four periods of 50 Hz in
+// its 256 bytes) behind 50 ohm at 1 V into R 1 kohm and C 1 uF, with a 50 ohm spectrum analyser
+// across C: the circuit of pulse_rc.vqe on the built-in road, its sine on spectral line 4.
+bool SineRc(const std::filesystem::path& path) {
+  GeneratorCircuit d("sine_rc.vqe");
+  auto& tape = d.OnePin<AudioSourceSymbol>();
+  tape.amplitude = "1V";
+  tape.resistance = "50ohm";
+  tape.sampleCount = 256;
+  tape.path = "sine.wav";
+  tape.fileName = "sine.wav";
+  tape.noFile = 0;
+  d.LowPass<CapSymbol>("1kohm").c = "1uF";
+  d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
+  return d.SaveAs(path);
+}
+
 // The pattern 1011001110001011 at 2.5 Gbit/s, 256 samples, rectangular, 1 V behind 50 ohm into
 // R 100 ohm and C 2 pF, with the oscilloscope and a 50 ohm spectrum analyser across C.
 bool DataGenRc(const std::filesystem::path& path) {
@@ -643,6 +660,7 @@ int main(int argc, char** argv) {
       {SigGenRc, root / "examples/siggen_rc.vqe"},
       {DiodeDc, root / "examples/diode_dc.vqe"},
       {TapeRc, root / "examples/tape_rc.vqe"},
+      {SineRc, root / "examples/sine_rc.vqe"},
       {DataGenRc, root / "examples/datagen_rc.vqe"},
       {PulseRc, root / "examples/pulse_rc.vqe"},
   };

@@ -77,7 +77,8 @@ for preset in "${presets[@]}"; do
       build/release/gerber
   fi
   if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
-    echo "== audio source and data generator runs against numpy"
+    echo "== audio source and data generator runs, the analyser's read-outs against numpy;"
+    echo "   with ngspice the analyser's two roads on one sine"
     /usr/bin/python3 tools/crosscheck/spectrum_runs.py build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && command -v sox >/dev/null &&

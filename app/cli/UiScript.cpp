@@ -23,6 +23,7 @@
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
+#include "instruments/ScreenDialog.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
 #include "pf/command_ids.h"
@@ -98,13 +99,18 @@ pf::Window* FindControl(pf::Dialog& dialog, int id) {
 }
 
 // "ID<TAB>TEXT" for every control, pages included; check boxes and radio buttons add
-// "<TAB>1" or "<TAB>0", their state.
+// "<TAB>1" or "<TAB>0", their state. The TEXT of a screen is its marker's read-out.
 void ShowControls(const pf::Window& window) {
   for (const pf::Window* child : window.Children()) {
     if (dynamic_cast<const pf::PropertyPage*>(child) != nullptr) {
       if (child->IsVisible()) ShowControls(*child);
     } else if (child->GetDlgCtrlID() != 0) {
-      std::printf("%d\t%s", child->GetDlgCtrlID(), child->GetWindowText().c_str());
+      // An instrument's screen shows its marker's read-out.
+      const auto* screens = dynamic_cast<const ScreenDialog*>(&window);
+      const std::string text = screens != nullptr && child->GetDlgCtrlID() == ScrnWindow::kControlId
+                                   ? screens->Screen().ReadoutText()
+                                   : child->GetWindowText();
+      std::printf("%d\t%s", child->GetDlgCtrlID(), text.c_str());
       const auto* button = dynamic_cast<const pf::Button*>(child);
       if (button != nullptr && (button->Kind() == pf::ControlKind::CheckBox ||
                                 button->Kind() == pf::ControlKind::RadioButton)) {

@@ -47,22 +47,24 @@ TEST(RectFreqDiagTest, MapsFrequenciesAndValuesOntoTheGridAndItsEdges) {
     char mode;
     float f, v;
     int x, y;
+    bool inGrid;  // a spectral line is drawn: the frequency lies in the range
   } cases[] = {
-      {'E', 1e10f, 0.0f, 90 + 245, 175},  // 76.9 % of the log axis; 0 dB four divisions down
-      {'E', 5e8f, -60.0f, 90, 325},       // below the start; -60 dB on the bottom
-      {'E', 3e10f, -61.0f, 410, 325},     // above the stop; below the bottom
-      {'E', 0.0f, 45.0f, 90, 75},         // 0 Hz on the left edge, above the top
-      {'E', -1e9f, kNaN, 90, 75},
-      {'E', kNaN, 10.0f, 90, 150},
-      {'L', 1e9f, 10.0f, 90, 150},
-      {'L', 2e10f, 0.0f, 410, 175},
-      {'L', 2.5e10f, 0.0f, 410, 175},
+      {'E', 1e10f, 0.0f, 90 + 245, 175, true},  // 76.9 % of the log axis; 0 dB four divisions down
+      {'E', 5e8f, -60.0f, 90, 325, false},      // below the start; -60 dB on the bottom
+      {'E', 3e10f, -61.0f, 410, 325, false},    // above the stop; below the bottom
+      {'E', 0.0f, 45.0f, 90, 75, false},        // 0 Hz on the left edge, above the top
+      {'E', -1e9f, kNaN, 90, 75, false},
+      {'E', kNaN, 10.0f, 90, 150, false},
+      {'L', 1e9f, 10.0f, 90, 150, true},
+      {'L', 2e10f, 0.0f, 410, 175, true},
+      {'L', 2.5e10f, 0.0f, 410, 175, false},
+      {'L', 0.0f, 0.0f, 90, 175, false},        // a DC line left of a range from 1 GHz
   };
   for (const auto& c : cases) {
     d.SetSweep(1e9f, 2e10f, c.mode);
     EXPECT_EQ(d.MapX(c.f, c.v), c.x) << c.mode << " " << c.f;
     EXPECT_EQ(d.MapY(c.v, c.f), c.y) << c.v;
-    EXPECT_TRUE(d.IsInGrid(c.f, c.v));
+    EXPECT_EQ(d.IsInGrid(c.f, c.v), c.inGrid) << c.mode << " " << c.f;
   }
   d.SetSweep(1e9f, 2e10f, 'L');
   EXPECT_EQ(d.GetXScale(), static_cast<float>(1.9e10 / 10.0));

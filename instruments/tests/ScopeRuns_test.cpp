@@ -120,7 +120,7 @@ TEST_F(ScopeRuns, DataGeneratorFeedsTheOscilloscopeAndTheAnalyser) {
              [&t](std::FILE* f, int32_t i) { std::fprintf(f, "%.17g\n", t[i]); });
         const CmplxSignal& s = analyser->signal;
         Dump(out / "datagen_specana.txt", s.df, s.GetSize(), [&s](std::FILE* f, int32_t i) {
-          std::fprintf(f, "%.17g\n", SpecAnaSymbol::ReadingLevel(s[i]));
+          std::fprintf(f, "%.17g\n", SpecAnaSymbol::LineLevel(s[i], i));
         });
       });
 }

@@ -255,8 +255,6 @@ TEST(SpecAnaSymbol, AcResultOfOnePointHasStepZero) {
   EXPECT_STREQ(analyser.LevelUnit(), "dBmV");
   EXPECT_NEAR(analyser.SpiceLevel(analyser.spiceSpectrum[0]), 0.0, 1e-9);
   EXPECT_EQ(analyser.SpiceLevel(Cmplx()), -250.0);
-  EXPECT_EQ(SpecAnaSymbol::ReadingLevel(Cmplx()), -250.0);
-  EXPECT_NEAR(SpecAnaSymbol::ReadingLevel(Cmplx(10.0, 0.0)), 10.0, 1e-12);
   analyser.levelMode = 'P';
   EXPECT_STREQ(analyser.LevelUnit(), "dBm");
   // 1 V peak in 50 ohm: 10 mW.
@@ -270,6 +268,29 @@ TEST(SpecAnaSymbol, AcResultOfOnePointHasStepZero) {
   Load(bytes, loaded);
   EXPECT_EQ(loaded.spiceSpectrum.GetSize(), 1);
   EXPECT_EQ(loaded.levelReference, 1.0);
+}
+
+// The drawn level of a built-in line is the power of its component at the node, whatever the
+// element's reading (|u|^2 / (2 Ri) of the two-sided line u) says.
+TEST(SpecAnaSymbol, LineLevelIsTheComponentsPowerInDbm) {
+  const struct {
+    Cmplx u;
+    int32_t k;
+    double dbm;
+  } rows[] = {
+      {Cmplx(0.5, 0.0), 1, 10.0},                     // 1 V peak sine: 10 mW in 50 ohm
+      {Cmplx(0.3, -0.4), 9, 10.0},                    // its phase does not count
+      {Cmplx(1.0, 0.0), 0, 10.0 * std::log10(20.0)},  // 1 V DC: 20 mW
+      {Cmplx(-1.0, 0.0), 0, 10.0 * std::log10(20.0)},
+      {Cmplx(1e-3, 0.0), 3, 10.0 * std::log10(4e-5)},  // 2 mV peak: 40 nW
+      {Cmplx(), 2, -250.0},
+      {Cmplx(1e-14, 0.0), 1, -250.0},                 // 4e-27 mW is below what is shown
+  };
+  SpecAnaElement element(NetLine("SPEC 1  RI= 50ohm X"));
+  for (const auto& row : rows) {
+    const Cmplx reading = element.SetReading(row.u);
+    EXPECT_NEAR(SpecAnaSymbol::LineLevel(reading, row.k), row.dbm, 1e-12) << row.k;
+  }
 }
 
 TEST(PlotterSymbol, RangesStopAtTheirLimits) {
@@ -534,10 +555,10 @@ TEST_F(ScopeWindowTest, SpectrumSettingsStopAtTheBadFieldAndOkKeepsTheRange) {
     d.Ok();
   });
   EXPECT_TRUE(analyser.EditDialog(nullptr));
-  // Placed from the analyser's start (50 MHz) in the collection's steps; 1 mW is 0 dBm.
+  // Line 2 at its own 2 MHz, whatever the range; a reading of 1 mW is a component of 4 mW.
   EXPECT_EQ(firstY, -250.0f);
-  EXPECT_EQ(thirdX, 5.2e7f);
-  EXPECT_EQ(thirdY, 0.0f);
+  EXPECT_EQ(thirdX, 2e6f);
+  EXPECT_FLOAT_EQ(thirdY, static_cast<float>(10.0 * std::log10(4.0)));
   EXPECT_EQ(analyser.start.Value(), 1e6f);
   EXPECT_EQ(analyser.stop.Value(), 1e7f);
   EXPECT_EQ(analyser.ri, "75ohm");

@@ -8,7 +8,8 @@ and the speaker's SPK1.wav there. With H the divider from the source through R i
 instruments' loads at its node:
   - the oscilloscope's samples are the Hermitian inverse FFT (unscaled, line N set to 0) of
     H(f) X(f) (relative 1e-6);
-  - the analyser's levels are 10 log10(|H X|^2 / (2 * 50) * 1000) dBm, -250 for nothing;
+  - the analyser's levels are the powers of the node's components in 50 ohm in dBm: 10 log10
+    of 2 |H X|^2 / 50 * 1000 (DC |H X|^2 / 50 * 1000), -250 for nothing;
   - python's wave and `sox --i` read SPK1.wav as 8-bit mono at 8000 samples/s with 4096
     samples, its "fact" chunk says 4096, and its bytes lie within 1 of the 8-bit form of the
     inverse transform of H X for the recording.
@@ -99,7 +100,8 @@ def check_datagen(out):
     print(f"oscilloscope: {len(samples)} samples, largest deviation {worst:.2e}")
     ok = ok and worst < 1e-6
     _, levels = column(out / "datagen_specana.txt")
-    power = numpy.abs(y) ** 2 / (2 * 50.0) * 1000.0
+    power = 2.0 * numpy.abs(y) ** 2 / 50.0 * 1000.0
+    power[0] /= 2.0
     want = numpy.where(power > 1e-25, 10 * numpy.log10(numpy.maximum(power, 1e-300)), -250.0)
     worst = float(numpy.abs(levels - want).max()) if len(levels) == len(want) else math.inf
     print(f"spectrum analyser: {len(levels)} levels, largest deviation {worst:.2e} dB")
