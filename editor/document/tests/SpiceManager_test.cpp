@@ -97,8 +97,8 @@ TEST_F(SpiceManagerTest, AnErrorCodeNamesTheLog) {
   ASSERT_TRUE(spice.StartSimulator(Home()));
   AwaitEnd();
   EXPECT_FALSE(spice.ReadRawFile());
-  EXPECT_EQ(VS_Error::GetFirstMessage(),
-            ("Spice endete mit Fehlercode 3, siehe " + dir.Path().string() + "/vosspice.log").c_str());
+  const std::string log = dir.Path().string() + "/vosspice.log";
+  EXPECT_EQ(VS_Error::GetFirstMessage(), ("Spice endete mit Fehlercode 3, siehe " + log).c_str());
 }
 
 // The time limit counts on the program's clock; a run given up is ended with what it started.
