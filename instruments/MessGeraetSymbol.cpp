@@ -9,6 +9,7 @@
 #include "basics/IntegerWert.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetElement.h"
+#include "simulator/NetlistName.h"
 #include "simulator/UsrDefNet.h"
 
 PF_IMPLEMENT_RUNTIME(MessGeraetSymbol, ZweiPolSymbol, 1)
@@ -58,8 +59,7 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
 
 MyStrng MessGeraetSymbol::NetworkTitle() const {
   if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
-  const std::string& title = view->GetDocument()->GetTitle();
-  return MyStrng(title.substr(0, title.find('.')));
+  return NetworkName(view->GetDocument()->GetTitle());
 }
 
 void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {

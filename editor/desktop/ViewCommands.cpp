@@ -48,30 +48,50 @@ bool Ask(const char* question) {
                                         pf::MsgIcon::Question) == pf::MsgResult::Yes;
 }
 
-// Starts the SPICE program on the document's written netlist; says so when it cannot. Idle
-// processing collects the results while the busy window shows that the program runs.
+// The error window shows the queued reason now, not only at the next idle time: the command
+// goes on with a box or a dialog of its own, which would come first.
+void ShowErrorsNow() {
+  if (CVostraneApp* app = GetVostraneApp()) {
+    app->NoteErrors();
+    app->ShowErrorDialog();
+  }
+}
+
+void StartFailed() {
+  ShowErrorsNow();
+  pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
+                                 pf::MsgButtons::Ok, pf::MsgIcon::Error);
+}
+
+// Starts the SPICE program on the document's written netlist; says so, and why, when it
+// cannot. Idle processing collects the results while the busy window shows that the program
+// runs.
 void StartSpice(CVostraneView& view) {
   CVostraneDoc& doc = Doc(view);
   const SpiceSettings* settings = doc.GetSpiceSettings();
   const SpiceSettings defaults;
   const SpiceSettings& spice = settings != nullptr ? *settings : defaults;
-  if (doc.GetSpiceManager().StartSimulator(settings != nullptr ? spice.home : MyStrng(),
-                                           spice.timeoutSeconds)) {
+  // A home kept while SPICE is off ("Unbekannt" at first) holds no program.
+  const MyStrng home = spice.enabled != 0 ? spice.home : MyStrng();
+  if (doc.GetSpiceManager().StartSimulator(home, spice.timeoutSeconds)) {
     view.Analysis().WaitForSpice();
     return;
   }
-  pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
-                                 pf::MsgButtons::Ok, pf::MsgIcon::Error);
+  StartFailed();
+}
+
+bool WriteSpice(CVostraneView& view) {
+  if (Doc(view).WriteSpiceFile(&view)) return true;
+  ShowErrorsNow();
+  return false;
 }
 
 // A netlist that could not be written is not started: the program would read an old one.
 void WriteAndStartSpice(CVostraneView& view) {
-  CVostraneDoc& doc = Doc(view);
-  if (doc.WriteSpiceFile(&view)) {
+  if (WriteSpice(view)) {
     StartSpice(view);
   } else {
-    pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
-                                   pf::MsgButtons::Ok, pf::MsgIcon::Error);
+    StartFailed();
   }
 }
 
@@ -130,6 +150,17 @@ void SpiceSettingsDialog(CVostraneView& view) {
   app->SetSpiceHome(dialog.GetDirectory());
 }
 
+// Without a SPICE program there is nothing to choose: the user is told and gets its dialog.
+void ChooseSpice(CVostraneView& view) {
+  const SpiceSettings* spice = Doc(view).GetSpiceSettings();
+  if (spice == nullptr || spice->enabled == 0) {
+    VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
+    ShowErrorsNow();
+    SpiceSettingsDialog(view);
+  }
+  Doc(view).SelectSpice();
+}
+
 constexpr ViewCommand kCommands[] = {
     {kIdServiceCopyCircuit, CopyBitmap,
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
@@ -140,7 +171,7 @@ constexpr ViewCommand kCommands[] = {
        Enable(v, ui, [](CVostraneDoc& d) { return ExportRefusal(d).IsEmpty(); });
      }},
     {kIdHelp, Help, nullptr},
-    {kIdEditSpiceFile, [](CVostraneView& v) { Doc(v).WriteSpiceFile(&v); },
+    {kIdEditSpiceFile, [](CVostraneView& v) { WriteSpice(v); },
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
     {kIdEditSpiceStart, StartSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
@@ -177,7 +208,7 @@ constexpr ViewCommand kCommands[] = {
        ui.Enable(v.GetDocument() != nullptr);
        ui.SetCheck(v.GetDocument() != nullptr && v.GetDocument()->GetSimulatorName() == "Ravilone");
      }},
-    {kIdSimulatorSpice, [](CVostraneView& v) { Doc(v).SelectSpice(); },
+    {kIdSimulatorSpice, ChooseSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
        ui.Enable(v.GetDocument() != nullptr);
        ui.SetCheck(v.GetDocument() != nullptr && v.GetDocument()->IsSpiceChosen());

@@ -13,6 +13,7 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/ui_services.h"
 #include "simulator/DataSet.h"
+#include "simulator/NetlistName.h"
 
 namespace {
 
@@ -294,9 +295,9 @@ void NetlistBuilder::WritePortLine() {
     if (node->portNumber == 1 && portLineOwner == nullptr) portLineOwner = s;
   }
   if (portLineOwner == nullptr) return;
-  std::string name = doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
-  name = name.substr(0, name.find('.'));
-  MyStrng text = MyStrng(name) + ": ";
+  const std::string title =
+      doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
+  MyStrng text = NetworkName(title) + ": ";
   auto ports = [&text, &numbers](const char* keyword, size_t count) {
     text += keyword;
     for (size_t i = 0; i < count; ++i) text += MyStrng(numbers[i]) + " ";

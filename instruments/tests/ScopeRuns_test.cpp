@@ -23,6 +23,7 @@
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/profile.h"
+#include "platform/tests/temp_dir.h"
 #include "resources/SourceIds.h"
 
 namespace {
@@ -51,11 +52,8 @@ class ScopeRuns : public testing::Test {
  protected:
   void SetUp() override {
     const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
-    // A folder of each test's own: ctest runs them side by side, and each removes its folder.
-    const std::string own =
-        std::string("vostrane_scope_runs_") +
-        testing::UnitTest::GetInstance()->current_test_info()->name();
-    out = fs::absolute(dump != nullptr ? fs::path(dump) : fs::temp_directory_path() / own);
+    // A folder of each test's own unless the numbers are wanted: ctest runs tests side by side.
+    out = dump != nullptr ? fs::absolute(dump) : own.Path();
     fs::create_directories(out);
     saved = pf::DriveRoot();
     pf::SetDriveRoot(out.string());
@@ -66,7 +64,6 @@ class ScopeRuns : public testing::Test {
   void TearDown() override {
     fs::current_path(before);
     pf::SetDriveRoot(saved);
-    if (std::getenv("VOSTRANE_SCOPE_OUT") == nullptr) fs::remove_all(out);
   }
 
   // Opens the example, starts its generator from the set-up dialog and lets the view's timer
@@ -97,6 +94,7 @@ class ScopeRuns : public testing::Test {
     });
   }
 
+  pf::test::TempDir own;
   fs::path out;
   fs::path before;
   std::string saved;

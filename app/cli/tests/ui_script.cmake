@@ -4,6 +4,8 @@
 # then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
 # its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
 # its records (';'-separated), with GONE that the process whose id that file holds has ended;
+# with SIMULATE what "vostrane-cli simulate" prints for that file of SCRATCH ("simulate exit N"
+# and its message when it fails);
 # then each file that OUTPUTS names ('|' separated) as "FILE:" and its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
@@ -39,6 +41,14 @@ if(EXISTS ${SCRATCH}/out.vqe)
   if(RECORDS)
     file(STRINGS ${SCRATCH}/out.vqe records)
     string(APPEND out "${records}\n")
+  endif()
+endif()
+if(DEFINED SIMULATE)
+  execute_process(COMMAND ${CLI} simulate ${SCRATCH}/${SIMULATE} OUTPUT_VARIABLE result
+                  ERROR_VARIABLE refusal RESULT_VARIABLE refused)
+  string(APPEND out "${result}")
+  if(NOT refused EQUAL 0)
+    string(APPEND out "simulate exit ${refused}: ${refusal}")
   endif()
 endif()
 string(REPLACE "|" ";" outputs "${OUTPUTS}")
