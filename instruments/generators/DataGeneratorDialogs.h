@@ -4,6 +4,7 @@
 // (amplitude, bit rate and pattern). OK stores each field as it parses; the up-down controls
 // change N and the bit count on the symbol at once.
 
+#include "basics/WertMitDim.h"
 #include "pf/dialog.h"
 
 class DataGeneratorSymbol;
@@ -15,6 +16,8 @@ class DataGeneratorDialog : public pf::Dialog {
 
   bool OnInitDialog() override;
   void OnOK() override;
+  // Whatever the arrows changed, the rate and shape are those the dialog opened with.
+  void OnCancel() override;
   bool OnCommand(int id, pf::Notification code) override;
   void OnDeltaPos(int id, int delta) override;
 
@@ -26,4 +29,6 @@ class DataGeneratorDialog : public pf::Dialog {
 
   DataGeneratorSymbol* symbol;
   bool spice;
+  RBitWert openedRate;
+  char openedShape = 'R';
 };
