@@ -1,8 +1,9 @@
 #pragma once
-// The built-in analyses of a circuit view: one point per tick of the view's timer, on the
-// user-interface thread, while a modeless busy window shows the progress. The master (the
-// instrument whose active flag is set) computes each point and every other instrument reads
-// it. The same timer closes the splash and opens and closes the error window.
+// The built-in analyses of a circuit view, one at a time: one point per tick of the view's
+// timer, on the user-interface thread, while a modeless busy window shows the progress. The
+// master (the instrument whose active flag is set) computes each point and every other
+// instrument that takes part in its run reads it. The same timer closes the splash and opens
+// and closes the error window.
 
 #include <memory>
 

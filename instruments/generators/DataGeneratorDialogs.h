@@ -2,7 +2,7 @@
 // The data generator's set-up dialogs: "Datengenerator" for the built-in simulator (values,
 // pattern, N and the pulse shape, with the Start button of a run) and "DatenGenerator" for SPICE
 // (amplitude, bit rate and pattern). OK stores each field as it parses; the up-down controls
-// change N and the bit count on the symbol at once.
+// change N and the bit count on the symbol at once, and those stay when the dialog is cancelled.
 
 #include "basics/WertMitDim.h"
 #include "pf/dialog.h"
