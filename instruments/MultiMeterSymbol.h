@@ -31,6 +31,8 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   void WriteNetLine() override;
 
   void MeasureStep(InstrumentRole& master) override;
+  // Its log is of every run, the sweeps of single points included.
+  bool ReadsSinglePoints() const override { return true; }
   void BeginMeasurement(InstrumentRole& master) override;
   // Writes the log; an empty log leaves an earlier file alone.
   void EndMeasurement() override;

@@ -14,6 +14,7 @@
 #include "editor/document/NetlistBuilder.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/clipboard.h"
 #include "pf/command.h"
 #include "pf/ui_services.h"
@@ -130,12 +131,26 @@ void OperatingPoint(CVostraneView& view) {
 }
 
 void DcSweep(CVostraneView& view) {
+  // Clearing the active flags would take a built-in run's master away.
+  if (view.Analysis().RefuseWhileBusy()) return;
   view.Analysis().ClearActiveInstruments();
   if (Dialogs().dcSweep(view)) WriteAndStartSpice(view);
 }
 
 void Transient(CVostraneView& view) {
-  if (Dialogs().transient(view, Doc(view).FindActiveInstrument())) WriteAndStartSpice(view);
+  if (view.Analysis().RefuseWhileBusy()) return;
+  NetSymbol* source = Doc(view).FindTransientSource();
+  if (source == nullptr) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    pf::TheUiServices().MessageBox("Kein Daten- oder Impulsgenerator für die Transient-Analyse",
+                                   "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
+    return;
+  }
+  if (!Dialogs().transient(view, source)) return;
+  // The card is the active instrument's: the source becomes the only one.
+  view.Analysis().ClearActiveInstruments();
+  if (auto* instrument = dynamic_cast<InstrumentRole*>(source)) instrument->SetActiveFlag(1);
+  WriteAndStartSpice(view);
 }
 
 void SpiceSettingsDialog(CVostraneView& view) {

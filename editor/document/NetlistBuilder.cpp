@@ -335,16 +335,31 @@ void NetlistBuilder::Emit() {
     if (extra > 0) s->ClearExtraLines();
   }
   EmitLinks();
+  const InstrumentRole* master = HeaderOwner();
   for (NetSymbol* s : symbols) {
     const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
     if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
-      instrument->AppendNetworkHeader(lines);
+      if (instrument == master) instrument->AppendNetworkHeader(lines);
     } else if (Is(*s, "INPUT") || s == portLineOwner) {
       lines.AddLine(s->netLine);
     }
   }
   lines.AddLine("END");
   if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
+}
+
+const InstrumentRole* NetlistBuilder::HeaderOwner() const {
+  // A run makes its master the only active instrument; without a run the analyser measures.
+  const InstrumentRole* first = nullptr;
+  for (NetSymbol* s : symbols) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (!s->IsInstrument() || instrument == nullptr || instrument->GetActiveFlag() == 0) continue;
+    if (Is(*s, "VecNetAnaSymbol")) return instrument;
+    LineFile header;
+    instrument->AppendNetworkHeader(header);
+    if (first == nullptr && header.GetCount() > 0) first = instrument;
+  }
+  return first;
 }
 
 void NetlistBuilder::EmitLinks() {

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "basics/IntegerWert.h"
-#include "editor/desktop/CVostraneView.h"
 #include "editor/symbols/MultiPolSymbol.h"
 #include "instruments/generators/GeneratorRun.h"
 #include "pf/dc.h"
@@ -69,8 +68,7 @@ void SpectrumSource::MeasureStep(InstrumentRole& master) {
 }
 
 void SpectrumSource::StartFromDialog(pf::Dialog& dialog, unsigned periodMs, int steps) {
-  if (auto* v = dynamic_cast<CVostraneView*>(view)) v->Analysis().StartTimer(periodMs);
-  StartGeneratorRun(*this, dialog, steps);
+  StartGeneratorRun(*this, dialog, steps, periodMs);
 }
 
 TimWert PreciseTime(double seconds) {

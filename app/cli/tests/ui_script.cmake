@@ -18,6 +18,8 @@ string(REPLACE "|" ";" files "${FILES}")
 foreach(f IN LISTS files)
   file(COPY ${ROOT}/${f} DESTINATION ${SCRATCH})
 endforeach()
+# What the program writes to its drive (the speaker's sound files) stays in the scratch folder.
+set(ENV{VOSTRANE_DRIVE_ROOT} ${SCRATCH}/drive)
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
