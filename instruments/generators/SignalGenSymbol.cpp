@@ -118,6 +118,8 @@ MyStrng SignalGenSymbol::GetNetHeader() const {
 int SignalGenSymbol::StartRun() {
   if (networkReady == 0) return 0;
   sweep.Rewind();
+  // Another generator of the circuit is idle: 0 V behind its internal resistance.
+  reader.DriveOnly(elementName);
   reader.ComputeAt(static_cast<float>(sweep.current));
   // The top-level network, as every generator reads it.
   const int nets = reader.GetUsrNetCount();

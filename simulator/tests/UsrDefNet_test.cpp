@@ -151,7 +151,7 @@ TEST_F(UsrDefNetTest, ReducesOnePortsAndFeedsTheMeters) {
   for (const OnePortCase& c : cases) {
     UsrDefNet* net = ReadBlock(c.elements);
     ASSERT_NE(net, nullptr) << c.elements.back();
-    if (c.volts != 0) harness.reader.SetSourceVoltage(Cmplx(c.volts, 0.0));
+    if (c.volts != 0) harness.reader.SetSourceVoltage("G", Cmplx(c.volts, 0.0));
     net->FillMatrix(1e9f);
     EXPECT_DOUBLE_EQ(net->GetPortMatrix()->GetAt(1, 1).re, c.y11) << c.elements.back();
     if (NetElement* meter = net->FindElement("Meter")) {
