@@ -658,8 +658,8 @@ void UsrDefNet::UpdateMeters(bool unitDrive) {
 void UsrDefNet::SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u) {
   for (NetElement* element : elements.Values()) {
     if (element->GetTypeName() == SpannungsQuelle::kTypeName) {
-      static_cast<SpannungsQuelle*>(element)->SetVoltage(element->GetName() == sourceName ? u
-                                                                                  : Cmplx());
+      const bool own = element->GetName() == sourceName;
+      static_cast<SpannungsQuelle*>(element)->SetVoltage(own ? u : Cmplx());
     }
   }
 }

@@ -3,7 +3,8 @@
 // generator. Each turns its excitation into a spectrum (the master signal) and, at every timer
 // tick, puts the next line on the network as the voltage of its own source (every other source
 // gets 0 V) and computes the network at the line's frequency. To the netlist reader either is a
-// plain voltage source ("UQU") with an internal resistance, named after the symbol. Also here: the picture drawing shared by the instruments drawn as bitmaps.
+// plain voltage source ("UQU") with an internal resistance, named after the symbol. Also here:
+// the picture drawing shared by the instruments drawn as bitmaps.
 
 #include <cmath>
 
