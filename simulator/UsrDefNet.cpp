@@ -656,11 +656,10 @@ void UsrDefNet::UpdateMeters(bool unitDrive) {
 }
 
 void UsrDefNet::SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u) {
-  for (NetElement* element : elements.Values()) {
-    if (element->GetTypeName() == SpannungsQuelle::kTypeName) {
-      const bool own = element->GetName() == sourceName;
-      static_cast<SpannungsQuelle*>(element)->SetVoltage(own ? u : Cmplx());
-    }
+  DriveOnly(sourceName);
+  NetElement* own = FindElement(sourceName);
+  if (own != nullptr && own->GetTypeName() == SpannungsQuelle::kTypeName) {
+    static_cast<SpannungsQuelle*>(own)->SetVoltage(u);
   }
 }
 
