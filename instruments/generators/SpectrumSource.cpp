@@ -42,7 +42,7 @@ int SpectrumSource::FeedFirstLine() {
   record = 1;
   const Cmplx line = masterSignal.GetSize() > 0 ? masterSignal[0] : Cmplx();
   if (line.Abs() == 0.0) record = 0;
-  reader.SetSourceVoltage(line);
+  reader.SetSourceVoltage(elementName, line);
   if (record != 0) reader.ComputeAt(0.0f);
   const int nets = reader.GetUsrNetCount();
   attachedNet = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
@@ -59,7 +59,7 @@ void SpectrumSource::MeasureStep(InstrumentRole& master) {
     return;
   }
   const Cmplx line = masterSignal[masterSignal.cursor];
-  reader.SetSourceVoltage(line);
+  reader.SetSourceVoltage(elementName, line);
   if (line.Abs() != 0.0) {
     reader.ComputeAt(static_cast<float>(masterSignal.cursor * masterSignal.df));
   } else {
