@@ -1,5 +1,6 @@
 #include "diagrams/Diagramm.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "diagrams/elements/ConstGainCircles.h"
@@ -341,6 +342,10 @@ void Diagramm::UpdateLabels() {
 
 void Diagramm::UpdateHeaderLines() {
   for (const auto& l : headerLines) UpdateLine(l.get());
+}
+
+int Diagramm::ReadoutLeft(int x) const {
+  return std::min(x, innerX + innerWidth - 55 - kReadoutWidth);
 }
 
 void Diagramm::PlaceSoftLabels(int firstY, int spacing) {

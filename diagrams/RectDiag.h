@@ -43,9 +43,10 @@ class RectDiag : public Diagramm {
   const OutText* GetStopLabel() const { return extraLabel2.get(); }
 
  protected:
-  // The read-out of the point's x (line 1) and the number of lines (2, or 3 with the
-  // frequency of the third column).
+  // The read-outs of the point's x (line 1) and y (line 2), each with its unit, and the number
+  // of lines (2, or 3 with the frequency of the third column).
   virtual MyStrng XReadout(float px) const;
+  virtual MyStrng YReadout(float py) const;
   virtual int ReadoutLines() const { return 2; }
   void ReadOut();
 

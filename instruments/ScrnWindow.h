@@ -19,6 +19,9 @@ class Window;
 
 class SweepFreq;
 
+// The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", local time.
+MyStrng RunTimeStamp();
+
 class ScrnWindow {
  public:
   static constexpr int kControlId = 523;
@@ -50,6 +53,9 @@ class ScrnWindow {
   void ShowZeroLine() const;
   // Curve 0 shown, in the PiCTeX output and drawn.
   void ShowFirstCurve() const;
+  // The current diagram's header names curve 0 (the instrument and its quantity) and its
+  // bottom line the circuit and the run, so no placeholder is drawn.
+  void SetCaptions(const MyStrng& header, const MyStrng& bottom) const;
   // On a time diagram the time at its right edge; else 0.
   double GetTimeSpan() const;
   int GetPointCount() const;
