@@ -324,6 +324,26 @@ TEST(PlotterSymbol, CurrentInputDividesByItsShuntAndGroundGivesZeros) {
   EXPECT_THROW(Load(beyond, refused), pf::ArchiveError);
 }
 
+// Upright, the instrument's oblong picture is turned whole: its copy is as tall as the picture
+// is wide, and no column of it is lost.
+TEST(OsziSymbol, UprightPictureIsDrawnWhole) {
+  OsziSymbol oszi(Point(100, 150), Point(100, 100));
+  oszi.UpdateGeometry();
+  ASSERT_EQ(oszi.orientation, 'O');
+  const int w = oszi.bitmap->Width();
+  const int h = oszi.bitmap->Height();
+  ASSERT_NE(w, h);
+  pf::RecordingDc dc;
+  oszi.Draw(dc);
+  const pf::DcCall* copy = nullptr;
+  for (const pf::DcCall& call : dc.Calls()) {
+    if (call.op == "BitBlt") copy = &call;
+  }
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->points[1].x - copy->points[0].x, h);
+  EXPECT_EQ(copy->points[1].y - copy->points[0].y, w);
+}
+
 TEST(PlotterSymbol, DrawsItsNameAndPointingRightItsInputs) {
   struct Case {
     Point end;
