@@ -31,7 +31,9 @@ bool PlotterDialog::OnInitDialog() {
   if (d == nullptr) return true;
   d->xUnitText = symbol->GetXRangeText();
   d->yUnitText = symbol->GetYRangeText();
-  if (symbol->freshScreen != 0) {
+  // Before any result there is nothing to show but the zero line; the first opening after a
+  // run shows it, as the oscilloscope does.
+  if (symbol->curveCount < 1 || symbol->pointsPerCurve < 1) {
     screen.ShowZeroLine();
   } else {
     FillCurves();
