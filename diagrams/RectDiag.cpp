@@ -68,7 +68,6 @@ void RectDiag::LayOutRaster(int refPos, bool thirdHeader) {
   PlaceAxisLabel(0, centreX - gridWidth / 2 - divPixelsX / 2, labelY);
   PlaceAxisLabel(1, centreX + gridWidth / 2 - divPixelsX / 2, labelY);
   PlaceHeaderLines(thirdHeader);
-  valueUnit = "";
   PlaceTitle();
 }
 

@@ -52,7 +52,8 @@ class RectDiag : public Diagramm {
 
   // The layout of the frequency and time kinds: the pitch from the screen size, a new raster
   // grid with its reference line at refPos and the reference value 0 there, the start and stop
-  // labels, header lines (the third only when asked), the title; the unit emptied.
+  // labels, header lines (the third only when asked), the title. The value unit stays: a kept
+  // diagram laid out on a window's screen reads out in its kind's unit.
   void LayOutRaster(int refPos, bool thirdHeader);
   // Grid size and origin around the centre from the pitches.
   void PlaceGrid();

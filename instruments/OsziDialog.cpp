@@ -27,6 +27,8 @@ bool OsziDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());
   if (!OpenScreen(*symbol, kTimeDiagram, ids::kRefPos, ids::kRefValue)) return true;
   FillCurve();
+  // Named once curve 0 exists: a kept screen's copy comes without curves.
+  screen.SetCaptions(symbol->elementName + "  Spannung", symbol->GetResultCaption());
   screen.ShowFirstCurve();
   if (symbol->display == 'A') ShowEye();
   ShowTimePerDivision();
@@ -36,7 +38,6 @@ bool OsziDialog::OnInitDialog() {
 void OsziDialog::FillCurve() {
   Diagramm* d = screen.Current();
   if (d == nullptr) return;
-  screen.SetCaptions(symbol->elementName + "  Spannung", symbol->GetResultCaption());
   d->SetCurrentCurve(0);
   if (symbol->source == 'S') {
     const RVektor& times = symbol->spiceTimes;
