@@ -608,7 +608,6 @@ void TNetAnalyzer::ShowOpeningDiagram() {
   UpdateBottomLine();
   if (kept) {
     d->SetCurrentCurve(0);
-    d->SetCurrentCurveName(d->GetCurrentCurveName());
     d->UpdateCurrentCurve();
     d->UpdateHeaderLines();
   }
