@@ -1,5 +1,6 @@
 #include "diagrams/Diagramm.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "diagrams/elements/ConstGainCircles.h"
@@ -233,9 +234,10 @@ void Diagramm::SetOwner(pf::Window* w) {
 void Diagramm::SetRect(const pf::Rect& r) {
   Screen::SetRect(r);
   BuildSoftLabels(softLabelFirstY, softLabelSpacing);
-  bottomLines[0].reset();
+  // A diagram laid out anew keeps its unit and a bottom line of the new area: the screen
+  // windows lay out the kept copies of their instruments, which read out and name their run.
+  BuildBottomLine();
   markerIndex = 0;
-  valueUnit = "";
   title.reset();
   xAxisMode = 'L';
 }
@@ -341,6 +343,10 @@ void Diagramm::UpdateLabels() {
 
 void Diagramm::UpdateHeaderLines() {
   for (const auto& l : headerLines) UpdateLine(l.get());
+}
+
+int Diagramm::ReadoutLeft(int x) const {
+  return std::min(x, innerX + innerWidth - 55 - kReadoutWidth);
 }
 
 void Diagramm::PlaceSoftLabels(int firstY, int spacing) {

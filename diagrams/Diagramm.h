@@ -32,6 +32,8 @@ class Diagramm : public Screen {
   static constexpr int kSoftLabels = 7;
   static constexpr int kTextLines = 5;
   static constexpr int kMaxCurves = 4;
+  // The widest read-out text ("-123.456dBm", "-179.99Grad") in the screens' font, in pixels.
+  static constexpr int kReadoutWidth = 64;
   // Highest scale indices: the y tables hold 20 entries, the x tables 35.
   static constexpr int kMaxYScaleIndex = 19;
   static constexpr int kMaxXScaleIndex = 34;
@@ -268,6 +270,9 @@ class Diagramm : public Screen {
   void CreateReadoutMarker(int r, int displayWidth);
   // Read-out lines 1 and 2 (angle and magnitude) and, withFrequency, line 3, repainted.
   void WriteReadout(bool withFrequency);
+  // The left edge for a read-out wanted at x: far enough left that its widest text ends
+  // before the soft-key labels.
+  int ReadoutLeft(int x) const;
   // Releases every part (the settings stay).
   void ReleaseParts();
 

@@ -76,8 +76,8 @@ void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
   const int mx = MapX(px, py);
   const int my = MapY(py, px);
   if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
-  marker->CreateDisplay(3, TruncToInt32(centreX + 0.75 * r), TruncToInt32(centreY - 0.95 * r),
-                        displayWidth, 10);
+  marker->CreateDisplay(3, ReadoutLeft(TruncToInt32(centreX + 0.75 * r)),
+                        TruncToInt32(centreY - 0.95 * r), displayWidth, 10);
   marker->SetFont(font);
   WriteReadout(true);
   marker->Update();
@@ -86,7 +86,7 @@ void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
 void Diagramm::WriteReadout(bool withFrequency) {
   const DiagKurve* c = GetCurrentCurve();
   if (!marker || c == nullptr) return;
-  marker->SetLineText(0, FloatWert(static_cast<double>(c->GetX(markerIndex))) + "°");
+  marker->SetLineText(0, FloatWert(static_cast<double>(c->GetX(markerIndex))) + "Grad");
   marker->SetLineText(1, FloatWert(static_cast<double>(c->GetY1(markerIndex))) + valueUnit);
   if (withFrequency) marker->SetLineText(2, FrequencyText(c->GetY2(markerIndex)));
   marker->UpdateTexts();

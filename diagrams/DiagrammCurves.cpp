@@ -42,7 +42,8 @@ void Diagramm::CreateCurve(int i, int n, int k) {
 
 void Diagramm::CreateCurves(int count, int n) {
   DeleteCurves();
-  for (int i = 0; i < count && i < kMaxCurves; ++i) {
+  // A swept result has as many curves as its sweep has steps; all are drawn alike.
+  for (int i = 0; i < count; ++i) {
     auto c = std::make_unique<DiagKurve>(owner, this);
     c->SetKind(name);
     c->Allocate(n, 1);

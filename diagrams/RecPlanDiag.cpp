@@ -1,5 +1,6 @@
 #include "diagrams/RecPlanDiag.h"
 
+#include "basics/FloatWert.h"
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/elements/ConstGainCircles.h"
@@ -239,3 +240,11 @@ MyStrng PlotPlaneDiag::HeaderText() const {
 }
 
 const char* const* PlotPlaneDiag::SoftLabelTexts() const { return kPlotPlaneLabels; }
+
+MyStrng PlotPlaneDiag::XReadout(float px) const {
+  return FloatWert(static_cast<double>(px)) + xUnitText;
+}
+
+MyStrng PlotPlaneDiag::YReadout(float py) const {
+  return FloatWert(static_cast<double>(py)) + yUnitText;
+}

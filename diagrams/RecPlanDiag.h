@@ -86,6 +86,11 @@ class PlotPlaneDiag : public PlaneDiag {
 
  protected:
   const char* const* SoftLabelTexts() const override;
+  // In the units of the plotter's ranges.
+  MyStrng XReadout(float px) const override;
+  MyStrng YReadout(float py) const override;
+  // The plotter's points have no frequency.
+  int ReadoutLines() const override { return 2; }
 
  private:
   void SetUp();

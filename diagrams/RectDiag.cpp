@@ -68,7 +68,6 @@ void RectDiag::LayOutRaster(int refPos, bool thirdHeader) {
   PlaceAxisLabel(0, centreX - gridWidth / 2 - divPixelsX / 2, labelY);
   PlaceAxisLabel(1, centreX + gridWidth / 2 - divPixelsX / 2, labelY);
   PlaceHeaderLines(thirdHeader);
-  valueUnit = "";
   PlaceTitle();
 }
 
@@ -159,6 +158,10 @@ void RectDiag::WriteHeader(pf::Dc* dc) {
 
 MyStrng RectDiag::XReadout(float px) const { return FloatWert(static_cast<double>(px)); }
 
+MyStrng RectDiag::YReadout(float py) const {
+  return FloatWert(static_cast<double>(py)) + valueUnit;
+}
+
 void RectDiag::CreateMarker() {
   const DiagKurve* c = GetCurrentCurve();
   if (curvesShown == 0 || c == nullptr) return;
@@ -167,7 +170,7 @@ void RectDiag::CreateMarker() {
   const int mx = MapX(px, py);
   const int my = MapY(py, px);
   if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
-  marker->CreateDisplay(ReadoutLines(), centreX + (divisions / 2 - 2) * divPixelsX,
+  marker->CreateDisplay(ReadoutLines(), ReadoutLeft(centreX + (divisions / 2 - 2) * divPixelsX),
                         centreY - (divisions / 2 - 1) * divPixelsY, 2 * divPixelsX, 10);
   marker->SetFont(font);
   ReadOut();
@@ -178,7 +181,7 @@ void RectDiag::ReadOut() {
   const DiagKurve* c = GetCurrentCurve();
   if (!marker || c == nullptr) return;
   marker->SetLineText(0, XReadout(c->GetX(markerIndex)));
-  marker->SetLineText(1, FloatWert(static_cast<double>(c->GetY1(markerIndex))) + valueUnit);
+  marker->SetLineText(1, YReadout(c->GetY1(markerIndex)));
   if (ReadoutLines() > 2) {
     marker->SetLineText(2, FreqWert(static_cast<double>(c->GetY2(markerIndex))));
   }

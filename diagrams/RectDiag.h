@@ -43,15 +43,17 @@ class RectDiag : public Diagramm {
   const OutText* GetStopLabel() const { return extraLabel2.get(); }
 
  protected:
-  // The read-out of the point's x (line 1) and the number of lines (2, or 3 with the
-  // frequency of the third column).
+  // The read-outs of the point's x (line 1) and y (line 2), each with its unit, and the number
+  // of lines (2, or 3 with the frequency of the third column).
   virtual MyStrng XReadout(float px) const;
+  virtual MyStrng YReadout(float py) const;
   virtual int ReadoutLines() const { return 2; }
   void ReadOut();
 
   // The layout of the frequency and time kinds: the pitch from the screen size, a new raster
   // grid with its reference line at refPos and the reference value 0 there, the start and stop
-  // labels, header lines (the third only when asked), the title; the unit emptied.
+  // labels, header lines (the third only when asked), the title. The value unit stays: a kept
+  // diagram laid out on a window's screen reads out in its kind's unit.
   void LayOutRaster(int refPos, bool thirdHeader);
   // Grid size and origin around the centre from the pitches.
   void PlaceGrid();

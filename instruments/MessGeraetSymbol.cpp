@@ -7,6 +7,7 @@
 #include "pf/document.h"
 #include "pf/view.h"
 #include "basics/IntegerWert.h"
+#include "instruments/ScrnWindow.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetElement.h"
 #include "simulator/NetlistName.h"
@@ -57,10 +58,17 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
   resultDate = date;
 }
 
-MyStrng MessGeraetSymbol::NetworkTitle() const {
+MyStrng MessGeraetSymbol::GetResultCaption() const {
+  if (resultTitle.IsEmpty() && resultDate.IsEmpty()) return NetworkTitle();
+  return resultTitle + " " + resultDate;
+}
+
+MyStrng CircuitTitle(const pf::View* view) {
   if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
   return NetworkName(view->GetDocument()->GetTitle());
 }
+
+MyStrng MessGeraetSymbol::NetworkTitle() const { return CircuitTitle(view); }
 
 void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {
   const auto* run = dynamic_cast<const MessMasterSymbol*>(&master);
@@ -68,6 +76,7 @@ void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {
   signal.Realloc(run->masterSignal.GetSize());
   signal.df = run->masterSignal.df;
   signal.cursor = 0;
+  SetResultTitles(NetworkTitle(), RunTimeStamp());
 }
 
 void MessGeraetSymbol::CollectValue(InstrumentRole& master, bool realPartOnly) {

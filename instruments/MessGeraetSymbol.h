@@ -20,6 +20,9 @@
 class NetElement;
 class UsrDefNet;
 
+// The title of the view's document without its extension, or "Netzwerk" without one.
+MyStrng CircuitTitle(const pf::View* view);
+
 class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   PF_DECLARE_RUNTIME(MessGeraetSymbol)
 
@@ -51,9 +54,12 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // Destroys the window; the view does this when it closes.
   void DestroyWindow();
   MyStrng GetSlaveName() const { return slaveName; }
-  // Title and date of the SPICE result taken over.
+  // Title and date of the result taken over: a SPICE result's, or the circuit's and the time
+  // of a built-in run.
   void SetResultTitles(const MyStrng& title, const MyStrng& date);
-  MyStrng GetResultCaption() const { return resultTitle + " " + resultDate; }
+  // What a screen's bottom line shows: the result's title and date; before any result the
+  // circuit's title.
+  MyStrng GetResultCaption() const;
   const CmplxSignal& GetSignalCopy() const { return signal; }
 
   int32_t dataChanged = 0;

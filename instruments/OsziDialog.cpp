@@ -12,6 +12,7 @@ namespace ids = oszi_ids;
 namespace {
 
 constexpr int kTimeDiagram = 12;
+constexpr double kSpanRounding = 1e-6;
 
 LinTimeDiag* TimeDiagram(ScrnWindow& screen) {
   return dynamic_cast<LinTimeDiag*>(screen.Current());
@@ -26,6 +27,8 @@ bool OsziDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());
   if (!OpenScreen(*symbol, kTimeDiagram, ids::kRefPos, ids::kRefValue)) return true;
   FillCurve();
+  // Named once curve 0 exists: a kept screen's copy comes without curves.
+  screen.SetCaptions(symbol->elementName + "  Spannung", symbol->GetResultCaption());
   screen.ShowFirstCurve();
   if (symbol->display == 'A') ShowEye();
   ShowTimePerDivision();
@@ -35,27 +38,33 @@ bool OsziDialog::OnInitDialog() {
 void OsziDialog::FillCurve() {
   Diagramm* d = screen.Current();
   if (d == nullptr) return;
-  if (symbol->freshScreen != 0) {
-    screen.ShowZeroLine();
-    return;
-  }
   d->SetCurrentCurve(0);
   if (symbol->source == 'S') {
     const RVektor& times = symbol->spiceTimes;
     const RVektor& values = symbol->spiceValues;
     const int32_t n = std::min(times.GetSize(), values.GetSize());
     d->RecreateCurve(0, n);
-    if (symbol->dataChanged != 0 && n > 0) {
-      while (times[n - 1] > screen.GetTimeSpan() && d->HasCoarserXScale()) d->XScaleUp();
+    // A new screen starts at the shortest time base: it too must hold the whole result. The
+    // time base is single precision (10 x 0.01f is a little below 0.1): a part in a million
+    // of the span is rounding, not time left out.
+    if ((symbol->dataChanged != 0 || symbol->freshScreen != 0) && n > 0) {
+      while (times[n - 1] > screen.GetTimeSpan() * (1.0 + kSpanRounding) &&
+             d->HasCoarserXScale()) {
+        d->XScaleUp();
+      }
     }
     for (int32_t i = 0; i < n; ++i) {
       d->AppendPoint2(static_cast<float>(times[i]), static_cast<float>(values[i]),
                       static_cast<float>(values[i]));
     }
-    d->SetBottomLine(0, symbol->GetResultCaption());
     return;
   }
   const RealSignal& samples = symbol->timeSignal;
+  // A new oscilloscope's signal is a single sample; every run leaves at least two.
+  if (samples.GetSize() <= 1) {
+    screen.ShowZeroLine();
+    return;
+  }
   d->RecreateCurve(0, samples.GetSize());
   for (int32_t i = 0; i < samples.GetSize(); ++i) {
     d->AppendPoint2(static_cast<float>(i * samples.dt), static_cast<float>(samples[i]),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "diagrams/RecPlanDiag.h"
+#include "instruments/MessGeraetSymbol.h"
 #include "instruments/PlotterSymbol.h"
 #include "resources/ScopeIds.h"
 
@@ -13,6 +14,8 @@ namespace {
 constexpr int kPlaneDiagram = 13;
 constexpr float kRangeUpScale = 0.001f;
 constexpr float kRangeDownScale = 1000.0f;
+
+const char* QuantityName(char quantity) { return quantity == 'U' ? "Spannung" : "Strom"; }
 
 }  // namespace
 
@@ -28,12 +31,20 @@ bool PlotterDialog::OnInitDialog() {
   if (d == nullptr) return true;
   d->xUnitText = symbol->GetXRangeText();
   d->yUnitText = symbol->GetYRangeText();
-  if (symbol->freshScreen != 0) {
+  // Before any result there is nothing to show but the zero line; the first opening after a
+  // run shows it, as the oscilloscope does.
+  if (symbol->curveCount < 1 || symbol->pointsPerCurve < 1) {
     screen.ShowZeroLine();
   } else {
     FillCurves();
   }
   screen.ShowFirstCurve();
+  const MyStrng caption = symbol->resultTitle.IsEmpty()
+                              ? CircuitTitle(symbol->view)
+                              : symbol->resultTitle + " " + symbol->resultDate;
+  screen.SetCaptions(symbol->elementName + "  Y: " + QuantityName(symbol->y.quantity) +
+                             "  X: " + QuantityName(symbol->x.quantity),
+                         caption);
   return true;
 }
 
@@ -43,12 +54,10 @@ void PlotterDialog::FillCurves() {
   const RVektor& ys = symbol->y.values;
   const int32_t perCurve = std::max(symbol->pointsPerCurve, 0);
   const int32_t available = std::min(xs.GetSize(), ys.GetSize());
-  d->SetBottomLine(0, symbol->resultTitle + " " + symbol->resultDate);
   d->CreateCurves(symbol->curveCount, perCurve);
   const float fx = static_cast<float>(symbol->GetXFactor());
   const float fy = static_cast<float>(symbol->GetYFactor());
-  const int curves = std::min<int>(symbol->curveCount, Diagramm::kMaxCurves);
-  for (int c = 0; c < curves; ++c) {
+  for (int c = 0; c < d->GetCurveCount(); ++c) {
     d->SetCurrentCurve(c);
     for (int32_t j = 0; j < perCurve; ++j) {
       const int64_t k = static_cast<int64_t>(c) * perCurve + j;

@@ -1,5 +1,6 @@
 #include "instruments/PlotterSymbol.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -106,8 +107,9 @@ void PlotterSymbol::Serialize(pf::Archive& ar) {
   CheckRange(y.range);
   // The window reads curve c's point j at c * pointsPerCurve + j of both vectors.
   const int64_t points = static_cast<int64_t>(curveCount) * pointsPerCurve;
+  // Every curve is drawn: none may be without a point of its own.
   if (curveCount < 0 || pointsPerCurve < 0 || points > x.values.GetSize() ||
-      points > y.values.GetSize()) {
+      points > y.values.GetSize() || curveCount > std::max<int32_t>(1, y.values.GetSize())) {
     Fail("Kurven");
   }
 }

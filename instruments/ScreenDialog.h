@@ -15,7 +15,6 @@ class ScreenDialog : public pf::Dialog {
   ScreenDialog(int templateId, pf::Window* parent) : pf::Dialog(templateId, parent) {}
 
   ScrnWindow& Screen() { return screen; }
-  const ScrnWindow& Screen() const { return screen; }
   void OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) override;
 
  protected:

@@ -1,5 +1,6 @@
 #include "instruments/ScrnWindow.h"
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ int ColumnsOf(int code) {
 bool AtOrigin(int code) { return code == 0 || code == 11 || code == 12; }
 
 }  // namespace
+
+MyStrng RunTimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
+                local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+  return MyStrng(text);
+}
 
 void ScrnWindow::SetParent(pf::Window* window) {
   parent = window;
@@ -143,20 +154,18 @@ void ScrnWindow::ShowFirstCurve() const {
   current->curvesShown = 1;
 }
 
+void ScrnWindow::SetCaptions(const MyStrng& header, const MyStrng& bottom) const {
+  if (current == nullptr) return;
+  current->SetCurrentCurve(0);
+  current->SetCurrentCurveName(header);
+  current->SetBottomLine(0, bottom);
+  current->UpdateHeaderLines();
+}
+
 double ScrnWindow::GetTimeSpan() const {
   if (current == nullptr || !(current->GetTypeName() == "LinTimeDiag")) return 0.0;
   return static_cast<double>(current->GetXRefValue()) +
          10.0 * static_cast<double>(current->GetXScale());
-}
-
-std::string ScrnWindow::ReadoutText() const {
-  const MarkerWithDisplay* marker = current != nullptr ? current->GetMarker() : nullptr;
-  std::string text;
-  for (int i = 0; marker != nullptr && i < marker->GetLineCount(); ++i) {
-    if (i > 0) text += '\t';
-    if (const OutText* line = marker->GetLine(i)) text += line->GetText().ToCString();
-  }
-  return text;
 }
 
 void ScrnWindow::DrawItem(pf::Dc& dc) const {

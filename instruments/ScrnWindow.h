@@ -20,6 +20,9 @@ class Window;
 
 class SweepFreq;
 
+// The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", local time.
+MyStrng RunTimeStamp();
+
 class ScrnWindow {
  public:
   static constexpr int kControlId = 523;
@@ -51,10 +54,11 @@ class ScrnWindow {
   void ShowZeroLine() const;
   // Curve 0 shown, in the PiCTeX output and drawn.
   void ShowFirstCurve() const;
+  // The current diagram's header names curve 0 (the instrument and its quantity) and its
+  // bottom line the circuit and the run, so no placeholder is drawn.
+  void SetCaptions(const MyStrng& header, const MyStrng& bottom) const;
   // On a time diagram the time at its right edge; else 0.
   double GetTimeSpan() const;
-  // The marker's read-out lines, separated by tabs; "" without a marker.
-  std::string ReadoutText() const;
   int GetPointCount() const;
   // Draws the current diagram; nothing without one.
   void DrawItem(pf::Dc& dc) const;

@@ -1,7 +1,6 @@
 #include "instruments/TNetAnalyzer.h"
 
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -10,6 +9,7 @@
 #include "basics/WertMitDim.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/document/CVostraneDoc.h"
+#include "diagrams/elements/DiagKurve.h"
 #include "instruments/NetAnaDialogs.h"
 #include "pf/archive.h"
 #include "pf/file_dialog.h"
@@ -41,7 +41,7 @@ void Refuse(const char* what) {
 }  // namespace
 
 TNetAnalyzer::TNetAnalyzer(int templateId, pf::Window* parent, const char* kindName)
-    : MeasInstView(templateId, parent, kindName), timeStamp(TimeStamp()) {
+    : MeasInstView(templateId, parent, kindName), timeStamp(RunTimeStamp()) {
   sweep.SetStart(1e9);
   sweep.SetStop(2e10);
   sweep.SetCount(101);
@@ -147,7 +147,7 @@ void TNetAnalyzer::OnStart() {
 void TNetAnalyzer::Measure(const LineFile& lines) {
   if (startRequested == 0) return;
   running = 1;
-  timeStamp = TimeStamp();
+  timeStamp = RunTimeStamp();
   startRequested = 0;
   if (LoadNetwork(lines) == 0) {
     reader.ClearErrorCode();
@@ -558,16 +558,6 @@ void TNetAnalyzer::SetIndex(int32_t i) {
   index = i;
 }
 
-MyStrng TNetAnalyzer::TimeStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
-                local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
-  return MyStrng(text);
-}
-
 void TNetAnalyzer::Serialize(pf::Archive& ar) {
   MeasInstView::Serialize(ar);
   sweep.Serialize(ar);
@@ -576,6 +566,13 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
     ar << rg1.re << rg2.re;
     for (int32_t* v : selection) ar << *v;
     screen.Serialize(ar);
+    netName.Serialize(ar);
+    timeStamp.Serialize(ar);
+    Diagramm* d = screen.Current();
+    const bool shown = d != nullptr && d->curvesShown != 0 && d->GetCurve(0) != nullptr &&
+                       d->GetCurve(0)->GetCount() > 0;
+    ar << static_cast<int32_t>(shown ? 1 : 0);
+    if (shown) d->GetCurve(0)->Serialize(ar);
     return;
   }
   double r1 = 50.0;
@@ -591,4 +588,29 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
   }
   previousMode = sweep.mode;
   screen.Serialize(ar);
+  netName.Serialize(ar);
+  timeStamp.Serialize(ar);
+  int32_t shown = 0;
+  ar >> shown;
+  if (shown == 0) return;
+  // The curve goes into the stored format's diagram, which the window then opens with.
+  Diagramm* d = screen.SelectDiagram(format);
+  if (d == nullptr) Refuse("analyser curve");
+  d->SetCurrentCurve(0);
+  d->SerializeCurrentCurve(ar);
+  screen.ShowFirstCurve();
+}
+
+void TNetAnalyzer::ShowOpeningDiagram() {
+  const bool kept = screen.Current() != nullptr;
+  const int32_t shown = kept || previousFormat == kNewDiagram ? format : previousFormat;
+  Diagramm* d = screen.SelectDiagram(shown);
+  if (d == nullptr || shown == kLogo) return;
+  SetUpFrequencyAxis();
+  UpdateBottomLine();
+  if (kept) {
+    d->SetCurrentCurve(0);
+    d->UpdateCurrentCurve();
+    d->UpdateHeaderLines();
+  }
 }

@@ -48,6 +48,9 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void ApplyFormat();
   // Fills the current diagram from the stored results.
   void Redraw();
+  // The diagram the window opens with: the stored format's with the curve the file kept, else
+  // the logo of an analyser that never showed a format; its frequency labels and bottom line.
+  void ShowOpeningDiagram();
   void CopyResultTable();
   void ToggleMarker();
   void ShowError();
@@ -65,7 +68,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   // The port count of the network under test, 0 when there is none.
   virtual int PortCount() const;
 
-  // Base, sweep, RG1 and RG2, the six selection ints, the screen.
+  // Base, sweep, RG1 and RG2, the six selection ints, the screen, the network's name and the
+  // time of the run shown, then the curve shown (a flag, the curve).
   void Serialize(pf::Archive& ar) override;
 
   bool IsRunning() const { return running != 0; }
@@ -106,7 +110,6 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void UpdateBottomLine();
   // One point of the fill table (Redraw) or of the sweep.
   void PointValue(int point, bool asRedraw, float& x, float& y) const;
-  static MyStrng TimeStamp();
 
   ScrnWindow screen{&sweep};
   uint8_t startRequested = 0;

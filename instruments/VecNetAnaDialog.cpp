@@ -21,10 +21,7 @@ bool VecNetAnaDialog::OnInitDialog() {
                      symbol->GetPinCount() == 1 ? ids::kOnePort : ids::kTwoPort);
     SetWindowText(symbol->elementName.ToCString());
   }
-  if (Screen().LayOut(*this, ids::kRefPos, ids::kRefValue)) {
-    // A screen loaded with the document shows what it showed; a new one its logo.
-    Screen().SelectDiagram(previousFormat == kNewDiagram ? format : previousFormat);
-  }
+  if (Screen().LayOut(*this, ids::kRefPos, ids::kRefValue)) ShowOpeningDiagram();
   windowOpen = 1;
   return true;
 }

@@ -507,9 +507,26 @@ bool SigGenRc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// A plotter below the circuit: Y across column 2, X across the source, the minus inputs
+// grounded.
+PlotterSymbol& PlotterBelow(GeneratorCircuit& d) {
+  auto& plotter = d.Free<PlotterSymbol>(Point(600, 300), Point(650, 300));
+  const auto& pins = plotter.pins;
+  const Point overY(pins[0].x, kTop);
+  d.Wire(pins[0], overY);
+  d.Wire(overY, Top(2));
+  const int below = kBottom + 3 * kStep;
+  const Point underX(pins[2].x, below);
+  const Point underSource(Top(-1).x, below);
+  d.Wire(pins[2], underX);
+  d.Wire(underX, underSource);
+  d.Wire(underSource, Top(-1));
+  for (int minus : {1, 3}) d.Put<GndSymbol>(pins[minus], pins[minus] + Point(0, kStep / 2));
+  return plotter;
+}
+
 // The supply swept from 0.1 V to 10 V by 0.495 V into R 1 kohm and a diode of IS 10 fA, N 1.
-bool DiodeDc(const std::filesystem::path& path) {
-  GeneratorCircuit d("diode_dc.vqe");
+void DiodeCircuit(GeneratorCircuit& d) {
   auto& supply = d.Grounded<DcGeneratorSymbol>();
   supply.setting = 'V';
   supply.startVoltage = "0.1V";
@@ -519,6 +536,19 @@ bool DiodeDc(const std::filesystem::path& path) {
   diode.is = "10fA";
   diode.n = FloatWert(1.0);
   diode.rs = "0ohm";
+}
+
+bool DiodeDc(const std::filesystem::path& path) {
+  GeneratorCircuit d("diode_dc.vqe");
+  DiodeCircuit(d);
+  return d.SaveAs(path);
+}
+
+// The diode's circuit with the plotter: Y across the diode, X across the supply.
+bool DiodePlot(const std::filesystem::path& path) {
+  GeneratorCircuit d("diode_plot.vqe");
+  DiodeCircuit(d);
+  PlotterBelow(d).elementName = "Plot";
   return d.SaveAs(path);
 }
 
@@ -587,20 +617,7 @@ bool PulseRc(const std::filesystem::path& path) {
   d.LowPass<CapSymbol>("1kohm").c = "1uF";
   d.Probe<OsziSymbol>(1, "Oszi");
   d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
-  // The plotter below the circuit: Y across C, X across the source, the minus inputs grounded.
-  auto& plotter = d.Free<PlotterSymbol>(Point(600, 300), Point(650, 300));
-  plotter.elementName = "Plot";
-  const auto& pins = plotter.pins;
-  const Point overY(pins[0].x, kTop);
-  d.Wire(pins[0], overY);
-  d.Wire(overY, Top(2));
-  const int below = kBottom + 3 * kStep;
-  const Point underX(pins[2].x, below);
-  const Point underSource(Top(-1).x, below);
-  d.Wire(pins[2], underX);
-  d.Wire(underX, underSource);
-  d.Wire(underSource, Top(-1));
-  for (int minus : {1, 3}) d.Put<GndSymbol>(pins[minus], pins[minus] + Point(0, kStep / 2));
+  PlotterBelow(d).elementName = "Plot";
   return d.SaveAs(path);
 }
 
@@ -658,6 +675,7 @@ int main(int argc, char** argv) {
       {DiodeBias, spice / "diode_bias.vqe"},
       {SigGenRc, root / "examples/siggen_rc.vqe"},
       {DiodeDc, root / "examples/diode_dc.vqe"},
+      {DiodePlot, ui / "diode_plot.vqe"},
       {TapeRc, root / "examples/tape_rc.vqe"},
       {SineRc, root / "examples/sine_rc.vqe"},
       {DataGenRc, root / "examples/datagen_rc.vqe"},

@@ -18,12 +18,16 @@
 
 #include "app/cli/ErrorQueue.h"
 #include "app/cli/Output.h"
+#include "diagrams/Diagramm.h"
+#include "diagrams/elements/DiagKurve.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 #include "instruments/ScreenDialog.h"
+#include "instruments/ScrnWindow.h"
+#include "instruments/TNetAnalyzer.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
 #include "pf/command_ids.h"
@@ -32,6 +36,7 @@
 #include "pf/print_preview.h"
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
+#include "pf/recording_dc.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
 
@@ -99,18 +104,13 @@ pf::Window* FindControl(pf::Dialog& dialog, int id) {
 }
 
 // "ID<TAB>TEXT" for every control, pages included; check boxes and radio buttons add
-// "<TAB>1" or "<TAB>0", their state. The TEXT of a screen is its marker's read-out.
+// "<TAB>1" or "<TAB>0", their state.
 void ShowControls(const pf::Window& window) {
   for (const pf::Window* child : window.Children()) {
     if (dynamic_cast<const pf::PropertyPage*>(child) != nullptr) {
       if (child->IsVisible()) ShowControls(*child);
     } else if (child->GetDlgCtrlID() != 0) {
-      // An instrument's screen shows its marker's read-out.
-      const auto* screens = dynamic_cast<const ScreenDialog*>(&window);
-      const std::string text = screens != nullptr && child->GetDlgCtrlID() == ScrnWindow::kControlId
-                                   ? screens->Screen().ReadoutText()
-                                   : child->GetWindowText();
-      std::printf("%d\t%s", child->GetDlgCtrlID(), text.c_str());
+      std::printf("%d\t%s", child->GetDlgCtrlID(), child->GetWindowText().c_str());
       const auto* button = dynamic_cast<const pf::Button*>(child);
       if (button != nullptr && (button->Kind() == pf::ControlKind::CheckBox ||
                                 button->Kind() == pf::ControlKind::RadioButton)) {
@@ -119,6 +119,32 @@ void ShowControls(const pf::Window& window) {
       std::printf("\n");
     }
   }
+}
+
+// The instrument screen of the window: "TEXT<TAB>X<TAB>Y" for each text it draws, in drawing
+// order, then "Kurven<TAB>N", the number of curves drawn.
+void ShowScreen(pf::Dialog& window) {
+  ScrnWindow* screen = nullptr;
+  if (auto* modal = dynamic_cast<ScreenDialog*>(&window)) screen = &modal->Screen();
+  if (auto* analyser = dynamic_cast<TNetAnalyzer*>(&window)) screen = &analyser->Screen();
+  const pf::Window* control = window.GetDlgItem(ScrnWindow::kControlId);
+  if (screen == nullptr || control == nullptr) {
+    std::printf("kein Bildschirm\n");
+    return;
+  }
+  pf::RecordingDc dc;
+  window.OnDrawItem(ScrnWindow::kControlId, dc, control->GetClientRect());
+  for (const pf::DcCall& call : dc.Calls()) {
+    if (call.op == "TextOut" && !call.text.empty()) {
+      std::printf("%s\t%d\t%d\n", call.text.c_str(), call.points[0].x, call.points[0].y);
+    }
+  }
+  int curves = 0;
+  const Diagramm* d = screen->Current();
+  for (int i = 0; d != nullptr && d->curvesShown != 0 && i < d->GetCurveCount(); ++i) {
+    if (d->GetCurve(i)->IsErased() == 0 && d->GetCurve(i)->GetCount() > 0) ++curves;
+  }
+  std::printf("Kurven\t%d\n", curves);
 }
 
 bool SameLabel(const std::string& a, const std::string& b) {
@@ -537,7 +563,7 @@ class Player {
         if (ScriptError(lines, at, why)) return false;
       } else {
         why = "im Fenster erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-              "spin ID up|down, show, png DATEI, dialog, file, answer, clipboard, advance, "
+              "spin ID up|down, show, screen, png DATEI, dialog, file, answer, clipboard, advance, "
               "idle oder end";
         return false;
       }
@@ -588,6 +614,10 @@ class Player {
       action = [](pf::DialogDriver& d) { ShowControls(d.GetDialog()); };
       return true;
     }
+    if (verb == "screen" && w.size() == 1) {
+      action = [](pf::DialogDriver& d) { ShowScreen(d.GetDialog()); };
+      return true;
+    }
     if (verb == "click" && hasId && w.size() == 2) {
       act = [id](pf::DialogDriver& d) { d.Click(id); };
     } else if (verb == "set" && hasId && w.size() == 3) {
@@ -609,7 +639,7 @@ class Player {
       return true;
     } else {
       why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-            "spin ID up|down, page N, show, dialog, file, answer, clipboard, advance, idle, "
+            "spin ID up|down, page N, show, screen, dialog, file, answer, clipboard, advance, idle, "
             "ok, cancel oder end";
       return false;
     }

@@ -162,7 +162,10 @@ void MultiPolSymbol::DrawBitmap(pf::Dc& dc) {
 pf::Bitmap MultiPolSymbol::Turned(const pf::Bitmap& picture, char orientation) {
   const int w = picture.Width();
   const int h = picture.Height();
-  pf::Bitmap turned(w, h);
+  // A quarter turn swaps width and height, so an oblong picture (the instruments') stays whole;
+  // for a square one the mapping is the same either way.
+  const bool quarter = orientation == 'O' || orientation == 'U';
+  pf::Bitmap turned(quarter ? h : w, quarter ? w : h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const pf::ColorRef c = picture.GetPixel(x, y);
@@ -171,10 +174,10 @@ pf::Bitmap MultiPolSymbol::Turned(const pf::Bitmap& picture, char orientation) {
           turned.SetPixel(w - 1 - x, h - 1 - y, c);
           break;
         case 'O':
-          turned.SetPixel(y, h - 1 - x, c);
+          turned.SetPixel(y, w - 1 - x, c);
           break;
         case 'U':
-          turned.SetPixel(w - 1 - y, x, c);
+          turned.SetPixel(h - 1 - y, x, c);
           break;
         default:
           turned.SetPixel(x, y, c);

@@ -18,7 +18,7 @@ class MultiPolSymbol : public NetSymbol {
   virtual void DrawBitmap(pf::Dc& dc);
 
   // The picture turned by the orientation: 'R' as it is, 'L' by 180 degrees, 'O' and 'U' by a
-  // quarter turn; pixels that fall outside are dropped.
+  // quarter turn, which gives a w x h picture the size h x w.
   static pf::Bitmap Turned(const pf::Bitmap& picture, char orientation);
 
   // Pin 3 two grid steps beside the axis, halfway between pins 1 and 2.

@@ -306,6 +306,46 @@ TEST(VecNetAnaSymbol, Archive) {
   }
 }
 
+// The curve shown goes into the file with the network's name and the time of its sweep: the
+// window opens on the diagram of its format with that curve, header and bottom line.
+TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
+  pf::Headless headless;
+  VecNetAnaSymbol measured;
+  ASSERT_TRUE(measured.EditDialog(nullptr));
+  auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
+  ASSERT_NE(window, nullptr);
+  window->index = 2;  // S21
+  window->SetFormat(TNetAnalyzer::kSmith);
+  ASSERT_TRUE(window->RequestStart());
+  window->Measure(LowPass());
+  std::stringstream stream;
+  pf::Archive out(static_cast<std::ostream&>(stream));
+  measured.Serialize(out);
+  const std::string bytes = stream.str();
+
+  VecNetAnaSymbol loaded;
+  std::stringstream in(bytes);
+  pf::Archive ar(static_cast<std::istream&>(in));
+  loaded.Serialize(ar);
+  ASSERT_TRUE(loaded.EditDialog(nullptr));
+  auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+  ASSERT_NE(back, nullptr);
+  const Diagramm* d = back->Screen().Current();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(Text(d->GetTypeName()), "SmithDiag");
+  EXPECT_EQ(Text(d->GetCurrentCurveName()), "S21 RG1=50ohm RG2=50ohm");
+  ASSERT_NE(d->GetCurrentCurve(), nullptr);
+  EXPECT_EQ(d->GetCurrentCurve()->GetCount(), 101);
+  EXPECT_EQ(d->curvesShown, 1);
+  EXPECT_EQ(Text(d->GetBottomLineText()).rfind("TIEFPASS  ", 0), 0u);
+  for (size_t cut = bytes.size() - 800; cut < bytes.size(); cut += 97) {
+    VecNetAnaSymbol target;
+    std::stringstream part(bytes.substr(0, cut));
+    pf::Archive truncated(static_cast<std::istream&>(part));
+    EXPECT_THROW(target.Serialize(truncated), pf::ArchiveError) << cut;
+  }
+}
+
 // The screen's stored area and soft-label place bound what its diagrams compute in ints: the
 // record opens with x, width, y, height, soft-label top and spacing.
 TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {

@@ -345,6 +345,26 @@ TEST(PlotterSymbol, CurrentInputDividesByItsShuntAndGroundGivesZeros) {
   EXPECT_THROW(Load(beyond, refused), pf::ArchiveError);
 }
 
+// Upright, the instrument's oblong picture is turned whole: its copy is as tall as the picture
+// is wide, and no column of it is lost.
+TEST(OsziSymbol, UprightPictureIsDrawnWhole) {
+  OsziSymbol oszi(Point(100, 150), Point(100, 100));
+  oszi.UpdateGeometry();
+  ASSERT_EQ(oszi.orientation, 'O');
+  const int w = oszi.bitmap->Width();
+  const int h = oszi.bitmap->Height();
+  ASSERT_NE(w, h);
+  pf::RecordingDc dc;
+  oszi.Draw(dc);
+  const pf::DcCall* copy = nullptr;
+  for (const pf::DcCall& call : dc.Calls()) {
+    if (call.op == "BitBlt") copy = &call;
+  }
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->points[1].x - copy->points[0].x, h);
+  EXPECT_EQ(copy->points[1].y - copy->points[0].y, w);
+}
+
 TEST(PlotterSymbol, DrawsItsNameAndPointingRightItsInputs) {
   struct Case {
     Point end;
@@ -454,26 +474,28 @@ class ScopeWindowTest : public testing::Test {
   pf::Headless headless;
 };
 
-TEST_F(ScopeWindowTest, NewOscilloscopeShowsAZeroLineUntilOk) {
+// A new screen shows the zero line only while there is no run: the first opening after one
+// shows its signal, and OK keeps the screen.
+TEST_F(ScopeWindowTest, NewOscilloscopeShowsTheZeroLineOnlyBeforeARun) {
   OsziSymbol oszi;
-  oszi.timeSignal = RealSignal(RVektor(8));
-  oszi.timeSignal.dt = 1e-9;
   int points = -1;
-  headless.ExpectDialog(oszi_ids::kTemplate, [&points](pf::DialogDriver& d) {
-    auto& window = dynamic_cast<OsziDialog&>(d.GetDialog());
-    points = window.Screen().Current()->GetCurrentCurve()->GetCount();
-    d.Ok();
-  });
-  oszi.EditDialog(nullptr);
-  EXPECT_EQ(points, 50);
-  EXPECT_EQ(oszi.freshScreen, 0);
-  headless.ExpectDialog(oszi_ids::kTemplate, [&points](pf::DialogDriver& d) {
+  auto countPoints = [&points](pf::DialogDriver& d) {
     auto& window = dynamic_cast<OsziDialog&>(d.GetDialog());
     points = window.Screen().Current()->GetCurrentCurve()->GetCount();
     d.Cancel();
-  });
+  };
+  headless.ExpectDialog(oszi_ids::kTemplate, countPoints);
+  oszi.EditDialog(nullptr);
+  EXPECT_EQ(points, 50);
+  oszi.timeSignal = RealSignal(RVektor(8));
+  oszi.timeSignal.dt = 1e-9;
+  headless.ExpectDialog(oszi_ids::kTemplate, countPoints);
   oszi.EditDialog(nullptr);
   EXPECT_EQ(points, 8);
+  EXPECT_EQ(oszi.freshScreen, 1);
+  headless.ExpectDialog(oszi_ids::kTemplate, [](pf::DialogDriver& d) { d.Ok(); });
+  oszi.EditDialog(nullptr);
+  EXPECT_EQ(oszi.freshScreen, 0);
 }
 
 TEST_F(ScopeWindowTest, SpiceDataBeyondTenDivisionsWidensTheTimeBase) {

@@ -10,8 +10,8 @@ proportional to |H(f)| * |X(f)|: X the numpy spectrum of the source's samples, H
 the source resistance, R and the capacitor parallel to the loads on its node: the meter's 1 Mohm
 and the other instruments there (the speaker's 1 Mohm, the oscilloscope's 1 Mohm and the
 spectrum analyser's 50 ohm).
-After the data generator's run the analyser's marker (its read-out, which `show` prints for the
-screen 523) must read DC at 0 Hz and the fundamental at 156.25 MHz with the powers that numpy's
+After the data generator's run the analyser's marker (its read-out, among the texts that `screen`
+prints) must read DC at 0 Hz and the fundamental at 156.25 MHz with the powers that numpy's
 single-sided spectrum of the node's time signal gives them in the analyser's 50 ohm (within
 0.05 dB).
 The two roads, when ngspice is installed: a sine of known amplitude on C 1 uF behind R 1 kohm
@@ -85,21 +85,20 @@ def run(cli, circuit, files, dialog, start, name, ticks, period):
 
 def marker_script(steps):
     """The analyser's window: the marker on line 0, then each line up to `steps`, each read."""
-    return (["dialog 167", "  click 1018", "  show"] + ["  spin 1070 up", "  show"] * steps +
+    return (["dialog 167", "  click 1018", "  screen"] + ["  spin 1070 up", "  screen"] * steps +
             ["ok", "edit SpecAna"])
 
 
 def readouts(output):
-    """The screen's read-outs as (frequency in Hz, level, unit)."""
+    """The screen's read-outs as (frequency in Hz, level, unit): a frequency drawn right above a
+    level (`screen` prints "TEXT<TAB>X<TAB>Y" per text drawn)."""
     found = []
-    for line in output.split("\n"):
-        fields = line.split("\t")
-        if fields[0] != "523" or len(fields) != 3:
-            continue
-        f = re.fullmatch(r"(-?[0-9.]+)([kMG]?)Hz", fields[1])
-        v = re.fullmatch(r"(-?[0-9.]+)(dB\w*)", fields[2])
-        assert f and v, line
-        found.append((float(f[1]) * PREFIX.get(f[2], 1.0), float(v[1]), v[2]))
+    texts = [line.split("\t")[0] for line in output.split("\n") if line.count("\t") == 2]
+    for text, below in zip(texts, texts[1:]):
+        f = re.fullmatch(r"(-?[0-9.]+)([kMG]?)Hz", text)
+        v = re.fullmatch(r"(-?[0-9.]+)(dB\w*)", below)
+        if f and v:
+            found.append((float(f[1]) * PREFIX.get(f[2], 1.0), float(v[1]), v[2]))
     return found
 
 

@@ -129,6 +129,20 @@ TEST(PoleBasesTest, PictureTurnsWithTheOrientation) {
   EXPECT_EQ(dc.Log()[5], "BitBlt 149 99 151 101");
 }
 
+// An oblong picture turned by a quarter keeps every pixel: 3 x 2 becomes 2 x 3.
+TEST(PoleBasesTest, OblongPictureTurnsWhole) {
+  pf::Bitmap picture(3, 2);
+  for (int i = 0; i < 6; ++i) picture.SetPixel(i % 3, i / 3, static_cast<pf::ColorRef>(i + 1));
+  for (auto [orientation, pixels] : {std::pair{'O', "362514"}, {'U', "415263"}}) {
+    const pf::Bitmap turned = MultiPolSymbol::Turned(picture, orientation);
+    ASSERT_EQ(turned.Width(), 2) << orientation;
+    ASSERT_EQ(turned.Height(), 3) << orientation;
+    std::string seen;
+    for (int i = 0; i < 6; ++i) seen += static_cast<char>('0' + turned.GetPixel(i % 2, i / 2));
+    EXPECT_EQ(seen, pixels) << orientation;
+  }
+}
+
 TEST(PoleBasesTest, SmdPartsPlaceTheirSecondPinInTheLayout) {
   struct Case {
     Point p2;
