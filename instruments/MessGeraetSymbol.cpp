@@ -7,6 +7,7 @@
 #include "pf/document.h"
 #include "pf/view.h"
 #include "basics/IntegerWert.h"
+#include "instruments/ScrnWindow.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetElement.h"
 #include "simulator/UsrDefNet.h"
@@ -56,6 +57,15 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
   resultDate = date;
 }
 
+MyStrng MessGeraetSymbol::GetResultCaption() const {
+  const MyStrng result = resultTitle.IsEmpty() && resultDate.IsEmpty()
+                             ? NetworkTitle()
+                             : resultTitle + " " + resultDate;
+  if (ShowsSpiceResult()) return MyStrng("Spice: ") + result;
+  // Only a built-in run of this session dates its result.
+  return resultDate.IsEmpty() ? result : MyStrng("Ravilone: ") + result;
+}
+
 MyStrng MessGeraetSymbol::NetworkTitle() const {
   if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
   const std::string& title = view->GetDocument()->GetTitle();
@@ -68,6 +78,7 @@ void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {
   signal.Realloc(run->masterSignal.GetSize());
   signal.df = run->masterSignal.df;
   signal.cursor = 0;
+  SetResultTitles(NetworkTitle(), RunTimeStamp());
 }
 
 void MessGeraetSymbol::CollectValue(InstrumentRole& master, bool realPartOnly) {

@@ -39,6 +39,7 @@ void OsziDialog::FillCurve() {
     screen.ShowZeroLine();
     return;
   }
+  d->SetBottomLine(0, symbol->GetResultCaption());
   d->SetCurrentCurve(0);
   if (symbol->source == 'S') {
     const RVektor& times = symbol->spiceTimes;
@@ -52,7 +53,6 @@ void OsziDialog::FillCurve() {
       d->AppendPoint2(static_cast<float>(times[i]), static_cast<float>(values[i]),
                       static_cast<float>(values[i]));
     }
-    d->SetBottomLine(0, symbol->GetResultCaption());
     return;
   }
   const RealSignal& samples = symbol->timeSignal;

@@ -1,5 +1,6 @@
 #include "instruments/ScrnWindow.h"
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ int ColumnsOf(int code) {
 bool AtOrigin(int code) { return code == 0 || code == 11 || code == 12; }
 
 }  // namespace
+
+MyStrng RunTimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
+                local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
+  return MyStrng(text);
+}
 
 void ScrnWindow::SetParent(pf::Window* window) {
   parent = window;

@@ -20,6 +20,9 @@ class Window;
 
 class SweepFreq;
 
+// The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", local time.
+MyStrng RunTimeStamp();
+
 class ScrnWindow {
  public:
   static constexpr int kControlId = 523;

@@ -31,6 +31,7 @@ bool SpecAnaDialog::OnInitDialog() {
   } else {
     FillSpice();
   }
+  if (Diagramm* d = screen.Current()) d->SetBottomLine(0, symbol->GetResultCaption());
   return true;
 }
 
@@ -71,7 +72,6 @@ void SpecAnaDialog::FillSpice() {
     const float y = static_cast<float>(symbol->SpiceLevel(s[i]));
     d->AppendPoint2(static_cast<float>(f[i]), y, y);
   }
-  d->SetBottomLine(0, symbol->GetResultCaption());
   screen.ShowFirstCurve();
   if (symbol->curveStyle == 'L') {
     d->SetLineStyle();

@@ -1,7 +1,6 @@
 #include "instruments/TNetAnalyzer.h"
 
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -41,7 +40,7 @@ void Refuse(const char* what) {
 }  // namespace
 
 TNetAnalyzer::TNetAnalyzer(int templateId, pf::Window* parent, const char* kindName)
-    : MeasInstView(templateId, parent, kindName), timeStamp(TimeStamp()) {
+    : MeasInstView(templateId, parent, kindName), timeStamp(RunTimeStamp()) {
   sweep.SetStart(1e9);
   sweep.SetStop(2e10);
   sweep.SetCount(101);
@@ -145,7 +144,7 @@ void TNetAnalyzer::OnStart() {
 void TNetAnalyzer::Measure(const LineFile& lines) {
   if (startRequested == 0) return;
   running = 1;
-  timeStamp = TimeStamp();
+  timeStamp = RunTimeStamp();
   startRequested = 0;
   if (LoadNetwork(lines) == 0) {
     reader.ClearErrorCode();
@@ -554,16 +553,6 @@ void TNetAnalyzer::SetKind(int32_t k) {
 void TNetAnalyzer::SetIndex(int32_t i) {
   previousIndex = index;
   index = i;
-}
-
-MyStrng TNetAnalyzer::TimeStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
-                local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
-  return MyStrng(text);
 }
 
 void TNetAnalyzer::Serialize(pf::Archive& ar) {

@@ -106,7 +106,6 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void UpdateBottomLine();
   // One point of the fill table (Redraw) or of the sweep.
   void PointValue(int point, bool asRedraw, float& x, float& y) const;
-  static MyStrng TimeStamp();
 
   ScrnWindow screen{&sweep};
   uint8_t startRequested = 0;
