@@ -58,12 +58,11 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
 }
 
 MyStrng MessGeraetSymbol::GetResultCaption() const {
-  const MyStrng result = resultTitle.IsEmpty() && resultDate.IsEmpty()
-                             ? NetworkTitle()
-                             : resultTitle + " " + resultDate;
-  if (ShowsSpiceResult()) return MyStrng("Spice: ") + result;
-  // Only a built-in run of this session dates its result.
-  return resultDate.IsEmpty() ? result : MyStrng("Ravilone: ") + result;
+  // Titles are not kept in the file: a loaded result is the circuit's.
+  if (resultTitle.IsEmpty() && resultDate.IsEmpty()) {
+    return ShowsSpiceResult() ? RunCaption(true, NetworkTitle(), "") : NetworkTitle();
+  }
+  return RunCaption(ShowsSpiceResult(), resultTitle, resultDate);
 }
 
 MyStrng MessGeraetSymbol::NetworkTitle() const {

@@ -43,7 +43,7 @@ void PlotterDialog::FillCurves() {
   const RVektor& ys = symbol->y.values;
   const int32_t perCurve = std::max(symbol->pointsPerCurve, 0);
   const int32_t available = std::min(xs.GetSize(), ys.GetSize());
-  d->SetBottomLine(0, symbol->resultTitle + " " + symbol->resultDate);
+  d->SetBottomLine(0, symbol->GetResultCaption());
   d->CreateCurves(symbol->curveCount, perCurve);
   const float fx = static_cast<float>(symbol->GetXFactor());
   const float fy = static_cast<float>(symbol->GetYFactor());

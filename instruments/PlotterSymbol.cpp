@@ -8,6 +8,7 @@
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/StoredValues.h"
 #include "instruments/PlotterDialogs.h"
+#include "instruments/ScrnWindow.h"
 #include "instruments/SpiceVoltages.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -154,6 +155,10 @@ void PlotterSymbol::ReadSpiceResults(SpiceManager& result) {
     curveCount = 1;
     pointsPerCurve = y.values.GetSize();
   }
+}
+
+MyStrng PlotterSymbol::GetResultCaption() const {
+  return RunCaption(true, resultTitle, resultDate);
 }
 
 bool PlotterSymbol::EditDialog(pf::Window* parent) {

@@ -62,6 +62,8 @@ class PlotterSymbol : public MultiPolSymbol {
   bool YRangeUp() { return y.RangeUp(); }
   bool XRangeDown() { return x.RangeDown(); }
   bool YRangeDown() { return y.RangeDown(); }
+  // The bottom line: the SPICE result's title and date, as the other screens name a run.
+  MyStrng GetResultCaption() const;
   MyStrng GetXRangeText() const { return x.RangeText(); }
   MyStrng GetYRangeText() const { return y.RangeText(); }
   double GetXFactor() const { return x.Factor(); }
