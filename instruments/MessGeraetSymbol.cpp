@@ -10,6 +10,7 @@
 #include "instruments/ScrnWindow.h"
 #include "simulator/NetContext.h"
 #include "simulator/NetElement.h"
+#include "simulator/NetlistName.h"
 #include "simulator/UsrDefNet.h"
 
 PF_IMPLEMENT_RUNTIME(MessGeraetSymbol, ZweiPolSymbol, 1)
@@ -67,8 +68,7 @@ MyStrng MessGeraetSymbol::GetResultCaption() const {
 
 MyStrng MessGeraetSymbol::NetworkTitle() const {
   if (view == nullptr || view->GetDocument() == nullptr) return "Netzwerk";
-  const std::string& title = view->GetDocument()->GetTitle();
-  return MyStrng(title.substr(0, title.find('.')));
+  return NetworkName(view->GetDocument()->GetTitle());
 }
 
 void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {

@@ -71,7 +71,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   MyStrng resultDate;
 
  protected:
-  // The document title without its extension, or "Netzwerk" without an owner view.
+  // The document title without its extension as a netlist name, or "Netzwerk" without an
+  // owner view.
   MyStrng NetworkTitle() const;
   // The collection of a run on the master's grid: as many zeros as the master has lines, its
   // frequency step, the cursor at 0; the run's circuit and time become the result's titles.

@@ -31,6 +31,8 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   void WriteNetLine() override;
 
   void MeasureStep(InstrumentRole& master) override;
+  // Its log is of every run, the sweeps of single points included.
+  bool ReadsSinglePoints() const override { return true; }
   // Starts the log; the readings of an earlier SPICE result are no longer shown.
   void BeginMeasurement(InstrumentRole& master) override;
   // Writes the log; an empty log leaves an earlier file alone.

@@ -131,8 +131,10 @@ bool TNetAnalyzer::RequestStart() {
 }
 
 void TNetAnalyzer::OnStart() {
-  if (!RequestStart()) return;
   auto* view = dynamic_cast<CVostraneView*>(GetOwner() != nullptr ? GetOwner() : GetParent());
+  // A generator's run would lose its master to the analyser and never end.
+  if (view != nullptr && view->Analysis().RefuseWhileBusy()) return;
+  if (!RequestStart()) return;
   CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
   if (doc == nullptr) return;
   view->Analysis().ActivateInstrumentByWindow(this);

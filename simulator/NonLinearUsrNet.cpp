@@ -43,7 +43,7 @@ bool NonLinearUsrNet::PlanMatrix() {
   return true;
 }
 
-int NonLinearUsrNet::StartDcSweep() {
+int NonLinearUsrNet::StartDcSweep(const MyStrng& supplyName) {
   report.ClearErrorCode();
   supply = nullptr;
   supplyElement = nullptr;
@@ -52,6 +52,7 @@ int NonLinearUsrNet::StartDcSweep() {
   NetElement* foundElement = nullptr;
   for (NetElement* element : elements.Values()) {
     if (element->GetTypeName() != "DcGeneratorElement") continue;
+    if (!supplyName.IsEmpty() && element->GetName() != supplyName) continue;
     if (auto* candidate = dynamic_cast<DcSweepSupply*>(element)) {
       found = candidate;
       foundElement = element;

@@ -20,6 +20,7 @@
 
 #include <vector>
 
+#include "basics/MyStrng.h"
 #include "basics/VS_Error.h"
 #include "simulator/NodalSystem.h"
 #include "simulator/UsrNetBasis.h"
@@ -40,10 +41,11 @@ class NonLinearUsrNet : public UsrNetBasis {
 
   // The node voltages sized to the node count; the matrix follows when a sweep starts.
   void Allocate();
-  // 0 when no element is a DC supply ("DcGeneratorElement"), or when a nonlinear element is
-  // no diode (reported); otherwise the supply is reset, the linear elements and the supply are
-  // stamped, and the result is 1.
-  int StartDcSweep();
+  // The supply is the DC supply ("DcGeneratorElement") named supplyName, without a name the
+  // last one; any other stays its internal resistance. 0 when there is no such supply, or
+  // when a nonlinear element is no diode (reported); otherwise the supply is reset, the linear
+  // elements and the supply are stamped, and the result is 1.
+  int StartDcSweep(const MyStrng& supplyName = MyStrng());
   // Solves the net at the supply's present value, hands every meter the voltage of its port,
   // then moves the supply on. False when the supply has passed its stop value (it is back at
   // its start), when the step failed (GetErrorCode() is then 2 and the step's results are not

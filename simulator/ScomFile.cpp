@@ -616,11 +616,11 @@ void ScomFile::AllocateUsrNetResults() {
   }
 }
 
-bool ScomFile::StartDcSweeps() {
+bool ScomFile::StartDcSweeps(const MyStrng& supplyName) {
   // A net without a supply is no failure; one that reported while starting is.
   bool started = true;
   for (auto& net : nonLinearNets) {
-    if (net->StartDcSweep() == 0 && net->GetErrorCode() != 0) started = false;
+    if (net->StartDcSweep(supplyName) == 0 && net->GetErrorCode() != 0) started = false;
   }
   return started;
 }
@@ -631,8 +631,12 @@ bool ScomFile::ComputeAt(float frequency) {
   return true;
 }
 
-void ScomFile::SetSourceVoltage(const Cmplx& u) {
-  if (!usrNets.empty()) usrNets.back()->SetSourceVoltage(u);
+void ScomFile::SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u) {
+  if (!usrNets.empty()) usrNets.back()->SetSourceVoltage(sourceName, u);
+}
+
+void ScomFile::DriveOnly(const MyStrng& sourceName) {
+  if (!usrNets.empty()) usrNets.back()->DriveOnly(sourceName);
 }
 
 UsrDefNet* ScomFile::FindUsrNet(const MyStrng& name) const {

@@ -87,12 +87,17 @@ class ScomFile : public NetWork {
 
   // Results are kept for the top-level (last) network only: no instrument reads another's.
   void AllocateUsrNetResults();
-  bool StartDcSweeps();
+  // The DC supply named supplyName sweeps each nonlinear net that holds it; without a name,
+  // each net's last supply.
+  bool StartDcSweeps(const MyStrng& supplyName = MyStrng());
   // At frequency (Hz), in block order, the user networks that the top-level network is or
   // uses as elements, directly or through others; the rest is not computed.
   bool ComputeAt(float frequency);
-  // The voltage sources of the top-level (last) network get the voltage u.
-  void SetSourceVoltage(const Cmplx& u);
+  // Only the named voltage source of the top-level (last) network drives it: it gets the
+  // voltage u, the net's other voltage sources 0 V behind their internal resistance.
+  void SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u);
+  // The same, the named source keeping the voltage of its line.
+  void DriveOnly(const MyStrng& sourceName);
 
   UsrDefNet* FindUsrNet(const MyStrng& name) const;
   UsrDefNet* GetUsrNet(int i) const;

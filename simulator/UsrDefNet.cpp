@@ -523,15 +523,21 @@ bool UsrDefNet::Solved(NodalSystem<Cmplx>::Status status) {
   return false;
 }
 
+// Every voltage source enters as its Norton current at the port: exact for the sources at the
+// port's node, and a generator's run, whose node the port is, gives every other source 0 V.
 // A source of 0 V would inject no current and leave the port voltage at 0: the net is then
 // solved for 1 A and the meters read the actual excitation's share, which is none.
 void UsrDefNet::ReduceOnePort() {
   Work& w = *work;
+  bool sourced = false;
+  Cmplx sourceCurrent;
   for (const Stamp& stamp : w.stamps) {
     if (stamp.element->GetTypeName() == SpannungsQuelle::kTypeName) {
-      w.excitation = static_cast<const SpannungsQuelle*>(stamp.element)->GetSourceCurrent();
+      sourceCurrent += static_cast<const SpannungsQuelle*>(stamp.element)->GetSourceCurrent();
+      sourced = true;
     }
   }
+  if (sourced) w.excitation = sourceCurrent;
   const bool unitDrive = w.excitation.Abs() == 0.0;
   const Cmplx drive = unitDrive ? Cmplx(1.0, 0.0) : w.excitation;
   const Zweig& port = netPorts[0];
@@ -649,10 +655,19 @@ void UsrDefNet::UpdateMeters(bool unitDrive) {
   }
 }
 
-void UsrDefNet::SetSourceVoltage(const Cmplx& u) {
+void UsrDefNet::SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u) {
+  DriveOnly(sourceName);
+  NetElement* own = FindElement(sourceName);
+  if (own != nullptr && own->GetTypeName() == SpannungsQuelle::kTypeName) {
+    static_cast<SpannungsQuelle*>(own)->SetVoltage(u);
+  }
+}
+
+void UsrDefNet::DriveOnly(const MyStrng& sourceName) {
   for (NetElement* element : elements.Values()) {
-    if (element->GetTypeName() == SpannungsQuelle::kTypeName) {
-      static_cast<SpannungsQuelle*>(element)->SetVoltage(u);
+    if (element->GetTypeName() == SpannungsQuelle::kTypeName &&
+        element->GetName() != sourceName) {
+      static_cast<SpannungsQuelle*>(element)->SetVoltage(Cmplx());
     }
   }
 }

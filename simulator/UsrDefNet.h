@@ -74,8 +74,11 @@ class UsrDefNet : public NetElement {
 
   // The first element whose name equals name, else null.
   NetElement* FindElement(const MyStrng& elementName) const;
-  // Every voltage source of the net gets the voltage u.
-  void SetSourceVoltage(const Cmplx& u);
+  // Only the voltage source named sourceName drives the net: it gets the voltage u, every
+  // other voltage source 0 V (it stays its internal resistance).
+  void SetSourceVoltage(const MyStrng& sourceName, const Cmplx& u);
+  // The same, the named source keeping its own voltage.
+  void DriveOnly(const MyStrng& sourceName);
 
   const MyStrng& GetPortDefinition() const { return portDefinition; }
   const Zweig& GetNetPort(int i) const { return netPorts[i >= 0 && i < kMaxPorts ? i : 0]; }

@@ -522,18 +522,23 @@ bool DiodeDc(const std::filesystem::path& path) {
   return d.SaveAs(path);
 }
 
+// An audio source playing a committed recording at 1 V behind 50 ohm; the file lies beside the
+// circuit's, wherever the repository lies.
+void Recording(GeneratorCircuit& d, const char* wav, int32_t samples) {
+  auto& tape = d.OnePin<AudioSourceSymbol>();
+  tape.amplitude = "1V";
+  tape.resistance = "50ohm";
+  tape.sampleCount = samples;
+  tape.path = wav;
+  tape.fileName = wav;
+  tape.noFile = 0;
+}
+
 // The committed recording tape.wav (8-bit mono, 8 kHz) behind 50 ohm at 1 V, its first 4096
 // bytes, into R 1 kohm and C 100 nF, with the speaker SPK1 across C.
 bool TapeRc(const std::filesystem::path& path) {
   GeneratorCircuit d("tape_rc.vqe");
-  auto& tape = d.OnePin<AudioSourceSymbol>();
-  tape.amplitude = "1V";
-  tape.resistance = "50ohm";
-  tape.sampleCount = 4096;
-  // Beside the circuit's file, wherever the repository lies.
-  tape.path = "tape.wav";
-  tape.fileName = "tape.wav";
-  tape.noFile = 0;
+  Recording(d, "tape.wav", 4096);
   d.LowPass<CapSymbol>("1kohm").c = "100nF";
   d.Probe<SpeakerSymbol>(1, "SPK1");
   return d.SaveAs(path);
@@ -544,13 +549,7 @@ bool TapeRc(const std::filesystem::path& path) {
 // across C: the circuit of pulse_rc.vqe on the built-in road, its sine on spectral line 4.
 bool SineRc(const std::filesystem::path& path) {
   GeneratorCircuit d("sine_rc.vqe");
-  auto& tape = d.OnePin<AudioSourceSymbol>();
-  tape.amplitude = "1V";
-  tape.resistance = "50ohm";
-  tape.sampleCount = 256;
-  tape.path = "sine.wav";
-  tape.fileName = "sine.wav";
-  tape.noFile = 0;
+  Recording(d, "sine.wav", 256);
   d.LowPass<CapSymbol>("1kohm").c = "1uF";
   d.Probe<SpecAnaSymbol>(2, "SpecAna").ri = "50ohm";
   return d.SaveAs(path);

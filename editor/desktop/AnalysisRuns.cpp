@@ -6,6 +6,7 @@
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
+#include "pf/ui_services.h"
 
 AnalysisRuns::AnalysisRuns(CVostraneView& view) : view(view) {}
 
@@ -18,6 +19,14 @@ void AnalysisRuns::ForEachInstrument(Visit visit) const {
   doc->Symbols().ForEach([&visit](NetSymbol* s) {
     auto* instrument = dynamic_cast<InstrumentRole*>(s);
     if (instrument != nullptr && s->IsInstrument()) visit(*instrument);
+  });
+}
+
+template <class Visit>
+void AnalysisRuns::ForEachTakingPart(const InstrumentRole* master, Visit visit) const {
+  const bool all = master == nullptr || !master->SweepsSinglePoints();
+  ForEachInstrument([&visit, all](InstrumentRole& i) {
+    if (all || i.ReadsSinglePoints()) visit(i);
   });
 }
 
@@ -44,6 +53,16 @@ void AnalysisRuns::EndBusy() {
   busy = 0;
   spiceWait = false;
   busyDialog.reset();
+  // A master that kept its network would compute the circuit as it was at its last start.
+  ForEachInstrument([](InstrumentRole& i) { i.SetRunState(0); });
+}
+
+bool AnalysisRuns::RefuseWhileBusy() const {
+  if (busy == 0) return false;
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  pf::TheUiServices().MessageBox("Es läuft bereits eine Messung", "Achtung", pf::MsgButtons::Ok,
+                                 pf::MsgIcon::None);
+  return true;
 }
 
 void AnalysisRuns::WaitForSpice() {
@@ -69,6 +88,8 @@ void AnalysisRuns::ClearActiveInstruments() {
 }
 
 void AnalysisRuns::ActivateInstrumentByWindow(const pf::Window* window) {
+  // A run keeps its master to its end.
+  if (busy != 0) return;
   ForEachInstrument([window](InstrumentRole& i) {
     i.SetActiveFlag(window != nullptr && i.GetInstrumentWindow() == window ? 1 : 0);
   });
@@ -89,7 +110,7 @@ void AnalysisRuns::RunMasterStep() {
 void AnalysisRuns::FeedInstruments() {
   InstrumentRole* master = FindActiveInstrument();
   if (master == nullptr) return;
-  ForEachInstrument([master](InstrumentRole& i) {
+  ForEachTakingPart(master, [master](InstrumentRole& i) {
     if (i.GetActiveFlag() == 0) i.MeasureStep(*master);
   });
 }
@@ -97,17 +118,16 @@ void AnalysisRuns::FeedInstruments() {
 void AnalysisRuns::ResetInstruments() {
   InstrumentRole* master = FindActiveInstrument();
   if (master == nullptr) return;
-  ForEachInstrument([master](InstrumentRole& i) { i.BeginMeasurement(*master); });
+  ForEachTakingPart(master, [master](InstrumentRole& i) { i.BeginMeasurement(*master); });
 }
 
 void AnalysisRuns::EndInstrumentRuns() {
-  ForEachInstrument([](InstrumentRole& i) { i.EndMeasurement(); });
+  ForEachTakingPart(FindActiveInstrument(), [](InstrumentRole& i) { i.EndMeasurement(); });
 }
 
 void AnalysisRuns::StopMeasurement() {
   EndBusy();
   EndInstrumentRuns();
-  if (InstrumentRole* master = FindActiveInstrument()) master->SetRunState(0);
 }
 
 void AnalysisRuns::OnTimer() {

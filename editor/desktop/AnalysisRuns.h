@@ -1,8 +1,9 @@
 #pragma once
-// The built-in analyses of a circuit view: one point per tick of the view's timer, on the
-// user-interface thread, while a modeless busy window shows the progress. The master (the
-// instrument whose active flag is set) computes each point and every other instrument reads
-// it. The same timer closes the splash and opens and closes the error window.
+// The built-in analyses of a circuit view, one at a time: one point per tick of the view's
+// timer, on the user-interface thread, while a modeless busy window shows the progress. The
+// master (the instrument whose active flag is set) computes each point and every other
+// instrument that takes part in its run reads it. The same timer closes the splash and opens
+// and closes the error window.
 
 #include <memory>
 
@@ -32,7 +33,10 @@ class AnalysisRuns {
   // Busy from now, with a busy window counting to limit unless one is open. Refused (false)
   // when no instrument is active: a run without a master would never advance.
   bool StartBusy(int limit);
+  // Idle again; every master's network is built anew at its next start, however the run ended.
   void EndBusy();
+  // One run at a time: while one is going, true after the message box that refuses another.
+  bool RefuseWhileBusy() const;
   // The busy window while the document's SPICE program runs; closing it ends the program.
   // It goes when the results are no longer awaited.
   void WaitForSpice();
@@ -41,17 +45,19 @@ class AnalysisRuns {
 
   InstrumentRole* FindActiveInstrument() const;
   void ClearActiveInstruments();
+  // Not while a run is going: it keeps its master.
   void ActivateInstrumentByWindow(const pf::Window* window);
   void HideInstrumentWindows();
   void DestroyInstrumentWindows();
   // The master computes its next point.
   void RunMasterStep();
-  // Every instrument but the master reads the point.
+  // Every instrument of the run but the master reads the point.
   void FeedInstruments();
+  // Begins and ends the measurement of the instruments that take part in the master's run.
   void ResetInstruments();
   void EndInstrumentRuns();
-  // Ends the run: busy window gone, every instrument's measurement ended, the master's run
-  // state cleared.
+  // Ends the run: busy window gone, every run state cleared, the measurements of the
+  // instruments that took part ended.
   void StopMeasurement();
 
   // Timer 101: a step of the run, then the splash and the error window.
@@ -60,6 +66,9 @@ class AnalysisRuns {
  private:
   template <class Visit>
   void ForEachInstrument(Visit visit) const;
+  // The instruments that take part in the run of the master (all of them without one).
+  template <class Visit>
+  void ForEachTakingPart(const InstrumentRole* master, Visit visit) const;
 
   CVostraneView& view;
   int busy = 0;

@@ -14,6 +14,7 @@
 #include "editor/document/NetlistBuilder.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/clipboard.h"
 #include "pf/command.h"
 #include "pf/ui_services.h"
@@ -48,30 +49,50 @@ bool Ask(const char* question) {
                                         pf::MsgIcon::Question) == pf::MsgResult::Yes;
 }
 
-// Starts the SPICE program on the document's written netlist; says so when it cannot. Idle
-// processing collects the results while the busy window shows that the program runs.
+// The error window shows the queued reason now, not only at the next idle time: the command
+// goes on with a box or a dialog of its own, which would come first.
+void ShowErrorsNow() {
+  if (CVostraneApp* app = GetVostraneApp()) {
+    app->NoteErrors();
+    app->ShowErrorDialog();
+  }
+}
+
+void StartFailed() {
+  ShowErrorsNow();
+  pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
+                                 pf::MsgButtons::Ok, pf::MsgIcon::Error);
+}
+
+// Starts the SPICE program on the document's written netlist; says so, and why, when it
+// cannot. Idle processing collects the results while the busy window shows that the program
+// runs.
 void StartSpice(CVostraneView& view) {
   CVostraneDoc& doc = Doc(view);
   const SpiceSettings* settings = doc.GetSpiceSettings();
   const SpiceSettings defaults;
   const SpiceSettings& spice = settings != nullptr ? *settings : defaults;
-  if (doc.GetSpiceManager().StartSimulator(settings != nullptr ? spice.home : MyStrng(),
-                                           spice.timeoutSeconds)) {
+  // A home kept while SPICE is off ("Unbekannt" at first) holds no program.
+  const MyStrng home = spice.enabled != 0 ? spice.home : MyStrng();
+  if (doc.GetSpiceManager().StartSimulator(home, spice.timeoutSeconds)) {
     view.Analysis().WaitForSpice();
     return;
   }
-  pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
-                                 pf::MsgButtons::Ok, pf::MsgIcon::Error);
+  StartFailed();
+}
+
+bool WriteSpice(CVostraneView& view) {
+  if (Doc(view).WriteSpiceFile(&view)) return true;
+  ShowErrorsNow();
+  return false;
 }
 
 // A netlist that could not be written is not started: the program would read an old one.
 void WriteAndStartSpice(CVostraneView& view) {
-  CVostraneDoc& doc = Doc(view);
-  if (doc.WriteSpiceFile(&view)) {
+  if (WriteSpice(view)) {
     StartSpice(view);
   } else {
-    pf::TheUiServices().MessageBox("Spice konnte nicht gestartet werden", "Fehler",
-                                   pf::MsgButtons::Ok, pf::MsgIcon::Error);
+    StartFailed();
   }
 }
 
@@ -110,12 +131,26 @@ void OperatingPoint(CVostraneView& view) {
 }
 
 void DcSweep(CVostraneView& view) {
+  // Clearing the active flags would take a built-in run's master away.
+  if (view.Analysis().RefuseWhileBusy()) return;
   view.Analysis().ClearActiveInstruments();
   if (Dialogs().dcSweep(view)) WriteAndStartSpice(view);
 }
 
 void Transient(CVostraneView& view) {
-  if (Dialogs().transient(view, Doc(view).FindActiveInstrument())) WriteAndStartSpice(view);
+  if (view.Analysis().RefuseWhileBusy()) return;
+  NetSymbol* source = Doc(view).FindTransientSource();
+  if (source == nullptr) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    pf::TheUiServices().MessageBox("Kein Daten- oder Impulsgenerator für die Transient-Analyse",
+                                   "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
+    return;
+  }
+  if (!Dialogs().transient(view, source)) return;
+  // The card is the active instrument's: the source becomes the only one.
+  view.Analysis().ClearActiveInstruments();
+  if (auto* instrument = dynamic_cast<InstrumentRole*>(source)) instrument->SetActiveFlag(1);
+  WriteAndStartSpice(view);
 }
 
 void SpiceSettingsDialog(CVostraneView& view) {
@@ -130,6 +165,17 @@ void SpiceSettingsDialog(CVostraneView& view) {
   app->SetSpiceHome(dialog.GetDirectory());
 }
 
+// Without a SPICE program there is nothing to choose: the user is told and gets its dialog.
+void ChooseSpice(CVostraneView& view) {
+  const SpiceSettings* spice = Doc(view).GetSpiceSettings();
+  if (spice == nullptr || spice->enabled == 0) {
+    VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
+    ShowErrorsNow();
+    SpiceSettingsDialog(view);
+  }
+  Doc(view).SelectSpice();
+}
+
 constexpr ViewCommand kCommands[] = {
     {kIdServiceCopyCircuit, CopyBitmap,
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
@@ -140,7 +186,7 @@ constexpr ViewCommand kCommands[] = {
        Enable(v, ui, [](CVostraneDoc& d) { return ExportRefusal(d).IsEmpty(); });
      }},
     {kIdHelp, Help, nullptr},
-    {kIdEditSpiceFile, [](CVostraneView& v) { Doc(v).WriteSpiceFile(&v); },
+    {kIdEditSpiceFile, [](CVostraneView& v) { WriteSpice(v); },
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
     {kIdEditSpiceStart, StartSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
@@ -177,7 +223,7 @@ constexpr ViewCommand kCommands[] = {
        ui.Enable(v.GetDocument() != nullptr);
        ui.SetCheck(v.GetDocument() != nullptr && v.GetDocument()->GetSimulatorName() == "Ravilone");
      }},
-    {kIdSimulatorSpice, [](CVostraneView& v) { Doc(v).SelectSpice(); },
+    {kIdSimulatorSpice, ChooseSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
        ui.Enable(v.GetDocument() != nullptr);
        ui.SetCheck(v.GetDocument() != nullptr && v.GetDocument()->IsSpiceChosen());

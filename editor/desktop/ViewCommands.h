@@ -23,7 +23,8 @@ void RegisterViewCommands();
 // which the view writes the SPICE netlist and starts the program.
 struct SpiceAnalysisDialogs {
   std::function<bool(pf::Window& parent)> dcSweep;
-  // The instrument whose time values the dialog edits: the active one, null when none is.
+  // The instrument whose time values the dialog edits: the data or pulse generator that writes
+  // the ".TRAN" card (the document's transient source).
   std::function<bool(pf::Window& parent, NetSymbol* instrument)> transient;
   // Copies the raw file to the clipboard and shows it.
   std::function<void(pf::Window& parent)> rawFile;

@@ -303,6 +303,18 @@ NetSymbol* CVostraneDoc::FindActiveInstrument() const {
   return found;
 }
 
+NetSymbol* CVostraneDoc::FindTransientSource() const {
+  NetSymbol* first = nullptr;
+  NetSymbol* active = nullptr;
+  symbols.ForEach([&](NetSymbol* s) {
+    if (!HasKey(*s, "DataGeneratorSymbol") && !HasKey(*s, "ImpulsGeneratorSymbol")) return;
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (first == nullptr) first = s;
+    if (active == nullptr && instrument != nullptr && instrument->GetActiveFlag() != 0) active = s;
+  });
+  return active != nullptr ? active : first;
+}
+
 bool CVostraneDoc::HasDataItems() const {
   bool found = false;
   symbols.ForEach([&found](NetSymbol* s) { found = found || s->IsDataItem(); });

@@ -111,6 +111,9 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   bool HasGround() const { return FindFirstWithKey("GROUND") != nullptr; }
   bool HasSweptDcGenerator() const;
   NetSymbol* FindActiveInstrument() const;
+  // The source of a SPICE transient (a data or pulse generator, the instruments that write the
+  // ".TRAN" card): the first active one in drawing order, else the first one; null without.
+  NetSymbol* FindTransientSource() const;
   bool HasActiveInstrument() const { return FindActiveInstrument() != nullptr; }
   bool HasDataItems() const;
   bool HitTest(const Point& p) const;

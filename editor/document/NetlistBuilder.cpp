@@ -13,6 +13,7 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/ui_services.h"
 #include "simulator/DataSet.h"
+#include "simulator/NetlistName.h"
 
 namespace {
 
@@ -294,9 +295,9 @@ void NetlistBuilder::WritePortLine() {
     if (node->portNumber == 1 && portLineOwner == nullptr) portLineOwner = s;
   }
   if (portLineOwner == nullptr) return;
-  std::string name = doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
-  name = name.substr(0, name.find('.'));
-  MyStrng text = MyStrng(name) + ": ";
+  const std::string title =
+      doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
+  MyStrng text = NetworkName(title) + ": ";
   auto ports = [&text, &numbers](const char* keyword, size_t count) {
     text += keyword;
     for (size_t i = 0; i < count; ++i) text += MyStrng(numbers[i]) + " ";
@@ -334,16 +335,31 @@ void NetlistBuilder::Emit() {
     if (extra > 0) s->ClearExtraLines();
   }
   EmitLinks();
+  const InstrumentRole* master = HeaderOwner();
   for (NetSymbol* s : symbols) {
     const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
     if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
-      instrument->AppendNetworkHeader(lines);
+      if (instrument == master) instrument->AppendNetworkHeader(lines);
     } else if (Is(*s, "INPUT") || s == portLineOwner) {
       lines.AddLine(s->netLine);
     }
   }
   lines.AddLine("END");
   if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
+}
+
+const InstrumentRole* NetlistBuilder::HeaderOwner() const {
+  // A run makes its master the only active instrument; without a run the analyser measures.
+  const InstrumentRole* first = nullptr;
+  for (NetSymbol* s : symbols) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (!s->IsInstrument() || instrument == nullptr || instrument->GetActiveFlag() == 0) continue;
+    if (Is(*s, "VecNetAnaSymbol")) return instrument;
+    LineFile header;
+    instrument->AppendNetworkHeader(header);
+    if (first == nullptr && header.GetCount() > 0) first = instrument;
+  }
+  return first;
 }
 
 void NetlistBuilder::EmitLinks() {

@@ -14,6 +14,7 @@
 #include "basics/Point.h"
 
 class CVostraneDoc;
+class InstrumentRole;
 class NetSymbol;
 
 class NetlistBuilder {
@@ -45,6 +46,9 @@ class NetlistBuilder {
   void AssignPinNodes();
   void WritePortLine();
   void Emit();
+  // The one active instrument whose header defines the network: the analyser, else the first
+  // active master in drawing order; null when no active instrument writes one.
+  const InstrumentRole* HeaderOwner() const;
   void EmitLinks();
   void EmitDataBlock();
 

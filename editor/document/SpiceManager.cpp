@@ -64,8 +64,12 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
     home = MyStrng(dir);
   }
   timeoutMs = static_cast<uint64_t>(timeoutSeconds > 0 ? timeoutSeconds : 1) * 1000;
+  if (home.IsEmpty()) {
+    VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
+    return false;
+  }
   std::unique_ptr<SpiceRun> started;
-  if (HasWrittenNetlist() && !home.IsEmpty()) {
+  if (HasWrittenNetlist()) {
     std::error_code ignored;
     std::filesystem::remove(pf::MapWindowsPath((home + kRawFile).GetBuffer()), ignored);
     ClearResults();
@@ -73,7 +77,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
                                  : StartProcess(home, netlistPath);
   }
   if (!started) {
-    VS_Error().Error("Spice wurde nicht gestartet", 4);
+    VS_Error().Error(MyStrng("Spice wurde nicht gestartet: ") + home + kProgram, 4);
     return false;
   }
   run = std::move(started);
@@ -103,7 +107,9 @@ bool SpiceManager::ReadRawFile() {
   run.reset();
   if (code != 0) {
     ClearResults();
-    VS_Error().Error(MyStrng("Spice endete mit Fehlercode ") + MyStrng(code), 4);
+    VS_Error().Error(MyStrng("Spice endete mit Fehlercode ") + MyStrng(code) + ", siehe " + home +
+                         kLogFile,
+                     4);
     return false;
   }
   return ReadRawFileFrom(home + kRawFile);

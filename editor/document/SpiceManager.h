@@ -39,6 +39,8 @@ class SpiceManager : public SpiceRawFile {
   // The program's name in the SPICE home, and the raw file it leaves there.
   static constexpr const char* kProgram = "VosSpice.exe";
   static constexpr const char* kRawFile = "rawspice.raw";
+  // The program's log beside it, which a failed run points to.
+  static constexpr const char* kLogFile = "vosspice.log";
   // Longer netlist paths reach the program cut to this length.
   static constexpr int kMaxCommandLine = 1023;
 
@@ -66,8 +68,9 @@ class SpiceManager : public SpiceRawFile {
   // Results are pending from the start of a run until it is stopped or its raw file read.
   bool ResultsPending() const { return run != nullptr; }
   // Starts the program of the directory on the written netlist; false, with "Spice wurde
-  // nicht gestartet" queued, when it cannot be started. The old raw file goes first, so that
-  // it can never pass for the results of this run.
+  // nicht gestartet: PROGRAM" queued, when it cannot be started, and with "Simulator für Spice
+  // wurde nicht eingestellt" without a directory. The old raw file goes first, so that it can
+  // never pass for the results of this run.
   bool StartSimulator(const MyStrng& home,
                       int timeoutSeconds = SpiceSettings::kDefaultTimeoutSeconds);
   // False once the run has ended, and after the time limit, when the run is stopped, "Spice
@@ -76,7 +79,8 @@ class SpiceManager : public SpiceRawFile {
   // Ends a run at once; its results are no longer awaited.
   void StopSimulator();
   // Reads the raw file of the ended run, whose results are then no longer pending. A run that
-  // ended with an error, or was stopped, has no results, whatever file lies there.
+  // ended with an error, or was stopped, has no results, whatever file lies there; an error
+  // code is reported with the program's log.
   bool ReadRawFile();
   void CopyRawFileToClipboard(pf::Window* window) { GetRawLines().CopyToClipboard(window); }
 

@@ -14,6 +14,7 @@
 #include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
+#include "simulator/NetlistName.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void SpiceWriter::WriteSpiceHeader() {
   const std::string folder = doc.spiceDirectory.ToCString();
   const bool separated = folder.empty() || folder.back() == '/' || folder.back() == '\\';
   lines.fileName = doc.spiceDirectory + (separated ? "" : "/") + name;
-  lines.AddLine(MyStrng(doc.GetTitle()));
+  lines.AddLine(NetlistName(doc.GetTitle()));
   lines.AddLine("*");
   lines.AddLine("* Spice-File erzeugt von Vostrane");
   lines.AddLine("* KT-Morvaburg a. S.");

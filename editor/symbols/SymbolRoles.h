@@ -31,8 +31,13 @@ class InstrumentRole {
   // The view hides the windows when it loses activation and destroys them when it closes.
   virtual void HideInstrumentWindow() {}
   virtual void DestroyInstrumentWindow() {}
-  // Cleared when the view stops a run, so the next run builds its network again.
+  // Cleared on every instrument when a run ends, so each start builds its network again.
   virtual void SetRunState(uint8_t /*state*/) {}
+  // A master whose run sweeps single points (frequencies, supply values) rather than feeding
+  // spectral lines: only the instruments that read single points take part in it, the others
+  // keep what they collected.
+  virtual bool SweepsSinglePoints() const { return false; }
+  virtual bool ReadsSinglePoints() const { return false; }
   // The next instrument of a SPICE chain; "NoSlave" when there is none.
   virtual MyStrng GetNextInstrumentName() const = 0;
   // The master's lines behind the circuit's ports in the netlist (its sweep and outputs).

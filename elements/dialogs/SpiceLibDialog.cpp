@@ -66,7 +66,12 @@ void SpiceLibDialog::Delete() {
     return;
   }
   if (!AskYesNo("Elment: " + name.ToCString() + " wirklich löschen")) return;
-  symbol->library.RemoveModel(name);
+  // The list also offers sub-circuits, which go as whole blocks.
+  if (symbol->library.HasModel(name)) {
+    symbol->library.RemoveModel(name);
+  } else {
+    symbol->library.RemoveSubckt(name);
+  }
   Fill(&SpiceLibrary::GetAllNames);
 }
 

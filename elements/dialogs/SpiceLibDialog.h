@@ -1,6 +1,6 @@
 #pragma once
 // The model library's dialog: lists the library's entries (all, or the models of one kind),
-// shows and edits an entry's text, adds a new card from a template, deletes a model, copies
+// shows and edits an entry's text, adds a new card from a template, deletes an entry, copies
 // the library to the clipboard, and renames the library.
 
 #include "basics/LineFile.h"

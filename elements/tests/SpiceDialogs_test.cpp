@@ -125,10 +125,10 @@ TEST_F(SpiceDialogsTest, LibraryDialogActions) {
       {"Del answered No keeps it",
        [](DialogDriver& d) { d.Select(kLibList, "D1"); d.Click(kLibDel); d.Cancel(); }, nullptr,
        false, nullptr, {pf::MsgResult::No}, {"Elment: D1 wirklich löschen"}, kStart, ""},
-      {"Del of a sub-circuit removes nothing",
+      {"Del of a sub-circuit removes its block",
        [](DialogDriver& d) { d.Select(kLibList, "OPX"); d.Click(kLibDel); d.Cancel(); },
-       nullptr, false, nullptr, {pf::MsgResult::Yes}, {"Elment: OPX wirklich löschen"}, kStart,
-       ""},
+       nullptr, false, nullptr, {pf::MsgResult::Yes}, {"Elment: OPX wirklich löschen"},
+       {".MODEL Q1 NPN(IS=1", "+ BF=2)", ".MODEL D1 D(IS=1)"}, ""},
       {"a radio with no models empties the list: Show and Del say so",
        [](DialogDriver& d) {
          d.Click(kLibPjf);

@@ -39,6 +39,8 @@ DataGeneratorDialog::DataGeneratorDialog(DataGeneratorSymbol* symbol, pf::Window
       spice(spice) {}
 
 bool DataGeneratorDialog::OnInitDialog() {
+  openedRate = symbol->sequence.bitRate;
+  openedShape = symbol->sequence.shape;
   ValueEdit(GetDlgItem(ids::kAmplitude)).SetValue(symbol->amplitude);
   ValueEdit(GetDlgItem(ids::kBitRate)).SetValue(symbol->sequence.bitRate);
   if (!spice) {
@@ -78,6 +80,12 @@ bool DataGeneratorDialog::ReadSequence() {
   // The pattern is taken before its bit rate is read, as the user sees it in the dialog.
   symbol->sequence = read;
   if (!ValueEdit(GetDlgItem(ids::kBitRate)).GetValue(rate)) return false;
+  // The bit time and every figure derived from it divide by the rate.
+  if (!(rate.Value() > 0.0f)) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    MessageBox("Bitrate muss groesser als 0 sein", "Fehler RBitEdit:");
+    return false;
+  }
   symbol->sequence.bitRate = rate;
   return true;
 }
@@ -103,6 +111,13 @@ void DataGeneratorDialog::OnOK() {
     }
   }
   EndDialog(pf::kIdOk);
+}
+
+void DataGeneratorDialog::OnCancel() {
+  // The bit-count arrows draw a new pattern at the default rate and shape.
+  symbol->sequence.bitRate = openedRate;
+  symbol->sequence.shape = openedShape;
+  pf::Dialog::OnCancel();
 }
 
 bool DataGeneratorDialog::OnCommand(int id, pf::Notification code) {

@@ -2,8 +2,9 @@
 // The data generator's set-up dialogs: "Datengenerator" for the built-in simulator (values,
 // pattern, N and the pulse shape, with the Start button of a run) and "DatenGenerator" for SPICE
 // (amplitude, bit rate and pattern). OK stores each field as it parses; the up-down controls
-// change N and the bit count on the symbol at once.
+// change N and the bit count on the symbol at once, and those stay when the dialog is cancelled.
 
+#include "basics/WertMitDim.h"
 #include "pf/dialog.h"
 
 class DataGeneratorSymbol;
@@ -15,6 +16,8 @@ class DataGeneratorDialog : public pf::Dialog {
 
   bool OnInitDialog() override;
   void OnOK() override;
+  // Whatever the arrows changed, the rate and shape are those the dialog opened with.
+  void OnCancel() override;
   bool OnCommand(int id, pf::Notification code) override;
   void OnDeltaPos(int id, int delta) override;
 
@@ -26,4 +29,6 @@ class DataGeneratorDialog : public pf::Dialog {
 
   DataGeneratorSymbol* symbol;
   bool spice;
+  RBitWert openedRate;
+  char openedShape = 'R';
 };

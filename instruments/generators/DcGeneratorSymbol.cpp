@@ -150,7 +150,8 @@ MyStrng DcGeneratorSymbol::GetNetHeader() const {
 
 int DcGeneratorSymbol::StartRun() {
   dcNet = nullptr;
-  if (networkReady == 0 || !reader.StartDcSweeps()) return 0;
+  // Another supply of the circuit is idle: 0 V behind its internal resistance.
+  if (networkReady == 0 || !reader.StartDcSweeps(elementName)) return 0;
   NonLinearUsrNet* net = reader.GetNonLinearNet(0);
   if (net == nullptr) return 0;
   // The first step is solved here, so that the instruments' first reading is one; a net

@@ -37,6 +37,7 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
   MyStrng GetNetHeader() const override;
   // Starts the sweep of the diode network and solves its first step; 0 when there is none.
   int StartRun() override;
+  bool SweepsSinglePoints() const override { return true; }
   // Solves the next step of its own run (master is itself); the run ends after the step at the
   // stop value was read.
   void MeasureStep(InstrumentRole& master) override;

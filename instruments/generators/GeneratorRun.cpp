@@ -13,20 +13,38 @@ CVostraneView* ViewOf(const MessMasterSymbol& generator) {
   return dynamic_cast<CVostraneView*>(generator.view);
 }
 
-bool Refuse(AnalysisRuns& runs, const char* message) {
-  runs.EndBusy();
+void Warn(const char* message) {
   pf::TheUiServices().Beep(pf::BeepKind::Default);
   pf::TheUiServices().MessageBox(message, "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
+}
+
+bool Refuse(AnalysisRuns& runs, const char* message) {
+  runs.EndBusy();
+  Warn(message);
   return false;
+}
+
+bool IsPlaced(const MessMasterSymbol& generator, const CVostraneDoc& doc) {
+  bool placed = false;
+  doc.Symbols().ForEach([&](NetSymbol* s) { placed = placed || s == &generator; });
+  return placed;
 }
 
 }  // namespace
 
-bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busyLimit) {
+bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busyLimit,
+                       unsigned timerPeriodMs) {
   CVostraneView* view = ViewOf(generator);
   CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
   if (doc == nullptr) return false;
   AnalysisRuns& runs = view->Analysis();
+  if (runs.RefuseWhileBusy()) return false;
+  // A generator still being placed is in no netlist: its run would have no network to drive.
+  if (!IsPlaced(generator, *doc)) {
+    Warn("Der Generator ist noch nicht plaziert");
+    return false;
+  }
+  if (timerPeriodMs != 0) runs.StartTimer(timerPeriodMs);
   // A second active instrument found first would be the run's master and never end it.
   runs.ClearActiveInstruments();
   generator.SetActiveFlag(1);
@@ -35,11 +53,7 @@ bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busy
   if (generator.RunAnalysis(doc->GetNetlistLines()) == 0) {
     return Refuse(runs, "Fehler beim Laden des Netzwerkes");
   }
-  if (generator.StartRun() == 0) {
-    // The next start builds the network again, from the circuit as it is then.
-    generator.SetRunState(0);
-    return Refuse(runs, "Fehler beim Start der Berechnung");
-  }
+  if (generator.StartRun() == 0) return Refuse(runs, "Fehler beim Start der Berechnung");
   runs.ResetInstruments();
   runs.FeedInstruments();
   dialog.Close();

@@ -36,6 +36,12 @@ void SignalGenDialog::OnOK() {
   double number = 0.0;
   const auto text = [this](int id) { return TEdit(this, id, kTextLimit).GetText(); };
   if (!reader.ReadNumber<FreqWert>(text(kStartFrequency), number, "Fehler Startfrequenz:")) return;
+  // A logarithmic axis has no place for 0 or below.
+  if (mode == 'E' && !(number > 0.0)) {
+    reader.Refuse("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein",
+                  "Fehler Startfrequenz:", true);
+    return;
+  }
   sweep.SetStart(number);
   if (!reader.ReadNumber<FreqWert>(text(kStopFrequency), number, "Fehler Stopfrequenz:")) return;
   sweep.SetStop(number);
@@ -56,11 +62,7 @@ bool SignalGenDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
     case kLinear: mode = 'L'; return true;
     case kLogarithmic: mode = 'E'; return true;
-    case kStart:
-      symbol->SetActiveFlag(1);
-      symbol->sweep.Prepare();
-      StartGeneratorRun(*symbol, *this, symbol->sweep.count);
-      return true;
+    case kStart: StartGeneratorRun(*symbol, *this, symbol->sweep.count); return true;
     default: return pf::Dialog::OnCommand(id, code);
   }
 }

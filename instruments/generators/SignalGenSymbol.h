@@ -30,8 +30,9 @@ class SignalGenSymbol : public MessMasterSymbol {
   void SetView(pf::View* owner) override { view = owner; }
 
   MyStrng GetNetHeader() const override;
-  // The first frequency computed; 0 while no network is ready.
+  // The sweep prepared and its first frequency computed; 0 while no network is ready.
   int StartRun() override;
+  bool SweepsSinglePoints() const override { return true; }
   // The next frequency of its own run (master is itself); ends the run after the last.
   void MeasureStep(InstrumentRole& master) override;
 

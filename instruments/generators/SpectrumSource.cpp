@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "basics/IntegerWert.h"
-#include "editor/desktop/CVostraneView.h"
 #include "editor/symbols/MultiPolSymbol.h"
 #include "instruments/generators/GeneratorRun.h"
 #include "pf/dc.h"
@@ -43,7 +42,7 @@ int SpectrumSource::FeedFirstLine() {
   record = 1;
   const Cmplx line = masterSignal.GetSize() > 0 ? masterSignal[0] : Cmplx();
   if (line.Abs() == 0.0) record = 0;
-  reader.SetSourceVoltage(line);
+  reader.SetSourceVoltage(elementName, line);
   if (record != 0) reader.ComputeAt(0.0f);
   const int nets = reader.GetUsrNetCount();
   attachedNet = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
@@ -60,7 +59,7 @@ void SpectrumSource::MeasureStep(InstrumentRole& master) {
     return;
   }
   const Cmplx line = masterSignal[masterSignal.cursor];
-  reader.SetSourceVoltage(line);
+  reader.SetSourceVoltage(elementName, line);
   if (line.Abs() != 0.0) {
     reader.ComputeAt(static_cast<float>(masterSignal.cursor * masterSignal.df));
   } else {
@@ -69,8 +68,7 @@ void SpectrumSource::MeasureStep(InstrumentRole& master) {
 }
 
 void SpectrumSource::StartFromDialog(pf::Dialog& dialog, unsigned periodMs, int steps) {
-  if (auto* v = dynamic_cast<CVostraneView*>(view)) v->Analysis().StartTimer(periodMs);
-  StartGeneratorRun(*this, dialog, steps);
+  StartGeneratorRun(*this, dialog, steps, periodMs);
 }
 
 TimWert PreciseTime(double seconds) {

@@ -1,9 +1,10 @@
 #pragma once
 // The masters that drive a built-in run one spectral line per step: the audio source and the data
 // generator. Each turns its excitation into a spectrum (the master signal) and, at every timer
-// tick, puts the next line on the network as the source voltage and computes the network at the
-// line's frequency. To the netlist reader either is a plain voltage source ("UQU") with an
-// internal resistance. Also here: the picture drawing shared by the instruments drawn as bitmaps.
+// tick, puts the next line on the network as the voltage of its own source (every other source
+// gets 0 V) and computes the network at the line's frequency. To the netlist reader either is a
+// plain voltage source ("UQU") with an internal resistance, named after the symbol. Also here:
+// the picture drawing shared by the instruments drawn as bitmaps.
 
 #include <cmath>
 

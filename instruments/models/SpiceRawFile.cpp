@@ -6,6 +6,7 @@
 
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
+#include "simulator/NetlistName.h"
 
 namespace {
 
@@ -23,10 +24,9 @@ bool AllDigits(const MyStrng& token) {
 
 long CountOf(const MyStrng& token) { return IntegerWert(token).Value(); }
 
-std::string BeforeFirstDot(const MyStrng& text) {
-  const std::string s = text.ToCString();
-  return s.substr(0, s.find('.'));
-}
+// What the title test compares: the text before the first '.' in netlist form, the form of the
+// netlist's first line, which a SPICE program may give back as the title in place of the name.
+std::string ComparedName(const MyStrng& text) { return NetworkName(text.ToCString()).ToCString(); }
 
 // The text before the first tab; a line without one gives all of it.
 MyStrng BeforeTab(const MyStrng& text) {
@@ -158,9 +158,9 @@ void SpiceRawFile::ReadHeader() {
     const std::string token = entry.token;
     if (token == "Title") {
       title = value;
-      if (BeforeFirstDot(title) != BeforeFirstDot(netlistName)) {
-        Fail(MyStrng("Titel stimmen nicht!\n") + "\n Rawfile: " + BeforeFirstDot(title).c_str() +
-             "\n Spicemanager: " + BeforeFirstDot(netlistName).c_str());
+      if (ComparedName(title) != ComparedName(netlistName)) {
+        Fail(MyStrng("Titel stimmen nicht!\n") + "\n Rawfile: " + ComparedName(title).c_str() +
+             "\n Spicemanager: " + ComparedName(netlistName).c_str());
         return;
       }
     } else if (token == "Date") {

@@ -15,6 +15,7 @@
 #include "instruments/VecNetAnaSymbol.h"
 #include "pf/clipboard.h"
 #include "pf/headless.h"
+#include "platform/tests/temp_dir.h"
 #include "resources/AnalyserIds.h"
 
 namespace {
@@ -263,8 +264,11 @@ TEST_F(Panel, ShowsTheAnalysersIcon) {
 // The screen goes to the clipboard as a picture; a curve file that is not one is refused
 // with a beep and leaves no message queued; a saved curve loads again.
 TEST_F(Panel, ScreenAndCurveFiles) {
-  const std::string bad = testing::TempDir() + "/not_a_curve.kur";
-  const std::string good = testing::TempDir() + "/saved.kur";
+  const pf::test::TempDir files;
+  // The file dialogs move the working folder into it.
+  const pf::test::WorkingDir here(std::filesystem::current_path());
+  const std::string bad = files / "not_a_curve.kur";
+  const std::string good = files / "saved.kur";
   { std::ofstream(bad) << "keine Kurve"; }
   window->Screen().SelectDiagram(0);
   DialogDriver panel(headless, *window);

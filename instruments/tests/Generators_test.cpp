@@ -23,6 +23,7 @@
 #include "pf/headless.h"
 #include "pf/profile.h"
 #include "editor/tests/support/SymbolStreams.h"
+#include "platform/tests/temp_dir.h"
 
 namespace {
 
@@ -100,11 +101,8 @@ TEST(MultiMeterSymbol, NetlistAndSpiceLines) {
 // Without a network the reading blinks and nothing is logged, so the run's end leaves an
 // earlier "MultiMeter.dat" as it was.
 TEST(MultiMeterSymbol, MissingElementBlinksAndKeepsOldFile) {
-  namespace fs = std::filesystem;
-  const fs::path work = fs::temp_directory_path() / "vostrane_meter_blinks";
-  fs::create_directories(work);
-  const fs::path before = fs::current_path();
-  fs::current_path(work);
+  const pf::test::TempDir work;
+  const pf::test::WorkingDir inside(work.Path());
   { std::ofstream("MultiMeter.dat") << "alt\n"; }
   MultiMeterSymbol meter;
   MessMasterSymbol master;
@@ -118,19 +116,14 @@ TEST(MultiMeterSymbol, MissingElementBlinksAndKeepsOldFile) {
   std::string line;
   std::getline(in, line);
   EXPECT_EQ(line, "alt");
-  fs::current_path(before);
-  fs::remove_all(work);
 }
 
 // Three meters in one run of the RC example: each ends its measurement in document order, so
 // the file holds the last voltmeter's log; the ammeter after it logs nothing and leaves it.
 TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
   namespace fs = std::filesystem;
-  const fs::path work = fs::temp_directory_path() / "vostrane_meters";
-  fs::create_directories(work);
-  const fs::path before = fs::current_path();
-  fs::current_path(work);
-  fs::remove(MultiMeterSymbol::kLogFile);
+  const pf::test::TempDir work;
+  const pf::test::WorkingDir inside(work.Path());
   pf::Headless headless;
   {
     CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples/siggen_rc.vqe").string()},
@@ -169,8 +162,6 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
     EXPECT_NE(Lines(written), Lines(first->GetLog()));
     doc.SetModifiedFlag(false);
   }
-  fs::current_path(before);
-  fs::remove_all(work);
 }
 
 // The generators' examples load and lie on the grid, the generators' pins among them.

@@ -1,6 +1,7 @@
 // The instruments of the generator examples through a whole built-in run. With
-// VOSTRANE_SCOPE_OUT set, the runs leave the master's spectrum, the oscilloscope's samples, the
-// analyser's levels and the speaker's file in that folder for tools/crosscheck/scope_runs.py;
+// VOSTRANE_SCOPE_OUT set, the runs leave the master's spectrum, the oscilloscope's samples (also
+// those beside an idle generator), the analyser's levels and the speaker's file in that folder
+// for tools/crosscheck/scope_runs.py;
 // with VOSTRANE_SCOPE_DOC set too, the SPICE results that the circuit of that file keeps in its
 // spectrum analyser and plotter go there as well.
 
@@ -15,14 +16,18 @@
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
+#include "elements/lumped/GndSymbol.h"
+#include "elements/lumped/ResSymbol.h"
 #include "instruments/OsziSymbol.h"
 #include "instruments/PlotterSymbol.h"
 #include "instruments/SpeakerSymbol.h"
 #include "instruments/SpecAnaSymbol.h"
+#include "instruments/generators/SignalGenSymbol.h"
 #include "instruments/generators/SpectrumSource.h"
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/profile.h"
+#include "platform/tests/temp_dir.h"
 #include "resources/SourceIds.h"
 
 namespace {
@@ -51,11 +56,8 @@ class ScopeRuns : public testing::Test {
  protected:
   void SetUp() override {
     const char* dump = std::getenv("VOSTRANE_SCOPE_OUT");
-    // A folder of each test's own: ctest runs them side by side, and each removes its folder.
-    const std::string own =
-        std::string("vostrane_scope_runs_") +
-        testing::UnitTest::GetInstance()->current_test_info()->name();
-    out = fs::absolute(dump != nullptr ? fs::path(dump) : fs::temp_directory_path() / own);
+    // A folder of each test's own unless the numbers are wanted: ctest runs tests side by side.
+    out = dump != nullptr ? fs::absolute(dump) : own.Path();
     fs::create_directories(out);
     saved = pf::DriveRoot();
     pf::SetDriveRoot(out.string());
@@ -66,13 +68,18 @@ class ScopeRuns : public testing::Test {
   void TearDown() override {
     fs::current_path(before);
     pf::SetDriveRoot(saved);
-    if (std::getenv("VOSTRANE_SCOPE_OUT") == nullptr) fs::remove_all(out);
   }
 
   // Opens the example, starts its generator from the set-up dialog and lets the view's timer
   // run it to its end; then calls check with the document and the generator.
   template <class Check>
   void Run(const char* example, int dialog, int start, const Check& check) {
+    Run(example, [](CVostraneView&) {}, dialog, start, check);
+  }
+  // The same, the example first changed by change(view).
+  template <class Change, class Check>
+  void Run(const char* example, const Change& change, int dialog, int start,
+           const Check& check) {
     pf::Headless headless;
     CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples" / example).string()},
                      [] { return std::make_unique<pf::MemoryProfile>(); });
@@ -80,6 +87,7 @@ class ScopeRuns : public testing::Test {
     auto& view =
         dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
     CVostraneDoc& doc = *view.GetDocument();
+    change(view);
     auto* generator = Find<SpectrumSource>(doc);
     ASSERT_NE(generator, nullptr);
     headless.ExpectDialog(dialog, [start](pf::DialogDriver& d) { d.Click(start); });
@@ -90,6 +98,11 @@ class ScopeRuns : public testing::Test {
     doc.SetModifiedFlag(false);
   }
 
+  void DumpTrace(const RealSignal& t, const char* name) {
+    Dump(out / name, t.dt, t.GetSize(),
+         [&t](std::FILE* f, int32_t i) { std::fprintf(f, "%.17g\n", t[i]); });
+  }
+
   void DumpMaster(const SpectrumSource& generator, const char* name) {
     const CmplxSignal& x = generator.masterSignal;
     Dump(out / name, x.df, x.GetSize(), [&x](std::FILE* f, int32_t i) {
@@ -97,6 +110,7 @@ class ScopeRuns : public testing::Test {
     });
   }
 
+  pf::test::TempDir own;
   fs::path out;
   fs::path before;
   std::string saved;
@@ -115,13 +129,38 @@ TEST_F(ScopeRuns, DataGeneratorFeedsTheOscilloscopeAndTheAnalyser) {
         ASSERT_EQ(analyser->signal.GetSize(), lines);
         EXPECT_EQ(analyser->signal.cursor, lines);
         DumpMaster(generator, "datagen_master.txt");
-        const RealSignal& t = oszi->timeSignal;
-        Dump(out / "datagen_oszi.txt", t.dt, t.GetSize(),
-             [&t](std::FILE* f, int32_t i) { std::fprintf(f, "%.17g\n", t[i]); });
+        DumpTrace(oszi->timeSignal, "datagen_oszi.txt");
         const CmplxSignal& s = analyser->signal;
         Dump(out / "datagen_specana.txt", s.df, s.GetSize(), [&s](std::FILE* f, int32_t i) {
           std::fprintf(f, "%.17g\n", SpecAnaSymbol::LineLevel(s[i], i));
         });
+      });
+}
+
+// A signal generator of 100 ohm placed after the data generator, grounded through a resistor on
+// a node of its own, stays idle: the oscilloscope shows the example's trace to the last bit.
+TEST_F(ScopeRuns, AnIdleGeneratorLeavesTheTraceAlone) {
+  RealSignal alone;
+  Run("datagen_rc.vqe", datagen_ids::kTemplate, datagen_ids::kStart,
+      [&alone](CVostraneDoc& doc, SpectrumSource&) { alone = Find<OsziSymbol>(doc)->timeSignal; });
+  const auto addIdleGenerator = [](CVostraneView& view) {
+    auto idle = std::make_unique<SignalGenSymbol>(Point(100, 300), Point(50, 300));
+    idle->resistance = "100ohm";
+    view.InsertSymbol(std::move(idle));
+    view.InsertSymbol(std::make_unique<ResSymbol>(Point(100, 300), Point(200, 300)));
+    view.InsertSymbol(std::make_unique<GndSymbol>(Point(200, 300), Point(200, 350)));
+  };
+  Run("datagen_rc.vqe", addIdleGenerator, datagen_ids::kTemplate, datagen_ids::kStart,
+      [this, &alone](CVostraneDoc& doc, SpectrumSource&) {
+        ASSERT_EQ(doc.CountSymbolsWithKey("SignalGenSymbol"), 1);
+        const RealSignal& t = Find<OsziSymbol>(doc)->timeSignal;
+        ASSERT_EQ(t.GetSize(), alone.GetSize());
+        ASSERT_GT(t.GetSize(), 0);
+        EXPECT_EQ(t.dt, alone.dt);
+        int32_t differing = 0;
+        for (int32_t i = 0; i < t.GetSize(); ++i) differing += t[i] != alone[i] ? 1 : 0;
+        EXPECT_EQ(differing, 0);
+        DumpTrace(t, "datagen_idle_oszi.txt");
       });
 }
 

@@ -2,7 +2,6 @@
 // the spectra they feed, their dialogs' refusals and up-down limits, and their archives.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -25,6 +24,7 @@
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "editor/tests/support/SymbolStreams.h"
+#include "platform/tests/temp_dir.h"
 
 namespace {
 
@@ -255,14 +255,8 @@ TEST(ImpulsGeneratorDialog, WaveformAtOnceAndFrequencyZeroRefused) {
 
 class AudioSourceTest : public testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("vostrane_tape_" + std::to_string(getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   std::string Recording(uint16_t channels, uint16_t bits, const std::vector<uint8_t>& bytes) {
-    const std::string path = (dir / "tape.wav").string();
+    const std::string path = dir / "tape.wav";
     WaveFormat format;
     format.channels = channels;
     format.bitsPerSample = bits;
@@ -282,7 +276,9 @@ class AudioSourceTest : public testing::Test {
   }
 
   pf::Headless headless;
-  fs::path dir;
+  pf::test::TempDir dir;
+  // The file dialog moves the working folder into the recordings' folder.
+  pf::test::WorkingDir here{fs::current_path()};
 };
 
 TEST_F(AudioSourceTest, ShortMonoRecordingRunsHalfOfNLinesAtRateOverN) {
@@ -432,10 +428,8 @@ TEST(SourceExamples, OpenOnTheGridWithTheSourceAsHeader) {
 // The data generator's run of its example to the end on the view's timer: the meter logged the
 // lines that are not 0, and "MultiMeter.dat" is its log.
 TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
-  const fs::path work = fs::temp_directory_path() / ("vostrane_datagen_" + std::to_string(getpid()));
-  fs::create_directories(work);
-  const fs::path before = fs::current_path();
-  fs::current_path(work);
+  const pf::test::TempDir work;
+  const pf::test::WorkingDir inside(work.Path());
   pf::Headless headless;
   {
     CVostraneApp app({(fs::path(VOSTRANE_REPOSITORY) / "examples/datagen_rc.vqe").string()},
@@ -463,8 +457,6 @@ TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
     EXPECT_EQ(generator->networkReady, 0);
     view.GetDocument()->SetModifiedFlag(false);
   }
-  fs::current_path(before);
-  fs::remove_all(work);
 }
 
 }  // namespace

@@ -38,6 +38,25 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The directory it is given is the working directory for its lifetime, and the one before is
+// again once it goes, also when something on the way moved it (a file dialog does). Declared
+// after the TempDir it enters, it leaves before that is removed.
+class WorkingDir {
+ public:
+  explicit WorkingDir(const std::filesystem::path& dir) : before_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir);
+  }
+  ~WorkingDir() {
+    std::error_code ec;
+    std::filesystem::current_path(before_, ec);
+  }
+  WorkingDir(const WorkingDir&) = delete;
+  WorkingDir& operator=(const WorkingDir&) = delete;
+
+ private:
+  std::filesystem::path before_;
+};
+
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

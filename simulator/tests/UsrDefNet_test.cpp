@@ -151,7 +151,7 @@ TEST_F(UsrDefNetTest, ReducesOnePortsAndFeedsTheMeters) {
   for (const OnePortCase& c : cases) {
     UsrDefNet* net = ReadBlock(c.elements);
     ASSERT_NE(net, nullptr) << c.elements.back();
-    if (c.volts != 0) harness.reader.SetSourceVoltage(Cmplx(c.volts, 0.0));
+    if (c.volts != 0) harness.reader.SetSourceVoltage("G", Cmplx(c.volts, 0.0));
     net->FillMatrix(1e9f);
     EXPECT_DOUBLE_EQ(net->GetPortMatrix()->GetAt(1, 1).re, c.y11) << c.elements.back();
     if (NetElement* meter = net->FindElement("Meter")) {
@@ -159,6 +159,46 @@ TEST_F(UsrDefNetTest, ReducesOnePortsAndFeedsTheMeters) {
     }
     EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{}) << c.elements.back();
   }
+}
+
+// Only the named source drives: the other one is 0 V behind its resistance, on a node of its
+// own (whose meter reads nothing) or beside the driven one at the port (a load). The other
+// source stands last, where it once gave the excitation.
+TEST_F(UsrDefNetTest, OnlyTheNamedSourceDrives) {
+  struct Case {
+    const char* other;
+    bool setVoltage;  // SetSourceVoltage("A", 2 V), else DriveOnly("A") with A's 1 V
+    double atPort;    // reading of the meter at the port
+  };
+  const double gPort = 1.0 / 50 + 1.0 / 50 + 1e-6;
+  const double gBoth = gPort + 1.0 / 100;
+  const Case cases[] = {
+      {"UQU 2 U = 3V R = 100ohm B", true, (2.0 / 50) / gPort},
+      {"UQU 2 U = 3V R = 100ohm B", false, (1.0 / 50) / gPort},
+      {"UQU 1 U = 3V R = 100ohm B", true, (2.0 / 50) / gBoth},
+      {"UQU 1 U = 3V R = 100ohm B", false, (1.0 / 50) / gBoth},
+  };
+  for (const Case& c : cases) {
+    UsrDefNet* net = ReadBlock({"TOP: 1POR 1", "UQU 1 U = 1V R = 50ohm A", "RES 1 R = 50ohm",
+                                "RES 2 R = 100ohm", "MUME 1 R = 1Mohm U Port",
+                                "MUME 2 R = 1Mohm U Other", c.other});
+    ASSERT_NE(net, nullptr) << c.other;
+    if (c.setVoltage) {
+      harness.reader.SetSourceVoltage("A", Cmplx(2.0, 0.0));
+    } else {
+      harness.reader.DriveOnly("A");
+    }
+    net->FillMatrix(1e6f);
+    EXPECT_DOUBLE_EQ(net->FindElement("Port")->GetValue().re, c.atPort) << c.other;
+    EXPECT_EQ(net->FindElement("Other")->GetValue().re, 0.0) << c.other;
+  }
+  // A name that no source bears leaves nothing to drive the net.
+  UsrDefNet* net =
+      ReadBlock({"TOP: 1POR 1", "UQU 1 U = 1V R = 50ohm A", "MUME 1 R = 1Mohm U Port"});
+  ASSERT_NE(net, nullptr);
+  harness.reader.SetSourceVoltage("B", Cmplx(2.0, 0.0));
+  net->FillMatrix(1e6f);
+  EXPECT_EQ(net->FindElement("Port")->GetValue().re, 0.0);
 }
 
 // The nodal entries row by row, rows in the order the nodes were met; all zeros where the

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """The generators' built-in runs, played by their ui-scripts, against their peers.
 
-Plays app/cli/tests/ui/siggen_rc.txt and diode_dc.txt (each on a copy of its example) with
-"vostrane-cli ui-script" and reads the voltmeter's log, MultiMeter.dat:
+Plays app/cli/tests/ui/siggen_rc.txt, drive_siggen.txt and diode_dc.txt (each on a copy of its
+example) with "vostrane-cli ui-script" and reads the voltmeter's log, MultiMeter.dat:
   - the signal generator's sweep: |V| across C of the RC divider (1 V behind 50 ohm, R 1 kohm,
-    C 100 nF, the meter's 1 Mohm), computed with numpy at the 21 logarithmic frequencies;
+    C 100 nF, the meter's 1 Mohm), computed with numpy at the 21 logarithmic frequencies; the
+    same beside a second, idle signal generator;
   - the DC run: the diode voltages that "vostrane-cli simulate" gives for the netlist the run
     built (the script copies it from the clipboard).
 A reading is the value printed with 4 significant digits, so it may differ from the peer by half
@@ -37,10 +38,11 @@ def volts(text):
     return float(number) * factor
 
 
-def play(cli, name):
-    """The readings of the script's run, and its folder's files."""
+def play(cli, name, example=None):
+    """The readings of the script's run on its example (by default of the script's name), and
+    its folder's files."""
     tmp = pathlib.Path(tempfile.mkdtemp())
-    example = name + ".vqe"
+    example = (example or name) + ".vqe"
     shutil.copy(ROOT / "examples" / example, tmp / example)
     script = ROOT / "app/cli/tests/ui" / (name + ".txt")
     subprocess.run([cli, "ui-script", str(script)], cwd=tmp, check=True,
@@ -64,14 +66,15 @@ def divider(f):
     return np.abs(1.0 * zp / (50.0 + 1000.0 + zp))
 
 
-def check_siggen(cli):
-    readings, tmp = play(cli, "siggen_rc")
+def check_siggen(cli, script):
+    readings, tmp = play(cli, script, "siggen_rc")
     f = np.float32(1e3) * np.float32(100.0) ** (np.arange(21) / 20.0)
     exact = divider(f.astype(np.float32).astype(np.float64))
     shutil.rmtree(tmp)
     ok = len(readings) == 21 and bool(np.all(four_digits(readings, exact)))
     worst = np.max(np.abs(readings / exact - 1)) if len(readings) == 21 else float("nan")
-    print(f"signal generator: {len(readings)} readings, largest relative difference {worst:.2e}")
+    print(f"signal generator ({script}): {len(readings)} readings, largest relative difference "
+          f"{worst:.2e}")
     return ok
 
 
@@ -113,7 +116,7 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     cli = str(pathlib.Path(sys.argv[1]).resolve())
-    results = [check_siggen(cli), check_dc(cli)]
+    results = [check_siggen(cli, "siggen_rc"), check_siggen(cli, "drive_siggen"), check_dc(cli)]
     if shutil.which("ngspice"):
         results.append(check_spice(cli))
     if not all(results):

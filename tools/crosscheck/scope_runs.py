@@ -7,7 +7,8 @@ runs and leave the master's spectral lines X, the oscilloscope's samples, the an
 and the speaker's SPK1.wav there. With H the divider from the source through R into C and the
 instruments' loads at its node:
   - the oscilloscope's samples are the Hermitian inverse FFT (unscaled, line N set to 0) of
-    H(f) X(f) (relative 1e-6);
+    H(f) X(f) (relative 1e-6), and with an idle signal generator of 100 ohm on a node of its
+    own beside the circuit they are the same to the last digit;
   - the analyser's levels are the powers of the node's components in 50 ohm in dBm: 10 log10
     of 2 |H X|^2 / 50 * 1000 (DC |H X|^2 / 50 * 1000), -250 for nothing;
   - python's wave and `sox --i` read SPK1.wav as 8-bit mono at 8000 samples/s with 4096
@@ -99,6 +100,10 @@ def check_datagen(out):
     worst = float(numpy.abs(samples - want).max() / numpy.abs(want).max()) if ok else math.inf
     print(f"oscilloscope: {len(samples)} samples, largest deviation {worst:.2e}")
     ok = ok and worst < 1e-6
+    idle_dt, idle = column(out / "datagen_idle_oszi.txt")
+    same = idle_dt == dt and numpy.array_equal(idle, samples)
+    print(f"oscilloscope beside an idle generator: the same {len(idle)} samples: {same}")
+    ok = ok and same
     _, levels = column(out / "datagen_specana.txt")
     power = 2.0 * numpy.abs(y) ** 2 / 50.0 * 1000.0
     power[0] /= 2.0

@@ -4,6 +4,8 @@
 # then appends the netlist of out.vqe when it was saved (a refused one as "netlist exit N" and
 # its message), with SPICE set also its SPICE netlist, with RECORDS also the printable strings of
 # its records (';'-separated), with GONE that the process whose id that file holds has ended;
+# with SIMULATE what "vostrane-cli simulate" prints for that file of SCRATCH ("simulate exit N"
+# and its message when it fails);
 # then each file that OUTPUTS names ('|' separated) as "FILE:" and its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
 file(REMOVE_RECURSE ${SCRATCH})
@@ -16,6 +18,8 @@ string(REPLACE "|" ";" files "${FILES}")
 foreach(f IN LISTS files)
   file(COPY ${ROOT}/${f} DESTINATION ${SCRATCH})
 endforeach()
+# What the program writes to its drive (the speaker's sound files) stays in the scratch folder.
+set(ENV{VOSTRANE_DRIVE_ROOT} ${SCRATCH}/drive)
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
@@ -39,6 +43,14 @@ if(EXISTS ${SCRATCH}/out.vqe)
   if(RECORDS)
     file(STRINGS ${SCRATCH}/out.vqe records)
     string(APPEND out "${records}\n")
+  endif()
+endif()
+if(DEFINED SIMULATE)
+  execute_process(COMMAND ${CLI} simulate ${SCRATCH}/${SIMULATE} OUTPUT_VARIABLE result
+                  ERROR_VARIABLE refusal RESULT_VARIABLE refused)
+  string(APPEND out "${result}")
+  if(NOT refused EQUAL 0)
+    string(APPEND out "simulate exit ${refused}: ${refusal}")
   endif()
 endif()
 string(REPLACE "|" ";" outputs "${OUTPUTS}")

@@ -39,10 +39,14 @@ class TestInstrument : public ZweiPolSymbol, public InstrumentRole {
   void HideInstrumentWindow() override { log.push_back(Name() + " hide"); }
   void DestroyInstrumentWindow() override { log.push_back(Name() + " destroy"); }
   void SetRunState(uint8_t state) override { runState = state; }
+  bool SweepsSinglePoints() const override { return sweepsSinglePoints; }
+  bool ReadsSinglePoints() const override { return readsSinglePoints; }
   std::string Name() const { return elementName.ToCString(); }
 
   int active = 0;
   uint8_t runState = 1;
+  bool sweepsSinglePoints = false;
+  bool readsSinglePoints = false;
   pf::Window* window = nullptr;
   std::function<void()> onStep;
 
@@ -131,8 +135,50 @@ TEST_F(RunTest, MasterOrClosedBusyWindowStopsTheRun) {
     EXPECT_FALSE(Runs().IsBusy());
     EXPECT_EQ(Runs().GetBusyDialog(), nullptr);
     EXPECT_EQ(pf::Window::GetCapture(), nullptr);
+    // Every instrument's: a master that kept its network would compute the old circuit.
     EXPECT_EQ(master->runState, 0);
-    EXPECT_EQ(slave->runState, 1);
+    EXPECT_EQ(slave->runState, 0);
+    slave->runState = 1;
+  }
+}
+
+// One run at a time: another start is refused with a message box while one is going, and the
+// run keeps its master; once it has ended, the next start goes ahead.
+TEST_F(RunTest, SecondStartRefusedWhileARunGoes) {
+  pf::Window window;
+  slave->window = &window;
+  master->active = 1;
+  ASSERT_TRUE(Runs().StartBusy(5));
+  EXPECT_TRUE(Runs().RefuseWhileBusy());
+  ASSERT_EQ(headless.Ui().Messages().size(), 1u);
+  EXPECT_EQ(headless.Ui().Messages()[0].text, "Es läuft bereits eine Messung");
+  EXPECT_EQ(headless.Ui().Messages()[0].caption, "Achtung");
+  Runs().ActivateInstrumentByWindow(&window);
+  EXPECT_EQ(Runs().FindActiveInstrument(), master);
+  Runs().EndBusy();
+  EXPECT_FALSE(Runs().RefuseWhileBusy());
+  EXPECT_EQ(headless.Ui().Messages().size(), 1u);
+}
+
+// A master that sweeps single points reaches only the instruments that read them; the others
+// keep what they collected. Any other master's run reaches every instrument.
+TEST_F(RunTest, SinglePointRunsReachOnlyTheReaders) {
+  TestInstrument* meter = Add("MU1");
+  meter->readsSinglePoints = true;
+  master->active = 1;
+  for (const bool singlePoints : {true, false}) {
+    log.clear();
+    master->sweepsSinglePoints = singlePoints;
+    Runs().ResetInstruments();
+    Runs().FeedInstruments();
+    ASSERT_TRUE(Runs().StartBusy(5));
+    Runs().StopMeasurement();
+    const std::vector<std::string> reached =
+        singlePoints ? std::vector<std::string>{"MU1 begin", "MU1<-GEN1", "MU1 end"}
+                     : std::vector<std::string>{"GEN1 begin", "MESS1 begin", "MU1 begin",
+                                                "MESS1<-GEN1", "MU1<-GEN1", "GEN1 end",
+                                                "MESS1 end", "MU1 end"};
+    EXPECT_EQ(log, reached) << singlePoints;
   }
 }
 

@@ -361,7 +361,8 @@ TEST_F(AppTest, IdleCollectsOnlyEndedSpiceRuns) {
   } kCases[] = {
       {"good run", 0, true, false, {}},
       {"exit code with a stale file", 3, false, false,
-       {"Spice endete mit Fehlercode 3", "Fehler beim laden des SpiceRwafiles"}},
+       {"Spice endete mit Fehlercode 3, siehe " + home + "vosspice.log",
+        "Fehler beim laden des SpiceRwafiles"}},
       {"no raw file", 0, false, false,
        {"Kein RawFile mit Namen: " + home + "rawspice.raw", "Fehler beim laden des SpiceRwafiles"}},
       {"never ends", 0, true, true, {"Spice antwortet nicht"}},

@@ -234,7 +234,8 @@ TEST_F(CommandTest, ActiveInstrumentTakesTheDataGeneratorAndTheChoiceGoesToGroun
 }
 
 // The small-signal analysis asks first; the netlist is written and started only on Yes. A
-// start that fails says so; the SPICE run's starter makes results pending.
+// start without a SPICE program says so, and why; the SPICE run's starter makes results
+// pending.
 TEST_F(CommandTest, SpiceRunsAskWriteAndStart) {
   Add("SignalGenSymbol", {100, 100}, {150, 100}, true);
   ASSERT_TRUE(Doc().DoSave(dir / "kreis.vqe"));
@@ -250,8 +251,10 @@ TEST_F(CommandTest, SpiceRunsAskWriteAndStart) {
   EXPECT_TRUE(std::filesystem::exists(dir / "kreis.cir"));
   EXPECT_EQ(headless.Ui().Messages().back().caption, "Fehler");
   EXPECT_EQ(headless.Ui().Messages().back().text, "Spice konnte nicht gestartet werden");
-  EXPECT_EQ(VS_Error::GetFirstMessage(), "Spice wurde nicht gestartet");
+  EXPECT_EQ(VS_Error::GetFirstMessage(), "Simulator für Spice wurde nicht eingestellt");
+  ASSERT_NE(app->GetErrorDialog(), nullptr) << "the reason is shown with the box";
 
+  app->SetSpiceHome(MyStrng(dir.Path().string() + "/"));
   MyStrng started;
   SpiceManager::InstallStarter([&started](const MyStrng&, const MyStrng& netlist) {
     started = netlist;
@@ -270,6 +273,7 @@ TEST_F(CommandTest, ClosingTheBusyWindowStopsTheSpiceProgram) {
   bool stopped = false;
   SpiceManager::InstallStarter(
       [&stopped](const MyStrng&, const MyStrng&) { return std::make_unique<FakeRun>(&stopped); });
+  app->SetSpiceHome(MyStrng(dir.Path().string() + "/"));
   ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice-File erstellen"));
   ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
   BusyDialog* busy = view->Analysis().GetBusyDialog();

@@ -48,6 +48,19 @@ class Generator : public Keyed<ZweiPolSymbol>, public DcGeneratorRole, public In
   char mode;
 };
 
+// An instrument of the given key whose active flag is what it is set to.
+class Instrument : public Keyed<ZweiPolSymbol>, public InstrumentRole {
+ public:
+  Instrument(const char* key, int active) : Keyed(key), active(active) {}
+  bool IsInstrument() const override { return true; }
+  int GetActiveFlag() const override { return active; }
+  void SetActiveFlag(int flag) override { active = flag; }
+  MyStrng GetNextInstrumentName() const override { return "NoSlave"; }
+
+ private:
+  int active;
+};
+
 std::vector<int32_t> Rgb(const RgbColor& c) { return {c.r, c.g, c.b}; }
 
 class DocTest : public testing::Test {
@@ -109,6 +122,29 @@ TEST_F(DocTest, NamesTakeTheSmallestFreeNumberAndQueriesWalkTheList) {
   EXPECT_NE(Rgb(r2->pinColours[1]), Rgb(r2->pinColours[0]));
   EXPECT_EQ(Rgb(doc.FindSymbolByName("IDc1")->pinColours[0]), Rgb(r2->pinColours[1]));
   EXPECT_EQ(Rgb(doc.FindSymbolByName("R1")->pinColours[1]), Rgb(r2->pinColours[0]));
+}
+
+// The transient's source writes the ".TRAN" card: a data or pulse generator, the active one
+// first, whatever other master is active before it.
+TEST_F(DocTest, TransientSourceIsTheActiveDataOrPulseGeneratorElseTheFirst) {
+  const struct {
+    std::vector<std::pair<const char*, int>> instruments;
+    int source;  // index into instruments, -1 for none
+  } rows[] = {
+      {{{"SignalGenSymbol", 1}}, -1},
+      {{{"SignalGenSymbol", 1}, {"ImpulsGeneratorSymbol", 0}}, 1},
+      {{{"ImpulsGeneratorSymbol", 0}, {"DataGeneratorSymbol", 0}}, 0},
+      {{{"ImpulsGeneratorSymbol", 0}, {"DataGeneratorSymbol", 1}}, 1},
+  };
+  for (const auto& row : rows) {
+    CVostraneDoc doc;
+    std::vector<NetSymbol*> added;
+    for (const auto& [key, active] : row.instruments) {
+      added.push_back(Add(doc, new Instrument(key, active)));
+    }
+    EXPECT_EQ(doc.FindTransientSource(), row.source < 0 ? nullptr : added[row.source])
+        << row.instruments.size() << " " << row.source;
+  }
 }
 
 TEST_F(DocTest, SimulatorAndFrequencyGoThroughTheProfile) {

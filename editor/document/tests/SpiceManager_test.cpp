@@ -68,14 +68,37 @@ TEST_F(SpiceManagerTest, RunsTheProgramOfTheHomeAndReadsItsResults) {
   EXPECT_EQ(ReadFile(dir / "argument"), longPath.substr(0, 1023));
 }
 
+// The message names the program that was not found, made absolute as it was started.
 TEST_F(SpiceManagerTest, AStartWithoutProgramIsReported) {
   spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
-  for (const MyStrng& home : {Home(), MyStrng("Unbekannt"), MyStrng()}) {
+  const std::string here = std::filesystem::current_path().string();
+  const struct {
+    MyStrng home;
+    std::string message;
+  } cases[] = {
+      {Home(), "Spice wurde nicht gestartet: " + dir.Path().string() + "/VosSpice.exe"},
+      {"Unbekannt", "Spice wurde nicht gestartet: " + here + "/Unbekannt/VosSpice.exe"},
+      {MyStrng(), "Simulator für Spice wurde nicht eingestellt"},
+  };
+  for (const auto& c : cases) {
     VS_Error::ResetQueue();
-    EXPECT_FALSE(spice.StartSimulator(home));
-    EXPECT_EQ(VS_Error::GetFirstMessage(), "Spice wurde nicht gestartet");
+    EXPECT_FALSE(spice.StartSimulator(c.home));
+    EXPECT_EQ(VS_Error::GetFirstMessage(), c.message.c_str());
     EXPECT_FALSE(spice.ResultsPending());
   }
+}
+
+// A program that ends with an error code leaves no results, and the message points to its log.
+TEST_F(SpiceManagerTest, AnErrorCodeNamesTheLog) {
+  Install("#!/bin/sh\necho kaputt > vosspice.log\nexit 3\n");
+  VS_Error::ResetQueue();
+  spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
+  spice.SetNetlistName("amp.cir");
+  ASSERT_TRUE(spice.StartSimulator(Home()));
+  AwaitEnd();
+  EXPECT_FALSE(spice.ReadRawFile());
+  const std::string log = dir.Path().string() + "/vosspice.log";
+  EXPECT_EQ(VS_Error::GetFirstMessage(), ("Spice endete mit Fehlercode 3, siehe " + log).c_str());
 }
 
 // The time limit counts on the program's clock; a run given up is ended with what it started.

@@ -130,6 +130,18 @@ TEST_F(SpiceRawFileTest, AVariableLineWithoutTabIsNamedByItsRest) {
   EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 1);
 }
 
+// A program may give back the netlist's file name or its first line, the same name in netlist
+// form: either passes the title test.
+TEST_F(SpiceRawFileTest, TheTitleMayBeTheNameInNetlistForm) {
+  for (const char* title : {"Tiefpaß 2.cir", "Tiefpa__2.vqe"}) {
+    raw.SetNetlistName("Tiefpaß 2.cir");
+    EXPECT_TRUE(raw.ReadRawLines(Lines(Header("1", title) + Points({0})), "/sim/rawspice.raw"))
+        << title;
+  }
+  raw.SetNetlistName("Tiefpaß 2.cir");
+  EXPECT_FALSE(raw.ReadRawLines(Lines(Header("1", "Tiefpass 2.vqe") + Points({0})), "raw"));
+}
+
 TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
   const std::filesystem::path dir = testing::TempDir();
   const std::string empty = (dir / "empty_rawspice.raw").string();
