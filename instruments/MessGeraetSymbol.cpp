@@ -59,8 +59,11 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
 }
 
 MyStrng MessGeraetSymbol::GetResultCaption() const {
-  if (resultTitle.IsEmpty() && resultDate.IsEmpty()) return NetworkTitle();
-  return resultTitle + " " + resultDate;
+  // Titles are not kept in the file: a loaded result is the circuit's.
+  if (resultTitle.IsEmpty() && resultDate.IsEmpty()) {
+    return ShowsSpiceResult() ? RunCaption(true, NetworkTitle(), "") : NetworkTitle();
+  }
+  return RunCaption(ShowsSpiceResult(), resultTitle, resultDate);
 }
 
 MyStrng CircuitTitle(const pf::View* view) {

@@ -57,8 +57,10 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // Title and date of the result taken over: a SPICE result's, or the circuit's and the time
   // of a built-in run.
   void SetResultTitles(const MyStrng& title, const MyStrng& date);
-  // What a screen's bottom line shows: the result's title and date; before any result the
-  // circuit's title.
+  // Whether the result shown is a SPICE result rather than a built-in run's.
+  virtual bool ShowsSpiceResult() const { return false; }
+  // A screen's bottom line: the simulator of the run shown ("Spice" or "Ravilone"), then the
+  // result's title and date; a result loaded with the circuit names the circuit instead.
   MyStrng GetResultCaption() const;
   const CmplxSignal& GetSignalCopy() const { return signal; }
 
@@ -76,7 +78,7 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // owner view.
   MyStrng NetworkTitle() const;
   // The collection of a run on the master's grid: as many zeros as the master has lines, its
-  // frequency step, the cursor at 0.
+  // frequency step, the cursor at 0; the run's circuit and time become the result's titles.
   void StartCollecting(const InstrumentRole& master);
   // The value of the master's element of this name (0 while the master does not record, only
   // its real part when asked) at the cursor, which moves on; nothing without that element.

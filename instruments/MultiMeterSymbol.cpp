@@ -76,6 +76,9 @@ void MultiMeterSymbol::ReadSpiceResults(SpiceManager& source) {
   abscissa = spiceReadings.abscissa;
   BuildSpiceTable();
   dataChanged = 1;
+  // The reading under the symbol was a built-in run's.
+  reading.Clear();
+  if (view != nullptr) view->Invalidate();
 }
 
 void MultiMeterSymbol::WriteNetLine() {
@@ -103,6 +106,8 @@ void MultiMeterSymbol::MeasureStep(InstrumentRole& master) {
 }
 
 void MultiMeterSymbol::BeginMeasurement(InstrumentRole&) {
+  // The readings of a SPICE result are no longer the latest: the next edit sets the meter up.
+  dataChanged = 0;
   log.RemoveAll();
   log.fileName = kLogFile;
 }

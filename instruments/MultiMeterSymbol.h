@@ -33,12 +33,13 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   void MeasureStep(InstrumentRole& master) override;
   // Its log is of every run, the sweeps of single points included.
   bool ReadsSinglePoints() const override { return true; }
+  // Starts the log; the readings of an earlier SPICE result are no longer shown.
   void BeginMeasurement(InstrumentRole& master) override;
   // Writes the log; an empty log leaves an earlier file alone.
   void EndMeasurement() override;
 
   // The node voltages of the pins in the last SPICE result give the readings and the log's
-  // table; the readings dialog shows them next.
+  // table; the readings dialog shows them next, and the symbol no longer a built-in reading.
   void ReadSpiceResults(SpiceManager& source) override;
   const MeterReadings& GetSpiceReadings() const { return spiceReadings; }
   // The log from the SPICE readings, as the display shows them.

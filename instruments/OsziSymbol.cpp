@@ -63,6 +63,9 @@ void OsziSymbol::WriteNetLine() { WriteVoltmeterLine(ri); }
 
 void OsziSymbol::BeginMeasurement(InstrumentRole& master) {
   dataChanged = 1;
+  source = 'R';
+  spiceValues = RVektor();
+  spiceTimes = RVektor();
   StartCollecting(master);
 }
 
@@ -74,10 +77,7 @@ void OsziSymbol::EndMeasurement() {
 }
 
 void OsziSymbol::ReadSpiceResults(SpiceManager& result) {
-  if (!result.IsTransientResult()) {
-    freshScreen = 1;
-    return;
-  }
+  if (!result.IsTransientResult()) return;
   spiceValues = NodeVoltageOrZeros(result, nodes[0]);
   const RVektor previous = spiceTimes;
   spiceTimes = result.GetScaleVector();

@@ -26,14 +26,16 @@ class OsziSymbol : public MessGeraetSymbol {
   // pf::ArchiveError on a letter it does not know.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
-  // A transient result: the node's voltage over the result's times; any other result only
-  // makes the screen start afresh.
+  // A transient result: the node's voltage over the result's times. Any other result does
+  // not reach the screen, which keeps what it showed.
   void ReadSpiceResults(SpiceManager& source) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
 
   void MeasureStep(InstrumentRole& master) override;
+  // A built-in run feeds the oscilloscope: the screen shows its time signal from now on.
   void BeginMeasurement(InstrumentRole& master) override;
+  bool ShowsSpiceResult() const override { return source == 'S'; }
   // The collection's time signal, when the run changed it.
   void EndMeasurement() override;
 

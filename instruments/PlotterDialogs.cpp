@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "diagrams/RecPlanDiag.h"
-#include "instruments/MessGeraetSymbol.h"
 #include "instruments/PlotterSymbol.h"
 #include "resources/ScopeIds.h"
 
@@ -39,12 +38,9 @@ bool PlotterDialog::OnInitDialog() {
     FillCurves();
   }
   screen.ShowFirstCurve();
-  const MyStrng caption = symbol->resultTitle.IsEmpty()
-                              ? CircuitTitle(symbol->view)
-                              : symbol->resultTitle + " " + symbol->resultDate;
   screen.SetCaptions(symbol->elementName + "  Y: " + QuantityName(symbol->y.quantity) +
-                             "  X: " + QuantityName(symbol->x.quantity),
-                         caption);
+                         "  X: " + QuantityName(symbol->x.quantity),
+                     symbol->GetResultCaption());
   return true;
 }
 

@@ -8,7 +8,9 @@
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/StoredValues.h"
+#include "instruments/MessGeraetSymbol.h"
 #include "instruments/PlotterDialogs.h"
+#include "instruments/ScrnWindow.h"
 #include "instruments/SpiceVoltages.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -156,6 +158,11 @@ void PlotterSymbol::ReadSpiceResults(SpiceManager& result) {
     curveCount = 1;
     pointsPerCurve = y.values.GetSize();
   }
+}
+
+MyStrng PlotterSymbol::GetResultCaption() const {
+  if (resultTitle.IsEmpty()) return CircuitTitle(view);
+  return RunCaption(true, resultTitle, resultDate);
 }
 
 bool PlotterSymbol::EditDialog(pf::Window* parent) {

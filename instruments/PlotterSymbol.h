@@ -62,6 +62,9 @@ class PlotterSymbol : public MultiPolSymbol {
   bool YRangeUp() { return y.RangeUp(); }
   bool XRangeDown() { return x.RangeDown(); }
   bool YRangeDown() { return y.RangeDown(); }
+  // The bottom line: the SPICE result's title and date, as the other screens name a run; the
+  // circuit's title before any result.
+  MyStrng GetResultCaption() const;
   MyStrng GetXRangeText() const { return x.RangeText(); }
   MyStrng GetYRangeText() const { return y.RangeText(); }
   double GetXFactor() const { return x.Factor(); }

@@ -43,6 +43,12 @@ MyStrng RunTimeStamp() {
   return MyStrng(text);
 }
 
+MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date) {
+  MyStrng caption = MyStrng(spice ? "Spice: " : "Ravilone: ") + title;
+  if (!date.IsEmpty()) caption += MyStrng(" ") + date;
+  return caption;
+}
+
 void ScrnWindow::SetParent(pf::Window* window) {
   parent = window;
   for (auto& d : diagrams) d->SetOwner(window);

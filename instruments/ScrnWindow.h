@@ -22,6 +22,8 @@ class SweepFreq;
 
 // The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", local time.
 MyStrng RunTimeStamp();
+// A screen's bottom line for a run: its simulator ("Spice: " or "Ravilone: "), title and date.
+MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date);
 
 class ScrnWindow {
  public:

@@ -50,6 +50,8 @@ void SpecAnaDialog::FillBuiltIn() {
   const CmplxSignal& v = symbol->signal;
   d->RecreateCurve(0, v.GetSize());
   d->SetCurrentCurve(0);
+  // The kept screen may still carry the unit of an earlier SPICE spectrum's levels.
+  d->valueUnit = "dBm";
   // Each line at its own frequency: start and stop only frame the display.
   for (int32_t i = 0; i < v.GetSize(); ++i) {
     const float y = static_cast<float>(SpecAnaSymbol::LineLevel(v[i], i));

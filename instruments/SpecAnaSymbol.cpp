@@ -73,7 +73,19 @@ void SpecAnaSymbol::WriteNetLine() {
   netLine = MyStrng("SPEC ") + IntegerWert(nodes[0]) + " " + " RI= " + ri + " " + elementName;
 }
 
-void SpecAnaSymbol::BeginMeasurement(InstrumentRole& master) { StartCollecting(master); }
+void SpecAnaSymbol::BeginMeasurement(InstrumentRole& master) {
+  const bool spiceFrame = spicePresent != 0;
+  spicePresent = 0;
+  spiceSpectrum = CVektor();
+  spiceFrequencies = RVektor();
+  StartCollecting(master);
+  // The frame was the SPICE spectrum's, not the user's: it takes the run's lines instead.
+  const int32_t n = signal.GetSize();
+  if (spiceFrame && n > 1) {
+    start = FreqWert(0.0);
+    stop = FreqWert((n - 1) * signal.df);
+  }
+}
 
 void SpecAnaSymbol::MeasureStep(InstrumentRole& master) { CollectValue(master, true); }
 

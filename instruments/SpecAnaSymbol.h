@@ -34,7 +34,10 @@ class SpecAnaSymbol : public MessGeraetSymbol {
   void WriteNetLine() override;
 
   void MeasureStep(InstrumentRole& master) override;
+  // A built-in run feeds the analyser: a SPICE spectrum is dropped, and the frame it set
+  // holds the run's lines.
   void BeginMeasurement(InstrumentRole& master) override;
+  bool ShowsSpiceResult() const override { return spicePresent != 0; }
 
   // The unit of a SPICE spectrum's levels.
   const char* LevelUnit() const;

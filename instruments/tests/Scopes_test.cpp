@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "basics/VS_Error.h"
 #include "editor/document/SpiceManager.h"
 #include "diagrams/elements/DiagKurve.h"
+#include "instruments/MultiMeterDialog.h"
+#include "instruments/MultiMeterSymbol.h"
 #include "instruments/OsziDialog.h"
 #include "instruments/OsziSymbol.h"
 #include "instruments/PlotterDialogs.h"
@@ -182,8 +185,9 @@ TEST(OsziSymbol, SpiceTransientOnlyAndTheTwoArchiveForms) {
   oszi.nodes[0] = 1;
   oszi.freshScreen = 0;
   ASSERT_TRUE(LoadResult(result, RawText("AC Analysis", {{1e3, 1, 2}, {2e3, 3, 4}}, true)));
+  // A result it cannot show leaves the screen as it was.
   oszi.ReadSpiceResults(result);
-  EXPECT_EQ(oszi.freshScreen, 1);
+  EXPECT_EQ(oszi.freshScreen, 0);
   EXPECT_EQ(oszi.source, 'R');
   EXPECT_EQ(oszi.spiceValues.GetSize(), 1);
   const std::string builtIn = Store(oszi);
@@ -220,6 +224,95 @@ TEST(OsziSymbol, SpiceTransientOnlyAndTheTwoArchiveForms) {
     OsziSymbol target;
     EXPECT_THROW(Load(spice.substr(0, cut), target), pf::ArchiveError) << cut;
   }
+}
+
+// What an instrument shows is the latest run that fed it: a built-in run drops an earlier SPICE
+// result, also from the file, and a SPICE result replaces a run; the caption names which.
+TEST(ScopeSymbols, ShowTheLatestRunThatFedThem) {
+  OsziSymbol oszi;
+  SpecAnaSymbol transient;
+  SpecAnaSymbol ac;
+  const struct {
+    const char* name;
+    MessGeraetSymbol& symbol;
+    const char* plot;
+    bool complex;
+  } kCases[] = {{"oscilloscope", oszi, "Transient Analysis", false},
+                {"analyser, transient", transient, "Transient Analysis", false},
+                {"analyser, small signal", ac, "AC Analysis", true}};
+  const char* spiceCaption = "Spice: t.cir Mon Dec  7 09:00:00  2026";
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    FakeMaster master;
+    SpiceManager result;
+    ASSERT_TRUE(LoadResult(result, RawText(c.plot, {{0, 1, 2}, {1, 3, 4}}, c.complex)));
+    // The symbol as its saved circuit opens it.
+    const auto reopened = [&c] {
+      std::unique_ptr<pf::Object> copy(c.symbol.GetRuntimeClass()->create());
+      Load(Store(c.symbol), *copy);
+      return std::unique_ptr<MessGeraetSymbol>(dynamic_cast<MessGeraetSymbol*>(copy.release()));
+    };
+    c.symbol.nodes[0] = 1;
+    EXPECT_EQ(c.symbol.GetResultCaption(), "Netzwerk");
+    c.symbol.ReadSpiceResults(result);
+    EXPECT_TRUE(c.symbol.ShowsSpiceResult());
+    EXPECT_EQ(c.symbol.GetResultCaption(), spiceCaption);
+    EXPECT_EQ(reopened()->GetResultCaption(), "Spice: Netzwerk");
+    c.symbol.BeginMeasurement(master);
+    EXPECT_FALSE(c.symbol.ShowsSpiceResult());
+    const std::string caption = c.symbol.GetResultCaption().ToCString();
+    EXPECT_EQ(caption.rfind("Ravilone: Netzwerk ", 0), 0u) << caption;
+    c.symbol.EndMeasurement();
+    const auto saved = reopened();
+    EXPECT_FALSE(saved->ShowsSpiceResult());
+    EXPECT_EQ(Store(*saved), Store(c.symbol));
+    c.symbol.ReadSpiceResults(result);
+    EXPECT_EQ(c.symbol.GetResultCaption(), spiceCaption);
+  }
+}
+
+// The analyser's frame that a SPICE spectrum set holds the built-in run that follows; one the
+// user set after a run stays.
+TEST(SpecAnaSymbol, BuiltInRunAfterSpiceIsFramed) {
+  FakeMaster master;
+  SpiceManager result;
+  SpecAnaSymbol analyser;
+  analyser.nodes[0] = 1;
+  ASSERT_TRUE(LoadResult(result, RawText("AC Analysis", {{1e6, 1, 0}, {2e6, 2, 0}}, true)));
+  analyser.ReadSpiceResults(result);
+  ASSERT_EQ(analyser.start.Value(), 1e6f);
+  analyser.BeginMeasurement(master);
+  EXPECT_EQ(analyser.start.Value(), 0.0f);
+  EXPECT_EQ(analyser.stop.Value(), 2000.0f);
+  analyser.stop = FreqWert(5000.0);
+  analyser.BeginMeasurement(master);
+  EXPECT_EQ(analyser.stop.Value(), 5000.0f);
+}
+
+// The multimeter: a built-in run after a SPICE result opens its set-up, not the stale readings;
+// a SPICE result clears the built-in reading under the symbol.
+TEST(MultiMeterSymbol, ShowsTheLatestRun) {
+  pf::Headless headless;
+  FakeMaster master;
+  SpiceManager result;
+  ASSERT_TRUE(LoadResult(result, RawText("Transient Analysis", {{0, 1, 2}, {1, 3, 4}}, false)));
+  MultiMeterSymbol meter;
+  meter.nodes[0] = 1;
+  meter.BeginMeasurement(master);
+  master.element.SetValue(Cmplx(0.5, 0.0));
+  meter.MeasureStep(master);
+  EXPECT_FALSE(meter.GetReading().IsEmpty());
+  meter.ReadSpiceResults(result);
+  EXPECT_TRUE(meter.GetReading().IsEmpty());
+  EXPECT_EQ(meter.dataChanged, 1);
+  meter.BeginMeasurement(master);
+  int opened = 0;
+  headless.ExpectDialog(MultiMeterDialog::kTemplate, [&opened](pf::DialogDriver& d) {
+    opened = MultiMeterDialog::kTemplate;
+    d.Cancel();
+  });
+  meter.EditDialog(nullptr);
+  EXPECT_EQ(opened, MultiMeterDialog::kTemplate);
 }
 
 TEST(SpecAnaSymbol, TransientSpectrumKeepsDcAndDoublesTheRest) {
@@ -332,7 +425,7 @@ TEST(PlotterSymbol, CurrentInputDividesByItsShuntAndGroundGivesZeros) {
   EXPECT_EQ(plotter.x.values[1], 2.0);
   EXPECT_EQ(plotter.curveCount, 1);
   EXPECT_EQ(plotter.pointsPerCurve, 2);
-  EXPECT_EQ(plotter.resultTitle, "t.cir");
+  EXPECT_EQ(plotter.GetResultCaption(), "Spice: t.cir Mon Dec  7 09:00:00  2026");
   const std::string bytes = Store(plotter);
   PlotterSymbol loaded;
   Load(bytes, loaded);
@@ -496,6 +589,30 @@ TEST_F(ScopeWindowTest, NewOscilloscopeShowsTheZeroLineOnlyBeforeARun) {
   headless.ExpectDialog(oszi_ids::kTemplate, [](pf::DialogDriver& d) { d.Ok(); });
   oszi.EditDialog(nullptr);
   EXPECT_EQ(oszi.freshScreen, 0);
+}
+
+// The analyser's bottom line names the run its screen shows.
+TEST_F(ScopeWindowTest, AnalyserBottomLineNamesTheRunShown) {
+  FakeMaster master;
+  SpiceManager result;
+  ASSERT_TRUE(LoadResult(result, RawText("Transient Analysis", {{0, 1, 2}, {1, 3, 4}}, false)));
+  SpecAnaSymbol analyser;
+  analyser.nodes[0] = 1;
+  std::string bottom;
+  const auto open = [&] {
+    headless.ExpectDialog(specana_ids::kTemplate, [&bottom](pf::DialogDriver& d) {
+      auto& window = dynamic_cast<SpecAnaDialog&>(d.GetDialog());
+      bottom = window.Screen().Current()->GetBottomLineText().ToCString();
+      d.Cancel();
+    });
+    analyser.EditDialog(nullptr);
+  };
+  analyser.ReadSpiceResults(result);
+  open();
+  EXPECT_EQ(bottom, "Spice: t.cir Mon Dec  7 09:00:00  2026");
+  analyser.BeginMeasurement(master);
+  open();
+  EXPECT_EQ(bottom.rfind("Ravilone: Netzwerk ", 0), 0u) << bottom;
 }
 
 TEST_F(ScopeWindowTest, SpiceDataBeyondTenDivisionsWidensTheTimeBase) {
