@@ -34,6 +34,10 @@ MyStrng LowerResistance(double ohms) {
   return text;
 }
 
+// Stands before the sweep's name, time and curve; no record that could follow the panel's in an
+// older file (a symbol's class key) begins with it.
+constexpr uint32_t kShownCurveMark = 0xFFFF414Eu;
+
 void Refuse(const char* what) {
   throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, what);
 }
@@ -566,6 +570,7 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
     ar << rg1.re << rg2.re;
     for (int32_t* v : selection) ar << *v;
     screen.Serialize(ar);
+    ar << kShownCurveMark;
     netName.Serialize(ar);
     timeStamp.Serialize(ar);
     Diagramm* d = screen.Current();
@@ -588,6 +593,8 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
   }
   previousMode = sweep.mode;
   screen.Serialize(ar);
+  // Circuits saved before the panel kept its curve end the record here.
+  if (!ar.TakeMark(kShownCurveMark)) return;
   netName.Serialize(ar);
   timeStamp.Serialize(ar);
   int32_t shown = 0;

@@ -346,6 +346,40 @@ TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
   }
 }
 
+// A circuit saved before the panel kept its curve ends the panel's record at its screen: it
+// loads, and the next record is read where it stands.
+TEST(VecNetAnaSymbol, ArchiveOfOlderFilesWithoutTheCurveLoads) {
+  pf::Headless headless;
+  VecNetAnaSymbol measured;
+  ASSERT_TRUE(measured.EditDialog(nullptr));
+  auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
+  ASSERT_NE(window, nullptr);
+  window->SetFormat(TNetAnalyzer::kSmith);
+  ASSERT_TRUE(window->RequestStart());
+  window->Measure(LowPass());
+  std::stringstream stream;
+  pf::Archive out(static_cast<std::ostream&>(stream));
+  measured.Serialize(out);
+  MyStrng next("ResSymbol");
+  next.Serialize(out);
+  const std::string bytes = stream.str();
+  const size_t mark = bytes.find(std::string("\x4E\x41\xFF\xFF", 4));
+  ASSERT_NE(mark, std::string::npos);
+  const std::string nextRecord = bytes.substr(bytes.size() - 4 - next.GetCapacity());
+  for (const std::string& older : {bytes.substr(0, mark), bytes.substr(0, mark) + nextRecord}) {
+    VecNetAnaSymbol loaded;
+    std::stringstream in(older);
+    pf::Archive ar(static_cast<std::istream&>(in));
+    ASSERT_NO_THROW(loaded.Serialize(ar)) << older.size();
+    ASSERT_TRUE(loaded.EditDialog(nullptr));
+    if (older.size() > mark) {
+      MyStrng key;
+      key.Serialize(ar);
+      EXPECT_EQ(Text(key), "ResSymbol");
+    }
+  }
+}
+
 // The screen's stored area and soft-label place bound what its diagrams compute in ints: the
 // record opens with x, width, y, height, soft-label top and spacing.
 TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {

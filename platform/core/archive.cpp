@@ -75,6 +75,17 @@ void Archive::Read(void* data, std::size_t size) {
   if (remaining_) *remaining_ -= size;
 }
 
+bool Archive::TakeMark(uint32_t mark) {
+  if (in_ == nullptr) throw ArchiveError(ArchiveError::Kind::WrongMode, "archive is not loading");
+  if (!remaining_ || *remaining_ < sizeof mark) return false;
+  const std::streampos at = in_->tellg();
+  if (at == std::streampos(-1)) return false;
+  if (static_cast<uint32_t>(Get(4)) == mark) return true;
+  in_->seekg(at);
+  *remaining_ += sizeof mark;
+  return false;
+}
+
 std::optional<uint64_t> Archive::Remaining() const { return remaining_; }
 
 void Archive::CheckCount(int64_t count, int64_t maxCount, std::size_t elementSize) const {

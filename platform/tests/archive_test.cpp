@@ -99,6 +99,36 @@ TEST(Archive, RawBlocksAndRemainingFromWhereTheStreamStands) {
   EXPECT_EQ(v, 7);
 }
 
+// A mark is taken only when it is all there; otherwise the next read sees the same bytes.
+TEST(Archive, TakeMarkConsumesOnlyItsOwnBytes) {
+  const uint32_t mark = 0xFFFF414Eu;
+  std::ostringstream out;
+  {
+    Archive ar(out);
+    ar << mark;
+  }
+  const std::string marked = out.str() + "\x07";
+  const struct {
+    std::string bytes;
+    bool taken;
+    std::size_t left;
+  } cases[] = {{marked, true, 1}, {"\x4E\x41\xFF\xFE\x07", false, 5}, {"\x4E\x41\xFF", false, 3},
+               {"", false, 0}};
+  for (const auto& c : cases) {
+    std::istringstream in(c.bytes);
+    Archive ar(in);
+    EXPECT_EQ(ar.TakeMark(mark), c.taken) << c.bytes.size();
+    EXPECT_EQ(ar.Remaining(), c.left);
+    std::string rest(c.left, '\0');
+    ar.Read(rest.data(), rest.size());
+    EXPECT_EQ(rest, c.bytes.substr(c.bytes.size() - c.left));
+  }
+  PipeBuf buf(marked);
+  std::istream pipe(&buf);
+  Archive unseekable(pipe);
+  EXPECT_FALSE(unseekable.TakeMark(mark));
+}
+
 // Hostile counts fail before anyone allocates for them.
 TEST(Archive, CheckCountBoundsByMaximumAndRestOfStream) {
   struct Case {

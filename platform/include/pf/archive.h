@@ -55,6 +55,11 @@ class Archive {
   // Reads exactly size bytes or throws ShortRead.
   void Read(void* data, std::size_t size);
 
+  // Loading: consumes the next four bytes when they are this mark and says so; otherwise, or
+  // where the stream cannot tell what is left, leaves the stream as it was. A record that grew
+  // puts its new part behind a mark that no older record can begin with, so older files load.
+  bool TakeMark(uint32_t mark);
+
   // Bytes left to load, when the stream can tell.
   std::optional<uint64_t> Remaining() const;
   // Throws BadCount unless 0 <= count <= maxCount and, where the stream can tell,
