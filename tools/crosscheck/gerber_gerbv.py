@@ -159,7 +159,8 @@ def check_small_board(cli, work):
     flashes = [(x, y) for a, c, x, y in ops if (a, c) == (11, 3)]
     board = apertures.get(11, [0.0, 0.0])
     if len(flashes) != 1 or any(abs(v - 500.0) > TOLERANCE_UM for v in board):
-        fail(f"smallBot.gbx: board {board} µm flashed {len(flashes)} times, expected 500 x 500 once")
+        fail(f"smallBot.gbx: board {board} µm flashed {len(flashes)} times, "
+             "expected 500 x 500 once")
     if any(abs(v - 250.0) > TOLERANCE_UM for v in flashes[0]):
         fail(f"smallBot.gbx: board flashed at {flashes[0]}, expected its centre (250, 250) µm")
     print("gerber_gerbv: a board of 0.5 mm is flashed at its size")
@@ -173,8 +174,8 @@ def check_bend(cli, work):
     last = None
     for code, x, y in slots:
         if code == 2 and last is not None and math.hypot(x - last[0], y - last[1]) > TOLERANCE_UM:
-            fail(f"bendBot.gbx: a slot starts at ({x:.0f}, {y:.0f}) µm, the one before it ended at "
-                 f"({last[0]:.0f}, {last[1]:.0f}) µm")
+            fail(f"bendBot.gbx: a slot starts at ({x:.0f}, {y:.0f}) µm, the one before it "
+                 f"ended at ({last[0]:.0f}, {last[1]:.0f}) µm")
         last = (x, y)
     # The quarter circle of R = 6.366 mm from (0, 10 mm), then the slotline up, less W / 2.
     if last is None or math.hypot(last[0] - 6366.0, last[1] - 26316.0) > TOLERANCE_UM:
