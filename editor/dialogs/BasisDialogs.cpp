@@ -16,13 +16,18 @@ std::vector<std::string> CollectSubstrates(pf::Window* view) {
   return names;
 }
 
-void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name) {
+std::vector<std::string> ListSubstrates(TComboBox& combo, pf::Window* view) {
   combo.ClearList();
   std::vector<std::string> names = CollectSubstrates(view);
   for (std::string& entry : names) {
     entry = CutToReadBuffer(entry);
     combo.AddString(entry);
   }
+  return names;
+}
+
+void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name) {
+  const std::vector<std::string> names = ListSubstrates(combo, view);
   if (name == "NO_SUB") {
     if (names.empty()) return;
     combo.SetSelString(names.back());

@@ -17,6 +17,9 @@ class NetSymbol;
 // is a view of a circuit document.
 std::vector<std::string> CollectSubstrates(pf::Window* view);
 
+// Lists the substrates in the combo box, selecting none; returns their names.
+std::vector<std::string> ListSubstrates(TComboBox& combo, pf::Window* view);
+
 // Lists the substrates in the combo box. The name "NO_SUB" (the element has none yet) takes
 // the last one listed, if any; another name is selected.
 void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name);

@@ -20,6 +20,8 @@ class FieldReader {
  public:
   // Typed keeps the text as entered; Normalised remakes it from the number.
   enum class Store { Typed, Normalised };
+  // The refusal of a width, gap, length or board size that is not above 0.
+  static constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
 
   // beep: whether the dialog beeps before the boxes of bad texts.
   FieldReader(pf::Window& owner, bool beep) : owner(owner), beep(beep) {}

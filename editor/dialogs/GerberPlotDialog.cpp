@@ -25,19 +25,20 @@ bool GerberPlotDialog::OnInitDialog() {
   return true;
 }
 
-bool GerberPlotDialog::ReadPair(int xId, int yId, LPoint& target) {
+bool GerberPlotDialog::ReadPair(int xId, int yId, LPoint& target, const char* notPositive) {
   FieldReader reader(*this, true);
   LaeWert x;
   LaeWert y;
-  if (!reader.Read(GetDlgItemText(xId), x, "Fehler X:")) return false;
-  if (!reader.Read(GetDlgItemText(yId), y, "Fehler Y:")) return false;
+  constexpr auto kTyped = FieldReader::Store::Typed;
+  if (!reader.Read(GetDlgItemText(xId), x, "Fehler X:", kTyped, notPositive)) return false;
+  if (!reader.Read(GetDlgItemText(yId), y, "Fehler Y:", kTyped, notPositive)) return false;
   target = LPoint(Micrometres(x), Micrometres(y));
   return true;
 }
 
 void GerberPlotDialog::OnOK() {
   if (document == nullptr) return;
-  if (!ReadPair(kSizeXId, kSizeYId, document->substrateSize)) return;
+  if (!ReadPair(kSizeXId, kSizeYId, document->substrateSize, FieldReader::kNotPositive)) return;
   if (!ReadPair(kStartXId, kStartYId, document->startPoint)) return;
   document->substrateArea = IsDlgButtonChecked(kAreaId) != 0 ? 1 : 0;
   pf::Dialog::OnOK();

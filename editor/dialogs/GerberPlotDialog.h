@@ -1,7 +1,8 @@
 #pragma once
 // The board and the start of the photoplot export (template 163): the substrate's extents, the
 // layout point of input port 1 and whether the substrate area is plotted, as lengths with
-// units. A bad field keeps the dialog open; the pair of fields before it stays stored.
+// units; the board's sides must be above 0. A bad field keeps the dialog open; the pair of
+// fields before it stays stored.
 
 #include "basics/Point.h"
 #include "pf/dialog.h"
@@ -25,6 +26,7 @@ class GerberPlotDialog : public pf::Dialog {
   GerberDocument* document = nullptr;
 
  private:
-  // Both fields read as metres into micrometres; false when one is refused.
-  bool ReadPair(int xId, int yId, LPoint& target);
+  // Both fields read as metres into micrometres; false when one is refused (with notPositive
+  // given, also when it is not above 0).
+  bool ReadPair(int xId, int yId, LPoint& target, const char* notPositive = nullptr);
 };

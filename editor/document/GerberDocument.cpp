@@ -15,6 +15,18 @@ constexpr const char* kFormat = "%FSLAX33Y33*%";
 
 MyStrng SizeText(double millimetres) { return FloatWert(millimetres); }
 
+// An aperture is at least 1 µm, the files' resolution: a reader takes a narrower one, or one
+// of no size, for nothing.
+MyStrng ApertureText(double millimetres) {
+  constexpr double kSmallest = 0.001;
+  return SizeText(millimetres >= kSmallest ? millimetres : kSmallest);
+}
+
+// A side of the board in whole millimetres; a side under 1 mm in its real size.
+MyStrng BoardSideText(int32_t micrometres) {
+  return micrometres >= 1000 ? SizeText(micrometres / 1000) : ApertureText(micrometres / 1000.0);
+}
+
 }  // namespace
 
 void GerberDocument::SetSubstrateSize(LaeWert x, LaeWert y) {
@@ -44,9 +56,8 @@ void GerberDocument::WriteApertures() {
   topOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
   bottomOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
   catalogue.push_back({"D10", "ROUND", thin});
-  // The substrate in whole millimetres.
-  bottomOutput.AddLine(MyStrng("%ADD11R,") + SizeText(substrateSize.x / 1000) + "X" +
-                       SizeText(substrateSize.y / 1000) + "*%");
+  bottomOutput.AddLine(MyStrng("%ADD11R,") + BoardSideText(substrateSize.x) + "X" +
+                       BoardSideText(substrateSize.y) + "*%");
   // A symbol that asks for none keeps the name it had.
   for (NetSymbol* s : symbols) {
     AssignAperture(*s, s->GetClassKey() == "TWOPORT" ? TwoPortWish(*s) : s->GetGerberAperture());
@@ -73,18 +84,19 @@ void GerberDocument::AssignAperture(NetSymbol& s, const GerberAperture& wish) {
   switch (wish.shape) {
     case GerberAperture::Shape::Square:
       shape = "SQUARE";
-      size = SizeText(wish.size * 1000.0);
+      size = ApertureText(wish.size * 1000.0);
       definition = MyStrng("R,") + size + "X" + size;
       break;
     case GerberAperture::Shape::Round:
     case GerberAperture::Shape::ThinRound:
       shape = "ROUND";
-      size = SizeText(wish.size * (wish.shape == GerberAperture::Shape::Round ? 1000.0 : 50.0));
+      size = ApertureText(wish.size *
+                          (wish.shape == GerberAperture::Shape::Round ? 1000.0 : 50.0));
       definition = MyStrng("C,") + size;
       break;
     case GerberAperture::Shape::Rectangle:
       shape = "RECT";
-      size = SizeText(wish.size * 1000.0) + "X" + SizeText(wish.sizeY * 1000.0);
+      size = ApertureText(wish.size * 1000.0) + "X" + ApertureText(wish.sizeY * 1000.0);
       definition = MyStrng("R,") + size;
       break;
     case GerberAperture::Shape::None:

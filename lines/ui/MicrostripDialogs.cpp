@@ -127,7 +127,9 @@ bool TMicFieldDialog<S>::CanClose() {
   FieldReader reader(*this, false);
   if (!ReadFirst(reader)) return false;
   for (const LengthField<S>& f : fields) {
-    if (!reader.Read(Text(f.id), symbol->*f.member, f.caption, store)) return false;
+    if (!reader.Read(Text(f.id), symbol->*f.member, f.caption, store, FieldReader::kNotPositive)) {
+      return false;
+    }
     if (f.alsoInto != nullptr) symbol->*f.alsoInto = symbol->*f.member;
   }
   if (!CheckSubstrate()) return false;
@@ -180,7 +182,10 @@ bool TRadStubDialog::ReadFirst(FieldReader& reader) {
   // The sector must open and must not close on itself.
   if (!(degrees > 0.0 && degrees < 360.0)) return reader.Refuse(kBadAngle, "Fehler", false);
   symbol->angle = FloatWert(MyStrng(angleText.c_str()));
-  if (!reader.Read(Text(radstub_ids::kFeed), symbol->wi, "Fehler")) return false;
+  if (!reader.Read(Text(radstub_ids::kFeed), symbol->wi, "Fehler", kTyped,
+                   FieldReader::kNotPositive)) {
+    return false;
+  }
   // The centre offset at which a sector of this angle is as wide as its feed.
   const double offset = symbol->wi.Value() / (2.0 * std::tan(degrees * 0.00872665));
   symbol->offset = LaeWert(offset);

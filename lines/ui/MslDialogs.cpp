@@ -11,15 +11,21 @@
 namespace {
 
 constexpr const char* kBadName = "Ungültiger Substratname";
+constexpr auto kTyped = FieldReader::Store::Typed;
+constexpr const char* kNotPositive = FieldReader::kNotPositive;
 
 std::string Text(pf::Dialog& d, int id) { return CutToReadBuffer(d.GetDlgItemText(id)); }
 
 bool Checked(pf::Dialog& d, int id) { return d.IsDlgButtonChecked(id) == 1; }
 
-// The circuit's substrates; the symbol's own shown unless it has none yet.
+// The circuit's substrates; the symbol's own shown, none while it has none yet.
 void FillSubstrates(pf::Dialog& d, int comboId, pf::Window* view, const MyStrng& current) {
   TComboBox combo(&d, comboId);
-  MyStrng shown = current == "NO_SUB" ? MyStrng() : current;
+  if (current == "NO_SUB") {
+    ListSubstrates(combo, view);
+    return;
+  }
+  MyStrng shown = current;
   FillSubstrateCombo(combo, view, shown);
 }
 
@@ -56,9 +62,13 @@ void MslTeeDialog::OnOK() {
   FieldReader reader(*this, true);
   // Both widths are refused under the through width's caption.
   constexpr const char* kCaption = "Fehler Weite-Durchgang:";
-  if (!reader.Read(Text(*this, msltee_ids::kThrough), symbol->w1, kCaption)) return;
+  if (!reader.Read(Text(*this, msltee_ids::kThrough), symbol->w1, kCaption, kTyped, kNotPositive)) {
+    return;
+  }
   symbol->w2 = symbol->w1;
-  if (!reader.Read(Text(*this, msltee_ids::kBranch), symbol->w3, kCaption)) return;
+  if (!reader.Read(Text(*this, msltee_ids::kBranch), symbol->w3, kCaption, kTyped, kNotPositive)) {
+    return;
+  }
   if (Checked(*this, msltee_ids::kRight)) {
     symbol->variant = 'A';
   } else if (Checked(*this, msltee_ids::kLeft)) {
@@ -86,7 +96,10 @@ bool MslCornerDialog::OnInitDialog() {
 
 void MslCornerDialog::OnOK() {
   FieldReader reader(*this, true);
-  if (!reader.Read(Text(*this, mslcorner_ids::kW), symbol->w1, "Fehler MSL-Weite:")) return;
+  if (!reader.Read(Text(*this, mslcorner_ids::kW), symbol->w1, "Fehler MSL-Weite:",
+                   kTyped, kNotPositive)) {
+    return;
+  }
   symbol->w2 = symbol->w1;
   if (Checked(*this, mslcorner_ids::kLeft)) {
     symbol->variant = 'C';
@@ -223,8 +236,10 @@ void SubstrartDialog::OnOK() {
     return;
   }
   symbol->permittivity = static_cast<float>(er);
-  if (!reader.Read(Text(*this, substrate_ids::kX), symbol->extentX, "Fehler x-Ausdehnung:") ||
-      !reader.Read(Text(*this, substrate_ids::kY), symbol->extentY, "Fehler y-Ausdehnung:")) {
+  if (!reader.Read(Text(*this, substrate_ids::kX), symbol->extentX, "Fehler x-Ausdehnung:",
+                   kTyped, kNotPositive) ||
+      !reader.Read(Text(*this, substrate_ids::kY), symbol->extentY, "Fehler y-Ausdehnung:",
+                   kTyped, kNotPositive)) {
     return;
   }
   if (Checked(*this, substrate_ids::kGold)) {

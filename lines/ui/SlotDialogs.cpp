@@ -55,7 +55,7 @@ void SlotFieldDialog<S>::OnOK() {
   FieldReader reader(*this, true);
   for (const LengthField<S>& f : fields) {
     if (!reader.Read(CutToReadBuffer(GetDlgItemText(f.id)), symbol->*f.member, f.caption,
-                     kNormalised)) {
+                     kNormalised, FieldReader::kNotPositive)) {
       return;
     }
     if (f.alsoInto != nullptr) symbol->*f.alsoInto = symbol->*f.member;
@@ -72,7 +72,11 @@ void SlotFieldDialog<S>::Move(int from, int to) {
 template <class S>
 void SlotFieldDialog<S>::ShowSubstrates(int comboId, const MyStrng& current, bool lastForNone) {
   TComboBox combo(this, comboId);
-  MyStrng shown = current == "NO_SUB" && !lastForNone ? MyStrng() : current;
+  if (current == "NO_SUB" && !lastForNone) {
+    ListSubstrates(combo, view);
+    return;
+  }
+  MyStrng shown = current;
   FillSubstrateCombo(combo, view, shown);
 }
 
@@ -141,6 +145,7 @@ void SltBendDialog::SetupOthers() {
   if (symbol->geometry == 'C') CheckDlgButton(kArc, 1);
   if (symbol->geometry == 'K') CheckDlgButton(kKinked, 1);
   openedVariant = symbol->variant;
+  openedPins = symbol->pinCount;
   if (openedVariant == 'C') CheckDlgButton(kLeft, 1);
   if (openedVariant == 'B') CheckDlgButton(kRight, 1);
   if (symbol->end == 'L') CheckDlgButton(kLine, 1);
@@ -165,7 +170,7 @@ bool SltBendDialog::ReadOthers(FieldReader& reader) {
   using namespace sltbend_ids;
   symbol->SetLength(symbol->p);
   if (!reader.Read(CutToReadBuffer(GetDlgItemText(kKink)), symbol->kink, "Fehler Knicklänge:",
-                   kNormalised)) {
+                   kNormalised, FieldReader::kNotPositive)) {
     return false;
   }
   if (Checked(kArc)) {
@@ -186,8 +191,8 @@ bool SltBendDialog::ReadOthers(FieldReader& reader) {
     symbol->pinCount = 1;
   }
   if (!TakeSubstrate(reader, kSub, symbol->substrate)) return false;
-  // A turned bend moves its second pin.
-  if (symbol->variant != openedVariant && symbol->pinCount == 2) {
+  // A turned bend moves its second pin; a stub made a line lays it anew.
+  if (symbol->pinCount == 2 && (symbol->variant != openedVariant || openedPins != 2)) {
     symbol->UpdateGeometry();
   } else {
     symbol->ReloadBitmap();

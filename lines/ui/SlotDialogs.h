@@ -64,6 +64,7 @@ class SltBendDialog : public SlotFieldDialog<SltBendSymbol> {
   void Enable(int id, bool on);
 
   char openedVariant = 'C';
+  int32_t openedPins = 2;
 };
 
 class CCoplanarLineDialog : public SlotFieldDialog<CCoplanarLineSymbol> {

@@ -75,7 +75,7 @@ SltBendSymbol::Outline SltBendSymbol::LayoutOutline() const {
   const LPoint d = Direction(orientation);
   const LPoint n = variant == 'B' ? LPoint() - LeftOf(d) : LeftOf(d);
   Outline o;
-  if (geometry == 'K') {
+  if (Kinked()) {
     o.kinkCorner = layoutOrigin + Times(d, Micrometres(kink));
     const auto s = static_cast<int64_t>(
         Micrometres(LaeWert(p).Value() - LaeWert(kink).Value()) / std::sqrt(2.0));
@@ -92,7 +92,7 @@ void SltBendSymbol::WriteGerber(GerberPlotFile& file) const {
   MultiPolSymbol::WriteGerber(file);
   const Outline o = LayoutOutline();
   file.MoveTo(layoutOrigin);
-  if (geometry == 'K') {
+  if (Kinked()) {
     file.DrawTo(o.kinkCorner);
     file.DrawTo(o.end);
     return;

@@ -75,6 +75,9 @@ class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
     LPoint centre, kinkCorner, end;
   };
   Outline LayoutOutline() const;
+  // The kink is a stub's form, as the dialog offers it; a line turns in the quarter circle, so
+  // that its slot ends at its second pin.
+  bool Kinked() const { return geometry == 'K' && end != 'L'; }
 
   // The radius follows: R = 2 L / pi, the quarter circle of that length.
   void SetLength(const LaeWert& length);

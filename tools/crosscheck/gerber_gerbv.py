@@ -2,15 +2,18 @@
 """The photoplot export read back by gerbv.
 
 Exports examples/microstrip_lowpass.vqe and a board with a slotline
-(app/cli/tests/lines/slotline.vqe) through "vostrane-cli ui-script", then has gerbv read every
-file and draw it as PNG, and write the files that draw anything again as RS-274X (no display
-needed). gerbv must say nothing
-"CRITICAL" or "WARNING". In gerbv's re-export each section of the low-pass has the width of its
-line over exactly its length, section joined to section (to 2 µm); in the bottom file the
-substrate's D11 flash comes before %LPC*% and the slot strokes after it. The PNG of the low-pass
-is left in the work folder for a reviewer.
+(app/cli/tests/lines/slotline.vqe), once more on a board of 0.5 mm, through
+"vostrane-cli ui-script", and plays app/cli/tests/ui/slot_bend_switch.txt (a kinked slotline bend
+stub made a line, a slotline after it); then has gerbv read every file and draw it as PNG, and
+write the files that draw anything again as RS-274X (no display needed). gerbv must say nothing
+"CRITICAL" or "WARNING", and every aperture of a re-export is larger than 0. In gerbv's re-export
+each section of the low-pass has the width of its line over exactly its length, section joined to
+section (to 2 µm); in the bottom file the substrate's D11 flash comes before %LPC*% and the slot
+strokes after it; the small board is flashed at its 0.5 mm; the slotline starts where the bend
+ends. The PNG of the low-pass is left in the work folder for a reviewer.
 Usage: gerber_gerbv.py VOSTRANE-CLI WORK-FOLDER   (exit 1 on a failed check)
 """
+import math
 import pathlib
 import re
 import shutil
@@ -23,7 +26,7 @@ UM_PER_INCH = 25400.0
 
 EXPORT = """open {circuit}
 dialog 163
-ok
+{board}ok
 file {name}.gbx
 menu "Service/Gerber-Plotdatei..."
 """
@@ -34,13 +37,18 @@ def fail(message):
     sys.exit(1)
 
 
-def export(cli, work, circuit, name):
-    shutil.copy(circuit, work)
-    script = work / (name + ".txt")
-    script.write_text(EXPORT.format(circuit=circuit.name, name=name))
-    run = subprocess.run([cli, "ui-script", script.name], cwd=work, capture_output=True, text=True)
+def play(cli, work, script):
+    run = subprocess.run([cli, "ui-script", str(script)], cwd=work, capture_output=True, text=True)
     if run.returncode != 0:
         fail(f"ui-script {script.name}: exit {run.returncode}\n{run.stdout}{run.stderr}")
+
+
+def export(cli, work, circuit, name, board=""):
+    """board: the plot dialog's lines that set the board size."""
+    shutil.copy(circuit, work)
+    script = work / (name + ".txt")
+    script.write_text(EXPORT.format(circuit=circuit.name, name=name, board=board))
+    play(cli, work, script)
 
 
 def gerbv(args, work):
@@ -59,6 +67,8 @@ def read_back(path):
     for number, shape, sizes in re.findall(r"%ADD(\d+)([RC]),([0-9.X]+)\*%", text):
         values = [float(v) * UM_PER_INCH for v in sizes.split("X")]
         apertures[int(number)] = values if shape == "R" else [values[0], values[0]]
+        if min(values) <= 0.0:
+            fail(f"{path.name}: aperture D{number} of size {sizes}")
     ops = []
     current = None
     for line in text.splitlines():
@@ -141,6 +151,38 @@ def check_slotline(cli, work):
     print("gerber_gerbv: the slotline board's bottom layer: substrate, then the slot cleared")
 
 
+def check_small_board(cli, work):
+    export(cli, work, ROOT / "app/cli/tests/lines/slotline.vqe", "small",
+           "set 1054 0.5mm\nset 1055 0.5mm\n")
+    gerbv(["-x", "rs274x", "-o", "smallBot.re.gbx", "smallBot.gbx"], work)
+    apertures, ops = read_back(work / "smallBot.re.gbx")
+    flashes = [(x, y) for a, c, x, y in ops if (a, c) == (11, 3)]
+    board = apertures.get(11, [0.0, 0.0])
+    if len(flashes) != 1 or any(abs(v - 500.0) > TOLERANCE_UM for v in board):
+        fail(f"smallBot.gbx: board {board} µm flashed {len(flashes)} times, "
+             "expected 500 x 500 once")
+    if any(abs(v - 250.0) > TOLERANCE_UM for v in flashes[0]):
+        fail(f"smallBot.gbx: board flashed at {flashes[0]}, expected its centre (250, 250) µm")
+    print("gerber_gerbv: a board of 0.5 mm is flashed at its size")
+
+
+def check_bend(cli, work):
+    play(cli, work, ROOT / "app/cli/tests/ui/slot_bend_switch.txt")
+    gerbv(["-x", "rs274x", "-o", "bendBot.re.gbx", "bendBot.gbx"], work)
+    _, ops = read_back(work / "bendBot.re.gbx")
+    slots = [(c, x, y) for a, c, x, y in ops if a == 10 and c in (1, 2)]
+    last = None
+    for code, x, y in slots:
+        if code == 2 and last is not None and math.hypot(x - last[0], y - last[1]) > TOLERANCE_UM:
+            fail(f"bendBot.gbx: a slot starts at ({x:.0f}, {y:.0f}) µm, the one before it "
+                 f"ended at ({last[0]:.0f}, {last[1]:.0f}) µm")
+        last = (x, y)
+    # The quarter circle of R = 6.366 mm from (0, 10 mm), then the slotline up, less W / 2.
+    if last is None or math.hypot(last[0] - 6366.0, last[1] - 26316.0) > TOLERANCE_UM:
+        fail(f"bendBot.gbx: the slots end at {last} µm, not at the slotline's end (6366, 26316)")
+    print("gerber_gerbv: the bend made a line ends where the slotline after it starts")
+
+
 def main():
     if len(sys.argv) != 3:
         fail("usage: gerber_gerbv.py VOSTRANE-CLI WORK-FOLDER")
@@ -150,6 +192,8 @@ def main():
     work.mkdir(parents=True)
     check_lowpass(cli, work)
     check_slotline(cli, work)
+    check_small_board(cli, work)
+    check_bend(cli, work)
     print(f"gerber_gerbv: picture of the low-pass: {work / 'microstrip_lowpass.png'}")
 
 

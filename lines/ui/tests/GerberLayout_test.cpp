@@ -222,6 +222,32 @@ TEST(LayoutTest, SlotlineBendReachedAtItsEndDrawsTheQuarterCircleFromItsOrigin) 
   }
 }
 
+// A line has no geometry to choose: kinked or not, it turns in its quarter circle and ends at
+// its second pin; a stub keeps its kink.
+TEST(LayoutTest, ABendLineEndsItsSlotAtItsSecondPinWhateverItsGeometry) {
+  for (const char end : {'L', 'S'}) {
+    auto bend = Make<SltBendSymbol>('R', [end](SltBendSymbol& s) {
+      s.geometry = 'K';
+      s.end = end;
+      s.pinCount = end == 'L' ? 2 : 1;
+    });
+    bend->SetOrigin(bend->pins[0], LPoint(0, 10000));
+    const SltBendSymbol::Outline o = bend->LayoutOutline();
+    const std::vector<std::string> lines = Outline(*bend);
+    if (end == 'L') {
+      const LPoint pin2 = Visit(*bend)[1].second;
+      EXPECT_EQ(pin2, LPoint(6366, 16366));
+      EXPECT_EQ(o.end, pin2);
+      EXPECT_EQ(lines.back(), "X6366Y16366D01*");
+      EXPECT_GT(lines.size(), 3u);
+    } else {
+      EXPECT_EQ(o.kinkCorner, LPoint(2000, 10000));
+      EXPECT_EQ(lines, (std::vector<std::string>{"X0Y10000D02*", "X2000Y10000D01*",
+                                                 "X7656Y15656D01*"}));
+    }
+  }
+}
+
 TEST(LayoutTest, CoplanarLineAndJunctionCutTheirGaps) {
   const struct {
     char kind;
@@ -350,6 +376,30 @@ TEST_F(GerberDocumentTest, TheBottomFileFlashesTheSubstrateBeforeClearingTheSlot
                                       "X10250Y10250D03*", "%LPC*%", "G54D10*",
                                       "X0Y10250D02*", "X9950Y10250D01*", "X000Y000D02*", "M02*"};
   EXPECT_EQ(bottom, want);
+}
+
+// Nothing is written with an aperture a reader takes for none: a width of 0 and a corner's
+// hatch of 1/20 µm get 1 µm; a board side under 1 mm keeps its size, a longer one is cut to
+// whole millimetres.
+TEST_F(GerberDocumentTest, NoApertureIsOfNoSizeAndASmallBoardIsFlashedAtItsSize) {
+  doc.SetSubstrateSize(LaeWert("0.5mm"), LaeWert("20.7mm"));
+  Port(Point(0, 0));
+  auto& line = Add<TrlSymbol>(Point(0, 0), Point(100, 0));
+  line.w = LaeWert("0m");
+  auto& corner = Add<MslCornerSymbol>(Point(100, 0), Point(200, 0));
+  corner.w1 = LaeWert("1um");
+  corner.form = 'O';
+  Add<SlotLineSymbol>(Point(300, 0), Point(400, 0)).w = LaeWert("0m");
+  doc.CreatePlot();
+  const std::vector<std::string> bottom = Bottom();
+  ASSERT_GE(bottom.size(), 10u);
+  EXPECT_EQ(bottom[3], "%ADD11R,0.5X20*%");
+  EXPECT_EQ(bottom[4], "%ADD12R,0.001X0.001*%");
+  EXPECT_EQ(bottom[5], "%ADD13C,0.001*%");
+  EXPECT_EQ(bottom[6], "G01*");
+  EXPECT_EQ(Count(bottom, "X250Y10350D03*"), 1);
+  EXPECT_EQ(line.aperture, "D12");
+  EXPECT_EQ(corner.aperture, "D13");
 }
 
 TEST_F(GerberDocumentTest, WithoutTheSubstrateAreaTheDefinitionStaysAndNothingIsFlashed) {
