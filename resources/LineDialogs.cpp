@@ -18,11 +18,15 @@ constexpr unsigned kDefault = pf::kStyleDefault;
   {                                                                      \
     ControlKind::Edit, id, "", 78, 7 + 16 * (row), 60, 12                \
   }
-#define VS_BUTTONS(y)                                                    \
-  {ControlKind::PushButton, 1, "&OK", 14, y, 50, 14, kDefault},          \
+// The framework dialogs' buttons are English, the plain dialogs' (coax, bitmap tee and corner)
+// German.
+#define VS_BUTTON_TEXTS(y, ok, cancel)                                   \
+  {ControlKind::PushButton, 1, ok, 14, y, 50, 14, kDefault},             \
   {                                                                      \
-    ControlKind::PushButton, 2, "&Cancel", 86, y, 50, 14                 \
+    ControlKind::PushButton, 2, cancel, 86, y, 50, 14                    \
   }
+#define VS_BUTTONS(y) VS_BUTTON_TEXTS(y, "&OK", "&Cancel")
+#define VS_GERMAN_BUTTONS(y) VS_BUTTON_TEXTS(y, "OK", "Abbrechen")
 
 constexpr ControlTemplate kTem[] = {
     VS_EDIT_ROW("Wellenwiderstand", tem_ids::kZ, 0),
@@ -151,7 +155,7 @@ constexpr ControlTemplate kKoax[] = {
     {ControlKind::Edit, koax_ids::kThickness, "", 78, 114, 60, 12},
     {ControlKind::Static, -1, "Leitfähigkeit", 6, 132, 70, 10},
     {ControlKind::Edit, koax_ids::kConductivity, "", 78, 130, 60, 12},
-    VS_BUTTONS(152),
+    VS_GERMAN_BUTTONS(152),
 };
 
 constexpr ControlTemplate kMslTee[] = {
@@ -162,7 +166,7 @@ constexpr ControlTemplate kMslTee[] = {
     {ControlKind::RadioButton, msltee_ids::kLeft, "nach Links", 150, 28, 58, 10},
     {ControlKind::Static, -1, "Substrat", 6, 41, 70, 10},
     {ControlKind::ComboBox, msltee_ids::kSub, "", 78, 39, 60, 40},
-    VS_BUTTONS(108),
+    VS_GERMAN_BUTTONS(108),
 };
 
 constexpr ControlTemplate kMslCorner[] = {
@@ -175,7 +179,7 @@ constexpr ControlTemplate kMslCorner[] = {
     {ControlKind::RadioButton, mslcorner_ids::kRight, "nach Rechts", 150, 70, 58, 10},
     {ControlKind::Static, -1, "Substrat", 6, 25, 70, 10},
     {ControlKind::ComboBox, mslcorner_ids::kSub, "", 78, 23, 60, 40},
-    VS_BUTTONS(108),
+    VS_GERMAN_BUTTONS(108),
 };
 
 constexpr ControlTemplate kSubstrate[] = {
@@ -197,6 +201,8 @@ constexpr ControlTemplate kSubstrate[] = {
 
 #undef VS_EDIT_ROW
 #undef VS_BUTTONS
+#undef VS_GERMAN_BUTTONS
+#undef VS_BUTTON_TEXTS
 
 constexpr DialogTemplate kDialogs[] = {
     {0, "TEMDIALG", "TEM-Leitung", 212, 135, kTem},

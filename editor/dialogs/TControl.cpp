@@ -47,7 +47,7 @@ int TComboBox::AddString(const std::string& text) {
 }
 
 void TComboBox::SetSelString(const std::string& text) {
-  if (pf::ComboBox* c = Combo(); c != nullptr) c->SelectString(-1, text);
+  if (pf::ComboBox* c = Combo(); c != nullptr) c->SelectEqual(text);
 }
 
 std::string TComboBox::GetSelString() {

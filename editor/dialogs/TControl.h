@@ -65,6 +65,8 @@ class TComboBox : public TControl {
 
   void ClearList();
   int AddString(const std::string& text);  // -1 without the control
+  // Selects the entry equal to text (a stored name), never one it only begins; with none
+  // equal nothing is selected.
   void SetSelString(const std::string& text);
   // The selected item, cut as a read; "" without a selection or a control.
   std::string GetSelString();

@@ -156,12 +156,15 @@ bool KoaxDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void KoaxDialog::OnOK() {
+  // The coax has no field captions of its own: its values are refused as the value edits do.
+  constexpr const char* kLengthCaption = "Fehler LaeEdit:";
+  constexpr const char* kNumberCaption = "Fehler FloatEdit:";
   FieldReader reader(*this, true);
-  if (!(reader.Read(Text(*this, koax_ids::kOuter), symbol->outerD, "Fehler") &&
-        reader.Read(Text(*this, koax_ids::kInner), symbol->innerD, "Fehler") &&
-        reader.Read(Text(*this, koax_ids::kLength), symbol->lineLength, "Fehler") &&
-        reader.Read(Text(*this, koax_ids::kEr), symbol->er, "Fehler") &&
-        reader.Read(Text(*this, koax_ids::kTanD), symbol->tanD, "Fehler"))) {
+  if (!(reader.Read(Text(*this, koax_ids::kOuter), symbol->outerD, kLengthCaption) &&
+        reader.Read(Text(*this, koax_ids::kInner), symbol->innerD, kLengthCaption) &&
+        reader.Read(Text(*this, koax_ids::kLength), symbol->lineLength, kLengthCaption) &&
+        reader.Read(Text(*this, koax_ids::kEr), symbol->er, kNumberCaption) &&
+        reader.Read(Text(*this, koax_ids::kTanD), symbol->tanD, kNumberCaption))) {
     return;
   }
   if (Checked(*this, koax_ids::kLine)) {
@@ -180,8 +183,9 @@ void KoaxDialog::OnOK() {
   }
   symbol->foil = Checked(*this, koax_ids::kFoil) ? 1 : 0;
   if (symbol->foil != 0 &&
-      !(reader.Read(Text(*this, koax_ids::kThickness), symbol->foilThickness, "Fehler") &&
-        reader.Read(Text(*this, koax_ids::kConductivity), symbol->foilConductivity, "Fehler"))) {
+      !(reader.Read(Text(*this, koax_ids::kThickness), symbol->foilThickness, kLengthCaption) &&
+        reader.Read(Text(*this, koax_ids::kConductivity), symbol->foilConductivity,
+                    kNumberCaption))) {
     return;
   }
   pf::Dialog::OnOK();

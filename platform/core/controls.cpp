@@ -199,6 +199,11 @@ int ListControl::SelectString(int start, std::string_view prefix) {
   return i == kErr ? kErr : SetCurSel(i);
 }
 
+int ListControl::SelectEqual(std::string_view text) {
+  const auto item = std::find(items_.begin(), items_.end(), text);
+  return SetCurSel(item == items_.end() ? kErr : static_cast<int>(item - items_.begin()));
+}
+
 void ListControl::UserSelect(int index) {
   if (!TakesInput() || index < 0 || index >= GetCount()) return;
   SetCurSel(index);

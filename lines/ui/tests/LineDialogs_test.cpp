@@ -132,12 +132,13 @@ TEST_F(LineDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
       {"bitmap corner, no substrate", "MslCornerSymbol", "196", {{mslcorner_ids::kW, "2mm"}},
        kNoSubstrate, "Fehler", true, "BEND 1 2 NCUT W1=2mm W2=2mm NO_SUB"},
       {"coax inner diameter", "KOAXIALSYMBOL", "242",
-       {{koax_ids::kOuter, "5mm"}, {koax_ids::kInner, "x"}}, nullptr, "Fehler", true,
+       {{koax_ids::kOuter, "5mm"}, {koax_ids::kInner, "x"}}, nullptr, "Fehler LaeEdit:", true,
        "TKOX 1 2 GD=5mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Silber "},
       // The foil thickness is read after the kind and the metal.
       {"coax foil thickness", "KOAXIALSYMBOL", "242",
        {{koax_ids::kCopper, nullptr}, {koax_ids::kFoil, nullptr}, {koax_ids::kThickness, "x"}},
-       nullptr, "Fehler", true, "TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Kupfer "},
+       nullptr, "Fehler LaeEdit:", true,
+       "TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Kupfer "},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);

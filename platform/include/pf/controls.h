@@ -119,6 +119,9 @@ class ListControl : public Control {
   int FindStringExact(int start, std::string_view text) const;
   // Selects FindString's item; on kErr the selection stays.
   int SelectString(int start, std::string_view prefix);
+  // Selects the first item whose text equals text, case included; with none, nothing is
+  // selected. Stored names are chosen so: the prefix search would take "ALU2" for "ALU".
+  int SelectEqual(std::string_view text);
   // The user picks an item; the parent hears SelChanged.
   void UserSelect(int index);
 

@@ -70,6 +70,31 @@ TEST_F(DialogTest, ComboSelectStringIsACaseInsensitivePrefixMatch) {
   EXPECT_TRUE(dlg.events == Events{"init"}) << "the program's selection notifies nobody";
 }
 
+// Stored names are picked by equality: neither a longer name nor another case is taken, and a
+// name not listed leaves nothing selected (also when something was before).
+TEST_F(DialogTest, ComboSelectEqualTakesOnlyTheEqualItem) {
+  RecordingDialog dlg;
+  ASSERT_TRUE(dlg.Create());
+  auto* combo = dlg.GetControl<ComboBox>(kCombo);
+  for (const char* s : {"ALU2", "alu", "ALU", "ALU"}) combo->AddString(s);
+  const struct {
+    const char* text;
+    int index;
+    const char* shown;
+  } cases[] = {
+      {"ALU", 2, "ALU"},   {"alu", 1, "alu"}, {"ALU2", 0, "ALU2"},
+      {"AL", ListControl::kErr, ""},  {"Alu", ListControl::kErr, ""},
+      {"ALU2 ", ListControl::kErr, ""},
+  };
+  for (const auto& c : cases) {
+    combo->SetCurSel(3);
+    EXPECT_EQ(combo->SelectEqual(c.text), c.index) << c.text;
+    EXPECT_EQ(combo->GetCurSel(), c.index) << c.text;
+    EXPECT_EQ(combo->GetWindowText(), c.shown) << c.text;
+  }
+  EXPECT_TRUE(dlg.events == Events{"init"}) << "the program's selection notifies nobody";
+}
+
 TEST_F(DialogTest, AutoRadioButtonsAreExclusiveWithinTheirGroup) {
   RecordingDialog dlg;
   dlg.onInit = [](RecordingDialog& self) {
