@@ -90,10 +90,28 @@ void UserNetSymbol::Draw(pf::Dc& dc) {
 
 void UserNetSymbol::ClearExtraLines() { subLines.Reset(); }
 
+bool UserNetSymbol::HasSource() const {
+  return (sourceKind == 'F' || sourceKind == 'N') && !subName.IsEmpty();
+}
+
+void UserNetSymbol::ReportNoSource() const {
+  Report(MyStrng("Teilschaltung ohne Quelle: ") + GetElementName());
+}
+
 void UserNetSymbol::WriteNetLine() {
+  if (!HasSource()) {
+    netLine = MyStrng();
+    ReportNoSource();
+    return;
+  }
   netLine = subName;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
   if (sourceKind == 'F') RegenerateLines();
+}
+
+int UserNetSymbol::WriteSpiceLines(LineFile& lines, int flag) {
+  if (!HasSource()) ReportNoSource();
+  return MultiPolSymbol::WriteSpiceLines(lines, flag);
 }
 
 bool UserNetSymbol::RegenerateLines() {

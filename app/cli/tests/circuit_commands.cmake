@@ -42,6 +42,15 @@ if(NOT exported STREQUAL out)
 endif()
 run(export_refused 1 "^$" "Netzwerk kann nicht exportiert werden: keine externen Knoten"
     export-netlist ${ROOT}/examples/lc_lowpass.vqe)
+# A sub-circuit symbol without a source: no netlist file, and the SPICE file says why it lacks it.
+file(COPY ${ROOT}/app/cli/tests/ui/no_source.vqe DESTINATION ${SCRATCH}/export)
+run(export_no_source 1 "^$" "^Teilschaltung ohne Quelle: Cmp3\n$"
+    export-netlist ${SCRATCH}/export/no_source.vqe)
+run(spice_no_source 1 "\nR2  2 0 96\\.25\n" "^Teilschaltung ohne Quelle: Cmp3\n$"
+    spice ${SCRATCH}/export/no_source.vqe)
+if(EXISTS ${SCRATCH}/export/no_source.net)
+  message(FATAL_ERROR "export_no_source wrote a netlist")
+endif()
 run(bad_file 1 "^$" "Datei ist beschädigt" netlist ${ROOT}/examples/lc_lowpass.net)
 run(missing_file 1 "^$" "Datei kann nicht geöffnet werden" spice ${SCRATCH}/none.vqe --op)
 run(bad_usage 2 "^$" "unknown option '--ac'" spice ${ROOT}/examples/resonator.vqe --ac)
