@@ -11,6 +11,7 @@
 #include "pf/dc.h"
 #include "pf/ui_services.h"
 #include "pf/path_map.h"
+#include "simulator/NetlistName.h"
 
 PF_IMPLEMENT_SERIAL(UserNetSymbol, MultiPolSymbol, 1)
 
@@ -104,7 +105,9 @@ void UserNetSymbol::WriteNetLine() {
     ReportNoSource();
     return;
   }
-  netLine = subName;
+  // A circuit file's port line names the network in netlist form; a netlist text's definition
+  // line carries the title as it stands.
+  netLine = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
   if (sourceKind == 'F') RegenerateLines();
 }

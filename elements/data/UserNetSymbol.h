@@ -27,7 +27,8 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   // editor, a netlist text's symbol shows its lines. True only when a source was taken.
   bool EditDialog(pf::Window* parent) override;
   void ClearExtraLines() override;
-  // The sub-network's name and every pin's node, ground included. A circuit file's lines are
+  // The sub-network's name (a circuit file's in the netlist form of its port line) and every
+  // pin's node, ground included. A circuit file's lines are
   // regenerated here, so a failure is reported with the netlist. A symbol without a source
   // (from a damaged or foreign file) writes no line and reports.
   void WriteNetLine() override;
