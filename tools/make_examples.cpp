@@ -9,10 +9,10 @@
 // app/cli/tests/ui/microstrip_parts.vqe and slot_parts.vqe, the line parts without a substrate
 // for the dialog scripts, app/cli/tests/ui/no_source.vqe (a sub-circuit symbol without a
 // source), and the line circuits of app/cli/tests/lines/ (the circuits of the netlists of the
-// same names). Every circuit is a ladder from an input port (or external node
-// 1) to an output marker (or external node 2) over a ground rail; parts lie between grid points
-// 100 apart, so none moves a pin, and the input port's body starts a half step inside the grid,
-// so the whole drawing shows in the window.
+// same names). Every circuit is a ladder from an input port (or external node 1) to an output
+// marker (or external node 2) over a ground rail; parts lie between grid points 100 apart, so
+// none moves a pin, and the input port's body starts a half step inside the grid, so the whole
+// drawing shows in the window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>

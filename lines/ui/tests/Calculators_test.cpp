@@ -41,8 +41,9 @@ class CalculatorsTest : public ViewFixture {
 };
 
 // Steps land on exact decimals, whatever single-precision value they start from: 0.5 mm as a
-// float is 0.50000002 mm, and a guard must not let its remainder through (once 2.375 pm were
-// left of 10 um). Refused steps leave the value; increments move in exact decades.
+// float is 0.50000002 mm, and the guard must not let its remainder through (a step down from
+// 10.0000024 um would leave 2.375 pm). Refused steps leave the value; increments move in exact
+// decades.
 TEST(CalculatorSteps, StepInExactDecimals) {
   const double kRefused = -1.0;
   const struct {
