@@ -7,11 +7,12 @@
 // tools/crosscheck/drawn/ and tools/crosscheck/spice/, the twins of the first measured by a
 // two-port or one-port network analyser in tools/crosscheck/drawn/analyser/,
 // app/cli/tests/ui/microstrip_parts.vqe and slot_parts.vqe, the line parts without a substrate
-// for the dialog scripts, and the line circuits of app/cli/tests/lines/ (the circuits of the
-// netlists of the same names). Every circuit is a ladder from an input port (or external node
-// 1) to an output marker (or external node 2) over a ground rail; parts lie between grid points
-// 100 apart, so none moves a pin, and the input port's body starts a half step inside the grid,
-// so the whole drawing shows in the window.
+// for the dialog scripts, app/cli/tests/ui/no_source.vqe (a sub-circuit symbol without a
+// source), and the line circuits of app/cli/tests/lines/ (the circuits of the netlists of the
+// same names). Every circuit is a ladder from an input port (or external node 1) to an output
+// marker (or external node 2) over a ground rail; parts lie between grid points 100 apart, so
+// none moves a pin, and the input port's body starts a half step inside the grid, so the whole
+// drawing shows in the window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>
@@ -30,6 +31,7 @@
 #include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SubSymbol.h"
 #include "elements/Register.h"
+#include "elements/data/UserNetSymbol.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/GndSymbol.h"
@@ -405,6 +407,16 @@ bool SlotParts(const std::filesystem::path& path) {
   return SaveCircuit(d.doc, path, d.ok);
 }
 
+// The attenuator between external nodes with a sub-circuit symbol in its series branch that
+// never took a source, as a damaged or foreign file may hold one.
+bool NoSource(const std::filesystem::path& path) {
+  Ladder d("no_source.vqe", nullptr);
+  d.Shunt<ResSymbol>(0).r = "96.25ohm";
+  d.Series<UserNetSymbol>(0);
+  d.Shunt<ResSymbol>(1).r = "96.25ohm";
+  return d.Save(path, 1);
+}
+
 // A transformer or controlled source with its defaults between the ports, its common pin on
 // ground.
 template <class S>
@@ -656,6 +668,7 @@ int main(int argc, char** argv) {
       {MicrostripLowpass, root / "examples/microstrip_lowpass.vqe"},
       {MicrostripParts, ui / "microstrip_parts.vqe"},
       {SlotParts, ui / "slot_parts.vqe"},
+      {NoSource, ui / "no_source.vqe"},
       {LineBetweenPorts<CCoplanarLineSymbol>, lines / "coplanar_line.vqe"},
       {LineBetweenPorts<SlotLineSymbol>, lines / "slotline.vqe"},
       {SlotTransition, lines / "slot_transition.vqe"},

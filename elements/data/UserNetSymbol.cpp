@@ -11,6 +11,7 @@
 #include "pf/dc.h"
 #include "pf/ui_services.h"
 #include "pf/path_map.h"
+#include "simulator/NetlistName.h"
 
 PF_IMPLEMENT_SERIAL(UserNetSymbol, MultiPolSymbol, 1)
 
@@ -90,10 +91,30 @@ void UserNetSymbol::Draw(pf::Dc& dc) {
 
 void UserNetSymbol::ClearExtraLines() { subLines.Reset(); }
 
+bool UserNetSymbol::HasSource() const {
+  return (sourceKind == 'F' || sourceKind == 'N') && !subName.IsEmpty();
+}
+
+void UserNetSymbol::ReportNoSource() const {
+  Report(MyStrng("Teilschaltung ohne Quelle: ") + GetElementName());
+}
+
 void UserNetSymbol::WriteNetLine() {
-  netLine = subName;
+  if (!HasSource()) {
+    netLine = MyStrng();
+    ReportNoSource();
+    return;
+  }
+  // A circuit file's port line names the network in netlist form; a netlist text's definition
+  // line carries the title as it stands.
+  netLine = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
   if (sourceKind == 'F') RegenerateLines();
+}
+
+int UserNetSymbol::WriteSpiceLines(LineFile& lines, int flag) {
+  if (!HasSource()) ReportNoSource();
+  return MultiPolSymbol::WriteSpiceLines(lines, flag);
 }
 
 bool UserNetSymbol::RegenerateLines() {

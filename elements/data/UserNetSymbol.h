@@ -27,11 +27,15 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   // editor, a netlist text's symbol shows its lines. True only when a source was taken.
   bool EditDialog(pf::Window* parent) override;
   void ClearExtraLines() override;
-  // The sub-network's name and every pin's node, ground included. A circuit file's lines are
-  // regenerated here, so a failure is reported with the netlist.
+  // The sub-network's name (a circuit file's in the netlist form of its port line) and every
+  // pin's node, ground included. A circuit file's lines are
+  // regenerated here, so a failure is reported with the netlist. A symbol without a source
+  // (from a damaged or foreign file) writes no line and reports.
   void WriteNetLine() override;
+  // Writes nothing: a sub-circuit has no SPICE form; one without a source says that instead.
+  int WriteSpiceLines(LineFile& lines, int flag) override;
   bool IsSubCircuit() const override { return true; }
-  bool LacksSpiceForm() const override { return true; }
+  bool LacksSpiceForm() const override { return HasSource(); }
   MyStrng GetSourceName() const override { return subName; }
   // The lines as the netlist writer last prepared them.
   LineFile GetSubNetworkLines() override { return subLines; }
@@ -45,6 +49,9 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   // the lines; false without such a line or with a port count outside 1..5 (reported).
   bool FindDefinitionLine(const MyStrng& name);
 
+  // A circuit file or a netlist text, and the sub-network's name.
+  bool HasSource() const;
+
   char sourceKind = 'X';  // 'X' none yet, 'F' circuit file, 'N' netlist text
   MyStrng subName;
   LineFile subLines;
@@ -55,5 +62,6 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   // The circuit file's netlist into the lines; false, reported, when it cannot be built or
   // uses itself.
   bool RegenerateLines();
+  void ReportNoSource() const;
   bool TakeCircuitFile(const MyStrng& title, const std::string& ownerPath);
 };

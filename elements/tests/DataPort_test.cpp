@@ -382,6 +382,36 @@ TEST_F(DataPortTest, CircuitFileIsReadForEveryNetlist) {
   EXPECT_FALSE(doc.BuildNetlist(nullptr));
 }
 
+// A circuit file's name becomes the network name of its port line and of the call in netlist
+// form: a blank, a German letter or a line break in the file name break no line and add none.
+TEST_F(DataPortTest, CircuitFileNamesTakeTheNetlistForm) {
+  const struct {
+    std::string title;
+    const char* network;
+  } kCases[] = {
+      {"a b", "a_b"},
+      {"Tiefpaß 2", "Tiefpa__2"},
+      {"x\nRES 1 0 R = 1ohm\n", "x_RES_1_0_R___1ohm_"},
+      {"2 Kreise", "N2_Kreise"},
+  };
+  for (const auto& c : kCases) {
+    const fs::path sub = WriteCircuit(c.title + ".vqe", 1);
+    CVostraneDoc doc;
+    doc.SetTitle("Outer.vqe");
+    auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
+    ASSERT_TRUE(s->TakeSource(sub.string(), c.title, "")) << c.title;
+    doc.AddSymbol(s);
+    doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
+    ASSERT_TRUE(doc.BuildNetlist(nullptr)) << c.title;
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    const std::string network = c.network;
+    EXPECT_EQ(lines, (std::vector<std::string>{"*", "BLK", "RES 1 R = 50ohm", network + ": 1POR 1 ",
+                                               "END", "*", "BLK", network + " 1", "END"}))
+        << c.title;
+    fs::remove(sub);
+  }
+}
+
 }  // namespace
 
 namespace {

@@ -1,6 +1,9 @@
 #include "lines/ui/Calculators.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "basics/FloatWert.h"
@@ -37,14 +40,20 @@ bool CalculatorDialog::Below(double a, double b) { return a < b - kRounding * st
 
 double CalculatorDialog::Decade(double x) { return std::pow(10.0, std::round(std::log10(x))); }
 
+double CalculatorDialog::Exact(double x, double step) {
+  if (!(x > 0.0)) return x;
+  const int digits = std::numeric_limits<float>::digits10;
+  const int k = std::min(static_cast<int>(std::lround(std::log10(step))),
+                         static_cast<int>(std::floor(std::log10(x))) - (digits - 1));
+  // x is n * 10^k with n whole; dividing by the exact power 10^-k rounds only once.
+  const double power = std::pow(10.0, std::abs(k));
+  return k >= 0 ? std::round(x / power) * power : std::round(x * power) / power;
+}
+
 bool CalculatorDialog::Move(double& value, double step, bool up) {
-  if (up) {
-    value += step;
-  } else if (Below(step, value)) {
-    value -= step;
-  } else {
-    return false;
-  }
+  const double exact = Exact(value, step);
+  if (!up && !Below(step, exact)) return false;
+  value = Exact(up ? exact + step : exact - step, step);
   return true;
 }
 
@@ -253,7 +262,7 @@ void SlotLineDim::Step(int spinId, bool up) {
     case kWSpin: {
       double w = model.GetSlotWidth();
       // The slot never gets as wide as the substrate is high.
-      if ((up && !Below(w + increment, model.h)) || !Move(w, increment, up)) {
+      if (!Move(w, increment, up) || (up && !Below(w, Exact(model.h, increment)))) {
         return;
       }
       model.SetSlotWidth(w);

@@ -39,7 +39,13 @@ class CalculatorDialog : public pf::Dialog {
   static bool Below(double a, double b);
   // The power of ten nearest to x (> 0): increments move in exact decades.
   static double Decade(double x);
-  // value += step, or value -= step only while step is below it; true when it changed.
+  // The decimal that x (> 0) stands for, as near as a double gets to it: x rounded to the
+  // decade of step (a power of ten) or, where x has finer digits, to the six significant ones
+  // a single-precision value keeps. Symbols and substrates store floats, whose error a step
+  // would otherwise carry on (0.5 mm is 0.50000002 mm).
+  static double Exact(double x, double step);
+  // value += step, or value -= step only while step is below it, both in exact decimals; true
+  // when it changed.
   static bool Move(double& value, double step, bool up);
 
  protected:

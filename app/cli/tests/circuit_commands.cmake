@@ -42,6 +42,24 @@ if(NOT exported STREQUAL out)
 endif()
 run(export_refused 1 "^$" "Netzwerk kann nicht exportiert werden: keine externen Knoten"
     export-netlist ${ROOT}/examples/lc_lowpass.vqe)
+# A sub-circuit symbol without a source: no netlist file, and the SPICE file says why it lacks it.
+file(COPY ${ROOT}/app/cli/tests/ui/no_source.vqe DESTINATION ${SCRATCH}/export)
+run(export_no_source 1 "^$" "^Teilschaltung ohne Quelle: Cmp3\n$"
+    export-netlist ${SCRATCH}/export/no_source.vqe)
+run(spice_no_source 1 "\nR2  2 0 96\\.25\n" "^Teilschaltung ohne Quelle: Cmp3\n$"
+    spice ${SCRATCH}/export/no_source.vqe)
+if(EXISTS ${SCRATCH}/export/no_source.net)
+  message(FATAL_ERROR "export_no_source wrote a netlist")
+endif()
+# A line break in a circuit's file name adds no line: the SPICE title and the port line hold it
+# as '_'.
+set(broken "${SCRATCH}/export/x\nR9 1 0 1\n.vqe")
+file(COPY_FILE ${ROOT}/examples/pi_section.vqe "${broken}")
+run(spice_broken_name 0 "^x_R9_1_0_1_\\.vqe\n\\*\n" "^$" spice "${broken}")
+run(netlist_broken_name 0 "\nx_R9_1_0_1_: 2POR 1 2 \nEND\n$" "^$" netlist "${broken}")
+if(out MATCHES "\nR9 ")
+  message(FATAL_ERROR "a file name added a line:\n${out}")
+endif()
 run(bad_file 1 "^$" "Datei ist beschädigt" netlist ${ROOT}/examples/lc_lowpass.net)
 run(missing_file 1 "^$" "Datei kann nicht geöffnet werden" spice ${SCRATCH}/none.vqe --op)
 run(bad_usage 2 "^$" "unknown option '--ac'" spice ${ROOT}/examples/resonator.vqe --ac)

@@ -40,18 +40,36 @@ class CalculatorsTest : public ViewFixture {
   int count = 0;
 };
 
-// Guards compare beyond the rounding of decimal steps: 5e-5 less four steps of 1e-5 is not
-// above 1e-5; increments move in exact decades.
-TEST(CalculatorSteps, GuardsSeeThroughRounding) {
+// Steps land on exact decimals, whatever single-precision value they start from: 0.5 mm as a
+// float is 0.50000002 mm, and the guard must not let its remainder through (a step down from
+// 10.0000024 um would leave 2.375 pm). Refused steps leave the value; increments move in exact
+// decades.
+TEST(CalculatorSteps, StepInExactDecimals) {
+  const double kRefused = -1.0;
   const struct {
     double value, step;
-    bool decreases;
-  } rows[] = {{5e-5 - 4e-5, 1e-5, false}, {2e-5, 1e-5, true}, {0.635, 1.0, false},
-              {1e-4 + 1e-5, 1e-4, true}, {0.1, 0.1, false}, {0.2, 0.1, true}};
+    bool up;
+    double result;
+  } rows[] = {
+      {static_cast<double>(0.5e-3f) - 4.9e-4, 1e-5, false, kRefused},
+      {static_cast<double>(0.5e-3f), 1e-4, false, 4e-4},
+      {static_cast<double>(0.635e-3f), 1e-5, true, 0.645e-3},
+      {static_cast<double>(4.3e9f), 1e8, false, 4.2e9},
+      {static_cast<double>(4.3e9f) - 4.2e9, 1e8, false, kRefused},
+      {1.0 + 0.1 + 0.1, 0.1, true, 1.3},  // GHz
+      {5e-5 - 4e-5, 1e-5, false, kRefused},
+      {2e-5, 1e-5, false, 1e-5},
+      {1e-4 + 1e-5, 1e-4, false, 1e-5},
+      {0.635, 1.0, false, kRefused},
+      {0.2, 0.1, false, 0.1},
+      {1.0, 1e-6, true, 1.000001},  // a step finer than the value's six digits
+      {10.001, 1e-3, false, 10.0},
+  };
   for (const auto& r : rows) {
     double v = r.value;
-    EXPECT_EQ(CalculatorDialog::Move(v, r.step, false), r.decreases) << r.value << " " << r.step;
-    EXPECT_EQ(v, r.decreases ? r.value - r.step : r.value);
+    EXPECT_EQ(CalculatorDialog::Move(v, r.step, r.up), r.result != kRefused)
+        << r.value << " " << r.step;
+    EXPECT_EQ(v, r.result != kRefused ? r.result : r.value) << r.value << " " << r.step;
   }
   double increment = 1e-5;
   for (int i = 0; i < 4; ++i) increment = CalculatorDialog::Decade(increment * 10.0);
