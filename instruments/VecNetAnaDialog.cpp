@@ -108,7 +108,8 @@ int VecNetAnaDialog::PortCount() const {
 
 void VecNetAnaDialog::EndViewBusy() {
   auto* view = dynamic_cast<CVostraneView*>(GetOwner() != nullptr ? GetOwner() : GetParent());
-  if (view != nullptr) view->Analysis().EndBusy();
+  // A generator's run is not the analyser's to end: it goes on to its own end.
+  if (view != nullptr && !view->Analysis().IsBusy()) view->Analysis().EndBusy();
 }
 
 void VecNetAnaDialog::OnOK() {
