@@ -172,6 +172,10 @@ void ChooseSpice(CVostraneView& view) {
     VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
     ShowErrorsNow();
     SpiceSettingsDialog(view);
+    // Answered once a program is set: left in the queue, the message would fail the next
+    // value that a dialog reads.
+    spice = Doc(view).GetSpiceSettings();
+    if (spice != nullptr && spice->enabled != 0) VS_Error::ClearQueue();
   }
   Doc(view).SelectSpice();
 }
