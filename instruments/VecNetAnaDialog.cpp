@@ -108,8 +108,8 @@ int VecNetAnaDialog::PortCount() const {
 
 void VecNetAnaDialog::EndViewBusy() {
   auto* view = dynamic_cast<CVostraneView*>(GetOwner() != nullptr ? GetOwner() : GetParent());
-  // A generator's run is not the analyser's to end: it goes on to its own end.
-  if (view != nullptr && !view->Analysis().IsBusy()) view->Analysis().EndBusy();
+  // A generator's or the SPICE program's run is not the analyser's to end: it goes on.
+  if (view != nullptr && !view->Analysis().IsRunGoing()) view->Analysis().EndBusy();
 }
 
 void VecNetAnaDialog::OnOK() {
