@@ -11,6 +11,7 @@
 #include "pf/dc.h"
 #include "pf/ui_services.h"
 #include "pf/path_map.h"
+#include "simulator/NetlistName.h"
 
 PF_IMPLEMENT_SERIAL(UserNetSymbol, MultiPolSymbol, 1)
 
@@ -91,7 +92,9 @@ void UserNetSymbol::Draw(pf::Dc& dc) {
 void UserNetSymbol::ClearExtraLines() { subLines.Reset(); }
 
 void UserNetSymbol::WriteNetLine() {
-  netLine = subName;
+  // A circuit file's network takes its name in netlist form (its port line's), a netlist
+  // file's keeps the name of its definition line.
+  netLine = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
   if (sourceKind == 'F') RegenerateLines();
 }
