@@ -105,7 +105,8 @@ int VecNetAnaDialog::PortCount() const {
 
 void VecNetAnaDialog::EndViewBusy() {
   auto* view = dynamic_cast<CVostraneView*>(GetOwner() != nullptr ? GetOwner() : GetParent());
-  if (view != nullptr) view->Analysis().EndBusy();
+  // A generator's or the SPICE program's run is not the analyser's to end: it goes on.
+  if (view != nullptr && !view->Analysis().IsRunGoing()) view->Analysis().EndBusy();
 }
 
 void VecNetAnaDialog::OnOK() {

@@ -38,6 +38,8 @@ void AnalysisRuns::StartTimer(unsigned periodMs) {
 
 bool AnalysisRuns::StartBusy(int limit) {
   if (FindActiveInstrument() == nullptr) return false;
+  // A SPICE run that has ended since the last tick: its wait would end this run at the next.
+  if (spiceWait) EndBusy();
   busy = 1;
   if (!busyDialog) {
     auto dialog = std::make_unique<BusyDialog>(&view, limit);
@@ -57,8 +59,14 @@ void AnalysisRuns::EndBusy() {
   ForEachInstrument([](InstrumentRole& i) { i.SetRunState(0); });
 }
 
+bool AnalysisRuns::IsRunGoing() const {
+  if (busy != 0) return true;
+  CVostraneDoc* doc = view.GetDocument();
+  return spiceWait && doc != nullptr && doc->GetSpiceManager().ResultsPending();
+}
+
 bool AnalysisRuns::RefuseWhileBusy() const {
-  if (busy == 0) return false;
+  if (!IsRunGoing()) return false;
   pf::TheUiServices().Beep(pf::BeepKind::Default);
   pf::TheUiServices().MessageBox("Es läuft bereits eine Messung", "Achtung", pf::MsgButtons::Ok,
                                  pf::MsgIcon::None);

@@ -35,6 +35,8 @@ class AnalysisRuns {
   bool StartBusy(int limit);
   // Idle again; every master's network is built anew at its next start, however the run ended.
   void EndBusy();
+  // A built-in run, or a SPICE run whose results are awaited.
+  bool IsRunGoing() const;
   // One run at a time: while one is going, true after the message box that refuses another.
   bool RefuseWhileBusy() const;
   // The busy window while the document's SPICE program runs; closing it ends the program.

@@ -120,18 +120,24 @@ void Help(CVostraneView&) {
   pf::TheUiServices().ShowHelp(CVostraneApp::HelpFile());
 }
 
+// Every SPICE run is refused while a built-in one goes: its results would reach the
+// instruments amid the other run's points.
+void StartWrittenSpice(CVostraneView& view) {
+  if (!view.Analysis().RefuseWhileBusy()) StartSpice(view);
+}
+
 void SmallSignal(CVostraneView& view) {
+  if (view.Analysis().RefuseWhileBusy()) return;
   if (Ask("Kleinsignal-Analyse")) WriteAndStartSpice(view);
 }
 
 void OperatingPoint(CVostraneView& view) {
-  if (!Ask("Arbeitspunkt-Analyse")) return;
+  if (view.Analysis().RefuseWhileBusy() || !Ask("Arbeitspunkt-Analyse")) return;
   Doc(view).RequestOperatingPoint();
   WriteAndStartSpice(view);
 }
 
 void DcSweep(CVostraneView& view) {
-  // Clearing the active flags would take a built-in run's master away.
   if (view.Analysis().RefuseWhileBusy()) return;
   view.Analysis().ClearActiveInstruments();
   if (Dialogs().dcSweep(view)) WriteAndStartSpice(view);
@@ -172,6 +178,10 @@ void ChooseSpice(CVostraneView& view) {
     VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
     ShowErrorsNow();
     SpiceSettingsDialog(view);
+    // Answered once a program is set: left in the queue, the message would fail the next
+    // value that a dialog reads.
+    spice = Doc(view).GetSpiceSettings();
+    if (spice != nullptr && spice->enabled != 0) VS_Error::ClearQueue();
   }
   Doc(view).SelectSpice();
 }
@@ -188,7 +198,7 @@ constexpr ViewCommand kCommands[] = {
     {kIdHelp, Help, nullptr},
     {kIdEditSpiceFile, [](CVostraneView& v) { WriteSpice(v); },
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
-    {kIdEditSpiceStart, StartSpice,
+    {kIdEditSpiceStart, StartWrittenSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
        Enable(v, ui, [](CVostraneDoc& d) { return d.GetSpiceManager().HasWrittenNetlist(); });
      }},

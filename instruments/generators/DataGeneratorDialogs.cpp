@@ -114,15 +114,20 @@ void DataGeneratorDialog::OnOK() {
 }
 
 void DataGeneratorDialog::OnCancel() {
-  // The bit-count arrows draw a new pattern at the default rate and shape.
-  symbol->sequence.bitRate = openedRate;
-  symbol->sequence.shape = openedShape;
+  // The bit-count arrows draw a new pattern at the default rate and shape; a run started here
+  // closes the dialog too, and keeps the rate and shape it runs with.
+  if (!starting) {
+    symbol->sequence.bitRate = openedRate;
+    symbol->sequence.shape = openedShape;
+  }
   pf::Dialog::OnCancel();
 }
 
 bool DataGeneratorDialog::OnCommand(int id, pf::Notification code) {
   if (!spice && id == ids::kStart && code == pf::Notification::Clicked) {
+    starting = true;
     symbol->StartFromDialog(*this, kTimerPeriodMs, symbol->sampleCount / 2);
+    starting = false;
     return true;
   }
   return pf::Dialog::OnCommand(id, code);

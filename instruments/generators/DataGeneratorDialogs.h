@@ -16,7 +16,8 @@ class DataGeneratorDialog : public pf::Dialog {
 
   bool OnInitDialog() override;
   void OnOK() override;
-  // Whatever the arrows changed, the rate and shape are those the dialog opened with.
+  // Whatever the arrows changed, the rate and shape are those the dialog opened with, unless
+  // the dialog closes for a run started from it.
   void OnCancel() override;
   bool OnCommand(int id, pf::Notification code) override;
   void OnDeltaPos(int id, int delta) override;
@@ -31,4 +32,5 @@ class DataGeneratorDialog : public pf::Dialog {
   bool spice;
   RBitWert openedRate;
   char openedShape = 'R';
+  bool starting = false;
 };

@@ -44,7 +44,8 @@ bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busy
     Warn("Der Generator ist noch nicht plaziert");
     return false;
   }
-  if (timerPeriodMs != 0) runs.StartTimer(timerPeriodMs);
+  // A period left by an earlier run of another kind would step this one at its pace.
+  runs.StartTimer(timerPeriodMs != 0 ? timerPeriodMs : CVostraneView::kTimerPeriodMs);
   // A second active instrument found first would be the run's master and never end it.
   runs.ClearActiveInstruments();
   generator.SetActiveFlag(1);

@@ -13,8 +13,8 @@ namespace pf {
 class Dialog;
 }
 
-// False (after the message box, with the dialog left open) when the run does not start. A
-// timer period other than 0 becomes the view's once the start is not refused.
+// False (after the message box, with the dialog left open) when the run does not start. Once
+// the start is not refused, the view's timer ticks at the period, 0 giving the view's own.
 bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busyLimit,
                        unsigned timerPeriodMs = 0);
 // Called by the generator when it has no further point or the reader reports a fault.
