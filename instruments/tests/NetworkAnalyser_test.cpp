@@ -306,22 +306,28 @@ TEST(VecNetAnaSymbol, Archive) {
   }
 }
 
-// The curve shown goes into the file with the network's name and the time of its sweep: the
-// window opens on the diagram of its format with that curve, header and bottom line.
-TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
-  pf::Headless headless;
+// The record of an analyser whose panel swept the low-pass's S21 into the Smith chart.
+std::string SweptS21InSmithChart() {
   VecNetAnaSymbol measured;
-  ASSERT_TRUE(measured.EditDialog(nullptr));
+  if (!measured.EditDialog(nullptr)) return "";
   auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
-  ASSERT_NE(window, nullptr);
-  window->index = 2;  // S21
+  if (window == nullptr) return "";
+  window->index = 2;
   window->SetFormat(TNetAnalyzer::kSmith);
-  ASSERT_TRUE(window->RequestStart());
+  if (!window->RequestStart()) return "";
   window->Measure(LowPass());
   std::stringstream stream;
   pf::Archive out(static_cast<std::ostream&>(stream));
   measured.Serialize(out);
-  const std::string bytes = stream.str();
+  return stream.str();
+}
+
+// The curve shown goes into the file with the network's name and the time of its sweep: the
+// window opens on the diagram of its format with that curve, header and bottom line.
+TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
+  pf::Headless headless;
+  const std::string bytes = SweptS21InSmithChart();
+  ASSERT_FALSE(bytes.empty());
 
   VecNetAnaSymbol loaded;
   std::stringstream in(bytes);
@@ -350,22 +356,13 @@ TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
 // loads, and the next record is read where it stands.
 TEST(VecNetAnaSymbol, ArchiveOfOlderFilesWithoutTheCurveLoads) {
   pf::Headless headless;
-  VecNetAnaSymbol measured;
-  ASSERT_TRUE(measured.EditDialog(nullptr));
-  auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
-  ASSERT_NE(window, nullptr);
-  window->SetFormat(TNetAnalyzer::kSmith);
-  ASSERT_TRUE(window->RequestStart());
-  window->Measure(LowPass());
-  std::stringstream stream;
-  pf::Archive out(static_cast<std::ostream&>(stream));
-  measured.Serialize(out);
-  MyStrng next("ResSymbol");
-  next.Serialize(out);
-  const std::string bytes = stream.str();
+  const std::string bytes = SweptS21InSmithChart();
   const size_t mark = bytes.find(std::string("\x4E\x41\xFF\xFF", 4));
   ASSERT_NE(mark, std::string::npos);
-  const std::string nextRecord = bytes.substr(bytes.size() - 4 - next.GetCapacity());
+  std::stringstream stream;
+  pf::Archive out(static_cast<std::ostream&>(stream));
+  MyStrng("ResSymbol").Serialize(out);
+  const std::string nextRecord = stream.str();
   for (const std::string& older : {bytes.substr(0, mark), bytes.substr(0, mark) + nextRecord}) {
     VecNetAnaSymbol loaded;
     std::stringstream in(older);
