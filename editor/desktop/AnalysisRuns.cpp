@@ -65,11 +65,14 @@ bool AnalysisRuns::IsRunGoing() const {
   return spiceWait && doc != nullptr && doc->GetSpiceManager().ResultsPending();
 }
 
+void AnalysisRuns::Warn(const char* message) {
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  pf::TheUiServices().MessageBox(message, "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
+}
+
 bool AnalysisRuns::RefuseWhileBusy() const {
   if (!IsRunGoing()) return false;
-  pf::TheUiServices().Beep(pf::BeepKind::Default);
-  pf::TheUiServices().MessageBox("Es läuft bereits eine Messung", "Achtung", pf::MsgButtons::Ok,
-                                 pf::MsgIcon::None);
+  Warn("Es läuft bereits eine Messung");
   return true;
 }
 

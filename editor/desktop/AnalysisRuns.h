@@ -43,6 +43,8 @@ class AnalysisRuns {
   // It goes when the results are no longer awaited.
   void WaitForSpice();
   bool IsBusy() const { return busy != 0; }
+  // How a run that cannot start says so: a beep and the message under "Achtung".
+  static void Warn(const char* message);
   BusyDialog* GetBusyDialog() const { return busyDialog.get(); }
 
   InstrumentRole* FindActiveInstrument() const;

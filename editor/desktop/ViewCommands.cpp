@@ -147,9 +147,7 @@ void Transient(CVostraneView& view) {
   if (view.Analysis().RefuseWhileBusy()) return;
   NetSymbol* source = Doc(view).FindTransientSource();
   if (source == nullptr) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    pf::TheUiServices().MessageBox("Kein Daten- oder Impulsgenerator für die Transient-Analyse",
-                                   "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
+    AnalysisRuns::Warn("Kein Daten- oder Impulsgenerator für die Transient-Analyse");
     return;
   }
   if (!Dialogs().transient(view, source)) return;

@@ -5,7 +5,6 @@
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/MessGeraetSymbol.h"
 #include "pf/dialog.h"
-#include "pf/ui_services.h"
 
 namespace {
 
@@ -13,14 +12,9 @@ CVostraneView* ViewOf(const MessMasterSymbol& generator) {
   return dynamic_cast<CVostraneView*>(generator.view);
 }
 
-void Warn(const char* message) {
-  pf::TheUiServices().Beep(pf::BeepKind::Default);
-  pf::TheUiServices().MessageBox(message, "Achtung", pf::MsgButtons::Ok, pf::MsgIcon::None);
-}
-
 bool Refuse(AnalysisRuns& runs, const char* message) {
   runs.EndBusy();
-  Warn(message);
+  AnalysisRuns::Warn(message);
   return false;
 }
 
@@ -41,7 +35,7 @@ bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busy
   if (runs.RefuseWhileBusy()) return false;
   // A generator still being placed is in no netlist: its run would have no network to drive.
   if (!IsPlaced(generator, *doc)) {
-    Warn("Der Generator ist noch nicht plaziert");
+    AnalysisRuns::Warn("Der Generator ist noch nicht plaziert");
     return false;
   }
   // A period left by an earlier run of another kind would step this one at its pace.
