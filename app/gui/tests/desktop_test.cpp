@@ -12,7 +12,9 @@
 // circuit is then the one the headless program shows after the same run; so for the data
 // generator's run of its lines. While a slow SPICE program runs, the menu bar opens its
 // menus. The oscilloscope's window, opened by a double click on its symbol, shows on its screen
-// the headless render of the same window.
+// the headless render of the same window; so do the oscilloscope and the spectrum analyser at
+// their first opening after the data generator's run and after a SPICE transient. The submenu of
+// recent files holds the circuit before it opens.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -888,6 +890,47 @@ TEST(DesktopScreens, FirstOpeningsAfterASpiceTransientAreTheHeadlessRender) {
          headless.RunIdle();
          return spice.HasLoadedResults();
        }});
+}
+
+// The toolkit sizes a submenu before it tells that the submenu opens: once "Datei" is open, its
+// submenu of recent files already holds the circuit's name, so that it shows whole.
+TEST_F(DesktopTest, RecentFilesAreInTheirSubmenuBeforeItOpens) {
+  std::string recent;
+  std::string failed;
+  {
+    DrivenApp app(circuit);
+    bool opened = false;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"a click on Datei",
+         [&] {
+           wxWindow* top = pf::NativeWindow(*app.GetMainFrame());
+           top->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+             e.Skip();
+             opened = true;
+           });
+           const wxMenuBar* bar = dynamic_cast<wxFrame*>(top)->GetMenuBar();
+           return bar != nullptr && Click(bar->GetScreenPosition() + wxPoint(20, 10));
+         }},
+        {"the menu opens",
+         [&] {
+           if (!opened) return false;
+           const wxMenuBar* bar =
+               dynamic_cast<wxFrame*>(pf::NativeWindow(*app.GetMainFrame()))->GetMenuBar();
+           for (const wxMenuItem* item : bar->GetMenu(0)->GetMenuItems()) {
+             const wxMenu* sub = item->GetSubMenu();
+             if (sub != nullptr && sub->GetMenuItemCount() > 0) {
+               recent = sub->FindItemByPosition(0)->GetItemLabelText().utf8_string();
+             }
+           }
+           return Input({"key", "Escape"});
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_NE(recent.find("lc_lowpass.vqe"), std::string::npos) << recent;
 }
 
 // A slow SPICE program runs beside the desktop: while it runs, a click on the menu bar opens a
