@@ -12,9 +12,9 @@
 // circuit is then the one the headless program shows after the same run; so for the data
 // generator's run of its lines. While a slow SPICE program runs, the menu bar opens its
 // menus. The oscilloscope's window, opened by a double click on its symbol, shows on its screen
-// the headless render of the same window; so do the oscilloscope and the spectrum analyser at
-// their first opening after the data generator's run and after a SPICE transient. The submenu of
-// recent files holds the circuit before it opens.
+// the headless render of the same window; so do the oscilloscope (opened twice) and the spectrum
+// analyser after the data generator's run and after a SPICE transient. The submenu of recent
+// files holds the circuit before it opens.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -735,7 +735,8 @@ std::vector<DrivenApp::Step> ShowScreen(DrivenApp& app, int templateId, const st
 // A run on the desktop and the same run in the headless program.
 struct ScreensRun {
   const char* example;
-  // The screenshots are vostrane-NAME-oszi.png, -specana.png and their -headless.png.
+  // The screenshots are vostrane-NAME-oszi.png, -oszi2.png, -specana.png and their
+  // -headless.png.
   const char* name;
   // What the screens' bottom line starts with; the rest stamps the run's time.
   const char* bottomLine;
@@ -745,11 +746,11 @@ struct ScreensRun {
   std::function<bool(pf::Headless&, CVostraneView&)> headlessRun;
 };
 
-// After the run the oscilloscope and the spectrum analyser, never opened before, are opened by
-// two clicks: each screen shows the run as the headless program draws it after the same run
-// (the header names the instrument and its quantity), and its bottom line names the run; the
-// time it stamps is left out of the pictures.
-void FirstOpeningsAfterTheRun(const ScreensRun& run) {
+// After the run the oscilloscope, never opened before, is opened by two clicks, closed with OK
+// and opened again, then the spectrum analyser: each screen shows the run as the headless
+// program draws it after the same run (the header names the instrument and its quantity), and
+// its bottom line names the run; the time it stamps is left out of the pictures.
+void OpeningsAfterTheRun(const ScreensRun& run) {
   const fs::path circuit = CopyExample(run.example, fs::current_path() / "circuits" / run.name);
   constexpr int kBottomLine = 24;
   struct Instrument {
@@ -759,6 +760,7 @@ void FirstOpeningsAfterTheRun(const ScreensRun& run) {
   };
   const std::string shots = std::string("vostrane-") + run.name;
   Instrument instruments[] = {{oszi_ids::kTemplate, shots + "-oszi", {}},
+                              {oszi_ids::kTemplate, shots + "-oszi2", {}},
                               {specana_ids::kTemplate, shots + "-specana", {}}};
   std::string failed;
   {
@@ -768,8 +770,10 @@ void FirstOpeningsAfterTheRun(const ScreensRun& run) {
          {run.desktopRun(app),
           ShowScreen<OsziSymbol>(app, oszi_ids::kTemplate, instruments[0].shots + ".png",
                                  instruments[0].shown),
-          ShowScreen<SpecAnaSymbol>(app, specana_ids::kTemplate, instruments[1].shots + ".png",
-                                    instruments[1].shown)}) {
+          ShowScreen<OsziSymbol>(app, oszi_ids::kTemplate, instruments[1].shots + ".png",
+                                 instruments[1].shown),
+          ShowScreen<SpecAnaSymbol>(app, specana_ids::kTemplate, instruments[2].shots + ".png",
+                                    instruments[2].shown)}) {
       app.steps.insert(app.steps.end(), steps.begin(), steps.end());
     }
     app.steps.push_back({"the program ends without asking", [&] {
@@ -787,6 +791,7 @@ void FirstOpeningsAfterTheRun(const ScreensRun& run) {
     CVostraneView& view = ActiveView(app);
     ASSERT_TRUE(run.headlessRun(headless, view));
     NetSymbol* symbols[] = {FindSymbol<OsziSymbol>(*view.GetDocument()),
+                            FindSymbol<OsziSymbol>(*view.GetDocument()),
                             FindSymbol<SpecAnaSymbol>(*view.GetDocument())};
     for (size_t i = 0; i < std::size(instruments); ++i) {
       const Instrument& instrument = instruments[i];
@@ -815,8 +820,8 @@ void FirstOpeningsAfterTheRun(const ScreensRun& run) {
 }
 
 // The data generator's run, started from its dialog.
-TEST(DesktopScreens, FirstOpeningsAfterADataRunAreTheHeadlessRender) {
-  FirstOpeningsAfterTheRun(
+TEST(DesktopScreens, OpeningsAfterADataRunAreTheHeadlessRender) {
+  OpeningsAfterTheRun(
       {VOSTRANE_DATAGEN_EXAMPLE, "datarun", "Ravilone: datagen_rc ",
        [](DrivenApp& app) -> std::vector<DrivenApp::Step> {
          return {
@@ -849,14 +854,14 @@ TEST(DesktopScreens, FirstOpeningsAfterADataRunAreTheHeadlessRender) {
 
 // The SPICE transient of the pulse generator, chosen from the menu, with a copy of the SPICE
 // program that runs ngspice. Skipped without ngspice.
-TEST(DesktopScreens, FirstOpeningsAfterASpiceTransientAreTheHeadlessRender) {
+TEST(DesktopScreens, OpeningsAfterASpiceTransientAreTheHeadlessRender) {
   if (RunProgram({"sh", "-c", "command -v ngspice"}) != 0) GTEST_SKIP() << "no ngspice";
   const fs::path home = fs::current_path() / "spice-transient";
   fs::create_directories(home);
   fs::copy_file(fs::path(VOSTRANE_SPICE) / "VosSpice.exe", home / "VosSpice.exe",
                 fs::copy_options::overwrite_existing);
   const MyStrng spiceHome((home.string() + "/").c_str());
-  FirstOpeningsAfterTheRun(
+  OpeningsAfterTheRun(
       {VOSTRANE_PULSE_EXAMPLE, "transient", "Spice: pulse_rc.vqe ",
        [&spiceHome](DrivenApp& app) -> std::vector<DrivenApp::Step> {
          return {
