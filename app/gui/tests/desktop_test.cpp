@@ -876,7 +876,8 @@ TEST(DesktopScreens, OpeningsAfterASpiceTransientAreTheHeadlessRender) {
              {"its dialog is answered with OK",
               [] {
                 pf::Dialog* dialog = ShownDialog(TransientAnalyseDialog::kTemplateId);
-                return dialog != nullptr && Click(OnScreen(*dialog->GetDlgItem(pf::kIdOk), {10, 8}));
+                return dialog != nullptr &&
+                       Click(OnScreen(*dialog->GetDlgItem(pf::kIdOk), {10, 8}));
               }},
              {"the results arrive",
               [&app] { return app.Doc()->GetSpiceManager().HasLoadedResults(); }},
