@@ -618,6 +618,17 @@ class Player {
       action = [](pf::DialogDriver& d) { ShowScreen(d.GetDialog()); };
       return true;
     }
+    if (verb == "png" && w.size() == 2) {
+      action = [this, path = w[1]](pf::DialogDriver& d) {
+        if (!WriteOutputFile(path, "Datei konnte nicht geschrieben werden: ",
+                             [this, &d](const std::string& p) {
+                               return headless_.WritePng(d.GetDialog(), p);
+                             })) {
+          failed_ = true;
+        }
+      };
+      return true;
+    }
     if (verb == "click" && hasId && w.size() == 2) {
       act = [id](pf::DialogDriver& d) { d.Click(id); };
     } else if (verb == "set" && hasId && w.size() == 3) {
@@ -639,8 +650,8 @@ class Player {
       return true;
     } else {
       why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-            "spin ID up|down, page N, show, screen, dialog, file, answer, clipboard, advance, idle, "
-            "ok, cancel oder end";
+            "spin ID up|down, page N, show, screen, png DATEI, dialog, file, answer, clipboard, "
+            "advance, idle, ok, cancel oder end";
       return false;
     }
     // The dialog exists only once it is open: its ids are checked then.
