@@ -14,7 +14,11 @@ std::string RefuseInput(const std::string& path, std::uintmax_t maxBytes) {
 
 std::string OpenInput(const std::string& path, std::uintmax_t maxBytes, std::ifstream& in) {
   std::string refusal = RefuseInput(path, maxBytes);
-  if (refusal.empty()) in.open(path, std::ios::binary);
+  if (refusal.empty()) {
+    in.open(path, std::ios::binary);
+  } else {
+    in.setstate(std::ios::failbit);
+  }
   return refusal;
 }
 

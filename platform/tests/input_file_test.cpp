@@ -43,6 +43,7 @@ TEST(InputFile, OnlyRegularFilesWithinTheBoundAreOpened) {
     std::ifstream in;
     EXPECT_EQ(pf::OpenInput(c.path, 4, in), c.refusal) << c.path;
     EXPECT_EQ(in.is_open(), c.opened) << c.path;
+    EXPECT_EQ(static_cast<bool>(in), c.opened) << c.path;
   }
 }
 

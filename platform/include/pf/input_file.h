@@ -15,8 +15,8 @@ namespace pf {
 // path is only looked at, never opened.
 std::string RefuseInput(const std::string& path, std::uintmax_t maxBytes);
 
-// RefuseInput, then the file opened in binary into in when it may be read. An empty answer
-// with a closed stream: the file could not be opened.
+// RefuseInput, then the file opened in binary into in when it may be read; a refused file
+// leaves in failed, as one that cannot be opened does (then with an empty answer).
 std::string OpenInput(const std::string& path, std::uintmax_t maxBytes, std::ifstream& in);
 
 }  // namespace pf
