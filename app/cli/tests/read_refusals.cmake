@@ -1,8 +1,9 @@
 # Files that are no regular file or larger than their kind can hold are refused at once with
 # their message, never read: a FIFO without a writer (open() would wait for one), /dev/zero
 # (never ends) and an 8 GB sparse file, for each command that reads a file. An unreadable
-# script is a bad script (exit 2).
-# cmake -DCLI=... -DSCRATCH=dir -P read_refusals.cmake
+# script is a bad script (exit 2). Inside ui-script, the same files opened as circuits and loaded
+# as the analyser's curve give their message in the box.
+# cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -P read_refusals.cmake
 
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
@@ -37,7 +38,26 @@ foreach(row
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   string(FIND "${err}" "${message}" at)
   if(NOT rc STREQUAL expected OR at LESS 0)
-    message(SEND_ERROR "${command} ${path}: exit ${rc}, expected ${expected} and '${message}':\n${err}")
+    message(SEND_ERROR
+            "${command} ${path}: exit ${rc}, expected ${expected} and '${message}':\n${err}")
   endif()
 endforeach()
+
+file(COPY ${ROOT}/examples/vna_lowpass.vqe DESTINATION ${SCRATCH})
+foreach(kind vqe kur)
+  file(CREATE_LINK ${fifo} ${SCRATCH}/fifo.${kind} SYMBOLIC)
+  file(CREATE_LINK ${sparse} ${SCRATCH}/sparse.${kind} SYMBOLIC)
+endforeach()
+file(WRITE ${SCRATCH}/refusals.txt "open fifo.vqe\nopen sparse.vqe\nopen vna_lowpass.vqe\n"
+     "edit VNA1\nwindow 132\n  file fifo.kur\n  click 1027\n  file sparse.kur\n  click 1027\n"
+     "  click 1\nend\n")
+execute_process(COMMAND ${CLI} ui-script refusals.txt WORKING_DIRECTORY ${SCRATCH}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+string(CONCAT expected "Vostrane: Keine Datei: ${SCRATCH}/fifo.vqe\n"
+       "Vostrane: Datei zu groß: ${SCRATCH}/sparse.vqe\n"
+       "Fehler: Keine Datei: ${SCRATCH}/fifo.kur\n"
+       "Fehler: Datei zu groß: ${SCRATCH}/sparse.kur\n")
+if(NOT rc EQUAL 1 OR NOT out STREQUAL expected)
+  message(SEND_ERROR "ui-script: exit ${rc}, expected 1 and\n${expected}got\n${out}${err}")
+endif()
 file(REMOVE_RECURSE ${SCRATCH})
