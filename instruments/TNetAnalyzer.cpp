@@ -13,6 +13,7 @@
 #include "instruments/NetAnaDialogs.h"
 #include "pf/archive.h"
 #include "pf/file_dialog.h"
+#include "pf/input_file.h"
 #include "pf/ui_services.h"
 #include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
@@ -522,7 +523,8 @@ void TNetAnalyzer::LoadCurve() {
                         pf::kOfnPathMustExist | pf::kOfnFileMustExist,
                         kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
-  std::ifstream in(dialog.GetPathName(), std::ios::binary);
+  std::ifstream in;
+  const std::string refusal = pf::OpenInput(dialog.GetPathName(), DiagKurve::kMaxFileBytes, in);
   bool loaded = false;
   if (in) {
     pf::Archive ar(in);
@@ -533,7 +535,8 @@ void TNetAnalyzer::LoadCurve() {
     // The box says it; the curve's own report must not stay behind for the next command.
     VS_Error::ClearQueue();
     pf::TheUiServices().Beep(pf::BeepKind::Default);
-    Message("Kurve konnte nicht geladen werden", "Fehler");
+    Message(refusal.empty() ? MyStrng("Kurve konnte nicht geladen werden") : MyStrng(refusal),
+            "Fehler");
   }
   screen.Invalidate();
 }

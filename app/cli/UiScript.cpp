@@ -33,6 +33,7 @@
 #include "pf/command_ids.h"
 #include "pf/controls.h"
 #include "pf/headless.h"
+#include "pf/input_file.h"
 #include "pf/print_preview.h"
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
@@ -697,12 +698,13 @@ class Player {
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.
 bool ReadScript(const char* path, std::vector<Line>& lines) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in || in.tellg() > kMaxScriptBytes) {
+  std::ifstream in;
+  const std::string refusal = pf::OpenInput(path, kMaxScriptBytes, in);
+  if (!refusal.empty()) std::fprintf(stderr, "%s\n", refusal.c_str());
+  if (!in) {
     std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
     return false;
   }
-  in.seekg(0);
   std::string text;
   for (int number = 1; std::getline(in, text); ++number) {
     Line line{number, {}};

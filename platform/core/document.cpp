@@ -14,6 +14,7 @@
 #include "pf/command_ids.h"
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/input_file.h"
 #include "pf/view.h"
 
 namespace pf {
@@ -118,7 +119,8 @@ bool Document::OnNewDocument() {
 bool Document::OnOpenDocument(const std::string& path) {
   DeleteContents();
   SetModifiedFlag(false);
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in;
+  openRefusal_ = OpenInput(path, MaxFileBytes(), in);
   if (!in) return false;
   try {
     Archive ar(in);

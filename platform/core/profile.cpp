@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "pf/input_file.h"
+
 namespace pf {
 namespace {
 
@@ -90,10 +92,9 @@ bool Profile::WriteProfileString(std::string_view section, std::string_view key,
 IniProfile::IniProfile(std::string path) : path_(std::move(path)) { Load(); }
 
 void IniProfile::Load() {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path_, ec);
-  if (ec || size > kMaxProfileBytes) return;
-  std::ifstream in(path_);
+  // A settings file that is refused is left alone, as a missing one is.
+  std::ifstream in;
+  if (!OpenInput(path_, kMaxProfileBytes, in).empty() || !in) return;
   std::string line;
   std::string section;
   while (std::getline(in, line)) {
