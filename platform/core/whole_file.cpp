@@ -54,6 +54,14 @@ WholeFile::~WholeFile() {
   fs::remove(path_, ec);
 }
 
+bool WholeFile::WriteStream(const std::function<bool(std::ostream&)>& write) const {
+  if (path_.empty()) return false;
+  std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+  const bool ok = out && write(out);
+  out.close();
+  return ok && !out.fail();
+}
+
 bool WholeFile::Commit() {
   if (path_.empty()) return false;
   if (!temporary_) return true;
@@ -82,12 +90,8 @@ bool WriteWholeFile(const std::string& target,
 }
 
 bool WriteWholeStream(const std::string& target, const std::function<bool(std::ostream&)>& write) {
-  return WriteWholeFile(target, [&write](const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    bool ok = out && write(out);
-    out.close();
-    return ok && !out.fail();
-  });
+  WholeFile file(target);
+  return file.WriteStream(write) && file.Commit();
 }
 
 }  // namespace pf

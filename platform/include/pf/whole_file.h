@@ -22,6 +22,8 @@ class WholeFile {
 
   // Where the writer writes; empty when no temporary file could be made there.
   const std::string& Path() const { return path_; }
+  // Writes Path() through a stream; false when there is no file or the stream fails.
+  bool WriteStream(const std::function<bool(std::ostream&)>& write) const;
   // Puts the written file in the target's place with the previous file's permissions (a new
   // one gets the umask's). False, and the temporary file gone, when that fails.
   bool Commit();
