@@ -13,6 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::size_t kNameRoom = 200;  // of a name's 255 bytes
+
 bool Sync(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return false;
@@ -37,8 +39,9 @@ WholeFile::WholeFile(const std::string& target) : target_(target) {
   }
   target_ = where.string();
   const fs::path folder = where.has_parent_path() ? where.parent_path() : fs::path(".");
+  // Cut, so that a name near the system's limit still leaves room for the dot and the suffix.
   std::string name = ".";
-  name += where.filename().string();
+  name += where.filename().string().substr(0, kNameRoom);
   name += ".XXXXXX";
   std::string temp = (folder / name).string();
   const int fd = ::mkstemp(temp.data());

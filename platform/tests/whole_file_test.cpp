@@ -93,7 +93,12 @@ TEST(WholeFile, AGoodWriteReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_TRUE(WriteNew(fresh));
   ::umask(mask);
   EXPECT_EQ(fs::status(fresh).permissions(), static_cast<fs::perms>(0644));
-  EXPECT_EQ(FilesIn(dir.Path()), 2u);
+
+  // A name as long as the system allows has no room for a suffix: the temporary's is cut.
+  const std::string longest = dir / std::string(255, 'l');
+  EXPECT_TRUE(WriteNew(longest));
+  EXPECT_EQ(ReadFile(longest), kNew);
+  EXPECT_EQ(FilesIn(dir.Path()), 3u);
 }
 
 // A link stays a link, its target takes the new content; a device is written directly.
