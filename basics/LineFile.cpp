@@ -14,6 +14,7 @@
 #include "pf/clipboard.h"
 #include "pf/input_file.h"
 #include "pf/path_map.h"
+#include "pf/whole_file.h"
 
 namespace {
 
@@ -121,11 +122,10 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
 }
 
 bool LineFile::WriteFile() const {
-  std::ofstream out(pf::MapWindowsPath(fileName.GetBuffer()), std::ios::out | std::ios::trunc);
-  if (!out) return false;
-  WriteLines(out);
-  out.close();
-  return !out.fail();
+  return pf::WriteWholeStream(pf::MapWindowsPath(fileName.GetBuffer()), [this](std::ostream& out) {
+    WriteLines(out);
+    return true;
+  });
 }
 
 void LineFile::WriteLines(std::ostream& os) const {

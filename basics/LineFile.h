@@ -40,7 +40,8 @@ class LineFile : public List<MyStrng> {
   // The same lines into a vector, for readers that keep them there; out is left as it was
   // when the result is 0.
   static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
-  // False when the file could not be written completely; the caller reports it.
+  // Whole or not at all: false when the file could not be written completely, and then the
+  // previous file is as it was; the caller reports it.
   bool WriteFile() const;
   void WriteLines(std::ostream& os) const;
   void Serialize(pf::Archive& ar);

@@ -15,6 +15,7 @@
 #include "pf/file_dialog.h"
 #include "pf/input_file.h"
 #include "pf/ui_services.h"
+#include "pf/whole_file.h"
 #include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
 
@@ -506,11 +507,10 @@ void TNetAnalyzer::SaveCurve() {
     pf::Archive ar(bytes);
     d->SerializeCurrentCurve(ar);
   }
-  std::ofstream out(dialog.GetPathName(), std::ios::binary);
   const std::string data = bytes.str();
-  if (!out || !out.write(data.data(), static_cast<std::streamsize>(data.size())).flush()) {
-    out.close();
-    std::remove(dialog.GetPathName().c_str());
+  if (!pf::WriteWholeStream(dialog.GetPathName(), [&data](std::ostream& out) {
+        return static_cast<bool>(out.write(data.data(), static_cast<std::streamsize>(data.size())));
+      })) {
     Message(MyStrng("Datei konnte nicht geschrieben werden: ") + dialog.GetPathName().c_str(),
             "Fehler");
   }

@@ -38,6 +38,7 @@
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
 #include "pf/recording_dc.h"
+#include "pf/whole_file.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
 
@@ -676,9 +677,9 @@ class Player {
   static bool WriteClipboard(const std::string& path) {
     const pf::Clipboard& clipboard = pf::TheClipboard();
     if (const std::optional<std::string> text = clipboard.GetText()) {
-      std::ofstream out(path, std::ios::binary);
-      out << *text;
-      return static_cast<bool>(out.flush());
+      return pf::WriteWholeStream(path, [&text](std::ostream& out) {
+        return static_cast<bool>(out << *text);
+      });
     }
     const std::optional<pf::Bitmap> bitmap = clipboard.GetBitmap();
     if (!bitmap) return false;

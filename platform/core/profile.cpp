@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "pf/input_file.h"
+#include "pf/whole_file.h"
 
 namespace pf {
 namespace {
@@ -116,23 +117,13 @@ bool IniProfile::Persist() {
   std::error_code ec;
   const fs::path target(path_);
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  const std::string temp = path_ + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::trunc);
+  return WriteWholeStream(path_, [this](std::ostream& out) {
     for (const Section& s : Sections()) {
       out << '[' << s.name << "]\n";
       for (const Entry& e : s.entries) out << e.key << '=' << e.value << '\n';
     }
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (!ec) return true;
-  fs::remove(temp, ec);
-  return false;
+    return true;
+  });
 }
 
 std::string ProfilePath(std::string_view registryKey, std::string_view appName) {
