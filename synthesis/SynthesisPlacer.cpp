@@ -24,14 +24,19 @@ float SynthesisPlacer::Checked(double value) {
   return f;
 }
 
-bool SynthesisPlacer::Refused() const {
-  if (!badValue && view.GetDocument() != nullptr) return false;
-  if (badValue) VS_Error().Error("Synthese: ein Elementwert ist nicht positiv und endlich", 4);
-  return true;
+bool SynthesisPlacer::Refused(bool replacing) const {
+  if (badValue) {
+    VS_Error().Error("Synthese: ein Elementwert ist nicht positiv und endlich", 4);
+    return true;
+  }
+  const CVostraneDoc* doc = view.GetDocument();
+  if (doc == nullptr) return true;
+  const size_t kept = replacing ? 0 : static_cast<size_t>(doc->Symbols().GetCount());
+  return CVostraneDoc::RefuseSymbolCount(kept + entries.size());
 }
 
 bool SynthesisPlacer::Place() {
-  if (Refused()) return false;
+  if (Refused(false)) return false;
   CVostraneDoc& doc = *view.GetDocument();
   for (Entry& e : entries) {
     doc.AddSymbol(e.made != nullptr ? e.made.release() : e.symbol);
@@ -43,7 +48,7 @@ bool SynthesisPlacer::Place() {
 }
 
 bool SynthesisPlacer::Rewrite() {
-  if (Refused()) return false;
+  if (Refused(true)) return false;
   std::vector<NetSymbol*> old;
   view.GetDocument()->Symbols().ForEach([&old](NetSymbol* s) { old.push_back(s); });
   for (NetSymbol* s : old) {
