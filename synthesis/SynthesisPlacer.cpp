@@ -24,23 +24,19 @@ float SynthesisPlacer::Checked(double value) {
   return f;
 }
 
-bool SynthesisPlacer::Refused(bool replacing) const {
-  if (badValue) {
-    VS_Error().Error("Synthese: ein Elementwert ist nicht positiv und endlich", 4);
-    return true;
-  }
-  const CVostraneDoc* doc = view.GetDocument();
-  if (doc == nullptr) return true;
-  const size_t kept = replacing ? 0 : static_cast<size_t>(doc->Symbols().GetCount());
-  return CVostraneDoc::RefuseSymbolCount(kept + entries.size());
+bool SynthesisPlacer::Refused() const {
+  if (!badValue && view.GetDocument() != nullptr) return false;
+  if (badValue) VS_Error().Error("Synthese: ein Elementwert ist nicht positiv und endlich", 4);
+  return true;
 }
 
 bool SynthesisPlacer::Place() {
-  if (Refused(false)) return false;
+  if (Refused()) return false;
   CVostraneDoc& doc = *view.GetDocument();
   for (Entry& e : entries) {
-    doc.AddSymbol(e.made != nullptr ? e.made.release() : e.symbol);
-    view.OccupySymbol(*e.symbol);
+    // A symbol that a full circuit refuses is gone (the document says so).
+    NetSymbol* symbol = e.made != nullptr ? e.made.release() : e.symbol;
+    if (doc.AddSymbol(symbol)) view.OccupySymbol(*symbol);
   }
   entries.clear();
   doc.SetViewOnAll(&view);
@@ -48,7 +44,7 @@ bool SynthesisPlacer::Place() {
 }
 
 bool SynthesisPlacer::Rewrite() {
-  if (Refused(true)) return false;
+  if (Refused()) return false;
   std::vector<NetSymbol*> old;
   view.GetDocument()->Symbols().ForEach([&old](NetSymbol* s) { old.push_back(s); });
   for (NetSymbol* s : old) {

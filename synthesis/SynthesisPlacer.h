@@ -3,8 +3,7 @@
 // its geometry at once, then its values), keeps what it keeps of the circuit, and then places
 // the lot: appended in order through the document (default names, the document modified), each
 // taking its grid area, every symbol told the view. When a value was not positive and finite,
-// nothing is placed or removed and a message is queued; a circuit that would grow too large
-// for its file is refused whole as well.
+// nothing is placed or removed and a message is queued.
 
 #include <memory>
 #include <vector>
@@ -47,8 +46,7 @@ class SynthesisPlacer {
     std::unique_ptr<NetSymbol> made;  // null for a kept symbol
   };
   void Append(std::unique_ptr<NetSymbol> symbol);
-  // Replacing: the entries take the place of the circuit's symbols, else they join them.
-  bool Refused(bool replacing) const;
+  bool Refused() const;
 
   CVostraneView& view;
   std::vector<Entry> entries;
