@@ -57,7 +57,9 @@ TEST(WholeFile, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
     }
     EXPECT_FALSE(written) << c.name;
     EXPECT_EQ(fs::exists(path), c.previous) << c.name;
-    if (c.previous) EXPECT_EQ(ReadFile(path), kOld) << c.name;
+    if (c.previous) {
+      EXPECT_EQ(ReadFile(path), kOld) << c.name;
+    }
     EXPECT_EQ(FilesIn(dir.Path()), c.previous ? 1u : 0u) << c.name << ": temporary left";
   }
 }
@@ -123,7 +125,9 @@ TEST(WholeFile, LinksAreFollowedAndDevicesWrittenDirectly) {
   if (!fs::is_character_file("/dev/null", ec)) GTEST_SKIP() << "no /dev/null";
   EXPECT_TRUE(WriteNew("/dev/null"));
   EXPECT_TRUE(fs::is_character_file("/dev/null", ec));
-  if (fs::is_character_file("/dev/full", ec)) EXPECT_FALSE(WriteNew("/dev/full"));
+  if (fs::is_character_file("/dev/full", ec)) {
+    EXPECT_FALSE(WriteNew("/dev/full"));
+  }
 }
 
 TEST(WholeFile, AFolderThatIsNotThereIsAFailedWrite) {
