@@ -760,11 +760,27 @@ bool ReadScript(const char* path, std::vector<Line>& lines) {
   return true;
 }
 
+// False (with the line and reason) for a line that reaches beyond the working folder or waits
+// in real time.
+bool StaysConfined(const char* path, const std::vector<Line>& lines) {
+  for (const Line& line : lines) {
+    const bool beyond = std::any_of(line.words.begin(), line.words.end(), [](const std::string& w) {
+      return w.find_first_of("/\\") != std::string::npos || w.find("..") != std::string::npos;
+    });
+    if (beyond || line.words[0] == "wait") {
+      std::fprintf(stderr, "%s:%d: außerhalb des Arbeitsordners\n", path, line.number);
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-int RunUiScript(const char* path) {
+int RunUiScript(const char* path, bool confined) {
   std::vector<Line> lines;
   if (!ReadScript(path, lines)) return kBadScript;
+  if (confined && !StaysConfined(path, lines)) return kBadScript;
   RegisterResources();
   pf::Headless headless;
   bool failed = false;
