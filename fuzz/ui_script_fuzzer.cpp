@@ -39,6 +39,8 @@ struct Fixture {
 
 std::vector<Fixture> fixtures;
 fs::path scratch;
+// libFuzzer reads its corpus by the paths it was given: each run ends where it began.
+fs::path home;
 
 void ReadFixtures(const fs::path& dir) {
   std::error_code ec;
@@ -56,6 +58,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   std::string folder = (fs::temp_directory_path() / "vostrane_ui_fuzz_XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr) std::abort();
   scratch = folder;
+  home = fs::current_path();
+  std::atexit([] {
+    std::error_code ignored;
+    fs::remove_all(scratch, ignored);
+  });
   for (const char* dir : {"/examples", "/app/cli/tests/ui", "/app/cli/tests/data"}) {
     ReadFixtures(std::string(VOSTRANE_SOURCE_DIR) + dir);
   }
@@ -76,7 +83,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const fs::path run = scratch / "run";
-  fs::current_path(scratch);
   fs::remove_all(run);
   fs::create_directories(run / "drive");
   for (const Fixture& f : fixtures) {
@@ -88,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs::current_path(run);
   VS_Error::ClearQueue();
   RunUiScript(script.c_str(), true);
+  fs::current_path(home);
   if (!pf::Window::TopLevelWindows().empty()) std::abort();
   return 0;
 }
