@@ -1,8 +1,8 @@
 # The limits of ui-script, on scripts written here: dialog and window blocks nest at most 64
 # deep (one deeper, also 50,000 deeper, is a bad script, exit 2, never a crash); 20,000 "new"
-# lines run in linear time: well within a CPU-time limit that a cost per line growing with the
-# windows open (36 s here before) overruns.
-# cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -P ui_limits.cmake
+# lines run in linear time: well within CPU_SECONDS of CPU time, which a cost per line growing
+# with the windows open overruns.
+# cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -DCPU_SECONDS=n -P ui_limits.cmake
 cmake_policy(SET CMP0007 NEW)  # the rows have empty fields
 
 file(REMOVE_RECURSE ${SCRATCH})
@@ -42,7 +42,8 @@ endforeach()
 
 string(REPEAT "new\n" 20000 lines)
 file(WRITE ${SCRATCH}/many_new.txt "${lines}")
-execute_process(COMMAND sh -c "ulimit -t 20 && exec \"$0\" ui-script many_new.txt" ${CLI}
+execute_process(COMMAND sh -c "ulimit -t ${CPU_SECONDS} && exec \"$0\" ui-script many_new.txt"
+                        ${CLI}
                 WORKING_DIRECTORY ${SCRATCH} RESULT_VARIABLE rc OUTPUT_VARIABLE out
                 ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT "${out}${err}" STREQUAL "")
