@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -13,7 +12,9 @@
 #include "basics/VS_Error.h"
 #include "pf/archive.h"
 #include "pf/clipboard.h"
+#include "pf/input_file.h"
 #include "pf/path_map.h"
+#include "pf/whole_file.h"
 
 namespace {
 
@@ -87,9 +88,11 @@ int LineFile::ReadFile(const MyStrng& path) {
 
 int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
   const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
-  std::error_code ec;
-  if (std::filesystem::is_directory(mapped, ec)) return 0;
-  std::ifstream in(mapped, std::ios::binary);
+  std::ifstream in;
+  if (const std::string refusal = pf::OpenInput(mapped, kMaxBytes, in); !refusal.empty()) {
+    VS_Error().Error(MyStrng(refusal), 4);
+    return 0;
+  }
   if (!in) return 0;
 
   // Collected first, so a refused file leaves the lines as they were.
@@ -119,11 +122,10 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
 }
 
 bool LineFile::WriteFile() const {
-  std::ofstream out(pf::MapWindowsPath(fileName.GetBuffer()), std::ios::out | std::ios::trunc);
-  if (!out) return false;
-  WriteLines(out);
-  out.close();
-  return !out.fail();
+  return pf::WriteWholeStream(pf::MapWindowsPath(fileName.GetBuffer()), [this](std::ostream& out) {
+    WriteLines(out);
+    return true;
+  });
 }
 
 void LineFile::WriteLines(std::ostream& os) const {

@@ -19,7 +19,8 @@ class LineFile : public List<MyStrng> {
   // Files are untrusted: longer lines are cut, larger files are refused.
   static constexpr int32_t kMaxLineLength = 1021;
   static constexpr int32_t kMaxLines = 1000000;
-  // Every byte read counts, also blanks, line ends and the skipped rest of long lines.
+  // Every byte read counts, also blanks, line ends and the skipped rest of long lines; a file
+  // beyond it is refused before it is read.
   static constexpr int64_t kMaxBytes = int64_t{64} << 20;
 
   LineFile();
@@ -33,12 +34,14 @@ class LineFile : public List<MyStrng> {
   LineFile& AddLine(const MyStrng& line);
   void AppendLines(const LineFile& other);
 
-  // Appends the file's lines, trimmed, without empty ones. 0 when the file cannot be read.
+  // Appends the file's lines, trimmed, without empty ones. 0 when the file cannot be read;
+  // anything but a regular file, and one too large, is reported.
   int ReadFile(const MyStrng& path);
   // The same lines into a vector, for readers that keep them there; out is left as it was
   // when the result is 0.
   static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
-  // False when the file could not be written completely; the caller reports it.
+  // Whole or not at all: false when the file could not be written completely, and then the
+  // previous file is as it was; the caller reports it.
   bool WriteFile() const;
   void WriteLines(std::ostream& os) const;
   void Serialize(pf::Archive& ar);

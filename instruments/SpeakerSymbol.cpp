@@ -13,6 +13,7 @@
 #include "instruments/generators/SpectrumSource.h"
 #include "pf/archive.h"
 #include "pf/path_map.h"
+#include "pf/whole_file.h"
 #include "resources/Bitmaps.h"
 #include "resources/ScopeIds.h"
 
@@ -90,7 +91,9 @@ void SpeakerSymbol::WriteWave() {
   WaveChunk riff;
   WaveIoInfo io;
   const auto count = static_cast<uint32_t>(sound.GetSize());
-  lastWaveResult = WaveCreate(file, handle, format, fmt, riff);
+  pf::WholeFile whole(file);
+  lastWaveResult = whole.Path().empty() ? kWaveCannotWrite
+                                        : WaveCreate(whole.Path(), handle, format, fmt, riff);
   if (lastWaveResult == 0) lastWaveResult = WaveStartData(handle, data, io);
   if (lastWaveResult == 0) {
     std::vector<uint8_t> bytes(count);
@@ -99,8 +102,8 @@ void SpeakerSymbol::WriteWave() {
     lastWaveResult = WaveWriteData(handle, count, bytes.data(), written, io);
   }
   if (lastWaveResult == 0) lastWaveResult = WaveCloseWrite(handle, data, riff, io, count);
+  if (lastWaveResult == 0 && !whole.Commit()) lastWaveResult = kWaveCannotWrite;
   if (lastWaveResult == 0) return;
   handle.reset();
-  std::filesystem::remove(file, ignored);
   VS_Error().Error(MyStrng("Wave-Datei konnte nicht geschrieben werden: ") + file.c_str(), 2);
 }

@@ -13,7 +13,9 @@
 #include "instruments/NetAnaDialogs.h"
 #include "pf/archive.h"
 #include "pf/file_dialog.h"
+#include "pf/input_file.h"
 #include "pf/ui_services.h"
+#include "pf/whole_file.h"
 #include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
 
@@ -505,11 +507,10 @@ void TNetAnalyzer::SaveCurve() {
     pf::Archive ar(bytes);
     d->SerializeCurrentCurve(ar);
   }
-  std::ofstream out(dialog.GetPathName(), std::ios::binary);
   const std::string data = bytes.str();
-  if (!out || !out.write(data.data(), static_cast<std::streamsize>(data.size())).flush()) {
-    out.close();
-    std::remove(dialog.GetPathName().c_str());
+  if (!pf::WriteWholeStream(dialog.GetPathName(), [&data](std::ostream& out) {
+        return static_cast<bool>(out.write(data.data(), static_cast<std::streamsize>(data.size())));
+      })) {
     Message(MyStrng("Datei konnte nicht geschrieben werden: ") + dialog.GetPathName().c_str(),
             "Fehler");
   }
@@ -522,7 +523,8 @@ void TNetAnalyzer::LoadCurve() {
                         pf::kOfnPathMustExist | pf::kOfnFileMustExist,
                         kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
-  std::ifstream in(dialog.GetPathName(), std::ios::binary);
+  std::ifstream in;
+  const std::string refusal = pf::OpenInput(dialog.GetPathName(), DiagKurve::kMaxFileBytes, in);
   bool loaded = false;
   if (in) {
     pf::Archive ar(in);
@@ -533,7 +535,8 @@ void TNetAnalyzer::LoadCurve() {
     // The box says it; the curve's own report must not stay behind for the next command.
     VS_Error::ClearQueue();
     pf::TheUiServices().Beep(pf::BeepKind::Default);
-    Message("Kurve konnte nicht geladen werden", "Fehler");
+    Message(refusal.empty() ? MyStrng("Kurve konnte nicht geladen werden") : MyStrng(refusal),
+            "Fehler");
   }
   screen.Invalidate();
 }

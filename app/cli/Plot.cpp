@@ -24,6 +24,7 @@
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog_template.h"
+#include "pf/input_file.h"
 #include "pf/recording_dc.h"
 
 namespace {
@@ -154,7 +155,12 @@ int ReportQueue() {
 
 // The file's bytes, read twice: once for the kind of its curve, once into the diagram.
 bool ReadCurveFile(const char* path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in;
+  if (const std::string refusal = pf::OpenInput(path, DiagKurve::kMaxFileBytes, in);
+      !refusal.empty()) {
+    VS_Error().Error(MyStrng(refusal), 4);
+    return false;
+  }
   if (!in) return false;
   std::ostringstream text;
   text << in.rdbuf();

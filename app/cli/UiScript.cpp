@@ -33,10 +33,12 @@
 #include "pf/command_ids.h"
 #include "pf/controls.h"
 #include "pf/headless.h"
+#include "pf/input_file.h"
 #include "pf/print_preview.h"
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
 #include "pf/recording_dc.h"
+#include "pf/whole_file.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
 
@@ -671,6 +673,17 @@ class Player {
       action = [](pf::DialogDriver& d) { ShowScreen(d.GetDialog()); };
       return true;
     }
+    if (verb == "png" && w.size() == 2) {
+      action = [this, path = w[1]](pf::DialogDriver& d) {
+        if (!WriteOutputFile(path, "Datei konnte nicht geschrieben werden: ",
+                             [this, &d](const std::string& p) {
+                               return headless_.WritePng(d.GetDialog(), p);
+                             })) {
+          failed_ = true;
+        }
+      };
+      return true;
+    }
     if (verb == "click" && hasId && w.size() == 2) {
       act = [id](pf::DialogDriver& d) { d.Click(id); };
     } else if (verb == "set" && hasId && w.size() == 3) {
@@ -692,8 +705,8 @@ class Player {
       return true;
     } else {
       why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-            "spin ID up|down, page N, show, screen, dialog, file, answer, clipboard, advance, idle, "
-            "ok, cancel oder end";
+            "spin ID up|down, page N, show, screen, png DATEI, dialog, file, answer, clipboard, "
+            "advance, idle, ok, cancel oder end";
       return false;
     }
     // The dialog exists only once it is open: its ids are checked then.
@@ -717,9 +730,9 @@ class Player {
   static bool WriteClipboard(const std::string& path) {
     const pf::Clipboard& clipboard = pf::TheClipboard();
     if (const std::optional<std::string> text = clipboard.GetText()) {
-      std::ofstream out(path, std::ios::binary);
-      out << *text;
-      return static_cast<bool>(out.flush());
+      return pf::WriteWholeStream(path, [&text](std::ostream& out) {
+        return static_cast<bool>(out << *text);
+      });
     }
     const std::optional<pf::Bitmap> bitmap = clipboard.GetBitmap();
     if (!bitmap) return false;
@@ -742,12 +755,13 @@ class Player {
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.
 bool ReadScript(const char* path, std::vector<Line>& lines) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in || in.tellg() > kMaxScriptBytes) {
+  std::ifstream in;
+  const std::string refusal = pf::OpenInput(path, kMaxScriptBytes, in);
+  if (!refusal.empty()) std::fprintf(stderr, "%s\n", refusal.c_str());
+  if (!in) {
     std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
     return false;
   }
-  in.seekg(0);
   std::string text;
   for (int number = 1; std::getline(in, text); ++number) {
     Line line{number, {}};

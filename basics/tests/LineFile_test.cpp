@@ -82,17 +82,26 @@ TEST_F(LineFileOnDisk, ReadAppendsOrLeavesTheLinesAlone) {
   EXPECT_EQ(file.ReadFile(Write("in.txt", "new\n").c_str()), 1);
   EXPECT_EQ(file.GetFileName(), "NoName.txt");
   EXPECT_EQ(file.ReadFile((dir_ / "missing.txt").c_str()), 0);
-  EXPECT_EQ(file.ReadFile(dir_.c_str()), 0);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 
-  // Too many lines, and an endless line whose bytes are all skipped but still count.
+  // Too many lines; a file beyond the byte bound (sparse, nothing written); no file at all.
   std::string tooMany;
   for (int32_t i = 0; i <= LineFile::kMaxLines; ++i) tooMany += "a\n";
-  for (const std::string& path : {Write("big.txt", tooMany), std::string("/dev/zero")}) {
+  const std::string sparse = Write("sparse.txt", "");
+  fs::resize_file(sparse, LineFile::kMaxBytes + 1);
+  const std::string folder = dir_.string();
+  const struct {
+    std::string path;
+    const char* message;
+  } refused[] = {{Write("big.txt", tooMany), "Datei zu groß: "},
+                 {sparse, "Datei zu groß: "},
+                 {folder, "Keine Datei: "},
+                 {"/dev/zero", "Keine Datei: "}};
+  for (const auto& r : refused) {
     VS_Error::ClearQueue();
-    EXPECT_EQ(file.ReadFile(path.c_str()), 0);
+    EXPECT_EQ(file.ReadFile(r.path.c_str()), 0);
     ASSERT_EQ(VS_Error::MessageCount(), 1);
-    EXPECT_EQ(VS_Error::GetFirstMessage(), ("Datei zu groß: " + path).c_str());
+    EXPECT_EQ(VS_Error::GetFirstMessage(), (r.message + r.path).c_str());
   }
   EXPECT_EQ(Texts(file), (Lines{"old", "new"}));
 }

@@ -6,6 +6,7 @@
 // instrument streams and as a tab-separated data text on the clipboard.
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -21,6 +22,13 @@ class DiagKurve : public DiagBaseElement {
   // Capacity limit of a curve, and of every curve read from a file or a stream.
   static constexpr int kMaxPoints = 1 << 20;
   static constexpr int kMaxColumns = 3;
+  // The largest curve file: the point table at its bound, four element names (the curve's and
+  // its three symbols') at the archive's text bound, the four texts at theirs, and the fixed
+  // fields well within 64 KiB. A larger file cannot be a curve and is not read.
+  static constexpr std::uintmax_t kMaxFileBytes =
+      std::uintmax_t{kMaxPoints} * (1 + kMaxColumns) * sizeof(float) +
+      4 * std::uintmax_t{MyStrng::kMaxArchivedCapacity} +
+      4 * std::uintmax_t{kMaxNameCapacity} + (std::uintmax_t{1} << 16);
 
   DiagKurve(pf::Window* owner, DiagramMapping* diagram);
 

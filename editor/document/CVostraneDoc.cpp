@@ -176,11 +176,12 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
 bool CVostraneDoc::OnOpenDocument(const std::string& path) {
   loadFailure.Clear();
   openFailure.Clear();
-  if (!std::ifstream(path, std::ios::binary)) {
-    DeleteContents();
+  if (pf::Document::OnOpenDocument(path)) return true;
+  if (!OpenRefusal().empty()) {
+    openFailure = MyStrng(OpenRefusal());
+  } else if (!std::ifstream(path, std::ios::binary)) {
+    // A regular file or none: looking again cannot block.
     openFailure = MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str();
-  } else if (pf::Document::OnOpenDocument(path)) {
-    return true;
   } else {
     openFailure = loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure;
   }

@@ -70,6 +70,15 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void Serialize(pf::Archive& ar) override;
   // The base operation; a failed load queues one message naming the key or the file.
   bool OnOpenDocument(const std::string& path) override;
+  // A circuit is at most kMaxSymbols records of a few hundred bytes (4 KiB allowed each) and the
+  // tables of its data elements. Each table is a file the line reader took (LineFile::kMaxBytes
+  // of text in at most LineFile::kMaxLines lines), stored with a capacity field and at most 17
+  // bytes of padding per line. Room is left for four full tables; nobody builds more in one
+  // circuit.
+  static constexpr std::uintmax_t kMaxFileBytes =
+      std::uintmax_t{kMaxSymbols} * 4096 +
+      4 * (std::uintmax_t{LineFile::kMaxBytes} + std::uintmax_t{LineFile::kMaxLines} * 21);
+  std::uintmax_t MaxFileBytes() const override { return kMaxFileBytes; }
   // Why the last opening failed (also queued, for callers that read the queue); the framework
   // shows it in place of its own message and it leaves the queue, so it is shown once.
   std::string TakeOpenFailure(const std::string& path) override;

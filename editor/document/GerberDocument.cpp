@@ -1,6 +1,7 @@
 #include "editor/document/GerberDocument.h"
 
-#include <cstdio>
+#include <memory>
+#include <ostream>
 
 #include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
@@ -8,6 +9,7 @@
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/path_map.h"
+#include "pf/whole_file.h"
 
 namespace {
 
@@ -183,24 +185,24 @@ bool GerberDocument::SaveFiles() {
   // names, so a failure leaves no half file and no half export.
   std::vector<const LineFile*> files{&topOutput};
   if (bottomUsed != 0) files.push_back(&bottomOutput);
-  std::vector<LineFile> temporaries;
-  temporaries.reserve(files.size());
-  const auto fail = [&temporaries](const LineFile& file) {
-    for (const LineFile& t : temporaries) {
-      std::remove(pf::MapWindowsPath(t.fileName.GetBuffer()).c_str());
-    }
+  // Each removes its temporary file unless it was committed.
+  std::vector<std::unique_ptr<pf::WholeFile>> temporaries;
+  const auto fail = [](const LineFile& file) {
     VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file.fileName, 4);
     return false;
   };
   for (const LineFile* file : files) {
-    temporaries.emplace_back(*file);
-    temporaries.back().fileName = file->fileName + ".part";
-    if (!temporaries.back().WriteFile()) return fail(*file);
+    temporaries.push_back(
+        std::make_unique<pf::WholeFile>(pf::MapWindowsPath(file->fileName.GetBuffer())));
+    if (!temporaries.back()->WriteStream([file](std::ostream& out) {
+          file->WriteLines(out);
+          return true;
+        })) {
+      return fail(*file);
+    }
   }
   for (size_t i = 0; i < files.size(); ++i) {
-    const std::string from = pf::MapWindowsPath(temporaries[i].fileName.GetBuffer());
-    const std::string to = pf::MapWindowsPath(files[i]->fileName.GetBuffer());
-    if (std::rename(from.c_str(), to.c_str()) != 0) return fail(*files[i]);
+    if (!temporaries[i]->Commit()) return fail(*files[i]);
   }
   return true;
 }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <new>
+
+#include "pf/input_file.h"
 
 namespace {
 
@@ -130,6 +133,9 @@ uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
                       std::unique_ptr<WaveFormat>& format, WaveChunk& riff) {
   format.reset();
   handle.reset();
+  // The RIFF chunk counts its bytes in 32 bits: no WAVE file is larger than its header and that.
+  constexpr std::uintmax_t kMaxFileBytes = 8 + std::uintmax_t{UINT32_MAX};
+  if (!pf::RefuseInput(path, kMaxFileBytes).empty()) return kWaveCannotOpen;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return kWaveCannotOpen;
   auto opened = std::make_unique<WaveFile>(file);

@@ -27,6 +27,8 @@
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/recording_dc.h"
+#include "platform/tests/full_disk.h"
+#include "platform/tests/temp_dir.h"
 #include "resources/ScopeIds.h"
 
 namespace {
@@ -534,6 +536,26 @@ TEST_F(SpeakerTest, FailedWriteIsReportedAndLeavesNoFile) {
   EXPECT_NE(VS_Error::GetFirstMessage().ToCString().find("Wave-Datei konnte nicht geschrieben "
                                                           "werden: "),
             std::string::npos);
+}
+
+// On a full disk the sound of the last run stays as it was, and no part of the new one is left.
+TEST_F(SpeakerTest, AFullDiskKeepsThePreviousSound) {
+  FakeMaster master;
+  master.masterSignal.Realloc(4);
+  master.masterSignal.df = 8000.0 / 8;
+  SpeakerSymbol speaker;
+  speaker.elementName = "SPK1";
+  std::ofstream(root / "SPK1.wav") << "previous";
+  speaker.BeginMeasurement(master);
+  speaker.MeasureStep(master);
+  {
+    const pf::test::FullDisk full;
+    speaker.EndMeasurement();
+  }
+  EXPECT_NE(speaker.lastWaveResult, 0u);
+  EXPECT_EQ(VS_Error::MessageCount(), 1);
+  EXPECT_EQ(pf::test::ReadFile((root / "SPK1.wav").string()), "previous");
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
 }
 
 TEST_F(SpeakerTest, PlayPlaysTheWrittenFile) {

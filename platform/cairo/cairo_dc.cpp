@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cairo_fonts.h"
+#include "pf/whole_file.h"
 
 namespace pf {
 namespace {
@@ -60,12 +61,16 @@ Vec HalfStep(Point from, Point to) {
 }  // namespace
 
 // The file under a vector surface. Cairo does not report every failed write (the last buffer of
-// a small file goes unchecked), so the file is ours and its close is checked.
+// a small file goes unchecked), so the file is ours and its close is checked; it takes the
+// target's place only when complete.
 class CairoDc::VectorFile {
  public:
   static std::unique_ptr<VectorFile> Open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    return file != nullptr ? std::unique_ptr<VectorFile>(new VectorFile(file)) : nullptr;
+    auto whole = std::make_unique<WholeFile>(path);
+    if (whole->Path().empty()) return nullptr;
+    std::FILE* file = std::fopen(whole->Path().c_str(), "wb");
+    if (file == nullptr) return nullptr;
+    return std::unique_ptr<VectorFile>(new VectorFile(file, std::move(whole)));
   }
   ~VectorFile() { Close(); }
 
@@ -84,14 +89,17 @@ class CairoDc::VectorFile {
       if (std::fflush(file_) != 0 || std::ferror(file_) != 0) failed_ = true;
       if (std::fclose(file_) != 0) failed_ = true;
       file_ = nullptr;
+      if (!failed_ && !whole_->Commit()) failed_ = true;
     }
     return !failed_;
   }
 
  private:
-  explicit VectorFile(std::FILE* file) : file_(file) {}
+  VectorFile(std::FILE* file, std::unique_ptr<WholeFile> whole)
+      : file_(file), whole_(std::move(whole)) {}
 
   std::FILE* file_;
+  std::unique_ptr<WholeFile> whole_;  // removes the file unless it was committed
   bool failed_ = false;
 };
 
@@ -195,7 +203,9 @@ bool CairoDc::IsImage() const {
 bool CairoDc::WritePng(const std::string& path) const {
   if (!IsImage()) return false;
   cairo_surface_flush(surface_);
-  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  return WriteWholeFile(path, [this](const std::string& temporary) {
+    return cairo_surface_write_to_png(surface_, temporary.c_str()) == CAIRO_STATUS_SUCCESS;
+  });
 }
 
 bool CairoDc::Finish() {

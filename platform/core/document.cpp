@@ -1,11 +1,6 @@
 #include "pf/document.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -14,7 +9,9 @@
 #include "pf/command_ids.h"
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/input_file.h"
 #include "pf/view.h"
+#include "pf/whole_file.h"
 
 namespace pf {
 namespace {
@@ -25,50 +22,6 @@ void Report(const std::string& text) {
   const App* app = App::Current();
   TheUiServices().MessageBox(text, app != nullptr ? app->AppName() : "", MsgButtons::Ok,
                              MsgIcon::Error);
-}
-
-bool Sync(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
-
-// Writes a new file next to the target and renames it over the target, so the target is
-// either the old file or the complete new one. The new file gets the old one's permissions.
-template <class Write>
-bool WriteReplacing(const std::string& path, Write write) {
-  const fs::path target(path);
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string name = ".";
-  name += target.filename().string();
-  name += ".XXXXXX";
-  std::string temp = (folder / name).string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  ::close(fd);
-  bool ok;
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    ok = out && write(out);
-    out.close();
-    ok = ok && !out.fail() && Sync(temp);
-  }
-  std::error_code ec;
-  if (ok) {
-    fs::perms perms = fs::status(target, ec).permissions();
-    if (ec || !fs::is_regular_file(target, ec)) {
-      const mode_t mask = ::umask(0);
-      ::umask(mask);
-      perms = static_cast<fs::perms>(0666 & ~mask);
-    }
-    fs::permissions(temp, perms, ec);
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(temp, ec);
-  return ok;
 }
 
 }  // namespace
@@ -118,7 +71,8 @@ bool Document::OnNewDocument() {
 bool Document::OnOpenDocument(const std::string& path) {
   DeleteContents();
   SetModifiedFlag(false);
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in;
+  openRefusal_ = OpenInput(path, MaxFileBytes(), in);
   if (!in) return false;
   try {
     Archive ar(in);
@@ -131,7 +85,7 @@ bool Document::OnOpenDocument(const std::string& path) {
 }
 
 bool Document::OnSaveDocument(const std::string& path) {
-  const bool ok = WriteReplacing(path, [this](std::ostream& out) {
+  const bool ok = WriteWholeStream(path, [this](std::ostream& out) {
     try {
       Archive ar(out);
       Serialize(ar);

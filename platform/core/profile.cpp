@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "pf/input_file.h"
+#include "pf/whole_file.h"
+
 namespace pf {
 namespace {
 
@@ -90,10 +93,9 @@ bool Profile::WriteProfileString(std::string_view section, std::string_view key,
 IniProfile::IniProfile(std::string path) : path_(std::move(path)) { Load(); }
 
 void IniProfile::Load() {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path_, ec);
-  if (ec || size > kMaxProfileBytes) return;
-  std::ifstream in(path_);
+  // A settings file that is refused is left alone, as a missing one is.
+  std::ifstream in;
+  if (!OpenInput(path_, kMaxProfileBytes, in).empty() || !in) return;
   std::string line;
   std::string section;
   while (std::getline(in, line)) {
@@ -115,23 +117,13 @@ bool IniProfile::Persist() {
   std::error_code ec;
   const fs::path target(path_);
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  const std::string temp = path_ + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::trunc);
+  return WriteWholeStream(path_, [this](std::ostream& out) {
     for (const Section& s : Sections()) {
       out << '[' << s.name << "]\n";
       for (const Entry& e : s.entries) out << e.key << '=' << e.value << '\n';
     }
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, target, ec);
-  if (!ec) return true;
-  fs::remove(temp, ec);
-  return false;
+    return true;
+  });
 }
 
 std::string ProfilePath(std::string_view registryKey, std::string_view appName) {

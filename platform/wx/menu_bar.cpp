@@ -142,6 +142,18 @@ FrameWnd* FrameOf(const wxFrame& top) {
   return dynamic_cast<FrameWnd*>(backend != nullptr ? backend->ModelOf(&top) : nullptr);
 }
 
+// The menu and the submenus in it as the command route says: the toolkit sizes a submenu
+// before telling that it opens, so items that changed only then would be cut to the old width.
+void Update(FrameWnd& frame, PopupMenu& menu) {
+  MenuItem* popup = PopupAt(frame, menu.Path());
+  if (popup == nullptr) return;
+  frame.InitMenuPopup(*popup);
+  Show(menu, popup->popup);
+  for (const wxMenuItem* item : menu.GetMenuItems()) {
+    if (auto* sub = dynamic_cast<PopupMenu*>(item->GetSubMenu())) Update(frame, *sub);
+  }
+}
+
 void OnMenuOpen(wxFrame& top, wxMenuEvent& event) {
   event.Skip();
   auto* menu = dynamic_cast<PopupMenu*>(event.GetMenu());
@@ -149,9 +161,8 @@ void OnMenuOpen(wxFrame& top, wxMenuEvent& event) {
   if (menu == nullptr || frame == nullptr) return;
   if (menu->IsWindowMenu()) {
     if (auto* mdi = dynamic_cast<MdiFrameWnd*>(frame)) FillWindowMenu(*menu, *mdi);
-  } else if (MenuItem* popup = PopupAt(*frame, menu->Path())) {
-    frame->InitMenuPopup(*popup);
-    Show(*menu, popup->popup);
+  } else {
+    Update(*frame, *menu);
   }
 }
 

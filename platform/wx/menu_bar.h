@@ -1,5 +1,6 @@
 #pragma once
-// The menu bar of a frame's native window, mirrored from the frame's menu: a popup shows what the command route says just before it opens. A
+// The menu bar of a frame's native window, mirrored from the frame's menu: a popup and the
+// submenus in it show what the command route says just before the popup opens. A
 // multiple-document frame adds a "&Fenster" menu of its own: another window on the active
 // document, and the list of document windows.
 

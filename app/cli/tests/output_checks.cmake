@@ -1,7 +1,9 @@
 # Every command checks what it writes. Standard output on the device that is always full: each
 # command exits 1 with "Ausgabe konnte nicht geschrieben werden". Files on that device (through
 # a link) and files whose folder is a file: exit 1 with the file's message, and the link, the
-# device and the folder are as they were.
+# device and the folder are as they were. On a full disk each command that writes a file exits 1
+# with the file's message, the file it would have replaced is as it was, and nothing is left
+# beside it.
 # cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -P output_checks.cmake
 
 if(NOT EXISTS /dev/full)
@@ -15,9 +17,11 @@ file(WRITE ${SCRATCH}/file "not a folder\n")
 set(circuit ${ROOT}/examples/lc_lowpass.vqe)
 set(curve ${ROOT}/app/cli/tests/s11.kur)
 
-# check(NAME OUTPUT_FILE STDERR-REGEX ARGS...): exit 1 and the message.
+# check(NAME OUTPUT_FILE STDERR-REGEX ARGS...): exit 1 and the message, the command run by
+# runner.
+set(runner ${CLI})
 function(check name output err_regex)
-  execute_process(COMMAND ${CLI} ${ARGN} RESULT_VARIABLE rc OUTPUT_FILE ${output}
+  execute_process(COMMAND ${runner} ${ARGN} RESULT_VARIABLE rc OUTPUT_FILE ${output}
                   ERROR_VARIABLE err WORKING_DIRECTORY ${SCRATCH} TIMEOUT 60)
   if(NOT rc EQUAL 1 OR NOT err MATCHES "${err_regex}")
     message(SEND_ERROR "${name}: exit ${rc}, stderr '${err}'")
@@ -69,3 +73,31 @@ if(EXISTS /dev/full)
     message(FATAL_ERROR "/dev/full is no longer the device")
   endif()
 endif()
+
+# The full disk: no file may grow (a zero file-size limit stands for it); the failed write's
+# signal is ignored, so the write just fails.
+set(runner sh -c "trap '' XFSZ && ulimit -f 0 && exec \"$0\" \"$@\"" ${CLI})
+set(disk ${SCRATCH}/full_disk)
+file(MAKE_DIRECTORY ${disk})
+file(COPY ${ROOT}/examples/pi_section.vqe DESTINATION ${disk})
+foreach(row
+    "render|Datei konnte nicht geschrieben werden: |out|${circuit};${disk}/out"
+    "print|Datei konnte nicht geschrieben werden: |out|${circuit};${disk}/out"
+    "plot_png|Bild konnte nicht geschrieben werden: |out|${curve};--diagram;6;--png;${disk}/out"
+    "plot_pdf|Bild konnte nicht geschrieben werden: |out|${curve};--diagram;6;--pdf;${disk}/out"
+    "plot_pictex|PicTex-Datei konnte nicht geschrieben werden: |out|${curve};--diagram;6;--pictex;${disk}/out"
+    "render-dialog|Bild konnte nicht geschrieben werden: |out|262;${disk}/out"
+    "export-netlist|Datei konnte nicht geschrieben werden: |pi_section.net|${disk}/pi_section.vqe")
+  string(REPLACE "|" ";" fields "${row}")
+  list(POP_FRONT fields name message kept)
+  string(REGEX REPLACE "_.*" "" command ${name})
+  file(WRITE ${disk}/${kept} "vorher\n")
+  check(full_${name} ${SCRATCH}/stdout.txt "${message}${disk}/${kept}" ${command} ${fields})
+  file(READ ${disk}/${kept} content)
+  file(GLOB left LIST_DIRECTORIES true ${disk}/*)
+  list(LENGTH left files)
+  if(NOT content STREQUAL "vorher\n" OR NOT files EQUAL 2)
+    message(SEND_ERROR "full_${name}: ${kept} holds '${content}', the folder ${left}")
+  endif()
+  file(REMOVE ${disk}/${kept})
+endforeach()

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "pf/whole_file.h"
 #include "platform/tests/temp_dir.h"
 
 namespace {
@@ -18,9 +19,14 @@ void Put(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A writer that fails after it has made, cut or left the file: only a file it made or
-// changed goes; the user's file that it never opened stays.
-TEST(WriteOutputFile, AFailedWriteRemovesWhatItLeftHalfWritten) {
+// A whole writer that puts bytes down and then fails or succeeds.
+bool PutWhole(const std::string& path, const std::string& bytes, bool ok) {
+  return pf::WriteWholeStream(path, [&](std::ostream& out) { return (out << bytes) && ok; });
+}
+
+// A failed write is reported; whatever it had written, the user's previous file stays as it was
+// and no new file appears.
+TEST(WriteOutputFile, AFailedWriteIsReportedAndLeavesThePreviousFile) {
   const pf::test::TempDir dir;
   const struct {
     const char* name;
@@ -28,25 +34,10 @@ TEST(WriteOutputFile, AFailedWriteRemovesWhatItLeftHalfWritten) {
     bool (*write)(const std::string&);
     bool kept;  // the file is there afterwards
   } cases[] = {
-      {"made", nullptr,
-       [](const std::string& p) {
-         Put(p, "%PDF-");
-         return false;
-       },
-       false},
-      {"cut", "old picture",
-       [](const std::string& p) {
-         Put(p, "");
-         return false;
-       },
-       false},
+      {"made", nullptr, [](const std::string& p) { return PutWhole(p, "%PDF-", false); }, false},
+      {"cut", "old picture", [](const std::string& p) { return PutWhole(p, "", false); }, true},
       {"untouched", "old picture", [](const std::string&) { return false; }, true},
-      {"written", nullptr,
-       [](const std::string& p) {
-         Put(p, "ok");
-         return true;
-       },
-       true},
+      {"written", nullptr, [](const std::string& p) { return PutWhole(p, "ok", true); }, true},
   };
   for (const auto& c : cases) {
     const std::string path = (dir.Path() / c.name).string();

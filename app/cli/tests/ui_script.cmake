@@ -8,6 +8,9 @@
 # and its message when it fails);
 # then each file that OUTPUTS names ('|' separated) as "FILE:" and its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
+# With FULL the script plays on a full disk: no file may grow (a zero file-size limit stands for
+# it). The files FULL names ('|' separated) hold "vorher" before and must hold it afterwards,
+# and no temporary file (".NAME.XXXXXX") may be left.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
@@ -23,10 +26,33 @@ set(ENV{VOSTRANE_DRIVE_ROOT} ${SCRATCH}/drive)
 if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
-execute_process(COMMAND ${CLI} ui-script ${SCRIPT} WORKING_DIRECTORY ${SCRATCH}
+set(player ${CLI})
+if(DEFINED FULL)
+  string(REPLACE "|" ";" kept "${FULL}")
+  foreach(f IN LISTS kept)
+    file(WRITE ${SCRATCH}/${f} "vorher\n")
+  endforeach()
+  # The failed write's signal is ignored, so the write just fails, as on a full disk.
+  set(player sh -c "trap '' XFSZ && ulimit -f 0 && exec \"$0\" \"$@\"" ${CLI})
+endif()
+execute_process(COMMAND ${player} ui-script ${SCRIPT} WORKING_DIRECTORY ${SCRATCH}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL EXIT)
   message(FATAL_ERROR "exit ${status}, expected ${EXIT}:\n${out}${err}")
+endif()
+foreach(f IN LISTS kept)
+  file(READ ${SCRATCH}/${f} content)
+  if(NOT content STREQUAL "vorher\n")
+    message(FATAL_ERROR "${f} was changed on a full disk: '${content}'")
+  endif()
+endforeach()
+if(DEFINED FULL)
+  file(GLOB_RECURSE files LIST_DIRECTORIES false ${SCRATCH}/*)
+  set(c "[A-Za-z0-9]")
+  list(FILTER files INCLUDE REGEX "/\\.[^/]+\\.${c}${c}${c}${c}${c}${c}$")
+  if(files)
+    message(FATAL_ERROR "temporary files left: ${files}")
+  endif()
 endif()
 if(EXISTS ${SCRATCH}/out.vqe)
   execute_process(COMMAND ${CLI} netlist ${SCRATCH}/out.vqe OUTPUT_VARIABLE netlist

@@ -12,11 +12,14 @@
 // circuit is then the one the headless program shows after the same run; so for the data
 // generator's run of its lines. While a slow SPICE program runs, the menu bar opens its
 // menus. The oscilloscope's window, opened by a double click on its symbol, shows on its screen
-// the headless render of the same window.
+// the headless render of the same window; so do the oscilloscope (opened twice) and the spectrum
+// analyser after the data generator's run and after a SPICE transient. The submenu of recent
+// files holds the circuit before it opens.
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
@@ -27,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -43,6 +47,9 @@
 #include "instruments/MultiMeterSymbol.h"
 #include "instruments/OsziSymbol.h"
 #include "instruments/Register.h"
+#include "instruments/ScreenDialog.h"
+#include "instruments/SpecAnaSymbol.h"
+#include "instruments/TransientAnalyseDialog.h"
 #include "instruments/VecNetAnaDialog.h"
 #include "instruments/VecNetAnaSymbol.h"
 #include "instruments/generators/SignalGenDialog.h"
@@ -684,6 +691,252 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
     view.GetDocument()->SetModifiedFlag(false);
   }
   desktop->Install();
+}
+
+// An instrument window's screen as the desktop showed it, and the text of its bottom line.
+struct ShownScreen {
+  std::unique_ptr<pf::CairoDc> shot;
+  wxPoint origin;
+  std::string bottomLine;
+};
+
+// The steps that open the instrument by two clicks on its symbol, keep its screen once drawn and
+// close the window with OK.
+template <class S>
+std::vector<DrivenApp::Step> ShowScreen(DrivenApp& app, int templateId, const std::string& png,
+                                        ShownScreen& shown) {
+  auto settle = std::make_shared<int>(0);
+  return {
+      {"the instrument is clicked twice",
+       [&app] {
+         const S* symbol = FindSymbol<S>(*app.Doc());
+         return symbol != nullptr && DoubleClick(app.View(), *symbol);
+       }},
+      {"its window opens and shows its screen",
+       [templateId, png, &shown, settle] {
+         auto* window = dynamic_cast<ScreenDialog*>(ShownDialog(templateId));
+         if (window == nullptr || ++*settle < 4) return false;
+         shown.shot = Screenshot(png);
+         shown.origin = OnScreen(*window->GetDlgItem(ScrnWindow::kControlId), {0, 0});
+         const Diagramm* diagram = window->Screen().Current();
+         shown.bottomLine = diagram != nullptr ? diagram->GetBottomLineText().ToCString() : "";
+         return shown.shot != nullptr;
+       }},
+      {"OK closes it",
+       [templateId] {
+         pf::Dialog* window = ShownDialog(templateId);
+         if (window == nullptr) return true;
+         Click(OnScreen(*window->GetDlgItem(pf::kIdOk), {10, 8}));
+         return false;
+       }},
+  };
+}
+
+// A run on the desktop and the same run in the headless program.
+struct ScreensRun {
+  const char* example;
+  // The screenshots are vostrane-NAME-oszi.png, -oszi2.png, -specana.png and their
+  // -headless.png.
+  const char* name;
+  // What the screens' bottom line starts with; the rest stamps the run's time.
+  const char* bottomLine;
+  // The desktop's steps from the splash's end to the run's end.
+  std::function<std::vector<DrivenApp::Step>(DrivenApp&)> desktopRun;
+  // The same run in the headless program; false when it does not end.
+  std::function<bool(pf::Headless&, CVostraneView&)> headlessRun;
+};
+
+// After the run the oscilloscope, never opened before, is opened by two clicks, closed with OK
+// and opened again, then the spectrum analyser: each screen shows the run as the headless
+// program draws it after the same run (the header names the instrument and its quantity), and
+// its bottom line names the run; the time it stamps is left out of the pictures.
+void OpeningsAfterTheRun(const ScreensRun& run) {
+  const fs::path circuit = CopyExample(run.example, fs::current_path() / "circuits" / run.name);
+  constexpr int kBottomLine = 24;
+  struct Instrument {
+    int templateId;
+    std::string shots;
+    ShownScreen shown;
+  };
+  const std::string shots = std::string("vostrane-") + run.name;
+  Instrument instruments[] = {{oszi_ids::kTemplate, shots + "-oszi", {}},
+                              {oszi_ids::kTemplate, shots + "-oszi2", {}},
+                              {specana_ids::kTemplate, shots + "-specana", {}}};
+  std::string failed;
+  {
+    DrivenApp app(circuit.string());
+    app.steps = {{"the splash closes", [&] { return app.GetSplash() == nullptr; }}};
+    for (auto steps :
+         {run.desktopRun(app),
+          ShowScreen<OsziSymbol>(app, oszi_ids::kTemplate, instruments[0].shots + ".png",
+                                 instruments[0].shown),
+          ShowScreen<OsziSymbol>(app, oszi_ids::kTemplate, instruments[1].shots + ".png",
+                                 instruments[1].shown),
+          ShowScreen<SpecAnaSymbol>(app, specana_ids::kTemplate, instruments[2].shots + ".png",
+                                    instruments[2].shown)}) {
+      app.steps.insert(app.steps.end(), steps.begin(), steps.end());
+    }
+    app.steps.push_back({"the program ends without asking", [&] {
+                           app.Doc()->SetModifiedFlag(false);
+                           return true;
+                         }});
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  {
+    pf::Headless headless;
+    CVostraneApp app({circuit.string()}, [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    CVostraneView& view = ActiveView(app);
+    ASSERT_TRUE(run.headlessRun(headless, view));
+    NetSymbol* symbols[] = {FindSymbol<OsziSymbol>(*view.GetDocument()),
+                            FindSymbol<OsziSymbol>(*view.GetDocument()),
+                            FindSymbol<SpecAnaSymbol>(*view.GetDocument())};
+    for (size_t i = 0; i < std::size(instruments); ++i) {
+      const Instrument& instrument = instruments[i];
+      SCOPED_TRACE(instrument.shots);
+      ASSERT_NE(instrument.shown.shot, nullptr);
+      EXPECT_EQ(instrument.shown.bottomLine.rfind(run.bottomLine, 0), 0u)
+          << instrument.shown.bottomLine;
+      std::unique_ptr<pf::CairoDc> expected;
+      pf::Rect area;
+      headless.ExpectDialog(instrument.templateId, [&](pf::DialogDriver& d) {
+        expected = headless.Render(d.GetDialog());
+        area = d.GetDialog().GetDlgItem(ScrnWindow::kControlId)->GetRect();
+        d.Ok();
+      });
+      ASSERT_NE(symbols[i], nullptr);
+      view.OpenSymbol(*symbols[i]);
+      ASSERT_NE(expected, nullptr);
+      expected->WritePng(instrument.shots + "-headless.png");
+      area.bottom -= kBottomLine;
+      EXPECT_EQ(Differences(*instrument.shown.shot, *expected, instrument.shown.origin, area), 0)
+          << "see " << instrument.shots << ".png and " << instrument.shots << "-headless.png";
+    }
+    view.GetDocument()->SetModifiedFlag(false);
+  }
+  desktop->Install();
+}
+
+// The data generator's run, started from its dialog.
+TEST(DesktopScreens, OpeningsAfterADataRunAreTheHeadlessRender) {
+  OpeningsAfterTheRun(
+      {VOSTRANE_DATAGEN_EXAMPLE, "datarun", "Ravilone: datagen_rc ",
+       [](DrivenApp& app) -> std::vector<DrivenApp::Step> {
+         return {
+             {"the generator is clicked twice",
+              [&app] {
+                const auto* generator = FindSymbol<DataGeneratorSymbol>(*app.Doc());
+                return generator != nullptr && DoubleClick(app.View(), *generator);
+              }},
+             {"its dialog opens and Start is pressed",
+              [] {
+                pf::Dialog* dialog = ShownDialog(datagen_ids::kTemplate);
+                const pf::Window* start =
+                    dialog != nullptr ? dialog->GetDlgItem(datagen_ids::kStart) : nullptr;
+                return start != nullptr && Click(OnScreen(*start, {10, 8}));
+              }},
+             {"the run goes", [&app] { return app.View().Analysis().IsBusy(); }},
+             {"the run ends", [&app] { return !app.View().Analysis().IsBusy(); }},
+         };
+       },
+       [](pf::Headless& headless, CVostraneView& view) {
+         auto* generator = FindSymbol<DataGeneratorSymbol>(*view.GetDocument());
+         if (generator == nullptr) return false;
+         headless.ExpectDialog(datagen_ids::kTemplate,
+                               [](pf::DialogDriver& d) { d.Click(datagen_ids::kStart); });
+         view.OpenSymbol(*generator);
+         for (int tick = 0; tick < 140 && view.Analysis().IsBusy(); ++tick) headless.Advance(10);
+         return !view.Analysis().IsBusy();
+       }});
+}
+
+// The SPICE transient of the pulse generator, chosen from the menu, with a copy of the SPICE
+// program that runs ngspice. Skipped without ngspice.
+TEST(DesktopScreens, OpeningsAfterASpiceTransientAreTheHeadlessRender) {
+  if (RunProgram({"sh", "-c", "command -v ngspice"}) != 0) GTEST_SKIP() << "no ngspice";
+  const fs::path home = fs::current_path() / "spice-transient";
+  fs::create_directories(home);
+  fs::copy_file(fs::path(VOSTRANE_SPICE) / "VosSpice.exe", home / "VosSpice.exe",
+                fs::copy_options::overwrite_existing);
+  const MyStrng spiceHome((home.string() + "/").c_str());
+  OpeningsAfterTheRun(
+      {VOSTRANE_PULSE_EXAMPLE, "transient", "Spice: pulse_rc.vqe ",
+       [&spiceHome](DrivenApp& app) -> std::vector<DrivenApp::Step> {
+         return {
+             {"the transient is chosen",
+              [&app, &spiceHome] {
+                app.SetSpiceHome(spiceHome);
+                // Its dialog's modal loop runs beside the steps, not inside this one.
+                wxTheApp->CallAfter(
+                    [&app] { app.GetMainFrame()->UserCommand(kIdAnalysisTransient); });
+                return true;
+              }},
+             {"its dialog is answered with OK",
+              [] {
+                pf::Dialog* dialog = ShownDialog(TransientAnalyseDialog::kTemplateId);
+                return dialog != nullptr &&
+                       Click(OnScreen(*dialog->GetDlgItem(pf::kIdOk), {10, 8}));
+              }},
+             {"the results arrive",
+              [&app] { return app.Doc()->GetSpiceManager().HasLoadedResults(); }},
+         };
+       },
+       [&spiceHome](pf::Headless& headless, CVostraneView& view) {
+         GetVostraneApp()->SetSpiceHome(spiceHome);
+         headless.ExpectDialog(TransientAnalyseDialog::kTemplateId,
+                               [](pf::DialogDriver& d) { d.Ok(); });
+         CMainFrame& main = *GetVostraneApp()->GetMainFrame();
+         if (!main.UserCommand(kIdAnalysisTransient)) return false;
+         SpiceManager& spice = view.GetDocument()->GetSpiceManager();
+         for (int waited = 0; waited < 30000 && spice.IsSimulatorRunning(); waited += 10) {
+           usleep(10000);
+         }
+         headless.RunIdle();
+         return spice.HasLoadedResults();
+       }});
+}
+
+// The toolkit sizes a submenu before it tells that the submenu opens: once "Datei" is open, its
+// submenu of recent files already holds the circuit's name, so that it shows whole.
+TEST_F(DesktopTest, RecentFilesAreInTheirSubmenuBeforeItOpens) {
+  std::string recent;
+  std::string failed;
+  {
+    DrivenApp app(circuit);
+    bool opened = false;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"a click on Datei",
+         [&] {
+           wxWindow* top = pf::NativeWindow(*app.GetMainFrame());
+           top->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+             e.Skip();
+             opened = true;
+           });
+           const wxMenuBar* bar = dynamic_cast<wxFrame*>(top)->GetMenuBar();
+           return bar != nullptr && Click(bar->GetScreenPosition() + wxPoint(20, 10));
+         }},
+        {"the menu opens",
+         [&] {
+           if (!opened) return false;
+           const wxMenuBar* bar =
+               dynamic_cast<wxFrame*>(pf::NativeWindow(*app.GetMainFrame()))->GetMenuBar();
+           for (const wxMenuItem* item : bar->GetMenu(0)->GetMenuItems()) {
+             const wxMenu* sub = item->GetSubMenu();
+             if (sub != nullptr && sub->GetMenuItemCount() > 0) {
+               recent = sub->FindItemByPosition(0)->GetItemLabelText().utf8_string();
+             }
+           }
+           return Input({"key", "Escape"});
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_NE(recent.find("lc_lowpass.vqe"), std::string::npos) << recent;
 }
 
 // A slow SPICE program runs beside the desktop: while it runs, a click on the menu bar opens a

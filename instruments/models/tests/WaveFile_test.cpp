@@ -1,6 +1,7 @@
 #include "instruments/models/WaveFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -150,9 +151,18 @@ TEST_F(WaveFileTest, RefusesWhatIsNoWaveFileAndHostileChunks) {
     ReadAll(File(c.file), codes);
     EXPECT_EQ(codes, c.codes) << c.what;
   }
-  std::vector<uint32_t> codes;
-  ReadAll((dir / "missing.wav").string(), codes);
-  EXPECT_EQ(codes, std::vector<uint32_t>{kWaveCannotOpen});
+  // Nothing there, a FIFO (whose open would wait for a writer), a device, and a file larger
+  // than any RIFF (sparse): none is opened.
+  const std::string fifo = (dir / "fifo.wav").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = File({}, "huge.wav");
+  fs::resize_file(huge, std::uintmax_t{8} << 30);
+  for (const std::string& path :
+       {(dir / "missing.wav").string(), fifo, std::string("/dev/zero"), huge}) {
+    std::vector<uint32_t> codes;
+    ReadAll(path, codes);
+    EXPECT_EQ(codes, std::vector<uint32_t>{kWaveCannotOpen}) << path;
+  }
 }
 
 TEST_F(WaveFileTest, FindsDataBehindOddChunksAndReadsNoMoreThanItHolds) {

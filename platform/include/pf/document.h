@@ -4,6 +4,7 @@
 // view (opened hidden, or made directly by code that only needs its data). A template makes a
 // document with a child frame and a view for it.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,13 +37,17 @@ class Document : public CommandTarget {
 
   // Empties the document for a new one.
   virtual bool OnNewDocument();
-  // Reads the file through Serialize. A file that cannot be opened or read (ArchiveError) leaves
-  // the document empty and returns false; the caller reports it.
+  // Reads the file through Serialize. A file that is refused (OpenRefusal), cannot be opened or
+  // read (ArchiveError) leaves the document empty and returns false; the caller reports it.
   virtual bool OnOpenDocument(const std::string& path);
+  // The largest file the kind of document can hold; larger ones are not read.
+  virtual std::uintmax_t MaxFileBytes() const { return UINTMAX_MAX; }
+  // Why the last file was not even opened: not a regular file, or too large. Empty otherwise.
+  const std::string& OpenRefusal() const { return openRefusal_; }
   // What the user is told when opening the file failed: one message, the document's own reason
   // where it has one.
   virtual std::string TakeOpenFailure(const std::string& path) {
-    return "Fehler beim Öffnen der Datei " + path;
+    return openRefusal_.empty() ? "Fehler beim Öffnen der Datei " + path : openRefusal_;
   }
   // Writes through Serialize into a new file in the same folder, which then replaces the
   // target: a failed save leaves the old file as it was. A failure is reported; false.
@@ -73,6 +78,7 @@ class Document : public CommandTarget {
 
   std::string title_;
   std::string path_;
+  std::string openRefusal_;
   bool modified_ = false;
   std::vector<View*> views_;
   DocTemplate* template_ = nullptr;

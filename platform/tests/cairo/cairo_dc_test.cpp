@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "../full_disk.h"
 #include "../temp_dir.h"
 
 namespace pf {
@@ -205,6 +206,43 @@ TEST(CairoDc, VectorFilesOnAFullDiskFailToFinish) {
     EXPECT_FALSE(dc->Finish()) << c.kind;
   }
   std::filesystem::remove(link, ec);
+}
+
+// On a full disk a picture overwrites nothing: the previous file stays and no part of the new
+// one is left beside it.
+TEST(CairoDc, FilesOnAFullDiskKeepThePreviousFile) {
+  const test::TempDir dir;
+  const struct {
+    const char* name;
+    bool (*write)(const std::string&);
+  } cases[] = {
+      {"out.png", [](const std::string& p) { return NewImage(200, 200)->WritePng(p); }},
+      {"out.svg",
+       [](const std::string& p) {
+         auto dc = CairoDc::CreateSvg(p, 20, 20);
+         return dc && dc->Finish();
+       }},
+      {"out.pdf",
+       [](const std::string& p) {
+         auto dc = CairoDc::CreatePdfPages(p, 20, 20, 72);
+         if (!dc) return false;
+         dc->Rectangle({2, 2, 10, 10});
+         return dc->Finish();
+       }},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dir.WriteFile(c.name, "previous");
+    {
+      const test::FullDisk full;
+      EXPECT_FALSE(c.write(path)) << c.name;
+    }
+    EXPECT_EQ(ReadFile(path), "previous") << c.name;
+    EXPECT_TRUE(c.write(path)) << c.name;
+    EXPECT_NE(ReadFile(path), "previous") << c.name;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                          std::filesystem::directory_iterator()),
+            3);
 }
 
 TEST(CairoDc, OpaqueTextFillsItsCellAndStrayBytesReadAsLatin1) {

@@ -18,7 +18,8 @@ class CairoDc : public Dc {
   static constexpr int kMaxSide = 32767;
 
   // Each returns nullptr when the surface cannot be made (a side outside 1..kMaxSide, a file
-  // that cannot be opened). Vector files are complete after Finish or destruction.
+  // that cannot be opened). Vector files are complete after Finish or destruction; files, PNG
+  // included, take their names only when complete, so a failed write keeps the previous file.
   static std::unique_ptr<CairoDc> CreateImage(int width, int height,
                                               ColorRef background = Rgb(255, 255, 255));
   static std::unique_ptr<CairoDc> CreateSvg(const std::string& path, int width, int height);

@@ -1,0 +1,138 @@
+// Files written whole or not at all: what a failed write leaves, and what a good one replaces.
+
+#include "pf/whole_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "full_disk.h"
+#include "temp_dir.h"
+
+namespace pf {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+
+constexpr const char* kOld = "previous\n";
+const std::string kNew(64 * 1024, 'n');  // beyond any stream buffer
+
+std::size_t FilesIn(const fs::path& dir) {
+  std::size_t n = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++n;
+  return n;
+}
+
+bool WriteNew(const std::string& path, bool ok = true) {
+  return WriteWholeStream(path, [ok](std::ostream& out) { return (out << kNew) && ok; });
+}
+
+// Whatever fails on the way, the previous file (or its absence) stays and nothing else is left.
+TEST(WholeFile, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
+  const struct {
+    const char* name;
+    bool previous;
+    bool full;       // the disk has no room
+    bool writerOk;   // the writer's own verdict
+  } cases[] = {
+      {"full disk over a file", true, true, true},
+      {"full disk, new file", false, true, true},
+      {"writer fails over a file", true, false, false},
+      {"writer fails, new file", false, false, false},
+  };
+  for (const auto& c : cases) {
+    const test::TempDir dir;
+    const std::string path = dir / "out.png";
+    if (c.previous) dir.WriteFile("out.png", kOld);
+    bool written;
+    {
+      std::optional<test::FullDisk> full;
+      if (c.full) full.emplace();
+      written = WriteNew(path, c.writerOk);
+    }
+    EXPECT_FALSE(written) << c.name;
+    EXPECT_EQ(fs::exists(path), c.previous) << c.name;
+    if (c.previous) EXPECT_EQ(ReadFile(path), kOld) << c.name;
+    EXPECT_EQ(FilesIn(dir.Path()), c.previous ? 1u : 0u) << c.name << ": temporary left";
+  }
+}
+
+// The same through a writer that is given a path (as Cairo's PNG writer is) and fails half way.
+TEST(WholeFile, AWriterOfAPathWritesBesideTheTarget) {
+  const test::TempDir dir;
+  const std::string path = dir.WriteFile("out.pdf", kOld);
+  std::string seen;
+  EXPECT_FALSE(WriteWholeFile(path, [&seen](const std::string& p) {
+    seen = p;
+    std::ofstream(p) << "%PDF-";
+    return false;
+  }));
+  EXPECT_EQ(fs::path(seen).parent_path(), dir.Path());
+  EXPECT_NE(seen, path);
+  EXPECT_EQ(ReadFile(path), kOld);
+  EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(WholeFile, AGoodWriteReplacesTheFileAndKeepsItsPermissions) {
+  const test::TempDir dir;
+  const std::string path = dir.WriteFile("kept.net", kOld);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(WriteNew(path));
+  EXPECT_EQ(ReadFile(path), kNew);
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // A new file gets what the umask allows, not the temporary file's owner-only mode.
+  const mode_t mask = ::umask(022);
+  const std::string fresh = dir / "fresh.net";
+  EXPECT_TRUE(WriteNew(fresh));
+  ::umask(mask);
+  EXPECT_EQ(fs::status(fresh).permissions(), static_cast<fs::perms>(0644));
+
+  // A name as long as the system allows has no room for a suffix: the temporary's is cut.
+  const std::string longest = dir / std::string(255, 'l');
+  EXPECT_TRUE(WriteNew(longest));
+  EXPECT_EQ(ReadFile(longest), kNew);
+  EXPECT_EQ(FilesIn(dir.Path()), 3u);
+}
+
+// A link stays a link, its target takes the new content; a device is written directly.
+TEST(WholeFile, LinksAreFollowedAndDevicesWrittenDirectly) {
+  const test::TempDir dir;
+  fs::create_directory(dir.Path() / "real");
+  const std::string real = dir.WriteFile("real/file.txt", kOld);
+  const std::string link = dir / "link.txt";
+  fs::create_symlink(real, link);
+  ASSERT_TRUE(WriteNew(link));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFile(real), kNew);
+  EXPECT_EQ(FilesIn(dir.Path() / "real"), 1u);
+  {
+    const test::FullDisk full;
+    EXPECT_FALSE(WriteNew(link));
+  }
+  EXPECT_EQ(ReadFile(real), kNew);
+  EXPECT_EQ(FilesIn(dir.Path() / "real"), 1u);
+
+  std::error_code ec;
+  if (!fs::is_character_file("/dev/null", ec)) GTEST_SKIP() << "no /dev/null";
+  EXPECT_TRUE(WriteNew("/dev/null"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null", ec));
+  if (fs::is_character_file("/dev/full", ec)) EXPECT_FALSE(WriteNew("/dev/full"));
+}
+
+TEST(WholeFile, AFolderThatIsNotThereIsAFailedWrite) {
+  const test::TempDir dir;
+  EXPECT_FALSE(WriteNew(dir / "missing/out.png"));
+  dir.WriteFile("file", kOld);
+  EXPECT_FALSE(WriteNew(dir / "file/out.png"));
+  EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+}  // namespace
+}  // namespace pf
