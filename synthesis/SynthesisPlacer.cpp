@@ -34,8 +34,9 @@ bool SynthesisPlacer::Place() {
   if (Refused()) return false;
   CVostraneDoc& doc = *view.GetDocument();
   for (Entry& e : entries) {
-    doc.AddSymbol(e.made != nullptr ? e.made.release() : e.symbol);
-    view.OccupySymbol(*e.symbol);
+    // A symbol that a full circuit refuses is gone (the document says so).
+    NetSymbol* symbol = e.made != nullptr ? e.made.release() : e.symbol;
+    if (doc.AddSymbol(symbol)) view.OccupySymbol(*symbol);
   }
   entries.clear();
   doc.SetViewOnAll(&view);

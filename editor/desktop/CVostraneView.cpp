@@ -368,7 +368,7 @@ void CVostraneView::InsertSymbol(std::unique_ptr<NetSymbol> symbol) {
   symbol->UpdateGeometry();
   symbol->SetView(this);
   NetSymbol& placed = *symbol;
-  doc->AddSymbol(symbol.release());
+  if (!doc->AddSymbol(symbol.release())) return;
   StorePrototype(placed);
   OccupySymbol(placed);
 }

@@ -16,6 +16,7 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/archive.h"
 #include "pf/profile.h"
+#include "pf/ui_services.h"
 
 
 namespace {
@@ -225,10 +226,23 @@ void CVostraneDoc::AssignDefaultName(NetSymbol& symbol) {
   }
 }
 
-void CVostraneDoc::AddSymbol(NetSymbol* symbol) {
+bool CVostraneDoc::RefuseSymbolCount(size_t count) {
+  if (count <= kMaxSymbols) return false;
+  pf::TheUiServices().Beep(pf::BeepKind::Default);
+  pf::TheUiServices().MessageBox("Zu viele Elemente", "Fehler", pf::MsgButtons::Ok,
+                                 pf::MsgIcon::Error);
+  return true;
+}
+
+bool CVostraneDoc::AddSymbol(NetSymbol* symbol) {
+  if (RefuseSymbolCount(static_cast<size_t>(symbols.GetCount()) + 1)) {
+    delete symbol;
+    return false;
+  }
   AssignDefaultName(*symbol);
   symbols.Append(symbol);
   SetModifiedFlag(true);
+  return true;
 }
 
 void CVostraneDoc::RemoveSymbol(NetSymbol* symbol) {

@@ -3,6 +3,7 @@
 // factory of symbols by class key, unique element names, the default frequency and chosen
 // simulator, and the working state of netlist and SPICE netlist building.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -56,7 +57,8 @@ class NodTransTable {
 class CVostraneDoc : public pf::Document, public PortNumberSource {
  public:
   static constexpr const char* kProfileSection = "Vostra_Str";
-  // A record count beyond this is a damaged file, not a circuit.
+  // A record count beyond this is a damaged file, not a circuit; no circuit grows beyond it,
+  // so that every saved one opens again.
   static constexpr uint32_t kMaxSymbols = 10000;
   static constexpr int kMaxNameNumber = 30000;
 
@@ -92,7 +94,11 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // kMaxNameNumber tries the name stays as it was.
   void AssignDefaultName(NetSymbol& symbol);
   // Names it, appends it (the document owns it from now on) and marks the document modified.
-  void AddSymbol(NetSymbol* symbol);
+  // False when the circuit is full: the user is told and the symbol deleted.
+  bool AddSymbol(NetSymbol* symbol);
+  // True, after telling the user ("Zu viele Elemente"), when a circuit of count symbols could
+  // not be opened again.
+  static bool RefuseSymbolCount(size_t count);
   // Unlinks the symbol without deleting it; the caller owns it again.
   void RemoveSymbol(NetSymbol* symbol);
   // Empties the list without deleting the symbols (filter synthesis takes them over).

@@ -3,9 +3,19 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace pf {
 namespace {
@@ -16,6 +26,9 @@ namespace {
   if (reportFd <= 2) reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, 3);
   // A group of its own, so that Kill also ends what the child starts (a script's programs).
   setpgid(0, 0);
+  // What leaves the group (a new session) stays findable as a descendant: orphans come to the
+  // child, not to init, for as long as it runs. The setting survives exec.
+  prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
   int err = 0;
   if (chdir(dir) != 0) {
     err = errno;
@@ -33,6 +46,48 @@ namespace {
   ssize_t ignored = write(reportFd, &err, sizeof err);
   (void)ignored;
   _exit(127);
+}
+
+// The parent of each running process, from /proc/PID/stat (the name in parentheses may hold
+// blanks and parentheses itself).
+std::vector<std::pair<pid_t, pid_t>> ParentsOfAll() {
+  std::vector<std::pair<pid_t, pid_t>> parents;
+  DIR* proc = opendir("/proc");
+  if (proc == nullptr) return parents;
+  while (const dirent* entry = readdir(proc)) {
+    char* end = nullptr;
+    const long pid = std::strtol(entry->d_name, &end, 10);
+    if (pid <= 0 || *end != '\0') continue;
+    std::ifstream in(std::string("/proc/") + entry->d_name + "/stat");
+    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const size_t paren = stat.rfind(')');
+    if (paren == std::string::npos || paren + 4 >= stat.size()) continue;
+    const long parent = std::strtol(stat.c_str() + paren + 4, nullptr, 10);
+    parents.emplace_back(static_cast<pid_t>(pid), static_cast<pid_t>(parent));
+  }
+  closedir(proc);
+  return parents;
+}
+
+// Stops the process and every descendant, until a pass over /proc finds none that is new: a
+// stopped process forks no more. Returns them all, the root first.
+std::vector<pid_t> StopTree(pid_t root) {
+  constexpr int kMaxPasses = 100;
+  std::vector<pid_t> tree{root};
+  std::set<pid_t> known{root};
+  kill(root, SIGSTOP);
+  for (int pass = 0; pass < kMaxPasses; ++pass) {
+    bool grew = false;
+    for (const auto& [pid, parent] : ParentsOfAll()) {
+      if (known.contains(parent) && known.insert(pid).second) {
+        kill(pid, SIGSTOP);
+        tree.push_back(pid);
+        grew = true;
+      }
+    }
+    if (!grew) break;
+  }
+  return tree;
 }
 
 }  // namespace
@@ -116,7 +171,11 @@ Process::State Process::Poll() {
 
 void Process::Kill() {
   if (state_ != State::Running) return;
-  if (kill(-pid_, SIGKILL) != 0) kill(pid_, SIGKILL);
+  // The tree also holds what left the group (a new session) and orphans, whose reaper the
+  // child is; the group goes as well should /proc not tell.
+  const std::vector<pid_t> tree = StopTree(pid_);
+  kill(-pid_, SIGKILL);
+  for (const pid_t pid : tree) kill(pid, SIGKILL);
   int status = 0;
   pid_t r;
   do {

@@ -134,20 +134,34 @@ TEST_F(ProcessTest, KillStartingAgainAndDestroyingEndAndReapTheChild) {
   EXPECT_TRUE(Gone(third));
 }
 
-// A script's own children go with it: nothing of a killed run stays behind.
+// A script's own children go with it: nothing of a killed run stays behind, whether it stayed
+// in the script's group, started a session of its own, or was orphaned by a child that ended.
 TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
-  Process p;
-  ASSERT_TRUE(p.Start({"sh", "-c", "sleep 30 & echo $! > kid.tmp && mv kid.tmp kid && wait"},
-                      dir.Path()));
-  const std::string kidFile = dir / "kid";
-  for (int i = 0; i < 1000 && !std::filesystem::exists(kidFile); ++i)
-    std::this_thread::sleep_for(10ms);
-  const pid_t kid = static_cast<pid_t>(std::atoi(ReadFile(kidFile).c_str()));
-  ASSERT_GT(kid, 0);
-  p.Kill();
-  // The orphan is left to init, which may not reap it at once (or at all, in a container).
-  for (int i = 0; i < 500 && !Dead(kid); ++i) std::this_thread::sleep_for(10ms);
-  EXPECT_TRUE(Dead(kid));
+  // The kid tells its own pid, which a program between (setsid may fork) would hide.
+  const std::string kid = "sh -c 'echo $$ > kid.tmp && mv kid.tmp kid && exec sleep 30'";
+  const struct {
+    const char* what;
+    std::string script;
+  } cases[] = {
+      {"in the group", kid + " & wait"},
+      {"own session", "setsid " + kid + " & wait"},
+      {"orphaned, own session", "(setsid " + kid + " &) ; sleep 30"},
+  };
+  for (const auto& c : cases) {
+    const std::string kidFile = dir / "kid";
+    std::filesystem::remove(kidFile);
+    Process p;
+    ASSERT_TRUE(p.Start({"sh", "-c", c.script}, dir.Path())) << c.what;
+    for (int i = 0; i < 1000 && !std::filesystem::exists(kidFile); ++i)
+      std::this_thread::sleep_for(10ms);
+    const pid_t pid = static_cast<pid_t>(std::atoi(ReadFile(kidFile).c_str()));
+    ASSERT_GT(pid, 0) << c.what;
+    p.Kill();
+    // The orphan is left to init, which may not reap it at once (or at all, in a container).
+    for (int i = 0; i < 500 && !Dead(pid); ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(Dead(pid)) << c.what;
+    if (!Dead(pid)) kill(pid, SIGKILL);  // nothing of a failed case outlives the test
+  }
 }
 
 // Without stdio of our own, the pipe that reports a failed exec gets the lowest fds.

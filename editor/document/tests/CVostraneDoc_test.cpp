@@ -23,6 +23,7 @@
 #include "pf/archive.h"
 #include "pf/profile.h"
 #include "pf/recording_dc.h"
+#include "pf/ui_services.h"
 #include "platform/tests/temp_dir.h"
 
 namespace {
@@ -318,6 +319,36 @@ TEST_F(DocTest, DamagedFileFailsWholeWithOneMessageAndLeavesTheDocumentEmpty) {
     const std::string expected = c.message.empty() ? "Datei ist beschädigt: " + path : c.message;
     EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), expected) << c.what;
   }
+}
+
+// A circuit as full as a file may hold takes no further symbol (the user is told, the symbol
+// deleted), so that what is saved opens again; one taken out makes room for one.
+TEST_F(DocTest, AFullCircuitRefusesTheNextSymbolSoThatItsFileOpensAgain) {
+  FileBytes full;
+  full.Str("1").Str("Ravilone").I32(static_cast<int32_t>(CVostraneDoc::kMaxSymbols));
+  for (uint32_t i = 0; i < CVostraneDoc::kMaxSymbols; ++i) {
+    full.Str("GROUND").Symbol("GROUND", 1, 'U', 25);
+  }
+  CVostraneDoc doc;
+  ASSERT_TRUE(doc.OnOpenDocument(Write(full.bytes)));
+  const auto& shown = pf::TheScriptedUiServices().Messages();
+  const size_t before = shown.size();
+  EXPECT_FALSE(doc.AddSymbol(new Keyed<EinPolSymbol>("GROUND")));
+  ASSERT_EQ(shown.size(), before + 1);
+  EXPECT_EQ(shown.back().text, "Zu viele Elemente");
+  EXPECT_EQ(shown.back().caption, "Fehler");
+  EXPECT_EQ(doc.Symbols().GetCount(), static_cast<int32_t>(CVostraneDoc::kMaxSymbols));
+  CVostraneDoc reopened;
+  EXPECT_TRUE(reopened.OnOpenDocument(Write(Save(doc), "saved.vqe")));
+  EXPECT_EQ(reopened.Symbols().GetCount(), static_cast<int32_t>(CVostraneDoc::kMaxSymbols));
+
+  NetSymbol* last = doc.FindSymbolByName("GROUND_name");
+  doc.RemoveSymbol(last);
+  delete last;
+  auto* added = new Keyed<EinPolSymbol>("GROUND");
+  EXPECT_TRUE(doc.AddSymbol(added));
+  EXPECT_EQ(added->GetElementName(), "Cmp1");
+  EXPECT_EQ(shown.size(), before + 1);
 }
 
 TEST_F(DocTest, ScreenDrawingShowsTheFreeGridPointsPrintOnlyTheSymbols) {

@@ -1,6 +1,7 @@
 #pragma once
 // A child process started without a console: stdio goes to /dev/null, exit is polled. The
-// child leads a process group of its own.
+// child leads a process group of its own and is the reaper of its orphaned descendants, so that
+// while it runs everything it started is found below it.
 
 #include <string>
 #include <sys/types.h>
@@ -28,7 +29,7 @@ class Process {
   int ExitCode() const { return exitCode_; }
   const std::string& Error() const { return error_; }
 
-  // Ends the child at once, with every process it started that stayed in its process group,
+  // Ends the child at once, with every process it started, also one in a session of its own,
   // and reaps it.
   void Kill();
 

@@ -1,0 +1,20 @@
+# Writes the script of a circuit drawn to SYMBOLS wires, one grid step each, row by row and
+# again over the drawn ones, from the element bar, then saved as out.vqe; plays it as
+# ui_script.cmake does (the script lies beside SCRATCH).
+set(lines "element 0\n")
+set(n 0)
+while(n LESS SYMBOLS)
+  foreach(y RANGE 25 1200 25)
+    foreach(x RANGE 25 1175 25)
+      if(n LESS SYMBOLS)
+        math(EXPR to "${x} + 25")
+        string(APPEND lines "drag ${x} ${y} ${to} ${y}\n")
+        math(EXPR n "${n} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endwhile()
+string(APPEND lines "save out.vqe\n")
+set(SCRIPT ${SCRATCH}.txt)
+file(WRITE ${SCRIPT} "${lines}")
+include(${CMAKE_CURRENT_LIST_DIR}/ui_script.cmake)
