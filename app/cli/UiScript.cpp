@@ -219,7 +219,7 @@ class Player {
     headless_.DropPrintFiles();
   }
 
-  // The last left of the lines given are those not taken (answers are taken in order).
+  // Answers are taken in order: the last `left` of the lines given went untaken.
   void Unused(std::vector<Line>& given, size_t left) {
     for (size_t i = given.size() - std::min(left, given.size()); i < given.size(); ++i) {
       std::string text;
