@@ -11,9 +11,9 @@
 # and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
-# curve file, the data two-port's scattering-parameter file, the SPICE model library and the
-# SPICE raw file over
-# their corpora (clang++, build/fuzz).
+# curve file, the data two-port's scattering-parameter file, the SPICE model library, the
+# SPICE raw file, the WAVE reader and ui-script (confined to a scratch folder) over their
+# corpora (clang++, build/fuzz).
 # After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
@@ -101,10 +101,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVOSTRANE_FUZZ=ON -DVOSTRANE_SANITIZE=ON >/dev/null
   cmake --build build/fuzz --target netlist_fuzzer document_fuzzer curve_fuzzer dataset_fuzzer \
-    spice_library_fuzzer spice_raw_fuzzer wave_fuzzer -j "$jobs"
+    spice_library_fuzzer spice_raw_fuzzer wave_fuzzer ui_script_fuzzer -j "$jobs"
   mkdir -p build/fuzz/corpus build/fuzz/document_corpus build/fuzz/corpus-curves \
     build/fuzz/corpus-datasets build/fuzz/corpus-libraries build/fuzz/corpus-raw \
-    build/fuzz/corpus-waves
+    build/fuzz/corpus-waves build/fuzz/corpus-ui
   echo "== fuzz: netlist reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/netlist_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict=fuzz/netlist.dict -artifact_prefix=build/fuzz/ build/fuzz/corpus simulator/tests/netlists
@@ -128,6 +128,10 @@ if [[ " ${presets[*]} " == *" asan "* && "$fuzz_seconds" != 0 ]]; then
   echo "== fuzz: WAVE file reader for ${fuzz_seconds}s"
   build/fuzz/fuzz/wave_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/ build/fuzz/corpus-waves fuzz/waves
+  echo "== fuzz: ui-script for ${fuzz_seconds}s"
+  build/fuzz/fuzz/ui_script_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -dict=fuzz/ui_script.dict -artifact_prefix=build/fuzz/ \
+    build/fuzz/corpus-ui app/cli/tests/ui
 fi
 
 # Reference values from peers, when the peers are installed.

@@ -46,6 +46,8 @@ namespace {
 
 constexpr int kErrors = 1;
 constexpr int kBadScript = 2;
+// Blocks nest as dialogs open from dialogs: deeper than this no script means it.
+constexpr int kMaxNesting = 64;
 // A script is typed by hand or written by a test: anything longer is not one.
 constexpr std::streamoff kMaxScriptBytes = 1 << 20;
 
@@ -179,8 +181,10 @@ class Player {
   bool Run(const std::vector<Line>& lines, std::string& why, size_t& at) {
     for (at = 0; at < lines.size(); ++at) {
       if (!Play(lines, at, why) || ScriptError(lines, at, why)) return false;
+      if (!Prepares(lines[at].words[0])) EndAction();
       PrintMessages();
     }
+    EndAction();
     return true;
   }
 
@@ -198,6 +202,44 @@ class Player {
   using Action = std::function<void(pf::DialogDriver&)>;
 
   CMainFrame& Frame() { return *app_.GetMainFrame(); }
+
+  // Lines that prepare the next action: its answers and its dialogs' scripts.
+  static bool Prepares(const std::string& verb) {
+    return verb == "answer" || verb == "file" || verb == "dialog";
+  }
+
+  // The answers are for the action they stand before: what it left untaken is reported and
+  // forgotten, so that no later dialog takes an answer meant for another.
+  void EndAction() {
+    pf::ScriptedUiServices& ui = headless_.Ui();
+    Unused(answers_, ui.PendingAnswers());
+    Unused(files_, ui.PendingFileAnswers());
+    ui.DropAnswers();
+    ui.DropFileAnswers();
+    headless_.DropPrintFiles();
+  }
+
+  // Answers are taken in order: the last `left` of the lines given went untaken.
+  void Unused(std::vector<Line>& given, size_t left) {
+    for (size_t i = given.size() - std::min(left, given.size()); i < given.size(); ++i) {
+      std::string text;
+      for (const std::string& word : given[i].words) text += (text.empty() ? "" : " ") + word;
+      headless_.Fail("Zeile " + std::to_string(given[i].number) + ": " + text + " nicht benutzt");
+    }
+    given.clear();
+  }
+
+  // A message box that reports a failure: the error icon, or the analyser's caption "Fehler".
+  static bool ReportsFailure(const pf::ScriptedUiServices::ShownMessage& message) {
+    return message.icon == pf::MsgIcon::Error || message.caption == "Fehler";
+  }
+
+  void NoteFailuresSince(size_t shownBefore) {
+    const auto& shown = headless_.Ui().Messages();
+    for (size_t i = shownBefore; i < shown.size(); ++i) {
+      if (ReportsFailure(shown[i])) failed_ = true;
+    }
+  }
 
   // A fault found while a dialog's script ran (an id the dialog lacks) is the script's: it is
   // reported at its own line.
@@ -265,6 +307,9 @@ class Player {
       Menu(verb == "new" ? "&Datei/&Neu" : "&Datei/&Schließen");
     } else if (verb == "open" || verb == "save") {
       if (args != 1) return wrongCount("DATEI");
+      // Its own path answers its dialog; a file line before it is left untaken.
+      Unused(files_, headless_.Ui().PendingFileAnswers());
+      headless_.Ui().DropFileAnswers();
       headless_.Ui().QueueFileAnswer(w[1]);
       FileOperation([this, open = verb == "open"] {
         Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
@@ -321,6 +366,7 @@ class Player {
       for (const auto& [name, answer] : kAnswers) {
         if (args == 1 && w[1] == name) {
           headless_.Ui().QueueAnswer(answer);
+          answers_.push_back(lines[at]);
           return true;
         }
       }
@@ -328,6 +374,7 @@ class Player {
     } else if (verb == "file") {
       if (args != 1) return wrongCount("PFAD");
       headless_.Ui().QueueFileAnswer(w[1]);
+      files_.push_back(lines[at]);
     } else if (verb == "advance") {
       int ms = 0;
       if (args != 1 || !ParseInt(w[1], 0, INT_MAX, ms)) return wrongCount("MS");
@@ -375,10 +422,7 @@ class Player {
   void FileOperation(const std::function<void()>& operation) {
     const size_t before = headless_.Ui().Messages().size();
     operation();
-    const auto& shown = headless_.Ui().Messages();
-    for (size_t i = before; i < shown.size(); ++i) {
-      if (shown[i].icon == pf::MsgIcon::Error) failed_ = true;
-    }
+    NoteFailuresSince(before);
   }
 
   bool Mouse(const std::vector<std::string>& w, std::string& why) {
@@ -446,10 +490,10 @@ class Player {
   }
 
   // The lines up to ok or cancel become the script of the next modal dialog of the template.
-  bool Dialog(const std::vector<Line>& lines, size_t& at, std::string& why) {
+  bool Dialog(const std::vector<Line>& lines, size_t& at, std::string& why, int depth = 1) {
     std::string label;
     pf::Headless::Script script;
-    if (!DialogBlock(lines, at, why, label, script)) return false;
+    if (!DialogBlock(lines, at, why, label, script, depth)) return false;
     Queue(label, std::move(script));
     return true;
   }
@@ -458,10 +502,14 @@ class Player {
   // Blocks nest: a dialog block inside is queued when the script reaches it, for the dialog
   // that the lines before it open.
   bool DialogBlock(const std::vector<Line>& lines, size_t& at, std::string& why,
-                   std::string& label, pf::Headless::Script& script) {
+                   std::string& label, pf::Headless::Script& script, int depth) {
     const std::vector<std::string>& head = lines[at].words;
     if (head.size() != 2) {
       why = "erwartet: dialog ID|NAME";
+      return false;
+    }
+    if (depth > kMaxNesting) {
+      why = "Blöcke tiefer als " + std::to_string(kMaxNesting) + " geschachtelt";
       return false;
     }
     label = head[1];
@@ -498,7 +546,7 @@ class Player {
       if (w[0] == "dialog") {
         std::string innerLabel;
         pf::Headless::Script inner;
-        if (!DialogBlock(lines, at, why, innerLabel, inner)) return false;
+        if (!DialogBlock(lines, at, why, innerLabel, inner, depth + 1)) return false;
         action = [this, innerLabel, inner = std::move(inner)](pf::DialogDriver&) {
           Queue(innerLabel, inner);
         };
@@ -536,7 +584,7 @@ class Player {
         return true;
       }
       if (w[0] == "dialog") {
-        if (!Dialog(lines, at, why)) return false;
+        if (!Dialog(lines, at, why, 2)) return false;
         continue;
       }
       pf::Dialog* window = FindOpenWindow(pf::Window::TopLevelWindows(), label);
@@ -558,9 +606,13 @@ class Player {
         }
       } else if (w[0] != "page" &&
                  (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
+        // A key that asks for a file is a file operation: its error box is its failure.
+        const size_t asked = headless_.Ui().FileDialogs().size();
+        const size_t shown = headless_.Ui().Messages().size();
         pf::DialogDriver driver(headless_, *window);
         action(driver);
         headless_.NoteMessage();
+        if (headless_.Ui().FileDialogs().size() > asked) NoteFailuresSince(shown);
         PrintMessages();
         if (ScriptError(lines, at, why)) return false;
       } else {
@@ -569,6 +621,7 @@ class Player {
               "idle oder end";
         return false;
       }
+      if (!Prepares(w[0])) EndAction();
     }
     --at;
     why = "window ohne end";
@@ -693,6 +746,9 @@ class Player {
   CVostraneApp& app_;
   size_t printed_ = 0;
   bool failed_ = false;
+  // The answer and file lines queued since the last action.
+  std::vector<Line> answers_;
+  std::vector<Line> files_;
   int deferredLine_ = 0;
   std::string deferredError_;
 };
@@ -718,11 +774,27 @@ bool ReadScript(const char* path, std::vector<Line>& lines) {
   return true;
 }
 
+// False (with the line and reason) for a line that reaches beyond the working folder or waits
+// in real time.
+bool StaysConfined(const char* path, const std::vector<Line>& lines) {
+  for (const Line& line : lines) {
+    const bool beyond = std::any_of(line.words.begin(), line.words.end(), [](const std::string& w) {
+      return w.find_first_of("/\\") != std::string::npos || w.find("..") != std::string::npos;
+    });
+    if (beyond || line.words[0] == "wait") {
+      std::fprintf(stderr, "%s:%d: außerhalb des Arbeitsordners\n", path, line.number);
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-int RunUiScript(const char* path) {
+int RunUiScript(const char* path, bool confined) {
   std::vector<Line> lines;
   if (!ReadScript(path, lines)) return kBadScript;
+  if (confined && !StaysConfined(path, lines)) return kBadScript;
   RegisterResources();
   pf::Headless headless;
   bool failed = false;

@@ -126,6 +126,7 @@ Document* FrameWnd::GetActiveDocument() const {
 ToolBar& FrameWnd::AddToolBar(int id, std::vector<ToolButton> buttons, const Rect& rect) {
   ToolBar& bar = AdoptChild(std::make_unique<ToolBar>());
   bar.CreateChild(*this, id, rect);
+  bars_.push_back(&bar);
   bar.SetButtons(std::move(buttons));
   return bar;
 }
@@ -154,7 +155,7 @@ ToolBar* FrameWnd::LoadToolBar(int id, int resourceId) {
 
 std::vector<ToolBar*> FrameWnd::ToolBars() const {
   std::vector<ToolBar*> bars;
-  for (Window* w : Children()) {
+  for (Window* w : bars_) {
     if (auto* bar = dynamic_cast<ToolBar*>(w)) bars.push_back(bar);
   }
   return bars;
@@ -163,12 +164,13 @@ std::vector<ToolBar*> FrameWnd::ToolBars() const {
 StatusBar& FrameWnd::AddStatusBar() {
   StatusBar& bar = AdoptChild(std::make_unique<StatusBar>());
   bar.CreateChild(*this, kIdViewStatusBar, {}, "Bereit");
+  bars_.push_back(&bar);
   RecalcLayout();
   return bar;
 }
 
 StatusBar* FrameWnd::GetStatusBar() const {
-  for (Window* w : Children()) {
+  for (Window* w : bars_) {
     if (auto* bar = dynamic_cast<StatusBar*>(w)) return bar;
   }
   return nullptr;
@@ -179,9 +181,17 @@ void FrameWnd::ShowControlBar(Window& bar, bool show) {
   RecalcLayout();
 }
 
+void FrameWnd::ForgetBar(Window& bar) {
+  if (auto* frame = dynamic_cast<FrameWnd*>(bar.GetParent())) std::erase(frame->bars_, &bar);
+}
+
+void ToolBar::OnDestroy() { FrameWnd::ForgetBar(*this); }
+
+void StatusBar::OnDestroy() { FrameWnd::ForgetBar(*this); }
+
 Rect FrameWnd::ClientArea() const {
   Rect area = GetClientRect();
-  for (Window* w : Children()) {
+  for (Window* w : bars_) {
     if (!w->IsVisible()) continue;
     if (auto* bar = dynamic_cast<ToolBar*>(w)) {
       area.top += bar->BarHeight();
@@ -392,10 +402,11 @@ void MdiFrameWnd::OnClose() {
 
 void MdiFrameWnd::ChildGone(MdiChildWnd& child) {
   if (activeChild_ != &child) return;
+  // The last other child, found from the end: the child going is most often the last one.
   MdiChildWnd* next = nullptr;
-  for (Window* w : Children()) {
-    auto* other = dynamic_cast<MdiChildWnd*>(w);
-    if (other != nullptr && other != &child) next = other;
+  const std::vector<Window*>& children = Children();
+  for (auto w = children.rbegin(); w != children.rend() && next == nullptr; ++w) {
+    if (*w != &child) next = dynamic_cast<MdiChildWnd*>(*w);
   }
   MdiActivate(next);
 }

@@ -1,6 +1,7 @@
 #include "pf/window.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "pf/backend.h"
 #include "pf/dc.h"
@@ -71,12 +72,18 @@ void Window::DestroyWindow() {
   owned_.clear();
   std::unique_ptr<Window> self;
   if (parent_ != nullptr) {
-    std::erase(parent_->children_, this);
-    auto it = std::find_if(parent_->owned_.begin(), parent_->owned_.end(),
+    // Searched from the end: children most often go last first (a parent destroying them, the
+    // newest window closing), which keeps closing many windows linear.
+    std::vector<Window*>& siblings = parent_->children_;
+    if (auto it = std::find(siblings.rbegin(), siblings.rend(), this); it != siblings.rend()) {
+      siblings.erase(std::next(it).base());
+    }
+    auto& owned = parent_->owned_;
+    auto it = std::find_if(owned.rbegin(), owned.rend(),
                            [this](const auto& w) { return w.get() == this; });
-    if (it != parent_->owned_.end()) {
+    if (it != owned.rend()) {
       self = std::move(*it);
-      parent_->owned_.erase(it);
+      owned.erase(std::next(it).base());
     }
   }
   parent_ = nullptr;

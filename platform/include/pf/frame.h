@@ -56,6 +56,7 @@ class ToolBar : public Window {
   // The frame's status bar shows the prompt of the button under the mouse; a click presses it.
   void OnMouseMove(unsigned flags, Point p) override;
   void OnLButtonUp(unsigned flags, Point p) override;
+  void OnDestroy() override;
 
  private:
   std::vector<ToolButton> buttons_;
@@ -65,6 +66,9 @@ class ToolBar : public Window {
 class StatusBar : public Window {
  public:
   static constexpr int kHeight = 20;
+
+ protected:
+  void OnDestroy() override;
 };
 
 class FrameWnd : public Window {
@@ -123,9 +127,17 @@ class FrameWnd : public Window {
   void OnSize(int cx, int cy) override;
 
  private:
+  friend class ToolBar;
+  friend class StatusBar;
+  // A bar leaves the frame's list as it is destroyed.
+  static void ForgetBar(Window& bar);
+
   View* activeView_ = nullptr;
   int menuId_ = 0;
   std::vector<Menu> menus_;
+  // The control bars among the children, in the order they came: the layout reads them
+  // without walking an MDI frame's child windows, however many are open.
+  std::vector<Window*> bars_;
 };
 
 class MdiChildWnd;

@@ -85,6 +85,11 @@ class ScriptedUiServices : public UiServices {
   void QueueAnswer(MsgResult answer) { answers_.push_back(answer); }
   void QueueFileAnswer(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
   void QueueColorAnswer(std::optional<ColorRef> color) { colorAnswers_.push_back(color); }
+  // The answers queued and not taken yet; dropping them keeps the records.
+  size_t PendingAnswers() const { return answers_.size(); }
+  size_t PendingFileAnswers() const { return fileAnswers_.size(); }
+  void DropAnswers() { answers_.clear(); }
+  void DropFileAnswers() { fileAnswers_.clear(); }
   void SetScreenSize(Size size) { screen_ = size; }
   void AdvanceClock(uint64_t ms) { clock_ += ms; }
 

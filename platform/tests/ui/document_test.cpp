@@ -476,6 +476,11 @@ TEST_F(DocumentTest, TheStatusBarShowsThePromptOfTheButtonUnderTheMouse) {
   EXPECT_EQ(status.GetWindowText(), "Bereit");
   EXPECT_TRUE(headless.Command(*main, kIdViewStatusBar));  // hidden: the client area grows
   EXPECT_EQ(main->ClientArea(), (Rect{0, 27, 800, 600}));
+  bar.DestroyWindow();  // a bar destroyed leaves the frame's layout
+  EXPECT_TRUE(main->ToolBars().empty());
+  EXPECT_EQ(main->ClientArea(), (Rect{0, 0, 800, 600}));
+  status.DestroyWindow();
+  EXPECT_EQ(main->GetStatusBar(), nullptr);
 }
 
 TEST(RecentFiles, FourSurviveARestart) {

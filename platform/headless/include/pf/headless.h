@@ -116,6 +116,7 @@ class Headless : public Backend {
   void QueuePrintFile(std::optional<std::string> pdfPath) {
     printFiles_.push_back(std::move(pdfPath));
   }
+  void DropPrintFiles() { printFiles_.clear(); }
   const std::vector<std::string>& PrintJobs() const { return printJobs_; }
 
   void WindowChanged(Window& window, WindowChange change) override;
