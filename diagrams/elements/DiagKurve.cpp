@@ -1,7 +1,9 @@
 #include "diagrams/elements/DiagKurve.h"
 
 #include <algorithm>
+#include <string>
 
+#include "diagrams/elements/ColumnSpans.h"
 #include "diagrams/elements/OutText.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "pf/dc.h"
@@ -164,6 +166,12 @@ void DiagKurve::SetName(const MyStrng& text) {
 
 pf::Point DiagKurve::MapPoint(int i) const { return MapValue(*diagram, GetX(i), GetY1(i)); }
 
+std::vector<pf::Point> DiagKurve::VisiblePoints() const {
+  std::vector<pf::Point> mapped(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) mapped[static_cast<size_t>(i)] = MapPoint(i);
+  return ThinToColumns(mapped);
+}
+
 void DiagKurve::PutSymbol(pf::Dc* dc, GrafikSymbol& s, int i) const {
   const pf::Point p = MapPoint(i);
   s.SetCentre(p.x, p.y);
@@ -185,9 +193,10 @@ void DiagKurve::Draw(pf::Dc* dc) {
 void DiagKurve::DrawPolyline(pf::Dc* dc) {
   // A symbol may move the current position, so it comes before the pen is placed.
   if (endMarkers != 0) PutSymbol(dc, *startSymbol, 0);
-  dc->MoveTo(MapPoint(0));
-  for (int i = 1; i < count; ++i) {
-    const pf::Point p = MapPoint(i);
+  const std::vector<pf::Point> points = VisiblePoints();
+  dc->MoveTo(points.front());
+  for (size_t i = 1; i < points.size(); ++i) {
+    const pf::Point p = points[i];
     if (diagram->IsPenLine()) {
       dc->LineTo(p);
     } else {
@@ -247,11 +256,18 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
       f.Diamond(p.x, p.y, 6);
     }
   } else {
+    const std::vector<pf::Point> points = VisiblePoints();
+    if (points.size() < static_cast<size_t>(count)) {
+      // The picture has the diagram's pixels as its finest step.
+      f.WriteRawLine(MyStrng(("% " + std::to_string(count) + " points thinned to " +
+                              std::to_string(points.size()) +
+                              ": one vertical span per pixel column of the diagram")
+                                 .c_str()));
+    }
     f.StartPlot();
-    const pf::Point first = MapPoint(0);
-    f.PlotPoint(first.x, first.y);
-    for (int i = 1; i < count; ++i) {
-      const pf::Point p = MapPoint(i);
+    f.PlotPoint(points.front().x, points.front().y);
+    for (size_t i = 1; i < points.size(); ++i) {
+      const pf::Point p = points[i];
       if (!diagram->IsPenLine()) {
         f.EndPlot();
         f.StartPlot();
