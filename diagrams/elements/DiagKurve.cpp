@@ -166,10 +166,20 @@ void DiagKurve::SetName(const MyStrng& text) {
 
 pf::Point DiagKurve::MapPoint(int i) const { return MapValue(*diagram, GetX(i), GetY1(i)); }
 
-std::vector<pf::Point> DiagKurve::VisiblePoints() const {
-  std::vector<pf::Point> mapped(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) mapped[static_cast<size_t>(i)] = MapPoint(i);
-  return ThinToColumns(mapped);
+std::vector<std::vector<pf::Point>> DiagKurve::VisibleTraces() const {
+  std::vector<std::vector<pf::Point>> traces;
+  std::vector<pf::Point> trace;
+  for (int i = 0; i < count; ++i) {
+    const pf::Point p = MapPoint(i);
+    // Mapping the point tells whether the pen runs to it.
+    if (i > 0 && !diagram->IsPenLine()) {
+      traces.push_back(ThinToColumns(trace));
+      trace.clear();
+    }
+    trace.push_back(p);
+  }
+  traces.push_back(ThinToColumns(trace));
+  return traces;
 }
 
 void DiagKurve::PutSymbol(pf::Dc* dc, GrafikSymbol& s, int i) const {
@@ -193,15 +203,9 @@ void DiagKurve::Draw(pf::Dc* dc) {
 void DiagKurve::DrawPolyline(pf::Dc* dc) {
   // A symbol may move the current position, so it comes before the pen is placed.
   if (endMarkers != 0) PutSymbol(dc, *startSymbol, 0);
-  const std::vector<pf::Point> points = VisiblePoints();
-  dc->MoveTo(points.front());
-  for (size_t i = 1; i < points.size(); ++i) {
-    const pf::Point p = points[i];
-    if (diagram->IsPenLine()) {
-      dc->LineTo(p);
-    } else {
-      dc->MoveTo(p);
-    }
+  for (const std::vector<pf::Point>& trace : VisibleTraces()) {
+    dc->MoveTo(trace.front());
+    for (size_t i = 1; i < trace.size(); ++i) dc->LineTo(trace[i]);
   }
   if (endMarkers != 0) PutSymbol(dc, *endSymbol, count - 1);
 }
@@ -256,25 +260,21 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
       f.Diamond(p.x, p.y, 6);
     }
   } else {
-    const std::vector<pf::Point> points = VisiblePoints();
-    if (points.size() < static_cast<size_t>(count)) {
-      // The picture has the diagram's pixels as its finest step.
+    const std::vector<std::vector<pf::Point>> traces = VisibleTraces();
+    size_t kept = 0;
+    for (const std::vector<pf::Point>& trace : traces) kept += trace.size();
+    if (kept < static_cast<size_t>(count)) {
+      // The points lie on the diagram's pixels, so a column is the finest step it resolves.
       f.WriteRawLine(MyStrng(("% " + std::to_string(count) + " points thinned to " +
-                              std::to_string(points.size()) +
+                              std::to_string(kept) +
                               ": one vertical span per pixel column of the diagram")
                                  .c_str()));
     }
-    f.StartPlot();
-    f.PlotPoint(points.front().x, points.front().y);
-    for (size_t i = 1; i < points.size(); ++i) {
-      const pf::Point p = points[i];
-      if (!diagram->IsPenLine()) {
-        f.EndPlot();
-        f.StartPlot();
-      }
-      f.PlotPoint(p.x, p.y);
+    for (const std::vector<pf::Point>& trace : traces) {
+      f.StartPlot();
+      for (const pf::Point p : trace) f.PlotPoint(p.x, p.y);
+      f.EndPlot();
     }
-    f.EndPlot();
   }
   if (endMarkers != 0) {
     // Written where Draw puts them, without touching them in this const export.
