@@ -14,7 +14,8 @@
 # curve file, the data two-port's scattering-parameter file, the SPICE model library, the
 # SPICE raw file, the WAVE reader and ui-script (confined to a scratch folder) over their
 # corpora (clang++, build/fuzz).
-# After the release tests, PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
+# After the release tests, the plot benchmark runs in its short mode (bench/plot --short), and
+# PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
 # (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
@@ -47,6 +48,10 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ]; then
+    echo "== bench/plot in its short mode (proves it runs; times nothing)"
+    /usr/bin/python3 bench/plot build/release --short
+  fi
   if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
     echo "== PiCTeX pictures through pdflatex"
     tools/pictex_compile.sh build/release/app/cli/vostrane-cli

@@ -1,7 +1,9 @@
 #include "diagrams/elements/DiagKurve.h"
 
 #include <algorithm>
+#include <string>
 
+#include "diagrams/elements/ColumnSpans.h"
 #include "diagrams/elements/OutText.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "pf/dc.h"
@@ -164,6 +166,22 @@ void DiagKurve::SetName(const MyStrng& text) {
 
 pf::Point DiagKurve::MapPoint(int i) const { return MapValue(*diagram, GetX(i), GetY1(i)); }
 
+std::vector<std::vector<pf::Point>> DiagKurve::VisibleTraces() const {
+  std::vector<std::vector<pf::Point>> traces;
+  std::vector<pf::Point> trace;
+  for (int i = 0; i < count; ++i) {
+    const pf::Point p = MapPoint(i);
+    // Mapping the point tells whether the pen runs to it.
+    if (i > 0 && !diagram->IsPenLine()) {
+      traces.push_back(ThinToColumns(trace));
+      trace.clear();
+    }
+    trace.push_back(p);
+  }
+  traces.push_back(ThinToColumns(trace));
+  return traces;
+}
+
 void DiagKurve::PutSymbol(pf::Dc* dc, GrafikSymbol& s, int i) const {
   const pf::Point p = MapPoint(i);
   s.SetCentre(p.x, p.y);
@@ -185,14 +203,9 @@ void DiagKurve::Draw(pf::Dc* dc) {
 void DiagKurve::DrawPolyline(pf::Dc* dc) {
   // A symbol may move the current position, so it comes before the pen is placed.
   if (endMarkers != 0) PutSymbol(dc, *startSymbol, 0);
-  dc->MoveTo(MapPoint(0));
-  for (int i = 1; i < count; ++i) {
-    const pf::Point p = MapPoint(i);
-    if (diagram->IsPenLine()) {
-      dc->LineTo(p);
-    } else {
-      dc->MoveTo(p);
-    }
+  for (const std::vector<pf::Point>& trace : VisibleTraces()) {
+    dc->MoveTo(trace.front());
+    for (size_t i = 1; i < trace.size(); ++i) dc->LineTo(trace[i]);
   }
   if (endMarkers != 0) PutSymbol(dc, *endSymbol, count - 1);
 }
@@ -247,18 +260,21 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
       f.Diamond(p.x, p.y, 6);
     }
   } else {
-    f.StartPlot();
-    const pf::Point first = MapPoint(0);
-    f.PlotPoint(first.x, first.y);
-    for (int i = 1; i < count; ++i) {
-      const pf::Point p = MapPoint(i);
-      if (!diagram->IsPenLine()) {
-        f.EndPlot();
-        f.StartPlot();
-      }
-      f.PlotPoint(p.x, p.y);
+    const std::vector<std::vector<pf::Point>> traces = VisibleTraces();
+    size_t kept = 0;
+    for (const std::vector<pf::Point>& trace : traces) kept += trace.size();
+    if (kept < static_cast<size_t>(count)) {
+      // The points lie on the diagram's pixels, so a column is the finest step it resolves.
+      f.WriteRawLine(MyStrng(("% " + std::to_string(count) + " points thinned to " +
+                              std::to_string(kept) +
+                              ": one vertical span per pixel column of the diagram")
+                                 .c_str()));
     }
-    f.EndPlot();
+    for (const std::vector<pf::Point>& trace : traces) {
+      f.StartPlot();
+      for (const pf::Point p : trace) f.PlotPoint(p.x, p.y);
+      f.EndPlot();
+    }
   }
   if (endMarkers != 0) {
     // Written where Draw puts them, without touching them in this const export.

@@ -111,6 +111,9 @@ class DiagKurve : public DiagBaseElement {
   void AppendColumns(float px, std::initializer_list<float> values);
   // The pixel of point i.
   pf::Point MapPoint(int i) const;
+  // The mapped points, one trace per stroke of the pen, that draw what all of them draw
+  // (ThinToColumns).
+  std::vector<std::vector<pf::Point>> VisibleTraces() const;
   void DrawPolyline(pf::Dc* dc);
   void DrawPoints(pf::Dc* dc);
   void DrawSpectrum(pf::Dc* dc);

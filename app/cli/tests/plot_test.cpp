@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -274,6 +275,62 @@ TEST(PlotCommand, LabelsTheDiagramFromTheCurve) {
 
 // The chart's resistance and reactance labels, in the dialog font: "0" left of the chart, "j"
 // above it, where nothing else is drawn.
+// A time curve of 3,000 points over 10 ms: a sine of four periods with a sawtooth of its own
+// on top, so that most pixel columns hold several points.
+std::string DenseCurveFile() {
+  constexpr int kPoints = 3000;
+  DiagKurve curve(nullptr, nullptr);
+  curve.SetKind("LinTimeDiag");
+  curve.Allocate(kPoints, 1);
+  for (int i = 0; i < kPoints; ++i) {
+    const double t = 1e-2 * i / kPoints;
+    curve.Append(t, 0.3 * std::sin(2 * M_PI * 400 * t) + 0.01 * (i % 7));
+  }
+  std::ostringstream bytes;
+  pf::Archive ar(bytes);
+  curve.Serialize(ar);
+  return WriteFile("dense.kur", bytes.str());
+}
+
+// The points of the \plot lines of a PiCTeX text.
+int PlottedPoints(const std::string& tex) {
+  int numbers = 0;
+  bool inPlot = false;
+  std::istringstream lines(tex);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("\\plot ", 0) == 0) inPlot = true;
+    if (!inPlot) continue;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+      if (word == "/") inPlot = false;
+      if (std::isdigit(static_cast<unsigned char>(word.back()))) ++numbers;
+    }
+  }
+  return numbers / 2;
+}
+
+TEST(PlotCommand, ThinsADenseCurveToItsPixelColumnsAndSaysSo) {
+  const std::string dense = DenseCurveFile();
+  const struct {
+    std::string file;
+    bool thinned;
+  } cases[] = {{dense, true}, {kFixtures + "/eye.kur", false}};
+  for (const auto& c : cases) {
+    const std::string path = kDir + "/thinned.tex";
+    std::string out;
+    ASSERT_EQ(RunPlot(c.file + " --pictex " + path, out), 0) << out;
+    const std::string tex = ReadText(path);
+    const size_t comment = tex.find("% 3000 points thinned to ");
+    EXPECT_EQ(comment != std::string::npos, c.thinned) << c.file;
+    if (!c.thinned) continue;
+    // The grid's width: a column keeps at most its first, extremes and last, and one step.
+    const int kept = std::atoi(tex.c_str() + comment + std::strlen("% 3000 points thinned to "));
+    EXPECT_LT(kept, 600 * 5);
+    EXPECT_GT(kept, 300);
+    EXPECT_EQ(PlottedPoints(tex.substr(comment)), kept);
+  }
+}
+
 TEST(PlotCommand, WritesTheSmithChartsScale) {
   const std::string png = kDir + "/scale.png";
   std::string out;
