@@ -43,7 +43,6 @@ class GerberDocument {
   // `placed` are placed already, so a walk that reaches the point again skips them.
   struct PinSite {
     std::vector<NetSymbol*> symbols;
-  std::unordered_map<uint64_t, PinSite> pinSites;
     size_t placed = 0;
   };
 
