@@ -43,6 +43,11 @@ class Point : public pf::Object {
   int32_t y = 0;
 };
 
+// One number per point, for hash maps keyed by position.
+inline uint64_t PositionKey(const Point& p) {
+  return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
+}
+
 class LPoint : public pf::Object {
   PF_DECLARE_RUNTIME(LPoint)
 

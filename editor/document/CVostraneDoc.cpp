@@ -58,10 +58,6 @@ void Report(const MyStrng& message) {
   reporter.Error(message, 4);
 }
 
-uint64_t PositionKey(const Point& p) {
-  return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
-}
-
 // A wire reports every grid point it covers, but only its stored end pins join.
 int UsedPins(const NetSymbol& s) {
   return std::clamp(std::min(s.GetPinCount(), s.pinCount), 0, NetSymbol::kMaxPins);

@@ -1,5 +1,6 @@
 #include "editor/document/GerberDocument.h"
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
 
@@ -39,10 +40,27 @@ void GerberDocument::SetSubstrateSize(LaeWert x, LaeWert y) {
 void GerberDocument::AddSymbol(NetSymbol* symbol) { symbols.push_back(symbol); }
 
 void GerberDocument::CreatePlot() {
+  IndexPins();
   WriteHeader();
   WriteApertures();
   WriteSymbols();
   AppendPlotsToFiles();
+}
+
+void GerberDocument::IndexPins() {
+  pinSites.clear();
+  for (NetSymbol* s : symbols) {
+    for (int i = 0; i < std::clamp(s->pinCount, 0, NetSymbol::kMaxPins); ++i) {
+      std::vector<NetSymbol*>& there = pinSites[PositionKey(s->pins[i])].symbols;
+      // Two pins of one symbol on one point list it once.
+      if (there.empty() || there.back() != s) there.push_back(s);
+    }
+  }
+}
+
+const GerberDocument::PinSite* GerberDocument::SiteAt(const Point& p) const {
+  const auto found = pinSites.find(PositionKey(p));
+  return found == pinSites.end() ? nullptr : &found->second;
 }
 
 void GerberDocument::WriteHeader() {
@@ -69,8 +87,10 @@ void GerberDocument::WriteApertures() {
 // A pad as wide as the coplanar line beside its first pin, strip and both gaps; the two-port
 // takes that as its length, so that its pins lie on the pad's edges.
 GerberAperture GerberDocument::TwoPortWish(NetSymbol& twoPort) const {
-  for (NetSymbol* s : symbols) {
-    if (s->GetClassKey() == twoPort.GetClassKey() || !s->HasPinAt(twoPort.pins[0])) continue;
+  const PinSite* site = SiteAt(twoPort.pins[0]);
+  if (site == nullptr) return {};
+  for (NetSymbol* s : site->symbols) {
+    if (s->GetClassKey() == twoPort.GetClassKey()) continue;
     const double span = s->GetPadSpan();
     if (s->GetClassKey() != "CCoplanarLineSymbol" || !(span > 0.0)) return {};
     if (auto* pole = dynamic_cast<ZweiPolSymbol*>(&twoPort)) pole->smdLength = LaeWert(span);
@@ -120,6 +140,7 @@ void GerberDocument::AssignAperture(NetSymbol& s, const GerberAperture& wish) {
 
 void GerberDocument::PlaceSymbols() {
   for (NetSymbol* s : symbols) s->layoutPlaced = 0;
+  for (auto& [key, site] : pinSites) site.placed = 0;
   NetSymbol* start = nullptr;
   for (NetSymbol* s : symbols) {
     const auto* port = dynamic_cast<const ExKnotenSymbol*>(s);
@@ -136,11 +157,18 @@ void GerberDocument::PlaceSymbols() {
   while (!wave.empty()) {
     next.clear();
     for (const DoublePoint& reached : wave) {
-      for (NetSymbol* s : symbols) {
-        if (s->layoutPlaced != 0 || !s->HasPinAt(reached.first)) continue;
+      const auto found = pinSites.find(PositionKey(reached.first));
+      if (found == pinSites.end()) continue;
+      PinSite& site = found->second;
+      for (size_t i = site.placed; i < site.symbols.size(); ++i) {
+        NetSymbol* s = site.symbols[i];
+        if (s->layoutPlaced != 0) continue;
         s->SetOrigin(reached.first, reached.second);
         // A symbol may refuse a point that is none of its pins; it is then not passed on.
         if (s->layoutPlaced != 0) s->VisitPins(next);
+      }
+      while (site.placed < site.symbols.size() && site.symbols[site.placed]->layoutPlaced != 0) {
+        ++site.placed;
       }
     }
     wave.swap(next);

@@ -5,7 +5,9 @@
 // layer; and keeps the two RS-274X files, the bottom one (ground plane with the slots cut
 // into the substrate rectangle) only when a symbol lies on it. The symbols are borrowed.
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "basics/LineFile.h"
@@ -37,12 +39,22 @@ class GerberDocument {
   int32_t substrateArea = 1;
 
  private:
+  // The symbols with a pin on one grid point, in the order they were added; those before
+  // `placed` are placed already, so a walk that reaches the point again skips them.
+  struct PinSite {
+    std::vector<NetSymbol*> symbols;
+    size_t placed = 0;
+  };
+
   struct Aperture {
     MyStrng name;
     MyStrng shape;  // "SQUARE", "ROUND" or "RECT"
     MyStrng size;   // millimetres as printed
   };
 
+  // Built once per plot: the pins do not move while it is made.
+  void IndexPins();
+  const PinSite* SiteAt(const Point& p) const;
   void WriteHeader();
   void WriteApertures();
   void AssignAperture(NetSymbol& s, const GerberAperture& wish);
@@ -52,6 +64,7 @@ class GerberDocument {
   void AppendPlotsToFiles();
 
   std::vector<NetSymbol*> symbols;
+  std::unordered_map<uint64_t, PinSite> pinSites;
   std::vector<Aperture> catalogue;
   LineFile topOutput;
   LineFile bottomOutput;

@@ -28,10 +28,6 @@ void Report(const MyStrng& message) {
   reporter.Error(message, 4);
 }
 
-uint64_t PositionKey(const Point& p) {
-  return (uint64_t{static_cast<uint32_t>(p.x)} << 32) | static_cast<uint32_t>(p.y);
-}
-
 bool Is(const NetSymbol& s, const char* key) { return s.GetClassKey() == key; }
 
 int Pins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::kMaxPins); }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "basics/VS_Error.h"
@@ -456,6 +457,23 @@ TEST_F(GerberDocumentTest, ASymbolWithTheBaseWalkJoinsAllItsPinsAtThePointReache
   EXPECT_EQ(loose.layoutPlaced, 0);
   EXPECT_EQ(loose.layoutOrigin, LPoint(7, 7));
   EXPECT_TRUE(tee.aperture.IsEmpty());
+}
+
+// Two sections side by side close a loop: the section behind them starts where the one added
+// first ends, and the point reached again from the other one places nothing twice.
+TEST_F(GerberDocumentTest, ALoopIsLaidOutAlongTheFirstSectionAddedThatReachesIt) {
+  for (const auto& [firstLength, secondLength, end] :
+       {std::tuple{"5mm", "20mm", 5000}, std::tuple{"20mm", "5mm", 20000}}) {
+    doc = GerberDocument();
+    Port(Point(0, 0));
+    Add<TrlSymbol>(Point(0, 0), Point(100, 0)).p = firstLength;
+    Add<TrlSymbol>(Point(0, 0), Point(100, 0)).p = secondLength;
+    auto& behind = Add<TrlSymbol>(Point(100, 0), Point(200, 0));
+    auto& further = Add<TrlSymbol>(Point(200, 0), Point(300, 0));
+    doc.CreatePlot();
+    EXPECT_EQ(behind.layoutOrigin, LPoint(end, 25000)) << firstLength;
+    EXPECT_EQ(further.layoutOrigin, LPoint(end + 10000, 25000)) << firstLength;
+  }
 }
 
 }  // namespace
