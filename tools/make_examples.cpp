@@ -497,6 +497,7 @@ class GeneratorCircuit : public Ladder {
   I& Probe(int column, const char* name) {
     I& instrument = Put<I>(Top(column), Top(column) - Point(0, kStep / 2));
     instrument.elementName = name;
+    doc.ForgetNames();
     return instrument;
   }
 

@@ -412,6 +412,9 @@ void CVostraneView::OpenSymbol(NetSymbol& symbol) {
   if (symbol.EditDialog(this) && doc != nullptr) {
     doc->SetModifiedFlag();
     DocumentChanged();
+  } else if (doc != nullptr) {
+    // A cancelled dialog may have renamed it all the same (a generator's kind is its prefix).
+    doc->ForgetNames();
   }
   InvalidateLogical(Grown(symbol.GetRect(), 2));
   selected = nullptr;

@@ -94,6 +94,7 @@ CVostraneDoc::~CVostraneDoc() {
 void CVostraneDoc::DeleteSymbols() {
   symbols.ForEach([](NetSymbol* s) { delete s; });
   symbols.RemoveAll();
+  ForgetNames();
 }
 
 void CVostraneDoc::DeleteContents() {
@@ -104,6 +105,7 @@ void CVostraneDoc::DeleteContents() {
 void CVostraneDoc::SetModifiedFlag(bool modified) {
   pf::Document::SetModifiedFlag(modified);
   needsRecalculation = 1;
+  ForgetNames();
 }
 
 void CVostraneDoc::SetSubCircuit(const MyStrng& displayName) {
@@ -209,13 +211,23 @@ MyStrng CVostraneDoc::GetDefaultNamePrefix(const NetSymbol& symbol) {
   return "Cmp";
 }
 
+void CVostraneDoc::KnowNames() {
+  const auto count = static_cast<size_t>(symbols.GetCount());
+  if (namesKnown && namedCount == count) return;
+  takenNames.clear();
+  firstFreeNumbers.clear();
+  symbols.ForEach([this](NetSymbol* s) { takenNames.insert(s->GetElementName().ToCString()); });
+  namedCount = count;
+  namesKnown = true;
+}
+
 void CVostraneDoc::AssignDefaultName(NetSymbol& symbol) {
-  std::unordered_set<std::string> taken;
-  symbols.ForEach([&taken](NetSymbol* s) { taken.insert(s->GetElementName().ToCString()); });
+  KnowNames();
   const MyStrng prefix = GetDefaultNamePrefix(symbol);
-  for (int n = 1; n <= kMaxNameNumber; ++n) {
-    MyStrng candidate = prefix + IntegerWert(n);
-    if (!taken.contains(candidate.ToCString())) {
+  int& first = firstFreeNumbers.try_emplace(prefix.ToCString(), 1).first->second;
+  for (; first <= kMaxNameNumber; ++first) {
+    MyStrng candidate = prefix + IntegerWert(first);
+    if (!takenNames.contains(candidate.ToCString())) {
       symbol.elementName = candidate;
       return;
     }
@@ -238,6 +250,10 @@ bool CVostraneDoc::AddSymbol(NetSymbol* symbol) {
   AssignDefaultName(*symbol);
   symbols.Append(symbol);
   SetModifiedFlag(true);
+  // The new symbol's name is the only one that changed.
+  takenNames.insert(symbol->GetElementName().ToCString());
+  namedCount = static_cast<size_t>(symbols.GetCount());
+  namesKnown = true;
   return true;
 }
 

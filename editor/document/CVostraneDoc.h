@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "basics/FloatWert.h"
@@ -93,6 +95,9 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // The prefix followed by the smallest number from 1 that no symbol bears as its name; after
   // kMaxNameNumber tries the name stays as it was.
   void AssignDefaultName(NetSymbol& symbol);
+  // To be called after a symbol of the circuit was renamed other than by a dialog that marked the
+  // document modified: the default names are then counted anew.
+  void ForgetNames() { namesKnown = false; }
   // Names it, appends it (the document owns it from now on) and marks the document modified.
   // False when the circuit is full: the user is told and the symbol deleted.
   bool AddSymbol(NetSymbol* symbol);
@@ -102,7 +107,10 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // Unlinks the symbol without deleting it; the caller owns it again.
   void RemoveSymbol(NetSymbol* symbol);
   // Empties the list without deleting the symbols (filter synthesis takes them over).
-  void ReleaseSymbols() { symbols.RemoveAll(); }
+  void ReleaseSymbols() {
+    symbols.RemoveAll();
+    ForgetNames();
+  }
 
   SymbolList& Symbols() { return symbols; }
   const SymbolList& Symbols() const { return symbols; }
@@ -167,8 +175,18 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void StoreFile(pf::Archive& ar);
   void LoadFile(pf::Archive& ar);
   void DeleteSymbols();
+  // Counts the names anew unless they are known for the list as it is.
+  void KnowNames();
 
   SymbolList symbols;
+  // What placing a symbol needs to name it without looking at every other one: the names the
+  // symbols bore when last counted and, per prefix, a number below which every default name is
+  // taken. Trusted while only AddSymbol changed the circuit since (renames come with
+  // SetModifiedFlag or ForgetNames); a list of another length is counted anew all the same.
+  std::unordered_set<std::string> takenNames;
+  std::unordered_map<std::string, int> firstFreeNumbers;
+  size_t namedCount = 0;
+  bool namesKnown = false;
   int32_t subCircuitFlag = 0;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;

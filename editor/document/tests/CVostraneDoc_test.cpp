@@ -125,6 +125,51 @@ TEST_F(DocTest, NamesTakeTheSmallestFreeNumberAndQueriesWalkTheList) {
   EXPECT_EQ(Rgb(doc.FindSymbolByName("R1")->pinColours[1]), Rgb(r2->pinColours[0]));
 }
 
+// Placing names from what it remembers of the circuit; every other change to the names must be
+// seen: freed names, a rename taking a default name or freeing one, a loaded or emptied list.
+TEST_F(DocTest, DefaultNamesFollowEveryChangeOfTheCircuit) {
+  CVostraneDoc doc;
+  std::vector<NetSymbol*> r;
+  for (int i = 0; i < 4; ++i) r.push_back(Add(doc, new Resistor));
+  const auto remove = [&doc](NetSymbol* s) {
+    doc.RemoveSymbol(s);
+    delete s;
+  };
+  const auto next = [&doc] { return Add(doc, new Resistor)->elementName; };
+  remove(r[1]);
+  remove(r[2]);
+  EXPECT_EQ(next(), "R2");
+  EXPECT_EQ(next(), "R3");
+  EXPECT_EQ(next(), "R5");
+
+  // A dialog's rename marks the document modified; a cancelled one may rename all the same.
+  r[0]->elementName = "R6";
+  doc.SetModifiedFlag();
+  EXPECT_EQ(next(), "R1");
+  EXPECT_EQ(next(), "R7");
+  r[3]->elementName = "R8";
+  doc.ForgetNames();
+  EXPECT_EQ(next(), "R4");
+  EXPECT_EQ(next(), "R9");
+
+  // Loaded names are taken; the gaps between them are free.
+  NetSymbol* r5 = doc.FindSymbolByName("R5");
+  remove(doc.FindSymbolByName("R2"));
+  r5->elementName = "Cmp1";
+  CVostraneDoc loaded;
+  ASSERT_TRUE(loaded.OnOpenDocument(Write(Save(doc))));
+  EXPECT_EQ(Add(loaded, new Resistor)->elementName, "R2");
+  EXPECT_EQ(Add(loaded, new Resistor)->elementName, "R5");
+  EXPECT_EQ(Add(loaded, new Keyed<EinPolSymbol>("GROUND"))->elementName, "Cmp2");
+  EXPECT_EQ(Add(loaded, new Resistor)->elementName, "R10");
+
+  std::vector<NetSymbol*> released;
+  loaded.Symbols().ForEach([&released](NetSymbol* s) { released.push_back(s); });
+  loaded.ReleaseSymbols();
+  EXPECT_EQ(Add(loaded, new Resistor)->elementName, "R1");
+  for (NetSymbol* s : released) delete s;
+}
+
 // The transient's source writes the ".TRAN" card: a data or pulse generator, the active one
 // first, whatever other master is active before it.
 TEST_F(DocTest, TransientSourceIsTheActiveDataOrPulseGeneratorElseTheFirst) {
