@@ -20,11 +20,9 @@ namespace {
 
 int32_t Saturated(int64_t n) { return static_cast<int32_t>(std::min<int64_t>(n, INT32_MAX)); }
 
-// One line without its '\n' and without a '\r' in front of it. Characters beyond the length
-// bound are skipped up to the line end, so the next line starts at its beginning. Every byte
-// taken from the stream, kept or skipped, is paid from budget, so neither an endless line nor a
-// huge file of blanks keeps the reader busy; false at the end of the stream or of the budget.
-bool ReadLine(std::streambuf& in, std::string& line, int64_t& budget) {
+}  // namespace
+
+bool LineFile::ReadLine(std::streambuf& in, std::string& line, int64_t& budget) {
   using Traits = std::streambuf::traits_type;
   line.clear();
   bool cut = false;
@@ -45,8 +43,6 @@ bool ReadLine(std::streambuf& in, std::string& line, int64_t& budget) {
   }
   return any;
 }
-
-}  // namespace
 
 LineFile::LineFile() : fileName("NoName.txt") { extraText.AllocBuffer(80); }
 
