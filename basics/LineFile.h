@@ -45,7 +45,7 @@ class LineFile : public List<MyStrng> {
   // bound are skipped up to the line end, so the next line starts at its beginning. Every byte
   // taken from the stream, kept or skipped, is paid from budget, so neither an endless line nor
   // a huge file of blanks keeps the reader busy; false at the end of the stream or the budget.
-  static bool ReadLine(std::streambuf& in, std::string& line, int64_t& budget);
+  static bool ReadLine(std::istream& in, std::string& line, int64_t& budget);
   // Whole or not at all: false when the file could not be written completely, and then the
   // previous file is as it was; the caller reports it.
   bool WriteFile() const;

@@ -44,19 +44,40 @@ MyStrng BeforeTab(const MyStrng& text) {
 // atof, faster for the plain decimal numbers of value lines; anything else (hex, inf, nan, a
 // '+', other blanks, a number out of range) is left to atof, so every value reads as it does.
 double ValueOf(const char* s, const char* end) {
-  while (*s == ' ' || *s == '\t') ++s;
+  while (s < end && (*s == ' ' || *s == '\t')) ++s;
   const char* p = *s == '-' ? s + 1 : s;
   const bool digit = *p >= '0' && *p <= '9';
   const bool plain = digit ? !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
                            : *p == '.' && p[1] >= '0' && p[1] <= '9';
   double value = 0.0;
   if (plain && std::from_chars(s, end, value).ec == std::errc()) return value;
-  return std::atof(s);
+  return std::atof(std::string(s, end).c_str());
 }
 
-double ScaleOf(const MyStrng& token) {
-  const char* s = token.GetBuffer();
-  return ValueOf(s, s + std::strlen(s));
+bool IsSeparator(char c) { return c == ' ' || c == '=' || c == ','; }
+bool IsTokenChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == '+' || c == '_';
+}
+
+// A point's first line, "INDEX VALUE", taken apart as the string class's tokens would take it
+// (blanks trimmed, separators skipped, a token a run of token characters), without building
+// strings: the scale into value, false when the index is not plain digits.
+bool ScaleOfPointLine(const char* s, double& value) {
+  while (*s == ' ' || *s == '\t') ++s;
+  while (IsSeparator(*s)) ++s;
+  const char* index = s;
+  while (IsTokenChar(*s)) ++s;
+  if (s == index) return false;
+  for (const char* p = index; p < s; ++p) {
+    if (*p < '0' || *p > '9') return false;
+  }
+  while (*s == ' ' || *s == '\t') ++s;
+  while (IsSeparator(*s)) ++s;
+  const char* token = s;
+  while (IsTokenChar(*s)) ++s;
+  value = ValueOf(token, s);
+  return true;
 }
 
 Cmplx ComplexValue(const char* s, const char* end) {
@@ -133,6 +154,20 @@ const MyStrng* SpiceRawFile::NextLine() {
   return &line;
 }
 
+bool SpiceRawFile::NextScale(double& value) {
+  if (!NextRaw()) {
+    Fail(MyStrng("RawFile unvollständig: ") + path);
+    return false;
+  }
+  if (ScaleOfPointLine(raw.c_str(), value)) return true;
+  // Reported as the index token reads.
+  MyStrng text(raw.c_str());
+  text.TrimLeft();
+  AllDigits(text.GetNextToken());
+  Fail(MyStrng());
+  return false;
+}
+
 bool SpiceRawFile::NextValue(double& value) {
   if (!NextRaw()) {
     Fail(MyStrng("RawFile unvollständig: ") + path);
@@ -164,7 +199,7 @@ bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
     Report(MyStrng("Kein RawFile mit Namen: ") + file);
     return false;
   }
-  const bool read = ReadStream(*in.rdbuf(), static_cast<int64_t>(size), file);
+  const bool read = ReadStream(in, static_cast<int64_t>(size), file);
   if (read) rawLinesPath = file;
   return read;
 }
@@ -172,7 +207,7 @@ bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
 bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyStrng& file) {
   std::string text;
   for (const MyStrng& fileLine : fileLines) text.append(fileLine.ToCString()).push_back('\n');
-  std::stringbuf in(text, std::ios::in);
+  std::istringstream in(text);
   if (!ReadStream(in, static_cast<int64_t>(text.size()), file)) return false;
   for (const MyStrng& fileLine : fileLines) rawLines.Append(fileLine);
   return true;
@@ -186,7 +221,7 @@ LineFile& SpiceRawFile::GetRawLines() {
   return rawLines;
 }
 
-bool SpiceRawFile::ReadStream(std::streambuf& in, int64_t size, const MyStrng& file) {
+bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& file) {
   ClearResults();
   path = file;
   stream = &in;
@@ -329,11 +364,7 @@ void SpiceRawFile::ReadRealValues() {
   if (realRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
   if (NextLine() == nullptr) return;
   for (int32_t p = 0; p < pointCount; ++p) {
-    const MyStrng* text = NextLine();
-    if (text == nullptr) return;
-    if (!AllDigits(text->GetNextToken())) return Fail(MyStrng());
-    const MyStrng scale = MyStrng(*text).RemoveNextToken().GetNextToken();
-    realRows[0][p] = ScaleOf(scale);
+    if (!NextScale(realRows[0][p])) return;
     for (int32_t v = 1; v < variableCount; ++v) {
       if (!NextValue(realRows[v][p])) return;
     }
@@ -346,12 +377,10 @@ void SpiceRawFile::ReadComplexValues() {
   if (complexRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
   if (NextLine() == nullptr) return;
   for (int32_t p = 0; p < pointCount; ++p) {
-    const MyStrng* text = NextLine();
-    if (text == nullptr) return;
-    if (!AllDigits(text->GetNextToken())) return Fail(MyStrng());
     // Of the scale only the real part counts.
-    const MyStrng scale = MyStrng(*text).RemoveNextToken().GetNextToken();
-    complexRows[0][p] = Cmplx(ScaleOf(scale), 0.0);
+    double scale = 0.0;
+    if (!NextScale(scale)) return;
+    complexRows[0][p] = Cmplx(scale, 0.0);
     for (int32_t v = 1; v < variableCount; ++v) {
       if (!NextComplexValue(complexRows[v][p])) return;
     }

@@ -70,7 +70,7 @@ class SpiceRawFile {
 
  private:
   // The lines of in, size bytes, through the steps below.
-  bool ReadStream(std::streambuf& in, int64_t size, const MyStrng& file);
+  bool ReadStream(std::istream& in, int64_t size, const MyStrng& file);
   // Each step reads on from the stream and clears resultsLoaded on a failure.
   void ReadHeader();
   void ReadVariables();
@@ -81,6 +81,9 @@ class SpiceRawFile {
   bool NextRaw();
   // The next line trimmed, or null (results refused as incomplete) past the end.
   const MyStrng* NextLine();
+  // The scale on a point's first line, behind its index, or false (refused) past the end or
+  // when the index is not a number.
+  bool NextScale(double& value);
   // The value on the next line, or false (refused as incomplete) past the end.
   bool NextValue(double& value);
   bool NextComplexValue(Cmplx& value);
@@ -94,7 +97,7 @@ class SpiceRawFile {
   LineFile rawLines;
   // Where GetRawLines finds the lines of the last file; empty when they are held.
   MyStrng rawLinesPath;
-  std::streambuf* stream = nullptr;
+  std::istream* stream = nullptr;
   // The bytes of the stream not yet read.
   int64_t budget = 0;
   std::string raw;
