@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 #include <vector>
 
 #include "basics/List.h"
@@ -40,6 +41,11 @@ class LineFile : public List<MyStrng> {
   // The same lines into a vector, for readers that keep them there; out is left as it was
   // when the result is 0.
   static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
+  // One line without its '\n' and without a '\r' in front of it. Characters beyond the length
+  // bound are skipped up to the line end, so the next line starts at its beginning. Every byte
+  // taken from the stream, kept or skipped, is paid from budget, so neither an endless line nor
+  // a huge file of blanks keeps the reader busy; false at the end of the stream or the budget.
+  static bool ReadLine(std::istream& in, std::string& line, int64_t& budget);
   // Whole or not at all: false when the file could not be written completely, and then the
   // previous file is as it was; the caller reports it.
   bool WriteFile() const;

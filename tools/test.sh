@@ -88,6 +88,10 @@ for preset in "${presets[@]}"; do
     echo "   with ngspice the analyser's two roads on one sine"
     /usr/bin/python3 tools/crosscheck/spectrum_runs.py build/release/app/cli/vostrane-cli
   fi
+  if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+    echo "== the raw-file benchmark in its short mode (to prove it runs, not to time it)"
+    /usr/bin/python3 bench/rawfile build/release --short
+  fi
   if [ "$preset" = release ] && command -v sox >/dev/null &&
       /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
     echo "== oscilloscope, analyser, speaker and plotter after built-in and SPICE runs: numpy, sox"

@@ -195,3 +195,35 @@ TEST(LineFile, ArchiveRoundTripAndCorruptCounts) {
 }
 
 }  // namespace
+
+// Lines as the readers see them: cut at the length bound, a '\r' before the end dropped (not
+// from a cut line), every byte paid from the budget and a line beyond it refused.
+TEST(LineFile, ReadLineCutsLongLinesAndPaysEveryByte) {
+  const std::string kept(LineFile::kMaxLineLength, 'a');
+  const struct {
+    const char* name;
+    std::string text;
+    int64_t budget;
+    std::vector<std::string> lines;  // read before the end or the budget
+    int64_t left;                    // budget left; -1 when it ran out
+  } kCases[] = {
+      {"CR LF and a last line without LF", "a\r\nb", 100, {"a", "b"}, 96},
+      {"the longest kept line", kept + "\n", 2000, {kept}, 2000 - 1022},
+      {"one longer: cut", kept + "b\nc\n", 2000, {kept, "c"}, 2000 - 1025},
+      {"kept length and CR", kept + "\r\n", 2000, {kept}, 2000 - 1023},
+      {"cut line ending in CR", std::string(1500, 'a') + "\r\n", 2000, {kept}, 2000 - 1502},
+      {"an endless line", std::string(5000, 'x'), 3000, {}, -1},
+      {"budget ends inside a line", "abc\ndef\n", 6, {"abc"}, -1},
+      {"budget ends at the LF", "abc\n", 3, {}, -1},
+      {"NUL kept", std::string("a\0b\n", 4), 10, {std::string("a\0b", 3)}, 6},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    std::istringstream in(c.text);
+    int64_t budget = c.budget;
+    std::vector<std::string> lines;
+    for (std::string line; LineFile::ReadLine(in, line, budget);) lines.push_back(line);
+    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(budget < 0 ? -1 : budget, c.left);
+  }
+}

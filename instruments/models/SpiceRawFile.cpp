@@ -1,11 +1,18 @@
 #include "instruments/models/SpiceRawFile.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <system_error>
 
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
+#include "pf/input_file.h"
+#include "pf/path_map.h"
 #include "simulator/NetlistName.h"
 
 namespace {
@@ -34,10 +41,48 @@ MyStrng BeforeTab(const MyStrng& text) {
   return MyStrng(s.substr(0, s.find('\t')));
 }
 
-Cmplx ComplexValue(const MyStrng& text) {
-  const char* s = text.GetBuffer();
+// atof, faster for the plain decimal numbers of value lines; anything else (hex, inf, nan, a
+// '+', other blanks, a number out of range) is left to atof, so every value reads as it does.
+double ValueOf(const char* s, const char* end) {
+  while (s < end && (*s == ' ' || *s == '\t')) ++s;
+  const char* p = *s == '-' ? s + 1 : s;
+  const bool digit = *p >= '0' && *p <= '9';
+  const bool plain = digit ? !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+                           : *p == '.' && p[1] >= '0' && p[1] <= '9';
+  double value = 0.0;
+  if (plain && std::from_chars(s, end, value).ec == std::errc()) return value;
+  return std::atof(std::string(s, end).c_str());
+}
+
+bool IsSeparator(char c) { return c == ' ' || c == '=' || c == ','; }
+bool IsTokenChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == '+' || c == '_';
+}
+
+// A point's first line, "INDEX VALUE", taken apart as the string class's tokens would take it
+// (blanks trimmed, separators skipped, a token a run of token characters), without building
+// strings: the scale into value, false when the index is not plain digits.
+bool ScaleOfPointLine(const char* s, double& value) {
+  while (*s == ' ' || *s == '\t') ++s;
+  while (IsSeparator(*s)) ++s;
+  const char* index = s;
+  while (IsTokenChar(*s)) ++s;
+  if (s == index) return false;
+  for (const char* p = index; p < s; ++p) {
+    if (*p < '0' || *p > '9') return false;
+  }
+  while (*s == ' ' || *s == '\t') ++s;
+  while (IsSeparator(*s)) ++s;
+  const char* token = s;
+  while (IsTokenChar(*s)) ++s;
+  value = ValueOf(token, s);
+  return true;
+}
+
+Cmplx ComplexValue(const char* s, const char* end) {
   const char* comma = std::strchr(s, ',');
-  return Cmplx(std::atof(s), comma != nullptr ? std::atof(comma + 1) : 0.0);
+  return Cmplx(ValueOf(s, end), comma != nullptr ? ValueOf(comma + 1, end) : 0.0);
 }
 
 template <class V>
@@ -77,6 +122,7 @@ void SpiceRawFile::ClearResults() {
   complexRows.Resize(0, 0);
   sweepVector = Empty<RVektor>();
   rawLines.RemoveAll();
+  rawLinesPath.Clear();
 }
 
 void SpiceRawFile::Fail(const MyStrng& message) {
@@ -84,33 +130,107 @@ void SpiceRawFile::Fail(const MyStrng& message) {
   if (!message.IsEmpty()) Report(message);
 }
 
+bool SpiceRawFile::NextRaw() {
+  if (held) {
+    held = false;
+    return true;
+  }
+  while (stream != nullptr && LineFile::ReadLine(*stream, raw, budget)) {
+    // Lines are C strings to the parse: a NUL ends them.
+    raw.resize(std::strlen(raw.c_str()));
+    if (raw.find_first_not_of(" \t") != std::string::npos) return true;
+  }
+  return false;
+}
+
 const MyStrng* SpiceRawFile::NextLine() {
-  if (lines == nullptr || cursor >= lines->size()) {
+  if (!NextRaw()) {
     Fail(MyStrng("RawFile unvollständig: ") + path);
     return nullptr;
   }
-  return &(*lines)[cursor++];
+  line = MyStrng(raw.c_str());
+  line.TrimLeft();
+  line.TrimRight();
+  return &line;
+}
+
+bool SpiceRawFile::NextScale(double& value) {
+  if (!NextRaw()) {
+    Fail(MyStrng("RawFile unvollständig: ") + path);
+    return false;
+  }
+  if (ScaleOfPointLine(raw.c_str(), value)) return true;
+  // Reported as the index token reads.
+  MyStrng text(raw.c_str());
+  text.TrimLeft();
+  AllDigits(text.GetNextToken());
+  Fail(MyStrng());
+  return false;
+}
+
+bool SpiceRawFile::NextValue(double& value) {
+  if (!NextRaw()) {
+    Fail(MyStrng("RawFile unvollständig: ") + path);
+    return false;
+  }
+  value = ValueOf(raw.c_str(), raw.c_str() + raw.size());
+  return true;
+}
+
+bool SpiceRawFile::NextComplexValue(Cmplx& value) {
+  if (!NextRaw()) {
+    Fail(MyStrng("RawFile unvollständig: ") + path);
+    return false;
+  }
+  value = ComplexValue(raw.c_str(), raw.c_str() + raw.size());
+  return true;
 }
 
 bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
-  std::vector<MyStrng> read;
-  if (LineFile::ReadLines(file, read) == 0) {
+  const std::string mapped = pf::MapWindowsPath(file.GetBuffer());
+  std::ifstream in;
+  if (const std::string refusal = pf::OpenInput(mapped, kMaxBytes, in); !refusal.empty()) {
+    Report(MyStrng(refusal));
+  }
+  std::error_code error;
+  const auto size = std::filesystem::file_size(mapped, error);
+  if (!in || error) {
     ClearResults();
     Report(MyStrng("Kein RawFile mit Namen: ") + file);
     return false;
   }
-  return ReadRawLines(read, file);
+  const bool read = ReadStream(in, static_cast<int64_t>(size), file);
+  if (read) rawLinesPath = file;
+  return read;
 }
 
 bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyStrng& file) {
+  std::string text;
+  for (const MyStrng& fileLine : fileLines) text.append(fileLine.ToCString()).push_back('\n');
+  std::istringstream in(text);
+  if (!ReadStream(in, static_cast<int64_t>(text.size()), file)) return false;
+  for (const MyStrng& fileLine : fileLines) rawLines.Append(fileLine);
+  return true;
+}
+
+LineFile& SpiceRawFile::GetRawLines() {
+  if (!rawLinesPath.IsEmpty()) {
+    rawLines.ReadFile(rawLinesPath);
+    rawLinesPath.Clear();
+  }
+  return rawLines;
+}
+
+bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& file) {
   ClearResults();
-  for (const MyStrng& line : fileLines) rawLines.Append(line);
   path = file;
-  lines = &fileLines;
-  cursor = 0;
-  if (rawLines.GetCharCount() == 0) {
+  stream = &in;
+  budget = size;
+  // The first line is taken here already, to tell an empty file from a short one.
+  if (!NextRaw()) {
     Report(MyStrng("RawFile mit Namen: ") + file + " ist leer");
   } else {
+    held = true;
     resultsLoaded = 1;
     ReadHeader();
     if (resultsLoaded != 0) ReadVariables();
@@ -129,7 +249,9 @@ bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyS
       CreateSweepVector();
     }
   }
-  lines = nullptr;
+  stream = nullptr;
+  held = false;
+  raw = std::string();
   // Nothing of a refused file may pass for results.
   if (resultsLoaded == 0) {
     const MyStrng keptPath = path;
@@ -172,7 +294,7 @@ void SpiceRawFile::ReadHeader() {
     } else if (token == "Variables") {
       // Every variable takes a line of its own.
       if (!AllDigits(value) || CountOf(value) < 1 ||
-          CountOf(value) > static_cast<long>(lines->size())) {
+          CountOf(value) > budget) {
         Fail("Syntax noVarialbles fehlerhaft");
         return;
       }
@@ -186,7 +308,7 @@ void SpiceRawFile::ReadHeader() {
         Fail("Keine Punkte vorhanden (noOfPoints = 0)");
         return;
       }
-      if (CountOf(value) > static_cast<long>(lines->size())) {
+      if (CountOf(value) > budget) {
         Fail(MyStrng("RawFile unvollständig: ") + path);
         return;
       }
@@ -223,10 +345,13 @@ void SpiceRawFile::ReadVariables() {
 }
 
 bool SpiceRawFile::ValuesFit() {
-  // The values heading, then one line per value.
-  const int64_t needed = 1 + int64_t{variableCount} * pointCount;
-  if (lines == nullptr || cursor > lines->size() ||
-      static_cast<int64_t>(lines->size() - cursor) < needed) {
+  const int64_t values = int64_t{variableCount} * pointCount;
+  if (values > kMaxValues) {
+    Fail(MyStrng("Datei zu groß: ") + path);
+    return false;
+  }
+  // The values heading, then one line per value, each a character and a line end but the last.
+  if (budget < 2 * (1 + values) - 1) {
     Fail(MyStrng("RawFile unvollständig: ") + path);
     return false;
   }
@@ -237,13 +362,11 @@ void SpiceRawFile::ReadRealValues() {
   if (!ValuesFit()) return;
   realRows.Resize(variableCount, pointCount);
   if (realRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
-  NextLine();
+  if (NextLine() == nullptr) return;
   for (int32_t p = 0; p < pointCount; ++p) {
-    MyStrng text = *NextLine();
-    if (!AllDigits(text.GetNextToken())) return Fail(MyStrng());
-    realRows[0][p] = std::atof(text.RemoveNextToken().GetNextToken().GetBuffer());
+    if (!NextScale(realRows[0][p])) return;
     for (int32_t v = 1; v < variableCount; ++v) {
-      realRows[v][p] = std::atof(NextLine()->GetBuffer());
+      if (!NextValue(realRows[v][p])) return;
     }
   }
 }
@@ -252,38 +375,39 @@ void SpiceRawFile::ReadComplexValues() {
   if (!ValuesFit()) return;
   complexRows.Resize(variableCount, pointCount);
   if (complexRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
-  NextLine();
+  if (NextLine() == nullptr) return;
   for (int32_t p = 0; p < pointCount; ++p) {
-    MyStrng text = *NextLine();
-    if (!AllDigits(text.GetNextToken())) return Fail(MyStrng());
     // Of the scale only the real part counts.
-    complexRows[0][p] = Cmplx(std::atof(text.RemoveNextToken().GetNextToken().GetBuffer()), 0.0);
-    for (int32_t v = 1; v < variableCount; ++v) complexRows[v][p] = ComplexValue(*NextLine());
+    double scale = 0.0;
+    if (!NextScale(scale)) return;
+    complexRows[0][p] = Cmplx(scale, 0.0);
+    for (int32_t v = 1; v < variableCount; ++v) {
+      if (!NextComplexValue(complexRows[v][p])) return;
+    }
   }
 }
 
 void SpiceRawFile::CreateSweepVector() {
-  RVektor scale;
-  if (flags == "real") {
-    scale = realRows[0];
-  } else if (flags == "complex") {
-    const CVektor& row = complexRows[0];
-    scale.SetSize(row.GetSize());
-    for (int32_t i = 0; i < row.GetSize(); ++i) scale[i] = row[i].re;
-  } else {
+  const bool real = flags == "real";
+  if (!real && !(flags == "complex")) {
     Fail("Fehler im Unterprogramm: CreateSweepVector");
     return;
   }
+  // Read in place: a copy of the scale would be another row of memory.
+  const auto scale = [this, real](int32_t i) {
+    return real ? realRows[0][i] : complexRows[0][i].re;
+  };
+  const int32_t size = real ? realRows[0].GetSize() : complexRows[0].GetSize();
   int32_t repetitions = 0;
-  for (int32_t i = 0; i < scale.GetSize(); ++i) {
-    if (scale[i] == scale[0]) ++repetitions;
+  for (int32_t i = 0; i < size; ++i) {
+    if (scale(i) == scale(0)) ++repetitions;
   }
   // A scale that is NaN at its start equals nothing, itself included.
   if (repetitions < 1) repetitions = 1;
   sweepRepetitions = repetitions;
   pointsPerSweep = pointCount / repetitions;
   sweepVector.SetSize(pointsPerSweep);
-  for (int32_t i = 0; i < pointsPerSweep; ++i) sweepVector[i] = scale[i];
+  for (int32_t i = 0; i < pointsPerSweep; ++i) sweepVector[i] = scale(i);
 }
 
 RVektor SpiceRawFile::GetScaleVector() const {

@@ -2,10 +2,14 @@
 // The results of an external SPICE run: the ASCII raw file "rawspice.raw" that the simulator
 // leaves in its directory, checked against the netlist that was run, with its header, variable
 // names and value rows (row 0 is the scale: time, frequency or the swept value).
-// The file is untrusted: counts are bounded by the lines it holds, so a truncated file or an
-// absurd count is refused before anything is allocated, and a read starts from nothing.
+// The file is untrusted: counts are bounded by the bytes it holds (a value takes a line of at
+// least two), so an absurd count is refused before anything is allocated, a truncated file when
+// its end is met, and a read starts from nothing. The file is read as a stream, each value
+// straight into its row, so a result takes little more memory than its values.
 
 #include <cstdint>
+#include <iosfwd>
+#include <string>
 #include <vector>
 
 #include "basics/LineFile.h"
@@ -25,6 +29,12 @@ class SpiceRawFile {
   void InvalidateResults() { resultsLoaded = 0; }
   // Forgets the results and the lines of the last file.
   void ClearResults();
+
+  // Values a result may hold: 2^27, a GiB as doubles (complex two), ten million points of a
+  // dozen variables. ngspice writes about 25 bytes a value, so the file's bound of 4 GiB holds
+  // them and refuses only files no sane result needs.
+  static constexpr int64_t kMaxValues = int64_t{1} << 27;
+  static constexpr int64_t kMaxBytes = int64_t{4} << 30;
 
   // Reads the file; every failure is queued with code 4. True when results are loaded.
   bool ReadRawFileFrom(const MyStrng& path);
@@ -54,27 +64,46 @@ class SpiceRawFile {
   int32_t GetSweepRepetitions() const { return sweepRepetitions; }
   int32_t GetPointsPerSweep() const { return pointsPerSweep; }
   const MyStrng& GetVariableName(int index) const;
-  // The lines of the last file read, for the raw-file dialog.
-  LineFile& GetRawLines() { return rawLines; }
+  // The lines of the last file read, for the raw-file dialog; those of a file are read again
+  // when first asked for.
+  LineFile& GetRawLines();
 
  private:
-  // Each step reads on from cursor and clears resultsLoaded on a failure.
+  // The lines of in, size bytes, through the steps below.
+  bool ReadStream(std::istream& in, int64_t size, const MyStrng& file);
+  // Each step reads on from the stream and clears resultsLoaded on a failure.
   void ReadHeader();
   void ReadVariables();
   void ReadRealValues();
   void ReadComplexValues();
   void CreateSweepVector();
-  // The next line, or null (results refused as incomplete) past the end.
+  // The next line that is not blank into raw; false at the end.
+  bool NextRaw();
+  // The next line trimmed, or null (results refused as incomplete) past the end.
   const MyStrng* NextLine();
+  // The scale on a point's first line, behind its index, or false (refused) past the end or
+  // when the index is not a number.
+  bool NextScale(double& value);
+  // The value on the next line, or false (refused as incomplete) past the end.
+  bool NextValue(double& value);
+  bool NextComplexValue(Cmplx& value);
   void Fail(const MyStrng& message);
-  // Values take one line each: a file with fewer lines left cannot hold them.
+  // Values take one line each: a file with fewer bytes left than their lines need cannot hold
+  // them.
   bool ValuesFit();
   // Index of the variable V(node), or -1.
   int FindNodeVoltage(int node) const;
 
   LineFile rawLines;
-  const std::vector<MyStrng>* lines = nullptr;
-  size_t cursor = 0;
+  // Where GetRawLines finds the lines of the last file; empty when they are held.
+  MyStrng rawLinesPath;
+  std::istream* stream = nullptr;
+  // The bytes of the stream not yet read.
+  int64_t budget = 0;
+  std::string raw;
+  // raw is the next line already.
+  bool held = false;
+  MyStrng line;
   MyStrng path;
   MyStrng netlistName;
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,6 +43,18 @@ std::string Points(const std::vector<double>& scale) {
     text += std::to_string(p) + "\t\t" + std::to_string(scale[p]) + "\n\t" +
             std::to_string(10.0 + p) + "\n\t" + std::to_string(20.0 + p) + "\n";
   }
+  return text;
+}
+
+// A header of count variables claiming points, then enough bytes of values for the claim to
+// pass the size test: the values' count alone is beyond what a result may hold.
+std::string ManyVariables(int count, int points) {
+  std::string text = "Title: amp.cir\nDate: x\nPlotname: Transient Analysis\nFlags: real\n"
+                     "No. Variables: " + std::to_string(count) +
+                     "\nNo. Points: " + std::to_string(points) + "\nCommand: x\nVariables:\n";
+  for (int v = 0; v < count; ++v) text += "\t" + std::to_string(v) + "\tv\tvoltage\n";
+  text += "Values:\n";
+  for (int line = 0; line < points / 8; ++line) text += "1.000000\n";
   return text;
 }
 
@@ -107,6 +122,8 @@ TEST_F(SpiceRawFileTest, RefusedFilesNameTheirFault) {
       {"bad point index", Header("1") + "x\t0\n\t1\n\t2\n", "Ist keine Zahl"},
       {"bad variable index", Header("1").substr(0, Header("1").find("\t0")) + "a\tv\n",
        "Syntaxfehler: noVariables"},
+      {"more values than a result may hold", ManyVariables(1000, 140000),
+       "Datei zu groß: /sim/rawspice.raw"},
   };
   // A good file first, so that old results are at hand to leak.
   for (const auto& c : kCases) {
@@ -154,6 +171,63 @@ TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
   EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(missing)));
   EXPECT_EQ(VS_Error::Message(0), MyStrng("Kein RawFile mit Namen: ") + missing.c_str());
   std::filesystem::remove(empty);
+}
+
+// Each value reads as atof reads its text, to the last bit, also where the quick road for plain
+// decimals leaves off: hex, infinities, NaN payloads, out of range, a '+', a number cut short.
+TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {
+  const char* kTexts[] = {"1.5e-09", "-.5",  "5.",      "0x1p3", "-0X1P-2", "+1e5",   "1e-400",
+                          "-1e400",  "inf",  "nan(12)", "NAN",   "1e",      "1.5(a)", "4.9e-324",
+                          "2.5e-324", "1d5", "00012",   "0.1000000000000000055511151231257827"};
+  const auto bits = [](double d) {
+    uint64_t b = 0;
+    std::memcpy(&b, &d, sizeof b);
+    return b;
+  };
+  for (const char* text : kTexts) {
+    SCOPED_TRACE(text);
+    // The scale is the token behind the index, the values their whole lines.
+    const std::string token = std::string(text).substr(0, std::string(text).find('('));
+    ASSERT_TRUE(Read(Header("1") + "0\t\t" + text + "\n\t" + text + "\n\t7\n"));
+    EXPECT_EQ(bits(raw.GetScaleVector()[0]), bits(std::atof(token.c_str())));
+    EXPECT_EQ(bits(raw.GetNodeVoltage(1)[0]), bits(std::atof(text)));
+    const std::string pair = std::string("1,") + text;
+    ASSERT_TRUE(Read(Header("1", "amp.cir", "complex") + "0\t\t1\n\t" + text + ",1\n\t" + pair));
+    const CVektor v = raw.GetNodeVoltageComplex(1);
+    EXPECT_EQ(bits(v[0].re), bits(std::atof(text)));
+    EXPECT_EQ(bits(raw.GetNodeVoltageComplex(2)[0].im), bits(std::atof(text)));
+  }
+}
+
+// A result of more lines than a text file may hold is read from its file, and the raw-file
+// dialog's lines come from the file of the last reading.
+TEST_F(SpiceRawFileTest, LongResultsAreReadFromTheirFile) {
+  const std::filesystem::path dir = testing::TempDir();
+  const std::string path = (dir / "long_rawspice.raw").string();
+  constexpr int kPoints = 300000;  // 1.2 million value lines
+  {
+    std::ofstream out(path);
+    out << Header(std::to_string(kPoints));
+    for (int p = 0; p < kPoints; ++p) out << p << "\t\t" << p * 1e-9 << "\n\t" << p << ".5\n\t-2e-3\n";
+  }
+  raw.SetNetlistName("amp.cir");
+  ASSERT_TRUE(raw.ReadRawFileFrom(MyStrng(path)));
+  EXPECT_EQ(raw.GetPointCount(), kPoints);
+  const RVektor v1 = raw.GetNodeVoltage(1);
+  ASSERT_EQ(v1.GetSize(), kPoints);
+  EXPECT_EQ(v1[kPoints - 1], kPoints - 0.5);
+  EXPECT_EQ(raw.GetScaleVector()[kPoints - 1], (kPoints - 1) * 1e-9);
+  EXPECT_EQ(raw.GetNodeVoltage(2)[kPoints - 1], -2e-3);
+
+  { std::ofstream(path) << Header("1") + Points({0}); }
+  ASSERT_TRUE(raw.ReadRawFileFrom(MyStrng(path)));
+  EXPECT_EQ(raw.GetRawLines().GetCount(), 15);
+  std::string first;
+  raw.GetRawLines().ForEach([&first](const MyStrng& line) {
+    if (first.empty()) first = line.ToCString();
+  });
+  EXPECT_EQ(first, "Title: amp.cir");
+  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+// The SPICE raw reader, timed: reads an ASCII raw file RUNS times in-process as a SPICE run's
+// results are read. Prints the points and variables read, the resident memory before the first
+// read and its peak in MB, then each run's time in milliseconds.
+// Usage: rawfile-timing RAW-FILE NETLIST-NAME RUNS
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "instruments/models/SpiceRawFile.h"
+
+namespace {
+
+// A size in MB from /proc/self/status. The peak is taken from there, not from getrusage, whose
+// maximum a process keeps from before its exec (the driver's python).
+double StatusMb(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.compare(0, key.size(), key) == 0) return std::atof(line.c_str() + key.size()) / 1024;
+  }
+  return 0.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fputs("Usage: rawfile-timing RAW-FILE NETLIST-NAME RUNS\n", stderr);
+    return 2;
+  }
+  const int runs = std::max(1, std::atoi(argv[3]));
+  const double before = StatusMb("VmRSS:");
+  SpiceRawFile raw;
+  raw.SetNetlistName(argv[2]);
+  std::vector<double> ms;
+  for (int r = 0; r < runs; ++r) {
+    const auto start = std::chrono::steady_clock::now();
+    const bool read = raw.ReadRawFileFrom(argv[1]);
+    const auto end = std::chrono::steady_clock::now();
+    if (!read) {
+      std::fprintf(stderr, "rawfile-timing: %s\n", VS_Error::GetFirstMessage().GetBuffer());
+      return 1;
+    }
+    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  }
+  std::printf("%d %d %.1f %.1f", raw.GetPointCount(), raw.GetVariableCount(), before,
+              StatusMb("VmHWM:"));
+  for (const double m : ms) std::printf(" %.3f", m);
+  std::printf("\n");
+  return 0;
+}
