@@ -6,6 +6,8 @@
 # low-pass taken from the clipboard is the text alone, ready for TeX.
 # cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -P ui_files.cmake
 
+include(${CMAKE_CURRENT_LIST_DIR}/play.cmake)
+
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH}/pi_section.net ${SCRATCH}/lc_lowpass.cir)
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/pi_section.vqe
@@ -35,11 +37,7 @@ foreach(row
   list(POP_BACK fields expect)
   string(REPLACE ";" "\n" script "${fields}")
   file(WRITE ${SCRATCH}/${name}.txt "${script}\n")
-  execute_process(COMMAND ${CLI} ui-script ${name}.txt WORKING_DIRECTORY ${SCRATCH}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
-  if(NOT rc EQUAL exit OR NOT "${out}${err}" MATCHES "${expect}")
-    message(SEND_ERROR "${name}: exit ${rc}, expected ${exit}:\n${out}${err}")
-  endif()
+  expect_played(${name} ${exit} "${expect}")
 endforeach()
 
 file(GLOB victims ${SCRATCH}/victim*)

@@ -5,6 +5,8 @@
 # cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -DCPU_SECONDS=n -P ui_limits.cmake
 cmake_policy(SET CMP0007 NEW)  # the rows have empty fields
 
+include(${CMAKE_CURRENT_LIST_DIR}/play.cmake)
+
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/vna_lowpass.vqe DESTINATION ${SCRATCH})
@@ -33,11 +35,7 @@ foreach(row
   list(GET fields 5 expect)
   write_nested(${name} "${head}" ${levels})
   file(APPEND ${SCRATCH}/${name}.txt "${tail}")
-  execute_process(COMMAND ${CLI} ui-script ${name}.txt WORKING_DIRECTORY ${SCRATCH}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
-  if(NOT rc EQUAL exit OR NOT "${out}${err}" MATCHES "${expect}")
-    message(SEND_ERROR "${name}: exit ${rc}, expected ${exit}:\n${out}${err}")
-  endif()
+  expect_played(${name} ${exit} "${expect}")
 endforeach()
 
 string(REPEAT "new\n" 20000 lines)
