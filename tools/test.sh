@@ -2,7 +2,8 @@
 # First checks that no library includes one to its right in the layering (tools/check_layers.py)
 # and that the help page is made from the README as it stands (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the benchmarks in their short mode (bench/gerber), the lumped symbols' LaTeX pictures
+# tests the benchmarks in their short mode (bench/gerber, bench/document, bench/analyser and,
+# with ngspice, bench/sweep), the lumped symbols' LaTeX pictures
 # and the example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice
 # (each when its peer is installed): the lumped circuits, the transistor and source models, the
 # lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), the
@@ -53,6 +54,11 @@ for preset in "${presets[@]}"; do
     echo "== benchmarks in their short mode: they run, nothing is timed"
     /usr/bin/python3 bench/plot build/release --short
     /usr/bin/python3 bench/gerber --short build/release
+    /usr/bin/python3 bench/document --short build/release
+    /usr/bin/python3 bench/analyser --short build/release
+    if command -v ngspice >/dev/null; then
+      /usr/bin/python3 bench/sweep --short build/release/app/cli/vostrane-cli
+    fi
   fi
   if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
     echo "== PiCTeX pictures through pdflatex"
