@@ -9,9 +9,9 @@
 #include "basics/Register.h"
 #include "diagrams/elements/DiagKurve.h"
 #include "editor/Register.h"
-#include "instruments/Register.h"
-#include "instruments/VecNetAnaDialog.h"
-#include "instruments/VecNetAnaSymbol.h"
+#include "instruments/ui/Register.h"
+#include "instruments/ui/VecNetAnaDialog.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
 

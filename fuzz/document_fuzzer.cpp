@@ -20,7 +20,7 @@
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "elements/Register.h"
-#include "instruments/Register.h"
+#include "instruments/ui/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"

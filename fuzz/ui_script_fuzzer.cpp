@@ -22,7 +22,7 @@
 #include "editor/Register.h"
 #include "editor/document/SpiceManager.h"
 #include "elements/Register.h"
-#include "instruments/Register.h"
+#include "instruments/ui/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/path_map.h"
 #include "pf/window.h"

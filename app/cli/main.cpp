@@ -17,7 +17,7 @@
 #include "basics/Register.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
-#include "instruments/Register.h"
+#include "instruments/ui/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"

@@ -9,7 +9,7 @@
 #include "editor/Register.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "elements/Register.h"
-#include "instruments/Register.h"
+#include "instruments/ui/Register.h"
 #include "lines/ui/Register.h"
 #include "pf/desktop.h"
 #include "resources/Resources.h"

@@ -1,7 +1,0 @@
-#include "instruments/SpiceRawFileDialog.h"
-
-bool SpiceRawFileDialog::OnInitDialog() {
-  pf::Dialog::OnInitDialog();
-  SetDlgItemText(kTextId, text);
-  return true;
-}

@@ -1,0 +1,178 @@
+#include "instruments/ui/NetAnaDialogs.h"
+
+#include <algorithm>
+
+#include "basics/IntegerWert.h"
+#include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
+#include "editor/dialogs/FieldReader.h"
+#include "instruments/ui/TNetAnalyzer.h"
+#include "resources/AnalyserIds.h"
+
+namespace {
+
+constexpr int kTextLimit = 80;
+constexpr int kCountLimit = 4;
+constexpr int kMinPoints = 2;
+constexpr int kMaxPoints = 300;
+
+// Index 2 is "21", the only pair the voltage gain and MSG/MAG have.
+constexpr int kIndex21 = 2;
+
+bool IsChecked(pf::Dialog* dialog, int id) { return TRadioButton(dialog, id).GetCheck() != 0; }
+
+void SetChecked(pf::Dialog* dialog, int id, bool on) {
+  TRadioButton button(dialog, id);
+  on ? button.Check() : button.Uncheck();
+}
+
+// The radio of the value checked, the others of the row unchecked.
+template <size_t N>
+void CheckOne(pf::Dialog* dialog, const int (&ids)[N], int value) {
+  for (size_t i = 0; i < N; ++i) SetChecked(dialog, ids[i], static_cast<int>(i) == value);
+}
+
+// Shows the first queued message and clears the queue; false when there was one.
+bool QueueIsEmpty(pf::Dialog& dialog) {
+  if (VS_Error::MessageCount() == 0) return true;
+  dialog.MessageBox(VS_Error::GetFirstMessage().ToCString(), "Fehler");
+  VS_Error::ClearQueue();
+  return false;
+}
+
+}  // namespace
+
+TGenDlg::TGenDlg(TNetAnalyzer* analyser)
+    : TDialog(analyser, gen_ids::kTemplate),
+      analyser(analyser),
+      port1(this, gen_ids::kPort1, kTextLimit),
+      port2(this, gen_ids::kPort2, kTextLimit) {}
+
+void TGenDlg::SetupWindow() {
+  port1.SetText(WithoutLeadingBlanks(ResWert(analyser->rg1.re)));
+  port2.SetText(WithoutLeadingBlanks(ResWert(analyser->rg2.re)));
+}
+
+bool TGenDlg::CanClose() {
+  ResWert r1(CutToReadBuffer(port1.GetText()).c_str());
+  r1.CheckSyntax();
+  if (!QueueIsEmpty(*this)) return false;
+  ResWert r2(CutToReadBuffer(port2.GetText()).c_str());
+  r2.CheckSyntax();
+  if (!QueueIsEmpty(*this)) return false;
+  analyser->rg1 = Cmplx(r1.Value(), 0.0);
+  analyser->rg2 = Cmplx(r2.Value(), 0.0);
+  return true;
+}
+
+TFreqDlg::TFreqDlg(TNetAnalyzer* analyser)
+    : TDialog(analyser, freq_ids::kTemplate),
+      analyser(analyser),
+      start(this, freq_ids::kStart, kTextLimit),
+      stop(this, freq_ids::kStop, kTextLimit),
+      count(this, freq_ids::kCount, kCountLimit),
+      mode(this, freq_ids::kModeGroup),
+      linear(this, freq_ids::kLinear, &mode),
+      exponential(this, freq_ids::kExponential, &mode) {}
+
+void TFreqDlg::SetupWindow() {
+  const SweepFreq& sweep = analyser->sweep;
+  start.SetText(WithoutLeadingBlanks(FreqWert(sweep.start)));
+  stop.SetText(WithoutLeadingBlanks(FreqWert(sweep.stop)));
+  count.SetText(WithoutLeadingBlanks(IntegerWert(sweep.count)));
+  const bool isLinear = sweep.mode == 'L';
+  isLinear ? linear.Check() : linear.Uncheck();
+  isLinear ? exponential.Uncheck() : exponential.Check();
+}
+
+bool TFreqDlg::CanClose() {
+  SweepFreq& sweep = analyser->sweep;
+  // A text that fails is queued and never stored.
+  const auto readFrequency = [](const std::string& text, double& target) {
+    const int before = VS_Error::MessageCount();
+    FreqWert f(CutToReadBuffer(text).c_str());
+    f.CheckSyntax();
+    if (VS_Error::MessageCount() == before) target = f.Value();
+  };
+  readFrequency(start.GetText(), sweep.start);
+  readFrequency(stop.GetText(), sweep.stop);
+  IntegerWert n(CutToReadBuffer(count.GetText()).c_str());
+  n.CheckSyntax();
+  if (VS_Error::MessageCount() == 0) {
+    sweep.SetCount(std::clamp(static_cast<int>(n.Value()), kMinPoints, kMaxPoints));
+  }
+  analyser->sweepChanged = 1;
+  if (VS_Error::MessageCount() == 0 && sweep.stop >= sweep.start) {
+    const char letter = linear.GetCheck() != 0 ? 'L' : exponential.GetCheck() != 0 ? 'E' : 0;
+    if (letter != 0) {
+      analyser->previousMode = sweep.mode;
+      sweep.mode = letter;
+    }
+    return true;
+  }
+  if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
+  QueueIsEmpty(*this);
+  analyser->sweepChanged = 0;
+  return false;
+}
+
+TFormDiag::TFormDiag(TNetAnalyzer* analyser)
+    : TDialog(analyser, form_ids::kTemplate), analyser(analyser), group(this, form_ids::kGroup) {}
+
+void TFormDiag::SetupWindow() { CheckOne(this, form_ids::kForms, analyser->format); }
+
+bool TFormDiag::CanClose() {
+  for (int form = 0; form < static_cast<int>(std::size(form_ids::kForms)); ++form) {
+    if (IsChecked(this, form_ids::kForms[form])) analyser->SetFormat(form);
+  }
+  return true;
+}
+
+TMeasDiag::TMeasDiag(TNetAnalyzer* analyser)
+    : TDialog(analyser, meas_ids::kTemplate),
+      analyser(analyser),
+      kinds(this, meas_ids::kKindGroup),
+      indices(this, meas_ids::kIndexGroup) {}
+
+void TMeasDiag::SetupWindow() {
+  // An unknown kind shows as S.
+  const int kind = analyser->kind >= 0 && analyser->kind < 7 ? analyser->kind : 2;
+  CheckOne(this, meas_ids::kKinds, kind);
+  const int ports = analyser->PortCount();
+  if (ports == 1) {
+    CheckOne(this, meas_ids::kIndices, 0);
+  } else if (ports == 2) {
+    CheckOne(this, meas_ids::kIndices, analyser->index);
+  }
+}
+
+bool TMeasDiag::CanClose() {
+  const int ports = analyser->PortCount();
+  if (ports == 1) {
+    analyser->SetIndex(0);
+  } else if (ports == 2) {
+    int index = 3;
+    for (int i = 0; i < 3; ++i) {
+      if (IsChecked(this, meas_ids::kIndices[i])) {
+        index = i;
+        break;
+      }
+    }
+    analyser->SetIndex(index);
+  }
+  // S is what remains when none of the others is on.
+  int kind = 2;
+  for (const int k : {0, 1, 3, 4, 5, 6}) {
+    if (IsChecked(this, meas_ids::kKinds[k])) {
+      kind = k;
+      break;
+    }
+  }
+  analyser->SetKind(kind);
+  if (kind == 3 || kind == 5) {
+    analyser->SetIndex(kIndex21);
+  } else if (kind == 6 && (analyser->index == 1 || analyser->index == 2)) {
+    analyser->SetIndex(0);
+  }
+  return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The network analyser on the schematic: marks the ports of the device under test. While it is
+// the active instrument its line is the header of the network under test; inactive, it
+// terminates its ports in the analyser window's reference resistances. Its edit opens the
+// analyser window, modeless.
+
+#include "instruments/ui/MessGeraetSymbol.h"
+
+class VecNetAnaSymbol : public MessGeraetSymbol {
+  PF_DECLARE_RUNTIME(VecNetAnaSymbol)
+
+ public:
+  static constexpr int kElementType = 31;
+  static constexpr int kBitmap = 149;
+
+  VecNetAnaSymbol();
+  VecNetAnaSymbol(const Point& start, const Point& end);
+
+  // After the base: 1, the window's kind name and its archive, or 0 without a window. Throws
+  // pf::ArchiveError on a window kind other than the analyser's.
+  void Serialize(pf::Archive& ar) override;
+  void Draw(pf::Dc& dc) override;
+  // Shows the window, creating it the first time; false when it cannot be created.
+  bool EditDialog(pf::Window* parent) override;
+  int GetExtraLineCount() const override;
+  MyStrng GetExtraLine(int index) const override;
+  void ClearExtraLines() override { port2Line.Clear(); }
+  void WriteNetLine() override;
+  // The line that WriteNetLine built while active.
+  MyStrng GetNetHeader() const override { return active != 0 ? netLine : MyStrng(); }
+
+  // The window's reference resistances; 50 ohm without a window.
+  double GetPort1Resistance() const;
+  double GetPort2Resistance() const;
+  // The radio buttons of the panel: a one-port or a two-port instrument.
+  void SetPortCount(int ports);
+
+  MyStrng port2Line;
+};

@@ -1,0 +1,145 @@
+#include "instruments/ui/generators/DataGeneratorDialogs.h"
+
+#include "basics/IntegerWert.h"
+#include "basics/ui/ValueEdit.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/dialogs/FieldReader.h"
+#include "editor/document/CVostraneDoc.h"
+#include "instruments/ui/generators/DataGeneratorSymbol.h"
+#include "pf/ui_services.h"
+#include "resources/SourceIds.h"
+
+namespace ids = datagen_ids;
+
+namespace {
+
+// The data generator runs at one spectral line per 10 ms.
+constexpr unsigned kTimerPeriodMs = 10;
+
+struct ShapeButton {
+  int id;
+  char shape;
+};
+constexpr ShapeButton kShapes[] = {
+    {ids::kRectangle, 'R'}, {ids::kRaisedCosine, 'C'}, {ids::kTrapezoid, 'T'}};
+
+}  // namespace
+
+bool DataGeneratorSymbol::EditDialog(pf::Window* parent) {
+  auto* v = dynamic_cast<CVostraneView*>(view);
+  const bool spice = v != nullptr && v->GetDocument() != nullptr && v->GetDocument()->IsSpiceChosen();
+  DataGeneratorDialog dialog(this, parent, spice);
+  return dialog.DoModal() == pf::kIdOk;
+}
+
+DataGeneratorDialog::DataGeneratorDialog(DataGeneratorSymbol* symbol, pf::Window* parent,
+                                         bool spice)
+    : pf::Dialog(spice ? ids::kSpiceTemplate : ids::kTemplate, parent),
+      symbol(symbol),
+      spice(spice) {}
+
+bool DataGeneratorDialog::OnInitDialog() {
+  openedRate = symbol->sequence.bitRate;
+  openedShape = symbol->sequence.shape;
+  ValueEdit(GetDlgItem(ids::kAmplitude)).SetValue(symbol->amplitude);
+  ValueEdit(GetDlgItem(ids::kBitRate)).SetValue(symbol->sequence.bitRate);
+  if (!spice) {
+    ValueEdit(GetDlgItem(ids::kResistance)).SetValue(symbol->resistance);
+    for (const ShapeButton& b : kShapes) CheckDlgButton(b.id, b.shape == symbol->sequence.shape);
+  }
+  ShowCounts();
+  return true;
+}
+
+void DataGeneratorDialog::ShowCounts() {
+  SetDlgItemText(ids::kBitCount, IntegerWert(symbol->bitCount).ToCString());
+  SetDlgItemText(ids::kSequence, symbol->sequence.ToCString());
+  if (spice) return;
+  const int32_t bits = symbol->bitCount > 0 ? symbol->bitCount : 1;
+  const int32_t perBit = symbol->sampleCount / bits;
+  const double rate = symbol->BitRate();
+  SetDlgItemText(ids::kSamples, IntegerWert(symbol->sampleCount).ToCString());
+  SetDlgItemText(ids::kSamplesPerBit, IntegerWert(perBit).ToCString());
+  SetDlgItemText(ids::kNyquist, WithoutLeadingBlanks(FreqWert(perBit * 0.5 * rate)));
+  SetDlgItemText(ids::kFundamental, WithoutLeadingBlanks(FreqWert(rate / bits)));
+}
+
+bool DataGeneratorDialog::ReadSequence() {
+  BitFolge read(GetDlgItemText(ids::kSequence).c_str());
+  if (!read.IsValid()) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    MessageBox("Fehler in Bitfolge", "");
+    return false;
+  }
+  if (read.GetLength() != symbol->bitCount) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    MessageBox("Falsche Bitanzahl", "");
+    return false;
+  }
+  RBitWert rate;
+  // The pattern is taken before its bit rate is read, as the user sees it in the dialog.
+  symbol->sequence = read;
+  if (!ValueEdit(GetDlgItem(ids::kBitRate)).GetValue(rate)) return false;
+  // The bit time and every figure derived from it divide by the rate.
+  if (!(rate.Value() > 0.0f)) {
+    pf::TheUiServices().Beep(pf::BeepKind::Default);
+    MessageBox("Bitrate muss groesser als 0 sein", "Fehler RBitEdit:");
+    return false;
+  }
+  symbol->sequence.bitRate = rate;
+  return true;
+}
+
+void DataGeneratorDialog::OnOK() {
+  if (!spice) {
+    ResWert resistance;
+    if (!ValueEdit(GetDlgItem(ids::kResistance)).GetValue(resistance)) return;
+    symbol->resistance = resistance;
+  }
+  SpanWert amplitude;
+  if (!ValueEdit(GetDlgItem(ids::kAmplitude)).GetValue(amplitude)) return;
+  symbol->amplitude = amplitude;
+  if (!ReadSequence()) return;
+  if (spice) {
+    symbol->SetupTransient();
+  } else {
+    for (const ShapeButton& b : kShapes) {
+      if (IsDlgButtonChecked(b.id) != 0) {
+        symbol->sequence.shape = b.shape;
+        break;
+      }
+    }
+  }
+  EndDialog(pf::kIdOk);
+}
+
+void DataGeneratorDialog::OnCancel() {
+  // The bit-count arrows draw a new pattern at the default rate and shape; a run started here
+  // closes the dialog too, and keeps the rate and shape it runs with.
+  if (!starting) {
+    symbol->sequence.bitRate = openedRate;
+    symbol->sequence.shape = openedShape;
+  }
+  pf::Dialog::OnCancel();
+}
+
+bool DataGeneratorDialog::OnCommand(int id, pf::Notification code) {
+  if (!spice && id == ids::kStart && code == pf::Notification::Clicked) {
+    starting = true;
+    symbol->StartFromDialog(*this, kTimerPeriodMs, symbol->sampleCount / 2);
+    starting = false;
+    return true;
+  }
+  return pf::Dialog::OnCommand(id, code);
+}
+
+void DataGeneratorDialog::OnDeltaPos(int id, int delta) {
+  if (id == ids::kSamplesSpin && !spice) {
+    symbol->StepSamples(delta);
+  } else if (id == ids::kBitCountSpin) {
+    symbol->StepBitCount(delta);
+  } else {
+    return;
+  }
+  ShowCounts();
+}

@@ -1,0 +1,314 @@
+// The analyser's panel and its set-up dialogs, driven through the panel's keys as the user
+// drives them.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "instruments/ui/VecNetAnaDialog.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
+#include "pf/clipboard.h"
+#include "pf/headless.h"
+#include "platform/tests/temp_dir.h"
+#include "resources/AnalyserIds.h"
+
+namespace {
+
+using pf::DialogDriver;
+
+class Panel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(symbol.EditDialog(nullptr));
+    window = dynamic_cast<VecNetAnaDialog*>(symbol.GetWindow());
+    ASSERT_NE(window, nullptr);
+  }
+
+  // Presses the panel key; the modal dialog it opens runs the script.
+  void Press(int key, const std::string& label, std::function<void(DialogDriver&)> script) {
+    headless.ExpectDialog(label, std::move(script));
+    DialogDriver(headless, *window).Click(key);
+    EXPECT_EQ(headless.PendingScripts(), 0) << label;
+  }
+
+  std::vector<std::string> Boxes() {
+    std::vector<std::string> out;
+    for (const auto& m : headless.Ui().Messages()) out.push_back(m.caption + ": " + m.text);
+    return out;
+  }
+
+  pf::Headless headless;
+  VecNetAnaSymbol symbol;
+  VecNetAnaDialog* window = nullptr;
+};
+
+TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
+  struct Case {
+    const char* start;
+    const char* stop;
+    const char* count;
+    bool closes;
+    const char* box;  // "" when none
+    double wantStart, wantStop;
+    int wantCount;
+  };
+  const Case cases[] = {
+      {"1MHz", "2MHz", "1", true, "", 1e6, 2e6, 2},
+      {"1MHz", "2MHz", "1000", true, "", 1e6, 2e6, 300},
+      {"5MHz", "5MHz", "11", true, "", 5e6, 5e6, 11},
+      // Refused, but start, stop and count are already stored.
+      {"3MHz", "2MHz", "11", false, "Fehler: StartFreq > StopFreq", 3e6, 2e6, 11},
+      // A text that fails is not stored; the others are.
+      {"-1GHz", "4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 4e9, 101},
+      {"1GHz", "2GHz", "x", false, "", 1e9, 2e9, 101},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " " + c.stop + " " + c.count);
+    headless.Ui().Reset();
+    window->sweep.SetStart(1e9);
+    window->sweep.SetStop(2e10);
+    window->sweep.SetCount(101);
+    window->sweep.Prepare();
+    bool closed = false;
+    Press(analyser_ids::kFrequency, freq_ids::kTemplate, [&](DialogDriver& d) {
+      d.Type(freq_ids::kStart, c.start);
+      d.Type(freq_ids::kStop, c.stop);
+      d.Type(freq_ids::kCount, c.count);
+      d.Ok();
+      closed = d.GetDialog().HasEnded();
+      if (!closed) d.Cancel();
+    });
+    EXPECT_EQ(closed, c.closes);
+    const std::vector<std::string> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), c.closes ? 0u : 1u);
+    if (*c.box != '\0') {
+      EXPECT_EQ(boxes[0], c.box);
+    }
+    EXPECT_EQ(window->sweep.start, c.wantStart);
+    EXPECT_EQ(window->sweep.stop, c.wantStop);
+    EXPECT_EQ(window->sweep.count, c.wantCount);
+    EXPECT_EQ(window->sweepChanged, c.closes ? 1 : 0);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+}
+
+TEST_F(Panel, SweepDialogShowsTheSweepAndSwitchesItsMode) {
+  Press(analyser_ids::kFrequency, freq_ids::kTemplate, [&](DialogDriver& d) {
+    EXPECT_EQ(d.Text(freq_ids::kStart), "1GHz");
+    EXPECT_EQ(d.Text(freq_ids::kStop), "20GHz");
+    EXPECT_EQ(d.Text(freq_ids::kCount), "101");
+    d.Click(freq_ids::kExponential);
+    d.Ok();
+  });
+  EXPECT_EQ(window->sweep.mode, 'E');
+  // A new mode makes a new diagram of the same format, its axis set up for the mode.
+  EXPECT_EQ(window->previousMode, 'E');
+  ASSERT_NE(window->Screen().Current(), nullptr);
+  EXPECT_EQ(window->Screen().Current()->GetTypeName(), "LogMagDiag");
+}
+
+TEST_F(Panel, GeneratorStoresBothResistancesOrNeither) {
+  struct Case {
+    const char* r1;
+    const char* r2;
+    double want1, want2;
+    size_t boxes;
+  };
+  const Case cases[] = {
+      {"75ohm", "25ohm", 75.0, 25.0, 0},
+      {"60ohm", "2q", 50.0, 50.0, 1},
+      {"x", "60ohm", 50.0, 50.0, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.r1) + " " + c.r2);
+    headless.Ui().Reset();
+    window->rg1 = window->rg2 = Cmplx(50.0, 0.0);
+    Press(analyser_ids::kGenerator, gen_ids::kTemplate, [&](DialogDriver& d) {
+      EXPECT_EQ(d.Text(gen_ids::kPort1), "50ohm");
+      d.Type(gen_ids::kPort1, c.r1);
+      d.Type(gen_ids::kPort2, c.r2);
+      d.Ok();
+      if (!d.GetDialog().HasEnded()) d.Cancel();
+    });
+    EXPECT_EQ(window->rg1.re, c.want1);
+    EXPECT_EQ(window->rg2.re, c.want2);
+    EXPECT_EQ(window->rg2.im, 0.0);
+    ASSERT_EQ(Boxes().size(), c.boxes);
+    if (c.boxes > 0) {
+      EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler");
+    }
+  }
+}
+
+TEST_F(Panel, ParameterDialogForcesTheIndexTheKindNeeds) {
+  struct Case {
+    int ports;
+    int kindRadio;
+    int indexRadio;
+    int kind, index;
+  };
+  const Case cases[] = {
+      {2, 2119, 2127, 5, 2},  // MSG/MAG is a "21" quantity
+      {2, 2124, 2130, 3, 2},  // so is the voltage gain
+      {2, 101, 2128, 6, 0},   // Ropt has no "12"
+      {2, 101, 2130, 6, 3},
+      {2, 2121, 2130, 0, 3},
+      {2, 2123, 2129, 2, 2},
+      {1, 2122, 2129, 1, 0},  // a one-port has "11" only
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.kindRadio) + "/" + std::to_string(c.indexRadio));
+    symbol.SetPortCount(c.ports);
+    window->kind = 2;
+    window->index = 0;
+    Press(analyser_ids::kParameter, meas_ids::kTemplate, [&](DialogDriver& d) {
+      d.Click(c.kindRadio);
+      d.Click(c.indexRadio);
+      d.Ok();
+    });
+    EXPECT_EQ(window->kind, c.kind);
+    EXPECT_EQ(window->index, c.index);
+  }
+}
+
+TEST_F(Panel, FormatDialogSwitchesTheScreensDiagram) {
+  const struct {
+    int radio;
+    int format;
+    const char* diagram;
+  } cases[] = {{2105, 6, "SmithDiag"}, {2109, 5, "RecPlanDiag"}, {2102, 1, "LinMagDiag"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.diagram);
+    const int before = window->format;
+    Press(analyser_ids::kFormat, form_ids::kTemplate, [&](DialogDriver& d) {
+      d.Click(c.radio);
+      d.Ok();
+    });
+    EXPECT_EQ(window->format, c.format);
+    EXPECT_EQ(window->previousFormat, before);
+    ASSERT_NE(window->Screen().Current(), nullptr);
+    EXPECT_EQ(window->Screen().Current()->GetTypeName(), c.diagram);
+  }
+}
+
+TEST_F(Panel, KeysThatHaveNothingToWorkOnSayWhy) {
+  DialogDriver panel(headless, *window);
+  // Only a negative delta switches soft keys, and only on the plane diagram.
+  panel.Spin(analyser_ids::kSoftKeys, true);
+  panel.Spin(analyser_ids::kSoftKeys, false);
+  EXPECT_EQ(headless.Ui().Beeps().size(), 2u);
+  panel.Click(analyser_ids::kData);
+  EXPECT_EQ(Boxes(), std::vector<std::string>{"Achtung: Keine Ergebnisse vorhanden"});
+  EXPECT_EQ(headless.Ui().Beeps().size(), 3u);
+}
+
+TEST_F(Panel, DisplayDialogEditsTheFirstCurve) {
+  window->Screen().SelectDiagram(0);
+  DiagKurve* curve = window->Screen().Current()->GetCurve(0);
+  ASSERT_NE(curve, nullptr);
+  curve->SetName("S21");
+  curve->SetNetwork("TIEFPASS");
+  Press(analyser_ids::kDisplay, "210", [&](DialogDriver& d) {
+    EXPECT_EQ(d.Text(display_ids::kName), "S21");
+    EXPECT_EQ(d.Text(display_ids::kNetText), "TIEFPASS");
+    d.Type(display_ids::kName, "Durchgang");
+    d.Click(display_ids::kPoints);
+    EXPECT_EQ(curve->GetStyle(), 'P');  // at once
+    d.Click(display_ids::kCross);
+    d.Ok();
+  });
+  EXPECT_EQ(curve->GetElementName(), "Durchgang");
+  EXPECT_EQ(curve->GetPointSymbol().GetShape(), 'K');
+}
+
+TEST_F(Panel, DisplayDialogOnADiagramWithoutCurvesFillsNothing) {
+  window->Screen().SelectDiagram(0)->DeleteCurves();
+  Press(analyser_ids::kDisplay, "210", [&](DialogDriver& d) {
+    EXPECT_EQ(d.Text(display_ids::kName), "");
+    EXPECT_EQ(d.Text(display_ids::kInterval), "");
+    d.Click(display_ids::kPoints);
+    d.Ok();
+  });
+}
+
+// OK and the close box hide the panel; the next edit of the symbol shows the same one again.
+TEST_F(Panel, ClosedPanelComesBackOnTheNextEdit) {
+  const std::function<void()> closes[] = {
+      [&] { DialogDriver(headless, *window).Ok(); },
+      [&] { headless.Close(*window); },
+  };
+  for (const auto& close : closes) {
+    ASSERT_TRUE(window->IsVisible());
+    close();
+    EXPECT_FALSE(window->IsVisible());
+    symbol.EditDialog(nullptr);
+    EXPECT_EQ(symbol.GetWindow(), window);
+    EXPECT_TRUE(window->IsVisible());
+  }
+}
+
+TEST_F(Panel, ShowsTheAnalysersIcon) {
+  const pf::Bitmap& icon = window->GetIcon();
+  ASSERT_EQ(icon.Width(), 32);
+  ASSERT_EQ(icon.Height(), 32);
+  EXPECT_EQ(icon.GetPixel(2, 2), pf::Rgb(0, 0, 0));  // the cabinet's corner
+  EXPECT_EQ(icon.GetPixel(0, 0), pf::Rgb(255, 255, 255));
+}
+
+// The screen goes to the clipboard as a picture; a curve file that is not one is refused
+// with a beep and leaves no message queued; a saved curve loads again.
+TEST_F(Panel, ScreenAndCurveFiles) {
+  const pf::test::TempDir files;
+  // The file dialogs move the working folder into it.
+  const pf::test::WorkingDir here(std::filesystem::current_path());
+  const std::string bad = files / "not_a_curve.kur";
+  const std::string good = files / "saved.kur";
+  { std::ofstream(bad) << "keine Kurve"; }
+  window->Screen().SelectDiagram(0);
+  DialogDriver panel(headless, *window);
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    const char* box;
+    size_t beeps;
+  } steps[] = {
+      {"screen", [&] { panel.Click(analyser_ids::kScreenCopy); },
+       "Bildschirm: Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.", 0},
+      {"load bad",
+       [&] {
+         headless.Ui().QueueFileAnswer(bad);
+         panel.Click(analyser_ids::kLoad);
+       },
+       "Fehler: Kurve konnte nicht geladen werden", 1},
+      {"save",
+       [&] {
+         headless.Ui().QueueFileAnswer(good);
+         panel.Click(analyser_ids::kSave);
+       },
+       nullptr, 0},
+      {"load saved",
+       [&] {
+         headless.Ui().QueueFileAnswer(good);
+         panel.Click(analyser_ids::kLoad);
+       },
+       nullptr, 0},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.what);
+    headless.Ui().Reset();
+    s.act();
+    EXPECT_EQ(Boxes(), s.box != nullptr ? std::vector<std::string>{s.box} : std::vector<std::string>{});
+    EXPECT_EQ(headless.Ui().Beeps().size(), s.beeps);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+  EXPECT_TRUE(pf::TheClipboard().GetBitmap().has_value());
+  EXPECT_TRUE(std::filesystem::exists(good));
+}
+
+}  // namespace

@@ -1,0 +1,418 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "basics/LineFile.h"
+#include "basics/VS_Error.h"
+#include "diagrams/elements/DiagKurve.h"
+#include "instruments/ui/VecNetAnaDialog.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
+#include "pf/archive.h"
+#include "pf/headless.h"
+#include "simulator/NetContext.h"
+#include "simulator/UsrDefNet.h"
+
+namespace {
+
+LineFile Lines(const std::vector<const char*>& text) {
+  LineFile lines;
+  for (const char* t : text) lines.AddLine(t);
+  return lines;
+}
+
+// The drawn low-pass as the document writes it with the analyser active.
+LineFile LowPass(const char* out = nullptr) {
+  LineFile lines = Lines({"BLK", "CAP 1 C = 1.967pF", "IND 1 2 L = 12.88nH", "CAP 2 C = 6.366pF",
+                          "IND 2 3 L = 12.88nH", "CAP 3 C = 1.967pF", "TIEFPASS: 2POR 1 3 ",
+                          "END"});
+  if (out != nullptr) {
+    LineFile withOut = Lines({"OUT", out, "END"});
+    withOut.AppendLines(lines);
+    return withOut;
+  }
+  return lines;
+}
+
+std::string Text(const MyStrng& s) { return s.ToCString(); }
+
+TEST(VecNetAnaSymbol, NetlistLines) {
+  struct Case {
+    int active;
+    int pins;
+    const char* line;
+    const char* extra;  // "" when none
+  };
+  const Case cases[] = {
+      {1, 2, "Netzwerk: 2POR 4 7 ", ""},
+      {1, 1, "Netzwerk: 1POR 4 ", ""},
+      {0, 2, "RES 4 R= 50ohm", "RES 7 R= 50ohm"},
+      {0, 1, "RES 4 R= 50ohm", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.active) + "/" + std::to_string(c.pins));
+    VecNetAnaSymbol vna;
+    vna.SetActiveFlag(c.active);
+    vna.SetPortCount(c.pins);
+    vna.nodes[0] = 4;
+    vna.nodes[1] = 7;
+    vna.WriteNetLine();
+    EXPECT_EQ(Text(vna.netLine), c.line);
+    ASSERT_EQ(vna.GetExtraLineCount(), *c.extra != '\0' ? 1 : 0);
+    if (*c.extra != '\0') {
+      EXPECT_EQ(Text(vna.GetExtraLine(0)), c.extra);
+    }
+    LineFile header;
+    vna.AppendNetworkHeader(header);
+    EXPECT_EQ(header.GetCount(), c.active);
+  }
+}
+
+TEST(MessMasterSymbol, ReusesAReadyNetworkAndKeepsNoLinesOfABadOne) {
+  MessMasterSymbol master;
+  EXPECT_EQ(master.RunAnalysis(LowPass()), 1);
+  EXPECT_EQ(master.networkReady, 1);
+  // Ready: the lines are not read again, even bad ones.
+  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "END"})), 1);
+  master.SetRunState(0);
+  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "TOP: 1POR 1 ", "END"})), 0);
+  EXPECT_EQ(master.networkReady, 0);
+  EXPECT_GT(VS_Error::MessageCount(), 0);
+  EXPECT_TRUE(master.reader.GetLines().empty());
+}
+
+TEST(MessMasterSymbol, ReaderPointerGoesWithItsOwner) {
+  auto master = std::make_unique<MessMasterSymbol>();
+  EXPECT_EQ(NetContext::ReaderInUse(), &master->reader);
+  master.reset();
+  EXPECT_EQ(NetContext::ReaderInUse(), nullptr);
+}
+
+class Analyser : public ::testing::Test {
+ protected:
+  std::vector<std::string> Messages() {
+    std::vector<std::string> out;
+    for (const auto& m : headless.Ui().Messages()) out.push_back(m.caption + ": " + m.text);
+    return out;
+  }
+
+  pf::Headless headless;
+  VecNetAnaSymbol symbol;
+  VecNetAnaDialog dialog{&symbol, nullptr};
+};
+
+TEST_F(Analyser, SweepsTheLowPassIntoTheDiagramOfItsFormat) {
+  EXPECT_EQ(NetContext::CurrentAnalyser(), &dialog);
+  dialog.index = 2;  // S21
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(LowPass());
+  EXPECT_EQ(Messages(), std::vector<std::string>());
+  ASSERT_NE(dialog.GetNetwork(), nullptr);
+  EXPECT_EQ(Text(dialog.GetNetName()), "TIEFPASS");
+  Diagramm* d = dialog.Screen().Current();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(Text(d->GetTypeName()), "LogMagDiag");
+  EXPECT_EQ(Text(d->GetCurrentCurveName()), "S21 RG1=50ohm RG2=50ohm");
+  const DiagKurve* curve = d->GetCurrentCurve();
+  ASSERT_NE(curve, nullptr);
+  EXPECT_EQ(curve->GetCount(), 101);
+  // A second start builds the network again and fills the curve once more, not twice.
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(LowPass());
+  EXPECT_EQ(d->GetCurrentCurve()->GetCount(), 101);
+}
+
+TEST_F(Analyser, OutLineChoosesKindAndFormat) {
+  struct Case {
+    const char* out;
+    int kind;
+    int index;
+    int format;
+    const char* diagram;
+    const char* title;  // the Smith chart shows S whatever the kind
+  };
+  const Case cases[] = {
+      {"V", 3, 2, 0, "LogMagDiag", "Spannungsverstärkung Vu 50ohm"},
+      {"Z SmithDia", 1, 0, 6, "SmithDiag", "S11 RG1=50ohm RG2=50ohm"},
+      {"Y LinMag", 0, 0, 1, "LinMagDiag", "Y11 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.out);
+    dialog.kind = 2;
+    dialog.index = 0;
+    ASSERT_TRUE(dialog.RequestStart());
+    dialog.Measure(LowPass(c.out));
+    EXPECT_EQ(dialog.kind, c.kind);
+    EXPECT_EQ(dialog.index, c.index);
+    EXPECT_EQ(dialog.format, c.format);
+    ASSERT_NE(dialog.Screen().Current(), nullptr);
+    EXPECT_EQ(Text(dialog.Screen().Current()->GetTypeName()), c.diagram);
+    EXPECT_EQ(Text(dialog.Screen().Current()->GetCurrentCurveName()), c.title);
+  }
+}
+
+// In the plane diagram a two-port measured as Y, Z or S gets its stability circles, one per
+// point, in curves 1 (load) and 2 (source); those of the lossless low-pass in S are the unit
+// circle, the chart's centre inside (a negative radius). Other kinds get none.
+TEST_F(Analyser, PlaneDiagramHoldsTheStabilityCirclesOfYZAndS) {
+  const struct {
+    int kind;
+    bool circles;
+  } cases[] = {{2, true}, {0, true}, {1, true}, {4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    VecNetAnaDialog fresh{&symbol, nullptr};
+    fresh.format = TNetAnalyzer::kRecPlane;
+    fresh.kind = c.kind;
+    ASSERT_TRUE(fresh.RequestStart());
+    fresh.Measure(LowPass());
+    Diagramm* d = fresh.Screen().Current();
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(Text(d->GetTypeName()), "RecPlanDiag");
+    for (int i : {1, 2}) {
+      const DiagKurve* circle = d->GetCurve(i);
+      ASSERT_NE(circle, nullptr);
+      EXPECT_EQ(circle->GetCursor(), c.circles ? 101 : 0) << i;
+      EXPECT_EQ(circle->IsErased() == 0, c.circles) << i;
+      if (c.circles && c.kind == 2) {
+        EXPECT_NEAR(circle->GetY3(0), -1.0, 1e-3);
+        EXPECT_NEAR(std::hypot(circle->GetX(0), circle->GetY1(0)), 0.0, 1e-3);
+      }
+    }
+  }
+}
+
+TEST_F(Analyser, CurveTitles) {
+  struct Case {
+    char letter;
+    int i, j;
+    const char* title;
+    size_t beeps;
+  };
+  const Case cases[] = {
+      {'R', 1, 2, "Index 21 oder 12 nicht sinnvoll", 1},
+      {'R', 2, 2, "Opt. Lastreflexion", 0},
+      {'M', 2, 1, "MSG(K<1)/MAG(K>1)", 0},
+      {'V', 2, 1, "Spannungsverstärkung Vu 75ohm", 0},
+      {'S', 1, 1, "S11 RG1=50ohm RG2=75ohm", 0},
+      {'Y', 2, 2, "Y22 ", 0},
+      {'Q', 1, 1, "", 0},
+  };
+  dialog.rg2 = Cmplx(75.0, 0.0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    const size_t before = headless.Ui().Beeps().size();
+    EXPECT_EQ(Text(dialog.BuildCurveTitle(c.letter, c.i, c.j)), c.title);
+    EXPECT_EQ(headless.Ui().Beeps().size() - before, c.beeps);
+  }
+}
+
+TEST_F(Analyser, RefusesWhatItCannotMeasure) {
+  dialog.CopyResultTable();
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Achtung: Keine Ergebnisse vorhanden"});
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(Lines({"BLK", "RES 1 R = 50", "TOP: 1POR 1 ", "END"}));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1], "Fehler: RES: KeineDimension");
+  EXPECT_EQ(dialog.GetNetwork(), nullptr);
+  EXPECT_FALSE(dialog.IsRunning());
+}
+
+TEST_F(Analyser, PointerGoesWithTheWindow) {
+  {
+    VecNetAnaDialog second(&symbol, nullptr);
+    EXPECT_EQ(NetContext::CurrentAnalyser(), &second);
+  }
+  EXPECT_EQ(NetContext::CurrentAnalyser(), nullptr);
+}
+
+// The symbol's archive with and without its window; a window of another kind, or settings
+// outside their ranges, fail the load.
+TEST(VecNetAnaSymbol, Archive) {
+  pf::Headless headless;
+  auto store = [](VecNetAnaSymbol& s) {
+    std::stringstream stream;
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    s.Serialize(out);
+    return stream.str();
+  };
+  auto load = [](const std::string& bytes, VecNetAnaSymbol& s) {
+    std::stringstream stream(bytes);
+    pf::Archive in(static_cast<std::istream&>(stream));
+    s.Serialize(in);
+  };
+  VecNetAnaSymbol plain;
+  plain.SetActiveFlag(0);
+  VecNetAnaSymbol loadedPlain;
+  load(store(plain), loadedPlain);
+  EXPECT_EQ(loadedPlain.GetActiveFlag(), 0);
+  EXPECT_EQ(loadedPlain.GetWindow(), nullptr);
+  EXPECT_EQ(loadedPlain.GetPort2Resistance(), 50.0);
+
+  VecNetAnaSymbol withWindow;
+  ASSERT_TRUE(withWindow.EditDialog(nullptr));
+  auto* window = dynamic_cast<VecNetAnaDialog*>(withWindow.GetWindow());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->IsOpen());
+  window->rg2 = Cmplx(75.0, 0.0);
+  window->kind = 6;
+  window->format = 6;
+  window->Screen().SelectDiagram(6);
+  const std::string bytes = store(withWindow);
+  VecNetAnaSymbol loaded;
+  load(bytes, loaded);
+  auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+  ASSERT_NE(back, nullptr);
+  EXPECT_FALSE(back->IsOpen());
+  EXPECT_EQ(loaded.GetPort2Resistance(), 75.0);
+  EXPECT_EQ(back->kind, 6);
+  EXPECT_EQ(back->format, 6);
+
+  struct Corruption {
+    const char* what;
+    std::string from, to;
+  };
+  const Corruption corruptions[] = {
+      {"window kind", "VecNetAnaDialog", "VecNetAnaDialoX"},
+      {"diagram kind", "SmithDiag", "SmithDiaX"},
+  };
+  for (const Corruption& c : corruptions) {
+    SCOPED_TRACE(c.what);
+    std::string bad = bytes;
+    const size_t at = bad.find(c.from);
+    ASSERT_NE(at, std::string::npos);
+    bad.replace(at, c.to.size(), c.to);
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bad, target), pf::ArchiveError);
+  }
+  {
+    // The diagram's own record names its kind a second time; a mismatch would save a file
+    // that no longer loads.
+    SCOPED_TRACE("diagram's own kind");
+    std::string bad = bytes;
+    const size_t at = bad.find("SmithDiag", bad.find("SmithDiag") + 1);
+    ASSERT_NE(at, std::string::npos);
+    bad.replace(at, 9, "SmithDiaX");
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bad, target), pf::ArchiveError);
+  }
+  for (size_t cut = 0; cut < bytes.size(); cut += 97) {
+    VecNetAnaSymbol target;
+    EXPECT_THROW(load(bytes.substr(0, cut), target), pf::ArchiveError);
+  }
+}
+
+// The record of an analyser whose panel swept the low-pass's S21 into the Smith chart.
+std::string SweptS21InSmithChart() {
+  VecNetAnaSymbol measured;
+  if (!measured.EditDialog(nullptr)) return "";
+  auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
+  if (window == nullptr) return "";
+  window->index = 2;
+  window->SetFormat(TNetAnalyzer::kSmith);
+  if (!window->RequestStart()) return "";
+  window->Measure(LowPass());
+  std::stringstream stream;
+  pf::Archive out(static_cast<std::ostream&>(stream));
+  measured.Serialize(out);
+  return stream.str();
+}
+
+// The curve shown goes into the file with the network's name and the time of its sweep: the
+// window opens on the diagram of its format with that curve, header and bottom line.
+TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
+  pf::Headless headless;
+  const std::string bytes = SweptS21InSmithChart();
+  ASSERT_FALSE(bytes.empty());
+
+  VecNetAnaSymbol loaded;
+  std::stringstream in(bytes);
+  pf::Archive ar(static_cast<std::istream&>(in));
+  loaded.Serialize(ar);
+  ASSERT_TRUE(loaded.EditDialog(nullptr));
+  auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+  ASSERT_NE(back, nullptr);
+  const Diagramm* d = back->Screen().Current();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(Text(d->GetTypeName()), "SmithDiag");
+  EXPECT_EQ(Text(d->GetCurrentCurveName()), "S21 RG1=50ohm RG2=50ohm");
+  ASSERT_NE(d->GetCurrentCurve(), nullptr);
+  EXPECT_EQ(d->GetCurrentCurve()->GetCount(), 101);
+  EXPECT_EQ(d->curvesShown, 1);
+  EXPECT_EQ(Text(d->GetBottomLineText()).rfind("TIEFPASS  ", 0), 0u);
+  for (size_t cut = bytes.size() - 800; cut < bytes.size(); cut += 97) {
+    VecNetAnaSymbol target;
+    std::stringstream part(bytes.substr(0, cut));
+    pf::Archive truncated(static_cast<std::istream&>(part));
+    EXPECT_THROW(target.Serialize(truncated), pf::ArchiveError) << cut;
+  }
+}
+
+// A circuit saved before the panel kept its curve ends the panel's record at its screen: it
+// loads, and the next record is read where it stands.
+TEST(VecNetAnaSymbol, ArchiveOfOlderFilesWithoutTheCurveLoads) {
+  pf::Headless headless;
+  const std::string bytes = SweptS21InSmithChart();
+  const size_t mark = bytes.find(std::string("\x4E\x41\xFF\xFF", 4));
+  ASSERT_NE(mark, std::string::npos);
+  std::stringstream stream;
+  pf::Archive out(static_cast<std::ostream&>(stream));
+  MyStrng("ResSymbol").Serialize(out);
+  const std::string nextRecord = stream.str();
+  for (const std::string& older : {bytes.substr(0, mark), bytes.substr(0, mark) + nextRecord}) {
+    VecNetAnaSymbol loaded;
+    std::stringstream in(older);
+    pf::Archive ar(static_cast<std::istream&>(in));
+    ASSERT_NO_THROW(loaded.Serialize(ar)) << older.size();
+    ASSERT_TRUE(loaded.EditDialog(nullptr));
+    if (older.size() > mark) {
+      MyStrng key;
+      key.Serialize(ar);
+      EXPECT_EQ(Text(key), "ResSymbol");
+    }
+  }
+}
+
+// The screen's stored area and soft-label place bound what its diagrams compute in ints: the
+// record opens with x, width, y, height, soft-label top and spacing.
+TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {
+  pf::Headless headless;
+  ScrnWindow stored(nullptr);
+  stored.SetArea({0, 0, 378, 319});
+  stored.SetSoftLabels(24, 29);
+  stored.SelectDiagram(0);
+  std::stringstream stream;
+  {
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    stored.Serialize(out);
+  }
+  const std::string good = stream.str();
+  const struct {
+    int field;
+    int32_t value;
+    bool loads;
+  } cases[] = {{5, 29, true}, {5, 1 << 30, false}, {4, -(1 << 30), false}, {1, -5, false},
+               {0, 40000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.field) + ": " + std::to_string(c.value));
+    std::string bytes = good;
+    std::memcpy(&bytes[static_cast<size_t>(4 * c.field)], &c.value, 4);
+    std::stringstream in(bytes);
+    pf::Archive ar(static_cast<std::istream&>(in));
+    ScrnWindow loaded(nullptr);
+    bool loads = true;
+    try {
+      loaded.Serialize(ar);
+    } catch (const pf::ArchiveError&) {
+      loads = false;
+    }
+    EXPECT_EQ(loads, c.loads);
+  }
+}
+
+}  // namespace
+
