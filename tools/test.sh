@@ -101,7 +101,7 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = release ] && command -v sox >/dev/null &&
       /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
     echo "== oscilloscope, analyser, speaker and plotter after built-in and SPICE runs: numpy, sox"
-    /usr/bin/python3 tools/crosscheck/scope_runs.py build/release/instruments/instruments_tests \
+    /usr/bin/python3 tools/crosscheck/scope_runs.py build/release/instruments/ui/instruments_tests \
       build/release/app/cli/vostrane-cli
   fi
   if [ "$preset" = release ] && command -v sox >/dev/null; then
