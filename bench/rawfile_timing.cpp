@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 
 namespace {
 

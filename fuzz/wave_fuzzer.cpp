@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 
 namespace {
 

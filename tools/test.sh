@@ -107,7 +107,7 @@ for preset in "${presets[@]}"; do
   if [ "$preset" = release ] && command -v sox >/dev/null; then
     echo "== written WAVE files read by python's wave and sox"
     /usr/bin/python3 tools/crosscheck/wave_peers.py \
-      build/release/instruments/models/instruments_models_tests
+      build/release/formats/formats_tests
   fi
 done
 

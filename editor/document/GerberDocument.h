@@ -13,7 +13,7 @@
 #include "basics/LineFile.h"
 #include "basics/Point.h"
 #include "basics/WertMitDim.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 
 class NetSymbol;
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "basics/MyStrng.h"
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 namespace pf {
 class Window;

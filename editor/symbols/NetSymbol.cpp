@@ -11,7 +11,7 @@
 #include "basics/LineFile.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/SymbolText.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 #include "pf/ui_services.h"

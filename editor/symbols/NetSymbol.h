@@ -13,7 +13,7 @@
 #include "basics/MyStrng.h"
 #include "basics/Point.h"
 #include "basics/RgbColor.h"
-#include "lines/models/GerberAperture.h"
+#include "formats/GerberAperture.h"
 #include "pf/bitmap.h"
 #include "pf/object.h"
 

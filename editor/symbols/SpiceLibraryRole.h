@@ -2,7 +2,7 @@
 // The circuit's SPICE model library is carried by a symbol of a library above the editor; the
 // document reaches its text through this interface (dynamic_cast, as the other roles).
 
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 
 class SpiceLibraryRole {
  public:

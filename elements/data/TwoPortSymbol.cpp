@@ -3,7 +3,7 @@
 #include "basics/VS_Error.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/SymbolText.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
 

@@ -9,7 +9,7 @@
 #include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "elements/spice/SpiceModelSymbols.h"
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
 

@@ -5,7 +5,7 @@
 
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/SpiceLibraryRole.h"
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 
 class SpiceLibSymbol : public EinPolSymbol, public SpiceLibraryRole {
   PF_DECLARE_RUNTIME(SpiceLibSymbol)

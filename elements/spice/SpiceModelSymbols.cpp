@@ -6,7 +6,7 @@
 #include "basics/VS_Error.h"
 #include "editor/symbols/LabelFonts.h"
 #include "editor/symbols/LatexPrimitives.h"
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 #include "pf/dc.h"
 #include "resources/Bitmaps.h"
 

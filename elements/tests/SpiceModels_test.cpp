@@ -14,7 +14,7 @@
 #include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceLibSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 #include "pf/bitmap.h"
 
 namespace {

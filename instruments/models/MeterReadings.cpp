@@ -3,7 +3,7 @@
 #include "basics/FloatWert.h"
 #include "basics/IntegerWert.h"
 #include "basics/WertMitDim.h"
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 namespace {
 

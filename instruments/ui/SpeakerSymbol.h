@@ -11,7 +11,7 @@
 #include "basics/WertMitDim.h"
 #include "instruments/ui/MessGeraetSymbol.h"
 #include "instruments/models/RealSignal.h"
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 
 class SpeakerSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(SpeakerSymbol)

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 
 namespace layout {
 

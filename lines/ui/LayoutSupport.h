@@ -6,7 +6,7 @@
 
 #include "basics/Point.h"
 #include "basics/WertMitDim.h"
-#include "lines/models/GerberAperture.h"
+#include "formats/GerberAperture.h"
 
 class GerberPlotFile;
 

@@ -11,7 +11,7 @@
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/VierPolSymbol.h"
 #include "editor/symbols/ZweiPolSymbol.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "lines/ui/LayoutSupport.h"
 #include "lines/ui/MicrostripSupport.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/symbols/MultiPolSymbol.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "lines/ui/MicrostripSupport.h"
 
 // No run-time class of its own: it reports the multi-pole base's.

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/LayoutSupport.h"
 #include "lines/ui/SlotSymbols.h"

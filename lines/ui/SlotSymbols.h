@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/symbols/MultiPolSymbol.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "lines/ui/MicrostripSupport.h"
 
 class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {

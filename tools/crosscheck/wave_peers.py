@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Cross-check of the WAVE files the program writes against two other readers.
 
-Runs the writing test of instruments_models_tests (given as the one argument) with
+Runs the writing test of formats_tests (given as the one argument) with
 VOSTRANE_WAVE_OUT set, then reads each file back with python's `wave` module and with
 `sox --i`: 8-bit mono at 22050 samples/s, the number of samples written, the same bytes.
 """

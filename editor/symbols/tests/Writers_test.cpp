@@ -5,7 +5,7 @@
 #include "editor/symbols/ContinuationLines.h"
 #include "editor/symbols/LatexPrimitives.h"
 #include "editor/symbols/NetSymbol.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 
 namespace {
 

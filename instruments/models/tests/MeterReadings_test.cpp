@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "instruments/models/MeterReadings.h"
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 namespace {
 

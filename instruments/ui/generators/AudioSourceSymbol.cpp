@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "instruments/ui/generators/AudioSourceDialog.h"
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 #include "pf/archive.h"
 #include "pf/document.h"
 #include "pf/file_dialog.h"

@@ -20,7 +20,7 @@
 #include "instruments/ui/generators/DataGeneratorDialogs.h"
 #include "instruments/ui/generators/DataGeneratorSymbol.h"
 #include "instruments/ui/generators/ImpulsGeneratorSymbol.h"
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "editor/tests/support/SymbolStreams.h"

@@ -17,7 +17,7 @@
 #include "basics/VS_Error.h"
 #include "editor/document/GerberDocument.h"
 #include "editor/symbols/ExKnotenSymbol.h"
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/MslBitmapSymbols.h"

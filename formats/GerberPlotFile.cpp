@@ -1,4 +1,4 @@
-#include "lines/models/GerberPlotFile.h"
+#include "formats/GerberPlotFile.h"
 
 #include <algorithm>
 #include <cmath>

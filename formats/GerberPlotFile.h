@@ -8,7 +8,7 @@
 #include "basics/LineFile.h"
 #include "basics/Point.h"
 #include "basics/WertMitDim.h"
-#include "lines/models/GerberAperture.h"
+#include "formats/GerberAperture.h"
 
 // A length in whole micrometres, the fraction dropped; a value a hair below a whole
 // micrometre (0.5 mm read as 499.99999 µm) counts as that micrometre. Beyond ±1 km it is cut,

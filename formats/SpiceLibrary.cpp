@@ -1,4 +1,4 @@
-#include "instruments/models/SpiceLibrary.h"
+#include "formats/SpiceLibrary.h"
 
 #include <vector>
 

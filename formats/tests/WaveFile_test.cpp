@@ -1,4 +1,4 @@
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "instruments/models/SpiceRawFile.h"
+#include "formats/SpiceRawFile.h"
 
 #include <charconv>
 #include <cstdlib>

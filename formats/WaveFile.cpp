@@ -1,4 +1,4 @@
-#include "instruments/models/WaveFile.h"
+#include "formats/WaveFile.h"
 
 #include <sys/types.h>
 
