@@ -7,7 +7,7 @@
 
 #include "basics/LineFile.h"
 #include "basics/Register.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "editor/Register.h"
 #include "instruments/ui/Register.h"
 #include "instruments/ui/VecNetAnaDialog.h"

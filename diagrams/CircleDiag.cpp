@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "basics/Saturate.h"
-#include "diagrams/elements/CircleGit.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/CircleGit.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/OutText.h"
 
 namespace {
 

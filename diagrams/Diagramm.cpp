@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "diagrams/elements/ConstGainCircles.h"
-#include "diagrams/elements/DiagGitter.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/FreeDiagMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/RectanGit.h"
-#include "diagrams/elements/SmithPlane.h"
+#include "diagrams/graphics/ConstGainCircles.h"
+#include "diagrams/graphics/DiagGitter.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/FreeDiagMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/RectanGit.h"
+#include "diagrams/graphics/SmithPlane.h"
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"

@@ -7,9 +7,9 @@
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/Diagramm.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/OutText.h"
 
 namespace {
 

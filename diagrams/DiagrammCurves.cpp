@@ -1,11 +1,11 @@
 // The curves of a diagram and its overlays: Smith plane, gain-circle sets and free marker.
 
 #include "diagrams/Diagramm.h"
-#include "diagrams/elements/ConstGainCircles.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/FreeDiagMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/SmithPlane.h"
+#include "diagrams/graphics/ConstGainCircles.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/FreeDiagMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/SmithPlane.h"
 #include "pf/dc.h"
 #include "pf/window.h"
 

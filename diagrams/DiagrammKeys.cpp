@@ -5,12 +5,12 @@
 
 #include "basics/Saturate.h"
 #include "diagrams/Diagramm.h"
-#include "diagrams/elements/ConstGainCircles.h"
-#include "diagrams/elements/DiagGitter.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/FreeDiagMarker.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/ConstGainCircles.h"
+#include "diagrams/graphics/DiagGitter.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/FreeDiagMarker.h"
+#include "diagrams/graphics/OutText.h"
 #include "pf/ui_services.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include "basics/FloatWert.h"
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
-#include "diagrams/elements/ConstGainCircles.h"
-#include "diagrams/elements/DiagGitter.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/FreeDiagMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/SmithPlane.h"
+#include "diagrams/graphics/ConstGainCircles.h"
+#include "diagrams/graphics/DiagGitter.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/FreeDiagMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/SmithPlane.h"
 
 namespace {
 

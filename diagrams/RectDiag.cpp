@@ -6,10 +6,10 @@
 #include "basics/FloatWert.h"
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/RectanGit.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/RectanGit.h"
 #include "pf/archive.h"
 
 RectDiag::RectDiag() { grid = std::make_unique<RectanGit>(nullptr); }

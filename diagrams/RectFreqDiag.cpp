@@ -5,8 +5,8 @@
 
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
-#include "diagrams/elements/DiagGitter.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/DiagGitter.h"
+#include "diagrams/graphics/OutText.h"
 
 namespace {
 

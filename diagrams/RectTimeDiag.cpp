@@ -4,7 +4,7 @@
 
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/OutText.h"
 #include "pf/archive.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // pixels, an inner area inset by a margin, and its centre. The diagrams build on it and answer
 // the value-to-pixel mapping that their elements use.
 
-#include "diagrams/elements/DiagramMapping.h"
+#include "diagrams/graphics/DiagramMapping.h"
 #include "pf/geometry.h"
 
 namespace pf {

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "basics/Saturate.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/SmithGit.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/SmithGit.h"
 
 namespace {
 constexpr float kDegree = 0.0174533f;

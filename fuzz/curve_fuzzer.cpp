@@ -8,7 +8,7 @@
 
 #include "basics/Saturate.h"
 #include "basics/VS_Error.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"

@@ -20,7 +20,7 @@
 #include "diagrams/DiagramKinds.h"
 #include "diagrams/RectFreqDiag.h"
 #include "diagrams/RectTimeDiag.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog_template.h"

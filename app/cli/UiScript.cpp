@@ -19,7 +19,7 @@
 #include "app/cli/ErrorQueue.h"
 #include "app/cli/Output.h"
 #include "diagrams/Diagramm.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"

@@ -9,8 +9,8 @@
 
 #include "diagrams/Logo.h"
 #include "diagrams/SmithDiag.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/DiagramMarker.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
 #include "pf/recording_dc.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "diagrams/elements/ColumnSpans.h"
+#include "diagrams/graphics/ColumnSpans.h"
 
 #include <gtest/gtest.h>
 

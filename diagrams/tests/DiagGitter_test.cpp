@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "diagrams/elements/CircleGit.h"
-#include "diagrams/elements/RectanGit.h"
-#include "diagrams/elements/SmithGit.h"
+#include "diagrams/graphics/CircleGit.h"
+#include "diagrams/graphics/RectanGit.h"
+#include "diagrams/graphics/SmithGit.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "diagrams/tests/PicTexLines.h"
 #include "pf/headless.h"

@@ -1,4 +1,4 @@
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/OutText.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "diagrams/tests/PicTexLines.h"
 #include "diagrams/tests/TestPlane.h"

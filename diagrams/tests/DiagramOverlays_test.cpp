@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "basics/WertMitDim.h"
-#include "diagrams/elements/ConstGainCircles.h"
-#include "diagrams/elements/FreeDiagMarker.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/SmithPlane.h"
-#include "diagrams/elements/StabCircle.h"
+#include "diagrams/graphics/ConstGainCircles.h"
+#include "diagrams/graphics/FreeDiagMarker.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/SmithPlane.h"
+#include "diagrams/graphics/StabCircle.h"
 #include "diagrams/tests/TestPlane.h"
 #include "pf/headless.h"
 #include "pf/recording_dc.h"

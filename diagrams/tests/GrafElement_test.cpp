@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "diagrams/elements/CircleLine.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/GeradeLinie.h"
-#include "diagrams/elements/GrafikSymbol.h"
-#include "diagrams/elements/LowDisplay.h"
-#include "diagrams/elements/OutText.h"
-#include "diagrams/elements/RectElement.h"
+#include "diagrams/graphics/CircleLine.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/GeradeLinie.h"
+#include "diagrams/graphics/GrafikSymbol.h"
+#include "diagrams/graphics/LowDisplay.h"
+#include "diagrams/graphics/OutText.h"
+#include "diagrams/graphics/RectElement.h"
 #include "diagrams/pictex/PicTexFile.h"
 #include "diagrams/tests/PicTexLines.h"
 #include "pf/archive.h"

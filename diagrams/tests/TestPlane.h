@@ -5,7 +5,7 @@
 #include <set>
 
 #include "basics/Saturate.h"
-#include "diagrams/elements/DiagramMapping.h"
+#include "diagrams/graphics/DiagramMapping.h"
 
 class TestPlane : public DiagramMapping {
  public:

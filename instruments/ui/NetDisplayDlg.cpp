@@ -4,8 +4,8 @@
 
 #include "basics/RgbColor.h"
 #include "diagrams/Diagramm.h"
-#include "diagrams/elements/DiagKurve.h"
-#include "diagrams/elements/GrafikSymbol.h"
+#include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/GrafikSymbol.h"
 #include "instruments/ui/TNetAnalyzer.h"
 #include "pf/file_dialog.h"
 #include "resources/AnalyserIds.h"

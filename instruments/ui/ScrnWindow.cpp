@@ -6,8 +6,8 @@
 
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
-#include "diagrams/elements/DiagramMarker.h"
-#include "diagrams/elements/OutText.h"
+#include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/graphics/OutText.h"
 #include "diagrams/pictex/PicTexDialog.h"
 #include "pf/archive.h"
 #include "pf/dc.h"

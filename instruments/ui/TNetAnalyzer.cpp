@@ -9,7 +9,7 @@
 #include "basics/WertMitDim.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/document/CVostraneDoc.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/NetAnaDialogs.h"
 #include "pf/archive.h"
 #include "pf/file_dialog.h"

@@ -19,7 +19,7 @@
 #include "diagrams/DiagramKinds.h"
 #include "diagrams/RectTimeDiag.h"
 #include "diagrams/SmithDiag.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "pf/archive.h"
 #include "pf/geometry.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/clipboard.h"

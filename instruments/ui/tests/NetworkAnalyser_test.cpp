@@ -9,7 +9,7 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/archive.h"

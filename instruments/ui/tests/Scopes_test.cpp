@@ -12,7 +12,7 @@
 
 #include "basics/VS_Error.h"
 #include "editor/document/SpiceManager.h"
-#include "diagrams/elements/DiagKurve.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/MultiMeterDialog.h"
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "instruments/ui/OsziDialog.h"

@@ -1,7 +1,0 @@
-#include "diagrams/elements/DiagGitter.h"
-
-DiagGitter::DiagGitter(pf::Window* owner) : GrafElement(owner) {}
-
-void DiagGitter::SetYRefPos(int i) { yRefIndex = i; }
-
-void DiagGitter::SetXRefPos(int i) { xRefIndex = i; }
