@@ -1,6 +1,6 @@
 #include "diagrams/Logo.h"
 
-#include "editor/symbols/Glyphs.h"
+#include "diagrams/graphics/GlyphPrimitives.h"
 #include "pf/dc.h"
 
 Logo::Logo(pf::Window* owner, int x, int y, int width, int height)

@@ -15,10 +15,10 @@ LEVELS = {
     "pf/": 0, "platform/": 0,
     "basics/": 1, "resources/": 1,
     "simulator/": 2,
-    "lines/models/": 3, "instruments/models/": 3,
+    "formats/": 3, "lines/models/": 3, "instruments/models/": 3.5,
     "editor/symbols/": 4.0, "editor/document/": 4.1, "editor/dialogs/": 4.2,
     "editor/desktop/": 4.3, "editor/": 4.4,
-    "diagrams/": 5, "elements/": 5, "lines/ui/": 5,
+    "diagrams/": 3, "elements/": 5, "lines/ui/": 5,
     "instruments/": 6, "synthesis/": 6,
     "app/cli/": 7, "app/gui/": 7,
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "editor/symbols/Glyphs.h"
-#include "editor/symbols/GlyphsSupport.h"
+#include "diagrams/graphics/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "editor/symbols/Glyphs.h"
-#include "editor/symbols/GlyphsSupport.h"
+#include "diagrams/graphics/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;

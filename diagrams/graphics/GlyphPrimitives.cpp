@@ -1,12 +1,12 @@
-// The drawing primitives the glyphs and symbols are built from.
+// The drawing primitives the glyphs, the symbols and the logo are built from.
 
-#include "editor/symbols/Glyphs.h"
+#include "diagrams/graphics/GlyphPrimitives.h"
 
 #include <array>
 #include <cmath>
 
 #include "basics/Point.h"
-#include "editor/symbols/GlyphsSupport.h"
+#include "diagrams/graphics/GlyphsSupport.h"
 
 using glyphs::Axis;
 using glyphs::Lines;
