@@ -4,6 +4,7 @@
 Every CMakeLists.txt of the tree is read (cmake is not run): add_library, add_executable and
 target_sources give each target its sources (through set, list(APPEND), file(GLOB) and
 foreach), target_link_libraries its links, target_include_directories its include folders.
+Each file's variables are its own, and the bodies of function() and macro() are not followed.
 Only the tree's own targets count; imported and system ones are ignored, and so are files under
 a tests/ folder and the targets built from them alone (tests link what they test and may reach
 further). A target's level is its longest link chain to the bottom.
