@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# First checks that no library includes one to its right in the layering (tools/check_layers.py)
-# and that the help page is made from the README as it stands (tools/make_help.py).
+# First checks that every include stays within what its library links (tools/check_layers.py,
+# which ctest runs too) and that the help page is made from the README as it stands
+# (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the benchmarks in their short mode (bench/gerber, bench/document, bench/analyser and,
 # with ngspice, bench/sweep), the lumped symbols' LaTeX pictures
@@ -36,7 +37,7 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(release asan)
 
-echo "== every library includes only those left of it"
+echo "== every include stays within what its library links"
 /usr/bin/python3 tools/check_layers.py
 echo "== the help page is the README's part on using the program"
 /usr/bin/python3 tools/make_help.py --check
