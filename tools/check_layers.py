@@ -10,8 +10,8 @@ a tests/ folder and the targets built from them alone (tests link what they test
 further). A target's level is its longest link chain to the bottom.
 
 A header belongs to the target whose source folder or include folder is its nearest folder
-upwards (platform/include/pf/dc.h to the target that names platform/include); an include folder
-that holds another target's sources (the root) claims nothing. Every #include of a target's
+upwards (platform/core/include/pf/dc.h to the target that names platform/core/include); an
+include folder that holds another target's sources (the root) claims nothing. Every #include of a target's
 sources and headers is resolved as the compiler does (the file's folder, then the tree's include
 folders) and is an offence when
 - it is written <...> yet names a file of the tree (project headers are quoted);

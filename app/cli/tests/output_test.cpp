@@ -9,7 +9,7 @@
 #include <string>
 
 #include "pf/whole_file.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

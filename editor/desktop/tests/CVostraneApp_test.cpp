@@ -22,8 +22,8 @@
 #include "pf/document.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
-#include "platform/tests/scoped_env.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/scoped_env.h"
+#include "platform/core/tests/temp_dir.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
 

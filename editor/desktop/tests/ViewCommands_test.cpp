@@ -24,7 +24,7 @@
 #include "pf/cairo_dc.h"
 #include "pf/clipboard.h"
 #include "pf/path_map.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "pf/profile.h"
 #include "pf/recording_dc.h"
 #include "pf/ui_services.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

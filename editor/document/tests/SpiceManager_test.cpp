@@ -11,7 +11,7 @@
 
 #include "basics/VS_Error.h"
 #include "pf/headless.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

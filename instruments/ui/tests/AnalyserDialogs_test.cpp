@@ -15,7 +15,7 @@
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/clipboard.h"
 #include "pf/headless.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 #include "resources/AnalyserIds.h"
 
 namespace {

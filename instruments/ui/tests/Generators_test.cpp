@@ -23,7 +23,7 @@
 #include "pf/headless.h"
 #include "pf/profile.h"
 #include "editor/tests/support/SymbolStreams.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

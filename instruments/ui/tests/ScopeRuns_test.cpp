@@ -27,7 +27,7 @@
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/profile.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 #include "resources/SourceIds.h"
 
 namespace {

@@ -27,8 +27,8 @@
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/recording_dc.h"
-#include "platform/tests/full_disk.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/full_disk.h"
+#include "platform/core/tests/temp_dir.h"
 #include "resources/ScopeIds.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "editor/tests/support/SymbolStreams.h"
-#include "platform/tests/temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "../full_disk.h"
-#include "../temp_dir.h"
+#include "platform/core/tests/full_disk.h"
+#include "platform/core/tests/temp_dir.h"
 
 namespace pf {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "../temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 #include "pf/headless.h"
 #include "pf/window.h"
 

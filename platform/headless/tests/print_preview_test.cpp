@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "../temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 #include "pf/command_ids.h"
 #include "ui_fixture.h"
 

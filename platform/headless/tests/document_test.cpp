@@ -9,7 +9,7 @@
 #include <fstream>
 #include <functional>
 
-#include "../temp_dir.h"
+#include "platform/core/tests/temp_dir.h"
 #include "pf/app.h"
 #include "pf/archive.h"
 #include "pf/command_ids.h"
