@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # First checks that no library includes one to its right in the layering (tools/check_layers.py)
-# and that the help page is made from the README as it stands (tools/make_help.py).
+# and that the help page is made from the user's manual as it stands (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the benchmarks in their short mode (bench/gerber), the lumped symbols' LaTeX pictures
 # and the example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice
