@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # First checks that every include stays within what its library links (tools/check_layers.py,
-# which ctest runs too) and that the help page is made from the README as it stands
+# which ctest runs too) and that the help page is made from the user's manual as it stands
 # (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
 # tests the benchmarks in their short mode (bench/gerber, bench/document, bench/analyser and,

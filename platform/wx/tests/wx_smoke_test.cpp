@@ -13,6 +13,7 @@
 #include "pf/cairo_dc.h"
 #include "pf/frame.h"
 #include "pf/headless.h"
+#include "pf/path_map.h"
 #include "pf/process.h"
 #include "wx_test.h"
 
@@ -21,6 +22,9 @@ namespace {
 
 constexpr Rect kCanvasRect{20, 30, 340, 250};
 constexpr char kMessage[] = "Größe ungültig: 50 Ω";
+
+// The pictures a failure leaves for a look lie beside the test program, in the build folder.
+std::string Beside(const char* name) { return ProgramDirectory() + "/" + name; }
 
 class Drawing : public Window {
  public:
@@ -75,7 +79,7 @@ std::unique_ptr<CairoDc> HeadlessRender() {
   canvas.CreateChild(frame, 1, kCanvasRect);
   frame.ShowWindow(true);
   auto image = headless.Render(canvas);
-  image->WritePng("wx_smoke_headless.png");
+  image->WritePng(Beside("wx_smoke_headless.png"));
   return image;
 }
 
@@ -111,7 +115,7 @@ class SmokeApp : public ErrorReportingApp {
     }
     dialogSeen = true;
     if (differences != 0) {
-      const auto screen = Screenshot("wx_smoke.png");
+      const auto screen = Screenshot(Beside("wx_smoke.png"));
       if (screen == nullptr) return;
       const wxPoint origin = NativeWindow(*canvas)->GetScreenPosition();
       differences = Differences(*screen, *expected, origin);
@@ -145,7 +149,7 @@ TEST(WxSmoke, CanvasOnScreenIsTheHeadlessRender) {
   desktop->Run(app);
   EXPECT_EQ(app.title, "Vostrane");
   EXPECT_TRUE(app.dialogSeen);
-  EXPECT_EQ(app.differences, 0) << "see wx_smoke.png and wx_smoke_headless.png";
+  EXPECT_EQ(app.differences, 0) << "see " << Beside("wx_smoke.png") << " and wx_smoke_headless.png";
   EXPECT_EQ(app.messageShown, kMessage);
   EXPECT_EQ(app.dialogSize, wxSize(279, 154));
   // OK closed the error window and emptied the queue.
