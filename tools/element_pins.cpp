@@ -12,7 +12,7 @@
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/RegisterSymbols.h"
 #include "elements/Register.h"
-#include "instruments/Register.h"
+#include "instruments/ui/Register.h"
 #include "lines/ui/Register.h"
 
 int main() {
