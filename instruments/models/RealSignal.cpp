@@ -249,7 +249,7 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
     size = 4;
     while (size < count && size < (1 << 30)) size *= 2;
   }
-  Realloc(size);
+  ReallocForOverwrite(size);  // every sample is written below
   if (n != size) return;
   dt = (times[count - 1] - times[0]) / (size - 1);
   data[0] = values[0];
