@@ -111,92 +111,62 @@ inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) 
 }
 
 // A block of the pairs of ascending times: pair j of the block is t[j], t[j+1] with their
-// values; counts[j] is SamplesUpTo its later time.
+// values. begins[j] is SamplesUpTo t[j], the first sample the pair may hold (begins[0] comes
+// from the block before); first[j] and second[j] are the pair's blends at the samples
+// begins[j] and begins[j] + 1, whether they are the pair's or not.
 struct PairBlock {
   static constexpr int32_t kPairs = 512;
-  int32_t counts[kPairs];
-  double centre[kPairs];
-  double rate[kPairs];
-  double mean[kPairs];
-  double halfRise[kPairs];
+  int32_t begins[kPairs + 1];
+  double first[kPairs];
+  double second[kPairs];
 };
 
+// Blending by pairs rather than by samples reads each pair's terms where they lie: a sample
+// that looked up its pair would gather them, which costs more than the blends of the
+// samples that are not the pair's.
 VOSTRANE_VECTOR_CLONES
 void FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
                    double dt, int32_t limit, PairBlock* __restrict block) {
   const double inverse = 1.0 / dt;
   const double top = limit;
+  for (int32_t j = 0; j < pairs; ++j)
+    block->begins[j + 1] = SamplesUpTo(t[j + 1], dt, inverse, top);
   for (int32_t j = 0; j < pairs; ++j) {
-    block->counts[j] = SamplesUpTo(t[j + 1], dt, inverse, top);
     const PairTerms p = TermsOf(t[j], t[j + 1], v[j], v[j + 1]);
-    block->centre[j] = p.centre;
-    block->rate[j] = p.rate;
-    block->mean[j] = p.mean;
-    block->halfRise[j] = p.halfRise;
-  }
-}
-
-// The samples k within from..to-1, each from the pair owner[k - from] of the block; k * dt
-// lies within the pair's span.
-VOSTRANE_VECTOR_CLONES
-void BlendPairs(const double* __restrict centre, const double* __restrict rate,
-                const double* __restrict mean, const double* __restrict halfRise,
-                const int32_t* __restrict owner, double dt, int32_t from, int32_t to,
-                double* __restrict out) {
-  for (int32_t k = from; k < to; ++k) {
-    const int32_t j = owner[k - from];
-    out[k] = BlendAt(centre[j], rate[j], mean[j], halfRise[j], k * dt);
+    const int32_t k = block->begins[j];
+    block->first[j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, k * dt);
+    block->second[j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, (k + 1) * dt);
   }
 }
 
 // The samples within 1..limit-1 that the pairs first..last-1 of ascending times hold: sample k
 // belongs to pair i when t[i-1] < k * dt <= t[i], that is from the count of the pair's earlier
-// time up to that of its later. Each pair writes its index to its first two samples without
-// asking how many it has (mostly one or two, at random), later pairs overwrite what was not
-// theirs, and only longer runs take a loop. The pairs are taken in blocks small enough for the
-// stack. Samples below 1 are left alone.
+// time up to that of its later. Each pair writes its first two samples without asking whether
+// they are its own (mostly one or two are, at random): a later pair overwrites what was not
+// the earlier's, and only longer runs take a loop. Writes stay within the samples of these
+// pairs, so that parts side by side do not touch each other's; samples below 1 are left alone.
 void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
                    int32_t limit, double* out) {
-  constexpr int32_t kOwners = 4 * PairBlock::kPairs;
   PairBlock block;
-  int32_t owner[kOwners];
-  int32_t begin = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
-  int32_t base = begin;  // the sample that owner[0] stands for
-  // Blends the samples base..end-1, whose owners are final, and starts the owners after them.
-  const auto flush = [&](int32_t end) {
-    const int32_t skip = std::max(1 - base, 0);
-    if (end > base + skip)
-      BlendPairs(block.centre, block.rate, block.mean, block.halfRise, owner + skip, dt,
-                 base + skip, end, out);
-    base = end;
-  };
+  block.begins[0] = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
+  const int32_t low = std::max(block.begins[0], 1);
+  const int32_t high = SamplesUpTo(t[last - 1], dt, 1.0 / dt, limit);
   for (int32_t start = first; start < last; start += PairBlock::kPairs) {
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
     FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
-    for (int32_t j = 0; j < pairs;) {
-      // The pairs from j on whose samples the owners still hold (with room for the two writes
-      // of a pair: end - base <= kOwners - 2), then, where a pair's samples overrun them, those
-      // blended that are final and the pair's own by parts, until they fit.
-      const int32_t* const fits =
-          std::upper_bound(block.counts + j, block.counts + pairs, base + kOwners - 2);
-      const int32_t stop = static_cast<int32_t>(fits - block.counts);
-      for (const int32_t at = base; j < stop; ++j) {
-        const int32_t end = block.counts[j];
-        owner[begin - at] = j;
-        owner[begin - at + 1] = j;
-        for (int32_t k = begin + 2; k < end; ++k) owner[k - at] = j;
-        begin = end;
-      }
-      if (j == pairs) break;
-      flush(begin);
-      while (block.counts[j] - base > kOwners - 2) {
-        const int32_t part = std::min(block.counts[j], base + kOwners);
-        std::fill(owner, owner + (part - base), j);
-        flush(part);
-        begin = part;
+    for (int32_t j = 0; j < pairs; ++j) {
+      const int32_t k = block.begins[j];
+      if (k >= low && k < high) out[k] = block.first[j];
+      if (k + 1 < high) out[k + 1] = block.second[j];
+      const int32_t end = block.begins[j + 1];
+      if (end > k + 2) {
+        const int32_t i = start + j;
+        const PairTerms p = TermsOf(t[i - 1], t[i], v[i - 1], v[i]);
+        for (int32_t s = std::max(k + 2, low); s < end; ++s)
+          out[s] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, s * dt);
       }
     }
-    flush(begin);  // the owners refer to this block
+    block.begins[0] = block.begins[pairs];
   }
 }
 
