@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "basics/Parallel.h"
@@ -112,13 +113,12 @@ inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) 
 
 // A block of the pairs of ascending times: pair j of the block is t[j], t[j+1] with their
 // values. begins[j] is SamplesUpTo t[j], the first sample the pair may hold (begins[0] comes
-// from the block before); first[j] and second[j] are the pair's blends at the samples
-// begins[j] and begins[j] + 1, whether they are the pair's or not.
+// from the block before); blends[2j] and blends[2j+1] are the pair's blends at the samples
+// begins[j] and begins[j] + 1, whether they are the pair's or not, side by side as those lie.
 struct PairBlock {
   static constexpr int32_t kPairs = 512;
   int32_t begins[kPairs + 1];
-  double first[kPairs];
-  double second[kPairs];
+  double blends[2 * kPairs];
 };
 
 // Blending by pairs rather than by samples reads each pair's terms where they lie: a sample
@@ -134,8 +134,8 @@ void FillPairBlock(const double* __restrict t, const double* __restrict v, int32
   for (int32_t j = 0; j < pairs; ++j) {
     const PairTerms p = TermsOf(t[j], t[j + 1], v[j], v[j + 1]);
     const int32_t k = block->begins[j];
-    block->first[j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, k * dt);
-    block->second[j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, (k + 1) * dt);
+    block->blends[2 * j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, k * dt);
+    block->blends[2 * j + 1] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, (k + 1) * dt);
   }
 }
 
@@ -156,8 +156,13 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
     FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
     for (int32_t j = 0; j < pairs; ++j) {
       const int32_t k = block.begins[j];
-      if (k >= low && k < high) out[k] = block.first[j];
-      if (k + 1 < high) out[k + 1] = block.second[j];
+      const double* const blends = block.blends + 2 * j;
+      if (k >= low && k + 1 < high) {
+        std::memcpy(out + k, blends, 2 * sizeof(double));  // one store for both
+      } else {
+        if (k >= low && k < high) out[k] = blends[0];
+        if (k + 1 < high) out[k + 1] = blends[1];
+      }
       const int32_t end = block.begins[j + 1];
       if (end > k + 2) {
         const int32_t i = start + j;
