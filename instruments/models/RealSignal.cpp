@@ -1,6 +1,7 @@
 #include "instruments/models/RealSignal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -94,18 +95,10 @@ double ValueAt(const double* t, const double* v, int32_t i, double tau) {
 #define VOSTRANE_VECTOR_CLONES
 #endif
 
-// Every time at least its predecessor (NaN fails).
-VOSTRANE_VECTOR_CLONES
-bool Ascending(const double* __restrict t, int32_t count) {
-  int32_t falls = 0;
-  for (int32_t i = 1; i < count; ++i) falls += static_cast<int32_t>(!(t[i] >= t[i - 1]));
-  return falls == 0;
-}
-
 // How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
-// the two comparisons make it exact.
+// the two comparisons make it exact. A NaN counts none (times are checked after counting).
 inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) {
-  double c = std::min(std::floor(std::max(tau * inverse, -1.0)) + 1.0, limit);
+  double c = std::min(std::floor(std::max(-1.0, tau * inverse)) + 1.0, limit);
   c = std::max((c - 1.0) * dt > tau ? c - 1.0 : c, 0.0);
   c = c < limit && c * dt <= tau ? c + 1.0 : c;
   return static_cast<int32_t>(c);
@@ -124,19 +117,24 @@ struct PairBlock {
 // Blending by pairs rather than by samples reads each pair's terms where they lie: a sample
 // that looked up its pair would gather them, which costs more than the blends of the
 // samples that are not the pair's.
+// False when a time of the block falls below its predecessor (or is NaN): then the block is
+// not for this way of resampling. The check rides on the pass that reads the times anyway.
 VOSTRANE_VECTOR_CLONES
-void FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
+bool FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
                    double dt, int32_t limit, PairBlock* __restrict block) {
   const double inverse = 1.0 / dt;
   const double top = limit;
   for (int32_t j = 0; j < pairs; ++j)
     block->begins[j + 1] = SamplesUpTo(t[j + 1], dt, inverse, top);
+  int32_t falls = 0;
   for (int32_t j = 0; j < pairs; ++j) {
+    falls += static_cast<int32_t>(!(t[j + 1] >= t[j]));
     const PairTerms p = TermsOf(t[j], t[j + 1], v[j], v[j + 1]);
     const int32_t k = block->begins[j];
     block->blends[2 * j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, k * dt);
     block->blends[2 * j + 1] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, (k + 1) * dt);
   }
+  return falls == 0;
 }
 
 // The samples within 1..limit-1 that the pairs first..last-1 of ascending times hold: sample k
@@ -145,7 +143,8 @@ void FillPairBlock(const double* __restrict t, const double* __restrict v, int32
 // they are its own (mostly one or two are, at random): a later pair overwrites what was not
 // the earlier's, and only longer runs take a loop. Writes stay within the samples of these
 // pairs, so that parts side by side do not touch each other's; samples below 1 are left alone.
-void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
+// False, with the samples partly written, where the times do not ascend.
+bool ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
                    int32_t limit, double* out) {
   PairBlock block;
   block.begins[0] = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
@@ -153,7 +152,7 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
   const int32_t high = SamplesUpTo(t[last - 1], dt, 1.0 / dt, limit);
   for (int32_t start = first; start < last; start += PairBlock::kPairs) {
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
-    FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
+    if (!FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block)) return false;
     for (int32_t j = 0; j < pairs; ++j) {
       const int32_t k = block.begins[j];
       const double* const blends = block.blends + 2 * j;
@@ -167,12 +166,13 @@ void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last
       if (end > k + 2) {
         const int32_t i = start + j;
         const PairTerms p = TermsOf(t[i - 1], t[i], v[i - 1], v[i]);
-        for (int32_t s = std::max(k + 2, low); s < end; ++s)
+        for (int32_t s = std::max(k + 2, low); s < std::min(end, high); ++s)
           out[s] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, s * dt);
       }
     }
     block.begins[0] = block.begins[pairs];
   }
+  return true;
 }
 
 }  // namespace
@@ -234,16 +234,25 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
     const double* v = &values[0];
     // Ascending times let each pair find its samples; otherwise, and for the samples before the
     // first time and after the last, the search of each sample's pair.
-    if (dt >= std::numeric_limits<double>::min() && std::isfinite(dt) && Ascending(t, count)) {
-      // The pairs in parts of their own, at once on several cores for long signals.
-      constexpr int32_t kPairsPerPart = 8192;
-      const int32_t parts = (count - 2) / kPairsPerPart + 1;
+    bool ascending = dt >= std::numeric_limits<double>::min() && std::isfinite(dt);
+    // The pairs in parts of their own, at once on several cores for long signals. Each part
+    // checks its times as it goes; the times where parts meet are checked first, so that each
+    // part's samples are its own even when the times do not ascend.
+    constexpr int32_t kPairsPerPart = 8192;
+    const int32_t parts = (count - 2) / kPairsPerPart + 1;
+    for (int32_t part = 1; ascending && part <= parts; ++part)
+      ascending = t[std::min(part * kPairsPerPart, count - 1)] >= t[(part - 1) * kPairsPerPart];
+    if (ascending) {
+      std::atomic<bool> fell{false};
       ForEachPart(parts, [&](int32_t part) {
         const int32_t first = 1 + part * kPairsPerPart;
         const int32_t last = static_cast<int32_t>(
             std::min<int64_t>(int64_t{first} + kPairsPerPart, count));
-        ResamplePairs(t, v, first, last, dt, size - 1, data);
+        if (!ResamplePairs(t, v, first, last, dt, size - 1, data)) fell = true;
       });
+      ascending = !fell;
+    }
+    if (ascending) {
       const double inverse = 1.0 / dt;
       const int32_t from = std::max(SamplesUpTo(t[0], dt, inverse, size - 1), 1);
       const int32_t to = SamplesUpTo(t[count - 1], dt, inverse, size - 1);
