@@ -2,12 +2,12 @@
 # First checks that no library includes one to its right in the layering (tools/check_layers.py)
 # and that the help page is made from the README as it stands (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the benchmarks in their short mode (bench/gerber), the lumped symbols' LaTeX pictures
-# and the example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice
-# (each when its peer is installed): the lumped circuits, the transistor and source models, the
-# lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), the
-# network analyser's data copy on the drawn twins (against ngspice and "vostrane-cli
-# simulate"), the diode's DC sweep, and the SPICE netlists of
+# tests the benchmarks in their short mode (bench/gerber, bench/spectrum), the lumped symbols'
+# LaTeX pictures and the example circuits' LaTeX copies through pdflatex and the cross-checks
+# against ngspice (each when its peer is installed): the lumped circuits, the transistor and
+# source models, the lines, the drawn circuits (the netlist and the SPICE netlist that the
+# document writes), the network analyser's data copy on the drawn twins (against ngspice and
+# "vostrane-cli simulate"), the diode's DC sweep, and the SPICE netlists of
 # the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
 # and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
@@ -53,6 +53,7 @@ for preset in "${presets[@]}"; do
     echo "== benchmarks in their short mode: they run, nothing is timed"
     /usr/bin/python3 bench/plot build/release --short
     /usr/bin/python3 bench/gerber --short build/release
+    /usr/bin/python3 bench/spectrum --short build/release
   fi
   if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
     echo "== PiCTeX pictures through pdflatex"
