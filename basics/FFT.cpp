@@ -164,11 +164,8 @@ class RealPlan {
   fftw_plan plan_ = nullptr;
 };
 
-// The first count/2 of the bins, each part scaled by 1/count, into spectrum; built for the
-// common vector widths, the processor's own chosen at load time.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
-#endif
+// The first count/2 of the bins, each part scaled by 1/count, into spectrum.
+VOSTRANE_VECTOR_CLONES
 void ScaleBins(const fftw_complex* __restrict bins, int32_t count, Cmplx* __restrict spectrum) {
   const double scale = 1.0 / count;
   for (int32_t k = 0; k < count / 2; ++k)

@@ -85,15 +85,7 @@ double ValueAt(const double* t, const double* v, int32_t i, double tau) {
 }
 
 // The kernels below run over whole arrays without branches (this file is compiled without
-// trapping math, so that comparisons may run in vector registers too); they are built for the
-// common vector widths and the processor's own is chosen at load time. Each lane computes what
-// the scalar code does, and nothing is contracted, so every build gives the same bits.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define VOSTRANE_VECTOR_CLONES \
-  __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
-#else
-#define VOSTRANE_VECTOR_CLONES
-#endif
+// trapping math, so that comparisons may run in vector registers too), as vector clones.
 
 // How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
 // the two comparisons make it exact. A NaN counts none (times are checked after counting).
