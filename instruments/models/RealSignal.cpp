@@ -107,10 +107,9 @@ struct PairBlock {
 };
 
 // Blending by pairs rather than by samples reads each pair's terms where they lie: a sample
-// that looked up its pair would gather them, which costs more than the blends of the
-// samples that are not the pair's.
-// False when a time of the block falls below its predecessor (or is NaN): then the block is
-// not for this way of resampling. The check rides on the pass that reads the times anyway.
+// that looked up its pair would gather them, which costs more than the blends of the samples
+// that are not the pair's. False when a time of the block falls below its predecessor (or is
+// NaN), a check that rides on the pass that reads the times anyway.
 VOSTRANE_VECTOR_CLONES
 bool FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
                    double dt, int32_t limit, PairBlock* __restrict block) {
