@@ -164,6 +164,14 @@ class RealPlan {
   fftw_plan plan_ = nullptr;
 };
 
+// The first count/2 of the bins, each part scaled by 1/count, into spectrum.
+VOSTRANE_VECTOR_CLONES
+void ScaleBins(const fftw_complex* __restrict bins, int32_t count, Cmplx* __restrict spectrum) {
+  const double scale = 1.0 / count;
+  for (int32_t k = 0; k < count / 2; ++k)
+    spectrum[k] = Cmplx(bins[k][0] * scale, bins[k][1] * scale);
+}
+
 // The first count/2 bins of the transform of count real samples (a power of two, at least 4),
 // scaled by 1/count, into spectrum; it stays as it was when FFTW fails. Only the last length's
 // plan is kept: the analyser repeats one length. FFTW's planner is not thread-safe, and the
@@ -182,9 +190,7 @@ void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum
   Cmplx* bins = &spectrum[0];
   const double* x = &samples[0];
   std::copy(x, x + count, cached->In());
-  const fftw_complex* out = cached->Run();
-  const double scale = 1.0 / count;
-  for (int32_t k = 0; k < count / 2; ++k) bins[k] = Cmplx(out[k][0] * scale, out[k][1] * scale);
+  ScaleBins(cached->Run(), count, bins);
 }
 
 }  // namespace

@@ -68,6 +68,13 @@ void Vektor<T>::Realloc(int32_t count) {
   n = data ? count : 0;
 }
 
+template <class T>
+void Vektor<T>::ReallocForOverwrite(int32_t count) {
+  delete[] data;
+  data = count > 0 ? new (std::nothrow) T[static_cast<size_t>(count)] : nullptr;
+  n = data ? count : 0;
+}
+
 template class Vektor<double>;
 template class Vektor<Cmplx>;
 template class Vektor<CmplxRec>;

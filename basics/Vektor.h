@@ -48,6 +48,9 @@ class Vektor {
   void SetSize(int32_t count);
   // Always a fresh array of count zero elements; 0 elements when that fails.
   void Realloc(int32_t count);
+  // As Realloc, but the elements of a type without initialisers are left undefined, for a
+  // caller that writes every one at once: zeroing a long array costs a pass over memory.
+  void ReallocForOverwrite(int32_t count);
 
  protected:
   T* data = nullptr;

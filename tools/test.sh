@@ -3,10 +3,10 @@
 # which ctest runs too) and that the help page is made from the user's manual as it stands
 # (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the benchmarks in their short mode (bench/gerber, bench/document, bench/analyser and,
-# with ngspice, bench/sweep), the lumped symbols' LaTeX pictures
-# and the example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice
-# (each when its peer is installed): the lumped circuits, the transistor and source models, the
+# tests the benchmarks in their short mode (bench/gerber, bench/spectrum, bench/document,
+# bench/analyser and, with ngspice, bench/sweep), the lumped symbols' LaTeX pictures and the
+# example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice (each
+# when its peer is installed): the lumped circuits, the transistor and source models, the
 # lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), the
 # network analyser's data copy on the drawn twins (against ngspice and "vostrane-cli
 # simulate"), the diode's DC sweep, and the SPICE netlists of
@@ -55,6 +55,7 @@ for preset in "${presets[@]}"; do
     echo "== benchmarks in their short mode: they run, nothing is timed"
     /usr/bin/python3 bench/plot build/release --short
     /usr/bin/python3 bench/gerber --short build/release
+    /usr/bin/python3 bench/spectrum --short build/release
     /usr/bin/python3 bench/document --short build/release
     /usr/bin/python3 bench/analyser --short build/release
     if command -v ngspice >/dev/null; then

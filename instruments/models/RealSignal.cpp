@@ -1,7 +1,9 @@
 #include "instruments/models/RealSignal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "basics/Parallel.h"
@@ -83,121 +85,85 @@ double ValueAt(const double* t, const double* v, int32_t i, double tau) {
 }
 
 // The kernels below run over whole arrays without branches (this file is compiled without
-// trapping math, so that comparisons may run in vector registers too); they are built for the
-// common vector widths and the processor's own is chosen at load time. Each lane computes what
-// the scalar code does, and nothing is contracted, so every build gives the same bits.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-#define VOSTRANE_VECTOR_CLONES \
-  __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
-#else
-#define VOSTRANE_VECTOR_CLONES
-#endif
-
-// Every time at least its predecessor (NaN fails).
-VOSTRANE_VECTOR_CLONES
-bool Ascending(const double* __restrict t, int32_t count) {
-  int32_t falls = 0;
-  for (int32_t i = 1; i < count; ++i) falls += static_cast<int32_t>(!(t[i] >= t[i - 1]));
-  return falls == 0;
-}
+// trapping math, so that comparisons may run in vector registers too), as vector clones.
 
 // How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
-// the two comparisons make it exact.
+// the two comparisons make it exact. A NaN counts none (times are checked after counting).
 inline int32_t SamplesUpTo(double tau, double dt, double inverse, double limit) {
-  double c = std::min(std::floor(std::max(tau * inverse, -1.0)) + 1.0, limit);
+  double c = std::min(std::floor(std::max(-1.0, tau * inverse)) + 1.0, limit);
   c = std::max((c - 1.0) * dt > tau ? c - 1.0 : c, 0.0);
   c = c < limit && c * dt <= tau ? c + 1.0 : c;
   return static_cast<int32_t>(c);
 }
 
 // A block of the pairs of ascending times: pair j of the block is t[j], t[j+1] with their
-// values; counts[j] is SamplesUpTo its later time.
+// values. begins[j] is SamplesUpTo t[j], the first sample the pair may hold (begins[0] comes
+// from the block before); blends[2j] and blends[2j+1] are the pair's blends at the samples
+// begins[j] and begins[j] + 1, whether they are the pair's or not, side by side as those lie.
 struct PairBlock {
   static constexpr int32_t kPairs = 512;
-  int32_t counts[kPairs];
-  double centre[kPairs];
-  double rate[kPairs];
-  double mean[kPairs];
-  double halfRise[kPairs];
+  int32_t begins[kPairs + 1];
+  double blends[2 * kPairs];
 };
 
+// Blending by pairs rather than by samples reads each pair's terms where they lie: a sample
+// that looked up its pair would gather them, which costs more than the blends of the samples
+// that are not the pair's. False when a time of the block falls below its predecessor (or is
+// NaN), a check that rides on the pass that reads the times anyway.
 VOSTRANE_VECTOR_CLONES
-void FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
+bool FillPairBlock(const double* __restrict t, const double* __restrict v, int32_t pairs,
                    double dt, int32_t limit, PairBlock* __restrict block) {
   const double inverse = 1.0 / dt;
   const double top = limit;
+  for (int32_t j = 0; j < pairs; ++j)
+    block->begins[j + 1] = SamplesUpTo(t[j + 1], dt, inverse, top);
+  int32_t falls = 0;
   for (int32_t j = 0; j < pairs; ++j) {
-    block->counts[j] = SamplesUpTo(t[j + 1], dt, inverse, top);
+    falls += static_cast<int32_t>(!(t[j + 1] >= t[j]));
     const PairTerms p = TermsOf(t[j], t[j + 1], v[j], v[j + 1]);
-    block->centre[j] = p.centre;
-    block->rate[j] = p.rate;
-    block->mean[j] = p.mean;
-    block->halfRise[j] = p.halfRise;
+    const int32_t k = block->begins[j];
+    block->blends[2 * j] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, k * dt);
+    block->blends[2 * j + 1] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, (k + 1) * dt);
   }
-}
-
-// The samples k within from..to-1, each from the pair owner[k - from] of the block; k * dt
-// lies within the pair's span.
-VOSTRANE_VECTOR_CLONES
-void BlendPairs(const double* __restrict centre, const double* __restrict rate,
-                const double* __restrict mean, const double* __restrict halfRise,
-                const int32_t* __restrict owner, double dt, int32_t from, int32_t to,
-                double* __restrict out) {
-  for (int32_t k = from; k < to; ++k) {
-    const int32_t j = owner[k - from];
-    out[k] = BlendAt(centre[j], rate[j], mean[j], halfRise[j], k * dt);
-  }
+  return falls == 0;
 }
 
 // The samples within 1..limit-1 that the pairs first..last-1 of ascending times hold: sample k
 // belongs to pair i when t[i-1] < k * dt <= t[i], that is from the count of the pair's earlier
-// time up to that of its later. Each pair writes its index to its first two samples without
-// asking how many it has (mostly one or two, at random), later pairs overwrite what was not
-// theirs, and only longer runs take a loop. The pairs are taken in blocks small enough for the
-// stack. Samples below 1 are left alone.
-void ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
+// time up to that of its later. Each pair writes its first two samples without asking whether
+// they are its own (mostly one or two are, at random): a later pair overwrites what was not
+// the earlier's, and only longer runs take a loop. Writes stay within the samples of these
+// pairs, so that parts side by side do not touch each other's; samples below 1 are left alone.
+// False, with the samples partly written, where the times do not ascend.
+bool ResamplePairs(const double* t, const double* v, int32_t first, int32_t last, double dt,
                    int32_t limit, double* out) {
-  constexpr int32_t kOwners = 4 * PairBlock::kPairs;
   PairBlock block;
-  int32_t owner[kOwners];
-  int32_t begin = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
-  int32_t base = begin;  // the sample that owner[0] stands for
-  // Blends the samples base..end-1, whose owners are final, and starts the owners after them.
-  const auto flush = [&](int32_t end) {
-    const int32_t skip = std::max(1 - base, 0);
-    if (end > base + skip)
-      BlendPairs(block.centre, block.rate, block.mean, block.halfRise, owner + skip, dt,
-                 base + skip, end, out);
-    base = end;
-  };
+  block.begins[0] = SamplesUpTo(t[first - 1], dt, 1.0 / dt, limit);
+  const int32_t low = std::max(block.begins[0], 1);
+  const int32_t high = SamplesUpTo(t[last - 1], dt, 1.0 / dt, limit);
   for (int32_t start = first; start < last; start += PairBlock::kPairs) {
     const int32_t pairs = std::min(PairBlock::kPairs, last - start);
-    FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block);
-    for (int32_t j = 0; j < pairs;) {
-      // The pairs from j on whose samples the owners still hold (with room for the two writes
-      // of a pair: end - base <= kOwners - 2), then, where a pair's samples overrun them, those
-      // blended that are final and the pair's own by parts, until they fit.
-      const int32_t* const fits =
-          std::upper_bound(block.counts + j, block.counts + pairs, base + kOwners - 2);
-      const int32_t stop = static_cast<int32_t>(fits - block.counts);
-      for (const int32_t at = base; j < stop; ++j) {
-        const int32_t end = block.counts[j];
-        owner[begin - at] = j;
-        owner[begin - at + 1] = j;
-        for (int32_t k = begin + 2; k < end; ++k) owner[k - at] = j;
-        begin = end;
+    if (!FillPairBlock(t + start - 1, v + start - 1, pairs, dt, limit, &block)) return false;
+    for (int32_t j = 0; j < pairs; ++j) {
+      const int32_t k = block.begins[j];
+      const double* const blends = block.blends + 2 * j;
+      if (k >= low && k + 1 < high) {
+        std::memcpy(out + k, blends, 2 * sizeof(double));  // one store for both
+      } else {
+        if (k >= low && k < high) out[k] = blends[0];
+        if (k + 1 < high) out[k + 1] = blends[1];
       }
-      if (j == pairs) break;
-      flush(begin);
-      while (block.counts[j] - base > kOwners - 2) {
-        const int32_t part = std::min(block.counts[j], base + kOwners);
-        std::fill(owner, owner + (part - base), j);
-        flush(part);
-        begin = part;
+      const int32_t end = block.begins[j + 1];
+      if (end > k + 2) {
+        const int32_t i = start + j;
+        const PairTerms p = TermsOf(t[i - 1], t[i], v[i - 1], v[i]);
+        for (int32_t s = std::max(k + 2, low); s < std::min(end, high); ++s)
+          out[s] = BlendAt(p.centre, p.rate, p.mean, p.halfRise, s * dt);
       }
     }
-    flush(begin);  // the owners refer to this block
+    block.begins[0] = block.begins[pairs];
   }
+  return true;
 }
 
 }  // namespace
@@ -249,7 +215,7 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
     size = 4;
     while (size < count && size < (1 << 30)) size *= 2;
   }
-  Realloc(size);
+  ReallocForOverwrite(size);  // every sample is written below
   if (n != size) return;
   dt = (times[count - 1] - times[0]) / (size - 1);
   data[0] = values[0];
@@ -259,16 +225,25 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
     const double* v = &values[0];
     // Ascending times let each pair find its samples; otherwise, and for the samples before the
     // first time and after the last, the search of each sample's pair.
-    if (dt >= std::numeric_limits<double>::min() && std::isfinite(dt) && Ascending(t, count)) {
-      // The pairs in parts of their own, at once on several cores for long signals.
-      constexpr int32_t kPairsPerPart = 8192;
-      const int32_t parts = (count - 2) / kPairsPerPart + 1;
+    bool ascending = dt >= std::numeric_limits<double>::min() && std::isfinite(dt);
+    // The pairs in parts of their own, at once on several cores for long signals. Each part
+    // checks its times as it goes; the times where parts meet are checked first, so that each
+    // part's samples are its own even when the times do not ascend.
+    constexpr int32_t kPairsPerPart = 8192;
+    const int32_t parts = (count - 2) / kPairsPerPart + 1;
+    for (int32_t part = 1; ascending && part <= parts; ++part)
+      ascending = t[std::min(part * kPairsPerPart, count - 1)] >= t[(part - 1) * kPairsPerPart];
+    if (ascending) {
+      std::atomic<bool> fell{false};
       ForEachPart(parts, [&](int32_t part) {
         const int32_t first = 1 + part * kPairsPerPart;
         const int32_t last = static_cast<int32_t>(
             std::min<int64_t>(int64_t{first} + kPairsPerPart, count));
-        ResamplePairs(t, v, first, last, dt, size - 1, data);
+        if (!ResamplePairs(t, v, first, last, dt, size - 1, data)) fell = true;
       });
+      ascending = !fell;
+    }
+    if (ascending) {
       const double inverse = 1.0 / dt;
       const int32_t from = std::max(SamplesUpTo(t[0], dt, inverse, size - 1), 1);
       const int32_t to = SamplesUpTo(t[count - 1], dt, inverse, size - 1);

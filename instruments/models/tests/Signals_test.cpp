@@ -136,7 +136,8 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
 // The resampling lets each pair of ascending times find its samples, in blocks; each sample
 // must still be what the point-by-point blend gives: at the blocks' seams, at repeated times,
 // where one pair holds thousands of samples, before a late or early first time, and for times
-// out of order.
+// out of order or NaN, also where the pairs are taken in several parts and only a later part
+// finds them so.
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
@@ -147,6 +148,7 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     double longSpan = 0.0;  // 3400.5 to 3408.5 give it 2046 to 2049 samples
     double step = 0.0;      // evenly spaced times this far apart, where samples meet them exactly
     bool below = false;     // the inner ones then a least step below
+    int nanAt = 0;          // this point's time is NaN; 0 none
   };
   const Case cases[] = {{3},
                         {9},
@@ -162,7 +164,10 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
                         {3000, 0.0, 0, 0, 500, 3408.5},
                         {1024, 0.0, 0, 0, 0, 0.0, 0.1},
                         {4096, 0.0, 0, 0, 0, 0.0, 1e-9},
-                        {1024, 0.0, 0, 0, 0, 0.0, 0.1, true}};
+                        {1024, 0.0, 0, 0, 0, 0.0, 0.1, true},
+                        {20000, 0.0, 0, 8192},
+                        {20000, 0.0, 0, 12000},
+                        {20000, 0.0, 0, 0, 0, 0.0, 0.0, false, 12345}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.points << " points, long span " << c.longSpan);
     std::vector<double> v, t;
@@ -179,6 +184,7 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     }
     t[0] = c.start;
     if (c.swapAt != 0) std::swap(t[c.swapAt], t[c.swapAt + 1]);
+    if (c.nanAt != 0) t[c.nanAt] = std::nan("");
     const RVektor values = Values(v);
     const RVektor times = Values(t);
     RealSignal fast;
