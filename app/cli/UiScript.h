@@ -1,5 +1,5 @@
 #pragma once
-// ui-script: plays the headless desktop program from a script, one action a line (the README
+// ui-script: plays the headless desktop program from a script, one action a line (the manual
 // gives the grammar). The exit status: 0, 1 when errors were queued, a file operation failed, a
 // dialog had no script or an answer went untaken, 2 for a bad script (the line and the reason
 // on standard error).

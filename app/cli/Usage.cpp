@@ -55,7 +55,7 @@ void PrintUsage(std::FILE* out) {
       "                             in mm, default 60; font size, default F) and with --data\n"
       "                             print the curve's data text\n"
       "  ui-script SCRIPT           play the desktop program headless from SCRIPT, one\n"
-      "                             action a line (see the README): message boxes print\n"
+      "                             action a line (see the manual): message boxes print\n"
       "                             as 'CAPTION: TEXT', disabled commands as\n"
       "                             'gesperrt: PATH'; exit 1 when errors were queued, a\n"
       "                             file operation failed or a dialog had no script, 2 for\n"
