@@ -48,6 +48,7 @@ class SymbolRegistry {
 
 template <class S>
 void Register() {
+  // A class that declares its own runtime class answers GetRuntimeClass itself.
   if constexpr (std::is_same_v<decltype(&S::GetRuntimeClass),
                                const pf::RuntimeClass* (S::*)() const>) {
     pf::ClassRegistry::Instance().Register(*S::kRuntimeClass);
