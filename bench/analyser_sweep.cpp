@@ -5,25 +5,19 @@
 
 #include <cstdio>
 
+#include "app/startup/RegisterAll.h"
 #include "basics/LineFile.h"
-#include "basics/Register.h"
 #include "diagrams/graphics/DiagKurve.h"
-#include "editor/Register.h"
-#include "instruments/ui/Register.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/headless.h"
-#include "resources/Resources.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fputs("Usage: analyser-sweep NETLIST\n", stderr);
     return 2;
   }
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterInstrumentSymbols();
-  RegisterResources();
+  RegisterAll();
   pf::Headless headless;
   LineFile lines;
   if (lines.ReadFile(argv[1]) <= 0) {

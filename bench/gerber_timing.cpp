@@ -9,15 +9,12 @@
 #include <filesystem>
 #include <string>
 
-#include "basics/Register.h"
-#include "editor/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/GerberDocument.h"
 #include "editor/symbols/ExKnotenSymbol.h"
-#include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SubSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
-#include "lines/ui/Register.h"
 
 namespace {
 
@@ -77,10 +74,7 @@ int main(int argc, char** argv) {
     std::fputs("Usage: gerber-timing SECTIONS ROUNDS FOLDER\n", stderr);
     return 2;
   }
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterFrameworkSymbols();
-  RegisterLineSymbols();
+  RegisterAll();
   const int sections = std::atoi(argv[1]);
   const int rounds = std::atoi(argv[2]);
   const std::filesystem::path folder = argv[3];

@@ -7,21 +7,16 @@
 #include <sstream>
 #include <string>
 
-#include "basics/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "basics/VS_Error.h"
-#include "editor/Register.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/DocumentDrawing.h"
 #include "editor/document/GerberDocument.h"
 #include "editor/symbols/DreiPolSymbol.h"
 #include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/MultiPolSymbol.h"
-#include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/ZweiPolSymbol.h"
-#include "elements/Register.h"
-#include "instruments/ui/Register.h"
-#include "lines/ui/Register.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
@@ -62,13 +57,7 @@ std::string Save(CVostraneDoc& doc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {
-    RegisterBasicsClasses();
-    RegisterEditorClasses();
-    RegisterFrameworkSymbols();
-    RegisterLumpedSymbols();
-    RegisterLineSymbols();
-    // The network analyser's record holds its window and screen.
-    RegisterInstrumentSymbols();
+    RegisterAll();
     RegisterStandIns();
     return true;
   }();

@@ -17,16 +17,11 @@
 #include <vector>
 
 #include "app/cli/UiScript.h"
-#include "basics/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "basics/VS_Error.h"
-#include "editor/Register.h"
 #include "editor/document/SpiceManager.h"
-#include "elements/Register.h"
-#include "instruments/ui/Register.h"
-#include "lines/ui/Register.h"
 #include "pf/path_map.h"
 #include "pf/window.h"
-#include "synthesis/Register.h"
 
 namespace fs = std::filesystem;
 
@@ -69,13 +64,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   pf::SetDriveRoot((scratch / "run" / "drive").string());
   SpiceManager::InstallStarter(
       [](const MyStrng&, const MyStrng&) -> std::unique_ptr<SpiceRun> { return nullptr; });
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterLineCommands();
-  RegisterInstrumentSymbols();
-  RegisterSynthesisCommands();
+  RegisterAll();
   // What the script shows is of no interest here.
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
   return 0;

@@ -22,15 +22,12 @@
 #include <type_traits>
 #include <utility>
 
-#include "basics/Register.h"
-#include "editor/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/OutSymbol.h"
-#include "editor/symbols/RegisterSymbols.h"
 #include "editor/symbols/SubSymbol.h"
-#include "elements/Register.h"
 #include "elements/data/UserNetSymbol.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
@@ -40,7 +37,6 @@
 #include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceLibSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
-#include "instruments/ui/Register.h"
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "instruments/ui/OsziSymbol.h"
 #include "instruments/ui/PlotterSymbol.h"
@@ -57,7 +53,6 @@
 #include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/MslBitmapSymbols.h"
 #include "lines/ui/MslToSlotSymbol.h"
-#include "lines/ui/Register.h"
 #include "lines/ui/SlotSymbols.h"
 
 namespace {
@@ -641,12 +636,7 @@ int main(int argc, char** argv) {
     std::fputs("Usage: make-examples REPOSITORY-ROOT\n", stderr);
     return 2;
   }
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterFrameworkSymbols();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterInstrumentSymbols();
+  RegisterAll();
   const std::filesystem::path root = argv[1];
   const std::filesystem::path drawn = root / "tools/crosscheck/drawn";
   const std::filesystem::path spice = root / "tools/crosscheck/spice";

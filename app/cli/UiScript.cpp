@@ -40,7 +40,6 @@
 #include "pf/recording_dc.h"
 #include "pf/whole_file.h"
 #include "resources/CommandIds.h"
-#include "resources/Resources.h"
 
 namespace {
 
@@ -795,7 +794,6 @@ int RunUiScript(const char* path, bool confined) {
   std::vector<Line> lines;
   if (!ReadScript(path, lines)) return kBadScript;
   if (confined && !StaysConfined(path, lines)) return kBadScript;
-  RegisterResources();
   pf::Headless headless;
   bool failed = false;
   headless.SetFailureHandler([&failed](const std::string& m) {

@@ -14,15 +14,11 @@
 #include "app/cli/Simulate.h"
 #include "app/cli/UiScript.h"
 #include "app/cli/Usage.h"
+#include "app/startup/RegisterAll.h"
 #include "basics/Register.h"
-#include "editor/Register.h"
-#include "elements/Register.h"
-#include "instruments/ui/Register.h"
-#include "lines/ui/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
 #include "resources/Resources.h"
-#include "synthesis/Register.h"
 
 namespace {
 
@@ -54,17 +50,6 @@ int RenderDialog(const char* key, const char* path) {
   return written && headless.Failures().empty() ? 0 : kErrors;
 }
 
-// The classes that a circuit file may hold.
-void RegisterSymbols() {
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterLineCommands();
-  RegisterInstrumentSymbols();
-  RegisterSynthesisCommands();
-}
-
 // A command's arguments (behind its name) and how it runs them; `run` reports bad options itself.
 struct Command {
   const char* name;
@@ -91,22 +76,22 @@ int RunSimulate(char** args, int count) {
 }
 
 int RunRender(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return RenderDocument(args[0], args[1]);
 }
 
 int RunPrint(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return PrintDocument(args[0], args[1]);
 }
 
 int RunNetlist(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return PrintNetlist(args[0]);
 }
 
 int RunExportNetlist(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return ExportNetlistFile(args[0]);
 }
 
@@ -114,17 +99,17 @@ int RunSpice(char** args, int count) {
   if (count == 2 && std::strcmp(args[1], "--op") != 0) {
     return BadUsage(std::string("spice: unknown option '") + args[1] + "'");
   }
-  RegisterSymbols();
+  RegisterAll();
   return PrintSpiceNetlist(args[0], count == 2);
 }
 
 int RunLatex(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return PrintLatex(args[0]);
 }
 
 int RunUiScriptCommand(char** args, int) {
-  RegisterSymbols();
+  RegisterAll();
   return RunUiScript(args[0]);
 }
 

@@ -5,25 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "basics/Register.h"
-#include "editor/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "editor/desktop/CVostraneApp.h"
-#include "elements/Register.h"
-#include "instruments/ui/Register.h"
-#include "lines/ui/Register.h"
 #include "pf/desktop.h"
-#include "resources/Resources.h"
-#include "synthesis/Register.h"
 
 int main(int argc, char** argv) {
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterLineCommands();
-  RegisterInstrumentSymbols();
-  RegisterSynthesisCommands();
-  RegisterResources();
+  RegisterAll();
   pf::Desktop desktop(argc, argv);
   if (!desktop.IsReady()) {
     std::fputs("vostrane: keine Anzeige\n", stderr);

@@ -22,7 +22,7 @@ const std::array<TransistorOptionKey, BipSymbol::kOptionCount> BipSymbol::kOptio
 BipSymbol::BipSymbol() : BipSymbol(Point(0, 100), Point(100, 100)) {}
 
 BipSymbol::BipSymbol(const Point& start, const Point& end) : DreiPolSymbol(start, end) {
-  classKey = "BIPOLTRANS";
+  classKey = kClassKey;
   version = kVersion;
 }
 

@@ -16,6 +16,8 @@ class BipSymbol : public DreiPolSymbol {
   PF_DECLARE_RUNTIME(BipSymbol)
 
  public:
+  static constexpr const char* kClassKey = "BIPOLTRANS";
+
   // Version 1 files end after the hybrid values; from version 2 on the kind-'S' parameters
   // follow them.
   static constexpr int32_t kVersion = 2;

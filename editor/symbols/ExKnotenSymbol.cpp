@@ -20,7 +20,7 @@ ExKnotenSymbol::ExKnotenSymbol(const Point& start, const Point& end)
 }
 
 void ExKnotenSymbol::Init() {
-  classKey = "ExKnotenSymbol";
+  classKey = kClassKey;
   transparent = 1;
   drawCornerLine = 0;
 }

@@ -21,6 +21,9 @@ class ExKnotenSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(ExKnotenSymbol)
 
  public:
+  static constexpr const char* kClassKey = "ExKnotenSymbol";
+  static constexpr int kElementType = 36;
+
   ExKnotenSymbol();                                      // port number 1
   ExKnotenSymbol(const Point& start, const Point& end);  // port number 0, assigned on placing
 

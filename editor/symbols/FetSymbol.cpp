@@ -18,7 +18,7 @@ const std::array<TransistorOptionKey, FetSymbol::kOptionCount> FetSymbol::kOptio
 FetSymbol::FetSymbol() : FetSymbol(Point(0, 100), Point(100, 100)) {}
 
 FetSymbol::FetSymbol(const Point& start, const Point& end) : DreiPolSymbol(start, end) {
-  classKey = "FETTRANS";
+  classKey = kClassKey;
   version = kVersion;
 }
 

@@ -12,6 +12,8 @@ class FetSymbol : public DreiPolSymbol {
   PF_DECLARE_RUNTIME(FetSymbol)
 
  public:
+  static constexpr const char* kClassKey = "FETTRANS";
+
   // Version 1 files hold the base form only; from version 2 on the parameters follow it.
   static constexpr int32_t kVersion = 2;
   static constexpr size_t kOptionCount = 18;

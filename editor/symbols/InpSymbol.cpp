@@ -14,7 +14,7 @@ InpSymbol::InpSymbol() { Init(); }
 InpSymbol::InpSymbol(const Point& start, const Point& end) : EinPolSymbol(start, end) { Init(); }
 
 void InpSymbol::Init() {
-  classKey = "INPUT";
+  classKey = kClassKey;
   version = kVersion;
   transparent = 1;
   drawLeads = 0;

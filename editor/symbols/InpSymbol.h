@@ -10,6 +10,9 @@ class InpSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(InpSymbol)
 
  public:
+  static constexpr const char* kClassKey = "INPUT";
+  static constexpr int kElementType = 2;
+
   // Version 2 files hold the base form only; from 3 on the port's own fields follow it.
   static constexpr int32_t kVersion = 3;
 

@@ -18,7 +18,7 @@ OnePortSymbol::OnePortSymbol(const Point& start, const Point& end) : EinPolSymbo
 }
 
 void OnePortSymbol::Init() {
-  classKey = "ONEPORT";
+  classKey = kClassKey;
   version = kVersion;
 }
 

@@ -12,7 +12,7 @@ OutSymbol::OutSymbol() { Init(); }
 OutSymbol::OutSymbol(const Point& start, const Point& end) : EinPolSymbol(start, end) { Init(); }
 
 void OutSymbol::Init() {
-  classKey = "OUTPUT";
+  classKey = kClassKey;
   drawCornerLine = 0;
 }
 

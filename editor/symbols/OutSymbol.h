@@ -9,6 +9,9 @@ class OutSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(OutSymbol)
 
  public:
+  static constexpr const char* kClassKey = "OUTPUT";
+  static constexpr int kElementType = 3;
+
   OutSymbol();
   OutSymbol(const Point& start, const Point& end);
 

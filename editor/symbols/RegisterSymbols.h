@@ -1,5 +1,5 @@
 #pragma once
 
-// Makes the framework's own symbols known to the class registry and to the document's
-// class-key factory.
+// Makes the framework's own symbols known to the class registry, the document's class keys and
+// the element bar.
 void RegisterFrameworkSymbols();

@@ -21,7 +21,7 @@ SubSymbol::SubSymbol(const Point& start, const Point& end)
 }
 
 void SubSymbol::Init() {
-  classKey = "SUBSTRAT";
+  classKey = kClassKey;
   version = 2;
   drawLeads = 0;
   drawPinMarks = 0;

@@ -12,6 +12,9 @@ class SubSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(SubSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SUBSTRAT";
+  static constexpr int kElementType = 21;
+
   SubSymbol();
   SubSymbol(const Point& start, const Point& end);
 

@@ -30,3 +30,10 @@ bool SymbolRegistry::IsRegistered(const MyStrng& key) const {
   }
   return false;
 }
+
+std::vector<MyStrng> SymbolRegistry::Keys() const {
+  std::vector<MyStrng> keys;
+  keys.reserve(entries.size());
+  for (const Entry& e : entries) keys.push_back(e.key);
+  return keys;
+}

@@ -148,9 +148,9 @@ void ControlledSymbol::DrawSource(pf::Dc& dc, Glyph glyph) {
   dc.LineTo(pins[2].x, centre.y + h / 2);
 }
 
-VvgSymbol::VvgSymbol() : ControlledSymbol("VOLCONVOL", "VVG", " M=") {}
+VvgSymbol::VvgSymbol() : ControlledSymbol(kClassKey, "VVG", " M=") {}
 VvgSymbol::VvgSymbol(const Point& start, const Point& end)
-    : ControlledSymbol("VOLCONVOL", "VVG", " M=", start, end) {}
+    : ControlledSymbol(kClassKey, "VVG", " M=", start, end) {}
 
 void VvgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(m)); }
 
@@ -169,9 +169,9 @@ int VvgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 1;
 }
 
-VcgSymbol::VcgSymbol() : ControlledSymbol("VOLCONCUR", "VCG", " G=") {}
+VcgSymbol::VcgSymbol() : ControlledSymbol(kClassKey, "VCG", " G=") {}
 VcgSymbol::VcgSymbol(const Point& start, const Point& end)
-    : ControlledSymbol("VOLCONCUR", "VCG", " G=", start, end) {}
+    : ControlledSymbol(kClassKey, "VCG", " G=", start, end) {}
 
 void VcgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(g)); }
 
@@ -188,9 +188,9 @@ int VcgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 0;
 }
 
-CcgSymbol::CcgSymbol() : ControlledSymbol("CURCONCUR", "CCG", " B=") {}
+CcgSymbol::CcgSymbol() : ControlledSymbol(kClassKey, "CCG", " B=") {}
 CcgSymbol::CcgSymbol(const Point& start, const Point& end)
-    : ControlledSymbol("CURCONCUR", "CCG", " B=", start, end) {}
+    : ControlledSymbol(kClassKey, "CCG", " B=", start, end) {}
 
 void CcgSymbol::SerializeGain(pf::Archive& ar) { SerializeValueTexts(ar, *this, std::tie(b)); }
 
@@ -209,14 +209,14 @@ int CcgSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 1;
 }
 
-OpAmpSymbol::OpAmpSymbol() : ControlledSymbol("OPAMPLIFIER", "OPA", " M=") {
+OpAmpSymbol::OpAmpSymbol() : ControlledSymbol(kClassKey, "OPA", " M=") {
   r1 = ResWert(1e6);
   transparent = 1;
   drawCornerLine = 0;
 }
 
 OpAmpSymbol::OpAmpSymbol(const Point& start, const Point& end)
-    : ControlledSymbol("OPAMPLIFIER", "OPA", " M=", start, end) {
+    : ControlledSymbol(kClassKey, "OPA", " M=", start, end) {
   r1 = ResWert(1e6);
   transparent = 1;
   drawCornerLine = 0;

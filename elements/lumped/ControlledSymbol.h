@@ -54,6 +54,9 @@ class VvgSymbol : public ControlledSymbol {
   PF_DECLARE_RUNTIME(VvgSymbol)
 
  public:
+  static constexpr const char* kClassKey = "VOLCONVOL";
+  static constexpr int kElementType = 11;
+
   VvgSymbol();
   VvgSymbol(const Point& start, const Point& end);
 
@@ -73,6 +76,9 @@ class VcgSymbol : public ControlledSymbol {
   PF_DECLARE_RUNTIME(VcgSymbol)
 
  public:
+  static constexpr const char* kClassKey = "VOLCONCUR";
+  static constexpr int kElementType = 12;
+
   VcgSymbol();
   VcgSymbol(const Point& start, const Point& end);
 
@@ -91,6 +97,9 @@ class CcgSymbol : public ControlledSymbol {
   PF_DECLARE_RUNTIME(CcgSymbol)
 
  public:
+  static constexpr const char* kClassKey = "CURCONCUR";
+  static constexpr int kElementType = 13;
+
   CcgSymbol();
   CcgSymbol(const Point& start, const Point& end);
 
@@ -110,6 +119,9 @@ class OpAmpSymbol : public ControlledSymbol {
   PF_DECLARE_RUNTIME(OpAmpSymbol)
 
  public:
+  static constexpr const char* kClassKey = "OPAMPLIFIER";
+  static constexpr int kElementType = 17;
+
   OpAmpSymbol();
   OpAmpSymbol(const Point& start, const Point& end);
 

@@ -33,7 +33,7 @@ CplIndSymbol::CplIndSymbol(const Point& start, const Point& end) : MultiPolSymbo
 }
 
 void CplIndSymbol::Init() {
-  classKey = "UEBERTRAGER";
+  classKey = kClassKey;
   pinCount = 3;
   variant = 'A';
   groundFree = 1;  // the reference flag of the netlist header's port count

@@ -14,6 +14,9 @@
 // No run-time class of its own: it reports the multi-pole base's.
 class CplIndSymbol : public MultiPolSymbol {
  public:
+  static constexpr const char* kClassKey = "UEBERTRAGER";
+  static constexpr int kElementType = 9;
+
   CplIndSymbol();
   CplIndSymbol(const Point& start, const Point& end);
 

@@ -17,14 +17,14 @@ PF_IMPLEMENT_SERIAL(PktSymbol, NetSymbol, 1)
 namespace {
 
 void InitGround(GndSymbol& s) {
-  lumped::InitElement(s, "GROUND");
+  lumped::InitElement(s, GndSymbol::kClassKey);
   s.length = 20;
   s.breadth = 10;
   s.groundFree = 0;
 }
 
 void InitWire(Verbindung& s) {
-  s.classKey = "VERBINDUNG";
+  s.classKey = Verbindung::kClassKey;
   s.transparent = 1;
   s.drawCornerLine = 0;
 }
@@ -46,7 +46,7 @@ Point LeadEnd(const NetSymbol& s, char dir) {
 }
 
 void InitDot(PktSymbol& s, const Point& at) {
-  lumped::InitElement(s, "PktSymbol");
+  lumped::InitElement(s, PktSymbol::kClassKey);
   s.length = 2;
   s.breadth = 2;
   // The second slot too, so that the geometry keeps the centre on the dot.

@@ -11,6 +11,9 @@ class GndSymbol : public EinPolSymbol {
   PF_DECLARE_RUNTIME(GndSymbol)
 
  public:
+  static constexpr const char* kClassKey = "GROUND";
+  static constexpr int kElementType = 1;
+
   GndSymbol();
   GndSymbol(const Point& start, const Point& end);
 
@@ -26,6 +29,9 @@ class Verbindung : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(Verbindung)
 
  public:
+  static constexpr const char* kClassKey = "VERBINDUNG";
+  static constexpr int kElementType = 0;
+
   Verbindung();
   Verbindung(const Point& start, const Point& end);
 
@@ -44,6 +50,8 @@ class PktSymbol : public NetSymbol {
   PF_DECLARE_RUNTIME(PktSymbol)
 
  public:
+  static constexpr const char* kClassKey = "PktSymbol";
+
   PktSymbol();
   explicit PktSymbol(const Point& at);
 

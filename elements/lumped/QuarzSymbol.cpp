@@ -20,9 +20,9 @@ constexpr double kTwoPi = 6.28318530717958;
 // The labels keep a pixel clear of the glyph, lying and upright: the series glyph reaches 4
 // either side of the axis, the parallel one 10 towards its capacitor (up when lying, right when
 // upright) and 4 towards its coil.
-const ResonantCircuitSymbol::Kind kSeries{"SERRESCIRCUIT",   "SRLC", false, 1000.0,
+const ResonantCircuitSymbol::Kind kSeries{SrlcSymbol::kClassKey,  "SRLC", false, 1000.0,
                                           DrawSeriesLcGlyph, -5,     18,    18};
-const ResonantCircuitSymbol::Kind kParallel{"PARRESCIRCUIT",     "PRLC", true, 100.0,
+const ResonantCircuitSymbol::Kind kParallel{PrlcSymbol::kClassKey,    "PRLC", true, 100.0,
                                             DrawParallelLcGlyph, -11,    18,   24};
 
 // prefix + name, the two nodes and the value, blank-separated.
@@ -38,12 +38,12 @@ void CopyValues(S& to, const NetSymbol& from) {
 }  // namespace
 
 QuarzSymbol::QuarzSymbol() {
-  lumped::InitElement(*this, "SCHWINGQUARZ");
+  lumped::InitElement(*this, kClassKey);
   version = 2;
 }
 
 QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, "SCHWINGQUARZ");
+  lumped::InitElement(*this, kClassKey);
   version = 2;
 }
 

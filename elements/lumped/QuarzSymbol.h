@@ -13,6 +13,9 @@ class QuarzSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(QuarzSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SCHWINGQUARZ";
+  static constexpr int kElementType = 10;
+
   QuarzSymbol();
   QuarzSymbol(const Point& start, const Point& end);
 
@@ -83,6 +86,9 @@ class SrlcSymbol : public ResonantCircuitSymbol {
   PF_DECLARE_RUNTIME(SrlcSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SERRESCIRCUIT";
+  static constexpr int kElementType = 7;
+
   SrlcSymbol();
   SrlcSymbol(const Point& start, const Point& end);
   bool EditDialog(pf::Window* parent) override;
@@ -92,6 +98,9 @@ class PrlcSymbol : public ResonantCircuitSymbol {
   PF_DECLARE_RUNTIME(PrlcSymbol)
 
  public:
+  static constexpr const char* kClassKey = "PARRESCIRCUIT";
+  static constexpr int kElementType = 8;
+
   PrlcSymbol();
   PrlcSymbol(const Point& start, const Point& end);
   bool EditDialog(pf::Window* parent) override;

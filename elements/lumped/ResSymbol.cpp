@@ -67,10 +67,10 @@ void CopyValues(S& to, const NetSymbol& from) {
 
 }  // namespace
 
-ResSymbol::ResSymbol() { lumped::InitElement(*this, "WIDERSTAND"); }
+ResSymbol::ResSymbol() { lumped::InitElement(*this, kClassKey); }
 
 ResSymbol::ResSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, "WIDERSTAND");
+  lumped::InitElement(*this, kClassKey);
 }
 
 void ResSymbol::Serialize(pf::Archive& ar) {
@@ -126,10 +126,10 @@ std::istream& ResSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, Values());
 }
 
-CapSymbol::CapSymbol() { lumped::InitElement(*this, "KAPAZITAET"); }
+CapSymbol::CapSymbol() { lumped::InitElement(*this, kClassKey); }
 
 CapSymbol::CapSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, "KAPAZITAET");
+  lumped::InitElement(*this, kClassKey);
 }
 
 void CapSymbol::Serialize(pf::Archive& ar) {
@@ -175,10 +175,10 @@ std::istream& CapSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, Values());
 }
 
-IndSymbol::IndSymbol() { lumped::InitElement(*this, "INDUKTIVITAET"); }
+IndSymbol::IndSymbol() { lumped::InitElement(*this, kClassKey); }
 
 IndSymbol::IndSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, "INDUKTIVITAET");
+  lumped::InitElement(*this, kClassKey);
 }
 
 void IndSymbol::Serialize(pf::Archive& ar) {

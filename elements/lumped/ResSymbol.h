@@ -12,6 +12,9 @@ class ResSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(ResSymbol)
 
  public:
+  static constexpr const char* kClassKey = "WIDERSTAND";
+  static constexpr int kElementType = 4;
+
   ResSymbol();
   ResSymbol(const Point& start, const Point& end);
 
@@ -39,6 +42,9 @@ class CapSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(CapSymbol)
 
  public:
+  static constexpr const char* kClassKey = "KAPAZITAET";
+  static constexpr int kElementType = 5;
+
   CapSymbol();
   CapSymbol(const Point& start, const Point& end);
 
@@ -65,6 +71,9 @@ class IndSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(IndSymbol)
 
  public:
+  static constexpr const char* kClassKey = "INDUKTIVITAET";
+  static constexpr int kElementType = 6;
+
   IndSymbol();
   IndSymbol(const Point& start, const Point& end);
 

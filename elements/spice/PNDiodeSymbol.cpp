@@ -28,7 +28,7 @@ MyStrng Spice(FloatWert value) { return Number(value.Value(true), "%.7g"); }
 MyStrng Spice(const WertMitDim& value) { return value.ToSpice(); }
 
 void Init(PNDiodeSymbol& s) {
-  s.classKey = "PNDiodeSymbol";
+  s.classKey = PNDiodeSymbol::kClassKey;
   s.length = 30;
   s.breadth = 30;
   s.values[0] = FloatWert("290");

@@ -12,6 +12,7 @@
 
 class PNDiodeSymbol : public MultiPolSymbol {
  public:
+  static constexpr const char* kClassKey = "PNDiodeSymbol";
   static constexpr int kElementType = 37;
 
   PNDiodeSymbol();

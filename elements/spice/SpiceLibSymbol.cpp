@@ -13,7 +13,7 @@ namespace {
 constexpr int kLibraryBitmap = 238;
 
 void Init(SpiceLibSymbol& s) {
-  s.classKey = "SpiceLibSymbol";
+  s.classKey = SpiceLibSymbol::kClassKey;
   s.drawLeads = 0;
   s.drawPinMarks = 0;
   s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kLibraryBitmap));

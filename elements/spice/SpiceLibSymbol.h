@@ -11,6 +11,7 @@ class SpiceLibSymbol : public EinPolSymbol, public SpiceLibraryRole {
   PF_DECLARE_RUNTIME(SpiceLibSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SpiceLibSymbol";
   static constexpr int kElementType = 50;
 
   SpiceLibSymbol();

@@ -65,7 +65,7 @@ void ReportSpiceOnly(const NetSymbol& symbol) {
 BipSpiceSymbol::BipSpiceSymbol() : BipSpiceSymbol(Point(25, 100), Point(150, 100)) {}
 
 BipSpiceSymbol::BipSpiceSymbol(const Point& start, const Point& end)
-    : BipSpiceSymbol(start, end, "BipSpiceSymbol", kBipBitmap) {}
+    : BipSpiceSymbol(start, end, kClassKey, kBipBitmap) {}
 
 BipSpiceSymbol::BipSpiceSymbol(const Point& start, const Point& end, const char* key,
                                int bitmapId)
@@ -150,13 +150,13 @@ void BipSpiceSymbol::WriteNetLine() { spice_symbols::ReportSpiceOnly(*this); }
 FetSpiceSymbol::FetSpiceSymbol() : FetSpiceSymbol(Point(25, 100), Point(150, 100)) {}
 
 FetSpiceSymbol::FetSpiceSymbol(const Point& start, const Point& end)
-    : BipSpiceSymbol(start, end, "FetSpiceSymbol", kFetBitmap) {}
+    : BipSpiceSymbol(start, end, kClassKey, kFetBitmap) {}
 
 OpaSpiceSymbol::OpaSpiceSymbol() : OpaSpiceSymbol(Point(25, 100), Point(150, 100)) {}
 
 OpaSpiceSymbol::OpaSpiceSymbol(const Point& start, const Point& end)
     : MultiPolSymbol(start, end) {
-  InitModelSymbol(*this, "OpaSpiceSymbol", 5, 'A', kOpaBitmap);
+  InitModelSymbol(*this, kClassKey, 5, 'A', kOpaBitmap);
   length = 60;
   breadth = 60;
 }

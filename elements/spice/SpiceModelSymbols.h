@@ -11,6 +11,7 @@
 // mirrored, which puts pin 3 where the other orientations have pin 2.
 class BipSpiceSymbol : public MultiPolSymbol {
  public:
+  static constexpr const char* kClassKey = "BipSpiceSymbol";
   static constexpr int kElementType = 19;
 
   BipSpiceSymbol();
@@ -39,6 +40,7 @@ class BipSpiceSymbol : public MultiPolSymbol {
 
 class FetSpiceSymbol : public BipSpiceSymbol {
  public:
+  static constexpr const char* kClassKey = "FetSpiceSymbol";
   static constexpr int kElementType = 20;
 
   FetSpiceSymbol();
@@ -54,6 +56,9 @@ class FetSpiceSymbol : public BipSpiceSymbol {
 // takes them as 5, 1, 4, 3, 2 whatever the orientation.
 class OpaSpiceSymbol : public MultiPolSymbol {
  public:
+  static constexpr const char* kClassKey = "OpaSpiceSymbol";
+  static constexpr bool kSpiceVariant = true;
+
   // Placed for the operational amplifier while SPICE is the chosen simulator.
   static constexpr int kElementType = 17;
 

@@ -28,7 +28,7 @@ MultiMeterSymbol::MultiMeterSymbol() : MultiMeterSymbol(Point(25, 100), Point(15
 MultiMeterSymbol::MultiMeterSymbol(const Point& start, const Point& end)
     : MessGeraetSymbol(start, end) {
   elementName = "Mu";
-  classKey = "MultiMeterSymbol";
+  classKey = kClassKey;
   breadth = 40;
   length = 40;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kBitmap));

@@ -15,6 +15,7 @@ class MultiMeterSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(MultiMeterSymbol)
 
  public:
+  static constexpr const char* kClassKey = "MultiMeterSymbol";
   static constexpr int kElementType = 33;
   static constexpr int kBitmap = 143;
   static constexpr const char* kLogFile = "MultiMeter.dat";

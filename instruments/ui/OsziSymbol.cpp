@@ -34,7 +34,7 @@ OsziSymbol::OsziSymbol() : OsziSymbol(Point(25, 100), Point(150, 100)) {}
 OsziSymbol::OsziSymbol(const Point& start, const Point& end) : MessGeraetSymbol(start, end) {
   pinCount = 1;
   elementName = "Oszi";
-  classKey = "OsziSymbol";
+  classKey = kClassKey;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(oszi_ids::kBitmap));
 }
 

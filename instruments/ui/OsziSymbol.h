@@ -16,6 +16,7 @@ class OsziSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(OsziSymbol)
 
  public:
+  static constexpr const char* kClassKey = "OsziSymbol";
   static constexpr int kElementType = 41;
 
   OsziSymbol();

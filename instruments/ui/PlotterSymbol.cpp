@@ -82,7 +82,7 @@ double PlotterSymbol::Input::Factor() const { return std::pow(10.0, -range); }
 PlotterSymbol::PlotterSymbol() : PlotterSymbol(Point(25, 100), Point(150, 100)) {}
 
 PlotterSymbol::PlotterSymbol(const Point& start, const Point& end) : MultiPolSymbol(start, end) {
-  classKey = "PlotterSymbol";
+  classKey = kClassKey;
   elementName = "Plot";
   pinCount = 4;
   variant = 'B';

@@ -16,6 +16,7 @@ class PlotterSymbol : public MultiPolSymbol {
   PF_DECLARE_RUNTIME(PlotterSymbol)
 
  public:
+  static constexpr const char* kClassKey = "PlotterSymbol";
   static constexpr int kElementType = 51;
   static constexpr int32_t kHighestRange = 12;
   static constexpr int32_t kLowestRange = -15;

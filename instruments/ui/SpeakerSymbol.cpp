@@ -24,7 +24,7 @@ SpeakerSymbol::SpeakerSymbol() : SpeakerSymbol(Point(25, 100), Point(150, 100)) 
 SpeakerSymbol::SpeakerSymbol(const Point& a, const Point& b) : MessGeraetSymbol(a, b) {
   pinCount = 1;
   elementName = "Speaker";
-  classKey = "SpeakerSymbol";
+  classKey = kClassKey;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(speaker_ids::kBitmap));
 }
 

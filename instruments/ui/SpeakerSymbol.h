@@ -17,6 +17,7 @@ class SpeakerSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(SpeakerSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SpeakerSymbol";
   static constexpr int kElementType = 49;
   static constexpr size_t kMaxPath = 254;
 

@@ -33,7 +33,7 @@ SpecAnaSymbol::SpecAnaSymbol() : SpecAnaSymbol(Point(25, 100), Point(150, 100)) 
 SpecAnaSymbol::SpecAnaSymbol(const Point& a, const Point& b) : MessGeraetSymbol(a, b) {
   pinCount = 1;
   elementName = "SpecAna";
-  classKey = "SpecAnaSymbol";
+  classKey = kClassKey;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(specana_ids::kBitmap));
 }
 

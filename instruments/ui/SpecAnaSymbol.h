@@ -15,6 +15,7 @@ class SpecAnaSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(SpecAnaSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SpecAnaSymbol";
   static constexpr int kElementType = 40;
 
   SpecAnaSymbol();

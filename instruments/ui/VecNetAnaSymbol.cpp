@@ -25,7 +25,7 @@ VecNetAnaSymbol::VecNetAnaSymbol() : VecNetAnaSymbol(Point(25, 100), Point(150, 
 VecNetAnaSymbol::VecNetAnaSymbol(const Point& start, const Point& end)
     : MessGeraetSymbol(start, end) {
   elementName = "VNA";
-  classKey = "VecNetAnaSymbol";
+  classKey = kClassKey;
   active = 1;
   drawCornerLine = 0;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kBitmap));

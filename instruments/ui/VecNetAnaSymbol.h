@@ -10,6 +10,7 @@ class VecNetAnaSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(VecNetAnaSymbol)
 
  public:
+  static constexpr const char* kClassKey = "VecNetAnaSymbol";
   static constexpr int kElementType = 31;
   static constexpr int kBitmap = 149;
 

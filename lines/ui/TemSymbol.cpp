@@ -26,12 +26,12 @@ bool IsKind(char c) { return c != '\0' && std::strchr("LOS", c) != nullptr; }
 }  // namespace
 
 TemSymbol::TemSymbol() {
-  classKey = "TEMTRANSLINE";
+  classKey = kClassKey;
   groundFree = 0;
 }
 
 TemSymbol::TemSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  classKey = "TEMTRANSLINE";
+  classKey = kClassKey;
   groundFree = 0;
 }
 

@@ -13,6 +13,8 @@ class TemSymbol : public ZweiPolSymbol {
   PF_DECLARE_RUNTIME(TemSymbol)
 
  public:
+  static constexpr const char* kClassKey = "TEMTRANSLINE";
+
   // Its entry in the element bar.
   static constexpr int kElementType = 16;
 

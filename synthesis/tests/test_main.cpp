@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "basics/Register.h"
+#include "basics/tests/RunTests.h"
 #include "editor/Register.h"
 #include "elements/Register.h"
 #include "lines/ui/Register.h"
@@ -8,12 +7,7 @@
 #include "synthesis/Register.h"
 
 int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterSynthesisCommands();
-  RegisterResources();
-  return RUN_ALL_TESTS();
+  return RunTests(argc, argv,
+                  {RegisterBasicsClasses, RegisterEditorClasses, RegisterLumpedSymbols,
+                   RegisterLineSymbols, RegisterSynthesisCommands, RegisterResources});
 }

@@ -37,16 +37,13 @@
 #include <vector>
 
 #include "app/cli/tests/page_match.h"
-#include "basics/Register.h"
-#include "editor/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
-#include "elements/Register.h"
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "instruments/ui/OsziSymbol.h"
-#include "instruments/ui/Register.h"
 #include "instruments/ui/ScreenDialog.h"
 #include "instruments/ui/SpecAnaSymbol.h"
 #include "instruments/ui/TransientAnalyseDialog.h"
@@ -65,7 +62,6 @@
 #include "pf/process.h"
 #include "pf/profile.h"
 #include "resources/CommandIds.h"
-#include "resources/Resources.h"
 #include "resources/SourceIds.h"
 #include "tab_strip.h"
 
@@ -998,11 +994,7 @@ TEST(DesktopSpice, MenuOpensWhileASlowSpiceProgramRuns) {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterLumpedSymbols();
-  RegisterInstrumentSymbols();
-  RegisterResources();
+  RegisterAll();
   pf::Desktop toolkit(argc, argv);
   if (!toolkit.IsReady()) {
     std::fputs("no display\n", stderr);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "editor/symbols/EinPolSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/archive.h"
@@ -135,6 +138,15 @@ TEST(SymbolRegistryTest, CreatesRegisteredKeysOnly) {
   registry.Register<ZweiPolSymbol>("WIDERSTAND");
   EXPECT_TRUE(registry.Create("WIDERSTAND")->IsKindOf(PF_RUNTIME_CLASS(ZweiPolSymbol)));
   EXPECT_EQ(registry.Create("widerstand"), nullptr);
+}
+
+TEST(SymbolRegistryTest, ListsEachKeyOnceInTheOrderOfItsFirstRegistration) {
+  SymbolRegistry registry;
+  registry.Register<ZweiPolSymbol>("WIDERSTAND");
+  registry.Register<EinPolSymbol>("GROUND");
+  registry.Register<EinPolSymbol>("WIDERSTAND");
+  EXPECT_EQ(registry.Keys(), (std::vector<MyStrng>{"WIDERSTAND", "GROUND"}));
+  EXPECT_TRUE(registry.Create("WIDERSTAND")->IsKindOf(PF_RUNTIME_CLASS(EinPolSymbol)));
 }
 
 }  // namespace

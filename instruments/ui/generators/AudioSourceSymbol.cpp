@@ -25,7 +25,7 @@ AudioSourceSymbol::AudioSourceSymbol() : AudioSourceSymbol(Point(25, 100), Point
 
 AudioSourceSymbol::AudioSourceSymbol(const Point& start, const Point& end)
     : SpectrumSource(start, end) {
-  classKey = "AudioSourceSymbol";
+  classKey = kClassKey;
   elementName = "Tonband";
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(audio_ids::kBitmap));
 }

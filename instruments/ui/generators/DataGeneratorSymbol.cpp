@@ -19,7 +19,7 @@ DataGeneratorSymbol::DataGeneratorSymbol()
 
 DataGeneratorSymbol::DataGeneratorSymbol(const Point& start, const Point& end)
     : SpectrumSource(start, end) {
-  classKey = "DataGeneratorSymbol";
+  classKey = kClassKey;
   elementName = "DataGen";
   sequence.Randomize(bitCount);
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(datagen_ids::kBitmap));

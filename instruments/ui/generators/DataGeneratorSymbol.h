@@ -13,6 +13,7 @@ class DataGeneratorSymbol : public SpectrumSource {
   PF_DECLARE_RUNTIME(DataGeneratorSymbol)
 
  public:
+  static constexpr const char* kClassKey = "DataGeneratorSymbol";
   static constexpr int kElementType = 39;
   static constexpr int32_t kMaxSamples = 32000;
   static constexpr int32_t kMaxBits = 2048;

@@ -45,7 +45,7 @@ DcGeneratorSymbol::DcGeneratorSymbol() : DcGeneratorSymbol(Point(25, 100), Point
 DcGeneratorSymbol::DcGeneratorSymbol(const Point& start, const Point& end)
     : MessMasterSymbol(start, end) {
   pinCount = 2;
-  classKey = "DcGeneratorSymbol";
+  classKey = kClassKey;
   elementName = "Netzteil";
   active = 0;
   simulatorName = "DcSweep";

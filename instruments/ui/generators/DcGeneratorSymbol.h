@@ -17,6 +17,7 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
   PF_DECLARE_RUNTIME(DcGeneratorSymbol)
 
  public:
+  static constexpr const char* kClassKey = "DcGeneratorSymbol";
   static constexpr int kElementType = 38;
   // Version 2 adds the kind and the four currents behind the stored fields.
   static constexpr int32_t kVersion = 2;

@@ -20,7 +20,7 @@ ImpulsGeneratorSymbol::ImpulsGeneratorSymbol()
 ImpulsGeneratorSymbol::ImpulsGeneratorSymbol(const Point& start, const Point& end)
     : MessMasterSymbol(start, end) {
   pinCount = 1;
-  classKey = "ImpulsGeneratorSymbol";
+  classKey = kClassKey;
   elementName = "ImpG";
   active = 1;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(impuls_ids::kBitmap));

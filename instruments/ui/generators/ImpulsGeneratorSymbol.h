@@ -9,6 +9,7 @@
 
 class ImpulsGeneratorSymbol : public MessMasterSymbol {
  public:
+  static constexpr const char* kClassKey = "ImpulsGeneratorSymbol";
   static constexpr int kElementType = 52;
 
   ImpulsGeneratorSymbol();

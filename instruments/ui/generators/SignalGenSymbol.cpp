@@ -27,7 +27,7 @@ SignalGenSymbol::SignalGenSymbol() : SignalGenSymbol(Point(25, 100), Point(150, 
 SignalGenSymbol::SignalGenSymbol(const Point& start, const Point& end)
     : MessMasterSymbol(start, end) {
   elementName = "SigGen";
-  classKey = "SignalGenSymbol";
+  classKey = kClassKey;
   pinCount = 1;
   length = 60;
   breadth = 40;

@@ -12,6 +12,7 @@ class SignalGenSymbol : public MessMasterSymbol {
   PF_DECLARE_RUNTIME(SignalGenSymbol)
 
  public:
+  static constexpr const char* kClassKey = "SignalGenSymbol";
   static constexpr int kElementType = 34;
 
   SignalGenSymbol();

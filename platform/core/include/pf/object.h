@@ -49,10 +49,11 @@ class ClassRegistry {
 
 }  // namespace pf
 
-// Declares the runtime class of a class (inside its body).
-#define PF_DECLARE_RUNTIME(Class)                                     \
- public:                                                              \
-  static const ::pf::RuntimeClass class##Class;                       \
+// Declares the runtime class of a class (inside its body); kRuntimeClass names it for templates.
+#define PF_DECLARE_RUNTIME(Class)                                           \
+ public:                                                                    \
+  static const ::pf::RuntimeClass class##Class;                             \
+  static constexpr const ::pf::RuntimeClass* kRuntimeClass = &class##Class; \
   const ::pf::RuntimeClass* GetRuntimeClass() const override;
 
 // Defines it for a class that cannot be created by name.
