@@ -318,11 +318,18 @@ class Diagramm : public Screen, protected DiagrammSettings {
   void DrawFrequencyLabels(pf::Dc* dc, bool fromSweep, int rPrime, int step, int footY);
   // End symbols, overlays and curves while curves are shown, then the curve marker.
   void DrawCircleCurves(pf::Dc* dc);
+  // The circular kinds' frame around a chart of the radius: the grid's square, the title
+  // under the chart's right and bottom lines 2 and 3 for the frequency labels.
+  void FrameCircle(int r, int ringStep);
   // The curve marker on the current curve with three read-out lines at (0.75 r, 0.95 r) from
   // the centre, displayWidth wide.
   void CreateReadoutMarker(int r, int displayWidth);
-  // Read-out lines 1 and 2 (angle and magnitude) and, withFrequency, line 3, repainted.
-  void WriteReadout(bool withFrequency);
+  // The curve marker on the current curve's point with a display of that many read-out lines
+  // at (left, top), width wide, its read-out written; nothing while no curve is shown.
+  void PlaceMarker(int lines, int left, int top, int width);
+  // The read-out after the marker moved: lines 1 and 2 (angle and magnitude) and, withFrequency
+  // (it moved to another point), line 3, repainted. The rectangular kinds write their own.
+  virtual void WriteReadout(bool withFrequency);
   // The left edge for a read-out wanted at x: far enough left that its widest text ends
   // before the soft-key labels.
   int ReadoutLeft(int x) const;
