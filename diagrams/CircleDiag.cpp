@@ -5,7 +5,6 @@
 
 #include "basics/Saturate.h"
 #include "diagrams/graphics/CircleGit.h"
-#include "diagrams/graphics/DiagramMarker.h"
 #include "diagrams/graphics/OutText.h"
 
 namespace {
@@ -29,18 +28,7 @@ CircleDiag::CircleDiag(pf::Window* owner, int x, int y, int width, int height)
 void CircleDiag::Layout() {
   ringStep = ((innerHeight - margin / 4) / 2) / (divisions + 1);
   radius = ringStep * divisions;
-  gridWidth = gridHeight = 2 * radius;
-  gridLeft = centreX - radius;
-  gridTop = centreY - radius;
-  if (title) {
-    title->SetPos(innerX + innerWidth - 5 * ringStep - 3, innerY + innerHeight - 3);
-    title->SetHeight(10);
-    title->SetWidth(4 * ringStep);
-    title->StoreText("");
-  }
-  for (int i : {1, 2}) {
-    bottomLines[static_cast<size_t>(i)] = std::make_unique<TextWithSymbol>(owner, 0, 0, 30, 15);
-  }
+  FrameCircle(radius, ringStep);
   grid = std::make_unique<CircleGit>(owner, centreX, centreY, ringStep, divisions);
   UpdateScale();
 }
@@ -91,23 +79,21 @@ void CircleDiag::Draw(pf::Dc* dc) {
 }
 
 int CircleDiag::MapX(float angle, float v) {
-  const float lo = static_cast<float>(yRefPos - divisions) * yScale + refValue;
-  const float hi = static_cast<float>(yRefPos) * yScale + refValue;
-  v = std::min(std::max(v, lo), hi);
-  const float c = std::cos(angle * kDegree);
-  const int d = (divisions - yRefPos) * ringStep;
-  const int ring = TruncToInt32(static_cast<float>(centreX) + static_cast<float>(d) * c);
-  return TruncToInt32(static_cast<float>(ring) + c * (v - refValue) * pixelsPerUnitY);
+  return MapAlong(centreX, std::cos(angle * kDegree), v);
 }
 
+// Pixel rows grow downwards.
 int CircleDiag::MapY(float v, float angle) {
+  return MapAlong(centreY, -std::sin(angle * kDegree), v);
+}
+
+int CircleDiag::MapAlong(int centre, float c, float v) const {
   const float lo = static_cast<float>(yRefPos - divisions) * yScale + refValue;
   const float hi = static_cast<float>(yRefPos) * yScale + refValue;
   v = std::min(std::max(v, lo), hi);
-  const float n = std::sin(angle * kDegree);
   const int d = (divisions - yRefPos) * ringStep;
-  const int ring = TruncToInt32(static_cast<float>(centreY) - static_cast<float>(d) * n);
-  return TruncToInt32(static_cast<float>(ring) - n * (v - refValue) * pixelsPerUnitY);
+  const int ring = TruncToInt32(static_cast<float>(centre) + static_cast<float>(d) * c);
+  return TruncToInt32(static_cast<float>(ring) + c * (v - refValue) * pixelsPerUnitY);
 }
 
 void CircleDiag::DrawLabels(pf::Dc* dc) {
@@ -122,21 +108,6 @@ void CircleDiag::DrawHeader(pf::Dc* dc, const MyStrng& text) {
 }
 
 void CircleDiag::CreateMarker() { CreateReadoutMarker(radius, 4 * ringStep); }
-
-void CircleDiag::MarkerNext() {
-  Diagramm::MarkerNext();
-  WriteReadout(true);
-}
-
-void CircleDiag::MarkerPrev() {
-  Diagramm::MarkerPrev();
-  WriteReadout(true);
-}
-
-void CircleDiag::MarkerUpdate() {
-  Diagramm::MarkerUpdate();
-  WriteReadout(false);
-}
 
 LinPolDiag::LinPolDiag(pf::Window* owner, int x, int y, int width, int height)
     : CircleDiag(owner, x, y, width, height) {

@@ -20,9 +20,6 @@ class CircleDiag : public Diagramm {
   // The start and stop frequencies of curve 0 beside the chart's foot.
   void DrawLabels(pf::Dc* dc) override;
   void CreateMarker() override;
-  void MarkerNext() override;
-  void MarkerPrev() override;
-  void MarkerUpdate() override;
   void UpdateXAxis() override {}
   void UpdateScale() override;
 
@@ -48,6 +45,9 @@ class CircleDiag : public Diagramm {
 
  private:
   void Layout();
+  // One pixel coordinate of magnitude v clamped to the chart, c the direction's component on
+  // that axis: from the centre out to the reference ring, then v's distance from it.
+  int MapAlong(int centre, float c, float v) const;
 };
 
 class LinPolDiag : public CircleDiag {

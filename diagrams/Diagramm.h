@@ -27,7 +27,60 @@ class OutText;
 class PortMatrix;
 class SmithPlane;
 
-class Diagramm : public Screen {
+// What a copy of a diagram takes over, whole: the scales and references, the modes, the
+// texts and the cursor positions. The parts that draw them (labels, curves, overlays) are not
+// settings; a copy builds its own.
+struct DiagrammSettings {
+  // The window sets these directly.
+  int picTexCurve = 0;
+  unsigned char curvesShown = 0;
+  MyStrng valueUnit;
+  MyStrng xUnitText;
+  MyStrng yUnitText;
+  float startFrequency = 1e9f;
+  float stopFrequency = 2e10f;
+
+  std::optional<pf::Font> font;
+  MyStrng name;
+  RgbColor red{250, 0, 0};
+  int currentCurve = 0;
+  unsigned char loadCirclesShown = 0;
+  unsigned char genCirclesShown = 0;
+  unsigned char planeShown = 0;
+  MyStrng startText;
+  MyStrng stopText;
+  int yScaleIndex = 0;
+  int xScaleIndex = 0;
+  std::span<const float> yTable;
+  std::span<const float> xTable;
+  char xAxisMode = 'L';
+  char pen = 'L';
+  unsigned char refStale = 0;
+  int divisions = 10;
+  int gridWidth = 100;
+  int gridHeight = 100;
+  int gridLeft = 0;
+  int gridTop = 0;
+  int xRefPos = 0;
+  float xRefValue = 0.0f;
+  int xRefSteps = 0;
+  int yRefPos = 0;
+  int prevYRefPos = 0;
+  int yRefSteps = 0;
+  float refValue = 0.0f;
+  float yScale = 1.0f;
+  float xScale = 1.0f;
+  float pixelsPerUnitX = 0.0f;
+  float pixelsPerUnitY = 0.0f;
+  unsigned char clipX = 1;
+  unsigned char clipY = 1;
+  char softKeyMode = 'K';
+  int softLabelFirstY = 50;
+  int softLabelSpacing = 44;
+  int markerIndex = 0;
+};
+
+class Diagramm : public Screen, protected DiagrammSettings {
  public:
   static constexpr int kSoftLabels = 7;
   static constexpr int kTextLines = 5;
@@ -223,13 +276,13 @@ class Diagramm : public Screen {
   bool HasCoarserXScale() const;
 
   // Settings that the screen window sets directly.
-  int picTexCurve = 0;
-  unsigned char curvesShown = 0;
-  MyStrng valueUnit;
-  MyStrng xUnitText;
-  MyStrng yUnitText;
-  float startFrequency = 1e9f;
-  float stopFrequency = 2e10f;
+  using DiagrammSettings::curvesShown;
+  using DiagrammSettings::picTexCurve;
+  using DiagrammSettings::startFrequency;
+  using DiagrammSettings::stopFrequency;
+  using DiagrammSettings::valueUnit;
+  using DiagrammSettings::xUnitText;
+  using DiagrammSettings::yUnitText;
 
  protected:
   using TextLines = std::array<std::unique_ptr<OutText>, kTextLines>;
@@ -265,58 +318,24 @@ class Diagramm : public Screen {
   void DrawFrequencyLabels(pf::Dc* dc, bool fromSweep, int rPrime, int step, int footY);
   // End symbols, overlays and curves while curves are shown, then the curve marker.
   void DrawCircleCurves(pf::Dc* dc);
+  // The circular kinds' frame around a chart of the radius: the grid's square, the title
+  // under the chart's right and bottom lines 2 and 3 for the frequency labels.
+  void FrameCircle(int r, int ringStep);
   // The curve marker on the current curve with three read-out lines at (0.75 r, 0.95 r) from
   // the centre, displayWidth wide.
   void CreateReadoutMarker(int r, int displayWidth);
-  // Read-out lines 1 and 2 (angle and magnitude) and, withFrequency, line 3, repainted.
-  void WriteReadout(bool withFrequency);
+  // The curve marker on the current curve's point with a display of that many read-out lines
+  // at (left, top), width wide, its read-out written; nothing while no curve is shown.
+  void PlaceMarker(int lines, int left, int top, int width);
+  // The read-out after the marker moved: lines 1 and 2 (angle and magnitude) and, withFrequency
+  // (it moved to another point), line 3, repainted. The rectangular kinds write their own.
+  virtual void WriteReadout(bool withFrequency);
   // The left edge for a read-out wanted at x: far enough left that its widest text ends
   // before the soft-key labels.
   int ReadoutLeft(int x) const;
   // Releases every part (the settings stay).
   void ReleaseParts();
 
-  std::optional<pf::Font> font;
-  MyStrng name;
-  RgbColor blue{0, 0, 250};
-  RgbColor green{0, 250, 0};
-  RgbColor red{250, 0, 0};
-  int currentCurve = 0;
-  unsigned char loadCirclesShown = 0;
-  unsigned char genCirclesShown = 0;
-  unsigned char planeShown = 0;
-  MyStrng startText;
-  MyStrng stopText;
-  int yScaleIndex = 0;
-  int xScaleIndex = 0;
-  std::span<const float> yTable;
-  std::span<const float> xTable;
-  char xAxisMode = 'L';
-  char pen = 'L';
-  unsigned char refStale = 0;
-  int divisions = 10;
-  int gridWidth = 100;
-  int gridHeight = 100;
-  int gridLeft = 0;
-  int gridTop = 0;
-  int xRefPos = 0;
-  float xRefValue = 0.0f;
-  int xRefSteps = 0;
-  int yRefPos = 0;
-  int prevYRefPos = 0;
-  int yRefSteps = 0;
-  float refValue = 0.0f;
-  float yScale = 1.0f;
-  float xScale = 1.0f;
-  float pixelsPerUnitX = 0.0f;
-  float pixelsPerUnitY = 0.0f;
-  unsigned char clipX = 1;
-  unsigned char clipY = 1;
-  char softKeyMode = 'K';
-  int softLabelCount = kSoftLabels;
-  int softLabelFirstY = 50;
-  int softLabelSpacing = 44;
-  int markerIndex = 0;
   PicTexFile picTex;
 
   // Parts, in the order they go: curves and markers before the labels they point to.

@@ -1,5 +1,5 @@
-// What the circular kinds share: frequency labels at the chart's foot and the curve marker
-// with its read-out of angle, magnitude and frequency.
+// What the circular kinds share: the frame around the chart, frequency labels at its foot
+// and the curve marker with its read-out of angle, magnitude and frequency.
 
 #include <string>
 
@@ -68,7 +68,27 @@ void Diagramm::DrawCircleCurves(pf::Dc* dc) {
   if (marker) marker->Draw(dc);
 }
 
+void Diagramm::FrameCircle(int r, int ringStep) {
+  gridWidth = gridHeight = 2 * r;
+  gridLeft = centreX - r;
+  gridTop = centreY - r;
+  if (title) {
+    title->SetPos(innerX + innerWidth - 5 * ringStep - 3, innerY + innerHeight - 3);
+    title->SetHeight(10);
+    title->SetWidth(4 * ringStep);
+    title->StoreText("");
+  }
+  for (int i : {1, 2}) {
+    bottomLines[static_cast<size_t>(i)] = std::make_unique<TextWithSymbol>(owner, 0, 0, 30, 15);
+  }
+}
+
 void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
+  PlaceMarker(3, TruncToInt32(centreX + 0.75 * r), TruncToInt32(centreY - 0.95 * r),
+              displayWidth);
+}
+
+void Diagramm::PlaceMarker(int lines, int left, int top, int width) {
   const DiagKurve* c = GetCurrentCurve();
   if (curvesShown == 0 || c == nullptr) return;
   const float px = c->GetX(markerIndex);
@@ -76,8 +96,7 @@ void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
   const int mx = MapX(px, py);
   const int my = MapY(py, px);
   if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
-  marker->CreateDisplay(3, ReadoutLeft(TruncToInt32(centreX + 0.75 * r)),
-                        TruncToInt32(centreY - 0.95 * r), displayWidth, 10);
+  marker->CreateDisplay(lines, ReadoutLeft(left), top, width, 10);
   marker->SetFont(font);
   WriteReadout(true);
   marker->Update();

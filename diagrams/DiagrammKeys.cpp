@@ -163,15 +163,20 @@ void Diagramm::MarkerNext() {
   // The getters clamp, so the index may reach the count and still show the last point.
   if (markerIndex < c->GetCount()) ++markerIndex;
   MoveMarker();
+  WriteReadout(true);
 }
 
 void Diagramm::MarkerPrev() {
   if (!marker || GetCurrentCurve() == nullptr) return;
   if (markerIndex > 0) --markerIndex;
   MoveMarker();
+  WriteReadout(true);
 }
 
-void Diagramm::MarkerUpdate() { MoveMarker(); }
+void Diagramm::MarkerUpdate() {
+  MoveMarker();
+  WriteReadout(false);
+}
 
 void Diagramm::SetModeLabels(const char* text6, const char* text7) {
   if (softLabels[5]) softLabels[5]->SetText(text6);

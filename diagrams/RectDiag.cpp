@@ -163,21 +163,11 @@ MyStrng RectDiag::YReadout(float py) const {
 }
 
 void RectDiag::CreateMarker() {
-  const DiagKurve* c = GetCurrentCurve();
-  if (curvesShown == 0 || c == nullptr) return;
-  const float px = c->GetX(markerIndex);
-  const float py = c->GetY1(markerIndex);
-  const int mx = MapX(px, py);
-  const int my = MapY(py, px);
-  if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
-  marker->CreateDisplay(ReadoutLines(), ReadoutLeft(centreX + (divisions / 2 - 2) * divPixelsX),
-                        centreY - (divisions / 2 - 1) * divPixelsY, 2 * divPixelsX, 10);
-  marker->SetFont(font);
-  ReadOut();
-  marker->Update();
+  PlaceMarker(ReadoutLines(), centreX + (divisions / 2 - 2) * divPixelsX,
+              centreY - (divisions / 2 - 1) * divPixelsY, 2 * divPixelsX);
 }
 
-void RectDiag::ReadOut() {
+void RectDiag::WriteReadout(bool) {
   const DiagKurve* c = GetCurrentCurve();
   if (!marker || c == nullptr) return;
   marker->SetLineText(0, XReadout(c->GetX(markerIndex)));
@@ -186,21 +176,6 @@ void RectDiag::ReadOut() {
     marker->SetLineText(2, FreqWert(static_cast<double>(c->GetY2(markerIndex))));
   }
   marker->UpdateTexts();
-}
-
-void RectDiag::MarkerNext() {
-  Diagramm::MarkerNext();
-  ReadOut();
-}
-
-void RectDiag::MarkerPrev() {
-  Diagramm::MarkerPrev();
-  ReadOut();
-}
-
-void RectDiag::MarkerUpdate() {
-  Diagramm::MarkerUpdate();
-  ReadOut();
 }
 
 void RectDiag::SetFont(const std::optional<pf::Font>& f) {

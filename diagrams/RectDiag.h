@@ -21,9 +21,6 @@ class RectDiag : public Diagramm {
   void SetRect(const pf::Rect& r) override;
   // The curve marker on the current curve's point with its read-out, while curves are shown.
   void CreateMarker() override;
-  void MarkerNext() override;
-  void MarkerPrev() override;
-  void MarkerUpdate() override;
   // Also the start and stop labels.
   void SetFont(const std::optional<pf::Font>& f) override;
   void WritePicTex() override;
@@ -48,7 +45,8 @@ class RectDiag : public Diagramm {
   virtual MyStrng XReadout(float px) const;
   virtual MyStrng YReadout(float py) const;
   virtual int ReadoutLines() const { return 2; }
-  void ReadOut();
+  // All its lines, wherever the marker went.
+  void WriteReadout(bool withFrequency) override;
 
   // The layout of the frequency and time kinds: the pitch from the screen size, a new raster
   // grid with its reference line at refPos and the reference value 0 there, the start and stop

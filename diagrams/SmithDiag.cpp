@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "basics/Saturate.h"
-#include "diagrams/graphics/DiagramMarker.h"
-#include "diagrams/graphics/OutText.h"
 #include "diagrams/graphics/SmithGit.h"
 
 namespace {
@@ -22,21 +20,10 @@ void SmithDiag::Layout(bool constructing) {
   const int t = ((innerHeight - margin / 4) * 9 / 2) / half;
   ringStep = t / 10;
   radius = ringStep * half;
-  gridWidth = gridHeight = 2 * radius;
-  gridLeft = centreX - radius;
-  gridTop = centreY - radius;
-  if (title) {
-    title->SetPos(innerX + innerWidth - 5 * ringStep - 3, innerY + innerHeight - 3);
-    title->SetHeight(10);
-    title->SetWidth(4 * ringStep);
-    title->StoreText("");
-  }
+  FrameCircle(radius, ringStep);
   PlaceHeaderLine(1, innerX + 3, innerY + 13);
   PlaceHeaderLine(0, innerX + 3, innerY + 26);
   if (constructing) PlaceHeaderLine(2, innerX + 3, innerY + 26);
-  for (int i : {1, 2}) {
-    bottomLines[static_cast<size_t>(i)] = std::make_unique<TextWithSymbol>(owner, 0, 0, 30, 15);
-  }
   grid = std::make_unique<SmithGit>(owner, centreX, centreY, radius);
 }
 
@@ -70,21 +57,6 @@ void SmithDiag::DrawLabels(pf::Dc* dc) {
 }
 
 void SmithDiag::CreateMarker() { CreateReadoutMarker(radius, 3 * ringStep); }
-
-void SmithDiag::MarkerNext() {
-  Diagramm::MarkerNext();
-  WriteReadout(true);
-}
-
-void SmithDiag::MarkerPrev() {
-  Diagramm::MarkerPrev();
-  WriteReadout(true);
-}
-
-void SmithDiag::MarkerUpdate() {
-  Diagramm::MarkerUpdate();
-  WriteReadout(false);
-}
 
 void SmithDiag::SetFont(const std::optional<pf::Font>& f) {
   Diagramm::SetFont(f);

@@ -15,9 +15,6 @@ class SmithDiag : public Diagramm {
   // Without data in curve 0 the labels show the sweep limits.
   void DrawLabels(pf::Dc* dc) override;
   void CreateMarker() override;
-  void MarkerNext() override;
-  void MarkerPrev() override;
-  void MarkerUpdate() override;
   void UpdateXAxis() override {}
   void UpdateScale() override {}
   // Also the chart's labels.

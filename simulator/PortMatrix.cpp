@@ -73,13 +73,16 @@ PortMatrix PortMatrix::Inverse() const {
   if (n == 1) {
     c.At(1, 1) = At(1, 1).Inverse();
   } else if (n == 2) {
-    const Cmplx d = Determinant();
-    c.At(1, 1) = At(2, 2) / d;
-    c.At(1, 2) = -At(1, 2) / d;
-    c.At(2, 1) = -At(2, 1) / d;
-    c.At(2, 2) = At(1, 1) / d;
+    InvertTwoPortInto(c, Determinant());
   }
   return c;
+}
+
+void PortMatrix::InvertTwoPortInto(PortMatrix& target, const Cmplx& d) const {
+  target.At(1, 1) = At(2, 2) / d;
+  target.At(1, 2) = -At(1, 2) / d;
+  target.At(2, 1) = -At(2, 1) / d;
+  target.At(2, 2) = At(1, 1) / d;
 }
 
 PortMatrix PortMatrix::GeneralInverse3() const {
@@ -275,11 +278,7 @@ PortMatrix PortMatrix::ConvertToZ() const {
   if (n == 1) {
     z.At(1, 1) = At(1, 1).Abs() > kGuard ? At(1, 1).Inverse() : Cmplx(kHuge, 0.0);
   } else if (n == 2) {
-    const Cmplx d = Guarded(TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2)));
-    z.At(1, 1) = At(2, 2) / d;
-    z.At(1, 2) = -At(1, 2) / d;
-    z.At(2, 1) = -At(2, 1) / d;
-    z.At(2, 2) = At(1, 1) / d;
+    InvertTwoPortInto(z, Guarded(TwoPortDeterminant(At(1, 1), At(1, 2), At(2, 1), At(2, 2))));
   }
   return z;
 }

@@ -183,6 +183,8 @@ class PortMatrix {
   void Allocate(int order);
 
   PortMatrix GeneralInverse3() const;
+  // Into the 2 x 2 target: the adjugate of this two-port over its determinant d.
+  void InvertTwoPortInto(PortMatrix& target, const Cmplx& d) const;
   // 1 - |S11|^2 - |S22|^2 + |Delta|^2, the numerator of the stability factor.
   double StabilityNumerator() const;
   // The point whose conjugate is the mismatch centre of the circle (c, r).

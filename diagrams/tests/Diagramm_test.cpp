@@ -21,6 +21,7 @@
 #include "pf/archive.h"
 #include "pf/clipboard.h"
 #include "pf/headless.h"
+#include "pf/window.h"
 
 namespace {
 
@@ -207,6 +208,42 @@ TEST(DiagrammTest, LoadRefusesIndicesAndPositionsOutsideTheirTables) {
   };
   for (size_t i = 0; i < std::size(cases); ++i)
     EXPECT_EQ(Loads(cases[i].bytes), cases[i].loads) << i;
+}
+
+// A copy takes every setting and builds soft labels of its own; an assigned diagram gives up
+// its parts and its owner.
+TEST(DiagrammTest, ACopyTakesEverySetting) {
+  pf::Headless headless;
+  pf::Window owner;
+  LogPolDiag d(&owner, 0, 0, 400, 400);
+  d.YScaleUp();
+  d.RefPosInc();
+  d.XRefPosInc();
+  d.SetXAxisMode('G');
+  d.NextSoftKeySet();
+  d.valueUnit = "dBm";
+  d.xUnitText = "GHz";
+  d.startFrequency = 2e9f;
+  d.curvesShown = 1;
+  d.SetPicTexFileName("polar.tex");
+  LogPolDiag copy(d);
+  LogPolDiag assigned(&owner, 10, 10, 200, 200);
+  assigned = d;
+  for (LogPolDiag* c : {&copy, &assigned}) {
+    EXPECT_EQ(Archived(*c), Archived(d));
+    EXPECT_EQ(c->GetXAxisMode(), 'G');
+    EXPECT_EQ(c->GetSoftKeyMode(), d.GetSoftKeyMode());
+    EXPECT_EQ(c->valueUnit, "dBm");
+    EXPECT_EQ(c->xUnitText, "GHz");
+    EXPECT_EQ(c->startFrequency, 2e9f);
+    EXPECT_EQ(c->curvesShown, 1);
+    EXPECT_EQ(c->GetPicTex().fileName, "polar.tex");
+  }
+  ASSERT_NE(copy.GetSoftLabel(0), nullptr);
+  EXPECT_NE(copy.GetSoftLabel(0), d.GetSoftLabel(0));
+  EXPECT_EQ(copy.GetOwner(), &owner);
+  EXPECT_EQ(assigned.GetSoftLabel(0), nullptr);
+  EXPECT_EQ(assigned.GetOwner(), nullptr);
 }
 
 TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {

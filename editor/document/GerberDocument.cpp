@@ -6,9 +6,7 @@
 
 #include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
-#include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/NetSymbol.h"
-#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/path_map.h"
 #include "pf/whole_file.h"
 
@@ -80,20 +78,21 @@ void GerberDocument::WriteApertures() {
                        BoardSideText(substrateSize.y) + "*%");
   // A symbol that asks for none keeps the name it had.
   for (NetSymbol* s : symbols) {
-    AssignAperture(*s, s->GetClassKey() == "TWOPORT" ? TwoPortWish(*s) : s->GetGerberAperture());
+    AssignAperture(*s, s->TakesPadFromLine() ? PadWish(*s) : s->GetGerberAperture());
   }
 }
 
-// A pad as wide as the coplanar line beside its first pin, strip and both gaps; the two-port
-// takes that as its length, so that its pins lie on the pad's edges.
-GerberAperture GerberDocument::TwoPortWish(NetSymbol& twoPort) const {
-  const PinSite* site = SiteAt(twoPort.pins[0]);
+// A pad as wide as the coplanar line beside its first pin, strip and both gaps; the pad
+// takes that as its length, so that its pins lie on the pad's edges. The first other symbol
+// there decides: any but a coplanar line gives no pad.
+GerberAperture GerberDocument::PadWish(NetSymbol& pad) const {
+  const PinSite* site = SiteAt(pad.pins[0]);
   if (site == nullptr) return {};
   for (NetSymbol* s : site->symbols) {
-    if (s->GetClassKey() == twoPort.GetClassKey()) continue;
+    if (s->TakesPadFromLine()) continue;
     const double span = s->GetPadSpan();
-    if (s->GetClassKey() != "CCoplanarLineSymbol" || !(span > 0.0)) return {};
-    if (auto* pole = dynamic_cast<ZweiPolSymbol*>(&twoPort)) pole->smdLength = LaeWert(span);
+    if (!(span > 0.0)) return {};
+    pad.SetPadSide(span);
     return {GerberAperture::Shape::Square, span, span};
   }
   return {};
@@ -141,15 +140,10 @@ void GerberDocument::AssignAperture(NetSymbol& s, const GerberAperture& wish) {
 void GerberDocument::PlaceSymbols() {
   for (NetSymbol* s : symbols) s->layoutPlaced = 0;
   for (auto& [key, site] : pinSites) site.placed = 0;
-  NetSymbol* start = nullptr;
-  for (NetSymbol* s : symbols) {
-    const auto* port = dynamic_cast<const ExKnotenSymbol*>(s);
-    if (s->GetClassKey() == "ExKnotenSymbol" && port != nullptr && port->portNumber == 1) {
-      start = s;
-      break;
-    }
-  }
-  if (start == nullptr) return;
+  const auto first = std::find_if(symbols.begin(), symbols.end(),
+                                  [](const NetSymbol* s) { return s->StartsLayout(); });
+  if (first == symbols.end()) return;
+  NetSymbol* start = *first;
   start->SetOrigin(start->pins[0], startPoint);
   std::vector<DoublePoint> wave{DoublePoint(start->pins[0], startPoint)};
   std::vector<DoublePoint> next;

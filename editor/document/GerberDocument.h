@@ -58,7 +58,7 @@ class GerberDocument {
   void WriteHeader();
   void WriteApertures();
   void AssignAperture(NetSymbol& s, const GerberAperture& wish);
-  GerberAperture TwoPortWish(NetSymbol& twoPort) const;
+  GerberAperture PadWish(NetSymbol& pad) const;
   void PlaceSymbols();
   void WriteSymbols();
   void AppendPlotsToFiles();

@@ -34,6 +34,7 @@ class ExKnotenSymbol : public EinPolSymbol {
   bool EditDialog(pf::Window* parent) override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
+  bool StartsLayout() const override { return portNumber == 1; }
 
   int32_t portNumber = 1;
 

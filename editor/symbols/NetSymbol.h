@@ -95,6 +95,12 @@ class NetSymbol : public pf::Object {
   virtual GerberAperture GetGerberAperture() const { return {}; }
   // Strip and gaps of a coplanar line, the pad of a data two-port beside it (metres); 0 else.
   virtual double GetPadSpan() const { return 0.0; }
+  // The symbol the photoplot walk starts from (the external node numbered 1); none by default.
+  virtual bool StartsLayout() const { return false; }
+  // A symbol whose aperture is a square pad as wide as the line at its first pin (the data
+  // two-port) instead of a wish of its own; SetPadSide gives it that side (metres).
+  virtual bool TakesPadFromLine() const { return false; }
+  virtual void SetPadSide(double) {}
 
   // Dialogs that live in a library above this one, run by EditDialog for their class key;
   // true exactly when the user ended the dialog with OK.

@@ -38,6 +38,8 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
   // A pad of its length's side flashed at its middle; without an aperture (no coplanar line
   // beside it) nothing, since the flash would take another symbol's aperture.
   void WriteGerber(GerberPlotFile& file) const override;
+  bool TakesPadFromLine() const override { return true; }
+  void SetPadSide(double side) override { smdLength = LaeWert(side); }
 
   // Reads the file and its option line. False, reported, when the file cannot be read, holds
   // nothing, has a line the reader would cut or a format that is not supported; the symbol

@@ -13,11 +13,12 @@
 
 namespace {
 
-// Stands for a coplanar line: strip and gaps 1.5 mm across.
+// Stands for a coplanar line, strip and gaps 1.5 mm across; with no span, for any other line.
 class CoplanarStandIn : public NetSymbol {
  public:
-  CoplanarStandIn() : NetSymbol(2) { classKey = "CCoplanarLineSymbol"; }
-  double GetPadSpan() const override { return 0.0015; }
+  CoplanarStandIn() : NetSymbol(2) {}
+  double GetPadSpan() const override { return span; }
+  double span = 0.0015;
 };
 
 std::vector<std::string> Body(const LineFile& file) {
@@ -33,7 +34,7 @@ TEST(DataPortGerberTest, BesideACoplanarLineItFlashesAPadOfItsSpanAtItsMiddle) {
     CoplanarStandIn line;
     line.pins[0] = Point(0, 0);
     line.pins[1] = Point(100, 0);
-    if (!coplanar) line.classKey = "MICTRANSLINE";
+    if (!coplanar) line.span = 0.0;
     TwoPortSymbol data;
     data.pins[0] = Point(100, 0);
     data.pins[1] = Point(200, 0);
@@ -55,6 +56,29 @@ TEST(DataPortGerberTest, BesideACoplanarLineItFlashesAPadOfItsSpanAtItsMiddle) {
     // half its new length on.
     EXPECT_NE(std::find(bottom.begin(), bottom.end(), "X750Y25000D03*"), bottom.end());
   }
+}
+
+// Another data port at the line's end is passed over: both take the line's pad.
+TEST(DataPortGerberTest, ADataPortBesideAnotherStillFindsTheLine) {
+  ExKnotenSymbol port;
+  port.pins[0] = Point(0, 0);
+  TwoPortSymbol across;
+  across.pins[0] = Point(100, 0);
+  across.pins[1] = Point(100, 100);
+  CoplanarStandIn line;
+  line.pins[0] = Point(0, 0);
+  line.pins[1] = Point(100, 0);
+  TwoPortSymbol along;
+  along.pins[0] = Point(100, 0);
+  along.pins[1] = Point(200, 0);
+  GerberDocument plot;
+  for (NetSymbol* s : std::initializer_list<NetSymbol*>{&port, &across, &line, &along}) {
+    plot.AddSymbol(s);
+  }
+  plot.CreatePlot();
+  EXPECT_EQ(across.aperture, "D12");
+  EXPECT_EQ(along.aperture, "D12");
+  EXPECT_EQ(along.smdLength, "1.5mm");
 }
 
 }  // namespace

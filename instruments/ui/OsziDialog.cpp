@@ -98,22 +98,15 @@ bool OsziDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void OsziDialog::OnDeltaPos(int id, int delta) {
-  Diagramm* d = screen.Current();
-  if (d == nullptr) return;
-  const bool positive = delta > 0;
-  switch (id) {
-    case ids::kRefPos: positive ? d->RefPosInc() : d->RefPosDec(); break;
-    case ids::kRefValue: positive ? d->RefValueDown() : d->RefValueUp(); break;
-    case ids::kYScale: positive ? d->YScaleDown() : d->YScaleUp(); break;
-    case ids::kTimePerDiv:
-      positive ? d->XScaleDown() : d->XScaleUp();
-      ShowTimePerDivision();
-      break;
-    case ids::kStartTime: positive ? d->XRefValueDown() : d->XRefValueUp(); break;
-    case ids::kMarkerStep: positive ? d->MarkerPrev() : d->MarkerNext(); break;
-    default: return;
-  }
-  d->MarkerUpdate();
+  constexpr ScrnWindow::KeySpins kSpins{.refPos = ids::kRefPos,
+                                        .refValue = ids::kRefValue,
+                                        .yScale = ids::kYScale,
+                                        .xRefValue = ids::kStartTime,
+                                        .xScale = ids::kTimePerDiv,
+                                        .markerStep = ids::kMarkerStep};
+  if (!screen.StepKey(kSpins, id, delta)) return;
+  if (id == ids::kTimePerDiv) ShowTimePerDivision();
+  screen.Current()->MarkerUpdate();
   Refresh();
 }
 

@@ -79,26 +79,20 @@ bool PlotterDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void PlotterDialog::OnDeltaPos(int id, int delta) {
-  Diagramm* d = screen.Current();
-  if (d == nullptr) return;
-  const bool positive = delta > 0;
-  switch (id) {
-    case ids::kRefPos: positive ? d->RefPosInc() : d->RefPosDec(); break;
-    case ids::kRefValue: positive ? d->RefValueDown() : d->RefValueUp(); break;
-    case ids::kYScale: positive ? d->YScaleDown() : d->YScaleUp(); break;
-    case ids::kXRefPos: positive ? d->XRefPosDec() : d->XRefPosInc(); break;
-    case ids::kXRefValue: positive ? d->XRefValueDown() : d->XRefValueUp(); break;
-    case ids::kXScale: positive ? d->XScaleDown() : d->XScaleUp(); break;
-    case ids::kMarkerStep:
-      if (!d->HasMarker()) return;
-      delta < 0 ? d->MarkerNext() : d->MarkerPrev();
-      break;
-    case ids::kXRangeSpin: StepRange(true, delta); return;
-    case ids::kYRangeSpin: StepRange(false, delta); return;
-    default: return;
+  constexpr ScrnWindow::KeySpins kSpins{.refPos = ids::kRefPos,
+                                        .refValue = ids::kRefValue,
+                                        .yScale = ids::kYScale,
+                                        .xRefPos = ids::kXRefPos,
+                                        .xRefValue = ids::kXRefValue,
+                                        .xScale = ids::kXScale,
+                                        .markerStep = ids::kMarkerStep};
+  if (screen.Current() == nullptr) return;
+  if (id == ids::kXRangeSpin || id == ids::kYRangeSpin) {
+    StepRange(id == ids::kXRangeSpin, delta);
+  } else if (screen.StepKey(kSpins, id, delta)) {
+    screen.Current()->MarkerUpdate();
+    Refresh();
   }
-  d->MarkerUpdate();
-  Refresh();
 }
 
 void PlotterDialog::StepRange(bool xAxis, int delta) {

@@ -31,6 +31,23 @@ int ColumnsOf(int code) {
 // The kinds drawn from the control's corner rather than from the screen's area.
 bool AtOrigin(int code) { return code == 0 || code == 11 || code == 12; }
 
+// A diagram key on its spin: the step for the lower arrow (delta > 0) and for the upper one.
+struct SpinKey {
+  int ScrnWindow::KeySpins::*spin;
+  void (Diagramm::*lower)();
+  void (Diagramm::*upper)();
+};
+
+constexpr SpinKey kSpinKeys[] = {
+    {&ScrnWindow::KeySpins::refPos, &Diagramm::RefPosInc, &Diagramm::RefPosDec},
+    {&ScrnWindow::KeySpins::refValue, &Diagramm::RefValueDown, &Diagramm::RefValueUp},
+    {&ScrnWindow::KeySpins::yScale, &Diagramm::YScaleDown, &Diagramm::YScaleUp},
+    {&ScrnWindow::KeySpins::xRefPos, &Diagramm::XRefPosDec, &Diagramm::XRefPosInc},
+    {&ScrnWindow::KeySpins::xRefValue, &Diagramm::XRefValueDown, &Diagramm::XRefValueUp},
+    {&ScrnWindow::KeySpins::xScale, &Diagramm::XScaleDown, &Diagramm::XScaleUp},
+    {&ScrnWindow::KeySpins::markerStep, &Diagramm::MarkerPrev, &Diagramm::MarkerNext},
+};
+
 }  // namespace
 
 MyStrng RunTimeStamp() {
@@ -185,6 +202,18 @@ void ScrnWindow::SetCurvesShown(bool shown) const {
 void ScrnWindow::Invalidate() const {
   if (parent == nullptr) return;
   if (pf::Window* control = parent->GetDlgItem(kControlId)) control->Invalidate();
+}
+
+bool ScrnWindow::StepKey(const KeySpins& spins, int id, int delta) const {
+  if (current == nullptr || id == 0) return false;
+  for (const SpinKey& key : kSpinKeys) {
+    if (spins.*key.spin != id) continue;
+    if (key.spin != &KeySpins::markerStep || current->HasMarker()) {
+      (current->*(delta > 0 ? key.lower : key.upper))();
+    }
+    return true;
+  }
+  return false;
 }
 
 void ScrnWindow::Serialize(pf::Archive& ar) {

@@ -66,6 +66,18 @@ class ScrnWindow {
   void DrawItem(pf::Dc& dc) const;
   // Redraws the control.
   void Invalidate() const;
+
+  // The spins of a window's diagram keys, y keys, x keys and the marker; 0 for a key the
+  // window lacks.
+  struct KeySpins {
+    int refPos = 0, refValue = 0, yScale = 0;
+    int xRefPos = 0, xRefValue = 0, xScale = 0;
+    int markerStep = 0;
+  };
+  // Steps the current diagram's key of the spin; false without a current diagram or when the
+  // id is none of the spins. The platform's upper arrow (delta < 0) raises the reference
+  // value, coarsens a scale and moves the marker on; the marker moves only when there is one.
+  bool StepKey(const KeySpins& spins, int id, int delta) const;
   // The current diagram draws its curves (and takes a marker) only once there are some.
   void SetCurvesShown(bool shown) const;
   // Asks width and font size, then a file name, and writes the current diagram; nothing

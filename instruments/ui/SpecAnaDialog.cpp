@@ -93,22 +93,12 @@ bool SpecAnaDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void SpecAnaDialog::OnDeltaPos(int id, int delta) {
-  Diagramm* d = screen.Current();
-  if (d == nullptr) return;
-  const bool positive = delta > 0;
-  switch (id) {
-    case ids::kRefPos: positive ? d->RefPosInc() : d->RefPosDec(); break;
-    case ids::kRefValue: positive ? d->RefValueDown() : d->RefValueUp(); break;
-    case ids::kYScale:
-      positive ? d->YScaleDown() : d->YScaleUp();
-      d->MarkerUpdate();
-      break;
-    case ids::kMarkerStep:
-      if (!d->HasMarker()) return;
-      positive ? d->MarkerPrev() : d->MarkerNext();
-      break;
-    default: return;
-  }
+  constexpr ScrnWindow::KeySpins kSpins{.refPos = ids::kRefPos,
+                                        .refValue = ids::kRefValue,
+                                        .yScale = ids::kYScale,
+                                        .markerStep = ids::kMarkerStep};
+  if (!screen.StepKey(kSpins, id, delta)) return;
+  if (id == ids::kYScale) screen.Current()->MarkerUpdate();
   Refresh();
 }
 

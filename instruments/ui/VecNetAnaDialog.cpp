@@ -57,15 +57,16 @@ bool VecNetAnaDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void VecNetAnaDialog::OnDeltaPos(int id, int delta) {
+  constexpr ScrnWindow::KeySpins kSpins{.refPos = ids::kRefPos,
+                                        .refValue = ids::kRefValue,
+                                        .yScale = ids::kYScale,
+                                        .xRefPos = ids::kXRefPos,
+                                        .markerStep = ids::kMarkerStep};
   Diagramm* d = Screen().Current();
   if (d == nullptr) return;
   const bool positive = delta > 0;
   switch (id) {
-    case ids::kRefPos: positive ? d->RefPosInc() : d->RefPosDec(); break;
-    case ids::kRefValue: positive ? d->RefValueDown() : d->RefValueUp(); break;
-    case ids::kYScale: positive ? d->YScaleDown() : d->YScaleUp(); break;
     case ids::kPlaneXRefPos: positive ? d->AuxKeyDown() : d->AuxKeyUp(); break;
-    case ids::kXRefPos: positive ? d->XRefPosDec() : d->XRefPosInc(); break;
     case ids::kStabCursor:
       if (PlaneKeysApply()) {
         const int curve = d->IsGenStabMode() ? 2 : 1;
@@ -79,13 +80,11 @@ void VecNetAnaDialog::OnDeltaPos(int id, int delta) {
         pf::TheUiServices().Beep(pf::BeepKind::Warning);
       }
       break;
-    case ids::kMarkerStep:
-      if (d->HasMarker()) positive ? d->MarkerPrev() : d->MarkerNext();
-      break;
     case ids::kFreeMarker:
       if (d->HasMarker()) positive ? d->FreeMarkerDown() : d->FreeMarkerUp();
       break;
-    default: return;
+    default:
+      if (!Screen().StepKey(kSpins, id, delta)) return;
   }
   Screen().Invalidate();
 }

@@ -197,6 +197,27 @@ TEST_F(Panel, FormatDialogSwitchesTheScreensDiagram) {
   }
 }
 
+// The screen's spins reach the keys of the diagram shown, the x reference on the plane.
+TEST_F(Panel, ScreenSpinsStepTheDiagramKeys) {
+  const struct {
+    int code;
+    int spin;
+    float (*get)(Diagramm&);
+  } spins[] = {
+      {1, analyser_ids::kRefPos, [](Diagramm& g) { return float(g.GetYRefPos()); }},
+      {1, analyser_ids::kRefValue, [](Diagramm& g) { return g.GetRefValue(); }},
+      {1, analyser_ids::kYScale, [](Diagramm& g) { return float(g.GetYScaleIndex()); }},
+      {5, analyser_ids::kXRefPos, [](Diagramm& g) { return g.GetXRefValue(); }},
+  };
+  DialogDriver panel(headless, *window);
+  for (const auto& s : spins) {
+    Diagramm& d = *window->Screen().SelectDiagram(s.code);
+    const float before = s.get(d);
+    panel.Spin(s.spin, false);
+    EXPECT_NE(s.get(d), before) << s.spin;
+  }
+}
+
 TEST_F(Panel, KeysThatHaveNothingToWorkOnSayWhy) {
   DialogDriver panel(headless, *window);
   // Only a negative delta switches soft keys, and only on the plane diagram.

@@ -729,6 +729,54 @@ TEST_F(ScopeWindowTest, SpectrumSettingsStopAtTheBadFieldAndOkKeepsTheRange) {
   EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler FreqEdit:");
 }
 
+// Every window's spins reach their diagram keys: the upper arrow raises the reference value
+// and coarsens a scale, the lower one lifts the reference position, and the marker steps on
+// with the upper arrow once there is one.
+TEST_F(ScopeWindowTest, SpinsStepTheirDiagramKeys) {
+  using Get = float (*)(Diagramm&);
+  const Get refPos = [](Diagramm& d) { return static_cast<float>(d.GetYRefPos()); };
+  const Get refValue = [](Diagramm& d) { return d.GetRefValue(); };
+  const Get yScale = [](Diagramm& d) { return static_cast<float>(d.GetYScaleIndex()); };
+  const Get xRefValue = [](Diagramm& d) { return d.GetXRefValue(); };
+  const Get xScale = [](Diagramm& d) { return d.GetXScale(); };
+  const Get marker = [](Diagramm& d) { return static_cast<float>(d.GetMarkerIndex()); };
+  const struct {
+    int spin;
+    bool up;
+    Get get;
+  } scopeSpins[] = {{oszi_ids::kRefPos, false, refPos},      {oszi_ids::kRefValue, true, refValue},
+              {oszi_ids::kYScale, true, yScale},       {oszi_ids::kStartTime, true, xRefValue},
+              {oszi_ids::kTimePerDiv, true, xScale},   {oszi_ids::kMarkerStep, true, marker}},
+    plotterSpins[] = {{plotter_ids::kRefPos, false, refPos},   {plotter_ids::kRefValue, true, refValue},
+                 {plotter_ids::kYScale, true, yScale},    {plotter_ids::kXRefValue, true, xRefValue},
+                 {plotter_ids::kXScale, true, xScale},    {plotter_ids::kMarkerStep, true, marker}},
+    analyserSpins[] = {{specana_ids::kRefPos, false, refPos},
+                 {specana_ids::kRefValue, true, refValue},
+                 {specana_ids::kYScale, true, yScale}};
+  const auto play = [this](int templateId, int markerKey, const auto& spins) {
+    headless.ExpectDialog(templateId, [&](pf::DialogDriver& d) {
+      Diagramm& diagram = *dynamic_cast<ScreenDialog&>(d.GetDialog()).Screen().Current();
+      d.Click(markerKey);
+      for (const auto& s : spins) {
+        const float before = s.get(diagram);
+        d.Spin(s.spin, s.up);
+        EXPECT_GT(s.get(diagram), before) << templateId << " " << s.spin;
+      }
+      d.Cancel();
+    });
+  };
+  OsziSymbol scope;
+  play(oszi_ids::kTemplate, oszi_ids::kMarker, scopeSpins);
+  scope.EditDialog(nullptr);
+  PlotterSymbol plotter;
+  plotter.setUpPending = 0;
+  play(plotter_ids::kTemplate, plotter_ids::kMarker, plotterSpins);
+  plotter.EditDialog(nullptr);
+  SpecAnaSymbol analyser;
+  play(specana_ids::kTemplate, specana_ids::kMarker, analyserSpins);
+  analyser.EditDialog(nullptr);
+}
+
 TEST_F(ScopeWindowTest, PlotterSetUpFirstThenThePlotWithItsRanges) {
   PlotterSymbol plotter;
   headless.ExpectDialog(plotter_ids::kSetUpTemplate, [](pf::DialogDriver& d) {

@@ -365,6 +365,18 @@ TEST_F(GerberDocumentTest, AperturesAreSharedByPrintedSizeAndNamedOnFromD110) {
   EXPECT_EQ(slot.layoutPlaced, 0);
 }
 
+// The walk starts at the external node numbered 1, wherever it stands in the list.
+TEST_F(GerberDocumentTest, TheWalkStartsAtPortOne) {
+  Port(Point(500, 500)).portNumber = 2;
+  Port(Point(0, 0));
+  auto& line = Add<TrlSymbol>(Point(0, 0), Point(100, 0));
+  auto& loose = Add<TrlSymbol>(Point(500, 500), Point(600, 500));
+  doc.CreatePlot();
+  EXPECT_EQ(line.layoutOrigin, LPoint(0, 25000));
+  EXPECT_EQ(line.layoutPlaced, 1);
+  EXPECT_EQ(loose.layoutPlaced, 0);
+}
+
 TEST_F(GerberDocumentTest, TheBottomFileFlashesTheSubstrateBeforeClearingTheSlots) {
   doc.SetSubstrateSize(LaeWert("20.5mm"), LaeWert("20.5mm"));
   EXPECT_EQ(doc.startPoint, LPoint(0, 10250));
