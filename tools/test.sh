@@ -39,7 +39,7 @@ presets=("$@")
 
 echo "== every include stays within what its library links"
 /usr/bin/python3 tools/check_layers.py
-echo "== the help page is the README's part on using the program"
+echo "== the help page is the user's manual as it stands"
 /usr/bin/python3 tools/make_help.py --check
 
 export CCACHE_DIR="${CCACHE_DIR:-$PWD/.ccache}"
