@@ -1,13 +1,39 @@
 #include "editor/dialogs/GerberPlotDialog.h"
 
+#include <span>
+
 #include "basics/WertMitDim.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/GerberDocument.h"
 
 namespace {
 
-std::string LengthText(int32_t micrometres) {
-  return LaeWert(micrometres / 1.0e6).ToCString();
+// A point as its two edits show it, in metres.
+struct Pair {
+  LaeWert x;
+  LaeWert y;
+};
+using Rows = std::span<const Field<Pair>>;
+
+constexpr Field<Pair> kSize[] = {
+    Fields<Pair>::Value<&Pair::x>(GerberPlotDialog::kSizeXId, "Fehler X:", Positive()),
+    Fields<Pair>::Value<&Pair::y>(GerberPlotDialog::kSizeYId, "Fehler Y:", Positive()),
+};
+constexpr Field<Pair> kStart[] = {
+    Fields<Pair>::Value<&Pair::x>(GerberPlotDialog::kStartXId, "Fehler X:"),
+    Fields<Pair>::Value<&Pair::y>(GerberPlotDialog::kStartYId, "Fehler Y:"),
+};
+
+void ShowPair(pf::Dialog& dialog, Rows rows, const LPoint& point) {
+  ShowFields(dialog, rows, Pair{LaeWert(point.x / 1.0e6), LaeWert(point.y / 1.0e6)});
+}
+
+// Both fields stored as micrometres once both pass.
+bool ReadPair(FieldReader& reader, Rows rows, LPoint& target) {
+  Pair pair;
+  if (!reader.ReadFields(rows, pair)) return false;
+  target = LPoint(Micrometres(pair.x), Micrometres(pair.y));
+  return true;
 }
 
 }  // namespace
@@ -17,29 +43,19 @@ GerberPlotDialog::GerberPlotDialog(pf::Window* parent) : pf::Dialog(kTemplateId,
 bool GerberPlotDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
   if (document == nullptr) return true;
-  SetDlgItemText(kSizeXId, LengthText(document->substrateSize.x));
-  SetDlgItemText(kSizeYId, LengthText(document->substrateSize.y));
-  SetDlgItemText(kStartXId, LengthText(document->startPoint.x));
-  SetDlgItemText(kStartYId, LengthText(document->startPoint.y));
+  ShowPair(*this, kSize, document->substrateSize);
+  ShowPair(*this, kStart, document->startPoint);
   CheckDlgButton(kAreaId, document->substrateArea != 0 ? 1 : 0);
-  return true;
-}
-
-bool GerberPlotDialog::ReadPair(int xId, int yId, LPoint& target, const char* notPositive) {
-  FieldReader reader(*this, true);
-  LaeWert x;
-  LaeWert y;
-  constexpr auto kTyped = FieldReader::Store::Typed;
-  if (!reader.Read(GetDlgItemText(xId), x, "Fehler X:", kTyped, notPositive)) return false;
-  if (!reader.Read(GetDlgItemText(yId), y, "Fehler Y:", kTyped, notPositive)) return false;
-  target = LPoint(Micrometres(x), Micrometres(y));
   return true;
 }
 
 void GerberPlotDialog::OnOK() {
   if (document == nullptr) return;
-  if (!ReadPair(kSizeXId, kSizeYId, document->substrateSize, FieldReader::kNotPositive)) return;
-  if (!ReadPair(kStartXId, kStartYId, document->startPoint)) return;
+  FieldReader reader(*this, true);
+  if (!ReadPair(reader, kSize, document->substrateSize) ||
+      !ReadPair(reader, kStart, document->startPoint)) {
+    return;
+  }
   document->substrateArea = IsDlgButtonChecked(kAreaId) != 0 ? 1 : 0;
   pf::Dialog::OnOK();
 }

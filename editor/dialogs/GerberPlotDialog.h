@@ -24,9 +24,4 @@ class GerberPlotDialog : public pf::Dialog {
   void OnOK() override;
 
   GerberDocument* document = nullptr;
-
- private:
-  // Both fields read as metres into micrometres; false when one is refused (with notPositive
-  // given, also when it is not above 0).
-  bool ReadPair(int xId, int yId, LPoint& target, const char* notPositive = nullptr);
 };

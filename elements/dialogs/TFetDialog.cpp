@@ -46,6 +46,12 @@ const std::array<Row, TFetDialog::kRowCount> kRows = {{
     {1429, 1430, 3, ValueText<ResWert>, ReadAs<ResWert>, false},     // Rdg
 }};
 
+constexpr Field<FetSymbol> kRequired[] = {
+    Fields<FetSymbol>::Number<LeiWert, &FetSymbol::transconductance>(
+        1416, kCaption, NotZero("Steilheit ist Null")),
+    Fields<FetSymbol>::Number<CapWert, &FetSymbol::gateSourceCapacitance>(1405, kCaption),
+};
+
 template <size_t... I>
 std::array<TCheckBox, sizeof...(I)> MakeBoxes(pf::Dialog* d, std::index_sequence<I...>) {
   return {TCheckBox(d, kRows[I].box)...};
@@ -61,14 +67,11 @@ TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
       name(this, 1435, kTextLimit),
-      gain(this, 1416, kTextLimit),
-      cgs(this, 1405, kTextLimit),
       boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())),
       edits(MakeEdits(this, std::make_index_sequence<kRowCount>())) {}
 
 void TFetDialog::SetupWindow() {
-  gain.SetText(LeiWert(symbol->transconductance).ToCString());
-  cgs.SetText(CapWert(symbol->gateSourceCapacitance).ToCString());
+  ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kTextLimit);
   for (size_t i = 0; i < kRowCount; ++i) {
     const TransistorOption& o = symbol->options[kRows[i].option];
     if (o.enabled != 1) {
@@ -86,12 +89,8 @@ void TFetDialog::SetupWindow() {
 bool TFetDialog::CanClose() {
   FieldReader reader(*this, false);
   symbol->typeName = name.GetText().c_str();
+  if (!reader.ReadFields(kRequired, *symbol)) return false;
   double number = 0.0;
-  if (!reader.ReadNumber<LeiWert>(gain.GetText(), number, kCaption)) return false;
-  if (number == 0.0) return reader.Refuse("Steilheit ist Null", kCaption, false);
-  symbol->transconductance = static_cast<float>(number);
-  if (!reader.ReadNumber<CapWert>(cgs.GetText(), number, kCaption)) return false;
-  symbol->gateSourceCapacitance = static_cast<float>(number);
   for (size_t i = 0; i < kRowCount; ++i) {
     TransistorOption& o = symbol->options[kRows[i].option];
     o.enabled = boxes[i].GetCheck() == 1 ? 1 : 0;

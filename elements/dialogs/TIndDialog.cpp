@@ -8,15 +8,21 @@ constexpr int kTextLimit = 80;
 // The template holds no such box, so the variable flag is never shown.
 constexpr int kVariableBox = 1209;
 
+constexpr Field<IndSymbol> kValue[] = {
+    Fields<IndSymbol>::Value<&IndSymbol::l>(1210, "Fehler Ind:"),
+};
+// Read only for an inductor that is not ideal.
+constexpr Field<IndSymbol> kLosses[] = {
+    Fields<IndSymbol>::Value<&IndSymbol::qm>(1213, "Fehler Qmax:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fp>(1212, "Fehler Fp:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fm>(1214, "Fehler Fm:"),
+};
+
 }  // namespace
 
 TIndDialog::TIndDialog(IndSymbol* symbol, pf::Window* parent)
     : TBasisDialog(parent, "INDDIALG"),
       ind(symbol),
-      value(this, 1210, kTextLimit),
-      fp(this, 1212, kTextLimit),
-      qm(this, 1213, kTextLimit),
-      fm(this, 1214, kTextLimit),
       ideal(this, 1211) {
   this->symbol = symbol;
   variableBox = std::make_unique<TCheckBox>(this, kVariableBox);
@@ -26,25 +32,18 @@ void TIndDialog::SetupWindow() {
   TBasisDialog::SetupWindow();
   if (ind->settingC == 1) {
     ideal.Check();
-    fp.SetText("");
-    qm.SetText("");
-    fm.SetText("");
+    for (const Field<IndSymbol>& loss : kLosses) TEdit(this, loss.id, kTextLimit).SetText("");
   } else {
-    fp.SetText(WithoutLeadingBlanks(ind->fp));
-    qm.SetText(WithoutLeadingBlanks(ind->qm));
-    fm.SetText(WithoutLeadingBlanks(ind->fm));
+    ShowFields(*this, kLosses, *ind, FieldText::WithoutLeadingBlanks, kTextLimit);
   }
-  value.SetText(ind->l.ToCString());
+  ShowFields(*this, kValue, *ind, FieldText::AsStored, kTextLimit);
 }
 
 bool TIndDialog::CanClose() {
   FieldReader reader(*this, false);
-  if (!reader.Read(value.GetText(), ind->l, "Fehler Ind:")) return false;
+  if (!reader.ReadFields(kValue, *ind)) return false;
   ind->settingC = ideal.GetCheck() == 1 ? 1 : 0;
-  if (ind->settingC == 1) return true;
-  return reader.Read(qm.GetText(), ind->qm, "Fehler Qmax:") &&
-         reader.Read(fp.GetText(), ind->fp, "Fehler Fp:") &&
-         reader.Read(fm.GetText(), ind->fm, "Fehler Fm:");
+  return ind->settingC == 1 || reader.ReadFields(kLosses, *ind);
 }
 
 bool IndSymbol::EditDialog(pf::Window* parent) {
