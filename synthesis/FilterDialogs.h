@@ -25,7 +25,7 @@ class FilterFigureDlg : public TDialog {
   bool ReadFigures(FieldReader& reader);
 
   CVostraneView* view;
-  TEdit frequency, impedance, ripple, order;
+  TEdit frequency, ripple;
   TGroupBox kind;
   TRadioButton butterworth, chebyshev;
 };
@@ -45,9 +45,6 @@ class TBandPasDlg : public FilterFigureDlg {
   // A Butterworth filter also sets the stored ripple to 0.
   void SetupWindow() override;
   bool CanClose() override;
-
- private:
-  TEdit bandwidth;
 };
 
 class LineLowPassDlg : public pf::Dialog {

@@ -4,7 +4,9 @@
 // field is stored as soon as it passes, so a refused OK keeps the fields before the bad one.
 // A bad text shows the first queued message in a box under the field's caption, and the queue
 // is cleared; a number the rule refuses shows the rule's message under the same caption.
+// Rows of value edits read as those do: the whole text, the value class's caption, a beep.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -13,6 +15,7 @@
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
+#include "basics/ui/ValueEdit.h"
 #include "editor/dialogs/TControl.h"
 #include "pf/dialog.h"
 
@@ -43,28 +46,35 @@ class FieldReader {
   template <class S>
   bool ReadFields(std::span<const Field<std::type_identity_t<S>>> rows, S& target) {
     for (const Field<S>& row : rows) {
-      if (!row.read(*this, owner.GetDlgItemText(row.id), target, row)) return false;
+      if (!row.read(*this, target, row)) return false;
     }
     return true;
   }
 
-  // A value object; a number the rule refuses is not stored (the symbols would divide by it).
-  template <class W>
-  bool Read(const std::string& text, W& target, const char* caption, Store store = Store::Typed,
-            FieldRule rule = {}) {
-    W read(CutToReadBuffer(text).c_str());
-    double number = 0.0;
-    if (!Parse(read, caption, number) || !Check(number, caption, rule)) return false;
-    target = store == Store::Typed ? read : Normalised(read, number);
+  // The row's control into target (unchanged when refused) and its number.
+  template <bool kValueEdit, class W, class S>
+  bool ReadRow(const Field<S>& row, W& target, double& number) {
+    W read;
+    if constexpr (kValueEdit) {
+      if (!ValueEdit(owner.GetDlgItem(row.id)).GetValue(read)) return false;
+      number = Number(read);
+    } else {
+      read = W(CutToReadBuffer(owner.GetDlgItemText(row.id)).c_str());
+      if (!Parse(read, row.caption, number)) return false;
+    }
+    if (!Check(number, row.caption, row.rule)) return false;
+    target = row.store == Store::Typed ? read : Normalised(read, number);
     return true;
   }
 
-  // For targets that keep plain numbers.
+  // A text that no table holds, read as a row would.
   template <class W>
-  bool ReadNumber(const std::string& text, double& number, const char* caption,
-                  FieldRule rule = {}) {
+  bool Read(const std::string& text, W& target, const char* caption) {
     W read(CutToReadBuffer(text).c_str());
-    return Parse(read, caption, number) && Check(number, caption, rule);
+    double number = 0.0;
+    if (!Parse(read, caption, number)) return false;
+    target = read;
+    return true;
   }
 
   // Shows the message under the caption (after a beep when asked); always false.
@@ -118,36 +128,64 @@ struct Field {
   const char* caption;
   FieldRule rule;
   FieldReader::Store store;
-  bool (*read)(FieldReader& reader, const std::string& text, S& target, const Field& row);
+  bool (*read)(FieldReader& reader, S& target, const Field& row);
   // The stored value as its edit shows it.
-  MyStrng (*value)(const S& target);
+  MyStrng (*value)(S& target);
 };
 
 template <class S>
 struct Fields {
   using Store = FieldReader::Store;
 
-  // A value object member; the copies take the same value (a symmetric width).
+  // A value object: a member, or a member function that gives it; the copies are members that
+  // take the same value (a symmetric width).
   template <auto Member, auto... Copies>
   static constexpr Field<S> Value(int id, const char* caption, FieldRule rule = {},
                                   Store store = Store::Typed) {
-    return {id, caption, rule, store,
-            [](FieldReader& reader, const std::string& text, S& s, const Field<S>& row) {
-              if (!reader.Read(text, s.*Member, row.caption, row.store, row.rule)) return false;
-              ((s.*Copies = s.*Member), ...);
-              return true;
-            },
-            [](const S& s) { return MyStrng(s.*Member); }};
+    return ValueRow<false, Member, Copies...>(id, caption, rule, store);
+  }
+  // A value object in a value edit, refused under the edit's caption.
+  template <auto Member>
+  static constexpr Field<S> Edit(int id, FieldRule rule = {}) {
+    return ValueRow<true, Member>(id, kEditCaption<ValueOf<Member>>, rule, Store::Typed);
   }
 
   // A plain number member read and shown through the value class W; a setter Set(S&, double),
   // when given, stores it instead of an assignment.
   template <class W, auto Member, auto Set = nullptr>
   static constexpr Field<S> Number(int id, const char* caption, FieldRule rule = {}) {
-    return {id, caption, rule, Store::Typed,
-            [](FieldReader& reader, const std::string& text, S& s, const Field<S>& row) {
+    return NumberRow<false, W, Member, Set>(id, caption, rule);
+  }
+  // A plain number in the value edit of W.
+  template <class W, auto Member, auto Set = nullptr>
+  static constexpr Field<S> EditNumber(int id, FieldRule rule = {}) {
+    return NumberRow<true, W, Member, Set>(id, kEditCaption<W>, rule);
+  }
+
+ private:
+  template <auto Member>
+  using ValueOf = std::remove_cvref_t<std::invoke_result_t<decltype(Member), S&>>;
+
+  template <bool kValueEdit, auto Member, auto... Copies>
+  static constexpr Field<S> ValueRow(int id, const char* caption, FieldRule rule, Store store) {
+    return {id, caption, rule, store,
+            [](FieldReader& reader, S& s, const Field<S>& row) {
+              auto& value = std::invoke(Member, s);
               double number = 0.0;
-              if (!reader.ReadNumber<W>(text, number, row.caption, row.rule)) return false;
+              if (!reader.ReadRow<kValueEdit>(row, value, number)) return false;
+              ((s.*Copies = value), ...);
+              return true;
+            },
+            [](S& s) { return MyStrng(std::invoke(Member, s)); }};
+  }
+
+  template <bool kValueEdit, class W, auto Member, auto Set>
+  static constexpr Field<S> NumberRow(int id, const char* caption, FieldRule rule) {
+    return {id, caption, rule, Store::Typed,
+            [](FieldReader& reader, S& s, const Field<S>& row) {
+              W read;
+              double number = 0.0;
+              if (!reader.ReadRow<kValueEdit>(row, read, number)) return false;
               if constexpr (std::is_null_pointer_v<decltype(Set)>) {
                 s.*Member = static_cast<std::remove_cvref_t<decltype(s.*Member)>>(number);
               } else {
@@ -155,7 +193,7 @@ struct Fields {
               }
               return true;
             },
-            [](const S& s) { return MyStrng(W(static_cast<double>(s.*Member))); }};
+            [](S& s) { return MyStrng(W(s.*Member)); }};
   }
 };
 
@@ -165,7 +203,7 @@ enum class FieldText { AsStored, WithoutLeadingBlanks };
 // Fills the rows' edits from the target; a limit above 0 also bounds what the user types.
 template <class S>
 void ShowFields(pf::Dialog& dialog, std::span<const Field<std::type_identity_t<S>>> rows,
-                const S& target, FieldText form = FieldText::AsStored, int limit = 0) {
+                S& target, FieldText form = FieldText::AsStored, int limit = 0) {
   for (const Field<S>& row : rows) {
     const MyStrng value = row.value(target);
     const std::string text =

@@ -25,7 +25,8 @@ constexpr Field<Pair> kStart[] = {
 };
 
 void ShowPair(pf::Dialog& dialog, Rows rows, const LPoint& point) {
-  ShowFields(dialog, rows, Pair{LaeWert(point.x / 1.0e6), LaeWert(point.y / 1.0e6)});
+  Pair pair{LaeWert(point.x / 1.0e6), LaeWert(point.y / 1.0e6)};
+  ShowFields(dialog, rows, pair);
 }
 
 // Both fields stored as micrometres once both pass.

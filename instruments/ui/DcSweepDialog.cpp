@@ -11,6 +11,13 @@ namespace {
 
 constexpr int kTextLimit = 80;
 
+using Supply = DcGeneratorSymbol;
+constexpr Field<Supply> kSweep[] = {
+    Fields<Supply>::Value<&Supply::startVoltage>(DcSweepDialog::kStart, "Fehler Startspannung:"),
+    Fields<Supply>::Value<&Supply::stopVoltage>(DcSweepDialog::kStop, "Fehler Stopspannung:"),
+    Fields<Supply>::Value<&Supply::voltageStep>(DcSweepDialog::kStep, "Fehler Schritte:"),
+};
+
 }  // namespace
 
 DcSweepDialog::DcSweepDialog(CVostraneDoc& doc, pf::Window* parent)
@@ -32,9 +39,7 @@ bool DcSweepDialog::OnInitDialog() {
 
 void DcSweepDialog::ShowValues() {
   if (chosen == nullptr) return;
-  TEdit(this, kStep, kTextLimit).SetText(chosen->voltageStep.ToCString());
-  TEdit(this, kStart, kTextLimit).SetText(chosen->startVoltage.ToCString());
-  TEdit(this, kStop, kTextLimit).SetText(chosen->stopVoltage.ToCString());
+  ShowFields(*this, kSweep, *chosen, FieldText::AsStored, kTextLimit);
 }
 
 bool DcSweepDialog::OnCommand(int id, pf::Notification code) {
@@ -55,12 +60,7 @@ void DcSweepDialog::OnOK() {
     return;
   }
   FieldReader reader(*this, true);
-  const auto text = [this](int id) { return TEdit(this, id, kTextLimit).GetText(); };
-  if (!reader.Read(text(kStart), chosen->startVoltage, "Fehler Startspannung:") ||
-      !reader.Read(text(kStop), chosen->stopVoltage, "Fehler Stopspannung:") ||
-      !reader.Read(text(kStep), chosen->voltageStep, "Fehler Schritte:")) {
-    return;
-  }
+  if (!reader.ReadFields(kSweep, *chosen)) return;
   chosen->Redraw();
   chosen->SetActiveFlag(1);
   doc.MoveSymbolToEnd(chosen->elementName);

@@ -1,5 +1,7 @@
 #include "instruments/ui/generators/DcGeneratorDialog.h"
 
+#include <span>
+
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TControl.h"
 #include "editor/document/CVostraneDoc.h"
@@ -13,21 +15,37 @@ constexpr int kTextLimit = 80;
 constexpr int kSweepControls[] = {DcGeneratorDialog::kStepValue, DcGeneratorDialog::kStartValue,
                                   DcGeneratorDialog::kStopValue, DcGeneratorDialog::kSlave};
 
-// The captions of start, stop, step and fixed value, by kind.
-constexpr const char* kVoltageCaptions[] = {"Fehler Startspannung:", "Fehler Stopspannung:",
-                                            "Fehler Schritte:", "Fehler Festspannung:"};
-constexpr const char* kCurrentCaptions[] = {"Fehler Startstrom:", "Fehler Stopstrom:",
-                                            "Fehler Stromschrittweite:", "Fehler Feststrom:"};
+using Supply = DcGeneratorSymbol;
+using SupplyField = Fields<Supply>;
 
-// Start, stop, step and fixed value in the order OK reads them, each stored once it passes.
-template <class W>
-bool ReadValues(FieldReader& reader, pf::Dialog& dialog, W& start, W& stop, W& step, W& fixed,
-                const char* const* captions) {
-  const auto text = [&dialog](int id) { return TEdit(&dialog, id, kTextLimit).GetText(); };
-  return reader.Read(text(DcGeneratorDialog::kStartValue), start, captions[0]) &&
-         reader.Read(text(DcGeneratorDialog::kStopValue), stop, captions[1]) &&
-         reader.Read(text(DcGeneratorDialog::kStepValue), step, captions[2]) &&
-         reader.Read(text(DcGeneratorDialog::kFixedValue), fixed, captions[3]);
+// Start, stop, step and fixed value in the order OK reads them, by kind.
+constexpr Field<Supply> kVoltages[] = {
+    SupplyField::Value<&Supply::startVoltage>(DcGeneratorDialog::kStartValue,
+                                              "Fehler Startspannung:"),
+    SupplyField::Value<&Supply::stopVoltage>(DcGeneratorDialog::kStopValue,
+                                             "Fehler Stopspannung:"),
+    SupplyField::Value<&Supply::voltageStep>(DcGeneratorDialog::kStepValue, "Fehler Schritte:"),
+    SupplyField::Value<&Supply::fixedVoltage>(DcGeneratorDialog::kFixedValue,
+                                              "Fehler Festspannung:"),
+};
+constexpr Field<Supply> kCurrents[] = {
+    SupplyField::Value<&Supply::startCurrent>(DcGeneratorDialog::kStartValue,
+                                              "Fehler Startstrom:"),
+    SupplyField::Value<&Supply::stopCurrent>(DcGeneratorDialog::kStopValue, "Fehler Stopstrom:"),
+    SupplyField::Value<&Supply::currentStep>(DcGeneratorDialog::kStepValue,
+                                             "Fehler Stromschrittweite:"),
+    SupplyField::Value<&Supply::fixedCurrent>(DcGeneratorDialog::kFixedValue,
+                                              "Fehler Feststrom:"),
+};
+// Only while the supply has an internal resistance.
+constexpr Field<Supply> kResistanceField[] = {
+    SupplyField::Value<&Supply::internalResistance>(DcGeneratorDialog::kResistance,
+                                                    "Fehler Innenwiderstand:"),
+};
+
+std::span<const Field<Supply>> ValuesOf(const Supply& supply) {
+  if (supply.kind == 'I') return kCurrents;
+  return kVoltages;
 }
 
 }  // namespace
@@ -40,21 +58,17 @@ bool DcGeneratorDialog::OnInitDialog() {
   CheckRadioButton(kCurrentSource, kVoltageSource,
                    symbol->kind == 'U' ? kVoltageSource : kCurrentSource);
   EnableForSetting();
-  TEdit resistance(this, kResistance, kTextLimit);
-  resistance.SetText(symbol->resistorFlag != 0 ? symbol->internalResistance.ToCString() : "");
+  if (symbol->resistorFlag != 0) {
+    ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kTextLimit);
+  } else {
+    TEdit(this, kResistance, kTextLimit).SetText("");
+  }
   FillSlaveList(symbol->slaveName);
   return true;
 }
 
 void DcGeneratorDialog::ShowValues() {
-  const bool voltage = symbol->kind != 'I';
-  const auto show = [this](int id, const MyStrng& text) {
-    TEdit(this, id, kTextLimit).SetText(text.ToCString());
-  };
-  show(kStepValue, voltage ? MyStrng(symbol->voltageStep) : MyStrng(symbol->currentStep));
-  show(kStartValue, voltage ? MyStrng(symbol->startVoltage) : MyStrng(symbol->startCurrent));
-  show(kStopValue, voltage ? MyStrng(symbol->stopVoltage) : MyStrng(symbol->stopCurrent));
-  show(kFixedValue, voltage ? MyStrng(symbol->fixedVoltage) : MyStrng(symbol->fixedCurrent));
+  ShowFields(*this, ValuesOf(*symbol), *symbol, FieldText::AsStored, kTextLimit);
 }
 
 void DcGeneratorDialog::EnableForSetting() {
@@ -87,16 +101,8 @@ void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
 
 void DcGeneratorDialog::OnOK() {
   FieldReader reader(*this, true);
-  const bool read =
-      symbol->kind == 'I'
-          ? ReadValues(reader, *this, symbol->startCurrent, symbol->stopCurrent,
-                       symbol->currentStep, symbol->fixedCurrent, kCurrentCaptions)
-          : ReadValues(reader, *this, symbol->startVoltage, symbol->stopVoltage,
-                       symbol->voltageStep, symbol->fixedVoltage, kVoltageCaptions);
-  if (!read) return;
-  if (symbol->resistorFlag != 0 &&
-      !reader.Read(TEdit(this, kResistance, kTextLimit).GetText(), symbol->internalResistance,
-                   "Fehler Innenwiderstand:")) {
+  if (!reader.ReadFields(ValuesOf(*symbol), *symbol) ||
+      (symbol->resistorFlag != 0 && !reader.ReadFields(kResistanceField, *symbol))) {
     return;
   }
   if (!(slaveName == symbol->slaveName)) symbol->slaveName = slaveName;
