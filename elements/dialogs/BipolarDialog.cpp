@@ -3,15 +3,15 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TControl.h"
 
+using namespace bipolar_ids;
+
 namespace {
 
-constexpr int kName = 1015;
-
 constexpr Field<BipSymbol> kHybrid[] = {
-    Fields<BipSymbol>::Value<&BipSymbol::h11>(1010, "Fehler H11:"),
-    Fields<BipSymbol>::Value<&BipSymbol::h12>(1011, "Fehler H12:"),
-    Fields<BipSymbol>::Value<&BipSymbol::h21>(1013, "Fehler H21:"),
-    Fields<BipSymbol>::Value<&BipSymbol::h22>(1014, "Fehler H22:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h11>(kH11, "Fehler H11:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h12>(kH12, "Fehler H12:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h21>(kH21, "Fehler H21:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h22>(kH22, "Fehler H22:"),
 };
 
 }  // namespace

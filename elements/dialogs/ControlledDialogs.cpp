@@ -2,42 +2,43 @@
 
 #include <span>
 
+#include "resources/ElementDialogIds.h"
+
 namespace {
 
 constexpr int kTextLimit = 80;
 constexpr const char* kBadResistance = "Widerstand muss größer als 0 sein";
 
-// The controls follow one another from the gain's id: gain, R1, R2, the cut-off and delay
-// boxes, fg, Td. Normalised stores the numbers' canonical texts, else the texts as typed.
+// Normalised stores the numbers' canonical texts, else the texts as typed.
 template <class S, auto Gain>
 constexpr typename TControlledDialog<S>::Layout ControlledLayout(
-    const char* templateName, int gain, const char* const (&captions)[5], int gainLimit,
-    bool normalised, bool trimmed) {
+    const char* templateName, const controlled_ids::Set& ids, const char* const (&captions)[5],
+    int gainLimit, bool normalised, bool trimmed) {
   using F = Fields<S>;
   const auto store = normalised ? FieldReader::Store::Normalised : FieldReader::Store::Typed;
   const FieldRule positive = Positive(kBadResistance);
   return {templateName,
-          gain + 3,
-          gain + 4,
-          {F::template Value<Gain>(gain, captions[0], {}, store),
-           F::template Value<&S::r1>(gain + 1, captions[1], positive, store),
-           F::template Value<&S::r2>(gain + 2, captions[2], positive, store),
-           F::template Value<&S::fg>(gain + 5, captions[3], {}, store),
-           F::template Value<&S::td>(gain + 6, captions[4], {}, store)},
+          ids.cutOffBox,
+          ids.delayBox,
+          {F::template Value<Gain>(ids.gain, captions[0], {}, store),
+           F::template Value<&S::r1>(ids.r1, captions[1], positive, store),
+           F::template Value<&S::r2>(ids.r2, captions[2], positive, store),
+           F::template Value<&S::fg>(ids.fg, captions[3], {}, store),
+           F::template Value<&S::td>(ids.td, captions[4], {}, store)},
           gainLimit,
           trimmed};
 }
 
 constexpr auto kOpAmp = ControlledLayout<OpAmpSymbol, &OpAmpSymbol::m>(
-    "OPAMPDIALG", 1215, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4, false, true);
+    "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4, false, true);
 constexpr auto kVvg = ControlledLayout<VvgSymbol, &VvgSymbol::m>(
-    "VVGDIALG", 1215, {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
+    "VVGDIALG", controlled_ids::kOpAmp, {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
     kTextLimit, true, false);
 constexpr auto kVcg = ControlledLayout<VcgSymbol, &VcgSymbol::g>(
-    "VCGDIALG", 1222, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
+    "VCGDIALG", controlled_ids::kVcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
     kTextLimit, true, false);
 constexpr auto kCcg = ControlledLayout<CcgSymbol, &CcgSymbol::b>(
-    "CCGDIALG", 1230, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
+    "CCGDIALG", controlled_ids::kCcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
     kTextLimit, true, false);
 
 }  // namespace

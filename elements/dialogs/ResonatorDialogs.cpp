@@ -1,5 +1,7 @@
 #include "elements/dialogs/ResonatorDialogs.h"
 
+#include "resources/ElementDialogIds.h"
+
 namespace {
 
 constexpr int kTextLimit = 80;
@@ -11,22 +13,25 @@ constexpr FieldRule kBadQuality = Positive("Güte muss größer als 0 sein");
 using Circuit = ResonantCircuitSymbol;
 using CircuitField = Fields<Circuit>;
 
-constexpr TResonantCircuitDialog::Layout Resonator(const char* templateName, int f0,
+constexpr TResonantCircuitDialog::Layout Resonator(const char* templateName,
+                                                   const resonator_ids::Set& ids,
                                                    const char* qCaption) {
   return {templateName,
-          {CircuitField::Value<&Circuit::f0>(f0, "Fehler Fres:", kBadFrequency),
-           CircuitField::Value<&Circuit::zk>(f0 + 1, "Fehler Zk:", kBadResistance),
-           CircuitField::Value<&Circuit::q>(f0 + 2, qCaption, kBadQuality)}};
+          {CircuitField::Value<&Circuit::f0>(ids.f0, "Fehler Fres:", kBadFrequency),
+           CircuitField::Value<&Circuit::zk>(ids.zk, "Fehler Zk:", kBadResistance),
+           CircuitField::Value<&Circuit::q>(ids.q, qCaption, kBadQuality)}};
 }
 
-constexpr TResonantCircuitDialog::Layout kSrlc = Resonator("SRCDIALG", 1290, "Fehler Guete:");
-constexpr TResonantCircuitDialog::Layout kPrlc = Resonator("PRCDIALG", 1295, "Fehler Guete");
+constexpr TResonantCircuitDialog::Layout kSrlc =
+    Resonator("SRCDIALG", resonator_ids::kSeries, "Fehler Guete:");
+constexpr TResonantCircuitDialog::Layout kPrlc =
+    Resonator("PRCDIALG", resonator_ids::kParallel, "Fehler Guete");
 
 constexpr Field<QuarzSymbol> kQuarz[] = {
-    Fields<QuarzSymbol>::Value<&QuarzSymbol::fs>(1300, "Fehler Fser:", kBadFrequency),
-    Fields<QuarzSymbol>::Value<&QuarzSymbol::fd>(1301, "Fehler Fdel:", kBadDistance),
-    Fields<QuarzSymbol>::Value<&QuarzSymbol::zk>(1302, "Fehler Zk:", kBadResistance),
-    Fields<QuarzSymbol>::Value<&QuarzSymbol::q>(1303, "Fehler Güte:", kBadQuality),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::fs>(quarz_ids::kFs, "Fehler Fser:", kBadFrequency),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::fd>(quarz_ids::kFd, "Fehler Fdel:", kBadDistance),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::zk>(quarz_ids::kZk, "Fehler Zk:", kBadResistance),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::q>(quarz_ids::kQ, "Fehler Güte:", kBadQuality),
 };
 
 }  // namespace

@@ -3,10 +3,10 @@
 namespace {
 
 constexpr Field<ResSymbol> kResistance[] = {
-    Fields<ResSymbol>::Value<&ResSymbol::r>(1116, "Fehler Widerstandswert:"),
+    Fields<ResSymbol>::Value<&ResSymbol::r>(smd_ids::kResistance, "Fehler Widerstandswert:"),
 };
 constexpr Field<CapSymbol> kCapacitance[] = {
-    Fields<CapSymbol>::Value<&CapSymbol::c>(1119, "Fehler Kapazitätswert:"),
+    Fields<CapSymbol>::Value<&CapSymbol::c>(smd_ids::kCapacitance, "Fehler Kapazitätswert:"),
 };
 
 template <class D, class S>
@@ -22,7 +22,7 @@ bool SmdPartDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
   ShowValue();
   ShowFields(*this, std::span(&length, 1), *part);
-  CheckDlgButton(kSmdBox, part->smdFlag == 1 ? 1 : 0);
+  CheckDlgButton(smd_ids::kSmd, part->smdFlag == 1 ? 1 : 0);
   EnableLength(part->smdFlag == 1);
   return true;
 }
@@ -32,8 +32,8 @@ void SmdPartDialog::EnableLength(bool enable) {
 }
 
 bool SmdPartDialog::OnCommand(int id, pf::Notification code) {
-  if (id == kSmdBox && code == pf::Notification::Clicked) {
-    EnableLength(IsDlgButtonChecked(kSmdBox) == 1);
+  if (id == smd_ids::kSmd && code == pf::Notification::Clicked) {
+    EnableLength(IsDlgButtonChecked(smd_ids::kSmd) == 1);
     return true;
   }
   return pf::Dialog::OnCommand(id, code);
@@ -42,7 +42,7 @@ bool SmdPartDialog::OnCommand(int id, pf::Notification code) {
 void SmdPartDialog::OnOK() {
   FieldReader reader(*this, true);
   if (!ReadValue(reader)) return;
-  part->smdFlag = IsDlgButtonChecked(kSmdBox) == 1 ? 1 : 0;
+  part->smdFlag = IsDlgButtonChecked(smd_ids::kSmd) == 1 ? 1 : 0;
   if (part->smdFlag == 1 && !reader.ReadFields(std::span(&length, 1), *part)) return;
   part->Redraw();
   pf::Dialog::OnOK();

@@ -6,11 +6,10 @@
 #include "editor/dialogs/FieldReader.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/dialog.h"
+#include "resources/ElementDialogIds.h"
 
 class SmdPartDialog : public pf::Dialog {
  public:
-  static constexpr int kSmdBox = 1117;
-
   bool OnInitDialog() override;
   void OnOK() override;
   // The SMD box enables the length edit.
@@ -34,8 +33,8 @@ class SmdPartDialog : public pf::Dialog {
 
 class ResDialog : public SmdPartDialog {
  public:
-  static constexpr int kTemplateId = 201;
-  explicit ResDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1118) {}
+  explicit ResDialog(pf::Window* parent)
+      : SmdPartDialog(smd_ids::kResTemplate, parent, smd_ids::kResLength) {}
   void SetSymbol(ResSymbol* s) { part = symbol = s; }
 
  private:
@@ -47,8 +46,8 @@ class ResDialog : public SmdPartDialog {
 
 class CCapDialog : public SmdPartDialog {
  public:
-  static constexpr int kTemplateId = 202;
-  explicit CCapDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1120) {}
+  explicit CCapDialog(pf::Window* parent)
+      : SmdPartDialog(smd_ids::kCapTemplate, parent, smd_ids::kCapLength) {}
   void SetSymbol(CapSymbol* s) { part = symbol = s; }
 
  private:

@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "editor/dialogs/FieldReader.h"
+#include "resources/ElementDialogIds.h"
+
+using namespace fet_ids;
 
 namespace {
 
@@ -11,8 +14,8 @@ constexpr const char* kCaption = "Fehler";
 
 constexpr Field<FetSymbol> kRequired[] = {
     Fields<FetSymbol>::Number<LeiWert, &FetSymbol::transconductance>(
-        1416, kCaption, NotZero("Steilheit ist Null")),
-    Fields<FetSymbol>::Number<CapWert, &FetSymbol::gateSourceCapacitance>(1405, kCaption),
+        kGain, kCaption, NotZero("Steilheit ist Null")),
+    Fields<FetSymbol>::Number<CapWert, &FetSymbol::gateSourceCapacitance>(kCgs, kCaption),
 };
 
 using Option = TransistorOption;
@@ -41,22 +44,22 @@ struct Row {
 
 // In the order they are checked. Rgs is the resistance RI in series with Cgs.
 constexpr std::array<Row, TFetDialog::kRowCount> kRows = {{
-    {1417, 0, Element<FreqWert>(1418)},   // fg
-    {1419, 1, Element<TimWert>(1420)},    // Td
-    {1431, 4, Element<CapWert>(1432)},    // Cdg
-    {1423, 6, Element<CapWert>(1424)},    // Cds
-    {1421, 7, Conductance(1422)},       // Rds
-    {1406, 8, Element<ResWert>(1407)},    // Rgs
-    {1402, 9, Element<ResWert>(1403)},    // Rg
-    {1425, 10, Element<ResWert>(1426)},   // Rd
-    {1410, 11, Element<ResWert>(1411)},   // Rs
-    {1408, 12, Element<CapWert>(1409)},   // Cge
-    {1414, 13, Element<CapWert>(1415)},   // Cde
-    {1401, 14, Element<IndWert>(1400)},   // Lg
-    {1427, 15, Element<IndWert>(1428)},   // Ld
-    {1412, 16, Element<IndWert>(1413)},   // Ls
-    {1433, 17, Element<CapWert>(1434)},   // Cgde
-    {1429, 3, Element<ResWert>(1430)},    // Rdg
+    {kFgBox, 0, Element<FreqWert>(kFg)},
+    {kTdBox, 1, Element<TimWert>(kTd)},
+    {kCdgBox, 4, Element<CapWert>(kCdg)},
+    {kCdsBox, 6, Element<CapWert>(kCds)},
+    {kRdsBox, 7, Conductance(kRds)},
+    {kRgsBox, 8, Element<ResWert>(kRgs)},
+    {kRgBox, 9, Element<ResWert>(kRg)},
+    {kRdBox, 10, Element<ResWert>(kRd)},
+    {kRsBox, 11, Element<ResWert>(kRs)},
+    {kCgeBox, 12, Element<CapWert>(kCge)},
+    {kCdeBox, 13, Element<CapWert>(kCde)},
+    {kLgBox, 14, Element<IndWert>(kLg)},
+    {kLdBox, 15, Element<IndWert>(kLd)},
+    {kLsBox, 16, Element<IndWert>(kLs)},
+    {kCgdeBox, 17, Element<CapWert>(kCgde)},
+    {kRdgBox, 3, Element<ResWert>(kRdg)},
 }};
 
 template <size_t... I>
@@ -73,7 +76,7 @@ std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I..
 TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
-      name(this, 1435, kTextLimit),
+      name(this, kName, kTextLimit),
       boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())),
       edits(MakeEdits(this, std::make_index_sequence<kRowCount>())) {}
 

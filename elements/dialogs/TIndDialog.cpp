@@ -1,21 +1,20 @@
 #include "elements/dialogs/TIndDialog.h"
 
 #include "editor/dialogs/FieldReader.h"
+#include "resources/ElementDialogIds.h"
 
 namespace {
 
 constexpr int kTextLimit = 80;
-// The template holds no such box, so the variable flag is never shown.
-constexpr int kVariableBox = 1209;
 
 constexpr Field<IndSymbol> kValue[] = {
-    Fields<IndSymbol>::Value<&IndSymbol::l>(1210, "Fehler Ind:"),
+    Fields<IndSymbol>::Value<&IndSymbol::l>(ind_ids::kValue, "Fehler Ind:"),
 };
 // Read only for an inductor that is not ideal.
 constexpr Field<IndSymbol> kLosses[] = {
-    Fields<IndSymbol>::Value<&IndSymbol::qm>(1213, "Fehler Qmax:"),
-    Fields<IndSymbol>::Value<&IndSymbol::fp>(1212, "Fehler Fp:"),
-    Fields<IndSymbol>::Value<&IndSymbol::fm>(1214, "Fehler Fm:"),
+    Fields<IndSymbol>::Value<&IndSymbol::qm>(ind_ids::kQm, "Fehler Qmax:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fp>(ind_ids::kFp, "Fehler Fp:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fm>(ind_ids::kFm, "Fehler Fm:"),
 };
 
 }  // namespace
@@ -23,9 +22,9 @@ constexpr Field<IndSymbol> kLosses[] = {
 TIndDialog::TIndDialog(IndSymbol* symbol, pf::Window* parent)
     : TBasisDialog(parent, "INDDIALG"),
       ind(symbol),
-      ideal(this, 1211) {
+      ideal(this, ind_ids::kIdeal) {
   this->symbol = symbol;
-  variableBox = std::make_unique<TCheckBox>(this, kVariableBox);
+  variableBox = std::make_unique<TCheckBox>(this, ind_ids::kVariable);
 }
 
 void TIndDialog::SetupWindow() {

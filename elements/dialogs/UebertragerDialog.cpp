@@ -3,14 +3,12 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TDialog.h"
 #include "pf/dc.h"
+#include "resources/ElementDialogIds.h"
+
+using namespace uebertrager_ids;
 
 namespace {
 
-constexpr int kLs = 1028;
-constexpr int kCoupling = 1029;
-constexpr int kLp = 1030;
-constexpr int kN1 = 1031;
-constexpr int kN2 = 1032;
 constexpr FieldRule kBadTurns = Positive("Windungszahl muss mindestens 1 sein");
 
 constexpr Field<CplIndSymbol> kInductance[] = {
@@ -22,6 +20,9 @@ constexpr Field<CplIndSymbol> kTurns[] = {
 };
 
 }  // namespace
+
+UebertragerDialog::UebertragerDialog(CplIndSymbol* symbol, pf::Window* parent)
+    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
 
 bool UebertragerDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
