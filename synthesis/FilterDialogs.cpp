@@ -6,13 +6,15 @@
 #include "editor/desktop/SynthesisSettings.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
+#include "resources/SynthesisIds.h"
 #include "synthesis/FilterPrototype.h"
+
+namespace ids = filter_ids;
 
 namespace {
 
 constexpr int kTextLimit = 80;
 constexpr int kOrderLimit = 2;
-constexpr int kFrequencyEdit = 1085;
 constexpr const char* kCaption = "Fehler";
 
 using Figures = SynthesisSettings;
@@ -28,26 +30,26 @@ void StoreRipple(Figures& s, double ripple) {
 }
 
 constexpr Field<Figures> kImpedance[] = {
-    FigureField::Number<ResWert, &Figures::FilterImpedance>(101, kCaption),
+    FigureField::Number<ResWert, &Figures::FilterImpedance>(ids::kImpedance, kCaption),
 };
 constexpr Field<Figures> kOrder[] = {
     FigureField::Number<IntegerWert, &Figures::FilterOrder>(
-        103, kCaption,
+        ids::kOrder, kCaption,
         {[](double n) { return n >= kMinFilterOrder && n <= kMaxFilterOrder; },
          "Ordnung muß zwischen 1 und 10 liegen"}),
 };
 constexpr Field<Figures> kRipple[] = {
-    FigureField::Number<FloatWert, &Figures::RippleDb, StoreRipple>(102, kCaption),
+    FigureField::Number<FloatWert, &Figures::RippleDb, StoreRipple>(ids::kRipple, kCaption),
 };
 constexpr Field<Figures> kCutoff[] = {
-    FigureField::Number<FreqWert, &Figures::CutoffFrequency>(100, kCaption),
+    FigureField::Number<FreqWert, &Figures::CutoffFrequency>(ids::kFrequency, kCaption),
 };
 constexpr Field<Figures> kBand[] = {
-    FigureField::Number<FreqWert, &Figures::CentreFrequency>(100, kCaption),
-    FigureField::Number<FreqWert, &Figures::Bandwidth>(107, kCaption),
+    FigureField::Number<FreqWert, &Figures::CentreFrequency>(ids::kFrequency, kCaption),
+    FigureField::Number<FreqWert, &Figures::Bandwidth>(ids::kBandwidth, kCaption),
 };
 constexpr Field<Figures> kLineReference[] = {
-    FigureField::EditNumber<FreqWert, &Figures::LineReferenceFrequency>(kFrequencyEdit),
+    FigureField::EditNumber<FreqWert, &Figures::LineReferenceFrequency>(line_lowpass_ids::kFrequency),
 };
 
 }  // namespace
@@ -55,11 +57,11 @@ constexpr Field<Figures> kLineReference[] = {
 FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName)
     : TDialog(parent, templateName),
       view(view),
-      frequency(this, 100, kTextLimit),
-      ripple(this, 102, kTextLimit),
-      kind(this, 106),
-      butterworth(this, 104, &kind),
-      chebyshev(this, 105, &kind) {}
+      frequency(this, ids::kFrequency, kTextLimit),
+      ripple(this, ids::kRipple, kTextLimit),
+      kind(this, ids::kKind),
+      butterworth(this, ids::kButterworth, &kind),
+      chebyshev(this, ids::kChebyshev, &kind) {}
 
 SynthesisSettings& FilterFigureDlg::Settings() { return view->Synthesis(); }
 
@@ -108,7 +110,7 @@ bool TBandPasDlg::CanClose() {
 }
 
 LineLowPassDlg::LineLowPassDlg(CVostraneView* view, pf::Window* parent)
-    : pf::Dialog(kTemplateId, parent), view(view) {}
+    : pf::Dialog(line_lowpass_ids::kTemplate, parent), view(view) {}
 
 bool LineLowPassDlg::OnInitDialog() {
   pf::Dialog::OnInitDialog();

@@ -18,7 +18,7 @@ class FilterFigureDlg : public TDialog {
   FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName);
 
   SynthesisSettings& Settings();
-  // Edit 100 with the document's default frequency, the impedance, ripple, order and type.
+  // The frequency edit with the document's default frequency, the impedance, ripple, order and type.
   void FillFigures();
   // Impedance, order, type and ripple, in this order; a ripple of 0 makes the filter
   // Butterworth and leaves the stored ripple as it is.
@@ -49,8 +49,6 @@ class TBandPasDlg : public FilterFigureDlg {
 
 class LineLowPassDlg : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 174;
-
   LineLowPassDlg(CVostraneView* view, pf::Window* parent);
 
   bool OnInitDialog() override;
