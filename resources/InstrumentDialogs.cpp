@@ -2,6 +2,7 @@
 
 #include "resources/AnalyserIds.h"
 #include "resources/Resources.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ namespace ids = analyser_ids;
 
 // The screen fills the left part; OnInitDialog sizes it from the spins and the OK button.
 constexpr ControlTemplate kNetAnalyser[] = {
-    {ControlKind::OwnerDraw, ids::kScreen, "", 0, 0, 250, 196},
+    {ControlKind::OwnerDraw, screen_ids::kScreen, "", 0, 0, 250, 196},
     {ControlKind::UpDown, ids::kRefPos, "", 262, 8, 10, 14},
     {ControlKind::UpDown, ids::kRefValue, "", 262, 26, 10, 14},
     {ControlKind::UpDown, ids::kYScale, "", 262, 44, 10, 14},

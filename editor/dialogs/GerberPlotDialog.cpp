@@ -5,6 +5,7 @@
 #include "basics/WertMitDim.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/GerberDocument.h"
+#include "resources/EditorIds.h"
 
 namespace {
 
@@ -16,12 +17,12 @@ struct Pair {
 using Rows = std::span<const Field<Pair>>;
 
 constexpr Field<Pair> kSize[] = {
-    Fields<Pair>::Value<&Pair::x>(GerberPlotDialog::kSizeXId, "Fehler X:", Positive()),
-    Fields<Pair>::Value<&Pair::y>(GerberPlotDialog::kSizeYId, "Fehler Y:", Positive()),
+    Fields<Pair>::Value<&Pair::x>(gerber_ids::kSizeX, "Fehler X:", Positive()),
+    Fields<Pair>::Value<&Pair::y>(gerber_ids::kSizeY, "Fehler Y:", Positive()),
 };
 constexpr Field<Pair> kStart[] = {
-    Fields<Pair>::Value<&Pair::x>(GerberPlotDialog::kStartXId, "Fehler X:"),
-    Fields<Pair>::Value<&Pair::y>(GerberPlotDialog::kStartYId, "Fehler Y:"),
+    Fields<Pair>::Value<&Pair::x>(gerber_ids::kStartX, "Fehler X:"),
+    Fields<Pair>::Value<&Pair::y>(gerber_ids::kStartY, "Fehler Y:"),
 };
 
 void ShowPair(pf::Dialog& dialog, Rows rows, const LPoint& point) {
@@ -39,14 +40,14 @@ bool ReadPair(FieldReader& reader, Rows rows, LPoint& target) {
 
 }  // namespace
 
-GerberPlotDialog::GerberPlotDialog(pf::Window* parent) : pf::Dialog(kTemplateId, parent) {}
+GerberPlotDialog::GerberPlotDialog(pf::Window* parent) : pf::Dialog(gerber_ids::kTemplate, parent) {}
 
 bool GerberPlotDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
   if (document == nullptr) return true;
   ShowPair(*this, kSize, document->substrateSize);
   ShowPair(*this, kStart, document->startPoint);
-  CheckDlgButton(kAreaId, document->substrateArea != 0 ? 1 : 0);
+  CheckDlgButton(gerber_ids::kArea, document->substrateArea != 0 ? 1 : 0);
   return true;
 }
 
@@ -57,6 +58,6 @@ void GerberPlotDialog::OnOK() {
       !ReadPair(reader, kStart, document->startPoint)) {
     return;
   }
-  document->substrateArea = IsDlgButtonChecked(kAreaId) != 0 ? 1 : 0;
+  document->substrateArea = IsDlgButtonChecked(gerber_ids::kArea) != 0 ? 1 : 0;
   pf::Dialog::OnOK();
 }

@@ -11,13 +11,6 @@ class GerberDocument;
 
 class GerberPlotDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 163;
-  static constexpr int kSizeXId = 1054;
-  static constexpr int kSizeYId = 1055;
-  static constexpr int kStartXId = 1056;
-  static constexpr int kStartYId = 1057;
-  static constexpr int kAreaId = 1222;
-
   explicit GerberPlotDialog(pf::Window* parent);
 
   bool OnInitDialog() override;

@@ -6,6 +6,7 @@
 #include "editor/dialogs/TControl.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
@@ -13,19 +14,19 @@ constexpr int kTextLimit = 80;
 
 using Supply = DcGeneratorSymbol;
 constexpr Field<Supply> kSweep[] = {
-    Fields<Supply>::Value<&Supply::startVoltage>(DcSweepDialog::kStart, "Fehler Startspannung:"),
-    Fields<Supply>::Value<&Supply::stopVoltage>(DcSweepDialog::kStop, "Fehler Stopspannung:"),
-    Fields<Supply>::Value<&Supply::voltageStep>(DcSweepDialog::kStep, "Fehler Schritte:"),
+    Fields<Supply>::Value<&Supply::startVoltage>(dcsweep_ids::kStart, "Fehler Startspannung:"),
+    Fields<Supply>::Value<&Supply::stopVoltage>(dcsweep_ids::kStop, "Fehler Stopspannung:"),
+    Fields<Supply>::Value<&Supply::voltageStep>(dcsweep_ids::kStep, "Fehler Schritte:"),
 };
 
 }  // namespace
 
 DcSweepDialog::DcSweepDialog(CVostraneDoc& doc, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), doc(doc) {}
+    : pf::Dialog(dcsweep_ids::kTemplate, parent), doc(doc) {}
 
 bool DcSweepDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  TComboBox masters(this, kMaster);
+  TComboBox masters(this, dcsweep_ids::kMaster);
   doc.Symbols().ForEach([&](NetSymbol* s) {
     auto* supply = dynamic_cast<DcGeneratorSymbol*>(s);
     if (supply == nullptr || supply->setting != 'V') return;
@@ -43,8 +44,8 @@ void DcSweepDialog::ShowValues() {
 }
 
 bool DcSweepDialog::OnCommand(int id, pf::Notification code) {
-  if (id == kMaster && code == pf::Notification::SelChanged) {
-    const std::string name = TComboBox(this, kMaster).GetSelString();
+  if (id == dcsweep_ids::kMaster && code == pf::Notification::SelChanged) {
+    const std::string name = TComboBox(this, dcsweep_ids::kMaster).GetSelString();
     if (auto* supply = dynamic_cast<DcGeneratorSymbol*>(doc.FindSymbolByName(MyStrng(name)))) {
       chosen = supply;
       ShowValues();

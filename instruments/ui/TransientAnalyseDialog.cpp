@@ -2,12 +2,13 @@
 
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/MessGeraetSymbol.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
 using Source = MessMasterSymbol;
 constexpr Field<Source> kDuration[] = {
-    Fields<Source>::Edit<&Source::tranStop>(TransientAnalyseDialog::kDurationId),
+    Fields<Source>::Edit<&Source::tranStop>(transient_ids::kDuration),
 };
 
 // The steps are stored together, once both pass.
@@ -16,14 +17,14 @@ struct Steps {
   TimWert maxStep;
 };
 constexpr Field<Steps> kSteps[] = {
-    Fields<Steps>::Edit<&Steps::step>(TransientAnalyseDialog::kStepId),
-    Fields<Steps>::Edit<&Steps::maxStep>(TransientAnalyseDialog::kMaxStepId),
+    Fields<Steps>::Edit<&Steps::step>(transient_ids::kStep),
+    Fields<Steps>::Edit<&Steps::maxStep>(transient_ids::kMaxStep),
 };
 
 }  // namespace
 
 TransientAnalyseDialog::TransientAnalyseDialog(pf::Window* parent, MessMasterSymbol& source)
-    : pf::Dialog(kTemplateId, parent), source(source) {}
+    : pf::Dialog(transient_ids::kTemplate, parent), source(source) {}
 
 bool TransientAnalyseDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();

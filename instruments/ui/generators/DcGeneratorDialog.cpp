@@ -8,38 +8,39 @@
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "pf/view.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
 constexpr int kTextLimit = 80;
-constexpr int kSweepControls[] = {DcGeneratorDialog::kStepValue, DcGeneratorDialog::kStartValue,
-                                  DcGeneratorDialog::kStopValue, DcGeneratorDialog::kSlave};
+constexpr int kSweepControls[] = {dcgen_ids::kStepValue, dcgen_ids::kStartValue,
+                                  dcgen_ids::kStopValue, dcgen_ids::kSlave};
 
 using Supply = DcGeneratorSymbol;
 using SupplyField = Fields<Supply>;
 
 // Start, stop, step and fixed value in the order OK reads them, by kind.
 constexpr Field<Supply> kVoltages[] = {
-    SupplyField::Value<&Supply::startVoltage>(DcGeneratorDialog::kStartValue,
+    SupplyField::Value<&Supply::startVoltage>(dcgen_ids::kStartValue,
                                               "Fehler Startspannung:"),
-    SupplyField::Value<&Supply::stopVoltage>(DcGeneratorDialog::kStopValue,
+    SupplyField::Value<&Supply::stopVoltage>(dcgen_ids::kStopValue,
                                              "Fehler Stopspannung:"),
-    SupplyField::Value<&Supply::voltageStep>(DcGeneratorDialog::kStepValue, "Fehler Schritte:"),
-    SupplyField::Value<&Supply::fixedVoltage>(DcGeneratorDialog::kFixedValue,
+    SupplyField::Value<&Supply::voltageStep>(dcgen_ids::kStepValue, "Fehler Schritte:"),
+    SupplyField::Value<&Supply::fixedVoltage>(dcgen_ids::kFixedValue,
                                               "Fehler Festspannung:"),
 };
 constexpr Field<Supply> kCurrents[] = {
-    SupplyField::Value<&Supply::startCurrent>(DcGeneratorDialog::kStartValue,
+    SupplyField::Value<&Supply::startCurrent>(dcgen_ids::kStartValue,
                                               "Fehler Startstrom:"),
-    SupplyField::Value<&Supply::stopCurrent>(DcGeneratorDialog::kStopValue, "Fehler Stopstrom:"),
-    SupplyField::Value<&Supply::currentStep>(DcGeneratorDialog::kStepValue,
+    SupplyField::Value<&Supply::stopCurrent>(dcgen_ids::kStopValue, "Fehler Stopstrom:"),
+    SupplyField::Value<&Supply::currentStep>(dcgen_ids::kStepValue,
                                              "Fehler Stromschrittweite:"),
-    SupplyField::Value<&Supply::fixedCurrent>(DcGeneratorDialog::kFixedValue,
+    SupplyField::Value<&Supply::fixedCurrent>(dcgen_ids::kFixedValue,
                                               "Fehler Feststrom:"),
 };
 // Only while the supply has an internal resistance.
 constexpr Field<Supply> kResistanceField[] = {
-    SupplyField::Value<&Supply::internalResistance>(DcGeneratorDialog::kResistance,
+    SupplyField::Value<&Supply::internalResistance>(dcgen_ids::kResistance,
                                                     "Fehler Innenwiderstand:"),
 };
 
@@ -51,17 +52,17 @@ std::span<const Field<Supply>> ValuesOf(const Supply& supply) {
 }  // namespace
 
 DcGeneratorDialog::DcGeneratorDialog(DcGeneratorSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(dcgen_ids::kTemplate, parent), symbol(symbol) {}
 
 bool DcGeneratorDialog::OnInitDialog() {
   ShowValues();
-  CheckRadioButton(kCurrentSource, kVoltageSource,
-                   symbol->kind == 'U' ? kVoltageSource : kCurrentSource);
+  CheckRadioButton(dcgen_ids::kCurrentSource, dcgen_ids::kVoltageSource,
+                   symbol->kind == 'U' ? dcgen_ids::kVoltageSource : dcgen_ids::kCurrentSource);
   EnableForSetting();
   if (symbol->resistorFlag != 0) {
     ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kTextLimit);
   } else {
-    TEdit(this, kResistance, kTextLimit).SetText("");
+    TEdit(this, dcgen_ids::kResistance, kTextLimit).SetText("");
   }
   FillSlaveList(symbol->slaveName);
   return true;
@@ -73,15 +74,15 @@ void DcGeneratorDialog::ShowValues() {
 
 void DcGeneratorDialog::EnableForSetting() {
   const bool fixed = symbol->setting == 'F';
-  CheckRadioButton(kFixed, kVariable, fixed ? kFixed : kVariable);
+  CheckRadioButton(dcgen_ids::kFixed, dcgen_ids::kVariable, fixed ? dcgen_ids::kFixed : dcgen_ids::kVariable);
   for (int id : kSweepControls) {
     if (pf::Window* control = GetDlgItem(id)) control->EnableWindow(!fixed);
   }
-  if (pf::Window* control = GetDlgItem(kFixedValue)) control->EnableWindow(fixed);
+  if (pf::Window* control = GetDlgItem(dcgen_ids::kFixedValue)) control->EnableWindow(fixed);
 }
 
 void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
-  TComboBox combo(this, kSlave);
+  TComboBox combo(this, dcgen_ids::kSlave);
   combo.ClearList();
   MyStrng last;
   const auto* doc =
@@ -112,22 +113,22 @@ void DcGeneratorDialog::OnOK() {
 
 bool DcGeneratorDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
-    case kFixed:
-    case kVariable:
-      symbol->setting = id == kFixed ? 'F' : 'V';
+    case dcgen_ids::kFixed:
+    case dcgen_ids::kVariable:
+      symbol->setting = id == dcgen_ids::kFixed ? 'F' : 'V';
       EnableForSetting();
       return true;
-    case kVoltageSource:
-    case kCurrentSource:
-      symbol->SetKind(id == kVoltageSource ? 'U' : 'I');
+    case dcgen_ids::kVoltageSource:
+    case dcgen_ids::kCurrentSource:
+      symbol->SetKind(id == dcgen_ids::kVoltageSource ? 'U' : 'I');
       ShowValues();
       return true;
-    case kSlave:
+    case dcgen_ids::kSlave:
       if (code == pf::Notification::SelChanged) {
-        slaveName = MyStrng(TComboBox(this, kSlave).GetSelString().c_str());
+        slaveName = MyStrng(TComboBox(this, dcgen_ids::kSlave).GetSelString().c_str());
       }
       return true;
-    case kStart:
+    case dcgen_ids::kStart:
       StartGeneratorRun(*symbol, *this, 10);
       return true;
     default: return pf::Dialog::OnCommand(id, code);

@@ -8,6 +8,7 @@
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "instruments/ui/generators/SignalGenSymbol.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
@@ -15,17 +16,17 @@ constexpr int kTextLimit = 80;
 
 using SweepField = Fields<SweepFreq>;
 constexpr Field<SweepFreq> kStopField =
-    SweepField::Number<FreqWert, &SweepFreq::stop>(SignalGenDialog::kStopFrequency,
+    SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency,
                                                    "Fehler Stopfrequenz:");
 constexpr Field<SweepFreq> kLinearSweep[] = {
-    SweepField::Number<FreqWert, &SweepFreq::start>(SignalGenDialog::kStartFrequency,
+    SweepField::Number<FreqWert, &SweepFreq::start>(siggen_ids::kStartFrequency,
                                                     "Fehler Startfrequenz:"),
     kStopField,
 };
 // A logarithmic axis has no place for 0 or below.
 constexpr Field<SweepFreq> kLogarithmicSweep[] = {
     SweepField::Number<FreqWert, &SweepFreq::start>(
-        SignalGenDialog::kStartFrequency, "Fehler Startfrequenz:",
+        siggen_ids::kStartFrequency, "Fehler Startfrequenz:",
         Positive("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein")),
     kStopField,
 };
@@ -35,20 +36,20 @@ struct Count {
   IntegerWert n;
 };
 constexpr Field<Count> kCountField[] = {
-    Fields<Count>::Value<&Count::n>(SignalGenDialog::kCount, "Fehler Schritte:"),
+    Fields<Count>::Value<&Count::n>(siggen_ids::kCount, "Fehler Schritte:"),
 };
 
 constexpr Field<SignalGenSymbol> kSource[] = {
-    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::voltage>(SignalGenDialog::kVoltage,
+    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::voltage>(siggen_ids::kVoltage,
                                                               "Fehler Leerlaufspannung:"),
-    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::resistance>(SignalGenDialog::kResistance,
+    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::resistance>(siggen_ids::kResistance,
                                                                  "Fehler Innenwiderstand:"),
 };
 
 }  // namespace
 
 SignalGenDialog::SignalGenDialog(SignalGenSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(siggen_ids::kTemplate, parent), symbol(symbol) {}
 
 bool SignalGenDialog::OnInitDialog() {
   SweepFreq& sweep = symbol->sweep;
@@ -57,7 +58,7 @@ bool SignalGenDialog::OnInitDialog() {
   ShowFields(*this, kCountField, count, FieldText::AsStored, kTextLimit);
   ShowFields(*this, kSource, *symbol, FieldText::AsStored, kTextLimit);
   mode = sweep.mode == 'E' ? 'E' : 'L';
-  CheckRadioButton(kLinear, kLogarithmic, mode == 'E' ? kLogarithmic : kLinear);
+  CheckRadioButton(siggen_ids::kLinear, siggen_ids::kLogarithmic, mode == 'E' ? siggen_ids::kLogarithmic : siggen_ids::kLinear);
   return true;
 }
 
@@ -81,9 +82,9 @@ void SignalGenDialog::OnOK() {
 
 bool SignalGenDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
-    case kLinear: mode = 'L'; return true;
-    case kLogarithmic: mode = 'E'; return true;
-    case kStart: StartGeneratorRun(*symbol, *this, symbol->sweep.count); return true;
+    case siggen_ids::kLinear: mode = 'L'; return true;
+    case siggen_ids::kLogarithmic: mode = 'E'; return true;
+    case siggen_ids::kStart: StartGeneratorRun(*symbol, *this, symbol->sweep.count); return true;
     default: return pf::Dialog::OnCommand(id, code);
   }
 }

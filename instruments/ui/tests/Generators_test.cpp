@@ -24,6 +24,7 @@
 #include "pf/profile.h"
 #include "editor/tests/support/SymbolStreams.h"
 #include "platform/tests/temp_dir.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
@@ -148,8 +149,8 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
       m->SetView(&view);
       doc.AddSymbol(m);
     }
-    headless.ExpectDialog(SignalGenDialog::kTemplate,
-                          [](pf::DialogDriver& d) { d.Click(SignalGenDialog::kStart); });
+    headless.ExpectDialog(siggen_ids::kTemplate,
+                          [](pf::DialogDriver& d) { d.Click(siggen_ids::kStart); });
     view.OpenSymbol(*generator);
     for (int tick = 0; tick < 30 && view.Analysis().IsBusy(); ++tick) headless.Advance(500);
     EXPECT_FALSE(view.Analysis().IsBusy());
