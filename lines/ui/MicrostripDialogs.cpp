@@ -85,7 +85,7 @@ T CheckedValue(pf::Dialog& d, const int (&ids)[N], const T (&values)[N], T old) 
 TTemDialog::TTemDialog(TemSymbol* symbol, pf::Window* parent)
     : TBasisDialog(parent, "TEMDIALG"), tem(symbol) {
   this->symbol = symbol;
-  variableBox = std::make_unique<TCheckBox>(this, 999);
+  variableBox = std::make_unique<TCheckBox>(this, tem_ids::kVariable);
 }
 
 void TTemDialog::SetupWindow() {
