@@ -13,7 +13,6 @@ namespace ids = filter_ids;
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr int kOrderLimit = 2;
 constexpr const char* kCaption = "Fehler";
 
@@ -57,8 +56,8 @@ constexpr Field<Figures> kLineReference[] = {
 FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName)
     : TDialog(parent, templateName),
       view(view),
-      frequency(this, ids::kFrequency, kTextLimit),
-      ripple(this, ids::kRipple, kTextLimit),
+      frequency(this, ids::kFrequency, kReadBuffer),
+      ripple(this, ids::kRipple, kReadBuffer),
       kind(this, ids::kKind),
       butterworth(this, ids::kButterworth, &kind),
       chebyshev(this, ids::kChebyshev, &kind) {}
@@ -70,7 +69,7 @@ void FilterFigureDlg::FillFigures() {
   frequency.SetText(
       WithoutLeadingBlanks(FreqWert(doc != nullptr ? doc->GetDefaultFrequency() : 0.0)));
   SynthesisSettings& s = Settings();
-  ShowFields(*this, kImpedance, s, FieldText::WithoutLeadingBlanks, kTextLimit);
+  ShowFields(*this, kImpedance, s, FieldText::WithoutLeadingBlanks, kReadBuffer);
   ripple.SetText(FloatWert(s.FilterType == 'B' ? 0.0 : s.RippleDb).ToCString());
   ShowFields(*this, kOrder, s, FieldText::AsStored, kOrderLimit);
   (s.FilterType == 'B' ? butterworth : chebyshev).Check();
@@ -100,7 +99,7 @@ void TBandPasDlg::SetupWindow() {
   SynthesisSettings& s = Settings();
   if (s.FilterType == 'B') s.RippleDb = 0.0;
   // The centre's edit shows the document's frequency, as FillFigures fills it.
-  ShowFields(*this, std::span(kBand).subspan(1), s, FieldText::WithoutLeadingBlanks, kTextLimit);
+  ShowFields(*this, std::span(kBand).subspan(1), s, FieldText::WithoutLeadingBlanks, kReadBuffer);
   FillFigures();
 }
 

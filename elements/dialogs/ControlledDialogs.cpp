@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr const char* kBadResistance = "Widerstand muss größer als 0 sein";
 
 // Normalised stores the numbers' canonical texts, else the texts as typed.
@@ -33,20 +32,20 @@ constexpr auto kOpAmp = ControlledLayout<OpAmpSymbol, &OpAmpSymbol::m>(
     "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4, false, true);
 constexpr auto kVvg = ControlledLayout<VvgSymbol, &VvgSymbol::m>(
     "VVGDIALG", controlled_ids::kOpAmp, {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-    kTextLimit, true, false);
+    kReadBuffer, true, false);
 constexpr auto kVcg = ControlledLayout<VcgSymbol, &VcgSymbol::g>(
     "VCGDIALG", controlled_ids::kVcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
-    kTextLimit, true, false);
+    kReadBuffer, true, false);
 constexpr auto kCcg = ControlledLayout<CcgSymbol, &CcgSymbol::b>(
     "CCGDIALG", controlled_ids::kCcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-    kTextLimit, true, false);
+    kReadBuffer, true, false);
 
 }  // namespace
 
 template <class S>
 void TControlledDialog<S>::Show(size_t row, int32_t flag) {
   const std::span<const Field<S>> one(&layout.fields[row], 1);
-  const int limit = row == 0 ? layout.gainLimit : kTextLimit;
+  const int limit = row == 0 ? layout.gainLimit : kReadBuffer;
   if (flag == 1) {
     ShowFields(*this, one, *symbol,
                layout.trimmed ? FieldText::WithoutLeadingBlanks : FieldText::AsStored, limit);

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr FieldRule kBadFrequency = Positive("Resonanzfrequenz muss größer als 0 sein");
 constexpr FieldRule kBadDistance = Positive("Abstand zur Parallelresonanz muss größer als 0 sein");
 constexpr FieldRule kBadResistance = Positive("Kennwiderstand muss größer als 0 sein");
@@ -41,7 +40,7 @@ TResonantCircuitDialog::TResonantCircuitDialog(const Layout& layout,
     : TDialog(parent, layout.templateName), layout(layout), symbol(symbol) {}
 
 void TResonantCircuitDialog::SetupWindow() {
-  ShowFields(*this, layout.fields, *symbol, FieldText::WithoutLeadingBlanks, kTextLimit);
+  ShowFields(*this, layout.fields, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TResonantCircuitDialog::CanClose() {
@@ -58,7 +57,7 @@ TQuarzDialog::TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "QUARZDIALG"), symbol(symbol) {}
 
 void TQuarzDialog::SetupWindow() {
-  ShowFields(*this, kQuarz, *symbol, FieldText::WithoutLeadingBlanks, kTextLimit);
+  ShowFields(*this, kQuarz, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TQuarzDialog::CanClose() {

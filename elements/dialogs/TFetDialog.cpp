@@ -9,7 +9,6 @@ using namespace fet_ids;
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr const char* kCaption = "Fehler";
 
 constexpr Field<FetSymbol> kRequired[] = {
@@ -68,7 +67,7 @@ std::array<TCheckBox, sizeof...(I)> MakeBoxes(pf::Dialog* d, std::index_sequence
 }
 template <size_t... I>
 std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I...>) {
-  return {TEdit(d, kRows[I].field.id, kTextLimit)...};
+  return {TEdit(d, kRows[I].field.id, kReadBuffer)...};
 }
 
 }  // namespace
@@ -76,12 +75,12 @@ std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I..
 TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
-      name(this, kName, kTextLimit),
+      name(this, kName, kReadBuffer),
       boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())),
       edits(MakeEdits(this, std::make_index_sequence<kRowCount>())) {}
 
 void TFetDialog::SetupWindow() {
-  ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kReadBuffer);
   for (size_t i = 0; i < kRowCount; ++i) {
     Option& o = symbol->options[kRows[i].option];
     if (o.enabled != 1) {
@@ -89,7 +88,7 @@ void TFetDialog::SetupWindow() {
       continue;
     }
     boxes[i].Check();
-    ShowFields(*this, std::span(&kRows[i].field, 1), o, FieldText::AsStored, kTextLimit);
+    ShowFields(*this, std::span(&kRows[i].field, 1), o, FieldText::AsStored, kReadBuffer);
   }
   name.SetText(symbol->typeName.ToCString());
 }

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
-
 constexpr Field<IndSymbol> kValue[] = {
     Fields<IndSymbol>::Value<&IndSymbol::l>(ind_ids::kValue, "Fehler Ind:"),
 };
@@ -31,11 +29,11 @@ void TIndDialog::SetupWindow() {
   TBasisDialog::SetupWindow();
   if (ind->settingC == 1) {
     ideal.Check();
-    for (const Field<IndSymbol>& loss : kLosses) TEdit(this, loss.id, kTextLimit).SetText("");
+    for (const Field<IndSymbol>& loss : kLosses) TEdit(this, loss.id, kReadBuffer).SetText("");
   } else {
-    ShowFields(*this, kLosses, *ind, FieldText::WithoutLeadingBlanks, kTextLimit);
+    ShowFields(*this, kLosses, *ind, FieldText::WithoutLeadingBlanks, kReadBuffer);
   }
-  ShowFields(*this, kValue, *ind, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, kValue, *ind, FieldText::AsStored, kReadBuffer);
 }
 
 bool TIndDialog::CanClose() {

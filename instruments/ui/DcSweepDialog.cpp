@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
-
 using Supply = DcGeneratorSymbol;
 constexpr Field<Supply> kSweep[] = {
     Fields<Supply>::Value<&Supply::startVoltage>(dcsweep_ids::kStart, "Fehler Startspannung:"),
@@ -40,7 +38,7 @@ bool DcSweepDialog::OnInitDialog() {
 
 void DcSweepDialog::ShowValues() {
   if (chosen == nullptr) return;
-  ShowFields(*this, kSweep, *chosen, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, kSweep, *chosen, FieldText::AsStored, kReadBuffer);
 }
 
 bool DcSweepDialog::OnCommand(int id, pf::Notification code) {

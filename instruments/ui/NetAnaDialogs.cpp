@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr int kCountLimit = 4;
 constexpr int kMinPoints = 2;
 constexpr int kMaxPoints = 300;
@@ -57,7 +56,7 @@ TGenDlg::TGenDlg(TNetAnalyzer* analyser)
 
 void TGenDlg::SetupWindow() {
   PortResistances ports{ResWert(analyser->rg1.re), ResWert(analyser->rg2.re)};
-  ShowFields(*this, kPorts, ports, FieldText::WithoutLeadingBlanks, kTextLimit);
+  ShowFields(*this, kPorts, ports, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TGenDlg::CanClose() {
@@ -72,8 +71,8 @@ bool TGenDlg::CanClose() {
 TFreqDlg::TFreqDlg(TNetAnalyzer* analyser)
     : TDialog(analyser, freq_ids::kTemplate),
       analyser(analyser),
-      start(this, freq_ids::kStart, kTextLimit),
-      stop(this, freq_ids::kStop, kTextLimit),
+      start(this, freq_ids::kStart, kReadBuffer),
+      stop(this, freq_ids::kStop, kReadBuffer),
       count(this, freq_ids::kCount, kCountLimit),
       mode(this, freq_ids::kModeGroup),
       linear(this, freq_ids::kLinear, &mode),

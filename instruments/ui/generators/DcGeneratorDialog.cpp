@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr int kSweepControls[] = {dcgen_ids::kStepValue, dcgen_ids::kStartValue,
                                   dcgen_ids::kStopValue, dcgen_ids::kSlave};
 
@@ -60,16 +59,16 @@ bool DcGeneratorDialog::OnInitDialog() {
                    symbol->kind == 'U' ? dcgen_ids::kVoltageSource : dcgen_ids::kCurrentSource);
   EnableForSetting();
   if (symbol->resistorFlag != 0) {
-    ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kTextLimit);
+    ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kReadBuffer);
   } else {
-    TEdit(this, dcgen_ids::kResistance, kTextLimit).SetText("");
+    TEdit(this, dcgen_ids::kResistance, kReadBuffer).SetText("");
   }
   FillSlaveList(symbol->slaveName);
   return true;
 }
 
 void DcGeneratorDialog::ShowValues() {
-  ShowFields(*this, ValuesOf(*symbol), *symbol, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, ValuesOf(*symbol), *symbol, FieldText::AsStored, kReadBuffer);
 }
 
 void DcGeneratorDialog::EnableForSetting() {

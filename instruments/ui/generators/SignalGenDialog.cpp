@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
-
 using SweepField = Fields<SweepFreq>;
 constexpr Field<SweepFreq> kStopField =
     SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency,
@@ -53,10 +51,10 @@ SignalGenDialog::SignalGenDialog(SignalGenSymbol* symbol, pf::Window* parent)
 
 bool SignalGenDialog::OnInitDialog() {
   SweepFreq& sweep = symbol->sweep;
-  ShowFields(*this, kLinearSweep, sweep, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, kLinearSweep, sweep, FieldText::AsStored, kReadBuffer);
   Count count{IntegerWert(sweep.count)};
-  ShowFields(*this, kCountField, count, FieldText::AsStored, kTextLimit);
-  ShowFields(*this, kSource, *symbol, FieldText::AsStored, kTextLimit);
+  ShowFields(*this, kCountField, count, FieldText::AsStored, kReadBuffer);
+  ShowFields(*this, kSource, *symbol, FieldText::AsStored, kReadBuffer);
   mode = sweep.mode == 'E' ? 'E' : 'L';
   CheckRadioButton(siggen_ids::kLinear, siggen_ids::kLogarithmic, mode == 'E' ? siggen_ids::kLogarithmic : siggen_ids::kLinear);
   return true;
