@@ -31,9 +31,12 @@ struct SandwichFigures {
   LaeWert a;
   FloatWert ratio;
 };
-constexpr Field<SandwichFigures> kSandwichFigures[] = {
+// The box width goes into the model before the ratio is read.
+constexpr Field<SandwichFigures> kBoxWidth[] = {
     Fields<SandwichFigures>::Value<&SandwichFigures::a>(sandwich_ids::kA, "Fehler Weite:",
                                                         Positive()),
+};
+constexpr Field<SandwichFigures> kSlotRatio[] = {
     Fields<SandwichFigures>::Value<&SandwichFigures::ratio>(sandwich_ids::kWd, "Fehler Weite:",
                                                             Positive()),
 };
@@ -408,8 +411,9 @@ void SandwichSlotLineDlg::OnCompute() {
   using namespace sandwich_ids;
   FieldReader reader(*this, true);
   SandwichFigures figures;
-  if (!reader.ReadFields(kSandwichFigures, figures)) return;
+  if (!reader.ReadFields(kBoxWidth, figures)) return;
   model.SetBoxWidth(figures.a.Value());
+  if (!reader.ReadFields(kSlotRatio, figures)) return;
   model.SetSlotWidth(figures.ratio.Value(false) * model.h);
   if (!model.SolveRatio()) {
     Beep();
