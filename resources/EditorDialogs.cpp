@@ -20,13 +20,13 @@ constexpr ControlTemplate kAbout[] = {
 };
 
 constexpr ControlTemplate kBusy[] = {
-    {ControlKind::Progress, 1077, "", 10, 10, 160, 12},
+    {ControlKind::Progress, busy_ids::kProgress, "", 10, 10, 160, 12},
 };
 
 constexpr ControlTemplate kSpiceDir[] = {
     {ControlKind::Static, -1, "Programm VosSpice.exe suchen", 10, 10, 200, 8},
-    {ControlKind::Edit, 1206, "", 10, 22, 200, 14},
-    {ControlKind::PushButton, 1207, "Durchsuchen...", 10, 42, 60, 14},
+    {ControlKind::Edit, spicedir_ids::kPath, "", 10, 22, 200, 14},
+    {ControlKind::PushButton, spicedir_ids::kBrowse, "Durchsuchen...", 10, 42, 60, 14},
     {ControlKind::PushButton, 1, "OK", 106, 62, 50, 14, pf::kStyleDefault | pf::kStyleGroup},
     {ControlKind::PushButton, 2, "Abbrechen", 160, 62, 50, 14},
 };
@@ -49,9 +49,9 @@ constexpr ControlTemplate kGerberPlot[] = {
 
 constexpr DialogTemplate kDialogs[] = {
     {gerber_ids::kTemplate, nullptr, "Plot im Gerberformat erstellen", 176, 112, kGerberPlot},
-    {100, nullptr, "Info über Vostrane", 230, 84, kAbout},
-    {172, nullptr, "Geduld... Ich arbeite...", 180, 32, kBusy},
-    {251, nullptr, "Simulator einstellen", 220, 84, kSpiceDir},
+    {about_ids::kTemplate, nullptr, "Info über Vostrane", 230, 84, kAbout},
+    {busy_ids::kTemplate, nullptr, "Geduld... Ich arbeite...", 180, 32, kBusy},
+    {spicedir_ids::kTemplate, nullptr, "Simulator einstellen", 220, 84, kSpiceDir},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/controls.h"
+#include "resources/EditorIds.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ class RunTest : public ViewFixture {
   }
   AnalysisRuns& Runs() { return view->Analysis(); }
   int Progress() {
-    return Runs().GetBusyDialog()->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos();
+    return Runs().GetBusyDialog()->GetControl<pf::Progress>(busy_ids::kProgress)->GetPos();
   }
 
   TestInstrument* master = nullptr;
