@@ -17,6 +17,7 @@
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/controls.h"
 #include "resources/EditorIds.h"
+#include "resources/BasicsIds.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
   EXPECT_EQ(app->GetErrorPending(), 1);
   headless.Advance(500);
   ASSERT_NE(app->GetErrorDialog(), nullptr);
-  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(ErrorDialog::kMessageId), "Messfehler");
+  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(error_ids::kMessage), "Messfehler");
   EXPECT_EQ(app->GetErrorPending(), 0);
   EXPECT_TRUE(Runs().IsBusy());
   EXPECT_EQ(Progress(), 3);

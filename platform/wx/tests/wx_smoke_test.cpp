@@ -14,6 +14,7 @@
 #include "pf/frame.h"
 #include "pf/headless.h"
 #include "pf/process.h"
+#include "resources/BasicsIds.h"
 #include "wx_test.h"
 
 namespace pf::test {
@@ -117,7 +118,7 @@ class SmokeApp : public ErrorReportingApp {
       differences = Differences(*screen, *expected, origin);
       if (differences == 0) {
         const auto* label = dynamic_cast<wxStaticText*>(
-            NativeWindow(*GetErrorDialog()->GetDlgItem(ErrorDialog::kMessageId)));
+            NativeWindow(*GetErrorDialog()->GetDlgItem(error_ids::kMessage)));
         messageShown = label != nullptr ? label->GetLabel().utf8_string() : "";
         dialogSize = NativeWindow(*GetErrorDialog())->GetClientSize();
         SendCommand(*GetErrorDialog()->GetDlgItem(pf::kIdOk), wxEVT_BUTTON);
