@@ -3,7 +3,6 @@
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/generators/ImpulsGeneratorSymbol.h"
 #include "pf/app.h"
-#include "pf/ui_services.h"
 #include "resources/SourceIds.h"
 
 namespace ids = impuls_ids;

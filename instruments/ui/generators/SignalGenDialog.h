@@ -3,7 +3,6 @@
 // open-circuit voltage and the internal resistance; "Start" begins a sweep with the values
 // stored before.
 
-#include "editor/dialogs/TControl.h"
 #include "pf/dialog.h"
 
 class SignalGenSymbol;
