@@ -27,7 +27,6 @@ constexpr int kStabCursor = 1014;
 constexpr int kSoftKeys = 1015;
 constexpr int kMarkerStep = 1007;
 constexpr int kFreeMarker = 1086;
-constexpr int kScreen = 523;
 }  // namespace analyser_ids
 
 // The generator's internal resistances at the two ports.

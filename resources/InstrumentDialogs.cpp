@@ -2,6 +2,7 @@
 
 #include "resources/AnalyserIds.h"
 #include "resources/Resources.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ namespace ids = analyser_ids;
 
 // The screen fills the left part; OnInitDialog sizes it from the spins and the OK button.
 constexpr ControlTemplate kNetAnalyser[] = {
-    {ControlKind::OwnerDraw, ids::kScreen, "", 0, 0, 250, 196},
+    {ControlKind::OwnerDraw, screen_ids::kScreen, "", 0, 0, 250, 196},
     {ControlKind::UpDown, ids::kRefPos, "", 262, 8, 10, 14},
     {ControlKind::UpDown, ids::kRefValue, "", 262, 26, 10, 14},
     {ControlKind::UpDown, ids::kYScale, "", 262, 44, 10, 14},
@@ -64,32 +65,32 @@ constexpr ControlTemplate kFrequency[] = {
 
 constexpr ControlTemplate kForm[] = {
     {ControlKind::GroupBox, form_ids::kGroup, "Formate", 8, 6, 84, 136},
-    {ControlKind::RadioButton, 2101, "LogMag", 14, 20, 72, 10, pf::kStyleGroup},
-    {ControlKind::RadioButton, 2102, "LinMag", 14, 33, 72, 10},
-    {ControlKind::RadioButton, 2103, "LinPhase", 14, 46, 72, 10},
-    {ControlKind::RadioButton, 2104, "LogPolar", 14, 59, 72, 10},
-    {ControlKind::RadioButton, 2108, "LinPolar", 14, 72, 72, 10},
-    {ControlKind::RadioButton, 2109, "RecPlane", 14, 85, 72, 10},
-    {ControlKind::RadioButton, 2105, "SmithDia", 14, 98, 72, 10},
-    {ControlKind::RadioButton, 2106, "LinReal", 14, 111, 72, 10},
-    {ControlKind::RadioButton, 2107, "LinImag", 14, 124, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[0], "LogMag", 14, 20, 72, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, form_ids::kForms[1], "LinMag", 14, 33, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[2], "LinPhase", 14, 46, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[3], "LogPolar", 14, 59, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[4], "LinPolar", 14, 72, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[5], "RecPlane", 14, 85, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[6], "SmithDia", 14, 98, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[7], "LinReal", 14, 111, 72, 10},
+    {ControlKind::RadioButton, form_ids::kForms[8], "LinImag", 14, 124, 72, 10},
     {ControlKind::PushButton, 1, "&OK", 25, 150, 50, 14, pf::kStyleDefault},
 };
 
 constexpr ControlTemplate kMeasure[] = {
     {ControlKind::GroupBox, meas_ids::kKindGroup, "", 8, 6, 70, 108},
-    {ControlKind::RadioButton, 2121, " Y", 14, 18, 60, 10, pf::kStyleGroup},
-    {ControlKind::RadioButton, 2122, " Z", 14, 31, 60, 10},
-    {ControlKind::RadioButton, 2123, " S", 14, 44, 60, 10},
-    {ControlKind::RadioButton, 2124, " Vu", 14, 57, 60, 10},
-    {ControlKind::RadioButton, 2125, " K", 14, 70, 60, 10},
-    {ControlKind::RadioButton, 2119, "MSG/MAG", 14, 83, 60, 10},
-    {ControlKind::RadioButton, 101, "Ropt", 14, 96, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[0], " Y", 14, 18, 60, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, meas_ids::kKinds[1], " Z", 14, 31, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[2], " S", 14, 44, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[3], " Vu", 14, 57, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[4], " K", 14, 70, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[5], "MSG/MAG", 14, 83, 60, 10},
+    {ControlKind::RadioButton, meas_ids::kKinds[6], "Ropt", 14, 96, 60, 10},
     {ControlKind::GroupBox, meas_ids::kIndexGroup, "Index", 86, 6, 56, 70},
-    {ControlKind::RadioButton, 2127, "_11", 92, 18, 44, 10, pf::kStyleGroup},
-    {ControlKind::RadioButton, 2128, "_12", 92, 31, 44, 10},
-    {ControlKind::RadioButton, 2129, "_21", 92, 44, 44, 10},
-    {ControlKind::RadioButton, 2130, "_22", 92, 57, 44, 10},
+    {ControlKind::RadioButton, meas_ids::kIndices[0], "_11", 92, 18, 44, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, meas_ids::kIndices[1], "_12", 92, 31, 44, 10},
+    {ControlKind::RadioButton, meas_ids::kIndices[2], "_21", 92, 44, 44, 10},
+    {ControlKind::RadioButton, meas_ids::kIndices[3], "_22", 92, 57, 44, 10},
     {ControlKind::PushButton, 1, "&OK", 88, 98, 50, 14, pf::kStyleDefault},
 };
 

@@ -1,10 +1,12 @@
 #pragma once
 // Control ids of the line dialogs, named once for the templates, the dialogs and their tests.
 
+// The variable box is in no template: the TEM line never shows its flag.
 namespace tem_ids {
 constexpr int kZ = 1321, kP = 1322, kK = 1323, kA = 1324;
-constexpr int kLine = 102, kShort = 103, kOpen = 104;
-constexpr int kOnePole = 106, kTwoPole = 107;
+constexpr int kKindGroup = 101, kLine = 102, kShort = 103, kOpen = 104;
+constexpr int kPolesGroup = 105, kOnePole = 106, kTwoPole = 107;
+constexpr int kVariable = 999;
 }  // namespace tem_ids
 
 // The short-circuited stub, the open stub and the line: width, length, substrate.
@@ -17,7 +19,7 @@ constexpr int kVariable = 1242, kModel = 1241;
 
 namespace taper_ids {
 constexpr int kW1 = 1264, kW2 = 1265, kP = 1043, kSub = 102;
-constexpr int kLinear = 103, kCosine = 104, kExponential = 105;
+constexpr int kShapeGroup = 101, kLinear = 103, kCosine = 104, kExponential = 105;
 }  // namespace taper_ids
 
 namespace radstub_ids {
@@ -30,7 +32,7 @@ constexpr int kIn = 1270, kBranch = 1271, kSub = 1272;
 
 namespace step_ids {
 constexpr int kW1 = 1264, kW2 = 1266, kSub = 102;
-constexpr int kSimple = 103, kFull = 104, kThird = 105;
+constexpr int kModelGroup = 101, kSimple = 103, kFull = 104, kThird = 105;
 }  // namespace step_ids
 
 namespace cpl_ids {
@@ -39,7 +41,7 @@ constexpr int kW = 1260, kP = 1261, kS = 1262, kSub = 1263;
 
 namespace corner_ids {
 constexpr int kW = 1264, kSub = 102;
-constexpr int kNone = 103, kChamfer = 104, kOptimal = 105;
+constexpr int kFormGroup = 101, kNone = 103, kChamfer = 104, kOptimal = 105;
 }  // namespace corner_ids
 
 namespace koax_ids {

@@ -10,7 +10,7 @@ namespace {
 using pf::ControlKind;
 using pf::ControlTemplate;
 using pf::DialogTemplate;
-constexpr int kScreen = 523;
+using screen_ids::kScreen;
 
 // The screen fills the left part; the windows size it from the first spins and the OK button.
 constexpr ControlTemplate kOszi[] = {

@@ -1,6 +1,8 @@
 #pragma once
 // Control ids of the oscilloscope, spectrum analyser, plotter and speaker windows, shared by the
-// templates, the dialogs and their tests. Every window's screen is control 523.
+// templates, the dialogs and their tests.
+
+#include "resources/ScreenIds.h"
 
 namespace oszi_ids {
 constexpr int kTemplate = 170;

@@ -1,30 +1,66 @@
 #include "synthesis/FilterDialogs.h"
 
-#include "basics/ui/ValueEdit.h"
+#include <span>
+
 #include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/SynthesisSettings.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
+#include "resources/SynthesisIds.h"
 #include "synthesis/FilterPrototype.h"
+
+namespace ids = filter_ids;
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr int kOrderLimit = 2;
-constexpr int kFrequencyEdit = 1085;
 constexpr const char* kCaption = "Fehler";
+
+using Figures = SynthesisSettings;
+using FigureField = Fields<Figures>;
+
+// A ripple of 0 makes the filter Butterworth and leaves the stored ripple as it is.
+void StoreRipple(Figures& s, double ripple) {
+  if (ripple == 0.0) {
+    s.FilterType = 'B';
+  } else {
+    s.RippleDb = ripple;
+  }
+}
+
+constexpr Field<Figures> kImpedance[] = {
+    FigureField::Number<ResWert, &Figures::FilterImpedance>(ids::kImpedance, kCaption),
+};
+constexpr Field<Figures> kOrder[] = {
+    FigureField::Number<IntegerWert, &Figures::FilterOrder>(
+        ids::kOrder, kCaption,
+        {[](double n) { return n >= kMinFilterOrder && n <= kMaxFilterOrder; },
+         "Ordnung muß zwischen 1 und 10 liegen"}),
+};
+constexpr Field<Figures> kRipple[] = {
+    FigureField::Number<FloatWert, &Figures::RippleDb, StoreRipple>(ids::kRipple, kCaption),
+};
+constexpr Field<Figures> kCutoff[] = {
+    FigureField::Number<FreqWert, &Figures::CutoffFrequency>(ids::kFrequency, kCaption),
+};
+constexpr Field<Figures> kBand[] = {
+    FigureField::Number<FreqWert, &Figures::CentreFrequency>(ids::kFrequency, kCaption),
+    FigureField::Number<FreqWert, &Figures::Bandwidth>(ids::kBandwidth, kCaption),
+};
+constexpr Field<Figures> kLineReference[] = {
+    FigureField::EditNumber<FreqWert, &Figures::LineReferenceFrequency>(line_lowpass_ids::kFrequency),
+};
 
 }  // namespace
 
 FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName)
     : TDialog(parent, templateName),
       view(view),
-      frequency(this, 100, kTextLimit),
-      impedance(this, 101, kTextLimit),
-      ripple(this, 102, kTextLimit),
-      order(this, 103, kOrderLimit),
-      kind(this, 106),
-      butterworth(this, 104, &kind),
-      chebyshev(this, 105, &kind) {}
+      frequency(this, ids::kFrequency, kReadBuffer),
+      ripple(this, ids::kRipple, kReadBuffer),
+      kind(this, ids::kKind),
+      butterworth(this, ids::kButterworth, &kind),
+      chebyshev(this, ids::kChebyshev, &kind) {}
 
 SynthesisSettings& FilterFigureDlg::Settings() { return view->Synthesis(); }
 
@@ -32,32 +68,18 @@ void FilterFigureDlg::FillFigures() {
   const CVostraneDoc* doc = view->GetDocument();
   frequency.SetText(
       WithoutLeadingBlanks(FreqWert(doc != nullptr ? doc->GetDefaultFrequency() : 0.0)));
-  const SynthesisSettings& s = Settings();
-  impedance.SetText(WithoutLeadingBlanks(ResWert(s.FilterImpedance)));
+  SynthesisSettings& s = Settings();
+  ShowFields(*this, kImpedance, s, FieldText::WithoutLeadingBlanks, kReadBuffer);
   ripple.SetText(FloatWert(s.FilterType == 'B' ? 0.0 : s.RippleDb).ToCString());
-  order.SetText(IntegerWert(s.FilterOrder).ToCString());
+  ShowFields(*this, kOrder, s, FieldText::AsStored, kOrderLimit);
   (s.FilterType == 'B' ? butterworth : chebyshev).Check();
 }
 
 bool FilterFigureDlg::ReadFigures(FieldReader& reader) {
   SynthesisSettings& s = Settings();
-  double number = 0.0;
-  if (!reader.ReadNumber<ResWert>(impedance.GetText(), number, kCaption)) return false;
-  s.FilterImpedance = number;
-  if (!reader.ReadNumber<IntegerWert>(order.GetText(), number, kCaption)) return false;
-  if (number < kMinFilterOrder || number > kMaxFilterOrder) {
-    return reader.Refuse("Ordnung muß zwischen 1 und 10 liegen", kCaption, false);
-  }
-  s.FilterOrder = static_cast<int>(number);
+  if (!reader.ReadFields(kImpedance, s) || !reader.ReadFields(kOrder, s)) return false;
   s.FilterType = butterworth.GetCheck() == 1 ? 'B' : 'T';
-  if (s.FilterType == 'B') return true;
-  if (!reader.ReadNumber<FloatWert>(ripple.GetText(), number, kCaption)) return false;
-  if (number == 0.0) {
-    s.FilterType = 'B';
-  } else {
-    s.RippleDb = number;
-  }
-  return true;
+  return s.FilterType == 'B' || reader.ReadFields(kRipple, s);
 }
 
 TLowPasDlg::TLowPasDlg(CVostraneView* view, pf::Window* parent)
@@ -67,46 +89,35 @@ void TLowPasDlg::SetupWindow() { FillFigures(); }
 
 bool TLowPasDlg::CanClose() {
   FieldReader reader(*this, false);
-  double cutoff = 0.0;
-  if (!reader.ReadNumber<FreqWert>(frequency.GetText(), cutoff, kCaption)) return false;
-  Settings().CutoffFrequency = cutoff;
-  return ReadFigures(reader);
+  return reader.ReadFields(kCutoff, Settings()) && ReadFigures(reader);
 }
 
 TBandPasDlg::TBandPasDlg(CVostraneView* view, pf::Window* parent)
-    : FilterFigureDlg(view, parent, "BANDPASDIAG"), bandwidth(this, 107, kTextLimit) {}
+    : FilterFigureDlg(view, parent, "BANDPASDIAG") {}
 
 void TBandPasDlg::SetupWindow() {
   SynthesisSettings& s = Settings();
   if (s.FilterType == 'B') s.RippleDb = 0.0;
-  bandwidth.SetText(WithoutLeadingBlanks(FreqWert(static_cast<double>(s.Bandwidth))));
+  // The centre's edit shows the document's frequency, as FillFigures fills it.
+  ShowFields(*this, std::span(kBand).subspan(1), s, FieldText::WithoutLeadingBlanks, kReadBuffer);
   FillFigures();
 }
 
 bool TBandPasDlg::CanClose() {
   FieldReader reader(*this, false);
-  SynthesisSettings& s = Settings();
-  double number = 0.0;
-  if (!reader.ReadNumber<FreqWert>(frequency.GetText(), number, kCaption)) return false;
-  s.CentreFrequency = static_cast<float>(number);
-  if (!reader.ReadNumber<FreqWert>(bandwidth.GetText(), number, kCaption)) return false;
-  s.Bandwidth = static_cast<float>(number);
-  return ReadFigures(reader);
+  return reader.ReadFields(kBand, Settings()) && ReadFigures(reader);
 }
 
 LineLowPassDlg::LineLowPassDlg(CVostraneView* view, pf::Window* parent)
-    : pf::Dialog(kTemplateId, parent), view(view) {}
+    : pf::Dialog(line_lowpass_ids::kTemplate, parent), view(view) {}
 
 bool LineLowPassDlg::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  ValueEdit(GetDlgItem(kFrequencyEdit))
-      .SetValue(FreqWert(view->Synthesis().LineReferenceFrequency));
+  ShowFields(*this, kLineReference, view->Synthesis());
   return true;
 }
 
 void LineLowPassDlg::OnOK() {
-  FreqWert reference;
-  if (!ValueEdit(GetDlgItem(kFrequencyEdit)).GetValue(reference)) return;
-  view->Synthesis().LineReferenceFrequency = reference.Value();
-  pf::Dialog::OnOK();
+  FieldReader reader(*this, true);
+  if (reader.ReadFields(kLineReference, view->Synthesis())) pf::Dialog::OnOK();
 }

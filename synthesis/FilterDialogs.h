@@ -18,14 +18,14 @@ class FilterFigureDlg : public TDialog {
   FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName);
 
   SynthesisSettings& Settings();
-  // Edit 100 with the document's default frequency, the impedance, ripple, order and type.
+  // The frequency edit with the document's default frequency, the impedance, ripple, order and type.
   void FillFigures();
   // Impedance, order, type and ripple, in this order; a ripple of 0 makes the filter
   // Butterworth and leaves the stored ripple as it is.
   bool ReadFigures(FieldReader& reader);
 
   CVostraneView* view;
-  TEdit frequency, impedance, ripple, order;
+  TEdit frequency, ripple;
   TGroupBox kind;
   TRadioButton butterworth, chebyshev;
 };
@@ -45,15 +45,10 @@ class TBandPasDlg : public FilterFigureDlg {
   // A Butterworth filter also sets the stored ripple to 0.
   void SetupWindow() override;
   bool CanClose() override;
-
- private:
-  TEdit bandwidth;
 };
 
 class LineLowPassDlg : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 174;
-
   LineLowPassDlg(CVostraneView* view, pf::Window* parent);
 
   bool OnInitDialog() override;

@@ -40,6 +40,7 @@
 #include "pf/recording_dc.h"
 #include "pf/whole_file.h"
 #include "resources/CommandIds.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -130,13 +131,13 @@ void ShowScreen(pf::Dialog& window) {
   ScrnWindow* screen = nullptr;
   if (auto* modal = dynamic_cast<ScreenDialog*>(&window)) screen = &modal->Screen();
   if (auto* analyser = dynamic_cast<TNetAnalyzer*>(&window)) screen = &analyser->Screen();
-  const pf::Window* control = window.GetDlgItem(ScrnWindow::kControlId);
+  const pf::Window* control = window.GetDlgItem(screen_ids::kScreen);
   if (screen == nullptr || control == nullptr) {
     std::printf("kein Bildschirm\n");
     return;
   }
   pf::RecordingDc dc;
-  window.OnDrawItem(ScrnWindow::kControlId, dc, control->GetClientRect());
+  window.OnDrawItem(screen_ids::kScreen, dc, control->GetClientRect());
   for (const pf::DcCall& call : dc.Calls()) {
     if (call.op == "TextOut" && !call.text.empty()) {
       std::printf("%s\t%d\t%d\n", call.text.c_str(), call.points[0].x, call.points[0].y);

@@ -1,13 +1,14 @@
 #include "basics/ui/ErrorDialog.h"
 
 #include "pf/window.h"
+#include "resources/BasicsIds.h"
 
 ErrorDialog::ErrorDialog(pf::Window* parent, ErrorReportingApp& app)
-    : pf::Dialog(kTemplateId, parent), app_(app) {}
+    : pf::Dialog(error_ids::kTemplate, parent), app_(app) {}
 
 bool ErrorDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(kMessageId, VS_Error::GetFirstMessage().GetBuffer());
+  SetDlgItemText(error_ids::kMessage, VS_Error::GetFirstMessage().GetBuffer());
   return true;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The error window: a modeless dialog (template 262) that shows the oldest queued message, and
+// The error window: a modeless dialog that shows the oldest queued message, and
 // the application's side of it. Idle processing marks queued messages as pending; a timer of
 // the program opens the window for a pending error and, once the user closed it with OK or
 // "Abbrechen", destroys it and empties the queue. Messages queued while it is open are not shown.
@@ -15,9 +15,6 @@ class ErrorReportingApp;
 
 class ErrorDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 262;
-  static constexpr int kMessageId = 1223;
-
   ErrorDialog(pf::Window* parent, ErrorReportingApp& app);
 
   bool OnInitDialog() override;

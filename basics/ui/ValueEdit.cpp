@@ -7,7 +7,8 @@ void ValueEdit::SetValue(const MyStrng& value) {
 }
 
 template <class Value>
-bool ValueEdit::Read(Value& value, const char* caption) {
+bool ValueEdit::Read(Value& value) {
+  const char* caption = kEditCaption<Value>;
   const std::string text = control_ != nullptr ? control_->GetWindowText() : std::string();
   Value read(text.c_str());
   read.CheckSyntax();
@@ -27,12 +28,12 @@ bool ValueEdit::Read(Value& value, const char* caption) {
   return false;
 }
 
-bool ValueEdit::GetValue(LaeWert& value) { return Read(value, "Fehler LaeEdit:"); }
-bool ValueEdit::GetValue(ResWert& value) { return Read(value, "Fehler ResEdit:"); }
-bool ValueEdit::GetValue(CapWert& value) { return Read(value, "Fehler CapEdit:"); }
-bool ValueEdit::GetValue(SpanWert& value) { return Read(value, "Fehler SpanEdit:"); }
-bool ValueEdit::GetValue(StromWert& value) { return Read(value, "Fehler StromEdit:"); }
-bool ValueEdit::GetValue(FloatWert& value) { return Read(value, "Fehler FloatEdit:"); }
-bool ValueEdit::GetValue(RBitWert& value) { return Read(value, "Fehler RBitEdit:"); }
-bool ValueEdit::GetValue(FreqWert& value) { return Read(value, "Fehler FreqEdit:"); }
-bool ValueEdit::GetValue(TimWert& value) { return Read(value, "Fehler TimEdit:"); }
+bool ValueEdit::GetValue(LaeWert& value) { return Read(value); }
+bool ValueEdit::GetValue(ResWert& value) { return Read(value); }
+bool ValueEdit::GetValue(CapWert& value) { return Read(value); }
+bool ValueEdit::GetValue(SpanWert& value) { return Read(value); }
+bool ValueEdit::GetValue(StromWert& value) { return Read(value); }
+bool ValueEdit::GetValue(FloatWert& value) { return Read(value); }
+bool ValueEdit::GetValue(RBitWert& value) { return Read(value); }
+bool ValueEdit::GetValue(FreqWert& value) { return Read(value); }
+bool ValueEdit::GetValue(TimWert& value) { return Read(value); }

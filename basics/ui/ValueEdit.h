@@ -7,6 +7,28 @@
 #include "basics/WertMitDim.h"
 #include "pf/window.h"
 
+// The caption under which the edit of a value class refuses a text.
+template <class Value>
+inline constexpr const char* kEditCaption = nullptr;
+template <>
+inline constexpr const char* kEditCaption<LaeWert> = "Fehler LaeEdit:";
+template <>
+inline constexpr const char* kEditCaption<ResWert> = "Fehler ResEdit:";
+template <>
+inline constexpr const char* kEditCaption<CapWert> = "Fehler CapEdit:";
+template <>
+inline constexpr const char* kEditCaption<SpanWert> = "Fehler SpanEdit:";
+template <>
+inline constexpr const char* kEditCaption<StromWert> = "Fehler StromEdit:";
+template <>
+inline constexpr const char* kEditCaption<FloatWert> = "Fehler FloatEdit:";
+template <>
+inline constexpr const char* kEditCaption<RBitWert> = "Fehler RBitEdit:";
+template <>
+inline constexpr const char* kEditCaption<FreqWert> = "Fehler FreqEdit:";
+template <>
+inline constexpr const char* kEditCaption<TimWert> = "Fehler TimEdit:";
+
 class ValueEdit {
  public:
   // A dialog's control as looked up by id; a missing one (nullptr) reads as "" and is not
@@ -30,7 +52,7 @@ class ValueEdit {
 
  private:
   template <class Value>
-  bool Read(Value& value, const char* caption);
+  bool Read(Value& value);
 
   pf::Window* control_;
 };

@@ -3,9 +3,9 @@
 // at start-up.
 
 #include "pf/dialog.h"
+#include "resources/EditorIds.h"
 
 class CAboutDlg : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 100;
-  explicit CAboutDlg(pf::Window* parent = nullptr) : pf::Dialog(kTemplateId, parent) {}
+  explicit CAboutDlg(pf::Window* parent = nullptr) : pf::Dialog(about_ids::kTemplate, parent) {}
 };

@@ -5,12 +5,12 @@
 
 void BusyDialog::Tick() {
   if (++position_ > limit_) position_ = 0;
-  if (auto* bar = GetControl<pf::Progress>(kProgressId)) bar->SetPos(position_);
+  if (auto* bar = GetControl<pf::Progress>(busy_ids::kProgress)) bar->SetPos(position_);
 }
 
 bool BusyDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  if (auto* bar = GetControl<pf::Progress>(kProgressId)) {
+  if (auto* bar = GetControl<pf::Progress>(busy_ids::kProgress)) {
     bar->SetRange(0, limit_);
     bar->SetPos(0);
   }

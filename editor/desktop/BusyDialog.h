@@ -4,16 +4,14 @@
 // it (Escape, the close box) asks the run to stop; the run's next tick does.
 
 #include "pf/dialog.h"
+#include "resources/EditorIds.h"
 
 class BusyDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 172;
-  static constexpr int kProgressId = 1077;
-
   // A window that does not hold the mouse leaves the program usable meanwhile: the run it
   // shows goes on outside (the SPICE program).
   explicit BusyDialog(pf::Window* parent = nullptr, int limit = 100, bool holdsMouse = true)
-      : pf::Dialog(kTemplateId, parent), limit_(limit), holdsMouse_(holdsMouse) {}
+      : pf::Dialog(busy_ids::kTemplate, parent), limit_(limit), holdsMouse_(holdsMouse) {}
   ~BusyDialog() override { DestroyWindow(); }
 
   // One step on; past the limit the bar starts again at 0.

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "pf/file_dialog.h"
+#include "resources/EditorIds.h"
 
 namespace {
 
@@ -43,26 +44,26 @@ bool SpiceProgramDirectory(const std::string& path, std::string& directory) {
 }
 
 SpiceDirDialog::SpiceDirDialog(pf::Window* parent, const MyStrng& home)
-    : pf::Dialog(kTemplateId, parent), home(home) {}
+    : pf::Dialog(spicedir_ids::kTemplate, parent), home(home) {}
 
 bool SpiceDirDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  if (!home.IsEmpty()) SetDlgItemText(kPathId, (home + "VosSpice.exe").ToCString());
+  if (!home.IsEmpty()) SetDlgItemText(spicedir_ids::kPath, (home + "VosSpice.exe").ToCString());
   return true;
 }
 
 void SpiceDirDialog::OnOK() {
   std::string found;
   // A path that names no SPICE program leaves the dialog open, without a message.
-  if (!SpiceProgramDirectory(GetDlgItemText(kPathId), found)) return;
+  if (!SpiceProgramDirectory(GetDlgItemText(spicedir_ids::kPath), found)) return;
   directory = MyStrng(found);
   pf::Dialog::OnOK();
 }
 
 bool SpiceDirDialog::OnCommand(int id, pf::Notification code) {
-  if (id == kBrowseId && code == pf::Notification::Clicked) {
+  if (id == spicedir_ids::kBrowse && code == pf::Notification::Clicked) {
     pf::FileDialog browse(true, {}, {}, pf::kOfnHideReadOnly, "Spice Simulator (*.exe)|*.EXE|");
-    if (browse.DoModal() == pf::kIdOk) SetDlgItemText(kPathId, browse.GetPathName());
+    if (browse.DoModal() == pf::kIdOk) SetDlgItemText(spicedir_ids::kPath, browse.GetPathName());
     return true;
   }
   return pf::Dialog::OnCommand(id, code);

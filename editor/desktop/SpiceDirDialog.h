@@ -10,10 +10,6 @@
 
 class SpiceDirDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 251;
-  static constexpr int kPathId = 1206;
-  static constexpr int kBrowseId = 1207;
-
   // The edit starts with the program's path in home, empty without a home.
   SpiceDirDialog(pf::Window* parent, const MyStrng& home);
 

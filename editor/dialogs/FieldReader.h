@@ -1,20 +1,35 @@
 #pragma once
-// The validation protocol of the element dialogs: the fields are read in a fixed order and
-// each is stored as soon as it passes, so a refused OK keeps the fields before the bad one.
+// The validation protocol of the dialogs: a dialog declares its value fields in a table of
+// rows (control id, the member it fills, error caption, rule), read in table order; each
+// field is stored as soon as it passes, so a refused OK keeps the fields before the bad one.
 // A bad text shows the first queued message in a box under the field's caption, and the queue
-// is cleared.
+// is cleared; a number the rule refuses shows the rule's message under the same caption.
+// Rows of value edits read as those do: the whole text, the value class's caption, a beep.
 
+#include <functional>
+#include <span>
 #include <string>
+#include <type_traits>
 
 #include "basics/FloatWert.h"
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
+#include "basics/ui/ValueEdit.h"
 #include "editor/dialogs/TControl.h"
-#include "pf/window.h"
+#include "pf/dialog.h"
 
 // The text without its leading blanks and tabs, as several dialogs show the values.
 std::string WithoutLeadingBlanks(const MyStrng& text);
+
+// What a field's number must be before it is stored; without a test any number passes.
+struct FieldRule {
+  bool (*accepts)(double) = nullptr;
+  const char* message = nullptr;
+};
+
+template <class S>
+struct Field;
 
 class FieldReader {
  public:
@@ -23,27 +38,43 @@ class FieldReader {
   // The refusal of a width, gap, length or board size that is not above 0.
   static constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
 
-  // beep: whether the dialog beeps before the boxes of bad texts.
-  FieldReader(pf::Window& owner, bool beep) : owner(owner), beep(beep) {}
+  // beep: whether the dialog beeps before the boxes of bad texts and refused numbers.
+  FieldReader(pf::Dialog& owner, bool beep) : owner(owner), beep(beep) {}
 
-  // With notPositive given, a number not above 0 is refused with that message (under the same
-  // caption) and not stored: the symbols would divide by it.
-  template <class W>
-  bool Read(const std::string& text, W& target, const char* caption, Store store = Store::Typed,
-            const char* notPositive = nullptr) {
-    W read(CutToReadBuffer(text).c_str());
-    double number = 0.0;
-    if (!Parse(read, caption, number)) return false;
-    if (notPositive != nullptr && !(number > 0.0)) return Refuse(notPositive, caption, beep);
-    target = store == Store::Typed ? read : Normalised(read, number);
+  // The rows in order, each from its control; false at the first refusal, with the rows
+  // before it stored.
+  template <class S>
+  bool ReadFields(std::span<const Field<std::type_identity_t<S>>> rows, S& target) {
+    for (const Field<S>& row : rows) {
+      if (!row.read(*this, target, row)) return false;
+    }
     return true;
   }
 
-  // For symbols that keep plain numbers.
+  // The row's control into target (unchanged when refused) and its number.
+  template <bool kValueEdit, class W, class S>
+  bool ReadRow(const Field<S>& row, W& target, double& number) {
+    W read;
+    if constexpr (kValueEdit) {
+      if (!ValueEdit(owner.GetDlgItem(row.id)).GetValue(read)) return false;
+      number = Number(read);
+    } else {
+      read = W(CutToReadBuffer(owner.GetDlgItemText(row.id)).c_str());
+      if (!Parse(read, row.caption, number)) return false;
+    }
+    if (!Check(number, row.caption, row.rule)) return false;
+    target = row.store == Store::Typed ? read : Normalised(read, number);
+    return true;
+  }
+
+  // A text that no table holds, read as a row would.
   template <class W>
-  bool ReadNumber(const std::string& text, double& number, const char* caption) {
+  bool Read(const std::string& text, W& target, const char* caption) {
     W read(CutToReadBuffer(text).c_str());
-    return Parse(read, caption, number);
+    double number = 0.0;
+    if (!Parse(read, caption, number)) return false;
+    target = read;
+    return true;
   }
 
   // Shows the message under the caption (after a beep when asked); always false.
@@ -62,6 +93,9 @@ class FieldReader {
     number = Number(read);
     return true;
   }
+  bool Check(double number, const char* caption, FieldRule rule) {
+    return rule.accepts == nullptr || rule.accepts(number) || Refuse(rule.message, caption, beep);
+  }
 
   static double Number(WertMitDim& value) { return value.Value(); }
   static double Number(FloatWert& value) { return value.Value(false); }
@@ -73,6 +107,111 @@ class FieldReader {
   // Turn counts are always kept as typed.
   static IntegerWert Normalised(const IntegerWert& value, double) { return value; }
 
-  pf::Window& owner;
+  pf::Dialog& owner;
   bool beep;
 };
+
+// A number above 0, refused with message.
+constexpr FieldRule Positive(const char* message = FieldReader::kNotPositive) {
+  return {[](double x) { return x > 0.0; }, message};
+}
+// A number other than 0, refused with message.
+constexpr FieldRule NotZero(const char* message) {
+  return {[](double x) { return x != 0.0; }, message};
+}
+
+// One row of a dialog's field table over the target S (a symbol, settings, or the dialog's
+// own values); made by Fields<S>.
+template <class S>
+struct Field {
+  int id;
+  const char* caption;
+  FieldRule rule;
+  FieldReader::Store store;
+  bool (*read)(FieldReader& reader, S& target, const Field& row);
+  // The stored value as its edit shows it.
+  MyStrng (*value)(S& target);
+};
+
+template <class S>
+struct Fields {
+  using Store = FieldReader::Store;
+
+  // A value object: a member, or a member function that gives it; the copies are members that
+  // take the same value (a symmetric width).
+  template <auto Member, auto... Copies>
+  static constexpr Field<S> Value(int id, const char* caption, FieldRule rule = {},
+                                  Store store = Store::Typed) {
+    return ValueRow<false, Member, Copies...>(id, caption, rule, store);
+  }
+  // A value object in a value edit, refused under the edit's caption.
+  template <auto Member>
+  static constexpr Field<S> Edit(int id, FieldRule rule = {}) {
+    return ValueRow<true, Member>(id, kEditCaption<ValueOf<Member>>, rule, Store::Typed);
+  }
+
+  // A plain number member read and shown through the value class W; a setter Set(S&, double),
+  // when given, stores it instead of an assignment.
+  template <class W, auto Member, auto Set = nullptr>
+  static constexpr Field<S> Number(int id, const char* caption, FieldRule rule = {}) {
+    return NumberRow<false, W, Member, Set>(id, caption, rule);
+  }
+  // A plain number in the value edit of W.
+  template <class W, auto Member, auto Set = nullptr>
+  static constexpr Field<S> EditNumber(int id, FieldRule rule = {}) {
+    return NumberRow<true, W, Member, Set>(id, kEditCaption<W>, rule);
+  }
+
+ private:
+  template <auto Member>
+  using ValueOf = std::remove_cvref_t<std::invoke_result_t<decltype(Member), S&>>;
+
+  template <bool kValueEdit, auto Member, auto... Copies>
+  static constexpr Field<S> ValueRow(int id, const char* caption, FieldRule rule, Store store) {
+    return {id, caption, rule, store,
+            [](FieldReader& reader, S& s, const Field<S>& row) {
+              auto& value = std::invoke(Member, s);
+              double number = 0.0;
+              if (!reader.ReadRow<kValueEdit>(row, value, number)) return false;
+              ((s.*Copies = value), ...);
+              return true;
+            },
+            [](S& s) { return MyStrng(std::invoke(Member, s)); }};
+  }
+
+  template <bool kValueEdit, class W, auto Member, auto Set>
+  static constexpr Field<S> NumberRow(int id, const char* caption, FieldRule rule) {
+    return {id, caption, rule, Store::Typed,
+            [](FieldReader& reader, S& s, const Field<S>& row) {
+              W read;
+              double number = 0.0;
+              if (!reader.ReadRow<kValueEdit>(row, read, number)) return false;
+              if constexpr (std::is_null_pointer_v<decltype(Set)>) {
+                s.*Member = static_cast<std::remove_cvref_t<decltype(s.*Member)>>(number);
+              } else {
+                Set(s, number);
+              }
+              return true;
+            },
+            [](S& s) { return MyStrng(W(s.*Member)); }};
+  }
+};
+
+// How a table's values appear in their edits.
+enum class FieldText { AsStored, WithoutLeadingBlanks };
+
+// Fills the rows' edits from the target; a limit above 0 also bounds what the user types.
+template <class S>
+void ShowFields(pf::Dialog& dialog, std::span<const Field<std::type_identity_t<S>>> rows,
+                S& target, FieldText form = FieldText::AsStored, int limit = 0) {
+  for (const Field<S>& row : rows) {
+    const MyStrng value = row.value(target);
+    const std::string text =
+        form == FieldText::AsStored ? value.ToCString() : WithoutLeadingBlanks(value);
+    if (limit > 0) {
+      TEdit(&dialog, row.id, limit).SetText(text);
+    } else {
+      dialog.SetDlgItemText(row.id, text);
+    }
+  }
+}

@@ -11,22 +11,10 @@ class GerberDocument;
 
 class GerberPlotDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 163;
-  static constexpr int kSizeXId = 1054;
-  static constexpr int kSizeYId = 1055;
-  static constexpr int kStartXId = 1056;
-  static constexpr int kStartYId = 1057;
-  static constexpr int kAreaId = 1222;
-
   explicit GerberPlotDialog(pf::Window* parent);
 
   bool OnInitDialog() override;
   void OnOK() override;
 
   GerberDocument* document = nullptr;
-
- private:
-  // Both fields read as metres into micrometres; false when one is refused (with notPositive
-  // given, also when it is not above 0).
-  bool ReadPair(int xId, int yId, LPoint& target, const char* notPositive = nullptr);
 };

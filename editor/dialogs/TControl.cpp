@@ -1,7 +1,7 @@
 #include "editor/dialogs/TControl.h"
 
 std::string CutToReadBuffer(std::string text) {
-  constexpr size_t kBuffer = 80;
+  constexpr size_t kBuffer = kReadBuffer;
   if (text.size() >= kBuffer) text.resize(kBuffer - 1);
   return text;
 }

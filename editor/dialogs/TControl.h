@@ -8,7 +8,10 @@
 #include "pf/controls.h"
 #include "pf/dialog.h"
 
-// A text as the dialogs read it: at most 79 characters, as into an 80-character buffer.
+// The dialogs read texts into an 80-character buffer, and their edits take as many.
+constexpr int kReadBuffer = 80;
+
+// A text as the dialogs read it: at most 79 characters, as into the read buffer.
 std::string CutToReadBuffer(std::string text);
 
 class TControl {

@@ -3,35 +3,30 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TControl.h"
 
+using namespace bipolar_ids;
+
 namespace {
 
-constexpr int kName = 1015;
-constexpr int kH11 = 1010;
-constexpr int kH12 = 1011;
-constexpr int kH21 = 1013;
-constexpr int kH22 = 1014;
+constexpr Field<BipSymbol> kHybrid[] = {
+    Fields<BipSymbol>::Value<&BipSymbol::h11>(kH11, "Fehler H11:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h12>(kH12, "Fehler H12:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h21>(kH21, "Fehler H21:"),
+    Fields<BipSymbol>::Value<&BipSymbol::h22>(kH22, "Fehler H22:"),
+};
 
 }  // namespace
 
 bool HParmDialog::OnInitDialog() {
   pf::PropertyPage::OnInitDialog();
   SetDlgItemText(kName, symbol->typeName.ToCString());
-  SetDlgItemText(kH11, symbol->h11.ToCString());
-  SetDlgItemText(kH12, symbol->h12.ToCString());
-  SetDlgItemText(kH21, symbol->h21.ToCString());
-  SetDlgItemText(kH22, symbol->h22.ToCString());
+  ShowFields(*this, kHybrid, *symbol);
   return true;
 }
 
 bool HParmDialog::OnKillActive() {
   symbol->typeName = CutToReadBuffer(GetDlgItemText(kName)).c_str();
   FieldReader reader(*this, true);
-  if (!reader.Read(GetDlgItemText(kH11), symbol->h11, "Fehler H11:") ||
-      !reader.Read(GetDlgItemText(kH12), symbol->h12, "Fehler H12:") ||
-      !reader.Read(GetDlgItemText(kH21), symbol->h21, "Fehler H21:") ||
-      !reader.Read(GetDlgItemText(kH22), symbol->h22, "Fehler H22:")) {
-    return false;
-  }
+  if (!reader.ReadFields(kHybrid, *symbol)) return false;
   symbol->kind = 'H';
   return pf::PropertyPage::OnKillActive();
 }

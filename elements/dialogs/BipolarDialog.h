@@ -5,11 +5,12 @@
 
 #include "editor/symbols/BipSymbol.h"
 #include "pf/property_sheet.h"
+#include "resources/ElementDialogIds.h"
 
 class HParmDialog : public pf::PropertyPage {
  public:
-  static constexpr int kTemplateId = 135;
-  explicit HParmDialog(BipSymbol* symbol) : pf::PropertyPage(kTemplateId), symbol(symbol) {}
+  explicit HParmDialog(BipSymbol* symbol)
+      : pf::PropertyPage(bipolar_ids::kHTemplate), symbol(symbol) {}
 
   bool OnInitDialog() override;
   // Name, H11, H12, H21, H22 in this order, each stored once it passes; then kind 'H'.
@@ -21,8 +22,8 @@ class HParmDialog : public pf::PropertyPage {
 
 class YParmDialog : public pf::PropertyPage {
  public:
-  static constexpr int kTemplateId = 134;
-  explicit YParmDialog(BipSymbol* symbol) : pf::PropertyPage(kTemplateId), symbol(symbol) {}
+  explicit YParmDialog(BipSymbol* symbol)
+      : pf::PropertyPage(bipolar_ids::kYTemplate), symbol(symbol) {}
 
   bool OnKillActive() override;
 

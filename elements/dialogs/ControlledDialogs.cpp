@@ -1,94 +1,87 @@
 #include "elements/dialogs/ControlledDialogs.h"
 
-#include "editor/dialogs/FieldReader.h"
+#include <span>
+
+#include "resources/ElementDialogIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr const char* kBadResistance = "Widerstand muss größer als 0 sein";
 
-using Layout = TControlledDialog::Layout;
+// Normalised stores the numbers' canonical texts, else the texts as typed.
+template <class S, auto Gain>
+constexpr typename TControlledDialog<S>::Layout ControlledLayout(
+    const char* templateName, const controlled_ids::Set& ids, const char* const (&captions)[5],
+    int gainLimit, bool normalised, bool trimmed) {
+  using F = Fields<S>;
+  const auto store = normalised ? FieldReader::Store::Normalised : FieldReader::Store::Typed;
+  const FieldRule positive = Positive(kBadResistance);
+  return {templateName,
+          ids.cutOffBox,
+          ids.delayBox,
+          {F::template Value<Gain>(ids.gain, captions[0], {}, store),
+           F::template Value<&S::r1>(ids.r1, captions[1], positive, store),
+           F::template Value<&S::r2>(ids.r2, captions[2], positive, store),
+           F::template Value<&S::fg>(ids.fg, captions[3], {}, store),
+           F::template Value<&S::td>(ids.td, captions[4], {}, store)},
+          gainLimit,
+          trimmed};
+}
 
-constexpr Layout kOpAmp{"OPAMPDIALG", 1215, 1216, 1217, 1218, 1219, 1220, 1221,
-                        {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"},
-                        4, false, true};
-constexpr Layout kVvg{"VVGDIALG", 1215, 1216, 1217, 1218, 1219, 1220, 1221,
-                      {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-                      kTextLimit, true, false};
-constexpr Layout kVcg{"VCGDIALG", 1222, 1223, 1224, 1225, 1226, 1227, 1228,
-                      {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
-                      kTextLimit, true, false};
-constexpr Layout kCcg{"CCGDIALG", 1230, 1231, 1232, 1233, 1234, 1235, 1236,
-                      {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-                      kTextLimit, true, false};
+constexpr auto kOpAmp = ControlledLayout<OpAmpSymbol, &OpAmpSymbol::m>(
+    "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4, false, true);
+constexpr auto kVvg = ControlledLayout<VvgSymbol, &VvgSymbol::m>(
+    "VVGDIALG", controlled_ids::kOpAmp, {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
+    kReadBuffer, true, false);
+constexpr auto kVcg = ControlledLayout<VcgSymbol, &VcgSymbol::g>(
+    "VCGDIALG", controlled_ids::kVcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
+    kReadBuffer, true, false);
+constexpr auto kCcg = ControlledLayout<CcgSymbol, &CcgSymbol::b>(
+    "CCGDIALG", controlled_ids::kCcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
+    kReadBuffer, true, false);
 
 }  // namespace
 
-TControlledDialog::TControlledDialog(const Layout& layout, ControlledSymbol* symbol,
-                                     pf::Window* parent, FloatWert* floatGain,
-                                     LeiWert* conductanceGain)
-    : TDialog(parent, layout.templateName),
-      layout(layout),
-      symbol(symbol),
-      floatGain(floatGain),
-      conductanceGain(conductanceGain),
-      gain(this, layout.gain, layout.gainLimit),
-      r1(this, layout.r1, kTextLimit),
-      r2(this, layout.r2, kTextLimit),
-      fg(this, layout.fg, kTextLimit),
-      td(this, layout.td, kTextLimit),
-      cutOffBox(this, layout.cutOffBox),
-      delayBox(this, layout.delayBox) {}
-
-void TControlledDialog::Show(TEdit& edit, const MyStrng& text) {
-  edit.SetText(layout.trimmed ? WithoutLeadingBlanks(text) : text.ToCString());
+template <class S>
+void TControlledDialog<S>::Show(size_t row, int32_t flag) {
+  const std::span<const Field<S>> one(&layout.fields[row], 1);
+  const int limit = row == 0 ? layout.gainLimit : kReadBuffer;
+  if (flag == 1) {
+    ShowFields(*this, one, *symbol,
+               layout.trimmed ? FieldText::WithoutLeadingBlanks : FieldText::AsStored, limit);
+  } else {
+    TEdit(this, one[0].id, limit).SetText("");
+  }
 }
 
-void TControlledDialog::SetupWindow() {
-  if (symbol->cutOffFlag == 1) {
-    cutOffBox.Check();
-    Show(fg, symbol->fg);
-  } else {
-    fg.SetText("");
-  }
-  if (symbol->delayFlag == 1) {
-    delayBox.Check();
-    Show(td, symbol->td);
-  } else {
-    td.SetText("");
-  }
-  Show(gain, symbol->Gain());
-  Show(r1, symbol->r1);
-  Show(r2, symbol->r2);
+template <class S>
+void TControlledDialog<S>::SetupWindow() {
+  if (symbol->cutOffFlag == 1) TCheckBox(this, layout.cutOffBox).Check();
+  Show(3, symbol->cutOffFlag);
+  if (symbol->delayFlag == 1) TCheckBox(this, layout.delayBox).Check();
+  Show(4, symbol->delayFlag);
+  for (size_t row = 0; row < 3; ++row) Show(row, 1);
 }
 
-bool TControlledDialog::CanClose() {
+template <class S>
+bool TControlledDialog<S>::CanClose() {
   FieldReader reader(*this, false);
-  const auto store = layout.normalised ? FieldReader::Store::Normalised : FieldReader::Store::Typed;
-  const char* const* caption = layout.captions;
-  const bool gainRead = conductanceGain != nullptr
-                            ? reader.Read(gain.GetText(), *conductanceGain, caption[0], store)
-                            : reader.Read(gain.GetText(), *floatGain, caption[0], store);
-  if (!gainRead || !reader.Read(r1.GetText(), symbol->r1, caption[1], store, kBadResistance) ||
-      !reader.Read(r2.GetText(), symbol->r2, caption[2], store, kBadResistance)) {
-    return false;
-  }
-  symbol->cutOffFlag = cutOffBox.GetCheck() == 1 ? 1 : 0;
-  symbol->delayFlag = delayBox.GetCheck() == 1 ? 1 : 0;
-  if (symbol->cutOffFlag == 1 && !reader.Read(fg.GetText(), symbol->fg, caption[3], store)) {
-    return false;
-  }
-  return symbol->delayFlag != 1 || reader.Read(td.GetText(), symbol->td, caption[4], store);
+  const std::span<const Field<S>> fields(layout.fields);
+  if (!reader.ReadFields(fields.first(3), *symbol)) return false;
+  symbol->cutOffFlag = TCheckBox(this, layout.cutOffBox).GetCheck() == 1 ? 1 : 0;
+  symbol->delayFlag = TCheckBox(this, layout.delayBox).GetCheck() == 1 ? 1 : 0;
+  if (symbol->cutOffFlag == 1 && !reader.ReadFields(fields.subspan(3, 1), *symbol)) return false;
+  return symbol->delayFlag != 1 || reader.ReadFields(fields.subspan(4, 1), *symbol);
 }
 
 TOpAmpDialog::TOpAmpDialog(OpAmpSymbol* symbol, pf::Window* parent)
-    : TControlledDialog(kOpAmp, symbol, parent, &symbol->m, nullptr) {}
+    : TControlledDialog(kOpAmp, symbol, parent) {}
 TVvgDialog::TVvgDialog(VvgSymbol* symbol, pf::Window* parent)
-    : TControlledDialog(kVvg, symbol, parent, &symbol->m, nullptr) {}
+    : TControlledDialog(kVvg, symbol, parent) {}
 TVcgDialog::TVcgDialog(VcgSymbol* symbol, pf::Window* parent)
-    : TControlledDialog(kVcg, symbol, parent, nullptr, &symbol->g) {}
+    : TControlledDialog(kVcg, symbol, parent) {}
 TCcgDialog::TCcgDialog(CcgSymbol* symbol, pf::Window* parent)
-    : TControlledDialog(kCcg, symbol, parent, &symbol->b, nullptr) {}
+    : TControlledDialog(kCcg, symbol, parent) {}
 
 bool OpAmpSymbol::EditDialog(pf::Window* parent) {
   return RunElementDialog<TOpAmpDialog>(*this, parent);

@@ -3,20 +3,20 @@
 // gain, input and output resistance and the optional cut-off frequency and delay, told apart by
 // their control ids, captions and the way they store the values.
 
-#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 
+template <class S>
 class TControlledDialog : public TDialog {
  public:
   struct Layout {
     const char* templateName;
-    int gain, r1, r2, cutOffBox, delayBox, fg, td;
-    // gain, R1, R2, fg, Td
-    const char* captions[5];
+    int cutOffBox, delayBox;
+    // gain, R1, R2 (both above 0), fg, Td
+    Field<S> fields[5];
     int gainLimit;
-    bool normalised;       // store the numbers' canonical texts, else the texts as typed
-    bool trimmed;          // show the texts without leading blanks and tabs
+    bool trimmed;  // show the texts without leading blanks and tabs
   };
 
   void SetupWindow() override;
@@ -24,37 +24,33 @@ class TControlledDialog : public TDialog {
   bool CanClose() override;
 
  protected:
-  // The gain is the symbol's FloatWert or (the VCG's) LeiWert; the other pointer is null.
-  TControlledDialog(const Layout& layout, ControlledSymbol* symbol, pf::Window* parent,
-                    FloatWert* floatGain, LeiWert* conductanceGain);
+  TControlledDialog(const Layout& layout, S* symbol, pf::Window* parent)
+      : TDialog(parent, layout.templateName), layout(layout), symbol(symbol) {}
 
  private:
-  void Show(TEdit& edit, const MyStrng& text);
+  // The row's edit, or "" while its flag is off.
+  void Show(size_t row, int32_t flag);
 
   const Layout& layout;
-  ControlledSymbol* symbol;
-  FloatWert* floatGain;
-  LeiWert* conductanceGain;
-  TEdit gain, r1, r2, fg, td;
-  TCheckBox cutOffBox, delayBox;
+  S* symbol;
 };
 
-class TOpAmpDialog : public TControlledDialog {
+class TOpAmpDialog : public TControlledDialog<OpAmpSymbol> {
  public:
   TOpAmpDialog(OpAmpSymbol* symbol, pf::Window* parent);
 };
 
-class TVvgDialog : public TControlledDialog {
+class TVvgDialog : public TControlledDialog<VvgSymbol> {
  public:
   TVvgDialog(VvgSymbol* symbol, pf::Window* parent);
 };
 
-class TVcgDialog : public TControlledDialog {
+class TVcgDialog : public TControlledDialog<VcgSymbol> {
  public:
   TVcgDialog(VcgSymbol* symbol, pf::Window* parent);
 };
 
-class TCcgDialog : public TControlledDialog {
+class TCcgDialog : public TControlledDialog<CcgSymbol> {
  public:
   TCcgDialog(CcgSymbol* symbol, pf::Window* parent);
 };

@@ -1,62 +1,43 @@
 #include "elements/dialogs/PNDiodeSheet.h"
 
 #include "basics/VS_Error.h"
-#include "basics/ui/ValueEdit.h"
 #include "editor/document/SpiceModelLookup.h"
 #include "elements/dialogs/SpiceModelDialogs.h"
 #include "resources/SpiceModelIds.h"
 
 namespace {
 
-using Field = PNDiodePage::Field;
 using namespace spice_ids;
-
-// A field of the symbol read into a fresh value of its class and stored when it passes.
-template <auto Member>
-constexpr Field FieldOf(int id) {
-  return {id,
-          [](PNDiodeSymbol& s, pf::Window* edit) { ValueEdit(edit).SetValue(s.*Member); },
-          [](PNDiodeSymbol& s, pf::Window* edit) {
-            auto value = s.*Member;
-            if (!ValueEdit(edit).GetValue(value)) return false;
-            s.*Member = value;
-            return true;
-          }};
-}
+using Diode = PNDiodeSymbol;
+using DiodeField = Fields<Diode>;
 
 // To is the base's general value.
-constexpr Field kToField = {
-    kTo, [](PNDiodeSymbol& s, pf::Window* edit) { ValueEdit(edit).SetValue(s.To()); },
-    [](PNDiodeSymbol& s, pf::Window* edit) {
-      FloatWert value = s.To();
-      if (!ValueEdit(edit).GetValue(value)) return false;
-      s.To() = value;
-      return true;
-    }};
-
-constexpr Field kFirst[] = {FieldOf<&PNDiodeSymbol::is>(kIs), FieldOf<&PNDiodeSymbol::n>(kN),
-                            FieldOf<&PNDiodeSymbol::rs>(kRs), kToField,
-                            FieldOf<&PNDiodeSymbol::xti>(kXti)};
-constexpr Field kSecond[] = {FieldOf<&PNDiodeSymbol::isr>(kIs), FieldOf<&PNDiodeSymbol::nr>(kN),
-                             FieldOf<&PNDiodeSymbol::vj>(kVj), FieldOf<&PNDiodeSymbol::m>(kM)};
-constexpr Field kThird[] = {FieldOf<&PNDiodeSymbol::ibv>(kIbv),
-                            FieldOf<&PNDiodeSymbol::nbv>(kNbv), FieldOf<&PNDiodeSymbol::bv>(kBv)};
-constexpr Field kFourth[] = {FieldOf<&PNDiodeSymbol::cj0>(kCj0), FieldOf<&PNDiodeSymbol::tt>(kTt)};
+constexpr Field<Diode> kFirst[] = {
+    DiodeField::Edit<&Diode::is>(kIs), DiodeField::Edit<&Diode::n>(kN),
+    DiodeField::Edit<&Diode::rs>(kRs), DiodeField::Edit<&Diode::To>(kTo),
+    DiodeField::Edit<&Diode::xti>(kXti)};
+constexpr Field<Diode> kSecond[] = {
+    DiodeField::Edit<&Diode::isr>(kIs), DiodeField::Edit<&Diode::nr>(kN),
+    DiodeField::Edit<&Diode::vj>(kVj), DiodeField::Edit<&Diode::m>(kM)};
+constexpr Field<Diode> kThird[] = {DiodeField::Edit<&Diode::ibv>(kIbv),
+                                   DiodeField::Edit<&Diode::nbv>(kNbv),
+                                   DiodeField::Edit<&Diode::bv>(kBv)};
+constexpr Field<Diode> kFourth[] = {DiodeField::Edit<&Diode::cj0>(kCj0),
+                                    DiodeField::Edit<&Diode::tt>(kTt)};
 
 }  // namespace
 
 bool PNDiodePage::OnInitDialog() {
   pf::PropertyPage::OnInitDialog();
-  for (const Field& f : fields) f.show(*symbol, GetDlgItem(f.id));
+  ShowFields(*this, fields, *symbol);
   return true;
 }
 
 bool PNDiodePage::OnKillActive() {
-  for (const Field& f : fields) {
-    VS_Error::ClearQueue();
-    if (!f.read(*symbol, GetDlgItem(f.id))) return false;
-  }
-  return pf::PropertyPage::OnKillActive();
+  // A message that earlier work left in the queue does not refuse the page.
+  VS_Error::ClearQueue();
+  FieldReader reader(*this, true);
+  return reader.ReadFields(fields, *symbol) && pf::PropertyPage::OnKillActive();
 }
 
 PNDiodePropertySheet::PNDiodePropertySheet(PNDiodeSymbol* symbol, pf::Window* parent)

@@ -3,19 +3,16 @@
 // page (or OK) reads its fields in order through the value classes' edit readers and stores
 // each at once; the first refused field keeps the page open and the fields after it unread.
 
+#include <span>
+
+#include "editor/dialogs/FieldReader.h"
 #include "elements/spice/PNDiodeSymbol.h"
 #include "pf/property_sheet.h"
 
 class PNDiodePage : public pf::PropertyPage {
  public:
-  // One field: its edit and how it moves between the edit and the symbol.
-  struct Field {
-    int id;
-    void (*show)(PNDiodeSymbol& s, pf::Window* edit);
-    bool (*read)(PNDiodeSymbol& s, pf::Window* edit);
-  };
-
-  PNDiodePage(int templateId, PNDiodeSymbol* symbol, std::span<const Field> fields)
+  PNDiodePage(int templateId, PNDiodeSymbol* symbol,
+              std::span<const Field<PNDiodeSymbol>> fields)
       : pf::PropertyPage(templateId), symbol(symbol), fields(fields) {}
 
   bool OnInitDialog() override;
@@ -23,7 +20,7 @@ class PNDiodePage : public pf::PropertyPage {
 
  private:
   PNDiodeSymbol* symbol;
-  std::span<const Field> fields;
+  std::span<const Field<PNDiodeSymbol>> fields;
 };
 
 class PNDiodePropertySheet : public pf::PropertySheet {

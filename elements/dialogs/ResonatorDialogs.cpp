@@ -1,41 +1,51 @@
 #include "elements/dialogs/ResonatorDialogs.h"
 
-#include "editor/dialogs/FieldReader.h"
+#include "resources/ElementDialogIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
-constexpr const char* kBadFrequency = "Resonanzfrequenz muss größer als 0 sein";
-constexpr const char* kBadDistance = "Abstand zur Parallelresonanz muss größer als 0 sein";
-constexpr const char* kBadResistance = "Kennwiderstand muss größer als 0 sein";
-constexpr const char* kBadQuality = "Güte muss größer als 0 sein";
-constexpr auto kTyped = FieldReader::Store::Typed;
+constexpr FieldRule kBadFrequency = Positive("Resonanzfrequenz muss größer als 0 sein");
+constexpr FieldRule kBadDistance = Positive("Abstand zur Parallelresonanz muss größer als 0 sein");
+constexpr FieldRule kBadResistance = Positive("Kennwiderstand muss größer als 0 sein");
+constexpr FieldRule kBadQuality = Positive("Güte muss größer als 0 sein");
 
-constexpr TResonantCircuitDialog::Layout kSrlc{"SRCDIALG", 1290, 1291, 1292, "Fehler Guete:"};
-constexpr TResonantCircuitDialog::Layout kPrlc{"PRCDIALG", 1295, 1296, 1297, "Fehler Guete"};
+using Circuit = ResonantCircuitSymbol;
+using CircuitField = Fields<Circuit>;
+
+constexpr TResonantCircuitDialog::Layout Resonator(const char* templateName,
+                                                   const resonator_ids::Set& ids,
+                                                   const char* qCaption) {
+  return {templateName,
+          {CircuitField::Value<&Circuit::f0>(ids.f0, "Fehler Fres:", kBadFrequency),
+           CircuitField::Value<&Circuit::zk>(ids.zk, "Fehler Zk:", kBadResistance),
+           CircuitField::Value<&Circuit::q>(ids.q, qCaption, kBadQuality)}};
+}
+
+constexpr TResonantCircuitDialog::Layout kSrlc =
+    Resonator("SRCDIALG", resonator_ids::kSeries, "Fehler Guete:");
+constexpr TResonantCircuitDialog::Layout kPrlc =
+    Resonator("PRCDIALG", resonator_ids::kParallel, "Fehler Guete");
+
+constexpr Field<QuarzSymbol> kQuarz[] = {
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::fs>(quarz_ids::kFs, "Fehler Fser:", kBadFrequency),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::fd>(quarz_ids::kFd, "Fehler Fdel:", kBadDistance),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::zk>(quarz_ids::kZk, "Fehler Zk:", kBadResistance),
+    Fields<QuarzSymbol>::Value<&QuarzSymbol::q>(quarz_ids::kQ, "Fehler Güte:", kBadQuality),
+};
 
 }  // namespace
 
 TResonantCircuitDialog::TResonantCircuitDialog(const Layout& layout,
                                                ResonantCircuitSymbol* symbol, pf::Window* parent)
-    : TDialog(parent, layout.templateName),
-      layout(layout),
-      symbol(symbol),
-      f0(this, layout.f0, kTextLimit),
-      zk(this, layout.zk, kTextLimit),
-      q(this, layout.q, kTextLimit) {}
+    : TDialog(parent, layout.templateName), layout(layout), symbol(symbol) {}
 
 void TResonantCircuitDialog::SetupWindow() {
-  f0.SetText(WithoutLeadingBlanks(symbol->f0));
-  zk.SetText(WithoutLeadingBlanks(symbol->zk));
-  q.SetText(WithoutLeadingBlanks(symbol->q));
+  ShowFields(*this, layout.fields, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TResonantCircuitDialog::CanClose() {
   FieldReader reader(*this, false);
-  return reader.Read(f0.GetText(), symbol->f0, "Fehler Fres:", kTyped, kBadFrequency) &&
-         reader.Read(zk.GetText(), symbol->zk, "Fehler Zk:", kTyped, kBadResistance) &&
-         reader.Read(q.GetText(), symbol->q, layout.qCaption, kTyped, kBadQuality);
+  return reader.ReadFields(layout.fields, *symbol);
 }
 
 TSrlcDialog::TSrlcDialog(SrlcSymbol* symbol, pf::Window* parent)
@@ -44,26 +54,15 @@ TPrlcDialog::TPrlcDialog(PrlcSymbol* symbol, pf::Window* parent)
     : TResonantCircuitDialog(kPrlc, symbol, parent) {}
 
 TQuarzDialog::TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent)
-    : TDialog(parent, "QUARZDIALG"),
-      symbol(symbol),
-      fs(this, 1300, kTextLimit),
-      fd(this, 1301, kTextLimit),
-      zk(this, 1302, kTextLimit),
-      q(this, 1303, kTextLimit) {}
+    : TDialog(parent, "QUARZDIALG"), symbol(symbol) {}
 
 void TQuarzDialog::SetupWindow() {
-  fs.SetText(WithoutLeadingBlanks(symbol->fs));
-  fd.SetText(WithoutLeadingBlanks(symbol->fd));
-  zk.SetText(WithoutLeadingBlanks(symbol->zk));
-  q.SetText(WithoutLeadingBlanks(symbol->q));
+  ShowFields(*this, kQuarz, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TQuarzDialog::CanClose() {
   FieldReader reader(*this, false);
-  return reader.Read(fs.GetText(), symbol->fs, "Fehler Fser:", kTyped, kBadFrequency) &&
-         reader.Read(fd.GetText(), symbol->fd, "Fehler Fdel:", kTyped, kBadDistance) &&
-         reader.Read(zk.GetText(), symbol->zk, "Fehler Zk:", kTyped, kBadResistance) &&
-         reader.Read(q.GetText(), symbol->q, "Fehler Güte:", kTyped, kBadQuality);
+  return reader.ReadFields(kQuarz, *symbol);
 }
 
 bool SrlcSymbol::EditDialog(pf::Window* parent) {

@@ -2,7 +2,7 @@
 // The dialogs of the series and parallel resonant circuits and of the crystal. The values are
 // stored as typed; none may be 0 or negative, as the models divide by each.
 
-#include "editor/dialogs/TControl.h"
+#include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TDialog.h"
 #include "elements/lumped/QuarzSymbol.h"
 
@@ -10,8 +10,7 @@ class TResonantCircuitDialog : public TDialog {
  public:
   struct Layout {
     const char* templateName;
-    int f0, zk, q;
-    const char* qCaption;
+    Field<ResonantCircuitSymbol> fields[3];  // f0, Zk, Q
   };
 
   void SetupWindow() override;
@@ -23,7 +22,6 @@ class TResonantCircuitDialog : public TDialog {
  private:
   const Layout& layout;
   ResonantCircuitSymbol* symbol;
-  TEdit f0, zk, q;
 };
 
 class TSrlcDialog : public TResonantCircuitDialog {
@@ -45,5 +43,4 @@ class TQuarzDialog : public TDialog {
 
  private:
   QuarzSymbol* symbol;
-  TEdit fs, fd, zk, q;
 };

@@ -1,8 +1,13 @@
 #include "elements/dialogs/SmdDialogs.h"
 
-#include "editor/dialogs/FieldReader.h"
-
 namespace {
+
+constexpr Field<ResSymbol> kResistance[] = {
+    Fields<ResSymbol>::Value<&ResSymbol::r>(smd_ids::kResistance, "Fehler Widerstandswert:"),
+};
+constexpr Field<CapSymbol> kCapacitance[] = {
+    Fields<CapSymbol>::Value<&CapSymbol::c>(smd_ids::kCapacitance, "Fehler Kapazitätswert:"),
+};
 
 template <class D, class S>
 bool RunSmdDialog(S& symbol, pf::Window* parent) {
@@ -15,44 +20,40 @@ bool RunSmdDialog(S& symbol, pf::Window* parent) {
 
 bool SmdPartDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(valueId, ValueText().ToCString());
-  SetDlgItemText(lengthId, part->smdLength.ToCString());
-  CheckDlgButton(kSmdBox, part->smdFlag == 1 ? 1 : 0);
+  ShowValue();
+  ShowFields(*this, std::span(&length, 1), *part);
+  CheckDlgButton(smd_ids::kSmd, part->smdFlag == 1 ? 1 : 0);
   EnableLength(part->smdFlag == 1);
   return true;
 }
 
 void SmdPartDialog::EnableLength(bool enable) {
-  if (pf::Window* edit = GetDlgItem(lengthId); edit != nullptr) edit->EnableWindow(enable);
+  if (pf::Window* edit = GetDlgItem(length.id); edit != nullptr) edit->EnableWindow(enable);
 }
 
 bool SmdPartDialog::OnCommand(int id, pf::Notification code) {
-  if (id == kSmdBox && code == pf::Notification::Clicked) {
-    EnableLength(IsDlgButtonChecked(kSmdBox) == 1);
+  if (id == smd_ids::kSmd && code == pf::Notification::Clicked) {
+    EnableLength(IsDlgButtonChecked(smd_ids::kSmd) == 1);
     return true;
   }
   return pf::Dialog::OnCommand(id, code);
 }
 
 void SmdPartDialog::OnOK() {
-  if (!ReadValue(GetDlgItemText(valueId))) return;
-  part->smdFlag = IsDlgButtonChecked(kSmdBox) == 1 ? 1 : 0;
-  if (part->smdFlag == 1) {
-    FieldReader reader(*this, true);
-    if (!reader.Read(GetDlgItemText(lengthId), part->smdLength, "Fehler Länge:")) return;
-  }
+  FieldReader reader(*this, true);
+  if (!ReadValue(reader)) return;
+  part->smdFlag = IsDlgButtonChecked(smd_ids::kSmd) == 1 ? 1 : 0;
+  if (part->smdFlag == 1 && !reader.ReadFields(std::span(&length, 1), *part)) return;
   part->Redraw();
   pf::Dialog::OnOK();
 }
 
-bool ResDialog::ReadValue(const std::string& text) {
-  FieldReader reader(*this, true);
-  return reader.Read(text, symbol->r, "Fehler Widerstandswert:");
-}
+void ResDialog::ShowValue() { ShowFields(*this, kResistance, *symbol); }
+bool ResDialog::ReadValue(FieldReader& reader) { return reader.ReadFields(kResistance, *symbol); }
 
-bool CCapDialog::ReadValue(const std::string& text) {
-  FieldReader reader(*this, true);
-  return reader.Read(text, symbol->c, "Fehler Kapazitätswert:");
+void CCapDialog::ShowValue() { ShowFields(*this, kCapacitance, *symbol); }
+bool CCapDialog::ReadValue(FieldReader& reader) {
+  return reader.ReadFields(kCapacitance, *symbol);
 }
 
 bool ResSymbol::EditDialog(pf::Window* parent) { return RunSmdDialog<ResDialog>(*this, parent); }

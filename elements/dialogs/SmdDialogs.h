@@ -3,55 +3,56 @@
 // flag with the part's length, which is read only while the flag is set. They beep before
 // every refusal.
 
+#include "editor/dialogs/FieldReader.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/dialog.h"
+#include "resources/ElementDialogIds.h"
 
 class SmdPartDialog : public pf::Dialog {
  public:
-  static constexpr int kSmdBox = 1117;
-
   bool OnInitDialog() override;
   void OnOK() override;
   // The SMD box enables the length edit.
   bool OnCommand(int id, pf::Notification code) override;
 
  protected:
-  SmdPartDialog(int templateId, pf::Window* parent, int valueId, int lengthId)
-      : pf::Dialog(templateId, parent), valueId(valueId), lengthId(lengthId) {}
+  SmdPartDialog(int templateId, pf::Window* parent, int lengthId)
+      : pf::Dialog(templateId, parent),
+        length(Fields<ZweiPolSymbol>::Value<&ZweiPolSymbol::smdLength>(lengthId,
+                                                                       "Fehler Länge:")) {}
 
   ZweiPolSymbol* part = nullptr;
 
  private:
-  virtual MyStrng ValueText() const = 0;
-  virtual bool ReadValue(const std::string& text) = 0;
+  virtual void ShowValue() = 0;
+  virtual bool ReadValue(FieldReader& reader) = 0;
   void EnableLength(bool enable);
 
-  int valueId;
-  int lengthId;
+  Field<ZweiPolSymbol> length;
 };
 
 class ResDialog : public SmdPartDialog {
  public:
-  static constexpr int kTemplateId = 201;
-  explicit ResDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1116, 1118) {}
+  explicit ResDialog(pf::Window* parent)
+      : SmdPartDialog(smd_ids::kResTemplate, parent, smd_ids::kResLength) {}
   void SetSymbol(ResSymbol* s) { part = symbol = s; }
 
  private:
-  MyStrng ValueText() const override { return symbol->r; }
-  bool ReadValue(const std::string& text) override;
+  void ShowValue() override;
+  bool ReadValue(FieldReader& reader) override;
 
   ResSymbol* symbol = nullptr;
 };
 
 class CCapDialog : public SmdPartDialog {
  public:
-  static constexpr int kTemplateId = 202;
-  explicit CCapDialog(pf::Window* parent) : SmdPartDialog(kTemplateId, parent, 1119, 1120) {}
+  explicit CCapDialog(pf::Window* parent)
+      : SmdPartDialog(smd_ids::kCapTemplate, parent, smd_ids::kCapLength) {}
   void SetSymbol(CapSymbol* s) { part = symbol = s; }
 
  private:
-  MyStrng ValueText() const override { return symbol->c; }
-  bool ReadValue(const std::string& text) override;
+  void ShowValue() override;
+  bool ReadValue(FieldReader& reader) override;
 
   CapSymbol* symbol = nullptr;
 };

@@ -3,47 +3,62 @@
 #include <utility>
 
 #include "editor/dialogs/FieldReader.h"
+#include "resources/ElementDialogIds.h"
+
+using namespace fet_ids;
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr const char* kCaption = "Fehler";
 
-using Reader = bool (*)(FieldReader&, const std::string&, double&);
+constexpr Field<FetSymbol> kRequired[] = {
+    Fields<FetSymbol>::Number<LeiWert, &FetSymbol::transconductance>(
+        kGain, kCaption, NotZero("Steilheit ist Null")),
+    Fields<FetSymbol>::Number<CapWert, &FetSymbol::gateSourceCapacitance>(kCgs, kCaption),
+};
 
+using Option = TransistorOption;
+
+// An element's value in the unit class W.
 template <class W>
-bool ReadAs(FieldReader& reader, const std::string& text, double& number) {
-  return reader.ReadNumber<W>(text, number, kCaption);
+constexpr Field<Option> Element(int edit) {
+  return Fields<Option>::Number<W, &Option::value>(edit, kCaption);
+}
+
+// Rds is shown and read as a resistance and kept as its conductance GDS.
+void StoreConductance(Option& o, double ohms) { o.value = static_cast<float>(1.0 / ohms); }
+
+constexpr Field<Option> Conductance(int edit) {
+  Field<Option> row = Fields<Option>::Number<ResWert, &Option::value, StoreConductance>(
+      edit, kCaption, NotZero("Rds ist Null"));
+  row.value = [](Option& o) { return MyStrng(ResWert(o.value != 0.0f ? 1.0 / o.value : 0.0)); };
+  return row;
 }
 
 struct Row {
   int box;
-  int edit;
-  size_t option;            // in FetSymbol::kOptionKeys
-  MyStrng (*show)(double);  // the canonical text of the dialog's unit
-  Reader read;
-  bool reciprocal;  // the symbol keeps the conductance of the resistance shown
+  size_t option;  // in FetSymbol::kOptionKeys
+  Field<Option> field;
 };
 
-// In the order they are checked. Rds is kept as GDS; Rgs is the resistance RI in series with
-// Cgs.
-const std::array<Row, TFetDialog::kRowCount> kRows = {{
-    {1417, 1418, 0, ValueText<FreqWert>, ReadAs<FreqWert>, false},   // fg
-    {1419, 1420, 1, ValueText<TimWert>, ReadAs<TimWert>, false},     // Td
-    {1431, 1432, 4, ValueText<CapWert>, ReadAs<CapWert>, false},     // Cdg
-    {1423, 1424, 6, ValueText<CapWert>, ReadAs<CapWert>, false},     // Cds
-    {1421, 1422, 7, ValueText<ResWert>, ReadAs<ResWert>, true},      // Rds
-    {1406, 1407, 8, ValueText<ResWert>, ReadAs<ResWert>, false},     // Rgs
-    {1402, 1403, 9, ValueText<ResWert>, ReadAs<ResWert>, false},     // Rg
-    {1425, 1426, 10, ValueText<ResWert>, ReadAs<ResWert>, false},    // Rd
-    {1410, 1411, 11, ValueText<ResWert>, ReadAs<ResWert>, false},    // Rs
-    {1408, 1409, 12, ValueText<CapWert>, ReadAs<CapWert>, false},    // Cge
-    {1414, 1415, 13, ValueText<CapWert>, ReadAs<CapWert>, false},    // Cde
-    {1401, 1400, 14, ValueText<IndWert>, ReadAs<IndWert>, false},    // Lg
-    {1427, 1428, 15, ValueText<IndWert>, ReadAs<IndWert>, false},    // Ld
-    {1412, 1413, 16, ValueText<IndWert>, ReadAs<IndWert>, false},    // Ls
-    {1433, 1434, 17, ValueText<CapWert>, ReadAs<CapWert>, false},    // Cgde
-    {1429, 1430, 3, ValueText<ResWert>, ReadAs<ResWert>, false},     // Rdg
+// In the order they are checked. Rgs is the resistance RI in series with Cgs.
+constexpr std::array<Row, TFetDialog::kRowCount> kRows = {{
+    {kFgBox, 0, Element<FreqWert>(kFg)},
+    {kTdBox, 1, Element<TimWert>(kTd)},
+    {kCdgBox, 4, Element<CapWert>(kCdg)},
+    {kCdsBox, 6, Element<CapWert>(kCds)},
+    {kRdsBox, 7, Conductance(kRds)},
+    {kRgsBox, 8, Element<ResWert>(kRgs)},
+    {kRgBox, 9, Element<ResWert>(kRg)},
+    {kRdBox, 10, Element<ResWert>(kRd)},
+    {kRsBox, 11, Element<ResWert>(kRs)},
+    {kCgeBox, 12, Element<CapWert>(kCge)},
+    {kCdeBox, 13, Element<CapWert>(kCde)},
+    {kLgBox, 14, Element<IndWert>(kLg)},
+    {kLdBox, 15, Element<IndWert>(kLd)},
+    {kLsBox, 16, Element<IndWert>(kLs)},
+    {kCgdeBox, 17, Element<CapWert>(kCgde)},
+    {kRdgBox, 3, Element<ResWert>(kRdg)},
 }};
 
 template <size_t... I>
@@ -52,7 +67,7 @@ std::array<TCheckBox, sizeof...(I)> MakeBoxes(pf::Dialog* d, std::index_sequence
 }
 template <size_t... I>
 std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I...>) {
-  return {TEdit(d, kRows[I].edit, kTextLimit)...};
+  return {TEdit(d, kRows[I].field.id, kReadBuffer)...};
 }
 
 }  // namespace
@@ -60,25 +75,20 @@ std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I..
 TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
-      name(this, 1435, kTextLimit),
-      gain(this, 1416, kTextLimit),
-      cgs(this, 1405, kTextLimit),
+      name(this, kName, kReadBuffer),
       boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())),
       edits(MakeEdits(this, std::make_index_sequence<kRowCount>())) {}
 
 void TFetDialog::SetupWindow() {
-  gain.SetText(LeiWert(symbol->transconductance).ToCString());
-  cgs.SetText(CapWert(symbol->gateSourceCapacitance).ToCString());
+  ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kReadBuffer);
   for (size_t i = 0; i < kRowCount; ++i) {
-    const TransistorOption& o = symbol->options[kRows[i].option];
+    Option& o = symbol->options[kRows[i].option];
     if (o.enabled != 1) {
       edits[i].SetText("");
       continue;
     }
     boxes[i].Check();
-    double v = o.value;
-    if (kRows[i].reciprocal && v != 0.0) v = 1.0 / v;
-    edits[i].SetText(kRows[i].show(v).ToCString());
+    ShowFields(*this, std::span(&kRows[i].field, 1), o, FieldText::AsStored, kReadBuffer);
   }
   name.SetText(symbol->typeName.ToCString());
 }
@@ -86,22 +96,11 @@ void TFetDialog::SetupWindow() {
 bool TFetDialog::CanClose() {
   FieldReader reader(*this, false);
   symbol->typeName = name.GetText().c_str();
-  double number = 0.0;
-  if (!reader.ReadNumber<LeiWert>(gain.GetText(), number, kCaption)) return false;
-  if (number == 0.0) return reader.Refuse("Steilheit ist Null", kCaption, false);
-  symbol->transconductance = static_cast<float>(number);
-  if (!reader.ReadNumber<CapWert>(cgs.GetText(), number, kCaption)) return false;
-  symbol->gateSourceCapacitance = static_cast<float>(number);
+  if (!reader.ReadFields(kRequired, *symbol)) return false;
   for (size_t i = 0; i < kRowCount; ++i) {
-    TransistorOption& o = symbol->options[kRows[i].option];
+    Option& o = symbol->options[kRows[i].option];
     o.enabled = boxes[i].GetCheck() == 1 ? 1 : 0;
-    if (o.enabled == 0) continue;
-    if (!kRows[i].read(reader, edits[i].GetText(), number)) return false;
-    if (kRows[i].reciprocal) {
-      if (number == 0.0) return reader.Refuse("Rds ist Null", kCaption, false);
-      number = 1.0 / number;
-    }
-    o.value = static_cast<float>(number);
+    if (o.enabled == 1 && !reader.ReadFields(std::span(&kRows[i].field, 1), o)) return false;
   }
   return true;
 }

@@ -23,7 +23,7 @@ class TFetDialog : public TDialog {
 
  private:
   FetSymbol* symbol;
-  TEdit name, gain, cgs;
+  TEdit name;
   std::array<TCheckBox, kRowCount> boxes;
   std::array<TEdit, kRowCount> edits;
 };

@@ -1,50 +1,46 @@
 #include "elements/dialogs/TIndDialog.h"
 
 #include "editor/dialogs/FieldReader.h"
+#include "resources/ElementDialogIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
-// The template holds no such box, so the variable flag is never shown.
-constexpr int kVariableBox = 1209;
+constexpr Field<IndSymbol> kValue[] = {
+    Fields<IndSymbol>::Value<&IndSymbol::l>(ind_ids::kValue, "Fehler Ind:"),
+};
+// Read only for an inductor that is not ideal.
+constexpr Field<IndSymbol> kLosses[] = {
+    Fields<IndSymbol>::Value<&IndSymbol::qm>(ind_ids::kQm, "Fehler Qmax:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fp>(ind_ids::kFp, "Fehler Fp:"),
+    Fields<IndSymbol>::Value<&IndSymbol::fm>(ind_ids::kFm, "Fehler Fm:"),
+};
 
 }  // namespace
 
 TIndDialog::TIndDialog(IndSymbol* symbol, pf::Window* parent)
     : TBasisDialog(parent, "INDDIALG"),
       ind(symbol),
-      value(this, 1210, kTextLimit),
-      fp(this, 1212, kTextLimit),
-      qm(this, 1213, kTextLimit),
-      fm(this, 1214, kTextLimit),
-      ideal(this, 1211) {
+      ideal(this, ind_ids::kIdeal) {
   this->symbol = symbol;
-  variableBox = std::make_unique<TCheckBox>(this, kVariableBox);
+  variableBox = std::make_unique<TCheckBox>(this, ind_ids::kVariable);
 }
 
 void TIndDialog::SetupWindow() {
   TBasisDialog::SetupWindow();
   if (ind->settingC == 1) {
     ideal.Check();
-    fp.SetText("");
-    qm.SetText("");
-    fm.SetText("");
+    for (const Field<IndSymbol>& loss : kLosses) TEdit(this, loss.id, kReadBuffer).SetText("");
   } else {
-    fp.SetText(WithoutLeadingBlanks(ind->fp));
-    qm.SetText(WithoutLeadingBlanks(ind->qm));
-    fm.SetText(WithoutLeadingBlanks(ind->fm));
+    ShowFields(*this, kLosses, *ind, FieldText::WithoutLeadingBlanks, kReadBuffer);
   }
-  value.SetText(ind->l.ToCString());
+  ShowFields(*this, kValue, *ind, FieldText::AsStored, kReadBuffer);
 }
 
 bool TIndDialog::CanClose() {
   FieldReader reader(*this, false);
-  if (!reader.Read(value.GetText(), ind->l, "Fehler Ind:")) return false;
+  if (!reader.ReadFields(kValue, *ind)) return false;
   ind->settingC = ideal.GetCheck() == 1 ? 1 : 0;
-  if (ind->settingC == 1) return true;
-  return reader.Read(qm.GetText(), ind->qm, "Fehler Qmax:") &&
-         reader.Read(fp.GetText(), ind->fp, "Fehler Fp:") &&
-         reader.Read(fm.GetText(), ind->fm, "Fehler Fm:");
+  return ind->settingC == 1 || reader.ReadFields(kLosses, *ind);
 }
 
 bool IndSymbol::EditDialog(pf::Window* parent) {

@@ -14,6 +14,5 @@ class TIndDialog : public TBasisDialog {
 
  private:
   IndSymbol* ind;
-  TEdit value, fp, qm, fm;
   TCheckBox ideal;
 };

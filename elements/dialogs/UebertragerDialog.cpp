@@ -3,26 +3,34 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TDialog.h"
 #include "pf/dc.h"
+#include "resources/ElementDialogIds.h"
+
+using namespace uebertrager_ids;
 
 namespace {
 
-constexpr int kLs = 1028;
-constexpr int kCoupling = 1029;
-constexpr int kLp = 1030;
-constexpr int kN1 = 1031;
-constexpr int kN2 = 1032;
-constexpr const char* kBadTurns = "Windungszahl muss mindestens 1 sein";
+constexpr FieldRule kBadTurns = Positive("Windungszahl muss mindestens 1 sein");
+
+constexpr Field<CplIndSymbol> kInductance[] = {
+    Fields<CplIndSymbol>::Value<&CplIndSymbol::ls>(kLs, "Fehler Ls:"),
+};
+constexpr Field<CplIndSymbol> kTurns[] = {
+    Fields<CplIndSymbol>::Value<&CplIndSymbol::n1>(kN1, "Fehler N1:", kBadTurns),
+    Fields<CplIndSymbol>::Value<&CplIndSymbol::n2>(kN2, "Fehler N2:", kBadTurns),
+};
 
 }  // namespace
+
+UebertragerDialog::UebertragerDialog(CplIndSymbol* symbol, pf::Window* parent)
+    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
 
 bool UebertragerDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
   symbol->ComputeInductances();
-  SetDlgItemText(kLs, symbol->ls.ToCString());
+  ShowFields(*this, kInductance, *symbol);
   SetDlgItemText(kLp, IndWert(symbol->lp).ToCString());
   SetDlgItemText(kCoupling, symbol->k.ToCString());
-  SetDlgItemText(kN1, symbol->n1.ToCString());
-  SetDlgItemText(kN2, symbol->n2.ToCString());
+  ShowFields(*this, kTurns, *symbol);
   if (symbol->kind == 'C') CheckDlgButton(kUnsymmetric, 1);
   if (symbol->kind == 'S') CheckDlgButton(kSymmetric, 1);
   return true;
@@ -30,7 +38,8 @@ bool UebertragerDialog::OnInitDialog() {
 
 void UebertragerDialog::OnOK() {
   FieldReader reader(*this, true);
-  if (!reader.Read(GetDlgItemText(kLs), symbol->ls, "Fehler Ls:")) return;
+  if (!reader.ReadFields(kInductance, *symbol)) return;
+  // The coupling's range is refused under its own caption, without a beep.
   FloatWert k;
   if (!reader.Read(GetDlgItemText(kCoupling), k, "Fehler Kopplung:")) return;
   const double coupling = k.Value(false);
@@ -44,12 +53,7 @@ void UebertragerDialog::OnOK() {
     return;
   }
   symbol->k = k;
-  if (!reader.Read(GetDlgItemText(kN1), symbol->n1, "Fehler N1:", FieldReader::Store::Typed,
-                   kBadTurns) ||
-      !reader.Read(GetDlgItemText(kN2), symbol->n2, "Fehler N2:", FieldReader::Store::Typed,
-                   kBadTurns)) {
-    return;
-  }
+  if (!reader.ReadFields(kTurns, *symbol)) return;
   pf::Dialog::OnOK();
 }
 

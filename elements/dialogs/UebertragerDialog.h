@@ -8,13 +8,7 @@
 
 class UebertragerDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 147;
-  static constexpr int kSymmetric = 1033;
-  static constexpr int kUnsymmetric = 1034;
-  static constexpr int kPicture = 1035;
-
-  UebertragerDialog(CplIndSymbol* symbol, pf::Window* parent)
-      : pf::Dialog(kTemplateId, parent), symbol(symbol) {}
+  UebertragerDialog(CplIndSymbol* symbol, pf::Window* parent);
 
   bool OnInitDialog() override;
   // Beeps before every refusal but the coupling's range.

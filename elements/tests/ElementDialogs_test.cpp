@@ -10,17 +10,24 @@
 #include "editor/dialogs/BasisDialogs.h"
 #include "editor/symbols/BipSymbol.h"
 #include "editor/symbols/FetSymbol.h"
-#include "elements/dialogs/UebertragerDialog.h"
 #include "elements/lumped/ControlledSymbol.h"
 #include "elements/lumped/CplIndSymbol.h"
 #include "elements/lumped/QuarzSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/headless.h"
 #include "pf/property_sheet.h"
+#include "resources/ElementDialogIds.h"
 
 namespace {
 
 using pf::DialogDriver;
+using namespace controlled_ids;
+namespace fet = fet_ids;
+namespace smd = smd_ids;
+namespace ue = uebertrager_ids;
+
+// The label of a template known by number.
+std::string Numbered(int id) { return std::to_string(id); }
 
 class ElementDialogsTest : public testing::Test {
  protected:
@@ -45,7 +52,7 @@ class ElementDialogsTest : public testing::Test {
 struct Refusal {
   const char* what;
   std::function<std::unique_ptr<NetSymbol>()> make;
-  const char* label;
+  std::string label;
   std::vector<std::pair<int, const char*>> input;
   const char* message;  // nullptr: the value class's own
   const char* caption;
@@ -59,36 +66,36 @@ std::unique_ptr<NetSymbol> Make() {
 
 TEST_F(ElementDialogsTest, BadValuesShowOneBoxUnderTheFieldsCaptionAndKeepTheDialogOpen) {
   const Refusal rows[] = {
-      {"op-amp gain", Make<OpAmpSymbol>, "OPAMPDIALG", {{1215, "8x"}}, nullptr, "Fehler", false},
-      {"VCG Rout", Make<VcgSymbol>, "VCGDIALG", {{1224, "5q"}}, nullptr, "Fehler Rout", false},
-      {"VVG Rin 0", Make<VvgSymbol>, "VVGDIALG", {{1216, "0ohm"}},
+      {"op-amp gain", Make<OpAmpSymbol>, "OPAMPDIALG", {{kOpAmp.gain, "8x"}}, nullptr, "Fehler", false},
+      {"VCG Rout", Make<VcgSymbol>, "VCGDIALG", {{kVcg.r2, "5q"}}, nullptr, "Fehler Rout", false},
+      {"VVG Rin 0", Make<VvgSymbol>, "VVGDIALG", {{kOpAmp.r1, "0ohm"}},
        "Widerstand muss größer als 0 sein", "Fehler Rin:", false},
-      {"CCG Td", Make<CcgSymbol>, "CCGDIALG", {{1234, nullptr}, {1236, "1z"}}, nullptr,
+      {"CCG Td", Make<CcgSymbol>, "CCGDIALG", {{kCcg.delayBox, nullptr}, {kCcg.td, "1z"}}, nullptr,
        "Fehler Td:", false},
-      {"SRLC F0 0", Make<SrlcSymbol>, "SRCDIALG", {{1290, "0Hz"}},
+      {"SRLC F0 0", Make<SrlcSymbol>, "SRCDIALG", {{resonator_ids::kSeries.f0, "0Hz"}},
        "Resonanzfrequenz muss größer als 0 sein", "Fehler Fres:", false},
-      {"crystal Fd", Make<QuarzSymbol>, "QUARZDIALG", {{1301, "0Hz"}},
+      {"crystal Fd", Make<QuarzSymbol>, "QUARZDIALG", {{quarz_ids::kFd, "0Hz"}},
        "Abstand zur Parallelresonanz muss größer als 0 sein", "Fehler Fdel:", false},
-      {"crystal Q", Make<QuarzSymbol>, "QUARZDIALG", {{1303, "0"}}, "Güte muss größer als 0 sein",
+      {"crystal Q", Make<QuarzSymbol>, "QUARZDIALG", {{quarz_ids::kQ, "0"}}, "Güte muss größer als 0 sein",
        "Fehler Güte:", false},
-      {"inductor", Make<IndSymbol>, "INDDIALG", {{1210, "1xH"}}, nullptr, "Fehler Ind:", false},
-      {"resistor", Make<ResSymbol>, "201", {{1116, "1x"}}, nullptr, "Fehler Widerstandswert:",
+      {"inductor", Make<IndSymbol>, "INDDIALG", {{ind_ids::kValue, "1xH"}}, nullptr, "Fehler Ind:", false},
+      {"resistor", Make<ResSymbol>, Numbered(smd::kResTemplate), {{smd::kResistance, "1x"}}, nullptr, "Fehler Widerstandswert:",
        true},
-      {"SMD length", Make<CapSymbol>, "202", {{1117, nullptr}, {1120, "3q"}}, nullptr,
+      {"SMD length", Make<CapSymbol>, Numbered(smd::kCapTemplate), {{smd::kSmd, nullptr}, {smd::kCapLength, "3q"}}, nullptr,
        "Fehler Länge:", true},
-      {"coupling 1", Make<CplIndSymbol>, "147", {{1029, "1"}}, "Kopplung muss kleiner als 1 sein",
+      {"coupling 1", Make<CplIndSymbol>, Numbered(ue::kTemplate), {{ue::kCoupling, "1"}}, "Kopplung muss kleiner als 1 sein",
        "Fehler", false},
-      {"coupling 0", Make<CplIndSymbol>, "147", {{1029, "0"}}, "Kopplung muss größer als 0 sein",
+      {"coupling 0", Make<CplIndSymbol>, Numbered(ue::kTemplate), {{ue::kCoupling, "0"}}, "Kopplung muss größer als 0 sein",
        "Fehler", false},
-      {"coupling text", Make<CplIndSymbol>, "147", {{1029, "a"}}, nullptr, "Fehler Kopplung:",
+      {"coupling text", Make<CplIndSymbol>, Numbered(ue::kTemplate), {{ue::kCoupling, "a"}}, nullptr, "Fehler Kopplung:",
        true},
-      {"turns 0", Make<CplIndSymbol>, "147", {{1032, "0"}}, "Windungszahl muss mindestens 1 sein",
+      {"turns 0", Make<CplIndSymbol>, Numbered(ue::kTemplate), {{ue::kN2, "0"}}, "Windungszahl muss mindestens 1 sein",
        "Fehler N2:", true},
-      {"FET gain 0", Make<FetSymbol>, "FETDIALG", {{1416, "0Mho"}}, "Steilheit ist Null", "Fehler",
+      {"FET gain 0", Make<FetSymbol>, "FETDIALG", {{fet::kGain, "0Mho"}}, "Steilheit ist Null", "Fehler",
        false},
-      {"FET Rds 0", Make<FetSymbol>, "FETDIALG", {{1421, nullptr}, {1422, "0ohm"}},
+      {"FET Rds 0", Make<FetSymbol>, "FETDIALG", {{fet::kRdsBox, nullptr}, {fet::kRds, "0ohm"}},
        "Rds ist Null", "Fehler", false},
-      {"FET Lg", Make<FetSymbol>, "FETDIALG", {{1401, nullptr}, {1400, "2y"}}, nullptr, "Fehler",
+      {"FET Lg", Make<FetSymbol>, "FETDIALG", {{fet::kLgBox, nullptr}, {fet::kLg, "2y"}}, nullptr, "Fehler",
        false},
   };
   for (const Refusal& row : rows) {
@@ -121,10 +128,10 @@ TEST_F(ElementDialogsTest, EarlierFieldsStayStoredAfterCancelAndACorrectedOkClos
   SrlcSymbol srlc;
   srlc.q = FloatWert("5");
   EXPECT_FALSE(Edit(srlc, "SRCDIALG", [](DialogDriver& d) {
-    EXPECT_EQ(d.Text(1292), "5");
-    d.Type(1290, "2MHz");
-    d.Type(1291, "bad");
-    d.Type(1292, "7");
+    EXPECT_EQ(d.Text(resonator_ids::kSeries.q), "5");
+    d.Type(resonator_ids::kSeries.f0, "2MHz");
+    d.Type(resonator_ids::kSeries.zk, "bad");
+    d.Type(resonator_ids::kSeries.q, "7");
     d.Ok();
     d.Cancel();
   }));
@@ -132,18 +139,18 @@ TEST_F(ElementDialogsTest, EarlierFieldsStayStoredAfterCancelAndACorrectedOkClos
   EXPECT_EQ(srlc.q, "5");
 
   CplIndSymbol t;
-  EXPECT_FALSE(Edit(t, "147", [](DialogDriver& d) {
-    d.Type(1028, "20nH");
-    d.Type(1029, "0.5");
-    d.Type(1031, "x");
+  EXPECT_FALSE(Edit(t, Numbered(ue::kTemplate), [](DialogDriver& d) {
+    d.Type(ue::kLs, "20nH");
+    d.Type(ue::kCoupling, "0.5");
+    d.Type(ue::kN1, "x");
     d.Ok();
     d.Cancel();
   }));
   EXPECT_EQ(t.ls, "20nH");
   EXPECT_EQ(t.k, "0.5");
-  EXPECT_TRUE(Edit(t, "147", [](DialogDriver& d) {
-    d.Type(1029, "0.99");
-    d.Type(1031, "2");
+  EXPECT_TRUE(Edit(t, Numbered(ue::kTemplate), [](DialogDriver& d) {
+    d.Type(ue::kCoupling, "0.99");
+    d.Type(ue::kN1, "2");
     d.Ok();
     EXPECT_TRUE(d.GetDialog().HasEnded());
   }));
@@ -159,31 +166,31 @@ TEST_F(ElementDialogsTest, GainsAreStoredTypedOrNormalisedAndOptionalValuesSurvi
                                      {&vvg, "VVGDIALG", "80"}}) {
     symbol->cutOffFlag = 1;
     EXPECT_TRUE(Edit(*symbol, label, [](DialogDriver& d) {
-      d.Type(1215, "80.0");
-      d.Click(1218);  // off
-      d.Type(1220, "bad");
+      d.Type(kOpAmp.gain, "80.0");
+      d.Click(kOpAmp.cutOffBox);  // off
+      d.Type(kOpAmp.fg, "bad");
       d.Ok();
     }));
     EXPECT_EQ(symbol->Gain(), kept) << label;
     EXPECT_EQ(symbol->cutOffFlag, 0);
     EXPECT_EQ(symbol->fg, "100GHz");
     EXPECT_FALSE(Edit(*symbol, label, [](DialogDriver& d) {
-      EXPECT_EQ(d.Text(1220), "");
-      EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(1218), 0);
+      EXPECT_EQ(d.Text(kOpAmp.fg), "");
+      EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(kOpAmp.cutOffBox), 0);
       d.Cancel();
     }));
   }
 }
 
-// The inductor's variable box (1209) is not in its template.
+// The inductor's variable box is not in its template.
 TEST_F(ElementDialogsTest, AnIdealInductorIgnoresItsLossEditsAndAMissingControlIsHarmless) {
   IndSymbol ind;
   ind.settingC = 0;
   ind.settingD = 1;
   EXPECT_TRUE(Edit(ind, "INDDIALG", [](DialogDriver& d) {
-    d.Click(1211);
-    for (int id : {1212, 1213, 1214}) d.Type(id, "?");
-    d.Type(1210, "3nH");
+    d.Click(ind_ids::kIdeal);
+    for (int id : {ind_ids::kFp, ind_ids::kQm, ind_ids::kFm}) d.Type(id, "?");
+    d.Type(ind_ids::kValue, "3nH");
     d.Ok();
   }));
   EXPECT_EQ(ind.settingC, 1);
@@ -195,12 +202,12 @@ TEST_F(ElementDialogsTest, AnIdealInductorIgnoresItsLossEditsAndAMissingControlI
 TEST_F(ElementDialogsTest, UncheckingSmdDisablesTheLengthAndStoresFlag0) {
   ResSymbol r;
   r.smdFlag = 1;
-  EXPECT_TRUE(Edit(r, "201", [](DialogDriver& d) {
-    EXPECT_TRUE(d.GetDialog().GetDlgItem(1118)->IsWindowEnabled());
-    d.Type(1118, "bad");
-    d.Click(1117);
-    EXPECT_FALSE(d.GetDialog().GetDlgItem(1118)->IsWindowEnabled());
-    d.Type(1116, "4.7kohm");
+  EXPECT_TRUE(Edit(r, Numbered(smd::kResTemplate), [](DialogDriver& d) {
+    EXPECT_TRUE(d.GetDialog().GetDlgItem(smd::kResLength)->IsWindowEnabled());
+    d.Type(smd::kResLength, "bad");
+    d.Click(smd::kSmd);
+    EXPECT_FALSE(d.GetDialog().GetDlgItem(smd::kResLength)->IsWindowEnabled());
+    d.Type(smd::kResistance, "4.7kohm");
     d.Ok();
   }));
   EXPECT_EQ(r.smdFlag, 0);
@@ -212,9 +219,9 @@ TEST_F(ElementDialogsTest, TheKindRadiosSwitchKindAndPictureAtOnce) {
   CplIndSymbol t;
   ASSERT_EQ(t.kind, 'C');
   const pf::Bitmap unsymmetric = *t.bitmap;
-  EXPECT_FALSE(Edit(t, "147", [&](DialogDriver& d) {
-    EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(UebertragerDialog::kUnsymmetric), 1);
-    d.Click(UebertragerDialog::kSymmetric);
+  EXPECT_FALSE(Edit(t, Numbered(ue::kTemplate), [&](DialogDriver& d) {
+    EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(ue::kUnsymmetric), 1);
+    d.Click(ue::kSymmetric);
     EXPECT_EQ(t.kind, 'S');
     d.Cancel();
   }));
@@ -227,19 +234,19 @@ TEST_F(ElementDialogsTest, FetDialogShowsCanonicalTextsAndStoresNumbers) {
   fet.options[7] = {0.001f, 1};  // GDS: Rds 1 kohm
   fet.options[14] = {2e-9f, 0};  // Lg, unchecked
   EXPECT_FALSE(Edit(fet, "FETDIALG", [](DialogDriver& d) {
-    EXPECT_EQ(d.Text(1416), "50mMho");
-    EXPECT_EQ(d.Text(1422), "1kohm");
-    EXPECT_EQ(d.Text(1400), "");
-    d.Type(1435, "CFY 30");
-    d.Type(1416, "0");
+    EXPECT_EQ(d.Text(fet::kGain), "50mMho");
+    EXPECT_EQ(d.Text(fet::kRds), "1kohm");
+    EXPECT_EQ(d.Text(fet::kLg), "");
+    d.Type(fet::kName, "CFY 30");
+    d.Type(fet::kGain, "0");
     d.Ok();
     d.Cancel();
   }));
   EXPECT_EQ(fet.typeName, "CFY 30");
   EXPECT_TRUE(Edit(fet, "FETDIALG", [](DialogDriver& d) {
-    d.Type(1416, "40mMho");
-    d.Type(1422, "500ohm");
-    d.Type(1400, "bad");
+    d.Type(fet::kGain, "40mMho");
+    d.Type(fet::kRds, "500ohm");
+    d.Type(fet::kLg, "bad");
     d.Ok();
   }));
   EXPECT_FLOAT_EQ(fet.transconductance, 0.04f);
@@ -251,10 +258,10 @@ TEST_F(ElementDialogsTest, FetDialogShowsCanonicalTextsAndStoresNumbers) {
 TEST_F(ElementDialogsTest, BipolarSheetStoresUpToTheBadFieldAndLeavingTheYPageSetsH) {
   BipSymbol bip;
   EXPECT_FALSE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
-    d.Type(1015, "BC 107");
-    d.Type(1010, "2kohm");
-    d.Type(1011, "0.001");
-    d.Type(1013, "x");
+    d.Type(bipolar_ids::kName, "BC 107");
+    d.Type(bipolar_ids::kH11, "2kohm");
+    d.Type(bipolar_ids::kH12, "0.001");
+    d.Type(bipolar_ids::kH21, "x");
     d.Ok();
     EXPECT_FALSE(d.GetDialog().HasEnded());
     d.Cancel();
@@ -275,7 +282,7 @@ TEST_F(ElementDialogsTest, BipolarSheetStoresUpToTheBadFieldAndLeavingTheYPageSe
   EXPECT_EQ(bip.kind, 'H');
   EXPECT_TRUE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
     EXPECT_EQ(static_cast<pf::PropertySheet&>(d.GetDialog()).GetActiveIndex(), 0);
-    d.Type(1014, "1mMho");
+    d.Type(bipolar_ids::kH22, "1mMho");
     d.Ok();
   }));
   EXPECT_EQ(bip.h22, "1mMho");

@@ -6,19 +6,25 @@
 #include "editor/dialogs/TControl.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
+using Supply = DcGeneratorSymbol;
+constexpr Field<Supply> kSweep[] = {
+    Fields<Supply>::Value<&Supply::startVoltage>(dcsweep_ids::kStart, "Fehler Startspannung:"),
+    Fields<Supply>::Value<&Supply::stopVoltage>(dcsweep_ids::kStop, "Fehler Stopspannung:"),
+    Fields<Supply>::Value<&Supply::voltageStep>(dcsweep_ids::kStep, "Fehler Schritte:"),
+};
 
 }  // namespace
 
 DcSweepDialog::DcSweepDialog(CVostraneDoc& doc, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), doc(doc) {}
+    : pf::Dialog(dcsweep_ids::kTemplate, parent), doc(doc) {}
 
 bool DcSweepDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  TComboBox masters(this, kMaster);
+  TComboBox masters(this, dcsweep_ids::kMaster);
   doc.Symbols().ForEach([&](NetSymbol* s) {
     auto* supply = dynamic_cast<DcGeneratorSymbol*>(s);
     if (supply == nullptr || supply->setting != 'V') return;
@@ -32,14 +38,12 @@ bool DcSweepDialog::OnInitDialog() {
 
 void DcSweepDialog::ShowValues() {
   if (chosen == nullptr) return;
-  TEdit(this, kStep, kTextLimit).SetText(chosen->voltageStep.ToCString());
-  TEdit(this, kStart, kTextLimit).SetText(chosen->startVoltage.ToCString());
-  TEdit(this, kStop, kTextLimit).SetText(chosen->stopVoltage.ToCString());
+  ShowFields(*this, kSweep, *chosen, FieldText::AsStored, kReadBuffer);
 }
 
 bool DcSweepDialog::OnCommand(int id, pf::Notification code) {
-  if (id == kMaster && code == pf::Notification::SelChanged) {
-    const std::string name = TComboBox(this, kMaster).GetSelString();
+  if (id == dcsweep_ids::kMaster && code == pf::Notification::SelChanged) {
+    const std::string name = TComboBox(this, dcsweep_ids::kMaster).GetSelString();
     if (auto* supply = dynamic_cast<DcGeneratorSymbol*>(doc.FindSymbolByName(MyStrng(name)))) {
       chosen = supply;
       ShowValues();
@@ -55,12 +59,7 @@ void DcSweepDialog::OnOK() {
     return;
   }
   FieldReader reader(*this, true);
-  const auto text = [this](int id) { return TEdit(this, id, kTextLimit).GetText(); };
-  if (!reader.Read(text(kStart), chosen->startVoltage, "Fehler Startspannung:") ||
-      !reader.Read(text(kStop), chosen->stopVoltage, "Fehler Stopspannung:") ||
-      !reader.Read(text(kStep), chosen->voltageStep, "Fehler Schritte:")) {
-    return;
-  }
+  if (!reader.ReadFields(kSweep, *chosen)) return;
   chosen->Redraw();
   chosen->SetActiveFlag(1);
   doc.MoveSymbolToEnd(chosen->elementName);

@@ -10,12 +10,6 @@ class DcGeneratorSymbol;
 
 class DcSweepDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplate = 255;
-  static constexpr int kStart = 1035;
-  static constexpr int kStop = 1036;
-  static constexpr int kStep = 1041;
-  static constexpr int kMaster = 1212;
-
   DcSweepDialog(CVostraneDoc& doc, pf::Window* parent);
 
   bool OnInitDialog() override;

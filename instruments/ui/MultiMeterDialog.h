@@ -8,10 +8,6 @@ class MultiMeterSymbol;
 
 class MultiMeterDialog : public MeasInstView {
  public:
-  static constexpr int kTemplate = 144;
-  static constexpr int kVoltage = 1016;
-  static constexpr int kCurrent = 1017;
-
   MultiMeterDialog(MultiMeterSymbol* symbol, pf::Window* parent);
 
   bool OnInitDialog() override;

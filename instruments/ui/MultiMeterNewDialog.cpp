@@ -3,16 +3,17 @@
 #include <string>
 
 #include "instruments/ui/MultiMeterSymbol.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
 constexpr struct {
   char display;
   int id;
-} kDisplays[] = {{'A', MultiMeterNewDialog::kAmplitude},
-                 {'P', MultiMeterNewDialog::kPhase},
-                 {'K', MultiMeterNewDialog::kComplex},
-                 {'M', MultiMeterNewDialog::kMean}};
+} kDisplays[] = {{'A', readings_ids::kAmplitude},
+                 {'P', readings_ids::kPhase},
+                 {'K', readings_ids::kComplex},
+                 {'M', readings_ids::kMean}};
 
 std::string TableText(const LineFile& log) {
   std::string text;
@@ -23,7 +24,7 @@ std::string TableText(const LineFile& log) {
 }  // namespace
 
 MultiMeterNewDialog::MultiMeterNewDialog(MultiMeterSymbol& symbol, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(readings_ids::kTemplate, parent), symbol(symbol) {}
 
 bool MultiMeterNewDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
@@ -31,34 +32,34 @@ bool MultiMeterNewDialog::OnInitDialog() {
   const MeterReadings& readings = symbol.GetSpiceReadings();
   if (readings.complex) {
     for (const auto& d : kDisplays) {
-      if (d.display == symbol.display) CheckRadioButton(kAmplitude, kMean, d.id);
+      if (d.display == symbol.display) CheckRadioButton(readings_ids::kAmplitude, readings_ids::kMean, d.id);
     }
   } else {
-    CheckRadioButton(kAmplitude, kMean, kAmplitude);
-    for (const int id : {kPhase, kComplex}) {
+    CheckRadioButton(readings_ids::kAmplitude, readings_ids::kMean, readings_ids::kAmplitude);
+    for (const int id : {readings_ids::kPhase, readings_ids::kComplex}) {
       if (pf::Window* w = GetDlgItem(id)) w->EnableWindow(false);
     }
-    if (pf::Window* w = GetDlgItem(kMean)) w->EnableWindow(readings.abscissa == 'T');
+    if (pf::Window* w = GetDlgItem(readings_ids::kMean)) w->EnableWindow(readings.abscissa == 'T');
   }
   // Set as text, not pasted through the user's clipboard.
-  SetDlgItemText(kTable, TableText(symbol.GetLog()));
+  SetDlgItemText(readings_ids::kTable, TableText(symbol.GetLog()));
   return true;
 }
 
 void MultiMeterNewDialog::Show(char display) {
   symbol.display = display;
   symbol.BuildSpiceTable();
-  SetDlgItemText(kTable, TableText(symbol.GetLog()));
+  SetDlgItemText(readings_ids::kTable, TableText(symbol.GetLog()));
 }
 
 bool MultiMeterNewDialog::OnCommand(int id, pf::Notification code) {
   if (code != pf::Notification::Clicked) return pf::Dialog::OnCommand(id, code);
   const bool complex = symbol.GetSpiceReadings().complex;
   switch (id) {
-    case kAmplitude: Show('A'); return true;
-    case kPhase: Show(complex ? 'P' : symbol.display); return true;
-    case kComplex: Show(complex ? 'K' : symbol.display); return true;
-    case kMean:
+    case readings_ids::kAmplitude: Show('A'); return true;
+    case readings_ids::kPhase: Show(complex ? 'P' : symbol.display); return true;
+    case readings_ids::kComplex: Show(complex ? 'K' : symbol.display); return true;
+    case readings_ids::kMean:
       Show('M');
       symbol.display = 'A';
       return true;

@@ -10,13 +10,6 @@ class MultiMeterSymbol;
 
 class MultiMeterNewDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplate = 243;
-  static constexpr int kTable = 1196;
-  static constexpr int kAmplitude = 1056;
-  static constexpr int kPhase = 1057;
-  static constexpr int kComplex = 1058;
-  static constexpr int kMean = 1243;
-
   MultiMeterNewDialog(MultiMeterSymbol& symbol, pf::Window* parent);
 
   bool OnInitDialog() override;

@@ -11,10 +11,19 @@
 
 namespace {
 
-constexpr int kTextLimit = 80;
 constexpr int kCountLimit = 4;
 constexpr int kMinPoints = 2;
 constexpr int kMaxPoints = 300;
+
+// The generator's source resistances at the two ports.
+struct PortResistances {
+  ResWert r1;
+  ResWert r2;
+};
+constexpr Field<PortResistances> kPorts[] = {
+    Fields<PortResistances>::Value<&PortResistances::r1>(gen_ids::kPort1, "Fehler"),
+    Fields<PortResistances>::Value<&PortResistances::r2>(gen_ids::kPort2, "Fehler"),
+};
 
 // Index 2 is "21", the only pair the voltage gain and MSG/MAG have.
 constexpr int kIndex21 = 2;
@@ -43,33 +52,27 @@ bool QueueIsEmpty(pf::Dialog& dialog) {
 }  // namespace
 
 TGenDlg::TGenDlg(TNetAnalyzer* analyser)
-    : TDialog(analyser, gen_ids::kTemplate),
-      analyser(analyser),
-      port1(this, gen_ids::kPort1, kTextLimit),
-      port2(this, gen_ids::kPort2, kTextLimit) {}
+    : TDialog(analyser, gen_ids::kTemplate), analyser(analyser) {}
 
 void TGenDlg::SetupWindow() {
-  port1.SetText(WithoutLeadingBlanks(ResWert(analyser->rg1.re)));
-  port2.SetText(WithoutLeadingBlanks(ResWert(analyser->rg2.re)));
+  PortResistances ports{ResWert(analyser->rg1.re), ResWert(analyser->rg2.re)};
+  ShowFields(*this, kPorts, ports, FieldText::WithoutLeadingBlanks, kReadBuffer);
 }
 
 bool TGenDlg::CanClose() {
-  ResWert r1(CutToReadBuffer(port1.GetText()).c_str());
-  r1.CheckSyntax();
-  if (!QueueIsEmpty(*this)) return false;
-  ResWert r2(CutToReadBuffer(port2.GetText()).c_str());
-  r2.CheckSyntax();
-  if (!QueueIsEmpty(*this)) return false;
-  analyser->rg1 = Cmplx(r1.Value(), 0.0);
-  analyser->rg2 = Cmplx(r2.Value(), 0.0);
+  FieldReader reader(*this, false);
+  PortResistances ports;
+  if (!reader.ReadFields(kPorts, ports)) return false;
+  analyser->rg1 = Cmplx(ports.r1.Value(), 0.0);
+  analyser->rg2 = Cmplx(ports.r2.Value(), 0.0);
   return true;
 }
 
 TFreqDlg::TFreqDlg(TNetAnalyzer* analyser)
     : TDialog(analyser, freq_ids::kTemplate),
       analyser(analyser),
-      start(this, freq_ids::kStart, kTextLimit),
-      stop(this, freq_ids::kStop, kTextLimit),
+      start(this, freq_ids::kStart, kReadBuffer),
+      stop(this, freq_ids::kStop, kReadBuffer),
       count(this, freq_ids::kCount, kCountLimit),
       mode(this, freq_ids::kModeGroup),
       linear(this, freq_ids::kLinear, &mode),

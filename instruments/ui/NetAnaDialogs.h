@@ -19,8 +19,6 @@ class TGenDlg : public TDialog {
 
  private:
   TNetAnalyzer* analyser;
-  TEdit port1;
-  TEdit port2;
 };
 
 class TFreqDlg : public TDialog {

@@ -1,6 +1,7 @@
 #include "instruments/ui/ScreenDialog.h"
 
 #include "pf/app.h"
+#include "resources/ScreenIds.h"
 
 pf::Window* DialogOwner(pf::Window* parent) {
   if (parent != nullptr) return parent;
@@ -9,7 +10,7 @@ pf::Window* DialogOwner(pf::Window* parent) {
 }
 
 void ScreenDialog::OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) {
-  if (id == ScrnWindow::kControlId) {
+  if (id == screen_ids::kScreen) {
     screen.DrawItem(dc);
   } else {
     pf::Dialog::OnDrawItem(id, dc, rect);

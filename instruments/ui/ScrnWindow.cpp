@@ -16,6 +16,7 @@
 #include "pf/dialog.h"
 #include "pf/window.h"
 #include "simulator/SweepFreq.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ Diagramm* ScrnWindow::AdoptCopy(std::unique_ptr<Diagramm> copy) {
 }
 
 bool ScrnWindow::LayOut(pf::Window& dialog, int firstSpin, int secondSpin) {
-  pf::Window* control = dialog.GetDlgItem(kControlId);
+  pf::Window* control = dialog.GetDlgItem(screen_ids::kScreen);
   const pf::Window* first = dialog.GetDlgItem(firstSpin);
   const pf::Window* second = dialog.GetDlgItem(secondSpin);
   const pf::Window* ok = dialog.GetDlgItem(pf::kIdOk);
@@ -201,7 +202,7 @@ void ScrnWindow::SetCurvesShown(bool shown) const {
 
 void ScrnWindow::Invalidate() const {
   if (parent == nullptr) return;
-  if (pf::Window* control = parent->GetDlgItem(kControlId)) control->Invalidate();
+  if (pf::Window* control = parent->GetDlgItem(screen_ids::kScreen)) control->Invalidate();
 }
 
 bool ScrnWindow::StepKey(const KeySpins& spins, int id, int delta) const {

@@ -1,5 +1,5 @@
 #pragma once
-// The screen of an instrument window: the owner-drawn control 523 of its dialog, which shows
+// The screen of an instrument window: the owner-drawn screen control of its dialog, which shows
 // the current one of the diagrams the screen owns. Diagrams are made by type code (the
 // analyser's formats 0 to 8, the logo 10, the time, spectrum and plotter kinds 11 to 13) and
 // stored by kind name.
@@ -27,7 +27,6 @@ MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date);
 
 class ScrnWindow {
  public:
-  static constexpr int kControlId = 523;
   // An archive holding more diagrams than there are kinds is not one of ours.
   static constexpr int32_t kMaxDiagrams = 14;
   // Stored places and sizes beyond this fail the load.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "basics/ui/ValueEdit.h"
 #include "diagrams/RectFreqDiag.h"
+#include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/SpecAnaSymbol.h"
 #include "resources/ScopeIds.h"
 
@@ -12,6 +12,14 @@ namespace ids = specana_ids;
 namespace {
 
 constexpr int kSpectrumDiagram = 11;
+
+constexpr Field<SweepFreq> kFrequencies[] = {
+    Fields<SweepFreq>::EditNumber<FreqWert, &SweepFreq::start>(ids::kStart),
+    Fields<SweepFreq>::EditNumber<FreqWert, &SweepFreq::stop>(ids::kStop),
+};
+constexpr Field<SpecAnaSymbol> kResistance[] = {
+    Fields<SpecAnaSymbol>::Edit<&SpecAnaSymbol::ri>(ids::kResistance),
+};
 
 }  // namespace
 
@@ -113,9 +121,8 @@ SpecFreqChange::SpecFreqChange(SpecAnaDialog* window)
     : pf::Dialog(ids::kSettingsTemplate, window), window(window) {}
 
 bool SpecFreqChange::OnInitDialog() {
-  ValueEdit(GetDlgItem(ids::kStart)).SetValue(FreqWert(window->Sweep().start));
-  ValueEdit(GetDlgItem(ids::kStop)).SetValue(FreqWert(window->Sweep().stop));
-  ValueEdit(GetDlgItem(ids::kResistance)).SetValue(window->GetSymbol()->ri);
+  ShowFields(*this, kFrequencies, window->Sweep());
+  ShowFields(*this, kResistance, *window->GetSymbol());
   const Diagramm* d = window->Screen().Current();
   const bool logarithmic = d != nullptr && d->GetXAxisMode() == 'E';
   const bool line = d == nullptr || d->IsLineStyle();
@@ -148,15 +155,11 @@ bool SpecFreqChange::OnCommand(int id, pf::Notification code) {
 }
 
 void SpecFreqChange::OnOK() {
-  FreqWert start;
-  if (!ValueEdit(GetDlgItem(ids::kStart)).GetValue(start)) return;
-  window->Sweep().SetStart(start.Value());
-  FreqWert stop;
-  if (!ValueEdit(GetDlgItem(ids::kStop)).GetValue(stop)) return;
-  window->Sweep().SetStop(stop.Value());
-  ResWert ri;
-  if (!ValueEdit(GetDlgItem(ids::kResistance)).GetValue(ri)) return;
-  window->GetSymbol()->ri = ri;
+  FieldReader reader(*this, true);
+  if (!reader.ReadFields(kFrequencies, window->Sweep()) ||
+      !reader.ReadFields(kResistance, *window->GetSymbol())) {
+    return;
+  }
   window->UpdateFrequencyAxis();
   EndDialog(pf::kIdOk);
 }

@@ -1,7 +1,8 @@
 #include "instruments/ui/SpiceRawFileDialog.h"
+#include "resources/SpiceAnalysisIds.h"
 
 bool SpiceRawFileDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(kTextId, text);
+  SetDlgItemText(rawfile_ids::kText, text);
   return true;
 }

@@ -6,14 +6,12 @@
 #include <utility>
 
 #include "pf/dialog.h"
+#include "resources/SpiceAnalysisIds.h"
 
 class SpiceRawFileDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 254;
-  static constexpr int kTextId = 1209;
-
   SpiceRawFileDialog(pf::Window* parent, std::string text)
-      : pf::Dialog(kTemplateId, parent), text(std::move(text)) {}
+      : pf::Dialog(rawfile_ids::kTemplate, parent), text(std::move(text)) {}
 
   bool OnInitDialog() override;
 

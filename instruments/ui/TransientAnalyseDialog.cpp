@@ -1,26 +1,44 @@
 #include "instruments/ui/TransientAnalyseDialog.h"
 
-#include "basics/ui/ValueEdit.h"
+#include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/MessGeraetSymbol.h"
+#include "resources/SpiceAnalysisIds.h"
+
+namespace {
+
+using Source = MessMasterSymbol;
+constexpr Field<Source> kDuration[] = {
+    Fields<Source>::Edit<&Source::tranStop>(transient_ids::kDuration),
+};
+
+// The steps are stored together, once both pass.
+struct Steps {
+  TimWert step;
+  TimWert maxStep;
+};
+constexpr Field<Steps> kSteps[] = {
+    Fields<Steps>::Edit<&Steps::step>(transient_ids::kStep),
+    Fields<Steps>::Edit<&Steps::maxStep>(transient_ids::kMaxStep),
+};
+
+}  // namespace
 
 TransientAnalyseDialog::TransientAnalyseDialog(pf::Window* parent, MessMasterSymbol& source)
-    : pf::Dialog(kTemplateId, parent), source(source) {}
+    : pf::Dialog(transient_ids::kTemplate, parent), source(source) {}
 
 bool TransientAnalyseDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  ValueEdit(GetDlgItem(kDurationId)).SetValue(source.tranStop);
-  ValueEdit(GetDlgItem(kStepId)).SetValue(source.tranStep);
-  ValueEdit(GetDlgItem(kMaxStepId)).SetValue(source.tranMaxStep);
+  ShowFields(*this, kDuration, source);
+  Steps steps{source.tranStep, source.tranMaxStep};
+  ShowFields(*this, kSteps, steps);
   return true;
 }
 
 void TransientAnalyseDialog::OnOK() {
-  if (!ValueEdit(GetDlgItem(kDurationId)).GetValue(source.tranStop)) return;
-  TimWert step = source.tranStep;
-  TimWert maxStep = source.tranMaxStep;
-  if (!ValueEdit(GetDlgItem(kStepId)).GetValue(step)) return;
-  if (!ValueEdit(GetDlgItem(kMaxStepId)).GetValue(maxStep)) return;
-  source.tranStep = step;
-  source.tranMaxStep = maxStep;
+  FieldReader reader(*this, true);
+  Steps steps{source.tranStep, source.tranMaxStep};
+  if (!reader.ReadFields(kDuration, source) || !reader.ReadFields(kSteps, steps)) return;
+  source.tranStep = steps.step;
+  source.tranMaxStep = steps.maxStep;
   pf::Dialog::OnOK();
 }

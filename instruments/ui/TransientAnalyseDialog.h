@@ -9,11 +9,6 @@ class MessMasterSymbol;
 
 class TransientAnalyseDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 256;
-  static constexpr int kDurationId = 1057;
-  static constexpr int kStepId = 1058;
-  static constexpr int kMaxStepId = 1059;
-
   TransientAnalyseDialog(pf::Window* parent, MessMasterSymbol& source);
 
   bool OnInitDialog() override;

@@ -7,6 +7,7 @@
 #include "pf/ui_services.h"
 #include "resources/AnalyserIds.h"
 #include "resources/Bitmaps.h"
+#include "resources/ScreenIds.h"
 
 namespace ids = analyser_ids;
 
@@ -90,7 +91,7 @@ void VecNetAnaDialog::OnDeltaPos(int id, int delta) {
 }
 
 void VecNetAnaDialog::OnDrawItem(int id, pf::Dc& dc, const pf::Rect& rect) {
-  if (id == ids::kScreen) {
+  if (id == screen_ids::kScreen) {
     Screen().DrawItem(dc);
   } else {
     TNetAnalyzer::OnDrawItem(id, dc, rect);

@@ -26,6 +26,21 @@ constexpr double kLightSpeed = 299792458.0;
 // Stepped values that differ by less than this share of their size count as equal.
 constexpr double kRounding = 1e-9;
 
+// What the sandwich calculator reads: the box width and the slot's width over the height.
+struct SandwichFigures {
+  LaeWert a;
+  FloatWert ratio;
+};
+// The box width goes into the model before the ratio is read.
+constexpr Field<SandwichFigures> kBoxWidth[] = {
+    Fields<SandwichFigures>::Value<&SandwichFigures::a>(sandwich_ids::kA, "Fehler Weite:",
+                                                        Positive()),
+};
+constexpr Field<SandwichFigures> kSlotRatio[] = {
+    Fields<SandwichFigures>::Value<&SandwichFigures::ratio>(sandwich_ids::kWd, "Fehler Weite:",
+                                                            Positive()),
+};
+
 }  // namespace
 
 // -- CalculatorDialog ------------------------------------------------------------------------
@@ -394,16 +409,12 @@ bool SandwichSlotLineDlg::OnCommand(int id, pf::Notification code) {
 
 void SandwichSlotLineDlg::OnCompute() {
   using namespace sandwich_ids;
-  constexpr const char* kCaption = "Fehler Weite:";
-  constexpr const char* kNotPositive = "Wert muss größer als 0 sein";
-  constexpr auto kTyped = FieldReader::Store::Typed;
   FieldReader reader(*this, true);
-  LaeWert a;
-  if (!reader.Read(GetDlgItemText(kA), a, kCaption, kTyped, kNotPositive)) return;
-  model.SetBoxWidth(a.Value());
-  FloatWert ratio;
-  if (!reader.Read(GetDlgItemText(kWd), ratio, kCaption, kTyped, kNotPositive)) return;
-  model.SetSlotWidth(ratio.Value(false) * model.h);
+  SandwichFigures figures;
+  if (!reader.ReadFields(kBoxWidth, figures)) return;
+  model.SetBoxWidth(figures.a.Value());
+  if (!reader.ReadFields(kSlotRatio, figures)) return;
+  model.SetSlotWidth(figures.ratio.Value(false) * model.h);
   if (!model.SolveRatio()) {
     Beep();
     return;

@@ -6,45 +6,61 @@
 
 namespace {
 
-constexpr auto kTyped = FieldReader::Store::Typed;
 constexpr auto kNormalised = FieldReader::Store::Normalised;
 constexpr const char* kBadAngle = "Winkel muss zwischen 0 und 360 Grad liegen";
 
-constexpr LengthField<SstSymbol> kSst[] = {
-    {strip_ids::kSstW, &SstSymbol::w, "Fehler Wei:"},
-    {strip_ids::kSstP, &SstSymbol::p, "Fehler Lae:"},
+template <class S>
+using F = Fields<S>;
+
+constexpr Field<SstSymbol> kSst[] = {
+    F<SstSymbol>::Value<&SstSymbol::w>(strip_ids::kSstW, "Fehler Wei:", Positive(), kNormalised),
+    F<SstSymbol>::Value<&SstSymbol::p>(strip_ids::kSstP, "Fehler Lae:", Positive(), kNormalised),
 };
-constexpr LengthField<OstSymbol> kOst[] = {
-    {strip_ids::kOstW, &OstSymbol::w, "Fehler Wei:"},
-    {strip_ids::kOstP, &OstSymbol::p, "Fehler Lae:"},
+constexpr Field<OstSymbol> kOst[] = {
+    F<OstSymbol>::Value<&OstSymbol::w>(strip_ids::kOstW, "Fehler Wei:", Positive(), kNormalised),
+    F<OstSymbol>::Value<&OstSymbol::p>(strip_ids::kOstP, "Fehler Lae:", Positive(), kNormalised),
 };
-constexpr LengthField<TrlSymbol> kTrl[] = {
-    {strip_ids::kTrlW, &TrlSymbol::w, "Fehler Wei:"},
-    {strip_ids::kTrlP, &TrlSymbol::p, "Fehler Lae:"},
+constexpr Field<TrlSymbol> kTrl[] = {
+    F<TrlSymbol>::Value<&TrlSymbol::w>(strip_ids::kTrlW, "Fehler Wei:", Positive()),
+    F<TrlSymbol>::Value<&TrlSymbol::p>(strip_ids::kTrlP, "Fehler Lae:", Positive()),
 };
-constexpr LengthField<MicTaperSymbol> kTaper[] = {
-    {taper_ids::kW1, &MicTaperSymbol::w1, "Fehler"},
-    {taper_ids::kW2, &MicTaperSymbol::w2, "Fehler"},
-    {taper_ids::kP, &MicTaperSymbol::p, "Fehler"},
+constexpr Field<MicTaperSymbol> kTaper[] = {
+    F<MicTaperSymbol>::Value<&MicTaperSymbol::w1>(taper_ids::kW1, "Fehler", Positive()),
+    F<MicTaperSymbol>::Value<&MicTaperSymbol::w2>(taper_ids::kW2, "Fehler", Positive()),
+    F<MicTaperSymbol>::Value<&MicTaperSymbol::p>(taper_ids::kP, "Fehler", Positive()),
 };
-constexpr LengthField<RadStubSymbol> kRadStub[] = {
-    {radstub_ids::kRadius, &RadStubSymbol::rl, "Fehler"},
+// The sector must open and must not close on itself; the feed width follows the angle.
+constexpr Field<RadStubSymbol> kRadStubFirst[] = {
+    F<RadStubSymbol>::Value<&RadStubSymbol::angle>(
+        radstub_ids::kAngle, "Fehler", {[](double x) { return x > 0.0 && x < 360.0; }, kBadAngle}),
+    F<RadStubSymbol>::Value<&RadStubSymbol::wi>(radstub_ids::kFeed, "Fehler", Positive()),
 };
-constexpr LengthField<TeeSymbol> kTee[] = {
-    {tee_ids::kIn, &TeeSymbol::w1, "Fehler Win", &TeeSymbol::w2},
-    {tee_ids::kBranch, &TeeSymbol::w3, "Fehler Wout:"},
+constexpr Field<RadStubSymbol> kRadStub[] = {
+    F<RadStubSymbol>::Value<&RadStubSymbol::rl>(radstub_ids::kRadius, "Fehler", Positive()),
 };
-constexpr LengthField<StepSymbol> kStep[] = {
-    {step_ids::kW1, &StepSymbol::w1, "Fehler Win:"},
-    {step_ids::kW2, &StepSymbol::w2, "Fehler Wout:"},
+constexpr Field<TeeSymbol> kTee[] = {
+    F<TeeSymbol>::Value<&TeeSymbol::w1, &TeeSymbol::w2>(tee_ids::kIn, "Fehler Win", Positive()),
+    F<TeeSymbol>::Value<&TeeSymbol::w3>(tee_ids::kBranch, "Fehler Wout:", Positive()),
 };
-constexpr LengthField<CplSymbol> kCpl[] = {
-    {cpl_ids::kW, &CplSymbol::w, "Fehler Wei:"},
-    {cpl_ids::kP, &CplSymbol::p, "Fehler Lae:"},
-    {cpl_ids::kS, &CplSymbol::s, "Fehler Spa:"},
+constexpr Field<StepSymbol> kStep[] = {
+    F<StepSymbol>::Value<&StepSymbol::w1>(step_ids::kW1, "Fehler Win:", Positive()),
+    F<StepSymbol>::Value<&StepSymbol::w2>(step_ids::kW2, "Fehler Wout:", Positive()),
 };
-constexpr LengthField<MicCornerSymbol> kCorner[] = {
-    {corner_ids::kW, &MicCornerSymbol::w1, "Fehler Win:", &MicCornerSymbol::w2},
+constexpr Field<CplSymbol> kCpl[] = {
+    F<CplSymbol>::Value<&CplSymbol::w>(cpl_ids::kW, "Fehler Wei:", Positive()),
+    F<CplSymbol>::Value<&CplSymbol::p>(cpl_ids::kP, "Fehler Lae:", Positive()),
+    F<CplSymbol>::Value<&CplSymbol::s>(cpl_ids::kS, "Fehler Spa:", Positive()),
+};
+constexpr Field<MicCornerSymbol> kCorner[] = {
+    F<MicCornerSymbol>::Value<&MicCornerSymbol::w1, &MicCornerSymbol::w2>(
+        corner_ids::kW, "Fehler Win:", Positive()),
+};
+
+constexpr Field<TemSymbol> kTem[] = {
+    F<TemSymbol>::Value<&TemSymbol::z>(tem_ids::kZ, "Fehler Zwell:"),
+    F<TemSymbol>::Value<&TemSymbol::p>(tem_ids::kP, "Fehler Lae:"),
+    F<TemSymbol>::Value<&TemSymbol::k>(tem_ids::kK, "Fehler Epsr"),
+    F<TemSymbol>::Value<&TemSymbol::a>(tem_ids::kA, "Fehler Alfa:"),
 };
 
 // Checks the radio of the value's position in ids; none for a value not listed.
@@ -69,15 +85,12 @@ T CheckedValue(pf::Dialog& d, const int (&ids)[N], const T (&values)[N], T old) 
 TTemDialog::TTemDialog(TemSymbol* symbol, pf::Window* parent)
     : TBasisDialog(parent, "TEMDIALG"), tem(symbol) {
   this->symbol = symbol;
-  variableBox = std::make_unique<TCheckBox>(this, 999);
+  variableBox = std::make_unique<TCheckBox>(this, tem_ids::kVariable);
 }
 
 void TTemDialog::SetupWindow() {
   TBasisDialog::SetupWindow();
-  SetDlgItemText(tem_ids::kZ, WithoutLeadingBlanks(tem->z));
-  SetDlgItemText(tem_ids::kP, WithoutLeadingBlanks(tem->p));
-  SetDlgItemText(tem_ids::kK, WithoutLeadingBlanks(tem->k));
-  SetDlgItemText(tem_ids::kA, WithoutLeadingBlanks(tem->a));
+  ShowFields(*this, kTem, *tem, FieldText::WithoutLeadingBlanks);
   CheckMatching(*this, {tem_ids::kLine, tem_ids::kOpen, tem_ids::kShort}, {'L', 'O', 'S'},
                 tem->kind);
   CheckDlgButton(tem->onePole != 0 ? tem_ids::kOnePole : tem_ids::kTwoPole, 1);
@@ -85,13 +98,7 @@ void TTemDialog::SetupWindow() {
 
 bool TTemDialog::CanClose() {
   FieldReader reader(*this, false);
-  auto text = [this](int id) { return CutToReadBuffer(GetDlgItemText(id)); };
-  if (!(reader.Read(text(tem_ids::kZ), tem->z, "Fehler Zwell:") &&
-        reader.Read(text(tem_ids::kP), tem->p, "Fehler Lae:") &&
-        reader.Read(text(tem_ids::kK), tem->k, "Fehler Epsr") &&
-        reader.Read(text(tem_ids::kA), tem->a, "Fehler Alfa:"))) {
-    return false;
-  }
+  if (!reader.ReadFields(kTem, *tem)) return false;
   if (Checked(tem_ids::kLine)) {
     tem->kind = 'L';
   } else {
@@ -108,15 +115,8 @@ bool TTemDialog::CanClose() {
 bool TTemDialog::Checked(int id) { return IsDlgButtonChecked(id) == 1; }
 
 template <class S>
-std::string TMicFieldDialog<S>::Text(int id) {
-  return CutToReadBuffer(GetDlgItemText(id));
-}
-
-template <class S>
 void TMicFieldDialog<S>::SetupWindow() {
-  for (const LengthField<S>& f : fields) {
-    SetDlgItemText(f.id, WithoutLeadingBlanks(symbol->*f.member));
-  }
+  ShowFields(*this, fields, *symbol, FieldText::WithoutLeadingBlanks);
   SetupOthers();
   substrateName = symbol->substrate;
   FillSubstrateCombo();
@@ -125,27 +125,22 @@ void TMicFieldDialog<S>::SetupWindow() {
 template <class S>
 bool TMicFieldDialog<S>::CanClose() {
   FieldReader reader(*this, false);
-  if (!ReadFirst(reader)) return false;
-  for (const LengthField<S>& f : fields) {
-    if (!reader.Read(Text(f.id), symbol->*f.member, f.caption, store, FieldReader::kNotPositive)) {
-      return false;
-    }
-    if (f.alsoInto != nullptr) symbol->*f.alsoInto = symbol->*f.member;
+  if (!ReadFirst(reader) || !reader.ReadFields(fields, *symbol) || !CheckSubstrate()) {
+    return false;
   }
-  if (!CheckSubstrate()) return false;
   symbol->substrate = substrateName;
   ReadAfterSubstrate();
   return true;
 }
 
 TSstDialog::TSstDialog(SstSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "SSTDIALG", strip_ids::kSstSub, kSst, kNormalised) {}
+    : TMicFieldDialog(symbol, parent, "SSTDIALG", strip_ids::kSstSub, kSst) {}
 
 TOstDialog::TOstDialog(OstSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "OSTDIALG", strip_ids::kOstSub, kOst, kNormalised) {}
+    : TMicFieldDialog(symbol, parent, "OSTDIALG", strip_ids::kOstSub, kOst) {}
 
 TTrlDialog::TTrlDialog(TrlSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "TRLDIALG", strip_ids::kTrlSub, kTrl, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "TRLDIALG", strip_ids::kTrlSub, kTrl) {}
 
 namespace {
 constexpr int kTaperRadios[] = {taper_ids::kLinear, taper_ids::kExponential, taper_ids::kCosine};
@@ -157,7 +152,7 @@ constexpr char kCornerForms[] = {'N', 'C', 'O'};
 }  // namespace
 
 TMicTaperDialog::TMicTaperDialog(MicTaperSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "MICTAPERDIALG", taper_ids::kSub, kTaper, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "MICTAPERDIALG", taper_ids::kSub, kTaper) {}
 
 void TMicTaperDialog::SetupOthers() {
   CheckMatching(*this, kTaperRadios, kTaperShapes, symbol->shape);
@@ -168,35 +163,26 @@ void TMicTaperDialog::ReadAfterSubstrate() {
 }
 
 TRadStubDialog::TRadStubDialog(RadStubSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "RADSTDIALG", radstub_ids::kSub, kRadStub, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "RADSTDIALG", radstub_ids::kSub, kRadStub) {}
 
 void TRadStubDialog::SetupOthers() {
-  SetDlgItemText(radstub_ids::kAngle, WithoutLeadingBlanks(symbol->angle));
-  SetDlgItemText(radstub_ids::kFeed, WithoutLeadingBlanks(symbol->wi));
+  ShowFields(*this, kRadStubFirst, *symbol, FieldText::WithoutLeadingBlanks);
 }
 
 bool TRadStubDialog::ReadFirst(FieldReader& reader) {
-  const std::string angleText = Text(radstub_ids::kAngle);
-  double degrees = 0.0;
-  if (!reader.ReadNumber<FloatWert>(angleText, degrees, "Fehler")) return false;
-  // The sector must open and must not close on itself.
-  if (!(degrees > 0.0 && degrees < 360.0)) return reader.Refuse(kBadAngle, "Fehler", false);
-  symbol->angle = FloatWert(MyStrng(angleText.c_str()));
-  if (!reader.Read(Text(radstub_ids::kFeed), symbol->wi, "Fehler", kTyped,
-                   FieldReader::kNotPositive)) {
-    return false;
-  }
+  if (!reader.ReadFields(kRadStubFirst, *symbol)) return false;
   // The centre offset at which a sector of this angle is as wide as its feed.
+  const double degrees = symbol->angle.Value(false);
   const double offset = symbol->wi.Value() / (2.0 * std::tan(degrees * 0.00872665));
   symbol->offset = LaeWert(offset);
   return true;
 }
 
 TTeeDialog::TTeeDialog(TeeSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "TEEDIALG", tee_ids::kSub, kTee, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "TEEDIALG", tee_ids::kSub, kTee) {}
 
 TStepDialog::TStepDialog(StepSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "STEDIALG", step_ids::kSub, kStep, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "STEDIALG", step_ids::kSub, kStep) {}
 
 void TStepDialog::SetupOthers() { CheckMatching(*this, kStepRadios, kStepModels, symbol->model); }
 
@@ -205,10 +191,10 @@ void TStepDialog::ReadAfterSubstrate() {
 }
 
 TCplDialog::TCplDialog(CplSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "CPLDIALG", cpl_ids::kSub, kCpl, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "CPLDIALG", cpl_ids::kSub, kCpl) {}
 
 TMicCornerDialog::TMicCornerDialog(MicCornerSymbol* symbol, pf::Window* parent)
-    : TMicFieldDialog(symbol, parent, "MICCORNERDIALG", corner_ids::kSub, kCorner, kTyped) {}
+    : TMicFieldDialog(symbol, parent, "MICCORNERDIALG", corner_ids::kSub, kCorner) {}
 
 void TMicCornerDialog::SetupOthers() {
   CheckMatching(*this, kCornerRadios, kCornerForms, symbol->form);

@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs of the TEM line and of the microstrip symbols drawn from glyphs. A microstrip
-// dialog is a table of its length fields, read in order and stored as soon as each passes;
-// then the substrate check refuses OK without a substrate ("Zuerst ein Substrat definieren").
+// dialog is a table of its length fields (all above 0), read in order and stored as soon as
+// each passes; then the substrate check refuses OK without a substrate ("Zuerst ein Substrat definieren").
 
 #include <span>
 
@@ -22,16 +22,6 @@ class TTemDialog : public TBasisDialog {
   TemSymbol* tem;
 };
 
-// Length fields of a symbol S: the edit, the member, the error caption, and a second member
-// that takes the same value (the symmetric widths) or null.
-template <class S>
-struct LengthField {
-  int id;
-  LaeWert S::*member;
-  const char* caption;
-  LaeWert S::*alsoInto = nullptr;
-};
-
 template <class S>
 class TMicFieldDialog : public TMicBasisDialog {
  public:
@@ -40,8 +30,8 @@ class TMicFieldDialog : public TMicBasisDialog {
 
  protected:
   TMicFieldDialog(S* symbol, pf::Window* parent, const char* templateName, int comboId,
-                  std::span<const LengthField<S>> fields, FieldReader::Store store)
-      : TMicBasisDialog(parent, templateName), symbol(symbol), fields(fields), store(store) {
+                  std::span<const Field<S>> fields)
+      : TMicBasisDialog(parent, templateName), symbol(symbol), fields(fields) {
     substrateCombo = std::make_unique<TComboBox>(this, comboId);
   }
   // Radios and fields that the table cannot say: read before the table, or after the
@@ -49,14 +39,12 @@ class TMicFieldDialog : public TMicBasisDialog {
   virtual void SetupOthers() {}
   virtual bool ReadFirst(FieldReader&) { return true; }
   virtual void ReadAfterSubstrate() {}
-  std::string Text(int id);
   bool Checked(int id) { return IsDlgButtonChecked(id) == 1; }
 
   S* symbol;
 
  private:
-  std::span<const LengthField<S>> fields;
-  FieldReader::Store store;
+  std::span<const Field<S>> fields;
 };
 
 class TSstDialog : public TMicFieldDialog<SstSymbol> {

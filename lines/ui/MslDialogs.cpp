@@ -11,8 +11,49 @@
 namespace {
 
 constexpr const char* kBadName = "Ungültiger Substratname";
-constexpr auto kTyped = FieldReader::Store::Typed;
-constexpr const char* kNotPositive = FieldReader::kNotPositive;
+
+// Both widths are refused under the through width's caption.
+constexpr Field<MslTeeSymbol> kTee[] = {
+    Fields<MslTeeSymbol>::Value<&MslTeeSymbol::w1, &MslTeeSymbol::w2>(
+        msltee_ids::kThrough, "Fehler Weite-Durchgang:", Positive()),
+    Fields<MslTeeSymbol>::Value<&MslTeeSymbol::w3>(msltee_ids::kBranch,
+                                                   "Fehler Weite-Durchgang:", Positive()),
+};
+constexpr Field<MslCornerSymbol> kCorner[] = {
+    Fields<MslCornerSymbol>::Value<&MslCornerSymbol::w1, &MslCornerSymbol::w2>(
+        mslcorner_ids::kW, "Fehler MSL-Weite:", Positive()),
+};
+
+// The coax has no field captions of its own: its values are refused as the value edits do.
+constexpr const char* kLengthCaption = "Fehler LaeEdit:";
+constexpr const char* kNumberCaption = "Fehler FloatEdit:";
+using KoaxField = Fields<KoaxSymbol>;
+constexpr Field<KoaxSymbol> kKoax[] = {
+    KoaxField::Value<&KoaxSymbol::outerD>(koax_ids::kOuter, kLengthCaption),
+    KoaxField::Value<&KoaxSymbol::innerD>(koax_ids::kInner, kLengthCaption),
+    KoaxField::Value<&KoaxSymbol::lineLength>(koax_ids::kLength, kLengthCaption),
+    KoaxField::Value<&KoaxSymbol::er>(koax_ids::kEr, kNumberCaption),
+    KoaxField::Value<&KoaxSymbol::tanD>(koax_ids::kTanD, kNumberCaption),
+};
+constexpr Field<KoaxSymbol> kFoil[] = {
+    KoaxField::Value<&KoaxSymbol::foilThickness>(koax_ids::kThickness, kLengthCaption),
+    KoaxField::Value<&KoaxSymbol::foilConductivity>(koax_ids::kConductivity, kNumberCaption),
+};
+
+// Height and thickness are kept as numbers in metres; a board has neither below 0.
+using SubField = Fields<SubSymbol>;
+constexpr Field<SubSymbol> kSubstrate[] = {
+    SubField::Number<LaeWert, &SubSymbol::height>(substrate_ids::kHeight, "Fehler Höhe:",
+                                                  Positive("Höhe muss größer als 0 sein")),
+    SubField::Number<LaeWert, &SubSymbol::metalThickness>(substrate_ids::kMetal,
+                                                          "Fehler Metallisierungsdicke:"),
+    SubField::Number<FloatWert, &SubSymbol::lossTangent>(substrate_ids::kTanD,
+                                                         "Fehler  Verlustfaktor:"),
+    SubField::Number<FloatWert, &SubSymbol::permittivity>(substrate_ids::kEr,
+                                                          "Fehler Epislon_r:"),
+    SubField::Value<&SubSymbol::extentX>(substrate_ids::kX, "Fehler x-Ausdehnung:", Positive()),
+    SubField::Value<&SubSymbol::extentY>(substrate_ids::kY, "Fehler y-Ausdehnung:", Positive()),
+};
 
 std::string Text(pf::Dialog& d, int id) { return CutToReadBuffer(d.GetDlgItemText(id)); }
 
@@ -50,8 +91,7 @@ MslTeeDialog::MslTeeDialog(MslTeeSymbol* symbol, pf::Window* view)
 
 bool MslTeeDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(msltee_ids::kThrough, symbol->w1.ToCString());
-  SetDlgItemText(msltee_ids::kBranch, symbol->w3.ToCString());
+  ShowFields(*this, kTee, *symbol);
   if (symbol->variant == 'A') CheckDlgButton(msltee_ids::kRight, 1);
   if (symbol->variant == 'C') CheckDlgButton(msltee_ids::kLeft, 1);
   FillSubstrates(*this, msltee_ids::kSub, view, symbol->substrate);
@@ -60,15 +100,7 @@ bool MslTeeDialog::OnInitDialog() {
 
 void MslTeeDialog::OnOK() {
   FieldReader reader(*this, true);
-  // Both widths are refused under the through width's caption.
-  constexpr const char* kCaption = "Fehler Weite-Durchgang:";
-  if (!reader.Read(Text(*this, msltee_ids::kThrough), symbol->w1, kCaption, kTyped, kNotPositive)) {
-    return;
-  }
-  symbol->w2 = symbol->w1;
-  if (!reader.Read(Text(*this, msltee_ids::kBranch), symbol->w3, kCaption, kTyped, kNotPositive)) {
-    return;
-  }
+  if (!reader.ReadFields(kTee, *symbol)) return;
   if (Checked(*this, msltee_ids::kRight)) {
     symbol->variant = 'A';
   } else if (Checked(*this, msltee_ids::kLeft)) {
@@ -85,7 +117,7 @@ MslCornerDialog::MslCornerDialog(MslCornerSymbol* symbol, pf::Window* view)
 
 bool MslCornerDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(mslcorner_ids::kW, symbol->w1.ToCString());
+  ShowFields(*this, kCorner, *symbol);
   if (symbol->variant == 'B') CheckDlgButton(mslcorner_ids::kRight, 1);
   if (symbol->variant == 'C') CheckDlgButton(mslcorner_ids::kLeft, 1);
   if (symbol->form == 'N') CheckDlgButton(mslcorner_ids::kSquare, 1);
@@ -96,11 +128,7 @@ bool MslCornerDialog::OnInitDialog() {
 
 void MslCornerDialog::OnOK() {
   FieldReader reader(*this, true);
-  if (!reader.Read(Text(*this, mslcorner_ids::kW), symbol->w1, "Fehler MSL-Weite:",
-                   kTyped, kNotPositive)) {
-    return;
-  }
-  symbol->w2 = symbol->w1;
+  if (!reader.ReadFields(kCorner, *symbol)) return;
   if (Checked(*this, mslcorner_ids::kLeft)) {
     symbol->variant = 'C';
   } else if (Checked(*this, mslcorner_ids::kRight)) {
@@ -122,11 +150,7 @@ KoaxDialog::KoaxDialog(KoaxSymbol* symbol, pf::Window* parent)
 
 bool KoaxDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(koax_ids::kOuter, symbol->outerD.ToCString());
-  SetDlgItemText(koax_ids::kInner, symbol->innerD.ToCString());
-  SetDlgItemText(koax_ids::kLength, symbol->lineLength.ToCString());
-  SetDlgItemText(koax_ids::kEr, symbol->er.ToCString());
-  SetDlgItemText(koax_ids::kTanD, symbol->tanD.ToCString());
+  ShowFields(*this, kKoax, *symbol);
   if (symbol->kind == 'T') CheckDlgButton(koax_ids::kLine, 1);
   if (symbol->kind == 'S') CheckDlgButton(koax_ids::kShort, 1);
   if (symbol->kind == 'O') CheckDlgButton(koax_ids::kOpen, 1);
@@ -139,12 +163,11 @@ bool KoaxDialog::OnInitDialog() {
 }
 
 void KoaxDialog::ShowFoil(bool on) {
-  for (const int id : {koax_ids::kThickness, koax_ids::kConductivity}) {
-    if (pf::Window* edit = GetDlgItem(id); edit != nullptr) edit->EnableWindow(on);
+  for (const Field<KoaxSymbol>& field : kFoil) {
+    if (pf::Window* edit = GetDlgItem(field.id); edit != nullptr) edit->EnableWindow(on);
   }
   if (!on) return;
-  SetDlgItemText(koax_ids::kThickness, symbol->foilThickness.ToCString());
-  SetDlgItemText(koax_ids::kConductivity, symbol->foilConductivity.ToCString());
+  ShowFields(*this, kFoil, *symbol);
 }
 
 bool KoaxDialog::OnCommand(int id, pf::Notification code) {
@@ -156,17 +179,8 @@ bool KoaxDialog::OnCommand(int id, pf::Notification code) {
 }
 
 void KoaxDialog::OnOK() {
-  // The coax has no field captions of its own: its values are refused as the value edits do.
-  constexpr const char* kLengthCaption = "Fehler LaeEdit:";
-  constexpr const char* kNumberCaption = "Fehler FloatEdit:";
   FieldReader reader(*this, true);
-  if (!(reader.Read(Text(*this, koax_ids::kOuter), symbol->outerD, kLengthCaption) &&
-        reader.Read(Text(*this, koax_ids::kInner), symbol->innerD, kLengthCaption) &&
-        reader.Read(Text(*this, koax_ids::kLength), symbol->lineLength, kLengthCaption) &&
-        reader.Read(Text(*this, koax_ids::kEr), symbol->er, kNumberCaption) &&
-        reader.Read(Text(*this, koax_ids::kTanD), symbol->tanD, kNumberCaption))) {
-    return;
-  }
+  if (!reader.ReadFields(kKoax, *symbol)) return;
   if (Checked(*this, koax_ids::kLine)) {
     symbol->SetLine();
   } else if (Checked(*this, koax_ids::kShort)) {
@@ -182,12 +196,7 @@ void KoaxDialog::OnOK() {
     symbol->metal = "Kupfer";
   }
   symbol->foil = Checked(*this, koax_ids::kFoil) ? 1 : 0;
-  if (symbol->foil != 0 &&
-      !(reader.Read(Text(*this, koax_ids::kThickness), symbol->foilThickness, kLengthCaption) &&
-        reader.Read(Text(*this, koax_ids::kConductivity), symbol->foilConductivity,
-                    kNumberCaption))) {
-    return;
-  }
+  if (symbol->foil != 0 && !reader.ReadFields(kFoil, *symbol)) return;
   pf::Dialog::OnOK();
 }
 
@@ -197,12 +206,7 @@ SubstrartDialog::SubstrartDialog(SubSymbol* symbol, pf::Window* parent)
 bool SubstrartDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
   SetDlgItemText(substrate_ids::kName, symbol->substrateName.ToCString());
-  SetDlgItemText(substrate_ids::kHeight, LaeWert(symbol->height).ToCString());
-  SetDlgItemText(substrate_ids::kMetal, LaeWert(symbol->metalThickness).ToCString());
-  SetDlgItemText(substrate_ids::kEr, FloatWert(symbol->permittivity).ToCString());
-  SetDlgItemText(substrate_ids::kTanD, FloatWert(symbol->lossTangent).ToCString());
-  SetDlgItemText(substrate_ids::kX, symbol->extentX.ToCString());
-  SetDlgItemText(substrate_ids::kY, symbol->extentY.ToCString());
+  ShowFields(*this, kSubstrate, *symbol);
   if (symbol->metalName == "Gold") CheckDlgButton(substrate_ids::kGold, 1);
   if (symbol->metalName == "Kupfer") CheckDlgButton(substrate_ids::kCopper, 1);
   return true;
@@ -216,36 +220,7 @@ void SubstrartDialog::OnOK() {
     return;
   }
   symbol->substrateName = name.c_str();
-  // Height and thickness are kept as numbers in metres; a board has neither below 0.
-  double height = 0.0, metal = 0.0, tanD = 0.0, er = 0.0;
-  if (!reader.ReadNumber<LaeWert>(Text(*this, substrate_ids::kHeight), height, "Fehler Höhe:")) {
-    return;
-  }
-  if (!(height > 0.0)) {
-    reader.Refuse("Höhe muss größer als 0 sein", "Fehler Höhe:", true);
-    return;
-  }
-  symbol->height = static_cast<float>(height);
-  if (!reader.ReadNumber<LaeWert>(Text(*this, substrate_ids::kMetal), metal,
-                                  "Fehler Metallisierungsdicke:")) {
-    return;
-  }
-  symbol->metalThickness = static_cast<float>(metal);
-  if (!reader.ReadNumber<FloatWert>(Text(*this, substrate_ids::kTanD), tanD,
-                                    "Fehler  Verlustfaktor:")) {
-    return;
-  }
-  symbol->lossTangent = static_cast<float>(tanD);
-  if (!reader.ReadNumber<FloatWert>(Text(*this, substrate_ids::kEr), er, "Fehler Epislon_r:")) {
-    return;
-  }
-  symbol->permittivity = static_cast<float>(er);
-  if (!reader.Read(Text(*this, substrate_ids::kX), symbol->extentX, "Fehler x-Ausdehnung:",
-                   kTyped, kNotPositive) ||
-      !reader.Read(Text(*this, substrate_ids::kY), symbol->extentY, "Fehler y-Ausdehnung:",
-                   kTyped, kNotPositive)) {
-    return;
-  }
+  if (!reader.ReadFields(kSubstrate, *symbol)) return;
   if (Checked(*this, substrate_ids::kGold)) {
     symbol->metalName = "Gold";
   } else if (Checked(*this, substrate_ids::kCopper)) {

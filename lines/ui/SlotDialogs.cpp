@@ -7,33 +7,45 @@ namespace {
 
 constexpr auto kNormalised = FieldReader::Store::Normalised;
 
-constexpr LengthField<SlotLineSymbol> kSlotLine[] = {
-    {slotline_ids::kW, &SlotLineSymbol::w, "Fehler Weite:"},
-    {slotline_ids::kP, &SlotLineSymbol::p, "Fehler Länge:"},
+// Every length must be above 0 and is kept in its canonical text.
+template <class S, auto Member, auto... Copies>
+constexpr Field<S> Length(int id, const char* caption) {
+  return Fields<S>::template Value<Member, Copies...>(id, caption, Positive(), kNormalised);
+}
+
+constexpr Field<SlotLineSymbol> kSlotLine[] = {
+    Length<SlotLineSymbol, &SlotLineSymbol::w>(slotline_ids::kW, "Fehler Weite:"),
+    Length<SlotLineSymbol, &SlotLineSymbol::p>(slotline_ids::kP, "Fehler Länge:"),
 };
 // The length goes in through SetLength, which the radius follows.
-constexpr LengthField<SltBendSymbol> kSltBend[] = {
-    {sltbend_ids::kW, &SltBendSymbol::w, "Fehler Weite:"},
-    {sltbend_ids::kP, &SltBendSymbol::p, "Fehler Länge:"},
+constexpr Field<SltBendSymbol> kSltBend[] = {
+    Length<SltBendSymbol, &SltBendSymbol::w>(sltbend_ids::kW, "Fehler Weite:"),
+    Length<SltBendSymbol, &SltBendSymbol::p>(sltbend_ids::kP, "Fehler Länge:"),
 };
-constexpr LengthField<CCoplanarLineSymbol> kCoplanarLine[] = {
-    {coplanar_ids::kW, &CCoplanarLineSymbol::w, "Fehler Strip-Weite:"},
-    {coplanar_ids::kS, &CCoplanarLineSymbol::s, "Fehler Gap-Weite:", &CCoplanarLineSymbol::s2},
-    {coplanar_ids::kP, &CCoplanarLineSymbol::p, "Fehler Länge:"},
+constexpr Field<SltBendSymbol> kSltBendKink[] = {
+    Length<SltBendSymbol, &SltBendSymbol::kink>(sltbend_ids::kKink, "Fehler Knicklänge:"),
 };
-constexpr LengthField<CCoplanarCrossSymbol> kCoplanarCross[] = {
-    {coplanarcross_ids::kW, &CCoplanarCrossSymbol::w1, "Fehler Strip-Weite:",
-     &CCoplanarCrossSymbol::w2},
-    {coplanarcross_ids::kS, &CCoplanarCrossSymbol::s1, "Fehler Spalt:",
-     &CCoplanarCrossSymbol::s2},
+constexpr Field<CCoplanarLineSymbol> kCoplanarLine[] = {
+    Length<CCoplanarLineSymbol, &CCoplanarLineSymbol::w>(coplanar_ids::kW, "Fehler Strip-Weite:"),
+    Length<CCoplanarLineSymbol, &CCoplanarLineSymbol::s, &CCoplanarLineSymbol::s2>(
+        coplanar_ids::kS, "Fehler Gap-Weite:"),
+    Length<CCoplanarLineSymbol, &CCoplanarLineSymbol::p>(coplanar_ids::kP, "Fehler Länge:"),
 };
-constexpr LengthField<CCoveredSlotLineSymbol> kCoveredSlotLine[] = {
-    {coveredslot_ids::kW, &CCoveredSlotLineSymbol::w, "Fehler Weite:"},
-    {coveredslot_ids::kP, &CCoveredSlotLineSymbol::p, "Fehler Länge:"},
+constexpr Field<CCoplanarCrossSymbol> kCoplanarCross[] = {
+    Length<CCoplanarCrossSymbol, &CCoplanarCrossSymbol::w1, &CCoplanarCrossSymbol::w2>(
+        coplanarcross_ids::kW, "Fehler Strip-Weite:"),
+    Length<CCoplanarCrossSymbol, &CCoplanarCrossSymbol::s1, &CCoplanarCrossSymbol::s2>(
+        coplanarcross_ids::kS, "Fehler Spalt:"),
 };
-constexpr LengthField<MslToSlotSymbol> kMslToSlot[] = {
-    {msltoslot_ids::kM, &MslToSlotSymbol::m, "Fehler MSL-Weite:"},
-    {msltoslot_ids::kS, &MslToSlotSymbol::s, "Fehler Slot-Weite:"},
+constexpr Field<CCoveredSlotLineSymbol> kCoveredSlotLine[] = {
+    Length<CCoveredSlotLineSymbol, &CCoveredSlotLineSymbol::w>(coveredslot_ids::kW,
+                                                               "Fehler Weite:"),
+    Length<CCoveredSlotLineSymbol, &CCoveredSlotLineSymbol::p>(coveredslot_ids::kP,
+                                                               "Fehler Länge:"),
+};
+constexpr Field<MslToSlotSymbol> kMslToSlot[] = {
+    Length<MslToSlotSymbol, &MslToSlotSymbol::m>(msltoslot_ids::kM, "Fehler MSL-Weite:"),
+    Length<MslToSlotSymbol, &MslToSlotSymbol::s>(msltoslot_ids::kS, "Fehler Slot-Weite:"),
 };
 
 bool Clicked(pf::Notification code) { return code == pf::Notification::Clicked; }
@@ -43,9 +55,7 @@ bool Clicked(pf::Notification code) { return code == pf::Notification::Clicked; 
 template <class S>
 bool SlotFieldDialog<S>::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  for (const LengthField<S>& f : fields) {
-    SetDlgItemText(f.id, (symbol->*f.member).ToCString());
-  }
+  ShowFields(*this, fields, *symbol);
   SetupOthers();
   return true;
 }
@@ -53,14 +63,7 @@ bool SlotFieldDialog<S>::OnInitDialog() {
 template <class S>
 void SlotFieldDialog<S>::OnOK() {
   FieldReader reader(*this, true);
-  for (const LengthField<S>& f : fields) {
-    if (!reader.Read(CutToReadBuffer(GetDlgItemText(f.id)), symbol->*f.member, f.caption,
-                     kNormalised, FieldReader::kNotPositive)) {
-      return;
-    }
-    if (f.alsoInto != nullptr) symbol->*f.alsoInto = symbol->*f.member;
-  }
-  if (ReadOthers(reader)) pf::Dialog::OnOK();
+  if (reader.ReadFields(fields, *symbol) && ReadOthers(reader)) pf::Dialog::OnOK();
 }
 
 template <class S>
@@ -140,7 +143,7 @@ void SltBendDialog::Enable(int id, bool on) {
 
 void SltBendDialog::SetupOthers() {
   using namespace sltbend_ids;
-  SetDlgItemText(kKink, symbol->kink.ToCString());
+  ShowFields(*this, kSltBendKink, *symbol);
   symbol->SetLength(symbol->p);
   if (symbol->geometry == 'C') CheckDlgButton(kArc, 1);
   if (symbol->geometry == 'K') CheckDlgButton(kKinked, 1);
@@ -169,10 +172,7 @@ bool SltBendDialog::OnCommand(int id, pf::Notification code) {
 bool SltBendDialog::ReadOthers(FieldReader& reader) {
   using namespace sltbend_ids;
   symbol->SetLength(symbol->p);
-  if (!reader.Read(CutToReadBuffer(GetDlgItemText(kKink)), symbol->kink, "Fehler Knicklänge:",
-                   kNormalised, FieldReader::kNotPositive)) {
-    return false;
-  }
+  if (!reader.ReadFields(kSltBendKink, *symbol)) return false;
   if (Checked(kArc)) {
     symbol->geometry = 'C';
   } else if (Checked(kKinked)) {

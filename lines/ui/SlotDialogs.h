@@ -1,8 +1,8 @@
 #pragma once
 // The dialogs of the slotline (180), slotline bend (205), coplanar line (190), coplanar
 // junction (261), covered slotline (216) and microstrip-to-slotline transition (185). Each
-// reads its length fields in table order, storing each as it passes, and refuses OK without a
-// substrate; all refusals beep.
+// reads its length fields (all above 0, kept normalised) in table order, storing each as it
+// passes, and refuses OK without a substrate; all refusals beep.
 
 #include <span>
 
@@ -20,7 +20,7 @@ class SlotFieldDialog : public pf::Dialog {
 
  protected:
   SlotFieldDialog(int templateId, S* symbol, pf::Window* view,
-                  std::span<const LengthField<S>> fields)
+                  std::span<const Field<S>> fields)
       : pf::Dialog(templateId, view), symbol(symbol), view(view), fields(fields) {}
   // What the table cannot say: radios and substrates, shown after the fields and read after
   // them; false refuses OK.
@@ -38,7 +38,7 @@ class SlotFieldDialog : public pf::Dialog {
   pf::Window* view;
 
  private:
-  std::span<const LengthField<S>> fields;
+  std::span<const Field<S>> fields;
 };
 
 class SlotLineDialog : public SlotFieldDialog<SlotLineSymbol> {

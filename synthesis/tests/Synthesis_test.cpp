@@ -16,6 +16,7 @@
 #include "lines/ui/TemSymbol.h"
 #include "pf/headless.h"
 #include "pf/profile.h"
+#include "resources/SynthesisIds.h"
 #include "synthesis/FilterBuilders.h"
 #include "synthesis/FilterDialogs.h"
 #include "synthesis/FilterPrototype.h"
@@ -94,12 +95,12 @@ class SynthesisTest : public testing::Test {
 TEST_F(SynthesisTest, LowPassDialogShowsTheDefaultFrequencyAndTurnsRippleZeroIntoButterworth) {
   const std::string shown = "4GHz";  // the document's default frequency
   Run<TLowPasDlg>([&shown](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(100), shown);
-    EXPECT_EQ(d.Text(102), "0.5");
-    d.Type(100, "1.5GHz");
-    d.Type(102, "0");
-    d.Type(103, "7");
-    d.Click(105);
+    EXPECT_EQ(d.Text(filter_ids::kFrequency), shown);
+    EXPECT_EQ(d.Text(filter_ids::kRipple), "0.5");
+    d.Type(filter_ids::kFrequency, "1.5GHz");
+    d.Type(filter_ids::kRipple, "0");
+    d.Type(filter_ids::kOrder, "7");
+    d.Click(filter_ids::kChebyshev);
     d.Ok();
   });
   EXPECT_DOUBLE_EQ(S().CutoffFrequency, 1.5e9);
@@ -108,8 +109,8 @@ TEST_F(SynthesisTest, LowPassDialogShowsTheDefaultFrequencyAndTurnsRippleZeroInt
   EXPECT_EQ(S().RippleDb, 0.5);
   // Not the last cut-off; a Butterworth filter shows no ripple.
   Run<TLowPasDlg>([&shown](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(100), shown);
-    EXPECT_EQ(d.Text(102), "0");
+    EXPECT_EQ(d.Text(filter_ids::kFrequency), shown);
+    EXPECT_EQ(d.Text(filter_ids::kRipple), "0");
     d.Cancel();
   });
 }
@@ -126,9 +127,9 @@ TEST_F(SynthesisTest, RefusedFigureKeepsTheOnesBeforeItAndTheDialogOpen) {
     S() = SynthesisSettings{};
     const size_t shown = headless.Ui().Messages().size();
     Run<TBandPasDlg>([&c](pf::DialogDriver& d) {
-      d.Type(100, "3GHz");
-      d.Type(107, c.bandwidth);
-      d.Type(103, c.order);
+      d.Type(filter_ids::kFrequency, "3GHz");
+      d.Type(filter_ids::kBandwidth, c.bandwidth);
+      d.Type(filter_ids::kOrder, c.order);
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded()) << c.bandwidth << " " << c.order;
       d.Cancel();
@@ -150,8 +151,8 @@ TEST_F(SynthesisTest, LineDialogProposesTwiceTheCutoffEveryTime) {
   for (const double cutoff : {1e9, 3e9}) {
     S().CutoffFrequency = cutoff;
     S().LineReferenceFrequency = 7e9;
-    headless.ExpectDialog(LineLowPassDlg::kTemplateId, [cutoff](pf::DialogDriver& d) {
-      EXPECT_EQ(FreqWert(d.Text(1085).c_str()).Value(), static_cast<float>(2 * cutoff));
+    headless.ExpectDialog(line_lowpass_ids::kTemplate, [cutoff](pf::DialogDriver& d) {
+      EXPECT_EQ(FreqWert(d.Text(line_lowpass_ids::kFrequency).c_str()).Value(), static_cast<float>(2 * cutoff));
       d.Cancel();
     });
     ASSERT_TRUE(headless.MenuCommand(*app->GetMainFrame(), "Synthese/->TRL-Tiefpass..."));

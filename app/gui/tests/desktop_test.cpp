@@ -62,6 +62,9 @@
 #include "pf/process.h"
 #include "pf/profile.h"
 #include "resources/CommandIds.h"
+#include "resources/MeterIds.h"
+#include "resources/ScreenIds.h"
+#include "resources/SpiceAnalysisIds.h"
 #include "resources/SourceIds.h"
 #include "tab_strip.h"
 
@@ -471,7 +474,7 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
          [&] {
            if (panel->GetNetwork() == nullptr || panel->IsRunning() || ++settle < 4) return false;
            screen = Screenshot("vostrane-analyser.png");
-           screenOrigin = OnScreen(*panel->GetDlgItem(analyser_ids::kScreen), {0, 0});
+           screenOrigin = OnScreen(*panel->GetDlgItem(screen_ids::kScreen), {0, 0});
            // Opening the analyser changed the circuit; the program ends without asking.
            app.Doc()->SetModifiedFlag(false);
            return screen != nullptr;
@@ -497,7 +500,7 @@ TEST(DesktopAnalyser, ScreenAfterASweepIsTheHeadlessRender) {
     const std::unique_ptr<pf::CairoDc> expected = headless.Render(*panel);
     ASSERT_NE(expected, nullptr);
     expected->WritePng("vostrane-analyser-headless.png");
-    pf::Rect area = panel->GetDlgItem(analyser_ids::kScreen)->GetRect();
+    pf::Rect area = panel->GetDlgItem(screen_ids::kScreen)->GetRect();
     area.bottom -= kBottomLine;
     EXPECT_EQ(Differences(*screen, *expected, screenOrigin, area), 0)
         << "see vostrane-analyser.png and vostrane-analyser-headless.png";
@@ -609,8 +612,8 @@ void RunGeneratorOnDesktop(const GeneratorRun& run) {
 }
 
 TEST(DesktopGenerator, StartRunsTheSweepAndTheMeterShowsItsReading) {
-  RunGeneratorOnDesktop<SignalGenSymbol>({VOSTRANE_SIGGEN_EXAMPLE, SignalGenDialog::kTemplate,
-                                          SignalGenDialog::kStart, "Signalgenerator", 500, 25,
+  RunGeneratorOnDesktop<SignalGenSymbol>({VOSTRANE_SIGGEN_EXAMPLE, siggen_ids::kTemplate,
+                                          siggen_ids::kStart, "Signalgenerator", 500, 25,
                                           21, "15.16mV", "generator"});
 }
 
@@ -644,7 +647,7 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
            pf::Dialog* window = ShownDialog(oszi_ids::kTemplate);
            if (window == nullptr || DialogTitle() != "Oszi" || ++settle < 4) return false;
            screen = Screenshot("vostrane-oszi.png");
-           screenOrigin = OnScreen(*window->GetDlgItem(ScrnWindow::kControlId), {0, 0});
+           screenOrigin = OnScreen(*window->GetDlgItem(screen_ids::kScreen), {0, 0});
            return screen != nullptr;
          }},
         {"OK closes it",
@@ -676,7 +679,7 @@ TEST(DesktopOscilloscope, ScreenIsTheHeadlessRender) {
     pf::Rect area;
     headless.ExpectDialog(oszi_ids::kTemplate, [&](pf::DialogDriver& d) {
       expected = headless.Render(d.GetDialog());
-      area = d.GetDialog().GetDlgItem(ScrnWindow::kControlId)->GetRect();
+      area = d.GetDialog().GetDlgItem(screen_ids::kScreen)->GetRect();
       d.Cancel();
     });
     view.OpenSymbol(*oszi);
@@ -713,7 +716,7 @@ std::vector<DrivenApp::Step> ShowScreen(DrivenApp& app, int templateId, const st
          auto* window = dynamic_cast<ScreenDialog*>(ShownDialog(templateId));
          if (window == nullptr || ++*settle < 4) return false;
          shown.shot = Screenshot(png);
-         shown.origin = OnScreen(*window->GetDlgItem(ScrnWindow::kControlId), {0, 0});
+         shown.origin = OnScreen(*window->GetDlgItem(screen_ids::kScreen), {0, 0});
          const Diagramm* diagram = window->Screen().Current();
          shown.bottomLine = diagram != nullptr ? diagram->GetBottomLineText().ToCString() : "";
          return shown.shot != nullptr;
@@ -799,7 +802,7 @@ void OpeningsAfterTheRun(const ScreensRun& run) {
       pf::Rect area;
       headless.ExpectDialog(instrument.templateId, [&](pf::DialogDriver& d) {
         expected = headless.Render(d.GetDialog());
-        area = d.GetDialog().GetDlgItem(ScrnWindow::kControlId)->GetRect();
+        area = d.GetDialog().GetDlgItem(screen_ids::kScreen)->GetRect();
         d.Ok();
       });
       ASSERT_NE(symbols[i], nullptr);
@@ -871,7 +874,7 @@ TEST(DesktopScreens, OpeningsAfterASpiceTransientAreTheHeadlessRender) {
               }},
              {"its dialog is answered with OK",
               [] {
-                pf::Dialog* dialog = ShownDialog(TransientAnalyseDialog::kTemplateId);
+                pf::Dialog* dialog = ShownDialog(transient_ids::kTemplate);
                 return dialog != nullptr &&
                        Click(OnScreen(*dialog->GetDlgItem(pf::kIdOk), {10, 8}));
               }},
@@ -881,7 +884,7 @@ TEST(DesktopScreens, OpeningsAfterASpiceTransientAreTheHeadlessRender) {
        },
        [&spiceHome](pf::Headless& headless, CVostraneView& view) {
          GetVostraneApp()->SetSpiceHome(spiceHome);
-         headless.ExpectDialog(TransientAnalyseDialog::kTemplateId,
+         headless.ExpectDialog(transient_ids::kTemplate,
                                [](pf::DialogDriver& d) { d.Ok(); });
          CMainFrame& main = *GetVostraneApp()->GetMainFrame();
          if (!main.UserCommand(kIdAnalysisTransient)) return false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pf/headless.h"
+#include "resources/BasicsIds.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST_F(ErrorDialogTest, QueuedMessageOpensOneCentredWindowAtTheTickAfterIdle) {
   EXPECT_TRUE(shown->IsWindowVisible());
   EXPECT_EQ(shown->GetOwner(), app.GetMainWnd());
   EXPECT_EQ(shown->GetWindowText(), "Error Message");
-  EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
+  EXPECT_EQ(shown->GetDlgItemText(error_ids::kMessage), "Erster Fehler");
   // 186 x 95 dialog units are 279 x 154 pixels, centred on 1280 x 1024.
   EXPECT_EQ(shown->GetWindowRect(), (pf::Rect{501, 435, 780, 589}));
 
@@ -61,7 +62,7 @@ TEST_F(ErrorDialogTest, QueuedMessageOpensOneCentredWindowAtTheTickAfterIdle) {
   headless.Advance(500);
   EXPECT_EQ(app.GetErrorDialog(), shown) << "no second window";
   EXPECT_EQ(app.GetErrorPending(), 0);
-  EXPECT_EQ(shown->GetDlgItemText(ErrorDialog::kMessageId), "Erster Fehler");
+  EXPECT_EQ(shown->GetDlgItemText(error_ids::kMessage), "Erster Fehler");
   EXPECT_EQ(VS_Error::MessageCount(), 2);
 }
 

@@ -16,6 +16,8 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/controls.h"
+#include "resources/EditorIds.h"
+#include "resources/BasicsIds.h"
 
 namespace {
 
@@ -73,7 +75,7 @@ class RunTest : public ViewFixture {
   }
   AnalysisRuns& Runs() { return view->Analysis(); }
   int Progress() {
-    return Runs().GetBusyDialog()->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos();
+    return Runs().GetBusyDialog()->GetControl<pf::Progress>(busy_ids::kProgress)->GetPos();
   }
 
   TestInstrument* master = nullptr;
@@ -196,7 +198,7 @@ TEST_F(RunTest, ErrorWindowOpensWhileTheRunContinues) {
   EXPECT_EQ(app->GetErrorPending(), 1);
   headless.Advance(500);
   ASSERT_NE(app->GetErrorDialog(), nullptr);
-  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(ErrorDialog::kMessageId), "Messfehler");
+  EXPECT_EQ(app->GetErrorDialog()->GetDlgItemText(error_ids::kMessage), "Messfehler");
   EXPECT_EQ(app->GetErrorPending(), 0);
   EXPECT_TRUE(Runs().IsBusy());
   EXPECT_EQ(Progress(), 3);

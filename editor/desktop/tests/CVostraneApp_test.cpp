@@ -26,6 +26,7 @@
 #include "platform/core/tests/temp_dir.h"
 #include "resources/CommandIds.h"
 #include "resources/Resources.h"
+#include "resources/EditorIds.h"
 
 namespace {
 
@@ -162,7 +163,7 @@ TEST_F(AppTest, ViewMenuHidesAndShowsEachBarTickedWhileItShows) {
 
 TEST_F(AppTest, ModalDialogBlocksMenuCommandsAndAccelerators) {
   Start();
-  headless.ExpectDialog(CAboutDlg::kTemplateId, [&](pf::DialogDriver& about) {
+  headless.ExpectDialog(about_ids::kTemplate, [&](pf::DialogDriver& about) {
     EXPECT_FALSE(headless.MenuCommand(Frame(), "&Datei/&Neu"));
     headless.KeyDown(Frame(), 'N', pf::kMkControl);
     about.Ok();
@@ -417,7 +418,7 @@ TEST_F(AppTest, BusyWindowWrapsItsProgressAndBeepsWhenItGoes) {
   std::vector<int> shown;
   for (int i = 0; i < 5; ++i) {
     busy->Tick();
-    shown.push_back(busy->GetControl<pf::Progress>(BusyDialog::kProgressId)->GetPos());
+    shown.push_back(busy->GetControl<pf::Progress>(busy_ids::kProgress)->GetPos());
   }
   EXPECT_EQ(shown, (std::vector<int>{1, 2, 0, 1, 2}));
   EXPECT_TRUE(headless.Ui().Beeps().empty());

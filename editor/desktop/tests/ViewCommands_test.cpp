@@ -25,6 +25,7 @@
 #include "pf/clipboard.h"
 #include "pf/path_map.h"
 #include "platform/core/tests/temp_dir.h"
+#include "resources/EditorIds.h"
 
 namespace {
 
@@ -187,9 +188,9 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
   std::vector<std::string> shown;
   for (const auto& c : cases) {
     VS_Error::ClearQueue();
-    headless.ExpectDialog(SpiceDirDialog::kTemplateId, [&](pf::DialogDriver& d) {
-      shown.push_back(d.Text(SpiceDirDialog::kPathId));
-      d.Type(SpiceDirDialog::kPathId, c.typed);
+    headless.ExpectDialog(spicedir_ids::kTemplate, [&](pf::DialogDriver& d) {
+      shown.push_back(d.Text(spicedir_ids::kPath));
+      d.Type(spicedir_ids::kPath, c.typed);
       d.Ok();
       EXPECT_EQ(d.GetDialog().HasEnded(), c.closes) << c.typed;
       if (!c.closes) d.Cancel();
@@ -202,8 +203,8 @@ TEST_F(CommandTest, SpiceSettingsDialogSetsOrClearsTheHome) {
   EXPECT_EQ(shown, (std::vector<std::string>{"UnbekanntVosSpice.exe", "/opt/spice/VosSpice.exe",
                                               "/opt/spice/VosSpice.exe"}));
   EXPECT_EQ(VS_Error::GetFirstMessage(), "Simulator für Spice wurde nicht eingestellt");
-  headless.ExpectDialog(SpiceDirDialog::kTemplateId, [](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(SpiceDirDialog::kPathId), "");
+  headless.ExpectDialog(spicedir_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(spicedir_ids::kPath), "");
     d.Cancel();
   });
   ASSERT_TRUE(headless.MenuCommand(Frame(), "Analyse/Spice Simulator einstellen ..."));

@@ -6,12 +6,13 @@
 #include "editor/dialogs/GerberPlotDialog.h"
 #include "editor/document/GerberDocument.h"
 #include "pf/headless.h"
+#include "resources/EditorIds.h"
 #include "resources/Resources.h"
 
 namespace {
 
 using pf::DialogDriver;
-using D = GerberPlotDialog;
+namespace D = gerber_ids;
 
 class GerberPlotDialogTest : public testing::Test {
  protected:
@@ -28,14 +29,14 @@ class GerberPlotDialogTest : public testing::Test {
 };
 
 TEST_F(GerberPlotDialogTest, OpensWithTheBoardAndItsLeftEdgesMiddleAndStoresWhatIsEntered) {
-  headless.ExpectDialog(D::kTemplateId, [](DialogDriver& d) {
-    EXPECT_EQ(d.Text(D::kSizeXId), "20mm");
-    EXPECT_EQ(d.Text(D::kSizeYId), "20mm");
-    EXPECT_EQ(d.Text(D::kStartXId), "0m");
-    EXPECT_EQ(d.Text(D::kStartYId), "10mm");
-    d.Type(D::kSizeXId, "35mm");
-    d.Type(D::kStartYId, "2.5mm");
-    d.Click(D::kAreaId);
+  headless.ExpectDialog(D::kTemplate, [](DialogDriver& d) {
+    EXPECT_EQ(d.Text(D::kSizeX), "20mm");
+    EXPECT_EQ(d.Text(D::kSizeY), "20mm");
+    EXPECT_EQ(d.Text(D::kStartX), "0m");
+    EXPECT_EQ(d.Text(D::kStartY), "10mm");
+    d.Type(D::kSizeX, "35mm");
+    d.Type(D::kStartY, "2.5mm");
+    d.Click(D::kArea);
     d.Ok();
   });
   EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
@@ -53,16 +54,16 @@ TEST_F(GerberPlotDialogTest, ABadFieldKeepsTheDialogOpenAndItsPairUnchanged) {
     const char* caption;
     int32_t sizeX;  // afterwards
     int32_t startY;
-  } rows[] = {{D::kSizeXId, "Fehler X:", 20000, 10000},
-              {D::kSizeYId, "Fehler Y:", 20000, 10000},
-              {D::kStartXId, "Fehler X:", 30000, 10000},
-              {D::kStartYId, "Fehler Y:", 30000, 10000}};
+  } rows[] = {{D::kSizeX, "Fehler X:", 20000, 10000},
+              {D::kSizeY, "Fehler Y:", 20000, 10000},
+              {D::kStartX, "Fehler X:", 30000, 10000},
+              {D::kStartY, "Fehler Y:", 30000, 10000}};
   for (const auto& row : rows) {
     headless.Ui().Reset();
     plot.SetSubstrateSize(LaeWert("20mm"), LaeWert("20mm"));
-    headless.ExpectDialog(D::kTemplateId, [&](DialogDriver& d) {
-      d.Type(D::kSizeXId, "30mm");
-      d.Type(D::kStartYId, "5mm");
+    headless.ExpectDialog(D::kTemplate, [&](DialogDriver& d) {
+      d.Type(D::kSizeX, "30mm");
+      d.Type(D::kStartY, "5mm");
       d.Type(row.id, "abc");
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded());

@@ -1,7 +1,7 @@
 #include "instruments/ui/generators/AudioSourceDialog.h"
 
 #include "basics/IntegerWert.h"
-#include "basics/ui/ValueEdit.h"
+#include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/generators/AudioSourceSymbol.h"
 #include "pf/ui_services.h"
 #include "resources/SourceIds.h"
@@ -15,6 +15,11 @@ constexpr size_t kMaxSoundPath = 255;
 // The audio source runs at one spectral line per millisecond.
 constexpr unsigned kTimerPeriodMs = 1;
 
+constexpr Field<AudioSourceSymbol> kValues[] = {
+    Fields<AudioSourceSymbol>::Edit<&AudioSourceSymbol::resistance>(ids::kResistance),
+    Fields<AudioSourceSymbol>::Edit<&AudioSourceSymbol::amplitude>(ids::kAmplitude),
+};
+
 }  // namespace
 
 AudioSourceDialog::AudioSourceDialog(AudioSourceSymbol* symbol, pf::Window* parent)
@@ -26,19 +31,13 @@ bool AudioSourceDialog::OnInitDialog() {
   SetDlgItemText(ids::kSampleRate, FreqWert(static_cast<double>(symbol->sampleRate)).ToCString());
   SetDlgItemText(ids::kBits, IntegerWert(symbol->bitsPerSample).ToCString());
   SetDlgItemText(ids::kSamples, IntegerWert(symbol->sampleCount).ToCString());
-  ValueEdit(GetDlgItem(ids::kAmplitude)).SetValue(symbol->amplitude);
-  ValueEdit(GetDlgItem(ids::kResistance)).SetValue(symbol->resistance);
+  ShowFields(*this, kValues, *symbol);
   return true;
 }
 
 void AudioSourceDialog::OnOK() {
-  ResWert resistance;
-  if (!ValueEdit(GetDlgItem(ids::kResistance)).GetValue(resistance)) return;
-  symbol->resistance = resistance;
-  SpanWert amplitude;
-  if (!ValueEdit(GetDlgItem(ids::kAmplitude)).GetValue(amplitude)) return;
-  symbol->amplitude = amplitude;
-  EndDialog(pf::kIdOk);
+  FieldReader reader(*this, true);
+  if (reader.ReadFields(kValues, *symbol)) EndDialog(pf::kIdOk);
 }
 
 bool AudioSourceDialog::OnCommand(int id, pf::Notification code) {

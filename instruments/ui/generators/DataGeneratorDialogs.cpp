@@ -1,7 +1,6 @@
 #include "instruments/ui/generators/DataGeneratorDialogs.h"
 
 #include "basics/IntegerWert.h"
-#include "basics/ui/ValueEdit.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
@@ -23,6 +22,20 @@ struct ShapeButton {
 constexpr ShapeButton kShapes[] = {
     {ids::kRectangle, 'R'}, {ids::kRaisedCosine, 'C'}, {ids::kTrapezoid, 'T'}};
 
+using Generator = DataGeneratorSymbol;
+// The SPICE form has no resistance.
+constexpr Field<Generator> kResistance[] = {
+    Fields<Generator>::Edit<&Generator::resistance>(ids::kResistance),
+};
+constexpr Field<Generator> kAmplitude[] = {
+    Fields<Generator>::Edit<&Generator::amplitude>(ids::kAmplitude),
+};
+// The bit time and every figure derived from it divide by the rate.
+constexpr Field<BitFolge> kRate[] = {
+    Fields<BitFolge>::Edit<&BitFolge::bitRate>(ids::kBitRate,
+                                               Positive("Bitrate muss groesser als 0 sein")),
+};
+
 }  // namespace
 
 bool DataGeneratorSymbol::EditDialog(pf::Window* parent) {
@@ -41,10 +54,10 @@ DataGeneratorDialog::DataGeneratorDialog(DataGeneratorSymbol* symbol, pf::Window
 bool DataGeneratorDialog::OnInitDialog() {
   openedRate = symbol->sequence.bitRate;
   openedShape = symbol->sequence.shape;
-  ValueEdit(GetDlgItem(ids::kAmplitude)).SetValue(symbol->amplitude);
-  ValueEdit(GetDlgItem(ids::kBitRate)).SetValue(symbol->sequence.bitRate);
+  ShowFields(*this, kAmplitude, *symbol);
+  ShowFields(*this, kRate, symbol->sequence);
   if (!spice) {
-    ValueEdit(GetDlgItem(ids::kResistance)).SetValue(symbol->resistance);
+    ShowFields(*this, kResistance, *symbol);
     for (const ShapeButton& b : kShapes) CheckDlgButton(b.id, b.shape == symbol->sequence.shape);
   }
   ShowCounts();
@@ -76,30 +89,18 @@ bool DataGeneratorDialog::ReadSequence() {
     MessageBox("Falsche Bitanzahl", "");
     return false;
   }
-  RBitWert rate;
   // The pattern is taken before its bit rate is read, as the user sees it in the dialog.
   symbol->sequence = read;
-  if (!ValueEdit(GetDlgItem(ids::kBitRate)).GetValue(rate)) return false;
-  // The bit time and every figure derived from it divide by the rate.
-  if (!(rate.Value() > 0.0f)) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    MessageBox("Bitrate muss groesser als 0 sein", "Fehler RBitEdit:");
-    return false;
-  }
-  symbol->sequence.bitRate = rate;
-  return true;
+  FieldReader reader(*this, true);
+  return reader.ReadFields(kRate, symbol->sequence);
 }
 
 void DataGeneratorDialog::OnOK() {
-  if (!spice) {
-    ResWert resistance;
-    if (!ValueEdit(GetDlgItem(ids::kResistance)).GetValue(resistance)) return;
-    symbol->resistance = resistance;
+  FieldReader reader(*this, true);
+  if ((!spice && !reader.ReadFields(kResistance, *symbol)) ||
+      !reader.ReadFields(kAmplitude, *symbol) || !ReadSequence()) {
+    return;
   }
-  SpanWert amplitude;
-  if (!ValueEdit(GetDlgItem(ids::kAmplitude)).GetValue(amplitude)) return;
-  symbol->amplitude = amplitude;
-  if (!ReadSequence()) return;
   if (spice) {
     symbol->SetupTransient();
   } else {

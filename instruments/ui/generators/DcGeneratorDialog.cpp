@@ -1,73 +1,87 @@
 #include "instruments/ui/generators/DcGeneratorDialog.h"
 
+#include <span>
+
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TControl.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "pf/view.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
-constexpr int kSweepControls[] = {DcGeneratorDialog::kStepValue, DcGeneratorDialog::kStartValue,
-                                  DcGeneratorDialog::kStopValue, DcGeneratorDialog::kSlave};
+constexpr int kSweepControls[] = {dcgen_ids::kStepValue, dcgen_ids::kStartValue,
+                                  dcgen_ids::kStopValue, dcgen_ids::kSlave};
 
-// The captions of start, stop, step and fixed value, by kind.
-constexpr const char* kVoltageCaptions[] = {"Fehler Startspannung:", "Fehler Stopspannung:",
-                                            "Fehler Schritte:", "Fehler Festspannung:"};
-constexpr const char* kCurrentCaptions[] = {"Fehler Startstrom:", "Fehler Stopstrom:",
-                                            "Fehler Stromschrittweite:", "Fehler Feststrom:"};
+using Supply = DcGeneratorSymbol;
+using SupplyField = Fields<Supply>;
 
-// Start, stop, step and fixed value in the order OK reads them, each stored once it passes.
-template <class W>
-bool ReadValues(FieldReader& reader, pf::Dialog& dialog, W& start, W& stop, W& step, W& fixed,
-                const char* const* captions) {
-  const auto text = [&dialog](int id) { return TEdit(&dialog, id, kTextLimit).GetText(); };
-  return reader.Read(text(DcGeneratorDialog::kStartValue), start, captions[0]) &&
-         reader.Read(text(DcGeneratorDialog::kStopValue), stop, captions[1]) &&
-         reader.Read(text(DcGeneratorDialog::kStepValue), step, captions[2]) &&
-         reader.Read(text(DcGeneratorDialog::kFixedValue), fixed, captions[3]);
+// Start, stop, step and fixed value in the order OK reads them, by kind.
+constexpr Field<Supply> kVoltages[] = {
+    SupplyField::Value<&Supply::startVoltage>(dcgen_ids::kStartValue,
+                                              "Fehler Startspannung:"),
+    SupplyField::Value<&Supply::stopVoltage>(dcgen_ids::kStopValue,
+                                             "Fehler Stopspannung:"),
+    SupplyField::Value<&Supply::voltageStep>(dcgen_ids::kStepValue, "Fehler Schritte:"),
+    SupplyField::Value<&Supply::fixedVoltage>(dcgen_ids::kFixedValue,
+                                              "Fehler Festspannung:"),
+};
+constexpr Field<Supply> kCurrents[] = {
+    SupplyField::Value<&Supply::startCurrent>(dcgen_ids::kStartValue,
+                                              "Fehler Startstrom:"),
+    SupplyField::Value<&Supply::stopCurrent>(dcgen_ids::kStopValue, "Fehler Stopstrom:"),
+    SupplyField::Value<&Supply::currentStep>(dcgen_ids::kStepValue,
+                                             "Fehler Stromschrittweite:"),
+    SupplyField::Value<&Supply::fixedCurrent>(dcgen_ids::kFixedValue,
+                                              "Fehler Feststrom:"),
+};
+// Only while the supply has an internal resistance.
+constexpr Field<Supply> kResistanceField[] = {
+    SupplyField::Value<&Supply::internalResistance>(dcgen_ids::kResistance,
+                                                    "Fehler Innenwiderstand:"),
+};
+
+std::span<const Field<Supply>> ValuesOf(const Supply& supply) {
+  if (supply.kind == 'I') return kCurrents;
+  return kVoltages;
 }
 
 }  // namespace
 
 DcGeneratorDialog::DcGeneratorDialog(DcGeneratorSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(dcgen_ids::kTemplate, parent), symbol(symbol) {}
 
 bool DcGeneratorDialog::OnInitDialog() {
   ShowValues();
-  CheckRadioButton(kCurrentSource, kVoltageSource,
-                   symbol->kind == 'U' ? kVoltageSource : kCurrentSource);
+  CheckRadioButton(dcgen_ids::kCurrentSource, dcgen_ids::kVoltageSource,
+                   symbol->kind == 'U' ? dcgen_ids::kVoltageSource : dcgen_ids::kCurrentSource);
   EnableForSetting();
-  TEdit resistance(this, kResistance, kTextLimit);
-  resistance.SetText(symbol->resistorFlag != 0 ? symbol->internalResistance.ToCString() : "");
+  if (symbol->resistorFlag != 0) {
+    ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kReadBuffer);
+  } else {
+    TEdit(this, dcgen_ids::kResistance, kReadBuffer).SetText("");
+  }
   FillSlaveList(symbol->slaveName);
   return true;
 }
 
 void DcGeneratorDialog::ShowValues() {
-  const bool voltage = symbol->kind != 'I';
-  const auto show = [this](int id, const MyStrng& text) {
-    TEdit(this, id, kTextLimit).SetText(text.ToCString());
-  };
-  show(kStepValue, voltage ? MyStrng(symbol->voltageStep) : MyStrng(symbol->currentStep));
-  show(kStartValue, voltage ? MyStrng(symbol->startVoltage) : MyStrng(symbol->startCurrent));
-  show(kStopValue, voltage ? MyStrng(symbol->stopVoltage) : MyStrng(symbol->stopCurrent));
-  show(kFixedValue, voltage ? MyStrng(symbol->fixedVoltage) : MyStrng(symbol->fixedCurrent));
+  ShowFields(*this, ValuesOf(*symbol), *symbol, FieldText::AsStored, kReadBuffer);
 }
 
 void DcGeneratorDialog::EnableForSetting() {
   const bool fixed = symbol->setting == 'F';
-  CheckRadioButton(kFixed, kVariable, fixed ? kFixed : kVariable);
+  CheckRadioButton(dcgen_ids::kFixed, dcgen_ids::kVariable, fixed ? dcgen_ids::kFixed : dcgen_ids::kVariable);
   for (int id : kSweepControls) {
     if (pf::Window* control = GetDlgItem(id)) control->EnableWindow(!fixed);
   }
-  if (pf::Window* control = GetDlgItem(kFixedValue)) control->EnableWindow(fixed);
+  if (pf::Window* control = GetDlgItem(dcgen_ids::kFixedValue)) control->EnableWindow(fixed);
 }
 
 void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
-  TComboBox combo(this, kSlave);
+  TComboBox combo(this, dcgen_ids::kSlave);
   combo.ClearList();
   MyStrng last;
   const auto* doc =
@@ -87,16 +101,8 @@ void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
 
 void DcGeneratorDialog::OnOK() {
   FieldReader reader(*this, true);
-  const bool read =
-      symbol->kind == 'I'
-          ? ReadValues(reader, *this, symbol->startCurrent, symbol->stopCurrent,
-                       symbol->currentStep, symbol->fixedCurrent, kCurrentCaptions)
-          : ReadValues(reader, *this, symbol->startVoltage, symbol->stopVoltage,
-                       symbol->voltageStep, symbol->fixedVoltage, kVoltageCaptions);
-  if (!read) return;
-  if (symbol->resistorFlag != 0 &&
-      !reader.Read(TEdit(this, kResistance, kTextLimit).GetText(), symbol->internalResistance,
-                   "Fehler Innenwiderstand:")) {
+  if (!reader.ReadFields(ValuesOf(*symbol), *symbol) ||
+      (symbol->resistorFlag != 0 && !reader.ReadFields(kResistanceField, *symbol))) {
     return;
   }
   if (!(slaveName == symbol->slaveName)) symbol->slaveName = slaveName;
@@ -106,22 +112,22 @@ void DcGeneratorDialog::OnOK() {
 
 bool DcGeneratorDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
-    case kFixed:
-    case kVariable:
-      symbol->setting = id == kFixed ? 'F' : 'V';
+    case dcgen_ids::kFixed:
+    case dcgen_ids::kVariable:
+      symbol->setting = id == dcgen_ids::kFixed ? 'F' : 'V';
       EnableForSetting();
       return true;
-    case kVoltageSource:
-    case kCurrentSource:
-      symbol->SetKind(id == kVoltageSource ? 'U' : 'I');
+    case dcgen_ids::kVoltageSource:
+    case dcgen_ids::kCurrentSource:
+      symbol->SetKind(id == dcgen_ids::kVoltageSource ? 'U' : 'I');
       ShowValues();
       return true;
-    case kSlave:
+    case dcgen_ids::kSlave:
       if (code == pf::Notification::SelChanged) {
-        slaveName = MyStrng(TComboBox(this, kSlave).GetSelString().c_str());
+        slaveName = MyStrng(TComboBox(this, dcgen_ids::kSlave).GetSelString().c_str());
       }
       return true;
-    case kStart:
+    case dcgen_ids::kStart:
       StartGeneratorRun(*symbol, *this, 10);
       return true;
     default: return pf::Dialog::OnCommand(id, code);

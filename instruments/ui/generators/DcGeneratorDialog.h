@@ -10,19 +10,6 @@ class DcGeneratorSymbol;
 
 class DcGeneratorDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplate = 153;
-  static constexpr int kStart = 3;
-  static constexpr int kVoltageSource = 1215;
-  static constexpr int kCurrentSource = 1214;
-  static constexpr int kFixed = 1179;
-  static constexpr int kVariable = 1180;
-  static constexpr int kFixedValue = 1038;
-  static constexpr int kStartValue = 1035;
-  static constexpr int kStopValue = 1036;
-  static constexpr int kStepValue = 1041;
-  static constexpr int kResistance = 1037;
-  static constexpr int kSlave = 1213;
-
   DcGeneratorDialog(DcGeneratorSymbol* symbol, pf::Window* parent);
 
   bool OnInitDialog() override;

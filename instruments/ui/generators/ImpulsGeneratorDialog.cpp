@@ -1,9 +1,8 @@
 #include "instruments/ui/generators/ImpulsGeneratorDialog.h"
 
-#include "basics/ui/ValueEdit.h"
+#include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/generators/ImpulsGeneratorSymbol.h"
 #include "pf/app.h"
-#include "pf/ui_services.h"
 #include "resources/SourceIds.h"
 
 namespace ids = impuls_ids;
@@ -16,6 +15,14 @@ struct WaveformButton {
 };
 constexpr WaveformButton kWaveforms[] = {
     {ids::kSine, 'S'}, {ids::kTriangle, 'D'}, {ids::kRectangle, 'R'}, {ids::kImpulse, 'I'}};
+
+using Generator = ImpulsGeneratorSymbol;
+constexpr Field<Generator> kValues[] = {
+    Fields<Generator>::Edit<&Generator::amplitude>(ids::kAmplitude),
+    Fields<Generator>::Edit<&Generator::offset>(ids::kOffset),
+    Fields<Generator>::Edit<&Generator::frequency>(
+        ids::kFrequency, Positive("Frequenz muss groesser als 0 sein")),
+};
 
 }  // namespace
 
@@ -31,9 +38,7 @@ ImpulsGeneratorDialog::ImpulsGeneratorDialog(ImpulsGeneratorSymbol* symbol, pf::
     : pf::Dialog(ids::kTemplate, parent), symbol(symbol) {}
 
 bool ImpulsGeneratorDialog::OnInitDialog() {
-  ValueEdit(GetDlgItem(ids::kOffset)).SetValue(symbol->offset);
-  ValueEdit(GetDlgItem(ids::kAmplitude)).SetValue(symbol->amplitude);
-  ValueEdit(GetDlgItem(ids::kFrequency)).SetValue(symbol->frequency);
+  ShowFields(*this, kValues, *symbol);
   CheckDlgButton(ids::kOnePin, symbol->pinCount == 1);
   CheckDlgButton(ids::kTwoPin, symbol->pinCount != 1);
   for (const WaveformButton& b : kWaveforms) CheckDlgButton(b.id, b.waveform == symbol->waveform);
@@ -41,21 +46,8 @@ bool ImpulsGeneratorDialog::OnInitDialog() {
 }
 
 void ImpulsGeneratorDialog::OnOK() {
-  SpanWert amplitude;
-  if (!ValueEdit(GetDlgItem(ids::kAmplitude)).GetValue(amplitude)) return;
-  symbol->amplitude = amplitude;
-  SpanWert offset;
-  if (!ValueEdit(GetDlgItem(ids::kOffset)).GetValue(offset)) return;
-  symbol->offset = offset;
-  FreqWert frequency;
-  if (!ValueEdit(GetDlgItem(ids::kFrequency)).GetValue(frequency)) return;
-  const float hertz = frequency.Value();
-  if (!(hertz > 0.0f)) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    MessageBox("Frequenz muss groesser als 0 sein", "Fehler FreqEdit:");
-    return;
-  }
-  symbol->frequency = frequency;
+  FieldReader reader(*this, true);
+  if (!reader.ReadFields(kValues, *symbol)) return;
   if (IsDlgButtonChecked(ids::kOnePin) != 0) {
     symbol->pinCount = 1;
   } else if (IsDlgButtonChecked(ids::kTwoPin) != 0) {

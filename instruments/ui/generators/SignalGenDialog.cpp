@@ -8,50 +8,70 @@
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "instruments/ui/generators/SignalGenSymbol.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
-constexpr int kTextLimit = 80;
+using SweepField = Fields<SweepFreq>;
+constexpr Field<SweepFreq> kStopField =
+    SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency,
+                                                   "Fehler Stopfrequenz:");
+constexpr Field<SweepFreq> kLinearSweep[] = {
+    SweepField::Number<FreqWert, &SweepFreq::start>(siggen_ids::kStartFrequency,
+                                                    "Fehler Startfrequenz:"),
+    kStopField,
+};
+// A logarithmic axis has no place for 0 or below.
+constexpr Field<SweepFreq> kLogarithmicSweep[] = {
+    SweepField::Number<FreqWert, &SweepFreq::start>(
+        siggen_ids::kStartFrequency, "Fehler Startfrequenz:",
+        Positive("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein")),
+    kStopField,
+};
+
+// The count goes in through SetCount, which bounds it.
+struct Count {
+  IntegerWert n;
+};
+constexpr Field<Count> kCountField[] = {
+    Fields<Count>::Value<&Count::n>(siggen_ids::kCount, "Fehler Schritte:"),
+};
+
+constexpr Field<SignalGenSymbol> kSource[] = {
+    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::voltage>(siggen_ids::kVoltage,
+                                                              "Fehler Leerlaufspannung:"),
+    Fields<SignalGenSymbol>::Value<&SignalGenSymbol::resistance>(siggen_ids::kResistance,
+                                                                 "Fehler Innenwiderstand:"),
+};
 
 }  // namespace
 
 SignalGenDialog::SignalGenDialog(SignalGenSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(siggen_ids::kTemplate, parent), symbol(symbol) {}
 
 bool SignalGenDialog::OnInitDialog() {
-  const SweepFreq& sweep = symbol->sweep;
-  TEdit(this, kStartFrequency, kTextLimit).SetText(FreqWert(sweep.start).ToCString());
-  TEdit(this, kStopFrequency, kTextLimit).SetText(FreqWert(sweep.stop).ToCString());
-  TEdit(this, kCount, kTextLimit).SetText(IntegerWert(sweep.count).ToCString());
-  TEdit(this, kVoltage, kTextLimit).SetText(symbol->voltage.ToCString());
-  TEdit(this, kResistance, kTextLimit).SetText(symbol->resistance.ToCString());
+  SweepFreq& sweep = symbol->sweep;
+  ShowFields(*this, kLinearSweep, sweep, FieldText::AsStored, kReadBuffer);
+  Count count{IntegerWert(sweep.count)};
+  ShowFields(*this, kCountField, count, FieldText::AsStored, kReadBuffer);
+  ShowFields(*this, kSource, *symbol, FieldText::AsStored, kReadBuffer);
   mode = sweep.mode == 'E' ? 'E' : 'L';
-  CheckRadioButton(kLinear, kLogarithmic, mode == 'E' ? kLogarithmic : kLinear);
+  CheckRadioButton(siggen_ids::kLinear, siggen_ids::kLogarithmic, mode == 'E' ? siggen_ids::kLogarithmic : siggen_ids::kLinear);
   return true;
 }
 
 void SignalGenDialog::OnOK() {
   FieldReader reader(*this, true);
   SweepFreq& sweep = symbol->sweep;
-  double number = 0.0;
-  const auto text = [this](int id) { return TEdit(this, id, kTextLimit).GetText(); };
-  if (!reader.ReadNumber<FreqWert>(text(kStartFrequency), number, "Fehler Startfrequenz:")) return;
-  // A logarithmic axis has no place for 0 or below.
-  if (mode == 'E' && !(number > 0.0)) {
-    reader.Refuse("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein",
-                  "Fehler Startfrequenz:", true);
+  Count count;
+  if (!reader.ReadFields(mode == 'E' ? kLogarithmicSweep : kLinearSweep, sweep) ||
+      !reader.ReadFields(kCountField, count)) {
     return;
   }
-  sweep.SetStart(number);
-  if (!reader.ReadNumber<FreqWert>(text(kStopFrequency), number, "Fehler Stopfrequenz:")) return;
-  sweep.SetStop(number);
-  if (!reader.ReadNumber<IntegerWert>(text(kCount), number, "Fehler Schritte:")) return;
   // A count of 0 queues its message here; the next field's check shows it.
-  sweep.SetCount(static_cast<int>(std::min(number, static_cast<double>(INT_MAX))));
-  if (!reader.Read(text(kVoltage), symbol->voltage, "Fehler Leerlaufspannung:") ||
-      !reader.Read(text(kResistance), symbol->resistance, "Fehler Innenwiderstand:")) {
-    return;
-  }
+  const long n = count.n.Value();
+  sweep.SetCount(static_cast<int>(std::min(n, static_cast<long>(INT_MAX))));
+  if (!reader.ReadFields(kSource, *symbol)) return;
   sweep.previousMode = sweep.mode;
   sweep.mode = mode;
   sweep.Prepare();
@@ -60,9 +80,9 @@ void SignalGenDialog::OnOK() {
 
 bool SignalGenDialog::OnCommand(int id, pf::Notification code) {
   switch (id) {
-    case kLinear: mode = 'L'; return true;
-    case kLogarithmic: mode = 'E'; return true;
-    case kStart: StartGeneratorRun(*symbol, *this, symbol->sweep.count); return true;
+    case siggen_ids::kLinear: mode = 'L'; return true;
+    case siggen_ids::kLogarithmic: mode = 'E'; return true;
+    case siggen_ids::kStart: StartGeneratorRun(*symbol, *this, symbol->sweep.count); return true;
     default: return pf::Dialog::OnCommand(id, code);
   }
 }

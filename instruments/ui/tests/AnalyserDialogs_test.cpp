@@ -235,7 +235,7 @@ TEST_F(Panel, DisplayDialogEditsTheFirstCurve) {
   ASSERT_NE(curve, nullptr);
   curve->SetName("S21");
   curve->SetNetwork("TIEFPASS");
-  Press(analyser_ids::kDisplay, "210", [&](DialogDriver& d) {
+  Press(analyser_ids::kDisplay, std::to_string(display_ids::kTemplate), [&](DialogDriver& d) {
     EXPECT_EQ(d.Text(display_ids::kName), "S21");
     EXPECT_EQ(d.Text(display_ids::kNetText), "TIEFPASS");
     d.Type(display_ids::kName, "Durchgang");
@@ -250,7 +250,7 @@ TEST_F(Panel, DisplayDialogEditsTheFirstCurve) {
 
 TEST_F(Panel, DisplayDialogOnADiagramWithoutCurvesFillsNothing) {
   window->Screen().SelectDiagram(0)->DeleteCurves();
-  Press(analyser_ids::kDisplay, "210", [&](DialogDriver& d) {
+  Press(analyser_ids::kDisplay, std::to_string(display_ids::kTemplate), [&](DialogDriver& d) {
     EXPECT_EQ(d.Text(display_ids::kName), "");
     EXPECT_EQ(d.Text(display_ids::kInterval), "");
     d.Click(display_ids::kPoints);

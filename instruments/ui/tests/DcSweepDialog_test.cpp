@@ -8,10 +8,11 @@
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
 #include "pf/headless.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
-using Ids = DcSweepDialog;
+namespace Ids = dcsweep_ids;
 
 struct Supply {
   const char* name;

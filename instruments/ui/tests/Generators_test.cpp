@@ -24,6 +24,7 @@
 #include "pf/profile.h"
 #include "editor/tests/support/SymbolStreams.h"
 #include "platform/core/tests/temp_dir.h"
+#include "resources/MeterIds.h"
 
 namespace {
 
@@ -148,8 +149,8 @@ TEST(MultiMeterSymbol, LastVoltmeterWritesTheLog) {
       m->SetView(&view);
       doc.AddSymbol(m);
     }
-    headless.ExpectDialog(SignalGenDialog::kTemplate,
-                          [](pf::DialogDriver& d) { d.Click(SignalGenDialog::kStart); });
+    headless.ExpectDialog(siggen_ids::kTemplate,
+                          [](pf::DialogDriver& d) { d.Click(siggen_ids::kStart); });
     view.OpenSymbol(*generator);
     for (int tick = 0; tick < 30 && view.Analysis().IsBusy(); ++tick) headless.Advance(500);
     EXPECT_FALSE(view.Analysis().IsBusy());
@@ -195,8 +196,8 @@ TEST(DcGeneratorDialog, RefusedStartKeepsNoNetwork) {
   supply->UpdateGeometry();
   supply->SetView(&view);
   view.GetDocument()->AddSymbol(supply);
-  headless.ExpectDialog(153, [](pf::DialogDriver& d) {
-    d.Click(3);
+  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Click(dcgen_ids::kStart);
     d.Cancel();
   });
   view.OpenSymbol(*supply);
@@ -228,8 +229,8 @@ TEST(DcGeneratorDialog, SlaveListOfTheDocument) {
     others.push_back(Text(other->elementName));
   }
   std::vector<std::string> listed;
-  headless.ExpectDialog(153, [&listed](pf::DialogDriver& d) {
-    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(1213));
+  headless.ExpectDialog(dcgen_ids::kTemplate, [&listed](pf::DialogDriver& d) {
+    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(dcgen_ids::kSlave));
     for (int i = 0; combo != nullptr && i < combo->GetCount(); ++i) {
       listed.push_back(combo->GetText(i));
     }
@@ -241,8 +242,8 @@ TEST(DcGeneratorDialog, SlaveListOfTheDocument) {
 
   first->setting = 'F';
   listed.clear();
-  headless.ExpectDialog(153, [&listed](pf::DialogDriver& d) {
-    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(1213));
+  headless.ExpectDialog(dcgen_ids::kTemplate, [&listed](pf::DialogDriver& d) {
+    auto* combo = dynamic_cast<pf::ComboBox*>(d.GetDialog().GetDlgItem(dcgen_ids::kSlave));
     listed.push_back(std::to_string(combo != nullptr ? combo->GetCount() : -1));
     d.Ok();
   });
@@ -255,17 +256,17 @@ TEST(DcGeneratorDialog, SlaveListOfTheDocument) {
 TEST(MultiMeterDialog, ButtonsSwitchTheMeterAtOnce) {
   pf::Headless headless;
   MultiMeterSymbol meter;
-  headless.ExpectDialog(144, [](pf::DialogDriver& d) {
-    EXPECT_EQ(Checked(d, 1016), 1);
-    d.Click(1017);
+  headless.ExpectDialog(multimeter_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(Checked(d, multimeter_ids::kVoltage), 1);
+    d.Click(multimeter_ids::kCurrent);
     d.Cancel();
   });
   EXPECT_FALSE(meter.EditDialog(nullptr));
   EXPECT_EQ(meter.mode, 'I');
   EXPECT_EQ(Text(meter.ri), "100mohm");
-  headless.ExpectDialog(144, [](pf::DialogDriver& d) {
-    EXPECT_EQ(Checked(d, 1017), 1);
-    d.Click(1016);
+  headless.ExpectDialog(multimeter_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(Checked(d, multimeter_ids::kCurrent), 1);
+    d.Click(multimeter_ids::kVoltage);
     d.Ok();
   });
   EXPECT_TRUE(meter.EditDialog(nullptr));
@@ -354,16 +355,16 @@ TEST(SignalGenSymbol, ArchiveKeepsSweepAndValues) {
 TEST(SignalGenDialog, FieldsStoredInOrder) {
   pf::Headless headless;
   SignalGenSymbol generator;
-  headless.ExpectDialog(145, [](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(1021), "1kHz");
-    EXPECT_EQ(d.Text(1023), "50ohm");
-    d.Type(1021, "30kHz");
-    d.Type(1010, "2kHz");
-    d.Type(1011, "0");
+  headless.ExpectDialog(siggen_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(siggen_ids::kStartFrequency), "1kHz");
+    EXPECT_EQ(d.Text(siggen_ids::kResistance), "50ohm");
+    d.Type(siggen_ids::kStartFrequency, "30kHz");
+    d.Type(siggen_ids::kStopFrequency, "2kHz");
+    d.Type(siggen_ids::kCount, "0");
     d.Ok();
-    d.Type(1011, "5");
-    d.Type(1022, "2V");
-    d.Type(1023, "x");
+    d.Type(siggen_ids::kCount, "5");
+    d.Type(siggen_ids::kVoltage, "2V");
+    d.Type(siggen_ids::kResistance, "x");
     d.Ok();
     d.Cancel();
   });
@@ -378,9 +379,9 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(Text(generator.voltage), "2V");
   EXPECT_EQ(Text(generator.resistance), "50ohm");
 
-  headless.ExpectDialog(145, [](pf::DialogDriver& d) {
-    d.Type(1023, "60ohm");
-    d.Click(1161);
+  headless.ExpectDialog(siggen_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(siggen_ids::kResistance, "60ohm");
+    d.Click(siggen_ids::kLogarithmic);
     d.Ok();
   });
   EXPECT_TRUE(generator.EditDialog(nullptr));
@@ -508,13 +509,13 @@ TEST(DcGeneratorSymbol, ArchiveKeepsKindAndCurrents) {
 TEST(DcGeneratorDialog, CurrentCaptionsAndKindButtons) {
   pf::Headless headless;
   DcGeneratorSymbol supply;
-  headless.ExpectDialog(153, [](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(1038), "1V");
-    d.Click(1214);  // current source: the current values
-    EXPECT_EQ(d.Text(1038), "1mA");
-    d.Click(1180);
-    d.Type(1035, "2mA");
-    d.Type(1036, "x");
+  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(dcgen_ids::kFixedValue), "1V");
+    d.Click(dcgen_ids::kCurrentSource);  // current source: the current values
+    EXPECT_EQ(d.Text(dcgen_ids::kFixedValue), "1mA");
+    d.Click(dcgen_ids::kVariable);
+    d.Type(dcgen_ids::kStartValue, "2mA");
+    d.Type(dcgen_ids::kStopValue, "x");
     d.Ok();
     d.Cancel();
   });
@@ -527,7 +528,7 @@ TEST(DcGeneratorDialog, CurrentCaptionsAndKindButtons) {
   EXPECT_EQ(Text(supply.elementName), "IDczteil");
   EXPECT_EQ(Text(supply.startCurrent), "2mA");
   // Without other supplies the chosen slave is empty, and OK takes it.
-  headless.ExpectDialog(153, [](pf::DialogDriver& d) { d.Ok(); });
+  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) { d.Ok(); });
   EXPECT_TRUE(supply.EditDialog(nullptr));
   EXPECT_EQ(Text(supply.slaveName), "");
 }

@@ -9,10 +9,11 @@
 #include "instruments/ui/MultiMeterNewDialog.h"
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "pf/headless.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
-using Ids = MultiMeterNewDialog;
+namespace Ids = readings_ids;
 
 // A result with V(1) over two points of the scale.
 std::vector<MyStrng> Raw(const char* plot, const char* flags, const char* scale0,

@@ -29,6 +29,7 @@
 #include "pf/recording_dc.h"
 #include "platform/core/tests/full_disk.h"
 #include "platform/core/tests/temp_dir.h"
+#include "resources/MeterIds.h"
 #include "resources/ScopeIds.h"
 
 namespace {
@@ -309,12 +310,12 @@ TEST(MultiMeterSymbol, ShowsTheLatestRun) {
   EXPECT_EQ(meter.dataChanged, 1);
   meter.BeginMeasurement(master);
   int opened = 0;
-  headless.ExpectDialog(MultiMeterDialog::kTemplate, [&opened](pf::DialogDriver& d) {
-    opened = MultiMeterDialog::kTemplate;
+  headless.ExpectDialog(multimeter_ids::kTemplate, [&opened](pf::DialogDriver& d) {
+    opened = multimeter_ids::kTemplate;
     d.Cancel();
   });
   meter.EditDialog(nullptr);
-  EXPECT_EQ(opened, MultiMeterDialog::kTemplate);
+  EXPECT_EQ(opened, multimeter_ids::kTemplate);
 }
 
 TEST(SpecAnaSymbol, TransientSpectrumKeepsDcAndDoublesTheRest) {

@@ -23,6 +23,7 @@
 #include "formats/WaveFile.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
+#include "resources/SourceIds.h"
 #include "editor/tests/support/SymbolStreams.h"
 #include "platform/core/tests/temp_dir.h"
 
@@ -140,16 +141,16 @@ TEST(DataGeneratorSymbol, StepsOnlyItsOwnRun) {
 TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
   pf::Headless headless;
   DataGeneratorSymbol generator;
-  headless.ExpectDialog(164, [](pf::DialogDriver& d) {
-    d.Type(1055, "75ohm");
-    d.Type(1056, "2V");
-    d.Type(1063, "1011001110001012");
+  headless.ExpectDialog(datagen_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(datagen_ids::kResistance, "75ohm");
+    d.Type(datagen_ids::kAmplitude, "2V");
+    d.Type(datagen_ids::kSequence, "1011001110001012");
     d.Click(1);
-    d.Type(1063, "101");
+    d.Type(datagen_ids::kSequence, "101");
     d.Click(1);
-    d.Type(1063, "1011001110001011");
-    d.Type(1062, "1GBit/s");
-    d.Click(1085);
+    d.Type(datagen_ids::kSequence, "1011001110001011");
+    d.Type(datagen_ids::kBitRate, "1GBit/s");
+    d.Click(datagen_ids::kRaisedCosine);
     d.Ok();
   });
   EXPECT_TRUE(generator.EditDialog(nullptr));
@@ -169,12 +170,12 @@ TEST(DataGeneratorDialog, RefusedPatternKeepsResistanceAndAmplitude) {
 TEST(DataGeneratorDialog, SpiceVariantSetsTheTransientUp) {
   pf::Headless headless;
   DataGeneratorSymbol generator;
-  headless.ExpectDialog(268, [](pf::DialogDriver& d) {
-    d.Spin(1060, false);
-    d.Spin(1060, false);
-    d.Type(1063, "0110");
-    d.Type(1056, "3V");
-    d.Type(1062, "1GBit/s");
+  headless.ExpectDialog(datagen_ids::kSpiceTemplate, [](pf::DialogDriver& d) {
+    d.Spin(datagen_ids::kBitCountSpin, false);
+    d.Spin(datagen_ids::kBitCountSpin, false);
+    d.Type(datagen_ids::kSequence, "0110");
+    d.Type(datagen_ids::kAmplitude, "3V");
+    d.Type(datagen_ids::kBitRate, "1GBit/s");
     d.Ok();
   });
   DataGeneratorDialog dialog(&generator, nullptr, true);
@@ -225,13 +226,13 @@ TEST(ImpulsGeneratorSymbol, SourcesAndCard) {
 TEST(ImpulsGeneratorDialog, WaveformAtOnceAndFrequencyZeroRefused) {
   pf::Headless headless;
   ImpulsGeneratorSymbol generator;
-  headless.ExpectDialog(253, [](pf::DialogDriver& d) {
-    d.Click(1110);
-    d.Type(1056, "2V");
-    d.Type(1211, "1V");
-    d.Type(1019, "0Hz");
+  headless.ExpectDialog(impuls_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Click(impuls_ids::kRectangle);
+    d.Type(impuls_ids::kAmplitude, "2V");
+    d.Type(impuls_ids::kOffset, "1V");
+    d.Type(impuls_ids::kFrequency, "0Hz");
     d.Click(1);
-    d.Click(1027);
+    d.Click(impuls_ids::kTwoPin);
     d.Cancel();
   });
   EXPECT_FALSE(generator.EditDialog(nullptr));
@@ -242,9 +243,9 @@ TEST(ImpulsGeneratorDialog, WaveformAtOnceAndFrequencyZeroRefused) {
   EXPECT_EQ(Text(generator.frequency), "50Hz");
   EXPECT_EQ(generator.pinCount, 1);
   EXPECT_EQ(Text(generator.tranStop), "100mSec");
-  headless.ExpectDialog(253, [](pf::DialogDriver& d) {
-    d.Type(1019, "1kHz");
-    d.Click(1027);
+  headless.ExpectDialog(impuls_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(impuls_ids::kFrequency, "1kHz");
+    d.Click(impuls_ids::kTwoPin);
     d.Ok();
   });
   EXPECT_TRUE(generator.EditDialog(nullptr));
@@ -331,9 +332,9 @@ TEST_F(AudioSourceTest, FirstEditChoosesAFileAndABrokenOneIsReported) {
   EXPECT_EQ(tape.sampleRate, 8000U);
   EXPECT_EQ(headless.Ui().FileDialogs().at(0).filter, "Wave Files (*.wav)|*.wav|");
   // The dialog: N halves and doubles within its limits, Play plays the file, Cancel keeps N.
-  headless.ExpectDialog(226, [](pf::DialogDriver& d) {
-    for (int i = 0; i < 20; ++i) d.Spin(1058, false);
-    d.Click(1157);
+  headless.ExpectDialog(audio_ids::kTemplate, [](pf::DialogDriver& d) {
+    for (int i = 0; i < 20; ++i) d.Spin(audio_ids::kSamplesSpin, false);
+    d.Click(audio_ids::kPlay);
     d.Cancel();
   });
   EXPECT_FALSE(tape.EditDialog(nullptr));
@@ -444,7 +445,7 @@ TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
       if (auto* g = dynamic_cast<DataGeneratorSymbol*>(s)) generator = g;
     });
     ASSERT_TRUE(meter != nullptr && generator != nullptr);
-    headless.ExpectDialog(164, [](pf::DialogDriver& d) { d.Click(1069); });
+    headless.ExpectDialog(datagen_ids::kTemplate, [](pf::DialogDriver& d) { d.Click(datagen_ids::kStart); });
     view.OpenSymbol(*generator);
     int ticks = 0;
     for (; ticks < 200 && view.Analysis().IsBusy(); ++ticks) headless.Advance(10);

@@ -6,10 +6,11 @@
 
 #include "instruments/ui/MessGeraetSymbol.h"
 #include "pf/headless.h"
+#include "resources/SpiceAnalysisIds.h"
 
 namespace {
 
-using Ids = TransientAnalyseDialog;
+namespace Ids = transient_ids;
 
 // The duration is stored as soon as it reads; the two steps only once all three have, so a
 // refused step keeps both old steps.
@@ -36,11 +37,11 @@ TEST(TransientAnalyseDialogTest, StoresTheDurationAtOnceAndTheStepsTogether) {
     source.tranStep = TimWert("1mSec");
     source.tranMaxStep = TimWert("1mSec");
     std::string shown;
-    headless.ExpectDialog(Ids::kTemplateId, [&](pf::DialogDriver& d) {
-      shown = d.Text(Ids::kDurationId) + " " + d.Text(Ids::kStepId) + " " + d.Text(Ids::kMaxStepId);
-      d.Type(Ids::kDurationId, c.duration);
-      d.Type(Ids::kStepId, c.step);
-      d.Type(Ids::kMaxStepId, c.maxStep);
+    headless.ExpectDialog(Ids::kTemplate, [&](pf::DialogDriver& d) {
+      shown = d.Text(Ids::kDuration) + " " + d.Text(Ids::kStep) + " " + d.Text(Ids::kMaxStep);
+      d.Type(Ids::kDuration, c.duration);
+      d.Type(Ids::kStep, c.step);
+      d.Type(Ids::kMaxStep, c.maxStep);
       d.Ok();
       if (!c.closes) d.Cancel();
     });

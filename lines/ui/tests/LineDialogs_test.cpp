@@ -57,6 +57,9 @@ void Enter(DialogDriver& d, const Inputs& inputs) {
   }
 }
 
+// The label of a template known by number.
+std::string Numbered(int id) { return std::to_string(id); }
+
 std::string Line(NetSymbol& s) {
   s.WriteNetLine();
   return s.netLine.ToCString();
@@ -68,7 +71,7 @@ TEST_F(LineDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
   const struct {
     const char* what;
     const char* key;
-    const char* label;
+    std::string label;
     Inputs input;
     const char* message;  // nullptr: the value class's own
     const char* caption;
@@ -122,20 +125,20 @@ TEST_F(LineDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
        {{corner_ids::kW, "3mm"}, {corner_ids::kChamfer, nullptr}}, kNoSubstrate, "Fehler", true,
        "BEND 1 2 NCUT W1=3mm W2=3mm NO_SUB"},
       // The bitmap junctions refuse both widths under the through width's caption.
-      {"bitmap tee branch", "MslTeeSymbol", "200",
+      {"bitmap tee branch", "MslTeeSymbol", Numbered(msltee_ids::kTemplate),
        {{msltee_ids::kThrough, "2mm"}, {msltee_ids::kBranch, "abc"}}, nullptr,
        "Fehler Weite-Durchgang:", true, "TEE 1 2 3 W1=2mm W2=2mm W3=0.5mm NO_SUB"},
-      {"bitmap tee, no substrate", "MslTeeSymbol", "200", {{msltee_ids::kBranch, "0.3mm"}},
+      {"bitmap tee, no substrate", "MslTeeSymbol", Numbered(msltee_ids::kTemplate), {{msltee_ids::kBranch, "0.3mm"}},
        kNoSubstrate, "Fehler", true, "TEE 1 2 3 W1=1mm W2=1mm W3=0.3mm NO_SUB"},
-      {"bitmap corner width", "MslCornerSymbol", "196", {{mslcorner_ids::kW, "x"}}, nullptr,
+      {"bitmap corner width", "MslCornerSymbol", Numbered(mslcorner_ids::kTemplate), {{mslcorner_ids::kW, "x"}}, nullptr,
        "Fehler MSL-Weite:", true, "BEND 1 2 NCUT W1=1mm W2=1mm NO_SUB"},
-      {"bitmap corner, no substrate", "MslCornerSymbol", "196", {{mslcorner_ids::kW, "2mm"}},
+      {"bitmap corner, no substrate", "MslCornerSymbol", Numbered(mslcorner_ids::kTemplate), {{mslcorner_ids::kW, "2mm"}},
        kNoSubstrate, "Fehler", true, "BEND 1 2 NCUT W1=2mm W2=2mm NO_SUB"},
-      {"coax inner diameter", "KOAXIALSYMBOL", "242",
+      {"coax inner diameter", "KOAXIALSYMBOL", Numbered(koax_ids::kTemplate),
        {{koax_ids::kOuter, "5mm"}, {koax_ids::kInner, "x"}}, nullptr, "Fehler LaeEdit:", true,
        "TKOX 1 2 GD=5mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Silber "},
       // The foil thickness is read after the kind and the metal.
-      {"coax foil thickness", "KOAXIALSYMBOL", "242",
+      {"coax foil thickness", "KOAXIALSYMBOL", Numbered(koax_ids::kTemplate),
        {{koax_ids::kCopper, nullptr}, {koax_ids::kFoil, nullptr}, {koax_ids::kThickness, "x"}},
        nullptr, "Fehler LaeEdit:", true,
        "TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Kupfer "},
@@ -168,18 +171,18 @@ TEST_F(LineDialogsTest, ARefusedOkShowsOneBoxAndKeepsWhatWasStoredBeforeIt) {
 TEST_F(LineDialogsTest, BitmapJunctionsTakeTheirRadiosBeforeTheSubstrate) {
   const struct {
     const char* key;
-    const char* label;
+    std::string label;
     Inputs input;
     char variant;
     const char* line;
   } rows[] = {
-      {"MslTeeSymbol", "200", {{msltee_ids::kRight, nullptr}}, 'A',
+      {"MslTeeSymbol", Numbered(msltee_ids::kTemplate), {{msltee_ids::kRight, nullptr}}, 'A',
        "TEE 1 2 3 W1=1mm W2=1mm W3=0.5mm NO_SUB"},
-      {"MslTeeSymbol", "200", {}, 'C', "TEE 1 2 3 W1=1mm W2=1mm W3=0.5mm NO_SUB"},
-      {"MslCornerSymbol", "196",
+      {"MslTeeSymbol", Numbered(msltee_ids::kTemplate), {}, 'C', "TEE 1 2 3 W1=1mm W2=1mm W3=0.5mm NO_SUB"},
+      {"MslCornerSymbol", Numbered(mslcorner_ids::kTemplate),
        {{mslcorner_ids::kRight, nullptr}, {mslcorner_ids::kMitred, nullptr}}, 'B',
        "BEND 1 2 OPT W1=1mm W2=1mm NO_SUB"},
-      {"MslCornerSymbol", "196",
+      {"MslCornerSymbol", Numbered(mslcorner_ids::kTemplate),
        {{mslcorner_ids::kLeft, nullptr}, {mslcorner_ids::kSquare, nullptr}}, 'C',
        "BEND 1 2 NCUT W1=1mm W2=1mm NO_SUB"},
   };
@@ -244,10 +247,10 @@ TEST_F(LineDialogsTest, TemKindAndPinsFollowTheRadios) {
 TEST_F(LineDialogsTest, CoaxKindRadiosSwitchThePins) {
   KoaxSymbol coax;
   coax.nodes = {3, 4};
-  EXPECT_TRUE(Edit(coax, "242", [](DialogDriver& d) { d.Click(koax_ids::kOpen), d.Ok(); }));
+  EXPECT_TRUE(Edit(coax, Numbered(koax_ids::kTemplate), [](DialogDriver& d) { d.Click(koax_ids::kOpen), d.Ok(); }));
   EXPECT_EQ(Line(coax), "SKOX 3 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=0.0001 Silber  OPEN");
   EXPECT_EQ(coax.pinCount, 1);
-  EXPECT_TRUE(Edit(coax, "242", [](DialogDriver& d) {
+  EXPECT_TRUE(Edit(coax, Numbered(koax_ids::kTemplate), [](DialogDriver& d) {
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(koax_ids::kOpen), 1);
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(koax_ids::kSilver), 1);
     d.Click(koax_ids::kLine);
@@ -260,7 +263,7 @@ TEST_F(LineDialogsTest, CoaxKindRadiosSwitchThePins) {
 // The foil fields are enabled and filled only while "Metallfolie" is checked.
 TEST_F(LineDialogsTest, CoaxFoilFieldsFollowTheirBox) {
   KoaxSymbol coax;
-  EXPECT_TRUE(Edit(coax, "242", [](DialogDriver& d) {
+  EXPECT_TRUE(Edit(coax, Numbered(koax_ids::kTemplate), [](DialogDriver& d) {
     pf::Window* thickness = d.GetDialog().GetDlgItem(koax_ids::kThickness);
     ASSERT_NE(thickness, nullptr);
     EXPECT_FALSE(thickness->IsWindowEnabled());
@@ -341,7 +344,7 @@ TEST_F(LineDialogsTest, SubstrateStoresUpToTheRefusedField) {
     SCOPED_TRACE(row.what);
     headless.Ui().Reset();
     SubSymbol board(Point(100, 100), Point(150, 100));
-    EXPECT_FALSE(Edit(board, "209", [&](DialogDriver& d) {
+    EXPECT_FALSE(Edit(board, Numbered(substrate_ids::kTemplate), [&](DialogDriver& d) {
       Enter(d, row.input);
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded());
@@ -362,7 +365,7 @@ TEST_F(LineDialogsTest, SubstrateStoresUpToTheRefusedField) {
 TEST_F(LineDialogsTest, SubstrateAcceptsAnEmptyNameAndKeepsAnUnknownMetal) {
   SubSymbol board(Point(100, 100), Point(150, 100));
   board.metalName = "Silber";
-  EXPECT_TRUE(Edit(board, "209", [](DialogDriver& d) {
+  EXPECT_TRUE(Edit(board, Numbered(substrate_ids::kTemplate), [](DialogDriver& d) {
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(substrate_ids::kGold), 0);
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(substrate_ids::kCopper), 0);
     d.Type(substrate_ids::kName, "");
@@ -370,7 +373,7 @@ TEST_F(LineDialogsTest, SubstrateAcceptsAnEmptyNameAndKeepsAnUnknownMetal) {
   }));
   EXPECT_EQ(board.substrateName, "");
   EXPECT_EQ(board.metalName, "Silber");
-  EXPECT_TRUE(Edit(board, "209", [](DialogDriver& d) {
+  EXPECT_TRUE(Edit(board, Numbered(substrate_ids::kTemplate), [](DialogDriver& d) {
     d.Click(substrate_ids::kCopper);
     d.Ok();
   }));

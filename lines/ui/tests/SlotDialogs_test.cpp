@@ -195,7 +195,7 @@ TEST_F(SlotDialogsTest, PoleRadiosFollowTheKind) {
 // first.
 TEST_F(SlotDialogsTest, CoveredSlotlineAsksForTheLowerSubstrateFirst) {
   CCoveredSlotLineSymbol covered;
-  Refuse(covered, "216",
+  Refuse(covered, std::to_string(coveredslot_ids::kTemplate),
          {{coveredslot_ids::kW, "0.3mm"},
           {coveredslot_ids::kShort, nullptr},
           {coveredslot_ids::kOnePole, nullptr}});
@@ -210,7 +210,7 @@ TEST_F(SlotDialogsTest, CoveredSlotlineAsksForTheLowerSubstrateFirst) {
 // Only a stub chooses its geometry, and only a kink has a kink length.
 TEST_F(SlotDialogsTest, BendEnablesGeometryForStubs) {
   SltBendSymbol bend;
-  Refuse(bend, "205", {}, [](DialogDriver& d) {
+  Refuse(bend, std::to_string(sltbend_ids::kTemplate), {}, [](DialogDriver& d) {
     auto enabled = [&d](int id) { return d.GetDialog().GetDlgItem(id)->IsWindowEnabled(); };
     EXPECT_FALSE(enabled(sltbend_ids::kArc));
     EXPECT_FALSE(enabled(sltbend_ids::kKinked));
@@ -233,7 +233,7 @@ TEST_F(SlotDialogsTest, TransitionKeepsAModelNoRadioShows) {
   auto transition = SymbolRegistry::Global().Create("MslToSlotSymbol");
   auto& t = dynamic_cast<MslToSlotSymbol&>(*transition);
   t.model = 'S';
-  Refuse(t, "185", {}, [](DialogDriver& d) {
+  Refuse(t, std::to_string(msltoslot_ids::kTemplate), {}, [](DialogDriver& d) {
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(msltoslot_ids::kKnorr), 0);
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(msltoslot_ids::kDas), 0);
   });

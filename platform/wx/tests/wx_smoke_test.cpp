@@ -15,6 +15,7 @@
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/process.h"
+#include "resources/BasicsIds.h"
 #include "wx_test.h"
 
 namespace pf::test {
@@ -121,7 +122,7 @@ class SmokeApp : public ErrorReportingApp {
       differences = Differences(*screen, *expected, origin);
       if (differences == 0) {
         const auto* label = dynamic_cast<wxStaticText*>(
-            NativeWindow(*GetErrorDialog()->GetDlgItem(ErrorDialog::kMessageId)));
+            NativeWindow(*GetErrorDialog()->GetDlgItem(error_ids::kMessage)));
         messageShown = label != nullptr ? label->GetLabel().utf8_string() : "";
         dialogSize = NativeWindow(*GetErrorDialog())->GetClientSize();
         SendCommand(*GetErrorDialog()->GetDlgItem(pf::kIdOk), wxEVT_BUTTON);
