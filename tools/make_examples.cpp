@@ -162,8 +162,7 @@ void Resonance(S& s, const char* f0, const char* zk, double q) {
 }
 
 // Fifth-order Butterworth low-pass, 1 GHz, 50 ohm.
-bool LcLowpass(const std::filesystem::path& path) {
-  Ladder d("lc_lowpass.vqe", "TIEFPASS");
+bool ButterworthLowpass(Ladder& d, const std::filesystem::path& path) {
   d.Shunt<CapSymbol>(0).c = "1.967pF";
   d.Series<IndSymbol>(0).l = "12.88nH";
   d.Wire(Top(1), Top(2));
@@ -173,16 +172,15 @@ bool LcLowpass(const std::filesystem::path& path) {
   return d.Save(path, 3);
 }
 
+bool LcLowpass(const std::filesystem::path& path) {
+  Ladder d("lc_lowpass.vqe", "TIEFPASS");
+  return ButterworthLowpass(d, path);
+}
+
 // The same low-pass between the ports of the network analyser.
 bool VnaLowpass(const std::filesystem::path& path) {
   Ladder d("vna_lowpass.vqe", "TIEFPASS", true);
-  d.Shunt<CapSymbol>(0).c = "1.967pF";
-  d.Series<IndSymbol>(0).l = "12.88nH";
-  d.Wire(Top(1), Top(2));
-  d.Shunt<CapSymbol>(2).c = "6.366pF";
-  d.Series<IndSymbol>(2).l = "12.88nH";
-  d.Shunt<CapSymbol>(3).c = "1.967pF";
-  return d.Save(path, 3);
+  return ButterworthLowpass(d, path);
 }
 
 // Three coupled resonators at 1 GHz.
@@ -204,13 +202,18 @@ bool ResonatorTwoPort(const std::filesystem::path& path) {
   return CoupledResonators(d, path);
 }
 
-// The same attenuator as a sub-circuit, for the netlist export.
-bool PiSection(const std::filesystem::path& path) {
-  Ladder d("pi_section.vqe", nullptr);
+// The 10 dB pi attenuator, 50 ohm.
+bool PiNetwork(Ladder& d, const std::filesystem::path& path) {
   d.Shunt<ResSymbol>(0).r = "96.25ohm";
   d.Series<ResSymbol>(0).r = "71.15ohm";
   d.Shunt<ResSymbol>(1).r = "96.25ohm";
   return d.Save(path, 1);
+}
+
+// The same attenuator as a sub-circuit, for the netlist export.
+bool PiSection(const std::filesystem::path& path) {
+  Ladder d("pi_section.vqe", nullptr);
+  return PiNetwork(d, path);
 }
 
 bool RcLadder(const std::filesystem::path& path) {
@@ -224,10 +227,7 @@ bool RcLadder(const std::filesystem::path& path) {
 
 bool PiAttenuator(const std::filesystem::path& path) {
   Ladder d("pi_attenuator.vqe", "DAEMPFER");
-  d.Shunt<ResSymbol>(0).r = "96.25ohm";
-  d.Series<ResSymbol>(0).r = "71.15ohm";
-  d.Shunt<ResSymbol>(1).r = "96.25ohm";
-  return d.Save(path, 1);
+  return PiNetwork(d, path);
 }
 
 bool TNetwork(const std::filesystem::path& path) {
