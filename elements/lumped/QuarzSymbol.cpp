@@ -30,11 +30,6 @@ MyStrng ElementLine(const char* prefix, const NetSymbol& s, int a, int b, const 
   return MyStrng(prefix) + s.elementName + " " + MyStrng(a) + " " + MyStrng(b) + " " + value;
 }
 
-template <class S>
-void CopyValues(S& to, const NetSymbol& from) {
-  if (const auto* same = dynamic_cast<const S*>(&from)) to.Values() = same->Values();
-}
-
 }  // namespace
 
 QuarzSymbol::QuarzSymbol() {
@@ -84,7 +79,7 @@ int QuarzSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 2;
 }
 
-void QuarzSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
+void QuarzSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
 
 void QuarzSymbol::WriteNetLine() {
   netLine = "QUARZ";
@@ -147,7 +142,7 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return kind.parallel ? 0 : 2;
 }
 
-void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
+void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
 
 void ResonantCircuitSymbol::WriteNetLine() {
   netLine = kind.keyword;

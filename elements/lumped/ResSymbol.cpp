@@ -60,11 +60,6 @@ void AddLatexLeads(LineFile& lines, const lumped::LatexAxis& axis, int body) {
   lines.AddLine(LatexConnect(axis.At(axis.half + body / 2), axis.p2));
 }
 
-template <class S>
-void CopyValues(S& to, const NetSymbol& from) {
-  if (const auto* same = dynamic_cast<const S*>(&from)) to.Values() = same->Values();
-}
-
 }  // namespace
 
 ResSymbol::ResSymbol() { lumped::InitElement(*this, kClassKey); }
@@ -110,7 +105,7 @@ int ResSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
 }
 
 void ResSymbol::CopyParameters(const NetSymbol& other) {
-  CopyValues(*this, other);
+  lumped::CopyValues(*this, other);
   if (dynamic_cast<const ResSymbol*>(&other) != nullptr) settingC = other.settingC;
 }
 
@@ -161,7 +156,7 @@ int CapSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 0;
 }
 
-void CapSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
+void CapSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
 
 void CapSymbol::WriteNetLine() {
   BuildNetLine(*this, "CAP", {" C = ", &c}, {{" Fs=", &fs}, {" Qm=", &qm}, {" Fm=", &fm}});
@@ -208,7 +203,7 @@ int IndSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 0;
 }
 
-void IndSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
+void IndSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
 
 void IndSymbol::WriteNetLine() {
   BuildNetLine(*this, "IND", {" L = ", &l}, {{" Fp=", &fp}, {" Qm=", &qm}, {" Fm=", &fm}});
