@@ -32,19 +32,10 @@ MyStrng ElementLine(const char* prefix, const NetSymbol& s, int a, int b, const 
 
 }  // namespace
 
-QuarzSymbol::QuarzSymbol() {
-  lumped::InitElement(*this, kClassKey);
-  version = 2;
-}
+QuarzSymbol::QuarzSymbol() { version = 2; }
 
-QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, kClassKey);
+QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : LumpedValueSymbol(start, end) {
   version = 2;
-}
-
-void QuarzSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
 }
 
 void QuarzSymbol::Draw(pf::Dc& dc) {
@@ -78,8 +69,6 @@ int QuarzSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   lines.AddLine("*--------------------");
   return 2;
 }
-
-void QuarzSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
 
 void QuarzSymbol::WriteNetLine() {
   netLine = "QUARZ";

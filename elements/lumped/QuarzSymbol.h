@@ -8,8 +8,9 @@
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
 #include "editor/symbols/ZweiPolSymbol.h"
+#include "elements/lumped/LumpedValueSymbol.h"
 
-class QuarzSymbol : public ZweiPolSymbol {
+class QuarzSymbol : public LumpedValueSymbol<QuarzSymbol> {
   PF_DECLARE_RUNTIME(QuarzSymbol)
 
  public:
@@ -19,11 +20,9 @@ class QuarzSymbol : public ZweiPolSymbol {
   QuarzSymbol();
   QuarzSymbol(const Point& start, const Point& end);
 
-  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // Two internal nodes; none and no line when a value would divide by zero.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
-  void CopyParameters(const NetSymbol& other) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
