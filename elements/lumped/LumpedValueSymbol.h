@@ -1,8 +1,9 @@
 #pragma once
 // The frame of the two-pin lumped symbols whose values S::Values() names: each starts ideal and
-// known by its class key, keeps its value texts in the archive in that order, reads them from
-// its text record and takes them over from a symbol of its own class. It has no run-time class
-// of its own: each symbol reports the two-pole base as its parent.
+// known by its class key (S::kClassKey, or the one a family of kinds passes), keeps its value
+// texts in the archive in that order, reads them from its text record and takes them over from
+// a symbol of its own class. It has no run-time class of its own: each symbol reports the
+// two-pole base as its parent.
 
 #include <istream>
 
@@ -13,10 +14,9 @@
 template <class S>
 class LumpedValueSymbol : public ZweiPolSymbol {
  public:
-  LumpedValueSymbol() { lumped::InitElement(*this, S::kClassKey); }
-  LumpedValueSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-    lumped::InitElement(*this, S::kClassKey);
-  }
+  LumpedValueSymbol() : LumpedValueSymbol(S::kClassKey) {}
+  LumpedValueSymbol(const Point& start, const Point& end)
+      : LumpedValueSymbol(start, end, S::kClassKey) {}
 
   void Serialize(pf::Archive& ar) override {
     ZweiPolSymbol::Serialize(ar);
@@ -25,6 +25,13 @@ class LumpedValueSymbol : public ZweiPolSymbol {
   void CopyParameters(const NetSymbol& other) override { lumped::CopyValues(Self(), other); }
   std::istream& ReadText(std::istream& is) override {
     return lumped::ReadRecord(is, *this, Self().Values());
+  }
+
+ protected:
+  explicit LumpedValueSymbol(const char* classKey) { lumped::InitElement(*this, classKey); }
+  LumpedValueSymbol(const Point& start, const Point& end, const char* classKey)
+      : ZweiPolSymbol(start, end) {
+    lumped::InitElement(*this, classKey);
   }
 
  private:

@@ -5,7 +5,6 @@
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
-#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)
@@ -84,19 +83,11 @@ std::istream& QuarzSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, std::tie(fs, zk, q, fd));
 }
 
-ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind) : q(kind.q), kind(kind) {
-  lumped::InitElement(*this, kind.classKey);
-}
+ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind)
+    : LumpedValueSymbol(kind.classKey), q(kind.q), kind(kind) {}
 
 ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind, const Point& start, const Point& end)
-    : ZweiPolSymbol(start, end), q(kind.q), kind(kind) {
-  lumped::InitElement(*this, kind.classKey);
-}
-
-void ResonantCircuitSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
-}
+    : LumpedValueSymbol(start, end, kind.classKey), q(kind.q), kind(kind) {}
 
 void ResonantCircuitSymbol::Draw(pf::Dc& dc) {
   ZweiPolSymbol::Draw(dc);
@@ -131,8 +122,6 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return kind.parallel ? 0 : 2;
 }
 
-void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) { lumped::CopyValues(*this, other); }
-
 void ResonantCircuitSymbol::WriteNetLine() {
   netLine = kind.keyword;
   ZweiPolSymbol::WriteNetLine();
@@ -141,10 +130,6 @@ void ResonantCircuitSymbol::WriteNetLine() {
 
 std::ostream& ResonantCircuitSymbol::WriteText(std::ostream& os) {
   return lumped::WriteRecord(os, *this, Values(), ",,\n");
-}
-
-std::istream& ResonantCircuitSymbol::ReadText(std::istream& is) {
-  return lumped::ReadRecord(is, *this, Values());
 }
 
 bool ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {
