@@ -358,36 +358,43 @@ bool MicrostripParts(const std::filesystem::path& path) {
   return SaveCircuit(d.doc, path, d.ok);
 }
 
-// One line S between the external nodes 1 and 2 on alumina.
+// The alumina board, the external node 1 and a line S on the board from it to column 1.
 template <class S>
-bool LineBetweenPorts(const std::filesystem::path& path) {
-  LineCircuit d(path.filename().string().c_str());
+S& LineFromPort1(LineCircuit& d) {
   Alumina(d);
   d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
   auto& line = d.Place<S>(Top(0), Top(1));
   line.substrate = "ALU";
   d.ok = d.ok && line.pins[1] == Top(1);
+  return line;
+}
+
+// The external node 2 at the line's end, and the file.
+bool SavePort2(LineCircuit& d, const std::filesystem::path& path) {
   d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
   return SaveCircuit(d.doc, path, d.ok);
+}
+
+// One line S between the external nodes 1 and 2 on alumina.
+template <class S>
+bool LineBetweenPorts(const std::filesystem::path& path) {
+  LineCircuit d(path.filename().string().c_str());
+  LineFromPort1<S>(d);
+  return SavePort2(d, path);
 }
 
 // The transition between the external nodes 1 and 2, its slot ended by a short-circuited
 // slotline stub, its fourth pin (no node of the line) on ground.
 bool SlotTransition(const std::filesystem::path& path) {
   LineCircuit d("slot_transition.vqe");
-  Alumina(d);
-  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
-  auto& transition = d.Place<MslToSlotSymbol>(Top(0), Top(1));
-  transition.substrate = "ALU";
-  d.ok = d.ok && transition.pins[1] == Top(1);
+  auto& transition = LineFromPort1<MslToSlotSymbol>(d);
   const Point slot = transition.pins[2];
   auto& stub = d.Place<SlotLineSymbol>(slot, slot + Point(0, kStep / 2));
   stub.substrate = "ALU", stub.end = 'S', stub.pinCount = 1;
   stub.UpdateGeometry();
   const Point fourth = transition.pins[3];
   d.Place<GndSymbol>(fourth, fourth - Point(0, kStep / 4));
-  d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
-  return SaveCircuit(d.doc, path, d.ok);
+  return SavePort2(d, path);
 }
 
 // The slotline, coplanar and transition symbols, loose and without a substrate: Cmp1 to Cmp6.
