@@ -4,19 +4,13 @@
 #include <cmath>
 
 #include "basics/Saturate.h"
+#include "diagrams/ScaleTables.h"
 #include "diagrams/graphics/CircleGit.h"
 #include "diagrams/graphics/OutText.h"
 
 namespace {
 
 constexpr float kDegree = 0.0174533f;
-
-constexpr float kLinPolScales[20] = {0.001f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
-                                     0.5f,   0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
-                                     50.0f,  100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
-constexpr float kLogPolScales[20] = {0.01f, 0.05f, 0.1f,  0.2f,   0.25f,  0.5f,  1.0f,
-                                     2.0f,  2.5f,  5.0f,  7.5f,   10.0f,  15.0f, 20.0f,
-                                     25.0f, 50.0f, 75.0f, 100.0f, 100.0f, 100.0f};
 
 }  // namespace
 
@@ -111,7 +105,7 @@ void CircleDiag::CreateMarker() { CreateReadoutMarker(radius, 4 * ringStep); }
 
 LinPolDiag::LinPolDiag(pf::Window* owner, int x, int y, int width, int height)
     : CircleDiag(owner, x, y, width, height) {
-  SetUp("LinPolDiag", kLinPolScales, 4, 1.0f, 5, "  ");
+  SetUp("LinPolDiag", scale_tables::kLinear, 4, 1.0f, 5, "  ");
 }
 
 void LinPolDiag::WriteHeader(pf::Dc* dc) {
@@ -121,7 +115,7 @@ void LinPolDiag::WriteHeader(pf::Dc* dc) {
 
 LogPolDiag::LogPolDiag(pf::Window* owner, int x, int y, int width, int height)
     : CircleDiag(owner, x, y, width, height) {
-  SetUp("LogPolDiag", kLogPolScales, 11, 0.0f, 3, "dB");
+  SetUp("LogPolDiag", scale_tables::kDecibel, 11, 0.0f, 3, "dB");
 }
 
 void LogPolDiag::WriteHeader(pf::Dc* dc) {

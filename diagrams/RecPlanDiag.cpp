@@ -3,6 +3,7 @@
 #include "basics/FloatWert.h"
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
+#include "diagrams/ScaleTables.h"
 #include "diagrams/graphics/ConstGainCircles.h"
 #include "diagrams/graphics/DiagGitter.h"
 #include "diagrams/graphics/DiagKurve.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-constexpr float kPlaneScales[20] = {0.001f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
-                                    0.5f,   0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
-                                    50.0f,  100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
 constexpr int kPlaneScaleIndex = 8;
 
 constexpr const char* kRecPlanLabels[Diagramm::kSoftLabels] = {
@@ -119,7 +117,7 @@ RecPlanDiag::RecPlanDiag(pf::Window* owner, int x, int y, int width, int height)
     : PlaneDiag(owner, x, y, width, height) {
   name = "RecPlanDiag";
   SetReferences();
-  yTable = kPlaneScales;
+  yTable = scale_tables::kLinear;
   yScaleIndex = kPlaneScaleIndex;
   yScale = xScale = yTable[kPlaneScaleIndex];
   LayOut();
@@ -218,9 +216,9 @@ PlotPlaneDiag& PlotPlaneDiag::operator=(const PlotPlaneDiag& other) {
 void PlotPlaneDiag::SetUp() {
   name = "PlotPlaneDiag";
   SetReferences();
-  yTable = xTable = kPlaneScales;
+  yTable = xTable = scale_tables::kLinear;
   yScaleIndex = xScaleIndex = kPlaneScaleIndex;
-  yScale = xScale = kPlaneScales[kPlaneScaleIndex];
+  yScale = xScale = scale_tables::kLinear[kPlaneScaleIndex];
 }
 
 void PlotPlaneDiag::Draw(pf::Dc* dc) {

@@ -5,17 +5,12 @@
 
 #include "basics/Saturate.h"
 #include "basics/WertMitDim.h"
+#include "diagrams/ScaleTables.h"
 #include "diagrams/graphics/DiagGitter.h"
 #include "diagrams/graphics/OutText.h"
 
 namespace {
 
-constexpr float kDbScales[20] = {0.01f, 0.05f, 0.1f, 0.2f,  0.25f, 0.5f,  1.0f,
-                                 2.0f,  2.5f,  5.0f, 7.5f,  10.0f, 15.0f, 20.0f,
-                                 25.0f, 50.0f, 75.0f, 100.0f, 100.0f, 100.0f};
-constexpr float kLinMagScales[20] = {0.001f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
-                                     0.5f,   0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
-                                     50.0f,  100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
 constexpr float kLinScales[20] = {0.0025f, 0.005f, 0.01f,  0.025f, 0.05f,  0.1f,   0.25f,
                                   0.5f,    0.75f,  1.0f,   2.0f,   5.0f,   10.0f,  25.0f,
                                   50.0f,   100.0f, 250.0f, 500.0f, 750.0f, 1000.0f};
@@ -40,17 +35,18 @@ struct FreqKind {
 
 namespace {
 
-const FreqKind kLogMag{"LogMagDiag", "LogMag  >REF: ", "dB  ", "dB/Div", "dB", kDbScales, 11, 0.0f};
-const FreqKind kLinMag{"LinMagDiag", "LinMag  >REF: ", "         ", "  /Div", "", kLinMagScales, 3,
-                       1.0f};
+const FreqKind kLogMag{"LogMagDiag", "LogMag  >REF: ", "dB  ", "dB/Div", "dB",
+                       scale_tables::kDecibel, 11, 0.0f};
+const FreqKind kLinMag{"LinMagDiag", "LinMag  >REF: ", "         ", "  /Div", "",
+                       scale_tables::kLinear, 3, 1.0f};
 const FreqKind kPhase{"PhaseDiag", "Phase  >REF: ", "         ", " Grad/Div", "Grad", kPhaseScales,
                       6, 0.0f};
 const FreqKind kLinReal{"LinRealDiag", "LinReal  >REF: ", "         ", " /Div", "", kLinScales, 9,
                         0.0f};
 const FreqKind kLinImag{"LinImagDiag", "LinImag  >REF: ", "         ", " /Div", "", kLinScales, 11,
                         0.0f};
-const FreqKind kSpecLogMag{"SpecLogMag", "LogMag  >REF: ", nullptr, "dB/Div", "dBm", kDbScales, 11,
-                           0.0f};
+const FreqKind kSpecLogMag{"SpecLogMag", "LogMag  >REF: ", nullptr, "dB/Div", "dBm",
+                           scale_tables::kDecibel, 11, 0.0f};
 
 MyStrng FrequencyText(float f) { return FreqWert(static_cast<double>(f)); }
 

@@ -162,8 +162,7 @@ void Resonance(S& s, const char* f0, const char* zk, double q) {
 }
 
 // Fifth-order Butterworth low-pass, 1 GHz, 50 ohm.
-bool LcLowpass(const std::filesystem::path& path) {
-  Ladder d("lc_lowpass.vqe", "TIEFPASS");
+bool ButterworthLowpass(Ladder& d, const std::filesystem::path& path) {
   d.Shunt<CapSymbol>(0).c = "1.967pF";
   d.Series<IndSymbol>(0).l = "12.88nH";
   d.Wire(Top(1), Top(2));
@@ -173,16 +172,15 @@ bool LcLowpass(const std::filesystem::path& path) {
   return d.Save(path, 3);
 }
 
+bool LcLowpass(const std::filesystem::path& path) {
+  Ladder d("lc_lowpass.vqe", "TIEFPASS");
+  return ButterworthLowpass(d, path);
+}
+
 // The same low-pass between the ports of the network analyser.
 bool VnaLowpass(const std::filesystem::path& path) {
   Ladder d("vna_lowpass.vqe", "TIEFPASS", true);
-  d.Shunt<CapSymbol>(0).c = "1.967pF";
-  d.Series<IndSymbol>(0).l = "12.88nH";
-  d.Wire(Top(1), Top(2));
-  d.Shunt<CapSymbol>(2).c = "6.366pF";
-  d.Series<IndSymbol>(2).l = "12.88nH";
-  d.Shunt<CapSymbol>(3).c = "1.967pF";
-  return d.Save(path, 3);
+  return ButterworthLowpass(d, path);
 }
 
 // Three coupled resonators at 1 GHz.
@@ -204,13 +202,18 @@ bool ResonatorTwoPort(const std::filesystem::path& path) {
   return CoupledResonators(d, path);
 }
 
-// The same attenuator as a sub-circuit, for the netlist export.
-bool PiSection(const std::filesystem::path& path) {
-  Ladder d("pi_section.vqe", nullptr);
+// The 10 dB pi attenuator, 50 ohm.
+bool PiNetwork(Ladder& d, const std::filesystem::path& path) {
   d.Shunt<ResSymbol>(0).r = "96.25ohm";
   d.Series<ResSymbol>(0).r = "71.15ohm";
   d.Shunt<ResSymbol>(1).r = "96.25ohm";
   return d.Save(path, 1);
+}
+
+// The same attenuator as a sub-circuit, for the netlist export.
+bool PiSection(const std::filesystem::path& path) {
+  Ladder d("pi_section.vqe", nullptr);
+  return PiNetwork(d, path);
 }
 
 bool RcLadder(const std::filesystem::path& path) {
@@ -224,10 +227,7 @@ bool RcLadder(const std::filesystem::path& path) {
 
 bool PiAttenuator(const std::filesystem::path& path) {
   Ladder d("pi_attenuator.vqe", "DAEMPFER");
-  d.Shunt<ResSymbol>(0).r = "96.25ohm";
-  d.Series<ResSymbol>(0).r = "71.15ohm";
-  d.Shunt<ResSymbol>(1).r = "96.25ohm";
-  return d.Save(path, 1);
+  return PiNetwork(d, path);
 }
 
 bool TNetwork(const std::filesystem::path& path) {
@@ -358,36 +358,43 @@ bool MicrostripParts(const std::filesystem::path& path) {
   return SaveCircuit(d.doc, path, d.ok);
 }
 
-// One line S between the external nodes 1 and 2 on alumina.
+// The alumina board, the external node 1 and a line S on the board from it to column 1.
 template <class S>
-bool LineBetweenPorts(const std::filesystem::path& path) {
-  LineCircuit d(path.filename().string().c_str());
+S& LineFromPort1(LineCircuit& d) {
   Alumina(d);
   d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
   auto& line = d.Place<S>(Top(0), Top(1));
   line.substrate = "ALU";
   d.ok = d.ok && line.pins[1] == Top(1);
+  return line;
+}
+
+// The external node 2 at the line's end, and the file.
+bool SavePort2(LineCircuit& d, const std::filesystem::path& path) {
   d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
   return SaveCircuit(d.doc, path, d.ok);
+}
+
+// One line S between the external nodes 1 and 2 on alumina.
+template <class S>
+bool LineBetweenPorts(const std::filesystem::path& path) {
+  LineCircuit d(path.filename().string().c_str());
+  LineFromPort1<S>(d);
+  return SavePort2(d, path);
 }
 
 // The transition between the external nodes 1 and 2, its slot ended by a short-circuited
 // slotline stub, its fourth pin (no node of the line) on ground.
 bool SlotTransition(const std::filesystem::path& path) {
   LineCircuit d("slot_transition.vqe");
-  Alumina(d);
-  d.Place<ExKnotenSymbol>(Top(0), Top(0) - Point(kStep / 2, 0)).portNumber = 1;
-  auto& transition = d.Place<MslToSlotSymbol>(Top(0), Top(1));
-  transition.substrate = "ALU";
-  d.ok = d.ok && transition.pins[1] == Top(1);
+  auto& transition = LineFromPort1<MslToSlotSymbol>(d);
   const Point slot = transition.pins[2];
   auto& stub = d.Place<SlotLineSymbol>(slot, slot + Point(0, kStep / 2));
   stub.substrate = "ALU", stub.end = 'S', stub.pinCount = 1;
   stub.UpdateGeometry();
   const Point fourth = transition.pins[3];
   d.Place<GndSymbol>(fourth, fourth - Point(0, kStep / 4));
-  d.Place<ExKnotenSymbol>(Top(1)).portNumber = 2;
-  return SaveCircuit(d.doc, path, d.ok);
+  return SavePort2(d, path);
 }
 
 // The slotline, coplanar and transition symbols, loose and without a substrate: Cmp1 to Cmp6.

@@ -21,10 +21,8 @@ const std::array<TransistorOptionKey, BipSymbol::kOptionCount> BipSymbol::kOptio
 
 BipSymbol::BipSymbol() : BipSymbol(Point(0, 100), Point(100, 100)) {}
 
-BipSymbol::BipSymbol(const Point& start, const Point& end) : DreiPolSymbol(start, end) {
-  classKey = kClassKey;
-  version = kVersion;
-}
+BipSymbol::BipSymbol(const Point& start, const Point& end)
+    : TransistorSymbol(start, end, kClassKey, kVersion, "BCY 59", DrawBipGlyph) {}
 
 void BipSymbol::Serialize(pf::Archive& ar) {
   NetSymbol::Serialize(ar);
@@ -49,22 +47,17 @@ void BipSymbol::Serialize(pf::Archive& ar) {
   version = kVersion;  // a file of the old layout is saved in the new one
 }
 
-void BipSymbol::Draw(pf::Dc& dc) {
-  DreiPolSymbol::Draw(dc);
-  DrawTransistor(*this, dc, DrawBipGlyph, typeName);
-}
-
 int BipSymbol::GetExtraLineCount() const {
-  return feedbackLine.IsEmpty() ? continuation.Count() : 1;
+  return feedbackLine.IsEmpty() ? TransistorSymbol::GetExtraLineCount() : 1;
 }
 
 MyStrng BipSymbol::GetExtraLine(int index) const {
-  if (feedbackLine.IsEmpty()) return continuation.Get(index);
+  if (feedbackLine.IsEmpty()) return TransistorSymbol::GetExtraLine(index);
   return index == 0 ? feedbackLine : MyStrng("noLines");
 }
 
 void BipSymbol::ClearExtraLines() {
-  continuation.Clear();
+  TransistorSymbol::ClearExtraLines();
   feedbackLine = "";
 }
 
@@ -111,12 +104,12 @@ void BipSymbol::WriteCircuitLine() {
   NetSymbol::WriteNetLine();
   netLine += MyStrng(" A=") + MyStrng(FloatWert(static_cast<double>(alpha))) + " RE=" +
              ValueText<ResWert>(emitterResistance);
-  AppendOptions(kOptionKeys, options, netLine, continuation);
+  AppendOptions(kOptionKeys);
 }
 
 int BipSymbol::GetNetLineLength() const {
   const int feedback = feedbackLine.IsEmpty() ? 0 : feedbackLine.GetLength() + 2;
-  return continuation.TotalLength(netLine) + feedback;
+  return TransistorSymbol::GetNetLineLength() + feedback;
 }
 
 // Own part of the text record, behind the line of key and version and the type name line:

@@ -8,11 +8,9 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/symbols/ContinuationLines.h"
-#include "editor/symbols/DreiPolSymbol.h"
-#include "editor/symbols/TransistorOptions.h"
+#include "editor/symbols/TransistorSymbol.h"
 
-class BipSymbol : public DreiPolSymbol {
+class BipSymbol : public TransistorSymbol<19> {
   PF_DECLARE_RUNTIME(BipSymbol)
 
  public:
@@ -21,7 +19,6 @@ class BipSymbol : public DreiPolSymbol {
   // Version 1 files end after the hybrid values; from version 2 on the kind-'S' parameters
   // follow them.
   static constexpr int32_t kVersion = 2;
-  static constexpr size_t kOptionCount = 19;
   // The optional elements in the order the netlist line writes them.
   static const std::array<TransistorOptionKey, kOptionCount> kOptionKeys;
 
@@ -29,7 +26,7 @@ class BipSymbol : public DreiPolSymbol {
   BipSymbol(const Point& start, const Point& end);
 
   void Serialize(pf::Archive& ar) override;
-  void Draw(pf::Dc& dc) override;
+  // The hybrid kind's feedback resistor, when there is one, instead of continuation lines.
   int GetExtraLineCount() const override;
   MyStrng GetExtraLine(int index) const override;
   void ClearExtraLines() override;
@@ -38,7 +35,6 @@ class BipSymbol : public DreiPolSymbol {
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
 
-  MyStrng typeName = "BCY 59";
   char kind = 'H';  // 'H' hybrid parameters, 'S' equivalent circuit
   ResWert h11{3000.0};
   FloatWert h12{0.0002};
@@ -46,7 +42,6 @@ class BipSymbol : public DreiPolSymbol {
   LeiWert h22{3e-5};
   float alpha = 0.998f;
   float emitterResistance = 2.5f;  // ohms
-  std::array<TransistorOption, kOptionCount> options{};
 
  private:
   // Alpha and RE, in their stored order.
@@ -54,7 +49,6 @@ class BipSymbol : public DreiPolSymbol {
   void WriteHybridLine();
   void WriteCircuitLine();
 
-  ContinuationLines continuation;
   // The hybrid kind's only extra line; empty when there is none.
   MyStrng feedbackLine;
 };

@@ -17,10 +17,8 @@ const std::array<TransistorOptionKey, FetSymbol::kOptionCount> FetSymbol::kOptio
 
 FetSymbol::FetSymbol() : FetSymbol(Point(0, 100), Point(100, 100)) {}
 
-FetSymbol::FetSymbol(const Point& start, const Point& end) : DreiPolSymbol(start, end) {
-  classKey = kClassKey;
-  version = kVersion;
-}
+FetSymbol::FetSymbol(const Point& start, const Point& end)
+    : TransistorSymbol(start, end, kClassKey, kVersion, "MesFet", DrawFetGlyph) {}
 
 void FetSymbol::Serialize(pf::Archive& ar) {
   NetSymbol::Serialize(ar);
@@ -44,15 +42,6 @@ void FetSymbol::Serialize(pf::Archive& ar) {
   version = kVersion;  // the next save keeps the parameters
 }
 
-void FetSymbol::Draw(pf::Dc& dc) {
-  DreiPolSymbol::Draw(dc);
-  DrawTransistor(*this, dc, DrawFetGlyph, typeName);
-}
-
-int FetSymbol::GetExtraLineCount() const { return continuation.Count(); }
-MyStrng FetSymbol::GetExtraLine(int index) const { return continuation.Get(index); }
-void FetSymbol::ClearExtraLines() { continuation.Clear(); }
-
 void FetSymbol::WriteNetLine() {
   netLine = "";
   if (!CheckFinite(elementName, {transconductance, gateSourceCapacitance}, options)) return;
@@ -60,10 +49,8 @@ void FetSymbol::WriteNetLine() {
   NetSymbol::WriteNetLine();
   netLine += MyStrng(" G=") + ValueText<LeiWert>(transconductance) + " CGS=" +
              ValueText<CapWert>(gateSourceCapacitance);
-  AppendOptions(kOptionKeys, options, netLine, continuation);
+  AppendOptions(kOptionKeys);
 }
-
-int FetSymbol::GetNetLineLength() const { return continuation.TotalLength(netLine); }
 
 // Own part of the text record, behind the line of key and version and the type name line:
 //   transconductance, gate-source capacitance, then the 18 option values in the order of

@@ -4,11 +4,9 @@
 
 #include <array>
 
-#include "editor/symbols/ContinuationLines.h"
-#include "editor/symbols/DreiPolSymbol.h"
-#include "editor/symbols/TransistorOptions.h"
+#include "editor/symbols/TransistorSymbol.h"
 
-class FetSymbol : public DreiPolSymbol {
+class FetSymbol : public TransistorSymbol<18> {
   PF_DECLARE_RUNTIME(FetSymbol)
 
  public:
@@ -16,7 +14,6 @@ class FetSymbol : public DreiPolSymbol {
 
   // Version 1 files hold the base form only; from version 2 on the parameters follow it.
   static constexpr int32_t kVersion = 2;
-  static constexpr size_t kOptionCount = 18;
   // The optional elements in the order the netlist line writes them.
   static const std::array<TransistorOptionKey, kOptionCount> kOptionKeys;
 
@@ -24,23 +21,14 @@ class FetSymbol : public DreiPolSymbol {
   FetSymbol(const Point& start, const Point& end);
 
   void Serialize(pf::Archive& ar) override;
-  void Draw(pf::Dc& dc) override;
-  int GetExtraLineCount() const override;
-  MyStrng GetExtraLine(int index) const override;
-  void ClearExtraLines() override;
   void WriteNetLine() override;
-  int GetNetLineLength() const override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
 
-  MyStrng typeName = "MesFet";
   float transconductance = 0.05f;        // siemens
   float gateSourceCapacitance = 1e-12f;  // farads
-  std::array<TransistorOption, kOptionCount> options{};
 
  private:
   // Transconductance and gate-source capacitance, in their stored order.
   std::array<float, 2> Required() const { return {transconductance, gateSourceCapacitance}; }
-
-  ContinuationLines continuation;
 };

@@ -5,7 +5,6 @@
 
 #include "basics/LineFile.h"
 #include "editor/symbols/Glyphs.h"
-#include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 
 PF_IMPLEMENT_SERIAL(QuarzSymbol, ZweiPolSymbol, 1)
@@ -30,26 +29,12 @@ MyStrng ElementLine(const char* prefix, const NetSymbol& s, int a, int b, const 
   return MyStrng(prefix) + s.elementName + " " + MyStrng(a) + " " + MyStrng(b) + " " + value;
 }
 
-template <class S>
-void CopyValues(S& to, const NetSymbol& from) {
-  if (const auto* same = dynamic_cast<const S*>(&from)) to.Values() = same->Values();
-}
-
 }  // namespace
 
-QuarzSymbol::QuarzSymbol() {
-  lumped::InitElement(*this, kClassKey);
-  version = 2;
-}
+QuarzSymbol::QuarzSymbol() { version = 2; }
 
-QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, kClassKey);
+QuarzSymbol::QuarzSymbol(const Point& start, const Point& end) : LumpedValueSymbol(start, end) {
   version = 2;
-}
-
-void QuarzSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
 }
 
 void QuarzSymbol::Draw(pf::Dc& dc) {
@@ -84,8 +69,6 @@ int QuarzSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 2;
 }
 
-void QuarzSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
-
 void QuarzSymbol::WriteNetLine() {
   netLine = "QUARZ";
   ZweiPolSymbol::WriteNetLine();
@@ -100,19 +83,11 @@ std::istream& QuarzSymbol::ReadText(std::istream& is) {
   return lumped::ReadRecord(is, *this, std::tie(fs, zk, q, fd));
 }
 
-ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind) : q(kind.q), kind(kind) {
-  lumped::InitElement(*this, kind.classKey);
-}
+ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind)
+    : LumpedValueSymbol(kind.classKey), q(kind.q), kind(kind) {}
 
 ResonantCircuitSymbol::ResonantCircuitSymbol(const Kind& kind, const Point& start, const Point& end)
-    : ZweiPolSymbol(start, end), q(kind.q), kind(kind) {
-  lumped::InitElement(*this, kind.classKey);
-}
-
-void ResonantCircuitSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
-}
+    : LumpedValueSymbol(start, end, kind.classKey), q(kind.q), kind(kind) {}
 
 void ResonantCircuitSymbol::Draw(pf::Dc& dc) {
   ZweiPolSymbol::Draw(dc);
@@ -147,8 +122,6 @@ int ResonantCircuitSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return kind.parallel ? 0 : 2;
 }
 
-void ResonantCircuitSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
-
 void ResonantCircuitSymbol::WriteNetLine() {
   netLine = kind.keyword;
   ZweiPolSymbol::WriteNetLine();
@@ -157,10 +130,6 @@ void ResonantCircuitSymbol::WriteNetLine() {
 
 std::ostream& ResonantCircuitSymbol::WriteText(std::ostream& os) {
   return lumped::WriteRecord(os, *this, Values(), ",,\n");
-}
-
-std::istream& ResonantCircuitSymbol::ReadText(std::istream& is) {
-  return lumped::ReadRecord(is, *this, Values());
 }
 
 bool ResonantCircuitSymbol::SetParameter(const MyStrng& name, float value) {

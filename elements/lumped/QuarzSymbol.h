@@ -7,9 +7,9 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/symbols/ZweiPolSymbol.h"
+#include "elements/lumped/LumpedValueSymbol.h"
 
-class QuarzSymbol : public ZweiPolSymbol {
+class QuarzSymbol : public LumpedValueSymbol<QuarzSymbol> {
   PF_DECLARE_RUNTIME(QuarzSymbol)
 
  public:
@@ -19,11 +19,9 @@ class QuarzSymbol : public ZweiPolSymbol {
   QuarzSymbol();
   QuarzSymbol(const Point& start, const Point& end);
 
-  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // Two internal nodes; none and no line when a value would divide by zero.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
-  void CopyParameters(const NetSymbol& other) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
@@ -41,7 +39,7 @@ class QuarzSymbol : public ZweiPolSymbol {
 
 // The series and the parallel circuit differ in their keys, the loss resistor, the internal
 // nodes and the label places; the synthesis sets them by the names "fRes", "zKen", "qGuete".
-class ResonantCircuitSymbol : public ZweiPolSymbol {
+class ResonantCircuitSymbol : public LumpedValueSymbol<ResonantCircuitSymbol> {
   PF_DECLARE_RUNTIME(ResonantCircuitSymbol)
 
  public:
@@ -56,14 +54,11 @@ class ResonantCircuitSymbol : public ZweiPolSymbol {
     int impedanceDx;
   };
 
-  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // The series circuit uses two internal nodes, the parallel one none.
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
-  void CopyParameters(const NetSymbol& other) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
-  std::istream& ReadText(std::istream& is) override;
   bool SetParameter(const MyStrng& name, float value) override;
   double GetParameter(const MyStrng& name) const override;
 

@@ -60,22 +60,10 @@ void AddLatexLeads(LineFile& lines, const lumped::LatexAxis& axis, int body) {
   lines.AddLine(LatexConnect(axis.At(axis.half + body / 2), axis.p2));
 }
 
-template <class S>
-void CopyValues(S& to, const NetSymbol& from) {
-  if (const auto* same = dynamic_cast<const S*>(&from)) to.Values() = same->Values();
-}
-
 }  // namespace
 
-ResSymbol::ResSymbol() { lumped::InitElement(*this, kClassKey); }
-
-ResSymbol::ResSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, kClassKey);
-}
-
 void ResSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
+  LumpedValueSymbol::Serialize(ar);
   // The length and SMD flag once more; a loaded file keeps this copy.
   SerializeValueTexts(ar, *this, std::tie(smdLength));
   if (ar.IsStoring()) {
@@ -110,7 +98,7 @@ int ResSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
 }
 
 void ResSymbol::CopyParameters(const NetSymbol& other) {
-  CopyValues(*this, other);
+  LumpedValueSymbol::CopyParameters(other);
   if (dynamic_cast<const ResSymbol*>(&other) != nullptr) settingC = other.settingC;
 }
 
@@ -120,21 +108,6 @@ void ResSymbol::WriteNetLine() {
 
 std::ostream& ResSymbol::WriteText(std::ostream& os) {
   return lumped::WriteRecord(os, *this, Values(), ",,\n");
-}
-
-std::istream& ResSymbol::ReadText(std::istream& is) {
-  return lumped::ReadRecord(is, *this, Values());
-}
-
-CapSymbol::CapSymbol() { lumped::InitElement(*this, kClassKey); }
-
-CapSymbol::CapSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, kClassKey);
-}
-
-void CapSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
 }
 
 void CapSymbol::Draw(pf::Dc& dc) {
@@ -161,29 +134,12 @@ int CapSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 0;
 }
 
-void CapSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
-
 void CapSymbol::WriteNetLine() {
   BuildNetLine(*this, "CAP", {" C = ", &c}, {{" Fs=", &fs}, {" Qm=", &qm}, {" Fm=", &fm}});
 }
 
 std::ostream& CapSymbol::WriteText(std::ostream& os) {
   return lumped::WriteRecord(os, *this, Values(), ",,,\n");
-}
-
-std::istream& CapSymbol::ReadText(std::istream& is) {
-  return lumped::ReadRecord(is, *this, Values());
-}
-
-IndSymbol::IndSymbol() { lumped::InitElement(*this, kClassKey); }
-
-IndSymbol::IndSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
-  lumped::InitElement(*this, kClassKey);
-}
-
-void IndSymbol::Serialize(pf::Archive& ar) {
-  ZweiPolSymbol::Serialize(ar);
-  SerializeValueTexts(ar, *this, Values());
 }
 
 void IndSymbol::Draw(pf::Dc& dc) {
@@ -208,16 +164,10 @@ int IndSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
   return 0;
 }
 
-void IndSymbol::CopyParameters(const NetSymbol& other) { CopyValues(*this, other); }
-
 void IndSymbol::WriteNetLine() {
   BuildNetLine(*this, "IND", {" L = ", &l}, {{" Fp=", &fp}, {" Qm=", &qm}, {" Fm=", &fm}});
 }
 
 std::ostream& IndSymbol::WriteText(std::ostream& os) {
   return lumped::WriteRecord(os, *this, Values(), ",,,\n");
-}
-
-std::istream& IndSymbol::ReadText(std::istream& is) {
-  return lumped::ReadRecord(is, *this, Values());
 }

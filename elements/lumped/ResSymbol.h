@@ -6,27 +6,27 @@
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
-#include "editor/symbols/ZweiPolSymbol.h"
+#include "elements/lumped/LumpedValueSymbol.h"
 
-class ResSymbol : public ZweiPolSymbol {
+class ResSymbol : public LumpedValueSymbol<ResSymbol> {
   PF_DECLARE_RUNTIME(ResSymbol)
 
  public:
   static constexpr const char* kClassKey = "WIDERSTAND";
   static constexpr int kElementType = 4;
 
-  ResSymbol();
-  ResSymbol(const Point& start, const Point& end);
+  using LumpedValueSymbol::LumpedValueSymbol;
 
+  // The values, then the SMD length and flag once more.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
+  // The values and the ideal flag.
   void CopyParameters(const NetSymbol& other) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
-  std::istream& ReadText(std::istream& is) override;
 
   auto Values() { return std::tie(r, ls, cp); }
   auto Values() const { return std::tie(r, ls, cp); }
@@ -38,25 +38,21 @@ class ResSymbol : public ZweiPolSymbol {
 
 // The capacitor and the inductor share their layout: the value, then the self-resonance (series
 // for the capacitor, parallel for the inductor) and the quality curve's peak.
-class CapSymbol : public ZweiPolSymbol {
+class CapSymbol : public LumpedValueSymbol<CapSymbol> {
   PF_DECLARE_RUNTIME(CapSymbol)
 
  public:
   static constexpr const char* kClassKey = "KAPAZITAET";
   static constexpr int kElementType = 5;
 
-  CapSymbol();
-  CapSymbol(const Point& start, const Point& end);
+  using LumpedValueSymbol::LumpedValueSymbol;
 
-  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
-  void CopyParameters(const NetSymbol& other) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
-  std::istream& ReadText(std::istream& is) override;
 
   auto Values() { return std::tie(c, fs, qm, fm); }
   auto Values() const { return std::tie(c, fs, qm, fm); }
@@ -67,25 +63,21 @@ class CapSymbol : public ZweiPolSymbol {
   FreqWert fm{1e12};
 };
 
-class IndSymbol : public ZweiPolSymbol {
+class IndSymbol : public LumpedValueSymbol<IndSymbol> {
   PF_DECLARE_RUNTIME(IndSymbol)
 
  public:
   static constexpr const char* kClassKey = "INDUKTIVITAET";
   static constexpr int kElementType = 6;
 
-  IndSymbol();
-  IndSymbol(const Point& start, const Point& end);
+  using LumpedValueSymbol::LumpedValueSymbol;
 
-  void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int lastNode) override;
-  void CopyParameters(const NetSymbol& other) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
-  std::istream& ReadText(std::istream& is) override;
 
   auto Values() { return std::tie(l, fp, qm, fm); }
   auto Values() const { return std::tie(l, fp, qm, fm); }

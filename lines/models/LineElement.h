@@ -7,6 +7,8 @@
 // is reported (by the value class, the label lookup or here on the line) and Ok() turns
 // false, so that the element can refuse itself and the reader leaves it out of its network.
 
+#include "basics/FloatWert.h"
+#include "basics/WertMitDim.h"
 #include "simulator/ElementValue.h"
 #include "simulator/NetElement.h"
 
@@ -39,6 +41,15 @@ class LineValueReader {
   void Read(const char* key, Rule rule, T& field) {
     double value = 0.0;
     if (values.Read<V>(value) && Keeps(key, rule, value)) field = static_cast<T>(value);
+  }
+  // The ideal TEM medium's impedance, length, permittivity and attenuation in dB per metre,
+  // in this order: Z > 0, P > 0, K >= 1.
+  template <class T>
+  void ReadTem(T& z, T& p, T& k, T& a) {
+    Read<ResWert>("Z", Rule::Positive, z);
+    Read<LaeWert>("P", Rule::Positive, p);
+    Read<FloatWert>("K", Rule::Permittivity, k);
+    Read<FloatWert>("A", Rule::Any, a);
   }
   // Drops the word of the last value read: the line then starts with the words behind it.
   void SkipValueWord();

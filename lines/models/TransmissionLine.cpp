@@ -12,12 +12,8 @@ void TransmissionLine::LinkReferences(NetLine& check) {
 
 void TransmissionLine::ParseLine(const SymbolTable& labels) {
   NetElement::ParseLine(labels);
-  using Rule = LineValueReader::Rule;
   LineValueReader values(line, labels);
-  values.Read<ResWert>("Z", Rule::Positive, Z);
-  values.Read<LaeWert>("P", Rule::Positive, P);
-  values.Read<FloatWert>("K", Rule::Permittivity, K);
-  values.Read<FloatWert>("A", Rule::Any, A);
+  values.ReadTem(Z, P, K, A);
   if (!values.Ok()) code = 4;
 }
 

@@ -35,23 +35,12 @@ import wave
 
 import numpy
 
+from readings import PREFIX, volts
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-PREFIX = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "k": 1e3, "M": 1e6,
-          "G": 1e9}
 METER = 1e6
 # The readings carry 4 digits.
 TOLERANCE = 1.5e-3
-
-
-def volts(text):
-    text = text.strip()
-    assert text.endswith("V"), text
-    number = text[:-1]
-    scale = 1.0
-    if number and number[-1] in PREFIX:
-        scale = PREFIX[number[-1]]
-        number = number[:-1]
-    return float(number) * scale
 
 
 def play(cli, files, script, spice=False):
