@@ -13,3 +13,12 @@ std::string WithoutLeadingBlanks(const MyStrng& text) {
   const size_t first = s.find_first_not_of(" \t");
   return first == std::string::npos ? std::string() : s.substr(first);
 }
+
+std::vector<int>& FieldsWithoutControl() {
+  static std::vector<int> ids;
+  return ids;
+}
+
+void NoteIfWithoutControl(const pf::Dialog& dialog, int id) {
+  if (dialog.GetDlgItem(id) == nullptr) FieldsWithoutControl().push_back(id);
+}

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "basics/FloatWert.h"
 #include "basics/IntegerWert.h"
@@ -21,6 +22,13 @@
 
 // The text without its leading blanks and tabs, as several dialogs show the values.
 std::string WithoutLeadingBlanks(const MyStrng& text);
+
+// The ids of table rows shown or read in a dialog whose template has no such control: a fault
+// of the program, which the user would meet as a field that never fills and always reads empty.
+// They are noted (in the order met) rather than reported, so that a check over every dialog
+// finds them.
+std::vector<int>& FieldsWithoutControl();
+void NoteIfWithoutControl(const pf::Dialog& dialog, int id);
 
 // What a field's number must be before it is stored; without a test any number passes.
 struct FieldRule {
@@ -55,6 +63,7 @@ class FieldReader {
   template <bool kValueEdit, class W, class S>
   bool ReadRow(const Field<S>& row, W& target, double& number) {
     W read;
+    NoteIfWithoutControl(owner, row.id);
     if constexpr (kValueEdit) {
       if (!ValueEdit(owner.GetDlgItem(row.id)).GetValue(read)) return false;
       number = Number(read);
@@ -205,6 +214,7 @@ template <class S>
 void ShowFields(pf::Dialog& dialog, std::span<const Field<std::type_identity_t<S>>> rows,
                 S& target, FieldText form = FieldText::AsStored, int limit = 0) {
   for (const Field<S>& row : rows) {
+    NoteIfWithoutControl(dialog, row.id);
     const MyStrng value = row.value(target);
     const std::string text =
         form == FieldText::AsStored ? value.ToCString() : WithoutLeadingBlanks(value);

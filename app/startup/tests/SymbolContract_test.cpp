@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
@@ -81,7 +82,8 @@ std::string Edit(NetSymbol& symbol) {
 }
 
 // Every other symbol opens its dialog or window from a template that exists, or first asks for
-// the file it shows; a template gone missing would show nothing.
+// the file it shows; a template gone missing would show nothing. The fields a dialog shows are
+// controls of its template.
 TEST(SymbolContract, EverySymbolWithSettingsOpensItsDialog) {
   const std::map<std::string, std::string> without = {
       {"ExKnotenSymbol", shown::kNothing},   {"GROUND", shown::kNothing},
@@ -94,8 +96,10 @@ TEST(SymbolContract, EverySymbolWithSettingsOpensItsDialog) {
   for (const MyStrng& key : SymbolRegistry::Global().Keys()) {
     const std::unique_ptr<NetSymbol> symbol = SymbolRegistry::Global().Create(key);
     const auto listed = without.find(KeyOf(key));
+    FieldsWithoutControl().clear();
     EXPECT_EQ(Edit(*symbol), listed != without.end() ? listed->second : std::string(shown::kDialog))
         << KeyOf(key);
+    EXPECT_EQ(FieldsWithoutControl(), std::vector<int>{}) << KeyOf(key);
   }
 }
 
