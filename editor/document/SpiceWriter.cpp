@@ -1,13 +1,12 @@
 #include "editor/document/SpiceWriter.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <set>
 #include <string>
 
+#include "basics/ClockTime.h"
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/NetlistBuilder.h"
@@ -155,18 +154,8 @@ void SpiceWriter::WriteSpiceTrailer() {
 }
 
 MyStrng GeneratedFileDate() {
-  std::time_t now = std::time(nullptr);
   std::tm parts{};
-  bool converted = false;
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
-    errno = 0;
-    char* end = nullptr;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    now = static_cast<std::time_t>(seconds);
-    converted = *end == '\0' && errno == 0 && seconds >= 0 && gmtime_r(&now, &parts) != nullptr;
-  } else {
-    converted = localtime_r(&now, &parts) != nullptr;
-  }
+  const bool converted = ClockTime(parts);
   const int day = converted ? parts.tm_mday : 0;
   const int month = converted ? parts.tm_mon + 1 : 0;
   const int year = converted ? parts.tm_year + 1900 : 0;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "basics/ClockTime.h"
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
 #include "diagrams/graphics/DiagramMarker.h"
@@ -52,9 +53,8 @@ constexpr SpinKey kSpinKeys[] = {
 }  // namespace
 
 MyStrng RunTimeStamp() {
-  const std::time_t now = std::time(nullptr);
   std::tm local{};
-  localtime_r(&now, &local);
+  ClockTime(local);
   char text[64];
   std::snprintf(text, sizeof text, "%d:%d:%d  %d.%d.%d", local.tm_hour, local.tm_min,
                 local.tm_sec, local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
