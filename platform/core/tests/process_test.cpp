@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "temp_dir.h"
@@ -46,6 +46,19 @@ bool Dead(pid_t pid) {
   return paren != std::string::npos && stat.compare(paren, 3, ") Z") == 0;
 }
 
+// The pid a child's shell writes to path and renames into place, once it is there; -1 when it
+// does not come. A read that fails is tried again: a stream's extraction turns the buffer's read
+// error into a failed state rather than a throw.
+pid_t PidFromFile(const std::string& path) {
+  for (int i = 0; i < 1000; ++i) {
+    std::ifstream in(path);
+    pid_t pid = 0;
+    if (in >> pid && pid > 0) return pid;
+    std::this_thread::sleep_for(10ms);
+  }
+  return -1;
+}
+
 class ProcessTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -67,9 +80,7 @@ class ProcessTest : public testing::Test {
       ADD_FAILURE() << p.Error();
       return -1;
     }
-    for (int i = 0; i < 1000 && !std::filesystem::exists(pidFile); ++i)
-      std::this_thread::sleep_for(10ms);
-    return static_cast<pid_t>(std::atoi(ReadFile(pidFile).c_str()));
+    return PidFromFile(pidFile);
   }
 
   TempDir dir;
@@ -152,9 +163,7 @@ TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
     std::filesystem::remove(kidFile);
     Process p;
     ASSERT_TRUE(p.Start({"sh", "-c", c.script}, dir.Path())) << c.what;
-    for (int i = 0; i < 1000 && !std::filesystem::exists(kidFile); ++i)
-      std::this_thread::sleep_for(10ms);
-    const pid_t pid = static_cast<pid_t>(std::atoi(ReadFile(kidFile).c_str()));
+    const pid_t pid = PidFromFile(kidFile);
     ASSERT_GT(pid, 0) << c.what;
     p.Kill();
     // The orphan is left to init, which may not reap it at once (or at all, in a container).
