@@ -143,11 +143,14 @@ bool SpiceRawFile::NextRaw() {
   return false;
 }
 
+bool SpiceRawFile::NextRawOrIncomplete() {
+  if (NextRaw()) return true;
+  Fail(MyStrng("RawFile unvollständig: ") + path);
+  return false;
+}
+
 const MyStrng* SpiceRawFile::NextLine() {
-  if (!NextRaw()) {
-    Fail(MyStrng("RawFile unvollständig: ") + path);
-    return nullptr;
-  }
+  if (!NextRawOrIncomplete()) return nullptr;
   line = MyStrng(raw.c_str());
   line.TrimLeft();
   line.TrimRight();
@@ -155,10 +158,7 @@ const MyStrng* SpiceRawFile::NextLine() {
 }
 
 bool SpiceRawFile::NextScale(double& value) {
-  if (!NextRaw()) {
-    Fail(MyStrng("RawFile unvollständig: ") + path);
-    return false;
-  }
+  if (!NextRawOrIncomplete()) return false;
   if (ScaleOfPointLine(raw.c_str(), value)) return true;
   // Reported as the index token reads.
   MyStrng text(raw.c_str());
@@ -169,19 +169,13 @@ bool SpiceRawFile::NextScale(double& value) {
 }
 
 bool SpiceRawFile::NextValue(double& value) {
-  if (!NextRaw()) {
-    Fail(MyStrng("RawFile unvollständig: ") + path);
-    return false;
-  }
+  if (!NextRawOrIncomplete()) return false;
   value = ValueOf(raw.c_str(), raw.c_str() + raw.size());
   return true;
 }
 
 bool SpiceRawFile::NextComplexValue(Cmplx& value) {
-  if (!NextRaw()) {
-    Fail(MyStrng("RawFile unvollständig: ") + path);
-    return false;
-  }
+  if (!NextRawOrIncomplete()) return false;
   value = ComplexValue(raw.c_str(), raw.c_str() + raw.size());
   return true;
 }
@@ -253,11 +247,7 @@ bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& fil
   held = false;
   raw = std::string();
   // Nothing of a refused file may pass for results.
-  if (resultsLoaded == 0) {
-    const MyStrng keptPath = path;
-    ClearResults();
-    path = keptPath;
-  }
+  if (resultsLoaded == 0) ClearResults();
   return resultsLoaded != 0;
 }
 

@@ -79,6 +79,8 @@ class SpiceRawFile {
   void CreateSweepVector();
   // The next line that is not blank into raw; false at the end.
   bool NextRaw();
+  // NextRaw, refusing the results as incomplete at the end.
+  bool NextRawOrIncomplete();
   // The next line trimmed, or null (results refused as incomplete) past the end.
   const MyStrng* NextLine();
   // The scale on a point's first line, behind its index, or false (refused) past the end or

@@ -593,18 +593,11 @@ class Player {
         return false;
       }
       Action action;
-      if (w[0] == "png") {
-        if (w.size() != 2) {
-          why = "erwartet: png DATEI";
-          return false;
-        }
-        if (!WriteOutputFile(w[1], "Datei konnte nicht geschrieben werden: ",
-                             [this, window](const std::string& path) {
-                               return headless_.WritePng(*window, path);
-                             })) {
-          failed_ = true;
-        }
-      } else if (w[0] != "page" &&
+      if (w[0] == "png" && w.size() != 2) {
+        why = "erwartet: png DATEI";
+        return false;
+      }
+      if (w[0] != "page" &&
                  (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
         // A key that asks for a file is a file operation: its error box is its failure.
         const size_t asked = headless_.Ui().FileDialogs().size();

@@ -2,9 +2,7 @@
 // The drawing primitives of the schematic symbols and the diagrams' logo, each drawn around a
 // centre (x, y) with integer sizes whose halves, thirds and so on truncate. Lines use the
 // current pen and leave out their end pixel; shapes are filled with the current brush unless a
-// stock brush is named, which is selected for the call only. Orientation letters: 'L' left,
-// 'R' right, 'O' up, 'U' down; the box primitives take the lower-case letters for their mark
-// variants. A letter a function does not handle draws nothing.
+// stock brush is named, which is selected for the call only.
 
 #include <string_view>
 

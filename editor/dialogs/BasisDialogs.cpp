@@ -37,6 +37,16 @@ void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name) {
   }
 }
 
+void ShowSymbolSubstrate(TComboBox& combo, pf::Window* view, const MyStrng& name,
+                         bool lastForNone) {
+  if (name == "NO_SUB" && !lastForNone) {
+    ListSubstrates(combo, view);
+    return;
+  }
+  MyStrng shown = name;
+  FillSubstrateCombo(combo, view, shown);
+}
+
 bool CheckSubstrate(TComboBox& combo, pf::Window& owner, MyStrng& name) {
   name = combo.GetSelString().c_str();
   if (!name.IsEmpty()) return true;

@@ -24,6 +24,11 @@ std::vector<std::string> ListSubstrates(TComboBox& combo, pf::Window* view);
 // the last one listed, if any; another name is selected.
 void FillSubstrateCombo(TComboBox& combo, pf::Window* view, MyStrng& name);
 
+// A symbol's substrate in the combo box among the circuit's: "NO_SUB" (none yet) selects none,
+// or the last one listed when lastForNone.
+void ShowSymbolSubstrate(TComboBox& combo, pf::Window* view, const MyStrng& name,
+                         bool lastForNone);
+
 // The combo box's choice becomes the name; without one: beep, "Zuerst ein Substrat
 // definieren" / "Fehler", and false.
 bool CheckSubstrate(TComboBox& combo, pf::Window& owner, MyStrng& name);

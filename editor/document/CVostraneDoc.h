@@ -101,9 +101,6 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // Names it, appends it (the document owns it from now on) and marks the document modified.
   // False when the circuit is full: the user is told and the symbol deleted.
   bool AddSymbol(NetSymbol* symbol);
-  // True, after telling the user ("Zu viele Elemente"), when a circuit of count symbols could
-  // not be opened again.
-  static bool RefuseSymbolCount(size_t count);
   // Unlinks the symbol without deleting it; the caller owns it again.
   void RemoveSymbol(NetSymbol* symbol);
   // Empties the list without deleting the symbols (filter synthesis takes them over).
@@ -168,6 +165,9 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void RequestOperatingPoint() { operatingPointRequest = 1; }
 
  private:
+  // True, after telling the user ("Zu viele Elemente"), when a circuit of count symbols could
+  // not be opened again.
+  static bool RefuseSymbolCount(size_t count);
   // Numbering and emission live in their own files and work on the members below.
   friend class NetlistBuilder;
   friend class SpiceWriter;

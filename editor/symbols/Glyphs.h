@@ -1,6 +1,8 @@
 #pragma once
-// The ready-made glyphs of the element kinds, built from the drawing primitives (sizes and
-// orientation letters as there).
+// The ready-made glyphs of the element kinds, built from the drawing primitives (sizes, pens and
+// brushes as there). Orientation letters: 'L' left, 'R' right, 'O' up, 'U' down; the box glyphs
+// take the lower-case letters for their mark variants. A letter a function does not handle
+// draws nothing.
 
 #include "diagrams/graphics/GlyphPrimitives.h"
 

@@ -65,10 +65,6 @@ template <size_t... I>
 std::array<TCheckBox, sizeof...(I)> MakeBoxes(pf::Dialog* d, std::index_sequence<I...>) {
   return {TCheckBox(d, kRows[I].box)...};
 }
-template <size_t... I>
-std::array<TEdit, sizeof...(I)> MakeEdits(pf::Dialog* d, std::index_sequence<I...>) {
-  return {TEdit(d, kRows[I].field.id, kReadBuffer)...};
-}
 
 }  // namespace
 
@@ -76,15 +72,14 @@ TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
       name(this, kName, kReadBuffer),
-      boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())),
-      edits(MakeEdits(this, std::make_index_sequence<kRowCount>())) {}
+      boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())) {}
 
 void TFetDialog::SetupWindow() {
   ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kReadBuffer);
   for (size_t i = 0; i < kRowCount; ++i) {
     Option& o = symbol->options[kRows[i].option];
     if (o.enabled != 1) {
-      edits[i].SetText("");
+      TEdit(this, kRows[i].field.id, kReadBuffer).SetText("");
       continue;
     }
     boxes[i].Check();

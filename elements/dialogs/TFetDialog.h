@@ -25,7 +25,6 @@ class TFetDialog : public TDialog {
   FetSymbol* symbol;
   TEdit name;
   std::array<TCheckBox, kRowCount> boxes;
-  std::array<TEdit, kRowCount> edits;
 };
 
 // Opens the dialog for a FET symbol; installed as the editor's dialog for its class key.

@@ -20,12 +20,6 @@ namespace lumped {
 // Ideal, transparent, without the corner line, and known by its key.
 void InitElement(NetSymbol& symbol, const char* classKey);
 
-// The values of another symbol of the same class; any other symbol leaves them alone.
-template <class S>
-void CopyValues(S& to, const NetSymbol& from) {
-  if (const auto* same = dynamic_cast<const S*>(&from)) to.Values() = same->Values();
-}
-
 // Class key, blank, version; the values, each followed by its separator (seps[i] behind value
 // i); then the base part.
 template <class Values>

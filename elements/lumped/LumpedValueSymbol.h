@@ -22,7 +22,10 @@ class LumpedValueSymbol : public ZweiPolSymbol {
     ZweiPolSymbol::Serialize(ar);
     SerializeValueTexts(ar, *this, Self().Values());
   }
-  void CopyParameters(const NetSymbol& other) override { lumped::CopyValues(Self(), other); }
+  // The values of another symbol of the same class; any other symbol leaves them alone.
+  void CopyParameters(const NetSymbol& other) override {
+    if (const auto* same = dynamic_cast<const S*>(&other)) Self().Values() = same->Values();
+  }
   std::istream& ReadText(std::istream& is) override {
     return lumped::ReadRecord(is, *this, Self().Values());
   }

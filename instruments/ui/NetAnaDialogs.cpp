@@ -41,12 +41,11 @@ void CheckOne(pf::Dialog* dialog, const int (&ids)[N], int value) {
   for (size_t i = 0; i < N; ++i) SetChecked(dialog, ids[i], static_cast<int>(i) == value);
 }
 
-// Shows the first queued message and clears the queue; false when there was one.
-bool QueueIsEmpty(pf::Dialog& dialog) {
-  if (VS_Error::MessageCount() == 0) return true;
+// Shows the first queued message, if any, and clears the queue.
+void ShowFirstQueuedError(pf::Dialog& dialog) {
+  if (VS_Error::MessageCount() == 0) return;
   dialog.MessageBox(VS_Error::GetFirstMessage().ToCString(), "Fehler");
   VS_Error::ClearQueue();
-  return false;
 }
 
 }  // namespace
@@ -114,7 +113,7 @@ bool TFreqDlg::CanClose() {
     return true;
   }
   if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
-  QueueIsEmpty(*this);
+  ShowFirstQueuedError(*this);
   analyser->sweepChanged = 0;
   return false;
 }

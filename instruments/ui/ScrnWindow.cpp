@@ -1,14 +1,11 @@
 #include "instruments/ui/ScrnWindow.h"
 
+#include <cstdio>
 #include <ctime>
-#include <string>
-#include <vector>
 
 #include "basics/ClockTime.h"
 #include "basics/MyStrng.h"
 #include "diagrams/DiagramKinds.h"
-#include "diagrams/graphics/DiagramMarker.h"
-#include "diagrams/graphics/OutText.h"
 #include "diagrams/pictex/PicTexDialog.h"
 #include "pf/archive.h"
 #include "pf/dc.h"

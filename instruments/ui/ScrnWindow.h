@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "diagrams/Diagramm.h"
@@ -20,7 +19,7 @@ class Window;
 
 class SweepFreq;
 
-// The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", local time.
+// The time of a run as the screens' bottom lines show it: "h:m:s  d.m.yyyy", at ClockTime.
 MyStrng RunTimeStamp();
 // A screen's bottom line for a run: its simulator ("Spice: " or "Ravilone: "), title and date.
 MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date);

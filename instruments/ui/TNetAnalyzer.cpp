@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "basics/VS_Error.h"
@@ -502,14 +501,10 @@ void TNetAnalyzer::SaveCurve() {
   pf::FileDialog dialog(false, kCurveExtension, name.ToCString(),
                         pf::kOfnOverwritePrompt | pf::kOfnPathMustExist, kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
-  std::ostringstream bytes;
-  {
-    pf::Archive ar(bytes);
-    d->SerializeCurrentCurve(ar);
-  }
-  const std::string data = bytes.str();
-  if (!pf::WriteWholeStream(dialog.GetPathName(), [&data](std::ostream& out) {
-        return static_cast<bool>(out.write(data.data(), static_cast<std::streamsize>(data.size())));
+  if (!pf::WriteWholeStream(dialog.GetPathName(), [d](std::ostream& out) {
+        pf::Archive ar(out);
+        d->SerializeCurrentCurve(ar);
+        return true;
       })) {
     Message(MyStrng("Datei konnte nicht geschrieben werden: ") + dialog.GetPathName().c_str(),
             "Fehler");

@@ -62,12 +62,7 @@ bool Checked(pf::Dialog& d, int id) { return d.IsDlgButtonChecked(id) == 1; }
 // The circuit's substrates; the symbol's own shown, none while it has none yet.
 void FillSubstrates(pf::Dialog& d, int comboId, pf::Window* view, const MyStrng& current) {
   TComboBox combo(&d, comboId);
-  if (current == "NO_SUB") {
-    ListSubstrates(combo, view);
-    return;
-  }
-  MyStrng shown = current;
-  FillSubstrateCombo(combo, view, shown);
+  ShowSymbolSubstrate(combo, view, current, false);
 }
 
 bool TakeSubstrate(pf::Dialog& d, int comboId, MyStrng& target) {

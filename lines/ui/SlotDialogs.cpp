@@ -75,12 +75,7 @@ void SlotFieldDialog<S>::Move(int from, int to) {
 template <class S>
 void SlotFieldDialog<S>::ShowSubstrates(int comboId, const MyStrng& current, bool lastForNone) {
   TComboBox combo(this, comboId);
-  if (current == "NO_SUB" && !lastForNone) {
-    ListSubstrates(combo, view);
-    return;
-  }
-  MyStrng shown = current;
-  FillSubstrateCombo(combo, view, shown);
+  ShowSymbolSubstrate(combo, view, current, lastForNone);
 }
 
 template <class S>
