@@ -6,22 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "basics/Register.h"
-#include "editor/Register.h"
+#include "app/startup/RegisterAll.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
-#include "editor/symbols/RegisterSymbols.h"
-#include "elements/Register.h"
-#include "instruments/ui/Register.h"
-#include "lines/ui/Register.h"
 
 int main() {
-  RegisterBasicsClasses();
-  RegisterEditorClasses();
-  RegisterFrameworkSymbols();
-  RegisterLumpedSymbols();
-  RegisterLineSymbols();
-  RegisterInstrumentSymbols();
+  RegisterAll();
   const ElementFactory& factory = ElementFactory::Global();
   for (int type = 0; type < kElementTypeCount; ++type) {
     int pins[2] = {-1, -1};

@@ -7,7 +7,7 @@ counts as placed must be those of the symbols that the program places (element-p
 with the release build).
 Usage: tools/element_table.py [--check] [--pins PROGRAM]
   --check  exit 1 when the manual's table is stale
-  --pins   the element-pins program (default: build/release/docs/element-pins)
+  --pins   the element-pins program (default: build/release/tools/element-pins)
 """
 import argparse
 import pathlib
@@ -97,7 +97,7 @@ def wrong_pins(program, types):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--check", action="store_true")
-    parser.add_argument("--pins", default=ROOT / "build/release/docs/element-pins")
+    parser.add_argument("--pins", default=ROOT / "build/release/tools/element-pins")
     args = parser.parse_args()
     wrong = wrong_pins(args.pins, menu_names())
     for line in wrong:

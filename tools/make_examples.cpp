@@ -1,18 +1,18 @@
-// make-examples: draws circuits through the document, as the editor places them, and saves them
-// as circuit files: examples/lc_lowpass.vqe, examples/resonator.vqe and
+// make-examples: draws circuits through the document, as the editor places them, and saves them as
+// circuit files: examples/lc_lowpass.vqe, examples/resonator.vqe and
 // examples/microstrip_lowpass.vqe (the circuits of the netlists of the same names),
-// examples/vna_lowpass.vqe (the low-pass measured by a two-port network analyser), the
-// sub-circuits examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator
-// between external nodes), the drawn circuits of the SPICE cross-check in
-// tools/crosscheck/drawn/ and tools/crosscheck/spice/, the twins of the first measured by a
-// two-port or one-port network analyser in tools/crosscheck/drawn/analyser/,
-// app/cli/tests/ui/microstrip_parts.vqe and slot_parts.vqe, the line parts without a substrate
-// for the dialog scripts, app/cli/tests/ui/no_source.vqe (a sub-circuit symbol without a
-// source), and the line circuits of app/cli/tests/lines/ (the circuits of the netlists of the
-// same names). Every circuit is a ladder from an input port (or external node 1) to an output
-// marker (or external node 2) over a ground rail; parts lie between grid points 100 apart, so
-// none moves a pin, and the input port's body starts a half step inside the grid, so the whole
-// drawing shows in the window.
+// examples/vna_lowpass.vqe (the low-pass measured by a two-port network analyser), the sub-circuits
+// examples/pi_section.vqe and examples/resonator_twoport.vqe (the resonator between external
+// nodes), the drawn circuits of the SPICE cross-check in tools/crosscheck/drawn/ and
+// tools/crosscheck/spice/, the twins of the first measured by a two-port or one-port network
+// analyser in tools/crosscheck/drawn/analyser/, app/cli/tests/ui/microstrip_parts.vqe and
+// slot_parts.vqe, the line parts without a substrate for the dialog scripts,
+// app/cli/tests/ui/no_source.vqe (a sub-circuit symbol without a source),
+// app/cli/tests/ui/diode_plot.vqe (the diode's circuit with the plotter), and the line circuits of
+// app/cli/tests/lines/ (the circuits of the netlists of the same names). Every circuit is a ladder
+// from an input port (or external node 1) to an output marker (or external node 2) over a ground
+// rail; parts lie between grid points 100 apart, so none moves a pin, and the input port's body
+// starts a half step inside the grid, so the whole drawing shows in the window.
 // Usage: make-examples REPOSITORY-ROOT
 
 #include <cstdio>

@@ -3,11 +3,11 @@
 # which ctest runs too) and that the help page is made from the user's manual as it stands
 # (tools/make_help.py).
 # Builds and runs the whole test suite, optimised and under the sanitizers; after the release
-# tests the benchmarks in their short mode (bench/gerber, bench/spectrum, bench/document,
-# bench/analyser and, with ngspice, bench/sweep), the lumped symbols' LaTeX pictures and the
-# example circuits' LaTeX copies through pdflatex and the cross-checks against ngspice (each
-# when its peer is installed): the lumped circuits, the transistor and source models, the
-# lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), the
+# tests every benchmark of bench/ in its short mode (bench/spectrum and bench/rawfile with numpy,
+# bench/sweep with ngspice), PiCTeX pictures of "vostrane-cli plot", the lumped symbols' LaTeX
+# pictures and the example circuits' LaTeX copies through pdflatex and the cross-checks against
+# ngspice (each when its peer is installed): the lumped circuits, the transistor and source
+# models, the lines, the drawn circuits (the netlist and the SPICE netlist that the document writes), the
 # network analyser's data copy on the drawn twins (against ngspice and "vostrane-cli
 # simulate"), the diode's DC sweep, and the SPICE netlists of
 # the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
@@ -17,9 +17,6 @@
 # curve file, the data two-port's scattering-parameter file, the SPICE model library, the
 # SPICE raw file, the WAVE reader and ui-script (confined to a scratch folder) over their
 # corpora (clang++, build/fuzz).
-# After the release tests, the plot benchmark runs in its short mode (bench/plot --short), and
-# PiCTeX pictures of "vostrane-cli plot" are compiled with pdflatex
-# (when it is installed).
 # Among the tests, end to end: "vostrane-cli simulate" on every netlist of the reader's corpus
 # (the zero-value ones of simulator/tests/netlists among them), the examples and the cross-check
 # twins, whose output may hold no nan or inf (ctest -R cli.simulate_; simulate_bad_input.cmake).
@@ -55,9 +52,12 @@ for preset in "${presets[@]}"; do
     echo "== benchmarks in their short mode: they run, nothing is timed"
     /usr/bin/python3 bench/plot build/release --short
     /usr/bin/python3 bench/gerber --short build/release
-    /usr/bin/python3 bench/spectrum --short build/release
     /usr/bin/python3 bench/document --short build/release
     /usr/bin/python3 bench/analyser --short build/release
+    if /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+      /usr/bin/python3 bench/spectrum --short build/release
+      /usr/bin/python3 bench/rawfile build/release --short
+    fi
     if command -v ngspice >/dev/null; then
       /usr/bin/python3 bench/sweep --short build/release/app/cli/vostrane-cli
     fi
@@ -95,10 +95,6 @@ for preset in "${presets[@]}"; do
     echo "== audio source and data generator runs, the analyser's read-outs against numpy;"
     echo "   with ngspice the analyser's two roads on one sine"
     /usr/bin/python3 tools/crosscheck/spectrum_runs.py build/release/app/cli/vostrane-cli
-  fi
-  if [ "$preset" = release ] && /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
-    echo "== the raw-file benchmark in its short mode (to prove it runs, not to time it)"
-    /usr/bin/python3 bench/rawfile build/release --short
   fi
   if [ "$preset" = release ] && command -v sox >/dev/null &&
       /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
