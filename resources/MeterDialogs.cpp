@@ -11,7 +11,8 @@ using pf::DialogTemplate;
 
 constexpr ControlTemplate kMultiMeter[] = {
     {ControlKind::GroupBox, -1, "Messung", 8, 6, 90, 44},
-    {ControlKind::RadioButton, multimeter_ids::kVoltage, "Spannung", 16, 20, 74, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, multimeter_ids::kVoltage, "Spannung", 16, 20, 74, 10,
+     pf::kStyleGroup},
     {ControlKind::RadioButton, multimeter_ids::kCurrent, "Strom", 16, 34, 74, 10},
     {ControlKind::PushButton, 1, "OK", 28, 58, 50, 14, pf::kStyleDefault},
 };
@@ -48,7 +49,8 @@ constexpr ControlTemplate kSignalGenerator[] = {
 };
 
 constexpr ControlTemplate kDcGenerator[] = {
-    {ControlKind::RadioButton, dcgen_ids::kVoltageSource, "Spannungsquelle", 8, 8, 80, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, dcgen_ids::kVoltageSource, "Spannungsquelle", 8, 8, 80, 10,
+     pf::kStyleGroup},
     {ControlKind::RadioButton, dcgen_ids::kCurrentSource, "Stromquelle", 96, 8, 80, 10},
     {ControlKind::RadioButton, dcgen_ids::kFixed, "Fest", 8, 24, 80, 10, pf::kStyleGroup},
     {ControlKind::RadioButton, dcgen_ids::kVariable, "Variabel", 96, 24, 80, 10},

@@ -11,7 +11,8 @@ using pf::ControlTemplate;
 using pf::DialogTemplate;
 
 constexpr ControlTemplate kRawFile[] = {
-    {ControlKind::Edit, rawfile_ids::kText, "", 6, 6, 308, 170, pf::kStyleMultiline | pf::kStyleReadOnly},
+    {ControlKind::Edit, rawfile_ids::kText, "", 6, 6, 308, 170,
+     pf::kStyleMultiline | pf::kStyleReadOnly},
     {ControlKind::PushButton, 1, "OK", 264, 182, 50, 14, pf::kStyleDefault | pf::kStyleGroup},
 };
 
@@ -42,9 +43,11 @@ constexpr ControlTemplate kTransient[] = {
 
 constexpr ControlTemplate kMeterReadings[] = {
     {ControlKind::Static, -1, "Messwerte:", 6, 6, 60, 8},
-    {ControlKind::Edit, readings_ids::kTable, "", 6, 16, 200, 150, pf::kStyleMultiline | pf::kStyleReadOnly},
+    {ControlKind::Edit, readings_ids::kTable, "", 6, 16, 200, 150,
+     pf::kStyleMultiline | pf::kStyleReadOnly},
     {ControlKind::GroupBox, -1, "Anzeige", 214, 12, 70, 68},
-    {ControlKind::RadioButton, readings_ids::kAmplitude, "Amplitude", 220, 24, 60, 10, pf::kStyleGroup},
+    {ControlKind::RadioButton, readings_ids::kAmplitude, "Amplitude", 220, 24, 60, 10,
+     pf::kStyleGroup},
     {ControlKind::RadioButton, readings_ids::kPhase, "Phase", 220, 38, 60, 10},
     {ControlKind::RadioButton, readings_ids::kComplex, "Komplex", 220, 52, 60, 10},
     {ControlKind::RadioButton, readings_ids::kMean, "Mittelwert", 220, 66, 60, 10},

@@ -48,7 +48,8 @@ constexpr Field<Figures> kBand[] = {
     FigureField::Number<FreqWert, &Figures::Bandwidth>(ids::kBandwidth, kCaption),
 };
 constexpr Field<Figures> kLineReference[] = {
-    FigureField::EditNumber<FreqWert, &Figures::LineReferenceFrequency>(line_lowpass_ids::kFrequency),
+    FigureField::EditNumber<FreqWert, &Figures::LineReferenceFrequency>(
+        line_lowpass_ids::kFrequency),
 };
 
 }  // namespace

@@ -18,7 +18,8 @@ class FilterFigureDlg : public TDialog {
   FilterFigureDlg(CVostraneView* view, pf::Window* parent, const char* templateName);
 
   SynthesisSettings& Settings();
-  // The frequency edit with the document's default frequency, the impedance, ripple, order and type.
+  // The frequency edit with the document's default frequency, the impedance, ripple, order and
+  // type.
   void FillFigures();
   // Impedance, order, type and ripple, in this order; a ripple of 0 makes the filter
   // Butterworth and leaves the stored ripple as it is.

@@ -346,7 +346,8 @@ class Player {
     } else if (verb == "edit") {
       if (args != 1) return wrongCount("NAME");
       CVostraneView* view = ActiveView();
-      NetSymbol* symbol = view != nullptr ? view->GetDocument()->FindSymbolByName(MyStrng(w[1].c_str())) : nullptr;
+      NetSymbol* symbol =
+          view != nullptr ? view->GetDocument()->FindSymbolByName(MyStrng(w[1].c_str())) : nullptr;
       if (symbol == nullptr) {
         why = "kein Element " + w[1];
         return false;
@@ -441,8 +442,9 @@ class Player {
     int c[4] = {};
     for (size_t i = 0; i < count; ++i) {
       if (w.size() != count + 1 || !ParseInt(w[i + 1], -100000, 100000, c[i])) {
-        why = std::string("erwartet: ") +
-              (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y" + (w[0] == "click" ? " oder click ID" : ""));
+        why =
+            std::string("erwartet: ") +
+            (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y" + (w[0] == "click" ? " oder click ID" : ""));
         return false;
       }
     }

@@ -377,7 +377,8 @@ std::optional<Point> CVostraneView::FreePlaceBelowCircuit(int length) const {
   const CVostraneDoc* doc = GetDocument();
   int bottom = 0;
   if (doc != nullptr) {
-    doc->Symbols().ForEach([&bottom](NetSymbol* s) { bottom = std::max(bottom, s->GetRect().bottom); });
+    doc->Symbols().ForEach(
+        [&bottom](NetSymbol* s) { bottom = std::max(bottom, s->GetRect().bottom); });
   }
   const auto runIsFree = [this, length](int x, int y) {
     for (int dy = -kGridSpacing; dy <= kGridSpacing; dy += kGridSpacing) {

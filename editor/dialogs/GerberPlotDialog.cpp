@@ -40,7 +40,8 @@ bool ReadPair(FieldReader& reader, Rows rows, LPoint& target) {
 
 }  // namespace
 
-GerberPlotDialog::GerberPlotDialog(pf::Window* parent) : pf::Dialog(gerber_ids::kTemplate, parent) {}
+GerberPlotDialog::GerberPlotDialog(pf::Window* parent)
+    : pf::Dialog(gerber_ids::kTemplate, parent) {}
 
 bool GerberPlotDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();

@@ -182,7 +182,8 @@ bool CVostraneDoc::OnOpenDocument(const std::string& path) {
     // A regular file or none: looking again cannot block.
     openFailure = MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str();
   } else {
-    openFailure = loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure;
+    openFailure =
+        loadFailure.IsEmpty() ? MyStrng("Datei ist beschädigt: ") + path.c_str() : loadFailure;
   }
   Report(openFailure);
   return false;

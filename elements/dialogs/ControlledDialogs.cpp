@@ -29,16 +29,20 @@ constexpr typename TControlledDialog<S>::Layout ControlledLayout(
 }
 
 constexpr auto kOpAmp = ControlledLayout<OpAmpSymbol, &OpAmpSymbol::m>(
-    "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4, false, true);
+    "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4,
+    false, true);
 constexpr auto kVvg = ControlledLayout<VvgSymbol, &VvgSymbol::m>(
-    "VVGDIALG", controlled_ids::kOpAmp, {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-    kReadBuffer, true, false);
+    "VVGDIALG", controlled_ids::kOpAmp,
+    {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"}, kReadBuffer, true,
+    false);
 constexpr auto kVcg = ControlledLayout<VcgSymbol, &VcgSymbol::g>(
-    "VCGDIALG", controlled_ids::kVcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"},
-    kReadBuffer, true, false);
+    "VCGDIALG", controlled_ids::kVcg,
+    {"Fehler Gain:", "Fehler Rin:", "Fehler Rout", "Fehler Fg:", "Fehler Td:"}, kReadBuffer, true,
+    false);
 constexpr auto kCcg = ControlledLayout<CcgSymbol, &CcgSymbol::b>(
-    "CCGDIALG", controlled_ids::kCcg, {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"},
-    kReadBuffer, true, false);
+    "CCGDIALG", controlled_ids::kCcg,
+    {"Fehler Gain:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"}, kReadBuffer, true,
+    false);
 
 }  // namespace
 

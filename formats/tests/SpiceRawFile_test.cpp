@@ -208,7 +208,8 @@ TEST_F(SpiceRawFileTest, LongResultsAreReadFromTheirFile) {
   {
     std::ofstream out(path);
     out << Header(std::to_string(kPoints));
-    for (int p = 0; p < kPoints; ++p) out << p << "\t\t" << p * 1e-9 << "\n\t" << p << ".5\n\t-2e-3\n";
+    for (int p = 0; p < kPoints; ++p)
+      out << p << "\t\t" << p * 1e-9 << "\n\t" << p << ".5\n\t-2e-3\n";
   }
   raw.SetNetlistName("amp.cir");
   ASSERT_TRUE(raw.ReadRawFileFrom(MyStrng(path)));

@@ -7,7 +7,8 @@ MultiMeterDialog::MultiMeterDialog(MultiMeterSymbol* symbol, pf::Window* parent)
     : MeasInstView(multimeter_ids::kTemplate, parent, "MultiMeterDialog"), symbol(symbol) {}
 
 bool MultiMeterDialog::OnInitDialog() {
-  CheckRadioButton(multimeter_ids::kVoltage, multimeter_ids::kCurrent, symbol->mode == 'I' ? multimeter_ids::kCurrent : multimeter_ids::kVoltage);
+  CheckRadioButton(multimeter_ids::kVoltage, multimeter_ids::kCurrent,
+                   symbol->mode == 'I' ? multimeter_ids::kCurrent : multimeter_ids::kVoltage);
   windowOpen = 1;
   return true;
 }

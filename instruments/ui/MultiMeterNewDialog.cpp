@@ -32,7 +32,8 @@ bool MultiMeterNewDialog::OnInitDialog() {
   const MeterReadings& readings = symbol.GetSpiceReadings();
   if (readings.complex) {
     for (const auto& d : kDisplays) {
-      if (d.display == symbol.display) CheckRadioButton(readings_ids::kAmplitude, readings_ids::kMean, d.id);
+      if (d.display == symbol.display)
+        CheckRadioButton(readings_ids::kAmplitude, readings_ids::kMean, d.id);
     }
   } else {
     CheckRadioButton(readings_ids::kAmplitude, readings_ids::kMean, readings_ids::kAmplitude);

@@ -269,10 +269,11 @@ void ScrnWindow::ExportPicTex() {
   picTexWidth = size.width;
   MyStrng name = current->GetTypeName();
   if (current->GetBottomLineText() != "NoBottomLine") {
-    name = current->GetBottomLineText().GetNextToken() + current->GetCurrentCurveName().GetNextToken();
+    name =
+        current->GetBottomLineText().GetNextToken() + current->GetCurrentCurveName().GetNextToken();
   }
-  pf::FileDialog file(false, ".tex", name.ToCString(), pf::kOfnOverwritePrompt | pf::kOfnNoChangeDir,
-                      "PicTex_File (*.tex)|*.tex|");
+  pf::FileDialog file(false, ".tex", name.ToCString(),
+                      pf::kOfnOverwritePrompt | pf::kOfnNoChangeDir, "PicTex_File (*.tex)|*.tex|");
   if (file.DoModal() != pf::kIdOk) return;
   current->SetPicTexFileName(MyStrng(file.GetPathName().c_str()));
   current->GetPicTex().fontLetter = size.fontLetter;

@@ -385,10 +385,12 @@ void TNetAnalyzer::FillPlaneCircles() {
     float sourceRadius = 0.0f;
     if (kind == 0) {
       load = y.GetLoadStabCenterY(), loadRadius = static_cast<float>(y.GetLoadStabRadiusY());
-      source = y.GetSourceStabCenterY(), sourceRadius = static_cast<float>(y.GetSourceStabRadiusY());
+      source = y.GetSourceStabCenterY(),
+      sourceRadius = static_cast<float>(y.GetSourceStabRadiusY());
     } else if (kind == 1) {
       load = y.GetLoadStabCenterZ(), loadRadius = static_cast<float>(y.GetLoadStabRadiusZ());
-      source = y.GetSourceStabCenterZ(), sourceRadius = static_cast<float>(y.GetSourceStabRadiusZ());
+      source = y.GetSourceStabCenterZ(),
+      sourceRadius = static_cast<float>(y.GetSourceStabRadiusZ());
     } else {
       const PortMatrix s =
           y.ConvertToS(static_cast<float>(rg1.re), static_cast<float>(rg2.re));

@@ -565,7 +565,8 @@ ColorRef CairoDc::DoSetPixel(Point p, ColorRef color) {
 
 ColorRef CairoDc::DoGetPixel(Point p) const {
   const Point d = LogicalToDevice(p);
-  if (!IsImage() || !pixelUnits_ || d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_) return kInvalidColor;
+  if (!IsImage() || !pixelUnits_ || d.x < 0 || d.y < 0 || d.x >= width_ || d.y >= height_)
+    return kInvalidColor;
   cairo_surface_flush(surface_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);

@@ -133,7 +133,8 @@ void FillWindowMenu(PopupMenu& menu, MdiFrameWnd& frame) {
   if (!children.empty()) menu.AppendSeparator();
   for (int i = 0; i < static_cast<int>(children.size()) && i < 0xFF; ++i) {
     const wxString label = wxString::Format("&%d ", i + 1) + ToWx(children[i]->GetWindowText());
-    menu.AppendCheckItem(WxId(kIdFirstMdiChild + i), label)->Check(children[i] == frame.MdiGetActive());
+    menu.AppendCheckItem(WxId(kIdFirstMdiChild + i), label)
+        ->Check(children[i] == frame.MdiGetActive());
   }
 }
 
@@ -221,7 +222,8 @@ void BindMenuBar(wxFrame& top) {
   top.Bind(wxEVT_MENU_HIGHLIGHT, [&top](wxMenuEvent& event) {
     FrameWnd* frame = FrameOf(top);
     Menu* menu = frame != nullptr ? frame->GetMenu() : nullptr;
-    const MenuItem* item = menu != nullptr ? FindCommand(menu->Items(), event.GetMenuId()) : nullptr;
+    const MenuItem* item =
+        menu != nullptr ? FindCommand(menu->Items(), event.GetMenuId()) : nullptr;
     if (frame != nullptr) frame->ShowPrompt(item != nullptr ? item->id : 0);
   });
   top.Bind(wxEVT_MENU_CLOSE, [&top](wxMenuEvent& event) {

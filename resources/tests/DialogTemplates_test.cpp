@@ -30,8 +30,8 @@ TEST_F(DialogTemplatesTest, EveryTableRegistersWithoutClashes) {
   EXPECT_EQ(DialogTemplates::Instance().All().size(), count);
 }
 
-// Ids name the controls (statics and pictures without a role use -1), and every control lies inside its
-// dialog, so the same rectangles work on every backend.
+// Ids name the controls (statics and pictures without a role use -1), and every control lies inside
+// its dialog, so the same rectangles work on every backend.
 TEST_F(DialogTemplatesTest, ControlsHaveUniqueIdsAndLieInsideTheirDialog) {
   for (const pf::DialogTemplate* t : DialogTemplates::Instance().All()) {
     std::set<int> ids;

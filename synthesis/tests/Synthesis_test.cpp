@@ -152,7 +152,8 @@ TEST_F(SynthesisTest, LineDialogProposesTwiceTheCutoffEveryTime) {
     S().CutoffFrequency = cutoff;
     S().LineReferenceFrequency = 7e9;
     headless.ExpectDialog(line_lowpass_ids::kTemplate, [cutoff](pf::DialogDriver& d) {
-      EXPECT_EQ(FreqWert(d.Text(line_lowpass_ids::kFrequency).c_str()).Value(), static_cast<float>(2 * cutoff));
+      EXPECT_EQ(FreqWert(d.Text(line_lowpass_ids::kFrequency).c_str()).Value(),
+                static_cast<float>(2 * cutoff));
       d.Cancel();
     });
     ASSERT_TRUE(headless.MenuCommand(*app->GetMainFrame(), "Synthese/->TRL-Tiefpass..."));

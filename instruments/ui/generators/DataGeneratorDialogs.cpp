@@ -40,7 +40,8 @@ constexpr Field<BitFolge> kRate[] = {
 
 bool DataGeneratorSymbol::EditDialog(pf::Window* parent) {
   auto* v = dynamic_cast<CVostraneView*>(view);
-  const bool spice = v != nullptr && v->GetDocument() != nullptr && v->GetDocument()->IsSpiceChosen();
+  const bool spice =
+      v != nullptr && v->GetDocument() != nullptr && v->GetDocument()->IsSpiceChosen();
   DataGeneratorDialog dialog(this, parent, spice);
   return dialog.DoModal() == pf::kIdOk;
 }

@@ -73,7 +73,8 @@ void DcGeneratorDialog::ShowValues() {
 
 void DcGeneratorDialog::EnableForSetting() {
   const bool fixed = symbol->setting == 'F';
-  CheckRadioButton(dcgen_ids::kFixed, dcgen_ids::kVariable, fixed ? dcgen_ids::kFixed : dcgen_ids::kVariable);
+  CheckRadioButton(dcgen_ids::kFixed, dcgen_ids::kVariable,
+                   fixed ? dcgen_ids::kFixed : dcgen_ids::kVariable);
   for (int id : kSweepControls) {
     if (pf::Window* control = GetDlgItem(id)) control->EnableWindow(!fixed);
   }

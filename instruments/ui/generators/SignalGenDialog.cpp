@@ -56,7 +56,8 @@ bool SignalGenDialog::OnInitDialog() {
   ShowFields(*this, kCountField, count, FieldText::AsStored, kReadBuffer);
   ShowFields(*this, kSource, *symbol, FieldText::AsStored, kReadBuffer);
   mode = sweep.mode == 'E' ? 'E' : 'L';
-  CheckRadioButton(siggen_ids::kLinear, siggen_ids::kLogarithmic, mode == 'E' ? siggen_ids::kLogarithmic : siggen_ids::kLinear);
+  CheckRadioButton(siggen_ids::kLinear, siggen_ids::kLogarithmic,
+                   mode == 'E' ? siggen_ids::kLogarithmic : siggen_ids::kLinear);
   return true;
 }
 

@@ -324,7 +324,8 @@ TEST_F(Panel, ScreenAndCurveFiles) {
     SCOPED_TRACE(s.what);
     headless.Ui().Reset();
     s.act();
-    EXPECT_EQ(Boxes(), s.box != nullptr ? std::vector<std::string>{s.box} : std::vector<std::string>{});
+    EXPECT_EQ(Boxes(),
+              s.box != nullptr ? std::vector<std::string>{s.box} : std::vector<std::string>{});
     EXPECT_EQ(headless.Ui().Beeps().size(), s.beeps);
     EXPECT_EQ(VS_Error::MessageCount(), 0);
   }

@@ -745,15 +745,18 @@ TEST_F(ScopeWindowTest, SpinsStepTheirDiagramKeys) {
     int spin;
     bool up;
     Get get;
-  } scopeSpins[] = {{oszi_ids::kRefPos, false, refPos},      {oszi_ids::kRefValue, true, refValue},
-              {oszi_ids::kYScale, true, yScale},       {oszi_ids::kStartTime, true, xRefValue},
-              {oszi_ids::kTimePerDiv, true, xScale},   {oszi_ids::kMarkerStep, true, marker}},
-    plotterSpins[] = {{plotter_ids::kRefPos, false, refPos},   {plotter_ids::kRefValue, true, refValue},
-                 {plotter_ids::kYScale, true, yScale},    {plotter_ids::kXRefValue, true, xRefValue},
-                 {plotter_ids::kXScale, true, xScale},    {plotter_ids::kMarkerStep, true, marker}},
+  } scopeSpins[] = {{oszi_ids::kRefPos, false, refPos},    {oszi_ids::kRefValue, true, refValue},
+                    {oszi_ids::kYScale, true, yScale},     {oszi_ids::kStartTime, true, xRefValue},
+                    {oszi_ids::kTimePerDiv, true, xScale}, {oszi_ids::kMarkerStep, true, marker}},
+    plotterSpins[] = {{plotter_ids::kRefPos, false, refPos},
+                      {plotter_ids::kRefValue, true, refValue},
+                      {plotter_ids::kYScale, true, yScale},
+                      {plotter_ids::kXRefValue, true, xRefValue},
+                      {plotter_ids::kXScale, true, xScale},
+                      {plotter_ids::kMarkerStep, true, marker}},
     analyserSpins[] = {{specana_ids::kRefPos, false, refPos},
-                 {specana_ids::kRefValue, true, refValue},
-                 {specana_ids::kYScale, true, yScale}};
+                       {specana_ids::kRefValue, true, refValue},
+                       {specana_ids::kYScale, true, yScale}};
   const auto play = [this](int templateId, int markerKey, const auto& spins) {
     headless.ExpectDialog(templateId, [&](pf::DialogDriver& d) {
       Diagramm& diagram = *dynamic_cast<ScreenDialog&>(d.GetDialog()).Screen().Current();

@@ -64,7 +64,8 @@ TEST(DataGeneratorSymbol, NetLineAndSpiceSourceOfOnePeriod) {
        {"VDataGen 8 0 PWL ( 0 0.0  400P 0.0  440P 1 0.76N 1 0.8N 0.0  1.2N 0.0  1.24N 1 ",
         "+ 1.56N 1 1.6N 0.0  2N 0.0  2.04N 1 2.36N 1 2.4N 0.0  2.8N 0.0  2.84N 1 ",
         "+ 3.16N 1 3.2N 0.0  3.6N 0.0  3.64N 1 3.96N 1 4N 0.0  4.4N 0.0  4.44N 1 ",
-        "+ 4.76N 1 4.8N 0.0  5.2N 0.0  5.24N 1 5.56N 1 5.6N 0.0  6N 0.0  6.04N 1 6.36N 1 6.4N 0.0   )"}},
+        "+ 4.76N 1 4.8N 0.0  5.2N 0.0  5.24N 1 5.56N 1 5.6N 0.0  6N 0.0  6.04N 1 6.36N 1 6.4N 0.0  "
+        " )"}},
   };
   for (const Case& c : cases) {
     DataGeneratorSymbol generator;
@@ -445,7 +446,8 @@ TEST(SourceExamples, DataGeneratorRunWritesTheMetersLog) {
       if (auto* g = dynamic_cast<DataGeneratorSymbol*>(s)) generator = g;
     });
     ASSERT_TRUE(meter != nullptr && generator != nullptr);
-    headless.ExpectDialog(datagen_ids::kTemplate, [](pf::DialogDriver& d) { d.Click(datagen_ids::kStart); });
+    headless.ExpectDialog(datagen_ids::kTemplate,
+                          [](pf::DialogDriver& d) { d.Click(datagen_ids::kStart); });
     view.OpenSymbol(*generator);
     int ticks = 0;
     for (; ticks < 200 && view.Analysis().IsBusy(); ++ticks) headless.Advance(10);
