@@ -10,8 +10,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -48,24 +47,38 @@ namespace {
   _exit(127);
 }
 
+// A small /proc file whole; empty when it cannot be read. A process may end between the listing
+// and the read, and its files then fail with ESRCH: plain reads, so that nothing throws out of
+// Kill (a destructor calls it).
+std::string ReadProcFile(const std::string& path) {
+  std::string text;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return text;
+  char buffer[1024];
+  ssize_t got;
+  while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
+    if (got > 0) text.append(buffer, static_cast<size_t>(got));
+  }
+  close(fd);
+  return got < 0 ? std::string() : text;
+}
+
 // The parent of each running process, from /proc/PID/stat (the name in parentheses may hold
 // blanks and parentheses itself).
 std::vector<std::pair<pid_t, pid_t>> ParentsOfAll() {
   std::vector<std::pair<pid_t, pid_t>> parents;
-  DIR* proc = opendir("/proc");
+  const std::unique_ptr<DIR, int (*)(DIR*)> proc(opendir("/proc"), closedir);
   if (proc == nullptr) return parents;
-  while (const dirent* entry = readdir(proc)) {
+  while (const dirent* entry = readdir(proc.get())) {
     char* end = nullptr;
     const long pid = std::strtol(entry->d_name, &end, 10);
     if (pid <= 0 || *end != '\0') continue;
-    std::ifstream in(std::string("/proc/") + entry->d_name + "/stat");
-    const std::string stat{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string stat = ReadProcFile(std::string("/proc/") + entry->d_name + "/stat");
     const size_t paren = stat.rfind(')');
     if (paren == std::string::npos || paren + 4 >= stat.size()) continue;
     const long parent = std::strtol(stat.c_str() + paren + 4, nullptr, 10);
     parents.emplace_back(static_cast<pid_t>(pid), static_cast<pid_t>(parent));
   }
-  closedir(proc);
   return parents;
 }
 

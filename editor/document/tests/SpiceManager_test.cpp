@@ -103,7 +103,7 @@ TEST_F(SpiceManagerTest, AnErrorCodeNamesTheLog) {
 
 // The time limit counts on the program's clock; a run given up is ended with what it started.
 TEST_F(SpiceManagerTest, ARunPastItsTimeIsStopped) {
-  Install("#!/bin/sh\nsleep 60 &\necho $! > sleeper\nwait\n");
+  Install("#!/bin/sh\nsleep 60 &\necho $! > sleeper.tmp && mv sleeper.tmp sleeper\nwait\n");
   spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
   ASSERT_TRUE(spice.StartSimulator(Home(), 2));
   for (int i = 0; i < 500 && !std::filesystem::exists(dir / "sleeper"); ++i) {

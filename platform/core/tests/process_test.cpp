@@ -173,6 +173,23 @@ TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
   }
 }
 
+// Processes end while Kill walks /proc (their files then fail to read): it neither throws nor
+// misses the child's tree.
+TEST_F(ProcessTest, KillCopesWithProcessesEndingAroundIt) {
+  Process churn;  // short-lived processes, four at a time, as fast as they come
+  const std::string loop = "(while :; do /bin/true; done)";
+  ASSERT_TRUE(churn.Start({"sh", "-c", loop + " & " + loop + " & " + loop + " & " + loop}, dir.Path()));
+  for (int round = 0; round < 50; ++round) {
+    Process p;
+    const pid_t pid = StartSleeper(p);
+    ASSERT_GT(pid, 0);
+    EXPECT_NO_THROW(p.Kill());
+    EXPECT_TRUE(Gone(pid));
+  }
+  EXPECT_NO_THROW(churn.Kill());
+  EXPECT_EQ(churn.Poll(), State::Exited);
+}
+
 // Without stdio of our own, the pipe that reports a failed exec gets the lowest fds.
 TEST(ProcessDeathTest, ReportsFailureWhenRunWithoutStdio) {
   EXPECT_EXIT(

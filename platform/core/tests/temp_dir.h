@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 namespace pf::test {
@@ -57,9 +58,13 @@ class WorkingDir {
   std::filesystem::path before_;
 };
 
+// The file's bytes; what could not be read is missing rather than thrown (a /proc file of a
+// process that has just ended fails its read).
 inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 }  // namespace pf::test
