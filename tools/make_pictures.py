@@ -103,7 +103,7 @@ def main():
     out = args.check or PICTURES
     if args.check:
         shutil.rmtree(out, ignore_errors=True)
-    failed = render(args.cli, out)
+    failed = render(pathlib.Path(args.cli).resolve(), out)
     if not args.check:
         return 1 if failed else 0
     made = {p.name for p in out.glob("*.png")}

@@ -90,6 +90,15 @@ bool ParseInt(const std::string& word, long low, long high, int& value) {
   return true;
 }
 
+// "advance MS [TIMES]": each step moves the clock on by MS at once, so that a timer ticks once
+// per step however many of its periods went by, as for a program that was busy.
+constexpr int kMaxAdvanceSteps = 100000;
+bool ParseAdvance(const std::vector<std::string>& w, int& ms, int& times) {
+  times = 1;
+  return (w.size() == 2 || w.size() == 3) && ParseInt(w[1], 0, INT_MAX, ms) &&
+         (w.size() == 2 || ParseInt(w[2], 1, kMaxAdvanceSteps, times));
+}
+
 // "\n" in a typed text stands for a line break of a multi-line edit.
 std::string LineBreaks(std::string text) {
   for (size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n", at + 2)) {
@@ -378,8 +387,9 @@ class Player {
       files_.push_back(lines[at]);
     } else if (verb == "advance") {
       int ms = 0;
-      if (args != 1 || !ParseInt(w[1], 0, INT_MAX, ms)) return wrongCount("MS");
-      headless_.Advance(static_cast<unsigned>(ms));
+      int times = 1;
+      if (!ParseAdvance(w, ms, times)) return wrongCount("MS [ANZAHL]");
+      for (int step = 0; step < times; ++step) headless_.Advance(static_cast<unsigned>(ms));
     } else if (verb == "idle") {
       if (args != 0) return wrongCount("");
       headless_.RunIdle();
@@ -630,12 +640,11 @@ class Player {
       return false;
     }
     action = [this, w, number](pf::DialogDriver& d) {
-      if (w[0] == "advance" && w.size() == 2) {
-        int ms = 0;
-        if (ParseInt(w[1], 0, INT_MAX, ms)) {
-          d.Advance(static_cast<unsigned>(ms));
-          return;
-        }
+      int ms = 0;
+      int times = 1;
+      if (w[0] == "advance" && ParseAdvance(w, ms, times)) {
+        for (int step = 0; step < times; ++step) d.Advance(static_cast<unsigned>(ms));
+        return;
       }
       std::vector<Line> one{Line{number, w}};
       size_t at = 0;

@@ -1,7 +1,7 @@
 # The limits of ui-script, on scripts written here: dialog and window blocks nest at most 64
-# deep (one deeper, also 50,000 deeper, is a bad script, exit 2, never a crash); 20,000 "new"
-# lines run in linear time: well within CPU_SECONDS of CPU time, which a cost per line growing
-# with the windows open overruns.
+# deep (one deeper, also 50,000 deeper, is a bad script, exit 2, never a crash); "advance" takes
+# 1 to 100,000 steps, in a block as outside; 20,000 "new" lines run in linear time: well within
+# CPU_SECONDS of CPU time, which a cost per line growing with the windows open overruns.
 # cmake -DCLI=... -DROOT=repository -DSCRATCH=dir -DCPU_SECONDS=n -P ui_limits.cmake
 cmake_policy(SET CMP0007 NEW)  # the rows have empty fields
 
@@ -25,7 +25,10 @@ foreach(row
     "too_deep||65||2|^[^\n]*too_deep.txt:65: Blöcke tiefer als 64 geschachtelt\n$"
     "window_deepest|${window}|63|end\n|1|^1 Dialogskript\\(e\\) nicht benutzt\n$"
     "window_too_deep|${window}|64|end\n|2|^[^\n]*window_too_deep.txt:67: Blöcke tiefer als 64 geschachtelt\n$"
-    "abyss||50000||2|^[^\n]*abyss.txt:65: Blöcke tiefer als 64 geschachtelt\n$")
+    "abyss||50000||2|^[^\n]*abyss.txt:65: Blöcke tiefer als 64 geschachtelt\n$"
+    "advance_none|advance 10 0\n|0||2|^[^\n]*advance_none.txt:1: erwartet: advance MS \\[ANZAHL\\]\n$"
+    "advance_most|advance 10 100001\n|0||2|^[^\n]*advance_most.txt:1: erwartet: advance MS \\[ANZAHL\\]\n$"
+    "window_advance|${window}  advance 10 0\n|0|end\n|2|^[^\n]*window_advance.txt:4: erwartet: advance MS \\[ANZAHL\\]\n$")
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 name)
   list(GET fields 1 head)
