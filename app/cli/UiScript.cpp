@@ -92,7 +92,7 @@ bool ParseInt(const std::string& word, long low, long high, int& value) {
 
 // "advance MS [TIMES]": each step moves the clock on by MS at once, so that a timer ticks once
 // per step however many of its periods went by, as for a program that was busy.
-constexpr int kMaxAdvanceSteps = 100000;
+constexpr int kMaxAdvanceSteps = 10000;
 bool ParseAdvance(const std::vector<std::string>& w, int& ms, int& times) {
   times = 1;
   return (w.size() == 2 || w.size() == 3) && ParseInt(w[1], 0, INT_MAX, ms) &&
