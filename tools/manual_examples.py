@@ -30,10 +30,11 @@ def blocks_after(text, heading):
     return found
 
 
-def run(argv, cwd, what, **kwargs):
-    result = subprocess.run(argv, cwd=cwd, capture_output=True, text=True, timeout=300, **kwargs)
+def run(argv, cwd, what):
+    result = subprocess.run(argv, cwd=cwd, capture_output=True, text=True, timeout=300)
     if result.returncode != 0:
-        print(f"FAILED ({result.returncode}): {what}\n{result.stdout[-2000:]}{result.stderr[-2000:]}")
+        output = result.stdout[-2000:] + result.stderr[-2000:]
+        print(f"FAILED ({result.returncode}): {what}\n{output}")
         return False
     return True
 
@@ -88,7 +89,8 @@ def main():
             if not (first / written).is_file():
                 print(f"README: the first session wrote no {written}")
                 ok = False
-    print("the manual's and the README's commands run" if ok else "")
+    if ok:
+        print("the manual's and the README's commands run")
     return 0 if ok else 1
 
 

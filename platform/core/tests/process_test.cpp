@@ -178,7 +178,8 @@ TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
 TEST_F(ProcessTest, KillCopesWithProcessesEndingAroundIt) {
   Process churn;  // short-lived processes, four at a time, as fast as they come
   const std::string loop = "(while :; do /bin/true; done)";
-  ASSERT_TRUE(churn.Start({"sh", "-c", loop + " & " + loop + " & " + loop + " & " + loop}, dir.Path()));
+  ASSERT_TRUE(
+      churn.Start({"sh", "-c", loop + " & " + loop + " & " + loop + " & " + loop}, dir.Path()));
   for (int round = 0; round < 50; ++round) {
     Process p;
     const pid_t pid = StartSleeper(p);
