@@ -4,6 +4,7 @@
 #include "editor/Register.h"
 #include "elements/Register.h"
 #include "instruments/ui/Register.h"
+#include "lines/models/Register.h"
 #include "lines/ui/Register.h"
 #include "resources/Resources.h"
 #include "synthesis/Register.h"
@@ -13,6 +14,8 @@ void RegisterAll() {
   RegisterEditorClasses();
   RegisterLumpedSymbols();
   RegisterLineSymbols();
+  // The instruments' runs simulate the lines the circuit holds.
+  RegisterLineModels();
   RegisterLineCommands();
   RegisterInstrumentSymbols();
   RegisterSynthesisCommands();

@@ -1,5 +1,6 @@
 #pragma once
 
 // Everything a program of the workbench registers before it opens a circuit: the classes, the
-// symbols of every library with their dialogs, the circuit view's commands, and the resources.
+// symbols of every library with their dialogs, the models the instruments simulate them with,
+// the circuit view's commands, and the resources.
 void RegisterAll();
