@@ -50,12 +50,20 @@ int RenderDialog(const char* key, const char* path) {
   return written && headless.Failures().empty() ? 0 : kErrors;
 }
 
-// A command's arguments (behind its name) and how it runs them; `run` reports bad options itself.
+// Dialog pictures need the resources only.
+void RegisterDialogs() {
+  RegisterBasicsClasses();
+  RegisterResources();
+}
+
+// A command's arguments (behind its name), what it registers first (nothing: it registers what
+// it needs itself) and how it runs them; `run` reports bad options itself.
 struct Command {
   const char* name;
   const char* arguments;  // as the help shows them
   int minArgs;
   int maxArgs;
+  void (*registerFirst)();
   int (*run)(char** args, int count);
 };
 
@@ -75,63 +83,31 @@ int RunSimulate(char** args, int count) {
   return Simulate(args[0], kind);
 }
 
-int RunRender(char** args, int) {
-  RegisterAll();
-  return RenderDocument(args[0], args[1]);
-}
-
-int RunPrint(char** args, int) {
-  RegisterAll();
-  return PrintDocument(args[0], args[1]);
-}
-
-int RunNetlist(char** args, int) {
-  RegisterAll();
-  return PrintNetlist(args[0]);
-}
-
-int RunExportNetlist(char** args, int) {
-  RegisterAll();
-  return ExportNetlistFile(args[0]);
-}
-
 int RunSpice(char** args, int count) {
   if (count == 2 && std::strcmp(args[1], "--op") != 0) {
     return BadUsage(std::string("spice: unknown option '") + args[1] + "'");
   }
-  RegisterAll();
   return PrintSpiceNetlist(args[0], count == 2);
 }
 
-int RunLatex(char** args, int) {
-  RegisterAll();
-  return PrintLatex(args[0]);
-}
-
-int RunUiScriptCommand(char** args, int) {
-  RegisterAll();
-  return RunUiScript(args[0]);
-}
-
-int RunRenderDialog(char** args, int) {
-  RegisterBasicsClasses();
-  RegisterResources();
-  return RenderDialog(args[0], args[1]);
-}
-
-int RunPlot(char** args, int count) { return Plot(count, args); }
-
 constexpr Command kCommands[] = {
-    {"simulate", "FILE [--kind K]", 1, 3, RunSimulate},
-    {"render", "FILE.vqe OUT.png", 2, 2, RunRender},
-    {"print", "FILE.vqe OUT.pdf", 2, 2, RunPrint},
-    {"netlist", "FILE.vqe", 1, 1, RunNetlist},
-    {"export-netlist", "FILE.vqe", 1, 1, RunExportNetlist},
-    {"spice", "FILE.vqe [--op]", 1, 2, RunSpice},
-    {"latex", "FILE.vqe", 1, 1, RunLatex},
-    {"ui-script", "SCRIPT", 1, 1, RunUiScriptCommand},
-    {"render-dialog", "ID OUT.png", 2, 2, RunRenderDialog},
-    {"plot", "FILE.kur [OPTIONS]", 1, INT_MAX, RunPlot},
+    {"simulate", "FILE [--kind K]", 1, 3, nullptr, RunSimulate},
+    {"render", "FILE.vqe OUT.png", 2, 2, RegisterAll,
+     [](char** args, int) { return RenderDocument(args[0], args[1]); }},
+    {"print", "FILE.vqe OUT.pdf", 2, 2, RegisterAll,
+     [](char** args, int) { return PrintDocument(args[0], args[1]); }},
+    {"netlist", "FILE.vqe", 1, 1, RegisterAll,
+     [](char** args, int) { return PrintNetlist(args[0]); }},
+    {"export-netlist", "FILE.vqe", 1, 1, RegisterAll,
+     [](char** args, int) { return ExportNetlistFile(args[0]); }},
+    {"spice", "FILE.vqe [--op]", 1, 2, RegisterAll, RunSpice},
+    {"latex", "FILE.vqe", 1, 1, RegisterAll, [](char** args, int) { return PrintLatex(args[0]); }},
+    {"ui-script", "SCRIPT", 1, 1, RegisterAll,
+     [](char** args, int) { return RunUiScript(args[0]); }},
+    {"render-dialog", "ID OUT.png", 2, 2, RegisterDialogs,
+     [](char** args, int) { return RenderDialog(args[0], args[1]); }},
+    {"plot", "FILE.kur [OPTIONS]", 1, INT_MAX, nullptr,
+     [](char** args, int count) { return Plot(count, args); }},
 };
 
 int Run(int argc, char** argv) {
@@ -147,6 +123,7 @@ int Run(int argc, char** argv) {
     if (count < c.minArgs || count > c.maxArgs) {
       return BadUsage(name + ": expected " + name + " " + c.arguments);
     }
+    if (c.registerFirst != nullptr) c.registerFirst();
     return c.run(argv + 2, count);
   }
   return BadUsage("unknown command '" + name + "'");
