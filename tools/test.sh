@@ -49,7 +49,7 @@ for preset in "${presets[@]}"; do
   echo "== $preset: test"
   ctest --preset "$preset" -j "$jobs"
   if [ "$preset" = release ]; then
-    echo "== benchmarks in their short mode: they run, nothing is timed"
+    echo "== benchmarks in their short mode: they run, nothing is judged"
     /usr/bin/python3 bench/plot build/release --short
     /usr/bin/python3 bench/gerber --short build/release
     /usr/bin/python3 bench/document --short build/release

@@ -610,7 +610,7 @@ class Player {
         return false;
       }
       if (w[0] != "page" &&
-                 (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
+          (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
         // A key that asks for a file is a file operation: its error box is its failure.
         const size_t asked = headless_.Ui().FileDialogs().size();
         const size_t shown = headless_.Ui().Messages().size();
