@@ -1,15 +1,13 @@
-// The SPICE raw reader, timed: reads an ASCII raw file RUNS times in-process as a SPICE run's
-// results are read. Prints the points and variables read, the resident memory before the first
-// read and its peak in MB, then each run's time in milliseconds.
-// Usage: rawfile-timing RAW-FILE NETLIST-NAME RUNS
+// The SPICE raw reader, timed: reads an ASCII raw file in-process as a SPICE run's results are
+// read. Prints the points and variables read, the resident memory before the read and its peak
+// in MB, then the read's time in milliseconds. One read a process: the peak is the process's.
+// Usage: rawfile-timing RAW-FILE NETLIST-NAME
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "basics/VS_Error.h"
 #include "formats/SpiceRawFile.h"
@@ -29,28 +27,21 @@ double StatusMb(const std::string& key) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fputs("Usage: rawfile-timing RAW-FILE NETLIST-NAME RUNS\n", stderr);
+  if (argc != 3) {
+    std::fputs("Usage: rawfile-timing RAW-FILE NETLIST-NAME\n", stderr);
     return 2;
   }
-  const int runs = std::max(1, std::atoi(argv[3]));
   const double before = StatusMb("VmRSS:");
   SpiceRawFile raw;
   raw.SetNetlistName(argv[2]);
-  std::vector<double> ms;
-  for (int r = 0; r < runs; ++r) {
-    const auto start = std::chrono::steady_clock::now();
-    const bool read = raw.ReadRawFileFrom(argv[1]);
-    const auto end = std::chrono::steady_clock::now();
-    if (!read) {
-      std::fprintf(stderr, "rawfile-timing: %s\n", VS_Error::GetFirstMessage().GetBuffer());
-      return 1;
-    }
-    ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+  const auto start = std::chrono::steady_clock::now();
+  const bool read = raw.ReadRawFileFrom(argv[1]);
+  const auto end = std::chrono::steady_clock::now();
+  if (!read) {
+    std::fprintf(stderr, "rawfile-timing: %s\n", VS_Error::GetFirstMessage().GetBuffer());
+    return 1;
   }
-  std::printf("%d %d %.1f %.1f", raw.GetPointCount(), raw.GetVariableCount(), before,
-              StatusMb("VmHWM:"));
-  for (const double m : ms) std::printf(" %.3f", m);
-  std::printf("\n");
+  std::printf("%d %d %.1f %.1f %.3f\n", raw.GetPointCount(), raw.GetVariableCount(), before,
+              StatusMb("VmHWM:"), std::chrono::duration<double, std::milli>(end - start).count());
   return 0;
 }
