@@ -50,16 +50,16 @@ for preset in "${presets[@]}"; do
   ctest --preset "$preset" -j "$jobs"
   if [ "$preset" = release ]; then
     echo "== benchmarks in their short mode: they run, nothing is judged"
-    /usr/bin/python3 bench/plot build/release --short
+    /usr/bin/python3 bench/plot --short build/release
     /usr/bin/python3 bench/gerber --short build/release
     /usr/bin/python3 bench/document --short build/release
     /usr/bin/python3 bench/analyser --short build/release
     if /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
       /usr/bin/python3 bench/spectrum --short build/release
-      /usr/bin/python3 bench/rawfile build/release --short
+      /usr/bin/python3 bench/rawfile --short build/release
     fi
     if command -v ngspice >/dev/null; then
-      /usr/bin/python3 bench/sweep --short build/release/app/cli/vostrane-cli
+      /usr/bin/python3 bench/sweep --short build/release
     fi
   fi
   if [ "$preset" = release ] && command -v pdflatex >/dev/null; then
