@@ -27,11 +27,12 @@ numpy.float = float
 import skrf  # noqa: E402
 from skrf.media import mline  # noqa: E402
 
+from readings import amount  # noqa: E402
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent.parent
 H = 0.635e-3
 ER = 9.8
 C = 299792458.0
-PREFIX = {"T": 1e12, "G": 1e9, "M": 1e6, "k": 1e3, "m": 1e-3, "u": 1e-6, "n": 1e-9, "p": 1e-12}
 
 SUBSTRATE = """element 21
 dialog 209
@@ -53,13 +54,6 @@ def script():
         'menu "Service/MSL-Dimensionierung..."\n'
 
 
-def value(text, unit):
-    """A shown value with an SI prefix and its unit, as a number."""
-    number = text[:-len(unit)]
-    factor = PREFIX.get(number[-1], None)
-    return float(number[:-1]) * factor if factor else float(number)
-
-
 def shown_points(output):
     """(W m, L m, f Hz, eps_eff, L/Lambda) of every show."""
     points, controls = [], {}
@@ -68,8 +62,8 @@ def shown_points(output):
         if len(words) >= 2:
             controls[words[0]] = words[1]
         if words[0] == "2":  # the last control of a show
-            points.append((value(controls["1042"], "m"), value(controls["1043"], "m"),
-                           value(controls["1019"], "Hz"), float(controls["1046"]),
+            points.append((amount(controls["1042"], "m"), amount(controls["1043"], "m"),
+                           amount(controls["1019"], "Hz"), float(controls["1046"]),
                            float(controls["1045"])))
     return points
 

@@ -1,16 +1,29 @@
 """The instruments' reading texts as numbers: a value, an optional SI prefix and the unit."""
 
 PREFIX = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "k": 1e3, "M": 1e6,
-          "G": 1e9}
+          "G": 1e9, "T": 1e12}
+# The units the readings carry, tried in this order when the caller names none.
+UNITS = ("Sec", "Hz", "V", "A")
+
+
+def amount(text, unit=None):
+    """'834.1mV' -> 0.8341. With a unit the text must end with it; without one, a unit of the
+    readings' is left out where it stands. ValueError for what is no number."""
+    text = text.strip()
+    for u in (unit,) if unit else UNITS:
+        if text.endswith(u):
+            text = text[:-len(u)]
+            break
+    else:
+        if unit:
+            raise ValueError(f"keine Zahl in {unit}: {text!r}")
+    factor = 1.0
+    if text and text[-1] in PREFIX:
+        factor = PREFIX[text[-1]]
+        text = text[:-1]
+    return float(text) * factor
 
 
 def volts(text):
     """'834.1mV' -> 0.8341."""
-    text = text.strip()
-    assert text.endswith("V"), text
-    number = text[:-1]
-    factor = 1.0
-    if number and number[-1] in PREFIX:
-        factor = PREFIX[number[-1]]
-        number = number[:-1]
-    return float(number) * factor
+    return amount(text, "V")

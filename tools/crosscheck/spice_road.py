@@ -15,7 +15,6 @@ Usage: tools/crosscheck/spice_road.py [path/to/vostrane-cli]   (default build/re
 Exit status 1 on any failure.
 """
 
-import cmath
 import os
 import pathlib
 import re
@@ -24,14 +23,13 @@ import subprocess
 import sys
 import tempfile
 
+from readings import amount
+
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
 # The table prints 4 significant digits.
 RELATIVE = 6e-4
 ABSOLUTE = 1e-12
-PREFIX = {"f": 1e-15, "p": 1e-12, "n": 1e-9, "u": 1e-6, "m": 1e-3, "": 1.0, "k": 1e3,
-          "M": 1e6, "G": 1e9}
-AMOUNT = re.compile(r"^\s*([-+0-9.eE]+)\s*([fpnumkMG]?)(V|A|Sec|Hz)?\s*$")
 
 # The scripts of app/cli/tests/ui/ (each opens its example and uses the program in spice/).
 CASES = [
@@ -48,13 +46,6 @@ BUILT_IN = """dialog 145
 end
 edit SigGen1
 """ + "advance 500\n" * 30
-
-
-def amount(text):
-    match = AMOUNT.match(text)
-    if not match:
-        raise ValueError(f"keine Zahl: {text!r}")
-    return float(match.group(1)) * PREFIX[match.group(2)]
 
 
 def play(work, script):
@@ -139,7 +130,7 @@ def check_case(name, example, script_name, base):
         if not close(got, expected):
             failures.append(f"{name}: Zeile {i}: {row[1]} statt {expected:.6g}")
     if example == "siggen_rc":
-        built_in = play(work, f"open {example}.vqe\n" + BUILT_IN)
+        play(work, f"open {example}.vqe\n" + BUILT_IN)
         readings = (work / "MultiMeter.dat").read_text().split()
         if len(readings) != len(rows):
             failures.append(f"{name}: {len(readings)} Messwerte im Lauf, {len(rows)} in Spice")
