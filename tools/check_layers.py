@@ -75,8 +75,7 @@ class Build:
         self.root = root
         self.sources, self.links, self.include_dirs, self.home = {}, {}, {}, {}
         for lists in sorted(root.rglob("CMakeLists.txt")):
-            rel = lists.relative_to(root).parts
-            if rel[0].startswith(("build", ".")) or "tests" in rel:
+            if outside_the_tree(lists.relative_to(root)):
                 continue
             folder = str(lists.parent)
             scope = {"CMAKE_CURRENT_SOURCE_DIR": [folder], "CMAKE_CURRENT_LIST_DIR": [folder],
@@ -155,6 +154,11 @@ class Build:
 
 def in_tests(path):
     return "tests" in path.parts
+
+
+def outside_the_tree(path):
+    """Build folders and hidden ones hold no sources of the tree; tests are not layered."""
+    return path.parts[0].startswith(("build", ".")) or in_tests(path)
 
 
 class Layers:
@@ -248,9 +252,8 @@ def model_targets(layers, platform):
 def offences(root):
     build = Build(root)
     layers = Layers(build)
-    files = [p for p in root.rglob("*") if p.suffix in SUFFIXES
-             and not in_tests(p.relative_to(root))
-             and not p.relative_to(root).parts[0].startswith(("build", "."))]
+    files = [p for p in root.rglob("*")
+             if p.suffix in SUFFIXES and not outside_the_tree(p.relative_to(root))]
     headers = [p for p in files if p.suffix in (".h", ".hpp")]
     platform = platform_targets(layers)
     windows, models = window_headers(layers, headers, platform), model_targets(layers, platform)
