@@ -44,9 +44,9 @@ Diagramm::Diagramm(pf::Window* owner, int x, int y, int width, int height)
   title->SetChanged();
 }
 
-Diagramm::Diagramm(const Diagramm& other) : Screen(other) {
-  *this = other;
-  owner = other.owner;
+Diagramm::Diagramm(const Diagramm& other) : Screen(other), DiagrammSettings(other) {
+  picTex.fileName = other.picTex.fileName;
+  picTex.fontLetter = other.picTex.fontLetter;
   BuildSoftLabels(softLabelFirstY, softLabelSpacing);
   BuildBottomLine();
 }

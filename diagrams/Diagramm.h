@@ -129,7 +129,7 @@ class Diagramm : public Screen, protected DiagrammSettings {
   virtual void SetTitle(const MyStrng& text);
   virtual void MarkerNext();
   virtual void MarkerPrev();
-  virtual void MarkerUpdate();
+  void MarkerUpdate();
   virtual void UpdateXAxis() = 0;
   virtual void UpdateScale() = 0;
   virtual void SetFont(const std::optional<pf::Font>& f);

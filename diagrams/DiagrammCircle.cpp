@@ -88,20 +88,6 @@ void Diagramm::CreateReadoutMarker(int r, int displayWidth) {
               displayWidth);
 }
 
-void Diagramm::PlaceMarker(int lines, int left, int top, int width) {
-  const DiagKurve* c = GetCurrentCurve();
-  if (curvesShown == 0 || c == nullptr) return;
-  const float px = c->GetX(markerIndex);
-  const float py = c->GetY1(markerIndex);
-  const int mx = MapX(px, py);
-  const int my = MapY(py, px);
-  if (!marker) marker = std::make_unique<MarkerWithDisplay>(owner, mx, my);
-  marker->CreateDisplay(lines, ReadoutLeft(left), top, width, 10);
-  marker->SetFont(font);
-  WriteReadout(true);
-  marker->Update();
-}
-
 void Diagramm::WriteReadout(bool withFrequency) {
   const DiagKurve* c = GetCurrentCurve();
   if (!marker || c == nullptr) return;

@@ -84,8 +84,10 @@ double ValueAt(const double* t, const double* v, int32_t i, double tau) {
   return Blend(v[i - 1], v[i], std::cos(kPi * num / span));
 }
 
-// The kernels below run over whole arrays without branches (this file is compiled without
-// trapping math, so that comparisons may run in vector registers too), as vector clones.
+// FillPairBlock (with SamplesUpTo inlined) runs over whole arrays without branches, built as
+// vector clones (this file is compiled without trapping math, so that comparisons may run in
+// vector registers too); ResamplePairs, which writes its results out, branches on where each
+// pair's samples lie.
 
 // How many k >= 0 have k * dt <= tau, at most limit: the product estimates it to within one,
 // the two comparisons make it exact. A NaN counts none (times are checked after counting).

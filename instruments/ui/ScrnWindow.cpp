@@ -206,9 +206,7 @@ bool ScrnWindow::StepKey(const KeySpins& spins, int id, int delta) const {
   if (current == nullptr || id == 0) return false;
   for (const SpinKey& key : kSpinKeys) {
     if (spins.*key.spin != id) continue;
-    if (key.spin != &KeySpins::markerStep || current->HasMarker()) {
-      (current->*(delta > 0 ? key.lower : key.upper))();
-    }
+    (current->*(delta > 0 ? key.lower : key.upper))();
     return true;
   }
   return false;

@@ -74,7 +74,7 @@ class ScrnWindow {
   };
   // Steps the current diagram's key of the spin; false without a current diagram or when the
   // id is none of the spins. The platform's upper arrow (delta < 0) raises the reference
-  // value, coarsens a scale and moves the marker on; the marker moves only when there is one.
+  // value, coarsens a scale and moves the marker on.
   bool StepKey(const KeySpins& spins, int id, int delta) const;
   // The current diagram draws its curves (and takes a marker) only once there are some.
   void SetCurvesShown(bool shown) const;

@@ -82,7 +82,7 @@ void VecNetAnaDialog::OnDeltaPos(int id, int delta) {
       }
       break;
     case ids::kFreeMarker:
-      if (d->HasMarker()) positive ? d->FreeMarkerDown() : d->FreeMarkerUp();
+      positive ? d->FreeMarkerDown() : d->FreeMarkerUp();
       break;
     default:
       if (!Screen().StepKey(kSpins, id, delta)) return;

@@ -5,7 +5,6 @@
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DataGeneratorSymbol.h"
-#include "pf/ui_services.h"
 #include "resources/SourceIds.h"
 
 namespace ids = datagen_ids;
@@ -78,28 +77,19 @@ void DataGeneratorDialog::ShowCounts() {
   SetDlgItemText(ids::kFundamental, WithoutLeadingBlanks(FreqWert(rate / bits)));
 }
 
-bool DataGeneratorDialog::ReadSequence() {
+bool DataGeneratorDialog::ReadSequence(FieldReader& reader) {
   BitFolge read(GetDlgItemText(ids::kSequence).c_str());
-  if (!read.IsValid()) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    MessageBox("Fehler in Bitfolge", "");
-    return false;
-  }
-  if (read.GetLength() != symbol->bitCount) {
-    pf::TheUiServices().Beep(pf::BeepKind::Default);
-    MessageBox("Falsche Bitanzahl", "");
-    return false;
-  }
+  if (!read.IsValid()) return reader.Refuse("Fehler in Bitfolge", "", true);
+  if (read.GetLength() != symbol->bitCount) return reader.Refuse("Falsche Bitanzahl", "", true);
   // The pattern is taken before its bit rate is read, as the user sees it in the dialog.
   symbol->sequence = read;
-  FieldReader reader(*this, true);
   return reader.ReadFields(kRate, symbol->sequence);
 }
 
 void DataGeneratorDialog::OnOK() {
   FieldReader reader(*this, true);
   if ((!spice && !reader.ReadFields(kResistance, *symbol)) ||
-      !reader.ReadFields(kAmplitude, *symbol) || !ReadSequence()) {
+      !reader.ReadFields(kAmplitude, *symbol) || !ReadSequence(reader)) {
     return;
   }
   if (spice) {

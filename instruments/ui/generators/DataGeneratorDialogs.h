@@ -8,6 +8,7 @@
 #include "pf/dialog.h"
 
 class DataGeneratorSymbol;
+class FieldReader;
 
 class DataGeneratorDialog : public pf::Dialog {
  public:
@@ -26,7 +27,7 @@ class DataGeneratorDialog : public pf::Dialog {
   // N, the bit count, the pattern and the figures derived from them.
   void ShowCounts();
   // The pattern of 1063 into the symbol with the bit rate of 1062; false after its message.
-  bool ReadSequence();
+  bool ReadSequence(FieldReader& reader);
 
   DataGeneratorSymbol* symbol;
   bool spice;

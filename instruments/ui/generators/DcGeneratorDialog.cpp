@@ -90,7 +90,7 @@ void DcGeneratorDialog::FillSlaveList(const MyStrng& name) {
                               : nullptr;
   if (doc != nullptr) {
     doc->Symbols().ForEach([&](NetSymbol* s) {
-      if (symbol->setting == 'V' && s != symbol && s->GetClassKey() == "DcGeneratorSymbol") {
+      if (symbol->setting == 'V' && s != symbol && s->GetClassKey() == Supply::kClassKey) {
         combo.AddString(s->GetElementName().ToCString());
         last = s->GetElementName();
       }
