@@ -160,11 +160,8 @@ const MyStrng* SpiceRawFile::NextLine() {
 bool SpiceRawFile::NextScale(double& value) {
   if (!NextRawOrIncomplete()) return false;
   if (ScaleOfPointLine(raw.c_str(), value)) return true;
-  // Reported as the index token reads.
-  MyStrng text(raw.c_str());
-  text.TrimLeft();
-  AllDigits(text.GetNextToken());
-  Fail(MyStrng());
+  // The index is empty or not plain digits.
+  Fail("Ist keine Zahl");
   return false;
 }
 
