@@ -38,8 +38,8 @@ class SpiceRawFile {
 
   // Reads the file; every failure is queued with code 4. True when results are loaded.
   bool ReadRawFileFrom(const MyStrng& path);
-  // The same from lines already trimmed and without empty ones; path only names the file in
-  // messages.
+  // The same from lines in memory, read as a file's lines are (blank ones passed over); path
+  // only names the file in messages.
   bool ReadRawLines(const std::vector<MyStrng>& lines, const MyStrng& path);
 
   bool HasLoadedResults() const { return resultsLoaded != 0; }
