@@ -149,22 +149,19 @@ bool SpiceRawFile::NextRawOrIncomplete() {
   return false;
 }
 
-const MyStrng* SpiceRawFile::NextLine() {
-  if (!NextRawOrIncomplete()) return nullptr;
-  line = MyStrng(raw.c_str());
-  line.TrimLeft();
-  line.TrimRight();
-  return &line;
+bool SpiceRawFile::NextLine(MyStrng& text) {
+  if (!NextRawOrIncomplete()) return false;
+  text = raw.c_str();
+  text.TrimLeft();
+  text.TrimRight();
+  return true;
 }
 
 bool SpiceRawFile::NextScale(double& value) {
   if (!NextRawOrIncomplete()) return false;
   if (ScaleOfPointLine(raw.c_str(), value)) return true;
-  // Reported as the index token reads.
-  MyStrng text(raw.c_str());
-  text.TrimLeft();
-  AllDigits(text.GetNextToken());
-  Fail(MyStrng());
+  // The index is empty or not plain digits.
+  Fail("Ist keine Zahl");
   return false;
 }
 
@@ -252,10 +249,9 @@ bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& fil
 }
 
 void SpiceRawFile::ReadHeader() {
+  MyStrng text;
   for (const HeaderEntry& entry : kHeader) {
-    const MyStrng* line = NextLine();
-    if (line == nullptr) return;
-    MyStrng text = *line;
+    if (!NextLine(text)) return;
     if (entry.numbered) {
       text.DeleteLeft(3);
       text.TrimLeft();
@@ -306,7 +302,7 @@ void SpiceRawFile::ReadHeader() {
     }
   }
   // The line after the counts is not examined.
-  NextLine();
+  NextRawOrIncomplete();
 }
 
 void SpiceRawFile::SetVariableCount(int n) {
@@ -316,16 +312,14 @@ void SpiceRawFile::SetVariableCount(int n) {
 
 void SpiceRawFile::ReadVariables() {
   SetVariableCount(variableCount);
-  const MyStrng* line = NextLine();
-  if (line == nullptr) return;
-  if (!(line->GetNextToken() == "Variables")) {
+  MyStrng text;
+  if (!NextLine(text)) return;
+  if (!(text.GetNextToken() == "Variables")) {
     Fail("Kein Eintrag: Variables im RawFile");
     return;
   }
   for (int32_t v = 0; v < variableCount; ++v) {
-    line = NextLine();
-    if (line == nullptr) return;
-    MyStrng text = *line;
+    if (!NextLine(text)) return;
     if (!AllDigits(text.GetNextToken())) {
       Fail("Syntaxfehler: noVariables");
       return;
@@ -352,7 +346,7 @@ void SpiceRawFile::ReadRealValues() {
   if (!ValuesFit()) return;
   realRows.Resize(variableCount, pointCount);
   if (realRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
-  if (NextLine() == nullptr) return;
+  if (!NextRawOrIncomplete()) return;
   for (int32_t p = 0; p < pointCount; ++p) {
     if (!NextScale(realRows[0][p])) return;
     for (int32_t v = 1; v < variableCount; ++v) {
@@ -365,7 +359,7 @@ void SpiceRawFile::ReadComplexValues() {
   if (!ValuesFit()) return;
   complexRows.Resize(variableCount, pointCount);
   if (complexRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
-  if (NextLine() == nullptr) return;
+  if (!NextRawOrIncomplete()) return;
   for (int32_t p = 0; p < pointCount; ++p) {
     // Of the scale only the real part counts.
     double scale = 0.0;

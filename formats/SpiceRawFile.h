@@ -38,8 +38,8 @@ class SpiceRawFile {
 
   // Reads the file; every failure is queued with code 4. True when results are loaded.
   bool ReadRawFileFrom(const MyStrng& path);
-  // The same from lines already trimmed and without empty ones; path only names the file in
-  // messages.
+  // The same from lines in memory, read as a file's lines are (blank ones passed over); path
+  // only names the file in messages.
   bool ReadRawLines(const std::vector<MyStrng>& lines, const MyStrng& path);
 
   bool HasLoadedResults() const { return resultsLoaded != 0; }
@@ -81,8 +81,8 @@ class SpiceRawFile {
   bool NextRaw();
   // NextRaw, refusing the results as incomplete at the end.
   bool NextRawOrIncomplete();
-  // The next line trimmed, or null (results refused as incomplete) past the end.
-  const MyStrng* NextLine();
+  // The next line trimmed into text, or false (results refused as incomplete) past the end.
+  bool NextLine(MyStrng& text);
   // The scale on a point's first line, behind its index, or false (refused) past the end or
   // when the index is not a number.
   bool NextScale(double& value);
@@ -105,7 +105,6 @@ class SpiceRawFile {
   std::string raw;
   // raw is the next line already.
   bool held = false;
-  MyStrng line;
   MyStrng path;
   MyStrng netlistName;
 

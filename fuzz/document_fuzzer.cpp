@@ -12,28 +12,10 @@
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/DocumentDrawing.h"
 #include "editor/document/GerberDocument.h"
-#include "editor/symbols/DreiPolSymbol.h"
-#include "editor/symbols/EinPolSymbol.h"
-#include "editor/symbols/MultiPolSymbol.h"
-#include "editor/symbols/SymbolRegistry.h"
-#include "editor/symbols/ZweiPolSymbol.h"
 #include "pf/archive.h"
 #include "pf/recording_dc.h"
 
 namespace {
-
-// Keys whose classes are not registered (the lumped elements) get the pole base of their pin
-// count, so that the records behind them are read.
-void RegisterStandIns() {
-  SymbolRegistry& registry = SymbolRegistry::Global();
-  auto standIn = [&registry]<class S>(const char* key, S*) {
-    if (!registry.IsRegistered(key)) registry.Register<S>(key);
-  };
-  standIn("GROUND", static_cast<EinPolSymbol*>(nullptr));
-  standIn("WIDERSTAND", static_cast<ZweiPolSymbol*>(nullptr));
-  standIn("BIPOLTRANS", static_cast<DreiPolSymbol*>(nullptr));
-  standIn("UEBERTRAGER", static_cast<MultiPolSymbol*>(nullptr));
-}
 
 bool Load(CVostraneDoc& doc, const std::string& bytes) {
   std::istringstream in(bytes);
@@ -58,7 +40,6 @@ std::string Save(CVostraneDoc& doc) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = [] {
     RegisterAll();
-    RegisterStandIns();
     return true;
   }();
   (void)registered;

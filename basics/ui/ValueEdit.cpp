@@ -2,12 +2,8 @@
 
 #include "basics/VS_Error.h"
 
-void ValueEdit::SetValue(const MyStrng& value) {
-  if (control_ != nullptr) control_->SetWindowText(value.GetBuffer());
-}
-
 template <class Value>
-bool ValueEdit::Read(Value& value) {
+bool ValueEdit::GetValue(Value& value) {
   const char* caption = kEditCaption<Value>;
   const std::string text = control_ != nullptr ? control_->GetWindowText() : std::string();
   Value read(text.c_str());
@@ -28,12 +24,12 @@ bool ValueEdit::Read(Value& value) {
   return false;
 }
 
-bool ValueEdit::GetValue(LaeWert& value) { return Read(value); }
-bool ValueEdit::GetValue(ResWert& value) { return Read(value); }
-bool ValueEdit::GetValue(CapWert& value) { return Read(value); }
-bool ValueEdit::GetValue(SpanWert& value) { return Read(value); }
-bool ValueEdit::GetValue(StromWert& value) { return Read(value); }
-bool ValueEdit::GetValue(FloatWert& value) { return Read(value); }
-bool ValueEdit::GetValue(RBitWert& value) { return Read(value); }
-bool ValueEdit::GetValue(FreqWert& value) { return Read(value); }
-bool ValueEdit::GetValue(TimWert& value) { return Read(value); }
+template bool ValueEdit::GetValue(LaeWert&);
+template bool ValueEdit::GetValue(ResWert&);
+template bool ValueEdit::GetValue(CapWert&);
+template bool ValueEdit::GetValue(SpanWert&);
+template bool ValueEdit::GetValue(StromWert&);
+template bool ValueEdit::GetValue(FloatWert&);
+template bool ValueEdit::GetValue(RBitWert&);
+template bool ValueEdit::GetValue(FreqWert&);
+template bool ValueEdit::GetValue(TimWert&);

@@ -1,7 +1,7 @@
 #pragma once
-// Moves a value between an edit control and its value object. Writing sets the control's text;
-// reading checks the text with the value's class and refuses it (beep, message box, queue
-// cleared) when the error queue then holds any message, also one that earlier work left there.
+// Reads an edit control's text into a value object: the value's class checks the text, which is
+// refused (beep, message box, queue cleared) when the error queue then holds any message, also
+// one that earlier work left there.
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
@@ -31,28 +31,14 @@ inline constexpr const char* kEditCaption<TimWert> = "Fehler TimEdit:";
 
 class ValueEdit {
  public:
-  // A dialog's control as looked up by id; a missing one (nullptr) reads as "" and is not
-  // written.
+  // A dialog's control as looked up by id; a missing one (nullptr) reads as "".
   explicit ValueEdit(pf::Window* control) : control_(control) {}
 
-  // Every value class is a MyStrng.
-  void SetValue(const MyStrng& value);
-
   // True and the value taken over (text, error code, exponent flag); false and the value
-  // unchanged when the input is refused.
-  bool GetValue(LaeWert& value);
-  bool GetValue(ResWert& value);
-  bool GetValue(CapWert& value);
-  bool GetValue(SpanWert& value);
-  bool GetValue(StromWert& value);
-  bool GetValue(FloatWert& value);
-  bool GetValue(RBitWert& value);
-  bool GetValue(FreqWert& value);
-  bool GetValue(TimWert& value);
+  // unchanged when the input is refused. For the value classes with a caption above.
+  template <class Value>
+  bool GetValue(Value& value);
 
  private:
-  template <class Value>
-  bool Read(Value& value);
-
   pf::Window* control_;
 };

@@ -60,12 +60,12 @@ TEST_F(ValueEditTest, EveryReaderTakesGoodTextAndRefusesBadText) {
   for (const Reader& r : readers) {
     headless.Ui().Reset();
     std::string text;
-    valueEdit.SetValue(r.good);
+    edit.SetWindowText(r.good);
     EXPECT_TRUE(r.read(valueEdit, text)) << r.good;
     EXPECT_EQ(text, r.good);
     EXPECT_TRUE(Shown().empty()) << r.good;
 
-    valueEdit.SetValue(r.bad);
+    edit.SetWindowText(r.bad);
     EXPECT_FALSE(r.read(valueEdit, text)) << r.bad;
     EXPECT_EQ(text, "unchanged") << r.bad;
     EXPECT_EQ(VS_Error::MessageCount(), 0) << r.bad;
@@ -84,7 +84,7 @@ TEST_F(ValueEditTest, MessageLeftInTheQueueFailsAValidInputAndIsShown) {
   VS_Error earlier;
   earlier.Error("Frueherer Fehler", 4);
   LaeWert length("1m");
-  valueEdit.SetValue("10mm");
+  edit.SetWindowText("10mm");
   EXPECT_FALSE(valueEdit.GetValue(length));
   EXPECT_EQ(length.ToCString(), "1m");
   ASSERT_EQ(Shown().size(), 1u);
@@ -95,7 +95,6 @@ TEST_F(ValueEditTest, MessageLeftInTheQueueFailsAValidInputAndIsShown) {
 
 TEST_F(ValueEditTest, AMissingControlReadsEmpty) {
   ValueEdit missing(dialog.GetDlgItem(4711));
-  missing.SetValue("1m");
   LaeWert length("1m");
   EXPECT_FALSE(missing.GetValue(length)) << "an empty text has no unit";
   EXPECT_EQ(length.ToCString(), "1m");

@@ -150,7 +150,8 @@ TEST(WxSmoke, CanvasOnScreenIsTheHeadlessRender) {
   desktop->Run(app);
   EXPECT_EQ(app.title, "Vostrane");
   EXPECT_TRUE(app.dialogSeen);
-  EXPECT_EQ(app.differences, 0) << "see " << Beside("wx_smoke.png") << " and wx_smoke_headless.png";
+  EXPECT_EQ(app.differences, 0) << "see " << Beside("wx_smoke.png") << " and "
+                                << Beside("wx_smoke_headless.png");
   EXPECT_EQ(app.messageShown, kMessage);
   EXPECT_EQ(app.dialogSize, wxSize(279, 154));
   // OK closed the error window and emptied the queue.
