@@ -18,6 +18,7 @@
 #include "basics/Point.h"
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
 
@@ -119,7 +120,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
-  NetSymbol* FindSubstrate() const { return FindFirstWithKey("SUBSTRAT"); }
+  NetSymbol* FindSubstrate() const { return FindFirstWithKey(SubSymbol::kClassKey); }
   bool HasSubstrate() const { return FindSubstrate() != nullptr; }
   bool HasSpiceLibrary() const { return FindSpiceLibrary() != nullptr; }
   bool HasNetworkAnalyser() const { return FindFirstWithKey("VecNetAnaSymbol") != nullptr; }
@@ -127,7 +128,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   bool HasDcGenerator() const { return FindFirstWithKey("DcGeneratorSymbol") != nullptr; }
   bool HasSignalGenerator() const { return FindFirstWithKey("SignalGenSymbol") != nullptr; }
   bool HasImpulsGenerator() const { return FindFirstWithKey("ImpulsGeneratorSymbol") != nullptr; }
-  bool HasExternalNode() const { return FindFirstWithKey("ExKnotenSymbol") != nullptr; }
+  bool HasExternalNode() const { return FindFirstWithKey(ExKnotenSymbol::kClassKey) != nullptr; }
   bool HasGround() const { return FindFirstWithKey("GROUND") != nullptr; }
   bool HasSweptDcGenerator() const;
   NetSymbol* FindActiveInstrument() const;
