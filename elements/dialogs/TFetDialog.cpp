@@ -78,12 +78,9 @@ void TFetDialog::SetupWindow() {
   ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kReadBuffer);
   for (size_t i = 0; i < kRowCount; ++i) {
     Option& o = symbol->options[kRows[i].option];
-    if (o.enabled != 1) {
-      TEdit(this, kRows[i].field.id, kReadBuffer).SetText("");
-      continue;
-    }
-    boxes[i].Check();
-    ShowFields(*this, std::span(&kRows[i].field, 1), o, FieldText::AsStored, kReadBuffer);
+    if (o.enabled == 1) boxes[i].Check();
+    ShowOrClearFields(*this, std::span(&kRows[i].field, 1), o, o.enabled == 1,
+                      FieldText::AsStored, kReadBuffer);
   }
   name.SetText(symbol->typeName.ToCString());
 }
