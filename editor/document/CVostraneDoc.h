@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -98,7 +99,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void AssignDefaultName(NetSymbol& symbol);
   // To be called after a symbol of the circuit was renamed other than by a dialog that marked the
   // document modified: the default names are then counted anew.
-  void ForgetNames() { namesKnown = false; }
+  void ForgetNames() { namedCount.reset(); }
   // Names it, appends it (the document owns it from now on) and marks the document modified.
   // False when the circuit is full: the user is told and the symbol deleted.
   bool AddSymbol(NetSymbol* symbol);
@@ -186,8 +187,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // SetModifiedFlag or ForgetNames); a list of another length is counted anew all the same.
   std::unordered_set<std::string> takenNames;
   std::unordered_map<std::string, int> firstFreeNumbers;
-  size_t namedCount = 0;
-  bool namesKnown = false;
+  std::optional<size_t> namedCount;  // the length they were counted at; none when forgotten
   int32_t subCircuitFlag = 0;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;
