@@ -2,6 +2,7 @@
 
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 #include "pf/ui_services.h"
 #include "pf/view.h"
 
@@ -11,7 +12,9 @@ std::vector<std::string> CollectSubstrates(pf::Window* view) {
   auto* doc = v != nullptr ? dynamic_cast<CVostraneDoc*>(v->GetDocument()) : nullptr;
   if (doc == nullptr) return names;
   doc->Symbols().ForEach([&](NetSymbol* s) {
-    if (s->GetClassKey() == "SUBSTRAT") names.emplace_back(s->GetElementName().ToCString());
+    if (s->GetClassKey() == SubSymbol::kClassKey) {
+      names.emplace_back(s->GetElementName().ToCString());
+    }
   });
   return names;
 }

@@ -225,3 +225,22 @@ void ShowFields(pf::Dialog& dialog, std::span<const Field<std::type_identity_t<S
     }
   }
 }
+
+// The rows filled as ShowFields fills them when shown, else their edits blanked (a limit above 0
+// bounds them all the same); a blanked row whose control is missing goes unnoted.
+template <class S>
+void ShowOrClearFields(pf::Dialog& dialog, std::span<const Field<std::type_identity_t<S>>> rows,
+                       S& target, bool shown, FieldText form = FieldText::AsStored,
+                       int limit = 0) {
+  if (shown) {
+    ShowFields(dialog, rows, target, form, limit);
+    return;
+  }
+  for (const Field<S>& row : rows) {
+    if (limit > 0) {
+      TEdit(&dialog, row.id, limit).SetText("");
+    } else {
+      dialog.SetDlgItemText(row.id, "");
+    }
+  }
+}

@@ -214,12 +214,11 @@ MyStrng CVostraneDoc::GetDefaultNamePrefix(const NetSymbol& symbol) {
 
 void CVostraneDoc::KnowNames() {
   const auto count = static_cast<size_t>(symbols.GetCount());
-  if (namesKnown && namedCount == count) return;
+  if (namedCount == count) return;
   takenNames.clear();
   firstFreeNumbers.clear();
   symbols.ForEach([this](NetSymbol* s) { takenNames.insert(s->GetElementName().ToCString()); });
   namedCount = count;
-  namesKnown = true;
 }
 
 void CVostraneDoc::AssignDefaultName(NetSymbol& symbol) {
@@ -254,7 +253,6 @@ bool CVostraneDoc::AddSymbol(NetSymbol* symbol) {
   // The new symbol's name is the only one that changed.
   takenNames.insert(symbol->GetElementName().ToCString());
   namedCount = static_cast<size_t>(symbols.GetCount());
-  namesKnown = true;
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -18,6 +19,7 @@
 #include "basics/Point.h"
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/ExKnotenSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
 
@@ -97,7 +99,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void AssignDefaultName(NetSymbol& symbol);
   // To be called after a symbol of the circuit was renamed other than by a dialog that marked the
   // document modified: the default names are then counted anew.
-  void ForgetNames() { namesKnown = false; }
+  void ForgetNames() { namedCount.reset(); }
   // Names it, appends it (the document owns it from now on) and marks the document modified.
   // False when the circuit is full: the user is told and the symbol deleted.
   bool AddSymbol(NetSymbol* symbol);
@@ -119,7 +121,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
-  NetSymbol* FindSubstrate() const { return FindFirstWithKey("SUBSTRAT"); }
+  NetSymbol* FindSubstrate() const { return FindFirstWithKey(SubSymbol::kClassKey); }
   bool HasSubstrate() const { return FindSubstrate() != nullptr; }
   bool HasSpiceLibrary() const { return FindSpiceLibrary() != nullptr; }
   bool HasNetworkAnalyser() const { return FindFirstWithKey("VecNetAnaSymbol") != nullptr; }
@@ -127,7 +129,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   bool HasDcGenerator() const { return FindFirstWithKey("DcGeneratorSymbol") != nullptr; }
   bool HasSignalGenerator() const { return FindFirstWithKey("SignalGenSymbol") != nullptr; }
   bool HasImpulsGenerator() const { return FindFirstWithKey("ImpulsGeneratorSymbol") != nullptr; }
-  bool HasExternalNode() const { return FindFirstWithKey("ExKnotenSymbol") != nullptr; }
+  bool HasExternalNode() const { return FindFirstWithKey(ExKnotenSymbol::kClassKey) != nullptr; }
   bool HasGround() const { return FindFirstWithKey("GROUND") != nullptr; }
   bool HasSweptDcGenerator() const;
   NetSymbol* FindActiveInstrument() const;
@@ -185,8 +187,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // SetModifiedFlag or ForgetNames); a list of another length is counted anew all the same.
   std::unordered_set<std::string> takenNames;
   std::unordered_map<std::string, int> firstFreeNumbers;
-  size_t namedCount = 0;
-  bool namesKnown = false;
+  std::optional<size_t> namedCount;  // the length they were counted at; none when forgotten
   int32_t subCircuitFlag = 0;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;

@@ -10,6 +10,9 @@
 #include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/OnePortSymbol.h"
+#include "editor/symbols/OutSymbol.h"
+#include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/ui_services.h"
 #include "simulator/DataSet.h"
@@ -219,7 +222,7 @@ void NetlistBuilder::CollectWireGroup(
 void NetlistBuilder::NumberRemainingPins() {
   for (size_t i = 0; i < symbols.size(); ++i) {
     NetSymbol& s = *symbols[i];
-    if (marked[i] != 0 || Is(s, "SUBSTRAT") || Is(s, "SpiceLibSymbol")) continue;
+    if (marked[i] != 0 || Is(s, SubSymbol::kClassKey) || Is(s, "SpiceLibSymbol")) continue;
     for (int p = 0; p < Pins(s); ++p) {
       const int32_t found = Lookup(s.GetPinPosition(p));
       if (found >= 0 && found <= doc.nodeCounter) continue;
@@ -243,14 +246,15 @@ void NetlistBuilder::AssignPinNodes() {
       const int32_t found = Lookup(s.GetPinPosition(p));
       if (found >= 0) s.nodes[p] = found;
     }
-    if (Is(s, "OUTPUT") && Pins(s) > 0) {
+    if (Is(s, OutSymbol::kClassKey) && Pins(s) > 0) {
       outputFound = true;
       outputNode = s.nodes[0];
     }
   }
   if (!outputFound) return;
   for (NetSymbol* s : symbols) {
-    if (auto* input = dynamic_cast<InpSymbol*>(s); input != nullptr && Is(*s, "INPUT")) {
+    if (auto* input = dynamic_cast<InpSymbol*>(s);
+        input != nullptr && Is(*s, InpSymbol::kClassKey)) {
       input->settings.outputNode = outputNode;
       return;
     }
@@ -273,7 +277,9 @@ bool NetlistBuilder::Build() {
   // would simulate another circuit, so there is none.
   const int reported = VS_Error::MessageCount();
   for (NetSymbol* s : symbols) {
-    if (!Is(*s, "VERBINDUNG") && !Is(*s, "GROUND") && !Is(*s, "OUTPUT")) s->WriteNetLine();
+    if (!Is(*s, "VERBINDUNG") && !Is(*s, "GROUND") && !Is(*s, OutSymbol::kClassKey)) {
+      s->WriteNetLine();
+    }
   }
   if (VS_Error::MessageCount() > reported) return false;
   WritePortLine();
@@ -336,7 +342,7 @@ void NetlistBuilder::Emit() {
     const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
     if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
       if (instrument == master) instrument->AppendNetworkHeader(lines);
-    } else if (Is(*s, "INPUT") || s == portLineOwner) {
+    } else if (Is(*s, InpSymbol::kClassKey) || s == portLineOwner) {
       lines.AddLine(s->netLine);
     }
   }
@@ -370,11 +376,11 @@ void NetlistBuilder::EmitDataBlock() {
   LineFile& lines = doc.netlistLines;
   lines.AddLine("DATA");
   for (NetSymbol* s : symbols) {
-    if (Is(*s, "SUBSTRAT")) lines.AddLine(s->netLine);
+    if (Is(*s, SubSymbol::kClassKey)) lines.AddLine(s->netLine);
   }
   // One table per name, whether a two-port or a one-port carries it.
   std::vector<MyStrng> written;
-  for (const char* key : {"TWOPORT", "ONEPORT"}) {
+  for (const char* key : {"TWOPORT", OnePortSymbol::kClassKey}) {
     for (NetSymbol* s : symbols) {
       const auto* data = dynamic_cast<const DataSet*>(s);
       const auto* table = dynamic_cast<const DataTableRole*>(s);
@@ -421,7 +427,7 @@ MyStrng ExportRefusal(CVostraneDoc& doc) {
     if (open == nullptr && s->drawPinMarks != 0 && s->HasOpenPin()) open = s;
   });
   if (open != nullptr) return MyStrng(kPrefix) + "offener Anschluss an " + open->GetElementName();
-  const int external = doc.CountSymbolsWithKey("ExKnotenSymbol");
+  const int external = doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey);
   if (external == 0) return MyStrng(kPrefix) + "keine externen Knoten";
   if (external == 1 && !doc.HasGround()) {
     return MyStrng(kPrefix) + "ein externer Knoten ohne Masse";

@@ -166,7 +166,7 @@ bool UserNetSymbol::TakeCircuitFile(const MyStrng& title, const std::string& own
   {
     CVostraneDoc doc;
     if (!doc.OnOpenDocument(path.ToCString())) return false;
-    ports = doc.CountSymbolsWithKey("ExKnotenSymbol");
+    ports = doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey);
   }
   if (ports < 1 || ports > kMaxPins) {
     Report(MyStrng("Teilschaltung mit ") + MyStrng(ports) +

@@ -50,12 +50,8 @@ template <class S>
 void TControlledDialog<S>::Show(size_t row, int32_t flag) {
   const std::span<const Field<S>> one(&layout.fields[row], 1);
   const int limit = row == 0 ? layout.gainLimit : kReadBuffer;
-  if (flag == 1) {
-    ShowFields(*this, one, *symbol,
-               layout.trimmed ? FieldText::WithoutLeadingBlanks : FieldText::AsStored, limit);
-  } else {
-    TEdit(this, one[0].id, limit).SetText("");
-  }
+  ShowOrClearFields(*this, one, *symbol, flag == 1,
+                    layout.trimmed ? FieldText::WithoutLeadingBlanks : FieldText::AsStored, limit);
 }
 
 template <class S>

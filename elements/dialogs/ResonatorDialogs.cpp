@@ -1,5 +1,7 @@
 #include "elements/dialogs/ResonatorDialogs.h"
 
+#include <array>
+
 #include "resources/ElementDialogIds.h"
 
 namespace {
@@ -12,19 +14,18 @@ constexpr FieldRule kBadQuality = Positive("Güte muss größer als 0 sein");
 using Circuit = ResonantCircuitSymbol;
 using CircuitField = Fields<Circuit>;
 
-constexpr TResonantCircuitDialog::Layout Resonator(const char* templateName,
-                                                   const resonator_ids::Set& ids,
-                                                   const char* qCaption) {
-  return {templateName,
-          {CircuitField::Value<&Circuit::f0>(ids.f0, "Fehler Fres:", kBadFrequency),
-           CircuitField::Value<&Circuit::zk>(ids.zk, "Fehler Zk:", kBadResistance),
-           CircuitField::Value<&Circuit::q>(ids.q, qCaption, kBadQuality)}};
+// A resonant circuit's rows: f0, Zk and Q.
+constexpr std::array<Field<Circuit>, 3> Resonator(const resonator_ids::Set& ids,
+                                                  const char* qCaption) {
+  return {CircuitField::Value<&Circuit::f0>(ids.f0, "Fehler Fres:", kBadFrequency),
+          CircuitField::Value<&Circuit::zk>(ids.zk, "Fehler Zk:", kBadResistance),
+          CircuitField::Value<&Circuit::q>(ids.q, qCaption, kBadQuality)};
 }
 
-constexpr TResonantCircuitDialog::Layout kSrlc =
-    Resonator("SRCDIALG", resonator_ids::kSeries, "Fehler Guete:");
-constexpr TResonantCircuitDialog::Layout kPrlc =
-    Resonator("PRCDIALG", resonator_ids::kParallel, "Fehler Guete");
+constexpr std::array<Field<Circuit>, 3> kSrlc =
+    Resonator(resonator_ids::kSeries, "Fehler Guete:");
+constexpr std::array<Field<Circuit>, 3> kPrlc =
+    Resonator(resonator_ids::kParallel, "Fehler Guete");
 
 constexpr Field<QuarzSymbol> kQuarz[] = {
     Fields<QuarzSymbol>::Value<&QuarzSymbol::fs>(quarz_ids::kFs, "Fehler Fser:", kBadFrequency),
@@ -35,35 +36,12 @@ constexpr Field<QuarzSymbol> kQuarz[] = {
 
 }  // namespace
 
-TResonantCircuitDialog::TResonantCircuitDialog(const Layout& layout,
-                                               ResonantCircuitSymbol* symbol, pf::Window* parent)
-    : TDialog(parent, layout.templateName), layout(layout), symbol(symbol) {}
-
-void TResonantCircuitDialog::SetupWindow() {
-  ShowFields(*this, layout.fields, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
-}
-
-bool TResonantCircuitDialog::CanClose() {
-  FieldReader reader(*this, false);
-  return reader.ReadFields(layout.fields, *symbol);
-}
-
 TSrlcDialog::TSrlcDialog(SrlcSymbol* symbol, pf::Window* parent)
-    : TResonantCircuitDialog(kSrlc, symbol, parent) {}
+    : TResonatorDialog("SRCDIALG", kSrlc, symbol, parent) {}
 TPrlcDialog::TPrlcDialog(PrlcSymbol* symbol, pf::Window* parent)
-    : TResonantCircuitDialog(kPrlc, symbol, parent) {}
-
+    : TResonatorDialog("PRCDIALG", kPrlc, symbol, parent) {}
 TQuarzDialog::TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent)
-    : TDialog(parent, "QUARZDIALG"), symbol(symbol) {}
-
-void TQuarzDialog::SetupWindow() {
-  ShowFields(*this, kQuarz, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
-}
-
-bool TQuarzDialog::CanClose() {
-  FieldReader reader(*this, false);
-  return reader.ReadFields(kQuarz, *symbol);
-}
+    : TResonatorDialog("QUARZDIALG", kQuarz, symbol, parent) {}
 
 bool SrlcSymbol::EditDialog(pf::Window* parent) {
   return RunElementDialog<TSrlcDialog>(*this, parent);

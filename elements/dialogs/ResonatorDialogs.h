@@ -2,45 +2,45 @@
 // The dialogs of the series and parallel resonant circuits and of the crystal. The values are
 // stored as typed; none may be 0 or negative, as the models divide by each.
 
+#include <span>
+
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TDialog.h"
 #include "elements/lumped/QuarzSymbol.h"
 
-class TResonantCircuitDialog : public TDialog {
+// A resonator S's dialog: the template it is built from and the one table it shows and reads.
+template <class S>
+class TResonatorDialog : public TDialog {
  public:
-  struct Layout {
-    const char* templateName;
-    Field<ResonantCircuitSymbol> fields[3];  // f0, Zk, Q
-  };
-
-  void SetupWindow() override;
-  bool CanClose() override;
+  void SetupWindow() override {
+    ShowFields(*this, fields, *symbol, FieldText::WithoutLeadingBlanks, kReadBuffer);
+  }
+  bool CanClose() override {
+    FieldReader reader(*this, false);
+    return reader.ReadFields(fields, *symbol);
+  }
 
  protected:
-  TResonantCircuitDialog(const Layout& layout, ResonantCircuitSymbol* symbol, pf::Window* parent);
+  TResonatorDialog(const char* templateName, std::span<const Field<S>> fields, S* symbol,
+                   pf::Window* parent)
+      : TDialog(parent, templateName), fields(fields), symbol(symbol) {}
 
  private:
-  const Layout& layout;
-  ResonantCircuitSymbol* symbol;
+  std::span<const Field<S>> fields;
+  S* symbol;
 };
 
-class TSrlcDialog : public TResonantCircuitDialog {
+class TSrlcDialog : public TResonatorDialog<ResonantCircuitSymbol> {
  public:
   TSrlcDialog(SrlcSymbol* symbol, pf::Window* parent);
 };
 
-class TPrlcDialog : public TResonantCircuitDialog {
+class TPrlcDialog : public TResonatorDialog<ResonantCircuitSymbol> {
  public:
   TPrlcDialog(PrlcSymbol* symbol, pf::Window* parent);
 };
 
-class TQuarzDialog : public TDialog {
+class TQuarzDialog : public TResonatorDialog<QuarzSymbol> {
  public:
   TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent);
-
-  void SetupWindow() override;
-  bool CanClose() override;
-
- private:
-  QuarzSymbol* symbol;
 };

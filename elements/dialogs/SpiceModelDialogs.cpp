@@ -4,6 +4,7 @@
 
 #include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
+#include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
 #include "pf/controls.h"
 #include "resources/SpiceModelIds.h"
@@ -32,10 +33,10 @@ BipSpiceDialog::BipSpiceDialog(pf::Window* parent)
 
 void BipSpiceDialog::ListNames() {
   const SpiceModelLookup lookup = SpiceModelLookup::For(*symbol, GetParent());
-  if (symbol->classKey == "BipSpiceSymbol") {
+  if (symbol->classKey == BipSpiceSymbol::kClassKey) {
     lookup.ListBipolarModels(names);
     SetWindowText("Bipolartransistoren");
-  } else if (symbol->classKey == "OpaSpiceSymbol") {
+  } else if (symbol->classKey == OpaSpiceSymbol::kClassKey) {
     lookup.ListOpAmpSubcircuits(names);
     SetWindowText("Operationsverstärker");
   }
@@ -64,7 +65,8 @@ bool BipSpiceShow::OnInitDialog() {
     modelName = symbol->modelName;
     const SpiceModelLookup lookup = SpiceModelLookup::For(*symbol, GetParent());
     const MyStrng key = symbol->classKey;
-    if (key == "BipSpiceSymbol" || key == "PNDiodeSymbol" || key == "FetSpiceSymbol") {
+    if (key == BipSpiceSymbol::kClassKey || key == PNDiodeSymbol::kClassKey ||
+        key == FetSpiceSymbol::kClassKey) {
       lookup.GetModelText(modelName, lines);
     } else {
       lookup.GetSubcircuitText(modelName, lines);

@@ -1,6 +1,6 @@
 #include "elements/dialogs/TFetDialog.h"
 
-#include <utility>
+#include <array>
 
 #include "editor/dialogs/FieldReader.h"
 #include "resources/ElementDialogIds.h"
@@ -61,29 +61,20 @@ constexpr std::array<Row, TFetDialog::kRowCount> kRows = {{
     {kRdgBox, 3, Element<ResWert>(kRdg)},
 }};
 
-template <size_t... I>
-std::array<TCheckBox, sizeof...(I)> MakeBoxes(pf::Dialog* d, std::index_sequence<I...>) {
-  return {TCheckBox(d, kRows[I].box)...};
-}
-
 }  // namespace
 
 TFetDialog::TFetDialog(FetSymbol* symbol, pf::Window* parent)
     : TDialog(parent, "FETDIALG"),
       symbol(symbol),
-      name(this, kName, kReadBuffer),
-      boxes(MakeBoxes(this, std::make_index_sequence<kRowCount>())) {}
+      name(this, kName, kReadBuffer) {}
 
 void TFetDialog::SetupWindow() {
   ShowFields(*this, kRequired, *symbol, FieldText::AsStored, kReadBuffer);
-  for (size_t i = 0; i < kRowCount; ++i) {
-    Option& o = symbol->options[kRows[i].option];
-    if (o.enabled != 1) {
-      TEdit(this, kRows[i].field.id, kReadBuffer).SetText("");
-      continue;
-    }
-    boxes[i].Check();
-    ShowFields(*this, std::span(&kRows[i].field, 1), o, FieldText::AsStored, kReadBuffer);
+  for (const Row& row : kRows) {
+    Option& o = symbol->options[row.option];
+    if (o.enabled == 1) TCheckBox(this, row.box).Check();
+    ShowOrClearFields(*this, std::span(&row.field, 1), o, o.enabled == 1, FieldText::AsStored,
+                      kReadBuffer);
   }
   name.SetText(symbol->typeName.ToCString());
 }
@@ -92,10 +83,10 @@ bool TFetDialog::CanClose() {
   FieldReader reader(*this, false);
   symbol->typeName = name.GetText().c_str();
   if (!reader.ReadFields(kRequired, *symbol)) return false;
-  for (size_t i = 0; i < kRowCount; ++i) {
-    Option& o = symbol->options[kRows[i].option];
-    o.enabled = boxes[i].GetCheck() == 1 ? 1 : 0;
-    if (o.enabled == 1 && !reader.ReadFields(std::span(&kRows[i].field, 1), o)) return false;
+  for (const Row& row : kRows) {
+    Option& o = symbol->options[row.option];
+    o.enabled = TCheckBox(this, row.box).GetCheck() == 1 ? 1 : 0;
+    if (o.enabled == 1 && !reader.ReadFields(std::span(&row.field, 1), o)) return false;
   }
   return true;
 }

@@ -3,7 +3,6 @@
 // and the optional elements of the equivalent circuit, each with its check box. The symbol
 // keeps plain numbers; the dialog shows them in their units' canonical texts.
 
-#include <array>
 #include <cstddef>
 
 #include "editor/dialogs/TControl.h"
@@ -24,7 +23,6 @@ class TFetDialog : public TDialog {
  private:
   FetSymbol* symbol;
   TEdit name;
-  std::array<TCheckBox, kRowCount> boxes;
 };
 
 // Opens the dialog for a FET symbol; installed as the editor's dialog for its class key.

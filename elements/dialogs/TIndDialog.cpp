@@ -27,12 +27,9 @@ TIndDialog::TIndDialog(IndSymbol* symbol, pf::Window* parent)
 
 void TIndDialog::SetupWindow() {
   TBasisDialog::SetupWindow();
-  if (ind->settingC == 1) {
-    ideal.Check();
-    for (const Field<IndSymbol>& loss : kLosses) TEdit(this, loss.id, kReadBuffer).SetText("");
-  } else {
-    ShowFields(*this, kLosses, *ind, FieldText::WithoutLeadingBlanks, kReadBuffer);
-  }
+  if (ind->settingC == 1) ideal.Check();
+  ShowOrClearFields(*this, kLosses, *ind, ind->settingC != 1, FieldText::WithoutLeadingBlanks,
+                    kReadBuffer);
   ShowFields(*this, kValue, *ind, FieldText::AsStored, kReadBuffer);
 }
 

@@ -58,11 +58,8 @@ bool DcGeneratorDialog::OnInitDialog() {
   CheckRadioButton(dcgen_ids::kCurrentSource, dcgen_ids::kVoltageSource,
                    symbol->kind == 'U' ? dcgen_ids::kVoltageSource : dcgen_ids::kCurrentSource);
   EnableForSetting();
-  if (symbol->resistorFlag != 0) {
-    ShowFields(*this, kResistanceField, *symbol, FieldText::AsStored, kReadBuffer);
-  } else {
-    TEdit(this, dcgen_ids::kResistance, kReadBuffer).SetText("");
-  }
+  ShowOrClearFields(*this, kResistanceField, *symbol, symbol->resistorFlag != 0,
+                    FieldText::AsStored, kReadBuffer);
   FillSlaveList(symbol->slaveName);
   return true;
 }
