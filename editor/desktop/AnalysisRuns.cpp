@@ -57,6 +57,7 @@ void AnalysisRuns::EndBusy() {
   busyDialog.reset();
   // A master that kept its network would compute the circuit as it was at its last start.
   ForEachInstrument([](InstrumentRole& i) { i.SetRunState(0); });
+  if (CVostraneDoc* doc = view.GetDocument()) doc->SetRunningInstrument(nullptr);
 }
 
 bool AnalysisRuns::IsRunGoing() const {

@@ -126,9 +126,23 @@ void StartWrittenSpice(CVostraneView& view) {
   if (!view.Analysis().RefuseWhileBusy()) StartSpice(view);
 }
 
+// The analysis's source becomes the only active instrument: its card is the file's, and every
+// other generator is idle.
+void MakeSpiceSource(CVostraneView& view, NetSymbol& source) {
+  view.Analysis().ClearActiveInstruments();
+  if (auto* instrument = dynamic_cast<InstrumentRole*>(&source)) instrument->SetActiveFlag(1);
+}
+
 void SmallSignal(CVostraneView& view) {
   if (view.Analysis().RefuseWhileBusy()) return;
-  if (Ask("Kleinsignal-Analyse")) WriteAndStartSpice(view);
+  NetSymbol* source = Doc(view).FindSmallSignalSource();
+  if (source == nullptr) {
+    AnalysisRuns::Warn("Kein Signalgenerator für die Kleinsignal-Analyse");
+    return;
+  }
+  if (!Ask("Kleinsignal-Analyse")) return;
+  MakeSpiceSource(view, *source);
+  WriteAndStartSpice(view);
 }
 
 void OperatingPoint(CVostraneView& view) {
@@ -151,9 +165,7 @@ void Transient(CVostraneView& view) {
     return;
   }
   if (!Dialogs().transient(view, source)) return;
-  // The card is the active instrument's: the source becomes the only one.
-  view.Analysis().ClearActiveInstruments();
-  if (auto* instrument = dynamic_cast<InstrumentRole*>(source)) instrument->SetActiveFlag(1);
+  MakeSpiceSource(view, *source);
   WriteAndStartSpice(view);
 }
 

@@ -329,11 +329,27 @@ NetSymbol* CVostraneDoc::FindActiveInstrument() const {
   return found;
 }
 
+NetSymbol* CVostraneDoc::GetRunningInstrument() const {
+  bool placed = false;
+  symbols.ForEach([&](NetSymbol* s) { placed = placed || s == runningInstrument; });
+  return placed ? runningInstrument : nullptr;
+}
+
 NetSymbol* CVostraneDoc::FindTransientSource() const {
+  return FindAnalysisSource({"DataGeneratorSymbol", "ImpulsGeneratorSymbol"});
+}
+
+NetSymbol* CVostraneDoc::FindSmallSignalSource() const {
+  return FindAnalysisSource({"SignalGenSymbol"});
+}
+
+NetSymbol* CVostraneDoc::FindAnalysisSource(std::initializer_list<const char*> keys) const {
   NetSymbol* first = nullptr;
   NetSymbol* active = nullptr;
   symbols.ForEach([&](NetSymbol* s) {
-    if (!HasKey(*s, "DataGeneratorSymbol") && !HasKey(*s, "ImpulsGeneratorSymbol")) return;
+    if (std::none_of(keys.begin(), keys.end(), [s](const char* k) { return HasKey(*s, k); })) {
+      return;
+    }
     const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
     if (first == nullptr) first = s;
     if (active == nullptr && instrument != nullptr && instrument->GetActiveFlag() != 0) active = s;

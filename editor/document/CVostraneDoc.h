@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -136,7 +137,13 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // The source of a SPICE transient (a data or pulse generator, the instruments that write the
   // ".TRAN" card): the first active one in drawing order, else the first one; null without.
   NetSymbol* FindTransientSource() const;
+  // The signal generator of the SPICE small-signal analysis, chosen likewise.
+  NetSymbol* FindSmallSignalSource() const;
   bool HasActiveInstrument() const { return FindActiveInstrument() != nullptr; }
+  // The instrument whose built-in run or sweep is being started or stepped; null between runs
+  // (and once it is no longer in the circuit). Its header is then the netlist's definition.
+  void SetRunningInstrument(NetSymbol* instrument) { runningInstrument = instrument; }
+  NetSymbol* GetRunningInstrument() const;
   bool HasDataItems() const;
   bool HitTest(const Point& p) const;
   void DrawAll(pf::Dc& dc) const;
@@ -170,6 +177,8 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   // True, after telling the user ("Zu viele Elemente"), when a circuit of count symbols could
   // not be opened again.
   static bool RefuseSymbolCount(size_t count);
+  // The first active symbol of one of the keys in drawing order, else the first of them.
+  NetSymbol* FindAnalysisSource(std::initializer_list<const char*> keys) const;
   // Numbering and emission live in their own files and work on the members below.
   friend class NetlistBuilder;
   friend class SpiceWriter;
@@ -189,6 +198,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   std::unordered_map<std::string, int> firstFreeNumbers;
   std::optional<size_t> namedCount;  // the length they were counted at; none when forgotten
   int32_t subCircuitFlag = 0;
+  NetSymbol* runningInstrument = nullptr;
   List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;
   int32_t needsRecalculation = 1;

@@ -273,6 +273,12 @@ bool NetlistBuilder::Build() {
            MyStrng(static_cast<int>(externalNodes)) + ")");
   }
   if (!NumberNodes()) return false;
+  definition = ChooseDefinition();
+  for (NetSymbol* s : symbols) {
+    if (auto* instrument = dynamic_cast<InstrumentRole*>(s); instrument && s->IsInstrument()) {
+      instrument->SetRunning(instrument == definition);
+    }
+  }
   // An element that refuses its values reports and writes no line; a netlist without it
   // would simulate another circuit, so there is none.
   const int reported = VS_Error::MessageCount();
@@ -282,7 +288,8 @@ bool NetlistBuilder::Build() {
     }
   }
   if (VS_Error::MessageCount() > reported) return false;
-  WritePortLine();
+  // While an instrument defines the network, the ports are plain nodes.
+  if (definition == nullptr) WritePortLine();
   Emit();
   return true;
 }
@@ -337,31 +344,40 @@ void NetlistBuilder::Emit() {
     if (extra > 0) s->ClearExtraLines();
   }
   EmitLinks();
-  const InstrumentRole* master = HeaderOwner();
-  for (NetSymbol* s : symbols) {
-    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
-    if (s->IsInstrument() && instrument != nullptr && instrument->GetActiveFlag() != 0) {
-      if (instrument == master) instrument->AppendNetworkHeader(lines);
-    } else if (Is(*s, InpSymbol::kClassKey) || s == portLineOwner) {
-      lines.AddLine(s->netLine);
+  if (definition != nullptr) {
+    definition->AppendNetworkHeader(lines);
+  } else {
+    for (NetSymbol* s : symbols) {
+      if (Is(*s, InpSymbol::kClassKey) || s == portLineOwner) lines.AddLine(s->netLine);
     }
   }
   lines.AddLine("END");
   if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
 }
 
-const InstrumentRole* NetlistBuilder::HeaderOwner() const {
-  // A run makes its master the only active instrument; without a run the analyser measures.
-  const InstrumentRole* first = nullptr;
+const InstrumentRole* NetlistBuilder::ChooseDefinition() const {
+  const auto role = [](NetSymbol* s) {
+    return s != nullptr && s->IsInstrument() ? dynamic_cast<const InstrumentRole*>(s) : nullptr;
+  };
+  if (const InstrumentRole* running = role(doc.GetRunningInstrument())) return running;
+  // What another circuit takes in is defined by its ports alone.
+  if (doc.IsSubCircuit()) return nullptr;
+  const bool ports = std::any_of(symbols.begin(), symbols.end(), [](NetSymbol* s) {
+    const auto* node = dynamic_cast<const ExKnotenSymbol*>(s);
+    return Is(*s, InpSymbol::kClassKey) || (node != nullptr && node->portNumber == 1);
+  });
+  if (ports) return nullptr;
   for (NetSymbol* s : symbols) {
-    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
-    if (!s->IsInstrument() || instrument == nullptr || instrument->GetActiveFlag() == 0) continue;
-    if (Is(*s, "VecNetAnaSymbol")) return instrument;
+    if (Is(*s, "VecNetAnaSymbol") && role(s) != nullptr) return role(s);
+  }
+  for (NetSymbol* s : symbols) {
+    const InstrumentRole* instrument = role(s);
+    if (instrument == nullptr || instrument->GetActiveFlag() == 0) continue;
     LineFile header;
     instrument->AppendNetworkHeader(header);
-    if (first == nullptr && header.GetCount() > 0) first = instrument;
+    if (header.GetCount() > 0) return instrument;
   }
-  return first;
+  return nullptr;
 }
 
 void NetlistBuilder::EmitLinks() {
@@ -403,10 +419,11 @@ void NetlistBuilder::EmitDataBlock() {
 }
 
 bool WritesElementLine(const NetSymbol& s) {
-  // An inactive analyser terminates its ports: its lines are elements of the network.
+  // An analyser that does not define the network terminates its ports: its lines are
+  // elements of the network.
   if (Is(s, "VecNetAnaSymbol")) {
     const auto* instrument = dynamic_cast<const InstrumentRole*>(&s);
-    return instrument != nullptr && instrument->GetActiveFlag() == 0;
+    return instrument != nullptr && !instrument->IsRunning();
   }
   return std::none_of(std::begin(kNoElementLine), std::end(kNoElementLine),
                       [&s](const char* key) { return Is(s, key); });

@@ -46,9 +46,10 @@ class NetlistBuilder {
   void AssignPinNodes();
   void WritePortLine();
   void Emit();
-  // The one active instrument whose header defines the network: the analyser, else the first
-  // active master in drawing order; null when no active instrument writes one.
-  const InstrumentRole* HeaderOwner() const;
+  // The instrument whose header defines the network: the running one; with none running and
+  // no ports (external node 1, input port), the analyser, else the first active master that
+  // writes a header; null when the ports define it.
+  const InstrumentRole* ChooseDefinition() const;
   void EmitLinks();
   void EmitDataBlock();
 
@@ -60,6 +61,7 @@ class NetlistBuilder {
   std::unordered_map<uint64_t, int32_t> firstNode;
   std::vector<std::pair<int32_t, int32_t>> links;
   NetSymbol* portLineOwner = nullptr;
+  const InstrumentRole* definition = nullptr;
   // The DATA entries of the sub-networks: the reader takes the first DATA block only, so they
   // join this netlist's block.
   LineFile subNetworkData;

@@ -44,12 +44,42 @@ bool SpiceWriter::Compose() {
   WriteSpiceHeader();
   NetlistBuilder numbering(doc);
   if (!numbering.NumberNodes()) return false;
+  const std::vector<NetSymbol*> chain = ControlChain();
+  MarkRunning(chain);
   WriteElementLines();
   WriteLinks(numbering.Links());
   WriteSpiceModels();
-  WriteSpiceCommands();
+  WriteSpiceCommands(chain);
   WriteSpiceTrailer();
   return true;
+}
+
+std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
+  std::vector<NetSymbol*> chain;
+  NetSymbol* master = doc.FindActiveInstrument();
+  if (master == nullptr || doc.operatingPointRequest != 0) return chain;
+  chain.push_back(master);
+  std::set<std::string> visited{master->GetElementName().ToCString()};
+  for (MyStrng next = NextInChain(*master); !next.IsEmpty() && !(next == "NoSlave");) {
+    NetSymbol* slave = doc.FindSymbolByName(next);
+    // A chain that comes back to an instrument already written ends there.
+    if (slave == nullptr || !visited.insert(next.ToCString()).second) break;
+    chain.push_back(slave);
+    next = NextInChain(*slave);
+  }
+  return chain;
+}
+
+void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain) {
+  // The operating point is the supplies'; every other analysis is its chain's.
+  const bool operatingPoint = chain.empty() && doc.operatingPointRequest != 0;
+  doc.symbols.ForEach([&](NetSymbol* s) {
+    auto* instrument = dynamic_cast<InstrumentRole*>(s);
+    if (instrument == nullptr || !s->IsInstrument()) return;
+    const bool inChain = std::find(chain.begin(), chain.end(), s) != chain.end();
+    instrument->SetRunning(inChain ||
+                           (operatingPoint && dynamic_cast<DcGeneratorRole*>(s) != nullptr));
+  });
 }
 
 void SpiceWriter::WriteSpiceHeader() {
@@ -118,27 +148,18 @@ void SpiceWriter::WriteSpiceModels() {
   });
 }
 
-void SpiceWriter::WriteSpiceCommands() {
+void SpiceWriter::WriteSpiceCommands(const std::vector<NetSymbol*>& chain) {
   LineFile& lines = doc.netlistLines;
   doc.spiceChainCount = 0;
   lines.AddLine("*");
   lines.AddLine("* Commandos");
   lines.AddLine("*");
-  NetSymbol* master = doc.FindActiveInstrument();
-  if (master != nullptr && doc.operatingPointRequest == 0) {
+  if (!chain.empty()) {
     // The control writers take a line list; what the master and its chain write stays in
     // their order.
     LineFile control;
-    master->WriteSpiceControl(control);
-    std::set<std::string> visited{master->GetElementName().ToCString()};
-    for (MyStrng next = NextInChain(*master); !next.IsEmpty() && !(next == "NoSlave");) {
-      NetSymbol* slave = doc.FindSymbolByName(next);
-      // A chain that comes back to an instrument already written ends there.
-      if (slave == nullptr || !visited.insert(next.ToCString()).second) break;
-      slave->WriteSpiceControl(control);
-      ++doc.spiceChainCount;
-      next = NextInChain(*slave);
-    }
+    for (NetSymbol* s : chain) s->WriteSpiceControl(control);
+    doc.spiceChainCount = static_cast<int>(chain.size()) - 1;
     lines.AppendLines(control);
     return;
   }

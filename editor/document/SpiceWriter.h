@@ -10,6 +10,7 @@
 #include "basics/MyStrng.h"
 
 class CVostraneDoc;
+class NetSymbol;
 
 class SpiceWriter {
  public:
@@ -25,7 +26,13 @@ class SpiceWriter {
   // Joined external nodes (and ground) are shorted as the netlist's 0 ohm links do.
   void WriteLinks(const std::vector<std::pair<int32_t, int32_t>>& links);
   void WriteSpiceModels();
-  void WriteSpiceCommands();
+  // The active instrument and the instruments chained to it, whose cards the file carries;
+  // empty for the operating point and without an active instrument.
+  std::vector<NetSymbol*> ControlChain() const;
+  // Only the instruments of the analysis drive: the chain, or for the operating point the
+  // supplies. Every other generator is idle.
+  void MarkRunning(const std::vector<NetSymbol*>& chain);
+  void WriteSpiceCommands(const std::vector<NetSymbol*>& chain);
   void WriteSpiceTrailer();
 
   CVostraneDoc& doc;

@@ -42,6 +42,12 @@ class InstrumentRole {
   virtual MyStrng GetNextInstrumentName() const = 0;
   // The master's lines behind the circuit's ports in the netlist (its sweep and outputs).
   virtual void AppendNetworkHeader(LineFile& /*lines*/) const {}
+  // Set by the netlist writers on every instrument before the lines are written: whether it
+  // runs the analysis being written (its header defines the network; under SPICE its source
+  // drives). One that does not is idle: a generator is a source of 0 V behind its resistance,
+  // the analyser terminates its ports.
+  virtual void SetRunning(bool /*running*/) {}
+  virtual bool IsRunning() const { return false; }
 };
 
 // A symbol that stands for another circuit: the netlist carries that circuit's lines once per

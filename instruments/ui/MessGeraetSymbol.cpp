@@ -123,6 +123,20 @@ MessMasterSymbol::MessMasterSymbol(const Point& start, const Point& end)
   NetContext::SetReaderInUse(&reader);
 }
 
+MyStrng MessMasterSymbol::SpiceSource(const MyStrng& driving) const {
+  return runsNetlist ? driving : MyStrng("DC 0");
+}
+
+int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyStrng& source,
+                                        const WertMitDim& resistance) const {
+  const MyStrng inner = IntegerWert(lastNode + 1);
+  const MyStrng low = pinCount == 2 ? MyStrng(IntegerWert(nodes[1])) : MyStrng("0");
+  lines.AddLine(MyStrng("V") + elementName + " " + inner + " " + low + " " + SpiceSource(source));
+  lines.AddLine(MyStrng("R") + elementName + " " + IntegerWert(nodes[0]) + " " + inner + " " +
+                resistance.ToSpice());
+  return 1;
+}
+
 MessMasterSymbol::~MessMasterSymbol() {
   // Elements parsed later must not reach a reader that is gone.
   if (NetContext::ReaderInUse() == &reader) NetContext::SetReaderInUse(nullptr);

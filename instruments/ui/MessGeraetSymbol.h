@@ -44,6 +44,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   MyStrng GetNextInstrumentName() const override { return slaveName; }
   // The active instrument's header is the definition line of the network under test.
   void AppendNetworkHeader(LineFile& lines) const override;
+  void SetRunning(bool running) override { runsNetlist = running; }
+  bool IsRunning() const override { return runsNetlist; }
 
   // The element of the attached network with exactly this name; null without one. A master
   // whose run solves another kind of network searches that one.
@@ -90,6 +92,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
 
   std::unique_ptr<MeasInstView> window;
   int32_t active = 0;
+  // What the netlist being written makes of the instrument; not stored.
+  bool runsNetlist = false;
 };
 
 class MessMasterSymbol : public MessGeraetSymbol {
@@ -108,6 +112,18 @@ class MessMasterSymbol : public MessGeraetSymbol {
   int RunAnalysis(const LineFile& lines);
   // The number of steps of the run; 0 when it cannot start.
   virtual int StartRun() { return 0; }
+
+ protected:
+  // The source text of a SPICE line: the one given while the generator runs the analysis,
+  // 0 V (or 0 A) while it is idle.
+  MyStrng SpiceSource(const MyStrng& driving) const;
+  // "V<name> INNER LOW SOURCE" and "R<name> PIN INNER R": the source behind its internal
+  // resistance on a node of its own above lastNode, LOW the second pin's node or ground. The
+  // number of nodes added (1).
+  int WriteSourceBehind(LineFile& lines, int lastNode, const MyStrng& source,
+                        const WertMitDim& resistance) const;
+
+ public:
 
   SweepFreq sweep;
   CmplxSignal masterSignal;

@@ -8,6 +8,7 @@
 #include "basics/WertMitDim.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/NetAnaDialogs.h"
 #include "pf/archive.h"
@@ -144,7 +145,16 @@ void TNetAnalyzer::OnStart() {
   CVostraneDoc* doc = view != nullptr ? view->GetDocument() : nullptr;
   if (doc == nullptr) return;
   view->Analysis().ActivateInstrumentByWindow(this);
-  if (!doc->BuildNetlist(view)) return;
+  // The sweep runs to its end within this command: the netlist is the analyser's while built.
+  NetSymbol* own = nullptr;
+  doc->Symbols().ForEach([&](NetSymbol* s) {
+    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
+    if (instrument != nullptr && instrument->GetInstrumentWindow() == this) own = s;
+  });
+  doc->SetRunningInstrument(own);
+  const bool built = doc->BuildNetlist(view);
+  doc->SetRunningInstrument(nullptr);
+  if (!built) return;
   if (Diagramm* d = screen.Current()) d->SetCurveKeys();
   Measure(doc->GetNetlistLines());
 }

@@ -83,7 +83,7 @@ bool VecNetAnaSymbol::EditDialog(pf::Window* parent) {
 }
 
 int VecNetAnaSymbol::GetExtraLineCount() const {
-  return active == 0 && !port2Line.IsEmpty() ? 1 : 0;
+  return !runsNetlist && !port2Line.IsEmpty() ? 1 : 0;
 }
 
 MyStrng VecNetAnaSymbol::GetExtraLine(int) const { return port2Line; }
@@ -91,7 +91,7 @@ MyStrng VecNetAnaSymbol::GetExtraLine(int) const { return port2Line; }
 void VecNetAnaSymbol::WriteNetLine() {
   port2Line.Clear();
   if (pinCount != 1 && pinCount != 2) return;
-  if (active != 0) {
+  if (runsNetlist) {
     netLine = NetworkTitle() + ": " + (pinCount == 1 ? "1POR " : "2POR ") + NodeText(nodes[0]) +
               " ";
     if (pinCount == 2) netLine += NodeText(nodes[1]) + " ";
@@ -99,6 +99,16 @@ void VecNetAnaSymbol::WriteNetLine() {
   }
   netLine = Termination(nodes[0], GetPort1Resistance());
   if (pinCount == 2) port2Line = Termination(nodes[1], GetPort2Resistance());
+}
+
+int VecNetAnaSymbol::WriteSpiceLines(LineFile& lines, int) {
+  const auto termination = [&](const char* port, int32_t node, double ohms) {
+    lines.AddLine(MyStrng("R") + elementName + port + NodeText(node) + " 0 " +
+                  ResWert(ohms).ToSpice());
+  };
+  if (pinCount == 1 || pinCount == 2) termination("_1 ", nodes[0], GetPort1Resistance());
+  if (pinCount == 2) termination("_2 ", nodes[1], GetPort2Resistance());
+  return 0;
 }
 
 double VecNetAnaSymbol::GetPort1Resistance() const {

@@ -1,8 +1,8 @@
 #pragma once
-// The network analyser on the schematic: marks the ports of the device under test. While it is
-// the active instrument its line is the header of the network under test; inactive, it
-// terminates its ports in the analyser window's reference resistances. Its edit opens the
-// analyser window, modeless.
+// The network analyser on the schematic: marks the ports of the device under test. While its
+// line defines the network of the netlist being written, it is the header of the network under
+// test; otherwise, and always under SPICE, it terminates its ports in the analyser window's
+// reference resistances. Its edit opens the analyser window, modeless.
 
 #include "instruments/ui/MessGeraetSymbol.h"
 
@@ -27,8 +27,10 @@ class VecNetAnaSymbol : public MessGeraetSymbol {
   MyStrng GetExtraLine(int index) const override;
   void ClearExtraLines() override { port2Line.Clear(); }
   void WriteNetLine() override;
-  // The line that WriteNetLine built while active.
-  MyStrng GetNetHeader() const override { return active != 0 ? netLine : MyStrng(); }
+  // The line that WriteNetLine built while defining the network.
+  MyStrng GetNetHeader() const override { return runsNetlist ? netLine : MyStrng(); }
+  // The terminations "R<name>_1 node 0 R" (and "_2"): no SPICE analysis is the analyser's.
+  int WriteSpiceLines(LineFile& lines, int lastNode) override;
 
   // The window's reference resistances; 50 ohm without a window.
   double GetPort1Resistance() const;

@@ -105,7 +105,7 @@ int DcGeneratorSymbol::WriteSpiceLines(LineFile& lines, int) {
       kind == 'I' ? static_cast<const WertMitDim&>(setting == 'F' ? fixedCurrent : startCurrent)
                   : static_cast<const WertMitDim&>(setting == 'F' ? fixedVoltage : startVoltage);
   lines.AddLine(SpiceName() + " " + Node(nodes[0]) + " " + Node(nodes[1]) + " " +
-                value.ToSpice());
+                SpiceSource(value.ToSpice()));
   if (resistorFlag != 0) {
     lines.AddLine(MyStrng("R") + elementName + " " + Node(nodes[1]) + " " + Node(nodes[0]) + " " +
                   internalResistance.ToSpice());

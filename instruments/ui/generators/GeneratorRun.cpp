@@ -43,7 +43,11 @@ bool StartGeneratorRun(MessMasterSymbol& generator, pf::Dialog& dialog, int busy
   // A second active instrument found first would be the run's master and never end it.
   runs.ClearActiveInstruments();
   generator.SetActiveFlag(1);
-  if (!doc->BuildNetlist(view)) return false;
+  doc->SetRunningInstrument(&generator);
+  if (!doc->BuildNetlist(view)) {
+    doc->SetRunningInstrument(nullptr);
+    return false;
+  }
   runs.StartBusy(busyLimit);
   if (generator.RunAnalysis(doc->GetNetlistLines()) == 0) {
     return Refuse(runs, "Fehler beim Laden des Netzwerkes");

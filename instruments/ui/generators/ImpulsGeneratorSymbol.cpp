@@ -96,6 +96,7 @@ MyStrng ImpulsGeneratorSymbol::SourceText() {
 int ImpulsGeneratorSymbol::WriteSpiceLines(LineFile& lines, int /*flag*/) {
   const MyStrng nodes2 =
       pinCount != 2 ? MyStrng(" 0 ") : MyStrng(" ") + IntegerWert(nodes[1]) + " ";
-  lines.AddLine(MyStrng("V") + elementName + " " + IntegerWert(nodes[0]) + nodes2 + SourceText());
+  const MyStrng source = SpiceSource(runsNetlist ? SourceText() : MyStrng());
+  lines.AddLine(MyStrng("V") + elementName + " " + IntegerWert(nodes[0]) + nodes2 + source);
   return 0;
 }

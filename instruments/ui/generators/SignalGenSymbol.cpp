@@ -68,13 +68,7 @@ void SignalGenSymbol::Draw(pf::Dc& dc) {
 }
 
 int SignalGenSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
-  const MyStrng inner = Node(lastNode + 1);
-  const MyStrng reference = pinCount >= 2 ? Node(nodes[1]) : MyStrng("0");
-  lines.AddLine(MyStrng("V") + elementName + " " + inner + " " + reference + " AC " +
-                voltage.ToSpice());
-  lines.AddLine(MyStrng("R") + elementName + " " + Node(nodes[0]) + " " + inner + " " +
-                resistance.ToSpice());
-  return 1;
+  return WriteSourceBehind(lines, lastNode, MyStrng("AC ") + voltage.ToSpice(), resistance);
 }
 
 MyStrng SignalGenSymbol::AcCard() const {

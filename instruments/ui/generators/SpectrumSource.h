@@ -27,6 +27,10 @@ class SpectrumSource : public MessMasterSymbol {
   void WriteNetLine() override;
   // While active: "TITLE: 1POR node ".
   MyStrng GetNetHeader() const override;
+  // A recording has no SPICE form: the source is 0 V behind its resistance, as when idle.
+  int WriteSpiceLines(LineFile& lines, int lastNode) override {
+    return WriteSourceBehind(lines, lastNode, "DC 0", resistance);
+  }
   // Its own run (master is itself) steps one line on; the step after the last line ends it.
   void MeasureStep(InstrumentRole& master) override;
 

@@ -1,5 +1,6 @@
-// The committed analyser example: drawn on the grid, and its netlist with the analyser active
-// (the header of the network under test) and inactive (its ports terminated).
+// The committed analyser example: drawn on the grid, and its netlist with the analyser defining
+// the network (the header of the network under test) and idle beside a running generator (its
+// ports terminated).
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
+#include "instruments/ui/generators/SignalGenSymbol.h"
 #include "pf/headless.h"
 
 namespace {
@@ -26,7 +28,7 @@ bool Holds(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-TEST(AnalyserExample, LiesOnTheGridAndTerminatesItsPortsWhenInactive) {
+TEST(AnalyserExample, LiesOnTheGridAndTerminatesItsPortsWhenIdle) {
   pf::Headless headless;
   CVostraneDoc doc;
   const std::filesystem::path path =
@@ -45,17 +47,30 @@ TEST(AnalyserExample, LiesOnTheGridAndTerminatesItsPortsWhenInactive) {
   });
   ASSERT_NE(analyser, nullptr);
 
+  // A generator on a node of its own, placed after the analyser.
+  auto* generator = new SignalGenSymbol(Point(400, 400), Point(450, 400));
+  ASSERT_TRUE(doc.AddSymbol(generator));
+  const std::string generatorHeader = "Netzwerk: 1POR 4 ";
   const struct {
+    const char* what;
     int active;
+    NetSymbol* running;
     std::vector<std::string> present;
     std::vector<std::string> absent;
   } cases[] = {
-      {1, {"Netzwerk: 2POR 1 3 "}, {"RES 1 R= 50ohm"}},
-      {0, {"RES 1 R= 50ohm", "RES 3 R= 50ohm"}, {"Netzwerk: 2POR 1 3 "}},
+      {"its own sweep", 1, analyser, {"Netzwerk: 2POR 1 3 "}, {"RES 1 R= 50ohm", generatorHeader}},
+      // Whatever the flags say after an earlier run.
+      {"nothing runs", 0, nullptr, {"Netzwerk: 2POR 1 3 "}, {"RES 1 R= 50ohm", generatorHeader}},
+      {"the generator runs",
+       0,
+       generator,
+       {"RES 1 R= 50ohm", "RES 3 R= 50ohm", generatorHeader},
+       {"Netzwerk: 2POR 1 3 "}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.active);
+    SCOPED_TRACE(c.what);
     analyser->SetActiveFlag(c.active);
+    doc.SetRunningInstrument(c.running);
     const std::vector<std::string> lines = Netlist(doc);
     EXPECT_TRUE(Holds(lines, "IND 2 3 L = 12.88nH"));
     for (const std::string& line : c.present) EXPECT_TRUE(Holds(lines, line)) << line;

@@ -281,6 +281,7 @@ TEST(SignalGenSymbol, NetlistHeaderAndSpice) {
   EXPECT_EQ(Text(generator.netLine), "UQU 3 U= 10mV R= 50ohm SigGen");
   EXPECT_EQ(Text(generator.GetNetHeader()), "Netzwerk: 1POR 3 ");
   LineFile spice;
+  generator.SetRunning(true);
   // The resistance stays in series, through the node after the last one.
   EXPECT_EQ(generator.WriteSpiceLines(spice, 7), 1);
   EXPECT_EQ(Lines(spice), (std::vector<std::string>{"VSigGen 8 0 AC 10m", "RSigGen 3 8 50"}));
@@ -435,6 +436,7 @@ TEST(DcGeneratorSymbol, NetlistStepCount) {
 
 TEST(DcGeneratorSymbol, SpiceLinesAndChainedCard) {
   DcGeneratorSymbol master;
+  master.SetRunning(true);
   master.nodes = {2, 0};
   LineFile lines;
   master.WriteSpiceLines(lines, 9);

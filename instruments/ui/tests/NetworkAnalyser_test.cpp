@@ -42,7 +42,7 @@ std::string Text(const MyStrng& s) { return s.ToCString(); }
 
 TEST(VecNetAnaSymbol, NetlistLines) {
   struct Case {
-    int active;
+    int running;
     int pins;
     const char* line;
     const char* extra;  // "" when none
@@ -54,9 +54,9 @@ TEST(VecNetAnaSymbol, NetlistLines) {
       {0, 1, "RES 4 R= 50ohm", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.active) + "/" + std::to_string(c.pins));
+    SCOPED_TRACE(std::to_string(c.running) + "/" + std::to_string(c.pins));
     VecNetAnaSymbol vna;
-    vna.SetActiveFlag(c.active);
+    vna.SetRunning(c.running != 0);
     vna.SetPortCount(c.pins);
     vna.nodes[0] = 4;
     vna.nodes[1] = 7;
@@ -68,7 +68,15 @@ TEST(VecNetAnaSymbol, NetlistLines) {
     }
     LineFile header;
     vna.AppendNetworkHeader(header);
-    EXPECT_EQ(header.GetCount(), c.active);
+    EXPECT_EQ(header.GetCount(), c.running);
+    // No SPICE analysis is the analyser's: its ports are terminated either way.
+    LineFile spice;
+    vna.WriteSpiceLines(spice, 9);
+    std::vector<std::string> terminations{"RVNA_1 4 0 50"};
+    if (c.pins == 2) terminations.push_back("RVNA_2 7 0 50");
+    std::vector<std::string> written;
+    spice.ForEach([&written](const MyStrng& line) { written.push_back(line.ToCString()); });
+    EXPECT_EQ(written, terminations);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@
 #include "instruments/ui/generators/AudioSourceSymbol.h"
 #include "instruments/ui/generators/DataGeneratorDialogs.h"
 #include "instruments/ui/generators/DataGeneratorSymbol.h"
+#include "instruments/ui/generators/DcGeneratorSymbol.h"
 #include "instruments/ui/generators/ImpulsGeneratorSymbol.h"
+#include "instruments/ui/generators/SignalGenSymbol.h"
 #include "formats/WaveFile.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
@@ -73,6 +76,7 @@ TEST(DataGeneratorSymbol, NetLineAndSpiceSourceOfOnePeriod) {
     generator.nodes[0] = 3;
     generator.sequence = BitFolge(c.bits);
     generator.sequence.bitRate = "2.5GBit/s";
+    generator.SetRunning(true);
     LineFile spice;
     EXPECT_EQ(generator.WriteSpiceLines(spice, 7), 1);
     std::vector<std::string> expected = c.spice;
@@ -80,6 +84,48 @@ TEST(DataGeneratorSymbol, NetLineAndSpiceSourceOfOnePeriod) {
     EXPECT_EQ(Lines(spice), expected) << c.bits;
     generator.WriteNetLine();
     EXPECT_EQ(Text(generator.netLine), "UQU 3  U= 1V R= 50ohm DataGen");
+  }
+}
+
+// Beside the analysis of another instrument a generator drives nothing: 0 V (0 A) behind its
+// resistance, whatever waveform, offset or amplitude it holds, active flag or not.
+TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
+  auto pulse = [](int pins) {
+    auto generator = std::make_unique<ImpulsGeneratorSymbol>();
+    generator->pinCount = pins;
+    generator->offset = "300mV";
+    return generator;
+  };
+  auto supply = [](char kind) {
+    auto generator = std::make_unique<DcGeneratorSymbol>();
+    generator->SetKind(kind);
+    generator->fixedVoltage = "5V";
+    generator->fixedCurrent = "2mA";
+    generator->resistorFlag = 1;
+    return generator;
+  };
+  struct Case {
+    std::unique_ptr<MessMasterSymbol> generator;
+    std::vector<std::string> lines;
+  };
+  Case cases[] = {
+      {std::make_unique<SignalGenSymbol>(), {"VSigGen 8 0 DC 0", "RSigGen 3 8 50"}},
+      {std::make_unique<DataGeneratorSymbol>(), {"VDataGen 8 0 DC 0", "RDataGen 3 8 50"}},
+      {std::make_unique<AudioSourceSymbol>(), {"VTonband 8 0 DC 0", "RTonband 3 8 50"}},
+      {pulse(1), {"VImpG 3 0 DC 0"}},
+      {pulse(2), {"VImpG 3 5 DC 0"}},
+      {supply('U'), {"VDczteil 3 5 DC 0", "RVDczteil 5 3 100m"}},
+      {supply('I'), {"IDczteil 3 5 DC 0", "RIDczteil 5 3 100m"}},
+  };
+  for (Case& c : cases) {
+    MessMasterSymbol& generator = *c.generator;
+    generator.nodes[0] = 3;
+    generator.nodes[1] = 5;
+    generator.SetActiveFlag(1);
+    generator.SetRunning(false);
+    LineFile spice;
+    generator.WriteSpiceLines(spice, 7);
+    EXPECT_EQ(Lines(spice), c.lines) << generator.GetClassKey().ToCString();
   }
 }
 
@@ -212,6 +258,7 @@ TEST(ImpulsGeneratorSymbol, SourcesAndCard) {
     generator.nodes[1] = 5;
     generator.offset = c.offset;
     generator.amplitude = c.amplitude;
+    generator.SetRunning(true);
     LineFile spice;
     EXPECT_EQ(generator.WriteSpiceLines(spice, 4), 0);
     EXPECT_EQ(Lines(spice), std::vector<std::string>{c.line}) << c.waveform;
