@@ -45,11 +45,15 @@ bool SpiceWriter::Compose() {
   NetlistBuilder numbering(doc);
   if (!numbering.NumberNodes()) return false;
   const std::vector<NetSymbol*> chain = ControlChain();
-  MarkRunning(chain);
+  // What the master and its chain write stays in their order, as one card.
+  LineFile control;
+  for (NetSymbol* s : chain) s->WriteSpiceControl(control);
+  doc.spiceChainCount = chain.empty() ? 0 : static_cast<int>(chain.size()) - 1;
+  MarkRunning(chain, control.GetCount() > 0);
   WriteElementLines();
   WriteLinks(numbering.Links());
   WriteSpiceModels();
-  WriteSpiceCommands(chain);
+  WriteSpiceCommands(control);
   WriteSpiceTrailer();
   return true;
 }
@@ -70,15 +74,17 @@ std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
   return chain;
 }
 
-void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain) {
-  // The operating point is the supplies'; every other analysis is its chain's.
-  const bool operatingPoint = chain.empty() && doc.operatingPointRequest != 0;
+void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, bool card) {
+  // The operating point is the supplies'; every other analysis is its chain's. A file of no
+  // analysis keeps every source as drawn, for whatever card the user adds.
+  const bool operatingPoint = doc.operatingPointRequest != 0;
+  const bool noAnalysis = !card && !operatingPoint;
   doc.symbols.ForEach([&](NetSymbol* s) {
     auto* instrument = dynamic_cast<InstrumentRole*>(s);
     if (instrument == nullptr || !s->IsInstrument()) return;
     const bool inChain = std::find(chain.begin(), chain.end(), s) != chain.end();
-    instrument->SetRunning(inChain ||
-                           (operatingPoint && dynamic_cast<DcGeneratorRole*>(s) != nullptr));
+    const bool supply = dynamic_cast<DcGeneratorRole*>(s) != nullptr;
+    instrument->SetRunning(noAnalysis || inChain || (operatingPoint && supply));
   });
 }
 
@@ -148,18 +154,12 @@ void SpiceWriter::WriteSpiceModels() {
   });
 }
 
-void SpiceWriter::WriteSpiceCommands(const std::vector<NetSymbol*>& chain) {
+void SpiceWriter::WriteSpiceCommands(const LineFile& control) {
   LineFile& lines = doc.netlistLines;
-  doc.spiceChainCount = 0;
   lines.AddLine("*");
   lines.AddLine("* Commandos");
   lines.AddLine("*");
-  if (!chain.empty()) {
-    // The control writers take a line list; what the master and its chain write stays in
-    // their order.
-    LineFile control;
-    for (NetSymbol* s : chain) s->WriteSpiceControl(control);
-    doc.spiceChainCount = static_cast<int>(chain.size()) - 1;
+  if (control.GetCount() > 0) {
     lines.AppendLines(control);
     return;
   }

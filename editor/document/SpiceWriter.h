@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "basics/LineFile.h"
 #include "basics/MyStrng.h"
 
 class CVostraneDoc;
@@ -30,9 +31,11 @@ class SpiceWriter {
   // empty for the operating point and without an active instrument.
   std::vector<NetSymbol*> ControlChain() const;
   // Only the instruments of the analysis drive: the chain, or for the operating point the
-  // supplies. Every other generator is idle.
-  void MarkRunning(const std::vector<NetSymbol*>& chain);
-  void WriteSpiceCommands(const std::vector<NetSymbol*>& chain);
+  // supplies; every other generator is idle. Without an analysis (no card, no operating
+  // point) every source keeps its form.
+  void MarkRunning(const std::vector<NetSymbol*>& chain, bool card);
+  // The chain's card, else the operating point's.
+  void WriteSpiceCommands(const LineFile& control);
   void WriteSpiceTrailer();
 
   CVostraneDoc& doc;

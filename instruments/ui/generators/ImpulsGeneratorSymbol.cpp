@@ -93,6 +93,16 @@ MyStrng ImpulsGeneratorSymbol::SourceText() {
          SpiceTime(period) + ")";
 }
 
+void ImpulsGeneratorSymbol::WriteNetLine() {
+  netLine = "RES";
+  NetSymbol::WriteNetLine();
+  if (netLine == "RES") {
+    netLine.Clear();
+  } else {
+    netLine += " R = 0ohm";
+  }
+}
+
 int ImpulsGeneratorSymbol::WriteSpiceLines(LineFile& lines, int /*flag*/) {
   const MyStrng nodes2 =
       pinCount != 2 ? MyStrng(" 0 ") : MyStrng(" ") + IntegerWert(nodes[1]) + " ";

@@ -1,7 +1,7 @@
 #pragma once
 // The pulse generator "ImpG": a voltage source for transient SPICE runs only, writing a sine,
 // rectangle, triangle or single-impulse source and, while active, the ".TRAN" card of five
-// periods. It takes no part in built-in runs.
+// periods. It takes no part in built-in runs, where it is an idle source of 0 V.
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
@@ -24,9 +24,9 @@ class ImpulsGeneratorSymbol : public MessMasterSymbol {
   // "V" name, the node or nodes, the waveform's source; no internal nodes.
   int WriteSpiceLines(LineFile& lines, int flag) override;
   void WriteSpiceControl(LineFile& lines) override;
-  // No line: the built-in simulator has no use for the source, and a bare node would break the
-  // netlist.
-  void WriteNetLine() override { netLine.Clear(); }
+  // It never runs a built-in analysis, so there it is always idle: a source of 0 V, a short
+  // between its pins ("RES NODES R = 0ohm"); no line when both lie on ground.
+  void WriteNetLine() override;
 
   // Five periods: stop 5 / f, step and maximum step 0.05 / f; the start time stays. False, and
   // nothing changed, for a frequency that is not positive.
