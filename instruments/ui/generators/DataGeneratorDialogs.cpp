@@ -4,6 +4,7 @@
 #include "editor/desktop/CVostraneView.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/StoredValues.h"
 #include "instruments/ui/generators/DataGeneratorSymbol.h"
 #include "resources/SourceIds.h"
 
@@ -60,21 +61,34 @@ bool DataGeneratorDialog::OnInitDialog() {
     ShowFields(*this, kResistance, *symbol);
     for (const ShapeButton& b : kShapes) CheckDlgButton(b.id, b.shape == symbol->sequence.shape);
   }
-  ShowCounts();
+  ShowPattern();
+  if (!spice) ShowSamples();
   return true;
 }
 
-void DataGeneratorDialog::ShowCounts() {
+void DataGeneratorDialog::ShowPattern() {
   SetDlgItemText(ids::kBitCount, IntegerWert(symbol->bitCount).ToCString());
   SetDlgItemText(ids::kSequence, symbol->sequence.ToCString());
-  if (spice) return;
+}
+
+void DataGeneratorDialog::ShowSamples() {
+  SetDlgItemText(ids::kSamples, IntegerWert(symbol->sampleCount).ToCString());
+  ShowFigures();
+}
+
+void DataGeneratorDialog::ShowFigures() {
   const int32_t bits = symbol->bitCount > 0 ? symbol->bitCount : 1;
   const int32_t perBit = symbol->sampleCount / bits;
-  const double rate = symbol->BitRate();
-  SetDlgItemText(ids::kSamples, IntegerWert(symbol->sampleCount).ToCString());
   SetDlgItemText(ids::kSamplesPerBit, IntegerWert(perBit).ToCString());
-  SetDlgItemText(ids::kNyquist, WithoutLeadingBlanks(FreqWert(perBit * 0.5 * rate)));
-  SetDlgItemText(ids::kFundamental, WithoutLeadingBlanks(FreqWert(rate / bits)));
+  // Checked without queueing: OK refuses a bad rate itself, and a queued message would refuse
+  // whatever reads next.
+  RBitWert typed(GetDlgItemText(ids::kBitRate).c_str());
+  const double rate = GivesFiniteNumber(typed) ? typed.Value() : 0.0;
+  const bool shown = rate > 0.0;
+  SetDlgItemText(ids::kNyquist,
+                 shown ? WithoutLeadingBlanks(FreqWert(perBit * 0.5 * rate)) : std::string());
+  SetDlgItemText(ids::kFundamental,
+                 shown ? WithoutLeadingBlanks(FreqWert(rate / bits)) : std::string());
 }
 
 bool DataGeneratorDialog::ReadSequence(FieldReader& reader) {
@@ -128,10 +142,10 @@ bool DataGeneratorDialog::OnCommand(int id, pf::Notification code) {
 void DataGeneratorDialog::OnDeltaPos(int id, int delta) {
   if (id == ids::kSamplesSpin && !spice) {
     symbol->StepSamples(delta);
+    ShowSamples();
   } else if (id == ids::kBitCountSpin) {
     symbol->StepBitCount(delta);
-  } else {
-    return;
+    ShowPattern();
+    if (!spice) ShowFigures();
   }
-  ShowCounts();
 }

@@ -3,6 +3,8 @@
 // pattern, N and the pulse shape, with the Start button of a run) and "DatenGenerator" for SPICE
 // (amplitude, bit rate and pattern). OK stores each field as it parses; the up-down controls
 // change N and the bit count on the symbol at once, and those stay when the dialog is cancelled.
+// An arrow rewrites only what it changed and the figures derived from it: what the user typed
+// elsewhere stands until OK or "Abbrechen".
 
 #include "basics/WertMitDim.h"
 #include "pf/dialog.h"
@@ -24,8 +26,13 @@ class DataGeneratorDialog : public pf::Dialog {
   void OnDeltaPos(int id, int delta) override;
 
  private:
-  // N, the bit count, the pattern and the figures derived from them.
-  void ShowCounts();
+  // The bit count and the pattern that the bit-count arrows drew.
+  void ShowPattern();
+  // N and the figures.
+  void ShowSamples();
+  // Samples per bit, and fundamental and Nyquist frequency at the rate typed in its edit; both
+  // frequencies blank while that text gives no rate above 0.
+  void ShowFigures();
   // The pattern of 1063 into the symbol with the bit rate of 1062; false after its message.
   bool ReadSequence(FieldReader& reader);
 

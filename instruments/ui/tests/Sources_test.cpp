@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "basics/LineFile.h"
+#include "basics/VS_Error.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
@@ -233,6 +234,61 @@ TEST(DataGeneratorDialog, SpiceVariantSetsTheTransientUp) {
   EXPECT_EQ(Text(generator.tranStop), "5nSec");
   EXPECT_EQ(Text(generator.tranStep), "50pSec");
   EXPECT_EQ(Text(generator.simulatorName), "TranAna");
+}
+
+// An arrow rewrites what it changed and the figures, these at the rate as typed (blank while it
+// gives none, and with nothing queued for the next OK); a typed pattern survives the N arrow.
+TEST(DataGeneratorDialog, ArrowsKeepWhatWasTyped) {
+  struct Case {
+    const char* rate;
+    int spin;
+    bool up;
+    const char* bits;
+    const char* perBit;
+    const char* nyquist;
+    const char* fundamental;
+  };
+  const Case cases[] = {
+      {"1GBit/s", datagen_ids::kSamplesSpin, true, "16", "32", "16GHz", "62.5MHz"},
+      {"1GBit/s", datagen_ids::kSamplesSpin, false, "16", "8", "4GHz", "62.5MHz"},
+      {"1GBit/s", datagen_ids::kBitCountSpin, true, "32", "8", "4GHz", "31.25MHz"},
+      {"1GBit/s", datagen_ids::kBitCountSpin, false, "8", "32", "16GHz", "125MHz"},
+      {"1GHz", datagen_ids::kSamplesSpin, true, "16", "32", "", ""},
+      {"0Bit/s", datagen_ids::kBitCountSpin, false, "8", "32", "", ""},
+      {"", datagen_ids::kSamplesSpin, false, "16", "8", "", ""},
+  };
+  const std::string typed = "1000000000000000";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.rate) + (c.up ? " up " : " down ") + std::to_string(c.spin));
+    pf::Headless headless;
+    DataGeneratorSymbol generator;
+    const std::string stored = Text(generator.sequence);
+    std::string pattern;
+    std::vector<std::string> shown;
+    headless.ExpectDialog(datagen_ids::kTemplate, [&](pf::DialogDriver& d) {
+      d.Type(datagen_ids::kSequence, typed);
+      d.Type(datagen_ids::kBitRate, c.rate);
+      d.Spin(c.spin, c.up);
+      pattern = d.Text(datagen_ids::kSequence);
+      for (int id : {datagen_ids::kBitRate, datagen_ids::kBitCount, datagen_ids::kSamplesPerBit,
+                     datagen_ids::kNyquist, datagen_ids::kFundamental}) {
+        shown.push_back(d.Text(id));
+      }
+      d.Cancel();
+    });
+    EXPECT_FALSE(generator.EditDialog(nullptr));
+    EXPECT_EQ(shown, (std::vector<std::string>{c.rate, c.bits, c.perBit, c.nyquist,
+                                               c.fundamental}));
+    if (c.spin == datagen_ids::kSamplesSpin) {
+      EXPECT_EQ(pattern, typed);
+      EXPECT_EQ(Text(generator.sequence), stored);
+    } else {
+      EXPECT_EQ(pattern, Text(generator.sequence));
+      EXPECT_EQ(std::to_string(pattern.size()), c.bits);
+    }
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    EXPECT_TRUE(headless.Ui().Messages().empty());
+  }
 }
 
 TEST(ImpulsGeneratorSymbol, SourcesAndCard) {
