@@ -1,13 +1,14 @@
 // Reads arbitrary bytes as the lines of a SPICE model library and asks it everything the
 // symbols and the library dialog ask. Every listed name has its entry, an entry's text starts
-// with its own line, a removal takes exactly the entry's lines, and a replacement by the same
-// text keeps the line count.
+// with its own line, a removal takes exactly the entry's lines, a replacement by the same text
+// keeps the line count, and a card's parameter that its text does not name is absent.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "formats/SpiceLibrary.h"
+#include "formats/SpiceModelCard.h"
 
 namespace {
 
@@ -27,6 +28,14 @@ void Exercise(const SpiceLibrary& original, const MyStrng& name) {
   LineFile card;
   original.GetModelCard(name, card);
   Check((card.GetCount() > 0) == model);
+  // The diode's parameters, as its built-in line reads them from the card (upper case).
+  for (const char* key : {"IS", "N", "RS"}) {
+    bool named = false;
+    card.ForEach([&](const MyStrng& line) {
+      named = named || line.ToCString().find(key) != std::string::npos;
+    });
+    Check(named || spice_card::Parameter(card, key, -1.0) == -1.0);
+  }
   LineFile block;
   original.GetSubcktBlock(name, block);
   Check((block.GetCount() > 0) == subckt);

@@ -157,6 +157,12 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
     } catch (const StoredValueError& damaged) {
       loadFailure = damaged.what();
       throw;
+    } catch (const pf::ArchiveError& damaged) {
+      // A stored number is named with its symbol, as a value text is.
+      if (damaged.kind() == pf::ArchiveError::Kind::NotFinite) {
+        loadFailure = StoredValueError(*symbol, damaged.what()).what();
+      }
+      throw;
     }
     // The record names its class twice; a symbol that disagrees would be saved under another.
     if (symbol->GetClassKey() != key) {
@@ -166,7 +172,10 @@ void CVostraneDoc::LoadFile(pf::Archive& ar) {
     loaded.push_back(std::move(symbol));
   }
   DeleteSymbols();
-  for (std::unique_ptr<NetSymbol>& s : loaded) symbols.Append(s.release());
+  for (std::unique_ptr<NetSymbol>& s : loaded) {
+    s->document = this;
+    symbols.Append(s.release());
+  }
   formatValue = format;
   simulatorName = simulator;
   needsRecalculation = 1;
@@ -248,6 +257,7 @@ bool CVostraneDoc::AddSymbol(NetSymbol* symbol) {
     return false;
   }
   AssignDefaultName(*symbol);
+  symbol->document = this;
   symbols.Append(symbol);
   SetModifiedFlag(true);
   // The new symbol's name is the only one that changed.
@@ -258,6 +268,7 @@ bool CVostraneDoc::AddSymbol(NetSymbol* symbol) {
 
 void CVostraneDoc::RemoveSymbol(NetSymbol* symbol) {
   symbols.Remove(symbol);
+  symbol->document = nullptr;
   SetModifiedFlag(true);
 }
 

@@ -108,6 +108,7 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void RemoveSymbol(NetSymbol* symbol);
   // Empties the list without deleting the symbols (filter synthesis takes them over).
   void ReleaseSymbols() {
+    symbols.ForEach([](NetSymbol* s) { s->document = nullptr; });
     symbols.RemoveAll();
     ForgetNames();
   }

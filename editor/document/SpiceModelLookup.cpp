@@ -13,9 +13,14 @@ SpiceModelLookup::SpiceModelLookup(const CVostraneDoc* doc) {
 }
 
 SpiceModelLookup SpiceModelLookup::For(const NetSymbol& symbol, pf::Window* parent) {
-  const pf::View* view = symbol.view != nullptr ? symbol.view : dynamic_cast<pf::View*>(parent);
-  return SpiceModelLookup(
-      view != nullptr ? dynamic_cast<const CVostraneDoc*>(view->GetDocument()) : nullptr);
+  const pf::Document* doc = symbol.document;
+  if (doc == nullptr) {
+    // A symbol being placed is not in its circuit yet.
+    const pf::View* view =
+        symbol.view != nullptr ? symbol.view : dynamic_cast<pf::View*>(parent);
+    doc = view != nullptr ? view->GetDocument() : nullptr;
+  }
+  return SpiceModelLookup(dynamic_cast<const CVostraneDoc*>(doc));
 }
 
 void SpiceModelLookup::ListBipolarModels(LineFile& names) const {

@@ -17,7 +17,8 @@ class Window;
 class SpiceModelLookup {
  public:
   explicit SpiceModelLookup(const CVostraneDoc* doc);
-  // The document of the symbol's view, else of the given window when that is a view.
+  // The circuit that holds the symbol, else the document of its view, else of the given window
+  // when that is a view.
   static SpiceModelLookup For(const NetSymbol& symbol, pf::Window* parent = nullptr);
 
   const SpiceLibrary* Library() const { return library; }

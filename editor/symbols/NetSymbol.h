@@ -20,6 +20,7 @@
 namespace pf {
 class Archive;
 class Dc;
+class Document;
 class View;
 class Window;
 }  // namespace pf
@@ -129,6 +130,9 @@ class NetSymbol : public pf::Object {
 
   // The symbol's state, read and written by the document, the view and the exporters.
   pf::View* view = nullptr;
+  // The circuit that holds the symbol, kept by it: a circuit read without a view (the command
+  // line, a sub-circuit) still answers what its symbols ask of it.
+  const pf::Document* document = nullptr;
   int32_t version = 1;
   int32_t pinCount = 4;
   int32_t selected = 0;

@@ -53,13 +53,20 @@ PNDiodePropertySheet::PNDiodePropertySheet(PNDiodeSymbol* symbol, pf::Window* pa
 }
 
 bool PNDiodeSymbol::EditDialog(pf::Window* parent) {
-  if (!SpiceModelLookup::For(*this, parent).HasSpiceLibrary()) {
+  const SpiceModelLookup lookup = SpiceModelLookup::For(*this, parent);
+  if (!lookup.HasSpiceLibrary()) {
     PNDiodePropertySheet sheet(this, parent);
     return sheet.DoModal() == pf::kIdOk;
   }
   if (!(modelName == "NoModell")) {
+    // The card, and below it what the built-in simulator takes from it.
     BipSpiceShow show(parent);
-    show.SetSymbol(this);
+    show.SetContent('F');
+    lookup.GetModelText(modelName, show.Lines());
+    MyStrng refusal;
+    const std::optional<Junction> junction = BuiltInJunction(lookup.Library(), refusal);
+    show.Lines().AddLine(MyStrng("* Eingebauter Simulator: ") +
+                         (junction ? junction->Text() : refusal));
     show.DoModal();
     return true;
   }

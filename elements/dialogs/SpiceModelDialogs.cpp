@@ -4,7 +4,6 @@
 
 #include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
-#include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceModelSymbols.h"
 #include "pf/controls.h"
 #include "resources/SpiceModelIds.h"
@@ -65,8 +64,7 @@ bool BipSpiceShow::OnInitDialog() {
     modelName = symbol->modelName;
     const SpiceModelLookup lookup = SpiceModelLookup::For(*symbol, GetParent());
     const MyStrng key = symbol->classKey;
-    if (key == BipSpiceSymbol::kClassKey || key == PNDiodeSymbol::kClassKey ||
-        key == FetSpiceSymbol::kClassKey) {
+    if (key == BipSpiceSymbol::kClassKey || key == FetSpiceSymbol::kClassKey) {
       lookup.GetModelText(modelName, lines);
     } else {
       lookup.GetSubcircuitText(modelName, lines);

@@ -1,15 +1,20 @@
 #include "elements/spice/PNDiodeSymbol.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <string>
 
 #include "basics/LineFile.h"
+#include "basics/VS_Error.h"
+#include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/LatexPrimitives.h"
 #include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "elements/spice/SpiceModelSymbols.h"
 #include "formats/SpiceLibrary.h"
+#include "formats/SpiceModelCard.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
 
@@ -39,6 +44,24 @@ void Init(PNDiodeSymbol& s) {
 MyStrng SpiceModelName(const NetSymbol& s) {
   return s.modelName == "NoModell" ? s.elementName + "_MOD" : s.modelName;
 }
+
+// A card's number (at least 0) as a value of class W for the netlist reader, which takes a
+// prefix but no exponent: the class's prefix (femto and tera also beyond their bands) and up to
+// ten decimals, where the class prints 4 digits and would round the card's values.
+template <class W>
+W ReaderValue(double value) {
+  W scale(value > 0.0 ? std::clamp(value, 1e-15, 1e12) : value);
+  const double scaled = value / scale.UnitFactor();
+  const int length = std::snprintf(nullptr, 0, "%.10f", scaled);
+  std::string digits(static_cast<size_t>(length) + 1, '\0');
+  std::snprintf(digits.data(), digits.size(), "%.10f", scaled);
+  digits.resize(static_cast<size_t>(length));
+  digits.erase(digits.find_last_not_of('0') + 1);
+  if (digits.back() == '.') digits.pop_back();
+  return W(MyStrng(digits) + scale.GetDimension());
+}
+
+bool Positive(double value) { return std::isfinite(value) && value > 0.0; }
 
 }  // namespace
 
@@ -101,8 +124,52 @@ void PNDiodeSymbol::WriteSpiceModel(const SpiceLibrary* library, LineFile& lines
                 " TT=" + Spice(tt) + " CJO=" + Spice(cj0) + " TNOM=" + tnom + ")");
 }
 
+MyStrng PNDiodeSymbol::Junction::Text() const {
+  return MyStrng("IS = ") + is + " NE = " + n + " RS = " + rs;
+}
+
+std::optional<PNDiodeSymbol::Junction> PNDiodeSymbol::BuiltInJunction(const SpiceLibrary* library,
+                                                                      MyStrng& refusal) const {
+  if (modelName == "NoModell") return Junction{is, n, rs};
+  const MyStrng model = elementName + ": Modell " + modelName;
+  LineFile card;
+  if (library != nullptr) library->GetModelCard(modelName, card);
+  if (card.GetCount() == 0) {
+    refusal = model + " nicht in der Bibliothek";
+    return std::nullopt;
+  }
+  const double saturation = spice_card::Parameter(card, "IS", 1e-14);
+  const double emission = spice_card::Parameter(card, "N", 1.0);
+  const double series = spice_card::Parameter(card, "RS", 0.0);
+  // The simulator divides by IS and N; a negative RS is no resistor.
+  const char* unusable = !Positive(saturation)                      ? "IS"
+                         : !Positive(emission)                      ? "N"
+                         : !(std::isfinite(series) && series >= 0.0) ? "RS"
+                                                                     : nullptr;
+  std::optional<Junction> junction;
+  if (unusable == nullptr) {
+    junction = Junction{ReaderValue<StromWert>(saturation), FloatWert(emission, "%.7g"),
+                        ReaderValue<ResWert>(series)};
+    // Ten decimals of femtoamperes, the finest the line has, hold no IS below 1e-25 A.
+    if (junction->is.Value() <= 0.0f) unusable = "IS";
+  }
+  if (unusable != nullptr) {
+    refusal = model + ": " + unusable + " ungültig";
+    return std::nullopt;
+  }
+  return junction;
+}
+
 void PNDiodeSymbol::WriteNetLine() {
+  netLine = "";
+  MyStrng refusal;
+  const std::optional<Junction> junction =
+      BuiltInJunction(SpiceModelLookup::For(*this).Library(), refusal);
+  if (!junction) {
+    VS_Error().Error(refusal, 4);
+    return;
+  }
   netLine = "HLD";
   NetSymbol::WriteNetLine();
-  netLine += MyStrng(" IS = ") + is + " NE = " + n + " RS = " + rs;
+  netLine += MyStrng(" ") + junction->Text();
 }

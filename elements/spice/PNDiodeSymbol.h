@@ -1,9 +1,10 @@
 #pragma once
 // The semiconductor diode: for the built-in simulator an "HLD" line with IS, N and RS; for SPICE
 // a line naming a .MODEL of type D from the circuit's library, or, while no model is chosen,
-// a card of its own values named NAME_MOD. The temperature To lives in the base's general
-// value (values[0]).
+// a card of its own values named NAME_MOD. With a chosen model the built-in line, too, takes IS,
+// N and RS from that card. The temperature To lives in the base's general value (values[0]).
 
+#include <optional>
 #include <tuple>
 
 #include "basics/FloatWert.h"
@@ -27,9 +28,27 @@ class PNDiodeSymbol : public MultiPolSymbol {
   // The library's card of the chosen model; without a chosen model the card of its own values.
   void WriteSpiceModel(const SpiceLibrary* library, LineFile& lines) override;
   bool UsesSpiceModel() const override { return true; }
-  // Without a library the four-page sheet; with one the model list, or the chosen model's card.
+  // Without a library the four-page sheet; with one the model list, or the chosen model's card
+  // with the values that the built-in line takes from it.
   bool EditDialog(pf::Window* parent) override;
+  // Reports and writes no line where BuiltInJunction refuses.
   void WriteNetLine() override;
+
+  // What the built-in line gives the simulator.
+  struct Junction {
+    StromWert is;
+    FloatWert n;
+    ResWert rs;
+
+    // "IS = ... NE = ... RS = ...".
+    MyStrng Text() const;
+  };
+  // The symbol's own values, or with a chosen model those of its card in the library, with
+  // SPICE's defaults (IS 1e-14 A, N 1, RS 0) for the ones the card leaves out; the card's other
+  // parameters are SPICE's alone. None when the library lacks the model or the card's IS (at
+  // least 1e-25 A, the finest the line carries) or N is not a positive number or its RS not one
+  // of at least 0; refusal then says why.
+  std::optional<Junction> BuiltInJunction(const SpiceLibrary* library, MyStrng& refusal) const;
 
   FloatWert& To() { return values[0]; }
 

@@ -1,5 +1,5 @@
-// The model library's symbol and dialog and the model-text dialog, driven through scripted
-// dialogs, message boxes and file choices.
+// The model library's symbol and dialog and the model-text dialog (also as a diode shows its
+// model), driven through scripted dialogs, message boxes and file choices.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "basics/VS_Error.h"
+#include "editor/document/CVostraneDoc.h"
 #include "elements/dialogs/SpiceLibDialog.h"
 #include "elements/dialogs/SpiceModelDialogs.h"
+#include "elements/spice/PNDiodeSymbol.h"
 #include "elements/spice/SpiceLibSymbol.h"
 #include "pf/headless.h"
 #include "resources/SpiceModelIds.h"
@@ -206,6 +209,40 @@ TEST_F(SpiceDialogsTest, ModelTextDialogShowsAndReturnsLines) {
     EXPECT_EQ(show.DoModal(), pf::kIdOk);
     EXPECT_EQ(seen, row.shown) << row.edit;
     EXPECT_EQ(Text(show.Lines()), row.back) << row.edit;
+  }
+}
+
+// A diode's chosen model shows its card and, below it, what the built-in line takes from it,
+// or why it takes nothing; showing reports nothing.
+TEST_F(SpiceDialogsTest, DiodeModelShowsTheValuesOfItsBuiltInLine) {
+  const struct {
+    const char* card;
+    const char* shown;
+  } rows[] = {
+      {".model d1n4148 d(is=2.52n rs=0.568 n=1.752)",
+       ".MODEL D1N4148 D(IS=2.52N RS=0.568 N=1.752)\r\n"
+       "* Eingebauter Simulator: IS = 2.52nA NE = 1.752 RS = 568mohm\r\n"},
+      {".MODEL D1N4148 D(N=0)",
+       ".MODEL D1N4148 D(N=0)\r\n* Eingebauter Simulator: D1: Modell D1N4148: N ungültig\r\n"},
+  };
+  for (const auto& row : rows) {
+    CVostraneDoc doc;
+    auto* library = new SpiceLibSymbol(Point(500, 500), Point(600, 500));
+    library->library.AddLine(row.card);
+    doc.AddSymbol(library);
+    auto* diode = new PNDiodeSymbol(Point(100, 100), Point(100, 200));
+    doc.AddSymbol(diode);
+    diode->elementName = "D1";
+    diode->modelName = "D1N4148";
+    std::string seen;
+    headless.ExpectDialog(kShow, [&seen](DialogDriver& d) {
+      seen = d.Text(kShowText);
+      d.Ok();
+    });
+    VS_Error::ClearQueue();
+    EXPECT_TRUE(diode->EditDialog(nullptr));
+    EXPECT_EQ(seen, row.shown);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
   }
 }
 

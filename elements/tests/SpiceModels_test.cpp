@@ -1,5 +1,6 @@
-// The SPICE model library's text rules, the SPICE-model symbols' and the diode's lines, the
-// turned pictures, and the models section of a circuit's SPICE netlist.
+// The SPICE model library's text rules, the SPICE-model symbols' and the diode's lines (also
+// with a library model), the turned pictures, and the models section of a circuit's SPICE
+// netlist.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include "elements/spice/SpiceModelSymbols.h"
 #include "formats/SpiceLibrary.h"
 #include "pf/bitmap.h"
+#include "simulator/PNDiodeElement.h"
+#include "simulator/tests/support/ElementBench.h"
 
 namespace {
 
@@ -181,6 +184,69 @@ TEST(SpiceModelSymbolsTest, DiodeLinesOfANewDiode) {
             (Names{"D1 1 2 D1_MOD",
                    ".MODEL D1_MOD D (IS=10F N=1.5 RS=1 XTI=3 EG=1.1 ISR=1N NR=2 VJ=1 M=0.5 "
                    "BV=1K IBV=100P NBV=1 TT=2.5m CJO=1P TNOM=16.85)"}));
+}
+
+// A diode with a model from the circuit's library: its built-in line carries the card's IS, N
+// and RS (SPICE's defaults for those it leaves out), which the simulator reads back as the
+// card's numbers; a card the simulator cannot take, or a model the library lacks, is reported
+// and writes no line. The diode finds the library through its circuit, with no view.
+TEST(SpiceModelSymbolsTest, DiodeWithALibraryModelTakesItsCardsValues) {
+  const struct {
+    std::vector<const char*> library;  // empty: no library symbol
+    const char* model;
+    const char* line;  // "" when refused
+    const char* message;
+    double is, n, rs;
+  } rows[] = {
+      {{".MODEL D1N4148 D(IS=2.52N RS=0.568 N=1.752)"}, "D1N4148",
+       "HLD 1 2 IS = 2.52nA NE = 1.752 RS = 568mohm", "", 2.52e-9, 1.752, 0.568},
+      {{".MODEL DCAP D(CJO=2P TT=10N)"}, "DCAP", "HLD 1 2 IS = 10fA NE = 1 RS = 0ohm", "",
+       1e-14, 1.0, 0.0},
+      {{"* lower case, continued", ".model dlow d(is=1n cjo=2p", "+ n = 1.9, is=5n",
+        "+ rs=1.5meg)"},
+       "DLOW", "HLD 1 2 IS = 5nA NE = 1.9 RS = 1.5Mohm", "", 5e-9, 1.9, 1.5e6},
+      // Below the smallest prefix: femto in fixed point, as the reader takes no exponent.
+      {{".MODEL DLED D(IS=1.25E-20 N=2.5 RS=2K)"}, "DLED",
+       "HLD 1 2 IS = 0.0000125fA NE = 2.5 RS = 2kohm", "", 1.25e-20, 2.5, 2e3},
+      {{".MODEL DX D(IS=0 N=1)"}, "DX", "", "D1: Modell DX: IS ungültig"},
+      {{".MODEL DX D(IS=1E-26)"}, "DX", "", "D1: Modell DX: IS ungültig"},
+      {{".MODEL DX D(IS={ISAT})"}, "DX", "", "D1: Modell DX: IS ungültig"},
+      {{".MODEL DX D(N=-1)"}, "DX", "", "D1: Modell DX: N ungültig"},
+      {{".MODEL DX D(N=1E999)"}, "DX", "", "D1: Modell DX: N ungültig"},
+      {{".MODEL DX D(RS=-1)"}, "DX", "", "D1: Modell DX: RS ungültig"},
+      {{".MODEL OTHER D(IS=1N)"}, "D1N4148", "", "D1: Modell D1N4148 nicht in der Bibliothek"},
+      {{}, "D1N4148", "", "D1: Modell D1N4148 nicht in der Bibliothek"},
+  };
+  ElementBench bench;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.model);
+    CVostraneDoc doc;
+    if (!row.library.empty()) {
+      auto* library = new SpiceLibSymbol(Point(500, 500), Point(600, 500));
+      for (const char* line : row.library) library->library.AddLine(line);
+      doc.AddSymbol(library);
+    }
+    auto* diode = new PNDiodeSymbol(Point(100, 100), Point(100, 200));
+    doc.AddSymbol(diode);
+    diode->elementName = "D1";
+    diode->modelName = row.model;
+    diode->nodes = {1, 2, 0, 0, 0};
+    VS_Error::ClearQueue();
+    diode->WriteNetLine();
+    EXPECT_EQ(diode->netLine.ToCString(), std::string(row.line));
+    EXPECT_EQ(VS_Error::MessageCount(), *row.message == '\0' ? 0 : 1);
+    if (*row.message != '\0') {
+      EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(), std::string(row.message));
+      continue;
+    }
+    const std::unique_ptr<NetElement> element = bench.Accept(row.line);
+    ASSERT_NE(element, nullptr);
+    const auto& read = dynamic_cast<const PNDiodeElement&>(*element);
+    EXPECT_NEAR(read.GetIS(), row.is, row.is * 1e-6);
+    EXPECT_NEAR(read.GetNE(), row.n, row.n * 1e-6);
+    EXPECT_NEAR(read.GetRS(), row.rs, row.rs * 1e-6);
+  }
+  VS_Error::ClearQueue();
 }
 
 TEST(SpiceModelSymbolsTest, BuiltInNetlistRefusesSpiceOnlySymbols) {

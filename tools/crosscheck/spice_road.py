@@ -10,6 +10,9 @@ the table's 4 digits:
     log must hold no warning;
   - siggen_rc.vqe: the small-signal analysis, whose amplitudes must also equal the readings of
     the built-in run of the same generator ("MultiMeter.dat") to 4 digits.
+Both roads of diode_dc.vqe with its diode on a model of app/cli/tests/ui/diodes.lib: the
+readings of the supply's built-in sweep must equal ngspice's on the netlist the program wrote to
+1 mV, ngspice then taking the built-in simulator's thermal voltage (25 mV).
 
 Usage: tools/crosscheck/spice_road.py [path/to/vostrane-cli]   (default build/release/...)
 Exit status 1 on any failure.
@@ -39,6 +42,14 @@ CASES = [
     ("transient of a bit pattern", "datagen_rc", "spice_tran_datagen"),
     ("small signal", "siggen_rc", "spice_ac_siggen"),
 ]
+
+# The library diode's two roads (name, example, script, library), to 1 mV. ngspice's constants
+# give the built-in simulator's thermal voltage of 25 mV at this temperature, TNOM alike keeps IS
+# as the card says, and tight tolerances keep ngspice's own error (0.4 mV at its defaults) out.
+ROADS = ("library diode on both roads", "diode_dc", "spice_diode_roads", "diodes.lib")
+TWIN_OPTIONS = (".options temp=16.963051510025196 tnom=16.963051510025196\n"
+                ".options reltol=1e-9 vntol=1e-12")
+ROADS_TOLERANCE = 1e-3  # volts
 
 # The built-in run of the signal generator: its Start, then the view's timer to the end.
 BUILT_IN = """dialog 145
@@ -101,26 +112,38 @@ def meter_nodes(cir):
     raise RuntimeError(f"kein Multimeter in {cir}")
 
 
+def meter_values(cir, direct):
+    """The voltmeter's voltage at each point of ngspice's run of cir."""
+    n1, n2 = meter_nodes(cir)
+    zeros = [0.0] * len(next(iter(direct.values())))
+    return [a - b for a, b in zip(direct.get(f"v({n1})", zeros) if n1 else zeros,
+                                  direct.get(f"v({n2})", zeros) if n2 else zeros)]
+
+
+def workspace(base, name, example, *files):
+    """A folder with a copy of tools/spice, the example and files of app/cli/tests/ui."""
+    work = base / name.replace(" ", "_")
+    work.mkdir()
+    shutil.copytree(ROOT / "tools/spice", work / "spice")
+    shutil.copy(ROOT / "examples" / f"{example}.vqe", work)
+    for f in files:
+        shutil.copy(ROOT / "app/cli/tests/ui" / f, work)
+    return work
+
+
 def close(a, b):
     return abs(a - b) <= RELATIVE * max(abs(a), abs(b)) + ABSOLUTE
 
 
 def check_case(name, example, script_name, base):
-    work = base / name.replace(" ", "_")
-    work.mkdir()
-    shutil.copytree(ROOT / "tools/spice", work / "spice")
-    shutil.copy(ROOT / "examples" / f"{example}.vqe", work)
+    work = workspace(base, name, example)
     out = play(work, (ROOT / "app/cli/tests/ui" / f"{script_name}.txt").read_text())
     rows = table(out)
     log = (work / "spice/vosspice.log").read_text(errors="replace")
     if re.search(r"warning", log, re.IGNORECASE):
         return [f"{name}: ngspice warnt:\n{log}"]
     cir = work / "spice" / f"{example}.cir"
-    direct = ngspice(cir, work)
-    n1, n2 = meter_nodes(cir)
-    zeros = [0.0] * len(next(iter(direct.values())))
-    want = [a - b for a, b in zip(direct.get(f"v({n1})", zeros) if n1 else zeros,
-                                  direct.get(f"v({n2})", zeros) if n2 else zeros)]
+    want = meter_values(cir, ngspice(cir, work))
     failures = []
     if len(rows) != len(want) or not rows:
         return [f"{name}: {len(rows)} Zeilen, ngspice {len(want)}"]
@@ -141,6 +164,25 @@ def check_case(name, example, script_name, base):
     return failures
 
 
+def check_roads(base):
+    name, example, script_name, library = ROADS
+    work = workspace(base, name, example, library)
+    play(work, (ROOT / "app/cli/tests/ui" / f"{script_name}.txt").read_text())
+    built_in = [amount(r) for r in (work / "MultiMeter.dat").read_text().split()]
+    cir = work / "spice" / f"{example}.cir"
+    twin = work / "twin.cir"
+    twin.write_text(re.sub(r"^\.end$", TWIN_OPTIONS + "\n.end", cir.read_text(),
+                           flags=re.MULTILINE))
+    want = meter_values(cir, ngspice(twin, work))
+    if len(built_in) != len(want) or not want:
+        return [f"{name}: {len(built_in)} Messwerte im Lauf, ngspice {len(want)}"]
+    worst = max(abs(a - b) for a, b in zip(built_in, want))
+    print(f"{name}: {len(want)} Punkte, größte Abweichung {worst * 1e3:.3f} mV")
+    if worst > ROADS_TOLERANCE:
+        return [f"{name}: eingebaut und Spice weichen um {worst * 1e3:.3f} mV ab"]
+    return []
+
+
 def main():
     global CLI
     CLI = str(pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else
@@ -152,6 +194,10 @@ def main():
                 failures += check_case(name, example, script, pathlib.Path(base))
             except (RuntimeError, ValueError, subprocess.SubprocessError, OSError) as e:
                 failures.append(f"{name}: {e}")
+        try:
+            failures += check_roads(pathlib.Path(base))
+        except (RuntimeError, ValueError, subprocess.SubprocessError, OSError) as e:
+            failures.append(f"{ROADS[0]}: {e}")
     for f in failures:
         print(f, file=sys.stderr)
     return 1 if failures else 0
