@@ -5,9 +5,9 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -49,7 +49,7 @@ constexpr int kBadScript = 2;
 // Blocks nest as dialogs open from dialogs: deeper than this no script means it.
 constexpr int kMaxNesting = 64;
 // A script is typed by hand or written by a test: anything longer is not one.
-constexpr std::streamoff kMaxScriptBytes = 1 << 20;
+constexpr std::uintmax_t kMaxScriptBytes = 1 << 20;
 
 struct Line {
   int number = 0;
@@ -223,9 +223,22 @@ class Player {
     pf::ScriptedUiServices& ui = headless_.Ui();
     Unused(answers_, ui.PendingAnswers());
     Unused(files_, ui.PendingFileAnswers());
+    Unused(filesAside_, filesAside_.size());
     ui.DropAnswers();
     ui.DropFileAnswers();
     headless_.DropPrintFiles();
+  }
+
+  // The first file line of a dialog's script sets aside the file answers still pending from
+  // before the block: they were for the action that opened the dialog, and the block's own are
+  // taken instead. Those set aside count as untaken when that action ends.
+  void SetAsideFileAnswers(bool& setAside) {
+    if (std::exchange(setAside, true)) return;
+    const size_t pending = std::min(headless_.Ui().PendingFileAnswers(), files_.size());
+    filesAside_.insert(filesAside_.end(), files_.end() - static_cast<ptrdiff_t>(pending),
+                       files_.end());
+    files_.clear();
+    headless_.Ui().DropFileAnswers();
   }
 
   // Answers are taken in order: the last `left` of the lines given went untaken.
@@ -526,6 +539,7 @@ class Player {
     }
     label = head[1];
     std::vector<std::pair<int, Action>> actions;
+    auto setAside = std::make_shared<bool>(false);
     for (++at; at < lines.size(); ++at) {
       const std::vector<std::string>& w = lines[at].words;
       const int number = lines[at].number;
@@ -538,7 +552,8 @@ class Player {
           const bool ok = w[0] == "ok";
           actions.emplace_back(number, [ok](pf::DialogDriver& d) { ok ? d.Ok() : d.Cancel(); });
         }
-        script = [this, actions = std::move(actions)](pf::DialogDriver& d) {
+        script = [this, setAside, actions = std::move(actions)](pf::DialogDriver& d) {
+          *setAside = false;
           for (const auto& [line, action] : actions) {
             // "click 1" presses OK without ending the script, so a refusal can be followed up;
             // a dialog that closed anyway must not take the lines meant for it.
@@ -555,7 +570,13 @@ class Player {
         return true;
       }
       Action action;
-      if (w[0] == "dialog") {
+      if (w[0] == "file") {
+        if (!SharedAction(w, number, action)) return false;
+        action = [this, setAside, file = std::move(action)](pf::DialogDriver& d) {
+          SetAsideFileAnswers(*setAside);
+          file(d);
+        };
+      } else if (w[0] == "dialog") {
         std::string innerLabel;
         pf::Headless::Script inner;
         if (!DialogBlock(lines, at, why, innerLabel, inner, depth + 1)) return false;
@@ -753,19 +774,22 @@ class Player {
   // The answer and file lines queued since the last action.
   std::vector<Line> answers_;
   std::vector<Line> files_;
+  std::vector<Line> filesAside_;
   int deferredLine_ = 0;
   std::string deferredError_;
 };
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.
 bool ReadScript(const char* path, std::vector<Line>& lines) {
-  std::ifstream in;
-  const std::string refusal = pf::OpenInput(path, kMaxScriptBytes, in);
-  if (!refusal.empty()) std::fprintf(stderr, "%s\n", refusal.c_str());
-  if (!in) {
+  pf::InputFile file(path, kMaxScriptBytes);
+  std::string bytes;
+  const bool read = file.ReadAll(bytes);
+  if (!file.Refusal().empty()) std::fprintf(stderr, "%s\n", file.Refusal().c_str());
+  if (!read) {
     std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
     return false;
   }
+  std::istringstream in(bytes);
   std::string text;
   for (int number = 1; std::getline(in, text); ++number) {
     Line line{number, {}};

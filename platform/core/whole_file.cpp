@@ -15,6 +15,15 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kNameRoom = 200;  // of a name's 255 bytes
 
+// A file its owner made read-only is not replaced behind their back, whoever writes: the
+// rename would take no permission of the file's own. Root passes access(), so the mode decides
+// too.
+bool ReadOnly(const fs::path& where) {
+  struct stat st {};
+  if (::stat(where.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(where.c_str(), W_OK) != 0;
+}
+
 bool Sync(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return false;
@@ -38,6 +47,7 @@ WholeFile::WholeFile(const std::string& target) : target_(target) {
     return;
   }
   target_ = where.string();
+  if (ReadOnly(where)) return;
   const fs::path folder = where.has_parent_path() ? where.parent_path() : fs::path(".");
   // Cut, so that a name near the system's limit still leaves room for the dot and the suffix.
   std::string name = ".";

@@ -10,7 +10,8 @@
 # the output must match EXPECT and must not match REJECT.
 # With FULL the script plays on a full disk: no file may grow (a zero file-size limit stands for
 # it). The files FULL names ('|' separated) hold "vorher" before and must hold it afterwards,
-# and no temporary file (".NAME.XXXXXX") may be left.
+# and no temporary file (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
+# without write permission (in a writable folder) and must hold it afterwards.
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
@@ -27,11 +28,18 @@ if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
 set(player ${CLI})
+string(REPLACE "|" ";" locked "${READONLY}")
+foreach(f IN LISTS locked)
+  file(WRITE ${SCRATCH}/${f} "vorher\n")
+  file(CHMOD ${SCRATCH}/${f} PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+  list(APPEND kept ${f})
+endforeach()
 if(DEFINED FULL)
-  string(REPLACE "|" ";" kept "${FULL}")
-  foreach(f IN LISTS kept)
+  string(REPLACE "|" ";" full "${FULL}")
+  foreach(f IN LISTS full)
     file(WRITE ${SCRATCH}/${f} "vorher\n")
   endforeach()
+  list(APPEND kept ${full})
   # The failed write's signal is ignored, so the write just fails, as on a full disk.
   set(player sh -c "trap '' XFSZ && ulimit -f 0 && exec \"$0\" \"$@\"" ${CLI})
 endif()
@@ -43,7 +51,7 @@ endif()
 foreach(f IN LISTS kept)
   file(READ ${SCRATCH}/${f} content)
   if(NOT content STREQUAL "vorher\n")
-    message(FATAL_ERROR "${f} was changed on a full disk: '${content}'")
+    message(FATAL_ERROR "${f} was changed: '${content}'")
   endif()
 endforeach()
 if(DEFINED FULL)

@@ -39,16 +39,19 @@ TEST(WholeFile, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
     bool previous;
     bool full;       // the disk has no room
     bool writerOk;   // the writer's own verdict
+    bool readOnly = false;  // the previous file has no write permission (root included)
   } cases[] = {
       {"full disk over a file", true, true, true},
       {"full disk, new file", false, true, true},
       {"writer fails over a file", true, false, false},
       {"writer fails, new file", false, false, false},
+      {"read-only file in a writable folder", true, false, true, true},
   };
   for (const auto& c : cases) {
     const test::TempDir dir;
     const std::string path = dir / "out.png";
     if (c.previous) dir.WriteFile("out.png", kOld);
+    if (c.readOnly) fs::permissions(path, static_cast<fs::perms>(0444));
     bool written;
     {
       std::optional<test::FullDisk> full;

@@ -13,7 +13,8 @@ namespace pf {
 class WholeFile {
  public:
   // A link is followed: its target is replaced and the link stays. A target that exists and is
-  // no regular file (a device, a pipe) cannot be replaced and is written directly.
+  // no regular file (a device, a pipe) cannot be replaced and is written directly; a regular
+  // one without write permission is not written (Path() stays empty).
   explicit WholeFile(const std::string& target);
   // Removes the temporary file unless it was committed.
   ~WholeFile();
