@@ -13,6 +13,9 @@
 # the model-library symbols and of a diode of its own values (tools/crosscheck/spice_models.py),
 # and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
+# with numpy, each instrument of circuits that hold a generator of every kind and the network
+# analyser, run in turn while the others idle, on both roads against hand-written ngspice decks
+# (tools/crosscheck/two_roads.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
 # curve file, the data two-port's scattering-parameter file, the SPICE model library, the
 # SPICE raw file, the WAVE reader and ui-script (confined to a scratch folder) over their
@@ -85,6 +88,10 @@ for preset in "${presets[@]}"; do
     /usr/bin/python3 tools/crosscheck/spice_models.py build/release/app/cli/vostrane-cli
     echo "== SPICE analyses through VosSpice.exe: the multimeter's tables against ngspice"
     /usr/bin/python3 tools/crosscheck/spice_road.py build/release/app/cli/vostrane-cli
+    if /usr/bin/python3 -c 'import numpy' >/dev/null 2>&1; then
+      echo "== each instrument in turn, the others idle, on both roads against ngspice decks"
+      /usr/bin/python3 tools/crosscheck/two_roads.py build/release/app/cli/vostrane-cli
+    fi
   fi
   if [ "$preset" = release ] && command -v gerbv >/dev/null; then
     echo "== the photoplot export read back by gerbv (picture: build/release/gerber)"

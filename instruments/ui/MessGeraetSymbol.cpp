@@ -101,6 +101,11 @@ void MessGeraetSymbol::WriteVoltmeterLine(const ResWert& ri) {
             elementName;
 }
 
+void MessGeraetSymbol::WriteLoadSpiceLine(LineFile& lines, const ResWert& ri) {
+  ZweiPolSymbol::WriteSpiceLines(lines, 0);
+  lines.AddLine(MyStrng("R") + netLine + " " + ri.ToSpice());
+}
+
 void MessGeraetSymbol::ReadLetter(pf::Archive& ar, char& letter, const char* allowed,
                                   const char* what) {
   ar >> letter;

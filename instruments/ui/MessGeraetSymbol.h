@@ -87,6 +87,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   void CollectValue(InstrumentRole& master, bool realPartOnly);
   // "MUME node  R= ri U name": the meter element that holds the node's complex voltage.
   void WriteVoltmeterLine(const ResWert& ri);
+  // Under SPICE such an instrument is the load it is on the built-in road: "R<name> N1 N2 RI".
+  void WriteLoadSpiceLine(LineFile& lines, const ResWert& ri);
   // Loads a letter that must be one of the allowed; throws pf::ArchiveError "what 'x'" else.
   static void ReadLetter(pf::Archive& ar, char& letter, const char* allowed, const char* what);
 

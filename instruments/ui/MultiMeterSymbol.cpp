@@ -58,9 +58,8 @@ void MultiMeterSymbol::Draw(pf::Dc& dc) {
   dc.SelectObject(old);
 }
 
-int MultiMeterSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
-  ZweiPolSymbol::WriteSpiceLines(lines, lastNode);
-  lines.AddLine(MyStrng("R") + netLine + " " + ri.ToSpice());
+int MultiMeterSymbol::WriteSpiceLines(LineFile& lines, int) {
+  WriteLoadSpiceLine(lines, ri);
   dataChanged = 0;
   return 0;
 }

@@ -32,6 +32,10 @@ class OsziSymbol : public MessGeraetSymbol {
   void ReadSpiceResults(SpiceManager& source) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  int WriteSpiceLines(LineFile& lines, int) override {
+    WriteLoadSpiceLine(lines, ri);
+    return 0;
+  }
 
   void MeasureStep(InstrumentRole& master) override;
   // A built-in run feeds the oscilloscope: the screen shows its time signal from now on.

@@ -29,6 +29,10 @@ class SpeakerSymbol : public MessGeraetSymbol {
   void Draw(pf::Dc& dc) override;
   bool EditDialog(pf::Window* parent) override;
   void WriteNetLine() override;
+  int WriteSpiceLines(LineFile& lines, int) override {
+    WriteLoadSpiceLine(lines, ri);
+    return 0;
+  }
 
   void MeasureStep(InstrumentRole& master) override;
   void BeginMeasurement(InstrumentRole& master) override;

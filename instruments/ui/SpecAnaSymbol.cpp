@@ -62,9 +62,8 @@ void SpecAnaSymbol::Serialize(pf::Archive& ar) {
 
 void SpecAnaSymbol::Draw(pf::Dc& dc) { DrawBitmapInstrument(*this, dc); }
 
-int SpecAnaSymbol::WriteSpiceLines(LineFile& lines, int lastNode) {
-  ZweiPolSymbol::WriteSpiceLines(lines, lastNode);
-  lines.AddLine(MyStrng("R") + netLine + " " + ri.ToSpice());
+int SpecAnaSymbol::WriteSpiceLines(LineFile& lines, int) {
+  WriteLoadSpiceLine(lines, ri);
   dataChanged = 0;
   return 0;
 }
