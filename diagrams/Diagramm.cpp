@@ -205,7 +205,8 @@ void Diagramm::Draw(pf::Dc* dc) {
     if (title) title->Draw(dc);
     if (bottomLines[0]) bottomLines[0]->Draw(dc);
     if (grid) grid->Draw(dc);
-    if (marker) marker->Draw(dc);
+    // The marker reads a curve: none while the curves are hidden.
+    if (marker && curvesShown != 0) marker->Draw(dc);
   }
   dc->SelectObject(old);
 }

@@ -64,8 +64,8 @@ void Diagramm::DrawCircleCurves(pf::Dc* dc) {
   if (curvesShown != 0) {
     if (DiagKurve* c = GetCurrentCurve()) c->EnableEndMarkers();
     DrawCurves(dc);
+    if (marker) marker->Draw(dc);
   }
-  if (marker) marker->Draw(dc);
 }
 
 void Diagramm::FrameCircle(int r, int ringStep) {

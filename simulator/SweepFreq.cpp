@@ -36,12 +36,17 @@ void SweepFreq::Prepare() {
     previousStop = stop;
   }
   if (!IsLinear() && !(start > 0.0)) {
-    Error("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein", 2);
+    Error(kStartNotPositive, 2);
     mode = 'L';
   }
   const int intervals = count > 1 ? count - 1 : 1;
   step = IsLinear() ? (stop - start) / intervals : NthRoot(stop / start, intervals);
   Rewind();
+}
+
+bool SweepFreq::SameAxis(const SweepFreq& other) const {
+  return start == other.start && stop == other.stop && count == other.count &&
+         IsLinear() == other.IsLinear();
 }
 
 double SweepFreq::PointAt(int i) const {

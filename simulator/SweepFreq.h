@@ -15,6 +15,11 @@ class SweepFreq : public VS_Error, public pf::Object {
  public:
   static constexpr int32_t kMaxCount = 3000;
   static constexpr int kArchiveBytes = 61;
+  // The refusals of an end that a logarithmic axis cannot hold (0 or below).
+  static constexpr const char* kStartNotPositive =
+      "Logarithmische Frequenzachse: Startfrequenz muß > 0 sein";
+  static constexpr const char* kStopNotPositive =
+      "Logarithmische Frequenzachse: Stopfrequenz muß > 0 sein";
 
   SweepFreq() = default;
   SweepFreq(const SweepFreq&) = default;
@@ -39,6 +44,9 @@ class SweepFreq : public VS_Error, public pf::Object {
   bool CountChanged() const { return countChanged != 0; }
   void ClearChangeFlags() { rangeChanged = countChanged = 0; }
   bool IsLinear() const { return mode == 'L'; }
+  // The same points: start, stop, count and spacing; results computed over one axis belong to
+  // the other.
+  bool SameAxis(const SweepFreq& other) const;
 
   // The 61-byte record; loading takes the fields as stored. A count outside 1..3000 or a
   // frequency that is not finite throws pf::ArchiveError (BadCount).

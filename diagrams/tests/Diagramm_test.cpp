@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "pf/archive.h"
 #include "pf/clipboard.h"
 #include "pf/headless.h"
+#include "pf/recording_dc.h"
 #include "pf/window.h"
 
 namespace {
@@ -270,6 +272,36 @@ TEST(DiagrammTest, CopiesThePictureAsABitmapAndExportsPicTex) {
   EXPECT_EQ(last, "\\endpicture");
   d.SetPicTexFileName("/nonexistent/dir/x.tex");
   EXPECT_FALSE(d.ExportPicTex(80));
+}
+
+// The marker reads the current curve: while the curves are hidden its read-out is not drawn.
+TEST(DiagrammTest, MarkerIsDrawnOnlyWithTheCurves) {
+  pf::Headless headless;
+  LogMagDiag rect(nullptr, 0, 0, 500, 400);
+  SmithDiag smith(nullptr, 0, 0, 400, 400);
+  const struct {
+    Diagramm* d;
+    float x, y;
+    const char* readout;
+  } cases[] = {{&rect, 1e9f, -3.0f, "-3dB"}, {&smith, 90.0f, 0.5f, "90Grad"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.readout);
+    c.d->CreateCurve(0, 2, 2);
+    c.d->GetCurve(0)->Append(c.x, c.y, 1e9f);
+    c.d->curvesShown = 1;
+    c.d->CreateMarker();
+    ASSERT_NE(c.d->GetMarker(), nullptr);
+    const auto readouts = [&c] {
+      pf::RecordingDc dc;
+      c.d->Draw(&dc);
+      return std::count_if(dc.Calls().begin(), dc.Calls().end(), [&c](const pf::DcCall& call) {
+        return call.op == "TextOut" && call.text == c.readout;
+      });
+    };
+    EXPECT_GT(readouts(), 0);
+    c.d->curvesShown = 0;
+    EXPECT_EQ(readouts(), 0);
+  }
 }
 
 TEST(DiagramKindsTest, CreatesTheRegisteredKindsByCodeAndName) {

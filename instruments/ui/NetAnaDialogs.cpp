@@ -25,6 +25,14 @@ constexpr Field<PortResistances> kPorts[] = {
     Fields<PortResistances>::Value<&PortResistances::r2>(gen_ids::kPort2, "Fehler"),
 };
 
+// An end that an exponential axis cannot hold (0 or below), refused under its field's caption.
+struct EndRefusal {
+  const char* message;
+  const char* caption;
+};
+constexpr EndRefusal kStartRefusal{SweepFreq::kStartNotPositive, "Fehler Startfrequenz:"};
+constexpr EndRefusal kStopRefusal{SweepFreq::kStopNotPositive, "Fehler Stopfrequenz:"};
+
 // Index 2 is "21", the only pair the voltage gain and MSG/MAG have.
 constexpr int kIndex21 = 2;
 
@@ -89,31 +97,45 @@ void TFreqDlg::SetupWindow() {
 
 bool TFreqDlg::CanClose() {
   SweepFreq& sweep = analyser->sweep;
-  // A text that fails is queued and never stored.
-  const auto readFrequency = [](const std::string& text, double& target) {
+  const char letter = linear.GetCheck() != 0 ? 'L' : exponential.GetCheck() != 0 ? 'E' : 0;
+  const bool exponentialAxis = (letter != 0 ? letter : sweep.mode) != 'L';
+  // The first end that the exponential axis cannot hold, if nothing was refused before it.
+  const EndRefusal* refusal = nullptr;
+  // A text that fails is queued, and an end the axis cannot hold refused; neither is stored,
+  // so a sweep left by a refused OK never holds an axis that a later Prepare refuses.
+  const auto readFrequency = [&](const std::string& text, double& target, const EndRefusal& end) {
     const int before = VS_Error::MessageCount();
     FreqWert f(CutToReadBuffer(text).c_str());
     f.CheckSyntax();
-    if (VS_Error::MessageCount() == before) target = f.Value();
+    if (VS_Error::MessageCount() != before) return;
+    if (exponentialAxis && !(f.Value() > 0.0)) {
+      if (before == 0 && refusal == nullptr) refusal = &end;
+      return;
+    }
+    target = f.Value();
   };
-  readFrequency(start.GetText(), sweep.start);
-  readFrequency(stop.GetText(), sweep.stop);
+  readFrequency(start.GetText(), sweep.start, kStartRefusal);
+  readFrequency(stop.GetText(), sweep.stop, kStopRefusal);
   IntegerWert n(CutToReadBuffer(count.GetText()).c_str());
   n.CheckSyntax();
-  if (VS_Error::MessageCount() == 0) {
-    sweep.SetCount(std::clamp(static_cast<int>(n.Value()), kMinPoints, kMaxPoints));
-  }
+  const bool refused = refusal != nullptr || VS_Error::MessageCount() != 0;
+  if (!refused) sweep.SetCount(std::clamp(static_cast<int>(n.Value()), kMinPoints, kMaxPoints));
   analyser->sweepChanged = 1;
-  if (VS_Error::MessageCount() == 0 && sweep.stop >= sweep.start) {
-    const char letter = linear.GetCheck() != 0 ? 'L' : exponential.GetCheck() != 0 ? 'E' : 0;
+  if (!refused && sweep.stop >= sweep.start) {
     if (letter != 0) {
       analyser->previousMode = sweep.mode;
       sweep.mode = letter;
     }
     return true;
   }
-  if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
-  ShowFirstQueuedError(*this);
+  if (refusal != nullptr) {
+    FieldReader(*this, false).Refuse(refusal->message, refusal->caption, false);
+    // What the fields after it queued comes again at the next OK.
+    VS_Error::ClearQueue();
+  } else {
+    if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
+    ShowFirstQueuedError(*this);
+  }
   analyser->sweepChanged = 0;
   return false;
 }

@@ -3,7 +3,8 @@
 // both its parent and the object whose settings it reads in SetupWindow and stores in CanClose:
 // the generator's two internal resistances, the frequency sweep, the diagram form, and the
 // measured parameter with its index. Only the generator and the sweep can refuse; they show the
-// first queued message under "Fehler" and stay open.
+// first queued message under "Fehler" (an end that an exponential sweep cannot hold under its
+// field's caption) and stay open.
 
 #include "editor/dialogs/TControl.h"
 #include "editor/dialogs/TDialog.h"
@@ -25,8 +26,9 @@ class TFreqDlg : public TDialog {
  public:
   explicit TFreqDlg(TNetAnalyzer* analyser);
   void SetupWindow() override;
-  // Start and stop are stored as each parses, so a refused sweep keeps them; the count and the
-  // mode only when nothing was refused.
+  // Start and stop are stored as each parses, so a refused sweep keeps them (an end at or below
+  // 0 for an exponential sweep is refused instead); the count and the mode only when nothing
+  // was refused.
   bool CanClose() override;
 
  private:

@@ -197,6 +197,10 @@ void ScrnWindow::SetCurvesShown(bool shown) const {
   if (current != nullptr) current->curvesShown = shown ? 1 : 0;
 }
 
+void ScrnWindow::HideCurves() const {
+  for (const auto& d : diagrams) d->curvesShown = 0;
+}
+
 void ScrnWindow::Invalidate() const {
   if (parent == nullptr) return;
   if (pf::Window* control = parent->GetDlgItem(screen_ids::kScreen)) control->Invalidate();

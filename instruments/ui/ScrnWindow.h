@@ -78,6 +78,8 @@ class ScrnWindow {
   bool StepKey(const KeySpins& spins, int id, int delta) const;
   // The current diagram draws its curves (and takes a marker) only once there are some.
   void SetCurvesShown(bool shown) const;
+  // No diagram of the screen draws its curves until one is shown again.
+  void HideCurves() const;
   // Asks width and font size, then a file name, and writes the current diagram; nothing
   // without one or on Cancel.
   void ExportPicTex();

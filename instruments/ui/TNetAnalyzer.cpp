@@ -126,7 +126,7 @@ void TNetAnalyzer::PointValue(int point, bool withResults, float& x, float& y) c
 }
 
 void TNetAnalyzer::GetPointValue(float& x, float& y) const {
-  PointValue(sweep.index, network != nullptr && network->GetResultCount() > 0, x, y);
+  PointValue(sweep.index, HasResults(), x, y);
 }
 
 bool TNetAnalyzer::RequestStart() {
@@ -256,6 +256,15 @@ bool TNetAnalyzer::Failed() const {
   return reader.GetErrorCode() != 0 || (network != nullptr && network->GetErrorCode() != 0);
 }
 
+bool TNetAnalyzer::HasResults() const {
+  return network != nullptr && network->GetResultCount() > 0;
+}
+
+void TNetAnalyzer::DiscardResults() {
+  if (network != nullptr) network->ReleaseResults();
+  screen.HideCurves();
+}
+
 void TNetAnalyzer::SelectNetwork() {
   if (networkReady == 0) return;
   const int count = reader.GetUsrNetCount();
@@ -339,7 +348,7 @@ void TNetAnalyzer::ApplyFormat() {
   SetUpFrequencyAxis();
   UpdateBottomLine();
   TakeReferenceResistances();
-  if (network != nullptr && network->GetResultCount() > 0) Redraw();
+  if (HasResults()) Redraw();
 }
 
 void TNetAnalyzer::Redraw() {
@@ -352,7 +361,7 @@ void TNetAnalyzer::Redraw() {
   d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
   d->RestartCurrentCurve();
   d->ShowCurrentCurve();
-  const bool withResults = network != nullptr && network->GetResultCount() > 0;
+  const bool withResults = HasResults();
   if (withResults) screen.SetCurvesShown(true);
   for (int p = 0; p < sweep.count; ++p) {
     float x = 0.0f;
@@ -378,8 +387,8 @@ float SignedRadius(const CmplxRec& c) { return c.flag == 0 ? -c.radius : c.radiu
 
 void TNetAnalyzer::FillPlaneCircles() {
   Diagramm* d = screen.Current();
-  if (d == nullptr || format != kRecPlane || network == nullptr ||
-      network->GetResultCount() == 0 || network->GetPortCount() != 2 || kind < 0 || kind > 2) {
+  if (d == nullptr || format != kRecPlane || !HasResults() || network->GetPortCount() != 2 ||
+      kind < 0 || kind > 2) {
     return;
   }
   kind == 2 ? d->ShowSmithPlane() : d->HideSmithPlane();
@@ -425,7 +434,7 @@ void TNetAnalyzer::FillPlaneCircles() {
 }
 
 void TNetAnalyzer::CopyResultTable() {
-  if (network == nullptr) {
+  if (!HasResults()) {
     pf::TheUiServices().Beep(pf::BeepKind::Warning);
     Message("Keine Ergebnisse vorhanden", "Achtung");
     return;
@@ -471,17 +480,21 @@ void TNetAnalyzer::OnFormat() {
 
 void TNetAnalyzer::OnFrequency() {
   if (running != 0) return;
+  const SweepFreq before = sweep;
   TFreqDlg dialog(this);
-  if (dialog.DoModal() != pf::kIdOk) return;
-  SetUpFrequencyAxis();
-  if (sweep.mode != previousMode) {
-    previousFormat = kNewDiagram;
-    ApplyFormat();
-    previousMode = sweep.mode;
-  }
-  if (sweep.CountChanged()) {
-    if (networkReady != 0) reader.AllocateUsrNetResults();
-    if (Diagramm* d = screen.Current()) d->RecreateCurve(0, sweep.count);
+  const bool ok = dialog.DoModal() == pf::kIdOk;
+  // Also after a Cancel: a refused OK may have stored new ends.
+  if (!sweep.SameAxis(before)) DiscardResults();
+  if (ok) {
+    SetUpFrequencyAxis();
+    if (sweep.mode != previousMode) {
+      previousFormat = kNewDiagram;
+      ApplyFormat();
+      previousMode = sweep.mode;
+    }
+    if (sweep.CountChanged()) {
+      if (Diagramm* d = screen.Current()) d->RecreateCurve(0, sweep.count);
+    }
   }
   screen.Invalidate();
 }
@@ -530,13 +543,13 @@ void TNetAnalyzer::LoadCurve() {
                         pf::kOfnPathMustExist | pf::kOfnFileMustExist,
                         kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
-  std::ifstream in;
-  const std::string refusal = pf::OpenInput(dialog.GetPathName(), DiagKurve::kMaxFileBytes, in);
+  pf::InputFile in(dialog.GetPathName(), DiagKurve::kMaxFileBytes);
   bool loaded = false;
-  if (in) {
-    pf::Archive ar(in);
-    loaded = d->LoadCurve(ar);
+  if (in.IsOpen()) {
+    pf::Archive ar(in.Stream());
+    loaded = d->LoadCurve(ar) && in.Refusal().empty();
   }
+  const std::string& refusal = in.Refusal();
   if (loaded) screen.SetCurvesShown(true);
   if (!loaded) {
     // The box says it; the curve's own report must not stay behind for the next command.
@@ -555,6 +568,8 @@ void TNetAnalyzer::ExportPicTex() {
 void TNetAnalyzer::ShowError() {
   pf::TheUiServices().Beep(pf::BeepKind::Default);
   Message(MyStrng(VS_Error::GetFirstMessage().ToCString().substr(0, 80)), "Fehler");
+  // The box says it: left queued, it would refuse the next field read by any dialog.
+  VS_Error::ClearQueue();
 }
 
 void TNetAnalyzer::SetFormat(int32_t f) {

@@ -103,6 +103,11 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void FinishMeasurement();
   // The reader or the network under test reported an error.
   bool Failed() const;
+  // The network under test holds results of its sweep.
+  bool HasResults() const;
+  // Results of another sweep than the one set: gone, and the screen draws no curve until the
+  // next run.
+  void DiscardResults();
   void TakeReferenceResistances();
   // The plane diagram's stability circles and, for S, its gain circles.
   void FillPlaneCircles();

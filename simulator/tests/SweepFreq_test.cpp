@@ -102,6 +102,31 @@ TEST(SweepFreqTest, LogarithmicAxisNeedsAPositiveStart) {
   EXPECT_EQ(sweep.GetFrequency(5), 5e8);
 }
 
+// Results of one axis belong to another only over the same points: the cursor and the change
+// flags do not count, nor which letter names a logarithmic spacing.
+TEST(SweepFreqTest, SameAxisComparesThePoints) {
+  const SweepFreq base = Axis(1e9, 2e10, 101, 'E');
+  const struct {
+    SweepFreq other;
+    bool same;
+  } cases[] = {
+      {Axis(1e9, 2e10, 101, 'E'), true},
+      {Axis(1e9, 2e10, 101, 'X'), true},
+      {Axis(1e8, 2e10, 101, 'E'), false},
+      {Axis(1e9, 3e9, 101, 'E'), false},
+      {Axis(1e9, 2e10, 51, 'E'), false},
+      {Axis(1e9, 2e10, 101, 'L'), false},
+  };
+  for (const auto& c : cases) {
+    SweepFreq other = c.other;
+    other.NextPoint();
+    other.ClearChangeFlags();
+    EXPECT_EQ(base.SameAxis(other), c.same) << other.start << " " << other.stop << " "
+                                            << other.count << " " << other.mode;
+    EXPECT_EQ(other.SameAxis(base), c.same);
+  }
+}
+
 TEST(SweepFreqTest, CursorWalk) {
   SweepFreq sweep = Axis(1e9, 2e9, 3, 'L');
   EXPECT_EQ(sweep.NextPoint(), 1);

@@ -13,20 +13,19 @@
 namespace {
 
 using SweepField = Fields<SweepFreq>;
-constexpr Field<SweepFreq> kStopField =
-    SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency,
-                                                   "Fehler Stopfrequenz:");
+constexpr const char* kStartCaption = "Fehler Startfrequenz:";
+constexpr const char* kStopCaption = "Fehler Stopfrequenz:";
 constexpr Field<SweepFreq> kLinearSweep[] = {
-    SweepField::Number<FreqWert, &SweepFreq::start>(siggen_ids::kStartFrequency,
-                                                    "Fehler Startfrequenz:"),
-    kStopField,
+    SweepField::Number<FreqWert, &SweepFreq::start>(siggen_ids::kStartFrequency, kStartCaption),
+    SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency, kStopCaption),
 };
-// A logarithmic axis has no place for 0 or below.
+// A logarithmic axis has no place for 0 or below, at either end: the ends may come in either
+// order, and Prepare swaps them.
 constexpr Field<SweepFreq> kLogarithmicSweep[] = {
-    SweepField::Number<FreqWert, &SweepFreq::start>(
-        siggen_ids::kStartFrequency, "Fehler Startfrequenz:",
-        Positive("Logarithmische Frequenzachse: Startfrequenz muß > 0 sein")),
-    kStopField,
+    SweepField::Number<FreqWert, &SweepFreq::start>(siggen_ids::kStartFrequency, kStartCaption,
+                                                    Positive(SweepFreq::kStartNotPositive)),
+    SweepField::Number<FreqWert, &SweepFreq::stop>(siggen_ids::kStopFrequency, kStopCaption,
+                                                   Positive(SweepFreq::kStopNotPositive)),
 };
 
 // The count goes in through SetCount, which bounds it.

@@ -98,6 +98,64 @@ TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
   }
 }
 
+// An exponential sweep has no end at or below 0, whether chosen now or set before: refused under
+// that end's caption and not stored, the dialog open; a text that fails first is reported
+// first. Nothing is left queued: the next OK of the dialog passes.
+TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
+  struct Case {
+    char mode;       // before the dialog
+    int click;       // the mode radio clicked, 0 for none
+    const char* start;
+    const char* stop;
+    const char* box;  // "" when taken
+    double wantStart, wantStop;
+    char wantMode;
+  };
+  const std::string startRefused = std::string("Fehler Startfrequenz:: ") +
+                                   SweepFreq::kStartNotPositive;
+  const std::string stopRefused = std::string("Fehler Stopfrequenz:: ") +
+                                  SweepFreq::kStopNotPositive;
+  const Case cases[] = {
+      {'L', freq_ids::kExponential, "0Hz", "20GHz", startRefused.c_str(), 1e9, 2e10, 'L'},
+      {'L', freq_ids::kExponential, "2GHz", "0Hz", stopRefused.c_str(), 2e9, 2e10, 'L'},
+      {'E', 0, "0Hz", "0Hz", startRefused.c_str(), 1e9, 2e10, 'E'},
+      {'L', freq_ids::kExponential, "-1GHz", "0Hz", "Fehler: Negative Frequenz", 1e9, 2e10, 'L'},
+      {'L', freq_ids::kExponential, "1MHz", "20GHz", "", 1e6, 2e10, 'E'},
+      {'E', freq_ids::kLinear, "0Hz", "20GHz", "", 0, 2e10, 'L'},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(1, c.mode) + " " + c.start + " " + c.stop);
+    headless.Ui().Reset();
+    window->sweep.SetStart(1e9);
+    window->sweep.SetStop(2e10);
+    window->sweep.mode = c.mode;
+    window->sweep.Prepare();
+    window->previousMode = c.mode;
+    bool closed = false;
+    Press(analyser_ids::kFrequency, freq_ids::kTemplate, [&](DialogDriver& d) {
+      if (c.click != 0) d.Click(c.click);
+      d.Type(freq_ids::kStart, c.start);
+      d.Type(freq_ids::kStop, c.stop);
+      d.Ok();
+      closed = d.GetDialog().HasEnded();
+      if (!closed) d.Cancel();
+    });
+    EXPECT_EQ(closed, *c.box == '\0');
+    EXPECT_EQ(Boxes(), *c.box == '\0' ? std::vector<std::string>{}
+                                        : std::vector<std::string>{c.box});
+    EXPECT_EQ(window->sweep.start, c.wantStart);
+    EXPECT_EQ(window->sweep.stop, c.wantStop);
+    EXPECT_EQ(window->sweep.mode, c.wantMode);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    Press(analyser_ids::kFrequency, freq_ids::kTemplate, [&](DialogDriver& d) {
+      d.Ok();
+      EXPECT_TRUE(d.GetDialog().HasEnded());
+    });
+    EXPECT_EQ(Boxes().size(), *c.box == '\0' ? 0u : 1u);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+}
+
 TEST_F(Panel, SweepDialogShowsTheSweepAndSwitchesItsMode) {
   Press(analyser_ids::kFrequency, freq_ids::kTemplate, [&](DialogDriver& d) {
     EXPECT_EQ(d.Text(freq_ids::kStart), "1GHz");

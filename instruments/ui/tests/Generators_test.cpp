@@ -393,6 +393,57 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
+// A logarithmic sweep has no end at or below 0: the dialog refuses it under that end's caption,
+// stores nothing of it, stays open and leaves nothing queued; a linear sweep takes 0 Hz, and
+// either takes its ends in any order.
+TEST(SignalGenDialog, LogarithmicSweepNeedsBothEndsAboveZero) {
+  const struct {
+    int mode;
+    const char* start;
+    const char* stop;
+    const char* caption;  // null: taken
+    const char* message;
+    double wantStart, wantStop;
+  } cases[] = {
+      {siggen_ids::kLogarithmic, "1kHz", "0Hz", "Fehler Stopfrequenz:",
+       SweepFreq::kStopNotPositive, 1e3, 20e3},
+      {siggen_ids::kLogarithmic, "0Hz", "20kHz", "Fehler Startfrequenz:",
+       SweepFreq::kStartNotPositive, 1e3, 20e3},
+      {siggen_ids::kLogarithmic, "5kHz", "-5Hz", "Fehler Stopfrequenz:", "Negative Frequenz", 5e3,
+       20e3},
+      {siggen_ids::kLogarithmic, "20kHz", "10Hz", nullptr, "", 10, 20e3},
+      {siggen_ids::kLinear, "1kHz", "0Hz", nullptr, "", 0, 1e3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.start) + " " + c.stop);
+    pf::Headless headless;
+    SignalGenSymbol generator;
+    bool open = false;
+    headless.ExpectDialog(siggen_ids::kTemplate, [&](pf::DialogDriver& d) {
+      d.Click(c.mode);
+      d.Type(siggen_ids::kStartFrequency, c.start);
+      d.Type(siggen_ids::kStopFrequency, c.stop);
+      d.Ok();
+      open = !d.GetDialog().HasEnded();
+      if (open) d.Cancel();
+    });
+    EXPECT_EQ(generator.EditDialog(nullptr), c.caption == nullptr);
+    EXPECT_EQ(open, c.caption != nullptr);
+    const auto& shown = headless.Ui().Messages();
+    ASSERT_EQ(shown.size(), c.caption != nullptr ? 1u : 0u);
+    if (c.caption != nullptr) {
+      EXPECT_EQ(shown[0].caption, c.caption);
+      EXPECT_EQ(shown[0].text, c.message);
+      EXPECT_EQ(headless.Ui().Beeps().size(), 1u);
+    } else {
+      EXPECT_EQ(generator.sweep.mode, c.mode == siggen_ids::kLogarithmic ? 'E' : 'L');
+    }
+    EXPECT_EQ(generator.sweep.start, c.wantStart);
+    EXPECT_EQ(generator.sweep.stop, c.wantStop);
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+}
+
 // Every instrument but the master reads the master's point; a generator that is not the
 // master neither steps nor ends anything then.
 TEST(Generators, StepOnlyTheirOwnRun) {

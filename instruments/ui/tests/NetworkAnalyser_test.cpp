@@ -14,6 +14,7 @@
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
+#include "resources/AnalyserIds.h"
 #include "simulator/NetContext.h"
 #include "simulator/UsrDefNet.h"
 
@@ -226,8 +227,64 @@ TEST_F(Analyser, RefusesWhatItCannotMeasure) {
   dialog.Measure(Lines({"BLK", "RES 1 R = 50", "TOP: 1POR 1 ", "END"}));
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[1], "Fehler: RES: KeineDimension");
+  // Shown, so not left queued for the next dialog's field to refuse.
+  EXPECT_EQ(VS_Error::MessageCount(), 0);
   EXPECT_EQ(dialog.GetNetwork(), nullptr);
   EXPECT_FALSE(dialog.IsRunning());
+}
+
+// The results belong to the sweep that computed them: a new range, point count or mode, also
+// one that a refused OK stored before Cancel, discards them, and "Daten" and every format of the
+// screen then show none; the same sweep keeps them.
+TEST_F(Analyser, ResultsGoWithTheirSweep) {
+  struct Case {
+    const char* what;
+    const char* start;
+    const char* stop;
+    const char* count;
+    bool exponential;
+    bool keeps;
+  };
+  const Case cases[] = {
+      {"same", "1GHz", "20GHz", "101", false, true},
+      {"start", "0.1GHz", "20GHz", "101", false, false},
+      {"stop", "1GHz", "3GHz", "101", false, false},
+      {"count", "1GHz", "20GHz", "5", false, false},
+      {"mode", "1GHz", "20GHz", "101", true, false},
+      {"refused, same", "1GHz", "20GHz", "x", false, true},
+      {"refused, ends stored", "3GHz", "2GHz", "101", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    headless.Ui().Reset();
+    VecNetAnaDialog fresh{&symbol, nullptr};
+    ASSERT_TRUE(fresh.RequestStart());
+    fresh.Measure(LowPass());
+    ASSERT_EQ(fresh.GetNetwork()->GetResultCount(), 101);
+    headless.ExpectDialog(freq_ids::kTemplate, [&](pf::DialogDriver& d) {
+      d.Type(freq_ids::kStart, c.start);
+      d.Type(freq_ids::kStop, c.stop);
+      d.Type(freq_ids::kCount, c.count);
+      if (c.exponential) d.Click(freq_ids::kExponential);
+      d.Ok();
+      if (!d.GetDialog().HasEnded()) d.Cancel();
+    });
+    fresh.OnFrequency();
+    headless.Ui().Reset();
+    fresh.CopyResultTable();
+    const char* said = c.keeps ? "Achtung: Resultate stehen als Ascii-File\r\n im Clipboard"
+                               : "Achtung: Keine Ergebnisse vorhanden";
+    EXPECT_EQ(Messages(), std::vector<std::string>{said});
+    EXPECT_EQ(fresh.GetNetwork()->GetResultCount(), c.keeps ? 101 : 0);
+    ASSERT_NE(fresh.Screen().Current(), nullptr);
+    EXPECT_EQ(fresh.Screen().Current()->curvesShown != 0, c.keeps);
+    fresh.Redraw();
+    EXPECT_EQ(fresh.Screen().Current()->curvesShown != 0, c.keeps) << "redrawn";
+    fresh.SetFormat(TNetAnalyzer::kSmith);
+    fresh.ApplyFormat();
+    EXPECT_EQ(fresh.Screen().Current()->curvesShown != 0, c.keeps) << "in the Smith chart";
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
 }
 
 TEST_F(Analyser, PointerGoesWithTheWindow) {
