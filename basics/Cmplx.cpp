@@ -42,11 +42,6 @@ void Cmplx::Serialize(pf::Archive& ar) {
     ar >> re >> im;
 }
 
-Cmplx CmplxPolar(double magnitude, double degrees) {
-  const double rad = degrees * 0.0174533;
-  return Cmplx(magnitude * std::cos(rad), magnitude * std::sin(rad));
-}
-
 Cmplx CmplxExp(const Cmplx& z) {
   const double e = std::exp(z.re);
   return Cmplx(e * std::cos(z.im), e * std::sin(z.im));

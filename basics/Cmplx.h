@@ -116,8 +116,6 @@ class Cmplx {
 
 static_assert(sizeof(Cmplx) == 16);
 
-// Angle in degrees, converted with the factor 0.0174533.
-Cmplx CmplxPolar(double magnitude, double degrees);
 Cmplx CmplxExp(const Cmplx& z);
 Cmplx CmplxCosh(const Cmplx& z);
 Cmplx CmplxSinh(const Cmplx& z);

@@ -107,8 +107,6 @@ void FftInPlace(double* data, int nn, int isign) {
     DirectDft(data, nn, isign);
 }
 
-bool IsZeroOrOdd(int k) { return k == 0 || k % 2 != 0; }
-
 namespace {
 
 // FFTW runs the jobs of a threaded plan as parts of ForEachPart, on the workers that share

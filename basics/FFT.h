@@ -8,5 +8,3 @@
 // is no scaling. A power of two runs the radix-2 FFT, any other count a direct DFT.
 void FftInPlace(double* data, int nn, int isign);
 
-// True for 0 and every odd k, negative ones included.
-bool IsZeroOrOdd(int k);

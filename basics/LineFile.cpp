@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <fstream>
+#include <istream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,31 +21,52 @@ namespace {
 
 int32_t Saturated(int64_t n) { return static_cast<int32_t>(std::min<int64_t>(n, INT32_MAX)); }
 
+size_t Rest(const char* from, const char* to) { return static_cast<size_t>(to - from); }
+
 }  // namespace
 
-bool LineFile::ReadLine(std::istream& in, std::string& line, int64_t& budget) {
-  // One more than is kept, to tell a line of the kept length and its '\r' from a longer one.
-  constexpr int64_t kKept = kMaxLineLength + 1;
-  char text[kKept + 2];
+LineReader::LineReader(std::istream& in, int64_t budget) : in_(in), budget_(budget) {}
+
+bool LineReader::Fill() {
+  constexpr std::streamsize kBlock = 64 << 10;
+  if (!in_) return false;
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlock);
+  in_.read(block_.get(), kBlock);
+  at_ = block_.get();
+  end_ = at_ + in_.gcount();
+  blockHasCr_ = std::memchr(at_, '\r', Rest(at_, end_)) != nullptr;
+  return at_ != end_;
+}
+
+bool LineReader::Next(std::string& line) {
   line.clear();
-  // The stream's own line search scans its buffer, much faster than a byte at a time.
-  in.getline(text, sizeof text);
-  int64_t taken = in.gcount();
-  if (taken == 0) return false;
-  int64_t length = in.eof() ? taken : taken - 1;
-  if (in.fail() && !in.eof()) {
-    // A longer line: its rest is skipped, as far as the budget reaches.
-    in.clear();
-    length = taken;
-    if (budget - taken + 1 > 0) in.ignore(budget - taken + 1, '\n');
-    taken += in.gcount();
+  bool started = false;
+  while (at_ != end_ || Fill()) {
+    started = true;
+    const auto* stop = static_cast<const char*>(std::memchr(at_, '\n', Rest(at_, end_)));
+    if (stop == nullptr) stop = end_;
+    if (blockHasCr_) {
+      if (const void* cr = std::memchr(at_, '\r', Rest(at_, stop))) {
+        stop = static_cast<const char*>(cr);
+      }
+    }
+    const int64_t length = stop - at_;
+    const int64_t room = LineFile::kMaxLineLength - static_cast<int64_t>(line.size());
+    line.append(at_, static_cast<size_t>(std::min(length, room)));
+    budget_ -= length;
+    at_ = stop;
+    if (budget_ < 0) return false;
+    // The line goes on in the next block.
+    if (at_ == end_) continue;
+    const char lineEnd = *at_++;
+    --budget_;
+    if (lineEnd == '\r' && (at_ != end_ || Fill()) && *at_ == '\n') {
+      ++at_;
+      --budget_;
+    }
+    return budget_ >= 0;
   }
-  budget -= taken;
-  if (budget < 0) return false;
-  line.assign(text, static_cast<size_t>(std::min(length, kKept)));
-  if (length <= kKept && !line.empty() && line.back() == '\r') line.pop_back();
-  if (line.size() > static_cast<size_t>(kMaxLineLength)) line.resize(kMaxLineLength);
-  return true;
+  return started && budget_ >= 0;
 }
 
 LineFile::LineFile() : fileName("NoName.txt") { extraText.AllocBuffer(80); }
@@ -60,13 +82,6 @@ LineFile& LineFile::operator=(const LineFile& other) {
   extraText = other.extraText;
   AppendLines(other);
   return *this;
-}
-
-MyStrng LineFile::GetFileNameWithoutPath() const {
-  MyStrng name(fileName);
-  name.Delete(1, directory.GetLength());
-  name.TrimLeft();
-  return name;
 }
 
 LineFile& LineFile::AddLine(const MyStrng& line) {
@@ -87,19 +102,20 @@ int LineFile::ReadFile(const MyStrng& path) {
 
 int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
   const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
-  std::ifstream in;
-  if (const std::string refusal = pf::OpenInput(mapped, kMaxBytes, in); !refusal.empty()) {
-    VS_Error().Error(MyStrng(refusal), 4);
+  pf::InputFile file(mapped, kMaxBytes);
+  if (!file.Refusal().empty()) {
+    VS_Error().Error(MyStrng(file.Refusal()), 4);
     return 0;
   }
-  if (!in) return 0;
+  if (!file.IsOpen()) return 0;
+  std::istream& in = file.Stream();
 
   // Collected first, so a refused file leaves the lines as they were.
   std::vector<MyStrng> lines;
-  int64_t budget = kMaxBytes;
+  LineReader reader(in, kMaxBytes);
   bool tooManyLines = false;
   std::string raw;
-  while (!tooManyLines && ReadLine(in, raw, budget)) {
+  while (!tooManyLines && reader.Next(raw)) {
     MyStrng line(raw.c_str());
     line.TrimLeft();
     line.TrimRight();
@@ -107,7 +123,8 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
     tooManyLines = lines.size() >= static_cast<size_t>(kMaxLines);
     if (!tooManyLines) lines.push_back(std::move(line));
   }
-  if (tooManyLines || budget < 0) {
+  // The stream ends at the bound: a file that grew past it meanwhile is refused there.
+  if (tooManyLines || !file.Refusal().empty()) {
     VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
     return 0;
   }

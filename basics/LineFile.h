@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,6 @@ class LineFile : public List<MyStrng> {
   LineFile& operator=(const LineFile& other);
 
   MyStrng GetFileName() const { return fileName; }
-  MyStrng GetFileNameWithoutPath() const;
   LineFile& AddLine(const MyStrng& line);
   void AppendLines(const LineFile& other);
 
@@ -41,11 +41,6 @@ class LineFile : public List<MyStrng> {
   // The same lines into a vector, for readers that keep them there; out is left as it was
   // when the result is 0.
   static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
-  // One line without its '\n' and without a '\r' in front of it. Characters beyond the length
-  // bound are skipped up to the line end, so the next line starts at its beginning. Every byte
-  // taken from the stream, kept or skipped, is paid from budget, so neither an endless line nor
-  // a huge file of blanks keeps the reader busy; false at the end of the stream or the budget.
-  static bool ReadLine(std::istream& in, std::string& line, int64_t& budget);
   // Whole or not at all: false when the file could not be written completely, and then the
   // previous file is as it was; the caller reports it.
   bool WriteFile() const;
@@ -73,4 +68,32 @@ class LineFile : public List<MyStrng> {
   // Only set while a clipboard text is being built.
   int32_t clipBytesLeft = 0;
   char* clipWritePos = nullptr;
+};
+
+// The lines of a stream as the text readers take them. A line ends at LF, CR LF or CR alone, as
+// files of any system end their lines. Characters beyond LineFile::kMaxLineLength are skipped up
+// to the line end, so the next line starts at its beginning. Every byte taken, kept or skipped,
+// is paid from the budget, so neither an endless line nor a huge file of blanks keeps a reader
+// busy. The stream is read ahead in blocks of the reader's own.
+class LineReader {
+ public:
+  LineReader(std::istream& in, int64_t budget);
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  // The next line without its line end; false at the end of the stream or of the budget.
+  bool Next(std::string& line);
+  // The bytes the budget still allows; below 0 once a line went beyond it.
+  int64_t Left() const { return budget_; }
+
+ private:
+  bool Fill();
+
+  std::istream& in_;
+  int64_t budget_;
+  std::unique_ptr<char[]> block_;
+  const char* at_ = nullptr;
+  const char* end_ = nullptr;
+  // The block holds a CR: a line may end there as well.
+  bool blockHasCr_ = false;
 };

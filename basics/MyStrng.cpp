@@ -301,12 +301,6 @@ void MyStrng::RemoveTrailingWord() {
   std::memset(Buf() + start, 0, static_cast<size_t>(capacity_ - start));
 }
 
-MyStrng MyStrng::GetFirstWord() const {
-  const char* blank = std::strchr(Buf(), ' ');
-  const int32_t n = blank ? static_cast<int32_t>(blank - Buf()) : GetLength();
-  return Mid(1, n);
-}
-
 bool MyStrng::StartsWithLetter() {
   TrimLeft();
   return IsLetter(Buf()[0]);
@@ -422,11 +416,6 @@ void MyStrng::MakeLower() {
   for (char* p = Buf(); *p; ++p) {
     if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
   }
-}
-
-MyStrng MyStrng::ToUpper() {
-  MakeUpper();
-  return *this;
 }
 
 void MyStrng::EscapeForTeX() {

@@ -84,7 +84,6 @@ class MyStrng : public pf::Object {
   void TrimRight();
   MyStrng GetTrailingWord();
   void RemoveTrailingWord();
-  MyStrng GetFirstWord() const;
   bool StartsWithLetter();
   bool IsZero() const;
 
@@ -102,7 +101,6 @@ class MyStrng : public pf::Object {
 
   void MakeUpper();
   void MakeLower();
-  MyStrng ToUpper();
 
   void EscapeForTeX();
 

@@ -209,8 +209,6 @@ double PowReal(double x, double y) {
   return std::exp(y * std::log(std::fabs(x)));
 }
 
-double DbToLinear(double d) { return PowReal(10.0, d / 20.0); }
-
 double IntCoshCos(double a, double L) {
   if (std::fabs(a) < kTiny) return L;
   const double t = a * L;

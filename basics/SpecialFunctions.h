@@ -41,7 +41,6 @@ double NthRoot(double x, int n);
 double PowInt(double x, int n);
 // exp(y*ln x). For x < 0 the result is |x|^y; for x = 0 it is 0 (y > 0), 1 (y = 0) or 1e36.
 double PowReal(double x, double y);
-double DbToLinear(double d);
 
 // Integrals over one rate a; |a| < 1e-36 gives the limit instead of dividing by a.
 // IntSinhCos is an antiderivative (1/(2a) at L = 0, guard value 0); the others run from 0 to L.

@@ -5,6 +5,8 @@ namespace {
 struct Queue {
   int count = 0;
   MyStrng messages[VS_Error::kQueueSize];
+  uint64_t reported = 0;
+  MyStrng last;
 };
 
 Queue& TheQueue() {
@@ -14,6 +16,8 @@ Queue& TheQueue() {
 
 void Push(const MyStrng& message) {
   Queue& q = TheQueue();
+  ++q.reported;
+  q.last = message;
   if (q.count < VS_Error::kQueueSize) q.messages[q.count++] = message;
 }
 
@@ -41,4 +45,20 @@ void VS_Error::ResetQueue() {
   Queue& q = TheQueue();
   q.count = 0;
   for (MyStrng& m : q.messages) m = "";
+  q.last = "";
+}
+
+uint64_t VS_Error::ReportedCount() { return TheQueue().reported; }
+
+void VS_Error::DropMessagesFrom(int index) {
+  Queue& q = TheQueue();
+  if (index >= 0 && index < q.count) q.count = index;
+}
+
+const MyStrng& VS_Error::LastReported() { return TheQueue().last; }
+
+MyStrng VS_ErrorMark::First() const {
+  if (!Any()) return MyStrng();
+  // The queue was full: the first of them went, the last is known.
+  return count < VS_Error::MessageCount() ? VS_Error::Message(count) : VS_Error::LastReported();
 }

@@ -2,6 +2,8 @@
 // Error reporting without exceptions: the reporting object keeps a code, and the message
 // goes into one process-wide queue whose count is the global error indicator.
 
+#include <cstdint>
+
 #include "basics/MyStrng.h"
 
 class VS_Error {
@@ -25,7 +27,30 @@ class VS_Error {
   static const MyStrng& Message(int index);
   // Count 0 and every entry "", as at start-up; for test fixtures.
   static void ResetQueue();
+  // Every message reported so far, also those the full queue dropped.
+  static uint64_t ReportedCount();
+  // The count cut back to index: the messages queued from there go.
+  static void DropMessagesFrom(int index);
+  // The text of the last message reported, queued or dropped.
+  static const MyStrng& LastReported();
 
  protected:
   int code = 0;
+};
+
+// What one operation reported: the messages queued since the mark was made. An operation that
+// shows its own messages drops them; what was queued before it stays for the error window, and
+// never refuses or fails what the operation does.
+class VS_ErrorMark {
+ public:
+  VS_ErrorMark()
+      : count(VS_Error::MessageCount()), reported(VS_Error::ReportedCount()) {}
+  bool Any() const { return VS_Error::ReportedCount() > reported; }
+  // The first message reported since, "" without one.
+  MyStrng First() const;
+  void Drop() const { VS_Error::DropMessagesFrom(count); }
+
+ private:
+  int count;
+  uint64_t reported;
 };

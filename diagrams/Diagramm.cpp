@@ -299,8 +299,9 @@ void Diagramm::UpdateHeaderLines() {
   for (const auto& l : headerLines) UpdateLine(l.get());
 }
 
-int Diagramm::ReadoutLeft(int x) const {
-  return std::min(x, innerX + innerWidth - 55 - kReadoutWidth);
+int Diagramm::LeftOfSoftLabels(int x, int textWidth) const {
+  // Texts start 3 pixels into their labels: this one ends 3 pixels before the soft-key texts.
+  return std::max(innerX, std::min(x, innerX + innerWidth - 55 - 3 - textWidth));
 }
 
 void Diagramm::PlaceSoftLabels(int firstY, int spacing) {

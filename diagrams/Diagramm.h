@@ -87,6 +87,8 @@ class Diagramm : public Screen, protected DiagrammSettings {
   static constexpr int kMaxCurves = 4;
   // The widest read-out text ("-123.456dBm", "-179.99Grad") in the screens' font, in pixels.
   static constexpr int kReadoutWidth = 64;
+  // Lines of text in the screens' font (a cell of 12 pixels) stand this far apart at least.
+  static constexpr int kLineHeight = 13;
   // Highest scale indices: the y tables hold 20 entries, the x tables 35.
   static constexpr int kMaxYScaleIndex = 19;
   static constexpr int kMaxXScaleIndex = 34;
@@ -263,6 +265,8 @@ class Diagramm : public Screen, protected DiagrammSettings {
 
   MyStrng GetTypeName() const { return name; }
   int GetMarkerIndex() const { return markerIndex; }
+  // The point the next CreateMarker puts the marker on.
+  void SetMarkerIndex(int i) { markerIndex = i; }
   const MarkerWithDisplay* GetMarker() const { return marker.get(); }
   const DiagGitter* GetGrid() const { return grid.get(); }
   const OutText* GetHeaderLine(int i) const { return Line(headerLines, i); }
@@ -330,9 +334,11 @@ class Diagramm : public Screen, protected DiagrammSettings {
   // The read-out after the marker moved: lines 1 and 2 (angle and magnitude) and, withFrequency
   // (it moved to another point), line 3, repainted. The rectangular kinds write their own.
   virtual void WriteReadout(bool withFrequency);
-  // The left edge for a read-out wanted at x: far enough left that its widest text ends
-  // before the soft-key labels.
-  int ReadoutLeft(int x) const;
+  // The left edge for a label wanted at x whose text is that wide: far enough left that the
+  // text ends before the soft-key labels, but not left of the inner area.
+  int LeftOfSoftLabels(int x, int textWidth) const;
+  // The left edge for a read-out wanted at x, room left for its widest text.
+  int ReadoutLeft(int x) const { return LeftOfSoftLabels(x, kReadoutWidth); }
   // Releases every part (the settings stay).
   void ReleaseParts();
 

@@ -203,6 +203,7 @@ PlotPlaneDiag::PlotPlaneDiag(pf::Window* owner, int x, int y, int width, int hei
     : PlaneDiag(owner, x, y, width, height) {
   SetUp();
   LayOut();
+  PlaceXAxisLabel();
 }
 
 PlotPlaneDiag::PlotPlaneDiag(const PlotPlaneDiag& other) : PlaneDiag(other) { UpdateScale(); }
@@ -221,6 +222,18 @@ void PlotPlaneDiag::SetUp() {
   yScale = xScale = scale_tables::kLinear[kPlaneScaleIndex];
 }
 
+void PlotPlaneDiag::SetRect(const pf::Rect& r) {
+  PlaneDiag::SetRect(r);
+  PlaceXAxisLabel();
+}
+
+void PlotPlaneDiag::PlaceXAxisLabel() {
+  PlaceAxisLabel(0, gridLeft, centreY + gridHeight / 2 + divPixelsY);
+  extraLabel1->SetWidth(gridWidth);
+  extraLabel1->StoreText("");
+  extraLabel1->SetFont(font);
+}
+
 void PlotPlaneDiag::Draw(pf::Dc* dc) {
   RectDiag::Draw(dc);
   WriteHeader(dc);
@@ -233,8 +246,15 @@ void PlotPlaneDiag::UpdateScale() {
 }
 
 MyStrng PlotPlaneDiag::HeaderText() const {
-  return MyStrng(">yREF: ") + N(refValue) + yUnitText + " " + " " + N(yScale) + yUnitText +
-         "/Div" + "  >xRef: " + N(xRefValue) + xUnitText + " " + N(xScale) + xUnitText + "/Div";
+  return MyStrng(">yREF: ") + N(refValue) + yUnitText + " " + " " + N(yScale) + yUnitText + "/Div";
+}
+
+void PlotPlaneDiag::WriteHeader(pf::Dc* dc) {
+  PlaneDiag::WriteHeader(dc);
+  if (!extraLabel1) return;
+  extraLabel1->StoreText(MyStrng(">xRef: ") + N(xRefValue) + xUnitText + " " + N(xScale) +
+                         xUnitText + "/Div");
+  extraLabel1->Draw(dc);
 }
 
 const char* const* PlotPlaneDiag::SoftLabelTexts() const { return kPlotPlaneLabels; }

@@ -74,9 +74,15 @@ class PlotPlaneDiag : public PlaneDiag {
   PlotPlaneDiag(const PlotPlaneDiag& other);
   PlotPlaneDiag& operator=(const PlotPlaneDiag& other);
 
+  // Also the label of the x axis under the grid.
+  void SetRect(const pf::Rect& r) override;
   void Draw(pf::Dc* dc) override;
   void UpdateScale() override;
+  // The y axis's reference and scale; the x axis's stand under the grid, since both together
+  // are wider than the screen leaves beside the soft-key labels.
   MyStrng HeaderText() const override;
+  // Also the x axis's reference and scale in their label.
+  void WriteHeader(pf::Dc* dc) override;
   // The x reference position keys move the line; the x reference value keys step by the x
   // value per division.
   void XRefPosInc() override { MoveXRefPos(1); }
@@ -94,4 +100,6 @@ class PlotPlaneDiag : public PlaneDiag {
 
  private:
   void SetUp();
+  // The x axis's label under the grid, where the frequency kinds have their start label.
+  void PlaceXAxisLabel();
 };

@@ -85,8 +85,10 @@ void RectDiag::BuildRaster(bool xRefLine) {
 
 void RectDiag::PlaceHeaderLines(bool third) {
   const int top = centreY - (divisions / 2) * divPixelsY;
-  const int above[] = {2, 2 * divPixelsY / 3, 4 * divPixelsY / 3};
+  int above[] = {2, 2 * divPixelsY / 3, 4 * divPixelsY / 3};
   for (int i = 0; i < (third ? 3 : 2); ++i) {
+    // A small pitch would stack the lines closer than their text is high.
+    if (i > 0) above[i] = std::max(above[i], above[i - 1] + kLineHeight);
     PlaceHeaderLine(i, gridLeft, top - above[i]);
     headerLines[static_cast<size_t>(i)]->SetWidth(gridWidth);
   }
@@ -153,6 +155,16 @@ int RectDiag::Saturate16(float v) {
 void RectDiag::WriteHeader(pf::Dc* dc) {
   if (!headerLines[0]) return;
   headerLines[0]->StoreText(HeaderText());
+  // The header lines start together at the grid's left unless the widest would then reach
+  // the soft-key labels; the labels that curves and markers write there follow.
+  int widest = 0;
+  for (const auto& l : headerLines) {
+    if (l) widest = std::max(widest, l->TextWidth(*dc));
+  }
+  const int left = LeftOfSoftLabels(gridLeft, widest);
+  for (const auto& l : headerLines) {
+    if (l) l->SetPos(left, l->GetY());
+  }
   headerLines[0]->Draw(dc);
 }
 

@@ -1,5 +1,6 @@
 #include "diagrams/SmithDiag.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "basics/Saturate.h"
@@ -7,7 +8,16 @@
 
 namespace {
 constexpr float kDegree = 0.0174533f;
-}
+// A magnitude beyond 1 either way (a negative one points the other way) lies on the rim, so no
+// value of a curve file maps beyond the chart.
+float OnChart(float m) { return std::clamp(m, -1.0f, 1.0f); }
+// Header lines 2 and 1 stand on these rows below the inner area's top.
+constexpr int kUpperHeaderRow = 13;
+constexpr int kLowerHeaderRow = 26;
+// The read-out's lines are 1.5 heights of 10 apart; its first stands one such step below the
+// header lines.
+constexpr int kReadoutStep = 15;
+}  // namespace
 
 SmithDiag::SmithDiag(pf::Window* owner, int x, int y, int width, int height)
     : Diagramm(owner, x, y, width, height) {
@@ -21,9 +31,9 @@ void SmithDiag::Layout(bool constructing) {
   ringStep = t / 10;
   radius = ringStep * half;
   FrameCircle(radius, ringStep);
-  PlaceHeaderLine(1, innerX + 3, innerY + 13);
-  PlaceHeaderLine(0, innerX + 3, innerY + 26);
-  if (constructing) PlaceHeaderLine(2, innerX + 3, innerY + 26);
+  PlaceHeaderLine(1, innerX + 3, innerY + kUpperHeaderRow);
+  PlaceHeaderLine(0, innerX + 3, innerY + kLowerHeaderRow);
+  if (constructing) PlaceHeaderLine(2, innerX + 3, innerY + kLowerHeaderRow);
   grid = std::make_unique<SmithGit>(owner, centreX, centreY, radius);
 }
 
@@ -40,13 +50,13 @@ void SmithDiag::Draw(pf::Dc* dc) {
 }
 
 int SmithDiag::MapX(float angle, float m) {
-  if (m > 1.0f) m = 1.0f;
+  m = OnChart(m);
   return TruncToInt32(std::cos(angle * kDegree) * (static_cast<float>(radius) * m) +
                       static_cast<float>(centreX));
 }
 
 int SmithDiag::MapY(float m, float angle) {
-  if (m > 1.0f) m = 1.0f;
+  m = OnChart(m);
   return TruncToInt32(static_cast<float>(centreY) -
                       std::sin(angle * kDegree) * (static_cast<float>(radius) * m));
 }
@@ -56,7 +66,11 @@ void SmithDiag::DrawLabels(pf::Dc* dc) {
   DrawFrequencyLabels(dc, true, r, ringStep, centreY + r - ringStep);
 }
 
-void SmithDiag::CreateMarker() { CreateReadoutMarker(radius, 3 * ringStep); }
+// Where the circular kinds put the read-out, the chart has its "j2" label; the corner left of
+// the chart, under the header lines, is clear of every label.
+void SmithDiag::CreateMarker() {
+  PlaceMarker(3, innerX, innerY + kLowerHeaderRow + kReadoutStep, 3 * ringStep);
+}
 
 void SmithDiag::SetFont(const std::optional<pf::Font>& f) {
   Diagramm::SetFont(f);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 int32_t Micrometres(double metres) {
   double um = metres * 1.0e6;
@@ -15,7 +16,20 @@ int32_t Micrometres(double metres) {
 
 int32_t Micrometres(LaeWert value) { return Micrometres(static_cast<double>(value.Value())); }
 
+MyStrng GerberPlotFile::SizeText(int64_t micrometres) {
+  if (micrometres > kLargest) return MyStrng();
+  micrometres = std::max<int64_t>(micrometres, 1);
+  std::string text = std::to_string(micrometres / 1000);
+  if (const int64_t fraction = micrometres % 1000; fraction != 0) {
+    std::string decimals = std::to_string(1000 + fraction).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    text += "." + decimals;
+  }
+  return MyStrng(text.c_str());
+}
+
 void GerberPlotFile::WriteBegin() {
+  allFit = true;
   RemoveAll();
   AddLine("G01*");
   AddLine("X000Y000D02*");
@@ -32,6 +46,10 @@ void GerberPlotFile::SelectAperture(const MyStrng& name) {
 }
 
 void GerberPlotFile::Write(const LPoint& p, const char* code) {
+  if (!Fits(p.x) || !Fits(p.y)) {
+    allFit = false;
+    return;
+  }
   AddLine(MyStrng("X") + MyStrng(p.x) + "Y" + MyStrng(p.y) + code);
 }
 

@@ -1,13 +1,12 @@
 #include "formats/SpiceRawFile.h"
 
+#include <cfloat>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <system_error>
 
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
@@ -18,6 +17,9 @@
 namespace {
 
 void Report(const MyStrng& message) { VS_Error().Error(message, 4); }
+
+// A damaged file may hold lines of any length; a message quotes their beginnings.
+constexpr int32_t kQuotedLength = 40;
 
 // A count or index token: digits only. The empty token, which the integer field lets pass,
 // is no number either.
@@ -135,7 +137,7 @@ bool SpiceRawFile::NextRaw() {
     held = false;
     return true;
   }
-  while (stream != nullptr && LineFile::ReadLine(*stream, raw, budget)) {
+  while (reader != nullptr && reader->Next(raw)) {
     // Lines are C strings to the parse: a NUL ends them.
     raw.resize(std::strlen(raw.c_str()));
     if (raw.find_first_not_of(" \t") != std::string::npos) return true;
@@ -157,9 +159,18 @@ bool SpiceRawFile::NextLine(MyStrng& text) {
   return true;
 }
 
+bool SpiceRawFile::Usable(double value) {
+  if (std::fabs(value) <= FLT_MAX) return true;
+  MyStrng line(raw.c_str());
+  line.TrimLeft();
+  line.TrimRight();
+  Fail(MyStrng("Wert ungültig im RawFile: ") + line.Mid(1, kQuotedLength));
+  return false;
+}
+
 bool SpiceRawFile::NextScale(double& value) {
   if (!NextRawOrIncomplete()) return false;
-  if (ScaleOfPointLine(raw.c_str(), value)) return true;
+  if (ScaleOfPointLine(raw.c_str(), value)) return Usable(value);
   // The index is empty or not plain digits.
   Fail("Ist keine Zahl");
   return false;
@@ -168,29 +179,26 @@ bool SpiceRawFile::NextScale(double& value) {
 bool SpiceRawFile::NextValue(double& value) {
   if (!NextRawOrIncomplete()) return false;
   value = ValueOf(raw.c_str(), raw.c_str() + raw.size());
-  return true;
+  return Usable(value);
 }
 
 bool SpiceRawFile::NextComplexValue(Cmplx& value) {
   if (!NextRawOrIncomplete()) return false;
   value = ComplexValue(raw.c_str(), raw.c_str() + raw.size());
-  return true;
+  return Usable(value.re) && Usable(value.im);
 }
 
 bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
   const std::string mapped = pf::MapWindowsPath(file.GetBuffer());
-  std::ifstream in;
-  if (const std::string refusal = pf::OpenInput(mapped, kMaxBytes, in); !refusal.empty()) {
-    Report(MyStrng(refusal));
-  }
-  std::error_code error;
-  const auto size = std::filesystem::file_size(mapped, error);
-  if (!in || error) {
+  pf::InputFile in(mapped, kMaxBytes);
+  if (!in.Refusal().empty()) Report(MyStrng(in.Refusal()));
+  if (!in.IsOpen()) {
     ClearResults();
     Report(MyStrng("Kein RawFile mit Namen: ") + file);
     return false;
   }
-  const bool read = ReadStream(in, static_cast<int64_t>(size), file);
+  // No further than the size when opened, which the bound held.
+  const bool read = ReadStream(in.Stream(), static_cast<int64_t>(in.Size()), file);
   if (read) rawLinesPath = file;
   return read;
 }
@@ -215,8 +223,7 @@ LineFile& SpiceRawFile::GetRawLines() {
 bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& file) {
   ClearResults();
   path = file;
-  stream = &in;
-  budget = size;
+  reader = std::make_unique<LineReader>(in, size);
   // The first line is taken here already, to tell an empty file from a short one.
   if (!NextRaw()) {
     Report(MyStrng("RawFile mit Namen: ") + file + " ist leer");
@@ -240,7 +247,7 @@ bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& fil
       CreateSweepVector();
     }
   }
-  stream = nullptr;
+  reader.reset();
   held = false;
   raw = std::string();
   // Nothing of a refused file may pass for results.
@@ -280,7 +287,7 @@ void SpiceRawFile::ReadHeader() {
     } else if (token == "Variables") {
       // Every variable takes a line of its own.
       if (!AllDigits(value) || CountOf(value) < 1 ||
-          CountOf(value) > budget) {
+          CountOf(value) > reader->Left()) {
         Fail("Syntax noVarialbles fehlerhaft");
         return;
       }
@@ -294,7 +301,7 @@ void SpiceRawFile::ReadHeader() {
         Fail("Keine Punkte vorhanden (noOfPoints = 0)");
         return;
       }
-      if (CountOf(value) > budget) {
+      if (CountOf(value) > reader->Left()) {
         Fail(MyStrng("RawFile unvollständig: ") + path);
         return;
       }
@@ -335,7 +342,7 @@ bool SpiceRawFile::ValuesFit() {
     return false;
   }
   // The values heading, then one line per value, each a character and a line end but the last.
-  if (budget < 2 * (1 + values) - 1) {
+  if (reader->Left() < 2 * (1 + values) - 1) {
     Fail(MyStrng("RawFile unvollständig: ") + path);
     return false;
   }
@@ -386,8 +393,6 @@ void SpiceRawFile::CreateSweepVector() {
   for (int32_t i = 0; i < size; ++i) {
     if (scale(i) == scale(0)) ++repetitions;
   }
-  // A scale that is NaN at its start equals nothing, itself included.
-  if (repetitions < 1) repetitions = 1;
   sweepRepetitions = repetitions;
   pointsPerSweep = pointCount / repetitions;
   sweepVector.SetSize(pointsPerSweep);

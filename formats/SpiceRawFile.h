@@ -4,11 +4,13 @@
 // names and value rows (row 0 is the scale: time, frequency or the swept value).
 // The file is untrusted: counts are bounded by the bytes it holds (a value takes a line of at
 // least two), so an absurd count is refused before anything is allocated, a truncated file when
-// its end is met, and a read starts from nothing. The file is read as a stream, each value
-// straight into its row, so a result takes little more memory than its values.
+// its end is met, one holding a value that is no finite number when it is met, and a read starts
+// from nothing. The file is read as a stream, each value straight into its row, so a result
+// takes little more memory than its values.
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,10 @@ class SpiceRawFile {
   // The value on the next line, or false (refused as incomplete) past the end.
   bool NextValue(double& value);
   bool NextComplexValue(Cmplx& value);
+  // Whether a value read from the current line may enter the results: a finite number within
+  // the range of the floats that the instruments' screens hold their points in (no simulator
+  // result needs more, and beyond it a curve would show "inf"). Refuses the file otherwise.
+  bool Usable(double value);
   void Fail(const MyStrng& message);
   // Values take one line each: a file with fewer bytes left than their lines need cannot hold
   // them.
@@ -99,9 +105,8 @@ class SpiceRawFile {
   LineFile rawLines;
   // Where GetRawLines finds the lines of the last file; empty when they are held.
   MyStrng rawLinesPath;
-  std::istream* stream = nullptr;
-  // The bytes of the stream not yet read.
-  int64_t budget = 0;
+  // While a stream is read; it knows the bytes not yet read.
+  std::unique_ptr<LineReader> reader;
   std::string raw;
   // raw is the next line already.
   bool held = false;

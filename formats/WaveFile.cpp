@@ -1,6 +1,7 @@
 #include "formats/WaveFile.h"
 
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -135,9 +136,13 @@ uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
   handle.reset();
   // The RIFF chunk counts its bytes in 32 bits: no WAVE file is larger than its header and that.
   constexpr std::uintmax_t kMaxFileBytes = 8 + std::uintmax_t{UINT32_MAX};
-  if (!pf::RefuseInput(path, kMaxFileBytes).empty()) return kWaveCannotOpen;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return kWaveCannotOpen;
+  pf::InputFile input(path, kMaxFileBytes);
+  const int fd = input.Release();
+  std::FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
+  if (file == nullptr) {
+    if (fd >= 0) ::close(fd);
+    return kWaveCannotOpen;
+  }
   auto opened = std::make_unique<WaveFile>(file);
   if (fseeko(file, 0, SEEK_END) != 0) return kWaveCannotOpen;
   const off_t length = ftello(file);

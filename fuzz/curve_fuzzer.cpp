@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to a curve as a curve file and as a text form, and draws, repaints and
-// exports whatever was loaded: no input may crash, hang or allocate beyond what it holds.
+// exports whatever was loaded: no input may crash, hang or allocate beyond what it holds, and a
+// loaded curve holds finite numbers only.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -41,6 +43,11 @@ class Plane : public DiagramMapping {
 };
 
 void Exercise(DiagKurve& curve) {
+  for (int i = 0; i < curve.GetCount(); ++i) {
+    for (float v : {curve.GetX(i), curve.GetY1(i), curve.GetY2(i), curve.GetY3(i)}) {
+      if (!std::isfinite(v)) __builtin_trap();
+    }
+  }
   pf::RecordingDc dc;
   curve.Draw(&dc);
   curve.Update();

@@ -1,6 +1,7 @@
 // Loads arbitrary bytes as a scattering-parameter file into a data two-port and writes its
-// table. A file is either refused with a message or taken; every row then converts or is
-// reported, and a converted row holds only a frequency with unit and plain decimals.
+// table. A file is either refused with a message or taken; a taken one has a data row and a
+// reference above 0, every row converts, and a converted row holds only a frequency with unit
+// and plain decimals.
 
 #include <unistd.h>
 
@@ -37,17 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (VS_Error::MessageCount() == 0) std::abort();  // refused without a word
     return 0;
   }
+  if (!(symbol.z01 > 0.0f) || VS_Error::MessageCount() != 0) std::abort();
   symbol.dataLines.Reset();
   const int32_t count = symbol.dataLines.GetCount();
+  int32_t rows = 0;
   for (int32_t i = 0; i < count; ++i) {
     symbol.currentLine = symbol.dataLines.GetNext();
     const char first = symbol.currentLine.GetAt(0);
     const bool comment = first == '*' || first == '!' || first == '#';
-    if (!symbol.ConvertDataLine()) {
-      if (VS_Error::MessageCount() == 0) std::abort();  // refused without a word
-    } else if (!comment && !IsPlainRow(symbol.currentLine)) {
-      std::abort();
-    }
+    if (!symbol.ConvertDataLine()) std::abort();  // taken, yet a row that does not convert
+    if (comment) continue;
+    if (!IsPlainRow(symbol.currentLine)) std::abort();
+    ++rows;
   }
+  if (rows == 0) std::abort();
   return 0;
 }

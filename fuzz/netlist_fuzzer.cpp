@@ -26,12 +26,11 @@ struct Registries {
     RegisterTestElements(elements);
     RegisterTestDataObjects(dataKinds);
     const ElementRegistry& global = ElementRegistry::Global();
-    for (const char* keyword : ElementRegistry::kKeywords) {
-      if (ElementFactory make = global.Find(keyword, false)) elements.Register(keyword, make);
-      ElementFactory onData = global.Find(keyword, true);
-      if (onData != nullptr && onData != global.Find(keyword, false)) {
-        elements.RegisterDataVariant(keyword, onData);
-      }
+    for (const MyStrng& word : global.Keywords()) {
+      const char* keyword = word.GetBuffer();
+      elements.Register(keyword, global.Find(word, false));
+      NetElementFactory onData = global.Find(word, true);
+      if (onData != global.Find(word, false)) elements.RegisterDataVariant(keyword, onData);
     }
     for (const char* keyword : {"MS", "S"}) {
       if (const DataObjectRegistry::Kind* kind = DataObjectRegistry::Global().Find(keyword)) {

@@ -1,7 +1,9 @@
 // Reads arbitrary bytes as the lines of a SPICE raw file and asks for everything the instruments
-// ask. A refused file keeps nothing; an accepted one has rows of its point count and a sweep
-// that fits into its scale.
+// ask. A refused file keeps nothing; an accepted one has rows of its point count, values within
+// the floats' range and a sweep that fits into its scale.
 
+#include <cfloat>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,6 +17,8 @@ namespace {
 void Check(bool holds) {
   if (!holds) __builtin_trap();
 }
+
+bool InRange(double v) { return std::fabs(v) <= FLT_MAX; }
 
 }  // namespace
 
@@ -41,11 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(real.GetSize() == 0 || real.GetSize() == raw.GetPointCount());
     Check(complex.GetSize() == 0 || complex.GetSize() == raw.GetPointCount());
     Check(read || (real.GetSize() == 0 && complex.GetSize() == 0));
+    for (int i = 0; i < real.GetSize(); ++i) Check(InRange(real[i]));
+    for (int i = 0; i < complex.GetSize(); ++i) {
+      Check(InRange(complex[i].re) && InRange(complex[i].im));
+    }
   }
   const RVektor sweep = raw.GetSweepVector();
   Check(sweep.GetSize() <= raw.GetPointCount());
   Check(!read || raw.GetSweepRepetitions() >= 1);
-  raw.GetScaleVector();
+  const RVektor scale = raw.GetScaleVector();
+  for (int i = 0; i < scale.GetSize(); ++i) Check(InRange(scale[i]));
   VS_Error::ResetQueue();
   return 0;
 }

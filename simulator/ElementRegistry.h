@@ -1,7 +1,8 @@
 #pragma once
 // Keyword -> element factory of the netlist reader, filled by explicit Register calls at
-// program start and in test mains (RegisterSimulatorElements, RegisterLineModels). A keyword of
-// the netlist text that nobody registered creates no element: its lines give "...Syntaxfehler".
+// program start and in test mains (RegisterSimulatorElements, RegisterLineModels); the
+// registrations are the element keywords of the netlist text. A word nobody registered is no
+// element keyword: its lines give "...Syntaxfehler".
 
 #include <vector>
 
@@ -11,40 +12,43 @@ class NetElement;
 class NetLine;
 
 // Builds an element from its whole line (keyword first); null when it cannot.
-using ElementFactory = NetElement* (*)(const NetLine& line);
+using NetElementFactory = NetElement* (*)(const NetLine& line);
+
+// The lines that open and close the netlist's blocks; no element may take their words.
+inline constexpr const char* kBlockKeywords[] = {"BLK", "DATA", "FREQ", "END", "OUT"};
 
 class ElementRegistry {
  public:
-  // The element keywords of the netlist text, in the order of its keyword table.
-  static constexpr const char* kKeywords[] = {
-      "RES",  "QUARZ", "CAP",  "VCG",  "VVG",   "CCG",  "TRL",  "OST", "SST",  "STEP", "TEE",
-      "TWO",  "CPL",   "SRLC", "PRLC", "ONE",   "IND",  "BIP",  "FET", "OPA",  "TKOX", "SKOX",
-      "CST",  "MUI",   "BEND", "TAP",  "STEM",  "MUME", "UQU",  "IQU", "SYUE", "HLD",  "DCQU",
-      "DATG", "SPEC",  "SLTL", "SLTS", "MSTSL", "CPLL", "CPLS", "KTE"};
-
   // The registry the readers use unless they are given another one.
   static ElementRegistry& Global();
-  // True for one of kKeywords, registered or not.
-  static bool IsKeyword(const MyStrng& word);
+  // True for a keyword registered in the global registry.
+  static bool IsKeyword(const MyStrng& word) { return Global().Knows(word); }
+  bool Knows(const MyStrng& word) const;
+  // Whether the word can be an element keyword: upper-case letters and digits, a letter first,
+  // at most 8 characters, no block keyword.
+  static bool IsKeywordForm(const char* word);
 
-  // False (and nothing registered) for a word that is no element keyword. A second
-  // registration of a keyword replaces the first.
-  bool Register(const char* keyword, ElementFactory make);
-  // The factory used instead when the line's last word names an entry of the DATA block
-  // ("TRL": a microstrip line on that substrate rather than an ideal line).
-  bool RegisterDataVariant(const char* keyword, ElementFactory make);
-  // The data variant when the line names a DATA entry and the keyword has one, else the plain
+  // A second registration of a keyword replaces the first. A word that cannot be a keyword is a
+  // fault of the program: it is reported on standard error and the program ends, as a
+  // registration lost in silence would make every line of that element a syntax error.
+  void Register(const char* keyword, NetElementFactory make);
+  // The factory used instead when the line ends in the name of a DATA entry (GetTrailingName;
+  // "TRL": a microstrip line on that substrate rather than an ideal line).
+  void RegisterDataVariant(const char* keyword, NetElementFactory make);
+  // The data variant when the line ends in a name and the keyword has one, else the plain
   // factory; null when the keyword is not registered.
-  ElementFactory Find(const MyStrng& keyword, bool namesDataEntry) const;
+  NetElementFactory Find(const MyStrng& keyword, bool namesDataEntry) const;
+  // The registered keywords, in the order of their first registration.
+  std::vector<MyStrng> Keywords() const;
   void Clear() { entries.clear(); }
 
  private:
   struct Entry {
     MyStrng keyword;
-    ElementFactory make = nullptr;
-    ElementFactory makeOnData = nullptr;
+    NetElementFactory make = nullptr;
+    NetElementFactory makeOnData = nullptr;
   };
-  Entry* Slot(const char* keyword);
+  Entry& Slot(const char* keyword);
 
   std::vector<Entry> entries;
 };

@@ -9,6 +9,9 @@
 
 namespace {
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsNameChar(char c) {
+  return IsLetter(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == '_';
+}
 }  // namespace
 
 NetLine& NetLine::operator=(const NetLine& other) {
@@ -38,8 +41,8 @@ void NetLine::GetNextValue(MyStrng& value, const SymbolTable& labels) {
   if (value == SymbolTable::kNotFound) Error(token + " Label nicht gefunden", 4);
 }
 
-bool ExpectLabel(NetLine& line, const char* key) {
-  MyStrng rest(line);
+bool ExpectLabel(NetLine& line, const char* key, int32_t from) {
+  MyStrng rest = from > 1 ? line.Mid(from, line.GetLength()) : MyStrng(line);
   const int32_t at = rest.Find(key);
   if (at == 0) {
     line.Error(MyStrng(line) + " " + key + " fehlt ", 4);
@@ -59,6 +62,19 @@ bool SkipPastEquals(MyStrng& line) {
   line.DeleteLeft(equals);
   line.TrimLeft();
   return true;
+}
+
+MyStrng GetTrailingName(const MyStrng& line) {
+  const char* text = line.GetBuffer();
+  int32_t end = line.GetLength();
+  while (end > 0 && text[end - 1] == ' ') --end;
+  int32_t start = end;
+  while (start > 0 && IsNameChar(text[start - 1])) --start;
+  if (start == end || !IsLetter(text[start])) return MyStrng();
+  int32_t before = start;
+  while (before > 0 && text[before - 1] == ' ') --before;
+  if (before > 0 && text[before - 1] == '=') return MyStrng();
+  return line.Mid(start + 1, end - start);
 }
 
 MyStrng GetNodeList(const MyStrng& line) {

@@ -31,9 +31,16 @@ class NetLine : public MyStrng, public VS_Error {
 // The line loses its text through its next '=' and the blanks behind it; false, the line
 // unchanged, when it holds no further '='.
 bool SkipPastEquals(MyStrng& line);
-// Tests that key stands in the line (first occurrence, plain text) followed by '='. On success
-// the line loses everything up to its first '=' and the blanks behind it. Reports on the line.
-bool ExpectLabel(NetLine& line, const char* key);
+// Tests that key stands in the line (first occurrence, plain text, sought from the 1-based
+// position from on) followed by '='. On success the line loses everything up to its first '='
+// and the blanks behind it. Reports on the line.
+bool ExpectLabel(NetLine& line, const char* key, int32_t from = 1);
+// The name that a line element's line ends in, "TRL 1 2 W=1mm P=10mm FR-4" giving "FR-4": the
+// substrate or data entry it refers to. It is the last word of letters, digits and ". - + _"
+// (the characters of a substrate name), begins with a letter (as every DATA name does) and
+// stands as a word of its own; a key's value ("... A=0.5", "A = X1") is no name. Empty when the
+// line ends otherwise.
+MyStrng GetTrailingName(const MyStrng& line);
 // The leading run of digits and blanks, at most kMaxNodeListLength characters.
 MyStrng GetNodeList(const MyStrng& line);
 int CountTokens(const MyStrng& text);

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr const char* kBlockKeywords[] = {"BLK", "DATA", "FREQ", "END", "OUT"};
 constexpr const char* kNoValue = "NO_VALUE";
 constexpr const char* kBadSweep = "Syntaxfehler: Frequenzbereich falsch definiert";
 
@@ -60,7 +59,6 @@ bool IsNumericLine(const MyStrng& line) {
   return IsDigit(c) || c == '.' || c == '-';
 }
 
-bool IsElementLine(const MyStrng& line) { return ElementRegistry::IsKeyword(line.GetNextToken()); }
 
 // NAME followed by ':': a label or definition line, whatever its NAME.
 bool HasLabelColon(const MyStrng& line) {
@@ -240,7 +238,7 @@ bool ScomFile::ReadEntries(int first, int end, SymbolTable& table) {
       if (keyword != "END") i = BlockEnd(i) - 1;
       continue;
     }
-    if (IsElementLine(text)) continue;
+    if (Elements().Knows(text.GetNextToken())) continue;
     if (afterLabel && IsNumericLine(text)) {
       ++row;
       if (rowsWanted && !table.Insert(lastName + MyStrng(row), text, row)) ok = false;
@@ -278,7 +276,7 @@ bool ScomFile::ReadDataBlock() {
   const bool blockInside =
       end < static_cast<int>(lines.size()) && BlockKeyword(lines[end]) != "END";
   for (int i = open + 1; i <= end; ++i) {
-    if (i < end ? IsElementLine(lines[i]) : blockInside) {
+    if (i < end ? Elements().Knows(lines[i].GetNextToken()) : blockInside) {
       Error("Datensegment: keine Schaltsymbole", 4);
       ok = false;
     }
@@ -365,14 +363,16 @@ bool ScomFile::ReadUsrNetDefinitions() {
     for (int i = open + 1; i < end; ++i) {
       const MyStrng& text = lines[i];
       if (IsSkipped(text)) continue;
-      if (!HasLabelColon(text) && (IsElementLine(text) || IsUsrNetName(text))) continue;
+      // Every other line is an element or an instance, known or not: an unknown word is
+      // reported as its element line's syntax error, not as a definition.
+      if (!HasLabelColon(text)) continue;
       ++found;
       NetLine line(text);
       MyStrng name;
       MyStrng value;
       // A network named like an element keyword could never be used as an instance.
       if (!ParseLabelLine(line, name, value) || line.GetErrorCode() != 0 ||
-          ElementRegistry::IsKeyword(name)) {
+          Elements().Knows(name)) {
         Error("Syntaxfehler: UsrNet falsch definiert", 4);
         ok = false;
         continue;
@@ -485,8 +485,9 @@ NetElement* ScomFile::CreateElement(const NetLine& line) {
     Error("Fall nicht implementiert", 4);
     return nullptr;
   }
-  const bool namesDataEntry = FindSymbolValue(copy.GetTrailingWord()) != SymbolTable::kNotFound;
-  ElementFactory make = Elements().Find(keyword, namesDataEntry);
+  // A line that ends in a name lies on that DATA entry, whether the entry exists or not: its
+  // element then reports a missing one by that name.
+  NetElementFactory make = Elements().Find(keyword, !GetTrailingName(copy).IsEmpty());
   return make != nullptr ? make(line) : nullptr;
 }
 

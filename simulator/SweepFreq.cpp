@@ -10,7 +10,7 @@ PF_IMPLEMENT_SERIAL(SweepFreq, Object, 1)
 
 void SweepFreq::SetCount(int n) {
   if (n < 1) {
-    Error("Anzahl der Frequenzwerte muß > 0 sein", 2);
+    Error(kCountNotPositive, 2);
     count = 2;
   } else {
     count = n > kMaxCount ? kMaxCount : n;

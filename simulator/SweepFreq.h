@@ -16,6 +16,7 @@ class SweepFreq : public VS_Error, public pf::Object {
   static constexpr int32_t kMaxCount = 3000;
   static constexpr int kArchiveBytes = 61;
   // The refusals of an end that a logarithmic axis cannot hold (0 or below).
+  static constexpr const char* kCountNotPositive = "Anzahl der Frequenzwerte muß > 0 sein";
   static constexpr const char* kStartNotPositive =
       "Logarithmische Frequenzachse: Startfrequenz muß > 0 sein";
   static constexpr const char* kStopNotPositive =

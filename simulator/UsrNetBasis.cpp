@@ -84,10 +84,3 @@ bool UsrNetBasis::AllLinear() const {
   }
   return true;
 }
-
-bool UsrNetBasis::HasElementType(const char* typeName) const {
-  for (NetElement* element : elements.Values()) {
-    if (element->GetTypeName() == typeName) return true;
-  }
-  return false;
-}

@@ -58,7 +58,6 @@ class UsrNetBasis {
   virtual ~UsrNetBasis();
 
   bool AllLinear() const;
-  bool HasElementType(const char* typeName) const;
 
   int nodeCount = 0;
   int elementCount = 0;

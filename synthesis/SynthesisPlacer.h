@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "basics/Point.h"
+#include "editor/symbols/NetSymbol.h"
 
 class CVostraneView;
-class NetSymbol;
 
 class SynthesisPlacer {
  public:

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -155,17 +154,10 @@ int ReportQueue() {
 
 // The file's bytes, read twice: once for the kind of its curve, once into the diagram.
 bool ReadCurveFile(const char* path, std::string& bytes) {
-  std::ifstream in;
-  if (const std::string refusal = pf::OpenInput(path, DiagKurve::kMaxFileBytes, in);
-      !refusal.empty()) {
-    VS_Error().Error(MyStrng(refusal), 4);
-    return false;
-  }
-  if (!in) return false;
-  std::ostringstream text;
-  text << in.rdbuf();
-  bytes = text.str();
-  return true;
+  pf::InputFile file(path, DiagKurve::kMaxFileBytes);
+  const bool read = file.ReadAll(bytes);
+  if (!file.Refusal().empty()) VS_Error().Error(MyStrng(file.Refusal()), 4);
+  return read;
 }
 
 void ReportNoCurve() {

@@ -29,6 +29,7 @@
 #include "instruments/ui/ScrnWindow.h"
 #include "instruments/ui/TNetAnalyzer.h"
 #include "pf/cairo_dc.h"
+#include "pf/cairo_recording_dc.h"
 #include "pf/clipboard.h"
 #include "pf/command_ids.h"
 #include "pf/controls.h"
@@ -37,7 +38,6 @@
 #include "pf/print_preview.h"
 #include "pf/profile.h"
 #include "pf/property_sheet.h"
-#include "pf/recording_dc.h"
 #include "pf/whole_file.h"
 #include "resources/CommandIds.h"
 #include "resources/ScreenIds.h"
@@ -135,7 +135,7 @@ void ShowControls(const pf::Window& window) {
 }
 
 // The instrument screen of the window: "TEXT<TAB>X<TAB>Y" for each text it draws, in drawing
-// order, then "Kurven<TAB>N", the number of curves drawn.
+// order and where it stands on the screen, then "Kurven<TAB>N", the number of curves drawn.
 void ShowScreen(pf::Dialog& window) {
   ScrnWindow* screen = nullptr;
   if (auto* modal = dynamic_cast<ScreenDialog*>(&window)) screen = &modal->Screen();
@@ -145,7 +145,7 @@ void ShowScreen(pf::Dialog& window) {
     std::printf("kein Bildschirm\n");
     return;
   }
-  pf::RecordingDc dc;
+  pf::CairoRecordingDc dc;
   window.OnDrawItem(screen_ids::kScreen, dc, control->GetClientRect());
   for (const pf::DcCall& call : dc.Calls()) {
     if (call.op == "TextOut" && !call.text.empty()) {

@@ -18,6 +18,7 @@
 #include "basics/Register.h"
 #include "pf/dialog.h"
 #include "pf/headless.h"
+#include "pf/process.h"
 #include "resources/Resources.h"
 
 namespace {
@@ -131,4 +132,7 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return CheckStandardOutput(Run(argc, argv)); }
+int main(int argc, char** argv) {
+  pf::EndRunsOnSignals();
+  return CheckStandardOutput(Run(argc, argv));
+}

@@ -8,8 +8,10 @@
 #include "app/startup/RegisterAll.h"
 #include "editor/desktop/CVostraneApp.h"
 #include "pf/desktop.h"
+#include "pf/process.h"
 
 int main(int argc, char** argv) {
+  pf::EndRunsOnSignals();
   RegisterAll();
   pf::Desktop desktop(argc, argv);
   if (!desktop.IsReady()) {

@@ -196,10 +196,25 @@ TEST(LineFile, ArchiveRoundTripAndCorruptCounts) {
 
 }  // namespace
 
-// Lines as the readers see them: cut at the length bound, a '\r' before the end dropped (not
-// from a cut line), every byte paid from the budget and a line beyond it refused.
+// Lines as the readers see them: ended by LF, CR LF or CR alone, cut at the length bound, every
+// byte paid from the budget and a line beyond it refused.
 TEST(LineFile, ReadLineCutsLongLinesAndPaysEveryByte) {
   const std::string kept(LineFile::kMaxLineLength, 'a');
+  // Lines across the reader's blocks of 64 KiB: the CR LF of one split by the first boundary,
+  // the CR alone of another the last byte before the second, then lines running over the third.
+  constexpr size_t kBlock = 64 << 10;
+  std::string blocks;
+  std::vector<std::string> blockLines;
+  const auto add = [&](size_t length, const char* end) {
+    blockLines.emplace_back(length, 'x');
+    blocks += blockLines.back() + end;
+  };
+  for (const char* end : {"\r\n", "\r"}) {
+    const size_t boundary = (blocks.size() / kBlock + 1) * kBlock;
+    while (blocks.size() + 1000 < boundary) add(blocks.size() % 997, "\r");
+    add(boundary - 1 - blocks.size(), end);
+  }
+  while (blocks.size() < 3 * kBlock + 5000) add(blocks.size() % 997, "\r\n");
   const struct {
     const char* name;
     std::string text;
@@ -216,14 +231,23 @@ TEST(LineFile, ReadLineCutsLongLinesAndPaysEveryByte) {
       {"budget ends inside a line", "abc\ndef\n", 6, {"abc"}, -1},
       {"budget ends at the LF", "abc\n", 3, {}, -1},
       {"NUL kept", std::string("a\0b\n", 4), 10, {std::string("a\0b", 3)}, 6},
+      {"CR alone ends lines", "a\rb\r\rc", 100, {"a", "b", "", "c"}, 94},
+      {"LF CR is two line ends", "a\n\rb\n", 100, {"a", "", "b"}, 95},
+      {"every kind in one file", "a\r\nb\rc\nd", 100, {"a", "b", "c", "d"}, 92},
+      {"cut line ending in CR alone", std::string(1500, 'a') + "\rz", 2000, {kept, "z"},
+       2000 - 1502},
+      {"a file of CR alone pays its line ends", std::string(5000, '\r'), 3000,
+       std::vector<std::string>(3000, ""), -1},
+      {"CR LF across blocks", blocks, 1 << 20, blockLines,
+       (1 << 20) - static_cast<int64_t>(blocks.size())},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     std::istringstream in(c.text);
-    int64_t budget = c.budget;
+    LineReader reader(in, c.budget);
     std::vector<std::string> lines;
-    for (std::string line; LineFile::ReadLine(in, line, budget);) lines.push_back(line);
+    for (std::string line; reader.Next(line);) lines.push_back(line);
     EXPECT_EQ(lines, c.lines);
-    EXPECT_EQ(budget < 0 ? -1 : budget, c.left);
+    EXPECT_EQ(reader.Left() < 0 ? -1 : reader.Left(), c.left);
   }
 }

@@ -7,20 +7,22 @@ bool ValueEdit::GetValue(Value& value) {
   const char* caption = kEditCaption<Value>;
   const std::string text = control_ != nullptr ? control_->GetWindowText() : std::string();
   Value read(text.c_str());
+  // Only what this text reports refuses it; what others queued before waits for the error
+  // window.
+  const VS_ErrorMark mark;
   read.CheckSyntax();
-  // The queue decides, not the check: an earlier message fails the input as well.
-  if (VS_Error::MessageCount() == 0) {
+  if (!mark.Any()) {
     value = read;
     return true;
   }
   pf::TheUiServices().Beep(pf::BeepKind::Default);
-  const std::string message = VS_Error::GetFirstMessage().ToCString();
+  const std::string message = mark.First().ToCString();
   if (control_ != nullptr) {
     control_->MessageBox(message, caption);
   } else {
     pf::TheUiServices().MessageBox(message, caption, pf::MsgButtons::Ok, pf::MsgIcon::None);
   }
-  VS_Error::ClearQueue();
+  mark.Drop();
   return false;
 }
 

@@ -70,6 +70,9 @@ void DiagKurve::Serialize(pf::Archive& ar) {
   symbolInterval = interval;
   Free();
   if (k != 0) Allocate(n, k);
+  // The archive refuses a point that is no finite number. Any finite one is taken: the analyser
+  // itself stores a short's admittance as 3.4e38 and an unbounded circle's radius as the float
+  // maximum, and the diagrams bound every point they map (to their grid or chart).
   for (float& value : x) ar >> value;
   for (int c = 0; c < columns; ++c) {
     for (float& value : y[static_cast<size_t>(c)]) ar >> value;

@@ -32,6 +32,14 @@ void OutText::Draw(pf::Dc* dc) {
   dc->SetTextColor(oldText);
 }
 
+int OutText::TextWidth(pf::Dc& dc) const {
+  const pf::Font oldFont = dc.GetFont();
+  if (font) dc.SelectObject(*font);
+  const int w = dc.GetTextExtent(text.GetBuffer()).cx;
+  dc.SelectObject(oldFont);
+  return w;
+}
+
 void OutText::WritePicTex(PicTexFile& f) const { f.PutLabel(x, y, text); }
 
 void OutText::SetSymbolShape(int) {}

@@ -21,6 +21,8 @@ class OutText : public RectElement {
   // Repaints.
   void SetText(const MyStrng& t);
   MyStrng GetText() const { return text; }
+  // The width of the text as Draw writes it on the context.
+  int TextWidth(pf::Dc& dc) const;
   // Without a repaint.
   void StoreText(const MyStrng& t) { text = t; }
   // Without a repaint.

@@ -86,7 +86,8 @@ void SmithGit::DrawLabels(pf::Dc* dc) const {
   put("j", cx - tw("j") / 2, cy - r - th("j") - 2);
   put("j2", cxr + 0.62 * r + 4, cyr - 0.86 * r);
   put("-j0.5", cxr - 0.62 * r - tw("-j0.5"), cyr + 0.83 * r);
-  put("-j", cx - tw("-j") / 2, cy + r + 2);
+  // Inside the chart, left of its lowest point: below that point runs the screen's bottom line.
+  put("-j", cx - tw("-j") - 2, cy + r - th("-j") - 1);
   put("-j2", cxr + 0.62 * r + 2, cyr + 0.83 * r);
   dc->SetBkMode(oldMode);
   dc->SelectObject(oldFont);

@@ -7,6 +7,7 @@
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
 #include "pf/ui_services.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -14,28 +15,29 @@ constexpr char kLetters[] = "TSFNL";
 
 }  // namespace
 
-PicTexDialog::PicTexDialog(pf::Window* parent) : pf::Dialog(kTemplateId, parent) {}
+PicTexDialog::PicTexDialog(pf::Window* parent) : pf::Dialog(pictex_ids::kTemplate, parent) {}
 
 bool PicTexDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
-  SetDlgItemText(kWidthId, MyStrng(width).GetBuffer());
+  SetDlgItemText(pictex_ids::kWidth, MyStrng(width).GetBuffer());
   const char* letter = std::strchr(kLetters, fontLetter);
   if (fontLetter != '\0' && letter != nullptr) {
-    CheckRadioButton(kFirstSizeId, kLastSizeId, kFirstSizeId + static_cast<int>(letter - kLetters));
+    CheckRadioButton(pictex_ids::kFirstSize, pictex_ids::kLastSize, pictex_ids::kFirstSize + static_cast<int>(letter - kLetters));
   }
   return true;
 }
 
 void PicTexDialog::OnOK() {
-  IntegerWert value(GetDlgItemText(kWidthId).c_str());
+  const VS_ErrorMark mark;
+  IntegerWert value(GetDlgItemText(pictex_ids::kWidth).c_str());
   const bool ok = value.CheckSyntax();
   const long mm = ok ? value.Value() : 0;
   // A width of 0 would scale the whole picture to one point.
   if (ok && mm == 0) value.Error("Breite 0 ist nicht zulässig", 4);
   if (!ok || mm == 0) {
     pf::TheUiServices().Beep(pf::BeepKind::Default);
-    MessageBox(VS_Error::GetFirstMessage().GetBuffer(), "Fehler Integerwert:");
-    VS_Error::ClearQueue();
+    MessageBox(mark.First().ToCString(), "Fehler Integerwert:");
+    mark.Drop();
     return;
   }
   width = static_cast<int>(std::min<long>(mm, INT_MAX));
@@ -43,8 +45,8 @@ void PicTexDialog::OnOK() {
 }
 
 bool PicTexDialog::OnCommand(int id, pf::Notification code) {
-  if (id >= kFirstSizeId && id <= kLastSizeId && code == pf::Notification::Clicked) {
-    fontLetter = kLetters[id - kFirstSizeId];
+  if (id >= pictex_ids::kFirstSize && id <= pictex_ids::kLastSize && code == pf::Notification::Clicked) {
+    fontLetter = kLetters[id - pictex_ids::kFirstSize];
   }
   return pf::Dialog::OnCommand(id, code);
 }

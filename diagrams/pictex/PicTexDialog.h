@@ -5,12 +5,6 @@
 
 class PicTexDialog : public pf::Dialog {
  public:
-  static constexpr int kTemplateId = 230;
-  static constexpr int kWidthId = 1159;
-  // The radio buttons of the letters "TSFNL", in this order.
-  static constexpr int kFirstSizeId = 1167;
-  static constexpr int kLastSizeId = 1171;
-
   explicit PicTexDialog(pf::Window* parent);
 
   bool OnInitDialog() override;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "diagrams/Logo.h"
@@ -37,6 +38,11 @@ TEST(CircleDiagTest, MapsMagnitudesOntoRingsAndTheUnitCircle) {
       {&smith, 45.0f, 1.2f, 327, 72},
       {&smith, 0.0f, -0.5f, 110, 200},  // opposite the angle at half radius
       {&smith, 45.0f, -0.5f, 136, 263},
+      {&smith, 0.0f, -1.5f, 20, 200},  // and at most on the rim, however large
+      {&smith, 45.0f, -std::numeric_limits<float>::max(), 72, 327},
+      {&smith, 45.0f, std::numeric_limits<float>::max(), 327, 72},
+      {&polar, 0.0f, std::numeric_limits<float>::max(), 380, 200},
+      {&polar, 0.0f, -std::numeric_limits<float>::max(), 200, 200},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.d->MapX(c.angle, c.value), c.x) << c.d->GetTypeName() << " " << c.value;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -121,6 +122,50 @@ TEST(DiagKurveFile, BadFilesFailWithTheMessageAndLeaveNoPoints) {
   DiagKurve empty(nullptr, nullptr);
   DiagKurve reloaded(nullptr, nullptr);
   EXPECT_TRUE(LoadInto(reloaded, Stored(empty))) << "a curve without points loads";
+}
+
+// A point that is no finite number fails the curve file and the text form alike, in x or in any
+// value column. The largest floats load: the analyser itself stores a short's admittance as
+// 3.4e38 and an unbounded stability circle's radius as the float maximum.
+TEST(DiagKurveFile, PointsThatAreNoFiniteNumberFailTheCurve) {
+  const float max = std::numeric_limits<float>::max();
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  DiagKurve good(nullptr, nullptr);
+  Fill(good, 3, 2);
+  const std::string bytes = Stored(good);
+  const size_t table = bytes.size() - 9 * sizeof(float);
+  std::ostringstream text;
+  good.WriteText(text);
+  const struct {
+    int index;  // of the nine stored floats: x, then y1, then y2
+    float value;
+    const char* written;  // in the text form, for the value 101 (y1 of point 1)
+    bool loads;
+  } kCases[] = {
+      {1, nan, "nan", false},     {5, inf, "inf", false},      {6, -inf, "-inf", false},
+      {8, nan, "1e999", false},   {4, inf, "1e39", false},     {0, max, "3.40282e+38", true},
+      {7, -max, "-3.40282e+38", true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.written);
+    std::string file = bytes;
+    std::memcpy(file.data() + table + 4 * c.index, &c.value, sizeof c.value);
+    VS_Error::ResetQueue();
+    DiagKurve loaded(nullptr, nullptr);
+    EXPECT_EQ(LoadInto(loaded, file), c.loads);
+    EXPECT_EQ(loaded.GetCount(), c.loads ? 3 : 0);
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::GetFirstMessage().ToCString() : "",
+              std::string(c.loads ? "" : "Kurve konnte nicht geladen werden"));
+
+    std::string form = text.str();
+    form.replace(form.find(",101,"), 5, std::string(",") + c.written + ",");
+    std::istringstream is(form);
+    DiagKurve read(nullptr, nullptr);
+    read.ReadText(is);
+    EXPECT_EQ(static_cast<bool>(is), c.loads);
+    EXPECT_EQ(read.GetCount(), c.loads ? 3 : 0);
+  }
 }
 
 TEST(DiagKurveText, BreaksAfterTheEleventhAndEveryTenthValueAndReadsBack) {

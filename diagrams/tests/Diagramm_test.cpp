@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "diagrams/CircleDiag.h"
 #include "diagrams/DiagramKinds.h"
@@ -20,7 +21,10 @@
 #include "diagrams/graphics/DiagramMarker.h"
 #include "diagrams/graphics/OutText.h"
 #include "pf/archive.h"
+#include "diagrams/tests/support/ScreenTexts.h"
+#include "pf/cairo_recording_dc.h"
 #include "pf/clipboard.h"
+#include "pf/dialog_template.h"
 #include "pf/headless.h"
 #include "pf/recording_dc.h"
 #include "pf/window.h"
@@ -363,3 +367,48 @@ TEST(DiagrammTest, LoadRefusesAScreenMarginThatDoesNotFit) {
 }
 
 }  // namespace
+
+// Every kind after a run, as "plot" draws it and on an instrument window's screen, whose spins
+// place the soft-key labels: its header, curve name, bottom line, axis labels and marker
+// read-out stand whole inside the screen and clear of each other and of the soft-key labels,
+// wherever the marker stands, and none is a placeholder.
+TEST(DiagramKindsTest, EveryKindWritesItsTextsWholeAndApart) {
+  pf::Headless headless;
+  RegisterCircleDiagrams();
+  RegisterRectDiagrams();
+  const struct {
+    int width, height;
+    int softLabelTop, softLabelSpacing;  // 0: where the diagram puts them
+  } screens[] = {{600, 450, 0, 0}, {378, 319, 24, 29}};
+  for (const auto& screen : screens) {
+    for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13}) {
+      std::unique_ptr<Diagramm> d =
+          DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, screen.width, screen.height);
+      SCOPED_TRACE(d->GetTypeName().ToCString() + " " + std::to_string(screen.width));
+      if (screen.softLabelTop != 0) {
+        d->PlaceSoftLabels(screen.softLabelTop, screen.softLabelSpacing);
+      }
+      d->SetFont(pf::DialogFont());
+      d->CreateCurve(0, 21, 2);
+      d->SetCurrentCurve(0);
+      for (int i = 0; i <= 20; ++i) {
+        d->AppendPoint2(1e9f * static_cast<float>(i + 1), -0.05f * static_cast<float>(i), 1e9f);
+      }
+      d->SetCurrentCurveName("S21 RG1=50ohm RG2=50ohm");
+      d->SetSweepLimits(1e9f, 2.1e10f);
+      d->SetLabel1Text("1GHz");
+      d->SetLabel2Text("21GHz");
+      d->SetBottomLine(0, "Ravilone: microstrip_lowpass 23:59:59  31.12.2026");
+      d->curvesShown = 1;
+      d->CreateMarker();
+      for (int point = 0; point <= 20; ++point) {
+        pf::CairoRecordingDc dc;
+        d->Draw(&dc);
+        EXPECT_EQ(TextFaults(DrawnTexts(dc.Calls()), d->GetInnerRect()),
+                  std::vector<std::string>())
+            << "marker on point " << point;
+        d->MarkerNext();
+      }
+    }
+  }
+}

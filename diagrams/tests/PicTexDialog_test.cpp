@@ -4,6 +4,7 @@
 
 #include "basics/VS_Error.h"
 #include "pf/headless.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -11,16 +12,16 @@ TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberOrZero
   pf::Headless headless;
   PicTexDialog dialog(nullptr);
   dialog.width = 80;
-  headless.ExpectDialog(PicTexDialog::kTemplateId, [](pf::DialogDriver& d) {
-    EXPECT_EQ(d.Text(PicTexDialog::kWidthId), "80");
+  headless.ExpectDialog(pictex_ids::kTemplate, [](pf::DialogDriver& d) {
+    EXPECT_EQ(d.Text(pictex_ids::kWidth), "80");
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(1169), 1) << "Footnote";
     d.Click(1171);
     for (const char* bad : {"8x", "0", ""}) {
-      d.Type(PicTexDialog::kWidthId, bad);
+      d.Type(pictex_ids::kWidth, bad);
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded()) << bad;
     }
-    d.Type(PicTexDialog::kWidthId, "120");
+    d.Type(pictex_ids::kWidth, "120");
     d.Ok();
   });
   EXPECT_EQ(dialog.DoModal(), pf::kIdOk);

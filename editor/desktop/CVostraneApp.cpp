@@ -7,7 +7,6 @@
 #include "editor/desktop/CVostraneView.h"
 #include "editor/desktop/MainFrame.h"
 #include "editor/document/CVostraneDoc.h"
-#include "editor/document/SpiceWriter.h"
 #include "editor/symbols/NetSymbol.h"
 #include "pf/command_ids.h"
 #include "pf/document.h"
@@ -76,10 +75,11 @@ bool CVostraneApp::OpenStartFile(const std::string& file) {
   // program was started in (the file dialogs move it).
   std::error_code ec;
   const std::filesystem::path path = std::filesystem::absolute(file, ec).lexically_normal();
+  const VS_ErrorMark mark;
   if (!ec && OpenDocumentFile(path.string()) != nullptr) return true;
   // The failure has had its message box; the reason the document queued would come up again
   // in the error window of the next run.
-  VS_Error::ClearQueue();
+  mark.Drop();
   return false;
 }
 
@@ -141,11 +141,6 @@ void CVostraneApp::CloseSplash() {
 void CVostraneApp::SetSpiceHome(const MyStrng& home) {
   spice_.home = home;
   spice_.enabled = home.IsEmpty() ? 0 : 1;
-}
-
-const MyStrng& CVostraneApp::GetDateString() {
-  dateString_ = GeneratedFileDate();
-  return dateString_;
 }
 
 std::string CVostraneApp::HelpFile() { return pf::ProgramDirectory() + "/help/vostrane.html"; }

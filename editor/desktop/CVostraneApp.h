@@ -50,10 +50,6 @@ class CVostraneApp : public ErrorReportingApp {
   void SetSpiceHome(const MyStrng& home);
   const SpiceSettings& GetSpiceSettings() const { return spice_; }
 
-  // Now, as "day.month.year  hour:minute:second" without leading zeros; SOURCE_DATE_EPOCH
-  // (seconds, UTC) stands for the clock, for reproducible files.
-  const MyStrng& GetDateString();
-
   // The help shipped with the program: help/vostrane.html beside the executable.
   static std::string HelpFile();
 
@@ -73,7 +69,6 @@ class CVostraneApp : public ErrorReportingApp {
   LabelFonts labelFonts_ = LabelFonts::Standard();
   int splashPending_ = 1;
   std::unique_ptr<CAboutDlg> splash_;
-  MyStrng dateString_;
   SpiceSettings spice_;
 };
 

@@ -26,7 +26,7 @@ void ExportGerber(CVostraneView& view) {
   dialog.document = &plot;
   if (dialog.DoModal() != pf::kIdOk) return;
   doc->Symbols().ForEach([&plot](NetSymbol* s) { plot.AddSymbol(s); });
-  plot.CreatePlot();
+  if (!plot.CreatePlot()) return;
   LineFile(plot.BottomOutput()).CopyToClipboard(&view);
 
   pf::FileDialog save(false, "gbx", doc->GetTitle(),

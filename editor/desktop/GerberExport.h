@@ -1,6 +1,7 @@
 #pragma once
 // "Service/Gerber-Plotdatei...": the circuit's layout as RS-274X photoplot files, after the
-// board and start point are confirmed; the bottom layer's text also goes to the clipboard.
+// board and start point are confirmed; the bottom layer's text also goes to the clipboard. A
+// layout beyond the files' format is reported and nothing is copied or written.
 
 class CVostraneView;
 namespace pf {

@@ -185,13 +185,13 @@ void SpiceSettingsDialog(CVostraneView& view) {
 void ChooseSpice(CVostraneView& view) {
   const SpiceSettings* spice = Doc(view).GetSpiceSettings();
   if (spice == nullptr || spice->enabled == 0) {
+    const VS_ErrorMark mark;
     VS_Error().Error("Simulator für Spice wurde nicht eingestellt", 4);
     ShowErrorsNow();
     SpiceSettingsDialog(view);
-    // Answered once a program is set: left in the queue, the message would fail the next
-    // value that a dialog reads.
+    // Answered once a program is set: it need not come up again in the error window.
     spice = Doc(view).GetSpiceSettings();
-    if (spice != nullptr && spice->enabled != 0) VS_Error::ClearQueue();
+    if (spice != nullptr && spice->enabled != 0) mark.Drop();
   }
   Doc(view).SelectSpice();
 }

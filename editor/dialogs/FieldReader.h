@@ -30,10 +30,12 @@ std::string WithoutLeadingBlanks(const MyStrng& text);
 std::vector<int>& FieldsWithoutControl();
 void NoteIfWithoutControl(const pf::Dialog& dialog, int id);
 
-// What a field's number must be before it is stored; without a test any number passes.
+// What a field's number must be before it is stored; without a test any number passes. A
+// rule may name the next one that the number must pass, with a message of its own.
 struct FieldRule {
   bool (*accepts)(double) = nullptr;
   const char* message = nullptr;
+  const FieldRule* next = nullptr;
 };
 
 template <class S>
@@ -71,8 +73,11 @@ class FieldReader {
       read = W(CutToReadBuffer(owner.GetDlgItemText(row.id)).c_str());
       if (!Parse(read, row.caption, number)) return false;
     }
+    // A remade text keeps four digits: the rule judges the value stored.
+    W stored = row.store == Store::Typed ? read : Normalised(read, number);
+    if (row.store == Store::Normalised) number = Number(stored);
     if (!Check(number, row.caption, row.rule)) return false;
-    target = row.store == Store::Typed ? read : Normalised(read, number);
+    target = stored;
     return true;
   }
 
@@ -92,18 +97,23 @@ class FieldReader {
  private:
   template <class W>
   bool Parse(W& read, const char* caption, double& number) {
+    // What the text reports refuses it, as every value class reports through the queue; what
+    // others queued before waits for the error window.
+    const VS_ErrorMark mark;
     read.CheckSyntax();
-    // The queue decides, as every value class reports through it.
-    if (VS_Error::MessageCount() > 0) {
-      Refuse(VS_Error::GetFirstMessage().ToCString(), caption, beep);
-      VS_Error::ClearQueue();
+    if (mark.Any()) {
+      Refuse(mark.First().ToCString(), caption, beep);
+      mark.Drop();
       return false;
     }
     number = Number(read);
     return true;
   }
-  bool Check(double number, const char* caption, FieldRule rule) {
-    return rule.accepts == nullptr || rule.accepts(number) || Refuse(rule.message, caption, beep);
+  bool Check(double number, const char* caption, const FieldRule& rule) {
+    for (const FieldRule* r = &rule; r != nullptr; r = r->next) {
+      if (r->accepts != nullptr && !r->accepts(number)) return Refuse(r->message, caption, beep);
+    }
+    return true;
   }
 
   static double Number(WertMitDim& value) { return value.Value(); }
@@ -127,6 +137,15 @@ constexpr FieldRule Positive(const char* message = FieldReader::kNotPositive) {
 // A number other than 0, refused with message.
 constexpr FieldRule NotZero(const char* message) {
   return {[](double x) { return x != 0.0; }, message};
+}
+// A number of 0 or above (a loss: below 0 a passive element would amplify), refused with
+// message.
+constexpr FieldRule NotNegative(const char* message = "Wert darf nicht negativ sein") {
+  return {[](double x) { return x >= 0.0; }, message};
+}
+// A number of 1 or above (a relative permittivity), refused with message.
+constexpr FieldRule AtLeastOne(const char* message = "Wert muss mindestens 1 sein") {
+  return {[](double x) { return x >= 1.0; }, message};
 }
 
 // One row of a dialog's field table over the target S (a symbol, settings, or the dialog's

@@ -1,10 +1,13 @@
 #include "editor/dialogs/GerberPlotDialog.h"
 
+#include <cstdint>
 #include <span>
 
 #include "basics/WertMitDim.h"
 #include "editor/dialogs/FieldReader.h"
+#include "editor/dialogs/PlotRules.h"
 #include "editor/document/GerberDocument.h"
+#include "formats/GerberPlotFile.h"
 #include "resources/EditorIds.h"
 
 namespace {
@@ -17,16 +20,24 @@ struct Pair {
 using Rows = std::span<const Field<Pair>>;
 
 constexpr Field<Pair> kSize[] = {
-    Fields<Pair>::Value<&Pair::x>(gerber_ids::kSizeX, "Fehler X:", Positive()),
-    Fields<Pair>::Value<&Pair::y>(gerber_ids::kSizeY, "Fehler Y:", Positive()),
+    Fields<Pair>::Value<&Pair::x>(gerber_ids::kSizeX, "Fehler X:", PlotSize()),
+    Fields<Pair>::Value<&Pair::y>(gerber_ids::kSizeY, "Fehler Y:", PlotSize()),
 };
 constexpr Field<Pair> kStart[] = {
-    Fields<Pair>::Value<&Pair::x>(gerber_ids::kStartX, "Fehler X:"),
-    Fields<Pair>::Value<&Pair::y>(gerber_ids::kStartY, "Fehler Y:"),
+    Fields<Pair>::Value<&Pair::x>(gerber_ids::kStartX, "Fehler X:", kUnderPlotLimit),
+    Fields<Pair>::Value<&Pair::y>(gerber_ids::kStartY, "Fehler Y:", kUnderPlotLimit),
 };
 
+// As the length class prints it, unless its four digits lose micrometres (999.999 mm would
+// show as 1 m, which OK refuses): then in millimetres to the micrometre.
+LaeWert Shown(int32_t micrometres) {
+  LaeWert value(micrometres / 1.0e6);
+  if (Micrometres(value) == micrometres || micrometres < 0) return value;
+  return LaeWert(GerberPlotFile::SizeText(micrometres) + "mm");
+}
+
 void ShowPair(pf::Dialog& dialog, Rows rows, const LPoint& point) {
-  Pair pair{LaeWert(point.x / 1.0e6), LaeWert(point.y / 1.0e6)};
+  Pair pair{Shown(point.x), Shown(point.y)};
   ShowFields(dialog, rows, pair);
 }
 

@@ -1,7 +1,6 @@
 #include "editor/document/CVostraneDoc.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -187,8 +186,7 @@ bool CVostraneDoc::OnOpenDocument(const std::string& path) {
   if (pf::Document::OnOpenDocument(path)) return true;
   if (!OpenRefusal().empty()) {
     openFailure = MyStrng(OpenRefusal());
-  } else if (!std::ifstream(path, std::ios::binary)) {
-    // A regular file or none: looking again cannot block.
+  } else if (!OpenedFile()) {
     openFailure = MyStrng("Datei kann nicht geöffnet werden: ") + path.c_str();
   } else {
     openFailure =
@@ -309,13 +307,6 @@ std::vector<int32_t> CVostraneDoc::PortNumbersInUse() const {
     }
   });
   return numbers;
-}
-
-int CVostraneDoc::NextFreeExternalNodeNumber() const {
-  const std::vector<int32_t> used = PortNumbersInUse();
-  int n = 1;
-  while (std::find(used.begin(), used.end(), n) != used.end()) ++n;
-  return n;
 }
 
 bool CVostraneDoc::HasSweptDcGenerator() const {

@@ -120,7 +120,6 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void MoveSymbolToEnd(const MyStrng& name);
   // The numbers that the circuit's external nodes carry, and the smallest positive one free.
   std::vector<int32_t> PortNumbersInUse() const override;
-  int NextFreeExternalNodeNumber() const;
   NetSymbol* FindFirstWithKey(const MyStrng& key) const;
   NetSymbol* FindSpiceLibrary() const { return FindFirstWithKey("SpiceLibSymbol"); }
   NetSymbol* FindSubstrate() const { return FindFirstWithKey(SubSymbol::kClassKey); }

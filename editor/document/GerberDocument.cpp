@@ -4,7 +4,6 @@
 #include <memory>
 #include <ostream>
 
-#include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
 #include "editor/symbols/NetSymbol.h"
 #include "pf/path_map.h"
@@ -14,18 +13,9 @@ namespace {
 
 constexpr const char* kFormat = "%FSLAX33Y33*%";
 
-MyStrng SizeText(double millimetres) { return FloatWert(millimetres); }
-
-// An aperture is at least 1 µm, the files' resolution: a reader takes a narrower one, or one
-// of no size, for nothing.
-MyStrng ApertureText(double millimetres) {
-  constexpr double kSmallest = 0.001;
-  return SizeText(millimetres >= kSmallest ? millimetres : kSmallest);
-}
-
 // A side of the board in whole millimetres; a side under 1 mm in its real size.
 MyStrng BoardSideText(int32_t micrometres) {
-  return micrometres >= 1000 ? SizeText(micrometres / 1000) : ApertureText(micrometres / 1000.0);
+  return GerberPlotFile::SizeText(micrometres >= 1000 ? micrometres / 1000 * 1000 : micrometres);
 }
 
 }  // namespace
@@ -37,12 +27,20 @@ void GerberDocument::SetSubstrateSize(LaeWert x, LaeWert y) {
 
 void GerberDocument::AddSymbol(NetSymbol* symbol) { symbols.push_back(symbol); }
 
-void GerberDocument::CreatePlot() {
+bool GerberDocument::CreatePlot() {
   IndexPins();
   WriteHeader();
   WriteApertures();
   WriteSymbols();
   AppendPlotsToFiles();
+  if (beyond.IsEmpty()) return true;
+  VS_Error().Error(
+      MyStrng("Layout passt nicht ins Gerberformat (höchstens 999.999 mm): ") + beyond, 4);
+  return false;
+}
+
+void GerberDocument::NoteBeyond(const MyStrng& what) {
+  if (beyond.IsEmpty()) beyond = what;
 }
 
 void GerberDocument::IndexPins() {
@@ -70,12 +68,17 @@ void GerberDocument::WriteHeader() {
 
 void GerberDocument::WriteApertures() {
   if (!catalogue.empty()) return;
-  const MyStrng thin = SizeText(0.1);
+  const MyStrng thin = GerberPlotFile::SizeText(100);
   topOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
   bottomOutput.AddLine(MyStrng("%ADD10C,") + thin + "*%");
   catalogue.push_back({"D10", "ROUND", thin});
-  bottomOutput.AddLine(MyStrng("%ADD11R,") + BoardSideText(substrateSize.x) + "X" +
-                       BoardSideText(substrateSize.y) + "*%");
+  const MyStrng boardX = BoardSideText(substrateSize.x);
+  const MyStrng boardY = BoardSideText(substrateSize.y);
+  if (boardX.IsEmpty() || boardY.IsEmpty()) {
+    NoteBeyond("Substrat");
+  } else {
+    bottomOutput.AddLine(MyStrng("%ADD11R,") + boardX + "X" + boardY + "*%");
+  }
   // A symbol that asks for none keeps the name it had.
   for (NetSymbol* s : symbols) {
     AssignAperture(*s, s->TakesPadFromLine() ? PadWish(*s) : s->GetGerberAperture());
@@ -99,29 +102,39 @@ GerberAperture GerberDocument::PadWish(NetSymbol& pad) const {
 }
 
 void GerberDocument::AssignAperture(NetSymbol& s, const GerberAperture& wish) {
+  bool fits = true;
+  const auto text = [&fits](double metres) {
+    const MyStrng size = GerberPlotFile::SizeText(Micrometres(metres));
+    fits = fits && !size.IsEmpty();
+    return size;
+  };
   MyStrng shape;
   MyStrng size;
   MyStrng definition;
   switch (wish.shape) {
     case GerberAperture::Shape::Square:
       shape = "SQUARE";
-      size = ApertureText(wish.size * 1000.0);
+      size = text(wish.size);
       definition = MyStrng("R,") + size + "X" + size;
       break;
     case GerberAperture::Shape::Round:
     case GerberAperture::Shape::ThinRound:
       shape = "ROUND";
-      size = ApertureText(wish.size *
-                          (wish.shape == GerberAperture::Shape::Round ? 1000.0 : 50.0));
+      // The thin one is a twentieth of the dimension.
+      size = text(wish.shape == GerberAperture::Shape::Round ? wish.size : wish.size / 20.0);
       definition = MyStrng("C,") + size;
       break;
     case GerberAperture::Shape::Rectangle:
       shape = "RECT";
-      size = ApertureText(wish.size * 1000.0) + "X" + ApertureText(wish.sizeY * 1000.0);
+      size = text(wish.size) + "X" + text(wish.sizeY);
       definition = MyStrng("R,") + size;
       break;
     case GerberAperture::Shape::None:
       return;
+  }
+  if (!fits) {
+    NoteBeyond(s.GetElementName());
+    return;
   }
   for (const Aperture& a : catalogue) {
     if (a.shape == shape && a.size == size) {
@@ -187,6 +200,8 @@ void GerberDocument::WriteSymbols() {
       s->WriteGerber(bottomPlot);
       bottomUsed = 1;
     }
+    // Many parts in a row may reach beyond the format however small each is.
+    if (!topPlot.AllFit() || !bottomPlot.AllFit()) NoteBeyond(s->GetElementName());
   }
   topPlot.WriteEnd();
   bottomPlot.WriteEnd();

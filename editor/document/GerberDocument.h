@@ -22,8 +22,10 @@ class GerberDocument {
   // The substrate in metres; the start point goes to the middle of its left edge.
   void SetSubstrateSize(LaeWert x, LaeWert y);
   void AddSymbol(NetSymbol* symbol);
-  // Header, apertures, layout and outlines, into both outputs.
-  void CreatePlot();
+  // Header, apertures, layout and outlines, into both outputs. False, reported with the name of
+  // the first part (or "Substrat") that reaches beyond the files' format, when the files would
+  // need a number of 1 m or more; they must not be saved then.
+  bool CreatePlot();
   // base + "Top.gbx" and base + "Bot.gbx".
   void SetFileNames(const MyStrng& base);
   // The top file, and the bottom one when used. False, reported with the path, when a file
@@ -62,6 +64,8 @@ class GerberDocument {
   void PlaceSymbols();
   void WriteSymbols();
   void AppendPlotsToFiles();
+  // Keeps the first.
+  void NoteBeyond(const MyStrng& what);
 
   std::vector<NetSymbol*> symbols;
   std::unordered_map<uint64_t, PinSite> pinSites;
@@ -72,4 +76,5 @@ class GerberDocument {
   GerberPlotFile bottomPlot;
   int32_t bottomUsed = 0;
   int32_t nextAperture = 2;
+  MyStrng beyond;  // what first reached beyond the format; empty while all fits
 };

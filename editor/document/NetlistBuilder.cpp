@@ -281,13 +281,13 @@ bool NetlistBuilder::Build() {
   }
   // An element that refuses its values reports and writes no line; a netlist without it
   // would simulate another circuit, so there is none.
-  const int reported = VS_Error::MessageCount();
+  const VS_ErrorMark reported;
   for (NetSymbol* s : symbols) {
     if (!Is(*s, "VERBINDUNG") && !Is(*s, "GROUND") && !Is(*s, OutSymbol::kClassKey)) {
       s->WriteNetLine();
     }
   }
-  if (VS_Error::MessageCount() > reported) return false;
+  if (reported.Any()) return false;
   // While an instrument defines the network, the ports are plain nodes.
   if (definition == nullptr) WritePortLine();
   Emit();

@@ -39,10 +39,6 @@ void SpiceModelLookup::ListDiodeModels(LineFile& names) const {
   if (library != nullptr) library->GetDiodeModelNames(names);
 }
 
-void SpiceModelLookup::GetSpiceLibraryLines(LineFile& lines) const {
-  if (library != nullptr) lines.AppendLines(*library);
-}
-
 void SpiceModelLookup::GetModelText(const MyStrng& name, LineFile& lines) const {
   if (library != nullptr) library->GetModelCard(name, lines);
 }

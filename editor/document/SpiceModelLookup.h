@@ -27,7 +27,6 @@ class SpiceModelLookup {
   void ListFetModels(LineFile& names) const;
   void ListOpAmpSubcircuits(LineFile& names) const;
   void ListDiodeModels(LineFile& names) const;
-  void GetSpiceLibraryLines(LineFile& lines) const;
   void GetModelText(const MyStrng& name, LineFile& lines) const;
   void GetSubcircuitText(const MyStrng& name, LineFile& lines) const;
 

@@ -115,12 +115,12 @@ void SpiceWriter::WriteElementLines() {
   LineFile& lines = doc.netlistLines;
   doc.symbols.ForEach([&](NetSymbol* s) {
     const int before = lines.GetCount();
-    const int reports = VS_Error::MessageCount();
+    const VS_ErrorMark reports;
     const int added = s->WriteSpiceLines(lines, doc.nodeCounter);
     doc.nodeCounter += std::clamp(added, 0, kMaxInternalNodes);
     // The file is still written: the rest of the circuit may be what the user wants to see. A
     // symbol that reported why it wrote nothing has said enough.
-    const bool silent = lines.GetCount() == before && VS_Error::MessageCount() == reports;
+    const bool silent = lines.GetCount() == before && !reports.Any();
     if (s->LacksSpiceForm() || (silent && MissesSpiceForm(*s))) {
       Report(s->GetElementName() + ": kein Spice-Modell, fehlt im Spice-File");
     }

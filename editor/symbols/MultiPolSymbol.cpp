@@ -88,8 +88,10 @@ void MultiPolSymbol::UpdateGeometry() {
     NetSymbol::UpdateGeometry();
     return;
   }
-  horizontal = pins[0].y == pins[1].y ? 1 : 0;
   orientation = OrientationFromPins();
+  // The placement takes pin 2 off the axis; the flag follows the orientation so that placing
+  // the symbol again (the view does as it inserts it) keeps it lying or upright.
+  horizontal = orientation == 'L' || orientation == 'R' ? 1 : 0;
   const Placement* placement = FindPlacement(pinCount, variant);
   if (placement != nullptr) {
     const Axes axes = AxesOf(orientation);

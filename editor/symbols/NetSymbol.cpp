@@ -390,8 +390,6 @@ std::istream& NetSymbol::ReadText(std::istream& is) {
   return is;
 }
 
-void NetSymbol::ExtraHook1(int) {}
-void NetSymbol::ExtraHook2(int) {}
 bool NetSymbol::SetParameter(const MyStrng&, float) { return false; }
 char NetSymbol::SetCharParameter(const MyStrng&, char) { return 0; }
 double NetSymbol::GetParameter(const MyStrng&) const { return 0.0; }

@@ -75,9 +75,6 @@ class NetSymbol : public pf::Object {
   // malformed record sets the fail state and leaves the base fields as they were.
   virtual std::ostream& WriteText(std::ostream& os);
   virtual std::istream& ReadText(std::istream& is);
-  // Two operations that every class keeps empty; they hold their places in the sequence.
-  virtual void ExtraHook1(int arg);
-  virtual void ExtraHook2(int arg);
   // Whether the name was one of the class's; the base knows none.
   virtual bool SetParameter(const MyStrng& name, float value);
   // The value when the name was one of the class's, else 0.

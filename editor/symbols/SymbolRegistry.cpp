@@ -24,13 +24,6 @@ std::unique_ptr<NetSymbol> SymbolRegistry::Create(const MyStrng& key) const {
   return nullptr;
 }
 
-bool SymbolRegistry::IsRegistered(const MyStrng& key) const {
-  for (const Entry& e : entries) {
-    if (e.key == key) return true;
-  }
-  return false;
-}
-
 std::vector<MyStrng> SymbolRegistry::Keys() const {
   std::vector<MyStrng> keys;
   keys.reserve(entries.size());

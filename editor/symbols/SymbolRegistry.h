@@ -33,7 +33,6 @@ class SymbolRegistry {
   }
   // Keys compare byte for byte; null for a key that is not registered.
   std::unique_ptr<NetSymbol> Create(const MyStrng& key) const;
-  bool IsRegistered(const MyStrng& key) const;
   // In the order of their first registration.
   std::vector<MyStrng> Keys() const;
   void Clear() { entries.clear(); }

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
+#include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
 
 namespace {
@@ -107,9 +109,17 @@ bool NewDataSet::ParseOptionLine() {
     return false;
   }
   if (TakeUpperToken(rest) != "R") return false;
-  double resistance = 0.0;
-  if (!ReadNumber(rest.GetNextToken(), resistance)) return false;
-  z01 = static_cast<float>(resistance);
+  const MyStrng token = rest.GetNextToken();
+  // The option line reaches the simulator as written. It reads R with the value class's rules
+  // and falls back to 50 ohm without a word where they give no number above 0, so only such a
+  // number is taken.
+  stored_values::Probe<FloatWert> resistance{FloatWert(token)};
+  const double r = resistance.CheckSyntax() ? resistance.Value(false) : 0.0;
+  if (r <= 0.0) {
+    Report(MyStrng("Bezugswiderstand fehlerhaft: ") + token);
+    return false;
+  }
+  z01 = static_cast<float>(r);
   z02 = z01;
   return true;
 }
@@ -173,6 +183,18 @@ MyStrng NewDataSet::GetNextDataLine() {
   currentLine = dataLines.GetNext();
   ConvertDataLine();
   return currentLine;
+}
+
+int32_t NewDataSet::CountConvertedRows() {
+  const MyStrng held = currentLine;
+  int32_t rows = 0;
+  dataLines.ForEach([this, &rows](const MyStrng& line) {
+    if (rows < 0 || IsCommentLine(line)) return;
+    currentLine = line;
+    rows = ConvertDataLine() ? rows + 1 : -1;
+  });
+  currentLine = held;
+  return rows;
 }
 
 void NewDataSet::Serialize(pf::Archive& ar) {

@@ -26,7 +26,8 @@ class NewDataSet {
   // 1e9 for any unit but "MHz", "kHz" and "Hz" (compared case-sensitively).
   double GetFrequencyFactor() const;
   // Unit, parameter kind, format, "R" and the reference resistance, in that order; a step that
-  // passed keeps its setting when a later one fails. An "RI" format is reported.
+  // passed keeps its setting when a later one fails. An "RI" format is reported, and so is a
+  // reference resistance that is no number above 0.
   bool ParseOptionLine();
   // The first line starting with '#', less the '#' and the blanks behind it, parsed.
   bool FindOptionLine();
@@ -35,6 +36,9 @@ class NewDataSet {
   bool ConvertDataLine();
   // The line under the cursor of the lines, converted; the cursor moves on.
   MyStrng GetNextDataLine();
+  // The data rows among the lines, each converted as the netlist converts it; -1, reported, at
+  // the first that does not convert. The current line stays as it was.
+  int32_t CountConvertedRows();
   // Throws pf::ArchiveError on a damaged record.
   void Serialize(pf::Archive& ar);
 

@@ -9,6 +9,14 @@
 
 PF_IMPLEMENT_SERIAL(TwoPortSymbol, ZweiPolSymbol, 1)
 
+namespace {
+
+void ReportUnreadable(const std::string& path) {
+  VS_Error().Error(MyStrng("Datei konnte nicht gelesen werden: ") + MyStrng(path), 4);
+}
+
+}  // namespace
+
 TwoPortSymbol::TwoPortSymbol() { Init(); }
 
 TwoPortSymbol::TwoPortSymbol(const Point& start, const Point& end) : ZweiPolSymbol(start, end) {
@@ -55,8 +63,8 @@ void TwoPortSymbol::WriteNetLine() {
 
 bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) {
   LineFile read;
-  if (read.ReadFile(MyStrng(path)) == 0 || read.GetCount() == 0) {
-    VS_Error().Error(MyStrng("Datei konnte nicht gelesen werden: ") + MyStrng(path), 4);
+  if (read.ReadFile(MyStrng(path)) == 0) {
+    ReportUnreadable(path);
     return false;
   }
   // The reader cuts longer lines, and a cut row would lose values or end in half a number.
@@ -68,14 +76,17 @@ bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) 
     VS_Error().Error(MyStrng("Zeile zu lang: ") + MyStrng(path), 4);
     return false;
   }
-  // An option line that is reported (an unsupported format) keeps the file out.
-  const int reported = VS_Error::MessageCount();
+  // An option line that is reported (an unsupported format, a bad reference) keeps the file out.
+  const VS_ErrorMark reported;
   const MyStrng unit = frequencyUnit;
   const char form = format;
   dataLines.RemoveAll();
   dataLines.AppendLines(read);
   FindOptionLine();
-  if (VS_Error::MessageCount() > reported) {
+  // Every row must convert, as the netlist will convert it; a file of comments holds nothing.
+  const int32_t rows = reported.Any() ? -1 : CountConvertedRows();
+  if (rows <= 0) {
+    if (rows == 0) ReportUnreadable(path);
     dataLines.RemoveAll();
     frequencyUnit = unit;
     format = form;

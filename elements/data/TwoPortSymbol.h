@@ -42,8 +42,9 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
   void SetPadSide(double side) override { smdLength = LaeWert(side); }
 
   // Reads the file and its option line. False, reported, when the file cannot be read, holds
-  // nothing, has a line the reader would cut or a format that is not supported; the symbol
-  // then keeps what it had.
+  // no data row, has a line the reader would cut, a format that is not supported, a reference
+  // resistance that is no number above 0 or a row that does not convert; the symbol then keeps
+  // what it had.
   bool LoadFile(const std::string& path, const std::string& title);
 
   char portKind = 'T';  // 'T' one- or two-port by the pin count, 'P' two-terminal element

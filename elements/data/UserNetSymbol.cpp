@@ -124,12 +124,12 @@ bool UserNetSymbol::RegenerateLines() {
     return false;
   }
   const FileInUse inUse(path.ToCString());
-  const int reported = VS_Error::MessageCount();
+  const VS_ErrorMark reported;
   CVostraneDoc doc;
   if (!doc.OnOpenDocument(path.ToCString())) return false;
   doc.SetSubCircuit(subName);
   if (!doc.BuildNetlist(nullptr)) {
-    if (VS_Error::MessageCount() == reported) {
+    if (!reported.Any()) {
       Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + subName);
     }
     return false;
@@ -196,12 +196,12 @@ bool UserNetSymbol::TakeSource(const std::string& file, const std::string& title
     if (taken) sourceKind = 'F';
   } else {
     subLines.RemoveAll();
-    const int reported = VS_Error::MessageCount();
+    const VS_ErrorMark reported;
     if (subLines.ReadFile(path) != 0 && FindDefinitionLine(subName)) {
       subLines.fileName = path;
       sourceKind = 'N';
       taken = true;
-    } else if (VS_Error::MessageCount() == reported) {
+    } else if (!reported.Any()) {
       pf::TheUiServices().MessageBox("Definitionszeile des Netzwerkes nicht gefunden", "Fehler",
                                      pf::MsgButtons::Ok, pf::MsgIcon::Error);
     }

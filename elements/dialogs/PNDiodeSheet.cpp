@@ -34,8 +34,6 @@ bool PNDiodePage::OnInitDialog() {
 }
 
 bool PNDiodePage::OnKillActive() {
-  // A message that earlier work left in the queue does not refuse the page.
-  VS_Error::ClearQueue();
   FieldReader reader(*this, true);
   return reader.ReadFields(fields, *symbol) && pf::PropertyPage::OnKillActive();
 }

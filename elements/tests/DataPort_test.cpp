@@ -67,8 +67,16 @@ TEST_F(DataPortTest, OptionLines) {
       {"# Hz Y MA R 50", false, "Hz", 'L', 50.0f, ""},
       {"# THz S MA R 50", false, "GHZ", 'L', 50.0f, ""},
       {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f, ""},
-      {"# GHz S MA R 5x0", false, "GHz", 'L', 50.0f, ""},
       {"# GHz S MA", false, "GHz", 'L', 50.0f, ""},
+      // A reference the simulator could not take (it would fall back to 50 ohm) is reported.
+      {"# GHz S MA R 5x0", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 5x0"},
+      {"# GHz S MA R 0", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 0"},
+      {"# GHz S MA R -50", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: -50"},
+      {"# GHz S MA R nan", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: nan"},
+      {"# GHz S MA R inf", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: inf"},
+      {"# GHz S MA R 1e999", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 1e999"},
+      {"# GHz S MA R 1e2", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 1e2"},
+      {"# GHz S MA R", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: "},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
@@ -120,7 +128,10 @@ TEST_F(DataPortTest, RowConversion) {
       {"Hz", 'L', "1e9 0.123456789012345 1.5E+002", "1GHz 0.123456789 150", ""},
       {"GHz", 'L', "1 0x1p-1 0", "", "Datenzeile fehlerhaft: 1 0x1p-1 0"},
       {"GHz", 'L', "1 nan 0", "", "Datenzeile fehlerhaft: 1 nan 0"},
+      {"GHz", 'L', "1 inf 0", "", "Datenzeile fehlerhaft: 1 inf 0"},
+      {"GHz", 'L', "1 0.5 -inf", "", "Datenzeile fehlerhaft: 1 0.5 -inf"},
       {"GHz", 'L', "1 0.5 1e999", "", "Datenzeile fehlerhaft: 1 0.5 1e999"},
+      {"GHz", 'L', "1e999 0.5 0", "", "Frequenz fehlerhaft: 1e999 0.5 0"},
       {"Hz", 'L', "0x10 0.5 0", "", "Frequenz fehlerhaft: 0x10 0.5 0"},
   };
   for (const auto& c : kCases) {
@@ -247,6 +258,13 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
       {ri.string(), "RI-Format wird nicht unterstützt"},
       {empty.string(), "Datei konnte nicht gelesen werden: "},
       {(Scratch() / "missing.s2p").string(), "Datei konnte nicht gelesen werden: "},
+      {WriteFile("comments.s1p", "! a\n* b\n").string(), "Datei konnte nicht gelesen werden: "},
+      {WriteFile("option.s1p", "! a\n# MHz S MA R 50\n").string(),
+       "Datei konnte nicht gelesen werden: "},
+      {WriteFile("r0.s1p", "# MHz S MA R 0\n100 0.5 0\n").string(),
+       "Bezugswiderstand fehlerhaft: 0"},
+      {WriteFile("rows.s1p", "# MHz S MA R 50\n100 0.5 0\n200 0.5 inf\n").string(),
+       "Datenzeile fehlerhaft: 200 0.5 inf"},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
@@ -263,6 +281,11 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
   EXPECT_EQ(good.dataLines.fileName.ToCString(), file.string());
   EXPECT_EQ(good.frequencyUnit, "MHz");
   EXPECT_EQ(good.z01, 30.0f);
+  // Lines that end in CR alone are lines.
+  TwoPortSymbol cr;
+  ASSERT_TRUE(cr.LoadFile(WriteFile("cr.s1p", "!x\r#MHz S MA R 30\r100 0.5 0\r").string(), "cr"));
+  EXPECT_EQ(Lines(cr.dataLines), Lines(good.dataLines));
+  EXPECT_EQ(cr.z01, 30.0f);
 }
 
 // A circuit file "sub.vqe" of the given external nodes (a resistor from node 1 to ground,
@@ -468,8 +491,8 @@ TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
 
 namespace {
 
-// Hostile files end with a message, when loaded or when their rows are converted; the longest
-// row the reader keeps whole converts.
+// Hostile files end with a message when loaded: their rows are converted then already; the
+// longest row the reader keeps whole converts.
 TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
   std::string pairs = "1";
   while (pairs.size() + 6 < LineFile::kMaxLineLength) pairs += " 0.5 0";
@@ -482,8 +505,8 @@ TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
       {"digits.s2p", std::string(2000000, '7') + "\n", false, "Zeile zu lang: "},
       {"cut.s2p", pairs + " 0.5 0\n", false, "Zeile zu lang: "},
       {"pairs.s2p", pairs + "\n", true, ""},
-      {"words.txt", "hello world\n", true, "Frequenz fehlerhaft: hello world"},
-      {"binary.dat", std::string("\xff\xfe\x01\x02\n\x7f", 6), true, "Frequenz fehlerhaft: "},
+      {"words.txt", "hello world\n", false, "Frequenz fehlerhaft: hello world"},
+      {"binary.dat", std::string("\xff\xfe\x01\x02\n\x7f", 6), false, "Frequenz fehlerhaft: "},
       {"nuls.dat", std::string(64, '\0'), false, "Datei konnte nicht gelesen werden: "},
       {"empty.s1p", "", false, "Datei konnte nicht gelesen werden: "},
       {"blanks.s1p", " \n\t\n", false, "Datei konnte nicht gelesen werden: "},

@@ -174,11 +174,11 @@ TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
 }
 
 // Each value reads as atof reads its text, to the last bit, also where the quick road for plain
-// decimals leaves off: hex, infinities, NaN payloads, out of range, a '+', a number cut short.
+// decimals leaves off: hex, underflow, a '+', a number cut short, the largest float.
 TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {
-  const char* kTexts[] = {"1.5e-09", "-.5",  "5.",      "0x1p3", "-0X1P-2", "+1e5",   "1e-400",
-                          "-1e400",  "inf",  "nan(12)", "NAN",   "1e",      "1.5(a)", "4.9e-324",
-                          "2.5e-324", "1d5", "00012",   "0.1000000000000000055511151231257827"};
+  const char* kTexts[] = {"1.5e-09", "-.5",      "5.",  "0x1p3", "-0X1P-2",       "+1e5",
+                          "1e-400",  "1e",       "1.5(a)", "4.9e-324", "2.5e-324", "1d5",
+                          "00012",   "-3.4028234e38", "0.1000000000000000055511151231257827"};
   const auto bits = [](double d) {
     uint64_t b = 0;
     std::memcpy(&b, &d, sizeof b);
@@ -196,6 +196,42 @@ TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {
     const CVektor v = raw.GetNodeVoltageComplex(1);
     EXPECT_EQ(bits(v[0].re), bits(std::atof(text)));
     EXPECT_EQ(bits(raw.GetNodeVoltageComplex(2)[0].im), bits(std::atof(text)));
+  }
+}
+
+// A value that is no finite number, or lies beyond the floats the instruments' screens hold,
+// refuses the file wherever it stands: the scale, a real value, either part of a complex one.
+TEST_F(SpiceRawFileTest, ValuesThatAreNoFiniteNumberRefuseTheFile) {
+  const char* kTexts[] = {"nan", "NAN", "nan(12)", "inf", "-inf", "Infinity",
+                          "1e999", "-1e400", "1e39", "3.4028236e38"};
+  // The values after the header and the line the message quotes, '@' standing for the value.
+  const struct {
+    const char* where;
+    const char* flags;
+    const char* values;
+    const char* line;
+  } kPlaces[] = {
+      {"scale", "real", "0\t\t@\n\t1\n\t2\n", "0\t\t@"},
+      {"real value", "real", "0\t\t0\n\t1\n\t@\n", "@"},
+      {"real part", "complex", "0\t\t1\n\t@,1\n\t1,0\n", "@,1"},
+      {"imaginary part", "complex", "0\t\t1\n\t1,0\n\t1,@\n", "1,@"},
+  };
+  const auto with = [](std::string text, const char* value) {
+    return text.replace(text.find('@'), 1, value);
+  };
+  for (const char* text : kTexts) {
+    for (const auto& p : kPlaces) {
+      SCOPED_TRACE(with(p.line, text));
+      ASSERT_TRUE(Read(Header("1") + Points({0})));
+      VS_Error::ResetQueue();
+      EXPECT_FALSE(Read(Header("1", "amp.cir", p.flags) + with(p.values, text)));
+      ASSERT_EQ(VS_Error::MessageCount(), 1);
+      EXPECT_EQ(VS_Error::Message(0),
+                MyStrng("Wert ungültig im RawFile: ") + with(p.line, text).c_str());
+      EXPECT_FALSE(raw.HasLoadedResults());
+      EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 0);
+      EXPECT_EQ(raw.GetNodeVoltageComplex(1).GetSize(), 0);
+    }
   }
 }
 

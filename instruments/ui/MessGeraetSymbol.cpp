@@ -59,7 +59,7 @@ void MessGeraetSymbol::SetResultTitles(const MyStrng& title, const MyStrng& date
 }
 
 MyStrng MessGeraetSymbol::GetResultCaption() const {
-  // Titles are not kept in the file: a loaded result is the circuit's.
+  // Files older than the stored titles: the loaded result is the circuit's.
   if (resultTitle.IsEmpty() && resultDate.IsEmpty()) {
     return ShowsSpiceResult() ? RunCaption(true, NetworkTitle(), "") : NetworkTitle();
   }
@@ -162,7 +162,7 @@ int MessMasterSymbol::RunAnalysis(const LineFile& lines) {
   }
   reader.SetLines(lines);
   NetContext::SetReaderInUse(&reader);
-  VS_Error::ClearQueue();
+  // The reader's own count decides; what was queued before the run stays reported.
   if (!reader.CheckSyntax()) {
     reader.SetLines(LineFile());
     return 0;

@@ -62,7 +62,7 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // Whether the result shown is a SPICE result rather than a built-in run's.
   virtual bool ShowsSpiceResult() const { return false; }
   // A screen's bottom line: the simulator of the run shown ("Spice" or "Ravilone"), then the
-  // result's title and date; a result loaded with the circuit names the circuit instead.
+  // result's title and date; a result loaded from a file without them names the circuit.
   MyStrng GetResultCaption() const;
   const CmplxSignal& GetSignalCopy() const { return signal; }
 
@@ -97,6 +97,23 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // What the netlist being written makes of the instrument; not stored.
   bool runsNetlist = false;
 };
+
+// The title and date of the result a screen shows, which its bottom line names, at the end of
+// the screen symbol's record from its version 2 on; an older record leaves them empty, and the
+// circuit's title stands in. Throws pf::ArchiveError on a version above `newest`; the next save
+// writes `newest`.
+template <class S>
+void SerializeResultTitles(pf::Archive& ar, S& symbol, int32_t newest) {
+  if (ar.IsLoading() && symbol.version > newest) {
+    throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount,
+                           symbol.classKey.ToCString() + ": Version");
+  }
+  if (ar.IsStoring() || symbol.version >= 2) {
+    symbol.resultTitle.Serialize(ar);
+    symbol.resultDate.Serialize(ar);
+  }
+  symbol.version = newest;
+}
 
 class MessMasterSymbol : public MessGeraetSymbol {
   PF_DECLARE_RUNTIME(MessMasterSymbol)

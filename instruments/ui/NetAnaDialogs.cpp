@@ -49,11 +49,11 @@ void CheckOne(pf::Dialog* dialog, const int (&ids)[N], int value) {
   for (size_t i = 0; i < N; ++i) SetChecked(dialog, ids[i], static_cast<int>(i) == value);
 }
 
-// Shows the first queued message, if any, and clears the queue.
-void ShowFirstQueuedError(pf::Dialog& dialog) {
-  if (VS_Error::MessageCount() == 0) return;
-  dialog.MessageBox(VS_Error::GetFirstMessage().ToCString(), "Fehler");
-  VS_Error::ClearQueue();
+// Shows the first message reported since the mark, if any, and drops what was reported since.
+void ShowFirstError(pf::Dialog& dialog, const VS_ErrorMark& mark) {
+  if (!mark.Any()) return;
+  dialog.MessageBox(mark.First().ToCString(), "Fehler");
+  mark.Drop();
 }
 
 }  // namespace
@@ -101,15 +101,16 @@ bool TFreqDlg::CanClose() {
   const bool exponentialAxis = (letter != 0 ? letter : sweep.mode) != 'L';
   // The first end that the exponential axis cannot hold, if nothing was refused before it.
   const EndRefusal* refusal = nullptr;
+  const VS_ErrorMark mark;
   // A text that fails is queued, and an end the axis cannot hold refused; neither is stored,
   // so a sweep left by a refused OK never holds an axis that a later Prepare refuses.
   const auto readFrequency = [&](const std::string& text, double& target, const EndRefusal& end) {
-    const int before = VS_Error::MessageCount();
+    const VS_ErrorMark own;
     FreqWert f(CutToReadBuffer(text).c_str());
     f.CheckSyntax();
-    if (VS_Error::MessageCount() != before) return;
+    if (own.Any()) return;
     if (exponentialAxis && !(f.Value() > 0.0)) {
-      if (before == 0 && refusal == nullptr) refusal = &end;
+      if (!mark.Any() && refusal == nullptr) refusal = &end;
       return;
     }
     target = f.Value();
@@ -118,7 +119,7 @@ bool TFreqDlg::CanClose() {
   readFrequency(stop.GetText(), sweep.stop, kStopRefusal);
   IntegerWert n(CutToReadBuffer(count.GetText()).c_str());
   n.CheckSyntax();
-  const bool refused = refusal != nullptr || VS_Error::MessageCount() != 0;
+  const bool refused = refusal != nullptr || mark.Any();
   if (!refused) sweep.SetCount(std::clamp(static_cast<int>(n.Value()), kMinPoints, kMaxPoints));
   analyser->sweepChanged = 1;
   if (!refused && sweep.stop >= sweep.start) {
@@ -131,10 +132,10 @@ bool TFreqDlg::CanClose() {
   if (refusal != nullptr) {
     FieldReader(*this, false).Refuse(refusal->message, refusal->caption, false);
     // What the fields after it queued comes again at the next OK.
-    VS_Error::ClearQueue();
+    mark.Drop();
   } else {
     if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
-    ShowFirstQueuedError(*this);
+    ShowFirstError(*this, mark);
   }
   analyser->sweepChanged = 0;
   return false;

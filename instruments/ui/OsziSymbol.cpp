@@ -35,6 +35,7 @@ OsziSymbol::OsziSymbol(const Point& start, const Point& end) : MessGeraetSymbol(
   pinCount = 1;
   elementName = "Oszi";
   classKey = kClassKey;
+  version = kVersion;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(oszi_ids::kBitmap));
 }
 
@@ -55,6 +56,7 @@ void OsziSymbol::Serialize(pf::Archive& ar) {
     spiceValues.Serialize(ar);
     spiceTimes.Serialize(ar);
   }
+  SerializeResultTitles(ar, *this, kVersion);
 }
 
 void OsziSymbol::Draw(pf::Dc& dc) { DrawBitmapInstrument(*this, dc); }

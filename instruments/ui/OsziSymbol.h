@@ -18,13 +18,16 @@ class OsziSymbol : public MessGeraetSymbol {
  public:
   static constexpr const char* kClassKey = "OsziSymbol";
   static constexpr int kElementType = 41;
+  // Version 2 adds the result's title and date.
+  static constexpr int32_t kVersion = 2;
 
   OsziSymbol();
   OsziSymbol(const Point& start, const Point& end);
 
   // After the base: Ri, the kept diagram, the time signal, display and source letters, then
-  // the time signal again (source 'R') or the SPICE values and times (source 'S'). Throws
-  // pf::ArchiveError on a letter it does not know.
+  // the time signal again (source 'R') or the SPICE values and times (source 'S'), then the
+  // result's title and date. Throws pf::ArchiveError on a letter it does not know or a version
+  // above its own.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // A transient result: the node's voltage over the result's times. Any other result does

@@ -87,6 +87,7 @@ PlotterSymbol::PlotterSymbol(const Point& start, const Point& end) : MultiPolSym
   pinCount = 4;
   variant = 'B';
   breadth = 60;
+  version = kVersion;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(plotter_ids::kBitmap));
   UpdateGeometry();
 }
@@ -100,6 +101,7 @@ void PlotterSymbol::Serialize(pf::Archive& ar) {
   if (ar.IsStoring()) {
     ar << x.quantity << y.quantity << x.range << y.range << freshScreen << setUpPending
        << curveCount << pointsPerCurve;
+    SerializeResultTitles(ar, *this, kVersion);
     return;
   }
   ReadQuantity(ar, x.quantity);
@@ -114,6 +116,7 @@ void PlotterSymbol::Serialize(pf::Archive& ar) {
       points > y.values.GetSize() || curveCount > std::max<int32_t>(1, y.values.GetSize())) {
     Fail("Kurven");
   }
+  SerializeResultTitles(ar, *this, kVersion);
 }
 
 void PlotterSymbol::Draw(pf::Dc& dc) {

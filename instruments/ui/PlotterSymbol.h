@@ -20,6 +20,8 @@ class PlotterSymbol : public MultiPolSymbol {
   static constexpr int kElementType = 51;
   static constexpr int32_t kHighestRange = 12;
   static constexpr int32_t kLowestRange = -15;
+  // Version 2 adds the result's title and date.
+  static constexpr int32_t kVersion = 2;
 
   // The range and the unit of one input.
   struct Input {
@@ -43,8 +45,9 @@ class PlotterSymbol : public MultiPolSymbol {
   PlotterSymbol(const Point& start, const Point& end);
 
   // After the multipole part: both resistances, X and Y values, the kept diagram, both
-  // quantities, both ranges, the flags and the curve layout. Throws pf::ArchiveError on a
-  // quantity, range or curve layout the plotter cannot show.
+  // quantities, both ranges, the flags, the curve layout and the result's title and date.
+  // Throws pf::ArchiveError on a quantity, range or curve layout the plotter cannot show, or a
+  // version above its own.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // "Ryname n1 n2 Ry" and "Rxname n3 n4 Rx".

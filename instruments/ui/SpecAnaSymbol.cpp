@@ -34,6 +34,7 @@ SpecAnaSymbol::SpecAnaSymbol(const Point& a, const Point& b) : MessGeraetSymbol(
   pinCount = 1;
   elementName = "SpecAna";
   classKey = kClassKey;
+  version = kVersion;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(specana_ids::kBitmap));
 }
 
@@ -52,12 +53,14 @@ void SpecAnaSymbol::Serialize(pf::Archive& ar) {
     }
     ReadLetter(ar, curveStyle, "LS", "SpecAnaSymbol: Buchstabe");
   }
-  if (spicePresent == 0) return;
-  spiceSpectrum.Serialize(ar);
-  spiceFrequencies.Serialize(ar);
-  if (ar.IsLoading() && spiceSpectrum.GetSize() != spiceFrequencies.GetSize()) {
-    throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "SpecAnaSymbol: Spektrum");
+  if (spicePresent != 0) {
+    spiceSpectrum.Serialize(ar);
+    spiceFrequencies.Serialize(ar);
+    if (ar.IsLoading() && spiceSpectrum.GetSize() != spiceFrequencies.GetSize()) {
+      throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "SpecAnaSymbol: Spektrum");
+    }
   }
+  SerializeResultTitles(ar, *this, kVersion);
 }
 
 void SpecAnaSymbol::Draw(pf::Dc& dc) { DrawBitmapInstrument(*this, dc); }

@@ -17,14 +17,16 @@ class SpecAnaSymbol : public MessGeraetSymbol {
  public:
   static constexpr const char* kClassKey = "SpecAnaSymbol";
   static constexpr int kElementType = 40;
+  // Version 2 adds the result's title and date.
+  static constexpr int32_t kVersion = 2;
 
   SpecAnaSymbol();
   SpecAnaSymbol(const Point& start, const Point& end);
 
   // After the base: Ri, start, stop, the kept diagram, the SPICE flag, level mode, reference,
-  // curve style and, with the flag, the SPICE spectrum and frequencies. Throws
-  // pf::ArchiveError on a letter it does not know or a spectrum and frequencies of different
-  // lengths.
+  // curve style and, with the flag, the SPICE spectrum and frequencies, then the result's title
+  // and date. Throws pf::ArchiveError on a letter it does not know, a spectrum and frequencies
+  // of different lengths or a version above its own.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // "Rname node1 node2 ri": the input resistance.

@@ -133,7 +133,7 @@ bool TNetAnalyzer::RequestStart() {
   if (running != 0) return false;
   startRequested = 1;
   networkReady = 0;
-  VS_Error::ClearQueue();
+  sweepReports = VS_ErrorMark();
   return true;
 }
 
@@ -207,7 +207,6 @@ int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
     reader.Reset();
   }
   reader.SetLines(lines);
-  VS_Error::ClearQueue();
   if (!reader.CheckSyntax()) {
     reader.SetLines(LineFile());
     return 0;
@@ -296,7 +295,9 @@ void TNetAnalyzer::SetUpFrequencyAxis() {
 }
 
 void TNetAnalyzer::UpdateBottomLine() {
-  if (Diagramm* d = screen.Current()) d->SetBottomLine(0, netName + "  " + timeStamp);
+  // The sweeps are the built-in simulator's runs; before the first there is none to name.
+  const MyStrng line = netName.IsEmpty() ? MyStrng() : RunCaption(false, netName, timeStamp);
+  if (Diagramm* d = screen.Current()) d->SetBottomLine(0, line);
 }
 
 void TNetAnalyzer::StartMeasurement() {
@@ -392,6 +393,10 @@ void TNetAnalyzer::FillPlaneCircles() {
     return;
   }
   kind == 2 ? d->ShowSmithPlane() : d->HideSmithPlane();
+  // Named by the kind's letter, which their circles' read-outs begin with.
+  const MyStrng letter(std::string(1, kKindLetters[kind]));
+  d->SetCurveName(1, letter + " Stabilitätskreis Last");
+  d->SetCurveName(2, letter + " Stabilitätskreis Generator");
   d->ShowCurve(1);
   d->ShowCurve(2);
   d->ResetGainCircles('L');
@@ -543,6 +548,7 @@ void TNetAnalyzer::LoadCurve() {
                         pf::kOfnPathMustExist | pf::kOfnFileMustExist,
                         kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
+  const VS_ErrorMark mark;
   pf::InputFile in(dialog.GetPathName(), DiagKurve::kMaxFileBytes);
   bool loaded = false;
   if (in.IsOpen()) {
@@ -553,7 +559,7 @@ void TNetAnalyzer::LoadCurve() {
   if (loaded) screen.SetCurvesShown(true);
   if (!loaded) {
     // The box says it; the curve's own report must not stay behind for the next command.
-    VS_Error::ClearQueue();
+    mark.Drop();
     pf::TheUiServices().Beep(pf::BeepKind::Default);
     Message(refusal.empty() ? MyStrng("Kurve konnte nicht geladen werden") : MyStrng(refusal),
             "Fehler");
@@ -567,9 +573,9 @@ void TNetAnalyzer::ExportPicTex() {
 
 void TNetAnalyzer::ShowError() {
   pf::TheUiServices().Beep(pf::BeepKind::Default);
-  Message(MyStrng(VS_Error::GetFirstMessage().ToCString().substr(0, 80)), "Fehler");
-  // The box says it: left queued, it would refuse the next field read by any dialog.
-  VS_Error::ClearQueue();
+  Message(MyStrng(sweepReports.First().ToCString().substr(0, 80)), "Fehler");
+  // The box says it; what was queued before the sweep stays for the error window.
+  sweepReports.Drop();
 }
 
 void TNetAnalyzer::SetFormat(int32_t f) {
@@ -598,11 +604,9 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
     ar << kShownCurveMark;
     netName.Serialize(ar);
     timeStamp.Serialize(ar);
-    Diagramm* d = screen.Current();
-    const bool shown = d != nullptr && d->curvesShown != 0 && d->GetCurve(0) != nullptr &&
-                       d->GetCurve(0)->GetCount() > 0;
-    ar << static_cast<int32_t>(shown ? 1 : 0);
-    if (shown) d->GetCurve(0)->Serialize(ar);
+    DiagKurve* shown = ShownCurve();
+    ar << static_cast<int32_t>(shown != nullptr ? 1 : 0);
+    if (shown != nullptr) shown->Serialize(ar);
     return;
   }
   double r1 = 50.0;
@@ -633,6 +637,32 @@ void TNetAnalyzer::Serialize(pf::Archive& ar) {
   screen.ShowFirstCurve();
 }
 
+DiagKurve* TNetAnalyzer::ShownCurve() const {
+  const Diagramm* d = screen.Current();
+  DiagKurve* curve = d != nullptr ? d->GetCurve(0) : nullptr;
+  return d != nullptr && d->curvesShown != 0 && curve != nullptr && curve->GetCount() > 0
+             ? curve
+             : nullptr;
+}
+
+void TNetAnalyzer::SerializeMarker(pf::Archive& ar) {
+  // Loaded, the shown curve is the current diagram's, and there is none without it.
+  const DiagKurve* curve = ShownCurve();
+  if (ar.IsStoring()) {
+    const int32_t point = curve != nullptr ? screen.Current()->GetMarkerIndex() : 0;
+    ar << markerMode << point;
+    return;
+  }
+  char mode = '0';
+  int32_t point = 0;
+  ar >> mode >> point;
+  if (mode != '0' && mode != 'M') Refuse("analyser marker");
+  // The marker may stand one past the last point, as its key leaves it there.
+  if (point < 0 || point > (curve != nullptr ? curve->GetCount() : 0)) Refuse("analyser marker");
+  markerMode = mode;
+  if (curve != nullptr) screen.Current()->SetMarkerIndex(point);
+}
+
 void TNetAnalyzer::ShowOpeningDiagram() {
   const bool kept = screen.Current() != nullptr;
   const int32_t shown = kept || previousFormat == kNewDiagram ? format : previousFormat;
@@ -644,5 +674,6 @@ void TNetAnalyzer::ShowOpeningDiagram() {
     d->SetCurrentCurve(0);
     d->UpdateCurrentCurve();
     d->UpdateHeaderLines();
+    if (markerMode == 'M') d->CreateMarker();
   }
 }

@@ -9,12 +9,14 @@
 #include "basics/Cmplx.h"
 #include "basics/LineFile.h"
 #include "basics/MyStrng.h"
+#include "basics/VS_Error.h"
 #include "instruments/ui/MeasInstView.h"
 #include "instruments/ui/ScrnWindow.h"
 #include "simulator/NetContext.h"
 #include "simulator/ScomFile.h"
 #include "simulator/SweepFreq.h"
 
+class DiagKurve;
 class UsrDefNet;
 
 class TNetAnalyzer : public MeasInstView, public NetAnalyser {
@@ -71,6 +73,9 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   // Base, sweep, RG1 and RG2, the six selection ints, the screen, the network's name and the
   // time of the run shown, then the curve shown (a flag, the curve).
   void Serialize(pf::Archive& ar) override;
+  // The marker mode and the point of the shown curve the marker stands on, which the window
+  // opens with. Throws pf::ArchiveError on a mode it does not know or a point off the curve.
+  void SerializeMarker(pf::Archive& ar);
 
   bool IsRunning() const { return running != 0; }
   UsrDefNet* GetNetwork() const { return network; }
@@ -113,6 +118,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void FillPlaneCircles();
   void SetUpFrequencyAxis();
   void UpdateBottomLine();
+  // Curve 0 of the current diagram while it shows points; the one the record keeps.
+  DiagKurve* ShownCurve() const;
   // One point of the fill table (Redraw) or of the sweep.
   void PointValue(int point, bool asRedraw, float& x, float& y) const;
 
@@ -121,6 +128,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   uint8_t firstRun = 1;
   uint8_t networkReady = 0;
   uint8_t running = 0;
+  // What the sweep under way reported, shown in its box.
+  VS_ErrorMark sweepReports;
   MyStrng timeStamp;
   ScomFile reader;
   UsrDefNet* network = nullptr;

@@ -28,6 +28,7 @@ VecNetAnaSymbol::VecNetAnaSymbol(const Point& start, const Point& end)
   classKey = kClassKey;
   active = 1;
   drawCornerLine = 0;
+  version = kVersion;
   bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kBitmap));
 }
 
@@ -42,8 +43,14 @@ void VecNetAnaSymbol::Serialize(pf::Archive& ar) {
     MyStrng kind = window->GetKindName();
     kind.Serialize(ar);
     window->Serialize(ar);
+    if (auto* analyser = dynamic_cast<TNetAnalyzer*>(window.get())) analyser->SerializeMarker(ar);
     return;
   }
+  if (version > kVersion) {
+    throw pf::ArchiveError(pf::ArchiveError::Kind::BadCount, "VecNetAnaSymbol: Version");
+  }
+  const bool withMarker = version >= 2;
+  version = kVersion;  // the next save keeps the marker
   int32_t hasWindow = 0;
   ar >> hasWindow;
   if (hasWindow == 0) return;
@@ -55,6 +62,7 @@ void VecNetAnaSymbol::Serialize(pf::Archive& ar) {
   }
   auto loaded = std::make_unique<VecNetAnaDialog>(this, nullptr);
   loaded->Serialize(ar);
+  if (withMarker) loaded->SerializeMarker(ar);
   window = std::move(loaded);
 }
 

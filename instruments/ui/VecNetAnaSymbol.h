@@ -13,12 +13,15 @@ class VecNetAnaSymbol : public MessGeraetSymbol {
   static constexpr const char* kClassKey = "VecNetAnaSymbol";
   static constexpr int kElementType = 31;
   static constexpr int kBitmap = 149;
+  // Version 2 adds the window's marker behind its record.
+  static constexpr int32_t kVersion = 2;
 
   VecNetAnaSymbol();
   VecNetAnaSymbol(const Point& start, const Point& end);
 
-  // After the base: 1, the window's kind name and its archive, or 0 without a window. Throws
-  // pf::ArchiveError on a window kind other than the analyser's.
+  // After the base: 1, the window's kind name, its archive and its marker, or 0 without a
+  // window. Throws pf::ArchiveError on a window kind other than the analyser's or a version
+  // above its own.
   void Serialize(pf::Archive& ar) override;
   void Draw(pf::Dc& dc) override;
   // Shows the window, creating it the first time; false when it cannot be created.

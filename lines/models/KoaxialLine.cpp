@@ -26,7 +26,7 @@ bool KoaxialData::Read(NetLine& line, const SymbolTable& labels) {
   values.Read<LaeWert>("KD", Rule::Positive, KD);
   values.Read<LaeWert>("P", Rule::Positive, P);
   values.Read<FloatWert>("ER", Rule::Permittivity, ER);
-  values.Read<FloatWert>("TD", Rule::Any, TD);
+  values.Read<FloatWert>("TD", Rule::NotNegative, TD);
   values.SkipValueWord();
   metal = line.GetNextToken();
   for (const Metal& m : kMetals) {

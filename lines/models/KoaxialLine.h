@@ -12,7 +12,8 @@
 struct KoaxialData {
   static void Check(NetLine& check);
   // The values, then the metal word; the line is left behind the metal word. False when a
-  // value failed or the inner diameter is not below the outer one.
+  // value failed or broke its rule (diameters and length above 0, ER >= 1, TD >= 0), or the
+  // inner diameter is not below the outer one.
   bool Read(NetLine& line, const SymbolTable& labels);
   // alpha and beta at f (Hz).
   void Propagate(double f);

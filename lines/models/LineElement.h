@@ -43,13 +43,13 @@ class LineValueReader {
     if (values.Read<V>(value) && Keeps(key, rule, value)) field = static_cast<T>(value);
   }
   // The ideal TEM medium's impedance, length, permittivity and attenuation in dB per metre,
-  // in this order: Z > 0, P > 0, K >= 1.
+  // in this order: Z > 0, P > 0, K >= 1, A >= 0 (a passive line has no gain).
   template <class T>
   void ReadTem(T& z, T& p, T& k, T& a) {
     Read<ResWert>("Z", Rule::Positive, z);
     Read<LaeWert>("P", Rule::Positive, p);
     Read<FloatWert>("K", Rule::Permittivity, k);
-    Read<FloatWert>("A", Rule::Any, a);
+    Read<FloatWert>("A", Rule::NotNegative, a);
   }
   // Drops the word of the last value read: the line then starts with the words behind it.
   void SkipValueWord();

@@ -96,8 +96,6 @@ Cmplx MicroStripStep::GetY21(float frequency) const {
   return -ThroughImpedance(Cmplx(R, 0.0) + Omega(frequency) * L).Inverse();
 }
 
-Cmplx MicroStripStep::GetY12(float frequency) const { return GetY21(frequency); }
-
 double MicroStripStep::ModeNorm(int n, float w) { return n == 0 ? w / 2.0 : w / 4.0; }
 
 double MicroStripStep::ModeCoupling(int m, int n, float a, float b) {

@@ -32,7 +32,6 @@ class MicroStripStep : public LineElementFrame<DreiPol, MslElementBase> {
 
   // The series impedance R + jwL and the shunt capacitance C of models 0 and 2; frequency in Hz.
   Cmplx GetY11(float frequency) const;
-  Cmplx GetY12(float frequency) const;
   Cmplx GetY21(float frequency) const;
   Cmplx GetY22(float frequency) const;
 

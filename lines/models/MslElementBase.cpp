@@ -14,13 +14,7 @@ bool MslElementBase::BindSubstrate(const MyStrng& line, VS_Error& element,
   substrate = SubstrateLink::Find(line);
   sub = substrate != nullptr ? substrate->GetData() : nullptr;
   if (sub == nullptr) {
-    element.Error(missingMessage, 4);
-    return false;
-  }
-  if (!(sub->H > 0.0) || !(sub->ER >= 1.0)) {
-    element.Error("Substrat: H muß größer 0 und ER mindestens 1 sein", 4);
-    substrate = nullptr;
-    sub = nullptr;
+    element.Error(SubstrateLink::Missing(missingMessage, line), 4);
     return false;
   }
   return true;

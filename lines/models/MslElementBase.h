@@ -16,10 +16,10 @@ class MslElementBase : public MathPool {
   // A width that was read must still be positive; reports on element otherwise.
   static bool CheckWidth(float metres, VS_Error& element);
 
-  // Binds the substrate named by the line's last word. A missing object, another kind of data
-  // object, or a substrate without positive height or with ER below 1 (the microstrip
-  // formulas have no result there) is reported on element with missingMessage or the
-  // substrate message; the binding is then cleared.
+  // Binds the substrate named by the line's last word. A missing object or another kind of
+  // data object is reported on element with missingMessage and the name. (A substrate whose
+  // values the formulas cannot take, no positive height or ER below 1, is refused where its
+  // own line is read, and so is missing here.)
   bool BindSubstrate(const MyStrng& line, VS_Error& element, const char* missingMessage);
 
   Substrat* substrate = nullptr;

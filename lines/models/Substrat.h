@@ -10,9 +10,11 @@ class Substrat : public NetDataElm {
   Substrat(const MyStrng& name, const NetLine& line);
 
   // Reads the values in key order; a value that fails to read is not stored and marks the
-  // substrate with error code 4. Fields behind a missing '=' keep their values.
+  // substrate with error code 4. Fields behind a missing '=' keep their values. A board the
+  // line formulas cannot take (H not above 0, ER below 1, TAND below 0) is reported on the
+  // line ("NAME: TAND darf nicht negativ sein") and marks the substrate as well.
   void ParseLine(const SymbolTable& labels) override;
-  // Each of H, ER, MET1 and TAND must stand in the line followed by '='.
+  // Each of H, ER, MET1 and TAND must stand behind "NAME:" followed by '='.
   void LinkReferences(NetLine& check) override;
 
   SubstrateData* GetData() { return &data; }

@@ -5,33 +5,33 @@
 #include "simulator/NetLine.h"
 #include "simulator/SymbolTable.h"
 
-namespace {
+MyStrng SubstrateLink::Name(const MyStrng& line) { return GetTrailingName(line); }
 
-MyStrng LastWord(const MyStrng& line) { return MyStrng(line).GetTrailingWord(); }
-
-}  // namespace
+MyStrng SubstrateLink::Missing(const char* message, const MyStrng& line) {
+  const MyStrng name = Name(line);
+  return name.IsEmpty() ? MyStrng(message) : MyStrng(message) + ": " + name;
+}
 
 Substrat* SubstrateLink::Find(const MyStrng& line) {
-  return dynamic_cast<Substrat*>(NetContext::FindDataObject(LastWord(line)));
+  const MyStrng name = Name(line);
+  if (name.IsEmpty()) return nullptr;
+  return dynamic_cast<Substrat*>(NetContext::FindDataObject(name));
 }
 
 void SubstrateLink::CheckName(NetLine& check, const char* message) {
-  if (NetContext::FindSymbolValue(LastWord(check)) == SymbolTable::kNotFound) {
-    check.Error(message, 4);
+  const MyStrng name = Name(check);
+  if (name.IsEmpty() || NetContext::FindSymbolValue(name) == SymbolTable::kNotFound) {
+    check.Error(Missing(message, check), 4);
   }
 }
 
 void SubstrateLink::Check(NetLine& check) {
-  const MyStrng name = LastWord(check);
-  const Substrat* found = Find(check);
-  if (NetContext::FindSymbolValue(name) == SymbolTable::kNotFound) {
-    check.Error(kMissing, 4);
-  } else if (found == nullptr) {
+  const MyStrng name = Name(check);
+  if (name.IsEmpty() || NetContext::FindSymbolValue(name) == SymbolTable::kNotFound) {
+    check.Error(Missing(kMissing, check), 4);
+  } else if (Find(check) == nullptr) {
+    // Another kind of entry, or a substrate whose values the reader refused (and reported).
     check.Error(name + " ist kein gültiges Substrat", 4);
-  } else if (!(found->GetData()->ER >= 1.0)) {
-    check.Error(name + ": ER muß >= 1 sein", 4);
-  } else if (!(found->GetData()->H > 0.0)) {
-    check.Error(name + ": H muß > 0 sein", 4);
   }
 }
 

@@ -61,7 +61,7 @@ class TemModelElement : public LineElementFrame<Base> {
     }
     substrate = SubstrateLink::Find(this->line);
     if (substrate == nullptr) {
-      this->Error(SubstrateLink::kNotFound, 4);
+      this->Error(SubstrateLink::Missing(SubstrateLink::kNotFound, this->line), 4);
     } else {
       model.SetSubstrate(*substrate->GetData());
     }

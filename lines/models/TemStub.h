@@ -11,7 +11,7 @@ class TemStub : public LineElementFrame<EinTor, MathPool> {
   explicit TemStub(const NetLine& line) : LineElementFrame("TemStub", line) {}
   static NetElement* Create(const NetLine& line) { return new TemStub(line); }
 
-  // Z > 0, P > 0 and K >= 1, or the element refuses itself.
+  // Z > 0, P > 0, K >= 1 and A >= 0, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   void LinkReferences(NetLine& check) override;
   void FillMatrix(float frequency) override;

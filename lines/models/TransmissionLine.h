@@ -11,7 +11,7 @@ class TransmissionLine : public LineElementFrame<ZweiTor, MathPool> {
   explicit TransmissionLine(const NetLine& line) : LineElementFrame("TransmissionLine", line) {}
   static NetElement* Create(const NetLine& line) { return new TransmissionLine(line); }
 
-  // Z > 0, P > 0 and K >= 1, or the element refuses itself.
+  // Z > 0, P > 0, K >= 1 and A >= 0, or the element refuses itself.
   void ParseLine(const SymbolTable& labels) override;
   // At most the first missing key is reported.
   void LinkReferences(NetLine& check) override;

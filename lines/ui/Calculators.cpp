@@ -452,11 +452,11 @@ void MslToSltDesign::SubstrateChanged() {
 void MslToSltDesign::Recompute() {
   using namespace msltsltdesign_ids;
   // The element reports a point without figures once, for the simulator's error window; here
-  // the beep says it, and the message would only refuse the next dialog's OK.
-  const bool quiet = VS_Error::MessageCount() == 0;
+  // the beep says it.
+  const VS_ErrorMark mark;
   element.FillMatrix(static_cast<float>(f));
   if (!element.HasResult()) {
-    if (quiet) VS_Error::ClearQueue();
+    mark.Drop();
     Beep();
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "editor/dialogs/PlotRules.h"
 #include "resources/LineDialogIds.h"
 
 namespace {
@@ -13,16 +14,16 @@ template <class S>
 using F = Fields<S>;
 
 constexpr Field<SstSymbol> kSst[] = {
-    F<SstSymbol>::Value<&SstSymbol::w>(strip_ids::kSstW, "Fehler Wei:", Positive(), kNormalised),
-    F<SstSymbol>::Value<&SstSymbol::p>(strip_ids::kSstP, "Fehler Lae:", Positive(), kNormalised),
+    F<SstSymbol>::Value<&SstSymbol::w>(strip_ids::kSstW, "Fehler Wei:", PlotSize(), kNormalised),
+    F<SstSymbol>::Value<&SstSymbol::p>(strip_ids::kSstP, "Fehler Lae:", PlotSize(), kNormalised),
 };
 constexpr Field<OstSymbol> kOst[] = {
-    F<OstSymbol>::Value<&OstSymbol::w>(strip_ids::kOstW, "Fehler Wei:", Positive(), kNormalised),
-    F<OstSymbol>::Value<&OstSymbol::p>(strip_ids::kOstP, "Fehler Lae:", Positive(), kNormalised),
+    F<OstSymbol>::Value<&OstSymbol::w>(strip_ids::kOstW, "Fehler Wei:", PlotSize(), kNormalised),
+    F<OstSymbol>::Value<&OstSymbol::p>(strip_ids::kOstP, "Fehler Lae:", PlotSize(), kNormalised),
 };
 constexpr Field<TrlSymbol> kTrl[] = {
-    F<TrlSymbol>::Value<&TrlSymbol::w>(strip_ids::kTrlW, "Fehler Wei:", Positive()),
-    F<TrlSymbol>::Value<&TrlSymbol::p>(strip_ids::kTrlP, "Fehler Lae:", Positive()),
+    F<TrlSymbol>::Value<&TrlSymbol::w>(strip_ids::kTrlW, "Fehler Wei:", PlotSize()),
+    F<TrlSymbol>::Value<&TrlSymbol::p>(strip_ids::kTrlP, "Fehler Lae:", PlotSize()),
 };
 constexpr Field<MicTaperSymbol> kTaper[] = {
     F<MicTaperSymbol>::Value<&MicTaperSymbol::w1>(taper_ids::kW1, "Fehler", Positive()),
@@ -33,10 +34,10 @@ constexpr Field<MicTaperSymbol> kTaper[] = {
 constexpr Field<RadStubSymbol> kRadStubFirst[] = {
     F<RadStubSymbol>::Value<&RadStubSymbol::angle>(
         radstub_ids::kAngle, "Fehler", {[](double x) { return x > 0.0 && x < 360.0; }, kBadAngle}),
-    F<RadStubSymbol>::Value<&RadStubSymbol::wi>(radstub_ids::kFeed, "Fehler", Positive()),
+    F<RadStubSymbol>::Value<&RadStubSymbol::wi>(radstub_ids::kFeed, "Fehler", PlotSize()),
 };
 constexpr Field<RadStubSymbol> kRadStub[] = {
-    F<RadStubSymbol>::Value<&RadStubSymbol::rl>(radstub_ids::kRadius, "Fehler", Positive()),
+    F<RadStubSymbol>::Value<&RadStubSymbol::rl>(radstub_ids::kRadius, "Fehler", PlotSize()),
 };
 constexpr Field<TeeSymbol> kTee[] = {
     F<TeeSymbol>::Value<&TeeSymbol::w1, &TeeSymbol::w2>(tee_ids::kIn, "Fehler Win", Positive()),
@@ -47,20 +48,22 @@ constexpr Field<StepSymbol> kStep[] = {
     F<StepSymbol>::Value<&StepSymbol::w2>(step_ids::kW2, "Fehler Wout:", Positive()),
 };
 constexpr Field<CplSymbol> kCpl[] = {
-    F<CplSymbol>::Value<&CplSymbol::w>(cpl_ids::kW, "Fehler Wei:", Positive()),
-    F<CplSymbol>::Value<&CplSymbol::p>(cpl_ids::kP, "Fehler Lae:", Positive()),
-    F<CplSymbol>::Value<&CplSymbol::s>(cpl_ids::kS, "Fehler Spa:", Positive()),
+    F<CplSymbol>::Value<&CplSymbol::w>(cpl_ids::kW, "Fehler Wei:", PlotSize()),
+    F<CplSymbol>::Value<&CplSymbol::p>(cpl_ids::kP, "Fehler Lae:", PlotSize()),
+    F<CplSymbol>::Value<&CplSymbol::s>(cpl_ids::kS, "Fehler Spa:", PlotSize()),
 };
 constexpr Field<MicCornerSymbol> kCorner[] = {
     F<MicCornerSymbol>::Value<&MicCornerSymbol::w1, &MicCornerSymbol::w2>(
         corner_ids::kW, "Fehler Win:", Positive()),
 };
 
+// What the TEM line and stub elements refuse: Z and length above 0, K at least 1, no negative
+// attenuation.
 constexpr Field<TemSymbol> kTem[] = {
-    F<TemSymbol>::Value<&TemSymbol::z>(tem_ids::kZ, "Fehler Zwell:"),
-    F<TemSymbol>::Value<&TemSymbol::p>(tem_ids::kP, "Fehler Lae:"),
-    F<TemSymbol>::Value<&TemSymbol::k>(tem_ids::kK, "Fehler Epsr"),
-    F<TemSymbol>::Value<&TemSymbol::a>(tem_ids::kA, "Fehler Alfa:"),
+    F<TemSymbol>::Value<&TemSymbol::z>(tem_ids::kZ, "Fehler Zwell:", Positive()),
+    F<TemSymbol>::Value<&TemSymbol::p>(tem_ids::kP, "Fehler Lae:", Positive()),
+    F<TemSymbol>::Value<&TemSymbol::k>(tem_ids::kK, "Fehler Epsr", AtLeastOne()),
+    F<TemSymbol>::Value<&TemSymbol::a>(tem_ids::kA, "Fehler Alfa:", NotNegative()),
 };
 
 // Checks the radio of the value's position in ids; none for a value not listed.

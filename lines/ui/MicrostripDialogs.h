@@ -1,8 +1,8 @@
 #pragma once
 // The dialogs of the TEM line and of the microstrip symbols drawn from glyphs. A microstrip
-// dialog is a table of its length fields (all above 0), read in order and stored as soon as
-// each passes; then the substrate check refuses OK without a substrate ("Zuerst ein Substrat
-// definieren").
+// dialog is a table of its length fields (all above 0; under 1 m where the photoplot draws
+// them), read in order and stored as soon as each passes; then the substrate check refuses OK
+// without a substrate ("Zuerst ein Substrat definieren").
 
 #include <span>
 

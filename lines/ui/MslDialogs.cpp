@@ -1,58 +1,82 @@
 #include "lines/ui/MslDialogs.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "editor/dialogs/BasisDialogs.h"
 #include "editor/dialogs/FieldReader.h"
+#include "editor/dialogs/PlotRules.h"
+#include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/SubSymbol.h"
+#include "pf/view.h"
 #include "resources/LineDialogIds.h"
+#include "simulator/ElementRegistry.h"
 
 namespace {
 
-constexpr const char* kBadName = "Ungültiger Substratname";
+// Why a substrate name is refused. The netlist's reader takes a DATA name that begins with a
+// letter and is no element keyword (a DATA line "TRL: ..." is an element line there), and a
+// line's substrate as its last word of letters, digits and ". - + _"; "NO_SUB" is what a line
+// without a substrate names; two entries of one name break the DATA block.
+constexpr const char* kNoName = "Substratname fehlt";
+constexpr const char* kBadName =
+    "Ungültiger Substratname: erlaubt sind Buchstaben, Ziffern, '.', '-', '+' und '_'";
+constexpr const char* kNotLetterFirst = "Substratname muss mit einem Buchstaben beginnen";
+constexpr const char* kReservedName = "NO_SUB steht für \"kein Substrat\"";
+constexpr const char* kKeywordName = "Substratname ist ein Schlüsselwort der Netzliste: ";
+constexpr const char* kTakenName = "Substratname schon vergeben: ";
+constexpr const char* kNameCaption = "Fehler Name:";
 
-// Both widths are refused under the through width's caption.
+// Both widths are refused under the through width's caption; only the through width, which
+// places the branch, reaches the photoplot.
 constexpr Field<MslTeeSymbol> kTee[] = {
     Fields<MslTeeSymbol>::Value<&MslTeeSymbol::w1, &MslTeeSymbol::w2>(
-        msltee_ids::kThrough, "Fehler Weite-Durchgang:", Positive()),
+        msltee_ids::kThrough, "Fehler Weite-Durchgang:", PlotSize()),
     Fields<MslTeeSymbol>::Value<&MslTeeSymbol::w3>(msltee_ids::kBranch,
                                                    "Fehler Weite-Durchgang:", Positive()),
 };
 constexpr Field<MslCornerSymbol> kCorner[] = {
     Fields<MslCornerSymbol>::Value<&MslCornerSymbol::w1, &MslCornerSymbol::w2>(
-        mslcorner_ids::kW, "Fehler MSL-Weite:", Positive()),
+        mslcorner_ids::kW, "Fehler MSL-Weite:", PlotSize()),
 };
 
 // The coax has no field captions of its own: its values are refused as the value edits do.
+// It refuses what the coax elements refuse: diameters and length above 0, the inner diameter
+// below the outer (refused under the inner one's caption), eps_r at least 1, no negative loss.
 constexpr const char* kLengthCaption = "Fehler LaeEdit:";
 constexpr const char* kNumberCaption = "Fehler FloatEdit:";
+constexpr const char* kInnerNotBelowOuter =
+    "Innendurchmesser muss kleiner als der Außendurchmesser sein";
 using KoaxField = Fields<KoaxSymbol>;
+constexpr Field<KoaxSymbol> kKoaxDiameters[] = {
+    KoaxField::Value<&KoaxSymbol::outerD>(koax_ids::kOuter, kLengthCaption, Positive()),
+    KoaxField::Value<&KoaxSymbol::innerD>(koax_ids::kInner, kLengthCaption, Positive()),
+};
 constexpr Field<KoaxSymbol> kKoax[] = {
-    KoaxField::Value<&KoaxSymbol::outerD>(koax_ids::kOuter, kLengthCaption),
-    KoaxField::Value<&KoaxSymbol::innerD>(koax_ids::kInner, kLengthCaption),
-    KoaxField::Value<&KoaxSymbol::lineLength>(koax_ids::kLength, kLengthCaption),
-    KoaxField::Value<&KoaxSymbol::er>(koax_ids::kEr, kNumberCaption),
-    KoaxField::Value<&KoaxSymbol::tanD>(koax_ids::kTanD, kNumberCaption),
+    KoaxField::Value<&KoaxSymbol::lineLength>(koax_ids::kLength, kLengthCaption, Positive()),
+    KoaxField::Value<&KoaxSymbol::er>(koax_ids::kEr, kNumberCaption, AtLeastOne()),
+    KoaxField::Value<&KoaxSymbol::tanD>(koax_ids::kTanD, kNumberCaption, NotNegative()),
 };
 constexpr Field<KoaxSymbol> kFoil[] = {
     KoaxField::Value<&KoaxSymbol::foilThickness>(koax_ids::kThickness, kLengthCaption),
     KoaxField::Value<&KoaxSymbol::foilConductivity>(koax_ids::kConductivity, kNumberCaption),
 };
 
-// Height and thickness are kept as numbers in metres; a board has neither below 0.
+// Height and thickness are kept as numbers in metres; a board has neither below 0. What the
+// netlist's substrate refuses is refused here: no height, a loss tangent below 0 (a board with
+// gain), a permittivity below 1.
 using SubField = Fields<SubSymbol>;
 constexpr Field<SubSymbol> kSubstrate[] = {
     SubField::Number<LaeWert, &SubSymbol::height>(substrate_ids::kHeight, "Fehler Höhe:",
                                                   Positive("Höhe muss größer als 0 sein")),
     SubField::Number<LaeWert, &SubSymbol::metalThickness>(substrate_ids::kMetal,
                                                           "Fehler Metallisierungsdicke:"),
-    SubField::Number<FloatWert, &SubSymbol::lossTangent>(substrate_ids::kTanD,
-                                                         "Fehler  Verlustfaktor:"),
-    SubField::Number<FloatWert, &SubSymbol::permittivity>(substrate_ids::kEr,
-                                                          "Fehler Epislon_r:"),
-    SubField::Value<&SubSymbol::extentX>(substrate_ids::kX, "Fehler x-Ausdehnung:", Positive()),
-    SubField::Value<&SubSymbol::extentY>(substrate_ids::kY, "Fehler y-Ausdehnung:", Positive()),
+    SubField::Number<FloatWert, &SubSymbol::lossTangent>(
+        substrate_ids::kTanD, "Fehler  Verlustfaktor:",
+        NotNegative("Verlustfaktor darf nicht negativ sein")),
+    SubField::Number<FloatWert, &SubSymbol::permittivity>(
+        substrate_ids::kEr, "Fehler Epislon_r:", AtLeastOne("Epsilon_r muss mindestens 1 sein")),
+    SubField::Value<&SubSymbol::extentX>(substrate_ids::kX, "Fehler x-Ausdehnung:", PlotSize()),
+    SubField::Value<&SubSymbol::extentY>(substrate_ids::kY, "Fehler y-Ausdehnung:", PlotSize()),
 };
 
 std::string Text(pf::Dialog& d, int id) { return CutToReadBuffer(d.GetDlgItemText(id)); }
@@ -73,10 +97,36 @@ bool TakeSubstrate(pf::Dialog& d, int comboId, MyStrng& target) {
   return true;
 }
 
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 bool ValidSubstrateName(const std::string& name) {
-  return std::all_of(name.begin(), name.end(), [](unsigned char c) {
-    return std::isalnum(c) != 0 || c == '.' || c == '-' || c == '+' || c == '_';
+  return std::all_of(name.begin(), name.end(), [](char c) {
+    return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+           c == '_';
   });
+}
+
+// Whether another DATA entry of the circuit (a substrate, a data table) bears the name.
+bool NameTaken(pf::Window* view, const SubSymbol* self, const std::string& name) {
+  auto* v = dynamic_cast<pf::View*>(view);
+  auto* doc = v != nullptr ? dynamic_cast<CVostraneDoc*>(v->GetDocument()) : nullptr;
+  if (doc == nullptr) return false;
+  bool taken = false;
+  doc->Symbols().ForEach([&](NetSymbol* s) {
+    if (s != self && s->IsDataItem() && s->GetElementName().ToCString() == name) taken = true;
+  });
+  return taken;
+}
+
+// The refusal of a name the netlist cannot carry, empty for a name it can.
+std::string NameRefusal(const std::string& name, pf::Window* view, const SubSymbol* self) {
+  if (name.empty()) return kNoName;
+  if (!ValidSubstrateName(name)) return kBadName;
+  if (!IsAsciiLetter(name.front())) return kNotLetterFirst;
+  if (name == "NO_SUB") return kReservedName;
+  if (ElementRegistry::IsKeyword(MyStrng(name.c_str()))) return kKeywordName + name;
+  if (NameTaken(view, self, name)) return kTakenName + name;
+  return {};
 }
 
 }  // namespace
@@ -145,6 +195,7 @@ KoaxDialog::KoaxDialog(KoaxSymbol* symbol, pf::Window* parent)
 
 bool KoaxDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
+  ShowFields(*this, kKoaxDiameters, *symbol);
   ShowFields(*this, kKoax, *symbol);
   if (symbol->kind == 'T') CheckDlgButton(koax_ids::kLine, 1);
   if (symbol->kind == 'S') CheckDlgButton(koax_ids::kShort, 1);
@@ -175,6 +226,13 @@ bool KoaxDialog::OnCommand(int id, pf::Notification code) {
 
 void KoaxDialog::OnOK() {
   FieldReader reader(*this, true);
+  const LaeWert inner = symbol->innerD;
+  if (!reader.ReadFields(kKoaxDiameters, *symbol)) return;
+  if (!(symbol->innerD.Value() < symbol->outerD.Value())) {
+    symbol->innerD = inner;  // refused, so not stored
+    reader.Refuse(kInnerNotBelowOuter, kLengthCaption, true);
+    return;
+  }
   if (!reader.ReadFields(kKoax, *symbol)) return;
   if (Checked(*this, koax_ids::kLine)) {
     symbol->SetLine();
@@ -196,7 +254,7 @@ void KoaxDialog::OnOK() {
 }
 
 SubstrartDialog::SubstrartDialog(SubSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(substrate_ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(substrate_ids::kTemplate, parent), symbol(symbol), view(parent) {}
 
 bool SubstrartDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
@@ -210,8 +268,8 @@ bool SubstrartDialog::OnInitDialog() {
 void SubstrartDialog::OnOK() {
   FieldReader reader(*this, true);
   const std::string name = Text(*this, substrate_ids::kName);
-  if (!ValidSubstrateName(name)) {
-    reader.Refuse(kBadName, "Fehler Name:", true);
+  if (const std::string refusal = NameRefusal(name, view, symbol); !refusal.empty()) {
+    reader.Refuse(refusal, kNameCaption, true);
     return;
   }
   symbol->substrateName = name.c_str();

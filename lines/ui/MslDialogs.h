@@ -45,7 +45,10 @@ class KoaxDialog : public pf::Dialog {
   KoaxSymbol* symbol;
 };
 
-// Names are letters, digits, '.', '-', '+', '_', as the netlist reader takes them.
+// Names are letters, digits, '.', '-', '+', '_', beginning with a letter, as the netlist reader
+// takes them; the name is not empty, not "NO_SUB" (a line without a substrate), no element
+// keyword and no other DATA entry's of the circuit (parent: its view). Permittivity at least 1,
+// loss tangent not below 0, height above 0, as the netlist's substrate takes them.
 class SubstrartDialog : public pf::Dialog {
  public:
   SubstrartDialog(SubSymbol* symbol, pf::Window* parent);
@@ -54,6 +57,7 @@ class SubstrartDialog : public pf::Dialog {
 
  private:
   SubSymbol* symbol;
+  pf::Window* view;
 };
 
 // The substrate symbol's edit dialog, installed for its class key.

@@ -1,16 +1,18 @@
 #include "lines/ui/SlotDialogs.h"
 
 #include "editor/dialogs/BasisDialogs.h"
+#include "editor/dialogs/PlotRules.h"
 #include "resources/SlotDialogIds.h"
 
 namespace {
 
 constexpr auto kNormalised = FieldReader::Store::Normalised;
 
-// Every length must be above 0 and is kept in its canonical text.
+// Every length must be above 0 and is kept in its canonical text; one that the photoplot draws
+// must also be under 1 m.
 template <class S, auto Member, auto... Copies>
-constexpr Field<S> Length(int id, const char* caption) {
-  return Fields<S>::template Value<Member, Copies...>(id, caption, Positive(), kNormalised);
+constexpr Field<S> Length(int id, const char* caption, FieldRule rule = PlotSize()) {
+  return Fields<S>::template Value<Member, Copies...>(id, caption, rule, kNormalised);
 }
 
 constexpr Field<SlotLineSymbol> kSlotLine[] = {
@@ -39,13 +41,15 @@ constexpr Field<CCoplanarCrossSymbol> kCoplanarCross[] = {
 };
 constexpr Field<CCoveredSlotLineSymbol> kCoveredSlotLine[] = {
     Length<CCoveredSlotLineSymbol, &CCoveredSlotLineSymbol::w>(coveredslot_ids::kW,
-                                                               "Fehler Weite:"),
+                                                               "Fehler Weite:", Positive()),
     Length<CCoveredSlotLineSymbol, &CCoveredSlotLineSymbol::p>(coveredslot_ids::kP,
-                                                               "Fehler Länge:"),
+                                                               "Fehler Länge:", Positive()),
 };
 constexpr Field<MslToSlotSymbol> kMslToSlot[] = {
-    Length<MslToSlotSymbol, &MslToSlotSymbol::m>(msltoslot_ids::kM, "Fehler MSL-Weite:"),
-    Length<MslToSlotSymbol, &MslToSlotSymbol::s>(msltoslot_ids::kS, "Fehler Slot-Weite:"),
+    Length<MslToSlotSymbol, &MslToSlotSymbol::m>(msltoslot_ids::kM, "Fehler MSL-Weite:",
+                                                 Positive()),
+    Length<MslToSlotSymbol, &MslToSlotSymbol::s>(msltoslot_ids::kS, "Fehler Slot-Weite:",
+                                                 Positive()),
 };
 
 bool Clicked(pf::Notification code) { return code == pf::Notification::Clicked; }

@@ -1,8 +1,9 @@
 #pragma once
 // The dialogs of the slotline (180), slotline bend (205), coplanar line (190), coplanar
 // junction (261), covered slotline (216) and microstrip-to-slotline transition (185). Each
-// reads its length fields (all above 0, kept normalised) in table order, storing each as it
-// passes, and refuses OK without a substrate; all refusals beep.
+// reads its length fields (all above 0, kept normalised; under 1 m where the photoplot draws
+// them) in table order, storing each as it passes, and refuses OK without a substrate; all
+// refusals beep.
 
 #include <span>
 

@@ -231,8 +231,6 @@ bool CairoDc::ShowPage() {
   return cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
 }
 
-const std::string& CairoDc::FontFile() { return CairoFonts::Get().File(); }
-
 bool CairoDc::HasPen() const { return GetPen().style != PenStyle::Null; }
 
 double CairoDc::PenWidth() const {

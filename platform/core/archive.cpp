@@ -1,6 +1,7 @@
 #include "pf/archive.h"
 
 #include <bit>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -48,11 +49,19 @@ Archive& Archive::operator>>(int32_t& v) { v = static_cast<int32_t>(Get(4)); ret
 Archive& Archive::operator>>(uint32_t& v) { v = static_cast<uint32_t>(Get(4)); return *this; }
 Archive& Archive::operator>>(float& v) {
   v = std::bit_cast<float>(static_cast<uint32_t>(Get(4)));
+  CheckFinite(v);
   return *this;
 }
 Archive& Archive::operator>>(double& v) {
   v = std::bit_cast<double>(Get(8));
+  CheckFinite(v);
   return *this;
+}
+
+void Archive::CheckFinite(double v) {
+  if (std::isfinite(v)) return;
+  throw ArchiveError(ArchiveError::Kind::NotFinite,
+                     std::isnan(v) ? "nan" : (v < 0.0 ? "-inf" : "inf"));
 }
 
 void Archive::Write(const void* data, std::size_t size) {

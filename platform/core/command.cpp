@@ -18,7 +18,6 @@ const CommandTarget::UpdateEntry* CommandTarget::FindUpdate(int id) const {
 }
 
 bool CommandTarget::HasCommandHandler(int id) const { return FindCommand(id) != nullptr; }
-bool CommandTarget::HasUpdateHandler(int id) const { return FindUpdate(id) != nullptr; }
 
 bool CommandTarget::RunCommand(int id) {
   const CommandEntry* e = FindCommand(id);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "pf/app.h"
 #include "pf/archive.h"
@@ -71,17 +70,22 @@ bool Document::OnNewDocument() {
 bool Document::OnOpenDocument(const std::string& path) {
   DeleteContents();
   SetModifiedFlag(false);
-  std::ifstream in;
-  openRefusal_ = OpenInput(path, MaxFileBytes(), in);
-  if (!in) return false;
-  try {
-    Archive ar(in);
-    Serialize(ar);
-  } catch (const ArchiveError&) {
-    DeleteContents();
-    return false;
+  InputFile file(path, MaxFileBytes());
+  openedFile_ = file.IsOpen();
+  bool loaded = false;
+  if (openedFile_) {
+    try {
+      Archive ar(file.Stream());
+      Serialize(ar);
+      loaded = true;
+    } catch (const ArchiveError&) {
+    }
   }
-  return true;
+  // Asked after reading: a file that grew past the bound meanwhile is refused as a larger one.
+  openRefusal_ = file.Refusal();
+  if (loaded && openRefusal_.empty()) return true;
+  if (openedFile_) DeleteContents();
+  return false;
 }
 
 bool Document::OnSaveDocument(const std::string& path) {

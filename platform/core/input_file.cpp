@@ -1,25 +1,131 @@
 #include "pf/input_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace pf {
+namespace {
 
-std::string RefuseInput(const std::string& path, std::uintmax_t maxBytes) {
+constexpr std::size_t kBufferBytes = std::size_t{64} << 10;
+
+}  // namespace
+
+InputFile::InputFile(const std::string& path, std::uintmax_t maxBytes)
+    : path_(path), maxBytes_(maxBytes) {
+  stream_.setstate(std::ios::failbit);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    // A socket cannot be opened at all, nor a device node without its device.
+    if (errno == ENXIO || errno == ENODEV) refusal_ = "Keine Datei: " + path;
+    return;
+  }
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return {};
-  if (!S_ISREG(info.st_mode)) return "Keine Datei: " + path;
-  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return "Datei zu groß: " + path;
-  return {};
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    return;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    refusal_ = "Keine Datei: " + path;
+  } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    refusal_ = "Datei zu groß: " + path;
+  }
+  if (!refusal_.empty()) {
+    ::close(fd);
+    return;
+  }
+  // A regular file's reads never wait; the flag goes for a reader that takes the descriptor.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  fd_ = fd;
+  size_ = static_cast<std::uintmax_t>(info.st_size);
+  stream_.clear();
 }
 
-std::string OpenInput(const std::string& path, std::uintmax_t maxBytes, std::ifstream& in) {
-  std::string refusal = RefuseInput(path, maxBytes);
-  if (refusal.empty()) {
-    in.open(path, std::ios::binary);
-  } else {
-    in.setstate(std::ios::failbit);
+InputFile::~InputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool InputFile::ReadAll(std::string& bytes) {
+  bytes.clear();
+  if (!IsOpen()) return false;
+  char chunk[8192];
+  std::streamsize got;
+  while ((got = buffer_.sgetn(chunk, sizeof chunk)) > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(got));
   }
-  return refusal;
+  return refusal_.empty();
+}
+
+int InputFile::Release() {
+  const int fd = fd_;
+  fd_ = -1;
+  stream_.setstate(std::ios::failbit);
+  return fd;
+}
+
+void InputFile::TooLarge() {
+  refusal_ = "Datei zu groß: " + path_;
+  ::close(fd_);
+  fd_ = -1;
+}
+
+InputFile::Buffer::int_type InputFile::Buffer::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  if (file_.fd_ < 0) return traits_type::eof();
+  if (!bytes_) bytes_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
+  // One byte beyond the bound is asked for: it tells a file that has grown past it.
+  const std::uintmax_t room = file_.maxBytes_ - static_cast<std::uintmax_t>(end_);
+  const std::size_t want = room < kBufferBytes ? static_cast<std::size_t>(room) + 1 : kBufferBytes;
+  ssize_t got;
+  do {
+    got = ::read(file_.fd_, bytes_.get(), want);
+  } while (got < 0 && errno == EINTR);
+  if (got <= 0) return traits_type::eof();
+  if (static_cast<std::uintmax_t>(got) > room) {
+    file_.TooLarge();
+    return traits_type::eof();
+  }
+  end_ += got;
+  setg(bytes_.get(), bytes_.get(), bytes_.get() + got);
+  return traits_type::to_int_type(*gptr());
+}
+
+InputFile::Buffer::pos_type InputFile::Buffer::seekoff(off_type off, std::ios::seekdir dir,
+                                                       std::ios::openmode which) {
+  const pos_type failed(off_type(-1));
+  if (file_.fd_ < 0 || (which & std::ios::in) == 0) return failed;
+  off_type base = 0;
+  if (dir == std::ios::cur) {
+    base = end_ - (egptr() - gptr());
+    if (off == 0) return pos_type(base);
+  } else if (dir == std::ios::end) {
+    // The size now, not when opened: one that has grown past the bound is refused here.
+    struct stat info {};
+    if (::fstat(file_.fd_, &info) != 0) return failed;
+    if (static_cast<std::uintmax_t>(info.st_size) > file_.maxBytes_) {
+      file_.TooLarge();
+      setg(nullptr, nullptr, nullptr);
+      return failed;
+    }
+    base = info.st_size;
+  }
+  return seekpos(pos_type(base + off), which);
+}
+
+InputFile::Buffer::pos_type InputFile::Buffer::seekpos(pos_type pos, std::ios::openmode which) {
+  const pos_type failed(off_type(-1));
+  const off_type at(pos);
+  if (file_.fd_ < 0 || (which & std::ios::in) == 0 || at < 0 ||
+      static_cast<std::uintmax_t>(at) > file_.maxBytes_ ||
+      ::lseek(file_.fd_, at, SEEK_SET) != at) {
+    return failed;
+  }
+  end_ = at;
+  setg(nullptr, nullptr, nullptr);
+  return pos;
 }
 
 }  // namespace pf

@@ -9,98 +9,215 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <memory>
-#include <set>
+#include <atomic>
+#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace pf {
 namespace {
 
-// Runs in the forked child: only async-signal-safe calls until exec.
-[[noreturn]] void RunChild(char* const argv[], const char* dir, int reportFd) {
-  // A parent without stdio may have got the report pipe as fd 0..2, which /dev/null replaces.
-  if (reportFd <= 2) reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, 3);
-  // A group of its own, so that Kill also ends what the child starts (a script's programs).
-  setpgid(0, 0);
-  // What leaves the group (a new session) stays findable as a descendant: orphans come to the
-  // child, not to init, for as long as it runs. The setting survives exec.
-  prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
-  int err = 0;
-  if (chdir(dir) != 0) {
-    err = errno;
-  } else {
-    const int devNull = open("/dev/null", O_RDWR);
-    if (devNull >= 0) {
-      dup2(devNull, 0);
-      dup2(devNull, 1);
-      dup2(devNull, 2);
-      if (devNull > 2) close(devNull);
-    }
-    execvp(argv[0], argv);
-    err = errno;
-  }
+// The supervisor and the program's process up to exec are forks of a program that may run
+// threads: they make only async-signal-safe calls and allocate nothing.
+
+// The signals that end this program, handled so that its runs end first. A supervisor takes
+// them as the request to end its run early (Kill and the owner's end send SIGTERM).
+constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// A tree that keeps starting processes faster than they are ended, or a system without /proc,
+// is left to init after this many passes.
+constexpr int kMaxPasses = 100;
+
+void Report(int reportFd, int err) {
   ssize_t ignored = write(reportFd, &err, sizeof err);
   (void)ignored;
-  _exit(127);
 }
 
-// A small /proc file whole; empty when it cannot be read. A process may end between the listing
-// and the read, and its files then fail with ESRCH: plain reads, so that nothing throws out of
-// Kill (a destructor calls it).
-std::string ReadProcFile(const std::string& path) {
-  std::string text;
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return text;
-  char buffer[1024];
+// The number the digits at text spell, up to the first other character; -1 without digits.
+pid_t Number(const char* text) {
+  pid_t n = -1;
+  for (; *text >= '0' && *text <= '9'; ++text) n = (n < 0 ? 0 : n * 10) + (*text - '0');
+  return n;
+}
+
+// The parent of the process /proc lists under name, from its stat file (the name in
+// parentheses may hold blanks and parentheses itself); -1 when it cannot be read, as when the
+// process has just ended.
+pid_t ParentOf(const char* name) {
+  char path[32] = "/proc/";
+  const size_t length = std::strlen(name);
+  if (length > sizeof path - sizeof "/proc//stat") return -1;
+  std::memcpy(path + 6, name, length);
+  std::memcpy(path + 6 + length, "/stat", sizeof "/stat");
+  const int fd = open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  // Enough for the pid, the name (at most 64 bytes), the state and the parent.
+  char stat[256];
   ssize_t got;
-  while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
-    if (got > 0) text.append(buffer, static_cast<size_t>(got));
-  }
+  do {
+    got = read(fd, stat, sizeof stat - 1);
+  } while (got < 0 && errno == EINTR);
   close(fd);
-  return got < 0 ? std::string() : text;
+  if (got <= 0) return -1;
+  stat[got] = '\0';
+  const char* paren = std::strrchr(stat, ')');
+  if (paren == nullptr || paren + 4 >= stat + got) return -1;
+  return Number(paren + 4);
 }
 
-// The parent of each running process, from /proc/PID/stat (the name in parentheses may hold
-// blanks and parentheses itself).
-std::vector<std::pair<pid_t, pid_t>> ParentsOfAll() {
-  std::vector<std::pair<pid_t, pid_t>> parents;
-  const std::unique_ptr<DIR, int (*)(DIR*)> proc(opendir("/proc"), closedir);
-  if (proc == nullptr) return parents;
-  while (const dirent* entry = readdir(proc.get())) {
-    char* end = nullptr;
-    const long pid = std::strtol(entry->d_name, &end, 10);
-    if (pid <= 0 || *end != '\0') continue;
-    const std::string stat = ReadProcFile(std::string("/proc/") + entry->d_name + "/stat");
-    const size_t paren = stat.rfind(')');
-    if (paren == std::string::npos || paren + 4 >= stat.size()) continue;
-    const long parent = std::strtol(stat.c_str() + paren + 4, nullptr, 10);
-    parents.emplace_back(static_cast<pid_t>(pid), static_cast<pid_t>(parent));
-  }
-  return parents;
-}
-
-// Stops the process and every descendant, until a pass over /proc finds none that is new: a
-// stopped process forks no more. Returns them all, the root first.
-std::vector<pid_t> StopTree(pid_t root) {
-  constexpr int kMaxPasses = 100;
-  std::vector<pid_t> tree{root};
-  std::set<pid_t> known{root};
-  kill(root, SIGSTOP);
+// Ends everything below the supervisor and reaps it: its children are killed, and what they
+// started comes to it, as their reaper, when they die and goes the same way in the next pass,
+// until no child is left.
+void EndDescendants() {
+  const pid_t self = getpid();
   for (int pass = 0; pass < kMaxPasses; ++pass) {
-    bool grew = false;
-    for (const auto& [pid, parent] : ParentsOfAll()) {
-      if (known.contains(parent) && known.insert(pid).second) {
-        kill(pid, SIGSTOP);
-        tree.push_back(pid);
-        grew = true;
+    int killed = 0;
+    const int proc = open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    alignas(dirent64) char entries[4096];
+    ssize_t got;
+    while (proc >= 0 && (got = getdents64(proc, entries, sizeof entries)) > 0) {
+      for (ssize_t at = 0; at < got;) {
+        const auto* entry = reinterpret_cast<const dirent64*>(entries + at);
+        at += entry->d_reclen;
+        const pid_t pid = Number(entry->d_name);
+        if (pid > 0 && ParentOf(entry->d_name) == self && kill(pid, SIGKILL) == 0) ++killed;
       }
     }
-    if (!grew) break;
+    if (proc >= 0) close(proc);
+    // Each wait returns once one of them, or another child, has ended.
+    for (; killed > 0 && waitpid(-1, nullptr, 0) > 0; --killed) {
+    }
+    // None left; a child that came after the pass is found by the next.
+    if (waitpid(-1, nullptr, WNOHANG) < 0) return;
   }
-  return tree;
+}
+
+int CodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
+
+// The supervisor, which starts with every signal blocked: starts the program below itself and
+// ends with the program's code, once what the program left has ended too when it is a run. An
+// end signal ends the program with all below at once.
+[[noreturn]] void Supervise(char* const argv[], int reportFd, bool run, pid_t owner,
+                            const sigset_t& ownersMask) {
+  constexpr int kWaited[] = {SIGCHLD, kEndSignals[0], kEndSignals[1], kEndSignals[2]};
+  sigset_t waited;
+  sigemptyset(&waited);
+  for (const int sig : kWaited) sigaddset(&waited, sig);
+  // A signal the owner ignores would never come; the program gets back what it would have
+  // inherited.
+  bool ignored[std::size(kWaited)];
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  for (size_t i = 0; i < std::size(kWaited); ++i) {
+    struct sigaction old {};
+    sigaction(kWaited[i], &byDefault, &old);
+    ignored[i] = old.sa_handler == SIG_IGN;
+  }
+  if (run) {
+    // The owner's end, also by SIGKILL, ends the run as well.
+    prctl(PR_SET_PDEATHSIG, SIGTERM, 0, 0, 0);
+    if (getppid() != owner) _exit(128 + SIGKILL);
+  }
+  const pid_t program = fork();
+  if (program == 0) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    for (size_t i = 0; i < std::size(kWaited); ++i) {
+      if (ignored[i]) sigaction(kWaited[i], &ignore, nullptr);
+    }
+    sigprocmask(SIG_SETMASK, &ownersMask, nullptr);
+    execvp(argv[0], argv);
+    Report(reportFd, errno);
+    _exit(127);
+  }
+  if (program < 0) {
+    Report(reportFd, errno);
+    _exit(127);
+  }
+  close(reportFd);
+  int code = 128 + SIGKILL;
+  bool endedEarly = false;
+  for (bool running = true; running;) {
+    const int sig = sigwaitinfo(&waited, nullptr);
+    if (sig == SIGCHLD) {
+      int status = 0;
+      for (pid_t r; (r = waitpid(-1, &status, WNOHANG)) > 0;) {
+        if (r == program) {
+          code = CodeOf(status);
+          running = false;
+        }
+      }
+    } else if (sig > 0) {
+      endedEarly = true;
+      running = false;
+    }
+  }
+  if (run || endedEarly) EndDescendants();
+  _exit(code);
+}
+
+// Runs in the forked child.
+[[noreturn]] void RunChild(char* const argv[], const char* dir, int reportFd, bool run,
+                           pid_t owner, const sigset_t& ownersMask) {
+  // A parent without stdio may have got the report pipe as fd 0..2, which /dev/null replaces.
+  if (reportFd <= 2) reportFd = fcntl(reportFd, F_DUPFD_CLOEXEC, 3);
+  // A group of its own: what the terminal sends its foreground group is the owner's to handle.
+  setpgid(0, 0);
+  // What leaves the group (a new session) and is orphaned comes to the supervisor, not to
+  // init, for as long as it runs.
+  prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
+  if (chdir(dir) != 0) {
+    Report(reportFd, errno);
+    _exit(127);
+  }
+  const int devNull = open("/dev/null", O_RDWR);
+  if (devNull >= 0) {
+    dup2(devNull, 0);
+    dup2(devNull, 1);
+    dup2(devNull, 2);
+    if (devNull > 2) close(devNull);
+  }
+  Supervise(argv, reportFd, run, owner, ownersMask);
+}
+
+// The supervisors of running runs, for the signal handler: set and cleared without a lock.
+std::atomic<pid_t> runs[64];
+static_assert(std::atomic<pid_t>::is_always_lock_free);
+
+// A run beyond the slots is still ended by its supervisor's death signal, only later.
+void Enrol(pid_t supervisor) {
+  for (std::atomic<pid_t>& slot : runs) {
+    pid_t free = 0;
+    if (slot.compare_exchange_strong(free, supervisor)) return;
+  }
+}
+
+void Leave(pid_t supervisor) {
+  for (std::atomic<pid_t>& slot : runs) {
+    pid_t mine = supervisor;
+    if (slot.compare_exchange_strong(mine, 0)) return;
+  }
+}
+
+// Has the supervisor end the program and all below it, and reaps it; false when it was
+// reaped elsewhere. Async-signal-safe.
+bool EndRun(pid_t supervisor, int& status) {
+  kill(supervisor, SIGTERM);
+  // One stopped from outside goes on to end.
+  kill(supervisor, SIGCONT);
+  pid_t r;
+  do {
+    r = waitpid(supervisor, &status, 0);
+  } while (r < 0 && errno == EINTR);
+  return r == supervisor;
+}
+
+void EndRunsAndResignal(int sig) {
+  for (std::atomic<pid_t>& slot : runs) {
+    int status = 0;
+    if (const pid_t supervisor = slot.exchange(0); supervisor > 0) EndRun(supervisor, status);
+  }
+  // The handler went with the signal: once this returns, the signal ends the program.
+  raise(sig);
 }
 
 }  // namespace
@@ -122,22 +239,33 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& wor
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
 
-  // The child reports a failed chdir or exec through a pipe that exec closes.
+  // The program or the supervisor reports a failed chdir or exec through a pipe that exec
+  // closes.
   int report[2];
   if (pipe2(report, O_CLOEXEC) != 0) {
     error_ = std::strerror(errno);
     return false;
   }
+  const bool run = leftovers_ == Leftovers::End;
+  const pid_t owner = getpid();
+  // No handler of ours runs in the child, and none here before the run is enrolled.
+  sigset_t all;
+  sigset_t mask;
+  sigfillset(&all);
+  pthread_sigmask(SIG_SETMASK, &all, &mask);
   const pid_t pid = fork();
+  const int forkError = errno;
+  if (pid == 0) {
+    close(report[0]);
+    RunChild(args.data(), workingDirectory.c_str(), report[1], run, owner, mask);
+  }
+  if (pid > 0 && run) Enrol(pid);
+  pthread_sigmask(SIG_SETMASK, &mask, nullptr);
   if (pid < 0) {
-    error_ = std::strerror(errno);
+    error_ = std::strerror(forkError);
     close(report[0]);
     close(report[1]);
     return false;
-  }
-  if (pid == 0) {
-    close(report[0]);
-    RunChild(args.data(), workingDirectory.c_str(), report[1]);
   }
   close(report[1]);
   // Also from this side: a Kill right after Start must find the group.
@@ -153,6 +281,7 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& wor
     int status = 0;
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
+    Leave(pid_);
     pid_ = -1;
     error_ = std::strerror(childErrno);
     return false;
@@ -162,9 +291,10 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& wor
 }
 
 void Process::Reaped(int status) {
+  Leave(pid_);
   pid_ = -1;
   state_ = State::Exited;
-  exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  exitCode_ = CodeOf(status);
 }
 
 Process::State Process::Poll() {
@@ -175,6 +305,7 @@ Process::State Process::Poll() {
     Reaped(status);
   } else if (r < 0 && errno != EINTR) {
     // Someone else reaped it; its status is lost.
+    Leave(pid_);
     pid_ = -1;
     state_ = State::Failed;
     error_ = std::strerror(errno);
@@ -184,21 +315,27 @@ Process::State Process::Poll() {
 
 void Process::Kill() {
   if (state_ != State::Running) return;
-  // The tree also holds what left the group (a new session) and orphans, whose reaper the
-  // child is; the group goes as well should /proc not tell.
-  const std::vector<pid_t> tree = StopTree(pid_);
-  kill(-pid_, SIGKILL);
-  for (const pid_t pid : tree) kill(pid, SIGKILL);
   int status = 0;
-  pid_t r;
-  do {
-    r = waitpid(pid_, &status, 0);
-  } while (r < 0 && errno == EINTR);
-  if (r == pid_) {
+  if (EndRun(pid_, status)) {
     Reaped(status);
   } else {
+    Leave(pid_);
     pid_ = -1;
     state_ = State::Failed;
+  }
+}
+
+void EndRunsOnSignals() {
+  struct sigaction action {};
+  action.sa_handler = EndRunsAndResignal;
+  action.sa_flags = SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  for (const int sig : kEndSignals) sigaddset(&action.sa_mask, sig);
+  for (const int sig : kEndSignals) {
+    struct sigaction old {};
+    if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler != SIG_IGN) {
+      sigaction(sig, &action, nullptr);
+    }
   }
 }
 

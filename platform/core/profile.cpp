@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "pf/input_file.h"
 #include "pf/whole_file.h"
@@ -94,8 +94,10 @@ IniProfile::IniProfile(std::string path) : path_(std::move(path)) { Load(); }
 
 void IniProfile::Load() {
   // A settings file that is refused is left alone, as a missing one is.
-  std::ifstream in;
-  if (!OpenInput(path_, kMaxProfileBytes, in).empty() || !in) return;
+  InputFile file(path_, kMaxProfileBytes);
+  std::string bytes;
+  if (!file.ReadAll(bytes)) return;
+  std::istringstream in(bytes);
   std::string line;
   std::string section;
   while (std::getline(in, line)) {

@@ -20,11 +20,6 @@ std::vector<std::string> RecordingDc::Log() const {
   return lines;
 }
 
-void RecordingDc::SetTextMetrics(int charWidth, int height) {
-  charWidth_ = charWidth;
-  charHeight_ = height;
-}
-
 DcCall& RecordingDc::Record(std::string op, std::vector<Point> points) {
   DcCall call;
   call.op = std::move(op);

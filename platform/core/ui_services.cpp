@@ -41,7 +41,8 @@ bool UiServices::ShowHelp(const std::string& path) {
 void UiServices::OpenHelpFile(const std::string& path) {
   auto& viewers = HelpViewers();
   std::erase_if(viewers, [](const auto& p) { return p->Poll() != Process::State::Running; });
-  auto viewer = std::make_unique<Process>();
+  // The viewer may hand the file to a program of the desktop, which stays.
+  auto viewer = std::make_unique<Process>(Process::Leftovers::Keep);
   if (viewer->Start({"xdg-open", path}, std::filesystem::path(path).parent_path().string())) {
     viewers.push_back(std::move(viewer));
   }

@@ -44,6 +44,43 @@ TEST(NetLineTest, ExpectLabel) {
   EXPECT_STREQ(line.GetBuffer(), "R = 5 C = 1pF");
 }
 
+// The key may be sought behind a part of the line that must not count (a DATA entry's name).
+TEST(NetLineTest, ExpectLabelFromAPosition) {
+  VS_Error::ResetQueue();
+  NetLine line("HF1: MS H=1mm ER=4");
+  EXPECT_TRUE(ExpectLabel(line, "H", 5));
+  EXPECT_STREQ(line.GetBuffer(), "1mm ER=4");
+  NetLine whole("HF1: MS H=1mm ER=4");
+  EXPECT_FALSE(ExpectLabel(whole, "H"));
+  EXPECT_EQ(QueuedMessages(), std::vector<std::string>{"HF1: MS H=1mm ER=4 = fehlt "});
+}
+
+// The name a line element's line ends in: the substrate names of the substrate dialog, and no
+// name where the line ends in a key's value or a word that is no name.
+TEST(NetLineTest, GetTrailingName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"TRL 1 2 W=1mm P=10mm FR-4", "FR-4"},
+      {"TRL 1 2 W=1mm P=10mm RO4003C", "RO4003C"},
+      {"OST 3 W=1mm P=4mm Duroid_5880  ", "Duroid_5880"},
+      {"SST 3 W=1mm P=4mm Al2O3.99", "Al2O3.99"},
+      {"SLTS 1 Approx W=0.1mm P=5mm OPEN HF1", "HF1"},
+      {"CPLL 1 2 W=1mm S=0.5mm P=10mm a+b", "a+b"},
+      {"TRL 1 2 W=1mm P=10mm NO_SUB", "NO_SUB"},
+      // Values of keys, with or without blanks, labels included, are no names.
+      {"TRL 1 2 Z=50ohm P=0.1m K=2.2 A=0.5", ""},
+      {"TRL 1 2 Z=50ohm P=0.1m K=2.2 A=-3", ""},
+      {"TRL 1 2 Z=50ohm P=0.1m K=2.2 A = ALOSS", ""},
+      // A word that does not begin with a letter is no DATA name.
+      {"TRL 1 2", ""},
+      {"OST 3 W=1mm P=4mm 4003", ""},
+      {"OST 3 W=1mm P=4mm -x", ""},
+      {"", ""},
+  };
+  for (const auto& [line, name] : cases) {
+    EXPECT_STREQ(GetTrailingName(MyStrng(line)).GetBuffer(), name) << line;
+  }
+}
+
 TEST(NetLineTest, GetNextValueReplacesLabels) {
   SymbolTable labels;
   labels.Insert("RL", "50");

@@ -107,9 +107,13 @@ net TOP 1POR 1: (1,0) nodes 1
     {"err_fuenfpol.net", false,
      {"Fünfpole haben gleichen Bezugspunkt", "CPL 1 5 2 5 3 5 4 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      kEmptyTop},
+    // An instance of a network defined further down is no element here.
     {"err_instance_later.net", false,
-     {"LATER 1 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert", "Syntaxfehler: Zuviele Definitionen"},
-     ""},
+     {"LATER 1Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
+     R"(net TOP 1POR 1: (1,0) nodes 1
+net LATER 1POR 3: (3,0) nodes 3
+  TestRes RES (3,0) [50]
+)"},
     {"err_key_equals.net", false,
      {"R 50 = fehlt ", "RES 1 R 50Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      kEmptyTop},

@@ -87,7 +87,7 @@ class TestMicrostrip : public TestElement<DreiPol> {
  public:
   explicit TestMicrostrip(const NetLine& line)
       : TestElement(line, {"TestMicrostrip", {"W"}}),
-        substrateName(MyStrng(line).GetTrailingWord()) {}
+        substrateName(GetTrailingName(line)) {}
   void ParseLine(const SymbolTable& labels) override {
     TestElement::ParseLine(labels);
     const auto* substrate =

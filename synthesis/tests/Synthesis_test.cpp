@@ -1,3 +1,6 @@
+// The placer's header first: it compiles on its own.
+#include "synthesis/SynthesisPlacer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>

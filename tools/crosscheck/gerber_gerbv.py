@@ -4,13 +4,16 @@
 Exports examples/microstrip_lowpass.vqe and a board with a slotline
 (app/cli/tests/lines/slotline.vqe), once more on a board of 0.5 mm, through
 "vostrane-cli ui-script", and plays app/cli/tests/ui/slot_bend_switch.txt (a kinked slotline bend
-stub made a line, a slotline after it); then has gerbv read every file and draw it as PNG, and
-write the files that draw anything again as RS-274X (no display needed). gerbv must say nothing
-"CRITICAL" or "WARNING", and every aperture of a re-export is larger than 0. In gerbv's re-export
-each section of the low-pass has the width of its line over exactly its length, section joined to
-section (to 2 µm); in the bottom file the substrate's D11 flash comes before %LPC*% and the slot
-strokes after it; the small board is flashed at its 0.5 mm; the slotline starts where the bend
-ends. The PNG of the low-pass is left in the work folder for a reviewer.
+stub made a line, a slotline after it) and app/cli/tests/ui/gerber_sizes.txt (the largest layout
+the format carries: one line of 999.999 mm by 999.999 mm on a board of 999.999 mm); then has
+gerbv read every file and draw it as PNG, and write the files that draw anything again as
+RS-274X (no display needed). gerbv must say nothing "CRITICAL" or "WARNING", and every aperture
+of a re-export is larger than 0. In gerbv's re-export each section of the low-pass has the width
+of its line over exactly its length, section joined to section (to 2 µm); in the bottom file the
+substrate's D11 flash comes before %LPC*% and the slot strokes after it; the small board is
+flashed at its 0.5 mm; the slotline starts where the bend ends; the largest line has its width
+over its length from the board's left edge. The PNG of the low-pass is left in the work folder
+for a reviewer.
 Usage: gerber_gerbv.py VOSTRANE-CLI WORK-FOLDER   (exit 1 on a failed check)
 """
 import math
@@ -37,9 +40,9 @@ def fail(message):
     sys.exit(1)
 
 
-def play(cli, work, script):
+def play(cli, work, script, status=0):
     run = subprocess.run([cli, "ui-script", str(script)], cwd=work, capture_output=True, text=True)
-    if run.returncode != 0:
+    if run.returncode != status:
         fail(f"ui-script {script.name}: exit {run.returncode}\n{run.stdout}{run.stderr}")
 
 
@@ -183,6 +186,19 @@ def check_bend(cli, work):
     print("gerber_gerbv: the bend made a line ends where the slotline after it starts")
 
 
+def check_largest(cli, work):
+    # The script ends with an export refused for a layout beyond the format: exit 1.
+    play(cli, work, ROOT / "app/cli/tests/ui/gerber_sizes.txt", status=1)
+    gerbv(["-x", "rs274x", "-o", "bigTop.re.gbx", "bigTop.gbx"], work)
+    drawn = sections(*read_back(work / "bigTop.re.gbx"))
+    if len(drawn) != 1:
+        fail(f"bigTop.gbx: {len(drawn)} sections drawn, expected the one line")
+    for what, got, want in zip(("start", "length", "width"), drawn[0], (0.0, 999999.0, 999999.0)):
+        if abs(got - want) > TOLERANCE_UM:
+            fail(f"bigTop.gbx: {what} {got:.2f} µm, expected {want:.2f} µm")
+    print("gerber_gerbv: the largest line, 999.999 mm by 999.999 mm, read back at its size")
+
+
 def main():
     if len(sys.argv) != 3:
         fail("usage: gerber_gerbv.py VOSTRANE-CLI WORK-FOLDER")
@@ -194,6 +210,7 @@ def main():
     check_slotline(cli, work)
     check_small_board(cli, work)
     check_bend(cli, work)
+    check_largest(cli, work)
     print(f"gerber_gerbv: picture of the low-pass: {work / 'microstrip_lowpass.png'}")
 
 

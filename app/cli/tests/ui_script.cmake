@@ -11,7 +11,8 @@
 # With FULL the script plays on a full disk: no file may grow (a zero file-size limit stands for
 # it). The files FULL names ('|' separated) hold "vorher" before and must hold it afterwards,
 # and no temporary file (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
-# without write permission (in a writable folder) and must hold it afterwards.
+# without write permission (in a writable folder) and must hold it afterwards. DIRS names
+# folders made where the script's program writes files ('|' separated).
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
@@ -28,6 +29,10 @@ if(NOT DEFINED EXIT)
   set(EXIT 0)
 endif()
 set(player ${CLI})
+string(REPLACE "|" ";" dirs "${DIRS}")
+foreach(d IN LISTS dirs)
+  file(MAKE_DIRECTORY ${SCRATCH}/${d})
+endforeach()
 string(REPLACE "|" ";" locked "${READONLY}")
 foreach(f IN LISTS locked)
   file(WRITE ${SCRATCH}/${f} "vorher\n")

@@ -80,17 +80,27 @@ TEST_F(ValueEditTest, EveryReaderTakesGoodTextAndRefusesBadText) {
   }
 }
 
-TEST_F(ValueEditTest, MessageLeftInTheQueueFailsAValidInputAndIsShown) {
-  VS_Error earlier;
-  earlier.Error("Frueherer Fehler", 4);
-  LaeWert length("1m");
-  edit.SetWindowText("10mm");
-  EXPECT_FALSE(valueEdit.GetValue(length));
-  EXPECT_EQ(length.ToCString(), "1m");
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "Frueherer Fehler");
-  EXPECT_EQ(Shown()[0].caption, "Fehler LaeEdit:");
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
+// A message left in the queue by earlier work is not the input's: a valid input is taken, a bad
+// one refused with its own message, and the earlier one stays for the error window. Also when
+// the queue is full and the input's own message has no room.
+TEST_F(ValueEditTest, MessageLeftInTheQueueRefusesNothingAndStays) {
+  for (const int earlier : {1, VS_Error::kQueueSize}) {
+    for (const char* text : {"10mm", "10xx"}) {
+      SCOPED_TRACE(std::string(text) + " after " + std::to_string(earlier));
+      VS_Error::ClearQueue();
+      headless.Ui().Reset();
+      for (int i = 0; i < earlier; ++i) VS_Error().Error("Frueherer Fehler", 4);
+      LaeWert length("1m");
+      edit.SetWindowText(text);
+      const bool valid = std::string(text) == "10mm";
+      EXPECT_EQ(valueEdit.GetValue(length), valid);
+      EXPECT_EQ(length.ToCString(), valid ? "10mm" : "1m");
+      ASSERT_EQ(Shown().size(), valid ? 0u : 1u);
+      if (!valid) EXPECT_NE(Shown()[0].text, "Frueherer Fehler");
+      EXPECT_EQ(VS_Error::MessageCount(), earlier);
+      EXPECT_EQ(VS_Error::Message(0).ToCString(), "Frueherer Fehler");
+    }
+  }
 }
 
 TEST_F(ValueEditTest, AMissingControlReadsEmpty) {

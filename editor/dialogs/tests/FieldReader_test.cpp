@@ -130,17 +130,24 @@ TEST_F(FieldReaderTest, TheFirstRefusedFieldIsReportedAndTheFieldsBeforeItStaySt
   }
 }
 
-// A message that earlier work left in the queue refuses the first field read.
-TEST_F(FieldReaderTest, AnEarlierQueuedMessageRefusesTheFirstField) {
-  VS_Error().Error("alt", 1);
-  headless.ExpectDialog("TESTFIELDS", [](DialogDriver& d) {
-    d.Ok();
-    d.Cancel();
-  });
-  dialog.DoModal();
-  ASSERT_EQ(headless.Ui().Messages().size(), 1u);
-  EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler L:");
-  EXPECT_EQ(VS_Error::MessageCount(), 0);
+// A message that earlier work left in the queue refuses no field: it is not the dialog's, and
+// it stays for the error window, behind a refusal of the dialog's own that came and went.
+TEST_F(FieldReaderTest, AnEarlierQueuedMessageRefusesNoFieldAndStays) {
+  for (const char* length : {"1mm", "x1"}) {
+    VS_Error::ClearQueue();
+    headless.Ui().Reset();
+    VS_Error().Error("alt", 1);
+    headless.ExpectDialog("TESTFIELDS", [length](DialogDriver& d) {
+      d.Type(10, length);
+      d.Ok();
+      if (!d.GetDialog().HasEnded()) d.Cancel();
+    });
+    const bool own = std::string(length) == "x1";
+    EXPECT_EQ(dialog.DoModal(), own ? pf::kIdCancel : pf::kIdOk) << length;
+    EXPECT_EQ(headless.Ui().Messages().size(), own ? 1u : 0u) << length;
+    ASSERT_EQ(VS_Error::MessageCount(), 1) << length;
+    EXPECT_EQ(VS_Error::Message(0).ToCString(), "alt");
+  }
 }
 
 }  // namespace

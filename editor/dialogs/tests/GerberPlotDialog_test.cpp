@@ -79,4 +79,38 @@ TEST_F(GerberPlotDialogTest, ABadFieldKeepsTheDialogOpenAndItsPairUnchanged) {
   }
 }
 
+// The files carry less than 1 m: the board and the start point are refused from there on under
+// their captions; the largest board shows to the micrometre, so that OK keeps it.
+TEST_F(GerberPlotDialogTest, OneMetreIsRefusedAndTheLargestBoardIsKeptWhole) {
+  const struct {
+    int id;
+    const char* caption;
+  } rows[] = {{D::kSizeX, "Fehler X:"},
+              {D::kSizeY, "Fehler Y:"},
+              {D::kStartX, "Fehler X:"},
+              {D::kStartY, "Fehler Y:"}};
+  for (const auto& row : rows) {
+    headless.Ui().Reset();
+    headless.ExpectDialog(D::kTemplate, [&](DialogDriver& d) {
+      d.Type(row.id, "1m");
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded());
+      d.Cancel();
+    });
+    EXPECT_EQ(dialog.DoModal(), pf::kIdCancel);
+    ASSERT_EQ(headless.Ui().Messages().size(), 1u) << row.id;
+    EXPECT_EQ(headless.Ui().Messages()[0].text, "Wert muss kleiner als 1 m sein");
+    EXPECT_EQ(headless.Ui().Messages()[0].caption, row.caption);
+  }
+  plot.SetSubstrateSize(LaeWert("999.999mm"), LaeWert("999.999mm"));
+  headless.ExpectDialog(D::kTemplate, [](DialogDriver& d) {
+    EXPECT_EQ(d.Text(D::kSizeX), "999.999mm");
+    EXPECT_EQ(d.Text(D::kStartY), "499.999mm");
+    d.Ok();
+  });
+  EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+  EXPECT_EQ(plot.substrateSize.x, 999999);
+  EXPECT_EQ(plot.startPoint.y, 499999);
+}
+
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -289,6 +290,50 @@ TEST_F(DocTest, FrameworkSymbolsOfTheDocumentedLayoutLoadAndSaveIdentically) {
   EXPECT_EQ(sub->extentY, "40mm");
   EXPECT_EQ(doc.PortNumbersInUse(), std::vector<int32_t>{3});
   EXPECT_EQ(Save(doc), f.bytes);
+}
+
+// A stored number that is no finite number fails the whole load, named with its symbol as a
+// damaged value text is: the substrate's floats and the input port's source resistance.
+TEST_F(DocTest, StoredNumbersThatAreNotFiniteFailTheLoadNamingTheirSymbol) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const auto substrate = [](float permittivity, float thickness) {
+    FileBytes f;
+    f.Str("1").Str("Ravilone").I32(1);
+    f.Str("SUBSTRAT").Symbol("SUBSTRAT", 1, 'R', 25, 2).Str("Alu").Str("Gold");
+    f.F32(permittivity).F32(2e-4f).F32(6.35e-4f).F32(thickness).Str("30mm").Str("40mm");
+    return f.bytes;
+  };
+  const auto input = [](float rGen1) {
+    FileBytes f;
+    f.Str("1").Str("Ravilone").I32(1);
+    f.Str("INPUT").Symbol("INPUT", 1, 'R', 25, 3).Str("P1");
+    f.I32(1).I32(0).I32(0).I32(0).Byte('S').Byte('L');
+    f.F32(rGen1).F32(50.0f).F32(1e9f).F32(2e10f).I32(51).Str("LogMag");
+    return f.bytes;
+  };
+  const struct {
+    std::string bytes;
+    const char* message;  // empty: the file loads
+  } cases[] = {
+      {substrate(9.8f, 5e-6f), ""},
+      {substrate(nan, 5e-6f), "Alu: Wert ungültig: nan"},
+      {substrate(9.8f, inf), "Alu: Wert ungültig: inf"},
+      {substrate(-inf, 5e-6f), "Alu: Wert ungültig: -inf"},
+      {input(75.0f), ""},
+      {input(nan), "INPUT_name: Wert ungültig: nan"},
+      {input(inf), "INPUT_name: Wert ungültig: inf"},
+      {input(-inf), "INPUT_name: Wert ungültig: -inf"},
+  };
+  for (const auto& c : cases) {
+    VS_Error::ResetQueue();
+    CVostraneDoc doc;
+    const bool loads = c.message[0] == '\0';
+    EXPECT_EQ(doc.OnOpenDocument(Write(c.bytes)), loads) << c.message;
+    EXPECT_EQ(doc.Symbols().GetCount(), loads ? 1 : 0) << c.message;
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::GetFirstMessage().ToCString() : "",
+              std::string(c.message));
+  }
 }
 
 TEST_F(DocTest, FileOfTheDocumentedLayoutLoadsEveryFieldAndSavesIdentically) {

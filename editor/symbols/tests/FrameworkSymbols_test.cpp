@@ -92,6 +92,23 @@ TEST(FrameworkSymbolsTest, OnlyKnownParameterNamesChangeThePort) {
   EXPECT_EQ(s.parameterKind, 'Z');
 }
 
+// A text record whose number is no finite number fails as a stored one does: the stream's
+// number reading takes neither NaN nor infinities and stops at a number beyond the floats.
+TEST(FrameworkSymbolsTest, TextRecordsRefuseNumbersThatAreNotFinite) {
+  const std::string text = Text(*Sample("INPUT"));
+  const size_t ownPart = text.find(')') + 2;  // behind the key, which the caller takes
+  for (const char* number : {"3.4e38", "nan", "inf", "-inf", "1e999", "1e39"}) {
+    std::string record = text.substr(ownPart);
+    const size_t at = record.find(",Y,") + 3;  // rGen1 follows the parameter kind
+    record.replace(at, record.find(',', at) - at, number);
+    InpSymbol port;
+    std::istringstream in(record);
+    const bool finite = number[0] == '3';
+    EXPECT_EQ(static_cast<bool>(port.ReadText(in)), finite) << number;
+    EXPECT_EQ(port.settings.rGen1, finite ? 3.4e38f : 50.0f) << number;
+  }
+}
+
 TEST(FrameworkSymbolsTest, SubstrateParamsAndCopyLeaveTheExtents) {
   std::unique_ptr<NetSymbol> from = Sample("SUBSTRAT");
   static_cast<SubSymbol&>(*from).substrateName = "ABCDEFGHIJKLMNOPQRSTUVW";

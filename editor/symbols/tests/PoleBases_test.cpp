@@ -111,6 +111,35 @@ TEST(PoleBasesTest, MultiPolePlacementByPinCountAndVariant) {
   EXPECT_EQ(b.pins[2], Point(150, 150));
 }
 
+// The view places a dragged symbol once more as it inserts it. Where the placement takes pin 2
+// off the axis of the drag, the symbol still lies (R, L) or stands (O, U) as it was dragged.
+TEST(PoleBasesTest, PlacingAgainKeepsTheDirectionOfTheDrag) {
+  const struct {
+    char orientation;
+    Point by;
+  } drags[] = {{'R', {100, 0}}, {'L', {-100, 0}}, {'O', {0, -100}}, {'U', {0, 100}}};
+  const struct {
+    int pins;
+    char variant;
+  } kinds[] = {{2, 'B'}, {2, 'C'}, {3, 'B'}, {4, 'B'}, {5, 'A'}};
+  for (const auto& kind : kinds) {
+    for (const auto& drag : drags) {
+      SCOPED_TRACE(std::to_string(kind.pins) + kind.variant + " " + drag.orientation);
+      MultiPolSymbol s(Point(200, 200), Point(200, 200) + drag.by);
+      s.pinCount = kind.pins;
+      s.variant = kind.variant;
+      s.UpdateGeometry();
+      const std::vector<Point> placed(s.pins.begin(), s.pins.begin() + kind.pins);
+      const Point centre = s.GetCentre();
+      s.UpdateGeometry();
+      EXPECT_EQ(s.orientation, drag.orientation);
+      EXPECT_EQ(s.horizontal, drag.by.y == 0 ? 1 : 0);
+      EXPECT_EQ(std::vector<Point>(s.pins.begin(), s.pins.begin() + kind.pins), placed);
+      EXPECT_EQ(s.GetCentre(), centre);
+    }
+  }
+}
+
 TEST(PoleBasesTest, PictureTurnsWithTheOrientation) {
   pf::Bitmap picture(2, 2);
   for (int i = 0; i < 4; ++i) picture.SetPixel(i % 2, i / 2, static_cast<pf::ColorRef>(i + 1));

@@ -28,12 +28,14 @@ constexpr Field<SweepFreq> kLogarithmicSweep[] = {
                                                    Positive(SweepFreq::kStopNotPositive)),
 };
 
-// The count goes in through SetCount, which bounds it.
+// The count goes in through SetCount, which bounds it above; none is refused under its own
+// caption.
 struct Count {
   IntegerWert n;
 };
 constexpr Field<Count> kCountField[] = {
-    Fields<Count>::Value<&Count::n>(siggen_ids::kCount, "Fehler Schritte:"),
+    Fields<Count>::Value<&Count::n>(siggen_ids::kCount, "Fehler Schritte:",
+                                    Positive(SweepFreq::kCountNotPositive)),
 };
 
 constexpr Field<SignalGenSymbol> kSource[] = {
@@ -68,7 +70,6 @@ void SignalGenDialog::OnOK() {
       !reader.ReadFields(kCountField, count)) {
     return;
   }
-  // A count of 0 queues its message here; the next field's check shows it.
   const long n = count.n.Value();
   sweep.SetCount(static_cast<int>(std::min(n, static_cast<long>(INT_MAX))));
   if (!reader.ReadFields(kSource, *symbol)) return;

@@ -19,7 +19,11 @@ void DrawBitmapInstrument(MessGeraetSymbol& symbol, pf::Dc& dc) {
   symbol.ZweiPolSymbol::Draw(dc);
   symbol.DrawName(dc);
   if (!symbol.bitmap || symbol.bitmap->IsEmpty()) return;
-  const pf::Bitmap turned = MultiPolSymbol::Turned(*symbol.bitmap, symbol.orientation);
+  // An instrument's face is never upside down: lying either way the picture stays as drawn,
+  // standing it takes the same quarter turn whichever way the symbol points.
+  const bool upright = symbol.orientation == 'O' || symbol.orientation == 'U';
+  const pf::Bitmap turned =
+      upright ? MultiPolSymbol::Turned(*symbol.bitmap, 'O') : *symbol.bitmap;
   dc.BitBlt(symbol.centre.x - turned.Width() / 2, symbol.centre.y - turned.Height() / 2,
             turned.Width(), turned.Height(), turned, 0, 0);
 }

@@ -47,7 +47,8 @@ class SpectrumSource : public MessMasterSymbol {
   int FeedFirstLine();
 };
 
-// The bitmap instruments' body of Draw: frame, name, picture turned to the orientation.
+// The bitmap instruments' body of Draw: frame, name, picture as drawn when the symbol lies,
+// turned a quarter counter-clockwise when it stands, up or down alike.
 void DrawBitmapInstrument(MessGeraetSymbol& symbol, pf::Dc& dc);
 
 // A computed number in SPICE notation with 9 significant digits and the prefix that the value

@@ -352,7 +352,7 @@ TEST(SignalGenSymbol, ArchiveKeepsSweepAndValues) {
   corrupt(tail, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // NaN
 }
 
-// Every field that passes is stored at once; a count of 0 shows up under the next caption.
+// Every field that passes is stored at once; a count of 0 is refused under its own caption.
 TEST(SignalGenDialog, FieldsStoredInOrder) {
   pf::Headless headless;
   SignalGenSymbol generator;
@@ -372,7 +372,7 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_FALSE(generator.EditDialog(nullptr));
   const auto& shown = headless.Ui().Messages();
   ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].caption, "Fehler Leerlaufspannung:");
+  EXPECT_EQ(shown[0].caption, "Fehler Schritte:");
   EXPECT_EQ(shown[0].text, "Anzahl der Frequenzwerte muß > 0 sein");
   EXPECT_EQ(shown[1].caption, "Fehler Innenwiderstand:");
   EXPECT_EQ(generator.sweep.start, 30e3);

@@ -9,7 +9,9 @@
 
 #include "basics/LineFile.h"
 #include "basics/VS_Error.h"
+#include "basics/WertMitDim.h"
 #include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMarker.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/archive.h"
@@ -88,7 +90,7 @@ TEST(MessMasterSymbol, ReusesAReadyNetworkAndKeepsNoLinesOfABadOne) {
   // Ready: the lines are not read again, even bad ones.
   EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "END"})), 1);
   master.SetRunState(0);
-  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "XYZ 1 2", "TOP: 1POR 1 ", "END"})), 0);
+  EXPECT_EQ(master.RunAnalysis(Lines({"BLK", "TOP: 1POR 1 ", "NOCH: 1POR 1 ", "END"})), 0);
   EXPECT_EQ(master.networkReady, 0);
   EXPECT_GT(VS_Error::MessageCount(), 0);
   EXPECT_TRUE(master.reader.GetLines().empty());
@@ -371,9 +373,14 @@ TEST(VecNetAnaSymbol, Archive) {
   }
 }
 
-// The record of an analyser whose panel swept the low-pass's S21 into the Smith chart.
-std::string SweptS21InSmithChart() {
+// The marker closes the analyser's record: its mode letter and its point.
+constexpr size_t kMarkerBytes = 1 + sizeof(int32_t);
+
+// The record of an analyser whose panel swept the low-pass's S21 into the Smith chart and put
+// the marker on point 7, in the record's version.
+std::string SweptS21InSmithChart(int32_t version = VecNetAnaSymbol::kVersion) {
   VecNetAnaSymbol measured;
+  measured.version = version;
   if (!measured.EditDialog(nullptr)) return "";
   auto* window = dynamic_cast<VecNetAnaDialog*>(measured.GetWindow());
   if (window == nullptr) return "";
@@ -381,14 +388,17 @@ std::string SweptS21InSmithChart() {
   window->SetFormat(TNetAnalyzer::kSmith);
   if (!window->RequestStart()) return "";
   window->Measure(LowPass());
+  window->ToggleMarker();
+  for (int i = 0; i < 7; ++i) window->Screen().Current()->MarkerNext();
   std::stringstream stream;
   pf::Archive out(static_cast<std::ostream&>(stream));
   measured.Serialize(out);
   return stream.str();
 }
 
-// The curve shown goes into the file with the network's name and the time of its sweep: the
-// window opens on the diagram of its format with that curve, header and bottom line.
+// The curve shown goes into the file with the network's name and the time of its sweep, and
+// the marker with its point: the window opens on the diagram of its format with that curve,
+// header, bottom line and marker.
 TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
   pf::Headless headless;
   const std::string bytes = SweptS21InSmithChart();
@@ -408,7 +418,13 @@ TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
   ASSERT_NE(d->GetCurrentCurve(), nullptr);
   EXPECT_EQ(d->GetCurrentCurve()->GetCount(), 101);
   EXPECT_EQ(d->curvesShown, 1);
-  EXPECT_EQ(Text(d->GetBottomLineText()).rfind("TIEFPASS  ", 0), 0u);
+  EXPECT_EQ(Text(d->GetBottomLineText()).rfind("Ravilone: TIEFPASS ", 0), 0u);
+  EXPECT_EQ(back->markerMode, 'M');
+  ASSERT_NE(d->GetMarker(), nullptr);
+  EXPECT_EQ(d->GetMarkerIndex(), 7);
+  ASSERT_NE(d->GetMarker()->GetLine(2), nullptr);
+  EXPECT_EQ(d->GetMarker()->GetLine(2)->GetText(),
+            FreqWert(static_cast<double>(d->GetCurrentCurve()->GetY2(7))));
   for (size_t cut = bytes.size() - 800; cut < bytes.size(); cut += 97) {
     VecNetAnaSymbol target;
     std::stringstream part(bytes.substr(0, cut));
@@ -421,24 +437,61 @@ TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
 // loads, and the next record is read where it stands.
 TEST(VecNetAnaSymbol, ArchiveOfOlderFilesWithoutTheCurveLoads) {
   pf::Headless headless;
-  const std::string bytes = SweptS21InSmithChart();
+  const std::string bytes = SweptS21InSmithChart(1);
   const size_t mark = bytes.find(std::string("\x4E\x41\xFF\xFF", 4));
   ASSERT_NE(mark, std::string::npos);
   std::stringstream stream;
   pf::Archive out(static_cast<std::ostream&>(stream));
   MyStrng("ResSymbol").Serialize(out);
   const std::string nextRecord = stream.str();
-  for (const std::string& older : {bytes.substr(0, mark), bytes.substr(0, mark) + nextRecord}) {
+  // Version 1 records end with the panel's, the curve shown or not: no marker follows.
+  const std::string withCurve = bytes.substr(0, bytes.size() - kMarkerBytes);
+  for (const std::string& older : {bytes.substr(0, mark), bytes.substr(0, mark) + nextRecord,
+                                   withCurve + nextRecord}) {
     VecNetAnaSymbol loaded;
     std::stringstream in(older);
     pf::Archive ar(static_cast<std::istream&>(in));
     ASSERT_NO_THROW(loaded.Serialize(ar)) << older.size();
     ASSERT_TRUE(loaded.EditDialog(nullptr));
+    const auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+    EXPECT_EQ(back->markerMode, '0');
     if (older.size() > mark) {
       MyStrng key;
       key.Serialize(ar);
       EXPECT_EQ(Text(key), "ResSymbol");
     }
+  }
+}
+
+// The marker's mode and point close the record: a mode the panel does not know, or a point
+// off the curve shown, fails the load; the marker may stand one past the last point.
+TEST(VecNetAnaSymbol, ArchiveRefusesAMarkerOffTheCurve) {
+  pf::Headless headless;
+  const std::string bytes = SweptS21InSmithChart();
+  const size_t at = bytes.size() - kMarkerBytes;
+  ASSERT_EQ(bytes[at], 'M');
+  const struct {
+    char mode;
+    int32_t point;
+    bool loads;
+  } cases[] = {{'M', 101, true}, {'0', 0, true}, {'X', 7, false}, {'M', 102, false},
+               {'M', -1, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(1, c.mode) + " " + std::to_string(c.point));
+    std::string changed = bytes;
+    changed[at] = c.mode;
+    std::memcpy(changed.data() + at + 1, &c.point, sizeof c.point);
+    VecNetAnaSymbol loaded;
+    std::stringstream in(changed);
+    pf::Archive ar(static_cast<std::istream&>(in));
+    if (!c.loads) {
+      EXPECT_THROW(loaded.Serialize(ar), pf::ArchiveError);
+      continue;
+    }
+    ASSERT_NO_THROW(loaded.Serialize(ar));
+    ASSERT_TRUE(loaded.EditDialog(nullptr));
+    auto* back = dynamic_cast<VecNetAnaDialog*>(loaded.GetWindow());
+    EXPECT_EQ(back->Screen().Current()->GetMarker() != nullptr, c.mode == 'M');
   }
 }
 

@@ -16,7 +16,8 @@ ElementBench Bench() {
   return ElementBench({kBoard, "LOSSY: MS H=1mm ER=4.5 MET1 = AU 17um TAND=0.02",
                        "RT: MS H=0.787mm ER=2.22 MET1 = CU 17um TAND=0.0009",
                        "LOW: MS H=1mm ER=0.5 MET1 = CU 0um TAND=0",
-                       "FLAT: MS H=0mm ER=2 MET1 = CU 0um TAND=0", "WV: 1mm", "T1: S 1",
+                       "FLAT: MS H=0mm ER=2 MET1 = CU 0um TAND=0",
+                       "GAIN: MS H=1mm ER=4.4 MET1 = CU 0um TAND=-0.05", "WV: 1mm", "T1: S 1",
                        "1GHz 0.5 10"},
                       {"ZL: 50ohm"});
 }
@@ -42,32 +43,106 @@ TEST(LineElements, LinesThatCannotBeModelledAreRefusedWithAMessage) {
       {"TRL 1 2 W=0mm P=10mm S1", "W muß > 0 sein"},
       {"TRL 1 3 2 4 W=1mm P=10mm S1", "Dreipole haben gleichen Bezugspunkt"},
       {"SST 3 W=1mm P=0mm S1", "P muß > 0 sein"},
-      {"OST 3 W=1mm P=4mm NOSUB", "Substrat nicht vorhanden"},
+      {"OST 3 W=1mm P=4mm NOSUB", "Substrat nicht vorhanden: NOSUB"},
+      // A microstrip line whose substrate is missing is named with it, not taken for an
+      // ideal TEM line without Z.
+      {"TRL 1 2 W=1mm P=10mm ALX", "Substrat nicht vorhanden: ALX"},
+      {"TRL 1 2 W=1mm P=10mm FR-4", "Substrat nicht vorhanden: FR-4"},
       {"OST 3 W=1mm P=4mm T1", "T1 ist kein gültiges Substrat"},
-      {"OST 3 W=1mm P=4mm LOW", "LOW: ER muß >= 1 sein"},
-      {"TAP 1 2 W1=1mm W2=3mm P=10mm WLIN FLAT", "FLAT: H muß > 0 sein"},
+      // Boards the formulas cannot take are refused where their line is read (Substrat_test);
+      // an element on one has no substrate.
+      {"OST 3 W=1mm P=4mm LOW", "LOW ist kein gültiges Substrat"},
+      {"TAP 1 2 W1=1mm W2=3mm P=10mm WLIN FLAT", "FLAT ist kein gültiges Substrat"},
+      {"CPLL 1 2 W=1mm S=0.5mm P=10mm GAIN", "Substrat not found: GAIN"},
       {"CST 3 A=360 WI=0.5mm RL=3mm S1", "A muß zwischen 0 und 360 Grad liegen"},
       {"TKOX 1 2 GD=1.3mm KD=1.3mm P=1m ER=2.3 TD=0 Silber", "KD muß kleiner als GD sein"},
       {"STEP 1 2 W1=1mm W2=2mm MO=3 S1", "MO muß 0, 1 oder 2 sein"},
       {"STEP 1 2 W1=1mm W2=2mm MO=-1 S1", "Ist keine Zahl"},
       {"STEP 1 2 W1=1mm W2=0mm MO=1 S1", "Streifenbreite muß größer 0 sein"},
       {"STEP 1 2 W1=1mm MO=1 S1", "1mm MO=1 S1 W2 fehlt "},
-      {"STEP 1 2 W1=1mm W2=2mm MO=1 FLAT", "Substrat: H muß größer 0 und ER mindestens 1 sein"},
+      {"STEP 1 2 W1=1mm W2=2mm MO=1 FLAT", "Substrat nicht vorhanden: FLAT"},
       // A DATA entry that is no substrate passes the check and fails the binding.
-      {"STEP 1 2 W1=1mm W2=2mm MO=1 WV", "Substrat nicht vorhanden"},
+      {"STEP 1 2 W1=1mm W2=2mm MO=1 WV", "Substrat nicht vorhanden: WV"},
       // Without a form word the check takes the key W1 for it.
       {"BEND 1 2 W1=1mm W2=1mm S1", "=1mm W2=1mm S1 W1 fehlt "},
       {"BEND 1 2 CUT W1=0mm W2=1mm S1", "Streifenbreite muß größer 0 sein"},
       {"TEE 1 2 3 W1=1mm W2=1mm S1", "1mm S1 W3 fehlt "},
-      {"MSTSL 1 2 3 M=1mm S=0.2mm K=0.99 KNR S9", "Substrat not found"},
+      {"MSTSL 1 2 3 M=1mm S=0.2mm K=0.99 KNR S9", "Substrat not found: S9"},
       {"SLTL 1 2 Approx W=0.1mm 5mm S1", "0.1mm 5mm S1 P fehlt "},
       {"SLTL 1 2 Approx W=-0.1mm P=5mm S1", ""},
-      {"SLTS 1 Approx W=0.1mm P=5mm OPEN T1", "Substrat not found"},
+      {"SLTS 1 Approx W=0.1mm P=5mm OPEN T1", "Substrat not found: T1"},
       {"CPLL 1 2 W=1mm 0.5mm P=10mm RT", "1mm 0.5mm P=10mm RT S fehlt "},
   };
   for (const auto& [line, message] : cases) EXPECT_TRUE(bench.Refuses({line}, message)) << line;
   // The open stub's end extension keeps a stub of length 0 a line.
   EXPECT_NE(bench.Build("OST 3 W=1mm P=0mm S1"), nullptr);
+}
+
+// What the TEM and coax dialogs refuse, the elements refuse as well, so that a netlist typed by
+// hand is reported rather than simulated: no length, impedance or diameter of 0 or below, a
+// permittivity below 1, an inner diameter not below the outer, and no negative loss (a passive
+// line with gain).
+TEST(LineElements, TemAndCoaxRefuseWhatTheirDialogsRefuse) {
+  ElementBench bench = Bench();
+  const std::pair<const char*, const char*> cases[] = {
+      {"TRL 1 2 Z=50ohm P=0.13m K=2.2 A=-3", "A darf nicht negativ sein"},
+      {"TRL 1 2 Z=50ohm P=0m K=2.2 A=0", "P muß > 0 sein"},
+      {"TRL 1 2 Z=50ohm P=0.1m K=0 A=0", "K muß >= 1 sein"},
+      {"TRL 1 2 Z=-50ohm P=0.1m K=1 A=0", "Negativer Widerstand"},
+      {"STEM 3 Z=50ohm P=0.1m K=1 A=-0.5 OPEN", "A darf nicht negativ sein"},
+      {"STEM 3 Z=50ohm P=0m K=1 A=0 SHORT", "P muß > 0 sein"},
+      {"STEM 3 Z=0ohm P=0.1m K=1 A=0 SHORT", "Z muß > 0 sein"},
+      {"TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=2.3 TD=-0.1 Silber", "TD darf nicht negativ sein"},
+      {"SKOX 3 GD=4.7mm KD=1.3mm P=0.2m ER=2.3 TD=-0.1 Gold OPEN", "TD darf nicht negativ sein"},
+      {"TKOX 1 2 GD=4.7mm KD=1.3mm P=0m ER=2.3 TD=0 Silber", "P muß > 0 sein"},
+      {"TKOX 1 2 GD=4.7mm KD=0mm P=1m ER=2.3 TD=0 Silber", "KD muß > 0 sein"},
+      {"TKOX 1 2 GD=1mm KD=1.3mm P=1m ER=2.3 TD=0 Silber", "KD muß kleiner als GD sein"},
+      {"SKOX 3 GD=4.7mm KD=1.3mm P=0.2m ER=0.9 TD=0 Gold SHORT", "ER muß >= 1 sein"},
+  };
+  for (const auto& [line, message] : cases) EXPECT_TRUE(bench.Refuses({line}, message)) << line;
+  // The borders themselves are taken: no loss, and a medium of vacuum.
+  for (const char* line : {"TRL 1 2 Z=50ohm P=0.13m K=1 A=0", "STEM 3 Z=50ohm P=1mm K=1 A=0 OPEN",
+                           "TKOX 1 2 GD=4.7mm KD=1.3mm P=1m ER=1 TD=0 Silber"}) {
+    EXPECT_NE(bench.Build(line), nullptr) << line;
+  }
+}
+
+// Every name the substrate dialog accepts (letters, digits, '.', '-', '+', '_', beginning with
+// a letter) is found by every element that lies on a substrate, also one holding the letters
+// of a key ("HF1": H).
+TEST(LineElements, EveryElementFindsEverySubstrateName) {
+  const char* const names[] = {"FR-4", "RO4003C", "Duroid_5880", "Al2O3.99", "HF1", "a+b", "CHIP",
+                               "TAND", "MS"};
+  const char* const lines[] = {
+      "TRL 1 2 W=1mm P=10mm %s",
+      "OST 3 W=1mm P=4mm %s",
+      "SST 3 W=1mm P=4mm %s",
+      "CST 3 A=60 WI=0.5mm RL=3mm %s",
+      "TAP 1 2 W1=1mm W2=3mm P=10mm WCOS %s",
+      "CPL 1 2 3 4 W=0.6mm S=0.2mm P=12mm %s",
+      "STEP 1 2 W1=0.6mm W2=2mm MO=1 %s",
+      "BEND 1 2 NCUT W1=0.6mm W2=0.6mm %s",
+      "TEE 1 2 3 W1=0.6mm W2=0.6mm W3=0.2mm %s",
+      "SLTL 1 2 Cohn W=0.1mm P=5mm %s",
+      "SLTS 1 Approx W=0.1mm P=5mm OPEN %s",
+      "CPLL 1 2 W=1mm S=0.5mm P=10mm %s",
+      "CPLS 1 W=1mm S=0.5mm P=10mm SHORT %s",
+      "MSTSL 1 2 3 M=0.6mm S=0.2mm K=0.99 KNR %s",
+  };
+  for (const char* name : names) {
+    const std::string board =
+        std::string(name) + ": MS H=0.635mm ER=9.8 MET1 = CU 17um TAND=0.0002";
+    ElementBench bench({board});
+    EXPECT_EQ(QueuedMessages(), Lines{}) << board;
+    for (const char* form : lines) {
+      char line[128];
+      std::snprintf(line, sizeof line, form, name);
+      EXPECT_NE(bench.Accept(line), nullptr) << line;
+      // Under another name the line names the missing substrate by that name.
+      std::snprintf(line, sizeof line, form, (std::string(name) + "X").c_str());
+      EXPECT_TRUE(bench.Refuses({line}, (std::string(": ") + name + "X").c_str())) << line;
+    }
+  }
 }
 
 // Each line and stub against a line of the same gamma and Z0 in scikit-rf, 50 ohm ports.

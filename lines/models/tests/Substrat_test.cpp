@@ -29,6 +29,20 @@ TEST(Substrat, ReaderBuildsTheSubstrateOfAnMsEntry) {
   EXPECT_EQ(QueuedMessages(), Lines{});
 }
 
+// Every name the substrate dialog accepts is the name of a substrate, also one holding a key's
+// letters: the keys are sought behind "NAME:". The borders of the values are boards.
+TEST(Substrat, EveryDialogNameAndBorderValueMakesASubstrate) {
+  for (const char* name : {"FR-4", "RO4003C", "Duroid_5880", "Al2O3.99", "HF1", "CHIP", "H",
+                           "ERMET1TAND", "a+b.c-d_e", "END", "Trl"}) {
+    const std::string line = std::string(name) + ": MS H=1mm ER=1 MET1 = CU 0um TAND=0";
+    const ElementBench bench({line});
+    const SubstrateData* s = Find(bench, name);
+    ASSERT_NE(s, nullptr) << line;
+    EXPECT_EQ(std::tuple(s->H, s->ER, s->T, s->TAND), std::tuple(0.001f, 1.0, 0.0, 0.0)) << line;
+    EXPECT_EQ(QueuedMessages(), Lines{}) << line;
+  }
+}
+
 // Lines the check refuses for a missing key, and values that fail to read: no substrate.
 TEST(Substrat, FaultyEntriesMakeNoSubstrate) {
   const std::pair<const char*, const char*> cases[] = {
@@ -36,9 +50,10 @@ TEST(Substrat, FaultyEntriesMakeNoSubstrate) {
       {"S1: MS H=1mm ER=2.33 MET1 = CU 17um", "CU 17um TAND fehlt "},
       {"S1: MS H 1mm ER=2.33 MET1 = CU 17um TAND=0",
        "S1: MS H 1mm ER=2.33 MET1 = CU 17um TAND=0 = fehlt "},
-      // The H of the name is found first, and no '=' follows it.
-      {"CHIP: MS H=1mm ER=2.33 MET1 = CU 17um TAND=0",
-       "CHIP: MS H=1mm ER=2.33 MET1 = CU 17um TAND=0 = fehlt "},
+      // A board the line formulas cannot take: no height, ER below 1, a negative loss tangent.
+      {"S1: MS H=0mm ER=2.33 MET1 = CU 17um TAND=0", "S1: H muß > 0 sein"},
+      {"S1: MS H=1mm ER=0.99 MET1 = CU 17um TAND=0", "S1: ER muß >= 1 sein"},
+      {"FR-4: MS H=1mm ER=4.4 MET1 = CU 17um TAND=-0.05", "FR-4: TAND darf nicht negativ sein"},
       {"S1: MS H=HX ER=2.33 MET1 = CU 17um TAND=0", "HX Label nicht gefunden"},
       {"S1: MS H=1mm ER=2..3 MET1 = CU 17um TAND=0", ""},
       {"S1: MS H=1mm ER=2.33 MET1 = CU 17 TAND=0", ""},

@@ -5,13 +5,18 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "basics/VS_Error.h"
@@ -97,6 +102,40 @@ TEST(GerberPlotFileTest, StepsAndLengthsStayBoundedAndWhole) {
   EXPECT_EQ(Micrometres(-0.0015), -1500);
   EXPECT_EQ(Micrometres(1.0 / 0.0), 0);
   EXPECT_EQ(Micrometres(1e9), 1'000'000'000);
+}
+
+// Every number fits the declared %FSLAX33Y33*% in millimetres: an aperture size is plain
+// decimal with at most three digits before and after the point, never under 0.001; a point
+// beyond 999.999 mm is left out and noted until the next begin.
+TEST(GerberPlotFileTest, NumbersFitTheDeclaredFormatOrAreRefused) {
+  const struct {
+    int64_t micrometres;
+    const char* size;  // "" beyond the format
+    bool written;      // as a coordinate
+  } rows[] = {{0, "0.001", true},          {1, "0.001", true},
+              {-1500, "0.001", true},      {100, "0.1", true},
+              {1570, "1.57", true},        {12345, "12.345", true},
+              {20000, "20", true},         {999999, "999.999", true},
+              {-999999, "0.001", true},    {1000000, "", false},
+              {-1000000, "0.001", false},  {1'000'000'000'000, "", false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.micrometres);
+    EXPECT_EQ(GerberPlotFile::SizeText(row.micrometres), row.size);
+    GerberPlotFile file;
+    file.WriteBegin();
+    const auto at =
+        static_cast<int32_t>(std::clamp<int64_t>(row.micrometres, INT32_MIN, INT32_MAX));
+    file.DrawTo(LPoint(at, 0));
+    file.Flash(LPoint(0, at));
+    EXPECT_EQ(file.AllFit(), row.written);
+    if (row.written) {
+      EXPECT_EQ(Lines(file)[2], "X" + std::to_string(at) + "Y0D01*");
+    } else {
+      EXPECT_EQ(Lines(file).size(), 2u);
+    }
+    file.WriteBegin();
+    EXPECT_TRUE(file.AllFit());
+  }
 }
 
 TEST(LayoutTest, LineAndStubsDrawTheirLengthInsetByHalfTheWidth) {
@@ -363,6 +402,82 @@ TEST_F(GerberDocumentTest, AperturesAreSharedByPrintedSizeAndNamedOnFromD110) {
   // The walk laid the lines end to end from the start point on the board's left edge.
   EXPECT_EQ(lines[10]->layoutOrigin, LPoint(100000, 25000));
   EXPECT_EQ(slot.layoutPlaced, 0);
+}
+
+// Whether every number of a file fits %FSLAX33Y33*% in millimetres: coordinates of at most six
+// digits (whole micrometres), aperture sizes of at most three digits before and after the point.
+bool FitsFormat(const std::vector<std::string>& lines) {
+  static const std::regex coordinate(R"(X(-?\d+)Y(-?\d+)D0[123]\*)");
+  static const std::regex aperture(R"(%ADD\d+[RC],(.*)\*%)");
+  static const std::regex size(R"(\d{1,3}(\.\d{1,3})?)");
+  for (const std::string& line : lines) {
+    std::smatch m;
+    if (std::regex_match(line, m, coordinate)) {
+      for (const std::string number : {m[1].str(), m[2].str()}) {
+        if (number.size() > 7 || std::abs(std::stoll(number)) > 999999) return false;
+      }
+    } else if (std::regex_match(line, m, aperture)) {
+      std::stringstream sizes(m[1].str());
+      for (std::string one; std::getline(sizes, one, 'X');) {
+        if (!std::regex_match(one, size)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+// Sections in a row from port 1: the largest layout fits; one that grows beyond the format, a
+// strip wider than it, a start or a board beyond it is refused with the name of the first part
+// (or the board) that reaches beyond, and what was written still fits.
+TEST_F(GerberDocumentTest, ALayoutBeyondTheFormatIsRefusedNamingWhereItEnds) {
+  const struct {
+    const char* what;
+    const char* boardX;
+    int32_t startY;
+    std::vector<std::pair<const char*, const char*>> sections;  // width, length
+    const char* beyond;  // nullptr when it fits
+  } rows[] = {
+      {"the largest", "999.999mm", 500000, {{"999.999mm", "999.999mm"}}, nullptr},
+      {"in a row", "50mm", 25000, {{"1mm", "600mm"}, {"1mm", "600mm"}}, "L2"},
+      {"a width", "50mm", 25000, {{"1mm", "1mm"}, {"1m", "1m"}}, "L2"},
+      {"from a start beyond", "50mm", 1000000, {{"2mm", "10mm"}}, "L1"},
+      {"the board", "1m", 25000, {{"1mm", "10mm"}}, "Substrat"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    VS_Error::ClearQueue();
+    doc = GerberDocument();
+    owned.clear();
+    doc.SetSubstrateSize(LaeWert(row.boardX), LaeWert("999.999mm"));
+    doc.startPoint = LPoint(0, row.startY);
+    Port(Point(0, 0));
+    int x = 0;
+    for (const auto& [w, p] : row.sections) {
+      auto& line = Add<TrlSymbol>(Point(x, 0), Point(x + 100, 0));
+      line.w = LaeWert(w);
+      line.p = LaeWert(p);
+      line.elementName = MyStrng(("L" + std::to_string(x / 100 + 1)).c_str());
+      x += 100;
+    }
+    EXPECT_EQ(doc.CreatePlot(), row.beyond == nullptr);
+    EXPECT_TRUE(FitsFormat(Top()));
+    EXPECT_TRUE(FitsFormat(Bottom()));
+    if (row.beyond == nullptr) {
+      EXPECT_EQ(VS_Error::MessageCount(), 0);
+      // The board in whole millimetres.
+      EXPECT_EQ(Bottom()[3], "%ADD11R,999X999*%");
+      const std::vector<std::string> top = Top();
+      EXPECT_EQ(top[4], "%ADD12R,999.999X999.999*%");
+      EXPECT_EQ(Count(top, "X499999Y500000D02*"), 1);
+      EXPECT_EQ(Count(top, "X500000Y500000D01*"), 1);
+      continue;
+    }
+    ASSERT_EQ(VS_Error::MessageCount(), 1);
+    EXPECT_EQ(VS_Error::GetFirstMessage().ToCString(),
+              std::string("Layout passt nicht ins Gerberformat (höchstens 999.999 mm): ") +
+                  row.beyond);
+  }
+  VS_Error::ClearQueue();
 }
 
 // The walk starts at the external node numbered 1, wherever it stands in the list.

@@ -325,7 +325,8 @@ TEST_F(LineDialogsTest, SubstrateStoresUpToTheRefusedField) {
       {"height 0", {{substrate_ids::kHeight, "0mm"}}, "Höhe muss größer als 0 sein",
        "Fehler Höhe:", "Keramik: MS H=0.635mm ER=9.9 MET1 = AU 17um TAND=0.0001", "Keramik"},
       {"blank in the name", {{substrate_ids::kName, "A B"}, {substrate_ids::kHeight, "1mm"}},
-       "Ungültiger Substratname", "Fehler Name:",
+       "Ungültiger Substratname: erlaubt sind Buchstaben, Ziffern, '.', '-', '+' und '_'",
+       "Fehler Name:",
        "Keramik: MS H=0.635mm ER=9.9 MET1 = AU 17um TAND=0.0001", "Keramik"},
       {"bad Y extent",
        {{substrate_ids::kName, "R-4.3_b+"},
@@ -361,17 +362,18 @@ TEST_F(LineDialogsTest, SubstrateStoresUpToTheRefusedField) {
   }
 }
 
-// An empty name is taken; the metal radios choose the metal and none keeps it.
-TEST_F(LineDialogsTest, SubstrateAcceptsAnEmptyNameAndKeepsAnUnknownMetal) {
+// The metal radios choose the metal and none keeps it. (An empty name is refused: see
+// SubstrateDialog_test.)
+TEST_F(LineDialogsTest, SubstrateKeepsAnUnknownMetal) {
   SubSymbol board(Point(100, 100), Point(150, 100));
   board.metalName = "Silber";
   EXPECT_TRUE(Edit(board, Numbered(substrate_ids::kTemplate), [](DialogDriver& d) {
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(substrate_ids::kGold), 0);
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(substrate_ids::kCopper), 0);
-    d.Type(substrate_ids::kName, "");
+    d.Type(substrate_ids::kName, "FR-4");
     d.Ok();
   }));
-  EXPECT_EQ(board.substrateName, "");
+  EXPECT_EQ(board.substrateName, "FR-4");
   EXPECT_EQ(board.metalName, "Silber");
   EXPECT_TRUE(Edit(board, Numbered(substrate_ids::kTemplate), [](DialogDriver& d) {
     d.Click(substrate_ids::kCopper);

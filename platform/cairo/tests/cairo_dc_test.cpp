@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "pf/cairo_recording_dc.h"
 #include "platform/core/tests/full_disk.h"
 #include "platform/core/tests/temp_dir.h"
 
@@ -181,6 +183,22 @@ TEST(CairoDc, TextExtentsAreTheSameOnEverySurface) {
   EXPECT_TRUE(pdf->Finish());
   EXPECT_NE(ReadFile(dir + "/extent.svg").find("<svg"), std::string::npos);
   EXPECT_EQ(ReadFile(dir + "/extent.pdf").rfind("%PDF", 0), 0u);
+}
+
+// The recording context measures its texts as the surfaces do, in the font selected, while it
+// records what is drawn.
+TEST(CairoRecordingDc, MeasuresTextsAsTheSurfacesDo) {
+  auto image = NewImage();
+  CairoRecordingDc recording;
+  for (const Font& font : {LabelFont(0), Font{"MS Sans Serif", -11, 0, 0, kFontWeightNormal}}) {
+    image->SelectObject(font);
+    recording.SelectObject(font);
+    EXPECT_EQ(recording.GetTextExtent("Kollegstiftung Morvaburg am Sund"),
+              image->GetTextExtent("Kollegstiftung Morvaburg am Sund"));
+  }
+  EXPECT_NE(recording.GetTextExtent("iii"), recording.GetTextExtent("WWW"));
+  recording.TextOut(5, 7, "R. Voskar");
+  EXPECT_EQ(recording.Log(), std::vector<std::string>{"TextOut 5 7 R. Voskar"});
 }
 
 // A small file fails only when its last buffer is written: Finish must see that too. The

@@ -5,6 +5,7 @@
 #include <bit>
 #include <climits>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <streambuf>
 
@@ -70,9 +71,57 @@ TEST(Archive, StoresLittleEndianImagesAndLoadsThemBitExact) {
   ExpectImage(int32_t{-0x12345678}, {0x88, 0xA9, 0xCB, 0xED});
   ExpectImage(uint32_t{0xDEADBEEF}, {0xEF, 0xBE, 0xAD, 0xDE});
   ExpectImage(1.0f, {0x00, 0x00, 0x80, 0x3F});
-  ExpectImage(std::bit_cast<float>(0x7FC00123u), {0x23, 0x01, 0xC0, 0x7F});
+  ExpectImage(-std::numeric_limits<float>::max(), {0xFF, 0xFF, 0x7F, 0xFF});
+  ExpectImage(std::numeric_limits<float>::denorm_min(), {0x01, 0x00, 0x00, 0x00});
   ExpectImage(0.1, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F});
-  ExpectImage(std::bit_cast<double>(0xFFF8000000000ABCull), {0xBC, 0x0A, 0, 0, 0, 0, 0xF8, 0xFF});
+  ExpectImage(-0.0, {0, 0, 0, 0, 0, 0, 0, 0x80});
+}
+
+// What is stored stays bit for bit, but a number that is no finite number does not load: the
+// load throws NotFinite with the number's text, whatever the NaN's payload or sign.
+TEST(Archive, NumbersThatAreNotFiniteStoreButDoNotLoad) {
+  const struct {
+    uint64_t bits;
+    bool isDouble;
+    const char* text;
+  } kCases[] = {
+      {0x7FC00123u, false, "nan"},
+      {0xFF800001u, false, "nan"},
+      {0x7F800000u, false, "inf"},
+      {0xFF800000u, false, "-inf"},
+      {0xFFF8000000000ABCull, true, "nan"},
+      {0x7FF0000000000000ull, true, "inf"},
+      {0xFFF0000000000000ull, true, "-inf"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text);
+    std::ostringstream out;
+    Archive storing(out);
+    if (c.isDouble) {
+      storing << std::bit_cast<double>(c.bits);
+    } else {
+      storing << std::bit_cast<float>(static_cast<uint32_t>(c.bits));
+    }
+    const std::string image = out.str();
+    uint64_t stored = 0;
+    std::memcpy(&stored, image.data(), image.size());
+    EXPECT_EQ(stored, c.bits);
+    std::istringstream in(image);
+    Archive loading(in);
+    try {
+      if (c.isDouble) {
+        double d = 0.0;
+        loading >> d;
+      } else {
+        float f = 0.0f;
+        loading >> f;
+      }
+      ADD_FAILURE() << "loaded";
+    } catch (const ArchiveError& e) {
+      EXPECT_EQ(e.kind(), Kind::NotFinite);
+      EXPECT_STREQ(e.what(), c.text);
+    }
+  }
 }
 
 TEST(Archive, RawBlocksAndRemainingFromWhereTheStreamStands) {

@@ -1,28 +1,44 @@
 #include "pf/input_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
+#include "pf/archive.h"
 #include "temp_dir.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+using pf::InputFile;
 using pf::test::TempDir;
 
-// Every kind of path, checked and opened under a bound of 4 bytes; none of them may block or
-// read, so a FIFO without a writer and an endless device answer at once.
+// Every kind of path, opened under a bound of 4 bytes; none of them may block or be read, so a
+// FIFO without a writer and an endless device answer at once.
 TEST(InputFile, OnlyRegularFilesWithinTheBoundAreOpened) {
   TempDir dir;
   const std::string fifo = dir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const std::string sparse = dir / "sparse";
-  dir.WriteFile("sparse", "");
+  const std::string sparse = dir.WriteFile("sparse", "");
   // Far beyond the bound, without writing a byte of it.
-  std::filesystem::resize_file(sparse, std::uintmax_t{8} << 30);
-  std::filesystem::create_symlink(dir / "four", dir / "link");
+  fs::resize_file(sparse, std::uintmax_t{8} << 30);
+  fs::create_symlink(dir / "four", dir / "link");
+  const std::string socket = dir / "socket";
+  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, socket.c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   const struct {
     std::string path;
     std::string refusal;  // empty: opened, or not found
@@ -35,16 +51,108 @@ TEST(InputFile, OnlyRegularFilesWithinTheBoundAreOpened) {
       {sparse, "Datei zu groß: " + sparse, false},
       {dir.Path().string(), "Keine Datei: " + dir.Path().string(), false},
       {fifo, "Keine Datei: " + fifo, false},
+      {socket, "Keine Datei: " + socket, false},
       {"/dev/zero", "Keine Datei: /dev/zero", false},
       {dir / "missing", "", false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(pf::RefuseInput(c.path, 4), c.refusal) << c.path;
-    std::ifstream in;
-    EXPECT_EQ(pf::OpenInput(c.path, 4, in), c.refusal) << c.path;
-    EXPECT_EQ(in.is_open(), c.opened) << c.path;
-    EXPECT_EQ(static_cast<bool>(in), c.opened) << c.path;
+    InputFile file(c.path, 4);
+    EXPECT_EQ(file.Refusal(), c.refusal) << c.path;
+    EXPECT_EQ(file.IsOpen(), c.opened) << c.path;
+    EXPECT_EQ(static_cast<bool>(file.Stream()), c.opened) << c.path;
   }
+  ::close(s);
+}
+
+// What happens to the path between opening and reading does not matter: what was opened is read,
+// never beyond the bound, and a file that grows past it is refused when the read gets there.
+TEST(InputFile, ReadsTheOpenedFileAndStopsAtTheBound) {
+  // Beyond one buffer, so that the bound falls inside a later read.
+  constexpr std::uintmax_t kBound = 100000;
+  const std::string full(kBound, 'x');
+  const struct {
+    const char* what;
+    std::string before;
+    std::function<void(const TempDir&, const std::string& path)> meanwhile;
+    std::string read;     // what arrives, or its beginning when refused
+    std::string refusal;  // the file's name behind the message
+  } cases[] = {
+      {"untouched, as large as the bound", full, [](const TempDir&, const std::string&) {}, full,
+       ""},
+      {"one byte past the bound appended", full,
+       [](const TempDir&, const std::string& path) {
+         std::ofstream(path, std::ios::app | std::ios::binary) << 'y';
+       },
+       "", "Datei zu groß: "},
+      {"grown to thrice the bound", "kurz",
+       [](const TempDir&, const std::string& path) { fs::resize_file(path, 3 * kBound); }, "kurz",
+       "Datei zu groß: "},
+      {"shrunk", "lang genug",
+       [](const TempDir&, const std::string& path) { fs::resize_file(path, 4); }, "lang", ""},
+      {"replaced by a FIFO", "vorher",
+       [](const TempDir& dir, const std::string& path) {
+         ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+         fs::rename(dir / "fifo", path);
+       },
+       "vorher", ""},
+      {"removed", "vorher", [](const TempDir&, const std::string& path) { fs::remove(path); },
+       "vorher", ""},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string path = dir.WriteFile("datei", c.before);
+    InputFile file(path, kBound);
+    ASSERT_TRUE(file.IsOpen()) << c.what;
+    c.meanwhile(dir, path);
+    std::string bytes;
+    EXPECT_EQ(file.ReadAll(bytes), c.refusal.empty()) << c.what;
+    EXPECT_EQ(file.Refusal(), c.refusal.empty() ? "" : c.refusal + path) << c.what;
+    EXPECT_LE(bytes.size(), kBound) << c.what;
+    EXPECT_EQ(bytes.substr(0, c.read.size()), c.read) << c.what;
+    if (c.refusal.empty()) EXPECT_EQ(bytes, c.read) << c.what;
+  }
+}
+
+// An archive looks for the end and steps back over a mark that is not there: the bound holds
+// for both, and the size at the end is the one of now.
+TEST(InputFile, ArchivesSeekWithinTheBound) {
+  TempDir dir;
+  const std::string path = dir.WriteFile("archiv", std::string("\x01\x00\x00\x00\x02\x00", 6));
+  {
+    InputFile file(path, 6);
+    pf::Archive ar(file.Stream());
+    EXPECT_EQ(ar.Remaining(), 6u);
+    EXPECT_FALSE(ar.TakeMark(0x4D524B21));
+    int32_t first = 0;
+    int16_t second = 0;
+    ar >> first >> second;
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
+    EXPECT_EQ(file.Refusal(), "");
+  }
+  InputFile file(path, 6);
+  fs::resize_file(path, std::uintmax_t{8} << 30);
+  pf::Archive ar(file.Stream());
+  EXPECT_EQ(file.Refusal(), "Datei zu groß: " + path);
+  int32_t first = 0;
+  EXPECT_THROW(ar >> first, pf::ArchiveError);
+}
+
+// A reader of its own gets the opened file, which a FIFO put in its place does not change.
+TEST(InputFile, ReleasedDescriptorReadsTheOpenedFile) {
+  TempDir dir;
+  const std::string path = dir.WriteFile("datei", "inhalt");
+  InputFile file(path, 6);
+  fs::remove(path);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  std::FILE* stream = ::fdopen(file.Release(), "rb");
+  ASSERT_NE(stream, nullptr);
+  char text[8] = {};
+  EXPECT_EQ(std::fread(text, 1, sizeof text, stream), 6u);
+  EXPECT_STREQ(text, "inhalt");
+  std::fclose(stream);
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(file.Release(), -1);
 }
 
 }  // namespace

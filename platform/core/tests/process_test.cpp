@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -171,6 +172,82 @@ TEST_F(ProcessTest, KillEndsWhatTheChildStarted) {
     EXPECT_TRUE(Dead(pid)) << c.what;
     if (!Dead(pid)) kill(pid, SIGKILL);  // nothing of a failed case outlives the test
   }
+}
+
+// A run that ends by itself takes along what it started and left running, wherever that went;
+// a viewer's program that was handed a file stays.
+TEST_F(ProcessTest, TheEndOfTheChildEndsWhatItLeft) {
+  const std::string kid = "sh -c 'echo $$ > kid.tmp && mv kid.tmp kid && exec sleep 30'";
+  // The child ends only once the kid has told its pid.
+  const std::string thenEnd = "\nwhile [ ! -e kid ]; do sleep 0.01; done; exit 7";
+  const struct {
+    const char* what;
+    Process::Leftovers leftovers;
+    std::string script;
+    bool kidEnds;
+  } cases[] = {
+      {"in the group", Process::Leftovers::End, kid + " &" + thenEnd, true},
+      {"own session", Process::Leftovers::End, "setsid " + kid + " &" + thenEnd, true},
+      {"orphaned, own session", Process::Leftovers::End, "(setsid " + kid + " &)" + thenEnd, true},
+      {"kept", Process::Leftovers::Keep, "(setsid " + kid + " &)" + thenEnd, false},
+  };
+  for (const auto& c : cases) {
+    const std::string kidFile = dir / "kid";
+    std::filesystem::remove(kidFile);
+    Process p(c.leftovers);
+    ASSERT_TRUE(p.Start({"sh", "-c", c.script}, dir.Path())) << c.what;
+    EXPECT_EQ(PollUntilDone(p), State::Exited) << c.what;
+    EXPECT_EQ(p.ExitCode(), 7) << c.what;
+    const pid_t pid = PidFromFile(kidFile);
+    ASSERT_GT(pid, 0) << c.what;
+    // Ended and reaped before the child's end is seen.
+    EXPECT_EQ(Gone(pid), c.kidEnds) << c.what;
+    if (!Gone(pid)) kill(pid, SIGKILL);
+  }
+}
+
+// This program's end by a signal ends its runs with all they started: before it ends for a
+// signal it handles, soon after for SIGKILL, which no handler sees.
+TEST_F(ProcessTest, TheProgramsEndEndsItsRuns) {
+  const std::string kidFile = dir / "kid";
+  for (const int sig : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+    std::filesystem::remove(kidFile);
+    EXPECT_EXIT(
+        {
+          // As in a program started from a terminal, whatever the test runs under.
+          for (const int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, SIG_DFL);
+          pf::EndRunsOnSignals();
+          Process p;
+          if (!p.Start({"sh", "-c", "setsid sh -c 'echo $$ > kid.tmp && mv kid.tmp kid && "
+                                    "exec sleep 30' & wait"},
+                       dir.Path()) ||
+              PidFromFile(kidFile) <= 0) {
+            std::_Exit(1);
+          }
+          raise(sig);
+          std::_Exit(2);
+        },
+        testing::KilledBySignal(sig), "")
+        << strsignal(sig);
+    const pid_t pid = PidFromFile(kidFile);
+    ASSERT_GT(pid, 0) << strsignal(sig);
+    for (int i = 0; sig == SIGKILL && i < 500 && !Gone(pid); ++i) {
+      std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_TRUE(Gone(pid)) << strsignal(sig);
+    if (!Gone(pid)) kill(pid, SIGKILL);
+  }
+}
+
+TEST(ProcessDeathTest, AnIgnoredSignalStaysIgnored) {
+  EXPECT_EXIT(
+      {
+        std::signal(SIGHUP, SIG_IGN);
+        pf::EndRunsOnSignals();
+        raise(SIGHUP);
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 // Processes end while Kill walks /proc (their files then fail to read): it neither throws nor

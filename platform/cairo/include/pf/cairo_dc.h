@@ -48,8 +48,6 @@ class CairoDc : public Dc {
   // starts white again.
   bool ShowPage();
 
-  // The font file in use; empty when it was not found and a system sans face stands in.
-  static const std::string& FontFile();
 
  protected:
   void DoLine(Point from, Point to) override;

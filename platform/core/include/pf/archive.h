@@ -13,7 +13,8 @@ namespace pf {
 // The only exception of the system: a document catches it and reports the failed file.
 class ArchiveError : public std::runtime_error {
  public:
-  enum class Kind { ShortRead, BadCount, WriteFailed, WrongMode };
+  // NotFinite: a loaded float or double that is no finite number; what() is its text.
+  enum class Kind { ShortRead, BadCount, WriteFailed, WrongMode, NotFinite };
   ArchiveError(Kind kind, const std::string& what) : std::runtime_error(what), kind_(kind) {}
   Kind kind() const { return kind_; }
 
@@ -48,6 +49,8 @@ class Archive {
   Archive& operator>>(uint16_t& v);
   Archive& operator>>(int32_t& v);
   Archive& operator>>(uint32_t& v);
+  // Numbers in an archive are results and the values behind them: loading one that is NaN or
+  // infinite throws NotFinite, so no damaged file passes one on.
   Archive& operator>>(float& v);
   Archive& operator>>(double& v);
 
@@ -69,6 +72,7 @@ class Archive {
  private:
   Archive& Put(uint64_t bits, int bytes);
   uint64_t Get(int bytes);
+  static void CheckFinite(double v);
 
   std::ostream* out_ = nullptr;
   std::istream* in_ = nullptr;

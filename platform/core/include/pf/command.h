@@ -29,7 +29,6 @@ struct CmdUI {
 class CommandTarget : public Object {
  public:
   bool HasCommandHandler(int id) const;
-  bool HasUpdateHandler(int id) const;
   // False when this target has no handler for the id.
   bool RunCommand(int id);
   bool RunUpdate(CmdUI& ui);

@@ -42,8 +42,11 @@ class Document : public CommandTarget {
   virtual bool OnOpenDocument(const std::string& path);
   // The largest file the kind of document can hold; larger ones are not read.
   virtual std::uintmax_t MaxFileBytes() const { return UINTMAX_MAX; }
-  // Why the last file was not even opened: not a regular file, or too large. Empty otherwise.
+  // Why the last file was not read: not a regular file, or too large (also one that grew past
+  // the bound while it was read). Empty otherwise.
   const std::string& OpenRefusal() const { return openRefusal_; }
+  // Whether the last file could be opened at all (one refused on opening was not).
+  bool OpenedFile() const { return openedFile_; }
   // What the user is told when opening the file failed: one message, the document's own reason
   // where it has one.
   virtual std::string TakeOpenFailure(const std::string& path) {
@@ -79,6 +82,7 @@ class Document : public CommandTarget {
   std::string title_;
   std::string path_;
   std::string openRefusal_;
+  bool openedFile_ = false;
   bool modified_ = false;
   std::vector<View*> views_;
   DocTemplate* template_ = nullptr;

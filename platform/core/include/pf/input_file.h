@@ -1,22 +1,69 @@
 #pragma once
-// Files the program reads are looked at before they are opened: only a regular file is read (a
-// FIFO would block open() until some writer comes, a device may never end), and only when it
-// holds no more than its kind can. Each reader names the bound of its kind.
+// Files the program reads are opened once, without waiting (open() of a FIFO would wait for a
+// writer), and judged by what was opened, not by the path, which may name something else a
+// moment later: only a regular file is read (a device may never end), and never beyond what its
+// kind can hold, whatever the file does while it is read (it may grow, or tell no size at all,
+// as files in /proc do). Each reader names the bound of its kind.
 
 #include <cstdint>
-#include <fstream>
+#include <istream>
+#include <memory>
+#include <streambuf>
 #include <string>
 
 namespace pf {
 
-// "Keine Datei: PATH" when the path names anything but a regular file (links are followed),
-// "Datei zu groß: PATH" when the file holds more than maxBytes. Empty when it may be read, and
-// also when nothing is found there: a missing file is worded by each reader as before. The
-// path is only looked at, never opened.
-std::string RefuseInput(const std::string& path, std::uintmax_t maxBytes);
+class InputFile {
+ public:
+  // Opens path and looks at what it opened: "Keine Datei: PATH" for anything but a regular
+  // file (links are followed), "Datei zu groß: PATH" for one of more than maxBytes. A file that
+  // cannot be opened (a missing one) is no refusal: each reader words that as before.
+  InputFile(const std::string& path, std::uintmax_t maxBytes);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
 
-// RefuseInput, then the file opened in binary into in when it may be read; a refused file
-// leaves in failed, as one that cannot be opened does (then with an empty answer).
-std::string OpenInput(const std::string& path, std::uintmax_t maxBytes, std::ifstream& in);
+  // Open and not refused when opened.
+  bool IsOpen() const { return fd_ >= 0; }
+  // Empty, or why the file is not read; "Datei zu groß: PATH" also once a read has reached
+  // beyond maxBytes, where the stream then ends. A reader asks again after reading.
+  const std::string& Refusal() const { return refusal_; }
+  // The size when opened.
+  std::uintmax_t Size() const { return size_; }
+  // The file's bytes, at most maxBytes of them; failed when the file is not open.
+  std::istream& Stream() { return stream_; }
+  // The rest of the file into bytes; false when it is not open or refused.
+  bool ReadAll(std::string& bytes);
+  // Hands the descriptor over (it closes on exec) for a reader of its own, which then keeps to
+  // the bound itself; -1 when the file is not open.
+  int Release();
+
+ private:
+  class Buffer : public std::streambuf {
+   public:
+    explicit Buffer(InputFile& file) : file_(file) {}
+
+   protected:
+    int_type underflow() override;
+    pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode which) override;
+    pos_type seekpos(pos_type pos, std::ios::openmode which) override;
+
+   private:
+    InputFile& file_;
+    std::unique_ptr<char[]> bytes_;
+    // The file offset of the end of what the buffer holds.
+    off_type end_ = 0;
+  };
+
+  void TooLarge();
+
+  std::string path_;
+  std::uintmax_t maxBytes_;
+  int fd_ = -1;
+  std::uintmax_t size_ = 0;
+  std::string refusal_;
+  Buffer buffer_{*this};
+  std::istream stream_{&buffer_};
+};
 
 }  // namespace pf

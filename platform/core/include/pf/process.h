@@ -1,7 +1,8 @@
 #pragma once
 // A child process started without a console: stdio goes to /dev/null, exit is polled. The
-// child leads a process group of its own and is the reaper of its orphaned descendants, so that
-// while it runs everything it started is found below it.
+// program runs below a small supervisor of our own, which leads a process group of its own and
+// is the reaper of the program's orphaned descendants: everything the program starts, also in
+// a session of its own, stays below it until the supervisor lets it go or ends it.
 
 #include <string>
 #include <sys/types.h>
@@ -12,8 +13,13 @@ namespace pf {
 class Process {
  public:
   enum class State { NotStarted, Running, Exited, Failed };
+  // What the program leaves running when it ends by itself: ended with it (a run), or kept (a
+  // viewer that hands the file to a program of the desktop). A run also ends, with all it
+  // started, when this program ends, by any signal (see EndRunsOnSignals), and when the thread
+  // that started it ends.
+  enum class Leftovers { End, Keep };
 
-  Process() = default;
+  explicit Process(Leftovers leftovers = Leftovers::End) : leftovers_(leftovers) {}
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
   // A child still running is killed: nothing may outlive its owner unobserved.
@@ -23,23 +29,29 @@ class Process {
   // program could not be started (the working directory or the program is missing).
   bool Start(const std::vector<std::string>& argv, const std::string& workingDirectory);
 
-  // Never blocks. Exited once the child has ended; ExitCode() is then its status, or
-  // 128 + signal number when a signal ended it.
+  // Never blocks. Exited once the program has ended (and a run's leftovers with it);
+  // ExitCode() is then its status, or 128 + signal number when a signal ended it.
   State Poll();
   int ExitCode() const { return exitCode_; }
   const std::string& Error() const { return error_; }
 
-  // Ends the child at once, with every process it started, also one in a session of its own,
-  // and reaps it.
+  // Ends the program at once, with every process it started, also one in a session of its
+  // own, and reaps them all.
   void Kill();
 
  private:
   void Reaped(int status);
 
-  pid_t pid_ = -1;
+  Leftovers leftovers_;
+  pid_t pid_ = -1;  // the supervisor's
   State state_ = State::NotStarted;
   int exitCode_ = 0;
   std::string error_;
 };
+
+// SIGINT, SIGTERM and SIGHUP end every running run, with all it started, before the program
+// ends as the signal would have ended it; a signal the program ignores stays ignored. For
+// main(), before the first run starts.
+void EndRunsOnSignals();
 
 }  // namespace pf

@@ -37,8 +37,6 @@ class RecordingDc : public Dc {
   std::vector<std::string> Log() const;
   void Clear() { calls_.clear(); }
 
-  // Text extent of n characters (UTF-8 code points) is (n * charWidth, height).
-  void SetTextMetrics(int charWidth, int height);
 
  protected:
   void DoLine(Point from, Point to) override;

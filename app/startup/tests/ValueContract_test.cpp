@@ -1,0 +1,169 @@
+// What a dialog accepts, the simulator takes: for every registered symbol whose dialog has value
+// fields, a number typed into one field that the dialog lets through must give a netlist whose
+// network builds without a message. Otherwise a run would report a value error long after the
+// dialog said nothing.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "basics/VS_Error.h"
+#include "editor/document/CVostraneDoc.h"
+#include "editor/symbols/ElementFactory.h"
+#include "editor/symbols/NetSymbol.h"
+#include "editor/symbols/SymbolRegistry.h"
+#include "instruments/ui/MessGeraetSymbol.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
+#include "lines/ui/MicrostripSymbols.h"
+#include "pf/dialog_template.h"
+#include "pf/headless.h"
+
+namespace {
+
+std::string KeyOf(const MyStrng& key) { return key.GetBuffer(); }
+
+// The name a line symbol carries until one is chosen.
+constexpr const char* kSubstrate = "NO_SUB";
+
+// The label of the modal dialog the symbol's edit opens; none for a window, a file dialog or
+// nothing at all.
+std::optional<std::string> DialogLabel(NetSymbol& symbol) {
+  pf::Headless headless;
+  symbol.EditDialog(nullptr);
+  for (const std::string& failure : headless.Failures()) {
+    const std::string head = "modal dialog ", tail = " without a script";
+    if (failure.starts_with(head) && failure.ends_with(tail)) {
+      return failure.substr(head.size(), failure.size() - head.size() - tail.size());
+    }
+  }
+  return std::nullopt;
+}
+
+// The network that a run of the symbol's circuit builds, and its first point: the messages
+// queued meanwhile, none when it built. A generator runs itself; any other symbol lies between
+// the ports of an analyser (its only one on a one-pin symbol), on a substrate its lines name; a
+// substrate carries a line.
+std::vector<std::string> BuildMessages(std::unique_ptr<NetSymbol> symbol) {
+  CVostraneDoc doc;
+  VS_Error::ClearQueue();
+  auto* generator = dynamic_cast<MessMasterSymbol*>(symbol.get());
+  if (generator == nullptr) {
+    NetSymbol* measured = symbol.get();
+    if (auto* substrate = dynamic_cast<SubSymbol*>(symbol.get())) {
+      auto* line = new TrlSymbol(Point(100, 100), Point(200, 100));
+      line->substrate = substrate->substrateName;
+      doc.AddSymbol(line);
+      measured = line;
+    } else {
+      auto* board = new SubSymbol(Point(500, 600), Point(550, 600));
+      board->substrateName = kSubstrate;
+      doc.AddSymbol(board);
+    }
+    const int pins = measured->GetPinCount();
+    const Point first = pins > 0 ? measured->GetPinPosition(0) : Point(500, 500);
+    // Port 2 on the pin farthest from pin 1 (a coupled line's next pin is its neighbour strip).
+    int other = pins > 1 ? 1 : 0;
+    const auto distance = [&](int pin) {
+      const Point d = measured->GetPinPosition(pin) - first;
+      return d.x * d.x + d.y * d.y;
+    };
+    for (int pin = 2; pin < pins; ++pin) {
+      if (distance(pin) > distance(other)) other = pin;
+    }
+    auto* analyser = new VecNetAnaSymbol(first, first);
+    analyser->SetPortCount(pins > 1 ? 2 : 1);
+    analyser->pins[0] = first;
+    analyser->pins[1] = pins > 1 ? measured->GetPinPosition(other) : first;
+    doc.AddSymbol(analyser);
+  }
+  doc.AddSymbol(symbol.release());
+  doc.SetRunningInstrument(generator);
+  MessMasterSymbol analysis;
+  MessMasterSymbol& master = generator != nullptr ? *generator : analysis;
+  if (doc.BuildNetlist(nullptr) && master.RunAnalysis(doc.GetNetlistLines()) != 0) {
+    master.StartRun();
+  }
+  std::vector<std::string> messages;
+  for (int i = 0; i < VS_Error::MessageCount(); ++i) {
+    messages.push_back(VS_Error::Message(i).ToCString());
+  }
+  VS_Error::ClearQueue();
+  return messages;
+}
+
+// Whether the dialog closed with OK after the text was typed into the field alone.
+bool Accepts(NetSymbol& symbol, const std::string& label, int id, const std::string& text) {
+  pf::Headless headless;
+  headless.ExpectDialog(label, [id, &text](pf::DialogDriver& d) {
+    d.Type(id, text);
+    d.Ok();
+    // Still open: refused under its caption.
+    if (!d.GetDialog().HasEnded()) d.Cancel();
+  });
+  return symbol.EditDialog(nullptr);
+}
+
+std::vector<int> ValueFields(const std::string& label) {
+  const pf::DialogTemplate* t = std::isdigit(static_cast<unsigned char>(label[0]))
+                                    ? pf::DialogTemplates::Instance().Find(std::stoi(label))
+                                    : pf::DialogTemplates::Instance().Find(label);
+  std::vector<int> ids;
+  if (t == nullptr) return ids;
+  for (const pf::ControlTemplate& c : t->controls) {
+    if (c.kind == pf::ControlKind::Edit && (c.style & (pf::kStyleReadOnly | pf::kStyleMultiline)) == 0) {
+      ids.push_back(c.id);
+    }
+  }
+  return ids;
+}
+
+// Symbols that a circuit of their own cannot build: the SPICE models and the pulse generator
+// have no built-in element or run (their values go to SPICE as typed), nor has the covered
+// slotline; the supply's run needs a diode to step, the plotter's two meters are no network,
+// and a coupled line needs both strips in a circuit (its own tests check its values).
+const std::set<std::string> kBuiltElsewhere = {
+    "BipSpiceSymbol",    "FetSpiceSymbol",         "OpaSpiceSymbol", "ImpulsGeneratorSymbol",
+    "MICCOUPLEDLINE",    "CCoveredSlotLineSymbol", "DcGeneratorSymbol", "PlotterSymbol"};
+
+// Every element the bar places, under either simulator, placed as a drag places it.
+TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
+  int fields = 0;
+  for (int type = 0; type < kElementTypeCount; ++type) {
+    for (const bool spice : {false, true}) {
+      const ElementFactory& bar = ElementFactory::Global();
+      if (!bar.CanPlace(type, spice)) continue;
+      const auto make = [&] { return bar.Create(type, spice, Point(100, 100), Point(200, 100)); };
+      std::unique_ptr<NetSymbol> probe = make();
+      const std::string key = KeyOf(probe->GetClassKey());
+      SCOPED_TRACE(key + (spice ? " (SPICE)" : ""));
+      const std::optional<std::string> label = DialogLabel(*probe);
+      if (!label || kBuiltElsewhere.contains(key)) continue;
+      const std::vector<std::string> before = BuildMessages(make());
+      if (!before.empty()) {
+        ADD_FAILURE() << "as placed: " << before.front();
+        continue;
+      }
+      for (const int id : ValueFields(*label)) {
+        ++fields;
+        for (const char* text : {"0", "-1"}) {
+          std::unique_ptr<NetSymbol> symbol = make();
+          if (!Accepts(*symbol, *label, id, text)) continue;
+          const std::vector<std::string> after = BuildMessages(std::move(symbol));
+          EXPECT_TRUE(after.empty()) << "dialog " << *label << " field " << id << " took " << text
+                                     << ", the simulator refused: " << after.front();
+        }
+      }
+    }
+  }
+  // The walk reaches the dialogs: a registry or template gone missing would check nothing.
+  EXPECT_GT(fields, 100);
+}
+
+}  // namespace
