@@ -262,8 +262,6 @@ void Diagramm::SetXAxisMode(char mode) {
   if (auto* raster = dynamic_cast<RectanGit*>(grid.get())) raster->SetXAxisMode(mode);
 }
 
-void Diagramm::DeleteTitle() { title.reset(); }
-
 void Diagramm::SetTitle(const MyStrng& text) {
   if (title) title->SetText(text);
 }

@@ -127,7 +127,6 @@ class Diagramm : public Screen, protected DiagrammSettings {
   virtual void DrawLabels(pf::Dc* dc);
   virtual void CreateMarker();
   virtual void DeleteMarker();
-  virtual void DeleteTitle();
   virtual void SetTitle(const MyStrng& text);
   virtual void MarkerNext();
   virtual void MarkerPrev();
@@ -216,9 +215,6 @@ class Diagramm : public Screen, protected DiagrammSettings {
   void SetGainCirclesReady(char kind);
   void AddGainCircle(char kind, float f, const CmplxRecVektor& parameters,
                      const PortMatrix& matrix);
-  void SetGainCirclesLabel(char kind, OutText* l);
-  bool NextGainCircle(char kind);
-  bool PrevGainCircle(char kind);
 
   // The free marker; nothing without one.
   void FreeMarkerRight();

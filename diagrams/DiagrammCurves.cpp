@@ -268,26 +268,6 @@ void Diagramm::AddGainCircle(char kind, float f, const CmplxRecVektor& parameter
   if (ConstGainCircles* set = GainCircles(kind)) set->Add(f, parameters, matrix);
 }
 
-void Diagramm::SetGainCirclesLabel(char kind, OutText* l) {
-  if (ConstGainCircles* set = GainCircles(kind)) set->SetLabel(l);
-}
-
-bool Diagramm::NextGainCircle(char kind) {
-  ConstGainCircles* set = GainCircles(kind);
-  if (set == nullptr) return false;
-  const bool moved = set->Next();
-  if (freeMarker) freeMarker->Update();
-  return moved;
-}
-
-bool Diagramm::PrevGainCircle(char kind) {
-  ConstGainCircles* set = GainCircles(kind);
-  if (set == nullptr) return false;
-  const bool moved = set->Prev();
-  if (freeMarker) freeMarker->Update();
-  return moved;
-}
-
 void Diagramm::FreeMarkerRight() {
   if (freeMarker) freeMarker->StepRight();
 }

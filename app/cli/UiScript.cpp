@@ -311,121 +311,196 @@ class Player {
     if (!headless_.MenuCommand(Frame(), path)) std::printf("gesperrt: %s\n", path.c_str());
   }
 
+  // One line of the script, its action found in the command table.
   bool Play(const std::vector<Line>& lines, size_t& at, std::string& why) {
     const std::vector<std::string>& w = lines[at].words;
-    const std::string& verb = w[0];
-    const size_t args = w.size() - 1;
-    const auto wrongCount = [&why, &verb](const char* usage) {
-      why = "erwartet: " + verb + (*usage != '\0' ? " " : "") + usage;
+    const Command* command = FindCommand(w[0]);
+    if (command == nullptr) {
+      why = "unbekannte Aktion " + w[0] + "; bekannt:";
+      for (const Command& c : Commands()) why += std::string(" ") + c.name;
       return false;
-    };
-    if (app_.GetMainFrame() == nullptr && verb != "answer" && verb != "file" &&
-        verb != "dialog") {
+    }
+    const bool quits = command->play != &Player::PlayAnswer &&
+                       command->play != &Player::PlayFile && command->play != &Player::PlayDialog;
+    if (app_.GetMainFrame() == nullptr && quits) {
       why = "das Programm ist beendet";
       return false;
     }
-    if (verb == "new" || verb == "close") {
-      if (args != 0) return wrongCount("");
-      Menu(verb == "new" ? "&Datei/&Neu" : "&Datei/&Schließen");
-    } else if (verb == "open" || verb == "save") {
-      if (args != 1) return wrongCount("DATEI");
-      // Its own path answers its dialog; a file line before it is left untaken.
-      Unused(files_, headless_.Ui().PendingFileAnswers());
-      headless_.Ui().DropFileAnswers();
-      headless_.Ui().QueueFileAnswer(w[1]);
-      FileOperation([this, open = verb == "open"] {
-        Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
-      });
-    } else if (verb == "print") {
-      if (args != 1) return wrongCount("DATEI");
-      headless_.QueuePrintFile(w[1]);
-      FileOperation([this] {
-        if (pf::PrintPreview* preview = Preview()) {
-          PressPreviewButton(*preview, pf::kIdPreviewPrint);
-        } else {
-          Menu("&Datei/&Drucken...");
-        }
-      });
-    } else if (verb == "menu") {
-      if (args != 1) return wrongCount("\"PFAD\"");
-      if (!headless_.MenuItemState(Frame(), w[1])) {
-        why = "kein Menüpunkt " + w[1];
-        return false;
-      }
-      Menu(w[1]);
-    } else if (verb == "element") {
-      int type = 0;
-      if (args != 1 || !ParseInt(w[1], 0, kElementTypeCount - 1, type)) {
-        return wrongCount("N (0 bis 53)");
-      }
-      if (!headless_.Command(Frame(), kIdElementFirst + type)) {
-        std::printf("gesperrt: element %d\n", type);
-      }
-    } else if (verb == "drag" || verb == "click" || verb == "dclick") {
-      return Mouse(w, why);
-    } else if (verb == "key") {
-      return Key(w, why);
-    } else if (verb == "edit") {
-      if (args != 1) return wrongCount("NAME");
-      CVostraneView* view = ActiveView();
-      NetSymbol* symbol =
-          view != nullptr ? view->GetDocument()->FindSymbolByName(MyStrng(w[1].c_str())) : nullptr;
-      if (symbol == nullptr) {
-        why = "kein Element " + w[1];
-        return false;
-      }
-      view->OpenSymbol(*symbol);
-      headless_.NoteMessage();
-    } else if (verb == "dialog") {
-      return Dialog(lines, at, why);
-    } else if (verb == "window") {
-      return WindowBlock(lines, at, why);
-    } else if (verb == "answer") {
-      static const std::pair<const char*, pf::MsgResult> kAnswers[] = {
-          {"Ok", pf::MsgResult::Ok},
-          {"Cancel", pf::MsgResult::Cancel},
-          {"Yes", pf::MsgResult::Yes},
-          {"No", pf::MsgResult::No}};
-      for (const auto& [name, answer] : kAnswers) {
-        if (args == 1 && w[1] == name) {
-          headless_.Ui().QueueAnswer(answer);
-          answers_.push_back(lines[at]);
-          return true;
-        }
-      }
-      return wrongCount("Ok|Cancel|Yes|No");
-    } else if (verb == "file") {
-      if (args != 1) return wrongCount("PFAD");
-      headless_.Ui().QueueFileAnswer(w[1]);
-      files_.push_back(lines[at]);
-    } else if (verb == "advance") {
-      int ms = 0;
-      int times = 1;
-      if (!ParseAdvance(w, ms, times)) return wrongCount("MS [ANZAHL]");
-      for (int step = 0; step < times; ++step) headless_.Advance(static_cast<unsigned>(ms));
-    } else if (verb == "idle") {
-      if (args != 0) return wrongCount("");
-      headless_.RunIdle();
-    } else if (verb == "wait") {
-      int ms = kSpiceWaitMs;
-      if (args > 1 || (args == 1 && !ParseInt(w[1], 0, kSpiceWaitMs, ms))) {
-        return wrongCount("[MS]");
-      }
-      WaitForSpice(ms);
-    } else if (verb == "clipboard" || verb == "png") {
-      if (args != 1) return wrongCount("DATEI");
-      if (!WriteOutputFile(w[1], "Datei konnte nicht geschrieben werden: ",
-                           [this, png = verb == "png"](const std::string& path) {
-                             return png ? WriteView(path) : WriteClipboard(path);
-                           })) {
-        failed_ = true;
-      }
-    } else {
-      why = "unbekannte Aktion " + verb;
+    Call call{*command, lines, at, why};
+    return (this->*command->play)(call);
+  }
+
+ public:
+  // What a line of the table plays: the line of the script with its words, where the script
+  // goes on (blocks move it), and why it is bad.
+  struct Call;
+  using Handler = bool (Player::*)(Call& call);
+  struct Command {
+    const char* name;
+    const char* usage;  // the words after the name; "" for none
+    Handler play;
+  };
+  struct Call {
+    const Command& command;
+    const std::vector<Line>& lines;
+    size_t& at;
+    std::string& why;
+    const std::vector<std::string>& Words() const { return lines[at].words; }
+    size_t Args() const { return Words().size() - 1; }
+    // A line whose words do not fit the command.
+    bool WrongWords() const {
+      why = Expected(command.name);
       return false;
+    }
+  };
+  static const std::vector<Command>& Commands();
+
+ private:
+  static const Command* FindCommand(const std::string& name) {
+    for (const Command& c : Commands()) {
+      if (name == c.name) return &c;
+    }
+    return nullptr;
+  }
+  // "erwartet: NAME USAGE", from the table.
+  static std::string Expected(const std::string& name) {
+    const Command* c = FindCommand(name);
+    const std::string usage = c != nullptr ? c->usage : "";
+    return "erwartet: " + name + (usage.empty() ? "" : " " + usage);
+  }
+
+  bool PlayMenuCommand(Call& call) {
+    if (call.Args() != 0) return call.WrongWords();
+    Menu(std::string(call.command.name) == "new" ? "&Datei/&Neu" : "&Datei/&Schließen");
+    return true;
+  }
+
+  bool PlayOpenOrSave(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    // Its own path answers its dialog; a file line before it is left untaken.
+    Unused(files_, headless_.Ui().PendingFileAnswers());
+    headless_.Ui().DropFileAnswers();
+    headless_.Ui().QueueFileAnswer(call.Words()[1]);
+    FileOperation([this, open = std::string(call.command.name) == "open"] {
+      Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
+    });
+    return true;
+  }
+
+  bool PlayPrint(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    headless_.QueuePrintFile(call.Words()[1]);
+    FileOperation([this] {
+      if (pf::PrintPreview* preview = Preview()) {
+        PressPreviewButton(*preview, pf::kIdPreviewPrint);
+      } else {
+        Menu("&Datei/&Drucken...");
+      }
+    });
+    return true;
+  }
+
+  bool PlayMenu(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    const std::string& path = call.Words()[1];
+    if (!headless_.MenuItemState(Frame(), path)) {
+      call.why = "kein Menüpunkt " + path;
+      return false;
+    }
+    Menu(path);
+    return true;
+  }
+
+  bool PlayElement(Call& call) {
+    int type = 0;
+    if (call.Args() != 1 || !ParseInt(call.Words()[1], 0, kElementTypeCount - 1, type)) {
+      return call.WrongWords();
+    }
+    if (!headless_.Command(Frame(), kIdElementFirst + type)) {
+      std::printf("gesperrt: element %d\n", type);
     }
     return true;
   }
+
+  bool PlayMouse(Call& call) { return Mouse(call.Words(), call.why); }
+  bool PlayKey(Call& call) { return Key(call.Words(), call.why); }
+
+  bool PlayEdit(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    const std::string& name = call.Words()[1];
+    CVostraneView* view = ActiveView();
+    NetSymbol* symbol =
+        view != nullptr ? view->GetDocument()->FindSymbolByName(MyStrng(name.c_str())) : nullptr;
+    if (symbol == nullptr) {
+      call.why = "kein Element " + name;
+      return false;
+    }
+    view->OpenSymbol(*symbol);
+    headless_.NoteMessage();
+    return true;
+  }
+
+  bool PlayDialog(Call& call) { return Dialog(call.lines, call.at, call.why); }
+  bool PlayWindow(Call& call) { return WindowBlock(call.lines, call.at, call.why); }
+
+  bool PlayAnswer(Call& call) {
+    static const std::pair<const char*, pf::MsgResult> kAnswers[] = {
+        {"Ok", pf::MsgResult::Ok},
+        {"Cancel", pf::MsgResult::Cancel},
+        {"Yes", pf::MsgResult::Yes},
+        {"No", pf::MsgResult::No}};
+    for (const auto& [name, answer] : kAnswers) {
+      if (call.Args() == 1 && call.Words()[1] == name) {
+        headless_.Ui().QueueAnswer(answer);
+        answers_.push_back(call.lines[call.at]);
+        return true;
+      }
+    }
+    return call.WrongWords();
+  }
+
+  bool PlayFile(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    headless_.Ui().QueueFileAnswer(call.Words()[1]);
+    files_.push_back(call.lines[call.at]);
+    return true;
+  }
+
+  bool PlayAdvance(Call& call) {
+    int ms = 0;
+    int times = 1;
+    if (!ParseAdvance(call.Words(), ms, times)) return call.WrongWords();
+    for (int step = 0; step < times; ++step) headless_.Advance(static_cast<unsigned>(ms));
+    return true;
+  }
+
+  bool PlayIdle(Call& call) {
+    if (call.Args() != 0) return call.WrongWords();
+    headless_.RunIdle();
+    return true;
+  }
+
+  bool PlayWait(Call& call) {
+    int ms = kSpiceWaitMs;
+    if (call.Args() > 1 || (call.Args() == 1 && !ParseInt(call.Words()[1], 0, kSpiceWaitMs, ms))) {
+      return call.WrongWords();
+    }
+    WaitForSpice(ms);
+    return true;
+  }
+
+  bool PlayOutput(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    const bool png = std::string(call.command.name) == "png";
+    if (!WriteOutputFile(call.Words()[1], "Datei konnte nicht geschrieben werden: ",
+                         [this, png](const std::string& path) {
+                           return png ? WriteView(path) : WriteClipboard(path);
+                         })) {
+      failed_ = true;
+    }
+    return true;
+  }
+
 
   // The SPICE program runs in real time: waits (at most ms) until the active circuit's run has
   // ended, then lets idle processing collect it.
@@ -465,9 +540,7 @@ class Player {
     int c[4] = {};
     for (size_t i = 0; i < count; ++i) {
       if (w.size() != count + 1 || !ParseInt(w[i + 1], -100000, 100000, c[i])) {
-        why =
-            std::string("erwartet: ") +
-            (drag ? "drag X1 Y1 X2 Y2" : w[0] + " X Y" + (w[0] == "click" ? " oder click ID" : ""));
+        why = Expected(w[0]);
         return false;
       }
     }
@@ -510,7 +583,7 @@ class Player {
         return true;
       }
     }
-    why = "erwartet: key Delete|Escape|Return|Ctrl+X";
+    why = Expected("key");
     return false;
   }
 
@@ -530,7 +603,7 @@ class Player {
                    std::string& label, pf::Headless::Script& script, int depth) {
     const std::vector<std::string>& head = lines[at].words;
     if (head.size() != 2) {
-      why = "erwartet: dialog ID|NAME";
+      why = Expected("dialog");
       return false;
     }
     if (depth > kMaxNesting) {
@@ -598,7 +671,7 @@ class Player {
   bool WindowBlock(const std::vector<Line>& lines, size_t& at, std::string& why) {
     const std::vector<std::string>& head = lines[at].words;
     if (head.size() != 2) {
-      why = "erwartet: window ID|NAME";
+      why = Expected("window");
       return false;
     }
     const std::string& label = head[1];
@@ -778,6 +851,35 @@ class Player {
   int deferredLine_ = 0;
   std::string deferredError_;
 };
+
+const std::vector<Player::Command>& Player::Commands() {
+  static const std::string element =
+      "N (0 bis " + std::to_string(kElementTypeCount - 1) + ")";
+  static const std::vector<Command> commands = {
+      {"new", "", &Player::PlayMenuCommand},
+      {"open", "DATEI", &Player::PlayOpenOrSave},
+      {"save", "DATEI", &Player::PlayOpenOrSave},
+      {"close", "", &Player::PlayMenuCommand},
+      {"print", "DATEI", &Player::PlayPrint},
+      {"menu", "\"PFAD\"", &Player::PlayMenu},
+      {"element", element.c_str(), &Player::PlayElement},
+      {"drag", "X1 Y1 X2 Y2", &Player::PlayMouse},
+      {"click", "X Y oder click ID", &Player::PlayMouse},
+      {"dclick", "X Y", &Player::PlayMouse},
+      {"key", "Delete|Escape|Return|Ctrl+X", &Player::PlayKey},
+      {"edit", "NAME", &Player::PlayEdit},
+      {"dialog", "ID|NAME", &Player::PlayDialog},
+      {"answer", "Ok|Cancel|Yes|No", &Player::PlayAnswer},
+      {"file", "PFAD", &Player::PlayFile},
+      {"advance", "MS [ANZAHL]", &Player::PlayAdvance},
+      {"idle", "", &Player::PlayIdle},
+      {"wait", "[MS]", &Player::PlayWait},
+      {"clipboard", "DATEI", &Player::PlayOutput},
+      {"png", "DATEI", &Player::PlayOutput},
+      {"window", "ID|NAME", &Player::PlayWindow},
+  };
+  return commands;
+}
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.
 bool ReadScript(const char* path, std::vector<Line>& lines) {

@@ -42,13 +42,6 @@ bool ConstGainCircles::Next() {
   return true;
 }
 
-bool ConstGainCircles::Prev() {
-  if (index < 1) return false;
-  --index;
-  Update();
-  return true;
-}
-
 void ConstGainCircles::Update() {
   if (shown == 0) return;
   circles.clear();

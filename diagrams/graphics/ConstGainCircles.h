@@ -24,9 +24,8 @@ class ConstGainCircles : public DiagBaseElement {
   void Free();
   // Fills the next place while there is room.
   void Add(float f, const CmplxRecVektor& parameters, const PortMatrix& matrix);
-  // Move the current set and recompute; false at the ends.
+  // Moves to the next set and recomputes; false at the last.
   bool Next();
-  bool Prev();
   void ResetIndex() { index = 0; }
   // Recomputation does nothing while not shown.
   void SetShown(bool s) { shown = s ? 1 : 0; }

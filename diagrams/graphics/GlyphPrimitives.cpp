@@ -15,8 +15,6 @@ int GetTextWidth(pf::Dc* dc, std::string_view text) { return dc->GetTextExtent(t
 
 int GetTextHeight(pf::Dc* dc, std::string_view text) { return dc->GetTextExtent(text).cy; }
 
-void MoveToPoint(pf::Dc* dc, const Point& p) { dc->MoveTo(p.x, p.y); }
-
 void DrawPixel(pf::Dc* dc, int x, int y) { Lines(dc, {{x, y}, {x + 1, y}}); }
 
 void DrawPlus(pf::Dc* dc, int x, int y, int s) {

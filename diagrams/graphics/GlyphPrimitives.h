@@ -16,7 +16,6 @@ class Dc;
 int GetTextWidth(pf::Dc* dc, std::string_view text);
 int GetTextHeight(pf::Dc* dc, std::string_view text);
 
-void MoveToPoint(pf::Dc* dc, const Point& p);
 void DrawPixel(pf::Dc* dc, int x, int y);
 void DrawPlus(pf::Dc* dc, int x, int y, int s);
 void DrawDiamond(pf::Dc* dc, int x, int y, int s);
