@@ -64,6 +64,8 @@ def node_voltage(x, df, rs, r, c, loads):
 
 
 def hermitian_inverse(y):
+    """The oscilloscope's samples of lines y: the unscaled inverse of the two-sided spectrum,
+    its middle line 0."""
     n = len(y)
     full = numpy.zeros(2 * n, dtype=complex)
     full[0] = y[0].real

@@ -65,6 +65,7 @@ import wave
 import numpy
 
 from readings import amount
+from scope_runs import hermitian_inverse
 from spice_road import read_raw
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -422,17 +423,6 @@ def tape_samples(amplitude):
     with wave.open(str(ROOT / "examples/tape.wav"), "rb") as w:
         data = numpy.frombuffer(w.readframes(TAPE_SAMPLES), dtype=numpy.uint8).astype(float)
     return (data - 128) * amplitude / max(data.max() - 128, 128 - data.min())
-
-
-def hermitian_inverse(y):
-    """The oscilloscope's samples of lines y: the unscaled inverse of the two-sided spectrum,
-    its middle line 0."""
-    n = len(y)
-    full = numpy.zeros(2 * n, dtype=complex)
-    full[0] = y[0].real
-    full[1:n] = y[1:]
-    full[n + 1:] = numpy.conj(y[1:][::-1])
-    return numpy.fft.ifft(full).real * 2 * n
 
 
 # --- comparing -----------------------------------------------------------------------------
