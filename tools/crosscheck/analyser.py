@@ -28,6 +28,7 @@ import run
 
 TWINS = run.HERE / "drawn" / "analyser"
 HEADER = re.compile(r"^\S+: ([12])POR (\d+)(?: (\d+))? ")
+TERMINATION = re.compile(r"^RVNA\w*_[12] ")
 
 
 def copied_points(cli, twin, sweep, work):
@@ -68,7 +69,9 @@ def simulated_points(cli, netlist, sweep, work):
 
 def spice_points(spice, ports, sweep, work):
     start, stop, points = sweep
-    body = [line for line in spice if line.strip().lower() != ".end"]
+    # The SPICE netlist terminates the idle analyser's ports; here its ports are the sweep's.
+    body = [line for line in spice
+            if line.strip().lower() != ".end" and not TERMINATION.match(line)]
     if len(ports) == 2:
         inp, out = ports
         lines = [f"VP1 {inp} 0 dc 0 ac 1 portnum 1 z0 50", f"VP2 {out} 0 dc 0 ac 0 portnum 2 z0 50",
