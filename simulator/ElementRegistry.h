@@ -1,6 +1,7 @@
 #pragma once
 // Keyword -> element factory of the netlist reader, filled by explicit Register calls at
-// program start and in test mains (RegisterSimulatorElements, RegisterLineModels); the
+// program start and in test mains (RegisterSimulatorElements, RegisterLineModels,
+// RegisterInstrumentModels); the
 // registrations are the element keywords of the netlist text. A word nobody registered is no
 // element keyword: its lines give "...Syntaxfehler".
 

@@ -4,7 +4,7 @@
 // network per "BLK" block, built element by element through the element registry.
 //
 // Reading sequence, as the instrument that owns the reader runs it when an analysis starts:
-//   Reset; SetLines; NetContext::SetReaderInUse(&reader); VS_Error::ClearQueue();
+//   Reset; SetLines; NetContext::SetReaderInUse(&reader) (what was queued before stays);
 //   CheckSyntax (failure: no run); ReadBlocks (failure or error code set: no run);
 //   BuildDataObjects; BuildNets (failure or error code set: no run);
 //   AllocateUsrNetResults, then ComputeAt per point or StartDcSweeps.

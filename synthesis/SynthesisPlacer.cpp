@@ -47,12 +47,13 @@ bool SynthesisPlacer::Rewrite() {
   if (Refused()) return false;
   std::vector<NetSymbol*> old;
   view.GetDocument()->Symbols().ForEach([&old](NetSymbol* s) { old.push_back(s); });
+  for (NetSymbol* s : old) view.ReleaseSymbol(*s);
+  // Out of the circuit first: the document lets go of what it holds before any of it goes.
+  view.ClearDocumentList();
   for (NetSymbol* s : old) {
-    view.ReleaseSymbol(*s);
     const bool kept =
         std::any_of(entries.begin(), entries.end(), [s](const Entry& e) { return e.symbol == s; });
     if (!kept) delete s;
   }
-  view.ClearDocumentList();
   return Place();
 }
