@@ -212,9 +212,11 @@ class Player {
 
   CMainFrame& Frame() { return *app_.GetMainFrame(); }
 
-  // Lines that prepare the next action: its answers and its dialogs' scripts.
+  // Lines that prepare the next action (its answers and its dialogs' scripts), as the command
+  // table says.
   static bool Prepares(const std::string& verb) {
-    return verb == "answer" || verb == "file" || verb == "dialog";
+    const Command* c = FindCommand(verb);
+    return c != nullptr && c->prepares;
   }
 
   // The answers are for the action they stand before: what it left untaken is reported and
@@ -320,9 +322,8 @@ class Player {
       for (const Command& c : Commands()) why += std::string(" ") + c.name;
       return false;
     }
-    const bool quits = command->play != &Player::PlayAnswer &&
-                       command->play != &Player::PlayFile && command->play != &Player::PlayDialog;
-    if (app_.GetMainFrame() == nullptr && quits) {
+    // Only what prepares an action may stand after the program has ended (for its last box).
+    if (app_.GetMainFrame() == nullptr && !command->prepares) {
       why = "das Programm ist beendet";
       return false;
     }
@@ -339,6 +340,7 @@ class Player {
     const char* name;
     const char* usage;  // the words after the name; "" for none
     Handler play;
+    bool prepares = false;  // an answer or script for the action after it
   };
   struct Call {
     const Command& command;
@@ -868,9 +870,9 @@ const std::vector<Player::Command>& Player::Commands() {
       {"dclick", "X Y", &Player::PlayMouse},
       {"key", "Delete|Escape|Return|Ctrl+X", &Player::PlayKey},
       {"edit", "NAME", &Player::PlayEdit},
-      {"dialog", "ID|NAME", &Player::PlayDialog},
-      {"answer", "Ok|Cancel|Yes|No", &Player::PlayAnswer},
-      {"file", "PFAD", &Player::PlayFile},
+      {"dialog", "ID|NAME", &Player::PlayDialog, true},
+      {"answer", "Ok|Cancel|Yes|No", &Player::PlayAnswer, true},
+      {"file", "PFAD", &Player::PlayFile, true},
       {"advance", "MS [ANZAHL]", &Player::PlayAdvance},
       {"idle", "", &Player::PlayIdle},
       {"wait", "[MS]", &Player::PlayWait},
