@@ -16,10 +16,7 @@ template <class Visit>
 void AnalysisRuns::ForEachInstrument(Visit visit) const {
   const CVostraneDoc* doc = view.GetDocument();
   if (doc == nullptr) return;
-  doc->Symbols().ForEach([&visit](NetSymbol* s) {
-    auto* instrument = dynamic_cast<InstrumentRole*>(s);
-    if (instrument != nullptr && s->IsInstrument()) visit(*instrument);
-  });
+  doc->ForEachInstrument([&visit](NetSymbol&, InstrumentRole& instrument) { visit(instrument); });
 }
 
 template <class Visit>

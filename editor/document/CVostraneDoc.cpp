@@ -321,12 +321,8 @@ bool CVostraneDoc::HasSweptDcGenerator() const {
 
 NetSymbol* CVostraneDoc::FindActiveInstrument() const {
   NetSymbol* found = nullptr;
-  symbols.ForEach([&found](NetSymbol* s) {
-    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
-    if (found == nullptr && s->IsInstrument() && instrument != nullptr &&
-        instrument->GetActiveFlag() != 0) {
-      found = s;
-    }
+  ForEachInstrument([&found](NetSymbol& s, const InstrumentRole& instrument) {
+    if (found == nullptr && instrument.GetActiveFlag() != 0) found = &s;
   });
   return found;
 }

@@ -21,6 +21,7 @@
 #include "editor/document/SpiceManager.h"
 #include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/SubSymbol.h"
+#include "editor/symbols/SymbolRoles.h"
 #include "pf/document.h"
 #include "simulator/SymbolTable.h"
 
@@ -134,6 +135,15 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   bool HasGround() const { return FindFirstWithKey("GROUND") != nullptr; }
   bool HasSweptDcGenerator() const;
   NetSymbol* FindActiveInstrument() const;
+  // Every instrument of the circuit in drawing order: the symbol and its instrument role.
+  template <class Visit>
+  void ForEachInstrument(Visit visit) const {
+    symbols.ForEach([&visit](NetSymbol* s) {
+      if (auto* instrument = s->IsInstrument() ? dynamic_cast<InstrumentRole*>(s) : nullptr) {
+        visit(*s, *instrument);
+      }
+    });
+  }
   // The source of a SPICE transient (a data or pulse generator, the instruments that write the
   // ".TRAN" card): the first active one in drawing order, else the first one; null without.
   NetSymbol* FindTransientSource() const;

@@ -274,11 +274,9 @@ bool NetlistBuilder::Build() {
   }
   if (!NumberNodes()) return false;
   definition = ChooseDefinition();
-  for (NetSymbol* s : symbols) {
-    if (auto* instrument = dynamic_cast<InstrumentRole*>(s); instrument && s->IsInstrument()) {
-      instrument->SetRunning(instrument == definition);
-    }
-  }
+  doc.ForEachInstrument([this](NetSymbol&, InstrumentRole& instrument) {
+    instrument.SetRunning(&instrument == definition);
+  });
   // An element that refuses its values reports and writes no line; a netlist without it
   // would simulate another circuit, so there is none.
   const VS_ErrorMark reported;

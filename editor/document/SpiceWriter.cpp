@@ -79,12 +79,10 @@ void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, bool card) {
   // analysis keeps every source as drawn, for whatever card the user adds.
   const bool operatingPoint = doc.operatingPointRequest != 0;
   const bool noAnalysis = !card && !operatingPoint;
-  doc.symbols.ForEach([&](NetSymbol* s) {
-    auto* instrument = dynamic_cast<InstrumentRole*>(s);
-    if (instrument == nullptr || !s->IsInstrument()) return;
-    const bool inChain = std::find(chain.begin(), chain.end(), s) != chain.end();
-    const bool supply = dynamic_cast<DcGeneratorRole*>(s) != nullptr;
-    instrument->SetRunning(noAnalysis || inChain || (operatingPoint && supply));
+  doc.ForEachInstrument([&](NetSymbol& s, InstrumentRole& instrument) {
+    const bool inChain = std::find(chain.begin(), chain.end(), &s) != chain.end();
+    const bool supply = dynamic_cast<DcGeneratorRole*>(&s) != nullptr;
+    instrument.SetRunning(noAnalysis || inChain || (operatingPoint && supply));
   });
 }
 

@@ -147,9 +147,8 @@ void TNetAnalyzer::OnStart() {
   view->Analysis().ActivateInstrumentByWindow(this);
   // The sweep runs to its end within this command: the netlist is the analyser's while built.
   NetSymbol* own = nullptr;
-  doc->Symbols().ForEach([&](NetSymbol* s) {
-    const auto* instrument = dynamic_cast<const InstrumentRole*>(s);
-    if (instrument != nullptr && instrument->GetInstrumentWindow() == this) own = s;
+  doc->ForEachInstrument([&](NetSymbol& s, const InstrumentRole& instrument) {
+    if (instrument.GetInstrumentWindow() == this) own = &s;
   });
   doc->SetRunningInstrument(own);
   const bool built = doc->BuildNetlist(view);
