@@ -61,7 +61,9 @@ FilterFigureDlg::FilterFigureDlg(CVostraneView* view, pf::Window* parent, const 
       ripple(this, ids::kRipple, kReadBuffer),
       kind(this, ids::kKind),
       butterworth(this, ids::kButterworth, &kind),
-      chebyshev(this, ids::kChebyshev, &kind) {}
+      chebyshev(this, ids::kChebyshev, &kind) {
+  KeepCopyOnRefusal(Settings());
+}
 
 SynthesisSettings& FilterFigureDlg::Settings() { return view->Synthesis(); }
 
@@ -110,7 +112,9 @@ bool TBandPasDlg::CanClose() {
 }
 
 LineLowPassDlg::LineLowPassDlg(CVostraneView* view, pf::Window* parent)
-    : pf::Dialog(line_lowpass_ids::kTemplate, parent), view(view) {}
+    : pf::Dialog(line_lowpass_ids::kTemplate, parent), view(view) {
+  KeepCopyOnRefusal(view->Synthesis());
+}
 
 bool LineLowPassDlg::OnInitDialog() {
   pf::Dialog::OnInitDialog();

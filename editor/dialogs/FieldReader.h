@@ -1,7 +1,8 @@
 #pragma once
 // The validation protocol of the dialogs: a dialog declares its value fields in a table of
 // rows (control id, the member it fills, error caption, rule), read in table order; each
-// field is stored as soon as it passes, so a refused OK keeps the fields before the bad one.
+// field is stored as soon as it passes, and the dialog sets back what it keeps when its OK is
+// refused (pf::Dialog::KeepOnRefusal), so that a refused OK stores nothing.
 // A bad text shows the first queued message in a box under the field's caption, and the queue
 // is cleared; a number the rule refuses shows the rule's message under the same caption.
 // Rows of value edits read as those do: the whole text, the value class's caption, a beep.

@@ -66,10 +66,11 @@ bool GerberPlotDialog::OnInitDialog() {
 void GerberPlotDialog::OnOK() {
   if (document == nullptr) return;
   FieldReader reader(*this, true);
-  if (!ReadPair(reader, kSize, document->substrateSize) ||
-      !ReadPair(reader, kStart, document->startPoint)) {
-    return;
-  }
+  LPoint size = document->substrateSize;
+  LPoint start = document->startPoint;
+  if (!ReadPair(reader, kSize, size) || !ReadPair(reader, kStart, start)) return;
+  document->substrateSize = size;
+  document->startPoint = start;
   document->substrateArea = IsDlgButtonChecked(gerber_ids::kArea) != 0 ? 1 : 0;
   pf::Dialog::OnOK();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "editor/symbols/SymbolSnapshot.h"
 #include "pf/dialog.h"
 
 class TDialog : public pf::Dialog {
@@ -27,9 +28,11 @@ class TDialog : public pf::Dialog {
   uint8_t setUp = 0;
 };
 
-// How every element symbol opens its dialog: true exactly when the user ended it with OK.
+// How every element symbol opens its dialog: true exactly when the user ended it with OK. An OK
+// that a field refuses leaves the symbol as it was.
 template <class D, class S>
 bool RunElementDialog(S& symbol, pf::Window* parent) {
   D dialog(&symbol, parent);
+  KeepSymbolOnRefusal(dialog, symbol);
   return dialog.DoModal() == pf::kIdOk;
 }

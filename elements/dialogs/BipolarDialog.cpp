@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/FieldReader.h"
 #include "editor/dialogs/TControl.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 using namespace bipolar_ids;
 
@@ -42,6 +43,7 @@ BipolarDialog::BipolarDialog(BipSymbol* symbol, pf::Window* parent, int)
       yPage(symbol) {
   AddPage(hPage);
   AddPage(yPage);
+  KeepSymbolOnRefusal(*this, *symbol);
 }
 
 bool EditBipSymbol(NetSymbol& symbol, pf::Window* parent) {

@@ -4,6 +4,7 @@
 #include "editor/document/SpiceModelLookup.h"
 #include "elements/dialogs/SpiceModelDialogs.h"
 #include "resources/SpiceModelIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ PNDiodePropertySheet::PNDiodePropertySheet(PNDiodeSymbol* symbol, pf::Window* pa
   AddPage(second);
   AddPage(third);
   AddPage(fourth);
+  KeepSymbolOnRefusal(*this, *symbol);
 }
 
 bool PNDiodeSymbol::EditDialog(pf::Window* parent) {

@@ -1,4 +1,5 @@
 #include "elements/dialogs/SmdDialogs.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ template <class D, class S>
 bool RunSmdDialog(S& symbol, pf::Window* parent) {
   D dialog(parent);
   dialog.SetSymbol(&symbol);
+  KeepSymbolOnRefusal(dialog, symbol);
   return dialog.DoModal() == pf::kIdOk;
 }
 

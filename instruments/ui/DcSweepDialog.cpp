@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/dialogs/FieldReader.h"
+#include "editor/symbols/SymbolSnapshot.h"
 #include "editor/dialogs/TControl.h"
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
@@ -20,7 +21,10 @@ constexpr Field<Supply> kSweep[] = {
 }  // namespace
 
 DcSweepDialog::DcSweepDialog(CVostraneDoc& doc, pf::Window* parent)
-    : pf::Dialog(dcsweep_ids::kTemplate, parent), doc(doc) {}
+    : pf::Dialog(dcsweep_ids::kTemplate, parent), doc(doc) {
+  // The supply chosen when OK is pressed.
+  KeepOnRefusal([this] { return KeptState(chosen); });
+}
 
 bool DcSweepDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();

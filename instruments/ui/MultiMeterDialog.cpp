@@ -2,9 +2,12 @@
 
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "resources/MeterIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 MultiMeterDialog::MultiMeterDialog(MultiMeterSymbol* symbol, pf::Window* parent)
-    : MeasInstView(multimeter_ids::kTemplate, parent, "MultiMeterDialog"), symbol(symbol) {}
+    : MeasInstView(multimeter_ids::kTemplate, parent, "MultiMeterDialog"), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool MultiMeterDialog::OnInitDialog() {
   CheckRadioButton(multimeter_ids::kVoltage, multimeter_ids::kCurrent,

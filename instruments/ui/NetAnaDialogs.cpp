@@ -83,7 +83,9 @@ TFreqDlg::TFreqDlg(TNetAnalyzer* analyser)
       count(this, freq_ids::kCount, kCountLimit),
       mode(this, freq_ids::kModeGroup),
       linear(this, freq_ids::kLinear, &mode),
-      exponential(this, freq_ids::kExponential, &mode) {}
+      exponential(this, freq_ids::kExponential, &mode) {
+  KeepCopyOnRefusal(analyser->sweep);
+}
 
 void TFreqDlg::SetupWindow() {
   const SweepFreq& sweep = analyser->sweep;

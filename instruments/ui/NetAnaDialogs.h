@@ -26,9 +26,8 @@ class TFreqDlg : public TDialog {
  public:
   explicit TFreqDlg(TNetAnalyzer* analyser);
   void SetupWindow() override;
-  // Start and stop are stored as each parses, so a refused sweep keeps them (an end at or below
-  // 0 for an exponential sweep is refused instead); the count and the mode only when nothing
-  // was refused.
+  // The sweep as typed, or as it was when anything is refused (an end at or below 0 for an
+  // exponential sweep too).
   bool CanClose() override;
 
  private:

@@ -6,6 +6,7 @@
 #include "diagrams/RectTimeDiag.h"
 #include "instruments/ui/OsziSymbol.h"
 #include "resources/ScopeIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = oszi_ids;
 
@@ -21,7 +22,9 @@ LinTimeDiag* TimeDiagram(ScrnWindow& screen) {
 }  // namespace
 
 OsziDialog::OsziDialog(OsziSymbol* symbol, pf::Window* parent)
-    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {}
+    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool OsziDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());

@@ -5,6 +5,7 @@
 #include "diagrams/RecPlanDiag.h"
 #include "instruments/ui/PlotterSymbol.h"
 #include "resources/ScopeIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = plotter_ids;
 
@@ -19,7 +20,9 @@ const char* QuantityName(char quantity) { return quantity == 'U' ? "Spannung" : 
 }  // namespace
 
 PlotterDialog::PlotterDialog(PlotterSymbol* symbol, pf::Window* parent)
-    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {}
+    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool PlotterDialog::OnInitDialog() {
   SetDlgItemText(ids::kXRange, symbol->GetXRangeText().ToCString());
@@ -121,7 +124,9 @@ void PlotterDialog::OnOK() {
 }
 
 PlotterIniDialog::PlotterIniDialog(PlotterSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(ids::kSetUpTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(ids::kSetUpTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool PlotterIniDialog::OnInitDialog() {
   CheckRadioButton(ids::kXVoltage, ids::kXCurrent,

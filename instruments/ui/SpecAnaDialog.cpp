@@ -6,6 +6,7 @@
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/SpecAnaSymbol.h"
 #include "resources/ScopeIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = specana_ids;
 
@@ -24,7 +25,9 @@ constexpr Field<SpecAnaSymbol> kResistance[] = {
 }  // namespace
 
 SpecAnaDialog::SpecAnaDialog(SpecAnaSymbol* symbol, pf::Window* parent)
-    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {}
+    : ScreenDialog(ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool SpecAnaDialog::OnInitDialog() {
   SetWindowText(symbol->elementName.ToCString());
@@ -118,7 +121,10 @@ void SpecAnaDialog::OnOK() {
 }
 
 SpecFreqChange::SpecFreqChange(SpecAnaDialog* window)
-    : pf::Dialog(ids::kSettingsTemplate, window), window(window) {}
+    : pf::Dialog(ids::kSettingsTemplate, window), window(window) {
+  KeepCopyOnRefusal(window->Sweep());
+  KeepSymbolOnRefusal(*this, *window->GetSymbol());
+}
 
 bool SpecFreqChange::OnInitDialog() {
   ShowFields(*this, kFrequencies, window->Sweep());

@@ -3,6 +3,7 @@
 #include "editor/dialogs/FieldReader.h"
 #include "instruments/ui/MessGeraetSymbol.h"
 #include "resources/SpiceAnalysisIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -11,7 +12,6 @@ constexpr Field<Source> kDuration[] = {
     Fields<Source>::Edit<&Source::tranStop>(transient_ids::kDuration),
 };
 
-// The steps are stored together, once both pass.
 struct Steps {
   TimWert step;
   TimWert maxStep;
@@ -24,7 +24,9 @@ constexpr Field<Steps> kSteps[] = {
 }  // namespace
 
 TransientAnalyseDialog::TransientAnalyseDialog(pf::Window* parent, MessMasterSymbol& source)
-    : pf::Dialog(transient_ids::kTemplate, parent), source(source) {}
+    : pf::Dialog(transient_ids::kTemplate, parent), source(source) {
+  KeepSymbolOnRefusal(*this, source);
+}
 
 bool TransientAnalyseDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();

@@ -411,9 +411,9 @@ void SandwichSlotLineDlg::OnCompute() {
   using namespace sandwich_ids;
   FieldReader reader(*this, true);
   SandwichFigures figures;
-  if (!reader.ReadFields(kBoxWidth, figures)) return;
+  // Both figures pass before the model takes either.
+  if (!reader.ReadFields(kBoxWidth, figures) || !reader.ReadFields(kSlotRatio, figures)) return;
   model.SetBoxWidth(figures.a.Value());
-  if (!reader.ReadFields(kSlotRatio, figures)) return;
   model.SetSlotWidth(figures.ratio.Value(false) * model.h);
   if (!model.SolveRatio()) {
     Beep();

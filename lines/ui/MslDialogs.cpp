@@ -10,6 +10,7 @@
 #include "pf/view.h"
 #include "resources/LineDialogIds.h"
 #include "simulator/ElementRegistry.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -132,7 +133,9 @@ std::string NameRefusal(const std::string& name, pf::Window* view, const SubSymb
 }  // namespace
 
 MslTeeDialog::MslTeeDialog(MslTeeSymbol* symbol, pf::Window* view)
-    : pf::Dialog(msltee_ids::kTemplate, view), symbol(symbol), view(view) {}
+    : pf::Dialog(msltee_ids::kTemplate, view), symbol(symbol), view(view) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool MslTeeDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
@@ -158,7 +161,9 @@ void MslTeeDialog::OnOK() {
 }
 
 MslCornerDialog::MslCornerDialog(MslCornerSymbol* symbol, pf::Window* view)
-    : pf::Dialog(mslcorner_ids::kTemplate, view), symbol(symbol), view(view) {}
+    : pf::Dialog(mslcorner_ids::kTemplate, view), symbol(symbol), view(view) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool MslCornerDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
@@ -191,7 +196,9 @@ void MslCornerDialog::OnOK() {
 }
 
 KoaxDialog::KoaxDialog(KoaxSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(koax_ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(koax_ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool KoaxDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();
@@ -254,7 +261,9 @@ void KoaxDialog::OnOK() {
 }
 
 SubstrartDialog::SubstrartDialog(SubSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(substrate_ids::kTemplate, parent), symbol(symbol), view(parent) {}
+    : pf::Dialog(substrate_ids::kTemplate, parent), symbol(symbol), view(parent) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool SubstrartDialog::OnInitDialog() {
   pf::Dialog::OnInitDialog();

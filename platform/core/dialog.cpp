@@ -129,7 +129,9 @@ void Dialog::CheckRadioButton(int firstId, int lastId, int checkId) {
 
 bool Dialog::OnCommand(int id, Notification code) {
   if (code == Notification::Clicked && id == kIdOk) {
+    std::vector<Restore> kept = TakeKept();
     OnOK();
+    if (!ended_ || result_ != kIdOk) RunRestores(kept);
     return true;
   }
   if (code == Notification::Clicked && id == kIdCancel) {
@@ -137,6 +139,18 @@ bool Dialog::OnCommand(int id, Notification code) {
     return true;
   }
   return Window::OnCommand(id, code);
+}
+
+std::vector<Dialog::Restore> Dialog::TakeKept() const {
+  std::vector<Restore> restores;
+  restores.reserve(keepers_.size());
+  // Set back in reverse, so that targets that overlap end as they were first.
+  for (auto it = keepers_.rbegin(); it != keepers_.rend(); ++it) restores.push_back((*it)());
+  return restores;
+}
+
+void Dialog::RunRestores(std::vector<Restore>& restores) {
+  for (Restore& restore : restores) restore();
 }
 
 ColorRef Dialog::GetBackgroundColor() const { return Rgb(240, 240, 240); }

@@ -78,7 +78,11 @@ int PropertySheet::DoModal() {
   template_ = {0, nullptr, caption_.c_str(), cx, cy, buttons_};
   SetOwnTemplate(&template_);
   active_ = -1;
-  return Dialog::DoModal();
+  // Pages store what they read when the user leaves them: only the sheet's OK keeps it.
+  std::vector<Restore> kept = TakeKept();
+  const int result = Dialog::DoModal();
+  if (result != kIdOk) RunRestores(kept);
+  return result;
 }
 
 bool PropertySheet::OnInitDialog() {

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 
 #include <map>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "editor/symbols/SymbolSnapshot.h"
 #include "instruments/ui/MessGeraetSymbol.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
@@ -164,6 +167,85 @@ TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
   }
   // The walk reaches the dialogs: a registry or template gone missing would check nothing.
   EXPECT_GT(fields, 100);
+}
+
+// Another value in the shown text's form: its number doubled (1 for 0), its unit kept.
+std::string Changed(const std::string& shown) {
+  const std::regex number(R"(^\s*([-+]?[0-9]*\.?[0-9]+(?:[eE][-+]?[0-9]+)?)(.*)$)");
+  std::smatch m;
+  if (!std::regex_match(shown, m, number)) return shown;
+  const double x = std::stod(m[1].str());
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", x != 0.0 ? 2.0 * x : 1.0);
+  return text + m[2].str();
+}
+
+// Every symbol kind the document knows, as its circuit file makes it.
+template <class Visit>
+void ForEachRegisteredSymbol(Visit visit) {
+  const SymbolRegistry& registry = SymbolRegistry::Global();
+  for (const MyStrng& key : registry.Keys()) {
+    SCOPED_TRACE(KeyOf(key));
+    visit([&registry, key] { return registry.Create(key); });
+  }
+}
+
+// An OK that one field refuses stores nothing, neither at the refusal nor after "Abbrechen":
+// every other value field is typed anew while one holds a text no value class takes.
+TEST(ValueContract, ARefusedOkStoresNothing) {
+  int refusals = 0;
+  ForEachRegisteredSymbol([&](auto make) {
+    std::unique_ptr<NetSymbol> probe = make();
+    const std::optional<std::string> label = DialogLabel(*probe);
+    if (!label) return;
+    const std::vector<int> ids = ValueFields(*label);
+    for (const int bad : ids) {
+      std::unique_ptr<NetSymbol> symbol = make();
+      const std::string before = SymbolSnapshot(*symbol).Bytes();
+      bool refused = false;
+      std::string atRefusal;
+      pf::Headless headless;
+      headless.ExpectDialog(*label, [&](pf::DialogDriver& d) {
+        for (const int id : ids) {
+          d.Type(id, id == bad ? "abc" : Changed(d.GetDialog().GetDlgItemText(id)));
+        }
+        d.Ok();
+        if (d.GetDialog().HasEnded()) return;
+        refused = true;
+        atRefusal = SymbolSnapshot(*symbol).Bytes();
+        d.Cancel();
+      });
+      VS_Error::ClearQueue();
+      symbol->EditDialog(nullptr);
+      VS_Error::ClearQueue();
+      if (!refused) continue;
+      ++refusals;
+      EXPECT_TRUE(atRefusal == before)
+          << "dialog " << *label << ": an OK refused at field " << bad << " stored fields";
+      EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == before)
+          << "dialog " << *label << ": Abbrechen after a refusal at field " << bad
+          << " kept stored fields";
+    }
+  });
+  // The walk reaches the dialogs: a registry or template gone missing would check nothing.
+  EXPECT_GT(refusals, 80);
+}
+
+// A symbol set back from its snapshot is the symbol it was: every kind the registry makes.
+TEST(ValueContract, ASnapshotRestoresEverySymbol) {
+  ForEachRegisteredSymbol([&](auto make) {
+    std::unique_ptr<NetSymbol> symbol = make();
+    const SymbolSnapshot snapshot(*symbol);
+    symbol->WriteNetLine();
+    const MyStrng netLine = symbol->netLine;
+    VS_Error::ClearQueue();
+    snapshot.Restore();
+    EXPECT_EQ(VS_Error::MessageCount(), 0) << VS_Error::GetFirstMessage().ToCString();
+    EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == snapshot.Bytes());
+    symbol->WriteNetLine();
+    VS_Error::ClearQueue();
+    EXPECT_EQ(std::string(symbol->netLine.ToCString()), netLine.ToCString());
+  });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "instruments/ui/generators/AudioSourceSymbol.h"
 #include "pf/ui_services.h"
 #include "resources/SourceIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = audio_ids;
 
@@ -23,7 +24,9 @@ constexpr Field<AudioSourceSymbol> kValues[] = {
 }  // namespace
 
 AudioSourceDialog::AudioSourceDialog(AudioSourceSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool AudioSourceDialog::OnInitDialog() {
   SetDlgItemText(ids::kFileName, symbol->fileName.ToCString());

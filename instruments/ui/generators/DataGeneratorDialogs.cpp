@@ -7,6 +7,7 @@
 #include "editor/symbols/StoredValues.h"
 #include "instruments/ui/generators/DataGeneratorSymbol.h"
 #include "resources/SourceIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = datagen_ids;
 
@@ -50,7 +51,9 @@ DataGeneratorDialog::DataGeneratorDialog(DataGeneratorSymbol* symbol, pf::Window
                                          bool spice)
     : pf::Dialog(spice ? ids::kSpiceTemplate : ids::kTemplate, parent),
       symbol(symbol),
-      spice(spice) {}
+      spice(spice) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool DataGeneratorDialog::OnInitDialog() {
   openedRate = symbol->sequence.bitRate;

@@ -9,6 +9,7 @@
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "pf/view.h"
 #include "resources/MeterIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -51,7 +52,9 @@ std::span<const Field<Supply>> ValuesOf(const Supply& supply) {
 }  // namespace
 
 DcGeneratorDialog::DcGeneratorDialog(DcGeneratorSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(dcgen_ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(dcgen_ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool DcGeneratorDialog::OnInitDialog() {
   ShowValues();

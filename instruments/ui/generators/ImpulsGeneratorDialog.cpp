@@ -4,6 +4,7 @@
 #include "instruments/ui/generators/ImpulsGeneratorSymbol.h"
 #include "pf/app.h"
 #include "resources/SourceIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace ids = impuls_ids;
 
@@ -35,7 +36,9 @@ bool ImpulsGeneratorSymbol::EditDialog(pf::Window* /*parent*/) {
 }
 
 ImpulsGeneratorDialog::ImpulsGeneratorDialog(ImpulsGeneratorSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool ImpulsGeneratorDialog::OnInitDialog() {
   ShowFields(*this, kValues, *symbol);

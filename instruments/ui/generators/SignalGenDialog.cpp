@@ -9,6 +9,7 @@
 #include "instruments/ui/generators/GeneratorRun.h"
 #include "instruments/ui/generators/SignalGenSymbol.h"
 #include "resources/MeterIds.h"
+#include "editor/symbols/SymbolSnapshot.h"
 
 namespace {
 
@@ -48,7 +49,9 @@ constexpr Field<SignalGenSymbol> kSource[] = {
 }  // namespace
 
 SignalGenDialog::SignalGenDialog(SignalGenSymbol* symbol, pf::Window* parent)
-    : pf::Dialog(siggen_ids::kTemplate, parent), symbol(symbol) {}
+    : pf::Dialog(siggen_ids::kTemplate, parent), symbol(symbol) {
+  KeepSymbolOnRefusal(*this, *symbol);
+}
 
 bool SignalGenDialog::OnInitDialog() {
   SweepFreq& sweep = symbol->sweep;

@@ -23,6 +23,32 @@ TEST_F(DialogTest, ClosingTheWindowIsCancelAndARefusedOkKeepsItOpen) {
   EXPECT_FALSE(dlg.IsCreated());
 }
 
+// What a dialog keeps is set back by each OK that leaves it open, never by one that ends it;
+// what a button changed at once before the OK stays.
+TEST_F(DialogTest, ARefusedOkSetsBackWhatTheDialogKeeps) {
+  struct Case {
+    bool okAllowed;
+    int expected;
+  };
+  for (const Case c : {Case{false, 1}, Case{true, 3}}) {
+    RecordingDialog dlg;
+    int value = 0;
+    dlg.KeepCopyOnRefusal(value);
+    dlg.okAllowed = c.okAllowed;
+    headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+      value = 1;  // a button that acts at once
+      d.Ok();
+      if (d.GetDialog().HasEnded()) return;
+      EXPECT_EQ(value, 1);
+      d.Close();
+    });
+    // OK reads the fields: here it stores before it decides.
+    dlg.onOk = [&] { value = 3; };
+    dlg.DoModal();
+    EXPECT_EQ(value, c.expected) << (c.okAllowed ? "OK passed" : "OK refused");
+  }
+}
+
 // The limit cuts the user's text only, counting characters, not bytes.
 TEST_F(DialogTest, EditChangesAndSpinDeltasAreNotified) {
   RecordingDialog dlg;

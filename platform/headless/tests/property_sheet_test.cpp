@@ -61,6 +61,33 @@ TEST_F(PropertySheetTest, KillActiveVetoKeepsThePageOnChangeAndOnOk) {
                                            "A init", "A active", "A left", "A ok", "B ok"}));
 }
 
+// Pages store when they are left; what the sheet keeps is set back unless it ends with OK.
+TEST_F(PropertySheetTest, OnlyTheSheetsOkKeepsWhatItsPagesStored) {
+  for (const bool ok : {false, true}) {
+    std::string stored = "vorher";
+    PropertySheet sheet("Eigenschaften");
+    sheet.AddPage(pageA);
+    sheet.AddPage(pageB);
+    sheet.KeepCopyOnRefusal(stored);
+    headless.ExpectDialog("Eigenschaften", [&](DialogDriver& d) {
+      stored = "Seite A";  // what page A stored when it was left
+      EXPECT_TRUE(d.SelectPage(1));
+      d.Type(kPageEdit, "falsch");
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded());
+      if (ok) {
+        stored = "Seite A";
+        d.Type(kPageEdit, "gut");
+        d.Ok();
+      } else {
+        d.Cancel();
+      }
+    });
+    EXPECT_EQ(sheet.DoModal(), ok ? kIdOk : kIdCancel);
+    EXPECT_EQ(stored, ok ? "Seite A" : "vorher");
+  }
+}
+
 TEST_F(PropertySheetTest, PagesAreMadeWhenFirstShownAndCancelReachesThem) {
   PropertySheet sheet("Eigenschaften");
   sheet.AddPage(pageA);

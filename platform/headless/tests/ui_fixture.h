@@ -83,6 +83,7 @@ class RecordingDialog : public Dialog {
   }
   void OnOK() override {
     events.push_back("ok");
+    if (onOk) onOk();
     if (okAllowed) Dialog::OnOK();
   }
   void OnCancel() override {
@@ -92,6 +93,7 @@ class RecordingDialog : public Dialog {
 
   std::vector<std::string> events;
   std::function<void(RecordingDialog&)> onInit;
+  std::function<void()> onOk;
   bool okAllowed = true;
 };
 

@@ -3,8 +3,10 @@
 // template when its window is created, then runs OnInitDialog. Controls are looked up by id on
 // every use; reading a control that the template lacks gives "" or 0 and writing it does nothing.
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "pf/dialog_template.h"
 #include "pf/window.h"
@@ -53,7 +55,19 @@ class Dialog : public Window {
   // Checks checkId and clears every other button with an id in first..last.
   void CheckRadioButton(int firstId, int lastId, int checkId);
 
-  // OK and Cancel buttons end the dialog through OnOK and OnCancel.
+  // What the dialog edits, for an OK that refuses a field to store nothing: before each OK,
+  // take() notes the target and gives what sets it back, which runs when the OK leaves the
+  // dialog open. Buttons that act at once are not undone by a later refusal.
+  using Restore = std::function<void()>;
+  void KeepOnRefusal(std::function<Restore()> take) { keepers_.push_back(std::move(take)); }
+  // The same for a target that a copy restores.
+  template <class T>
+  void KeepCopyOnRefusal(T& target) {
+    KeepOnRefusal([&target] { return Restore([&target, saved = target] { target = saved; }); });
+  }
+
+  // OK and Cancel buttons end the dialog through OnOK and OnCancel; an OK that leaves the
+  // dialog open sets back what it keeps.
   bool OnCommand(int id, Notification code) override;
   ColorRef GetBackgroundColor() const override;
 
@@ -66,6 +80,9 @@ class Dialog : public Window {
   bool Build(Window* owner, Window* parent, Point origin);
   // Closing the window is Cancel.
   void OnClose() override { OnCancel(); }
+  // What the kept targets are now, restorers in the order to run them.
+  std::vector<Restore> TakeKept() const;
+  static void RunRestores(std::vector<Restore>& restores);
 
  private:
   int templateId_ = 0;
@@ -75,6 +92,7 @@ class Dialog : public Window {
   bool modal_ = false;
   bool ended_ = false;
   int result_ = 0;
+  std::vector<std::function<Restore()>> keepers_;
 };
 
 }  // namespace pf
