@@ -27,6 +27,7 @@
 #include "lines/ui/MicrostripSymbols.h"
 #include "pf/dialog_template.h"
 #include "pf/headless.h"
+#include "pf/property_sheet.h"
 
 namespace {
 
@@ -113,10 +114,8 @@ bool Accepts(NetSymbol& symbol, const std::string& label, int id, const std::str
   return symbol.EditDialog(nullptr);
 }
 
-std::vector<int> ValueFields(const std::string& label) {
-  const pf::DialogTemplate* t = std::isdigit(static_cast<unsigned char>(label[0]))
-                                    ? pf::DialogTemplates::Instance().Find(std::stoi(label))
-                                    : pf::DialogTemplates::Instance().Find(label);
+// The edits that take values: neither read-only nor multi-line.
+std::vector<int> ValueEdits(const pf::DialogTemplate* t) {
   std::vector<int> ids;
   if (t == nullptr) return ids;
   for (const pf::ControlTemplate& c : t->controls) {
@@ -125,6 +124,12 @@ std::vector<int> ValueFields(const std::string& label) {
     }
   }
   return ids;
+}
+
+std::vector<int> ValueFields(const std::string& label) {
+  return ValueEdits(std::isdigit(static_cast<unsigned char>(label[0]))
+                        ? pf::DialogTemplates::Instance().Find(std::stoi(label))
+                        : pf::DialogTemplates::Instance().Find(label));
 }
 
 // Symbols that a circuit of their own cannot build: the SPICE models and the pulse generator
@@ -190,24 +195,58 @@ void ForEachRegisteredSymbol(Visit visit) {
   }
 }
 
+// A value field of a dialog: on the page of that index of a property sheet, else page -1.
+struct PlacedField {
+  int page;
+  int id;
+  bool operator==(const PlacedField&) const = default;
+};
+
+// The value fields of the symbol's dialog, or of every page of its property sheet.
+std::vector<PlacedField> PlacedFields(NetSymbol& symbol, const std::string& label) {
+  std::vector<PlacedField> fields;
+  for (const int id : ValueFields(label)) fields.push_back({-1, id});
+  if (!fields.empty()) return fields;
+  pf::Headless headless;
+  headless.ExpectDialog(label, [&](pf::DialogDriver& d) {
+    if (const auto* sheet = dynamic_cast<const pf::PropertySheet*>(&d.GetDialog())) {
+      for (int page = 0; page < sheet->GetPageCount(); ++page) {
+        for (const int id : ValueEdits(sheet->GetPage(page)->FindTemplate())) {
+          fields.push_back({page, id});
+        }
+      }
+    }
+    d.Cancel();
+  });
+  symbol.EditDialog(nullptr);
+  return fields;
+}
+
 // An OK that one field refuses stores nothing, neither at the refusal nor after "Abbrechen":
-// every other value field is typed anew while one holds a text no value class takes.
+// every other value field is typed anew while one holds a text no value class takes. A
+// property sheet's pages are filled in turn, as far as the bad one lets the user go.
 TEST(ValueContract, ARefusedOkStoresNothing) {
   int refusals = 0;
   ForEachRegisteredSymbol([&](auto make) {
     std::unique_ptr<NetSymbol> probe = make();
     const std::optional<std::string> label = DialogLabel(*probe);
     if (!label) return;
-    const std::vector<int> ids = ValueFields(*label);
-    for (const int bad : ids) {
+    const std::vector<PlacedField> fields = PlacedFields(*probe, *label);
+    for (const PlacedField& bad : fields) {
       std::unique_ptr<NetSymbol> symbol = make();
       const std::string before = SymbolSnapshot(*symbol).Bytes();
       bool refused = false;
       std::string atRefusal;
       pf::Headless headless;
       headless.ExpectDialog(*label, [&](pf::DialogDriver& d) {
-        for (const int id : ids) {
-          d.Type(id, id == bad ? "abc" : Changed(d.GetDialog().GetDlgItemText(id)));
+        auto* sheet = dynamic_cast<pf::PropertySheet*>(&d.GetDialog());
+        for (const PlacedField& field : fields) {
+          if (sheet != nullptr && field.page != sheet->GetActiveIndex() &&
+              !d.SelectPage(field.page)) {
+            break;
+          }
+          const pf::Dialog& holder = sheet != nullptr ? *sheet->GetPage(field.page) : d.GetDialog();
+          d.Type(field.id, field == bad ? "abc" : Changed(holder.GetDlgItemText(field.id)));
         }
         d.Ok();
         if (d.GetDialog().HasEnded()) return;
@@ -220,15 +259,17 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
       VS_Error::ClearQueue();
       if (!refused) continue;
       ++refusals;
-      EXPECT_TRUE(atRefusal == before)
-          << "dialog " << *label << ": an OK refused at field " << bad << " stored fields";
+      const std::string where =
+          "dialog " + *label + " field " + std::to_string(bad.id) +
+          (bad.page >= 0 ? " on page " + std::to_string(bad.page) : std::string());
+      // A sheet's pages store when they are left; nothing sees the symbol before the sheet ends.
+      if (bad.page < 0) EXPECT_TRUE(atRefusal == before) << where << ": the refused OK stored fields";
       EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == before)
-          << "dialog " << *label << ": Abbrechen after a refusal at field " << bad
-          << " kept stored fields";
+          << where << ": Abbrechen after the refusal kept stored fields";
     }
   });
   // The walk reaches the dialogs: a registry or template gone missing would check nothing.
-  EXPECT_GT(refusals, 80);
+  EXPECT_GT(refusals, 100);
 }
 
 // A symbol set back from its snapshot is the symbol it was: every kind the registry makes.
