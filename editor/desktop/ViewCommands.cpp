@@ -210,7 +210,7 @@ constexpr ViewCommand kCommands[] = {
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
     {kIdEditSpiceStart, StartWrittenSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {
-       Enable(v, ui, [](CVostraneDoc& d) { return d.GetSpiceManager().HasWrittenNetlist(); });
+       Enable(v, ui, [](CVostraneDoc& d) { return d.GetSpiceManager().HasNetlistAttempt(); });
      }},
     {kIdAnalysisSmallSignal, SmallSignal,
      [](CVostraneView& v, pf::CmdUI& ui) {

@@ -55,6 +55,10 @@ std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netli
 void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
 
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
+  if (writeFailed) {
+    VS_Error().Error(MyStrng("Spice-File wurde nicht geschrieben: ") + unwrittenPath, 4);
+    return false;
+  }
   StopSimulator();
   // Fixed now: the raw file is read later, when the working directory may have moved.
   home = simulatorHome;

@@ -60,17 +60,29 @@ class SpiceManager : public SpiceRawFile {
   // no longer count.
   void SetNetlistPath(const MyStrng& path) {
     netlistPath = path;
+    writeFailed = false;
+    InvalidateResults();
+  }
+  // The netlist of the circuit as it is now could not be written to the path: the one written
+  // before is of another circuit, and neither it nor its results count any more.
+  void ForgetNetlist(const MyStrng& failedPath) {
+    netlistPath = MyStrng();
+    unwrittenPath = failedPath;
+    writeFailed = true;
     InvalidateResults();
   }
   const MyStrng& GetNetlistPath() const { return netlistPath; }
   bool HasWrittenNetlist() const { return !netlistPath.IsEmpty(); }
+  // A start is offered once a netlist was written, or failed to be: the refusal then says why.
+  bool HasNetlistAttempt() const { return HasWrittenNetlist() || writeFailed; }
 
   // Results are pending from the start of a run until it is stopped or its raw file read.
   bool ResultsPending() const { return run != nullptr; }
   // Starts the program of the directory on the written netlist; false, with "Spice wurde
-  // nicht gestartet: PROGRAM" queued, when it cannot be started, and with "Simulator für Spice
-  // wurde nicht eingestellt" without a directory. The old raw file goes first, so that it can
-  // never pass for the results of this run.
+  // nicht gestartet: PROGRAM" queued, when it cannot be started, with "Simulator für Spice
+  // wurde nicht eingestellt" without a directory, and with "Spice-File wurde nicht
+  // geschrieben: PATH" after a failed netlist, when nothing is stopped or started. The old raw
+  // file goes first, so that it can never pass for the results of this run.
   bool StartSimulator(const MyStrng& home,
                       int timeoutSeconds = SpiceSettings::kDefaultTimeoutSeconds);
   // False once the run has ended, and after the time limit, when the run is stopped, "Spice
@@ -87,6 +99,8 @@ class SpiceManager : public SpiceRawFile {
  private:
   std::unique_ptr<SpiceRun> run;
   MyStrng netlistPath;
+  MyStrng unwrittenPath;
+  bool writeFailed = false;
   MyStrng home;
   uint64_t startTick = 0;
   uint64_t timeoutMs = 0;

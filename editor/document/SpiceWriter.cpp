@@ -40,8 +40,9 @@ MyStrng NextInChain(const NetSymbol& s) {
 }  // namespace
 
 bool SpiceWriter::Compose() {
-  if (doc.symbols.GetCount() == 0) return false;
+  // The header names the file first, so that a failure has a path to report.
   WriteSpiceHeader();
+  if (doc.symbols.GetCount() == 0) return false;
   NetlistBuilder numbering(doc);
   if (!numbering.NumberNodes()) return false;
   const std::vector<NetSymbol*> chain = ControlChain();
@@ -186,9 +187,14 @@ MyStrng GeneratedFileDate() {
 }
 
 bool CVostraneDoc::WriteSpiceFile(pf::Window* window) {
-  if (!SpiceWriter(*this).Compose()) return false;
-  if (!netlistLines.WriteFile()) {
+  const bool composed = SpiceWriter(*this).Compose();
+  const bool written = composed && netlistLines.WriteFile();
+  if (composed && !written) {
     Report(MyStrng("Datei konnte nicht geschrieben werden: ") + netlistLines.fileName);
+  }
+  // The file of the circuit before its change, still on the disk, is not run in its place.
+  if (!written) {
+    spiceManager.ForgetNetlist(netlistLines.fileName);
     return false;
   }
   if (window != nullptr) netlistLines.CopyToClipboard(window);

@@ -12,7 +12,8 @@
 # it). The files FULL names ('|' separated) hold "vorher" before and must hold it afterwards,
 # and no temporary file (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
 # without write permission (in a writable folder) and must hold it afterwards. DIRS names
-# folders made where the script's program writes files ('|' separated).
+# folders made where the script's program writes files ('|' separated), LINKS symbolic links
+# made there ("NAME>TARGET", '|' separated).
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
@@ -32,6 +33,13 @@ set(player ${CLI})
 string(REPLACE "|" ";" dirs "${DIRS}")
 foreach(d IN LISTS dirs)
   file(MAKE_DIRECTORY ${SCRATCH}/${d})
+endforeach()
+string(REPLACE "|" ";" links "${LINKS}")
+foreach(l IN LISTS links)
+  string(REPLACE ">" ";" ends "${l}")
+  list(GET ends 0 name)
+  list(GET ends 1 target)
+  file(CREATE_LINK ${target} ${SCRATCH}/${name} SYMBOLIC)
 endforeach()
 string(REPLACE "|" ";" locked "${READONLY}")
 foreach(f IN LISTS locked)

@@ -68,6 +68,34 @@ TEST_F(SpiceManagerTest, RunsTheProgramOfTheHomeAndReadsItsResults) {
   EXPECT_EQ(ReadFile(dir / "argument"), longPath.substr(0, 1023));
 }
 
+// After a netlist that could not be written nothing starts, not even the netlist written before,
+// whose results are gone; the start is still offered, to say why. The next netlist runs.
+TEST_F(SpiceManagerTest, AFailedNetlistIsNotReplacedByTheOneBefore) {
+  Install(kEcho);
+  const std::string before = dir.Path().string() + "/amp.cir";
+  spice.SetNetlistPath(MyStrng(before));
+  spice.SetNetlistName("amp.cir");
+  ASSERT_TRUE(spice.StartSimulator(Home()));
+  AwaitEnd();
+  ASSERT_TRUE(spice.ReadRawFile());
+  std::filesystem::remove(dir / "argument");
+
+  const std::string failed = dir.Path().string() + "/amp2.cir";
+  spice.ForgetNetlist(MyStrng(failed));
+  EXPECT_FALSE(spice.HasLoadedResults());
+  EXPECT_TRUE(spice.HasNetlistAttempt());
+  VS_Error::ResetQueue();
+  EXPECT_FALSE(spice.StartSimulator(Home()));
+  EXPECT_EQ(VS_Error::GetFirstMessage(), ("Spice-File wurde nicht geschrieben: " + failed).c_str());
+  EXPECT_FALSE(spice.ResultsPending());
+  EXPECT_FALSE(std::filesystem::exists(dir / "argument")) << "a program was run";
+
+  spice.SetNetlistPath(MyStrng(before));
+  ASSERT_TRUE(spice.StartSimulator(Home()));
+  AwaitEnd();
+  EXPECT_EQ(ReadFile(dir / "argument"), before);
+}
+
 // The message names the program that was not found, made absolute as it was started.
 TEST_F(SpiceManagerTest, AStartWithoutProgramIsReported) {
   spice.SetNetlistPath(MyStrng(dir.Path().string() + "/amp.cir"));
