@@ -52,7 +52,8 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
 
   // Kind 'U' or 'I'; the name's first three letters become "VDc" or "IDc".
   void SetKind(char newKind);
-  // The "N=" of a swept supply's "DCQU" line: the step width's share of the range, rounded, at least 1.
+  // The "N=" of a swept supply's "DCQU" line: the step width's share of the range, rounded, at
+  // least 1.
   long StepCount() const;
   // The element name with the kind's letter in front unless it starts with it.
   MyStrng SpiceName() const;
