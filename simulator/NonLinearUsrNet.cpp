@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "simulator/DcSweepSupply.h"
 #include "simulator/PNDiodeElement.h"
@@ -48,17 +49,17 @@ int NonLinearUsrNet::StartDcSweep(const MyStrng& supplyName) {
   supply = nullptr;
   supplyElement = nullptr;
   diodes.clear();
-  DcSweepSupply* found = nullptr;
-  NetElement* foundElement = nullptr;
+  std::vector<std::pair<NetElement*, DcSweepSupply*>> supplies;
   for (NetElement* element : elements.Values()) {
     if (element->GetTypeName() != "DcGeneratorElement") continue;
-    if (!supplyName.IsEmpty() && element->GetName() != supplyName) continue;
     if (auto* candidate = dynamic_cast<DcSweepSupply*>(element)) {
-      found = candidate;
-      foundElement = element;
+      supplies.emplace_back(element, candidate);
     }
   }
-  if (found == nullptr) return 0;
+  const auto swept = std::find_if(supplies.rbegin(), supplies.rend(), [&](const auto& s) {
+    return supplyName.IsEmpty() || s.first->GetName() == supplyName;
+  });
+  if (swept == supplies.rend()) return 0;
 
   for (NetElement* element : elements.Values()) {
     if (element->IsLinear()) continue;
@@ -76,9 +77,16 @@ int NonLinearUsrNet::StartDcSweep(const MyStrng& supplyName) {
     diodes.clear();
     return 0;
   }
-  supply = found;
-  supplyElement = foundElement;
-  supply->ResetSweep();
+  supplyElement = swept->first;
+  supply = swept->second;
+  // Every other supply holds its start value behind its resistance for the whole sweep.
+  heldCurrents.assign(static_cast<size_t>(nodeCount), 0.0);
+  for (const auto& [element, each] : supplies) {
+    each->ResetSweep();
+    if (each != supply) {
+      InjectCurrent(heldCurrents, element->GetPort(0), each->GetNortonCurrent());
+    }
+  }
   StampSupply();
   for (NetElement* element : elements.Values()) {
     if (element->IsLinear()) StampLinear(*element);
@@ -149,7 +157,7 @@ void NonLinearUsrNet::StampLinear(NetElement& element) {
 }
 
 void NonLinearUsrNet::StampSupply() {
-  std::fill(sourceCurrents.begin(), sourceCurrents.end(), 0.0);
+  sourceCurrents = heldCurrents;
   InjectCurrent(sourceCurrents, supplyElement->GetPort(0), supply->GetNortonCurrent());
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-// The network of a "BLK" block that holds a PN diode: real DC operating points while the
-// block's DC supply steps from its start to its stop value.
+// The network of a "BLK" block that holds a PN diode: real DC operating points while one of the
+// block's DC supplies steps from its start to its stop value and the others hold theirs.
 //
 // The reader constructs it from the block's frame, calls Allocate, and StartDcSweep when a run
 // starts; the DC instrument then calls NextDcStep once per tick until it returns false. The
 // linear elements are stamped once, at frequency 0, as conductances into the sparse nodal
-// matrix; the supply is a Norton current; every diode is solved by Newton's method with
+// matrix; each supply is a Norton current; every diode is solved by Newton's method with
 // junction-voltage limiting.
 //
 // Reading the operating points of a sweep:
@@ -42,9 +42,9 @@ class NonLinearUsrNet : public UsrNetBasis {
   // The node voltages sized to the node count; the matrix follows when a sweep starts.
   void Allocate();
   // The supply is the DC supply ("DcGeneratorElement") named supplyName, without a name the
-  // last one; any other stays its internal resistance. 0 when there is no such supply, or
-  // when a nonlinear element is no diode (reported); otherwise the supply is reset, the linear
-  // elements and the supply are stamped, and the result is 1.
+  // last one; every other holds its start value behind its internal resistance. 0 when there
+  // is no such supply, or when a nonlinear element is no diode (reported); otherwise the
+  // supplies are reset, the linear elements and the supplies are stamped, and the result is 1.
   int StartDcSweep(const MyStrng& supplyName = MyStrng());
   // Solves the net at the supply's present value, hands every meter the voltage of its port,
   // then moves the supply on. False when the supply has passed its stop value (it is back at
@@ -83,6 +83,7 @@ class NonLinearUsrNet : public UsrNetBasis {
   NodalSystem<double> system;
   std::vector<double> conductance;  // the linear elements, in the system's slot order
   std::vector<double> working;      // with the diodes' tangents added
+  std::vector<double> heldCurrents;  // the supplies that do not sweep
   std::vector<double> sourceCurrents;
   std::vector<double> currents;
   std::vector<double> nodeVoltages;

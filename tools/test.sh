@@ -14,7 +14,8 @@
 # and the photoplot files of the examples read back by gerbv (tools/crosscheck/gerber_gerbv.py);
 # the SPICE analyses through VosSpice.exe read by the multimeter (tools/crosscheck/spice_road.py);
 # with numpy, each instrument of circuits that hold a generator of every kind and the network
-# analyser, run in turn while the others idle, on both roads against hand-written ngspice decks
+# analyser, run in turn while the others idle and the supplies hold their values, on both roads,
+# and of a biased transistor stage under SPICE, against hand-written ngspice decks
 # (tools/crosscheck/two_roads.py);
 # after the asan preset short libFuzzer runs of the netlist reader, the circuit file loader, the
 # curve file, the data two-port's scattering-parameter file, the SPICE model library, the
@@ -28,7 +29,8 @@
 # Touchstone files written by scikit-rf are placed as data two-ports and simulated against its
 # renormalised S parameters; the microstrip calculator's figures are held to scikit-rf's
 # microstrip; the signal generator's and the DC supply's runs, played by their
-# scripts, read what numpy and "vostrane-cli simulate" give (tools/crosscheck/generator_runs.py).
+# scripts, read what numpy and "vostrane-cli simulate" give, and a supply swept beside one held
+# what scipy gives on each road (tools/crosscheck/generator_runs.py).
 # Usage: tools/test.sh [PRESET...]   (default: release asan)
 #        FUZZ_SECONDS=N sets the length of each fuzz run (default 30, 0 skips them).
 set -euo pipefail

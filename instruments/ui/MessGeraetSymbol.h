@@ -134,7 +134,7 @@ class MessMasterSymbol : public MessGeraetSymbol {
 
  protected:
   // The source text of a SPICE line: the one given while the generator runs the analysis,
-  // 0 V (or 0 A) while it is idle.
+  // 0 V while it is idle.
   MyStrng SpiceSource(const MyStrng& driving) const;
   // "V<name> INNER LOW SOURCE" and "R<name> PIN INNER R": the source behind its internal
   // resistance on a node of its own above lastNode, LOW the second pin's node or ground. The

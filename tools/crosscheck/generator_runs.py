@@ -11,8 +11,16 @@ example) with "vostrane-cli ui-script" and reads the voltmeter's log, MultiMeter
 A reading is the value printed with 4 significant digits, so it may differ from the peer by half
 a unit of its fourth digit. With ngspice installed, the SPICE netlist of siggen_rc.vqe (the AC
 source behind its resistance, ".AC DEC 10 1K 100K") gives the same |V| across C.
+With ngspice and scipy, two supplies, one held: supply_held.txt (on copies of tools/spice and
+diodes.lib) sweeps VDc1 through 1 kohm into the diode while VDc2 holds 2 V (fixed), then 3 V
+(the start of a sweep of its own), through 2.2 kohm. The SPICE DC sweeps' readings, the built-in
+run's MultiMeter.dat and `simulate`'s diode voltages on the run's netlist must be within 1 mV of
+the node voltage that scipy solves with each road's diode equation and the voltmeter's 1 Mohm:
+built-in IS (exp(U / (N 25 mV)) - 1) with 0.1 ohm in series with each supply, SPICE the same at
+ngspice's kT/q of 27 degrees C with its GMIN of 1e-12 S beside the diode.
 Usage: generator_runs.py PATH-TO-vostrane-cli
 """
+import importlib.util
 import pathlib
 import shutil
 import subprocess
@@ -21,7 +29,7 @@ import tempfile
 
 import numpy as np
 
-from readings import volts
+from readings import amount, volts
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -99,6 +107,66 @@ def check_dc(cli):
     return ok
 
 
+# supply_held.txt's circuit: VDc1 -1 kohm- d -2.2 kohm- VDc2, the diode (diodes.lib's DLOW) and
+# the voltmeter from d to ground.
+HELD_SWEEP = np.arange(11) * 0.5
+DLOW = (5e-9, 1.9)
+# ngspice's Boltzmann constant and charge at its default 27 degrees C.
+SPICE_UT = 1.38064852e-23 * 300.15 / 1.6021766208e-19
+ROADS = {"SPICE": (SPICE_UT, 0.0, 1e-12), "built-in": (0.025, 0.1, 0.0)}
+
+
+def diode_node(v1, v2, road):
+    """The diode's voltage with VDc1 at v1 and VDc2 at v2 on the road's model."""
+    from scipy.optimize import brentq  # only where scipy is installed
+    ut, ri, gmin = ROADS[road]
+    i_s, n = DLOW
+
+    def current(u):
+        return ((v1 - u) / (1e3 + ri) + (v2 - u) / (2.2e3 + ri)
+                - i_s * np.expm1(u / (n * ut)) - gmin * u - u / 1e6)
+    return brentq(current, -10.0, 10.0, xtol=1e-12)
+
+
+def readings_tables(out):
+    """The readings dialogs' value columns (edit 1196's rows)."""
+    found = []
+    for block in out.split("1196\t")[1:]:
+        rows = []
+        for line in block.split("\n"):
+            if not line.strip():
+                break
+            rows.append(amount(line.split("\t\t")[1]))
+        found.append(np.array(rows))
+    return found
+
+
+def check_held(cli):
+    tmp = pathlib.Path(tempfile.mkdtemp())
+    shutil.copytree(ROOT / "tools/spice", tmp / "spice")
+    shutil.copy(ROOT / "app/cli/tests/ui/diodes.lib", tmp)
+    out = subprocess.run([cli, "ui-script", str(ROOT / "app/cli/tests/ui/supply_held.txt")],
+                         cwd=tmp, check=True, capture_output=True, text=True).stdout
+    tables = readings_tables(out)
+    logged = np.array([volts(line) for line in (tmp / "MultiMeter.dat").read_text().split()])
+    rows = subprocess.run([cli, "simulate", str(tmp / "run.net")], check=True,
+                          capture_output=True, text=True).stdout.splitlines()
+    simulated = np.array([float(r.split()[1]) for r in rows if r and not r.startswith("*")])
+    shutil.rmtree(tmp)
+    runs = [("SPICE, VDc2 fixed at 2 V", tables[0] if tables else [], 2.0, "SPICE"),
+            ("built-in, VDc2 fixed at 2 V", logged, 2.0, "built-in"),
+            ("simulate, VDc2 fixed at 2 V", simulated, 2.0, "built-in"),
+            ("SPICE, VDc2 swept from 3 V", tables[1] if len(tables) > 1 else [], 3.0, "SPICE")]
+    ok = len(tables) == 2
+    for label, got, held, road in runs:
+        want = np.array([diode_node(v1, held, road) for v1 in HELD_SWEEP])
+        worst = np.max(np.abs(got - want)) if len(got) == len(want) else float("inf")
+        print(f"two supplies, {label}: {len(got)} points, largest difference from scipy "
+              f"{worst * 1e3:.3f} mV")
+        ok = ok and worst <= 1e-3
+    return ok
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
@@ -107,6 +175,8 @@ def main():
     results = [check_siggen(cli, "siggen_rc"), check_siggen(cli, "drive_siggen"), check_dc(cli)]
     if shutil.which("ngspice"):
         results.append(check_spice(cli))
+        if importlib.util.find_spec("scipy"):
+            results.append(check_held(cli))
     if not all(results):
         print("generator runs differ from their peers", file=sys.stderr)
         return 1

@@ -11,7 +11,11 @@ analyser, each with a voltmeter:
   B  the same chain with a data generator (pattern 1011001110001011, 10 kbit/s, 64 samples)
      and an oscilloscope in place of the analyser;
   T  tape_rc.vqe (the audio source, which the element bar does not place, and tape.wav) with a
-     signal generator, a pulse generator and an oscilloscope added to its node.
+     signal generator, a pulse generator and an oscilloscope added to its node;
+  Q  a common-emitter stage on a fixed 9 V supply, drawn by app/cli/tests/ui/supply_bias.txt
+     (its transistor on a model of the circuit's library bias.lib), with a signal generator, a
+     pulse generator, the voltmeter and the oscilloscope on the collector and the spectrum
+     analyser behind 10 kohm: SPICE only.
 The placement rules decide the split: the analyser needs no other instrument active and the
 data generator none at all, while generators are active from the start, so each is placed
 first in a circuit of its own; the audio source comes with its circuit, active too. The
@@ -23,9 +27,15 @@ sweep under SPICE (the multimeter's readings, the oscilloscope read point by poi
 marker, the raw file); the analyser's sweep (its data copy) and the built-in runs of the signal
 generator, the data generator and the audio source (MultiMeter.dat, the oscilloscope). A and B
 with a diode added run the supply's built-in steps (MultiMeter.dat, and `simulate` on the
-netlist the run put on the clipboard) and its DC sweep. In each deck every idle generator is a
-0 V source behind its resistance (the pulse generator a short) and the idle analyser's ports
-are 50 ohm to ground.
+netlist the run put on the clipboard) and its DC sweep. Q, saved by its script (whose readings
+of the operating point and the small signal are held to the decks too) and opened again, runs
+the operating point, the small-signal analysis and the transient under SPICE (the readings, the
+raw file, the oscilloscope; the spectrum analyser's read-outs of the small signal's lines and of
+the transient's spectrum). In each deck every idle generator is a 0 V source behind its
+resistance (the pulse generator a short), the idle analyser's ports are 50 ohm to ground and a
+supply holds its value (the chain's 2 V, the start of its sweep; Q's 9 V) wherever it does not
+sweep: under SPICE the total, bias included, while on the built-in road, which computes the
+small signal, it is its resistance.
 
 Tolerances: full-precision values (every node of the raw files, `simulate`'s diode currents)
 within 1e-4 relative; printed ones (4 significant digits: MultiMeter.dat, the readings, the
@@ -37,7 +47,11 @@ Where the roads' models differ, each road has its deck ("built-in", "SPICE"), or
 keeps the difference below the tolerance:
   - the supply has 0.1 ohm in series on the built-in road and none under SPICE (without its
     resistor flag); through the chain's 10 kohm that is 1e-5;
-  - a capacitor has a 1 Gohm leak under SPICE only, which the deck leaves out (1e-6 here);
+  - a capacitor has a 1 Gohm leak under SPICE only, which the SPICE deck has too (it sets the
+    node of a coupling capacitor that is otherwise 0 V);
+  - the spectrum analyser's read-outs of a transient are the levels of the single-sided
+    spectrum of the deck's node resampled as the analyser resamples (scope_runs.py), within the
+    full precision's and the printed 4 digits' share of a decibel;
   - the built-in road solves a circuit with a diode only at DC (its sweeps refuse it), so the
     diode is added for the supply's runs only; it is the ideal exponential at UT = 25 mV,
     without RS and GMIN, while ngspice's runs at 27 degC: the built-in deck sets the temperature
@@ -65,7 +79,8 @@ import wave
 import numpy
 
 from readings import amount
-from scope_runs import hermitian_inverse
+from scope_runs import hermitian_inverse, resampled
+from spectrum_runs import readouts
 from spice_road import read_raw
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -82,14 +97,14 @@ TAPE_SAMPLES = 256   # the audio source's
 TAPE_RATE = 8000.0   # tape.wav's
 
 # --- the circuits' elements and values: (kind, name, nodes..., values) ---------------------
-# "meter" loads its node with 1 Mohm on both roads, "scope" (oscilloscope, speaker) on the
-# built-in road only.
+# "meter" and "scope" (oscilloscope, speaker) load their node with 1 Mohm, "specana" with 50 ohm;
+# a supply is (node, internal resistance, value).
 
 CHAIN = [
     ("R", "R1", "a", "b", 1e3), ("R", "R2", "b", "c", 1e3), ("R", "R3", "c", "e", 2.2e3),
     ("R", "R4", "c", "d", 10e3), ("C", "C1", "b", "0", 100e-9), ("meter", "Mu1", "c"),
     ("siggen", "SigGen1", "a", 100.0, 1.0), ("pulse", "ImpGen1", "e", 0.2, 1.0, 1e3),
-    ("supply", "VDc1", "d", 0.1),
+    ("supply", "VDc1", "d", 0.1, 2.0),
 ]
 CIRCUITS = {
     "A": [("vna", "VNA1", "b", "c")] + CHAIN,
@@ -100,11 +115,23 @@ CIRCUITS = {
           ("R", "R2", "o", "s", 1e3), ("siggen", "SigGen1", "s", 100.0, 1.0),
           ("R", "R3", "o", "e", 2.2e3), ("pulse", "ImpGen1", "e", 0.2, 1.0, 1e3),
           ("scope", "Oszi1", "o")],
+    # In the order supply_bias.txt draws them, which names them.
+    "Q": [("npn", "QT1", "c", "b", "e"), ("R", "R1", "vcc", "b", 47e3),
+          ("R", "R2", "b", "0", 10e3), ("R", "R3", "vcc", "c", 4.7e3), ("R", "R4", "e", "0", 1e3),
+          ("R", "R5", "in", "p", 1e3), ("R", "R6", "c", "o", 10e3),
+          ("C", "C1", "in", "b", 10e-6), ("supply", "VDc1", "vcc", 0.1, 9.0),
+          ("siggen", "SigGen1", "in", 50.0, 0.01), ("pulse", "ImpGen1", "p", 0.0, 0.01, 1e3),
+          ("meter", "Mu1", "c"), ("scope", "Oszi1", "c"), ("specana", "Spec1", "o")],
 }
+# The stem of a circuit's files where it is not the circuit's letter.
+STEMS = {"Q": "bias"}
+BIAS_SCRIPT = ROOT / "app/cli/tests/ui/supply_bias.txt"
+BIAS_LIBRARY = ROOT / "app/cli/tests/ui/bias.lib"
+
 DIODE = [("diode", "D1", "c", "0")]
 # What the generators' dialogs set: the signal generator's sweep, the supply's steps.
 SMALL_SIGNAL = ".ac dec 10 1k 100k"
-SWEEP = ".dc VVDc1 0 20 1"
+SWEEP = ".dc VVDc1 2 20 1"
 ANALYSER = ".ac lin 21 1k 100k"
 
 # --- drawing them as a user does -----------------------------------------------------------
@@ -155,7 +182,7 @@ CHAIN_SOURCES = (
     + part(34, 100, 200, 50, 200, dialog=145, fields=SIGGEN_FIELDS)
     + part(52, 400, 300, 450, 300, dialog=253, fields=PULSE_FIELDS)
     + part(38, 600, 200, 600, 300, dialog=153,
-           fields=["click 1180", "set 1035 0V", "set 1036 20V", "set 1041 1V"])
+           fields=["click 1180", "set 1035 2V", "set 1036 20V", "set 1041 1V"])
     + ground(600, 300))
 DRAW = {
     "A": (part(31, 200, 100, 300, 100) + wires((200, 100, 200, 200), (300, 100, 300, 200))
@@ -189,6 +216,11 @@ def readings():
     return ["dialog 243", "  show", "ok", "edit Mu1"]
 
 
+def ui_operating_point(folder):
+    return home(folder) + [SPICE_ON, "answer Yes", 'menu "Analyse/Spice Dc Op-Analyse..."',
+                           "wait"] + readings()
+
+
 def ui_small_signal(folder):
     return home(folder) + [SPICE_ON, "answer Yes", 'menu "Analyse/Spice Kleinsignal-Analyse ..."',
                            "wait"] + readings()
@@ -213,6 +245,12 @@ def ui_scope(points):
     return lines + ["ok", "edit Oszi1"]
 
 
+def ui_specana(lines):
+    """The spectrum analyser's marker on its first line, then on each of the next `lines`."""
+    return (["dialog 167", "  click 1018", "  screen"] + ["  spin 1070 up", "  screen"] * lines
+            + ["ok", "edit Spec1"])
+
+
 UI_ANALYSER = [SPICE_OFF, "edit VNA1", "window 132", "  dialog FREQDIAG",
                "    set 2140 0.001MHz", "    set 2141 0.1MHz", "    set 2142 21",
                "    click 2144", "  ok",
@@ -227,6 +265,7 @@ def ui_built_in(dialog, start, name, ticks, period):
 
 
 LONG = 600  # marker steps: more than a transient's points
+SPECTRUM_LINES = 12  # the transient's spectral lines read: DC and up to twice the sine's
 SESSIONS = [
     ("A1", DRAW["A"] + ["save a.vqe"] + ui_small_signal("a_ac") + ui_transient("a_tran")
      + ui_dc_sweep("a_dc") + UI_ANALYSER + ui_built_in(145, 1020, "SigGen1", 22, 500)),
@@ -243,9 +282,16 @@ SESSIONS = [
     # Four halvings: 256 samples, 128 lines, one a millisecond.
     ("T2", ["open t.vqe", SPICE_OFF, "dialog 226"] + ["  spin 1058 down"] * 4
      + ["  click 1155", "end", "edit Tape1", f"advance 1 {TAPE_SAMPLES // 2 + 2}"]),
+    # The script draws and saves bias.vqe (with the program in spice/) and runs its three
+    # analyses; each is run again on the circuit opened anew, the spectrum analyser read apart.
+    ("Q0", BIAS_SCRIPT.read_text().splitlines()),
+    ("Q1", ["open bias.vqe"] + ui_operating_point("bias_op") + ui_small_signal("bias_ac")
+     + ui_transient("bias_tran") + ui_scope(LONG)),
+    ("Q2", ["open bias.vqe"] + ui_small_signal("bias_ac") + ui_specana(20)),
+    ("Q3", ["open bias.vqe"] + ui_transient("bias_tran") + ui_specana(SPECTRUM_LINES - 1)),
 ]
 # How many readings dialogs each session shows.
-TABLES = {"A1": 3, "A2": 1, "B1": 3, "B3": 1, "T1": 2}
+TABLES = {"A1": 3, "A2": 1, "B1": 3, "B3": 1, "T1": 2, "Q0": 3, "Q1": 3, "Q2": 1, "Q3": 1}
 
 # --- playing and reading -------------------------------------------------------------------
 
@@ -270,6 +316,7 @@ def play_all(work):
     for name in ("tape_rc.vqe", "tape.wav"):
         shutil.copy(ROOT / "examples" / name, work)
     (work / "two_roads.lib").write_text(LIBRARY)
+    shutil.copy(BIAS_LIBRARY, work)
     for line in (text for _, lines in SESSIONS for text in lines):
         match = re.match(r"set 1206 (\w+)/VosSpice.exe", line)
         if match:
@@ -343,8 +390,9 @@ def source_of(element):
 def deck(elements, road, card, running=None, source=None, ports=None):
     """An ngspice deck of the elements as `road` ("built-in" or "SPICE") models them:
     `running` names the generator that drives (by `source`, else its own), every other
-    generator is 0 V behind its resistance; `ports` (analyser, driven port) puts the
-    analyser's ports in, the driven one a 1 V source behind 50 ohm."""
+    generator is 0 V behind its resistance, a supply holds its value (a ".dc" card sweeps it);
+    `ports` (analyser, driven port) puts the analyser's ports in, the driven one a 1 V source
+    behind 50 ohm."""
     built_in = road == "built-in"
     lines = [f"* two roads: the {road} road's deck"]
     for element in elements:
@@ -352,15 +400,19 @@ def deck(elements, road, card, running=None, source=None, ports=None):
         drive = (source or source_of(element)) if name == running else "DC 0"
         if kind in ("R", "C"):
             lines.append(f"{name} {rest[0]} {rest[1]} {rest[2]!r}")
+            if kind == "C" and not built_in:
+                lines.append(f"R{name} {rest[0]} {rest[1]} 1e9")
         elif kind in ("meter", "scope"):
             lines.append(f"R{name} {rest[0]} 0 1e6")
+        elif kind == "specana":
+            lines.append(f"R{name} {rest[0]} 0 50")
         elif kind in ("siggen", "datagen", "tape"):
             lines += [f"V{name} {name}_i 0 {drive}", f"R{name} {rest[0]} {name}_i {rest[1]!r}"]
         elif kind == "pulse":
             lines.append(f"V{name} {rest[0]} 0 {drive}")
         elif kind == "supply":
             inner = f"{name}_i" if built_in else "0"
-            lines.append(f"V{name} {rest[0]} {inner} {drive}")
+            lines.append(f"V{name} {rest[0]} {inner} DC {rest[2]!r}")
             if built_in:
                 lines.append(f"R{name} {inner} 0 {rest[1]!r}")
         elif kind == "vna":
@@ -374,6 +426,10 @@ def deck(elements, road, card, running=None, source=None, ports=None):
         elif kind == "diode":
             lines += [f"{name} {rest[0]} {rest[1]} DX", LIBRARY.splitlines()[1],
                       f".save all @{name}[id]"]
+        elif kind == "npn":
+            model = next(line for line in BIAS_LIBRARY.read_text().splitlines()
+                         if line.upper().startswith(".MODEL"))
+            lines += [f"{name} {rest[0]} {rest[1]} {rest[2]} {model.split()[1]}", model]
     if built_in:
         # The built-in diode's 25 mV without GMIN; its Newton steps go to the end.
         lines += [f".options temp={BUILT_IN_TEMP} tnom={BUILT_IN_TEMP}",
@@ -536,8 +592,10 @@ def signal_generator(report, work, circuit, table, node):
 
 
 def transient(report, work, outputs, circuit, table, node, name, card, source=None):
+    """The transient's run against its deck; returns the run's times and its {node: (road,
+    deck)}."""
     elements = CIRCUITS[circuit]
-    stem = circuit.lower()
+    stem = STEMS.get(circuit, circuit.lower())
     t, v = ngspice(work, f"{stem}_tran", deck(elements, "SPICE", card, name, source))
     label = f"{circuit} {'data' if name.startswith('DatG') else 'pulse'} generator, SPICE"
     times, pairs = check_road(report, label, work, f"{stem}_tran", stem, elements, t, v, table,
@@ -546,6 +604,60 @@ def transient(report, work, outputs, circuit, table, node, name, card, source=No
         shown = marker_points(outputs[f"{circuit}1"])[: len(times)]
         report.printed(f"{label}: oscilloscope", [p[1] for p in shown], pairs[node][1])
         check_abscissa(report, f"{label}: oscilloscope's times", [p[0] for p in shown], times)
+    return times, pairs
+
+
+def operating_point(report, label, work, stem, elements, want, table, node):
+    """The operating point's reading and every node of its raw file against the deck's."""
+    cir = (work / f"{stem}_op" / f"{stem}.cir").read_text().splitlines()
+    raw = read_raw(work / f"{stem}_op" / "rawspice.raw")
+    pairs = [(numpy.array(raw[f"V({number})"]), want[name], 0.0)
+             for number, name in node_map(cir, elements).items()
+             if name != "0" and f"V({number})" in raw]
+    report.printed(f"{label}: reading", [row[1] for row in table], want[node])
+    report.check(f"{label}: raw file, {len(pairs)} nodes", pairs)
+
+
+def specana(report, what, out, frequencies, amplitudes):
+    """The spectrum analyser's marker read-outs (dBmV of the lines' amplitudes) against the
+    deck's amplitudes at the lines' frequencies."""
+    shown = readouts(out)
+    if len(shown) != len(frequencies) or any(unit != "dBmV" for _, _, unit in shown):
+        return report.fail(what, f"{len(shown)} read-outs {shown[:2]} ... against "
+                                 f"{len(frequencies)} lines")
+    got_f = numpy.array([f for f, _, _ in shown])
+    levels = numpy.array([level for _, level, _ in shown])
+    got = 1e-3 * 10.0 ** (levels / 20)
+    rounding = got * (10.0 ** (half_step(levels) / 20) - 1)
+    report.check(what, [(got, amplitudes, rounding)], "4 digits")
+    if numpy.any(numpy.abs(got_f - frequencies) > half_step(got_f) * 1.001 + 1e-9):
+        report.fail(f"{what}: frequencies", f"{got_f[:3]} ... against {frequencies[:3]}")
+
+
+def biased_stage(report, work, outputs):
+    """The common-emitter stage: its script's readings, then each analysis of the circuit
+    opened again, with the bias on in the deck as in the road."""
+    elements = CIRCUITS["Q"]
+    _, op = ngspice(work, "bias_op", deck(elements, "SPICE", ".op"))
+    f, ac = ngspice(work, "bias_ac", deck(elements, "SPICE", SMALL_SIGNAL, "SigGen1"))
+    drawn = tables(outputs["Q0"])
+    report.printed("Q script: operating point", [row[1] for row in drawn[0]], op["c"])
+    report.printed("Q script: small signal", [row[1] for row in drawn[1]], numpy.abs(ac["c"]))
+    check_abscissa(report, "Q script: small signal's abscissa", [row[0] for row in drawn[1]], f)
+    op_table, ac_table, tran_table = tables(outputs["Q1"])
+    operating_point(report, "Q operating point, SPICE", work, "bias", elements, op, op_table,
+                    "c")
+    check_road(report, "Q signal generator, SPICE", work, "bias_ac", "bias", elements, f, ac,
+               ac_table, "c")
+    specana(report, "Q signal generator, SPICE: spectrum analyser", outputs["Q2"], f,
+            numpy.abs(ac["o"]))
+    times, pairs = transient(report, work, outputs, "Q", tran_table, "c", "ImpGen1",
+                             ".tran 50u 5m 0 50u")
+    samples, dt = resampled(pairs["o"][1], times)
+    lines = numpy.fft.fft(samples)[:SPECTRUM_LINES] / len(samples)
+    lines[1:] *= 2
+    specana(report, "Q pulse generator, SPICE: spectrum analyser", outputs["Q3"],
+            numpy.arange(SPECTRUM_LINES) / (len(samples) * dt), numpy.abs(lines))
 
 
 def supply(report, work, circuit, table, node):
@@ -643,6 +755,7 @@ def compare(report, work, outputs):
         lambda: transient(report, work, outputs, "T", t[1], "o", "ImpGen1", sine_card),
         lambda: spectral_run(report, work, outputs, "T", "Tape1", tape_samples(tape_volts),
                              TAPE_RATE, "T2", "o"),
+        lambda: biased_stage(report, work, outputs),
     ]
     for step in steps:
         try:

@@ -79,44 +79,50 @@ TEST_F(DcSweep, EveryDiodeTakesPart) {
   EXPECT_GT(points[2][1], 0.4);
 }
 
-// The named supply sweeps; the other one is 0 V behind its 1 kohm, on its own node or beside the
-// diode. Without a name the last supply sweeps.
-TEST_F(DcSweep, TheNamedSupplySweeps) {
+// The named supply sweeps; the other one holds its start value of 5 V behind its 1 kohm, on its
+// own node or beside the diode. Without a name the last supply sweeps and the first holds 1 V.
+TEST_F(DcSweep, TheNamedSupplySweepsTheOthersHold) {
   struct Case {
-    const char* idle;
+    const char* other;
     const char* name;
     double firstStep;
-    double load;  // ohms across the diode besides the meter
+    double held;   // the other supply's value
+    int heldNode;  // the node it feeds
   };
   const Case cases[] = {
-      {"DCQU 2 UA= 5V UB= 6V N= 1 R= 1kohm Idle", "Netzteil", 1.0, 0.0},
-      {"DCQU 1 UA= 5V UB= 6V N= 1 R= 1kohm Idle", "Netzteil", 1.0, 1000.0},
-      {"DCQU 2 UA= 5V UB= 6V N= 1 R= 1kohm Idle", "", 5.0, 0.0},
+      {"DCQU 2 UA= 5V UB= 6V N= 1 R= 1kohm Other", "Netzteil", 1.0, 5.0, 2},
+      {"DCQU 1 UA= 5V UB= 6V N= 1 R= 1kohm Other", "Netzteil", 1.0, 5.0, 1},
+      {"DCQU 1 UA= 5V UB= 6V N= 1 R= 1kohm Other", "", 5.0, 1.0, 1},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(ReadUpToNets(reader, {"BLK", "DIODE: 1POR 1",
                                       "DCQU 1 UA= 1V UB= 2V N= 1 R= 1kohm Netzteil",
                                       "HLD 1 IS = 10fA NE = 1 RS = 0ohm",
-                                      "MUME 2 R = 1Gohm U Other", c.idle, "END"}) &&
+                                      "MUME 2 R = 1Gohm U Meter", c.other, "END"}) &&
                 reader.BuildNets());
     NonLinearUsrNet& net = *reader.GetNonLinearNet(0);
-    ASSERT_EQ(net.StartDcSweep(c.name), 1) << c.idle;
-    net.NextDcStep();
-    ASSERT_EQ(net.GetErrorCode(), 0);
-    EXPECT_EQ(net.GetStepValue(), c.firstStep) << c.idle;
-    if (c.firstStep != 1.0) continue;
-    EXPECT_EQ(net.GetNodeVoltage(2), 0.0) << c.idle;
-    // Kirchhoff at the diode's node: the supply's current feeds the diode and the idle load.
-    const PNDiodeElement& diode = *net.GetDiodes()[0];
-    const double u = diode.GetU();
-    const double loadCurrent = c.load > 0 ? u / c.load : 0.0;
-    EXPECT_NEAR((1.0 - u) / 1000.0, diode.GetI() + loadCurrent, 1e-12) << c.idle;
+    ASSERT_EQ(net.StartDcSweep(c.name), 1) << c.other;
+    for (int step = 0; step < 2; ++step) {
+      net.NextDcStep();
+      ASSERT_EQ(net.GetErrorCode(), 0);
+      const double swept = net.GetStepValue();
+      EXPECT_EQ(swept, c.firstStep + step) << c.other;
+      // Kirchhoff at the diode's node: both supplies feed the diode through 1 kohm each.
+      const PNDiodeElement& diode = *net.GetDiodes()[0];
+      const double u = diode.GetU();
+      if (c.heldNode == 1) {
+        EXPECT_NEAR((swept - u) / 1000.0 + (c.held - u) / 1000.0, diode.GetI(), 1e-12);
+      } else {
+        EXPECT_NEAR((swept - u) / 1000.0, diode.GetI(), 1e-12);
+        EXPECT_NEAR(net.GetNodeVoltage(2), c.held * 1e9 / (1e9 + 1e3), 1e-12) << c.other;
+      }
+    }
   }
   ASSERT_TRUE(ReadUpToNets(reader, {"BLK", "DIODE: 1POR 1",
                                     "DCQU 1 UA= 1V UB= 2V N= 1 R= 1kohm Netzteil",
                                     "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "END"}) &&
               reader.BuildNets());
-  EXPECT_EQ(reader.GetNonLinearNet(0)->StartDcSweep("Other"), 0);
+  EXPECT_EQ(reader.GetNonLinearNet(0)->StartDcSweep("Meter"), 0);
 }
 
 // Meters read the solved step, across a diode and across the upper one of two in series.

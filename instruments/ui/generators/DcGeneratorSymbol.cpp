@@ -104,8 +104,9 @@ int DcGeneratorSymbol::WriteSpiceLines(LineFile& lines, int) {
   const WertMitDim& value =
       kind == 'I' ? static_cast<const WertMitDim&>(setting == 'F' ? fixedCurrent : startCurrent)
                   : static_cast<const WertMitDim&>(setting == 'F' ? fixedVoltage : startVoltage);
+  // A supply is one whichever instrument runs: only the ".Dc" card moves a swept one.
   lines.AddLine(SpiceName() + " " + Node(nodes[0]) + " " + Node(nodes[1]) + " " +
-                SpiceSource(value.ToSpice()));
+                value.ToSpice());
   if (resistorFlag != 0) {
     lines.AddLine(MyStrng("R") + elementName + " " + Node(nodes[1]) + " " + Node(nodes[0]) + " " +
                   internalResistance.ToSpice());
@@ -139,8 +140,13 @@ long DcGeneratorSymbol::StepCount() const {
 }
 
 void DcGeneratorSymbol::WriteNetLine() {
-  netLine = MyStrng("DCQU ") + Node(nodes[0]) + " UA= " + startVoltage + " UB= " + stopVoltage +
-            " N= " + IntegerWert(StepCount()) + " R= " + internalResistance + " " + elementName;
+  // A fixed supply is one step from its value to its value.
+  const bool fixed = setting == 'F';
+  const MyStrng from = fixed ? fixedVoltage : startVoltage;
+  const MyStrng to = fixed ? fixedVoltage : stopVoltage;
+  netLine = MyStrng("DCQU ") + Node(nodes[0]) + " UA= " + from + " UB= " + to +
+            " N= " + IntegerWert(fixed ? 1 : StepCount()) + " R= " + internalResistance + " " +
+            elementName;
 }
 
 MyStrng DcGeneratorSymbol::GetNetHeader() const {
@@ -150,7 +156,7 @@ MyStrng DcGeneratorSymbol::GetNetHeader() const {
 
 int DcGeneratorSymbol::StartRun() {
   dcNet = nullptr;
-  // Another supply of the circuit is idle: 0 V behind its internal resistance.
+  // Every other supply of the circuit holds its value behind its internal resistance.
   if (networkReady == 0 || !reader.StartDcSweeps(elementName)) return 0;
   NonLinearUsrNet* net = reader.GetNonLinearNet(0);
   if (net == nullptr) return 0;

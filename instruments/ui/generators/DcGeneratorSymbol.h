@@ -1,9 +1,10 @@
 #pragma once
 // The supply "Netzteil": a two-pin voltage or current source, fixed or swept. Under SPICE it is
-// an independent DC source and, swept and active, writes the ".Dc" card, to which a swept
-// slave supply adds its own range. In a built-in run it is a "DCQU" source behind its internal
-// resistance that steps from start to stop while the netlist's diode network is solved at each
-// step.
+// an independent DC source of its fixed or start value in every analysis and, swept and active,
+// writes the ".Dc" card, to which a swept slave supply adds its own range. In a built-in run it
+// is a "DCQU" source behind its internal resistance that steps from start to stop (a fixed one
+// one step at its value) while the netlist's diode network is solved at each step; the
+// circuit's other supplies hold their values meanwhile.
 
 #include <cstdint>
 
@@ -51,7 +52,8 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
 
   // Kind 'U' or 'I'; the name's first three letters become "VDc" or "IDc".
   void SetKind(char newKind);
-  // The "N=" of the "DCQU" line: the step width's share of the range, rounded, at least 1.
+  // The "N=" of a swept supply's "DCQU" line: the step width's share of the range, rounded, at
+  // least 1.
   long StepCount() const;
   // The element name with the kind's letter in front unless it starts with it.
   MyStrng SpiceName() const;

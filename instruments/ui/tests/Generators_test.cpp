@@ -462,20 +462,25 @@ TEST(Generators, StepOnlyTheirOwnRun) {
   EXPECT_EQ(supply.networkReady, 0);
 }
 
+// A swept supply steps from start to stop; a fixed one is one step at its value.
 TEST(DcGeneratorSymbol, NetlistStepCount) {
   struct Case {
+    char setting;
     const char *start, *stop, *step;
     const char* line;
   };
   const Case cases[] = {
-      {"0.1V", "10V", "0.495V", "DCQU 4 UA= 0.1V UB= 10V N= 20 R= 100mohm Netzteil"},
-      {"0V", "5V", "100mV", "DCQU 4 UA= 0V UB= 5V N= 50 R= 100mohm Netzteil"},
-      {"5V", "0V", "-1V", "DCQU 4 UA= 5V UB= 0V N= 5 R= 100mohm Netzteil"},
-      {"1V", "2V", "0V", "DCQU 4 UA= 1V UB= 2V N= 1 R= 100mohm Netzteil"},  // no step width
-      {"1V", "1V", "1V", "DCQU 4 UA= 1V UB= 1V N= 1 R= 100mohm Netzteil"},
+      {'V', "0.1V", "10V", "0.495V", "DCQU 4 UA= 0.1V UB= 10V N= 20 R= 100mohm Netzteil"},
+      {'V', "0V", "5V", "100mV", "DCQU 4 UA= 0V UB= 5V N= 50 R= 100mohm Netzteil"},
+      {'V', "5V", "0V", "-1V", "DCQU 4 UA= 5V UB= 0V N= 5 R= 100mohm Netzteil"},
+      {'V', "1V", "2V", "0V", "DCQU 4 UA= 1V UB= 2V N= 1 R= 100mohm Netzteil"},  // no step width
+      {'V', "1V", "1V", "1V", "DCQU 4 UA= 1V UB= 1V N= 1 R= 100mohm Netzteil"},
+      {'F', "0V", "5V", "100mV", "DCQU 4 UA= 9V UB= 9V N= 1 R= 100mohm Netzteil"},
   };
   for (const Case& c : cases) {
     DcGeneratorSymbol supply;
+    supply.setting = c.setting;
+    supply.fixedVoltage = "9V";
     supply.startVoltage = c.start;
     supply.stopVoltage = c.stop;
     supply.voltageStep = c.step;

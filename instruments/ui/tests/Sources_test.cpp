@@ -88,21 +88,13 @@ TEST(DataGeneratorSymbol, NetLineAndSpiceSourceOfOnePeriod) {
   }
 }
 
-// Beside the analysis of another instrument a generator drives nothing: 0 V (0 A) behind its
+// Beside the analysis of another instrument a generator drives nothing: 0 V behind its
 // resistance, whatever waveform, offset or amplitude it holds, active flag or not.
 TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
   auto pulse = [](int pins) {
     auto generator = std::make_unique<ImpulsGeneratorSymbol>();
     generator->pinCount = pins;
     generator->offset = "300mV";
-    return generator;
-  };
-  auto supply = [](char kind) {
-    auto generator = std::make_unique<DcGeneratorSymbol>();
-    generator->SetKind(kind);
-    generator->fixedVoltage = "5V";
-    generator->fixedCurrent = "2mA";
-    generator->resistorFlag = 1;
     return generator;
   };
   struct Case {
@@ -115,8 +107,6 @@ TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
       {std::make_unique<AudioSourceSymbol>(), {"VTonband 8 0 DC 0", "RTonband 3 8 50"}},
       {pulse(1), {"VImpG 3 0 DC 0"}},
       {pulse(2), {"VImpG 3 5 DC 0"}},
-      {supply('U'), {"VDczteil 3 5 DC 0", "RVDczteil 5 3 100m"}},
-      {supply('I'), {"IDczteil 3 5 DC 0", "RIDczteil 5 3 100m"}},
   };
   for (Case& c : cases) {
     MessMasterSymbol& generator = *c.generator;
@@ -127,6 +117,42 @@ TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
     LineFile spice;
     generator.WriteSpiceLines(spice, 7);
     EXPECT_EQ(Lines(spice), c.lines) << generator.GetClassKey().ToCString();
+  }
+}
+
+// A supply is a supply whatever runs: its fixed or start value, of its kind, running or idle,
+// active or not.
+TEST(DcGeneratorSymbol, SuppliesKeepTheirValueInEveryRun) {
+  const struct {
+    char kind, setting;
+    std::string name, value;
+  } cases[] = {
+      {'U', 'F', "VDczteil", "5"},
+      {'U', 'V', "VDczteil", "2"},
+      {'I', 'F', "IDczteil", "2m"},
+      {'I', 'V', "IDczteil", "3m"},
+  };
+  for (const auto& c : cases) {
+    for (const bool running : {false, true}) {
+      for (const int active : {0, 1}) {
+        DcGeneratorSymbol supply;
+        supply.SetKind(c.kind);
+        supply.setting = c.setting;
+        supply.fixedVoltage = "5V";
+        supply.startVoltage = "2V";
+        supply.fixedCurrent = "2mA";
+        supply.startCurrent = "3mA";
+        supply.resistorFlag = 1;
+        supply.nodes = {3, 5};
+        supply.SetActiveFlag(active);
+        supply.SetRunning(running);
+        LineFile spice;
+        supply.WriteSpiceLines(spice, 7);
+        EXPECT_EQ(Lines(spice), (std::vector<std::string>{c.name + " 3 5 " + c.value,
+                                                           "R" + c.name + " 5 3 100m"}))
+            << c.kind << c.setting << " running " << running << " active " << active;
+      }
+    }
   }
 }
 
