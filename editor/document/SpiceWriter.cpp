@@ -76,14 +76,12 @@ std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
 }
 
 void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, bool card) {
-  // The operating point is the supplies'; every other analysis is its chain's. A file of no
+  // Every analysis is its chain's (supplies hold their value whoever runs). A file of no
   // analysis keeps every source as drawn, for whatever card the user adds.
-  const bool operatingPoint = doc.operatingPointRequest != 0;
-  const bool noAnalysis = !card && !operatingPoint;
+  const bool noAnalysis = !card && doc.operatingPointRequest == 0;
   doc.ForEachInstrument([&](NetSymbol& s, InstrumentRole& instrument) {
     const bool inChain = std::find(chain.begin(), chain.end(), &s) != chain.end();
-    const bool supply = dynamic_cast<DcGeneratorRole*>(&s) != nullptr;
-    instrument.SetRunning(noAnalysis || inChain || (operatingPoint && supply));
+    instrument.SetRunning(noAnalysis || inChain);
   });
 }
 

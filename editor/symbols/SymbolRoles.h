@@ -44,8 +44,8 @@ class InstrumentRole {
   virtual void AppendNetworkHeader(LineFile& /*lines*/) const {}
   // Set by the netlist writers on every instrument before the lines are written: whether it
   // runs the analysis being written (its header defines the network; under SPICE its source
-  // drives). One that does not is idle: a generator is a source of 0 V behind its resistance,
-  // the analyser terminates its ports.
+  // drives). One that does not is idle: a generator other than a DC supply, which holds its
+  // value, is a source of 0 V behind its resistance; the analyser terminates its ports.
   virtual void SetRunning(bool /*running*/) {}
   virtual bool IsRunning() const { return false; }
 };
