@@ -124,18 +124,22 @@ TEST_F(ElementDialogsTest, BadValuesShowOneBoxUnderTheFieldsCaptionAndKeepTheDia
   }
 }
 
-TEST_F(ElementDialogsTest, EarlierFieldsStayStoredAfterCancelAndACorrectedOkCloses) {
+// A refused OK stores no field, neither while the dialog stays open nor after "Abbrechen"; the
+// corrected OK stores every field, those typed before the refusal too.
+TEST_F(ElementDialogsTest, ARefusedOkStoresNothingAndACorrectedOkStoresEveryField) {
   SrlcSymbol srlc;
   srlc.q = FloatWert("5");
-  EXPECT_FALSE(Edit(srlc, "SRCDIALG", [](DialogDriver& d) {
+  EXPECT_FALSE(Edit(srlc, "SRCDIALG", [&](DialogDriver& d) {
     EXPECT_EQ(d.Text(resonator_ids::kSeries.q), "5");
     d.Type(resonator_ids::kSeries.f0, "2MHz");
     d.Type(resonator_ids::kSeries.zk, "bad");
     d.Type(resonator_ids::kSeries.q, "7");
     d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    EXPECT_EQ(srlc.f0, "1MHz");
     d.Cancel();
   }));
-  EXPECT_EQ(srlc.f0, "2MHz");
+  EXPECT_EQ(srlc.f0, "1MHz");
   EXPECT_EQ(srlc.q, "5");
 
   CplIndSymbol t;
@@ -146,15 +150,22 @@ TEST_F(ElementDialogsTest, EarlierFieldsStayStoredAfterCancelAndACorrectedOkClos
     d.Ok();
     d.Cancel();
   }));
-  EXPECT_EQ(t.ls, "20nH");
-  EXPECT_EQ(t.k, "0.5");
-  EXPECT_TRUE(Edit(t, Numbered(ue::kTemplate), [](DialogDriver& d) {
-    d.Type(ue::kCoupling, "0.99");
+  EXPECT_EQ(t.ls, "10nH");
+  EXPECT_EQ(t.k, "0.99");
+  EXPECT_EQ(t.n1, "1");
+  EXPECT_TRUE(Edit(t, Numbered(ue::kTemplate), [&](DialogDriver& d) {
+    d.Type(ue::kLs, "20nH");
+    d.Type(ue::kCoupling, "0.5");
+    d.Type(ue::kN1, "x");
+    d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    EXPECT_EQ(t.ls, "10nH");
     d.Type(ue::kN1, "2");
     d.Ok();
     EXPECT_TRUE(d.GetDialog().HasEnded());
   }));
-  EXPECT_EQ(t.k, "0.99");
+  EXPECT_EQ(t.ls, "20nH");
+  EXPECT_EQ(t.k, "0.5");
   EXPECT_EQ(t.n1, "2");
 }
 
@@ -242,36 +253,54 @@ TEST_F(ElementDialogsTest, FetDialogShowsCanonicalTextsAndStoresNumbers) {
     d.Ok();
     d.Cancel();
   }));
-  EXPECT_EQ(fet.typeName, "CFY 30");
+  EXPECT_EQ(fet.typeName, "MesFet");
+  EXPECT_FLOAT_EQ(fet.transconductance, 0.05f);
   EXPECT_TRUE(Edit(fet, "FETDIALG", [](DialogDriver& d) {
+    d.Type(fet::kName, "CFY 30");
     d.Type(fet::kGain, "40mMho");
     d.Type(fet::kRds, "500ohm");
     d.Type(fet::kLg, "bad");
     d.Ok();
   }));
+  EXPECT_EQ(fet.typeName, "CFY 30");
   EXPECT_FLOAT_EQ(fet.transconductance, 0.04f);
   EXPECT_FLOAT_EQ(fet.options[7].value, 0.002f);
   EXPECT_EQ(fet.options[14].enabled, 0);
   EXPECT_FLOAT_EQ(fet.options[14].value, 2e-9f);
 }
 
-TEST_F(ElementDialogsTest, BipolarSheetStoresUpToTheBadFieldAndLeavingTheYPageSetsH) {
+// The H page stores its fields when it is left, but only the sheet's OK keeps them: a refused OK
+// followed by "Abbrechen" leaves the transistor as it was, also the kind that leaving the Y page
+// set.
+TEST_F(ElementDialogsTest, BipolarSheetKeepsOnlyWhatItsOkConfirmsAndLeavingTheYPageSetsH) {
   BipSymbol bip;
-  EXPECT_FALSE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
+  const auto typeUpToH21 = [](DialogDriver& d) {
     d.Type(bipolar_ids::kName, "BC 107");
     d.Type(bipolar_ids::kH11, "2kohm");
     d.Type(bipolar_ids::kH12, "0.001");
     d.Type(bipolar_ids::kH21, "x");
     d.Ok();
     EXPECT_FALSE(d.GetDialog().HasEnded());
+  };
+  EXPECT_FALSE(Edit(bip, "Bipolartransistor", [&](DialogDriver& d) {
+    typeUpToH21(d);
     d.Cancel();
+  }));
+  EXPECT_EQ(bip.typeName, "BCY 59");
+  EXPECT_EQ(bip.h11, "3kohm");
+  EXPECT_EQ(bip.h12, "0.0002");
+  EXPECT_EQ(bip.h21, "250");
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0].caption, "Fehler H21:");
+  EXPECT_TRUE(Edit(bip, "Bipolartransistor", [&](DialogDriver& d) {
+    typeUpToH21(d);
+    d.Type(bipolar_ids::kH21, "100");
+    d.Ok();
   }));
   EXPECT_EQ(bip.typeName, "BC 107");
   EXPECT_EQ(bip.h11, "2kohm");
   EXPECT_EQ(bip.h12, "0.001");
-  EXPECT_EQ(bip.h21, "250");
-  ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].caption, "Fehler H21:");
+  EXPECT_EQ(bip.h21, "100");
 
   bip.kind = 'S';
   EXPECT_FALSE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
@@ -279,13 +308,19 @@ TEST_F(ElementDialogsTest, BipolarSheetStoresUpToTheBadFieldAndLeavingTheYPageSe
     EXPECT_TRUE(d.SelectPage(0));
     d.Cancel();
   }));
-  EXPECT_EQ(bip.kind, 'H');
+  EXPECT_EQ(bip.kind, 'S');
   EXPECT_TRUE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
-    EXPECT_EQ(static_cast<pf::PropertySheet&>(d.GetDialog()).GetActiveIndex(), 0);
+    EXPECT_EQ(static_cast<pf::PropertySheet&>(d.GetDialog()).GetActiveIndex(), 1);
+    EXPECT_TRUE(d.SelectPage(0));
     d.Type(bipolar_ids::kH22, "1mMho");
     d.Ok();
   }));
+  EXPECT_EQ(bip.kind, 'H');
   EXPECT_EQ(bip.h22, "1mMho");
+  EXPECT_FALSE(Edit(bip, "Bipolartransistor", [](DialogDriver& d) {
+    EXPECT_EQ(static_cast<pf::PropertySheet&>(d.GetDialog()).GetActiveIndex(), 0);
+    d.Cancel();
+  }));
 }
 
 }  // namespace

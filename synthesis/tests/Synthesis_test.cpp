@@ -118,23 +118,31 @@ TEST_F(SynthesisTest, LowPassDialogShowsTheDefaultFrequencyAndTurnsRippleZeroInt
   });
 }
 
-TEST_F(SynthesisTest, RefusedFigureKeepsTheOnesBeforeItAndTheDialogOpen) {
+// A refused figure keeps the dialog open and stores none of the figures, also those before it.
+TEST_F(SynthesisTest, RefusedFigureStoresNoneAndKeepsTheDialogOpen) {
   struct Case {
     const char* bandwidth;
     const char* order;
     const char* message;
+  };
+  const SynthesisSettings fresh;
+  const auto expectFresh = [&] {
+    EXPECT_EQ(S().CentreFrequency, fresh.CentreFrequency);
+    EXPECT_EQ(S().Bandwidth, fresh.Bandwidth);
+    EXPECT_EQ(S().FilterOrder, fresh.FilterOrder);
   };
   for (const Case& c :
        {Case{"-5MHz", "3", nullptr}, Case{"100MHz", "11", "Ordnung muß zwischen 1 und 10 liegen"},
         Case{"100MHz", "-1", "Ist keine Zahl"}}) {
     S() = SynthesisSettings{};
     const size_t shown = headless.Ui().Messages().size();
-    Run<TBandPasDlg>([&c](pf::DialogDriver& d) {
+    Run<TBandPasDlg>([&](pf::DialogDriver& d) {
       d.Type(filter_ids::kFrequency, "3GHz");
       d.Type(filter_ids::kBandwidth, c.bandwidth);
       d.Type(filter_ids::kOrder, c.order);
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded()) << c.bandwidth << " " << c.order;
+      expectFresh();
       d.Cancel();
     });
     ASSERT_EQ(headless.Ui().Messages().size(), shown + 1);
@@ -142,8 +150,7 @@ TEST_F(SynthesisTest, RefusedFigureKeepsTheOnesBeforeItAndTheDialogOpen) {
     if (c.message != nullptr) {
       EXPECT_EQ(headless.Ui().Messages().back().text, c.message);
     }
-    EXPECT_EQ(S().CentreFrequency, 3e9f);
-    EXPECT_EQ(S().FilterOrder, 3);
+    expectFresh();
     EXPECT_EQ(VS_Error::MessageCount(), 0);
   }
 }

@@ -48,7 +48,8 @@ class Panel : public ::testing::Test {
   VecNetAnaDialog* window = nullptr;
 };
 
-TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
+// A count beyond the limits is clamped; a refused OK keeps the sweep as it was.
+TEST_F(Panel, SweepDialogClampsTheCountAndARefusalStoresNothing) {
   struct Case {
     const char* start;
     const char* stop;
@@ -62,11 +63,11 @@ TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
       {"1MHz", "2MHz", "1", true, "", 1e6, 2e6, 2},
       {"1MHz", "2MHz", "1000", true, "", 1e6, 2e6, 300},
       {"5MHz", "5MHz", "11", true, "", 5e6, 5e6, 11},
-      // Refused, but start, stop and count are already stored.
-      {"3MHz", "2MHz", "11", false, "Fehler: StartFreq > StopFreq", 3e6, 2e6, 11},
-      // A text that fails is not stored; the others are.
-      {"-1GHz", "4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 4e9, 101},
-      {"1GHz", "2GHz", "x", false, "", 1e9, 2e9, 101},
+      // Refused after start, stop and count passed: none of them stored.
+      {"3MHz", "2MHz", "11", false, "Fehler: StartFreq > StopFreq", 1e9, 2e10, 101},
+      // Neither a text that fails nor the others.
+      {"-1GHz", "4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 2e10, 101},
+      {"1GHz", "2GHz", "x", false, "", 1e9, 2e10, 101},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.start) + " " + c.stop + " " + c.count);
@@ -99,8 +100,9 @@ TEST_F(Panel, SweepDialogClampsTheCountAndKeepsWhatParsed) {
 }
 
 // An exponential sweep has no end at or below 0, whether chosen now or set before: refused under
-// that end's caption and not stored, the dialog open; a text that fails first is reported
-// first. Nothing is left queued: the next OK of the dialog passes.
+// that end's caption, the dialog open and the sweep kept as it was (the other end and the mode
+// too); a text that fails first is reported first. Nothing is left queued: the next OK of the
+// dialog passes.
 TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
   struct Case {
     char mode;       // before the dialog
@@ -117,7 +119,7 @@ TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
                                   SweepFreq::kStopNotPositive;
   const Case cases[] = {
       {'L', freq_ids::kExponential, "0Hz", "20GHz", startRefused.c_str(), 1e9, 2e10, 'L'},
-      {'L', freq_ids::kExponential, "2GHz", "0Hz", stopRefused.c_str(), 2e9, 2e10, 'L'},
+      {'L', freq_ids::kExponential, "2GHz", "0Hz", stopRefused.c_str(), 1e9, 2e10, 'L'},
       {'E', 0, "0Hz", "0Hz", startRefused.c_str(), 1e9, 2e10, 'E'},
       {'L', freq_ids::kExponential, "-1GHz", "0Hz", "Fehler: Negative Frequenz", 1e9, 2e10, 'L'},
       {'L', freq_ids::kExponential, "1MHz", "20GHz", "", 1e6, 2e10, 'E'},

@@ -352,21 +352,32 @@ TEST(SignalGenSymbol, ArchiveKeepsSweepAndValues) {
   corrupt(tail, std::string("\0\0\0\0\0\0\xf8\x7f", 8));  // NaN
 }
 
-// Every field that passes is stored at once; a count of 0 is refused under its own caption.
-TEST(SignalGenDialog, FieldsStoredInOrder) {
+// A refused OK stores no field, those that passed before the refused one included, and
+// "Abbrechen" keeps the generator as it was; a count of 0 is refused under its own caption.
+TEST(SignalGenDialog, ARefusedOkStoresNoFieldAndOkStoresThemAll) {
   pf::Headless headless;
   SignalGenSymbol generator;
-  headless.ExpectDialog(siggen_ids::kTemplate, [](pf::DialogDriver& d) {
+  const auto expectUnchanged = [&] {
+    EXPECT_EQ(generator.sweep.start, 1e3);
+    EXPECT_EQ(generator.sweep.stop, 20e3);
+    EXPECT_EQ(generator.sweep.count, 51);
+    EXPECT_EQ(Text(generator.voltage), "10mV");
+    EXPECT_EQ(Text(generator.resistance), "50ohm");
+  };
+  headless.ExpectDialog(siggen_ids::kTemplate, [&](pf::DialogDriver& d) {
     EXPECT_EQ(d.Text(siggen_ids::kStartFrequency), "1kHz");
     EXPECT_EQ(d.Text(siggen_ids::kResistance), "50ohm");
     d.Type(siggen_ids::kStartFrequency, "30kHz");
     d.Type(siggen_ids::kStopFrequency, "2kHz");
     d.Type(siggen_ids::kCount, "0");
     d.Ok();
+    expectUnchanged();
     d.Type(siggen_ids::kCount, "5");
     d.Type(siggen_ids::kVoltage, "2V");
     d.Type(siggen_ids::kResistance, "x");
     d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    expectUnchanged();
     d.Cancel();
   });
   EXPECT_FALSE(generator.EditDialog(nullptr));
@@ -375,12 +386,13 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   EXPECT_EQ(shown[0].caption, "Fehler Schritte:");
   EXPECT_EQ(shown[0].text, "Anzahl der Frequenzwerte muß > 0 sein");
   EXPECT_EQ(shown[1].caption, "Fehler Innenwiderstand:");
-  EXPECT_EQ(generator.sweep.start, 30e3);
-  EXPECT_EQ(generator.sweep.count, 5);
-  EXPECT_EQ(Text(generator.voltage), "2V");
-  EXPECT_EQ(Text(generator.resistance), "50ohm");
+  expectUnchanged();
 
   headless.ExpectDialog(siggen_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(siggen_ids::kStartFrequency, "30kHz");
+    d.Type(siggen_ids::kStopFrequency, "2kHz");
+    d.Type(siggen_ids::kCount, "5");
+    d.Type(siggen_ids::kVoltage, "2V");
     d.Type(siggen_ids::kResistance, "60ohm");
     d.Click(siggen_ids::kLogarithmic);
     d.Ok();
@@ -389,12 +401,15 @@ TEST(SignalGenDialog, FieldsStoredInOrder) {
   // Stop below start is taken; Prepare orders them.
   EXPECT_EQ(generator.sweep.start, 2e3);
   EXPECT_EQ(generator.sweep.stop, 30e3);
+  EXPECT_EQ(generator.sweep.count, 5);
   EXPECT_EQ(generator.sweep.mode, 'E');
+  EXPECT_EQ(Text(generator.voltage), "2V");
+  EXPECT_EQ(Text(generator.resistance), "60ohm");
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 }
 
 // A logarithmic sweep has no end at or below 0: the dialog refuses it under that end's caption,
-// stores nothing of it, stays open and leaves nothing queued; a linear sweep takes 0 Hz, and
+// stores nothing (the start that passed neither), stays open and leaves nothing queued; a linear sweep takes 0 Hz, and
 // either takes its ends in any order.
 TEST(SignalGenDialog, LogarithmicSweepNeedsBothEndsAboveZero) {
   const struct {
@@ -409,7 +424,7 @@ TEST(SignalGenDialog, LogarithmicSweepNeedsBothEndsAboveZero) {
        SweepFreq::kStopNotPositive, 1e3, 20e3},
       {siggen_ids::kLogarithmic, "0Hz", "20kHz", "Fehler Startfrequenz:",
        SweepFreq::kStartNotPositive, 1e3, 20e3},
-      {siggen_ids::kLogarithmic, "5kHz", "-5Hz", "Fehler Stopfrequenz:", "Negative Frequenz", 5e3,
+      {siggen_ids::kLogarithmic, "5kHz", "-5Hz", "Fehler Stopfrequenz:", "Negative Frequenz", 1e3,
        20e3},
       {siggen_ids::kLogarithmic, "20kHz", "10Hz", nullptr, "", 10, 20e3},
       {siggen_ids::kLinear, "1kHz", "0Hz", nullptr, "", 0, 1e3},
@@ -567,7 +582,7 @@ TEST(DcGeneratorSymbol, ArchiveKeepsKindAndCurrents) {
 TEST(DcGeneratorDialog, CurrentCaptionsAndKindButtons) {
   pf::Headless headless;
   DcGeneratorSymbol supply;
-  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) {
+  headless.ExpectDialog(dcgen_ids::kTemplate, [&](pf::DialogDriver& d) {
     EXPECT_EQ(d.Text(dcgen_ids::kFixedValue), "1V");
     d.Click(dcgen_ids::kCurrentSource);  // current source: the current values
     EXPECT_EQ(d.Text(dcgen_ids::kFixedValue), "1mA");
@@ -575,19 +590,31 @@ TEST(DcGeneratorDialog, CurrentCaptionsAndKindButtons) {
     d.Type(dcgen_ids::kStartValue, "2mA");
     d.Type(dcgen_ids::kStopValue, "x");
     d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    EXPECT_EQ(Text(supply.startCurrent), "0A");
     d.Cancel();
   });
   EXPECT_FALSE(supply.EditDialog(nullptr));
   ASSERT_EQ(headless.Ui().Messages().size(), 1u);
   EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler Stopstrom:");
-  // The buttons acted at once; the start before the failing field is stored.
+  // The buttons acted at once and stay; the start before the failing field is not stored.
   EXPECT_EQ(supply.kind, 'I');
   EXPECT_EQ(supply.setting, 'V');
   EXPECT_EQ(Text(supply.elementName), "IDczteil");
-  EXPECT_EQ(Text(supply.startCurrent), "2mA");
-  // Without other supplies the chosen slave is empty, and OK takes it.
-  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) { d.Ok(); });
+  EXPECT_EQ(Text(supply.startCurrent), "0A");
+  // The corrected OK stores the currents; without other supplies the chosen slave is empty, and
+  // OK takes it.
+  headless.ExpectDialog(dcgen_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(dcgen_ids::kStartValue, "2mA");
+    d.Type(dcgen_ids::kStopValue, "x");
+    d.Ok();
+    EXPECT_FALSE(d.GetDialog().HasEnded());
+    d.Type(dcgen_ids::kStopValue, "5mA");
+    d.Ok();
+  });
   EXPECT_TRUE(supply.EditDialog(nullptr));
+  EXPECT_EQ(Text(supply.startCurrent), "2mA");
+  EXPECT_EQ(Text(supply.stopCurrent), "5mA");
   EXPECT_EQ(Text(supply.slaveName), "");
 }
 

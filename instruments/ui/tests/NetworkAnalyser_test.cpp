@@ -235,9 +235,9 @@ TEST_F(Analyser, RefusesWhatItCannotMeasure) {
   EXPECT_FALSE(dialog.IsRunning());
 }
 
-// The results belong to the sweep that computed them: a new range, point count or mode, also
-// one that a refused OK stored before Cancel, discards them, and "Daten" and every format of the
-// screen then show none; the same sweep keeps them.
+// The results belong to the sweep that computed them: a new range, point count or mode discards
+// them, and "Daten" and every format of the screen then show none; the same sweep keeps them, and
+// so does an OK that is refused, whatever range it was given, before Cancel.
 TEST_F(Analyser, ResultsGoWithTheirSweep) {
   struct Case {
     const char* what;
@@ -254,7 +254,7 @@ TEST_F(Analyser, ResultsGoWithTheirSweep) {
       {"count", "1GHz", "20GHz", "5", false, false},
       {"mode", "1GHz", "20GHz", "101", true, false},
       {"refused, same", "1GHz", "20GHz", "x", false, true},
-      {"refused, ends stored", "3GHz", "2GHz", "101", false, false},
+      {"refused, other ends", "3GHz", "2GHz", "101", false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

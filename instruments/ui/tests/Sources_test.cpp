@@ -368,17 +368,21 @@ TEST(ImpulsGeneratorDialog, WaveformAtOnceAndFrequencyZeroRefused) {
   EXPECT_FALSE(generator.EditDialog(nullptr));
   ASSERT_EQ(headless.Ui().Messages().size(), 1u);
   EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler FreqEdit:");
+  // The waveform acted at once and stays; the refused OK stored none of the fields.
   EXPECT_EQ(generator.waveform, 'R');
-  EXPECT_EQ(Text(generator.amplitude), "2V");
+  EXPECT_EQ(Text(generator.amplitude), "1V");
   EXPECT_EQ(Text(generator.frequency), "50Hz");
   EXPECT_EQ(generator.pinCount, 1);
   EXPECT_EQ(Text(generator.tranStop), "100mSec");
   headless.ExpectDialog(impuls_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(impuls_ids::kAmplitude, "2V");
     d.Type(impuls_ids::kFrequency, "1kHz");
     d.Click(impuls_ids::kTwoPin);
     d.Ok();
   });
   EXPECT_TRUE(generator.EditDialog(nullptr));
+  EXPECT_EQ(generator.waveform, 'R');
+  EXPECT_EQ(Text(generator.amplitude), "2V");
   EXPECT_EQ(generator.pinCount, 2);
   EXPECT_EQ(Text(generator.tranStop), "5mSec");
   EXPECT_EQ(Text(generator.tranStep), "50uSec");
