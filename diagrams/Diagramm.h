@@ -212,11 +212,17 @@ class Diagramm : public Screen, protected DiagrammSettings {
   void ShowGainCircles(char kind);
   void EraseGainCircles(char kind);
   void ResetGainCircles(char kind);
+  // The sets are filled: the first frequency's becomes the current one.
   void SetGainCirclesReady(char kind);
   void AddGainCircle(char kind, float f, const CmplxRecVektor& parameters,
                      const PortMatrix& matrix);
+  // The next or previous frequency's set; the free marker follows its matrix. False at the
+  // last or first set.
+  bool NextGainCircle(char kind);
+  bool PrevGainCircle(char kind);
 
-  // The free marker; nothing without one.
+  // The free marker; nothing without one or while it is not shown (it is shown with the gain
+  // circles, and its label is a curve's otherwise).
   void FreeMarkerRight();
   void FreeMarkerLeft();
   void FreeMarkerUp();
@@ -237,6 +243,9 @@ class Diagramm : public Screen, protected DiagrammSettings {
   // Soft keys.
   void PlaceSoftLabels(int firstY, int spacing);
   void NextSoftKeySet();
+  // After the curves and circle sets were filled anew: what the set of the mode shows, from
+  // its first frequency; the curve mode keeps what the fill shows.
+  void RestoreSoftKeySet();
   void SetCurveKeys();
   void SetLoadStabKeys();
   void SetGenStabKeys();
@@ -306,11 +315,12 @@ class Diagramm : public Screen, protected DiagrammSettings {
   // The repaint and label steps that follow every scale and reference change.
   void AfterScaleChange();
   void Beep() const;
-  // Labels 6 and 7 of a soft-key set; curve shown is labelled by header line 2.
-  void SetModeLabels(const char* text6, const char* text7);
+  // Labels 6 and 7 name the soft-key set of the mode.
+  void SetModeLabels();
+  bool FreeMarkerShown() const;
   void EraseFreeMarker();
-  void SetStabKeys(int shown, char mode, const char* text7);
-  void SetGainKeys(char kind, char mode, const char* text7);
+  void SetStabKeys(int shown, char mode);
+  void SetGainKeys(char kind, char mode);
   void UpdateLine(OutText* l);
   // For the circular kinds. The start and stop texts come from curve 0's frequencies when it
   // holds data, else (fromSweep, curve 0 without data) from the sweep limits; they go into

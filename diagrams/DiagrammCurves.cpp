@@ -58,9 +58,11 @@ void Diagramm::RecreateCurve(int i, int n) {
   if (DiagKurve* old = GetCurve(i)) {
     const int k = old->GetColumns();
     const MyStrng saved = old->GetElementName();
+    const bool stabCircle = old->GetCompanion() != nullptr;
     auto& slot = curves[static_cast<size_t>(i)];
     slot.reset();
     slot = MakeCurve(i, n, k);
+    if (stabCircle) slot->EnableStabCircle();
     slot->SetName(saved);
   } else {
     CreateCurve(i, n, 1);
@@ -260,7 +262,11 @@ void Diagramm::ResetGainCircles(char kind) {
 }
 
 void Diagramm::SetGainCirclesReady(char kind) {
-  if (ConstGainCircles* set = GainCircles(kind)) set->SetShown(true);
+  ConstGainCircles* set = GainCircles(kind);
+  if (set == nullptr) return;
+  // Filling left the index past the last set.
+  set->ResetIndex();
+  set->SetShown(true);
 }
 
 void Diagramm::AddGainCircle(char kind, float f, const CmplxRecVektor& parameters,
@@ -268,20 +274,34 @@ void Diagramm::AddGainCircle(char kind, float f, const CmplxRecVektor& parameter
   if (ConstGainCircles* set = GainCircles(kind)) set->Add(f, parameters, matrix);
 }
 
+bool Diagramm::NextGainCircle(char kind) {
+  ConstGainCircles* set = GainCircles(kind);
+  if (set == nullptr || !set->Next()) return false;
+  if (FreeMarkerShown()) freeMarker->Update();
+  return true;
+}
+
+bool Diagramm::PrevGainCircle(char kind) {
+  ConstGainCircles* set = GainCircles(kind);
+  if (set == nullptr || !set->Prev()) return false;
+  if (FreeMarkerShown()) freeMarker->Update();
+  return true;
+}
+
 void Diagramm::FreeMarkerRight() {
-  if (freeMarker) freeMarker->StepRight();
+  if (FreeMarkerShown()) freeMarker->StepRight();
 }
 
 void Diagramm::FreeMarkerLeft() {
-  if (freeMarker) freeMarker->StepLeft();
+  if (FreeMarkerShown()) freeMarker->StepLeft();
 }
 
 void Diagramm::FreeMarkerUp() {
-  if (freeMarker) freeMarker->StepUp();
+  if (FreeMarkerShown()) freeMarker->StepUp();
 }
 
 void Diagramm::FreeMarkerDown() {
-  if (freeMarker) freeMarker->StepDown();
+  if (FreeMarkerShown()) freeMarker->StepDown();
 }
 
 bool Diagramm::HasMarker() const { return marker != nullptr || freeMarker != nullptr; }

@@ -192,10 +192,29 @@ void Diagramm::MarkerUpdate() {
   WriteReadout(false);
 }
 
-void Diagramm::SetModeLabels(const char* text6, const char* text7) {
+void Diagramm::SetModeLabels() {
+  struct ModeLabels {
+    char mode;
+    const char* text6;
+    const char* text7;
+  };
+  static constexpr ModeLabels kModeLabels[] = {{'L', "Frequenz", "LStabCirc"},
+                                               {'G', "Frequenz", "GStabCirc"},
+                                               {'A', "Frequenz", "LGainCirc"},
+                                               {'B', "Frequenz", "GGainCirc"}};
+  // The curve mode names itself only where there are other sets to step to.
+  const char* text6 = "";
+  const char* text7 = name == "RecPlanDiag" ? "Kurve" : "";
+  for (const ModeLabels& m : kModeLabels) {
+    if (m.mode != softKeyMode) continue;
+    text6 = m.text6;
+    text7 = m.text7;
+  }
   if (softLabels[5]) softLabels[5]->SetText(text6);
   if (softLabels[6]) softLabels[6]->SetText(text7);
 }
+
+bool Diagramm::FreeMarkerShown() const { return freeMarker && freeMarker->IsErased() == 0; }
 
 void Diagramm::EraseFreeMarker() {
   if (!freeMarker) return;
@@ -209,40 +228,44 @@ void Diagramm::SetCurveKeys() {
   EraseCurve(2);
   EraseGainCircles('G');
   EraseGainCircles('L');
-  SetModeLabels("", name == "RecPlanDiag" ? "Kurve" : "");
+  softKeyMode = 'K';
+  SetModeLabels();
   SetCurveLabel(0, headerLines[1].get());
   ShowCurve(0);
   UpdateLine(headerLines[1].get());
-  softKeyMode = 'K';
 }
 
-void Diagramm::SetStabKeys(int shown, char mode, const char* text7) {
+void Diagramm::SetStabKeys(int shown, char mode) {
   EraseFreeMarker();
   for (int i = 0; i < 3; ++i) {
     if (i != shown) EraseCurve(i);
   }
-  SetModeLabels("Frequenz", text7);
+  softKeyMode = mode;
+  SetModeLabels();
   SetCurveLabel(shown, headerLines[1].get());
   ShowCurve(shown);
+  // With the sweep's curves on screen, the circle of the first frequency.
+  DiagKurve* c = GetCurve(shown);
+  if (curvesShown != 0 && c != nullptr) c->SetCursor(0);
   UpdateLine(headerLines[1].get());
   DeleteMarker();
-  softKeyMode = mode;
 }
 
-void Diagramm::SetLoadStabKeys() { SetStabKeys(1, 'L', "LStabCirc"); }
+void Diagramm::SetLoadStabKeys() { SetStabKeys(1, 'L'); }
 
-void Diagramm::SetGenStabKeys() { SetStabKeys(2, 'G', "GStabCirc"); }
+void Diagramm::SetGenStabKeys() { SetStabKeys(2, 'G'); }
 
-void Diagramm::SetGainKeys(char kind, char mode, const char* text7) {
+void Diagramm::SetGainKeys(char kind, char mode) {
   for (int i = 0; i < 3; ++i) EraseCurve(i);
   EraseGainCircles(kind == 'L' ? 'G' : 'L');
-  SetModeLabels("Frequenz", text7);
+  // The set's read-out names its side by the mode.
+  softKeyMode = mode;
+  SetModeLabels();
   ConstGainCircles* set = GainCircles(kind);
   if (set != nullptr && headerLines[1]) set->SetLabel(headerLines[1].get());
   ShowGainCircles(kind);
   UpdateLine(headerLines[1].get());
   DeleteMarker();
-  softKeyMode = mode;
   if (freeMarker) {
     freeMarker->SetGainCircles(set);
     freeMarker->SetErased(false);
@@ -250,9 +273,19 @@ void Diagramm::SetGainKeys(char kind, char mode, const char* text7) {
   }
 }
 
-void Diagramm::SetLoadGainKeys() { SetGainKeys('L', 'A', "LGainCirc"); }
+void Diagramm::SetLoadGainKeys() { SetGainKeys('L', 'A'); }
 
-void Diagramm::SetGenGainKeys() { SetGainKeys('G', 'B', "GGainCirc"); }
+void Diagramm::SetGenGainKeys() { SetGainKeys('G', 'B'); }
+
+void Diagramm::RestoreSoftKeySet() {
+  switch (softKeyMode) {
+    case 'L': SetLoadStabKeys(); break;
+    case 'G': SetGenStabKeys(); break;
+    case 'A': SetLoadGainKeys(); break;
+    case 'B': SetGenGainKeys(); break;
+    default: break;
+  }
+}
 
 void Diagramm::NextSoftKeySet() {
   const DiagKurve* first = GetCurve(0);

@@ -15,8 +15,9 @@ namespace {
 
 constexpr int kPlaneScaleIndex = 8;
 
+// The last two name the soft-key set; a new diagram is in curve mode.
 constexpr const char* kRecPlanLabels[Diagramm::kSoftLabels] = {
-    "yRefPos", "yRefVal", "Scale", "xRefPos", "xRefVal", " ", "LStabCirc"};
+    "yRefPos", "yRefVal", "Scale", "xRefPos", "xRefVal", "", "Kurve"};
 constexpr const char* kPlotPlaneLabels[Diagramm::kSoftLabels] = {
     "yRefPos", "yRefVal", "yScale", "xRefPos", "xRefVal", "xScale", " "};
 
@@ -132,6 +133,7 @@ RecPlanDiag::RecPlanDiag(pf::Window* owner, int x, int y, int width, int height)
 void RecPlanDiag::SetRect(const pf::Rect& r) {
   PlaneDiag::SetRect(r);
   xScale = yScale;
+  SetModeLabels();
 }
 
 void RecPlanDiag::Draw(pf::Dc* dc) {
@@ -155,16 +157,14 @@ void RecPlanDiag::DrawLabels(pf::Dc* dc) {
   }
 }
 
-bool RecPlanDiag::FreeMarkerShown() const { return freeMarker && freeMarker->IsErased() == 0; }
-
 void RecPlanDiag::MarkerNext() {
   PlaneDiag::MarkerNext();
-  if (FreeMarkerShown()) FreeMarkerRight();
+  FreeMarkerRight();
 }
 
 void RecPlanDiag::MarkerPrev() {
   PlaneDiag::MarkerPrev();
-  if (FreeMarkerShown()) FreeMarkerLeft();
+  FreeMarkerLeft();
 }
 
 void RecPlanDiag::UpdateScale() {

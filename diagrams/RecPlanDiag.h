@@ -60,9 +60,6 @@ class RecPlanDiag : public PlaneDiag {
  protected:
   const char* const* SoftLabelTexts() const override;
   int ReadoutLines() const override { return 3; }
-
- private:
-  bool FreeMarkerShown() const;
 };
 
 class PlotPlaneDiag : public PlaneDiag {

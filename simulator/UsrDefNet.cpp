@@ -723,6 +723,14 @@ void UsrDefNet::GetParameter(Cmplx& out, char kind, int i, int j, int point) con
 }
 
 PortMatrix UsrDefNet::GetTableMatrix(char kind, int point) const {
+  if (kind == PortMatrix::kStability || kind == PortMatrix::kMaxGain ||
+      kind == PortMatrix::kVoltageGain) {
+    // The forward gains; the stability factor is the same in every entry.
+    const int row = portCount > 1 ? 2 : 1;
+    Cmplx figure;
+    GetParameter(figure, kind, row, 1, point);
+    return PortMatrix(1, &figure);
+  }
   const PortMatrix y = GetPortMatrix(point);
   float z01 = 0.0f;
   float z02 = 0.0f;
@@ -766,7 +774,7 @@ void UsrDefNet::WriteResultTable(pf::Window* window, char kind) {
     PortMatrix row = GetTableMatrix(kind, i);
     if (!row.IsFinite()) {
       ReportNotComputable(sweep->GetFrequency(i));
-      row = PortMatrix(portCount);
+      row = PortMatrix(row.GetSize());
     }
     w.resultTable.AddLine(MyStrng(frequency.c_str()) + row.ToText());
   }

@@ -62,8 +62,9 @@ class UsrDefNet : public NetElement {
   using NetElement::GetPortMatrix;
   // A copy of the admittance result of a point (clamped).
   PortMatrix GetPortMatrix(int point) const;
-  // The result of a point as the table prints it: 'S', 'Z', 'R', 'Y' (in millimho); zeros of
-  // the port count for any other kind.
+  // The result of a point as the table prints it: 'S', 'Z', 'R', 'Y' (in millimho); the
+  // figures 'K', 'M' and 'V' as a one-port of the value the analyser draws (entry 21, a
+  // one-port's only entry); zeros of the port count for any other kind.
   PortMatrix GetTableMatrix(char kind, int point) const;
   // Rebuilds the result table for kind; with a window the lines go to the clipboard too. A
   // row that would show an infinite or NaN value is reported and shows zeros.

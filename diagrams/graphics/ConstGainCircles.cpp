@@ -42,6 +42,13 @@ bool ConstGainCircles::Next() {
   return true;
 }
 
+bool ConstGainCircles::Prev() {
+  if (index < 1 || index >= capacity) return false;
+  --index;
+  Update();
+  return true;
+}
+
 void ConstGainCircles::Update() {
   if (shown == 0) return;
   circles.clear();

@@ -24,8 +24,10 @@ class ConstGainCircles : public DiagBaseElement {
   void Free();
   // Fills the next place while there is room.
   void Add(float f, const CmplxRecVektor& parameters, const PortMatrix& matrix);
-  // Moves to the next set and recomputes; false at the last.
+  // Move the current set and recompute; false (unchanged) at the last or the first.
   bool Next();
+  bool Prev();
+  // Back to the first place: the next Add fills it, or the first set becomes the current one.
   void ResetIndex() { index = 0; }
   // Recomputation does nothing while not shown.
   void SetShown(bool s) { shown = s ? 1 : 0; }

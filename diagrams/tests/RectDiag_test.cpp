@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "basics/Vektor.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/RecPlanDiag.h"
 #include "diagrams/RectFreqDiag.h"
@@ -20,6 +21,7 @@
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "pf/recording_dc.h"
+#include "simulator/PortMatrix.h"
 
 namespace {
 
@@ -262,6 +264,94 @@ TEST(PlaneDiagTest, SquareGridAndSaturatedPixelsWithoutClipping) {
     }
     EXPECT_EQ(d.MapX(c.vx, c.vy), c.x) << c.vx;
     EXPECT_EQ(d.MapY(c.vy, c.vx), c.y) << c.vy;
+  }
+}
+
+// Sets filled for a sweep resized to three points: each mode's set shows its first frequency,
+// steps within the three, and the free marker reads the set's matrix (S11 0.1, 0.2, 0.3 and
+// S22 0.2, 0.4, 0.6; S12 = 0, so the other port sees conj(S11) or conj(S22)).
+TEST(PlaneDiagTest, GainCircleSetsStepFromTheFirstFrequencyWithTheFreeMarker) {
+  const struct {
+    char set;
+    int keys;
+    const char* prefix;
+    const char* others[3];
+  } cases[] = {
+      {'L', 3, "Load x: ", {" RGen x:0.1 y:-0", " RGen x:0.2 y:-0", " RGen x:0.3 y:-0"}},
+      {'G', 4, "Gen x: ", {" RLoad x:0.2 y:-0", " RLoad x:0.4 y:-0", " RLoad x:0.6 y:-0"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.set);
+    RecPlanDiag d(nullptr, 0, 0, 400, 300);
+    d.CreateCurve(0, 2, 2);
+    d.SetCurveName(0, "S21");
+    for (int i : {1, 2}) {
+      d.CreateCurve(i, 2, 3);
+      d.AttachStabCircle(i);
+      d.RecreateCurve(i, 3);
+      EXPECT_NE(d.GetCurve(i)->GetCompanion(), nullptr) << "the stability circle stays";
+    }
+    d.ResetGainCircles(c.set);
+    for (int p = 0; p < 3; ++p) {
+      PortMatrix s(2);
+      s.SetKind('S');
+      s.SetAt(Cmplx(0.1 * (p + 1), 0.0), 1, 1);
+      s.SetAt(Cmplx(0.2 * (p + 1), 0.0), 2, 2);
+      CmplxRecVektor one(1);
+      one[0] = CmplxRec(Cmplx(0.5, 0.0), 0.25f, 10 - p);
+      d.AddGainCircle(c.set, static_cast<float>(p + 1) * 1e9f, one, s);
+    }
+    d.SetGainCirclesReady(c.set);
+    for (int k = 0; k < c.keys; ++k) d.NextSoftKeySet();
+    const auto expect = [&](int p) {
+      const std::string gain = std::to_string(10 - p);
+      EXPECT_EQ(d.GetHeaderLine(1)->GetText(),
+                (c.prefix + std::string("0.5 y: 0 Gain: ") + gain + "dB delG: 1dB f: " +
+                 FreqWert((p + 1) * 1e9).ToCString())
+                    .c_str());
+      EXPECT_EQ(d.GetHeaderLine(2)->GetText(),
+                (std::string("Ref x: 0 y: 0") + c.others[p]).c_str());
+    };
+    expect(0);
+    EXPECT_TRUE(d.NextGainCircle(c.set));
+    EXPECT_TRUE(d.NextGainCircle(c.set));
+    EXPECT_FALSE(d.NextGainCircle(c.set)) << "the last frequency";
+    expect(2);
+    EXPECT_TRUE(d.PrevGainCircle(c.set));
+    expect(1);
+    EXPECT_TRUE(d.PrevGainCircle(c.set));
+    EXPECT_FALSE(d.PrevGainCircle(c.set)) << "the first frequency";
+    expect(0);
+  }
+}
+
+// In curve mode the free marker is not shown: its keys leave the header line it shares with
+// the load stability curve. The last two soft labels name the set of the mode, also when the
+// diagram is laid out again.
+TEST(PlaneDiagTest, CurveModeKeepsItsTextsAndTheLabelsFollowTheMode) {
+  RecPlanDiag d(nullptr, 0, 0, 400, 300);
+  const auto labels = [&d] {
+    return std::string(d.GetSoftLabel(5)->GetText().ToCString()) + "|" +
+           d.GetSoftLabel(6)->GetText().ToCString();
+  };
+  EXPECT_EQ(labels(), "|Kurve");
+  d.CreateCurve(0, 3, 2);
+  d.SetCurveName(0, "S21");
+  d.CreateCurve(1, 3, 3);
+  d.SetCurveName(1, "S Stabilitätskreis Last");
+  d.ShowCurve(1);
+  for (void (Diagramm::*key)() : {&Diagramm::FreeMarkerUp, &Diagramm::FreeMarkerDown,
+                                  &Diagramm::FreeMarkerLeft, &Diagramm::FreeMarkerRight}) {
+    (d.*key)();
+  }
+  d.MarkerNext();
+  EXPECT_EQ(d.GetHeaderLine(2)->GetText(), "S Stabilitätskreis Last");
+  const char* const sets[] = {"Frequenz|LStabCirc", "Frequenz|GStabCirc", "Frequenz|LGainCirc",
+                              "Frequenz|GGainCirc", "|Kurve"};
+  for (const char* set : sets) {
+    d.NextSoftKeySet();
+    d.SetRect({0, 0, 500, 400});
+    EXPECT_EQ(labels(), set);
   }
 }
 

@@ -301,7 +301,7 @@ void TNetAnalyzer::UpdateBottomLine() {
 
 void TNetAnalyzer::StartMeasurement() {
   Diagramm* d = screen.Current();
-  if (sweep.CountChanged() && d != nullptr) d->RecreateCurve(0, sweep.count);
+  FitCurves();
   sweep.Rewind();
   reader.AllocateUsrNetResults();
   reader.ComputeAt(static_cast<float>(sweep.GetFrequency(0)));
@@ -358,6 +358,7 @@ void TNetAnalyzer::Redraw() {
   int i = 1;
   int j = 1;
   GetSelection(letter, i, j);
+  FitCurves();
   d->SetCurrentCurveName(BuildCurveTitle(letter, i, j));
   d->RestartCurrentCurve();
   d->ShowCurrentCurve();
@@ -385,10 +386,26 @@ float SignedRadius(const CmplxRec& c) { return c.flag == 0 ? -c.radius : c.radiu
 
 }  // namespace
 
+bool TNetAnalyzer::HasPlaneCircles() const {
+  return screen.Current() != nullptr && format == kRecPlane && HasResults() &&
+         network->GetPortCount() == 2 && kind >= 0 && kind <= 2;
+}
+
+void TNetAnalyzer::FitCurves() {
+  Diagramm* d = screen.Current();
+  if (d == nullptr) return;
+  const int perPoint = d->GetTypeName() == "RecPlanDiag" ? 3 : 1;
+  for (int i = 0; i < perPoint; ++i) {
+    const DiagKurve* c = d->GetCurve(i);
+    if (c != nullptr && c->GetCount() != sweep.count) d->RecreateCurve(i, sweep.count);
+  }
+}
+
 void TNetAnalyzer::FillPlaneCircles() {
   Diagramm* d = screen.Current();
-  if (d == nullptr || format != kRecPlane || !HasResults() || network->GetPortCount() != 2 ||
-      kind < 0 || kind > 2) {
+  if (!HasPlaneCircles()) {
+    // A circle set would show those of an earlier sweep or kind.
+    if (format == kRecPlane && d != nullptr && d->GetSoftKeyMode() != 'K') d->SetCurveKeys();
     return;
   }
   kind == 2 ? d->ShowSmithPlane() : d->HideSmithPlane();
@@ -434,6 +451,19 @@ void TNetAnalyzer::FillPlaneCircles() {
   if (kind == 2) {
     d->SetGainCirclesReady('L');
     d->SetGainCirclesReady('G');
+  }
+  d->RestoreSoftKeySet();
+}
+
+void TNetAnalyzer::StepCircles(bool next) {
+  Diagramm* d = screen.Current();
+  if (running != 0 || !HasPlaneCircles()) return;
+  if (d->IsLoadStabMode() || d->IsGenStabMode()) {
+    const int curve = d->IsGenStabMode() ? 2 : 1;
+    next ? d->CurveCursorNext(curve) : d->CurveCursorPrev(curve);
+  } else if (d->IsLoadGainMode() || d->IsGenGainMode()) {
+    const char set = d->IsGenGainMode() ? 'G' : 'L';
+    next ? d->NextGainCircle(set) : d->PrevGainCircle(set);
   }
 }
 
@@ -496,9 +526,7 @@ void TNetAnalyzer::OnFrequency() {
       ApplyFormat();
       previousMode = sweep.mode;
     }
-    if (sweep.CountChanged()) {
-      if (Diagramm* d = screen.Current()) d->RecreateCurve(0, sweep.count);
-    }
+    if (sweep.CountChanged()) FitCurves();
   }
   screen.Invalidate();
 }
@@ -670,7 +698,11 @@ void TNetAnalyzer::ShowOpeningDiagram() {
   SetUpFrequencyAxis();
   UpdateBottomLine();
   if (kept) {
+    // The window opens in curve mode: the kept curve shows (the plane's gain circles may have
+    // hidden it when it was saved) and the plane's other curves are empty.
+    for (int i = 1; i < d->GetCurveCount(); ++i) d->EraseCurve(i);
     d->SetCurrentCurve(0);
+    d->ShowCurrentCurve();
     d->UpdateCurrentCurve();
     d->UpdateHeaderLines();
     if (markerMode == 'M') d->CreateMarker();

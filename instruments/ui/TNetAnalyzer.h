@@ -55,6 +55,12 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void ShowOpeningDiagram();
   void CopyResultTable();
   void ToggleMarker();
+  // The plane diagram holds the circles of a two-port's results (Y, Z or S).
+  bool HasPlaneCircles() const;
+  // The plane's frequency key: in a stability mode the shown circle, in a gain mode the shown
+  // set of gain circles goes to the next or previous frequency; nothing in curve mode or
+  // without the circles.
+  void StepCircles(bool next);
   void ShowError();
 
   // The panel's commands; each does nothing while a sweep runs.
@@ -114,8 +120,12 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   // next run.
   void DiscardResults();
   void TakeReferenceResistances();
-  // The plane diagram's stability circles and, for S, its gain circles.
+  // The plane diagram's stability circles and, for S, its gain circles; without them the
+  // plane shows its curve.
   void FillPlaneCircles();
+  // The current diagram's curves that hold a point per sweep point (and the plane's circle
+  // sets) take the sweep's point count.
+  void FitCurves();
   void SetUpFrequencyAxis();
   void UpdateBottomLine();
   // Curve 0 of the current diagram while it shows points; the one the record keeps.

@@ -29,8 +29,7 @@ bool VecNetAnaDialog::OnInitDialog() {
 
 bool VecNetAnaDialog::PlaneKeysApply() const {
   const Diagramm* d = const_cast<VecNetAnaDialog*>(this)->Screen().Current();
-  return !IsRunning() && d != nullptr && d->GetTypeName() == "RecPlanDiag" && kind >= 0 &&
-         kind <= 2;
+  return !IsRunning() && d != nullptr && d->GetTypeName() == "RecPlanDiag" && HasPlaneCircles();
 }
 
 bool VecNetAnaDialog::OnCommand(int id, pf::Notification code) {
@@ -69,10 +68,7 @@ void VecNetAnaDialog::OnDeltaPos(int id, int delta) {
   switch (id) {
     case ids::kPlaneXRefPos: positive ? d->AuxKeyDown() : d->AuxKeyUp(); break;
     case ids::kStabCursor:
-      if (PlaneKeysApply()) {
-        const int curve = d->IsGenStabMode() ? 2 : 1;
-        delta < 1 ? d->CurveCursorNext(curve) : d->CurveCursorPrev(curve);
-      }
+      if (PlaneKeysApply()) StepCircles(delta < 1);
       break;
     case ids::kSoftKeys:
       if (delta < 0 && PlaneKeysApply()) {

@@ -24,7 +24,7 @@ class VecNetAnaDialog : public TNetAnalyzer {
   int PortCount() const override;
 
  private:
-  // The soft-key and stability-cursor spins act only on the plane diagram of Y, Z or S.
+  // The soft-key and frequency spins act only on the plane diagram with its circles.
   bool PlaneKeysApply() const;
   void EndViewBusy();
 

@@ -298,19 +298,37 @@ TEST_F(UsrDefNetTest, ResultsPerPointAreClamped) {
   EXPECT_EQ(net->GetResultCount(), 3000);
 }
 
+// The figures K, M and V give the value the analyser draws, a one-port's too; a letter that is
+// no kind gives zeros.
 TEST_F(UsrDefNetTest, WritesTheResultTable) {
-  UsrDefNet* net = ReadBlock({"TOP: 1POR 1", "RES 1 R = 50ohm"});
-  ASSERT_NE(net, nullptr);
-  Sweep(1e9, 2e9, 2);
-  net->SetTableTitle("Titel");
-  for (auto [kind, values] : {std::pair{'Y', "20\t0"}, {'K', "0\t0"}}) {
-    net->WriteResultTable(nullptr, kind);
+  const struct {
+    std::vector<std::string> block;
+    char kind;
+    const char* values;
+  } cases[] = {
+      {{"TOP: 1POR 1", "RES 1 R = 50ohm"}, 'Y', "20\t0"},
+      {{"TOP: 1POR 1", "RES 1 R = 50ohm"}, 'K', "1\t0"},
+      {{"TOP: 1POR 1", "RES 1 R = 50ohm"}, 'Q', "0\t0"},
+      {{"TOP: 2POR 1 2", "RES 1 2 R = 100ohm"}, 'V', "0.3333\t-0"},
+      {{"TOP: 2POR 1 2", "RES 1 2 R = 100ohm"}, 'K', "1\t0"},
+      {{"TOP: 2POR 1 2", "RES 1 2 R = 100ohm"}, 'M', "1\t0"},
+      {{"TOP: 2POR 1 2", "RES 1 2 R = 100ohm"}, 'Q', "0\t0\t0\t0\t0\t0\t0\t0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(1, c.kind) + " " + c.block[0]);
+    harness.reader.Reset();
+    UsrDefNet* net = ReadBlock(c.block);
+    ASSERT_NE(net, nullptr);
+    Sweep(1e9, 2e9, 2);
+    net->SetTableTitle("Titel");
+    net->WriteResultTable(nullptr, c.kind);
     const std::string heading =
-        std::string("* TOP: ") + kind + (kind == 'Y' ? " Betrag/mMho Grad" : "");
-    EXPECT_EQ(Table(*net),
-              (std::vector<std::string>{
-                  "* Erzeugt von VOSTRANE  Titel", "* R. Voskar, Kollegstiftung Morvaburg", heading,
-                  std::string("1       \t") + values, std::string("2       \t") + values}));
+        std::string("* TOP: ") + c.kind + (c.kind == 'Y' ? " Betrag/mMho Grad" : "");
+    EXPECT_EQ(Table(*net), (std::vector<std::string>{
+                               "* Erzeugt von VOSTRANE  Titel",
+                               "* R. Voskar, Kollegstiftung Morvaburg", heading,
+                               std::string("1       \t") + c.values,
+                               std::string("2       \t") + c.values}));
   }
 }
 
