@@ -1,10 +1,11 @@
 // Loads arbitrary bytes as a scattering-parameter file into a data two-port and writes its
 // table. A file is either refused with a message or taken; a taken one has a data row and a
 // reference above 0, every row converts, and a converted row holds only a frequency with unit
-// and plain decimals.
+// and plain decimals, as many as the first row, one pair or four.
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -42,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   symbol.dataLines.Reset();
   const int32_t count = symbol.dataLines.GetCount();
   int32_t rows = 0;
+  std::ptrdiff_t values = 0;
   for (int32_t i = 0; i < count; ++i) {
     symbol.currentLine = symbol.dataLines.GetNext();
     const char first = symbol.currentLine.GetAt(0);
@@ -49,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!symbol.ConvertDataLine()) std::abort();  // taken, yet a row that does not convert
     if (comment) continue;
     if (!IsPlainRow(symbol.currentLine)) std::abort();
+    const std::string row = symbol.currentLine.ToCString();
+    const std::ptrdiff_t blanks = std::count(row.begin(), row.end(), ' ');
+    if (rows == 0) values = blanks;
+    if (blanks != values || (values != 2 && values != 8)) std::abort();
     ++rows;
   }
   if (rows == 0) std::abort();

@@ -1,7 +1,6 @@
 #include "simulator/DataForOnePort.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 #include "basics/FloatWert.h"
@@ -65,29 +64,12 @@ Cmplx Guarded(const Cmplx& numerator, const Cmplx& denominator, double g0) {
   return numerator * g0 / denominator;
 }
 
-// A broken option line leaves the file at 50 ohm without a word; so does the table.
+// The reference is reported in the reader's own words, not the value class's.
 class QuietFloat : public FloatWert {
  public:
   using FloatWert::FloatWert;
   void Error(const MyStrng&, int c) override { code = c; }
 };
-
-float ConductanceOfOptionLine(const MyStrng& line) {
-  MyStrng rest = line.Mid(2, line.GetLength());
-  rest.MakeUpper();
-  for (MyStrng token = rest.GetNextToken(); !token.IsEmpty(); token = rest.GetNextToken()) {
-    rest = rest.RemoveNextToken();
-    if (token != "R") continue;
-    QuietFloat resistance(rest.GetNextToken());
-    if (!resistance.CheckSyntax()) break;
-    const double r = resistance.Value(false);
-    if (r > 0.0 && 1.0 / r <= std::numeric_limits<float>::max()) {
-      return static_cast<float>(1.0 / r);
-    }
-    break;
-  }
-  return DataForOnePort::kDefaultConductance;
-}
 
 bool IsCommentLine(const MyStrng& line) {
   const char c = line.GetAt(0);
@@ -108,10 +90,20 @@ MyStrng LabelName(const MyStrng& line) {
   return end > 0 ? line.Mid(1, end) : MyStrng();
 }
 
-float ReaderConductance(const MyStrng& name) {
+// The table with the reference of its option line among the reader's lines.
+template <class Table>
+NetDataElm* CreateTable(const MyStrng& name, const NetLine& line) {
   const ScomFile* reader = NetContext::ReaderInUse();
-  return reader != nullptr ? TableReferenceConductance(reader->GetLines(), name)
-                           : DataForOnePort::kDefaultConductance;
+  const OptionReference reference =
+      reader != nullptr ? TableReference(reader->GetLines(), name) : OptionReference();
+  const float conductance =
+      reference.ohms > 0.0 ? static_cast<float>(1.0 / reference.ohms) : Table::kDefaultConductance;
+  auto* table = new Table(name, line, conductance);
+  if (reference.Refused()) {
+    table->Error(MyStrng("Bezugswiderstand der Tabelle ") + name + " fehlerhaft: " + reference.text,
+                 4);
+  }
+  return table;
 }
 
 }  // namespace
@@ -123,6 +115,13 @@ DataTable<n>::DataTable(const MyStrng& name, const NetLine& line, float conducta
 
 template <int n>
 void DataTable<n>::LinkReferences(NetLine& row) {
+  // Further numbers would be dropped without a word, missing ones reported as a bad number.
+  const int values = row.CountTokens() - 1;
+  if (values != 2 * n) {
+    row.Error(RowValuesMessage(row, values, MyStrng(2 * n)), 4);
+    row.Error(kRowError, 4);
+    return;
+  }
   float frequency = 0.0f;
   Cmplx pairs[n];
   if (!ScanRow(row, frequency, pairs)) row.Error(kRowError, 4);
@@ -188,7 +187,7 @@ DataForOnePort::DataForOnePort(const MyStrng& name, const NetLine& line, float c
     : DataTable(name, line, conductance, true) {}
 
 NetDataElm* DataForOnePort::Create(const MyStrng& name, const NetLine& line) {
-  return new DataForOnePort(name, line, ReaderConductance(name));
+  return CreateTable<DataForOnePort>(name, line);
 }
 
 void DataForOnePort::ToAdmittances(const Cmplx (&s)[1], Cmplx (&y)[1]) const {
@@ -200,7 +199,7 @@ DataForTwoPort::DataForTwoPort(const MyStrng& name, const NetLine& line, float c
     : DataTable(name, line, conductance, false) {}
 
 NetDataElm* DataForTwoPort::Create(const MyStrng& name, const NetLine& line) {
-  return new DataForTwoPort(name, line, ReaderConductance(name));
+  return CreateTable<DataForTwoPort>(name, line);
 }
 
 void DataForTwoPort::ToAdmittances(const Cmplx (&s)[4], Cmplx (&y)[4]) const {
@@ -217,7 +216,23 @@ void DataForTwoPort::ToAdmittances(const Cmplx (&s)[4], Cmplx (&y)[4]) const {
   y[3] = Guarded((one + s11) * (one - s22) + s12 * s21, delta, g0);
 }
 
-float TableReferenceConductance(const std::vector<MyStrng>& lines, const MyStrng& name) {
+OptionReference ReadOptionReference(const MyStrng& optionLine) {
+  MyStrng rest(optionLine);
+  OptionReference reference;
+  for (MyStrng word = rest.GetNextToken(); !word.IsEmpty(); word = rest.GetNextToken()) {
+    rest = rest.RemoveNextToken();
+    word.MakeUpper();
+    if (word != "R") continue;
+    reference.stated = true;
+    reference.text = rest.GetNextToken();
+    QuietFloat resistance(reference.text);
+    if (resistance.CheckSyntax()) reference.ohms = resistance.Value(false);
+    break;
+  }
+  return reference;
+}
+
+OptionReference TableReference(const std::vector<MyStrng>& lines, const MyStrng& name) {
   // Only the first DATA block counts; the table's lines follow its entry up to the next entry.
   enum { kBeforeData, kInData, kInTable } state = kBeforeData;
   for (const MyStrng& line : lines) {
@@ -231,10 +246,14 @@ float TableReferenceConductance(const std::vector<MyStrng>& lines, const MyStrng
       continue;
     }
     const char c = line.GetAt(0);
-    if (c == '#') return ConductanceOfOptionLine(line);
+    if (c == '#') return ReadOptionReference(line.Mid(2, line.GetLength()));
     const bool partOfTable = line.IsEmpty() || IsCommentLine(line) || c == '+' || c == '.' ||
                              c == '-' || (c >= '0' && c <= '9');
     if (!partOfTable) break;
   }
-  return DataForOnePort::kDefaultConductance;
+  return OptionReference();
+}
+
+MyStrng RowValuesMessage(const MyStrng& row, int values, const MyStrng& wanted) {
+  return MyStrng("Datenzeile hat ") + MyStrng(values) + " statt " + wanted + " Werte: " + row;
 }

@@ -20,8 +20,8 @@ class DataTable : public NetDataElm {
 
   // Tables are read row by row, not from their entry line.
   void ParseLine(const SymbolTable&) override {}
-  // The row check: "Syntaxfehler in Datentabelle" on the row unless a valid frequency and 2n real
-  // numbers lead it (more tokens are not looked at).
+  // The row check: "Syntaxfehler in Datentabelle" on the row unless it is a valid frequency and 2n
+  // real numbers; a row of another count is named first.
   void LinkReferences(NetLine& row) override;
   // A row whose frequency lies below the previous row's is refused with "Frequenzwerte in Tabelle
   // fehlerhaft" on the table.
@@ -59,7 +59,8 @@ class DataForOnePort : public DataTable<1> {
  public:
   // conductance: the reference conductance of the table's data, in siemens.
   DataForOnePort(const MyStrng& name, const NetLine& line, float conductance = kDefaultConductance);
-  // The reader's factory: the table with the reference resistance of its data file.
+  // The reader's factory: the table with the reference resistance of its data file; one that is
+  // stated but no number above 0 sets the table's code, so the table is dropped.
   static NetDataElm* Create(const MyStrng& name, const NetLine& line);
 
  protected:
@@ -76,7 +77,22 @@ class DataForTwoPort : public DataTable<4> {
   void ToAdmittances(const Cmplx (&s)[4], Cmplx (&y)[4]) const override;
 };
 
-// The reference conductance that the option line ("# GHz S MA R 75") among the table's lines gives,
-// for the table of that name in the first DATA block of lines; without one (or with an unusable
-// resistance) the 50 ohm default.
-float TableReferenceConductance(const std::vector<MyStrng>& lines, const MyStrng& name);
+// The reference resistance that an option line states behind its first "R" ("GHz S MA R 75",
+// the line behind its '#'), in the form of the value fields. Data files and the tables of a
+// netlist read it alike, so a reference that one refuses the other refuses too.
+struct OptionReference {
+  bool stated = false;  // the line has an "R"
+  MyStrng text;         // the word behind it, as written
+  double ohms = 0.0;    // above 0 only when the word is a number above 0
+
+  bool Refused() const { return stated && !(ohms > 0.0); }
+};
+OptionReference ReadOptionReference(const MyStrng& optionLine);
+
+// The option line's reference of the table of that name in the first DATA block of lines: its
+// first '#' line among the table's lines; none stated without such a line.
+OptionReference TableReference(const std::vector<MyStrng>& lines, const MyStrng& name);
+
+// The report of a row whose count of values (the numbers behind its frequency) is not its
+// table's: "Datenzeile hat 3 statt 8 Werte: ROW".
+MyStrng RowValuesMessage(const MyStrng& row, int values, const MyStrng& wanted);

@@ -6,10 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "basics/FloatWert.h"
 #include "basics/VS_Error.h"
-#include "editor/symbols/StoredValues.h"
 #include "pf/archive.h"
+#include "simulator/DataForOnePort.h"
 
 namespace {
 
@@ -85,6 +84,13 @@ double NewDataSet::GetFrequencyFactor() const {
 }
 
 bool NewDataSet::ParseOptionLine() {
+  // The option line reaches the simulator as written, and it takes the reference wherever the
+  // line states it: one it refuses keeps the file out, also behind words out of order.
+  const OptionReference reference = ReadOptionReference(optionLine);
+  const auto fail = [&reference]() {
+    if (reference.Refused()) Report(MyStrng("Bezugswiderstand fehlerhaft: ") + reference.text);
+    return false;
+  };
   MyStrng rest(optionLine);
   const MyStrng unit = TakeUpperToken(rest);
   if (unit == "GHZ") {
@@ -96,30 +102,22 @@ bool NewDataSet::ParseOptionLine() {
   } else if (unit == "HZ") {
     frequencyUnit = "Hz";
   } else {
-    return false;
+    return fail();
   }
-  if (TakeUpperToken(rest) != "S") return false;
+  if (TakeUpperToken(rest) != "S") return fail();
   const MyStrng form = TakeUpperToken(rest);
   if (form == "MA") {
     format = 'L';
   } else if (form == "DB") {
     format = 'D';
+  } else if (form == "RI") {
+    Report("RI-Format wird nicht unterstützt");
+    return false;
   } else {
-    if (form == "RI") Report("RI-Format wird nicht unterstützt");
-    return false;
+    return fail();
   }
-  if (TakeUpperToken(rest) != "R") return false;
-  const MyStrng token = rest.GetNextToken();
-  // The option line reaches the simulator as written. It reads R with the value class's rules
-  // and falls back to 50 ohm without a word where they give no number above 0, so only such a
-  // number is taken.
-  stored_values::Probe<FloatWert> resistance{FloatWert(token)};
-  const double r = resistance.CheckSyntax() ? resistance.Value(false) : 0.0;
-  if (r <= 0.0) {
-    Report(MyStrng("Bezugswiderstand fehlerhaft: ") + token);
-    return false;
-  }
-  z01 = static_cast<float>(r);
+  if (TakeUpperToken(rest) != "R" || reference.Refused()) return fail();
+  z01 = static_cast<float>(reference.ohms);
   z02 = z01;
   return true;
 }
@@ -188,10 +186,25 @@ MyStrng NewDataSet::GetNextDataLine() {
 int32_t NewDataSet::CountConvertedRows() {
   const MyStrng held = currentLine;
   int32_t rows = 0;
-  dataLines.ForEach([this, &rows](const MyStrng& line) {
+  int32_t wanted = 0;  // the values of every row, which the first sets
+  dataLines.ForEach([this, &rows, &wanted](const MyStrng& line) {
     if (rows < 0 || IsCommentLine(line)) return;
     currentLine = line;
-    rows = ConvertDataLine() ? rows + 1 : -1;
+    if (!ConvertDataLine()) {
+      rows = -1;
+      return;
+    }
+    // A converted row is its frequency and a blank before each value.
+    const std::string converted = currentLine.ToCString();
+    const auto values = static_cast<int32_t>(std::count(converted.begin(), converted.end(), ' '));
+    const bool first = rows == 0;
+    if (first ? values == 2 || values == 8 : values == wanted) {
+      wanted = values;
+      ++rows;
+      return;
+    }
+    Report(RowValuesMessage(line, values, first ? MyStrng("2 oder 8") : MyStrng(wanted)));
+    rows = -1;
   });
   currentLine = held;
   return rows;

@@ -27,7 +27,7 @@ class NewDataSet {
   double GetFrequencyFactor() const;
   // Unit, parameter kind, format, "R" and the reference resistance, in that order; a step that
   // passed keeps its setting when a later one fails. An "RI" format is reported, and so is a
-  // reference resistance that is no number above 0.
+  // reference resistance that is no number above 0, wherever the line states it.
   bool ParseOptionLine();
   // The first line starting with '#', less the '#' and the blanks behind it, parsed.
   bool FindOptionLine();
@@ -36,8 +36,9 @@ class NewDataSet {
   bool ConvertDataLine();
   // The line under the cursor of the lines, converted; the cursor moves on.
   MyStrng GetNextDataLine();
-  // The data rows among the lines, each converted as the netlist converts it; -1, reported, at
-  // the first that does not convert. The current line stays as it was.
+  // The data rows among the lines, each converted as the netlist converts it and holding as many
+  // values as the first, one pair or four; -1, reported, at the first that does not. The
+  // current line stays as it was.
   int32_t CountConvertedRows();
   // Throws pf::ArchiveError on a damaged record.
   void Serialize(pf::Archive& ar);

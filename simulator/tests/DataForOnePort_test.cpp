@@ -49,25 +49,33 @@ TEST(DataForOnePortTest, AdmittanceOfReflection) {
   }
 }
 
+// A row is its frequency and its pairs, no more: further numbers would be dropped unseen.
 TEST(DataForOnePortTest, RowsNeedAFrequencyAndTheirPairs) {
   const struct {
     bool twoPort;
     const char* row;
-    bool accepted;
-  } cases[] = {{false, "1GHz 0.5 -10 more", true},
-               {false, "1GHz 0.5", false},
-               {false, "1GHz 0.5 1O", false},
-               {true, "1GHz 1 0 1 0 1 0 1 0", true},
-               {true, "1GHz 1 0 1 0 1 0 1", false}};
+    const char* first;  // the first message of a refused row
+  } cases[] = {
+      {false, "1GHz 0.5 -10", nullptr},
+      {false, "1GHz 0.5 -10 more", "Datenzeile hat 3 statt 2 Werte: 1GHz 0.5 -10 more"},
+      {false, "1GHz 0.5 -10 0.3", "Datenzeile hat 3 statt 2 Werte: 1GHz 0.5 -10 0.3"},
+      {false, "1GHz 0.5", "Datenzeile hat 1 statt 2 Werte: 1GHz 0.5"},
+      {false, "1GHz", "Datenzeile hat 0 statt 2 Werte: 1GHz"},
+      {false, "1GHz 0.5 1O", "Exp-Darstellung muß mit E beginnen"},
+      {true, "1GHz 1 0 1 0 1 0 1 0", nullptr},
+      {true, "1GHz 1 0 1 0 1 0 1", "Datenzeile hat 7 statt 8 Werte: 1GHz 1 0 1 0 1 0 1"},
+      {true, "1GHz 1 0 1 0 1 0 1 0 7", "Datenzeile hat 9 statt 8 Werte: 1GHz 1 0 1 0 1 0 1 0 7"}};
   for (const auto& c : cases) {
     VS_Error::ResetQueue();
     DataForOnePort one("T", "T:  S");
     DataForTwoPort two("T", "T:  S");
     NetLine row(c.row);
     c.twoPort ? two.LinkReferences(row) : one.LinkReferences(row);
-    EXPECT_EQ(row.GetErrorCode() == 0, c.accepted) << c.row;
-    if (!c.accepted) {
-      EXPECT_EQ(VS_Error::Message(1), "Syntaxfehler in Datentabelle") << c.row;
+    EXPECT_EQ(row.GetErrorCode() == 0, c.first == nullptr) << c.row;
+    if (c.first != nullptr) {
+      EXPECT_EQ(QueuedMessages(),
+                (std::vector<std::string>{c.first, "Syntaxfehler in Datentabelle"}))
+          << c.row;
     }
   }
 }

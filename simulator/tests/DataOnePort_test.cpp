@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "basics/VS_Error.h"
 #include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
 #include "simulator/tests/ReaderHarness.h"
@@ -51,6 +52,50 @@ TEST(DataOnePortTest, TakesTheReferenceOfItsFileAndReportsEqualFrequencies) {
   EXPECT_EQ(ReaderHarness::QueuedMessages(),
             (std::vector<std::string>{"Startfrequenz zu klein (Tabelle)",
                                       "Frequenzwerte in Tabelle fehlerhaft"}));
+}
+
+// The reference of a table is the data file's: a stated one that is no number above 0 in the
+// form of the value fields refuses the table, wherever the option line states it.
+TEST(DataOnePortTest, RefusesAReferenceThatIsNoNumberAboveZero) {
+  const struct {
+    const char* optionLine;
+    float conductance;  // 0 when refused
+    const char* value;  // the value named by the refusal
+  } cases[] = {
+      {"# GHz S MA R 75", 1.0f / 75.0f, ""},
+      {"# mhz s db r 1.5E+01", 1.0f / 15.0f, ""},
+      {"# GHz S MA R 1.0E-03", 1000.0f, ""},
+      {"# R 75", 1.0f / 75.0f, ""},
+      {"# GHz S MA", kG0, ""},
+      {"# GHz S MA R 0", 0.0f, "0"},
+      {"# GHz S MA R -50", 0.0f, "-50"},
+      {"# GHz S MA R nan", 0.0f, "nan"},
+      {"# GHz S MA R abc", 0.0f, "abc"},
+      {"# GHz S MA R 1e-3", 0.0f, "1e-3"},
+      {"# GHz S MA R 50ohm", 0.0f, "50ohm"},
+      {"# GHz S MA R", 0.0f, ""},
+      {"# THz Y R 0", 0.0f, "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.optionLine);
+    for (const bool twoPort : {false, true}) {
+      VS_Error::ResetQueue();
+      DataReader harness;
+      const char* row = twoPort ? "1GHz 0 0 0 0 0 0 0 0" : "1GHz 0 0";
+      const char* element = twoPort ? "TWO 1 2 T" : "ONE 1 T";
+      const bool taken = harness.Run({"DATA", "T:  S 2", c.optionLine, row, "END", "BLK",
+                                      twoPort ? "TOP: 2POR 1 2" : "TOP: 1POR 1", element, "END"});
+      ASSERT_EQ(taken, c.conductance > 0.0f) << twoPort;
+      if (taken) {
+        EXPECT_FLOAT_EQ(harness.At(twoPort ? "TWO" : "ONE", 1e9f, 1, 1).re, c.conductance)
+            << twoPort;
+        continue;
+      }
+      const std::vector<std::string> messages = ReaderHarness::QueuedMessages();
+      ASSERT_FALSE(messages.empty());
+      EXPECT_EQ(messages[0], std::string("Bezugswiderstand der Tabelle T fehlerhaft: ") + c.value);
+    }
+  }
 }
 
 TEST(DataOnePortTest, RefusesMissingAndForeignTables) {
