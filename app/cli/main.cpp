@@ -133,6 +133,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  pf::EndRunsOnSignals();
+  pf::HandleProgramSignals();
   return CheckStandardOutput(Run(argc, argv));
 }

@@ -11,7 +11,7 @@
 #include "pf/process.h"
 
 int main(int argc, char** argv) {
-  pf::EndRunsOnSignals();
+  pf::HandleProgramSignals();
   RegisterAll();
   pf::Desktop desktop(argc, argv);
   if (!desktop.IsReady()) {

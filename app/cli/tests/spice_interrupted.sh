@@ -1,13 +1,17 @@
 #!/bin/sh
-# vostrane-cli is ended by a signal while it waits for a SPICE program that never ends and has
-# started programs in its group, in a session of its own, and orphaned in a session of its own
-# (tests/spice/lingering). The signal ends the program as it would without any run, and no
-# process of the run is left, not even one waiting to be reaped.
-# spice_interrupted.sh CLI REPOSITORY SCRATCH SIGNAL-NAME SIGNAL-NUMBER
-cli=$1 root=$2 scratch=$3 name=$4 number=$5
+# vostrane-cli waits for a SPICE program that never ends and has started programs in its group,
+# in a session of its own, and orphaned in a session of its own (tests/spice/lingering), when
+# a signal comes to WHOM: vostrane-cli itself ("program"), the run's supervisor (the stand-in's
+# parent) from outside ("supervisor") or from the stand-in ("parent"), or the supervisor's
+# process group ("group"). vostrane-cli must exit with EXIT, its output holding MESSAGE, and no
+# process of the run may be left, not even one waiting to be reaped. One that still waits two
+# seconds after a signal that does not end the run is ended with SIGTERM.
+# spice_interrupted.sh CLI REPOSITORY SCRATCH WHOM SIGNAL-NAME EXIT [MESSAGE]
+cli=$1 root=$2 scratch=$3 whom=$4 name=$5 expected=$6 message=$7
 rm -rf "$scratch" && mkdir -p "$scratch" || exit 1
 cp "$root/examples/lc_lowpass.vqe" "$scratch" && cp -R "$root/app/cli/tests/spice/lingering" "$scratch" || exit 1
 cd "$scratch" || exit 1
+if [ "$whom" = parent ]; then echo "$name" > lingering/signal; fi
 # A job in the background of a shell ignores SIGINT, which a program keeps ignoring: this one
 # starts as from a terminal.
 VOSTRANE_DRIVE_ROOT="$scratch/drive" env --default-signal "$cli" ui-script \
@@ -23,12 +27,25 @@ until [ -s lingering/pids ]; do
   fi
   sleep 0.01
 done
-kill -$name $player
+supervisor=$(cut -d' ' -f1 lingering/pids)
+case $whom in
+  program) kill -"$name" $player ;;
+  supervisor) kill -"$name" "$supervisor" ;;
+  group) kill -"$name" -"$supervisor" ;;
+esac
+if [ "$whom" != program ]; then
+  tries=0
+  while kill -0 $player 2> /dev/null && [ $tries -lt 200 ]; do
+    tries=$((tries + 1))
+    sleep 0.01
+  done
+  kill -TERM $player 2> /dev/null
+fi
 wait $player
 status=$?
 failed=0
-if [ $status -ne $((128 + number)) ]; then
-  echo "exit $status, expected $((128 + number)) (SIG$name):"; cat out.txt
+if [ $status -ne "$expected" ] || { [ -n "$message" ] && ! grep -q "$message" out.txt; }; then
+  echo "exit $status, expected $expected and '$message' (SIG$name to $whom):"; cat out.txt
   failed=1
 fi
 for pid in $(cat lingering/pids); do

@@ -9,8 +9,9 @@
 # then each file that OUTPUTS names ('|' separated) as "FILE:" and its lines, or "FILE fehlt";
 # the output must match EXPECT and must not match REJECT.
 # With FULL the script plays on a full disk: no file may grow (a zero file-size limit stands for
-# it). The files FULL names ('|' separated) hold "vorher" before and must hold it afterwards,
-# and no temporary file (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
+# it), or with LIMIT none beyond that many blocks of 512 bytes. The files FULL names ('|'
+# separated) hold "vorher" before and must hold it afterwards, and no temporary file
+# (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
 # without write permission (in a writable folder) and must hold it afterwards. DIRS names
 # folders made where the script's program writes files ('|' separated), LINKS symbolic links
 # made there ("NAME>TARGET", '|' separated).
@@ -53,8 +54,10 @@ if(DEFINED FULL)
     file(WRITE ${SCRATCH}/${f} "vorher\n")
   endforeach()
   list(APPEND kept ${full})
-  # The failed write's signal is ignored, so the write just fails, as on a full disk.
-  set(player sh -c "trap '' XFSZ && ulimit -f 0 && exec \"$0\" \"$@\"" ${CLI})
+  if(NOT DEFINED LIMIT)
+    set(LIMIT 0)
+  endif()
+  set(player sh -c "ulimit -f ${LIMIT} && exec \"$0\" \"$@\"" ${CLI})
 endif()
 execute_process(COMMAND ${player} ui-script ${SCRIPT} WORKING_DIRECTORY ${SCRATCH}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)

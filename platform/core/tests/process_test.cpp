@@ -1,6 +1,8 @@
 #include "pf/process.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -216,7 +218,7 @@ TEST_F(ProcessTest, TheProgramsEndEndsItsRuns) {
         {
           // As in a program started from a terminal, whatever the test runs under.
           for (const int s : {SIGTERM, SIGINT, SIGHUP}) std::signal(s, SIG_DFL);
-          pf::EndRunsOnSignals();
+          pf::HandleProgramSignals();
           Process p;
           if (!p.Start({"sh", "-c", "setsid sh -c 'echo $$ > kid.tmp && mv kid.tmp kid && "
                                     "exec sleep 30' & wait"},
@@ -239,11 +241,116 @@ TEST_F(ProcessTest, TheProgramsEndEndsItsRuns) {
   }
 }
 
+// Whatever kills a supervisor, this program reaps it and ends what it left: the program and
+// what it started, wherever that went.
+TEST_F(ProcessTest, AKilledSupervisorsRunStillEnds) {
+  const std::string kid = "sh -c 'echo $$ > kid.tmp && mv kid.tmp kid && exec sleep 30'";
+  const std::string toldKid = "\nwhile [ ! -e kid ]; do sleep 0.01; done\n";
+  const std::string tellPids = "echo $PPID $$ > pids.tmp && mv pids.tmp pids\n";
+  const struct {
+    const char* what;
+    std::string script;
+    bool fromOutside;  // else the program kills its parent
+  } cases[] = {
+      {"from outside, kid in the group", kid + " &" + toldKid + tellPids + "wait", true},
+      {"from outside, kid in its own session", "setsid " + kid + " &" + toldKid + tellPids + "wait",
+       true},
+      {"by the program, kid in the group", kid + " &" + toldKid + tellPids + "kill -9 $PPID; wait",
+       false},
+      {"by the program, orphaned kid in its own session",
+       "(setsid " + kid + " &)" + toldKid + tellPids + "kill -KILL $PPID; sleep 30", false},
+  };
+  for (const auto& c : cases) {
+    for (const char* name : {"kid", "pids"}) std::filesystem::remove(dir / name);
+    Process p;
+    ASSERT_TRUE(p.Start({"sh", "-c", c.script}, dir.Path())) << c.what;
+    const pid_t kidPid = PidFromFile(dir / "kid");
+    pid_t supervisor = -1;
+    pid_t program = -1;
+    for (int i = 0; i < 1000 && !(std::ifstream(dir / "pids") >> supervisor >> program); ++i) {
+      std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_GT(kidPid, 0) << c.what;
+    ASSERT_GT(program, 0) << c.what;
+    if (c.fromOutside) kill(supervisor, SIGKILL);
+    EXPECT_EQ(PollUntilDone(p), State::Exited) << c.what;
+    EXPECT_EQ(p.ExitCode(), 128 + SIGKILL) << c.what;
+    // Ended and reaped here.
+    for (const pid_t pid : {supervisor, program, kidPid}) {
+      EXPECT_TRUE(Gone(pid)) << c.what << ": " << pid;
+      if (!Gone(pid)) kill(pid, SIGKILL);
+    }
+  }
+}
+
+// A viewer's supervisor stays as the reaper of what its program handed the file to: a run's
+// killed supervisor leaves that alone. Killed itself, it leaves that to this program too.
+TEST_F(ProcessTest, AViewersLeftoverOutlivesAKilledRunNotItsOwnKilledSupervisor) {
+  Process viewer(Process::Leftovers::Keep);
+  ASSERT_TRUE(viewer.Start({"sh", "-c",
+                            "echo $PPID > keeper; (setsid sh -c 'echo $$ > kid.tmp && mv kid.tmp "
+                            "kid && exec sleep 30' &)\nwhile [ ! -e kid ]; do sleep 0.01; done; "
+                            "exit 7"},
+                           dir.Path()));
+  EXPECT_EQ(PollUntilDone(viewer), State::Exited);
+  EXPECT_EQ(viewer.ExitCode(), 7);
+  const pid_t kept = PidFromFile(dir / "kid");
+  const pid_t keeper = PidFromFile(dir / "keeper");
+  ASSERT_GT(kept, 0);
+  ASSERT_GT(keeper, 0);
+
+  Process run;
+  ASSERT_TRUE(run.Start({"sh", "-c", "kill -9 $PPID; sleep 30"}, dir.Path()));
+  EXPECT_EQ(PollUntilDone(run), State::Exited);
+  EXPECT_EQ(run.ExitCode(), 128 + SIGKILL);
+  EXPECT_FALSE(Dead(kept));
+
+  kill(keeper, SIGKILL);
+  for (int i = 0; i < 500 && !Gone(kept); ++i) {
+    viewer.Poll();
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_TRUE(Gone(kept));
+  if (!Gone(kept)) kill(kept, SIGKILL);
+}
+
+// Under a file-size limit a write fails, as on a full disk, instead of ending the program; a
+// program it starts gets SIGXFSZ as the program got it (in SigIgn, bit 25 is 0x1000000).
+TEST(ProcessDeathTest, AFileSizeLimitFailsTheWriteAndStartedProgramsGetTheSignalBack) {
+  const TempDir dir;
+  for (const bool ignoredBefore : {false, true}) {
+    EXPECT_EXIT(
+        {
+          std::signal(SIGXFSZ, ignoredBefore ? SIG_IGN : SIG_DFL);
+          pf::HandleProgramSignals();
+          rlimit limit{};
+          getrlimit(RLIMIT_FSIZE, &limit);
+          limit.rlim_cur = 512;
+          setrlimit(RLIMIT_FSIZE, &limit);
+          const int fd = open((dir / "big").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+          const std::string bytes(1024, 'x');
+          const ssize_t first = write(fd, bytes.data(), bytes.size());
+          const bool failed = write(fd, bytes.data(), bytes.size()) < 0 && errno == EFBIG;
+          if (first != 512 || !failed) std::_Exit(1);
+          Process p;
+          if (!p.Start({"sh", "-c",
+                        "ign=$(awk '/^SigIgn/ {print $2}' /proc/$$/status); "
+                        "exit $(( (0x$ign & 0x1000000) != 0 ))"},
+                       dir.Path())) {
+            std::_Exit(2);
+          }
+          std::_Exit(PollUntilDone(p) == State::Exited ? 10 + p.ExitCode() : 3);
+        },
+        testing::ExitedWithCode(ignoredBefore ? 11 : 10), "")
+        << (ignoredBefore ? "ignored before" : "by default");
+  }
+}
+
 TEST(ProcessDeathTest, AnIgnoredSignalStaysIgnored) {
   EXPECT_EXIT(
       {
         std::signal(SIGHUP, SIG_IGN);
-        pf::EndRunsOnSignals();
+        pf::HandleProgramSignals();
         raise(SIGHUP);
         std::_Exit(0);
       },
