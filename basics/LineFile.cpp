@@ -123,9 +123,13 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
     tooManyLines = lines.size() >= static_cast<size_t>(kMaxLines);
     if (!tooManyLines) lines.push_back(std::move(line));
   }
-  // The stream ends at the bound: a file that grew past it meanwhile is refused there.
-  if (tooManyLines || !file.Refusal().empty()) {
+  // The stream ends at the bound, a file that grew past it meanwhile, or at a failed read.
+  if (tooManyLines) {
     VS_Error().Error(MyStrng("Datei zu groß: ") + path, 4);
+    return 0;
+  }
+  if (!file.Refusal().empty()) {
+    VS_Error().Error(MyStrng(file.Refusal()), 4);
     return 0;
   }
   if (out.empty()) {

@@ -36,7 +36,8 @@ class LineFile : public List<MyStrng> {
   void AppendLines(const LineFile& other);
 
   // Appends the file's lines, trimmed, without empty ones. 0 when the file cannot be read;
-  // anything but a regular file, and one too large, is reported.
+  // anything but a regular file, one too large and a failed read are reported (one message,
+  // the reason); a file that cannot be opened is not, each caller words that.
   int ReadFile(const MyStrng& path);
   // The same lines into a vector, for readers that keep them there; out is left as it was
   // when the result is 0.

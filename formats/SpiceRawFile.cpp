@@ -191,14 +191,24 @@ bool SpiceRawFile::NextComplexValue(Cmplx& value) {
 bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
   const std::string mapped = pf::MapWindowsPath(file.GetBuffer());
   pf::InputFile in(mapped, kMaxBytes);
-  if (!in.Refusal().empty()) Report(MyStrng(in.Refusal()));
   if (!in.IsOpen()) {
     ClearResults();
-    Report(MyStrng("Kein RawFile mit Namen: ") + file);
+    // A refused file says why; one that is not there is no raw file.
+    Report(in.Refusal().empty() ? MyStrng("Kein RawFile mit Namen: ") + file
+                                : MyStrng(in.Refusal()));
     return false;
   }
+  const VS_ErrorMark beforeRead;
   // No further than the size when opened, which the bound held.
-  const bool read = ReadStream(in.Stream(), static_cast<int64_t>(in.Size()), file);
+  bool read = ReadStream(in.Stream(), static_cast<int64_t>(in.Size()), file);
+  // A stream that ended at a failed read left the steps short, cut or empty lines: the failure
+  // is the one reason, whatever they made of it.
+  if (!in.Refusal().empty()) {
+    beforeRead.Drop();
+    ClearResults();
+    Report(MyStrng(in.Refusal()));
+    read = false;
+  }
   if (read) rawLinesPath = file;
   return read;
 }

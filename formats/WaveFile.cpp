@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <new>
 
+#include "basics/VS_Error.h"
 #include "pf/input_file.h"
 
 namespace {
@@ -47,7 +48,13 @@ bool Seek(WaveFile& f, uint64_t offset) {
 }
 
 bool Read(WaveFile& f, void* buffer, size_t bytes) {
-  return std::fread(buffer, 1, bytes, f.file) == bytes;
+  if (std::fread(buffer, 1, bytes, f.file) == bytes) return true;
+  // A failed read is said once, with the file; the caller's code tells what went missing.
+  if (std::ferror(f.file) != 0 && !f.failed) {
+    f.failed = true;
+    VS_Error().Error(MyStrng("Lesefehler: ") + MyStrng(f.path), 4);
+  }
+  return false;
 }
 
 bool Write(WaveFile& f, const void* buffer, size_t bytes) {
@@ -137,6 +144,10 @@ uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
   // The RIFF chunk counts its bytes in 32 bits: no WAVE file is larger than its header and that.
   constexpr std::uintmax_t kMaxFileBytes = 8 + std::uintmax_t{UINT32_MAX};
   pf::InputFile input(path, kMaxFileBytes);
+  if (!input.Refusal().empty()) {
+    VS_Error().Error(MyStrng(input.Refusal()), 4);
+    return kWaveCannotOpen;
+  }
   const int fd = input.Release();
   std::FILE* file = fd >= 0 ? ::fdopen(fd, "rb") : nullptr;
   if (file == nullptr) {
@@ -144,10 +155,9 @@ uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
     return kWaveCannotOpen;
   }
   auto opened = std::make_unique<WaveFile>(file);
-  if (fseeko(file, 0, SEEK_END) != 0) return kWaveCannotOpen;
-  const off_t length = ftello(file);
-  if (length < 0 || fseeko(file, 0, SEEK_SET) != 0) return kWaveCannotOpen;
-  opened->length = static_cast<uint64_t>(length);
+  opened->path = path;
+  // The size when opened, which the bound held; nothing is read beyond it.
+  opened->length = input.Size();
   if (const uint32_t r = CheckAndReadFormat(*opened, format, riff)) {
     format.reset();
     return r;

@@ -2,7 +2,8 @@
 // WAVE audio files (RIFF form "WAVE") read and written chunk by chunk on plain file I/O. Each
 // function answers 0 on success or one of the result codes below. The reader trusts no size in
 // the file: chunks that run past their parent are not followed, odd chunks are skipped with their
-// pad byte, and a file is never left open behind a failure.
+// pad byte, and a file is never left open behind a failure. A file the reader refuses (no regular
+// file, too large) and a failed read are queued with their reason (code 4).
 
 #include <cstdint>
 #include <cstdio>
@@ -55,6 +56,9 @@ class WaveFile {
   std::FILE* file;
   // Bytes in the file when it was opened for reading.
   uint64_t length = 0;
+  // The file read, for the message of a failed read.
+  std::string path;
+  // A write failed, or a read did (and was reported).
   bool failed = false;
 };
 using WaveHandle = std::unique_ptr<WaveFile>;

@@ -106,8 +106,11 @@ int Simulate(const char* path, char kind) {
   ScomFile reader;
   reader.SetSweep(&sweep);
   if (!reader.ReadFile(path)) {
-    ReportQueue();  // why, when the file told (too large)
-    std::fprintf(stderr, "Netzliste kann nicht gelesen werden: %s\n", path);
+    // A refused file has said why; one that did not open has not.
+    if (VS_Error::MessageCount() == 0) {
+      std::fprintf(stderr, "Netzliste kann nicht gelesen werden: %s\n", path);
+    }
+    ReportQueue();
     return 1;
   }
   NetContext::SetReaderInUse(&reader);

@@ -887,10 +887,13 @@ const std::vector<Player::Command>& Player::Commands() {
 bool ReadScript(const char* path, std::vector<Line>& lines) {
   pf::InputFile file(path, kMaxScriptBytes);
   std::string bytes;
-  const bool read = file.ReadAll(bytes);
-  if (!file.Refusal().empty()) std::fprintf(stderr, "%s\n", file.Refusal().c_str());
-  if (!read) {
-    std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
+  if (!file.ReadAll(bytes)) {
+    // The refusal's reason, else (the file did not open) the script's own words.
+    if (!file.Refusal().empty()) {
+      std::fprintf(stderr, "%s\n", file.Refusal().c_str());
+    } else {
+      std::fprintf(stderr, "%s: Skript nicht lesbar\n", path);
+    }
     return false;
   }
   std::istringstream in(bytes);

@@ -84,7 +84,8 @@ TEST_F(LineFileOnDisk, ReadAppendsOrLeavesTheLinesAlone) {
   EXPECT_EQ(file.ReadFile((dir_ / "missing.txt").c_str()), 0);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
 
-  // Too many lines; a file beyond the byte bound (sparse, nothing written); no file at all.
+  // Too many lines; a file beyond the byte bound (sparse, nothing written); no file at all; a
+  // file whose read fails (EIO: nothing is mapped at 0).
   std::string tooMany;
   for (int32_t i = 0; i <= LineFile::kMaxLines; ++i) tooMany += "a\n";
   const std::string sparse = Write("sparse.txt", "");
@@ -96,7 +97,8 @@ TEST_F(LineFileOnDisk, ReadAppendsOrLeavesTheLinesAlone) {
   } refused[] = {{Write("big.txt", tooMany), "Datei zu groß: "},
                  {sparse, "Datei zu groß: "},
                  {folder, "Keine Datei: "},
-                 {"/dev/zero", "Keine Datei: "}};
+                 {"/dev/zero", "Keine Datei: "},
+                 {"/proc/self/mem", "Lesefehler: "}};
   for (const auto& r : refused) {
     VS_Error::ClearQueue();
     EXPECT_EQ(file.ReadFile(r.path.c_str()), 0);

@@ -63,8 +63,10 @@ void TwoPortSymbol::WriteNetLine() {
 
 bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) {
   LineFile read;
+  const VS_ErrorMark refused;
   if (read.ReadFile(MyStrng(path)) == 0) {
-    ReportUnreadable(path);
+    // A refused file has had its reason; one that did not open has none of its own.
+    if (!refused.Any()) ReportUnreadable(path);
     return false;
   }
   // The reader cuts longer lines, and a cut row would lose values or end in half a number.

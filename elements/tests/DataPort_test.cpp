@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "basics/VS_Error.h"
@@ -550,6 +551,37 @@ TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
       EXPECT_EQ(rows[0], "1GHz 0.5 0 0.5 0 0.5 0 0.5 0");
     }
   }
+}
+
+// A file the reader refuses, or whose read fails (EIO at 0 of /proc/self/mem), is not taken and
+// says why in one message; one that is not there has the data set's own.
+TEST_F(DataPortTest, RefusedFilesSayWhyOnce) {
+  const fs::path fifo = Scratch() / "fifo.s2p";
+  fs::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const fs::path sparse = WriteFile("sparse.s2p", "");
+  fs::resize_file(sparse, LineFile::kMaxBytes + 1);
+  const fs::path missing = Scratch() / "missing.s1p";
+  const struct {
+    std::string path;
+    std::string message;
+  } kCases[] = {
+      {fifo.string(), "Keine Datei: " + fifo.string()},
+      {Scratch().string(), "Keine Datei: " + Scratch().string()},
+      {sparse.string(), "Datei zu groß: " + sparse.string()},
+      {"/proc/self/mem", "Lesefehler: /proc/self/mem"},
+      {missing.string(), "Datei konnte nicht gelesen werden: " + missing.string()},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    TwoPortSymbol s;
+    EXPECT_FALSE(s.LoadFile(c.path, "x")) << c.path;
+    EXPECT_EQ(s.dataLines.GetCount(), 0) << c.path;
+    ASSERT_EQ(VS_Error::MessageCount(), 1) << c.path;
+    EXPECT_EQ(VS_Error::Message(0).ToCString(), c.message) << c.path;
+  }
+  fs::remove(fifo);
+  fs::remove(sparse);
 }
 
 }  // namespace

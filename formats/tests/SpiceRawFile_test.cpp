@@ -173,6 +173,33 @@ TEST_F(SpiceRawFileTest, MissingAndEmptyFilesAreReported) {
   std::filesystem::remove(empty);
 }
 
+// A file the reader refuses, or whose read fails (EIO at 0 of /proc/self/mem), says why in one
+// message and leaves no results.
+TEST_F(SpiceRawFileTest, RefusedFilesSayWhyOnce) {
+  const std::filesystem::path dir = testing::TempDir();
+  const std::string sparse = (dir / "sparse_rawspice.raw").string();
+  { std::ofstream(sparse) << ""; }
+  std::filesystem::resize_file(sparse, SpiceRawFile::kMaxBytes + 1);
+  const std::string folder = dir.string();
+  const struct {
+    std::string path;
+    std::string message;
+  } kCases[] = {{sparse, "Datei zu groß: " + sparse},
+                {folder, "Keine Datei: " + folder},
+                {"/proc/self/mem", "Lesefehler: /proc/self/mem"}};
+  raw.SetNetlistName("amp.cir");
+  for (const auto& c : kCases) {
+    ASSERT_TRUE(raw.ReadRawLines(Lines(Header("1") + Points({0})), "raw"));
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(raw.ReadRawFileFrom(MyStrng(c.path))) << c.path;
+    ASSERT_EQ(VS_Error::MessageCount(), 1) << c.path;
+    EXPECT_EQ(VS_Error::Message(0), MyStrng(c.message)) << c.path;
+    EXPECT_FALSE(raw.HasLoadedResults()) << c.path;
+    EXPECT_EQ(raw.GetRawLines().GetCount(), 0) << c.path;
+  }
+  std::filesystem::remove(sparse);
+}
+
 // Each value reads as atof reads its text, to the last bit, also where the quick road for plain
 // decimals leaves off: hex, underflow, a '+', a number cut short, the largest float.
 TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {

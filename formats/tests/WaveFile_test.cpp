@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "basics/VS_Error.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -152,17 +154,32 @@ TEST_F(WaveFileTest, RefusesWhatIsNoWaveFileAndHostileChunks) {
     EXPECT_EQ(codes, c.codes) << c.what;
   }
   // Nothing there, a FIFO (whose open would wait for a writer), a device, and a file larger
-  // than any RIFF (sparse): none is opened.
+  // than any RIFF (sparse): none is opened, and each refusal says why. A file whose read fails
+  // (EIO at 0 of /proc/self/mem) says so too.
   const std::string fifo = (dir / "fifo.wav").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string huge = File({}, "huge.wav");
   fs::resize_file(huge, std::uintmax_t{8} << 30);
-  for (const std::string& path :
-       {(dir / "missing.wav").string(), fifo, std::string("/dev/zero"), huge}) {
+  const struct {
+    std::string path;
+    uint32_t code;
+    std::string message;  // "" for none
+  } refused[] = {
+      {(dir / "missing.wav").string(), kWaveCannotOpen, ""},
+      {fifo, kWaveCannotOpen, "Keine Datei: " + fifo},
+      {"/dev/zero", kWaveCannotOpen, "Keine Datei: /dev/zero"},
+      {huge, kWaveCannotOpen, "Datei zu groß: " + huge},
+      {"/proc/self/mem", kWaveChunkNotFound, "Lesefehler: /proc/self/mem"},
+  };
+  for (const auto& r : refused) {
+    VS_Error::ResetQueue();
     std::vector<uint32_t> codes;
-    ReadAll(path, codes);
-    EXPECT_EQ(codes, std::vector<uint32_t>{kWaveCannotOpen}) << path;
+    ReadAll(r.path, codes);
+    EXPECT_EQ(codes, std::vector<uint32_t>{r.code}) << r.path;
+    ASSERT_EQ(VS_Error::MessageCount(), r.message.empty() ? 0 : 1) << r.path;
+    if (!r.message.empty()) EXPECT_EQ(VS_Error::Message(0).ToCString(), r.message) << r.path;
   }
+  VS_Error::ResetQueue();
 }
 
 TEST_F(WaveFileTest, FindsDataBehindOddChunksAndReadsNoMoreThanItHolds) {

@@ -66,8 +66,8 @@ int InputFile::Release() {
   return fd;
 }
 
-void InputFile::TooLarge() {
-  refusal_ = "Datei zu groß: " + path_;
+void InputFile::Refuse(const char* why) {
+  refusal_ = why + path_;
   ::close(fd_);
   fd_ = -1;
 }
@@ -83,9 +83,11 @@ InputFile::Buffer::int_type InputFile::Buffer::underflow() {
   do {
     got = ::read(file_.fd_, bytes_.get(), want);
   } while (got < 0 && errno == EINTR);
+  // A failed read is no end of the file: what came before it is not the whole file.
+  if (got < 0) file_.Refuse("Lesefehler: ");
   if (got <= 0) return traits_type::eof();
   if (static_cast<std::uintmax_t>(got) > room) {
-    file_.TooLarge();
+    file_.Refuse("Datei zu groß: ");
     return traits_type::eof();
   }
   end_ += got;
@@ -106,7 +108,7 @@ InputFile::Buffer::pos_type InputFile::Buffer::seekoff(off_type off, std::ios::s
     struct stat info {};
     if (::fstat(file_.fd_, &info) != 0) return failed;
     if (static_cast<std::uintmax_t>(info.st_size) > file_.maxBytes_) {
-      file_.TooLarge();
+      file_.Refuse("Datei zu groß: ");
       setg(nullptr, nullptr, nullptr);
       return failed;
     }

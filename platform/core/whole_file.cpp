@@ -24,6 +24,20 @@ bool ReadOnly(const fs::path& where) {
   return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(where.c_str(), W_OK) != 0;
 }
 
+// Where a chain of links ends, also when nothing is there yet (a dangling link is written
+// through, as open() would); empty for a chain that does not end.
+fs::path LinkTarget(fs::path where) {
+  constexpr int kMaxLinks = 40;  // the system's own limit
+  std::error_code ec;
+  for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    if (!fs::is_symlink(fs::symlink_status(where, ec))) return where;
+    const fs::path next = fs::read_symlink(where, ec);
+    if (ec) return {};
+    where = next.is_absolute() ? next : where.parent_path() / next;
+  }
+  return {};
+}
+
 bool Sync(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return false;
@@ -36,11 +50,8 @@ bool Sync(const std::string& path) {
 
 WholeFile::WholeFile(const std::string& target) : target_(target) {
   std::error_code ec;
-  fs::path where(target);
-  if (fs::is_symlink(fs::symlink_status(where, ec))) {
-    const fs::path resolved = fs::weakly_canonical(where, ec);
-    if (!ec) where = resolved;
-  }
+  const fs::path where = LinkTarget(target);
+  if (where.empty()) return;
   const fs::file_status status = fs::status(where, ec);
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     path_ = target;

@@ -14,7 +14,8 @@
 # (".NAME.XXXXXX") may be left. The files READONLY names hold "vorher"
 # without write permission (in a writable folder) and must hold it afterwards. DIRS names
 # folders made where the script's program writes files ('|' separated), LINKS symbolic links
-# made there ("NAME>TARGET", '|' separated).
+# made there ("NAME>TARGET", '|' separated); with LINKED they are listed last as "NAME -> TARGET"
+# or "NAME ist kein Link".
 file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${ROOT}/examples/lc_lowpass.vqe ${ROOT}/examples/vna_lowpass.vqe
@@ -112,6 +113,18 @@ foreach(f IN LISTS outputs)
     string(APPEND out "${f} fehlt\n")
   endif()
 endforeach()
+if(LINKED)
+  foreach(l IN LISTS links)
+    string(REPLACE ">" ";" ends "${l}")
+    list(GET ends 0 name)
+    if(IS_SYMLINK ${SCRATCH}/${name})
+      file(READ_SYMLINK ${SCRATCH}/${name} target)
+      string(APPEND out "${name} -> ${target}\n")
+    else()
+      string(APPEND out "${name} ist kein Link\n")
+    endif()
+  endforeach()
+endif()
 string(APPEND out "${err}")
 # GONE names a file in which a program started by the played one left its process id: that
 # process must have ended (a zombie waits only for its reaper).

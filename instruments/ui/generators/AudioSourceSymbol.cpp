@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "basics/VS_Error.h"
 #include "instruments/ui/generators/AudioSourceDialog.h"
 #include "formats/WaveFile.h"
 #include "pf/archive.h"
@@ -92,9 +93,13 @@ bool AudioSourceSymbol::EditDialog(pf::Window* parent) {
     noFile = 0;
     return true;
   }
+  const VS_ErrorMark refused;
   if (CheckFile() != 0) {
-    pf::TheUiServices().MessageBox("Wave-Datei defekt?", "Fehler", pf::MsgButtons::Ok,
-                                   pf::MsgIcon::Error);
+    // A file the reader refused, or could not read, has had its reason.
+    if (!refused.Any()) {
+      pf::TheUiServices().MessageBox("Wave-Datei defekt?", "Fehler", pf::MsgButtons::Ok,
+                                     pf::MsgIcon::Error);
+    }
     return false;
   }
   AudioSourceDialog dialog(this, parent);

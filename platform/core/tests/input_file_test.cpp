@@ -1,6 +1,7 @@
 #include "pf/input_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -153,6 +154,46 @@ TEST(InputFile, ReleasedDescriptorReadsTheOpenedFile) {
   std::fclose(stream);
   EXPECT_FALSE(file.IsOpen());
   EXPECT_EQ(file.Release(), -1);
+}
+
+// A read the device fails is no end of the file: the bytes before it never pass for the whole
+// file. /proc/self/mem is a regular file whose reads fail (EIO) where nothing is mapped, at 0
+// and behind a mapped page, as a disk fails at a bad block: from the start, and half way, also
+// under an archive.
+TEST(InputFile, AFailedReadIsRefused) {
+  const std::string mem = "/proc/self/mem";
+  const std::string why = "Lesefehler: " + mem;
+  const long page = ::sysconf(_SC_PAGESIZE);
+  void* pages =
+      ::mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  std::memset(pages, 'm', page);
+  ASSERT_EQ(::munmap(static_cast<char*>(pages) + page, page), 0);
+  const auto at = static_cast<std::streamoff>(reinterpret_cast<std::uintptr_t>(pages));
+  const struct {
+    const char* what;
+    std::streamoff from;
+    std::size_t before;  // bytes that arrive before the failure
+  } cases[] = {{"from the start", 0, 0}, {"behind a page", at, std::size_t(page)}};
+  for (const auto& c : cases) {
+    InputFile file(mem, UINTMAX_MAX);
+    ASSERT_TRUE(file.IsOpen()) << c.what;
+    ASSERT_TRUE(file.Stream().seekg(c.from)) << c.what;
+    std::string bytes;
+    EXPECT_FALSE(file.ReadAll(bytes)) << c.what;
+    EXPECT_EQ(bytes, std::string(c.before, 'm')) << c.what;
+    EXPECT_EQ(file.Refusal(), why) << c.what;
+    EXPECT_FALSE(file.IsOpen()) << c.what;
+  }
+  InputFile file(mem, UINTMAX_MAX);
+  ASSERT_TRUE(file.Stream().seekg(at));
+  pf::Archive ar(file.Stream());
+  int32_t word = 0;
+  for (long i = 0; i < page / 4; ++i) ar >> word;
+  EXPECT_EQ(file.Refusal(), "");
+  EXPECT_THROW(ar >> word, pf::ArchiveError);
+  EXPECT_EQ(file.Refusal(), why);
+  ::munmap(pages, page);
 }
 
 }  // namespace

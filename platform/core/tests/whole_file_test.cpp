@@ -9,6 +9,8 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "full_disk.h"
 #include "temp_dir.h"
@@ -131,6 +133,41 @@ TEST(WholeFile, LinksAreFollowedAndDevicesWrittenDirectly) {
   if (fs::is_character_file("/dev/full", ec)) {
     EXPECT_FALSE(WriteNew("/dev/full"));
   }
+}
+
+// A link that leads nowhere yet is written through: its target is made, beside the link or where
+// it points (absolute, relative to the link's folder, through a second link), and the links stay.
+// Links in a circle are not written, nor a target in a folder that is not there.
+TEST(WholeFile, DanglingLinksMakeTheirTarget) {
+  const test::TempDir dir;
+  fs::create_directory(dir.Path() / "real");
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // link, where it points
+    std::string target;  // "" when nothing is written
+  } cases[] = {
+      {"relative", {{"a.txt", "made.txt"}}, "made.txt"},
+      {"into a folder", {{"b.txt", "real/made.txt"}}, "real/made.txt"},
+      {"absolute", {{"c.txt", (dir / "real/abs.txt")}}, "real/abs.txt"},
+      {"relative to the link's folder", {{"real/d.txt", "../up.txt"}}, "up.txt"},
+      {"two links", {{"e.txt", "f.txt"}, {"f.txt", "real/far.txt"}}, "real/far.txt"},
+      {"a circle", {{"g.txt", "h.txt"}, {"h.txt", "g.txt"}}, ""},
+      {"itself", {{"i.txt", "i.txt"}}, ""},
+      {"no such folder", {{"j.txt", "missing/j.txt"}}, ""},
+  };
+  for (const auto& c : cases) {
+    for (const auto& [link, to] : c.links) fs::create_symlink(to, dir / link);
+    const std::string first = dir / c.links.front().first;
+    EXPECT_EQ(WriteNew(first), !c.target.empty()) << c.name;
+    for (const auto& [link, to] : c.links) {
+      EXPECT_TRUE(fs::is_symlink(dir / link)) << c.name << ": " << link;
+      EXPECT_EQ(fs::read_symlink(dir / link).string(), to) << c.name << ": " << link;
+    }
+    if (!c.target.empty()) EXPECT_EQ(ReadFile(dir / c.target), kNew) << c.name;
+  }
+  // Besides the links, only the targets made: no temporary left.
+  EXPECT_EQ(FilesIn(dir.Path()), 12u);
+  EXPECT_EQ(FilesIn(dir.Path() / "real"), 4u);
 }
 
 TEST(WholeFile, AFolderThatIsNotThereIsAFailedWrite) {

@@ -25,8 +25,9 @@ class InputFile {
 
   // Open and not refused when opened.
   bool IsOpen() const { return fd_ >= 0; }
-  // Empty, or why the file is not read; "Datei zu groß: PATH" also once a read has reached
-  // beyond maxBytes, where the stream then ends. A reader asks again after reading.
+  // Empty, or why the file is not read; also, where the stream then ends, "Datei zu groß: PATH"
+  // once a read has reached beyond maxBytes and "Lesefehler: PATH" once a read has failed (the
+  // device's error, not the file's end). A reader asks again after reading.
   const std::string& Refusal() const { return refusal_; }
   // The size when opened.
   std::uintmax_t Size() const { return size_; }
@@ -55,7 +56,8 @@ class InputFile {
     off_type end_ = 0;
   };
 
-  void TooLarge();
+  // Closes the file: why + path is the refusal.
+  void Refuse(const char* why);
 
   std::string path_;
   std::uintmax_t maxBytes_;

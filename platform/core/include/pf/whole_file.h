@@ -12,9 +12,10 @@ namespace pf {
 
 class WholeFile {
  public:
-  // A link is followed: its target is replaced and the link stays. A target that exists and is
-  // no regular file (a device, a pipe) cannot be replaced and is written directly; a regular
-  // one without write permission is not written (Path() stays empty).
+  // A link is followed: its target is replaced (made when the link dangles) and the link stays;
+  // links that lead round in a circle are not written (Path() stays empty). A target that
+  // exists and is no regular file (a device, a pipe) cannot be replaced and is written directly;
+  // a regular one without write permission is not written.
   explicit WholeFile(const std::string& target);
   // Removes the temporary file unless it was committed.
   ~WholeFile();
