@@ -95,12 +95,14 @@ void LineFile::AppendLines(const LineFile& other) {
 
 int LineFile::ReadFile(const MyStrng& path) {
   std::vector<MyStrng> lines;
-  if (ReadLines(path, lines) == 0) return 0;
+  cutAtNul.clear();
+  if (ReadLines(path, lines, &cutAtNul) == 0) return 0;
   for (const MyStrng& line : lines) Append(line);
   return 1;
 }
 
-int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
+int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out,
+                        std::vector<MyStrng>* cut) {
   const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
   pf::InputFile file(mapped, kMaxBytes);
   if (!file.Refusal().empty()) {
@@ -119,6 +121,7 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out) {
     MyStrng line(raw.c_str());
     line.TrimLeft();
     line.TrimRight();
+    if (cut != nullptr && raw.find('\0') != std::string::npos) cut->push_back(line);
     if (line.IsEmpty()) continue;
     tooManyLines = lines.size() >= static_cast<size_t>(kMaxLines);
     if (!tooManyLines) lines.push_back(std::move(line));

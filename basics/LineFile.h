@@ -40,8 +40,9 @@ class LineFile : public List<MyStrng> {
   // the reason); a file that cannot be opened is not, each caller words that.
   int ReadFile(const MyStrng& path);
   // The same lines into a vector, for readers that keep them there; out is left as it was
-  // when the result is 0.
-  static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out);
+  // when the result is 0. A NUL byte ends its line; the lines so cut are added to cut.
+  static int ReadLines(const MyStrng& path, std::vector<MyStrng>& out,
+                       std::vector<MyStrng>* cut = nullptr);
   // Whole or not at all: false when the file could not be written completely, and then the
   // previous file is as it was; the caller reports it.
   bool WriteFile() const;
@@ -62,6 +63,8 @@ class LineFile : public List<MyStrng> {
   MyStrng fileName;   // the file that WriteFile writes
   MyStrng directory;  // the directory part at the front of fileName
   MyStrng extraText;  // for the derived file classes
+  // The lines the last ReadFile cut at a NUL byte, as kept.
+  std::vector<MyStrng> cutAtNul;
 
  private:
   void BuildClipboardText(pf::Window* window, int32_t budget);

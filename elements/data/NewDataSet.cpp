@@ -183,6 +183,15 @@ MyStrng NewDataSet::GetNextDataLine() {
   return currentLine;
 }
 
+bool NewDataSet::TakesCutLines(const std::vector<MyStrng>& cut, const MyStrng& path) {
+  for (const MyStrng& line : cut) {
+    if (!line.IsEmpty() && IsCommentLine(line)) continue;
+    Report(MyStrng("Datenzeile mit Nullzeichen: ") + (line.IsEmpty() ? path : line));
+    return false;
+  }
+  return true;
+}
+
 int32_t NewDataSet::CountConvertedRows() {
   const MyStrng held = currentLine;
   int32_t rows = 0;

@@ -40,6 +40,9 @@ class NewDataSet {
   // values as the first, one pair or four; -1, reported, at the first that does not. The
   // current line stays as it was.
   int32_t CountConvertedRows();
+  // A data row among the lines of the file that a NUL byte cut (comments may hold one) is
+  // reported, by its text or, where the NUL left none, the file's; false then.
+  bool TakesCutLines(const std::vector<MyStrng>& cut, const MyStrng& path);
   // Throws pf::ArchiveError on a damaged record.
   void Serialize(pf::Archive& ar);
 

@@ -78,6 +78,7 @@ bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) 
     VS_Error().Error(MyStrng("Zeile zu lang: ") + MyStrng(path), 4);
     return false;
   }
+  if (!TakesCutLines(read.cutAtNul, MyStrng(path))) return false;
   // An option line that is reported (an unsupported format, a bad reference) keeps the file out.
   const VS_ErrorMark reported;
   const MyStrng unit = frequencyUnit;

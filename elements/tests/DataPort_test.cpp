@@ -284,9 +284,13 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
       {WriteFile("mixed.s2p", "100 1 0 1 0 1 0 1 0\n200 1 0\n").string(),
        "Datenzeile hat 2 statt 8 Werte: 200 1 0"},
       {WriteFile("frequency.s1p", "100\n").string(), "Datenzeile hat 0 statt 2 oder 8 Werte: 100"},
-      // The line ends at a NUL byte, so its numbers behind it are missing.
+      // A NUL byte would cut the row's numbers behind it; in a comment it is harmless.
       {WriteFile("nul.s1p", std::string("100 0.5 0\n200 0.4") + '\0' + " 10\n").string(),
-       "Datenzeile hat 1 statt 2 Werte: 200 0.4"},
+       "Datenzeile mit Nullzeichen: 200 0.4"},
+      {WriteFile("nul_end.s1p",
+                 std::string("! a") + '\0' + "b\n100 0.5 0\n200 0.4 10" + '\0' + "\n")
+           .string(),
+       "Datenzeile mit Nullzeichen: 200 0.4 10"},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
@@ -529,7 +533,7 @@ TEST_F(DataPortTest, HostileFilesEndWithAMessage) {
       {"pairs.s2p", pairs + "\n", true, ""},
       {"words.txt", "hello world\n", false, "Frequenz fehlerhaft: hello world"},
       {"binary.dat", std::string("\xff\xfe\x01\x02\n\x7f", 6), false, "Frequenz fehlerhaft: "},
-      {"nuls.dat", std::string(64, '\0'), false, "Datei konnte nicht gelesen werden: "},
+      {"nuls.dat", std::string(64, '\0'), false, "Datenzeile mit Nullzeichen: "},
       {"empty.s1p", "", false, "Datei konnte nicht gelesen werden: "},
       {"blanks.s1p", " \n\t\n", false, "Datei konnte nicht gelesen werden: "},
   };
