@@ -29,7 +29,7 @@ import tempfile
 
 import numpy as np
 
-from readings import amount, volts
+from readings import amount, tables, volts
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -130,15 +130,7 @@ def diode_node(v1, v2, road):
 
 def readings_tables(out):
     """The readings dialogs' value columns (edit 1196's rows)."""
-    found = []
-    for block in out.split("1196\t")[1:]:
-        rows = []
-        for line in block.split("\n"):
-            if not line.strip():
-                break
-            rows.append(amount(line.split("\t\t")[1]))
-        found.append(np.array(rows))
-    return found
+    return [np.array([amount(value) for _, value in rows]) for rows in tables(out)]
 
 
 def check_held(cli):

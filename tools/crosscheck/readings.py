@@ -27,3 +27,16 @@ def amount(text, unit=None):
 def volts(text):
     """'834.1mV' -> 0.8341."""
     return amount(text, "V")
+
+
+def tables(out):
+    """Every readings dialog of a session: its rows as (abscissa text, value text)."""
+    found = []
+    for block in out.split("1196\t")[1:]:
+        rows = []
+        for line in block.split("\n"):
+            if not line.strip():
+                break
+            rows.append(tuple(line.rstrip("\r").split("\t\t")[:2]))
+        found.append(rows)
+    return found

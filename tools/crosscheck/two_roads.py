@@ -78,7 +78,7 @@ import wave
 
 import numpy
 
-from readings import amount
+from readings import amount, tables
 from scope_runs import hermitian_inverse, resampled
 from spectrum_runs import readouts
 from spice_road import read_raw
@@ -331,19 +331,6 @@ def play_all(work):
         if found != TABLES.get(name, 0):
             raise RuntimeError(f"{name}: {found} readings dialogs, not {TABLES.get(name, 0)}")
     return outputs
-
-
-def tables(out):
-    """Every readings dialog of a session: its rows as (abscissa text, value text)."""
-    found = []
-    for block in out.split("1196\t")[1:]:
-        rows = []
-        for line in block.split("\n"):
-            if not line.strip():
-                break
-            rows.append(tuple(line.rstrip("\r").split("\t\t")[:2]))
-        found.append(rows)
-    return found
 
 
 def marker_points(out):

@@ -14,6 +14,7 @@
 #include "editor/desktop/tests/ViewFixture.h"
 #include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "lines/ui/tests/DialogInputs.h"
 #include "lines/ui/KoaxSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
 #include "lines/ui/MslBitmapSymbols.h"
@@ -50,18 +51,6 @@ class LineDialogsTest : public ViewFixture {
   }
 };
 
-// Inputs of one attempt: a text for an edit, nullptr clicks the control.
-using Inputs = std::vector<std::pair<int, const char*>>;
-
-void Enter(DialogDriver& d, const Inputs& inputs) {
-  for (const auto& [id, text] : inputs) {
-    if (text == nullptr) {
-      d.Click(id);
-    } else {
-      d.Type(id, text);
-    }
-  }
-}
 
 // The label of a template known by number.
 std::string Numbered(int id) { return std::to_string(id); }

@@ -14,6 +14,7 @@
 #include "editor/desktop/tests/ViewFixture.h"
 #include "editor/symbols/SubSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
+#include "lines/ui/tests/DialogInputs.h"
 #include "lines/ui/CoplanarSymbols.h"
 #include "lines/ui/MslToSlotSymbol.h"
 #include "lines/ui/SlotSymbols.h"
@@ -26,18 +27,6 @@ using pf::DialogDriver;
 
 constexpr const char* kNoSubstrate = "Zuerst ein Substrat definieren";
 
-// Inputs of one attempt: a text for an edit, nullptr clicks the control.
-using Inputs = std::vector<std::pair<int, const char*>>;
-
-void Enter(DialogDriver& d, const Inputs& inputs) {
-  for (const auto& [id, text] : inputs) {
-    if (text == nullptr) {
-      d.Click(id);
-    } else {
-      d.Type(id, text);
-    }
-  }
-}
 
 class SlotDialogsTest : public ViewFixture {
  protected:
