@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "app/cli/ErrorQueue.h"
+#include "app/cli/UiCommands.h"
 #include "app/cli/Output.h"
 #include "diagrams/Diagramm.h"
 #include "diagrams/graphics/DiagKurve.h"
@@ -182,6 +184,60 @@ pf::Dialog* FindOpenWindow(const std::vector<pf::Window*>& windows, const std::s
   return nullptr;
 }
 
+}  // namespace
+
+namespace ui_script {
+
+// The rows that play in the place (with closing, only those that end its block) as a sentence
+// lists them: "a, b oder c". A row of blocks only shows its words; the others name theirs when
+// they do not fit.
+std::string Listed(Place place, bool closing) {
+  std::vector<std::string> rows;
+  for (const Command& c : Commands()) {
+    if (!c.PlaysIn(place) || (closing && !c.closes)) continue;
+    const bool words = c.play == nullptr && *c.usage != '\0';
+    rows.push_back(std::string(c.name) + (words ? std::string(" ") + c.usage : ""));
+  }
+  std::string text;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == rows.size() ? " oder " : ", ") + rows[i];
+  }
+  return text;
+}
+
+// What a block takes, for a line that does not fit it.
+std::string InBlockExpected(Place place) {
+  return (place == Place::kWindow ? "im Fenster erwartet: " : "im Dialog erwartet: ") +
+         Listed(place, false);
+}
+
+// A line as its row plays it: its words, where the script goes on (blocks move it), why it is
+// bad, and where it stands.
+struct Call {
+  const Command& command;
+  const std::vector<Line>& lines;
+  size_t& at;
+  std::string& why;
+  Place place = Place::kScript;
+  int depth = 0;  // the blocks around the line
+  // In a dialog's script: whether its file answers from before the block were set aside.
+  std::shared_ptr<bool> setAside;
+
+  const std::vector<std::string>& Words() const { return lines[at].words; }
+  size_t Args() const { return Words().size() - 1; }
+  // "erwartet: NAME USAGE".
+  bool WrongWords() const {
+    why = std::string("erwartet: ") + command.name +
+          (*command.usage == '\0' ? "" : std::string(" ") + command.usage);
+    return false;
+  }
+  // A line of the block's own whose words do not fit: what the block takes.
+  bool NotInBlock() const {
+    why = InBlockExpected(place);
+    return false;
+  }
+};
+
 class Player {
  public:
   Player(pf::Headless& headless, CVostraneApp& app) : headless_(headless), app_(app) {}
@@ -208,14 +264,21 @@ class Player {
   }
 
  private:
-  using Action = std::function<void(pf::DialogDriver&)>;
+  friend std::span<const Command> Commands();
 
   CMainFrame& Frame() { return *app_.GetMainFrame(); }
+
+  static const Command* FindCommand(const std::string& name, Place place) {
+    for (const Command& c : Commands()) {
+      if (name == c.name && c.PlaysIn(place)) return &c;
+    }
+    return nullptr;
+  }
 
   // Lines that prepare the next action (its answers and its dialogs' scripts), as the command
   // table says.
   static bool Prepares(const std::string& verb) {
-    const Command* c = FindCommand(verb);
+    const Command* c = FindCommand(verb, Place::kScript);
     return c != nullptr && c->prepares;
   }
 
@@ -313,13 +376,17 @@ class Player {
     if (!headless_.MenuCommand(Frame(), path)) std::printf("gesperrt: %s\n", path.c_str());
   }
 
-  // One line of the script, its action found in the command table.
-  bool Play(const std::vector<Line>& lines, size_t& at, std::string& why) {
+  // One line at the top level, its action found in the command table. A line of a dialog's
+  // script that plays as there carries the script's file answers set aside.
+  bool Play(const std::vector<Line>& lines, size_t& at, std::string& why,
+            std::shared_ptr<bool> setAside = nullptr) {
     const std::vector<std::string>& w = lines[at].words;
-    const Command* command = FindCommand(w[0]);
+    const Command* command = FindCommand(w[0], Place::kScript);
     if (command == nullptr) {
       why = "unbekannte Aktion " + w[0] + "; bekannt:";
-      for (const Command& c : Commands()) why += std::string(" ") + c.name;
+      for (const Command& c : Commands()) {
+        if (c.PlaysIn(Place::kScript)) why += std::string(" ") + c.name;
+      }
       return false;
     }
     // Only what prepares an action may stand after the program has ended (for its last box).
@@ -327,53 +394,15 @@ class Player {
       why = "das Programm ist beendet";
       return false;
     }
-    Call call{*command, lines, at, why};
+    Call call{*command, lines, at, why, Place::kScript, 0, std::move(setAside)};
     return (this->*command->play)(call);
   }
 
- public:
-  // What a line of the table plays: the line of the script with its words, where the script
-  // goes on (blocks move it), and why it is bad.
-  struct Call;
-  using Handler = bool (Player::*)(Call& call);
-  struct Command {
-    const char* name;
-    const char* usage;  // the words after the name; "" for none
-    Handler play;
-    bool prepares = false;  // an answer or script for the action after it
-  };
-  struct Call {
-    const Command& command;
-    const std::vector<Line>& lines;
-    size_t& at;
-    std::string& why;
-    const std::vector<std::string>& Words() const { return lines[at].words; }
-    size_t Args() const { return Words().size() - 1; }
-    // A line whose words do not fit the command.
-    bool WrongWords() const {
-      why = Expected(command.name);
-      return false;
-    }
-  };
-  static const std::vector<Command>& Commands();
+  // The handlers of the top level, as the table names them.
 
- private:
-  static const Command* FindCommand(const std::string& name) {
-    for (const Command& c : Commands()) {
-      if (name == c.name) return &c;
-    }
-    return nullptr;
-  }
-  // "erwartet: NAME USAGE", from the table.
-  static std::string Expected(const std::string& name) {
-    const Command* c = FindCommand(name);
-    const std::string usage = c != nullptr ? c->usage : "";
-    return "erwartet: " + name + (usage.empty() ? "" : " " + usage);
-  }
-
-  bool PlayMenuCommand(Call& call) {
+  bool PlayMenuItem(Call& call) {
     if (call.Args() != 0) return call.WrongWords();
-    Menu(std::string(call.command.name) == "new" ? "&Datei/&Neu" : "&Datei/&Schließen");
+    Menu(call.command.menu);
     return true;
   }
 
@@ -383,20 +412,18 @@ class Player {
     Unused(files_, headless_.Ui().PendingFileAnswers());
     headless_.Ui().DropFileAnswers();
     headless_.Ui().QueueFileAnswer(call.Words()[1]);
-    FileOperation([this, open = std::string(call.command.name) == "open"] {
-      Menu(open ? "&Datei/&Öffnen..." : "&Datei/Speichern &unter...");
-    });
+    FileOperation([this, &call] { Menu(call.command.menu); });
     return true;
   }
 
   bool PlayPrint(Call& call) {
     if (call.Args() != 1) return call.WrongWords();
     headless_.QueuePrintFile(call.Words()[1]);
-    FileOperation([this] {
+    FileOperation([this, &call] {
       if (pf::PrintPreview* preview = Preview()) {
         PressPreviewButton(*preview, pf::kIdPreviewPrint);
       } else {
-        Menu("&Datei/&Drucken...");
+        Menu(call.command.menu);
       }
     });
     return true;
@@ -424,8 +451,87 @@ class Player {
     return true;
   }
 
-  bool PlayMouse(Call& call) { return Mouse(call.Words(), call.why); }
-  bool PlayKey(Call& call) { return Key(call.Words(), call.why); }
+  bool PlayDrag(Call& call) {
+    pf::Point points[2];
+    CVostraneView* view = Points(call, points);
+    if (view == nullptr) return false;
+    headless_.MouseDown(*view, points[0], pf::kMkLButton);
+    headless_.MouseMove(*view, points[1], pf::kMkLButton);
+    headless_.MouseUp(*view, points[1]);
+    return true;
+  }
+
+  // "click ID" presses a button of the print preview.
+  bool PlayClick(Call& call) {
+    int id = 0;
+    if (call.Args() == 1 && ParseInt(call.Words()[1], 0, 0xFFFF, id)) {
+      pf::PrintPreview* preview = Preview();
+      if (preview == nullptr) {
+        call.why = "keine Seitenansicht offen";
+        return false;
+      }
+      PressPreviewButton(*preview, id);
+      return true;
+    }
+    pf::Point point[1];
+    CVostraneView* view = Points(call, point);
+    if (view == nullptr) return false;
+    headless_.Click(*view, point[0]);
+    return true;
+  }
+
+  // The platform's double click: press, release, double-click press, release.
+  bool PlayDoubleClick(Call& call) {
+    pf::Point point[1];
+    CVostraneView* view = Points(call, point);
+    if (view == nullptr) return false;
+    headless_.Click(*view, point[0]);
+    headless_.DoubleClick(*view, point[0]);
+    headless_.MouseUp(*view, point[0]);
+    return true;
+  }
+
+  // The line's words "X Y ..." as points of the active circuit's view; nullptr (why set) when
+  // they do not fit or no circuit is open.
+  CVostraneView* Points(Call& call, std::span<pf::Point> points) {
+    int c[4] = {};
+    for (size_t i = 0; i < 2 * points.size(); ++i) {
+      if (call.Args() != 2 * points.size() ||
+          !ParseInt(call.Words()[i + 1], -100000, 100000, c[i])) {
+        call.WrongWords();
+        return nullptr;
+      }
+    }
+    CVostraneView* view = ActiveView();
+    if (view == nullptr) {
+      call.why = "keine Schaltung offen";
+      return nullptr;
+    }
+    for (size_t i = 0; i < points.size(); ++i) {
+      points[i] = view->LogicalToClient(pf::Point{c[2 * i], c[2 * i + 1]});
+    }
+    return view;
+  }
+
+  bool PlayKey(Call& call) {
+    static const struct {
+      const char* name;
+      int key;
+      unsigned modifiers;
+    } kKeys[] = {{"Delete", pf::kVkDelete, 0},
+                 {"Escape", pf::kVkEscape, 0},
+                 {"Return", pf::kVkReturn, 0},
+                 {"Ctrl+X", 'X', pf::kMkControl}};
+    for (const auto& k : kKeys) {
+      if (call.Args() == 1 && call.Words()[1] == k.name) {
+        pf::Window* target = Preview();
+        if (target == nullptr) target = ActiveView();
+        headless_.KeyDown(target != nullptr ? *target : Frame(), k.key, k.modifiers);
+        return true;
+      }
+    }
+    return call.WrongWords();
+  }
 
   bool PlayEdit(Call& call) {
     if (call.Args() != 1) return call.WrongWords();
@@ -442,8 +548,14 @@ class Player {
     return true;
   }
 
-  bool PlayDialog(Call& call) { return Dialog(call.lines, call.at, call.why); }
-  bool PlayWindow(Call& call) { return WindowBlock(call.lines, call.at, call.why); }
+  // The lines up to ok or cancel become the script of the next modal dialog of the template.
+  bool PlayDialog(Call& call) {
+    std::string label;
+    pf::Headless::Script script;
+    if (!DialogBlock(call, label, script)) return false;
+    Queue(label, std::move(script));
+    return true;
+  }
 
   bool PlayAnswer(Call& call) {
     static const std::pair<const char*, pf::MsgResult> kAnswers[] = {
@@ -462,6 +574,7 @@ class Player {
   }
 
   bool PlayFile(Call& call) {
+    if (call.setAside) SetAsideFileAnswers(*call.setAside);
     if (call.Args() != 1) return call.WrongWords();
     headless_.Ui().QueueFileAnswer(call.Words()[1]);
     files_.push_back(call.lines[call.at]);
@@ -491,18 +604,257 @@ class Player {
     return true;
   }
 
-  bool PlayOutput(Call& call) {
+  bool PlayClipboard(Call& call) {
     if (call.Args() != 1) return call.WrongWords();
-    const bool png = std::string(call.command.name) == "png";
-    if (!WriteOutputFile(call.Words()[1], "Datei konnte nicht geschrieben werden: ",
-                         [this, png](const std::string& path) {
-                           return png ? WriteView(path) : WriteClipboard(path);
-                         })) {
-      failed_ = true;
-    }
+    Write(call.Words()[1], [](const std::string& path) { return WriteClipboard(path); });
     return true;
   }
 
+  bool PlayPng(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    Write(call.Words()[1], [this](const std::string& path) { return WriteView(path); });
+    return true;
+  }
+
+  // The modeless window of the template takes the lines up to end, each at once and while it is
+  // open.
+  bool PlayWindow(Call& call) {
+    if (call.Args() != 1) return call.WrongWords();
+    const std::string& label = call.Words()[1];
+    if (FindOpenWindow(pf::Window::TopLevelWindows(), label) == nullptr) {
+      call.why = "kein Fenster " + label + " offen";
+      return false;
+    }
+    const std::vector<Line>& lines = call.lines;
+    size_t& at = call.at;
+    for (++at; at < lines.size(); ++at) {
+      const Command* command = FindCommand(lines[at].words[0], Place::kWindow);
+      if (command == nullptr) {
+        call.why = InBlockExpected(Place::kWindow);
+        return false;
+      }
+      Call entry{*command, lines, at, call.why, Place::kWindow, call.depth + 1, nullptr};
+      if (command->closes) return entry.Args() == 0 || entry.WrongWords();
+      Action action;
+      if (!(this->*command->make)(entry, action)) return false;
+      if (action && !PlayInWindow(label, action, entry)) return false;
+      if (!command->prepares) EndAction();
+    }
+    --at;
+    call.why = "window ohne " + Listed(Place::kWindow, true);
+    return false;
+  }
+
+  // A line's action on the window, which must still be open. A key that asks for a file is a
+  // file operation: its error box is its failure.
+  bool PlayInWindow(const std::string& label, const Action& action, Call& entry) {
+    pf::Dialog* window = FindOpenWindow(pf::Window::TopLevelWindows(), label);
+    if (window == nullptr) {
+      entry.why = "kein Fenster " + label + " offen";
+      return false;
+    }
+    const size_t asked = headless_.Ui().FileDialogs().size();
+    const size_t shown = headless_.Ui().Messages().size();
+    pf::DialogDriver driver(headless_, *window);
+    action(driver);
+    headless_.NoteMessage();
+    if (headless_.Ui().FileDialogs().size() > asked) NoteFailuresSince(shown);
+    PrintMessages();
+    return !ScriptError(entry.lines, entry.at, entry.why);
+  }
+
+  // A dialog block up to a line that ends it: ok, cancel, or end (its own button closed it:
+  // nothing is pressed).
+  bool DialogBlock(Call& call, std::string& label, pf::Headless::Script& script) {
+    if (call.Args() != 1) return call.WrongWords();
+    const int depth = call.depth + 1;
+    if (depth > kMaxNesting) {
+      call.why = "Blöcke tiefer als " + std::to_string(kMaxNesting) + " geschachtelt";
+      return false;
+    }
+    label = call.Words()[1];
+    std::vector<std::pair<int, Action>> actions;
+    auto setAside = std::make_shared<bool>(false);
+    const std::vector<Line>& lines = call.lines;
+    size_t& at = call.at;
+    for (++at; at < lines.size(); ++at) {
+      const int number = lines[at].number;
+      const Command* command = FindCommand(lines[at].words[0], Place::kDialog);
+      if (command == nullptr) {
+        call.why = InBlockExpected(Place::kDialog);
+        return false;
+      }
+      Call entry{*command, lines, at, call.why, Place::kDialog, depth, setAside};
+      if (command->closes && entry.Args() != 0) return entry.WrongWords();
+      Action action;
+      if (!(this->*command->make)(entry, action)) return false;
+      if (action) actions.emplace_back(number, std::move(action));
+      if (!command->closes) continue;
+      script = [this, setAside, actions = std::move(actions)](pf::DialogDriver& d) {
+        *setAside = false;
+        for (const auto& [line, action] : actions) {
+          // "click 1" presses OK without ending the script, so a refusal can be followed up;
+          // a dialog that closed anyway must not take the lines meant for it.
+          if (d.GetDialog().HasEnded()) {
+            headless_.Fail("Zeile " + std::to_string(line) + ": Dialog " +
+                           d.GetDialog().TemplateLabel() + " ist schon geschlossen");
+            return;
+          }
+          action(d);
+          PrintMessages();
+          if (!deferredError_.empty()) return;
+        }
+      };
+      return true;
+    }
+    --at;
+    call.why = "dialog ohne " + Listed(Place::kDialog, true);
+    return false;
+  }
+
+  void Queue(const std::string& label, pf::Headless::Script script) {
+    int id = 0;
+    if (ParseInt(label, 1, 0xFFFF, id)) {
+      headless_.ExpectDialog(id, std::move(script));
+    } else {
+      headless_.ExpectDialog(label, std::move(script));
+    }
+  }
+
+  // The makers of the blocks' lines, as the table names them.
+
+  // A line that plays at the top level too plays so when the block gets there: its words are
+  // checked then.
+  bool MakeLater(Call& call, Action& action) {
+    action = [this, line = call.lines[call.at], setAside = call.setAside](pf::DialogDriver&) {
+      const std::vector<Line> one{line};
+      size_t at = 0;
+      std::string why;
+      if (!Play(one, at, why, setAside)) NoteScriptError(line.number, why);
+    };
+    return true;
+  }
+
+  // A dialog block inside a dialog's script is queued when the script gets there, for the dialog
+  // that the lines before it open; inside a window at once, for the keys after it.
+  bool MakeDialog(Call& call, Action& action) {
+    if (call.place == Place::kWindow) return PlayDialog(call);
+    std::string label;
+    pf::Headless::Script script;
+    if (!DialogBlock(call, label, script)) return false;
+    action = [this, label, script = std::move(script)](pf::DialogDriver&) { Queue(label, script); };
+    return true;
+  }
+
+  bool MakeOk(Call&, Action& action) {
+    action = [](pf::DialogDriver& d) { d.Ok(); };
+    return true;
+  }
+
+  bool MakeCancel(Call&, Action& action) {
+    action = [](pf::DialogDriver& d) { d.Cancel(); };
+    return true;
+  }
+
+  // The dialog's own button closed it: nothing is pressed.
+  bool MakeEnd(Call&, Action&) { return true; }
+
+  bool MakeShow(Call& call, Action& action) {
+    if (call.Args() != 0) return call.NotInBlock();
+    action = [](pf::DialogDriver& d) { ShowControls(d.GetDialog()); };
+    return true;
+  }
+
+  bool MakeScreen(Call& call, Action& action) {
+    if (call.Args() != 0) return call.NotInBlock();
+    action = [](pf::DialogDriver& d) { ShowScreen(d.GetDialog()); };
+    return true;
+  }
+
+  bool MakePng(Call& call, Action& action) {
+    if (call.Args() != 1) return call.NotInBlock();
+    action = [this, path = call.Words()[1]](pf::DialogDriver& d) {
+      Write(path,
+            [this, &d](const std::string& p) { return headless_.WritePng(d.GetDialog(), p); });
+    };
+    return true;
+  }
+
+  bool MakePage(Call& call, Action& action) {
+    int index = 0;
+    if (call.Args() != 1 || !ParseInt(call.Words()[1], 0, 100, index)) return call.NotInBlock();
+    action = [index](pf::DialogDriver& d) { d.SelectPage(index); };
+    return true;
+  }
+
+  bool MakeClick(Call& call, Action& action) {
+    int id = 0;
+    if (!ControlId(call, 1, id)) return call.NotInBlock();
+    action = OnControl(call, id, [id](pf::DialogDriver& d) { d.Click(id); });
+    return true;
+  }
+
+  bool MakeSet(Call& call, Action& action) {
+    int id = 0;
+    if (!ControlId(call, 2, id)) return call.NotInBlock();
+    action = OnControl(call, id, [id, text = LineBreaks(call.Words()[2])](pf::DialogDriver& d) {
+      d.Type(id, text);
+    });
+    return true;
+  }
+
+  bool MakeSelect(Call& call, Action& action) {
+    int id = 0;
+    if (!ControlId(call, 2, id)) return call.NotInBlock();
+    action = OnControl(call, id, [id, text = call.Words()[2]](pf::DialogDriver& d) {
+      d.Select(id, text);
+    });
+    return true;
+  }
+
+  bool MakeSpin(Call& call, Action& action) {
+    int id = 0;
+    if (!ControlId(call, 2, id) || (call.Words()[2] != "up" && call.Words()[2] != "down")) {
+      return call.NotInBlock();
+    }
+    action = OnControl(call, id, [id, up = call.Words()[2] == "up"](pf::DialogDriver& d) {
+      d.Spin(id, up);
+    });
+    return true;
+  }
+
+  bool MakeCheck(Call& call, Action& action) {
+    int id = 0;
+    if (!ControlId(call, 2, id) || (call.Words()[2] != "0" && call.Words()[2] != "1")) {
+      return call.NotInBlock();
+    }
+    action = OnControl(call, id, [this, id, on = call.Words()[2] == "1"](pf::DialogDriver& d) {
+      auto* button = dynamic_cast<pf::Button*>(FindControl(d.GetDialog(), id));
+      if (button == nullptr || (button->GetCheck() != 0) != on) d.Click(id);
+      if (button != nullptr && (button->GetCheck() != 0) != on) {
+        headless_.Fail("Kontrollkästchen " + std::to_string(id) + " nicht umgeschaltet");
+      }
+    });
+    return true;
+  }
+
+  // "NAME ID ...", args words after the name in all.
+  static bool ControlId(const Call& call, size_t args, int& id) {
+    return call.Args() == args && ParseInt(call.Words()[1], 0, 0xFFFF, id);
+  }
+
+  // The dialog exists only once it is open: its ids are checked then.
+  Action OnControl(const Call& call, int id, Action act) {
+    return [this, id, number = call.lines[call.at].number,
+            act = std::move(act)](pf::DialogDriver& d) {
+      if (FindControl(d.GetDialog(), id) == nullptr) {
+        NoteScriptError(number, "kein Element " + std::to_string(id) + " in " +
+                                    d.GetDialog().TemplateLabel());
+        return;
+      }
+      act(d);
+    };
+  }
 
   // The SPICE program runs in real time: waits (at most ms) until the active circuit's run has
   // ended, then lets idle processing collect it.
@@ -526,299 +878,9 @@ class Player {
     NoteFailuresSince(before);
   }
 
-  bool Mouse(const std::vector<std::string>& w, std::string& why) {
-    int id = 0;
-    if (w[0] == "click" && w.size() == 2 && ParseInt(w[1], 0, 0xFFFF, id)) {
-      pf::PrintPreview* preview = Preview();
-      if (preview == nullptr) {
-        why = "keine Seitenansicht offen";
-        return false;
-      }
-      PressPreviewButton(*preview, id);
-      return true;
-    }
-    const bool drag = w[0] == "drag";
-    const size_t count = drag ? 4 : 2;
-    int c[4] = {};
-    for (size_t i = 0; i < count; ++i) {
-      if (w.size() != count + 1 || !ParseInt(w[i + 1], -100000, 100000, c[i])) {
-        why = Expected(w[0]);
-        return false;
-      }
-    }
-    CVostraneView* view = ActiveView();
-    if (view == nullptr) {
-      why = "keine Schaltung offen";
-      return false;
-    }
-    const pf::Point from = view->LogicalToClient(pf::Point{c[0], c[1]});
-    if (drag) {
-      const pf::Point to = view->LogicalToClient(pf::Point{c[2], c[3]});
-      headless_.MouseDown(*view, from, pf::kMkLButton);
-      headless_.MouseMove(*view, to, pf::kMkLButton);
-      headless_.MouseUp(*view, to);
-    } else {
-      headless_.Click(*view, from);
-      // The platform's double click: press, release, double-click press, release.
-      if (w[0] == "dclick") {
-        headless_.DoubleClick(*view, from);
-        headless_.MouseUp(*view, from);
-      }
-    }
-    return true;
-  }
-
-  bool Key(const std::vector<std::string>& w, std::string& why) {
-    static const struct {
-      const char* name;
-      int key;
-      unsigned modifiers;
-    } kKeys[] = {{"Delete", pf::kVkDelete, 0},
-                 {"Escape", pf::kVkEscape, 0},
-                 {"Return", pf::kVkReturn, 0},
-                 {"Ctrl+X", 'X', pf::kMkControl}};
-    for (const auto& k : kKeys) {
-      if (w.size() == 2 && w[1] == k.name) {
-        pf::Window* target = Preview();
-        if (target == nullptr) target = ActiveView();
-        headless_.KeyDown(target != nullptr ? *target : Frame(), k.key, k.modifiers);
-        return true;
-      }
-    }
-    why = Expected("key");
-    return false;
-  }
-
-  // The lines up to ok or cancel become the script of the next modal dialog of the template.
-  bool Dialog(const std::vector<Line>& lines, size_t& at, std::string& why, int depth = 1) {
-    std::string label;
-    pf::Headless::Script script;
-    if (!DialogBlock(lines, at, why, label, script, depth)) return false;
-    Queue(label, std::move(script));
-    return true;
-  }
-
-  // A dialog block up to ok, cancel, or end (its own button closed it: nothing is pressed).
-  // Blocks nest: a dialog block inside is queued when the script reaches it, for the dialog
-  // that the lines before it open.
-  bool DialogBlock(const std::vector<Line>& lines, size_t& at, std::string& why,
-                   std::string& label, pf::Headless::Script& script, int depth) {
-    const std::vector<std::string>& head = lines[at].words;
-    if (head.size() != 2) {
-      why = Expected("dialog");
-      return false;
-    }
-    if (depth > kMaxNesting) {
-      why = "Blöcke tiefer als " + std::to_string(kMaxNesting) + " geschachtelt";
-      return false;
-    }
-    label = head[1];
-    std::vector<std::pair<int, Action>> actions;
-    auto setAside = std::make_shared<bool>(false);
-    for (++at; at < lines.size(); ++at) {
-      const std::vector<std::string>& w = lines[at].words;
-      const int number = lines[at].number;
-      if (w[0] == "ok" || w[0] == "cancel" || w[0] == "end") {
-        if (w.size() != 1) {
-          why = "erwartet: " + w[0];
-          return false;
-        }
-        if (w[0] != "end") {
-          const bool ok = w[0] == "ok";
-          actions.emplace_back(number, [ok](pf::DialogDriver& d) { ok ? d.Ok() : d.Cancel(); });
-        }
-        script = [this, setAside, actions = std::move(actions)](pf::DialogDriver& d) {
-          *setAside = false;
-          for (const auto& [line, action] : actions) {
-            // "click 1" presses OK without ending the script, so a refusal can be followed up;
-            // a dialog that closed anyway must not take the lines meant for it.
-            if (d.GetDialog().HasEnded()) {
-              headless_.Fail("Zeile " + std::to_string(line) + ": Dialog " +
-                             d.GetDialog().TemplateLabel() + " ist schon geschlossen");
-              return;
-            }
-            action(d);
-            PrintMessages();
-            if (!deferredError_.empty()) return;
-          }
-        };
-        return true;
-      }
-      Action action;
-      if (w[0] == "file") {
-        if (!SharedAction(w, number, action)) return false;
-        action = [this, setAside, file = std::move(action)](pf::DialogDriver& d) {
-          SetAsideFileAnswers(*setAside);
-          file(d);
-        };
-      } else if (w[0] == "dialog") {
-        std::string innerLabel;
-        pf::Headless::Script inner;
-        if (!DialogBlock(lines, at, why, innerLabel, inner, depth + 1)) return false;
-        action = [this, innerLabel, inner = std::move(inner)](pf::DialogDriver&) {
-          Queue(innerLabel, inner);
-        };
-      } else if (!SharedAction(w, number, action) && !DialogAction(w, number, action, why)) {
-        return false;
-      }
-      actions.emplace_back(number, std::move(action));
-    }
-    --at;
-    why = "dialog ohne ok, cancel oder end";
-    return false;
-  }
-
-  // The modeless window of the template takes the control actions and png up to end; dialog
-  // blocks inside are queued for the dialogs its keys open.
-  bool WindowBlock(const std::vector<Line>& lines, size_t& at, std::string& why) {
-    const std::vector<std::string>& head = lines[at].words;
-    if (head.size() != 2) {
-      why = Expected("window");
-      return false;
-    }
-    const std::string& label = head[1];
-    if (FindOpenWindow(pf::Window::TopLevelWindows(), label) == nullptr) {
-      why = "kein Fenster " + label + " offen";
-      return false;
-    }
-    for (++at; at < lines.size(); ++at) {
-      const std::vector<std::string>& w = lines[at].words;
-      const int number = lines[at].number;
-      if (w[0] == "end") {
-        if (w.size() != 1) {
-          why = "erwartet: end";
-          return false;
-        }
-        return true;
-      }
-      if (w[0] == "dialog") {
-        if (!Dialog(lines, at, why, 2)) return false;
-        continue;
-      }
-      pf::Dialog* window = FindOpenWindow(pf::Window::TopLevelWindows(), label);
-      if (window == nullptr) {
-        why = "kein Fenster " + label + " offen";
-        return false;
-      }
-      Action action;
-      if (w[0] == "png" && w.size() != 2) {
-        why = "erwartet: png DATEI";
-        return false;
-      }
-      if (w[0] != "page" &&
-          (SharedAction(w, number, action) || DialogAction(w, number, action, why))) {
-        // A key that asks for a file is a file operation: its error box is its failure.
-        const size_t asked = headless_.Ui().FileDialogs().size();
-        const size_t shown = headless_.Ui().Messages().size();
-        pf::DialogDriver driver(headless_, *window);
-        action(driver);
-        headless_.NoteMessage();
-        if (headless_.Ui().FileDialogs().size() > asked) NoteFailuresSince(shown);
-        PrintMessages();
-        if (ScriptError(lines, at, why)) return false;
-      } else {
-        why = "im Fenster erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-              "spin ID up|down, show, screen, png DATEI, dialog, file, answer, clipboard, advance, "
-              "idle oder end";
-        return false;
-      }
-      if (!Prepares(w[0])) EndAction();
-    }
-    --at;
-    why = "window ohne end";
-    return false;
-  }
-
-  // file, answer, clipboard, advance and idle, inside a block as outside.
-  bool SharedAction(const std::vector<std::string>& w, int number, Action& action) {
-    static const char* const kShared[] = {"file", "answer", "clipboard", "advance", "idle"};
-    if (std::find(std::begin(kShared), std::end(kShared), w[0]) == std::end(kShared)) {
-      return false;
-    }
-    action = [this, w, number](pf::DialogDriver& d) {
-      int ms = 0;
-      int times = 1;
-      if (w[0] == "advance" && ParseAdvance(w, ms, times)) {
-        for (int step = 0; step < times; ++step) d.Advance(static_cast<unsigned>(ms));
-        return;
-      }
-      std::vector<Line> one{Line{number, w}};
-      size_t at = 0;
-      std::string why;
-      if (!Play(one, at, why)) NoteScriptError(number, why);
-    };
-    return true;
-  }
-
-  void Queue(const std::string& label, pf::Headless::Script script) {
-    int id = 0;
-    if (ParseInt(label, 1, 0xFFFF, id)) {
-      headless_.ExpectDialog(id, std::move(script));
-    } else {
-      headless_.ExpectDialog(label, std::move(script));
-    }
-  }
-
-  bool DialogAction(const std::vector<std::string>& w, int number, Action& action,
-                    std::string& why) {
-    const std::string& verb = w[0];
-    int id = 0;
-    const bool hasId = w.size() >= 2 && ParseInt(w[1], 0, 0xFFFF, id);
-    Action act;
-    if (verb == "show" && w.size() == 1) {
-      action = [](pf::DialogDriver& d) { ShowControls(d.GetDialog()); };
-      return true;
-    }
-    if (verb == "screen" && w.size() == 1) {
-      action = [](pf::DialogDriver& d) { ShowScreen(d.GetDialog()); };
-      return true;
-    }
-    if (verb == "png" && w.size() == 2) {
-      action = [this, path = w[1]](pf::DialogDriver& d) {
-        if (!WriteOutputFile(path, "Datei konnte nicht geschrieben werden: ",
-                             [this, &d](const std::string& p) {
-                               return headless_.WritePng(d.GetDialog(), p);
-                             })) {
-          failed_ = true;
-        }
-      };
-      return true;
-    }
-    if (verb == "click" && hasId && w.size() == 2) {
-      act = [id](pf::DialogDriver& d) { d.Click(id); };
-    } else if (verb == "set" && hasId && w.size() == 3) {
-      act = [id, text = LineBreaks(w[2])](pf::DialogDriver& d) { d.Type(id, text); };
-    } else if (verb == "select" && hasId && w.size() == 3) {
-      act = [id, text = w[2]](pf::DialogDriver& d) { d.Select(id, text); };
-    } else if (verb == "spin" && hasId && w.size() == 3 && (w[2] == "up" || w[2] == "down")) {
-      act = [id, up = w[2] == "up"](pf::DialogDriver& d) { d.Spin(id, up); };
-    } else if (verb == "check" && hasId && w.size() == 3 && (w[2] == "0" || w[2] == "1")) {
-      act = [this, id, on = w[2] == "1"](pf::DialogDriver& d) {
-        auto* button = dynamic_cast<pf::Button*>(FindControl(d.GetDialog(), id));
-        if (button == nullptr || (button->GetCheck() != 0) != on) d.Click(id);
-        if (button != nullptr && (button->GetCheck() != 0) != on) {
-          headless_.Fail("Kontrollkästchen " + std::to_string(id) + " nicht umgeschaltet");
-        }
-      };
-    } else if (verb == "page" && w.size() == 2 && ParseInt(w[1], 0, 100, id)) {
-      action = [id](pf::DialogDriver& d) { d.SelectPage(id); };
-      return true;
-    } else {
-      why = "im Dialog erwartet: set ID TEXT, check ID 0|1, click ID, select ID TEXT, "
-            "spin ID up|down, page N, show, screen, png DATEI, dialog, file, answer, clipboard, "
-            "advance, idle, ok, cancel oder end";
-      return false;
-    }
-    // The dialog exists only once it is open: its ids are checked then.
-    action = [this, id, number, act = std::move(act)](pf::DialogDriver& d) {
-      if (FindControl(d.GetDialog(), id) == nullptr) {
-        NoteScriptError(number, "kein Element " + std::to_string(id) + " in " +
-                                    d.GetDialog().TemplateLabel());
-        return;
-      }
-      act(d);
-    };
-    return true;
+  // A file the script asked for; one not written is a failure of the program.
+  void Write(const std::string& path, const std::function<bool(const std::string&)>& write) {
+    if (!WriteOutputFile(path, "Datei konnte nicht geschrieben werden: ", write)) failed_ = true;
   }
 
   bool WriteView(const std::string& path) {
@@ -841,7 +903,6 @@ class Player {
            dc->WritePng(path);
   }
 
- private:
   pf::Headless& headless_;
   CVostraneApp& app_;
   size_t printed_ = 0;
@@ -854,34 +915,68 @@ class Player {
   std::string deferredError_;
 };
 
-const std::vector<Player::Command>& Player::Commands() {
-  static const std::string element =
-      "N (0 bis " + std::to_string(kElementTypeCount - 1) + ")";
-  static const std::vector<Command> commands = {
-      {"new", "", &Player::PlayMenuCommand},
-      {"open", "DATEI", &Player::PlayOpenOrSave},
-      {"save", "DATEI", &Player::PlayOpenOrSave},
-      {"close", "", &Player::PlayMenuCommand},
-      {"print", "DATEI", &Player::PlayPrint},
-      {"menu", "\"PFAD\"", &Player::PlayMenu},
-      {"element", element.c_str(), &Player::PlayElement},
-      {"drag", "X1 Y1 X2 Y2", &Player::PlayMouse},
-      {"click", "X Y oder click ID", &Player::PlayMouse},
-      {"dclick", "X Y", &Player::PlayMouse},
-      {"key", "Delete|Escape|Return|Ctrl+X", &Player::PlayKey},
-      {"edit", "NAME", &Player::PlayEdit},
-      {"dialog", "ID|NAME", &Player::PlayDialog, true},
-      {"answer", "Ok|Cancel|Yes|No", &Player::PlayAnswer, true},
-      {"file", "PFAD", &Player::PlayFile, true},
-      {"advance", "MS [ANZAHL]", &Player::PlayAdvance},
-      {"idle", "", &Player::PlayIdle},
-      {"wait", "[MS]", &Player::PlayWait},
-      {"clipboard", "DATEI", &Player::PlayOutput},
-      {"png", "DATEI", &Player::PlayOutput},
-      {"window", "ID|NAME", &Player::PlayWindow},
+std::span<const Command> Commands() {
+  static const std::string element = "N (0 bis " + std::to_string(kElementTypeCount - 1) + ")";
+  using P = Player;
+  static const Command commands[] = {
+      // The lines of dialog and window blocks only.
+      {.name = "set", .usage = "ID TEXT", .make = &P::MakeSet},
+      {.name = "check", .usage = "ID 0|1", .make = &P::MakeCheck},
+      {.name = "click", .usage = "ID", .make = &P::MakeClick},
+      {.name = "select", .usage = "ID TEXT", .make = &P::MakeSelect},
+      {.name = "spin", .usage = "ID up|down", .make = &P::MakeSpin},
+      {.name = "page", .usage = "N", .make = &P::MakePage, .dialogsOnly = true},
+      {.name = "show", .usage = "", .make = &P::MakeShow},
+      {.name = "screen", .usage = "", .make = &P::MakeScreen},
+      {.name = "png", .usage = "DATEI", .make = &P::MakePng},
+      // The script's lines, those with a maker in blocks too.
+      {.name = "new", .usage = "", .play = &P::PlayMenuItem, .menu = "&Datei/&Neu"},
+      {.name = "open", .usage = "DATEI", .play = &P::PlayOpenOrSave, .menu = "&Datei/&Öffnen..."},
+      {.name = "save",
+       .usage = "DATEI",
+       .play = &P::PlayOpenOrSave,
+       .menu = "&Datei/Speichern &unter..."},
+      {.name = "close", .usage = "", .play = &P::PlayMenuItem, .menu = "&Datei/&Schließen"},
+      {.name = "print", .usage = "DATEI", .play = &P::PlayPrint, .menu = "&Datei/&Drucken..."},
+      {.name = "menu", .usage = "\"PFAD\"", .play = &P::PlayMenu},
+      {.name = "element", .usage = element.c_str(), .play = &P::PlayElement},
+      {.name = "drag", .usage = "X1 Y1 X2 Y2", .play = &P::PlayDrag},
+      {.name = "click", .usage = "X Y oder click ID", .play = &P::PlayClick},
+      {.name = "dclick", .usage = "X Y", .play = &P::PlayDoubleClick},
+      {.name = "key", .usage = "Delete|Escape|Return|Ctrl+X", .play = &P::PlayKey},
+      {.name = "edit", .usage = "NAME", .play = &P::PlayEdit},
+      {.name = "dialog",
+       .usage = "ID|NAME",
+       .play = &P::PlayDialog,
+       .make = &P::MakeDialog,
+       .prepares = true},
+      {.name = "answer",
+       .usage = "Ok|Cancel|Yes|No",
+       .play = &P::PlayAnswer,
+       .make = &P::MakeLater,
+       .prepares = true},
+      {.name = "file",
+       .usage = "PFAD",
+       .play = &P::PlayFile,
+       .make = &P::MakeLater,
+       .prepares = true},
+      {.name = "advance", .usage = "MS [ANZAHL]", .play = &P::PlayAdvance, .make = &P::MakeLater},
+      {.name = "idle", .usage = "", .play = &P::PlayIdle, .make = &P::MakeLater},
+      {.name = "wait", .usage = "[MS]", .play = &P::PlayWait, .realTime = true},
+      {.name = "clipboard", .usage = "DATEI", .play = &P::PlayClipboard, .make = &P::MakeLater},
+      {.name = "png", .usage = "DATEI", .play = &P::PlayPng},
+      {.name = "window", .usage = "ID|NAME", .play = &P::PlayWindow},
+      // The lines that end blocks.
+      {.name = "ok", .usage = "", .make = &P::MakeOk, .dialogsOnly = true, .closes = true},
+      {.name = "cancel", .usage = "", .make = &P::MakeCancel, .dialogsOnly = true, .closes = true},
+      {.name = "end", .usage = "", .make = &P::MakeEnd, .closes = true},
   };
   return commands;
 }
+
+}  // namespace ui_script
+
+namespace {
 
 // The script's lines with words; false (with the line and reason) when it cannot be read.
 bool ReadScript(const char* path, std::vector<Line>& lines) {
@@ -916,7 +1011,11 @@ bool StaysConfined(const char* path, const std::vector<Line>& lines) {
     const bool beyond = std::any_of(line.words.begin(), line.words.end(), [](const std::string& w) {
       return w.find_first_of("/\\") != std::string::npos || w.find("..") != std::string::npos;
     });
-    if (beyond || line.words[0] == "wait") {
+    const auto rows = ui_script::Commands();
+    const bool realTime = std::any_of(rows.begin(), rows.end(), [&line](const auto& c) {
+      return c.realTime && line.words[0] == c.name;
+    });
+    if (beyond || realTime) {
       std::fprintf(stderr, "%s:%d: außerhalb des Arbeitsordners\n", path, line.number);
       return false;
     }
@@ -942,7 +1041,7 @@ int RunUiScript(const char* path, bool confined) {
     ReportQueue();
     return kErrors;
   }
-  Player player(headless, app);
+  ui_script::Player player(headless, app);
   std::string why;
   size_t at = 0;
   const bool played = player.Run(lines, why, at);
