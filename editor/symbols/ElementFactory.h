@@ -29,9 +29,10 @@ class ElementFactory {
 
   // spice: the variant placed while SPICE is the chosen simulator (the operational amplifier);
   // a type with a SPICE variant places its built-in symbol only under the built-in simulator,
-  // a type without one places its symbol under both. key names the symbol in messages. A type
-  // outside 0 .. kElementTypeCount - 1, or a second registration of a type and variant, ends the
-  // program with both named (basics/RegistrationFault.h).
+  // a type without one places its symbol under both. key (kept as given: a literal or a class's
+  // kClassKey) names the symbol in messages. A type outside 0 .. kElementTypeCount - 1, or a
+  // second registration of a type and variant, ends the program with both named
+  // (basics/RegistrationFault.h).
   void Register(int type, const char* key, PlacingFactory make, bool spice = false,
                 std::source_location where = std::source_location::current());
   // Under every declaration that names key, as its symbol or as its SPICE variant; a key that

@@ -61,6 +61,7 @@ TEST(FrameResources, EveryElementDeclarationMakesItsCommandButtonAndPicture) {
   const pf::ToolBarTemplate* bar = pf::ResourceTable<pf::ToolBarTemplate>::Instance().Find(130);
   const pf::PixelMapTemplate* strip = pf::ResourceTable<pf::PixelMapTemplate>::Instance().Find(130);
   ASSERT_TRUE(menu.has_value() && bar != nullptr && strip != nullptr);
+  // Empty when a picture does not fit: the row that makes it fails below.
   const pf::Bitmap pictures = pf::LoadBitmap(130);
   int previous = -1;
   std::set<std::string> keys;
@@ -95,12 +96,15 @@ TEST(FrameResources, EveryElementDeclarationMakesItsCommandButtonAndPicture) {
                          [&](const pf::PixelColour& p) { return p.key == line[x]; });
         ASSERT_NE(colour, strip->palette.end()) << row << ": no colour for '" << line[x] << "'";
         const int atX = static_cast<int>(button) * kElementPictureWidth + x;
-        EXPECT_EQ(pictures.GetPixel(atX, y), colour->colour) << row << " at " << x << "," << y;
+        if (!pictures.IsEmpty()) {
+          EXPECT_EQ(pictures.GetPixel(atX, y), colour->colour) << row << " at " << x << "," << y;
+        }
       }
     }
     ++button;
   }
   EXPECT_EQ(button, bar->commands.size());
+  EXPECT_FALSE(pictures.IsEmpty());
 }
 
 }  // namespace

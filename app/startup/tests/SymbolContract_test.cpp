@@ -100,7 +100,7 @@ TEST(SymbolContract, EverySymbolWithSettingsOpensItsDialog) {
     const auto listed = without.find(KeyOf(key));
     FieldsWithoutControl().clear();
     EXPECT_EQ(Edit(*symbol), listed != without.end() ? listed->second : std::string(shown::kDialog))
-        << KeyOf(key);
+        << KeyOf(key) << " on editing: its EditDialog, and the template the dialog names";
     EXPECT_EQ(FieldsWithoutControl(), std::vector<int>{}) << KeyOf(key);
   }
 }

@@ -155,8 +155,9 @@ TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
     if (!label || kBuiltElsewhere.contains(key)) continue;
     const std::vector<std::string> before = BuildMessages(make());
     if (!before.empty()) {
-      ADD_FAILURE() << "as placed: " << before.front()
-                    << " (its netlist line, WriteNetLine, names a keyword the model registers?)";
+      // A keyword nobody registered reads as "Syntaxfehler".
+      ADD_FAILURE() << "as placed: " << before.front() << " (the symbol's WriteNetLine, the "
+                    << "keyword's registration in its library's Register.cpp)";
       continue;
     }
     for (const int id : ValueFields(*label)) {
