@@ -23,24 +23,10 @@ struct Registries {
   Registries() {
     RegisterBasicsClasses();
     RegisterSimulatorElements();
+    elements = ElementRegistry::Global();
+    dataKinds = DataObjectRegistry::Global();
     RegisterTestElements(elements);
     RegisterTestDataObjects(dataKinds);
-    const ElementRegistry& global = ElementRegistry::Global();
-    for (const MyStrng& word : global.Keywords()) {
-      const char* keyword = word.GetBuffer();
-      elements.Register(keyword, global.Find(word, false));
-      NetElementFactory onData = global.Find(word, true);
-      if (onData != global.Find(word, false)) elements.RegisterDataVariant(keyword, onData);
-    }
-    for (const char* keyword : {"MS", "S"}) {
-      if (const DataObjectRegistry::Kind* kind = DataObjectRegistry::Global().Find(keyword)) {
-        if (kind->isTable) {
-          dataKinds.RegisterTable(keyword, kind->make, kind->makeWide);
-        } else {
-          dataKinds.Register(keyword, kind->make);
-        }
-      }
-    }
   }
   ElementRegistry elements;
   DataObjectRegistry dataKinds;

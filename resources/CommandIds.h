@@ -2,9 +2,10 @@
 // The editor's command ids, shared by the menu and toolbar tables and the code that handles
 // the commands. The framework's own commands (file, edit, view, help) are in pf/command_ids.h.
 
+#include "resources/ElementDeclarations.h"
+
 // The element to place: element type t (0 .. kElementTypeCount - 1) is kIdElementFirst + t.
 inline constexpr int kIdElementFirst = 0x8100;
-inline constexpr int kElementTypeCount = 54;
 
 inline constexpr int kIdViewElementBar = 0x8000;
 

@@ -2,9 +2,13 @@
 // the main toolbar 128 and the element bar 130. The commands whose handlers are not built yet
 // stand in the menus all the same; the command route disables them.
 
+#include <array>
+#include <string_view>
+
 #include "pf/command_ids.h"
 #include "pf/window.h"
 #include "resources/CommandIds.h"
+#include "resources/ElementDeclarations.h"
 #include "resources/Resources.h"
 
 namespace {
@@ -65,65 +69,32 @@ constexpr MenuItemTemplate kViewWith[] = {
     {pf::kIdViewStatusBar, "&Statusleiste"},
 };
 
-constexpr MenuItemTemplate kElements[] = {
-    {kIdElementFirst + 0, "Verbindung"},
-    {kIdElementFirst + 1, "Masse."},
-    {0, nullptr},
-    {kIdElementFirst + 4, "Widerstand"},
-    {kIdElementFirst + 5, "Kapazität"},
-    {kIdElementFirst + 6, "Induktivität"},
-    {kIdElementFirst + 7, "Reihenschwingkreis"},
-    {kIdElementFirst + 8, "Parallelschwingkreis"},
-    {kIdElementFirst + 9, "Übertrager"},
-    {kIdElementFirst + 10, "Schwingquarz"},
-    {kIdElementFirst + 11, "Spannungsgesteuerte Spannungsquelle"},
-    {kIdElementFirst + 12, "Spannungsgesteuerte Stromquelle"},
-    {kIdElementFirst + 13, "Stromgesteuerte Stromquelle"},
-    {0, nullptr},
-    {kIdElementFirst + 15, "Netzwerk durch Datensatz beschrieben"},
-    {kIdElementFirst + 16, "TEM-Leitung"},
-    {kIdElementFirst + 17, "Operationsverstärker"},
-    {kIdElementFirst + 18, "Koaxialleitung"},
-    {kIdElementFirst + 19, "Bipolartransistor"},
-    {kIdElementFirst + 20, "Feldeffekttransistor"},
-    {0, nullptr},
-    {kIdElementFirst + 21, "Substrat"},
-    {kIdElementFirst + 22, "Mikrostreifenleitung"},
-    {kIdElementFirst + 23, "kurzgeschlossene Mikrostreifenleitung"},
-    {kIdElementFirst + 24, "offene Mikrostreifenleitung"},
-    {kIdElementFirst + 25, "gekoppelte Mikrostreifenleitung"},
-    {kIdElementFirst + 26, "Mikrostreifenleitungssprung"},
-    {kIdElementFirst + 27, "T-Verzweigung Mikrostreifenleitung"},
-    {kIdElementFirst + 28, "Radialstub Mikrostreifenleitung"},
-    {kIdElementFirst + 29, "Mikrostreifenleitungsknick"},
-    {kIdElementFirst + 30, "Mikrostreifenleitungstaper"},
-    {0, nullptr},
-    {kIdElementFirst + 31, "Netzwerkanalysator"},
-    {kIdElementFirst + 33, "Spannungs/Strommessgerät"},
-    {kIdElementFirst + 34, "Signalgenerator"},
-    {kIdElementFirst + 35, "Benutzer definiertes Netzwerk"},
-    {kIdElementFirst + 36, "Definiert extern zugänglichen Knoten"},
-    {kIdElementFirst + 37, "ideale nichtlineare Halbleiterdiode"},
-    {kIdElementFirst + 38, "Einstellbares Gleichspannungsnetzteil"},
-    {kIdElementFirst + 39, "Digitaler Datengenerator"},
-    {kIdElementFirst + 40, "Spektrumanalysator"},
-    {kIdElementFirst + 41, "Oszillograph"},
-    {0, nullptr},
-    {kIdElementFirst + 42, "Create a Slotline"},
-    {kIdElementFirst + 43, "Mikrostrip to Slotline Transition"},
-    {kIdElementFirst + 44, "Create a Coplanarline"},
-    {kIdElementFirst + 45, "Kreuzung Mikrostreifenleitung"},
-    {kIdElementFirst + 46, "Create a slotline bend"},
-    {kIdElementFirst + 47, "Creates a covered slotline"},
-    {0, nullptr},
-    {kIdElementFirst + 48, "Wave-Datei als Tonquelle laden"},
-    {kIdElementFirst + 49, "Lautsprecher"},
-    {0, nullptr},
-    {kIdElementFirst + 50, "Create a Spice-Library"},
-    {kIdElementFirst + 51, "Plotter erzeugen"},
-    {kIdElementFirst + 52, "Impulsgenerator(Transient-Analyse)"},
-    {kIdElementFirst + 53, "Create a Coplanarcross"},
-};
+// The element commands come from the element declarations, in their order: the menu, the
+// prompts and tool tips, the bar and its picture strip below.
+constexpr size_t kElementCommandCount = [] {
+  size_t n = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) n += e.command != nullptr ? 1 : 0;
+  return n;
+}();
+
+constexpr size_t kElementMenuLength = [] {
+  size_t n = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command != nullptr) n += e.separatorBefore ? 2 : 1;
+  }
+  return n;
+}();
+
+constexpr auto kElements = [] {
+  std::array<MenuItemTemplate, kElementMenuLength> items{};
+  size_t n = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command == nullptr) continue;
+    if (e.separatorBefore) items[n++] = {0, nullptr};
+    items[n++] = {kIdElementFirst + e.type, e.command};
+  }
+  return items;
+}();
 
 constexpr MenuItemTemplate kSimulators[] = {
     {kIdSimulatorRavilone, "Ravilone"},
@@ -206,7 +177,7 @@ constexpr pf::Accelerator kKeys[] = {
 constexpr pf::AcceleratorTemplate kAccelerators[] = {{128, kKeys}};
 
 // A command's string is "prompt\ntool tip"; the prompt shows in the status bar.
-constexpr pf::StringTemplate kStrings[] = {
+constexpr pf::StringTemplate kFrameStrings[] = {
     {pf::kIdFileNew, "Erstellt ein neues Dokument\nNeu"},
     {pf::kIdFileOpen, "Öffnet ein vorhandenes Dokument\nÖffnen"},
     {pf::kIdFileClose, "Schließt das aktive Dokument\nSchließen"},
@@ -258,84 +229,51 @@ constexpr pf::StringTemplate kStrings[] = {
      "TRL-Hochpass"},
     {kIdSynthesisMslLowPass, "Ersetzt die Leitungen durch Mikrostreifenleitungen\nMSL-Tiefpass"},
     {kIdHelp, "Öffnet die Hilfe\nHilfe"},
-    {kIdElementFirst + 0, "Wählt das nächste Element: Verbindung\nVerbindung"},
-    {kIdElementFirst + 1, "Wählt das nächste Element: Masse.\nMasse."},
-    {kIdElementFirst + 4, "Wählt das nächste Element: Widerstand\nWiderstand"},
-    {kIdElementFirst + 5, "Wählt das nächste Element: Kapazität\nKapazität"},
-    {kIdElementFirst + 6, "Wählt das nächste Element: Induktivität\nInduktivität"},
-    {kIdElementFirst + 7, "Wählt das nächste Element: Reihenschwingkreis\nReihenschwingkreis"},
-    {kIdElementFirst + 8, "Wählt das nächste Element: Parallelschwingkreis\nParallelschwingkreis"},
-    {kIdElementFirst + 9, "Wählt das nächste Element: Übertrager\nÜbertrager"},
-    {kIdElementFirst + 10, "Wählt das nächste Element: Schwingquarz\nSchwingquarz"},
-    {kIdElementFirst + 11, "Wählt das nächste Element: Spannungsgesteuerte Spannungsquelle\n"
-     "Spannungsgesteuerte Spannungsquelle"},
-    {kIdElementFirst + 12, "Wählt das nächste Element: Spannungsgesteuerte Stromquelle\n"
-     "Spannungsgesteuerte Stromquelle"},
-    {kIdElementFirst + 13, "Wählt das nächste Element: Stromgesteuerte Stromquelle\n"
-     "Stromgesteuerte Stromquelle"},
-    {kIdElementFirst + 15, "Wählt das nächste Element: Netzwerk durch Datensatz beschrieben\n"
-     "Netzwerk durch Datensatz beschrieben"},
-    {kIdElementFirst + 16, "Wählt das nächste Element: TEM-Leitung\nTEM-Leitung"},
-    {kIdElementFirst + 17, "Wählt das nächste Element: Operationsverstärker\nOperationsverstärker"},
-    {kIdElementFirst + 18, "Wählt das nächste Element: Koaxialleitung\nKoaxialleitung"},
-    {kIdElementFirst + 19, "Wählt das nächste Element: Bipolartransistor\nBipolartransistor"},
-    {kIdElementFirst + 20, "Wählt das nächste Element: Feldeffekttransistor\nFeldeffekttransistor"},
-    {kIdElementFirst + 21, "Wählt das nächste Element: Substrat\nSubstrat"},
-    {kIdElementFirst + 22, "Wählt das nächste Element: Mikrostreifenleitung\nMikrostreifenleitung"},
-    {kIdElementFirst + 23, "Wählt das nächste Element: kurzgeschlossene Mikrostreifenleitung\n"
-     "kurzgeschlossene Mikrostreifenleitung"},
-    {kIdElementFirst + 24, "Wählt das nächste Element: offene Mikrostreifenleitung\n"
-     "offene Mikrostreifenleitung"},
-    {kIdElementFirst + 25, "Wählt das nächste Element: gekoppelte Mikrostreifenleitung\n"
-     "gekoppelte Mikrostreifenleitung"},
-    {kIdElementFirst + 26, "Wählt das nächste Element: Mikrostreifenleitungssprung\n"
-     "Mikrostreifenleitungssprung"},
-    {kIdElementFirst + 27, "Wählt das nächste Element: T-Verzweigung Mikrostreifenleitung\n"
-     "T-Verzweigung Mikrostreifenleitung"},
-    {kIdElementFirst + 28, "Wählt das nächste Element: Radialstub Mikrostreifenleitung\n"
-     "Radialstub Mikrostreifenleitung"},
-    {kIdElementFirst + 29, "Wählt das nächste Element: Mikrostreifenleitungsknick\n"
-     "Mikrostreifenleitungsknick"},
-    {kIdElementFirst + 30, "Wählt das nächste Element: Mikrostreifenleitungstaper\n"
-     "Mikrostreifenleitungstaper"},
-    {kIdElementFirst + 31, "Wählt das nächste Element: Netzwerkanalysator\nNetzwerkanalysator"},
-    {kIdElementFirst + 33, "Wählt das nächste Element: Spannungs/Strommessgerät\n"
-     "Spannungs/Strommessgerät"},
-    {kIdElementFirst + 34, "Wählt das nächste Element: Signalgenerator\nSignalgenerator"},
-    {kIdElementFirst + 35, "Wählt das nächste Element: Benutzer definiertes Netzwerk\n"
-     "Benutzer definiertes Netzwerk"},
-    {kIdElementFirst + 36, "Wählt das nächste Element: Definiert extern zugänglichen Knoten\n"
-     "Definiert extern zugänglichen Knoten"},
-    {kIdElementFirst + 37, "Wählt das nächste Element: ideale nichtlineare Halbleiterdiode\n"
-     "ideale nichtlineare Halbleiterdiode"},
-    {kIdElementFirst + 38, "Wählt das nächste Element: Einstellbares Gleichspannungsnetzteil\n"
-     "Einstellbares Gleichspannungsnetzteil"},
-    {kIdElementFirst + 39, "Wählt das nächste Element: Digitaler Datengenerator\n"
-     "Digitaler Datengenerator"},
-    {kIdElementFirst + 40, "Wählt das nächste Element: Spektrumanalysator\nSpektrumanalysator"},
-    {kIdElementFirst + 41, "Wählt das nächste Element: Oszillograph\nOszillograph"},
-    {kIdElementFirst + 42, "Wählt das nächste Element: Create a Slotline\nCreate a Slotline"},
-    {kIdElementFirst + 43, "Wählt das nächste Element: Mikrostrip to Slotline Transition\n"
-     "Mikrostrip to Slotline Transition"},
-    {kIdElementFirst + 44, "Wählt das nächste Element: Create a Coplanarline\n"
-     "Create a Coplanarline"},
-    {kIdElementFirst + 45, "Wählt das nächste Element: Kreuzung Mikrostreifenleitung\n"
-     "Kreuzung Mikrostreifenleitung"},
-    {kIdElementFirst + 46, "Wählt das nächste Element: Create a slotline bend\n"
-     "Create a slotline bend"},
-    {kIdElementFirst + 47, "Wählt das nächste Element: Creates a covered slotline\n"
-     "Creates a covered slotline"},
-    {kIdElementFirst + 48, "Wählt das nächste Element: Wave-Datei als Tonquelle laden\n"
-     "Wave-Datei als Tonquelle laden"},
-    {kIdElementFirst + 49, "Wählt das nächste Element: Lautsprecher\nLautsprecher"},
-    {kIdElementFirst + 50, "Wählt das nächste Element: Create a Spice-Library\n"
-     "Create a Spice-Library"},
-    {kIdElementFirst + 51, "Wählt das nächste Element: Plotter erzeugen\nPlotter erzeugen"},
-    {kIdElementFirst + 52, "Wählt das nächste Element: Impulsgenerator(Transient-Analyse)\n"
-     "Impulsgenerator(Transient-Analyse)"},
-    {kIdElementFirst + 53, "Wählt das nächste Element: Create a Coplanarcross\n"
-     "Create a Coplanarcross"},
 };
+
+// An element command's string is "Wählt das nächste Element: TEXT\nTEXT". The strings stand one
+// after another, each ended by its NUL.
+constexpr std::string_view kElementPromptHead = "Wählt das nächste Element: ";
+
+constexpr size_t kElementStringsLength = [] {
+  size_t n = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command == nullptr) continue;
+    // The head, the text twice, the line end and the NUL.
+    n += kElementPromptHead.size() + 2 * std::string_view(e.command).size() + 2;
+  }
+  return n;
+}();
+
+constexpr auto kElementStrings = [] {
+  std::array<char, kElementStringsLength> text{};
+  size_t n = 0;
+  const auto put = [&text, &n](std::string_view part) {
+    for (const char c : part) text[n++] = c;
+  };
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command == nullptr) continue;
+    put(kElementPromptHead);
+    put(e.command);
+    put("\n");
+    put(e.command);
+    text[n++] = '\0';
+  }
+  return text;
+}();
+
+constexpr auto kStrings = [] {
+  std::array<pf::StringTemplate, std::size(kFrameStrings) + kElementCommandCount> strings{};
+  size_t n = 0;
+  for (const pf::StringTemplate& s : kFrameStrings) strings[n++] = s;
+  const char* text = kElementStrings.data();
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command == nullptr) continue;
+    strings[n++] = {kIdElementFirst + e.type, text};
+    text += std::string_view(text).size() + 1;
+  }
+  return strings;
+}();
 
 constexpr pf::PixelColour kPalette[] = {
     {'.', pf::Rgb(192, 192, 192)}, {'k', pf::Rgb(0, 0, 0)},     {'w', pf::Rgb(255, 255, 255)},
@@ -377,160 +315,6 @@ constexpr const char* kMainBarPictures[] = {
     "....................kkkkkkkk....................",
 };
 
-// The element bar's pictures in the order of its buttons, five to a source line.
-constexpr const char* kElementBarPictures[] = {
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "............k..." "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................",
-    "................" ".......k........" "................" "................" "................"
-    "................" ".....kkkkkk....." ".......kk......." "................" ".......k........"
-    ".......k........" ".....kkkkk......" "...kkkkkkkkkk..." "................" "...k............"
-    "................" "......kkkkkk...." "......kkkkk.k..." "................" "................"
-    "................" "................" "................" "................" "................"
-    ".GGGGGGGGGGGGGG." ".GGGGGGyyyGGGGG." "................" "................" "................"
-    ".....kkkkk......" "...kkkkkkkkkk..." "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" ".GGGGGyyyGGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
-    "..........k....." "..kkkkkkkkkkkk.." "..k............." "................" "................",
-    "................" ".......k........" "................" "......k..k......" "................"
-    "................" "..kkkkkkkkkkkk.." "kkkkkk.kk.kkkkkk" ".....kkkkkk....." "......k.k......."
-    "......k.k......." "...kk.....kk...." "...k........k..." "................" "...kkk.........."
-    "................" "....kk....kkk..." "....kk.....kk..." "................" "................"
-    "................" "................" "................" "................" ".GGGGGGGGGGGGGG."
-    ".GGGGGyyyyGGGGG." ".GGGGGGyyyGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
-    "...kk.....kk...." "...k........k..." "................" "................" "..kkkkkkkkkkkk.."
-    ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kggggggggggggk." ".k............k."
-    ".........kk....." "..kbwwwwwwwwwk.." "..k............." ".kkkkkkkkkkkkkk." ".yyyyGyyyGyyyyy.",
-    "................" ".......k........" "................" "......k..k......" "................"
-    ".........k..k..." "..k..kkkkkk..k.." "...k.k.kk.k.k..." "...k.k....k.k..." ".....k...k......"
-    ".....k...k......" "..kk.......kk..." "...k........k..." "................" "...k..kk........"
-    "................" "...kk.k.kk..kk.." "...kk..k....kk.." "................" ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG."
-    ".GGGGyyyyyyGGGG." ".GGGGGGyyyGGGGG." ".GGGGGGGGGGGGGG." ".kggggggggggggk." ".kggggggggggggk."
-    "..kk.......kk..." "...k........k..." "................" "....k.....k....." "..k..........k.."
-    ".k............k." ".kggggggggggggk." ".kggggggggggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kggggggggggggk." ".k............k."
-    ".......kk.k..k.." "..kbwwwwwwwwwk.." "..k.....rr......" ".k............k." ".yyyyGyyyGyyyyy.",
-    "................" ".......k........" "................" "......k..k......" "................"
-    ".........k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "....k.....k....."
-    "....k.....k....." "..k.........k..." "kkkk........kkkk" "................" "kkkk.kkkk......."
-    "..kkkkkkkkkkkk.." "...k..kk.....k.." "...k...kkkkkkk.." ".yyyyyyyyyyyyyy." ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".yyyyyyyyyyyyyy."
-    ".GGGGyyyyyyGGGG." ".GGGGGGyyyGGGGG." ".GGGGGGGGGGyyyy." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk."
-    "..k.........k..." "kkkk........kkkk" "..........kkk..." "....kkk...k....." "..k..........k.."
-    ".k............k." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." ".kkkkkkkkkkkkkk." ".k..k.......k.k."
-    "......k...k.k..." "..kbwwkkwwwwwk.." "..k....r..r....." ".k...kkkkk....k." ".yyyyGyyyGyyyyy.",
-    "................" ".......k........" "....kkkkkkkk...." "......k..k......" "....kkkkkkkk...."
-    "..kkkkkk.k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "...k..k.k..k...."
-    "...k..kkk..k...." ".k....kkk....k.." "...k...kk...k..." "..kkkkkkkkkkkk.." "...k.....kk....."
-    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".yyyyyyyyyyyyyy." ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".yyyyyyyyyyyyyy."
-    ".GGGyyyyyyyyGGG." ".GGGGGGyyyGGGGG." ".GGGGGyyyyyyyyy." ".kgkwwwwwkggkgk." ".kgkwkwkwkggkgk."
-    ".k...k.......k.." "...k..k.k...k..." ".........k...k.." "....k..k..k....." "..k..........k.."
-    ".k..kkkk..kkkkk." ".kgkwwwbwkggkgk." ".kgkwbwwwkggkgk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".GGGGGGGGGGGGGG." ".GGGGGyyyGGGGGG." ".yyyyyyyyGyyyyy." "................" ".k.k.k.....k..k."
-    "..kkkk....k....." "..kbwkwwwwwwwk.." "..k............." ".k...k...k....k." ".GGGGGGGGGGGGGG.",
-    ".kk..........kk." ".......k........" "....k......k...." "......k..k......" "....kkkkkkkk...."
-    "..kkkkkk.k..k..." "..k..........k.." "...k.k.kk.k.k..." "...k.k....k.k..." "..k...k.k...k..."
-    "..k....k....k..." ".k.....k.....k.." "...k..k.....k..." "..k..........k.." "...k.......kk..."
-    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy."
-    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy."
-    ".GGGyyyyyyyyGGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkwwbwwkggggk." ".kgkwkwkwkggggk."
-    ".k..k.k....k.k.." "...k..kkk...k..." "........k.k.k.k." "....k...kkk....." "..k..k.......k.."
-    ".k..k..k..k...k." ".kgkwbwbwkggggk." ".kgkwwbwwkggggk." ".yyyyyyyyyyyyyy." ".kkkkkkkkkkkyyy."
-    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
-    "..kkkk....k....." "..kbwwkwwwwwwk.." "..k...r....r...." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
-    ".kkkkkkkkkkkkkk." ".......k........" "kkkkk......kkkkk" "kkkkkkk..kkkkkkk" "kkkkkkkkkkkkkkkk"
-    "kkkkkkkkkk..kkkk" "kkk..........kkk" "...kkk.kk.kkk..." "kkkk.k....k.kkkk" "kk....k.k....kkk"
-    "kk.....k.....kkk" "kk.....k.....kkk" "...k...k....k..." "kkwwwwwwwwwwwwkk" "...k.........kkk"
-    "kkkyyyyyyyyyykkk" "kkkkkkk.......k." "..k..k.k......k." ".kGGGGGGGGGGGGk." ".yyyyyyyyyyyyyy."
-    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGyyyyGGGGG."
-    ".GGyyyyyyyyyyGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkwbwbwkggkgk." ".kgkwkwkwkggkgk."
-    "kk.....k.....kkk" "...k..kkk...k..." "kkkkkkkkkk.k..k." "kkkkkkkkkkkkkkkk" "kkk.kkk..kkk.kkk"
-    ".k..k..k..k...k." ".kgkwbwbwkggkgk." ".kgkbwwwwkggkgk." ".GGGGGGGGGGGGGG." ".kkkkkkkkkkkyyy."
-    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".kkk..k...k...k."
-    "..kkkk....k.kk.." "..kbwwwkwwwwwk.." "..k............." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
-    ".kk..........kk." ".......k........" "....k......k...." "......k..k......" "....kkkkkkkk...."
-    "..kkkkkk.k..k..." "..k..........k.." "...kkk.kk.kkk..." "...k.k....k.k..." "..k...k.k...k..."
-    "..k....k....k..." ".k.....k.....k.." "...k....k...k..." "..k..........k.." "...k.......kk..."
-    "..kggggggggggk.." "..k...k.......k." "..k..k.k......k." ".kGGGGGGGGGGGGk." ".yyyyyyyyyyyyyy."
-    ".yyyyyyyyyyykkG." ".yyyyyyyyyyGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".GGGGGyyyyGGGGG."
-    ".GGyyyyyyyyyyGG." ".GGGGGGyyyGGGGG." ".yyyyyyyyyyyyyy." ".kgkbwwbwkggggk." ".kgkwkwkwkggggk."
-    ".k.k....k.k..k.." "...k..kkk...k..." "........k.k.k.k." "....k...kkk....." "..k..k.......k.."
-    ".k..k..k..k...k." ".kgkbbwbbkggggk." ".kgkwwwbwkggggk." ".yyyyyyyyyyyyyy." ".kkkkkkkkkkkyyy."
-    ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".yyyyyyyyGyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
-    "..kkkk....k....." "..kbwkkwwwwwwk.." "..k..r......r..." ".k...k...k....k." ".yyyyGyyyGyyyyy.",
-    "................" "...kkkkkkkkk...." "....kkkkkkkk...." "......k..k......" "....kkkkkkkk...."
-    "..kkkkkk.k..k..." "..k..........k.." "...k.k.kk.k.k..." "...k.k....k.k..." "...k..kkk..k...."
-    "...k..kkk..k...." ".k....kkk....k.." "...k..kk....k..." "..kkkkkkkkkkkk.." "...k..k..kk....."
-    "..kggggggggggk.." "..k...k.......k." "kkkkkk.k......k." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".yyyyyyyyyyyyyy." ".GGGGGGyyyyyyyy." ".GGGGGyyyyGGGGG."
-    ".GyyyyyyyyyyyyG." ".yyyyyyyyyGGGGG." ".GGGGGyyyyyyyyy." ".kgkwwwwbkggkgk." ".kgkwwkwwkggkgk."
-    ".k.......k...k.." "...k..k.k...k..." ".........k...k.." "....k..k..k....." "..k..........k.."
-    ".kkkk..kkkk...k." ".kgkbbbbbkggkgk." ".kgkwwwwbkggkgk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".GGGGGGGGGGGGGG." ".GGGGGyyyGGGGGG." ".GGGGGGGGGyyyyy." ".GGGGGGGGGGGGGG." ".k.....k.k....k."
-    "..kkkk....k....." "..kbwkwkwwwwwk.." "..k..........r.." ".k...k...k....k." ".GGGGGGGGGGGGGG.",
-    "................" "................" "................" "......k..k......" "................"
-    ".........k..k..." "..k...k..k...k.." "...kkk.kk.kkk..." "...k.k....k.k..." "....k.....k....."
-    "....k.....k....." "..k.........k..." "kkkk........kkkk" "................" "kkkk.kkkk......."
-    "..kkkkkkkkkkkk.." "...k..kk.....k.." "...k...kkkkkkk.." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGyyyyyyyy." ".GGGGGyyyyGGGGG."
-    ".yyyyyyyyyyyyyy." ".yyyyyyyyyGGGGG." ".GGGGGGGGGGyyyy." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk."
-    "..k.........k..." "kkkk........kkkk" "..........kkk..." "....kkk...k....." "..k..........k.."
-    ".k............k." ".kgkkkkkkkggggk." ".kgkkkkkkkggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k......k.....k."
-    "......k...k.k..." "..kbwkkwwwwwwk.." "..k.r..........." ".kkkkk...kkkkkk." ".yyyyGyyyGyyyyy.",
-    "................" ".....kkkkk......" "................" "......k..k......" "................"
-    ".........k..k..." "..k...k..k...k.." "...kkk.kk.kkk..." "...k.k....k.k..." ".....k...k......"
-    ".....k...k......" "..kk.......kk..." "...k........k..." "................" "...k..kk........"
-    "................" "...kk.k.kkk.kk.." "...kk..k....kk.." ".kGGGGGGGGGGGGk." ".GGGGGGGGGGGGGG."
-    ".GGGGGGGGGGGkkG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." ".GGGGGyyyyGGGGG."
-    ".yyyyyyyyyyyyyy." ".yyyyyyyyyGGGGG." ".GGGGGGGGGGGGGG." ".kggggggggggggk." ".kggggggggggggk."
-    "..kk.......kk..." "...k........k..." "................" "....k.....k....." "..k..........k.."
-    ".k............k." ".kggggggggggggk." ".kggggggggggggk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
-    ".......kk.k..k.." "..kbwkwwwwwwwk.." "..kr............" ".k............k." ".yyyyGyyyGyyyyy.",
-    "................" "................" "................" "......k..k......" "................"
-    "................" "..kkkkk..kkkkk.." "kkkk.k.kk.k.kkkk" ".....kkkkkk....." "......k.k......."
-    "......k.k......." "...kk.....kk...." "...k........k..." "................" "...kkk.........."
-    "................" "....kk....kkk..." "....kk.....kk..." ".kkkkkkkkkkkkkk." "................"
-    "................" "................" "................" "................" ".GGGGGyyyyGGGGG."
-    ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." "................" ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk."
-    "...kk.....kk...." "...k........k..." "................" "................" "..kkkkkkkkkkkk.."
-    ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".kkkkkkkkkkkkkk." ".yyyyyyyyyyyyyy." ".yyyyyyGyyyyyyy."
-    ".yyyyyyyyyyyyyy." ".GGGGGyyyGGGGGG." ".yyyyyyyyyyyyyy." ".yyyyyyyyyyyyyy." ".k............k."
-    ".........kk....." "..kbwkwwwwwwwk.." "..k............." ".kkkkkkkkkkkkkk." ".yyyyGyyyGyyyyy.",
-    "................" "......kkk......." "................" "................" "................"
-    "................" "......k..k......" "...kkk.kk.kkk..." "................" ".......k........"
-    ".......k........" ".....kkkkk......" "...kkkkkkkkkk..." "................" "...k............"
-    "................" "......kkkkkk...." "......kkkkk.k..." ".kkkkkkkkkkkkkk." "................"
-    "................" "................" "................" "................" ".GGGGGyyyyGGGGG."
-    ".GGGGGGGGGGGGGG." ".GGGGGGGGGGGGGG." "................" "...........k.k.." "................"
-    ".....kkkkk......" "...kkkkkkkkkk..." "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" ".GGGGGyyyGGGGGG." "................" "................" ".kkkkkkkkkkkkkk."
-    "..........k....." "..kkkkkkkkkkkk.." "..kkkkkkkkkkkkk." "................" "................",
-    "................" "................" "................" "................" "................"
-    "................" "......k..k......" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "............k..." "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................"
-    "................" "................" "................" "................" "................",
-};
-
 // The About box's picture, 32 x 32.
 constexpr const char* kAboutPicture[] = {
     "................................",
@@ -567,6 +351,32 @@ constexpr const char* kAboutPicture[] = {
     "................................",
 };
 
+// The element pictures side by side in the order of the buttons. A picture row of another width
+// leaves keys of no colour, and the strip does not load.
+constexpr auto kElementBarStrip = [] {
+  std::array<std::array<char, kElementCommandCount * kElementPictureWidth + 1>,
+             kElementPictureHeight>
+      strip{};
+  size_t x = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command == nullptr) continue;
+    for (int y = 0; y < kElementPictureHeight; ++y) {
+      const std::string_view row = e.picture[y] != nullptr ? e.picture[y] : "";
+      for (size_t i = 0; i < kElementPictureWidth; ++i) {
+        strip[y][x + i] = i < row.size() ? row[i] : '?';
+      }
+    }
+    x += kElementPictureWidth;
+  }
+  return strip;
+}();
+
+constexpr auto kElementBarPictures = [] {
+  std::array<const char*, kElementPictureHeight> rows{};
+  for (int y = 0; y < kElementPictureHeight; ++y) rows[y] = kElementBarStrip[y].data();
+  return rows;
+}();
+
 constexpr pf::PixelMapTemplate kPictures[] = {
     {100, kPalette, kAboutPicture},
     {128, kPalette, kMainBarPictures},
@@ -578,22 +388,14 @@ constexpr int kMainBar[] = {
     pf::kIdAppAbout,
 };
 
-// Every element type that has a command, in the order of the types.
-constexpr int kElementBar[] = {
-    kIdElementFirst + 0, kIdElementFirst + 1, kIdElementFirst + 4, kIdElementFirst + 5,
-    kIdElementFirst + 6, kIdElementFirst + 7, kIdElementFirst + 8, kIdElementFirst + 9,
-    kIdElementFirst + 10, kIdElementFirst + 11, kIdElementFirst + 12, kIdElementFirst + 13,
-    kIdElementFirst + 15, kIdElementFirst + 16, kIdElementFirst + 17, kIdElementFirst + 18,
-    kIdElementFirst + 19, kIdElementFirst + 20, kIdElementFirst + 21, kIdElementFirst + 22,
-    kIdElementFirst + 23, kIdElementFirst + 24, kIdElementFirst + 25, kIdElementFirst + 26,
-    kIdElementFirst + 27, kIdElementFirst + 28, kIdElementFirst + 29, kIdElementFirst + 30,
-    kIdElementFirst + 31, kIdElementFirst + 33, kIdElementFirst + 34, kIdElementFirst + 35,
-    kIdElementFirst + 36, kIdElementFirst + 37, kIdElementFirst + 38, kIdElementFirst + 39,
-    kIdElementFirst + 40, kIdElementFirst + 41, kIdElementFirst + 42, kIdElementFirst + 43,
-    kIdElementFirst + 44, kIdElementFirst + 45, kIdElementFirst + 46, kIdElementFirst + 47,
-    kIdElementFirst + 48, kIdElementFirst + 49, kIdElementFirst + 50, kIdElementFirst + 51,
-    kIdElementFirst + 52, kIdElementFirst + 53,
-};
+constexpr auto kElementBar = [] {
+  std::array<int, kElementCommandCount> buttons{};
+  size_t n = 0;
+  for (const ElementDeclaration& e : kElementDeclarations) {
+    if (e.command != nullptr) buttons[n++] = kIdElementFirst + e.type;
+  }
+  return buttons;
+}();
 
 constexpr pf::ToolBarTemplate kToolBars[] = {{128, 128, 16, kMainBar}, {130, 130, 16, kElementBar}};
 

@@ -1,25 +1,32 @@
 #include "simulator/DataObjectRegistry.h"
 
+#include <string>
+#include <utility>
+
+#include "basics/RegistrationFault.h"
+
 DataObjectRegistry& DataObjectRegistry::Global() {
   static DataObjectRegistry registry;
   return registry;
 }
 
-DataObjectRegistry::Kind& DataObjectRegistry::Slot(const char* keyword) {
-  for (Kind& kind : kinds) {
-    if (kind.keyword == keyword) return kind;
+void DataObjectRegistry::Add(Kind kind) {
+  if (const Kind* taken = Find(kind.keyword)) {
+    RegistrationFault("DATA-Schlüsselwort " + std::string(kind.keyword.GetBuffer()) +
+                      " zweimal registriert: " + RegisteredAt(taken->where) + " und " +
+                      RegisteredAt(kind.where));
   }
-  kinds.push_back(Kind{keyword});
-  return kinds.back();
+  kinds.push_back(std::move(kind));
 }
 
-void DataObjectRegistry::Register(const char* keyword, DataObjectFactory make) {
-  Slot(keyword) = Kind{keyword, make, nullptr, false};
+void DataObjectRegistry::Register(const char* keyword, DataObjectFactory make,
+                                  std::source_location where) {
+  Add(Kind{keyword, make, nullptr, false, where});
 }
 
 void DataObjectRegistry::RegisterTable(const char* keyword, DataObjectFactory onePort,
-                                       DataObjectFactory twoPort) {
-  Slot(keyword) = Kind{keyword, onePort, twoPort, true};
+                                       DataObjectFactory twoPort, std::source_location where) {
+  Add(Kind{keyword, onePort, twoPort, true, where});
 }
 
 const DataObjectRegistry::Kind* DataObjectRegistry::Find(const MyStrng& keyword) const {

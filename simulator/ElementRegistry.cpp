@@ -1,9 +1,10 @@
 #include "simulator/ElementRegistry.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
+
+#include "basics/RegistrationFault.h"
 
 ElementRegistry& ElementRegistry::Global() {
   static ElementRegistry registry;
@@ -35,25 +36,36 @@ bool ElementRegistry::IsKeywordForm(const char* word) {
   return true;
 }
 
-ElementRegistry::Entry& ElementRegistry::Slot(const char* keyword) {
+ElementRegistry::Registered& ElementRegistry::Slot(const char* keyword, bool onData,
+                                                   const std::source_location& where) {
   if (!IsKeywordForm(keyword)) {
-    std::fprintf(stderr, "Kein Elementschlüsselwort, nicht registriert: '%s'\n",
-                 keyword != nullptr ? keyword : "");
-    std::abort();
+    RegistrationFault("Kein Elementschlüsselwort, nicht registriert: '" +
+                      std::string(keyword != nullptr ? keyword : "") + "' (" +
+                      RegisteredAt(where) + ")");
   }
-  for (Entry& entry : entries) {
-    if (entry.keyword == keyword) return entry;
+  Entry* entry = nullptr;
+  for (Entry& e : entries) {
+    if (e.keyword == keyword) entry = &e;
   }
-  entries.push_back(Entry{keyword});
-  return entries.back();
+  if (entry == nullptr) entry = &entries.emplace_back(Entry{MyStrng(keyword), {}, {}});
+  Registered& slot = onData ? entry->onData : entry->plain;
+  if (slot.make != nullptr) {
+    RegistrationFault(std::string(onData ? "Datenvariante des Elementschlüsselworts "
+                                         : "Elementschlüsselwort ") +
+                      keyword + " zweimal registriert: " + RegisteredAt(slot.where) + " und " +
+                      RegisteredAt(where));
+  }
+  return slot;
 }
 
-void ElementRegistry::Register(const char* keyword, NetElementFactory make) {
-  Slot(keyword).make = make;
+void ElementRegistry::Register(const char* keyword, NetElementFactory make,
+                               std::source_location where) {
+  Slot(keyword, false, where) = {make, where};
 }
 
-void ElementRegistry::RegisterDataVariant(const char* keyword, NetElementFactory make) {
-  Slot(keyword).makeOnData = make;
+void ElementRegistry::RegisterDataVariant(const char* keyword, NetElementFactory make,
+                                          std::source_location where) {
+  Slot(keyword, true, where) = {make, where};
 }
 
 std::vector<MyStrng> ElementRegistry::Keywords() const {
@@ -65,7 +77,7 @@ std::vector<MyStrng> ElementRegistry::Keywords() const {
 NetElementFactory ElementRegistry::Find(const MyStrng& keyword, bool namesDataEntry) const {
   for (const Entry& entry : entries) {
     if (SameWord(entry.keyword.GetBuffer(), keyword.GetBuffer())) {
-      return namesDataEntry && entry.makeOnData != nullptr ? entry.makeOnData : entry.make;
+      return namesDataEntry && entry.onData.make != nullptr ? entry.onData.make : entry.plain.make;
     }
   }
   return nullptr;

@@ -5,6 +5,7 @@
 // registrations are the element keywords of the netlist text. A word nobody registered is no
 // element keyword: its lines give "...Syntaxfehler".
 
+#include <source_location>
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -29,13 +30,16 @@ class ElementRegistry {
   // at most 8 characters, no block keyword.
   static bool IsKeywordForm(const char* word);
 
-  // A second registration of a keyword replaces the first. A word that cannot be a keyword is a
-  // fault of the program: it is reported on standard error and the program ends, as a
-  // registration lost in silence would make every line of that element a syntax error.
-  void Register(const char* keyword, NetElementFactory make);
+  // A word that cannot be a keyword, and a second registration of a keyword (or of its data
+  // variant), are faults of the program: reported on standard error with where each was
+  // registered, and the program ends (basics/RegistrationFault.h). A registration lost in silence
+  // would make every line of that element a syntax error, or build another element from it.
+  void Register(const char* keyword, NetElementFactory make,
+                std::source_location where = std::source_location::current());
   // The factory used instead when the line ends in the name of a DATA entry (GetTrailingName;
   // "TRL": a microstrip line on that substrate rather than an ideal line).
-  void RegisterDataVariant(const char* keyword, NetElementFactory make);
+  void RegisterDataVariant(const char* keyword, NetElementFactory make,
+                           std::source_location where = std::source_location::current());
   // The data variant when the line ends in a name and the keyword has one, else the plain
   // factory; null when the keyword is not registered.
   NetElementFactory Find(const MyStrng& keyword, bool namesDataEntry) const;
@@ -44,12 +48,17 @@ class ElementRegistry {
   void Clear() { entries.clear(); }
 
  private:
+  struct Registered {
+    NetElementFactory make = nullptr;
+    std::source_location where;
+  };
   struct Entry {
     MyStrng keyword;
-    NetElementFactory make = nullptr;
-    NetElementFactory makeOnData = nullptr;
+    Registered plain;
+    Registered onData;
   };
-  Entry& Slot(const char* keyword);
+  // The keyword's slot, or its data variant's: empty, else the program ends.
+  Registered& Slot(const char* keyword, bool onData, const std::source_location& where);
 
   std::vector<Entry> entries;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the manual's table of the elements (docs/manual.md, between the lines
 "<!-- element table -->" and "<!-- end of element table -->"): type number and name from the
-element menu (resources/FrameResources.cpp), what each needs to be placed from the element
-rules of the circuit view (editor/desktop/ViewCommands.cpp), the pins from the symbols that the
+element declarations that the element menu is made from (resources/ElementDeclarations.h),
+what each needs to be placed from the element rules of the circuit view
+(editor/desktop/ViewCommands.cpp), the pins from the symbols that the
 program places (element-pins, built with the release build) or, where a row says more, from
 PIN_TEXTS below, whose counts must still be those placed.
 Usage: tools/element_table.py [--check] [--pins PROGRAM]
@@ -17,7 +18,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 MANUAL = ROOT / "docs" / "manual.md"
-MENU = ROOT / "resources" / "FrameResources.cpp"
+DECLARATIONS = ROOT / "resources" / "ElementDeclarations.h"
 RULES = ROOT / "editor" / "desktop" / "ViewCommands.cpp"
 BEGIN, END = "<!-- element table -->", "<!-- end of element table -->"
 
@@ -48,9 +49,15 @@ NEEDS = {
 
 
 def menu_names():
-    text = MENU.read_text(encoding="utf-8")
-    block = text.split("kElements[] = {", 1)[1].split("};", 1)[0]
-    return {int(t): name for t, name in re.findall(r'\{kIdElementFirst \+ (\d+), "([^"]*)"\}', block)}
+    """Type -> command of every declaration that has one."""
+    text = DECLARATIONS.read_text(encoding="utf-8")
+    block = text.split("kElementDeclarations[] = {", 1)[1].split("\n};", 1)[0]
+    names = {}
+    for row in block.split("{.type = ")[1:]:
+        command = re.search(r'\.command = "([^"]*)"', row)
+        if command:
+            names[int(re.match(r"\d+", row).group())] = command.group(1)
+    return names
 
 
 def rules():

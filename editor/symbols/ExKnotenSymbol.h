@@ -22,7 +22,6 @@ class ExKnotenSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "ExKnotenSymbol";
-  static constexpr int kElementType = 36;
 
   ExKnotenSymbol();                                      // port number 1
   ExKnotenSymbol(const Point& start, const Point& end);  // port number 0, assigned on placing

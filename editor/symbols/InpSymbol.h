@@ -11,7 +11,6 @@ class InpSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "INPUT";
-  static constexpr int kElementType = 2;
 
   // Version 2 files hold the base form only; from 3 on the port's own fields follow it.
   static constexpr int32_t kVersion = 3;

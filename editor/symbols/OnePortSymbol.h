@@ -12,7 +12,6 @@ class OnePortSymbol : public EinPolSymbol, public DataSet {
 
  public:
   static constexpr const char* kClassKey = "ONEPORT";
-  static constexpr int kElementType = 14;
 
   // Version 1 files hold the base form only; from 2 on the name, the flag and the table follow.
   static constexpr int32_t kVersion = 2;

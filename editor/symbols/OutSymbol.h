@@ -10,7 +10,6 @@ class OutSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "OUTPUT";
-  static constexpr int kElementType = 3;
 
   OutSymbol();
   OutSymbol(const Point& start, const Point& end);

@@ -13,7 +13,6 @@ class SubSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "SUBSTRAT";
-  static constexpr int kElementType = 21;
 
   SubSymbol();
   SubSymbol(const Point& start, const Point& end);

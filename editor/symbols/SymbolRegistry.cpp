@@ -1,5 +1,9 @@
 #include "editor/symbols/SymbolRegistry.h"
 
+#include <string>
+#include <typeinfo>
+
+#include "basics/RegistrationFault.h"
 #include "editor/symbols/NetSymbol.h"
 
 SymbolRegistry& SymbolRegistry::Global() {
@@ -7,14 +11,23 @@ SymbolRegistry& SymbolRegistry::Global() {
   return registry;
 }
 
-void SymbolRegistry::Register(const char* key, SymbolFactory make) {
-  for (Entry& e : entries) {
+namespace {
+// The class a factory makes and where it was registered.
+std::string Named(SymbolFactory make, const std::source_location& where) {
+  const std::unique_ptr<NetSymbol> symbol(make());
+  const NetSymbol& made = *symbol;
+  return ClassName(typeid(made)) + " (" + RegisteredAt(where) + ")";
+}
+}  // namespace
+
+void SymbolRegistry::Register(const char* key, SymbolFactory make, std::source_location where) {
+  for (const Entry& e : entries) {
     if (e.key == key) {
-      e.make = make;
-      return;
+      RegistrationFault("Klassenschlüssel " + std::string(key) + " zweimal registriert: " +
+                        Named(e.make, e.where) + " und " + Named(make, where));
     }
   }
-  entries.push_back({MyStrng(key), make});
+  entries.push_back({MyStrng(key), make, where});
 }
 
 std::unique_ptr<NetSymbol> SymbolRegistry::Create(const MyStrng& key) const {

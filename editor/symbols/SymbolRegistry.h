@@ -6,10 +6,11 @@
 //
 // Register<S>() makes a symbol class known everywhere it is looked up, from its statics:
 // kClassKey (the document's key), kRuntimeClass (the class registry, where S declares its own
-// runtime class; the others report their base's), kElementType (the element bar, where S is
-// placed) and kSpiceVariant (placed under that type while SPICE is the chosen simulator).
+// runtime class; the others report their base's); a class with a placing constructor is placed
+// under the element declarations that name its key (resources/ElementDeclarations.h).
 
 #include <memory>
+#include <source_location>
 #include <type_traits>
 #include <vector>
 
@@ -25,11 +26,13 @@ class SymbolRegistry {
  public:
   static SymbolRegistry& Global();
 
-  // A second registration of a key replaces the first.
-  void Register(const char* key, SymbolFactory make);
+  // A second registration of a key ends the program, naming both classes and where they were
+  // registered (basics/RegistrationFault.h).
+  void Register(const char* key, SymbolFactory make,
+                std::source_location where = std::source_location::current());
   template <class S>
-  void Register(const char* key) {
-    Register(key, [] { return static_cast<NetSymbol*>(new S); });
+  void Register(const char* key, std::source_location where = std::source_location::current()) {
+    Register(key, [] { return static_cast<NetSymbol*>(new S); }, where);
   }
   // Keys compare byte for byte; null for a key that is not registered.
   std::unique_ptr<NetSymbol> Create(const MyStrng& key) const;
@@ -41,21 +44,20 @@ class SymbolRegistry {
   struct Entry {
     MyStrng key;
     SymbolFactory make = nullptr;
+    std::source_location where;
   };
   std::vector<Entry> entries;
 };
 
 template <class S>
-void Register() {
+void Register(std::source_location where = std::source_location::current()) {
   // A class that declares its own runtime class answers GetRuntimeClass itself.
   if constexpr (std::is_same_v<decltype(&S::GetRuntimeClass),
                                const pf::RuntimeClass* (S::*)() const>) {
     pf::ClassRegistry::Instance().Register(*S::kRuntimeClass);
   }
-  SymbolRegistry::Global().Register<S>(S::kClassKey);
-  if constexpr (requires { S::kElementType; }) {
-    bool spice = false;
-    if constexpr (requires { S::kSpiceVariant; }) spice = S::kSpiceVariant;
-    ElementFactory::Global().Register<S>(S::kElementType, spice);
+  SymbolRegistry::Global().Register<S>(S::kClassKey, where);
+  if constexpr (std::is_constructible_v<S, const Point&, const Point&>) {
+    ElementFactory::Global().RegisterDeclared(S::kClassKey, ElementFactory::PlacingOf<S>(), where);
   }
 }

@@ -15,7 +15,6 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
 
  public:
   static constexpr const char* kClassKey = "TWOPORT";
-  static constexpr int kElementType = 15;
   static constexpr const char* kFileFilter =
       "Streuparameter (*.s2p)|*.s2p|Streuparameter (*.s1p)|*.s1p|Daten Files (*.dat)|*.dat|"
       "Text Files (*.txt)|*.txt|";

@@ -14,7 +14,6 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
 
  public:
   static constexpr const char* kClassKey = "UserNetSymbol";
-  static constexpr int kElementType = 35;
   static constexpr const char* kFileFilter =
       "Vostrane Files (*.vqe)|*.vqe|Net Files (*.net)|*.net|Text Files (*.txt)|*.txt|";
 

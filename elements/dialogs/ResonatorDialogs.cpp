@@ -37,11 +37,11 @@ constexpr Field<QuarzSymbol> kQuarz[] = {
 }  // namespace
 
 TSrlcDialog::TSrlcDialog(SrlcSymbol* symbol, pf::Window* parent)
-    : TResonatorDialog("SRCDIALG", kSrlc, symbol, parent) {}
+    : FieldTableDialog("SRCDIALG", kSrlc, symbol, parent) {}
 TPrlcDialog::TPrlcDialog(PrlcSymbol* symbol, pf::Window* parent)
-    : TResonatorDialog("PRCDIALG", kPrlc, symbol, parent) {}
+    : FieldTableDialog("PRCDIALG", kPrlc, symbol, parent) {}
 TQuarzDialog::TQuarzDialog(QuarzSymbol* symbol, pf::Window* parent)
-    : TResonatorDialog("QUARZDIALG", kQuarz, symbol, parent) {}
+    : FieldTableDialog("QUARZDIALG", kQuarz, symbol, parent) {}
 
 bool SrlcSymbol::EditDialog(pf::Window* parent) {
   return RunElementDialog<TSrlcDialog>(*this, parent);

@@ -55,7 +55,6 @@ class VvgSymbol : public ControlledSymbol {
 
  public:
   static constexpr const char* kClassKey = "VOLCONVOL";
-  static constexpr int kElementType = 11;
 
   VvgSymbol();
   VvgSymbol(const Point& start, const Point& end);
@@ -77,7 +76,6 @@ class VcgSymbol : public ControlledSymbol {
 
  public:
   static constexpr const char* kClassKey = "VOLCONCUR";
-  static constexpr int kElementType = 12;
 
   VcgSymbol();
   VcgSymbol(const Point& start, const Point& end);
@@ -98,7 +96,6 @@ class CcgSymbol : public ControlledSymbol {
 
  public:
   static constexpr const char* kClassKey = "CURCONCUR";
-  static constexpr int kElementType = 13;
 
   CcgSymbol();
   CcgSymbol(const Point& start, const Point& end);
@@ -120,7 +117,6 @@ class OpAmpSymbol : public ControlledSymbol {
 
  public:
   static constexpr const char* kClassKey = "OPAMPLIFIER";
-  static constexpr int kElementType = 17;
 
   OpAmpSymbol();
   OpAmpSymbol(const Point& start, const Point& end);

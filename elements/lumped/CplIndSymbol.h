@@ -15,7 +15,6 @@
 class CplIndSymbol : public MultiPolSymbol {
  public:
   static constexpr const char* kClassKey = "UEBERTRAGER";
-  static constexpr int kElementType = 9;
 
   CplIndSymbol();
   CplIndSymbol(const Point& start, const Point& end);

@@ -12,7 +12,6 @@ class GndSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "GROUND";
-  static constexpr int kElementType = 1;
 
   GndSymbol();
   GndSymbol(const Point& start, const Point& end);
@@ -30,7 +29,6 @@ class Verbindung : public ZweiPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "VERBINDUNG";
-  static constexpr int kElementType = 0;
 
   Verbindung();
   Verbindung(const Point& start, const Point& end);

@@ -14,7 +14,6 @@ class QuarzSymbol : public LumpedValueSymbol<QuarzSymbol> {
 
  public:
   static constexpr const char* kClassKey = "SCHWINGQUARZ";
-  static constexpr int kElementType = 10;
 
   QuarzSymbol();
   QuarzSymbol(const Point& start, const Point& end);
@@ -82,7 +81,6 @@ class SrlcSymbol : public ResonantCircuitSymbol {
 
  public:
   static constexpr const char* kClassKey = "SERRESCIRCUIT";
-  static constexpr int kElementType = 7;
 
   SrlcSymbol();
   SrlcSymbol(const Point& start, const Point& end);
@@ -94,7 +92,6 @@ class PrlcSymbol : public ResonantCircuitSymbol {
 
  public:
   static constexpr const char* kClassKey = "PARRESCIRCUIT";
-  static constexpr int kElementType = 8;
 
   PrlcSymbol();
   PrlcSymbol(const Point& start, const Point& end);

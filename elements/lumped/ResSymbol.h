@@ -13,7 +13,6 @@ class ResSymbol : public LumpedValueSymbol<ResSymbol> {
 
  public:
   static constexpr const char* kClassKey = "WIDERSTAND";
-  static constexpr int kElementType = 4;
 
   using LumpedValueSymbol::LumpedValueSymbol;
 
@@ -43,7 +42,6 @@ class CapSymbol : public LumpedValueSymbol<CapSymbol> {
 
  public:
   static constexpr const char* kClassKey = "KAPAZITAET";
-  static constexpr int kElementType = 5;
 
   using LumpedValueSymbol::LumpedValueSymbol;
 
@@ -68,7 +66,6 @@ class IndSymbol : public LumpedValueSymbol<IndSymbol> {
 
  public:
   static constexpr const char* kClassKey = "INDUKTIVITAET";
-  static constexpr int kElementType = 6;
 
   using LumpedValueSymbol::LumpedValueSymbol;
 

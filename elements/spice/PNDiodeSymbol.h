@@ -14,7 +14,6 @@
 class PNDiodeSymbol : public MultiPolSymbol {
  public:
   static constexpr const char* kClassKey = "PNDiodeSymbol";
-  static constexpr int kElementType = 37;
 
   PNDiodeSymbol();
   PNDiodeSymbol(const Point& start, const Point& end);

@@ -12,7 +12,6 @@ class SpiceLibSymbol : public EinPolSymbol, public SpiceLibraryRole {
 
  public:
   static constexpr const char* kClassKey = "SpiceLibSymbol";
-  static constexpr int kElementType = 50;
 
   SpiceLibSymbol();
   SpiceLibSymbol(const Point& start, const Point& end);

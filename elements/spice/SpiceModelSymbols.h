@@ -12,7 +12,6 @@
 class BipSpiceSymbol : public MultiPolSymbol {
  public:
   static constexpr const char* kClassKey = "BipSpiceSymbol";
-  static constexpr int kElementType = 19;
 
   BipSpiceSymbol();
   BipSpiceSymbol(const Point& start, const Point& end);
@@ -41,7 +40,6 @@ class BipSpiceSymbol : public MultiPolSymbol {
 class FetSpiceSymbol : public BipSpiceSymbol {
  public:
   static constexpr const char* kClassKey = "FetSpiceSymbol";
-  static constexpr int kElementType = 20;
 
   FetSpiceSymbol();
   FetSpiceSymbol(const Point& start, const Point& end);
@@ -57,10 +55,6 @@ class FetSpiceSymbol : public BipSpiceSymbol {
 class OpaSpiceSymbol : public MultiPolSymbol {
  public:
   static constexpr const char* kClassKey = "OpaSpiceSymbol";
-  static constexpr bool kSpiceVariant = true;
-
-  // Placed for the operational amplifier while SPICE is the chosen simulator.
-  static constexpr int kElementType = 17;
 
   OpaSpiceSymbol();
   OpaSpiceSymbol(const Point& start, const Point& end);

@@ -16,7 +16,6 @@ class MultiMeterSymbol : public MessGeraetSymbol {
 
  public:
   static constexpr const char* kClassKey = "MultiMeterSymbol";
-  static constexpr int kElementType = 33;
   static constexpr int kBitmap = 143;
   static constexpr const char* kLogFile = "MultiMeter.dat";
 

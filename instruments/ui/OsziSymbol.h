@@ -17,7 +17,6 @@ class OsziSymbol : public MessGeraetSymbol {
 
  public:
   static constexpr const char* kClassKey = "OsziSymbol";
-  static constexpr int kElementType = 41;
   // Version 2 adds the result's title and date.
   static constexpr int32_t kVersion = 2;
 

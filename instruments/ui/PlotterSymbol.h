@@ -17,7 +17,6 @@ class PlotterSymbol : public MultiPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "PlotterSymbol";
-  static constexpr int kElementType = 51;
   static constexpr int32_t kHighestRange = 12;
   static constexpr int32_t kLowestRange = -15;
   // Version 2 adds the result's title and date.

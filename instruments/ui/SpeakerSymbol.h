@@ -18,7 +18,6 @@ class SpeakerSymbol : public MessGeraetSymbol {
 
  public:
   static constexpr const char* kClassKey = "SpeakerSymbol";
-  static constexpr int kElementType = 49;
   static constexpr size_t kMaxPath = 254;
 
   SpeakerSymbol();

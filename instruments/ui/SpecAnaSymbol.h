@@ -16,7 +16,6 @@ class SpecAnaSymbol : public MessGeraetSymbol {
 
  public:
   static constexpr const char* kClassKey = "SpecAnaSymbol";
-  static constexpr int kElementType = 40;
   // Version 2 adds the result's title and date.
   static constexpr int32_t kVersion = 2;
 

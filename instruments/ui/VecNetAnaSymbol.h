@@ -11,7 +11,6 @@ class VecNetAnaSymbol : public MessGeraetSymbol {
 
  public:
   static constexpr const char* kClassKey = "VecNetAnaSymbol";
-  static constexpr int kElementType = 31;
   static constexpr int kBitmap = 149;
   // Version 2 adds the window's marker behind its record.
   static constexpr int32_t kVersion = 2;

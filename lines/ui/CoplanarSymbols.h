@@ -15,7 +15,6 @@ class CCoplanarLineModell;
 class CCoplanarLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "CCoplanarLineSymbol";
-  static constexpr int kElementType = 44;
 
   CCoplanarLineSymbol();
   CCoplanarLineSymbol(const Point& start, const Point& end);
@@ -54,7 +53,6 @@ class CCoplanarLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 class CCoplanarCrossSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "CCoplanarCrossSymbol";
-  static constexpr int kElementType = 53;
 
   CCoplanarCrossSymbol();
   CCoplanarCrossSymbol(const Point& start, const Point& end);

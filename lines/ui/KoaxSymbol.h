@@ -13,7 +13,6 @@ class KoaxSymbol : public EinPolSymbol {
 
  public:
   static constexpr const char* kClassKey = "KOAXIALSYMBOL";
-  static constexpr int kElementType = 18;
 
   KoaxSymbol();
   KoaxSymbol(const Point& start, const Point& end);

@@ -50,7 +50,6 @@ class TrlSymbol : public StripSymbol<ZweiPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICTRANSLINE";
-  static constexpr int kElementType = 22;
   TrlSymbol() : StripSymbol(kClassKey) {}
   TrlSymbol(const Point& start, const Point& end) : StripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
@@ -66,7 +65,6 @@ class OstSymbol : public StripSymbol<EinPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICOPENSTUB";
-  static constexpr int kElementType = 24;
   OstSymbol() : StripSymbol(kClassKey) {}
   OstSymbol(const Point& start, const Point& end) : StripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
@@ -79,7 +77,6 @@ class SstSymbol : public StripSymbol<EinPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICSHORTSTUB";
-  static constexpr int kElementType = 23;
   SstSymbol() : StripSymbol(kClassKey) {}
   SstSymbol(const Point& start, const Point& end) : StripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
@@ -92,7 +89,6 @@ class MicTaperSymbol : public msl::MicrostripSymbol<ZweiPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICTAPER";
-  static constexpr int kElementType = 30;
   MicTaperSymbol() : MicrostripSymbol(kClassKey) {}
   MicTaperSymbol(const Point& start, const Point& end)
       : MicrostripSymbol(kClassKey, start, end) {}
@@ -135,7 +131,6 @@ class CplSymbol : public msl::MicrostripSymbol<VierPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICCOUPLEDLINE";
-  static constexpr int kElementType = 25;
   CplSymbol() : MicrostripSymbol(kClassKey) {}
   CplSymbol(const Point& start, const Point& end) : MicrostripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
@@ -186,7 +181,6 @@ class StepSymbol : public msl::MicrostripSymbol<ZweiPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICSTEP";
-  static constexpr int kElementType = 26;
   StepSymbol() : MicrostripSymbol(kClassKey) {}
   StepSymbol(const Point& start, const Point& end) : MicrostripSymbol(kClassKey, start, end) {}
   void Draw(pf::Dc& dc) override;
@@ -206,7 +200,6 @@ class RadStubSymbol : public msl::MicrostripSymbol<EinPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MICRADIALSTUB";
-  static constexpr int kElementType = 28;
   RadStubSymbol() : MicrostripSymbol(kClassKey) {}
   RadStubSymbol(const Point& start, const Point& end)
       : MicrostripSymbol(kClassKey, start, end) {}

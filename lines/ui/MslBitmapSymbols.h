@@ -13,7 +13,6 @@
 class MslTeeSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "MslTeeSymbol";
-  static constexpr int kElementType = 27;
 
   MslTeeSymbol();
   MslTeeSymbol(const Point& start, const Point& end);
@@ -50,7 +49,6 @@ class MslCornerSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 
  public:
   static constexpr const char* kClassKey = "MslCornerSymbol";
-  static constexpr int kElementType = 29;
 
   MslCornerSymbol();
   MslCornerSymbol(const Point& start, const Point& end);
@@ -88,7 +86,6 @@ class MslCornerSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 class MslCrossSymbol : public MultiPolSymbol {
  public:
   static constexpr const char* kClassKey = "MslCrossSymbol";
-  static constexpr int kElementType = 45;
 
   MslCrossSymbol();
   MslCrossSymbol(const Point& start, const Point& end);

@@ -9,7 +9,6 @@
 class MslToSlotSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "MslToSlotSymbol";
-  static constexpr int kElementType = 43;
 
   MslToSlotSymbol();
   MslToSlotSymbol(const Point& start, const Point& end);

@@ -15,7 +15,6 @@
 class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "SlotLineSymbol";
-  static constexpr int kElementType = 42;
 
   SlotLineSymbol();
   SlotLineSymbol(const Point& start, const Point& end);
@@ -49,7 +48,6 @@ class SlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "SltBendSymbol";
-  static constexpr int kElementType = 46;
 
   SltBendSymbol();
   SltBendSymbol(const Point& start, const Point& end);
@@ -102,7 +100,6 @@ class SltBendSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
 class CCoveredSlotLineSymbol : public msl::MicrostripSymbol<MultiPolSymbol> {
  public:
   static constexpr const char* kClassKey = "CCoveredSlotLineSymbol";
-  static constexpr int kElementType = 47;
 
   CCoveredSlotLineSymbol();
   CCoveredSlotLineSymbol(const Point& start, const Point& end);

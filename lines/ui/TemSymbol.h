@@ -15,9 +15,6 @@ class TemSymbol : public ZweiPolSymbol {
  public:
   static constexpr const char* kClassKey = "TEMTRANSLINE";
 
-  // Its entry in the element bar.
-  static constexpr int kElementType = 16;
-
   TemSymbol();
   TemSymbol(const Point& start, const Point& end);
 

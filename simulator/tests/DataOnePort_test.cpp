@@ -9,6 +9,7 @@
 #include "simulator/PortMatrix.h"
 #include "simulator/UsrDefNet.h"
 #include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/TestElements.h"
 
 namespace {
 
@@ -17,9 +18,13 @@ constexpr float kG0 = 0.02f;
 // The reader with the real data elements and tables; other keywords keep their stand-ins.
 struct DataReader : ReaderHarness {
   DataReader() {
+    elements = ElementRegistry();
+    dataKinds = DataObjectRegistry();
     elements.Register("ONE", DataOnePort::Create);
     elements.Register("TWO", DataTwoPort::Create);
     dataKinds.RegisterTable("S", DataForOnePort::Create, DataForTwoPort::Create);
+    RegisterTestElements(elements);
+    RegisterTestDataObjects(dataKinds);
   }
   Cmplx At(const char* keyword, float frequency, int row, int col) {
     reader.ComputeAt(frequency);

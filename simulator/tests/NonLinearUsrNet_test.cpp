@@ -8,6 +8,7 @@
 #include "simulator/PNDiodeElement.h"
 #include "simulator/PortMatrix.h"
 #include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/TestElements.h"
 
 namespace {
 
@@ -25,9 +26,11 @@ class TestSupply : public EinTor, public DcSweepSupply {
 
 TEST(NonLinearUsrNet, SingularNetworkFailsTheStep) {
   ReaderHarness harness;
+  harness.elements = ElementRegistry();
   harness.elements.Register("DCQU",
                             [](const NetLine& l) -> NetElement* { return new TestSupply(l); });
   harness.elements.Register("HLD", PNDiodeElement::Create);
+  RegisterTestElements(harness.elements);
   // Nodes 2 and 3 hang on an element without conductance at DC.
   ASSERT_TRUE(harness.Run(
       {"BLK", "N: 1POR 1", "DCQU 1", "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "TWO 2 3", "END"}));

@@ -140,26 +140,40 @@ void TestDataObject::ParseLine(const SymbolTable& labels) {
   line.GetNextValue(height, labels);
 }
 
+void AddMissingKeywords(ElementRegistry& to, const ElementRegistry& from) {
+  for (const MyStrng& word : from.Keywords()) {
+    if (to.Knows(word)) continue;
+    const NetElementFactory plain = from.Find(word, false);
+    const NetElementFactory onData = from.Find(word, true);
+    if (plain != nullptr) to.Register(word.GetBuffer(), plain);
+    if (onData != plain) to.RegisterDataVariant(word.GetBuffer(), onData);
+  }
+}
+
 void RegisterTestElements(ElementRegistry& registry) {
-  registry.Register("RES", [](const NetLine& l) { return Make<EinTor>(l, {"TestRes", {"R"}}); });
-  registry.Register("CAP", [](const NetLine& l) { return Make<EinTor>(l, {"TestCap", {""}}); });
-  registry.Register("TWO", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestTwo", {}}); });
-  registry.Register("BIP", [](const NetLine& l) {
+  ElementRegistry standIns;
+  standIns.Register("RES", [](const NetLine& l) { return Make<EinTor>(l, {"TestRes", {"R"}}); });
+  standIns.Register("CAP", [](const NetLine& l) { return Make<EinTor>(l, {"TestCap", {""}}); });
+  standIns.Register("TWO", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestTwo", {}}); });
+  standIns.Register("BIP", [](const NetLine& l) {
     return Make<DreiPol>(l, {"TestBip", {}, true, true});
   });
-  registry.Register("TEE", [](const NetLine& l) { return Make<VierPunkt>(l, {"TestTee", {}}); });
-  registry.Register("CPL", [](const NetLine& l) { return Make<FuenfPol>(l, {"TestCpl", {}}); });
-  registry.Register("SYUE", [](const NetLine& l) { return Make<DreiTor>(l, {"TestSyue", {}}); });
-  registry.Register("HLD", [](const NetLine& l) {
+  standIns.Register("TEE", [](const NetLine& l) { return Make<VierPunkt>(l, {"TestTee", {}}); });
+  standIns.Register("CPL", [](const NetLine& l) { return Make<FuenfPol>(l, {"TestCpl", {}}); });
+  standIns.Register("SYUE", [](const NetLine& l) { return Make<DreiTor>(l, {"TestSyue", {}}); });
+  standIns.Register("HLD", [](const NetLine& l) {
     return Make<EinTor>(l, {"TestDiode", {}, false});
   });
-  registry.Register("ONE", [](const NetLine& l) -> NetElement* { return new TestOnePortData(l); });
-  registry.Register("TRL", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestLine", {"Z"}}); });
-  registry.RegisterDataVariant(
+  standIns.Register("ONE", [](const NetLine& l) -> NetElement* { return new TestOnePortData(l); });
+  standIns.Register("TRL", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestLine", {"Z"}}); });
+  standIns.RegisterDataVariant(
       "TRL", [](const NetLine& l) -> NetElement* { return new TestMicrostrip(l); });
+  AddMissingKeywords(registry, standIns);
 }
 
 void RegisterTestDataObjects(DataObjectRegistry& registry) {
-  registry.Register("MS", MakeObject<kSubstrate>);
-  registry.RegisterTable("S", MakeObject<kOnePortTable>, MakeObject<kTwoPortTable>);
+  if (registry.Find("MS") == nullptr) registry.Register("MS", MakeObject<kSubstrate>);
+  if (registry.Find("S") == nullptr) {
+    registry.RegisterTable("S", MakeObject<kOnePortTable>, MakeObject<kTwoPortTable>);
+  }
 }

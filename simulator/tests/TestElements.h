@@ -16,8 +16,12 @@
 class DataObjectRegistry;
 class ElementRegistry;
 
+// The stand-ins take only the keywords the registry lacks: a test that wants some real models
+// registers them first (a second registration of a keyword ends the program).
 void RegisterTestElements(ElementRegistry& registry);
 void RegisterTestDataObjects(DataObjectRegistry& registry);
+// Registers from's keywords, with their data variants, that to lacks.
+void AddMissingKeywords(ElementRegistry& to, const ElementRegistry& from);
 
 // What a stand-in element read.
 class TestModel {

@@ -12,6 +12,7 @@
 #include "simulator/NetContext.h"
 #include "simulator/SelfResonantElement.h"
 #include "simulator/tests/ReaderHarness.h"
+#include "simulator/tests/TestElements.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ class UsrDefNetTest : public testing::Test {
  protected:
   UsrDefNetTest() {
     ElementRegistry& kinds = harness.elements;
-    kinds = ElementRegistry::Global();
+    kinds = ElementRegistry();
     kinds.Register("TWO",
                    [](const NetLine& l) -> NetElement* { return new FixedPorts<ZweiTor>(l); });
     kinds.Register("SYUE",
@@ -71,6 +72,7 @@ class UsrDefNetTest : public testing::Test {
     kinds.Register("TAP", [](const NetLine& l) -> NetElement* { return new Extreme(l); });
     kinds.Register("ONE", [](const NetLine& l) -> NetElement* { return new Reactance(l, false); });
     kinds.Register("CST", [](const NetLine& l) -> NetElement* { return new Reactance(l, true); });
+    AddMissingKeywords(kinds, ElementRegistry::Global());
   }
 
   // The last network of the text, null when the reader stops.

@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "basics/LineFile.h"
 #include "editor/dialogs/FieldReader.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/symbols/NetSymbol.h"
@@ -98,8 +100,66 @@ TEST(SymbolContract, EverySymbolWithSettingsOpensItsDialog) {
     const auto listed = without.find(KeyOf(key));
     FieldsWithoutControl().clear();
     EXPECT_EQ(Edit(*symbol), listed != without.end() ? listed->second : std::string(shown::kDialog))
-        << KeyOf(key);
+        << KeyOf(key) << " on editing: its EditDialog, and the template the dialog names";
     EXPECT_EQ(FieldsWithoutControl(), std::vector<int>{}) << KeyOf(key);
+  }
+}
+
+// The symbols without a LaTeX picture: they write the comment line of NetSymbol::WriteLatex
+// alone, as their description leaves them (the junction dot writes nothing).
+const std::map<std::string, int> kWithoutPicture = {
+    {"PktSymbol", 0},             {"SUBSTRAT", 1},           {"ExKnotenSymbol", 1},
+    {"INPUT", 1},                 {"OUTPUT", 1},             {"ONEPORT", 1},
+    {"FETTRANS", 1},              {"BIPOLTRANS", 1},         {"SCHWINGQUARZ", 1},
+    {"SERRESCIRCUIT", 1},         {"PARRESCIRCUIT", 1},      {"UEBERTRAGER", 1},
+    {"VOLCONVOL", 1},             {"VOLCONCUR", 1},          {"CURCONCUR", 1},
+    {"TWOPORT", 1},               {"UserNetSymbol", 1},      {"OpaSpiceSymbol", 1},
+    {"SpiceLibSymbol", 1},        {"TEMTRANSLINE", 1},       {"KOAXIALSYMBOL", 1},
+    {"MICTRANSLINE", 1},          {"MICOPENSTUB", 1},        {"MICSHORTSTUB", 1},
+    {"MICTAPER", 1},              {"MICCORNER", 1},          {"MICCOUPLEDLINE", 1},
+    {"MICTEE", 1},                {"MICSTEP", 1},            {"MICRADIALSTUB", 1},
+    {"MslTeeSymbol", 1},          {"MslCornerSymbol", 1},    {"MslCrossSymbol", 1},
+    {"SlotLineSymbol", 1},        {"SltBendSymbol", 1},      {"CCoveredSlotLineSymbol", 1},
+    {"CCoplanarLineSymbol", 1},   {"CCoplanarCrossSymbol", 1}, {"MslToSlotSymbol", 1},
+    {"VecNetAnaSymbol", 1},       {"MultiMeterSymbol", 1},   {"SignalGenSymbol", 1},
+    {"DcGeneratorSymbol", 1},     {"AudioSourceSymbol", 1},  {"DataGeneratorSymbol", 1},
+    {"ImpulsGeneratorSymbol", 1}, {"OsziSymbol", 1},         {"SpecAnaSymbol", 1},
+    {"SpeakerSymbol", 1},         {"PlotterSymbol", 1}};
+
+// Every other symbol, placed lying, writes its picture for the circuit's LaTeX copy: its key's
+// comment line, then picture commands ("\put" each, braces closed). A symbol that keeps the
+// base's WriteLatex would be missing from every copy without a word.
+TEST(SymbolContract, EverySymbolWritesItsLatexPicture) {
+  for (const MyStrng& key : SymbolRegistry::Global().Keys()) {
+    const std::unique_ptr<NetSymbol> symbol = SymbolRegistry::Global().Create(key);
+    symbol->pins[0] = Point(100, 100);
+    symbol->pins[1] = Point(200, 100);
+    symbol->UpdateGeometry();
+    symbol->latexOrigin = Point(-50, 250);
+    LineFile lines;
+    symbol->WriteLatex(lines);
+    lines.Reset();
+    const auto without = kWithoutPicture.find(KeyOf(key));
+    if (without != kWithoutPicture.end()) {
+      EXPECT_EQ(lines.GetCount(), without->second) << KeyOf(key) << " now writes a picture";
+      continue;
+    }
+    ASSERT_GT(lines.GetCount(), 1)
+        << KeyOf(key) << " writes no LaTeX picture, only the comment of NetSymbol::WriteLatex: "
+        << "its own WriteLatex, or its key in kWithoutPicture when it has none";
+    EXPECT_EQ(KeyOf(lines.GetNext()), "% " + KeyOf(key));
+    for (int i = 1; i < lines.GetCount(); ++i) {
+      const std::string line = KeyOf(lines.GetNext());
+      int depth = 0;
+      for (size_t at = 0; at < line.size(); ++at) {
+        if (line[at] == '\\') {
+          ++at;  // a command's first letter, or an escaped brace
+        } else {
+          depth += line[at] == '{' ? 1 : line[at] == '}' ? -1 : 0;
+        }
+      }
+      EXPECT_TRUE(line.starts_with("\\put(") && depth == 0) << KeyOf(key) << ": " << line;
+    }
   }
 }
 

@@ -194,7 +194,7 @@ TEST_F(AppTest, ClosingAModifiedDocumentAsksAndAbbrechenKeepsIt) {
 // symbols placed in a window outlive it.
 TEST_F(AppTest, WindowsOfOneCircuitFollowEachOther) {
   const ElementFactory registered = ElementFactory::Global();
-  ElementFactory::Global().Register<ZweiPolSymbol>(4);
+  ElementFactory::Global().Register(4, "ZweiPolSymbol", ElementFactory::PlacingOf<ZweiPolSymbol>());
   Start();
   ASSERT_TRUE(headless.Command(Frame(), pf::kIdWindowNew));
   CVostraneDoc& doc = *ActiveDoc();

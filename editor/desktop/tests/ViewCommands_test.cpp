@@ -222,9 +222,11 @@ TEST_F(CommandTest, SimulatorChoiceTicksAndGatesTheSubstrate) {
 
 TEST_F(CommandTest, ActiveInstrumentTakesTheDataGeneratorAndTheChoiceGoesToGround) {
   constexpr int kDataGenerator = 39;
-  ElementFactory::Global().Register(kDataGenerator, [](const Point&, const Point&) {
-    return static_cast<NetSymbol*>(new Part("DataGeneratorSymbol", true));
-  });
+  const ElementFactory registered = ElementFactory::Global();
+  ElementFactory::Global().Register(
+      kDataGenerator, "DataGeneratorSymbol", [](const Point&, const Point&) {
+        return static_cast<NetSymbol*>(new Part("DataGeneratorSymbol", true));
+      });
   view->SetElementType(kDataGenerator);
   EXPECT_EQ(Enabled("&Elemente/Digitaler Datengenerator"), true);
   EXPECT_EQ(view->GetElementType(), kDataGenerator);
@@ -232,6 +234,7 @@ TEST_F(CommandTest, ActiveInstrumentTakesTheDataGeneratorAndTheChoiceGoesToGroun
   EXPECT_EQ(Enabled("&Elemente/Digitaler Datengenerator"), false);
   EXPECT_EQ(view->GetElementType(), 1);
   EXPECT_EQ(Checked("&Elemente/Masse."), 1);
+  ElementFactory::Global() = registered;
 }
 
 // The small-signal analysis asks first; the netlist is written and started only on Yes. A

@@ -67,11 +67,13 @@ std::vector<int32_t> Rgb(const RgbColor& c) { return {c.r, c.g, c.b}; }
 
 class DocTest : public testing::Test {
  protected:
+  // The test's own classes stand under their keys for this test only.
   void SetUp() override {
     SymbolRegistry::Global().Register<Resistor>("WIDERSTAND");
     SymbolRegistry::Global().Register(
         "GROUND", []() -> NetSymbol* { return new Keyed<EinPolSymbol>("GROUND"); });
   }
+  void TearDown() override { SymbolRegistry::Global() = registered; }
 
   static NetSymbol* Add(CVostraneDoc& doc, NetSymbol* s, Point p1 = {}, Point p2 = {}) {
     s->pins[0] = p1;
@@ -100,6 +102,7 @@ class DocTest : public testing::Test {
   }
 
   pf::test::TempDir dir;
+  const SymbolRegistry registered = SymbolRegistry::Global();
 };
 
 TEST_F(DocTest, NamesTakeTheSmallestFreeNumberAndQueriesWalkTheList) {

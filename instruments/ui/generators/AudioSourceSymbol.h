@@ -15,7 +15,6 @@ struct WaveFormat;
 class AudioSourceSymbol : public SpectrumSource {
  public:
   static constexpr const char* kClassKey = "AudioSourceSymbol";
-  static constexpr int kElementType = 48;
   static constexpr int32_t kMinSamples = 2;
   static constexpr int32_t kMaxSamples = 262144;
 

@@ -14,7 +14,6 @@ class DataGeneratorSymbol : public SpectrumSource {
 
  public:
   static constexpr const char* kClassKey = "DataGeneratorSymbol";
-  static constexpr int kElementType = 39;
   static constexpr int32_t kMaxSamples = 32000;
   static constexpr int32_t kMaxBits = 2048;
   // Archives are refused beyond these: what the up-down controls can reach.

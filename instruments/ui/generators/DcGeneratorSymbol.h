@@ -19,7 +19,6 @@ class DcGeneratorSymbol : public MessMasterSymbol, public DcGeneratorRole {
 
  public:
   static constexpr const char* kClassKey = "DcGeneratorSymbol";
-  static constexpr int kElementType = 38;
   // Version 2 adds the kind and the four currents behind the stored fields.
   static constexpr int32_t kVersion = 2;
 

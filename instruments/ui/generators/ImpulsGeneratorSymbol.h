@@ -10,7 +10,6 @@
 class ImpulsGeneratorSymbol : public MessMasterSymbol {
  public:
   static constexpr const char* kClassKey = "ImpulsGeneratorSymbol";
-  static constexpr int kElementType = 52;
 
   ImpulsGeneratorSymbol();
   ImpulsGeneratorSymbol(const Point& start, const Point& end);

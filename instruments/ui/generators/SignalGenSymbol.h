@@ -13,7 +13,6 @@ class SignalGenSymbol : public MessMasterSymbol {
 
  public:
   static constexpr const char* kClassKey = "SignalGenSymbol";
-  static constexpr int kElementType = 34;
 
   SignalGenSymbol();
   SignalGenSymbol(const Point& start, const Point& end);
