@@ -343,17 +343,31 @@ void Diagramm::CopyCurveDataToClipboard() {
   if (DiagKurve* c = GetCurrentCurve()) c->CopyDataToClipboard(owner);
 }
 
-bool Diagramm::ExportPicTex(int widthMm) {
+void Diagramm::MakePicTex(int widthMm) {
   picTex.RemoveAll();
   picTex.lineBuffer = "";
   const float scale =
       gridWidth != 0 ? static_cast<float>(widthMm) / static_cast<float>(gridWidth) : 0.0f;
   picTex.scaleX = picTex.scaleY = scale;
   picTex.SetOrigin(gridLeft, gridTop + gridHeight);
+  picTex.SetClip({x, y, x + width, y + height});
   picTex.BeginPicture();
   WritePicTex();
   picTex.EndPicture();
+}
+
+bool Diagramm::ExportPicTex(int widthMm) {
+  MakePicTex(widthMm);
   return picTex.WriteFile();
+}
+
+int Diagramm::LargestPicTexWidth() {
+  // Every dimension grows with the width, so a trial at the widest tells how far they reach.
+  constexpr int widest = PicTexFile::kLargestWidth;
+  MakePicTex(widest);
+  const float reach = picTex.Reach();
+  if (reach <= PicTexFile::kMaxReach) return widest;
+  return std::max(1, static_cast<int>(widest * (PicTexFile::kMaxReach / reach)));
 }
 
 void Diagramm::WritePicTex() {
@@ -376,6 +390,10 @@ void Diagramm::WritePicTex() {
   if (freeMarker) freeMarker->WritePicTex(picTex);
   for (int i = 0; i < kTextLines - 1; ++i) {
     if (OutText* l = Line(headerLines, i)) l->WritePicTex(picTex);
-    if (OutText* l = Line(bottomLines, i)) l->WritePicTex(picTex);
+    if (OutText* l = Line(bottomLines, i); l != nullptr && ShowsBottomLine(i)) {
+      l->WritePicTex(picTex);
+    }
   }
 }
+
+bool Diagramm::ShowsBottomLine(int) const { return name != "Logo"; }

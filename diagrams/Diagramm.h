@@ -152,8 +152,11 @@ class Diagramm : public Screen, protected DiagrammSettings {
   virtual void RefPosInc();
   virtual void AuxKeyUp();
   virtual void AuxKeyDown();
-  // Grid, curve, overlays, markers, then header and bottom lines 1 to 4.
+  // Grid, curve, overlays, markers, then header lines 1 to 4 and the bottom lines 1 to 4
+  // that the screen shows.
   virtual void WritePicTex();
+  // Whether the screen shows bottom line i + 1 (the logo none).
+  virtual bool ShowsBottomLine(int i) const;
   // The owner window's font to SetFont.
   virtual void SetFontFromOwner();
 
@@ -260,8 +263,13 @@ class Diagramm : public Screen, protected DiagrammSettings {
   // clipboard as a bitmap; false when the surface could not be made.
   bool CopyToClipboard();
   void CopyCurveDataToClipboard();
-  // False when the file could not be written.
+  // The picture at the width in the writer's lines, clipped to the screen.
+  void MakePicTex(int widthMm);
+  // MakePicTex, then the file; false when it could not be written.
   bool ExportPicTex(int widthMm);
+  // The widest picture (millimetres, at most PicTexFile::kLargestWidth) whose every dimension
+  // TeX can set; the writer is left holding a trial picture.
+  int LargestPicTexWidth();
   void SetPicTexFileName(const MyStrng& text) { picTex.fileName = text; }
   PicTexFile& GetPicTex() { return picTex; }
   void Refresh();

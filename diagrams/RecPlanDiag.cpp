@@ -75,10 +75,15 @@ int PlaneDiag::MapY(float vy, float) {
   return clipY != 0 ? ClampY(py) : py;
 }
 
+bool PlaneDiag::HasFrequencies() const {
+  const DiagKurve* first = GetCurve(0);
+  return first != nullptr && first->GetColumns() >= 2;
+}
+
 void PlaneDiag::DrawLabels(pf::Dc* dc) {
   DrawAxisLabels(dc);
+  if (!HasFrequencies()) return;
   const DiagKurve* first = GetCurve(0);
-  if (first == nullptr || first->GetColumns() < 2) return;
   startText = FreqWert(static_cast<double>(first->GetY2(0)));
   stopText = FreqWert(static_cast<double>(first->GetY2(first->GetCount() - 1)));
 }
@@ -147,8 +152,7 @@ void RecPlanDiag::Draw(pf::Dc* dc) {
 
 void RecPlanDiag::DrawLabels(pf::Dc* dc) {
   PlaneDiag::DrawLabels(dc);
-  const DiagKurve* first = GetCurve(0);
-  if (first == nullptr || first->GetColumns() < 2) return;
+  if (!HasFrequencies()) return;
   for (int i : {1, 2}) {
     if (OutText* l = Line(bottomLines, i)) {
       l->StoreText(i == 1 ? startText : stopText);
@@ -156,6 +160,8 @@ void RecPlanDiag::DrawLabels(pf::Dc* dc) {
     }
   }
 }
+
+bool RecPlanDiag::ShowsBottomLine(int i) const { return i == 0 || HasFrequencies(); }
 
 void RecPlanDiag::MarkerNext() {
   PlaneDiag::MarkerNext();

@@ -14,6 +14,8 @@ class PlaneDiag : public RectDiag {
   int MapY(float vy, float vx) override;
   // The frequencies of curve 0's first and last point become the start and stop texts.
   void DrawLabels(pf::Dc* dc) override;
+  // Bottom line 1 only: the plotter's plane never shows its symbol labels.
+  bool ShowsBottomLine(int i) const override { return i == 0; }
   void UpdateXAxis() override { UpdateScale(); }
   // The letter only: the plane's grid is linear.
   void SetXAxisMode(char mode) override { xAxisMode = mode; }
@@ -31,6 +33,8 @@ class PlaneDiag : public RectDiag {
   void StepXRefValue(int delta, float step);
   // The x and y reference positions and values of both kinds.
   void SetReferences();
+  // Whether curve 0 has a frequency column.
+  bool HasFrequencies() const;
 };
 
 class RecPlanDiag : public PlaneDiag {
@@ -41,6 +45,8 @@ class RecPlanDiag : public PlaneDiag {
   void Draw(pf::Dc* dc) override;
   // Also the start and stop frequencies of curve 0 in the two symbol labels.
   void DrawLabels(pf::Dc* dc) override;
+  // The symbol labels with the frequencies they show.
+  bool ShowsBottomLine(int i) const override;
   // With the point's frequency as the third read-out line. The marker keys also step a shown
   // free marker.
   void MarkerNext() override;

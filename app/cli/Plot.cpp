@@ -1,6 +1,7 @@
 #include "app/cli/Plot.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "diagrams/RectFreqDiag.h"
 #include "diagrams/RectTimeDiag.h"
 #include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/pictex/PicTexFile.h"
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog_template.h"
@@ -86,6 +88,10 @@ bool ParseSize(const char* text, int& width, int& height) {
   return true;
 }
 
+std::string BadWidth(const std::string& value, int largest) {
+  return "plot: --width '" + value + "' is no width of 1 to " + std::to_string(largest) + " mm";
+}
+
 // An empty reason when the options hold.
 std::string ParseOptions(int argc, char** argv, Options& o) {
   o.curveFile = argv[0];
@@ -128,8 +134,10 @@ std::string ParseOptions(int argc, char** argv, Options& o) {
     } else if (option == "--pictex") {
       o.pictex = value;
     } else if (option == "--width") {
-      // TeX cannot draw a grid of no size.
-      if (!ParseNumber(value, 1, 10000, number)) return bad + " is no width of 1 to 10000 mm";
+      // Its range is the diagram's (PicTexWidthMisfit).
+      if (!ParseNumber(value, 0, INT_MAX, number)) {
+        return BadWidth(value, PicTexFile::kLargestWidth);
+      }
       o.pictexWidth = static_cast<int>(number);
       widthOrFont = true;
     } else if (option == "--font") {
@@ -252,6 +260,15 @@ void ShowCurveRange(Diagramm& diagram, const Options& o) {
   freq->SetLabel2Text(FreqWert(static_cast<double>(freq->stopFrequency)));
 }
 
+// TeX cannot draw a grid of no size, nor dimensions beyond its largest, which a screen far
+// taller than its grid is wide reaches sooner; an empty reason when the width fits.
+std::string PicTexWidthMisfit(Diagramm& diagram, const Options& o) {
+  if (o.pictex == nullptr) return {};
+  const int largest = diagram.LargestPicTexWidth();
+  if (o.pictexWidth >= 1 && o.pictexWidth <= largest) return {};
+  return BadWidth(std::to_string(o.pictexWidth), largest);
+}
+
 bool WritePicture(Diagramm& diagram, const char* path, int width, int height, bool png) {
   return WriteOutputFile(path, "Bild konnte nicht geschrieben werden: ", [&](const std::string& p) {
     std::unique_ptr<pf::CairoDc> surface =
@@ -294,6 +311,7 @@ int Plot(int argc, char** argv) {
   pf::RecordingDc scratch;
   diagram->Draw(&scratch);
 
+  if (const std::string why = PicTexWidthMisfit(*diagram, o); !why.empty()) return BadUsage(why);
   bool ok = true;
   if (o.png != nullptr) ok &= WritePicture(*diagram, o.png, o.width, o.height, true);
   if (o.pdf != nullptr) ok &= WritePicture(*diagram, o.pdf, o.width, o.height, false);

@@ -1,11 +1,10 @@
 #include "diagrams/pictex/PicTexDialog.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstring>
 
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
+#include "diagrams/pictex/PicTexFile.h"
 #include "pf/ui_services.h"
 #include "resources/ScreenIds.h"
 
@@ -32,15 +31,21 @@ void PicTexDialog::OnOK() {
   IntegerWert value(GetDlgItemText(pictex_ids::kWidth).c_str());
   const bool ok = value.CheckSyntax();
   const long mm = ok ? value.Value() : 0;
-  // A width of 0 would scale the whole picture to one point.
+  // A width of 0 would scale the whole picture to one point; a wider one than the largest
+  // would hold dimensions that TeX cannot set.
+  constexpr int largest = PicTexFile::kLargestWidth;
+  const bool fits = ok && mm != 0 && mm <= largest;
   if (ok && mm == 0) value.Error("Breite 0 ist nicht zulässig", 4);
-  if (!ok || mm == 0) {
+  if (ok && mm > largest) {
+    value.Error(MyStrng("Breite über ") + MyStrng(largest) + " mm ist nicht zulässig", 4);
+  }
+  if (!fits) {
     pf::TheUiServices().Beep(pf::BeepKind::Default);
     MessageBox(mark.First().ToCString(), "Fehler Integerwert:");
     mark.Drop();
     return;
   }
-  width = static_cast<int>(std::min<long>(mm, INT_MAX));
+  width = static_cast<int>(mm);
   pf::Dialog::OnOK();
 }
 

@@ -8,7 +8,7 @@ class PicTexDialog : public pf::Dialog {
   explicit PicTexDialog(pf::Window* parent);
 
   bool OnInitDialog() override;
-  // Stays open on a width that is not a number or is 0.
+  // Stays open on a width that is not a number, is 0 or is wider than the writer's largest.
   void OnOK() override;
   bool OnCommand(int id, pf::Notification code) override;
 

@@ -1,8 +1,10 @@
 #include "diagrams/pictex/PicTexFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "basics/Saturate.h"
@@ -11,6 +13,18 @@ namespace {
 
 // Lines of a point list stay below this length.
 constexpr int kPlotLineLimit = 78;
+// \circulararc turns its start point with 32 times its radius, which must stay a dimension
+// (511pt, 179.9 mm).
+constexpr float kMaxArcRadius = 170.0f;
+// \plot measures a line through 8 (|dx| + |dy|), which must stay a dimension (2047pt,
+// 719.7 mm).
+constexpr float kMaxSegment = 600.0f;
+// An arc written as a point list keeps within this of the true arc (millimetres).
+constexpr double kArcTolerance = 0.05;
+// Bounds the work on absurd sizes: circles of which the clip area shows a short stretch, lines
+// of a scale beyond any picture.
+constexpr int kMaxSteps = 1 << 16;
+constexpr double kPi = 3.14159265358979323846;
 
 const char* SizeCommand(char letter) {
   switch (letter) {
@@ -40,9 +54,9 @@ std::string Format(const char* format, double v) {
 
 PicTexFile::PicTexFile() { fileName = "aPicTex.tex"; }
 
-float PicTexFile::X(int px) const { return scaleX * static_cast<float>(px) - originX; }
+float PicTexFile::X(float px) const { return scaleX * px - originX; }
 
-float PicTexFile::Y(int py) const { return originY - scaleY * static_cast<float>(py); }
+float PicTexFile::Y(float py) const { return originY - scaleY * py; }
 
 // A scale of inf or NaN (a grid of no width) must not reach the text.
 std::string PicTexFile::F6(float v) { return Format("%6.2f", std::isfinite(v) ? v : 0.0f); }
@@ -102,6 +116,59 @@ void PicTexFile::SetOrigin(int x, int y) {
   originY = scaleY * static_cast<float>(y);
 }
 
+void PicTexFile::SetClip(const pf::Rect& area) {
+  clip_ = area;
+  clipped_ = true;
+}
+
+void PicTexFile::Note(float mm) {
+  // NaN goes out as 0 and reaches nothing.
+  if (std::fabs(mm) > reach_) reach_ = std::fabs(mm);
+}
+
+bool PicTexFile::Clip(float x0, float y0, float x1, float y1, Segment& part) const {
+  const float dx = x1 - x0;
+  const float dy = y1 - y0;
+  float t0 = 0.0f;
+  float t1 = 1.0f;
+  if (clipped_) {
+    const float p[] = {-dx, dx, -dy, dy};
+    const float q[] = {x0 - static_cast<float>(clip_.left), static_cast<float>(clip_.right) - x0,
+                       y0 - static_cast<float>(clip_.top), static_cast<float>(clip_.bottom) - y0};
+    for (int i = 0; i < 4; ++i) {
+      if (p[i] == 0.0f) {
+        if (q[i] < 0.0f) return false;
+        continue;
+      }
+      const float t = q[i] / p[i];
+      if (p[i] < 0.0f) {
+        if (t > t1) return false;
+        t0 = std::max(t0, t);
+      } else {
+        if (t < t0) return false;
+        t1 = std::min(t1, t);
+      }
+    }
+  }
+  part = {t0 > 0.0f ? x0 + t0 * dx : x0, t0 > 0.0f ? y0 + t0 * dy : y0,
+          t1 < 1.0f ? x0 + t1 * dx : x1, t1 < 1.0f ? y0 + t1 * dy : y1, t0 > 0.0f, t1 < 1.0f};
+  return true;
+}
+
+int PicTexFile::Pieces(const Segment& part) const {
+  const double mm = std::fabs(static_cast<double>(part.x1 - part.x0) * scaleX) +
+                    std::fabs(static_cast<double>(part.y1 - part.y0) * scaleY);
+  if (!(mm > kMaxSegment)) return 1;
+  return static_cast<int>(std::min(std::ceil(mm / kMaxSegment), double{kMaxSteps}));
+}
+
+std::pair<float, float> PicTexFile::Along(const Segment& part, int k, int n) {
+  if (k == 0) return {part.x0, part.y0};
+  if (k == n) return {part.x1, part.y1};
+  const float t = static_cast<float>(k) / static_cast<float>(n);
+  return {part.x0 + t * (part.x1 - part.x0), part.y0 + t * (part.y1 - part.y0)};
+}
+
 void PicTexFile::FlushLine() {
   if (lineBuffer.IsEmpty()) return;
   AddLine(lineBuffer);
@@ -114,6 +181,7 @@ void PicTexFile::WriteRawLine(const MyStrng& text) {
 }
 
 void PicTexFile::BeginPicture() {
+  reach_ = 0.0f;
   WriteRawLine("\\beginpicture");
   WriteRawLine("\\setcoordinatesystem units <1mm,1mm>");
   WriteRawLine("\\unitlength1mm");
@@ -122,9 +190,19 @@ void PicTexFile::BeginPicture() {
 void PicTexFile::EndPicture() { WriteRawLine("\\endpicture"); }
 
 void PicTexFile::PlotLineTo(int x, int y) {
-  const std::string line =
-      "\\plot " + G(X(penX)) + " " + G(Y(penY)) + " " + G(X(x)) + " " + G(Y(y)) + " /";
-  WriteRawLine(line.c_str());
+  Segment part{};
+  if (Clip(static_cast<float>(penX), static_cast<float>(penY), static_cast<float>(x),
+           static_cast<float>(y), part)) {
+    const int n = Pieces(part);
+    for (int k = 1; k <= n; ++k) {
+      const auto [fromX, fromY] = Along(part, k - 1, n);
+      const auto [toX, toY] = Along(part, k, n);
+      for (float mm : {X(fromX), Y(fromY), X(toX), Y(toY)}) Note(mm);
+      const std::string line = "\\plot " + G(X(fromX)) + " " + G(Y(fromY)) + " " + G(X(toX)) +
+                               " " + G(Y(toY)) + " /";
+      WriteRawLine(line.c_str());
+    }
+  }
   SetPen(x, y);
 }
 
@@ -133,17 +211,54 @@ void PicTexFile::SetPen(int x, int y) {
   penY = y;
 }
 
+bool PicTexFile::ArcFits(int x, int y, int r) const {
+  const float radius = static_cast<float>(std::abs(r));
+  if (!(radius * std::max(std::fabs(scaleX), std::fabs(scaleY)) <= kMaxArcRadius)) return false;
+  // A centre beside the area keeps the arc's numbers near the area's.
+  return !clipped_ || (x >= clip_.left - std::abs(r) && x <= clip_.right + std::abs(r) &&
+                       y >= clip_.top - std::abs(r) && y <= clip_.bottom + std::abs(r));
+}
+
+void PicTexFile::ArcPoints(int x, int y, int r, float a, float s) {
+  const double radius = std::abs(static_cast<double>(r));
+  const double mm = radius * std::max(std::fabs(scaleX), std::fabs(scaleY));
+  const double step = mm > kArcTolerance ? 2.0 * std::acos(1.0 - kArcTolerance / mm) : kPi / 2;
+  const double start = a * kPi / 180.0;
+  const double sweep = s * kPi / 180.0;
+  const double steps = std::ceil(std::fabs(sweep) / step);
+  const int n = steps >= 1.0 ? static_cast<int>(std::min(steps, double{kMaxSteps})) : 1;
+  StartPlot();
+  for (int k = 0; k <= n; ++k) {
+    const double angle = start + sweep * k / n;
+    PlotTo(static_cast<float>(x + radius * std::cos(angle)),
+           static_cast<float>(y - radius * std::sin(angle)));
+  }
+  EndPlot();
+}
+
 void PicTexFile::Circle(int x, int y, int r) {
+  if (!ArcFits(x, y, r)) {
+    ArcPoints(x, y, r, 0.0f, 360.0f);
+    return;
+  }
+  Note(std::fabs(X(x)) + std::fabs(scaleX * r));
+  Note(std::fabs(Y(y)) + std::fabs(scaleY * r));
   const std::string line = "\\circulararc 360 degrees  from " + G(X(x + r)) + " " + G(Y(y)) +
                            " center  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
 }
 
 void PicTexFile::Arc(int x, int y, int r, float a, float s) {
+  if (!ArcFits(x, y, r)) {
+    ArcPoints(x, y, r, a, s);
+    return;
+  }
   const float pi = 4.0f * std::atan(1.0f);
   const float ra = a * pi / 180.0f;
   const int px = TruncToInt32(static_cast<float>(r) * std::cos(ra) + static_cast<float>(x));
   const int py = TruncToInt32(static_cast<float>(y) - static_cast<float>(r) * std::sin(ra));
+  Note(std::fabs(X(x)) + std::fabs(scaleX * r));
+  Note(std::fabs(Y(y)) + std::fabs(scaleY * r));
   const std::string line = "\\circulararc " + G(s) + " degrees  from " + G(X(px)) + " " + G(Y(py)) +
                            " center  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
@@ -155,6 +270,9 @@ void PicTexFile::Grid(int n, int m) {
 }
 
 void PicTexFile::SetPlotArea(int x1, int x2, int y1, int y2) {
+  // \grid steps once past the area's far side before it stops.
+  Note(std::max(std::fabs(X(x1)), std::fabs(X(x2))) + std::fabs(X(x2) - X(x1)));
+  Note(std::max(std::fabs(Y(y1)), std::fabs(Y(y2))) + std::fabs(Y(y2) - Y(y1)));
   const std::string line = "\\setplotarea x from " + F6(X(x1)) + " to " + F6(X(x2)) + ", y from " +
                            F6(Y(y1)) + " to " + F6(Y(y2));
   WriteRawLine(line.c_str());
@@ -166,14 +284,17 @@ void PicTexFile::PutText(int x, int y, const MyStrng& text, char c1, char c2) {
 
 void PicTexFile::PutLabel(int x, int y, const MyStrng& text) { PutText(x, y, text, 'l', 'b'); }
 
-void PicTexFile::PutRaw(int x, int y, const std::string& tex, char c1, char c2) {
+void PicTexFile::PutRaw(int x, int y, const std::string& tex, char c1, char c2, float length) {
+  if (clipped_ && (x < clip_.left || x > clip_.right || y < clip_.top || y > clip_.bottom)) return;
+  Note(std::fabs(X(x)) + std::fabs(length));
+  Note(std::fabs(Y(y)) + std::fabs(length));
   const std::string line = std::string("\\put {") + SizeCommand(fontLetter) + tex + "}  [" + c1 +
                            c2 + "]  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
 }
 
 void PicTexFile::PutLine(int x, int y, const char* direction, float length) {
-  PutRaw(x, y, std::string("\\line(") + direction + "){" + G(length) + "} ", 'B', 'l');
+  PutRaw(x, y, std::string("\\line(") + direction + "){" + G(length) + "} ", 'B', 'l', length);
 }
 
 void PicTexFile::LineRight(int x, int y, int n) {
@@ -212,22 +333,46 @@ void PicTexFile::Cross(int x, int y, int s) {
 }
 
 void PicTexFile::StartPlot() {
-  lineBuffer = "\\plot ";
   plotPoints_ = 0;
+  runOpen_ = false;
 }
 
-void PicTexFile::PlotPoint(int x, int y) {
-  // A single point is no line for PiCTeX: the first one waits for a second.
-  if (++plotPoints_ == 1) {
-    firstX_ = x;
-    firstY_ = y;
+void PicTexFile::PlotPoint(int x, int y) { PlotTo(static_cast<float>(x), static_cast<float>(y)); }
+
+// A single point is no line for PiCTeX: a \plot opens with the first stretch inside the clip
+// area and closes where the list leaves it.
+void PicTexFile::PlotTo(float x, float y) {
+  const float fromX = lastX_;
+  const float fromY = lastY_;
+  lastX_ = x;
+  lastY_ = y;
+  if (++plotPoints_ == 1) return;
+  Segment part{};
+  if (!Clip(fromX, fromY, x, y, part)) {
+    CloseRun();
     return;
   }
-  if (plotPoints_ == 2) AppendPoint(firstX_, firstY_);
+  if (part.clippedStart || !runOpen_) {
+    CloseRun();
+    OpenRun(part.x0, part.y0);
+  }
+  const int n = Pieces(part);
+  for (int k = 1; k <= n; ++k) {
+    const auto [alongX, alongY] = Along(part, k, n);
+    AppendPoint(alongX, alongY);
+  }
+  if (part.clippedEnd) CloseRun();
+}
+
+void PicTexFile::OpenRun(float x, float y) {
+  lineBuffer = "\\plot ";
+  runOpen_ = true;
   AppendPoint(x, y);
 }
 
-void PicTexFile::AppendPoint(int x, int y) {
+void PicTexFile::AppendPoint(float x, float y) {
+  Note(X(x));
+  Note(Y(y));
   const std::string a = F6(X(x));
   const std::string b = F6(Y(y));
   const int64_t length = lineBuffer.GetLength() + static_cast<int64_t>(a.size() + b.size());
@@ -240,15 +385,19 @@ void PicTexFile::AppendPoint(int x, int y) {
   lineBuffer += (b + " ").c_str();
 }
 
-void PicTexFile::EndPlot() {
-  if (plotPoints_ < 2) {
-    lineBuffer = "";
-  } else if (lineBuffer.GetLength() >= kPlotLineLimit - 1) {
+void PicTexFile::CloseRun() {
+  if (!runOpen_) return;
+  if (lineBuffer.GetLength() >= kPlotLineLimit - 1) {
     FlushLine();
     WriteRawLine(" /");
   } else {
     lineBuffer += " /";
     FlushLine();
   }
+  runOpen_ = false;
+}
+
+void PicTexFile::EndPlot() {
+  CloseRun();
   plotPoints_ = 0;
 }

@@ -114,14 +114,15 @@ TEST(DiagGitterTest, GridsWriteTheirPicTexForms) {
                                 "\\setdots <0pt>", "\\put {\\line(1,0){100} }  [Bl]  at 0 -50",
                                 "\\plot  -6.00 -53.00   0.00 -50.00  -6.00 -47.00  /"}));
 
-  SmithGit chart(nullptr, 200, 150, 90);
+  // Its widest arcs (twice the chart's radius) within what \circulararc can turn.
+  SmithGit chart(nullptr, 200, 150, 80);
   PicTexFile g;
   chart.WritePicTex(g);
   const std::vector<std::string> lines = PicTexLines(g);
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const std::string& l) { return l.rfind("\\circulararc", 0) == 0; }),
             10);
-  EXPECT_EQ(lines[6], "\\circulararc 89 degrees  from 200 -60 center  at 290 -60");
+  EXPECT_EQ(lines[6], "\\circulararc 89 degrees  from 200 -70 center  at 280 -70");
   EXPECT_EQ(lines.back(), "\\setdots <0pt>");
 }
 

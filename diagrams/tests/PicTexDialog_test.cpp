@@ -8,7 +8,8 @@
 
 namespace {
 
-TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberOrZero) {
+// A width beyond the largest is refused naming that width.
+TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberZeroOrTooWide) {
   pf::Headless headless;
   PicTexDialog dialog(nullptr);
   dialog.width = 80;
@@ -16,7 +17,7 @@ TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberOrZero
     EXPECT_EQ(d.Text(pictex_ids::kWidth), "80");
     EXPECT_EQ(d.GetDialog().IsDlgButtonChecked(1169), 1) << "Footnote";
     d.Click(1171);
-    for (const char* bad : {"8x", "0", ""}) {
+    for (const char* bad : {"8x", "0", "", "501", "99999999999"}) {
       d.Type(pictex_ids::kWidth, bad);
       d.Ok();
       EXPECT_FALSE(d.GetDialog().HasEnded()) << bad;
@@ -28,11 +29,25 @@ TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberOrZero
   EXPECT_EQ(dialog.width, 120);
   EXPECT_EQ(dialog.fontLetter, 'L');
   const auto& shown = headless.Ui().Messages();
-  ASSERT_EQ(shown.size(), 3u);
+  ASSERT_EQ(shown.size(), 5u);
   EXPECT_EQ(shown[0].text, "Ist keine Zahl");
+  EXPECT_EQ(shown[3].text, "Breite über 500 mm ist nicht zulässig");
   for (const auto& m : shown) EXPECT_EQ(m.caption, "Fehler Integerwert:");
-  EXPECT_EQ(headless.Ui().Beeps().size(), 3u);
+  EXPECT_EQ(headless.Ui().Beeps().size(), 5u);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+TEST(PicTexDialogTest, ARefusedOkStoresNothing) {
+  pf::Headless headless;
+  PicTexDialog dialog(nullptr);
+  dialog.width = 80;
+  headless.ExpectDialog(pictex_ids::kTemplate, [](pf::DialogDriver& d) {
+    d.Type(pictex_ids::kWidth, "600");
+    d.Ok();
+    d.Cancel();
+  });
+  EXPECT_EQ(dialog.DoModal(), pf::kIdCancel);
+  EXPECT_EQ(dialog.width, 80);
 }
 
 }  // namespace

@@ -9,9 +9,45 @@
 #include <string>
 #include <vector>
 
+#include "diagrams/graphics/CircleLine.h"
 #include "diagrams/tests/PicTexLines.h"
 
 namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// The point lists of the \plot lines, in millimetres.
+std::vector<Points> PlotLists(const std::vector<std::string>& lines) {
+  std::vector<Points> lists;
+  bool open = false;
+  for (const std::string& line : lines) {
+    const bool starts = line.rfind("\\plot ", 0) == 0;
+    if (starts) lists.emplace_back();
+    open = open || starts;
+    if (!open) continue;
+    std::istringstream words(starts ? line.substr(6) : line);
+    for (std::string x, y; words >> x && x != "/" && words >> y;) {
+      lists.back().emplace_back(std::stod(x), std::stod(y));
+    }
+    if (line.size() >= 2 && line.substr(line.size() - 2) == " /") open = false;
+  }
+  return lists;
+}
+
+// A 500 mm export of a 400 pixel grid at (100, 25) on a 600 x 450 screen: 1.25 mm per pixel,
+// the screen from -125 to 625 mm across and from -31.25 to 531.25 mm up.
+PicTexFile WidestExport() {
+  PicTexFile f;
+  f.scaleX = f.scaleY = 500.0f / 400;
+  f.SetOrigin(100, 25 + 400);
+  f.SetClip({0, 0, 600, 450});
+  f.fontLetter = 'X';
+  return f;
+}
+
+bool OnScreen(double x, double y) {
+  return x >= -125.01 && x <= 625.01 && y >= -31.26 && y <= 531.26;
+}
 
 TEST(PicTexFileTest, NumbersNeverTakeExponentForm) {
   const float inf = std::numeric_limits<float>::infinity();
@@ -145,6 +181,121 @@ TEST(PicTexFileTest, PointListOfOnePointIsLeftOut) {
   f.PlotPoint(3, 4);
   f.EndPlot();
   EXPECT_EQ(PicTexLines(f), std::vector<std::string>{"\\plot   1.00  -2.00   3.00  -4.00  /"});
+}
+
+// What PiCTeX makes of each line stays within TeX's dimensions, and only what the screen shows
+// is written: circles far beyond the screen (a stability circle with its ticks, a gain circle),
+// a line across the screen and a curve that leaves it.
+TEST(PicTexFileTest, KeepsWhatPiCTeXComputesWithinTeXsDimensions) {
+  using Op = std::function<void(PicTexFile&)>;
+  const struct {
+    const char* what;
+    Op op;
+    int lists;  // \plot lists; -1: however many
+  } cases[] = {
+      {"stability circle beyond the screen",
+       [](PicTexFile& f) {
+         CircleWithBorder circle(nullptr);
+         circle.SetCentre(-32767, 225);
+         circle.SetRadius(33000);
+         circle.SetSide('O');
+         circle.WritePicTex(f);
+       },
+       -1},
+      {"gain circle far off", [](PicTexFile& f) { f.Circle(32767, 32767, 100); }, 0},
+      {"line across the screen",
+       [](PicTexFile& f) {
+         f.SetPen(0, 450);
+         f.PlotLineTo(600, 0);
+       },
+       3},
+      {"curve that leaves the screen",
+       [](PicTexFile& f) {
+         f.StartPlot();
+         for (int y : {225, -30000, 225, 400}) f.PlotPoint(y == 400 ? 600 : 300 + y / 1000, y);
+         f.EndPlot();
+       },
+       2},
+  };
+  for (const auto& c : cases) {
+    PicTexFile f = WidestExport();
+    f.BeginPicture();
+    c.op(f);
+    f.EndPicture();
+    const std::vector<std::string> lines = PicTexLines(f);
+    EXPECT_EQ(BeyondTeX(lines), "") << c.what;
+    EXPECT_LE(f.Reach(), PicTexFile::kMaxReach) << c.what;
+    const std::vector<Points> lists = PlotLists(lines);
+    if (c.lists >= 0) {
+      EXPECT_EQ(lists.size(), static_cast<size_t>(c.lists)) << c.what;
+    }
+    for (const Points& list : lists) {
+      EXPECT_GE(list.size(), 2u) << c.what;
+      for (const auto& [x, y] : list) EXPECT_TRUE(OnScreen(x, y)) << c.what << " " << x << " " << y;
+    }
+  }
+}
+
+// A polar chart's ring and a Smith chart's arc too wide for \circulararc are point lists on
+// them within 0.05 mm (and the rounding to 0.01 mm), from the start angle through the sweep,
+// within TeX's dimensions; a line too long for one \plot goes in pieces that join.
+TEST(PicTexFileTest, WritesWideArcsAsPointsOnThemAndLongLinesInPieces) {
+  const struct {
+    int cx, cy, r;
+    float start, sweep;
+  } arcs[] = {{300, 225, 200, 0.0f, 360.0f}, {500, -175, 400, 217.0f, 34.4f}};
+  for (const auto& a : arcs) {
+    PicTexFile f = WidestExport();
+    f.Arc(a.cx, a.cy, a.r, a.start, a.sweep);
+    EXPECT_EQ(BeyondTeX(PicTexLines(f)), "") << a.r;
+    const std::vector<Points> lists = PlotLists(PicTexLines(f));
+    ASSERT_EQ(lists.size(), 1u) << a.r;
+    const double cx = f.X(a.cx);
+    const double cy = f.Y(a.cy);
+    const double r = a.r * 1.25;
+    const Points& points = lists[0];
+    for (size_t i = 0; i < points.size(); ++i) {
+      EXPECT_NEAR(std::hypot(points[i].first - cx, points[i].second - cy), r, 0.02) << i;
+      if (i == 0) continue;
+      const double mx = (points[i].first + points[i - 1].first) / 2 - cx;
+      const double my = (points[i].second + points[i - 1].second) / 2 - cy;
+      EXPECT_GT(std::hypot(mx, my), r - 0.07) << "chord " << i;
+    }
+    const auto angle = [&](const std::pair<double, double>& p) {
+      return std::atan2(p.second - cy, p.first - cx) * 180.0 / M_PI;
+    };
+    EXPECT_NEAR(std::remainder(angle(points.front()) - a.start, 360.0), 0.0, 0.01) << a.r;
+    EXPECT_NEAR(std::remainder(angle(points.back()) - a.start - a.sweep, 360.0), 0.0, 0.01) << a.r;
+  }
+
+  PicTexFile f = WidestExport();
+  f.SetPen(0, 450);
+  f.PlotLineTo(600, 0);
+  const std::vector<Points> pieces = PlotLists(PicTexLines(f));
+  // 750 mm across and 562.5 mm up: three pieces of 437.5 mm.
+  ASSERT_EQ(pieces.size(), 3u);
+  EXPECT_EQ(pieces[0].front(), std::make_pair(-125.0, -31.25));
+  for (size_t i = 1; i < pieces.size(); ++i) EXPECT_EQ(pieces[i - 1].back(), pieces[i].front());
+  EXPECT_EQ(pieces[2].back(), std::make_pair(625.0, 531.2)) << "four digits";
+}
+
+// Texts and marks anchored off the screen are left out; a curve that leaves the screen and
+// comes back is two point lists, each ending on the screen's edge.
+TEST(PicTexFileTest, LeavesOutWhatLiesOffTheScreen) {
+  PicTexFile f = WidestExport();
+  f.PutLabel(-1, 10, "off");
+  f.Cross(300, 30000, 6);
+  f.PutLabel(0, 450, "on");
+  f.StartPlot();
+  for (int x : {100, 300, 500}) f.PlotPoint(x, x == 300 ? -200 : 225);
+  f.EndPlot();
+  const std::vector<std::string> lines = PicTexLines(f);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "\\put {on}  [lb]  at -125 -31.25");
+  const std::vector<Points> lists = PlotLists(lines);
+  ASSERT_EQ(lists.size(), 2u);
+  EXPECT_EQ(lists[0], (Points{{0.0, 250.0}, {132.35, 531.25}}));
+  EXPECT_EQ(lists[1], (Points{{367.65, 531.25}, {500.0, 250.0}}));
 }
 
 }  // namespace

@@ -105,7 +105,9 @@ TEST(PlotCommand, RefusesBadFilesAndBadUsage) {
       {kDir + "/ok.kur --diagram 6 --bogus 1", 2, "unknown option '--bogus'"},
       {kDir + "/ok.kur --diagram 6 --width 80", 2, "--width and --font need --pictex"},
       {kDir + "/ok.kur --diagram 6 --pictex x.tex --width 0", 2,
-       "--width '0' is no width of 1 to 10000 mm"},
+       "--width '0' is no width of 1 to 500 mm"},
+      {kDir + "/ok.kur --diagram 6 --pictex x.tex --width 501", 2,
+       "--width '501' is no width of 1 to 500 mm"},
       {kDir + "/ok.kur --diagram 6 --size 0x10", 2, "--size '0x10' is not WxH"},
       {kDir + "/ok.kur --diagram RecPlanDiag --log", 2, "--log needs a frequency diagram"},
       {kDir + "/ok.kur --diagram LogMagDiag --eye 1e-9", 2, "--eye needs a LinTimeDiag"},
@@ -270,6 +272,64 @@ TEST(PlotCommand, LabelsTheDiagramFromTheCurve) {
     for (const char* placeholder : {"Unbekannt", "BotLin0"}) {
       EXPECT_EQ(tex.find(placeholder), std::string::npos) << c.kind << ": " << placeholder;
     }
+  }
+}
+
+// The largest width that a refusal names is taken and the next is refused: the writer's
+// largest on the usual screen, less where a grid far taller than wide would take PiCTeX's
+// dimensions beyond TeX's.
+TEST(PlotCommand, TakesTheWidestPicTeXItNamesAndNoWider) {
+  const std::string prefix = "--width '99999' is no width of 1 to ";
+  const struct {
+    const char* size;
+    bool narrower;
+  } cases[] = {{"600x450", false}, {"300x4096", true}};
+  for (const auto& c : cases) {
+    const std::string args = kFixtures + "/logmag.kur --size " + c.size + " --pictex " + kDir +
+                             "/widest.tex --width ";
+    std::string out;
+    ASSERT_EQ(RunPlot(args + "99999", out), 2) << out;
+    const size_t named = out.find(prefix);
+    ASSERT_NE(named, std::string::npos) << out;
+    const int largest = std::atoi(out.c_str() + named + prefix.size());
+    EXPECT_EQ(largest < 500, c.narrower) << c.size << ": " << largest;
+    EXPECT_EQ(RunPlot(args + std::to_string(largest), out), 0) << c.size << out;
+    ASSERT_EQ(RunPlot(args + std::to_string(largest + 1), out), 2) << c.size;
+    EXPECT_NE(out.find("is no width of 1 to " + std::to_string(largest) + " mm"), std::string::npos)
+        << out;
+  }
+}
+
+// A RecPlanDiag curve of 9 points on a circle without a frequency column.
+std::string PlaneCurveWithoutFrequencies() {
+  DiagKurve curve(nullptr, nullptr);
+  curve.SetKind("RecPlanDiag");
+  curve.Allocate(9, 1);
+  for (int i = 0; i < 9; ++i) {
+    curve.Append(1.5 + 1.5 * std::cos(i * M_PI / 4), 1.5 * std::sin(i * M_PI / 4));
+  }
+  std::ostringstream bytes;
+  pf::Archive ar(bytes);
+  curve.Serialize(ar);
+  return WriteFile("nofrequency.kur", bytes.str());
+}
+
+// The plotter's plane never shows the symbol labels under its grid, nor the analyser's plane
+// without frequencies, nor the logo any text line: the picture holds none of them.
+TEST(PlotCommand, WritesNoTextLineTheScreenNeverShows) {
+  const struct {
+    std::string file;
+    const char* absent;
+  } cases[] = {{kFixtures + "/plotplane.kur", "Unbekannt"},
+               {PlaneCurveWithoutFrequencies(), "Unbekannt"},
+               {kFixtures + "/logo.kur", "\\put "}};
+  for (const auto& c : cases) {
+    const std::string path = kDir + "/unshown.tex";
+    std::string out;
+    ASSERT_EQ(RunPlot(c.file + " --pictex " + path, out), 0) << c.file << out;
+    const std::string tex = ReadText(path);
+    EXPECT_EQ(tex.find(c.absent), std::string::npos) << c.file << "\n" << tex;
+    EXPECT_NE(tex.find("\\endpicture"), std::string::npos) << c.file;
   }
 }
 
