@@ -20,7 +20,9 @@ CircleDiag::CircleDiag(pf::Window* owner, int x, int y, int width, int height)
 }
 
 void CircleDiag::Layout() {
-  ringStep = ((innerHeight - margin / 4) / 2) / (divisions + 1);
+  // The frequency labels stand half a ring step left of the outer ring on either side.
+  ringStep = StepFittingWidth(((innerHeight - margin / 4) / 2) / (divisions + 1), 2 * divisions + 1,
+                              2 * divisions - 1);
   radius = ringStep * divisions;
   FrameCircle(radius, ringStep);
   grid = std::make_unique<CircleGit>(owner, centreX, centreY, ringStep, divisions);

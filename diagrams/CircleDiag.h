@@ -55,6 +55,7 @@ class LinPolDiag : public CircleDiag {
   LinPolDiag(pf::Window* owner, int x, int y, int width, int height);
   // "LinPol  >REF: " with the reference value and the value per division.
   void WriteHeader(pf::Dc* dc) override;
+  pf::Size SmallestSize() const override { return {298, 158}; }
 };
 
 class LogPolDiag : public CircleDiag {
@@ -62,4 +63,5 @@ class LogPolDiag : public CircleDiag {
   LogPolDiag(pf::Window* owner, int x, int y, int width, int height);
   // "LogPol  >REF: " with the reference value and the dB per division.
   void WriteHeader(pf::Dc* dc) override;
+  pf::Size SmallestSize() const override { return {322, 158}; }
 };

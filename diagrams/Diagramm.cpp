@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "diagrams/graphics/BottomLine.h"
 #include "diagrams/graphics/ConstGainCircles.h"
 #include "diagrams/graphics/DiagGitter.h"
 #include "diagrams/graphics/DiagKurve.h"
@@ -34,8 +35,8 @@ Diagramm::Diagramm(pf::Window* owner, int x, int y, int width, int height)
     : Screen(owner, x, y, width, height) {
   softLabelFirstY = 20;
   for (int i = 0; i < kSoftLabels; ++i) {
-    softLabels[static_cast<size_t>(i)] =
-        std::make_unique<OutText>(owner, innerX + innerWidth - 55, innerY + 20 + i * 44, 50, 10);
+    softLabels[static_cast<size_t>(i)] = std::make_unique<OutText>(
+        owner, innerX + innerWidth - kSoftLabelInset, innerY + 20 + i * 44, 50, 10);
     softLabels[static_cast<size_t>(i)]->StoreText(kSoftLabelTexts[i]);
   }
   BuildBottomLine();
@@ -83,15 +84,18 @@ void Diagramm::ReleaseParts() {
 void Diagramm::BuildSoftLabels(int firstY, int spacing) {
   for (int i = 0; i < kSoftLabels; ++i) {
     auto& l = softLabels[static_cast<size_t>(i)];
-    l = std::make_unique<OutText>(owner, innerX + innerWidth - 55, innerY + firstY + i * spacing,
-                                  50, 10);
+    l = std::make_unique<OutText>(owner, innerX + innerWidth - kSoftLabelInset,
+                                  innerY + firstY + i * spacing, 50, 10);
     l->StoreText(kSoftLabelTexts[i]);
     if (font) l->SetFont(font);
   }
 }
 
 void Diagramm::BuildBottomLine() {
-  bottomLines[0] = std::make_unique<OutText>(owner, innerX + 3, innerY + innerHeight - 3, 150, 10);
+  // Its text starts 6 pixels into the inner area and, as the other texts, ends 3 pixels before
+  // the soft-key texts, whose column runs down the screen's whole height.
+  bottomLines[0] = std::make_unique<BottomLine>(owner, innerX + 3, innerY + innerHeight - 3, 150,
+                                                10, innerWidth - kSoftLabelInset - 6);
   bottomLines[0]->StoreText("BotLin0");
 }
 
@@ -299,7 +303,16 @@ void Diagramm::UpdateHeaderLines() {
 
 int Diagramm::LeftOfSoftLabels(int x, int textWidth) const {
   // Texts start 3 pixels into their labels: this one ends 3 pixels before the soft-key texts.
-  return std::max(innerX, std::min(x, innerX + innerWidth - 55 - 3 - textWidth));
+  return std::max(innerX, std::min(x, innerX + innerWidth - kSoftLabelInset - 3 - textWidth));
+}
+
+int Diagramm::StepFittingWidth(int wanted, int startHalfSteps, int stopHalfSteps) const {
+  // The start label's symbol reaches 9 pixels left of the label; the stop label's text starts
+  // 3 pixels into it.
+  const int half = innerWidth / 2;
+  const int byStart = 2 * (half - 9) / startHalfSteps;
+  const int byStop = 2 * (half - 3 - kFrequencyTextWidth) / stopHalfSteps;
+  return std::max(0, std::min({wanted, byStart, byStop}));
 }
 
 void Diagramm::PlaceSoftLabels(int firstY, int spacing) {
@@ -307,7 +320,7 @@ void Diagramm::PlaceSoftLabels(int firstY, int spacing) {
   softLabelSpacing = spacing;
   for (int i = 0; i < kSoftLabels; ++i) {
     if (auto& l = softLabels[static_cast<size_t>(i)]) {
-      l->MoveTo(innerX + innerWidth - 55, firstY + i * spacing);
+      l->MoveTo(innerX + innerWidth - kSoftLabelInset, firstY + i * spacing);
     }
   }
 }

@@ -89,6 +89,10 @@ class Diagramm : public Screen, protected DiagrammSettings {
   static constexpr int kReadoutWidth = 64;
   // Lines of text in the screens' font (a cell of 12 pixels) stand this far apart at least.
   static constexpr int kLineHeight = 13;
+  // The soft-key labels' boxes start this far before the inner area's right edge.
+  static constexpr int kSoftLabelInset = 55;
+  // The widest frequency text ("999.9MHz", "20.05GHz") in the screens' font, in pixels.
+  static constexpr int kFrequencyTextWidth = 50;
   // Highest scale indices: the y tables hold 20 entries, the x tables 35.
   static constexpr int kMaxYScaleIndex = 19;
   static constexpr int kMaxXScaleIndex = 34;
@@ -277,6 +281,10 @@ class Diagramm : public Screen, protected DiagrammSettings {
   void DrawCurves(pf::Dc* dc);
 
   MyStrng GetTypeName() const { return name; }
+  // The smallest screen on which the kind's texts after a run, at their widest, stand whole and
+  // clear of each other at that size and at every one as wide and as high or more; the screens'
+  // text rules, run over the sizes, find it. "plot" refuses a smaller one.
+  virtual pf::Size SmallestSize() const = 0;
   int GetMarkerIndex() const { return markerIndex; }
   // The point the next CreateMarker puts the marker on.
   void SetMarkerIndex(int i) { markerIndex = i; }
@@ -336,6 +344,11 @@ class Diagramm : public Screen, protected DiagrammSettings {
   void DrawFrequencyLabels(pf::Dc* dc, bool fromSweep, int rPrime, int step, int footY);
   // End symbols, overlays and curves while curves are shown, then the curve marker.
   void DrawCircleCurves(pf::Dc* dc);
+  // The grid step of a chart centred in the inner area, so that it fits the smaller side:
+  // wanted (what the height gives), or less where the frequency labels at its foot would leave
+  // the inner area, the start label startHalfSteps / 2 steps left of the centre and the stop
+  // label stopHalfSteps / 2 steps right of it.
+  int StepFittingWidth(int wanted, int startHalfSteps, int stopHalfSteps) const;
   // The circular kinds' frame around a chart of the radius: the grid's square, the title
   // under the chart's right and bottom lines 2 and 3 for the frequency labels.
   void FrameCircle(int r, int ringStep);

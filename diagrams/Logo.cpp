@@ -1,5 +1,7 @@
 #include "diagrams/Logo.h"
 
+#include <algorithm>
+
 #include "diagrams/graphics/GlyphPrimitives.h"
 #include "pf/dc.h"
 
@@ -18,7 +20,8 @@ void Logo::Draw(pf::Dc* dc) {
   Diagramm::Draw(dc);
   const int cx = centreX;
   const int cy = centreY;
-  const int r = (((innerHeight - margin / 4) / 2) / divisions) * divisions;
+  // The disc fits the smaller side.
+  const int r = (((std::min(innerWidth, innerHeight) - margin / 4) / 2) / divisions) * divisions;
   const pf::Pen oldPen = dc->SelectObject(pf::StockPen(pf::StockObject::BlackPen));
   const pf::Brush oldBrush = dc->SelectObject(pf::StockBrush(pf::StockObject::LightGrayBrush));
   DrawCircle(dc, cx, cy, r);

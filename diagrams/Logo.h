@@ -15,6 +15,8 @@ class Logo : public Diagramm {
   void DrawLabels(pf::Dc*) override {}
   void UpdateXAxis() override {}
   void UpdateScale() override {}
+  // Its white lines must stand on the disc: the widest, 220 pixels, needs a radius of 120.
+  pf::Size SmallestSize() const override { return {240, 240}; }
 
   static constexpr const char* kSubjectLine = "Hochfrequenztechnik";
 

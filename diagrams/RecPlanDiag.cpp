@@ -37,7 +37,8 @@ void PlaneDiag::SetReferences() {
 }
 
 void PlaneDiag::LayOut() {
-  divPixelsX = divPixelsY = TruncToInt32(0.07 * height);
+  // The frequency labels stand at the grid's left and right edges.
+  divPixelsX = divPixelsY = StepFittingWidth(TruncToInt32(0.07 * height), divisions, divisions);
   PlaceGrid();
   BuildRaster(true);
   const char* const* texts = SoftLabelTexts();

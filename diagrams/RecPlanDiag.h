@@ -54,6 +54,7 @@ class RecPlanDiag : public PlaneDiag {
   // Both axes at the y value per division.
   void UpdateScale() override;
   MyStrng HeaderText() const override;
+  pf::Size SmallestSize() const override { return {336, 336}; }
   void CreateCircleSets(char kind, int n) override;
   void RebuildCircleSets(char kind, int n) override;
   // The x reference keys step the x reference value by the y value per division; the
@@ -84,6 +85,7 @@ class PlotPlaneDiag : public PlaneDiag {
   // The y axis's reference and scale; the x axis's stand under the grid, since both together
   // are wider than the screen leaves beside the soft-key labels.
   MyStrng HeaderText() const override;
+  pf::Size SmallestSize() const override { return {241, 240}; }
   // Also the x axis's reference and scale in their label.
   void WriteHeader(pf::Dc* dc) override;
   // The x reference position keys move the line; the x reference value keys step by the x

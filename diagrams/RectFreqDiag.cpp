@@ -31,22 +31,23 @@ struct FreqKind {
   std::span<const float> table;
   int index;
   float reference;
+  pf::Size smallest;  // SmallestSize
 };
 
 namespace {
 
 const FreqKind kLogMag{"LogMagDiag", "LogMag  >REF: ", "dB  ", "dB/Div", "dB",
-                       scale_tables::kDecibel, 11, 0.0f};
+                       scale_tables::kDecibel, 11, 0.0f, {258, 157}};
 const FreqKind kLinMag{"LinMagDiag", "LinMag  >REF: ", "         ", "  /Div", "",
-                       scale_tables::kLinear, 3, 1.0f};
+                       scale_tables::kLinear, 3, 1.0f, {261, 157}};
 const FreqKind kPhase{"PhaseDiag", "Phase  >REF: ", "         ", " Grad/Div", "Grad", kPhaseScales,
-                      6, 0.0f};
+                      6, 0.0f, {271, 157}};
 const FreqKind kLinReal{"LinRealDiag", "LinReal  >REF: ", "         ", " /Div", "", kLinScales, 9,
-                        0.0f};
+                        0.0f, {250, 157}};
 const FreqKind kLinImag{"LinImagDiag", "LinImag  >REF: ", "         ", " /Div", "", kLinScales, 11,
-                        0.0f};
+                        0.0f, {252, 157}};
 const FreqKind kSpecLogMag{"SpecLogMag", "LogMag  >REF: ", nullptr, "dB/Div", "dBm",
-                           scale_tables::kDecibel, 11, 0.0f};
+                           scale_tables::kDecibel, 11, 0.0f, {267, 157}};
 
 MyStrng FrequencyText(float f) { return FreqWert(static_cast<double>(f)); }
 
@@ -133,6 +134,8 @@ MyStrng RectFreqDiag::HeaderText() const {
   const MyStrng middle = kind->middle != nullptr ? MyStrng(kind->middle) : valueUnit + "  ";
   return MyStrng(kind->prefix) + MyStrng(refValue, 5) + middle + MyStrng(yScale, 5) + kind->suffix;
 }
+
+pf::Size RectFreqDiag::SmallestSize() const { return kind->smallest; }
 
 MyStrng RectFreqDiag::XReadout(float f) const { return FrequencyText(f); }
 

@@ -24,6 +24,7 @@ class RectFreqDiag : public RectDiag {
   void UpdateXAxis() override;
   void UpdateScale() override;
   MyStrng HeaderText() const override;
+  pf::Size SmallestSize() const override;
 
  protected:
   explicit RectFreqDiag(const FreqKind& kind);

@@ -41,6 +41,7 @@ class LinTimeDiag : public RectTimeDiag {
   // In eye mode each fold of two bit periods is a trace of its own from the left edge.
   int MapX(float t, float v) override;
   MyStrng HeaderText() const override;
+  pf::Size SmallestSize() const override { return {265, 157}; }
   void XScaleUp() override;
   void XScaleDown() override;
   // The start time, a division later or earlier; no limit.

@@ -28,7 +28,8 @@ SmithDiag::SmithDiag(pf::Window* owner, int x, int y, int width, int height)
 void SmithDiag::Layout(bool constructing) {
   const int half = divisions / 2;
   const int t = ((innerHeight - margin / 4) * 9 / 2) / half;
-  ringStep = t / 10;
+  // The frequency labels stand half a ring step left of the rim on either side.
+  ringStep = StepFittingWidth(t / 10, divisions + 1, divisions - 1);
   radius = ringStep * half;
   FrameCircle(radius, ringStep);
   PlaceHeaderLine(1, innerX + 3, innerY + kUpperHeaderRow);

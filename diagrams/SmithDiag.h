@@ -17,6 +17,7 @@ class SmithDiag : public Diagramm {
   void CreateMarker() override;
   void UpdateXAxis() override {}
   void UpdateScale() override {}
+  pf::Size SmallestSize() const override { return {209, 274}; }
   // Also the chart's labels.
   void SetFont(const std::optional<pf::Font>& f) override;
 

@@ -25,6 +25,7 @@
 #include "pf/archive.h"
 #include "pf/cairo_dc.h"
 #include "pf/dialog_template.h"
+#include "pf/geometry.h"
 #include "pf/input_file.h"
 #include "pf/recording_dc.h"
 
@@ -232,6 +233,17 @@ std::string MisfitOfTheKind(Diagramm& diagram, const Options& o) {
   return {};
 }
 
+// A screen on which the kind's texts cannot stand whole and apart; an empty reason when it is
+// large enough.
+std::string TooSmall(const Diagramm& diagram, const Options& o) {
+  const pf::Size least = diagram.SmallestSize();
+  if (o.width >= least.cx && o.height >= least.cy) return {};
+  const auto size = [](int w, int h) { return std::to_string(w) + "x" + std::to_string(h); };
+  return "plot: --size '" + size(o.width, o.height) + "' is too small for " +
+         diagram.GetTypeName().ToCString() + ", whose texts need at least " +
+         size(least.cx, least.cy);
+}
+
 // Axis and labels from the curve: a frequency axis from its first to its last x, a time axis
 // over its whole span (or the eye of the bit period), and on the other kinds the frequency
 // labels from its frequency column.
@@ -298,6 +310,7 @@ int Plot(int argc, char** argv) {
   if (kind == nullptr) return ReportQueue();
   std::unique_ptr<Diagramm> diagram = kind->create(nullptr, 0, 0, o.width, o.height);
   if (const std::string why = MisfitOfTheKind(*diagram, o); !why.empty()) return BadUsage(why);
+  if (const std::string why = TooSmall(*diagram, o); !why.empty()) return BadUsage(why);
   // The instrument windows are dialogs: their diagrams write in the dialog font.
   diagram->SetFont(pf::DialogFont());
   if (!LoadCurve(*diagram, bytes)) return ReportQueue();

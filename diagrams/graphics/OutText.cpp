@@ -24,13 +24,15 @@ void OutText::Draw(pf::Dc* dc) {
   }
   const pf::Font oldFont = dc->GetFont();
   if (font) dc->SelectObject(*font);
-  dc->TextOut(x + 3, y - height / 2 - 7, text.GetBuffer());
+  dc->TextOut(x + 3, y - height / 2 - 7, DrawnText(*dc));
   dc->SelectObject(oldFont);
   dc->SetBkMode(oldMode);
   dc->SelectObject(oldBrush);
   dc->SelectObject(oldPen);
   dc->SetTextColor(oldText);
 }
+
+std::string OutText::DrawnText(pf::Dc&) const { return text.ToCString(); }
 
 int OutText::TextWidth(pf::Dc& dc) const {
   const pf::Font oldFont = dc.GetFont();

@@ -3,6 +3,7 @@
 // label with a point symbol in front of it.
 
 #include <optional>
+#include <string>
 
 #include "diagrams/graphics/GrafikSymbol.h"
 #include "diagrams/graphics/RectElement.h"
@@ -31,6 +32,9 @@ class OutText : public RectElement {
   const RgbColor& GetTextColor() const { return textColour; }
 
  protected:
+  // What Draw writes, with the label's font selected on the context.
+  virtual std::string DrawnText(pf::Dc& dc) const;
+
   MyStrng text{"Unbekannt"};
   std::optional<pf::Font> font;
   RgbColor textColour{0, 0, 0};

@@ -366,49 +366,121 @@ TEST(DiagrammTest, LoadRefusesAScreenMarginThatDoesNotFit) {
   }
 }
 
+constexpr int kKindCodes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13};
+
+// A run's bottom line of both roads and a curve file's, with a name of 80 characters.
+constexpr const char* kLongRavilone =
+    "Ravilone: Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm "
+    "23:59:59  31.12.2026";
+constexpr const char* kLongSpice =
+    "Spice: Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm.vqe "
+    "Thu Dec 31 23:59:59  2026";
+constexpr const char* kLongCurve =
+    "Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm  "
+    "12:00:00  1.2.2024";
+
+// The kind on a screen of that size after a run, labelled as the analyser and the instruments
+// label it, its texts at their widest: angles of four digits on the kinds of two value columns,
+// times on the time kind, frequencies elsewhere, frequency labels up to "20.05GHz".
+std::unique_ptr<Diagramm> AfterARun(int code, int width, int height, const char* bottomLine) {
+  std::unique_ptr<Diagramm> d =
+      DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, width, height);
+  const bool twoColumns = code == 3 || code == 4 || code == 5 || code == 6 || code == 13;
+  d->SetFont(pf::DialogFont());
+  d->CreateCurve(0, 21, 2);
+  d->SetCurrentCurve(0);
+  for (int i = 0; i <= 20; ++i) {
+    const auto k = static_cast<float>(i);
+    const float f = 1e9f + 0.9525e9f * k;
+    const float x = code == 12 ? 5e-11f * k : twoColumns ? -179.5f + 17.95f * k : f;
+    d->AppendPoint2(x, twoColumns ? 0.05f * k : -0.05f * k, f);
+  }
+  d->SetCurrentCurveName("S21 RG1=50ohm RG2=50ohm");
+  d->SetSweepLimits(1e9f, 20.05e9f);
+  d->SetLabel1Text("1GHz");
+  d->SetLabel2Text("20.05GHz");
+  d->SetBottomLine(0, bottomLine);
+  d->curvesShown = 1;
+  d->CreateMarker();
+  return d;
+}
+
+// What the screen text rules find, the marker stepped over every point.
+std::vector<std::string> FaultsOverThePoints(Diagramm& d) {
+  std::vector<std::string> faults;
+  for (int point = 0; point <= 20; ++point) {
+    pf::CairoRecordingDc dc;
+    d.Draw(&dc);
+    for (const std::string& f : TextFaults(DrawnTexts(dc.Calls()), d.GetInnerRect())) {
+      faults.push_back("point " + std::to_string(point) + ": " + f);
+    }
+    d.MarkerNext();
+  }
+  return faults;
+}
+
 }  // namespace
 
 // Every kind after a run, as "plot" draws it and on an instrument window's screen, whose spins
 // place the soft-key labels: its header, curve name, bottom line, axis labels and marker
 // read-out stand whole inside the screen and clear of each other and of the soft-key labels,
-// wherever the marker stands, and none is a placeholder.
+// wherever the marker stands, and none is a placeholder; on wide, tall, the smallest and the
+// largest screens "plot" takes, with a short name and long ones of both roads and of a curve.
 TEST(DiagramKindsTest, EveryKindWritesItsTextsWholeAndApart) {
   pf::Headless headless;
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
+  for (int code : kKindCodes) {
+    const pf::Size least =
+        DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, 600, 450)->SmallestSize();
+    const struct {
+      int width, height;
+      int softLabelTop, softLabelSpacing;  // 0: where the diagram puts them
+    } screens[] = {{600, 450, 0, 0},       {378, 319, 24, 29},         {1600, 400, 0, 0},
+                   {400, 1200, 0, 0},      {least.cx, least.cy, 0, 0}, {least.cx, 4096, 0, 0},
+                   {4096, least.cy, 0, 0}, {4096, 4096, 0, 0}};
+    for (const auto& screen : screens) {
+      for (const char* line : {"Ravilone: microstrip_lowpass 23:59:59  31.12.2026", kLongRavilone,
+                               kLongSpice, kLongCurve}) {
+        std::unique_ptr<Diagramm> d = AfterARun(code, screen.width, screen.height, line);
+        if (screen.softLabelTop != 0) {
+          d->PlaceSoftLabels(screen.softLabelTop, screen.softLabelSpacing);
+        }
+        EXPECT_EQ(FaultsOverThePoints(*d), std::vector<std::string>())
+            << d->GetTypeName() << " " << screen.width << "x" << screen.height << " " << line;
+      }
+    }
+  }
+}
+
+// The smallest size is the smallest: one pixel narrower, or one lower, some size of each kind
+// has texts cut or over each other (the logo's texts must stand on its disc, see its tests).
+TEST(DiagramKindsTest, TheSmallestSizeIsTheSmallest) {
+  pf::Headless headless;
+  RegisterCircleDiagrams();
+  RegisterRectDiagrams();
   const struct {
-    int width, height;
-    int softLabelTop, softLabelSpacing;  // 0: where the diagram puts them
-  } screens[] = {{600, 450, 0, 0}, {378, 319, 24, 29}};
-  for (const auto& screen : screens) {
-    for (int code : {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13}) {
-      std::unique_ptr<Diagramm> d =
-          DiagramKinds::Global().Find(code)->create(nullptr, 0, 0, screen.width, screen.height);
-      SCOPED_TRACE(d->GetTypeName().ToCString() + " " + std::to_string(screen.width));
-      if (screen.softLabelTop != 0) {
-        d->PlaceSoftLabels(screen.softLabelTop, screen.softLabelSpacing);
+    int code;
+    pf::Size narrower, lower;  // with a fault, one pixel below the smallest size
+  } cases[] = {
+      {0, {257, 157}, {406, 156}},  {1, {260, 157}, {406, 156}},  {2, {270, 157}, {421, 156}},
+      {3, {321, 158}, {707, 157}},  {4, {297, 158}, {707, 157}},  {5, {335, 336}, {438, 335}},
+      {6, {208, 274}, {315, 273}},  {7, {249, 157}, {390, 156}},  {8, {251, 157}, {390, 156}},
+      {11, {266, 157}, {421, 156}}, {12, {264, 157}, {421, 156}}, {13, {240, 240}, {707, 239}},
+  };
+  for (const auto& c : cases) {
+    const pf::Size least =
+        DiagramKinds::Global().Find(c.code)->create(nullptr, 0, 0, 600, 450)->SmallestSize();
+    EXPECT_EQ(c.narrower.cx, least.cx - 1) << c.code;
+    EXPECT_GE(c.narrower.cy, least.cy);
+    EXPECT_GE(c.lower.cx, least.cx);
+    EXPECT_EQ(c.lower.cy, least.cy - 1);
+    for (const pf::Size& size : {c.narrower, c.lower}) {
+      bool faults = false;
+      for (const char* line : {kLongRavilone, kLongSpice}) {
+        faults = faults || !FaultsOverThePoints(*AfterARun(c.code, size.cx, size.cy, line)).empty();
       }
-      d->SetFont(pf::DialogFont());
-      d->CreateCurve(0, 21, 2);
-      d->SetCurrentCurve(0);
-      for (int i = 0; i <= 20; ++i) {
-        d->AppendPoint2(1e9f * static_cast<float>(i + 1), -0.05f * static_cast<float>(i), 1e9f);
-      }
-      d->SetCurrentCurveName("S21 RG1=50ohm RG2=50ohm");
-      d->SetSweepLimits(1e9f, 2.1e10f);
-      d->SetLabel1Text("1GHz");
-      d->SetLabel2Text("21GHz");
-      d->SetBottomLine(0, "Ravilone: microstrip_lowpass 23:59:59  31.12.2026");
-      d->curvesShown = 1;
-      d->CreateMarker();
-      for (int point = 0; point <= 20; ++point) {
-        pf::CairoRecordingDc dc;
-        d->Draw(&dc);
-        EXPECT_EQ(TextFaults(DrawnTexts(dc.Calls()), d->GetInnerRect()),
-                  std::vector<std::string>())
-            << "marker on point " << point;
-        d->MarkerNext();
-      }
+      EXPECT_TRUE(faults) << c.code << " " << size.cx << "x" << size.cy;
     }
   }
 }

@@ -241,6 +241,72 @@ TEST(PlotCommand, TakesTheKindOfTheCurveAndRefusesAnother) {
       << out;
 }
 
+// Every kind, its curve from a circuit named with 80 characters, at the sizes "plot" takes: its
+// smallest, tall and wide, the sizes whose circle ran past the sides; one pixel less either way,
+// or 200 x 150, is refused with the smallest size, and nothing is written.
+TEST(PlotCommand, DrawsEveryKindAtTheSizesItTakesAndRefusesSmallerOnes) {
+  RegisterCircleDiagrams();
+  RegisterRectDiagrams();
+  const struct {
+    const char* fixture;
+    const char* kind;
+  } kinds[] = {{"logmag.kur", "LogMagDiag"},   {"logmag.kur", "LinMagDiag"},
+               {"phase.kur", "PhaseDiag"},     {"polar.kur", "LogPolDiag"},
+               {"polar.kur", "LinPolDiag"},    {"plane.kur", "RecPlanDiag"},
+               {"s11.kur", "SmithDiag"},       {"logmag.kur", "LinRealDiag"},
+               {"logmag.kur", "LinImagDiag"},  {"logo.kur", "Logo"},
+               {"spec.kur", "SpecLogMag"},     {"eye.kur", "LinTimeDiag"},
+               {"plotplane.kur", "PlotPlaneDiag"}};
+  for (const auto& k : kinds) {
+    std::ifstream in(kFixtures + "/" + k.fixture, std::ios::binary);
+    pf::Archive from(in);
+    DiagKurve curve(nullptr, nullptr);
+    ASSERT_TRUE(curve.Load(from)) << k.fixture;
+    curve.SetKind(k.kind);
+    curve.SetNetwork(
+        "Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm");
+    curve.SetDate("23:59:59  31.12.2026");
+    std::ostringstream bytes;
+    pf::Archive to(bytes);
+    curve.Serialize(to);
+    const std::string file = WriteFile(std::string("long_") + k.kind + ".kur", bytes.str());
+    const pf::Size least = DiagramKinds::Global()
+                               .Find(std::string_view(k.kind))
+                               ->create(nullptr, 0, 0, 600, 450)
+                               ->SmallestSize();
+    const auto size = [](int w, int h) { return std::to_string(w) + "x" + std::to_string(h); };
+    std::vector<pf::Size> taken = {least, {least.cx, 1200}, {1600, least.cy}};
+    for (const pf::Size s : {pf::Size{450, 600}, pf::Size{333, 777}}) {
+      if (s.cx >= least.cx && s.cy >= least.cy) taken.push_back(s);
+    }
+    for (const pf::Size& s : taken) {
+      const std::string png = kDir + "/long.png";
+      std::remove(png.c_str());
+      std::string out;
+      ASSERT_EQ(RunPlot(file + " --size " + size(s.cx, s.cy) + " --png " + png, out), 0)
+          << k.kind << " " << size(s.cx, s.cy) << "\n"
+          << out;
+      cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+      EXPECT_EQ(cairo_image_surface_get_width(image), s.cx) << k.kind;
+      EXPECT_EQ(cairo_image_surface_get_height(image), s.cy) << k.kind;
+      cairo_surface_destroy(image);
+    }
+    for (const pf::Size s : {pf::Size{least.cx - 1, least.cy}, pf::Size{least.cx, least.cy - 1},
+                             pf::Size{200, 150}}) {
+      const std::string png = kDir + "/refused.png";
+      std::remove(png.c_str());
+      std::string out;
+      EXPECT_EQ(RunPlot(file + " --size " + size(s.cx, s.cy) + " --png " + png, out), 2)
+          << k.kind << " " << size(s.cx, s.cy);
+      const std::string why = "plot: --size '" + size(s.cx, s.cy) + "' is too small for " +
+                              k.kind + ", whose texts need at least " +
+                              size(least.cx, least.cy) + "\n";
+      EXPECT_NE(out.find(why), std::string::npos) << out;
+      EXPECT_FALSE(std::ifstream(png).good()) << k.kind << " " << size(s.cx, s.cy);
+    }
+  }
+}
+
 // As the analyser shows a curve: header line 2 names it, bottom line 1 gives its network and
 // date, no placeholder anywhere; circular charts are labelled with the curve's first and last
 // frequency, a time curve is shown over its whole span.

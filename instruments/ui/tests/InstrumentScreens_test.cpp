@@ -1,6 +1,7 @@
-// The instrument windows' screens after a run: every text stands whole inside the screen and
-// clear of every other, none is a placeholder, in every format and soft-key set, wherever the
-// marker, the stability cursor or the free marker stands.
+// The instrument windows' screens after a run of a circuit named with 80 characters: every text
+// stands whole inside the screen and clear of every other (the bottom line shortens the name),
+// none is a placeholder, in every format and soft-key set, wherever the marker, the stability
+// cursor or the free marker stands.
 
 #include <gtest/gtest.h>
 
@@ -38,14 +39,19 @@ class ScreenFaults {
   std::set<std::string> faults;
 };
 
+// A circuit's name of 80 characters: the bottom lines shorten it.
+constexpr const char* kLongName =
+    "Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm";
+
 // The drawn low-pass as the document writes it with the analyser active.
 LineFile LowPass() {
   LineFile lines;
   for (const char* t : {"BLK", "CAP 1 C = 1.967pF", "IND 1 2 L = 12.88nH", "CAP 2 C = 6.366pF",
-                        "IND 2 3 L = 12.88nH", "CAP 3 C = 1.967pF", "TIEFPASS: 2POR 1 3 ",
-                        "END"}) {
+                        "IND 2 3 L = 12.88nH", "CAP 3 C = 1.967pF"}) {
     lines.AddLine(t);
   }
+  lines.AddLine(MyStrng(kLongName) + ": 2POR 1 3 ");
+  lines.AddLine("END");
   return lines;
 }
 
@@ -144,7 +150,7 @@ TEST(ScopeScreens, WriteTheirTextsWholeAndApart) {
   OsziSymbol scope;
   scope.timeSignal = RealSignal(RVektor(32));
   scope.timeSignal.dt = 1.25e-11;
-  scope.SetResultTitles("datagen_rc", "23:59:59  31.12.2026");
+  scope.SetResultTitles(kLongName, "23:59:59  31.12.2026");
   play(oszi_ids::kTemplate, oszi_ids::kMarker, oszi_ids::kMarkerStep,
        {[](pf::DialogDriver&) {},
         [&headless](pf::DialogDriver& d) {
@@ -159,7 +165,7 @@ TEST(ScopeScreens, WriteTheirTextsWholeAndApart) {
   SpecAnaSymbol analyser;
   analyser.signal.Realloc(32);
   analyser.signal.df = 3.125e8;
-  analyser.SetResultTitles("datagen_rc", "23:59:59  31.12.2026");
+  analyser.SetResultTitles(MyStrng(kLongName) + ".vqe", "Thu Dec 31 23:59:59  2026");
   play(specana_ids::kTemplate, specana_ids::kMarker, specana_ids::kMarkerStep,
        {[](pf::DialogDriver&) {}});
   analyser.EditDialog(nullptr);
@@ -170,7 +176,7 @@ TEST(ScopeScreens, WriteTheirTextsWholeAndApart) {
   plotter.y.values = RVektor(6);
   plotter.curveCount = 2;
   plotter.pointsPerCurve = 3;
-  plotter.resultTitle = "diode_plot.vqe";
+  plotter.resultTitle = MyStrng(kLongName) + ".vqe";
   plotter.resultDate = "Thu Dec 31 23:59:59  2026";
   plotter.y.SetCurrent();
   const auto spin = [](int id, bool up, int times) {
