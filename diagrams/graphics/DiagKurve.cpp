@@ -13,6 +13,23 @@ namespace {
 // The repaint margin around the mapped points, wide enough for the symbols.
 constexpr int kRepaintMargin = 8;
 
+// One in how many of count things keeps them within limit.
+size_t OneIn(size_t count, size_t limit) {
+  return count <= limit ? 1 : (count + limit - 1) / limit;
+}
+
+// The points of a trace of the size written one in every: the first, one in every after it and
+// the last.
+size_t Sampled(size_t size, size_t every) {
+  return size == 0 ? 0 : (size - 1 + every - 1) / every + 1;
+}
+
+// PiCTeX sets a dot at the start of every \plot and the dots along a line fill pdflatex's
+// memory: what a curve writes beyond kMaxCurvePoints is left out, and the file says so.
+void NoteLeftOut(PicTexFile& f, const std::string& what) {
+  f.WriteRawLine(MyStrng(("% " + what + ": pdflatex's memory holds no more dots").c_str()));
+}
+
 }  // namespace
 
 DiagKurve::DiagKurve(pf::Window* owner, DiagramMapping* diagram)
@@ -255,7 +272,13 @@ void DiagKurve::Update() {
 void DiagKurve::WritePicTex(PicTexFile& f) const {
   if (diagram == nullptr || count == 0) return;
   if (style == 'P') {
-    for (int i = 0; i < count; i += symbolInterval) {
+    const size_t shown = static_cast<size_t>((count - 1) / symbolInterval + 1);
+    const size_t every = OneIn(shown, PicTexFile::kMaxCurvePoints);
+    if (every > 1) {
+      NoteLeftOut(f, "one in " + std::to_string(every) + " of " + std::to_string(shown) +
+                         " symbols written");
+    }
+    for (int i = 0; i < count; i += symbolInterval * static_cast<int>(every)) {
       const pf::Point p = MapPoint(i);
       f.Diamond(p.x, p.y, 6);
     }
@@ -270,9 +293,32 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
                               ": one vertical span per pixel column of the diagram")
                                  .c_str()));
     }
-    for (const std::vector<pf::Point>& trace : traces) {
+    // One in so many traces, so that their ends take at most half the points, and one in so
+    // many points of each.
+    const size_t limit = PicTexFile::kMaxCurvePoints;
+    const size_t everyTrace = OneIn(traces.size(), limit / 2);
+    const auto written = [&](size_t every) {
+      size_t n = 0;
+      for (size_t k = 0; k < traces.size(); k += everyTrace) n += Sampled(traces[k].size(), every);
+      return n;
+    };
+    size_t everyPoint = 1;
+    while (written(everyPoint) > limit) ++everyPoint;
+    const std::string points = "one in " + std::to_string(everyPoint) + " points";
+    if (everyTrace > 1) {
+      NoteLeftOut(f, "one in " + std::to_string(everyTrace) + " of " +
+                         std::to_string(traces.size()) + " traces written" +
+                         (everyPoint > 1 ? ", " + points + " of each" : ""));
+    } else if (everyPoint > 1) {
+      NoteLeftOut(f, points + " written");
+    }
+    for (size_t k = 0; k < traces.size(); k += everyTrace) {
+      const std::vector<pf::Point>& trace = traces[k];
       f.StartPlot();
-      for (const pf::Point p : trace) f.PlotPoint(p.x, p.y);
+      for (size_t i = 0; i < trace.size(); i += everyPoint) f.PlotPoint(trace[i].x, trace[i].y);
+      if (!trace.empty() && (trace.size() - 1) % everyPoint != 0) {
+        f.PlotPoint(trace.back().x, trace.back().y);
+      }
       f.EndPlot();
     }
   }

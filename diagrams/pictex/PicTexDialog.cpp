@@ -4,7 +4,6 @@
 
 #include "basics/IntegerWert.h"
 #include "basics/VS_Error.h"
-#include "diagrams/pictex/PicTexFile.h"
 #include "pf/ui_services.h"
 #include "resources/ScreenIds.h"
 
@@ -33,7 +32,6 @@ void PicTexDialog::OnOK() {
   const long mm = ok ? value.Value() : 0;
   // A width of 0 would scale the whole picture to one point; a wider one than the largest
   // would hold dimensions that TeX cannot set.
-  constexpr int largest = PicTexFile::kLargestWidth;
   const bool fits = ok && mm != 0 && mm <= largest;
   if (ok && mm == 0) value.Error("Breite 0 ist nicht zulässig", 4);
   if (ok && mm > largest) {

@@ -25,6 +25,8 @@ constexpr double kArcTolerance = 0.05;
 // of a scale beyond any picture.
 constexpr int kMaxSteps = 1 << 16;
 constexpr double kPi = 3.14159265358979323846;
+// A rule in a \put takes the memory of about one and a third dots.
+constexpr int kRuleDots = 2;
 
 const char* SizeCommand(char letter) {
   switch (letter) {
@@ -121,6 +123,35 @@ void PicTexFile::SetClip(const pf::Rect& area) {
   clipped_ = true;
 }
 
+void PicTexFile::Dots(double mm, int starts) {
+  starts_ += starts;
+  if (pitch_ > 0) {
+    dottedMm_ += mm;
+    dottedDots_ += mm / pitch_;
+  } else {
+    solidMm_ += mm;
+  }
+}
+
+double PicTexFile::Length(float x0, float y0, float x1, float y1) const {
+  return std::hypot(static_cast<double>(x1 - x0) * scaleX, static_cast<double>(y1 - y0) * scaleY);
+}
+
+// A dotted line sets a dot every pitch or every spacing, whichever is wider, so its dots are at
+// most the fewer of its dots at its pitch and its length over the spacing.
+double PicTexFile::DotSpacing() const {
+  const double room = kDotBudget - starts_;
+  const auto dots = [this](double spacing) {
+    return solidMm_ / spacing + std::min(dottedDots_, dottedMm_ / spacing);
+  };
+  if (dots(kPlotSymbolSpacing) <= room) return kPlotSymbolSpacing;
+  if (!(room > 0.0)) return kMaxReach;
+  // Either the dotted lines keep their pitch, or every line takes the spacing.
+  double spacing = (solidMm_ + dottedMm_) / room;
+  if (room > dottedDots_) spacing = std::min(spacing, solidMm_ / (room - dottedDots_));
+  return std::clamp(spacing, kPlotSymbolSpacing, double{kMaxReach});
+}
+
 void PicTexFile::Note(float mm) {
   // NaN goes out as 0 and reaches nothing.
   if (std::fabs(mm) > reach_) reach_ = std::fabs(mm);
@@ -169,6 +200,36 @@ std::pair<float, float> PicTexFile::Along(const Segment& part, int k, int n) {
   return {part.x0 + t * (part.x1 - part.x0), part.y0 + t * (part.y1 - part.y0)};
 }
 
+bool PicTexFile::AsRule(const Segment& part) const {
+  return pitch_ == 0 && (part.x0 == part.x1) != (part.y0 == part.y1);
+}
+
+void PicTexFile::Rules(const Segment& part) {
+  const int n = Pieces(part);
+  for (int k = 1; k <= n; ++k) {
+    const auto [x0, y0] = Along(part, k - 1, n);
+    const auto [x1, y1] = Along(part, k, n);
+    const float left = std::min(X(x0), X(x1));
+    const float bottom = std::min(Y(y0), Y(y1));
+    const float across = std::fabs(X(x1) - X(x0));
+    const float up = std::fabs(Y(y1) - Y(y0));
+    for (float mm : {left, bottom, left + across, bottom + up}) Note(mm);
+    Dots(0.0, kRuleDots);
+    // To the hundredth, as the point lists it joins.
+    const auto mm = [](float v) {
+      const std::string text = F6(v);
+      return text.substr(text.find_first_not_of(' '));
+    };
+    const std::string line =
+        part.x0 == part.x1
+            ? "\\put {\\vrule width .4pt height " + mm(up) + "mm}  [B]  at " + mm(left) + " " +
+                  mm(bottom)
+            : "\\put {\\vrule width " + mm(across) + "mm height .4pt}  [l]  at " + mm(left) +
+                  " " + mm(bottom);
+    WriteRawLine(line.c_str());
+  }
+}
+
 void PicTexFile::FlushLine() {
   if (lineBuffer.IsEmpty()) return;
   AddLine(lineBuffer);
@@ -182,25 +243,51 @@ void PicTexFile::WriteRawLine(const MyStrng& text) {
 
 void PicTexFile::BeginPicture() {
   reach_ = 0.0f;
+  starts_ = solidMm_ = dottedMm_ = dottedDots_ = 0.0;
+  pitch_ = 0;
+  dashed_ = false;
   WriteRawLine("\\beginpicture");
   WriteRawLine("\\setcoordinatesystem units <1mm,1mm>");
   WriteRawLine("\\unitlength1mm");
+  body_ = GetCount();
 }
 
-void PicTexFile::EndPicture() { WriteRawLine("\\endpicture"); }
+void PicTexFile::EndPicture() {
+  const double spacing = DotSpacing();
+  if (spacing > kPlotSymbolSpacing) {
+    // Ahead of the drawing, so that \setdots takes it up as well.
+    std::vector<MyStrng> lines;
+    ForEach([&lines](const MyStrng& line) { lines.push_back(line); });
+    RemoveAll();
+    for (size_t i = 0; i <= lines.size(); ++i) {
+      if (i == static_cast<size_t>(body_)) {
+        AddLine(("\\plotsymbolspacing=" + Format("%.3f", std::ceil(spacing * 1000.0) / 1000.0) +
+                 "mm")
+                    .c_str());
+      }
+      if (i < lines.size()) AddLine(lines[i]);
+    }
+  }
+  WriteRawLine("\\endpicture");
+}
 
 void PicTexFile::PlotLineTo(int x, int y) {
   Segment part{};
   if (Clip(static_cast<float>(penX), static_cast<float>(penY), static_cast<float>(x),
            static_cast<float>(y), part)) {
-    const int n = Pieces(part);
-    for (int k = 1; k <= n; ++k) {
-      const auto [fromX, fromY] = Along(part, k - 1, n);
-      const auto [toX, toY] = Along(part, k, n);
-      for (float mm : {X(fromX), Y(fromY), X(toX), Y(toY)}) Note(mm);
-      const std::string line = "\\plot " + G(X(fromX)) + " " + G(Y(fromY)) + " " + G(X(toX)) +
-                               " " + G(Y(toY)) + " /";
-      WriteRawLine(line.c_str());
+    if (AsRule(part)) {
+      Rules(part);
+    } else {
+      const int n = Pieces(part);
+      for (int k = 1; k <= n; ++k) {
+        const auto [fromX, fromY] = Along(part, k - 1, n);
+        const auto [toX, toY] = Along(part, k, n);
+        for (float mm : {X(fromX), Y(fromY), X(toX), Y(toY)}) Note(mm);
+        Dots(Length(fromX, fromY, toX, toY), dashed_ ? 1 : 2);
+        const std::string line = "\\plot " + G(X(fromX)) + " " + G(Y(fromY)) + " " +
+                                 G(X(toX)) + " " + G(Y(toY)) + " /";
+        WriteRawLine(line.c_str());
+      }
     }
   }
   SetPen(x, y);
@@ -231,7 +318,7 @@ void PicTexFile::ArcPoints(int x, int y, int r, float a, float s) {
   for (int k = 0; k <= n; ++k) {
     const double angle = start + sweep * k / n;
     PlotTo(static_cast<float>(x + radius * std::cos(angle)),
-           static_cast<float>(y - radius * std::sin(angle)));
+           static_cast<float>(y - radius * std::sin(angle)), false);
   }
   EndPlot();
 }
@@ -243,6 +330,7 @@ void PicTexFile::Circle(int x, int y, int r) {
   }
   Note(std::fabs(X(x)) + std::fabs(scaleX * r));
   Note(std::fabs(Y(y)) + std::fabs(scaleY * r));
+  Dots(2.0 * kPi * std::fabs(static_cast<double>(scaleX) * r), 1);
   const std::string line = "\\circulararc 360 degrees  from " + G(X(x + r)) + " " + G(Y(y)) +
                            " center  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
@@ -259,6 +347,7 @@ void PicTexFile::Arc(int x, int y, int r, float a, float s) {
   const int py = TruncToInt32(static_cast<float>(y) - static_cast<float>(r) * std::sin(ra));
   Note(std::fabs(X(x)) + std::fabs(scaleX * r));
   Note(std::fabs(Y(y)) + std::fabs(scaleY * r));
+  Dots(std::fabs(s * kPi / 180.0 * scaleX * r), 1);
   const std::string line = "\\circulararc " + G(s) + " degrees  from " + G(X(px)) + " " + G(Y(py)) +
                            " center  at " + G(X(x)) + " " + G(Y(y));
   WriteRawLine(line.c_str());
@@ -314,17 +403,26 @@ void PicTexFile::LineDown(int x, int y, int n) {
 }
 
 void PicTexFile::SetDots(int n) {
+  pitch_ = std::max(n, 0);
+  dashed_ = true;
   WriteRawLine(("\\setdots <" + std::to_string(n) + "mm>").c_str());
 }
 
-void PicTexFile::SetSolid() { WriteRawLine("\\setdots <0pt>"); }
+void PicTexFile::SetSolid() {
+  pitch_ = 0;
+  dashed_ = true;
+  WriteRawLine("\\setdots <0pt>");
+}
 
+// One point list, which costs PiCTeX one start.
 void PicTexFile::Diamond(int x, int y, int s) {
-  SetPen(x - s / 2, y);
-  PlotLineTo(x, y - s / 2);
-  PlotLineTo(x + s / 2, y);
-  PlotLineTo(x, y + s / 2);
-  PlotLineTo(x - s / 2, y);
+  StartPlot();
+  PlotPoint(x - s / 2, y);
+  PlotPoint(x, y - s / 2);
+  PlotPoint(x + s / 2, y);
+  PlotPoint(x, y + s / 2);
+  PlotPoint(x - s / 2, y);
+  EndPlot();
 }
 
 void PicTexFile::Cross(int x, int y, int s) {
@@ -335,13 +433,16 @@ void PicTexFile::Cross(int x, int y, int s) {
 void PicTexFile::StartPlot() {
   plotPoints_ = 0;
   runOpen_ = false;
+  ruleOpen_ = false;
 }
 
-void PicTexFile::PlotPoint(int x, int y) { PlotTo(static_cast<float>(x), static_cast<float>(y)); }
+void PicTexFile::PlotPoint(int x, int y) {
+  PlotTo(static_cast<float>(x), static_cast<float>(y), true);
+}
 
 // A single point is no line for PiCTeX: a \plot opens with the first stretch inside the clip
 // area and closes where the list leaves it.
-void PicTexFile::PlotTo(float x, float y) {
+void PicTexFile::PlotTo(float x, float y, bool rules) {
   const float fromX = lastX_;
   const float fromY = lastY_;
   lastX_ = x;
@@ -350,15 +451,38 @@ void PicTexFile::PlotTo(float x, float y) {
   Segment part{};
   if (!Clip(fromX, fromY, x, y, part)) {
     CloseRun();
+    CloseRule();
     return;
   }
+  if (rules && AsRule(part)) {
+    CloseRun();
+    // The strokes of a pixel column, up and down, make one rule.
+    const bool extends = ruleOpen_ && !part.clippedStart &&
+                         (part.x0 == part.x1 ? rule_.x0 == rule_.x1 && rule_.x0 == part.x0
+                                             : rule_.y0 == rule_.y1 && rule_.y0 == part.y0);
+    if (extends) {
+      rule_ = {std::min({rule_.x0, part.x0, part.x1}), std::min({rule_.y0, part.y0, part.y1}),
+               std::max({rule_.x1, part.x0, part.x1}), std::max({rule_.y1, part.y0, part.y1}),
+               false, false};
+    } else {
+      CloseRule();
+      rule_ = {std::min(part.x0, part.x1), std::min(part.y0, part.y1), std::max(part.x0, part.x1),
+               std::max(part.y0, part.y1), false, false};
+      ruleOpen_ = true;
+    }
+    if (part.clippedEnd) CloseRule();
+    return;
+  }
+  CloseRule();
   if (part.clippedStart || !runOpen_) {
     CloseRun();
     OpenRun(part.x0, part.y0);
   }
   const int n = Pieces(part);
   for (int k = 1; k <= n; ++k) {
+    const auto [fromX, fromY] = Along(part, k - 1, n);
     const auto [alongX, alongY] = Along(part, k, n);
+    Dots(Length(fromX, fromY, alongX, alongY), dashed_ ? 0 : 2);
     AppendPoint(alongX, alongY);
   }
   if (part.clippedEnd) CloseRun();
@@ -367,6 +491,7 @@ void PicTexFile::PlotTo(float x, float y) {
 void PicTexFile::OpenRun(float x, float y) {
   lineBuffer = "\\plot ";
   runOpen_ = true;
+  Dots(0.0, dashed_ ? 1 : 0);
   AppendPoint(x, y);
 }
 
@@ -397,7 +522,14 @@ void PicTexFile::CloseRun() {
   runOpen_ = false;
 }
 
+void PicTexFile::CloseRule() {
+  if (!ruleOpen_) return;
+  Rules(rule_);
+  ruleOpen_ = false;
+}
+
 void PicTexFile::EndPlot() {
   CloseRun();
+  CloseRule();
   plotPoints_ = 0;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "basics/VS_Error.h"
 #include "pf/headless.h"
 #include "resources/ScreenIds.h"
@@ -35,6 +37,29 @@ TEST(PicTexDialogTest, KeepsTheLetterAtOnceAndRefusesWidthsThatAreNoNumberZeroOr
   for (const auto& m : shown) EXPECT_EQ(m.caption, "Fehler Integerwert:");
   EXPECT_EQ(headless.Ui().Beeps().size(), 5u);
   EXPECT_EQ(VS_Error::MessageCount(), 0);
+}
+
+// The diagram's largest width (a screen far taller than its grid offers less): one more is
+// refused naming it, the largest itself is taken.
+TEST(PicTexDialogTest, RefusesWiderThanTheDiagramsLargest) {
+  for (const int largest : {PicTexFile::kLargestWidth, 137}) {
+    pf::Headless headless;
+    PicTexDialog dialog(nullptr);
+    dialog.width = 60;
+    dialog.largest = largest;
+    headless.ExpectDialog(pictex_ids::kTemplate, [largest](pf::DialogDriver& d) {
+      d.Type(pictex_ids::kWidth, std::to_string(largest + 1));
+      d.Ok();
+      EXPECT_FALSE(d.GetDialog().HasEnded()) << largest;
+      d.Type(pictex_ids::kWidth, std::to_string(largest));
+      d.Ok();
+    });
+    EXPECT_EQ(dialog.DoModal(), pf::kIdOk);
+    EXPECT_EQ(dialog.width, largest);
+    const auto& shown = headless.Ui().Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Breite über " + std::to_string(largest) + " mm ist nicht zulässig");
+  }
 }
 
 TEST(PicTexDialogTest, ARefusedOkStoresNothing) {

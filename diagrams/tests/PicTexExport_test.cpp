@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "diagrams/DiagramKinds.h"
+#include "diagrams/RectTimeDiag.h"
+#include "diagrams/graphics/DiagKurve.h"
 #include "diagrams/tests/PicTexLines.h"
 #include "pf/headless.h"
 #include "pf/recording_dc.h"
@@ -60,6 +64,86 @@ TEST(PicTexExportTest, ATallScreenOffersWhatItsPictureAllows) {
   d->MakePicTex(largest);
   EXPECT_LE(d->GetPicTex().Reach(), PicTexFile::kMaxReach);
   EXPECT_EQ(BeyondTeX(PicTexLines(d->GetPicTex())), "");
+}
+
+// The densest curves a file may hold compile at the largest width: every column swept from top
+// to bottom, noise, an eye of a fold every two points, a Smith chart's noise and noise as point
+// symbols. Beyond the points a picture can spend dots on, the curve writes one in so many
+// and says so.
+TEST(PicTexExportTest, DenseCurvesStayWithinPdflatexsMemory) {
+  pf::Headless headless;
+  RegisterCircleDiagrams();
+  RegisterRectDiagrams();
+  std::minstd_rand noise(7);
+  const auto uniform = [&noise](float lo, float hi) {
+    return std::uniform_real_distribution<float>(lo, hi)(noise);
+  };
+  const struct {
+    const char* what;
+    int code;
+    int points;
+    // The value of point i of the curve on the diagram.
+    std::function<std::pair<float, float>(Diagramm&, int, int)> point;
+    std::function<void(Diagramm&)> setUp;
+    bool leftOut;
+  } cases[] = {
+      {"full swings", 12, 3000,
+       [](Diagramm& d, int i, int n) {
+         return std::pair{d.GetXScale() * 10.0f * static_cast<float>(i) / static_cast<float>(n),
+                          i % 2 == 0 ? 1e6f : -1e6f};
+       },
+       nullptr, false},
+      {"noise", 12, 200000,
+       [&](Diagramm& d, int i, int n) {
+         return std::pair{d.GetXScale() * 10.0f * static_cast<float>(i) / static_cast<float>(n),
+                          uniform(-0.6f, 0.6f)};
+       },
+       nullptr, false},
+      {"an eye of two points a fold", 12, 200000,
+       [&](Diagramm&, int i, int) {
+         return std::pair{1e-9f * static_cast<float>(i), uniform(-0.6f, 0.6f)};
+       },
+       [](Diagramm& d) {
+         auto& eye = dynamic_cast<LinTimeDiag&>(d);
+         eye.SetPeriod(1e-9);
+         eye.SetEyeMode();
+       },
+       true},
+      {"a Smith chart's noise", 6, 100000,
+       [&](Diagramm&, int, int) {
+         return std::pair{uniform(-180.0f, 180.0f), uniform(0.0f, 1.0f)};
+       },
+       nullptr, true},
+      {"noise as symbols", 0, 100000,
+       [&](Diagramm&, int i, int) { return std::pair{1e9f + 1e4f * i, uniform(-60.0f, 0.0f)}; },
+       [](Diagramm& d) { d.GetCurrentCurve()->SetPointStyle(); }, true},
+  };
+  for (const auto& c : cases) {
+    std::unique_ptr<Diagramm> d =
+        DiagramKinds::Global().Find(c.code)->create(nullptr, 0, 0, 600, 450);
+    d->CreateCurve(0, c.points, 2);
+    d->SetCurrentCurve(0);
+    if (c.setUp) c.setUp(*d);
+    for (int i = 0; i < c.points; ++i) {
+      const auto [x, y] = c.point(*d, i, c.points);
+      d->AppendPoint2(x, y, 1e9f);
+    }
+    d->SetBottomLine(0, "Ravilone: lowpass 23:59:59  31.12.2026");
+    d->curvesShown = 1;
+    d->picTexCurve = 1;
+    pf::RecordingDc dc;
+    d->Draw(&dc);
+    const int largest = d->LargestPicTexWidth();
+    d->MakePicTex(largest);
+    const std::vector<std::string> lines = PicTexLines(d->GetPicTex());
+    EXPECT_LE(PiCTeXDots(lines), PicTexFile::kDotBudget) << c.what;
+    EXPECT_EQ(BeyondTeX(lines), "") << c.what;
+    bool leftOut = false;
+    for (const std::string& line : lines) {
+      leftOut = leftOut || line.find("pdflatex's memory holds no more dots") != std::string::npos;
+    }
+    EXPECT_EQ(leftOut, c.leftOut) << c.what;
+  }
 }
 
 }  // namespace

@@ -114,8 +114,7 @@ TEST(PicTexFileTest, EachOperationWritesItsLines) {
       {[](PicTexFile& f) { f.Cross(10, 10, 6); },
        {"\\put {\\line(1,0){6} }  [Bl]  at 7 -10", "\\put {\\line(0,1){6} }  [Bl]  at 10 -13"}},
       {[](PicTexFile& f) { f.Diamond(100, 50, 6); },
-       {"\\plot 97 -50 100 -47 /", "\\plot 100 -47 103 -50 /", "\\plot 103 -50 100 -53 /",
-        "\\plot 100 -53 97 -50 /"}},
+       {"\\plot  97.00 -50.00 100.00 -47.00 103.00 -50.00 100.00 -53.00  97.00 -50.00  /"}},
       {[](PicTexFile& f) {
          f.SetDots(1);
          f.SetSolid();
@@ -296,6 +295,93 @@ TEST(PicTexFileTest, LeavesOutWhatLiesOffTheScreen) {
   ASSERT_EQ(lists.size(), 2u);
   EXPECT_EQ(lists[0], (Points{{0.0, 250.0}, {132.35, 531.25}}));
   EXPECT_EQ(lists[1], (Points{{367.65, 531.25}, {500.0, 250.0}}));
+}
+
+// The strokes of a pixel column, up and down, make one rule, and so do stretches along a row;
+// the stretches between them are point lists.
+TEST(PicTexFileTest, StrokesAlongAnAxisGoOutAsRules) {
+  PicTexFile f = WidestExport();
+  f.StartPlot();
+  for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+           {200, 100}, {200, 300}, {200, 150}, {200, 250}, {201, 50}, {240, 50}, {260, 50},
+           {300, 80}}) {
+    f.PlotPoint(x, y);
+  }
+  f.EndPlot();
+  EXPECT_EQ(PicTexLines(f),
+            (std::vector<std::string>{
+                "\\put {\\vrule width .4pt height 250.00mm}  [B]  at 125.00 156.25",
+                "\\plot 125.00 218.75 126.25 468.75  /",
+                "\\put {\\vrule width 73.75mm height .4pt}  [l]  at 126.25 468.75",
+                "\\plot 200.00 468.75 250.00 431.25  /"}));
+}
+
+// However long the lines, PiCTeX sets no more dots than pdflatex holds beside a document: the
+// spacing widens, only as far as needed, before the first line (\setdots takes it up), and a
+// picture that fits keeps PiCTeX's own.
+TEST(PicTexFileTest, KeepsItsDotsWithinWhatPdflatexHolds) {
+  using Op = std::function<void(PicTexFile&)>;
+  const auto rings = [](PicTexFile& f, int n) {
+    f.SetDots(1);
+    for (int r = 1; r <= n; ++r) f.Circle(300, 225, r * 200 / n);
+    f.SetSolid();
+  };
+  // After a grid's \\setdots, as the diagrams write their curves.
+  const auto list = [](PicTexFile& f, int n, auto point) {
+    f.SetSolid();
+    f.StartPlot();
+    for (int i = 0; i < n; ++i) {
+      const auto [x, y] = point(i);
+      f.PlotPoint(x, y);
+    }
+    f.EndPlot();
+  };
+  // Five points a column, each column from the top to the bottom and back.
+  const auto columns = [](int i) { return std::pair{i / 5, i % 2 * 450}; };
+  const auto across = [](int i) { return std::pair{i % 2 * 600, i % 450}; };
+  const struct {
+    const char* what;
+    Op op;
+    bool widened;
+  } cases[] = {
+      {"a few lines",
+       [&](PicTexFile& f) {
+         rings(f, 3);
+         list(f, 4, across);
+       },
+       false},
+      {"a polar chart's dotted rings", [&](PicTexFile& f) { rings(f, 30); }, false},
+      {"full-height strokes in every column", [&](PicTexFile& f) { list(f, 3000, columns); },
+       true},
+      {"a zigzag across the screen", [&](PicTexFile& f) { list(f, 3000, across); }, true},
+      {"the zigzag before any \\setdots",
+       [&](PicTexFile& f) {
+         f.StartPlot();
+         for (int i = 0; i < 3000; ++i) f.PlotPoint(across(i).first, across(i).second);
+         f.EndPlot();
+       },
+       true},
+      {"dotted rings and the zigzag",
+       [&](PicTexFile& f) {
+         rings(f, 30);
+         list(f, 3000, across);
+       },
+       true},
+  };
+  for (const auto& c : cases) {
+    PicTexFile f = WidestExport();
+    f.BeginPicture();
+    c.op(f);
+    f.EndPicture();
+    const std::vector<std::string> lines = PicTexLines(f);
+    const double dots = PiCTeXDots(lines);
+    EXPECT_LE(dots, PicTexFile::kDotBudget) << c.what;
+    EXPECT_EQ(lines[3].rfind("\\plotsymbolspacing=", 0) == 0, c.widened) << c.what;
+    if (c.widened) {
+      EXPECT_GT(dots, 0.7 * PicTexFile::kDotBudget) << c.what;
+    }
+    EXPECT_EQ(BeyondTeX(lines), "") << c.what;
+  }
 }
 
 }  // namespace

@@ -187,8 +187,13 @@ TEST(LinTimeDiagTest, EyeModeFoldsTwoBitPeriodsIntoOneTrace) {
   d.SetPicTexFileName((testing::TempDir() + "eye.tex").c_str());
   ASSERT_TRUE(d.ExportPicTex(80));
   int plots = 0;
-  for (const std::string& line : PicTexLines(d.GetPicTex())) plots += line.rfind("\\plot", 0) == 0;
-  EXPECT_EQ(plots, 1 + 2) << "the reference mark and two traces";
+  int rules = 0;
+  for (const std::string& line : PicTexLines(d.GetPicTex())) {
+    plots += line.rfind("\\plot", 0) == 0;
+    rules += line.rfind("\\put {\\vrule", 0) == 0;
+  }
+  EXPECT_EQ(plots, 1 + 1) << "the reference mark and the first trace's fall";
+  EXPECT_EQ(rules, 2) << "each trace's level";
 
   d.SetTimeMode();
   EXPECT_EQ(d.GetXScale(), 1e-10f);

@@ -8,6 +8,7 @@
 #include "diagrams/DiagramKinds.h"
 #include "diagrams/pictex/PicTexDialog.h"
 #include "pf/archive.h"
+#include "pf/cairo_recording_dc.h"
 #include "pf/dc.h"
 #include "pf/file_dialog.h"
 #include "pf/ui_services.h"
@@ -265,8 +266,13 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
 
 void ScrnWindow::ExportPicTex() {
   if (current == nullptr) return;
+  // Drawing sets the header's and the labels' texts, which a screen not drawn since its run
+  // lacks, at their places on the screen.
+  pf::CairoRecordingDc scratch;
+  DrawItem(scratch);
   PicTexDialog size(parent);
   size.width = picTexWidth;
+  size.largest = current->LargestPicTexWidth();
   if (size.DoModal() != pf::kIdOk) return;
   picTexWidth = size.width;
   MyStrng name = current->GetTypeName();

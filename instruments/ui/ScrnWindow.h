@@ -80,8 +80,8 @@ class ScrnWindow {
   void SetCurvesShown(bool shown) const;
   // No diagram of the screen draws its curves until one is shown again.
   void HideCurves() const;
-  // Asks width and font size, then a file name, and writes the current diagram; nothing
-  // without one or on Cancel.
+  // Asks width (up to the diagram's largest) and font size, then a file name, and writes the
+  // current diagram, drawn first for its texts; nothing without one or on Cancel.
   void ExportPicTex();
 
   // Area, soft-label place, then each diagram as kind name and archive. Throws

@@ -17,6 +17,7 @@
 #include "pf/archive.h"
 #include "pf/headless.h"
 #include "resources/AnalyserIds.h"
+#include "resources/ScreenIds.h"
 #include "simulator/NetContext.h"
 #include "simulator/UsrDefNet.h"
 
@@ -532,5 +533,43 @@ TEST(ScrnWindow, LoadRefusesPlacesOutOfBounds) {
   }
 }
 
-}  // namespace
+// The "PicTex" key offers the screen's largest width, which a screen far taller than its grid is
+// wide makes less than 500 mm, and writes the texts that drawing sets, though the screen has not
+// been drawn since its captions were set.
+TEST(ScrnWindow, PicTexOffersTheScreensLargestWidthAndWritesItsTexts) {
+  for (const pf::Rect area : {pf::Rect{0, 0, 378, 319}, pf::Rect{0, 0, 300, 4096}}) {
+    pf::Headless headless;
+    ScrnWindow screen(nullptr);
+    screen.SetArea(area);
+    Diagramm* d = screen.SelectDiagram(0);
+    screen.ShowZeroLine();
+    screen.ShowFirstCurve();
+    screen.SetCaptions("S21", "Ravilone: lowpass 1:2:3  4.5.2026");
+    d->SetLabel1Text("1GHz");
+    d->SetLabel2Text("20GHz");
+    std::string refusal;
+    headless.ExpectDialog(pictex_ids::kTemplate, [&refusal, &headless](pf::DialogDriver& dialog) {
+      dialog.Type(pictex_ids::kWidth, "99999");
+      dialog.Ok();
+      refusal = headless.Ui().Messages().at(0).text;
+      const size_t at = std::strlen("Breite über ");
+      dialog.Type(pictex_ids::kWidth, refusal.substr(at, refusal.find(' ', at) - at));
+      dialog.Ok();
+    });
+    const std::string path = testing::TempDir() + "screen.tex";
+    headless.Ui().QueueFileAnswer(path);
+    screen.ExportPicTex();
+    const int largest = d->LargestPicTexWidth();
+    EXPECT_EQ(refusal, "Breite über " + std::to_string(largest) + " mm ist nicht zulässig");
+    EXPECT_EQ(largest < PicTexFile::kLargestWidth, area.bottom > 1000) << largest;
+    LineFile file;
+    ASSERT_GT(file.ReadFile(path.c_str()), 0);
+    std::string text;
+    file.ForEach([&text](const MyStrng& line) { text += line.ToCString() + "\n"; });
+    EXPECT_NE(text.find("LogMag  \\textgreater{}REF:"), std::string::npos) << text;
+    EXPECT_NE(text.find("Ravilone: lowpass"), std::string::npos);
+    EXPECT_EQ(text.find("Unbekannt"), std::string::npos) << text;
+  }
+}
 
+}  // namespace
