@@ -120,45 +120,70 @@ void RunJobs(void* (*work)(char*), char* jobs, size_t size, int count, void* /*u
 constexpr int kJobs = 4;
 constexpr int32_t kLongTransform = 1 << 15;
 
-// FFTW's real transform of one length, planned once with a buffer of its own: planning is far
-// dearer than a transform, and FFTW_ESTIMATE keeps it free of measurements and wisdom, so the
-// same length always takes the same plan. The transform runs in place, which FFTW does faster
-// than from one buffer into another.
+// FFTW's plans of the real transforms out of place, measured once (see the file): a plan from
+// them reads the samples where they lie and beats FFTW_ESTIMATE's guess, without the
+// measurements that would make a length's plan differ from run to run. Where they do not apply
+// (another processor or FFTW), or for longer transforms, the guess runs in place.
+constexpr char kWisdom[] =
+#include "basics/FftWisdom.inc"
+    ;
+
+// FFTW's real transform of one length, planned once with buffers of its own: planning is far
+// dearer than a transform, and the same length always takes the same plan.
 class RealPlan {
  public:
-  explicit RealPlan(int32_t count)
-      : count_(count), buffer_(fftw_alloc_real(2 * (static_cast<size_t>(count) / 2 + 1))) {
+  explicit RealPlan(int32_t count) : count_(count) {
     static const bool threaded = [] {
       if (fftw_init_threads() == 0) return false;
       fftw_threads_set_callback(RunJobs, nullptr);
       return true;
     }();
-    if (buffer_ == nullptr) return;
+    static const bool wise = fftw_import_wisdom_from_string(kWisdom) != 0;
+    const size_t bins = static_cast<size_t>(count) / 2 + 1;
+    bins_ = fftw_alloc_complex(bins);
+    if (bins_ == nullptr) return;
     fftw_plan_with_nthreads(threaded && count >= kLongTransform ? kJobs : 1);
-    plan_ = fftw_plan_dft_r2c_1d(count, buffer_, Bins(), FFTW_ESTIMATE);
+    if (wise) {
+      input_ = fftw_alloc_real(static_cast<size_t>(count));
+      if (input_ != nullptr)
+        plan_ = fftw_plan_dft_r2c_1d(count, input_, bins_, FFTW_MEASURE | FFTW_WISDOM_ONLY);
+    }
+    if (plan_ != nullptr) return;
+    // In place, which FFTW_ESTIMATE's plans do faster than from one buffer into another.
+    fftw_free(input_);
+    input_ = nullptr;
+    plan_ = fftw_plan_dft_r2c_1d(count, InPlace(), bins_, FFTW_ESTIMATE);
   }
   RealPlan(const RealPlan&) = delete;
   RealPlan& operator=(const RealPlan&) = delete;
   ~RealPlan() {
     if (plan_ != nullptr) fftw_destroy_plan(plan_);
-    fftw_free(buffer_);
+    fftw_free(input_);
+    fftw_free(bins_);
   }
 
   int32_t Count() const { return count_; }
   bool Usable() const { return plan_ != nullptr; }
-  // Where the samples go before Run.
-  double* In() { return buffer_; }
-  // The first count/2 + 1 bins of the transform of In(), kernel e^(-j2pi km/count).
-  const fftw_complex* Run() {
+  // The first count/2 + 1 bins of the transform of count samples, kernel e^(-j2pi km/count).
+  const fftw_complex* Run(const double* samples) {
+    // A plan out of place reads the samples where they lie when they are aligned as its input
+    // (FFTW's condition), and leaves them as they were.
+    if (input_ != nullptr &&
+        fftw_alignment_of(const_cast<double*>(samples)) == fftw_alignment_of(input_)) {
+      fftw_execute_dft_r2c(plan_, const_cast<double*>(samples), bins_);
+      return bins_;
+    }
+    std::copy(samples, samples + count_, input_ != nullptr ? input_ : InPlace());
     fftw_execute(plan_);
-    return Bins();
+    return bins_;
   }
 
  private:
-  fftw_complex* Bins() { return reinterpret_cast<fftw_complex*>(buffer_); }
+  double* InPlace() { return reinterpret_cast<double*>(bins_); }
 
   int32_t count_;
-  double* buffer_;
+  double* input_ = nullptr;  // null when the plan runs in place
+  fftw_complex* bins_ = nullptr;
   fftw_plan plan_ = nullptr;
 };
 
@@ -185,10 +210,7 @@ void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum
   if (cached == nullptr || !cached->Usable()) return;
   spectrum.SetSize(count / 2);
   if (spectrum.GetSize() == 0) return;
-  Cmplx* bins = &spectrum[0];
-  const double* x = &samples[0];
-  std::copy(x, x + count, cached->In());
-  ScaleBins(cached->Run(), count, bins);
+  ScaleBins(cached->Run(&samples[0]), count, &spectrum[0]);
 }
 
 }  // namespace

@@ -82,6 +82,40 @@ TEST_F(FftSpectrum, RoundTripAtOscilloscopeCounts) {
   EXPECT_EQ(Flags(), "-----");
 }
 
+// Every power-of-two count from 4 up, as FFTW takes them: the half spectrum is the radix-2
+// transform's, scaled; the samples stay as they were (the plans read them where they lie); and a
+// count's spectrum keeps its bits when its plan is made again after other counts'.
+TEST_F(FftSpectrum, PowerOfTwoCountsMatchTheRadix2Transform) {
+  std::vector<CVektor> first;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (int n = 4, i = 0; n <= (1 << 16); n *= 2, ++i) {
+      SCOPED_TRACE(testing::Message() << "n = " << n << ", pass " << pass);
+      const std::vector<double> signal = TestSignal(n);
+      std::vector<double> points(signal.size(), 0.0);
+      RVektor samples(n);
+      for (int m = 0; m < n; ++m) samples[m] = points[2 * m + 1] = signal[2 * m + 1];
+      FftInPlace(points.data(), n, +1);
+      CVektor spectrum;
+      spectrum.SetSpectrum(samples);
+      ASSERT_EQ(spectrum.GetSize(), n / 2);
+      for (int m = 0; m < n; ++m) ASSERT_EQ(samples[m], signal[2 * m + 1]) << m;
+      for (int k = 0; k < n / 2; ++k) {
+        EXPECT_NEAR(spectrum[k].re, points[2 * k + 1] / n, 1e-15) << k;
+        EXPECT_NEAR(spectrum[k].im, points[2 * k + 2] / n, 1e-15) << k;
+      }
+      if (pass == 0) {
+        first.push_back(spectrum);
+        continue;
+      }
+      for (int k = 0; k < n / 2; ++k) {
+        ASSERT_EQ(spectrum[k].re, first[i][k].re) << k;
+        ASSERT_EQ(spectrum[k].im, first[i][k].im) << k;
+      }
+    }
+  }
+  EXPECT_EQ(Flags(), "-----");
+}
+
 TEST_F(FftSpectrum, DegenerateCounts) {
   RVektor one(1);
   one[0] = 4.0;

@@ -136,8 +136,8 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
 // The resampling lets each pair of ascending times find its samples, in blocks; each sample
 // must still be what the point-by-point blend gives: at the blocks' seams, at repeated times,
 // where one pair holds thousands of samples, before a late or early first time, and for times
-// out of order or NaN, also where the pairs are taken in several parts and only a later part
-// finds them so.
+// out of order or NaN, also where a long signal's pairs are taken in several parts and only a
+// later part finds them so.
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
@@ -167,7 +167,11 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
                         {1024, 0.0, 0, 0, 0, 0.0, 0.1, true},
                         {20000, 0.0, 0, 8192},
                         {20000, 0.0, 0, 12000},
-                        {20000, 0.0, 0, 0, 0, 0.0, 0.0, false, 12345}};
+                        {20000, 0.0, 0, 0, 0, 0.0, 0.0, false, 12345},
+                        {40000, 0.0, 0, 8192},
+                        {40000, 0.0, 0, 12000},
+                        {40000, 0.0, 0, 0, 0, 0.0, 0.0, false, 12345},
+                        {40000}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.points << " points, long span " << c.longSpan);
     std::vector<double> v, t;
