@@ -120,34 +120,33 @@ void RunJobs(void* (*work)(char*), char* jobs, size_t size, int count, void* /*u
 constexpr int kJobs = 4;
 constexpr int32_t kLongTransform = 1 << 15;
 
-// FFTW's plans of the real transforms out of place, measured once (see the file): a plan from
+// FFTW's plans of its real transforms out of place, measured once (see the file): a plan from
 // them reads the samples where they lie and beats FFTW_ESTIMATE's guess, without the
 // measurements that would make a length's plan differ from run to run. Where they do not apply
 // (another processor or FFTW), or for longer transforms, the guess runs in place.
-constexpr char kWisdom[] =
+constexpr const char* kWisdom[] = {
 #include "basics/FftWisdom.inc"
-    ;
+};
 
 // FFTW's real transform of one length, planned once with buffers of its own: planning is far
 // dearer than a transform, and the same length always takes the same plan.
 class RealPlan {
  public:
   explicit RealPlan(int32_t count) : count_(count) {
+    // Once: the jobs of threaded plans on the workers, and the measured plans, which FFTW takes
+    // only once it knows its threaded ones.
     static const bool threaded = [] {
       if (fftw_init_threads() == 0) return false;
       fftw_threads_set_callback(RunJobs, nullptr);
+      for (const char* wisdom : kWisdom) fftw_import_wisdom_from_string(wisdom);
       return true;
     }();
-    static const bool wise = fftw_import_wisdom_from_string(kWisdom) != 0;
-    const size_t bins = static_cast<size_t>(count) / 2 + 1;
-    bins_ = fftw_alloc_complex(bins);
+    bins_ = fftw_alloc_complex(static_cast<size_t>(count) / 2 + 1);
     if (bins_ == nullptr) return;
     fftw_plan_with_nthreads(threaded && count >= kLongTransform ? kJobs : 1);
-    if (wise) {
-      input_ = fftw_alloc_real(static_cast<size_t>(count));
-      if (input_ != nullptr)
-        plan_ = fftw_plan_dft_r2c_1d(count, input_, bins_, FFTW_MEASURE | FFTW_WISDOM_ONLY);
-    }
+    input_ = fftw_alloc_real(static_cast<size_t>(count));
+    if (input_ != nullptr)
+      plan_ = fftw_plan_dft_r2c_1d(count, input_, bins_, FFTW_MEASURE | FFTW_WISDOM_ONLY);
     if (plan_ != nullptr) return;
     // In place, which FFTW_ESTIMATE's plans do faster than from one buffer into another.
     fftw_free(input_);

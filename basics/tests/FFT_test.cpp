@@ -1,5 +1,6 @@
 #include "basics/FFT.h"
 
+#include <fftw3.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -114,6 +115,25 @@ TEST_F(FftSpectrum, PowerOfTwoCountsMatchTheRadix2Transform) {
     }
   }
   EXPECT_EQ(Flags(), "-----");
+}
+
+// The measured plans come with the program: once a spectrum was taken, FFTW plans every
+// power-of-two count of 4 to 2^22 from them, for the jobs the long ones run as (on a processor
+// with AVX, where they were made). An FFTW that refuses them would fall back to slower plans.
+TEST_F(FftSpectrum, MeasuredPlansApply) {
+  if (!__builtin_cpu_supports("avx")) GTEST_SKIP() << "the plans were measured with AVX";
+  CVektor spectrum;
+  spectrum.SetSpectrum(RVektor(4));
+  for (int n = 4; n <= (1 << 22); n *= 2) {
+    fftw_plan_with_nthreads(n >= (1 << 15) ? 4 : 1);
+    double* in = fftw_alloc_real(static_cast<size_t>(n));
+    fftw_complex* out = fftw_alloc_complex(static_cast<size_t>(n) / 2 + 1);
+    const fftw_plan plan = fftw_plan_dft_r2c_1d(n, in, out, FFTW_MEASURE | FFTW_WISDOM_ONLY);
+    EXPECT_NE(plan, nullptr) << "n = " << n;
+    if (plan != nullptr) fftw_destroy_plan(plan);
+    fftw_free(out);
+    fftw_free(in);
+  }
 }
 
 TEST_F(FftSpectrum, DegenerateCounts) {
