@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-std::string RegisteredAt(const std::source_location& where) {
+std::string RegisteredAt(const SourcePlace& where) {
   return std::string(where.file_name()) + ":" + std::to_string(where.line());
 }
 

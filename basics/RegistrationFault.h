@@ -5,12 +5,13 @@
 // kept in silence, one of the two would never be used. It is reported on standard error with
 // where each registration was made, and the program ends there, before it opens anything.
 
-#include <source_location>
 #include <string>
 #include <typeinfo>
 
+#include "basics/SourcePlace.h"
+
 // "FILE:LINE" of the call that registered.
-std::string RegisteredAt(const std::source_location& where);
+std::string RegisteredAt(const SourcePlace& where);
 // The class's name as written in the source ("ResSymbol").
 std::string ClassName(const std::type_info& type);
 [[noreturn]] void RegistrationFault(const std::string& message);

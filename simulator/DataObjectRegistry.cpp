@@ -20,12 +20,12 @@ void DataObjectRegistry::Add(Kind kind) {
 }
 
 void DataObjectRegistry::Register(const char* keyword, DataObjectFactory make,
-                                  std::source_location where) {
+                                  SourcePlace where) {
   Add(Kind{keyword, make, nullptr, false, where});
 }
 
 void DataObjectRegistry::RegisterTable(const char* keyword, DataObjectFactory onePort,
-                                       DataObjectFactory twoPort, std::source_location where) {
+                                       DataObjectFactory twoPort, SourcePlace where) {
   Add(Kind{keyword, onePort, twoPort, true, where});
 }
 

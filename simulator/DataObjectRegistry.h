@@ -3,7 +3,7 @@
 // table), filled by explicit Register calls like the element registry. An entry whose first
 // value token nobody registered stays a named value and creates no object.
 
-#include <source_location>
+#include "basics/SourcePlace.h"
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -21,7 +21,7 @@ class DataObjectRegistry {
     DataObjectFactory make = nullptr;      // a plain object, or a table of narrow rows
     DataObjectFactory makeWide = nullptr;  // tables only: first row of more than 3 tokens
     bool isTable = false;
-    std::source_location where;
+    SourcePlace where;
   };
 
   static DataObjectRegistry& Global();
@@ -29,11 +29,11 @@ class DataObjectRegistry {
   // An entry whose value starts with keyword becomes one object ("MS"). A second registration
   // of a keyword ends the program, naming where both were made (basics/RegistrationFault.h).
   void Register(const char* keyword, DataObjectFactory make,
-                std::source_location where = std::source_location::current());
+                SourcePlace where = SourcePlace::current());
   // An entry whose value starts with keyword is a table whose rows follow it: a first row of
   // at most three tokens makes a one-port table (onePort), a longer one a two-port table.
   void RegisterTable(const char* keyword, DataObjectFactory onePort, DataObjectFactory twoPort,
-                     std::source_location where = std::source_location::current());
+                     SourcePlace where = SourcePlace::current());
   // Null when the keyword is not registered.
   const Kind* Find(const MyStrng& keyword) const;
   void Clear() { kinds.clear(); }

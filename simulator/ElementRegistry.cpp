@@ -37,7 +37,7 @@ bool ElementRegistry::IsKeywordForm(const char* word) {
 }
 
 ElementRegistry::Registered& ElementRegistry::Slot(const char* keyword, bool onData,
-                                                   const std::source_location& where) {
+                                                   const SourcePlace& where) {
   if (!IsKeywordForm(keyword)) {
     RegistrationFault("Kein Elementschlüsselwort, nicht registriert: '" +
                       std::string(keyword != nullptr ? keyword : "") + "' (" +
@@ -59,12 +59,12 @@ ElementRegistry::Registered& ElementRegistry::Slot(const char* keyword, bool onD
 }
 
 void ElementRegistry::Register(const char* keyword, NetElementFactory make,
-                               std::source_location where) {
+                               SourcePlace where) {
   Slot(keyword, false, where) = {make, where};
 }
 
 void ElementRegistry::RegisterDataVariant(const char* keyword, NetElementFactory make,
-                                          std::source_location where) {
+                                          SourcePlace where) {
   Slot(keyword, true, where) = {make, where};
 }
 

@@ -5,7 +5,7 @@
 // registrations are the element keywords of the netlist text. A word nobody registered is no
 // element keyword: its lines give "...Syntaxfehler".
 
-#include <source_location>
+#include "basics/SourcePlace.h"
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -35,11 +35,11 @@ class ElementRegistry {
   // registered, and the program ends (basics/RegistrationFault.h). A registration lost in silence
   // would make every line of that element a syntax error, or build another element from it.
   void Register(const char* keyword, NetElementFactory make,
-                std::source_location where = std::source_location::current());
+                SourcePlace where = SourcePlace::current());
   // The factory used instead when the line ends in the name of a DATA entry (GetTrailingName;
   // "TRL": a microstrip line on that substrate rather than an ideal line).
   void RegisterDataVariant(const char* keyword, NetElementFactory make,
-                           std::source_location where = std::source_location::current());
+                           SourcePlace where = SourcePlace::current());
   // The data variant when the line ends in a name and the keyword has one, else the plain
   // factory; null when the keyword is not registered.
   NetElementFactory Find(const MyStrng& keyword, bool namesDataEntry) const;
@@ -50,7 +50,7 @@ class ElementRegistry {
  private:
   struct Registered {
     NetElementFactory make = nullptr;
-    std::source_location where;
+    SourcePlace where;
   };
   struct Entry {
     MyStrng keyword;
@@ -58,7 +58,7 @@ class ElementRegistry {
     Registered onData;
   };
   // The keyword's slot, or its data variant's: empty, else the program ends.
-  Registered& Slot(const char* keyword, bool onData, const std::source_location& where);
+  Registered& Slot(const char* keyword, bool onData, const SourcePlace& where);
 
   std::vector<Entry> entries;
 };

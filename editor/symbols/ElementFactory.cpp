@@ -12,13 +12,13 @@ ElementFactory& ElementFactory::Global() {
 }
 
 namespace {
-std::string Named(const char* key, const std::source_location& where) {
+std::string Named(const char* key, const SourcePlace& where) {
   return std::string(key) + " (" + RegisteredAt(where) + ")";
 }
 }  // namespace
 
 void ElementFactory::Register(int type, const char* key, PlacingFactory make, bool spice,
-                              std::source_location where) {
+                              SourcePlace where) {
   if (type < 0 || type >= kElementTypeCount) {
     RegistrationFault("Elementtyp " + std::to_string(type) + " außerhalb der Elementtypen 0 bis " +
                       std::to_string(kElementTypeCount - 1) + ": " + Named(key, where));
@@ -34,7 +34,7 @@ void ElementFactory::Register(int type, const char* key, PlacingFactory make, bo
 }
 
 void ElementFactory::RegisterDeclared(const char* key, PlacingFactory make,
-                                      std::source_location where) {
+                                      SourcePlace where) {
   const std::string_view named(key);
   bool declared = false;
   for (const ElementDeclaration& e : kElementDeclarations) {

@@ -7,7 +7,7 @@
 
 #include <array>
 #include <memory>
-#include <source_location>
+#include "basics/SourcePlace.h"
 #include <vector>
 
 #include "basics/MyStrng.h"
@@ -34,11 +34,11 @@ class ElementFactory {
   // second registration of a type and variant, ends the program with both named
   // (basics/RegistrationFault.h).
   void Register(int type, const char* key, PlacingFactory make, bool spice = false,
-                std::source_location where = std::source_location::current());
+                SourcePlace where = SourcePlace::current());
   // Under every declaration that names key, as its symbol or as its SPICE variant; a key that
   // no declaration names is kept in Undeclared().
   void RegisterDeclared(const char* key, PlacingFactory make,
-                        std::source_location where = std::source_location::current());
+                        SourcePlace where = SourcePlace::current());
 
   bool CanPlace(int type, bool spiceChosen) const { return Maker(type, spiceChosen) != nullptr; }
   // Null for a type that cannot be placed.
@@ -61,7 +61,7 @@ class ElementFactory {
   struct Registered {
     PlacingFactory make = nullptr;
     const char* key = nullptr;
-    std::source_location where;
+    SourcePlace where;
   };
   struct Variants {
     Registered builtIn;

@@ -13,14 +13,14 @@ SymbolRegistry& SymbolRegistry::Global() {
 
 namespace {
 // The class a factory makes and where it was registered.
-std::string Named(SymbolFactory make, const std::source_location& where) {
+std::string Named(SymbolFactory make, const SourcePlace& where) {
   const std::unique_ptr<NetSymbol> symbol(make());
   const NetSymbol& made = *symbol;
   return ClassName(typeid(made)) + " (" + RegisteredAt(where) + ")";
 }
 }  // namespace
 
-void SymbolRegistry::Register(const char* key, SymbolFactory make, std::source_location where) {
+void SymbolRegistry::Register(const char* key, SymbolFactory make, SourcePlace where) {
   for (const Entry& e : entries) {
     if (e.key == key) {
       RegistrationFault("Klassenschlüssel " + std::string(key) + " zweimal registriert: " +

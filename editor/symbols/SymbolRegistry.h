@@ -10,7 +10,7 @@
 // under the element declarations that name its key (resources/ElementDeclarations.h).
 
 #include <memory>
-#include <source_location>
+#include "basics/SourcePlace.h"
 #include <type_traits>
 #include <vector>
 
@@ -29,9 +29,9 @@ class SymbolRegistry {
   // A second registration of a key ends the program, naming both classes and where they were
   // registered (basics/RegistrationFault.h).
   void Register(const char* key, SymbolFactory make,
-                std::source_location where = std::source_location::current());
+                SourcePlace where = SourcePlace::current());
   template <class S>
-  void Register(const char* key, std::source_location where = std::source_location::current()) {
+  void Register(const char* key, SourcePlace where = SourcePlace::current()) {
     Register(key, [] { return static_cast<NetSymbol*>(new S); }, where);
   }
   // Keys compare byte for byte; null for a key that is not registered.
@@ -44,13 +44,13 @@ class SymbolRegistry {
   struct Entry {
     MyStrng key;
     SymbolFactory make = nullptr;
-    std::source_location where;
+    SourcePlace where;
   };
   std::vector<Entry> entries;
 };
 
 template <class S>
-void Register(std::source_location where = std::source_location::current()) {
+void Register(SourcePlace where = SourcePlace::current()) {
   // A class that declares its own runtime class answers GetRuntimeClass itself.
   if constexpr (std::is_same_v<decltype(&S::GetRuntimeClass),
                                const pf::RuntimeClass* (S::*)() const>) {
