@@ -516,10 +516,9 @@ void TNetAnalyzer::OnFrequency() {
   if (running != 0) return;
   const SweepFreq before = sweep;
   TFreqDlg dialog(this);
-  const bool ok = dialog.DoModal() == pf::kIdOk;
-  // Also after a Cancel: a refused OK may have stored new ends.
-  if (!sweep.SameAxis(before)) DiscardResults();
-  if (ok) {
+  // A Cancel leaves the sweep as it was, also after a refused OK.
+  if (dialog.DoModal() == pf::kIdOk) {
+    if (!sweep.SameAxis(before)) DiscardResults();
     SetUpFrequencyAxis();
     if (sweep.mode != previousMode) {
       previousFormat = kNewDiagram;
