@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -163,18 +164,20 @@ class RealPlan {
 
   int32_t Count() const { return count_; }
   bool Usable() const { return plan_ != nullptr; }
-  // The first count/2 + 1 bins of the transform of count samples, kernel e^(-j2pi km/count).
-  const fftw_complex* Run(const double* samples) {
-    // A plan out of place reads the samples where they lie when they are aligned as its input
-    // (FFTW's condition), and leaves them as they were.
-    if (input_ != nullptr &&
-        fftw_alignment_of(const_cast<double*>(samples)) == fftw_alignment_of(input_)) {
-      fftw_execute_dft_r2c(plan_, const_cast<double*>(samples), bins_);
-      return bins_;
+  // The count/2 + 1 bins of the transform of count samples into bins, kernel e^(-j2pi km/count).
+  void Run(const double* samples, fftw_complex* bins) {
+    // A plan out of place reads and writes the arrays where they lie when they are aligned as
+    // its own (FFTW's condition), and leaves the samples as they were.
+    double* in = const_cast<double*>(samples);
+    if (input_ != nullptr && fftw_alignment_of(in) == fftw_alignment_of(input_) &&
+        fftw_alignment_of(reinterpret_cast<double*>(bins)) ==
+            fftw_alignment_of(reinterpret_cast<double*>(bins_))) {
+      fftw_execute_dft_r2c(plan_, in, bins);
+      return;
     }
     std::copy(samples, samples + count_, input_ != nullptr ? input_ : InPlace());
     fftw_execute(plan_);
-    return bins_;
+    std::memcpy(bins, bins_, sizeof(fftw_complex) * (static_cast<size_t>(count_) / 2 + 1));
   }
 
  private:
@@ -186,19 +189,18 @@ class RealPlan {
   fftw_plan plan_ = nullptr;
 };
 
-// The first count/2 of the bins, each part scaled by 1/count, into spectrum.
+static_assert(sizeof(Cmplx) == sizeof(fftw_complex), "a Cmplx is laid out as FFTW's complex");
+
 VOSTRANE_VECTOR_CLONES
-void ScaleBins(const fftw_complex* __restrict bins, int32_t count, Cmplx* __restrict spectrum) {
-  const double scale = 1.0 / count;
-  for (int32_t k = 0; k < count / 2; ++k)
-    spectrum[k] = Cmplx(bins[k][0] * scale, bins[k][1] * scale);
+void Scale(double* __restrict values, int32_t count, double factor) {
+  for (int32_t i = 0; i < count; ++i) values[i] *= factor;
 }
 
-// The first count/2 bins of the transform of count real samples (a power of two, at least 4),
-// scaled by 1/count, into spectrum; it stays as it was when FFTW fails. Only the last length's
-// plan is kept: the analyser repeats one length. FFTW's planner is not thread-safe, and the
-// plan's buffers are shared, hence the lock.
-void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum) {
+// Calls take(plan) with FFTW's real transform of count samples (a power of two, at least 4),
+// unless FFTW fails. Only the last length's plan is kept: the analyser repeats one length.
+// FFTW's planner is not thread-safe, and the plan's buffers are shared, hence the lock.
+template <class Take>
+void WithRealPlan(int32_t count, const Take& take) {
   static std::mutex lock;
   static std::unique_ptr<RealPlan> cached;
   const std::lock_guard<std::mutex> hold(lock);
@@ -206,18 +208,25 @@ void ScaledRealSpectrum(const RVektor& samples, int32_t count, CVektor& spectrum
     cached.reset();
     cached.reset(new (std::nothrow) RealPlan(count));
   }
-  if (cached == nullptr || !cached->Usable()) return;
-  spectrum.SetSize(count / 2);
-  if (spectrum.GetSize() == 0) return;
-  ScaleBins(cached->Run(&samples[0]), count, &spectrum[0]);
+  if (cached != nullptr && cached->Usable()) take(*cached);
 }
 
 }  // namespace
 
-void CVektor::SetSpectrum(const RVektor& samples) {
+void CVektor::SetSpectrum(const RVektor& samples, bool dividedByCount) {
   const int32_t count = samples.GetSize();
+  const double scale = dividedByCount || count < 1 ? 1.0 : 1.0 / count;
   if (count >= 4 && (count & (count - 1)) == 0) {
-    ScaledRealSpectrum(samples, count, *this);
+    // FFTW writes its bins straight into the storage, which therefore holds the bin at count/2
+    // too; the spectrum ends below it. It stays as it was when FFTW fails.
+    const int32_t lines = count / 2;
+    WithRealPlan(count, [&](RealPlan& plan) {
+      if (room <= lines) ReallocForOverwrite(lines + 1);
+      if (room <= lines) return;
+      plan.Run(&samples[0], reinterpret_cast<fftw_complex*>(data));
+      n = lines;
+      if (!dividedByCount) Scale(reinterpret_cast<double*>(data), 2 * lines, scale);
+    });
     return;
   }
   const std::unique_ptr<double[]> points(
@@ -230,8 +239,6 @@ void CVektor::SetSpectrum(const RVektor& samples) {
   }
   FftInPlace(points.get(), count, +1);
   SetSize(count / 2);
-  if (n == 0) return;
-  const double scale = 1.0 / count;
   for (int32_t k = 0; k < n; ++k) data[k] = Cmplx(points[2L * k + 1], points[2L * k + 2]) * scale;
 }
 

@@ -34,7 +34,7 @@ class Vektor {
   Vektor(const Vektor& other);
   // The storage is replaced only when it holds fewer elements than the source; it never shrinks.
   Vektor& operator=(const Vektor& other);
-  ~Vektor() { delete[] data; }
+  ~Vektor() { Release(); }
 
   int32_t GetSize() const { return n; }
 
@@ -55,9 +55,11 @@ class Vektor {
  protected:
   T* data = nullptr;
   int32_t n = 0;
+  int32_t room = 0;  // the elements the storage holds, at least n
 
  private:
   T& BadIndex() const;
+  void Release();
 };
 
 class RVektor : public Vektor<double> {
@@ -88,8 +90,9 @@ class CVektor : public Vektor<Cmplx> {
   CVektor operator-(const CVektor& b) const;
   CVektor operator-() const;
 
-  // Half spectrum of the samples and its inverse; defined with the FFT.
-  void SetSpectrum(const RVektor& samples);
+  // Half spectrum of the samples, each line divided by their count (already done where
+  // dividedByCount), and its inverse; defined with the FFT.
+  void SetSpectrum(const RVektor& samples, bool dividedByCount = false);
   RVektor& InverseSpectrum(RVektor& out) const;
 
   // int32 count, then re and im of each element.

@@ -84,10 +84,13 @@ TEST_F(FftSpectrum, RoundTripAtOscilloscopeCounts) {
 }
 
 // Every power-of-two count from 4 up, as FFTW takes them: the half spectrum is the radix-2
-// transform's, scaled; the samples stay as they were (the plans read them where they lie); and a
-// count's spectrum keeps its bits when its plan is made again after other counts'.
+// transform's, scaled; the samples stay as they were (the plans read them where they lie); a
+// count's spectrum keeps its bits when its plan is made again after other counts', when it is
+// taken into a vector whose storage held a longer one, and when the samples come divided by
+// their count already.
 TEST_F(FftSpectrum, PowerOfTwoCountsMatchTheRadix2Transform) {
   std::vector<CVektor> first;
+  CVektor reused;
   for (int pass = 0; pass < 2; ++pass) {
     for (int n = 4, i = 0; n <= (1 << 16); n *= 2, ++i) {
       SCOPED_TRACE(testing::Message() << "n = " << n << ", pass " << pass);
@@ -103,6 +106,14 @@ TEST_F(FftSpectrum, PowerOfTwoCountsMatchTheRadix2Transform) {
       for (int k = 0; k < n / 2; ++k) {
         EXPECT_NEAR(spectrum[k].re, points[2 * k + 1] / n, 1e-15) << k;
         EXPECT_NEAR(spectrum[k].im, points[2 * k + 2] / n, 1e-15) << k;
+      }
+      RVektor divided(n);
+      for (int m = 0; m < n; ++m) divided[m] = samples[m] / n;
+      reused.SetSpectrum(divided, true);
+      ASSERT_EQ(reused.GetSize(), n / 2);
+      for (int k = 0; k < n / 2; ++k) {
+        ASSERT_EQ(reused[k].re, spectrum[k].re) << k;
+        ASSERT_EQ(reused[k].im, spectrum[k].im) << k;
       }
       if (pass == 0) {
         first.push_back(spectrum);

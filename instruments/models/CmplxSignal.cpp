@@ -31,6 +31,18 @@ void CmplxSignal::SetAtCursor(const Cmplx& value) {
 
 void CmplxSignal::SetFromRealSignal(const RealSignal& samples) {
   SetSpectrum(samples);
+  TakeSpacing(samples);
+}
+
+void CmplxSignal::SetFromTransient(const RVektor& values, const RVektor& times) {
+  RealSignal samples;
+  // Divided by their count as they are made, which spares the transform a pass.
+  samples.ResampleToPowerOfTwo(values, times, true);
+  SetSpectrum(samples, true);
+  TakeSpacing(samples);
+}
+
+void CmplxSignal::TakeSpacing(const RealSignal& samples) {
   const double span = samples.GetSize() * samples.dt;
   df = span > 0.0 ? 1.0 / span : 0.0;
 }

@@ -22,6 +22,9 @@ class CmplxSignal : public CVektor {
   // Writes outside the lines are dropped.
   void SetAtCursor(const Cmplx& value);
   void SetFromRealSignal(const RealSignal& samples);
+  // The spectrum of a transient result: its values at ascending times resampled to a power of
+  // two (RealSignal::ResampleToPowerOfTwo), then transformed.
+  void SetFromTransient(const RVektor& values, const RVektor& times);
   // 2n samples, dt = 1 / (2 * df * n).
   RealSignal ToRealSignal() const;
 
@@ -30,4 +33,7 @@ class CmplxSignal : public CVektor {
 
   double df = 0.0;
   int32_t cursor = 0;
+
+ private:
+  void TakeSpacing(const RealSignal& samples);
 };

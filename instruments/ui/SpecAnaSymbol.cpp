@@ -9,7 +9,6 @@
 #include "instruments/ui/ScreenDialog.h"
 #include "instruments/ui/SpiceVoltages.h"
 #include "instruments/ui/generators/SpectrumSource.h"
-#include "instruments/models/RealSignal.h"
 #include "pf/archive.h"
 #include "resources/Bitmaps.h"
 #include "resources/ScopeIds.h"
@@ -94,10 +93,7 @@ void SpecAnaSymbol::MeasureStep(InstrumentRole& master) { CollectValue(master, t
 void SpecAnaSymbol::ReadSpiceResults(SpiceManager& result) {
   spicePresent = 1;
   if (!result.IsComplexResult()) {
-    RealSignal samples;
-    samples.ResampleToPowerOfTwo(VoltageBetween(result, nodes[0], nodes[1]),
-                                 result.GetScaleVector());
-    signal.SetFromRealSignal(samples);
+    signal.SetFromTransient(VoltageBetween(result, nodes[0], nodes[1]), result.GetScaleVector());
     const int32_t m = signal.GetSize();
     spiceSpectrum.Realloc(m);
     spiceFrequencies.Realloc(m);

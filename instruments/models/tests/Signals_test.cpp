@@ -133,11 +133,12 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
   EXPECT_EQ(signal.InterpolateAt(v, t, 5), 3.0);  // past the end: the last pair
 }
 
-// The resampling lets each pair of ascending times find its samples, in blocks; each sample
-// must still be what the point-by-point blend gives: at the blocks' seams, at repeated times,
-// where one pair holds thousands of samples, before a late or early first time, and for times
-// out of order or NaN, also where a long signal's pairs are taken in several parts and only a
-// later part finds them so.
+// The resampling lets each pair of ascending times find its samples, in blocks and groups; each
+// sample must still be what the point-by-point blend gives: at the blocks' seams, at repeated
+// times, where one pair holds thousands of samples, where pairs hold none to three side by side,
+// before a late or early first time, and for times out of order or NaN, also where a long
+// signal's pairs are taken in several parts and only a later part finds them so. Samples divided
+// by their count as they are made, and the spectrum taken so, keep the bits of dividing after.
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
@@ -149,6 +150,8 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     double step = 0.0;      // evenly spaced times this far apart, where samples meet them exactly
     bool below = false;     // the inner ones then a least step below
     int nanAt = 0;          // this point's time is NaN; 0 none
+    double base = 1.0;      // otherwise the times advance by base + up to spread
+    double spread = 0.3;
   };
   const Case cases[] = {{3},
                         {9},
@@ -171,6 +174,8 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
                         {40000, 0.0, 0, 8192},
                         {40000, 0.0, 0, 12000},
                         {40000, 0.0, 0, 0, 0, 0.0, 0.0, false, 12345},
+                        {2100, 0.0, 0, 0, 0, 0.0, 0.0, false, 0, 0.1, 2.9},
+                        {40000, 0.0, 0, 0, 0, 0.0, 0.0, false, 0, 0.1, 2.9},
                         {40000}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.points << " points, long span " << c.longSpan);
@@ -184,7 +189,7 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
         time = c.below && i + 2 < c.points ? std::nextafter((i + 1) * c.step, 0.0)
                                            : (i + 1) * c.step;
       else if (c.repeatEvery == 0 || i % c.repeatEvery != 0)
-        time += 1.0 + 0.3 * ((i * 7919) % 11) / 11;
+        time += c.base + c.spread * ((i * 7919) % 11) / 11;
     }
     t[0] = c.start;
     if (c.swapAt != 0) std::swap(t[c.swapAt], t[c.swapAt + 1]);
@@ -198,6 +203,23 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     for (int32_t k = 1; k < fast.GetSize() - 1; ++k)
       ASSERT_EQ(fast[k], slow.InterpolateAt(values, times, k)) << k;
     EXPECT_EQ(fast.cursor, slow.cursor);
+
+    const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    RealSignal divided;
+    divided.ResampleToPowerOfTwo(values, times, true);
+    ASSERT_EQ(divided.GetSize(), fast.GetSize());
+    for (int32_t k = 0; k < fast.GetSize(); ++k)
+      ASSERT_TRUE(same(divided[k], fast[k] / fast.GetSize())) << k;
+    CmplxSignal direct;
+    CmplxSignal viaSamples;
+    direct.SetFromTransient(values, times);
+    viaSamples.SetFromRealSignal(fast);
+    ASSERT_EQ(direct.GetSize(), viaSamples.GetSize());
+    EXPECT_EQ(direct.df, viaSamples.df);
+    for (int32_t k = 0; k < direct.GetSize(); ++k) {
+      ASSERT_TRUE(same(direct[k].re, viaSamples[k].re)) << k;
+      ASSERT_TRUE(same(direct[k].im, viaSamples[k].im)) << k;
+    }
   }
 }
 
