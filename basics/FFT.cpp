@@ -192,8 +192,8 @@ class RealPlan {
 static_assert(sizeof(Cmplx) == sizeof(fftw_complex), "a Cmplx is laid out as FFTW's complex");
 
 VOSTRANE_VECTOR_CLONES
-void Scale(double* __restrict values, int32_t count, double factor) {
-  for (int32_t i = 0; i < count; ++i) values[i] *= factor;
+void Scale(Cmplx* __restrict lines, int32_t count, double factor) {
+  for (int32_t k = 0; k < count; ++k) lines[k] = Cmplx(lines[k].re * factor, lines[k].im * factor);
 }
 
 // Calls take(plan) with FFTW's real transform of count samples (a power of two, at least 4),
@@ -225,7 +225,7 @@ void CVektor::SetSpectrum(const RVektor& samples, bool dividedByCount) {
       if (room <= lines) return;
       plan.Run(&samples[0], reinterpret_cast<fftw_complex*>(data));
       n = lines;
-      if (!dividedByCount) Scale(reinterpret_cast<double*>(data), 2 * lines, scale);
+      if (!dividedByCount) Scale(data, lines, scale);
     });
     return;
   }
