@@ -91,7 +91,9 @@ class CVektor : public Vektor<Cmplx> {
   CVektor operator-() const;
 
   // Half spectrum of the samples, each line divided by their count (already done where
-  // dividedByCount), and its inverse; defined with the FFT.
+  // dividedByCount: the transform of samples so divided is the lines so divided, bit for bit,
+  // while its sums stay normal numbers; it also keeps sums of huge samples from overflowing),
+  // and its inverse; defined with the FFT.
   void SetSpectrum(const RVektor& samples, bool dividedByCount = false);
   RVektor& InverseSpectrum(RVektor& out) const;
 

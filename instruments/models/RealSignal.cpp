@@ -54,8 +54,8 @@ struct PairTerms {
 };
 
 // Halved first, so that no sum overflows (halving is exact but for subnormal numbers). half is
-// 0.5, or 0.5 over a power of two for samples divided by their count: equally exact, so such a
-// blend is the plain one divided, bit for bit.
+// 0.5, or 0.5 over a power of two for samples divided by their count: equally exact where the
+// results stay normal numbers, so such a blend is then the plain one divided, bit for bit.
 inline PairTerms TermsOf(double t0, double t1, double v0, double v1, double half) {
   return {0.5 * t0 + 0.5 * t1, kPi / (t1 - t0), half * v0 + half * v1, half * v1 - half * v0};
 }
@@ -189,7 +189,7 @@ struct PairWriter {
       const uint32_t keep = _mm512_cmpgt_epi32_mask(
           _mm512_permutexvar_epi32(
               _mm512_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7),
-              _mm512_castsi256_si512(held)),
+              _mm512_zextsi256_si512(held)),
           _mm512_setr_epi32(0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1));
       double* at = out + begins[0];
       for (int32_t part = 0; part < 2; ++part) {
@@ -329,7 +329,8 @@ void RealSignal::ResampleToPowerOfTwo(const RVektor& values, const RVektor& time
       const int32_t from = std::max(SamplesUpTo(t[0], dt, inverse, size - 1), 1);
       const int32_t to = SamplesUpTo(t[count - 1], dt, inverse, size - 1);
       for (int32_t k = 1; k < from; ++k) data[k] = ValueAt(t, v, 1, k * dt, half);
-      for (int32_t k = to; k < size - 1; ++k) data[k] = ValueAt(t, v, count - 1, k * dt, half);
+      for (int32_t k = std::max(to, 1); k < size - 1; ++k)
+        data[k] = ValueAt(t, v, count - 1, k * dt, half);
       cursor = static_cast<int32_t>(std::lower_bound(t, t + count, (size - 2) * dt) - t);
     } else {
       for (int32_t k = 1; k < size - 1; ++k) data[k] = InterpolateAt(values, times, k) * scale;

@@ -24,8 +24,9 @@ class RealSignal : public RVektor {
   void ToBytes(uint8_t* bytes, int32_t count) const;
   // Rebuilds the signal from n samples at ascending times (t[0] taken as 0): a power-of-two
   // count (2 below three points, else at least 4), even spacing, the end values kept. Where
-  // dividedByCount, every sample comes divided by that count, bit for bit as dividing afterwards
-  // would give (the count being a power of two), as a spectrum's transform wants them.
+  // dividedByCount, every sample comes divided by that count, as a spectrum's transform wants
+  // them: bit for bit as dividing afterwards would give (the count being a power of two), but
+  // for values so small that the quotients fall below the normal numbers.
   void ResampleToPowerOfTwo(const RVektor& values, const RVektor& times,
                             bool dividedByCount = false);
   // The raised-cosine blend of the two samples around k * dt. The search only moves forward

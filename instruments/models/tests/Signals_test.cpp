@@ -136,9 +136,10 @@ TEST(RealSignal, InterpolationAtEqualTimesTakesTheLaterValue) {
 // The resampling lets each pair of ascending times find its samples, in blocks and groups; each
 // sample must still be what the point-by-point blend gives: at the blocks' seams, at repeated
 // times, where one pair holds thousands of samples, where pairs hold none to three side by side,
-// before a late or early first time, and for times out of order or NaN, also where a long
-// signal's pairs are taken in several parts and only a later part finds them so. Samples divided
-// by their count as they are made, and the spectrum taken so, keep the bits of dividing after.
+// before a late or early first time (all times below 0 too), and for times out of order or NaN,
+// also where a long signal's pairs are taken in several parts and only a later part finds them
+// so; the end values stay. Samples divided by their count as they are made, and the spectrum
+// taken so, keep the bits of dividing after.
 TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
   struct Case {
     int points;
@@ -158,6 +159,8 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
                         {517, 0.0, 5},
                         {1000, 0.5},
                         {1000, -3.5},
+                        {1000, -3.5, 499},
+                        {1000, -5000.0},
                         {5000, 0.0, 7},
                         {3000, 0.0, 0, 1700},
                         {5000, 0.0, 0, 0, 2500, 5000.0},
@@ -203,6 +206,8 @@ TEST(RealSignal, ResamplingMatchesThePointByPointBlend) {
     for (int32_t k = 1; k < fast.GetSize() - 1; ++k)
       ASSERT_EQ(fast[k], slow.InterpolateAt(values, times, k)) << k;
     EXPECT_EQ(fast.cursor, slow.cursor);
+    EXPECT_EQ(fast[0], v.front());
+    EXPECT_EQ(fast[fast.GetSize() - 1], v.back());
 
     const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
     RealSignal divided;
