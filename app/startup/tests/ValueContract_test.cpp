@@ -1,14 +1,12 @@
 // What a dialog accepts, the simulator takes: for every registered symbol whose dialog has value
-// fields, a number typed into one field that the dialog lets through must give a netlist whose
-// network builds without a message. Otherwise a run would report a value error long after the
-// dialog said nothing.
+// fields, a number at the edges typed into one field that the dialog lets through must give a
+// netlist whose network builds without a message, and a SPICE netlist written without one.
+// Otherwise a run or an export would report a value error long after the dialog said nothing.
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -178,7 +176,7 @@ OpenedDialog Open(NetSymbol& symbol, const std::string& label, int switchId = 0)
       for (const int id : ValueEdits(holder.FindTemplate())) {
         opened.fields.push_back({{page, id}, holder.GetDlgItemText(id)});
       }
-      if (sheet != nullptr) continue;
+      if (sheet != nullptr || holder.FindTemplate() == nullptr) continue;
       for (const pf::ControlTemplate& c : holder.FindTemplate()->controls) {
         if (c.kind == pf::ControlKind::CheckBox || c.kind == pf::ControlKind::RadioButton) {
           opened.switches.push_back(c.id);
@@ -333,8 +331,8 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
     const std::optional<std::string> label = DialogLabel(*probe);
     if (!label) return;
     const std::vector<OpenedDialog::Shown> fields = Open(*probe, *label).fields;
-    for (const OpenedDialog::Shown& refused_field : fields) {
-      const PlacedField& bad = refused_field.field;
+    for (const OpenedDialog::Shown& badShown : fields) {
+      const PlacedField& bad = badShown.field;
       std::unique_ptr<NetSymbol> symbol = make();
       const std::string before = SymbolSnapshot(*symbol).Bytes();
       bool refused = false;
@@ -360,7 +358,9 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
           "dialog " + *label + " field " + std::to_string(bad.id) +
           (bad.page >= 0 ? " on page " + std::to_string(bad.page) : std::string());
       // A sheet's pages store when they are left; nothing sees the symbol before the sheet ends.
-      if (bad.page < 0) EXPECT_TRUE(atRefusal == before) << where << ": the refused OK stored fields";
+      if (bad.page < 0) {
+        EXPECT_TRUE(atRefusal == before) << where << ": the refused OK stored fields";
+      }
       EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == before)
           << where << ": Abbrechen after the refusal kept stored fields";
     }
