@@ -92,7 +92,7 @@ import numpy
 from readings import amount, tables
 from scope_runs import hermitian_inverse, resampled
 from spectrum_runs import readouts
-from spice_road import read_raw
+from spice_road import read_raw, time_mean
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
@@ -716,9 +716,9 @@ def mixer(report, work, outputs):
                              MIXER_TRANSIENT)
     road, ours = pairs["if"]
     report.printed("M pulse generators, SPICE: mean over time", [mean_table[0][0].split()[-1]],
-                   [numpy.trapz(ours, times) / (times[-1] - times[0])])
+                   [time_mean(ours, times)])
     got = amount(mean_table[0][0].split()[-1])
-    want = numpy.trapz(road, times) / (times[-1] - times[0])
+    want = time_mean(road, times)
     if abs(got - want) > 0.01 * abs(want):
         report.fail("M pulse generators, SPICE: mean against the raw file",
                     f"{got:.6g} against {want:.6g}")
