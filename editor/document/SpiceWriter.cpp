@@ -32,6 +32,21 @@ bool MissesSpiceForm(const NetSymbol& s) {
   return WritesElementLine(s) && !s.IsInstrument() && s.GetClassKey() != "PktSymbol";
 }
 
+// The card of a transient, ".TRAN" in any case, as the pulse and data generators write it.
+bool IsTransientCard(const LineFile& card) {
+  bool transient = false;
+  bool first = true;
+  card.ForEach([&](const MyStrng& line) {
+    if (first) {
+      MyStrng word = line.TrimmedLeft();
+      word.MakeUpper();
+      transient = word.ToCString().rfind(".TRAN", 0) == 0;
+    }
+    first = false;
+  });
+  return transient;
+}
+
 MyStrng NextInChain(const NetSymbol& s) {
   const auto* instrument = dynamic_cast<const InstrumentRole*>(&s);
   return instrument != nullptr ? instrument->GetNextInstrumentName() : MyStrng();
@@ -50,7 +65,7 @@ bool SpiceWriter::Compose() {
   LineFile control;
   for (NetSymbol* s : chain) s->WriteSpiceControl(control);
   doc.spiceChainCount = chain.empty() ? 0 : static_cast<int>(chain.size()) - 1;
-  MarkRunning(chain, control.GetCount() > 0);
+  MarkRunning(chain, control);
   WriteElementLines();
   WriteLinks(numbering.Links());
   WriteSpiceModels();
@@ -75,13 +90,15 @@ std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
   return chain;
 }
 
-void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, bool card) {
+void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, const LineFile& card) {
   // Every analysis is its chain's (supplies hold their value whoever runs). A file of no
   // analysis keeps every source as drawn, for whatever card the user adds.
-  const bool noAnalysis = !card && doc.operatingPointRequest == 0;
+  const bool noAnalysis = card.GetCount() == 0 && doc.operatingPointRequest == 0;
+  const bool transient = IsTransientCard(card);
   doc.ForEachInstrument([&](NetSymbol& s, InstrumentRole& instrument) {
     const bool inChain = std::find(chain.begin(), chain.end(), &s) != chain.end();
     instrument.SetRunning(noAnalysis || inChain);
+    instrument.SetTransient(transient);
   });
 }
 

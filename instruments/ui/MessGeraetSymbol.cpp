@@ -129,7 +129,7 @@ MessMasterSymbol::MessMasterSymbol(const Point& start, const Point& end)
 }
 
 MyStrng MessMasterSymbol::SpiceSource(const MyStrng& driving) const {
-  return runsNetlist ? driving : MyStrng("DC 0");
+  return DrivesSpice() ? driving : MyStrng("DC 0");
 }
 
 int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyStrng& source,
