@@ -133,6 +133,10 @@ class MessMasterSymbol : public MessGeraetSymbol {
   virtual int StartRun() { return 0; }
 
  protected:
+  // Attaches the network a frequency run drives: the reader's top-level network, when it is a
+  // linear one that holds the master's own source. Null (the run cannot start) otherwise, as for
+  // a circuit with a diode, whose network only the DC run solves.
+  UsrDefNet* AttachDrivenNet();
   // The source text of a SPICE line: the one given while the generator runs the analysis,
   // 0 V while it is idle.
   MyStrng SpiceSource(const MyStrng& driving) const;

@@ -242,6 +242,9 @@ int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
   }
   networkReady = 1;
   SelectNetwork();
+  // A circuit whose network only the DC run solves (a diode in it) leaves nothing to sweep, and
+  // nothing was reported that the box could show.
+  if (network == nullptr) VS_Error().Error("Fehler beim Start der Berechnung", 4);
   // A network that could not be set up (no elements, say) has only its message to show.
   if (network == nullptr || network->GetErrorCode() != 0) {
     networkReady = 0;
