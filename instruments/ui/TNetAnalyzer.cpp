@@ -154,11 +154,10 @@ void TNetAnalyzer::OnStart() {
   const bool built = doc->BuildNetlist(view);
   doc->SetRunningInstrument(nullptr);
   if (!built) return;
-  if (Diagramm* d = screen.Current()) d->SetCurveKeys();
-  Measure(doc->GetNetlistLines());
+  Measure(doc->GetNetlistLines(), true);
 }
 
-void TNetAnalyzer::Measure(const LineFile& lines) {
+void TNetAnalyzer::Measure(const LineFile& lines, bool curveKeys) {
   if (startRequested == 0) return;
   running = 1;
   timeStamp = RunTimeStamp();
@@ -169,6 +168,8 @@ void TNetAnalyzer::Measure(const LineFile& lines) {
     running = 0;
     return;
   }
+  // Only a sweep that runs takes the screen's keys: a refused one leaves the screen as it was.
+  if (Diagramm* d = screen.Current(); d != nullptr && curveKeys) d->SetCurveKeys();
   StartMeasurement();
   Diagramm* d = screen.Current();
   if (!Failed() && d != nullptr) {
