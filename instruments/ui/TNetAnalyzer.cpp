@@ -243,8 +243,8 @@ int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
   }
   networkReady = 1;
   SelectNetwork();
-  // A circuit whose network only the DC run solves (a diode in it) leaves nothing to sweep, and
-  // nothing was reported that the box could show.
+  // Nothing to sweep (a circuit that only the DC run solves, a chosen network that is gone), and
+  // nothing reported that the box could show.
   if (network == nullptr) VS_Error().Error("Fehler beim Start der Berechnung", 4);
   // A network that could not be set up (no elements, say) has only its message to show.
   if (network == nullptr || network->GetErrorCode() != 0) {
@@ -274,7 +274,9 @@ void TNetAnalyzer::SelectNetwork() {
     for (int i = 0; i < count; ++i) {
       if (reader.GetUsrNet(i)->GetName() == netName) network = reader.GetUsrNet(i);
     }
-  } else if (count > 0) {
+  } else if (count > 0 && reader.GetNonLinearNetCount() == 0) {
+    // Beside a circuit that only the DC run solves (a diode in it), the last linear network is
+    // a sub-circuit's.
     network = reader.GetUsrNet(count - 1);
     netName = network->GetName();
   }
