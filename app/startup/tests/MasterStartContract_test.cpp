@@ -1,8 +1,10 @@
 // What every master owes the user at its Start, walked over the registry's keys so that a new
 // master is held to it without a row of its own: a run it cannot run (a frequency run on a
 // circuit with a diode, a DC run on one without) is refused with "Fehler beim Start der
-// Berechnung" under "Achtung", starts nothing and leaves every instrument of the circuit and the
-// files of the runs as they were; a run it starts reaches the circuit's instruments.
+// Berechnung" under "Achtung" (a source for SPICE alone at loading the network already), starts
+// nothing and leaves every instrument of the circuit and the files of the runs as they were; a
+// run it starts reaches the circuit's instruments. Every Start button starts through
+// StartGeneratorRun, which the walk calls.
 
 #include <gtest/gtest.h>
 
@@ -143,6 +145,7 @@ TEST_F(MasterStartContract, ARunThatCannotRunIsRefusedAndLeavesTheInstrumentsAlo
       ASSERT_TRUE(doc.BuildNetlist(&view));
       const std::map<std::string, std::string> held = Records(doc, master);
 
+      // The set-up dialog the Start button closes: never shown here, so closing it does nothing.
       pf::Dialog startDialog(0);
       const bool started = StartGeneratorRun(master, startDialog, 10);
       const auto& shown = headless.Ui().Messages();
