@@ -142,6 +142,14 @@ int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyS
   return 1;
 }
 
+UsrDefNet* MessMasterSymbol::AttachDrivenNet() {
+  const int nets = reader.GetUsrNetCount();
+  UsrDefNet* top = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
+  // Without its source the last linear network is a sub-circuit's, which the run never reaches.
+  attachedNet = top != nullptr && top->FindElement(elementName) != nullptr ? top : nullptr;
+  return attachedNet;
+}
+
 MessMasterSymbol::~MessMasterSymbol() {
   // Elements parsed later must not reach a reader that is gone.
   if (NetContext::ReaderInUse() == &reader) NetContext::SetReaderInUse(nullptr);

@@ -134,6 +134,10 @@ class MessMasterSymbol : public MessGeraetSymbol {
   virtual int StartRun() { return 0; }
 
  protected:
+  // Attaches the network a frequency run drives: the reader's top-level network, when it is a
+  // linear one that holds the master's own source. Null (the run cannot start) otherwise, as for
+  // a circuit with a diode, whose network only the DC run solves.
+  UsrDefNet* AttachDrivenNet();
   // Whether the SPICE source drives in the netlist being written: while the generator runs the
   // analysis, and in every transient when its source is a waveform in time.
   bool DrivesSpice() const { return runsNetlist || (inTransient && HasTimeWaveform()); }
