@@ -81,16 +81,14 @@ class Unfinished {
   static constexpr long kMaxSpins = 100000000;
   struct Slot {
     std::atomic<int> state{kFree};
-    char path[PATH_MAX];
+    char path[PATH_MAX] = {};
   };
   static_assert(std::atomic<int>::is_always_lock_free);
   Slot slots_[kSlots];
 };
 
-Unfinished& TheUnfinished() {
-  static Unfinished files;
-  return files;
-}
+// Constant-initialised: the handler never runs the guard of a static's first use.
+constinit Unfinished unfinished;
 
 // A file its owner made read-only is not replaced behind their back, whoever writes: the
 // rename would take no permission of the file's own. Root passes access(), so the mode decides
@@ -142,7 +140,7 @@ WholeFile::WholeFile(const std::string& target) : target_(MapWindowsPath(target)
   name += where.filename().string().substr(0, kNameRoom);
   name += ".XXXXXX";
   std::string temp = (folder / name).string();
-  slot_ = TheUnfinished().Make(temp);
+  slot_ = unfinished.Make(temp);
   if (slot_ < 0) return;
   path_ = std::move(temp);
   temporary_ = true;
@@ -152,7 +150,7 @@ WholeFile::~WholeFile() {
   if (!temporary_) return;
   std::error_code ec;
   fs::remove(path_, ec);
-  TheUnfinished().Free(slot_);
+  unfinished.Free(slot_);
 }
 
 bool WholeFile::WriteStream(const std::function<bool(std::ostream&)>& write) const {
@@ -180,12 +178,12 @@ bool WholeFile::Commit() {
     ok = !ec;
   }
   if (!ok) fs::remove(path_, ec);
-  TheUnfinished().Free(slot_);
+  unfinished.Free(slot_);
   temporary_ = false;
   return ok;
 }
 
-void RemoveUnfinishedFiles() { TheUnfinished().RemoveAll(); }
+void RemoveUnfinishedFiles() { unfinished.RemoveAll(); }
 
 bool WriteWholeFile(const std::string& target,
                     const std::function<bool(const std::string& path)>& write) {
