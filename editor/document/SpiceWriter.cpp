@@ -13,6 +13,7 @@
 #include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
+#include "pf/path_map.h"
 #include "simulator/NetlistName.h"
 
 namespace {
@@ -108,13 +109,14 @@ void SpiceWriter::WriteSpiceHeader() {
   const MyStrng name = GeneratedFileName(doc, ".cir");
   const SpiceSettings* spice = doc.spiceSettings;
   if (spice != nullptr && spice->enabled != 0 && !spice->home.IsEmpty()) {
-    doc.spiceDirectory = spice->home;
+    // Mapped before the circuit's name joins it: that name is no Windows path, its '\' stays.
+    doc.spiceDirectory = MyStrng(pf::MapWindowsPath(spice->home.GetBuffer()));
   } else {
     // Without a SPICE program the file goes next to the document.
     doc.spiceDirectory = MyStrng(std::filesystem::path(doc.GetPathName()).parent_path().string());
   }
   const std::string folder = doc.spiceDirectory.ToCString();
-  const bool separated = folder.empty() || folder.back() == '/' || folder.back() == '\\';
+  const bool separated = folder.empty() || folder.back() == '/';
   lines.fileName = doc.spiceDirectory + (separated ? "" : "/") + name;
   lines.AddLine(NetlistName(doc.GetTitle()));
   lines.AddLine("*");

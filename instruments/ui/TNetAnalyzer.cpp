@@ -586,6 +586,7 @@ void TNetAnalyzer::LoadCurve() {
   if (in.IsOpen()) {
     pf::Archive ar(in.Stream());
     loaded = d->LoadCurve(ar) && in.Refusal().empty();
+    if (!loaded) in.ReadOn();
   }
   const std::string& refusal = in.Refusal();
   if (loaded) screen.SetCurvesShown(true);
