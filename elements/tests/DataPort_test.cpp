@@ -418,42 +418,48 @@ TEST_F(DataPortTest, CircuitFileSources) {
   }
 }
 
+// The file as the sub-circuit Cmp1 of doc ("Outer.vqe"), from a pin to ground.
+UserNetSymbol& PlaceSubCircuit(CVostraneDoc& doc, const fs::path& file, const char* title) {
+  doc.SetTitle("Outer.vqe");
+  auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
+  EXPECT_TRUE(s->TakeSource(file.string(), title, ""));
+  doc.AddSymbol(s);
+  doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
+  return *s;
+}
+
 // Every netlist reads the circuit file as it is then, with the checks of its choosing: a file
 // that no longer has the symbol's pins, or cannot be read, refuses the netlist, naming the
 // sub-circuit and the file.
 TEST_F(DataPortTest, CircuitFileIsCheckedForEveryNetlist) {
   const fs::path sub = Scratch() / "part.vqe";
   const std::string named = "Teilschaltung Cmp1 (" + sub.string() + ")";
+  enum Change { kPorts, kUsesItself, kRemoved, kDamaged };
   const struct {
-    const char* change;
-    int ports;     // the file's external nodes; -1 no circuit written
-    const char* bytes;  // written instead, or with ports -1 and null: the file removed
+    Change change;
+    int ports;            // kPorts: the file's external nodes now
     std::string message;  // "" when taken
   } kCases[] = {
-      {"two ports", 2, nullptr, ""},
-      {"three ports", 3, nullptr, named + " hat 3 statt 2 Anschlüsse"},
-      {"one port", 1, nullptr, named + " hat 1 statt 2 Anschlüsse"},
-      {"no external node", 0, nullptr, named + " hat 0 statt 2 Anschlüsse"},
-      {"removed", -1, nullptr, named + ": Datei kann nicht geöffnet werden: " + sub.string()},
-      {"damaged", -1, "kein Schaltplan", named + ": Datei ist beschädigt: " + sub.string()},
-      {"uses itself", 2, "", "Schaltung verwendet sich selbst: part"},
+      {kPorts, 2, ""},
+      {kPorts, 3, named + " hat 3 statt 2 Anschlüsse"},
+      {kPorts, 1, named + " hat 1 statt 2 Anschlüsse"},
+      {kPorts, 0, named + " hat 0 statt 2 Anschlüsse"},
+      {kRemoved, 0, named + ": Datei kann nicht geöffnet werden: " + sub.string()},
+      {kDamaged, 0, named + ": Datei ist beschädigt: " + sub.string()},
+      {kUsesItself, 2, "Schaltung verwendet sich selbst: part"},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.change);
+    SCOPED_TRACE(c.message);
     WriteCircuit("part.vqe", 2);
     CVostraneDoc doc;
-    doc.SetTitle("Outer.vqe");
-    auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
-    ASSERT_TRUE(s->TakeSource(sub.string(), "part", ""));
-    doc.AddSymbol(s);
-    doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
+    UserNetSymbol& s = PlaceSubCircuit(doc, sub, "part");
     ASSERT_TRUE(doc.BuildNetlist(nullptr));
-    if (c.ports >= 0) {
-      WriteCircuit("part.vqe", c.ports, c.bytes != nullptr ? sub.string() : std::string());
-    } else if (c.bytes != nullptr) {
-      std::ofstream(sub) << c.bytes;
-    } else {
+    if (c.change == kRemoved) {
       fs::remove(sub);
+    } else if (c.change == kDamaged) {
+      std::ofstream(sub) << "kein Schaltplan";
+    } else {
+      WriteCircuit("part.vqe", c.ports, c.change == kUsesItself ? sub.string() : std::string());
     }
     VS_Error::ResetQueue();
     EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
@@ -464,12 +470,12 @@ TEST_F(DataPortTest, CircuitFileIsCheckedForEveryNetlist) {
       continue;
     }
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
-    // The SPICE file says the same before it says that a sub-circuit has no SPICE form.
+    // The SPICE file, which holds no sub-network, checks the file's pins alike.
     VS_Error::ResetQueue();
     LineFile spice;
-    s->WriteSpiceLines(spice, 0);
+    s.WriteSpiceLines(spice, 0);
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "",
-              c.ports >= 0 && c.bytes != nullptr ? "" : c.message);
+              c.change == kUsesItself ? "" : c.message);
   }
   VS_Error::ResetQueue();
 }
@@ -490,13 +496,9 @@ TEST_F(DataPortTest, NetlistTextIsCheckedForEveryNetlist) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.definition);
     CVostraneDoc doc;
-    doc.SetTitle("Outer.vqe");
-    auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
-    ASSERT_TRUE(s->TakeSource(file.string(), "band", ""));
-    doc.AddSymbol(s);
-    doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
-    s->subLines.RemoveAll();
-    s->subLines.AddLine(c.definition);
+    UserNetSymbol& s = PlaceSubCircuit(doc, file, "band");
+    s.subLines.RemoveAll();
+    s.subLines.AddLine(c.definition);
     VS_Error::ResetQueue();
     EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
