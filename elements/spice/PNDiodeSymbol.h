@@ -1,8 +1,9 @@
 #pragma once
 // The semiconductor diode: for the built-in simulator an "HLD" line with IS, N and RS; for SPICE
-// a line naming a .MODEL of type D from the circuit's library, or, while no model is chosen,
-// a card of its own values named NAME_MOD. With a chosen model the built-in line, too, takes IS,
-// N and RS from that card. The temperature To lives in the base's general value (values[0]).
+// a line naming a .MODEL of type D from the circuit's library, or, while no model is chosen or
+// the circuit has no library, a card of its own values named NAME_MOD. With a chosen model the
+// built-in line, too, takes IS, N and RS from that card. The temperature To lives in the base's
+// general value (values[0]).
 
 #include <optional>
 #include <tuple>
