@@ -23,6 +23,10 @@ SpiceModelLookup SpiceModelLookup::For(const NetSymbol& symbol, pf::Window* pare
   return SpiceModelLookup(dynamic_cast<const CVostraneDoc*>(doc));
 }
 
+MyStrng MissingSpiceModel(const NetSymbol& symbol) {
+  return symbol.GetElementName() + ": Modell " + symbol.modelName + " nicht in der Bibliothek";
+}
+
 void SpiceModelLookup::ListBipolarModels(LineFile& names) const {
   if (library != nullptr) library->GetBipolarModelNames(names);
 }

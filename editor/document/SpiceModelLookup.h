@@ -34,3 +34,7 @@ class SpiceModelLookup {
   const SpiceLibrary* library = nullptr;
   bool hasLibrarySymbol = false;
 };
+
+// "NAME: Modell MODEL nicht in der Bibliothek": the symbol's chosen model is not in the library
+// that its SPICE line would need.
+MyStrng MissingSpiceModel(const NetSymbol& symbol);

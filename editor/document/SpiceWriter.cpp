@@ -69,10 +69,10 @@ bool SpiceWriter::Compose() {
   MarkRunning(chain, control);
   WriteElementLines();
   WriteLinks(numbering.Links());
-  WriteSpiceModels();
+  const bool modelsFound = WriteSpiceModels();
   WriteSpiceCommands(control);
   WriteSpiceTrailer();
-  return true;
+  return modelsFound;
 }
 
 std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
@@ -151,7 +151,7 @@ void SpiceWriter::WriteLinks(const std::vector<std::pair<int32_t, int32_t>>& lin
   }
 }
 
-void SpiceWriter::WriteSpiceModels() {
+bool SpiceWriter::WriteSpiceModels() {
   LineFile& lines = doc.netlistLines;
   doc.modelNames.RemoveAll();
   lines.AddLine("*");
@@ -159,15 +159,22 @@ void SpiceWriter::WriteSpiceModels() {
   lines.AddLine("*");
   // Without a library only a symbol that writes a card of its own values adds anything.
   const SpiceLibrary* library = SpiceModelLookup(&doc).Library();
+  bool found = true;
   doc.symbols.ForEach([&](NetSymbol* s) {
     if (!s->UsesSpiceModel()) return;
-    // A symbol without a chosen model names a card of its own, NAME_MOD.
-    const MyStrng name =
-        s->modelName == "NoModell" ? s->GetElementName() + "_MOD" : s->modelName;
+    const MyStrng name = s->SpiceModelName();
     if (doc.modelNames.Find(name)) return;
+    const int before = lines.GetCount();
     s->WriteSpiceModel(library, lines);
+    // The SPICE program would stop at the name; every element that names it is reported.
+    if (lines.GetCount() == before) {
+      Report(MissingSpiceModel(*s));
+      found = false;
+      return;
+    }
     doc.modelNames.Append(name);
   });
+  return found;
 }
 
 void SpiceWriter::WriteSpiceCommands(const LineFile& control) {

@@ -18,7 +18,8 @@ class SpiceWriter {
   explicit SpiceWriter(CVostraneDoc& doc) : doc(doc) {}
 
   // The lines into the document's netlist lines, whose file name becomes the file's path;
-  // nothing is written to disk. False for an empty circuit and when the numbering fails.
+  // nothing is written to disk. False for an empty circuit, when the numbering fails and,
+  // reported, when a symbol's model is not in the library: such a file would not run.
   bool Compose();
 
  private:
@@ -26,7 +27,8 @@ class SpiceWriter {
   void WriteElementLines();
   // Joined external nodes (and ground) are shorted as the netlist's 0 ohm links do.
   void WriteLinks(const std::vector<std::pair<int32_t, int32_t>>& links);
-  void WriteSpiceModels();
+  // False when a model is missing.
+  bool WriteSpiceModels();
   // The active instrument and the instruments chained to it, whose cards the file carries;
   // empty for the operating point and without an active instrument.
   std::vector<NetSymbol*> ControlChain() const;

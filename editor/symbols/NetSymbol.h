@@ -55,6 +55,8 @@ class NetSymbol : public pf::Object {
   virtual void WriteSpiceModel(const SpiceLibrary* library, LineFile& lines);
   virtual void WriteSpiceControl(LineFile& lines);
   virtual bool UsesSpiceModel() const;
+  // The model that the SPICE line names and WriteSpiceModel writes: the chosen one.
+  virtual MyStrng SpiceModelName() const { return modelName; }
   // A symbol with a netlist line but no SPICE form; the SPICE export names it as missing.
   virtual bool LacksSpiceForm() const { return false; }
   virtual void ReadSpiceResults(SpiceManager& source);

@@ -47,6 +47,23 @@ MyStrng TakeUpperToken(MyStrng& rest) {
   return token;
 }
 
+// The report of the option line's format of real and imaginary parts, or of its parameter
+// word (the first of S, Y, Z, H and G) when that is not S, whichever comes first; empty
+// without either.
+MyStrng UnsupportedOption(const MyStrng& optionLine) {
+  MyStrng rest(optionLine);
+  bool parameterSeen = false;
+  for (MyStrng word = TakeUpperToken(rest); !word.IsEmpty(); word = TakeUpperToken(rest)) {
+    if (word == "RI") return "RI-Format wird nicht unterstützt";
+    if (parameterSeen) continue;
+    parameterSeen = word == "S";
+    if (word == "Y" || word == "Z" || word == "H" || word == "G") {
+      return word + "-Parameter werden nicht unterstützt";
+    }
+  }
+  return MyStrng();
+}
+
 // The frequency as a plain decimal under the SI prefix its size calls for.
 MyStrng PlainFrequency(double hertz) {
   constexpr struct {
@@ -85,10 +102,15 @@ double NewDataSet::GetFrequencyFactor() const {
 
 bool NewDataSet::ParseOptionLine() {
   // The option line reaches the simulator as written, and it takes the reference wherever the
-  // line states it: one it refuses keeps the file out, also behind words out of order.
+  // line states it: one it refuses keeps the file out, also behind words out of order. So does
+  // a word that says the rows hold something else than magnitude and angle of S parameters.
   const OptionReference reference = ReadOptionReference(optionLine);
-  const auto fail = [&reference]() {
-    if (reference.Refused()) Report(MyStrng("Bezugswiderstand fehlerhaft: ") + reference.text);
+  const auto fail = [this, &reference]() {
+    if (const MyStrng unsupported = UnsupportedOption(optionLine); !unsupported.IsEmpty()) {
+      Report(unsupported);
+    } else if (reference.Refused()) {
+      Report(MyStrng("Bezugswiderstand fehlerhaft: ") + reference.text);
+    }
     return false;
   };
   MyStrng rest(optionLine);
@@ -110,9 +132,6 @@ bool NewDataSet::ParseOptionLine() {
     format = 'L';
   } else if (form == "DB") {
     format = 'D';
-  } else if (form == "RI") {
-    Report("RI-Format wird nicht unterstützt");
-    return false;
   } else {
     return fail();
   }

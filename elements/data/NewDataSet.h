@@ -26,8 +26,9 @@ class NewDataSet {
   // 1e9 for any unit but "MHz", "kHz" and "Hz" (compared case-sensitively).
   double GetFrequencyFactor() const;
   // Unit, parameter kind, format, "R" and the reference resistance, in that order; a step that
-  // passed keeps its setting when a later one fails. An "RI" format is reported, and so is a
-  // reference resistance that is no number above 0, wherever the line states it.
+  // passed keeps its setting when a later one fails. An "RI" format or parameters other than S
+  // (Y, Z, H, G) are reported, and else a reference resistance that is no number above 0,
+  // wherever the line states them.
   bool ParseOptionLine();
   // The first line starting with '#', less the '#' and the blanks behind it, parsed.
   bool FindOptionLine();

@@ -100,21 +100,55 @@ void UserNetSymbol::ReportNoSource() const {
 }
 
 void UserNetSymbol::WriteNetLine() {
+  netLine = MyStrng();
   if (!HasSource()) {
-    netLine = MyStrng();
     ReportNoSource();
     return;
   }
+  if (sourceKind == 'N' && !DefinitionFits()) return;
+  if (sourceKind == 'F' && !RegenerateLines()) return;
   // A circuit file's port line names the network in netlist form; a netlist text's definition
   // line carries the title as it stands.
   netLine = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
-  if (sourceKind == 'F') RegenerateLines();
 }
 
 int UserNetSymbol::WriteSpiceLines(LineFile& lines, int flag) {
-  if (!HasSource()) ReportNoSource();
+  if (!HasSource()) {
+    ReportNoSource();
+  } else if (sourceKind == 'N') {
+    DefinitionFits();
+  } else {
+    CVostraneDoc doc;
+    OpenSource(doc);
+  }
   return MultiPolSymbol::WriteSpiceLines(lines, flag);
+}
+
+void UserNetSymbol::ReportUnfit(const MyStrng& reason) const {
+  Report(MyStrng("Teilschaltung ") + GetElementName() + " (" + path + ")" + reason);
+}
+
+bool UserNetSymbol::Fits(int ports) const {
+  if (ports == pinCount) return true;
+  ReportUnfit(MyStrng(" hat ") + MyStrng(ports) + " statt " + MyStrng(pinCount) + " Anschlüsse");
+  return false;
+}
+
+bool UserNetSymbol::DefinitionFits() const {
+  return Fits(std::max(DefinitionPorts(subName), 0));
+}
+
+bool UserNetSymbol::OpenSource(CVostraneDoc& doc) const {
+  const VS_ErrorMark reported;
+  if (!doc.OnOpenDocument(path.ToCString())) {
+    // The document's reason, said of this sub-circuit.
+    const MyStrng reason = reported.First();
+    reported.Drop();
+    ReportUnfit(MyStrng(": ") + reason);
+    return false;
+  }
+  return Fits(doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey));
 }
 
 bool UserNetSymbol::RegenerateLines() {
@@ -126,7 +160,7 @@ bool UserNetSymbol::RegenerateLines() {
   const FileInUse inUse(path.ToCString());
   const VS_ErrorMark reported;
   CVostraneDoc doc;
-  if (!doc.OnOpenDocument(path.ToCString())) return false;
+  if (!OpenSource(doc)) return false;
   doc.SetSubCircuit(subName);
   if (!doc.BuildNetlist(nullptr)) {
     if (!reported.Any()) {
@@ -138,12 +172,10 @@ bool UserNetSymbol::RegenerateLines() {
   return true;
 }
 
-bool UserNetSymbol::FindDefinitionLine(const MyStrng& name) {
-  bool found = false;
-  int ports = 0;
+int UserNetSymbol::DefinitionPorts(const MyStrng& name) const {
+  int ports = -1;
   subLines.ForEach([&](const MyStrng& line) {
-    if (found || line.GetNextToken() != name) return;
-    found = true;
+    if (ports >= 0 || line.GetNextToken() != name) return;
     // "NAME: nPOR nodes...": the keyword's number is the port count.
     MyStrng rest(line);
     rest = rest.RemoveNextToken();
@@ -151,7 +183,12 @@ bool UserNetSymbol::FindDefinitionLine(const MyStrng& name) {
     const MyStrng keyword = rest.GetNextToken();
     ports = keyword.GetLength() == 4 && keyword.Mid(2, 3) == "POR" ? keyword.Mid(1, 1).ToInt() : 0;
   });
-  if (!found) return false;
+  return ports;
+}
+
+bool UserNetSymbol::FindDefinitionLine(const MyStrng& name) {
+  const int ports = DefinitionPorts(name);
+  if (ports < 0) return false;
   if (ports < 1 || ports > kMaxPins) {
     Report(MyStrng("Teilschaltung mit ") + MyStrng(ports) +
            " Anschlüssen, erlaubt sind 1 bis 5: " + name);
@@ -175,8 +212,8 @@ bool UserNetSymbol::TakeCircuitFile(const MyStrng& title, const std::string& own
   }
   // Built once now: a circuit that uses the one it is placed in, or itself, is refused here.
   const FileInUse owner(ownerPath);
-  if (!RegenerateLines()) return false;
   pinCount = ports;
+  if (!RegenerateLines()) return false;
   if (pinCount == 3) PlaceThirdPin();
   return true;
 }

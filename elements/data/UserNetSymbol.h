@@ -9,6 +9,8 @@
 #include "editor/symbols/MultiPolSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
 
+class CVostraneDoc;
+
 class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   PF_DECLARE_RUNTIME(UserNetSymbol)
 
@@ -27,11 +29,13 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   bool EditDialog(pf::Window* parent) override;
   void ClearExtraLines() override;
   // The sub-network's name (a circuit file's in the netlist form of its port line) and every
-  // pin's node, ground included. A circuit file's lines are
-  // regenerated here, so a failure is reported with the netlist. A symbol without a source
-  // (from a damaged or foreign file) writes no line and reports.
+  // pin's node, ground included. A circuit file's lines are regenerated here, so a failure is
+  // reported with the netlist. A symbol without a source (from a damaged or foreign file), or
+  // whose source no longer has its pins (a circuit file changed, gone or damaged since it was
+  // chosen), writes no line and reports.
   void WriteNetLine() override;
-  // Writes nothing: a sub-circuit has no SPICE form; one without a source says that instead.
+  // Writes nothing: a sub-circuit has no SPICE form; one without a source, or whose source no
+  // longer fits, says that first.
   int WriteSpiceLines(LineFile& lines, int flag) override;
   bool IsSubCircuit() const override { return true; }
   bool LacksSpiceForm() const override { return HasSource(); }
@@ -62,5 +66,14 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   // uses itself.
   bool RegenerateLines();
   void ReportNoSource() const;
+  // "Teilschaltung NAME (PATH)" and the reason.
+  void ReportUnfit(const MyStrng& reason) const;
+  // Whether a source of that many ports fits the pins; reported when not.
+  bool Fits(int ports) const;
+  // The n of the lines' "NAME: nPOR" line; 0 for another keyword, -1 without the line.
+  int DefinitionPorts(const MyStrng& name) const;
+  bool DefinitionFits() const;
+  // The circuit file into doc, holding one external node per pin; false, reported, when not.
+  bool OpenSource(CVostraneDoc& doc) const;
   bool TakeCircuitFile(const MyStrng& title, const std::string& ownerPath);
 };

@@ -40,11 +40,6 @@ void Init(PNDiodeSymbol& s) {
   s.bitmap = std::make_unique<pf::Bitmap>(LoadBitmapResource(kDiodeBitmap));
 }
 
-// The name the SPICE line gives the model: the chosen one, else the diode's own card.
-MyStrng SpiceModelName(const NetSymbol& s) {
-  return s.modelName == "NoModell" ? s.elementName + "_MOD" : s.modelName;
-}
-
 // A card's number (at least 0) as a value of class W for the netlist reader, which takes a
 // prefix but no exponent: the class's prefix (femto and tera also beyond their bands) and up to
 // ten decimals, where the class prints 4 digits and would round the card's values.
@@ -106,18 +101,24 @@ void PNDiodeSymbol::WriteLatex(LineFile& lines) {
 
 int PNDiodeSymbol::WriteSpiceLines(LineFile& lines, int) {
   netLine = elementName + " " + MyStrng(nodes[0]) + " " + MyStrng(nodes[1]) + " " +
-            SpiceModelName(*this);
+            SpiceModelName();
   lines.AddLine(netLine);
   return 0;
 }
 
+MyStrng PNDiodeSymbol::SpiceModelName() const {
+  // A model chosen from a library that was deleted since: the diode is its own values again.
+  const bool ownCard = modelName == "NoModell" || !SpiceModelLookup::For(*this).HasSpiceLibrary();
+  return ownCard ? elementName + "_MOD" : modelName;
+}
+
 void PNDiodeSymbol::WriteSpiceModel(const SpiceLibrary* library, LineFile& lines) {
-  if (!(modelName == "NoModell")) {
-    if (library != nullptr) library->GetModelCard(modelName, lines);
+  if (!(modelName == "NoModell") && library != nullptr) {
+    library->GetModelCard(modelName, lines);
     return;
   }
   const MyStrng tnom = Number(To().Value(true) - 273.15);
-  lines.AddLine(MyStrng(".MODEL ") + SpiceModelName(*this) + " D (IS=" + Spice(is) +
+  lines.AddLine(MyStrng(".MODEL ") + elementName + "_MOD D (IS=" + Spice(is) +
                 " N=" + Spice(n) + " RS=" + Spice(rs) + " XTI=" + Spice(xti) + " EG=" + Spice(eg) +
                 " ISR=" + Spice(isr) + " NR=" + Spice(nr) + " VJ=" + Spice(vj) + " M=" +
                 Spice(m) + " BV=" + Spice(bv) + " IBV=" + Spice(ibv) + " NBV=" + Spice(nbv) +
@@ -130,12 +131,11 @@ MyStrng PNDiodeSymbol::Junction::Text() const {
 
 std::optional<PNDiodeSymbol::Junction> PNDiodeSymbol::BuiltInJunction(const SpiceLibrary* library,
                                                                       MyStrng& refusal) const {
-  if (modelName == "NoModell") return Junction{is, n, rs};
-  const MyStrng model = elementName + ": Modell " + modelName;
+  if (modelName == "NoModell" || library == nullptr) return Junction{is, n, rs};
   LineFile card;
-  if (library != nullptr) library->GetModelCard(modelName, card);
+  library->GetModelCard(modelName, card);
   if (card.GetCount() == 0) {
-    refusal = model + " nicht in der Bibliothek";
+    refusal = MissingSpiceModel(*this);
     return std::nullopt;
   }
   const double saturation = spice_card::Parameter(card, "IS", 1e-14);
@@ -154,7 +154,7 @@ std::optional<PNDiodeSymbol::Junction> PNDiodeSymbol::BuiltInJunction(const Spic
     if (junction->is.Value() <= 0.0f) unusable = "IS";
   }
   if (unusable != nullptr) {
-    refusal = model + ": " + unusable + " ungültig";
+    refusal = elementName + ": Modell " + modelName + ": " + unusable + " ungültig";
     return std::nullopt;
   }
   return junction;

@@ -1,8 +1,9 @@
 #pragma once
 // The semiconductor diode: for the built-in simulator an "HLD" line with IS, N and RS; for SPICE
-// a line naming a .MODEL of type D from the circuit's library, or, while no model is chosen,
-// a card of its own values named NAME_MOD. With a chosen model the built-in line, too, takes IS,
-// N and RS from that card. The temperature To lives in the base's general value (values[0]).
+// a line naming a .MODEL of type D from the circuit's library, or, while no model is chosen or
+// the circuit has no library, a card of its own values named NAME_MOD. With a chosen model the
+// built-in line, too, takes IS, N and RS from that card. The temperature To lives in the base's
+// general value (values[0]).
 
 #include <optional>
 #include <tuple>
@@ -24,9 +25,11 @@ class PNDiodeSymbol : public MultiPolSymbol {
   void Draw(pf::Dc& dc) override;
   void WriteLatex(LineFile& lines) override;
   int WriteSpiceLines(LineFile& lines, int flag) override;
-  // The library's card of the chosen model; without a chosen model the card of its own values.
+  // The library's card of the chosen model; without a chosen model or without a library in
+  // the circuit the card of its own values, named NAME_MOD.
   void WriteSpiceModel(const SpiceLibrary* library, LineFile& lines) override;
   bool UsesSpiceModel() const override { return true; }
+  MyStrng SpiceModelName() const override;
   // Without a library the four-page sheet; with one the model list, or the chosen model's card
   // with the values that the built-in line takes from it.
   bool EditDialog(pf::Window* parent) override;
@@ -42,7 +45,8 @@ class PNDiodeSymbol : public MultiPolSymbol {
     // "IS = ... NE = ... RS = ...".
     MyStrng Text() const;
   };
-  // The symbol's own values, or with a chosen model those of its card in the library, with
+  // The symbol's own values (also without a library), or with a chosen model those of its card
+  // in the library, with
   // SPICE's defaults (IS 1e-14 A, N 1, RS 0) for the ones the card leaves out; the card's other
   // parameters are SPICE's alone. None when the library lacks the model or the card's IS (at
   // least 1e-25 A, the finest the line carries) or N is not a positive number or its RS not one

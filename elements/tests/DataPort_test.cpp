@@ -65,9 +65,14 @@ TEST_F(DataPortTest, OptionLines) {
       {"#GHz S MA R 50", true, "GHz", 'L', 50.0f, ""},
       {"# kHz S DB R 1.5E+01", true, "kHz", 'D', 15.0f, ""},
       {"# MHz S RI R 50", false, "MHz", 'L', 50.0f, "RI-Format wird nicht unterstützt"},
-      {"# Hz Y MA R 50", false, "Hz", 'L', 50.0f, ""},
+      // Rows of other parameters than S are refused by name, wherever the word stands.
+      {"# Hz Y MA R 50", false, "Hz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
+      {"# GHz Z MA R 50", false, "GHz", 'L', 50.0f, "Z-Parameter werden nicht unterstützt"},
+      {"# kHz h db r 50", false, "kHz", 'L', 50.0f, "H-Parameter werden nicht unterstützt"},
+      {"# G MHz DB R 50", false, "GHZ", 'L', 50.0f, "G-Parameter werden nicht unterstützt"},
+      {"# MHz Y RI R 50", false, "MHz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
+      {"# RI GHz S R 50", false, "GHZ", 'L', 50.0f, "RI-Format wird nicht unterstützt"},
       {"# THz S MA R 50", false, "GHZ", 'L', 50.0f, ""},
-      {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f, ""},
       {"# GHz S MA", false, "GHz", 'L', 50.0f, ""},
       // A reference the simulator could not take (it would fall back to 50 ohm) is reported.
       {"# GHz S MA R 5x0", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 5x0"},
@@ -82,8 +87,11 @@ TEST_F(DataPortTest, OptionLines) {
       {"# GHz S MA R 1.0E-03", true, "GHz", 'L', 0.001f, ""},
       // The simulator takes the reference wherever the line states it.
       {"# THz S MA R 0", false, "GHZ", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 0"},
-      {"# Hz Y MA R abc", false, "Hz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: abc"},
-      {"# Hz Y MA R 75", false, "Hz", 'L', 50.0f, ""},
+      {"# Hz X MA R abc", false, "Hz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: abc"},
+      // One reason: the parameter before the reference.
+      {"# Hz Y MA R abc", false, "Hz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
+      // A Z where the "R" belongs is no parameter word.
+      {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f, ""},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
@@ -263,6 +271,8 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
     const char* message;
   } kCases[] = {
       {ri.string(), "RI-Format wird nicht unterstützt"},
+      {WriteFile("z.s2p", "! Impedanzen\n# GHz Z MA R 50\n1 50 0 5 0 5 0 50 0\n").string(),
+       "Z-Parameter werden nicht unterstützt"},
       {empty.string(), "Datei konnte nicht gelesen werden: "},
       {(Scratch() / "missing.s2p").string(), "Datei konnte nicht gelesen werden: "},
       {WriteFile("comments.s1p", "! a\n* b\n").string(), "Datei konnte nicht gelesen werden: "},
@@ -408,27 +418,92 @@ TEST_F(DataPortTest, CircuitFileSources) {
   }
 }
 
-// Every netlist reads the circuit file as it is then.
-TEST_F(DataPortTest, CircuitFileIsReadForEveryNetlist) {
-  const fs::path sub = WriteCircuit("part.vqe", 1);
-  CVostraneDoc doc;
+// The file as the sub-circuit Cmp1 of doc ("Outer.vqe"), from a pin to ground.
+UserNetSymbol& PlaceSubCircuit(CVostraneDoc& doc, const fs::path& file, const char* title) {
   doc.SetTitle("Outer.vqe");
   auto* s = new UserNetSymbol(Point(100, 100), Point(250, 100));
-  ASSERT_TRUE(s->TakeSource(sub.string(), "part", ""));
+  EXPECT_TRUE(s->TakeSource(file.string(), title, ""));
   doc.AddSymbol(s);
   doc.AddSymbol(new GndSymbol(Point(250, 100), Point(250, 150)));
-  ASSERT_TRUE(doc.BuildNetlist(nullptr));
-  std::vector<std::string> lines = Lines(doc.GetNetlistLines());
-  EXPECT_EQ(lines[0], "*");
-  EXPECT_EQ(lines[1], "BLK");
-  EXPECT_EQ(lines[3], "part: 1POR 1 ");
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "part 1"), lines.end());
-  WriteCircuit("part.vqe", 2);
-  ASSERT_TRUE(doc.BuildNetlist(nullptr));
-  lines = Lines(doc.GetNetlistLines());
-  EXPECT_EQ(lines[3], "part: 2POR 1 2 ");
-  fs::remove(sub);
-  EXPECT_FALSE(doc.BuildNetlist(nullptr));
+  return *s;
+}
+
+// Every netlist reads the circuit file as it is then, with the checks of its choosing: a file
+// that no longer has the symbol's pins, or cannot be read, refuses the netlist, naming the
+// sub-circuit and the file.
+TEST_F(DataPortTest, CircuitFileIsCheckedForEveryNetlist) {
+  const fs::path sub = Scratch() / "part.vqe";
+  const std::string named = "Teilschaltung Cmp1 (" + sub.string() + ")";
+  enum Change { kPorts, kUsesItself, kRemoved, kDamaged };
+  const struct {
+    Change change;
+    int ports;            // kPorts: the file's external nodes now
+    std::string message;  // "" when taken
+  } kCases[] = {
+      {kPorts, 2, ""},
+      {kPorts, 3, named + " hat 3 statt 2 Anschlüsse"},
+      {kPorts, 1, named + " hat 1 statt 2 Anschlüsse"},
+      {kPorts, 0, named + " hat 0 statt 2 Anschlüsse"},
+      {kRemoved, 0, named + ": Datei kann nicht geöffnet werden: " + sub.string()},
+      {kDamaged, 0, named + ": Datei ist beschädigt: " + sub.string()},
+      {kUsesItself, 2, "Schaltung verwendet sich selbst: part"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.message);
+    WriteCircuit("part.vqe", 2);
+    CVostraneDoc doc;
+    UserNetSymbol& s = PlaceSubCircuit(doc, sub, "part");
+    ASSERT_TRUE(doc.BuildNetlist(nullptr));
+    if (c.change == kRemoved) {
+      fs::remove(sub);
+    } else if (c.change == kDamaged) {
+      std::ofstream(sub) << "kein Schaltplan";
+    } else {
+      WriteCircuit("part.vqe", c.ports, c.change == kUsesItself ? sub.string() : std::string());
+    }
+    VS_Error::ResetQueue();
+    EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
+    if (c.message.empty()) {
+      const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+      EXPECT_EQ(lines[3], "part: 2POR 1 2 ");
+      EXPECT_NE(std::find(lines.begin(), lines.end(), "part 1 0"), lines.end());
+      continue;
+    }
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
+    // The SPICE file, which holds no sub-network, checks the file's pins alike.
+    VS_Error::ResetQueue();
+    LineFile spice;
+    s.WriteSpiceLines(spice, 0);
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "",
+              c.change == kUsesItself ? "" : c.message);
+  }
+  VS_Error::ResetQueue();
+}
+
+// A netlist text's lines are kept in the circuit; a definition line among them that no longer
+// gives the symbol's pins (a damaged circuit file) refuses the netlist too.
+TEST_F(DataPortTest, NetlistTextIsCheckedForEveryNetlist) {
+  const fs::path file = WriteFile("band.net", "band: 2POR 1 2\nRES 1 2 R = 50ohm\n");
+  const std::string named = "Teilschaltung Cmp1 (" + file.string() + ")";
+  const struct {
+    const char* definition;
+    std::string message;
+  } kCases[] = {
+      {"band: 2POR 1 2", ""},
+      {"band: 1POR 1", named + " hat 1 statt 2 Anschlüsse"},
+      {"other: 2POR 1 2", named + " hat 0 statt 2 Anschlüsse"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.definition);
+    CVostraneDoc doc;
+    UserNetSymbol& s = PlaceSubCircuit(doc, file, "band");
+    s.subLines.RemoveAll();
+    s.subLines.AddLine(c.definition);
+    VS_Error::ResetQueue();
+    EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
+  }
+  VS_Error::ResetQueue();
 }
 
 // A circuit file's name becomes the network name of its port line and of the call in netlist

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -215,7 +216,8 @@ TEST(SpiceModelSymbolsTest, DiodeWithALibraryModelTakesItsCardsValues) {
       {{".MODEL DX D(N=1E999)"}, "DX", "", "D1: Modell DX: N ungültig"},
       {{".MODEL DX D(RS=-1)"}, "DX", "", "D1: Modell DX: RS ungültig"},
       {{".MODEL OTHER D(IS=1N)"}, "D1N4148", "", "D1: Modell D1N4148 nicht in der Bibliothek"},
-      {{}, "D1N4148", "", "D1: Modell D1N4148 nicht in der Bibliothek"},
+      // With the library deleted the diode is its own values again.
+      {{}, "D1N4148", "HLD 1 2 IS = 10fA NE = 1.5 RS = 1ohm", "", 1e-14, 1.5, 1.0},
   };
   ElementBench bench;
   for (const auto& row : rows) {
@@ -320,6 +322,85 @@ TEST(SpiceModelSymbolsTest, ModelsSectionWritesEachModelOnce) {
   ASSERT_NE(models, lines.end());
   EXPECT_EQ(Names(models + 2, models + 6),
             (Names{".MODEL BC547 NPN(IS=1E-14", "+ BF=300)", "*", "* Commandos"}));
+}
+
+// A SPICE file never names a model it lacks: every element whose model the library does not
+// hold (or that has no library to hold it) is reported, and there is no file. A diode in a
+// circuit without a library is its own values on both roads, whatever model it once had.
+TEST(SpiceModelSymbolsTest, SpiceFileNamesOnlyModelsItHolds) {
+  const std::vector<const char*> kLibrary = {".MODEL BC547 NPN(IS=1E-14)", ".MODEL J310 NJF(VTO=-3)",
+                                             ".SUBCKT OPA27 1 2 3 4 5", ".ENDS",
+                                             ".MODEL DLOW D(IS=5N)"};
+  const struct {
+    const char* kind;
+    const char* model;
+    bool library;
+    const char* message;  // "" when the file is written
+    const char* card;     // the first line under "* Modelle" then
+  } kRows[] = {
+      {"Q", "BC547", true, "", ".MODEL BC547 NPN(IS=1E-14)"},
+      {"Q", "BC337", true, "X1: Modell BC337 nicht in der Bibliothek"},
+      {"Q", "NoModell", true, "X1: Modell NoModell nicht in der Bibliothek"},
+      {"Q", "BC547", false, "X1: Modell BC547 nicht in der Bibliothek"},
+      {"J", "J113", true, "X1: Modell J113 nicht in der Bibliothek"},
+      {"O", "OPA27", true, "", ".SUBCKT OPA27 1 2 3 4 5"},
+      {"O", "OPA134", true, "X1: Modell OPA134 nicht in der Bibliothek"},
+      {"D", "DLOW", true, "", ".MODEL DLOW D(IS=5N)"},
+      {"D", "1N4001", true, "X1: Modell 1N4001 nicht in der Bibliothek"},
+      {"D", "1N4001", false, "", ".MODEL X1_MOD D (IS=10F N=1.5 RS=1 "},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(std::string(row.kind) + " " + row.model + (row.library ? "" : " alone"));
+    CVostraneDoc doc;
+    doc.SetTitle("models.vqe");
+    if (row.library) {
+      auto* library = new SpiceLibSymbol(Point(500, 500), Point(600, 500));
+      for (const char* line : kLibrary) library->library.AddLine(line);
+      doc.AddSymbol(library);
+    }
+    // Two of a kind: each element that names a missing model is named.
+    NetSymbol* symbols[2] = {};
+    for (int i = 0; i < 2; ++i) {
+      const Point start(100, 100 + 200 * i);
+      const Point end = start + Point(*row.kind == 'O' ? 150 : 125, 0);
+      NetSymbol* s = *row.kind == 'Q'   ? static_cast<NetSymbol*>(new BipSpiceSymbol(start, end))
+                     : *row.kind == 'J' ? new FetSpiceSymbol(start, end)
+                     : *row.kind == 'O' ? static_cast<NetSymbol*>(new OpaSpiceSymbol(start, end))
+                                        : new PNDiodeSymbol(start, end);
+      s->modelName = row.model;
+      s->UpdateGeometry();
+      doc.AddSymbol(s);
+      s->elementName = MyStrng("X") + MyStrng(i + 1);
+      symbols[i] = s;
+    }
+    VS_Error::ClearQueue();
+    const bool written = *row.message == '\0';
+    EXPECT_EQ(SpiceWriter(doc).Compose(), written);
+    if (!written) {
+      ASSERT_EQ(VS_Error::MessageCount(), 2);
+      EXPECT_EQ(VS_Error::Message(0).ToCString(), std::string(row.message));
+      std::string second = row.message;
+      second[1] = '2';
+      EXPECT_EQ(VS_Error::Message(1).ToCString(), second);
+      VS_Error::ClearQueue();
+      continue;
+    }
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    const Names lines = Text(doc.GetNetlistLines());
+    const auto models = std::find(lines.begin(), lines.end(), "* Modelle");
+    ASSERT_NE(models, lines.end());
+    EXPECT_EQ(models[2].rfind(row.card, 0), 0u) << models[2];
+    if (*row.kind != 'D') continue;
+    // The built-in road takes the same numbers.
+    symbols[0]->WriteNetLine();
+    const std::string line = symbols[0]->netLine.ToCString();
+    EXPECT_TRUE(line.starts_with("HLD ")) << line;
+    EXPECT_TRUE(line.ends_with(row.library ? " IS = 5nA NE = 1 RS = 0ohm"
+                                           : " IS = 10fA NE = 1.5 RS = 1ohm"))
+        << line;
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+  }
+  VS_Error::ClearQueue();
 }
 
 }  // namespace

@@ -90,6 +90,8 @@ net TOP 1POR 1: (1,0) nodes 1
      {"1TOP: 1POR 1 SYN_ERR Symboltabelle kein Buchstabe", "Syntaxfehler: UsrNet falsch definiert"},
      ""},
     {"err_def_nodes.net", false, {"UsrDefNet: Falsche Knotenanzahl"}, ""},
+    // A two-port needs a node for each port.
+    {"err_def_one_node.net", false, {"UsrDefNet: Falsche Knotenanzahl"}, ""},
     {"err_def_none.net", false, {"Syntaxfehler: Keine N-Definition"}, ""},
     {"err_def_por.net", false, {"Schlüsselwort POR nicht vorhanden"}, ""},
     {"err_def_two.net", false, {"Syntaxfehler: Zuviele Definitionen"}, ""},
