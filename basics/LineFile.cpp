@@ -14,7 +14,6 @@
 #include "pf/archive.h"
 #include "pf/clipboard.h"
 #include "pf/input_file.h"
-#include "pf/path_map.h"
 #include "pf/whole_file.h"
 
 namespace {
@@ -103,8 +102,7 @@ int LineFile::ReadFile(const MyStrng& path) {
 
 int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out,
                         std::vector<MyStrng>* cut) {
-  const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
-  pf::InputFile file(mapped, kMaxBytes);
+  pf::InputFile file(path.GetBuffer(), kMaxBytes);
   if (!file.Refusal().empty()) {
     VS_Error().Error(MyStrng(file.Refusal()), 4);
     return 0;
@@ -145,7 +143,7 @@ int LineFile::ReadLines(const MyStrng& path, std::vector<MyStrng>& out,
 }
 
 bool LineFile::WriteFile() const {
-  return pf::WriteWholeStream(pf::MapWindowsPath(fileName.GetBuffer()), [this](std::ostream& out) {
+  return pf::WriteWholeStream(fileName.GetBuffer(), [this](std::ostream& out) {
     WriteLines(out);
     return true;
   });

@@ -6,7 +6,6 @@
 
 #include "basics/VS_Error.h"
 #include "editor/symbols/NetSymbol.h"
-#include "pf/path_map.h"
 #include "pf/whole_file.h"
 
 namespace {
@@ -229,8 +228,7 @@ bool GerberDocument::SaveFiles() {
     return false;
   };
   for (const LineFile* file : files) {
-    temporaries.push_back(
-        std::make_unique<pf::WholeFile>(pf::MapWindowsPath(file->fileName.GetBuffer())));
+    temporaries.push_back(std::make_unique<pf::WholeFile>(file->fileName.GetBuffer()));
     if (!temporaries.back()->WriteStream([file](std::ostream& out) {
           file->WriteLines(out);
           return true;

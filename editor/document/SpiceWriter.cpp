@@ -13,6 +13,7 @@
 #include "editor/document/SpiceModelLookup.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRoles.h"
+#include "pf/path_map.h"
 #include "simulator/NetlistName.h"
 
 namespace {
@@ -30,6 +31,21 @@ void Report(const MyStrng& message) {
 // instruments have no element line of their own.
 bool MissesSpiceForm(const NetSymbol& s) {
   return WritesElementLine(s) && !s.IsInstrument() && s.GetClassKey() != "PktSymbol";
+}
+
+// The card of a transient, ".TRAN" in any case, as the pulse and data generators write it.
+bool IsTransientCard(const LineFile& card) {
+  bool transient = false;
+  bool first = true;
+  card.ForEach([&](const MyStrng& line) {
+    if (first) {
+      MyStrng word = line.TrimmedLeft();
+      word.MakeUpper();
+      transient = word.ToCString().rfind(".TRAN", 0) == 0;
+    }
+    first = false;
+  });
+  return transient;
 }
 
 MyStrng NextInChain(const NetSymbol& s) {
@@ -50,7 +66,7 @@ bool SpiceWriter::Compose() {
   LineFile control;
   for (NetSymbol* s : chain) s->WriteSpiceControl(control);
   doc.spiceChainCount = chain.empty() ? 0 : static_cast<int>(chain.size()) - 1;
-  MarkRunning(chain, control.GetCount() > 0);
+  MarkRunning(chain, control);
   WriteElementLines();
   WriteLinks(numbering.Links());
   WriteSpiceModels();
@@ -75,13 +91,15 @@ std::vector<NetSymbol*> SpiceWriter::ControlChain() const {
   return chain;
 }
 
-void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, bool card) {
+void SpiceWriter::MarkRunning(const std::vector<NetSymbol*>& chain, const LineFile& card) {
   // Every analysis is its chain's (supplies hold their value whoever runs). A file of no
   // analysis keeps every source as drawn, for whatever card the user adds.
-  const bool noAnalysis = !card && doc.operatingPointRequest == 0;
+  const bool noAnalysis = card.GetCount() == 0 && doc.operatingPointRequest == 0;
+  const bool transient = IsTransientCard(card);
   doc.ForEachInstrument([&](NetSymbol& s, InstrumentRole& instrument) {
     const bool inChain = std::find(chain.begin(), chain.end(), &s) != chain.end();
     instrument.SetRunning(noAnalysis || inChain);
+    instrument.SetTransient(transient);
   });
 }
 
@@ -91,13 +109,14 @@ void SpiceWriter::WriteSpiceHeader() {
   const MyStrng name = GeneratedFileName(doc, ".cir");
   const SpiceSettings* spice = doc.spiceSettings;
   if (spice != nullptr && spice->enabled != 0 && !spice->home.IsEmpty()) {
-    doc.spiceDirectory = spice->home;
+    // Mapped before the circuit's name joins it: that name is no Windows path, its '\' stays.
+    doc.spiceDirectory = MyStrng(pf::MapWindowsPath(spice->home.GetBuffer()));
   } else {
     // Without a SPICE program the file goes next to the document.
     doc.spiceDirectory = MyStrng(std::filesystem::path(doc.GetPathName()).parent_path().string());
   }
   const std::string folder = doc.spiceDirectory.ToCString();
-  const bool separated = folder.empty() || folder.back() == '/' || folder.back() == '\\';
+  const bool separated = folder.empty() || folder.back() == '/';
   lines.fileName = doc.spiceDirectory + (separated ? "" : "/") + name;
   lines.AddLine(NetlistName(doc.GetTitle()));
   lines.AddLine("*");

@@ -31,9 +31,9 @@ class SpiceWriter {
   // empty for the operating point and without an active instrument.
   std::vector<NetSymbol*> ControlChain() const;
   // Only the instruments of the analysis drive: the chain, or for the operating point the
-  // supplies; every other generator is idle. Without an analysis (no card, no operating
-  // point) every source keeps its form.
-  void MarkRunning(const std::vector<NetSymbol*>& chain, bool card);
+  // supplies; every other generator is idle, but in a transient (the card's) every waveform in
+  // time drives. Without an analysis (no card, no operating point) every source keeps its form.
+  void MarkRunning(const std::vector<NetSymbol*>& chain, const LineFile& card);
   // The chain's card, else the operating point's.
   void WriteSpiceCommands(const LineFile& control);
   void WriteSpiceTrailer();

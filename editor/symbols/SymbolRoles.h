@@ -48,6 +48,10 @@ class InstrumentRole {
   // value, is a source of 0 V behind its resistance; the analyser terminates its ports.
   virtual void SetRunning(bool /*running*/) {}
   virtual bool IsRunning() const { return false; }
+  // Set by the SPICE writer beside SetRunning: whether the analysis written is a transient. There
+  // a source whose SPICE form is a waveform in time drives whether it runs or not, as a circuit
+  // with several such sources (a mixer) needs; only the running one writes the card.
+  virtual void SetTransient(bool /*transient*/) {}
 };
 
 // A symbol that stands for another circuit: the netlist carries that circuit's lines once per

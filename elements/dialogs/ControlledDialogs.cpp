@@ -1,5 +1,7 @@
 #include "elements/dialogs/ControlledDialogs.h"
 
+#include <cmath>
+#include <limits>
 #include <span>
 
 #include "resources/ElementDialogIds.h"
@@ -8,21 +10,28 @@ namespace {
 
 constexpr const char* kBadResistance = "Widerstand muss größer als 0 sein";
 
+// The open-loop gain in dB, which the simulator takes as the single-precision factor
+// 10^(M/20).
+constexpr FieldRule kGainInDb{
+    [](double db) { return std::pow(10.0, db / 20.0) <= std::numeric_limits<float>::max(); },
+    "Verstärkung zu groß"};
+
 // Normalised stores the numbers' canonical texts, else the texts as typed.
 template <class S, auto Gain>
 constexpr typename TControlledDialog<S>::Layout ControlledLayout(
     const char* templateName, const controlled_ids::Set& ids, const char* const (&captions)[5],
-    int gainLimit, bool normalised, bool trimmed) {
+    int gainLimit, bool normalised, bool trimmed, FieldRule gainRule = {}) {
   using F = Fields<S>;
   const auto store = normalised ? FieldReader::Store::Normalised : FieldReader::Store::Typed;
   const FieldRule positive = Positive(kBadResistance);
   return {templateName,
           ids.cutOffBox,
           ids.delayBox,
-          {F::template Value<Gain>(ids.gain, captions[0], {}, store),
+          {F::template Value<Gain>(ids.gain, captions[0], gainRule, store),
            F::template Value<&S::r1>(ids.r1, captions[1], positive, store),
            F::template Value<&S::r2>(ids.r2, captions[2], positive, store),
-           F::template Value<&S::fg>(ids.fg, captions[3], {}, store),
+           F::template Value<&S::fg>(ids.fg, captions[3],
+                                     Positive("Grenzfrequenz muss größer als 0 sein"), store),
            F::template Value<&S::td>(ids.td, captions[4], {}, store)},
           gainLimit,
           trimmed};
@@ -30,7 +39,7 @@ constexpr typename TControlledDialog<S>::Layout ControlledLayout(
 
 constexpr auto kOpAmp = ControlledLayout<OpAmpSymbol, &OpAmpSymbol::m>(
     "OPAMPDIALG", controlled_ids::kOpAmp, {"Fehler", "Fehler", "Fehler", "Fehler", "Fehler"}, 4,
-    false, true);
+    false, true, kGainInDb);
 constexpr auto kVvg = ControlledLayout<VvgSymbol, &VvgSymbol::m>(
     "VVGDIALG", controlled_ids::kOpAmp,
     {"Fehler V0:", "Fehler Rin:", "Fehler Rout:", "Fehler Fg:", "Fehler Td:"}, kReadBuffer, true,

@@ -13,7 +13,7 @@ class TControlledDialog : public TDialog {
   struct Layout {
     const char* templateName;
     int cutOffBox, delayBox;
-    // gain, R1, R2 (both above 0), fg, Td
+    // gain, R1, R2 (both above 0), fg (above 0), Td
     Field<S> fields[5];
     int gainLimit;
     bool trimmed;  // show the texts without leading blanks and tabs

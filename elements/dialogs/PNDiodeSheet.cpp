@@ -12,9 +12,9 @@ using namespace spice_ids;
 using Diode = PNDiodeSymbol;
 using DiodeField = Fields<Diode>;
 
-// To is the base's general value.
+// To is the base's general value. The built-in junction needs IS and N above 0.
 constexpr Field<Diode> kFirst[] = {
-    DiodeField::Edit<&Diode::is>(kIs), DiodeField::Edit<&Diode::n>(kN),
+    DiodeField::Edit<&Diode::is>(kIs, Positive()), DiodeField::Edit<&Diode::n>(kN, Positive()),
     DiodeField::Edit<&Diode::rs>(kRs), DiodeField::Edit<&Diode::To>(kTo),
     DiodeField::Edit<&Diode::xti>(kXti)};
 constexpr Field<Diode> kSecond[] = {

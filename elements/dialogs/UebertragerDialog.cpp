@@ -12,7 +12,8 @@ namespace {
 constexpr FieldRule kBadTurns = Positive("Windungszahl muss mindestens 1 sein");
 
 constexpr Field<CplIndSymbol> kInductance[] = {
-    Fields<CplIndSymbol>::Value<&CplIndSymbol::ls>(kLs, "Fehler Ls:"),
+    Fields<CplIndSymbol>::Value<&CplIndSymbol::ls>(
+        kLs, "Fehler Ls:", Positive("Induktivität muss größer als 0 sein")),
 };
 constexpr Field<CplIndSymbol> kTurns[] = {
     Fields<CplIndSymbol>::Value<&CplIndSymbol::n1>(kN1, "Fehler N1:", kBadTurns),
@@ -54,6 +55,12 @@ void UebertragerDialog::OnOK() {
   }
   symbol->k = k;
   if (!reader.ReadFields(kTurns, *symbol)) return;
+  // Either kind may be chosen later without the values being read again, and the
+  // unsymmetric one writes the derived inductances.
+  if (!symbol->ComputeInductances() || !symbol->InductancesWritable()) {
+    reader.Refuse("Induktivität L1 oder L2 außerhalb des Wertebereichs", "Fehler", true);
+    return;
+  }
   pf::Dialog::OnOK();
 }
 

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "basics/LineFile.h"
+#include "basics/VS_Error.h"
 #include "editor/symbols/StoredValues.h"
 #include "elements/lumped/LumpedSupport.h"
 #include "pf/archive.h"
@@ -99,6 +100,13 @@ bool CplIndSymbol::ComputeInductances() {
   l1 = lp + series;
   l2 = l1 / (n * n * k2);
   return true;
+}
+
+bool CplIndSymbol::InductancesWritable() const {
+  const VS_ErrorMark mark;
+  const bool readable = IndWert(l1).CheckSyntax() && IndWert(l2).CheckSyntax();
+  mark.Drop();
+  return readable;
 }
 
 bool CplIndSymbol::InductancesReported() {

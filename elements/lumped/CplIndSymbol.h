@@ -36,6 +36,9 @@ class CplIndSymbol : public MultiPolSymbol {
   // Lp, L1 and L2 from Ls, k and N1 : N2; false, with all three 0, when the values would
   // divide by zero or give no transformer (k outside (0, 1), a turn count below 1).
   bool ComputeInductances();
+  // Whether L1 and L2, as last derived, print as inductance texts the netlist reads: a coupling
+  // near 0 or a far turns ratio derives values beyond the prefixes' range.
+  bool InductancesWritable() const;
 
   IndWert ls{10e-9};
   FloatWert k{0.99};

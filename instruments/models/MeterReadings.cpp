@@ -36,6 +36,25 @@ double AbscissaAt(const RVektor& abscissa, int32_t i) {
   return n > 0 ? abscissa[i % n] : 0.0;
 }
 
+// The mean of the values: over the time of a transient, each step weighted by how long it
+// lasts (the trapezoid rule; SPICE's steps are uneven), else over the points. No values have
+// no mean; 0 stands for it.
+double MeanOf(const RVektor& values, const RVektor& times, bool overTime) {
+  const int32_t n = values.GetSize();
+  if (n == 0) return 0.0;
+  const double span = n > 1 && times.GetSize() == n ? times[n - 1] - times[0] : 0.0;
+  if (overTime && span > 0.0) {
+    double area = 0.0;
+    for (int32_t i = 1; i < n; ++i) {
+      area += (values[i - 1] + values[i]) * (times[i] - times[i - 1]);
+    }
+    return area / (2.0 * span);
+  }
+  double sum = 0.0;
+  for (int32_t i = 0; i < n; ++i) sum += values[i];
+  return sum / n;
+}
+
 }  // namespace
 
 void MeterReadings::Read(const SpiceRawFile& result, int node1, int node2, char mode, double ri) {
@@ -92,11 +111,8 @@ void MeterReadings::BuildTable(char mode, char display, LineFile& log) const {
     return;
   }
   if (display == 'M') {
-    // No values have no mean; 0 stands for it.
-    double sum = 0.0;
-    for (int32_t i = 0; i < values.GetSize(); ++i) sum += values[i];
-    log.Append(MyStrng("Mittelwert: ") + Amount(mode, values.GetSize() > 0 ? sum / values.GetSize()
-                                                                           : 0.0));
+    log.Append(MyStrng("Mittelwert: ") +
+               Amount(mode, MeanOf(values, abscissaValues, abscissa == 'T')));
     return;
   }
   for (int32_t i = 0; i < values.GetSize(); ++i) {

@@ -13,7 +13,8 @@ struct MeterReadings {
   // values.
   void Read(const SpiceRawFile& result, int node1, int node2, char mode, double ri);
   // The table by the mode ('U' volts, 'I' amperes) and the display ('A' amplitude, 'P' phase,
-  // 'K' complex, 'M' mean). A real result shows the mean only for 'M', as one line.
+  // 'K' complex, 'M' mean). A real result shows the mean only for 'M', as one line: a
+  // transient's is the mean over its time.
   void BuildTable(char mode, char display, LineFile& log) const;
 
   bool complex = false;

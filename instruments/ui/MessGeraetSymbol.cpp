@@ -129,7 +129,7 @@ MessMasterSymbol::MessMasterSymbol(const Point& start, const Point& end)
 }
 
 MyStrng MessMasterSymbol::SpiceSource(const MyStrng& driving) const {
-  return runsNetlist ? driving : MyStrng("DC 0");
+  return DrivesSpice() ? driving : MyStrng("DC 0");
 }
 
 int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyStrng& source,
@@ -140,6 +140,14 @@ int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyS
   lines.AddLine(MyStrng("R") + elementName + " " + IntegerWert(nodes[0]) + " " + inner + " " +
                 resistance.ToSpice());
   return 1;
+}
+
+UsrDefNet* MessMasterSymbol::AttachDrivenNet() {
+  const int nets = reader.GetUsrNetCount();
+  UsrDefNet* top = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
+  // Without its source the last linear network is a sub-circuit's, which the run never reaches.
+  attachedNet = top != nullptr && top->FindElement(elementName) != nullptr ? top : nullptr;
+  return attachedNet;
 }
 
 MessMasterSymbol::~MessMasterSymbol() {

@@ -125,6 +125,7 @@ class MessMasterSymbol : public MessGeraetSymbol {
 
   void Serialize(pf::Archive& ar) override;
   void SetRunState(uint8_t state) override { networkReady = state; }
+  void SetTransient(bool transient) override { inTransient = transient; }
 
   // Builds the network of the circuit's netlist in the master's own reader: 1 ready, 0 failed
   // (the messages stay in the error queue). A network built before is reused.
@@ -133,8 +134,17 @@ class MessMasterSymbol : public MessGeraetSymbol {
   virtual int StartRun() { return 0; }
 
  protected:
-  // The source text of a SPICE line: the one given while the generator runs the analysis,
-  // 0 V while it is idle.
+  // Attaches the network a frequency run drives: the reader's top-level network, when it is a
+  // linear one that holds the master's own source. Null (the run cannot start) otherwise, as for
+  // a circuit with a diode, whose network only the DC run solves.
+  UsrDefNet* AttachDrivenNet();
+  // Whether the SPICE source drives in the netlist being written: while the generator runs the
+  // analysis, and in every transient when its source is a waveform in time.
+  bool DrivesSpice() const { return runsNetlist || (inTransient && HasTimeWaveform()); }
+  // A source whose SPICE form is a waveform in time rather than a small-signal magnitude.
+  virtual bool HasTimeWaveform() const { return false; }
+  // The source text of a SPICE line: the one given while the generator drives, 0 V while it is
+  // idle.
   MyStrng SpiceSource(const MyStrng& driving) const;
   // "V<name> INNER LOW SOURCE" and "R<name> PIN INNER R": the source behind its internal
   // resistance on a node of its own above lastNode, LOW the second pin's node or ground. The
@@ -156,4 +166,8 @@ class MessMasterSymbol : public MessGeraetSymbol {
   TimWert tranStep{0.0};
   TimWert tranMaxStep{0.0};
   TimWert tranStart{0.0};
+
+ private:
+  // What the SPICE netlist being written analyses; not stored.
+  bool inTransient = false;
 };

@@ -154,11 +154,10 @@ void TNetAnalyzer::OnStart() {
   const bool built = doc->BuildNetlist(view);
   doc->SetRunningInstrument(nullptr);
   if (!built) return;
-  if (Diagramm* d = screen.Current()) d->SetCurveKeys();
-  Measure(doc->GetNetlistLines());
+  Measure(doc->GetNetlistLines(), true);
 }
 
-void TNetAnalyzer::Measure(const LineFile& lines) {
+void TNetAnalyzer::Measure(const LineFile& lines, bool curveKeys) {
   if (startRequested == 0) return;
   running = 1;
   timeStamp = RunTimeStamp();
@@ -169,6 +168,8 @@ void TNetAnalyzer::Measure(const LineFile& lines) {
     running = 0;
     return;
   }
+  // Only a sweep that runs takes the screen's keys: a refused one leaves the screen as it was.
+  if (Diagramm* d = screen.Current(); d != nullptr && curveKeys) d->SetCurveKeys();
   StartMeasurement();
   Diagramm* d = screen.Current();
   if (!Failed() && d != nullptr) {
@@ -242,6 +243,9 @@ int TNetAnalyzer::LoadNetwork(const LineFile& lines) {
   }
   networkReady = 1;
   SelectNetwork();
+  // Nothing to sweep (a circuit that only the DC run solves, a chosen network that is gone), and
+  // nothing reported that the box could show.
+  if (network == nullptr) VS_Error().Error("Fehler beim Start der Berechnung", 4);
   // A network that could not be set up (no elements, say) has only its message to show.
   if (network == nullptr || network->GetErrorCode() != 0) {
     networkReady = 0;
@@ -270,7 +274,9 @@ void TNetAnalyzer::SelectNetwork() {
     for (int i = 0; i < count; ++i) {
       if (reader.GetUsrNet(i)->GetName() == netName) network = reader.GetUsrNet(i);
     }
-  } else if (count > 0) {
+  } else if (count > 0 && reader.GetNonLinearNetCount() == 0) {
+    // Beside a circuit that only the DC run solves (a diode in it), the last linear network is
+    // a sub-circuit's.
     network = reader.GetUsrNet(count - 1);
     netName = network->GetName();
   }
@@ -580,6 +586,7 @@ void TNetAnalyzer::LoadCurve() {
   if (in.IsOpen()) {
     pf::Archive ar(in.Stream());
     loaded = d->LoadCurve(ar) && in.Refusal().empty();
+    if (!loaded) in.ReadOn();
   }
   const std::string& refusal = in.Refusal();
   if (loaded) screen.SetCurvesShown(true);

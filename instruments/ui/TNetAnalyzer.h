@@ -44,8 +44,9 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void OnStart();
   // The first step of a start; false (nothing done) while a sweep runs.
   bool RequestStart();
-  // Sweeps the network of the lines after RequestStart.
-  void Measure(const LineFile& lines);
+  // Sweeps the network of the lines after RequestStart; with curveKeys the screen's soft keys
+  // become the curve's first, as at the panel's start.
+  void Measure(const LineFile& lines, bool curveKeys = false);
   int LoadNetwork(const LineFile& lines);
   void ApplyFormat();
   // Fills the current diagram from the stored results.

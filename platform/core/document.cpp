@@ -79,6 +79,7 @@ bool Document::OnOpenDocument(const std::string& path) {
       Serialize(ar);
       loaded = true;
     } catch (const ArchiveError&) {
+      file.ReadOn();
     }
   }
   // Asked after reading: a file that grew past the bound meanwhile is refused as a larger one.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "pf/path_map.h"
+
 namespace pf {
 namespace {
 
@@ -17,7 +19,8 @@ constexpr std::size_t kBufferBytes = std::size_t{64} << 10;
 InputFile::InputFile(const std::string& path, std::uintmax_t maxBytes)
     : path_(path), maxBytes_(maxBytes) {
   stream_.setstate(std::ios::failbit);
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd =
+      ::open(MapWindowsPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     // A socket cannot be opened at all, nor a device node without its device.
     if (errno == ENXIO || errno == ENODEV) refusal_ = "Keine Datei: " + path;
@@ -57,6 +60,12 @@ bool InputFile::ReadAll(std::string& bytes) {
     bytes.append(chunk, static_cast<std::size_t>(got));
   }
   return refusal_.empty();
+}
+
+void InputFile::ReadOn() {
+  if (!IsOpen()) return;
+  stream_.clear();
+  stream_.peek();
 }
 
 int InputFile::Release() {

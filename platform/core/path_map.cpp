@@ -45,15 +45,12 @@ void SetDriveRoot(std::string root) {
 }
 
 std::string MapWindowsPath(std::string_view path) {
-  std::string p(path);
-  std::replace(p.begin(), p.end(), '\\', '/');
-  if (p.size() >= 2 && IsDriveLetter(p[0]) && p[1] == ':') {
-    std::string rest = p.substr(2);
-    if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
-    const std::string& root = DriveRoot();
-    return (root == "/" ? std::string() : root) + rest;
-  }
-  return p;
+  if (path.size() < 2 || !IsDriveLetter(path[0]) || path[1] != ':') return std::string(path);
+  std::string rest(path.substr(2));
+  std::replace(rest.begin(), rest.end(), '\\', '/');
+  if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
+  const std::string& root = DriveRoot();
+  return (root == "/" ? std::string() : root) + rest;
 }
 
 }  // namespace pf

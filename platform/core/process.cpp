@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "pf/whole_file.h"
+
 namespace pf {
 namespace {
 
@@ -312,6 +314,7 @@ bool EndRun(pid_t supervisor, int& status) {
 }
 
 void EndRunsAndResignal(int sig) {
+  RemoveUnfinishedFiles();
   for (int slot = 0; slot < Supervisors::kSlots; ++slot) {
     int status = 0;
     if (const pid_t supervisor = runs.Take(slot); supervisor > 0 && EndRun(supervisor, status)) {

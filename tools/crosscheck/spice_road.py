@@ -7,7 +7,8 @@ the table's 4 digits:
   - diode_dc.vqe: the operating point, and a DC sweep of the supply with a second supply placed
     as its slave (one ".Dc" card naming both);
   - pulse_rc.vqe (sine source) and datagen_rc.vqe (PWL source): transient runs, whose ngspice
-    log must hold no warning;
+    log must hold no warning, and the meter's mean over time ("Mittelwert"), within 1 % (and
+    the 4 digits' rounding) of the trapezoid mean of the run's raw file;
   - siggen_rc.vqe: the small-signal analysis, whose amplitudes must also equal the readings of
     the built-in run of the same generator ("MultiMeter.dat") to 4 digits.
 Both roads of diode_dc.vqe with its diode on a model of app/cli/tests/ui/diodes.lib: the
@@ -25,6 +26,8 @@ import shutil
 import subprocess
 import sys
 import tempfile
+
+import numpy
 
 from readings import amount
 
@@ -50,6 +53,15 @@ ROADS = ("library diode on both roads", "diode_dc", "spice_diode_roads", "diodes
 TWIN_OPTIONS = (".options temp=16.963051510025196 tnom=16.963051510025196\n"
                 ".options reltol=1e-9 vntol=1e-12")
 ROADS_TOLERANCE = 1e-3  # volts
+MEAN_TOLERANCE = 0.01
+
+# The readings dialog once more, showing the mean.
+MEAN = """dialog 243
+  click 1243
+  show
+ok
+edit Mu1
+"""
 
 # The built-in run of the signal generator: its Start, then the view's timer to the end.
 BUILT_IN = """dialog 145
@@ -135,9 +147,31 @@ def close(a, b):
     return abs(a - b) <= RELATIVE * max(abs(a), abs(b)) + ABSOLUTE
 
 
+def time_mean(values, times):
+    """The mean over the time the values span, by the trapezoid rule."""
+    values, times = numpy.asarray(values), numpy.asarray(times)
+    return float(numpy.sum((values[1:] + values[:-1]) * numpy.diff(times)) / 2
+                 / (times[-1] - times[0]))
+
+
+def check_mean(name, out, cir, raw):
+    """The mean the readings show against the trapezoid mean of the raw file over its time."""
+    shown = re.findall(r"^1196\tMittelwert: (\S+)\s*$", out, re.MULTILINE)
+    if len(shown) != 1:
+        return [f"{name}: {len(shown)} Mittelwerte"]
+    want = time_mean(meter_values(cir, {k.lower(): v for k, v in raw.items()}), raw["time"])
+    got = amount(shown[0])
+    print(f"{name}: Mittelwert {shown[0]}, Trapez {want:.6g}")
+    if abs(got - want) > MEAN_TOLERANCE * abs(want) + 5e-4 * abs(got):
+        return [f"{name}: Mittelwert {shown[0]} statt {want:.6g}"]
+    return []
+
+
 def check_case(name, example, script_name, base):
     work = workspace(base, name, example)
-    out = play(work, (ROOT / "app/cli/tests/ui" / f"{script_name}.txt").read_text())
+    script = (ROOT / "app/cli/tests/ui" / f"{script_name}.txt").read_text()
+    transient = "Transient" in script
+    out = play(work, script + (MEAN if transient else ""))
     rows = table(out)
     log = (work / "spice/vosspice.log").read_text(errors="replace")
     if re.search(r"warning", log, re.IGNORECASE):
@@ -145,8 +179,10 @@ def check_case(name, example, script_name, base):
     cir = work / "spice" / f"{example}.cir"
     want = meter_values(cir, ngspice(cir, work))
     failures = []
+    if transient:
+        failures += check_mean(name, out, cir, read_raw(work / "spice/rawspice.raw"))
     if len(rows) != len(want) or not rows:
-        return [f"{name}: {len(rows)} Zeilen, ngspice {len(want)}"]
+        return failures + [f"{name}: {len(rows)} Zeilen, ngspice {len(want)}"]
     for i, (row, value) in enumerate(zip(rows, want)):
         got = amount(row[1])
         expected = abs(value) if isinstance(value, complex) else value

@@ -16,6 +16,11 @@ analyser, each with a voltmeter:
      (its transistor on a model of the circuit's library bias.lib), with a signal generator, a
      pulse generator, the voltmeter and the oscilloscope on the collector and the spectrum
      analyser behind 10 kohm: SPICE only.
+  M  a diode mixer drawn by app/cli/tests/ui/spice_mixer.txt: two pulse generators (the LO, 1 V
+     at 100 kHz about 0.2 V, and the RF, 50 mV at 110 kHz) each through 100 ohm into a diode of
+     the circuit's library mixer.lib, an IF filter (10 nF, 1 kohm) with the voltmeter and the
+     oscilloscope, the spectrum analyser behind 10 kohm, a signal generator and a swept supply
+     on the diode's anode: SPICE only.
 The placement rules decide the split: the analyser needs no other instrument active and the
 data generator none at all, while generators are active from the start, so each is placed
 first in a circuit of its own; the audio source comes with its circuit, active too. The
@@ -31,8 +36,13 @@ netlist the run put on the clipboard) and its DC sweep. Q, saved by its script (
 of the operating point and the small signal are held to the decks too) and opened again, runs
 the operating point, the small-signal analysis and the transient under SPICE (the readings, the
 raw file, the oscilloscope; the spectrum analyser's read-outs of the small signal's lines and of
-the transient's spectrum). In each deck every idle generator is a 0 V source behind its
-resistance (the pulse generator a short), the idle analyser's ports are 50 ohm to ground and a
+the transient's spectrum). M, saved by its script (whose readings of the transient, the small
+signal and the DC sweep are held to the decks too) and opened again, runs its transient (the
+readings, the mean over time, the raw file, the oscilloscope, the spectrum analyser's lines), the
+small-signal analysis and the DC sweep under SPICE. In each deck every idle generator is a 0 V
+source behind its resistance (the pulse generator a short), except that in a SPICE transient
+every pulse and data generator drives its waveform, running or not (M's two sources, B's pulse
+generator beside the data generator); the idle analyser's ports are 50 ohm to ground and a
 supply holds its value (the chain's 2 V, the start of its sweep; Q's 9 V) wherever it does not
 sweep: under SPICE the total, bias included, while on the built-in road, which computes the
 small signal, it is its resistance.
@@ -41,7 +51,8 @@ Tolerances: full-precision values (every node of the raw files, `simulate`'s dio
 within 1e-4 relative; printed ones (4 significant digits: MultiMeter.dat, the readings, the
 analyser's copy, the oscilloscope's marker) within that plus half a unit of their 4th digit,
 at most 6e-4 as in spice_road.py. Near zero the floor is 1e-4 of the largest magnitude of the
-same curve. The diode's voltage from `simulate` within 1 mV.
+same curve. The diode's voltage from `simulate` within 1 mV. The meter's mean over a transient
+within 1 % of the trapezoid mean of the run's raw file and of the deck's.
 
 Where the roads' models differ, each road has its deck ("built-in", "SPICE"), or the circuit
 keeps the difference below the tolerance:
@@ -81,7 +92,7 @@ import numpy
 from readings import amount, tables
 from scope_runs import hermitian_inverse, resampled
 from spectrum_runs import readouts
-from spice_road import read_raw
+from spice_road import read_raw, time_mean
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent.parent
@@ -122,11 +133,26 @@ CIRCUITS = {
           ("C", "C1", "in", "b", 10e-6), ("supply", "VDc1", "vcc", 0.1, 9.0),
           ("siggen", "SigGen1", "in", 50.0, 0.01), ("pulse", "ImpGen1", "p", 0.0, 0.01, 1e3),
           ("meter", "Mu1", "c"), ("scope", "Oszi1", "c"), ("specana", "Spec1", "o")],
+    # In the order spice_mixer.txt draws them; the diode carries its library's card.
+    "M": [("pulse", "ImpGen1", "lo", 0.2, 1.0, 100e3), ("pulse", "ImpGen2", "rf", 0.0, 0.05, 110e3),
+          ("R", "R1", "lo", "m", 100.0), ("R", "R2", "rf", "m", 100.0),
+          ("R", "R3", "if", "0", 1e3), ("R", "R4", "if", "o", 10e3), ("R", "R5", "m", "v", 10e3),
+          ("diode", "D1", "m", "if", ".MODEL DM D(IS=1e-8 N=1.05 RS=5)"),
+          ("C", "C1", "if", "0", 10e-9), ("meter", "Mu1", "if"), ("scope", "Oszi1", "if"),
+          ("specana", "Spec1", "o"), ("siggen", "SigGen1", "m", 1e3, 0.01),
+          ("supply", "VDc1", "v", 0.1, 0.2)],
 }
 # The stem of a circuit's files where it is not the circuit's letter.
-STEMS = {"Q": "bias"}
+STEMS = {"Q": "bias", "M": "mixer"}
 BIAS_SCRIPT = ROOT / "app/cli/tests/ui/supply_bias.txt"
 BIAS_LIBRARY = ROOT / "app/cli/tests/ui/bias.lib"
+MIXER_SCRIPT = ROOT / "app/cli/tests/ui/spice_mixer.txt"
+MIXER_LIBRARY = ROOT / "app/cli/tests/ui/mixer.lib"
+# What the mixer's script sets for its transient (five periods of the IF), and its sweep.
+MIXER_TIMES = ["  set 1057 500uSec", "  set 1058 1uSec", "  set 1059 1uSec"]
+MIXER_TRANSIENT = ".tran 1u 500u 0 1u"
+MIXER_SWEEP = ".dc VVDc1 0.2 1 0.1"
+MIXER_LINES = 110  # the spectral lines read past the DC line: up to LO + RF
 
 DIODE = [("diode", "D1", "c", "0")]
 # What the generators' dialogs set: the signal generator's sweep, the supply's steps.
@@ -226,9 +252,14 @@ def ui_small_signal(folder):
                            "wait"] + readings()
 
 
-def ui_transient(folder):
-    return home(folder) + [SPICE_ON, "dialog 256", "ok",
+def ui_transient(folder, times=()):
+    return home(folder) + [SPICE_ON, "dialog 256", *times, "ok",
                            'menu "Analyse/Spice Transient-Analyse..."', "wait"] + readings()
+
+
+def ui_mean():
+    """The readings dialog once more, showing the mean."""
+    return ["dialog 243", "  click 1243", "  show", "ok", "edit Mu1"]
 
 
 def ui_dc_sweep(folder):
@@ -289,9 +320,17 @@ SESSIONS = [
      + ui_transient("bias_tran") + ui_scope(LONG)),
     ("Q2", ["open bias.vqe"] + ui_small_signal("bias_ac") + ui_specana(20)),
     ("Q3", ["open bias.vqe"] + ui_transient("bias_tran") + ui_specana(SPECTRUM_LINES - 1)),
+    # The mixer's script draws and saves mixer.vqe and runs its three analyses (with the
+    # program in spice/); each is run again on the circuit opened anew.
+    ("M0", MIXER_SCRIPT.read_text().splitlines()),
+    ("M1", ["open mixer.vqe"] + ui_transient("mixer_tran", MIXER_TIMES) + ui_mean()
+     + ui_scope(LONG)),
+    ("M2", ["open mixer.vqe"] + ui_transient("mixer_tran", MIXER_TIMES) + ui_specana(MIXER_LINES)),
+    ("M3", ["open mixer.vqe"] + ui_small_signal("mixer_ac") + ui_dc_sweep("mixer_dc")),
 ]
 # How many readings dialogs each session shows.
-TABLES = {"A1": 3, "A2": 1, "B1": 3, "B3": 1, "T1": 2, "Q0": 3, "Q1": 3, "Q2": 1, "Q3": 1}
+TABLES = {"A1": 3, "A2": 1, "B1": 3, "B3": 1, "T1": 2, "Q0": 3, "Q1": 3, "Q2": 1, "Q3": 1,
+          "M0": 3, "M1": 2, "M2": 1, "M3": 2}
 
 # --- playing and reading -------------------------------------------------------------------
 
@@ -317,6 +356,7 @@ def play_all(work):
         shutil.copy(ROOT / "examples" / name, work)
     (work / "two_roads.lib").write_text(LIBRARY)
     shutil.copy(BIAS_LIBRARY, work)
+    shutil.copy(MIXER_LIBRARY, work)
     for line in (text for _, lines in SESSIONS for text in lines):
         match = re.match(r"set 1206 (\w+)/VosSpice.exe", line)
         if match:
@@ -365,26 +405,34 @@ def node_map(cir, elements):
 
 
 def source_of(element):
-    """The running generator's source in the deck."""
+    """A generator's source in the deck while it drives."""
     kind, name, *rest = element
     if kind == "siggen":
         return f"AC {rest[2]!r}"
     if kind == "pulse":
         return f"SIN({rest[1]!r} {rest[2]!r} {rest[3]!r})"
+    if kind == "datagen":
+        return pwl(rest[2])
     return "DC 0"
 
 
 def deck(elements, road, card, running=None, source=None, ports=None):
     """An ngspice deck of the elements as `road` ("built-in" or "SPICE") models them:
     `running` names the generator that drives (by `source`, else its own), every other
-    generator is 0 V behind its resistance, a supply holds its value (a ".dc" card sweeps it);
+    generator is 0 V behind its resistance, but in a SPICE transient every pulse and data
+    generator drives its own waveform; a supply holds its value (a ".dc" card sweeps it);
     `ports` (analyser, driven port) puts the analyser's ports in, the driven one a 1 V source
     behind 50 ohm."""
     built_in = road == "built-in"
+    in_time = not built_in and card.lower().startswith(".tran")
     lines = [f"* two roads: the {road} road's deck"]
     for element in elements:
         kind, name, *rest = element
-        drive = (source or source_of(element)) if name == running else "DC 0"
+        drive = "DC 0"
+        if name == running:
+            drive = source or source_of(element)
+        elif in_time and kind in ("pulse", "datagen"):
+            drive = source_of(element)
         if kind in ("R", "C"):
             lines.append(f"{name} {rest[0]} {rest[1]} {rest[2]!r}")
             if kind == "C" and not built_in:
@@ -411,7 +459,8 @@ def deck(elements, road, card, running=None, source=None, ports=None):
                 else:
                     lines.append(f"R{name}_{k} {node} 0 50")
         elif kind == "diode":
-            lines += [f"{name} {rest[0]} {rest[1]} DX", LIBRARY.splitlines()[1],
+            model = rest[2] if len(rest) > 2 else LIBRARY.splitlines()[1]
+            lines += [f"{name} {rest[0]} {rest[1]} {model.split()[1]}", model,
                       f".save all @{name}[id]"]
         elif kind == "npn":
             model = next(line for line in BIAS_LIBRARY.read_text().splitlines()
@@ -647,6 +696,44 @@ def biased_stage(report, work, outputs):
             numpy.arange(SPECTRUM_LINES) / (len(samples) * dt), numpy.abs(lines))
 
 
+def mixer(report, work, outputs):
+    """The diode mixer: its script's readings, then each analysis of the circuit opened again,
+    both pulse generators driving the transient and 0 V in the small signal and the sweep."""
+    elements = CIRCUITS["M"]
+    t, tran = ngspice(work, "mixer_tran", deck(elements, "SPICE", MIXER_TRANSIENT, "ImpGen1"))
+    f, ac = ngspice(work, "mixer_ac", deck(elements, "SPICE", SMALL_SIGNAL, "SigGen1"))
+    s, dc = ngspice(work, "mixer_dc", deck(elements, "SPICE", MIXER_SWEEP, "VDc1"))
+    drawn = tables(outputs["M0"])
+    for (what, want, scale), rows in zip((("transient", tran["if"], t),
+                                          ("small signal", numpy.abs(ac["if"]), f),
+                                          ("DC sweep", dc["if"], s)), drawn):
+        if len(rows) != len(want):
+            # A transient of other steps: the deck's curve between its points.
+            want = numpy.interp([amount(row[0]) for row in rows], scale, want)
+        report.printed(f"M script: {what}", [row[1] for row in rows], want)
+    tran_table, mean_table = tables(outputs["M1"])
+    times, pairs = transient(report, work, outputs, "M", tran_table, "if", "ImpGen1",
+                             MIXER_TRANSIENT)
+    road, ours = pairs["if"]
+    report.printed("M pulse generators, SPICE: mean over time", [mean_table[0][0].split()[-1]],
+                   [time_mean(ours, times)])
+    got = amount(mean_table[0][0].split()[-1])
+    want = time_mean(road, times)
+    if abs(got - want) > 0.01 * abs(want):
+        report.fail("M pulse generators, SPICE: mean against the raw file",
+                    f"{got:.6g} against {want:.6g}")
+    samples, dt = resampled(pairs["o"][1], times)
+    lines = numpy.fft.fft(samples)[:MIXER_LINES + 1] / len(samples)
+    lines[1:] *= 2
+    specana(report, "M pulse generators, SPICE: spectrum analyser", outputs["M2"],
+            numpy.arange(MIXER_LINES + 1) / (len(samples) * dt), numpy.abs(lines))
+    ac_table, dc_table = tables(outputs["M3"])
+    check_road(report, "M signal generator, SPICE", work, "mixer_ac", "mixer", elements, f, ac,
+               ac_table, "if")
+    check_road(report, "M supply, SPICE", work, "mixer_dc", "mixer", elements, s, dc, dc_table,
+               "if")
+
+
 def supply(report, work, circuit, table, node):
     elements = CIRCUITS[circuit]
     stem = circuit.lower()
@@ -743,6 +830,7 @@ def compare(report, work, outputs):
         lambda: spectral_run(report, work, outputs, "T", "Tape1", tape_samples(tape_volts),
                              TAPE_RATE, "T2", "o"),
         lambda: biased_stage(report, work, outputs),
+        lambda: mixer(report, work, outputs),
     ]
     for step in steps:
         try:

@@ -2,8 +2,9 @@
 # their message, never read: a FIFO without a writer (open() would wait for one), /dev/zero
 # (never ends), a folder and an 8 GB sparse file, for each command that reads a file. A read
 # that fails is reported as one, not taken for the file's end: /proc/self/mem is a regular file
-# whose reads fail where nothing is mapped (EIO at 0), as a disk fails at a bad block. Each
-# refusal is the one message, its reason. An unreadable script is a bad script (exit 2). Inside
+# whose reads fail where nothing is mapped (EIO at 0), as a disk fails at a bad block; so is
+# one that a reader trusting the file's size (0 there) never began to read. Each refusal is the
+# one message, its reason. An unreadable script is a bad script (exit 2). Inside
 # ui-script, the same files opened as circuits, loaded as the analyser's curve, as a data
 # two-port's data, as a sub-circuit's netlist and as the audio source's recording give their
 # message once (a box, or the error window), and the script's exit is 1.
@@ -42,17 +43,30 @@ foreach(command simulate:1 netlist:1 plot:1 ui-script:2)
        "${name}|${status}|${folder}|Keine Datei: ${folder}"
        "${name}|${status}|${sparse}|Datei zu groß: ${sparse}")
 endforeach()
-# The circuit reader takes the size as the archive's end: /proc/self/mem, of size 0, is an
-# empty circuit to it, and nothing is read.
 list(APPEND rows "simulate|1|${mem}|Lesefehler: ${mem}" "plot|1|${mem}|Lesefehler: ${mem}"
      "ui-script|2|${mem}|Lesefehler: ${mem}")
+# Every command that reads a circuit; a fifth field is what follows the file.
+foreach(command netlist export-netlist spice latex render:out.png print:out.pdf)
+  string(REPLACE ":" ";" command ${command})
+  list(POP_FRONT command name)
+  set(row "${name}|1|${mem}|Lesefehler: ${mem}")
+  if(command)
+    string(APPEND row "|${command}")
+  endif()
+  list(APPEND rows "${row}")
+endforeach()
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 command)
+  set(after)
+  list(LENGTH fields count)
+  if(count GREATER 4)
+    list(GET fields 4 after)
+  endif()
   list(GET fields 1 expected)
   list(GET fields 2 path)
   list(GET fields 3 message)
-  execute_process(COMMAND ${CLI} ${command} ${path} WORKING_DIRECTORY ${SCRATCH}
+  execute_process(COMMAND ${CLI} ${command} ${path} ${after} WORKING_DIRECTORY ${SCRATCH}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   if(NOT rc STREQUAL expected OR NOT err STREQUAL "${message}\n")
     message(SEND_ERROR
@@ -73,17 +87,14 @@ function(expect_played name script boxes errors)
 endfunction()
 
 file(COPY ${ROOT}/examples/vna_lowpass.vqe DESTINATION ${SCRATCH})
-string(CONCAT script "open fifo.vqe\nopen sparse.vqe\nopen folder.vqe\nopen vna_lowpass.vqe\n"
-       "edit VNA1\nwindow 132\n")
+string(CONCAT script "open fifo.vqe\nopen sparse.vqe\nopen folder.vqe\nopen mem.vqe\n"
+       "open vna_lowpass.vqe\nedit VNA1\nwindow 132\n")
 foreach(kind fifo sparse folder mem)
   set(to ${${kind}})
   foreach(extension vqe kur s2p net)
     file(CREATE_LINK ${to} ${SCRATCH}/${kind}.${extension} SYMBOLIC)
   endforeach()
-  # (Of size 0, the curve is empty to its archive, as the circuit is.)
-  if(NOT to STREQUAL mem)
-    string(APPEND script "  file ${kind}.kur\n  click 1027\n")
-  endif()
+  string(APPEND script "  file ${kind}.kur\n  click 1027\n")
 endforeach()
 string(APPEND script "  click 1\nend\n")
 foreach(element 15:s2p 35:net)
@@ -98,9 +109,11 @@ endforeach()
 string(CONCAT boxes "Vostrane: Keine Datei: ${SCRATCH}/fifo.vqe\n"
        "Vostrane: Datei zu groß: ${SCRATCH}/sparse.vqe\n"
        "Vostrane: Keine Datei: ${SCRATCH}/folder.vqe\n"
+       "Vostrane: Lesefehler: ${SCRATCH}/mem.vqe\n"
        "Fehler: Keine Datei: ${SCRATCH}/fifo.kur\n"
        "Fehler: Datei zu groß: ${SCRATCH}/sparse.kur\n"
-       "Fehler: Keine Datei: ${SCRATCH}/folder.kur\n")
+       "Fehler: Keine Datei: ${SCRATCH}/folder.kur\n"
+       "Fehler: Lesefehler: ${SCRATCH}/mem.kur\n")
 set(errors)
 foreach(extension s2p net)
   string(APPEND errors "Keine Datei: ${SCRATCH}/fifo.${extension}\n"

@@ -67,8 +67,11 @@
 #include "resources/SpiceAnalysisIds.h"
 #include "resources/SourceIds.h"
 #include "tab_strip.h"
+#include "desktop_driver.h"
 
 namespace {
+
+using namespace desktop_driver;
 
 namespace fs = std::filesystem;
 using page_match::ReadPng;
@@ -78,58 +81,6 @@ constexpr int kResistor = 4;
 // Where the resistor is dragged, in drawing units: free in the example.
 constexpr pf::Point kDragFrom{700, 500};
 constexpr pf::Point kDragTo{800, 500};
-constexpr int kTickMs = 250;
-constexpr int kTicksPerStep = 60;  // 15 s
-
-pf::Desktop* desktop = nullptr;
-
-// Runs a program to its end (at most 30 s); its exit status, or -1.
-int RunProgram(const std::vector<std::string>& argv) {
-  pf::Process process;
-  if (!process.Start(argv, ".")) return -1;
-  for (int i = 0; i < 3000 && process.Poll() == pf::Process::State::Running; ++i) usleep(10000);
-  return process.Poll() == pf::Process::State::Exited ? process.ExitCode() : -1;
-}
-
-// The user's input: xdotool runs beside the program, which takes the input as it comes; the
-// next step waits for it to end. It waits at most ten seconds for a window.
-std::unique_ptr<pf::Process> input;
-
-bool Input(std::vector<std::string> args) {
-  args.insert(args.begin(), {"timeout", "10", "xdotool"});
-  input = std::make_unique<pf::Process>();
-  return input->Start(args, ".");
-}
-
-bool InputPending() { return input != nullptr && input->Poll() == pf::Process::State::Running; }
-
-// Keys typed into the window whose name matches, once it shows and has settled.
-bool Keys(const std::string& window, const std::vector<std::string>& keys) {
-  std::vector<std::string> args{"search", "--sync",  "--onlyvisible", "--name", window,
-                                "windowfocus", "--sync", "sleep", "0.5", "key"};
-  args.insert(args.end(), keys.begin(), keys.end());
-  return Input(args);
-}
-
-std::string At(int v) { return std::to_string(v); }
-
-bool Click(wxPoint p) { return Input({"mousemove", At(p.x), At(p.y), "click", "1"}); }
-
-// Press, two moves, release, each in its own time: the drag that places an element.
-bool Drag(wxPoint from, wxPoint to) {
-  const wxPoint mid = (from + to) / 2;
-  return Input({"mousemove", At(from.x), At(from.y), "sleep", "0.2", "mousedown", "1", "sleep",
-                "0.2", "mousemove", At(mid.x), At(mid.y), "sleep", "0.2", "mousemove", At(to.x),
-                At(to.y), "sleep", "0.2", "mouseup", "1"});
-}
-
-bool MessageBoxShown() {
-  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Vostrane$"}) == 0;
-}
-
-std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path) {
-  return RunProgram({"import", "-window", "root", path}) == 0 ? ReadPng(path) : nullptr;
-}
 
 // The drawing's square at the top left of a PDF's first page (1255 units, three printer dots
 // each), at 150 dots per inch.
@@ -152,10 +103,6 @@ pf::PrintPreview* Preview() {
   return nullptr;
 }
 
-wxPoint OnScreen(const pf::Window& window, pf::Point p) {
-  return pf::NativeWindow(window)->GetScreenPosition() + wxPoint(p.x, p.y);
-}
-
 std::string Title(const pf::Window& frame) {
   return pf::NativeWindow(frame)->GetLabel().utf8_string();
 }
@@ -171,134 +118,6 @@ bool CloseTab(const pf::Window& frame, size_t index) {
   const pf::TabStrip* tabs = Tabs(frame);
   const wxRect mark = tabs != nullptr ? tabs->CloseMark(index) : wxRect();
   return !mark.IsEmpty() && Click(tabs->GetScreenPosition() + mark.GetPosition() + wxPoint(4, 4));
-}
-
-// The title of the dialog on the screen (the program's modal loops are its own); empty when
-// none is.
-std::string DialogTitle() {
-  for (wxWindow* w : wxTopLevelWindows) {
-    if (auto* d = dynamic_cast<wxDialog*>(w); d != nullptr && d->IsShown()) {
-      return d->GetTitle().utf8_string();
-    }
-  }
-  return "";
-}
-
-// The pixels of the expected image's area that differ on the screen, where the area's corner
-// lies at origin.
-int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin,
-                const pf::Rect& area) {
-  int differ = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      differ += screen.GetPixel(origin.x + x - area.left, origin.y + y - area.top) !=
-                expected.GetPixel(x, y);
-    }
-  }
-  return differ;
-}
-
-// The pixels of the expected image that differ on the screen at origin, but for the strips at
-// the right and the bottom where the toolkit draws its scroll bars over the view.
-int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin) {
-  constexpr int kScrollBar = 16;
-  return Differences(screen, expected, origin,
-                     {0, 0, expected.Width() - kScrollBar, expected.Height() - kScrollBar});
-}
-
-CVostraneView& ActiveView(const CVostraneApp& app) {
-  return *dynamic_cast<CVostraneView*>(app.GetMainFrame()->MdiGetActive()->GetActiveView());
-}
-
-// A copy of the example in the folder, made as needed, under the example's name.
-fs::path CopyExample(const fs::path& example, const fs::path& folder) {
-  fs::create_directories(folder);
-  const fs::path copy = folder / example.filename();
-  fs::copy_file(example, copy, fs::copy_options::overwrite_existing);
-  return copy;
-}
-
-// The program with a list of steps that a timer runs in turn, also inside modal loops: a step
-// returns false to be tried again at the next tick. A step that never succeeds is noted and the
-// program ends.
-class DrivenApp : public CVostraneApp {
- public:
-  struct Step {
-    std::string what;
-    std::function<bool()> run;
-  };
-
-  explicit DrivenApp(std::string file)
-      : CVostraneApp({std::move(file)}, [] { return std::make_unique<pf::MemoryProfile>(); }) {}
-
-  bool InitInstance() override {
-    if (!CVostraneApp::InitInstance()) return false;
-    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Tick(); });
-    timer_.Start(kTickMs);
-    return true;
-  }
-
-  CVostraneDoc* Doc() const {
-    return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
-  }
-  CVostraneView& View() const { return ActiveView(*this); }
-
-  std::vector<Step> steps;
-  std::string failed;
-
- private:
-  void Tick() {
-    if (running_ || InputPending()) return;
-    if (next_ == steps.size()) {
-      timer_.Stop();
-      GetMainWnd()->Close();
-      return;
-    }
-    // A step's input may open a modal loop, in which the timer goes on.
-    running_ = true;
-    const bool done = steps[next_].run();
-    running_ = false;
-    if (done) {
-      ++next_;
-      tries_ = 0;
-    } else if (++tries_ > kTicksPerStep) {
-      failed = steps[next_].what;
-      Screenshot("vostrane-failed.png");
-      next_ = steps.size();
-    }
-  }
-
-  wxTimer timer_;
-  size_t next_ = 0;
-  int tries_ = 0;
-  bool running_ = false;
-};
-
-template <class S>
-S* FindSymbol(CVostraneDoc& doc) {
-  S* found = nullptr;
-  doc.Symbols().ForEach([&found](NetSymbol* s) {
-    if (auto* hit = dynamic_cast<S*>(s)) found = hit;
-  });
-  return found;
-}
-
-// Two clicks on the symbol, half a second apart: the double click that opens it.
-bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol) {
-  const Point centre = symbol.GetCentre();
-  const wxPoint at = OnScreen(view, {centre.x, centre.y});
-  return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click", "1"});
-}
-
-// The shown modal dialog of the template; nullptr when none is.
-pf::Dialog* ShownDialog(int templateId) {
-  for (pf::Window* w : pf::Window::TopLevelWindows()) {
-    auto* dialog = dynamic_cast<pf::Dialog*>(w);
-    if (dialog != nullptr && dialog->GetTemplateId() == templateId && dialog->IsVisible()) {
-      return dialog;
-    }
-  }
-  return nullptr;
 }
 
 class DesktopTest : public testing::Test {
@@ -994,15 +813,3 @@ TEST(DesktopSpice, MenuOpensWhileASlowSpiceProgramRuns) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  RegisterAll();
-  pf::Desktop toolkit(argc, argv);
-  if (!toolkit.IsReady()) {
-    std::fputs("no display\n", stderr);
-    return 1;
-  }
-  desktop = &toolkit;
-  return RUN_ALL_TESTS();
-}

@@ -1,14 +1,12 @@
 // What a dialog accepts, the simulator takes: for every registered symbol whose dialog has value
-// fields, a number typed into one field that the dialog lets through must give a netlist whose
-// network builds without a message. Otherwise a run would report a value error long after the
-// dialog said nothing.
+// fields, a number at the edges typed into one field that the dialog lets through must give a
+// netlist whose network builds without a message, and a SPICE netlist written without one.
+// Otherwise a run or an export would report a value error long after the dialog said nothing.
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -18,6 +16,7 @@
 
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/document/SpiceWriter.h"
 #include "editor/symbols/ElementFactory.h"
 #include "editor/symbols/NetSymbol.h"
 #include "editor/symbols/SymbolRegistry.h"
@@ -50,13 +49,10 @@ std::optional<std::string> DialogLabel(NetSymbol& symbol) {
   return std::nullopt;
 }
 
-// The network that a run of the symbol's circuit builds, and its first point: the messages
-// queued meanwhile, none when it built. A generator runs itself; any other symbol lies between
-// the ports of an analyser (its only one on a one-pin symbol), on a substrate its lines name; a
-// substrate carries a line.
-std::vector<std::string> BuildMessages(std::unique_ptr<NetSymbol> symbol) {
-  CVostraneDoc doc;
-  VS_Error::ClearQueue();
+// The circuit in which the symbol is checked, and the generator that runs it (null for any
+// other symbol). A generator runs itself; any other symbol lies between the ports of an analyser
+// (its only one on a one-pin symbol), on a substrate its lines name; a substrate carries a line.
+MessMasterSymbol* PlaceInCircuit(CVostraneDoc& doc, std::unique_ptr<NetSymbol> symbol) {
   auto* generator = dynamic_cast<MessMasterSymbol*>(symbol.get());
   if (generator == nullptr) {
     NetSymbol* measured = symbol.get();
@@ -88,12 +84,10 @@ std::vector<std::string> BuildMessages(std::unique_ptr<NetSymbol> symbol) {
     doc.AddSymbol(analyser);
   }
   doc.AddSymbol(symbol.release());
-  doc.SetRunningInstrument(generator);
-  MessMasterSymbol analysis;
-  MessMasterSymbol& master = generator != nullptr ? *generator : analysis;
-  if (doc.BuildNetlist(nullptr) && master.RunAnalysis(doc.GetNetlistLines()) != 0) {
-    master.StartRun();
-  }
+  return generator;
+}
+
+std::vector<std::string> TakeMessages() {
   std::vector<std::string> messages;
   for (int i = 0; i < VS_Error::MessageCount(); ++i) {
     messages.push_back(VS_Error::Message(i).ToCString());
@@ -102,17 +96,36 @@ std::vector<std::string> BuildMessages(std::unique_ptr<NetSymbol> symbol) {
   return messages;
 }
 
-// Whether the dialog closed with OK after the text was typed into the field alone.
-bool Accepts(NetSymbol& symbol, const std::string& label, int id, const std::string& text) {
-  pf::Headless headless;
-  headless.ExpectDialog(label, [id, &text](pf::DialogDriver& d) {
-    d.Type(id, text);
-    d.Ok();
-    // Still open: refused under its caption.
-    if (!d.GetDialog().HasEnded()) d.Cancel();
-  });
-  return symbol.EditDialog(nullptr);
+// The messages queued while the network of the symbol's circuit builds and its first point
+// runs: none when it built.
+std::vector<std::string> BuildMessages(std::unique_ptr<NetSymbol> symbol) {
+  CVostraneDoc doc;
+  VS_Error::ClearQueue();
+  MessMasterSymbol* generator = PlaceInCircuit(doc, std::move(symbol));
+  doc.SetRunningInstrument(generator);
+  MessMasterSymbol analysis;
+  MessMasterSymbol& master = generator != nullptr ? *generator : analysis;
+  if (doc.BuildNetlist(nullptr) && master.RunAnalysis(doc.GetNetlistLines()) != 0) {
+    master.StartRun();
+  }
+  return TakeMessages();
 }
+
+// The messages queued while the SPICE netlist of the symbol's circuit is written.
+std::vector<std::string> SpiceMessages(std::unique_ptr<NetSymbol> symbol) {
+  CVostraneDoc doc;
+  VS_Error::ClearQueue();
+  PlaceInCircuit(doc, std::move(symbol));
+  if (!SpiceWriter(doc).Compose()) return {"no SPICE netlist"};
+  return TakeMessages();
+}
+
+// A value field of a dialog: on the page of that index of a property sheet, else page -1.
+struct PlacedField {
+  int page;
+  int id;
+  bool operator==(const PlacedField&) const = default;
+};
 
 // The edits that take values: neither read-only nor multi-line.
 std::vector<int> ValueEdits(const pf::DialogTemplate* t) {
@@ -126,21 +139,111 @@ std::vector<int> ValueEdits(const pf::DialogTemplate* t) {
   return ids;
 }
 
-std::vector<int> ValueFields(const std::string& label) {
-  return ValueEdits(std::isdigit(static_cast<unsigned char>(label[0]))
-                        ? pf::DialogTemplates::Instance().Find(std::stoi(label))
-                        : pf::DialogTemplates::Instance().Find(label));
+// Types the text into the field, on its page of a property sheet; false when the page cannot
+// be reached.
+bool TypeInto(pf::DialogDriver& d, const PlacedField& field, const std::string& text) {
+  auto* sheet = dynamic_cast<pf::PropertySheet*>(&d.GetDialog());
+  if (sheet != nullptr && field.page != sheet->GetActiveIndex() && !d.SelectPage(field.page)) {
+    return false;
+  }
+  d.Type(field.id, text);
+  return true;
+}
+
+// A dialog as the user finds it: its value fields with the texts they show, and the check
+// boxes and radio buttons that may switch fields on or change what the values mean.
+struct OpenedDialog {
+  struct Shown {
+    PlacedField field;
+    std::string text;
+  };
+  std::vector<Shown> fields;
+  std::vector<int> switches;
+};
+
+// The symbol's dialog, or every page of its property sheet, once the switch (0: none) is
+// clicked.
+OpenedDialog Open(NetSymbol& symbol, const std::string& label, int switchId = 0) {
+  OpenedDialog opened;
+  pf::Headless headless;
+  headless.ExpectDialog(label, [&](pf::DialogDriver& d) {
+    if (switchId != 0) d.Click(switchId);
+    auto* sheet = dynamic_cast<pf::PropertySheet*>(&d.GetDialog());
+    const int pages = sheet != nullptr ? sheet->GetPageCount() : 0;
+    for (int page = sheet != nullptr ? 0 : -1; page < pages; ++page) {
+      if (sheet != nullptr && page != sheet->GetActiveIndex() && !d.SelectPage(page)) break;
+      const pf::Dialog& holder = sheet != nullptr ? *sheet->GetPage(page) : d.GetDialog();
+      for (const int id : ValueEdits(holder.FindTemplate())) {
+        opened.fields.push_back({{page, id}, holder.GetDlgItemText(id)});
+      }
+      if (sheet != nullptr || holder.FindTemplate() == nullptr) continue;
+      for (const pf::ControlTemplate& c : holder.FindTemplate()->controls) {
+        if (c.kind == pf::ControlKind::CheckBox || c.kind == pf::ControlKind::RadioButton) {
+          opened.switches.push_back(c.id);
+        }
+      }
+    }
+    d.Cancel();
+  });
+  symbol.EditDialog(nullptr);
+  VS_Error::ClearQueue();
+  return opened;
+}
+
+// Whether the dialog closed with OK after the switch (0: none) was clicked and the text typed
+// into the field alone.
+bool Accepts(NetSymbol& symbol, const std::string& label, int switchId, const PlacedField& field,
+             const std::string& text) {
+  pf::Headless headless;
+  headless.ExpectDialog(label, [&](pf::DialogDriver& d) {
+    if (switchId != 0) d.Click(switchId);
+    if (TypeInto(d, field, text)) d.Ok();
+    // Still open: refused under its caption.
+    if (!d.GetDialog().HasEnded()) d.Cancel();
+  });
+  const bool accepted = symbol.EditDialog(nullptr);
+  VS_Error::ClearQueue();
+  return accepted;
+}
+
+// The numbers at the edges of what a field may hold, in the form of its shown text (its number
+// replaced, its prefix and unit kept): 0, the number negated (-1 for 0), 1, nine digits, and the
+// smallest exponent a plain number carries. A field that shows nothing (a value switched off
+// until its box is ticked) is tried in every unit; a text that is no number (a name) in none.
+std::vector<std::string> EdgeValues(const std::string& shown) {
+  static const char* const kUnits[] = {"",  "Hz", "Sec", "ohm", "H",    "F",
+                                       "m", "Mho", "V",  "A",   "Bit/s"};
+  std::vector<std::string> texts;
+  const auto add = [&texts](const std::string& magnitude, const std::string& unit) {
+    for (const std::string& number : {std::string("0"), "-" + magnitude, std::string("1"),
+                                      std::string("999999999"), std::string("1e-20")}) {
+      texts.push_back(number + unit);
+    }
+  };
+  const std::regex number(R"(^\s*[-+]?([0-9]*\.?[0-9]+(?:[eE][-+]?[0-9]+)?)(.*)$)");
+  std::smatch m;
+  if (shown.find_first_not_of(" \t") == std::string::npos) {
+    for (const char* unit : kUnits) add("1", unit);
+  } else if (std::regex_match(shown, m, number)) {
+    add(std::stod(m[1].str()) != 0.0 ? m[1].str() : "1", m[2].str());
+  }
+  return texts;
 }
 
 // Symbols that a circuit of their own cannot build: the SPICE models and the pulse generator
 // have no built-in element or run (their values go to SPICE as typed), nor has the covered
 // slotline; the supply's run needs a diode to step, the plotter's two meters are no network,
-// and a coupled line needs both strips in a circuit (its own tests check its values).
+// and a coupled line needs both strips in a circuit (its own tests check its values). Their
+// SPICE lines are checked all the same.
 const std::set<std::string> kBuiltElsewhere = {
     "BipSpiceSymbol",    "FetSpiceSymbol",         "OpaSpiceSymbol", "ImpulsGeneratorSymbol",
     "MICCOUPLEDLINE",    "CCoveredSlotLineSymbol", "DcGeneratorSymbol", "PlotterSymbol"};
 
-// Every element the element factory places, under its simulator, placed as a drag places it.
+// Every element the element factory places, as a drag places it: each value its dialog accepts
+// at the edges, with each check box or radio button clicked in turn, gives a circuit that the
+// simulator builds and runs and a SPICE netlist written without a message beyond those of the
+// element as placed. Otherwise a run or an export would report a value error long after the
+// dialog said nothing.
 TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
   int fields = 0;
   const ElementFactory& bar = ElementFactory::Global();
@@ -152,22 +255,44 @@ TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
     const std::string key = KeyOf(probe->GetClassKey());
     SCOPED_TRACE(key + (placed.spice ? " (SPICE)" : ""));
     const std::optional<std::string> label = DialogLabel(*probe);
-    if (!label || kBuiltElsewhere.contains(key)) continue;
-    const std::vector<std::string> before = BuildMessages(make());
-    if (!before.empty()) {
-      // A keyword nobody registered reads as a definition that lacks its colon.
-      ADD_FAILURE() << "as placed: " << before.front() << " (the symbol's WriteNetLine, the "
-                    << "keyword's registration in its library's Register.cpp)";
-      continue;
+    if (!label) continue;
+    const bool builtIn = !kBuiltElsewhere.contains(key);
+    if (builtIn) {
+      const std::vector<std::string> before = BuildMessages(make());
+      if (!before.empty()) {
+        // A keyword nobody registered reads as a definition that lacks its colon.
+        ADD_FAILURE() << "as placed: " << before.front() << " (the symbol's WriteNetLine, the "
+                      << "keyword's registration in its library's Register.cpp)";
+        continue;
+      }
     }
-    for (const int id : ValueFields(*label)) {
-      ++fields;
-      for (const char* text : {"0", "-1"}) {
-        std::unique_ptr<NetSymbol> symbol = make();
-        if (!Accepts(*symbol, *label, id, text)) continue;
-        const std::vector<std::string> after = BuildMessages(std::move(symbol));
-        EXPECT_TRUE(after.empty()) << "dialog " << *label << " field " << id << " took " << text
-                                   << ", the simulator refused: " << after.front();
+    const std::vector<std::string> spiceAsPlaced = SpiceMessages(make());
+    std::vector<int> switches = Open(*make(), *label).switches;
+    switches.insert(switches.begin(), 0);
+    for (const int switchId : switches) {
+      for (const OpenedDialog::Shown& shown : Open(*make(), *label, switchId).fields) {
+        ++fields;
+        for (const std::string& text : EdgeValues(shown.text)) {
+          const auto edited = [&]() -> std::unique_ptr<NetSymbol> {
+            std::unique_ptr<NetSymbol> symbol = make();
+            if (!Accepts(*symbol, *label, switchId, shown.field, text)) return nullptr;
+            return symbol;
+          };
+          std::unique_ptr<NetSymbol> symbol = edited();
+          if (symbol == nullptr) continue;
+          const std::string where =
+              "dialog " + *label + " field " + std::to_string(shown.field.id) +
+              (shown.field.page >= 0 ? " on page " + std::to_string(shown.field.page) : "") +
+              (switchId != 0 ? " with " + std::to_string(switchId) + " clicked" : std::string()) +
+              " took " + text;
+          if (builtIn) {
+            const std::vector<std::string> after = BuildMessages(std::move(symbol));
+            EXPECT_TRUE(after.empty()) << where << ", the simulator refused: " << after.front();
+            symbol = edited();
+          }
+          EXPECT_EQ(SpiceMessages(std::move(symbol)), spiceAsPlaced)
+              << where << ", the SPICE writer refused it";
+        }
       }
     }
   }
@@ -196,33 +321,6 @@ void ForEachRegisteredSymbol(Visit visit) {
   }
 }
 
-// A value field of a dialog: on the page of that index of a property sheet, else page -1.
-struct PlacedField {
-  int page;
-  int id;
-  bool operator==(const PlacedField&) const = default;
-};
-
-// The value fields of the symbol's dialog, or of every page of its property sheet.
-std::vector<PlacedField> PlacedFields(NetSymbol& symbol, const std::string& label) {
-  std::vector<PlacedField> fields;
-  for (const int id : ValueFields(label)) fields.push_back({-1, id});
-  if (!fields.empty()) return fields;
-  pf::Headless headless;
-  headless.ExpectDialog(label, [&](pf::DialogDriver& d) {
-    if (const auto* sheet = dynamic_cast<const pf::PropertySheet*>(&d.GetDialog())) {
-      for (int page = 0; page < sheet->GetPageCount(); ++page) {
-        for (const int id : ValueEdits(sheet->GetPage(page)->FindTemplate())) {
-          fields.push_back({page, id});
-        }
-      }
-    }
-    d.Cancel();
-  });
-  symbol.EditDialog(nullptr);
-  return fields;
-}
-
 // An OK that one field refuses stores nothing, neither at the refusal nor after "Abbrechen":
 // every other value field is typed anew while one holds a text no value class takes. A
 // property sheet's pages are filled in turn, as far as the bad one lets the user go.
@@ -232,22 +330,18 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
     std::unique_ptr<NetSymbol> probe = make();
     const std::optional<std::string> label = DialogLabel(*probe);
     if (!label) return;
-    const std::vector<PlacedField> fields = PlacedFields(*probe, *label);
-    for (const PlacedField& bad : fields) {
+    const std::vector<OpenedDialog::Shown> fields = Open(*probe, *label).fields;
+    for (const OpenedDialog::Shown& badShown : fields) {
+      const PlacedField& bad = badShown.field;
       std::unique_ptr<NetSymbol> symbol = make();
       const std::string before = SymbolSnapshot(*symbol).Bytes();
       bool refused = false;
       std::string atRefusal;
       pf::Headless headless;
       headless.ExpectDialog(*label, [&](pf::DialogDriver& d) {
-        auto* sheet = dynamic_cast<pf::PropertySheet*>(&d.GetDialog());
-        for (const PlacedField& field : fields) {
-          if (sheet != nullptr && field.page != sheet->GetActiveIndex() &&
-              !d.SelectPage(field.page)) {
-            break;
-          }
-          const pf::Dialog& holder = sheet != nullptr ? *sheet->GetPage(field.page) : d.GetDialog();
-          d.Type(field.id, field == bad ? "abc" : Changed(holder.GetDlgItemText(field.id)));
+        for (const OpenedDialog::Shown& shown : fields) {
+          const PlacedField& field = shown.field;
+          if (!TypeInto(d, field, field == bad ? "abc" : Changed(shown.text))) break;
         }
         d.Ok();
         if (d.GetDialog().HasEnded()) return;
@@ -264,7 +358,9 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
           "dialog " + *label + " field " + std::to_string(bad.id) +
           (bad.page >= 0 ? " on page " + std::to_string(bad.page) : std::string());
       // A sheet's pages store when they are left; nothing sees the symbol before the sheet ends.
-      if (bad.page < 0) EXPECT_TRUE(atRefusal == before) << where << ": the refused OK stored fields";
+      if (bad.page < 0) {
+        EXPECT_TRUE(atRefusal == before) << where << ": the refused OK stored fields";
+      }
       EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == before)
           << where << ": Abbrechen after the refusal kept stored fields";
     }

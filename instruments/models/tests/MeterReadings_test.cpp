@@ -40,6 +40,10 @@ TEST(MeterReadingsTest, TablesOfEachResultKind) {
                                                     {"0", "3", "0.75"}, {"1", "4", "1"}};
   const std::vector<std::vector<std::string>> tran = {{"0", "1", "0"}, {"1e-3", "3", "0"}};
   const std::vector<std::vector<std::string>> ac = {{"1000,0", "1.0e+00,-2.5e-01", "0,0"}};
+  // SPICE's steps crowd at an edge: 4 V for 0.15 ms of 4 ms is 150 mV over the time, while the
+  // points' own mean is 2 V.
+  const std::vector<std::vector<std::string>> uneven = {
+      {"0", "4", "0"}, {"1e-4", "4", "0"}, {"2e-4", "0", "0"}, {"4e-3", "0", "0"}};
   const struct {
     const char* name;
     std::vector<MyStrng> raw;
@@ -57,6 +61,12 @@ TEST(MeterReadingsTest, TablesOfEachResultKind) {
        "0Sec\t\t1V|1mSec\t\t3V|"},
       {"transient mean", Raw("Transient Analysis", "real", tran), 1, 0, 'U', 'M',
        "Mittelwert: 2V|"},
+      {"mean over uneven steps", Raw("Transient Analysis", "real", uneven), 1, 0, 'U', 'M',
+       "Mittelwert: 150mV|"},
+      {"ammeter's mean over uneven steps", Raw("Transient Analysis", "real", uneven), 1, 0, 'I',
+       'M', "Mittelwert: 1.5A|"},
+      {"mean of one instant", Raw("Transient Analysis", "real", {{"0", "3", "0"}}), 1, 0, 'U',
+       'M', "Mittelwert: 3V|"},
       {"node absent", Raw("Transient Analysis", "real", tran), 5, 0, 'U', 'A', ""},
       {"mean of nothing", Raw("Transient Analysis", "real", tran), 5, 0, 'U', 'M',
        "Mittelwert: 0V|"},

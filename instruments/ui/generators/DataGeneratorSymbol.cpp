@@ -128,7 +128,7 @@ void DataGeneratorSymbol::WritePoints(LineFile& lines, MyStrng& line) const {
 }
 
 int DataGeneratorSymbol::WriteSpiceLines(LineFile& lines, int flag) {
-  if (!runsNetlist) return WriteSourceBehind(lines, flag, MyStrng(), resistance);
+  if (!DrivesSpice()) return WriteSourceBehind(lines, flag, MyStrng(), resistance);
   // The source sits behind its internal resistance, as in the built-in simulator.
   const MyStrng inner = IntegerWert(flag + 1);
   const MyStrng low = pinCount != 2 ? MyStrng("0") : MyStrng(IntegerWert(nodes[1]));

@@ -30,6 +30,8 @@ class DataGeneratorSymbol : public SpectrumSource {
   bool EditDialog(pf::Window* parent) override;
   // The source "V" behind the resistance "R", over one internal node: 1.
   int WriteSpiceLines(LineFile& lines, int flag) override;
+  // The pattern's "PWL" source.
+  bool HasTimeWaveform() const override { return true; }
   // While active: ".TRAN step stop start maxstep".
   void WriteSpiceControl(LineFile& lines) override;
   // The pattern's spectrum with the first line on the network; N / 2, 0 without a network.

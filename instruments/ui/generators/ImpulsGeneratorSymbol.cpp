@@ -106,7 +106,7 @@ void ImpulsGeneratorSymbol::WriteNetLine() {
 int ImpulsGeneratorSymbol::WriteSpiceLines(LineFile& lines, int /*flag*/) {
   const MyStrng nodes2 =
       pinCount != 2 ? MyStrng(" 0 ") : MyStrng(" ") + IntegerWert(nodes[1]) + " ";
-  const MyStrng source = SpiceSource(runsNetlist ? SourceText() : MyStrng());
+  const MyStrng source = SpiceSource(DrivesSpice() ? SourceText() : MyStrng());
   lines.AddLine(MyStrng("V") + elementName + " " + IntegerWert(nodes[0]) + nodes2 + source);
   return 0;
 }

@@ -22,6 +22,7 @@ class ImpulsGeneratorSymbol : public MessMasterSymbol {
   bool EditDialog(pf::Window* parent) override;
   // "V" name, the node or nodes, the waveform's source; no internal nodes.
   int WriteSpiceLines(LineFile& lines, int flag) override;
+  bool HasTimeWaveform() const override { return true; }
   void WriteSpiceControl(LineFile& lines) override;
   // It never runs a built-in analysis, so there it is always idle: a source of 0 V, a short
   // between its pins ("RES NODES R = 0ohm"); no line when both lie on ground.

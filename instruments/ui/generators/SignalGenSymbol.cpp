@@ -110,16 +110,13 @@ MyStrng SignalGenSymbol::GetNetHeader() const {
 }
 
 int SignalGenSymbol::StartRun() {
-  if (networkReady == 0) return 0;
+  if (networkReady == 0 || AttachDrivenNet() == nullptr) return 0;
   // Here rather than at the Start button: a start that is refused leaves a running sweep alone.
   sweep.Prepare();
   // Another generator of the circuit is idle: 0 V behind its internal resistance.
   reader.DriveOnly(elementName);
   reader.ComputeAt(static_cast<float>(sweep.current));
-  // The top-level network, as every generator reads it.
-  const int nets = reader.GetUsrNetCount();
-  attachedNet = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
-  return attachedNet != nullptr ? sweep.count : 0;
+  return sweep.count;
 }
 
 void SignalGenSymbol::MeasureStep(InstrumentRole& master) {

@@ -42,14 +42,12 @@ MyStrng SpectrumSource::GetNetHeader() const {
 
 int SpectrumSource::FeedFirstLine() {
   masterSignal.cursor = 0;
-  if (networkReady == 0) return 0;
+  if (networkReady == 0 || AttachDrivenNet() == nullptr) return 0;
   record = 1;
   const Cmplx line = masterSignal.GetSize() > 0 ? masterSignal[0] : Cmplx();
   if (line.Abs() == 0.0) record = 0;
   reader.SetSourceVoltage(elementName, line);
   if (record != 0) reader.ComputeAt(0.0f);
-  const int nets = reader.GetUsrNetCount();
-  attachedNet = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
   return masterSignal.GetSize();
 }
 

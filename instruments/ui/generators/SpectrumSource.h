@@ -43,7 +43,7 @@ class SpectrumSource : public MessMasterSymbol {
 
  protected:
   // The master signal holds the spectrum: line 0 goes on the network and, when not 0, is
-  // computed. The number of lines, 0 without a network.
+  // computed. The number of lines, 0 without a network it can drive.
   int FeedFirstLine();
 };
 

@@ -16,6 +16,7 @@
 #include "editor/document/CVostraneDoc.h"
 #include "instruments/ui/MultiMeterSymbol.h"
 #include "instruments/ui/generators/SignalGenDialog.h"
+#include "instruments/ui/generators/DataGeneratorSymbol.h"
 #include "instruments/ui/generators/DcGeneratorSymbol.h"
 #include "instruments/ui/generators/SignalGenSymbol.h"
 #include "pf/archive.h"
@@ -475,6 +476,41 @@ TEST(Generators, StepOnlyTheirOwnRun) {
   // Its own step without a network ends its run.
   supply.MeasureStep(supply);
   EXPECT_EQ(supply.networkReady, 0);
+}
+
+// A frequency run drives the top-level network, which must be linear and hold the generator's
+// source: beside a diode the last linear network is a sub-circuit's, and the run would compute
+// it with no source in it.
+TEST(Generators, StartOnlyOnALinearNetworkThatHoldsTheirSource) {
+  struct Case {
+    const char* what;
+    std::vector<const char*> lines;
+    bool starts;
+  };
+  const Case cases[] = {
+      {"linear", {"BLK", "UQU 1 U= 1V R= 50ohm G", "RES 1 R = 50ohm", "TOP: 1POR 1 ", "END"}, true},
+      {"diode",
+       {"BLK", "UQU 1 U= 1V R= 50ohm G", "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "TOP: 1POR 1 ", "END"},
+       false},
+      {"diode beside a linear sub-circuit",
+       {"BLK", "SUB1: 1POR 5 ", "RES 5 R = 50ohm", "END", "BLK", "UQU 1 U= 1V R= 50ohm G", "SUB1 1",
+        "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "TOP: 1POR 1 ", "END"},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LineFile lines;
+    for (const char* line : c.lines) lines.AddLine(line);
+    SignalGenSymbol signal;
+    DataGeneratorSymbol data;
+    for (MessMasterSymbol* generator : {static_cast<MessMasterSymbol*>(&signal),
+                                        static_cast<MessMasterSymbol*>(&data)}) {
+      generator->elementName = "G";
+      ASSERT_EQ(generator->RunAnalysis(lines), 1) << Text(VS_Error::GetFirstMessage());
+      EXPECT_EQ(generator->StartRun() != 0, c.starts) << Text(generator->classKey);
+      EXPECT_EQ(generator->attachedNet != nullptr, c.starts) << Text(generator->classKey);
+    }
+  }
 }
 
 // A swept supply steps from start to stop; a fixed one is one step at its value.

@@ -236,6 +236,37 @@ TEST_F(Analyser, RefusesWhatItCannotMeasure) {
   EXPECT_FALSE(dialog.IsRunning());
 }
 
+// A diode leaves the circuit no linear network, also beside a linear sub-circuit: nothing to
+// sweep, and the box says so rather than nothing; the curve of the last sweep stays on the
+// screen.
+TEST_F(Analyser, KeepsItsCurveWhenTheCircuitHasNoLinearNetwork) {
+  ASSERT_TRUE(dialog.RequestStart());
+  dialog.Measure(LowPass());
+  const DiagKurve* curve = dialog.Screen().Current()->GetCurrentCurve();
+  ASSERT_NE(curve, nullptr);
+  const float last = curve->GetY1(100);
+  const std::vector<const char*> sub = {"BLK", "SUB1: 1POR 5 ", "RES 5 R = 50ohm", "END"};
+  std::vector<const char*> top = {"BLK", "CAP 1 C = 1.967pF", "IND 1 2 L = 12.88nH",
+                                  "CAP 2 C = 6.366pF", "IND 2 3 L = 12.88nH",
+                                  "HLD 3 IS = 10fA NE = 1 RS = 0ohm"};
+  std::vector<const char*> withSub = sub;
+  withSub.insert(withSub.end(), top.begin(), top.end());
+  withSub.push_back("SUB1 2");
+  for (std::vector<const char*>* lines : {&top, &withSub}) {
+    lines->insert(lines->end(), {"TIEFPASS: 2POR 1 3 ", "END"});
+    headless.Ui().Reset();
+    ASSERT_TRUE(dialog.RequestStart());
+    dialog.Measure(Lines(*lines));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Fehler: Fehler beim Start der Berechnung"});
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    EXPECT_EQ(dialog.GetNetwork(), nullptr);
+    EXPECT_FALSE(dialog.IsRunning());
+    ASSERT_EQ(dialog.Screen().Current()->GetCurrentCurve(), curve);
+    EXPECT_EQ(curve->GetCount(), 101);
+    EXPECT_EQ(curve->GetY1(100), last);
+  }
+}
+
 // The results belong to the sweep that computed them: a new range, point count or mode discards
 // them, and "Daten" and every format of the screen then show none; the same sweep keeps them, and
 // so does an OK that is refused, whatever range it was given, before Cancel.

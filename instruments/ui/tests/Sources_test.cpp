@@ -90,25 +90,37 @@ TEST(DataGeneratorSymbol, NetLineAndSpiceSourceOfOnePeriod) {
   }
 }
 
-// Beside the analysis of another instrument a generator drives nothing: 0 V behind its
-// resistance, whatever waveform, offset or amplitude it holds, active flag or not.
-TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
+// Beside the analysis of another instrument a generator drives nothing in a small-signal or DC
+// analysis: 0 V behind its resistance, whatever waveform, offset or amplitude it holds, active
+// flag or not. In a transient every waveform in time drives (a mixer's two sources), while a
+// small-signal magnitude or a recording still gives 0 V.
+TEST(MessMasterSymbol, IdleGeneratorsDriveOnlyTheirWaveformsInTime) {
   auto pulse = [](int pins) {
     auto generator = std::make_unique<ImpulsGeneratorSymbol>();
     generator->pinCount = pins;
     generator->offset = "300mV";
     return generator;
   };
+  auto data = [] {
+    auto generator = std::make_unique<DataGeneratorSymbol>();
+    generator->sequence = BitFolge("0000000000000001");
+    generator->sequence.bitRate = "2.5GBit/s";
+    return generator;
+  };
   struct Case {
     std::unique_ptr<MessMasterSymbol> generator;
-    std::vector<std::string> lines;
+    std::vector<std::string> otherwise;
+    std::vector<std::string> transient;
   };
   Case cases[] = {
-      {std::make_unique<SignalGenSymbol>(), {"VSigGen 8 0 DC 0", "RSigGen 3 8 50"}},
-      {std::make_unique<DataGeneratorSymbol>(), {"VDataGen 8 0 DC 0", "RDataGen 3 8 50"}},
-      {std::make_unique<AudioSourceSymbol>(), {"VTonband 8 0 DC 0", "RTonband 3 8 50"}},
-      {pulse(1), {"VImpG 3 0 DC 0"}},
-      {pulse(2), {"VImpG 3 5 DC 0"}},
+      {std::make_unique<SignalGenSymbol>(), {"VSigGen 8 0 DC 0", "RSigGen 3 8 50"},
+       {"VSigGen 8 0 DC 0", "RSigGen 3 8 50"}},
+      {data(), {"VDataGen 8 0 DC 0", "RDataGen 3 8 50"},
+       {"VDataGen 8 0 PWL ( 0 0.0  6N 0.0  6.04N 1 6.36N 1 6.4N 0.0   )", "RDataGen 3 8 50"}},
+      {std::make_unique<AudioSourceSymbol>(), {"VTonband 8 0 DC 0", "RTonband 3 8 50"},
+       {"VTonband 8 0 DC 0", "RTonband 3 8 50"}},
+      {pulse(1), {"VImpG 3 0 DC 0"}, {"VImpG 3 0 SIN(300m 1 50)"}},
+      {pulse(2), {"VImpG 3 5 DC 0"}, {"VImpG 3 5 SIN(300m 1 50)"}},
   };
   for (Case& c : cases) {
     MessMasterSymbol& generator = *c.generator;
@@ -116,9 +128,13 @@ TEST(MessMasterSymbol, IdleGeneratorsWriteNoWaveform) {
     generator.nodes[1] = 5;
     generator.SetActiveFlag(1);
     generator.SetRunning(false);
-    LineFile spice;
-    generator.WriteSpiceLines(spice, 7);
-    EXPECT_EQ(Lines(spice), c.lines) << generator.GetClassKey().ToCString();
+    for (const bool transient : {false, true}) {
+      generator.SetTransient(transient);
+      LineFile spice;
+      generator.WriteSpiceLines(spice, 7);
+      EXPECT_EQ(Lines(spice), transient ? c.transient : c.otherwise)
+          << generator.GetClassKey().ToCString() << " transient " << transient;
+    }
   }
 }
 

@@ -196,4 +196,28 @@ TEST(InputFile, AFailedReadIsRefused) {
   ::munmap(pages, page);
 }
 
+// An archive takes the file's size as its end and stops there without reading; a reader that
+// found the file too short reads on, so that a read failing there is told from a short file.
+// /proc/self/mem tells the size 0 and fails its read at 0.
+TEST(InputFile, AReaderStoppedAtTheSizeReadsOn) {
+  const TempDir dir;
+  const struct {
+    std::string path;
+    std::string refusal;
+  } cases[] = {
+      {"/proc/self/mem", "Lesefehler: /proc/self/mem"},
+      {dir.WriteFile("short", "ab"), ""},
+  };
+  for (const auto& c : cases) {
+    InputFile file(c.path, UINTMAX_MAX);
+    ASSERT_TRUE(file.IsOpen()) << c.path;
+    pf::Archive ar(file.Stream());
+    int32_t word = 0;
+    EXPECT_THROW(ar >> word, pf::ArchiveError) << c.path;
+    EXPECT_EQ(file.Refusal(), "") << c.path;
+    file.ReadOn();
+    EXPECT_EQ(file.Refusal(), c.refusal) << c.path;
+  }
+}
+
 }  // namespace

@@ -8,7 +8,8 @@
 
 namespace {
 
-TEST(PathMap, MapsDrivesUnderTheRootAndBackslashesToSlashes) {
+// Only a path with a drive is a Windows path; in any other, '\' is part of a name.
+TEST(PathMap, MapsDrivesUnderTheRootAndKeepsOtherPaths) {
   const std::string saved = pf::DriveRoot();  // process state: put back at the end
   const struct {
     const char* root;
@@ -23,10 +24,13 @@ TEST(PathMap, MapsDrivesUnderTheRootAndBackslashesToSlashes) {
       {"/", "C:\\x\\y", "/x/y"},
       {"///", "C:", "/"},
       {"rel/root/", "C:\\x", "rel/root/x"},
-      {"/data", "\\dir\\file", "/dir/file"},
-      {"/data", "\\\\server\\share", "//server/share"},
-      {"/data", "1:\\x", "1:/x"},
+      {"/data", "\\dir\\file", "\\dir\\file"},
+      {"/data", "\\\\server\\share", "\\\\server\\share"},
+      {"/data", "back\\slash.vqe", "back\\slash.vqe"},
+      {"/data", "/home/x/back\\slash.net", "/home/x/back\\slash.net"},
+      {"/data", "1:\\x", "1:\\x"},
       {"/data", "C", "C"},
+      {"/data", "", ""},
   };
   for (const auto& c : cases) {
     pf::SetDriveRoot(c.root);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <csignal>
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -13,6 +15,9 @@
 #include <vector>
 
 #include "full_disk.h"
+#include "pf/input_file.h"
+#include "pf/path_map.h"
+#include "pf/process.h"
 #include "temp_dir.h"
 
 namespace pf {
@@ -176,6 +181,62 @@ TEST(WholeFile, AFolderThatIsNotThereIsAFailedWrite) {
   dir.WriteFile("file", kOld);
   EXPECT_FALSE(WriteNew(dir / "file/out.png"));
   EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+// A name is one file for the readers and the writers: a drive's path lies below the drive root
+// for both, any other name, '\' and all, is the file it names.
+TEST(WholeFile, ReadersAndWritersMapANameAlike) {
+  const test::TempDir dir;
+  const std::string root = DriveRoot();
+  SetDriveRoot(dir / "drive");
+  fs::create_directories(dir.Path() / "drive/sub");
+  fs::create_directory(dir.Path() / "back");
+  const struct {
+    std::string name;
+    std::string file;  // where it lands, in dir
+  } cases[] = {
+      {"C:\\sub\\map.net", "drive/sub/map.net"},
+      {"c:/sub/slash.net", "drive/sub/slash.net"},
+      {dir / "back\\slash.net", "back\\slash.net"},
+      {dir / "\\lead.png", "\\lead.png"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteWholeStream(c.name, [&c](std::ostream& out) { return bool(out << c.file); }))
+        << c.name;
+    EXPECT_EQ(ReadFile(dir / c.file), c.file) << c.name;
+    InputFile in(c.name, 1000);
+    std::string read;
+    EXPECT_TRUE(in.ReadAll(read)) << c.name;
+    EXPECT_EQ(read, c.file) << c.name;
+  }
+  SetDriveRoot(root);
+  EXPECT_EQ(FilesIn(dir.Path() / "back"), 0u);
+  EXPECT_EQ(FilesIn(dir.Path() / "drive/sub"), 2u);
+}
+
+// A signal that ends the program while a file is written leaves the previous file and no
+// temporary one: the handler removes it before the signal takes its course.
+TEST(WholeFileDeathTest, AnEndingSignalLeavesNoTemporary) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
+    const test::TempDir dir;
+    const std::string path = dir.WriteFile("saved.vqe", kOld);
+    EXPECT_EXIT(
+        {
+          HandleProgramSignals();
+          // Another write still going when the signal comes: its temporary goes too.
+          WholeFile other(dir / "other.png");
+          WriteWholeStream(path, [sig](std::ostream& out) {
+            out << kNew << std::flush;
+            std::raise(sig);
+            return true;
+          });
+        },
+        testing::KilledBySignal(sig), "")
+        << sig;
+    EXPECT_EQ(ReadFile(path), kOld) << sig;
+    EXPECT_EQ(FilesIn(dir.Path()), 1u) << sig << ": temporary left";
+  }
 }
 
 }  // namespace

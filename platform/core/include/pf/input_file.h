@@ -15,9 +15,10 @@ namespace pf {
 
 class InputFile {
  public:
-  // Opens path and looks at what it opened: "Keine Datei: PATH" for anything but a regular
-  // file (links are followed), "Datei zu groß: PATH" for one of more than maxBytes. A file that
-  // cannot be opened (a missing one) is no refusal: each reader words that as before.
+  // Opens path, mapped as WholeFile maps the path it writes (MapWindowsPath), and looks at what
+  // it opened: "Keine Datei: PATH" for anything but a regular file (links are followed),
+  // "Datei zu groß: PATH" for one of more than maxBytes. A file that cannot be opened (a
+  // missing one) is no refusal: each reader words that as before.
   InputFile(const std::string& path, std::uintmax_t maxBytes);
   ~InputFile();
   InputFile(const InputFile&) = delete;
@@ -35,6 +36,10 @@ class InputFile {
   std::istream& Stream() { return stream_; }
   // The rest of the file into bytes; false when it is not open or refused.
   bool ReadAll(std::string& bytes);
+  // For a reader that found the file too short: reads on where it stopped, so that a read
+  // failing there is refused (above) rather than taken for damaged content. A reader that
+  // trusts the size never reads a file that tells none (as those in /proc) at all.
+  void ReadOn();
   // Hands the descriptor over (it closes on exec) for a reader of its own, which then keeps to
   // the bound itself; -1 when the file is not open.
   int Release();

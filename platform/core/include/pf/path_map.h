@@ -6,8 +6,10 @@
 
 namespace pf {
 
-// "C:\dir\file" and "C:/dir/file" become DriveRoot() + "/dir/file" for any drive letter;
-// every '\' becomes '/'. Other paths keep their form apart from the separators.
+// "C:\dir\file" and "C:/dir/file" become DriveRoot() + "/dir/file" for any drive letter.
+// Every other path names its file as it stands: on this system '\' is a character of a name
+// (a file the user called "a\b.vqe" is that file), and a name made from it is written where it
+// is read. InputFile and WholeFile map the paths they open, so a path maps alike for both.
 std::string MapWindowsPath(std::string_view path);
 
 // The folder of the running program, where the files shipped with it lie; empty when the

@@ -60,8 +60,9 @@ class Process {
 };
 
 // For main(), before the first run starts. SIGINT, SIGTERM and SIGHUP end every running run,
-// with all it started, before the program ends as the signal would have ended it; a signal the
-// program ignores stays ignored. A write beyond the file-size limit (ulimit -f) fails, as on a
+// with all it started, and remove the temporary files of the whole-file writes still going
+// (RemoveUnfinishedFiles), before the program ends as the signal would have ended it; a signal
+// the program ignores stays ignored. A write beyond the file-size limit (ulimit -f) fails, as on a
 // full disk, instead of ending the program (SIGXFSZ is ignored); the programs it starts get
 // that signal as this program got it.
 void HandleProgramSignals();

@@ -2,7 +2,8 @@
 // Files written whole or not at all. The new content goes to a temporary file beside the target
 // (same folder, so the rename cannot cross file systems) and is renamed over the target only
 // once it is complete and on disk: a failed write, a full disk included, leaves the previous
-// file as it was and no temporary file behind.
+// file as it was and no temporary file behind; so does a signal that ends the program meanwhile
+// (see RemoveUnfinishedFiles).
 
 #include <functional>
 #include <iosfwd>
@@ -12,7 +13,8 @@ namespace pf {
 
 class WholeFile {
  public:
-  // A link is followed: its target is replaced (made when the link dangles) and the link stays;
+  // The target is mapped as InputFile maps the path it reads (MapWindowsPath). A link is
+  // followed: its target is replaced (made when the link dangles) and the link stays;
   // links that lead round in a circle are not written (Path() stays empty). A target that
   // exists and is no regular file (a device, a pipe) cannot be replaced and is written directly;
   // a regular one without write permission is not written.
@@ -34,6 +36,7 @@ class WholeFile {
   std::string target_;
   std::string path_;
   bool temporary_ = false;
+  int slot_ = -1;  // where RemoveUnfinishedFiles finds the temporary file
 };
 
 // write(path) writes the file at the path it is given; false when it or the commit fails.
@@ -41,5 +44,9 @@ bool WriteWholeFile(const std::string& target,
                     const std::function<bool(const std::string& path)>& write);
 // The same for a writer of a stream; a failed stream is a failed write.
 bool WriteWholeStream(const std::string& target, const std::function<bool(std::ostream&)>& write);
+
+// Removes the temporary files of the writes still going. Async-signal-safe: the handler of the
+// signals that end the program calls it (HandleProgramSignals).
+void RemoveUnfinishedFiles();
 
 }  // namespace pf

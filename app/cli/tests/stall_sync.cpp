@@ -1,0 +1,29 @@
+// Preloaded by save_interrupted.sh: the fsync of a file whose path holds $STALL_SYNC_NAME first
+// makes the file $STALL_SYNC_MARK and then waits a minute, so that a signal comes while the
+// file is being written (after its bytes, before its rename).
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+extern "C" int fsync(int fd) {
+  using Fsync = int (*)(int);
+  static const auto next = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
+  const char* name = std::getenv("STALL_SYNC_NAME");
+  const char* mark = std::getenv("STALL_SYNC_MARK");
+  char link[64];
+  char target[4096];
+  std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+  const ssize_t length = readlink(link, target, sizeof target - 1);
+  if (name != nullptr && mark != nullptr && length > 0) {
+    target[length] = '\0';
+    if (std::strstr(target, name) != nullptr) {
+      close(open(mark, O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+      for (int second = 0; second < 60; ++second) sleep(1);
+    }
+  }
+  return next(fd);
+}

@@ -1,0 +1,159 @@
+#include "desktop_driver.h"
+
+#include <unistd.h>
+#include <wx/dialog.h>
+#include <wx/window.h>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "app/cli/tests/page_match.h"
+#include "app/startup/RegisterAll.h"
+#include "pf/desktop.h"
+#include "pf/process.h"
+
+namespace desktop_driver {
+
+namespace fs = std::filesystem;
+using page_match::ReadPng;
+
+pf::Desktop* desktop = nullptr;
+
+namespace {
+std::unique_ptr<pf::Process> input;
+}  // namespace
+
+int RunProgram(const std::vector<std::string>& argv) {
+  pf::Process process;
+  if (!process.Start(argv, ".")) return -1;
+  for (int i = 0; i < 3000 && process.Poll() == pf::Process::State::Running; ++i) usleep(10000);
+  return process.Poll() == pf::Process::State::Exited ? process.ExitCode() : -1;
+}
+
+bool Input(std::vector<std::string> args) {
+  args.insert(args.begin(), {"timeout", "10", "xdotool"});
+  input = std::make_unique<pf::Process>();
+  return input->Start(args, ".");
+}
+
+bool InputPending() { return input != nullptr && input->Poll() == pf::Process::State::Running; }
+
+bool Keys(const std::string& window, const std::vector<std::string>& keys) {
+  std::vector<std::string> args{"search", "--sync",  "--onlyvisible", "--name", window,
+                                "windowfocus", "--sync", "sleep", "0.5", "key"};
+  args.insert(args.end(), keys.begin(), keys.end());
+  return Input(args);
+}
+
+std::string At(int v) { return std::to_string(v); }
+
+bool Click(wxPoint p) { return Input({"mousemove", At(p.x), At(p.y), "click", "1"}); }
+
+bool Drag(wxPoint from, wxPoint to) {
+  const wxPoint mid = (from + to) / 2;
+  return Input({"mousemove", At(from.x), At(from.y), "sleep", "0.2", "mousedown", "1", "sleep",
+                "0.2", "mousemove", At(mid.x), At(mid.y), "sleep", "0.2", "mousemove", At(to.x),
+                At(to.y), "sleep", "0.2", "mouseup", "1"});
+}
+
+bool MessageBoxShown() {
+  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^Vostrane$"}) == 0;
+}
+
+std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path) {
+  return RunProgram({"import", "-window", "root", path}) == 0 ? ReadPng(path) : nullptr;
+}
+
+wxPoint OnScreen(const pf::Window& window, pf::Point p) {
+  return pf::NativeWindow(window)->GetScreenPosition() + wxPoint(p.x, p.y);
+}
+
+std::string DialogTitle() {
+  for (wxWindow* w : wxTopLevelWindows) {
+    if (auto* d = dynamic_cast<wxDialog*>(w); d != nullptr && d->IsShown()) {
+      return d->GetTitle().utf8_string();
+    }
+  }
+  return "";
+}
+
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin,
+                const pf::Rect& area) {
+  int differ = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      differ += screen.GetPixel(origin.x + x - area.left, origin.y + y - area.top) !=
+                expected.GetPixel(x, y);
+    }
+  }
+  return differ;
+}
+
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin) {
+  constexpr int kScrollBar = 16;
+  return Differences(screen, expected, origin,
+                     {0, 0, expected.Width() - kScrollBar, expected.Height() - kScrollBar});
+}
+
+CVostraneView& ActiveView(const CVostraneApp& app) {
+  return *dynamic_cast<CVostraneView*>(app.GetMainFrame()->MdiGetActive()->GetActiveView());
+}
+
+fs::path CopyExample(const fs::path& example, const fs::path& folder) {
+  fs::create_directories(folder);
+  const fs::path copy = folder / example.filename();
+  fs::copy_file(example, copy, fs::copy_options::overwrite_existing);
+  return copy;
+}
+
+bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol) {
+  const Point centre = symbol.GetCentre();
+  const wxPoint at = OnScreen(view, {centre.x, centre.y});
+  return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click", "1"});
+}
+
+pf::Dialog* ShownDialog(int templateId) {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->GetTemplateId() == templateId && dialog->IsVisible()) {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
+void DrivenApp::Tick() {
+  if (running_ || InputPending()) return;
+  if (next_ == steps.size()) {
+    timer_.Stop();
+    GetMainWnd()->Close();
+    return;
+  }
+  // A step's input may open a modal loop, in which the timer goes on.
+  running_ = true;
+  const bool done = steps[next_].run();
+  running_ = false;
+  if (done) {
+    ++next_;
+    tries_ = 0;
+  } else if (++tries_ > kTicksPerStep) {
+    failed = steps[next_].what;
+    Screenshot("vostrane-failed.png");
+    next_ = steps.size();
+  }
+}
+
+}  // namespace desktop_driver
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  RegisterAll();
+  pf::Desktop toolkit(argc, argv);
+  if (!toolkit.IsReady()) {
+    std::fputs("no display\n", stderr);
+    return 1;
+  }
+  desktop_driver::desktop = &toolkit;
+  return RUN_ALL_TESTS();
+}

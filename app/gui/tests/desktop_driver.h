@@ -1,0 +1,116 @@
+// The desktop program driven through the X server with xdotool as a user would: input, the
+// screen, the windows shown, and a program whose timer runs a list of steps, also inside modal
+// loops. Shared by the desktop test programs.
+#pragma once
+
+#include <wx/gdicmn.h>
+#include <wx/timer.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/desktop/CVostraneApp.h"
+#include "editor/desktop/CVostraneView.h"
+#include "editor/desktop/MainFrame.h"
+#include "editor/document/CVostraneDoc.h"
+#include "pf/cairo_dc.h"
+#include "pf/desktop.h"
+#include "pf/dialog.h"
+#include "pf/profile.h"
+
+namespace desktop_driver {
+
+constexpr int kTickMs = 250;
+constexpr int kTicksPerStep = 60;  // 15 s
+
+// The toolkit, set by the test program's main.
+extern pf::Desktop* desktop;
+
+// Runs a program to its end (at most 30 s); its exit status, or -1.
+int RunProgram(const std::vector<std::string>& argv);
+
+// The user's input: xdotool runs beside the program, which takes the input as it comes; the
+// next step waits for it to end. It waits at most ten seconds for a window.
+bool Input(std::vector<std::string> args);
+bool InputPending();
+// Keys typed into the window whose name matches, once it shows and has settled.
+bool Keys(const std::string& window, const std::vector<std::string>& keys);
+std::string At(int v);
+bool Click(wxPoint p);
+// Press, two moves, release, each in its own time: the drag that places an element.
+bool Drag(wxPoint from, wxPoint to);
+// Two clicks on the symbol, half a second apart: the double click that opens it.
+bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol);
+
+bool MessageBoxShown();
+std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path);
+wxPoint OnScreen(const pf::Window& window, pf::Point p);
+// The title of the dialog on the screen (the program's modal loops are its own); empty when
+// none is.
+std::string DialogTitle();
+// The shown modal dialog of the template; nullptr when none is.
+pf::Dialog* ShownDialog(int templateId);
+
+// The pixels of the expected image's area that differ on the screen, where the area's corner
+// lies at origin.
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin,
+                const pf::Rect& area);
+// The pixels of the expected image that differ on the screen at origin, but for the strips at
+// the right and the bottom where the toolkit draws its scroll bars over the view.
+int Differences(const pf::CairoDc& screen, const pf::CairoDc& expected, wxPoint origin);
+
+CVostraneView& ActiveView(const CVostraneApp& app);
+// A copy of the example in the folder, made as needed, under the example's name.
+std::filesystem::path CopyExample(const std::filesystem::path& example,
+                                  const std::filesystem::path& folder);
+
+// The program with a list of steps that a timer runs in turn, also inside modal loops: a step
+// returns false to be tried again at the next tick. A step that never succeeds is noted and the
+// program ends.
+class DrivenApp : public CVostraneApp {
+ public:
+  struct Step {
+    std::string what;
+    std::function<bool()> run;
+  };
+
+  explicit DrivenApp(std::string file)
+      : CVostraneApp({std::move(file)}, [] { return std::make_unique<pf::MemoryProfile>(); }) {}
+
+  bool InitInstance() override {
+    if (!CVostraneApp::InitInstance()) return false;
+    timer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { Tick(); });
+    timer_.Start(kTickMs);
+    return true;
+  }
+
+  CVostraneDoc* Doc() const {
+    return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
+  }
+  CVostraneView& View() const { return ActiveView(*this); }
+
+  std::vector<Step> steps;
+  std::string failed;
+
+ private:
+  void Tick();
+
+  wxTimer timer_;
+  size_t next_ = 0;
+  int tries_ = 0;
+  bool running_ = false;
+};
+
+template <class S>
+S* FindSymbol(CVostraneDoc& doc) {
+  S* found = nullptr;
+  doc.Symbols().ForEach([&found](NetSymbol* s) {
+    if (auto* hit = dynamic_cast<S*>(s)) found = hit;
+  });
+  return found;
+}
+
+}  // namespace desktop_driver
