@@ -363,6 +363,7 @@ void Diagramm::MakePicTex(int widthMm) {
       gridWidth != 0 ? static_cast<float>(widthMm) / static_cast<float>(gridWidth) : 0.0f;
   picTex.scaleX = picTex.scaleY = scale;
   picTex.SetOrigin(gridLeft, gridTop + gridHeight);
+  picTex.gridRight = picTex.X(static_cast<float>(gridLeft + gridWidth));
   picTex.SetClip({x, y, x + width, y + height});
   picTex.BeginPicture();
   WritePicTex();

@@ -33,6 +33,12 @@ bool AllDigits(const MyStrng& token) {
 
 long CountOf(const MyStrng& token) { return IntegerWert(token).Value(); }
 
+// A variable line's index, tested without a message of its own: the line's fault is the message.
+bool IsIndex(const MyStrng& token) {
+  const std::string s = token.ToCString();
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
 // What the title test compares: the text before the first '.' in netlist form, the form of the
 // netlist's first line, which a SPICE program may give back as the title in place of the name.
 std::string ComparedName(const MyStrng& text) { return NetworkName(text.ToCString()).ToCString(); }
@@ -335,14 +341,21 @@ void SpiceRawFile::ReadVariables() {
     Fail("Kein Eintrag: Variables im RawFile");
     return;
   }
+  // The header's count and the variable lines disagree when the values' heading stands where a
+  // variable was due, or a further variable where the heading was.
+  const MyStrng countWrong = MyStrng("Anzahl der Variablen stimmt nicht im RawFile: ") + path;
   for (int32_t v = 0; v < variableCount; ++v) {
     if (!NextLine(text)) return;
-    if (!AllDigits(text.GetNextToken())) {
-      Fail("Syntaxfehler: noVariables");
-      return;
-    }
+    const MyStrng index = text.GetNextToken();
+    if (index == "Values") return Fail(countWrong);
+    if (!IsIndex(index)) return Fail("Syntaxfehler: noVariables");
     variableNames[v] = BeforeTab(text.RemoveNextToken());
   }
+  if (!NextLine(text)) return;
+  const MyStrng next = text.GetNextToken();
+  if (next == MyStrng(std::to_string(variableCount))) return Fail(countWrong);
+  // The heading stays for the values' reading, which passes over it.
+  held = true;
 }
 
 bool SpiceRawFile::ValuesFit() {
@@ -351,8 +364,9 @@ bool SpiceRawFile::ValuesFit() {
     Fail(MyStrng("Datei zu groß: ") + path);
     return false;
   }
-  // The values heading, then one line per value, each a character and a line end but the last.
-  if (reader->Left() < 2 * (1 + values) - 1) {
+  // One line per value behind the heading, which is read: each a character and a line end but
+  // the last.
+  if (reader->Left() < 2 * values - 1) {
     Fail(MyStrng("RawFile unvollständig: ") + path);
     return false;
   }

@@ -20,6 +20,9 @@ namespace {
 
 constexpr const char* kNoValue = "NO_VALUE";
 constexpr const char* kBadSweep = "Syntaxfehler: Frequenzbereich falsch definiert";
+// A keyword of the netlist text for which the reader makes no element: its line is refused as
+// an element line, not read as a label or definition.
+constexpr const char* kKeywordWithoutElement = "IQU";
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -238,7 +241,7 @@ bool ScomFile::ReadEntries(int first, int end, SymbolTable& table) {
       if (keyword != "END") i = BlockEnd(i) - 1;
       continue;
     }
-    if (Elements().Knows(text.GetNextToken())) continue;
+    if (IsElementLine(text)) continue;
     if (afterLabel && IsNumericLine(text)) {
       ++row;
       if (rowsWanted && !table.Insert(lastName + MyStrng(row), text, row)) ok = false;
@@ -276,7 +279,7 @@ bool ScomFile::ReadDataBlock() {
   const bool blockInside =
       end < static_cast<int>(lines.size()) && BlockKeyword(lines[end]) != "END";
   for (int i = open + 1; i <= end; ++i) {
-    if (i < end ? Elements().Knows(lines[i].GetNextToken()) : blockInside) {
+    if (i < end ? IsElementLine(lines[i]) : blockInside) {
       Error("Datensegment: keine Schaltsymbole", 4);
       ok = false;
     }
@@ -360,12 +363,13 @@ bool ScomFile::ReadUsrNetDefinitions() {
     if (open < 0) break;
     const int end = BlockEnd(open);
     int found = 0;
+    bool refused = false;  // the block's fault is told; counting its definitions tells nothing
     for (int i = open + 1; i < end; ++i) {
       const MyStrng& text = lines[i];
       if (IsSkipped(text)) continue;
-      // Every other line is an element or an instance, known or not: an unknown word is
-      // reported as its element line's syntax error, not as a definition.
-      if (!HasLabelColon(text)) continue;
+      // Any other line without ':' is a definition that lacks it: an instance of a network
+      // whose block stands later, or a word that is no element.
+      if (!HasLabelColon(text) && (IsElementLine(text) || IsUsrNetName(text))) continue;
       ++found;
       NetLine line(text);
       MyStrng name;
@@ -375,10 +379,12 @@ bool ScomFile::ReadUsrNetDefinitions() {
           Elements().Knows(name)) {
         Error("Syntaxfehler: UsrNet falsch definiert", 4);
         ok = false;
+        refused = true;
         continue;
       }
       if (!CheckDefinition(value)) {
         ok = false;
+        refused = true;
       } else if (definitions.Insert(name, value)) {
         definitionBlocks.push_back(open);
       } else {
@@ -386,6 +392,7 @@ bool ScomFile::ReadUsrNetDefinitions() {
         ok = false;
       }
     }
+    if (refused) continue;
     if (found > 1) {
       Error("Syntaxfehler: Zuviele Definitionen", 4);
       ok = false;
@@ -468,6 +475,11 @@ NetDataElm* ScomFile::FindDataObject(const MyStrng& name) const {
 void ScomFile::DeleteDataObjects() {
   for (auto& object : dataObjects) object.reset();
   dataObjectCount = 0;
+}
+
+bool ScomFile::IsElementLine(const MyStrng& line) const {
+  const MyStrng word = line.GetNextToken();
+  return word == kKeywordWithoutElement || Elements().Knows(word);
 }
 
 bool ScomFile::IsUsrNetName(const MyStrng& line) const {

@@ -142,6 +142,8 @@ class ScomFile : public NetWork {
   static bool ParseLabelLine(NetLine& line, MyStrng& name, MyStrng& value);
   // "1POR"/"2POR" and the node count of a definition's value; reports on the reader.
   bool CheckDefinition(const MyStrng& value);
+  // The line's first token is an element keyword, registered or one that makes no element.
+  bool IsElementLine(const MyStrng& line) const;
   // Index of the first block keyword line equal to keyword at or after from, or -1.
   int FindBlockLine(const char* keyword, int from) const;
   // Index of the line that ends the block opened at line open: its "END", the next block

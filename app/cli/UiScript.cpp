@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <span>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -64,7 +63,7 @@ bool SplitWords(const std::string& text, std::vector<std::string>& words) {
   size_t i = 0;
   while (i < text.size()) {
     const char c = text[i];
-    if (c == ' ' || c == '\t' || c == '\r') {
+    if (c == ' ' || c == '\t') {
       ++i;
     } else if (c == '#') {
       break;
@@ -75,7 +74,7 @@ bool SplitWords(const std::string& text, std::vector<std::string>& words) {
       i = end + 1;
     } else {
       size_t end = i;
-      while (end < text.size() && text[end] != ' ' && text[end] != '\t' && text[end] != '\r') ++end;
+      while (end < text.size() && text[end] != ' ' && text[end] != '\t') ++end;
       words.push_back(text.substr(i, end - i));
       i = end;
     }
@@ -991,15 +990,18 @@ bool ReadScript(const char* path, std::vector<Line>& lines) {
     }
     return false;
   }
-  std::istringstream in(bytes);
-  std::string text;
-  for (int number = 1; std::getline(in, text); ++number) {
+  // A line ends at LF, CR LF or CR alone, as in netlists, whichever system wrote the script.
+  size_t at = 0;
+  for (int number = 1; at < bytes.size(); ++number) {
+    const size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
     Line line{number, {}};
-    if (!SplitWords(text, line.words)) {
+    if (!SplitWords(bytes.substr(at, end - at), line.words)) {
       std::fprintf(stderr, "%s:%d: Anführungszeichen nicht geschlossen\n", path, number);
       return false;
     }
     if (!line.words.empty()) lines.push_back(std::move(line));
+    at = end + 1;
+    if (bytes.compare(end, 2, "\r\n") == 0) ++at;
   }
   return true;
 }

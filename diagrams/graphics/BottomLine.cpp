@@ -1,9 +1,11 @@
 #include "diagrams/graphics/BottomLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
+#include "diagrams/pictex/PicTexFile.h"
 #include "pf/dc.h"
 
 namespace {
@@ -54,6 +56,17 @@ BottomLine::BottomLine(pf::Window* owner, int px, int py, int w, int h, int room
 std::string BottomLine::DrawnText(pf::Dc& dc) const {
   return FitBottomLine(text.ToCString(), room,
                        [&dc](std::string_view s) { return dc.GetTextExtent(s).cx; });
+}
+
+void BottomLine::WritePicTex(PicTexFile& f) const {
+  // Widths in hundredths of a millimetre: rounded towards the room's start, the texts' up.
+  const float start = f.X(static_cast<float>(x));
+  const float end = std::min(f.X(static_cast<float>(x + 3 + room)), f.gridRight);
+  const int width = static_cast<int>(std::floor((end - start) * 100.0f));
+  const std::string fitted = FitBottomLine(text.ToCString(), width, [&f](std::string_view s) {
+    return static_cast<int>(std::ceil(f.TextWidth(s) * 100.0f));
+  });
+  f.PutLabel(x, y, MyStrng(fitted));
 }
 
 std::string FitBottomLine(const std::string& line, int width,

@@ -1,7 +1,7 @@
 #pragma once
 // The screen's bottom line, which names what the screen shows: "ROAD: NAME DATE" after a run,
 // "NAME  DATE" for a curve file, the circuit's name alone before any run. It keeps the whole
-// text; only what it draws is fitted to its room.
+// text; only what it draws and writes is fitted to its room.
 
 #include <functional>
 #include <string>
@@ -13,6 +13,10 @@ class BottomLine : public OutText {
  public:
   // Its text starts 3 pixels into the box and must end within room pixels of that start.
   BottomLine(pf::Window* owner, int px, int py, int w, int h, int room);
+
+  // Fitted as on the screen, in TeX's widths, to its room and the grid's right end, so that a
+  // long name never makes the picture wider.
+  void WritePicTex(PicTexFile& f) const override;
 
  protected:
   std::string DrawnText(pf::Dc& dc) const override;

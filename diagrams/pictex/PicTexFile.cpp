@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,40 @@ const char* SizeCommand(char letter) {
   }
 }
 
+// The widths of the printable ASCII characters from the blank on, as the writer sets them
+// (escaped), in thousandths of an em of Computer Modern Roman 10pt, rounded up.
+constexpr int kCharacterWidths[] = {
+    334, 278, 501, 834, 500, 834, 778, 278, 389, 389, 501, 778,  //  !"#$%&'()*+
+    278, 334, 278, 501, 501, 501, 501, 501, 501, 501, 501, 501,  // ,-./01234567
+    501, 501, 278, 278, 778, 778, 778, 473, 778, 751, 709, 723,  // 89:;<=>?@ABC
+    764, 681, 653, 785, 751, 362, 514, 778, 626, 917, 751, 778,  // DEFGHIJKLMNO
+    681, 778, 737, 556, 723, 751, 751, 1028, 751, 751, 612, 278,  // PQRSTUVWXYZ[
+    501, 278, 501, 360, 278, 501, 556, 445, 556, 445, 306, 501,  // \]^_`abcdefg
+    556, 278, 306, 528, 278, 834, 556, 501, 556, 528, 392, 395,  // hijklmnopqrs
+    389, 556, 528, 723, 528, 528, 445, 501, 278, 501, 501,       // tuvwxyz{|}~
+};
+constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+constexpr int kEllipsisWidth = 1334;
+// Any other character counts as wide as the widest above ("W").
+constexpr int kWidestCharacter = 1028;
+
+// Points per em of 10pt Computer Modern for the size letter: the size, raised where the smaller
+// sizes' own designs set a character wider than the 10pt design scaled down does.
+double PointsPerEm(char letter) {
+  switch (letter) {
+    case 'T':
+      return 8.25;  // \tiny, 5pt
+    case 'S':
+      return 8.55;  // \scriptsize, 7pt
+    case 'F':
+      return 8.51;  // \footnotesize, 8pt
+    case 'L':
+      return 12.0;  // \large, 12pt
+    default:
+      return 10.0;  // \normalsize
+  }
+}
+
 std::string Format(const char* format, double v) {
   const int n = std::snprintf(nullptr, 0, format, v);
   std::vector<char> buffer(static_cast<size_t>(n) + 1);
@@ -76,6 +111,12 @@ std::string PicTexFile::G(float v) {
 std::string PicTexFile::EscapeTeX(const char* text) {
   std::string out;
   for (const char* p = text; *p != '\0'; ++p) {
+    // Whatever input encoding the document reads.
+    if (std::strncmp(p, kEllipsis.data(), kEllipsis.size()) == 0) {
+      out += "\\ldots{}";
+      p += kEllipsis.size() - 1;
+      continue;
+    }
     switch (*p) {
       case '#':
       case '$':
@@ -111,6 +152,24 @@ std::string PicTexFile::EscapeTeX(const char* text) {
     }
   }
   return out;
+}
+
+float PicTexFile::TextWidth(std::string_view text) const {
+  int thousandths = 0;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= ' ' && c <= '~') {
+      thousandths += kCharacterWidths[c - ' '];
+      ++i;
+      continue;
+    }
+    const bool ellipsis = text.substr(i, kEllipsis.size()) == kEllipsis;
+    thousandths += ellipsis ? kEllipsisWidth : kWidestCharacter;
+    // On to the next character's first byte.
+    for (++i; i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;) ++i;
+  }
+  constexpr double kMmPerPoint = 25.4 / 72.27;
+  return static_cast<float>(thousandths / 1000.0 * PointsPerEm(fontLetter) * kMmPerPoint);
 }
 
 void PicTexFile::SetOrigin(int x, int y) {

@@ -8,6 +8,7 @@
 // arcs are spaced wider where a picture would set more than pdflatex's memory holds.
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "basics/LineFile.h"
@@ -83,16 +84,23 @@ class PicTexFile : public LineFile {
   void PlotPoint(int x, int y);
   void EndPlot();
 
+  // The width (millimetres) that LaTeX gives the text, at most, in the picture's font size (the
+  // standard sizes of a 10pt document's Computer Modern).
+  float TextWidth(std::string_view text) const;
+
   // The number texts: "%6.2f", and "%10.4g" without its leading blanks.
   static std::string F6(float v);
   static std::string G(float v);
-  // The text with # $ % & _ { } ~ ^ \ made printable.
+  // The text with # $ % & _ { } ~ ^ \ < > | and "…" made printable.
   static std::string EscapeTeX(const char* text);
 
   float scaleX = 1.0f;  // millimetres per pixel
   float scaleY = 1.0f;
   float originX = 0.0f;  // millimetres
   float originY = 0.0f;
+  // Where the diagram's grid ends on the right (millimetres); a text fitted to the picture ends
+  // before it, so that it never widens the picture.
+  float gridRight = 0.0f;
   int penX = 0;
   int penY = 0;
   MyStrng lineBuffer;

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "diagrams/pictex/PicTexFile.h"
 
 #include "pf/cairo_recording_dc.h"
 #include "pf/dialog_template.h"
@@ -72,6 +77,51 @@ TEST(BottomLine, DrawsWithinItsRoomAndKeepsItsText) {
   EXPECT_NE(drawn.find("\xE2\x80\xA6"), std::string::npos);
   EXPECT_EQ(drawn.substr(drawn.size() - 25), "_Ohm 23:59:59  31.12.2026");
   EXPECT_EQ(bottom.GetText().ToCString(), line);
+}
+
+// In a PiCTeX picture the line is fitted in TeX's widths of its font size: it ends within the
+// room that the screen gives it and before the grid's right end, whichever comes first, with
+// the name shortened in its middle; a line that fits is written whole.
+TEST(BottomLine, WritesWithinItsRoomAndTheGridInTeXsWidths) {
+  const std::string line = "Spice: Mischstufe_mit_Gilbertzelle_und_Bandpass_Filter_zweiter_Ordnung_"
+                           "fuer_Empfaenger.vqe Fri Jan  8 07:15:00  2027";
+  const struct {
+    char font;
+    float scale;      // millimetres per pixel
+    int room;         // pixels
+    float gridRight;  // millimetres
+  } cases[] = {{'T', 0.2f, 400, 500.0f}, {'S', 0.3f, 500, 110.0f}, {'F', 0.25f, 300, 500.0f},
+               {'N', 0.5f, 600, 120.0f}, {'L', 1.0f, 900, 2000.0f}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.font);
+    PicTexFile f;
+    f.fontLetter = c.font;
+    f.scaleX = f.scaleY = c.scale;
+    f.SetOrigin(40, 200);
+    f.gridRight = c.gridRight;
+    BottomLine bottom(nullptr, 10, 190, 150, 10, c.room);
+    bottom.StoreText(MyStrng(line.c_str()));
+    bottom.WritePicTex(f);
+    std::ostringstream os;
+    f.WriteLines(os);
+    const std::string put = os.str();
+    const size_t open = put.find(' ', put.find('{')) + 1;
+    const std::string written = put.substr(open, put.find("}  [lb]") - open);
+    // Back from TeX: the only escapes of this line.
+    std::string drawn = written;
+    for (const auto& [tex, text] : {std::pair<std::string, std::string>{"\\_", "_"},
+                                    {"\\ldots{}", "\xE2\x80\xA6"}}) {
+      for (size_t at = drawn.find(tex); at != std::string::npos; at = drawn.find(tex, at)) {
+        drawn.replace(at, tex.size(), text);
+      }
+    }
+    EXPECT_EQ(drawn == line, c.font == 'L');
+    const float start = f.X(10.0f);
+    EXPECT_LE(start + f.TextWidth(drawn), std::min(f.X(13.0f + c.room), c.gridRight));
+    EXPECT_EQ(drawn.substr(0, 12), "Spice: Misch");
+    const std::string date = " Fri Jan  8 07:15:00  2027";
+    EXPECT_EQ(drawn.substr(drawn.size() - date.size()), date);
+  }
 }
 
 }  // namespace

@@ -105,6 +105,9 @@ TEST(PicTexFileTest, EachOperationWritesItsLines) {
         "\\textbackslash{}k}  [lb]  at 0 0"}},
       {[](PicTexFile& f) { f.PutLabel(0, 0, "LinPol  >REF: a<b|c"); },
        {"\\put {LinPol  \\textgreater{}REF: a\\textless{}b\\textbar{}c}  [lb]  at 0 0"}},
+      // Whatever input encoding the document reads; other characters pass as they are.
+      {[](PicTexFile& f) { f.PutLabel(0, 0, "Größe_\xE2\x80\xA6_Maß"); },
+       {"\\put {Größe\\_\\ldots{}\\_Maß}  [lb]  at 0 0"}},
       {[](PicTexFile& f) {
          f.scaleX = f.scaleY = 0.5f;
          f.LineLeft(2, 4, 16);

@@ -139,6 +139,50 @@ TEST_F(SpiceRawFileTest, RefusedFilesNameTheirFault) {
   }
 }
 
+// A header whose variable count disagrees with the variable lines, either way and in either
+// kind of file, is refused with one message that names the file; so is a variable line without
+// its index, with the reader's words alone.
+TEST_F(SpiceRawFileTest, AVariableCountThatDisagreesIsOneMessage) {
+  // count variables claimed, lines given, one point of values for the lines given.
+  const auto file = [](int count, int lines, const std::string& flags) {
+    std::string text = "Title: amp.cir\nDate: x\nPlotname: AC Analysis\nFlags: " + flags +
+                       "\nNo. Variables: " + std::to_string(count) +
+                       "\nNo. Points: 2\nCommand: y\nVariables:\n";
+    for (int v = 0; v < lines; ++v) {
+      text += "\t" + std::to_string(v) + "\tV(" + std::to_string(v) + ")\tvoltage\n";
+    }
+    text += "Values:\n";
+    for (int p = 0; p < 2; ++p) {
+      text += std::to_string(p) + "\t\t1e3\n";
+      for (int v = 1; v < lines; ++v) text += "\t0.25,0.5\n";
+    }
+    return text;
+  };
+  const std::string countWrong =
+      "Anzahl der Variablen stimmt nicht im RawFile: /sim/rawspice.raw";
+  const struct {
+    std::string text;
+    std::string message;
+  } kCases[] = {
+      {file(4, 2, "real"), countWrong},
+      {file(3, 2, "complex"), countWrong},
+      {file(2, 5, "complex"), countWrong},
+      {file(1, 2, "real"), countWrong},
+      {file(3, 3, "complex").replace(file(3, 3, "complex").find("\t1\tV"), 3, "\tx\tV"),
+       "Syntaxfehler: noVariables"},
+  };
+  ASSERT_TRUE(Read(file(3, 3, "complex")));
+  EXPECT_EQ(raw.GetNodeVoltageComplex(2)[1].im, 0.5);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text);
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(Read(c.text));
+    ASSERT_EQ(VS_Error::MessageCount(), 1);
+    EXPECT_EQ(std::string(VS_Error::Message(0).GetBuffer()), c.message);
+    EXPECT_FALSE(raw.HasLoadedResults());
+  }
+}
+
 TEST_F(SpiceRawFileTest, AVariableLineWithoutTabIsNamedByItsRest) {
   std::string text = Header("1");
   text.replace(text.find("\t1\tV(1)\tvoltage"), 15, "1 V(1) voltage");

@@ -109,13 +109,10 @@ net TOP 1POR 1: (1,0) nodes 1
     {"err_fuenfpol.net", false,
      {"Fünfpole haben gleichen Bezugspunkt", "CPL 1 5 2 5 3 5 4 5Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      kEmptyTop},
-    // An instance of a network defined further down is no element here.
+    // An instance of a network defined further down is read as a definition without ':'.
     {"err_instance_later.net", false,
-     {"LATER 1Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
-     R"(net TOP 1POR 1: (1,0) nodes 1
-net LATER 1POR 3: (3,0) nodes 3
-  TestRes RES (3,0) [50]
-)"},
+     {"LATER 1 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert"},
+     ""},
     {"err_key_equals.net", false,
      {"R 50 = fehlt ", "RES 1 R 50Syntaxfehler", "Definiertes Netzwerk enthält keine Elemente"},
      kEmptyTop},
@@ -304,6 +301,49 @@ TEST(ScomFileTest, AnUnterminatedBlockEndsAtTheNextBlock) {
             "data: X=1;\n"
             "net A 1POR 1: (1,0) nodes 1\n  TestRes RES (1,0) [50]\n"
             "net B 1POR 1: (1,0) nodes 1\n  TestRes RES (1,0) [5]\n");
+}
+
+// A line of a block that is no element, no instance of an earlier network and no comment is
+// a definition: without ':' it is told by the label rule, then as a bad definition, and the
+// block's count of definitions is not told beside it.
+TEST(ScomFileTest, ABlockLineWithoutColonIsABadDefinition) {
+  struct Case {
+    std::vector<std::string> text;
+    std::vector<std::string> messages;
+  };
+  const Case cases[] = {
+      {{"BLK", "AMP 2POR 1 2", "RES 1 2 R = 75", "END"},
+       {"AMP 2POR 1 2 SYN_ERR Symboltabelle kein Doppelpunkt",
+        "Syntaxfehler: UsrNet falsch definiert"}},
+      {{"BLK", "NET7: 1POR 4", "XFMR 4 0 N = 3", "RES 4 R = 10", "END"},
+       {"XFMR 4 0 N = 3 SYN_ERR Symboltabelle kein Doppelpunkt",
+        "Syntaxfehler: UsrNet falsch definiert"}},
+      {{"BLK", "2ND 1 R = 5", "Q: 1POR 1", "END"},
+       {"2ND 1 R = 5 SYN_ERR Symboltabelle kein Buchstabe",
+        "Syntaxfehler: UsrNet falsch definiert"}},
+      // Every block is read; an instance of an earlier network stays an instance.
+      {{"BLK", "INNER: 1POR 2", "RES 2 R = 1k", "END", "BLK", "OUTER: 1POR 3", "INNER 3",
+        "LOAD 3", "END", "BLK", "LAST: 1POR 1", "OUTER 1", "PAD 1", "END"},
+       {"LOAD 3 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert",
+        "PAD 1 SYN_ERR Symboltabelle kein Doppelpunkt", "Syntaxfehler: UsrNet falsch definiert"}},
+  };
+  for (const Case& c : cases) {
+    ReaderHarness harness;
+    EXPECT_FALSE(harness.Run(c.text)) << c.text[1];
+    EXPECT_EQ(ReaderHarness::QueuedMessages(), c.messages) << c.text[1];
+    EXPECT_EQ(harness.reader.GetUsrNetCount(), 0) << c.text[1];
+  }
+}
+
+// "IQU" is a keyword that makes no element: its line is refused as an element line.
+TEST(ScomFileTest, AKeywordWithoutElementIsNoLabelNorDefinition) {
+  ReaderHarness harness;
+  EXPECT_FALSE(harness.Run({"IQU: 3", "BLK", "N: 1POR 2", "IQU 2", "RES 2 R = 9", "END"}));
+  EXPECT_EQ(ReaderHarness::QueuedMessages(), std::vector<std::string>{"IQU 2Syntaxfehler"});
+  EXPECT_EQ(harness.reader.GetLabels().Lookup("IQU"), SymbolTable::kNotFound);
+  EXPECT_FALSE(harness.Run({"BLK", "N: 1POR 2", "RES 2 R = 9", "END", "DATA", "IQU 1", "END"}));
+  EXPECT_EQ(ReaderHarness::QueuedMessages(),
+            std::vector<std::string>{"Datensegment: keine Schaltsymbole"});
 }
 
 TEST(ScomFileTest, ReadBlocksFailsWhenALabelLineFails) {

@@ -168,6 +168,8 @@ void RegisterTestElements(ElementRegistry& registry) {
   standIns.Register("TRL", [](const NetLine& l) { return Make<ZweiTor>(l, {"TestLine", {"Z"}}); });
   standIns.RegisterDataVariant(
       "TRL", [](const NetLine& l) -> NetElement* { return new TestMicrostrip(l); });
+  // A keyword whose library makes nothing here.
+  standIns.Register("SLTL", [](const NetLine&) -> NetElement* { return nullptr; });
   AddMissingKeywords(registry, standIns);
 }
 

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -241,35 +243,46 @@ TEST(PlotCommand, TakesTheKindOfTheCurveAndRefusesAnother) {
       << out;
 }
 
+// Every kind with a fixture whose curve it can show.
+struct KindOfCurve {
+  const char* fixture;
+  const char* kind;
+};
+constexpr KindOfCurve kEveryKind[] = {
+    {"logmag.kur", "LogMagDiag"},  {"logmag.kur", "LinMagDiag"},   {"phase.kur", "PhaseDiag"},
+    {"polar.kur", "LogPolDiag"},   {"polar.kur", "LinPolDiag"},    {"plane.kur", "RecPlanDiag"},
+    {"s11.kur", "SmithDiag"},      {"logmag.kur", "LinRealDiag"},  {"logmag.kur", "LinImagDiag"},
+    {"logo.kur", "Logo"},          {"spec.kur", "SpecLogMag"},     {"eye.kur", "LinTimeDiag"},
+    {"plotplane.kur", "PlotPlaneDiag"}};
+
+// The fixture's curve in the kind, of the network and date, written as the scratch file; "" when
+// the fixture does not load.
+std::string NamedCurve(const KindOfCurve& k, const std::string& network, const std::string& date,
+                       const std::string& file) {
+  std::ifstream in(kFixtures + "/" + k.fixture, std::ios::binary);
+  pf::Archive from(in);
+  DiagKurve curve(nullptr, nullptr);
+  if (!curve.Load(from)) return "";
+  curve.SetKind(k.kind);
+  curve.SetNetwork(network.c_str());
+  curve.SetDate(date.c_str());
+  std::ostringstream bytes;
+  pf::Archive to(bytes);
+  curve.Serialize(to);
+  return WriteFile(file, bytes.str());
+}
+
 // Every kind, its curve from a circuit named with 80 characters, at the sizes "plot" takes: its
 // smallest, tall and wide, the sizes whose circle ran past the sides; one pixel less either way,
 // or 200 x 150, is refused with the smallest size, and nothing is written.
 TEST(PlotCommand, DrawsEveryKindAtTheSizesItTakesAndRefusesSmallerOnes) {
   RegisterCircleDiagrams();
   RegisterRectDiagrams();
-  const struct {
-    const char* fixture;
-    const char* kind;
-  } kinds[] = {{"logmag.kur", "LogMagDiag"},   {"logmag.kur", "LinMagDiag"},
-               {"phase.kur", "PhaseDiag"},     {"polar.kur", "LogPolDiag"},
-               {"polar.kur", "LinPolDiag"},    {"plane.kur", "RecPlanDiag"},
-               {"s11.kur", "SmithDiag"},       {"logmag.kur", "LinRealDiag"},
-               {"logmag.kur", "LinImagDiag"},  {"logo.kur", "Logo"},
-               {"spec.kur", "SpecLogMag"},     {"eye.kur", "LinTimeDiag"},
-               {"plotplane.kur", "PlotPlaneDiag"}};
-  for (const auto& k : kinds) {
-    std::ifstream in(kFixtures + "/" + k.fixture, std::ios::binary);
-    pf::Archive from(in);
-    DiagKurve curve(nullptr, nullptr);
-    ASSERT_TRUE(curve.Load(from)) << k.fixture;
-    curve.SetKind(k.kind);
-    curve.SetNetwork(
-        "Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm");
-    curve.SetDate("23:59:59  31.12.2026");
-    std::ostringstream bytes;
-    pf::Archive to(bytes);
-    curve.Serialize(to);
-    const std::string file = WriteFile(std::string("long_") + k.kind + ".kur", bytes.str());
+  for (const KindOfCurve& k : kEveryKind) {
+    const std::string file = NamedCurve(
+        k, "Tiefpass_fuenfter_Ordnung_Tschebyscheff_Variante_B_mit_Anpassung_an_fuenfzig_Ohm",
+        "23:59:59  31.12.2026", std::string("long_") + k.kind + ".kur");
+    ASSERT_FALSE(file.empty()) << k.fixture;
     const pf::Size least = DiagramKinds::Global()
                                .Find(std::string_view(k.kind))
                                ->create(nullptr, 0, 0, 600, 450)
@@ -378,6 +391,63 @@ std::string PlaneCurveWithoutFrequencies() {
   pf::Archive ar(bytes);
   curve.Serialize(ar);
   return WriteFile("nofrequency.kur", bytes.str());
+}
+
+// Every kind's picture, from narrow to the widest and from the smallest font size to the
+// largest, as pdflatex sets it: a network named with 90 characters, German letters and TeX's
+// special ones among them, makes it no wider than a network of three does, its bottom line
+// shortened in the middle where it would reach past the grid.
+TEST(PlotCommand, ALongNameNeverWidensThePicTeXPicture) {
+  if (std::system("command -v pdflatex >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdflatex";
+  const std::string names[] = {
+      "BS4", "Bandsperre_vierter_Ordnung_für_Störfestigkeit_nach_EN55032_mit_100%_Saugkreisen_"
+             "auf_Platine_B7"};
+  const int widths[] = {20, 45, 90, 160, 500};
+  const char fonts[] = "TSFNL";
+  std::string document = "\\documentclass{article}\\usepackage{pictex}\\newbox\\p"
+                         "\\begin{document}\n";
+  std::vector<std::string> pictures;
+  for (size_t k = 0; k < std::size(kEveryKind); ++k) {
+    const KindOfCurve& kind = kEveryKind[k];
+    const int width = widths[k % std::size(widths)];
+    const char font = fonts[(k * 2) % 5];
+    for (size_t n = 0; n < std::size(names); ++n) {
+      const std::string picture = std::string("named-") + kind.kind + "-" + std::to_string(n);
+      const std::string file = NamedCurve(kind, names[n], "7:05:09  1.2.2027", picture + ".kur");
+      ASSERT_FALSE(file.empty()) << kind.fixture;
+      std::string out;
+      const std::string options = " --pictex " + kDir + "/" + picture + ".tex --font " + font;
+      int status = RunPlot(file + options + " --width " + std::to_string(width), out);
+      // A kind whose picture may not be as wide takes its widest.
+      const std::string prefix = "is no width of 1 to ";
+      if (status == 2 && out.find(prefix) != std::string::npos) {
+        const int widest = std::atoi(out.c_str() + out.find(prefix) + prefix.size());
+        status = RunPlot(file + options + " --width " + std::to_string(widest), out);
+      }
+      ASSERT_EQ(status, 0) << kind.kind << " " << width << out;
+      document += "\\setbox\\p=\\hbox{\\input{" + kDir + "/" + picture +
+                  ".tex}}\\typeout{WIDE " + picture + " \\the\\wd\\p}\n";
+      pictures.push_back(picture);
+    }
+  }
+  document += "\\end{document}\n";
+  WriteFile("named.tex", document);
+  const std::string command = "cd " + kDir +
+                              " && pdflatex -interaction=nonstopmode -halt-on-error named.tex"
+                              " >/dev/null 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << "named.tex does not compile";
+  std::ifstream log(kDir + "/named.log");
+  std::map<std::string, double> wide;
+  for (std::string line; std::getline(log, line);) {
+    char picture[100] = {};
+    double points = 0.0;
+    if (std::sscanf(line.c_str(), "WIDE %99s %lfpt", picture, &points) == 2) wide[picture] = points;
+  }
+  ASSERT_EQ(wide.size(), pictures.size());
+  for (size_t k = 0; k < std::size(kEveryKind); ++k) {
+    const std::string kind = std::string("named-") + kEveryKind[k].kind;
+    EXPECT_LE(wide[kind + "-1"], wide[kind + "-0"] + 0.01) << kind;
+  }
 }
 
 // The plotter's plane never shows the symbol labels under its grid, nor the analyser's plane

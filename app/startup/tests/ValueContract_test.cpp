@@ -260,7 +260,7 @@ TEST(ValueContract, WhatADialogAcceptsTheSimulatorTakes) {
     if (builtIn) {
       const std::vector<std::string> before = BuildMessages(make());
       if (!before.empty()) {
-        // A keyword nobody registered reads as "Syntaxfehler".
+        // A keyword nobody registered reads as a definition that lacks its colon.
         ADD_FAILURE() << "as placed: " << before.front() << " (the symbol's WriteNetLine, the "
                       << "keyword's registration in its library's Register.cpp)";
         continue;

@@ -45,7 +45,9 @@ void AudioSourceDialog::OnOK() {
 
 bool AudioSourceDialog::OnCommand(int id, pf::Notification code) {
   if (id == ids::kStart && code == pf::Notification::Clicked) {
-    symbol->StartFromDialog(*this, kTimerPeriodMs, symbol->sampleCount / 2);
+    if (symbol->CanStart()) {
+      symbol->StartFromDialog(*this, kTimerPeriodMs, symbol->sampleCount / 2);
+    }
     return true;
   }
   if (id == ids::kPlay && code == pf::Notification::Clicked) {

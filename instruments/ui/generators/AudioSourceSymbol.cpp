@@ -20,6 +20,17 @@ namespace {
 
 bool IsPowerOfTwo(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
 
+// True for a failed WAVE call, which is told once: a file the reader refused, or could not read,
+// has had its reason; any other gets the box.
+bool Refused(uint32_t waveResult, const VS_ErrorMark& reported) {
+  if (waveResult == 0) return false;
+  if (!reported.Any()) {
+    pf::TheUiServices().MessageBox("Wave-Datei defekt?", "Fehler", pf::MsgButtons::Ok,
+                                   pf::MsgIcon::Error);
+  }
+  return true;
+}
+
 }  // namespace
 
 AudioSourceSymbol::AudioSourceSymbol() : AudioSourceSymbol(Point(25, 100), Point(150, 100)) {}
@@ -93,15 +104,8 @@ bool AudioSourceSymbol::EditDialog(pf::Window* parent) {
     noFile = 0;
     return true;
   }
-  const VS_ErrorMark refused;
-  if (CheckFile() != 0) {
-    // A file the reader refused, or could not read, has had its reason.
-    if (!refused.Any()) {
-      pf::TheUiServices().MessageBox("Wave-Datei defekt?", "Fehler", pf::MsgButtons::Ok,
-                                     pf::MsgIcon::Error);
-    }
-    return false;
-  }
+  const VS_ErrorMark reported;
+  if (Refused(CheckFile(), reported)) return false;
   AudioSourceDialog dialog(this, parent);
   dialog.DoModal();
   return false;
@@ -152,6 +156,12 @@ void AudioSourceSymbol::LoadSamples() {
   }
   const uint32_t closed = WaveCloseRead(handle, format);
   if (lastWaveResult == 0) lastWaveResult = closed;
+}
+
+bool AudioSourceSymbol::CanStart() {
+  const VS_ErrorMark reported;
+  LoadSamples();
+  return !Refused(lastWaveResult, reported);
 }
 
 int AudioSourceSymbol::StartRun() {

@@ -30,6 +30,9 @@ class AudioSourceSymbol : public SpectrumSource {
   // Loads the samples and puts the first spectral line on the network; the number of lines.
   int StartRun() override;
 
+  // The recording as Start finds it, which may have changed since the dialog opened: false,
+  // with the reason told once, when it cannot be read.
+  bool CanStart();
   // The open-file dialog; true when a readable WAVE file was chosen.
   bool ChooseFile();
   // WaveOpenRead and WaveCloseRead on the path, keeping the format; the first failing code.

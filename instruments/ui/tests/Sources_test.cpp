@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -498,6 +500,74 @@ TEST_F(AudioSourceTest, FirstEditChoosesAFileAndABrokenOneIsReported) {
   ASSERT_EQ(headless.Ui().Messages().size(), 1u);
   EXPECT_EQ(headless.Ui().Messages()[0].text, "Wave-Datei defekt?");
   EXPECT_EQ(headless.Ui().Messages()[0].caption, "Fehler");
+}
+
+// The recording may change while the dialog is open: Start reads it again and a refusal says
+// why once, the reader's reason or the dialog's box, never the run's box beside it. A readable
+// recording of another format is the run's to refuse.
+TEST_F(AudioSourceTest, StartTellsWhyTheRecordingIsRefusedOnce) {
+  struct Case {
+    const char* change;
+    std::function<void(const fs::path&)> apply;
+    std::string box;     // "CAPTION: TEXT", or ""
+    std::string queued;  // the reader's reason with the path behind it, or ""
+  };
+  const Case cases[] = {
+      {"gone", [](const fs::path& wav) { fs::remove(wav); }, "Fehler: Wave-Datei defekt?", ""},
+      {"no longer WAVE",
+       [](const fs::path& wav) { std::ofstream(wav, std::ios::binary) << "RIFF\x0c\0\0\0AVI LIST"; },
+       "Fehler: Wave-Datei defekt?", ""},
+      {"cut inside its data", [](const fs::path& wav) { fs::resize_file(wav, 50); },
+       "Fehler: Wave-Datei defekt?", ""},
+      {"unreadable",
+       [](const fs::path& wav) {
+         fs::remove(wav);
+         fs::create_symlink("/proc/self/mem", wav);
+       },
+       "", "Lesefehler: "},
+      {"a folder",
+       [](const fs::path& wav) {
+         fs::remove(wav);
+         fs::create_directory(wav);
+       },
+       "", "Keine Datei: "},
+      {"stereo now",
+       [this](const fs::path&) { Recording(2, 8, std::vector<uint8_t>(300, 70)); },
+       "Achtung: Fehler beim Start der Berechnung", ""},
+  };
+  fs::copy_file(fs::path(VOSTRANE_REPOSITORY) / "examples/tape_rc.vqe", dir / "band.vqe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    const fs::path wav = Recording(1, 8, std::vector<uint8_t>(700, 150));
+    pf::Headless played;
+    CVostraneApp app({dir / "band.vqe"},
+                     [] { return std::make_unique<pf::MemoryProfile>(); });
+    ASSERT_TRUE(app.InitInstance());
+    auto& view =
+        dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
+    AudioSourceSymbol* tape = nullptr;
+    view.GetDocument()->Symbols().ForEach([&tape](NetSymbol* s) {
+      if (auto* t = dynamic_cast<AudioSourceSymbol*>(s)) tape = t;
+    });
+    ASSERT_NE(tape, nullptr);
+    played.ExpectDialog(audio_ids::kTemplate, [&](pf::DialogDriver& d) {
+      c.apply(wav);
+      d.Click(audio_ids::kStart);
+      d.Cancel();
+    });
+    const uint64_t before = VS_Error::ReportedCount();
+    view.OpenSymbol(*tape);
+    EXPECT_FALSE(view.Analysis().IsBusy());
+    std::vector<std::string> boxes;
+    for (const auto& m : played.Ui().Messages()) boxes.push_back(m.caption + ": " + m.text);
+    EXPECT_EQ(boxes, c.box.empty() ? std::vector<std::string>{} : std::vector{c.box});
+    EXPECT_EQ(VS_Error::ReportedCount() - before, c.queued.empty() ? 0U : 1U);
+    if (!c.queued.empty()) {
+      EXPECT_EQ(std::string(VS_Error::LastReported().GetBuffer()), c.queued + wav.string());
+    }
+    view.GetDocument()->SetModifiedFlag(false);
+    fs::remove_all(wav);
+  }
 }
 
 TEST(SourceArchives, RoundTripAndRefuseCountsOutOfReach) {
