@@ -1,0 +1,208 @@
+// The keyboard in the desktop program's dialogs, driven through the X server with xdotool: a
+// placed capacitor's dialog opens with its value field focused and selected, so "2pF" typed at
+// once and Enter give the capacitor 2 pF; Tab passes the disabled length to the SMD check box,
+// Space checks it, and Tab then reaches the length. The network analyser's panel opens with its
+// first key focused; in its "Frequenz" dialog, Tab moves from Start to Stop and on to Anzahl
+// (texts and the group box passed over), Shift+Tab comes back from the radio group, and what is
+// typed after each lands in the field that has the focus.
+
+#include <gtest/gtest.h>
+#include <wx/textctrl.h>
+#include <wx/window.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "desktop_driver.h"
+#include "elements/lumped/ResSymbol.h"
+#include "instruments/ui/VecNetAnaDialog.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
+#include "pf/controls.h"
+#include "pf/desktop.h"
+#include "resources/AnalyserIds.h"
+#include "resources/CommandIds.h"
+#include "resources/ElementDialogIds.h"
+
+namespace {
+
+using namespace desktop_driver;
+namespace fs = std::filesystem;
+
+constexpr int kCapacitor = 5;
+// Free places of the example, in drawing units.
+constexpr pf::Point kDragFrom{700, 500};
+constexpr pf::Point kDragTo{800, 500};
+
+// The shown dialog of a named template; nullptr when none is.
+pf::Dialog* ShownNamedDialog(std::string_view name) {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->GetTemplateName() == name && dialog->IsVisible()) {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
+// The control of the id has the focus, in the model and on the screen; an edit has its whole
+// text selected when select is set.
+bool Focused(pf::Dialog& dialog, int id, bool select = false) {
+  const pf::Window* focus = dialog.GetFocusedWindow();
+  if (focus == nullptr || focus->GetDlgCtrlID() != id) return false;
+  wxWindow* native = pf::NativeWindow(*focus);
+  if (native == nullptr || wxWindow::FindFocus() != native) return false;
+  const auto* text = dynamic_cast<const wxTextCtrl*>(native);
+  return !select || (text != nullptr && !text->IsEmpty() &&
+                     text->GetStringSelection() == text->GetValue());
+}
+
+// The keys typed into the dialog's window.
+bool Type(const pf::Dialog& dialog, const std::vector<std::string>& keys) {
+  return Keys("^" + pf::NativeWindow(dialog)->GetLabel().utf8_string() + "$", keys);
+}
+
+// Enter in the window that has the focus. A key sent to a named window whose press closes it
+// has its release sent after it to a window that is gone, and the key repeats on; typed at the
+// focus, it is released.
+bool Enter() { return Input({"key", "Return"}); }
+
+TEST(DesktopKeyboard, DialogOpensFocusedAndTabSpaceAndEnterWork) {
+  const fs::path circuit = CopyExample(VOSTRANE_EXAMPLE, fs::current_path() / "keyboard");
+  std::string failed;
+  std::string value;
+  std::string length;
+  int smd = -1;
+  bool firstFocused = false;
+  {
+    DrivenApp app(circuit.string());
+    int symbols = 0;
+    pf::Dialog* dialog = nullptr;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the element bar's capacitor is pressed",
+         [&] {
+           symbols = app.Doc()->Symbols().GetCount();
+           const pf::ToolBar& bar = *app.GetMainFrame()->GetElementBar();
+           for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+             if (bar.Buttons()[i].id == kIdElementFirst + kCapacitor) {
+               const pf::Rect r = bar.ButtonRect(i);
+               return Click(OnScreen(bar, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+             }
+           }
+           return false;
+         }},
+        {"the capacitor is dragged on the circuit",
+         [&] {
+           return app.View().GetElementType() == kCapacitor &&
+                  Drag(OnScreen(app.View(), kDragFrom), OnScreen(app.View(), kDragTo));
+         }},
+        {"its dialog opens with the value focused and selected; 2pF, Tab, Space, Tab, 3mm",
+         [&] {
+           dialog = ShownDialog(smd_ids::kCapTemplate);
+           if (dialog == nullptr || !Focused(*dialog, smd_ids::kCapacitance, true)) return false;
+           firstFocused = true;
+           return Type(*dialog, {"2", "p", "F", "Tab", "space", "Tab", "3", "m", "m"});
+         }},
+        {"the length has the focus; Enter",
+         [&] {
+           return Focused(*dialog, smd_ids::kCapLength) && Enter();
+         }},
+        {"the capacitor is placed",
+         [&] {
+           if (app.Doc()->Symbols().GetCount() != symbols + 1) return false;
+           CapSymbol* placed = nullptr;
+           app.Doc()->Symbols().ForEach([&](NetSymbol* s) {
+             if (auto* cap = dynamic_cast<CapSymbol*>(s); cap != nullptr && cap->smdFlag == 1) {
+               placed = cap;
+             }
+           });
+           if (placed != nullptr) {
+             value = placed->c.ToCString();
+             length = placed->smdLength.ToCString();
+             smd = placed->smdFlag;
+           }
+           app.Doc()->SetModifiedFlag(false);
+           return true;
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_TRUE(firstFocused);
+  EXPECT_EQ(value, "2pF");
+  EXPECT_EQ(smd, 1);
+  EXPECT_EQ(length, "3mm");
+  desktop->Install();
+}
+
+TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
+  const fs::path circuit =
+      CopyExample(VOSTRANE_ANALYSER_EXAMPLE, fs::current_path() / "keyboard");
+  std::string failed;
+  double start = 0.0;
+  double stop = 0.0;
+  int count = 0;
+  {
+    DrivenApp app(circuit.string());
+    VecNetAnaDialog* panel = nullptr;
+    pf::Dialog* frequency = nullptr;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the analyser's panel is opened",
+         [&] {
+           VecNetAnaSymbol* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
+           if (vna == nullptr) return false;
+           app.View().OpenSymbol(*vna);
+           panel = dynamic_cast<VecNetAnaDialog*>(vna->GetWindow());
+           return panel != nullptr;
+         }},
+        {"the panel shows with its first key focused",
+         [&] { return panel->IsVisible() && Focused(*panel, analyser_ids::kParameter); }},
+        {"Frequenz is pressed",
+         [&] {
+           const pf::Window* key = panel->GetDlgItem(analyser_ids::kFrequency);
+           return Click(OnScreen(*key, {10, 8}));
+         }},
+        {"the dialog opens with Start focused; 2GHz, Tab, 5GHz, Tab, 11, Tab",
+         [&] {
+           frequency = ShownNamedDialog(freq_ids::kTemplate);
+           return frequency != nullptr && Focused(*frequency, freq_ids::kStart, true) &&
+                  Type(*frequency, {"2", "G", "H", "z", "Tab", "5", "G", "H", "z", "Tab",
+                                       "1", "1", "Tab"});
+         }},
+        {"the radio group has the focus; Shift+Tab",
+         [&] {
+           const pf::Window* focus = frequency->GetFocusedWindow();
+           const int id = focus != nullptr ? focus->GetDlgCtrlID() : 0;
+           return (id == freq_ids::kLinear || id == freq_ids::kExponential) &&
+                  Focused(*frequency, id) && Type(*frequency, {"shift+Tab"});
+         }},
+        {"Anzahl has the focus and its text selected; 21",
+         [&] {
+           return Focused(*frequency, freq_ids::kCount, true) &&
+                  Type(*frequency, {"2", "1"});
+         }},
+        {"Enter", [&] { return Enter(); }},
+        {"the dialog closes",
+         [&] {
+           if (ShownNamedDialog(freq_ids::kTemplate) != nullptr) return false;
+           start = panel->GetSweep().start;
+           stop = panel->GetSweep().stop;
+           count = panel->GetSweep().count;
+           app.Doc()->SetModifiedFlag(false);
+           return true;
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_EQ(start, 2e9);
+  EXPECT_EQ(stop, 5e9);
+  EXPECT_EQ(count, 21);
+  desktop->Install();
+}
+
+}  // namespace
