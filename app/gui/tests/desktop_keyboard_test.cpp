@@ -7,22 +7,29 @@
 // typed after each lands in the field that has the focus.
 
 #include <gtest/gtest.h>
+#include <wx/dcclient.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "desktop_driver.h"
+#include "editor/symbols/SubSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/controls.h"
 #include "pf/desktop.h"
+#include "pf/dialog_template.h"
 #include "resources/AnalyserIds.h"
 #include "resources/CommandIds.h"
 #include "resources/ElementDialogIds.h"
+#include "resources/LineDialogIds.h"
 
 namespace {
 
@@ -30,6 +37,7 @@ using namespace desktop_driver;
 namespace fs = std::filesystem;
 
 constexpr int kCapacitor = 5;
+constexpr int kSubstrate = 21;
 // Free places of the example, in drawing units.
 constexpr pf::Point kDragFrom{700, 500};
 constexpr pf::Point kDragTo{800, 500};
@@ -55,6 +63,39 @@ bool Focused(pf::Dialog& dialog, int id, bool select = false) {
   const auto* text = dynamic_cast<const wxTextCtrl*>(native);
   return !select || (text != nullptr && !text->IsEmpty() &&
                      text->GetStringSelection() == text->GetValue());
+}
+
+// The static texts of the dialog that the toolkit, wrapping and measuring them in the dialog's
+// font, cannot show whole in their controls: "TEXT: W x H px in W x H".
+std::vector<std::string> CutLabels(const pf::Dialog& dialog) {
+  std::vector<std::string> cut;
+  for (const pf::Window* child : dialog.Children()) {
+    auto* label = dynamic_cast<wxStaticText*>(pf::NativeWindow(*child));
+    if (label == nullptr || label->GetLabelText().IsEmpty()) continue;
+    wxClientDC dc(label);
+    dc.SetFont(label->GetFont());
+    wxCoord width = 0;
+    wxCoord height = 0;
+    dc.GetMultiLineTextExtent(label->GetLabelText(), &width, &height);
+    const wxSize room = label->GetSize();
+    if (width > room.x || height > room.y) {
+      cut.push_back(child->GetWindowText() + ": " + std::to_string(width) + " x " +
+                    std::to_string(height) + " px in " + std::to_string(room.x) + " x " +
+                    std::to_string(room.y));
+    }
+  }
+  return cut;
+}
+
+// A click on the element bar's button of the element type.
+bool PressElement(const pf::ToolBar& bar, int type) {
+  for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+    if (bar.Buttons()[i].id == kIdElementFirst + type) {
+      const pf::Rect r = bar.ButtonRect(i);
+      return Click(OnScreen(bar, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    }
+  }
+  return false;
 }
 
 // The keys typed into the dialog's window.
@@ -83,14 +124,7 @@ TEST(DesktopKeyboard, DialogOpensFocusedAndTabSpaceAndEnterWork) {
         {"the element bar's capacitor is pressed",
          [&] {
            symbols = app.Doc()->Symbols().GetCount();
-           const pf::ToolBar& bar = *app.GetMainFrame()->GetElementBar();
-           for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
-             if (bar.Buttons()[i].id == kIdElementFirst + kCapacitor) {
-               const pf::Rect r = bar.ButtonRect(i);
-               return Click(OnScreen(bar, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
-             }
-           }
-           return false;
+           return PressElement(*app.GetMainFrame()->GetElementBar(), kCapacitor);
          }},
         {"the capacitor is dragged on the circuit",
          [&] {
@@ -203,6 +237,67 @@ TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
   EXPECT_EQ(stop, 5e9);
   EXPECT_EQ(count, 21);
   desktop->Install();
+}
+
+TEST(DesktopKeyboard, SubstrateDialogShowsItsLabelsWholeAndTabReachesTheThickness) {
+  const fs::path circuit = CopyExample(VOSTRANE_EXAMPLE, fs::current_path() / "keyboard");
+  std::string failed;
+  std::vector<std::string> cut{"not shown"};
+  std::string name;
+  float thickness = 0.0f;
+  {
+    DrivenApp app(circuit.string());
+    pf::Dialog* dialog = nullptr;
+    app.steps = {
+        {"the splash closes", [&] { return app.GetSplash() == nullptr; }},
+        {"the element bar's substrate is pressed",
+         [&] { return PressElement(*app.GetMainFrame()->GetElementBar(), kSubstrate); }},
+        {"the substrate is dragged on the circuit",
+         [&] {
+           return app.View().GetElementType() == kSubstrate &&
+                  Drag(OnScreen(app.View(), kDragFrom), OnScreen(app.View(), kDragTo));
+         }},
+        {"its dialog opens with the name focused; ALU, four Tabs, 35um",
+         [&] {
+           dialog = ShownDialog(substrate_ids::kTemplate);
+           if (dialog == nullptr || !Focused(*dialog, substrate_ids::kName, true)) return false;
+           cut = CutLabels(*dialog);
+           return Type(*dialog, {"A", "L", "U", "Tab", "Tab", "Tab", "Tab", "3", "5", "u", "m"});
+         }},
+        {"the thickness has the focus; Enter",
+         [&] { return Focused(*dialog, substrate_ids::kMetal) && Enter(); }},
+        {"the substrate is placed",
+         [&] {
+           const SubSymbol* substrate = FindSymbol<SubSymbol>(*app.Doc());
+           if (substrate == nullptr || ShownDialog(substrate_ids::kTemplate) != nullptr) {
+             return false;
+           }
+           name = substrate->substrateName.ToCString();
+           thickness = substrate->metalThickness;
+           app.Doc()->SetModifiedFlag(false);
+           return true;
+         }},
+    };
+    desktop->Run(app);
+    failed = app.failed;
+  }
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_EQ(cut, std::vector<std::string>{});
+  EXPECT_EQ(name, "ALU");
+  EXPECT_FLOAT_EQ(thickness, 35e-6f);
+  desktop->Install();
+}
+
+// Every template's dialog on the desktop shows its static texts whole.
+TEST(DesktopLabels, EveryStaticTextShowsWhole) {
+  desktop->Install();
+  for (const pf::DialogTemplate* t : pf::DialogTemplates::Instance().All()) {
+    auto dialog = t->id != 0 ? std::make_unique<pf::Dialog>(t->id)
+                             : std::make_unique<pf::Dialog>(std::string(t->name));
+    ASSERT_TRUE(dialog->Create());
+    EXPECT_EQ(CutLabels(*dialog), std::vector<std::string>{}) << dialog->TemplateLabel();
+    dialog->DestroyWindow();
+  }
 }
 
 }  // namespace
