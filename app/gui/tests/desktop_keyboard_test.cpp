@@ -4,7 +4,9 @@
 // Space checks it, and Tab then reaches the length. The network analyser's panel opens with its
 // first key focused; in its "Frequenz" dialog, Tab moves from Start to Stop and on to Anzahl
 // (texts and the group box passed over), Shift+Tab comes back from the radio group, and what is
-// typed after each lands in the field that has the focus.
+// typed after each lands in the field that has the focus. A placed substrate's dialog shows its
+// two-line label whole, and four Tabs from the name reach the metal's thickness. Every template's
+// static texts, as the toolkit wraps and measures them, fit their controls.
 
 #include <gtest/gtest.h>
 #include <wx/dcclient.h>
