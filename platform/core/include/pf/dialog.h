@@ -62,9 +62,10 @@ class Dialog : public Window {
 
   // The tab order: every control in template order, a shown page's controls at its place.
   virtual std::vector<Window*> TabOrder();
-  // What Tab stops at: shown and enabled (within their dialog) edits (not read-only), buttons, check boxes, list and
-  // combo boxes, and one radio button per group (Button::IsGroupStop). Texts, group boxes,
-  // pictures, progress bars and arrows are passed over.
+  // What Tab stops at, shown and enabled within their dialog: edits that are not read-only,
+  // buttons, check boxes, list and combo boxes, and one radio button per group
+  // (Button::IsGroupStop). Texts, group boxes, pictures, progress bars and arrows are passed
+  // over.
   static bool IsTabStop(const Window& window);
   // Focuses the next (previous) stop after the focused window, round the end; the first (last)
   // when the focus is on none.
