@@ -1,7 +1,6 @@
 #include "wx_backend.h"
 
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/evtloop.h>
