@@ -19,12 +19,24 @@
 #include "pf/controls.h"
 #include "pf/dialog.h"
 #include "pf/frame.h"
+#include "pf/property_sheet.h"
 #include "wx_test.h"
 
 namespace pf::test {
 namespace {
 
-enum Ids { kDialog = 9300, kEdit = 10, kCheck, kRadioA, kRadioB, kList, kCombo, kSpin, kBar };
+enum Ids {
+  kDialog = 9300,
+  kPage = 9301,
+  kEdit = 10,
+  kCheck,
+  kRadioA,
+  kRadioB,
+  kList,
+  kCombo,
+  kSpin,
+  kBar
+};
 
 constexpr ControlTemplate kControls[] = {
     {ControlKind::Edit, kEdit, "", 10, 10, 80, 12},
@@ -37,7 +49,9 @@ constexpr ControlTemplate kControls[] = {
     {ControlKind::Progress, kBar, "", 10, 80, 150, 8},
     {ControlKind::PushButton, kIdOk, "OK", 10, 94, 40, 14, kStyleDefault},
 };
-constexpr DialogTemplate kTemplates[] = {{kDialog, nullptr, "Probe", 170, 112, kControls}};
+constexpr ControlTemplate kPageControls[] = {{ControlKind::Edit, kEdit, "", 10, 10, 80, 12}};
+constexpr DialogTemplate kTemplates[] = {{kDialog, nullptr, "Probe", 170, 112, kControls},
+                                         {kPage, nullptr, "Seite", 100, 40, kPageControls}};
 
 class ProbeDialog : public Dialog {
  public:
@@ -187,6 +201,41 @@ TEST_F(WxControls, TheKeyboardFocusIsTheModelsOnTheScreen) {
   EXPECT_EQ(dialog.IsDlgButtonChecked(kCheck), 1);
   EXPECT_TRUE(NativeOf<wxCheckBox>(dialog, kCheck)->GetValue());
   dialog.DestroyWindow();
+}
+
+// A property sheet that looks at itself once its modal loop runs, then ends.
+class LookingSheet : public PropertySheet {
+ public:
+  using PropertySheet::PropertySheet;
+  bool OnInitDialog() override {
+    SetTimer(1, 50);
+    return PropertySheet::OnInitDialog();
+  }
+  void OnTimer(int) override {
+    KillTimer(1);
+    look();
+    EndDialog(kIdCancel);
+  }
+  std::function<void()> look;
+};
+
+// A property sheet shows its page's field focused; Tab goes on to the sheet's buttons.
+TEST_F(WxControls, APropertySheetFocusesItsPageOnTheScreen) {
+  DialogTemplates::Instance().Register(kTemplates);
+  PropertyPage page(kPage);
+  LookingSheet sheet("Blätter");
+  sheet.AddPage(page);
+  wxWindow* first = nullptr;
+  wxWindow* second = nullptr;
+  sheet.look = [&] {
+    first = wxWindow::FindFocus();
+    SendKey(sheet, WXK_TAB);
+    second = wxWindow::FindFocus();
+    EXPECT_EQ(first, NativeWindow(*page.GetDlgItem(kEdit)));
+    EXPECT_EQ(second, NativeWindow(*sheet.GetDlgItem(kIdOk)));
+  };
+  EXPECT_EQ(sheet.DoModal(), kIdCancel);
+  EXPECT_NE(first, nullptr);
 }
 
 // A modal dialog opened from the main frame's timer; its own timer presses OK on the third tick.
