@@ -155,6 +155,7 @@ void Edit::UserType(std::string_view text) {
 
 void Edit::UserTypeChars(std::string_view chars) {
   if (!TakesInput() || IsReadOnly()) return;
+  SetSel(selStart_, selEnd_);  // within the text as it stands
   const std::string& text = GetWindowText();
   const std::string typed = text.substr(0, selStart_) + std::string(chars) + text.substr(selEnd_);
   const std::string before = text.substr(0, selStart_) + std::string(chars);
