@@ -187,7 +187,9 @@ constexpr ControlTemplate kSubstrate[] = {
     VS_EDIT_ROW("Epsilon_r:", substrate_ids::kEr, 1),
     VS_EDIT_ROW("Verlustfaktor:", substrate_ids::kTanD, 2),
     VS_EDIT_ROW("Höhe", substrate_ids::kHeight, 3),
-    VS_EDIT_ROW("Metallisierungs\ndicke", substrate_ids::kMetal, 4),
+    // Two lines: the label reaches below its row, the edit stands beside the pair.
+    {ControlKind::Static, -1, "Metallisierungs\ndicke", 6, 73, 70, 20},
+    {ControlKind::Edit, substrate_ids::kMetal, "", 78, 75, 60, 12},
     {ControlKind::GroupBox, -1, "Ausdehnung", 146, 4, 84, 40},
     {ControlKind::Static, -1, "X:", 152, 16, 12, 10},
     {ControlKind::Edit, substrate_ids::kX, "", 166, 14, 60, 12},

@@ -512,24 +512,47 @@ class Player {
     return view;
   }
 
-  bool PlayKey(Call& call) {
-    static const struct {
-      const char* name;
-      int key;
-      unsigned modifiers;
-    } kKeys[] = {{"Delete", pf::kVkDelete, 0},
-                 {"Escape", pf::kVkEscape, 0},
-                 {"Return", pf::kVkReturn, 0},
-                 {"Ctrl+X", 'X', pf::kMkControl}};
-    for (const auto& k : kKeys) {
-      if (call.Args() == 1 && call.Words()[1] == k.name) {
-        pf::Window* target = Preview();
-        if (target == nullptr) target = ActiveView();
-        headless_.KeyDown(target != nullptr ? *target : Frame(), k.key, k.modifiers);
-        return true;
-      }
+  // The keys a script presses: at the top level to the print preview or the view, in a block to
+  // the control with the focus.
+  struct Key {
+    const char* name;
+    int key;
+    unsigned modifiers;
+  };
+  static const Key* FindKey(const Call& call) {
+    static constexpr Key kKeys[] = {{"Delete", pf::kVkDelete, 0},
+                                    {"Escape", pf::kVkEscape, 0},
+                                    {"Return", pf::kVkReturn, 0},
+                                    {"Ctrl+X", 'X', pf::kMkControl},
+                                    {"Tab", pf::kVkTab, 0},
+                                    {"Shift+Tab", pf::kVkTab, pf::kMkShift},
+                                    {"Space", pf::kVkSpace, 0}};
+    for (const Key& k : kKeys) {
+      if (call.Args() == 1 && call.Words()[1] == k.name) return &k;
     }
-    return call.WrongWords();
+    return nullptr;
+  }
+
+  bool PlayKey(Call& call) {
+    const Key* k = FindKey(call);
+    if (k == nullptr) return call.WrongWords();
+    pf::Window* target = Preview();
+    if (target == nullptr) target = ActiveView();
+    headless_.KeyDown(target != nullptr ? *target : Frame(), k->key, k->modifiers);
+    return true;
+  }
+
+  bool MakeKey(Call& call, Action& action) {
+    const Key* k = FindKey(call);
+    if (k == nullptr) return call.NotInBlock();
+    action = [k](pf::DialogDriver& d) { d.Key(k->key, k->modifiers); };
+    return true;
+  }
+
+  bool MakeType(Call& call, Action& action) {
+    if (call.Args() != 1) return call.NotInBlock();
+    action = [text = LineBreaks(call.Words()[1])](pf::DialogDriver& d) { d.TypeIntoFocus(text); };
+    return true;
   }
 
   bool PlayEdit(Call& call) {
@@ -924,6 +947,7 @@ std::span<const Command> Commands() {
       {.name = "click", .usage = "ID", .make = &P::MakeClick},
       {.name = "select", .usage = "ID TEXT", .make = &P::MakeSelect},
       {.name = "spin", .usage = "ID up|down", .make = &P::MakeSpin},
+      {.name = "type", .usage = "TEXT", .make = &P::MakeType},
       {.name = "page", .usage = "N", .make = &P::MakePage, .dialogsOnly = true},
       {.name = "show", .usage = "", .make = &P::MakeShow},
       {.name = "screen", .usage = "", .make = &P::MakeScreen},
@@ -942,7 +966,10 @@ std::span<const Command> Commands() {
       {.name = "drag", .usage = "X1 Y1 X2 Y2", .play = &P::PlayDrag},
       {.name = "click", .usage = "X Y oder click ID", .play = &P::PlayClick},
       {.name = "dclick", .usage = "X Y", .play = &P::PlayDoubleClick},
-      {.name = "key", .usage = "Delete|Escape|Return|Ctrl+X", .play = &P::PlayKey},
+      {.name = "key",
+       .usage = "Delete|Escape|Return|Ctrl+X|Tab|Shift+Tab|Space",
+       .play = &P::PlayKey,
+       .make = &P::MakeKey},
       {.name = "edit", .usage = "NAME", .play = &P::PlayEdit},
       {.name = "dialog",
        .usage = "ID|NAME",

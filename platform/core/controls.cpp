@@ -100,17 +100,9 @@ void Button::Click() {
     SetCheck(check_ == 0 ? 1 : 0);
   } else if (Kind() == ControlKind::RadioButton) {
     const auto& siblings = GetParent()->Children();
-    auto self = std::find(siblings.begin(), siblings.end(), this);
-    auto first = self;
-    while (first != siblings.begin()) {
-      const auto* c = dynamic_cast<const Control*>(*first);
-      if (c != nullptr && c->HasStyle(kStyleGroup)) break;
-      --first;
-    }
-    for (auto it = first; it != siblings.end(); ++it) {
-      const auto* c = dynamic_cast<const Control*>(*it);
-      if (it != first && c != nullptr && c->HasStyle(kStyleGroup)) break;
-      auto* radio = dynamic_cast<Button*>(*it);
+    const auto [first, end] = GroupSpan();
+    for (std::size_t i = first; i < end; ++i) {
+      auto* radio = dynamic_cast<Button*>(siblings[i]);
       if (radio != nullptr && radio != this && radio->Kind() == ControlKind::RadioButton) {
         radio->SetCheck(0);
       }
@@ -118,6 +110,35 @@ void Button::Click() {
     SetCheck(1);
   }
   NotifyParent(Notification::Clicked);
+}
+
+std::pair<std::size_t, std::size_t> Button::GroupSpan() const {
+  const auto& siblings = GetParent()->Children();
+  const auto starts = [&siblings](std::size_t i) {
+    const auto* c = dynamic_cast<const Control*>(siblings[i]);
+    return c != nullptr && c->HasStyle(kStyleGroup);
+  };
+  std::size_t first = static_cast<std::size_t>(
+      std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+  while (first > 0 && !starts(first)) --first;
+  std::size_t end = first + 1;
+  while (end < siblings.size() && !starts(end)) ++end;
+  return {first, end};
+}
+
+bool Button::IsGroupStop() const {
+  if (Kind() != ControlKind::RadioButton || GetParent() == nullptr) return true;
+  if (check_ != 0) return true;
+  const auto& siblings = GetParent()->Children();
+  const auto [first, end] = GroupSpan();
+  const Button* firstRadio = nullptr;
+  for (std::size_t i = first; i < end; ++i) {
+    const auto* radio = dynamic_cast<const Button*>(siblings[i]);
+    if (radio == nullptr || radio->Kind() != ControlKind::RadioButton) continue;
+    if (radio->GetCheck() != 0) return false;
+    if (firstRadio == nullptr) firstRadio = radio;
+  }
+  return firstRadio == this;
 }
 
 void Edit::LimitText(int maxChars) { limit_ = maxChars > 0 ? maxChars : kDefaultLimit; }
@@ -130,6 +151,29 @@ void Edit::SetReadOnly(bool readOnly) {
 void Edit::UserType(std::string_view text) {
   if (!TakesInput() || IsReadOnly()) return;
   SetWindowText(CutToChars(text, limit_));
+}
+
+void Edit::UserTypeChars(std::string_view chars) {
+  if (!TakesInput() || IsReadOnly()) return;
+  SetSel(selStart_, selEnd_);  // within the text as it stands
+  const std::string& text = GetWindowText();
+  const std::string typed = text.substr(0, selStart_) + std::string(chars) + text.substr(selEnd_);
+  const std::string before = text.substr(0, selStart_) + std::string(chars);
+  UserType(typed);
+  // The caret behind the typed characters, or at the end when the limit cut them.
+  const int caret = static_cast<int>(std::min(before.size(), GetWindowText().size()));
+  SetSel(caret, caret);
+}
+
+void Edit::SetSel(int start, int end) {
+  const int size = static_cast<int>(GetWindowText().size());
+  selEnd_ = end < 0 || end > size ? size : end;
+  selStart_ = std::clamp(start, 0, selEnd_);
+}
+
+void Edit::OnTextSet() {
+  selStart_ = selEnd_ = 0;
+  NotifyParent(Notification::Changed);
 }
 
 int ListControl::AddString(std::string_view text) { return InsertString(-1, text); }

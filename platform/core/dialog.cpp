@@ -53,7 +53,8 @@ bool Dialog::Build(Window* owner, Window* parent, Point origin) {
                         c.text != nullptr ? c.text : "", (c.style & kStyleHidden) == 0);
     if ((c.style & kStyleDisabled) != 0) control.EnableWindow(false);
   }
-  OnInitDialog();
+  // A page's focus is its sheet's to give.
+  if (OnInitDialog() && parent == nullptr && !ended_) FocusFirstStop();
   return true;
 }
 
@@ -151,6 +152,105 @@ std::vector<Dialog::Restore> Dialog::TakeKept() const {
 
 void Dialog::RunRestores(std::vector<Restore>& restores) {
   for (Restore& restore : restores) restore();
+}
+
+std::vector<Window*> Dialog::TabOrder() {
+  std::vector<Window*> order;
+  for (Window* child : Children()) {
+    if (auto* page = dynamic_cast<Dialog*>(child)) {
+      if (!page->IsVisible()) continue;
+      const std::vector<Window*> inner = page->TabOrder();
+      order.insert(order.end(), inner.begin(), inner.end());
+    } else {
+      order.push_back(child);
+    }
+  }
+  return order;
+}
+
+bool Dialog::IsTabStop(const Window& window) {
+  const auto* c = dynamic_cast<const Control*>(&window);
+  if (c == nullptr || !c->IsCreated()) return false;
+  // The dialog itself may not show yet: its focus is set before it does.
+  for (const Window* w = c; w->GetParent() != nullptr; w = w->GetParent()) {
+    if (!w->IsVisible() || !w->IsEnabled()) return false;
+  }
+  switch (c->Kind()) {
+    case ControlKind::Edit:
+      return !static_cast<const Edit*>(c)->IsReadOnly();
+    case ControlKind::RadioButton:
+      return static_cast<const Button*>(c)->IsGroupStop();
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Dialog::FocusNextStop(bool backward) { FocusStopAfter(GetFocusedWindow(), backward); }
+
+void Dialog::FocusFirstStop() { FocusStopAfter(nullptr, false); }
+
+void Dialog::FocusStopAfter(const Window* from, bool backward) {
+  const std::vector<Window*> order = TabOrder();
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  const auto at = std::find(order.begin(), order.end(), from) - order.begin();
+  // From none, the walk starts just outside the order.
+  std::ptrdiff_t i = at < n ? at : (backward ? n : -1);
+  for (std::ptrdiff_t step = 0; step < n; ++step) {
+    i = backward ? (i - 1 + n) % n : (i + 1) % n;
+    if (IsTabStop(*order[i])) {
+      FocusControl(*order[i]);
+      return;
+    }
+  }
+}
+
+void Dialog::FocusControl(Window& control) {
+  if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetSel(0, -1);
+  control.SetFocus();
+}
+
+bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
+  if (GetParent() != nullptr || (modifiers & (kMkControl | kMkAlt)) != 0) return false;
+  Window* focus = GetFocusedWindow();
+  auto* button = dynamic_cast<Button*>(focus);
+  switch (key) {
+    case kVkTab:
+      FocusNextStop((modifiers & kMkShift) != 0);
+      return true;
+    case kVkSpace:
+      if (button == nullptr || button->Kind() == ControlKind::GroupBox) return false;
+      button->Click();
+      return true;
+    case kVkEscape:
+      Command(kIdCancel);
+      return true;
+    case kVkReturn:
+      break;
+    default:
+      return false;
+  }
+  if (const auto* edit = dynamic_cast<const Edit*>(focus);
+      edit != nullptr && edit->HasStyle(kStyleMultiline)) {
+    return false;  // a new line
+  }
+  if (button != nullptr && button->Kind() == ControlKind::PushButton) {
+    button->Click();
+    return true;
+  }
+  for (Window* w : TabOrder()) {
+    auto* b = dynamic_cast<Button*>(w);
+    if (b != nullptr && b->Kind() == ControlKind::PushButton && b->HasStyle(kStyleDefault)) {
+      b->Click();
+      return true;
+    }
+  }
+  Command(kIdOk);
+  return true;
 }
 
 ColorRef Dialog::GetBackgroundColor() const { return Rgb(240, 240, 240); }

@@ -40,6 +40,10 @@ bool PropertySheet::SetActivePage(int index) {
   active_ = index;
   next->OnSetActive();
   next->ShowWindow(true);
+  // The focus left with the page that was hidden.
+  if (const Window* focus = GetFocusedWindow(); focus == nullptr || !focus->IsWindowVisible()) {
+    FocusFirstStop();
+  }
   ControlStateChanged();
   return true;
 }
@@ -83,6 +87,13 @@ int PropertySheet::DoModal() {
   const int result = Dialog::DoModal();
   if (result != kIdOk) RunRestores(kept);
   return result;
+}
+
+std::vector<Window*> PropertySheet::TabOrder() {
+  std::vector<Window*> order = Dialog::TabOrder();
+  std::stable_partition(order.begin(), order.end(),
+                        [this](const Window* w) { return w->GetParent() != this; });
+  return order;
 }
 
 bool PropertySheet::OnInitDialog() {

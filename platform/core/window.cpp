@@ -64,6 +64,7 @@ void Window::DestroyWindow() {
   while (!children_.empty()) children_.back()->DestroyWindow();
   Timers::Instance().KillAll(*this);
   if (capture == this) capture = nullptr;
+  if (Window* top = GetTopLevelParent(); top->focus_ == this) top->focus_ = nullptr;
   if (parent_ == nullptr) std::erase(topLevels, this);
   created_ = false;
   visible_ = false;
@@ -196,6 +197,16 @@ bool Window::IsWindowEnabled() const {
   }
   return true;
 }
+
+void Window::SetFocus() {
+  if (!created_) return;
+  Window* top = GetTopLevelParent();
+  if (top->focus_ == this) return;
+  top->focus_ = this;
+  TheBackend().WindowChanged(*this, WindowChange::Focus);
+}
+
+Window* Window::GetFocusedWindow() { return GetTopLevelParent()->focus_; }
 
 void Window::SetFont(const Font& font) {
   font_ = font;

@@ -9,6 +9,7 @@
 #include "pf/controls.h"
 #include "pf/frame.h"
 #include "pf/resource.h"
+#include "pf/text_wrap.h"
 
 namespace pf {
 namespace {
@@ -38,53 +39,12 @@ void Triangle(Dc& dc, Point centre, bool up, ColorRef color) {
   dc.Polygon(points);
 }
 
-std::size_t NextCharEnd(std::string_view s, std::size_t i) {
-  ++i;
-  while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
-  return i;
-}
-
-// The longest start of the text that fits the width.
-std::string_view Fit(const Dc& dc, std::string_view text, int width) {
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t next = NextCharEnd(text, end);
-    if (dc.GetTextExtent(text.substr(0, next)).cx > width) break;
-    end = next;
-  }
-  return text.substr(0, end);
-}
-
-// Lines broken at blanks (or inside a word too long for a line) to fit the width.
-std::vector<std::string> Wrap(const Dc& dc, std::string_view text, int width) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t nl = text.find('\n', start);
-    std::string_view para = text.substr(start, nl == std::string_view::npos ? nl : nl - start);
-    do {
-      std::string_view fits = Fit(dc, para, width);
-      if (fits.size() < para.size()) {
-        const std::size_t blank = fits.rfind(' ');
-        if (blank != std::string_view::npos && blank > 0) fits = fits.substr(0, blank);
-        if (fits.empty()) fits = para.substr(0, NextCharEnd(para, 0));
-      }
-      lines.emplace_back(fits);
-      para.remove_prefix(fits.size());
-      while (!para.empty() && para.front() == ' ') para.remove_prefix(1);
-    } while (!para.empty());
-    if (nl == std::string_view::npos) break;
-    start = nl + 1;
-  }
-  return lines;
-}
-
 enum class Align { Left, Center, Right };
 
 void TextLines(Dc& dc, const Rect& r, std::string_view text, Align align) {
   const int lineHeight = dc.GetTextExtent("Ag").cy;
   int y = r.top;
-  for (const std::string& line : Wrap(dc, text, r.Width())) {
+  for (const std::string& line : WrapText(dc, text, r.Width())) {
     if (y + lineHeight > r.bottom && y != r.top) break;
     const int w = dc.GetTextExtent(line).cx;
     const int x = align == Align::Left     ? r.left
@@ -97,7 +57,7 @@ void TextLines(Dc& dc, const Rect& r, std::string_view text, Align align) {
 
 // One line, centred vertically, cut to the width.
 void TextLine(Dc& dc, const Rect& r, std::string_view text, bool centred) {
-  const std::string_view fits = Fit(dc, text, r.Width());
+  const std::string_view fits = FitText(dc, text, r.Width());
   const Size extent = dc.GetTextExtent(fits.empty() ? "Ag" : fits);
   const int x = centred ? r.left + (r.Width() - extent.cx) / 2 : r.left;
   dc.TextOut(x, r.top + (r.Height() - extent.cy) / 2, fits);
@@ -144,7 +104,7 @@ void PaintButton(const Button& b, Dc& dc, const Rect& r) {
         dc.SetBkMode(BkMode::Opaque);
         dc.SetBkColor(kDialog);
         std::string label(1, ' ');
-        label.append(Fit(dc, StripMnemonics(b.GetWindowText()), r.Width() - 20)).push_back(' ');
+        label.append(FitText(dc, StripMnemonics(b.GetWindowText()), r.Width() - 20)).push_back(' ');
         dc.TextOut(r.left + 8, r.top, label);
         dc.SetBkMode(BkMode::Transparent);
       }

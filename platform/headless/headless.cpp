@@ -96,15 +96,45 @@ T* DialogDriver::Find(int id) {
 void DialogDriver::Type(int id, std::string_view text) {
   Window* w = dialog_.GetDlgItem(id);
   if (auto* combo = dynamic_cast<ComboBox*>(w)) {
+    Focus(*combo);
     combo->UserType(text);
   } else if (auto* edit = Find<Edit>(id)) {
+    Focus(*edit);
     edit->UserType(text);
   }
   headless_.NoteMessage();
 }
 
 void DialogDriver::Click(int id) {
-  if (auto* button = Find<Button>(id)) button->Click();
+  if (auto* button = Find<Button>(id)) {
+    Focus(*button);
+    button->Click();
+  }
+  headless_.NoteMessage();
+}
+
+void DialogDriver::Focus(Window& control) {
+  // A radio button is its group's stop once the click has checked it.
+  const auto* c = dynamic_cast<const Control*>(&control);
+  const bool radio = c != nullptr && c->Kind() == ControlKind::RadioButton &&
+                     c->IsWindowVisible() && c->IsWindowEnabled();
+  if (radio || Dialog::IsTabStop(control)) control.SetFocus();
+}
+
+void DialogDriver::Key(int key, unsigned modifiers) {
+  Window* focus = dialog_.GetFocusedWindow();
+  headless_.KeyDown(focus != nullptr ? *focus : dialog_, key, modifiers);
+}
+
+void DialogDriver::TypeIntoFocus(std::string_view chars) {
+  Window* focus = dialog_.GetFocusedWindow();
+  if (auto* edit = dynamic_cast<Edit*>(focus)) {
+    edit->UserTypeChars(chars);
+  } else if (auto* combo = dynamic_cast<ComboBox*>(focus)) {
+    combo->UserType(chars);
+  } else {
+    headless_.Fail("dialog " + dialog_.TemplateLabel() + ": no edit has the focus");
+  }
   headless_.NoteMessage();
 }
 

@@ -48,6 +48,7 @@ void DrawRadio(wxWindow* win, wxDC& dc, const Button& b, const wxSize& size) {
   const wxSize box = renderer.GetCheckBoxSize(win);
   int flags = b.GetCheck() != 0 ? int{wxCONTROL_CHECKED} : 0;
   if (!b.IsWindowEnabled()) flags |= wxCONTROL_DISABLED;
+  if (win->HasFocus()) flags |= wxCONTROL_FOCUSED;
   renderer.DrawRadioBitmap(win, dc, wxRect(wxPoint(0, (size.y - box.y) / 2), box), flags);
   dc.SetFont(win->GetFont());
   dc.SetTextForeground(wxSystemSettings::GetColour(b.IsWindowEnabled() ? wxSYS_COLOUR_WINDOWTEXT
@@ -55,6 +56,10 @@ void DrawRadio(wxWindow* win, wxDC& dc, const Button& b, const wxSize& size) {
   const wxString label = ToWx(b.GetWindowText());
   const wxSize extent = dc.GetTextExtent(label);
   dc.DrawText(label, box.x + 4, (size.y - extent.y) / 2);
+  if (win->HasFocus()) {
+    renderer.DrawFocusRect(win, dc, wxRect(box.x + 2, (size.y - extent.y) / 2 - 1, extent.x + 4,
+                                           extent.y + 2));
+  }
 }
 
 void DrawUpDown(wxWindow* win, wxDC& dc, const Control& c, const wxSize& size) {
@@ -110,7 +115,15 @@ DrawnControl::DrawnControl(wxWindow* parent, Look look)
   Bind(wxEVT_PAINT, &DrawnControl::OnPaint, this);
   Bind(wxEVT_LEFT_DOWN, &DrawnControl::OnLeftDown, this);
   Bind(wxEVT_LEFT_DCLICK, &DrawnControl::OnLeftDown, this);
-  Bind(wxEVT_KEY_DOWN, &DrawnControl::OnKeyDown, this);
+  // A radio button shows whether it has the focus.
+  if (look == Look::Radio) {
+    for (const auto type : {wxEVT_SET_FOCUS, wxEVT_KILL_FOCUS}) {
+      Bind(type, [this](wxFocusEvent& event) {
+        event.Skip();
+        Refresh(false);
+      });
+    }
+  }
   if (look == Look::ToolBar) {
     Bind(wxEVT_MOTION, &DrawnControl::OnMotion, this);
     Bind(wxEVT_LEAVE_WINDOW, &DrawnControl::OnLeave, this);
@@ -189,17 +202,6 @@ void DrawnControl::OnLeave(wxMouseEvent& event) {
   WxBackend* backend = WxBackend::Current();
   const Window* bar = backend != nullptr ? backend->ModelOf(this) : nullptr;
   if (FrameWnd* frame = bar != nullptr ? FrameOfBar(*bar) : nullptr) frame->ShowPrompt(0);
-}
-
-void DrawnControl::OnKeyDown(wxKeyEvent& event) {
-  WxBackend* backend = WxBackend::Current();
-  Window* window = backend != nullptr ? backend->ModelOf(this) : nullptr;
-  if (window == nullptr || look_ != Look::Radio || event.GetKeyCode() != WXK_SPACE) {
-    event.Skip();
-    return;
-  }
-  static_cast<Button*>(window)->Click();
-  backend->AfterInput();
 }
 
 }  // namespace pf

@@ -13,6 +13,8 @@ class DrawnControl : public wxWindow {
   enum class Look { Radio, UpDown, Picture, ToolBar, StatusBar };
 
   DrawnControl(wxWindow* parent, Look look);
+  // Of the drawn controls only radio buttons take the keyboard (the dialog's keys: Tab, Space).
+  bool AcceptsFocus() const override { return look_ == Look::Radio; }
 
  private:
   void OnPaint(wxPaintEvent& event);
@@ -20,7 +22,6 @@ class DrawnControl : public wxWindow {
   // Over a toolbar: the button's tool tip, and its prompt in the frame's status bar.
   void OnMotion(wxMouseEvent& event);
   void OnLeave(wxMouseEvent& event);
-  void OnKeyDown(wxKeyEvent& event);
 
   Look look_;
 };

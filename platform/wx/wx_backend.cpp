@@ -1,7 +1,6 @@
 #include "wx_backend.h"
 
 #include <wx/app.h>
-#include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/evtloop.h>
@@ -37,37 +36,20 @@ WxBackend* current = nullptr;
 
 wxRect ToWx(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
 
-// A focused push button or multi-line edit takes Enter itself.
-bool TakesEnter(const wxWindow* focus) {
-  if (dynamic_cast<const wxButton*>(focus) != nullptr) return true;
-  return dynamic_cast<const wxTextCtrl*>(focus) != nullptr && focus->HasFlag(wxTE_MULTILINE);
-}
-
-// Escape is Cancel; Enter clicks the default push button, or is OK when there is none.
+// The dialog's keys (Tab, Space, Enter, Escape) are the model's, from the control that has the
+// focus on the screen.
 void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
   WxBackend* backend = WxBackend::Current();
   auto* dialog = dynamic_cast<Dialog*>(backend != nullptr ? backend->ModelOf(top) : nullptr);
-  const int key = event.GetKeyCode();
-  const bool enter =
-      (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !TakesEnter(wxWindow::FindFocus());
-  if (dialog == nullptr || (key != WXK_ESCAPE && !enter)) {
+  const int key = VirtualKey(event.GetKeyCode());
+  if (dialog == nullptr || key == 0) {
     event.Skip();
     return;
   }
-  if (key == WXK_ESCAPE) {
-    dialog->Command(kIdCancel);
-  } else {
-    const auto& children = dialog->Children();
-    const auto isDefault = [](const Window* w) {
-      const auto* b = dynamic_cast<const Button*>(w);
-      return b != nullptr && b->Kind() == ControlKind::PushButton && b->HasStyle(kStyleDefault);
-    };
-    const auto it = std::find_if(children.begin(), children.end(), isDefault);
-    if (it != children.end()) {
-      static_cast<Button*>(*it)->Click();
-    } else {
-      dialog->Command(kIdOk);
-    }
+  backend->TakeNativeFocus(*dialog);
+  if (!dialog->TranslateAccelerator(key, Modifiers(event))) {
+    event.Skip();
+    return;
   }
   backend->AfterInput();
 }
@@ -340,7 +322,10 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       break;
     case WindowChange::Visibility:
       widget->Show(ShownNatively(window));
-      if (window.IsVisible() && widget->IsTopLevel()) widget->Raise();
+      if (window.IsVisible() && widget->IsTopLevel()) {
+        widget->Raise();
+        if (Window* focus = window.GetFocusedWindow()) ShowFocus(*focus);
+      }
       break;
     case WindowChange::Enabled:
       widget->Enable(window.IsEnabled());
@@ -348,6 +333,9 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       break;
     case WindowChange::Font:
       ApplyFont(window);
+      break;
+    case WindowChange::Focus:
+      if (takingFocus_ == 0) ShowFocus(window);
       break;
     case WindowChange::Icon:
       if (auto* top = dynamic_cast<wxTopLevelWindow*>(widget); top && !window.GetIcon().IsEmpty()) {
@@ -357,6 +345,34 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       }
       break;
   }
+}
+
+void WxBackend::ShowFocus(Window& window) {
+  const WxPeer* peer = PeerOf(window);
+  const WxPeer* topPeer = PeerOf(*window.GetTopLevelParent());
+  if (peer == nullptr || peer->widget == nullptr || topPeer == nullptr ||
+      topPeer->widget == nullptr || !topPeer->widget->IsShown() || peer->widget->IsTopLevel()) {
+    return;
+  }
+  wxWindow* widget = peer->widget;
+  // The toolkit gives a dialog being shown the focus of its first child afterwards: this comes
+  // after that.
+  widget->CallAfter([this, widget, &window] {
+    if (ModelOf(widget) != &window || window.GetFocusedWindow() != &window) return;
+    widget->SetFocus();
+    const auto* edit = dynamic_cast<const Edit*>(&window);
+    if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr && edit != nullptr) {
+      if (edit->IsAllSelected()) text->SelectAll();
+    }
+  });
+}
+
+void WxBackend::TakeNativeFocus(Window& top) {
+  Window* focus = ModelOf(wxWindow::FindFocus());
+  if (focus == nullptr || focus == &top || focus->GetTopLevelParent() != &top) return;
+  ++takingFocus_;
+  focus->SetFocus();
+  --takingFocus_;
 }
 
 void WxBackend::ApplyGeometry(Window& window, WxPeer& peer) {

@@ -55,6 +55,10 @@ class WxBackend : public Backend {
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
   std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) override;
 
+  // The model's focus of the top-level window becomes the control that has it on the screen
+  // (the user may have clicked into another).
+  void TakeNativeFocus(Window& top);
+
   // The model window that a native window shows; nullptr once that window is gone.
   Window* ModelOf(const wxWindow* widget) const;
   // After every piece of input handed to the model: a new idle phase starts, and a modal loop
@@ -86,6 +90,8 @@ class WxBackend : public Backend {
   void Link(wxWindow* widget, Window& window);
   void Forget(Window& window);
   void ApplyGeometry(Window& window, WxPeer& peer);
+  // Puts the keyboard focus on the window's native control, once its top-level window shows.
+  void ShowFocus(Window& window);
   // The model's window takes the place and client size of its native top-level window.
   void TakeNativeRect(wxWindow* top);
   void ApplyFont(Window& window);
@@ -105,6 +111,8 @@ class WxBackend : public Backend {
   // Set while the backend moves a native window, so the size and move events that follow are
   // not taken for the user's.
   int applying_ = 0;
+  // Set while the model takes the focus from the screen, which it need not be shown again.
+  int takingFocus_ = 0;
   wxEventLoopBase* mainLoop_ = nullptr;
   wxWindow* captured_ = nullptr;
   TimerPump timer_;

@@ -1,12 +1,15 @@
 // Dialogs on the desktop: the native controls show the model's state, the user's input reaches
-// the model, and a modal loop keeps the timers going but not the idle processing.
+// the model, the model's keyboard focus is the screen's, and a modal loop keeps the timers going
+// but not the idle processing.
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/gauge.h>
+#include <wx/app.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <memory>
 #include <string>
@@ -16,12 +19,24 @@
 #include "pf/controls.h"
 #include "pf/dialog.h"
 #include "pf/frame.h"
+#include "pf/property_sheet.h"
 #include "wx_test.h"
 
 namespace pf::test {
 namespace {
 
-enum Ids { kDialog = 9300, kEdit = 10, kCheck, kRadioA, kRadioB, kList, kCombo, kSpin, kBar };
+enum Ids {
+  kDialog = 9300,
+  kPage = 9301,
+  kEdit = 10,
+  kCheck,
+  kRadioA,
+  kRadioB,
+  kList,
+  kCombo,
+  kSpin,
+  kBar
+};
 
 constexpr ControlTemplate kControls[] = {
     {ControlKind::Edit, kEdit, "", 10, 10, 80, 12},
@@ -34,7 +49,9 @@ constexpr ControlTemplate kControls[] = {
     {ControlKind::Progress, kBar, "", 10, 80, 150, 8},
     {ControlKind::PushButton, kIdOk, "OK", 10, 94, 40, 14, kStyleDefault},
 };
-constexpr DialogTemplate kTemplates[] = {{kDialog, nullptr, "Probe", 170, 112, kControls}};
+constexpr ControlTemplate kPageControls[] = {{ControlKind::Edit, kEdit, "", 10, 10, 80, 12}};
+constexpr DialogTemplate kTemplates[] = {{kDialog, nullptr, "Probe", 170, 112, kControls},
+                                         {kPage, nullptr, "Seite", 100, 40, kPageControls}};
 
 class ProbeDialog : public Dialog {
  public:
@@ -144,6 +161,81 @@ TEST_F(WxControls, UserInputReachesTheModel) {
     if (e.rfind("10 ", 0) != 0) seen.push_back(e);  // the edit's change notices aside
   }
   EXPECT_EQ(seen, expected);
+}
+
+// A key as the toolkit hands it to the dialog's window before the control with the focus.
+void SendKey(const Dialog& dialog, int key, bool shift = false) {
+  wxWindow* native = NativeWindow(dialog);
+  ASSERT_NE(native, nullptr);
+  wxKeyEvent event(wxEVT_CHAR_HOOK);
+  event.m_keyCode = key;
+  event.SetShiftDown(shift);
+  event.SetEventObject(native);
+  native->HandleWindowEvent(event);
+  wxYield();
+}
+
+// The dialog shows with its first field focused and selected; Tab and Shift+Tab go on from the
+// control that has the focus on the screen; Space checks the focused box once.
+TEST_F(WxControls, TheKeyboardFocusIsTheModelsOnTheScreen) {
+  ProbeDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  dialog.SetDlgItemText(kEdit, "50 Ω");
+  dialog.FocusFirstStop();
+  dialog.ShowWindow(true);
+  wxYield();
+  auto* edit = NativeOf<wxTextCtrl>(dialog, kEdit);
+  EXPECT_EQ(wxWindow::FindFocus(), edit);
+  EXPECT_EQ(edit->GetStringSelection(), edit->GetValue());
+
+  NativeWindow(*dialog.GetDlgItem(kList))->SetFocus();  // the user clicks into the list
+  wxYield();
+  SendKey(dialog, WXK_TAB);
+  EXPECT_EQ(dialog.GetFocusedWindow(), dialog.GetDlgItem(kCombo));
+  EXPECT_EQ(wxWindow::FindFocus(), NativeWindow(*dialog.GetDlgItem(kCombo)));
+
+  for (int i = 0; i < 3; ++i) SendKey(dialog, WXK_TAB, true);  // back over list and radio
+  EXPECT_EQ(dialog.GetFocusedWindow(), dialog.GetDlgItem(kCheck));
+  EXPECT_EQ(wxWindow::FindFocus(), NativeWindow(*dialog.GetDlgItem(kCheck)));
+  SendKey(dialog, WXK_SPACE);
+  EXPECT_EQ(dialog.IsDlgButtonChecked(kCheck), 1);
+  EXPECT_TRUE(NativeOf<wxCheckBox>(dialog, kCheck)->GetValue());
+  dialog.DestroyWindow();
+}
+
+// A property sheet that looks at itself once its modal loop runs, then ends.
+class LookingSheet : public PropertySheet {
+ public:
+  using PropertySheet::PropertySheet;
+  bool OnInitDialog() override {
+    SetTimer(1, 50);
+    return PropertySheet::OnInitDialog();
+  }
+  void OnTimer(int) override {
+    KillTimer(1);
+    look();
+    EndDialog(kIdCancel);
+  }
+  std::function<void()> look;
+};
+
+// A property sheet shows its page's field focused; Tab goes on to the sheet's buttons.
+TEST_F(WxControls, APropertySheetFocusesItsPageOnTheScreen) {
+  DialogTemplates::Instance().Register(kTemplates);
+  PropertyPage page(kPage);
+  LookingSheet sheet("Blätter");
+  sheet.AddPage(page);
+  wxWindow* first = nullptr;
+  wxWindow* second = nullptr;
+  sheet.look = [&] {
+    first = wxWindow::FindFocus();
+    SendKey(sheet, WXK_TAB);
+    second = wxWindow::FindFocus();
+    EXPECT_EQ(first, NativeWindow(*page.GetDlgItem(kEdit)));
+    EXPECT_EQ(second, NativeWindow(*sheet.GetDlgItem(kIdOk)));
+  };
+  EXPECT_EQ(sheet.DoModal(), kIdCancel);
+  EXPECT_NE(first, nullptr);
 }
 
 // A modal dialog opened from the main frame's timer; its own timer presses OK on the third tick.

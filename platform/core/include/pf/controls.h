@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "pf/bitmap.h"
@@ -68,8 +69,15 @@ class Button : public Control {
   // group (the controls from a kStyleGroup control up to the next one). Then the parent hears
   // Clicked. Group boxes take no clicks.
   void Click();
+  // A radio group is one stop of the keyboard's tab order: its checked button, or its first
+  // when none is checked. Every other kind of button is a stop of its own.
+  bool IsGroupStop() const;
 
  private:
+  // The sibling controls of this radio button's group: from the kStyleGroup control before it
+  // (or the first sibling) up to the next kStyleGroup control.
+  std::pair<std::size_t, std::size_t> GroupSpan() const;
+
   int check_ = 0;
 };
 
@@ -84,17 +92,29 @@ class Edit : public Control {
   int GetLimitText() const { return limit_; }
   // The user replaces the text: cut to the limit, refused when read-only.
   void UserType(std::string_view text);
+  // The user types characters over the selection; the caret then stands behind them.
+  void UserTypeChars(std::string_view chars);
+  // The selection as byte offsets into the text; an end of -1 (or past the end) is the end.
+  // Setting the text puts the caret at its start, as the platform does.
+  void SetSel(int start, int end);
+  int GetSelStart() const { return selStart_; }
+  int GetSelEnd() const { return selEnd_; }
+  bool IsAllSelected() const {
+    return selStart_ == 0 && selEnd_ == static_cast<int>(GetWindowText().size());
+  }
   // Read-only by its template's style or from now on; the program may still set the text.
   void SetReadOnly(bool readOnly);
   bool IsReadOnly() const { return readOnly_ || HasStyle(kStyleReadOnly); }
 
  protected:
   // Every change of the text is reported, the program's too.
-  void OnTextSet() override { NotifyParent(Notification::Changed); }
+  void OnTextSet() override;
 
  private:
   int limit_ = kDefaultLimit;
   bool readOnly_ = false;
+  int selStart_ = 0;
+  int selEnd_ = 0;
 };
 
 // The item list of list and combo boxes, in the order added. Indexes are 0-based; -1 is the

@@ -1,7 +1,12 @@
 #pragma once
 // Dialogs built from templates, modal or modeless. A dialog creates its controls from the
-// template when its window is created, then runs OnInitDialog. Controls are looked up by id on
-// every use; reading a control that the template lacks gives "" or 0 and writing it does nothing.
+// template when its window is created, then runs OnInitDialog; when that returns true, the first
+// stop of the tab order gets the focus. Controls are looked up by id on every use; reading a
+// control that the template lacks gives "" or 0 and writing it does nothing.
+//
+// The keyboard, as the platform's dialogs take it: Tab and Shift+Tab move the focus through the
+// controls in template order, Space clicks a focused button or check box, Enter clicks a focused
+// push button, else the default push button, else OK; Escape is Cancel.
 
 #include <functional>
 #include <string>
@@ -55,6 +60,22 @@ class Dialog : public Window {
   // Checks checkId and clears every other button with an id in first..last.
   void CheckRadioButton(int firstId, int lastId, int checkId);
 
+  // The tab order: every control in template order, a shown page's controls at its place.
+  virtual std::vector<Window*> TabOrder();
+  // What Tab stops at, shown and enabled within their dialog: edits that are not read-only,
+  // buttons, check boxes, list and combo boxes, and one radio button per group
+  // (Button::IsGroupStop). Texts, group boxes, pictures, progress bars and arrows are passed
+  // over.
+  static bool IsTabStop(const Window& window);
+  // Focuses the next (previous) stop after the focused window, round the end; the first (last)
+  // when the focus is on none.
+  void FocusNextStop(bool backward = false);
+  void FocusFirstStop();
+  // Focuses the control; an edit so reached has its whole text selected.
+  static void FocusControl(Window& control);
+  // Tab, Shift+Tab, Space, Enter and Escape; a page leaves them to its sheet.
+  bool TranslateAccelerator(int key, unsigned modifiers) override;
+
   // What the dialog edits, for an OK that refuses a field to store nothing: before each OK,
   // take() notes the target and gives what sets it back, which runs when the OK leaves the
   // dialog open. Buttons that act at once are not undone by a later refusal.
@@ -85,6 +106,8 @@ class Dialog : public Window {
   static void RunRestores(std::vector<Restore>& restores);
 
  private:
+  void FocusStopAfter(const Window* from, bool backward);
+
   int templateId_ = 0;
   std::string templateName_;
   const DialogTemplate* ownTemplate_ = nullptr;

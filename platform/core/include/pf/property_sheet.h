@@ -2,7 +2,7 @@
 // Property sheets: a dialog with a row of tabs, one page (a dialog of its own template) shown
 // at a time, and OK and "Abbrechen" below. A page is created the first time it becomes active.
 // Leaving a page asks its OnKillActive, which can refuse; so can the page that is active when
-// the user presses OK.
+// the user presses OK. Showing a page moves the focus to its first control.
 
 #include <array>
 #include <string>
@@ -52,6 +52,8 @@ class PropertySheet : public Dialog {
   std::vector<Rect> TabRects() const;
 
   int DoModal();
+  // The active page's controls come before the sheet's buttons.
+  std::vector<Window*> TabOrder() override;
   // Activates the page chosen at construction.
   bool OnInitDialog() override;
   // The active page may refuse OK; then every created page hears OnOK and the sheet ends.

@@ -30,8 +30,10 @@ inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
 // Virtual key codes the system names.
+inline constexpr int kVkTab = 0x09;
 inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkEscape = 0x1B;
+inline constexpr int kVkSpace = 0x20;
 inline constexpr int kVkDelete = 0x2E;
 
 // Flags that come with mouse input; Shift, Control and Alt also come with keys.
@@ -44,7 +46,8 @@ inline constexpr unsigned kMkAlt = 0x20;
 enum class Notification { Clicked, Changed, SelChanged, DoubleClicked, EditChanged };
 
 // Which part of a window's state a backend must mirror again.
-enum class WindowChange { Text, Geometry, Visibility, Enabled, Font, ControlState, Icon };
+// Focus: the window became the focused window of its top-level window.
+enum class WindowChange { Text, Geometry, Visibility, Enabled, Font, ControlState, Icon, Focus };
 
 enum class MouseAction { LButtonDown, LButtonUp, LButtonDblClk, Move };
 
@@ -118,6 +121,11 @@ class Window : public CommandTarget {
   bool EnableWindow(bool enable);
   bool IsEnabled() const { return enabled_; }
   bool IsWindowEnabled() const;
+
+  // The keyboard focus: each top-level window keeps the window inside it that takes the keys
+  // while it is the active window (nullptr: none; the keys go to the top-level window).
+  void SetFocus();
+  Window* GetFocusedWindow();
 
   // The font a window draws its text with: its own, else its parent's, else the stock font.
   void SetFont(const Font& font);
@@ -210,6 +218,7 @@ class Window : public CommandTarget {
   std::optional<Font> font_;
   Bitmap icon_;
   std::optional<Rect> update_;
+  Window* focus_ = nullptr;  // of a top-level window
 };
 
 }  // namespace pf

@@ -27,7 +27,8 @@ class FrameWnd;
 class Headless;
 
 // Acts on a dialog as the user would. Controls are found by id in the dialog, then in its
-// shown property page; a missing control, or one of another kind, is a failure.
+// shown property page; a missing control, or one of another kind, is a failure. Typing into a
+// control or clicking it gives it the focus, as the mouse does.
 class DialogDriver {
  public:
   DialogDriver(Headless& headless, Dialog& dialog) : headless_(headless), dialog_(dialog) {}
@@ -39,6 +40,11 @@ class DialogDriver {
   void Select(int id, std::string_view text);  // the item with exactly this text
   void DoubleClick(int id, int index);         // a list box item
   void Spin(int id, bool up);
+  // A key to the focused control (the dialog when none has the focus): Tab, Space, Enter, ...
+  void Key(int key, unsigned modifiers = 0);
+  // Characters typed into the focused control: over an edit's selection, or as a combo box's
+  // new text; a failure when the focus is on neither.
+  void TypeIntoFocus(std::string_view chars);
   void Ok() { Click(kIdOk); }
   void Cancel() { Click(kIdCancel); }
   void Close();
@@ -50,6 +56,7 @@ class DialogDriver {
  private:
   template <class T>
   T* Find(int id);
+  void Focus(Window& control);
 
   Headless& headless_;
   Dialog& dialog_;
