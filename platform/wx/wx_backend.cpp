@@ -8,11 +8,13 @@
 #include <wx/frame.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
+#include <wx/textentry.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string_view>
 
 #include "canvas.h"
 #include "convert.h"
@@ -70,6 +72,41 @@ void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
     }
   }
   backend->AfterInput();
+}
+
+// A focused text field keeps its editing keys: the plain ones and its clipboard and undo keys.
+bool TakesEditingKey(const wxWindow* focus, int key, unsigned modifiers) {
+  if (dynamic_cast<const wxTextEntry*>(focus) == nullptr) return false;
+  if ((modifiers & (kMkControl | kMkAlt)) == 0) return true;
+  return modifiers == kMkControl && std::string_view("XCVAZY").find(static_cast<char>(key)) !=
+                                        std::string_view::npos;
+}
+
+// The frame that a window belongs to through its owners; nullptr when there is none.
+FrameWnd* OwnerFrame(const Window& window) {
+  for (Window* w = window.GetOwner(); w != nullptr; w = w->GetOwner()) {
+    w = w->GetTopLevelParent();
+    if (auto* frame = dynamic_cast<FrameWnd*>(w)) return frame;
+  }
+  return nullptr;
+}
+
+// A modeless dialog leaves the keys it does not use to the accelerators of its frame while no
+// modal window is open; true when one of them took the key.
+bool OnOwnerFrameKey(wxWindow* top, wxKeyEvent& event) {
+  WxBackend* backend = WxBackend::Current();
+  const auto* dialog = dynamic_cast<Dialog*>(backend != nullptr ? backend->ModelOf(top) : nullptr);
+  const int key = VirtualKey(event.GetKeyCode());
+  if (dialog == nullptr || dialog->IsModal() || backend->InModal() || key == 0) return false;
+  const unsigned modifiers = Modifiers(event);
+  FrameWnd* frame = OwnerFrame(*dialog);
+  if (frame == nullptr || !frame->IsWindowEnabled() ||
+      TakesEditingKey(wxWindow::FindFocus(), key, modifiers) ||
+      !frame->TranslateAccelerator(key, modifiers)) {
+    return false;
+  }
+  backend->AfterInput();
+  return true;
 }
 
 // The rows of the native frame above the model's client area.
@@ -190,7 +227,9 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   if (dynamic_cast<Dialog*>(&window) != nullptr) {
     top = new wxDialog(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
                        wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
-    top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnDialogKey(top, event); });
+    top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) {
+      if (!OnOwnerFrameKey(top, event)) OnDialogKey(top, event);
+    });
   } else {
     auto* frame =
         new wxFrame(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
