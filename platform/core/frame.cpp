@@ -203,7 +203,8 @@ Rect FrameWnd::ClientArea() const {
   for (Window* w : bars_) {
     if (!w->IsVisible()) continue;
     if (auto* bar = dynamic_cast<ToolBar*>(w)) {
-      area.top += bar->BarHeight();
+      // At the width the layout gives the bar.
+      area.top += bar->BarHeight(area.Width());
     } else if (dynamic_cast<StatusBar*>(w) != nullptr) {
       area.bottom -= StatusBar::kHeight;
     }
