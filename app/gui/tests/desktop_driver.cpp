@@ -11,6 +11,7 @@
 #include "app/cli/tests/page_match.h"
 #include "app/startup/RegisterAll.h"
 #include "pf/desktop.h"
+#include "pf/document.h"
 #include "pf/process.h"
 
 namespace desktop_driver {
@@ -123,6 +124,12 @@ pf::Dialog* ShownDialog(int templateId) {
   return nullptr;
 }
 
+void DrivenApp::ForgetChanges() {
+  for (const auto& t : DocTemplates()) {
+    for (const auto& doc : t->Documents()) doc->SetModifiedFlag(false);
+  }
+}
+
 void DrivenApp::Tick() {
   if (running_ || InputPending()) return;
   if (next_ == steps.size()) {
@@ -141,6 +148,7 @@ void DrivenApp::Tick() {
     failed = steps[next_].what;
     Screenshot("vostrane-failed.png");
     next_ = steps.size();
+    ForgetChanges();
   }
 }
 

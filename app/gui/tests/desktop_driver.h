@@ -91,6 +91,9 @@ class DrivenApp : public CVostraneApp {
     return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
   }
   CVostraneView& View() const { return ActiveView(*this); }
+  // Every circuit counts as unchanged: the program ends without asking. So it ends after a
+  // step that never succeeds.
+  void ForgetChanges();
 
   std::vector<Step> steps;
   std::string failed;

@@ -75,9 +75,7 @@ std::string Drive(const char* example, const std::string& folder,
   app.steps = {{"the splash closes", [&app] { return app.GetSplash() == nullptr; }}};
   for (auto& step : steps(app)) app.steps.push_back(std::move(step));
   app.steps.push_back({"the program ends without asking", [&app] {
-                         for (const auto& t : app.DocTemplates()) {
-                           for (const auto& doc : t->Documents()) doc->SetModifiedFlag(false);
-                         }
+                         app.ForgetChanges();
                          return true;
                        }});
   desktop->Run(app);
@@ -116,8 +114,6 @@ TEST(DesktopWindows, OpeningTheOpenPanelRaisesIt) {
                // The part of the panel that lies over the main window's view.
                area = ScreenRect(*panel()).Intersect(ScreenRect(app.View()));
                onTop = Screenshot("vostrane-raise-open.png");
-               // Opening the panel marked the circuit changed; the program ends without asking.
-               app.Doc()->SetModifiedFlag(false);
                const pf::Point free = FreePoint(app.View());
                const wxPoint at = OnScreen(app.View(), free);
                return onTop != nullptr && !area.IsEmpty() &&
