@@ -124,6 +124,14 @@ pf::Dialog* ShownDialog(int templateId) {
   return nullptr;
 }
 
+pf::PrintPreview* Preview() {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* preview = dynamic_cast<pf::PrintPreview*>(w);
+    if (preview != nullptr && pf::NativeWindow(*preview)->IsShown()) return preview;
+  }
+  return nullptr;
+}
+
 void DrivenApp::ForgetChanges() {
   for (const auto& t : DocTemplates()) {
     for (const auto& doc : t->Documents()) doc->SetModifiedFlag(false);

@@ -63,6 +63,13 @@ pf::Point FreePoint(CVostraneView& view) {
   return {10, 10};
 }
 
+DrivenApp::Step ClickAnalyserTwice(DrivenApp& app) {
+  return {"the analyser is clicked twice", [&app] {
+            const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
+            return vna != nullptr && DoubleClick(app.View(), *vna);
+          }};
+}
+
 size_t Documents(const DrivenApp& app) {
   return app.DocTemplates().empty() ? 0 : app.DocTemplates().front()->Documents().size();
 }
@@ -103,11 +110,7 @@ TEST(DesktopWindows, OpeningTheOpenPanelRaisesIt) {
         };
         auto settle = std::make_shared<int>(0);
         return {
-            {"the analyser is clicked twice",
-             [&app] {
-               const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
-               return vna != nullptr && DoubleClick(app.View(), *vna);
-             }},
+            ClickAnalyserTwice(app),
             {"its panel opens over the circuit",
              [&, panel, settle] {
                if (panel() == nullptr || ++*settle < 4) return false;
@@ -157,11 +160,7 @@ TEST(DesktopWindows, MainShortcutsActInThePanel) {
       VOSTRANE_ANALYSER_EXAMPLE, "shortcuts", [&](DrivenApp& app) -> std::vector<DrivenApp::Step> {
         auto settle = std::make_shared<int>(0);
         return {
-            {"the analyser is clicked twice",
-             [&app] {
-               const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
-               return vna != nullptr && DoubleClick(app.View(), *vna);
-             }},
+            ClickAnalyserTwice(app),
             {"its panel has the keyboard, and Ctrl+S is pressed",
              [&app, settle] {
                const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
@@ -242,13 +241,7 @@ TEST(DesktopWindows, WheelScrollsThePrintPreview) {
   pf::Point after{-1, -1};
   int line = 0;
   const std::string failed = Drive(VOSTRANE_EXAMPLE, "preview", [&](DrivenApp&) {
-    auto preview = []() -> pf::PrintPreview* {
-      for (pf::Window* w : pf::Window::TopLevelWindows()) {
-        auto* p = dynamic_cast<pf::PrintPreview*>(w);
-        if (p != nullptr && pf::NativeWindow(*p)->IsShown()) return p;
-      }
-      return nullptr;
-    };
+    const auto preview = Preview;
     return std::vector<DrivenApp::Step>{
         {"Datei/Seitenansicht", [] { return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"}); }},
         {"Vergrößern is pressed until the page is four times as large",
