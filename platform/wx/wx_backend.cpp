@@ -377,10 +377,16 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
     case WindowChange::Geometry:
       ApplyGeometry(window, *peer);
       break;
-    case WindowChange::Visibility:
+    case WindowChange::Visibility: {
+      const bool wasShown = widget->IsShown();
       widget->Show(ShownNatively(window));
-      if (window.IsVisible() && widget->IsTopLevel()) widget->Raise();
+      if (!window.IsVisible() || !widget->IsTopLevel()) break;
+      widget->Raise();
+      // Shown again, it takes the keyboard back: a dialog gives it to the control that had it
+      // last.
+      if (wasShown) widget->SetFocus();
       break;
+    }
     case WindowChange::Enabled:
       widget->Enable(window.IsEnabled());
       if (dynamic_cast<DrawnControl*>(widget) != nullptr) widget->Refresh(false);

@@ -6,14 +6,16 @@
 // panel's test runs with and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
 
 #include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "pf/command_ids.h"
 #include "pf/document.h"
 #include "pf/print_preview.h"
+#include "resources/AnalyserIds.h"
 #include "resources/CommandIds.h"
 #include "wx_ui_services.h"
 
@@ -152,31 +155,57 @@ TEST(DesktopWindows, OpeningTheOpenPanelRaisesIt) {
   EXPECT_LT(raisedPixels, area.width * area.height / 50) << "see vostrane-raise-raised.png";
 }
 
+// The modal dialog on the screen; nullptr when none is open.
+pf::Dialog* ModalDialog() {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->IsModal() && dialog->IsVisible()) return dialog;
+  }
+  return nullptr;
+}
+
 // The main window's shortcuts act while the analyser's panel has the keyboard: Ctrl+S saves the
-// circuit and Ctrl+N opens a new one.
+// circuit and Ctrl+N opens a new one; they rest while the panel's "Display" dialog waits. The
+// panel takes the keyboard back when its symbol is opened again.
 TEST(DesktopWindows, MainShortcutsActInThePanel) {
   size_t documents = 0;
   const std::string failed = Drive(
       VOSTRANE_ANALYSER_EXAMPLE, "shortcuts", [&](DrivenApp& app) -> std::vector<DrivenApp::Step> {
         auto settle = std::make_shared<int>(0);
+        auto panel = [&app] { return FindSymbol<VecNetAnaSymbol>(*app.Doc())->GetWindow(); };
         return {
             ClickAnalyserTwice(app),
-            {"its panel has the keyboard, and Ctrl+S is pressed",
-             [&app, settle] {
-               const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
-               pf::Window* panel = vna->GetWindow();
-               if (panel == nullptr || !panel->IsVisible() || ++*settle < 4) return false;
-               // Opening the panel marks the circuit changed.
-               return app.Doc()->IsModified() && FocusedTop() == pf::NativeWindow(*panel) &&
+            {"its panel has the keyboard, and Display is pressed",
+             [&app, panel, settle] {
+               pf::Window* p = panel();
+               if (p == nullptr || !p->IsVisible() || ++*settle < 4) return false;
+               *settle = 0;
+               return FocusedTop() == pf::NativeWindow(*p) &&
+                      Click(OnScreen(*p->GetDlgItem(analyser_ids::kDisplay), {10, 8}));
+             }},
+            {"in its dialog Ctrl+N is pressed",
+             [&app, &documents] {
+               documents = Documents(app);
+               return ModalDialog() != nullptr && Input({"sleep", "0.5", "key", "ctrl+n"});
+             }},
+            {"no new circuit opens, and Escape closes the dialog",
+             [&app, &documents, settle] {
+               if (++*settle < 4) return false;
+               *settle = 0;
+               return Documents(app) == documents && Input({"key", "Escape"});
+             }},
+            ClickAnalyserTwice(app),
+            {"the panel has the keyboard again, and Ctrl+S is pressed",
+             [&app, panel, settle] {
+               if (ModalDialog() != nullptr || ++*settle < 4) return false;
+               // Opening the panel marked the circuit changed.
+               return app.Doc()->IsModified() && FocusedTop() == pf::NativeWindow(*panel()) &&
                       Input({"key", "ctrl+s"});
              }},
             {"the circuit is saved, and Ctrl+N is pressed",
-             [&] {
-               documents = Documents(app);
-               return !app.Doc()->IsModified() && Input({"key", "ctrl+n"});
-             }},
+             [&app] { return !app.Doc()->IsModified() && Input({"key", "ctrl+n"}); }},
             {"a new circuit opens",
-             [&] { return Documents(app) == documents + 1; }},
+             [&app, &documents] { return Documents(app) == documents + 1; }},
         };
       });
   EXPECT_EQ(failed, "") << "see vostrane-failed.png";
@@ -364,20 +393,35 @@ TEST(DesktopWindows, HelpThatCannotBeShownSaysSo) {
   const std::string expected =
       "Die Hilfe kann nicht angezeigt werden.\nHilfedatei: " + CVostraneApp::HelpFile();
   NotedMessages noted;
-  const std::string failed = Drive(VOSTRANE_EXAMPLE, "help", [&](DrivenApp&) {
-    std::vector<DrivenApp::Step> run{{"the message boxes are noted", [&noted] {
-                                        pf::InstallUiServices(&noted);
-                                        return true;
-                                      }}};
+  auto helpMenuOpen = std::make_shared<bool>(false);
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "help", [&](DrivenApp& app) {
+    std::vector<DrivenApp::Step> run{
+        {"the message boxes and the menus are followed", [&app, &noted, helpMenuOpen] {
+           pf::InstallUiServices(&noted);
+           auto* frame = dynamic_cast<wxFrame*>(pf::NativeWindow(*app.GetMainFrame()));
+           frame->Bind(wxEVT_MENU_OPEN, [frame, helpMenuOpen](wxMenuEvent& e) {
+             e.Skip();
+             const wxMenuBar* bar = frame->GetMenuBar();
+             *helpMenuOpen = e.GetMenu() == bar->GetMenu(bar->GetMenuCount() - 1);
+           });
+           frame->Bind(wxEVT_MENU_CLOSE, [helpMenuOpen](wxMenuEvent& e) {
+             e.Skip();
+             *helpMenuOpen = false;
+           });
+           return true;
+         }}};
     for (const std::string viewerPath : {failing.string() + ":" + path, none.string()}) {
-      run.push_back({"?/Hilfe... is chosen", [viewerPath] {
-                       // The keys go out before the program looks for the viewer.
-                       const bool sent = Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "Left",
-                                                               "sleep", "0.5", "key", "Return"});
+      run.push_back({"the menu ? is opened", [] {
+                       return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "Left"});
+                     }});
+      run.push_back({"Hilfe... is chosen", [viewerPath, helpMenuOpen] {
+                       if (!*helpMenuOpen) return false;
+                       // The key goes out before the program looks for the viewer.
+                       const bool sent = Input({"sleep", "0.5", "key", "Return"});
                        setenv("PATH", viewerPath.c_str(), 1);
                        return sent;
                      }});
-      run.push_back({"a box says that the help cannot be shown", [&, path] {
+      run.push_back({"a box says that the help cannot be shown", [path] {
                        setenv("PATH", path.c_str(), 1);
                        return HelpBoxShown() && Input({"key", "Return"});
                      }});
