@@ -70,9 +70,8 @@ int ToolBar::ButtonAt(Point p) const {
 }
 
 int ToolBar::BarHeight(int width) const {
-  const int rowsBottom =
-      buttons_.empty() ? kBorder + kButtonSize : Place(static_cast<int>(buttons_.size()) - 1, width).bottom;
-  return rowsBottom + kBorder;
+  const int last = static_cast<int>(buttons_.size()) - 1;
+  return (last < 0 ? kBorder + kButtonSize : Place(last, width).bottom) + kBorder;
 }
 
 void ToolBar::UpdateButtons() {

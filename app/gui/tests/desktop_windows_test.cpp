@@ -39,7 +39,9 @@ namespace fs = std::filesystem;
 int Changed(const pf::CairoDc& a, const pf::CairoDc& b, const wxRect& area) {
   int changed = 0;
   for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
-    for (int x = area.GetLeft(); x <= area.GetRight(); ++x) changed += a.GetPixel(x, y) != b.GetPixel(x, y);
+    for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
+      changed += a.GetPixel(x, y) != b.GetPixel(x, y);
+    }
   }
   return changed;
 }
@@ -203,9 +205,10 @@ TEST(DesktopWindows, MainShortcutsActInThePanel) {
                       Input({"key", "ctrl+s"});
              }},
             {"the circuit is saved, and Ctrl+N is pressed",
-             [&app] { return !app.Doc()->IsModified() && Input({"key", "ctrl+n"}); }},
-            {"a new circuit opens",
-             [&app, &documents] { return Documents(app) == documents + 1; }},
+             [&app] {
+               return !app.Doc()->IsModified() && Input({"key", "ctrl+n"});
+             }},
+            {"a new circuit opens", [&app, &documents] { return Documents(app) == documents + 1; }},
         };
       });
   EXPECT_EQ(failed, "") << "see vostrane-failed.png";
@@ -235,14 +238,14 @@ TEST(DesktopWindows, WheelAndPageKeysScrollTheCircuit) {
     std::vector<DrivenApp::Step> run{
         {"the main window is made narrower than the drawing",
          [] {
-           return Input({"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize", "900",
-                         "700"});
+           return Input(
+               {"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize", "900", "700"});
          }},
         {"a click into the circuit", [&app] {
-                                        if (app.GetMainFrame()->GetRect().Width() > 1000) return false;
-                                        const wxPoint at = OnScreen(app.View(), FreePoint(app.View()));
-                                        return Input({"mousemove", At(at.x), At(at.y), "click", "1"});
-                                      }}};
+           if (app.GetMainFrame()->GetRect().Width() > 1000) return false;
+           const wxPoint at = OnScreen(app.View(), FreePoint(app.View()));
+           return Input({"mousemove", At(at.x), At(at.y), "click", "1"});
+         }}};
     for (const ScrollStep& step : steps) {
       run.push_back({"scrolled by " + step.input[0] + " " + step.input[1], [&app, &step, &reached] {
                        if (!reached.empty()) reached.back() = app.View().GetScrollPosition();
@@ -272,7 +275,10 @@ TEST(DesktopWindows, WheelScrollsThePrintPreview) {
   const std::string failed = Drive(VOSTRANE_EXAMPLE, "preview", [&](DrivenApp&) {
     const auto preview = Preview;
     return std::vector<DrivenApp::Step>{
-        {"Datei/Seitenansicht", [] { return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"}); }},
+        {"Datei/Seitenansicht",
+         [] {
+           return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"});
+         }},
         {"Vergrößern is pressed until the page is four times as large",
          [preview] {
            pf::PrintPreview* p = preview();
@@ -305,7 +311,8 @@ TEST(DesktopWindows, WheelScrollsThePrintPreview) {
 }
 
 // At 800 pixels the element bar breaks into a further row, every button in sight; the first
-// row's last button, which lay beyond the window's edge, picks its element. At 1200 pixels it has its two rows again.
+// row's last button, which lay beyond the window's edge, picks its element. At 1200 pixels it has
+// its two rows again.
 TEST(DesktopWindows, ElementBarKeepsEveryButtonInANarrowWindow) {
   int narrowHeight = 0;
   int wideHeight = 0;
@@ -317,8 +324,8 @@ TEST(DesktopWindows, ElementBarKeepsEveryButtonInANarrowWindow) {
     return std::vector<DrivenApp::Step>{
         {"the main window is made 800 pixels wide",
          [] {
-           return Input({"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize", "800",
-                         "600"});
+           return Input(
+               {"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize", "800", "600"});
          }},
         {"the bar's last button is clicked",
          [&, bar] {
@@ -346,9 +353,8 @@ TEST(DesktopWindows, ElementBarKeepsEveryButtonInANarrowWindow) {
         {"its element is picked, and the window is made 1200 pixels wide",
          [&] {
            picked = app.View().GetElementType();
-           return picked == last &&
-                  Input({"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize",
-                         "1200", "700"});
+           return picked == last && Input({"search", "--onlyvisible", "--name", "^Vostrane - ",
+                                           "windowsize", "1200", "700"});
          }},
         {"the bar has its two rows again",
          [&, bar] {
@@ -410,7 +416,7 @@ TEST(DesktopWindows, HelpThatCannotBeShownSaysSo) {
            });
            return true;
          }}};
-    for (const std::string viewerPath : {failing.string() + ":" + path, none.string()}) {
+    for (const std::string& viewerPath : {failing.string() + ":" + path, none.string()}) {
       run.push_back({"the menu ? is opened", [] {
                        return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "Left"});
                      }});
