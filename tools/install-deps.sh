@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev
   libcairo2-dev fonts-liberation2 libsuitesparse-dev libfftw3-dev
-  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick xdotool poppler-utils
+  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick xdotool poppler-utils openbox
   clang libclang-rt-14-dev
   python3-numpy python3-scipy python3-scikit-rf ngspice time sox
   gerbv

@@ -433,7 +433,11 @@ void CVostraneView::DeleteSelection() {
 }
 
 void CVostraneView::OnKeyDown(int key, unsigned modifiers) {
-  if (key == pf::kVkDelete && modifiers == 0) DeleteSelection();
+  if (key == pf::kVkDelete && modifiers == 0) {
+    DeleteSelection();
+  } else {
+    pf::ScrollView::OnKeyDown(key, modifiers);
+  }
 }
 
 void CVostraneView::OnDestroy() {

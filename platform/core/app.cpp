@@ -5,6 +5,7 @@
 #include "pf/document.h"
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/ui_services.h"
 #include "pf/view.h"
 #include "pf/window.h"
 
@@ -61,6 +62,7 @@ App* App::Current() { return current; }
 bool App::OnIdle(long count) {
   if (count != 0) return false;
   if (auto* frame = dynamic_cast<FrameWnd*>(mainWnd_.get())) frame->OnIdleUpdateCmdUI();
+  TheUiServices().CheckHelpViewers();
   return true;
 }
 

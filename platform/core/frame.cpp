@@ -1,6 +1,7 @@
 #include "pf/frame.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "pf/app.h"
 #include "pf/command_ids.h"
@@ -37,13 +38,20 @@ void ToolBar::SetButtonStyle(int index, ToolStyle style, bool wrap) {
   ControlStateChanged();
 }
 
-Rect ToolBar::ButtonRect(int index) const {
+Rect ToolBar::Place(int index, int width) const {
+  // A row also breaks where the next button would pass the bar's right border; a bar without
+  // a width yet breaks after its wrap buttons only.
+  const int right = width > 0 ? width - kBorder : INT_MAX;
   int x = kBorder;
   int y = kBorder;
   for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-    const int width = buttons_[i].style == ToolStyle::Separator ? kSeparatorWidth : kButtonSize;
-    if (i == index) return {x, y, x + width, y + kButtonSize};
-    x += width;
+    const int w = buttons_[i].style == ToolStyle::Separator ? kSeparatorWidth : kButtonSize;
+    if (x > kBorder && x + w > right) {
+      x = kBorder;
+      y += kButtonSize;
+    }
+    if (i == index) return {x, y, x + w, y + kButtonSize};
+    x += w;
     if (buttons_[i].wrap) {
       x = kBorder;
       y += kButtonSize;
@@ -52,6 +60,8 @@ Rect ToolBar::ButtonRect(int index) const {
   return {};
 }
 
+Rect ToolBar::ButtonRect(int index) const { return Place(index, GetRect().Width()); }
+
 int ToolBar::ButtonAt(Point p) const {
   for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
     if (buttons_[i].style != ToolStyle::Separator && ButtonRect(i).Contains(p)) return i;
@@ -59,11 +69,9 @@ int ToolBar::ButtonAt(Point p) const {
   return -1;
 }
 
-int ToolBar::BarHeight() const {
-  const int rows = 1 + static_cast<int>(std::count_if(
-                           buttons_.begin(), buttons_.end() - (buttons_.empty() ? 0 : 1),
-                           [](const ToolButton& b) { return b.wrap; }));
-  return 2 * kBorder + rows * kButtonSize;
+int ToolBar::BarHeight(int width) const {
+  const int last = static_cast<int>(buttons_.size()) - 1;
+  return (last < 0 ? kBorder + kButtonSize : Place(last, width).bottom) + kBorder;
 }
 
 void ToolBar::UpdateButtons() {
@@ -194,7 +202,8 @@ Rect FrameWnd::ClientArea() const {
   for (Window* w : bars_) {
     if (!w->IsVisible()) continue;
     if (auto* bar = dynamic_cast<ToolBar*>(w)) {
-      area.top += bar->BarHeight();
+      // At the width the layout gives the bar.
+      area.top += bar->BarHeight(area.Width());
     } else if (dynamic_cast<StatusBar*>(w) != nullptr) {
       area.bottom -= StatusBar::kHeight;
     }
@@ -210,8 +219,9 @@ void FrameWnd::RecalcLayout() {
   for (Window* w : Children()) {
     if (auto* bar = dynamic_cast<ToolBar*>(w)) {
       if (!bar->IsVisible()) continue;
-      bar->MoveWindow({0, top, client.right, top + bar->BarHeight()});
-      top += bar->BarHeight();
+      const int height = bar->BarHeight(client.Width());
+      bar->MoveWindow({0, top, client.right, top + height});
+      top += height;
     } else if (dynamic_cast<StatusBar*>(w) != nullptr) {
       w->MoveWindow({0, client.bottom - StatusBar::kHeight, client.right, client.bottom});
     } else {

@@ -11,9 +11,15 @@ namespace {
 
 UiServices* installed = nullptr;
 
-// Viewers started for help files; a child still running when the program ends goes with it.
-std::vector<std::unique_ptr<Process>>& HelpViewers() {
-  static std::vector<std::unique_ptr<Process>> viewers;
+// Viewers started for help files, with the file each shows; a child still running when the
+// program ends goes with it.
+struct HelpViewer {
+  std::unique_ptr<Process> process;
+  std::string path;
+};
+
+std::vector<HelpViewer>& HelpViewers() {
+  static std::vector<HelpViewer> viewers;
   return viewers;
 }
 
@@ -34,18 +40,36 @@ bool UiServices::ShowHelp(const std::string& path) {
     MessageBox("Hilfedatei nicht gefunden: " + mapped, "Hilfe", MsgButtons::Ok, MsgIcon::Error);
     return false;
   }
-  OpenHelpFile(mapped);
-  return true;
+  if (OpenHelpFile(mapped)) return true;
+  HelpNotShown(mapped);
+  return false;
 }
 
-void UiServices::OpenHelpFile(const std::string& path) {
-  auto& viewers = HelpViewers();
-  std::erase_if(viewers, [](const auto& p) { return p->Poll() != Process::State::Running; });
+void UiServices::HelpNotShown(const std::string& path) {
+  MessageBox("Die Hilfe kann nicht angezeigt werden.\nHilfedatei: " + path, "Hilfe",
+             MsgButtons::Ok, MsgIcon::Error);
+}
+
+void UiServices::CheckHelpViewers() {
+  std::vector<std::string> failed;
+  std::erase_if(HelpViewers(), [&failed](HelpViewer& v) {
+    const Process::State state = v.process->Poll();
+    if (state == Process::State::Running) return false;
+    if (state != Process::State::Exited || v.process->ExitCode() != 0) failed.push_back(v.path);
+    return true;
+  });
+  // The boxes come once the list is settled: their modal loops may run idle work again.
+  for (const std::string& path : failed) HelpNotShown(path);
+}
+
+bool UiServices::OpenHelpFile(const std::string& path) {
   // The viewer may hand the file to a program of the desktop, which stays.
   auto viewer = std::make_unique<Process>(Process::Leftovers::Keep);
-  if (viewer->Start({"xdg-open", path}, std::filesystem::path(path).parent_path().string())) {
-    viewers.push_back(std::move(viewer));
+  if (!viewer->Start({"xdg-open", path}, std::filesystem::path(path).parent_path().string())) {
+    return false;
   }
+  HelpViewers().push_back({std::move(viewer), path});
+  return true;
 }
 
 MsgResult ScriptedUiServices::SafeAnswer(MsgButtons buttons) {

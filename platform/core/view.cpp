@@ -89,6 +89,28 @@ void ScrollView::ScrollToPosition(Point p) {
   ControlStateChanged();
 }
 
+Size ScrollView::LineSize() const {
+  return {std::max(total_.cx / 100, 1), std::max(total_.cy / 100, 1)};
+}
+
+Size ScrollView::PageSize() const {
+  return {std::max(total_.cx / 10, 1), std::max(total_.cy / 10, 1)};
+}
+
+void ScrollView::Wheel(int notches, bool sideways) {
+  if (!IsWindowEnabled()) return;
+  const Size line = LineSize();
+  const int step = std::max(kWheelLines * (sideways ? line.cx : line.cy), kWheelMinimum);
+  const int by = -notches * step;
+  ScrollToPosition(sideways ? Point{pos_.x + by, pos_.y} : Point{pos_.x, pos_.y + by});
+}
+
+void ScrollView::OnKeyDown(int key, unsigned modifiers) {
+  if (modifiers != 0 || (key != kVkPrior && key != kVkNext)) return;
+  const int page = PageSize().cy;
+  ScrollToPosition({pos_.x, pos_.y + (key == kVkNext ? page : -page)});
+}
+
 void ScrollView::OnPrepareDC(Dc& dc) {
   dc.SetMapMode(mode_);
   dc.SetViewportOrg(-pos_.x, -pos_.y);

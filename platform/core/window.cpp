@@ -168,7 +168,13 @@ void Window::CenterOnScreen() {
 }
 
 void Window::ShowWindow(bool show) {
-  if (visible_ == show || !created_) return;
+  if (!created_) return;
+  if (visible_ == show) {
+    // Showing a shown top-level window activates it, as on the platform: it comes over the
+    // other windows and takes the keyboard.
+    if (show && parent_ == nullptr) TheBackend().WindowChanged(*this, WindowChange::Visibility);
+    return;
+  }
   visible_ = show;
   TheBackend().WindowChanged(*this, WindowChange::Visibility);
   if (show) Invalidate();

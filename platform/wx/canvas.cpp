@@ -32,11 +32,9 @@ wxBitmap ToBitmap(cairo_surface_t* image, const wxRect& r) {
   return wxBitmap(out);
 }
 
-// The platform's scroll steps: a line is a hundredth of the drawing, a page a tenth.
-int ScrollTarget(const wxScrollWinEvent& event, int pos, int total) {
+// Where a scroll bar event moves the position on its axis, in the view's steps.
+int ScrollTarget(const wxScrollWinEvent& event, int pos, int total, int line, int page) {
   const wxEventType type = event.GetEventType();
-  const int line = std::max(total / 100, 1);
-  const int page = std::max(total / 10, 1);
   if (type == wxEVT_SCROLLWIN_TOP) return 0;
   if (type == wxEVT_SCROLLWIN_BOTTOM) return total;
   if (type == wxEVT_SCROLLWIN_LINEUP) return pos - line;
@@ -62,6 +60,7 @@ Canvas::Canvas(wxWindow* parent, bool scrollBars)
   // release.
   Bind(wxEVT_MOUSE_CAPTURE_LOST, [](wxMouseCaptureLostEvent&) { Window::ReleaseCapture(); });
   if (!scrollBars) return;
+  Bind(wxEVT_MOUSEWHEEL, &Canvas::OnWheel, this);
   for (const auto type :
        {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
         wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
@@ -137,13 +136,34 @@ void Canvas::OnScroll(wxScrollWinEvent& event) {
   auto* view = dynamic_cast<ScrollView*>(backend != nullptr ? backend->ModelOf(this) : nullptr);
   if (view == nullptr) return;
   Point pos = view->GetScrollPosition();
+  const Size line = view->LineSize();
+  const Size page = view->PageSize();
   if (event.GetOrientation() == wxHORIZONTAL) {
-    pos.x = ScrollTarget(event, pos.x, view->GetTotalSize().cx);
+    pos.x = ScrollTarget(event, pos.x, view->GetTotalSize().cx, line.cx, page.cx);
   } else {
-    pos.y = ScrollTarget(event, pos.y, view->GetTotalSize().cy);
+    pos.y = ScrollTarget(event, pos.y, view->GetTotalSize().cy, line.cy, page.cy);
   }
   view->ScrollToPosition(pos);
   backend->AfterInput();
 }
 
+void Canvas::OnWheel(wxMouseEvent& event) {
+  WxBackend* backend = WxBackend::Current();
+  auto* view = dynamic_cast<ScrollView*>(backend != nullptr ? backend->ModelOf(this) : nullptr);
+  if (view == nullptr || event.GetWheelDelta() <= 0) {
+    event.Skip();
+    return;
+  }
+  // Fine wheels send parts of a notch, which add up. A sideways wheel turned right gives a
+  // positive rotation, which scrolls right; Shift turns the wheel sideways.
+  const bool sideways = event.GetWheelAxis() == wxMOUSE_WHEEL_HORIZONTAL;
+  wheelRest_ += sideways ? -event.GetWheelRotation() : event.GetWheelRotation();
+  const int notches = wheelRest_ / event.GetWheelDelta();
+  wheelRest_ -= notches * event.GetWheelDelta();
+  if (notches == 0) return;
+  view->Wheel(notches, sideways || event.ShiftDown());
+  backend->AfterInput();
+}
+
 }  // namespace pf
+

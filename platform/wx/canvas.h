@@ -22,6 +22,10 @@ class Canvas : public wxWindow {
   void OnMouse(wxMouseEvent& event);
   void OnKeyDown(wxKeyEvent& event);
   void OnScroll(wxScrollWinEvent& event);
+  void OnWheel(wxMouseEvent& event);
+
+  // What the wheel turned short of a whole notch.
+  int wheelRest_ = 0;
 };
 
 }  // namespace pf

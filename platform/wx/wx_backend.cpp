@@ -7,11 +7,13 @@
 #include <wx/frame.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
+#include <wx/textentry.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string_view>
 
 #include "canvas.h"
 #include "convert.h"
@@ -52,6 +54,44 @@ void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
     return;
   }
   backend->AfterInput();
+}
+
+// A focused text field keeps its clipboard and undo keys.
+bool TakesEditingKey(const wxWindow* focus, int key, unsigned modifiers) {
+  if (dynamic_cast<const wxTextEntry*>(focus) == nullptr) return false;
+  return modifiers == kMkControl && std::string_view("XCVAZY").find(static_cast<char>(key)) !=
+                                        std::string_view::npos;
+}
+
+// The frame that a window belongs to through its owners; nullptr when there is none.
+FrameWnd* OwnerFrame(const Window& window) {
+  for (Window* w = window.GetOwner(); w != nullptr; w = w->GetOwner()) {
+    w = w->GetTopLevelParent();
+    if (auto* frame = dynamic_cast<FrameWnd*>(w)) return frame;
+  }
+  return nullptr;
+}
+
+// A modeless dialog leaves the shortcuts of its frame (keys with Ctrl or Alt) to the frame while
+// no modal window is open; true when one of them took the key. A plain key stays the dialog's:
+// Entf on a panel's key must not delete in the circuit behind it.
+bool OnOwnerFrameKey(wxWindow* top, wxKeyEvent& event) {
+  WxBackend* backend = WxBackend::Current();
+  const auto* dialog = dynamic_cast<Dialog*>(backend != nullptr ? backend->ModelOf(top) : nullptr);
+  const int key = VirtualKey(event.GetKeyCode());
+  const unsigned modifiers = Modifiers(event);
+  if (dialog == nullptr || dialog->IsModal() || backend->InModal() || key == 0 ||
+      (modifiers & (kMkControl | kMkAlt)) == 0) {
+    return false;
+  }
+  FrameWnd* frame = OwnerFrame(*dialog);
+  if (frame == nullptr || !frame->IsWindowEnabled() ||
+      TakesEditingKey(wxWindow::FindFocus(), key, modifiers) ||
+      !frame->TranslateAccelerator(key, modifiers)) {
+    return false;
+  }
+  backend->AfterInput();
+  return true;
 }
 
 // The rows of the native frame above the model's client area.
@@ -172,7 +212,9 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   if (dynamic_cast<Dialog*>(&window) != nullptr) {
     top = new wxDialog(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
                        wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
-    top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnDialogKey(top, event); });
+    top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) {
+      if (!OnOwnerFrameKey(top, event)) OnDialogKey(top, event);
+    });
   } else {
     auto* frame =
         new wxFrame(owner, wxID_ANY, title, wxDefaultPosition, wxDefaultSize,
@@ -320,13 +362,20 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
     case WindowChange::Geometry:
       ApplyGeometry(window, *peer);
       break;
-    case WindowChange::Visibility:
+    case WindowChange::Visibility: {
+      const bool wasShown = widget->IsShown();
       widget->Show(ShownNatively(window));
-      if (window.IsVisible() && widget->IsTopLevel()) {
-        widget->Raise();
-        if (Window* focus = window.GetFocusedWindow()) ShowFocus(*focus);
+      if (!window.IsVisible() || !widget->IsTopLevel()) break;
+      widget->Raise();
+      // Shown, also again, it takes the keyboard: a dialog gives it to the control that had it
+      // last.
+      if (Window* focus = window.GetFocusedWindow()) {
+        ShowFocus(*focus);
+      } else if (wasShown) {
+        widget->SetFocus();
       }
       break;
+    }
     case WindowChange::Enabled:
       widget->Enable(window.IsEnabled());
       if (dynamic_cast<DrawnControl*>(widget) != nullptr) widget->Refresh(false);

@@ -68,6 +68,8 @@ class WxBackend : public Backend {
   // modal loops do.
   void EnterNativeModal() { ++modalDepth_; }
   void LeaveNativeModal() { --modalDepth_; }
+  // A modal loop of the model or a native modal window runs.
+  bool InModal() const { return modalDepth_ > 0; }
   // Brings the backing surface of a window that the model paints up to date.
   void PaintSurface(Window& window);
   // The main loop ends when the application's main window is destroyed.

@@ -11,6 +11,7 @@
 #include "app/cli/tests/page_match.h"
 #include "app/startup/RegisterAll.h"
 #include "pf/desktop.h"
+#include "pf/document.h"
 #include "pf/process.h"
 
 namespace desktop_driver {
@@ -123,6 +124,20 @@ pf::Dialog* ShownDialog(int templateId) {
   return nullptr;
 }
 
+pf::PrintPreview* Preview() {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* preview = dynamic_cast<pf::PrintPreview*>(w);
+    if (preview != nullptr && pf::NativeWindow(*preview)->IsShown()) return preview;
+  }
+  return nullptr;
+}
+
+void DrivenApp::ForgetChanges() {
+  for (const auto& t : DocTemplates()) {
+    for (const auto& doc : t->Documents()) doc->SetModifiedFlag(false);
+  }
+}
+
 void DrivenApp::Tick() {
   if (running_ || InputPending()) return;
   if (next_ == steps.size()) {
@@ -141,6 +156,7 @@ void DrivenApp::Tick() {
     failed = steps[next_].what;
     Screenshot("vostrane-failed.png");
     next_ = steps.size();
+    ForgetChanges();
   }
 }
 

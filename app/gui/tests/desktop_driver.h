@@ -19,6 +19,7 @@
 #include "pf/cairo_dc.h"
 #include "pf/desktop.h"
 #include "pf/dialog.h"
+#include "pf/print_preview.h"
 #include "pf/profile.h"
 
 namespace desktop_driver {
@@ -53,6 +54,8 @@ wxPoint OnScreen(const pf::Window& window, pf::Point p);
 std::string DialogTitle();
 // The shown modal dialog of the template; nullptr when none is.
 pf::Dialog* ShownDialog(int templateId);
+// The print preview on the screen; nullptr when none is open.
+pf::PrintPreview* Preview();
 
 // The pixels of the expected image's area that differ on the screen, where the area's corner
 // lies at origin.
@@ -91,6 +94,9 @@ class DrivenApp : public CVostraneApp {
     return dynamic_cast<CVostraneDoc*>(GetMainFrame()->GetActiveDocument());
   }
   CVostraneView& View() const { return ActiveView(*this); }
+  // Every circuit counts as unchanged: the program ends without asking. So it ends after a
+  // step that never succeeds.
+  void ForgetChanges();
 
   std::vector<Step> steps;
   std::string failed;

@@ -94,15 +94,6 @@ std::unique_ptr<pf::CairoDc> Rasterise(const std::string& pdf, const std::string
   return ReadPng(png);
 }
 
-// The print preview on the screen; nullptr when none is open.
-pf::PrintPreview* Preview() {
-  for (pf::Window* w : pf::Window::TopLevelWindows()) {
-    auto* preview = dynamic_cast<pf::PrintPreview*>(w);
-    if (preview != nullptr && pf::NativeWindow(*preview)->IsShown()) return preview;
-  }
-  return nullptr;
-}
-
 std::string Title(const pf::Window& frame) {
   return pf::NativeWindow(frame)->GetLabel().utf8_string();
 }

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "pf/path_map.h"
+#include "scoped_env.h"
 #include "temp_dir.h"
 
 namespace {
@@ -90,6 +96,57 @@ TEST_F(UiServicesTest, HelpOpensMappedFilesAndReportsMissingOnes) {
   EXPECT_EQ(scripted.HelpFiles(), std::vector<std::string>{root / "Hilfe.chm"});
   ASSERT_EQ(scripted.Messages().size(), 1u);
   EXPECT_EQ(scripted.Messages()[0].text, "Hilfedatei nicht gefunden: " + (root / "Fehlt.chm"));
+}
+
+// The scripted services that start the desktop's viewer.
+class StartsViewers : public pf::ScriptedUiServices {
+ protected:
+  bool OpenHelpFile(const std::string& path) override { return UiServices::OpenHelpFile(path); }
+};
+
+// A viewer that ends well shows the help; one that fails, or none to be found, leads to a box
+// with the help file's place: at once when it cannot start, at the next look when it ends.
+TEST_F(UiServicesTest, HelpThatCannotBeShownIsReportedWithItsFile) {
+  const pf::test::TempDir dir;
+  const std::string help = dir.WriteFile("hilfe.html", "<html></html>");
+  const std::string notShown = "Die Hilfe kann nicht angezeigt werden.\nHilfedatei: " + help;
+  const struct {
+    const char* viewer;  // the script that stands for xdg-open; nullptr: there is none
+    bool reported;
+  } cases[] = {
+      {"#!/bin/sh\n/usr/bin/touch \"$1.seen\"\nexit 0\n", false},
+      {"#!/bin/sh\n/usr/bin/touch \"$1.seen\"\nexit 3\n", true},
+      {"#!/bin/sh\n/usr/bin/touch \"$1.seen\"\nkill -9 $$\n", true},
+      {nullptr, true},
+  };
+  for (const auto& c : cases) {
+    const std::string bin = dir / "bin";
+    std::filesystem::remove_all(bin);
+    std::filesystem::create_directory(bin);
+    std::filesystem::remove(help + ".seen");
+    if (c.viewer != nullptr) {
+      const std::string script = dir.WriteFile("bin/xdg-open", c.viewer);
+      std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    }
+    StartsViewers services;
+    {
+      const pf::test::ScopedEnv path("PATH", bin.c_str());
+      EXPECT_EQ(services.ShowHelp(help), c.viewer != nullptr) << c.viewer;
+    }
+    // A viewer that leaves its mark has ended soon after.
+    int settled = 0;
+    for (int i = 0; i < 500 && c.viewer != nullptr && services.Messages().empty() && settled < 50;
+         ++i) {
+      usleep(10000);
+      services.CheckHelpViewers();
+      if (std::filesystem::exists(help + ".seen")) ++settled;
+    }
+    services.CheckHelpViewers();
+    std::vector<std::string> texts;
+    for (const auto& m : services.Messages()) texts.push_back(m.text);
+    EXPECT_EQ(texts, c.reported ? std::vector<std::string>{notShown} : std::vector<std::string>{})
+        << (c.viewer != nullptr ? c.viewer : "no viewer");
+  }
 }
 
 }  // namespace

@@ -316,6 +316,72 @@ TEST_F(DocumentTest, ScrollViewMovesTheOriginAndStaysInsideTheDrawing) {
   EXPECT_EQ(view->GetScrollPosition(), (Point{55, 55}));
 }
 
+// A wheel notch scrolls three lines (a hundredth of the drawing each), at least 30 pixels,
+// sideways on request; Page Down and Page Up scroll by a page (a tenth); both stay inside the
+// drawing.
+TEST_F(DocumentTest, WheelAndPageKeysScrollByTheViewsSteps) {
+  Document* doc = app.OnFileNew();
+  auto* view = dynamic_cast<TextView*>(doc->Views()[0]);
+  view->MoveWindow({0, 0, 400, 300});
+  const struct {
+    Size total;
+    std::function<void()> input;
+    Point position;
+  } cases[] = {
+      {{1255, 1255}, [&] { view->Wheel(-1, false); }, {0, 36}},
+      {{1255, 1255}, [&] { view->Wheel(-2, false); }, {0, 108}},
+      {{1255, 1255}, [&] { view->Wheel(1, false); }, {0, 72}},
+      {{1255, 1255}, [&] { view->Wheel(-1, true); }, {36, 72}},
+      {{1255, 1255}, [&] { headless.KeyDown(*view, kVkNext); }, {36, 197}},
+      {{1255, 1255}, [&] { headless.KeyDown(*view, kVkPrior); }, {36, 72}},
+      {{1255, 1255}, [&] { headless.KeyDown(*view, kVkNext, kMkShift); }, {36, 72}},
+      {{1255, 1255}, [&] { view->Wheel(-40, false); }, {36, 955}},
+      {{1255, 1255}, [&] { view->Wheel(5, true); }, {0, 955}},
+      // Small drawings: three lines are less than 30 pixels.
+      {{600, 500}, [&] { view->Wheel(-1, false); }, {0, 30}},
+      {{600, 500}, [&] { view->Wheel(-1, true); }, {30, 30}},
+      {{600, 500}, [&] { headless.KeyDown(*view, kVkNext); }, {30, 80}},
+  };
+  Size total;
+  for (const auto& c : cases) {
+    if (c.total != total) {
+      view->SetScrollSizes(MapMode::Text, total = c.total);
+      view->ScrollToPosition({0, 0});
+    }
+    c.input();
+    EXPECT_EQ(view->GetScrollPosition(), c.position) << c.total.cx << " " << c.position.y;
+  }
+}
+
+// A bar breaks its rows after its wrap buttons and where the next button would pass its width,
+// so that every button stays inside; the frame lays out its windows below all rows.
+TEST_F(DocumentTest, ToolbarRowsBreakAtTheFramesWidth) {
+  std::vector<ToolButton> buttons(30, Button(kByView));
+  buttons[3] = Button(0, ToolStyle::Separator);
+  buttons[19].wrap = true;
+  ToolBar& bar = main->AddToolBar(0xE800, buttons, {0, 0, 800, 26});
+  const int row = ToolBar::kButtonSize;
+  const struct {
+    int width;
+    int rows;
+  } cases[] = {
+      {800, 2},  // the wrap button alone breaks
+      {300, 3},  // 13 buttons, then 7 to the wrap, then 10
+      {200, 5},  // 9, 8, 3 to the wrap, 8, 2
+      {10, 30},  // one a row, however narrow
+  };
+  for (const auto& c : cases) {
+    main->MoveWindow({0, 0, c.width, 600});
+    EXPECT_EQ(bar.BarHeight(), 2 * ToolBar::kBorder + c.rows * row) << c.width;
+    for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+      const Rect r = bar.ButtonRect(i);
+      EXPECT_TRUE(r.left == ToolBar::kBorder || r.right <= c.width - ToolBar::kBorder)
+          << c.width << " " << i;
+    }
+    EXPECT_EQ(main->ClientArea().top, bar.BarHeight()) << c.width;
+  }
+}
+
 TEST_F(DocumentTest, TheMenuFollowsTheActiveDocumentAndAsksTheRoute) {
   EXPECT_EQ(main->GetMenu()->ResourceId(), 128);
   EXPECT_FALSE(headless.MenuItemState(*main, "&Bearbeiten/&Dokument"));

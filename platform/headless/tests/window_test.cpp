@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "pf/backend.h"
 #include "pf/recording_dc.h"
 #include "ui_fixture.h"
 
@@ -117,6 +118,30 @@ TEST_F(WindowTest, DestroyingAParentDestroysAndDeletesOwnedChildren) {
   EXPECT_FALSE(grandChild.IsCreated());
   EXPECT_TRUE(top.Children().empty());
   headless.Advance(100);  // the owned child's timer went with it
+}
+
+// The visibility changes a backend is told of, by window.
+class VisibilityLog : public Backend {
+ public:
+  void WindowChanged(Window& window, WindowChange change) override {
+    if (change == WindowChange::Visibility) shown.push_back(&window);
+  }
+  std::vector<const Window*> shown;
+};
+
+// Showing a shown top-level window asks the backend again, which brings it to the top; a child
+// shown again, or a hidden window hidden again, changes nothing.
+TEST_F(WindowTest, ShowingAShownTopLevelWindowBringsItUpAgain) {
+  VisibilityLog log;
+  InstallBackend(&log);
+  top.ShowWindow(true);
+  child.ShowWindow(true);
+  child.ShowWindow(false);
+  child.ShowWindow(false);
+  top.ShowWindow(false);
+  top.ShowWindow(false);
+  InstallBackend(&headless);
+  EXPECT_EQ(log.shown, (std::vector<const Window*>{&top, &child, &top}));
 }
 
 TEST_F(WindowTest, WithoutABackendContextsRecordAndModalDialogsCancel) {

@@ -40,11 +40,13 @@ class ToolBar : public Window {
   void SetButtons(std::vector<ToolButton> buttons);
   const std::vector<ToolButton>& Buttons() const { return buttons_; }
   void SetButtonStyle(int index, ToolStyle style, bool wrap = false);
-  // Where a button sits (rows broken after wrap buttons); the index at a point, or -1.
+  // Where a button sits (rows broken after wrap buttons and where the bar's width ends, so
+  // that every button stays in sight); the index at a point, or -1.
   Rect ButtonRect(int index) const;
   int ButtonAt(Point p) const;
-  // The height the rows of buttons need.
-  int BarHeight() const;
+  // The height the rows of buttons need, at the bar's width or at another.
+  int BarHeight() const { return BarHeight(GetRect().Width()); }
+  int BarHeight(int width) const;
   // Every button but the separators asks the frame's command route for its state.
   void UpdateButtons();
   // The user presses a button: a disabled one does nothing; a check button toggles, a
@@ -59,6 +61,8 @@ class ToolBar : public Window {
   void OnDestroy() override;
 
  private:
+  Rect Place(int index, int width) const;
+
   std::vector<ToolButton> buttons_;
 };
 

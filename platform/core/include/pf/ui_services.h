@@ -52,12 +52,20 @@ class UiServices {
   virtual uint64_t TickCount() = 0;
 
   // Opens a help file named by a Windows path (mapped by MapWindowsPath) in the desktop's
-  // viewer. A missing file is reported, "Hilfedatei nicht gefunden: PATH"; false then.
+  // viewer. A missing file is reported, "Hilfedatei nicht gefunden: PATH"; false then. So is a
+  // viewer that cannot start, here, or that ends with a failure, when CheckHelpViewers looks:
+  // "Die Hilfe kann nicht angezeigt werden.\nHilfedatei: PATH".
   bool ShowHelp(const std::string& path);
+  // Reports the viewers that have ended with a failure since the last look (idle processing
+  // looks).
+  void CheckHelpViewers();
 
  protected:
-  // Starts the viewer (xdg-open) on a file that exists.
-  virtual void OpenHelpFile(const std::string& path);
+  // Starts the viewer (xdg-open) on a file that exists; false when it cannot start.
+  virtual bool OpenHelpFile(const std::string& path);
+
+ private:
+  void HelpNotShown(const std::string& path);
 };
 
 class ScriptedUiServices : public UiServices {
@@ -109,7 +117,10 @@ class ScriptedUiServices : public UiServices {
   static bool CanAnswer(MsgButtons buttons, MsgResult answer);
 
  protected:
-  void OpenHelpFile(const std::string& path) override { helpFiles_.push_back(path); }
+  bool OpenHelpFile(const std::string& path) override {
+    helpFiles_.push_back(path);
+    return true;
+  }
 
  private:
   std::deque<MsgResult> answers_;

@@ -74,6 +74,15 @@ class ScrollView : public View {
   Point GetScrollPosition() const { return pos_; }
   // Kept between 0 and the total size less the client size.
   void ScrollToPosition(Point p);
+  // The platform's scroll steps on each axis: a line is a hundredth of the drawing, a page a
+  // tenth (at least a pixel).
+  Size LineSize() const;
+  Size PageSize() const;
+  // The mouse wheel turned by notches (positive away from the user): each scrolls three lines,
+  // at least kWheelMinimum pixels, towards the top, or towards the left when sideways.
+  static constexpr int kWheelLines = 3;
+  static constexpr int kWheelMinimum = 30;
+  void Wheel(int notches, bool sideways);
   // Between the client area and drawing coordinates.
   Point ClientToLogical(Point p) const { return p + pos_; }
   Point LogicalToClient(Point p) const { return p - pos_; }
@@ -83,6 +92,8 @@ class ScrollView : public View {
 
  protected:
   void OnSize(int cx, int cy) override;
+  // Page Up and Page Down scroll by a page.
+  void OnKeyDown(int key, unsigned modifiers) override;
 
  private:
   MapMode mode_ = MapMode::Text;

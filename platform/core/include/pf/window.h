@@ -34,6 +34,8 @@ inline constexpr int kVkTab = 0x09;
 inline constexpr int kVkReturn = 0x0D;
 inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkSpace = 0x20;
+inline constexpr int kVkPrior = 0x21;  // Page Up
+inline constexpr int kVkNext = 0x22;   // Page Down
 inline constexpr int kVkDelete = 0x2E;
 
 // Flags that come with mouse input; Shift, Control and Alt also come with keys.
@@ -113,7 +115,8 @@ class Window : public CommandTarget {
   void CenterOnScreen();
 
   // Visibility and enabling. A window is shown on the screen only when it and all its
-  // parents are visible; it takes input only when it and all its parents are enabled.
+  // parents are visible; it takes input only when it and all its parents are enabled. Showing
+  // a top-level window, also one shown already, brings it to the top with the keyboard.
   void ShowWindow(bool show);
   bool IsVisible() const { return visible_; }
   bool IsWindowVisible() const;
