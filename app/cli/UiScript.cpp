@@ -526,7 +526,11 @@ class Player {
                                     {"Ctrl+X", 'X', pf::kMkControl},
                                     {"Tab", pf::kVkTab, 0},
                                     {"Shift+Tab", pf::kVkTab, pf::kMkShift},
-                                    {"Space", pf::kVkSpace, 0}};
+                                    {"Space", pf::kVkSpace, 0},
+                                    {"Left", pf::kVkLeft, 0},
+                                    {"Up", pf::kVkUp, 0},
+                                    {"Right", pf::kVkRight, 0},
+                                    {"Down", pf::kVkDown, 0}};
     for (const Key& k : kKeys) {
       if (call.Args() == 1 && call.Words()[1] == k.name) return &k;
     }
@@ -967,7 +971,7 @@ std::span<const Command> Commands() {
       {.name = "click", .usage = "X Y oder click ID", .play = &P::PlayClick},
       {.name = "dclick", .usage = "X Y", .play = &P::PlayDoubleClick},
       {.name = "key",
-       .usage = "Delete|Escape|Return|Ctrl+X|Tab|Shift+Tab|Space",
+       .usage = "Delete|Escape|Return|Ctrl+X|Tab|Shift+Tab|Space|Left|Up|Right|Down",
        .play = &P::PlayKey,
        .make = &P::MakeKey},
       {.name = "edit", .usage = "NAME", .play = &P::PlayEdit},

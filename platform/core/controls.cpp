@@ -141,6 +141,23 @@ bool Button::IsGroupStop() const {
   return firstRadio == this;
 }
 
+Button& Button::NeighbourInGroup(bool backward) {
+  const auto& siblings = GetParent()->Children();
+  const auto [first, end] = GroupSpan();
+  const std::size_t n = end - first;
+  const std::size_t at = static_cast<std::size_t>(
+      std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+  for (std::size_t step = 1; step < n; ++step) {
+    const std::size_t i = first + (at - first + (backward ? n - step : step)) % n;
+    auto* radio = dynamic_cast<Button*>(siblings[i]);
+    if (radio != nullptr && radio->Kind() == ControlKind::RadioButton && radio->IsVisible() &&
+        radio->IsEnabled()) {
+      return *radio;
+    }
+  }
+  return *this;
+}
+
 void Edit::LimitText(int maxChars) { limit_ = maxChars > 0 ? maxChars : kDefaultLimit; }
 
 void Edit::SetReadOnly(bool readOnly) {

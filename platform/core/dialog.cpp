@@ -229,6 +229,20 @@ bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
     case kVkEscape:
       Command(kIdCancel);
       return true;
+    case kVkLeft:
+    case kVkUp:
+    case kVkRight:
+    case kVkDown: {
+      // Within a radio group the arrows move the check with the focus, as the group is one
+      // stop of Tab.
+      if (button == nullptr || button->Kind() != ControlKind::RadioButton) return false;
+      Button& next = button->NeighbourInGroup(key == kVkLeft || key == kVkUp);
+      if (&next != button) {
+        FocusControl(next);
+        next.Click();
+      }
+      return true;
+    }
     case kVkReturn:
       break;
     default:

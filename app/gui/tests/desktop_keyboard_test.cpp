@@ -3,8 +3,9 @@
 // once and Enter give the capacitor 2 pF; Tab passes the disabled length to the SMD check box,
 // Space checks it, and Tab then reaches the length. The network analyser's panel opens with its
 // first key focused; in its "Frequenz" dialog, Tab moves from Start to Stop and on to Anzahl
-// (texts and the group box passed over), Shift+Tab comes back from the radio group, and what is
-// typed after each lands in the field that has the focus. A placed substrate's dialog shows its
+// (texts and the group box passed over), Down moves the radio group's check to its other button,
+// Shift+Tab comes back from the group, and what is typed after each lands in the field that has
+// the focus. A placed substrate's dialog shows its
 // two-line label whole, and four Tabs from the name reach the metal's thickness. Every template's
 // static texts, as the toolkit wraps and measures them, fit their controls.
 
@@ -180,6 +181,8 @@ TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
   double start = 0.0;
   double stop = 0.0;
   int count = 0;
+  char mode = 0;
+  int checkedFirst = 0;
   {
     DrivenApp app(circuit.string());
     VecNetAnaDialog* panel = nullptr;
@@ -208,12 +211,22 @@ TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
                   Type(*frequency, {"2", "G", "H", "z", "Tab", "5", "G", "H", "z", "Tab",
                                        "1", "1", "Tab"});
          }},
-        {"the radio group has the focus; Shift+Tab",
+        {"the radio group has the focus on its checked button; Down",
          [&] {
            const pf::Window* focus = frequency->GetFocusedWindow();
            const int id = focus != nullptr ? focus->GetDlgCtrlID() : 0;
+           checkedFirst = id;
            return (id == freq_ids::kLinear || id == freq_ids::kExponential) &&
-                  Focused(*frequency, id) && Type(*frequency, {"shift+Tab"});
+                  frequency->IsDlgButtonChecked(id) != 0 && Focused(*frequency, id) &&
+                  Type(*frequency, {"Down"});
+         }},
+        {"the other button has the focus and the check; Shift+Tab",
+         [&] {
+           const int other =
+               checkedFirst == freq_ids::kLinear ? freq_ids::kExponential : freq_ids::kLinear;
+           return frequency->IsDlgButtonChecked(other) != 0 &&
+                  frequency->IsDlgButtonChecked(checkedFirst) == 0 &&
+                  Focused(*frequency, other) && Type(*frequency, {"shift+Tab"});
          }},
         {"Anzahl has the focus and its text selected; 21",
          [&] {
@@ -227,6 +240,7 @@ TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
            start = panel->GetSweep().start;
            stop = panel->GetSweep().stop;
            count = panel->GetSweep().count;
+           mode = panel->GetSweep().mode;
            app.Doc()->SetModifiedFlag(false);
            return true;
          }},
@@ -238,6 +252,8 @@ TEST(DesktopKeyboard, TabMovesThroughTheAnalysersFrequencyDialog) {
   EXPECT_EQ(start, 2e9);
   EXPECT_EQ(stop, 5e9);
   EXPECT_EQ(count, 21);
+  // Down moved the check from the sweep's kind to the other one.
+  EXPECT_EQ(mode, checkedFirst == freq_ids::kLinear ? 'E' : 'L');
   desktop->Install();
 }
 

@@ -1,6 +1,6 @@
 // The keyboard in dialogs: the focus on opening, the tab order over the test template (texts,
 // group boxes, arrows, progress bar and picture passed over, radio groups one stop each), the
-// keys a dialog takes, and typing into the focused field.
+// keys a dialog takes, the arrows within a radio group, and typing into the focused field.
 
 #include <gtest/gtest.h>
 
@@ -114,6 +114,43 @@ TEST_F(KeyboardTest, SpaceEnterAndEscapeActOnTheFocusedControlOrTheDialog) {
     dlg.ShowWindow(true);
     dlg.GetDlgItem(c.focus)->SetFocus();
     EXPECT_EQ(dlg.TranslateAccelerator(c.key, 0), c.taken) << c.focus << " key " << c.key;
+    std::vector<std::string> expected{"init"};
+    expected.insert(expected.end(), c.events.begin(), c.events.end());
+    EXPECT_EQ(dlg.events, expected) << c.focus << " key " << c.key;
+  }
+}
+
+// The arrows move the check of a radio group with the focus, round its end and within it only;
+// elsewhere they are the control's own.
+TEST_F(KeyboardTest, ArrowsMoveTheCheckWithinARadioGroup) {
+  struct Case {
+    int focus;
+    int key;
+    bool disableA1;
+    int focusAfter;  // 0: the key is not the dialog's
+    std::vector<std::string> events;  // after "init"
+  };
+  const Case cases[] = {
+      {kRadioA1, kVkDown, false, kRadioA2, {"121 clicked"}},
+      {kRadioA1, kVkRight, false, kRadioA2, {"121 clicked"}},
+      {kRadioA2, kVkDown, false, kRadioA1, {"120 clicked"}},  // round the end, not into B
+      {kRadioA1, kVkUp, false, kRadioA2, {"121 clicked"}},
+      {kRadioB2, kVkLeft, false, kRadioB1, {"122 clicked"}},
+      {kRadioA2, kVkUp, true, kRadioA2, {}},  // the only other one is disabled
+      {kEdit, kVkDown, false, 0, {}},
+      {kCheck, kVkDown, false, 0, {}},
+  };
+  for (const Case& c : cases) {
+    RecordingDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    dlg.ShowWindow(true);
+    if (c.disableA1) dlg.GetDlgItem(kRadioA1)->EnableWindow(false);
+    dlg.GetDlgItem(c.focus)->SetFocus();
+    EXPECT_EQ(dlg.TranslateAccelerator(c.key, 0), c.focusAfter != 0) << c.focus << " key " << c.key;
+    if (c.focusAfter != 0) {
+      EXPECT_EQ(FocusId(dlg), c.focusAfter) << c.focus << " key " << c.key;
+      EXPECT_EQ(dlg.IsDlgButtonChecked(c.focusAfter), c.focusAfter == c.focus ? 0 : 1);
+    }
     std::vector<std::string> expected{"init"};
     expected.insert(expected.end(), c.events.begin(), c.events.end());
     EXPECT_EQ(dlg.events, expected) << c.focus << " key " << c.key;

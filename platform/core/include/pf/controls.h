@@ -72,6 +72,9 @@ class Button : public Control {
   // A radio group is one stop of the keyboard's tab order: its checked button, or its first
   // when none is checked. Every other kind of button is a stop of its own.
   bool IsGroupStop() const;
+  // The radio button of this one's group that an arrow key moves to: the next (previous) one
+  // that is shown and enabled, round the group's end; this one when there is no other.
+  Button& NeighbourInGroup(bool backward);
 
  private:
   // The sibling controls of this radio button's group: from the kStyleGroup control before it

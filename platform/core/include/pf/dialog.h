@@ -73,7 +73,8 @@ class Dialog : public Window {
   void FocusFirstStop();
   // Focuses the control; an edit so reached has its whole text selected.
   static void FocusControl(Window& control);
-  // Tab, Shift+Tab, Space, Enter and Escape; a page leaves them to its sheet.
+  // Tab, Shift+Tab, Space, Enter, Escape and, on a radio button, the arrow keys; a page leaves
+  // them to its sheet.
   bool TranslateAccelerator(int key, unsigned modifiers) override;
 
   // What the dialog edits, for an OK that refuses a field to store nothing: before each OK,

@@ -36,6 +36,10 @@ inline constexpr int kVkEscape = 0x1B;
 inline constexpr int kVkSpace = 0x20;
 inline constexpr int kVkPrior = 0x21;  // Page Up
 inline constexpr int kVkNext = 0x22;   // Page Down
+inline constexpr int kVkLeft = 0x25;
+inline constexpr int kVkUp = 0x26;
+inline constexpr int kVkRight = 0x27;
+inline constexpr int kVkDown = 0x28;
 inline constexpr int kVkDelete = 0x2E;
 
 // Flags that come with mouse input; Shift, Control and Alt also come with keys.
