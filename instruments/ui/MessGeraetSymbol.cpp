@@ -144,8 +144,11 @@ int MessMasterSymbol::WriteSourceBehind(LineFile& lines, int lastNode, const MyS
 
 UsrDefNet* MessMasterSymbol::AttachDrivenNet() {
   const int nets = reader.GetUsrNetCount();
-  UsrDefNet* top = nets > 0 ? reader.GetUsrNet(nets - 1) : nullptr;
-  // Without its source the last linear network is a sub-circuit's, which the run never reaches.
+  // A nonlinear network is the circuit's own, which only the DC run solves; the last linear one
+  // is then a sub-circuit's, which the run never reaches, even where a source in it bears the
+  // generator's name.
+  UsrDefNet* top =
+      nets > 0 && reader.GetNonLinearNetCount() == 0 ? reader.GetUsrNet(nets - 1) : nullptr;
   attachedNet = top != nullptr && top->FindElement(elementName) != nullptr ? top : nullptr;
   return attachedNet;
 }

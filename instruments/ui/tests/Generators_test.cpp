@@ -496,6 +496,11 @@ TEST(Generators, StartOnlyOnALinearNetworkThatHoldsTheirSource) {
        {"BLK", "SUB1: 1POR 5 ", "RES 5 R = 50ohm", "END", "BLK", "UQU 1 U= 1V R= 50ohm G", "SUB1 1",
         "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "TOP: 1POR 1 ", "END"},
        false},
+      {"diode beside a sub-circuit whose source bears the generator's name",
+       {"BLK", "UQU 5 U= 1V R= 50ohm G", "RES 5 R = 50ohm", "SUB1: 1POR 5 ", "END", "BLK",
+        "UQU 1 U= 1V R= 50ohm G", "SUB1 1", "HLD 1 IS = 10fA NE = 1 RS = 0ohm", "TOP: 1POR 1 ",
+        "END"},
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
