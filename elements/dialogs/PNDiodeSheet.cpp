@@ -12,10 +12,11 @@ using namespace spice_ids;
 using Diode = PNDiodeSymbol;
 using DiodeField = Fields<Diode>;
 
-// To is the base's general value. The built-in junction needs IS and N above 0.
+// To is the base's general value, in kelvin. The built-in junction needs IS and N above 0,
+// SPICE a temperature above 0 K.
 constexpr Field<Diode> kFirst[] = {
     DiodeField::Edit<&Diode::is>(kIs, Positive()), DiodeField::Edit<&Diode::n>(kN, Positive()),
-    DiodeField::Edit<&Diode::rs>(kRs), DiodeField::Edit<&Diode::To>(kTo),
+    DiodeField::Edit<&Diode::rs>(kRs), DiodeField::Edit<&Diode::To>(kTo, Positive()),
     DiodeField::Edit<&Diode::xti>(kXti)};
 constexpr Field<Diode> kSecond[] = {
     DiodeField::Edit<&Diode::isr>(kIs), DiodeField::Edit<&Diode::nr>(kN),
