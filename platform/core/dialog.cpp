@@ -234,14 +234,27 @@ bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
     case kVkRight:
     case kVkDown: {
       // Within a radio group the arrows move the check with the focus, as the group is one
-      // stop of Tab.
-      if (button == nullptr || button->Kind() != ControlKind::RadioButton) return false;
-      Button& next = button->NeighbourInGroup(key == kVkLeft || key == kVkUp);
-      if (&next != button) {
-        FocusControl(next);
-        next.Click();
+      // stop of Tab. Lists, combo boxes and multi-line edits take them, a line edit moves its
+      // caret left and right; elsewhere they do nothing, so the focus never leaves the order.
+      if (button != nullptr && button->Kind() == ControlKind::RadioButton) {
+        Button& next = button->NeighbourInGroup(key == kVkLeft || key == kVkUp);
+        if (&next != button) {
+          FocusControl(next);
+          next.Click();
+        }
+        return true;
       }
-      return true;
+      const auto* control = dynamic_cast<const Control*>(focus);
+      if (control == nullptr) return false;
+      switch (control->Kind()) {
+        case ControlKind::ListBox:
+        case ControlKind::ComboBox:
+          return false;
+        case ControlKind::Edit:
+          return !control->HasStyle(kStyleMultiline) && (key == kVkUp || key == kVkDown);
+        default:
+          return true;
+      }
     }
     case kVkReturn:
       break;

@@ -121,13 +121,13 @@ TEST_F(KeyboardTest, SpaceEnterAndEscapeActOnTheFocusedControlOrTheDialog) {
 }
 
 // The arrows move the check of a radio group with the focus, round its end and within it only;
-// elsewhere they are the control's own.
+// a list and an edit's caret take theirs; elsewhere they change nothing.
 TEST_F(KeyboardTest, ArrowsMoveTheCheckWithinARadioGroup) {
   struct Case {
     int focus;
     int key;
     bool disableA1;
-    int focusAfter;  // 0: the key is not the dialog's
+    int focusAfter;  // 0: the key is not the dialog's but the control's
     std::vector<std::string> events;  // after "init"
   };
   const Case cases[] = {
@@ -137,8 +137,11 @@ TEST_F(KeyboardTest, ArrowsMoveTheCheckWithinARadioGroup) {
       {kRadioA1, kVkUp, false, kRadioA2, {"121 clicked"}},
       {kRadioB2, kVkLeft, false, kRadioB1, {"122 clicked"}},
       {kRadioA2, kVkUp, true, kRadioA2, {}},  // the only other one is disabled
-      {kEdit, kVkDown, false, 0, {}},
-      {kCheck, kVkDown, false, 0, {}},
+      {kCombo, kVkDown, false, 0, {}},  // the list's own
+      {kEdit, kVkLeft, false, 0, {}},   // the caret's
+      {kEdit, kVkDown, false, kEdit, {}},  // taken: nothing happens, the focus stays
+      {kCheck, kVkDown, false, kCheck, {}},
+      {kIdOk, kVkRight, false, kIdOk, {}},
   };
   for (const Case& c : cases) {
     RecordingDialog dlg;
@@ -149,7 +152,7 @@ TEST_F(KeyboardTest, ArrowsMoveTheCheckWithinARadioGroup) {
     EXPECT_EQ(dlg.TranslateAccelerator(c.key, 0), c.focusAfter != 0) << c.focus << " key " << c.key;
     if (c.focusAfter != 0) {
       EXPECT_EQ(FocusId(dlg), c.focusAfter) << c.focus << " key " << c.key;
-      EXPECT_EQ(dlg.IsDlgButtonChecked(c.focusAfter), c.focusAfter == c.focus ? 0 : 1);
+      if (c.focus != c.focusAfter) EXPECT_EQ(dlg.IsDlgButtonChecked(c.focusAfter), 1);
     }
     std::vector<std::string> expected{"init"};
     expected.insert(expected.end(), c.events.begin(), c.events.end());
