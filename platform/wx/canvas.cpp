@@ -123,7 +123,8 @@ void Canvas::OnKeyDown(wxKeyEvent& event) {
   WxBackend* backend = WxBackend::Current();
   Window* window = backend != nullptr ? backend->ModelOf(this) : nullptr;
   const int key = VirtualKey(event.GetKeyCode());
-  if (window == nullptr || key == 0) {
+  // Alt with a letter opens the menu of its mnemonic ("Alt+D": "Datei").
+  if (window == nullptr || key == 0 || (Modifiers(event) & kMkAlt) != 0) {
     event.Skip();
     return;
   }

@@ -105,6 +105,26 @@ bool ShownNatively(const Window& window) {
   return frame == nullptr || frame->MdiGetActive() == child;
 }
 
+// The frame's active view, of its active document window in a multiple-document frame.
+View* ActiveViewOf(Window& frame) {
+  if (auto* mdi = dynamic_cast<MdiFrameWnd*>(&frame)) {
+    return mdi->MdiGetActive() != nullptr ? mdi->MdiGetActive()->GetActiveView() : nullptr;
+  }
+  auto* plain = dynamic_cast<FrameWnd*>(&frame);
+  return plain != nullptr ? plain->GetActiveView() : nullptr;
+}
+
+// An activated frame hands the keyboard to its active view (its bars, tabs and client area
+// take none), so that the view's keys (Entf, the page keys) act at the start and after a dialog
+// without a click into it first.
+void FocusActiveView(wxWindow* top) {
+  WxBackend* backend = WxBackend::Current();
+  Window* frame = backend != nullptr ? backend->ModelOf(top) : nullptr;
+  View* view = frame != nullptr ? ActiveViewOf(*frame) : nullptr;
+  const WxPeer* peer = view != nullptr ? WxBackend::PeerOf(*view) : nullptr;
+  if (peer != nullptr && wxWindow::FindFocus() != peer->widget) peer->widget->SetFocus();
+}
+
 // Accelerators come before the window with the focus sees the key: that window and its parents
 // are asked, or the frame when the focus is on none of its windows.
 void OnFrameKey(wxWindow* top, wxKeyEvent& event) {
@@ -223,6 +243,10 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
     if (dynamic_cast<FrameWnd*>(&window) != nullptr) {
       BindMenuBar(*frame);
       top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnFrameKey(top, event); });
+      top->Bind(wxEVT_ACTIVATE, [top](wxActivateEvent& event) {
+        event.Skip();
+        if (event.GetActive()) top->CallAfter([top] { FocusActiveView(top); });
+      });
     }
     if (dynamic_cast<MdiFrameWnd*>(&window) != nullptr) {
       peer.tabs = new TabStrip(top);

@@ -266,6 +266,43 @@ TEST(DesktopWindows, WheelAndPageKeysScrollTheCircuit) {
   }
 }
 
+// The circuit has the keyboard without a click into it: Page Down scrolls it by a page at the
+// start and again after the print preview, a window of its own, has closed; Alt+D still opens
+// "Datei" while the circuit has the keyboard.
+TEST(DesktopWindows, PageKeysActWithoutAClickIntoTheCircuit) {
+  std::vector<pf::Point> reached;
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "pages", [&](DrivenApp& app) {
+    const auto reach = [&app, &reached] {
+      reached.push_back(app.View().GetScrollPosition());
+      return true;
+    };
+    return std::vector<DrivenApp::Step>{
+        {"the main window is made narrower than the drawing",
+         [] {
+           return Input(
+               {"search", "--onlyvisible", "--name", "^Vostrane - ", "windowsize", "900", "700"});
+         }},
+        {"Page Down",
+         [&app] {
+           return app.GetMainFrame()->GetRect().Width() <= 1000 && Keys("^Vostrane - ", {"Next"});
+         }},
+        {"the position after it", reach},
+        {"Datei/Seitenansicht",
+         [] { return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"}); }},
+        {"Schließen closes the preview",
+         [] {
+           pf::PrintPreview* p = Preview();
+           return p != nullptr && Click(OnScreen(*p->GetDlgItem(pf::kIdPreviewClose), {10, 10}));
+         }},
+        {"Page Down once the preview is closed",
+         [] { return Preview() == nullptr && Keys("^Vostrane - ", {"Next"}); }},
+        {"the position after it", reach},
+    };
+  });
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_EQ(reached, (std::vector<pf::Point>{{0, 125}, {0, 250}}));
+}
+
 // In the print preview, enlarged until the page is larger than the window, a notch of the wheel
 // scrolls three of the page's lines, more than 30 pixels.
 TEST(DesktopWindows, WheelScrollsThePrintPreview) {
