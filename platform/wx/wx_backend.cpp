@@ -479,7 +479,18 @@ void WxBackend::TakeNativeRect(wxWindow* top) {
   if (model == nullptr) return;
   const wxPoint pos = top->GetPosition();
   const wxSize size = top->GetClientSize();
-  const Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y - Decoration(*PeerOf(*model))};
+  Rect r{pos.x, pos.y, pos.x + size.x, pos.y + size.y - Decoration(*PeerOf(*model))};
+  if (dynamic_cast<wxDialog*>(top) != nullptr) {
+    // A dialog keeps the size of its template, which no user changes: a size that a window
+    // manager passes on while it maps the window (seen: 1 pixel wide) is set back, and only
+    // the place is taken.
+    const Rect& kept = model->GetRect();
+    r.right = r.left + kept.Width();
+    r.bottom = r.top + kept.Height();
+    if (size != wxSize(kept.Width(), kept.Height())) {
+      top->CallAfter([top, kept] { top->SetClientSize(kept.Width(), kept.Height()); });
+    }
+  }
   if (r == model->GetRect()) return;
   ++applying_;
   model->MoveWindow(r, false);

@@ -21,12 +21,15 @@
 #include <vector>
 
 #include "desktop_driver.h"
+#include "elements/lumped/ResSymbol.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/command_ids.h"
+#include "pf/dialog_template.h"
 #include "pf/document.h"
 #include "pf/print_preview.h"
 #include "resources/AnalyserIds.h"
 #include "resources/CommandIds.h"
+#include "resources/ElementDialogIds.h"
 #include "wx_ui_services.h"
 
 namespace {
@@ -301,6 +304,47 @@ TEST(DesktopWindows, PageKeysActWithoutAClickIntoTheCircuit) {
   });
   EXPECT_EQ(failed, "") << "see vostrane-failed.png";
   EXPECT_EQ(reached, (std::vector<pf::Point>{{0, 125}, {0, 250}}));
+}
+
+std::string Text(int width, int height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+
+// A dialog opens at the size of its template, every time: a window manager's passing size while
+// it maps the window (1 pixel wide, under openbox about every other time) is set back.
+TEST(DesktopWindows, DialogsOpenAtTheirTemplatesSize) {
+  constexpr int kOpenings = 6;
+  std::vector<std::string> sizes;
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "dialogs", [&](DrivenApp& app) {
+    std::vector<DrivenApp::Step> run;
+    for (int i = 0; i < kOpenings; ++i) {
+      auto settled = std::make_shared<int>(0);
+      run.push_back({"the capacitor is clicked twice", [&app] {
+                       const auto* cap = FindSymbol<CapSymbol>(*app.Doc());
+                       return cap != nullptr && DoubleClick(app.View(), *cap);
+                     }});
+      run.push_back({"its dialog shows and settles; Escape", [&sizes, settled] {
+                       pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
+                       if (d == nullptr || ++*settled < 4) return false;
+                       const wxSize native = pf::NativeWindow(*d)->GetClientSize();
+                       const pf::Rect& model = d->GetRect();
+                       const pf::Size size = pf::DialogSizeInPixels(*d->FindTemplate());
+                       sizes.push_back(Text(size.cx, size.cy) + " model " +
+                                       Text(model.Width(), model.Height()) + " on the screen " +
+                                       Text(native.x, native.y));
+                       return Input({"key", "Escape"});
+                     }});
+      run.push_back({"the dialog is closed",
+                     [] { return ShownDialog(smd_ids::kCapTemplate) == nullptr; }});
+    }
+    return run;
+  });
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  ASSERT_EQ(sizes.size(), static_cast<size_t>(kOpenings));
+  for (const std::string& size : sizes) {
+    const std::string wanted = size.substr(0, size.find(' '));
+    EXPECT_EQ(size, wanted + " model " + wanted + " on the screen " + wanted);
+  }
 }
 
 // In the print preview, enlarged until the page is larger than the window, a notch of the wheel
