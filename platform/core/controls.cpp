@@ -174,11 +174,10 @@ void Edit::UserTypeChars(std::string_view chars) {
   if (!TakesInput() || IsReadOnly()) return;
   SetSel(selStart_, selEnd_);  // within the text as it stands
   const std::string& text = GetWindowText();
-  const std::string typed = text.substr(0, selStart_) + std::string(chars) + text.substr(selEnd_);
   const std::string before = text.substr(0, selStart_) + std::string(chars);
-  UserType(typed);
-  // The caret behind the typed characters, or at the end when the limit cut them.
-  const int caret = static_cast<int>(std::min(before.size(), GetWindowText().size()));
+  UserType(before + text.substr(selEnd_));
+  // The caret behind the typed characters, or at the end when the limit cut them (SetSel clamps).
+  const int caret = static_cast<int>(before.size());
   SetSel(caret, caret);
 }
 

@@ -232,30 +232,8 @@ bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
     case kVkLeft:
     case kVkUp:
     case kVkRight:
-    case kVkDown: {
-      // Within a radio group the arrows move the check with the focus, as the group is one
-      // stop of Tab. Lists, combo boxes and multi-line edits take them, a line edit moves its
-      // caret left and right; elsewhere they do nothing, so the focus never leaves the order.
-      if (button != nullptr && button->Kind() == ControlKind::RadioButton) {
-        Button& next = button->NeighbourInGroup(key == kVkLeft || key == kVkUp);
-        if (&next != button) {
-          FocusControl(next);
-          next.Click();
-        }
-        return true;
-      }
-      const auto* control = dynamic_cast<const Control*>(focus);
-      if (control == nullptr) return false;
-      switch (control->Kind()) {
-        case ControlKind::ListBox:
-        case ControlKind::ComboBox:
-          return false;
-        case ControlKind::Edit:
-          return !control->HasStyle(kStyleMultiline) && (key == kVkUp || key == kVkDown);
-        default:
-          return true;
-      }
-    }
+    case kVkDown:
+      return ArrowKey(key, focus);
     case kVkReturn:
       break;
     default:
@@ -278,6 +256,29 @@ bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
   }
   Command(kIdOk);
   return true;
+}
+
+bool Dialog::ArrowKey(int key, Window* focus) {
+  auto* control = dynamic_cast<Control*>(focus);
+  if (control == nullptr) return false;
+  switch (control->Kind()) {
+    case ControlKind::RadioButton: {
+      Button& radio = *static_cast<Button*>(control);
+      Button& next = radio.NeighbourInGroup(key == kVkLeft || key == kVkUp);
+      if (&next != &radio) {
+        FocusControl(next);
+        next.Click();
+      }
+      return true;
+    }
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+      return false;
+    case ControlKind::Edit:
+      return !control->HasStyle(kStyleMultiline) && (key == kVkUp || key == kVkDown);
+    default:
+      return true;
+  }
 }
 
 ColorRef Dialog::GetBackgroundColor() const { return Rgb(240, 240, 240); }

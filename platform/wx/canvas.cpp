@@ -167,4 +167,3 @@ void Canvas::OnWheel(wxMouseEvent& event) {
 }
 
 }  // namespace pf
-

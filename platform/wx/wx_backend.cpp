@@ -38,8 +38,8 @@ WxBackend* current = nullptr;
 
 wxRect ToWx(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
 
-// The dialog's keys (Tab, Space, Enter, Escape) are the model's, from the control that has the
-// focus on the screen.
+// The dialog's keys (Tab, Space, Enter, Escape, the arrows) are the model's, from the control
+// that has the focus on the screen; what the model leaves goes on to that control.
 void OnDialogKey(wxWindow* top, wxKeyEvent& event) {
   WxBackend* backend = WxBackend::Current();
   auto* dialog = dynamic_cast<Dialog*>(backend != nullptr ? backend->ModelOf(top) : nullptr);

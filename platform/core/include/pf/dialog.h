@@ -5,8 +5,9 @@
 // control that the template lacks gives "" or 0 and writing it does nothing.
 //
 // The keyboard, as the platform's dialogs take it: Tab and Shift+Tab move the focus through the
-// controls in template order, Space clicks a focused button or check box, Enter clicks a focused
-// push button, else the default push button, else OK; Escape is Cancel.
+// controls in template order, the arrows move within a radio group, Space clicks a focused button
+// or check box, Enter clicks a focused push button, else the default push button, else OK;
+// Escape is Cancel.
 
 #include <functional>
 #include <string>
@@ -108,6 +109,10 @@ class Dialog : public Window {
 
  private:
   void FocusStopAfter(const Window* from, bool backward);
+  // Within a radio group the arrows move the check with the focus, as the group is one stop of
+  // Tab. Lists, combo boxes and multi-line edits take them, a line edit moves its caret left and
+  // right; elsewhere they do nothing, so the focus never leaves the order. True when taken.
+  bool ArrowKey(int key, Window* focus);
 
   int templateId_ = 0;
   std::string templateName_;
