@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/document/NetlistBuilder.h"
 #include "editor/symbols/LabelFonts.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -52,6 +55,73 @@ class FileInUse {
 bool IsInUse(const std::string& path) {
   const std::vector<std::string>& files = FilesInUse();
   return std::find(files.begin(), files.end(), SameFileKey(path)) != files.end();
+}
+
+// A circuit file opened as a sub-circuit. False, with the document's reason, when it cannot be.
+bool OpenCircuit(CVostraneDoc& doc, const MyStrng& path, MyStrng& reason) {
+  const VS_ErrorMark reported;
+  if (doc.OnOpenDocument(path.ToCString())) return true;
+  reason = reported.First();
+  reported.Drop();
+  return false;
+}
+
+int circuitReads = 0;
+
+// What a circuit file gives as a sub-circuit of one name: opened once, its netlist built once
+// for all the instances that use it.
+struct CircuitSource {
+  // Opens the file (counted: see UserNetSymbol::CircuitReads).
+  void Open(const MyStrng& path) {
+    ++circuitReads;
+    doc = std::make_unique<CVostraneDoc>();
+    opened = OpenCircuit(*doc, path, refusal);
+    ports = opened ? doc->CountSymbolsWithKey(ExKnotenSymbol::kClassKey) : 0;
+  }
+  // Its netlist as the sub-network name, once; what that reports is queued as it comes and
+  // kept for the instances after.
+  void Build(const MyStrng& name) {
+    const int from = VS_Error::MessageCount();
+    const VS_ErrorMark reported;
+    doc->SetSubCircuit(name);
+    built = doc->BuildNetlist(nullptr);
+    if (built) {
+      lines.AppendLines(doc->GetNetlistLines());
+    } else if (!reported.Any()) {
+      Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + name);
+    }
+    for (int i = from; i < VS_Error::MessageCount(); ++i) reports.push_back(VS_Error::Message(i));
+    // A full queue took none of them.
+    if (reported.Any() && reports.empty()) reports.push_back(VS_Error::LastReported());
+    doc.reset();
+  }
+  bool IsBuilt() const { return doc == nullptr; }
+
+  std::unique_ptr<CVostraneDoc> doc;  // until built
+  bool opened = false;
+  MyStrng refusal;
+  int ports = 0;
+  bool built = false;
+  LineFile lines;
+  std::vector<MyStrng> reports;
+};
+
+// The sources one netlist has met, by file and name, for as long as it is built: each file is
+// read and built once, however many instances and levels of nesting use it. Outside a netlist
+// every use reads the file.
+std::shared_ptr<CircuitSource> TakeCircuitSource(const MyStrng& path, const MyStrng& name) {
+  static uint64_t build = 0;
+  static std::map<std::pair<std::string, std::string>, std::shared_ptr<CircuitSource>> met;
+  const uint64_t now = NetlistBuilder::OutermostBuild();
+  if (now != build) met.clear();
+  build = now;
+  std::shared_ptr<CircuitSource>& source =
+      now != 0 ? met[{SameFileKey(path.ToCString()), name.ToCString()}] : met[{}];
+  if (now == 0 || source == nullptr) {
+    source = std::make_shared<CircuitSource>();
+    source->Open(path);
+  }
+  return source;
 }
 
 bool IsNetlistText(const std::string& path) {
@@ -140,16 +210,16 @@ bool UserNetSymbol::DefinitionFits() const {
 }
 
 bool UserNetSymbol::OpenSource(CVostraneDoc& doc) const {
-  const VS_ErrorMark reported;
-  if (!doc.OnOpenDocument(path.ToCString())) {
+  MyStrng reason;
+  if (!OpenCircuit(doc, path, reason)) {
     // The document's reason, said of this sub-circuit.
-    const MyStrng reason = reported.First();
-    reported.Drop();
     ReportUnfit(MyStrng(": ") + reason);
     return false;
   }
   return Fits(doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey));
 }
+
+int UserNetSymbol::CircuitReads() { return circuitReads; }
 
 bool UserNetSymbol::RegenerateLines() {
   subLines.RemoveAll();
@@ -157,18 +227,21 @@ bool UserNetSymbol::RegenerateLines() {
     Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
     return false;
   }
-  const FileInUse inUse(path.ToCString());
-  const VS_ErrorMark reported;
-  CVostraneDoc doc;
-  if (!OpenSource(doc)) return false;
-  doc.SetSubCircuit(subName);
-  if (!doc.BuildNetlist(nullptr)) {
-    if (!reported.Any()) {
-      Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + subName);
-    }
+  const std::shared_ptr<CircuitSource> source = TakeCircuitSource(path, subName);
+  if (!source->opened) {
+    ReportUnfit(MyStrng(": ") + source->refusal);
     return false;
   }
-  subLines.AppendLines(doc.GetNetlistLines());
+  if (!Fits(source->ports)) return false;
+  if (!source->IsBuilt()) {
+    const FileInUse inUse(path.ToCString());
+    source->Build(subName);
+  } else {
+    // Said again for this instance, as its own build would say it.
+    for (const MyStrng& report : source->reports) Report(report);
+  }
+  if (!source->built) return false;
+  subLines.AppendLines(source->lines);
   return true;
 }
 
