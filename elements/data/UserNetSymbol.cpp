@@ -68,38 +68,35 @@ bool OpenCircuit(CVostraneDoc& doc, const MyStrng& path, MyStrng& reason) {
 
 int circuitReads = 0;
 
-// What a circuit file gives as a sub-circuit of one name: opened once, its netlist built once
-// for all the instances that use it.
+// What a circuit file gives as a sub-circuit of one name, read and built once for all the
+// instances that use it.
 struct CircuitSource {
-  // Opens the file (counted: see UserNetSymbol::CircuitReads).
-  void Open(const MyStrng& path) {
+  // Reads the file (counted: see UserNetSymbol::CircuitReads) and builds its netlist as the
+  // sub-network of the name. What the build reports is kept, not queued: each instance that
+  // fits says it as its own build would.
+  void Make(const MyStrng& path, const MyStrng& name) {
     ++circuitReads;
-    doc = std::make_unique<CVostraneDoc>();
-    opened = OpenCircuit(*doc, path, refusal);
-    ports = opened ? doc->CountSymbolsWithKey(ExKnotenSymbol::kClassKey) : 0;
-  }
-  // Its netlist as the sub-network name, once; what that reports is queued as it comes and
-  // kept for the instances after.
-  void Build(const MyStrng& name) {
+    CVostraneDoc doc;
+    opened = OpenCircuit(doc, path, refusal);
+    if (!opened) return;
+    ports = doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey);
     const int from = VS_Error::MessageCount();
     const VS_ErrorMark reported;
-    doc->SetSubCircuit(name);
-    built = doc->BuildNetlist(nullptr);
+    doc.SetSubCircuit(name);
+    built = doc.BuildNetlist(nullptr);
     if (built) {
-      lines.AppendLines(doc->GetNetlistLines());
+      lines.AppendLines(doc.GetNetlistLines());
     } else if (!reported.Any()) {
       Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + name);
     }
     for (int i = from; i < VS_Error::MessageCount(); ++i) reports.push_back(VS_Error::Message(i));
     // A full queue took none of them.
     if (reported.Any() && reports.empty()) reports.push_back(VS_Error::LastReported());
-    doc.reset();
+    VS_Error::DropMessagesFrom(from);
   }
-  bool IsBuilt() const { return doc == nullptr; }
 
-  std::unique_ptr<CVostraneDoc> doc;  // until built
   bool opened = false;
-  MyStrng refusal;
+  MyStrng refusal;  // why it could not be opened
   int ports = 0;
   bool built = false;
   LineFile lines;
@@ -109,19 +106,25 @@ struct CircuitSource {
 // The sources one netlist has met, by file and name, for as long as it is built: each file is
 // read and built once, however many instances and levels of nesting use it. Outside a netlist
 // every use reads the file.
-std::shared_ptr<CircuitSource> TakeCircuitSource(const MyStrng& path, const MyStrng& name) {
+std::shared_ptr<const CircuitSource> TakeCircuitSource(const MyStrng& path,
+                                                       const MyStrng& name) {
   static uint64_t build = 0;
-  static std::map<std::pair<std::string, std::string>, std::shared_ptr<CircuitSource>> met;
+  static std::map<std::pair<std::string, std::string>, std::shared_ptr<const CircuitSource>> met;
   const uint64_t now = NetlistBuilder::OutermostBuild();
   if (now != build) met.clear();
   build = now;
-  std::shared_ptr<CircuitSource>& source =
-      now != 0 ? met[{SameFileKey(path.ToCString()), name.ToCString()}] : met[{}];
-  if (now == 0 || source == nullptr) {
-    source = std::make_shared<CircuitSource>();
-    source->Open(path);
+  const std::pair<std::string, std::string> key{SameFileKey(path.ToCString()), name.ToCString()};
+  if (now != 0) {
+    if (const auto found = met.find(key); found != met.end()) return found->second;
   }
-  return source;
+  auto made = std::make_shared<CircuitSource>();
+  {
+    // Its sub-circuits must not use it.
+    const FileInUse inUse(path.ToCString());
+    made->Make(path, name);
+  }
+  if (now != 0) met[key] = made;
+  return made;
 }
 
 bool IsNetlistText(const std::string& path) {
@@ -227,19 +230,13 @@ bool UserNetSymbol::RegenerateLines() {
     Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
     return false;
   }
-  const std::shared_ptr<CircuitSource> source = TakeCircuitSource(path, subName);
+  const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, subName);
   if (!source->opened) {
     ReportUnfit(MyStrng(": ") + source->refusal);
     return false;
   }
   if (!Fits(source->ports)) return false;
-  if (!source->IsBuilt()) {
-    const FileInUse inUse(path.ToCString());
-    source->Build(subName);
-  } else {
-    // Said again for this instance, as its own build would say it.
-    for (const MyStrng& report : source->reports) Report(report);
-  }
+  for (const MyStrng& report : source->reports) Report(report);
   if (!source->built) return false;
   subLines.AppendLines(source->lines);
   return true;
