@@ -509,7 +509,8 @@ TEST_F(DataPortTest, NestedCircuitFilesAreReadOncePerNetlist) {
     EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
     EXPECT_EQ(UserNetSymbol::CircuitReads() - before, kLevels + 1);
     if (!c.message.empty()) {
-      const std::string first = VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "";
+      const std::string first =
+          VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "";
       EXPECT_TRUE(first.starts_with("Teilschaltung ") && first.ends_with(c.message)) << first;
       continue;
     }

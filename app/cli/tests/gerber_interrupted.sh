@@ -23,7 +23,8 @@ for case in fail TERM; do
     STALL_SYNC_FAIL=1 STALL_SYNC_NAME="/.aBot.gbx." STALL_SYNC_MARK="$scratch/stalled" \
       LD_PRELOAD="$stall" "$cli" ui-script export.txt > out.txt 2>&1
     status=$?
-    if [ $status -ne 1 ] || ! grep -q "^Datei konnte nicht geschrieben werden: .*/aBot\.gbx$" out.txt; then
+    reported="^Datei konnte nicht geschrieben werden: .*/aBot\.gbx$"
+    if [ $status -ne 1 ] || ! grep -q "$reported" out.txt; then
       echo "fail: exit $status, the failure not reported:"; cat out.txt
       failed=1
     fi
