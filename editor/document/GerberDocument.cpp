@@ -217,27 +217,27 @@ void GerberDocument::SetFileNames(const MyStrng& base) {
 }
 
 bool GerberDocument::SaveFiles() {
-  // Each file goes to a temporary name first; only when all are complete do they take their
-  // names, so a failure leaves no half file and no half export.
+  // Each file goes to a temporary name first; only when all are complete and on disk do they
+  // take their names, together, so a failure leaves no half file and no half export.
   std::vector<const LineFile*> files{&topOutput};
   if (bottomUsed != 0) files.push_back(&bottomOutput);
   // Each removes its temporary file unless it was committed.
   std::vector<std::unique_ptr<pf::WholeFile>> temporaries;
+  std::vector<pf::WholeFile*> written;
   const auto fail = [](const LineFile& file) {
     VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file.fileName, 4);
     return false;
   };
   for (const LineFile* file : files) {
     temporaries.push_back(std::make_unique<pf::WholeFile>(file->fileName.GetBuffer()));
-    if (!temporaries.back()->WriteStream([file](std::ostream& out) {
+    written.push_back(temporaries.back().get());
+    if (!written.back()->WriteStream([file](std::ostream& out) {
           file->WriteLines(out);
           return true;
         })) {
       return fail(*file);
     }
   }
-  for (size_t i = 0; i < files.size(); ++i) {
-    if (!temporaries[i]->Commit()) return fail(*files[i]);
-  }
+  if (const auto failed = pf::CommitTogether(written)) return fail(*files[*failed]);
   return true;
 }

@@ -63,7 +63,26 @@ bool IsGrounded(const std::vector<NetSymbol*>& symbols) {
                      [](const NetSymbol* s) { return s->groundFree == 0; });
 }
 
+// The builds going on (a sub-circuit's within its circuit's) and the number of the outermost.
+int buildDepth = 0;
+uint64_t outermostBuild = 0;
+uint64_t buildsBegun = 0;
+
+class BuildGoing {
+ public:
+  BuildGoing() {
+    if (buildDepth++ == 0) outermostBuild = ++buildsBegun;
+  }
+  ~BuildGoing() {
+    if (--buildDepth == 0) outermostBuild = 0;
+  }
+  BuildGoing(const BuildGoing&) = delete;
+  BuildGoing& operator=(const BuildGoing&) = delete;
+};
+
 }  // namespace
+
+uint64_t NetlistBuilder::OutermostBuild() { return outermostBuild; }
 
 NetlistBuilder::NetlistBuilder(CVostraneDoc& doc) : doc(doc) {
   doc.symbols.ForEach([this](NetSymbol* s) { symbols.push_back(s); });
@@ -263,6 +282,7 @@ void NetlistBuilder::AssignPinNodes() {
 
 bool NetlistBuilder::Build() {
   if (symbols.empty()) return false;
+  const BuildGoing going;
   doc.netlistLines.RemoveAll();
   const auto externalNodes = std::count_if(symbols.begin(), symbols.end(), [](NetSymbol* s) {
     return dynamic_cast<const ExKnotenSymbol*>(s) != nullptr;

@@ -27,6 +27,9 @@ class NetlistBuilder {
   // The whole netlist into the document's lines. False for an empty circuit and when the
   // numbering fails; a circuit with more than two external nodes is reported but written.
   bool Build();
+  // The number of the outermost netlist build going on, which the builds of sub-circuits
+  // within it share; 0 while none is. What one netlist reads once is kept under it.
+  static uint64_t OutermostBuild();
   // The pairs of numbers that the drawing joins although each keeps its own (external nodes,
   // ground), lower first; known after NumberNodes.
   const std::vector<std::pair<int32_t, int32_t>>& Links() const { return links; }

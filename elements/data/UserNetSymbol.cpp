@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/document/NetlistBuilder.h"
 #include "editor/symbols/LabelFonts.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -52,6 +55,76 @@ class FileInUse {
 bool IsInUse(const std::string& path) {
   const std::vector<std::string>& files = FilesInUse();
   return std::find(files.begin(), files.end(), SameFileKey(path)) != files.end();
+}
+
+// A circuit file opened as a sub-circuit. False, with the document's reason, when it cannot be.
+bool OpenCircuit(CVostraneDoc& doc, const MyStrng& path, MyStrng& reason) {
+  const VS_ErrorMark reported;
+  if (doc.OnOpenDocument(path.ToCString())) return true;
+  reason = reported.First();
+  reported.Drop();
+  return false;
+}
+
+int circuitReads = 0;
+
+// What a circuit file gives as a sub-circuit of one name, read and built once for all the
+// instances that use it.
+struct CircuitSource {
+  // Reads the file (counted: see UserNetSymbol::CircuitReads) and builds its netlist as the
+  // sub-network of the name. What the build reports is kept, not queued: each instance that
+  // fits says it as its own build would.
+  void Make(const MyStrng& path, const MyStrng& name) {
+    ++circuitReads;
+    CVostraneDoc doc;
+    opened = OpenCircuit(doc, path, refusal);
+    if (!opened) return;
+    ports = doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey);
+    const int from = VS_Error::MessageCount();
+    const VS_ErrorMark reported;
+    doc.SetSubCircuit(name);
+    built = doc.BuildNetlist(nullptr);
+    if (built) {
+      lines.AppendLines(doc.GetNetlistLines());
+    } else if (!reported.Any()) {
+      Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + name);
+    }
+    for (int i = from; i < VS_Error::MessageCount(); ++i) reports.push_back(VS_Error::Message(i));
+    // A full queue took none of them.
+    if (reported.Any() && reports.empty()) reports.push_back(VS_Error::LastReported());
+    VS_Error::DropMessagesFrom(from);
+  }
+
+  bool opened = false;
+  MyStrng refusal;  // why it could not be opened
+  int ports = 0;
+  bool built = false;
+  LineFile lines;
+  std::vector<MyStrng> reports;
+};
+
+// The sources one netlist has met, by file and name, for as long as it is built: each file is
+// read and built once, however many instances and levels of nesting use it. Outside a netlist
+// every use reads the file.
+std::shared_ptr<const CircuitSource> TakeCircuitSource(const MyStrng& path,
+                                                       const MyStrng& name) {
+  static uint64_t build = 0;
+  static std::map<std::pair<std::string, std::string>, std::shared_ptr<const CircuitSource>> met;
+  const uint64_t now = NetlistBuilder::OutermostBuild();
+  if (now != build) met.clear();
+  build = now;
+  const std::pair<std::string, std::string> key{SameFileKey(path.ToCString()), name.ToCString()};
+  if (now != 0) {
+    if (const auto found = met.find(key); found != met.end()) return found->second;
+  }
+  auto made = std::make_shared<CircuitSource>();
+  {
+    // Its sub-circuits must not use it.
+    const FileInUse inUse(path.ToCString());
+    made->Make(path, name);
+  }
+  if (now != 0) met[key] = made;
+  return made;
 }
 
 bool IsNetlistText(const std::string& path) {
@@ -140,16 +213,16 @@ bool UserNetSymbol::DefinitionFits() const {
 }
 
 bool UserNetSymbol::OpenSource(CVostraneDoc& doc) const {
-  const VS_ErrorMark reported;
-  if (!doc.OnOpenDocument(path.ToCString())) {
+  MyStrng reason;
+  if (!OpenCircuit(doc, path, reason)) {
     // The document's reason, said of this sub-circuit.
-    const MyStrng reason = reported.First();
-    reported.Drop();
     ReportUnfit(MyStrng(": ") + reason);
     return false;
   }
   return Fits(doc.CountSymbolsWithKey(ExKnotenSymbol::kClassKey));
 }
+
+int UserNetSymbol::CircuitReads() { return circuitReads; }
 
 bool UserNetSymbol::RegenerateLines() {
   subLines.RemoveAll();
@@ -157,18 +230,15 @@ bool UserNetSymbol::RegenerateLines() {
     Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
     return false;
   }
-  const FileInUse inUse(path.ToCString());
-  const VS_ErrorMark reported;
-  CVostraneDoc doc;
-  if (!OpenSource(doc)) return false;
-  doc.SetSubCircuit(subName);
-  if (!doc.BuildNetlist(nullptr)) {
-    if (!reported.Any()) {
-      Report(MyStrng("Teilschaltung ergibt kein Netzwerk: ") + subName);
-    }
+  const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, subName);
+  if (!source->opened) {
+    ReportUnfit(MyStrng(": ") + source->refusal);
     return false;
   }
-  subLines.AppendLines(doc.GetNetlistLines());
+  if (!Fits(source->ports)) return false;
+  for (const MyStrng& report : source->reports) Report(report);
+  if (!source->built) return false;
+  subLines.AppendLines(source->lines);
   return true;
 }
 

@@ -54,6 +54,9 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
 
   // A circuit file or a netlist text, and the sub-network's name.
   bool HasSource() const;
+  // How many times a circuit file was read for a netlist's lines, since start: a netlist
+  // reads each file once, however many instances and levels use it.
+  static int CircuitReads();
 
   char sourceKind = 'X';  // 'X' none yet, 'F' circuit file, 'N' netlist text
   MyStrng subName;
@@ -62,8 +65,8 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
 
  private:
   void Init();
-  // The circuit file's netlist into the lines; false, reported, when it cannot be built or
-  // uses itself.
+  // The circuit file's netlist into the lines (read and built once per netlist); false,
+  // reported, when it cannot be built, does not fit or uses itself.
   bool RegenerateLines();
   void ReportNoSource() const;
   // "Teilschaltung NAME (PATH)" and the reason.

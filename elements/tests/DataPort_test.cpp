@@ -325,8 +325,9 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
 }
 
 // A circuit file "sub.vqe" of the given external nodes (a resistor from node 1 to ground,
-// the others left open), optionally holding a sub-circuit of another file.
-fs::path WriteCircuit(const std::string& name, int ports, const std::string& uses = {}) {
+// the others left open), optionally holding sub-circuits of another file (of two pins).
+fs::path WriteCircuit(const std::string& name, int ports, const std::string& uses = {},
+                      int instances = 1) {
   CVostraneDoc doc;
   for (int i = 1; i <= ports; ++i) {
     const Point at(100, 100 * i);
@@ -337,8 +338,8 @@ fs::path WriteCircuit(const std::string& name, int ports, const std::string& use
   }
   doc.AddSymbol(new ResSymbol(Point(100, 100), Point(200, 100)));
   doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
-  if (!uses.empty()) {
-    auto* sub = new UserNetSymbol(Point(500, 500), Point(600, 500));
+  for (int i = 0; i < (uses.empty() ? 0 : instances); ++i) {
+    auto* sub = new UserNetSymbol(Point(500, 500 + 200 * i), Point(600, 500 + 200 * i));
     sub->sourceKind = 'F';
     sub->path = MyStrng(uses);
     sub->subName = MyStrng(fs::path(uses).stem().string());
@@ -476,6 +477,47 @@ TEST_F(DataPortTest, CircuitFileIsCheckedForEveryNetlist) {
     s.WriteSpiceLines(spice, 0);
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "",
               c.change == kUsesItself ? "" : c.message);
+  }
+  VS_Error::ResetQueue();
+}
+
+// Each level of a deep nesting uses the level below twice: a netlist reads and builds each
+// file once (not once per instance, twice as often at every level) and holds each level's
+// network once; the next netlist reads them again, and a level below that no longer fits
+// refuses it with the same message.
+TEST_F(DataPortTest, NestedCircuitFilesAreReadOncePerNetlist) {
+  constexpr int kLevels = 12;
+  const auto level = [](int k) { return "deep" + std::to_string(k); };
+  const fs::path bottom = WriteCircuit(level(0) + ".vqe", 2);
+  fs::path top = bottom;
+  for (int k = 1; k <= kLevels; ++k) top = WriteCircuit(level(k) + ".vqe", 2, top.string(), 2);
+  CVostraneDoc doc;
+  PlaceSubCircuit(doc, top, level(kLevels).c_str());
+  const struct {
+    int bottomPorts;
+    std::string message;  // the end of the first message; "" when the netlist is built
+  } kCases[] = {
+      {2, ""},
+      {2, ""},
+      {3, " (" + bottom.string() + ") hat 3 statt 2 Anschlüsse"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.bottomPorts);
+    WriteCircuit(level(0) + ".vqe", c.bottomPorts);
+    VS_Error::ResetQueue();
+    const int before = UserNetSymbol::CircuitReads();
+    EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
+    EXPECT_EQ(UserNetSymbol::CircuitReads() - before, kLevels + 1);
+    if (!c.message.empty()) {
+      const std::string first =
+          VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "";
+      EXPECT_TRUE(first.starts_with("Teilschaltung ") && first.ends_with(c.message)) << first;
+      continue;
+    }
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    for (int k = 0; k <= kLevels; ++k) {
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), level(k) + ": 2POR 1 2 "), 1) << k;
+    }
   }
   VS_Error::ResetQueue();
 }

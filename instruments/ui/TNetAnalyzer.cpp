@@ -305,6 +305,11 @@ void TNetAnalyzer::UpdateBottomLine() {
   if (Diagramm* d = screen.Current()) d->SetBottomLine(0, line);
 }
 
+void TNetAnalyzer::NameRun(Diagramm& d) {
+  d.SetCurveNetName(netName);
+  d.SetCurveDate(timeStamp);
+}
+
 void TNetAnalyzer::StartMeasurement() {
   Diagramm* d = screen.Current();
   FitCurves();
@@ -314,8 +319,7 @@ void TNetAnalyzer::StartMeasurement() {
   TakeReferenceResistances();
   if (network != nullptr) network->SetTableTitle(timeStamp);
   if (d == nullptr) return;
-  d->SetCurveNetName(netName);
-  d->SetCurveDate(timeStamp);
+  NameRun(*d);
   UpdateBottomLine();
   // The two stability-circle curves; the measured curve restarts with the sweep.
   d->EraseCurve(1);
@@ -369,7 +373,11 @@ void TNetAnalyzer::Redraw() {
   d->RestartCurrentCurve();
   d->ShowCurrentCurve();
   const bool withResults = HasResults();
-  if (withResults) screen.SetCurvesShown(true);
+  // Filled from the run's results, in whichever diagram: the curve is that run's.
+  if (withResults) {
+    screen.SetCurvesShown(true);
+    NameRun(*d);
+  }
   for (int p = 0; p < sweep.count; ++p) {
     float x = 0.0f;
     float y = 0.0f;

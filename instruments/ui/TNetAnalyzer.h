@@ -129,6 +129,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void FitCurves();
   void SetUpFrequencyAxis();
   void UpdateBottomLine();
+  // The current curve takes the network and the time of the run whose results it shows.
+  void NameRun(Diagramm& d);
   // Curve 0 of the current diagram while it shows points; the one the record keeps.
   DiagKurve* ShownCurve() const;
   // One point of the fill table (Redraw) or of the sweep.

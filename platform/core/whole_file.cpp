@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "pf/path_map.h"
 
@@ -22,6 +23,22 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kNameRoom = 200;  // of a name's 255 bytes
 
+// Holds every signal that can be held while it lives; they come when it ends.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &before_);
+  }
+  ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
 // The temporary files of the writes still going, where a signal handler finds them: in fixed
 // buffers, claimed and freed by atomic operations alone.
 class Unfinished {
@@ -31,9 +48,7 @@ class Unfinished {
   int Make(std::string& path) {
     if (path.size() >= sizeof(Slot::path)) return -1;
     // A signal that comes meanwhile waits: the handler never meets a file it cannot name.
-    sigset_t all, before;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &before);
+    const SignalsHeld held;
     int made = -1;
     for (int i = 0; i < kSlots && made < 0; ++i) {
       Slot& slot = slots_[i];
@@ -50,7 +65,6 @@ class Unfinished {
       slot.state.store(kHeld);
       made = i;
     }
-    pthread_sigmask(SIG_SETMASK, &before, nullptr);
     return made;
   }
 
@@ -121,6 +135,45 @@ bool Sync(const std::string& path) {
   return ok;
 }
 
+// A target's previous file, kept under another name beside it while the other files of its set
+// take their places, so that it can be put back when one of them fails.
+class Previous {
+ public:
+  // False when there is a previous file and it cannot be kept: a hard link, else a copy (a
+  // file system without links).
+  bool Keep(const std::string& target, const std::string& beside) {
+    target_ = target;
+    std::error_code ec;
+    if (!fs::exists(target_, ec)) return !ec;
+    kept_ = beside + "~";
+    fs::remove(kept_, ec);
+    if (::link(target_.c_str(), kept_.c_str()) == 0) return true;
+    if (fs::copy_file(target_, kept_, ec) && !ec) return true;
+    Drop();
+    return false;
+  }
+  // The target as it was: its previous file back, or gone when it had none.
+  void PutBack() {
+    if (target_.empty()) return;
+    std::error_code ec;
+    if (kept_.empty()) {
+      fs::remove(target_, ec);
+    } else {
+      fs::rename(kept_, target_, ec);
+      kept_.clear();
+    }
+  }
+  void Drop() {
+    std::error_code ec;
+    if (!kept_.empty()) fs::remove(kept_, ec);
+    kept_.clear();
+  }
+
+ private:
+  std::string target_;  // empty for a file written directly
+  std::string kept_;    // empty when the target had no file
+};
+
 }  // namespace
 
 WholeFile::WholeFile(const std::string& target) : target_(MapWindowsPath(target)) {
@@ -146,11 +199,14 @@ WholeFile::WholeFile(const std::string& target) : target_(MapWindowsPath(target)
   temporary_ = true;
 }
 
-WholeFile::~WholeFile() {
+WholeFile::~WholeFile() { Discard(); }
+
+void WholeFile::Discard() {
   if (!temporary_) return;
   std::error_code ec;
   fs::remove(path_, ec);
   unfinished.Free(slot_);
+  temporary_ = false;
 }
 
 bool WholeFile::WriteStream(const std::function<bool(std::ostream&)>& write) const {
@@ -162,6 +218,11 @@ bool WholeFile::WriteStream(const std::function<bool(std::ostream&)>& write) con
 }
 
 bool WholeFile::Commit() {
+  WholeFile* self = this;
+  return !CommitTogether(std::span(&self, 1)).has_value();
+}
+
+bool WholeFile::Settle() {
   if (path_.empty()) return false;
   if (!temporary_) return true;
   std::error_code ec;
@@ -172,15 +233,47 @@ bool WholeFile::Commit() {
     perms = static_cast<fs::perms>(0666 & ~mask);
   }
   fs::permissions(path_, perms, ec);
-  bool ok = !ec && Sync(path_);
-  if (ok) {
-    fs::rename(path_, target_, ec);
-    ok = !ec;
-  }
-  if (!ok) fs::remove(path_, ec);
+  return !ec && Sync(path_);
+}
+
+bool WholeFile::Replace() {
+  if (!temporary_) return true;
+  std::error_code ec;
+  fs::rename(path_, target_, ec);
+  if (ec) return false;
   unfinished.Free(slot_);
   temporary_ = false;
-  return ok;
+  return true;
+}
+
+std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files) {
+  std::vector<Previous> previous(files.size());
+  const auto fail = [&files, &previous](std::size_t failed) {
+    for (Previous& p : previous) p.Drop();
+    for (WholeFile* file : files) file->Discard();
+    return std::optional<std::size_t>(failed);
+  };
+  // What takes long (the disk) comes first, while a failure or a signal still leaves every
+  // target as it was.
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!files[i]->Settle()) return fail(i);
+  }
+  // From the first rename to the last no signal ends the program: it comes when every target
+  // holds its new file, or every one its old again.
+  const SignalsHeld held;
+  // The last to be replaced needs no keeping: nothing after it can fail.
+  for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+    if (files[i]->temporary_ && !previous[i].Keep(files[i]->target_, files[i]->path_)) {
+      return fail(i);
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (files[i]->Replace()) continue;
+    for (std::size_t j = 0; j < i; ++j) previous[j].PutBack();
+    return fail(i);
+  }
+  for (Previous& p : previous) p.Drop();
+  return std::nullopt;
 }
 
 void RemoveUnfinishedFiles() { unfinished.RemoveAll(); }

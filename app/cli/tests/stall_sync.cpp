@@ -1,7 +1,9 @@
-// Preloaded by save_interrupted.sh: the fsync of a file whose path holds $STALL_SYNC_NAME first
-// makes the file $STALL_SYNC_MARK and then waits a minute, so that a signal comes while the
-// file is being written (after its bytes, before its rename).
+// Preloaded by save_interrupted.sh and gerber_interrupted.sh: the fsync of a file whose path
+// holds $STALL_SYNC_NAME first makes the file $STALL_SYNC_MARK and then waits a minute, so that
+// a signal comes while the file is being written (after its bytes, before its rename); with
+// $STALL_SYNC_FAIL set it fails at once instead, as a disk that cannot take the bytes.
 #include <dlfcn.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,6 +24,10 @@ extern "C" int fsync(int fd) {
     target[length] = '\0';
     if (std::strstr(target, name) != nullptr) {
       close(open(mark, O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+      if (std::getenv("STALL_SYNC_FAIL") != nullptr) {
+        errno = EIO;
+        return -1;
+      }
       for (int second = 0; second < 60; ++second) sleep(1);
     }
   }

@@ -113,6 +113,56 @@ TEST(WholeFile, AGoodWriteReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(FilesIn(dir.Path()), 3u);
 }
 
+// Files committed together are all new or all as they were: a failure of the second (its
+// temporary not made, its rename refused once the first is in place) puts the first back, or
+// removes it when it is new; nothing else is left.
+TEST(WholeFile, FilesCommittedTogetherAreAllNewOrAllAsTheyWere) {
+  const struct {
+    const char* name;
+    bool previous;  // the first target has a file
+    const char* second;  // "ok", "no temporary" or "rename refused"
+  } cases[] = {
+      {"both written over a file", true, "ok"},
+      {"both written, new", false, "ok"},
+      {"second not made, over a file", true, "no temporary"},
+      {"second refused after the first, over a file", true, "rename refused"},
+      {"second refused after the first, new", false, "rename refused"},
+  };
+  for (const auto& c : cases) {
+    const test::TempDir dir;
+    const std::string first = dir / "aTop.gbx";
+    if (c.previous) dir.WriteFile("aTop.gbx", kOld);
+    const std::string second = dir / (std::string(c.second) == "no temporary" ? "x/aBot.gbx"
+                                                                              : "aBot.gbx");
+    WholeFile a(first);
+    WholeFile b(second);
+    const auto write = [](std::ostream& out) { return bool(out << kNew); };
+    ASSERT_TRUE(a.WriteStream(write)) << c.name;
+    EXPECT_EQ(b.WriteStream(write), std::string(c.second) != "no temporary") << c.name;
+    // A folder in the second's place: its rename fails only after the first one's.
+    if (std::string(c.second) == "rename refused") {
+      fs::create_directory(second);
+      dir.WriteFile("aBot.gbx/held", kOld);
+    }
+    WholeFile* files[] = {&a, &b};
+    const std::optional<std::size_t> failed = CommitTogether(files);
+    if (std::string(c.second) == "ok") {
+      EXPECT_FALSE(failed.has_value()) << c.name;
+      EXPECT_EQ(ReadFile(first), kNew) << c.name;
+      EXPECT_EQ(ReadFile(second), kNew) << c.name;
+      EXPECT_EQ(FilesIn(dir.Path()), 2u) << c.name;
+      continue;
+    }
+    EXPECT_EQ(failed, std::optional<std::size_t>(1)) << c.name;
+    EXPECT_EQ(fs::exists(first), c.previous) << c.name;
+    if (c.previous) {
+      EXPECT_EQ(ReadFile(first), kOld) << c.name;
+    }
+    const std::size_t besides = std::string(c.second) == "rename refused" ? 1u : 0u;
+    EXPECT_EQ(FilesIn(dir.Path()), (c.previous ? 1u : 0u) + besides) << c.name << ": left";
+  }
+}
+
 // A link stays a link, its target takes the new content; a device is written directly.
 TEST(WholeFile, LinksAreFollowedAndDevicesWrittenDirectly) {
   const test::TempDir dir;

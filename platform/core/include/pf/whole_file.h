@@ -5,8 +5,11 @@
 // file as it was and no temporary file behind; so does a signal that ends the program meanwhile
 // (see RemoveUnfinishedFiles).
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace pf {
@@ -33,11 +36,26 @@ class WholeFile {
   bool Commit();
 
  private:
+  friend std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files);
+  // Gives the written file its permissions and puts it on disk; false when that fails.
+  bool Settle();
+  // Renames it over the target.
+  bool Replace();
+  // Removes the temporary file; a committed or direct file stays.
+  void Discard();
+
   std::string target_;
   std::string path_;
   bool temporary_ = false;
   int slot_ = -1;  // where RemoveUnfinishedFiles finds the temporary file
 };
+
+// Puts written files in their targets' places together, each as Commit does, for files that
+// belong together (a pair of layers): either every target takes its new file or, when one
+// fails, every target stays as it was (a new one is not made) and no temporary file is left;
+// so does a signal that ends the program meanwhile. Which file failed; none when all are in
+// place.
+std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files);
 
 // write(path) writes the file at the path it is given; false when it or the commit fails.
 bool WriteWholeFile(const std::string& target,
