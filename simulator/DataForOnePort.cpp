@@ -1,9 +1,7 @@
 #include "simulator/DataForOnePort.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <string>
 
 #include "basics/FloatWert.h"
 #include "basics/WertMitDim.h"
@@ -219,10 +217,7 @@ void DataForTwoPort::ToAdmittances(const Cmplx (&s)[4], Cmplx (&y)[4]) const {
 }
 
 OptionReference ReadOptionReference(const MyStrng& optionLine) {
-  // Tabs separate the words as blanks do, as the data file's reader takes them.
-  std::string text = optionLine.ToCString();
-  std::replace(text.begin(), text.end(), '\t', ' ');
-  MyStrng rest(text);
+  MyStrng rest(optionLine);
   OptionReference reference;
   for (MyStrng word = rest.GetNextToken(); !word.IsEmpty(); word = rest.GetNextToken()) {
     rest = rest.RemoveNextToken();

@@ -77,8 +77,11 @@ OptionWords ReadOptionWords(const MyStrng& optionLine, const MyStrng& path) {
                 {"Z", kParameter, ""}, {"H", kParameter, ""},   {"G", kParameter, ""},
                 {"MA", kFormat, "L"},  {"DB", kFormat, "D"},    {"RI", kFormat, ""},
                 {"R", kReference, ""}};
-  // The simulator takes the reference behind the first "R" of the line it is given.
-  const OptionReference reference = ReadOptionReference(optionLine);
+  // The simulator takes the reference behind the first "R" of the line, whose tabs its reader
+  // makes blanks.
+  std::string blanks = optionLine.ToCString();
+  std::replace(blanks.begin(), blanks.end(), '\t', ' ');
+  const OptionReference reference = ReadOptionReference(MyStrng(blanks));
   const MyStrng where = MyStrng(" in der Optionszeile von ") + path + ": ";
   const std::vector<std::string> words = SplitOptionLine(optionLine);
   OptionWords read;

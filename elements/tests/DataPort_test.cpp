@@ -78,6 +78,7 @@ TEST_F(DataPortTest, OptionLines) {
       {"# R 30 kHz S db", true, "kHz", 'D', 30.0f, ""},
       {"# r 75 ma hz s", true, "Hz", 'L', 75.0f, ""},
       {"# GHz\tS\tMA\tR\t25", true, "GHz", 'L', 25.0f, ""},
+      {"# GHz,\tS,\tMA,\tR=\t25", true, "GHz", 'L', 25.0f, ""},
       {"# MHz S DB R 50 ! written by a tool", true, "MHz", 'D', 50.0f, ""},
       // A missing word leaves the rest to the dialog, with the words there are.
       {"# GHz S MA", false, "GHz", 'L', 50.0f, ""},
