@@ -280,7 +280,8 @@ TEST_F(DataPortTest, KeptFilesReadAsTheirOptionLineSays) {
       {"# S MA R 50", "200 0.5 30", "kHz", 'L', "200kHz 0.5 30", ""},
       {"# MHz S DB R 50 X", "200 -6 30", "MHz", 'D', "",
        "Unbekanntes Wort in der Optionszeile von /kept/a.s1p: X"},
-      {"# MHz S DB R 50", "200 -6 30 ; 1 2", "MHz", 'D', "", "Datenzeile fehlerhaft: 200 -6 30 ; 1 2"},
+      {"# MHz S DB R 50", "200 -6 30 ; 1 2", "MHz", 'D', "",
+       "Datenzeile fehlerhaft: 200 -6 30 ; 1 2"},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
