@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "basics/VS_Error.h"
 #include "pf/archive.h"
@@ -39,29 +41,91 @@ bool ReadNumber(const MyStrng& token, double& value) {
   return end == text.c_str() + text.size() && std::isfinite(value);
 }
 
-// The next token upper-cased; the token leaves the rest.
-MyStrng TakeUpperToken(MyStrng& rest) {
-  MyStrng token = rest.GetNextToken();
-  token.MakeUpper();
-  rest = rest.RemoveNextToken();
-  return token;
+// What an option line states, each word taken for what it is, in any order and case.
+struct OptionWords {
+  MyStrng unit;           // "GHz", "MHz", "kHz" or "Hz"; empty when no word names one
+  char format = 0;        // 'L' or 'D'; 0 when no word names one
+  bool complete = false;  // unit, S, format and a reference above 0 all stated
+  double ohms = 0.0;
+  MyStrng refusal;  // why the rows cannot be read as the line says; empty when they can
+};
+
+bool IsOptionSeparator(char c) { return IsSeparator(c) || c == '\t'; }
+
+// The words between blanks, tabs, '=' and ','; a '!' begins a comment.
+std::vector<std::string> SplitOptionLine(const MyStrng& optionLine) {
+  std::string text = optionLine.ToCString();
+  text.resize(std::min(text.size(), text.find('!')));
+  std::vector<std::string> words;
+  for (size_t at = 0; at < text.size();) {
+    while (at < text.size() && IsOptionSeparator(text[at])) ++at;
+    const size_t start = at;
+    while (at < text.size() && !IsOptionSeparator(text[at])) ++at;
+    if (at > start) words.push_back(text.substr(start, at - start));
+  }
+  return words;
 }
 
-// The report of the option line's format of real and imaginary parts, or of its parameter
-// word (the first of S, Y, Z, H and G) when that is not S, whichever comes first; empty
-// without either.
-MyStrng UnsupportedOption(const MyStrng& optionLine) {
-  MyStrng rest(optionLine);
-  bool parameterSeen = false;
-  for (MyStrng word = TakeUpperToken(rest); !word.IsEmpty(); word = TakeUpperToken(rest)) {
-    if (word == "RI") return "RI-Format wird nicht unterstützt";
-    if (parameterSeen) continue;
-    parameterSeen = word == "S";
-    if (word == "Y" || word == "Z" || word == "H" || word == "G") {
-      return word + "-Parameter werden nicht unterstützt";
+OptionWords ReadOptionWords(const MyStrng& optionLine, const MyStrng& path) {
+  enum Kind { kUnit, kParameter, kFormat, kReference, kKinds };
+  constexpr struct {
+    const char* word;
+    Kind kind;
+    const char* setting;  // the unit, or the format letter
+  } kWords[] = {{"GHZ", kUnit, "GHz"}, {"MHZ", kUnit, "MHz"}, {"KHZ", kUnit, "kHz"},
+                {"HZ", kUnit, "Hz"},   {"S", kParameter, ""},   {"Y", kParameter, ""},
+                {"Z", kParameter, ""}, {"H", kParameter, ""},   {"G", kParameter, ""},
+                {"MA", kFormat, "L"},  {"DB", kFormat, "D"},    {"RI", kFormat, ""},
+                {"R", kReference, ""}};
+  // The simulator takes the reference behind the first "R" of the line, whose tabs its reader
+  // makes blanks.
+  std::string blanks = optionLine.ToCString();
+  std::replace(blanks.begin(), blanks.end(), '\t', ' ');
+  const OptionReference reference = ReadOptionReference(MyStrng(blanks));
+  const MyStrng where = MyStrng(" in der Optionszeile von ") + path + ": ";
+  const std::vector<std::string> words = SplitOptionLine(optionLine);
+  OptionWords read;
+  MyStrng unsupported;  // an RI format, or a first parameter word other than S
+  MyStrng odd;          // the first word that is none of them, or a second of its kind
+  bool seen[kKinds] = {};
+  for (size_t i = 0; i < words.size(); ++i) {
+    MyStrng upper(words[i]);
+    upper.MakeUpper();
+    const auto* known = std::find_if(std::begin(kWords), std::end(kWords),
+                                     [&upper](const auto& w) { return upper == w.word; });
+    if (known == std::end(kWords) || seen[known->kind]) {
+      if (odd.IsEmpty()) {
+        odd = MyStrng(known == std::end(kWords) ? "Unbekanntes Wort" : "Doppeltes Wort") + where +
+              MyStrng(words[i]);
+      }
+      if (known != std::end(kWords) && known->kind == kReference) ++i;  // its number
+      continue;
+    }
+    seen[known->kind] = true;
+    if (known->kind == kUnit) read.unit = known->setting;
+    if (known->kind == kFormat && *known->setting != '\0') read.format = *known->setting;
+    if (upper == "RI" && unsupported.IsEmpty()) unsupported = "RI-Format wird nicht unterstützt";
+    if (known->kind == kParameter && upper != "S" && unsupported.IsEmpty()) {
+      unsupported = upper + "-Parameter werden nicht unterstützt";
+    }
+    if (known->kind != kReference) continue;
+    // The number belongs to the "R"; one the simulator would read otherwise is no number.
+    const MyStrng number = ++i < words.size() ? MyStrng(words[i]) : MyStrng();
+    if (number != reference.text && !reference.Refused() && odd.IsEmpty()) {
+      odd = MyStrng("Unbekanntes Wort") + where + number;
     }
   }
-  return MyStrng();
+  if (!unsupported.IsEmpty()) {
+    read.refusal = unsupported;
+  } else if (reference.Refused()) {
+    read.refusal = MyStrng("Bezugswiderstand fehlerhaft: ") + reference.text;
+  } else {
+    read.refusal = odd;
+  }
+  read.complete = read.refusal.IsEmpty() && seen[kUnit] && seen[kParameter] && seen[kFormat] &&
+                  seen[kReference] && reference.stated;
+  read.ohms = reference.ohms;
+  return read;
 }
 
 // The frequency as a plain decimal under the SI prefix its size calls for.
@@ -101,47 +165,22 @@ double NewDataSet::GetFrequencyFactor() const {
 }
 
 bool NewDataSet::ParseOptionLine() {
-  // The option line reaches the simulator as written, and it takes the reference wherever the
-  // line states it: one it refuses keeps the file out, also behind words out of order. So does
-  // a word that says the rows hold something else than magnitude and angle of S parameters.
-  const OptionReference reference = ReadOptionReference(optionLine);
-  const auto fail = [this, &reference]() {
-    if (const MyStrng unsupported = UnsupportedOption(optionLine); !unsupported.IsEmpty()) {
-      Report(unsupported);
-    } else if (reference.Refused()) {
-      Report(MyStrng("Bezugswiderstand fehlerhaft: ") + reference.text);
-    }
+  // The option line reaches the simulator as written, which takes the reference wherever the
+  // line states it; a word the rows cannot be read by keeps the file out.
+  const OptionWords read = ReadOptionWords(optionLine, dataLines.fileName);
+  if (!read.unit.IsEmpty()) frequencyUnit = read.unit;
+  if (read.format != 0) format = read.format;
+  if (!read.refusal.IsEmpty()) {
+    Report(read.refusal);
     return false;
-  };
-  MyStrng rest(optionLine);
-  const MyStrng unit = TakeUpperToken(rest);
-  if (unit == "GHZ") {
-    frequencyUnit = "GHz";
-  } else if (unit == "MHZ") {
-    frequencyUnit = "MHz";
-  } else if (unit == "KHZ") {
-    frequencyUnit = "kHz";
-  } else if (unit == "HZ") {
-    frequencyUnit = "Hz";
-  } else {
-    return fail();
   }
-  if (TakeUpperToken(rest) != "S") return fail();
-  const MyStrng form = TakeUpperToken(rest);
-  if (form == "MA") {
-    format = 'L';
-  } else if (form == "DB") {
-    format = 'D';
-  } else {
-    return fail();
-  }
-  if (TakeUpperToken(rest) != "R" || reference.Refused()) return fail();
-  z01 = static_cast<float>(reference.ohms);
+  if (!read.complete) return false;
+  z01 = static_cast<float>(read.ohms);
   z02 = z01;
   return true;
 }
 
-bool NewDataSet::FindOptionLine() {
+bool NewDataSet::LocateOptionLine() {
   bool found = false;
   dataLines.ForEach([this, &found](const MyStrng& line) {
     if (found || line.GetAt(0) != '#') return;
@@ -150,7 +189,25 @@ bool NewDataSet::FindOptionLine() {
     optionLine = line.Mid(2, line.GetLength());
     optionLine.TrimLeft();
   });
-  return found && ParseOptionLine();
+  return found;
+}
+
+bool NewDataSet::FindOptionLine() { return LocateOptionLine() && ParseOptionLine(); }
+
+bool NewDataSet::TakeOptionLine() {
+  if (!LocateOptionLine()) return true;
+  const OptionWords read = ReadOptionWords(optionLine, dataLines.fileName);
+  if (!read.refusal.IsEmpty()) {
+    Report(read.refusal);
+    return false;
+  }
+  if (read.complete) {
+    frequencyUnit = read.unit;
+    format = read.format;
+    z01 = static_cast<float>(read.ohms);
+    z02 = z01;
+  }
+  return true;
 }
 
 bool NewDataSet::ConvertDataLine() {
@@ -173,25 +230,24 @@ bool NewDataSet::ConvertDataLine() {
     return false;
   }
   std::string converted = PlainFrequency(frequency * GetFrequencyFactor()).ToCString();
-  // Values in pairs of magnitude and angle; dB magnitudes become linear ones. A character
-  // that can start no token ends the values.
+  const auto refuse = [this]() {
+    Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
+    return false;
+  };
+  // Values in pairs of magnitude and angle; dB magnitudes become linear ones.
   bool magnitude = true;
   for (std::string token = nextToken(); !token.empty(); token = nextToken()) {
     double value = 0.0;
-    if (!ReadNumber(MyStrng(token), value)) {
-      Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
-      return false;
-    }
+    if (!ReadNumber(MyStrng(token), value)) return refuse();
     if (magnitude && format == 'D') value = std::pow(10.0, value / 20.0);
     const MyStrng number = PlainDecimal(value);
-    if (number.IsEmpty() || converted.empty()) {
-      Report(MyStrng("Datenzeile fehlerhaft: ") + currentLine);
-      return false;
-    }
+    if (number.IsEmpty() || converted.empty()) return refuse();
     converted += ' ';
     converted += number.ToCString();
     magnitude = !magnitude;
   }
+  // A character that can start no token would drop the values behind it.
+  if (at < text.size()) return refuse();
   currentLine = MyStrng(converted);
   return true;
 }

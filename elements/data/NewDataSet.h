@@ -25,15 +25,22 @@ class NewDataSet {
 
   // 1e9 for any unit but "MHz", "kHz" and "Hz" (compared case-sensitively).
   double GetFrequencyFactor() const;
-  // Unit, parameter kind, format, "R" and the reference resistance, in that order; a step that
-  // passed keeps its setting when a later one fails. An "RI" format or parameters other than S
-  // (Y, Z, H, G) are reported, and else a reference resistance that is no number above 0,
-  // wherever the line states them.
+  // The option line's words, each taken for what it is, in any order and case: a unit (Hz,
+  // kHz, MHz, GHz), the parameter kind, a format (MA, DB) and "R" with the reference
+  // resistance. The unit and format it names are kept also when it fails. True when all are
+  // stated; false, reported, at an RI format or parameters other than S (Y, Z, H, G), else at a
+  // reference that is no number above 0, else at a word that is none of these or a second of
+  // its kind; false without a word when one is missing.
   bool ParseOptionLine();
   // The first line starting with '#', less the '#' and the blanks behind it, parsed.
   bool FindOptionLine();
-  // The current line in the simulator's form; comment lines stay as they are. False, reported
-  // and the line unchanged, when its frequency or a value is no number.
+  // The netlist's reading of the option line: a complete one decides unit, format and
+  // reference; one that lacks a word leaves those the dialog chose. False, reported, when the
+  // line is refused.
+  bool TakeOptionLine();
+  // The current line in the simulator's form; comment lines stay as they are, and so does a
+  // comment behind '!'. False, reported and the line unchanged, when its frequency or a value
+  // is no number, or a character belongs to no number.
   bool ConvertDataLine();
   // The line under the cursor of the lines, converted; the cursor moves on.
   MyStrng GetNextDataLine();
@@ -58,6 +65,11 @@ class NewDataSet {
   int32_t textFormInteger = 0;
   LineFile dataLines;  // the file's name is the full path
   MyStrng currentLine;
+
+ private:
+  // The first line starting with '#', less the '#' and the blanks behind it, into the option
+  // line; false without one.
+  bool LocateOptionLine();
 };
 
 // The value as a decimal without exponent, at most 10 digits either side of the point, as the

@@ -56,6 +56,8 @@ void TwoPortSymbol::WriteNetLine() {
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
   netLine += MyStrng(" ") + elementName;
   table.RemoveAll();
+  // A circuit may keep a file whose option line an earlier reading took for less than it says.
+  if (!TakeOptionLine()) return;
   dataLines.Reset();
   const int32_t count = dataLines.GetCount();
   for (int32_t i = 0; i < count; ++i) table.AddLine(GetNextDataLine());
@@ -83,19 +85,21 @@ bool TwoPortSymbol::LoadFile(const std::string& path, const std::string& title) 
   const VS_ErrorMark reported;
   const MyStrng unit = frequencyUnit;
   const char form = format;
+  const MyStrng heldPath = dataLines.fileName;
   dataLines.RemoveAll();
   dataLines.AppendLines(read);
+  dataLines.fileName = MyStrng(path);  // a refused option line names it
   FindOptionLine();
   // Every row must convert, as the netlist will convert it; a file of comments holds nothing.
   const int32_t rows = reported.Any() ? -1 : CountConvertedRows();
   if (rows <= 0) {
     if (rows == 0) ReportUnreadable(path);
     dataLines.RemoveAll();
+    dataLines.fileName = heldPath;
     frequencyUnit = unit;
     format = form;
     return false;
   }
-  dataLines.fileName = MyStrng(path);
   dataName = MyStrng(title);
   return true;
 }

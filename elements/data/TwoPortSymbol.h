@@ -27,7 +27,8 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
   // The file dialog while no file is loaded, then the data dialog.
   bool EditDialog(pf::Window* parent) override;
   // "ONE" with one pin or as a two-terminal element, else "TWO"; every pin's node, ground
-  // included, then the name. Converts the rows into the table; a row that fails is reported.
+  // included, then the name. Converts the rows into the table under the option line when it
+  // states all; a refused option line or a row that fails is reported.
   void WriteNetLine() override;
   std::ostream& WriteText(std::ostream& os) override;
   std::istream& ReadText(std::istream& is) override;
@@ -41,9 +42,10 @@ class TwoPortSymbol : public ZweiPolSymbol, public NewDataSet, public DataTableR
   void SetPadSide(double side) override { smdLength = LaeWert(side); }
 
   // Reads the file and its option line. False, reported, when the file cannot be read, holds
-  // no data row, has a line the reader would cut, a format that is not supported, a reference
-  // resistance that is no number above 0 or a row that does not convert; the symbol then keeps
-  // what it had.
+  // no data row, has a line the reader would cut, an option line that is refused (a format or
+  // parameters not supported, a reference resistance that is no number above 0, an unknown or
+  // doubled word) or a row that does not convert or holds another count of values; the symbol
+  // then keeps what it had.
   bool LoadFile(const std::string& path, const std::string& title);
 
   char portKind = 'T';  // 'T' one- or two-port by the pin count, 'P' two-terminal element

@@ -68,12 +68,44 @@ TEST_F(DataPortTest, OptionLines) {
       // Rows of other parameters than S are refused by name, wherever the word stands.
       {"# Hz Y MA R 50", false, "Hz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
       {"# GHz Z MA R 50", false, "GHz", 'L', 50.0f, "Z-Parameter werden nicht unterstützt"},
-      {"# kHz h db r 50", false, "kHz", 'L', 50.0f, "H-Parameter werden nicht unterstützt"},
-      {"# G MHz DB R 50", false, "GHZ", 'L', 50.0f, "G-Parameter werden nicht unterstützt"},
+      {"# kHz h db r 50", false, "kHz", 'D', 50.0f, "H-Parameter werden nicht unterstützt"},
+      {"# G MHz DB R 50", false, "MHz", 'D', 50.0f, "G-Parameter werden nicht unterstützt"},
       {"# MHz Y RI R 50", false, "MHz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
-      {"# RI GHz S R 50", false, "GHZ", 'L', 50.0f, "RI-Format wird nicht unterstützt"},
-      {"# THz S MA R 50", false, "GHZ", 'L', 50.0f, ""},
+      {"# RI GHz S R 50", false, "GHz", 'L', 50.0f, "RI-Format wird nicht unterstützt"},
+      // Each word is taken for what it is, in any order and case.
+      {"# MHz DB S R 50", true, "MHz", 'D', 50.0f, ""},
+      {"# S DB R 75 MHz", true, "MHz", 'D', 75.0f, ""},
+      {"# R 30 kHz S db", true, "kHz", 'D', 30.0f, ""},
+      {"# r 75 ma hz s", true, "Hz", 'L', 75.0f, ""},
+      {"# GHz\tS\tMA\tR\t25", true, "GHz", 'L', 25.0f, ""},
+      {"# GHz,\tS,\tMA,\tR=\t25", true, "GHz", 'L', 25.0f, ""},
+      {"# MHz S DB R 50 ! written by a tool", true, "MHz", 'D', 50.0f, ""},
+      // A missing word leaves the rest to the dialog, with the words there are.
       {"# GHz S MA", false, "GHz", 'L', 50.0f, ""},
+      {"# S DB R 75", false, "GHZ", 'D', 50.0f, ""},
+      {"# MHz R 75 S", false, "MHz", 'L', 50.0f, ""},
+      {"#", false, "GHZ", 'L', 50.0f, ""},
+      // A word that is none of them, or a second of its kind, is named with the file.
+      {"# THz S MA R 50", false, "GHZ", 'L', 50.0f,
+       "Unbekanntes Wort in der Optionszeile von a.s2p: THz"},
+      {"# MHz S DB R 50 X", false, "MHz", 'D', 50.0f,
+       "Unbekanntes Wort in der Optionszeile von a.s2p: X"},
+      {"# MHz ; S DB R 50", false, "MHz", 'D', 50.0f,
+       "Unbekanntes Wort in der Optionszeile von a.s2p: ;"},
+      {"# MHz S DB R 50;", false, "MHz", 'D', 50.0f,
+       "Unbekanntes Wort in der Optionszeile von a.s2p: 50;"},
+      {"# MHz S DB 50 R 75", false, "MHz", 'D', 50.0f,
+       "Unbekanntes Wort in der Optionszeile von a.s2p: 50"},
+      {"# MHz S DB R 50 ghz", false, "MHz", 'D', 50.0f,
+       "Doppeltes Wort in der Optionszeile von a.s2p: ghz"},
+      {"# MHz S DB MA R 50", false, "MHz", 'D', 50.0f,
+       "Doppeltes Wort in der Optionszeile von a.s2p: MA"},
+      {"# MHz S S DB R 50", false, "MHz", 'D', 50.0f,
+       "Doppeltes Wort in der Optionszeile von a.s2p: S"},
+      {"# MHz S DB R 50 R 75", false, "MHz", 'D', 50.0f,
+       "Doppeltes Wort in der Optionszeile von a.s2p: R"},
+      {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f,
+       "Doppeltes Wort in der Optionszeile von a.s2p: Z"},
       // A reference the simulator could not take (it would fall back to 50 ohm) is reported.
       {"# GHz S MA R 5x0", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 5x0"},
       {"# GHz S MA R 0", false, "GHz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: 0"},
@@ -90,12 +122,11 @@ TEST_F(DataPortTest, OptionLines) {
       {"# Hz X MA R abc", false, "Hz", 'L', 50.0f, "Bezugswiderstand fehlerhaft: abc"},
       // One reason: the parameter before the reference.
       {"# Hz Y MA R abc", false, "Hz", 'L', 50.0f, "Y-Parameter werden nicht unterstützt"},
-      // A Z where the "R" belongs is no parameter word.
-      {"# GHz S DB Z 50", false, "GHz", 'D', 50.0f, ""},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
     TwoPortSymbol s;
+    s.dataLines.fileName = "a.s2p";
     s.dataLines.AddLine("! comment");
     s.dataLines.AddLine(c.line);
     EXPECT_EQ(s.FindOptionLine(), c.parsed) << c.line;
@@ -105,6 +136,7 @@ TEST_F(DataPortTest, OptionLines) {
     EXPECT_EQ(s.z02, c.z) << c.line;
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message)
         << c.line;
+    EXPECT_LE(VS_Error::MessageCount(), 1) << c.line;
   }
   TwoPortSymbol none;
   none.dataLines.AddLine("1 0.5 0");
@@ -129,7 +161,13 @@ TEST_F(DataPortTest, RowConversion) {
       {"GHz", 'D', "1 0 90 -20 180", "1GHz 1 90 0.1 180", ""},
       {"GHz", 'L', "1 0.5 10 ! measured", "1GHz 0.5 10", ""},
       {"GHz", 'D', "1 0 10 !", "1GHz 1 10", ""},
-      {"GHz", 'D', "1 0 10 | 3 4", "1GHz 1 10", ""},
+      {"GHz", 'L', "1 0.5 10 ! | # ;", "1GHz 0.5 10", ""},
+      {"GHz", 'L', "1,0.5=10", "1GHz 0.5 10", ""},
+      // A character that belongs to no number would drop the values behind it.
+      {"GHz", 'D', "1 0 10 | 3 4", "", "Datenzeile fehlerhaft: 1 0 10 | 3 4"},
+      {"MHz", 'D', "1 0.5 -30 ; 0.1 45", "", "Datenzeile fehlerhaft: 1 0.5 -30 ; 0.1 45"},
+      {"GHz", 'L', "1 0.5 10 #", "", "Datenzeile fehlerhaft: 1 0.5 10 #"},
+      {"GHz", 'L', "1;0.5 10", "", "Datenzeile fehlerhaft: 1;0.5 10"},
       {"GHz", 'L', "1\t0.5\t10", "1GHz 0.5 10", ""},
       {"GHz", 'L', "! only a comment", "! only a comment", ""},
       {"GHz", 'L', "* star comment", "* star comment", ""},
@@ -207,6 +245,71 @@ TEST_F(DataPortTest, NetlistLineAndDataBlock) {
   }
 }
 
+// A file says in its option line what its rows hold, in whatever order the words come.
+TEST_F(DataPortTest, OptionWordsInAnyOrderReadAlike) {
+  for (const char* line : {"# MHz S DB R 75", "# MHz DB S R 75", "# S DB R 75 MHz",
+                           "# R 75 MHz S DB", "# db mhz r 75 s"}) {
+    VS_Error::ResetQueue();
+    TwoPortSymbol s;
+    const fs::path file = WriteFile("order.s1p", std::string(line) + "\n200 -6.0206 30\n");
+    ASSERT_TRUE(s.LoadFile(file.string(), "order")) << line;
+    EXPECT_EQ(s.frequencyUnit, "MHz") << line;
+    EXPECT_EQ(s.format, 'D') << line;
+    EXPECT_EQ(s.z01, 75.0f) << line;
+    s.dataLines.Reset();
+    s.GetNextDataLine();
+    EXPECT_EQ(s.GetNextDataLine(), "200MHz 0.499999995 30") << line;
+    EXPECT_EQ(VS_Error::MessageCount(), 0) << line;
+  }
+}
+
+// A circuit keeps the lines of its file with the settings an earlier reading took from them;
+// its netlist reads them as the option line says, and refuses what a file would be refused for.
+TEST_F(DataPortTest, KeptFilesReadAsTheirOptionLineSays) {
+  const struct {
+    const char* option;
+    const char* row;
+    const char* unit;  // as kept: an earlier reading's, or the dialog's
+    char format;
+    const char* converted;  // "" when the netlist is refused
+    const char* message;
+  } kCases[] = {
+      {"# S DB R 50 MHz", "200 -6.0206 30", "GHZ", 'L', "200MHz 0.499999995 30", ""},
+      {"# MHz DB S R 50", "200 -6.0206 30", "MHz", 'L', "200MHz 0.499999995 30", ""},
+      // Without a unit the dialog's choice stands.
+      {"# S MA R 50", "200 0.5 30", "kHz", 'L', "200kHz 0.5 30", ""},
+      {"# MHz S DB R 50 X", "200 -6 30", "MHz", 'D', "",
+       "Unbekanntes Wort in der Optionszeile von /kept/a.s1p: X"},
+      {"# MHz S DB R 50", "200 -6 30 ; 1 2", "MHz", 'D', "",
+       "Datenzeile fehlerhaft: 200 -6 30 ; 1 2"},
+  };
+  for (const auto& c : kCases) {
+    VS_Error::ResetQueue();
+    CVostraneDoc doc;
+    doc.SetTitle("Daten.vqe");
+    auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+    node->UpdateGeometry();
+    node->portNumber = 1;
+    doc.AddSymbol(node);
+    auto* s = new TwoPortSymbol(Point(100, 100), Point(200, 100));
+    s->pinCount = 1;
+    s->dataLines.fileName = "/kept/a.s1p";
+    s->dataLines.AddLine(c.option);
+    s->dataLines.AddLine(c.row);
+    s->frequencyUnit = c.unit;
+    s->format = c.format;
+    doc.AddSymbol(s);
+    s->elementName = "S1";
+    const bool refused = c.converted[0] == '\0';
+    EXPECT_EQ(doc.BuildNetlist(nullptr), !refused) << c.option;
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message)
+        << c.option;
+    if (refused) continue;
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    EXPECT_EQ(lines[lines.size() - 2], c.converted) << c.option;
+  }
+}
+
 TEST_F(DataPortTest, ARowWithoutFrequencyFailsTheNetlist) {
   CVostraneDoc doc;
   doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
@@ -266,10 +369,20 @@ TEST_F(DataPortTest, TextRecordRoundTrips) {
 TEST_F(DataPortTest, FilesThatAreNotTaken) {
   const fs::path ri = WriteFile("ri.s2p", "# GHz S RI R 50\n1 0.1 0.2\n");
   const fs::path empty = WriteFile("empty.s1p", "\n   \n");
+  const std::string word = WriteFile("word.s1p", "# R 50 MHz S DB ohm\n100 -6 0\n").string();
+  const std::string twice = WriteFile("twice.s1p", "# MHz S DB R 50 MA\n100 -6 0\n").string();
+  const std::string kOption = " in der Optionszeile von ";
   const struct {
     std::string path;
-    const char* message;
+    std::string message;
   } kCases[] = {
+      {word, "Unbekanntes Wort" + kOption + word + ": ohm"},
+      {twice, "Doppeltes Wort" + kOption + twice + ": MA"},
+      // A row is read whole: a character that belongs to no number would drop what follows.
+      {WriteFile("semicolon.s1p", "# MHz S DB R 50\n100 -6 0\n200 0.5 -30 ; 0.1 45\n").string(),
+       "Datenzeile fehlerhaft: 200 0.5 -30 ; 0.1 45"},
+      {WriteFile("bar.s2p", "# GHz S MA R 50\n1 1 0 1 0 1 0 1 0 | 7 7\n").string(),
+       "Datenzeile fehlerhaft: 1 1 0 1 0 1 0 1 0 | 7 7"},
       {ri.string(), "RI-Format wird nicht unterstützt"},
       {WriteFile("z.s2p", "! Impedanzen\n# GHz Z MA R 50\n1 50 0 5 0 5 0 50 0\n").string(),
        "Z-Parameter werden nicht unterstützt"},
@@ -308,7 +421,9 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
     EXPECT_FALSE(s.LoadFile(c.path, "x")) << c.path;
     EXPECT_EQ(s.dataLines.GetCount(), 0) << c.path;
     EXPECT_EQ(s.frequencyUnit, "GHZ") << c.path;
-    EXPECT_EQ(VS_Error::Message(0).Find(c.message), 1) << c.path;
+    EXPECT_EQ(s.format, 'L') << c.path;
+    EXPECT_EQ(VS_Error::Message(0).Find(c.message.c_str()), 1) << c.path;
+    EXPECT_EQ(VS_Error::MessageCount(), 1) << c.path;
   }
   TwoPortSymbol good;
   const fs::path file = WriteFile("good.s1p", "!x\n#MHz S MA R 30\n100 0.5 0\n");
