@@ -5,6 +5,7 @@
 #include "pf/document.h"
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/path_map.h"
 #include "pf/ui_services.h"
 #include "pf/view.h"
 #include "pf/window.h"
@@ -91,7 +92,7 @@ Document* App::OpenDocumentFile(const std::string& path) {
   if (templates_.empty()) return nullptr;
   for (const auto& t : templates_) {
     for (const auto& doc : t->Documents()) {
-      if (path.empty() || doc->GetPathName() != path) continue;
+      if (path.empty() || doc->GetPathName() != MapWindowsPath(path)) continue;
       if (!doc->Views().empty()) {
         auto* frame = dynamic_cast<MdiChildWnd*>(doc->Views().front()->GetParentFrame());
         if (frame != nullptr && frame->GetMdiFrame() != nullptr) {
