@@ -88,11 +88,14 @@ DocTemplate& App::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
   return *templates_.back();
 }
 
-Document* App::OpenDocumentFile(const std::string& path) {
+Document* App::OpenDocumentFile(const std::string& name) {
   if (templates_.empty()) return nullptr;
+  // Mapped once here, so that a document open by any spelling is found and the recent files
+  // hold the file's path.
+  const std::string path = MapWindowsPath(name);
   for (const auto& t : templates_) {
     for (const auto& doc : t->Documents()) {
-      if (path.empty() || doc->GetPathName() != MapWindowsPath(path)) continue;
+      if (path.empty() || doc->GetPathName() != path) continue;
       if (!doc->Views().empty()) {
         auto* frame = dynamic_cast<MdiChildWnd*>(doc->Views().front()->GetParentFrame());
         if (frame != nullptr && frame->GetMdiFrame() != nullptr) {

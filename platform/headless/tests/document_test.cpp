@@ -231,6 +231,7 @@ TEST_F(DocumentTest, ADocumentIsItsFileHoweverThePathIsSpelt) {
     EXPECT_EQ(doc->GetTitle(), c.title) << c.spelt;
   }
   EXPECT_EQ(Template().Documents().size(), 2u) << "one document per file";
+  EXPECT_EQ(app.RecentFiles(), (std::vector<std::string>{slash, amp}));
   // Saved under a drive's path by the dialog: the file beside the drive's root, not a name
   // in the working folder.
   headless.Ui().QueueFileAnswer("C:\\proj.v2\\..\\..\\kopie.bin");
