@@ -11,8 +11,8 @@ namespace pf {
 // path names its file as it stands: on this system '\' is a character of a name (a file the
 // user called "a\b.vqe" is that file), and a name made from it is written where it is read.
 // The one mapping wherever a name enters: InputFile and WholeFile map the paths they open, the
-// file dialogs the name chosen, a document the path it is given (its title is the mapped
-// file's name), so a path names one file everywhere.
+// file dialogs the name chosen, App and Document the path a document is opened by (its title
+// is the mapped file's name), so a path names one file everywhere.
 std::string MapWindowsPath(std::string_view path);
 // A name MapWindowsPath maps: a drive letter and ':' in front.
 bool IsDrivePath(std::string_view path);
