@@ -144,8 +144,12 @@ uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
   // The RIFF chunk counts its bytes in 32 bits: no WAVE file is larger than its header and that.
   constexpr std::uintmax_t kMaxFileBytes = 8 + std::uintmax_t{UINT32_MAX};
   pf::InputFile input(path, kMaxFileBytes);
-  if (!input.Refusal().empty()) {
-    VS_Error().Error(MyStrng(input.Refusal()), 4);
+  // A file that is not there, or not opened, is no damaged recording: the reason is said.
+  if (!input.Refusal().empty() || !input.IsOpen()) {
+    const std::string why = !input.Refusal().empty() ? input.Refusal()
+                            : input.Missing()        ? "Keine Datei: " + path
+                                                     : "Datei kann nicht geöffnet werden: " + path;
+    VS_Error().Error(MyStrng(why), 4);
     return kWaveCannotOpen;
   }
   const int fd = input.Release();

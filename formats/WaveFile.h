@@ -70,6 +70,7 @@ struct WaveIoInfo {
   size_t used = 0;
 };
 
+// A file that does not open is reported, its reason with its path, and gives kWaveCannotOpen.
 uint32_t WaveOpenRead(const std::string& path, WaveHandle& handle,
                       std::unique_ptr<WaveFormat>& format, WaveChunk& riff);
 uint32_t WaveSeekData(WaveHandle& handle, WaveChunk& data, const WaveChunk& riff);

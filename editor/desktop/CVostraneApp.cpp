@@ -74,7 +74,8 @@ bool CVostraneApp::OpenStartFile(const std::string& file) {
   // Absolute, so that neither the recent files nor a later save depend on the folder the
   // program was started in (the file dialogs move it).
   std::error_code ec;
-  const std::filesystem::path path = std::filesystem::absolute(file, ec).lexically_normal();
+  const std::filesystem::path path =
+      std::filesystem::absolute(pf::MapWindowsPath(file), ec).lexically_normal();
   const VS_ErrorMark mark;
   if (!ec && OpenDocumentFile(path.string()) != nullptr) return true;
   // The failure has had its message box; the reason the document queued would come up again

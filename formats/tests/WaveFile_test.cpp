@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basics/VS_Error.h"
+#include "platform/core/tests/locked_terminal.h"
 
 namespace {
 
@@ -153,19 +154,26 @@ TEST_F(WaveFileTest, RefusesWhatIsNoWaveFileAndHostileChunks) {
     ReadAll(File(c.file), codes);
     EXPECT_EQ(codes, c.codes) << c.what;
   }
-  // Nothing there, a FIFO (whose open would wait for a writer), a device, and a file larger
-  // than any RIFF (sparse): none is opened, and each refusal says why. A file whose read fails
-  // (EIO at 0 of /proc/self/mem) says so too.
+  // Nothing there, a link to itself, a FIFO (whose open would wait for a writer), a device, a
+  // device whose open fails, and a file larger than any RIFF (sparse): none is opened, and each
+  // refusal says why.
+  // A file whose read fails (EIO at 0 of /proc/self/mem) says so too.
   const std::string fifo = (dir / "fifo.wav").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string huge = File({}, "huge.wav");
   fs::resize_file(huge, std::uintmax_t{8} << 30);
+  const pf::test::LockedTerminal failing;
+  const std::string missing = (dir / "missing.wav").string();
+  const std::string loop = (dir / "loop.wav").string();
+  fs::create_symlink(loop, loop);
   const struct {
     std::string path;
     uint32_t code;
     std::string message;  // "" for none
   } refused[] = {
-      {(dir / "missing.wav").string(), kWaveCannotOpen, ""},
+      {missing, kWaveCannotOpen, "Keine Datei: " + missing},
+      {loop, kWaveCannotOpen, "Datei kann nicht geöffnet werden: " + loop},
+      {failing.Path(), kWaveCannotOpen, "Lesefehler: " + failing.Path()},
       {fifo, kWaveCannotOpen, "Keine Datei: " + fifo},
       {"/dev/zero", kWaveCannotOpen, "Keine Datei: /dev/zero"},
       {huge, kWaveCannotOpen, "Datei zu groß: " + huge},

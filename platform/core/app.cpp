@@ -5,6 +5,7 @@
 #include "pf/document.h"
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/path_map.h"
 #include "pf/ui_services.h"
 #include "pf/view.h"
 #include "pf/window.h"
@@ -87,8 +88,11 @@ DocTemplate& App::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
   return *templates_.back();
 }
 
-Document* App::OpenDocumentFile(const std::string& path) {
+Document* App::OpenDocumentFile(const std::string& name) {
   if (templates_.empty()) return nullptr;
+  // Mapped once here, so that a document open by any spelling is found and the recent files
+  // hold the file's path.
+  const std::string path = MapWindowsPath(name);
   for (const auto& t : templates_) {
     for (const auto& doc : t->Documents()) {
       if (path.empty() || doc->GetPathName() != path) continue;

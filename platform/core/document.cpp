@@ -9,6 +9,7 @@
 #include "pf/file_dialog.h"
 #include "pf/frame.h"
 #include "pf/input_file.h"
+#include "pf/path_map.h"
 #include "pf/view.h"
 #include "pf/whole_file.h"
 
@@ -56,8 +57,10 @@ void Document::TitleFrames() {
 }
 
 void Document::SetPathName(const std::string& path) {
-  path_ = path;
-  SetTitle(fs::path(path).filename().string());
+  // The file's own path, so that its title, its folder and the files made beside it are the
+  // file's however the path was spelt.
+  path_ = MapWindowsPath(path);
+  SetTitle(fs::path(path_).filename().string());
 }
 
 bool Document::OnNewDocument() {

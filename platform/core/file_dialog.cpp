@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "pf/path_map.h"
 #include "pf/window.h"
 
 namespace pf {
@@ -19,7 +20,7 @@ int FileDialog::DoModal() {
   const std::optional<std::string> chosen = TheUiServices().FileDialog(request_);
   if (!chosen || chosen->empty()) return kIdCancel;
   std::error_code ec;
-  fs::path path = fs::absolute(*chosen, ec);
+  fs::path path = fs::absolute(MapWindowsPath(*chosen), ec);
   if (ec) return kIdCancel;
   if (!path.has_extension() && !request_.defaultExt.empty()) {
     path += "." + request_.defaultExt;

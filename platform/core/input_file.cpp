@@ -22,8 +22,11 @@ InputFile::InputFile(const std::string& path, std::uintmax_t maxBytes)
   const int fd =
       ::open(MapWindowsPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    // A socket cannot be opened at all, nor a device node without its device.
+    openError_ = errno;
+    // A socket cannot be opened at all, nor a device node without its device; a device that
+    // fails the open is read no better than one that fails a read.
     if (errno == ENXIO || errno == ENODEV) refusal_ = "Keine Datei: " + path;
+    if (errno == EIO) refusal_ = "Lesefehler: " + path;
     return;
   }
   struct stat info {};

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace pf {
 namespace {
@@ -44,13 +45,31 @@ void SetDriveRoot(std::string root) {
   Root() = std::move(root);
 }
 
+bool IsDrivePath(std::string_view path) {
+  return path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':';
+}
+
 std::string MapWindowsPath(std::string_view path) {
-  if (path.size() < 2 || !IsDriveLetter(path[0]) || path[1] != ':') return std::string(path);
-  std::string rest(path.substr(2));
-  std::replace(rest.begin(), rest.end(), '\\', '/');
-  if (rest.empty() || rest.front() != '/') rest.insert(rest.begin(), '/');
+  if (!IsDrivePath(path)) return std::string(path);
+  // Windows resolves "." and ".." by the name alone, and ".." of the root is the root.
+  std::vector<std::string_view> parts;
+  std::string_view rest = path.substr(2);
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find_first_of("\\/"), rest.size());
+    const std::string_view part = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+  }
   const std::string& root = DriveRoot();
-  return (root == "/" ? std::string() : root) + rest;
+  std::string mapped = root == "/" ? std::string() : root;
+  for (const std::string_view part : parts) (mapped += '/') += part;
+  const char last = path.back();
+  if (parts.empty() || last == '\\' || last == '/') mapped += '/';
+  return mapped;
 }
 
 }  // namespace pf

@@ -9,6 +9,7 @@
 
 #include "convert.h"
 #include "pf/app.h"
+#include "pf/path_map.h"
 #include "wx_backend.h"
 
 namespace pf {
@@ -110,6 +111,10 @@ std::optional<std::string> WxUiServices::FileDialog(const FileDialogRequest& req
   wxFileDialog dialog(nullptr, ToWx(request.open ? "Öffnen" : "Speichern unter"), "",
                       ToWx(request.fileName), filter, style);
   if (ShowModal(dialog) != wxID_OK) return std::nullopt;
+  // The toolkit takes a typed "C:\x\y.vqe" for a name in the folder shown; it is a drive's
+  // path, which pf::FileDialog maps as every name is mapped.
+  const std::string typed = FromWx(dialog.GetFilename());
+  if (IsDrivePath(typed)) return typed;
   return FromWx(dialog.GetPath());
 }
 

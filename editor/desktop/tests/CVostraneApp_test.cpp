@@ -21,6 +21,7 @@
 #include "pf/controls.h"
 #include "pf/document.h"
 #include "pf/headless.h"
+#include "pf/path_map.h"
 #include "pf/profile.h"
 #include "platform/core/tests/scoped_env.h"
 #include "platform/core/tests/temp_dir.h"
@@ -296,7 +297,7 @@ TEST_F(AppTest, AStartFileThatCannotBeOpenedIsReportedOnceAndANewCircuitOpens) {
 }
 
 // A file named relative to the start folder is kept with its absolute path: the recent files
-// reopen it from anywhere.
+// reopen it from anywhere. A drive's path is the file below the drive root, titled by its name.
 TEST_F(AppTest, StartFilesAreRecentFilesWithAbsolutePaths) {
   const std::filesystem::path start = std::filesystem::current_path();
   std::filesystem::create_directory(dir / "sub");
@@ -313,6 +314,17 @@ TEST_F(AppTest, StartFilesAreRecentFilesWithAbsolutePaths) {
   ASSERT_TRUE(headless.Command(Frame(), pf::kIdFileMru1));
   ASSERT_NE(ActiveDoc(), nullptr);
   EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
+  app.reset();
+
+  const std::string root = pf::DriveRoot();
+  pf::SetDriveRoot(dir.Path().string());
+  Start({"C:\\sub\\..\\..\\kreis.vqe"});
+  pf::SetDriveRoot(root);
+  EXPECT_TRUE(headless.Ui().Messages().empty());
+  ASSERT_NE(ActiveDoc(), nullptr);
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
+  EXPECT_EQ(ActiveDoc()->GetTitle(), "kreis.vqe");
+  EXPECT_EQ(app->RecentFiles(), std::vector<std::string>{dir / "kreis.vqe"});
 }
 
 TEST_F(AppTest, SplashGoesOnTheFourthTick) {

@@ -20,8 +20,8 @@ namespace {
 
 bool IsPowerOfTwo(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
 
-// True for a failed WAVE call, which is told once: a file the reader refused, or could not read,
-// has had its reason; any other gets the box.
+// True for a failed WAVE call, which is told once: a file the reader refused, could not open or
+// could not read has had its reason; one read and found malformed gets the box.
 bool Refused(uint32_t waveResult, const VS_ErrorMark& reported) {
   if (waveResult == 0) return false;
   if (!reported.Any()) {

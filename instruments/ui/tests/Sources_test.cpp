@@ -31,6 +31,7 @@
 #include "pf/headless.h"
 #include "resources/SourceIds.h"
 #include "editor/tests/support/SymbolStreams.h"
+#include "platform/core/tests/locked_terminal.h"
 #include "platform/core/tests/temp_dir.h"
 
 namespace {
@@ -495,7 +496,14 @@ TEST_F(AudioSourceTest, FirstEditChoosesAFileAndABrokenOneIsReported) {
   for (int i = 0; i < 20; ++i) tape.StepSamples(-1);
   EXPECT_EQ(tape.sampleCount, 262144);
 
+  // A recording gone since is named; one there but malformed gets the box.
   fs::remove(path);
+  const uint64_t before = VS_Error::ReportedCount();
+  EXPECT_FALSE(tape.EditDialog(nullptr));
+  EXPECT_EQ(VS_Error::ReportedCount() - before, 1U);
+  EXPECT_EQ(std::string(VS_Error::LastReported().GetBuffer()), "Keine Datei: " + path);
+  EXPECT_TRUE(headless.Ui().Messages().empty());
+  std::ofstream(path, std::ios::binary) << "RIFF----AVI LIST";
   EXPECT_FALSE(tape.EditDialog(nullptr));
   ASSERT_EQ(headless.Ui().Messages().size(), 1u);
   EXPECT_EQ(headless.Ui().Messages()[0].text, "Wave-Datei defekt?");
@@ -503,9 +511,11 @@ TEST_F(AudioSourceTest, FirstEditChoosesAFileAndABrokenOneIsReported) {
 }
 
 // The recording may change while the dialog is open: Start reads it again and a refusal says
-// why once, the reader's reason or the dialog's box, never the run's box beside it. A readable
-// recording of another format is the run's to refuse.
+// why once, the reader's reason with the file or, for a recording read and found malformed, the
+// dialog's box, never the run's box beside it. A readable recording of another format is the
+// run's to refuse.
 TEST_F(AudioSourceTest, StartTellsWhyTheRecordingIsRefusedOnce) {
+  const pf::test::LockedTerminal failing;
   struct Case {
     const char* change;
     std::function<void(const fs::path&)> apply;
@@ -513,7 +523,13 @@ TEST_F(AudioSourceTest, StartTellsWhyTheRecordingIsRefusedOnce) {
     std::string queued;  // the reader's reason with the path behind it, or ""
   };
   const Case cases[] = {
-      {"gone", [](const fs::path& wav) { fs::remove(wav); }, "Fehler: Wave-Datei defekt?", ""},
+      {"gone", [](const fs::path& wav) { fs::remove(wav); }, "", "Keine Datei: "},
+      {"failing when opened",
+       [&failing](const fs::path& wav) {
+         fs::remove(wav);
+         fs::create_symlink(failing.Path(), wav);
+       },
+       "", "Lesefehler: "},
       {"no longer WAVE",
        [](const fs::path& wav) { std::ofstream(wav, std::ios::binary) << "RIFF\x0c\0\0\0AVI LIST"; },
        "Fehler: Wave-Datei defekt?", ""},

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "pf/archive.h"
+#include "locked_terminal.h"
 #include "temp_dir.h"
 
 namespace {
@@ -40,10 +41,12 @@ TEST(InputFile, OnlyRegularFilesWithinTheBoundAreOpened) {
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, socket.c_str(), sizeof address.sun_path - 1);
   ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const pf::test::LockedTerminal failing;
   const struct {
     std::string path;
     std::string refusal;  // empty: opened, or not found
     bool opened;
+    bool missing = false;
   } cases[] = {
       {dir.WriteFile("four", "abcd"), "", true},
       {dir.WriteFile("empty", ""), "", true},
@@ -54,12 +57,15 @@ TEST(InputFile, OnlyRegularFilesWithinTheBoundAreOpened) {
       {fifo, "Keine Datei: " + fifo, false},
       {socket, "Keine Datei: " + socket, false},
       {"/dev/zero", "Keine Datei: /dev/zero", false},
-      {dir / "missing", "", false},
+      {failing.Path(), "Lesefehler: " + failing.Path(), false},
+      {dir / "missing", "", false, true},
+      {dir / "four/below", "", false, true},
   };
   for (const auto& c : cases) {
     InputFile file(c.path, 4);
     EXPECT_EQ(file.Refusal(), c.refusal) << c.path;
     EXPECT_EQ(file.IsOpen(), c.opened) << c.path;
+    EXPECT_EQ(file.Missing(), c.missing) << c.path;
     EXPECT_EQ(static_cast<bool>(file.Stream()), c.opened) << c.path;
   }
   ::close(s);

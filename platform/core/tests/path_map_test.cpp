@@ -8,7 +8,8 @@
 
 namespace {
 
-// Only a path with a drive is a Windows path; in any other, '\' is part of a name.
+// Only a path with a drive is a Windows path; in any other, '\' is part of a name. A drive's
+// "." and ".." are resolved by the name, as on the drive, and ".." of its root is the root.
 TEST(PathMap, MapsDrivesUnderTheRootAndKeepsOtherPaths) {
   const std::string saved = pf::DriveRoot();  // process state: put back at the end
   const struct {
@@ -24,6 +25,17 @@ TEST(PathMap, MapsDrivesUnderTheRootAndKeepsOtherPaths) {
       {"/", "C:\\x\\y", "/x/y"},
       {"///", "C:", "/"},
       {"rel/root/", "C:\\x", "rel/root/x"},
+      {"/data", "C:\\..\\..\\out.png", "/data/out.png"},
+      {"/data", "C:\\x\\..\\..\\..\\y\\.\\z.vqe", "/data/y/z.vqe"},
+      {"/data", "C:..\\x", "/data/x"},
+      {"/data", "c:/a/b/../c/", "/data/a/c/"},
+      {"/data", "C:\\a\\\\b", "/data/a/b"},
+      {"/data", "C:\\x\\..", "/data/"},
+      {"/", "C:\\..", "/"},
+      {"rel", "C:\\..\\..\\x", "rel/x"},
+      {"/data", "C:\\x..\\...\\.y", "/data/x../.../.y"},
+      {"/data", "../x", "../x"},
+      {"/data", "dir\\..\\x", "dir\\..\\x"},
       {"/data", "\\dir\\file", "\\dir\\file"},
       {"/data", "\\\\server\\share", "\\\\server\\share"},
       {"/data", "back\\slash.vqe", "back\\slash.vqe"},

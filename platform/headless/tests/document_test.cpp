@@ -13,7 +13,9 @@
 #include "pf/app.h"
 #include "pf/archive.h"
 #include "pf/command_ids.h"
+#include "pf/file_dialog.h"
 #include "pf/frame.h"
+#include "pf/path_map.h"
 #include "pf/recording_dc.h"
 #include "pf/resource.h"
 #include "pf/view.h"
@@ -190,6 +192,47 @@ TEST_F(DocumentTest, DocumentsReadWhatTheyWroteAndRefuseBrokenFiles) {
   EXPECT_TRUE(alone.OnOpenDocument(path));
   EXPECT_EQ(alone.text, "Schaltung");
   alone.OnCloseDocument();
+}
+
+// A path names one file however it is spelt: a drive's path, given or chosen in the open
+// dialog, opens the mapped file, once, kept in the recent files by the file's path, and the title
+// is that file's own name; a name with '\' and no drive is the file it names.
+TEST_F(DocumentTest, ADocumentIsItsFileHoweverThePathIsSpelt) {
+  const std::string root = DriveRoot();
+  SetDriveRoot(temp / "drive");
+  std::filesystem::create_directories(temp.Path() / "drive/proj.v2");
+  std::filesystem::copy_file(Save("Verstärker"), temp / "drive/proj.v2/amp.bin");
+  std::filesystem::copy_file(temp / "text.bin", temp / "back\\slash.bin");
+  const std::string amp = temp / "drive/proj.v2/amp.bin";
+  const std::string slash = temp / "back\\slash.bin";
+  const struct {
+    std::string spelt;
+    bool byDialog;
+    std::string path;
+    const char* title;
+  } cases[] = {
+      {"C:\\proj.v2\\amp.bin", false, amp, "amp.bin"},
+      {"c:/x/../../proj.v2/./amp.bin", false, amp, "amp.bin"},
+      {"C:\\..\\proj.v2\\amp.bin", true, amp, "amp.bin"},
+      {slash, false, slash, "back\\slash.bin"},
+  };
+  for (const auto& c : cases) {
+    Document* doc = nullptr;
+    if (c.byDialog) {
+      headless.Ui().QueueFileAnswer(c.spelt);
+      app.OnFileOpen();
+      doc = main->GetActiveDocument();
+    } else {
+      doc = app.OpenDocumentFile(c.spelt);
+    }
+    ASSERT_NE(doc, nullptr) << c.spelt;
+    EXPECT_EQ(dynamic_cast<TextDoc&>(*doc).text, "Verstärker") << c.spelt;
+    EXPECT_EQ(doc->GetPathName(), c.path) << c.spelt;
+    EXPECT_EQ(doc->GetTitle(), c.title) << c.spelt;
+  }
+  EXPECT_EQ(Template().Documents().size(), 2u) << "one document per file";
+  EXPECT_EQ(app.RecentFiles(), (std::vector<std::string>{slash, amp}));
+  SetDriveRoot(root);
 }
 
 // "Neues Fenster" adds a window of the active document; only closing its last window asks.

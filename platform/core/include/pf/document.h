@@ -29,7 +29,7 @@ class Document : public CommandTarget {
   // "TITLE:2", ... in the order of the views, renumbered when one goes.
   void SetTitle(std::string title);
   const std::string& GetPathName() const { return path_; }
-  // Also makes the file name the title.
+  // Keeps the path mapped (MapWindowsPath) and makes the file's name the title.
   void SetPathName(const std::string& path);
   bool IsModified() const { return modified_; }
   // Virtual, so that a view of the state (a mark in a title) can follow every change.

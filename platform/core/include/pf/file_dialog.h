@@ -1,7 +1,8 @@
 #pragma once
 // The common file and colour dialogs, on pf::UiServices. The platform's rules live here, so
-// every backend behaves alike: a name without an extension gets the default one, and on OK the
-// current directory becomes the chosen file's folder unless kOfnNoChangeDir is given.
+// every backend behaves alike: a drive's path is mapped as every name is (MapWindowsPath), a
+// name without an extension gets the default one, and on OK the current directory becomes the
+// chosen file's folder unless kOfnNoChangeDir is given.
 
 #include <string>
 

@@ -5,6 +5,7 @@
 // kind can hold, whatever the file does while it is read (it may grow, or tell no size at all,
 // as files in /proc do). Each reader names the bound of its kind.
 
+#include <cerrno>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -17,8 +18,9 @@ class InputFile {
  public:
   // Opens path, mapped as WholeFile maps the path it writes (MapWindowsPath), and looks at what
   // it opened: "Keine Datei: PATH" for anything but a regular file (links are followed),
-  // "Datei zu groß: PATH" for one of more than maxBytes. A file that cannot be opened (a
-  // missing one) is no refusal: each reader words that as before.
+  // "Datei zu groß: PATH" for one of more than maxBytes, "Lesefehler: PATH" for an open that
+  // failed on the device (EIO). A file that cannot be opened otherwise (a missing one) is no
+  // refusal: each reader words that as before.
   InputFile(const std::string& path, std::uintmax_t maxBytes);
   ~InputFile();
   InputFile(const InputFile&) = delete;
@@ -26,6 +28,8 @@ class InputFile {
 
   // Open and not refused when opened.
   bool IsOpen() const { return fd_ >= 0; }
+  // Not opened because nothing is at the path.
+  bool Missing() const { return openError_ == ENOENT || openError_ == ENOTDIR; }
   // Empty, or why the file is not read; also, where the stream then ends, "Datei zu groß: PATH"
   // once a read has reached beyond maxBytes and "Lesefehler: PATH" once a read has failed (the
   // device's error, not the file's end). A reader asks again after reading.
@@ -67,6 +71,7 @@ class InputFile {
   std::string path_;
   std::uintmax_t maxBytes_;
   int fd_ = -1;
+  int openError_ = 0;  // errno of a failed open
   std::uintmax_t size_ = 0;
   std::string refusal_;
   Buffer buffer_{*this};

@@ -6,11 +6,16 @@
 
 namespace pf {
 
-// "C:\dir\file" and "C:/dir/file" become DriveRoot() + "/dir/file" for any drive letter.
-// Every other path names its file as it stands: on this system '\' is a character of a name
-// (a file the user called "a\b.vqe" is that file), and a name made from it is written where it
-// is read. InputFile and WholeFile map the paths they open, so a path maps alike for both.
+// "C:\dir\file" and "C:/dir/file" become DriveRoot() + "/dir/file" for any drive letter, "."
+// and ".." resolved by the name, as on the drive, ".." stopping at the drive root. Every other
+// path names its file as it stands: on this system '\' is a character of a name (a file the
+// user called "a\b.vqe" is that file), and a name made from it is written where it is read.
+// The one mapping wherever a name enters: InputFile and WholeFile map the paths they open, the
+// file dialogs the name chosen, App and Document the path a document is opened by (its title
+// is the mapped file's name), so a path names one file everywhere.
 std::string MapWindowsPath(std::string_view path);
+// A name MapWindowsPath maps: a drive letter and ':' in front.
+bool IsDrivePath(std::string_view path);
 
 // The folder of the running program, where the files shipped with it lie; empty when the
 // system does not tell.
