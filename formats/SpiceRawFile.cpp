@@ -278,8 +278,13 @@ bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyS
 bool SpiceRawFile::ReadRawStream(std::istream& in, int64_t size, const MyStrng& file) {
   ClearResults();
   path = file;
-  // A text file's bound: the view's lines of a larger file are not kept.
-  if (size > LineFile::kMaxBytes) rawLinesTooLong = MyStrng("Datei zu groß: ") + path;
+  // A text file's bound: the view's lines of a larger file are not kept. Those of a smaller one
+  // take no more than its size, without the peaks of a growing string.
+  if (size > LineFile::kMaxBytes) {
+    rawLinesTooLong = MyStrng("Datei zu groß: ") + path;
+  } else {
+    rawText.reserve(static_cast<size_t>(size));
+  }
   reader = std::make_unique<LineReader>(in, size);
   // The first line is taken here already, to tell an empty file from a short one.
   if (!NextRaw()) {
@@ -303,12 +308,10 @@ bool SpiceRawFile::ReadRawStream(std::istream& in, int64_t size, const MyStrng& 
       pointsPerSweep = pointCount;
       CreateSweepVector();
     }
-    // The rest of the file, for the view; the lines are held with the results without the
-    // slack of their growth.
+    // The rest of the file, for the view.
     held = false;
     while (resultsLoaded != 0 && rawLinesTooLong.IsEmpty() && NextRaw()) {
     }
-    rawText.shrink_to_fit();
   }
   reader.reset();
   held = false;
