@@ -6,8 +6,8 @@
 // least two), so an absurd count is refused before anything is allocated, a truncated file when
 // its end is met, one holding a value that is no whole finite number, or cut inside its last
 // line, when it is met, and a read starts from nothing. The file is read as a stream, each value
-// straight into its row; its lines are kept for the raw-file view as a text file's are, up to
-// that bound.
+// straight into its row; its lines are kept with the results for the raw-file view, as many as
+// a text file may hold.
 
 #include <cstdint>
 #include <iosfwd>
