@@ -39,6 +39,7 @@ bool LineReader::Fill() {
 
 bool LineReader::Next(std::string& line) {
   line.clear();
+  lineEnded_ = false;
   bool started = false;
   while (at_ != end_ || Fill()) {
     started = true;
@@ -63,6 +64,7 @@ bool LineReader::Next(std::string& line) {
       ++at_;
       --budget_;
     }
+    lineEnded_ = true;
     return budget_ >= 0;
   }
   return started && budget_ >= 0;

@@ -89,6 +89,9 @@ class LineReader {
   bool Next(std::string& line);
   // The bytes the budget still allows; below 0 once a line went beyond it.
   int64_t Left() const { return budget_; }
+  // Whether the last line that Next gave ended with its line end: only the stream's last line
+  // may lack one, as a file cut inside that line does.
+  bool LineEnded() const { return lineEnded_; }
 
  private:
   bool Fill();
@@ -100,4 +103,5 @@ class LineReader {
   const char* end_ = nullptr;
   // The block holds a CR: a line may end there as well.
   bool blockHasCr_ = false;
+  bool lineEnded_ = false;
 };

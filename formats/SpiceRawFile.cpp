@@ -49,17 +49,29 @@ MyStrng BeforeTab(const MyStrng& text) {
   return MyStrng(s.substr(0, s.find('\t')));
 }
 
-// atof, faster for the plain decimal numbers of value lines; anything else (hex, inf, nan, a
-// '+', other blanks, a number out of range) is left to atof, so every value reads as it does.
-double ValueOf(const char* s, const char* end) {
-  while (s < end && (*s == ' ' || *s == '\t')) ++s;
-  const char* p = *s == '-' ? s + 1 : s;
-  const bool digit = *p >= '0' && *p <= '9';
-  const bool plain = digit ? !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
-                           : *p == '.' && p[1] >= '0' && p[1] <= '9';
-  double value = 0.0;
-  if (plain && std::from_chars(s, end, value).ec == std::errc()) return value;
-  return std::atof(std::string(s, end).c_str());
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The number that the text from s to end holds, as atof reads it, when atof takes all of it
+// (blanks around it aside). A value cut short ("3.000000e"), none at all, or more behind the
+// number is no value: atof would read a wrong one. The plain decimals of value lines take the
+// faster road; anything else (hex, a '+', a number out of range) is left to strtod.
+bool WholeNumber(const char* s, const char* end, double& value) {
+  while (s < end && IsBlank(*s)) ++s;
+  while (end > s && IsBlank(end[-1])) --end;
+  if (s == end) return false;
+  const std::from_chars_result plain = std::from_chars(s, end, value);
+  if (plain.ec == std::errc() && plain.ptr == end) return true;
+  const std::string text(s, end);
+  char* stop = nullptr;
+  value = std::strtod(text.c_str(), &stop);
+  return stop == text.c_str() + text.size();
+}
+
+// "re,im", each part a whole number.
+bool WholeComplex(const char* s, const char* end, Cmplx& value) {
+  const char* comma = static_cast<const char*>(std::memchr(s, ',', static_cast<size_t>(end - s)));
+  return comma != nullptr && WholeNumber(s, comma, value.re) &&
+         WholeNumber(comma + 1, end, value.im);
 }
 
 bool IsSeparator(char c) { return c == ' ' || c == '=' || c == ','; }
@@ -69,28 +81,20 @@ bool IsTokenChar(char c) {
 }
 
 // A point's first line, "INDEX VALUE", taken apart as the string class's tokens would take it
-// (blanks trimmed, separators skipped, a token a run of token characters), without building
-// strings: the scale into value, false when the index is not plain digits.
-bool ScaleOfPointLine(const char* s, double& value) {
-  while (*s == ' ' || *s == '\t') ++s;
+// (blanks trimmed, separators skipped, the index a run of token characters), without building
+// strings: where the scale's text begins, or null when the index is not plain digits.
+const char* ScaleOfPointLine(const char* s) {
+  while (IsBlank(*s)) ++s;
   while (IsSeparator(*s)) ++s;
   const char* index = s;
   while (IsTokenChar(*s)) ++s;
-  if (s == index) return false;
+  if (s == index) return nullptr;
   for (const char* p = index; p < s; ++p) {
-    if (*p < '0' || *p > '9') return false;
+    if (*p < '0' || *p > '9') return nullptr;
   }
-  while (*s == ' ' || *s == '\t') ++s;
+  while (IsBlank(*s)) ++s;
   while (IsSeparator(*s)) ++s;
-  const char* token = s;
-  while (IsTokenChar(*s)) ++s;
-  value = ValueOf(token, s);
-  return true;
-}
-
-Cmplx ComplexValue(const char* s, const char* end) {
-  const char* comma = std::strchr(s, ',');
-  return Cmplx(ValueOf(s, end), comma != nullptr ? ValueOf(comma + 1, end) : 0.0);
+  return s;
 }
 
 template <class V>
@@ -129,8 +133,9 @@ void SpiceRawFile::ClearResults() {
   realRows.Resize(0, 0);
   complexRows.Resize(0, 0);
   sweepVector = Empty<RVektor>();
-  rawLines.RemoveAll();
-  rawLinesPath.Clear();
+  std::string().swap(rawText);
+  rawLineCount = 0;
+  rawLinesTooLong.Clear();
 }
 
 void SpiceRawFile::Fail(const MyStrng& message) {
@@ -146,9 +151,36 @@ bool SpiceRawFile::NextRaw() {
   while (reader != nullptr && reader->Next(raw)) {
     // Lines are C strings to the parse: a NUL ends them.
     raw.resize(std::strlen(raw.c_str()));
+    rawEnded = reader->LineEnded();
+    Keep();
     if (raw.find_first_not_of(" \t") != std::string::npos) return true;
   }
   return false;
+}
+
+void SpiceRawFile::Keep() {
+  if (!rawLinesTooLong.IsEmpty()) return;
+  // Trimmed as the string class trims a text file's lines: blanks and tabs at the left, blanks
+  // at the right; empty ones dropped.
+  const size_t first = raw.find_first_not_of(" \t");
+  if (first == std::string::npos) return;
+  if (rawLineCount >= LineFile::kMaxLines) {
+    std::string().swap(rawText);
+    rawLinesTooLong = MyStrng("Datei zu groß: ") + path;
+    return;
+  }
+  rawText.append(raw, first, raw.find_last_not_of(' ') + 1 - first).push_back('\n');
+  ++rawLineCount;
+}
+
+LineFile SpiceRawFile::GetRawLines() const {
+  LineFile lines;
+  for (size_t start = 0; start < rawText.size();) {
+    const size_t end = rawText.find('\n', start);
+    lines.Append(MyStrng(rawText.substr(start, end - start)));
+    start = end + 1;
+  }
+  return lines;
 }
 
 bool SpiceRawFile::NextRawOrIncomplete() {
@@ -165,8 +197,7 @@ bool SpiceRawFile::NextLine(MyStrng& text) {
   return true;
 }
 
-bool SpiceRawFile::Usable(double value) {
-  if (std::fabs(value) <= FLT_MAX) return true;
+bool SpiceRawFile::Invalid() {
   MyStrng line(raw.c_str());
   line.TrimLeft();
   line.TrimRight();
@@ -174,23 +205,42 @@ bool SpiceRawFile::Usable(double value) {
   return false;
 }
 
-bool SpiceRawFile::NextScale(double& value) {
+bool SpiceRawFile::Usable(double value) { return std::fabs(value) <= FLT_MAX || Invalid(); }
+
+bool SpiceRawFile::NextValueLine() {
   if (!NextRawOrIncomplete()) return false;
-  if (ScaleOfPointLine(raw.c_str(), value)) return Usable(value);
-  // The index is empty or not plain digits.
-  Fail("Ist keine Zahl");
+  if (rawEnded) return true;
+  // The file ends inside this line: its last value may be cut ("1.5e-01,2" of "1.5e-01,2.5e-03")
+  // however whole it looks.
+  Fail(MyStrng("RawFile unvollständig: ") + path);
   return false;
 }
 
+bool SpiceRawFile::NextScale(double& value, bool complex) {
+  if (!NextValueLine()) return false;
+  const char* scale = ScaleOfPointLine(raw.c_str());
+  if (scale == nullptr) {
+    // The index is empty or not plain digits.
+    Fail("Ist keine Zahl");
+    return false;
+  }
+  const char* end = raw.c_str() + raw.size();
+  // Of a complex scale only the real part counts; the imaginary one, which a SPICE program may
+  // leave unset, must only be a number.
+  Cmplx pair;
+  const bool whole = complex ? WholeComplex(scale, end, pair) : WholeNumber(scale, end, pair.re);
+  value = pair.re;
+  return whole ? Usable(value) : Invalid();
+}
+
 bool SpiceRawFile::NextValue(double& value) {
-  if (!NextRawOrIncomplete()) return false;
-  value = ValueOf(raw.c_str(), raw.c_str() + raw.size());
-  return Usable(value);
+  if (!NextValueLine()) return false;
+  return WholeNumber(raw.c_str(), raw.c_str() + raw.size(), value) ? Usable(value) : Invalid();
 }
 
 bool SpiceRawFile::NextComplexValue(Cmplx& value) {
-  if (!NextRawOrIncomplete()) return false;
-  value = ComplexValue(raw.c_str(), raw.c_str() + raw.size());
+  if (!NextValueLine()) return false;
+  if (!WholeComplex(raw.c_str(), raw.c_str() + raw.size(), value)) return Invalid();
   return Usable(value.re) && Usable(value.im);
 }
 
@@ -206,7 +256,7 @@ bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
   }
   const VS_ErrorMark beforeRead;
   // No further than the size when opened, which the bound held.
-  bool read = ReadStream(in.Stream(), static_cast<int64_t>(in.Size()), file);
+  bool read = ReadRawStream(in.Stream(), static_cast<int64_t>(in.Size()), file);
   // A stream that ended at a failed read left the steps short, cut or empty lines: the failure
   // is the one reason, whatever they made of it.
   if (!in.Refusal().empty()) {
@@ -215,7 +265,6 @@ bool SpiceRawFile::ReadRawFileFrom(const MyStrng& file) {
     Report(MyStrng(in.Refusal()));
     read = false;
   }
-  if (read) rawLinesPath = file;
   return read;
 }
 
@@ -223,22 +272,19 @@ bool SpiceRawFile::ReadRawLines(const std::vector<MyStrng>& fileLines, const MyS
   std::string text;
   for (const MyStrng& fileLine : fileLines) text.append(fileLine.ToCString()).push_back('\n');
   std::istringstream in(text);
-  if (!ReadStream(in, static_cast<int64_t>(text.size()), file)) return false;
-  for (const MyStrng& fileLine : fileLines) rawLines.Append(fileLine);
-  return true;
+  return ReadRawStream(in, static_cast<int64_t>(text.size()), file);
 }
 
-LineFile& SpiceRawFile::GetRawLines() {
-  if (!rawLinesPath.IsEmpty()) {
-    rawLines.ReadFile(rawLinesPath);
-    rawLinesPath.Clear();
-  }
-  return rawLines;
-}
-
-bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& file) {
+bool SpiceRawFile::ReadRawStream(std::istream& in, int64_t size, const MyStrng& file) {
   ClearResults();
   path = file;
+  // A text file's bound: the view's lines of a larger file are not kept. Those of a smaller one
+  // take no more than its size, without the peaks of a growing string.
+  if (size > LineFile::kMaxBytes) {
+    rawLinesTooLong = MyStrng("Datei zu groß: ") + path;
+  } else {
+    rawText.reserve(static_cast<size_t>(size));
+  }
   reader = std::make_unique<LineReader>(in, size);
   // The first line is taken here already, to tell an empty file from a short one.
   if (!NextRaw()) {
@@ -261,6 +307,10 @@ bool SpiceRawFile::ReadStream(std::istream& in, int64_t size, const MyStrng& fil
       sweepRepetitions = 1;
       pointsPerSweep = pointCount;
       CreateSweepVector();
+    }
+    // The rest of the file, for the view.
+    held = false;
+    while (resultsLoaded != 0 && rawLinesTooLong.IsEmpty() && NextRaw()) {
     }
   }
   reader.reset();
@@ -379,7 +429,7 @@ void SpiceRawFile::ReadRealValues() {
   if (realRows.Rows() != variableCount) return Fail("Nicht genug Speicher für das RawFile");
   if (!NextRawOrIncomplete()) return;
   for (int32_t p = 0; p < pointCount; ++p) {
-    if (!NextScale(realRows[0][p])) return;
+    if (!NextScale(realRows[0][p], false)) return;
     for (int32_t v = 1; v < variableCount; ++v) {
       if (!NextValue(realRows[v][p])) return;
     }
@@ -394,7 +444,7 @@ void SpiceRawFile::ReadComplexValues() {
   for (int32_t p = 0; p < pointCount; ++p) {
     // Of the scale only the real part counts.
     double scale = 0.0;
-    if (!NextScale(scale)) return;
+    if (!NextScale(scale, true)) return;
     complexRows[0][p] = Cmplx(scale, 0.0);
     for (int32_t v = 1; v < variableCount; ++v) {
       if (!NextComplexValue(complexRows[v][p])) return;

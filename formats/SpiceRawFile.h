@@ -4,9 +4,10 @@
 // names and value rows (row 0 is the scale: time, frequency or the swept value).
 // The file is untrusted: counts are bounded by the bytes it holds (a value takes a line of at
 // least two), so an absurd count is refused before anything is allocated, a truncated file when
-// its end is met, one holding a value that is no finite number when it is met, and a read starts
-// from nothing. The file is read as a stream, each value straight into its row, so a result
-// takes little more memory than its values.
+// its end is met, one holding a value that is no whole finite number, or cut inside its last
+// line, when it is met, and a read starts from nothing. The file is read as a stream, each value
+// straight into its row; its lines are kept with the results for the raw-file view, as many as
+// a text file may hold.
 
 #include <cstdint>
 #include <iosfwd>
@@ -40,9 +41,11 @@ class SpiceRawFile {
 
   // Reads the file; every failure is queued with code 4. True when results are loaded.
   bool ReadRawFileFrom(const MyStrng& path);
-  // The same from lines in memory, read as a file's lines are (blank ones passed over); path
-  // only names the file in messages.
+  // The same from lines in memory, each with its line end, read as a file's lines are (blank
+  // ones passed over); path only names the file in messages.
   bool ReadRawLines(const std::vector<MyStrng>& lines, const MyStrng& path);
+  // The same from the size bytes of a stream.
+  bool ReadRawStream(std::istream& in, int64_t size, const MyStrng& path);
 
   bool HasLoadedResults() const { return resultsLoaded != 0; }
   bool IsComplexResult() const { return flags == "complex"; }
@@ -66,35 +69,44 @@ class SpiceRawFile {
   int32_t GetSweepRepetitions() const { return sweepRepetitions; }
   int32_t GetPointsPerSweep() const { return pointsPerSweep; }
   const MyStrng& GetVariableName(int index) const;
-  // The lines of the last file read, for the raw-file dialog; those of a file are read again
-  // when first asked for.
-  LineFile& GetRawLines();
+  // The lines of the results held, read with them, for the raw-file view: never those of a
+  // later file on the disk.
+  LineFile GetRawLines() const;
+  // Why the results hold no lines although read: "Datei zu groß: PATH" for more lines or bytes
+  // than a text file may hold; empty otherwise.
+  const MyStrng& RawLinesRefusal() const { return rawLinesTooLong; }
 
  private:
-  // The lines of in, size bytes, through the steps below.
-  bool ReadStream(std::istream& in, int64_t size, const MyStrng& file);
   // Each step reads on from the stream and clears resultsLoaded on a failure.
   void ReadHeader();
   void ReadVariables();
   void ReadRealValues();
   void ReadComplexValues();
   void CreateSweepVector();
-  // The next line that is not blank into raw; false at the end.
+  // The next line that is not blank into raw; false at the end. Each line read is kept.
   bool NextRaw();
+  // The line in raw to the view's lines, while they are within a text file's bound.
+  void Keep();
   // NextRaw, refusing the results as incomplete at the end.
   bool NextRawOrIncomplete();
   // The next line trimmed into text, or false (results refused as incomplete) past the end.
   bool NextLine(MyStrng& text);
-  // The scale on a point's first line, behind its index, or false (refused) past the end or
-  // when the index is not a number.
-  bool NextScale(double& value);
-  // The value on the next line, or false (refused as incomplete) past the end.
+  // The next line of values, or false (refused as incomplete) past the end and when the file
+  // ends inside it.
+  bool NextValueLine();
+  // The scale on a point's first line, behind its index (in a complex file its real part), or
+  // false (refused) past the end, when the index is not a number and when the scale is no
+  // usable value.
+  bool NextScale(double& value, bool complex);
+  // The value on the next line, or false (refused) past the end and when it is no usable value.
   bool NextValue(double& value);
   bool NextComplexValue(Cmplx& value);
   // Whether a value read from the current line may enter the results: a finite number within
   // the range of the floats that the instruments' screens hold their points in (no simulator
   // result needs more, and beyond it a curve would show "inf"). Refuses the file otherwise.
   bool Usable(double value);
+  // Refuses the file for the value on the current line; false.
+  bool Invalid();
   void Fail(const MyStrng& message);
   // Values take one line each: a file with fewer bytes left than their lines need cannot hold
   // them.
@@ -102,12 +114,15 @@ class SpiceRawFile {
   // Index of the variable V(node), or -1.
   int FindNodeVoltage(int node) const;
 
-  LineFile rawLines;
-  // Where GetRawLines finds the lines of the last file; empty when they are held.
-  MyStrng rawLinesPath;
+  // The lines kept for the view, each ended by LF: one string, not a string a line.
+  std::string rawText;
+  int32_t rawLineCount = 0;
+  MyStrng rawLinesTooLong;
   // While a stream is read; it knows the bytes not yet read.
   std::unique_ptr<LineReader> reader;
   std::string raw;
+  // raw ended with its line end, as all but a file's last line do.
+  bool rawEnded = false;
   // raw is the next line already.
   bool held = false;
   MyStrng path;

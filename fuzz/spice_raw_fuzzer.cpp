@@ -1,13 +1,15 @@
-// Reads arbitrary bytes as the lines of a SPICE raw file and asks for everything the instruments
-// ask. A refused file keeps nothing; an accepted one has rows of its point count, values within
-// the floats' range and a sweep that fits into its scale.
+// Reads arbitrary bytes as a SPICE raw file, as the file's stream is read (a last line without
+// its line end included), and asks for everything the instruments and the raw-file view ask. A
+// refused file keeps nothing, lines neither; an accepted one has rows of its point count, values
+// within the floats' range, a sweep that fits into its scale and no more lines than a text file
+// may hold.
 
 #include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "basics/VS_Error.h"
 #include "formats/SpiceRawFile.h"
@@ -23,22 +25,13 @@ bool InRange(double v) { return std::fabs(v) <= FLT_MAX; }
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string text(reinterpret_cast<const char*>(data), size);
-  std::vector<MyStrng> lines;
-  size_t start = 0;
-  for (int n = 0; start <= text.size() && n < 4096; ++n) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    MyStrng line(text.substr(start, end - start));
-    line.TrimLeft();
-    line.TrimRight();
-    if (!line.IsEmpty()) lines.push_back(line);
-    start = end + 1;
-  }
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   SpiceRawFile raw;
   raw.SetNetlistName("fuzz.cir");
-  const bool read = raw.ReadRawLines(lines, "rawspice.raw");
+  const bool read = raw.ReadRawStream(in, static_cast<int64_t>(size), "rawspice.raw");
   Check(read == raw.HasLoadedResults());
+  const int32_t lines = raw.GetRawLines().GetCount();
+  Check(read ? lines <= LineFile::kMaxLines : lines == 0);
   for (int node = -1; node < 8; ++node) {
     const RVektor real = raw.GetNodeVoltage(node);
     const CVektor complex = raw.GetNodeVoltageComplex(node);

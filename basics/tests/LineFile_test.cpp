@@ -248,8 +248,17 @@ TEST(LineFile, ReadLineCutsLongLinesAndPaysEveryByte) {
     std::istringstream in(c.text);
     LineReader reader(in, c.budget);
     std::vector<std::string> lines;
-    for (std::string line; reader.Next(line);) lines.push_back(line);
+    std::vector<bool> ended;
+    for (std::string line; reader.Next(line);) {
+      lines.push_back(line);
+      ended.push_back(reader.LineEnded());
+    }
     EXPECT_EQ(lines, c.lines);
     EXPECT_EQ(reader.Left() < 0 ? -1 : reader.Left(), c.left);
+    // Only a last line that the text ends inside lacks its line end.
+    for (size_t i = 0; i < ended.size(); ++i) {
+      const bool last = i + 1 == ended.size();
+      EXPECT_EQ(ended[i], !last || c.text.back() == '\n' || c.text.back() == '\r') << i;
+    }
   }
 }

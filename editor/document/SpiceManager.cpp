@@ -118,3 +118,8 @@ bool SpiceManager::ReadRawFile() {
   }
   return ReadRawFileFrom(home + kRawFile);
 }
+
+void SpiceManager::CopyRawFileToClipboard(pf::Window* window) {
+  if (!RawLinesRefusal().IsEmpty()) VS_Error().Error(RawLinesRefusal(), 4);
+  GetRawLines().CopyToClipboard(window);
+}

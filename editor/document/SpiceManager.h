@@ -94,7 +94,9 @@ class SpiceManager : public SpiceRawFile {
   // ended with an error, or was stopped, has no results, whatever file lies there; an error
   // code is reported with the program's log.
   bool ReadRawFile();
-  void CopyRawFileToClipboard(pf::Window* window) { GetRawLines().CopyToClipboard(window); }
+  // The lines of the results held onto the clipboard; results whose lines were not kept say
+  // why.
+  void CopyRawFileToClipboard(pf::Window* window);
 
  private:
   std::unique_ptr<SpiceRun> run;

@@ -153,7 +153,7 @@ TEST_F(SpiceRawFileTest, AVariableCountThatDisagreesIsOneMessage) {
     }
     text += "Values:\n";
     for (int p = 0; p < 2; ++p) {
-      text += std::to_string(p) + "\t\t1e3\n";
+      text += std::to_string(p) + "\t\t1e3,0\n";
       for (int v = 1; v < lines; ++v) text += "\t0.25,0.5\n";
     }
     return text;
@@ -245,11 +245,11 @@ TEST_F(SpiceRawFileTest, RefusedFilesSayWhyOnce) {
 }
 
 // Each value reads as atof reads its text, to the last bit, also where the quick road for plain
-// decimals leaves off: hex, underflow, a '+', a number cut short, the largest float.
+// decimals leaves off: hex, underflow, a '+', the largest float.
 TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {
-  const char* kTexts[] = {"1.5e-09", "-.5",      "5.",  "0x1p3", "-0X1P-2",       "+1e5",
-                          "1e-400",  "1e",       "1.5(a)", "4.9e-324", "2.5e-324", "1d5",
-                          "00012",   "-3.4028234e38", "0.1000000000000000055511151231257827"};
+  const char* kTexts[] = {"1.5e-09",  "-.5",      "5.",    "0x1p3",         "-0X1P-2",
+                          "+1e5",     "1e-400",   "4.9e-324", "2.5e-324",   "00012",
+                          "-3.4028234e38",        "0.1000000000000000055511151231257827"};
   const auto bits = [](double d) {
     uint64_t b = 0;
     std::memcpy(&b, &d, sizeof b);
@@ -257,13 +257,11 @@ TEST_F(SpiceRawFileTest, ValuesReadToTheLastBitAsAtofReadsThem) {
   };
   for (const char* text : kTexts) {
     SCOPED_TRACE(text);
-    // The scale is the token behind the index, the values their whole lines.
-    const std::string token = std::string(text).substr(0, std::string(text).find('('));
     ASSERT_TRUE(Read(Header("1") + "0\t\t" + text + "\n\t" + text + "\n\t7\n"));
-    EXPECT_EQ(bits(raw.GetScaleVector()[0]), bits(std::atof(token.c_str())));
+    EXPECT_EQ(bits(raw.GetScaleVector()[0]), bits(std::atof(text)));
     EXPECT_EQ(bits(raw.GetNodeVoltage(1)[0]), bits(std::atof(text)));
     const std::string pair = std::string("1,") + text;
-    ASSERT_TRUE(Read(Header("1", "amp.cir", "complex") + "0\t\t1\n\t" + text + ",1\n\t" + pair));
+    ASSERT_TRUE(Read(Header("1", "amp.cir", "complex") + "0\t\t1,0\n\t" + text + ",1\n\t" + pair));
     const CVektor v = raw.GetNodeVoltageComplex(1);
     EXPECT_EQ(bits(v[0].re), bits(std::atof(text)));
     EXPECT_EQ(bits(raw.GetNodeVoltageComplex(2)[0].im), bits(std::atof(text)));
@@ -284,8 +282,8 @@ TEST_F(SpiceRawFileTest, ValuesThatAreNoFiniteNumberRefuseTheFile) {
   } kPlaces[] = {
       {"scale", "real", "0\t\t@\n\t1\n\t2\n", "0\t\t@"},
       {"real value", "real", "0\t\t0\n\t1\n\t@\n", "@"},
-      {"real part", "complex", "0\t\t1\n\t@,1\n\t1,0\n", "@,1"},
-      {"imaginary part", "complex", "0\t\t1\n\t1,0\n\t1,@\n", "1,@"},
+      {"real part", "complex", "0\t\t1,0\n\t@,1\n\t1,0\n", "@,1"},
+      {"imaginary part", "complex", "0\t\t1,0\n\t1,0\n\t1,@\n", "1,@"},
   };
   const auto with = [](std::string text, const char* value) {
     return text.replace(text.find('@'), 1, value);
@@ -304,6 +302,109 @@ TEST_F(SpiceRawFileTest, ValuesThatAreNoFiniteNumberRefuseTheFile) {
       EXPECT_EQ(raw.GetNodeVoltageComplex(1).GetSize(), 0);
     }
   }
+}
+
+// A value is the whole of its text, or the file is refused with the line that holds it: a value
+// cut short, a point line without its scale, a complex value without both parts, a row short of
+// a value (the next point's line, or the next plot's header, stands where its value was due);
+// counts and indexes are digits only. The same file whole reads.
+TEST_F(SpiceRawFileTest, ValuesThatAreNotWholeRefuseTheFile) {
+  const std::string invalid = "Wert ungültig im RawFile: ";
+  const struct {
+    const char* name;
+    std::string text;
+    std::string message;  // the one queued
+  } kCases[] = {
+      {"real value cut", Header("2") + "0\t\t0\n\t3.000000e\n\t1\n" + Points({1}).substr(1),
+       invalid + "3.000000e"},
+      {"exponent without digits", Header("1") + "0\t\t0\n\t1\n\t2.5e+\n", invalid + "2.5e+"},
+      {"more behind a number", Header("1") + "0\t\t0\n\t1.5(a)\n\t2\n", invalid + "1.5(a)"},
+      {"two numbers", Header("1") + "0\t\t0\n\t1 2\n\t2\n", invalid + "1 2"},
+      {"scale cut", Header("1") + "0\t\t1.0e\n\t1\n\t2\n", invalid + "0\t\t1.0e"},
+      {"point line without scale", Header("1") + "0\n\t1\n\t2\n", invalid + "0"},
+      {"complex without imaginary part", Header("1", "amp.cir", "complex") +
+       "0\t\t1,0\n\t1.5e-01\n\t1,0\n", invalid + "1.5e-01"},
+      {"complex cut behind the comma", Header("1", "amp.cir", "complex") +
+       "0\t\t1,0\n\t1,0\n\t1.5e-01,\n", invalid + "1.5e-01,"},
+      {"imaginary part cut", Header("1", "amp.cir", "complex") + "0\t\t1,0\n\t1,2.5e\n\t1,0\n",
+       invalid + "1,2.5e"},
+      {"complex scale cut", Header("1", "amp.cir", "complex") + "0\t\t1e3,-1.5e-\n\t1,0\n\t1,0\n",
+       invalid + "0\t\t1e3,-1.5e-"},
+      {"complex scale without imaginary part", Header("1", "amp.cir", "complex") +
+       "0\t\t1e3\n\t1,0\n\t1,0\n", invalid + "0\t\t1e3"},
+      {"row short, the next point follows", Header("2") + "0\t\t0\n\t1\n1\t\t1\n\t1\n\t2\n",
+       invalid + "1\t\t1"},
+      {"row short, the next plot follows", Header("1") + "0\t\t0\n\t1\nTitle: amp.cir\n",
+       invalid + "Title: amp.cir"},
+      {"point index not digits", Header("1") + "0x\t\t0\n\t1\n\t2\n", "Ist keine Zahl"},
+      {"point count not digits", Header("1.0") + Points({0}), "Syntax noPoints fehlerhaft"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(Read(Header("1") + Points({0})));
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(Read(c.text));
+    ASSERT_GE(VS_Error::MessageCount(), 1);
+    EXPECT_EQ(VS_Error::Message(VS_Error::MessageCount() - 1), MyStrng(c.message));
+    EXPECT_FALSE(raw.HasLoadedResults());
+    EXPECT_EQ(raw.GetNodeVoltage(1).GetSize(), 0);
+    EXPECT_EQ(raw.GetNodeVoltageComplex(1).GetSize(), 0);
+    EXPECT_EQ(raw.GetRawLines().GetCount(), 0);
+  }
+}
+
+// A file that ends inside its last line may have lost the rest of a value, however whole what is
+// left looks ("3.000000e", "2.5e-01,2" of "2.5e-01,2.5e-03", an index without its scale): it is
+// refused as incomplete, naming the file. The same file with its line end reads.
+TEST_F(SpiceRawFileTest, AFileCutInsideItsLastLineIsIncomplete) {
+  const std::string complexHeader = Header("2", "amp.cir", "complex");
+  const struct {
+    const char* name;
+    std::string text;
+  } kCases[] = {
+      {"real value", Header("2") + Points({0}) + "1\t\t1\n\t11\n\t3.000000"},
+      {"imaginary part", complexHeader + "0\t\t1,0\n\t1,0\n\t1,0\n1\t\t2,0\n\t1,0\n\t2.5e-01,2"},
+      {"scale of the last point, the only variable",
+       "Title: amp.cir\nDate: x\nPlotname: AC Analysis\nFlags: complex\nNo. Variables: 1\n"
+       "No. Points: 1\nCommand: x\nVariables:\n\t0\tfrequency\tfrequency\nValues:\n0\t\t1e3,0"},
+      {"real value cut in its exponent", Header("2") + Points({0}) + "1\t\t1\n\t11\n\t3.000000e"},
+      {"index of the last point", Header("2") + Points({0}) + "1"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    raw.SetNetlistName("amp.cir");
+    VS_Error::ResetQueue();
+    std::istringstream cut(c.text);
+    EXPECT_FALSE(raw.ReadRawStream(cut, static_cast<int64_t>(c.text.size()), "/sim/rawspice.raw"));
+    ASSERT_EQ(VS_Error::MessageCount(), 1);
+    EXPECT_EQ(VS_Error::Message(0), MyStrng("RawFile unvollständig: /sim/rawspice.raw"));
+    EXPECT_FALSE(raw.HasLoadedResults());
+    EXPECT_EQ(raw.GetRawLines().GetCount(), 0);
+  }
+  // The first three with their line end.
+  for (int i = 0; i < 3; ++i) {
+    const std::string whole = kCases[i].text + "\n";
+    std::istringstream in(whole);
+    EXPECT_TRUE(raw.ReadRawStream(in, static_cast<int64_t>(whole.size()), "raw")) << kCases[i].name;
+  }
+}
+
+// The raw-file view's lines are those read with the results: a later file in the same place, of
+// another circuit's run, changes nothing of them.
+TEST_F(SpiceRawFileTest, TheLinesAreThoseReadWithTheResults) {
+  const std::string path = (std::filesystem::path(testing::TempDir()) / "kept_rawspice.raw").string();
+  { std::ofstream(path) << Header("1") + Points({0}) + "\n"; }
+  raw.SetNetlistName("amp.cir");
+  ASSERT_TRUE(raw.ReadRawFileFrom(MyStrng(path)));
+  { std::ofstream(path) << Header("2", "other.cir") + Points({0, 1}); }
+  ASSERT_EQ(raw.GetRawLines().GetCount(), 15);
+  std::vector<std::string> lines;
+  raw.GetRawLines().ForEach([&lines](const MyStrng& line) { lines.push_back(line.ToCString()); });
+  EXPECT_EQ(lines.front(), "Title: amp.cir");
+  EXPECT_EQ(lines[5], "No. Points: 1");
+  EXPECT_EQ(lines.back(), "20.000000");
+  EXPECT_TRUE(raw.RawLinesRefusal().IsEmpty());
+  std::filesystem::remove(path);
 }
 
 // A result of more lines than a text file may hold is read from its file, and the raw-file
