@@ -76,14 +76,19 @@ class Unfinished {
     slots_[slot].state.compare_exchange_strong(held, kFree);
   }
 
-  // While a set of files takes its places; the thread doing it holds signals meanwhile.
+  // While a set of files takes its places; the thread doing it holds signals meanwhile. Once
+  // the program is ending by a signal another thread took, that thread ends it: this one stays.
   void BeginReplacing() { replacing_.fetch_add(1); }
-  void EndReplacing() { replacing_.fetch_sub(1); }
+  void EndReplacing() {
+    replacing_.fetch_sub(1);
+    while (ending_.load()) pause();
+  }
 
   // Async-signal-safe. A slot being filled by another thread is waited for: that thread blocks
   // signals meanwhile, so it gets on. So is a set of files taking its places in another thread,
   // which would otherwise be left half replaced, unless its disk stalls.
   void RemoveAll() {
+    ending_.store(true);
     const timespec step{0, 1000000};
     for (int waited = 0; replacing_.load() > 0 && waited < kMaxReplacingMs; ++waited) {
       nanosleep(&step, nullptr);
@@ -112,6 +117,7 @@ class Unfinished {
   static_assert(std::atomic<int>::is_always_lock_free);
   Slot slots_[kSlots];
   std::atomic<int> replacing_{0};
+  std::atomic<bool> ending_{false};
 };
 
 // Constant-initialised: the handler never runs the guard of a static's first use.
