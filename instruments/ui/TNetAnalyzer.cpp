@@ -373,10 +373,14 @@ void TNetAnalyzer::Redraw() {
   d->RestartCurrentCurve();
   d->ShowCurrentCurve();
   const bool withResults = HasResults();
-  // Filled from the run's results, in whichever diagram: the curve is that run's.
+  // Filled from the run's results, in whichever diagram: the curve is that run's. Without them
+  // it holds no run's values and names none.
   if (withResults) {
     screen.SetCurvesShown(true);
     NameRun(*d);
+  } else {
+    d->SetCurveNetName(MyStrng());
+    d->SetCurveDate(MyStrng());
   }
   for (int p = 0; p < sweep.count; ++p) {
     float x = 0.0f;

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <time.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -74,9 +76,23 @@ class Unfinished {
     slots_[slot].state.compare_exchange_strong(held, kFree);
   }
 
+  // While a set of files takes its places; the thread doing it holds signals meanwhile. Once
+  // the program is ending by a signal another thread took, that thread ends it: this one stays.
+  void BeginReplacing() { replacing_.fetch_add(1); }
+  void EndReplacing() {
+    replacing_.fetch_sub(1);
+    while (ending_.load()) pause();
+  }
+
   // Async-signal-safe. A slot being filled by another thread is waited for: that thread blocks
-  // signals meanwhile, so it gets on.
+  // signals meanwhile, so it gets on. So is a set of files taking its places in another thread,
+  // which would otherwise be left half replaced, unless its disk stalls.
   void RemoveAll() {
+    ending_.store(true);
+    const timespec step{0, 1000000};
+    for (int waited = 0; replacing_.load() > 0 && waited < kMaxReplacingMs; ++waited) {
+      nanosleep(&step, nullptr);
+    }
     for (Slot& slot : slots_) {
       for (long spins = 0; spins < kMaxSpins; ++spins) {
         int state = kHeld;
@@ -93,12 +109,15 @@ class Unfinished {
   enum : int { kFree, kMaking, kHeld, kRemoved };
   static constexpr int kSlots = 64;
   static constexpr long kMaxSpins = 100000000;
+  static constexpr int kMaxReplacingMs = 10000;
   struct Slot {
     std::atomic<int> state{kFree};
     char path[PATH_MAX] = {};
   };
   static_assert(std::atomic<int>::is_always_lock_free);
   Slot slots_[kSlots];
+  std::atomic<int> replacing_{0};
+  std::atomic<bool> ending_{false};
 };
 
 // Constant-initialised: the handler never runs the guard of a static's first use.
@@ -134,6 +153,15 @@ bool Sync(const std::string& path) {
   ::close(fd);
   return ok;
 }
+
+// Marks a set of files taking their places, for as long as it lives.
+class Replacing {
+ public:
+  Replacing() { unfinished.BeginReplacing(); }
+  ~Replacing() { unfinished.EndReplacing(); }
+  Replacing(const Replacing&) = delete;
+  Replacing& operator=(const Replacing&) = delete;
+};
 
 // A target's previous file, kept under another name beside it while the other files of its set
 // take their places, so that it can be put back when one of them fails.
@@ -259,8 +287,9 @@ std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files) {
     if (!files[i]->Settle()) return fail(i);
   }
   // From the first rename to the last no signal ends the program: it comes when every target
-  // holds its new file, or every one its old again.
+  // holds its new file, or every one its old again; one that another thread takes waits too.
   const SignalsHeld held;
+  const Replacing replacing;
   // The last to be replaced needs no keeping: nothing after it can fail.
   for (std::size_t i = 0; i + 1 < files.size(); ++i) {
     if (files[i]->temporary_ && !previous[i].Keep(files[i]->target_, files[i]->path_)) {

@@ -2,7 +2,9 @@
 # The photoplot pair is replaced together or not at all: the bottom file's write fails (its
 # fsync, as on a full disk) or SIGTERM comes while it is written (a preloaded fsync, STALL,
 # fails or waits there). Both previous files must stay byte for byte, no temporary file may be
-# left; the failure is reported, the signal ends the program.
+# left; the failure is reported, the signal ends the program. SIGTERM that comes while the files
+# take their names, and lands in another thread than the renaming one (STALL's rename waits,
+# its idle thread takes the signal), leaves both new files and nothing else.
 # gerber_interrupted.sh CLI STALL REPOSITORY SCRATCH
 cli=$1 stall=$2 root=$3 scratch=$4
 rm -rf "$scratch" && mkdir -p "$scratch" || exit 1
@@ -14,7 +16,7 @@ printf 'open slotline.vqe\ndialog 163\nok\nfile a.gbx\nmenu "Service/Gerber-Plot
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 export ASAN_OPTIONS
 failed=0
-for case in fail TERM; do
+for case in fail TERM rename; do
   printf 'Oberseite vorher\r\n' > aTop.gbx
   printf 'Unterseite vorher\r\n' > aBot.gbx
   cp aTop.gbx top.before && cp aBot.gbx bot.before || exit 1
@@ -33,7 +35,12 @@ for case in fail TERM; do
       failed=1
     fi
   else
-    STALL_SYNC_NAME="/.aBot.gbx." STALL_SYNC_MARK="$scratch/stalled" LD_PRELOAD="$stall" \
+    if [ $case = TERM ]; then
+      stalled="STALL_SYNC_NAME=/.aBot.gbx."
+    else
+      stalled="STALL_RENAME_NAME=/.aBot.gbx."
+    fi
+    env "$stalled" STALL_SYNC_MARK="$scratch/stalled" LD_PRELOAD="$stall" \
       env --default-signal "$cli" ui-script export.txt > out.txt 2>&1 &
     player=$!
     tries=0
@@ -54,7 +61,12 @@ for case in fail TERM; do
       failed=1
     fi
   fi
-  if ! cmp -s aTop.gbx top.before || ! cmp -s aBot.gbx bot.before; then
+  if [ $case = rename ]; then
+    if cmp -s aTop.gbx top.before || cmp -s aBot.gbx bot.before; then
+      echo "$case: the new pair was not put in place whole:"; head -3 aTop.gbx aBot.gbx
+      failed=1
+    fi
+  elif ! cmp -s aTop.gbx top.before || ! cmp -s aBot.gbx bot.before; then
     echo "$case: the previous pair was not kept:"; head -3 aTop.gbx aBot.gbx
     failed=1
   fi

@@ -63,8 +63,10 @@ bool WriteWholeFile(const std::string& target,
 // The same for a writer of a stream; a failed stream is a failed write.
 bool WriteWholeStream(const std::string& target, const std::function<bool(std::ostream&)>& write);
 
-// Removes the temporary files of the writes still going. Async-signal-safe: the handler of the
-// signals that end the program calls it (HandleProgramSignals).
+// Removes the temporary files of the writes still going, once a set of files that another
+// thread is putting in place holds its new files or its old ones again; that thread then waits
+// for the program's end. Async-signal-safe: the handler of the signals that end the program
+// calls it (HandleProgramSignals), and only it.
 void RemoveUnfinishedFiles();
 
 }  // namespace pf
