@@ -19,9 +19,13 @@ FileDialog::FileDialog(bool open, std::string defaultExt, std::string fileName, 
 int FileDialog::DoModal() {
   const std::optional<std::string> chosen = TheUiServices().FileDialog(request_);
   if (!chosen || chosen->empty()) return kIdCancel;
+  // A folder is no file to choose: the platform's dialog opens it and stays (a default
+  // extension would make a hidden ".vqe" in it, "C:" being the drive's root folder).
+  const std::string last = fs::path(MapWindowsPath(*chosen)).filename().string();
+  if (last.empty() || last == "." || last == "..") return kIdCancel;
+  fs::path path = AbsolutePath(*chosen);
   std::error_code ec;
-  fs::path path = fs::absolute(MapWindowsPath(*chosen), ec);
-  if (ec) return kIdCancel;
+  if (path.empty() || fs::is_directory(path, ec)) return kIdCancel;
   if (!path.has_extension() && !request_.defaultExt.empty()) {
     path += "." + request_.defaultExt;
   }
