@@ -19,17 +19,17 @@ FileDialog::FileDialog(bool open, std::string defaultExt, std::string fileName, 
 int FileDialog::DoModal() {
   const std::optional<std::string> chosen = TheUiServices().FileDialog(request_);
   if (!chosen || chosen->empty()) return kIdCancel;
-  // A folder is no file to choose: the platform's dialog opens it and stays (a default
-  // extension would make a hidden ".vqe" in it, "C:" being the drive's root folder).
+  // A name that ends in a folder ("C:", "x/", "x/..") names that folder, which the reader or
+  // writer refuses: the default extension would make it a hidden ".vqe" inside.
   const std::string last = fs::path(MapWindowsPath(*chosen)).filename().string();
-  if (last.empty() || last == "." || last == "..") return kIdCancel;
+  const bool folder = last.empty() || last == "." || last == "..";
   fs::path path = AbsolutePath(*chosen);
-  std::error_code ec;
-  if (path.empty() || fs::is_directory(path, ec)) return kIdCancel;
-  if (!path.has_extension() && !request_.defaultExt.empty()) {
+  if (path.empty()) return kIdCancel;
+  if (!folder && !path.has_extension() && !request_.defaultExt.empty()) {
     path += "." + request_.defaultExt;
   }
   path_ = path.string();
+  std::error_code ec;
   if ((request_.flags & kOfnNoChangeDir) == 0) fs::current_path(path.parent_path(), ec);
   return kIdOk;
 }
