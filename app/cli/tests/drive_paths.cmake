@@ -98,7 +98,7 @@ file(WRITE ${SCRATCH}/spellings.txt
      "open C:\\x\\y.vqe\n"
      "save C:\n"
      "save C:\\x\\\n")
-expect_played(spellings 1 "^gesperrt: &Datei/&Schließen\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive/x\n$")
+expect_played(spellings 1 "^gesperrt: &Datei/&Schließen\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive/\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive/x/\n$")
 foreach(hidden .vqe x/.vqe)
   if(EXISTS ${drive}/${hidden})
     message(SEND_ERROR "a folder's name made ${hidden}")

@@ -66,8 +66,8 @@ TEST_F(FileDialogTest, CancelChangesNothingAndGivenExtensionsStay) {
 
 // The name chosen becomes the file's one path, as the system finds the file: "." and ".."
 // resolved (above a link, its target's folder), a drive's path mapped. A name that ends in a
-// folder names the folder, which readers and writers refuse: the default extension would make
-// a hidden file in it.
+// folder names the folder, with its final '/', which readers and writers refuse: the default
+// extension would make a hidden file in it.
 TEST_F(FileDialogTest, TheChoiceIsTheFilesPathAndAFolderGetsNoExtension) {
   const std::string root = DriveRoot();
   SetDriveRoot(temp / "drive");
@@ -85,12 +85,12 @@ TEST_F(FileDialogTest, TheChoiceIsTheFilesPathAndAFolderGetsNoExtension) {
       {"C:\\proj.v2\\sub\\..\\amp", amp},
       {temp / "drive/link/../plan.vqe", temp / "elsewhere/plan.vqe"},
       {"C:\\link\\..\\plan.vqe", temp / "drive/plan.vqe"},  // by the name, as on the drive
-      {"C:", temp / "drive"},
-      {"c:\\", temp / "drive"},
-      {"C:\\proj.v2\\sub\\", temp / "drive/proj.v2/sub"},
-      {temp / "drive/proj.v2/.", temp / "drive/proj.v2"},
-      {temp / "drive/proj.v2/sub/..", temp / "drive/proj.v2"},
-      {temp / "drive/proj.v2/sub/", temp / "drive/proj.v2/sub"},
+      {"C:", temp / "drive/"},
+      {"c:\\", temp / "drive/"},
+      {"C:\\proj.v2\\sub\\", temp / "drive/proj.v2/sub/"},
+      {temp / "drive/proj.v2/.", temp / "drive/proj.v2/"},
+      {temp / "drive/proj.v2/sub/..", temp / "drive/proj.v2/"},
+      {temp / "drive/proj.v2/sub/", temp / "drive/proj.v2/sub/"},
   };
   for (const auto& c : cases) {
     headless.Ui().QueueFileAnswer(c.chosen);
