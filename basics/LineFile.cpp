@@ -40,6 +40,7 @@ bool LineReader::Fill() {
 bool LineReader::Next(std::string& line) {
   line.clear();
   lineEnded_ = false;
+  lineCut_ = false;
   bool started = false;
   while (at_ != end_ || Fill()) {
     started = true;
@@ -53,6 +54,7 @@ bool LineReader::Next(std::string& line) {
     const int64_t length = stop - at_;
     const int64_t room = LineFile::kMaxLineLength - static_cast<int64_t>(line.size());
     line.append(at_, static_cast<size_t>(std::min(length, room)));
+    if (length > room) lineCut_ = true;
     budget_ -= length;
     at_ = stop;
     if (budget_ < 0) return false;

@@ -92,6 +92,9 @@ class LineReader {
   // Whether the last line that Next gave ended with its line end: only the stream's last line
   // may lack one, as a file cut inside that line does.
   bool LineEnded() const { return lineEnded_; }
+  // Whether the last line that Next gave was longer than LineFile::kMaxLineLength: its rest
+  // was skipped.
+  bool LineCut() const { return lineCut_; }
 
  private:
   bool Fill();
@@ -104,4 +107,5 @@ class LineReader {
   // The block holds a CR: a line may end there as well.
   bool blockHasCr_ = false;
   bool lineEnded_ = false;
+  bool lineCut_ = false;
 };

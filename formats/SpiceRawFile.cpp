@@ -150,7 +150,9 @@ bool SpiceRawFile::NextRaw() {
   }
   while (reader != nullptr && reader->Next(raw)) {
     // Lines are C strings to the parse: a NUL ends them.
-    raw.resize(std::strlen(raw.c_str()));
+    const size_t length = std::strlen(raw.c_str());
+    rawCut = reader->LineCut() || length < raw.size();
+    raw.resize(length);
     rawEnded = reader->LineEnded();
     Keep();
     if (raw.find_first_not_of(" \t") != std::string::npos) return true;
@@ -209,6 +211,9 @@ bool SpiceRawFile::Usable(double value) { return std::fabs(value) <= FLT_MAX || 
 
 bool SpiceRawFile::NextValueLine() {
   if (!NextRawOrIncomplete()) return false;
+  // What is left of a line cut at its length's bound or at a NUL may look whole ("1.5" of
+  // "1.5000...e-03"): it is no value.
+  if (rawCut) return Invalid();
   if (rawEnded) return true;
   // The file ends inside this line: its last value may be cut ("1.5e-01,2" of "1.5e-01,2.5e-03")
   // however whole it looks.

@@ -91,8 +91,8 @@ class SpiceRawFile {
   bool NextRawOrIncomplete();
   // The next line trimmed into text, or false (results refused as incomplete) past the end.
   bool NextLine(MyStrng& text);
-  // The next line of values, or false (refused as incomplete) past the end and when the file
-  // ends inside it.
+  // The next line of values, or false (refused) past the end, when the file ends inside it and
+  // when the line was cut.
   bool NextValueLine();
   // The scale on a point's first line, behind its index (in a complex file its real part), or
   // false (refused) past the end, when the index is not a number and when the scale is no
@@ -123,6 +123,8 @@ class SpiceRawFile {
   std::string raw;
   // raw ended with its line end, as all but a file's last line do.
   bool rawEnded = false;
+  // raw lost its rest: the line was longer than a text file's lines may be, or held a NUL.
+  bool rawCut = false;
   // raw is the next line already.
   bool held = false;
   MyStrng path;

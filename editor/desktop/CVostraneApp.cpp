@@ -1,7 +1,5 @@
 #include "editor/desktop/CVostraneApp.h"
 
-#include <filesystem>
-
 #include "basics/VS_Error.h"
 #include "editor/desktop/AboutDlg.h"
 #include "editor/desktop/CVostraneView.h"
@@ -73,11 +71,9 @@ bool CVostraneApp::InitInstance() {
 bool CVostraneApp::OpenStartFile(const std::string& file) {
   // Absolute, so that neither the recent files nor a later save depend on the folder the
   // program was started in (the file dialogs move it).
-  std::error_code ec;
-  const std::filesystem::path path =
-      std::filesystem::absolute(pf::MapWindowsPath(file), ec).lexically_normal();
+  const std::string path = pf::AbsolutePath(file);
   const VS_ErrorMark mark;
-  if (!ec && OpenDocumentFile(path.string()) != nullptr) return true;
+  if (!path.empty() && OpenDocumentFile(path) != nullptr) return true;
   // The failure has had its message box; the reason the document queued would come up again
   // in the error window of the next run.
   mark.Drop();

@@ -36,9 +36,8 @@ SpiceManager::Starter& InstalledStarter() {
 std::string Absolute(const MyStrng& path) {
   const std::string mapped = pf::MapWindowsPath(path.GetBuffer());
   if (mapped.empty()) return mapped;
-  std::error_code ec;
-  const std::filesystem::path absolute = std::filesystem::absolute(mapped, ec);
-  return ec ? mapped : absolute.lexically_normal().string();
+  const std::string absolute = pf::AbsolutePath(mapped);
+  return absolute.empty() ? mapped : absolute;
 }
 
 // The home is absolute, with its final '/'.

@@ -353,6 +353,50 @@ TEST_F(SpiceRawFileTest, ValuesThatAreNotWholeRefuseTheFile) {
   }
 }
 
+// A value line longer than a text file's lines may be, or holding a NUL, lost its rest: what is
+// left may look whole ("1.5" of "1.5000...0e-03") but is no value, and the file is refused with
+// the line as read. A long line that holds no value (the command) is read as before.
+TEST_F(SpiceRawFileTest, AValueLineCutAtItsBoundOrANulIsNoValue) {
+  const std::string zeros(LineFile::kMaxLineLength, '0');
+  const std::string complexHeader = Header("1", "amp.cir", "complex");
+  const struct {
+    const char* name;
+    std::string text;
+    std::string kept;  // the line the message names
+  } kCases[] = {
+      {"real value", Header("1") + "0\t\t0\n\t1.5" + zeros + "e-03\n\t2\n", "1.5" + zeros},
+      {"real scale", Header("1") + "0\t\t1" + zeros + "e-30\n\t1\n\t2\n", "0\t\t1" + zeros},
+      {"imaginary part", complexHeader + "0\t\t1,0\n\t1,0\n\t1,2" + zeros + "e-30\n",
+       "1,2" + zeros},
+      {"NUL in a value", Header("1") + "0\t\t0\n\t1.5" + std::string(1, '\0') + "e-03\n\t2\n",
+       "1.5"},
+      {"NUL in the scale", Header("1") + "0\t\t1" + std::string(1, '\0') + "e3\n\t1\n\t2\n",
+       "0\t\t1"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    raw.SetNetlistName("amp.cir");
+    VS_Error::ResetQueue();
+    std::istringstream in(c.text);
+    EXPECT_FALSE(raw.ReadRawStream(in, static_cast<int64_t>(c.text.size()), "raw"));
+    ASSERT_EQ(VS_Error::MessageCount(), 1);
+    // The message quotes the line's first 40 characters.
+    EXPECT_EQ(VS_Error::Message(0), MyStrng("Wert ungültig im RawFile: " + c.kept.substr(0, 40)));
+    EXPECT_FALSE(raw.HasLoadedResults());
+    EXPECT_EQ(raw.GetRawLines().GetCount(), 0);
+  }
+  // A value line of the longest length kept is whole.
+  const std::string longest = "\t1.5" + zeros.substr(0, LineFile::kMaxLineLength - 4);
+  const std::string whole = Header("1") + "0\t\t0\n" + longest + "\n\t2\n";
+  std::istringstream wholeIn(whole);
+  EXPECT_TRUE(raw.ReadRawStream(wholeIn, static_cast<int64_t>(whole.size()), "raw"));
+  EXPECT_EQ(raw.GetNodeVoltage(1)[0], 1.5);
+  std::string longCommand = Header("1") + Points({0});
+  longCommand.replace(longCommand.find("Command: test"), 13, "Command: " + zeros);
+  std::istringstream in(longCommand);
+  EXPECT_TRUE(raw.ReadRawStream(in, static_cast<int64_t>(longCommand.size()), "raw"));
+}
+
 // A file that ends inside its last line may have lost the rest of a value, however whole what is
 // left looks ("3.000000e", "2.5e-01,2" of "2.5e-01,2.5e-03", an index without its scale): it is
 // refused as incomplete, naming the file. The same file with its line end reads.

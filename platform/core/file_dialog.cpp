@@ -19,13 +19,20 @@ FileDialog::FileDialog(bool open, std::string defaultExt, std::string fileName, 
 int FileDialog::DoModal() {
   const std::optional<std::string> chosen = TheUiServices().FileDialog(request_);
   if (!chosen || chosen->empty()) return kIdCancel;
-  std::error_code ec;
-  fs::path path = fs::absolute(MapWindowsPath(*chosen), ec);
-  if (ec) return kIdCancel;
-  if (!path.has_extension() && !request_.defaultExt.empty()) {
+  // A name that ends in a folder ("C:", "x/", "x/..") names that folder with its final '/',
+  // which the reader or writer refuses: the default extension would make it a hidden ".vqe"
+  // inside.
+  const std::string last = fs::path(MapWindowsPath(*chosen)).filename().string();
+  const bool folder = last.empty() || last == "." || last == "..";
+  fs::path path = AbsolutePath(*chosen);
+  if (path.empty()) return kIdCancel;
+  if (folder) {
+    if (path.string().back() != '/') path += "/";
+  } else if (!path.has_extension() && !request_.defaultExt.empty()) {
     path += "." + request_.defaultExt;
   }
   path_ = path.string();
+  std::error_code ec;
   if ((request_.flags & kOfnNoChangeDir) == 0) fs::current_path(path.parent_path(), ec);
   return kIdOk;
 }

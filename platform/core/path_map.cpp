@@ -72,4 +72,25 @@ std::string MapWindowsPath(std::string_view path) {
   return mapped;
 }
 
+std::string AbsolutePath(std::string_view name) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(MapWindowsPath(name), ec);
+  if (ec) return std::string();
+  fs::path resolved = absolute.root_path();
+  for (const fs::path& step : absolute.relative_path()) {
+    if (step.empty() || step == ".") continue;
+    if (step != "..") {
+      resolved /= step;
+      continue;
+    }
+    if (fs::is_symlink(resolved, ec)) {
+      const fs::path target = fs::canonical(resolved, ec);
+      if (!ec) resolved = target;
+    }
+    resolved = resolved.parent_path();
+  }
+  return resolved.string();
+}
+
 }  // namespace pf

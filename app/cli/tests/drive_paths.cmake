@@ -86,6 +86,25 @@ expect_played(dialogs 0 "^Erzeugtes Netzwerk:: /[^\n]*/a/drive/x/z\\.net\n$")
 run(placed 0 "\nTWO [0-9 ]+ Cmp2\nresonator_twoport [0-9 ]+\n.*\nDATA\nCmp2:  S 5\n" netlist
     "C:\\out\\both.vqe")
 
+# A circuit opened again by another spelling of its path, a drive's or a plain one with "." and
+# "..", is the circuit already open: the third close finds none (the start's new circuit is the
+# other). A name ending in a folder names that folder: its save fails, no hidden ".vqe" is made.
+file(WRITE ${SCRATCH}/spellings.txt
+     "open C:\\x\\y.vqe\n"
+     "open ./y.vqe\n"
+     "open ../x/./y.vqe\n"
+     "open C:\\..\\x\\y.vqe\n"
+     "close\nclose\nclose\n"
+     "open C:\\x\\y.vqe\n"
+     "save C:\n"
+     "save C:\\x\\\n")
+expect_played(spellings 1 "^gesperrt: &Datei/&Schließen\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive/\nVostrane: Fehler beim Speichern der Datei [^\n]*/a/drive/x/\n$")
+foreach(hidden .vqe x/.vqe)
+  if(EXISTS ${drive}/${hidden})
+    message(SEND_ERROR "a folder's name made ${hidden}")
+  endif()
+endforeach()
+
 set(missing)
 foreach(name out.png proj.v2/amp.net x/z.vqe x/z.net gerber/boardTop.gbx
         curves/s21.kur pictex/s21.tex out/both.vqe)

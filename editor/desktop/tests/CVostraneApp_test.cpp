@@ -325,6 +325,17 @@ TEST_F(AppTest, StartFilesAreRecentFilesWithAbsolutePaths) {
   EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "kreis.vqe");
   EXPECT_EQ(ActiveDoc()->GetTitle(), "kreis.vqe");
   EXPECT_EQ(app->RecentFiles(), std::vector<std::string>{dir / "kreis.vqe"});
+  app.reset();
+
+  // ".." behind a link is the folder above its target, as the system takes it.
+  std::filesystem::create_directories(dir / "sub/deep");
+  std::filesystem::copy_file(dir / "kreis.vqe", dir / "sub/kreis.vqe");
+  std::filesystem::remove(dir / "kreis.vqe");
+  std::filesystem::create_directory_symlink(dir / "sub/deep", dir / "link");
+  Start({dir / "link/../kreis.vqe"});
+  EXPECT_TRUE(headless.Ui().Messages().empty());
+  ASSERT_NE(ActiveDoc(), nullptr);
+  EXPECT_EQ(ActiveDoc()->GetPathName(), dir / "sub/kreis.vqe");
 }
 
 TEST_F(AppTest, SplashGoesOnTheFourthTick) {

@@ -66,6 +66,16 @@ TEST_F(SpiceManagerTest, RunsTheProgramOfTheHomeAndReadsItsResults) {
   ASSERT_TRUE(spice.StartSimulator(Home()));
   AwaitEnd();
   EXPECT_EQ(ReadFile(dir / "argument"), longPath.substr(0, 1023));
+
+  // Spelt through a link: ".." behind it is the folder above its target, as the system takes
+  // it, for the home and for the netlist alike.
+  std::filesystem::create_directories(dir / "deep/inner");
+  std::filesystem::create_directory_symlink(dir / "deep/inner", dir / "link");
+  spice.SetNetlistPath(MyStrng(dir / "link/../../amp.cir"));
+  ASSERT_TRUE(spice.StartSimulator(MyStrng(dir / "link/../../")));
+  AwaitEnd();
+  EXPECT_TRUE(spice.ReadRawFile());
+  EXPECT_EQ(ReadFile(dir / "argument"), netlist);
 }
 
 // After a netlist that could not be written nothing starts, not even the netlist written before,

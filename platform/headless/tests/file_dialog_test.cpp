@@ -6,6 +6,7 @@
 
 #include "platform/core/tests/temp_dir.h"
 #include "pf/headless.h"
+#include "pf/path_map.h"
 #include "pf/window.h"
 
 namespace pf::test {
@@ -61,6 +62,43 @@ TEST_F(FileDialogTest, CancelChangesNothingAndGivenExtensionsStay) {
   ASSERT_EQ(dotted.DoModal(), kIdOk);
   EXPECT_EQ(dotted.GetFileName(), "bild.tex");
   EXPECT_EQ(headless.Ui().FileDialogs()[1].defaultExt, "tex");
+}
+
+// The name chosen becomes the file's one path, as the system finds the file: "." and ".."
+// resolved (above a link, its target's folder), a drive's path mapped. A name that ends in a
+// folder names the folder, with its final '/', which readers and writers refuse: the default
+// extension would make a hidden file in it.
+TEST_F(FileDialogTest, TheChoiceIsTheFilesPathAndAFolderGetsNoExtension) {
+  const std::string root = DriveRoot();
+  SetDriveRoot(temp / "drive");
+  fs::create_directories(temp.Path() / "drive/proj.v2/sub");
+  fs::create_directories(temp.Path() / "elsewhere/deep");
+  fs::create_directory_symlink(temp.Path() / "elsewhere/deep", temp.Path() / "drive/link");
+  const std::string amp = temp / "drive/proj.v2/amp.vqe";
+  const struct {
+    std::string chosen;
+    std::string path;
+  } cases[] = {
+      {temp / "drive/proj.v2/./amp", amp},
+      {temp / "drive/proj.v2/sub/../amp.vqe", amp},
+      {temp / "drive//proj.v2/amp.vqe", amp},
+      {"C:\\proj.v2\\sub\\..\\amp", amp},
+      {temp / "drive/link/../plan.vqe", temp / "elsewhere/plan.vqe"},
+      {"C:\\link\\..\\plan.vqe", temp / "drive/plan.vqe"},  // by the name, as on the drive
+      {"C:", temp / "drive/"},
+      {"c:\\", temp / "drive/"},
+      {"C:\\proj.v2\\sub\\", temp / "drive/proj.v2/sub/"},
+      {temp / "drive/proj.v2/.", temp / "drive/proj.v2/"},
+      {temp / "drive/proj.v2/sub/..", temp / "drive/proj.v2/"},
+      {temp / "drive/proj.v2/sub/", temp / "drive/proj.v2/sub/"},
+  };
+  for (const auto& c : cases) {
+    headless.Ui().QueueFileAnswer(c.chosen);
+    FileDialog dlg(false, "vqe");
+    ASSERT_EQ(dlg.DoModal(), kIdOk) << c.chosen;
+    EXPECT_EQ(dlg.GetPathName(), c.path) << c.chosen;
+  }
+  SetDriveRoot(root);
 }
 
 TEST_F(FileDialogTest, ColourDialogKeepsTheColourOnCancel) {

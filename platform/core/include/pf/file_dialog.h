@@ -1,7 +1,8 @@
 #pragma once
 // The common file and colour dialogs, on pf::UiServices. The platform's rules live here, so
-// every backend behaves alike: a drive's path is mapped as every name is (MapWindowsPath), a
-// name without an extension gets the default one, and on OK the current directory becomes the
+// every backend behaves alike: the name chosen becomes the file's absolute path (AbsolutePath:
+// a drive's path mapped, "." and ".." resolved), a name without an extension gets the default
+// one unless it ends in a folder ("C:", "x/"), and on OK the current directory becomes the
 // chosen file's folder unless kOfnNoChangeDir is given.
 
 #include <string>

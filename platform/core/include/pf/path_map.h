@@ -16,6 +16,11 @@ namespace pf {
 std::string MapWindowsPath(std::string_view path);
 // A name MapWindowsPath maps: a drive letter and ':' in front.
 bool IsDrivePath(std::string_view path);
+// The absolute path of the file a name names (a drive's path mapped), as the system finds it:
+// "." and empty steps dropped, ".." the folder above the step before it, which for a link is
+// above the link's target (lexically it would be another file). Empty when there is no
+// working directory to start from.
+std::string AbsolutePath(std::string_view name);
 
 // The folder of the running program, where the files shipped with it lie; empty when the
 // system does not tell.
