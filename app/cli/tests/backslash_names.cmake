@@ -29,15 +29,7 @@ foreach(decoy IN LISTS decoys)
   file(WRITE ${SCRATCH}/${decoy} "decoy\n")
 endforeach()
 
-# run(NAME EXIT STDOUT-REGEX ARGS...): one command in SCRATCH, with nothing on standard error.
-function(run name exit out_regex)
-  execute_process(COMMAND ${CLI} ${ARGN} WORKING_DIRECTORY ${SCRATCH} RESULT_VARIABLE rc
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL exit OR NOT out MATCHES "${out_regex}" OR NOT err STREQUAL "")
-    message(SEND_ERROR "${name}: exit ${rc}, stderr '${err}', stdout:\n${out}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_in_scratch.cmake)
 
 set(circuit "back\\slash.vqe")
 run(export 0 "^back\\\\slash\\.net\n$" export-netlist ${circuit})
