@@ -1,6 +1,6 @@
 // An instrument's window bears the name of its instrument from the first opening: the window that
 // opens as the symbol is dragged into the circuit names it as the circuit does ("VNA1", not the
-// kind's "VNA"), and a second of a kind its own number.
+// kind's "VNA"), and so does every later opening; a second of a kind bears its own number.
 
 #include <gtest/gtest.h>
 
@@ -19,18 +19,22 @@
 
 namespace {
 
-// The instruments whose window shows their name, by element type: the modal window that opens
-// on placing (0 for the analyser's panel, which stays open) and the names of two placed in turn.
+// The instruments whose window shows their name, by element type: the modal dialog that opens
+// on placing (0 for the analyser, whose panel opens and stays open), the window that opening the
+// placed symbol shows (0: the analyser's panel), and the names of two placed in turn. A new
+// plotter is set up first, its window shown on the next opening.
 struct Kind {
   int type;
+  int placing;
   int window;
   std::vector<std::string> names;
 };
 
 const Kind kKinds[] = {
-    {31, 0, {"VNA1"}},  // a circuit takes one analyser
-    {40, specana_ids::kTemplate, {"Spec1", "Spec2"}},
-    {41, oszi_ids::kTemplate, {"Oszi1", "Oszi2"}},
+    {31, 0, 0, {"VNA1"}},  // a circuit takes one analyser
+    {40, specana_ids::kTemplate, specana_ids::kTemplate, {"Spec1", "Spec2"}},
+    {41, oszi_ids::kTemplate, oszi_ids::kTemplate, {"Oszi1", "Oszi2"}},
+    {51, plotter_ids::kSetUpTemplate, plotter_ids::kTemplate, {"Plot1", "Plot2"}},
 };
 
 TEST(InstrumentCaptions, AWindowNamesItsInstrumentFromTheFirstOpening) {
@@ -43,10 +47,14 @@ TEST(InstrumentCaptions, AWindowNamesItsInstrumentFromTheFirstOpening) {
     auto& view =
         dynamic_cast<CVostraneView&>(*app.GetMainFrame()->MdiGetActive()->GetActiveView());
     for (size_t i = 0; i < kind.names.size(); ++i) {
-      std::string caption;
-      if (kind.window != 0) {
-        headless.ExpectDialog(kind.window, [&caption](pf::DialogDriver& d) {
-          caption = d.GetDialog().GetWindowText();
+      // The captions of the instrument's window at each opening.
+      std::vector<std::string> captions;
+      const auto note = [&captions](pf::DialogDriver& d) {
+        captions.push_back(d.GetDialog().GetWindowText());
+      };
+      if (kind.placing != 0) {
+        headless.ExpectDialog(kind.placing, [&](pf::DialogDriver& d) {
+          if (kind.placing == kind.window) note(d);
           d.Ok();
         });
       }
@@ -55,16 +63,22 @@ TEST(InstrumentCaptions, AWindowNamesItsInstrumentFromTheFirstOpening) {
       headless.MouseDown(view, {100, y});
       headless.MouseMove(view, {200, y});
       headless.MouseUp(view, {200, y});
-      MessGeraetSymbol* placed = nullptr;
-      view.GetDocument()->Symbols().ForEach(
-          [&placed](NetSymbol* s) { placed = dynamic_cast<MessGeraetSymbol*>(s); });
-      ASSERT_NE(placed, nullptr);
-      if (kind.window == 0) {
-        ASSERT_NE(placed->GetWindow(), nullptr);
-        caption = placed->GetWindow()->GetWindowText();
+      NetSymbol* placed = view.GetDocument()->FindSymbolByName(MyStrng(kind.names[i].c_str()));
+      ASSERT_NE(placed, nullptr) << kind.names[i] << " not placed";
+      const auto* panel = dynamic_cast<MessGeraetSymbol*>(placed);
+      if (kind.window != 0) {
+        headless.ExpectDialog(kind.window, [&](pf::DialogDriver& d) {
+          note(d);
+          d.Close();
+        });
+      } else {
+        ASSERT_TRUE(panel != nullptr && panel->GetWindow() != nullptr);
+        captions.push_back(panel->GetWindow()->GetWindowText());
       }
-      EXPECT_EQ(caption, kind.names[i]);
-      EXPECT_EQ(std::string(placed->elementName.ToCString()), kind.names[i]);
+      view.OpenSymbol(*placed);
+      if (kind.window == 0) captions.push_back(panel->GetWindow()->GetWindowText());
+      const size_t openings = kind.placing == kind.window ? 2 : 1;
+      EXPECT_EQ(captions, std::vector<std::string>(openings, kind.names[i]));
     }
     view.GetDocument()->SetModifiedFlag(false);
   }
