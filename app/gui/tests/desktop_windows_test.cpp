@@ -2,8 +2,10 @@
 // instrument panel that the main window covers comes back over it, with the keyboard, when it is
 // opened again; the wheel and the page keys scroll the circuit and the print preview by the
 // view's lines and pages; the main window's shortcuts act while the panel has the keyboard; the
-// element bar keeps every button in a narrow window; help that cannot be shown says so. The
-// panel's test runs with and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
+// element bar keeps every button in a narrow window; help that cannot be shown says so; a refused
+// value is replaced by what is typed next; a placed analyser's panel bears its name at once; the
+// print preview covers the main window. The panel's test, the dialogs' sizes and the last three
+// run with and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -350,6 +352,16 @@ TEST(DesktopWindows, DialogsOpenAtTheirTemplatesSize) {
 // The value field of a dialog, refused, takes the keyboard back with its whole text selected, so
 // that what the user types next replaces it: "abc" in the capacitor's value, Enter or a click on
 // OK, the box "Fehler Kapazitätswert:" closed with Enter, then "2pF" and Enter give 2 pF.
+// Whether a window whose name matches shows on the screen.
+bool WindowShown(const std::string& name) {
+  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", name}) == 0;
+}
+
+// The keys typed into the dialog's window.
+bool TypeInto(const pf::Dialog& dialog, const std::vector<std::string>& keys) {
+  return Keys("^" + pf::NativeWindow(dialog)->GetLabel().utf8_string() + "$", keys);
+}
+
 TEST(DesktopWindows, ARefusedValueIsReplacedByWhatIsTypedNext) {
   struct Case {
     const char* how;
@@ -368,33 +380,25 @@ TEST(DesktopWindows, ARefusedValueIsReplacedByWhatIsTypedNext) {
       run.push_back({std::string("its dialog shows; abc and ") + c.how, [c, settled] {
                        pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
                        if (d == nullptr || ++*settled < 4) return false;
-                       const std::string title = pf::NativeWindow(*d)->GetLabel().utf8_string();
-                       if (!c.click) return Keys("^" + title + "$", {"a", "b", "c", "Return"});
+                       if (!c.click) return TypeInto(*d, {"a", "b", "c", "Return"});
                        const wxPoint ok = OnScreen(*d->GetDlgItem(pf::kIdOk), {10, 8});
-                       return Keys("^" + title + "$", {"a", "b", "c", "sleep", "0.5",
-                                                       "mousemove", At(ok.x), At(ok.y), "click",
-                                                       "1"});
+                       return TypeInto(*d, {"a", "b", "c", "sleep", "0.5", "mousemove", At(ok.x),
+                                            At(ok.y), "click", "1"});
                      }});
       run.push_back({"the value is refused in a box; Enter closes it", [] {
-                       return RunProgram({"xdotool", "search", "--onlyvisible", "--name",
-                                          "^Fehler Kapazitätswert:$"}) == 0 &&
+                       return WindowShown("^Fehler Kapazitätswert:$") &&
                               Input({"sleep", "0.5", "key", "Return"});
                      }});
       run.push_back({"the box is closed; 2pF", [] {
                        pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
-                       if (d == nullptr || RunProgram({"xdotool", "search", "--onlyvisible",
-                                                       "--name", "^Fehler "}) == 0) {
-                         return false;
-                       }
-                       const std::string title = pf::NativeWindow(*d)->GetLabel().utf8_string();
-                       return Keys("^" + title + "$", {"2", "p", "F"});
+                       return d != nullptr && !WindowShown("^Fehler ") &&
+                              TypeInto(*d, {"2", "p", "F"});
                      }});
       run.push_back({"Enter", [] { return Input({"key", "Return"}); }});
       // Refused again, what the field holds is noted, and the dialog is left.
       run.push_back({"the dialog takes the value", [&app, &values] {
                        pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
-                       if (RunProgram({"xdotool", "search", "--onlyvisible", "--name",
-                                       "^Fehler "}) == 0) {
+                       if (WindowShown("^Fehler ")) {
                          values.push_back(d != nullptr ? d->GetDlgItemText(smd_ids::kCapacitance)
                                                        : "?");
                          return Input({"key", "Return", "sleep", "0.5", "key", "Escape"});
