@@ -357,6 +357,9 @@ void CVostraneView::PlaceSymbol(std::unique_ptr<NetSymbol> symbol) {
   CVostraneDoc* doc = GetDocument();
   if (doc == nullptr) return;
   ApplyPrototype(*symbol);
+  // Its dialog or window names it as the circuit will (an instrument's caption), from the first
+  // opening; adding it names it again, after what the dialog changed.
+  doc->AssignDefaultName(*symbol);
   if (!symbol->EditDialog(this)) return;
   instrumentRefresh = 1;
   InsertSymbol(std::move(symbol));

@@ -2,9 +2,16 @@
 
 #include "pf/ui_services.h"
 
-bool FieldReader::Refuse(const std::string& message, const char* caption, bool withBeep) {
+bool FieldReader::Refuse(const std::string& message, const char* caption, bool withBeep,
+                         int field) {
   if (withBeep) pf::TheUiServices().Beep(pf::BeepKind::Default);
   owner.MessageBox(message, caption);
+  return TakeBack(field);
+}
+
+bool FieldReader::TakeBack(int field) {
+  pf::Window* control = field != 0 ? owner.GetDlgItem(field) : nullptr;
+  if (control != nullptr && pf::Dialog::IsTabStop(*control)) pf::Dialog::FocusControl(*control);
   return false;
 }
 

@@ -6,6 +6,8 @@
 // A bad text shows the first queued message in a box under the field's caption, and the queue
 // is cleared; a number the rule refuses shows the rule's message under the same caption.
 // Rows of value edits read as those do: the whole text, the value class's caption, a beep.
+// After the box the refused field has the focus with its whole text selected, as on entry, so
+// that what the user types next replaces the text rather than joining it.
 
 #include <functional>
 #include <span>
@@ -68,51 +70,57 @@ class FieldReader {
     W read;
     NoteIfWithoutControl(owner, row.id);
     if constexpr (kValueEdit) {
-      if (!ValueEdit(owner.GetDlgItem(row.id)).GetValue(read)) return false;
+      if (!ValueEdit(owner.GetDlgItem(row.id)).GetValue(read)) return TakeBack(row.id);
       number = Number(read);
     } else {
       read = W(CutToReadBuffer(owner.GetDlgItemText(row.id)).c_str());
-      if (!Parse(read, row.caption, number)) return false;
+      if (!Parse(read, row.caption, number, row.id)) return false;
     }
     // A remade text keeps four digits: the rule judges the value stored.
     W stored = row.store == Store::Typed ? read : Normalised(read, number);
     if (row.store == Store::Normalised) number = Number(stored);
-    if (!Check(number, row.caption, row.rule)) return false;
+    if (!Check(number, row.caption, row.rule, row.id)) return false;
     target = stored;
     return true;
   }
 
-  // A text that no table holds, read as a row would.
+  // The text of the control id, which no table holds, read as a row would.
   template <class W>
-  bool Read(const std::string& text, W& target, const char* caption) {
-    W read(CutToReadBuffer(text).c_str());
+  bool Read(int id, W& target, const char* caption) {
+    W read(CutToReadBuffer(owner.GetDlgItemText(id)).c_str());
     double number = 0.0;
-    if (!Parse(read, caption, number)) return false;
+    if (!Parse(read, caption, number, id)) return false;
     target = read;
     return true;
   }
 
-  // Shows the message under the caption (after a beep when asked); always false.
-  bool Refuse(const std::string& message, const char* caption, bool withBeep);
+  // Shows the message under the caption (after a beep when asked), then gives the refused
+  // field (a control id; 0 for none) the focus back; always false.
+  bool Refuse(const std::string& message, const char* caption, bool withBeep, int field = 0);
+  // The field takes the focus back with its whole text selected, when it can take the focus at
+  // all; always false.
+  bool TakeBack(int field);
 
  private:
   template <class W>
-  bool Parse(W& read, const char* caption, double& number) {
+  bool Parse(W& read, const char* caption, double& number, int field) {
     // What the text reports refuses it, as every value class reports through the queue; what
     // others queued before waits for the error window.
     const VS_ErrorMark mark;
     read.CheckSyntax();
     if (mark.Any()) {
-      Refuse(mark.First().ToCString(), caption, beep);
+      Refuse(mark.First().ToCString(), caption, beep, field);
       mark.Drop();
       return false;
     }
     number = Number(read);
     return true;
   }
-  bool Check(double number, const char* caption, const FieldRule& rule) {
+  bool Check(double number, const char* caption, const FieldRule& rule, int field) {
     for (const FieldRule* r = &rule; r != nullptr; r = r->next) {
-      if (r->accepts != nullptr && !r->accepts(number)) return Refuse(r->message, caption, beep);
+      if (r->accepts != nullptr && !r->accepts(number)) {
+        return Refuse(r->message, caption, beep, field);
+      }
     }
     return true;
   }

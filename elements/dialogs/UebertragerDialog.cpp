@@ -42,15 +42,15 @@ void UebertragerDialog::OnOK() {
   if (!reader.ReadFields(kInductance, *symbol)) return;
   // The coupling's range is refused under its own caption, without a beep.
   FloatWert k;
-  if (!reader.Read(GetDlgItemText(kCoupling), k, "Fehler Kopplung:")) return;
+  if (!reader.Read(kCoupling, k, "Fehler Kopplung:")) return;
   const double coupling = k.Value(false);
   if (coupling >= 1.0) {
-    reader.Refuse("Kopplung muss kleiner als 1 sein", "Fehler", false);
+    reader.Refuse("Kopplung muss kleiner als 1 sein", "Fehler", false, kCoupling);
     return;
   }
   // The self-inductances divide by k.
   if (!(coupling > 0.0)) {
-    reader.Refuse("Kopplung muss größer als 0 sein", "Fehler", false);
+    reader.Refuse("Kopplung muss größer als 0 sein", "Fehler", false, kCoupling);
     return;
   }
   symbol->k = k;

@@ -27,11 +27,14 @@ constexpr Field<PortResistances> kPorts[] = {
 
 // An end that an exponential axis cannot hold (0 or below), refused under its field's caption.
 struct EndRefusal {
+  int id;
   const char* message;
   const char* caption;
 };
-constexpr EndRefusal kStartRefusal{SweepFreq::kStartNotPositive, "Fehler Startfrequenz:"};
-constexpr EndRefusal kStopRefusal{SweepFreq::kStopNotPositive, "Fehler Stopfrequenz:"};
+constexpr EndRefusal kStartRefusal{freq_ids::kStart, SweepFreq::kStartNotPositive,
+                                   "Fehler Startfrequenz:"};
+constexpr EndRefusal kStopRefusal{freq_ids::kStop, SweepFreq::kStopNotPositive,
+                                  "Fehler Stopfrequenz:"};
 
 // Index 2 is "21", the only pair the voltage gain and MSG/MAG have.
 constexpr int kIndex21 = 2;
@@ -103,6 +106,8 @@ bool TFreqDlg::CanClose() {
   const bool exponentialAxis = (letter != 0 ? letter : sweep.mode) != 'L';
   // The first end that the exponential axis cannot hold, if nothing was refused before it.
   const EndRefusal* refusal = nullptr;
+  // The first field refused, which takes the focus back.
+  int refusedField = 0;
   const VS_ErrorMark mark;
   // A text that fails is queued, and an end the axis cannot hold refused; neither is stored,
   // so a sweep left by a refused OK never holds an axis that a later Prepare refuses.
@@ -110,9 +115,10 @@ bool TFreqDlg::CanClose() {
     const VS_ErrorMark own;
     FreqWert f(CutToReadBuffer(text).c_str());
     f.CheckSyntax();
-    if (own.Any()) return;
-    if (exponentialAxis && !(f.Value() > 0.0)) {
-      if (!mark.Any() && refusal == nullptr) refusal = &end;
+    const bool endRefused = !own.Any() && exponentialAxis && !(f.Value() > 0.0);
+    if (endRefused && !mark.Any() && refusal == nullptr) refusal = &end;
+    if (own.Any() || endRefused) {
+      if (refusedField == 0) refusedField = end.id;
       return;
     }
     target = f.Value();
@@ -120,7 +126,7 @@ bool TFreqDlg::CanClose() {
   readFrequency(start.GetText(), sweep.start, kStartRefusal);
   readFrequency(stop.GetText(), sweep.stop, kStopRefusal);
   IntegerWert n(CutToReadBuffer(count.GetText()).c_str());
-  n.CheckSyntax();
+  if (!n.CheckSyntax() && refusedField == 0) refusedField = freq_ids::kCount;
   const bool refused = refusal != nullptr || mark.Any();
   if (!refused) sweep.SetCount(std::clamp(static_cast<int>(n.Value()), kMinPoints, kMaxPoints));
   analyser->sweepChanged = 1;
@@ -131,13 +137,16 @@ bool TFreqDlg::CanClose() {
     }
     return true;
   }
+  FieldReader reader(*this, false);
   if (refusal != nullptr) {
-    FieldReader(*this, false).Refuse(refusal->message, refusal->caption, false);
+    reader.Refuse(refusal->message, refusal->caption, false, refusal->id);
     // What the fields after it queued comes again at the next OK.
     mark.Drop();
   } else {
+    // An order of the ends that refuses them both is the start's to mend.
     if (sweep.stop < sweep.start) sweep.Error("StartFreq > StopFreq", 4);
     ShowFirstError(*this, mark);
+    reader.TakeBack(refusedField != 0 ? refusedField : freq_ids::kStart);
   }
   analyser->sweepChanged = 0;
   return false;

@@ -237,7 +237,7 @@ void KoaxDialog::OnOK() {
   if (!reader.ReadFields(kKoaxDiameters, *symbol)) return;
   if (!(symbol->innerD.Value() < symbol->outerD.Value())) {
     symbol->innerD = inner;  // refused, so not stored
-    reader.Refuse(kInnerNotBelowOuter, kLengthCaption, true);
+    reader.Refuse(kInnerNotBelowOuter, kLengthCaption, true, koax_ids::kInner);
     return;
   }
   if (!reader.ReadFields(kKoax, *symbol)) return;
@@ -278,7 +278,7 @@ void SubstrartDialog::OnOK() {
   FieldReader reader(*this, true);
   const std::string name = Text(*this, substrate_ids::kName);
   if (const std::string refusal = NameRefusal(name, view, symbol); !refusal.empty()) {
-    reader.Refuse(refusal, kNameCaption, true);
+    reader.Refuse(refusal, kNameCaption, true, substrate_ids::kName);
     return;
   }
   symbol->substrateName = name.c_str();

@@ -86,7 +86,7 @@ template <class S>
 bool SlotFieldDialog<S>::TakeSubstrate(FieldReader& reader, int comboId, MyStrng& target,
                                        const char* missing) {
   const std::string chosen = TComboBox(this, comboId).GetSelString();
-  if (chosen.empty()) return reader.Refuse(missing, "Fehler", true);
+  if (chosen.empty()) return reader.Refuse(missing, "Fehler", true, comboId);
   target = chosen.c_str();
   return true;
 }

@@ -211,7 +211,13 @@ void Dialog::FocusStopAfter(const Window* from, bool backward) {
 
 void Dialog::FocusControl(Window& control) {
   if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetSel(0, -1);
-  control.SetFocus();
+  if (control.GetFocusedWindow() != &control) {
+    control.SetFocus();
+  } else if (control.IsCreated()) {
+    // Focused in the model, it may have lost the screen's focus (a message box, a click on a
+    // button) or its selection (typing): the backend shows both again.
+    TheBackend().WindowChanged(control, WindowChange::Focus);
+  }
 }
 
 bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {

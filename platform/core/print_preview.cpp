@@ -85,7 +85,9 @@ bool PrintPreview::Open() {
   Window* frame = view_.GetTopLevelParent();
   const Document* doc = view_.GetDocument();
   const std::string title = doc != nullptr ? doc->GetTitle() : view_.GetWindowText();
-  if (!CreateTopLevel(frame, frame->GetWindowRect(), title + " - Seitenansicht")) return false;
+  if (!CreateTopLevel(frame, TheBackend().CoveringRect(*frame), title + " - Seitenansicht")) {
+    return false;
+  }
   int x = kGap;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const BarButton& b = kBarButtons[i];

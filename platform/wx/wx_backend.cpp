@@ -5,6 +5,7 @@
 #include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 #include <wx/textentry.h>
@@ -496,6 +497,17 @@ void WxBackend::TakeNativeRect(wxWindow* top) {
   model->MoveWindow(r, false);
   --applying_;
   AfterInput();
+}
+
+Rect WxBackend::CoveringRect(const Window& top) {
+  const WxPeer* peer = PeerOf(top);
+  auto* frame = dynamic_cast<wxFrame*>(peer != nullptr ? peer->widget : nullptr);
+  if (frame == nullptr) return Backend::CoveringRect(top);
+  // The native client holds the tabs; the menu bar lies above it.
+  const wxSize client = frame->GetClientSize();
+  const int menu = frame->GetMenuBar() != nullptr ? frame->GetMenuBar()->GetSize().y : 0;
+  const Rect r = top.GetWindowRect();
+  return {r.left, r.top, r.left + client.x, r.top + client.y + menu};
 }
 
 void WxBackend::ApplyFont(Window& window) {

@@ -54,6 +54,7 @@ class WxBackend : public Backend {
   void RunModalLoop(Dialog& dialog) override;
   std::unique_ptr<PrintTarget> StartPrintJob(const std::string& documentName) override;
   std::unique_ptr<PreviewTarget> StartPreviewJob(Size box, int keep) override;
+  Rect CoveringRect(const Window& top) override;
 
   // The model's focus of the top-level window becomes the control that has it on the screen
   // (the user may have clicked into another).

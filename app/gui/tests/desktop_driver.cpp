@@ -5,6 +5,7 @@
 #include <wx/window.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "pf/desktop.h"
 #include "pf/document.h"
 #include "pf/process.h"
+#include "resources/CommandIds.h"
 
 namespace desktop_driver {
 
@@ -39,6 +41,18 @@ bool Input(std::vector<std::string> args) {
 }
 
 bool InputPending() { return input != nullptr && input->Poll() == pf::Process::State::Running; }
+
+std::string XdotoolOutput(const std::vector<std::string>& args) {
+  std::string command = "timeout 10 xdotool";
+  // Quoted for the shell: the arguments are the test's own, without quotes.
+  for (const std::string& arg : args) command += " '" + arg + "'";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return "";
+  std::string output;
+  char buffer[256];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  return pclose(pipe) == 0 ? output : "";
+}
 
 bool Keys(const std::string& window, const std::vector<std::string>& keys) {
   std::vector<std::string> args{"search", "--sync",  "--onlyvisible", "--name", window,
@@ -112,6 +126,16 @@ bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol) {
   const Point centre = symbol.GetCentre();
   const wxPoint at = OnScreen(view, {centre.x, centre.y});
   return Input({"mousemove", At(at.x), At(at.y), "click", "1", "sleep", "0.5", "click", "1"});
+}
+
+bool PressElement(const pf::ToolBar& bar, int type) {
+  for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
+    if (bar.Buttons()[i].id == kIdElementFirst + type) {
+      const pf::Rect r = bar.ButtonRect(i);
+      return Click(OnScreen(bar, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    }
+  }
+  return false;
 }
 
 pf::Dialog* ShownDialog(int templateId) {

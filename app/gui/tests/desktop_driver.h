@@ -32,6 +32,8 @@ extern pf::Desktop* desktop;
 
 // Runs a program to its end (at most 30 s); its exit status, or -1.
 int RunProgram(const std::vector<std::string>& argv);
+// What xdotool prints for the arguments (at most ten seconds); empty when it fails.
+std::string XdotoolOutput(const std::vector<std::string>& args);
 
 // The user's input: xdotool runs beside the program, which takes the input as it comes; the
 // next step waits for it to end. It waits at most ten seconds for a window.
@@ -45,6 +47,8 @@ bool Click(wxPoint p);
 bool Drag(wxPoint from, wxPoint to);
 // Two clicks on the symbol, half a second apart: the double click that opens it.
 bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol);
+// A click on the element bar's button of the element type.
+bool PressElement(const pf::ToolBar& bar, int type);
 
 bool MessageBoxShown();
 std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path);

@@ -90,17 +90,6 @@ std::vector<std::string> CutLabels(const pf::Dialog& dialog) {
   return cut;
 }
 
-// A click on the element bar's button of the element type.
-bool PressElement(const pf::ToolBar& bar, int type) {
-  for (int i = 0; i < static_cast<int>(bar.Buttons().size()); ++i) {
-    if (bar.Buttons()[i].id == kIdElementFirst + type) {
-      const pf::Rect r = bar.ButtonRect(i);
-      return Click(OnScreen(bar, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
-    }
-  }
-  return false;
-}
-
 // The keys typed into the dialog's window.
 bool Type(const pf::Dialog& dialog, const std::vector<std::string>& keys) {
   return Keys("^" + pf::NativeWindow(dialog)->GetLabel().utf8_string() + "$", keys);

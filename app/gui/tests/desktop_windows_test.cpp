@@ -2,8 +2,10 @@
 // instrument panel that the main window covers comes back over it, with the keyboard, when it is
 // opened again; the wheel and the page keys scroll the circuit and the print preview by the
 // view's lines and pages; the main window's shortcuts act while the panel has the keyboard; the
-// element bar keeps every button in a narrow window; help that cannot be shown says so. The
-// panel's test runs with and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
+// element bar keeps every button in a narrow window; help that cannot be shown says so; a refused
+// value is replaced by what is typed next; a placed analyser's panel bears its name at once; the
+// print preview covers the main window. The panel's test, the dialogs' sizes and the last three
+// run with and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -345,6 +347,146 @@ TEST(DesktopWindows, DialogsOpenAtTheirTemplatesSize) {
     const std::string wanted = size.substr(0, size.find(' '));
     EXPECT_EQ(size, wanted + " model " + wanted + " on the screen " + wanted);
   }
+}
+
+// The value field of a dialog, refused, takes the keyboard back with its whole text selected, so
+// that what the user types next replaces it: "abc" in the capacitor's value, Enter or a click on
+// OK, the box "Fehler Kapazitätswert:" closed with Enter, then "2pF" and Enter give 2 pF.
+// Whether a window whose name matches shows on the screen.
+bool WindowShown(const std::string& name) {
+  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", name}) == 0;
+}
+
+// The keys typed into the dialog's window.
+bool TypeInto(const pf::Dialog& dialog, const std::vector<std::string>& keys) {
+  return Keys("^" + pf::NativeWindow(dialog)->GetLabel().utf8_string() + "$", keys);
+}
+
+TEST(DesktopWindows, ARefusedValueIsReplacedByWhatIsTypedNext) {
+  struct Case {
+    const char* how;
+    bool click;
+  };
+  const Case cases[] = {{"Enter", false}, {"a click on OK", true}};
+  std::vector<std::string> values;
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "refused", [&](DrivenApp& app) {
+    std::vector<DrivenApp::Step> run;
+    for (const Case& c : cases) {
+      auto settled = std::make_shared<int>(0);
+      run.push_back({"the capacitor is clicked twice", [&app] {
+                       const auto* cap = FindSymbol<CapSymbol>(*app.Doc());
+                       return cap != nullptr && DoubleClick(app.View(), *cap);
+                     }});
+      run.push_back({std::string("its dialog shows; abc and ") + c.how, [c, settled] {
+                       pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
+                       if (d == nullptr || ++*settled < 4) return false;
+                       if (!c.click) return TypeInto(*d, {"a", "b", "c", "Return"});
+                       const wxPoint ok = OnScreen(*d->GetDlgItem(pf::kIdOk), {10, 8});
+                       return TypeInto(*d, {"a", "b", "c", "sleep", "0.5", "mousemove", At(ok.x),
+                                            At(ok.y), "click", "1"});
+                     }});
+      run.push_back({"the value is refused in a box; Enter closes it", [] {
+                       return WindowShown("^Fehler Kapazitätswert:$") &&
+                              Input({"sleep", "0.5", "key", "Return"});
+                     }});
+      run.push_back({"the box is closed; 2pF", [] {
+                       pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
+                       return d != nullptr && !WindowShown("^Fehler ") &&
+                              TypeInto(*d, {"2", "p", "F"});
+                     }});
+      run.push_back({"Enter", [] { return Input({"key", "Return"}); }});
+      // Refused again, what the field holds is noted, and the dialog is left.
+      run.push_back({"the dialog takes the value", [&app, &values] {
+                       pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
+                       if (WindowShown("^Fehler ")) {
+                         values.push_back(d != nullptr ? d->GetDlgItemText(smd_ids::kCapacitance)
+                                                       : "?");
+                         return Input({"key", "Return", "sleep", "0.5", "key", "Escape"});
+                       }
+                       if (d != nullptr) return false;
+                       values.push_back(FindSymbol<CapSymbol>(*app.Doc())->c.ToCString());
+                       return true;
+                     }});
+      run.push_back({"the dialog is closed",
+                     [] { return ShownDialog(smd_ids::kCapTemplate) == nullptr; }});
+    }
+    return run;
+  });
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_EQ(values, (std::vector<std::string>{"2pF", "2pF"}));
+}
+
+// A network analyser dragged into the circuit opens its panel under the name it has in the
+// circuit, "VNA1", from the first opening.
+TEST(DesktopWindows, APlacedAnalysersPanelIsNamedAtOnce) {
+  constexpr int kAnalyser = 31;
+  std::string caption;
+  std::string name;
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "caption", [&](DrivenApp& app) {
+    auto settled = std::make_shared<int>(0);
+    return std::vector<DrivenApp::Step>{
+        {"the element bar's analyser is pressed",
+         [&app] { return PressElement(*app.GetMainFrame()->GetElementBar(), kAnalyser); }},
+        {"the analyser is dragged on the circuit",
+         [&app] {
+           return app.View().GetElementType() == kAnalyser &&
+                  Drag(OnScreen(app.View(), {700, 500}), OnScreen(app.View(), {800, 500}));
+         }},
+        {"its panel shows, named on the screen",
+         [&, settled] {
+           const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
+           const pf::Window* panel = vna != nullptr ? vna->GetWindow() : nullptr;
+           if (panel == nullptr || !panel->IsVisible() || ++*settled < 4) return false;
+           name = vna->elementName.ToCString();
+           caption = XdotoolOutput({"search", "--onlyvisible", "--name", "^(VNA|Netzwerk)",
+                                    "getwindowname", "%@"});
+           return true;
+         }},
+    };
+  });
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_EQ(name, "VNA1");
+  EXPECT_EQ(caption, "VNA1\n");
+}
+
+// The place and size of a window on the screen as xdotool reads them: "X=.. Y=.. WIDTH=..
+// HEIGHT=..", without the window's number.
+std::string Geometry(const std::string& name) {
+  const std::string shell =
+      XdotoolOutput({"search", "--onlyvisible", "--name", name, "getwindowgeometry", "--shell"});
+  std::string kept;
+  size_t from = 0;
+  for (size_t end; (end = shell.find('\n', from)) != std::string::npos; from = end + 1) {
+    const std::string line = shell.substr(from, end - from);
+    if (!line.starts_with("WINDOW=") && !line.starts_with("SCREEN=")) kept += line + " ";
+  }
+  return kept;
+}
+
+// The print preview lies over the whole main window, menu, bars and tabs included: its place
+// and size on the screen are the main window's.
+TEST(DesktopWindows, ThePrintPreviewCoversTheMainWindow) {
+  std::string main;
+  std::string preview;
+  const std::string failed = Drive(VOSTRANE_EXAMPLE, "preview_area", [&](DrivenApp&) {
+    auto settled = std::make_shared<int>(0);
+    return std::vector<DrivenApp::Step>{
+        {"Datei/Seitenansicht",
+         [] { return Keys("^Vostrane - ", {"alt+d", "sleep", "0.5", "key", "t"}); }},
+        {"the preview shows; Schließen",
+         [&, settled] {
+           pf::PrintPreview* p = Preview();
+           if (p == nullptr || ++*settled < 4) return false;
+           main = Geometry("^Vostrane - ");
+           preview = Geometry(" - Seitenansicht$");
+           return Click(OnScreen(*p->GetDlgItem(pf::kIdPreviewClose), {10, 10}));
+         }},
+        {"the preview is closed", [] { return Preview() == nullptr; }},
+    };
+  });
+  EXPECT_EQ(failed, "") << "see vostrane-failed.png";
+  EXPECT_NE(main, "");
+  EXPECT_EQ(preview, main);
 }
 
 // In the print preview, enlarged until the page is larger than the window, a notch of the wheel

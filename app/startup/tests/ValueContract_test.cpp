@@ -24,6 +24,7 @@
 #include "instruments/ui/MessGeraetSymbol.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "lines/ui/MicrostripSymbols.h"
+#include "pf/controls.h"
 #include "pf/dialog_template.h"
 #include "pf/headless.h"
 #include "pf/property_sheet.h"
@@ -363,6 +364,51 @@ TEST(ValueContract, ARefusedOkStoresNothing) {
       }
       EXPECT_TRUE(SymbolSnapshot(*symbol).Bytes() == before)
           << where << ": Abbrechen after the refusal kept stored fields";
+    }
+  });
+  // The walk reaches the dialogs: a registry or template gone missing would check nothing.
+  EXPECT_GT(refusals, 100);
+}
+
+// The control of the field, on its page of a property sheet.
+const pf::Window* FieldControl(pf::Dialog& dialog, const PlacedField& field) {
+  auto* sheet = dynamic_cast<pf::PropertySheet*>(&dialog);
+  const pf::Dialog* holder = sheet != nullptr ? sheet->GetPage(field.page) : &dialog;
+  return holder != nullptr ? holder->GetDlgItem(field.id) : nullptr;
+}
+
+// A refused field takes the focus back with its whole text selected, as on entry: "abc" typed
+// into one field is refused on OK, and the text it showed, typed at once, replaces "abc".
+TEST(ValueContract, ARefusedFieldIsSelectedForTheNextTyping) {
+  int refusals = 0;
+  ForEachRegisteredSymbol([&](auto make) {
+    std::unique_ptr<NetSymbol> probe = make();
+    const std::optional<std::string> label = DialogLabel(*probe);
+    if (!label) return;
+    for (const OpenedDialog::Shown& shown : Open(*probe, *label).fields) {
+      const PlacedField& bad = shown.field;
+      const std::string where =
+          "dialog " + *label + " field " + std::to_string(bad.id) +
+          (bad.page >= 0 ? " on page " + std::to_string(bad.page) : std::string());
+      std::unique_ptr<NetSymbol> symbol = make();
+      pf::Headless headless;
+      headless.ExpectDialog(*label, [&](pf::DialogDriver& d) {
+        if (TypeInto(d, bad, "abc")) d.Ok();
+        if (d.GetDialog().HasEnded()) return;
+        ++refusals;
+        const auto* focus = dynamic_cast<const pf::Edit*>(d.GetDialog().GetFocusedWindow());
+        const bool selected = focus != nullptr && focus == FieldControl(d.GetDialog(), bad) &&
+                              focus->GetWindowText() == "abc" && focus->IsAllSelected();
+        EXPECT_TRUE(selected) << where << ": the focus is elsewhere or the text not selected";
+        if (selected) {
+          d.TypeIntoFocus(shown.text);
+          EXPECT_EQ(focus->GetWindowText(), shown.text) << where;
+        }
+        d.Cancel();
+      });
+      VS_Error::ClearQueue();
+      symbol->EditDialog(nullptr);
+      VS_Error::ClearQueue();
     }
   });
   // The walk reaches the dialogs: a registry or template gone missing would check nothing.

@@ -96,8 +96,10 @@ void DataGeneratorDialog::ShowFigures() {
 
 bool DataGeneratorDialog::ReadSequence(FieldReader& reader) {
   BitFolge read(GetDlgItemText(ids::kSequence).c_str());
-  if (!read.IsValid()) return reader.Refuse("Fehler in Bitfolge", "", true);
-  if (read.GetLength() != symbol->bitCount) return reader.Refuse("Falsche Bitanzahl", "", true);
+  if (!read.IsValid()) return reader.Refuse("Fehler in Bitfolge", "", true, ids::kSequence);
+  if (read.GetLength() != symbol->bitCount) {
+    return reader.Refuse("Falsche Bitanzahl", "", true, ids::kSequence);
+  }
   // The pattern is taken before its bit rate is read, as the user sees it in the dialog.
   symbol->sequence = read;
   return reader.ReadFields(kRate, symbol->sequence);

@@ -14,6 +14,7 @@
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/clipboard.h"
+#include "pf/controls.h"
 #include "pf/headless.h"
 #include "platform/core/tests/temp_dir.h"
 #include "resources/AnalyserIds.h"
@@ -37,6 +38,13 @@ class Panel : public ::testing::Test {
     EXPECT_EQ(headless.PendingScripts(), 0) << label;
   }
 
+  // The field of the id has the focus with its whole text selected, as a refused field takes it
+  // back; 0 for none.
+  static int SelectedField(DialogDriver& d) {
+    const auto* edit = dynamic_cast<const pf::Edit*>(d.GetDialog().GetFocusedWindow());
+    return edit != nullptr && edit->IsAllSelected() ? edit->GetDlgCtrlID() : 0;
+  }
+
   std::vector<std::string> Boxes() {
     std::vector<std::string> out;
     for (const auto& m : headless.Ui().Messages()) out.push_back(m.caption + ": " + m.text);
@@ -48,7 +56,8 @@ class Panel : public ::testing::Test {
   VecNetAnaDialog* window = nullptr;
 };
 
-// A count beyond the limits is clamped; a refused OK keeps the sweep as it was.
+// A count beyond the limits is clamped; a refused OK keeps the sweep as it was, and gives the
+// refused field (the start for ends in the wrong order) the focus with its text selected.
 TEST_F(Panel, SweepDialogClampsTheCountAndARefusalStoresNothing) {
   struct Case {
     const char* start;
@@ -58,16 +67,21 @@ TEST_F(Panel, SweepDialogClampsTheCountAndARefusalStoresNothing) {
     const char* box;  // "" when none
     double wantStart, wantStop;
     int wantCount;
+    int focused;  // 0 when the dialog closes
   };
   const Case cases[] = {
-      {"1MHz", "2MHz", "1", true, "", 1e6, 2e6, 2},
-      {"1MHz", "2MHz", "1000", true, "", 1e6, 2e6, 300},
-      {"5MHz", "5MHz", "11", true, "", 5e6, 5e6, 11},
+      {"1MHz", "2MHz", "1", true, "", 1e6, 2e6, 2, 0},
+      {"1MHz", "2MHz", "1000", true, "", 1e6, 2e6, 300, 0},
+      {"5MHz", "5MHz", "11", true, "", 5e6, 5e6, 11, 0},
       // Refused after start, stop and count passed: none of them stored.
-      {"3MHz", "2MHz", "11", false, "Fehler: StartFreq > StopFreq", 1e9, 2e10, 101},
+      {"3MHz", "2MHz", "11", false, "Fehler: StartFreq > StopFreq", 1e9, 2e10, 101,
+       freq_ids::kStart},
       // Neither a text that fails nor the others.
-      {"-1GHz", "4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 2e10, 101},
-      {"1GHz", "2GHz", "x", false, "", 1e9, 2e10, 101},
+      {"-1GHz", "4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 2e10, 101,
+       freq_ids::kStart},
+      {"1GHz", "-4GHz", "11", false, "Fehler: Negative Frequenz", 1e9, 2e10, 101,
+       freq_ids::kStop},
+      {"1GHz", "2GHz", "x", false, "", 1e9, 2e10, 101, freq_ids::kCount},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.start) + " " + c.stop + " " + c.count);
@@ -83,7 +97,9 @@ TEST_F(Panel, SweepDialogClampsTheCountAndARefusalStoresNothing) {
       d.Type(freq_ids::kCount, c.count);
       d.Ok();
       closed = d.GetDialog().HasEnded();
-      if (!closed) d.Cancel();
+      if (closed) return;
+      EXPECT_EQ(SelectedField(d), c.focused);
+      d.Cancel();
     });
     EXPECT_EQ(closed, c.closes);
     const std::vector<std::string> boxes = Boxes();
@@ -100,9 +116,9 @@ TEST_F(Panel, SweepDialogClampsTheCountAndARefusalStoresNothing) {
 }
 
 // An exponential sweep has no end at or below 0, whether chosen now or set before: refused under
-// that end's caption, the dialog open and the sweep kept as it was (the other end and the mode
-// too); a text that fails first is reported first. Nothing is left queued: the next OK of the
-// dialog passes.
+// that end's caption, the dialog open with that end focused and selected, and the sweep kept as
+// it was (the other end and the mode too); a text that fails first is reported first. Nothing is
+// left queued: the next OK of the dialog passes.
 TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
   struct Case {
     char mode;       // before the dialog
@@ -112,16 +128,22 @@ TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
     const char* box;  // "" when taken
     double wantStart, wantStop;
     char wantMode;
+    int focused = 0;  // the refused field
   };
   const std::string startRefused = std::string("Fehler Startfrequenz:: ") +
                                    SweepFreq::kStartNotPositive;
   const std::string stopRefused = std::string("Fehler Stopfrequenz:: ") +
                                   SweepFreq::kStopNotPositive;
   const Case cases[] = {
-      {'L', freq_ids::kExponential, "0Hz", "20GHz", startRefused.c_str(), 1e9, 2e10, 'L'},
-      {'L', freq_ids::kExponential, "2GHz", "0Hz", stopRefused.c_str(), 1e9, 2e10, 'L'},
-      {'E', 0, "0Hz", "0Hz", startRefused.c_str(), 1e9, 2e10, 'E'},
-      {'L', freq_ids::kExponential, "-1GHz", "0Hz", "Fehler: Negative Frequenz", 1e9, 2e10, 'L'},
+      {'L', freq_ids::kExponential, "0Hz", "20GHz", startRefused.c_str(), 1e9, 2e10, 'L',
+       freq_ids::kStart},
+      {'L', freq_ids::kExponential, "2GHz", "0Hz", stopRefused.c_str(), 1e9, 2e10, 'L',
+       freq_ids::kStop},
+      {'E', 0, "0Hz", "0Hz", startRefused.c_str(), 1e9, 2e10, 'E', freq_ids::kStart},
+      {'L', freq_ids::kExponential, "-1GHz", "0Hz", "Fehler: Negative Frequenz", 1e9, 2e10, 'L',
+       freq_ids::kStart},
+      {'L', freq_ids::kExponential, "0Hz", "-1GHz", startRefused.c_str(), 1e9, 2e10, 'L',
+       freq_ids::kStart},
       {'L', freq_ids::kExponential, "1MHz", "20GHz", "", 1e6, 2e10, 'E'},
       {'E', freq_ids::kLinear, "0Hz", "20GHz", "", 0, 2e10, 'L'},
   };
@@ -140,7 +162,9 @@ TEST_F(Panel, ExponentialSweepNeedsBothEndsAboveZero) {
       d.Type(freq_ids::kStop, c.stop);
       d.Ok();
       closed = d.GetDialog().HasEnded();
-      if (!closed) d.Cancel();
+      if (closed) return;
+      EXPECT_EQ(SelectedField(d), c.focused);
+      d.Cancel();
     });
     EXPECT_EQ(closed, *c.box == '\0');
     EXPECT_EQ(Boxes(), *c.box == '\0' ? std::vector<std::string>{}

@@ -43,6 +43,10 @@ class Backend {
     (void)box, (void)keep;
     return nullptr;
   }
+  // Where a top-level window with no menu or tabs lies to cover the top-level window top on the
+  // screen (a rectangle as Window::GetRect holds a top-level window's): top's own, grown by the
+  // rows that the backend shows around top's client area (a menu bar, tabs).
+  virtual Rect CoveringRect(const Window& top) { return top.GetWindowRect(); }
   // The set of timers or one of their periods changed (pf::Timers).
   virtual void TimersChanged() {}
   // Runs the modal loop of a shown dialog until it has ended (Dialog::HasEnded). Timers keep

@@ -72,7 +72,8 @@ class Dialog : public Window {
   // when the focus is on none.
   void FocusNextStop(bool backward = false);
   void FocusFirstStop();
-  // Focuses the control; an edit so reached has its whole text selected.
+  // Focuses the control; an edit so reached has its whole text selected. The backend shows it
+  // also when the model held it focused already.
   static void FocusControl(Window& control);
   // Tab, Shift+Tab, Space, Enter, Escape and, on a radio button, the arrow keys; a page leaves
   // them to its sheet.

@@ -1,7 +1,8 @@
 #pragma once
-// The print preview: a window of its own over the view's frame that shows the pages a print
-// job of the view would print, drawn by the view's print hooks in the printer's device units
-// and pictured to fit the window. The frame takes no input while the preview is open.
+// The print preview: a window of its own over the view's frame, covering all of it (menu and
+// bars included), that shows the pages a print job of the view would print, drawn by the view's
+// print hooks in the printer's device units and pictured to fit the window. The frame takes no
+// input while the preview is open.
 
 #include <array>
 #include <memory>
@@ -39,8 +40,8 @@ class PrintPreview : public FrameWnd {
   explicit PrintPreview(View& view);
   ~PrintPreview() override { DestroyWindow(); }
 
-  // Opens over the view's frame at the first page, the whole page in sight; false (and
-  // nothing open) when the view prepares no job or the backend pictures no page.
+  // Opens over the whole of the view's frame at the first page, the whole page in sight; false
+  // (and nothing open) when the view prepares no job or the backend pictures no page.
   bool Open();
   int PageCount() const { return pages_; }
   int CurrentPage() const { return current_; }
