@@ -61,9 +61,8 @@ class Dialog : public Window {
   // Checks checkId and clears every other button with an id in first..last.
   void CheckRadioButton(int firstId, int lastId, int checkId);
 
-  // The tab order (Window::TabOrder) is every control in template order, a page's controls at
-  // its place. Focuses the next (previous) stop after the focused window, round the end; the
-  // first (last) when the focus is on none.
+  // Focuses the next (previous) stop after the focused window, round the end; the first (last)
+  // when the focus is on none. The tab order is the template's, a page's controls at its place.
   void FocusNextStop(bool backward = false);
   void FocusFirstStop();
   // Tab, Shift+Tab, Space, Enter, Escape and, on a radio button, the arrow keys; a page leaves
