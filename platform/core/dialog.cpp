@@ -9,6 +9,19 @@
 
 namespace pf {
 
+namespace {
+
+// As the platform's modal dialogs end: their owner's window is active again, over the others,
+// and the keyboard is with the control that had it, the one that opened the dialog. A window
+// destroyed meanwhile, hidden, or still held by an outer modal dialog is left as it is.
+void Reactivate(Window* top) {
+  const std::vector<Window*>& alive = Window::TopLevelWindows();
+  if (top == nullptr || std::find(alive.begin(), alive.end(), top) == alive.end()) return;
+  if (top->IsWindowVisible() && top->IsWindowEnabled()) top->ShowWindow(true);
+}
+
+}  // namespace
+
 Dialog::Dialog(int templateId, Window* parent) : templateId_(templateId), parentGiven_(parent) {}
 
 Dialog::Dialog(std::string templateName, Window* parent)
@@ -61,6 +74,7 @@ bool Dialog::Build(Window* owner, Window* parent, Point origin) {
 int Dialog::DoModal() {
   Window* owner = parentGiven_;
   if (owner == nullptr && App::Current() != nullptr) owner = App::Current()->GetMainWnd();
+  Window* ownerTop = owner != nullptr ? owner->GetTopLevelParent() : nullptr;
   modal_ = true;
   if (!Build(owner, nullptr, {})) {
     modal_ = false;
@@ -88,6 +102,7 @@ int Dialog::DoModal() {
   }
   DestroyWindow();
   modal_ = false;
+  Reactivate(ownerTop);
   return result_;
 }
 
@@ -154,71 +169,9 @@ void Dialog::RunRestores(std::vector<Restore>& restores) {
   for (Restore& restore : restores) restore();
 }
 
-std::vector<Window*> Dialog::TabOrder() {
-  std::vector<Window*> order;
-  for (Window* child : Children()) {
-    if (auto* page = dynamic_cast<Dialog*>(child)) {
-      if (!page->IsVisible()) continue;
-      const std::vector<Window*> inner = page->TabOrder();
-      order.insert(order.end(), inner.begin(), inner.end());
-    } else {
-      order.push_back(child);
-    }
-  }
-  return order;
-}
-
-bool Dialog::IsTabStop(const Window& window) {
-  const auto* c = dynamic_cast<const Control*>(&window);
-  if (c == nullptr || !c->IsCreated()) return false;
-  // The dialog itself may not show yet: its focus is set before it does.
-  for (const Window* w = c; w->GetParent() != nullptr; w = w->GetParent()) {
-    if (!w->IsVisible() || !w->IsEnabled()) return false;
-  }
-  switch (c->Kind()) {
-    case ControlKind::Edit:
-      return !static_cast<const Edit*>(c)->IsReadOnly();
-    case ControlKind::RadioButton:
-      return static_cast<const Button*>(c)->IsGroupStop();
-    case ControlKind::PushButton:
-    case ControlKind::CheckBox:
-    case ControlKind::ListBox:
-    case ControlKind::ComboBox:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void Dialog::FocusNextStop(bool backward) { FocusStopAfter(GetFocusedWindow(), backward); }
 
 void Dialog::FocusFirstStop() { FocusStopAfter(nullptr, false); }
-
-void Dialog::FocusStopAfter(const Window* from, bool backward) {
-  const std::vector<Window*> order = TabOrder();
-  const auto n = static_cast<std::ptrdiff_t>(order.size());
-  const auto at = std::find(order.begin(), order.end(), from) - order.begin();
-  // From none, the walk starts just outside the order.
-  std::ptrdiff_t i = at < n ? at : (backward ? n : -1);
-  for (std::ptrdiff_t step = 0; step < n; ++step) {
-    i = backward ? (i - 1 + n) % n : (i + 1) % n;
-    if (IsTabStop(*order[i])) {
-      FocusControl(*order[i]);
-      return;
-    }
-  }
-}
-
-void Dialog::FocusControl(Window& control) {
-  if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetSel(0, -1);
-  if (control.GetFocusedWindow() != &control) {
-    control.SetFocus();
-  } else if (control.IsCreated()) {
-    // Focused in the model, it may have lost the screen's focus (a message box, a click on a
-    // button) or its selection (typing): the backend shows both again.
-    TheBackend().WindowChanged(control, WindowChange::Focus);
-  }
-}
 
 bool Dialog::TranslateAccelerator(int key, unsigned modifiers) {
   if (GetParent() != nullptr || (modifiers & (kMkControl | kMkAlt)) != 0) return false;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "pf/backend.h"
+#include "pf/controls.h"
 #include "pf/dc.h"
 #include "pf/timers.h"
 
@@ -193,8 +194,19 @@ bool Window::EnableWindow(bool enable) {
     enabled_ = enable;
     TheBackend().WindowChanged(*this, WindowChange::Enabled);
     Invalidate();
+    if (!enable) PassFocusOn();
   }
   return wasDisabled;
+}
+
+void Window::PassFocusOn() {
+  Window* top = GetTopLevelParent();
+  if (top == this) return;
+  const Window* inside = top->focus_;
+  while (inside != nullptr && inside != this) inside = inside->parent_;
+  if (inside == nullptr || top->FocusStopAfter(this, false)) return;
+  top->focus_ = nullptr;
+  TheBackend().WindowChanged(*top, WindowChange::Focus);
 }
 
 bool Window::IsWindowEnabled() const {
@@ -213,6 +225,65 @@ void Window::SetFocus() {
 }
 
 Window* Window::GetFocusedWindow() { return GetTopLevelParent()->focus_; }
+
+std::vector<Window*> Window::TabOrder() {
+  std::vector<Window*> order;
+  for (Window* child : children_) {
+    order.push_back(child);
+    const std::vector<Window*> inner = child->TabOrder();
+    order.insert(order.end(), inner.begin(), inner.end());
+  }
+  return order;
+}
+
+bool Window::IsTabStop(const Window& window) {
+  const auto* c = dynamic_cast<const Control*>(&window);
+  if (c == nullptr || !c->IsCreated()) return false;
+  // The top-level window itself may not show yet: its focus is set before it does.
+  for (const Window* w = c; w->GetParent() != nullptr; w = w->GetParent()) {
+    if (!w->IsVisible() || !w->IsEnabled()) return false;
+  }
+  switch (c->Kind()) {
+    case ControlKind::Edit:
+      return !static_cast<const Edit*>(c)->IsReadOnly();
+    case ControlKind::RadioButton:
+      return static_cast<const Button*>(c)->IsGroupStop();
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool Window::FocusStopAfter(const Window* from, bool backward) {
+  const std::vector<Window*> order = TabOrder();
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  const auto at = std::find(order.begin(), order.end(), from) - order.begin();
+  // From none, the walk starts just outside the order.
+  std::ptrdiff_t i = at < n ? at : (backward ? n : -1);
+  for (std::ptrdiff_t step = 0; step < n; ++step) {
+    i = backward ? (i - 1 + n) % n : (i + 1) % n;
+    if (IsTabStop(*order[i])) {
+      FocusControl(*order[i]);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Window::FocusControl(Window& control) {
+  if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetSel(0, -1);
+  if (control.GetFocusedWindow() != &control) {
+    control.SetFocus();
+  } else if (control.IsCreated()) {
+    // Focused in the model, it may have lost the screen's focus (a message box, a click on a
+    // button) or its selection (typing): the backend shows both again.
+    TheBackend().WindowChanged(control, WindowChange::Focus);
+  }
+}
 
 void Window::SetFont(const Font& font) {
   font_ = font;

@@ -164,6 +164,7 @@ void DrawnControl::OnLeftDown(wxMouseEvent& event) {
   if (window == nullptr) return;
   if (look_ == Look::Radio) {
     SetFocus();
+    backend->TakeNativeFocus(*window->GetTopLevelParent());
     static_cast<Button*>(window)->Click();
   } else if (look_ == Look::UpDown) {
     static_cast<UpDown*>(window)->Spin(event.GetY() < GetClientSize().y / 2);

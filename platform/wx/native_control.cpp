@@ -29,13 +29,16 @@ struct MirrorScope {
 };
 
 // Hands the input of a native control to the model control of type T, then shows the model's
-// state again (the model may refuse or cut what was typed).
+// state again (the model may refuse or cut what was typed). The model first takes the focus
+// that the toolkit gave on a click: a dialog opened by a clicked key gives the keyboard back to
+// it, and a key disabled by its own click passes the keyboard on.
 template <class T, class Event, class Act>
 void BindInput(wxWindow* widget, const wxEventTypeTag<Event>& type, Act act) {
   widget->Bind(type, [widget, act](Event&) {
     WxBackend* backend = WxBackend::Current();
     auto* control = dynamic_cast<T*>(backend != nullptr ? backend->ModelOf(widget) : nullptr);
     if (control == nullptr || mirroring > 0) return;
+    backend->TakeNativeFocus(*control->GetTopLevelParent());
     act(*control);
     if (backend->ModelOf(widget) == control) MirrorNativeControl(widget, *control);
     backend->AfterInput();

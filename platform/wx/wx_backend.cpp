@@ -404,6 +404,11 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
     case WindowChange::Enabled:
       widget->Enable(window.IsEnabled());
       if (dynamic_cast<DrawnControl*>(widget) != nullptr) widget->Refresh(false);
+      // The toolkit forgets the focus of a window that it disables (a modal dialog's owner):
+      // enabled again, the window has the model's focus back.
+      if (widget->IsTopLevel() && window.IsEnabled()) {
+        if (Window* focus = window.GetFocusedWindow()) ShowFocus(*focus);
+      }
       break;
     case WindowChange::Font:
       ApplyFont(window);
@@ -425,14 +430,16 @@ void WxBackend::ShowFocus(Window& window) {
   const WxPeer* peer = PeerOf(window);
   const WxPeer* topPeer = PeerOf(*window.GetTopLevelParent());
   if (peer == nullptr || peer->widget == nullptr || topPeer == nullptr ||
-      topPeer->widget == nullptr || !topPeer->widget->IsShown() || peer->widget->IsTopLevel()) {
+      topPeer->widget == nullptr || !topPeer->widget->IsShown()) {
     return;
   }
   wxWindow* widget = peer->widget;
   // The toolkit gives a dialog being shown the focus of its first child afterwards: this comes
-  // after that.
+  // after that. A top-level window takes the keys itself while none of its windows has them.
   widget->CallAfter([this, widget, &window] {
-    if (ModelOf(widget) != &window || window.GetFocusedWindow() != &window) return;
+    if (ModelOf(widget) != &window) return;
+    const Window* focus = window.GetFocusedWindow();
+    if (focus != &window && (focus != nullptr || !widget->IsTopLevel())) return;
     widget->SetFocus();
     const auto* edit = dynamic_cast<const Edit*>(&window);
     if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr && edit != nullptr) {

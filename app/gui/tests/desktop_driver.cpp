@@ -148,6 +148,16 @@ pf::Dialog* ShownDialog(int templateId) {
   return nullptr;
 }
 
+pf::Dialog* ShownNamedDialog(std::string_view name) {
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->GetTemplateName() == name && dialog->IsVisible()) {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
 pf::PrintPreview* Preview() {
   for (pf::Window* w : pf::Window::TopLevelWindows()) {
     auto* preview = dynamic_cast<pf::PrintPreview*>(w);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/desktop/CVostraneApp.h"
@@ -58,6 +59,8 @@ wxPoint OnScreen(const pf::Window& window, pf::Point p);
 std::string DialogTitle();
 // The shown modal dialog of the template; nullptr when none is.
 pf::Dialog* ShownDialog(int templateId);
+// The same for a template known by its name.
+pf::Dialog* ShownNamedDialog(std::string_view name);
 // The print preview on the screen; nullptr when none is open.
 pf::PrintPreview* Preview();
 

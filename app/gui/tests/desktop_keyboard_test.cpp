@@ -45,17 +45,6 @@ constexpr int kSubstrate = 21;
 constexpr pf::Point kDragFrom{700, 500};
 constexpr pf::Point kDragTo{800, 500};
 
-// The shown dialog of a named template; nullptr when none is.
-pf::Dialog* ShownNamedDialog(std::string_view name) {
-  for (pf::Window* w : pf::Window::TopLevelWindows()) {
-    auto* dialog = dynamic_cast<pf::Dialog*>(w);
-    if (dialog != nullptr && dialog->GetTemplateName() == name && dialog->IsVisible()) {
-      return dialog;
-    }
-  }
-  return nullptr;
-}
-
 // The control of the id has the focus, in the model and on the screen; an edit has its whole
 // text selected when select is set.
 bool Focused(pf::Dialog& dialog, int id, bool select = false) {

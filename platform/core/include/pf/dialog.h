@@ -61,20 +61,10 @@ class Dialog : public Window {
   // Checks checkId and clears every other button with an id in first..last.
   void CheckRadioButton(int firstId, int lastId, int checkId);
 
-  // The tab order: every control in template order, a shown page's controls at its place.
-  virtual std::vector<Window*> TabOrder();
-  // What Tab stops at, shown and enabled within their dialog: edits that are not read-only,
-  // buttons, check boxes, list and combo boxes, and one radio button per group
-  // (Button::IsGroupStop). Texts, group boxes, pictures, progress bars and arrows are passed
-  // over.
-  static bool IsTabStop(const Window& window);
   // Focuses the next (previous) stop after the focused window, round the end; the first (last)
-  // when the focus is on none.
+  // when the focus is on none. The tab order is the template's, a page's controls at its place.
   void FocusNextStop(bool backward = false);
   void FocusFirstStop();
-  // Focuses the control; an edit so reached has its whole text selected. The backend shows it
-  // also when the model held it focused already.
-  static void FocusControl(Window& control);
   // Tab, Shift+Tab, Space, Enter, Escape and, on a radio button, the arrow keys; a page leaves
   // them to its sheet.
   bool TranslateAccelerator(int key, unsigned modifiers) override;
@@ -109,7 +99,6 @@ class Dialog : public Window {
   static void RunRestores(std::vector<Restore>& restores);
 
  private:
-  void FocusStopAfter(const Window* from, bool backward);
   // Within a radio group the arrows move the check with the focus, as the group is one stop of
   // Tab. Lists, combo boxes and multi-line edits take them, a line edit moves its caret left and
   // right; elsewhere they do nothing, so the focus never leaves the order. True when taken.

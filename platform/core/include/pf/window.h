@@ -124,7 +124,9 @@ class Window : public CommandTarget {
   void ShowWindow(bool show);
   bool IsVisible() const { return visible_; }
   bool IsWindowVisible() const;
-  // Returns whether the window was disabled before.
+  // Returns whether the window was disabled before. A window disabled while the focus is in it
+  // hands the focus to the next stop of its top-level window's tab order (none: the top-level
+  // window takes the keys); a top-level window keeps its focus for when it takes input again.
   bool EnableWindow(bool enable);
   bool IsEnabled() const { return enabled_; }
   bool IsWindowEnabled() const;
@@ -133,6 +135,16 @@ class Window : public CommandTarget {
   // while it is the active window (nullptr: none; the keys go to the top-level window).
   void SetFocus();
   Window* GetFocusedWindow();
+  // The tab order: the windows inside this one, each before its children, in creation order.
+  virtual std::vector<Window*> TabOrder();
+  // What Tab stops at, shown and enabled within their top-level window: edits that are not
+  // read-only, buttons, check boxes, list and combo boxes, and one radio button per group
+  // (Button::IsGroupStop). Texts, group boxes, pictures, progress bars and arrows are passed
+  // over.
+  static bool IsTabStop(const Window& window);
+  // Focuses the control; an edit so reached has its whole text selected. The backend shows it
+  // also when the model held it focused already.
+  static void FocusControl(Window& control);
 
   // The font a window draws its text with: its own, else its parent's, else the stock font.
   void SetFont(const Font& font);
@@ -206,11 +218,16 @@ class Window : public CommandTarget {
   virtual void OnTextSet() {}
   // Tells the backend that control-specific state changed.
   void ControlStateChanged();
+  // Focuses the next (previous) stop after from in the tab order, round the end; the first
+  // (last) from none or from a window outside the order. False when there is no stop.
+  bool FocusStopAfter(const Window* from, bool backward);
 
  private:
   bool Attach(Window* parent, Window* owner, int id, const Rect& rect, std::string text,
               bool visible);
   void CenterOver(const Rect& area);
+  // After this window was disabled: the focus of its top-level window, if inside it, goes on.
+  void PassFocusOn();
 
   Window* parent_ = nullptr;
   Window* owner_ = nullptr;

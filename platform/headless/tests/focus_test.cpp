@@ -1,0 +1,186 @@
+// Where the keyboard goes when a modal dialog ends, however it ends and whatever window opened
+// it, and when the control that has it is disabled.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "pf/command_ids.h"
+#include "pf/frame.h"
+#include "pf/print_preview.h"
+#include "pf/view.h"
+#include "ui_fixture.h"
+
+namespace pf::test {
+namespace {
+
+// The headless backend that notes which top-level windows it is told to show, also again.
+class ShownLog : public Headless {
+ public:
+  void WindowChanged(Window& window, WindowChange change) override {
+    if (change == WindowChange::Visibility && window.GetParent() == nullptr && window.IsVisible()) {
+      shown.push_back(&window);
+    }
+    Headless::WindowChanged(window, change);
+  }
+  std::vector<const Window*> shown;
+};
+
+class FocusTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    DialogTemplates::Instance().Register(kTestTemplates);
+    headless.SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
+  }
+  void TearDown() override { EXPECT_EQ(headless.PendingScripts(), 0); }
+
+  static int FocusId(Window& top) {
+    const Window* focus = top.GetFocusedWindow();
+    return focus != nullptr ? focus->GetDlgCtrlID() : 0;
+  }
+
+  ShownLog headless;
+};
+
+struct Closing {
+  const char* what;
+  std::function<void(DialogDriver&)> close;
+};
+
+const Closing kClosings[] = {
+    {"OK", [](DialogDriver& d) { d.Ok(); }},
+    {"Escape", [](DialogDriver& d) { d.Key(kVkEscape); }},
+    {"Abbrechen", [](DialogDriver& d) { d.Cancel(); }},
+    {"the window's close", [](DialogDriver& d) { d.Close(); }},
+};
+
+// A dialog opened from a modeless dialog, from a modal one and from a frame's view: once it has
+// ended, its owner's window is brought up again and the control that opened it has the keyboard.
+// A window hidden, or still held by an outer modal dialog, is not brought up.
+TEST_F(FocusTest, ADialogGivesTheKeyboardBackToTheControlThatOpenedIt) {
+  for (const Closing& closing : kClosings) {
+    SCOPED_TRACE(closing.what);
+    // Opens the dialog over the owner, whose window has the opener focused: the owner's window
+    // was shown last and the opener has the focus again after it.
+    const auto openOver = [&](Window& owner, Window& opener) {
+      Window::FocusControl(opener);
+      RecordingDialog dialog(&owner);
+      headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+        EXPECT_EQ(d.GetDialog().GetFocusedWindow(), d.GetDialog().GetDlgItem(kEdit));
+        closing.close(d);
+      });
+      dialog.DoModal();
+      EXPECT_EQ(owner.GetFocusedWindow(), &opener);
+      ASSERT_FALSE(headless.shown.empty());
+      EXPECT_EQ(headless.shown.back(), owner.GetTopLevelParent());
+    };
+
+    RecordingDialog modeless;
+    ASSERT_TRUE(modeless.Create());
+    modeless.ShowWindow(true);
+    openOver(modeless, *modeless.GetDlgItem(kCheck));
+
+    RecordingDialog modal;
+    headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+      openOver(modal, *modal.GetDlgItem(kIdCancel));
+      d.Cancel();
+    });
+    modal.DoModal();
+
+    FrameWnd frame;
+    frame.CreateTopLevel(nullptr, {0, 0, 800, 600}, "Rahmen");
+    frame.ShowWindow(true);
+    Window view;
+    view.CreateChild(frame, 1, {0, 40, 800, 600});
+    openOver(view, view);
+  }
+
+  RecordingDialog hidden;
+  ASSERT_TRUE(hidden.Create());
+  RecordingDialog disabled;
+  ASSERT_TRUE(disabled.Create());
+  disabled.ShowWindow(true);
+  disabled.EnableWindow(false);
+  for (Window* owner : {static_cast<Window*>(&hidden), static_cast<Window*>(&disabled)}) {
+    RecordingDialog dialog(owner);
+    headless.ExpectDialog(kTestDialog, [](DialogDriver& d) { d.Cancel(); });
+    dialog.DoModal();
+    EXPECT_EQ(headless.shown.back(), &dialog);
+  }
+}
+
+// A control disabled while it has the focus hands it to the next stop of its window, round the
+// end; a disabled window holding the focus does the same; with no stop left the window itself
+// takes the keys. A top-level window keeps its focus for when it takes input again.
+TEST_F(FocusTest, ADisabledControlHandsTheFocusToTheNextStop) {
+  struct Case {
+    const char* what;
+    int focus;
+    std::vector<int> disabled;  // in this order
+    int focusAfter;             // 0: none
+  };
+  const Case cases[] = {
+      {"the next stop", kEdit2, {kEdit2}, kCombo},
+      {"a disabled stop passed over", kCombo, {kList, kCombo}, kRadioA1},
+      {"round the end", kIdCancel, {kIdCancel}, kEdit},
+      {"another control disabled", kEdit, {kEdit2}, kEdit},
+      {"no stop left",
+       kEdit,
+       {kEdit2, kCombo, kList, kRadioA1, kRadioB1, kCheck, kIdOk, kIdCancel, kEdit},
+       0},
+      {"the dialog itself disabled", kCheck, {0}, kCheck},
+  };
+  for (const Case& c : cases) {
+    RecordingDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(true);
+    Window::FocusControl(*dialog.GetDlgItem(c.focus));
+    for (const int id : c.disabled) {
+      (id == 0 ? static_cast<Window&>(dialog) : *dialog.GetDlgItem(id)).EnableWindow(false);
+    }
+    EXPECT_EQ(FocusId(dialog), c.focusAfter) << c.what;
+  }
+  // A window holding the focused control, disabled with its contents.
+  Window top;
+  top.CreateTopLevel(nullptr, {0, 0, 300, 200});
+  Window bar;
+  bar.CreateChild(top, 1, {0, 0, 300, 30});
+  Button inBar(ControlKind::PushButton);
+  inBar.CreateChild(bar, 2, {0, 0, 80, 24});
+  Button after(ControlKind::PushButton);
+  after.CreateChild(top, 3, {0, 40, 80, 64});
+  inBar.SetFocus();
+  bar.EnableWindow(false);
+  EXPECT_EQ(top.GetFocusedWindow(), &after);
+}
+
+// "Vergrößern" pressed until it turns grey passes the keyboard to "Verkleinern": Escape, typed
+// where the focus is, closes the preview.
+TEST_F(FocusTest, ThePreviewsZoomTurningGreyPassesTheKeyboardOn) {
+  class PageView : public View {
+   public:
+    void OnDraw(Dc&) override {}
+    void OnPrint(Dc&, PrintInfo&) override {}
+  };
+  FrameWnd frame;
+  frame.CreateTopLevel(nullptr, {0, 0, 800, 600}, "Rahmen");
+  frame.ShowWindow(true);
+  PageView view;
+  view.CreateChild(frame, 1, {0, 0, 800, 600});
+  frame.SetActiveView(&view);
+  ASSERT_TRUE(headless.Command(frame, kIdFilePrintPreview));
+  auto* preview = dynamic_cast<PrintPreview*>(Window::TopLevelWindows().back());
+  ASSERT_NE(preview, nullptr);
+  auto& zoomIn = *static_cast<Button*>(preview->GetDlgItem(kIdPreviewZoomIn));
+  Window::FocusControl(zoomIn);
+  while (zoomIn.IsWindowEnabled()) zoomIn.Click();
+  EXPECT_EQ(FocusId(*preview), kIdPreviewZoomOut);
+  Window* focus = preview->GetFocusedWindow();
+  headless.KeyDown(focus != nullptr ? *focus : *preview, kVkEscape);
+  EXPECT_EQ(dynamic_cast<PrintPreview*>(Window::TopLevelWindows().back()), nullptr);
+}
+
+}  // namespace
+}  // namespace pf::test
