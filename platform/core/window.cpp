@@ -302,7 +302,8 @@ void Window::KeyDown(int key, unsigned modifiers) {
 }
 
 void Window::Close() {
-  if (created_) OnClose();
+  // A window that takes no input (a modal dialog holds the program) refuses, as on the platform.
+  if (created_ && IsWindowEnabled()) OnClose();
 }
 
 void Window::Timer(int id) {

@@ -174,7 +174,8 @@ class Window : public CommandTarget {
   // A key with its modifiers (kMkShift, kMkControl, kMkAlt): the window and its parents may
   // take it as an accelerator first.
   void KeyDown(int key, unsigned modifiers = 0);
-  void Close();  // the user asks the window to close
+  // The user asks the window to close; refused while it takes no input.
+  void Close();
   void Timer(int id);
   // A command or a child's notification; false when nobody handled it.
   bool Command(int id, Notification code = Notification::Clicked);
