@@ -1,5 +1,5 @@
 // A waiting dialog holds the whole desktop program, driven through the X server as a user would:
-// while an instrument's key dialog, the scope's nested dialogs or an element dialog wait, the
+// while a dialog of the analyser's panel waits (a modeless window besides the main one), the
 // main window takes no click on a tab's close mark, opens no menu and refuses the window
 // manager's close; the dialog stays, no circuit goes. Once it is closed the program works and
 // ends when asked. With and without a window manager (VOSTRANE_WINDOW_MANAGER names it).
@@ -13,13 +13,10 @@
 #include <vector>
 
 #include "desktop_driver.h"
-#include "elements/lumped/ResSymbol.h"
-#include "instruments/ui/OsziSymbol.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/dialog.h"
 #include "pf/document.h"
 #include "resources/AnalyserIds.h"
-#include "resources/ScopeIds.h"
 
 namespace {
 
@@ -29,10 +26,9 @@ namespace fs = std::filesystem;
 
 // Where the dialog comes from.
 enum class Opening {
-  AnalyserKey,     // Enter on the analyser panel's focused "Parameter"
-  SecondCircuit,   // the same, with a second circuit open and active in the main window
-  ScopeFormat,     // the scope's dialog, and its "Format" dialog over it
-  ElementDialog,   // the capacitor's dialog
+  ParameterByEnter,  // Enter on the analyser panel's focused "Parameter"
+  SecondCircuit,     // the same, with a second circuit open and active in the main window
+  FrequencyByClick,  // a click on the panel's "Frequenz"
 };
 
 // What the user tries in the main window while the dialog waits.
@@ -46,14 +42,6 @@ struct Outcome {
   bool worksAfter = false;    // the main window takes input, the circuits are there
   bool lingered = false;      // the program ran on after the user ended it
 };
-
-const char* Example(Opening opening) {
-  switch (opening) {
-    case Opening::ScopeFormat: return VOSTRANE_PULSE_EXAMPLE;
-    case Opening::ElementDialog: return VOSTRANE_EXAMPLE;
-    default: return VOSTRANE_ANALYSER_EXAMPLE;
-  }
-}
 
 size_t Circuits(const DrivenApp& app) {
   return app.DocTemplates().empty() ? 0 : app.DocTemplates().front()->Documents().size();
@@ -80,7 +68,7 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
   Outcome out;
   const std::string folder = "modal" + std::to_string(static_cast<int>(opening)) + "-" +
                              std::to_string(static_cast<int>(attempt));
-  const fs::path circuit = CopyExample(Example(opening), fs::current_path() / "circuits" / folder);
+  const fs::path circuit = CopyExample(VOSTRANE_ANALYSER_EXAMPLE, fs::current_path() / "circuits" / folder);
   DrivenApp app(circuit.string());
   CVostraneView* view = nullptr;
   pf::Dialog* dialog = nullptr;
@@ -105,15 +93,21 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
     steps.push_back({"Ctrl+N opens a second circuit", [] { return Keys("^Vostrane - ", {"ctrl+n"}); }});
     steps.push_back({"two circuits are open", [&] { return Circuits(app) == 2; }});
   }
-  if (opening == Opening::AnalyserKey || opening == Opening::SecondCircuit) {
-    auto panel = [&]() -> pf::Window* {
-      auto* vna = FindSymbol<VecNetAnaSymbol>(*view->GetDocument());
-      return vna != nullptr ? vna->GetWindow() : nullptr;
-    };
-    steps.push_back({"the analyser's panel opens", [&, panel] {
-                       view->OpenSymbol(*FindSymbol<VecNetAnaSymbol>(*view->GetDocument()));
-                       return panel() != nullptr;
-                     }});
+  auto panel = [&]() -> pf::Window* {
+    auto* vna = FindSymbol<VecNetAnaSymbol>(*view->GetDocument());
+    return vna != nullptr ? vna->GetWindow() : nullptr;
+  };
+  steps.push_back({"the analyser's panel opens", [&, panel] {
+                     view->OpenSymbol(*FindSymbol<VecNetAnaSymbol>(*view->GetDocument()));
+                     return panel() != nullptr;
+                   }});
+  if (opening == Opening::FrequencyByClick) {
+    steps.push_back({"Frequenz is pressed", Settled(4, [panel] {
+                       pf::Window* p = panel();
+                       return p->IsVisible() &&
+                              Click(OnScreen(*p->GetDlgItem(analyser_ids::kFrequency), {10, 8}));
+                     })});
+  } else {
     steps.push_back({"Enter on its focused Parameter", Settled(4, [panel] {
                        pf::Window* p = panel();
                        const wxWindow* key =
@@ -121,22 +115,6 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
                        return p->IsVisible() && wxWindow::FindFocus() == key &&
                               Input({"key", "Return"});
                      })});
-  } else if (opening == Opening::ScopeFormat) {
-    steps.push_back({"the scope is clicked twice", [&] {
-                       const auto* scope = FindSymbol<OsziSymbol>(*view->GetDocument());
-                       return scope != nullptr && DoubleClick(*view, *scope);
-                     }});
-    steps.push_back({"its dialog waits; Format is pressed", Settled(4, [] {
-                       pf::Dialog* d = ShownDialog(oszi_ids::kTemplate);
-                       const pf::Window* format =
-                           d != nullptr ? d->GetDlgItem(oszi_ids::kFormat) : nullptr;
-                       return format != nullptr && Click(OnScreen(*format, {10, 8}));
-                     })});
-  } else {
-    steps.push_back({"the capacitor is clicked twice", [&] {
-                       const auto* cap = FindSymbol<CapSymbol>(*view->GetDocument());
-                       return cap != nullptr && DoubleClick(*view, *cap);
-                     }});
   }
   steps.push_back({"the dialog waits; the user tries the main window", Settled(4, [&] {
                      dialog = WaitingDialog();
@@ -205,23 +183,23 @@ void Expect(const Outcome& out) {
   EXPECT_FALSE(out.lingered);
 }
 
-TEST(DesktopWindows, AnalyserKeyDialogHoldsTheTabs) {
-  Expect(HoldsTheProgram(Opening::AnalyserKey, Attempt::CloseTab));
+TEST(DesktopWindows, KeyDialogHoldsTheTabs) {
+  Expect(HoldsTheProgram(Opening::ParameterByEnter, Attempt::CloseTab));
 }
-TEST(DesktopWindows, AnalyserKeyDialogHoldsTheMenu) {
-  Expect(HoldsTheProgram(Opening::AnalyserKey, Attempt::MenuExit));
+TEST(DesktopWindows, KeyDialogHoldsTheMenu) {
+  Expect(HoldsTheProgram(Opening::ParameterByEnter, Attempt::MenuExit));
 }
-TEST(DesktopWindows, AnalyserKeyDialogHoldsTheWindowManagersClose) {
-  Expect(HoldsTheProgram(Opening::AnalyserKey, Attempt::WindowManager));
+TEST(DesktopWindows, KeyDialogHoldsTheWindowManagersClose) {
+  Expect(HoldsTheProgram(Opening::ParameterByEnter, Attempt::WindowManager));
 }
 TEST(DesktopWindows, KeyDialogHoldsTheSecondCircuitsTab) {
   Expect(HoldsTheProgram(Opening::SecondCircuit, Attempt::CloseTab));
 }
-TEST(DesktopWindows, ScopeFormatDialogHoldsTheMenu) {
-  Expect(HoldsTheProgram(Opening::ScopeFormat, Attempt::MenuExit));
+TEST(DesktopWindows, ClickedKeyDialogHoldsTheMenu) {
+  Expect(HoldsTheProgram(Opening::FrequencyByClick, Attempt::MenuExit));
 }
-TEST(DesktopWindows, ElementDialogHoldsTheWindowManagersClose) {
-  Expect(HoldsTheProgram(Opening::ElementDialog, Attempt::WindowManager));
+TEST(DesktopWindows, ClickedKeyDialogHoldsTheWindowManagersClose) {
+  Expect(HoldsTheProgram(Opening::FrequencyByClick, Attempt::WindowManager));
 }
 
 }  // namespace
