@@ -574,6 +574,9 @@ TEST_F(DocumentTest, AModalDialogHoldsTheWholeProgram) {
   Window disabledBefore;
   disabledBefore.CreateTopLevel(main, {0, 0, 100, 100});
   disabledBefore.EnableWindow(false);
+  // Goes while the first dialog waits (an error window closing on a tick): nothing touches it.
+  auto goneMeanwhile = std::make_unique<Window>();
+  goneMeanwhile->CreateTopLevel(nullptr, {0, 0, 100, 100});
 
   struct Opener {
     const char* what;
@@ -607,6 +610,7 @@ TEST_F(DocumentTest, AModalDialogHoldsTheWholeProgram) {
       EXPECT_TRUE(open.IsWindowEnabled());
     };
     headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+      goneMeanwhile.reset();
       nothingElseTakesInput(modal);
       RecordingDialog inner(&modal);
       headless.ExpectDialog(kTestDialog, [&](DialogDriver& in) {
