@@ -93,8 +93,6 @@ class Window : public CommandTarget {
   Window* GetOwner() const { return owner_; }
   // The top-level window this one sits in (itself for a top-level window).
   Window* GetTopLevelParent();
-  // Whether the owner chain of this top-level window leads to the given top-level window.
-  bool IsOwnedBy(const Window& topLevel) const;
   // Every top-level window that exists, in the order of creation.
   static const std::vector<Window*>& TopLevelWindows();
   const std::vector<Window*>& Children() const { return children_; }
