@@ -8,6 +8,8 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,8 +41,8 @@ struct Outcome {
   bool asked = false;         // a message box came up
   bool dialogStayed = false;  // the dialog still waited
   bool circuitsStayed = false;
-  bool worksAfter = false;    // the main window takes input, the circuits are there
-  bool lingered = false;      // the program ran on after the user ended it
+  bool worksAfter = false;  // the main window takes input, the circuits are there
+  bool lingered = false;    // the program ran on after the user ended it
 };
 
 size_t Circuits(const DrivenApp& app) {
@@ -68,7 +70,8 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
   Outcome out;
   const std::string folder = "modal" + std::to_string(static_cast<int>(opening)) + "-" +
                              std::to_string(static_cast<int>(attempt));
-  const fs::path circuit = CopyExample(VOSTRANE_ANALYSER_EXAMPLE, fs::current_path() / "circuits" / folder);
+  const fs::path circuit =
+      CopyExample(VOSTRANE_ANALYSER_EXAMPLE, fs::current_path() / "circuits" / folder);
   DrivenApp app(circuit.string());
   CVostraneView* view = nullptr;
   pf::Dialog* dialog = nullptr;
@@ -90,7 +93,8 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
               return true;
             }}};
   if (opening == Opening::SecondCircuit) {
-    steps.push_back({"Ctrl+N opens a second circuit", [] { return Keys("^Vostrane - ", {"ctrl+n"}); }});
+    steps.push_back(
+        {"Ctrl+N opens a second circuit", [] { return Keys("^Vostrane - ", {"ctrl+n"}); }});
     steps.push_back({"two circuits are open", [&] { return Circuits(app) == 2; }});
   }
   auto panel = [&]() -> pf::Window* {
@@ -108,13 +112,12 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
                               Click(OnScreen(*p->GetDlgItem(analyser_ids::kFrequency), {10, 8}));
                      })});
   } else {
-    steps.push_back({"Enter on its focused Parameter", Settled(4, [panel] {
-                       pf::Window* p = panel();
-                       const wxWindow* key =
-                           pf::NativeWindow(*p->GetDlgItem(analyser_ids::kParameter));
-                       return p->IsVisible() && wxWindow::FindFocus() == key &&
-                              Input({"key", "Return"});
-                     })});
+    steps.push_back(
+        {"Enter on its focused Parameter", Settled(4, [panel] {
+           pf::Window* p = panel();
+           const wxWindow* key = pf::NativeWindow(*p->GetDlgItem(analyser_ids::kParameter));
+           return p->IsVisible() && wxWindow::FindFocus() == key && Input({"key", "Return"});
+         })});
   }
   steps.push_back({"the dialog waits; the user tries the main window", Settled(4, [&] {
                      dialog = WaitingDialog();
@@ -138,7 +141,8 @@ Outcome HoldsTheProgram(Opening opening, Attempt attempt) {
   steps.push_back({"nothing happens while the dialog waits", Settled(8, [&] {
                      out.asked = MessageBoxShown();
                      out.dialogStayed = WaitingDialog() == dialog;
-                     out.circuitsStayed = app.GetMainFrame()->IsCreated() && Circuits(app) == circuits;
+                     out.circuitsStayed =
+                         app.GetMainFrame()->IsCreated() && Circuits(app) == circuits;
                      // "Abbrechen" to a question, which leaves everything as it is.
                      return !out.asked || Input({"key", "Escape"});
                    })});
