@@ -6,6 +6,7 @@
 #include "pf/app.h"
 #include "pf/backend.h"
 #include "pf/controls.h"
+#include "pf/modal_scope.h"
 
 namespace pf {
 
@@ -82,23 +83,11 @@ int Dialog::DoModal() {
   }
   // OnInitDialog may have ended the dialog already.
   if (!ended_) {
-    // The owner's top-level window and the windows it owns take no input while the dialog
-    // runs: no menu, toolbar or accelerator command reaches them.
-    std::vector<Window*> disabled;
-    if (Window* top = owner != nullptr ? owner->GetTopLevelParent() : nullptr) {
-      for (Window* w : TopLevelWindows()) {
-        if (w != this && w->IsEnabled() && (w == top || w->IsOwnedBy(*top))) disabled.push_back(w);
-      }
-    }
-    for (Window* w : disabled) w->EnableWindow(false);
+    // The other windows take input again before this one goes, as on the platform.
+    const ModalScope holdsTheProgram(this);
     ShowWindow(true);
     TheBackend().RunModalLoop(*this);
     if (!ended_) EndDialog(kIdCancel);
-    // Windows destroyed meanwhile are no longer listed.
-    const std::vector<Window*>& alive = TopLevelWindows();
-    for (Window* w : disabled) {
-      if (std::find(alive.begin(), alive.end(), w) != alive.end()) w->EnableWindow(true);
-    }
   }
   DestroyWindow();
   modal_ = false;

@@ -99,15 +99,6 @@ Window* Window::GetTopLevelParent() {
   return w;
 }
 
-bool Window::IsOwnedBy(const Window& topLevel) const {
-  // An owner chain cannot loop (owners exist before what they own), but stay bounded.
-  int steps = 0;
-  for (Window* o = owner_; o != nullptr && ++steps < 1000; o = o->GetTopLevelParent()->owner_) {
-    if (o->GetTopLevelParent() == &topLevel) return true;
-  }
-  return false;
-}
-
 const std::vector<Window*>& Window::TopLevelWindows() { return topLevels; }
 
 Window* Window::GetDlgItem(int id) const {
@@ -373,7 +364,8 @@ void Window::KeyDown(int key, unsigned modifiers) {
 }
 
 void Window::Close() {
-  if (created_) OnClose();
+  // A window that takes no input (a modal dialog holds the program) refuses, as on the platform.
+  if (created_ && IsWindowEnabled()) OnClose();
 }
 
 void Window::Timer(int id) {

@@ -26,6 +26,7 @@
 #include "pf/controls.h"
 #include "pf/dialog.h"
 #include "pf/frame.h"
+#include "pf/modal_scope.h"
 #include "pf/picture_print.h"
 #include "pf/timers.h"
 #include "pf/view.h"
@@ -636,6 +637,7 @@ std::unique_ptr<PrintTarget> WxBackend::StartPrintJob(const std::string& documen
   const WxPeer* main = app != nullptr && app->GetMainWnd() != nullptr
                            ? PeerOf(*app->GetMainWnd())
                            : nullptr;
+  const ModalScope holdsTheProgram;
   ++modalDepth_;
   std::unique_ptr<PrintTarget> target =
       ShowPrintDialog(main != nullptr ? main->widget : nullptr, documentName);

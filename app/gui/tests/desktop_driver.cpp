@@ -15,6 +15,8 @@
 #include "pf/document.h"
 #include "pf/process.h"
 #include "resources/CommandIds.h"
+#include "tab_strip.h"
+#include "wx_backend.h"
 
 namespace desktop_driver {
 
@@ -38,6 +40,11 @@ bool Input(std::vector<std::string> args) {
   args.insert(args.begin(), {"timeout", "10", "xdotool"});
   input = std::make_unique<pf::Process>();
   return input->Start(args, ".");
+}
+
+bool CloseByWindowManager(const std::string& title) {
+  input = std::make_unique<pf::Process>();
+  return input->Start({"timeout", "10", VOSTRANE_WM_CLOSE, title}, ".");
 }
 
 bool InputPending() { return input != nullptr && input->Poll() == pf::Process::State::Running; }
@@ -70,6 +77,19 @@ bool Drag(wxPoint from, wxPoint to) {
   return Input({"mousemove", At(from.x), At(from.y), "sleep", "0.2", "mousedown", "1", "sleep",
                 "0.2", "mousemove", At(mid.x), At(mid.y), "sleep", "0.2", "mousemove", At(to.x),
                 At(to.y), "sleep", "0.2", "mouseup", "1"});
+}
+
+pf::TabStrip* Tabs(const pf::Window& frame) {
+  for (wxWindow* w : pf::NativeWindow(frame)->GetChildren()) {
+    if (auto* tabs = dynamic_cast<pf::TabStrip*>(w)) return tabs;
+  }
+  return nullptr;
+}
+
+bool CloseTab(const pf::Window& frame, size_t index) {
+  const pf::TabStrip* tabs = Tabs(frame);
+  const wxRect mark = tabs != nullptr ? tabs->CloseMark(index) : wxRect();
+  return !mark.IsEmpty() && Click(tabs->GetScreenPosition() + mark.GetPosition() + wxPoint(4, 4));
 }
 
 bool MessageBoxShown() {
@@ -138,6 +158,15 @@ bool PressElement(const pf::ToolBar& bar, int type) {
   return false;
 }
 
+pf::Dialog* WaitingDialog() {
+  pf::Dialog* innermost = nullptr;
+  for (pf::Window* w : pf::Window::TopLevelWindows()) {
+    auto* dialog = dynamic_cast<pf::Dialog*>(w);
+    if (dialog != nullptr && dialog->IsModal() && dialog->IsVisible()) innermost = dialog;
+  }
+  return innermost;
+}
+
 pf::Dialog* ShownDialog(int templateId) {
   for (pf::Window* w : pf::Window::TopLevelWindows()) {
     auto* dialog = dynamic_cast<pf::Dialog*>(w);
@@ -175,6 +204,15 @@ void DrivenApp::ForgetChanges() {
 void DrivenApp::Tick() {
   if (running_ || InputPending()) return;
   if (next_ == steps.size()) {
+    // A dialog left waiting by a failed step ends first: the main window refuses to close
+    // while it runs.
+    if (pf::Dialog* waiting = WaitingDialog()) {
+      waiting->EndDialog(pf::kIdCancel);
+      if (pf::WxBackend* backend = pf::WxBackend::Current()) backend->AfterInput();
+      // What the dialog changed is forgotten too.
+      ForgetChanges();
+      return;
+    }
     timer_.Stop();
     GetMainWnd()->Close();
     return;

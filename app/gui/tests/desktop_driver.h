@@ -23,6 +23,10 @@
 #include "pf/print_preview.h"
 #include "pf/profile.h"
 
+namespace pf {
+class TabStrip;
+}  // namespace pf
+
 namespace desktop_driver {
 
 constexpr int kTickMs = 250;
@@ -40,6 +44,9 @@ std::string XdotoolOutput(const std::vector<std::string>& args);
 // next step waits for it to end. It waits at most ten seconds for a window.
 bool Input(std::vector<std::string> args);
 bool InputPending();
+// The window manager's close of the windows whose title begins with the text (the message its
+// close button sends), as input.
+bool CloseByWindowManager(const std::string& title);
 // Keys typed into the window whose name matches, once it shows and has settled.
 bool Keys(const std::string& window, const std::vector<std::string>& keys);
 std::string At(int v);
@@ -51,12 +58,18 @@ bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol);
 // A click on the element bar's button of the element type.
 bool PressElement(const pf::ToolBar& bar, int type);
 
+// The tabs of a multiple-document frame, and a click on the close mark of one of them.
+pf::TabStrip* Tabs(const pf::Window& frame);
+bool CloseTab(const pf::Window& frame, size_t index);
+
 bool MessageBoxShown();
 std::unique_ptr<pf::CairoDc> Screenshot(const std::string& path);
 wxPoint OnScreen(const pf::Window& window, pf::Point p);
 // The title of the dialog on the screen (the program's modal loops are its own); empty when
 // none is.
 std::string DialogTitle();
+// The modal dialog on the screen (the innermost); nullptr when none is open.
+pf::Dialog* WaitingDialog();
 // The shown modal dialog of the template; nullptr when none is.
 pf::Dialog* ShownDialog(int templateId);
 // The same for a template known by its name.

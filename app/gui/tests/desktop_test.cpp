@@ -66,7 +66,6 @@
 #include "resources/ScreenIds.h"
 #include "resources/SpiceAnalysisIds.h"
 #include "resources/SourceIds.h"
-#include "tab_strip.h"
 #include "desktop_driver.h"
 
 namespace {
@@ -96,19 +95,6 @@ std::unique_ptr<pf::CairoDc> Rasterise(const std::string& pdf, const std::string
 
 std::string Title(const pf::Window& frame) {
   return pf::NativeWindow(frame)->GetLabel().utf8_string();
-}
-
-pf::TabStrip* Tabs(const pf::Window& frame) {
-  for (wxWindow* w : pf::NativeWindow(frame)->GetChildren()) {
-    if (auto* tabs = dynamic_cast<pf::TabStrip*>(w)) return tabs;
-  }
-  return nullptr;
-}
-
-bool CloseTab(const pf::Window& frame, size_t index) {
-  const pf::TabStrip* tabs = Tabs(frame);
-  const wxRect mark = tabs != nullptr ? tabs->CloseMark(index) : wxRect();
-  return !mark.IsEmpty() && Click(tabs->GetScreenPosition() + mark.GetPosition() + wxPoint(4, 4));
 }
 
 class DesktopTest : public testing::Test {

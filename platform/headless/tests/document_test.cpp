@@ -114,6 +114,8 @@ ToolButton Button(int id, ToolStyle style = ToolStyle::Button) {
   return b;
 }
 
+using Events = std::vector<std::string>;
+
 class DocumentTest : public UiTest {
  protected:
   void SetUp() override {
@@ -590,6 +592,94 @@ TEST_F(DocumentTest, TheStatusBarShowsThePromptOfTheButtonUnderTheMouse) {
   EXPECT_EQ(main->ClientArea(), (Rect{0, 0, 800, 600}));
   status.DestroyWindow();
   EXPECT_EQ(main->GetStatusBar(), nullptr);
+}
+
+// A modal dialog holds the whole program, whichever window opens it (an element dialog over
+// the view, a panel's key dialog, an instrument window's dialog, one over a second document):
+// while it waits no other window takes mouse, keys, menus or close requests (the main frame, the
+// documents' windows, a modeless panel, an instrument window, a busy window opened before), and
+// neither does it while a dialog of its own waits. Afterwards each takes input again, but for
+// one disabled before, and the program ends when asked.
+TEST_F(DocumentTest, AModalDialogHoldsTheWholeProgram) {
+  Document* first = app.OnFileNew();
+  Document* second = app.OnFileNew();
+  View& view = *first->Views()[0];
+  View& secondView = *second->Views()[0];
+  RecordingDialog panel(&view);
+  ASSERT_TRUE(panel.Create());
+  panel.ShowWindow(true);
+  FrameWnd instrument;
+  instrument.CreateTopLevel(&panel, {0, 0, 300, 200});
+  instrument.ShowWindow(true);
+  RecordingDialog busy;
+  ASSERT_TRUE(busy.Create());
+  busy.ShowWindow(true);
+  Window disabledBefore;
+  disabledBefore.CreateTopLevel(main, {0, 0, 100, 100});
+  disabledBefore.EnableWindow(false);
+  // Goes while the first dialog waits (an error window closing on a tick): nothing touches it.
+  auto goneMeanwhile = std::make_unique<Window>();
+  goneMeanwhile->CreateTopLevel(nullptr, {0, 0, 100, 100});
+
+  struct Opener {
+    const char* what;
+    Window* owner;
+  };
+  const Opener openers[] = {{"element dialog", &view},
+                            {"panel's key dialog", &panel},
+                            {"instrument window's dialog", &instrument},
+                            {"dialog over the second document", &secondView},
+                            {"busy window's dialog", &busy}};
+  const std::vector<Window*> others = {main,   view.GetParentFrame(), secondView.GetParentFrame(),
+                                       &view,  &panel,                &instrument,
+                                       &busy,  &disabledBefore};
+  for (const Opener& opener : openers) {
+    SCOPED_TRACE(opener.what);
+    journal.clear();
+    panel.events.clear();
+    RecordingDialog modal(opener.owner);
+    const auto nothingElseTakesInput = [&](const Window& open) {
+      for (Window* w : others) {
+        EXPECT_FALSE(w->IsWindowEnabled());
+        headless.Click(*w, {5, 5});
+        headless.KeyDown(*w, kVkEscape);
+        headless.Close(*w);
+        EXPECT_TRUE(w->IsCreated());
+      }
+      EXPECT_FALSE(headless.Command(*main, kByDoc));
+      EXPECT_FALSE(headless.Command(*main, kIdAppExit));
+      EXPECT_FALSE(headless.MenuCommand(*main, "&Datei/&Schließen"));
+      headless.KeyDown(*panel.GetDlgItem(test::kEdit), kVkReturn);
+      EXPECT_TRUE(open.IsWindowEnabled());
+    };
+    headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+      goneMeanwhile.reset();
+      nothingElseTakesInput(modal);
+      RecordingDialog inner(&modal);
+      headless.ExpectDialog(kTestDialog, [&](DialogDriver& in) {
+        EXPECT_FALSE(modal.IsWindowEnabled());
+        headless.Close(modal);
+        nothingElseTakesInput(inner);
+        in.Click(kIdOk);
+      });
+      EXPECT_EQ(inner.DoModal(), kIdOk);
+      EXPECT_TRUE(modal.IsWindowEnabled());
+      EXPECT_TRUE(modal.IsCreated());
+      nothingElseTakesInput(modal);
+      d.Click(kIdOk);
+    });
+    EXPECT_EQ(modal.DoModal(), kIdOk);
+    EXPECT_EQ(modal.events, (Events{"init", "1 clicked", "ok"}));
+    EXPECT_EQ(journal, Events{});
+    EXPECT_EQ(panel.events, Events{});
+    EXPECT_EQ(Template().Documents().size(), 2u);
+    for (Window* w : others) EXPECT_EQ(w->IsWindowEnabled(), w != &disabledBefore);
+  }
+  EXPECT_TRUE(headless.Command(*main, kByDoc));
+  headless.Close(*secondView.GetParentFrame());
+  EXPECT_EQ(Template().Documents().size(), 1u);
+  headless.Close(*main);
+  EXPECT_FALSE(main->IsCreated());
 }
 
 TEST(RecentFiles, FourSurviveARestart) {

@@ -93,8 +93,6 @@ class Window : public CommandTarget {
   Window* GetOwner() const { return owner_; }
   // The top-level window this one sits in (itself for a top-level window).
   Window* GetTopLevelParent();
-  // Whether the owner chain of this top-level window leads to the given top-level window.
-  bool IsOwnedBy(const Window& topLevel) const;
   // Every top-level window that exists, in the order of creation.
   static const std::vector<Window*>& TopLevelWindows();
   const std::vector<Window*>& Children() const { return children_; }
@@ -186,7 +184,8 @@ class Window : public CommandTarget {
   // A key with its modifiers (kMkShift, kMkControl, kMkAlt): the window and its parents may
   // take it as an accelerator first.
   void KeyDown(int key, unsigned modifiers = 0);
-  void Close();  // the user asks the window to close
+  // The user asks the window to close; refused while it takes no input.
+  void Close();
   void Timer(int id);
   // A command or a child's notification; false when nobody handled it.
   bool Command(int id, Notification code = Notification::Clicked);

@@ -1,0 +1,26 @@
+#pragma once
+// A modal window holds the whole program: while it runs, no other top-level window takes
+// mouse, keys, menus or close requests. Every top-level window enabled when the scope begins
+// is disabled; when it ends, those of them that still exist are enabled again, and a window
+// that was disabled before stays so.
+
+#include <vector>
+
+namespace pf {
+
+class Window;
+
+class ModalScope {
+ public:
+  // The modal window itself (nullptr for a native one that the model does not know) keeps
+  // its input.
+  explicit ModalScope(const Window* modal = nullptr);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  std::vector<Window*> disabled_;
+};
+
+}  // namespace pf
