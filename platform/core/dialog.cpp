@@ -1,6 +1,6 @@
 #include "pf/dialog.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "pf/app.h"
@@ -15,10 +15,9 @@ namespace {
 // As the platform's modal dialogs end: their owner's window is active again, over the others,
 // and the keyboard is with the control that had it, the one that opened the dialog. A window
 // destroyed meanwhile, hidden, or still held by an outer modal dialog is left as it is.
-void Reactivate(Window* top) {
-  const std::vector<Window*>& alive = Window::TopLevelWindows();
-  if (top == nullptr || std::find(alive.begin(), alive.end(), top) == alive.end()) return;
-  if (top->IsWindowVisible() && top->IsWindowEnabled()) top->ShowWindow(true);
+void Reactivate(std::uint64_t creation) {
+  Window* top = Window::FindTopLevel(creation);
+  if (top != nullptr && top->IsWindowVisible() && top->IsWindowEnabled()) top->ShowWindow(true);
 }
 
 }  // namespace
@@ -75,7 +74,9 @@ bool Dialog::Build(Window* owner, Window* parent, Point origin) {
 int Dialog::DoModal() {
   Window* owner = parentGiven_;
   if (owner == nullptr && App::Current() != nullptr) owner = App::Current()->GetMainWnd();
-  Window* ownerTop = owner != nullptr ? owner->GetTopLevelParent() : nullptr;
+  // By its creation: a window that goes meanwhile is not taken for one created after it.
+  const std::uint64_t ownerTop =
+      owner != nullptr ? owner->GetTopLevelParent()->CreationNumber() : 0;
   modal_ = true;
   if (!Build(owner, nullptr, {})) {
     modal_ = false;

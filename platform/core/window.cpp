@@ -13,6 +13,7 @@ namespace {
 
 Window* capture = nullptr;
 std::vector<Window*> topLevels;
+std::uint64_t creations = 0;
 
 Rect Union(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -39,6 +40,7 @@ bool Window::Attach(Window* parent, Window* owner, int id, const Rect& rect, std
   visible_ = visible;
   enabled_ = true;
   created_ = true;
+  creation_ = ++creations;
   update_ = GetClientRect();
   if (parent_ != nullptr) {
     parent_->children_.push_back(this);
@@ -100,6 +102,12 @@ Window* Window::GetTopLevelParent() {
 }
 
 const std::vector<Window*>& Window::TopLevelWindows() { return topLevels; }
+
+Window* Window::FindTopLevel(std::uint64_t creation) {
+  auto it = std::find_if(topLevels.begin(), topLevels.end(),
+                         [creation](const Window* w) { return w->creation_ == creation; });
+  return it != topLevels.end() ? *it : nullptr;
+}
 
 Window* Window::GetDlgItem(int id) const {
   auto it = std::find_if(children_.begin(), children_.end(),

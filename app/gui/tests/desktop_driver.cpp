@@ -204,13 +204,22 @@ void DrivenApp::ForgetChanges() {
 void DrivenApp::Tick() {
   if (running_ || InputPending()) return;
   if (next_ == steps.size()) {
-    // A dialog left waiting by a failed step ends first: the main window refuses to close
-    // while it runs.
-    if (pf::Dialog* waiting = WaitingDialog()) {
+    // What a failed step left holding the main window goes first, the innermost first: a
+    // dialog, the print preview, a native box (over which no window of the model takes input).
+    // The main window refuses to close while it is held.
+    if (pf::Dialog* waiting = WaitingDialog(); waiting != nullptr && waiting->IsWindowEnabled()) {
       waiting->EndDialog(pf::kIdCancel);
       if (pf::WxBackend* backend = pf::WxBackend::Current()) backend->AfterInput();
       // What the dialog changed is forgotten too.
       ForgetChanges();
+      return;
+    }
+    if (pf::PrintPreview* preview = Preview(); preview != nullptr && preview->IsWindowEnabled()) {
+      preview->Close();
+      return;
+    }
+    if (!GetMainWnd()->IsWindowEnabled()) {
+      Input({"key", "Escape"});
       return;
     }
     timer_.Stop();

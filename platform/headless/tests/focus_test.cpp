@@ -111,6 +111,34 @@ TEST_F(FocusTest, ADialogGivesTheKeyboardBackToTheControlThatOpenedIt) {
   }
 }
 
+// A window that goes while a dialog waits and is created again in its place (as the next window
+// made may take a freed one's address) is another window: when the dialog ends, it is neither
+// enabled where the program disabled it (as a print preview disables its frame) nor brought up
+// as the dialog's owner.
+TEST_F(FocusTest, AWindowCreatedAgainWhileADialogWaitsIsNotTheOneThatWent) {
+  Window owner;
+  Window other;
+  for (Window* w : {&owner, &other}) {
+    ASSERT_TRUE(w->CreateTopLevel(nullptr, {0, 0, 300, 200}));
+    w->ShowWindow(true);
+  }
+  RecordingDialog dialog(&owner);
+  headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+    for (Window* w : {&owner, &other}) {
+      w->DestroyWindow();
+      ASSERT_TRUE(w->CreateTopLevel(nullptr, {0, 0, 300, 200}));
+      w->ShowWindow(true);
+    }
+    other.EnableWindow(false);
+    d.Ok();
+  });
+  EXPECT_EQ(dialog.DoModal(), kIdOk);
+  EXPECT_FALSE(other.IsWindowEnabled());
+  EXPECT_TRUE(owner.IsWindowEnabled());
+  ASSERT_FALSE(headless.shown.empty());
+  EXPECT_EQ(headless.shown.back(), &other);
+}
+
 // A control disabled while it has the focus hands it to the next stop of its window, round the
 // end; a disabled window holding the focus does the same; with no stop left the window itself
 // takes the keys. A top-level window keeps its focus for when it takes input again.

@@ -4,6 +4,7 @@
 // is disabled; when it ends, those of them that still exist are enabled again, and a window
 // that was disabled before stays so.
 
+#include <cstdint>
 #include <vector>
 
 namespace pf {
@@ -20,7 +21,8 @@ class ModalScope {
   ModalScope& operator=(const ModalScope&) = delete;
 
  private:
-  std::vector<Window*> disabled_;
+  // By their creation: a window that goes meanwhile is not taken for one created after it.
+  std::vector<std::uint64_t> disabled_;
 };
 
 }  // namespace pf

@@ -8,6 +8,7 @@
 // window's in screen coordinates. Windows have no non-client area in the model: the client
 // rectangle is (0, 0, width, height) of the window rectangle.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -95,6 +96,11 @@ class Window : public CommandTarget {
   Window* GetTopLevelParent();
   // Every top-level window that exists, in the order of creation.
   static const std::vector<Window*>& TopLevelWindows();
+  // A number that no earlier creation of a window had: it tells a window that went from the
+  // one created after it at the same address (a new object, or this one created again).
+  std::uint64_t CreationNumber() const { return creation_; }
+  // The top-level window of that creation while it exists; nullptr once it has gone.
+  static Window* FindTopLevel(std::uint64_t creation);
   const std::vector<Window*>& Children() const { return children_; }
   int GetDlgCtrlID() const { return id_; }
   // The first direct child with this id, looked up on every call; nullptr when there is none.
@@ -242,6 +248,7 @@ class Window : public CommandTarget {
   Bitmap icon_;
   std::optional<Rect> update_;
   Window* focus_ = nullptr;  // of a top-level window
+  std::uint64_t creation_ = 0;
 };
 
 }  // namespace pf
