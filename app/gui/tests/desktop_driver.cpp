@@ -241,6 +241,20 @@ void DrivenApp::Tick() {
   }
 }
 
+std::string Drive(const char* example, const std::string& folder,
+                  const std::function<std::vector<DrivenApp::Step>(DrivenApp&)>& steps) {
+  const fs::path circuit = CopyExample(example, fs::current_path() / "circuits" / folder);
+  DrivenApp app(circuit.string());
+  app.steps = {{"the splash closes", [&app] { return app.GetSplash() == nullptr; }}};
+  for (auto& step : steps(app)) app.steps.push_back(std::move(step));
+  app.steps.push_back({"the program ends without asking", [&app] {
+                         app.ForgetChanges();
+                         return true;
+                       }});
+  desktop->Run(app);
+  return app.failed;
+}
+
 }  // namespace desktop_driver
 
 int main(int argc, char** argv) {

@@ -130,6 +130,11 @@ class DrivenApp : public CVostraneApp {
   bool running_ = false;
 };
 
+// Runs the steps on a copy of the example in its own folder under "circuits", after the splash
+// has closed, and ends the program without asking; what failed, empty when every step ran.
+std::string Drive(const char* example, const std::string& folder,
+                  const std::function<std::vector<DrivenApp::Step>(DrivenApp&)>& steps);
+
 template <class S>
 S* FindSymbol(CVostraneDoc& doc) {
   S* found = nullptr;

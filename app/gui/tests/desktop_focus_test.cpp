@@ -26,21 +26,6 @@ namespace {
 using namespace desktop_driver;
 namespace fs = std::filesystem;
 
-// Steps on a copy of the example; what failed, empty when every step ran.
-std::string Drive(const char* example, const std::string& folder,
-                  const std::function<std::vector<DrivenApp::Step>(DrivenApp&)>& steps) {
-  const fs::path circuit = CopyExample(example, fs::current_path() / "circuits" / folder);
-  DrivenApp app(circuit.string());
-  app.steps = {{"the splash closes", [&app] { return app.GetSplash() == nullptr; }}};
-  for (auto& step : steps(app)) app.steps.push_back(std::move(step));
-  app.steps.push_back({"the program ends without asking", [&app] {
-                         app.ForgetChanges();
-                         return true;
-                       }});
-  desktop->Run(app);
-  return app.failed;
-}
-
 // Keys typed at the focus, as the user types them after a window closed: no window is named.
 bool Press(const std::vector<std::string>& keys) {
   std::vector<std::string> args{"sleep", "0.3", "key", "--delay", "150"};

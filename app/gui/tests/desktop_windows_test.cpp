@@ -84,21 +84,6 @@ size_t Documents(const DrivenApp& app) {
   return app.DocTemplates().empty() ? 0 : app.DocTemplates().front()->Documents().size();
 }
 
-// Runs the steps on a copy of the example; what failed, empty when every step ran.
-std::string Drive(const char* example, const std::string& folder,
-                  const std::function<std::vector<DrivenApp::Step>(DrivenApp&)>& steps) {
-  const fs::path circuit = CopyExample(example, fs::current_path() / "circuits" / folder);
-  DrivenApp app(circuit.string());
-  app.steps = {{"the splash closes", [&app] { return app.GetSplash() == nullptr; }}};
-  for (auto& step : steps(app)) app.steps.push_back(std::move(step));
-  app.steps.push_back({"the program ends without asking", [&app] {
-                         app.ForgetChanges();
-                         return true;
-                       }});
-  desktop->Run(app);
-  return app.failed;
-}
-
 // The analyser's panel, covered by the main window when the user works in the circuit, comes
 // over it again with the keyboard when its symbol is opened once more. Without a window manager
 // the click into the circuit leaves the windows as they lie, so the main window is raised as a
