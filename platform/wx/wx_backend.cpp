@@ -247,7 +247,7 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
       top->Bind(wxEVT_CHAR_HOOK, [top](wxKeyEvent& event) { OnFrameKey(top, event); });
       top->Bind(wxEVT_ACTIVATE, [top](wxActivateEvent& event) {
         event.Skip();
-        if (event.GetActive()) top->CallAfter([top] { FocusActiveView(top); });
+        if (event.GetActive() && top->IsEnabled()) top->CallAfter([top] { FocusActiveView(top); });
       });
     }
     if (dynamic_cast<MdiFrameWnd*>(&window) != nullptr) {
@@ -267,6 +267,16 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   Link(top, window);
   Link(peer.client, window);
 
+  // A window that a modal window holds passes its activation on to that window, as on the
+  // platform: a click on it under a window manager must not leave the keyboard where no key acts.
+  top->Bind(wxEVT_ACTIVATE, [top](wxActivateEvent& event) {
+    event.Skip();
+    Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
+    if (!event.GetActive() || model == nullptr || model->IsWindowEnabled()) return;
+    top->CallAfter([] {
+      if (Window* holding = ModalScope::Holding()) holding->ShowWindow(true);
+    });
+  });
   top->Bind(wxEVT_CLOSE_WINDOW, [top](wxCloseEvent& event) {
     Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
     if (model == nullptr) {

@@ -9,6 +9,7 @@
 
 #include "pf/command_ids.h"
 #include "pf/frame.h"
+#include "pf/modal_scope.h"
 #include "pf/print_preview.h"
 #include "pf/view.h"
 #include "ui_fixture.h"
@@ -137,6 +138,32 @@ TEST_F(FocusTest, AWindowCreatedAgainWhileADialogWaitsIsNotTheOneThatWent) {
   EXPECT_TRUE(owner.IsWindowEnabled());
   ASSERT_FALSE(headless.shown.empty());
   EXPECT_EQ(headless.shown.back(), &other);
+}
+
+// A window that a modal window holds hands its activation to the innermost modal window of the
+// model, which the backend brings up with the keyboard; none while a native one runs innermost,
+// nor once every one has ended.
+TEST_F(FocusTest, TheInnermostModalWindowTakesTheActivationOfTheWindowsItHolds) {
+  EXPECT_EQ(ModalScope::Holding(), nullptr);
+  RecordingDialog outer;
+  RecordingDialog inner(&outer);
+  headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+    EXPECT_EQ(ModalScope::Holding(), &outer);
+    headless.ExpectDialog(kTestDialog, [&](DialogDriver& innerDriver) {
+      EXPECT_EQ(ModalScope::Holding(), &inner);
+      {
+        const ModalScope native;
+        EXPECT_EQ(ModalScope::Holding(), nullptr);
+      }
+      EXPECT_EQ(ModalScope::Holding(), &inner);
+      innerDriver.Ok();
+    });
+    inner.DoModal();
+    EXPECT_EQ(ModalScope::Holding(), &outer);
+    d.Ok();
+  });
+  outer.DoModal();
+  EXPECT_EQ(ModalScope::Holding(), nullptr);
 }
 
 // A control disabled while it has the focus hands it to the next stop of its window, round the

@@ -20,6 +20,11 @@ class ModalScope {
   ModalScope(const ModalScope&) = delete;
   ModalScope& operator=(const ModalScope&) = delete;
 
+  // The innermost modal window running, which a window it holds passes its activation on to
+  // (a click on it under a window manager would otherwise leave the keyboard with a window that
+  // takes none); nullptr when none runs or the innermost is a native one.
+  static Window* Holding();
+
  private:
   // By their creation: a window that goes meanwhile is not taken for one created after it.
   std::vector<std::uint64_t> disabled_;
