@@ -1,7 +1,7 @@
 #include "editor/document/GerberDocument.h"
 
 #include <algorithm>
-#include <memory>
+#include <cstddef>
 #include <ostream>
 
 #include "basics/VS_Error.h"

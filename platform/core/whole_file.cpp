@@ -219,7 +219,7 @@ WholeFile::WholeFile(const std::string& target, Kind kind)
     return;
   }
   if (dropped_ && status.type() != fs::file_type::regular) {
-    // Nothing to drop; a target that cannot be looked at is not taken for nothing.
+    // Nothing to drop. One whose kind cannot be told fails the set rather than pass for nothing.
     if (status.type() == fs::file_type::not_found) path_ = target_;
     return;
   }
