@@ -1,7 +1,7 @@
 #include "editor/document/GerberDocument.h"
 
 #include <algorithm>
-#include <memory>
+#include <cstddef>
 #include <ostream>
 
 #include "basics/VS_Error.h"
@@ -218,26 +218,33 @@ void GerberDocument::SetFileNames(const MyStrng& base) {
 
 bool GerberDocument::SaveFiles() {
   // Each file goes to a temporary name first; only when all are complete and on disk do they
-  // take their names, together, so a failure leaves no half file and no half export.
-  std::vector<const LineFile*> files{&topOutput};
-  if (bottomUsed != 0) files.push_back(&bottomOutput);
-  // Each removes its temporary file unless it was committed.
-  std::vector<std::unique_ptr<pf::WholeFile>> temporaries;
-  std::vector<pf::WholeFile*> written;
-  const auto fail = [](const LineFile& file) {
-    VS_Error().Error(MyStrng("Datei konnte nicht geschrieben werden: ") + file.fileName, 4);
+  // take their names, together, so a failure leaves no half file and no half export. Without a
+  // bottom layer an earlier bottom file of the name goes in that step: a new top beside it
+  // would make a pair of two exports.
+  using Kind = pf::WholeFile::Kind;
+  pf::WholeFile top(topOutput.fileName.GetBuffer());
+  pf::WholeFile bottom(bottomOutput.fileName.GetBuffer(),
+                       bottomUsed != 0 ? Kind::kWritten : Kind::kDropped);
+  pf::WholeFile* files[] = {&top, &bottom};
+  const LineFile* outputs[] = {&topOutput, &bottomOutput};
+  const auto fail = [this, &outputs](std::size_t failed) {
+    const bool dropped = failed == 1 && bottomUsed == 0;
+    VS_Error().Error(MyStrng(dropped ? "Datei konnte nicht gelöscht werden: "
+                                     : "Datei konnte nicht geschrieben werden: ") +
+                         outputs[failed]->fileName,
+                     4);
     return false;
   };
-  for (const LineFile* file : files) {
-    temporaries.push_back(std::make_unique<pf::WholeFile>(file->fileName.GetBuffer()));
-    written.push_back(temporaries.back().get());
-    if (!written.back()->WriteStream([file](std::ostream& out) {
+  const std::size_t written = bottomUsed != 0 ? 2 : 1;
+  for (std::size_t i = 0; i < written; ++i) {
+    const LineFile* file = outputs[i];
+    if (!files[i]->WriteStream([file](std::ostream& out) {
           file->WriteLines(out);
           return true;
         })) {
-      return fail(*file);
+      return fail(i);
     }
   }
-  if (const auto failed = pf::CommitTogether(written)) return fail(*files[*failed]);
+  if (const auto failed = pf::CommitTogether(files)) return fail(*failed);
   return true;
 }

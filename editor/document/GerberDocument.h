@@ -28,8 +28,9 @@ class GerberDocument {
   bool CreatePlot();
   // base + "Top.gbx" and base + "Bot.gbx".
   void SetFileNames(const MyStrng& base);
-  // The top file, and the bottom one when used. False, reported with the path, when a file
-  // could not be written; no file of the export is then left behind.
+  // The top file, and the bottom one when used; when not, an earlier bottom file of the name
+  // goes with the new top. False, reported with the path, when a file could not be written or
+  // the earlier bottom not removed; the files of the name then stay as they were.
   bool SaveFiles();
 
   const LineFile& TopOutput() const { return topOutput; }

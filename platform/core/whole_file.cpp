@@ -204,13 +204,23 @@ class Previous {
 
 }  // namespace
 
-WholeFile::WholeFile(const std::string& target) : target_(MapWindowsPath(target)) {
+WholeFile::WholeFile(const std::string& target, Kind kind)
+    : target_(MapWindowsPath(target)), dropped_(kind == Kind::kDropped) {
   std::error_code ec;
   const fs::path where = LinkTarget(target_);
-  if (where.empty()) return;
+  if (where.empty()) {
+    // No file ends the chain: nothing of the set's is there.
+    if (dropped_) path_ = target_;
+    return;
+  }
   const fs::file_status status = fs::status(where, ec);
   if (fs::exists(status) && !fs::is_regular_file(status)) {
     path_ = target_;
+    return;
+  }
+  if (dropped_ && status.type() != fs::file_type::regular) {
+    // Nothing to drop. One whose kind cannot be told fails the set rather than pass for nothing.
+    if (status.type() == fs::file_type::not_found) path_ = target_;
     return;
   }
   target_ = where.string();
@@ -237,8 +247,18 @@ void WholeFile::Discard() {
   temporary_ = false;
 }
 
+void WholeFile::PutBack() {
+  if (!aside_) return;
+  std::error_code ec;
+  fs::rename(path_, target_, ec);
+  // Where the rename back fails, the previous file stays aside rather than going.
+  unfinished.Free(slot_);
+  temporary_ = false;
+  aside_ = false;
+}
+
 bool WholeFile::WriteStream(const std::function<bool(std::ostream&)>& write) const {
-  if (path_.empty()) return false;
+  if (path_.empty() || dropped_) return false;
   std::ofstream out(path_, std::ios::binary | std::ios::trunc);
   const bool ok = out && write(out);
   out.close();
@@ -252,7 +272,7 @@ bool WholeFile::Commit() {
 
 bool WholeFile::Settle() {
   if (path_.empty()) return false;
-  if (!temporary_) return true;
+  if (!temporary_ || dropped_) return true;
   std::error_code ec;
   fs::perms perms = fs::status(target_, ec).permissions();
   if (ec || !fs::is_regular_file(target_, ec)) {
@@ -267,6 +287,12 @@ bool WholeFile::Settle() {
 bool WholeFile::Replace() {
   if (!temporary_) return true;
   std::error_code ec;
+  if (dropped_) {
+    // Aside, over the temporary name, until the set is in place; gone meanwhile is dropped too.
+    fs::rename(target_, path_, ec);
+    aside_ = !ec;
+    return !ec || ec == std::errc::no_such_file_or_directory;
+  }
   fs::rename(path_, target_, ec);
   if (ec) return false;
   unfinished.Free(slot_);
@@ -275,6 +301,14 @@ bool WholeFile::Replace() {
 }
 
 std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files) {
+  // The dropped files go first: a reader, or a program stopped half way, never finds a new
+  // file of the set beside an old one that the set holds no more.
+  std::vector<std::size_t> order;
+  for (const bool dropped : {true, false}) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      if (files[i]->dropped_ == dropped) order.push_back(i);
+    }
+  }
   std::vector<Previous> previous(files.size());
   const auto fail = [&files, &previous](std::size_t failed) {
     for (Previous& p : previous) p.Drop();
@@ -290,18 +324,28 @@ std::optional<std::size_t> CommitTogether(std::span<WholeFile* const> files) {
   // holds its new file, or every one its old again; one that another thread takes waits too.
   const SignalsHeld held;
   const Replacing replacing;
-  // The last to be replaced needs no keeping: nothing after it can fail.
-  for (std::size_t i = 0; i + 1 < files.size(); ++i) {
-    if (files[i]->temporary_ && !previous[i].Keep(files[i]->target_, files[i]->path_)) {
-      return fail(i);
+  // The last to be replaced needs no keeping: nothing after it can fail. A dropped file is
+  // kept by its own rename aside.
+  for (std::size_t k = 0; k + 1 < order.size(); ++k) {
+    WholeFile& file = *files[order[k]];
+    if (file.temporary_ && !file.dropped_ &&
+        !previous[order[k]].Keep(file.target_, file.path_)) {
+      return fail(order[k]);
     }
   }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (files[i]->Replace()) continue;
-    for (std::size_t j = 0; j < i; ++j) previous[j].PutBack();
-    return fail(i);
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (files[order[k]]->Replace()) continue;
+    for (std::size_t j = k; j-- > 0;) {
+      previous[order[j]].PutBack();
+      files[order[j]]->PutBack();
+    }
+    return fail(order[k]);
   }
   for (Previous& p : previous) p.Drop();
+  // The dropped files' previous content, put aside, goes with the temporary names.
+  for (WholeFile* file : files) {
+    if (file->dropped_) file->Discard();
+  }
   return std::nullopt;
 }
 

@@ -3,8 +3,9 @@
 // a signal comes while the file is being written (after its bytes, before its rename); with
 // $STALL_SYNC_FAIL set it fails at once instead, as a disk that cannot take the bytes. The
 // rename of a file whose old path holds $STALL_RENAME_NAME makes the mark and waits three seconds
-// before it goes on; with it set an idle thread runs beside the program's, as a desktop's
-// toolkit has, so that a signal to the program may land in another thread than the renaming one.
+// before it goes on, or with $STALL_SYNC_FAIL set fails at once; with it set an idle thread runs
+// beside the program's, as a desktop's toolkit has, so that a signal to the program may land in
+// another thread than the renaming one.
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -45,6 +46,10 @@ extern "C" int rename(const char* from, const char* to) {
   const char* mark = std::getenv("STALL_SYNC_MARK");
   if (name != nullptr && mark != nullptr && std::strstr(from, name) != nullptr) {
     close(open(mark, O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (std::getenv("STALL_SYNC_FAIL") != nullptr) {
+      errno = EIO;
+      return -1;
+    }
     sleep(3);
   }
   return next(from, to);

@@ -163,6 +163,79 @@ TEST(WholeFile, FilesCommittedTogetherAreAllNewOrAllAsTheyWere) {
   }
 }
 
+// A target dropped from its set loses its file in the step in which the others take their
+// places, whatever lies there; when that fails, or a written file fails after it, every target
+// is as it was. Only a regular file goes: through a link its target, the link staying.
+TEST(WholeFile, ADroppedTargetGoesWithItsSetOrStays) {
+  const struct {
+    const char* name;
+    const char* bottom;  // what lies at aBot.gbx: "file", "none", "folder", "read-only",
+                         // "link" (to real/aBot.gbx), "dangling", "circle"
+    bool topRefused = false;  // a folder takes the top's place once its file is written
+    std::optional<std::size_t> failed = std::nullopt;
+  } cases[] = {
+      {"a file goes", "file"},
+      {"nothing there", "none"},
+      {"a folder stays", "folder"},
+      {"a link's target goes", "link"},
+      {"a dangling link stays", "dangling"},
+      {"a circle of links stays", "circle"},
+      {"a read-only file stays, no top beside it", "read-only", false, 1},
+      {"the top refused: the file is put back", "file", true, 0},
+      {"the top refused through a link", "link", true, 0},
+  };
+  for (const auto& c : cases) {
+    const test::TempDir dir;
+    fs::create_directory(dir.Path() / "real");
+    const std::string top = dir / "aTop.gbx";
+    const std::string bottom = dir / "aBot.gbx";
+    const std::string kind = c.bottom;
+    const std::string held = kind == "link" ? dir / "real/aBot.gbx" : bottom;
+    const bool holdsFile = kind == "file" || kind == "read-only" || kind == "link";
+    if (holdsFile) dir.WriteFile("real/aBot.gbx", kOld);
+    if (kind == "file" || kind == "read-only") fs::rename(dir / "real/aBot.gbx", bottom);
+    if (kind == "read-only") fs::permissions(bottom, static_cast<fs::perms>(0444));
+    if (kind == "folder") fs::create_directory(bottom);
+    if (kind == "link") fs::create_symlink("real/aBot.gbx", bottom);
+    if (kind == "dangling") fs::create_symlink("real/none.gbx", bottom);
+    if (kind == "circle") fs::create_symlink("aBot.gbx", bottom);
+    const std::size_t before = FilesIn(dir.Path()) + FilesIn(dir.Path() / "real");
+
+    WholeFile a(top);
+    WholeFile b(bottom, WholeFile::Kind::kDropped);
+    const auto write = [](std::ostream& out) { return bool(out << kNew); };
+    ASSERT_TRUE(a.WriteStream(write)) << c.name;
+    EXPECT_FALSE(b.WriteStream(write)) << c.name << ": nothing is written for a dropped target";
+    if (c.topRefused) {
+      fs::create_directory(top);
+      dir.WriteFile("aTop.gbx/held", kOld);
+    }
+    WholeFile* files[] = {&a, &b};
+    EXPECT_EQ(CommitTogether(files), c.failed) << c.name;
+
+    const bool dropped = !c.failed.has_value() && (kind == "file" || kind == "link");
+    std::error_code ec;
+    if (holdsFile) {
+      EXPECT_EQ(fs::exists(held, ec), !dropped) << c.name;
+      if (!dropped) {
+        EXPECT_EQ(ReadFile(held), kOld) << c.name;
+      }
+    }
+    EXPECT_EQ(fs::is_symlink(bottom, ec), kind == "link" || kind == "dangling" || kind == "circle")
+        << c.name;
+    EXPECT_EQ(fs::is_directory(bottom, ec), kind == "folder") << c.name;
+    if (!c.failed.has_value()) {
+      EXPECT_EQ(ReadFile(top), kNew) << c.name;
+    } else if (!c.topRefused) {
+      EXPECT_FALSE(fs::exists(top)) << c.name;
+    }
+    // The new top, less the dropped file; no temporary or kept file besides.
+    const std::size_t after = FilesIn(dir.Path()) + FilesIn(dir.Path() / "real");
+    const std::size_t made = c.failed.has_value() ? (c.topRefused ? 1u : 0u) : 1u;
+    EXPECT_EQ(after, before + made - (dropped ? 1u : 0u)) << c.name << ": left";
+  }
+}
+
 // A link stays a link, its target takes the new content; a device is written directly.
 TEST(WholeFile, LinksAreFollowedAndDevicesWrittenDirectly) {
   const test::TempDir dir;
