@@ -146,7 +146,7 @@ void AnalysisRuns::OnTimer() {
     CVostraneDoc* doc = view.GetDocument();
     SpiceManager* spice = doc != nullptr ? &doc->GetSpiceManager() : nullptr;
     if (spice != nullptr && busyDialog && busyDialog->IsCancelled()) spice->StopSimulator();
-    // Idle work looks at the active circuit only; the time limit holds for every circuit.
+    // Polled here too, so that the time limit holds when no idle work comes.
     if (spice != nullptr) spice->IsSimulatorRunning();
     if (spice == nullptr || !spice->ResultsPending()) {
       EndBusy();

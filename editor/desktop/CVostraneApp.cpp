@@ -104,13 +104,21 @@ CVostraneDoc* CVostraneApp::ActiveDocument() const {
 }
 
 void CVostraneApp::CompleteSpiceRun() {
-  CVostraneDoc* doc = ActiveDocument();
-  if (doc == nullptr) return;
-  SpiceManager& spice = doc->GetSpiceManager();
+  // Not the active circuit's alone: until its owner reads the raw file, no other circuit may
+  // start a run.
+  for (const auto& docTemplate : DocTemplates()) {
+    for (const auto& document : docTemplate->Documents()) {
+      if (auto* doc = dynamic_cast<CVostraneDoc*>(document.get())) CompleteSpiceRun(*doc);
+    }
+  }
+}
+
+void CVostraneApp::CompleteSpiceRun(CVostraneDoc& doc) {
+  SpiceManager& spice = doc.GetSpiceManager();
   // A run given up for taking too long has had its message and has no results.
   if (spice.IsSimulatorRunning() || !spice.ResultsPending()) return;
   if (spice.ReadRawFile()) {
-    doc->Symbols().ForEach([&spice](NetSymbol* s) { s->ReadSpiceResults(spice); });
+    doc.Symbols().ForEach([&spice](NetSymbol* s) { s->ReadSpiceResults(spice); });
   } else {
     ReportError("Fehler beim laden des SpiceRwafiles");
   }

@@ -60,8 +60,9 @@ class CVostraneApp : public ErrorReportingApp {
  private:
   // False after the failure's one report.
   bool OpenStartFile(const std::string& file);
-  // An ended run of the active document's SPICE program hands its results to the symbols.
+  // An ended run of a document's SPICE program hands its results to that document's symbols.
   void CompleteSpiceRun();
+  void CompleteSpiceRun(CVostraneDoc& doc);
   CVostraneDoc* ActiveDocument() const;
 
   std::vector<std::string> files_;

@@ -120,10 +120,20 @@ void Help(CVostraneView&) {
   pf::TheUiServices().ShowHelp(CVostraneApp::HelpFile());
 }
 
-// Every SPICE run is refused while a built-in one goes: its results would reach the
-// instruments amid the other run's points.
+// Every SPICE start is refused while a built-in run goes, whose points its results would join,
+// and while another circuit's SPICE run goes, whose netlist and raw file the SPICE folder holds
+// until its results are read (the manager refuses such a start too; here it is refused before a
+// question, a dialog or this circuit's netlist, with one message).
+bool RefuseSpiceStart(CVostraneView& view) {
+  if (view.Analysis().RefuseWhileBusy()) return true;
+  const MyStrng refusal = Doc(view).GetSpiceManager().StartRefusal();
+  if (refusal.IsEmpty()) return false;
+  AnalysisRuns::Warn(refusal.GetBuffer());
+  return true;
+}
+
 void StartWrittenSpice(CVostraneView& view) {
-  if (!view.Analysis().RefuseWhileBusy()) StartSpice(view);
+  if (!RefuseSpiceStart(view)) StartSpice(view);
 }
 
 // The analysis's source becomes the only active instrument: its card is the file's, and every
@@ -134,7 +144,7 @@ void MakeSpiceSource(CVostraneView& view, NetSymbol& source) {
 }
 
 void SmallSignal(CVostraneView& view) {
-  if (view.Analysis().RefuseWhileBusy()) return;
+  if (RefuseSpiceStart(view)) return;
   NetSymbol* source = Doc(view).FindSmallSignalSource();
   if (source == nullptr) {
     AnalysisRuns::Warn("Kein Signalgenerator für die Kleinsignal-Analyse");
@@ -146,19 +156,19 @@ void SmallSignal(CVostraneView& view) {
 }
 
 void OperatingPoint(CVostraneView& view) {
-  if (view.Analysis().RefuseWhileBusy() || !Ask("Arbeitspunkt-Analyse")) return;
+  if (RefuseSpiceStart(view) || !Ask("Arbeitspunkt-Analyse")) return;
   Doc(view).RequestOperatingPoint();
   WriteAndStartSpice(view);
 }
 
 void DcSweep(CVostraneView& view) {
-  if (view.Analysis().RefuseWhileBusy()) return;
+  if (RefuseSpiceStart(view)) return;
   view.Analysis().ClearActiveInstruments();
   if (Dialogs().dcSweep(view)) WriteAndStartSpice(view);
 }
 
 void Transient(CVostraneView& view) {
-  if (view.Analysis().RefuseWhileBusy()) return;
+  if (RefuseSpiceStart(view)) return;
   NetSymbol* source = Doc(view).FindTransientSource();
   if (source == nullptr) {
     AnalysisRuns::Warn("Kein Daten- oder Impulsgenerator für die Transient-Analyse");

@@ -27,6 +27,12 @@ class ProcessRun : public SpiceRun {
   pf::Process process;
 };
 
+// The manager whose results are pending, by identity: two circuits of one name are two owners.
+const SpiceManager*& FolderOwner() {
+  static const SpiceManager* owner = nullptr;
+  return owner;
+}
+
 SpiceManager::Starter& InstalledStarter() {
   static SpiceManager::Starter starter;
   return starter;
@@ -53,7 +59,30 @@ std::unique_ptr<SpiceRun> StartProcess(const MyStrng& home, const MyStrng& netli
 
 void SpiceManager::InstallStarter(Starter starter) { InstalledStarter() = std::move(starter); }
 
+SpiceManager::~SpiceManager() { DropRun(); }
+
+void SpiceManager::TakeRun(std::unique_ptr<SpiceRun> started) {
+  run = std::move(started);
+  FolderOwner() = this;
+}
+
+void SpiceManager::DropRun() {
+  run.reset();
+  if (FolderOwner() == this) FolderOwner() = nullptr;
+}
+
+MyStrng SpiceManager::StartRefusal() const {
+  const SpiceManager* owner = FolderOwner();
+  if (owner == nullptr || owner == this) return MyStrng();
+  const MyStrng& name = owner->circuitName.IsEmpty() ? owner->netlistPath : owner->circuitName;
+  return MyStrng("Spice läuft bereits für Schaltung: ") + name;
+}
+
 bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSeconds) {
+  if (const MyStrng refusal = StartRefusal(); !refusal.IsEmpty()) {
+    VS_Error().Error(refusal, 4);
+    return false;
+  }
   if (writeFailed) {
     VS_Error().Error(MyStrng("Spice-File wurde nicht geschrieben: ") + unwrittenPath, 4);
     return false;
@@ -83,7 +112,7 @@ bool SpiceManager::StartSimulator(const MyStrng& simulatorHome, int timeoutSecon
     VS_Error().Error(MyStrng("Spice wurde nicht gestartet: ") + home + kProgram, 4);
     return false;
   }
-  run = std::move(started);
+  TakeRun(std::move(started));
   startTick = pf::TheUiServices().TickCount();
   return true;
 }
@@ -98,7 +127,7 @@ bool SpiceManager::IsSimulatorRunning() {
 
 void SpiceManager::StopSimulator() {
   if (run) run->Stop();
-  run.reset();
+  DropRun();
 }
 
 bool SpiceManager::ReadRawFile() {
@@ -107,7 +136,7 @@ bool SpiceManager::ReadRawFile() {
     return false;
   }
   const int code = run->ExitCode();
-  run.reset();
+  DropRun();
   if (code != 0) {
     ClearResults();
     VS_Error().Error(MyStrng("Spice endete mit Fehlercode ") + MyStrng(code) + ", siehe " + home +

@@ -1,7 +1,8 @@
 #pragma once
 // The document's link to the external SPICE program: where the last SPICE netlist was written,
 // the run of the program on it, and the results read back from its raw file. A run that does
-// not end is given up after a time limit, and a run given up leaves no process behind.
+// not end is given up after a time limit, and a run given up leaves no process behind. The
+// SPICE folder holds one netlist and one raw file, so one manager at a time has a run.
 
 #include <cstdint>
 #include <functional>
@@ -53,6 +54,7 @@ class SpiceManager : public SpiceRawFile {
   static void InstallStarter(Starter starter);
 
   SpiceManager() = default;
+  ~SpiceManager() override;
   SpiceManager(const SpiceManager&) = delete;
   SpiceManager& operator=(const SpiceManager&) = delete;
 
@@ -72,17 +74,24 @@ class SpiceManager : public SpiceRawFile {
     InvalidateResults();
   }
   const MyStrng& GetNetlistPath() const { return netlistPath; }
+  // How a refused start of another circuit names the one whose run goes (the netlist path
+  // until one is given).
+  void SetCircuitName(const MyStrng& name) { circuitName = name; }
   bool HasWrittenNetlist() const { return !netlistPath.IsEmpty(); }
   // A start is offered once a netlist was written, or failed to be: the refusal then says why.
   bool HasNetlistAttempt() const { return HasWrittenNetlist() || writeFailed; }
 
   // Results are pending from the start of a run until it is stopped or its raw file read.
   bool ResultsPending() const { return run != nullptr; }
+  // While another manager's results are pending, the one raw file is theirs: a start here is
+  // refused with this text ("Spice läuft bereits für Schaltung: NAME"); empty when it may go.
+  MyStrng StartRefusal() const;
   // Starts the program of the directory on the written netlist; false, with "Spice wurde
   // nicht gestartet: PROGRAM" queued, when it cannot be started, with "Simulator für Spice
   // wurde nicht eingestellt" without a directory, and with "Spice-File wurde nicht
-  // geschrieben: PATH" after a failed netlist, when nothing is stopped or started. The old raw
-  // file goes first, so that it can never pass for the results of this run.
+  // geschrieben: PATH" after a failed netlist, and with the `StartRefusal`, when nothing is
+  // stopped or started. The old raw file goes first, so that it can never pass for the results
+  // of this run.
   bool StartSimulator(const MyStrng& home,
                       int timeoutSeconds = SpiceSettings::kDefaultTimeoutSeconds);
   // False once the run has ended, and after the time limit, when the run is stopped, "Spice
@@ -99,8 +108,13 @@ class SpiceManager : public SpiceRawFile {
   void CopyRawFileToClipboard(pf::Window* window);
 
  private:
+  // The run goes, with the folder held for it, or goes away and frees it.
+  void TakeRun(std::unique_ptr<SpiceRun> started);
+  void DropRun();
+
   std::unique_ptr<SpiceRun> run;
   MyStrng netlistPath;
+  MyStrng circuitName;
   MyStrng unwrittenPath;
   bool writeFailed = false;
   MyStrng home;

@@ -224,5 +224,7 @@ bool CVostraneDoc::WriteSpiceFile(pf::Window* window) {
   if (window != nullptr) netlistLines.CopyToClipboard(window);
   spiceManager.SetNetlistPath(netlistLines.fileName);
   spiceManager.SetNetlistName(GeneratedFileName(*this, ".cir"));
+  // Two circuits of one title are told apart by their folders.
+  spiceManager.SetCircuitName(MyStrng(GetPathName().empty() ? GetTitle() : GetPathName()));
   return true;
 }

@@ -430,6 +430,41 @@ TEST_F(AppTest, IdleCollectsOnlyEndedSpiceRuns) {
   EXPECT_EQ(app->GetErrorPending(), 1);
 }
 
+// An ended run is collected for its own circuit when another is active: the raw file is its
+// results, and until they are read no other circuit may start.
+TEST_F(AppTest, IdleCollectsTheEndedRunOfACircuitThatIsNotActive) {
+  Start();
+  CVostraneDoc* first = ActiveDoc();
+  SpiceManager& spice = first->GetSpiceManager();
+  const std::string home = dir.Path().string() + "/";
+  bool running = true;
+  bool stopped = false;
+  SpiceManager::InstallStarter([&](const MyStrng&, const MyStrng&) {
+    dir.WriteFile("rawspice.raw",
+                  "Title: Schaltung1\nDate: heute\nPlotname: Operating Point\nFlags: real\n"
+                  "No. Variables: 2\nNo. Points: 1\nCommand: x\nVariables:\n0\tv(v-sweep)\t"
+                  "voltage\n1\tV(1)\tvoltage\nValues:\n0\t0\n\t1.5\n");
+    return std::make_unique<FakeRun>(running, 0, stopped);
+  });
+  spice.SetNetlistPath(MyStrng(home + "Schaltung1.cir"));
+  spice.SetNetlistName("Schaltung1.cir");
+  spice.SetCircuitName("Schaltung1");
+  ASSERT_TRUE(spice.StartSimulator(MyStrng(home)));
+  app->OnFileNew();
+  CVostraneDoc* second = ActiveDoc();
+  ASSERT_NE(second, first);
+  EXPECT_EQ(second->GetSpiceManager().StartRefusal(),
+            "Spice läuft bereits für Schaltung: Schaltung1");
+  running = false;
+  headless.RunIdle();
+  EXPECT_FALSE(spice.ResultsPending());
+  ASSERT_EQ(spice.GetNodeVoltage(1).GetSize(), 1);
+  EXPECT_EQ(spice.GetNodeVoltage(1)[0], 1.5);
+  EXPECT_TRUE(second->GetSpiceManager().StartRefusal().IsEmpty());
+  EXPECT_FALSE(second->GetSpiceManager().HasLoadedResults());
+  SpiceManager::InstallStarter(nullptr);
+}
+
 // The busy window holds the mouse while it is open, wraps its progress to 0 after the limit and
 // beeps when it goes.
 TEST_F(AppTest, BusyWindowWrapsItsProgressAndBeepsWhenItGoes) {

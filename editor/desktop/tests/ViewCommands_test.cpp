@@ -293,4 +293,44 @@ TEST_F(CommandTest, ClosingTheBusyWindowStopsTheSpiceProgram) {
   EXPECT_EQ(view->Analysis().GetBusyDialog(), nullptr);
 }
 
+// While another circuit's SPICE run goes, every start here is refused with one box naming that
+// circuit, before a question, a netlist or a start; once its results are read, the start goes.
+TEST_F(CommandTest, SpiceStartsWaitForAnotherCircuitsRun) {
+  Add("SignalGenSymbol", {100, 100}, {150, 100}, true);
+  Add("DcGeneratorSymbol", {100, 200}, {150, 200}, true);
+  ASSERT_TRUE(Doc().DoSave(dir / "kreis.vqe"));
+  app->SetSpiceHome(MyStrng(dir.Path().string() + "/"));
+  int starts = 0;
+  bool stopped = false;
+  SpiceManager::InstallStarter([&](const MyStrng&, const MyStrng&) {
+    ++starts;
+    return std::make_unique<FakeRun>(&stopped);
+  });
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice-File erstellen"));
+  std::filesystem::remove(dir / "kreis.cir");
+  SpiceManager other;
+  other.SetNetlistPath(MyStrng((dir / "kreis.cir").c_str()));
+  other.SetCircuitName("/a/kreis.vqe");
+  ASSERT_TRUE(other.StartSimulator(MyStrng(dir.Path().string() + "/")));
+  for (const char* command : {"&Bearbeiten/Spice starten", "Analyse/Spice Kleinsignal-Analyse ...",
+                              "Analyse/Spice Dc Op-Analyse..."}) {
+    SCOPED_TRACE(command);
+    const size_t before = headless.Ui().Messages().size();
+    ASSERT_TRUE(headless.MenuCommand(Frame(), command));
+    ASSERT_EQ(headless.Ui().Messages().size(), before + 1);
+    EXPECT_EQ(headless.Ui().Messages().back().caption, "Achtung");
+    EXPECT_EQ(headless.Ui().Messages().back().text,
+              "Spice läuft bereits für Schaltung: /a/kreis.vqe");
+    EXPECT_FALSE(std::filesystem::exists(dir / "kreis.cir"));
+    EXPECT_EQ(starts, 1);
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(view->Analysis().GetBusyDialog(), nullptr);
+  }
+  other.StopSimulator();
+  stopped = false;
+  ASSERT_TRUE(headless.MenuCommand(Frame(), "&Bearbeiten/Spice starten"));
+  EXPECT_EQ(starts, 2);
+  EXPECT_TRUE(Doc().GetSpiceManager().ResultsPending());
+}
+
 }  // namespace

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -164,6 +166,89 @@ TEST_F(SpiceManagerTest, ARunPastItsTimeIsStopped) {
     std::this_thread::sleep_for(10ms);
   }
   EXPECT_TRUE(stat.empty() || stat.find(") Z") != std::string::npos) << stat;
+}
+
+// A stand-in run that goes until the test, or a stop, ends it.
+class HeldRun : public SpiceRun {
+ public:
+  explicit HeldRun(bool& going) : going(going) {}
+  bool IsRunning() override { return going; }
+  int ExitCode() override { return 0; }
+  void Stop() override { going = false; }
+
+ private:
+  bool& going;
+};
+
+// The SPICE folder holds one netlist and one raw file: while one circuit's results are pending,
+// the start of another, even of the same netlist, is refused naming the circuit that runs (its
+// netlist when it has no name), and starts, stops and deletes nothing; however that run ends,
+// the folder is free again.
+TEST_F(SpiceManagerTest, AnotherCircuitStartsOnlyOnceTheRunningOnesResultsAreDone) {
+  bool going = false;
+  int starts = 0;
+  SpiceManager::InstallStarter([&](const MyStrng&, const MyStrng&) {
+    ++starts;
+    going = true;
+    return std::make_unique<HeldRun>(going);
+  });
+  const std::string netlist = dir.Path().string() + "/amp.cir";
+  using Ending = std::function<void(std::unique_ptr<SpiceManager>&)>;
+  const struct {
+    const char* ending;
+    MyStrng circuit;
+    std::string named;
+    Ending end;
+  } cases[] = {
+      {"results read", "/a/amp.vqe", "/a/amp.vqe",
+       [&](std::unique_ptr<SpiceManager>& first) {
+         going = false;
+         EXPECT_FALSE(first->IsSimulatorRunning());
+         EXPECT_TRUE(first->ReadRawFile());
+         ASSERT_EQ(first->GetNodeVoltage(3).GetSize(), 1);
+         EXPECT_EQ(first->GetNodeVoltage(3)[0], 0.12) << "the refused start took its file";
+       }},
+      {"stopped", "/a/amp.vqe", "/a/amp.vqe",
+       [](std::unique_ptr<SpiceManager>& first) { first->StopSimulator(); }},
+      {"past its time", "", netlist,
+       [&](std::unique_ptr<SpiceManager>& first) {
+         headless.Advance(SpiceSettings::kDefaultTimeoutSeconds * 1000);
+         EXPECT_FALSE(first->IsSimulatorRunning());
+       }},
+      {"closed", "", netlist, [](std::unique_ptr<SpiceManager>& first) { first.reset(); }},
+  };
+  for (const auto& c : cases) {
+    auto first = std::make_unique<SpiceManager>();
+    SpiceManager second;
+    for (SpiceManager* m : {first.get(), &second}) {
+      m->SetNetlistPath(MyStrng(netlist));
+      m->SetNetlistName("amp.cir");
+    }
+    first->SetCircuitName(c.circuit);
+    second.SetCircuitName("/b/amp.vqe");
+    starts = 0;
+    ASSERT_TRUE(first->StartSimulator(Home()));
+    dir.WriteFile("rawspice.raw",
+                  "Title: amp.cir\nDate: d\nPlotname: Operating Point\nFlags: real\n"
+                  "No. Variables: 2\nNo. Points: 1\nCommand: x\nVariables:\n0\tv(v-sweep)\t"
+                  "voltage\n1\tV(3)\tvoltage\nValues:\n0\t0\n0.12\n");
+    const std::string refusal = "Spice läuft bereits für Schaltung: " + c.named;
+    VS_Error::ResetQueue();
+    EXPECT_FALSE(second.StartSimulator(Home())) << c.ending;
+    EXPECT_EQ(VS_Error::GetFirstMessage(), refusal.c_str());
+    EXPECT_EQ(second.StartRefusal(), refusal.c_str());
+    EXPECT_TRUE(first->StartRefusal().IsEmpty()) << "its own start replaces its run";
+    EXPECT_EQ(starts, 1);
+    EXPECT_TRUE(going) << "the refused start stopped the run";
+    EXPECT_TRUE(first->ResultsPending());
+    EXPECT_FALSE(second.ResultsPending());
+    c.end(first);
+    EXPECT_TRUE(second.StartRefusal().IsEmpty()) << c.ending;
+    EXPECT_TRUE(second.StartSimulator(Home())) << c.ending;
+    EXPECT_EQ(starts, 2);
+    second.StopSimulator();
+  }
+  SpiceManager::InstallStarter(nullptr);
 }
 
 }  // namespace
