@@ -123,7 +123,8 @@ void Help(CVostraneView&) {
 // Every SPICE start is refused while a built-in run goes, whose points its results would join,
 // and while another circuit's SPICE run goes, whose netlist and raw file the SPICE folder holds
 // until its results are read (the manager refuses such a start too; here it is refused before a
-// question, a dialog or this circuit's netlist, with one message).
+// question, a dialog or this circuit's netlist, with one message). Writing the netlist alone is
+// refused alike: a circuit of the running one's title would replace the file it reads.
 bool RefuseSpiceStart(CVostraneView& view) {
   if (view.Analysis().RefuseWhileBusy()) return true;
   const MyStrng refusal = Doc(view).GetSpiceManager().StartRefusal();
@@ -216,7 +217,7 @@ constexpr ViewCommand kCommands[] = {
        Enable(v, ui, [](CVostraneDoc& d) { return ExportRefusal(d).IsEmpty(); });
      }},
     {kIdHelp, Help, nullptr},
-    {kIdEditSpiceFile, [](CVostraneView& v) { WriteSpice(v); },
+    {kIdEditSpiceFile, [](CVostraneView& v) { if (!RefuseSpiceStart(v)) WriteSpice(v); },
      [](CVostraneView& v, pf::CmdUI& ui) { Enable(v, ui, NotEmpty); }},
     {kIdEditSpiceStart, StartWrittenSpice,
      [](CVostraneView& v, pf::CmdUI& ui) {

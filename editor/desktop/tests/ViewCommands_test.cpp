@@ -312,7 +312,8 @@ TEST_F(CommandTest, SpiceStartsWaitForAnotherCircuitsRun) {
   other.SetNetlistPath(MyStrng((dir / "kreis.cir").c_str()));
   other.SetCircuitName("/a/kreis.vqe");
   ASSERT_TRUE(other.StartSimulator(MyStrng(dir.Path().string() + "/")));
-  for (const char* command : {"&Bearbeiten/Spice starten", "Analyse/Spice Kleinsignal-Analyse ...",
+  for (const char* command : {"&Bearbeiten/Spice starten", "&Bearbeiten/Spice-File erstellen",
+                              "Analyse/Spice Kleinsignal-Analyse ...",
                               "Analyse/Spice Dc Op-Analyse..."}) {
     SCOPED_TRACE(command);
     const size_t before = headless.Ui().Messages().size();
