@@ -1,6 +1,7 @@
 #include "editor/document/SubNetworks.h"
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "basics/VS_Error.h"
@@ -21,6 +22,8 @@ struct Networks {
   std::unordered_map<std::string, size_t> byFile;  // by pf::FileKey
   std::unordered_map<std::string, size_t> byName;
   std::vector<size_t> completed;
+  // Files refused already: their other instances say it no more.
+  std::unordered_set<std::string> refused;
 };
 
 Networks& The() {
@@ -41,7 +44,9 @@ bool SubNetworks::Active() { return NetlistBuilder::OutermostBuild() != 0; }
 void SubNetworks::Begin(const MyStrng& name, const std::string& file) {
   Networks& n = The();
   n = Networks();
-  n.all.push_back({file.empty() ? name.ToCString() : file, name});
+  // Said as the user's sub-circuits are, by its whole path.
+  const std::string absolute = pf::AbsolutePath(file);
+  n.all.push_back({file.empty() ? name.ToCString() : absolute.empty() ? file : absolute, name});
   n.byName.emplace(name.ToCString(), 0);
   if (!file.empty()) n.byFile.emplace(pf::FileKey(file), 0);
 }
@@ -55,7 +60,7 @@ SubNetworks::Entry SubNetworks::Enter(const std::string& file, MyStrng& name) {
     return network.complete ? Entry::kKnown : Entry::kHolding;
   }
   if (const auto named = n.byName.find(name.ToCString()); named != n.byName.end()) {
-    ReportClash(name, n.all[named->second].file, file);
+    if (n.refused.insert(key).second) ReportClash(name, n.all[named->second].file, file);
     return Entry::kRefused;
   }
   n.byFile.emplace(key, n.all.size());
