@@ -705,8 +705,8 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
     VS_Error::ResetQueue();
     EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
     if (!c.message.empty()) {
-      ASSERT_EQ(VS_Error::MessageCount(), 1);
-      EXPECT_EQ(VS_Error::Message(0).ToCString(), c.message);
+      EXPECT_EQ(VS_Error::MessageCount(), 1);
+      EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
       continue;
     }
     EXPECT_EQ(VS_Error::MessageCount(), 0);
