@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "basics/VS_Error.h"
@@ -11,7 +12,9 @@
 namespace {
 
 struct Network {
-  std::string file;  // as the user chose it, for the message
+  Network(std::string file, MyStrng name) : file(std::move(file)), name(std::move(name)) {}
+
+  std::string file;  // as the message names it
   MyStrng name;
   bool complete = false;
   LineFile lines;
@@ -44,9 +47,10 @@ bool SubNetworks::Active() { return NetlistBuilder::OutermostBuild() != 0; }
 void SubNetworks::Begin(const MyStrng& name, const std::string& file) {
   Networks& n = The();
   n = Networks();
-  // Said as the user's sub-circuits are, by its whole path.
-  const std::string absolute = pf::AbsolutePath(file);
-  n.all.push_back({file.empty() ? name.ToCString() : absolute.empty() ? file : absolute, name});
+  // Named by its whole path, as the sub-circuits' files are.
+  std::string shown = file.empty() ? name.ToCString() : pf::AbsolutePath(file);
+  if (shown.empty()) shown = file;
+  n.all.emplace_back(shown, name);
   n.byName.emplace(name.ToCString(), 0);
   if (!file.empty()) n.byFile.emplace(pf::FileKey(file), 0);
 }
@@ -65,7 +69,7 @@ SubNetworks::Entry SubNetworks::Enter(const std::string& file, MyStrng& name) {
   }
   n.byFile.emplace(key, n.all.size());
   n.byName.emplace(name.ToCString(), n.all.size());
-  n.all.push_back({file, name});
+  n.all.emplace_back(file, name);
   return Entry::kNew;
 }
 

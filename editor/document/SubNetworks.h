@@ -26,7 +26,7 @@ class SubNetworks {
   // yet saved has none).
   static void Begin(const MyStrng& name, const std::string& file);
   // The file as the network of the name (the netlist form). A file met before keeps the name
-  // it got then, which name takes.
+  // it was first met by, which name then becomes.
   static Entry Enter(const std::string& file, MyStrng& name);
   // The lines of a new network, which follow the networks they use. False, reported, when they
   // define a network whose name another file gives.

@@ -219,16 +219,27 @@ bool UserNetSymbol::OpenSource(CVostraneDoc& doc) const {
 
 int UserNetSymbol::CircuitReads() { return circuitReads; }
 
+SubNetworks::Entry UserNetSymbol::EnterNetwork(MyStrng& network) const {
+  SubNetworks::Entry entry = SubNetworks::Entry::kNew;
+  // Outside a netlist (the file being chosen) only the files in use are known.
+  if (IsInUse(path.ToCString())) {
+    entry = SubNetworks::Entry::kHolding;
+  } else if (SubNetworks::Active()) {
+    entry = SubNetworks::Enter(path.ToCString(), network);
+  }
+  if (entry == SubNetworks::Entry::kHolding) {
+    Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
+  }
+  return entry;
+}
+
 bool UserNetSymbol::EnterText(MyStrng& network) const {
-  if (!SubNetworks::Active()) return true;
-  switch (SubNetworks::Enter(path.ToCString(), network)) {
+  switch (EnterNetwork(network)) {
     case SubNetworks::Entry::kNew:
-      return SubNetworks::Complete(path.ToCString(), subLines);
+      return !SubNetworks::Active() || SubNetworks::Complete(path.ToCString(), subLines);
     case SubNetworks::Entry::kKnown:
       return true;
     case SubNetworks::Entry::kHolding:
-      Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
-      return false;
     case SubNetworks::Entry::kRefused:
       break;
   }
@@ -237,21 +248,12 @@ bool UserNetSymbol::EnterText(MyStrng& network) const {
 
 bool UserNetSymbol::RegenerateLines(MyStrng& network) {
   subLines.RemoveAll();
-  // Outside a netlist (the file being chosen) only the files in use are known.
-  const bool entered = SubNetworks::Active();
-  SubNetworks::Entry entry = SubNetworks::Entry::kNew;
-  if (IsInUse(path.ToCString())) {
-    entry = SubNetworks::Entry::kHolding;
-  } else if (entered) {
-    entry = SubNetworks::Enter(path.ToCString(), network);
-  }
-  if (entry == SubNetworks::Entry::kHolding) {
-    Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
+  const SubNetworks::Entry entry = EnterNetwork(network);
+  if (entry == SubNetworks::Entry::kHolding || entry == SubNetworks::Entry::kRefused) {
     return false;
   }
-  if (entry == SubNetworks::Entry::kRefused) return false;
   const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, network);
-  if (entered && entry == SubNetworks::Entry::kNew &&
+  if (entry == SubNetworks::Entry::kNew && SubNetworks::Active() &&
       !SubNetworks::Complete(path.ToCString(), source->lines)) {
     return false;
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "basics/LineFile.h"
+#include "editor/document/SubNetworks.h"
 #include "editor/symbols/MultiPolSymbol.h"
 
 class CVostraneDoc;
@@ -69,6 +70,9 @@ class UserNetSymbol : public MultiPolSymbol {
   bool RegenerateLines(MyStrng& network);
   // The netlist text as the network of the name, likewise.
   bool EnterText(MyStrng& network) const;
+  // The file into the netlist being built as the network of the name (SubNetworks::Enter); a
+  // file that a circuit holding it is, is reported as one that uses itself.
+  SubNetworks::Entry EnterNetwork(MyStrng& network) const;
   void ReportNoSource() const;
   // "Teilschaltung NAME (PATH)" and the reason.
   void ReportUnfit(const MyStrng& reason) const;

@@ -656,14 +656,18 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
   const fs::path a = WriteCircuit("a/part.vqe", 2);
   const fs::path b = WriteCircuit("b/part.vqe", 2);
   fs::create_directories(Scratch() / "t");
-  const fs::path text = WriteFile("t/part.net", "*\nBLK\nRES 1 2 R = 100ohm\npart: 2POR 1 2\nEND\n");
-  const std::string helper = "*\nBLK\nRES 1 2 R = 1ohm\nhelper: 2POR 1 2\nEND\n*\nBLK\nhelper 1 2\n";
+  const fs::path text =
+      WriteFile("t/part.net", "*\nBLK\nRES 1 2 R = 100ohm\npart: 2POR 1 2\nEND\n");
+  const std::string helper =
+      "*\nBLK\nRES 1 2 R = 1ohm\nhelper: 2POR 1 2\nEND\n*\nBLK\nhelper 1 2\n";
   const fs::path one = WriteFile("t/one.net", helper + "one: 2POR 1 2\nEND\n");
   const fs::path two = WriteFile("t/two.net", helper + "two: 2POR 1 2\nEND\n");
   const fs::path dash = WriteCircuit("amp-2.vqe", 2);
   const fs::path underscore = WriteCircuit("amp_2.vqe", 2);
   fs::path deep = b;
-  for (int k = 1; k <= 3; ++k) deep = WriteCircuit("d" + std::to_string(k) + ".vqe", 2, std::vector{deep});
+  for (int k = 1; k <= 3; ++k) {
+    deep = WriteCircuit("d" + std::to_string(k) + ".vqe", 2, std::vector{deep});
+  }
   const fs::path wrap = WriteCircuit("wrap.vqe", 2, a.string(), 2);
   const fs::path mid = WriteCircuit("m/mid.vqe", 2, std::vector{WriteCircuit("n/mid.vqe", 2)});
   const fs::path holder = Scratch() / "part.vqe";
@@ -712,7 +716,8 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
     EXPECT_EQ(VS_Error::MessageCount(), 0);
     std::vector<std::string> defined;
     for (const std::string& line : Lines(doc.GetNetlistLines())) {
-      if (line.find(": 2POR ") != std::string::npos) defined.push_back(line.substr(0, line.find(':')));
+      if (line.find(": 2POR ") != std::string::npos)
+        defined.push_back(line.substr(0, line.find(':')));
     }
     std::vector<std::string> expected = c.networks;
     expected.push_back(fs::path(c.outer).stem().string());

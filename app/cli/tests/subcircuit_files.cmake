@@ -49,7 +49,9 @@ foreach(row IN LISTS refused)
   list(GET fields 0 circuit)
   list(GET fields 1 first)
   list(GET fields 2 second)
-  set(message "Zwei Dateien ergeben das Netzwerk part: ${first} und ${second}, eine davon umbenennen\n")
+  set(message "Zwei Dateien ergeben das Netzwerk part: ${first} und ${second}, eine davon "
+              "umbenennen\n")
+  string(JOIN "" message ${message})
   file(WRITE ${S}/clip.txt "open ${circuit}.vqe\nmenu \"&Bearbeiten/ASCII-File erstellen\"\n"
              "clipboard copied.txt\n")
   file(WRITE ${S}/run.txt "open ${circuit}.vqe\nmenu \"&Elemente/Netzwerkanalysator\"\n"
@@ -65,7 +67,8 @@ foreach(row IN LISTS refused)
     string(LENGTH "${message}${rest}" once)
     if(NOT rc EQUAL 1 OR NOT with EQUAL once OR out MATCHES "BLK" OR EXISTS ${S}/${circuit}.net
        OR EXISTS ${S}/copied.txt
-       OR NOT rest MATCHES "^(Datei konnte nicht geschrieben werden: copied.txt\n)?(Default Error\n)?$")
+       OR NOT rest MATCHES
+          "^(Datei konnte nicht geschrieben werden: copied.txt\n)?(Default Error\n)?$")
       message(SEND_ERROR "${road}: exit ${rc}, expected 1 and '${message}' alone:\n${err}\n${out}")
     endif()
   endforeach()
