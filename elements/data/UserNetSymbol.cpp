@@ -54,7 +54,11 @@ bool IsInUse(const std::string& path) {
 // A circuit file opened as a sub-circuit. False, with the document's reason, when it cannot be.
 bool OpenCircuit(CVostraneDoc& doc, const MyStrng& path, MyStrng& reason) {
   const VS_ErrorMark reported;
-  if (doc.OnOpenDocument(path.ToCString())) return true;
+  if (doc.OnOpenDocument(path.ToCString())) {
+    // Its netlist, when the outermost, names the file it clashes with.
+    doc.SetPathName(path.ToCString());
+    return true;
+  }
   reason = reported.First();
   reported.Drop();
   return false;

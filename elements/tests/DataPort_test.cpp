@@ -515,17 +515,20 @@ TEST_F(DataPortTest, CircuitFileSources) {
   const fs::path six = WriteCircuit("six.vqe", 6);
   const fs::path self = Scratch() / "self.vqe";
   WriteCircuit("self.vqe", 1, self.string());
+  // Holding another file of its own name.
+  const fs::path mid = WriteCircuit("m/mid.vqe", 2, std::vector{WriteCircuit("n/mid.vqe", 2)});
   const struct {
     fs::path file;
     std::string owner;
     bool taken;
-    const char* message;
+    std::string message;
   } kCases[] = {
       // Built, though the simulator takes one- and two-port networks only.
       {three, "", true, "Mehr als zwei externe Knoten"},
       {three, three.string(), false, "Schaltung verwendet sich selbst: three"},
       {self, "", false, "Schaltung verwendet sich selbst: self"},
       {six, "", false, "Teilschaltung mit 6 Anschlüssen, erlaubt sind 1 bis 5: six"},
+      {mid, "", false, "Zwei Dateien ergeben das Netzwerk mid: " + mid.string() + " und "},
       {Scratch() / "none.vqe", "", false, "Datei kann nicht geöffnet werden: "},
   };
   for (const auto& c : kCases) {
@@ -534,7 +537,7 @@ TEST_F(DataPortTest, CircuitFileSources) {
     EXPECT_EQ(s.TakeSource(c.file.string(), c.file.stem().string(), c.owner), c.taken)
         << c.file << c.owner;
     EXPECT_EQ(s.sourceKind, c.taken ? 'F' : 'X');
-    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).Find(c.message) : 1, 1)
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).Find(c.message.c_str()) : 1, 1)
         << c.file << VS_Error::Message(0).ToCString();
     if (!c.taken) continue;
     EXPECT_EQ(s.pinCount, 3);
