@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "scoped_env.h"
-#include "temp_dir.h"
 
 namespace {
 
@@ -51,41 +48,6 @@ TEST(PathMap, MapsDrivesUnderTheRootAndKeepsOtherPaths) {
     pf::SetDriveRoot(c.root);
     EXPECT_EQ(pf::MapWindowsPath(c.input), c.expected) << c.input << " under " << c.root;
   }
-  pf::SetDriveRoot(saved);
-}
-
-// One file has one key however it is named (another spelling, a link, a second hard link, a
-// drive path); another file of the same content, or a name of no file, has its own.
-TEST(PathMap, FileKeyTellsFilesApart) {
-  namespace fs = std::filesystem;
-  const std::string saved = pf::DriveRoot();
-  const pf::test::TempDir dir;
-  pf::SetDriveRoot(dir.Path().string());
-  fs::create_directories(dir.Path() / "a");
-  fs::create_directories(dir.Path() / "b");
-  std::ofstream(dir / "a/part.vqe") << "x";
-  std::ofstream(dir / "b/part.vqe") << "x";
-  fs::create_symlink(dir / "a/part.vqe", dir / "alias.vqe");
-  fs::create_directory_symlink(dir.Path() / "a", dir.Path() / "folder");
-  fs::create_hard_link(dir / "a/part.vqe", dir / "hard.vqe");
-  const std::string file = pf::FileKey(dir / "a/part.vqe");
-  const struct {
-    std::string name;
-    bool same;
-  } cases[] = {
-      {dir / "b/../a/part.vqe", true},
-      {dir / "a//./part.vqe", true},
-      {dir / "alias.vqe", true},
-      {dir / "folder/part.vqe", true},
-      {dir / "hard.vqe", true},
-      {"C:\\a\\part.vqe", true},
-      {dir / "b/part.vqe", false},
-      {dir / "a/none.vqe", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(pf::FileKey(c.name) == file, c.same) << c.name;
-  // Names of no file still name one each, by their absolute path.
-  EXPECT_EQ(pf::FileKey(dir / "a/none.vqe"), pf::FileKey(dir / "b/../a/none.vqe"));
-  EXPECT_NE(pf::FileKey(dir / "a/none.vqe"), pf::FileKey(dir / "b/none.vqe"));
   pf::SetDriveRoot(saved);
 }
 
