@@ -209,7 +209,6 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   std::optional<size_t> namedCount;  // the length they were counted at; none when forgotten
   int32_t subCircuitFlag = 0;
   NetSymbol* runningInstrument = nullptr;
-  List<MyStrng> subCircuitNames;
   List<MyStrng> modelNames;
   int32_t needsRecalculation = 1;
   int32_t nodeCounter = 0;

@@ -7,6 +7,7 @@
 
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
+#include "editor/document/SubNetworks.h"
 #include "editor/symbols/ExKnotenSymbol.h"
 #include "editor/symbols/InpSymbol.h"
 #include "editor/symbols/NetSymbol.h"
@@ -73,6 +74,7 @@ class BuildGoing {
   BuildGoing() {
     if (buildDepth++ == 0) outermostBuild = ++buildsBegun;
   }
+  bool Outermost() const { return buildDepth == 1; }
   ~BuildGoing() {
     if (--buildDepth == 0) outermostBuild = 0;
   }
@@ -86,6 +88,10 @@ uint64_t NetlistBuilder::OutermostBuild() { return outermostBuild; }
 
 NetlistBuilder::NetlistBuilder(CVostraneDoc& doc) : doc(doc) {
   doc.symbols.ForEach([this](NetSymbol* s) { symbols.push_back(s); });
+}
+
+MyStrng NetlistBuilder::OwnNetworkName() const {
+  return NetworkName(doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle());
 }
 
 void NetlistBuilder::Enter(int32_t node, const Point& position) {
@@ -283,6 +289,8 @@ void NetlistBuilder::AssignPinNodes() {
 bool NetlistBuilder::Build() {
   if (symbols.empty()) return false;
   const BuildGoing going;
+  outermost = going.Outermost();
+  if (outermost) SubNetworks::Begin(OwnNetworkName(), doc.GetPathName());
   doc.netlistLines.RemoveAll();
   const auto externalNodes = std::count_if(symbols.begin(), symbols.end(), [](NetSymbol* s) {
     return dynamic_cast<const ExKnotenSymbol*>(s) != nullptr;
@@ -322,9 +330,7 @@ void NetlistBuilder::WritePortLine() {
     if (node->portNumber == 1 && portLineOwner == nullptr) portLineOwner = s;
   }
   if (portLineOwner == nullptr) return;
-  const std::string title =
-      doc.IsSubCircuit() ? doc.subCircuitName.ToCString() : doc.GetTitle();
-  MyStrng text = NetworkName(title) + ": ";
+  MyStrng text = OwnNetworkName() + ": ";
   auto ports = [&text, &numbers](const char* keyword, size_t count) {
     text += keyword;
     for (size_t i = 0; i < count; ++i) text += MyStrng(numbers[i]) + " ";
@@ -343,14 +349,10 @@ void NetlistBuilder::WritePortLine() {
 
 void NetlistBuilder::Emit() {
   LineFile& lines = doc.netlistLines;
-  doc.subCircuitNames.RemoveAll();
-  for (NetSymbol* s : symbols) {
-    auto* sub = dynamic_cast<SubCircuitRole*>(s);
-    if (!s->IsSubCircuit() || sub == nullptr) continue;
-    const MyStrng source = sub->GetSourceName();
-    if (doc.subCircuitNames.Find(source)) continue;
-    doc.subCircuitNames.Append(source);
-    SplitDataBlock(sub->GetSubNetworkLines(), lines, subNetworkData);
+  // The outermost netlist holds every level's networks, each once and before those that use it.
+  if (outermost) {
+    SubNetworks::ForEach(
+        [&](const LineFile& sub) { SplitDataBlock(sub, lines, subNetworkData); });
   }
   lines.AddLine("*");
   lines.AddLine("BLK");

@@ -47,6 +47,8 @@ class NetlistBuilder {
                         const std::unordered_map<uint64_t, std::vector<int32_t>>& wiresAt);
   void NumberRemainingPins();
   void AssignPinNodes();
+  // The name of the circuit's own network: the sub-circuit's name when it stands for one.
+  MyStrng OwnNetworkName() const;
   void WritePortLine();
   void Emit();
   // The instrument whose header defines the network: the running one; with none running and
@@ -65,6 +67,8 @@ class NetlistBuilder {
   std::vector<std::pair<int32_t, int32_t>> links;
   NetSymbol* portLineOwner = nullptr;
   const InstrumentRole* definition = nullptr;
+  // Whether this is the outermost build, which writes the sub-networks of every level.
+  bool outermost = false;
   // The DATA entries of the sub-networks: the reader takes the first DATA block only, so they
   // join this netlist's block.
   LineFile subNetworkData;

@@ -54,15 +54,6 @@ class InstrumentRole {
   virtual void SetTransient(bool /*transient*/) {}
 };
 
-// A symbol that stands for another circuit: the netlist carries that circuit's lines once per
-// source, before its own block.
-class SubCircuitRole {
- public:
-  virtual ~SubCircuitRole() = default;
-  virtual MyStrng GetSourceName() const = 0;
-  virtual LineFile GetSubNetworkLines() = 0;
-};
-
 // A symbol whose measured data the netlist's DATA block carries under its element name.
 class DataTableRole {
  public:

@@ -9,6 +9,7 @@
 #include "basics/VS_Error.h"
 #include "editor/document/CVostraneDoc.h"
 #include "editor/document/NetlistBuilder.h"
+#include "editor/document/SubNetworks.h"
 #include "editor/symbols/LabelFonts.h"
 #include "pf/archive.h"
 #include "pf/dc.h"
@@ -29,18 +30,11 @@ std::vector<std::string>& FilesInUse() {
   return files;
 }
 
-std::string SameFileKey(const std::string& path) {
-  std::error_code ec;
-  const std::filesystem::path canonical =
-      std::filesystem::weakly_canonical(pf::MapWindowsPath(path), ec);
-  return ec ? path : canonical.string();
-}
-
 // Keeps a file on the list while it is in use.
 class FileInUse {
  public:
   explicit FileInUse(const std::string& path) : active(!path.empty()) {
-    if (active) FilesInUse().push_back(SameFileKey(path));
+    if (active) FilesInUse().push_back(pf::FileKey(path));
   }
   FileInUse(const FileInUse&) = delete;
   FileInUse& operator=(const FileInUse&) = delete;
@@ -54,13 +48,17 @@ class FileInUse {
 
 bool IsInUse(const std::string& path) {
   const std::vector<std::string>& files = FilesInUse();
-  return std::find(files.begin(), files.end(), SameFileKey(path)) != files.end();
+  return std::find(files.begin(), files.end(), pf::FileKey(path)) != files.end();
 }
 
 // A circuit file opened as a sub-circuit. False, with the document's reason, when it cannot be.
 bool OpenCircuit(CVostraneDoc& doc, const MyStrng& path, MyStrng& reason) {
   const VS_ErrorMark reported;
-  if (doc.OnOpenDocument(path.ToCString())) return true;
+  if (doc.OnOpenDocument(path.ToCString())) {
+    // Its netlist, when the outermost, names the file it clashes with.
+    doc.SetPathName(path.ToCString());
+    return true;
+  }
   reason = reported.First();
   reported.Drop();
   return false;
@@ -113,7 +111,7 @@ std::shared_ptr<const CircuitSource> TakeCircuitSource(const MyStrng& path,
   const uint64_t now = NetlistBuilder::OutermostBuild();
   if (now != build) met.clear();
   build = now;
-  const std::pair<std::string, std::string> key{SameFileKey(path.ToCString()), name.ToCString()};
+  const std::pair<std::string, std::string> key{pf::FileKey(path.ToCString()), name.ToCString()};
   if (now != 0) {
     if (const auto found = met.find(key); found != met.end()) return found->second;
   }
@@ -178,11 +176,12 @@ void UserNetSymbol::WriteNetLine() {
     ReportNoSource();
     return;
   }
-  if (sourceKind == 'N' && !DefinitionFits()) return;
-  if (sourceKind == 'F' && !RegenerateLines()) return;
   // A circuit file's port line names the network in netlist form; a netlist text's definition
   // line carries the title as it stands.
-  netLine = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
+  MyStrng network = sourceKind == 'F' ? NetworkName(subName.ToCString()) : subName;
+  if (sourceKind == 'N' && (!DefinitionFits() || !EnterText(network))) return;
+  if (sourceKind == 'F' && !RegenerateLines(network)) return;
+  netLine = network;
   for (int i = 0; i < UsedPins(); ++i) netLine += MyStrng(" ") + MyStrng(nodes[i]);
 }
 
@@ -224,13 +223,44 @@ bool UserNetSymbol::OpenSource(CVostraneDoc& doc) const {
 
 int UserNetSymbol::CircuitReads() { return circuitReads; }
 
-bool UserNetSymbol::RegenerateLines() {
-  subLines.RemoveAll();
+SubNetworks::Entry UserNetSymbol::EnterNetwork(MyStrng& network) const {
+  SubNetworks::Entry entry = SubNetworks::Entry::kNew;
+  // Outside a netlist (the file being chosen) only the files in use are known.
   if (IsInUse(path.ToCString())) {
+    entry = SubNetworks::Entry::kHolding;
+  } else if (SubNetworks::Active()) {
+    entry = SubNetworks::Enter(path.ToCString(), network);
+  }
+  if (entry == SubNetworks::Entry::kHolding) {
     Report(MyStrng("Schaltung verwendet sich selbst: ") + subName);
+  }
+  return entry;
+}
+
+bool UserNetSymbol::EnterText(MyStrng& network) const {
+  switch (EnterNetwork(network)) {
+    case SubNetworks::Entry::kNew:
+      return !SubNetworks::Active() || SubNetworks::Complete(path.ToCString(), subLines);
+    case SubNetworks::Entry::kKnown:
+      return true;
+    case SubNetworks::Entry::kHolding:
+    case SubNetworks::Entry::kRefused:
+      break;
+  }
+  return false;
+}
+
+bool UserNetSymbol::RegenerateLines(MyStrng& network) {
+  subLines.RemoveAll();
+  const SubNetworks::Entry entry = EnterNetwork(network);
+  if (entry == SubNetworks::Entry::kHolding || entry == SubNetworks::Entry::kRefused) {
     return false;
   }
-  const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, subName);
+  const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, network);
+  if (entry == SubNetworks::Entry::kNew && SubNetworks::Active() &&
+      !SubNetworks::Complete(path.ToCString(), source->lines)) {
+    return false;
+  }
   if (!source->opened) {
     ReportUnfit(MyStrng(": ") + source->refusal);
     return false;
@@ -245,13 +275,10 @@ bool UserNetSymbol::RegenerateLines() {
 int UserNetSymbol::DefinitionPorts(const MyStrng& name) const {
   int ports = -1;
   subLines.ForEach([&](const MyStrng& line) {
-    if (ports >= 0 || line.GetNextToken() != name) return;
-    // "NAME: nPOR nodes...": the keyword's number is the port count.
-    MyStrng rest(line);
-    rest = rest.RemoveNextToken();
-    rest.DeleteLeft(1);
-    const MyStrng keyword = rest.GetNextToken();
-    ports = keyword.GetLength() == 4 && keyword.Mid(2, 3) == "POR" ? keyword.Mid(1, 1).ToInt() : 0;
+    MyStrng defined;
+    if (ports >= 0) return;
+    const int n = ReadDefinition(line, defined);
+    if (defined == name) ports = n;
   });
   return ports;
 }
@@ -283,7 +310,8 @@ bool UserNetSymbol::TakeCircuitFile(const MyStrng& title, const std::string& own
   // Built once now: a circuit that uses the one it is placed in, or itself, is refused here.
   const FileInUse owner(ownerPath);
   pinCount = ports;
-  if (!RegenerateLines()) return false;
+  MyStrng network = NetworkName(subName.ToCString());
+  if (!RegenerateLines(network)) return false;
   if (pinCount == 3) PlaceThirdPin();
   return true;
 }

@@ -1,17 +1,18 @@
 #pragma once
 // The sub-circuit: another circuit file (".vqe") or a netlist text (".net", ".txt") placed as
 // one element. Its netlist line calls the sub-network by name; the sub-network's own lines go
-// before the circuit's block, regenerated from a circuit file for every netlist.
+// before the outermost circuit's block (SubNetworks), regenerated from a circuit file for every
+// netlist.
 
 #include <string>
 
 #include "basics/LineFile.h"
+#include "editor/document/SubNetworks.h"
 #include "editor/symbols/MultiPolSymbol.h"
-#include "editor/symbols/SymbolRoles.h"
 
 class CVostraneDoc;
 
-class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
+class UserNetSymbol : public MultiPolSymbol {
   PF_DECLARE_RUNTIME(UserNetSymbol)
 
  public:
@@ -30,18 +31,16 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
   void ClearExtraLines() override;
   // The sub-network's name (a circuit file's in the netlist form of its port line) and every
   // pin's node, ground included. A circuit file's lines are regenerated here, so a failure is
-  // reported with the netlist. A symbol without a source (from a damaged or foreign file), or
-  // whose source no longer has its pins (a circuit file changed, gone or damaged since it was
-  // chosen), writes no line and reports.
+  // reported with the netlist. A symbol without a source (from a damaged or foreign file), whose
+  // source no longer has its pins (a circuit file changed, gone or damaged since it was
+  // chosen), or whose file gives a network name that another file of the netlist gives, writes
+  // no line and reports.
   void WriteNetLine() override;
   // Writes nothing: a sub-circuit has no SPICE form; one without a source, or whose source no
   // longer fits, says that first.
   int WriteSpiceLines(LineFile& lines, int flag) override;
   bool IsSubCircuit() const override { return true; }
   bool LacksSpiceForm() const override { return HasSource(); }
-  MyStrng GetSourceName() const override { return subName; }
-  // The lines as the netlist writer last prepared them.
-  LineFile GetSubNetworkLines() override { return subLines; }
 
   // Takes the file as source. ownerPath: the file of the circuit the symbol is placed in, which
   // the source must not use. False, reported, when the file cannot be used; the symbol then
@@ -65,9 +64,15 @@ class UserNetSymbol : public MultiPolSymbol, public SubCircuitRole {
 
  private:
   void Init();
-  // The circuit file's netlist into the lines (read and built once per netlist); false,
-  // reported, when it cannot be built, does not fit or uses itself.
-  bool RegenerateLines();
+  // The circuit file's netlist into the lines (read and built once per netlist) as the network
+  // of the name, which becomes the name the netlist knows the file by; false, reported, when it
+  // cannot be built, does not fit, uses itself or clashes with another file.
+  bool RegenerateLines(MyStrng& network);
+  // The netlist text as the network of the name, likewise.
+  bool EnterText(MyStrng& network) const;
+  // The file into the netlist being built as the network of the name (SubNetworks::Enter); a
+  // file that a circuit holding it is, is reported as one that uses itself.
+  SubNetworks::Entry EnterNetwork(MyStrng& network) const;
   void ReportNoSource() const;
   // "Teilschaltung NAME (PATH)" and the reason.
   void ReportUnfit(const MyStrng& reason) const;

@@ -22,6 +22,7 @@
 #include "elements/lumped/GndSymbol.h"
 #include "elements/lumped/ResSymbol.h"
 #include "pf/ui_services.h"
+#include "simulator/ScomFile.h"
 
 namespace {
 
@@ -439,10 +440,10 @@ TEST_F(DataPortTest, FilesThatAreNotTaken) {
   EXPECT_EQ(cr.z01, 30.0f);
 }
 
-// A circuit file "sub.vqe" of the given external nodes (a resistor from node 1 to ground,
-// the others left open), optionally holding sub-circuits of another file (of two pins).
-fs::path WriteCircuit(const std::string& name, int ports, const std::string& uses = {},
-                      int instances = 1) {
+// A circuit file of the given external nodes (a resistor from node 1 to ground, the others
+// left open) holding a two-pin sub-circuit of each file (a circuit file, or a netlist text by its
+// extension ".net").
+fs::path WriteCircuit(const std::string& name, int ports, const std::vector<fs::path>& uses) {
   CVostraneDoc doc;
   for (int i = 1; i <= ports; ++i) {
     const Point at(100, 100 * i);
@@ -453,16 +454,26 @@ fs::path WriteCircuit(const std::string& name, int ports, const std::string& use
   }
   doc.AddSymbol(new ResSymbol(Point(100, 100), Point(200, 100)));
   doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
-  for (int i = 0; i < (uses.empty() ? 0 : instances); ++i) {
-    auto* sub = new UserNetSymbol(Point(500, 500 + 200 * i), Point(600, 500 + 200 * i));
-    sub->sourceKind = 'F';
-    sub->path = MyStrng(uses);
-    sub->subName = MyStrng(fs::path(uses).stem().string());
+  for (size_t i = 0; i < uses.size(); ++i) {
+    const int y = 500 + 200 * static_cast<int>(i);
+    auto* sub = new UserNetSymbol(Point(500, y), Point(600, y));
+    sub->sourceKind = uses[i].extension() == ".net" ? 'N' : 'F';
+    sub->path = MyStrng(uses[i].string());
+    sub->subName = MyStrng(uses[i].stem().string());
+    if (sub->sourceKind == 'N') sub->subLines.ReadFile(sub->path);
     doc.AddSymbol(sub);
   }
   const fs::path file = Scratch() / name;
+  fs::create_directories(file.parent_path());
   doc.OnSaveDocument(file.string());
   return file;
+}
+
+// The same, optionally holding instances of one other circuit file.
+fs::path WriteCircuit(const std::string& name, int ports, const std::string& uses = {},
+                      int instances = 1) {
+  return WriteCircuit(name, ports,
+                      std::vector<fs::path>(uses.empty() ? 0 : instances, fs::path(uses)));
 }
 
 TEST_F(DataPortTest, NetlistSources) {
@@ -504,17 +515,20 @@ TEST_F(DataPortTest, CircuitFileSources) {
   const fs::path six = WriteCircuit("six.vqe", 6);
   const fs::path self = Scratch() / "self.vqe";
   WriteCircuit("self.vqe", 1, self.string());
+  // Holding another file of its own name.
+  const fs::path mid = WriteCircuit("m/mid.vqe", 2, std::vector{WriteCircuit("n/mid.vqe", 2)});
   const struct {
     fs::path file;
     std::string owner;
     bool taken;
-    const char* message;
+    std::string message;
   } kCases[] = {
       // Built, though the simulator takes one- and two-port networks only.
       {three, "", true, "Mehr als zwei externe Knoten"},
       {three, three.string(), false, "Schaltung verwendet sich selbst: three"},
       {self, "", false, "Schaltung verwendet sich selbst: self"},
       {six, "", false, "Teilschaltung mit 6 Anschlüssen, erlaubt sind 1 bis 5: six"},
+      {mid, "", false, "Zwei Dateien ergeben das Netzwerk mid: " + mid.string() + " und "},
       {Scratch() / "none.vqe", "", false, "Datei kann nicht geöffnet werden: "},
   };
   for (const auto& c : kCases) {
@@ -523,7 +537,7 @@ TEST_F(DataPortTest, CircuitFileSources) {
     EXPECT_EQ(s.TakeSource(c.file.string(), c.file.stem().string(), c.owner), c.taken)
         << c.file << c.owner;
     EXPECT_EQ(s.sourceKind, c.taken ? 'F' : 'X');
-    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).Find(c.message) : 1, 1)
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).Find(c.message.c_str()) : 1, 1)
         << c.file << VS_Error::Message(0).ToCString();
     if (!c.taken) continue;
     EXPECT_EQ(s.pinCount, 3);
@@ -633,6 +647,88 @@ TEST_F(DataPortTest, NestedCircuitFilesAreReadOncePerNetlist) {
     for (int k = 0; k <= kLevels; ++k) {
       EXPECT_EQ(std::count(lines.begin(), lines.end(), level(k) + ": 2POR 1 2 "), 1) << k;
     }
+  }
+  VS_Error::ResetQueue();
+}
+
+// One network name, one file, at every level of nesting and for netlist texts alike: two
+// different files of one name, or a sub-circuit named like a circuit that holds it, refuse the
+// netlist with one message naming both files; one file, through whatever path or link, is one
+// network written once (under the name it was met by first), and the netlist reads.
+TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
+  const fs::path a = WriteCircuit("a/part.vqe", 2);
+  const fs::path b = WriteCircuit("b/part.vqe", 2);
+  fs::create_directories(Scratch() / "t");
+  const fs::path text =
+      WriteFile("t/part.net", "*\nBLK\nRES 1 2 R = 100ohm\npart: 2POR 1 2\nEND\n");
+  const std::string helper =
+      "*\nBLK\nRES 1 2 R = 1ohm\nhelper: 2POR 1 2\nEND\n*\nBLK\nhelper 1 2\n";
+  const fs::path one = WriteFile("t/one.net", helper + "one: 2POR 1 2\nEND\n");
+  const fs::path two = WriteFile("t/two.net", helper + "two: 2POR 1 2\nEND\n");
+  const fs::path dash = WriteCircuit("amp-2.vqe", 2);
+  const fs::path underscore = WriteCircuit("amp_2.vqe", 2);
+  fs::path deep = b;
+  for (int k = 1; k <= 3; ++k) {
+    deep = WriteCircuit("d" + std::to_string(k) + ".vqe", 2, std::vector{deep});
+  }
+  const fs::path wrap = WriteCircuit("wrap.vqe", 2, a.string(), 2);
+  const fs::path mid = WriteCircuit("m/mid.vqe", 2, std::vector{WriteCircuit("n/mid.vqe", 2)});
+  const fs::path holder = Scratch() / "part.vqe";
+  fs::create_directories(Scratch() / "link");
+  fs::remove(Scratch() / "link/alias.vqe");
+  fs::create_symlink(a, Scratch() / "link/alias.vqe");
+  fs::create_directories(Scratch() / "hard");
+  fs::remove(Scratch() / "hard/part.vqe");
+  fs::create_hard_link(a, Scratch() / "hard/part.vqe");
+  const auto clash = [](const char* name, const fs::path& first, const fs::path& second) {
+    return std::string("Zwei Dateien ergeben das Netzwerk ") + name + ": " + first.string() +
+           " und " + second.string() + ", eine davon umbenennen";
+  };
+  const struct {
+    std::string outer;
+    std::vector<fs::path> uses;
+    std::string message;                // "" when the netlist is built
+    std::vector<std::string> networks;  // then each defined once, and no other sub-network
+  } kCases[] = {
+      {"folders.vqe", {a, b}, clash("part", a, b), {}},
+      {"text.vqe", {a, text}, clash("part", a, text), {}},
+      {"amp.vqe", {dash, underscore}, clash("amp_2", dash, underscore), {}},
+      {"deep.vqe", {a, deep}, clash("part", a, b), {}},
+      {"part.vqe", {b}, clash("part", holder, b), {}},
+      {"holds.vqe", {mid}, clash("mid", mid, Scratch() / "n/mid.vqe"), {}},
+      {"texts.vqe", {one, two}, clash("helper", one, two), {}},
+      {"nested.vqe", {a, wrap, a}, "", {"part", "wrap"}},
+      {"paths.vqe", {a, Scratch() / "b/../a/part.vqe"}, "", {"part"}},
+      {"linked.vqe", {a, Scratch() / "link/alias.vqe"}, "", {"part"}},
+      {"hard.vqe", {Scratch() / "hard/part.vqe", a}, "", {"part"}},
+      {"same.vqe", {text, text, one}, "", {"part", "helper", "one"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.outer);
+    CVostraneDoc doc;
+    const fs::path outer = WriteCircuit(c.outer, 2, c.uses);
+    ASSERT_TRUE(doc.OnOpenDocument(outer.string()));
+    doc.SetPathName(outer.string());
+    VS_Error::ResetQueue();
+    EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
+    if (!c.message.empty()) {
+      EXPECT_EQ(VS_Error::MessageCount(), 1);
+      EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
+      continue;
+    }
+    EXPECT_EQ(VS_Error::MessageCount(), 0);
+    std::vector<std::string> defined;
+    for (const std::string& line : Lines(doc.GetNetlistLines())) {
+      if (line.find(": 2POR ") != std::string::npos)
+        defined.push_back(line.substr(0, line.find(':')));
+    }
+    std::vector<std::string> expected = c.networks;
+    expected.push_back(fs::path(c.outer).stem().string());
+    EXPECT_EQ(defined, expected);
+    ScomFile reader;
+    reader.SetLines(doc.GetNetlistLines());
+    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", "");
   }
   VS_Error::ResetQueue();
 }

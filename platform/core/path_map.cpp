@@ -1,9 +1,12 @@
 #include "pf/path_map.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pf {
@@ -91,6 +94,15 @@ std::string AbsolutePath(std::string_view name) {
     resolved = resolved.parent_path();
   }
   return resolved.string();
+}
+
+std::string FileKey(std::string_view name) {
+  struct stat info {};
+  if (::stat(MapWindowsPath(name).c_str(), &info) == 0) {
+    // An absolute path starts with '/', so the two kinds of key never meet.
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+  }
+  return AbsolutePath(name);
 }
 
 }  // namespace pf

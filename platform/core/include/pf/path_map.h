@@ -21,6 +21,9 @@ bool IsDrivePath(std::string_view path);
 // above the link's target (lexically it would be another file). Empty when there is no
 // working directory to start from.
 std::string AbsolutePath(std::string_view name);
+// What tells the file a name names from every other, however the name is spelt or linked: its
+// device and inode while it exists (hard links too), else its AbsolutePath.
+std::string FileKey(std::string_view name);
 
 // The folder of the running program, where the files shipped with it lie; empty when the
 // system does not tell.
