@@ -27,7 +27,6 @@ std::unique_ptr<Diagramm> DrawnKind(int code, int width, int height) {
   }
   d->SetBottomLine(0, "Ravilone: lowpass 23:59:59  31.12.2026");
   d->curvesShown = 1;
-  d->picTexCurve = 1;
   d->CreateMarker();
   pf::RecordingDc dc;
   d->Draw(&dc);
@@ -130,7 +129,6 @@ TEST(PicTexExportTest, DenseCurvesStayWithinPdflatexsMemory) {
     }
     d->SetBottomLine(0, "Ravilone: lowpass 23:59:59  31.12.2026");
     d->curvesShown = 1;
-    d->picTexCurve = 1;
     pf::RecordingDc dc;
     d->Draw(&dc);
     const int largest = d->LargestPicTexWidth();
