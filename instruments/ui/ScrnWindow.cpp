@@ -133,7 +133,7 @@ Diagramm* ScrnWindow::SelectDiagram(int code) {
   }
   Prepare(*found);
   current = found;
-  zeroLine = false;
+  noRun = false;
   return current;
 }
 
@@ -148,7 +148,7 @@ Diagramm* ScrnWindow::AdoptCopy(std::unique_ptr<Diagramm> copy) {
   copy->SetRect(GetArea());
   Prepare(*copy);
   current = copy.get();
-  zeroLine = false;
+  noRun = false;
   diagrams.push_back(std::move(copy));
   return current;
 }
@@ -170,7 +170,7 @@ bool ScrnWindow::LayOut(pf::Window& dialog, int firstSpin, int secondSpin) {
 
 void ScrnWindow::ShowZeroLine() {
   if (current == nullptr) return;
-  zeroLine = true;
+  HoldsNoRun();
   constexpr int kPoints = 50;
   current->RecreateCurve(0, kPoints);
   current->SetCurrentCurve(0);
@@ -185,7 +185,7 @@ void ScrnWindow::ShowFirstCurve() const {
 }
 
 bool ScrnWindow::ShowsResult() const {
-  return current != nullptr && !zeroLine && current->ShowsCurves();
+  return current != nullptr && !noRun && current->ShowsCurves();
 }
 
 void ScrnWindow::SetCaptions(const MyStrng& header, const MyStrng& bottom) const {
@@ -254,7 +254,7 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
   ar.CheckCount(count, kMaxDiagrams, 0);
   diagrams.clear();
   current = nullptr;
-  zeroLine = false;
+  noRun = false;
   for (int32_t i = 0; i < count; ++i) {
     MyStrng name;
     name.Serialize(ar);

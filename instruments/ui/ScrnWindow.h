@@ -55,9 +55,12 @@ class ScrnWindow {
   bool LayOut(pf::Window& dialog, int firstSpin, int secondSpin);
   // Curve 0 as 50 points of value 0 across the ten divisions: a screen without data.
   void ShowZeroLine();
+  // What the current diagram's curves hold is no run's (a new instrument's single sample or
+  // line), until another diagram becomes current.
+  void HoldsNoRun() { noRun = true; }
   // Curve 0 shown and drawn.
   void ShowFirstCurve() const;
-  // Whether the current diagram draws a run's result: a curve, other than the zero line.
+  // Whether the current diagram draws a run's result: a curve that holds a run's values.
   bool ShowsResult() const;
   // The current diagram's header names curve 0 (the instrument and its quantity) and its
   // bottom line the circuit and the run, so no placeholder is drawn.
@@ -107,8 +110,8 @@ class ScrnWindow {
   int32_t softTop = 0;
   int32_t softSpacing = 0;
   Diagramm* current = nullptr;
-  // The current diagram's curve is the zero line, no run's.
-  bool zeroLine = false;
+  // The current diagram's curves hold no run's values.
+  bool noRun = false;
   std::vector<std::unique_ptr<Diagramm>> diagrams;
   SweepFreq* sweep = nullptr;
   int32_t picTexWidth = 60;  // mm
