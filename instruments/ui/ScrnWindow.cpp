@@ -170,7 +170,7 @@ bool ScrnWindow::LayOut(pf::Window& dialog, int firstSpin, int secondSpin) {
 
 void ScrnWindow::ShowZeroLine() {
   if (current == nullptr) return;
-  HoldsNoRun();
+  MarkNoRun();
   constexpr int kPoints = 50;
   current->RecreateCurve(0, kPoints);
   current->SetCurrentCurve(0);

@@ -55,9 +55,9 @@ class ScrnWindow {
   bool LayOut(pf::Window& dialog, int firstSpin, int secondSpin);
   // Curve 0 as 50 points of value 0 across the ten divisions: a screen without data.
   void ShowZeroLine();
-  // What the current diagram's curves hold is no run's (a new instrument's single sample or
-  // line), until another diagram becomes current.
-  void HoldsNoRun() { noRun = true; }
+  // The current diagram's curves hold no run's values (a new instrument's single sample or
+  // line) until another diagram becomes current: nothing of them is saved or exported.
+  void MarkNoRun() { noRun = true; }
   // Curve 0 shown and drawn.
   void ShowFirstCurve() const;
   // Whether the current diagram draws a run's result: a curve that holds a run's values.
