@@ -386,22 +386,21 @@ int Diagramm::LargestPicTexWidth() {
 
 void Diagramm::WritePicTex() {
   if (grid) grid->WritePicTex(picTex);
-  if (picTexCurve != 0 && GetCurrentCurve() != nullptr) {
-    DiagKurve* c = GetCurrentCurve();
-    if (name == "RecPlanDiag") {
-      const int byMode = softKeyMode == 'K'   ? 0
-                         : softKeyMode == 'L' ? 1
-                         : softKeyMode == 'G' ? 2
-                                              : -1;
-      c = GetCurve(byMode);
+  if (DrawsCurves()) {
+    int shown = 0;
+    for (int i = 0; i < GetCurveCount(); ++i) shown += ShowsCurve(i) ? 1 : 0;
+    for (int i = 0; i < GetCurveCount(); ++i) {
+      if (ShowsCurve(i)) {
+        curves[static_cast<size_t>(i)]->WritePicTex(
+            picTex, static_cast<size_t>(PicTexFile::kMaxCurvePoints / shown));
+      }
     }
-    if (c != nullptr) c->WritePicTex(picTex);
+    if (plane && planeShown != 0) plane->WritePicTex(picTex);
+    if (loadCircles && loadCirclesShown != 0) loadCircles->WritePicTex(picTex);
+    if (genCircles && genCirclesShown != 0) genCircles->WritePicTex(picTex);
+    if (marker) marker->WritePicTex(picTex);
+    if (freeMarker) freeMarker->WritePicTex(picTex);
   }
-  if (plane && planeShown != 0) plane->WritePicTex(picTex);
-  if (loadCircles && loadCirclesShown != 0) loadCircles->WritePicTex(picTex);
-  if (genCircles && genCirclesShown != 0) genCircles->WritePicTex(picTex);
-  if (marker) marker->WritePicTex(picTex);
-  if (freeMarker) freeMarker->WritePicTex(picTex);
   for (int i = 0; i < kTextLines - 1; ++i) {
     if (OutText* l = Line(headerLines, i)) l->WritePicTex(picTex);
     if (OutText* l = Line(bottomLines, i); l != nullptr && ShowsBottomLine(i)) {

@@ -32,7 +32,6 @@ class SmithPlane;
 // settings; a copy builds its own.
 struct DiagrammSettings {
   // The window sets these directly.
-  int picTexCurve = 0;
   unsigned char curvesShown = 0;
   MyStrng valueUnit;
   MyStrng xUnitText;
@@ -156,8 +155,8 @@ class Diagramm : public Screen, protected DiagrammSettings {
   virtual void RefPosInc();
   virtual void AuxKeyUp();
   virtual void AuxKeyDown();
-  // Grid, curve, overlays, markers, then header lines 1 to 4 and the bottom lines 1 to 4
-  // that the screen shows.
+  // What the screen shows: the grid; while it shows curves, every curve it draws, the
+  // overlays and the markers; then header lines 1 to 4 and the bottom lines 1 to 4.
   virtual void WritePicTex();
   // Whether the screen shows bottom line i + 1 (the logo none).
   virtual bool ShowsBottomLine(int i) const;
@@ -168,6 +167,11 @@ class Diagramm : public Screen, protected DiagrammSettings {
   DiagKurve* GetCurve(int i) const;
   int GetCurveCount() const { return static_cast<int>(curves.size()); }
   DiagKurve* GetCurrentCurve() const { return GetCurve(currentCurve); }
+  // Whether the screen draws curve i: the curves are shown, and it is neither erased nor empty.
+  bool ShowsCurve(int i) const;
+  // Whether the screen shows what its curves hold: the curves are shown and one holds points
+  // (erased ones too: the plane's circle modes show the circles of curves they hide).
+  bool ShowsCurves() const;
   int GetCurrentCurveIndex() const { return currentCurve; }
   void SetCurrentCurve(int i) { currentCurve = i; }
   // Curves 0 to 3, with n points of k columns, labelled by header line i + 2.
@@ -302,7 +306,6 @@ class Diagramm : public Screen, protected DiagrammSettings {
 
   // Settings that the screen window sets directly.
   using DiagrammSettings::curvesShown;
-  using DiagrammSettings::picTexCurve;
   using DiagrammSettings::startFrequency;
   using DiagrammSettings::stopFrequency;
   using DiagrammSettings::valueUnit;
@@ -368,6 +371,8 @@ class Diagramm : public Screen, protected DiagrammSettings {
   int ReadoutLeft(int x) const { return LeftOfSoftLabels(x, kReadoutWidth); }
   // Releases every part (the settings stay).
   void ReleaseParts();
+  // The screen draws the curves, the overlays and the markers (the logo none).
+  bool DrawsCurves() const { return curvesShown != 0 && name != "Logo"; }
 
   PicTexFile picTex;
 

@@ -20,6 +20,19 @@ DiagKurve* Diagramm::GetCurve(int i) const {
   return i >= 0 && i < GetCurveCount() ? curves[static_cast<size_t>(i)].get() : nullptr;
 }
 
+bool Diagramm::ShowsCurve(int i) const {
+  const DiagKurve* c = GetCurve(i);
+  return DrawsCurves() && c != nullptr && c->IsErased() == 0 && c->GetCount() > 0;
+}
+
+bool Diagramm::ShowsCurves() const {
+  if (!DrawsCurves()) return false;
+  for (const auto& c : curves) {
+    if (c->GetCount() > 0) return true;
+  }
+  return false;
+}
+
 std::unique_ptr<DiagKurve> Diagramm::MakeCurve(int i, int n, int k) {
   auto c = std::make_unique<DiagKurve>(owner, this);
   c->SetKind(name);

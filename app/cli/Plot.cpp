@@ -217,7 +217,6 @@ bool LoadCurve(Diagramm& diagram, const std::string& bytes) {
   diagram.ShowCurve(index);
   diagram.SetBottomLine(0, c->GetNetwork() + "  " + c->GetDate());
   diagram.curvesShown = 1;
-  diagram.picTexCurve = 1;
   return true;
 }
 

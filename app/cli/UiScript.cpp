@@ -155,9 +155,7 @@ void ShowScreen(pf::Dialog& window) {
   }
   int curves = 0;
   const Diagramm* d = screen->Current();
-  for (int i = 0; d != nullptr && d->curvesShown != 0 && i < d->GetCurveCount(); ++i) {
-    if (d->GetCurve(i)->IsErased() == 0 && d->GetCurve(i)->GetCount() > 0) ++curves;
-  }
+  for (int i = 0; d != nullptr && i < d->GetCurveCount(); ++i) curves += d->ShowsCurve(i) ? 1 : 0;
   std::printf("Kurven\t%d\n", curves);
 }
 

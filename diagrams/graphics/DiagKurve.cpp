@@ -269,11 +269,14 @@ void DiagKurve::Update() {
       {lo.x - kRepaintMargin, lo.y - kRepaintMargin, hi.x + kRepaintMargin, hi.y + kRepaintMargin});
 }
 
-void DiagKurve::WritePicTex(PicTexFile& f) const {
+void DiagKurve::WritePicTex(PicTexFile& f) const { WritePicTex(f, PicTexFile::kMaxCurvePoints); }
+
+void DiagKurve::WritePicTex(PicTexFile& f, size_t limit) const {
   if (diagram == nullptr || count == 0) return;
+  limit = std::max<size_t>(limit, 2);
   if (style == 'P') {
     const size_t shown = static_cast<size_t>((count - 1) / symbolInterval + 1);
-    const size_t every = OneIn(shown, PicTexFile::kMaxCurvePoints);
+    const size_t every = OneIn(shown, limit);
     if (every > 1) {
       NoteLeftOut(f, "one in " + std::to_string(every) + " of " + std::to_string(shown) +
                          " symbols written");
@@ -295,7 +298,6 @@ void DiagKurve::WritePicTex(PicTexFile& f) const {
     }
     // One in so many traces, so that their ends take at most half the points, and one in so
     // many points of each.
-    const size_t limit = PicTexFile::kMaxCurvePoints;
     const size_t everyTrace = OneIn(traces.size(), limit / 2);
     const auto written = [&](size_t every) {
       size_t n = 0;

@@ -6,6 +6,7 @@
 // instrument streams and as a tab-separated data text on the clipboard.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -87,6 +88,9 @@ class DiagKurve : public DiagBaseElement {
   // Repaints the box of all mapped points.
   void Update() override;
   void WritePicTex(PicTexFile& f) const override;
+  // As WritePicTex, with at most limit points (at least 2): the curves of one picture share
+  // what pdflatex's memory holds.
+  void WritePicTex(PicTexFile& f, size_t limit) const;
   void SetOwner(pf::Window* w) override;
 
   // The text form breaks the x values after the 11th, 21st, ... value. A malformed or

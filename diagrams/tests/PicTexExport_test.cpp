@@ -27,7 +27,6 @@ std::unique_ptr<Diagramm> DrawnKind(int code, int width, int height) {
   }
   d->SetBottomLine(0, "Ravilone: lowpass 23:59:59  31.12.2026");
   d->curvesShown = 1;
-  d->picTexCurve = 1;
   d->CreateMarker();
   pf::RecordingDc dc;
   d->Draw(&dc);
@@ -130,7 +129,6 @@ TEST(PicTexExportTest, DenseCurvesStayWithinPdflatexsMemory) {
     }
     d->SetBottomLine(0, "Ravilone: lowpass 23:59:59  31.12.2026");
     d->curvesShown = 1;
-    d->picTexCurve = 1;
     pf::RecordingDc dc;
     d->Draw(&dc);
     const int largest = d->LargestPicTexWidth();
@@ -144,6 +142,36 @@ TEST(PicTexExportTest, DenseCurvesStayWithinPdflatexsMemory) {
     }
     EXPECT_EQ(leftOut, c.leftOut) << c.what;
   }
+}
+
+// A screen of many dense curves (a plotter's sweep of many steps) writes them all, and together
+// they stay within pdflatex's memory: each curve writes its share of the points.
+TEST(PicTexExportTest, ManyCurvesShareWhatThePictureHolds) {
+  pf::Headless headless;
+  RegisterRectDiagrams();
+  constexpr int kCurves = 30;
+  constexpr int kPoints = 3000;
+  std::unique_ptr<Diagramm> d = DiagramKinds::Global().Find(13)->create(nullptr, 0, 0, 600, 450);
+  d->CreateCurves(kCurves, kPoints);
+  for (int c = 0; c < kCurves; ++c) {
+    d->SetCurrentCurve(c);
+    for (int i = 0; i < kPoints; ++i) {
+      d->AppendPoint(d->GetXScale() * 10.0f * static_cast<float>(i) / kPoints - d->GetXScale() * 5.0f,
+                     i % 2 == 0 ? 1e6f : -1e6f);
+    }
+  }
+  d->curvesShown = 1;
+  pf::RecordingDc dc;
+  d->Draw(&dc);
+  d->MakePicTex(d->LargestPicTexWidth());
+  const std::vector<std::string> lines = PicTexLines(d->GetPicTex());
+  EXPECT_LE(PiCTeXDots(lines), PicTexFile::kDotBudget);
+  EXPECT_EQ(BeyondTeX(lines), "");
+  int notes = 0;
+  for (const std::string& line : lines) {
+    notes += line.find("pdflatex's memory holds no more dots") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(notes, kCurves) << "each curve says what it left out";
 }
 
 }  // namespace

@@ -183,7 +183,6 @@ TEST(LinTimeDiagTest, EyeModeFoldsTwoBitPeriodsIntoOneTrace) {
     EXPECT_GE(call.points[1].x, call.points[0].x) << call.ToString();
   }
   EXPECT_EQ(lines, 38);
-  d.picTexCurve = 1;
   d.SetPicTexFileName((testing::TempDir() + "eye.tex").c_str());
   ASSERT_TRUE(d.ExportPicTex(80));
   int plots = 0;
@@ -512,7 +511,7 @@ TEST(RectDiagTest, PicTexOfALogMagDiagram) {
   d.CreateCurve(0, 2, 1);
   d.GetCurve(0)->Append(1e9f, 0.0f, 0.0f);
   d.GetCurve(0)->Append(2e10f, -60.0f, 0.0f);
-  d.picTexCurve = 1;
+  d.curvesShown = 1;
   const std::string path = testing::TempDir() + "logmag.tex";
   d.SetPicTexFileName(path.c_str());
   ASSERT_TRUE(d.ExportPicTex(80));

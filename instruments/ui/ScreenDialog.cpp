@@ -31,6 +31,10 @@ void ScreenDialog::ToggleMarker() {
 void ScreenDialog::CopyScreen() {
   Diagramm* d = screen.Current();
   if (d == nullptr) return;
+  if (!screen.ShowsResult()) {
+    RefuseWithoutResults();
+    return;
+  }
   d->CopyToClipboard();
   MessageBox("Bildschirm ins Clipboard kopiert", GetWindowText());
 }
@@ -38,6 +42,10 @@ void ScreenDialog::CopyScreen() {
 void ScreenDialog::CopyData() {
   Diagramm* d = screen.Current();
   if (d == nullptr) return;
+  if (!screen.ShowsResult()) {
+    RefuseWithoutResults();
+    return;
+  }
   d->CopyCurveDataToClipboard();
   MessageBox("Daten ins Clipboard kopiert", GetWindowText());
 }

@@ -20,7 +20,8 @@ class ScreenDialog : public pf::Dialog {
  protected:
   // The marker key: deletes the marker when there is one, else creates it.
   void ToggleMarker();
-  // The screen's picture, then its curve's data, to the clipboard, each with its message.
+  // The screen's picture, then its curve's data, to the clipboard, each with its message;
+  // refused while the screen shows no run's result.
   void CopyScreen();
   void CopyData();
   // Redraws the screen after a key.

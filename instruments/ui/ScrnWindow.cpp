@@ -65,6 +65,12 @@ MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date) {
   return caption;
 }
 
+void RefuseWithoutResults() {
+  pf::TheUiServices().Beep(pf::BeepKind::Warning);
+  pf::TheUiServices().MessageBox("Keine Ergebnisse vorhanden", "Achtung", pf::MsgButtons::Ok,
+                                 pf::MsgIcon::None);
+}
+
 void ScrnWindow::SetParent(pf::Window* window) {
   parent = window;
   for (auto& d : diagrams) d->SetOwner(window);
@@ -127,6 +133,7 @@ Diagramm* ScrnWindow::SelectDiagram(int code) {
   }
   Prepare(*found);
   current = found;
+  noRun = false;
   return current;
 }
 
@@ -141,6 +148,7 @@ Diagramm* ScrnWindow::AdoptCopy(std::unique_ptr<Diagramm> copy) {
   copy->SetRect(GetArea());
   Prepare(*copy);
   current = copy.get();
+  noRun = false;
   diagrams.push_back(std::move(copy));
   return current;
 }
@@ -160,8 +168,9 @@ bool ScrnWindow::LayOut(pf::Window& dialog, int firstSpin, int secondSpin) {
   return true;
 }
 
-void ScrnWindow::ShowZeroLine() const {
+void ScrnWindow::ShowZeroLine() {
   if (current == nullptr) return;
+  MarkNoRun();
   constexpr int kPoints = 50;
   current->RecreateCurve(0, kPoints);
   current->SetCurrentCurve(0);
@@ -172,8 +181,11 @@ void ScrnWindow::ShowZeroLine() const {
 void ScrnWindow::ShowFirstCurve() const {
   if (current == nullptr) return;
   current->SetCurveVisible(0);
-  current->picTexCurve = 1;
   current->curvesShown = 1;
+}
+
+bool ScrnWindow::ShowsResult() const {
+  return current != nullptr && !noRun && current->ShowsCurves();
 }
 
 void ScrnWindow::SetCaptions(const MyStrng& header, const MyStrng& bottom) const {
@@ -242,6 +254,7 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
   ar.CheckCount(count, kMaxDiagrams, 0);
   diagrams.clear();
   current = nullptr;
+  noRun = false;
   for (int32_t i = 0; i < count; ++i) {
     MyStrng name;
     name.Serialize(ar);
@@ -265,7 +278,10 @@ void ScrnWindow::Serialize(pf::Archive& ar) {
 }
 
 void ScrnWindow::ExportPicTex() {
-  if (current == nullptr) return;
+  if (!ShowsResult()) {
+    RefuseWithoutResults();
+    return;
+  }
   // Drawing sets the header's and the labels' texts, which a screen not drawn since its run
   // lacks, at their places on the screen.
   pf::CairoRecordingDc scratch;

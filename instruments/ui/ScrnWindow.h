@@ -23,6 +23,9 @@ class SweepFreq;
 MyStrng RunTimeStamp();
 // A screen's bottom line for a run: its simulator ("Spice: " or "Ravilone: "), title and date.
 MyStrng RunCaption(bool spice, const MyStrng& title, const MyStrng& date);
+// The one answer to a save, copy or export that has no run's result: a beep and "Keine
+// Ergebnisse vorhanden", before any file is asked for.
+void RefuseWithoutResults();
 
 class ScrnWindow {
  public:
@@ -51,9 +54,14 @@ class ScrnWindow {
   // by the second spin's distance. The dialog becomes the parent; false without the controls.
   bool LayOut(pf::Window& dialog, int firstSpin, int secondSpin);
   // Curve 0 as 50 points of value 0 across the ten divisions: a screen without data.
-  void ShowZeroLine() const;
-  // Curve 0 shown, in the PiCTeX output and drawn.
+  void ShowZeroLine();
+  // The current diagram's curves hold no run's values (a new instrument's single sample or
+  // line) until another diagram becomes current: nothing of them is saved or exported.
+  void MarkNoRun() { noRun = true; }
+  // Curve 0 shown and drawn.
   void ShowFirstCurve() const;
+  // Whether the current diagram draws a run's result: a curve that holds a run's values.
+  bool ShowsResult() const;
   // The current diagram's header names curve 0 (the instrument and its quantity) and its
   // bottom line the circuit and the run, so no placeholder is drawn.
   void SetCaptions(const MyStrng& header, const MyStrng& bottom) const;
@@ -81,7 +89,8 @@ class ScrnWindow {
   // No diagram of the screen draws its curves until one is shown again.
   void HideCurves() const;
   // Asks width (up to the diagram's largest) and font size, then a file name, and writes the
-  // current diagram, drawn first for its texts; nothing without one or on Cancel.
+  // current diagram, drawn first for its texts; nothing on Cancel. Refused, before anything is
+  // asked, while the screen shows no run's result.
   void ExportPicTex();
 
   // Area, soft-label place, then each diagram as kind name and archive. Throws
@@ -101,6 +110,8 @@ class ScrnWindow {
   int32_t softTop = 0;
   int32_t softSpacing = 0;
   Diagramm* current = nullptr;
+  // The current diagram's curves hold no run's values.
+  bool noRun = false;
   std::vector<std::unique_ptr<Diagramm>> diagrams;
   SweepFreq* sweep = nullptr;
   int32_t picTexWidth = 60;  // mm

@@ -70,6 +70,8 @@ void SpecAnaDialog::FillBuiltIn() {
   }
   screen.ShowFirstCurve();
   d->SetSpectrumStyle();
+  // A new analyser's signal is a single line of nothing; every run leaves more.
+  if (v.GetSize() <= 1) screen.MarkNoRun();
 }
 
 void SpecAnaDialog::FillSpice() {

@@ -487,8 +487,7 @@ void TNetAnalyzer::StepCircles(bool next) {
 
 void TNetAnalyzer::CopyResultTable() {
   if (!HasResults()) {
-    pf::TheUiServices().Beep(pf::BeepKind::Warning);
-    Message("Keine Ergebnisse vorhanden", "Achtung");
+    RefuseWithoutResults();
     return;
   }
   char letter = 'S';
@@ -557,6 +556,10 @@ void TNetAnalyzer::OnGenerator() {
 void TNetAnalyzer::CopyScreen() {
   Diagramm* d = screen.Current();
   if (running != 0 || d == nullptr) return;
+  if (!screen.ShowsResult()) {
+    RefuseWithoutResults();
+    return;
+  }
   d->CopyToClipboard();
   Message("Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.", "Bildschirm");
 }
@@ -571,6 +574,11 @@ constexpr const char* kCurveFilter = "Kurven Format (*.kur)|*.kur";
 void TNetAnalyzer::SaveCurve() {
   Diagramm* d = screen.Current();
   if (running != 0 || d == nullptr) return;
+  // The file gets the curve the circuit keeps too: a run's or none.
+  if (ShownCurve() == nullptr) {
+    RefuseWithoutResults();
+    return;
+  }
   const MyStrng name = netName + d->GetTypeName() + d->GetCurrentCurveName().GetNextToken();
   pf::FileDialog dialog(false, kCurveExtension, name.ToCString(),
                         pf::kOfnOverwritePrompt | pf::kOfnPathMustExist, kCurveFilter);
@@ -592,6 +600,11 @@ void TNetAnalyzer::LoadCurve() {
                         pf::kOfnPathMustExist | pf::kOfnFileMustExist,
                         kCurveFilter);
   if (dialog.DoModal() != pf::kIdOk) return;
+  // Beside a loaded curve, a screen that showed no run's result keeps showing none: its own
+  // curves hold no run's values, and the next sweep fills them anew.
+  if (!screen.ShowsResult()) {
+    for (int i = 0; i < d->GetCurveCount(); ++i) d->RecreateCurve(i, 0);
+  }
   const VS_ErrorMark mark;
   pf::InputFile in(dialog.GetPathName(), DiagKurve::kMaxFileBytes);
   bool loaded = false;

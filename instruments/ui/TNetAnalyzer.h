@@ -64,7 +64,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void StepCircles(bool next);
   void ShowError();
 
-  // The panel's commands; each does nothing while a sweep runs.
+  // The panel's commands; each does nothing while a sweep runs. "Screen", "Save" and the
+  // PiCTeX export are refused while the screen shows no run's result.
   void OnParameter();
   void OnFormat();
   void OnFrequency();
@@ -131,7 +132,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   void UpdateBottomLine();
   // The current curve takes the network and the time of the run whose results it shows.
   void NameRun(Diagramm& d);
-  // Curve 0 of the current diagram while it shows points; the one the record keeps.
+  // Curve 0 of the current diagram while it shows points; the one the record keeps and "Save"
+  // writes.
   DiagKurve* ShownCurve() const;
   // One point of the fill table (Redraw) or of the sweep.
   void PointValue(int point, bool asRedraw, float& x, float& y) const;

@@ -68,6 +68,7 @@ string(CONCAT script
        "open back\\vna.vqe\n"
        "edit VNA1\n"
        "window 132\n"
+       "  click 1017\n"
        "  file back\\s21.kur\n"
        "  click 1026\n"
        "end\n")

@@ -52,6 +52,7 @@ string(CONCAT script
        "open C:\\vna\\vna.vqe\n"
        "edit VNA1\n"
        "window 132\n"
+       "  click 1017\n"
        "  file C:\\curves\\s21.kur\n"
        "  click 1026\n"
        "  file C:\\..\\curves\\s21.kur\n"

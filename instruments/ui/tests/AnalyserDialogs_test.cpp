@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "basics/LineFile.h"
 #include "basics/VS_Error.h"
 #include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/VecNetAnaDialog.h"
@@ -18,6 +20,7 @@
 #include "pf/headless.h"
 #include "platform/core/tests/temp_dir.h"
 #include "resources/AnalyserIds.h"
+#include "resources/ScreenIds.h"
 
 namespace {
 
@@ -43,6 +46,11 @@ class Panel : public ::testing::Test {
   static int SelectedField(DialogDriver& d) {
     const auto* edit = dynamic_cast<const pf::Edit*>(d.GetDialog().GetFocusedWindow());
     return edit != nullptr && edit->IsAllSelected() ? edit->GetDlgCtrlID() : 0;
+  }
+
+  static std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   std::vector<std::string> Boxes() {
@@ -366,8 +374,12 @@ TEST_F(Panel, ShowsTheAnalysersIcon) {
   EXPECT_EQ(icon.GetPixel(0, 0), pf::Rgb(255, 255, 255));
 }
 
-// The screen goes to the clipboard as a picture; a curve file that is not one is refused
-// with a beep and leaves no message queued; a saved curve loads again.
+// Only a run's result is saved or exported: before a sweep, after one whose range was changed,
+// and beside a loaded curve, "Screen", "Save" and "PicTex" say so once, before asking for
+// anything, and the clipboard and the files stay as they were. After a sweep the screen goes to
+// the clipboard as a picture; a curve file that is not one is refused with a beep and leaves no
+// message queued; a saved curve loads again, and beside it the screen's picture may go, the
+// panel's own curve of no run not into a file.
 TEST_F(Panel, ScreenAndCurveFiles) {
   const pf::test::TempDir files;
   // The file dialogs move the working folder into it.
@@ -377,43 +389,72 @@ TEST_F(Panel, ScreenAndCurveFiles) {
   { std::ofstream(bad) << "keine Kurve"; }
   window->Screen().SelectDiagram(0);
   DialogDriver panel(headless, *window);
+  const auto press = [&](int key, const char* file) {
+    if (file != nullptr) headless.Ui().QueueFileAnswer(file);
+    panel.Click(key);
+  };
+  const auto sweep = [&] {
+    LineFile lines;
+    for (const char* l : {"BLK", "RES 1 2 R = 22ohm", "CAP 2 C = 3pF", "IND 2 3 L = 8nH",
+                          "ZWEITOR: 2POR 1 3 ", "END"}) {
+      lines.AddLine(l);
+    }
+    ASSERT_TRUE(window->RequestStart());
+    window->Measure(lines);
+  };
+  const auto newRange = [&] {
+    headless.ExpectDialog(freq_ids::kTemplate, [](DialogDriver& d) {
+      d.Type(freq_ids::kStart, "0.5GHz");
+      d.Ok();
+    });
+    panel.Click(analyser_ids::kFrequency);
+  };
+  const auto pictex = [&] {
+    headless.ExpectDialog(pictex_ids::kTemplate, [](DialogDriver& d) { d.Cancel(); });
+    panel.Click(analyser_ids::kPicTex);
+  };
+  const char* none = "Achtung: Keine Ergebnisse vorhanden";
+  const char* copied =
+      "Bildschirm: Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.";
   const struct {
     const char* what;
     std::function<void()> act;
     const char* box;
     size_t beeps;
+    size_t fileDialogs;
   } steps[] = {
-      {"screen", [&] { panel.Click(analyser_ids::kScreenCopy); },
-       "Bildschirm: Bildschirm wurde ins Clipboard kopiert.\r\nWeiter z.B. in Paintbrush.", 0},
-      {"load bad",
-       [&] {
-         headless.Ui().QueueFileAnswer(bad);
-         panel.Click(analyser_ids::kLoad);
-       },
-       "Fehler: Kurve konnte nicht geladen werden", 1},
-      {"save",
-       [&] {
-         headless.Ui().QueueFileAnswer(good);
-         panel.Click(analyser_ids::kSave);
-       },
-       nullptr, 0},
-      {"load saved",
-       [&] {
-         headless.Ui().QueueFileAnswer(good);
-         panel.Click(analyser_ids::kLoad);
-       },
-       nullptr, 0},
+      {"screen before a sweep", [&] { press(analyser_ids::kScreenCopy, nullptr); }, none, 1, 0},
+      {"save before a sweep", [&] { press(analyser_ids::kSave, nullptr); }, none, 1, 0},
+      {"pictex before a sweep", [&] { press(analyser_ids::kPicTex, nullptr); }, none, 1, 0},
+      {"load bad", [&] { press(analyser_ids::kLoad, bad.c_str()); },
+       "Fehler: Kurve konnte nicht geladen werden", 1, 1},
+      {"sweep", sweep, nullptr, 0, 0},
+      {"screen", [&] { press(analyser_ids::kScreenCopy, nullptr); }, copied, 0, 0},
+      {"save", [&] { press(analyser_ids::kSave, good.c_str()); }, nullptr, 0, 1},
+      {"pictex", pictex, nullptr, 0, 0},
+      {"new range", newRange, nullptr, 0, 0},
+      {"save after a new range", [&] { press(analyser_ids::kSave, nullptr); }, none, 1, 0},
+      {"pictex after a new range", [&] { press(analyser_ids::kPicTex, nullptr); }, none, 1, 0},
+      {"load saved", [&] { press(analyser_ids::kLoad, good.c_str()); }, nullptr, 0, 1},
+      {"save beside the loaded", [&] { press(analyser_ids::kSave, nullptr); }, none, 1, 0},
+      {"screen beside the loaded", [&] { press(analyser_ids::kScreenCopy, nullptr); }, copied, 0,
+       0},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.what);
     headless.Ui().Reset();
+    pf::TheClipboard().Empty();
+    const std::string before = std::filesystem::exists(good) ? ReadAll(good) : "";
     s.act();
     EXPECT_EQ(Boxes(),
               s.box != nullptr ? std::vector<std::string>{s.box} : std::vector<std::string>{});
     EXPECT_EQ(headless.Ui().Beeps().size(), s.beeps);
+    EXPECT_EQ(headless.Ui().FileDialogs().size(), s.fileDialogs);
+    EXPECT_EQ(headless.PendingScripts(), 0);
     EXPECT_EQ(VS_Error::MessageCount(), 0);
+    EXPECT_EQ(pf::TheClipboard().GetBitmap().has_value(), s.box == copied);
+    if (s.box == none) EXPECT_EQ(std::filesystem::exists(good) ? ReadAll(good) : "", before);
   }
-  EXPECT_TRUE(pf::TheClipboard().GetBitmap().has_value());
   EXPECT_TRUE(std::filesystem::exists(good));
 }
 

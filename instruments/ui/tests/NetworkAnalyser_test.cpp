@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <sstream>
@@ -11,11 +12,14 @@
 #include "basics/VS_Error.h"
 #include "basics/WertMitDim.h"
 #include "diagrams/graphics/DiagKurve.h"
+#include "diagrams/graphics/DiagramMapping.h"
 #include "diagrams/graphics/DiagramMarker.h"
+#include "diagrams/tests/PicTexLines.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/archive.h"
 #include "pf/headless.h"
+#include "pf/recording_dc.h"
 #include "resources/AnalyserIds.h"
 #include "resources/ScreenIds.h"
 #include "simulator/NetContext.h"
@@ -573,7 +577,10 @@ TEST(ScrnWindow, PicTexOffersTheScreensLargestWidthAndWritesItsTexts) {
     ScrnWindow screen(nullptr);
     screen.SetArea(area);
     Diagramm* d = screen.SelectDiagram(0);
-    screen.ShowZeroLine();
+    d->RecreateCurve(0, 2);
+    d->SetCurrentCurve(0);
+    d->AppendPoint(1e9f, 0.0f);
+    d->AppendPoint(2e10f, -60.0f);
     screen.ShowFirstCurve();
     screen.SetCaptions("S21", "Ravilone: lowpass 1:2:3  4.5.2026");
     d->SetLabel1Text("1GHz");
@@ -600,6 +607,100 @@ TEST(ScrnWindow, PicTexOffersTheScreensLargestWidthAndWritesItsTexts) {
     EXPECT_NE(text.find("LogMag  \\textgreater{}REF:"), std::string::npos) << text;
     EXPECT_NE(text.find("Ravilone: lowpass"), std::string::npos);
     EXPECT_EQ(text.find("Unbekannt"), std::string::npos) << text;
+  }
+}
+
+// What a PiCTeX picture draws, in millimetres: the vertices of its point lists and its single
+// \plot lines, and the rules it sets along the axes.
+class PictureGeometry {
+ public:
+  explicit PictureGeometry(const std::vector<std::string>& lines) {
+    bool inPlot = false;
+    for (const std::string& line : lines) {
+      float a = 0, b = 0, c = 0;
+      if (std::sscanf(line.c_str(), "\\put {\\vrule width .4pt height %fmm} [B] at %f %f", &a, &b,
+                      &c) == 3) {
+        rules.push_back({b, c, b, c + a});
+      } else if (std::sscanf(line.c_str(), "\\put {\\vrule width %fmm height .4pt} [l] at %f %f",
+                             &a, &b, &c) == 3) {
+        rules.push_back({b, c, b + a, c});
+      }
+      size_t at = 0;
+      if (line.rfind("\\plot ", 0) == 0) {
+        inPlot = true;
+        at = 6;
+      }
+      if (!inPlot) continue;
+      std::istringstream numbers(line.substr(at));
+      for (float x = 0, y = 0; numbers >> x >> y;) vertices.push_back({x, y});
+      inPlot = line.find('/') == std::string::npos;
+    }
+  }
+
+  // Whether the picture draws through the point, to the hundredth of a millimetre it writes.
+  bool Draws(float x, float y) const {
+    constexpr float kTolerance = 0.006f;
+    for (const auto& [vx, vy] : vertices) {
+      if (std::fabs(vx - x) <= kTolerance && std::fabs(vy - y) <= kTolerance) return true;
+    }
+    for (const Rule& r : rules) {
+      if (x >= r.left - kTolerance && x <= r.right + kTolerance && y >= r.bottom - kTolerance &&
+          y <= r.top + kTolerance) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  struct Rule {
+    float left, bottom, right, top;
+  };
+  std::vector<std::pair<float, float>> vertices;
+  std::vector<Rule> rules;
+};
+
+// In every format the picture of "PicTex" draws through every point of every curve the screen
+// draws after a sweep, as it draws the grid and the texts.
+TEST(ScrnWindow, PicTexHoldsTheCurvesTheScreenShowsInEveryFormat) {
+  pf::Headless headless;
+  VecNetAnaSymbol symbol;
+  ASSERT_TRUE(symbol.EditDialog(nullptr));
+  auto* window = dynamic_cast<VecNetAnaDialog*>(symbol.GetWindow());
+  ASSERT_NE(window, nullptr);
+  window->index = 2;
+  const LineFile bandPass = Lines({"BLK", "IND 1 2 L = 6nH", "CAP 2 3 C = 1.5pF",
+                                   "CAP 3 C = 2.2pF", "IND 3 L = 3nH", "RES 3 4 R = 10ohm",
+                                   "BANDPASS: 2POR 1 4 ", "END"});
+  for (int format = TNetAnalyzer::kLogMag; format <= TNetAnalyzer::kLinImag; ++format) {
+    // As the format dialog sets it: the panel opens on the logo, in the format of the first sweep.
+    if (format != window->format) window->SetFormat(format);
+    ASSERT_TRUE(window->RequestStart());
+    window->Measure(bandPass);
+    Diagramm* d = window->Screen().Current();
+    ASSERT_NE(d, nullptr);
+    SCOPED_TRACE(d->GetTypeName().ToCString());
+    ASSERT_NE(d->curvesShown, 0);
+    pf::RecordingDc drawn;
+    d->Draw(&drawn);
+    d->MakePicTex(80);
+    const PictureGeometry picture(PicTexLines(d->GetPicTex()));
+    int curves = 0;
+    for (int i = 0; i < d->GetCurveCount(); ++i) {
+      const DiagKurve* c = d->GetCurve(i);
+      if (c->IsErased() != 0 || c->GetCount() == 0) continue;
+      ++curves;
+      int missing = 0;
+      for (int p = 0; p < c->GetCount(); ++p) {
+        const pf::Point px = MapValue(*d, c->GetX(p), c->GetY1(p));
+        missing += picture.Draws(d->GetPicTex().X(static_cast<float>(px.x)),
+                                 d->GetPicTex().Y(static_cast<float>(px.y)))
+                       ? 0
+                       : 1;
+      }
+      EXPECT_EQ(missing, 0) << "curve " << i << " of " << c->GetCount() << " points";
+    }
+    EXPECT_GE(curves, 1);
   }
 }
 

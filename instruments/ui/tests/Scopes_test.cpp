@@ -24,6 +24,7 @@
 #include "instruments/ui/SpecAnaSymbol.h"
 #include "instruments/models/SpecAnaElement.h"
 #include "pf/archive.h"
+#include "pf/clipboard.h"
 #include "pf/headless.h"
 #include "pf/path_map.h"
 #include "pf/recording_dc.h"
@@ -862,6 +863,78 @@ TEST_F(ScopeWindowTest, PlotterSetUpFirstThenThePlotWithItsRanges) {
   EXPECT_EQ(plotter.y.range, -12);
   EXPECT_EQ(yText, "pV");
   EXPECT_EQ(plotter.freshScreen, 0);
+}
+
+// A screen that shows no run's result (the zero line, a spectrum of no lines, a plotter before
+// its run) is neither copied nor written: each key says so once and asks for nothing, and the
+// clipboard keeps what it held. A run's result is.
+TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
+  OsziSymbol freshOszi;
+  OsziSymbol ranOszi;
+  ranOszi.timeSignal = RealSignal(RVektor(8));
+  ranOszi.timeSignal.dt = 1e-9;
+  SpecAnaSymbol freshAnalyser;
+  SpecAnaSymbol ranAnalyser;
+  FakeMaster master;
+  ranAnalyser.BeginMeasurement(master);
+  PlotterSymbol freshPlotter;
+  freshPlotter.setUpPending = 0;
+  PlotterSymbol ranPlotter;
+  ranPlotter.setUpPending = 0;
+  ranPlotter.curveCount = 2;
+  ranPlotter.pointsPerCurve = 3;
+  ranPlotter.x.values = RVektor(6);
+  ranPlotter.y.values = RVektor(6);
+  for (int32_t i = 0; i < 6; ++i) ranPlotter.x.values[i] = ranPlotter.y.values[i] = i;
+  const char* none = "Achtung: Keine Ergebnisse vorhanden";
+  const struct {
+    const char* what;
+    NetSymbol* symbol;
+    int window;
+    int key;
+    const char* box;  // nullptr: the PiCTeX dialog opens
+    bool copied;
+  } cases[] = {
+      {"oscilloscope, screen, no run", &freshOszi, oszi_ids::kTemplate, oszi_ids::kScreenCopy,
+       none, false},
+      {"oscilloscope, PiCTeX, no run", &freshOszi, oszi_ids::kTemplate, oszi_ids::kPicTex, none,
+       false},
+      {"oscilloscope, screen", &ranOszi, oszi_ids::kTemplate, oszi_ids::kScreenCopy,
+       "Oszi: Bildschirm ins Clipboard kopiert", true},
+      {"oscilloscope, PiCTeX", &ranOszi, oszi_ids::kTemplate, oszi_ids::kPicTex, nullptr, false},
+      {"spectrum analyser, screen, no run", &freshAnalyser, specana_ids::kTemplate,
+       specana_ids::kScreenCopy, none, false},
+      {"spectrum analyser, screen", &ranAnalyser, specana_ids::kTemplate,
+       specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
+      {"plotter, screen, no run", &freshPlotter, plotter_ids::kTemplate,
+       plotter_ids::kScreenCopy, none, false},
+      {"plotter, data, no run", &freshPlotter, plotter_ids::kTemplate, plotter_ids::kDataCopy,
+       none, false},
+      {"plotter, screen", &ranPlotter, plotter_ids::kTemplate, plotter_ids::kScreenCopy,
+       "Plot: Bildschirm ins Clipboard kopiert", true},
+      {"plotter, data", &ranPlotter, plotter_ids::kTemplate, plotter_ids::kDataCopy,
+       "Plot: Daten ins Clipboard kopiert", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    headless.Ui().Reset();
+    pf::TheClipboard().SetText("vorher");
+    headless.ExpectDialog(c.window, [&c](pf::DialogDriver& d) {
+      d.Click(c.key);
+      d.Cancel();
+    });
+    if (c.box == nullptr) {
+      headless.ExpectDialog(pictex_ids::kTemplate, [](pf::DialogDriver& d) { d.Cancel(); });
+    }
+    c.symbol->EditDialog(nullptr);
+    EXPECT_EQ(headless.PendingScripts(), 0);
+    std::vector<std::string> boxes;
+    for (const auto& m : headless.Ui().Messages()) boxes.push_back(m.caption + ": " + m.text);
+    EXPECT_EQ(boxes, c.box != nullptr ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+    EXPECT_EQ(headless.Ui().Beeps().size(), c.box == none ? 1u : 0u);
+    EXPECT_TRUE(headless.Ui().FileDialogs().empty());
+    EXPECT_EQ(pf::TheClipboard().GetText() == "vorher", !c.copied);
+  }
 }
 
 }  // namespace
