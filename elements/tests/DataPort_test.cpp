@@ -694,6 +694,7 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
       {"text.vqe", {a, text}, clash("part", a, text), {}},
       {"amp.vqe", {dash, underscore}, clash("amp_2", dash, underscore), {}},
       {"deep.vqe", {a, deep}, clash("part", a, b), {}},
+      {"deeps.vqe", {a, deep, deep}, clash("part", a, b), {}},
       {"part.vqe", {b}, clash("part", holder, b), {}},
       {"holds.vqe", {mid}, clash("mid", mid, Scratch() / "n/mid.vqe"), {}},
       {"texts.vqe", {one, two}, clash("helper", one, two), {}},
