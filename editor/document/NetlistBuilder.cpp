@@ -66,22 +66,25 @@ bool IsNameChar(char c) {
          c == '-' || c == '+' || c == '_';
 }
 
-// The line with each whole word that the table renames replaced.
-MyStrng Renamed(const MyStrng& line, const std::map<std::string, std::string>& renamed) {
+// The line with the word that names a table renamed, when the table renames it: a DATA
+// entry's label is its first word, and an element names its table or substrate last.
+MyStrng Renamed(const MyStrng& line, bool inData,
+                const std::map<std::string, std::string>& renamed) {
   const std::string text = line.ToCString();
-  std::string out;
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
+  size_t begin = 0;
+  size_t end = 0;
+  if (inData) {
+    begin = std::min(text.find_first_not_of(' '), text.size());
+    end = begin;
     while (end < text.size() && IsNameChar(text[end])) ++end;
-    if (end == i) {
-      out += text[i++];
-      continue;
-    }
-    const auto hit = renamed.find(text.substr(i, end - i));
-    out += hit == renamed.end() ? text.substr(i, end - i) : hit->second;
-    i = end;
+  } else {
+    end = text.find_last_not_of(' ') + 1;  // 0 for a blank line
+    begin = end;
+    while (begin > 0 && IsNameChar(text[begin - 1])) --begin;
   }
-  return MyStrng(out);
+  const auto hit = renamed.find(text.substr(begin, end - begin));
+  if (hit == renamed.end()) return line;
+  return MyStrng(text.substr(0, begin) + hit->second + text.substr(end));
 }
 
 // Calls visit for each line of the sub-network, telling whether it stands in its DATA block.
@@ -120,7 +123,7 @@ void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data,
     taken.insert(free);
   }
   ForEachLine(sub, [&](const MyStrng& line, bool inData) {
-    (inData ? data : body).AddLine(renamed.empty() ? line : Renamed(line, renamed));
+    (inData ? data : body).AddLine(renamed.empty() ? line : Renamed(line, inData, renamed));
   });
 }
 
