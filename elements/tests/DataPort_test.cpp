@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -825,23 +826,20 @@ TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
   };
   const fs::path first = inner("inner.vqe", "1 0.5 0");
   const fs::path second = inner("other.vqe", "3 0.125 0");
-  const std::vector<std::string> one = {"D1:  S 2", "# GHz S MA R 50", "1GHz 0.5 0"};
-  const std::vector<std::string> ownD2 = {"D2:  S 2", "# GHz S MA R 50", "2GHz 0.25 0"};
-  const std::vector<std::string> ownD1 = {"D1:  S 2", "# GHz S MA R 50", "2GHz 0.25 0"};
-  const std::vector<std::string> oneAs2 = {"D1_2:  S 2", "# GHz S MA R 50", "1GHz 0.5 0"};
-  const std::vector<std::string> otherAs2 = {"D1_2:  S 2", "# GHz S MA R 50", "3GHz 0.125 0"};
-  const std::vector<std::string> otherAs3 = {"D1_3:  S 2", "# GHz S MA R 50", "3GHz 0.125 0"};
   const struct {
-    const char* own;  // the outer circuit's table; "" for none
+    const char* own;  // the outer circuit's table (its row at 2 GHz); "" for none
     std::vector<fs::path> uses;
-    std::vector<std::vector<std::string>> tables;
+    std::vector<std::pair<std::string, std::string>> tables;  // name, row
     std::vector<std::string> calls;  // the sub-networks' lines that use them, in order
   } kCases[] = {
-      {"", {first}, {one}, {"ONE 1 D1"}},
-      {"D2", {first}, {ownD2, one}, {"ONE 1 D1"}},
-      {"D1", {first}, {ownD1, oneAs2}, {"ONE 1 D1_2"}},
-      {"", {first, second}, {one, otherAs2}, {"ONE 1 D1", "ONE 1 D1_2"}},
-      {"D1", {first, second, first}, {ownD1, oneAs2, otherAs3}, {"ONE 1 D1_2", "ONE 1 D1_3"}},
+      {"", {first}, {{"D1", "1GHz 0.5 0"}}, {"ONE 1 D1"}},
+      {"D2", {first}, {{"D2", "2GHz 0.25 0"}, {"D1", "1GHz 0.5 0"}}, {"ONE 1 D1"}},
+      {"D1", {first}, {{"D1", "2GHz 0.25 0"}, {"D1_2", "1GHz 0.5 0"}}, {"ONE 1 D1_2"}},
+      {"", {first, second}, {{"D1", "1GHz 0.5 0"}, {"D1_2", "3GHz 0.125 0"}},
+       {"ONE 1 D1", "ONE 1 D1_2"}},
+      {"D1", {first, second, first},
+       {{"D1", "2GHz 0.25 0"}, {"D1_2", "1GHz 0.5 0"}, {"D1_3", "3GHz 0.125 0"}},
+       {"ONE 1 D1_2", "ONE 1 D1_3"}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.own) + " " + std::to_string(c.uses.size()));
@@ -865,7 +863,9 @@ TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
     const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "DATA"), 1);
     std::vector<std::string> block = {"DATA"};
-    for (const auto& table : c.tables) block.insert(block.end(), table.begin(), table.end());
+    for (const auto& [name, row] : c.tables) {
+      block.insert(block.end(), {name + ":  S 2", "# GHz S MA R 50", row});
+    }
     block.push_back("END");
     ASSERT_GE(lines.size(), block.size());
     EXPECT_EQ(std::vector<std::string>(lines.end() - block.size(), lines.end()), block);
