@@ -14,6 +14,7 @@
 #include "editor/symbols/SymbolRegistry.h"
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/archive.h"
+#include "pf/path_map.h"
 #include "pf/profile.h"
 #include "pf/ui_services.h"
 
@@ -194,6 +195,12 @@ bool CVostraneDoc::OnOpenDocument(const std::string& path) {
   }
   Report(openFailure);
   return false;
+}
+
+bool CVostraneDoc::OnSaveDocument(const std::string& path) {
+  if (!pf::Document::OnSaveDocument(path)) return false;
+  spiceManager.SetCircuitName(MyStrng(pf::MapWindowsPath(path)));
+  return true;
 }
 
 std::string CVostraneDoc::TakeOpenFailure(const std::string& path) {

@@ -78,6 +78,8 @@ class CVostraneDoc : public pf::Document, public PortNumberSource {
   void Serialize(pf::Archive& ar) override;
   // The base operation; a failed load queues one message naming the key or the file.
   bool OnOpenDocument(const std::string& path) override;
+  // The base operation; a SPICE run of the circuit is named by the file it is saved as now.
+  bool OnSaveDocument(const std::string& path) override;
   // A circuit is at most kMaxSymbols records of a few hundred bytes (4 KiB allowed each) and the
   // tables of its data elements. Each table is a file the line reader took (LineFile::kMaxBytes
   // of text in at most LineFile::kMaxLines lines), stored with a capacity field and at most 17

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -45,8 +47,48 @@ bool IsKeyword(const MyStrng& line, const char* keyword) {
   return token == keyword;
 }
 
-// The sub-network's lines into body, the entries of its DATA block into data.
-void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data) {
+// The name of a DATA entry's label line "NAME: ..."; empty for its rows and comments.
+MyStrng EntryName(const MyStrng& line) {
+  MyStrng rest(line);
+  const MyStrng name = rest.GetNextToken();
+  rest = rest.RemoveNextToken();
+  return rest.GetAt(0) == ':' ? name : MyStrng();
+}
+
+void AddEntryNames(const LineFile& entries, std::set<std::string>& names) {
+  entries.ForEach([&names](const MyStrng& line) {
+    if (const MyStrng name = EntryName(line); !name.IsEmpty()) names.insert(name.ToCString());
+  });
+}
+
+bool IsNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '-' || c == '+' || c == '_';
+}
+
+// The line with the word that names a table renamed, when the table renames it: a DATA
+// entry's label is its first word, and an element names its table or substrate last.
+MyStrng Renamed(const MyStrng& line, bool inData,
+                const std::map<std::string, std::string>& renamed) {
+  const std::string text = line.ToCString();
+  size_t begin = 0;
+  size_t end = 0;
+  if (inData) {
+    begin = std::min(text.find_first_not_of(' '), text.size());
+    end = begin;
+    while (end < text.size() && IsNameChar(text[end])) ++end;
+  } else {
+    end = text.find_last_not_of(' ') + 1;  // 0 for a blank line
+    begin = end;
+    while (begin > 0 && IsNameChar(text[begin - 1])) --begin;
+  }
+  const auto hit = renamed.find(text.substr(begin, end - begin));
+  if (hit == renamed.end()) return line;
+  return MyStrng(text.substr(0, begin) + hit->second + text.substr(end));
+}
+
+// Calls visit for each line of the sub-network, telling whether it stands in its DATA block.
+void ForEachLine(const LineFile& sub, const std::function<void(const MyStrng&, bool)>& visit) {
   bool inData = false;
   sub.ForEach([&](const MyStrng& line) {
     if (!inData && IsKeyword(line, "DATA")) {
@@ -54,8 +96,34 @@ void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data) {
     } else if (inData && IsKeyword(line, "END")) {
       inData = false;
     } else {
-      (inData ? data : body).AddLine(line);
+      visit(line, inData);
     }
+  });
+}
+
+// The sub-network's lines into body, the entries of its DATA block into data. The reader knows
+// one entry per name, and each circuit names its entries alone (two sub-circuits' data
+// two-ports "Cmp2", their substrates "ALU"): an entry whose name the netlist holds already
+// takes a free one, in its label and in the network's lines that refer to it.
+void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data,
+                    std::set<std::string>& taken) {
+  std::set<std::string> own;
+  ForEachLine(sub, [&own](const MyStrng& line, bool inData) {
+    if (const MyStrng name = EntryName(line); inData && !name.IsEmpty()) {
+      own.insert(name.ToCString());
+    }
+  });
+  std::map<std::string, std::string> renamed;
+  for (const std::string& name : own) {
+    std::string free = name;
+    for (int k = 2; taken.contains(free) || (free != name && own.contains(free)); ++k) {
+      free = name + "_" + std::to_string(k);
+    }
+    if (free != name) renamed.emplace(name, free);
+    taken.insert(free);
+  }
+  ForEachLine(sub, [&](const MyStrng& line, bool inData) {
+    (inData ? data : body).AddLine(renamed.empty() ? line : Renamed(line, inData, renamed));
   });
 }
 
@@ -349,10 +417,13 @@ void NetlistBuilder::WritePortLine() {
 
 void NetlistBuilder::Emit() {
   LineFile& lines = doc.netlistLines;
+  const LineFile ownData = OwnDataEntries();
   // The outermost netlist holds every level's networks, each once and before those that use it.
   if (outermost) {
+    std::set<std::string> taken;
+    AddEntryNames(ownData, taken);
     SubNetworks::ForEach(
-        [&](const LineFile& sub) { SplitDataBlock(sub, lines, subNetworkData); });
+        [&](const LineFile& sub) { SplitDataBlock(sub, lines, subNetworkData, taken); });
   }
   lines.AddLine("*");
   lines.AddLine("BLK");
@@ -372,7 +443,12 @@ void NetlistBuilder::Emit() {
     }
   }
   lines.AddLine("END");
-  if (doc.HasDataItems() || subNetworkData.GetCount() > 0) EmitDataBlock();
+  if (doc.HasDataItems() || subNetworkData.GetCount() > 0) {
+    lines.AddLine("DATA");
+    lines.AppendLines(ownData);
+    lines.AppendLines(subNetworkData);
+    lines.AddLine("END");
+  }
 }
 
 const InstrumentRole* NetlistBuilder::ChooseDefinition() const {
@@ -408,9 +484,8 @@ void NetlistBuilder::EmitLinks() {
   }
 }
 
-void NetlistBuilder::EmitDataBlock() {
-  LineFile& lines = doc.netlistLines;
-  lines.AddLine("DATA");
+LineFile NetlistBuilder::OwnDataEntries() const {
+  LineFile lines;
   for (NetSymbol* s : symbols) {
     if (Is(*s, SubSymbol::kClassKey)) lines.AddLine(s->netLine);
   }
@@ -434,8 +509,7 @@ void NetlistBuilder::EmitDataBlock() {
       for (int i = 0; i < count; ++i) lines.AddLine(data->GetLine(i));
     }
   }
-  lines.AppendLines(subNetworkData);
-  lines.AddLine("END");
+  return lines;
 }
 
 bool WritesElementLine(const NetSymbol& s) {

@@ -56,7 +56,8 @@ class NetlistBuilder {
   // writes a header; null when the ports define it.
   const InstrumentRole* ChooseDefinition() const;
   void EmitLinks();
-  void EmitDataBlock();
+  // The entries of the circuit's own DATA block: its substrates' lines and data tables.
+  LineFile OwnDataEntries() const;
 
   CVostraneDoc& doc;
   std::vector<NetSymbol*> symbols;

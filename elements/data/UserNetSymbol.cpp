@@ -70,8 +70,8 @@ int circuitReads = 0;
 // instances that use it.
 struct CircuitSource {
   // Reads the file (counted: see UserNetSymbol::CircuitReads) and builds its netlist as the
-  // sub-network of the name. What the build reports is kept, not queued: each instance that
-  // fits says it as its own build would.
+  // sub-network of the name. What the build reports is kept, not queued: the first instance
+  // that fits says it, once for the netlist however many instances and levels use the file.
   void Make(const MyStrng& path, const MyStrng& name) {
     ++circuitReads;
     CVostraneDoc doc;
@@ -104,10 +104,9 @@ struct CircuitSource {
 // The sources one netlist has met, by file and name, for as long as it is built: each file is
 // read and built once, however many instances and levels of nesting use it. Outside a netlist
 // every use reads the file.
-std::shared_ptr<const CircuitSource> TakeCircuitSource(const MyStrng& path,
-                                                       const MyStrng& name) {
+std::shared_ptr<CircuitSource> TakeCircuitSource(const MyStrng& path, const MyStrng& name) {
   static uint64_t build = 0;
-  static std::map<std::pair<std::string, std::string>, std::shared_ptr<const CircuitSource>> met;
+  static std::map<std::pair<std::string, std::string>, std::shared_ptr<CircuitSource>> met;
   const uint64_t now = NetlistBuilder::OutermostBuild();
   if (now != build) met.clear();
   build = now;
@@ -256,7 +255,7 @@ bool UserNetSymbol::RegenerateLines(MyStrng& network) {
   if (entry == SubNetworks::Entry::kHolding || entry == SubNetworks::Entry::kRefused) {
     return false;
   }
-  const std::shared_ptr<const CircuitSource> source = TakeCircuitSource(path, network);
+  const std::shared_ptr<CircuitSource> source = TakeCircuitSource(path, network);
   if (entry == SubNetworks::Entry::kNew && SubNetworks::Active() &&
       !SubNetworks::Complete(path.ToCString(), source->lines)) {
     return false;
@@ -267,6 +266,7 @@ bool UserNetSymbol::RegenerateLines(MyStrng& network) {
   }
   if (!Fits(source->ports)) return false;
   for (const MyStrng& report : source->reports) Report(report);
+  source->reports.clear();
   if (!source->built) return false;
   subLines.AppendLines(source->lines);
   return true;

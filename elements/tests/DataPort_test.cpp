@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -694,6 +696,7 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
       {"text.vqe", {a, text}, clash("part", a, text), {}},
       {"amp.vqe", {dash, underscore}, clash("amp_2", dash, underscore), {}},
       {"deep.vqe", {a, deep}, clash("part", a, b), {}},
+      {"deeps.vqe", {a, deep, deep}, clash("part", a, b), {}},
       {"part.vqe", {b}, clash("part", holder, b), {}},
       {"holds.vqe", {mid}, clash("mid", mid, Scratch() / "n/mid.vqe"), {}},
       {"texts.vqe", {one, two}, clash("helper", one, two), {}},
@@ -805,40 +808,79 @@ void AddDataPort(CVostraneDoc& doc, const char* name, const char* row) {
 }
 
 // The reader takes the first DATA block only: a sub-network's tables join the outer one, which
-// follows the outer block, whether or not the outer circuit has tables of its own.
+// follows the outer block, whether or not the outer circuit has tables of its own. The reader
+// knows one table per name: a sub-network's table named like one the netlist holds already (the
+// outer circuit's, another file's) takes a free name, with the line that uses it.
 TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
-  CVostraneDoc inner;
-  auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
-  node->UpdateGeometry();
-  node->portNumber = 1;
-  inner.AddSymbol(node);
-  inner.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
-  AddDataPort(inner, "D1", "1 0.5 0");
-  const fs::path file = Scratch() / "inner.vqe";
-  ASSERT_TRUE(inner.OnSaveDocument(file.string()));
+  const auto inner = [this](const char* name, const char* row) {
+    CVostraneDoc doc;
+    auto* node = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+    node->UpdateGeometry();
+    node->portNumber = 1;
+    doc.AddSymbol(node);
+    doc.AddSymbol(new GndSymbol(Point(200, 100), Point(200, 150)));
+    AddDataPort(doc, "D1", row);
+    const fs::path file = Scratch() / name;
+    EXPECT_TRUE(doc.OnSaveDocument(file.string()));
+    return file;
+  };
+  const fs::path first = inner("inner.vqe", "1 0.5 0");
+  const fs::path second = inner("other.vqe", "3 0.125 0");
   const struct {
-    bool ownTable;
-    std::vector<std::string> block;
+    const char* own;  // the outer circuit's table (its row at 2 GHz); "" for none
+    std::vector<fs::path> uses;
+    std::vector<std::pair<std::string, std::string>> tables;  // name, row
+    std::vector<std::string> calls;  // the sub-networks' lines that use them, in order
   } kCases[] = {
-      {false, {"DATA", "D1:  S 2", "# GHz S MA R 50", "1GHz 0.5 0", "END"}},
-      {true,
-       {"DATA", "D2:  S 2", "# GHz S MA R 50", "2GHz 0.25 0", "D1:  S 2", "# GHz S MA R 50",
-        "1GHz 0.5 0", "END"}},
+      {"", {first}, {{"D1", "1GHz 0.5 0"}}, {"ONE 1 D1"}},
+      {"D2", {first}, {{"D2", "2GHz 0.25 0"}, {"D1", "1GHz 0.5 0"}}, {"ONE 1 D1"}},
+      {"D1", {first}, {{"D1", "2GHz 0.25 0"}, {"D1_2", "1GHz 0.5 0"}}, {"ONE 1 D1_2"}},
+      {"", {first, second}, {{"D1", "1GHz 0.5 0"}, {"D1_2", "3GHz 0.125 0"}},
+       {"ONE 1 D1", "ONE 1 D1_2"}},
+      {"D1", {first, second, first},
+       {{"D1", "2GHz 0.25 0"}, {"D1_2", "1GHz 0.5 0"}, {"D1_3", "3GHz 0.125 0"}},
+       {"ONE 1 D1_2", "ONE 1 D1_3"}},
   };
   for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.own) + " " + std::to_string(c.uses.size()));
     CVostraneDoc doc;
     doc.SetTitle("outer.vqe");
-    auto* s = new UserNetSymbol(Point(300, 100), Point(400, 100));
-    ASSERT_TRUE(s->TakeSource(file.string(), "inner", ""));
-    doc.AddSymbol(s);
-    doc.AddSymbol(new GndSymbol(Point(400, 100), Point(400, 150)));
-    if (c.ownTable) AddDataPort(doc, "D2", "2 0.25 0");
+    auto* port = new ExKnotenSymbol(Point(300, 100), Point(250, 100));
+    port->UpdateGeometry();
+    port->portNumber = 1;
+    doc.AddSymbol(port);
+    int y = 100;
+    for (const fs::path& use : c.uses) {
+      auto* s = new UserNetSymbol(Point(300, y), Point(400, y));
+      ASSERT_TRUE(s->TakeSource(use.string(), use.stem().string(), ""));
+      doc.AddSymbol(s);
+      doc.AddSymbol(new GndSymbol(Point(400, y), Point(400, y + 50)));
+      y += 200;
+    }
+    if (*c.own != '\0') AddDataPort(doc, c.own, "2 0.25 0");
+    VS_Error::ResetQueue();
     ASSERT_TRUE(doc.BuildNetlist(nullptr));
     const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "DATA"), 1) << c.ownTable;
-    ASSERT_GE(lines.size(), c.block.size());
-    EXPECT_EQ(std::vector<std::string>(lines.end() - c.block.size(), lines.end()), c.block);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "DATA"), 1);
+    std::vector<std::string> block = {"DATA"};
+    for (const auto& [name, row] : c.tables) {
+      block.insert(block.end(), {name + ":  S 2", "# GHz S MA R 50", row});
+    }
+    block.push_back("END");
+    ASSERT_GE(lines.size(), block.size());
+    EXPECT_EQ(std::vector<std::string>(lines.end() - block.size(), lines.end()), block);
+    // The sub-networks' blocks stand before the outer one.
+    const auto outer = std::find(lines.rbegin(), lines.rend(), "BLK").base();
+    std::vector<std::string> calls;
+    std::copy_if(lines.begin(), outer, std::back_inserter(calls),
+                 [](const std::string& line) { return line.starts_with("ONE "); });
+    EXPECT_EQ(calls, c.calls);
+    ScomFile reader;
+    reader.SetLines(doc.GetNetlistLines());
+    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", "");
   }
+  VS_Error::ResetQueue();
 }
 
 }  // namespace

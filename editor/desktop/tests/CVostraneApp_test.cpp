@@ -465,6 +465,42 @@ TEST_F(AppTest, IdleCollectsTheEndedRunOfACircuitThatIsNotActive) {
   SpiceManager::InstallStarter(nullptr);
 }
 
+// A circuit saved under another name while its SPICE run goes is named by that file when
+// another circuit's start is refused; a save that fails keeps the name it had.
+TEST_F(AppTest, ARunningCircuitSavedAsAnotherFileIsRefusedByThatName) {
+  Start();
+  CVostraneDoc* running = ActiveDoc();
+  ASSERT_TRUE(running->DoSave(dir / "erst.vqe"));
+  SpiceManager& spice = running->GetSpiceManager();
+  bool going = true;
+  bool stopped = false;
+  SpiceManager::InstallStarter([&](const MyStrng&, const MyStrng&) {
+    return std::make_unique<FakeRun>(going, 0, stopped);
+  });
+  spice.SetNetlistPath(MyStrng(dir / "erst.cir"));
+  spice.SetCircuitName(MyStrng(dir / "erst.vqe"));
+  ASSERT_TRUE(spice.StartSimulator(MyStrng(dir.Path().string() + "/")));
+  app->OnFileNew();
+  CVostraneDoc* other = ActiveDoc();
+  ASSERT_NE(other, running);
+  const struct {
+    std::string saveAs;
+    std::string named;
+  } kCases[] = {
+      {dir / "zweit.vqe", dir / "zweit.vqe"},
+      {dir / "fehlt/dritt.vqe", dir / "zweit.vqe"},
+      {dir / "dritt ä.vqe", dir / "dritt ä.vqe"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.saveAs);
+    running->DoSave(c.saveAs);
+    EXPECT_EQ(other->GetSpiceManager().StartRefusal(),
+              MyStrng("Spice läuft bereits für Schaltung: " + c.named));
+  }
+  spice.StopSimulator();
+  SpiceManager::InstallStarter(nullptr);
+}
+
 // The busy window holds the mouse while it is open, wraps its progress to 0 after the limit and
 // beeps when it goes.
 TEST_F(AppTest, BusyWindowWrapsItsProgressAndBeepsWhenItGoes) {
