@@ -169,9 +169,9 @@ class Diagramm : public Screen, protected DiagrammSettings {
   DiagKurve* GetCurrentCurve() const { return GetCurve(currentCurve); }
   // Whether the screen draws curve i: the curves are shown, and it is neither erased nor empty.
   bool ShowsCurve(int i) const;
-  // Whether the screen shows what its curves hold: the curves are shown and one holds points
-  // (erased ones too: the plane's circle modes show the circles of curves they hide).
-  bool ShowsCurves() const;
+  // Whether the screen shows what curve i holds: the curves are shown and it holds points
+  // (erased too: the plane's circle modes show the circles of curves they hide).
+  bool ShowsPointsOf(int i) const;
   int GetCurrentCurveIndex() const { return currentCurve; }
   void SetCurrentCurve(int i) { currentCurve = i; }
   // Curves 0 to 3, with n points of k columns, labelled by header line i + 2.

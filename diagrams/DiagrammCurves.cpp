@@ -25,12 +25,9 @@ bool Diagramm::ShowsCurve(int i) const {
   return DrawsCurves() && c != nullptr && c->IsErased() == 0 && c->GetCount() > 0;
 }
 
-bool Diagramm::ShowsCurves() const {
-  if (!DrawsCurves()) return false;
-  for (const auto& c : curves) {
-    if (c->GetCount() > 0) return true;
-  }
-  return false;
+bool Diagramm::ShowsPointsOf(int i) const {
+  const DiagKurve* c = GetCurve(i);
+  return DrawsCurves() && c != nullptr && c->GetCount() > 0;
 }
 
 std::unique_ptr<DiagKurve> Diagramm::MakeCurve(int i, int n, int k) {

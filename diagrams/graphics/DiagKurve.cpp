@@ -274,6 +274,17 @@ void DiagKurve::WritePicTex(PicTexFile& f) const { WritePicTex(f, PicTexFile::kM
 void DiagKurve::WritePicTex(PicTexFile& f, size_t limit) const {
   if (diagram == nullptr || count == 0) return;
   limit = std::max<size_t>(limit, 2);
+  // Written where Draw puts them, without touching them in this const export.
+  const auto writeSymbol = [&](const GrafikSymbol& symbol, int i) {
+    const pf::Point p = MapPoint(i);
+    GrafikSymbol placed(nullptr, p.x, p.y);
+    placed.SetShape(symbol.GetShape());
+    placed.WritePicTex(f);
+  };
+  // The end symbols stand where Draw puts them: none on a spectrum's lines, and among point
+  // symbols the last only where one falls on it.
+  const bool writesStart = endMarkers != 0 && style != 'S';
+  bool writesEnd = writesStart;
   if (style == 'P') {
     const size_t shown = static_cast<size_t>((count - 1) / symbolInterval + 1);
     const size_t every = OneIn(shown, limit);
@@ -282,9 +293,9 @@ void DiagKurve::WritePicTex(PicTexFile& f, size_t limit) const {
                          " symbols written");
     }
     for (int i = 0; i < count; i += symbolInterval * static_cast<int>(every)) {
-      const pf::Point p = MapPoint(i);
-      f.Diamond(p.x, p.y, 6);
+      writeSymbol(*pointSymbol, i);
     }
+    writesEnd = writesEnd && (count - 1) % symbolInterval == 0;
   } else {
     const std::vector<std::vector<pf::Point>> traces = VisibleTraces();
     size_t kept = 0;
@@ -324,17 +335,8 @@ void DiagKurve::WritePicTex(PicTexFile& f, size_t limit) const {
       f.EndPlot();
     }
   }
-  if (endMarkers != 0) {
-    // Written where Draw puts them, without touching them in this const export.
-    const auto writeSymbol = [&](const GrafikSymbol& symbol, int i) {
-      const pf::Point p = MapPoint(i);
-      GrafikSymbol placed(nullptr, p.x, p.y);
-      placed.SetShape(symbol.GetShape());
-      placed.WritePicTex(f);
-    };
-    writeSymbol(*startSymbol, 0);
-    writeSymbol(*endSymbol, count - 1);
-  }
+  if (writesStart) writeSymbol(*startSymbol, 0);
+  if (writesEnd) writeSymbol(*endSymbol, count - 1);
   if (stabCircle != 0 && companion) companion->WritePicTex(f);
 }
 

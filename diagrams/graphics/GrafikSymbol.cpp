@@ -74,23 +74,11 @@ void GrafikSymbol::SetPos(int px, int py) {
 }
 
 void GrafikSymbol::WritePicTex(PicTexFile& f) const {
-  const int h = size / 2;
   switch (shape) {
-    case 'C':
-      f.Circle(centreX, centreY, size);
-      break;
-    case 'K':
-      f.Cross(centreX, centreY, size);
-      break;
-    case 'R':
-      WritePolyline(f, {{centreX - h, centreY},
-                        {centreX, centreY - h},
-                        {centreX + h, centreY},
-                        {centreX, centreY + h},
-                        {centreX - h, centreY}});
-      break;
-    default:
-      break;
+    case 'C': f.Circle(centreX, centreY, size / 2); break;
+    case 'K': f.Cross(centreX, centreY, size); break;
+    case 'R': f.Diamond(centreX, centreY, size); break;
+    default: break;
   }
 }
 

@@ -267,6 +267,64 @@ TEST(DiagKurve, DrawsEachStyleThroughTheMapping) {
   EXPECT_EQ(PicTexLines(tex).size(), 2u) << "spectral lines go out as a broken polyline";
 }
 
+// The picture's symbols are those the screen draws (DrawsEachStyleThroughTheMapping), of their
+// shape and size at the same points: each point symbol of the interval, the start symbol (a
+// circle of the drawn radius), the end symbol (a diamond) only where Draw puts one; a spectrum's
+// lines have none.
+TEST(DiagKurve, PicTexWritesTheSymbolsItDraws) {
+  TestPlane plane;
+  DiagKurve curve(nullptr, &plane);
+  curve.Allocate(4, 1);
+  for (int i = 0; i < 4; ++i) curve.Append(i, 0.0f, 0.0f);
+  curve.EnableEndMarkers();
+  const auto circle = [](int x) {
+    return "\\circulararc 360 degrees  from " + std::to_string(x + 3) + " -150 center  at " +
+           std::to_string(x) + " -150";
+  };
+  const auto diamond = [](int x) {
+    const std::string l = std::to_string(x - 3) + ".00 -150.00";
+    return std::vector<std::string>{"\\plot " + l + " " + std::to_string(x) + ".00 -147.00 " +
+                                        std::to_string(x + 3) + ".00 -150.00 " +
+                                        std::to_string(x) + ".00 -153.00 ",
+                                    l + "  /"};
+  };
+  const auto cross = [](int x) {
+    return std::vector<std::string>{
+        "\\put {\\footnotesize \\line(1,0){6} }  [Bl]  at " + std::to_string(x - 3) + " -150",
+        "\\put {\\footnotesize \\line(0,1){6} }  [Bl]  at " + std::to_string(x) + " -153"};
+  };
+  const auto join = [](std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+  };
+  const std::string rule = "\\put {\\vrule width 300.00mm height .4pt}  [l]  at 200.00 -150.00";
+  const struct {
+    const char* what;
+    char style;
+    char shape;
+    int interval;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"circles", 'P', 'C', 1,
+       join({{circle(200), circle(300), circle(400), circle(500), circle(200)}, diamond(500)})},
+      {"crosses, every second", 'P', 'K', 2, join({cross(200), cross(400), {circle(200)}})},
+      {"diamonds, every third", 'P', 'R', 3,
+       join({diamond(200), diamond(500), {circle(200)}, diamond(500)})},
+      {"line", 'L', 'K', 1, join({{rule, circle(200)}, diamond(500)})},
+      {"spectrum", 'S', 'C', 1, {rule}},
+  };
+  for (const auto& c : cases) {
+    curve.SetStyle(c.style);
+    curve.GetPointSymbol().SetShape(c.shape);
+    while (curve.GetSymbolInterval() > 1) curve.DecSymbolInterval();
+    while (curve.GetSymbolInterval() < c.interval) curve.IncSymbolInterval();
+    PicTexFile tex;
+    curve.WritePicTex(tex);
+    EXPECT_EQ(PicTexLines(tex), c.lines) << c.what;
+  }
+}
+
 TEST(DiagKurve, AppendAndDrawDrawsOnlyTheNewSegment) {
   TestPlane plane;
   DiagKurve curve(nullptr, &plane);

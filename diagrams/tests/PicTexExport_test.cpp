@@ -116,6 +116,13 @@ TEST(PicTexExportTest, DenseCurvesStayWithinPdflatexsMemory) {
       {"noise as symbols", 0, 100000,
        [&](Diagramm&, int i, int) { return std::pair{1e9f + 1e4f * i, uniform(-60.0f, 0.0f)}; },
        [](Diagramm& d) { d.GetCurrentCurve()->SetPointStyle(); }, true},
+      {"noise as circles", 0, 100000,
+       [&](Diagramm&, int i, int) { return std::pair{1e9f + 1e4f * i, uniform(-60.0f, 0.0f)}; },
+       [](Diagramm& d) {
+         d.GetCurrentCurve()->SetPointStyle();
+         d.GetCurrentCurve()->GetPointSymbol().SetShape('C');
+       },
+       true},
   };
   for (const auto& c : cases) {
     std::unique_ptr<Diagramm> d =

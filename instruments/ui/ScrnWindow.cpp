@@ -185,7 +185,7 @@ void ScrnWindow::ShowFirstCurve() const {
 }
 
 bool ScrnWindow::ShowsResult() const {
-  return current != nullptr && !noRun && current->ShowsCurves();
+  return current != nullptr && !noRun && current->ShowsPointsOf(0);
 }
 
 void ScrnWindow::SetCaptions(const MyStrng& header, const MyStrng& bottom) const {

@@ -60,7 +60,8 @@ class ScrnWindow {
   void MarkNoRun() { noRun = true; }
   // Curve 0 shown and drawn.
   void ShowFirstCurve() const;
-  // Whether the current diagram draws a run's result: a curve that holds a run's values.
+  // Whether the current diagram draws a run's result: curve 0 holds a run's values (a curve
+  // loaded beside it holds none).
   bool ShowsResult() const;
   // The current diagram's header names curve 0 (the instrument and its quantity) and its
   // bottom line the circuit and the run, so no placeholder is drawn.

@@ -70,8 +70,9 @@ void SpecAnaDialog::FillBuiltIn() {
   }
   screen.ShowFirstCurve();
   d->SetSpectrumStyle();
-  // A new analyser's signal is a single line of nothing; every run leaves more.
-  if (v.GetSize() <= 1) screen.MarkNoRun();
+  // A new analyser's signal is a single line of nothing at no spacing; a run's lines, one of
+  // them too (a recording of two samples), are spaced by its master.
+  if (v.GetSize() <= 1 && v.df == 0.0) screen.MarkNoRun();
 }
 
 void SpecAnaDialog::FillSpice() {

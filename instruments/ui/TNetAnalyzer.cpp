@@ -374,9 +374,9 @@ void TNetAnalyzer::Redraw() {
   d->ShowCurrentCurve();
   const bool withResults = HasResults();
   // Filled from the run's results, in whichever diagram: the curve is that run's. Without them
-  // it holds no run's values and names none.
+  // it holds no run's values, names none and is not shown (a curve kept with the circuit was).
+  screen.SetCurvesShown(withResults);
   if (withResults) {
-    screen.SetCurvesShown(true);
     NameRun(*d);
   } else {
     d->SetCurveNetName(MyStrng());

@@ -378,8 +378,7 @@ TEST_F(Panel, ShowsTheAnalysersIcon) {
 // and beside a loaded curve, "Screen", "Save" and "PicTex" say so once, before asking for
 // anything, and the clipboard and the files stay as they were. After a sweep the screen goes to
 // the clipboard as a picture; a curve file that is not one is refused with a beep and leaves no
-// message queued; a saved curve loads again, and beside it the screen's picture may go, the
-// panel's own curve of no run not into a file.
+// message queued; a saved curve loads again, and once swept beside it the screen goes.
 TEST_F(Panel, ScreenAndCurveFiles) {
   const pf::test::TempDir files;
   // The file dialogs move the working folder into it.
@@ -437,7 +436,11 @@ TEST_F(Panel, ScreenAndCurveFiles) {
       {"pictex after a new range", [&] { press(analyser_ids::kPicTex, nullptr); }, none, 1, 0},
       {"load saved", [&] { press(analyser_ids::kLoad, good.c_str()); }, nullptr, 0, 1},
       {"save beside the loaded", [&] { press(analyser_ids::kSave, nullptr); }, none, 1, 0},
-      {"screen beside the loaded", [&] { press(analyser_ids::kScreenCopy, nullptr); }, copied, 0,
+      {"screen beside the loaded", [&] { press(analyser_ids::kScreenCopy, nullptr); }, none, 1,
+       0},
+      {"pictex beside the loaded", [&] { press(analyser_ids::kPicTex, nullptr); }, none, 1, 0},
+      {"sweep beside the loaded", sweep, nullptr, 0, 0},
+      {"screen with the loaded", [&] { press(analyser_ids::kScreenCopy, nullptr); }, copied, 0,
        0},
   };
   for (const auto& s : steps) {

@@ -461,6 +461,12 @@ TEST(VecNetAnaSymbol, ArchiveKeepsTheCurveShown) {
   ASSERT_NE(d->GetMarker()->GetLine(2), nullptr);
   EXPECT_EQ(d->GetMarker()->GetLine(2)->GetText(),
             FreqWert(static_cast<double>(d->GetCurrentCurve()->GetY2(7))));
+  EXPECT_TRUE(back->Screen().ShowsResult());
+  // Another parameter has no results: its curve is no run's, neither shown nor saved nor kept.
+  back->index = 0;
+  back->Redraw();
+  EXPECT_EQ(back->Screen().Current()->curvesShown, 0);
+  EXPECT_FALSE(back->Screen().ShowsResult());
   for (size_t cut = bytes.size() - 800; cut < bytes.size(); cut += 97) {
     VecNetAnaSymbol target;
     std::stringstream part(bytes.substr(0, cut));

@@ -865,8 +865,8 @@ TEST_F(ScopeWindowTest, PlotterSetUpFirstThenThePlotWithItsRanges) {
   EXPECT_EQ(plotter.freshScreen, 0);
 }
 
-// A screen that shows no run's result (the zero line, a spectrum of no lines, a plotter before
-// its run) is neither copied nor written: each key says so once and asks for nothing, and the
+// A screen that shows no run's result (the zero line, a new analyser's line of nothing, a plotter
+// before its run) is neither copied nor written: each key says so once and asks for nothing, and the
 // clipboard keeps what it held. A run's result is.
 TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
   OsziSymbol freshOszi;
@@ -877,6 +877,11 @@ TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
   SpecAnaSymbol ranAnalyser;
   FakeMaster master;
   ranAnalyser.BeginMeasurement(master);
+  SpecAnaSymbol oneLineAnalyser;
+  FakeMaster oneLine;
+  oneLine.masterSignal.Realloc(1);
+  oneLine.masterSignal.df = 1000.0;
+  oneLineAnalyser.BeginMeasurement(oneLine);
   PlotterSymbol freshPlotter;
   freshPlotter.setUpPending = 0;
   PlotterSymbol ranPlotter;
@@ -905,6 +910,8 @@ TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
       {"spectrum analyser, screen, no run", &freshAnalyser, specana_ids::kTemplate,
        specana_ids::kScreenCopy, none, false},
       {"spectrum analyser, screen", &ranAnalyser, specana_ids::kTemplate,
+       specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
+      {"spectrum analyser, screen, a run of one line", &oneLineAnalyser, specana_ids::kTemplate,
        specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
       {"plotter, screen, no run", &freshPlotter, plotter_ids::kTemplate,
        plotter_ids::kScreenCopy, none, false},
