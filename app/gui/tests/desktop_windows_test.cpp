@@ -62,17 +62,6 @@ const wxWindow* FocusedTop() {
   return focus != nullptr ? wxGetTopLevelParent(const_cast<wxWindow*>(focus)) : nullptr;
 }
 
-// A point of the view where nothing lies, in its client area.
-pf::Point FreePoint(CVostraneView& view) {
-  for (int y = 40; y < 400; y += 20) {
-    for (int x = 40; x < 400; x += 20) {
-      const pf::Point logical = view.ClientToLogical({x, y});
-      if (view.GetGrid().IsFreeAt({logical.x, logical.y})) return {x, y};
-    }
-  }
-  return {10, 10};
-}
-
 DrivenApp::Step ClickAnalyserTwice(DrivenApp& app) {
   return {"the analyser is clicked twice", [&app] {
             const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
