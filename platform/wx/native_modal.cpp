@@ -14,8 +14,7 @@ gboolean OnMapped(GSignalInvocationHint*, guint count, const GValue* values, gpo
   auto* object = count > 0 ? static_cast<GObject*>(g_value_get_object(&values[0])) : nullptr;
   if (object != nullptr && GTK_IS_WINDOW(object)) {
     GtkWindow* window = GTK_WINDOW(object);
-    if (gtk_window_get_modal(window) &&
-        gtk_window_get_window_type(window) == GTK_WINDOW_TOPLEVEL) {
+    if (gtk_window_get_modal(window) && gtk_window_get_window_type(window) == GTK_WINDOW_TOPLEVEL) {
       gtk_window_present(window);
     }
   }

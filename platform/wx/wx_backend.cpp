@@ -302,7 +302,8 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
       return;
     }
     top->CallAfter([top] {
-      if (Window* held = current != nullptr ? current->ModelOf(top) : nullptr) held->UserActivated();
+      Window* held = current != nullptr ? current->ModelOf(top) : nullptr;
+      if (held != nullptr) held->UserActivated();
     });
   });
   top->Bind(wxEVT_CLOSE_WINDOW, [top](wxCloseEvent& event) {
