@@ -292,7 +292,8 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   // The model learns which window the user activated at once, before a key that follows opens
   // a native dialog from it. A window that a modal window holds passes its activation on to
   // that window, as on the platform (a click on it under a window manager must not leave the
-  // keyboard where no key acts), once the toolkit has done with this activation.
+  // keyboard where no key acts), once the toolkit has done with this activation; by then the
+  // dialog may have ended and brought up its opener, which keeps the keyboard.
   top->Bind(wxEVT_ACTIVATE, [top](wxActivateEvent& event) {
     event.Skip();
     Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
@@ -303,7 +304,7 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
     }
     top->CallAfter([top] {
       Window* held = current != nullptr ? current->ModelOf(top) : nullptr;
-      if (held != nullptr) held->UserActivated();
+      if (held != nullptr && !held->IsWindowEnabled()) held->UserActivated();
     });
   });
   top->Bind(wxEVT_CLOSE_WINDOW, [top](wxCloseEvent& event) {

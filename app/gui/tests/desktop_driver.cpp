@@ -90,6 +90,12 @@ bool WindowShown(const std::string& title) {
   return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}) == 0;
 }
 
+std::string FocusedTitle() {
+  std::string title = XdotoolOutput({"getwindowfocus", "getwindowname"});
+  if (!title.empty() && title.back() == '\n') title.pop_back();
+  return title;
+}
+
 pf::Point FreePoint(CVostraneView& view) {
   for (int y = 40; y < 400; y += 20) {
     for (int x = 40; x < 400; x += 20) {

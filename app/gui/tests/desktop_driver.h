@@ -62,6 +62,8 @@ bool PressElement(const pf::ToolBar& bar, int type);
 bool Press(const std::vector<std::string>& keys);
 // Whether a window of the title shows: the program's own or the toolkit's.
 bool WindowShown(const std::string& title);
+// The title of the window that has the keyboard; empty when none has.
+std::string FocusedTitle();
 // A point of the view where nothing lies, in its client area.
 pf::Point FreePoint(CVostraneView& view);
 
