@@ -3,7 +3,8 @@
 // the model's modal dialogs do: no window of the model takes input and idle processing stops
 // while it is open; when it has closed, the window that was active has the keyboard again
 // (ModalScope). It takes the keyboard itself when it shows, also without a window manager,
-// where the toolkit leaves the keyboard with the window behind it and the box shows no focus.
+// where the toolkit leaves the keyboard with the window behind it and the box shows no focus;
+// once the key that opened it is released.
 
 #include "pf/modal_scope.h"
 
