@@ -364,10 +364,17 @@ TEST(DesktopWindows, ARefusedValueIsReplacedByWhatIsTypedNext) {
                        return FocusedTitle() == "Fehler Kapazitätswert:" &&
                               Input({"sleep", "0.5", "key", "Return"});
                      }});
-      run.push_back({"the box is closed; 2pF", [] {
+      // A window manager gives the box the keyboard as it maps it, also while the Enter that
+      // opened it is still down (a busy machine holds up the key's release); the toolkit then
+      // drops the next press of Enter, so it is pressed once more.
+      auto waited = std::make_shared<int>(0);
+      run.push_back({"the box is closed; 2pF", [waited] {
                        pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
-                       return d != nullptr && !WindowShown("^Fehler ") &&
-                              TypeInto(*d, {"2", "p", "F"});
+                       if (WindowShown("^Fehler ")) {
+                         if (++*waited == 8) Input({"key", "Return"});
+                         return false;
+                       }
+                       return d != nullptr && TypeInto(*d, {"2", "p", "F"});
                      }});
       run.push_back({"Enter", [] { return Input({"key", "Return"}); }});
       // Refused again, what the field holds is noted, and the dialog is left.
