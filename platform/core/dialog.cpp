@@ -1,6 +1,5 @@
 #include "pf/dialog.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "pf/app.h"
@@ -9,18 +8,6 @@
 #include "pf/modal_scope.h"
 
 namespace pf {
-
-namespace {
-
-// As the platform's modal dialogs end: their owner's window is active again, over the others,
-// and the keyboard is with the control that had it, the one that opened the dialog. A window
-// destroyed meanwhile, hidden, or still held by an outer modal dialog is left as it is.
-void Reactivate(std::uint64_t creation) {
-  Window* top = Window::FindTopLevel(creation);
-  if (top != nullptr && top->IsWindowVisible() && top->IsWindowEnabled()) top->ShowWindow(true);
-}
-
-}  // namespace
 
 Dialog::Dialog(int templateId, Window* parent) : templateId_(templateId), parentGiven_(parent) {}
 
@@ -74,25 +61,25 @@ bool Dialog::Build(Window* owner, Window* parent, Point origin) {
 int Dialog::DoModal() {
   Window* owner = parentGiven_;
   if (owner == nullptr && App::Current() != nullptr) owner = App::Current()->GetMainWnd();
-  // By its creation: a window that goes meanwhile is not taken for one created after it.
-  const std::uint64_t ownerTop =
-      owner != nullptr ? owner->GetTopLevelParent()->CreationNumber() : 0;
   modal_ = true;
   if (!Build(owner, nullptr, {})) {
     modal_ = false;
     return -1;
   }
-  // OnInitDialog may have ended the dialog already.
-  if (!ended_) {
-    // The other windows take input again before this one goes, as on the platform.
-    const ModalScope holdsTheProgram(this);
+  // OnInitDialog may have ended the dialog already: it never showed.
+  if (ended_) {
+    DestroyWindow();
+  } else {
+    // As the platform's modal dialogs end: when the dialog has gone, the other windows take
+    // input again and its owner's window is active, over the others, with the keyboard on the
+    // control that had it, the one that opened the dialog.
+    const ModalScope holdsTheProgram(*this, owner);
     ShowWindow(true);
     TheBackend().RunModalLoop(*this);
     if (!ended_) EndDialog(kIdCancel);
+    DestroyWindow();
   }
-  DestroyWindow();
   modal_ = false;
-  Reactivate(ownerTop);
   return result_;
 }
 

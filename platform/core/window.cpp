@@ -6,6 +6,7 @@
 #include "pf/backend.h"
 #include "pf/controls.h"
 #include "pf/dc.h"
+#include "pf/modal_scope.h"
 #include "pf/timers.h"
 
 namespace pf {
@@ -14,6 +15,8 @@ namespace {
 Window* capture = nullptr;
 std::vector<Window*> topLevels;
 std::uint64_t creations = 0;
+// By its creation, as a window that goes is not taken for one created after it.
+std::uint64_t active = 0;
 
 Rect Union(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -169,6 +172,7 @@ void Window::CenterOnScreen() {
 
 void Window::ShowWindow(bool show) {
   if (!created_) return;
+  if (show && parent_ == nullptr) active = creation_;
   if (visible_ == show) {
     // Showing a shown top-level window activates it, as on the platform: it comes over the
     // other windows and takes the keyboard.
@@ -213,6 +217,17 @@ bool Window::IsWindowEnabled() const {
     if (!w->created_ || !w->enabled_) return false;
   }
   return true;
+}
+
+Window* Window::GetActiveWindow() { return FindTopLevel(active); }
+
+void Window::UserActivated() {
+  if (!created_ || parent_ != nullptr) return;
+  if (IsEnabled()) {
+    active = creation_;
+  } else if (Window* holding = ModalScope::Holding()) {
+    holding->ShowWindow(true);
+  }
 }
 
 void Window::SetFocus() {

@@ -1,5 +1,6 @@
 #include "wx_backend.h"
 
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/display.h>
@@ -21,12 +22,12 @@
 #include "drawn_control.h"
 #include "menu_bar.h"
 #include "native_control.h"
+#include "native_modal.h"
 #include "pf/app.h"
 #include "pf/cairo_dc.h"
 #include "pf/controls.h"
 #include "pf/dialog.h"
 #include "pf/frame.h"
-#include "pf/modal_scope.h"
 #include "pf/picture_print.h"
 #include "pf/timers.h"
 #include "pf/view.h"
@@ -116,6 +117,27 @@ View* ActiveViewOf(Window& frame) {
   return plain != nullptr ? plain->GetActiveView() : nullptr;
 }
 
+// Puts the keyboard focus of the native window's top-level window on it. The toolkit's own
+// call also activates that top-level window, which only bringing the window up may do (the last
+// of the windows enabled again after a dialog would take the keyboard from the dialog's
+// opener): a window that is not active keeps the focus for when it is.
+void FocusWithin(wxWindow* widget) {
+  const wxWindow* top = wxGetTopLevelParent(widget);
+  auto* native = top != nullptr ? static_cast<GtkWidget*>(top->GetHandle()) : nullptr;
+  if (native == nullptr || !GTK_IS_WINDOW(native) || gtk_window_is_active(GTK_WINDOW(native))) {
+    widget->SetFocus();
+    return;
+  }
+  // Where the toolkit's call puts it.
+  GtkWidget* focus = widget->m_wxwindow != nullptr ? widget->m_wxwindow : widget->m_focusWidget;
+  if (focus == nullptr) return;
+  if (GTK_IS_CONTAINER(focus) && !gtk_widget_get_can_focus(focus)) {
+    gtk_widget_child_focus(focus, GTK_DIR_TAB_FORWARD);
+  } else {
+    gtk_widget_grab_focus(focus);
+  }
+}
+
 // An activated frame hands the keyboard to its active view (its bars, tabs and client area
 // take none), so that the view's keys (Entf, the page keys) act at the start and after a dialog
 // without a click into it first.
@@ -124,7 +146,7 @@ void FocusActiveView(wxWindow* top) {
   Window* frame = backend != nullptr ? backend->ModelOf(top) : nullptr;
   View* view = frame != nullptr ? ActiveViewOf(*frame) : nullptr;
   const WxPeer* peer = view != nullptr ? WxBackend::PeerOf(*view) : nullptr;
-  if (peer != nullptr && wxWindow::FindFocus() != peer->widget) peer->widget->SetFocus();
+  if (peer != nullptr && wxWindow::FindFocus() != peer->widget) FocusWithin(peer->widget);
 }
 
 // Accelerators come before the window with the focus sees the key: that window and its parents
@@ -267,14 +289,22 @@ void WxBackend::CreateTopLevel(Window& window, WxPeer& peer) {
   Link(top, window);
   Link(peer.client, window);
 
-  // A window that a modal window holds passes its activation on to that window, as on the
-  // platform: a click on it under a window manager must not leave the keyboard where no key acts.
+  // The model learns which window the user activated at once, before a key that follows opens
+  // a native dialog from it. A window that a modal window holds passes its activation on to
+  // that window, as on the platform (a click on it under a window manager must not leave the
+  // keyboard where no key acts), once the toolkit has done with this activation; by then the
+  // dialog may have ended and brought up its opener, which keeps the keyboard.
   top->Bind(wxEVT_ACTIVATE, [top](wxActivateEvent& event) {
     event.Skip();
     Window* model = current != nullptr ? current->ModelOf(top) : nullptr;
-    if (!event.GetActive() || model == nullptr || model->IsWindowEnabled()) return;
-    top->CallAfter([] {
-      if (Window* holding = ModalScope::Holding()) holding->ShowWindow(true);
+    if (!event.GetActive() || model == nullptr) return;
+    if (model->IsWindowEnabled()) {
+      model->UserActivated();
+      return;
+    }
+    top->CallAfter([top] {
+      Window* held = current != nullptr ? current->ModelOf(top) : nullptr;
+      if (held != nullptr && !held->IsWindowEnabled()) held->UserActivated();
     });
   });
   top->Bind(wxEVT_CLOSE_WINDOW, [top](wxCloseEvent& event) {
@@ -406,7 +436,7 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
       // Shown, also again, it takes the keyboard: a dialog gives it to the control that had it
       // last.
       if (Window* focus = window.GetFocusedWindow()) {
-        ShowFocus(*focus);
+        ShowFocus(*focus, true);
       } else if (wasShown) {
         widget->SetFocus();
       }
@@ -415,17 +445,18 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
     case WindowChange::Enabled:
       widget->Enable(window.IsEnabled());
       if (dynamic_cast<DrawnControl*>(widget) != nullptr) widget->Refresh(false);
-      // The toolkit forgets the focus of a window that it disables (a modal dialog's owner):
-      // enabled again, the window has the model's focus back.
+      // The toolkit forgets the focus of a window that it disables (every window while a
+      // modal one runs): enabled again, the window has the model's focus back for when it is
+      // active, and is not brought up by it.
       if (widget->IsTopLevel() && window.IsEnabled()) {
-        if (Window* focus = window.GetFocusedWindow()) ShowFocus(*focus);
+        if (Window* focus = window.GetFocusedWindow()) ShowFocus(*focus, false);
       }
       break;
     case WindowChange::Font:
       ApplyFont(window);
       break;
     case WindowChange::Focus:
-      if (takingFocus_ == 0) ShowFocus(window);
+      if (takingFocus_ == 0) ShowFocus(window, false);
       break;
     case WindowChange::Icon:
       if (auto* top = dynamic_cast<wxTopLevelWindow*>(widget); top && !window.GetIcon().IsEmpty()) {
@@ -437,7 +468,7 @@ void WxBackend::WindowChanged(Window& window, WindowChange change) {
   }
 }
 
-void WxBackend::ShowFocus(Window& window) {
+void WxBackend::ShowFocus(Window& window, bool bringUp) {
   const WxPeer* peer = PeerOf(window);
   const WxPeer* topPeer = PeerOf(*window.GetTopLevelParent());
   if (peer == nullptr || peer->widget == nullptr || topPeer == nullptr ||
@@ -447,11 +478,15 @@ void WxBackend::ShowFocus(Window& window) {
   wxWindow* widget = peer->widget;
   // The toolkit gives a dialog being shown the focus of its first child afterwards: this comes
   // after that. A top-level window takes the keys itself while none of its windows has them.
-  widget->CallAfter([this, widget, &window] {
+  widget->CallAfter([this, widget, &window, bringUp] {
     if (ModelOf(widget) != &window) return;
     const Window* focus = window.GetFocusedWindow();
     if (focus != &window && (focus != nullptr || !widget->IsTopLevel())) return;
-    widget->SetFocus();
+    if (bringUp) {
+      widget->SetFocus();
+    } else {
+      FocusWithin(widget);
+    }
     const auto* edit = dynamic_cast<const Edit*>(&window);
     if (auto* text = dynamic_cast<wxTextCtrl*>(widget); text != nullptr && edit != nullptr) {
       if (edit->IsAllSelected()) text->SelectAll();
@@ -647,12 +682,8 @@ std::unique_ptr<PrintTarget> WxBackend::StartPrintJob(const std::string& documen
   const WxPeer* main = app != nullptr && app->GetMainWnd() != nullptr
                            ? PeerOf(*app->GetMainWnd())
                            : nullptr;
-  const ModalScope holdsTheProgram;
-  ++modalDepth_;
-  std::unique_ptr<PrintTarget> target =
-      ShowPrintDialog(main != nullptr ? main->widget : nullptr, documentName);
-  --modalDepth_;
-  return target;
+  const NativeModal holdsTheProgram;
+  return ShowPrintDialog(main != nullptr ? main->widget : nullptr, documentName);
 }
 
 // Off-screen pictures (the circuit copied to the clipboard) are drawn as headless ones are.

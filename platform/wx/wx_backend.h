@@ -93,8 +93,9 @@ class WxBackend : public Backend {
   void Link(wxWindow* widget, Window& window);
   void Forget(Window& window);
   void ApplyGeometry(Window& window, WxPeer& peer);
-  // Puts the keyboard focus on the window's native control, once its top-level window shows.
-  void ShowFocus(Window& window);
+  // Puts the keyboard focus on the window's native control, once its top-level window shows;
+  // brings that window up too, or leaves it where it is.
+  void ShowFocus(Window& window, bool bringUp);
   // The model's window takes the place and client size of its native top-level window.
   void TakeNativeRect(wxWindow* top);
   void ApplyFont(Window& window);

@@ -10,22 +10,15 @@
 #include "convert.h"
 #include "pf/app.h"
 #include "pf/path_map.h"
-#include "pf/modal_scope.h"
-#include "wx_backend.h"
+#include "native_modal.h"
 
 namespace pf {
 namespace {
 
-// A native modal window holds the program as the model's modal dialogs do: no window of the
-// model takes input and idle processing stops while it is open.
 template <class NativeDialog>
 int ShowModal(NativeDialog& dialog) {
-  const ModalScope holdsTheProgram;
-  WxBackend* backend = WxBackend::Current();
-  if (backend != nullptr) backend->EnterNativeModal();
-  const int answer = dialog.ShowModal();
-  if (backend != nullptr) backend->LeaveNativeModal();
-  return answer;
+  const NativeModal holdsTheProgram;
+  return dialog.ShowModal();
 }
 
 long IconStyle(MsgIcon icon) {

@@ -11,6 +11,7 @@
 
 #include "app/cli/tests/page_match.h"
 #include "app/startup/RegisterAll.h"
+#include "instruments/ui/VecNetAnaSymbol.h"
 #include "pf/desktop.h"
 #include "pf/document.h"
 #include "pf/process.h"
@@ -77,6 +78,32 @@ bool Drag(wxPoint from, wxPoint to) {
   return Input({"mousemove", At(from.x), At(from.y), "sleep", "0.2", "mousedown", "1", "sleep",
                 "0.2", "mousemove", At(mid.x), At(mid.y), "sleep", "0.2", "mousemove", At(to.x),
                 At(to.y), "sleep", "0.2", "mouseup", "1"});
+}
+
+bool Press(const std::vector<std::string>& keys) {
+  std::vector<std::string> args{"sleep", "0.3", "key", "--delay", "150"};
+  args.insert(args.end(), keys.begin(), keys.end());
+  return Input(args);
+}
+
+bool WindowShown(const std::string& title) {
+  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}) == 0;
+}
+
+std::string FocusedTitle() {
+  std::string title = XdotoolOutput({"getwindowfocus", "getwindowname"});
+  if (!title.empty() && title.back() == '\n') title.pop_back();
+  return title;
+}
+
+pf::Point FreePoint(CVostraneView& view) {
+  for (int y = 40; y < 400; y += 20) {
+    for (int x = 40; x < 400; x += 20) {
+      const pf::Point logical = view.ClientToLogical({x, y});
+      if (view.GetGrid().IsFreeAt({logical.x, logical.y})) return {x, y};
+    }
+  }
+  return {10, 10};
 }
 
 pf::TabStrip* Tabs(const pf::Window& frame) {
@@ -239,6 +266,22 @@ void DrivenApp::Tick() {
     next_ = steps.size();
     ForgetChanges();
   }
+}
+
+DrivenApp::Step Settled(std::string what, std::function<bool()> run) {
+  auto ticks = std::make_shared<int>(0);
+  return {std::move(what), [ticks, run = std::move(run)] {
+            if (++*ticks < 4) return false;
+            const bool done = run();
+            if (done) *ticks = 0;
+            return done;
+          }};
+}
+
+pf::Dialog* Panel(DrivenApp& app) {
+  const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
+  auto* panel = vna != nullptr ? dynamic_cast<pf::Dialog*>(vna->GetWindow()) : nullptr;
+  return panel != nullptr && panel->IsVisible() ? panel : nullptr;
 }
 
 std::string Drive(const char* example, const std::string& folder,

@@ -58,6 +58,15 @@ bool DoubleClick(const CVostraneView& view, const NetSymbol& symbol);
 // A click on the element bar's button of the element type.
 bool PressElement(const pf::ToolBar& bar, int type);
 
+// Keys typed at the focus, as the user types them after a window closed: no window is named.
+bool Press(const std::vector<std::string>& keys);
+// Whether a window of the title shows: the program's own or the toolkit's.
+bool WindowShown(const std::string& title);
+// The title of the window that has the keyboard; empty when none has.
+std::string FocusedTitle();
+// A point of the view where nothing lies, in its client area.
+pf::Point FreePoint(CVostraneView& view);
+
 // The tabs of a multiple-document frame, and a click on the close mark of one of them.
 pf::TabStrip* Tabs(const pf::Window& frame);
 bool CloseTab(const pf::Window& frame, size_t index);
@@ -129,6 +138,11 @@ class DrivenApp : public CVostraneApp {
   int tries_ = 0;
   bool running_ = false;
 };
+
+// A step that waits a few ticks for the windows to settle, then runs.
+DrivenApp::Step Settled(std::string what, std::function<bool()> run);
+// The analyser's panel of the active circuit when it shows; nullptr otherwise.
+pf::Dialog* Panel(DrivenApp& app);
 
 // Runs the steps on a copy of the example in its own folder under "circuits", after the splash
 // has closed, and ends the program without asking; what failed, empty when every step ran.

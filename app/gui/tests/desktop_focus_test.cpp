@@ -26,40 +26,11 @@ namespace {
 using namespace desktop_driver;
 namespace fs = std::filesystem;
 
-// Keys typed at the focus, as the user types them after a window closed: no window is named.
-bool Press(const std::vector<std::string>& keys) {
-  std::vector<std::string> args{"sleep", "0.3", "key", "--delay", "150"};
-  args.insert(args.end(), keys.begin(), keys.end());
-  return Input(args);
-}
-
-// A step that waits a few ticks for the windows to settle, then runs.
-DrivenApp::Step Settled(std::string what, std::function<bool()> run) {
-  auto ticks = std::make_shared<int>(0);
-  return {std::move(what), [ticks, run = std::move(run)] {
-            if (++*ticks < 4) return false;
-            const bool done = run();
-            if (done) *ticks = 0;
-            return done;
-          }};
-}
-
-pf::Dialog* Panel(DrivenApp& app) {
-  const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
-  auto* panel = vna != nullptr ? dynamic_cast<pf::Dialog*>(vna->GetWindow()) : nullptr;
-  return panel != nullptr && panel->IsVisible() ? panel : nullptr;
-}
-
 // The id of the control with the keyboard in the model and on the screen; 0 when they differ.
 int FocusedId(pf::Window& top) {
   const pf::Window* focus = top.GetFocusedWindow();
   if (focus == nullptr || pf::NativeWindow(*focus) != wxWindow::FindFocus()) return 0;
   return focus->GetDlgCtrlID();
-}
-
-// Whether a window of the title shows: the program's own or the toolkit's message box.
-bool WindowShown(const std::string& title) {
-  return RunProgram({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}) == 0;
 }
 
 struct PanelCase {

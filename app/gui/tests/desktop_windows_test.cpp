@@ -62,17 +62,6 @@ const wxWindow* FocusedTop() {
   return focus != nullptr ? wxGetTopLevelParent(const_cast<wxWindow*>(focus)) : nullptr;
 }
 
-// A point of the view where nothing lies, in its client area.
-pf::Point FreePoint(CVostraneView& view) {
-  for (int y = 40; y < 400; y += 20) {
-    for (int x = 40; x < 400; x += 20) {
-      const pf::Point logical = view.ClientToLogical({x, y});
-      if (view.GetGrid().IsFreeAt({logical.x, logical.y})) return {x, y};
-    }
-  }
-  return {10, 10};
-}
-
 DrivenApp::Step ClickAnalyserTwice(DrivenApp& app) {
   return {"the analyser is clicked twice", [&app] {
             const auto* vna = FindSymbol<VecNetAnaSymbol>(*app.Doc());
@@ -370,14 +359,22 @@ TEST(DesktopWindows, ARefusedValueIsReplacedByWhatIsTypedNext) {
                        return TypeInto(*d, {"a", "b", "c", "sleep", "0.5", "mousemove", At(ok.x),
                                             At(ok.y), "click", "1"});
                      }});
+      // The box has the keyboard as it shows.
       run.push_back({"the value is refused in a box; Enter closes it", [] {
-                       return WindowShown("^Fehler Kapazitätswert:$") &&
+                       return FocusedTitle() == "Fehler Kapazitätswert:" &&
                               Input({"sleep", "0.5", "key", "Return"});
                      }});
-      run.push_back({"the box is closed; 2pF", [] {
+      // A window manager gives the box the keyboard as it maps it, also while the Enter that
+      // opened it is still down (a busy machine holds up the key's release); the toolkit then
+      // drops the next press of Enter, so it is pressed once more.
+      auto waited = std::make_shared<int>(0);
+      run.push_back({"the box is closed; 2pF", [waited] {
                        pf::Dialog* d = ShownDialog(smd_ids::kCapTemplate);
-                       return d != nullptr && !WindowShown("^Fehler ") &&
-                              TypeInto(*d, {"2", "p", "F"});
+                       if (WindowShown("^Fehler ")) {
+                         if (++*waited == 8) Input({"key", "Return"});
+                         return false;
+                       }
+                       return d != nullptr && TypeInto(*d, {"2", "p", "F"});
                      }});
       run.push_back({"Enter", [] { return Input({"key", "Return"}); }});
       // Refused again, what the field holds is noted, and the dialog is left.

@@ -12,7 +12,23 @@
 
 namespace {
 
+// The UTF-8 title that toolkits set beside the old one, whose encoding is not UTF-8 for a title
+// such as "Öffnen"; the old one for a client that sets no other.
 std::string Title(Display* display, Window window) {
+  const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+  const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long left = 0;
+  unsigned char* value = nullptr;
+  if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count,
+                         &left, &value) == Success &&
+      value != nullptr) {
+    std::string title(reinterpret_cast<const char*>(value), count);
+    XFree(value);
+    if (type == utf8) return title;
+  }
   XTextProperty property;
   if (XGetWMName(display, window, &property) == 0 || property.value == nullptr) return "";
   std::string title(reinterpret_cast<const char*>(property.value), property.nitems);

@@ -599,7 +599,7 @@ TEST_F(DocumentTest, TheStatusBarShowsThePromptOfTheButtonUnderTheMouse) {
 // while it waits no other window takes mouse, keys, menus or close requests (the main frame, the
 // documents' windows, a modeless panel, an instrument window, a busy window opened before), and
 // neither does it while a dialog of its own waits. Afterwards each takes input again, but for
-// one disabled before, and the program ends when asked.
+// one disabled before, the opener's window is the active one, and the program ends when asked.
 TEST_F(DocumentTest, AModalDialogHoldsTheWholeProgram) {
   Document* first = app.OnFileNew();
   Document* second = app.OnFileNew();
@@ -669,6 +669,8 @@ TEST_F(DocumentTest, AModalDialogHoldsTheWholeProgram) {
       d.Click(kIdOk);
     });
     EXPECT_EQ(modal.DoModal(), kIdOk);
+    // The keyboard is back with the opener's window, whatever else is open.
+    EXPECT_EQ(Window::GetActiveWindow(), opener.owner->GetTopLevelParent());
     EXPECT_EQ(modal.events, (Events{"init", "1 clicked", "ok"}));
     EXPECT_EQ(journal, Events{});
     EXPECT_EQ(panel.events, Events{});

@@ -166,6 +166,103 @@ TEST_F(FocusTest, TheInnermostModalWindowTakesTheActivationOfTheWindowsItHolds) 
   EXPECT_EQ(ModalScope::Holding(), nullptr);
 }
 
+// Where the keyboard goes depends on the dialog's opener alone. With a main frame, a modeless
+// panel and a second frame open, a dialog or a native one (a message box, a file dialog) ends
+// with its opener's window brought up last, the active window, its focus on the control that
+// opened it: whichever window was brought up before, and wherever the user clicked while it
+// waited (a click on a held window brings up the waiting dialog of the model, nothing beside a
+// native one). A native one's opener is the window active when it opened, also one the user
+// activated.
+TEST_F(FocusTest, TheKeyboardGoesBackToTheOpenerWhateverIsOpenAndWhereverTheUserClicked) {
+  FrameWnd main;
+  main.CreateTopLevel(nullptr, {0, 0, 800, 600}, "Haupt");
+  main.ShowWindow(true);
+  Window view;
+  view.CreateChild(main, 1, {0, 40, 800, 600});
+  FrameWnd second;
+  second.CreateTopLevel(nullptr, {0, 0, 400, 300}, "Zweite");
+  second.ShowWindow(true);
+  RecordingDialog panel(&view);
+  ASSERT_TRUE(panel.Create());
+  panel.ShowWindow(true);
+  Window* const tops[] = {&main, &second, &panel};
+
+  enum class Modal { Dialog, Native };
+  struct Case {
+    const char* what;
+    Window* opener;    // the top-level window the dialog is opened from
+    Window* control;   // with this control focused
+    Window* before;    // brought up before the opener, last but one
+    Window* clicked;   // by the user while the dialog waits; nullptr: none
+    Modal modal;
+  };
+  const Case cases[] = {
+      {"the circuit's dialog, the panel up before", &main, &view, &panel, nullptr, Modal::Dialog},
+      {"the circuit's dialog, the panel clicked", &main, &view, &second, &panel, Modal::Dialog},
+      {"the panel's key dialog, the main window clicked", &panel, panel.GetDlgItem(kCheck),
+       &main, &main, Modal::Dialog},
+      {"the second frame's dialog", &second, &second, &panel, &main, Modal::Dialog},
+      {"the circuit's file dialog, the panel up before", &main, &view, &panel, nullptr,
+       Modal::Native},
+      {"the circuit's message box, the panel clicked", &main, &view, &panel, &panel,
+       Modal::Native},
+      {"the panel's message box, the main window clicked", &panel, panel.GetDlgItem(kIdCancel),
+       &second, &main, Modal::Native},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.before->ShowWindow(true);
+    // The user activates the opener (a click into it) and focuses the control.
+    c.opener->UserActivated();
+    Window::FocusControl(*c.control);
+    const auto clickMeanwhile = [&](Window* waiting) {
+      if (c.clicked == nullptr) return;
+      headless.shown.clear();
+      EXPECT_FALSE(c.clicked->IsWindowEnabled());
+      c.clicked->UserActivated();
+      EXPECT_EQ(headless.shown, std::vector<const Window*>(waiting != nullptr ? 1 : 0, waiting));
+    };
+    if (c.modal == Modal::Dialog) {
+      RecordingDialog dialog(c.control);
+      headless.ExpectDialog(kTestDialog, [&](DialogDriver& d) {
+        clickMeanwhile(&dialog);
+        d.Key(kVkEscape);
+      });
+      dialog.DoModal();
+    } else {
+      const ModalScope native;
+      clickMeanwhile(nullptr);
+      headless.shown.clear();
+    }
+    ASSERT_FALSE(headless.shown.empty());
+    EXPECT_EQ(headless.shown.back(), c.opener);
+    EXPECT_EQ(Window::GetActiveWindow(), c.opener);
+    EXPECT_EQ(c.opener->GetFocusedWindow(), c.control);
+    for (Window* top : tops) EXPECT_TRUE(top->IsWindowEnabled());
+  }
+}
+
+// The active window follows the windows brought up and the user's activation of a window that
+// takes input, and is none once it has gone.
+TEST_F(FocusTest, TheActiveWindowIsTheOneBroughtUpOrActivatedLast) {
+  RecordingDialog first;
+  ASSERT_TRUE(first.Create());
+  RecordingDialog second;
+  ASSERT_TRUE(second.Create());
+  EXPECT_EQ(Window::GetActiveWindow(), nullptr);
+  first.ShowWindow(true);
+  second.ShowWindow(true);
+  EXPECT_EQ(Window::GetActiveWindow(), &second);
+  first.UserActivated();
+  EXPECT_EQ(Window::GetActiveWindow(), &first);
+  // A disabled window, held by none, is not made active.
+  second.EnableWindow(false);
+  second.UserActivated();
+  EXPECT_EQ(Window::GetActiveWindow(), &first);
+  first.DestroyWindow();
+  EXPECT_EQ(Window::GetActiveWindow(), nullptr);
+}
+
 // A control disabled while it has the focus hands it to the next stop of its window, round the
 // end; a disabled window holding the focus does the same; with no stop left the window itself
 // takes the keys. A top-level window keeps its focus for when it takes input again.

@@ -9,7 +9,9 @@ for tool in Xvfb import; do
   fi
 done
 number=$(mktemp) || exit 1
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>/dev/null &
+# Without the keyboard's auto-repeat (-r): on a busy machine the input tool may be held up between
+# a key's press and its release for longer than the repeat delay, and the key would act twice.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -r 3>"$number" 2>/dev/null &
 server=$!
 # The number is written once the server takes connections.
 for _ in $(seq 100); do

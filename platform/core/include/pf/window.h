@@ -135,6 +135,14 @@ class Window : public CommandTarget {
   bool IsEnabled() const { return enabled_; }
   bool IsWindowEnabled() const;
 
+  // The active window: the top-level window that has the keyboard, the one brought up last
+  // (ShowWindow) or activated by the user; nullptr when none is or it has gone.
+  static Window* GetActiveWindow();
+  // The user activated this top-level window (a click on it, the window manager): it is the
+  // active window, but while a modal window holds it the innermost modal window of the model
+  // comes up instead, and nothing changes while a native one holds it.
+  void UserActivated();
+
   // The keyboard focus: each top-level window keeps the window inside it that takes the keys
   // while it is the active window (nullptr: none; the keys go to the top-level window).
   void SetFocus();
