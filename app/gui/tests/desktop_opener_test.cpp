@@ -198,13 +198,22 @@ TEST(DesktopWindows, PanelKeyHasTheKeyboardWhereverTheUserClicked) {
   const std::string failed = Drive(VOSTRANE_ANALYSER_EXAMPLE, "panel-click", [&](DrivenApp& app) {
     std::vector<DrivenApp::Step> run = PanelBesideTheCircuit(app);
     for (const PanelCase& c : cases) {
+      if (!c.byClick) {
+        run.push_back(Settled(std::string(c.what) + ": the key focused", [&app, &c] {
+          pf::Dialog* panel = Panel(app);
+          if (panel == nullptr) return false;
+          pf::Window::FocusControl(*panel->GetDlgItem(c.opener));
+          return true;
+        }));
+      }
+      // Enter only once the toolkit has the focus where the model put it: on a busy machine the
+      // key may come before, and press what Tab focused last.
       run.push_back(Settled(std::string(c.what) + ": opened", [&app, &c] {
         pf::Dialog* panel = Panel(app);
         if (panel == nullptr) return false;
         pf::Window& key = *panel->GetDlgItem(c.opener);
         if (c.byClick) return Click(OnScreen(key, {10, 8}));
-        pf::Window::FocusControl(key);
-        return Keys("^VNA1$", {"Return"});
+        return wxWindow::FindFocus() == pf::NativeWindow(key) && Keys("^VNA1$", {"Return"});
       }));
       run.push_back(Settled(std::string(c.what) + ": the main window clicked", [&app] {
         return WaitingDialog() != nullptr && Click(OnScreen(app.View(), FreePoint(app.View())));
