@@ -18,13 +18,19 @@ using NetElementFactory = NetElement* (*)(const NetLine& line);
 
 // The lines that open and close the netlist's blocks; no element may take their words.
 inline constexpr const char* kBlockKeywords[] = {"BLK", "DATA", "FREQ", "END", "OUT"};
+// A keyword of the netlist text for which the reader makes no element: its line is refused as
+// an element line, not read as a label, definition or table.
+inline constexpr const char* kKeywordWithoutElement = "IQU";
 
 class ElementRegistry {
  public:
   // The registry the readers use unless they are given another one.
   static ElementRegistry& Global();
-  // True for a keyword registered in the global registry.
-  static bool IsKeyword(const MyStrng& word) { return Global().Knows(word); }
+  // True for a word that the reader takes for an element line's keyword: one registered in the
+  // global registry, or the keyword without element.
+  static bool IsKeyword(const MyStrng& word) {
+    return word == kKeywordWithoutElement || Global().Knows(word);
+  }
   bool Knows(const MyStrng& word) const;
   // Whether the word can be an element keyword: upper-case letters and digits, a letter first,
   // at most 8 characters, no block keyword.

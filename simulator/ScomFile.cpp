@@ -10,6 +10,7 @@
 #include "simulator/DataObjectRegistry.h"
 #include "simulator/ElementRegistry.h"
 #include "simulator/NetContext.h"
+#include "simulator/NetlistBlocks.h"
 #include "simulator/NetDataElm.h"
 #include "simulator/NetElement.h"
 #include "simulator/NonLinearUsrNet.h"
@@ -20,9 +21,6 @@ namespace {
 
 constexpr const char* kNoValue = "NO_VALUE";
 constexpr const char* kBadSweep = "Syntaxfehler: Frequenzbereich falsch definiert";
-// A keyword of the netlist text for which the reader makes no element: its line is refused as
-// an element line, not read as a label or definition.
-constexpr const char* kKeywordWithoutElement = "IQU";
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -36,17 +34,6 @@ bool IsContinuation(const MyStrng& line) { return line.GetAt(0) == '+'; }
 
 bool IsSkipped(const MyStrng& line) {
   return line.IsEmpty() || IsComment(line) || IsContinuation(line);
-}
-
-// The keyword of a block keyword line ("BLK ", not " BLK"), or "". Every line is asked
-// several times, so no copy is made.
-std::string_view BlockKeyword(const MyStrng& line) {
-  std::string_view word(line.GetBuffer());
-  while (word.size() > 1 && word.back() == ' ') word.remove_suffix(1);  // as TrimRight
-  for (const char* keyword : kBlockKeywords) {
-    if (word == keyword) return keyword;
-  }
-  return {};
 }
 
 // Tabs end tokens without separating them; the netlist reads them as blanks.

@@ -19,6 +19,9 @@
 #include "editor/symbols/SymbolRoles.h"
 #include "pf/ui_services.h"
 #include "simulator/DataSet.h"
+#include "simulator/ElementRegistry.h"
+#include "simulator/NetLine.h"
+#include "simulator/NetlistBlocks.h"
 #include "simulator/NetlistName.h"
 
 namespace {
@@ -41,12 +44,6 @@ int Pins(const NetSymbol& s) { return std::clamp(s.GetPinCount(), 0, NetSymbol::
 // A wire joins at its two ends only.
 int WireEnds(const NetSymbol& s) { return std::min(Pins(s), 2); }
 
-bool IsKeyword(const MyStrng& line, const char* keyword) {
-  MyStrng token = line.GetNextToken();
-  token.MakeUpper();
-  return token == keyword;
-}
-
 // The name of a DATA entry's label line "NAME: ..."; empty for its rows and comments.
 MyStrng EntryName(const MyStrng& line) {
   MyStrng rest(line);
@@ -61,55 +58,53 @@ void AddEntryNames(const LineFile& entries, std::set<std::string>& names) {
   });
 }
 
-bool IsNameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-         c == '-' || c == '+' || c == '_';
-}
+// Where a sub-network's line stands, as the reader parts the text.
+enum class Place {
+  kOther,    // a block's keyword line, a network's definition or instance, a label, a comment
+  kElement,  // an element line of a network: its table or substrate is its last word
+  kData,     // a line of the DATA block: an entry's label is its first word
+};
 
-// The line with the word that names a table renamed, when the table renames it: a DATA
-// entry's label is its first word, and an element names its table or substrate last.
-MyStrng Renamed(const MyStrng& line, bool inData,
+// The line with the word that names a table renamed, when the table renames it.
+MyStrng Renamed(const MyStrng& line, Place place,
                 const std::map<std::string, std::string>& renamed) {
+  const MyStrng name = place == Place::kData      ? EntryName(line)
+                       : place == Place::kElement ? GetTrailingName(line)
+                                                  : MyStrng();
+  const auto hit = renamed.find(name.ToCString());
+  if (name.IsEmpty() || hit == renamed.end()) return line;
   const std::string text = line.ToCString();
-  size_t begin = 0;
-  size_t end = 0;
-  if (inData) {
-    begin = std::min(text.find_first_not_of(' '), text.size());
-    end = begin;
-    while (end < text.size() && IsNameChar(text[end])) ++end;
-  } else {
-    end = text.find_last_not_of(' ') + 1;  // 0 for a blank line
-    begin = end;
-    while (begin > 0 && IsNameChar(text[begin - 1])) --begin;
-  }
-  const auto hit = renamed.find(text.substr(begin, end - begin));
-  if (hit == renamed.end()) return line;
-  return MyStrng(text.substr(0, begin) + hit->second + text.substr(end));
+  const size_t begin = place == Place::kData ? text.find(hit->first)
+                                             : text.find_last_not_of(' ') + 1 - hit->first.size();
+  return MyStrng(text.substr(0, begin) + hit->second + text.substr(begin + hit->first.size()));
 }
 
-// Calls visit for each line of the sub-network, telling whether it stands in its DATA block.
-void ForEachLine(const LineFile& sub, const std::function<void(const MyStrng&, bool)>& visit) {
-  bool inData = false;
-  sub.ForEach([&](const MyStrng& line) {
-    if (!inData && IsKeyword(line, "DATA")) {
-      inData = true;
-    } else if (inData && IsKeyword(line, "END")) {
-      inData = false;
-    } else {
-      visit(line, inData);
+// Calls visit for each line of the sub-network with its place. The DATA block's keyword lines
+// are left out, since its entries join the netlist's one block, and so are a netlist text's
+// sweep and output blocks (FREQ, OUT): they are its own run's, and the circuit's run has its own.
+void ForEachLine(const LineFile& sub, const std::function<void(const MyStrng&, Place)>& visit) {
+  ForEachBlockLine(sub, [&](const MyStrng& line, std::string_view keyword, std::string_view block) {
+    const std::string_view in = keyword.empty() || keyword == "END" ? block : keyword;
+    if (in == "FREQ" || in == "OUT" || (in == "DATA" && !keyword.empty())) return;
+    Place place = Place::kOther;
+    if (in == "DATA") {
+      place = Place::kData;
+    } else if (keyword.empty() && in == "BLK" && ElementRegistry::IsKeyword(line.GetNextToken())) {
+      place = Place::kElement;
     }
+    visit(line, place);
   });
 }
 
 // The sub-network's lines into body, the entries of its DATA block into data. The reader knows
 // one entry per name, and each circuit names its entries alone (two sub-circuits' data
 // two-ports "Cmp2", their substrates "ALU"): an entry whose name the netlist holds already
-// takes a free one, in its label and in the network's lines that refer to it.
+// takes a free one, in its label and in the network's element lines that refer to it.
 void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data,
                     std::set<std::string>& taken) {
   std::set<std::string> own;
-  ForEachLine(sub, [&own](const MyStrng& line, bool inData) {
-    if (const MyStrng name = EntryName(line); inData && !name.IsEmpty()) {
+  ForEachLine(sub, [&own](const MyStrng& line, Place place) {
+    if (const MyStrng name = EntryName(line); place == Place::kData && !name.IsEmpty()) {
       own.insert(name.ToCString());
     }
   });
@@ -122,8 +117,9 @@ void SplitDataBlock(const LineFile& sub, LineFile& body, LineFile& data,
     if (free != name) renamed.emplace(name, free);
     taken.insert(free);
   }
-  ForEachLine(sub, [&](const MyStrng& line, bool inData) {
-    (inData ? data : body).AddLine(renamed.empty() ? line : Renamed(line, inData, renamed));
+  ForEachLine(sub, [&](const MyStrng& line, Place place) {
+    (place == Place::kData ? data : body)
+        .AddLine(renamed.empty() ? line : Renamed(line, place, renamed));
   });
 }
 

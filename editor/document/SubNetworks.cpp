@@ -8,6 +8,7 @@
 #include "basics/VS_Error.h"
 #include "editor/document/NetlistBuilder.h"
 #include "pf/path_map.h"
+#include "simulator/NetlistBlocks.h"
 
 namespace {
 
@@ -83,9 +84,8 @@ bool SubNetworks::Complete(const std::string& file, const LineFile& lines) {
   n.completed.push_back(met->second);
   // A netlist text may define more networks than its own.
   bool alone = true;
-  lines.ForEach([&](const MyStrng& line) {
-    MyStrng name;
-    if (!alone || ReadDefinition(line, name) == 0) return;
+  ForEachDefinition(lines, [&](const MyStrng& name, int) {
+    if (!alone) return;
     const auto [named, added] = n.byName.emplace(name.ToCString(), met->second);
     if (added || named->second == met->second) return;
     ReportClash(name, n.all[named->second].file, file);
@@ -99,6 +99,10 @@ void SubNetworks::ForEach(const std::function<void(const LineFile&)>& visit) {
   for (const size_t i : n.completed) visit(n.all[i].lines);
 }
 
+namespace {
+
+// The n of a definition line "NAME: nPOR nodes..." and its NAME; n is 0 when the word after
+// the colon is no port keyword or the colon is missing.
 int ReadDefinition(const MyStrng& line, MyStrng& name) {
   name = line.GetNextToken();
   MyStrng rest(line);
@@ -107,4 +111,17 @@ int ReadDefinition(const MyStrng& line, MyStrng& name) {
   rest.DeleteLeft(1);
   const MyStrng keyword = rest.GetNextToken();
   return keyword.GetLength() == 4 && keyword.Mid(2, 3) == "POR" ? keyword.Mid(1, 1).ToInt() : 0;
+}
+
+}  // namespace
+
+void ForEachDefinition(const LineFile& text,
+                       const std::function<void(const MyStrng& name, int ports)>& visit) {
+  // The reader takes definitions from its networks' blocks only; elsewhere such a line is a
+  // label or a table entry.
+  ForEachBlockLine(text, [&](const MyStrng& line, std::string_view keyword, std::string_view block) {
+    if (!keyword.empty() || block != "BLK") return;
+    MyStrng name;
+    if (const int ports = ReadDefinition(line, name); ports != 0) visit(name, ports);
+  });
 }

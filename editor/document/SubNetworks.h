@@ -35,6 +35,7 @@ class SubNetworks {
   static void ForEach(const std::function<void(const LineFile&)>& visit);
 };
 
-// The n of a definition line "NAME: nPOR nodes..." and its NAME; n is 0 when the word after
-// the colon is no port keyword or the colon is missing.
-int ReadDefinition(const MyStrng& line, MyStrng& name);
+// Visits each network that a netlist text defines ("NAME: nPOR nodes..." in a BLK block), in
+// its order, with its NAME and n.
+void ForEachDefinition(const LineFile& text,
+                       const std::function<void(const MyStrng& name, int ports)>& visit);

@@ -274,11 +274,8 @@ bool UserNetSymbol::RegenerateLines(MyStrng& network) {
 
 int UserNetSymbol::DefinitionPorts(const MyStrng& name) const {
   int ports = -1;
-  subLines.ForEach([&](const MyStrng& line) {
-    MyStrng defined;
-    if (ports >= 0) return;
-    const int n = ReadDefinition(line, defined);
-    if (defined == name) ports = n;
+  ForEachDefinition(subLines, [&](const MyStrng& defined, int n) {
+    if (ports < 0 && defined == name) ports = n;
   });
   return ports;
 }

@@ -479,7 +479,7 @@ fs::path WriteCircuit(const std::string& name, int ports, const std::string& use
 }
 
 TEST_F(DataPortTest, NetlistSources) {
-  const std::string kFilter = "* a filter\nfilter: 2POR 1 3 RG1 = 50ohm RG2 = 50ohm\nRES 1 3 "
+  const std::string kFilter = "* a filter\nBLK\nfilter: 2POR 1 3 RG1 = 50ohm RG2 = 50ohm\nRES 1 3 "
                               "R = 50ohm\nEND\n";
   const struct {
     std::string file;
@@ -489,11 +489,14 @@ TEST_F(DataPortTest, NetlistSources) {
     const char* message;  // queued; "" for none
   } kCases[] = {
       {"filter.net", kFilter, true, 2, ""},
-      {"FILTER.NET", "FILTER: 2POR 1 2\n", true, 2, ""},
+      {"FILTER.NET", "BLK\nFILTER: 2POR 1 2\nEND\n", true, 2, ""},
       {"Filter.txt", kFilter, false, 2, ""},
-      {"three.txt", "three: 3POR 1 2 3\n", true, 3, ""},
-      {"six.net", "six: 6POR 1 2 3 4 5 6\n", false, 2,
+      {"three.txt", "BLK\nthree: 3POR 1 2 3\nEND\n", true, 3, ""},
+      {"six.net", "BLK\nsix: 6POR 1 2 3 4 5 6\nEND\n", false, 2,
        "Teilschaltung mit 6 Anschlüssen, erlaubt sind 1 bis 5: six"},
+      // The reader takes a definition inside a network's block only: elsewhere it is a label.
+      {"loose.net", "loose: 2POR 1 2\nRES 1 2 R = 50ohm\n", false, 2, ""},
+      {"table.net", "DATA\ntable: 2POR 1 2\nEND\n", false, 2, ""},
   };
   for (const auto& c : kCases) {
     VS_Error::ResetQueue();
@@ -739,7 +742,7 @@ TEST_F(DataPortTest, OneNetworkNameIsOneFile) {
 // A netlist text's lines are kept in the circuit; a definition line among them that no longer
 // gives the symbol's pins (a damaged circuit file) refuses the netlist too.
 TEST_F(DataPortTest, NetlistTextIsCheckedForEveryNetlist) {
-  const fs::path file = WriteFile("band.net", "band: 2POR 1 2\nRES 1 2 R = 50ohm\n");
+  const fs::path file = WriteFile("band.net", "BLK\nband: 2POR 1 2\nRES 1 2 R = 50ohm\nEND\n");
   const std::string named = "Teilschaltung Cmp1 (" + file.string() + ")";
   const struct {
     const char* definition;
@@ -754,7 +757,9 @@ TEST_F(DataPortTest, NetlistTextIsCheckedForEveryNetlist) {
     CVostraneDoc doc;
     UserNetSymbol& s = PlaceSubCircuit(doc, file, "band");
     s.subLines.RemoveAll();
+    s.subLines.AddLine("BLK");
     s.subLines.AddLine(c.definition);
+    s.subLines.AddLine("END");
     VS_Error::ResetQueue();
     EXPECT_EQ(doc.BuildNetlist(nullptr), c.message.empty());
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", c.message);
@@ -879,6 +884,51 @@ TEST_F(DataPortTest, SubCircuitTablesJoinTheOuterDataBlock) {
     reader.SetLines(doc.GetNetlistLines());
     EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
     EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", "");
+  }
+  VS_Error::ResetQueue();
+}
+
+// A sub-network's lines mean in the netlist what they mean to the reader, whatever its names: a
+// line is a block's keyword only as the whole line, in capitals; a table's name is renamed in
+// its label and the element lines that use it, not in a keyword line or another network's line
+// of that word; the text's own sweep and output stay with it. The reader reads the netlist with
+// no message, as the text's networks and every table.
+TEST_F(DataPortTest, SubNetworkLinesKeepTheirMeaningWhateverTheNames) {
+  const std::pair<std::string, std::string> kTables[] = {
+      {"END", "BLK"}, {"DATA", "FREQ"}, {"OUT", "Data"}, {"end", "blk"}, {"Sub", "sub"}};
+  for (const auto& [first, second] : kTables) {
+    SCOPED_TRACE(first + " " + second);
+    const std::string table = ":  S 2\n# GHz S MA R 50\n1GHz ";
+    const fs::path file = WriteFile(
+        "sub.net", "* tables\nDATA\n" + first + table + "0.5 0\n" + second + table +
+                       "0.25 0\nEND\nBLK\nONE 1 " + first + "\nONE 1 " + second +
+                       "\nsub: 1POR 1\nEND\nFREQ\nFSTEP 1GHz 3 2GHz\nEND\nOUT\nS LinMag\nEND\n");
+    CVostraneDoc doc;
+    auto* port = new ExKnotenSymbol(Point(100, 100), Point(50, 100));
+    port->UpdateGeometry();
+    port->portNumber = 1;
+    doc.AddSymbol(port);
+    PlaceSubCircuit(doc, file, "sub");
+    AddDataPort(doc, first.c_str(), "2 0.125 0");
+    AddDataPort(doc, second.c_str(), "2 0.0625 0");
+    VS_Error::ResetQueue();
+    ASSERT_TRUE(doc.BuildNetlist(nullptr));
+    const std::vector<std::string> lines = Lines(doc.GetNetlistLines());
+    const std::vector<std::string> network = {
+        "* tables", "BLK", "ONE 1 " + first + "_2", "ONE 1 " + second + "_2", "sub: 1POR 1", "END"};
+    ASSERT_GE(lines.size(), network.size());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + network.size()), network);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "FREQ") + std::count(lines.begin(), lines.end(), "OUT"), 0);
+    ScomFile reader;
+    reader.SetLines(doc.GetNetlistLines());
+    EXPECT_TRUE(reader.CheckSyntax() && reader.ReadBlocks());
+    EXPECT_EQ(VS_Error::MessageCount() > 0 ? VS_Error::Message(0).ToCString() : "", "");
+    EXPECT_EQ(reader.GetBlkCount(), 2);
+    EXPECT_FALSE(reader.HasOut());
+    EXPECT_EQ(reader.GetDefinitions().Lookup("sub"), "1POR 1");
+    for (const std::string& name : {first, second, first + "_2", second + "_2"}) {
+      EXPECT_EQ(reader.GetDataTable().Lookup(MyStrng(name.c_str())), "S 2") << name;
+    }
   }
   VS_Error::ResetQueue();
 }

@@ -23,6 +23,11 @@ TEST(NetlistName, TitlesGiveNamesThatTheReaderTakes) {
       {"\x80x\xC3", "N_x_", "_x_"},
       {"2 Kreise.vqe", "N2_Kreise", "2_Kreise.vqe"},
       {"RES.vqe", "NRES", "RES.vqe"},
+      {"IQU.vqe", "NIQU", "IQU.vqe"},
+      // A block's keyword is one only as a line of its own.
+      {"Data.vqe", "Data", "Data.vqe"},
+      {"END.vqe", "END", "END.vqe"},
+      {"blk.vqe", "blk", "blk.vqe"},
       {".vqe", "N", ".vqe"},
   };
   for (const auto& c : cases) {

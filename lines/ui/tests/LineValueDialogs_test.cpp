@@ -178,6 +178,8 @@ TEST_F(LineValueDialogsTest, SubstrateNamesAndValues) {
        "NO_SUB steht für \"kein Substrat\"", "Fehler Name:"},
       {"element keyword", {{substrate_ids::kName, "TRL"}},
        "Substratname ist ein Schlüsselwort der Netzliste: TRL", "Fehler Name:"},
+      {"keyword without element", {{substrate_ids::kName, "IQU"}},
+       "Substratname ist ein Schlüsselwort der Netzliste: IQU", "Fehler Name:"},
       // The name typed before a refused value is not stored either.
       {"eps_r 0.5", {{substrate_ids::kName, "FR4"}, {substrate_ids::kEr, "0.5"}},
        "Epsilon_r muss mindestens 1 sein", "Fehler Epislon_r:"},
