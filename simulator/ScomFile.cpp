@@ -36,14 +36,6 @@ bool IsSkipped(const MyStrng& line) {
   return line.IsEmpty() || IsComment(line) || IsContinuation(line);
 }
 
-// Tabs end tokens without separating them; the netlist reads them as blanks.
-void BlanksForTabs(MyStrng& line) {
-  const int32_t n = line.GetLength();
-  for (int32_t k = 0; k < n; ++k) {
-    if (line.GetBuffer()[k] == '\t') line.SetAt(k, ' ');
-  }
-}
-
 bool IsNumericLine(const MyStrng& line) {
   const char c = line.GetAt(0);
   return IsDigit(c) || c == '.' || c == '-';

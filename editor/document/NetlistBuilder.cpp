@@ -83,7 +83,8 @@ MyStrng Renamed(const MyStrng& line, Place place,
 // are left out, since its entries join the netlist's one block, and so are a netlist text's
 // sweep and output blocks (FREQ, OUT): they are its own run's, and the circuit's run has its own.
 void ForEachLine(const LineFile& sub, const std::function<void(const MyStrng&, Place)>& visit) {
-  ForEachBlockLine(sub, [&](const MyStrng& line, std::string_view keyword, std::string_view block) {
+  ForEachBlockLine(sub, [&](const MyStrng& line, std::string_view keyword,
+                            std::string_view block) {
     const std::string_view in = keyword.empty() || keyword == "END" ? block : keyword;
     if (in == "FREQ" || in == "OUT" || (in == "DATA" && !keyword.empty())) return;
     Place place = Place::kOther;

@@ -119,7 +119,8 @@ void ForEachDefinition(const LineFile& text,
                        const std::function<void(const MyStrng& name, int ports)>& visit) {
   // The reader takes definitions from its networks' blocks only; elsewhere such a line is a
   // label or a table entry.
-  ForEachBlockLine(text, [&](const MyStrng& line, std::string_view keyword, std::string_view block) {
+  ForEachBlockLine(text, [&](const MyStrng& line, std::string_view keyword,
+                             std::string_view block) {
     if (!keyword.empty() || block != "BLK") return;
     MyStrng name;
     if (const int ports = ReadDefinition(line, name); ports != 0) visit(name, ports);
