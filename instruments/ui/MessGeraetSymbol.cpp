@@ -25,7 +25,12 @@ MessGeraetSymbol::~MessGeraetSymbol() = default;
 
 void MessGeraetSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  signal.Serialize(ar);
+  if (ar.IsStoring() && collecting) {
+    // A circuit saved while a run goes: nothing of the run is a result yet.
+    CmplxSignal().Serialize(ar);
+  } else {
+    signal.Serialize(ar);
+  }
   slaveName.Serialize(ar);
   if (ar.IsStoring()) {
     ar << active << freshScreen;

@@ -31,7 +31,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   MessGeraetSymbol(const Point& start, const Point& end);
   ~MessGeraetSymbol() override;
 
-  // Base fields, the signal, the slave name, the active flag and the fresh-screen flag.
+  // Base fields, the signal (none of a run still being collected), the slave name, the active
+  // flag and the fresh-screen flag.
   void Serialize(pf::Archive& ar) override;
   bool IsInstrument() const override { return true; }
 
