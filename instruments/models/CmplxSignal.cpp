@@ -29,6 +29,10 @@ void CmplxSignal::SetAtCursor(const Cmplx& value) {
   if (cursor >= 0 && cursor < n) data[cursor] = value;
 }
 
+void CmplxSignal::KeepLinesBeforeCursor() {
+  if (cursor >= 1 && cursor < n) n = cursor;
+}
+
 void CmplxSignal::SetFromRealSignal(const RealSignal& samples) {
   SetSpectrum(samples);
   TakeSpacing(samples);

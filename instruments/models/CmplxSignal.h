@@ -21,6 +21,9 @@ class CmplxSignal : public CVektor {
   int32_t NextIndex();
   // Writes outside the lines are dropped.
   void SetAtCursor(const Cmplx& value);
+  // Drops the lines from the cursor on, which a run stopped there never reached; at least one
+  // line stays.
+  void KeepLinesBeforeCursor();
   void SetFromRealSignal(const RealSignal& samples);
   // The spectrum of a transient result: its values at ascending times resampled to a power of
   // two (RealSignal::ResampleToPowerOfTwo), then transformed.

@@ -25,7 +25,12 @@ MessGeraetSymbol::~MessGeraetSymbol() = default;
 
 void MessGeraetSymbol::Serialize(pf::Archive& ar) {
   ZweiPolSymbol::Serialize(ar);
-  signal.Serialize(ar);
+  if (ar.IsStoring() && collecting) {
+    // A circuit saved while a run goes: nothing of the run is a result yet.
+    CmplxSignal().Serialize(ar);
+  } else {
+    signal.Serialize(ar);
+  }
   slaveName.Serialize(ar);
   if (ar.IsStoring()) {
     ar << active << freshScreen;
@@ -79,7 +84,25 @@ void MessGeraetSymbol::StartCollecting(const InstrumentRole& master) {
   signal.Realloc(run->masterSignal.GetSize());
   signal.df = run->masterSignal.df;
   signal.cursor = 0;
-  SetResultTitles(NetworkTitle(), RunTimeStamp());
+  SetResultTitles(MyStrng(), MyStrng());
+  runTitle = NetworkTitle();
+  runDate = RunTimeStamp();
+  collecting = true;
+}
+
+bool MessGeraetSymbol::EndCollecting(bool keepReached) {
+  if (!collecting) return false;
+  collecting = false;
+  const int32_t reached = signal.cursor;
+  if (reached < signal.GetSize()) {
+    if (!keepReached || reached == 0) {
+      signal = CmplxSignal();
+      return false;
+    }
+    signal.KeepLinesBeforeCursor();
+  }
+  SetResultTitles(runTitle, runDate);
+  return true;
 }
 
 void MessGeraetSymbol::CollectValue(InstrumentRole& master, bool realPartOnly) {

@@ -31,7 +31,8 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   MessGeraetSymbol(const Point& start, const Point& end);
   ~MessGeraetSymbol() override;
 
-  // Base fields, the signal, the slave name, the active flag and the fresh-screen flag.
+  // Base fields, the signal (none of a run still being collected), the slave name, the active
+  // flag and the fresh-screen flag.
   void Serialize(pf::Archive& ar) override;
   bool IsInstrument() const override { return true; }
 
@@ -65,6 +66,9 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // result's title and date; a result loaded from a file without them names the circuit.
   MyStrng GetResultCaption() const;
   const CmplxSignal& GetSignalCopy() const { return signal; }
+  // Whether a built-in run is feeding the instrument: begun and not yet ended. Nothing of it is
+  // a result before its end, so the screens show none of it meanwhile.
+  bool IsCollecting() const { return collecting; }
 
   int32_t dataChanged = 0;
   // Whether the instrument's screen starts afresh at each run.
@@ -80,11 +84,17 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   // owner view.
   MyStrng NetworkTitle() const;
   // The collection of a run on the master's grid: as many zeros as the master has lines, its
-  // frequency step, the cursor at 0; the run's circuit and time become the result's titles.
+  // frequency step, the cursor at 0. The titles of an earlier result go; the run's circuit and
+  // start name what the run leaves at its end.
   void StartCollecting(const InstrumentRole& master);
   // The value of the master's element of this name (0 while the master does not record, only
   // its real part when asked) at the cursor, which moves on; nothing without that element.
   void CollectValue(InstrumentRole& master, bool realPartOnly);
+  // Ends the run being collected; false without one. A run that reached every line is a
+  // result. Of one that ended before (its busy window closed) the lines reached are the result
+  // where keepReached; otherwise nothing is, and the collection is a new instrument's again.
+  // Whether a result is left, under the titles of the run.
+  bool EndCollecting(bool keepReached);
   // "MUME node  R= ri U name": the meter element that holds the node's complex voltage.
   void WriteVoltmeterLine(const ResWert& ri);
   // Under SPICE such an instrument is the load it is on the built-in road: "R<name> N1 N2 RI".
@@ -96,6 +106,12 @@ class MessGeraetSymbol : public ZweiPolSymbol, public InstrumentRole {
   int32_t active = 0;
   // What the netlist being written makes of the instrument; not stored.
   bool runsNetlist = false;
+
+ private:
+  bool collecting = false;
+  // The titles of the run being collected.
+  MyStrng runTitle;
+  MyStrng runDate;
 };
 
 // The title and date of the result a screen shows, which its bottom line names, at the end of

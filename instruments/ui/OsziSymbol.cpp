@@ -68,13 +68,17 @@ void OsziSymbol::BeginMeasurement(InstrumentRole& master) {
   source = 'R';
   spiceValues = RVektor();
   spiceTimes = RVektor();
+  // Like a SPICE result, an earlier run's signal is no longer what the screen stands for.
+  timeSignal = RealSignal();
   StartCollecting(master);
 }
 
 void OsziSymbol::MeasureStep(InstrumentRole& master) { CollectValue(master, false); }
 
 void OsziSymbol::EndMeasurement() {
-  if (dataChanged != 0) timeSignal = signal.ToRealSignal();
+  // The transform of the lines a stopped run reached would be a smoothed pattern, not the
+  // node's voltage. Not the data-changed flag decides: the window clears it, also mid-run.
+  if (EndCollecting(false)) timeSignal = signal.ToRealSignal();
   dataChanged = 0;
 }
 

@@ -40,10 +40,12 @@ class OsziSymbol : public MessGeraetSymbol {
   }
 
   void MeasureStep(InstrumentRole& master) override;
-  // A built-in run feeds the oscilloscope: the screen shows its time signal from now on.
+  // A built-in run feeds the oscilloscope: the screen shows its time signal from now on, and
+  // nothing until the run ends.
   void BeginMeasurement(InstrumentRole& master) override;
   bool ShowsSpiceResult() const override { return source == 'S'; }
-  // The collection's time signal, when the run changed it.
+  // The collection's time signal, when a run reached every line; after a run that stopped
+  // before, the oscilloscope holds no signal, as before any run.
   void EndMeasurement() override;
 
   // The bit rate of the view's active data generator, else 1e9 bit/s.

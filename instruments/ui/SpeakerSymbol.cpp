@@ -44,10 +44,7 @@ bool SpeakerSymbol::EditDialog(pf::Window* parent) {
 
 void SpeakerSymbol::WriteNetLine() { WriteVoltmeterLine(ri); }
 
-void SpeakerSymbol::BeginMeasurement(InstrumentRole& master) {
-  dataChanged = 1;
-  StartCollecting(master);
-}
+void SpeakerSymbol::BeginMeasurement(InstrumentRole& master) { StartCollecting(master); }
 
 void SpeakerSymbol::MeasureStep(InstrumentRole& master) { CollectValue(master, false); }
 
@@ -59,12 +56,12 @@ uint32_t SpeakerSymbol::SampleRate(double dt) {
 }
 
 void SpeakerSymbol::EndMeasurement() {
-  if (dataChanged == 0) return;
+  // A stopped run's lines are no sound: the file of an earlier run stays as it was.
+  if (!EndCollecting(false)) return;
   sound = signal.ToRealSignal();
   format.samplesPerSec = SampleRate(sound.dt);
   format.avgBytesPerSec = format.samplesPerSec;
   WriteWave();
-  dataChanged = 0;
 }
 
 MyStrng SpeakerSymbol::SoundPath() const {

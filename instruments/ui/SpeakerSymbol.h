@@ -35,7 +35,8 @@ class SpeakerSymbol : public MessGeraetSymbol {
 
   void MeasureStep(InstrumentRole& master) override;
   void BeginMeasurement(InstrumentRole& master) override;
-  // After a run that changed the collection: the time signal, its rate, the file.
+  // After a run that reached every line: the time signal, its rate, the file. Nothing after
+  // one that stopped before.
   void EndMeasurement() override;
 
   // "C:/" + the element name (characters a file name cannot hold made '_') + ".wav".

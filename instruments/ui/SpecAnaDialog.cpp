@@ -58,7 +58,9 @@ void SpecAnaDialog::UpdateFrequencyAxis() {
 void SpecAnaDialog::FillBuiltIn() {
   Diagramm* d = screen.Current();
   if (d == nullptr) return;
-  const CmplxSignal& v = symbol->signal;
+  // Nothing of a run is a result before its end: meanwhile the screen is a new analyser's.
+  const CmplxSignal none;
+  const CmplxSignal& v = symbol->IsCollecting() ? none : symbol->signal;
   d->RecreateCurve(0, v.GetSize());
   d->SetCurrentCurve(0);
   // The kept screen may still carry the unit of an earlier SPICE spectrum's levels.

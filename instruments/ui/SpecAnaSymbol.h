@@ -39,6 +39,8 @@ class SpecAnaSymbol : public MessGeraetSymbol {
   // A built-in run feeds the analyser: a SPICE spectrum is dropped, and the frame it set
   // holds the run's lines.
   void BeginMeasurement(InstrumentRole& master) override;
+  // The lines the run reached are the spectrum: all of them, or those before its stop.
+  void EndMeasurement() override { EndCollecting(true); }
   bool ShowsSpiceResult() const override { return spicePresent != 0; }
 
   // The unit of a SPICE spectrum's levels.

@@ -129,6 +129,8 @@ TEST(OsziSymbol, CollectsZerosWhileNotRecordingAndNothingWithoutItsElement) {
   EXPECT_EQ(oszi.signal.cursor, 2);
   EXPECT_EQ(oszi.signal[0].re, 0.0);
   EXPECT_EQ(oszi.signal[1].im, -0.25);
+  master.present = true;
+  oszi.MeasureStep(master);
   oszi.EndMeasurement();
   EXPECT_EQ(oszi.timeSignal.GetSize(), 6);
   EXPECT_DOUBLE_EQ(oszi.timeSignal.dt, 1.0 / (2 * 1000.0 * 3));
@@ -266,9 +268,14 @@ TEST(ScopeSymbols, ShowTheLatestRunThatFedThem) {
     EXPECT_EQ(reopened()->GetResultCaption(), spiceCaption);
     c.symbol.BeginMeasurement(master);
     EXPECT_FALSE(c.symbol.ShowsSpiceResult());
+    // Nothing of the run is a result before its end.
+    EXPECT_EQ(c.symbol.GetResultCaption(), "Netzwerk");
+    for (int32_t line = 0; line < master.masterSignal.GetSize(); ++line) {
+      c.symbol.MeasureStep(master);
+    }
+    c.symbol.EndMeasurement();
     const std::string caption = c.symbol.GetResultCaption().ToCString();
     EXPECT_EQ(caption.rfind("Ravilone: Netzwerk ", 0), 0u) << caption;
-    c.symbol.EndMeasurement();
     const auto saved = reopened();
     EXPECT_FALSE(saved->ShowsSpiceResult());
     EXPECT_EQ(saved->GetResultCaption(), caption.c_str());
@@ -588,6 +595,7 @@ TEST_F(SpeakerTest, FailedWriteIsReportedAndLeavesNoFile) {
   EXPECT_EQ(speaker.SoundPath(), "C:/a_b.wav");
   fs::create_directories(root / "a_b.wav");  // a folder where the file should go
   speaker.BeginMeasurement(master);
+  for (int i = 0; i < 3; ++i) speaker.MeasureStep(master);
   speaker.EndMeasurement();
   EXPECT_NE(speaker.lastWaveResult, 0u);
   ASSERT_EQ(VS_Error::MessageCount(), 1);
@@ -605,7 +613,7 @@ TEST_F(SpeakerTest, AFullDiskKeepsThePreviousSound) {
   speaker.elementName = "SPK1";
   std::ofstream(root / "SPK1.wav") << "previous";
   speaker.BeginMeasurement(master);
-  speaker.MeasureStep(master);
+  for (int i = 0; i < 4; ++i) speaker.MeasureStep(master);
   {
     const pf::test::FullDisk full;
     speaker.EndMeasurement();
@@ -691,6 +699,12 @@ TEST_F(ScopeWindowTest, AnalyserBottomLineNamesTheRunShown) {
   open();
   EXPECT_EQ(bottom, "Spice: t.cir Mon Dec  7 09:00:00  2026");
   analyser.BeginMeasurement(master);
+  open();
+  EXPECT_EQ(bottom, "Netzwerk") << "no run's result while the run goes";
+  for (int32_t line = 0; line < master.masterSignal.GetSize(); ++line) {
+    analyser.MeasureStep(master);
+  }
+  analyser.EndMeasurement();
   open();
   EXPECT_EQ(bottom.rfind("Ravilone: Netzwerk ", 0), 0u) << bottom;
 }
@@ -866,22 +880,39 @@ TEST_F(ScopeWindowTest, PlotterSetUpFirstThenThePlotWithItsRanges) {
 }
 
 // A screen that shows no run's result (the zero line, a new analyser's line of nothing, a plotter
-// before its run) is neither copied nor written: each key says so once and asks for nothing, and the
-// clipboard keeps what it held. A run's result is.
+// before its run, a run still going, an oscilloscope after a run stopped before its last line) is
+// neither copied nor written: each key says so once and asks for nothing, and the clipboard keeps
+// what it held. A run's result is, also the lines a stopped run reached.
 TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
+  // The first lines of a run of the master; it ends unless it is still going.
+  const auto run = [](MessGeraetSymbol& symbol, FakeMaster& master, int32_t lines, bool ends) {
+    symbol.BeginMeasurement(master);
+    for (int32_t line = 0; line < lines; ++line) symbol.MeasureStep(master);
+    if (ends) symbol.EndMeasurement();
+  };
+  FakeMaster master;
   OsziSymbol freshOszi;
   OsziSymbol ranOszi;
   ranOszi.timeSignal = RealSignal(RVektor(8));
   ranOszi.timeSignal.dt = 1e-9;
+  OsziSymbol runningOszi;
+  run(runningOszi, master, 3, true);
+  run(runningOszi, master, 2, false);
+  OsziSymbol stoppedOszi;
+  run(stoppedOszi, master, 3, true);
+  run(stoppedOszi, master, 2, true);
   SpecAnaSymbol freshAnalyser;
   SpecAnaSymbol ranAnalyser;
-  FakeMaster master;
-  ranAnalyser.BeginMeasurement(master);
+  run(ranAnalyser, master, 3, true);
+  SpecAnaSymbol runningAnalyser;
+  run(runningAnalyser, master, 2, false);
+  SpecAnaSymbol stoppedAnalyser;
+  run(stoppedAnalyser, master, 1, true);
   SpecAnaSymbol oneLineAnalyser;
   FakeMaster oneLine;
   oneLine.masterSignal.Realloc(1);
   oneLine.masterSignal.df = 1000.0;
-  oneLineAnalyser.BeginMeasurement(oneLine);
+  run(oneLineAnalyser, oneLine, 1, true);
   PlotterSymbol freshPlotter;
   freshPlotter.setUpPending = 0;
   PlotterSymbol ranPlotter;
@@ -907,11 +938,23 @@ TEST_F(ScopeWindowTest, KeysCopyOrWriteOnlyARunsResult) {
       {"oscilloscope, screen", &ranOszi, oszi_ids::kTemplate, oszi_ids::kScreenCopy,
        "Oszi: Bildschirm ins Clipboard kopiert", true},
       {"oscilloscope, PiCTeX", &ranOszi, oszi_ids::kTemplate, oszi_ids::kPicTex, nullptr, false},
+      {"oscilloscope, screen, run going", &runningOszi, oszi_ids::kTemplate,
+       oszi_ids::kScreenCopy, none, false},
+      {"oscilloscope, PiCTeX, run going", &runningOszi, oszi_ids::kTemplate, oszi_ids::kPicTex,
+       none, false},
+      {"oscilloscope, screen, run stopped", &stoppedOszi, oszi_ids::kTemplate,
+       oszi_ids::kScreenCopy, none, false},
+      {"oscilloscope, PiCTeX, run stopped", &stoppedOszi, oszi_ids::kTemplate,
+       oszi_ids::kPicTex, none, false},
       {"spectrum analyser, screen, no run", &freshAnalyser, specana_ids::kTemplate,
        specana_ids::kScreenCopy, none, false},
       {"spectrum analyser, screen", &ranAnalyser, specana_ids::kTemplate,
        specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
       {"spectrum analyser, screen, a run of one line", &oneLineAnalyser, specana_ids::kTemplate,
+       specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
+      {"spectrum analyser, screen, run going", &runningAnalyser, specana_ids::kTemplate,
+       specana_ids::kScreenCopy, none, false},
+      {"spectrum analyser, screen, run stopped", &stoppedAnalyser, specana_ids::kTemplate,
        specana_ids::kScreenCopy, "SpecAna: Bildschirm ins Clipboard kopiert", true},
       {"plotter, screen, no run", &freshPlotter, plotter_ids::kTemplate,
        plotter_ids::kScreenCopy, none, false},
