@@ -45,6 +45,8 @@ class ScrnWindow {
   // The listed diagram of the code's kind, else a new one; it becomes current.
   Diagramm* SelectDiagram(int code);
   Diagramm* Current() const { return current; }
+  // The current diagram is the one SelectDiagram(code) would make current.
+  bool Shows(int code) const { return current != nullptr && Find(code) == current; }
   // A copy of the kept diagram of an instrument becomes current in place of a listed one of
   // its kind; a diagram of another kind than D is ignored.
   template <class D>

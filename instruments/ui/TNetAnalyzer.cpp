@@ -348,12 +348,14 @@ void TNetAnalyzer::FinishMeasurement() {
   }
   sweepChanged = 0;
   sweep.ClearChangeFlags();
-  if (format != previousFormat) ApplyFormat();
   screen.Invalidate();
 }
 
 void TNetAnalyzer::ApplyFormat() {
-  if (format == previousFormat) return;
+  // Asked of the screen: the format dialog and the netlist's OUT line make the previous format
+  // the one they replace, equal to the new one when it is kept, whatever the screen shows (the
+  // logo of a new panel, the opening diagram of a reopened one).
+  if (screen.Shows(format)) return;
   if (screen.SelectDiagram(format) == nullptr) return;
   SetUpFrequencyAxis();
   UpdateBottomLine();
@@ -538,6 +540,7 @@ void TNetAnalyzer::OnFrequency() {
     if (!sweep.SameAxis(before)) DiscardResults();
     SetUpFrequencyAxis();
     if (sweep.mode != previousMode) {
+      // The record's sign of a diagram set up anew: the window opens with the format's.
       previousFormat = kNewDiagram;
       ApplyFormat();
       previousMode = sweep.mode;

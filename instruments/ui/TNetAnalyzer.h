@@ -48,6 +48,8 @@ class TNetAnalyzer : public MeasInstView, public NetAnalyser {
   // become the curve's first, as at the panel's start.
   void Measure(const LineFile& lines, bool curveKeys = false);
   int LoadNetwork(const LineFile& lines);
+  // The screen takes the format's diagram, set up for the sweep and filled from the results;
+  // nothing while it shows that diagram.
   void ApplyFormat();
   // Fills the current diagram from the stored results.
   void Redraw();

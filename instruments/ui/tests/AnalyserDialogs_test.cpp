@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "diagrams/graphics/DiagKurve.h"
 #include "instruments/ui/VecNetAnaDialog.h"
 #include "instruments/ui/VecNetAnaSymbol.h"
+#include "pf/archive.h"
 #include "pf/clipboard.h"
 #include "pf/controls.h"
 #include "pf/headless.h"
@@ -36,9 +38,24 @@ class Panel : public ::testing::Test {
 
   // Presses the panel key; the modal dialog it opens runs the script.
   void Press(int key, const std::string& label, std::function<void(DialogDriver&)> script) {
+    Press(*window, key, label, std::move(script));
+  }
+  void Press(VecNetAnaDialog& panel, int key, const std::string& label,
+             std::function<void(DialogDriver&)> script) {
     headless.ExpectDialog(label, std::move(script));
-    DialogDriver(headless, *window).Click(key);
+    DialogDriver(headless, panel).Click(key);
     EXPECT_EQ(headless.PendingScripts(), 0) << label;
+  }
+
+  // An RLC two-port between the ports, swept as "Analyse" sweeps the circuit.
+  static void Sweep(VecNetAnaDialog& panel) {
+    LineFile lines;
+    for (const char* l : {"BLK", "RES 1 2 R = 22ohm", "CAP 2 C = 3pF", "IND 2 3 L = 8nH",
+                          "ZWEITOR: 2POR 1 3 ", "END"}) {
+      lines.AddLine(l);
+    }
+    ASSERT_TRUE(panel.RequestStart());
+    panel.Measure(lines);
   }
 
   // The field of the id has the focus with its whole text selected, as a refused field takes it
@@ -289,6 +306,109 @@ TEST_F(Panel, FormatDialogSwitchesTheScreensDiagram) {
   }
 }
 
+// The format dialog closed with the panel's format kept (by OK, Enter or that format's radio)
+// or cancelled after another radio, on a panel whose screen shows the logo (new), another
+// format's diagram (reopened after "LinMag" was chosen: it opens with the format it replaced),
+// or the format's own (swept, or set up anew for a new sweep mode): the next run shows its curve
+// in the format's diagram. A dialog that keeps the shown format leaves the swept curve as it was.
+TEST_F(Panel, RunShowsTheFormatTheDialogKept) {
+  std::string linMagChosen;
+  {
+    VecNetAnaSymbol chosen;
+    ASSERT_TRUE(chosen.EditDialog(nullptr));
+    Press(*dynamic_cast<VecNetAnaDialog*>(chosen.GetWindow()), analyser_ids::kFormat,
+          form_ids::kTemplate, [](DialogDriver& d) {
+            d.Click(form_ids::kForms[TNetAnalyzer::kLinMag]);
+            d.Ok();
+          });
+    std::stringstream stream;
+    pf::Archive out(static_cast<std::ostream&>(stream));
+    chosen.Serialize(out);
+    linMagChosen = stream.str();
+  }
+  const struct {
+    const char* what;
+    bool reopened;  // from the record of the panel that chose LinMag
+    std::function<void(VecNetAnaDialog&)> prepare;
+    const char* opening;  // the diagram shown before the dialog
+    const char* diagram;  // the format's
+  } panels[] = {
+      {"new", false, nullptr, "Logo", "LogMagDiag"},
+      {"reopened", true, nullptr, "LogMagDiag", "LinMagDiag"},
+      {"swept", false, Sweep, "LogMagDiag", "LogMagDiag"},
+      {"new sweep mode", false,
+       [&](VecNetAnaDialog& panel) {
+         Press(panel, analyser_ids::kFrequency, freq_ids::kTemplate, [](DialogDriver& d) {
+           d.Click(freq_ids::kExponential);
+           d.Ok();
+         });
+       },
+       "LogMagDiag", "LogMagDiag"},
+  };
+  const struct {
+    const char* what;
+    bool cancels;
+    void (*close)(DialogDriver&, int format);
+  } endings[] = {
+      {"OK", false, [](DialogDriver& d, int) { d.Ok(); }},
+      {"Enter", false, [](DialogDriver& d, int) { d.Key(pf::kVkReturn); }},
+      {"its radio", false,
+       [](DialogDriver& d, int f) {
+         d.Click(form_ids::kForms[f]);
+         d.Ok();
+       }},
+      {"Escape after another radio", true,
+       [](DialogDriver& d, int f) {
+         d.Click(form_ids::kForms[(f + 1) % 9]);
+         d.Key(pf::kVkEscape);
+       }},
+  };
+  const auto yValues = [](const Diagramm& d) {
+    std::vector<float> ys;
+    const DiagKurve* c = d.GetCurve(0);
+    for (int i = 0; c != nullptr && i < c->GetCount(); ++i) ys.push_back(c->GetY1(i));
+    return ys;
+  };
+  for (const auto& p : panels) {
+    for (const auto& e : endings) {
+      SCOPED_TRACE(std::string(p.what) + ", " + e.what);
+      VecNetAnaSymbol s;
+      if (p.reopened) {
+        std::stringstream stream(linMagChosen);
+        pf::Archive in(static_cast<std::istream&>(stream));
+        s.Serialize(in);
+      }
+      ASSERT_TRUE(s.EditDialog(nullptr));
+      auto* panel = dynamic_cast<VecNetAnaDialog*>(s.GetWindow());
+      ASSERT_NE(panel, nullptr);
+      if (p.prepare) p.prepare(*panel);
+      const Diagramm* before = panel->Screen().Current();
+      ASSERT_NE(before, nullptr);
+      ASSERT_EQ(before->GetTypeName(), p.opening);
+      const bool swept = before->curvesShown != 0;
+      const std::vector<float> curve = yValues(*before);
+      const int format = panel->format;
+      Press(*panel, analyser_ids::kFormat, form_ids::kTemplate,
+            [&](DialogDriver& d) { e.close(d, format); });
+      EXPECT_EQ(panel->format, format);
+      const Diagramm* shown = panel->Screen().Current();
+      EXPECT_EQ(shown->GetTypeName(), e.cancels ? p.opening : p.diagram);
+      if (swept) {
+        EXPECT_EQ(shown, before);
+        EXPECT_EQ(shown->curvesShown, 1);
+        EXPECT_EQ(yValues(*shown), curve);
+      }
+      Sweep(*panel);
+      const Diagramm* run = panel->Screen().Current();
+      EXPECT_EQ(run->GetTypeName(), p.diagram);
+      EXPECT_EQ(run->curvesShown, 1);
+      EXPECT_EQ(run->GetCurrentCurveName(), "S11 RG1=50ohm RG2=50ohm");
+      EXPECT_EQ(yValues(*run).size(), 101u);
+      EXPECT_TRUE(panel->Screen().ShowsResult());
+    }
+  }
+}
+
 // The screen's spins reach the keys of the diagram shown, the x reference on the plane.
 TEST_F(Panel, ScreenSpinsStepTheDiagramKeys) {
   const struct {
@@ -392,15 +512,7 @@ TEST_F(Panel, ScreenAndCurveFiles) {
     if (file != nullptr) headless.Ui().QueueFileAnswer(file);
     panel.Click(key);
   };
-  const auto sweep = [&] {
-    LineFile lines;
-    for (const char* l : {"BLK", "RES 1 2 R = 22ohm", "CAP 2 C = 3pF", "IND 2 3 L = 8nH",
-                          "ZWEITOR: 2POR 1 3 ", "END"}) {
-      lines.AddLine(l);
-    }
-    ASSERT_TRUE(window->RequestStart());
-    window->Measure(lines);
-  };
+  const auto sweep = [&] { Sweep(*window); };
   const auto newRange = [&] {
     headless.ExpectDialog(freq_ids::kTemplate, [](DialogDriver& d) {
       d.Type(freq_ids::kStart, "0.5GHz");

@@ -152,6 +152,8 @@ TEST_F(Analyser, OutLineChoosesKindAndFormat) {
     const char* title;  // the Smith chart shows S whatever the kind
   };
   const Case cases[] = {
+      // First, on the analyser that shows no diagram yet: the format it has, kept.
+      {"S LogMag", 2, 0, 0, "LogMagDiag", "S11 RG1=50ohm RG2=50ohm"},
       {"V", 3, 2, 0, "LogMagDiag", "Spannungsverstärkung Vu 50ohm"},
       {"Z SmithDia", 1, 0, 6, "SmithDiag", "S11 RG1=50ohm RG2=50ohm"},
       {"Y LinMag", 0, 0, 1, "LinMagDiag", "Y11 "},
@@ -168,6 +170,7 @@ TEST_F(Analyser, OutLineChoosesKindAndFormat) {
     ASSERT_NE(dialog.Screen().Current(), nullptr);
     EXPECT_EQ(Text(dialog.Screen().Current()->GetTypeName()), c.diagram);
     EXPECT_EQ(Text(dialog.Screen().Current()->GetCurrentCurveName()), c.title);
+    EXPECT_TRUE(dialog.Screen().ShowsResult());
   }
 }
 
